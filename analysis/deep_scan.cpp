@@ -1,0 +1,78 @@
+#include "analysis/deep_scan.h"
+
+#include "betting/chance.h"
+#include "game/game.h"
+
+namespace vellaro {
+
+int DeepScanChoice(int s, int k) {
+  if (s <= 0 || s > 36) return -1;
+  switch (k) {
+    case 0:
+      return IsRedNumber(s) ? kRed : kBlack;
+    case 1:
+      return s % 2 == 1 ? kOdd : kEven;
+    case 2:
+      return s <= 18 ? kLess : kMore;
+    default:
+      return -1;
+  }
+}
+
+void Game::DeepScan_Calc() {
+  const int32_t n = CurrentNum.tag;
+  DeepSum += n;
+  if (DeepSum > 36) DeepSum -= 36;
+  DeepRemainder += n;
+  while (DeepRemainder > 2) DeepRemainder -= 3;
+}
+
+void Game::Mode1() {
+  BeginModeRun();
+  Mode1Timer.Start();
+}
+
+void Game::Mode2() {
+  BeginModeRun();
+  Mode2Timer.Start();
+}
+
+void Game::Mode1TimerTick() {
+  SeedFromClock();
+  CGauge1.Add(Randomizer.Next() % 8);
+  if (CGauge1.progress == CGauge1.max) {
+    M1Calculate();
+    Mode1Timer.Stop();
+    CGauge1.Set(0);
+  }
+}
+
+void Game::Mode2TimerTick() {
+  SeedFromClock();
+  CGauge1.Add(Randomizer.Next() % 8 + 2);
+  if (CGauge1.progress == CGauge1.max) {
+    M2Calculate();
+    Mode2Timer.Stop();
+    CGauge1.Set(0);
+  }
+}
+
+void Game::M1Calculate() {
+  AllEnabledAfter(Mode1Timer);
+  int k = -1;
+  if (CatRows.checked && WinStreak > 0) {
+    k = BetChance - 1;  // the chance that just won is played again
+  } else {
+    SeedFromClock();
+    k = Randomizer.Next() % 6 + RecalcDraw;
+    if (k > 5) k -= 6;
+  }
+  ShowRecommendation(k);
+}
+
+void Game::M2Calculate() {
+  AllEnabledAfter(Mode2Timer);
+  ShowRecommendation(DeepScanChoice(DeepSum, DeepRemainder));
+}
+
+}  // namespace vellaro

@@ -1,0 +1,110 @@
+#include "game/game.h"
+#include "game/text_number.h"
+
+namespace vellaro {
+
+void Game::GameModesChange() {
+  Focus = "ShowBetSize";
+  ImageUndo.visible = false;
+  UndoButton.visible = false;
+}
+
+void Game::SelectGameMode(int index) {
+  if (!GameModes.enabled || index < 0 || index >= static_cast<int>(GameModes.items.size())) {
+    return;
+  }
+  GameModes.index = index;
+  GameModesChange();
+}
+
+void Game::ReCalculate() {
+  if (SpinCount < StartThreshold || ReCalculateTimer.running() || Mode1Timer.running()) return;
+  AllDisabled();
+  ReCalculateTimer.Start();
+}
+
+void Game::ReCalculateTimerTick() {
+  ProcessText_Timer.Stop();  // the status line shows this animation's texts meanwhile
+  SeedFromClock();
+  CGauge2.Add(Randomizer.Next() % 7);
+  const int32_t p = CGauge2.progress;
+  if (p >= 1 && p <= 30) {
+    ProcessText.caption = "Analysing numbers...";
+  } else if (p >= 31 && p <= 70) {
+    ProcessText.caption = "Reorganize structures...";
+  } else if (p >= 71) {
+    ProcessText.caption = "Finishing process...";
+  }
+  if (p == CGauge2.max) {
+    RecalcDraw = Randomizer.Next() % 6 + 1;
+    ReCalculateTimer.Stop();
+    CGauge2.Set(0);
+    ProcessText_Timer.Start();
+    AllEnabledAfter(ReCalculateTimer);
+  }
+}
+
+void Game::ProcessText_TimerTick() {
+  const int32_t p = CGauge1.progress;
+  const char* text = "Finishing process...";
+  if (p <= 0) {
+    text = "Waiting for new spin";
+  } else if (p <= 20) {
+    text = "Analysing numbers...";
+  } else if (p <= 40) {
+    text = "Calculating chanses...";
+  } else if (p <= 65) {
+    text = "Choosing a combination...";
+  } else if (p <= 75) {
+    text = "Building structures...";
+  } else if (p <= 80) {
+    text = "Creating bets order...";
+  } else if (p <= 90) {
+    text = "Alternate misses...";
+  }
+  ProcessText.caption = text;
+}
+
+void Game::SafeLevelChange() {
+  Label4.caption = IntToStr(SafeLevel.position);
+  if (SafeLevel.position == 0) {
+    SafeLevel_Timer.Stop();
+    SL_Indicator1.visible = false;
+    SL_Indicator2.visible = false;
+  } else {
+    SafeLevel_Timer.Start();
+    SL_Indicator1.visible = true;
+    SL_Indicator2.visible = true;
+  }
+}
+
+void Game::MoveSafeLevel(int position) {
+  const int32_t clamped = position < SafeLevel.min   ? SafeLevel.min
+                          : position > SafeLevel.max ? SafeLevel.max
+                                                     : position;
+  if (clamped == SafeLevel.position) return;
+  SafeLevel.position = clamped;
+  SafeLevelChange();
+}
+
+void Game::SafeLevel_TimerTick() {
+  if (LossStreak < int64_t{SafeLevel.position} - 1) {
+    SL_Indicator1.visible = true;
+    SL_Indicator2.visible = false;
+  } else {
+    SL_Indicator2.visible = true;
+  }
+}
+
+void Game::CatRowsClick() {
+  if (CatRows.enabled) CatRows.checked = !CatRows.checked;
+}
+
+void Game::AllEnabledAfter(const Timer& finished) {
+  for (const Timer* animation : {&ReCalculateTimer, &Mode1Timer, &Mode2Timer}) {
+    if (animation != &finished && animation->running()) return;
+  }
+  AllEnabled();
+}
+
+}  // namespace vellaro

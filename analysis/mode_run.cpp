@@ -1,0 +1,61 @@
+#include "game/game.h"
+
+namespace vellaro {
+
+void Game::StartSelectedMode() {
+  switch (ModeId) {
+    case 1:
+      Mode1();
+      break;
+    case 2:
+      Mode2();
+      break;
+    default:
+      break;  // no mode: the spin is only recorded
+  }
+}
+
+void Game::BeginModeRun() {
+  HideBets();
+  AllDisabled();
+  NumberPressed();
+  SettleUnderSelectedSystem();
+}
+
+void Game::SettleUnderSelectedSystem() {
+  // Every mode settles under the betting system the player selected, so that the stake
+  // follows that system and wins are credited whichever system it is.
+  switch (BetStrategy.index) {
+    case kMartingale:
+      A1WinLoose();
+      break;
+    case kHavrel:
+      A2WinLoose();
+      break;
+    case kUpTrender:
+      A3WinLoose();
+      break;
+    case kQuorvel:
+      A4WinLoose();
+      break;
+    case kBlind:
+      A5WinLoose();
+      break;
+    case kParlay:
+      A6WinLoose();
+      break;
+    default:
+      break;
+  }
+}
+
+void Game::ShowRecommendation(int k) {
+  if (k >= 0 && k < kChances) {
+    BetChance = k + 1;
+    if (LossStreak >= SafeLevel.position) ShowChance(k);
+  }
+  Trend_Check();
+  Balance_Check();
+}
+
+}  // namespace vellaro

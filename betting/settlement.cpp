@@ -1,0 +1,134 @@
+// The six betting systems: each settles the recommendation on show against the number
+// just entered and decides the next stake.
+
+#include "betting/chance.h"
+#include "betting/saturate.h"
+#include "game/game.h"
+
+namespace vellaro {
+
+namespace {
+
+// The checks a system runs after its win rule.
+enum class Checks { kNone, kAutomaticReset, kResetThenMinimalProfit };
+
+template <typename WinRule>
+void WinStep(Game& g, WinRule rule, Checks checks) {
+  g.WinStreak = Saturate(int64_t{g.WinStreak} + 1);
+  g.LossStreak = 0;
+  // The debited stake comes back with the even-money winnings.
+  g.Balance = Saturate(g.Balance + 2 * int64_t{g.Stake});
+  rule();
+  if (checks != Checks::kNone) g.BetAutomaticReset_Check();
+  if (checks == Checks::kResetThenMinimalProfit) g.GetMinimalProfit_Check();
+}
+
+// A loss costs nothing more (the stake was debited when the bet was shown). The loss rule
+// applies only once the streak has passed the SAFE LEVEL.
+template <typename LossRule>
+void LossStep(Game& g, LossRule rule) {
+  g.WinStreak = 0;
+  g.LossStreak = Saturate(int64_t{g.LossStreak} + 1);
+  if (g.LossStreak > g.SafeLevel.position) rule();
+}
+
+// Settles from the sixth accepted spin on, whether or not the recommendation was shown.
+void Settle(Game& g, void (Game::*win)(), void (Game::*loss)()) {
+  if (g.SpinCount <= Game::StartThreshold) return;
+  if (WinsChance(g.CurrentNum.tag, g.BetChance)) {
+    (g.*win)();
+  } else {
+    (g.*loss)();
+  }
+}
+
+}  // namespace
+
+void Game::A1WinLoose() {
+  Settle(*this, &Game::A1Win, &Game::A1Loose);
+}
+void Game::A2WinLoose() {
+  Settle(*this, &Game::A2Win, &Game::A2Loose);
+}
+void Game::A3WinLoose() {
+  Settle(*this, &Game::A3Win, &Game::A3Loose);
+}
+void Game::A4WinLoose() {
+  Settle(*this, &Game::A4Win, &Game::A4Loose);
+}
+void Game::A5WinLoose() {
+  Settle(*this, &Game::A5Win, &Game::A5Loose);
+}
+void Game::A6WinLoose() {
+  Settle(*this, &Game::A6Win, &Game::A6Loose);
+}
+
+// Martingale: back to the base unit on a win, double on a loss.
+void Game::A1Win() {
+  WinStep(
+      *this, [this] { Stake = BaseUnit(); }, Checks::kAutomaticReset);
+}
+void Game::A1Loose() {
+  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} * 2); });
+}
+
+// Havrel: one base unit less on a win (never below the base unit), one more on a loss.
+void Game::A2Win() {
+  WinStep(
+      *this,
+      [this] {
+        const int32_t unit = BaseUnit();
+        if (Stake > unit) Stake = Saturate(int64_t{Stake} - unit);
+      },
+      Checks::kResetThenMinimalProfit);
+}
+void Game::A2Loose() {
+  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} + BaseUnit()); });
+}
+
+// UP-TRENDER: every On_Wins wins, won or not in a row, add Add_To_Bet. No loss rule.
+void Game::A3Win() {
+  WinStep(
+      *this,
+      [this] {
+        UpTrendWins = Saturate(int64_t{UpTrendWins} + 1);
+        if (UpTrendWins >= ReadSpinEdit(On_Wins)) {
+          UpTrendWins = 0;
+          Stake = Saturate(int64_t{Stake} + ReadSpinEdit(Add_To_Bet));
+        }
+      },
+      Checks::kResetThenMinimalProfit);
+}
+void Game::A3Loose() {
+  LossStep(*this, [] {});
+}
+
+// Quorvel: back to the base unit on a win, triple on a loss.
+void Game::A4Win() {
+  WinStep(
+      *this, [this] { Stake = BaseUnit(); }, Checks::kNone);
+}
+void Game::A4Loose() {
+  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} * 3); });
+}
+
+// Blind: one base unit more on every settled spin.
+void Game::A5Win() {
+  WinStep(
+      *this, [this] { Stake = Saturate(int64_t{Stake} + BaseUnit()); },
+      Checks::kResetThenMinimalProfit);
+}
+void Game::A5Loose() {
+  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} + BaseUnit()); });
+}
+
+// Parlay: double on a win, back to the base unit on a loss.
+void Game::A6Win() {
+  WinStep(
+      *this, [this] { Stake = Saturate(int64_t{Stake} * 2); }, Checks::kNone);
+}
+void Game::A6Loose() {
+  LossStep(*this, [this] { Stake = BaseUnit(); });
+}
+
+}  // namespace vellaro

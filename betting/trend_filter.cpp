@@ -1,0 +1,30 @@
+#include "betting/chance.h"
+#include "game/game.h"
+
+namespace vellaro {
+
+void Game::TrendSwitchOnClick(int k) {
+  Trend_2[OppositeIndex(k)].visible = false;
+  Trend_2[k].visible = true;
+}
+
+void Game::TrendActiveClick(int k) {
+  Trend_2[k].visible = false;
+}
+
+void Game::Trend_Check() {
+  // A trend on a chance vetoes its opposite. Each rule sees BetChance as the rules before
+  // it left it; a replacement shows the trend's chance even if the vetoed one was only
+  // tracked.
+  static constexpr int kRuleOrder[] = {kLess, kEven, kRed, kBlack, kOdd, kMore};
+  for (const int trend : kRuleOrder) {
+    const int vetoed = OppositeIndex(trend);
+    if (Trend_2[trend].visible && BetChance == vetoed + 1) {
+      HideChance(vetoed);
+      BetChance = trend + 1;
+      ShowChance(trend);
+    }
+  }
+}
+
+}  // namespace vellaro

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace vellaro {
+
+class Scheduler;
+
+// An interval timer of the window: an interval in milliseconds, a running flag and the
+// operation run on every tick. Ticks are delivered by a Scheduler, one at a time, on the
+// same thread as everything else.
+//
+// Starting a stopped timer, or changing the interval of a running one, restarts its
+// countdown: a timer started at time t ticks at t + i, t + 2i, ... while it runs.
+// Starting a running timer changes nothing. A timer with interval 0 never ticks.
+class Timer {
+ public:
+  // REQUIRES: `scheduler` outlives the timer.
+  Timer(Scheduler& scheduler, int32_t interval_ms, bool running, std::function<void()> on_tick);
+  ~Timer();
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+
+  bool running() const { return running_; }
+  int32_t interval() const { return interval_ms_; }
+
+  void Start() { SetRunning(true); }
+  void Stop() { SetRunning(false); }
+  void SetRunning(bool running);
+  void SetInterval(int32_t interval_ms);
+
+  // Runs the tick operation. Called by the scheduler only.
+  void Tick() { on_tick_(); }
+
+ private:
+  Scheduler& scheduler_;
+  int32_t interval_ms_;
+  bool running_;
+  std::function<void()> on_tick_;
+};
+
+// Delivers the ticks of running timers. Told of every change of a timer's running flag
+// or interval, and of its end.
+class Scheduler {
+ public:
+  virtual ~Scheduler() = default;
+  virtual void TimerChanged(Timer& timer) = 0;
+  virtual void TimerDestroyed(Timer& timer) = 0;
+};
+
+}  // namespace vellaro

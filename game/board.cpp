@@ -1,0 +1,48 @@
+#include "game/game.h"
+
+namespace vellaro {
+
+void Game::HideNumbers() {
+  for (Picture& tile : Image) tile.visible = false;
+  for (Button& button : NumberButton) button.enabled = false;
+  for (Button& button : SpeedButton) button.visible = false;
+}
+
+void Game::ShowNumbers() {
+  for (Picture& tile : Image) tile.visible = true;
+  for (Button& button : NumberButton) button.enabled = true;
+  for (Button& button : SpeedButton) button.visible = true;
+}
+
+void Game::AllDisabled() {
+  HideNumbers();
+  ResetBetsButton.enabled = false;
+  GameModes.enabled = false;
+  BetStrategy.enabled = false;
+  Init_Bet.enabled = false;
+  ImageUndo.visible = false;
+  UndoButton.visible = false;
+}
+
+void Game::NumberPressed() {
+  Image[CurrentNum.tag].visible = true;
+}
+
+void Game::AllEnabled() {
+  ShowNumbers();
+  ResetBetsButton.enabled = true;
+  GameModes.enabled = true;
+  BetStrategy.enabled = true;
+  Init_Bet.enabled = true;
+  if (UndoCredit >= 2) {
+    ImageUndo.visible = true;
+    UndoButton.visible = true;
+  }
+}
+
+void Game::NumberInactive() {
+  Image[CurrentNum.tag].visible = false;
+  SpeedButton[CurrentNum.tag].visible = false;
+}
+
+}  // namespace vellaro

@@ -1,0 +1,160 @@
+#pragma once
+
+// One game: the state variables, the window's controls and every operation of the
+// program, each named after the control that carries it. An operation runs to completion
+// before its caller's next step; timers deliver their ticks through the Env's scheduler.
+//
+// Where the operations live:
+//   game/      start-up, spin entry, history, undo, number board, player events
+//   analysis/  mode selection, status line, SAFE LEVEL, running sums, the modes
+//   betting/   settlement and betting systems, bet display, trend filter, bankroll
+//   export/    the game log
+
+#include <cstdint>
+#include <string>
+
+#include "env/env.h"
+#include "env/random.h"
+#include "game/state.h"
+#include "game/window.h"
+
+namespace vellaro {
+
+class Game : public GameState, public Window {
+ public:
+  // Builds the controls at their design values, starts the two timers that run from
+  // start to exit, and runs FormCreate.
+  explicit Game(Env env);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // ---- Start-up (game/startup.cpp) --------------------------------------------------
+  void FormCreate();
+
+  // ---- Spin entry (game/spin_entry.cpp) ---------------------------------------------
+  // The entry operation of number n, run by each of its four controls (the tile, its
+  // highlighted twin, the hidden push button and the flat button).
+  // REQUIRES: 0 <= n <= 36.
+  void NumberClick(int n);
+  void Analyse();
+
+  // ---- Spin history (game/history.cpp) ----------------------------------------------
+  void CurrentNumber();
+  void GameHistory();
+  void ShiftHistoryBack();  // the strip one place back (undo only)
+  void DropLastSpin();      // the last line of NumbersList (undo only)
+
+  // ---- Undo (game/undo.cpp) ---------------------------------------------------------
+  void SaveState();
+  void LoadState();
+  void GameHistoryBack();
+  void Undo();
+  void UndoClick();  // a click on the undo button: acts only while it is offered
+
+  // ---- Number board (game/board.cpp) ------------------------------------------------
+  void AllDisabled();
+  void NumberPressed();
+  void AllEnabled();
+  void NumberInactive();
+  void ShowNumbers();
+  void HideNumbers();
+
+  // ---- Mode selection and status line (analysis/mode_control.cpp) --------------------
+  void GameModesChange();
+  void SelectGameMode(int index);  // the player picks an entry of the mode box
+  void ReCalculate();
+  void ReCalculateTimerTick();
+  void ProcessText_TimerTick();
+  void SafeLevelChange();
+  void MoveSafeLevel(int position);  // the player moves the SAFE LEVEL track bar
+  void SafeLevel_TimerTick();
+  void CatRowsClick();
+
+  // ---- Modes (analysis/) --------------------------------------------------------------
+  void StartSelectedMode();  // the mode of ModeId, from the fifth accepted spin
+  void DeepScan_Calc();
+  void Mode1();
+  void Mode2();
+  void Mode1TimerTick();
+  void Mode2TimerTick();
+  void M1Calculate();
+  void M2Calculate();
+  // The steps every mode shares: the start of a run (hide the bets, lock the board, show
+  // the number, settle under the selected system) and showing a recommendation of chance
+  // index k (then Trend_Check and Balance_Check).
+  void BeginModeRun();
+  void SettleUnderSelectedSystem();
+  void ShowRecommendation(int k);
+  bool AnalysisRunning() const { return !GameModes.enabled; }
+
+  // ---- Ledger and betting systems (betting/) -------------------------------------------
+  void A1WinLoose();  // Martingale
+  void A2WinLoose();  // Havrel
+  void A3WinLoose();  // UP-TRENDER
+  void A4WinLoose();  // Quorvel
+  void A5WinLoose();  // Blind
+  void A6WinLoose();  // Parlay
+  void A1Win();
+  void A1Loose();
+  void A2Win();
+  void A2Loose();
+  void A3Win();
+  void A3Loose();
+  void A4Win();
+  void A4Loose();
+  void A5Win();
+  void A5Loose();
+  void A6Win();
+  void A6Loose();
+  void ResetBets();
+  void BetStrategyChange();
+  void SelectBetStrategy(int index);  // the player picks a betting system
+  void Init_BetChange();
+  void TypeInitBet(std::string text);  // the player edits the base stake
+  void LeaveInitBet();                 // the base-stake edit loses the keyboard focus
+  // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
+  int32_t BaseUnit() { return ReadSpinEdit(Init_Bet); }
+
+  // ---- Bet display (betting/bet_display.cpp) ------------------------------------------
+  void HideBets();
+  void ShowValuesTick();
+  void ShowBetSizeClick();
+  bool BetOnShow() const;  // a chip is visible
+  void ShowChance(int k);
+  void HideChance(int k);
+
+  // ---- Trend filter (betting/trend_filter.cpp) ------------------------------------------
+  void TrendSwitchOnClick(int k);  // a click on Trend_<chance>_1
+  void TrendActiveClick(int k);    // a click on Trend_<chance>_2
+  void Trend_Check();
+
+  // ---- Bankroll safeguards (betting/bankroll.cpp) ---------------------------------------
+  void Balance_Check();
+  void BetAutomaticReset_Check();
+  void GetMinimalProfit_Check();
+  void Bet_Automatic_ResetClick();
+  void Get_Minimal_ProfitClick();
+
+  // ---- Timers --------------------------------------------------------------------------
+  Timer ShowValues;
+  Timer ProcessText_Timer;
+  Timer ReCalculateTimer;
+  Timer SafeLevel_Timer;
+  Timer Mode1Timer;
+  Timer Mode2Timer;
+
+  // The runtime's pseudo-random generator.
+  Random Randomizer;
+  void SeedFromClock() { Randomizer.Seed(env_.clock.NowSeconds()); }
+
+ private:
+  // Runs AllEnabled at the end of the animation of `finished`, unless another animation
+  // still runs: the board reopens when the last one ends.
+  void AllEnabledAfter(const Timer& finished);
+  // Shows or dims the UP-TRENDER settings as the selected betting system needs them.
+  void UpTrenderSettingsFollowSystem();
+
+  Env env_;
+};
+
+}  // namespace vellaro

@@ -1,0 +1,42 @@
+#include "game/history.h"
+
+#include "betting/chance.h"
+#include "game/game.h"
+#include "game/text_number.h"
+
+namespace vellaro {
+
+Rgb PocketColour(int n) {
+  if (IsRedNumber(n)) return kRedPocket;
+  if (n == 0) return kGreenPocket;
+  return kBlackPocket;
+}
+
+void Game::CurrentNumber() {
+  NumbersList.push_back(IntToStr(CurrentNum.tag));
+  // HisNum1 still shows the number accepted before this one.
+  if (SpinCount > 2) PreviousNum.tag = StrToInt(HisNum[0].caption);
+}
+
+void Game::GameHistory() {
+  for (size_t i = HisNum.size() - 1; i > 0; --i) {
+    HisNum[i].background = HisNum[i - 1].background;
+    HisNum[i].caption = HisNum[i - 1].caption;
+  }
+  HisNum[0].caption = IntToStr(CurrentNum.tag);
+  HisNum[0].background = PocketColour(CurrentNum.tag);
+}
+
+void Game::ShiftHistoryBack() {
+  // HisNum9 keeps what it held, so HisNum8 and HisNum9 end up alike.
+  for (size_t i = 0; i + 1 < HisNum.size(); ++i) {
+    HisNum[i].background = HisNum[i + 1].background;
+    HisNum[i].caption = HisNum[i + 1].caption;
+  }
+}
+
+void Game::DropLastSpin() {
+  if (!NumbersList.empty()) NumbersList.pop_back();
+}
+
+}  // namespace vellaro

@@ -1,0 +1,28 @@
+#include "game/game.h"
+
+namespace vellaro {
+
+Game::Game(Env env)
+    : ShowValues(env.scheduler, 10, true, [this] { ShowValuesTick(); }),
+      ProcessText_Timer(env.scheduler, 10, true, [this] { ProcessText_TimerTick(); }),
+      ReCalculateTimer(env.scheduler, 50, false, [this] { ReCalculateTimerTick(); }),
+      SafeLevel_Timer(env.scheduler, 50, false, [this] { SafeLevel_TimerTick(); }),
+      Mode1Timer(env.scheduler, 20, false, [this] { Mode1TimerTick(); }),
+      Mode2Timer(env.scheduler, 20, false, [this] { Mode2TimerTick(); }),
+      env_(env) {
+  FormCreate();
+}
+
+void Game::FormCreate() {
+  ClientHeight = kShape4Top;
+  ClientWidth = kHeadImageWidth;
+
+  // Martingale is selected: the UP-TRENDER settings start dimmed and locked.
+  UpTrenderSettingsFollowSystem();
+
+  // The bankroll options are usable from the start (the layout leaves the automatic
+  // reset disabled, and nothing would ever enable it).
+  Bet_Automatic_Reset.enabled = true;
+}
+
+}  // namespace vellaro

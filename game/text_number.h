@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vellaro {
+
+// An error that escapes an operation and is shown to the player in the standard error
+// box, with its message. The game goes on with the state reached.
+class GameError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Raised when a text is read as an integer and is not one.
+class ConversionError : public GameError {
+ public:
+  explicit ConversionError(std::string_view text);
+};
+
+// Reads a decimal integer as StrToInt does, without throwing.
+std::optional<int32_t> ParseInt(std::string_view text);
+
+// Reads a decimal integer: optional blanks, an optional sign, digits, and nothing else,
+// within the signed 32-bit range. Throws ConversionError otherwise, with the message
+// "'<text>' is not a valid integer value".
+int32_t StrToInt(std::string_view text);
+
+// Decimal text without leading zeros, with a minus sign when negative.
+std::string IntToStr(int64_t value);
+
+}  // namespace vellaro

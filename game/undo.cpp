@@ -1,0 +1,56 @@
+#include "game/game.h"
+#include "game/text_number.h"
+
+namespace vellaro {
+
+void Game::SaveState() {
+  SaveBets.assign(kChances, "0");
+  for (int k = 0; k < kChances; ++k) {
+    if (Chip[k].visible) SaveBets[k] = IntToStr(Stake);
+  }
+  SavedBalance = Balance;
+  SavedBalanceTarget = BalanceTarget;
+  SavedUpTrendWins = UpTrendWins;
+  SavedDeepSum = DeepSum;
+  SavedDeepRemainder = DeepRemainder;
+}
+
+void Game::LoadState() {
+  for (int k = 0; k < kChances; ++k) {
+    const int32_t stake = StrToInt(SaveBets[k]);
+    if (stake > 0) {
+      Stake = stake;
+      Chip[k].visible = true;
+      Field[k].visible = true;
+      BetChance = k + 1;  // a later chance in the order wins
+    }
+  }
+  if (ModeId == 5) --MatrixStep;
+  NumberInactive();
+  Balance = SavedBalance;
+  BalanceTarget = SavedBalanceTarget;
+  UpTrendWins = SavedUpTrendWins;
+  DeepSum = SavedDeepSum;
+  DeepRemainder = SavedDeepRemainder;
+}
+
+void Game::GameHistoryBack() {
+  HideBets();
+  ShiftHistoryBack();
+  DropLastSpin();
+  if (SpinCount < StartThreshold) --SpinCount;
+  LoadState();
+}
+
+void Game::Undo() {
+  GameHistoryBack();
+  UndoCredit = 0;
+  ImageUndo.visible = false;
+  UndoButton.visible = false;
+}
+
+void Game::UndoClick() {
+  if (UndoButton.visible) Undo();
+}
+
+}  // namespace vellaro

@@ -1,0 +1,70 @@
+#include "game/window.h"
+
+namespace vellaro {
+
+namespace {
+
+constexpr Rgb kOptionGreen{58, 97, 31};
+
+Label MakeLabel(std::string caption, Rgb colour, bool visible = true) {
+  Label label;
+  label.caption = std::move(caption);
+  label.colour = colour;
+  label.visible = visible;
+  return label;
+}
+
+}  // namespace
+
+Window::Window() {
+  for (int n = 0; n < kNumbers; ++n) {
+    Image_Act[n].visible = false;
+    NumberButton[n].caption = std::to_string(n);
+    NumberButton[n].visible = false;
+  }
+
+  GameModes.items.assign(kGameModeNames.begin(), kGameModeNames.end());
+  BetStrategy.items.assign(kBettingSystemNames.begin(), kBettingSystemNames.end());
+  Init_Bet = SpinEdit{"1", 1, 1000, true, kOptionGreen};
+  ResetBetsButton.caption = "Reset Bets";
+
+  ImageUndo.visible = false;
+  UndoButton.visible = false;
+
+  for (Label& slot : HisNum) slot = MakeLabel("", kColourWhite);
+  HisNum[8].visible = false;
+  SaveBets.assign(kChances, "0");
+
+  CurrentNum = MakeLabel("0", kColourSilver, false);
+  PreviousNum = MakeLabel("0", kColourSilver, false);
+
+  ProcessText = MakeLabel("Process Text", kColourGrey);
+  ReCalculateButton.caption = "ReCalculate";
+  Label4 = MakeLabel("0", kColourSilver);
+  SL_Indicator1.visible = false;
+  SL_Indicator2.visible = false;
+  CatRows = CheckBox{"Cat.Rows", false, false};
+
+  for (int k = 0; k < kChances; ++k) {
+    Chip[k].visible = false;
+    Field[k].visible = false;
+    BetSizeShow[k] = MakeLabel("1", kColourWhite, false);
+    Trend_1[k].visible = false;
+    Trend_2[k].visible = false;
+  }
+  ShowBetSize = CheckBox{"Show Bet", true, true};
+  for (Label* label : {&Label30, &Label31, &Label14, &Label15, &Label7, &Label8, &Adaptive1,
+                       &Adaptive2, &Adaptive3}) {
+    *label = MakeLabel("0", kColourSilver, false);
+  }
+
+  Bet_Automatic_Reset = CheckBox{"BET AUTOMATIC RESET", false, false};
+  Get_Minimal_Profit = CheckBox{"GET MINIMAL PROFIT", false, false};
+  GroupBox1 = MakeLabel("UP-TRENDER SETTINGS:", kColourSilver);
+  On_Wins = SpinEdit{"1", 1, 100, true, kColourBlack};
+  Add_To_Bet = SpinEdit{"1", 1, 100, true, kColourBlack};
+  Label28 = MakeLabel("ON", kColourSilver);
+  Label29 = MakeLabel("WINS ADD TO BET", kColourSilver);
+}
+
+}  // namespace vellaro

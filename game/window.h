@@ -1,0 +1,102 @@
+#pragma once
+
+// The controls of the main window, with their design-time values. The window is laid out
+// on a 1020 x 686 surface, of which the client area shows 449 x 292 (448 with the options
+// area open); controls outside it exist and keep their behaviour, but are never seen.
+
+#include <array>
+#include <string>
+
+#include "betting/chance.h"
+#include "game/controls.h"
+
+namespace vellaro {
+
+inline constexpr int kNumbers = 37;  // 0 .. 36
+
+// Items of the mode box and of the betting-system box, in their order.
+inline constexpr int kGameModeItems = 3;
+inline constexpr std::array<const char*, kGameModeItems> kGameModeNames = {
+    "DEEP SCAN 7.2", "SMART 2023", "ADAPTIVE 7.2"};
+
+enum BettingSystem : int { kMartingale = 0, kParlay, kHavrel, kQuorvel, kBlind, kUpTrender };
+inline constexpr int kBettingSystems = 6;
+inline constexpr std::array<const char*, kBettingSystems> kBettingSystemNames = {
+    "Martingale (x2 on loss)", "Parlay (x2 on win)",   "Havrel (+1 on loss / -1 on win)",
+    "Quorvel (x3 on loss)",    "Blind (+1 each spin)", "UP-TRENDER (custom)"};
+
+struct Window {
+  Window();
+
+  // Frame. The client height follows the top of a marker shape.
+  static constexpr int kHeadImageWidth = 449;
+  static constexpr int kShape4Top = 292;  // options area closed
+  static constexpr int kShape3Top = 448;  // options area open
+  int ClientWidth = 1020;
+  int ClientHeight = 686;
+
+  // Number board: the tile, its highlighted twin, the hidden push button and the flat
+  // button of every number, indexed by the number.
+  std::array<Picture, kNumbers> Image{};
+  std::array<Picture, kNumbers> Image_Act{};
+  std::array<Button, kNumbers> NumberButton{};  // Button0 .. Button36
+  std::array<Button, kNumbers> SpeedButton{};
+
+  // Selectors locked during an analysis.
+  ComboBox GameModes;
+  ComboBox BetStrategy;
+  SpinEdit Init_Bet;
+  Button ResetBetsButton;  // "Reset Bets"
+
+  // Undo control: the flat button and the olive-green arrow beneath it.
+  Picture ImageUndo;
+  Button UndoButton;
+
+  // History strip: HisNum[0] is HisNum1 (newest) ... HisNum[8] is the hidden HisNum9.
+  std::array<Label, 9> HisNum{};
+  TextLines NumbersList;
+  TextLines SaveBets;  // stake per chance of the undo snapshot, Less .. More
+
+  // Labels whose tag holds the number entered last and the one before it.
+  Label CurrentNum;
+  Label PreviousNum;
+
+  // Analysis control.
+  Gauge CGauge1;  // analysis progress
+  Gauge CGauge2;  // ReCalculate progress
+  Label ProcessText;
+  Button ReCalculateButton;
+  TrackBar SafeLevel;
+  Label Label4;  // SAFE LEVEL value
+  Picture SL_Indicator1;
+  Picture SL_Indicator2;
+  CheckBox CatRows;
+
+  // Bet display, indexed by chance.
+  std::array<Picture, kChances> Chip{};
+  std::array<Picture, kChances> Field{};
+  std::array<Label, kChances> BetSizeShow{};
+  CheckBox ShowBetSize;
+  // Hidden diagnostic labels kept current by the display timer.
+  Label Label30, Label31, Label14, Label15, Label7, Label8;
+  Label Adaptive1, Adaptive2, Adaptive3;
+
+  // Trend filter, indexed by chance: idle, switch-on and active pictures.
+  std::array<Picture, kChances> Trend_0{};
+  std::array<Picture, kChances> Trend_1{};
+  std::array<Picture, kChances> Trend_2{};
+
+  // Bankroll options and the UP-TRENDER settings.
+  CheckBox Bet_Automatic_Reset;
+  CheckBox Get_Minimal_Profit;
+  Label GroupBox1;  // "UP-TRENDER SETTINGS:" (its caption and font colour)
+  SpinEdit On_Wins;
+  SpinEdit Add_To_Bet;
+  Label Label28;  // "ON"
+  Label Label29;  // "WINS ADD TO BET"
+
+  // The control that has the keyboard focus, by name ("" while none was set).
+  std::string Focus;
+};
+
+}  // namespace vellaro

@@ -1,0 +1,11 @@
+# Fails if any engine source includes a Qt header.
+file(GLOB_RECURSE sources
+     ${ROOT}/env/*.h ${ROOT}/env/*.cpp ${ROOT}/game/*.h ${ROOT}/game/*.cpp
+     ${ROOT}/analysis/*.h ${ROOT}/analysis/*.cpp ${ROOT}/betting/*.h ${ROOT}/betting/*.cpp
+     ${ROOT}/export/*.h ${ROOT}/export/*.cpp)
+foreach(source IN LISTS sources)
+  file(STRINGS ${source} hits REGEX "#include[ \t]*[<\"]Q")
+  if(hits)
+    message(FATAL_ERROR "${source} includes Qt: ${hits}")
+  endif()
+endforeach()
