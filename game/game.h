@@ -59,6 +59,17 @@ class Game : public GameState, public Window {
   void ShowNumbers();
   void HideNumbers();
 
+  // ---- Window frame and hover highlights (game/frame.cpp) --------------------------------
+  void Disable_Hovers();
+  void HeadImageMouseMove();
+  void NumberMouseMove(int n);  // over the tile of n
+  void Button_CloseMouseMove();
+  void Button_MinimizeMouseMove();
+  void Button_SaveMouseMove();
+  void Image_Options1MouseMove();
+  void TrendIdleMouseMove(int k);  // over the idle trend tab of chance k
+  void OptionsClick();
+
   // ---- Mode selection and status line (analysis/mode_control.cpp) --------------------
   void GameModesChange();
   void SelectGameMode(int index);  // the player picks an entry of the mode box

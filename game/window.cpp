@@ -17,6 +17,10 @@ Label MakeLabel(std::string caption, Rgb colour, bool visible = true) {
 }  // namespace
 
 Window::Window() {
+  for (Picture* twin : {&Button_Close_Hover, &Button_Minimize_2, &Button_Save_Hover,
+                        &Image_Options2, &Image_Options3}) {
+    twin->visible = false;
+  }
   for (int n = 0; n < kNumbers; ++n) {
     Image_Act[n].visible = false;
     NumberButton[n].caption = std::to_string(n);

@@ -34,6 +34,17 @@ struct Window {
   static constexpr int kShape3Top = 448;  // options area open
   int ClientWidth = 1020;
   int ClientHeight = 686;
+  // Frame buttons: the normal pictures and their highlighted twins, which alone act.
+  Picture Button_Close;
+  Picture Button_Close_Hover;
+  Picture Button_Minimize;
+  Picture Button_Minimize_2;
+  Picture Button_Save;  // the game-log export, left of the minimise button
+  Picture Button_Save_Hover;
+  Picture Image_Options1;
+  Picture Image_Options2;
+  Picture Image_Options3;
+  int32_t OptionsTag = 0;  // the tag of the hidden Options button: 1 while the area is open
 
   // Number board: the tile, its highlighted twin, the hidden push button and the flat
   // button of every number, indexed by the number.
