@@ -14,7 +14,9 @@ void Game::Disable_Hovers() {
   for (Picture& highlight : Image_Act) highlight.visible = false;
 }
 
-void Game::HeadImageMouseMove() { Disable_Hovers(); }
+void Game::HeadImageMouseMove() {
+  Disable_Hovers();
+}
 
 void Game::NumberMouseMove(int n) {
   Disable_Hovers();
@@ -37,7 +39,9 @@ void Game::Button_SaveMouseMove() {
 }
 
 // The options button highlights without clearing the others first.
-void Game::Image_Options1MouseMove() { Image_Options2.visible = true; }
+void Game::Image_Options1MouseMove() {
+  Image_Options2.visible = true;
+}
 
 // The switch-on picture of a trend shows under the pointer like every other highlight.
 void Game::TrendIdleMouseMove(int k) {
