@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+TEST(StatusLine, FollowsTheAnalysisGauge) {
+  testing::Harness h;
+  Game& g = h.game;
+  const std::pair<int, const char*> table[] = {
+      {0, "Waiting for new spin"},       {1, "Analysing numbers..."},
+      {20, "Analysing numbers..."},      {21, "Calculating chanses..."},
+      {40, "Calculating chanses..."},    {41, "Choosing a combination..."},
+      {65, "Choosing a combination..."}, {66, "Building structures..."},
+      {75, "Building structures..."},    {76, "Creating bets order..."},
+      {80, "Creating bets order..."},    {81, "Alternate misses..."},
+      {90, "Alternate misses..."},       {91, "Finishing process..."},
+      {100, "Finishing process..."}};
+  for (const auto& [progress, text] : table) {
+    g.CGauge1.Set(progress);
+    h.Wait(10);
+    EXPECT_EQ(g.ProcessText.caption, text) << progress;
+  }
+}
+
+TEST(Gauge, ClampsEveryValueIntoItsRange) {
+  Gauge gauge;
+  gauge.Set(-5);
+  EXPECT_EQ(gauge.progress, 0);
+  gauge.Set(97);
+  gauge.Add(9);
+  EXPECT_EQ(gauge.progress, 100);
+  Gauge matrix{9000, 0};
+  matrix.Add(9001);
+  EXPECT_EQ(matrix.progress, 9000);
+}
+
+TEST(ReCalculate, IsRefusedBeforeTheFifthSpinAndWhileItOrModeOneRuns) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({1, 2, 3, 4});
+  g.ReCalculate();
+  EXPECT_FALSE(g.ReCalculateTimer.running());
+  EXPECT_TRUE(g.GameModes.enabled);
+
+  h.Spin(5);
+  g.Mode1Timer.Start();
+  g.ReCalculate();
+  EXPECT_FALSE(g.ReCalculateTimer.running());
+  g.Mode1Timer.Stop();
+
+  g.ReCalculate();
+  EXPECT_TRUE(g.ReCalculateTimer.running());
+  EXPECT_FALSE(g.GameModes.enabled);
+  for (const Picture& tile : g.Image) EXPECT_FALSE(tile.visible);
+  h.Wait(50);
+  const int progress = g.CGauge2.progress;
+  g.ReCalculate();  // a second click changes nothing
+  EXPECT_EQ(g.CGauge2.progress, progress);
+}
+
+TEST(ReCalculate, ShowsItsOwnTextsThenDrawsANewOffsetAndReopensTheBoard) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({1, 2, 3, 4, 5});
+  EXPECT_EQ(g.RecalcDraw, 6);
+  g.ReCalculate();
+  const std::set<std::string> own = {"Analysing numbers...", "Reorganize structures...",
+                                     "Finishing process..."};
+  while (g.ReCalculateTimer.running()) {
+    ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 10'000));
+    if (g.ReCalculateTimer.running() && g.CGauge2.progress > 0) {
+      EXPECT_FALSE(g.ProcessText_Timer.running());
+      EXPECT_TRUE(own.count(g.ProcessText.caption));
+    }
+  }
+  EXPECT_EQ(g.CGauge2.progress, 0);
+  EXPECT_TRUE(g.ProcessText_Timer.running());
+  EXPECT_GE(g.RecalcDraw, 1);
+  EXPECT_LE(g.RecalcDraw, 6);
+  EXPECT_TRUE(g.GameModes.enabled);
+  h.Wait(10);
+  EXPECT_EQ(g.ProcessText.caption, "Waiting for new spin");
+}
+
+TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({1, 2, 3, 4, 5});
+  g.NumberClick(6);
+  ASSERT_TRUE(g.Mode2Timer.running());
+  g.ReCalculate();  // accepted while only Mode 2 runs
+  ASSERT_TRUE(g.ReCalculateTimer.running());
+  while (g.Mode2Timer.running() || g.ReCalculateTimer.running()) {
+    EXPECT_FALSE(g.GameModes.enabled);
+    ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 10'000));
+  }
+  EXPECT_TRUE(g.GameModes.enabled);
+}
+
+TEST(SafeLevel, TheIndicatorsFollowTheStreak) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.MoveSafeLevel(1);
+  EXPECT_EQ(g.Label4.caption, "1");
+  EXPECT_TRUE(g.SafeLevel_Timer.running());
+  EXPECT_TRUE(g.SL_Indicator1.visible);
+  EXPECT_TRUE(g.SL_Indicator2.visible);
+  h.Wait(50);
+  EXPECT_TRUE(g.SL_Indicator2.visible);  // 0 >= 1 - 1
+
+  g.MoveSafeLevel(3);
+  h.Wait(50);
+  EXPECT_TRUE(g.SL_Indicator1.visible);
+  EXPECT_FALSE(g.SL_Indicator2.visible);
+  g.LossStreak = 2;
+  h.Wait(50);
+  EXPECT_TRUE(g.SL_Indicator2.visible);
+  EXPECT_TRUE(g.SL_Indicator1.visible);  // left beneath
+
+  g.MoveSafeLevel(0);
+  EXPECT_EQ(g.Label4.caption, "0");
+  EXPECT_FALSE(g.SafeLevel_Timer.running());
+  EXPECT_FALSE(g.SL_Indicator1.visible);
+  EXPECT_FALSE(g.SL_Indicator2.visible);
+  g.MoveSafeLevel(99);
+  EXPECT_EQ(g.SafeLevel.position, 10);
+}
+
+}  // namespace
+}  // namespace vellaro

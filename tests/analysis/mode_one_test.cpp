@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+// The first draw after seeding with the clock second of the harness.
+int FirstDraw(const testing::Harness& h) {
+  Random r;
+  r.Seed(static_cast<uint32_t>(h.scheduler.NowMs() / 1000));
+  return r.Next();
+}
+
+TEST(ModeOne, WithRecalcDrawSixTheChoiceIsTheDrawItself) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.M1Calculate();
+  EXPECT_EQ(g.BetChance, FirstDraw(h) % 6 + 1);
+}
+
+TEST(ModeOne, TheOffsetWrapsAroundTheSixChances) {
+  // Find a second whose first draw is 5 mod 6: with RecalcDraw 1 it gives Less.
+  int64_t start = 1'700'000'000'000;
+  for (;; start += 1000) {
+    Random r;
+    r.Seed(static_cast<uint32_t>(start / 1000));
+    if (r.Next() % 6 == 5) break;
+  }
+  testing::Harness h(start);
+  Game& g = h.game;
+  g.RecalcDraw = 1;
+  g.M1Calculate();
+  EXPECT_EQ(g.BetChance, kLess + 1);
+}
+
+TEST(ModeOne, CatRowsRepeatsAWinningChanceWithoutADraw) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.CatRows.enabled = true;
+  g.CatRowsClick();
+  g.WinStreak = 1;
+  g.BetChance = kOdd + 1;
+  g.Randomizer.Seed(7);
+  const uint64_t state = g.Randomizer.state();
+  g.M1Calculate();
+  EXPECT_EQ(g.BetChance, kOdd + 1);
+  EXPECT_EQ(g.Randomizer.state(), state);
+
+  g.HideBets();
+  g.BetChance = -1;  // a kept none chooses nothing
+  g.M1Calculate();
+  EXPECT_EQ(g.BetChance, -1);
+  EXPECT_FALSE(g.BetOnShow());
+}
+
+TEST(ModeOne, RunsEndToEndWhenSelected) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.ModeId = 1;
+  h.Spins({1, 2, 3, 4});
+  g.NumberClick(5);
+  EXPECT_TRUE(g.Mode1Timer.running());
+  ASSERT_TRUE(h.FinishAnalysis());
+  EXPECT_GE(g.BetChance, 1);
+  EXPECT_LE(g.BetChance, 6);
+  EXPECT_TRUE(g.BetOnShow());
+}
+
+}  // namespace
+}  // namespace vellaro
