@@ -59,15 +59,15 @@ void Game::Mode2TimerTick() {
 
 void Game::M1Calculate() {
   AllEnabledAfter(Mode1Timer);
-  int k = -1;
-  if (CatRows.checked && WinStreak > 0) {
-    k = BetChance - 1;  // the chance that just won is played again
-  } else {
-    SeedFromClock();
-    k = Randomizer.Next() % 6 + RecalcDraw;
-    if (k > 5) k -= 6;
-  }
-  ShowRecommendation(k);
+  ShowRecommendation(RandomOrRepeatedChance());
+}
+
+int Game::RandomOrRepeatedChance() {
+  if (CatRows.checked && WinStreak > 0) return BetChance - 1;  // the chance that just won
+  SeedFromClock();
+  int k = Randomizer.Next() % 6 + RecalcDraw;
+  if (k > 5) k -= 6;
+  return k;
 }
 
 void Game::M2Calculate() {

@@ -4,6 +4,8 @@
 namespace vellaro {
 
 void Game::GameModesChange() {
+  // The box selects the mode; a matrix, if any, is kept until "RM" or a new one.
+  ChangeModeId(kGameModeIds[static_cast<size_t>(GameModes.index)]);
   Focus = "ShowBetSize";
   ImageUndo.visible = false;
   UndoButton.visible = false;
@@ -100,11 +102,21 @@ void Game::CatRowsClick() {
   if (CatRows.enabled) CatRows.checked = !CatRows.checked;
 }
 
-void Game::AllEnabledAfter(const Timer& finished) {
-  for (const Timer* animation : {&ReCalculateTimer, &Mode1Timer, &Mode2Timer}) {
-    if (animation != &finished && animation->running()) return;
+void Game::ChangeModeId(int32_t mode) {
+  ModeId = mode;
+  CatRows.enabled = mode == 1 || mode == 4;
+}
+
+bool Game::AnimationRunningBesides(const Timer* except) const {
+  for (const Timer* animation :
+       {&ReCalculateTimer, &Mode1Timer, &Mode2Timer, &Mode3Timer, &Mode4Timer, &Mode5Timer}) {
+    if (animation != except && animation->running()) return true;
   }
-  AllEnabled();
+  return false;
+}
+
+void Game::AllEnabledAfter(const Timer& finished) {
+  if (!AnimationRunningBesides(&finished)) AllEnabled();
 }
 
 }  // namespace vellaro

@@ -10,6 +10,15 @@ void Game::StartSelectedMode() {
     case 2:
       Mode2();
       break;
+    case 3:
+      Mode3();
+      break;
+    case 4:
+      Mode4();
+      break;
+    case 5:
+      Mode5();
+      break;
     default:
       break;  // no mode: the spin is only recorded
   }

@@ -84,4 +84,10 @@ int32_t ReadSpinEdit(SpinEdit& edit);
 // An ordered list of text lines (a hidden list box of the window).
 using TextLines = std::vector<std::string>;
 
+// A list box: its lines and the colour of its text.
+struct ListBox {
+  TextLines lines;
+  Rgb colour = kColourBlack;
+};
+
 }  // namespace vellaro

@@ -90,6 +90,32 @@ class Game : public GameState, public Window {
   void Mode2TimerTick();
   void M1Calculate();
   void M2Calculate();
+  void Mode3();
+  void Mode4();
+  void Mode3TimerTick();
+  void Mode4TimerTick();
+  void M3Calculate();
+  void M4Calculate();
+
+  // ---- Number matrix (analysis/matrix.cpp) ---------------------------------------------
+  void Reset_Matrix();
+  void CreateMatrix();
+  void CreateMatrixClick();  // acts only while the button is enabled and no analysis runs
+  void ResetMatrix();
+  void ResetMatrixClick();
+  void Mode5();
+  void Mode5TimerTick();
+  void Analyse_Matrix();
+  void Define_Matrix();
+  void M5Calculate();
+  void Arith_ProgClick();
+  void Geom_ProgClick();
+  ListBox& AdaptiveList(int column);  // REQUIRES: 1 <= column <= 3
+  Label& AdaptiveHits(int column);    // the label whose tag counts the column's hits
+
+  // Sets the mode that accepted spins start, and lets "Cat.Rows" be used exactly while
+  // that mode reads it.
+  void ChangeModeId(int32_t mode);
   // The steps every mode shares: the start of a run (hide the bets, lock the board, show
   // the number, settle under the selected system) and showing a recommendation of chance
   // index k (then Trend_Check and Balance_Check).
@@ -97,6 +123,8 @@ class Game : public GameState, public Window {
   void SettleUnderSelectedSystem();
   void ShowRecommendation(int k);
   bool AnalysisRunning() const { return !GameModes.enabled; }
+  // Whether any progress animation (a mode's or ReCalculate's) is under way.
+  bool AnimationRunning() const { return AnimationRunningBesides(nullptr); }
 
   // ---- Ledger and betting systems (betting/) -------------------------------------------
   void A1WinLoose();  // Martingale
@@ -153,12 +181,19 @@ class Game : public GameState, public Window {
   Timer SafeLevel_Timer;
   Timer Mode1Timer;
   Timer Mode2Timer;
+  Timer Mode3Timer;
+  Timer Mode4Timer;
+  Timer Mode5Timer;
 
   // The runtime's pseudo-random generator.
   Random Randomizer;
   void SeedFromClock() { Randomizer.Seed(env_.clock.NowSeconds()); }
 
  private:
+  // The choice of Modes 1 and 4: a random chance, or with "Cat.Rows" the chance that has
+  // just won again.
+  int RandomOrRepeatedChance();
+  bool AnimationRunningBesides(const Timer* except) const;
   // Runs AllEnabled at the end of the animation of `finished`, unless another animation
   // still runs: the board reopens when the last one ends.
   void AllEnabledAfter(const Timer& finished);

@@ -9,6 +9,9 @@ Game::Game(Env env)
       SafeLevel_Timer(env.scheduler, 50, false, [this] { SafeLevel_TimerTick(); }),
       Mode1Timer(env.scheduler, 20, false, [this] { Mode1TimerTick(); }),
       Mode2Timer(env.scheduler, 20, false, [this] { Mode2TimerTick(); }),
+      Mode3Timer(env.scheduler, 40, false, [this] { Mode3TimerTick(); }),
+      Mode4Timer(env.scheduler, 50, false, [this] { Mode4TimerTick(); }),
+      Mode5Timer(env.scheduler, 40, false, [this] { Mode5TimerTick(); }),
       env_(env) {
   FormCreate();
 }
@@ -23,6 +26,8 @@ void Game::FormCreate() {
   // The bankroll options are usable from the start (the layout leaves the automatic
   // reset disabled, and nothing would ever enable it).
   Bet_Automatic_Reset.enabled = true;
+  // The matrix mode is offered from the start.
+  CreateMatrixButton.enabled = true;
 }
 
 }  // namespace vellaro

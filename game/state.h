@@ -25,6 +25,7 @@ struct GameState {
   int32_t MatrixFlag = 0;
   static constexpr int32_t MatrixLimit = 3000;
   int32_t MatrixStep = 0;
+  int32_t MatrixColumn = 0;  // the column chosen after learning, 1..3
 
   // The undo snapshot of the ledger and the running sums.
   int32_t SavedBalance = 1000000;

@@ -1,5 +1,7 @@
 #include "game/window.h"
 
+#include <limits>
+
 namespace vellaro {
 
 namespace {
@@ -48,6 +50,12 @@ Window::Window() {
   SL_Indicator1.visible = false;
   SL_Indicator2.visible = false;
   CatRows = CheckBox{"Cat.Rows", false, false};
+
+  N_Count = SpinEdit{"10", 1, std::numeric_limits<int32_t>::max(), false, kColourBlack};
+  CreateMatrixButton = Button{"Create Matrix", true, false};
+  ResetMatrixButton = Button{"RM", true, false};
+  Arith_Prog = CheckBox{"Arith. progression", false, true};
+  Geom_Prog = CheckBox{"Geom. progression", false, true};
 
   for (int k = 0; k < kChances; ++k) {
     Chip[k].visible = false;

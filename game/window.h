@@ -18,6 +18,8 @@ inline constexpr int kNumbers = 37;  // 0 .. 36
 inline constexpr int kGameModeItems = 3;
 inline constexpr std::array<const char*, kGameModeItems> kGameModeNames = {
     "DEEP SCAN 7.2", "SMART 2023", "ADAPTIVE 7.2"};
+// The mode each entry of the mode box selects.
+inline constexpr std::array<int32_t, kGameModeItems> kGameModeIds = {2, 3, 4};
 
 enum BettingSystem : int { kMartingale = 0, kParlay, kHavrel, kQuorvel, kBlind, kUpTrender };
 inline constexpr int kBettingSystems = 6;
@@ -82,6 +84,16 @@ struct Window {
   Picture SL_Indicator1;
   Picture SL_Indicator2;
   CheckBox CatRows;
+
+  // Number matrix: three columns of chance indices, the learning length and the buttons
+  // that build and discard it. The hit counters are the tags of Adaptive1 .. Adaptive3.
+  ListBox AdaptiveList1, AdaptiveList2, AdaptiveList3;
+  SpinEdit N_Count;
+  Button CreateMatrixButton;  // "Create Matrix"
+  Gauge CGauge3{9000, 0};
+  Button ResetMatrixButton;  // "RM"
+  CheckBox Arith_Prog;       // hidden; clicking either clears the other
+  CheckBox Geom_Prog;
 
   // Bet display, indexed by chance.
   std::array<Picture, kChances> Chip{};

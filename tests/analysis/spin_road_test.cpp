@@ -133,7 +133,7 @@ TEST(SpinRoad, EveryModeSettlesUnderTheSelectedSystem) {
   }
 }
 
-TEST(SpinRoad, ChoosingAModeKeepsTheEntryHidesTheUndoAndStillRunsDeepScan) {
+TEST(SpinRoad, ChoosingAModeKeepsTheEntryHidesTheUndoAndSelectsItsMode) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});
@@ -143,9 +143,10 @@ TEST(SpinRoad, ChoosingAModeKeepsTheEntryHidesTheUndoAndStillRunsDeepScan) {
   EXPECT_FALSE(g.UndoButton.visible);
   EXPECT_FALSE(g.ImageUndo.visible);
   EXPECT_EQ(g.Focus, "ShowBetSize");
-  EXPECT_EQ(g.ModeId, 2);
+  EXPECT_EQ(g.ModeId, 3);
   g.NumberClick(8);
-  EXPECT_TRUE(g.Mode2Timer.running());
+  EXPECT_TRUE(g.Mode3Timer.running());
+  EXPECT_FALSE(g.Mode2Timer.running());
 }
 
 }  // namespace

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+// A game whose matrix columns are set by the test, in learning with N_Count spins.
+class Matrix : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g.CreateMatrixClick();
+    for (int c = 1; c <= 3; ++c) g.AdaptiveList(c).lines.assign(Game::MatrixLimit, "0");
+  }
+  // The first four spins only record; learning starts with the fifth.
+  void WarmUp() { h.Spins({7, 7, 7, 7}); }
+  void SetRow(int row, const char* c1, const char* c2, const char* c3) {
+    g.AdaptiveList1.lines[row] = c1;
+    g.AdaptiveList2.lines[row] = c2;
+    g.AdaptiveList3.lines[row] = c3;
+  }
+
+  testing::Harness h;
+  Game& g = h.game;
+};
+
+TEST_F(Matrix, CreateMatrixFillsThreeColumnsFromOneSeedAndSelectsModeFive) {
+  testing::Harness fresh;
+  Game& m = fresh.game;
+  EXPECT_TRUE(m.CreateMatrixButton.enabled);
+  EXPECT_FALSE(m.ResetMatrixButton.enabled);
+  m.CreateMatrixClick();
+  Random expected;
+  expected.Seed(static_cast<uint32_t>(fresh.scheduler.NowMs() / 1000));
+  for (int c = 1; c <= 3; ++c) {
+    const TextLines& lines = m.AdaptiveList(c).lines;
+    ASSERT_EQ(lines.size(), 3000u);
+    for (const std::string& line : lines) ASSERT_EQ(line, std::to_string(expected.Next() % 6));
+  }
+  EXPECT_EQ(m.CGauge3.progress, 0);
+  EXPECT_EQ(m.CGauge3.max, 9000);
+  EXPECT_EQ(m.ModeId, 5);
+  EXPECT_FALSE(m.CreateMatrixButton.enabled);
+  EXPECT_TRUE(m.ResetMatrixButton.enabled);
+  EXPECT_TRUE(m.GameModes.enabled);
+  EXPECT_TRUE(m.BetStrategy.enabled);
+}
+
+TEST_F(Matrix, ATieLengthensLearningAndTheLeaderIsPlayedInTheSameRun) {
+  // Ten learning spins give hits 3, 3, 1: rows 0..2 win for columns 1 and 2 (Less on 1),
+  // row 3 for column 3 only.
+  for (int row = 0; row < 3; ++row) SetRow(row, "0", "0", "5");
+  SetRow(3, "5", "5", "0");
+  SetRow(10, "5", "0", "5");  // the eleventh spin: only column 2 wins
+  SetRow(11, "3", "4", "2");  // row 11: column 2 says Odd
+  WarmUp();
+  h.Spins({1, 1, 1, 2, 36, 36, 36, 36, 36, 36});
+  EXPECT_EQ(g.Adaptive1.tag, 3);
+  EXPECT_EQ(g.Adaptive2.tag, 3);
+  EXPECT_EQ(g.Adaptive3.tag, 1);
+  EXPECT_EQ(g.N_Count.text, "11");
+  EXPECT_EQ(g.MatrixFlag, 0);
+  EXPECT_EQ(g.BetChance, -1);
+
+  h.Spin(3);
+  EXPECT_EQ(g.Adaptive2.tag, 4);
+  EXPECT_EQ(g.MatrixFlag, 1);
+  EXPECT_EQ(g.MatrixColumn, 2);
+  EXPECT_EQ(g.AdaptiveList2.colour, (Rgb{0, 0, 128}));
+  EXPECT_EQ(g.BetChance, kOdd + 1);
+  EXPECT_TRUE(g.Chip[kOdd].visible);
+  EXPECT_EQ(g.MatrixStep, 12);
+  EXPECT_EQ(g.Balance, 999999);
+}
+
+TEST_F(Matrix, ZeroScoresNothingAndEighteenScoresForLessNotMore) {
+  SetRow(0, "0", "5", "0");
+  SetRow(1, "0", "5", "2");
+  WarmUp();
+  h.Spin(0);
+  EXPECT_EQ(g.Adaptive1.tag + g.Adaptive2.tag + g.Adaptive3.tag, 0);
+  h.Spin(18);
+  EXPECT_EQ(g.Adaptive1.tag, 1);
+  EXPECT_EQ(g.Adaptive2.tag, 0);
+  EXPECT_EQ(g.Adaptive3.tag, 1);  // 18 is red
+}
+
+TEST_F(Matrix, TheLearningLengthAndTheChosenColumnSurviveResetsAndNewMatrices) {
+  g.N_Count.text = "13";
+  g.MatrixColumn = 3;
+  g.ResetMatrixClick();
+  EXPECT_EQ(g.N_Count.text, "13");
+  EXPECT_EQ(g.MatrixColumn, 3);
+  EXPECT_TRUE(g.AdaptiveList1.lines.empty());
+  EXPECT_EQ(g.MatrixFlag, 0);
+  EXPECT_TRUE(g.CreateMatrixButton.enabled);
+  EXPECT_FALSE(g.ResetMatrixButton.enabled);
+  EXPECT_EQ(g.ModeId, 2);           // the mode of the box applies again
+  EXPECT_TRUE(g.Image[7].visible);  // and the board is there for it
+  g.CreateMatrixClick();
+  EXPECT_EQ(g.N_Count.text, "13");
+  EXPECT_EQ(g.MatrixColumn, 3);
+}
+
+TEST_F(Matrix, TheThirteenthTickReachesAHundred) {
+  h.Spins({1, 2, 3, 4});
+  g.NumberClick(5);
+  for (int tick = 1; tick <= 12; ++tick) {
+    h.Wait(40);
+    EXPECT_EQ(g.CGauge1.progress, 8 * tick);
+  }
+  EXPECT_TRUE(g.AnalysisRunning());
+  h.Wait(40);
+  EXPECT_FALSE(g.AnalysisRunning());
+  EXPECT_EQ(g.CGauge1.progress, 0);
+  EXPECT_EQ(g.MatrixStep, 1);
+}
+
+TEST_F(Matrix, UndoStepsTheMatrixBackButNotItsHits) {
+  h.Spins({1, 2, 3, 4, 5, 6});
+  ASSERT_EQ(g.MatrixStep, 2);
+  const int32_t hits = g.Adaptive1.tag;
+  g.UndoClick();
+  EXPECT_EQ(g.MatrixStep, 1);
+  EXPECT_EQ(g.Adaptive1.tag, hits);
+}
+
+TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
+  g.MatrixFlag = 1;
+  g.MatrixColumn = 1;
+  g.N_Count.text = "1";
+  g.MatrixStep = Game::MatrixLimit;
+  g.ShowChance(kRed);
+  h.Spins({1, 2, 3, 4, 5});
+  EXPECT_EQ(g.BetChance, -1);
+  EXPECT_FALSE(g.BetOnShow());
+  EXPECT_EQ(g.MatrixStep, Game::MatrixLimit);
+  EXPECT_EQ(g.Balance, 1000000);
+}
+
+TEST_F(Matrix, SettlesOnlyOnceAColumnIsChosen) {
+  h.Spins({1, 2, 3, 4, 5, 6, 7});
+  EXPECT_EQ(g.LossStreak + g.WinStreak, 0);
+  g.MatrixFlag = 1;
+  g.MatrixColumn = 1;
+  g.BetChance = kRed + 1;
+  h.Spin(1);
+  EXPECT_EQ(g.WinStreak, 1);
+}
+
+TEST_F(Matrix, ChangingTheBoxLeavesModeFiveButKeepsTheMatrix) {
+  g.SelectGameMode(0);
+  EXPECT_EQ(g.ModeId, 2);
+  EXPECT_EQ(g.AdaptiveList1.lines.size(), 3000u);
+  EXPECT_TRUE(g.ResetMatrixButton.enabled);
+}
+
+TEST(MatrixWithoutColumns, EveryChoiceTiesAndLearningGrows) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.ChangeModeId(5);
+  g.N_Count.text = "2";
+  h.Spins({1, 2, 3, 4, 5, 6, 7});  // learning from the fifth: 5 and 6, then a tie each spin
+  EXPECT_EQ(g.MatrixFlag, 0);
+  EXPECT_EQ(g.N_Count.text, "4");
+  EXPECT_EQ(g.BetChance, -1);
+}
+
+TEST(MatrixButtons, AreRefusedWhileAnAnalysisRuns) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({1, 2, 3, 4});
+  g.NumberClick(5);
+  g.CreateMatrixClick();
+  EXPECT_TRUE(g.AdaptiveList1.lines.empty());
+  EXPECT_FALSE(g.GameModes.enabled);
+}
+
+TEST(ProgressionBoxes, ClickingOneClearsTheOther) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.Arith_ProgClick();
+  g.Geom_ProgClick();
+  EXPECT_TRUE(g.Geom_Prog.checked);
+  EXPECT_FALSE(g.Arith_Prog.checked);
+  g.Arith_ProgClick();
+  EXPECT_TRUE(g.Arith_Prog.checked);
+  EXPECT_FALSE(g.Geom_Prog.checked);
+}
+
+}  // namespace
+}  // namespace vellaro

@@ -1,0 +1,131 @@
+#include "analysis/smart_modes.h"
+
+#include <gtest/gtest.h>
+
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+int FirstDrawAt(int64_t ms) {
+  Random r;
+  r.Seed(static_cast<uint32_t>(ms / 1000));
+  return r.Next();
+}
+
+TEST(SmartMode, TheDigitSumRowsOfTheExamples) {
+  EXPECT_EQ(SmartRowOf(0, 0), 3);     // 111
+  EXPECT_EQ(SmartRowOf(36, 36), 12);  // 39
+  EXPECT_EQ(SmartRowOf(0, 11), 1);    // 100
+  EXPECT_EQ(DigitSum(99), 18);
+  for (int s = 0; s <= 72; ++s) {
+    const int row = DigitSum(111 - s);
+    EXPECT_GE(row, 1);
+    EXPECT_LE(row, 18);
+  }
+  EXPECT_EQ(SmartChoice(3, 0), kMore);
+  EXPECT_EQ(SmartChoice(3, 1), kEven);
+  EXPECT_EQ(SmartChoice(3, 2), kRed);
+  EXPECT_EQ(SmartChoice(12, 0), kMore);
+  EXPECT_EQ(SmartChoice(12, 1), kOdd);
+  EXPECT_EQ(SmartChoice(12, 2), kRed);
+  EXPECT_EQ(SmartChoice(1, 0), kLess);
+  EXPECT_EQ(SmartChoice(1, 1), kOdd);
+  EXPECT_EQ(SmartChoice(1, 2), kBlack);
+  // Less always goes with Black, More with Red.
+  for (int row = 1; row <= 18; ++row) {
+    EXPECT_EQ(SmartChoice(row, 0) == kLess, SmartChoice(row, 2) == kBlack) << row;
+  }
+}
+
+TEST(SmartMode, TheCalculationDrawsThePairFromTheClockSecond) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.PreviousNum.tag = 0;
+  g.CurrentNum.tag = 11;
+  g.M3Calculate();
+  const int pair = FirstDrawAt(h.scheduler.NowMs()) % 3;
+  EXPECT_EQ(g.BetChance, SmartChoice(1, pair) + 1);
+  const int32_t first = g.BetChance;
+  g.HideBets();
+  h.Wait(999 - h.scheduler.NowMs() % 1000);  // still the same second
+  g.M3Calculate();
+  EXPECT_EQ(g.BetChance, first);
+}
+
+TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SelectGameMode(1);
+  h.Spins({36, 1, 2, 36});
+  g.NumberClick(36);
+  const int64_t start = h.scheduler.NowMs();
+  ASSERT_TRUE(g.Mode3Timer.running());
+  ASSERT_TRUE(h.FinishAnalysis());
+  EXPECT_EQ(h.scheduler.NowMs() - start, 4000);
+  EXPECT_EQ(g.CGauge1.progress, 0);
+  // 36 + 36 gives row 12: More, Odd or Red.
+  EXPECT_TRUE(g.BetChance == kMore + 1 || g.BetChance == kOdd + 1 || g.BetChance == kRed + 1);
+  EXPECT_TRUE(g.BetOnShow());
+}
+
+TEST(AdaptiveMode, DrawsItsPaceWithoutReseedingAndReplacesZeroByFifty) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SelectGameMode(2);
+  EXPECT_EQ(g.ModeId, 4);
+  EXPECT_TRUE(g.CatRows.enabled);
+  h.Spins({1, 2, 3, 4});
+
+  g.Randomizer.Seed(1);  // first draw 1410184549: 49 ms
+  g.NumberClick(5);
+  EXPECT_EQ(g.Mode4Timer.interval(), 49);
+  const int64_t start = h.scheduler.NowMs();
+  ASSERT_TRUE(h.FinishAnalysis());
+  EXPECT_EQ(h.scheduler.NowMs() - start, 4900);
+
+  // Find a state whose next draw is a multiple of 100.
+  uint32_t seed = 0;
+  for (;; ++seed) {
+    Random r;
+    r.Seed(seed);
+    if (r.Next() % 100 == 0) break;
+  }
+  g.Randomizer.Seed(seed);
+  g.NumberClick(6);
+  EXPECT_EQ(g.Mode4Timer.interval(), 50);
+}
+
+TEST(AdaptiveMode, WithRecalcDrawSixTheChoiceIsTheDrawAndCatRowsRepeatsAWinner) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.M4Calculate();
+  EXPECT_EQ(g.BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
+
+  g.ChangeModeId(4);
+  g.CatRowsClick();
+  ASSERT_TRUE(g.CatRows.checked);
+  g.WinStreak = 2;
+  g.BetChance = kEven + 1;
+  const uint64_t state = g.Randomizer.state();
+  g.M4Calculate();
+  EXPECT_EQ(g.BetChance, kEven + 1);
+  EXPECT_EQ(g.Randomizer.state(), state);
+}
+
+TEST(AdaptiveMode, CatRowsIsUsableOnlyWhileAModeThatReadsItIsSelected) {
+  testing::Harness h;
+  Game& g = h.game;
+  EXPECT_FALSE(g.CatRows.enabled);
+  g.SelectGameMode(2);
+  EXPECT_TRUE(g.CatRows.enabled);
+  g.SelectGameMode(1);
+  EXPECT_FALSE(g.CatRows.enabled);
+  g.CatRowsClick();
+  EXPECT_FALSE(g.CatRows.checked);
+  g.ChangeModeId(1);
+  EXPECT_TRUE(g.CatRows.enabled);
+}
+
+}  // namespace
+}  // namespace vellaro
