@@ -10,4 +10,7 @@ namespace vellaro {
 // no header, no byte-order mark. An empty history gives an empty text.
 std::string GameLogText(const TextLines& numbers);
 
+// `name` with ".<extension>" added when its last path component has no extension.
+std::string WithDefaultExtension(const std::string& name, const std::string& extension);
+
 }  // namespace vellaro

@@ -15,6 +15,8 @@
 
 #include "env/env.h"
 #include "env/random.h"
+#include "export/file_replace.h"
+#include "export/save_dialog.h"
 #include "game/state.h"
 #include "game/window.h"
 
@@ -174,6 +176,15 @@ class Game : public GameState, public Window {
   void Bet_Automatic_ResetClick();
   void Get_Minimal_ProfitClick();
 
+  // ---- Game log export (export/save_log.cpp) ---------------------------------------------
+  // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
+  // Throws GameError "Cannot create file <name>" if it cannot be written; the game is
+  // unchanged either way.
+  void SaveLog(SaveDialog& dialog);
+  SaveDialogSettings SaveDialog1;
+  // Tests make the log's writes fail through this; empty means the system's write().
+  void SetLogWriteCall(WriteCall call) { log_write_call_ = std::move(call); }
+
   // ---- Timers --------------------------------------------------------------------------
   Timer ShowValues;
   Timer ProcessText_Timer;
@@ -201,6 +212,7 @@ class Game : public GameState, public Window {
   void UpTrenderSettingsFollowSystem();
 
   Env env_;
+  WriteCall log_write_call_;
 };
 
 }  // namespace vellaro

@@ -2,18 +2,12 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
-namespace vellaro {
+#include "game/game_error.h"
 
-// An error that escapes an operation and is shown to the player in the standard error
-// box, with its message. The game goes on with the state reached.
-class GameError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+namespace vellaro {
 
 // Raised when a text is read as an integer and is not one.
 class ConversionError : public GameError {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vellaro {
+
+// A file could not be written; what() says why.
+class FileWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The system call that writes bytes to a file descriptor; tests inject failures through it.
+using WriteCall = std::function<ssize_t(int fd, const void* data, size_t size)>;
+
+// Writes `bytes` to a new file in the folder of `path` and renames it over `path`, so that
+// a failure at any point leaves an existing file exactly as it was and leaves no temporary
+// file behind. A replaced file keeps its permissions; a new one gets the usual ones.
+// Throws FileWriteError on failure.
+void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           const WriteCall& write_call = {});
+
+}  // namespace vellaro

@@ -1,0 +1,26 @@
+#include "export/file_replace.h"
+#include "export/game_log.h"
+#include "game/game.h"
+#include "game/game_error.h"
+
+namespace vellaro {
+
+std::string WithDefaultExtension(const std::string& name, const std::string& extension) {
+  const size_t base = name.find_last_of('/');
+  const size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && (base == std::string::npos || dot > base)) return name;
+  return name + "." + extension;
+}
+
+void Game::SaveLog(SaveDialog& dialog) {
+  if (!dialog.Execute(SaveDialog1)) return;
+  if (SaveDialog1.FileName.empty()) return;
+  SaveDialog1.FileName = WithDefaultExtension(SaveDialog1.FileName, SaveDialog1.DefaultExt);
+  try {
+    ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), log_write_call_);
+  } catch (const FileWriteError&) {
+    throw GameError("Cannot create file " + SaveDialog1.FileName);
+  }
+}
+
+}  // namespace vellaro

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "export/game_log.h"
+#include "game/game_error.h"
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers the save dialog for the player: a name, or a cancel.
+class FakeDialog : public SaveDialog {
+ public:
+  std::optional<std::string> answer;
+  SaveDialogSettings seen;
+  int shown = 0;
+  bool Execute(SaveDialogSettings& settings) override {
+    ++shown;
+    seen = settings;
+    if (!answer) return false;
+    settings.FileName = *answer;
+    return true;
+  }
+};
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void Write(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class SaveLog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("vellaro-save-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    g.ModeId = 0;  // record only
+  }
+  void TearDown() override {
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(folder);
+  }
+  // Saves to `name` and returns the error message shown, if any.
+  std::optional<std::string> Save(const std::string& name) {
+    dialog.answer = name;
+    try {
+      g.SaveLog(dialog);
+    } catch (const GameError& e) {
+      return std::string(e.what());
+    }
+    return std::nullopt;
+  }
+  size_t FilesIn(const fs::path& dir) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {}));
+  }
+
+  fs::path folder;
+  FakeDialog dialog;
+  testing::Harness h;
+  Game& g = h.game;
+};
+
+TEST_F(SaveLog, WritesOneNumberPerLineInCrLfWithTheDialogsSettings) {
+  h.Spins({7, 0, 32});
+  const fs::path file = folder / "game.txt";
+  EXPECT_EQ(Save(file), std::nullopt);
+  EXPECT_EQ(Read(file), std::string("7\r\n0\r\n32\r\n"));
+  EXPECT_EQ(fs::file_size(file), 10u);
+  EXPECT_EQ(dialog.seen.Title, "Save Vellaro 4 Game History...");
+  EXPECT_EQ(dialog.seen.FilterDescription, "Notepad file *.txt");
+  EXPECT_EQ(dialog.seen.FilterPattern, "*.txt");
+  EXPECT_EQ(dialog.seen.DefaultExt, "txt");
+  EXPECT_TRUE(dialog.seen.ConfirmOverwrite);
+  EXPECT_TRUE(dialog.seen.HideReadOnly);
+  EXPECT_TRUE(dialog.seen.Resizable);
+  EXPECT_EQ(dialog.seen.FileName, "");
+
+  Save(file);  // the dialog comes back with the name chosen last
+  EXPECT_EQ(dialog.seen.FileName, file.string());
+  EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+TEST_F(SaveLog, AnEmptyHistoryGivesAnEmptyFileAndAnUndoneSpinIsLeftOut) {
+  EXPECT_EQ(Save(folder / "empty.txt"), std::nullopt);
+  EXPECT_EQ(fs::file_size(folder / "empty.txt"), 0u);
+
+  testing::Harness played;
+  played.game.SelectBetStrategy(kMartingale);
+  played.Spins({1, 2, 3, 4, 5, 6});
+  played.game.UndoClick();
+  FakeDialog answer;
+  answer.answer = (folder / "undone.txt").string();
+  played.game.SaveLog(answer);
+  EXPECT_EQ(Read(folder / "undone.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+}
+
+TEST_F(SaveLog, ANameWithoutExtensionGetsTxt) {
+  h.Spin(5);
+  Save((folder / "log").string());
+  EXPECT_EQ(Read(folder / "log.txt"), "5\r\n");
+  EXPECT_FALSE(fs::exists(folder / "log"));
+  EXPECT_EQ(WithDefaultExtension("dir.d/log", "txt"), "dir.d/log.txt");
+  EXPECT_EQ(WithDefaultExtension("log.csv", "txt"), "log.csv");
+}
+
+TEST_F(SaveLog, CancelOrAnEmptyNameWritesNothingAlsoAfterASave) {
+  h.Spin(5);
+  const fs::path file = folder / "kept.txt";
+  Save(file);
+  h.Spin(6);
+  dialog.answer.reset();
+  g.SaveLog(dialog);
+  EXPECT_EQ(Read(file), "5\r\n");
+  EXPECT_EQ(g.SaveDialog1.FileName, file.string());
+  dialog.answer = "";
+  g.SaveLog(dialog);
+  EXPECT_EQ(Read(file), "5\r\n");
+  EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+TEST_F(SaveLog, AReplacedFileKeepsItsPermissions) {
+  const fs::path file = folder / "mode.txt";
+  Write(file, "old");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  h.Spin(9);
+  EXPECT_EQ(Save(file), std::nullopt);
+  EXPECT_EQ(Read(file), "9\r\n");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
+  h.Spins({1, 2, 3});
+  const fs::path file = folder / "old.txt";
+  const std::string old = "36\r\n35\r\n";
+  Write(file, old);
+  const int32_t balance = g.Balance;
+
+  // A write that fails part-way, as on a full disk.
+  int calls = 0;
+  g.SetLogWriteCall([&](int fd, const void* data, size_t size) -> ssize_t {
+    if (++calls > 1) {
+      errno = ENOSPC;
+      return -1;
+    }
+    return ::write(fd, data, size < 2 ? size : 2);
+  });
+  EXPECT_EQ(Save(file), "Cannot create file " + file.string());
+  EXPECT_EQ(Read(file), old);
+  EXPECT_EQ(FilesIn(folder), 1u);  // no temporary file left
+  g.SetLogWriteCall({});
+
+  // A missing folder, a folder in place of the file, a name too long.
+  const fs::path missing = folder / "missing" / "log.txt";
+  EXPECT_EQ(Save(missing), "Cannot create file " + missing.string());
+  fs::create_directory(folder / "dir.txt");
+  EXPECT_EQ(Save(folder / "dir.txt"), "Cannot create file " + (folder / "dir.txt").string());
+  const std::string long_name = (folder / (std::string(300, 'x') + ".txt")).string();
+  EXPECT_EQ(Save(long_name), "Cannot create file " + long_name);
+
+  EXPECT_EQ(Read(file), old);
+  EXPECT_EQ(FilesIn(folder), 2u);  // old.txt and dir.txt
+
+  // The game goes on unchanged.
+  EXPECT_EQ(g.NumbersList, (TextLines{"1", "2", "3"}));
+  EXPECT_EQ(g.Balance, balance);
+  h.Spin(4);
+  EXPECT_EQ(g.SpinCount, 4);
+}
+
+// A small tmpfs mounted over a folder for the length of a test. Needs root; tests skip
+// where the system does not allow it.
+class TmpfsMount {
+ public:
+  TmpfsMount(const fs::path& where, const char* options) : where_(where) {
+    mounted_ = ::mount("tmpfs", where.c_str(), "tmpfs", 0, options) == 0;
+  }
+  ~TmpfsMount() {
+    if (mounted_) ::umount2(where_.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+  bool MakeReadOnly() {
+    return ::mount(nullptr, where_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+  }
+
+ private:
+  fs::path where_;
+  bool mounted_ = false;
+};
+
+TEST_F(SaveLog, AReadOnlyFolderShowsTheMessageAndKeepsTheFile) {
+  const fs::path mount_point = folder / "ro";
+  fs::create_directory(mount_point);
+  TmpfsMount tmpfs(mount_point, "size=64k");
+  if (!tmpfs.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+  const fs::path file = mount_point / "log.txt";
+  Write(file, "1\r\n");
+  ASSERT_TRUE(tmpfs.MakeReadOnly());
+  h.Spins({2, 3});
+  EXPECT_EQ(Save(file), "Cannot create file " + file.string());
+  EXPECT_EQ(Read(file), "1\r\n");
+  EXPECT_EQ(FilesIn(mount_point), 1u);
+}
+
+TEST_F(SaveLog, AFullDiskShowsTheMessageAndKeepsTheFile) {
+  const fs::path mount_point = folder / "full";
+  fs::create_directory(mount_point);
+  TmpfsMount tmpfs(mount_point, "size=8k");
+  if (!tmpfs.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+  const fs::path file = mount_point / "log.txt";
+  Write(file, "old\r\n");
+  for (int i = 0; i < 6000; ++i) g.NumberClick(i % 37);  // about 20 kB of log
+  EXPECT_EQ(Save(file), "Cannot create file " + file.string());
+  EXPECT_EQ(Read(file), "old\r\n");
+  EXPECT_EQ(FilesIn(mount_point), 1u);
+}
+
+}  // namespace
+}  // namespace vellaro
