@@ -1,6 +1,7 @@
 #include "tools/sim/trace.h"
 
 #include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "betting/chance.h"
@@ -11,11 +12,18 @@ namespace {
 
 constexpr std::string_view kChanceColumn[] = {"less", "even", "red", "black", "odd", "more"};
 
+// A row is at most 20 digits of line number, 4 words and 10 signed 32-bit numbers with
+// their commas: well under the buffer's size.
+constexpr size_t kRowCapacity = 256;
+
+char* Put(char* at, std::string_view text) {
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+
 template <typename Int>
-void Append(std::string& line, Int value) {
-  char digits[24];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  line.append(digits, end);
+char* Put(char* at, Int value) {
+  return std::to_chars(at, at + 24, value).ptr;
 }
 
 std::string_view ResultColumn(Result result) {
@@ -37,29 +45,27 @@ TraceWriter::TraceWriter(std::ostream& out) : out_(out) {
 }
 
 void TraceWriter::Add(const Row& row) {
-  line_.clear();
-  Append(line_, row.entry.line);
-  line_ += ',';
-  Append(line_, row.spin_count);
-  line_ += ',';
-  if (row.entry.undo()) {
-    line_ += "undo";
-  } else {
-    Append(line_, row.entry.number);
+  char line[kRowCapacity];
+  char* at = Put(line, row.entry.line);
+  *at++ = ',';
+  at = Put(at, row.spin_count);
+  *at++ = ',';
+  at = row.entry.undo() ? Put(at, std::string_view("undo")) : Put(at, row.entry.number);
+  *at++ = ',';
+  at = Put(at, ResultColumn(row.result));
+  *at++ = ',';
+  if (row.bet_chance >= 1 && row.bet_chance <= kChances) {
+    at = Put(at, kChanceColumn[row.bet_chance - 1]);
   }
-  line_ += ',';
-  line_ += ResultColumn(row.result);
-  line_ += ',';
-  if (row.bet_chance >= 1 && row.bet_chance <= kChances) line_ += kChanceColumn[row.bet_chance - 1];
-  line_ += ',';
-  line_ += row.shown ? '1' : '0';
+  *at++ = ',';
+  *at++ = row.shown ? '1' : '0';
   for (int32_t value : {row.stake, row.balance, row.target, row.win_streak, row.loss_streak,
                         row.deep_sum, row.deep_remainder}) {
-    line_ += ',';
-    Append(line_, value);
+    *at++ = ',';
+    at = Put(at, value);
   }
-  line_ += '\n';
-  out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+  *at++ = '\n';
+  out_.write(line, at - line);
 }
 
 }  // namespace vellaro::sim

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 
 #include "tools/sim/replay.h"
 
@@ -19,7 +18,6 @@ class TraceWriter final : public RowSink {
 
  private:
   std::ostream& out_;
-  std::string line_;  // reused, so a long replay formats without allocating
 };
 
 }  // namespace vellaro::sim
