@@ -53,6 +53,17 @@ Result SettlementOf(int32_t wins_before, int32_t losses_before, const Game& game
   return game.LossStreak == 0 && game.WinStreak >= 1 ? Result::kWin : Result::kLoss;
 }
 
+// The game keeps every spin in NumbersList for the export, and nothing else reads it but
+// the undo, which drops its last line. A replay never exports, so only the tail is kept:
+// a billion random spins would otherwise hold tens of gigabytes of history.
+void ForgetOldHistory(Game& game) {
+  constexpr size_t kKeep = 64;
+  constexpr size_t kTrimAt = 4096;  // trimming in batches keeps the cost per spin tiny
+  TextLines& history = game.NumbersList;
+  if (history.size() < kTrimAt) return;
+  history.erase(history.begin(), history.end() - kKeep);
+}
+
 }  // namespace
 
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink) {
@@ -96,6 +107,7 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
     }
     // After an analysis the clock stands at the tick that ended it.
     next_ms = scheduler.NowMs() + gap;
+    ForgetOldHistory(game);
 
     row.result = SettlementOf(wins_before, losses_before, game);
     row.spin_count = game.SpinCount;
