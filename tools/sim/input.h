@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellaro::sim {
+
+// One line of a spin log that does something: a spin, or a click on the undo button.
+struct Entry {
+  static constexpr int kUndo = -1;
+  uint64_t line = 0;  // 1-based, counting skipped lines too
+  int number = kUndo;
+
+  bool undo() const { return number == kUndo; }
+  friend bool operator==(const Entry&, const Entry&) = default;
+};
+
+// A log line that is neither a spin nor "undo"; the message names the file and line.
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The entries of a whole log, checked before anything is replayed. Lines end in LF or
+// CR LF; blanks around an entry, empty lines and lines starting with '#' are allowed.
+// `name` is how messages call the input ("-" for standard input).
+// Throws InputError at the first bad line.
+std::vector<Entry> ParseLog(std::string_view text, std::string_view name);
+
+// Reads all of `in`. Throws std::runtime_error when the stream fails before its end.
+std::string ReadAll(std::istream& in);
+
+}  // namespace vellaro::sim

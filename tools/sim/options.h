@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellaro::sim {
+
+// What the player sets in the window before the first spin.
+struct Settings {
+  int system = 0;  // index into the betting-system box, Martingale first
+  int32_t base = 1;
+  int32_t on_wins = 1;
+  int32_t add_to_bet = 1;
+  int32_t safe_level = 0;
+  bool auto_reset = false;
+  bool min_profit = false;
+  std::vector<int> trends;  // chance indices, in the order clicked
+  int32_t mode = 2;
+};
+
+// Where the virtual time starts and how long the player pauses between entries.
+struct Timing {
+  uint32_t clock_s = 0;
+  int32_t gap_ms = 1000;
+};
+
+struct CommandLine {
+  Settings settings;
+  std::optional<uint32_t> clock_s;  // unset: the current time
+  int32_t gap_ms = 1000;
+  std::optional<uint64_t> random_spins;
+  std::optional<uint64_t> seed;
+  bool summary = false;
+  bool help = false;
+  bool version = false;
+  std::string file = "-";
+};
+
+// A command line that cannot be run; the message is one line, without the program name.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// REQUIRES: `args` excludes the program name.
+// Throws UsageError for an unknown option, a missing or out-of-range value, or options
+// that do not go together.
+CommandLine ParseCommandLine(const std::vector<std::string_view>& args);
+
+std::string HelpText();
+
+}  // namespace vellaro::sim

@@ -1,0 +1,78 @@
+#include "tools/sim/summary.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vellaro::sim {
+
+namespace {
+
+// Units with two decimals, rounded half away from zero: exact for any count of units.
+void PrintHundredths(std::ostream& out, int64_t hundredths) {
+  if (hundredths < 0) out << '-';
+  const int64_t magnitude = std::abs(hundredths);
+  const int64_t cents = magnitude % 100;
+  out << magnitude / 100 << '.' << (cents < 10 ? "0" : "") << cents;
+}
+
+int64_t RoundedDiv(int64_t numerator, int64_t denominator) {
+  const int64_t half = denominator / 2;
+  return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
+}
+
+}  // namespace
+
+void Summary::Add(const Row& row) {
+  if (row.entry.undo()) {
+    counts_ = before_last_spin_;
+    ++taken_back_;
+  } else {
+    before_last_spin_ = counts_;
+    ++counts_.spins;
+    if (open_bet_ && row.result != Result::kNone) {
+      counts_.units_staked += open_stake_;
+      if (row.result == Result::kWin) {
+        ++counts_.bets_won;
+        counts_.result += open_stake_;
+      } else {
+        ++counts_.bets_lost;
+        counts_.result -= open_stake_;
+      }
+    }
+    if (row.shown) ++counts_.bets_shown;
+  }
+  open_bet_ = row.shown;
+  open_stake_ = row.stake;
+  balance_ = row.balance;
+  lowest_balance_ = std::min(lowest_balance_, row.balance);
+  if (row.shown) highest_stake_ = std::max(highest_stake_, row.stake);
+  longest_losing_streak_ = std::max(longest_losing_streak_, row.loss_streak);
+}
+
+void Summary::Print(std::ostream& out) const {
+  // The house keeps one unit in 37 of everything staked on an even-money chance.
+  const int64_t expected_hundredths = -RoundedDiv(counts_.units_staked * 100, 37);
+  out << "spins: " << counts_.spins << '\n';
+  out << "spins taken back: " << taken_back_ << '\n';
+  out << "bets shown: " << counts_.bets_shown << '\n';
+  out << "shown bets won: " << counts_.bets_won << '\n';
+  out << "shown bets lost: " << counts_.bets_lost << '\n';
+  out << "bet still open at the end: ";
+  if (open_bet_) {
+    out << open_stake_ << " units\n";
+  } else {
+    out << "none\n";
+  }
+  out << "units staked on settled bets: " << counts_.units_staked << '\n';
+  out << "actual result of the shown bets: " << (counts_.result > 0 ? "+" : "") << counts_.result
+      << " units\n";
+  out << "expected result at the house edge of 1 unit in 37 (2.70 %): ";
+  PrintHundredths(out, expected_hundredths);
+  out << " units\n";
+  out << "final balance: " << balance_ << '\n';
+  out << "lowest balance: " << lowest_balance_ << '\n';
+  out << "highest stake shown: " << highest_stake_ << '\n';
+  out << "longest losing streak: " << longest_losing_streak_ << '\n';
+}
+
+}  // namespace vellaro::sim

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+
+#include "tools/sim/replay.h"
+
+namespace vellaro::sim {
+
+inline constexpr const char* kTraceHeader =
+    "line,spin,number,result,chance,shown,stake,balance,target,win_streak,loss_streak,"
+    "deep_sum,deep_remainder\n";
+
+// The trace as CSV: the header as soon as the writer exists, then one line per row.
+class TraceWriter final : public RowSink {
+ public:
+  explicit TraceWriter(std::ostream& out);
+  void Add(const Row& row) override;
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace vellaro::sim
