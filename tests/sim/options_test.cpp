@@ -57,7 +57,9 @@ TEST(CommandLine, RefusesWhatTheWindowCouldNotBeSetTo) {
   EXPECT_EQ(ErrorOf({"--base", "+5"}), "--base takes a whole number, not '+5'");
   EXPECT_EQ(ErrorOf({"--random", "99999999999999999999", "--seed", "1"}),
             "--random takes 0 to 18446744073709551615, not '99999999999999999999'");
-  EXPECT_EQ(ErrorOf({"--mode", "3"}), "--mode takes 1 to 2, not '3'");
+  EXPECT_EQ(ErrorOf({"--mode", "0"}), "--mode takes 1 to 5, not '0'");
+  EXPECT_EQ(ErrorOf({"--learn", "3001"}), "--learn takes 1 to 3000, not '3001'");
+  EXPECT_EQ(ErrorOf({"--cat-rows"}), "--cat-rows needs --mode 1 or 4");
   EXPECT_EQ(ErrorOf({"--system", "Martingale"}),
             "--system takes one of martingale, parlay, havrel, quorvel, blind, up-trender, not "
             "'Martingale'");

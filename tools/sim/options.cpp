@@ -80,14 +80,27 @@ const Option kOptions[] = {
     {"--trend", "CHANCE", 0, 0, kChanceWords,
      [](CommandLine& c, uint64_t v) { c.settings.trends.push_back(static_cast<int>(v)); },
      "switch a trend on; repeatable, in order"},
-    // The analysis modes that exist; a new mode raises the maximum.
     {"--mode",
      "N",
      1,
-     2,
+     5,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.mode = static_cast<int32_t>(v); },
-     "analysis mode (default 2, DEEP SCAN)"},
+     "analysis mode: 1 random, 2 DEEP SCAN (default), 3 SMART, 4 ADAPTIVE, 5 matrix"},
+    {"--learn",
+     "N",
+     1,
+     3000,
+     {},
+     [](CommandLine& c, uint64_t v) { c.settings.learn = static_cast<int32_t>(v); },
+     "spins the matrix learns from (default 10)"},
+    {"--cat-rows",
+     "",
+     0,
+     0,
+     {},
+     [](CommandLine& c, uint64_t) { c.settings.cat_rows = true; },
+     "check Cat.Rows: repeat a winning chance (modes 1 and 4)"},
     {"--clock",
      "T",
      0,
@@ -217,6 +230,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
 
   if (line.settings.min_profit && !line.settings.auto_reset) {
     throw UsageError("--min-profit needs --auto-reset");
+  }
+  if (line.settings.cat_rows && line.settings.mode != 1 && line.settings.mode != 4) {
+    throw UsageError("--cat-rows needs --mode 1 or 4");
   }
   if (line.random_spins && !line.seed) throw UsageError("--random needs --seed");
   if (line.seed && !line.random_spins) throw UsageError("--seed goes with --random");

@@ -20,6 +20,8 @@ struct Settings {
   bool min_profit = false;
   std::vector<int> trends;  // chance indices, in the order clicked
   int32_t mode = 2;
+  int32_t learn = 10;     // N_Count, the matrix's learning spins
+  bool cat_rows = false;  // "Cat.Rows" checked (read by Modes 1 and 4)
 };
 
 // Where the virtual time starts and how long the player pauses between entries.

@@ -40,7 +40,14 @@ void ApplySettings(const Settings& s, Game& game) {
   if (s.auto_reset) game.Bet_Automatic_ResetClick();
   if (s.min_profit) game.Get_Minimal_ProfitClick();
   for (int k : s.trends) game.TrendSwitchOnClick(k);
-  game.ModeId = s.mode;
+  // The matrix mode is the one a completed "Create Matrix" selects.
+  if (s.mode == 5) {
+    game.CreateMatrixClick();
+  } else {
+    game.ChangeModeId(s.mode);
+  }
+  game.N_Count.text = std::to_string(s.learn);
+  if (s.cat_rows) game.CatRowsClick();
 }
 
 // Settlement is seen from outside by the streaks alone. A win step sets WinStreak to its
