@@ -24,6 +24,10 @@ void Game::ResetBets() {
   BalanceTarget = kStartTarget;
 }
 
+void Game::ResetBetsClick() {
+  if (ResetBetsButton.enabled) ResetBets();
+}
+
 void Game::BetStrategyChange() {
   ResetBets();
   Focus = "ShowBetSize";

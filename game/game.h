@@ -148,6 +148,7 @@ class Game : public GameState, public Window {
   void A6Win();
   void A6Loose();
   void ResetBets();
+  void ResetBetsClick();  // the "Reset Bets" button: acts only while enabled
   void BetStrategyChange();
   void SelectBetStrategy(int index);  // the player picks a betting system
   void Init_BetChange();
