@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite once, then the
-# engine tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: the whole suite, a bounded run of
+# the fuzzer of vellaro-sim's input (VELLARO_FUZZ_SECONDS, default 60), and the engine and
+# simulator tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -8,5 +9,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/build.sh" "$root/build"
 (cd "$root/build" && ctest --output-on-failure --timeout 600)
 
+"$root/scripts/build.sh" "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DVELLARO_FUZZ=ON \
+  -DVELLARO_BUILD_APP=OFF
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+echo "Fuzzing vellaro-sim's options and log reader for ${VELLARO_FUZZ_SECONDS:-60} s"
+"$root/build-fuzz/tests/fuzz/vellaro_sim_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
+  -max_len=2048 -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
+  "$corpus" "$root/tests/fuzz/corpus/sim" 2>&1 | tail -n 12
+
 "$root/scripts/build.sh" "$root/build-sanitize" -DVELLARO_SANITIZE=ON -DVELLARO_BUILD_APP=OFF
-(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L core)
+(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim')

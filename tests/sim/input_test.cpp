@@ -30,7 +30,10 @@ TEST(ParseLog, RejectsAnythingElseNamingFileLineAndText) {
       {"99999999999999999999999\n",
        "f:1: '99999999999999999999999' is not a spin number (0 to 36) or \"undo\""},
       // Only one CR goes, and only at the end: a stray CR is part of the text.
-      {"5\r\r\n", "f:1: '5\r' is not a spin number (0 to 36) or \"undo\""},
+      {"5\r\r\n", "f:1: '5\\x0d' is not a spin number (0 to 36) or \"undo\""},
+      // Control characters are spelt out: a NUL must not cut the message short.
+      {std::string("7\0z\x1b\n", 5),
+       "f:1: '7\\x00z\\x1b' is not a spin number (0 to 36) or \"undo\""},
       {"  # not at the start\n1 # nor here\n",
        "f:2: '1 # nor here' is not a spin number (0 to 36) or \"undo\""},
   };

@@ -33,6 +33,24 @@ int SpinNumber(std::string_view text) {
   return value <= 36 ? value : -1;
 }
 
+// The line as the message shows it: control characters, which would cut the message short
+// (a NUL) or garble the terminal (a CR), are written as \xHH.
+std::string Printable(std::string_view line) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string text;
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) {
+      text += "\\x";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 0xf];
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 std::vector<Entry> ParseLog(std::string_view text, std::string_view name) {
@@ -53,7 +71,7 @@ std::vector<Entry> ParseLog(std::string_view text, std::string_view name) {
     const int number = SpinNumber(line);
     if (number < 0) {
       std::ostringstream message;
-      message << name << ':' << line_number << ": '" << line
+      message << name << ':' << line_number << ": '" << Printable(line)
               << "' is not a spin number (0 to 36) or \"undo\"";
       throw InputError(message.str());
     }

@@ -1,0 +1,64 @@
+// Fuzzes vellaro-sim's option parser and log reader: whatever the command line and the log,
+// the program ends with status 0, or with status 2 and exactly one of its error messages.
+//
+// An input is the arguments, one per line, then a line "--log--", then the log itself.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/sim/app.h"
+#include "tools/sim/options.h"
+
+namespace {
+
+using vellaro::sim::CommandLine;
+
+bool IsOneOfTheMessages(const std::string& err) {
+  static const std::regex kMessages(
+      "vellaro-sim: [^\n]*\n"
+      "|-:[0-9]+: '[^\n]*' is not a spin number \\(0 to 36\\) or \"undo\"\n"
+      "|-:[0-9]+: undo is not offered here\n");
+  return std::regex_match(err, kMessages);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  constexpr std::string_view kSeparator = "\n--log--\n";
+  const size_t split = input.find(kSeparator);
+  const std::string_view head = split == std::string_view::npos ? input : input.substr(0, split);
+  const std::string log(split == std::string_view::npos ? std::string_view()
+                                                         : input.substr(split + kSeparator.size()));
+
+  std::vector<std::string_view> args;
+  for (size_t at = 0; at <= head.size();) {
+    const size_t end = std::min(head.find('\n', at), head.size());
+    if (end > at) args.push_back(head.substr(at, end - at));
+    at = end + 1;
+  }
+  // Files other than standard input are not the fuzzer's business, and a long random
+  // wheel is slow by design, not a hang.
+  try {
+    const CommandLine line = vellaro::sim::ParseCommandLine(args);
+    if (line.file != "-") return 0;
+    if (line.random_spins && *line.random_spins > 2000) return 0;
+  } catch (const vellaro::sim::UsageError&) {
+  }
+
+  std::istringstream in(log);
+  std::ostringstream out, err;
+  const int status = vellaro::sim::RunSim(args, in, out, err, 1'700'000'000);
+  if (status == vellaro::sim::kExitOk) {
+    if (!err.str().empty()) std::abort();
+  } else if (status != vellaro::sim::kExitBadInput || !IsOneOfTheMessages(err.str())) {
+    std::abort();
+  }
+  return 0;
+}
