@@ -86,7 +86,8 @@ const Option kOptions[] = {
      5,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.mode = static_cast<int32_t>(v); },
-     "analysis mode: 1 random, 2 DEEP SCAN (default), 3 SMART, 4 ADAPTIVE, 5 matrix"},
+     "analysis mode (default 2): 1 random, 2 DEEP SCAN, 3 SMART,\n"
+     "                      4 ADAPTIVE, 5 the number matrix"},
     {"--learn",
      "N",
      1,
