@@ -134,6 +134,7 @@ void MainWindow::BuildOptionsArea() {
   reset_bets_->setGeometry(359, 318, 82, 26);
   reset_bets_->setFlat(true);
   reset_bets_->setCursor(Qt::PointingHandCursor);
+  Paint(reset_bets_, QPalette::ButtonText, kWhite);
   connect(reset_bets_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ResetBets(); }); });
 
@@ -217,7 +218,12 @@ void MainWindow::BuildOptionsArea() {
   minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"), game_.Get_Minimal_Profit,
                                  {279, 417, 161, 20}, this);
   for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
-    Paint(box, QPalette::WindowText, kLime);
+    // Lime only while usable; a locked box keeps the style's dimmed text.
+    QPalette colours = box->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      colours.setColor(group, QPalette::WindowText, kLime);
+    }
+    box->setPalette(colours);
     box->setCursor(Qt::PointingHandCursor);
   }
   connect(automatic_reset_, &QCheckBox::clicked, this,
