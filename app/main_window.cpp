@@ -74,7 +74,6 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   BuildFrame();
   BuildBoard();
   BuildBetDisplay();
-  BuildOptionsArea();
 
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle(save_log_); });
@@ -138,6 +137,7 @@ void MainWindow::BuildFrame() {
   undo_ = AddPicture(QStringLiteral("ImageUndo"), QStringLiteral(":/undo_active.svg"),
                      {184, 15, 25, 25});
   undo_->OnClick([this] { Handle([this] { game_.UndoClick(); }); });
+  BindShown(undo_, game_.ImageUndo.visible);
 
   for (int i = 0; i < static_cast<int>(history_.size()); ++i) {
     auto* slot = new QLabel(this);
@@ -147,6 +147,7 @@ void MainWindow::BuildFrame() {
     slot->setFont(ArialFont(11, true));
     slot->setAutoFillBackground(true);
     history_[static_cast<size_t>(i)] = slot;
+    BindShown(slot, game_.HisNum[static_cast<size_t>(i)].visible);
   }
 
   gauge1_ = new QProgressBar(this);
@@ -185,6 +186,9 @@ void MainWindow::BuildFrame() {
     this->*button.hover =
         AddPicture(QLatin1String(button.hover_name), QLatin1String(button.hover_svg), place);
   }
+  BindShown(close_hover_, game_.Button_Close_Hover.visible);
+  BindShown(minimize_hover_, game_.Button_Minimize_2.visible);
+  BindShown(save_hover_, game_.Button_Save_Hover.visible);
   // Only the highlighted twins act; the plain pictures merely bring them up.
   close_hover_->OnClick([this] {
     Handle([this] {
@@ -207,6 +211,7 @@ void MainWindow::BuildBoard() {
     tile->OnMove([this, n](QMouseEvent&) { Handle([this, n] { game_.NumberMouseMove(n); }); });
     tile->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
     tiles_[static_cast<size_t>(n)] = tile;
+    BindShown(tile, game_.Image[static_cast<size_t>(n)].visible);
   }
   for (int n = 0; n < kNumbers; ++n) {
     PictureWidget* highlight =
@@ -214,6 +219,7 @@ void MainWindow::BuildBoard() {
                    QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n), TilePlace(n));
     highlight->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
     highlights_[static_cast<size_t>(n)] = highlight;
+    BindShown(highlight, game_.Image_Act[static_cast<size_t>(n)].visible);
   }
 }
 
@@ -235,7 +241,13 @@ void MainWindow::BuildBetDisplay() {
     stake->setGeometry(kStakeX[i], 255, 33, 14);
     stake->setAlignment(Qt::AlignCenter);
     stake->setFont(ArialFont(12, true));
+    QPalette colours = stake->palette();
+    colours.setColor(QPalette::WindowText, ToQColor(game_.BetSizeShow[i].colour));
+    stake->setPalette(colours);
     stakes_[i] = stake;
+    BindShown(fields_[i], game_.Field[i].visible);
+    BindShown(chips_[i], game_.Chip[i].visible);
+    BindShown(stake, game_.BetSizeShow[i].visible);
   }
   for (int k = 0; k < kChances; ++k) {
     const auto i = static_cast<size_t>(k);
@@ -250,11 +262,15 @@ void MainWindow::BuildBetDisplay() {
     trend_active_[i] =
         AddPicture(name + QStringLiteral("_2"), QStringLiteral(":/trend_active.svg"), place);
     trend_active_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendActiveClick(k); }); });
+    BindShown(trend_on_[i], game_.Trend_1[i].visible);
+    BindShown(trend_active_[i], game_.Trend_2[i].visible);
   }
   safe_level_waiting_ = AddPicture(QStringLiteral("SL_Indicator1"),
                                    QStringLiteral(":/safe_level_waiting.svg"), {217, 220, 17, 17});
   safe_level_armed_ = AddPicture(QStringLiteral("SL_Indicator2"),
                                  QStringLiteral(":/safe_level_armed.svg"), {217, 220, 17, 17});
+  BindShown(safe_level_waiting_, game_.SL_Indicator1.visible);
+  BindShown(safe_level_armed_, game_.SL_Indicator2.visible);
 
   const QRect options(201, 251, 49, 28);
   PictureWidget* options_button =
@@ -269,6 +285,8 @@ void MainWindow::BuildBetDisplay() {
   for (PictureWidget* twin : {options_hover_, options_open_}) {
     twin->OnClick([this] { Handle([this] { game_.OptionsClick(); }); });
   }
+  BindShown(options_hover_, game_.Image_Options2.visible);
+  BindShown(options_open_, game_.Image_Options3.visible);
 }
 
 void MainWindow::StartDrag(const QMouseEvent& press) {
@@ -280,27 +298,35 @@ void MainWindow::StartDrag(const QMouseEvent& press) {
 }
 
 void MainWindow::Sync() {
-  SyncFrame();
-  SyncBoard();
-  SyncBetDisplay();
-  SyncOptionsArea();
-}
-
-void MainWindow::SyncFrame() {
+  // The options area is made the first time the player opens it: most games never need
+  // it, and its widgets are a good part of the window's memory.
+  if (init_bet_ == nullptr && game_.ClientHeight > vellaro::Window::kShape4Top) {
+    const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    BuildOptionsArea();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!before.contains(child)) child->show();
+    }
+  }
+  for (FlagBinding& binding : shown_) {
+    if (binding.shown != *binding.flag) {
+      binding.shown = *binding.flag;
+      binding.widget->setVisible(*binding.flag);
+    }
+  }
+  for (FlagBinding& binding : enabled_) {
+    if (binding.shown != *binding.flag) {
+      binding.shown = *binding.flag;
+      binding.widget->setEnabled(*binding.flag);
+    }
+  }
   const QSize client(game_.ClientWidth, game_.ClientHeight);
   if (client_size_.Changed(client)) setFixedSize(client);
-  SetShown(close_hover_, game_.Button_Close_Hover.visible);
-  SetShown(minimize_hover_, game_.Button_Minimize_2.visible);
-  SetShown(save_hover_, game_.Button_Save_Hover.visible);
-  SetShown(options_hover_, game_.Image_Options2.visible);
-  SetShown(options_open_, game_.Image_Options3.visible);
+  SyncBoard();
+  SyncBetDisplay();
+  if (init_bet_ != nullptr) SyncOptionsArea();
 }
 
 void MainWindow::SyncBoard() {
-  for (size_t n = 0; n < tiles_.size(); ++n) {
-    SetShown(tiles_[n], game_.Image[n].visible);
-    SetShown(highlights_[n], game_.Image_Act[n].visible);
-  }
   for (size_t i = 0; i < history_.size(); ++i) {
     const vellaro::Label& slot = game_.HisNum[i];
     if (history_text_[i].Changed(slot.caption)) {
@@ -312,26 +338,17 @@ void MainWindow::SyncBoard() {
       colours.setColor(QPalette::WindowText, ToQColor(slot.colour));
       history_[i]->setPalette(colours);
     }
-    SetShown(history_[i], slot.visible);
   }
-  SetShown(undo_, game_.ImageUndo.visible);
-  if (gauge1_->value() != game_.CGauge1.progress) gauge1_->setValue(game_.CGauge1.progress);
+  if (gauge1_progress_.Changed(game_.CGauge1.progress)) {
+    gauge1_->setValue(game_.CGauge1.progress);
+  }
 }
 
 void MainWindow::SyncBetDisplay() {
-  for (size_t k = 0; k < chips_.size(); ++k) {
-    SetShown(chips_[k], game_.Chip[k].visible);
-    SetShown(fields_[k], game_.Field[k].visible);
-    const vellaro::Label& stake = game_.BetSizeShow[k];
-    if (stake_text_[k].Changed(stake.caption)) {
-      stakes_[k]->setText(QString::fromStdString(stake.caption));
-    }
-    SetShown(stakes_[k], stake.visible);
-    SetShown(trend_on_[k], game_.Trend_1[k].visible);
-    SetShown(trend_active_[k], game_.Trend_2[k].visible);
+  for (size_t k = 0; k < stakes_.size(); ++k) {
+    const std::string& stake = game_.BetSizeShow[k].caption;
+    if (stake_text_[k].Changed(stake)) stakes_[k]->setText(QString::fromStdString(stake));
   }
-  SetShown(safe_level_waiting_, game_.SL_Indicator1.visible);
-  SetShown(safe_level_armed_, game_.SL_Indicator2.visible);
 }
 
 }  // namespace vellaro::app

@@ -3,9 +3,11 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/guard.h"
 #include "app/qt_scheduler.h"
@@ -43,6 +45,14 @@ class LastShown {
   bool known_ = false;
 };
 
+// Ties a widget's visibility (or enabled state) to a flag of the engine. An idle redraw
+// then only compares flags lying side by side, without touching the widgets.
+struct FlagBinding {
+  const bool* flag;
+  QWidget* widget;
+  int8_t shown = -1;  // what the widget shows: -1 before the first redraw
+};
+
 // The main window: draws the engine's controls and passes the player's events to the
 // engine. It keeps no game state of its own. Every widget carries the name of the engine
 // control it draws (Image17, Image_Act_17, ChipBlack, HisNum1, ...).
@@ -77,11 +87,12 @@ class MainWindow final : public QWidget {
   void BuildBoard();
   void BuildBetDisplay();
   void BuildOptionsArea();
-  void SyncFrame();
   void SyncBoard();
   void SyncBetDisplay();
   void SyncOptionsArea();
   void StartDrag(const QMouseEvent& press);
+  void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
+  void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }
 
   Guard& guard_;
   SvgCache svg_;
@@ -93,6 +104,9 @@ class MainWindow final : public QWidget {
   std::function<void()> save_log_ = [] {};
   // Where the pointer holds the window while it follows the pointer by hand.
   std::optional<QPoint> drag_grip_;
+
+  std::vector<FlagBinding> shown_;
+  std::vector<FlagBinding> enabled_;
 
   // Frame.
   PictureWidget* close_hover_ = nullptr;
@@ -110,6 +124,7 @@ class MainWindow final : public QWidget {
   std::array<LastShown<vellaro::Rgb>, 8> history_colour_;
   PictureWidget* undo_ = nullptr;
   QProgressBar* gauge1_ = nullptr;
+  LastShown<int32_t> gauge1_progress_;
 
   // Bet display, trends and SAFE LEVEL lamps, by chance.
   std::array<PictureWidget*, vellaro::kChances> chips_{};
@@ -121,7 +136,7 @@ class MainWindow final : public QWidget {
   PictureWidget* safe_level_waiting_ = nullptr;
   PictureWidget* safe_level_armed_ = nullptr;
 
-  // Options area.
+  // Options area, made when first opened.
   QSpinBox* init_bet_ = nullptr;
   QComboBox* game_modes_ = nullptr;
   QComboBox* bet_strategy_ = nullptr;
@@ -146,6 +161,8 @@ class MainWindow final : public QWidget {
   LastShown<vellaro::Rgb> on_wins_colour_;
   LastShown<vellaro::Rgb> add_to_bet_colour_;
   LastShown<vellaro::Rgb> init_bet_colour_;
+  LastShown<std::string> init_bet_text_;
+  LastShown<int32_t> recalculating_;
 };
 
 // Arial of the given pixel height, bold or not.

@@ -43,10 +43,6 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   widget->setPalette(colours);
 }
 
-void SetEnabled(QWidget* widget, bool enabled) {
-  if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
-}
-
 void SetChecked(QCheckBox* box, const vellaro::CheckBox& state) {
   // The engine may refuse a click or change another box with it: the box shows what the
   // engine holds, not what Qt toggled.
@@ -54,7 +50,6 @@ void SetChecked(QCheckBox* box, const vellaro::CheckBox& state) {
     const QSignalBlocker quiet(box);
     box->setChecked(state.checked);
   }
-  SetEnabled(box, state.enabled);
 }
 
 void SetSpinText(QSpinBox* box, const std::string& text) {
@@ -75,7 +70,6 @@ void SetSelection(QComboBox* box, const vellaro::ComboBox& state) {
     const QSignalBlocker quiet(box);
     box->setCurrentIndex(state.index);
   }
-  SetEnabled(box, state.enabled);
 }
 
 QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent) {
@@ -230,22 +224,31 @@ void MainWindow::BuildOptionsArea() {
           [this] { Handle([this] { game_.Bet_Automatic_ResetClick(); }); });
   connect(minimal_profit_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.Get_Minimal_ProfitClick(); }); });
+
+  BindEnabled(init_bet_, game_.Init_Bet.enabled);
+  BindEnabled(game_modes_, game_.GameModes.enabled);
+  BindEnabled(bet_strategy_, game_.BetStrategy.enabled);
+  BindEnabled(reset_bets_, game_.ResetBetsButton.enabled);
+  BindEnabled(recalculate_, game_.ReCalculateButton.enabled);
+  BindEnabled(cat_rows_, game_.CatRows.enabled);
+  BindEnabled(show_bet_size_, game_.ShowBetSize.enabled);
+  BindEnabled(automatic_reset_, game_.Bet_Automatic_Reset.enabled);
+  BindEnabled(minimal_profit_, game_.Get_Minimal_Profit.enabled);
+  BindEnabled(on_wins_, game_.On_Wins.enabled);
+  BindEnabled(add_to_bet_, game_.Add_To_Bet.enabled);
 }
 
 void MainWindow::SyncOptionsArea() {
-  SetSpinText(init_bet_, game_.Init_Bet.text);
-  SetEnabled(init_bet_, game_.Init_Bet.enabled);
+  if (init_bet_text_.Changed(game_.Init_Bet.text)) SetSpinText(init_bet_, game_.Init_Bet.text);
   if (init_bet_colour_.Changed(game_.Init_Bet.colour)) {
     Paint(init_bet_, QPalette::Base, ToQColor(game_.Init_Bet.colour));
   }
   SetSelection(game_modes_, game_.GameModes);
   SetSelection(bet_strategy_, game_.BetStrategy);
-  SetEnabled(reset_bets_, game_.ResetBetsButton.enabled);
-  SetEnabled(recalculate_, game_.ReCalculateButton.enabled);
-
-  const int32_t recalculating = game_.CGauge2.progress;
-  if (gauge2_->value() != recalculating) gauge2_->setValue(recalculating);
-  SetShown(gauge2_, recalculating > 0);
+  if (recalculating_.Changed(game_.CGauge2.progress)) {
+    gauge2_->setValue(game_.CGauge2.progress);
+    SetShown(gauge2_, game_.CGauge2.progress > 0);
+  }
 
   if (safe_level_text_.Changed(game_.Label4.caption)) {
     safe_level_value_->setText(QString::fromStdString(game_.Label4.caption));
@@ -275,8 +278,6 @@ void MainWindow::SyncOptionsArea() {
   if (add_to_bet_colour_.Changed(game_.Add_To_Bet.colour)) {
     Paint(add_to_bet_, QPalette::Base, ToQColor(game_.Add_To_Bet.colour));
   }
-  SetEnabled(on_wins_, game_.On_Wins.enabled);
-  SetEnabled(add_to_bet_, game_.Add_To_Bet.enabled);
 
   if (!game_.Focus.empty()) {
     // A focus request is carried out once; the player may move the focus on afterwards.

@@ -76,8 +76,18 @@ class WindowTest : public QObject {
     }
     QVERIFY(!Shown(w(), "ImageUndo"));
     QVERIFY(Shown(w(), "Image83"));
+    // The options area is made when first opened, and shows the start values then.
+    QVERIFY(w().findChild<QWidget*>(QStringLiteral("Init_Bet")) == nullptr);
+    PointAndClick(w(), "Image_Options1");
+    QVERIFY(Shown(w(), "Init_Bet"));
+    QVERIFY(!Shown(w(), "CGauge2"));
+    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "Init_Bet"))->value(), 1);
+    QCOMPARE(static_cast<QComboBox*>(Named(w(), "BetStrategy"))->currentText(),
+             QStringLiteral("Martingale (x2 on loss)"));
+    QVERIFY(static_cast<QCheckBox*>(Named(w(), "ShowBetSize"))->isChecked());
     QVERIFY(!Named(w(), "On_Wins")->isEnabled());
     QVERIFY(!Named(w(), "Add_To_Bet")->isEnabled());
+    QVERIFY(!Named(w(), "Get_Minimal_Profit")->isEnabled());
   }
 
   void picturesLieWhereThePlayerExpectsThem_data() {
@@ -106,6 +116,7 @@ class WindowTest : public QObject {
     QTest::newRow("up-trender group") << "GroupBox1" << QRect(16, 388, 249, 49);
   }
   void picturesLieWhereThePlayerExpectsThem() {
+    PointAndClick(w(), "Image_Options1");
     QFETCH(QString, name);
     QFETCH(QRect, place);
     QCOMPARE(Named(w(), name.toLatin1().constData())->geometry(), place);
