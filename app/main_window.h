@@ -72,8 +72,8 @@ class MainWindow final : public QWidget {
   // The export of the game log, run by the save button and Ctrl+S.
   void SetSaveLog(std::function<void()> save_log) { save_log_ = std::move(save_log); }
 
-  // Prints a time stamp (ms since the epoch) at the first paint when asked to by the
-  // environment; the start-up benchmark reads it.
+  // Prints time stamps (ms since the epoch) at the first paint of the window and when
+  // that first frame is complete; the start-up benchmark reads them.
   void ReportFirstPaint(bool report) { report_first_paint_ = report; }
 
  protected:
