@@ -1,0 +1,361 @@
+#include "app/main_window.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+
+#include "app/picture_widget.h"
+#include "betting/chance.h"
+
+// Resources compiled into a static library must be registered by hand.
+static void InitArtwork() {
+  Q_INIT_RESOURCE(assets);
+}
+
+namespace vellaro::app {
+
+namespace {
+
+constexpr QColor kBackground{35, 35, 35};
+constexpr QColor kSilver{192, 192, 192};
+constexpr QColor kGaugeBar1{210, 159, 4};
+
+QRect TilePlace(int n) {
+  if (n == 0) return {16, 112, 33, 33};
+  const int column = (n - 1) / 3;
+  const int row = (n - 1) % 3;
+  return {48 + 32 * column, 144 - 32 * row, 33, 33};
+}
+
+constexpr std::array<int, kChances> kChipX = {37, 97, 157, 262, 320, 378};
+constexpr std::array<int, kChances> kStakeX = {36, 96, 156, 261, 319, 377};
+constexpr std::array<int, kChances> kFieldX = {36, 94, 154, 256, 316, 374};
+constexpr std::array<int, kChances> kTrendX = {32, 90, 149, 253, 312, 370};
+
+void PrintStamp(const char* what) {
+  std::printf("%s %lld\n", what, static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+  std::fflush(stdout);
+}
+
+QString ChanceName(int k) {
+  const std::string_view name = kChanceNames[static_cast<size_t>(k)];
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+QFont ArialFont(int pixel_size, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixel_size);
+  font.setBold(bold);
+  return font;
+}
+
+QColor ToQColor(vellaro::Rgb rgb) {
+  return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+MainWindow::MainWindow(Guard& guard, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      guard_(guard),
+      scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }); }),
+      game_(vellaro::Env{clock_, scheduler_}) {
+  InitArtwork();
+  setWindowTitle(QStringLiteral("Vellaro 7.2"));
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kBackground);
+  colours.setColor(QPalette::WindowText, kSilver);
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  BuildFrame();
+  BuildBoard();
+  BuildBetDisplay();
+
+  auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  connect(save, &QShortcut::activated, this, [this] { Handle(save_log_); });
+  Sync();
+}
+
+MainWindow::~MainWindow() {
+  // The widgets go first, while the game they report to still exists; whatever they
+  // report on their way out is not an event of the player.
+  closing_ = true;
+  const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  qDeleteAll(children);
+}
+
+void MainWindow::Handle(const std::function<void()>& event) {
+  if (closing_) return;
+  guard_.Run(event);
+  Sync();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (report_first_paint_) {
+    report_first_paint_ = false;
+    PrintStamp("first-paint-ms");
+    // The pictures paint after the window itself, in the same pass: the frame is complete
+    // once the event loop has control again.
+    QTimer::singleShot(0, [] { PrintStamp("first-frame-ms"); });
+  }
+}
+
+PictureWidget* MainWindow::AddPicture(const QString& name, const QString& svg, const QRect& place) {
+  auto* picture = new PictureWidget(svg_, svg, place, this);
+  picture->setObjectName(name);
+  return picture;
+}
+
+QLabel* MainWindow::AddLabel(const QString& name, const QString& caption, const QPoint& place,
+                             QWidget* parent) {
+  auto* label = new QLabel(caption, parent != nullptr ? parent : this);
+  label->setObjectName(name);
+  label->setFont(ArialFont(11, true));
+  label->move(place);
+  label->adjustSize();
+  return label;
+}
+
+void MainWindow::BuildFrame() {
+  PictureWidget* head = AddPicture(QStringLiteral("HeadImage"), QStringLiteral(":/head.svg"),
+                                   {0, 0, vellaro::Window::kHeadImageWidth, 449});
+  head->OnPress([this](QMouseEvent& press) { StartDrag(press); });
+  head->OnMove([this](QMouseEvent& move) {
+    if (drag_grip_) this->move(move.globalPosition().toPoint() - *drag_grip_);
+    Handle([this] { game_.HeadImageMouseMove(); });
+  });
+  head->OnRelease([this](QMouseEvent& release) {
+    if (release.buttons() == Qt::NoButton) drag_grip_.reset();
+  });
+
+  // The greyed arrow stays beneath the undo control, so a hidden undo looks unavailable.
+  AddPicture(QStringLiteral("Image83"), QStringLiteral(":/undo_inactive.svg"), {184, 15, 25, 25});
+  undo_ = AddPicture(QStringLiteral("ImageUndo"), QStringLiteral(":/undo_active.svg"),
+                     {184, 15, 25, 25});
+  undo_->OnClick([this] { Handle([this] { game_.UndoClick(); }); });
+  BindShown(undo_, game_.ImageUndo.visible);
+
+  for (int i = 0; i < static_cast<int>(history_.size()); ++i) {
+    auto* slot = new QLabel(this);
+    slot->setObjectName(QStringLiteral("HisNum%1").arg(i + 1));
+    slot->setGeometry(214 + 18 * i, 19, 17, 17);
+    slot->setAlignment(Qt::AlignCenter);
+    slot->setFont(ArialFont(11, true));
+    slot->setAutoFillBackground(true);
+    history_[static_cast<size_t>(i)] = slot;
+    BindShown(slot, game_.HisNum[static_cast<size_t>(i)].visible);
+  }
+
+  gauge1_ = new QProgressBar(this);
+  gauge1_->setObjectName(QStringLiteral("CGauge1"));
+  gauge1_->setGeometry(-6, 55, 460, 6);
+  gauge1_->setTextVisible(false);
+  gauge1_->setRange(0, 100);
+  gauge1_->setStyleSheet(QStringLiteral("QProgressBar { border: 0; background: black; }"
+                                        "QProgressBar::chunk { background: %1; }")
+                             .arg(kGaugeBar1.name()));
+
+  struct FrameButton {
+    const char* name;
+    const char* hover_name;
+    const char* svg;
+    const char* hover_svg;
+    int x;
+    void (vellaro::Game::*mouse_move)();
+    PictureWidget* MainWindow::*hover;
+  };
+  const FrameButton buttons[] = {
+      {"Button_Close", "Button_Close_Hover", ":/close.svg", ":/close_hover.svg", 422,
+       &vellaro::Game::Button_CloseMouseMove, &MainWindow::close_hover_},
+      {"Button_Minimize", "Button_Minimize_2", ":/minimize.svg", ":/minimize_hover.svg", 396,
+       &vellaro::Game::Button_MinimizeMouseMove, &MainWindow::minimize_hover_},
+      {"Button_Save", "Button_Save_Hover", ":/save.svg", ":/save_hover.svg", 370,
+       &vellaro::Game::Button_SaveMouseMove, &MainWindow::save_hover_},
+  };
+  for (const FrameButton& button : buttons) {
+    const QRect place(button.x, 3, 25, 25);
+    PictureWidget* normal =
+        AddPicture(QLatin1String(button.name), QLatin1String(button.svg), place);
+    normal->setCursor(Qt::PointingHandCursor);
+    const auto mouse_move = button.mouse_move;
+    normal->OnMove([this, mouse_move](QMouseEvent&) { Handle([&] { (game_.*mouse_move)(); }); });
+    this->*button.hover =
+        AddPicture(QLatin1String(button.hover_name), QLatin1String(button.hover_svg), place);
+  }
+  BindShown(close_hover_, game_.Button_Close_Hover.visible);
+  BindShown(minimize_hover_, game_.Button_Minimize_2.visible);
+  BindShown(save_hover_, game_.Button_Save_Hover.visible);
+  // Only the highlighted twins act; the plain pictures merely bring them up.
+  close_hover_->OnClick([this] {
+    Handle([this] {
+      close();
+      QCoreApplication::quit();
+    });
+  });
+  minimize_hover_->OnClick([this] { Handle([this] { showMinimized(); }); });
+  save_hover_->OnClick([this] { Handle(save_log_); });
+}
+
+void MainWindow::BuildBoard() {
+  for (int n = 0; n < kNumbers; ++n) {
+    AddPicture(QStringLiteral("Inactive%1").arg(n), QStringLiteral(":/tiles/tile_inactive.svg"),
+               TilePlace(n));
+  }
+  for (int n = 0; n < kNumbers; ++n) {
+    PictureWidget* tile = AddPicture(QStringLiteral("Image%1").arg(n),
+                                     QStringLiteral(":/tiles/tile_%1.svg").arg(n), TilePlace(n));
+    tile->OnMove([this, n](QMouseEvent&) { Handle([this, n] { game_.NumberMouseMove(n); }); });
+    tile->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
+    tiles_[static_cast<size_t>(n)] = tile;
+    BindShown(tile, game_.Image[static_cast<size_t>(n)].visible);
+  }
+  for (int n = 0; n < kNumbers; ++n) {
+    PictureWidget* highlight =
+        AddPicture(QStringLiteral("Image_Act_%1").arg(n),
+                   QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n), TilePlace(n));
+    highlight->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
+    highlights_[static_cast<size_t>(n)] = highlight;
+    BindShown(highlight, game_.Image_Act[static_cast<size_t>(n)].visible);
+  }
+}
+
+void MainWindow::BuildBetDisplay() {
+  static constexpr std::array<const char*, kChances> kFieldSvg = {
+      ":/field_less.svg",  ":/field_even.svg", ":/field_red.svg",
+      ":/field_black.svg", ":/field_odd.svg",  ":/field_more.svg"};
+  for (int k = 0; k < kChances; ++k) {
+    const auto i = static_cast<size_t>(k);
+    const QString name = ChanceName(k);
+    AddPicture(QStringLiteral("ChipGrey") + name, QStringLiteral(":/chip_grey.svg"),
+               {kChipX[i], 247, 33, 33});
+    fields_[i] = AddPicture(QStringLiteral("Field") + name, QLatin1String(kFieldSvg[i]),
+                            {kFieldX[i], 218, 42, 21});
+    chips_[i] = AddPicture(QStringLiteral("Chip") + name, QStringLiteral(":/chip.svg"),
+                           {kChipX[i], 247, 33, 33});
+    auto* stake = new QLabel(this);
+    stake->setObjectName(QStringLiteral("BetSizeShow_") + name);
+    stake->setGeometry(kStakeX[i], 255, 33, 14);
+    stake->setAlignment(Qt::AlignCenter);
+    stake->setFont(ArialFont(12, true));
+    QPalette colours = stake->palette();
+    colours.setColor(QPalette::WindowText, ToQColor(game_.BetSizeShow[i].colour));
+    stake->setPalette(colours);
+    stakes_[i] = stake;
+    BindShown(fields_[i], game_.Field[i].visible);
+    BindShown(chips_[i], game_.Chip[i].visible);
+    BindShown(stake, game_.BetSizeShow[i].visible);
+  }
+  for (int k = 0; k < kChances; ++k) {
+    const auto i = static_cast<size_t>(k);
+    const QString name = QStringLiteral("Trend_") + ChanceName(k);
+    const QRect place(kTrendX[i], 193, 47, 17);
+    PictureWidget* idle =
+        AddPicture(name + QStringLiteral("_0"), QStringLiteral(":/trend_idle.svg"), place);
+    idle->OnMove([this, k](QMouseEvent&) { Handle([this, k] { game_.TrendIdleMouseMove(k); }); });
+    trend_on_[i] =
+        AddPicture(name + QStringLiteral("_1"), QStringLiteral(":/trend_on_hover.svg"), place);
+    trend_on_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendSwitchOnClick(k); }); });
+    trend_active_[i] =
+        AddPicture(name + QStringLiteral("_2"), QStringLiteral(":/trend_active.svg"), place);
+    trend_active_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendActiveClick(k); }); });
+    BindShown(trend_on_[i], game_.Trend_1[i].visible);
+    BindShown(trend_active_[i], game_.Trend_2[i].visible);
+  }
+  safe_level_waiting_ = AddPicture(QStringLiteral("SL_Indicator1"),
+                                   QStringLiteral(":/safe_level_waiting.svg"), {217, 220, 17, 17});
+  safe_level_armed_ = AddPicture(QStringLiteral("SL_Indicator2"),
+                                 QStringLiteral(":/safe_level_armed.svg"), {217, 220, 17, 17});
+  BindShown(safe_level_waiting_, game_.SL_Indicator1.visible);
+  BindShown(safe_level_armed_, game_.SL_Indicator2.visible);
+
+  const QRect options(201, 251, 49, 28);
+  PictureWidget* options_button =
+      AddPicture(QStringLiteral("Image_Options1"), QStringLiteral(":/options.svg"), options);
+  options_button->setCursor(Qt::PointingHandCursor);
+  options_button->OnMove(
+      [this](QMouseEvent&) { Handle([this] { game_.Image_Options1MouseMove(); }); });
+  options_hover_ =
+      AddPicture(QStringLiteral("Image_Options2"), QStringLiteral(":/options_hover.svg"), options);
+  options_open_ =
+      AddPicture(QStringLiteral("Image_Options3"), QStringLiteral(":/options_open.svg"), options);
+  for (PictureWidget* twin : {options_hover_, options_open_}) {
+    twin->OnClick([this] { Handle([this] { game_.OptionsClick(); }); });
+  }
+  BindShown(options_hover_, game_.Image_Options2.visible);
+  BindShown(options_open_, game_.Image_Options3.visible);
+}
+
+void MainWindow::StartDrag(const QMouseEvent& press) {
+  // The window system moves the window where it can; elsewhere (an X server without a
+  // window manager) the window follows the pointer by hand until the button is released.
+  QWindow* handle = windowHandle();
+  if (handle != nullptr && handle->startSystemMove()) return;
+  drag_grip_ = press.globalPosition().toPoint() - pos();
+}
+
+void MainWindow::Sync() {
+  // The options area is made the first time the player opens it: most games never need
+  // it, and its widgets are a good part of the window's memory.
+  if (init_bet_ == nullptr && game_.ClientHeight > vellaro::Window::kShape4Top) {
+    const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    BuildOptionsArea();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!before.contains(child)) child->show();
+    }
+  }
+  for (FlagBinding& binding : shown_) {
+    if (binding.shown != *binding.flag) {
+      binding.shown = *binding.flag;
+      binding.widget->setVisible(*binding.flag);
+    }
+  }
+  for (FlagBinding& binding : enabled_) {
+    if (binding.shown != *binding.flag) {
+      binding.shown = *binding.flag;
+      binding.widget->setEnabled(*binding.flag);
+    }
+  }
+  const QSize client(game_.ClientWidth, game_.ClientHeight);
+  if (client_size_.Changed(client)) setFixedSize(client);
+  SyncBoard();
+  SyncBetDisplay();
+  if (init_bet_ != nullptr) SyncOptionsArea();
+}
+
+void MainWindow::SyncBoard() {
+  for (size_t i = 0; i < history_.size(); ++i) {
+    const vellaro::Label& slot = game_.HisNum[i];
+    if (history_text_[i].Changed(slot.caption)) {
+      history_[i]->setText(QString::fromStdString(slot.caption));
+    }
+    if (history_colour_[i].Changed(slot.background)) {
+      QPalette colours = history_[i]->palette();
+      colours.setColor(QPalette::Window, ToQColor(slot.background));
+      colours.setColor(QPalette::WindowText, ToQColor(slot.colour));
+      history_[i]->setPalette(colours);
+    }
+  }
+  if (gauge1_progress_.Changed(game_.CGauge1.progress)) {
+    gauge1_->setValue(game_.CGauge1.progress);
+  }
+}
+
+void MainWindow::SyncBetDisplay() {
+  for (size_t k = 0; k < stakes_.size(); ++k) {
+    const std::string& stake = game_.BetSizeShow[k].caption;
+    if (stake_text_[k].Changed(stake)) stakes_[k]->setText(QString::fromStdString(stake));
+  }
+}
+
+}  // namespace vellaro::app

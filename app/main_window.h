@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/guard.h"
+#include "app/qt_scheduler.h"
+#include "app/svg_cache.h"
+#include "env/clock.h"
+#include "game/game.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+namespace vellaro::app {
+
+class PictureWidget;
+
+// Remembers the value last shown, so that a redraw after every timer tick touches a
+// widget only when the engine changed something.
+template <typename T>
+class LastShown {
+ public:
+  bool Changed(const T& value) {
+    if (known_ && value == value_) return false;
+    value_ = value;
+    known_ = true;
+    return true;
+  }
+
+ private:
+  T value_{};
+  bool known_ = false;
+};
+
+// Ties a widget's visibility (or enabled state) to a flag of the engine. An idle redraw
+// then only compares flags lying side by side, without touching the widgets.
+struct FlagBinding {
+  const bool* flag;
+  QWidget* widget;
+  int8_t shown = -1;  // what the widget shows: -1 before the first redraw
+};
+
+// The main window: draws the engine's controls and passes the player's events to the
+// engine. It keeps no game state of its own. Every widget carries the name of the engine
+// control it draws (Image17, Image_Act_17, ChipBlack, HisNum1, ...).
+class MainWindow final : public QWidget {
+ public:
+  explicit MainWindow(Guard& guard, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  vellaro::Game& game() { return game_; }
+  const SvgCache& svg_cache() const { return svg_; }
+
+  // Runs an event of the player through the guard, then shows the engine's new state.
+  void Handle(const std::function<void()>& event);
+  // Copies the engine's state to the widgets.
+  void Sync();
+
+  // The export of the game log, run by the save button and Ctrl+S.
+  void SetSaveLog(std::function<void()> save_log) { save_log_ = std::move(save_log); }
+
+  // Prints time stamps (ms since the epoch) at the first paint of the window and when
+  // that first frame is complete; the start-up benchmark reads them.
+  void ReportFirstPaint(bool report) { report_first_paint_ = report; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  PictureWidget* AddPicture(const QString& name, const QString& svg, const QRect& place);
+  QLabel* AddLabel(const QString& name, const QString& caption, const QPoint& place,
+                   QWidget* parent = nullptr);
+  void BuildFrame();
+  void BuildBoard();
+  void BuildBetDisplay();
+  void BuildOptionsArea();
+  void SyncBoard();
+  void SyncBetDisplay();
+  void SyncOptionsArea();
+  void StartDrag(const QMouseEvent& press);
+  void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
+  void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }
+
+  Guard& guard_;
+  SvgCache svg_;
+  vellaro::SystemClock clock_;
+  QtScheduler scheduler_;
+  vellaro::Game game_;
+  bool closing_ = false;
+  bool report_first_paint_ = false;
+  std::function<void()> save_log_ = [] {};
+  // Where the pointer holds the window while it follows the pointer by hand.
+  std::optional<QPoint> drag_grip_;
+
+  std::vector<FlagBinding> shown_;
+  std::vector<FlagBinding> enabled_;
+
+  // Frame.
+  PictureWidget* close_hover_ = nullptr;
+  PictureWidget* minimize_hover_ = nullptr;
+  PictureWidget* save_hover_ = nullptr;
+  PictureWidget* options_hover_ = nullptr;
+  PictureWidget* options_open_ = nullptr;
+  LastShown<QSize> client_size_;
+
+  // Board, history and undo.
+  std::array<PictureWidget*, vellaro::kNumbers> tiles_{};
+  std::array<PictureWidget*, vellaro::kNumbers> highlights_{};
+  std::array<QLabel*, 8> history_{};
+  std::array<LastShown<std::string>, 8> history_text_;
+  std::array<LastShown<vellaro::Rgb>, 8> history_colour_;
+  PictureWidget* undo_ = nullptr;
+  QProgressBar* gauge1_ = nullptr;
+  LastShown<int32_t> gauge1_progress_;
+
+  // Bet display, trends and SAFE LEVEL lamps, by chance.
+  std::array<PictureWidget*, vellaro::kChances> chips_{};
+  std::array<PictureWidget*, vellaro::kChances> fields_{};
+  std::array<QLabel*, vellaro::kChances> stakes_{};
+  std::array<LastShown<std::string>, vellaro::kChances> stake_text_;
+  std::array<PictureWidget*, vellaro::kChances> trend_on_{};
+  std::array<PictureWidget*, vellaro::kChances> trend_active_{};
+  PictureWidget* safe_level_waiting_ = nullptr;
+  PictureWidget* safe_level_armed_ = nullptr;
+
+  // Options area, made when first opened.
+  QSpinBox* init_bet_ = nullptr;
+  QComboBox* game_modes_ = nullptr;
+  QComboBox* bet_strategy_ = nullptr;
+  QPushButton* reset_bets_ = nullptr;
+  QPushButton* recalculate_ = nullptr;
+  QProgressBar* gauge2_ = nullptr;
+  QLabel* safe_level_value_ = nullptr;
+  QSlider* safe_level_ = nullptr;
+  QCheckBox* cat_rows_ = nullptr;
+  QCheckBox* show_bet_size_ = nullptr;
+  QGroupBox* up_trender_ = nullptr;
+  QLabel* on_label_ = nullptr;
+  QLabel* wins_add_label_ = nullptr;
+  QSpinBox* on_wins_ = nullptr;
+  QSpinBox* add_to_bet_ = nullptr;
+  QCheckBox* automatic_reset_ = nullptr;
+  QCheckBox* minimal_profit_ = nullptr;
+  LastShown<std::string> safe_level_text_;
+  LastShown<vellaro::Rgb> up_trender_colour_;
+  LastShown<vellaro::Rgb> on_label_colour_;
+  LastShown<vellaro::Rgb> wins_add_label_colour_;
+  LastShown<vellaro::Rgb> on_wins_colour_;
+  LastShown<vellaro::Rgb> add_to_bet_colour_;
+  LastShown<vellaro::Rgb> init_bet_colour_;
+  LastShown<std::string> init_bet_text_;
+  LastShown<int32_t> recalculating_;
+};
+
+// Arial of the given pixel height, bold or not.
+QFont ArialFont(int pixel_size, bool bold);
+QColor ToQColor(vellaro::Rgb rgb);
+
+}  // namespace vellaro::app

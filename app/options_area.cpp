@@ -1,0 +1,289 @@
+// The options area below the board, shown while the window is open to its full height.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+#include "app/main_window.h"
+#include "app/picture_widget.h"
+
+namespace vellaro::app {
+
+namespace {
+
+constexpr QColor kLime{0, 255, 0};
+constexpr QColor kWhite{255, 255, 255};
+
+// A spin edit that tells when the player leaves it: the engine brings a typed value into
+// range only then.
+class LeavingSpinBox final : public QSpinBox {
+ public:
+  LeavingSpinBox(std::function<void()> on_leave, QWidget* parent)
+      : QSpinBox(parent), on_leave_(std::move(on_leave)) {}
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override {
+    on_leave_();
+    QSpinBox::focusOutEvent(event);
+  }
+
+ private:
+  std::function<void()> on_leave_;
+};
+
+void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(role, colour);
+  widget->setPalette(colours);
+}
+
+void SetChecked(QCheckBox* box, const vellaro::CheckBox& state) {
+  // The engine may refuse a click or change another box with it: the box shows what the
+  // engine holds, not what Qt toggled.
+  if (box->isChecked() != state.checked) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(state.checked);
+  }
+}
+
+void SetSpinText(QSpinBox* box, const std::string& text) {
+  bool number = false;
+  const int value = QString::fromStdString(text).toInt(&number);
+  // A half-typed text stays as the player left it.
+  if (!number || box->cleanText() == QString::fromStdString(text)) return;
+  const QSignalBlocker quiet(box);
+  box->setValue(value);
+}
+
+void SetItems(QComboBox* box, const vellaro::ComboBox& state) {
+  for (const std::string& item : state.items) box->addItem(QString::fromStdString(item));
+}
+
+void SetSelection(QComboBox* box, const vellaro::ComboBox& state) {
+  if (box->currentIndex() != state.index) {
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(state.index);
+  }
+}
+
+QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setGeometry(place);
+  box->setEditable(false);
+  box->setFont(ArialFont(12, false));
+  box->setCursor(Qt::PointingHandCursor);
+  QPalette colours = box->palette();
+  for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
+    colours.setColor(role, QColor(58, 97, 31));
+  }
+  for (const QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text}) {
+    colours.setColor(role, kLime);
+  }
+  box->setPalette(colours);
+  return box;
+}
+
+QCheckBox* MakeCheckBox(const QString& name, const vellaro::CheckBox& state, const QRect& place,
+                        QWidget* parent) {
+  auto* box = new QCheckBox(QString::fromStdString(state.caption), parent);
+  box->setObjectName(name);
+  box->setGeometry(place);
+  return box;
+}
+
+}  // namespace
+
+void MainWindow::BuildOptionsArea() {
+  AddLabel(QStringLiteral("BetCaption"), QStringLiteral("BET:"), {16, 303});
+  init_bet_ = new LeavingSpinBox([this] { Handle([this] { game_.LeaveInitBet(); }); }, this);
+  init_bet_->setObjectName(QStringLiteral("Init_Bet"));
+  init_bet_->setGeometry(16, 320, 49, 24);
+  init_bet_->setRange(game_.Init_Bet.min, game_.Init_Bet.max);
+  Paint(init_bet_, QPalette::Text, kLime);
+  connect(init_bet_, &QSpinBox::textChanged, this, [this](const QString& text) {
+    Handle([this, typed = text.toStdString()] { game_.TypeInitBet(typed); });
+  });
+
+  AddLabel(QStringLiteral("GameModeCaption"), QStringLiteral("GAME MODE:"), {72, 303});
+  game_modes_ = MakeSelector(QStringLiteral("GameModes"), {72, 320, 113, 23}, this);
+  SetItems(game_modes_, game_.GameModes);
+  connect(game_modes_, &QComboBox::activated, this,
+          [this](int index) { Handle([this, index] { game_.SelectGameMode(index); }); });
+
+  AddLabel(QStringLiteral("BetStrategyCaption"), QStringLiteral("BETTING SYSTEM:"), {192, 303});
+  bet_strategy_ = MakeSelector(QStringLiteral("BetStrategy"), {192, 320, 161, 23}, this);
+  SetItems(bet_strategy_, game_.BetStrategy);
+  connect(bet_strategy_, &QComboBox::activated, this,
+          [this](int index) { Handle([this, index] { game_.SelectBetStrategy(index); }); });
+
+  reset_bets_ = new QPushButton(QString::fromStdString(game_.ResetBetsButton.caption), this);
+  reset_bets_->setObjectName(QStringLiteral("ResetBets"));
+  reset_bets_->setGeometry(359, 318, 82, 26);
+  reset_bets_->setFlat(true);
+  reset_bets_->setCursor(Qt::PointingHandCursor);
+  Paint(reset_bets_, QPalette::ButtonText, kWhite);
+  connect(reset_bets_, &QPushButton::clicked, this,
+          [this] { Handle([this] { game_.ResetBets(); }); });
+
+  // The recalculation has no place of its own on the board; it sits left of the check
+  // boxes, its gauge over it while it runs.
+  recalculate_ = new QPushButton(QString::fromStdString(game_.ReCalculateButton.caption), this);
+  recalculate_->setObjectName(QStringLiteral("ReCalculate"));
+  recalculate_->setGeometry(16, 359, 80, 20);
+  recalculate_->setFlat(true);
+  recalculate_->setCursor(Qt::PointingHandCursor);
+  QFont caption(QStringLiteral("MS Sans Serif"));
+  caption.setPixelSize(11);
+  caption.setBold(true);
+  recalculate_->setFont(caption);
+  Paint(recalculate_, QPalette::ButtonText, kWhite);
+  connect(recalculate_, &QPushButton::clicked, this,
+          [this] { Handle([this] { game_.ReCalculate(); }); });
+  gauge2_ = new QProgressBar(this);
+  gauge2_->setObjectName(QStringLiteral("CGauge2"));
+  gauge2_->setGeometry(15, 358, 81, 22);
+  gauge2_->setTextVisible(false);
+  gauge2_->setRange(0, game_.CGauge2.max);
+  gauge2_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  gauge2_->setStyleSheet(
+      QStringLiteral("QProgressBar { border: 0; background: black; }"
+                     "QProgressBar::chunk { background: rgb(128, 128, 255); }"));
+
+  AddLabel(QStringLiteral("SafeLevelCaption"), QStringLiteral("SAFE LEVEL:"), {361, 352});
+  safe_level_value_ = AddLabel(QStringLiteral("Label4"), QString(), {432, 352});
+  safe_level_value_->resize(16, 14);
+  safe_level_ = new QSlider(Qt::Horizontal, this);
+  safe_level_->setObjectName(QStringLiteral("SafeLevel"));
+  safe_level_->setGeometry(355, 366, 89, 19);
+  safe_level_->setRange(game_.SafeLevel.min, game_.SafeLevel.max);
+  safe_level_->setTickPosition(QSlider::TicksBelow);
+  safe_level_->setTickInterval(1);
+  safe_level_->setSingleStep(1);
+  safe_level_->setPageStep(2);
+  safe_level_->setCursor(Qt::PointingHandCursor);
+  connect(safe_level_, &QSlider::valueChanged, this,
+          [this](int position) { Handle([this, position] { game_.MoveSafeLevel(position); }); });
+
+  cat_rows_ = MakeCheckBox(QStringLiteral("CatRows"), game_.CatRows, {192, 359, 78, 20}, this);
+  connect(cat_rows_, &QCheckBox::clicked, this,
+          [this] { Handle([this] { game_.CatRowsClick(); }); });
+  show_bet_size_ =
+      MakeCheckBox(QStringLiteral("ShowBetSize"), game_.ShowBetSize, {272, 359, 73, 20}, this);
+  connect(show_bet_size_, &QCheckBox::clicked, this,
+          [this] { Handle([this] { game_.ShowBetSizeClick(); }); });
+
+  up_trender_ = new QGroupBox(QString::fromStdString(game_.GroupBox1.caption), this);
+  up_trender_->setObjectName(QStringLiteral("GroupBox1"));
+  up_trender_->setGeometry(16, 388, 249, 49);
+  up_trender_->setFont(ArialFont(11, true));
+  on_label_ = AddLabel(QStringLiteral("Label28"), QString::fromStdString(game_.Label28.caption),
+                       {10, 24}, up_trender_);
+  wins_add_label_ = AddLabel(QStringLiteral("Label29"),
+                             QString::fromStdString(game_.Label29.caption), {80, 24}, up_trender_);
+  // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
+  // text typed is all it needs.
+  const auto make_setting = [this](const QString& name, vellaro::SpinEdit& edit,
+                                   const QRect& place) {
+    auto* box = new QSpinBox(up_trender_);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setRange(edit.min, edit.max);
+    box->setValue(QString::fromStdString(edit.text).toInt());
+    Paint(box, QPalette::Text, kLime);
+    connect(box, &QSpinBox::textChanged, this, [this, &edit](const QString& text) {
+      Handle([&edit, typed = text.toStdString()] {
+        if (edit.enabled) edit.text = typed;
+      });
+    });
+    return box;
+  };
+  on_wins_ = make_setting(QStringLiteral("On_Wins"), game_.On_Wins, {32, 18, 41, 26});
+  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game_.Add_To_Bet, {191, 18, 50, 26});
+
+  automatic_reset_ = MakeCheckBox(QStringLiteral("Bet_Automatic_Reset"), game_.Bet_Automatic_Reset,
+                                  {279, 393, 161, 20}, this);
+  minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"), game_.Get_Minimal_Profit,
+                                 {279, 417, 161, 20}, this);
+  for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
+    // Lime only while usable; a locked box keeps the style's dimmed text.
+    QPalette colours = box->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      colours.setColor(group, QPalette::WindowText, kLime);
+    }
+    box->setPalette(colours);
+    box->setCursor(Qt::PointingHandCursor);
+  }
+  connect(automatic_reset_, &QCheckBox::clicked, this,
+          [this] { Handle([this] { game_.Bet_Automatic_ResetClick(); }); });
+  connect(minimal_profit_, &QCheckBox::clicked, this,
+          [this] { Handle([this] { game_.Get_Minimal_ProfitClick(); }); });
+
+  BindEnabled(init_bet_, game_.Init_Bet.enabled);
+  BindEnabled(game_modes_, game_.GameModes.enabled);
+  BindEnabled(bet_strategy_, game_.BetStrategy.enabled);
+  BindEnabled(reset_bets_, game_.ResetBetsButton.enabled);
+  BindEnabled(recalculate_, game_.ReCalculateButton.enabled);
+  BindEnabled(cat_rows_, game_.CatRows.enabled);
+  BindEnabled(show_bet_size_, game_.ShowBetSize.enabled);
+  BindEnabled(automatic_reset_, game_.Bet_Automatic_Reset.enabled);
+  BindEnabled(minimal_profit_, game_.Get_Minimal_Profit.enabled);
+  BindEnabled(on_wins_, game_.On_Wins.enabled);
+  BindEnabled(add_to_bet_, game_.Add_To_Bet.enabled);
+}
+
+void MainWindow::SyncOptionsArea() {
+  if (init_bet_text_.Changed(game_.Init_Bet.text)) SetSpinText(init_bet_, game_.Init_Bet.text);
+  if (init_bet_colour_.Changed(game_.Init_Bet.colour)) {
+    Paint(init_bet_, QPalette::Base, ToQColor(game_.Init_Bet.colour));
+  }
+  SetSelection(game_modes_, game_.GameModes);
+  SetSelection(bet_strategy_, game_.BetStrategy);
+  if (recalculating_.Changed(game_.CGauge2.progress)) {
+    gauge2_->setValue(game_.CGauge2.progress);
+    SetShown(gauge2_, game_.CGauge2.progress > 0);
+  }
+
+  if (safe_level_text_.Changed(game_.Label4.caption)) {
+    safe_level_value_->setText(QString::fromStdString(game_.Label4.caption));
+  }
+  if (safe_level_->value() != game_.SafeLevel.position) {
+    const QSignalBlocker quiet(safe_level_);
+    safe_level_->setValue(game_.SafeLevel.position);
+  }
+
+  SetChecked(cat_rows_, game_.CatRows);
+  SetChecked(show_bet_size_, game_.ShowBetSize);
+  SetChecked(automatic_reset_, game_.Bet_Automatic_Reset);
+  SetChecked(minimal_profit_, game_.Get_Minimal_Profit);
+
+  if (up_trender_colour_.Changed(game_.GroupBox1.colour)) {
+    Paint(up_trender_, QPalette::WindowText, ToQColor(game_.GroupBox1.colour));
+  }
+  if (on_label_colour_.Changed(game_.Label28.colour)) {
+    Paint(on_label_, QPalette::WindowText, ToQColor(game_.Label28.colour));
+  }
+  if (wins_add_label_colour_.Changed(game_.Label29.colour)) {
+    Paint(wins_add_label_, QPalette::WindowText, ToQColor(game_.Label29.colour));
+  }
+  if (on_wins_colour_.Changed(game_.On_Wins.colour)) {
+    Paint(on_wins_, QPalette::Base, ToQColor(game_.On_Wins.colour));
+  }
+  if (add_to_bet_colour_.Changed(game_.Add_To_Bet.colour)) {
+    Paint(add_to_bet_, QPalette::Base, ToQColor(game_.Add_To_Bet.colour));
+  }
+
+  if (!game_.Focus.empty()) {
+    // A focus request is carried out once; the player may move the focus on afterwards.
+    if (game_.Focus == "ShowBetSize") show_bet_size_->setFocus(Qt::OtherFocusReason);
+    game_.Focus.clear();
+  }
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Compares the Vellaro window with a bare Qt window of the same size under Xvfb: time from
+# process start to the window's first paint and to its complete first frame (every picture
+# drawn), peak resident memory, and CPU used while idle. Prints the
+# median of each over RUNS runs (default 10), idle measured over IDLE_SECONDS (default 10).
+# Usage: bench/window/run.sh [build folder]   (default: build/ of the repository)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=${1:-$root/build}
+runs=${RUNS:-10}
+idle=${IDLE_SECONDS:-10}
+
+if [[ ! -x $build/app/vellaro ]]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" --target vellaro
+fi
+cmake -S "$root/bench/window" -B "$build/bench-window" -G Ninja >/dev/null
+cmake --build "$build/bench-window" >/dev/null
+
+display=
+for n in $(seq 150 250); do
+  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
+    display=:$n
+    break
+  fi
+done
+[[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.05
+done
+
+ticks_per_second=$(getconf CLK_TCK)
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# One run: prints "<ms to first paint> <ms to first frame> <peak RSS kB> <idle CPU %>".
+measure() {
+  local binary=$1 log pid start painted framed first frame before after
+  log=$(mktemp)
+  start=$(date +%s%3N)
+  VELLARO_REPORT_FIRST_PAINT=1 "$binary" >"$log" 2>/dev/null &
+  pid=$!
+  painted=
+  for _ in $(seq 1000); do
+    painted=$(awk '/^first-paint-ms/ { print $2; exit }' "$log")
+    framed=$(awk '/^first-frame-ms/ { print $2; exit }' "$log")
+    [[ -n $painted && -n $framed ]] && break
+    sleep 0.01
+  done
+  [[ -n $framed ]] || { echo "no first frame from $binary" >&2; kill "$pid"; exit 1; }
+  first=$((painted - start))
+  frame=$((framed - start))
+  sleep 1  # let start-up work finish before measuring idle
+  before=$(cpu_ticks "$pid")
+  sleep "$idle"
+  after=$(cpu_ticks "$pid")
+  local peak
+  peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  rm -f "$log"
+  awk -v f="$first" -v r="$frame" -v p="$peak" -v t=$((after - before)) \
+    -v hz="$ticks_per_second" -v s="$idle" \
+    'BEGIN { printf "%d %d %d %.2f\n", f, r, p, 100 * t / hz / s }'
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+declare -A results
+for name in minimal vellaro; do
+  binary=$build/app/vellaro
+  [[ $name == minimal ]] && binary=$build/bench-window/minimal_window
+  file=$(mktemp)
+  for i in $(seq "$runs"); do
+    measure "$binary" >>"$file"
+    echo "  $name run $i: $(tail -1 "$file")" >&2
+  done
+  results[$name.first]=$(cut -d' ' -f1 "$file" | median)
+  results[$name.frame]=$(cut -d' ' -f2 "$file" | median)
+  results[$name.peak]=$(cut -d' ' -f3 "$file" | median)
+  results[$name.cpu]=$(cut -d' ' -f4 "$file" | median)
+  rm -f "$file"
+done
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+printf '%-28s %10s %10s %8s %s\n' "median of $runs runs" minimal vellaro ratio target
+printf '%-28s %10s %10s %8s %s\n' "start to first paint (ms)" "${results[minimal.first]}" \
+  "${results[vellaro.first]}" "$(ratio "${results[vellaro.first]}" "${results[minimal.first]}")" \
+  "<= 1.5"
+printf '%-28s %10s %10s %8s %s\n' "start to full first frame (ms)" "${results[minimal.frame]}" \
+  "${results[vellaro.frame]}" "$(ratio "${results[vellaro.frame]}" "${results[minimal.frame]}")" \
+  "<= 1.5"
+printf '%-28s %10s %10s %8s %s\n' "peak resident memory (kB)" "${results[minimal.peak]}" \
+  "${results[vellaro.peak]}" "$(ratio "${results[vellaro.peak]}" "${results[minimal.peak]}")" \
+  "<= 1.3"
+printf '%-28s %10s %10s %8s %s\n' "idle CPU over ${idle} s (%)" "${results[minimal.cpu]}" \
+  "${results[vellaro.cpu]}" "-" "vellaro <= 1 % of one core"

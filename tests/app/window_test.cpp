@@ -1,0 +1,341 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <memory>
+
+#include "app/fonts.h"
+#include "app/main_window.h"
+#include "window_driver.h"
+
+using namespace vellaro::app::testing;
+using vellaro::app::Guard;
+using vellaro::app::MainWindow;
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Guard> guard_;
+  std::unique_ptr<MainWindow> window_;
+  QStringList errors_;
+
+  MainWindow& w() { return *window_; }
+  vellaro::Game& game() { return window_->game(); }
+
+  int HighlightsShown() {
+    int shown = 0;
+    for (int n = 0; n < vellaro::kNumbers; ++n) {
+      shown += Shown(w(), ("Image_Act_" + QByteArray::number(n)).constData()) ? 1 : 0;
+    }
+    return shown;
+  }
+  QString SlotText(int i) {
+    return static_cast<QLabel*>(Named(w(), ("HisNum" + QByteArray::number(i)).constData()))->text();
+  }
+  QColor SlotColour(int i) {
+    return Named(w(), ("HisNum" + QByteArray::number(i)).constData())
+        ->palette()
+        .color(QPalette::Window);
+  }
+
+ private slots:
+  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+
+  void init() {
+    errors_.clear();
+    guard_ = std::make_unique<Guard>();
+    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
+    window_ = std::make_unique<MainWindow>(*guard_);
+    window_->move(242, 112);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() {
+    window_.reset();
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
+  }
+
+  void startsClosedWithTheGameAtItsStartValues() {
+    QCOMPARE(w().size(), QSize(449, 292));
+    QCOMPARE(w().windowTitle(), QStringLiteral("Vellaro 7.2"));
+    QVERIFY(w().windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(w().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(game().SpinCount, 0);
+    QCOMPARE(game().UndoCredit, 1);
+    QCOMPARE(game().Balance, 1000000);
+    QCOMPARE(game().Stake, 1);
+    QCOMPARE(game().BetChance, -1);
+    for (int i = 1; i <= 8; ++i) QCOMPARE(SlotText(i), QString());
+    for (const char* chip :
+         {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
+      QVERIFY(!Shown(w(), chip));
+    }
+    QVERIFY(!Shown(w(), "ImageUndo"));
+    QVERIFY(Shown(w(), "Image83"));
+    // The options area is made when first opened, and shows the start values then.
+    QVERIFY(w().findChild<QWidget*>(QStringLiteral("Init_Bet")) == nullptr);
+    PointAndClick(w(), "Image_Options1");
+    QVERIFY(Shown(w(), "Init_Bet"));
+    QVERIFY(!Shown(w(), "CGauge2"));
+    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "Init_Bet"))->value(), 1);
+    QCOMPARE(static_cast<QComboBox*>(Named(w(), "BetStrategy"))->currentText(),
+             QStringLiteral("Martingale (x2 on loss)"));
+    QVERIFY(static_cast<QCheckBox*>(Named(w(), "ShowBetSize"))->isChecked());
+    QVERIFY(!Named(w(), "On_Wins")->isEnabled());
+    QVERIFY(!Named(w(), "Add_To_Bet")->isEnabled());
+    QVERIFY(!Named(w(), "Get_Minimal_Profit")->isEnabled());
+  }
+
+  void picturesLieWhereThePlayerExpectsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("zero") << "Image0" << QRect(16, 112, 33, 33);
+    QTest::newRow("seventeen") << "Image17" << QRect(208, 112, 33, 33);
+    QTest::newRow("thirty-four, bottom row") << "Image34" << QRect(400, 144, 33, 33);
+    QTest::newRow("first history slot") << "HisNum1" << QRect(214, 19, 17, 17);
+    QTest::newRow("last history slot") << "HisNum8" << QRect(340, 19, 17, 17);
+    QTest::newRow("black chip") << "ChipBlack" << QRect(262, 247, 33, 33);
+    QTest::newRow("black field") << "FieldBlack" << QRect(256, 218, 42, 21);
+    QTest::newRow("more trend") << "Trend_More_2" << QRect(370, 193, 47, 17);
+    QTest::newRow("undo") << "ImageUndo" << QRect(184, 15, 25, 25);
+    QTest::newRow("gauge") << "CGauge1" << QRect(-6, 55, 460, 6);
+    QTest::newRow("close twin") << "Button_Close_Hover" << QRect(422, 3, 25, 25);
+    QTest::newRow("options open") << "Image_Options3" << QRect(201, 251, 49, 28);
+    QTest::newRow("bet") << "Init_Bet" << QRect(16, 320, 49, 24);
+    QTest::newRow("mode box") << "GameModes" << QRect(72, 320, 113, 23);
+    QTest::newRow("safe level") << "SafeLevel" << QRect(355, 366, 89, 19);
+    QTest::newRow("up-trender group") << "GroupBox1" << QRect(16, 388, 249, 49);
+  }
+  void picturesLieWhereThePlayerExpectsThem() {
+    PointAndClick(w(), "Image_Options1");
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QCOMPARE(Named(w(), name.toLatin1().constData())->geometry(), place);
+  }
+
+  void aClickOnATileEntersItsNumber() {
+    ClickTile(w(), 17);
+    QCOMPARE(game().SpinCount, 1);
+    QCOMPARE(game().CurrentNum.tag, 17);
+    QCOMPARE(SlotText(1), QStringLiteral("17"));
+    QCOMPARE(SlotColour(1), QColor(0, 0, 0));
+
+    ClickTile(w(), 25);
+    QCOMPARE(SlotText(1), QStringLiteral("25"));
+    QCOMPARE(SlotColour(1), QColor(128, 0, 0));
+    QCOMPARE(SlotText(2), QStringLiteral("17"));
+    QCOMPARE(game().NumbersList, (vellaro::TextLines{"17", "25"}));
+  }
+
+  void theFifthSpinShowsTheRecommendationAfterTheAnalysis() {
+    for (int n : {17, 25, 0, 0, 0}) ClickTile(w(), n);
+    // While the analysis runs only the number just entered stays on the board.
+    QVERIFY(game().AnalysisRunning());
+    QVERIFY(Shown(w(), "Image0"));
+    QVERIFY(!Shown(w(), "Image17"));
+    QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "ChipBlack"), 10000);
+    QVERIFY(Shown(w(), "FieldBlack"));
+    QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "BetSizeShow_Black"), 1000);
+    QCOMPARE(static_cast<QLabel*>(Named(w(), "BetSizeShow_Black"))->text(), QStringLiteral("1"));
+    for (const char* other : {"ChipLess", "ChipEven", "ChipRed", "ChipOdd", "ChipMore"}) {
+      QVERIFY(!Shown(w(), other));
+    }
+    QVERIFY(Shown(w(), "Image17"));
+    QVERIFY(Shown(w(), "ImageUndo"));
+    QCOMPARE(SlotText(5), QStringLiteral("17"));
+    QCOMPARE(SlotColour(1), QColor(0, 128, 0));
+
+    // The undo takes the last 0 back and crosses it out until the next analysis.
+    ClickAt(w(), CentreOf(w(), "ImageUndo"));
+    QCOMPARE(game().NumbersList.size(), size_t{4});
+    QVERIFY(!Shown(w(), "Image0"));
+    QVERIFY(!Shown(w(), "ImageUndo"));
+  }
+
+  void onlyTheNumberUnderThePointerIsHighlighted() {
+    MoveTo(w(), CentreOf(w(), "Image5"));
+    QVERIFY(Shown(w(), "Image_Act_5"));
+    MoveTo(w(), CentreOf(w(), "Image6"));
+    QVERIFY(!Shown(w(), "Image_Act_5"));
+    QVERIFY(Shown(w(), "Image_Act_6"));
+    QCOMPARE(HighlightsShown(), 1);
+
+    // The highlight now lies on top; a click on it enters the same number.
+    QCOMPARE(w().childAt(CentreOf(w(), "Image6"))->objectName(), QStringLiteral("Image_Act_6"));
+    ClickAt(w(), CentreOf(w(), "Image6"));
+    QCOMPARE(game().NumbersList, (vellaro::TextLines{"6"}));
+
+    MoveTo(w(), kBackground);
+    QCOMPARE(HighlightsShown(), 0);
+  }
+
+  void closeAndMinimiseActOnlyThroughTheirTwins() {
+    ClickAt(w(), CentreOf(w(), "Button_Minimize"));
+    ClickAt(w(), CentreOf(w(), "Button_Close"));
+    QVERIFY(w().isVisible());
+    QVERIFY(!w().isMinimized());
+
+    MoveTo(w(), CentreOf(w(), "Button_Close"));
+    QVERIFY(Shown(w(), "Button_Close_Hover"));
+    MoveTo(w(), CentreOf(w(), "Button_Minimize"));
+    QVERIFY(!Shown(w(), "Button_Close_Hover"));
+    QVERIFY(Shown(w(), "Button_Minimize_2"));
+    ClickAt(w(), CentreOf(w(), "Button_Minimize"));
+    QVERIFY(w().windowState().testFlag(Qt::WindowMinimized));
+
+    w().showNormal();
+    PointAndClick(w(), "Button_Close");
+    QVERIFY(!w().isVisible());
+  }
+
+  void theSaveTwinAndCtrlSRunTheExport() {
+    int saves = 0;
+    w().SetSaveLog([&saves] { ++saves; });
+    ClickAt(w(), CentreOf(w(), "Button_Save"));
+    QCOMPARE(saves, 0);
+    PointAndClick(w(), "Button_Save");
+    QCOMPARE(saves, 1);
+    QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(saves, 2);
+  }
+
+  void theOptionsHighlightStaysUntilThePointerReachesTheBackground() {
+    MoveTo(w(), CentreOf(w(), "Image_Options1"));
+    QVERIFY(Shown(w(), "Image_Options2"));
+    MoveTo(w(), CentreOf(w(), "ChipGreyRed"));  // a picture without an action
+    QVERIFY(Shown(w(), "Image_Options2"));
+    MoveTo(w(), kBackground);
+    QVERIFY(!Shown(w(), "Image_Options2"));
+  }
+
+  void theOptionsButtonOpensAndClosesTheOptionsArea() {
+    PointAndClick(w(), "Image_Options1");
+    QCOMPARE(w().size(), QSize(449, 448));
+    QVERIFY(Shown(w(), "Image_Options3"));
+    ClickAt(w(), CentreOf(w(), "Image_Options1"));  // the open look lies on top now
+    QCOMPARE(w().size(), QSize(449, 292));
+    QVERIFY(!Shown(w(), "Image_Options3"));
+  }
+
+  void aTrendIsSwitchedOnByPointingAndClicking() {
+    MoveTo(w(), CentreOf(w(), "Trend_Less_0"));
+    QVERIFY(Shown(w(), "Trend_Less_1"));
+    ClickAt(w(), CentreOf(w(), "Trend_Less_0"));
+    QVERIFY(Shown(w(), "Trend_Less_2"));
+
+    // Its opposite takes the trend over.
+    PointAndClick(w(), "Trend_More_0");
+    QVERIFY(Shown(w(), "Trend_More_2"));
+    QVERIFY(!Shown(w(), "Trend_Less_2"));
+    ClickAt(w(), CentreOf(w(), "Trend_More_0"));
+    QVERIFY(!Shown(w(), "Trend_More_2"));
+  }
+
+  void theBackgroundDragsTheWindowWithAnyButton_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+  }
+  void theBackgroundDragsTheWindowWithAnyButton() {
+    QFETCH(Qt::MouseButton, button);
+    const QPoint start = w().pos();
+    QWidget* head = w().childAt(kBackground);
+    QCOMPARE(head->objectName(), QStringLiteral("HeadImage"));
+    QTest::mousePress(head, button, {}, kBackground);
+    const QPoint grabbed = head->mapToGlobal(kBackground);
+    QMouseEvent move(QEvent::MouseMove, kBackground + QPoint(30, 20), grabbed + QPoint(30, 20),
+                     Qt::NoButton, button, Qt::NoModifier);
+    QApplication::sendEvent(head, &move);
+    QTest::mouseRelease(head, button, {}, kBackground + QPoint(30, 20));
+    QCOMPARE(w().pos(), start + QPoint(30, 20));
+  }
+
+  void checkBoxesShowWhatTheEngineHolds() {
+    PointAndClick(w(), "Image_Options1");
+    auto* reset = static_cast<QCheckBox*>(Named(w(), "Bet_Automatic_Reset"));
+    auto* profit = static_cast<QCheckBox*>(Named(w(), "Get_Minimal_Profit"));
+    QVERIFY(!profit->isEnabled());
+    QTest::mouseClick(reset, Qt::LeftButton);
+    QVERIFY(game().Bet_Automatic_Reset.checked);
+    QVERIFY(profit->isEnabled());
+    QTest::mouseClick(profit, Qt::LeftButton);
+    QVERIFY(profit->isChecked());
+    // Switching the reset off takes the minimal profit with it.
+    QTest::mouseClick(reset, Qt::LeftButton);
+    QVERIFY(!reset->isChecked());
+    QVERIFY(!profit->isChecked());
+    QVERIFY(!profit->isEnabled());
+
+    // The engine locks a box before the widget has learnt of it and refuses the click: the
+    // widget must not keep Qt's toggle.
+    auto* cat_rows = static_cast<QCheckBox*>(Named(w(), "CatRows"));
+    game().CatRows.enabled = true;
+    w().Sync();
+    game().CatRows.enabled = false;
+    cat_rows->click();
+    QVERIFY(!game().CatRows.checked);
+    QVERIFY(!cat_rows->isChecked());
+    QVERIFY(!cat_rows->isEnabled());
+  }
+
+  void choosingAModeKeepsItAndMovesTheFocusToShowBet() {
+    PointAndClick(w(), "Image_Options1");
+    auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    modes->setFocus();
+    QTest::keyClick(modes, Qt::Key_Down);
+    QCOMPARE(game().GameModes.index, 1);
+    QCOMPARE(modes->currentText(), QStringLiteral("SMART 2023"));
+    QCOMPARE(QApplication::focusWidget(), Named(w(), "ShowBetSize"));
+    // The focus request is carried out once, not on every tick.
+    modes->setFocus();
+    QTest::qWait(50);
+    QCOMPARE(QApplication::focusWidget(), modes);
+  }
+
+  void theBaseStakeFollowsTyping() {
+    PointAndClick(w(), "Image_Options1");
+    auto* bet = static_cast<QSpinBox*>(Named(w(), "Init_Bet"));
+    bet->setFocus();
+    bet->selectAll();
+    QTest::keyClicks(bet, "25");
+    QCOMPARE(game().Init_Bet.text, std::string("25"));
+    QCOMPARE(game().Stake, 25);
+    Named(w(), "ShowBetSize")->setFocus();
+    QCOMPARE(bet->value(), 25);
+  }
+
+  void theSafeLevelTrackBarMovesTheEngine() {
+    PointAndClick(w(), "Image_Options1");
+    auto* level = static_cast<QSlider*>(Named(w(), "SafeLevel"));
+    level->setFocus();
+    QTest::keyClick(level, Qt::Key_PageUp);
+    QCOMPARE(game().SafeLevel.position, 2);
+    QCOMPARE(static_cast<QLabel*>(Named(w(), "Label4"))->text(), QStringLiteral("2"));
+    QVERIFY(Shown(w(), "SL_Indicator2"));
+  }
+
+  void idleTicksRepaintNothing() {
+    // Let the first paints and the layout settle.
+    QTest::qWait(100);
+    const int renders = w().svg_cache().RenderCount();
+    struct PaintCounter : QObject {
+      int paints = 0;
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+      }
+    } counter;
+    for (QWidget* child : w().findChildren<QWidget*>()) child->installEventFilter(&counter);
+    w().installEventFilter(&counter);
+    QTest::qWait(300);  // some thirty ticks of each 10 ms timer
+    QCOMPARE(counter.paints, 0);
+    QCOMPARE(w().svg_cache().RenderCount(), renders);
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Plays five spins on the real window under Xvfb with real X pointer events, checks by
+# pixels that the recommendation and the history strip are on screen, then drags the window.
+# Usage: window_e2e.sh <vellaro binary> <folder for the screenshots>
+set -euo pipefail
+app=$1
+out=$2
+mkdir -p "$out"
+
+for tool in Xvfb xdotool import convert; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed (see scripts/packages.txt)"
+    exit 77
+  fi
+done
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A display number nobody uses.
+display=
+for n in $(seq 90 190); do
+  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
+    display=:$n
+    break
+  fi
+done
+[[ -n $display ]] || fail "no free X display number"
+
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 100); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.05
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+
+"$app" >"$out/vellaro.log" 2>&1 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
+  fail "the Vellaro window did not appear"
+
+geometry() { xdotool getwindowgeometry --shell "$window"; }
+eval "$(geometry)"
+[[ $X == 242 && $Y == 112 ]] || fail "window shown at $X,$Y instead of 242,112"
+[[ $WIDTH == 449 && $HEIGHT == 292 ]] || fail "window is ${WIDTH}x$HEIGHT instead of 449x292"
+wx=$X
+wy=$Y
+
+shot() { import -window root "$1"; }
+# The colour of one pixel of a screenshot, as "r,g,b".
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+# The mean of a rectangle of a screenshot, to compare one picture against another.
+mean() { convert "$1" -crop "$2" +repage -format '%[fx:mean]' info:; }
+
+# Let the first paint settle before the picture to compare against.
+sleep 0.5
+shot "$out/e2e_before.png"
+
+tile_centre() {
+  local n=$1 x y
+  if ((n == 0)); then
+    x=16 y=112
+  else
+    x=$((48 + 32 * ((n - 1) / 3))) y=$((144 - 32 * ((n - 1) % 3)))
+  fi
+  echo "$((wx + x + 16)) $((wy + y + 16))"
+}
+
+for n in 17 25 0 0 0; do
+  read -r cx cy < <(tile_centre "$n")
+  xdotool mousemove "$cx" "$cy"
+  sleep 0.15
+  xdotool click 1
+  sleep 0.25
+done
+# Away from the board, so that no highlight is in the picture.
+xdotool mousemove $((wx + 100)) $((wy + 66))
+
+chip_x=(37 97 157 262 320 378)
+field_x=(36 94 154 256 316 374)
+names=(Less Even Red Black Odd More)
+black=3
+
+# The chip's ring, left of its centre, where neither the stake nor a notch lies.
+ring_is_orange() {
+  local r g b
+  IFS=, read -r r g b < <(pixel "$1" $((wx + chip_x[$2] + 3)) $((wy + 247 + 17)))
+  ((r > g + 60 && r > b + 100))
+}
+
+shown=false
+for _ in $(seq 50); do
+  sleep 0.2
+  shot "$out/e2e_window.png"
+  if ring_is_orange "$out/e2e_window.png" $black; then
+    shown=true
+    break
+  fi
+done
+$shown || fail "no Black chip after the analysis (see $out/e2e_window.png)"
+# One more tick of the bet display writes the stake.
+sleep 0.2
+shot "$out/e2e_window.png"
+
+for k in 0 1 2 3 4 5; do
+  chip="33x33+$((wx + chip_x[k]))+$((wy + 247))"
+  field="42x21+$((wx + field_x[k]))+$((wy + 218))"
+  before_chip=$(mean "$out/e2e_before.png" "$chip")
+  after_chip=$(mean "$out/e2e_window.png" "$chip")
+  before_field=$(mean "$out/e2e_before.png" "$field")
+  after_field=$(mean "$out/e2e_window.png" "$field")
+  if ((k == black)); then
+    [[ $before_chip != "$after_chip" ]] || fail "the Black chip looks like the grey one"
+    [[ $before_field != "$after_field" ]] || fail "the Black field is not highlighted"
+  else
+    ring_is_orange "$out/e2e_window.png" "$k" && fail "the ${names[k]} chip is shown"
+    [[ $before_chip == "$after_chip" ]] || fail "the ${names[k]} chip changed"
+    [[ $before_field == "$after_field" ]] || fail "the ${names[k]} field changed"
+  fi
+done
+
+# Newest first: 0, 0, 0, 25, 17. A corner of each square shows its colour.
+expected=(0,128,0 0,128,0 0,128,0 128,0,0 0,0,0)
+for i in 0 1 2 3 4; do
+  got=$(pixel "$out/e2e_window.png" $((wx + 214 + 18 * i + 2)) $((wy + 19 + 2)))
+  [[ $got == "${expected[i]}" ]] || fail "history square $((i + 1)) is $got, not ${expected[i]}"
+done
+
+# Drag by the background. Without a window manager the window follows the pointer itself.
+xdotool mousemove $((wx + 100)) $((wy + 66))
+sleep 0.1
+xdotool mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((wx + 100 + 10 * step)) $((wy + 66 + 7 * step))
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.3
+eval "$(geometry)"
+[[ $X == $((wx + 60)) && $Y == $((wy + 42)) ]] ||
+  fail "the window is at $X,$Y after the drag, expected $((wx + 60)),$((wy + 42))"
+
+echo "PASS: spins, recommendation, history strip and dragging; screenshot $out/e2e_window.png"
