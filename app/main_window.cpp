@@ -82,7 +82,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   BuildBetDisplay();
 
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-  connect(save, &QShortcut::activated, this, [this] { Handle(save_log_); });
+  connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   Sync();
 }
 
@@ -204,7 +204,7 @@ void MainWindow::BuildFrame() {
     });
   });
   minimize_hover_->OnClick([this] { Handle([this] { showMinimized(); }); });
-  save_hover_->OnClick([this] { Handle(save_log_); });
+  save_hover_->OnClick([this] { Handle([this] { SaveLog(); }); });
 }
 
 void MainWindow::BuildBoard() {

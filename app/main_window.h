@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/guard.h"
+#include "app/qt_save_dialog.h"
 #include "app/qt_scheduler.h"
 #include "app/svg_cache.h"
 #include "env/clock.h"
@@ -69,8 +70,9 @@ class MainWindow final : public QWidget {
   // Copies the engine's state to the widgets.
   void Sync();
 
-  // The export of the game log, run by the save button and Ctrl+S.
-  void SetSaveLog(std::function<void()> save_log) { save_log_ = std::move(save_log); }
+  // The dialog that the export of the game log (the save button, Ctrl+S) asks for a file
+  // name: the toolkit's unless a test answers instead.
+  void SetSaveDialog(vellaro::SaveDialog* dialog) { save_dialog_ = dialog; }
 
   // Prints time stamps (ms since the epoch) at the first paint of the window and when
   // that first frame is complete; the start-up benchmark reads them.
@@ -101,7 +103,9 @@ class MainWindow final : public QWidget {
   vellaro::Game game_;
   bool closing_ = false;
   bool report_first_paint_ = false;
-  std::function<void()> save_log_ = [] {};
+  QtSaveDialog qt_save_dialog_{this};
+  vellaro::SaveDialog* save_dialog_ = &qt_save_dialog_;
+  void SaveLog() { game_.SaveLog(*save_dialog_); }
   // Where the pointer holds the window while it follows the pointer by hand.
   std::optional<QPoint> drag_grip_;
 
@@ -143,6 +147,10 @@ class MainWindow final : public QWidget {
   QPushButton* reset_bets_ = nullptr;
   QPushButton* recalculate_ = nullptr;
   QProgressBar* gauge2_ = nullptr;
+  QPushButton* create_matrix_ = nullptr;
+  QProgressBar* gauge3_ = nullptr;
+  QSpinBox* n_count_ = nullptr;
+  QPushButton* reset_matrix_ = nullptr;
   QLabel* safe_level_value_ = nullptr;
   QSlider* safe_level_ = nullptr;
   QCheckBox* cat_rows_ = nullptr;
@@ -163,6 +171,8 @@ class MainWindow final : public QWidget {
   LastShown<vellaro::Rgb> init_bet_colour_;
   LastShown<std::string> init_bet_text_;
   LastShown<int32_t> recalculating_;
+  LastShown<int32_t> matrix_progress_;
+  LastShown<std::string> n_count_text_;
 };
 
 // Arial of the given pixel height, bold or not.

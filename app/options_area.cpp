@@ -98,6 +98,37 @@ QCheckBox* MakeCheckBox(const QString& name, const vellaro::CheckBox& state, con
   return box;
 }
 
+QPushButton* MakeFlatButton(const QString& name, const vellaro::Button& state, const QRect& place,
+                            QWidget* parent) {
+  auto* button = new QPushButton(QString::fromStdString(state.caption), parent);
+  button->setObjectName(name);
+  button->setGeometry(place);
+  button->setFlat(true);
+  button->setCursor(Qt::PointingHandCursor);
+  QFont caption(QStringLiteral("MS Sans Serif"));
+  caption.setPixelSize(11);
+  caption.setBold(true);
+  button->setFont(caption);
+  Paint(button, QPalette::ButtonText, kWhite);
+  return button;
+}
+
+// A gauge laid over its button: it shows only while it runs and lets clicks through.
+QProgressBar* MakeGauge(const QString& name, const vellaro::Gauge& state, const QRect& place,
+                        const QColor& bar, QWidget* parent) {
+  auto* gauge = new QProgressBar(parent);
+  gauge->setObjectName(name);
+  gauge->setGeometry(place);
+  gauge->setTextVisible(false);
+  gauge->setRange(0, state.max);
+  gauge->setAttribute(Qt::WA_TransparentForMouseEvents);
+  gauge->setStyleSheet(QStringLiteral("QProgressBar { border: 0; background: black; }"
+                                      "QProgressBar::chunk { background: %1; }")
+                           .arg(bar.name()));
+  gauge->hide();
+  return gauge;
+}
+
 }  // namespace
 
 void MainWindow::BuildOptionsArea() {
@@ -130,31 +161,37 @@ void MainWindow::BuildOptionsArea() {
   reset_bets_->setCursor(Qt::PointingHandCursor);
   Paint(reset_bets_, QPalette::ButtonText, kWhite);
   connect(reset_bets_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game_.ResetBets(); }); });
+          [this] { Handle([this] { game_.ResetBetsClick(); }); });
 
-  // The recalculation has no place of its own on the board; it sits left of the check
-  // boxes, its gauge over it while it runs.
-  recalculate_ = new QPushButton(QString::fromStdString(game_.ReCalculateButton.caption), this);
-  recalculate_->setObjectName(QStringLiteral("ReCalculate"));
-  recalculate_->setGeometry(16, 359, 80, 20);
-  recalculate_->setFlat(true);
-  recalculate_->setCursor(Qt::PointingHandCursor);
-  QFont caption(QStringLiteral("MS Sans Serif"));
-  caption.setPixelSize(11);
-  caption.setBold(true);
-  recalculate_->setFont(caption);
-  Paint(recalculate_, QPalette::ButtonText, kWhite);
+  // The recalculation has no place of its own on the board; it sits above "Reset Bets",
+  // its gauge over it while it runs.
+  recalculate_ = MakeFlatButton(QStringLiteral("ReCalculate"), game_.ReCalculateButton,
+                                {359, 296, 82, 19}, this);
   connect(recalculate_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ReCalculate(); }); });
-  gauge2_ = new QProgressBar(this);
-  gauge2_->setObjectName(QStringLiteral("CGauge2"));
-  gauge2_->setGeometry(15, 358, 81, 22);
-  gauge2_->setTextVisible(false);
-  gauge2_->setRange(0, game_.CGauge2.max);
-  gauge2_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  gauge2_->setStyleSheet(
-      QStringLiteral("QProgressBar { border: 0; background: black; }"
-                     "QProgressBar::chunk { background: rgb(128, 128, 255); }"));
+  gauge2_ = MakeGauge(QStringLiteral("CGauge2"), game_.CGauge2, {359, 296, 82, 19},
+                      QColor(128, 128, 255), this);
+
+  // The number matrix, in one row: "Create Matrix" over its gauge, the learning length,
+  // and "RM".
+  create_matrix_ = MakeFlatButton(QStringLiteral("CreateMatrix"), game_.CreateMatrixButton,
+                                  {16, 359, 82, 20}, this);
+  connect(create_matrix_, &QPushButton::clicked, this,
+          [this] { Handle([this] { game_.CreateMatrixClick(); }); });
+  gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game_.CGauge3, {16, 359, 82, 20},
+                      QColor(210, 159, 4), this);
+  n_count_ = new QSpinBox(this);
+  n_count_->setObjectName(QStringLiteral("N_Count"));
+  n_count_->setGeometry(102, 359, 48, 20);
+  n_count_->setRange(game_.N_Count.min, game_.N_Count.max);
+  n_count_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+  n_count_->setToolTip(QStringLiteral("Spins the matrix learns from"));
+  Paint(n_count_, QPalette::Text, kLime);
+  Paint(n_count_, QPalette::Base, QColor(29, 47, 15));  // read only, never white
+  reset_matrix_ = MakeFlatButton(QStringLiteral("ResetMatrix"), game_.ResetMatrixButton,
+                                 {154, 359, 34, 20}, this);
+  connect(reset_matrix_, &QPushButton::clicked, this,
+          [this] { Handle([this] { game_.ResetMatrixClick(); }); });
 
   AddLabel(QStringLiteral("SafeLevelCaption"), QStringLiteral("SAFE LEVEL:"), {361, 352});
   safe_level_value_ = AddLabel(QStringLiteral("Label4"), QString(), {432, 352});
@@ -189,23 +226,23 @@ void MainWindow::BuildOptionsArea() {
                              QString::fromStdString(game_.Label29.caption), {80, 24}, up_trender_);
   // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
   // text typed is all it needs.
-  const auto make_setting = [this](const QString& name, vellaro::SpinEdit& edit,
-                                   const QRect& place) {
+  const auto make_setting = [this](const QString& name, const vellaro::SpinEdit& edit,
+                                   const QRect& place, void (vellaro::Game::*type)(std::string)) {
     auto* box = new QSpinBox(up_trender_);
     box->setObjectName(name);
     box->setGeometry(place);
     box->setRange(edit.min, edit.max);
     box->setValue(QString::fromStdString(edit.text).toInt());
     Paint(box, QPalette::Text, kLime);
-    connect(box, &QSpinBox::textChanged, this, [this, &edit](const QString& text) {
-      Handle([&edit, typed = text.toStdString()] {
-        if (edit.enabled) edit.text = typed;
-      });
+    connect(box, &QSpinBox::textChanged, this, [this, type](const QString& text) {
+      Handle([this, type, typed = text.toStdString()] { (game_.*type)(typed); });
     });
     return box;
   };
-  on_wins_ = make_setting(QStringLiteral("On_Wins"), game_.On_Wins, {32, 18, 41, 26});
-  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game_.Add_To_Bet, {191, 18, 50, 26});
+  on_wins_ = make_setting(QStringLiteral("On_Wins"), game_.On_Wins, {32, 18, 41, 26},
+                          &vellaro::Game::TypeOnWins);
+  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game_.Add_To_Bet, {191, 18, 50, 26},
+                             &vellaro::Game::TypeAddToBet);
 
   automatic_reset_ = MakeCheckBox(QStringLiteral("Bet_Automatic_Reset"), game_.Bet_Automatic_Reset,
                                   {279, 393, 161, 20}, this);
@@ -230,6 +267,9 @@ void MainWindow::BuildOptionsArea() {
   BindEnabled(bet_strategy_, game_.BetStrategy.enabled);
   BindEnabled(reset_bets_, game_.ResetBetsButton.enabled);
   BindEnabled(recalculate_, game_.ReCalculateButton.enabled);
+  BindEnabled(create_matrix_, game_.CreateMatrixButton.enabled);
+  BindEnabled(reset_matrix_, game_.ResetMatrixButton.enabled);
+  BindEnabled(n_count_, game_.N_Count.enabled);
   BindEnabled(cat_rows_, game_.CatRows.enabled);
   BindEnabled(show_bet_size_, game_.ShowBetSize.enabled);
   BindEnabled(automatic_reset_, game_.Bet_Automatic_Reset.enabled);
@@ -249,6 +289,11 @@ void MainWindow::SyncOptionsArea() {
     gauge2_->setValue(game_.CGauge2.progress);
     SetShown(gauge2_, game_.CGauge2.progress > 0);
   }
+  if (matrix_progress_.Changed(game_.CGauge3.progress)) {
+    gauge3_->setValue(game_.CGauge3.progress);
+    SetShown(gauge3_, game_.CGauge3.progress > 0);
+  }
+  if (n_count_text_.Changed(game_.N_Count.text)) SetSpinText(n_count_, game_.N_Count.text);
 
   if (safe_level_text_.Changed(game_.Label4.caption)) {
     safe_level_value_->setText(QString::fromStdString(game_.Label4.caption));

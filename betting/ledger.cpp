@@ -54,6 +54,14 @@ void Game::TypeInitBet(std::string text) {
   Init_BetChange();
 }
 
+void Game::TypeOnWins(std::string text) {
+  if (On_Wins.enabled) On_Wins.text = std::move(text);
+}
+
+void Game::TypeAddToBet(std::string text) {
+  if (Add_To_Bet.enabled) Add_To_Bet.text = std::move(text);
+}
+
 void Game::LeaveInitBet() {
   // The edit brings its value into range when it loses the focus; that is a change too.
   const std::string committed = IntToStr(ReadSpinEdit(Init_Bet));

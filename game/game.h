@@ -153,7 +153,9 @@ class Game : public GameState, public Window {
   void SelectBetStrategy(int index);  // the player picks a betting system
   void Init_BetChange();
   void TypeInitBet(std::string text);  // the player edits the base stake
-  void LeaveInitBet();                 // the base-stake edit loses the keyboard focus
+  void TypeOnWins(std::string text);   // the UP-TRENDER settings, while they are usable
+  void TypeAddToBet(std::string text);
+  void LeaveInitBet();  // the base-stake edit loses the keyboard focus
   // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
   int32_t BaseUnit() { return ReadSpinEdit(Init_Bet); }
 

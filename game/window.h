@@ -118,7 +118,8 @@ struct Window {
   Label Label28;  // "ON"
   Label Label29;  // "WINS ADD TO BET"
 
-  // The control that has the keyboard focus, by name ("" while none was set).
+  // A request to move the keyboard focus to the named control ("" for none). The shell
+  // carries it out once and clears it.
   std::string Focus;
 };
 

@@ -1,8 +1,12 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -193,14 +197,55 @@ class WindowTest : public QObject {
   }
 
   void theSaveTwinAndCtrlSRunTheExport() {
-    int saves = 0;
-    w().SetSaveLog([&saves] { ++saves; });
+    // Answers the dialog for the player: first cancel, then a file.
+    struct Answer : vellaro::SaveDialog {
+      int shown = 0;
+      std::string name;
+      bool Execute(vellaro::SaveDialogSettings& settings) override {
+        ++shown;
+        if (name.empty()) return false;
+        settings.FileName = name;
+        return true;
+      }
+    } answer;
+    w().SetSaveDialog(&answer);
     ClickAt(w(), CentreOf(w(), "Button_Save"));
-    QCOMPARE(saves, 0);
+    QCOMPARE(answer.shown, 0);
     PointAndClick(w(), "Button_Save");
-    QCOMPARE(saves, 1);
+    QCOMPARE(answer.shown, 1);
+
+    QTemporaryDir folder;
+    answer.name = folder.filePath(QStringLiteral("log")).toStdString();
+    ClickTile(w(), 7);
+    ClickTile(w(), 32);
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(saves, 2);
+    QCOMPARE(answer.shown, 2);
+    QFile saved(folder.filePath(QStringLiteral("log.txt")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("7\r\n32\r\n"));
+    QVERIFY(errors_.isEmpty());
+
+    // A failure shows the message in the error box, and the game goes on.
+    answer.name = folder.filePath(QStringLiteral("missing/log.txt")).toStdString();
+    QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name)});
+    ClickTile(w(), 9);
+    QCOMPARE(w().game().SpinCount, 3);
+    errors_.clear();  // expected here
+  }
+
+  void theSaveDialogHasTheLogsSettings() {
+    QFileDialog dialog;
+    vellaro::SaveDialogSettings settings;
+    settings.FileName = "/tmp/last.txt";
+    vellaro::app::ConfigureSaveDialog(dialog, settings);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Save Vellaro 4 Game History..."));
+    QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("Notepad file *.txt (*.txt)")});
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
+    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    QVERIFY(dialog.isSizeGripEnabled());
+    QCOMPARE(dialog.selectedFiles().value(0), QStringLiteral("/tmp/last.txt"));
   }
 
   void theOptionsHighlightStaysUntilThePointerReachesTheBackground() {
@@ -294,6 +339,41 @@ class WindowTest : public QObject {
     modes->setFocus();
     QTest::qWait(50);
     QCOMPARE(QApplication::focusWidget(), modes);
+  }
+
+  void eachEntryOfTheModeBoxRunsItsModeAndTheMatrixItsOwn() {
+    PointAndClick(w(), "Image_Options1");
+    auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    const std::pair<int, const vellaro::Timer*> entries[] = {
+        {2, &game().Mode4Timer}, {1, &game().Mode3Timer}, {0, &game().Mode2Timer}};
+    for (int n = 1; n <= 4; ++n) ClickTile(w(), n);
+    for (const auto& [index, timer] : entries) {
+      modes->setFocus();
+      QTest::keyClick(modes, index == 0 ? Qt::Key_Home : Qt::Key_End);
+      if (index == 1) QTest::keyClick(modes, Qt::Key_Up);
+      QCOMPARE(modes->currentIndex(), index);
+      ClickTile(w(), 5 + index);
+      QVERIFY(timer->running());
+      QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    }
+
+    // "Create Matrix" selects the matrix mode; "RM" gives the box its mode back.
+    auto* create = static_cast<QPushButton*>(Named(w(), "CreateMatrix"));
+    auto* reset = static_cast<QPushButton*>(Named(w(), "ResetMatrix"));
+    QVERIFY(create->isEnabled());
+    QVERIFY(!reset->isEnabled());
+    QTest::mouseClick(create, Qt::LeftButton);
+    QCOMPARE(game().ModeId, 5);
+    QCOMPARE(game().AdaptiveList1.lines.size(), size_t{3000});
+    QVERIFY(!create->isEnabled());
+    QVERIFY(reset->isEnabled());
+    ClickTile(w(), 9);
+    QVERIFY(game().Mode5Timer.running());
+    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "N_Count"))->value(), 10);
+    QTest::mouseClick(reset, Qt::LeftButton);
+    QCOMPARE(game().ModeId, 2);
+    QVERIFY(Shown(w(), "Image9"));
   }
 
   void theBaseStakeFollowsTyping() {
