@@ -39,22 +39,12 @@ void Game::Mode2() {
 
 void Game::Mode1TimerTick() {
   SeedFromClock();
-  CGauge1.Add(Randomizer.Next() % 8);
-  if (CGauge1.progress == CGauge1.max) {
-    M1Calculate();
-    Mode1Timer.Stop();
-    CGauge1.Set(0);
-  }
+  ModeAnimationStep(Mode1Timer, Randomizer.Next() % 8, &Game::M1Calculate);
 }
 
 void Game::Mode2TimerTick() {
   SeedFromClock();
-  CGauge1.Add(Randomizer.Next() % 8 + 2);
-  if (CGauge1.progress == CGauge1.max) {
-    M2Calculate();
-    Mode2Timer.Stop();
-    CGauge1.Set(0);
-  }
+  ModeAnimationStep(Mode2Timer, Randomizer.Next() % 8 + 2, &Game::M2Calculate);
 }
 
 void Game::M1Calculate() {

@@ -58,6 +58,14 @@ void Game::SettleUnderSelectedSystem() {
   }
 }
 
+void Game::ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)()) {
+  CGauge1.Add(step);
+  if (CGauge1.progress != CGauge1.max) return;
+  (this->*calculate)();
+  timer.Stop();
+  CGauge1.Set(0);
+}
+
 void Game::ShowRecommendation(int k) {
   if (k >= 0 && k < kChances) {
     BetChance = k + 1;

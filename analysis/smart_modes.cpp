@@ -78,24 +78,15 @@ void Game::Mode4() {
   Mode4Timer.Start();
 }
 
+// The ticks reseed without drawing: the draws come in the calculation.
 void Game::Mode3TimerTick() {
   SeedFromClock();
-  CGauge1.Add(1);
-  if (CGauge1.progress == CGauge1.max) {
-    M3Calculate();
-    Mode3Timer.Stop();
-    CGauge1.Set(0);
-  }
+  ModeAnimationStep(Mode3Timer, 1, &Game::M3Calculate);
 }
 
 void Game::Mode4TimerTick() {
   SeedFromClock();
-  CGauge1.Add(1);
-  if (CGauge1.progress == CGauge1.max) {
-    M4Calculate();
-    Mode4Timer.Stop();
-    CGauge1.Set(0);
-  }
+  ModeAnimationStep(Mode4Timer, 1, &Game::M4Calculate);
 }
 
 void Game::M3Calculate() {

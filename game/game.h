@@ -124,6 +124,9 @@ class Game : public GameState, public Window {
   void BeginModeRun();
   void SettleUnderSelectedSystem();
   void ShowRecommendation(int k);
+  // One tick of a mode's progress animation: the gauge takes `step`, and at 100 the mode's
+  // calculation runs, its timer stops and the gauge goes back to 0.
+  void ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)());
   bool AnalysisRunning() const { return !GameModes.enabled; }
   // Whether any progress animation (a mode's or ReCalculate's) is under way.
   bool AnimationRunning() const { return AnimationRunningBesides(nullptr); }
