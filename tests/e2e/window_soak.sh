@@ -83,15 +83,26 @@ window_height_is() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   [[ $HEIGHT == "$1" ]] || { sleep 0.02 && return 1; }
 }
-visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
-window_count_is() { [[ $(visible_windows | wc -l) == "$1" ]]; }
+# Every visible top-level window, the program's or not: without a window manager these are
+# the root's children, and a box need not carry the program's id to count.
+visible_windows() { xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null || true; }
+# Set once the main window is up: what the server shows besides.
+baseline=()
+new_windows() {
+  local w
+  for w in $(visible_windows); do
+    [[ " ${baseline[*]} " == *" $w "* ]] || echo "$w"
+  done
+}
+new_window_count_is() { [[ $(new_windows | wc -l) == "$1" ]]; }
 
-# Only the main window may be up; anything else is a box the program opened by itself.
+# Nothing may be up besides the main window; anything else is a box the program opened by
+# itself.
 check_alone() {
   kill -0 "$app_pid" 2>/dev/null || fail "the program has ended ($1; see $out/vellaro.log)"
   local w others=()
-  for w in $(visible_windows); do
-    [[ $w == "$window" ]] || others+=("$w \"$(xdotool getwindowname "$w" 2>/dev/null)\"")
+  for w in $(new_windows); do
+    others+=("$w \"$(xdotool getwindowname "$w" 2>/dev/null)\"")
   done
   ((${#others[@]} == 0)) || fail "a window of the program appeared ($1): ${others[*]}"
 }
@@ -126,6 +137,7 @@ option_rounds=0
 safe_level=0
 safe_step=2
 system=0
+system_step=1
 systems=6
 rss_mid=
 context() { echo "spin $entered of $spins, seed $seed"; }
@@ -155,15 +167,15 @@ options_round() {
   # The list drops open as a window of its own; the keys go to it.
   before=$(look 192 320 161 23)
   xdotool mousemove $((wx + 270)) $((wy + 331)) "${click[@]}"
-  wait_until 2000 window_count_is 2 || fail "the betting-system list did not open ($(context))"
-  if ((system + 1 < systems)); then
+  wait_until 2000 new_window_count_is 1 || fail "the betting-system list did not open ($(context))"
+  ((system + system_step >= 0 && system + system_step < systems)) || system_step=$((-system_step))
+  if ((system_step > 0)); then
     xdotool key Down Return
-    system=$((system + 1))
   else
     xdotool key Up Return
-    system=$((system - 1))
   fi
-  wait_until 2000 window_count_is 1 || fail "the betting-system list did not close ($(context))"
+  system=$((system + system_step))
+  wait_until 2000 new_window_count_is 0 || fail "the betting-system list did not close ($(context))"
   wait_until 1000 look_changed 192 320 161 23 "$before" ||
     fail "the betting system shown did not change to item $system ($(context))"
   # A change of the system withdraws the undo until the next analysis.
@@ -190,6 +202,8 @@ take_back() {
 # ---- The game -----------------------------------------------------------------------------
 start_xvfb "$out"
 start_app "$app" "$out"
+mapfile -t baseline < <(visible_windows)
+[[ " ${baseline[*]} " == *" $window "* ]] || fail "the main window is not among the visible ones"
 echo "soak: $spins spins, seed $seed"
 
 entered=0
@@ -211,17 +225,23 @@ while ((entered < spins)); do
     while ((drawn == n || drawn == crossed)); do draw 37; done
     probe=$drawn
     draw 4
+    clicker=
     if ((drawn == 0)); then
       # Straight after the entry: the entered tile, the only one left, and a crossed-out one.
-      xdotool "${click[@]}"
+      # X delivers them after the entry, whenever the program reads them; sent beside the
+      # polling, they leave it the whole analysis to see the board locked.
       draw 37
       while ((drawn == n)); do draw 37; done
       read -r cx cy < <(tile_centre "$drawn")
-      xdotool mousemove "$cx" "$cy" "${click[@]}"
+      xdotool "${click[@]}" mousemove "$cx" "$cy" "${click[@]}" &
+      clicker=$!
       refused=$((refused + 2))
     fi
     wait_until 3000 tile_closed "$probe" ||
       fail "the board did not lock after $n was entered ($(context))"
+    if [[ -n $clicker ]]; then
+      wait "$clicker" || fail "xdotool could not click into the locked board ($(context))"
+    fi
     wait_until 5000 tile_open "$probe" ||
       fail "the board did not open again after the analysis of $n ($(context))"
     crossed=-1
@@ -255,12 +275,12 @@ rss_end=$(rss_kb)
 log_base=$out/soak_log
 rm -f "$log_base.txt"
 xdotool key ctrl+s
-wait_until 5000 window_count_is 2 || fail "Ctrl+S did not open the save dialog"
+wait_until 5000 new_window_count_is 1 || fail "Ctrl+S did not open the save dialog"
 # The file-name field has the focus; whatever it holds is replaced.
 xdotool key ctrl+a
 xdotool type --delay 1 "$log_base"
 xdotool key Return
-wait_until 5000 window_count_is 1 || fail "the save dialog did not close"
+wait_until 5000 new_window_count_is 0 || fail "the save dialog did not close"
 wait_until 3000 test -f "$log_base.txt" || fail "no $log_base.txt after the export"
 check_alone "after the export"
 printf '%s\r\n' "${accepted[@]}" >"$out/soak_expected.txt"
