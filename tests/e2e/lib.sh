@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers shared by the end-to-end scripts: their own X server, the real binary, and the
 # places of the board in window coordinates. Source it; it sets `set -euo pipefail`.
 set -euo pipefail
@@ -57,6 +58,7 @@ start_app() {
   e2e_pids+=("$app_pid")
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
     fail "the Vellaro window did not appear"
+  # shellcheck disable=SC2034 # set by the eval, kept local
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$window")"
   [[ $X == 242 && $Y == 112 ]] || fail "window shown at $X,$Y instead of 242,112"

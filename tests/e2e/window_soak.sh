@@ -2,7 +2,7 @@
 # A fast player on the real window under Xvfb, with real X events only: enters spins as
 # soon as the board takes them, clicks into the locked board, takes spins back, changes
 # options between spins, and finally exports the game log, which must hold exactly the
-# spins that were accepted. Fails if the program's memory grows, if any window of its own
+# spins that were accepted. Fails if the program's memory grows, if any other window
 # appears (an error box), or if the board stops locking and reopening.
 #
 # Usage: window_soak.sh <vellaro binary> <folder for logs and screenshots> [spins]
@@ -15,11 +15,13 @@ app=$1
 out=$2
 spins=${3:-${SPINS:-60}}
 seed=${SOAK_SEED:-7211}
-[[ $spins =~ ^[0-9]+$ ]] && ((spins >= 10)) || fail "spins must be a whole number of at least 10"
+if ! [[ $spins =~ ^[0-9]+$ ]] || ((spins < 10)); then
+  fail "spins must be a whole number of at least 10, not \"$spins\""
+fi
 mkdir -p "$out"
 require_tools Xvfb xdotool import convert md5sum
 
-# Beyond this many spins the analysis locks the board after every entry.
+# From this many accepted spins on, the analysis locks the board after every entry.
 readonly first_analysed=5
 # Memory is compared between this spin and the end; the early spins are left out because
 # caches and the options area are still being built then.
@@ -60,8 +62,8 @@ wait_until() {
 # Olive faces (tile, highlight, undo arrow) are clearly green; the crossed-out and greyed
 # pictures are grey.
 is_olive() {
-  local r g b
-  IFS=, read -r r g b <<<"$1"
+  local g b
+  IFS=, read -r _ g b <<<"$1"
   ((g > b + 40 && g > 70))
 }
 # Low in the left part of the tile: away from the number, the corner mark and the cross.
@@ -79,6 +81,7 @@ newest_history_is() { [[ $(screen_pixel $((wx + 216)) $((wy + 21))) == "$(pocket
 look() { import -window root -crop "$3x$4+$((wx + $1))+$((wy + $2))" -depth 8 rgb:- | md5sum; }
 look_changed() { [[ $(look "$1" "$2" "$3" "$4") != "$5" ]]; }
 window_height_is() {
+  # shellcheck disable=SC2034 # set by the eval, kept local
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$window")"
   [[ $HEIGHT == "$1" ]] || { sleep 0.02 && return 1; }
@@ -208,7 +211,7 @@ echo "soak: $spins spins, seed $seed"
 
 entered=0
 while ((entered < spins)); do
-  # A tile an undo crossed out takes no click; a player would pick another number.
+  # The tile taken back stays crossed out until the board reopens; a player picks another.
   draw 37
   while ((drawn == crossed)); do draw 37; done
   n=$drawn
