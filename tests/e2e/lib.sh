@@ -29,6 +29,10 @@ e2e_cleanup() {
   done
 }
 trap e2e_cleanup EXIT
+# A script stopped by a signal (a time-out, Ctrl+C, a closed pipe) cleans up as well.
+trap 'exit 129' HUP PIPE
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # Starts Xvfb on a display number nobody uses and exports DISPLAY. $1: folder for its log.
 start_xvfb() {
