@@ -2,84 +2,24 @@
 # Plays five spins on the real window under Xvfb with real X pointer events, checks by
 # pixels that the recommendation and the history strip are on screen, then drags the window.
 # Usage: window_e2e.sh <vellaro binary> <folder for the screenshots>
-set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
 app=$1
 out=$2
 mkdir -p "$out"
+require_tools Xvfb xdotool import convert
 
-for tool in Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (see scripts/packages.txt)"
-    exit 77
-  fi
-done
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# A display number nobody uses.
-display=
-for n in $(seq 90 190); do
-  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-    display=:$n
-    break
-  fi
-done
-[[ -n $display ]] || fail "no free X display number"
-
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-}
-trap cleanup EXIT
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.05
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $display"
-
-"$app" >"$out/vellaro.log" 2>&1 &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
-  fail "the Vellaro window did not appear"
-
-geometry() { xdotool getwindowgeometry --shell "$window"; }
-eval "$(geometry)"
-[[ $X == 242 && $Y == 112 ]] || fail "window shown at $X,$Y instead of 242,112"
-[[ $WIDTH == 449 && $HEIGHT == 292 ]] || fail "window is ${WIDTH}x$HEIGHT instead of 449x292"
-wx=$X
-wy=$Y
+start_xvfb "$out"
+start_app "$app" "$out"
+window_geometry() { xdotool getwindowgeometry --shell "$window"; }
 
 shot() { import -window root "$1"; }
-# The colour of one pixel of a screenshot, as "r,g,b".
-pixel() {
-  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
 # The mean of a rectangle of a screenshot, to compare one picture against another.
 mean() { convert "$1" -crop "$2" +repage -format '%[fx:mean]' info:; }
 
 # Let the first paint settle before the picture to compare against.
 sleep 0.5
 shot "$out/e2e_before.png"
-
-tile_centre() {
-  local n=$1 x y
-  if ((n == 0)); then
-    x=16 y=112
-  else
-    x=$((48 + 32 * ((n - 1) / 3))) y=$((144 - 32 * ((n - 1) % 3)))
-  fi
-  echo "$((wx + x + 16)) $((wy + y + 16))"
-}
 
 for n in 17 25 0 0 0; do
   read -r cx cy < <(tile_centre "$n")
@@ -151,7 +91,7 @@ for step in 1 2 3 4 5 6; do
 done
 xdotool mouseup 1
 sleep 0.3
-eval "$(geometry)"
+eval "$(window_geometry)"
 [[ $X == $((wx + 60)) && $Y == $((wy + 42)) ]] ||
   fail "the window is at $X,$Y after the drag, expected $((wx + 60)),$((wy + 42))"
 

@@ -1,0 +1,110 @@
+# shellcheck shell=bash
+# Helpers shared by the end-to-end scripts: their own X server, the real binary, and the
+# places of the board in window coordinates. Source it; it sets `set -euo pipefail`.
+set -euo pipefail
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Exits with CTest's skip code when a tool the test drives the window with is missing.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed (see scripts/packages.txt)"
+      exit 77
+    fi
+  done
+}
+
+# Everything started here is ended on exit, newest first, by its own process id.
+e2e_pids=()
+e2e_cleanup() {
+  local i
+  for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
+    kill "${e2e_pids[i]}" 2>/dev/null || true
+    wait "${e2e_pids[i]}" 2>/dev/null || true
+  done
+}
+trap e2e_cleanup EXIT
+# A script stopped by a signal (a time-out, Ctrl+C, a closed pipe) cleans up as well.
+trap 'exit 129' HUP PIPE
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Starts Xvfb on a display number nobody uses and exports DISPLAY. $1: folder for its log.
+start_xvfb() {
+  local n display=
+  for n in $(seq 90 190); do
+    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
+      display=:$n
+      break
+    fi
+  done
+  [[ -n $display ]] || fail "no free X display number"
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+  e2e_pids+=($!)
+  export DISPLAY=$display
+  for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  fail "Xvfb did not start on $display"
+}
+
+# Starts the program and waits for its window. Sets app_pid, window, wx and wy.
+# $1: the binary, $2: folder for its log.
+start_app() {
+  "$1" >"$2/vellaro.log" 2>&1 &
+  app_pid=$!
+  e2e_pids+=("$app_pid")
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
+    fail "the Vellaro window did not appear"
+  # shellcheck disable=SC2034 # set by the eval, kept local
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [[ $X == 242 && $Y == 112 ]] || fail "window shown at $X,$Y instead of 242,112"
+  [[ $WIDTH == 449 && $HEIGHT == 292 ]] || fail "window is ${WIDTH}x$HEIGHT instead of 449x292"
+  wx=$X
+  wy=$Y
+}
+
+# The top-left corner of the tile of number $1, in window coordinates.
+tile_place() {
+  local n=$1
+  if ((n == 0)); then
+    echo "16 112"
+  else
+    echo "$((48 + 32 * ((n - 1) / 3))) $((144 - 32 * ((n - 1) % 3)))"
+  fi
+}
+
+# The centre of the tile of number $1, in screen coordinates.
+tile_centre() {
+  local x y
+  read -r x y < <(tile_place "$1")
+  echo "$((wx + x + 16)) $((wy + y + 16))"
+}
+
+# The colour of one pixel of a screenshot file, as "r,g,b".
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# The colour of one pixel of the screen as it is now, as "r,g,b": a grab of that pixel
+# alone, cheap enough to poll with.
+screen_pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- |
+    sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
+}
+
+# The colour a history square shows for number $1, as "r,g,b".
+pocket_colour() {
+  case $1 in
+    0) echo 0,128,0 ;;
+    1 | 3 | 5 | 7 | 9 | 12 | 14 | 16 | 18 | 19 | 21 | 23 | 25 | 27 | 30 | 32 | 34 | 36) echo 128,0,0 ;;
+    *) echo 0,0,0 ;;
+  esac
+}
