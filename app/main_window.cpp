@@ -84,6 +84,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   Sync();
+  RenderShownPicturesAhead();
 }
 
 MainWindow::~MainWindow() {
@@ -294,6 +295,22 @@ void MainWindow::BuildBetDisplay() {
   }
   BindShown(options_hover_, game_.Image_Options2.visible);
   BindShown(options_open_, game_.Image_Options3.visible);
+}
+
+void MainWindow::RenderShownPicturesAhead() {
+  // Rendered one after the other on the GUI thread, the pictures of the first frame took
+  // longer than all the rest of start-up; on the thread pool they render while the window
+  // is still being mapped. The window is not created yet: its pixel ratio is the one the
+  // application expects, and a picture asked for at another one renders when painted.
+  QList<SvgCache::Picture> shown;
+  // PictureWidget has no meta-object of its own, so findChildren() cannot pick it out.
+  for (QObject* child : children()) {
+    const auto* picture = dynamic_cast<PictureWidget*>(child);
+    if (picture != nullptr && !picture->isHidden()) {
+      shown.append({picture->svg(), picture->size(), picture->devicePixelRatioF()});
+    }
+  }
+  svg_.RenderAhead(shown);
 }
 
 void MainWindow::StartDrag(const QMouseEvent& press) {

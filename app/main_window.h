@@ -92,6 +92,7 @@ class MainWindow final : public QWidget {
   void SyncBoard();
   void SyncBetDisplay();
   void SyncOptionsArea();
+  void RenderShownPicturesAhead();
   void StartDrag(const QMouseEvent& press);
   void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
   void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -175,6 +177,32 @@ class WindowTest : public QObject {
 
     MoveTo(w(), kBackground);
     QCOMPARE(HighlightsShown(), 0);
+  }
+
+  void aPictureHiddenAtStartIsDrawnWhenFirstShown() {
+    // Only the pictures shown at start are rendered ahead; a highlight renders the first
+    // time it shows, at its own size and the window's pixel ratio.
+    QVERIFY(!Shown(w(), "Image_Act_5"));
+    const int renders = w().svg_cache().RenderCount();
+    MoveTo(w(), CentreOf(w(), "Image5"));
+    QWidget* highlight = Named(w(), "Image_Act_5");
+    QVERIFY(!highlight->isHidden());
+    const qreal ratio = highlight->devicePixelRatioF();
+    const auto blank = [ratio] {
+      QImage image(QSize(33, 33) * ratio, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(ratio);
+      image.fill(Qt::transparent);
+      return image;
+    };
+    QImage drawn = blank();
+    highlight->render(&drawn, {}, {}, QWidget::DrawChildren);
+    QCOMPARE(w().svg_cache().RenderCount(), renders + 1);
+
+    QImage expected = blank();
+    QPainter painter(&expected);
+    QSvgRenderer(QStringLiteral(":/tiles/tile_5_hover.svg")).render(&painter, QRectF(0, 0, 33, 33));
+    painter.end();
+    QCOMPARE(drawn, expected);
   }
 
   void closeAndMinimiseActOnlyThroughTheirTwins() {
