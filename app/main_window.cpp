@@ -4,12 +4,12 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
+#include "app/gauge_bar.h"
 #include "app/picture_widget.h"
 #include "betting/chance.h"
 
@@ -158,14 +158,9 @@ void MainWindow::BuildFrame() {
     BindShown(slot, game_.HisNum[static_cast<size_t>(i)].visible);
   }
 
-  gauge1_ = new QProgressBar(this);
+  gauge1_ = new GaugeBar(kGaugeBar1, game_.CGauge1.max, this);
   gauge1_->setObjectName(QStringLiteral("CGauge1"));
   gauge1_->setGeometry(-6, 55, 460, 6);
-  gauge1_->setTextVisible(false);
-  gauge1_->setRange(0, 100);
-  gauge1_->setStyleSheet(QStringLiteral("QProgressBar { border: 0; background: black; }"
-                                        "QProgressBar::chunk { background: %1; }")
-                             .arg(kGaugeBar1.name()));
 
   struct FrameButton {
     const char* name;
@@ -364,7 +359,7 @@ void MainWindow::SyncBoard() {
     }
   }
   if (gauge1_progress_.Changed(game_.CGauge1.progress)) {
-    gauge1_->setValue(game_.CGauge1.progress);
+    gauge1_->SetValue(game_.CGauge1.progress);
   }
 }
 

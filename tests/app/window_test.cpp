@@ -205,6 +205,27 @@ class WindowTest : public QObject {
     QCOMPARE(drawn, expected);
   }
 
+  void theAnalysisGaugeFillsFromTheLeftWithItsProgress() {
+    QWidget* gauge = Named(w(), "CGauge1");
+    const auto drawn = [gauge] {
+      QImage image(gauge->size(), QImage::Format_RGB32);
+      gauge->render(&image);
+      return image;
+    };
+    const QColor gold(210, 159, 4);
+    QCOMPARE(drawn().pixelColor(0, 3), QColor(Qt::black));
+    game().CGauge1.Set(50);
+    w().Sync();
+    QImage half = drawn();
+    QCOMPARE(half.pixelColor(0, 0), gold);
+    QCOMPARE(half.pixelColor(229, 5), gold);
+    QCOMPARE(half.pixelColor(230, 0), QColor(Qt::black));
+    QCOMPARE(half.pixelColor(459, 5), QColor(Qt::black));
+    game().CGauge1.Set(100);
+    w().Sync();
+    QCOMPARE(drawn().pixelColor(459, 5), gold);
+  }
+
   void closeAndMinimiseActOnlyThroughTheirTwins() {
     ClickAt(w(), CentreOf(w(), "Button_Minimize"));
     ClickAt(w(), CentreOf(w(), "Button_Close"));
