@@ -8,7 +8,7 @@
 namespace vellaro::app {
 
 SvgCache::~SvgCache() {
-  // The rendering reads nothing of the cache, but its pictures would go nowhere.
+  // The thread pool may still be writing into the jobs held here.
   ahead_.waitForFinished();
 }
 
