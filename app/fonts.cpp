@@ -1,5 +1,7 @@
 #include "app/fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFont>
 #include <QStringList>
 
@@ -11,6 +13,14 @@ void InstallFontSubstitutions() {
                              {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+// Qt's own font database calls FcInit() too; fontconfig keeps the configuration loaded
+// first, so Qt's call then finds it ready.
+FontConfigurationLoader::FontConfigurationLoader() : thread_([] { FcInit(); }) {}
+
+void FontConfigurationLoader::Wait() {
+  if (thread_.joinable()) thread_.join();
 }
 
 }  // namespace vellaro::app

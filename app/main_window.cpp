@@ -4,12 +4,12 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
+#include "app/gauge_bar.h"
 #include "app/picture_widget.h"
 #include "betting/chance.h"
 
@@ -84,6 +84,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   Sync();
+  RenderShownPicturesAhead();
 }
 
 MainWindow::~MainWindow() {
@@ -157,14 +158,9 @@ void MainWindow::BuildFrame() {
     BindShown(slot, game_.HisNum[static_cast<size_t>(i)].visible);
   }
 
-  gauge1_ = new QProgressBar(this);
+  gauge1_ = new GaugeBar(kGaugeBar1, game_.CGauge1.max, this);
   gauge1_->setObjectName(QStringLiteral("CGauge1"));
   gauge1_->setGeometry(-6, 55, 460, 6);
-  gauge1_->setTextVisible(false);
-  gauge1_->setRange(0, 100);
-  gauge1_->setStyleSheet(QStringLiteral("QProgressBar { border: 0; background: black; }"
-                                        "QProgressBar::chunk { background: %1; }")
-                             .arg(kGaugeBar1.name()));
 
   struct FrameButton {
     const char* name;
@@ -296,6 +292,22 @@ void MainWindow::BuildBetDisplay() {
   BindShown(options_open_, game_.Image_Options3.visible);
 }
 
+void MainWindow::RenderShownPicturesAhead() {
+  // Rendered one after the other on the GUI thread, the pictures of the first frame took
+  // longer than all the rest of start-up; on the thread pool they render while the window
+  // is still being mapped. The window is not created yet: its pixel ratio is the one the
+  // application expects, and a picture asked for at another one renders when painted.
+  QList<SvgCache::Picture> shown;
+  // PictureWidget has no meta-object of its own, so findChildren() cannot pick it out.
+  for (QObject* child : children()) {
+    const auto* picture = dynamic_cast<PictureWidget*>(child);
+    if (picture != nullptr && !picture->isHidden()) {
+      shown.append({picture->svg(), picture->size(), picture->devicePixelRatioF()});
+    }
+  }
+  svg_.RenderAhead(shown);
+}
+
 void MainWindow::StartDrag(const QMouseEvent& press) {
   // The window system moves the window where it can; elsewhere (an X server without a
   // window manager) the window follows the pointer by hand until the button is released.
@@ -347,7 +359,7 @@ void MainWindow::SyncBoard() {
     }
   }
   if (gauge1_progress_.Changed(game_.CGauge1.progress)) {
-    gauge1_->setValue(game_.CGauge1.progress);
+    gauge1_->SetValue(game_.CGauge1.progress);
   }
 }
 

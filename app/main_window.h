@@ -20,13 +20,13 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QProgressBar;
 class QPushButton;
 class QSlider;
 class QSpinBox;
 
 namespace vellaro::app {
 
+class GaugeBar;
 class PictureWidget;
 
 // Remembers the value last shown, so that a redraw after every timer tick touches a
@@ -92,6 +92,7 @@ class MainWindow final : public QWidget {
   void SyncBoard();
   void SyncBetDisplay();
   void SyncOptionsArea();
+  void RenderShownPicturesAhead();
   void StartDrag(const QMouseEvent& press);
   void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
   void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }
@@ -127,7 +128,7 @@ class MainWindow final : public QWidget {
   std::array<LastShown<std::string>, 8> history_text_;
   std::array<LastShown<vellaro::Rgb>, 8> history_colour_;
   PictureWidget* undo_ = nullptr;
-  QProgressBar* gauge1_ = nullptr;
+  GaugeBar* gauge1_ = nullptr;
   LastShown<int32_t> gauge1_progress_;
 
   // Bet display, trends and SAFE LEVEL lamps, by chance.
@@ -146,9 +147,9 @@ class MainWindow final : public QWidget {
   QComboBox* bet_strategy_ = nullptr;
   QPushButton* reset_bets_ = nullptr;
   QPushButton* recalculate_ = nullptr;
-  QProgressBar* gauge2_ = nullptr;
+  GaugeBar* gauge2_ = nullptr;
   QPushButton* create_matrix_ = nullptr;
-  QProgressBar* gauge3_ = nullptr;
+  GaugeBar* gauge3_ = nullptr;
   QSpinBox* n_count_ = nullptr;
   QPushButton* reset_matrix_ = nullptr;
   QLabel* safe_level_value_ = nullptr;

@@ -4,12 +4,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
+#include "app/gauge_bar.h"
 #include "app/main_window.h"
 #include "app/picture_widget.h"
 
@@ -114,17 +114,12 @@ QPushButton* MakeFlatButton(const QString& name, const vellaro::Button& state, c
 }
 
 // A gauge laid over its button: it shows only while it runs and lets clicks through.
-QProgressBar* MakeGauge(const QString& name, const vellaro::Gauge& state, const QRect& place,
-                        const QColor& bar, QWidget* parent) {
-  auto* gauge = new QProgressBar(parent);
+GaugeBar* MakeGauge(const QString& name, const vellaro::Gauge& state, const QRect& place,
+                    const QColor& bar, QWidget* parent) {
+  auto* gauge = new GaugeBar(bar, state.max, parent);
   gauge->setObjectName(name);
   gauge->setGeometry(place);
-  gauge->setTextVisible(false);
-  gauge->setRange(0, state.max);
   gauge->setAttribute(Qt::WA_TransparentForMouseEvents);
-  gauge->setStyleSheet(QStringLiteral("QProgressBar { border: 0; background: black; }"
-                                      "QProgressBar::chunk { background: %1; }")
-                           .arg(bar.name()));
   gauge->hide();
   return gauge;
 }
@@ -286,11 +281,11 @@ void MainWindow::SyncOptionsArea() {
   SetSelection(game_modes_, game_.GameModes);
   SetSelection(bet_strategy_, game_.BetStrategy);
   if (recalculating_.Changed(game_.CGauge2.progress)) {
-    gauge2_->setValue(game_.CGauge2.progress);
+    gauge2_->SetValue(game_.CGauge2.progress);
     SetShown(gauge2_, game_.CGauge2.progress > 0);
   }
   if (matrix_progress_.Changed(game_.CGauge3.progress)) {
-    gauge3_->setValue(game_.CGauge3.progress);
+    gauge3_->SetValue(game_.CGauge3.progress);
     SetShown(gauge3_, game_.CGauge3.progress > 0);
   }
   if (n_count_text_.Changed(game_.N_Count.text)) SetSpinText(n_count_, game_.N_Count.text);

@@ -14,6 +14,8 @@ class PictureWidget final : public QWidget {
  public:
   PictureWidget(SvgCache& cache, QString svg, const QRect& place, QWidget* parent);
 
+  const QString& svg() const { return svg_; }
+
   // Mouse moves without a button held reach the picture only while one is set.
   void OnMove(std::function<void(QMouseEvent&)> handler);
   void OnPress(std::function<void(QMouseEvent&)> handler) { on_press_ = std::move(handler); }

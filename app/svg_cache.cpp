@@ -1,29 +1,71 @@
 #include "app/svg_cache.h"
 
-#include <QImage>
 #include <QPainter>
+#include <QSet>
 #include <QSvgRenderer>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace vellaro::app {
 
+SvgCache::~SvgCache() {
+  // The thread pool may still be writing into the jobs held here.
+  ahead_.waitForFinished();
+}
+
+QString SvgCache::Key(const QString& path, QSize size, qreal device_pixel_ratio) {
+  return QStringLiteral("%1|%2x%3|%4")
+      .arg(path)
+      .arg(size.width())
+      .arg(size.height())
+      .arg(device_pixel_ratio);
+}
+
+QImage SvgCache::Render(const Picture& picture) {
+  // A QImage, unlike a QPixmap, may be painted away from the GUI thread.
+  QImage image(picture.size * picture.device_pixel_ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(picture.device_pixel_ratio);
+  image.fill(Qt::transparent);
+  QSvgRenderer renderer(picture.path);
+  QPainter painter(&image);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(picture.size)));
+  painter.end();
+  return image;
+}
+
 const QPixmap& SvgCache::Pixmap(const QString& path, QSize size, qreal device_pixel_ratio) {
-  const QString key = QStringLiteral("%1|%2x%3|%4")
-                          .arg(path)
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(device_pixel_ratio);
+  const QString key = Key(path, size, device_pixel_ratio);
   auto found = pixmaps_.find(key);
+  if (found == pixmaps_.end() && !ahead_jobs_.empty()) {
+    TakeRenderedAhead();
+    found = pixmaps_.find(key);
+  }
   if (found != pixmaps_.end()) return *found;
 
-  QImage image(size * device_pixel_ratio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(device_pixel_ratio);
-  image.fill(Qt::transparent);
-  QSvgRenderer renderer(path);
-  QPainter painter(&image);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  painter.end();
   ++renders_;
-  return *pixmaps_.insert(key, QPixmap::fromImage(std::move(image)));
+  return *pixmaps_.insert(key, QPixmap::fromImage(Render({path, size, device_pixel_ratio})));
+}
+
+void SvgCache::RenderAhead(const QList<Picture>& pictures) {
+  TakeRenderedAhead();
+  QSet<QString> seen;
+  for (const Picture& picture : pictures) {
+    QString key = Key(picture.path, picture.size, picture.device_pixel_ratio);
+    if (pixmaps_.contains(key) || seen.contains(key)) continue;
+    seen.insert(key);
+    ahead_jobs_.push_back({std::move(key), picture, {}});
+  }
+  if (ahead_jobs_.empty()) return;
+  ahead_ = QtConcurrent::map(ahead_jobs_, [](Job& job) { job.image = Render(job.picture); });
+}
+
+void SvgCache::TakeRenderedAhead() {
+  if (ahead_jobs_.empty()) return;
+  ahead_.waitForFinished();
+  for (Job& job : ahead_jobs_) {
+    pixmaps_.insert(job.key, QPixmap::fromImage(std::move(job.image)));
+  }
+  renders_ += static_cast<int>(ahead_jobs_.size());
+  ahead_jobs_.clear();
 }
 
 }  // namespace vellaro::app

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QFuture>
 #include <QHash>
+#include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 namespace vellaro::app {
 
@@ -12,12 +16,37 @@ namespace vellaro::app {
 // own.
 class SvgCache {
  public:
+  struct Picture {
+    QString path;
+    QSize size;
+    qreal device_pixel_ratio = 1;
+  };
+
+  ~SvgCache();
+
   const QPixmap& Pixmap(const QString& path, QSize size, qreal device_pixel_ratio);
+  // Starts rendering `pictures` on the thread pool, so that the window's first frame need
+  // not render them one after the other on the GUI thread. Pixmap() waits for them.
+  void RenderAhead(const QList<Picture>& pictures);
   // How many times an SVG has been rendered.
   int RenderCount() const { return renders_; }
 
  private:
+  struct Job {
+    QString key;
+    Picture picture;
+    QImage image;
+  };
+
+  static QString Key(const QString& path, QSize size, qreal device_pixel_ratio);
+  static QImage Render(const Picture& picture);
+  // Takes the pictures rendered ahead into the cache, waiting for them if need be.
+  void TakeRenderedAhead();
+
   QHash<QString, QPixmap> pixmaps_;
+  // Owned here while the thread pool fills in their images.
+  std::vector<Job> ahead_jobs_;
+  QFuture<void> ahead_;
   int renders_ = 0;
 };
 

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -175,6 +177,53 @@ class WindowTest : public QObject {
 
     MoveTo(w(), kBackground);
     QCOMPARE(HighlightsShown(), 0);
+  }
+
+  void aPictureHiddenAtStartIsDrawnWhenFirstShown() {
+    // Only the pictures shown at start are rendered ahead; a highlight renders the first
+    // time it shows, at its own size and the window's pixel ratio.
+    QVERIFY(!Shown(w(), "Image_Act_5"));
+    const int renders = w().svg_cache().RenderCount();
+    MoveTo(w(), CentreOf(w(), "Image5"));
+    QWidget* highlight = Named(w(), "Image_Act_5");
+    QVERIFY(!highlight->isHidden());
+    const qreal ratio = highlight->devicePixelRatioF();
+    const auto blank = [ratio] {
+      QImage image(QSize(33, 33) * ratio, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(ratio);
+      image.fill(Qt::transparent);
+      return image;
+    };
+    QImage drawn = blank();
+    highlight->render(&drawn, {}, {}, QWidget::DrawChildren);
+    QCOMPARE(w().svg_cache().RenderCount(), renders + 1);
+
+    QImage expected = blank();
+    QPainter painter(&expected);
+    QSvgRenderer(QStringLiteral(":/tiles/tile_5_hover.svg")).render(&painter, QRectF(0, 0, 33, 33));
+    painter.end();
+    QCOMPARE(drawn, expected);
+  }
+
+  void theAnalysisGaugeFillsFromTheLeftWithItsProgress() {
+    QWidget* gauge = Named(w(), "CGauge1");
+    const auto drawn = [gauge] {
+      QImage image(gauge->size(), QImage::Format_RGB32);
+      gauge->render(&image);
+      return image;
+    };
+    const QColor gold(210, 159, 4);
+    QCOMPARE(drawn().pixelColor(0, 3), QColor(Qt::black));
+    game().CGauge1.Set(50);
+    w().Sync();
+    QImage half = drawn();
+    QCOMPARE(half.pixelColor(0, 0), gold);
+    QCOMPARE(half.pixelColor(229, 5), gold);
+    QCOMPARE(half.pixelColor(230, 0), QColor(Qt::black));
+    QCOMPARE(half.pixelColor(459, 5), QColor(Qt::black));
+    game().CGauge1.Set(100);
+    w().Sync();
+    QCOMPARE(drawn().pixelColor(459, 5), gold);
   }
 
   void closeAndMinimiseActOnlyThroughTheirTwins() {
