@@ -2,8 +2,12 @@
 
 namespace vellaro {
 
+// A highlight lies over its tile and enters the same number when clicked, so it goes
+// with the tile: otherwise a pointer resting on a taken-back or locked number would
+// leave a clickable picture of it on the board.
 void Game::HideNumbers() {
   for (Picture& tile : Image) tile.visible = false;
+  for (Picture& highlight : Image_Act) highlight.visible = false;
   for (Button& button : NumberButton) button.enabled = false;
   for (Button& button : SpeedButton) button.visible = false;
 }
@@ -42,6 +46,7 @@ void Game::AllEnabled() {
 
 void Game::NumberInactive() {
   Image[CurrentNum.tag].visible = false;
+  Image_Act[CurrentNum.tag].visible = false;
   SpeedButton[CurrentNum.tag].visible = false;
 }
 

@@ -18,9 +18,10 @@ void Game::HeadImageMouseMove() {
   Disable_Hovers();
 }
 
+// A hidden tile is not under the pointer: the crossed-out picture beneath it is.
 void Game::NumberMouseMove(int n) {
   Disable_Hovers();
-  Image_Act[n].visible = true;
+  if (Image[n].visible) Image_Act[n].visible = true;
 }
 
 void Game::Button_CloseMouseMove() {

@@ -200,6 +200,12 @@ take_back() {
   wait_until 1000 undo_greyed || fail "the undo arrow stayed olive after taking back $gone ($(context))"
   wait_until 1000 newest_history_is "${accepted[-1]}" ||
     fail "after taking back $gone the history does not start with ${accepted[-1]} ($(context))"
+  # Straight from the arrow back onto the crossed-out tile: it takes nothing. An entry would
+  # show in the history now and in the exported log at the end.
+  local cx cy
+  read -r cx cy < <(tile_centre "$gone")
+  xdotool mousemove "$cx" "$cy" "${click[@]}"
+  refused=$((refused + 1))
 }
 
 # ---- The game -----------------------------------------------------------------------------

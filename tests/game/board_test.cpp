@@ -70,6 +70,27 @@ TEST(Board, NumberPressedAndNumberInactiveTouchOnlyTheCurrentNumber) {
   EXPECT_FALSE(g.SpeedButton[17].visible);
 }
 
+// A highlight is a clickable copy of its tile: it must never outlive the tile.
+TEST(Board, AHiddenTileTakesItsHighlightAlong) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({7, 8, 9});
+  g.NumberMouseMove(9);
+  g.Undo();
+  EXPECT_FALSE(g.Image[9].visible);
+  EXPECT_FALSE(g.Image_Act[9].visible);
+  g.NumberMouseMove(9);  // the crossed-out picture lies under the pointer now
+  EXPECT_FALSE(g.Image_Act[9].visible);
+
+  h.Spins({1, 3});
+  g.NumberMouseMove(3);
+  g.NumberClick(2);  // fifth spin: the analysis takes the board away
+  ASSERT_TRUE(g.AnalysisRunning());
+  EXPECT_FALSE(g.Image_Act[3].visible);
+  g.NumberMouseMove(2);
+  EXPECT_TRUE(g.Image_Act[2].visible);  // the entered number stays on the board
+}
+
 TEST(Board, ShowAndHideNumbersLeaveTheSelectorsAndTheUndoAlone) {
   testing::Harness h;
   Game& g = h.game;
