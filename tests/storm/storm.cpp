@@ -18,6 +18,8 @@ const char* KindName(Kind kind) {
   switch (kind) {
     case Kind::kTile:
       return "kTile";
+    case Kind::kPoint:
+      return "kPoint";
     case Kind::kUndo:
       return "kUndo";
     case Kind::kMode:
@@ -56,11 +58,27 @@ const char* KindName(Kind kind) {
   return "?";
 }
 
+constexpr int kBackgroundPlace = kNumbers;
+
+// What a click at a number's place lands on: its highlight or its tile enter the number;
+// the crossed-out picture beneath takes nothing.
+bool ClickEnters(const Game& g, int place) {
+  return place != kBackgroundPlace && (g.Image[place].visible || g.Image_Act[place].visible);
+}
+
 void Perform(testing::Harness& h, const Action& a) {
   Game& g = h.game;
   switch (a.kind) {
     case Kind::kTile:
       g.NumberClick(a.value);
+      break;
+    case Kind::kPoint:
+      if (a.value == kBackgroundPlace) {
+        g.HeadImageMouseMove();
+      } else {
+        if (g.Image[a.value].visible) g.NumberMouseMove(a.value);
+        if (ClickEnters(g, a.value)) g.NumberClick(a.value);
+      }
       break;
     case Kind::kUndo:
       g.UndoClick();
@@ -162,7 +180,8 @@ Before Observe(const Game& g) {
 }
 
 // Returns what is wrong after `a`, or "" if nothing is.
-std::string Check(const Game& g, const Action& a, const Before& b, const std::vector<int>& spins) {
+std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
+                  const std::vector<int>& spins) {
   std::ostringstream bad;
 
   // History: every accepted spin less the undone ones; the strip shows the last eight.
@@ -195,7 +214,7 @@ std::string Check(const Game& g, const Action& a, const Before& b, const std::ve
   const bool completed = b.animating && !g.AnimationRunning();
   const bool mode_completed = b.mode_running && !ModeRunning(g);
   bool ledger_ok = balance == b.balance;
-  if (a.kind == Kind::kTile && b.open) {
+  if (entered) {
     const bool won = g.LossStreak == 0 && g.WinStreak == b.win_streak + 1;
     if (won) ledger_ok = balance == std::min<int64_t>(INT32_MAX, b.balance + 2 * int64_t{b.stake});
   } else if (a.kind == Kind::kWait && mode_completed && ChipsOnShow(g) == 1) {
@@ -222,6 +241,15 @@ std::string Check(const Game& g, const Action& a, const Before& b, const std::ve
     }
   }
   if (ChipsOnShow(g) > 1) bad << ChipsOnShow(g) << " chances on show; ";
+
+  // A highlight is a clickable copy of its tile: one at most, and never over a hidden tile.
+  int highlights = 0;
+  for (int n = 0; n < kNumbers; ++n) {
+    if (!g.Image_Act[n].visible) continue;
+    ++highlights;
+    if (!g.Image[n].visible) bad << "the highlight of " << n << " lies over a hidden tile; ";
+  }
+  if (highlights > 1) bad << highlights << " highlights; ";
 
   // The board: locked exactly while an animation runs.
   const bool locked = !g.GameModes.enabled;
@@ -267,8 +295,10 @@ std::vector<Action> RandomActions(uint64_t seed, size_t count) {
   while (actions.size() < count) {
     const int roll = below(100);
     Action a{Kind::kWait};
-    if (roll < 38) {
+    if (roll < 28) {
       a = {Kind::kTile, below(37)};
+    } else if (roll < 38) {
+      a = {Kind::kPoint, below(38)};
     } else if (roll < 62) {
       const int pace = below(20);
       a.value = pace < 14 ? below(60) : pace < 19 ? 100 + below(1400) : 4000 + below(2000);
@@ -317,14 +347,17 @@ std::optional<Failure> Play(const std::vector<Action>& actions, int64_t start_ms
   for (size_t i = 0; i < actions.size(); ++i) {
     const Action& a = actions[i];
     const Before before = Observe(g);
+    const bool clicked =
+        a.kind == Kind::kTile || (a.kind == Kind::kPoint && ClickEnters(g, a.value));
+    const bool entered = clicked && before.open;
     try {
       Perform(h, a);
     } catch (const std::exception& e) {
       return Failure{i, std::string("an exception escaped: ") + e.what()};
     }
-    if (a.kind == Kind::kTile && before.open) spins.push_back(a.value);
+    if (entered) spins.push_back(a.value);
     if (a.kind == Kind::kUndo && before.undo_offered && !spins.empty()) spins.pop_back();
-    const std::string wrong = Check(g, a, before, spins);
+    const std::string wrong = Check(g, a, before, entered, spins);
     if (!wrong.empty()) return Failure{i, wrong};
   }
   return std::nullopt;

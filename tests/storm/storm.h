@@ -14,6 +14,8 @@ namespace vellaro::storm {
 
 enum class Kind {
   kTile,          // a click on a number's tile, whatever the board shows
+  kPoint,         // the pointer moves onto a number's place (37: the background) and clicks
+                  // whatever lies on top there
   kUndo,          // a click on the undo button, offered or not
   kMode,          // an entry of the mode box
   kSystem,        // an entry of the betting-system box

@@ -74,5 +74,14 @@ TEST(StormInvariants, CatchABrokenGame) {
   EXPECT_FALSE(Play(road, kStart).has_value());
 }
 
+// Action lists the storm once shrank a failure to.
+TEST(StormRegressions, StayFixed) {
+  // The pointer stayed on 14 while the fifth spin came in by other means: the analysis
+  // took the tiles away and left the highlight of 14, clickable, over a hidden tile.
+  const std::vector<Action> highlight_left_behind = {
+      {Kind::kPoint, 14}, {Kind::kTile, 1}, {Kind::kTile, 18}, {Kind::kTile, 8}, {Kind::kTile, 19}};
+  EXPECT_FALSE(Play(highlight_left_behind, kStart).has_value());
+}
+
 }  // namespace
 }  // namespace vellaro::storm
