@@ -86,11 +86,17 @@ TEST_F(Betting, LeavingTheBaseEditBringsItIntoRangeAndResetsAgain) {
 }
 
 TEST_F(Betting, TheSelectorsRefusePicksWhileLocked) {
+  g.Balance = 999'990;
   g.AllDisabled();
   g.SelectBetStrategy(kParlay);
   g.TypeInitBet("9");
+  g.ResetBetsClick();  // the button is disabled: the ledger stays as the analysis left it
   EXPECT_EQ(g.BetStrategy.index, kMartingale);
   EXPECT_EQ(g.Init_Bet.text, "1");
+  EXPECT_EQ(g.Balance, 999'990);
+  g.AllEnabled();
+  g.ResetBetsClick();
+  EXPECT_EQ(g.Balance, 1'000'000);
 }
 
 }  // namespace
