@@ -7,7 +7,7 @@
 namespace vellaro {
 
 int32_t ReadSpinEdit(SpinEdit& edit) {
-  const std::optional<int32_t> typed = ParseInt(edit.text);
+  const std::optional<int32_t> typed = ParseSaturatedInt(edit.text);
   if (!typed) {
     edit.text = IntToStr(edit.min);
     return edit.min;

@@ -7,7 +7,11 @@ namespace vellaro {
 ConversionError::ConversionError(std::string_view text)
     : GameError("'" + std::string(text) + "' is not a valid integer value") {}
 
-std::optional<int32_t> ParseInt(std::string_view text) {
+namespace {
+
+// Reads optional blanks, an optional sign, digits and nothing else. A number outside the
+// signed 32-bit range is nullopt, or the nearest end of the range if `saturate`.
+std::optional<int32_t> Parse(std::string_view text, bool saturate) {
   std::string_view s = text;
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -16,8 +20,22 @@ std::optional<int32_t> ParseInt(std::string_view text) {
   if (s.empty() || s.front() == '+' || (plus && s.front() == '-')) return std::nullopt;
   int32_t value = 0;
   const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (error != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  if (end != s.data() + s.size()) return std::nullopt;
+  if (error == std::errc::result_out_of_range && saturate) {
+    return s.front() == '-' ? INT32_MIN : INT32_MAX;
+  }
+  if (error != std::errc()) return std::nullopt;
   return value;
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseInt(std::string_view text) {
+  return Parse(text, false);
+}
+
+std::optional<int32_t> ParseSaturatedInt(std::string_view text) {
+  return Parse(text, true);
 }
 
 int32_t StrToInt(std::string_view text) {

@@ -17,6 +17,9 @@ class ConversionError : public GameError {
 
 // Reads a decimal integer as StrToInt does, without throwing.
 std::optional<int32_t> ParseInt(std::string_view text);
+// The same, but a whole number beyond the signed 32-bit range reads as the nearest end of
+// the range, as a number too large to hold is still a whole number.
+std::optional<int32_t> ParseSaturatedInt(std::string_view text);
 
 // Reads a decimal integer: optional blanks, an optional sign, digits, and nothing else,
 // within the signed 32-bit range. Throws ConversionError otherwise, with the message

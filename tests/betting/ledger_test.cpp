@@ -60,6 +60,11 @@ TEST_F(Betting, TheBaseUnitIsAlwaysOneToAThousandWhenARuleReadsIt) {
   EXPECT_EQ(g.Init_Bet.text, "0");
   g.TypeInitBet("5000");
   EXPECT_EQ(g.Stake, 1000);
+  g.TypeInitBet("99999999999");  // a whole number still, too large for 32 bits
+  EXPECT_EQ(g.Stake, 1000);
+  EXPECT_EQ(g.Init_Bet.text, "99999999999");
+  g.TypeInitBet("-99999999999");
+  EXPECT_EQ(g.Stake, 1);
   g.TypeInitBet("abc");
   EXPECT_EQ(g.Stake, 1);
   EXPECT_EQ(g.Init_Bet.text, "1");
