@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace vellaro {
@@ -22,14 +24,29 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// Removes the temporary file unless the rename has taken it over.
+// The file a name stands for, links followed: replacing a link by a file would leave the
+// file it points to as it was. A name of no file yet stands for itself.
+std::string FileBehind(const std::string& path) {
+  const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
+                                                         &std::free);
+  return real ? std::string(real.get()) : path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Removes the temporary file unless the rename has taken it over. Its name is short, so
+// that any name the folder can hold can be replaced.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(const std::string& path) : name_(path + ".XXXXXX") {
+  explicit TemporaryFile(const std::string& folder) : name_(folder + "/.vellaro-XXXXXX") {
     std::vector<char> buffer(name_.begin(), name_.end());
     buffer.push_back('\0');
     fd_ = ::mkstemp(buffer.data());
-    if (fd_ < 0) Fail("cannot create a file beside " + path, errno);
+    if (fd_ < 0) Fail("cannot create a file in " + folder, errno);
     name_.assign(buffer.data());
   }
   ~TemporaryFile() {
@@ -61,13 +78,19 @@ class TemporaryFile {
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            const WriteCall& write_call) {
   if (path.empty()) throw FileWriteError("no file name");
+  const std::string target = FileBehind(path);
   struct stat existing {};
-  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) Fail(path + " is a folder", EISDIR);
+  // The rename needs only the folder's permission: the file's own is checked here.
+  if (exists && ::access(target.c_str(), W_OK) != 0) Fail("no right to write " + path, errno);
 
-  TemporaryFile file(path);
+  TemporaryFile file(FolderOf(target));
   const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
   if (::fchmod(file.fd(), mode) != 0) Fail("cannot set the permissions of " + path, errno);
+  if (exists && ::fchown(file.fd(), existing.st_uid, existing.st_gid) != 0) {
+    // Only root may give a file away: the player's own file stays the player's anyway.
+  }
 
   const WriteCall write = write_call ? write_call : WriteCall(::write);
   size_t done = 0;
@@ -82,7 +105,7 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
   }
   if (::fsync(file.fd()) != 0) Fail("cannot write " + path, errno);
   file.Close();
-  file.RenameTo(path);
+  file.RenameTo(target);
 }
 
 }  // namespace vellaro

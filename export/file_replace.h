@@ -20,7 +20,8 @@ using WriteCall = std::function<ssize_t(int fd, const void* data, size_t size)>;
 
 // Writes `bytes` to a new file in the folder of `path` and renames it over `path`, so that
 // a failure at any point leaves an existing file exactly as it was and leaves no temporary
-// file behind. A replaced file keeps its permissions; a new one gets the usual ones.
+// file behind. A link is followed and stays a link. An existing file must be writable; it
+// keeps its permissions (and its owner, where allowed); a new one gets the usual ones.
 // Throws FileWriteError on failure.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            const WriteCall& write_call = {});

@@ -13,8 +13,12 @@ std::string WithDefaultExtension(const std::string& name, const std::string& ext
 }
 
 void Game::SaveLog(SaveDialog& dialog) {
+  const std::string last_chosen = SaveDialog1.FileName;
   if (!dialog.Execute(SaveDialog1)) return;
-  if (SaveDialog1.FileName.empty()) return;
+  if (SaveDialog1.FileName.empty()) {
+    SaveDialog1.FileName = last_chosen;
+    return;
+  }
   SaveDialog1.FileName = WithDefaultExtension(SaveDialog1.FileName, SaveDialog1.DefaultExt);
   try {
     ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), log_write_call_);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -134,6 +135,7 @@ TEST_F(SaveLog, CancelOrAnEmptyNameWritesNothingAlsoAfterASave) {
   g.SaveLog(dialog);
   EXPECT_EQ(Read(file), "5\r\n");
   EXPECT_EQ(FilesIn(folder), 1u);
+  EXPECT_EQ(g.SaveDialog1.FileName, file.string());  // still the name chosen last
 }
 
 TEST_F(SaveLog, AReplacedFileKeepsItsPermissions) {
@@ -145,6 +147,49 @@ TEST_F(SaveLog, AReplacedFileKeepsItsPermissions) {
   EXPECT_EQ(Read(file), "9\r\n");
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(SaveLog, ALinkIsWrittenThroughAndAnyNameTheFolderHoldsFits) {
+  const fs::path real = folder / "real.txt";
+  const fs::path link = folder / "link.txt";
+  Write(real, "old");
+  fs::create_symlink(real, link);
+  h.Spin(4);
+  EXPECT_EQ(Save(link), std::nullopt);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Read(real), "4\r\n");
+
+  // 254 bytes, close to the longest name a folder takes.
+  const fs::path longest = folder / (std::string(250, 'a') + ".txt");
+  EXPECT_EQ(Save(longest), std::nullopt);
+  EXPECT_EQ(Read(longest), "4\r\n");
+  EXPECT_EQ(FilesIn(folder), 3u);
+}
+
+// The replacing rename needs only the folder's permission; a file the player may not write
+// must still be refused. Root may write anything, so as root the save runs as nobody.
+TEST_F(SaveLog, AFileThePlayerMayNotWriteIsRefusedAndKept) {
+  const fs::path file = folder / "locked.txt";
+  Write(file, "old");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(folder, fs::perms::all);
+  h.Spin(4);
+  const std::string expected = "Cannot create file " + file.string();
+  if (::geteuid() != 0) {
+    EXPECT_EQ(Save(file), expected);
+  } else {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const bool refused = ::setgid(65534) == 0 && ::setuid(65534) == 0 && Save(file) == expected;
+      ::_exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(FilesIn(folder), 1u);
 }
 
 TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
