@@ -54,6 +54,9 @@ void Game::CreateMatrix() {
     }
   }
   CGauge3.Set(0);
+  // The spin the undo would take back belongs to the mode before the matrix.
+  UndoButton.visible = false;
+  ImageUndo.visible = false;
   ShowNumbers();
   ResetMatrixButton.enabled = true;
   GameModes.enabled = true;

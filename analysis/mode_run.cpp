@@ -67,10 +67,11 @@ void Game::ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)
 }
 
 void Game::ShowRecommendation(int k) {
-  if (k >= 0 && k < kChances) {
-    BetChance = k + 1;
-    if (LossStreak >= SafeLevel.position) ShowChance(k);
-  }
+  // A mode that chose no chance recommends nothing: the trend filter must not turn the
+  // choice of an earlier spin into a bet.
+  if (k < 0 || k >= kChances) return;
+  BetChance = k + 1;
+  if (LossStreak >= SafeLevel.position) ShowChance(k);
   Trend_Check();
   Balance_Check();
 }

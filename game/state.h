@@ -33,6 +33,8 @@ struct GameState {
   int32_t SavedDeepSum = 0;
   int32_t SavedDeepRemainder = 0;
   int32_t SavedUpTrendWins = 0;
+  // The matrix row before the last entry, so that an undo never steps back past it.
+  int32_t SavedMatrixStep = 0;
 };
 
 }  // namespace vellaro

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "game/game.h"
 #include "game/text_number.h"
 
@@ -13,6 +15,7 @@ void Game::SaveState() {
   SavedUpTrendWins = UpTrendWins;
   SavedDeepSum = DeepSum;
   SavedDeepRemainder = DeepRemainder;
+  SavedMatrixStep = MatrixStep;
 }
 
 void Game::LoadState() {
@@ -25,7 +28,9 @@ void Game::LoadState() {
       BetChance = k + 1;  // a later chance in the order wins
     }
   }
-  if (ModeId == 5) --MatrixStep;
+  // One row back, but not past the row before the spin taken back: a spin that found a
+  // tie or an exhausted column did not move it.
+  if (ModeId == 5) MatrixStep = std::max(SavedMatrixStep, MatrixStep - 1);
   NumberInactive();
   Balance = SavedBalance;
   BalanceTarget = SavedBalanceTarget;

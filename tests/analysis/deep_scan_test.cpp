@@ -68,6 +68,15 @@ TEST(DeepScan, AGameOfZerosRecommendsNothing) {
   EXPECT_FALSE(g.BetOnShow());
   EXPECT_EQ(g.Balance, 1000000);
   EXPECT_TRUE(g.GameModes.enabled);
+
+  // Nor may the trend filter turn an earlier mode's choice into a bet: Even left over from
+  // another mode, vetoed by a trend on Odd, would show Odd.
+  g.BetChance = kEven + 1;
+  g.TrendSwitchOnClick(kOdd);
+  h.Spin(0);
+  EXPECT_EQ(g.BetChance, kEven + 1);
+  EXPECT_FALSE(g.BetOnShow());
+  EXPECT_EQ(g.Balance, 1000000);
 }
 
 }  // namespace

@@ -136,6 +136,24 @@ TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
   EXPECT_FALSE(g.BetOnShow());
   EXPECT_EQ(g.MatrixStep, Game::MatrixLimit);
   EXPECT_EQ(g.Balance, 1000000);
+
+  // That spin did not move the row, so its undo must not either: the last row was played.
+  ASSERT_TRUE(g.UndoButton.visible);
+  g.UndoClick();
+  EXPECT_EQ(g.MatrixStep, Game::MatrixLimit);
+}
+
+TEST(MatrixUndo, CreateMatrixWithdrawsTheUndoOfTheSpinBeforeIt) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({1, 2, 3, 4, 5});
+  ASSERT_TRUE(g.UndoButton.visible);
+  g.CreateMatrixClick();
+  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_FALSE(g.ImageUndo.visible);
+  g.UndoClick();
+  EXPECT_EQ(g.NumbersList.size(), 5u);
+  EXPECT_EQ(g.MatrixStep, 0);
 }
 
 TEST_F(Matrix, SettlesOnlyOnceAColumnIsChosen) {
