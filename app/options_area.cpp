@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include "app/compact_combo_style.h"
 #include "app/gauge_bar.h"
 #include "app/main_window.h"
 #include "app/picture_widget.h"
@@ -29,7 +31,10 @@ class LeavingSpinBox final : public QSpinBox {
 
  protected:
   void focusOutEvent(QFocusEvent* event) override {
-    on_leave_();
+    // Another window taking the keyboard (a dialog, an error box, a list dropping open) is
+    // not the player leaving the edit.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) on_leave_();
     QSpinBox::focusOutEvent(event);
   }
 
@@ -40,6 +45,15 @@ class LeavingSpinBox final : public QSpinBox {
 void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette colours = widget->palette();
   colours.setColor(role, colour);
+  widget->setPalette(colours);
+}
+
+// Text in `colour` only while usable; a locked control keeps the style's dimmed text.
+void PaintUsableText(QWidget* widget, const QColor& colour) {
+  QPalette colours = widget->palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    colours.setColor(group, QPalette::WindowText, colour);
+  }
   widget->setPalette(colours);
 }
 
@@ -77,6 +91,9 @@ QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent
   box->setObjectName(name);
   box->setGeometry(place);
   box->setEditable(false);
+  auto* style = new CompactComboStyle;
+  style->setParent(box);  // a widget keeps only a guarded pointer to its style
+  box->setStyle(style);
   box->setFont(ArialFont(12, false));
   box->setCursor(Qt::PointingHandCursor);
   QPalette colours = box->palette();
@@ -204,6 +221,12 @@ void MainWindow::BuildOptionsArea() {
           [this](int position) { Handle([this, position] { game_.MoveSafeLevel(position); }); });
 
   cat_rows_ = MakeCheckBox(QStringLiteral("CatRows"), game_.CatRows, {192, 359, 78, 20}, this);
+  cat_rows_->setFont(ArialFont(12, false));
+  cat_rows_->setAutoFillBackground(true);
+  cat_rows_->setBackgroundRole(QPalette::Window);
+  Paint(cat_rows_, QPalette::Window, QColor(29, 47, 15));
+  PaintUsableText(cat_rows_, kLime);
+  cat_rows_->setCursor(Qt::PointingHandCursor);
   connect(cat_rows_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.CatRowsClick(); }); });
   show_bet_size_ =
@@ -244,12 +267,7 @@ void MainWindow::BuildOptionsArea() {
   minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"), game_.Get_Minimal_Profit,
                                  {279, 417, 161, 20}, this);
   for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
-    // Lime only while usable; a locked box keeps the style's dimmed text.
-    QPalette colours = box->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-      colours.setColor(group, QPalette::WindowText, kLime);
-    }
-    box->setPalette(colours);
+    PaintUsableText(box, kLime);
     box->setCursor(Qt::PointingHandCursor);
   }
   connect(automatic_reset_, &QCheckBox::clicked, this,

@@ -63,6 +63,8 @@ void Game::TypeAddToBet(std::string text) {
 }
 
 void Game::LeaveInitBet() {
+  // Locked by an analysis, the edit loses the focus too; nothing is committed mid-spin.
+  if (!Init_Bet.enabled) return;
   // The edit brings its value into range when it loses the focus; that is a change too.
   const std::string committed = IntToStr(ReadSpinEdit(Init_Bet));
   if (committed == Init_Bet.text) return;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -381,6 +382,21 @@ class WindowTest : public QObject {
     QVERIFY(!cat_rows->isEnabled());
   }
 
+  void everyEntryOfTheModeBoxFitsIt() {
+    // ("Havrel (+1 on loss / -1 on win)" alone is as wide as its whole box: the betting
+    // system box cannot show it uncut.)
+    PointAndClick(w(), "Image_Options1");
+    auto* box = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    for (int i = 0; i < box->count(); ++i) {
+      QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(i)) <= field.width(),
+               qPrintable(box->itemText(i)));
+    }
+  }
+
   void choosingAModeKeepsItAndMovesTheFocusToShowBet() {
     PointAndClick(w(), "Image_Options1");
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
@@ -435,10 +451,15 @@ class WindowTest : public QObject {
     auto* bet = static_cast<QSpinBox*>(Named(w(), "Init_Bet"));
     bet->setFocus();
     bet->selectAll();
-    QTest::keyClicks(bet, "25");
-    QCOMPARE(game().Init_Bet.text, std::string("25"));
+    QTest::keyClicks(bet, "025");
+    QCOMPARE(game().Init_Bet.text, std::string("025"));
     QCOMPARE(game().Stake, 25);
+    // Another window taking the keyboard does not commit the edit; leaving it does.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(bet, &away);
+    QCOMPARE(game().Init_Bet.text, std::string("025"));
     Named(w(), "ShowBetSize")->setFocus();
+    QCOMPARE(game().Init_Bet.text, std::string("25"));
     QCOMPARE(bet->value(), 25);
   }
 

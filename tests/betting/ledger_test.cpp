@@ -91,13 +91,16 @@ TEST_F(Betting, LeavingTheBaseEditBringsItIntoRangeAndResetsAgain) {
 }
 
 TEST_F(Betting, TheSelectorsRefusePicksWhileLocked) {
+  g.TypeInitBet("05");
   g.Balance = 999'990;
   g.AllDisabled();
+  g.LeaveInitBet();  // the lock takes the focus away: no reset in the middle of a spin
+  EXPECT_EQ(g.Init_Bet.text, "05");
   g.SelectBetStrategy(kParlay);
   g.TypeInitBet("9");
   g.ResetBetsClick();  // the button is disabled: the ledger stays as the analysis left it
   EXPECT_EQ(g.BetStrategy.index, kMartingale);
-  EXPECT_EQ(g.Init_Bet.text, "1");
+  EXPECT_EQ(g.Init_Bet.text, "05");
   EXPECT_EQ(g.Balance, 999'990);
   g.AllEnabled();
   g.ResetBetsClick();
