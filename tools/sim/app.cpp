@@ -58,11 +58,11 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   }
   if (line.help) {
     out << HelpText();
-    return out ? kExitOk : kExitOutputFailed;
+    return out ? kExitOk : kExitFailed;
   }
   if (line.version) {
     out << kProgram << ' ' << VELLARO_VERSION << '\n';
-    return out ? kExitOk : kExitOutputFailed;
+    return out ? kExitOk : kExitFailed;
   }
 
   // The whole log is checked before the first row goes out.
@@ -102,7 +102,7 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   }
   if (!out) {
     err << kProgram << ": cannot write the output\n";
-    return kExitOutputFailed;
+    return kExitFailed;
   }
   return kExitOk;
 }

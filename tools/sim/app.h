@@ -8,7 +8,7 @@
 namespace vellaro::sim {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitOutputFailed = 1;
+inline constexpr int kExitFailed = 1;  // the output could not be written, or the engine broke
 inline constexpr int kExitBadInput = 2;
 
 // The whole program behind main: `args` without the program name, `in` standing for

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <exception>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -11,5 +12,11 @@ int main(int argc, char** argv) {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   const auto now_s =
       static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
-  return vellaro::sim::RunSim(args, std::cin, std::cout, std::cerr, now_s);
+  try {
+    return vellaro::sim::RunSim(args, std::cin, std::cout, std::cerr, now_s);
+  } catch (const std::exception& e) {
+    // Only a broken engine gets here; say so rather than abort without a word.
+    std::cerr << "vellaro-sim: " << e.what() << '\n';
+    return vellaro::sim::kExitFailed;
+  }
 }
