@@ -143,19 +143,6 @@ TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
   EXPECT_EQ(g.MatrixStep, Game::MatrixLimit);
 }
 
-TEST(MatrixUndo, CreateMatrixWithdrawsTheUndoOfTheSpinBeforeIt) {
-  testing::Harness h;
-  Game& g = h.game;
-  h.Spins({1, 2, 3, 4, 5});
-  ASSERT_TRUE(g.UndoButton.visible);
-  g.CreateMatrixClick();
-  EXPECT_FALSE(g.UndoButton.visible);
-  EXPECT_FALSE(g.ImageUndo.visible);
-  g.UndoClick();
-  EXPECT_EQ(g.NumbersList.size(), 5u);
-  EXPECT_EQ(g.MatrixStep, 0);
-}
-
 TEST_F(Matrix, SettlesOnlyOnceAColumnIsChosen) {
   h.Spins({1, 2, 3, 4, 5, 6, 7});
   EXPECT_EQ(g.LossStreak + g.WinStreak, 0);

@@ -104,7 +104,7 @@ TEST(Undo, IsOfferedOnlyAsTheCreditAllows) {
   EXPECT_TRUE(g.UndoButton.visible);
 }
 
-TEST(Undo, ResetsAndSystemChangesWithdrawTheOffer) {
+TEST(Undo, ResetsSystemChangesAndANewMatrixWithdrawTheOffer) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
@@ -115,6 +115,16 @@ TEST(Undo, ResetsAndSystemChangesWithdrawTheOffer) {
   ASSERT_TRUE(g.UndoButton.visible);
   g.SelectBetStrategy(kBlind);
   EXPECT_FALSE(g.UndoButton.visible);
+
+  // The spin before "Create Matrix" belongs to the mode before the matrix.
+  h.Spin(7);
+  ASSERT_TRUE(g.UndoButton.visible);
+  g.CreateMatrixClick();
+  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_FALSE(g.ImageUndo.visible);
+  g.UndoClick();
+  EXPECT_EQ(g.NumbersList.size(), 7u);
+  EXPECT_EQ(g.MatrixStep, 0);
 }
 
 }  // namespace
