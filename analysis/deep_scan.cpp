@@ -54,7 +54,7 @@ void Game::M1Calculate() {
 
 int Game::RandomOrRepeatedChance() {
   if (CatRows.checked && WinStreak > 0) return BetChance - 1;  // the chance that just won
-  SeedFromClock();
+  SeedForChoice();
   int k = Randomizer.Next() % 6 + RecalcDraw;
   if (k > 5) k -= 6;
   return k;

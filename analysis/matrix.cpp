@@ -44,7 +44,7 @@ void Game::CreateMatrix() {
   CreateMatrixButton.enabled = false;
   GameModes.enabled = false;
   BetStrategy.enabled = false;
-  SeedFromClock();
+  SeedForChoice();
   for (int c = 1; c <= 3; ++c) {
     TextLines& lines = AdaptiveList(c).lines;
     lines.reserve(MatrixLimit);
@@ -61,7 +61,8 @@ void Game::CreateMatrix() {
   ResetMatrixButton.enabled = true;
   GameModes.enabled = true;
   BetStrategy.enabled = true;
-  ChangeModeId(5);  // the following entries learn, then play the matrix
+  Emit(MatrixCreated{});
+  ChangeModeId(Mode::kMatrix);  // the following entries learn, then play the matrix
 }
 
 void Game::CreateMatrixClick() {
@@ -72,6 +73,7 @@ void Game::CreateMatrixClick() {
 
 void Game::ResetMatrix() {
   ResetBets();
+  Emit(LedgerReset{ResetReason::kMatrixReset, Stake});
   Reset_Matrix();
   HideNumbers();
   HideBets();
@@ -80,6 +82,7 @@ void Game::ResetMatrix() {
   CreateMatrixButton.enabled = true;
   UndoButton.visible = false;
   ImageUndo.visible = false;
+  Emit(MatrixDiscarded{});
   // Play goes on in the mode of the box, so the board comes back for it.
   ChangeModeId(kGameModeIds[static_cast<size_t>(GameModes.index)]);
   ShowNumbers();
@@ -90,10 +93,7 @@ void Game::ResetMatrixClick() {
 }
 
 void Game::Mode5() {
-  HideBets();
-  AllDisabled();
-  NumberPressed();
-  if (MatrixFlag == 1) SettleUnderSelectedSystem();  // nothing is settled while learning
+  BeginModeRun(/*settle=*/MatrixFlag == 1);  // nothing is settled while learning
   Mode5Timer.Start();
 }
 
@@ -105,6 +105,7 @@ void Game::Mode5TimerTick() {
     AllEnabledAfter(Mode5Timer);
     Mode5Timer.Stop();
     CGauge1.Set(0);
+    Emit(AnalysisEnded{Mode::kMatrix});
   }
 }
 

@@ -27,7 +27,7 @@ void Game::ReCalculate() {
 
 void Game::ReCalculateTimerTick() {
   ProcessText_Timer.Stop();  // the status line shows this animation's texts meanwhile
-  SeedFromClock();
+  SeedForChoice();  // the steps decide when the draw below comes, so they count too
   CGauge2.Add(Randomizer.Next() % 7);
   const int32_t p = CGauge2.progress;
   if (p >= 1 && p <= 30) {
@@ -41,8 +41,9 @@ void Game::ReCalculateTimerTick() {
     RecalcDraw = Randomizer.Next() % 6 + 1;
     ReCalculateTimer.Stop();
     CGauge2.Set(0);
-    ProcessText_Timer.Start();
+    if (run_.display_timers) ProcessText_Timer.Start();
     AllEnabledAfter(ReCalculateTimer);
+    Emit(Recalculated{RecalcDraw});
   }
 }
 
@@ -74,10 +75,11 @@ void Game::SafeLevelChange() {
     SL_Indicator1.visible = false;
     SL_Indicator2.visible = false;
   } else {
-    SafeLevel_Timer.Start();
+    if (run_.display_timers) SafeLevel_Timer.Start();
     SL_Indicator1.visible = true;
     SL_Indicator2.visible = true;
   }
+  Emit(SettingChanged{Setting::kSafeLevel, SafeLevel.position});
 }
 
 void Game::MoveSafeLevel(int position) {
@@ -99,12 +101,15 @@ void Game::SafeLevel_TimerTick() {
 }
 
 void Game::CatRowsClick() {
-  if (CatRows.enabled) CatRows.checked = !CatRows.checked;
+  if (!CatRows.enabled) return;
+  CatRows.checked = !CatRows.checked;
+  Emit(SettingChanged{Setting::kCatRows, CatRows.checked ? 1 : 0});
 }
 
-void Game::ChangeModeId(int32_t mode) {
-  ModeId = mode;
-  CatRows.enabled = mode == 1 || mode == 4;
+void Game::ChangeModeId(Mode mode) {
+  ModeId = static_cast<int32_t>(mode);
+  CatRows.enabled = mode == Mode::kRandom || mode == Mode::kAdaptive;
+  Emit(ModeChanged{mode});
 }
 
 bool Game::AnimationRunningBesides(const Timer* except) const {

@@ -3,20 +3,20 @@
 namespace vellaro {
 
 void Game::StartSelectedMode() {
-  switch (ModeId) {
-    case 1:
+  switch (static_cast<Mode>(ModeId)) {
+    case Mode::kRandom:
       Mode1();
       break;
-    case 2:
+    case Mode::kDeepScan:
       Mode2();
       break;
-    case 3:
+    case Mode::kSmart:
       Mode3();
       break;
-    case 4:
+    case Mode::kAdaptive:
       Mode4();
       break;
-    case 5:
+    case Mode::kMatrix:
       Mode5();
       break;
     default:
@@ -24,11 +24,13 @@ void Game::StartSelectedMode() {
   }
 }
 
-void Game::BeginModeRun() {
+void Game::BeginModeRun(bool settle) {
+  if (Heard<BetSettled>()) settling_shown_ = BetOnShow();
   HideBets();
   AllDisabled();
   NumberPressed();
-  SettleUnderSelectedSystem();
+  Emit(AnalysisStarted{static_cast<Mode>(ModeId)});
+  if (settle) SettleUnderSelectedSystem();
 }
 
 void Game::SettleUnderSelectedSystem() {
@@ -64,6 +66,7 @@ void Game::ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)
   (this->*calculate)();
   timer.Stop();
   CGauge1.Set(0);
+  Emit(AnalysisEnded{static_cast<Mode>(ModeId)});
 }
 
 void Game::ShowRecommendation(int k) {
@@ -74,6 +77,13 @@ void Game::ShowRecommendation(int k) {
   if (LossStreak >= SafeLevel.position) ShowChance(k);
   Trend_Check();
   Balance_Check();
+  if (!Heard<BetShown>() && !Heard<BetTracked>()) return;
+  const auto chance = static_cast<Chance>(BetChance - 1);
+  if (BetOnShow()) {
+    Emit(BetShown{chance, Stake});
+  } else {
+    Emit(BetTracked{chance, Stake});
+  }
 }
 
 }  // namespace vellaro

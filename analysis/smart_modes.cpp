@@ -92,7 +92,7 @@ void Game::Mode4TimerTick() {
 void Game::M3Calculate() {
   AllEnabledAfter(Mode3Timer);
   const int row = SmartRowOf(PreviousNum.tag, CurrentNum.tag);
-  SeedFromClock();
+  SeedForChoice();
   ShowRecommendation(SmartChoice(row, Randomizer.Next() % 3));
 }
 

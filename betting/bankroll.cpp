@@ -16,6 +16,7 @@ void Game::BetAutomaticReset_Check() {
   BalanceTarget = Saturate(int64_t{Balance} + 1);
   UpTrendWins = 0;
   Stake = BaseUnit();
+  Emit(LedgerReset{ResetReason::kAutomaticReset, Stake});
 }
 
 void Game::GetMinimalProfit_Check() {
@@ -33,17 +34,23 @@ void Game::GetMinimalProfit_Check() {
 void Game::Bet_Automatic_ResetClick() {
   if (!Bet_Automatic_Reset.enabled) return;
   Bet_Automatic_Reset.checked = !Bet_Automatic_Reset.checked;
+  Emit(SettingChanged{Setting::kAutomaticReset, Bet_Automatic_Reset.checked ? 1 : 0});
   ResetBets();
+  Emit(LedgerReset{ResetReason::kSafeguardClick, Stake});
   if (Bet_Automatic_Reset.checked) {
     Get_Minimal_Profit.enabled = true;
   } else {
+    const bool was_checked = Get_Minimal_Profit.checked;
     Get_Minimal_Profit.checked = false;
     Get_Minimal_Profit.enabled = false;
+    if (was_checked) Emit(SettingChanged{Setting::kMinimalProfit, 0});
   }
 }
 
 void Game::Get_Minimal_ProfitClick() {
-  if (Get_Minimal_Profit.enabled) Get_Minimal_Profit.checked = !Get_Minimal_Profit.checked;
+  if (!Get_Minimal_Profit.enabled) return;
+  Get_Minimal_Profit.checked = !Get_Minimal_Profit.checked;
+  Emit(SettingChanged{Setting::kMinimalProfit, Get_Minimal_Profit.checked ? 1 : 0});
 }
 
 }  // namespace vellaro

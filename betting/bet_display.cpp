@@ -4,10 +4,10 @@
 namespace vellaro {
 
 bool Game::BetOnShow() const {
-  for (const Picture& chip : Chip) {
-    if (chip.visible) return true;
-  }
-  return false;
+  // Without branches: asked at least twice per spin, and the chips are six flags.
+  static_assert(kChances == 6);
+  return Chip[0].visible | Chip[1].visible | Chip[2].visible | Chip[3].visible |
+         Chip[4].visible | Chip[5].visible;
 }
 
 void Game::ShowChance(int k) {
@@ -54,6 +54,7 @@ void Game::ShowValuesTick() {
 
 void Game::ShowBetSizeClick() {
   ShowBetSize.checked = !ShowBetSize.checked;
+  Emit(SettingChanged{Setting::kShowBet, ShowBetSize.checked ? 1 : 0});
 }
 
 }  // namespace vellaro

@@ -7,8 +7,6 @@
 namespace vellaro {
 
 namespace {
-constexpr int32_t kStartBalance = 1000000;
-constexpr int32_t kStartTarget = 1000001;
 constexpr Rgb kDimmedText{68, 68, 68};  // 0x444444
 constexpr Rgb kDimmedEdit{49, 49, 49};  // 0x313131
 constexpr Rgb kEditGreen{58, 97, 31};
@@ -25,11 +23,15 @@ void Game::ResetBets() {
 }
 
 void Game::ResetBetsClick() {
-  if (ResetBetsButton.enabled) ResetBets();
+  if (!ResetBetsButton.enabled) return;
+  ResetBets();
+  Emit(LedgerReset{ResetReason::kButton, Stake});
 }
 
 void Game::BetStrategyChange() {
+  Emit(SystemChanged{static_cast<BettingSystem>(BetStrategy.index)});
   ResetBets();
+  Emit(LedgerReset{ResetReason::kSystemChange, Stake});
   Focus = "ShowBetSize";
   ImageUndo.visible = false;
   UndoButton.visible = false;
@@ -46,6 +48,8 @@ void Game::SelectBetStrategy(int index) {
 
 void Game::Init_BetChange() {
   ResetBets();
+  Emit(SettingChanged{Setting::kBaseUnit, SpinEditValue(Init_Bet)});
+  Emit(LedgerReset{ResetReason::kBaseUnitChange, Stake});
 }
 
 void Game::TypeInitBet(std::string text) {
@@ -55,11 +59,15 @@ void Game::TypeInitBet(std::string text) {
 }
 
 void Game::TypeOnWins(std::string text) {
-  if (On_Wins.enabled) On_Wins.text = std::move(text);
+  if (!On_Wins.enabled) return;
+  On_Wins.text = std::move(text);
+  Emit(SettingChanged{Setting::kOnWins, SpinEditValue(On_Wins)});
 }
 
 void Game::TypeAddToBet(std::string text) {
-  if (Add_To_Bet.enabled) Add_To_Bet.text = std::move(text);
+  if (!Add_To_Bet.enabled) return;
+  Add_To_Bet.text = std::move(text);
+  Emit(SettingChanged{Setting::kAddToBet, SpinEditValue(Add_To_Bet)});
 }
 
 void Game::LeaveInitBet() {

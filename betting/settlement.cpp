@@ -32,35 +32,48 @@ void LossStep(Game& g, LossRule rule) {
   if (g.LossStreak > g.SafeLevel.position) rule();
 }
 
-// Settles from the sixth accepted spin on, whether or not the recommendation was shown.
-void Settle(Game& g, void (Game::*win)(), void (Game::*loss)()) {
-  if (g.SpinCount <= Game::StartThreshold) return;
-  if (WinsChance(g.CurrentNum.tag, g.BetChance)) {
-    (g.*win)();
-  } else {
-    (g.*loss)();
-  }
-}
-
 }  // namespace
 
+// Settles from the sixth accepted spin on, whether or not the recommendation was shown.
+void Game::Settle(void (Game::*win)(), void (Game::*loss)()) {
+  if (SpinCount <= StartThreshold) return;
+  const int32_t chance = BetChance;
+  const int32_t stake = Stake;
+  const bool won = WinsChance(CurrentNum.tag, chance);
+  if (won) {
+    (this->*win)();
+  } else {
+    (this->*loss)();
+  }
+  if (!Heard<BetSettled>()) return;
+  BetSettled settled;
+  settled.spin_index = spins_in_history_;
+  if (chance >= 1 && chance <= kChances) settled.chance = static_cast<Chance>(chance - 1);
+  settled.won = won;
+  settled.stake = stake;
+  settled.shown = settling_shown_;
+  settled.balance = Balance;
+  settled.target = BalanceTarget;
+  Emit(settled);
+}
+
 void Game::A1WinLoose() {
-  Settle(*this, &Game::A1Win, &Game::A1Loose);
+  Settle(&Game::A1Win, &Game::A1Loose);
 }
 void Game::A2WinLoose() {
-  Settle(*this, &Game::A2Win, &Game::A2Loose);
+  Settle(&Game::A2Win, &Game::A2Loose);
 }
 void Game::A3WinLoose() {
-  Settle(*this, &Game::A3Win, &Game::A3Loose);
+  Settle(&Game::A3Win, &Game::A3Loose);
 }
 void Game::A4WinLoose() {
-  Settle(*this, &Game::A4Win, &Game::A4Loose);
+  Settle(&Game::A4Win, &Game::A4Loose);
 }
 void Game::A5WinLoose() {
-  Settle(*this, &Game::A5Win, &Game::A5Loose);
+  Settle(&Game::A5Win, &Game::A5Loose);
 }
 void Game::A6WinLoose() {
-  Settle(*this, &Game::A6Win, &Game::A6Loose);
+  Settle(&Game::A6Win, &Game::A6Loose);
 }
 
 // Martingale: back to the base unit on a win, double on a loss.

@@ -4,12 +4,18 @@
 namespace vellaro {
 
 void Game::TrendSwitchOnClick(int k) {
-  Trend_2[OppositeIndex(k)].visible = false;
+  const int opposite = OppositeIndex(k);
+  if (Trend_2[opposite].visible) {
+    Trend_2[opposite].visible = false;
+    Emit(SettingChanged{Setting::kTrend, 0, static_cast<Chance>(opposite)});
+  }
   Trend_2[k].visible = true;
+  Emit(SettingChanged{Setting::kTrend, 1, static_cast<Chance>(k)});
 }
 
 void Game::TrendActiveClick(int k) {
   Trend_2[k].visible = false;
+  Emit(SettingChanged{Setting::kTrend, 0, static_cast<Chance>(k)});
 }
 
 void Game::Trend_Check() {

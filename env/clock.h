@@ -10,6 +10,9 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual uint32_t NowSeconds() const = 0;
+  // The seconds a draw that decides what the player sees is seeded with: the time, unless a
+  // replay of a recorded game answers with the seconds the game saw then.
+  virtual uint32_t SecondsForChoice() { return NowSeconds(); }
 };
 
 // The machine's clock.

@@ -15,4 +15,9 @@ int32_t ReadSpinEdit(SpinEdit& edit) {
   return std::clamp(*typed, edit.min, edit.max);
 }
 
+int32_t SpinEditValue(const SpinEdit& edit) {
+  const std::optional<int32_t> typed = ParseSaturatedInt(edit.text);
+  return typed ? std::clamp(*typed, edit.min, edit.max) : edit.min;
+}
+
 }  // namespace vellaro

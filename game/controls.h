@@ -80,6 +80,8 @@ struct TrackBar {
 // The value of a spin edit as the game reads it: the typed number brought into
 // [min, max]; a text that is not a whole number reads as `min`, and the edit then shows it.
 int32_t ReadSpinEdit(SpinEdit& edit);
+// The same value, leaving the edit as it is.
+int32_t SpinEditValue(const SpinEdit& edit);
 
 // An ordered list of text lines (a hidden list box of the window).
 using TextLines = std::vector<std::string>;

@@ -11,12 +11,17 @@
 //   export/    the game log
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "env/env.h"
 #include "env/random.h"
 #include "export/file_replace.h"
 #include "export/save_dialog.h"
+#include "game/events.h"
+#include "game/settings.h"
 #include "game/state.h"
 #include "game/window.h"
 
@@ -26,9 +31,36 @@ class Game : public GameState, public Window {
  public:
   // Builds the controls at their design values, starts the two timers that run from
   // start to exit, and runs FormCreate.
-  explicit Game(Env env);
+  explicit Game(Env env, RunOptions run = {});
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
+
+  // ---- Listeners (game/listeners.cpp) -----------------------------------------------------
+  // A listener receives every GameEvent (game/events.h) synchronously, in order, after the
+  // state change it describes. It must not act on the game from inside the call.
+  using Listener = std::function<void(const GameEvent&)>;
+  using ListenerId = uint64_t;
+  // `kinds` narrows what the listener hears, e.g. EventBit<BetSettled>().
+  ListenerId AddListener(Listener listener, EventMask kinds = kAllEvents);
+  void RemoveListener(ListenerId id);
+
+  // ---- Views for drawing and reporting -----------------------------------------------------
+  const GameState& state() const { return *this; }
+  const Window& controls() const { return *this; }
+  // Whether the undo button is offered (a click on it would take the last spin back).
+  bool UndoOffered() const { return UndoButton.visible; }
+  // The spins in the history now: accepted spins less those taken back.
+  int64_t SpinsInHistory() const { return spins_in_history_; }
+
+  // ---- Options area as a whole (game/configure.cpp) ------------------------------------------
+  // Brings the options to `settings` through the same operations, in the same order and with
+  // the same refusals as the player's clicks, each one only where it differs; so it emits
+  // the same events. Two settings have no click: Mode::kRandom (no entry of the mode box
+  // selects it) and the learning length of the matrix (a read-only edit); those are set
+  // directly.
+  void Configure(const Settings& settings);
+  // The options as they stand.
+  Settings CurrentSettings() const;
 
   // ---- Start-up (game/startup.cpp) --------------------------------------------------
   void FormCreate();
@@ -117,11 +149,11 @@ class Game : public GameState, public Window {
 
   // Sets the mode that accepted spins start, and lets "Cat.Rows" be used exactly while
   // that mode reads it.
-  void ChangeModeId(int32_t mode);
+  void ChangeModeId(Mode mode);
   // The steps every mode shares: the start of a run (hide the bets, lock the board, show
   // the number, settle under the selected system) and showing a recommendation of chance
   // index k (then Trend_Check and Balance_Check).
-  void BeginModeRun();
+  void BeginModeRun(bool settle = true);
   void SettleUnderSelectedSystem();
   void ShowRecommendation(int k);
   // One tick of a mode's progress animation: the gauge takes `step`, and at 100 the mode's
@@ -204,7 +236,10 @@ class Game : public GameState, public Window {
 
   // The runtime's pseudo-random generator.
   Random Randomizer;
+  // Seeds for a draw whose only effect is the pace of an animation.
   void SeedFromClock() { Randomizer.Seed(env_.clock.NowSeconds()); }
+  // Seeds for a draw that decides what the player sees; the seconds go out as ChoiceSeeded.
+  void SeedForChoice();
 
  private:
   // The choice of Modes 1 and 4: a random chance, or with "Cat.Rows" the chance that has
@@ -216,9 +251,37 @@ class Game : public GameState, public Window {
   void AllEnabledAfter(const Timer& finished);
   // Shows or dims the UP-TRENDER settings as the selected betting system needs them.
   void UpTrenderSettingsFollowSystem();
+  // Settles under the system of `win` and `loss` and reports it.
+  void Settle(void (Game::*win)(), void (Game::*loss)());
+  // The trimming of the history that RunOptions::history_kept asks for.
+  void ForgetOldHistory();
+
+  // Whether some listener hears events of kind E: worth building one.
+  template <typename E>
+  bool Heard() const {
+    return (heard_ & EventBit<E>()) != 0;
+  }
+  template <typename E>
+  void Emit(const E& event) {
+    if ((heard_ & EventBit<E>()) != 0) EmitToListeners(GameEvent{event}, EventBit<E>());
+  }
+  void EmitToListeners(const GameEvent& event, EventMask kind);
 
   Env env_;
+  RunOptions run_;
   WriteCall log_write_call_;
+  struct Subscription {
+    ListenerId id;
+    EventMask kinds;
+    Listener listener;
+  };
+  std::vector<Subscription> listeners_;
+  EventMask heard_ = 0;  // the kinds some listener hears
+  ListenerId next_listener_ = 1;
+  int64_t spins_in_history_ = 0;
+  // Whether a chip was on show when the spin now being settled came: only such a bet was
+  // debited, so only it is one the player placed.
+  bool settling_shown_ = false;
 };
 
 }  // namespace vellaro

@@ -1,8 +1,8 @@
 #include "game/history.h"
 
-#include "betting/chance.h"
 #include "game/game.h"
 #include "game/text_number.h"
+#include "game/types.h"
 
 namespace vellaro {
 
@@ -14,6 +14,7 @@ Rgb PocketColour(int n) {
 
 void Game::CurrentNumber() {
   NumbersList.push_back(IntToStr(CurrentNum.tag));
+  ForgetOldHistory();
   // HisNum1 still shows the number accepted before this one.
   if (SpinCount > 2) PreviousNum.tag = StrToInt(HisNum[0].caption);
 }
@@ -33,6 +34,14 @@ void Game::ShiftHistoryBack() {
     HisNum[i].background = HisNum[i + 1].background;
     HisNum[i].caption = HisNum[i + 1].caption;
   }
+}
+
+void Game::ForgetOldHistory() {
+  // In batches, so that the cost per spin stays tiny.
+  constexpr size_t kBatch = 4096;
+  const size_t keep = run_.history_kept;
+  if (keep == 0 || NumbersList.size() < keep + kBatch) return;
+  NumbersList.erase(NumbersList.begin(), NumbersList.end() - static_cast<std::ptrdiff_t>(keep));
 }
 
 void Game::DropLastSpin() {

@@ -20,6 +20,8 @@ void Game::Analyse() {
   CurrentNumber();
   GameHistory();
   DeepScan_Calc();
+  ++spins_in_history_;
+  Emit(SpinAccepted{spins_in_history_, CurrentNum.tag});
   if (SpinCount >= StartThreshold) StartSelectedMode();
 }
 

@@ -2,9 +2,9 @@
 
 namespace vellaro {
 
-Game::Game(Env env)
-    : ShowValues(env.scheduler, 10, true, [this] { ShowValuesTick(); }),
-      ProcessText_Timer(env.scheduler, 10, true, [this] { ProcessText_TimerTick(); }),
+Game::Game(Env env, RunOptions run)
+    : ShowValues(env.scheduler, 10, run.display_timers, [this] { ShowValuesTick(); }),
+      ProcessText_Timer(env.scheduler, 10, run.display_timers, [this] { ProcessText_TimerTick(); }),
       ReCalculateTimer(env.scheduler, 50, false, [this] { ReCalculateTimerTick(); }),
       SafeLevel_Timer(env.scheduler, 50, false, [this] { SafeLevel_TimerTick(); }),
       Mode1Timer(env.scheduler, 20, false, [this] { Mode1TimerTick(); }),
@@ -12,7 +12,8 @@ Game::Game(Env env)
       Mode3Timer(env.scheduler, 40, false, [this] { Mode3TimerTick(); }),
       Mode4Timer(env.scheduler, 50, false, [this] { Mode4TimerTick(); }),
       Mode5Timer(env.scheduler, 40, false, [this] { Mode5TimerTick(); }),
-      env_(env) {
+      env_(env),
+      run_(run) {
   FormCreate();
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 namespace vellaro {
 
 struct GameState {
@@ -12,8 +14,8 @@ struct GameState {
   static constexpr int32_t StartThreshold = 5;  // accepted spins before a mode runs
   int32_t ModeId = 2;                           // the mode an accepted spin starts
   int32_t UndoCredit = 1;                       // entries since the last undo, plus one
-  int32_t Balance = 1000000;                    // bankroll in units, shown bets debited
-  int32_t BalanceTarget = 1000001;              // balance that triggers the automatic reset
+  int32_t Balance = kStartBalance;                  // bankroll in units, shown bets debited
+  int32_t BalanceTarget = kStartTarget;              // balance that triggers the automatic reset
   int32_t DeepSum = 0;                          // running sum of the spins, folded into 1..36
   int32_t DeepRemainder = 0;                    // running sum of the spins, modulo 3
   int32_t RecalcDraw = 6;                       // random offset 1..6 of the random choices
@@ -28,8 +30,8 @@ struct GameState {
   int32_t MatrixColumn = 0;  // the column chosen after learning, 1..3
 
   // The undo snapshot of the ledger and the running sums.
-  int32_t SavedBalance = 1000000;
-  int32_t SavedBalanceTarget = 1000001;
+  int32_t SavedBalance = kStartBalance;
+  int32_t SavedBalanceTarget = kStartTarget;
   int32_t SavedDeepSum = 0;
   int32_t SavedDeepRemainder = 0;
   int32_t SavedUpTrendWins = 0;

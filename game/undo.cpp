@@ -43,15 +43,18 @@ void Game::GameHistoryBack() {
   HideBets();
   ShiftHistoryBack();
   DropLastSpin();
+  if (spins_in_history_ > 0) --spins_in_history_;
   if (SpinCount < StartThreshold) --SpinCount;
   LoadState();
 }
 
 void Game::Undo() {
+  const int64_t index = spins_in_history_;
   GameHistoryBack();
   UndoCredit = 0;
   ImageUndo.visible = false;
   UndoButton.visible = false;
+  Emit(SpinUndone{index, CurrentNum.tag});  // CurrentNum still holds the number taken back
 }
 
 void Game::UndoClick() {

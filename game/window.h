@@ -7,25 +7,10 @@
 #include <array>
 #include <string>
 
-#include "betting/chance.h"
+#include "game/types.h"
 #include "game/controls.h"
 
 namespace vellaro {
-
-inline constexpr int kNumbers = 37;  // 0 .. 36
-
-// Items of the mode box and of the betting-system box, in their order.
-inline constexpr int kGameModeItems = 3;
-inline constexpr std::array<const char*, kGameModeItems> kGameModeNames = {
-    "DEEP SCAN 7.2", "SMART 2023", "ADAPTIVE 7.2"};
-// The mode each entry of the mode box selects.
-inline constexpr std::array<int32_t, kGameModeItems> kGameModeIds = {2, 3, 4};
-
-enum BettingSystem : int { kMartingale = 0, kParlay, kHavrel, kQuorvel, kBlind, kUpTrender };
-inline constexpr int kBettingSystems = 6;
-inline constexpr std::array<const char*, kBettingSystems> kBettingSystemNames = {
-    "Martingale (x2 on loss)", "Parlay (x2 on win)",   "Havrel (+1 on loss / -1 on win)",
-    "Quorvel (x3 on loss)",    "Blind (+1 each spin)", "UP-TRENDER (custom)"};
 
 struct Window {
   Window();

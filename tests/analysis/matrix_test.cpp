@@ -163,7 +163,7 @@ TEST_F(Matrix, ChangingTheBoxLeavesModeFiveButKeepsTheMatrix) {
 TEST(MatrixWithoutColumns, EveryChoiceTiesAndLearningGrows) {
   testing::Harness h;
   Game& g = h.game;
-  g.ChangeModeId(5);
+  g.ChangeModeId(Mode::kMatrix);
   g.N_Count.text = "2";
   h.Spins({1, 2, 3, 4, 5, 6, 7});  // learning from the fifth: 5 and 6, then a tie each spin
   EXPECT_EQ(g.MatrixFlag, 0);

@@ -102,7 +102,7 @@ TEST(AdaptiveMode, WithRecalcDrawSixTheChoiceIsTheDrawAndCatRowsRepeatsAWinner) 
   g.M4Calculate();
   EXPECT_EQ(g.BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
 
-  g.ChangeModeId(4);
+  g.ChangeModeId(Mode::kAdaptive);
   g.CatRowsClick();
   ASSERT_TRUE(g.CatRows.checked);
   g.WinStreak = 2;
@@ -123,7 +123,7 @@ TEST(AdaptiveMode, CatRowsIsUsableOnlyWhileAModeThatReadsItIsSelected) {
   EXPECT_FALSE(g.CatRows.enabled);
   g.CatRowsClick();
   EXPECT_FALSE(g.CatRows.checked);
-  g.ChangeModeId(1);
+  g.ChangeModeId(Mode::kRandom);
   EXPECT_TRUE(g.CatRows.enabled);
 }
 

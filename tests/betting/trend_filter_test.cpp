@@ -1,3 +1,4 @@
+#include "betting/chance.h"
 #include "betting_fixture.h"
 
 namespace vellaro {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
+#include "game/events.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
 #include "tools/sim/wheel.h"
@@ -70,6 +72,8 @@ struct ReplayOptions {
   // Lets the status-line, stake-label and SAFE LEVEL indicator timers tick as in the
   // window. They cannot change a row; this exists to prove that.
   bool display_timers = false;
+  // Hears every event of the game from the first spin on (after the settings are applied).
+  std::function<void(const GameEvent&)> listener;
 };
 
 // Replays every entry of `source` through a fresh game on virtual time and passes one

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "game/types.h"
 #include "tools/sim/replay.h"
 
 namespace vellaro::sim {
@@ -42,8 +43,8 @@ class Summary final : public RowSink {
   uint64_t taken_back_ = 0;
   bool open_bet_ = false;  // a chip on show after the last row
   int32_t open_stake_ = 0;
-  int32_t balance_ = 1000000;
-  int32_t lowest_balance_ = 1000000;
+  int32_t balance_ = vellaro::kStartBalance;
+  int32_t lowest_balance_ = vellaro::kStartBalance;
   int32_t highest_stake_ = 0;
   int32_t longest_losing_streak_ = 0;
 };

@@ -1,0 +1,62 @@
+// The options area as a whole: brought to a value, and read back.
+
+#include "game/game.h"
+#include "game/text_number.h"
+
+namespace vellaro {
+
+void Game::Configure(const Settings& s) {
+  if (s.system != BetStrategy.index) SelectBetStrategy(s.system);
+  const std::string base = IntToStr(s.base);
+  if (base != Init_Bet.text) {
+    TypeInitBet(base);
+    LeaveInitBet();
+  }
+  // Usable only while UP-TRENDER is selected, the only system that reads them.
+  if (IntToStr(s.on_wins) != On_Wins.text) TypeOnWins(IntToStr(s.on_wins));
+  if (IntToStr(s.add_to_bet) != Add_To_Bet.text) TypeAddToBet(IntToStr(s.add_to_bet));
+  MoveSafeLevel(s.safe_level);
+  if (s.auto_reset != Bet_Automatic_Reset.checked) Bet_Automatic_ResetClick();
+  if (s.min_profit != Get_Minimal_Profit.checked) Get_Minimal_ProfitClick();
+  // Trends off first, so that a pair never needs two clicks.
+  for (int k = 0; k < kChances; ++k) {
+    if (!s.trends[k] && Trend_2[k].visible) TrendActiveClick(k);
+  }
+  for (int k = 0; k < kChances; ++k) {
+    if (s.trends[k] && !Trend_2[k].visible) TrendSwitchOnClick(k);
+  }
+  if (static_cast<int32_t>(s.mode) != ModeId) {
+    if (s.mode == Mode::kMatrix) {
+      CreateMatrixClick();
+    } else if (s.mode == Mode::kRandom) {
+      ChangeModeId(s.mode);  // no entry of the mode box selects it
+    } else {
+      for (int i = 0; i < kGameModeItems; ++i) {
+        if (kGameModeIds[static_cast<size_t>(i)] == s.mode) SelectGameMode(i);
+      }
+    }
+  }
+  // The learning length is a read-only edit in the window.
+  if (IntToStr(s.learn) != N_Count.text) N_Count.text = IntToStr(s.learn);
+  if (s.cat_rows != CatRows.checked) CatRowsClick();
+  if (s.show_bet != ShowBetSize.checked) ShowBetSizeClick();
+}
+
+Settings Game::CurrentSettings() const {
+  Settings s;
+  s.system = static_cast<BettingSystem>(BetStrategy.index);
+  s.base = SpinEditValue(Init_Bet);
+  s.on_wins = SpinEditValue(On_Wins);
+  s.add_to_bet = SpinEditValue(Add_To_Bet);
+  s.safe_level = SafeLevel.position;
+  s.auto_reset = Bet_Automatic_Reset.checked;
+  s.min_profit = Get_Minimal_Profit.checked;
+  for (int k = 0; k < kChances; ++k) s.trends[k] = Trend_2[k].visible;
+  s.mode = static_cast<Mode>(ModeId);
+  s.learn = SpinEditValue(N_Count);
+  s.cat_rows = CatRows.checked;
+  s.show_bet = ShowBetSize.checked;
+  return s;
+}
+
+}  // namespace vellaro

@@ -1,0 +1,149 @@
+#pragma once
+
+// What the game tells its listeners: facts about what has just happened, delivered
+// synchronously, in the order things happen, each after the state change it describes
+// (so a listener that reads the game's views sees the state the event speaks of).
+//
+// The road of one accepted spin from the fifth on, for example:
+//   SpinAccepted, AnalysisStarted, BetSettled (from the sixth spin), ... timer ticks ...,
+//   BetShown or BetTracked (when the mode chose a chance), AnalysisEnded.
+// Settings and ledger events come whenever the player acts.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <type_traits>
+#include <variant>
+
+#include "game/types.h"
+
+namespace vellaro {
+
+// A spin the board accepted. `index` counts the spins in the history, this one included
+// (1 for the first); an undo takes the count back, so the next spin reuses the index.
+struct SpinAccepted {
+  int64_t index = 0;
+  int number = 0;
+};
+
+// The undo took back spin `index`, whose number was `number`.
+struct SpinUndone {
+  int64_t index = 0;
+  int number = 0;
+};
+
+// A mode's run began (the board is locked) or ended (its calculation is done).
+struct AnalysisStarted {
+  Mode mode = Mode::kDeepScan;
+};
+struct AnalysisEnded {
+  Mode mode = Mode::kDeepScan;
+};
+
+// The recommendation of a mode's calculation, after the trend filter and the debit: on show
+// with its chip (and debited), or only tracked because the losses in a row have not reached
+// the SAFE LEVEL. A calculation that chooses nothing sends neither.
+struct BetShown {
+  Chance chance = kLess;
+  int32_t stake = 0;
+};
+struct BetTracked {
+  Chance chance = kLess;
+  int32_t stake = 0;
+};
+
+// The recommendation standing before spin `spin_index` was settled against it. `chance` is
+// empty when nothing had been recommended yet (such a settlement is a loss). `stake` is the
+// stake it was settled at; `shown` whether its chip was on show (only then was it debited,
+// and only then is it a bet the player placed). `balance` and `target` are the internal
+// Balance and BalanceTarget after the settlement, win rule and checks included.
+struct BetSettled {
+  int64_t spin_index = 0;
+  std::optional<Chance> chance;
+  bool won = false;
+  int32_t stake = 0;
+  bool shown = false;
+  int32_t balance = 0;
+  int32_t target = 0;
+};
+
+// The ledger went back to the base unit. kAutomaticReset is the reset at a new balance high
+// (the stake and the target only); the others are full resets of stake, balance and target.
+enum class ResetReason {
+  kButton,          // "Reset Bets"
+  kSystemChange,    // another betting system picked
+  kBaseUnitChange,  // the base stake changed
+  kSafeguardClick,  // "BET AUTOMATIC RESET" switched on or off
+  kMatrixReset,     // "RM"
+  kAutomaticReset,  // BET AUTOMATIC RESET at a new high
+};
+struct LedgerReset {
+  ResetReason reason = ResetReason::kButton;
+  int32_t stake = 0;  // the stake after the reset: the base unit
+};
+
+// The mode that accepted spins start changed (the mode box, "Create Matrix", "RM").
+struct ModeChanged {
+  Mode mode = Mode::kDeepScan;
+};
+
+// The player picked a betting system.
+struct SystemChanged {
+  BettingSystem system = kMartingale;
+};
+
+// A setting of the options area took a new value.
+enum class Setting {
+  kBaseUnit,        // value: the base stake now read
+  kOnWins,          // value: UP-TRENDER wins per step now read
+  kAddToBet,        // value: UP-TRENDER units per step now read
+  kSafeLevel,       // value: 0..10
+  kAutomaticReset,  // value: 1 checked, 0 not
+  kMinimalProfit,   // value: 1 checked, 0 not
+  kShowBet,         // value: 1 checked, 0 not
+  kCatRows,         // value: 1 checked, 0 not
+  kTrend,           // chance: the trend's chance; value: 1 on, 0 off
+};
+struct SettingChanged {
+  Setting setting = Setting::kBaseUnit;
+  int32_t value = 0;
+  Chance chance = kLess;  // kTrend only
+};
+
+// The number matrix was built ("Create Matrix") or discarded ("RM"); a recalculation
+// ("ReCalculate") drew a new offset `draw` (1..6).
+struct MatrixCreated {};
+struct MatrixDiscarded {};
+struct Recalculated {
+  int32_t draw = 0;
+};
+
+// The generator was seeded for a draw that decides what the player sees (the choice of
+// Modes 1, 3 and 4, the matrix, a recalculation step), with `seconds` read from
+// Clock::SecondsForChoice. Replaying these seconds replays the choices exactly.
+struct ChoiceSeeded {
+  uint32_t seconds = 0;
+};
+
+using GameEvent =
+    std::variant<SpinAccepted, SpinUndone, AnalysisStarted, AnalysisEnded, BetShown, BetTracked,
+                 BetSettled, LedgerReset, ModeChanged, SystemChanged, SettingChanged, MatrixCreated,
+                 MatrixDiscarded, Recalculated, ChoiceSeeded>;
+
+// A set of event kinds, one bit per alternative of GameEvent. A listener that needs a few
+// kinds says so, and the game then builds no event that nobody listens to.
+using EventMask = uint32_t;
+inline constexpr EventMask kAllEvents = ~EventMask{0};
+
+template <typename E, size_t I = 0>
+constexpr EventMask EventBit() {
+  static_assert(I < std::variant_size_v<GameEvent>, "not a GameEvent");
+  if constexpr (std::is_same_v<E, std::variant_alternative_t<I, GameEvent>>) {
+    return EventMask{1} << I;
+  } else {
+    return EventBit<E, I + 1>();
+  }
+}
+static_assert(std::variant_size_v<GameEvent> <= 32);
+
+}  // namespace vellaro

@@ -1,0 +1,78 @@
+#pragma once
+
+// The game's enumerations and their display names, each in one table: the wheel's numbers,
+// the six even-money chances, the analysis modes and the betting systems.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace vellaro {
+
+// ---- The wheel ---------------------------------------------------------------------------
+inline constexpr int kNumbers = 37;  // 0 .. 36
+
+inline constexpr bool IsRedNumber(int n) {
+  switch (n) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 9:
+    case 12:
+    case 14:
+    case 16:
+    case 18:
+    case 19:
+    case 21:
+    case 23:
+    case 25:
+    case 27:
+    case 30:
+    case 32:
+    case 34:
+    case 36:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// ---- Chances -------------------------------------------------------------------------------
+// The six even-money chances, always in this order. The chance index is 0..5; the chance
+// code kept in BetChance is the index + 1, or -1 for none.
+enum Chance : int { kLess = 0, kEven, kRed, kBlack, kOdd, kMore };
+inline constexpr int kChances = 6;
+inline constexpr int32_t kNoChance = -1;
+
+// Names as used in control names (ChipLess, FieldRed, ...).
+inline constexpr std::array<std::string_view, kChances> kChanceNames = {"Less",  "Even", "Red",
+                                                                        "Black", "Odd",  "More"};
+
+// ---- Analysis modes --------------------------------------------------------------------------
+// The values of ModeId. Modes 2, 3 and 4 are the entries of the mode box; Mode 5 is what a
+// completed "Create Matrix" selects; Mode 1 has no place in the window.
+enum class Mode : int32_t { kRandom = 1, kDeepScan = 2, kSmart = 3, kAdaptive = 4, kMatrix = 5 };
+inline constexpr int32_t kFirstMode = 1;
+inline constexpr int32_t kLastMode = 5;
+
+// The entries of the mode box, in their order, and the mode each selects.
+inline constexpr int kGameModeItems = 3;
+inline constexpr std::array<const char*, kGameModeItems> kGameModeNames = {
+    "DEEP SCAN 7.2", "SMART 2023", "ADAPTIVE 7.2"};
+inline constexpr std::array<Mode, kGameModeItems> kGameModeIds = {Mode::kDeepScan, Mode::kSmart,
+                                                                  Mode::kAdaptive};
+
+// ---- Betting systems -------------------------------------------------------------------------
+// In the order of the betting-system box; the value is the box index.
+enum BettingSystem : int { kMartingale = 0, kParlay, kHavrel, kQuorvel, kBlind, kUpTrender };
+inline constexpr int kBettingSystems = 6;
+inline constexpr std::array<const char*, kBettingSystems> kBettingSystemNames = {
+    "Martingale (x2 on loss)", "Parlay (x2 on win)",   "Havrel (+1 on loss / -1 on win)",
+    "Quorvel (x3 on loss)",    "Blind (+1 each spin)", "UP-TRENDER (custom)"};
+
+// ---- The ledger --------------------------------------------------------------------------------
+inline constexpr int32_t kStartBalance = 1000000;
+inline constexpr int32_t kStartTarget = 1000001;
+
+}  // namespace vellaro
