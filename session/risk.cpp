@@ -74,6 +74,7 @@ double LosingRunProbability(int64_t length, int64_t current_run, int64_t spins) 
 double ShownLossesProbability(const Progression& rules, const StakeState& state,
                               int64_t shown_losses, int64_t spins) {
   if (shown_losses <= 0) return 1.0;
+  if (shown_losses > spins) return 0.0;  // each shown loss takes a spin of its own
   const int64_t safe_level = std::max<int64_t>(rules.safe_level, 0);
   const int64_t counted = std::clamp<int64_t>(state.loss_streak, 0, safe_level);
   return LosingRunProbability(safe_level + shown_losses, counted, spins);

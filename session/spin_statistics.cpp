@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cstdio>
+#include <stdexcept>
 
 namespace vellaro {
 
@@ -12,6 +13,8 @@ SpinStatistics::SpinStatistics(const std::vector<int>& spins) {
 }
 
 void SpinStatistics::Add(int number) {
+  // A number from a damaged journal must not write outside the counts.
+  if (number < 0 || number >= kWheelPockets) throw std::out_of_range("not a spin of the wheel");
   const auto index = static_cast<int64_t>(spins_.size());
   spins_.push_back(number);
   ++number_hits_[static_cast<size_t>(number)];

@@ -48,9 +48,9 @@ struct GoodnessOfFit {
 class SpinStatistics {
  public:
   SpinStatistics() = default;
-  explicit SpinStatistics(const std::vector<int>& spins);
+  explicit SpinStatistics(const std::vector<int>& spins);  // as if added one by one
 
-  // REQUIRES: 0 <= number <= 36.
+  // Throws std::out_of_range for a number outside 0..36, and then changes nothing.
   void Add(int number);
   // Takes the last spin back; nothing happens without spins.
   void RemoveLast();

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <stdexcept>
 
 namespace vellaro {
 namespace {
@@ -55,6 +56,9 @@ TEST(SpinStatistics, StartEmptyAndIgnoreAnUndoWithoutSpins) {
   EXPECT_EQ(stats.chance(kLess).share, 0.0);
   EXPECT_EQ(stats.chance(kLess).since_last, 0);
   EXPECT_FALSE(stats.Fit().has_value());
+  EXPECT_THROW(stats.Add(37), std::out_of_range);
+  EXPECT_THROW(stats.Add(-1), std::out_of_range);
+  EXPECT_EQ(stats.spins(), 0);
 }
 
 // The figures counted afresh from the list, the plain way.
