@@ -17,22 +17,22 @@ namespace vellaro {
 // ---- The rules of each system, as the settlement applies them ---------------------------
 // `base` is the base unit I (the value of Init_Bet when the rule applies).
 
-int64_t MartingaleWin(int64_t base);                  // back to the base unit
-int64_t MartingaleLoss(int64_t stake);                // double
-int64_t ParlayWin(int64_t stake);                     // double
-int64_t ParlayLoss(int64_t base);                     // back to the base unit
-int64_t HavrelWin(int64_t stake, int64_t base);       // one unit less, never below the base
-int64_t HavrelLoss(int64_t stake, int64_t base);      // one unit more
-int64_t QuorvelWin(int64_t base);                     // back to the base unit
-int64_t QuorvelLoss(int64_t stake);                   // triple
-int64_t BlindStep(int64_t stake, int64_t base);       // one unit more, won or lost
+int64_t MartingaleWin(int64_t base);              // back to the base unit
+int64_t MartingaleLoss(int64_t stake);            // double
+int64_t ParlayWin(int64_t stake);                 // double
+int64_t ParlayLoss(int64_t base);                 // back to the base unit
+int64_t HavrelWin(int64_t stake, int64_t base);   // one unit less, never below the base
+int64_t HavrelLoss(int64_t stake, int64_t base);  // one unit more
+int64_t QuorvelWin(int64_t base);                 // back to the base unit
+int64_t QuorvelLoss(int64_t stake);               // triple
+int64_t BlindStep(int64_t stake, int64_t base);   // one unit more, won or lost
 int64_t UpTrenderStep(int64_t stake, int64_t add_to_bet);
 
 // UP-TRENDER counts wins, in a row or not; every On_Wins-th win raises the stake by
 // Add_To_Bet and starts the count again. It has no loss rule.
 struct UpTrenderCount {
-  int64_t wins = 0;     // the counter after this win
-  bool step = false;    // whether this win raises the stake
+  int64_t wins = 0;   // the counter after this win
+  bool step = false;  // whether this win raises the stake
 };
 UpTrenderCount UpTrenderWin(int64_t wins, int64_t on_wins);
 
@@ -44,10 +44,10 @@ enum class StakeLimit { kExact64, kLedger32 };
 // Everything a system's rules read besides the ledger.
 struct Progression {
   BettingSystem system = kMartingale;
-  int64_t base_unit = 1;     // I, at least 1
-  int32_t safe_level = 0;    // the SAFE LEVEL position, 0..10
-  int64_t on_wins = 1;       // UP-TRENDER only
-  int64_t add_to_bet = 1;    // UP-TRENDER only
+  int64_t base_unit = 1;   // I, at least 1
+  int32_t safe_level = 0;  // the SAFE LEVEL position, 0..10
+  int64_t on_wins = 1;     // UP-TRENDER only
+  int64_t add_to_bet = 1;  // UP-TRENDER only
   StakeLimit limit = StakeLimit::kExact64;
 };
 

@@ -76,8 +76,7 @@ void Game::A1Loose() {
 // Havrel: one base unit less on a win (never below the base unit), one more on a loss.
 void Game::A2Win() {
   WinStep(
-      *this,
-      [this] { Stake = Saturate(HavrelWin(Stake, BaseUnit())); },
+      *this, [this] { Stake = Saturate(HavrelWin(Stake, BaseUnit())); },
       Checks::kResetThenMinimalProfit);
 }
 void Game::A2Loose() {

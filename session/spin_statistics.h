@@ -26,10 +26,10 @@ inline constexpr int64_t kFitMinimumSpins = 5 * kWheelPockets;  // 185
 
 struct ChanceStatistics {
   int64_t hits = 0;
-  double share = 0.0;        // hits / spins, 0 before the first spin
-  int64_t current_run = 0;   // hits in a row up to the last spin
-  int64_t longest_run = 0;   // the most hits in a row
-  int64_t since_last = 0;    // spins since it last came; all of them if it never came
+  double share = 0.0;       // hits / spins, 0 before the first spin
+  int64_t current_run = 0;  // hits in a row up to the last spin
+  int64_t longest_run = 0;  // the most hits in a row
+  int64_t since_last = 0;   // spins since it last came; all of them if it never came
 };
 
 struct NumberStatistics {

@@ -48,8 +48,8 @@ Rational EnumeratedRunProbability(int length, int current_run, int spins) {
   }
   Rational reached = 0;
   for (int losses = 0; losses <= spins; ++losses) {
-    reached += reaching[static_cast<size_t>(losses)] * Power(kP, losses) *
-               Power(kQ, spins - losses);
+    reached +=
+        reaching[static_cast<size_t>(losses)] * Power(kP, losses) * Power(kQ, spins - losses);
   }
   return reached;
 }

@@ -44,19 +44,31 @@ TEST(NextLosses, ListTheStakesThePlayerWouldPutDownUnderEachSystem) {
   up.add_to_bet = 3;
   const RunCase cases[] = {
       {"Martingale below the SAFE LEVEL: two tracked losses, then doubling",
-       Rules(kMartingale, 5, 2), {5, 0, 0}, 2,
+       Rules(kMartingale, 5, 2),
+       {5, 0, 0},
+       2,
        {5, 10, 20, 40, 80, 160, 320, 640, 1280, 2560}},
       {"Parlay with its stake on the table: one big loss, then the base",
-       Rules(kParlay, 5, 2), {2560, 2, 0}, 0,
+       Rules(kParlay, 5, 2),
+       {2560, 2, 0},
+       0,
        {2560, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
-      {"Havrel adds the base", Rules(kHavrel, 2, 0), {7, 0, 0}, 0,
+      {"Havrel adds the base",
+       Rules(kHavrel, 2, 0),
+       {7, 0, 0},
+       0,
        {7, 9, 11, 13, 15, 17, 19, 21, 23, 25}},
-      {"Quorvel deep in a run already", Rules(kQuorvel, 1, 3), {1, 4, 0}, 0,
+      {"Quorvel deep in a run already",
+       Rules(kQuorvel, 1, 3),
+       {1, 4, 0},
+       0,
        {1, 3, 9, 27, 81, 243, 729, 2187, 6561, 19683}},
-      {"Blind one loss short of the SAFE LEVEL", Rules(kBlind, 3, 1), {9, 0, 0}, 1,
+      {"Blind one loss short of the SAFE LEVEL",
+       Rules(kBlind, 3, 1),
+       {9, 0, 0},
+       1,
        {9, 12, 15, 18, 21, 24, 27, 30, 33, 36}},
-      {"UP-TRENDER never raises on a loss", up, {4, 0, 1}, 0,
-       {4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+      {"UP-TRENDER never raises on a loss", up, {4, 0, 1}, 0, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
   };
   for (const RunCase& c : cases) {
     const LosingRun run = NextLosses(c.rules, c.state);
@@ -126,8 +138,7 @@ TEST(ShownLosses, CountTheTrackedLossesOfTheSafeLevelFirst) {
         const StakeState state{1, streak, 0};
         const double expected =
             EnumeratedShownRun(rules, state, shown, kSpins).convert_to<double>();
-        EXPECT_NEAR(ShownLossesProbability(rules, state, shown, kSpins), expected,
-                    1e-13 * expected)
+        EXPECT_NEAR(ShownLossesProbability(rules, state, shown, kSpins), expected, 1e-13 * expected)
             << "SAFE LEVEL " << safe_level << " streak " << streak << " shown " << shown;
       }
     }
@@ -152,11 +163,11 @@ TEST(ExpectedLoss, IsOneThirtySeventhOfTheUnitsStakedExactly) {
     EXPECT_EQ(Rational(ExpectedLoss(stake).thirty_sevenths, 37), -expected_result);
   }
   EXPECT_EQ(ExpectedLoss(37).Hundredths(), 100);
-  EXPECT_EQ(ExpectedLoss(1).Hundredths(), 3);      // 0.027
+  EXPECT_EQ(ExpectedLoss(1).Hundredths(), 3);        // 0.027
   EXPECT_EQ(ExpectedLoss(2560).Hundredths(), 6919);  // 69.189
-  EXPECT_EQ(ExpectedLoss(18).Hundredths(), 49);    // 0.4865: rounds up
+  EXPECT_EQ(ExpectedLoss(18).Hundredths(), 49);      // 0.4865: rounds up
   EXPECT_EQ(ExpectedLoss(-18).Hundredths(), -49);
-  EXPECT_EQ(ExpectedLoss(17).Hundredths(), 46);    // 0.4595: rounds down
+  EXPECT_EQ(ExpectedLoss(17).Hundredths(), 46);  // 0.4595: rounds down
   EXPECT_DOUBLE_EQ(ExpectedLoss(74).Units(), 2.0);
 }
 
