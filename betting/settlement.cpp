@@ -2,6 +2,7 @@
 // just entered and decides the next stake.
 
 #include "betting/chance.h"
+#include "betting/progression.h"
 #include "betting/saturate.h"
 #include "game/game.h"
 
@@ -79,24 +80,20 @@ void Game::A6WinLoose() {
 // Martingale: back to the base unit on a win, double on a loss.
 void Game::A1Win() {
   WinStep(
-      *this, [this] { Stake = BaseUnit(); }, Checks::kAutomaticReset);
+      *this, [this] { Stake = Saturate(MartingaleWin(BaseUnit())); }, Checks::kAutomaticReset);
 }
 void Game::A1Loose() {
-  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} * 2); });
+  LossStep(*this, [this] { Stake = Saturate(MartingaleLoss(Stake)); });
 }
 
 // Havrel: one base unit less on a win (never below the base unit), one more on a loss.
 void Game::A2Win() {
   WinStep(
-      *this,
-      [this] {
-        const int32_t unit = BaseUnit();
-        if (Stake > unit) Stake = Saturate(int64_t{Stake} - unit);
-      },
+      *this, [this] { Stake = Saturate(HavrelWin(Stake, BaseUnit())); },
       Checks::kResetThenMinimalProfit);
 }
 void Game::A2Loose() {
-  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} + BaseUnit()); });
+  LossStep(*this, [this] { Stake = Saturate(HavrelLoss(Stake, BaseUnit())); });
 }
 
 // UP-TRENDER: every On_Wins wins, won or not in a row, add Add_To_Bet. No loss rule.
@@ -104,11 +101,9 @@ void Game::A3Win() {
   WinStep(
       *this,
       [this] {
-        UpTrendWins = Saturate(int64_t{UpTrendWins} + 1);
-        if (UpTrendWins >= ReadSpinEdit(On_Wins)) {
-          UpTrendWins = 0;
-          Stake = Saturate(int64_t{Stake} + ReadSpinEdit(Add_To_Bet));
-        }
+        const UpTrenderCount count = UpTrenderWin(UpTrendWins, ReadSpinEdit(On_Wins));
+        UpTrendWins = Saturate(count.wins);
+        if (count.step) Stake = Saturate(UpTrenderStep(Stake, ReadSpinEdit(Add_To_Bet)));
       },
       Checks::kResetThenMinimalProfit);
 }
@@ -119,29 +114,29 @@ void Game::A3Loose() {
 // Quorvel: back to the base unit on a win, triple on a loss.
 void Game::A4Win() {
   WinStep(
-      *this, [this] { Stake = BaseUnit(); }, Checks::kNone);
+      *this, [this] { Stake = Saturate(QuorvelWin(BaseUnit())); }, Checks::kNone);
 }
 void Game::A4Loose() {
-  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} * 3); });
+  LossStep(*this, [this] { Stake = Saturate(QuorvelLoss(Stake)); });
 }
 
 // Blind: one base unit more on every settled spin.
 void Game::A5Win() {
   WinStep(
-      *this, [this] { Stake = Saturate(int64_t{Stake} + BaseUnit()); },
+      *this, [this] { Stake = Saturate(BlindStep(Stake, BaseUnit())); },
       Checks::kResetThenMinimalProfit);
 }
 void Game::A5Loose() {
-  LossStep(*this, [this] { Stake = Saturate(int64_t{Stake} + BaseUnit()); });
+  LossStep(*this, [this] { Stake = Saturate(BlindStep(Stake, BaseUnit())); });
 }
 
 // Parlay: double on a win, back to the base unit on a loss.
 void Game::A6Win() {
   WinStep(
-      *this, [this] { Stake = Saturate(int64_t{Stake} * 2); }, Checks::kNone);
+      *this, [this] { Stake = Saturate(ParlayWin(Stake)); }, Checks::kNone);
 }
 void Game::A6Loose() {
-  LossStep(*this, [this] { Stake = BaseUnit(); });
+  LossStep(*this, [this] { Stake = Saturate(ParlayLoss(BaseUnit())); });
 }
 
 }  // namespace vellaro

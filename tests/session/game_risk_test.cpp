@@ -1,0 +1,85 @@
+// The risk meter read from a live game lists exactly the stakes that game then shows and
+// debits through a run of losses.
+
+#include "session/game_risk.h"
+
+#include <gtest/gtest.h>
+
+#include "session/risk.h"
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
+  for (int system = 0; system < kBettingSystems; ++system) {
+    for (const int safe_level : {0, 3}) {
+      SCOPED_TRACE(::testing::Message() << kBettingSystemNames[static_cast<size_t>(system)]
+                                        << ", SAFE LEVEL " << safe_level);
+      testing::Harness h;
+      Game& g = h.game;
+      g.SelectBetStrategy(system);
+      g.TypeInitBet("5");
+      g.MoveSafeLevel(safe_level);
+      h.Spins({1, 2, 3, 4});
+      g.Stake = 40;  // a stake away from the base, as after a few wins of Parlay
+      h.Spin(5);     // the first recommendation
+      const LosingRun predicted = NextLosses(ProgressionOf(g), StakeStateOf(g));
+
+      std::vector<int64_t> debited;
+      int64_t tracked = 0;
+      // The recommendation now: on the table and debited already, or tracked.
+      if (g.BetOnShow()) {
+        debited.push_back(g.Stake);
+      } else {
+        ++tracked;
+      }
+      for (int spin = 0; spin < 30 && debited.size() < predicted.stakes.size(); ++spin) {
+        const int32_t balance = g.Balance;
+        h.Spin(0);  // the zero loses every even-money chance
+        if (g.BetOnShow()) {
+          debited.push_back(int64_t{balance} - g.Balance);
+        } else {
+          ASSERT_TRUE(debited.empty()) << "a tracked bet after a shown one";
+          ++tracked;
+        }
+      }
+      EXPECT_EQ(tracked, predicted.tracked_losses);
+      EXPECT_EQ(debited, predicted.stakes);
+    }
+  }
+}
+
+TEST(GameRisk, ReadsTheSettingsWithoutTouchingWhatThePlayerTyped) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SelectBetStrategy(kUpTrender);
+  g.TypeInitBet("7");
+  g.MoveSafeLevel(4);
+  g.TypeOnWins("3");
+  g.TypeAddToBet("250");  // beyond the edit's maximum: read as it
+  Progression rules = ProgressionOf(g);
+  EXPECT_EQ(rules.system, kUpTrender);
+  EXPECT_EQ(rules.base_unit, 7);
+  EXPECT_EQ(rules.safe_level, 4);
+  EXPECT_EQ(rules.on_wins, 3);
+  EXPECT_EQ(rules.add_to_bet, g.Add_To_Bet.max);
+  EXPECT_EQ(rules.limit, StakeLimit::kLedger32);
+
+  g.TypeOnWins("");  // half typed
+  rules = ProgressionOf(g, StakeLimit::kExact64);
+  EXPECT_EQ(rules.on_wins, g.On_Wins.min);
+  EXPECT_EQ(g.On_Wins.text, "");
+  EXPECT_EQ(rules.limit, StakeLimit::kExact64);
+
+  g.Stake = 12;
+  g.LossStreak = 2;
+  g.UpTrendWins = 1;
+  const StakeState state = StakeStateOf(g);
+  EXPECT_EQ(state.stake, 12);
+  EXPECT_EQ(state.loss_streak, 2);
+  EXPECT_EQ(state.up_trend_wins, 1);
+}
+
+}  // namespace
+}  // namespace vellaro
