@@ -107,7 +107,7 @@ TEST(Program, UnreadableFilesAndBadOptionsGiveOneLineAndStatus2) {
   const Case cases[] = {
       {{missing}, "vellaro-sim: cannot read '" + missing + "': No such file or directory\n"},
       {{kData}, "vellaro-sim: cannot read '" + kData + "': Is a directory\n"},
-      {{"--mode", "6"}, "vellaro-sim: --mode takes 1 to 5, not '6'\n"},
+      {{"--mode", "6"}, "vellaro-sim: --mode takes a whole number from 1 to 5, not '6'\n"},
   };
   for (const Case& c : cases) {
     const testing::Run run = RunProgram(c.args, kLog);
