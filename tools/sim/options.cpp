@@ -116,7 +116,8 @@ const Option kOptions[] = {
      kMaxU32,
      {},
      [](CommandLine& c, uint64_t v) { c.clock_s = static_cast<uint32_t>(v); },
-     "start of the virtual time, seconds since 1970 (default now)"},
+     "start of the virtual time, seconds since 1970\n"
+     "                      (default now)"},
     {"--gap-ms",
      "N",
      0,
@@ -332,28 +333,43 @@ std::string HelpText() {
     left.resize(std::max<size_t>(left.size() + 1, 22), ' ');
     text += left + std::string(option.help) + "\n";
     if (!option.words.empty()) {
-      text += std::string(22, ' ') + std::string(option.value_name) + ": " + Joined(option.words) +
-              "\n";
+      // Wrapped within 80 columns, as a manual page made from this text expects.
+      std::string line = std::string(22, ' ') + std::string(option.value_name) + ":";
+      for (size_t i = 0; i < option.words.size(); ++i) {
+        const std::string word =
+            std::string(option.words[i]) + (i + 1 < option.words.size() ? "," : "");
+        if (line.size() + 1 + word.size() > 80) {
+          text += line + "\n";
+          line = std::string(24, ' ') + word;
+        } else {
+          line += " " + word;
+        }
+      }
+      text += line + "\n";
     }
   }
   text +=
-      "\nMoney:\n"
-      "  The net result counts the bets that were shown, and so placed, only: each wins\n"
-      "  or loses its stake at the next spin. It starts from 0 and is kept in 64 bits.\n"
-      "  The engine's own balance also credits wins of bets it never showed; the summary\n"
-      "  labels it as internal. No betting system changes the house edge: an even-money\n"
-      "  bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"
-      "\nRepeating a run:\n"
-      "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so their\n"
-      "  result depends on --clock (default: the time of the run). Without --seed a seed\n"
-      "  is drawn. The summary and the report state the clock, the seed and every setting\n"
-      "  as options that repeat the run; with the trace, a drawn seed or clock is named\n"
-      "  on standard error.\n"
-      "\nThe --runs report:\n"
-      "  N evenings of M spins each, every one a fresh game with the options above. With\n"
-      "  --system all the six systems play the same spins, evening by evening. Evening i\n"
-      "  (from 0) plays the wheel seeded with output i + 1 of SplitMix64 started at the\n"
-      "  seed, so the report is the same for any --threads. Per system it gives:\n"
+      "\n"
+      "Money:\n"
+      "  The net result counts the bets that were shown, and so placed, only: each\n"
+      "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
+      "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
+      "  summary labels it as internal. No betting system changes the house edge: an\n"
+      "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"
+      "\n"
+      "Repeating a run:\n"
+      "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
+      "  their result depends on --clock (default: the time of the run). Without\n"
+      "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
+      "  and every setting as options that repeat the run; with the trace, a drawn\n"
+      "  seed or clock is named on standard error.\n"
+      "\n"
+      "The --runs report:\n"
+      "  N evenings of M spins each, every one a fresh game with the options above.\n"
+      "  With --system all the six systems play the same spins, evening by evening.\n"
+      "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
+      "  started at the seed, so the report is the same for any --threads. Per system\n"
+      "  it gives:\n"
       "    evenings, spins      N, and M per evening\n"
       "    mean_result          the mean net result of an evening, in units\n"
       "    median_result, p5_result, p95_result\n"
@@ -362,8 +378,9 @@ std::string HelpText() {
       "                         not exceed (the median is the 50th)\n"
       "    share_ahead          the share of evenings that end above 0\n"
       "    mean_deepest_drawdown\n"
-      "                         the mean of each evening's largest fall of the net result\n"
-      "                         below its highest point so far, which starts at 0\n"
+      "                         the mean of each evening's largest fall of the net\n"
+      "                         result below its highest point so far, which starts at\n"
+      "                         0\n"
       "    largest_stake        the largest stake shown on any evening\n"
       "    units_staked         all stakes of the settled shown bets\n"
       "    result_per_unit_staked, _low95, _high95\n"
@@ -371,19 +388,22 @@ std::string HelpText() {
       "                         interval: the ratio of two means over independent\n"
       "                         evenings, its standard error by the delta method\n"
       "    house_edge           -1/37, for comparison\n"
-      "  Where rare long streaks bring huge stakes (Martingale, Parlay and Quorvel without\n"
-      "  limits), a few evenings decide the mean, and the interval, which assumes the\n"
-      "  spread is well measured, can miss the house edge until the evenings are very many.\n"
-      "  A bet still on show after an evening's last spin is never decided and is not\n"
-      "  counted. The table (default) puts the settings above the measures; JSON holds\n"
-      "  them under \"settings\"; CSV is a header line and one line per system, and its\n"
-      "  settings go to standard error. Shares are fractions in CSV and JSON. While it\n"
-      "  runs, a progress line is drawn on standard error when that is a terminal.\n"
-      "  Each evening is kept in memory, 32 bytes for each system.\n"
-      "\nExit status:\n"
+      "  Where rare long streaks bring huge stakes (Martingale, Parlay and Quorvel\n"
+      "  without limits), a few evenings decide the mean, and the interval, which\n"
+      "  assumes the spread is well measured, can miss the house edge until the\n"
+      "  evenings are very many. A bet still on show after an evening's last spin is\n"
+      "  never decided and is not counted. The table (default) puts the settings above\n"
+      "  the measures; JSON holds them under \"settings\"; CSV is a header line and one\n"
+      "  line per system, and its settings go to standard error. Shares are fractions\n"
+      "  in CSV and JSON. While it runs, a progress line is drawn on standard error\n"
+      "  when that is a terminal. Each evening is kept in memory, 32 bytes for each\n"
+      "  system.\n"
+      "\n"
+      "Exit status:\n"
       "  0  done\n"
       "  1  the output could not be written, or the engine failed\n"
-      "  2  a bad option, an unreadable or bad log, or an undo the window would not offer\n";
+      "  2  a bad option, an unreadable or bad log, or an undo the window would not\n"
+      "     offer\n";
   return text;
 }
 
