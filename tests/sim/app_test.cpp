@@ -124,6 +124,10 @@ TEST(Program, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(help.status, kExitOk);
   EXPECT_EQ(help.out.rfind("Usage: vellaro-sim [OPTIONS] [FILE]\n", 0), 0u);
   EXPECT_NE(help.out.find("--trend CHANCE"), std::string::npos);
+  for (const char* text : {"--runs N", "--spins M", "--threads T", "--format FORMAT",
+                           "by nearest rank", "delta method", "\nExit status:\n"}) {
+    EXPECT_NE(help.out.find(text), std::string::npos) << text;
+  }
   const testing::Run version = RunProgram({"--version"});
   EXPECT_EQ(version.status, kExitOk);
   EXPECT_EQ(version.out.rfind("vellaro-sim ", 0), 0u);
