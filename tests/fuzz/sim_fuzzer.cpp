@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t split = input.find(kSeparator);
   const std::string_view head = split == std::string_view::npos ? input : input.substr(0, split);
   const std::string log(split == std::string_view::npos ? std::string_view()
-                                                         : input.substr(split + kSeparator.size()));
+                                                        : input.substr(split + kSeparator.size()));
 
   std::vector<std::string_view> args;
   for (size_t at = 0; at <= head.size();) {

@@ -141,8 +141,8 @@ std::vector<std::string> LinesFrom(const std::string& text, size_t first) {
   return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(first, lines.size())), lines.end()};
 }
 
-const std::vector<std::string_view> kRuns = {"--runs", "12", "--spins", "90", "--seed", "5",
-                                             "--clock", "1700000000"};
+const std::vector<std::string_view> kRuns = {"--runs", "12", "--spins", "90",
+                                             "--seed", "5",  "--clock", "1700000000"};
 
 std::vector<std::string_view> With(std::vector<std::string_view> args,
                                    std::initializer_list<std::string_view> more) {
@@ -152,10 +152,10 @@ std::vector<std::string_view> With(std::vector<std::string_view> args,
 
 TEST(Runs, TheOutputIsTheSameForOneThreadAndTwo) {
   for (const char* format : {"table", "csv", "json"}) {
-    const testing::Run one = RunProgram(With(kRuns, {"--system", "all", "--threads", "1",
-                                                     "--format", format}));
-    const testing::Run two = RunProgram(With(kRuns, {"--system", "all", "--threads", "2",
-                                                     "--format", format}));
+    const testing::Run one =
+        RunProgram(With(kRuns, {"--system", "all", "--threads", "1", "--format", format}));
+    const testing::Run two =
+        RunProgram(With(kRuns, {"--system", "all", "--threads", "2", "--format", format}));
     EXPECT_EQ(one.status, kExitOk) << one.err;
     EXPECT_EQ(one.out, two.out) << format;
     EXPECT_EQ(one.err, two.err) << format;
@@ -188,10 +188,10 @@ TEST(Runs, CsvKeepsTheSetupForStandardErrorAndTheTableAndJsonStateIt) {
   EXPECT_EQ(csv.err, setup);
   const testing::Run table = RunProgram(With(kRuns, {"--mode", "3"}));
   EXPECT_EQ(table.err, "");
-  EXPECT_EQ(table.out.rfind("vellaro-sim: 12 evenings of 90 spins of a fair single-zero wheel\n" +
-                                setup + "\n",
-                            0),
-            0u)
+  EXPECT_EQ(
+      table.out.rfind(
+          "vellaro-sim: 12 evenings of 90 spins of a fair single-zero wheel\n" + setup + "\n", 0),
+      0u)
       << table.out;
   EXPECT_NE(table.out.find("\nhouse edge  "), std::string::npos);
   const testing::Run json = RunProgram(With(kRuns, {"--format", "json"}));
@@ -210,9 +210,9 @@ TEST(Runs, WithoutSeedOrClockTheDrawnOnesAreStatedAndRepeatTheRun) {
   ASSERT_EQ(drawn.status, kExitOk) << drawn.err;
   EXPECT_NE(drawn.out.find("\nseed: 4242, drawn for this run; --seed 4242 repeats it\n"),
             std::string::npos);
-  EXPECT_NE(drawn.out.find(
-                "\nclock: 1650000000, the time of this run; --clock 1650000000 repeats it\n"),
-            std::string::npos);
+  EXPECT_NE(
+      drawn.out.find("\nclock: 1650000000, the time of this run; --clock 1650000000 repeats it\n"),
+      std::string::npos);
   const testing::Run repeated = RunProgram(
       {"--runs", "3", "--spins", "40", "--mode", "4", "--seed", "4242", "--clock", "1650000000"});
   EXPECT_EQ(LinesFrom(drawn.out, 4), LinesFrom(repeated.out, 4));
@@ -268,7 +268,8 @@ TEST(Runs, BadCountsAreRefusedWithTheirRange) {
       {{"--runs", "5", "--spins", "5", "--random", "5"}, "--runs and --random do not go together"},
       {{"--runs", "5", "--spins", "5", "--summary"},
        "--summary is for one replay; --runs prints its own report"},
-      {{"--runs", "5", "--spins", "5", "log.txt"}, "--runs replaces the input file; drop 'log.txt'"},
+      {{"--runs", "5", "--spins", "5", "log.txt"},
+       "--runs replaces the input file; drop 'log.txt'"},
       {{"--threads", "2"}, "--threads goes with --runs"},
       {{"--format", "csv"}, "--format goes with --runs"},
       {{"--system", "all"}, "--system all goes with --runs"},

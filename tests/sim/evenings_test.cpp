@@ -43,8 +43,7 @@ TEST(PlayEvenings, TheSameForAnyNumberOfThreads) {
   EXPECT_EQ(PlayEvenings(Plan(kAllSix, 24, 80, 2)), one);
   EXPECT_EQ(PlayEvenings(Plan(kAllSix, 24, 80, 7)), one);
   // More threads than evenings.
-  EXPECT_EQ(PlayEvenings(Plan({0}, 2, 80, 16))[0],
-            (std::vector<Evening>{one[0][0], one[0][1]}));
+  EXPECT_EQ(PlayEvenings(Plan({0}, 2, 80, 16))[0], (std::vector<Evening>{one[0][0], one[0][1]}));
 }
 
 TEST(PlayEvenings, AllSystemsPlayTheEveningsEachWouldPlayAlone) {

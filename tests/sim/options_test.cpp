@@ -49,17 +49,21 @@ TEST(CommandLine, ValuesEitherSpelledAndTheLastOneWins) {
 
 TEST(CommandLine, RefusesWhatTheWindowCouldNotBeSetTo) {
   EXPECT_EQ(ErrorOf({"--base", "0"}), "--base takes a whole number from 1 to 1000, not '0'");
-  EXPECT_EQ(ErrorOf({"--safe-level", "11"}), "--safe-level takes a whole number from 0 to 10, not '11'");
-  EXPECT_EQ(ErrorOf({"--clock", "4294967296"}), "--clock takes a whole number from 0 to 4294967295, not '4294967296'");
+  EXPECT_EQ(ErrorOf({"--safe-level", "11"}),
+            "--safe-level takes a whole number from 0 to 10, not '11'");
+  EXPECT_EQ(ErrorOf({"--clock", "4294967296"}),
+            "--clock takes a whole number from 0 to 4294967295, not '4294967296'");
   EXPECT_EQ(ErrorOf({"--gap-ms", "2147483648"}),
             "--gap-ms takes a whole number from 0 to 2147483647, not '2147483648'");
-  EXPECT_EQ(ErrorOf({"--gap-ms", "-1"}), "--gap-ms takes a whole number from 0 to 2147483647, not '-1'");
+  EXPECT_EQ(ErrorOf({"--gap-ms", "-1"}),
+            "--gap-ms takes a whole number from 0 to 2147483647, not '-1'");
   EXPECT_EQ(ErrorOf({"--base", "+5"}), "--base takes a whole number from 1 to 1000, not '+5'");
   EXPECT_EQ(ErrorOf({"--random", "99999999999999999999", "--seed", "1"}),
             "--random takes a whole number from 0 to 18446744073709551615, not "
             "'99999999999999999999'");
   EXPECT_EQ(ErrorOf({"--mode", "0"}), "--mode takes a whole number from 1 to 5, not '0'");
-  EXPECT_EQ(ErrorOf({"--learn", "3001"}), "--learn takes a whole number from 1 to 3000, not '3001'");
+  EXPECT_EQ(ErrorOf({"--learn", "3001"}),
+            "--learn takes a whole number from 1 to 3000, not '3001'");
   EXPECT_EQ(ErrorOf({"--cat-rows"}), "--cat-rows needs --mode 1 or 4");
   EXPECT_EQ(ErrorOf({"--system", "Martingale"}),
             "--system takes one of martingale, parlay, havrel, quorvel, blind, up-trender, all, "

@@ -22,9 +22,10 @@ TEST(ProgressLine, ShowsShareDonePaceAndTimeLeft) {
   line.Show(2'500'000);
   line.Show(0);  // shorter: spaces cover the rest of the longer line
   line.Clear();
-  EXPECT_EQ(err.str(), "\r 25.0 % done, 2500000 spins/s, 0:00:03 left"
-                       "\r  0.0 % done" + std::string(31, ' ') +
-                       "\r" + std::string(12, ' ') + "\r");
+  EXPECT_EQ(err.str(),
+            "\r 25.0 % done, 2500000 spins/s, 0:00:03 left"
+            "\r  0.0 % done" +
+                std::string(31, ' ') + "\r" + std::string(12, ' ') + "\r");
 }
 
 }  // namespace

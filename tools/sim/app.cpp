@@ -54,8 +54,7 @@ std::optional<std::string> ReadInput(const std::string& file, std::istream& in, 
 }
 
 // The Monte Carlo report of --runs.
-int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err,
-                   const Host& host) {
+int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, const Host& host) {
   const CommandLine& line = setup.line;
   EveningsPlan plan;
   plan.options.settings = line.settings;

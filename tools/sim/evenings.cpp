@@ -87,8 +87,8 @@ std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
   std::vector<std::vector<Evening>> results(plan.systems.size(),
                                             std::vector<Evening>(plan.evenings));
   Shared shared(plan, results);
-  const unsigned threads =
-      static_cast<unsigned>(std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
+  const unsigned threads = static_cast<unsigned>(
+      std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
   shared.threads_running = threads;
   std::vector<std::jthread> workers;
   workers.reserve(threads);

@@ -237,9 +237,10 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
     const unsigned __int128 total =
         static_cast<unsigned __int128>(*line.runs) * *line.spins_per_run;
     if (total > kMaxSpinsPerRun) {
-      throw UsageError("--runs times --spins is more spins than a 64-bit counter holds; keep it "
-                       "at most " +
-                       std::to_string(kMaxSpinsPerRun));
+      throw UsageError(
+          "--runs times --spins is more spins than a 64-bit counter holds; keep it "
+          "at most " +
+          std::to_string(kMaxSpinsPerRun));
     }
     if (line.summary) throw UsageError("--summary is for one replay; --runs prints its own report");
   }

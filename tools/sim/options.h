@@ -46,7 +46,7 @@ inline constexpr uint64_t kMaxThreads = 256;
 
 struct CommandLine {
   Settings settings;
-  bool all_systems = false;  // --system all: every system on the same evenings
+  bool all_systems = false;         // --system all: every system on the same evenings
   std::optional<uint32_t> clock_s;  // unset: the current time
   int32_t gap_ms = 1000;
   std::optional<uint64_t> random_spins;

@@ -5,8 +5,7 @@
 
 namespace vellaro::sim {
 
-ProgressLine::ProgressLine(std::ostream& err, uint64_t total_spins,
-                           std::function<int64_t()> now_ns)
+ProgressLine::ProgressLine(std::ostream& err, uint64_t total_spins, std::function<int64_t()> now_ns)
     : err_(err), total_(total_spins), now_ns_(std::move(now_ns)), start_ns_(now_ns_()) {}
 
 std::string ProgressLine::Text(uint64_t spins_done, int64_t elapsed_ns) const {

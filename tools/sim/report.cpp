@@ -66,9 +66,7 @@ const Column kColumns[] = {
        return Whole(s.spread.median);
      }},
     {"p5_result", "net result, 5th percentile",
-     [](const SystemSpread& s, Style) -> std::optional<std::string> {
-       return Whole(s.spread.p5);
-     }},
+     [](const SystemSpread& s, Style) -> std::optional<std::string> { return Whole(s.spread.p5); }},
     {"p95_result", "net result, 95th percentile",
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spread.p95);
@@ -172,8 +170,7 @@ std::string_view Bool(bool value) {
   return value ? "true" : "false";
 }
 
-void WriteJson(std::ostream& out, const RunSetup& setup,
-               const std::vector<SystemSpread>& systems) {
+void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
   const CommandLine& c = setup.line;
   const Settings& s = c.settings;
   std::string trends = "[";

@@ -40,15 +40,13 @@ void PrintSetup(std::ostream& out, const RunSetup& setup) {
   if (setup.clock_given) {
     out << "clock: " << clock << ", given with --clock\n";
   } else {
-    out << "clock: " << clock << ", the time of this run; --clock " << clock
-        << " repeats it\n";
+    out << "clock: " << clock << ", the time of this run; --clock " << clock << " repeats it\n";
   }
   if (c.seed) {
     if (setup.seed_given) {
       out << "seed: " << *c.seed << ", given with --seed\n";
     } else {
-      out << "seed: " << *c.seed << ", drawn for this run; --seed " << *c.seed
-          << " repeats it\n";
+      out << "seed: " << *c.seed << ", drawn for this run; --seed " << *c.seed << " repeats it\n";
     }
   }
   if (ModeDrawsFromTheClock(c.settings.mode)) {
