@@ -1,11 +1,14 @@
 // Spins per second through the whole engine, Mode 2 with the window's default settings,
-// over a million spins of the wheel: first the rows alone, then formatted as the trace.
+// over a million spins of the wheel: first the rows alone, then formatted as the trace,
+// then as --runs plays them (200 evenings of 1000 spins of the six systems, paired) on one
+// thread and on two, side by side.
 
 #include <benchmark/benchmark.h>
 
 #include <ostream>
 #include <streambuf>
 
+#include "tools/sim/evenings.h"
 #include "tools/sim/replay.h"
 #include "tools/sim/trace.h"
 
@@ -55,6 +58,27 @@ void BM_ReplayTrace(benchmark::State& state) {
                                                  benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_ReplayTrace)->Unit(benchmark::kMillisecond);
+
+void BM_Evenings(benchmark::State& state) {
+  EveningsPlan plan;
+  plan.options = Defaults();
+  plan.systems = {0, 1, 2, 3, 4, 5};
+  plan.evenings = 200;
+  plan.spins = 1000;
+  plan.seed = 42;
+  plan.threads = static_cast<unsigned>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(PlayEvenings(plan));
+  state.counters["spins/s"] =
+      benchmark::Counter(static_cast<double>(plan.evenings * plan.spins * plan.systems.size()),
+                         benchmark::Counter::kIsIterationInvariantRate);
+}
+// Spins per second of wall time; the CPU column adds up every thread of the process.
+BENCHMARK(BM_Evenings)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace vellaro::sim

@@ -6,11 +6,13 @@
 #include <sstream>
 
 #include "sim_support.h"
+#include "tools/sim/options.h"
 #include "tools/sim/trace.h"
 
 namespace vellaro::sim {
 namespace {
 
+using testing::RunOn;
 using testing::RunProgram;
 
 const std::string kData = SIM_TEST_DATA;
@@ -107,7 +109,7 @@ TEST(Program, UnreadableFilesAndBadOptionsGiveOneLineAndStatus2) {
   const Case cases[] = {
       {{missing}, "vellaro-sim: cannot read '" + missing + "': No such file or directory\n"},
       {{kData}, "vellaro-sim: cannot read '" + kData + "': Is a directory\n"},
-      {{"--mode", "6"}, "vellaro-sim: --mode takes 1 to 5, not '6'\n"},
+      {{"--mode", "6"}, "vellaro-sim: --mode takes a whole number from 1 to 5, not '6'\n"},
   };
   for (const Case& c : cases) {
     const testing::Run run = RunProgram(c.args, kLog);
@@ -122,9 +124,199 @@ TEST(Program, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(help.status, kExitOk);
   EXPECT_EQ(help.out.rfind("Usage: vellaro-sim [OPTIONS] [FILE]\n", 0), 0u);
   EXPECT_NE(help.out.find("--trend CHANCE"), std::string::npos);
+  for (const char* text : {"--runs N", "--spins M", "--threads T", "--format FORMAT",
+                           "by nearest rank", "delta method", "\nExit status:\n"}) {
+    EXPECT_NE(help.out.find(text), std::string::npos) << text;
+  }
   const testing::Run version = RunProgram({"--version"});
   EXPECT_EQ(version.status, kExitOk);
   EXPECT_EQ(version.out.rfind("vellaro-sim ", 0), 0u);
+}
+
+// The lines of `text` from line `first` (from 0) on.
+std::vector<std::string> LinesFrom(const std::string& text, size_t first) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(first, lines.size())), lines.end()};
+}
+
+const std::vector<std::string_view> kRuns = {"--runs", "12", "--spins", "90",
+                                             "--seed", "5",  "--clock", "1700000000"};
+
+std::vector<std::string_view> With(std::vector<std::string_view> args,
+                                   std::initializer_list<std::string_view> more) {
+  args.insert(args.end(), more);
+  return args;
+}
+
+TEST(Runs, TheOutputIsTheSameForOneThreadAndTwo) {
+  for (const char* format : {"table", "csv", "json"}) {
+    const testing::Run one =
+        RunProgram(With(kRuns, {"--system", "all", "--threads", "1", "--format", format}));
+    const testing::Run two =
+        RunProgram(With(kRuns, {"--system", "all", "--threads", "2", "--format", format}));
+    EXPECT_EQ(one.status, kExitOk) << one.err;
+    EXPECT_EQ(one.out, two.out) << format;
+    EXPECT_EQ(one.err, two.err) << format;
+  }
+}
+
+TEST(Runs, AllSystemsGiveTheRowsOfSixSeparateRuns) {
+  const testing::Run all = RunProgram(With(kRuns, {"--system", "all", "--format", "csv"}));
+  ASSERT_EQ(all.status, kExitOk) << all.err;
+  const std::vector<std::string> rows = LinesFrom(all.out, 0);
+  ASSERT_EQ(rows.size(), 7u);  // the header, then one line per system
+  EXPECT_EQ(rows[0].rfind("system,evenings,spins,", 0), 0u);
+  EXPECT_NE(rows[0].find(",result_per_unit_staked,"), std::string::npos);
+  const char* systems[] = {"martingale", "parlay", "havrel", "quorvel", "blind", "up-trender"};
+  for (size_t s = 0; s < 6; ++s) {
+    const testing::Run alone = RunProgram(With(kRuns, {"--system", systems[s], "--format", "csv"}));
+    EXPECT_EQ(LinesFrom(alone.out, 0), (std::vector<std::string>{rows[0], rows[s + 1]}));
+    EXPECT_EQ(rows[s + 1].rfind(std::string(systems[s]) + ",12,90,", 0), 0u);
+  }
+}
+
+TEST(Runs, CsvKeepsTheSetupForStandardErrorAndTheTableAndJsonStateIt) {
+  const testing::Run csv = RunProgram(With(kRuns, {"--format", "csv", "--mode", "3"}));
+  const std::string setup =
+      "settings: --system martingale --base 1 --on-wins 1 --add-to-bet 1 --safe-level 0 --mode 3 "
+      "--learn 10 --clock 1700000000 --gap-ms 1000 --runs 12 --spins 90 --seed 5\n"
+      "clock: 1700000000, given with --clock\n"
+      "seed: 5, given with --seed\n"
+      "mode 3 chooses with random numbers seeded from the clock: the result depends on --clock\n";
+  EXPECT_EQ(csv.err, setup);
+  const testing::Run table = RunProgram(With(kRuns, {"--mode", "3"}));
+  EXPECT_EQ(table.err, "");
+  EXPECT_EQ(
+      table.out.rfind(
+          "vellaro-sim: 12 evenings of 90 spins of a fair single-zero wheel\n" + setup + "\n", 0),
+      0u)
+      << table.out;
+  EXPECT_NE(table.out.find("\nhouse edge  "), std::string::npos);
+  const testing::Run json = RunProgram(With(kRuns, {"--format", "json"}));
+  EXPECT_EQ(json.out.rfind("{\n  \"settings\": {\"system\": \"martingale\", \"base\": 1,", 0), 0u);
+  EXPECT_NE(json.out.find("\"seed\": 5, \"seed_given\": true"), std::string::npos);
+  EXPECT_NE(json.out.find("\"clock\": 1700000000, \"clock_given\": true"), std::string::npos);
+  EXPECT_NE(json.out.find("\"result_depends_on_clock\": false"), std::string::npos);
+  EXPECT_NE(json.out.find("\"house_edge\": -0.027027"), std::string::npos);
+  EXPECT_NE(json.out.find("{\"system\": \"martingale\", \"evenings\": 12, \"spins\": 90, "),
+            std::string::npos);
+}
+
+TEST(Runs, WithoutSeedOrClockTheDrawnOnesAreStatedAndRepeatTheRun) {
+  const Host host = testing::TestHost(1'650'000'000);
+  const testing::Run drawn = RunOn(host, {"--runs", "3", "--spins", "40", "--mode", "4"});
+  ASSERT_EQ(drawn.status, kExitOk) << drawn.err;
+  EXPECT_NE(drawn.out.find("\nseed: 4242, drawn for this run; --seed 4242 repeats it\n"),
+            std::string::npos);
+  EXPECT_NE(
+      drawn.out.find("\nclock: 1650000000, the time of this run; --clock 1650000000 repeats it\n"),
+      std::string::npos);
+  const testing::Run repeated = RunProgram(
+      {"--runs", "3", "--spins", "40", "--mode", "4", "--seed", "4242", "--clock", "1650000000"});
+  EXPECT_EQ(LinesFrom(drawn.out, 4), LinesFrom(repeated.out, 4));
+  // Mode 4 draws from the clock: another clock, another result.
+  const testing::Run other = RunProgram(
+      {"--runs", "3", "--spins", "40", "--mode", "4", "--seed", "4242", "--clock", "1650000001"});
+  EXPECT_NE(LinesFrom(other.out, 5), LinesFrom(repeated.out, 5));
+}
+
+TEST(Runs, AProgressLineOnlyWhenStandardErrorIsATerminal) {
+  Host terminal = testing::TestHost();
+  terminal.err_is_terminal = true;
+  int64_t now = 0;
+  terminal.steady_ns = [&now] { return now += 1'000'000'000; };
+  const testing::Run shown = RunOn(terminal, {"--runs", "4", "--spins", "50", "--seed", "1"});
+  EXPECT_EQ(shown.status, kExitOk);
+  EXPECT_EQ(shown.err.rfind("\r", 0), 0u);
+  EXPECT_NE(shown.err.find("100.0 % done, "), std::string::npos) << shown.err;
+  EXPECT_NE(shown.err.find(" spins/s, 0:00:00 left"), std::string::npos);
+  EXPECT_EQ(shown.err.back(), '\r');  // blanked: nothing of it stays
+  EXPECT_EQ(shown.out, RunProgram({"--runs", "4", "--spins", "50", "--seed", "1"}).out);
+  EXPECT_EQ(RunProgram({"--runs", "4", "--spins", "50", "--seed", "1"}).err, "");
+}
+
+TEST(Runs, BadCountsAreRefusedWithTheirRange) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string err;
+  };
+  const std::string runs = "--runs takes a whole number from 1 to 9223372036854775807, not ";
+  const std::string spins = "--spins takes a whole number from 1 to 4294967296, not ";
+  const std::string threads = "--threads takes a whole number from 1 to 256, not ";
+  const Case cases[] = {
+      {{"--runs", "0", "--spins", "5"}, runs + "'0'"},
+      {{"--runs", "-3", "--spins", "5"}, runs + "'-3'"},
+      {{"--runs", "many", "--spins", "5"}, runs + "'many'"},
+      {{"--runs", "9223372036854775808", "--spins", "1"}, runs + "'9223372036854775808'"},
+      {{"--runs", "5", "--spins", "0"}, spins + "'0'"},
+      {{"--runs", "5", "--spins", "-1"}, spins + "'-1'"},
+      {{"--runs", "5", "--spins", "1e3"}, spins + "'1e3'"},
+      {{"--runs", "5", "--spins", "4294967297"}, spins + "'4294967297'"},
+      {{"--runs", "2147483648", "--spins", "4294967296"},
+       "--runs times --spins is more spins than a 64-bit counter holds; keep it at most "
+       "9223372036854775807"},
+      {{"--runs", "5", "--spins", "5", "--threads", "0"}, threads + "'0'"},
+      {{"--runs", "5", "--spins", "5", "--threads", "-2"}, threads + "'-2'"},
+      {{"--runs", "5", "--spins", "5", "--threads", "two"}, threads + "'two'"},
+      {{"--runs", "5", "--spins", "5", "--threads", "257"}, threads + "'257'"},
+      {{"--runs", "5", "--spins", "5", "--format", "xml"},
+       "--format takes one of table, csv, json, not 'xml'"},
+      {{"--runs", "5"}, "--runs needs --spins"},
+      {{"--spins", "5"}, "--spins goes with --runs"},
+      {{"--runs", "5", "--spins", "5", "--random", "5"}, "--runs and --random do not go together"},
+      {{"--runs", "5", "--spins", "5", "--summary"},
+       "--summary is for one replay; --runs prints its own report"},
+      {{"--runs", "5", "--spins", "5", "log.txt"},
+       "--runs replaces the input file; drop 'log.txt'"},
+      {{"--threads", "2"}, "--threads goes with --runs"},
+      {{"--format", "csv"}, "--format goes with --runs"},
+      {{"--system", "all"}, "--system all goes with --runs"},
+      {{"--system", "all", "--random", "9"}, "--system all goes with --runs"},
+  };
+  for (const Case& c : cases) {
+    const testing::Run run = RunProgram(c.args);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vellaro-sim: " + c.err + "\n");
+  }
+  // The largest product that fits is accepted (and not run here).
+  EXPECT_EQ(ParseCommandLine({"--runs", "2147483647", "--spins", "4294967296"}).runs, 2147483647u);
+}
+
+TEST(Program, ARandomReplayWithoutSeedDrawsOneAndSaysSo) {
+  const testing::Run drawn = RunProgram({"--random", "30", "--clock", "9"});
+  EXPECT_EQ(drawn.status, kExitOk);
+  EXPECT_EQ(drawn.out, RunProgram({"--random", "30", "--seed", "4242", "--clock", "9"}).out);
+  EXPECT_EQ(drawn.err, "vellaro-sim: seed 4242 drawn for this run; --seed 4242 repeats it\n");
+
+  const testing::Run summary = RunProgram({"--random", "30", "--summary", "--mode", "1"});
+  EXPECT_EQ(summary.err, "");
+  EXPECT_EQ(summary.out.rfind(
+                "settings: --system martingale --base 1 --on-wins 1 --add-to-bet 1 --safe-level 0 "
+                "--mode 1 --learn 10 --clock 1700000000 --gap-ms 1000 --random 30 --seed 4242\n"
+                "clock: 1700000000, the time of this run; --clock 1700000000 repeats it\n"
+                "seed: 4242, drawn for this run; --seed 4242 repeats it\n"
+                "mode 1 chooses with random numbers seeded from the clock: the result depends on "
+                "--clock\n"
+                "spins: 30\n",
+                0),
+            0u)
+      << summary.out;
+  EXPECT_NE(summary.out.find("\nnet result of the shown bets, from 0: "), std::string::npos);
+  EXPECT_EQ(summary.out.find("\nfinal balance"), std::string::npos);
+}
+
+TEST(Program, ATraceOfAModeThatDrawsNamesTheClockWhenItWasNotGiven) {
+  const testing::Run run = RunProgram({"--mode", "3"}, kLog);
+  EXPECT_EQ(run.status, kExitOk);
+  EXPECT_EQ(run.err,
+            "vellaro-sim: mode 3 chooses with random numbers seeded from the clock; --clock "
+            "1700000000 repeats this run\n");
+  EXPECT_EQ(run.out, RunProgram({"--mode", "3", "--clock", "1700000000"}, kLog, 5).out);
+  EXPECT_EQ(RunProgram({"--mode", "3", "--clock", "1700000000"}, kLog).err, "");
+  EXPECT_EQ(RunProgram({"--mode", "2"}, kLog).err, "");
 }
 
 }  // namespace

@@ -21,16 +21,33 @@ struct Run {
   std::string err;
 };
 
-// The program with `args`, `input` on standard input and the clock at `now_s`.
-inline Run RunProgram(const std::vector<std::string_view>& args, const std::string& input = "",
-                      uint32_t now_s = 1'700'000'000) {
+// A machine where standard error is no terminal, the seed drawn is 4242 and time stands
+// still.
+inline Host TestHost(uint32_t now_s = 1'700'000'000) {
+  Host host;
+  host.now_s = now_s;
+  host.draw_seed = [] { return uint64_t{4242}; };
+  host.steady_ns = [] { return int64_t{0}; };
+  host.cores = 2;
+  return host;
+}
+
+// The program with `args`, `input` on standard input, on `host`.
+inline Run RunOn(const Host& host, const std::vector<std::string_view>& args,
+                 const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out, err;
   Run run;
-  run.status = RunSim(args, in, out, err, now_s);
+  run.status = RunSim(args, in, out, err, host);
   run.out = out.str();
   run.err = err.str();
   return run;
+}
+
+// The program with `args`, `input` on standard input and the clock at `now_s`.
+inline Run RunProgram(const std::vector<std::string_view>& args, const std::string& input = "",
+                      uint32_t now_s = 1'700'000'000) {
+  return RunOn(TestHost(now_s), args, input);
 }
 
 }  // namespace vellaro::sim::testing

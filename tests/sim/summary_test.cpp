@@ -60,10 +60,9 @@ TEST(Summary, CountsOnlyShownBetsAndTakesUndoneSpinsBack) {
             "shown bets lost: 1\n"
             "bet still open at the end: none\n"
             "units staked on settled bets: 6\n"
-            "actual result of the shown bets: -2 units\n"
+            "net result of the shown bets, from 0: -2 units\n"
             "expected result at the house edge of 1 unit in 37 (2.70 %): -0.16 units\n"
-            "final balance: 999999\n"
-            "lowest balance: 999991\n"
+            "internal balance of the engine, not a result: final 999999, lowest 999991\n"
             "highest stake shown: 8\n"
             "longest losing streak: 3\n");
 }

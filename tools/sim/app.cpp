@@ -1,16 +1,23 @@
 #include "tools/sim/app.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 
+#include "tools/sim/evenings.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
+#include "tools/sim/progress.h"
 #include "tools/sim/replay.h"
+#include "tools/sim/report.h"
+#include "tools/sim/run_setup.h"
+#include "tools/sim/statistics.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
 
@@ -46,10 +53,75 @@ std::optional<std::string> ReadInput(const std::string& file, std::istream& in, 
   }
 }
 
+// The Monte Carlo report of --runs.
+int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, const Host& host) {
+  const CommandLine& line = setup.line;
+  EveningsPlan plan;
+  plan.options.settings = line.settings;
+  plan.options.timing = {*line.clock_s, line.gap_ms};
+  if (line.all_systems) {
+    for (int system = 0; system < kSystems; ++system) plan.systems.push_back(system);
+  } else {
+    plan.systems.push_back(line.settings.system);
+  }
+  plan.evenings = *line.runs;
+  plan.spins = *line.spins_per_run;
+  plan.seed = *line.seed;
+  plan.threads = line.threads.value_or(host.cores);
+
+  std::optional<ProgressLine> progress;
+  ProgressReport report_progress;
+  if (host.err_is_terminal) {
+    const unsigned __int128 total =
+        static_cast<unsigned __int128>(plan.evenings) * plan.spins * plan.systems.size();
+    progress.emplace(err, static_cast<uint64_t>(std::min<unsigned __int128>(total, UINT64_MAX)),
+                     host.steady_ns);
+    report_progress = [&progress](uint64_t done) { progress->Show(done); };
+  }
+  std::vector<std::vector<Evening>> evenings;
+  try {
+    evenings = PlayEvenings(plan, report_progress);
+  } catch (const std::bad_alloc&) {
+    if (progress) progress->Clear();
+    err << kProgram << ": not enough memory to keep " << plan.evenings << " evenings of "
+        << plan.systems.size() << (plan.systems.size() == 1 ? " system" : " systems") << " ("
+        << sizeof(Evening) << " bytes each); ask for fewer --runs\n";
+    return kExitFailed;
+  }
+  if (progress) progress->Clear();
+
+  std::vector<SystemSpread> spreads;
+  for (size_t s = 0; s < plan.systems.size(); ++s) {
+    spreads.push_back({plan.systems[s], plan.spins, SpreadOf(evenings[s])});
+  }
+  WriteReport(out, err, setup, spreads);
+  out.flush();
+  if (!out) {
+    err << kProgram << ": cannot write the output\n";
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+// With the trace on standard output, what a repeat of the run needs and the trace cannot
+// say goes to standard error.
+void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
+  const CommandLine& line = setup.line;
+  if (line.seed && !setup.seed_given) {
+    err << kProgram << ": seed " << *line.seed << " drawn for this run; --seed " << *line.seed
+        << " repeats it\n";
+  }
+  if (!setup.clock_given && ModeDrawsFromTheClock(line.settings.mode)) {
+    err << kProgram << ": mode " << line.settings.mode
+        << " chooses with random numbers seeded from the clock; --clock " << *line.clock_s
+        << " repeats this run\n";
+  }
+}
+
 }  // namespace
 
 int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, uint32_t now_s) {
+           std::ostream& err, const Host& host) {
   CommandLine line;
   try {
     line = ParseCommandLine(args);
@@ -65,11 +137,16 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     return out ? kExitOk : kExitFailed;
   }
 
+  RunSetup setup{line, line.clock_s.has_value(), line.seed.has_value()};
+  if (!line.clock_s) setup.line.clock_s = host.now_s;
+  if ((line.random_spins || line.runs) && !line.seed) setup.line.seed = host.draw_seed();
+  if (line.runs) return ReportEvenings(setup, out, err, host);
+
   // The whole log is checked before the first row goes out.
   std::vector<Entry> entries;
   std::unique_ptr<EntrySource> source;
   if (line.random_spins) {
-    source = std::make_unique<WheelSource>(*line.seed, *line.random_spins);
+    source = std::make_unique<WheelSource>(*setup.line.seed, *line.random_spins);
   } else {
     const std::optional<std::string> text = ReadInput(line.file, in, err);
     if (!text) return kExitBadInput;
@@ -84,13 +161,16 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
 
   ReplayOptions options;
   options.settings = line.settings;
-  options.timing = {line.clock_s.value_or(now_s), line.gap_ms};
+  options.timing = {*setup.line.clock_s, line.gap_ms};
 
   std::optional<Entry> refused;
   if (line.summary) {
     Summary summary;
     refused = Replay(options, *source, summary);
-    if (!refused) summary.Print(out);
+    if (!refused) {
+      PrintSetup(out, setup);
+      summary.Print(out);
+    }
   } else {
     TraceWriter trace(out);
     refused = Replay(options, *source, trace);
@@ -104,6 +184,7 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     err << kProgram << ": cannot write the output\n";
     return kExitFailed;
   }
+  if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;
 }
 

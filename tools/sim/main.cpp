@@ -1,7 +1,11 @@
+#include <unistd.h>
+
 #include <chrono>
 #include <exception>
 #include <iostream>
+#include <random>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "tools/sim/app.h"
@@ -10,10 +14,22 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const auto now = std::chrono::system_clock::now().time_since_epoch();
-  const auto now_s =
-      static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+
+  vellaro::sim::Host host;
+  host.now_s = static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+  host.draw_seed = [] {
+    std::random_device device;
+    return (uint64_t{device()} << 32) ^ device();
+  };
+  host.err_is_terminal = isatty(STDERR_FILENO) == 1;
+  host.steady_ns = [] {
+    return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                    std::chrono::steady_clock::now().time_since_epoch())
+                                    .count());
+  };
+  host.cores = std::max(1u, std::thread::hardware_concurrency());
   try {
-    return vellaro::sim::RunSim(args, std::cin, std::cout, std::cerr, now_s);
+    return vellaro::sim::RunSim(args, std::cin, std::cout, std::cerr, host);
   } catch (const std::exception& e) {
     // Only a broken engine gets here; say so rather than abort without a word.
     std::cerr << "vellaro-sim: " << e.what() << '\n';

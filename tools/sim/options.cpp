@@ -8,8 +8,11 @@ namespace vellaro::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kSystemWords = {"martingale", "parlay", "havrel",
-                                                          "quorvel",    "blind",  "up-trender"};
+// The six systems in the order of the window's box, then "all" for a Monte Carlo run.
+constexpr std::array<std::string_view, 7> kSystemWords = {
+    "martingale", "parlay", "havrel", "quorvel", "blind", "up-trender", "all"};
+constexpr size_t kAllSystems = 6;
+constexpr std::array<std::string_view, 3> kFormatWords = {"table", "csv", "json"};
 // In the order Less, Even, Red, Black, Odd, More: the chance index.
 constexpr std::array<std::string_view, 6> kChanceWords = {"less",  "even", "red",
                                                           "black", "odd",  "more"};
@@ -30,11 +33,16 @@ struct Option {
 constexpr uint64_t kMaxU32 = 4294967295u;
 constexpr uint64_t kMaxI32 = 2147483647u;
 constexpr uint64_t kMaxU64 = UINT64_MAX;
+constexpr uint64_t kMaxI64 = INT64_MAX;
 
 const Option kOptions[] = {
     {"--system", "NAME", 0, 0, kSystemWords,
-     [](CommandLine& c, uint64_t v) { c.settings.system = static_cast<int>(v); },
-     "betting system (default martingale)"},
+     [](CommandLine& c, uint64_t v) {
+       c.all_systems = v == kAllSystems;
+       if (!c.all_systems) c.settings.system = static_cast<int>(v);
+     },
+     "betting system (default martingale); all: each of the six\n"
+     "                      on the same evenings (with --runs)"},
     {"--base",
      "N",
      1,
@@ -108,7 +116,8 @@ const Option kOptions[] = {
      kMaxU32,
      {},
      [](CommandLine& c, uint64_t v) { c.clock_s = static_cast<uint32_t>(v); },
-     "start of the virtual time, seconds since 1970 (default now)"},
+     "start of the virtual time, seconds since 1970\n"
+     "                      (default now)"},
     {"--gap-ms",
      "N",
      0,
@@ -123,13 +132,42 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.random_spins = v; },
      "replay N spins of a fair wheel instead of FILE"},
+    {"--runs",
+     "N",
+     1,
+     kMaxI64,
+     {},
+     [](CommandLine& c, uint64_t v) { c.runs = v; },
+     "play N evenings of a fair wheel and report their spread"},
+    {"--spins",
+     "M",
+     1,
+     kMaxSpinsPerEvening,
+     {},
+     [](CommandLine& c, uint64_t v) { c.spins_per_run = v; },
+     "spins per evening (with --runs)"},
     {"--seed",
      "S",
      0,
      kMaxU64,
      {},
      [](CommandLine& c, uint64_t v) { c.seed = v; },
-     "the wheel's seed (with --random)"},
+     "the wheel's seed (with --random or --runs; default: drawn\n"
+     "                      and printed)"},
+    {"--threads",
+     "T",
+     1,
+     kMaxThreads,
+     {},
+     [](CommandLine& c, uint64_t v) { c.threads = static_cast<uint32_t>(v); },
+     "threads for --runs (default: one per core); the output\n"
+     "                      is the same for any T"},
+    {"--format", "FORMAT", 0, 0, kFormatWords,
+     [](CommandLine& c, uint64_t v) {
+       c.format = static_cast<Format>(v);
+       c.format_given = true;
+     },
+     "how --runs reports (default table)"},
     {"--summary",
      "",
      0,
@@ -167,7 +205,8 @@ std::string Joined(std::span<const std::string_view> words) {
   return text;
 }
 
-// Digits only: a sign or a blank is as wrong here as anywhere else in a number.
+// Digits only: a sign or a blank is as wrong here as anywhere else in a number. Every
+// refusal of a number states the range, whatever was wrong with it.
 uint64_t ParseValue(const Option& option, std::string_view text) {
   if (!option.words.empty()) {
     for (size_t i = 0; i < option.words.size(); ++i) {
@@ -179,17 +218,55 @@ uint64_t ParseValue(const Option& option, std::string_view text) {
   uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   const bool digits_only = !text.empty() && text.front() != '-' && text.front() != '+';
-  if (!digits_only || error == std::errc::invalid_argument || end != text.data() + text.size()) {
-    throw UsageError(std::string(option.name) + " takes a whole number, not " + Quoted(text));
-  }
-  if (error == std::errc::result_out_of_range || value < option.min || value > option.max) {
-    throw UsageError(std::string(option.name) + " takes " + std::to_string(option.min) + " to " +
-                     std::to_string(option.max) + ", not " + Quoted(text));
+  if (!digits_only || error != std::errc() || end != text.data() + text.size() ||
+      value < option.min || value > option.max) {
+    throw UsageError(std::string(option.name) + " takes a whole number from " +
+                     std::to_string(option.min) + " to " + std::to_string(option.max) + ", not " +
+                     Quoted(text));
   }
   return value;
 }
 
+// The options of the two wheels, --random (one replay) and --runs (many evenings), and of
+// what goes with each.
+void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_view>& file) {
+  if (line.runs && line.random_spins) throw UsageError("--runs and --random do not go together");
+  if (line.runs && !line.spins_per_run) throw UsageError("--runs needs --spins");
+  if (line.spins_per_run && !line.runs) throw UsageError("--spins goes with --runs");
+  if (line.runs) {
+    const unsigned __int128 total =
+        static_cast<unsigned __int128>(*line.runs) * *line.spins_per_run;
+    if (total > kMaxSpinsPerRun) {
+      throw UsageError(
+          "--runs times --spins is more spins than a 64-bit counter holds; keep it "
+          "at most " +
+          std::to_string(kMaxSpinsPerRun));
+    }
+    if (line.summary) throw UsageError("--summary is for one replay; --runs prints its own report");
+  }
+  if (line.seed && !line.random_spins && !line.runs) {
+    throw UsageError("--seed goes with --random or --runs");
+  }
+  if (!line.runs) {
+    if (line.threads) throw UsageError("--threads goes with --runs");
+    if (line.format_given) throw UsageError("--format goes with --runs");
+    if (line.all_systems) throw UsageError("--system all goes with --runs");
+  }
+  if ((line.random_spins || line.runs) && file) {
+    throw UsageError(std::string(line.runs ? "--runs" : "--random") +
+                     " replaces the input file; drop " + Quoted(*file));
+  }
+}
+
 }  // namespace
+
+std::string_view SystemWord(int system) {
+  return kSystemWords.at(static_cast<size_t>(system));
+}
+
+std::string_view ChanceWord(int chance) {
+  return kChanceWords.at(static_cast<size_t>(chance));
+}
 
 CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
   CommandLine line;
@@ -235,11 +312,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
   if (line.settings.cat_rows && line.settings.mode != 1 && line.settings.mode != 4) {
     throw UsageError("--cat-rows needs --mode 1 or 4");
   }
-  if (line.random_spins && !line.seed) throw UsageError("--random needs --seed");
-  if (line.seed && !line.random_spins) throw UsageError("--seed goes with --random");
-  if (line.random_spins && file) {
-    throw UsageError("--random replaces the input file; drop " + Quoted(*file));
-  }
+  CheckWheelOptions(line, file);
   if (file) line.file = std::string(*file);
   return line;
 }
@@ -247,19 +320,91 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
 std::string HelpText() {
   std::string text =
       "Usage: vellaro-sim [OPTIONS] [FILE]\n"
+      "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
+      "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--seed S] [--threads T]\n"
+      "                   [--format FORMAT]\n"
       "Replays a spin log (one number 0 to 36 or \"undo\" per line; FILE, or standard\n"
       "input when FILE is - or absent) through the game in virtual time and prints what\n"
-      "the window would have shown after every entry, as CSV.\n\nOptions:\n";
+      "the window would have shown after every entry, as CSV, or with --summary what it\n"
+      "came to. --random replays a fair single-zero wheel instead; --runs plays many\n"
+      "evenings of it and reports the spread of their results.\n\nOptions:\n";
   for (const Option& option : kOptions) {
     std::string left = "  " + std::string(option.name);
     if (!option.value_name.empty()) left += " " + std::string(option.value_name);
     left.resize(std::max<size_t>(left.size() + 1, 22), ' ');
     text += left + std::string(option.help) + "\n";
     if (!option.words.empty()) {
-      text += std::string(22, ' ') + std::string(option.value_name) + ": " + Joined(option.words) +
-              "\n";
+      // Wrapped within 80 columns, as a manual page made from this text expects.
+      std::string line = std::string(22, ' ') + std::string(option.value_name) + ":";
+      for (size_t i = 0; i < option.words.size(); ++i) {
+        const std::string word =
+            std::string(option.words[i]) + (i + 1 < option.words.size() ? "," : "");
+        if (line.size() + 1 + word.size() > 80) {
+          text += line + "\n";
+          line = std::string(24, ' ') + word;
+        } else {
+          line += " " + word;
+        }
+      }
+      text += line + "\n";
     }
   }
+  text +=
+      "\n"
+      "Money:\n"
+      "  The net result counts the bets that were shown, and so placed, only: each\n"
+      "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
+      "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
+      "  summary labels it as internal. No betting system changes the house edge: an\n"
+      "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"
+      "\n"
+      "Repeating a run:\n"
+      "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
+      "  their result depends on --clock (default: the time of the run). Without\n"
+      "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
+      "  and every setting as options that repeat the run; with the trace, a drawn\n"
+      "  seed or clock is named on standard error.\n"
+      "\n"
+      "The --runs report:\n"
+      "  N evenings of M spins each, every one a fresh game with the options above.\n"
+      "  With --system all the six systems play the same spins, evening by evening.\n"
+      "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
+      "  started at the seed, so the report is the same for any --threads. Per system\n"
+      "  it gives:\n"
+      "    evenings, spins      N, and M per evening\n"
+      "    mean_result          the mean net result of an evening, in units\n"
+      "    median_result, p5_result, p95_result\n"
+      "                         percentiles of the net result by nearest rank: the\n"
+      "                         smallest result that at least p % of the evenings do\n"
+      "                         not exceed (the median is the 50th)\n"
+      "    share_ahead          the share of evenings that end above 0\n"
+      "    mean_deepest_drawdown\n"
+      "                         the mean of each evening's largest fall of the net\n"
+      "                         result below its highest point so far, which starts at\n"
+      "                         0\n"
+      "    largest_stake        the largest stake shown on any evening\n"
+      "    units_staked         all stakes of the settled shown bets\n"
+      "    result_per_unit_staked, _low95, _high95\n"
+      "                         all net results over all units staked, with a 95 %\n"
+      "                         interval: the ratio of two means over independent\n"
+      "                         evenings, its standard error by the delta method\n"
+      "    house_edge           -1/37, for comparison\n"
+      "  Where rare long streaks bring huge stakes (Martingale, Parlay and Quorvel\n"
+      "  without limits), a few evenings decide the mean, and the interval, which\n"
+      "  assumes the spread is well measured, can miss the house edge until the\n"
+      "  evenings are very many. A bet still on show after an evening's last spin is\n"
+      "  never decided and is not counted. The table (default) puts the settings above\n"
+      "  the measures; JSON holds them under \"settings\"; CSV is a header line and one\n"
+      "  line per system, and its settings go to standard error. Shares are fractions\n"
+      "  in CSV and JSON. While it runs, a progress line is drawn on standard error\n"
+      "  when that is a terminal. Each evening is kept in memory, 32 bytes for each\n"
+      "  system.\n"
+      "\n"
+      "Exit status:\n"
+      "  0  done\n"
+      "  1  the output could not be written, or the engine failed\n"
+      "  2  a bad option, an unreadable or bad log, or an undo the window would not\n"
+      "     offer\n";
   return text;
 }
 

@@ -30,12 +30,32 @@ struct Timing {
   int32_t gap_ms = 1000;
 };
 
+// How a Monte Carlo report is written: an aligned table for a person, or CSV or JSON for
+// a script.
+enum class Format { kTable, kCsv, kJson };
+
+inline constexpr int kSystems = 6;
+
+// Every evening of a run is at most this many spins long: one evening's units staked, at
+// the largest stake the engine can show on every spin, then still fit a signed 64-bit
+// counter.
+inline constexpr uint64_t kMaxSpinsPerEvening = uint64_t{1} << 32;
+// All the spins of a run are counted in a signed 64-bit counter.
+inline constexpr uint64_t kMaxSpinsPerRun = INT64_MAX;
+inline constexpr uint64_t kMaxThreads = 256;
+
 struct CommandLine {
   Settings settings;
+  bool all_systems = false;         // --system all: every system on the same evenings
   std::optional<uint32_t> clock_s;  // unset: the current time
   int32_t gap_ms = 1000;
   std::optional<uint64_t> random_spins;
-  std::optional<uint64_t> seed;
+  std::optional<uint64_t> seed;  // unset with --random or --runs: one is drawn
+  std::optional<uint64_t> runs;  // --runs: the Monte Carlo report
+  std::optional<uint64_t> spins_per_run;
+  std::optional<uint32_t> threads;  // unset: every core
+  Format format = Format::kTable;
+  bool format_given = false;
   bool summary = false;
   bool help = false;
   bool version = false;
@@ -54,5 +74,10 @@ class UsageError : public std::runtime_error {
 CommandLine ParseCommandLine(const std::vector<std::string_view>& args);
 
 std::string HelpText();
+
+// The name --system takes for system index `system` ("martingale", ...).
+std::string_view SystemWord(int system);
+// The name --trend takes for chance index `chance` ("less", ...).
+std::string_view ChanceWord(int chance);
 
 }  // namespace vellaro::sim

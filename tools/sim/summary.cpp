@@ -64,13 +64,15 @@ void Summary::Print(std::ostream& out) const {
     out << "none\n";
   }
   out << "units staked on settled bets: " << counts_.units_staked << '\n';
-  out << "actual result of the shown bets: " << (counts_.result > 0 ? "+" : "") << counts_.result
-      << " units\n";
+  out << "net result of the shown bets, from 0: " << (counts_.result > 0 ? "+" : "")
+      << counts_.result << " units\n";
   out << "expected result at the house edge of 1 unit in 37 (2.70 %): ";
   PrintHundredths(out, expected_hundredths);
   out << " units\n";
-  out << "final balance: " << balance_ << '\n';
-  out << "lowest balance: " << lowest_balance_ << '\n';
+  // The engine's ledger is 32 bits wide, starts at 1000000 and credits the wins of bets
+  // that were tracked but never shown: it is no one's money, and is labelled so.
+  out << "internal balance of the engine, not a result: final " << balance_ << ", lowest "
+      << lowest_balance_ << '\n';
   out << "highest stake shown: " << highest_stake_ << '\n';
   out << "longest losing streak: " << longest_losing_streak_ << '\n';
 }

@@ -1,0 +1,56 @@
+#include "tools/sim/evening.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/sim/wheel.h"
+
+namespace vellaro::sim {
+namespace {
+
+Row SpinRow(Result result, bool shown, int32_t stake) {
+  Row row;
+  row.entry = {1, 5};
+  row.result = result;
+  row.shown = shown;
+  row.stake = stake;
+  return row;
+}
+
+TEST(EveningTally, CountsShownBetsAndTheDeepestFallFromAPeakThatStartsAtZero) {
+  EveningTally tally;
+  tally.Add(SpinRow(Result::kNone, true, 1));   // 1 goes out
+  tally.Add(SpinRow(Result::kLoss, true, 2));   // -1: below the starting peak of 0
+  tally.Add(SpinRow(Result::kWin, true, 1));    // +1
+  tally.Add(SpinRow(Result::kWin, true, 4));    // +2, the peak
+  tally.Add(SpinRow(Result::kWin, false, 9));   // +6; nothing shown next
+  tally.Add(SpinRow(Result::kLoss, true, 3));   // a tracked loss costs nothing
+  tally.Add(SpinRow(Result::kLoss, true, 5));   // +3: down 3 from 6
+  tally.Add(SpinRow(Result::kLoss, true, 16));  // -2: down 8 from 6
+  tally.Add(SpinRow(Result::kWin, true, 40));   // +14; 40 stays open
+  const Evening e = tally.evening();
+  EXPECT_EQ(e.result, 14);
+  EXPECT_EQ(e.units_staked, 1 + 2 + 1 + 4 + 3 + 5 + 16);
+  EXPECT_EQ(e.deepest_drawdown, 8);
+  EXPECT_EQ(e.largest_stake, 40);  // shown, though never decided
+
+  EveningTally losing;
+  losing.Add(SpinRow(Result::kNone, true, 1));
+  losing.Add(SpinRow(Result::kLoss, true, 2));
+  losing.Add(SpinRow(Result::kLoss, false, 4));
+  EXPECT_EQ(losing.evening().deepest_drawdown, 3);
+  EXPECT_EQ(losing.evening().result, -3);
+}
+
+TEST(EveningSeed, IsTheNextOutputOfSplitMix64StartedAtTheSeed) {
+  for (const uint64_t seed : {uint64_t{0}, uint64_t{7}, UINT64_MAX}) {
+    Wheel generator(seed);
+    for (uint64_t index = 0; index < 5; ++index) {
+      EXPECT_EQ(EveningSeed(seed, index), generator.NextBits()) << seed << ' ' << index;
+    }
+  }
+  // Written out for seed 0: SplitMix64's first output.
+  EXPECT_EQ(EveningSeed(0, 0), 0xe220a8397b1dcdafu);
+}
+
+}  // namespace
+}  // namespace vellaro::sim

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "tools/sim/replay.h"
+#include "tools/sim/summary.h"
+
+namespace vellaro::sim {
+
+// What one evening came to for the player: only the bets that were shown (and so placed
+// and debited) count, from 0 at the start of the evening, in whole units.
+struct Evening {
+  int64_t result = 0;            // wins less losses of the settled shown bets
+  int64_t units_staked = 0;      // the stakes of those bets
+  int64_t deepest_drawdown = 0;  // the largest fall of `result` below its running peak
+  int32_t largest_stake = 0;     // the largest stake shown, settled or not
+  // A session limit that ends an evening early will be recorded here, one share per
+  // limit in the report; until such limits exist every evening runs all its spins.
+
+  friend bool operator==(const Evening&, const Evening&) = default;
+};
+
+// Counts an evening from the rows of its replay. The money comes from Summary, so a
+// Monte Carlo evening and a --summary of the same spins agree to the unit. The running
+// peak starts at 0: a first loss is already a drawdown. A bet still on show after the
+// last spin is never decided and counts nowhere but in the largest stake.
+class EveningTally final : public RowSink {
+ public:
+  void Add(const Row& row) override;
+  Evening evening() const;
+
+ private:
+  Summary summary_;
+  int64_t peak_ = 0;
+  int64_t deepest_drawdown_ = 0;
+};
+
+// The wheel seed of evening `index` (from 0) of a run with seed `seed`: output number
+// index + 1 of SplitMix64 started at `seed`, i.e. mix(seed + (index + 1) * 0x9e3779b97f4a7c15)
+// with SplitMix64's mixing function. Each evening's spins depend only on the run's seed and
+// the evening's index, never on which thread plays it.
+uint64_t EveningSeed(uint64_t seed, uint64_t index);
+
+}  // namespace vellaro::sim

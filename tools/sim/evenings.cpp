@@ -1,0 +1,113 @@
+#include "tools/sim/evenings.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace vellaro::sim {
+
+namespace {
+
+// What the threads share. Each evening's results land in their own slots, so only the
+// counters and the first failure need care.
+struct Shared {
+  Shared(const EveningsPlan& p, std::vector<std::vector<Evening>>& r) : plan(p), results(r) {}
+  const EveningsPlan& plan;
+  std::vector<std::vector<Evening>>& results;
+  std::atomic<uint64_t> next_evening{0};
+  std::atomic<uint64_t> spins_done{0};
+  std::atomic<bool> failed{false};
+  std::mutex mutex;
+  std::condition_variable all_done;
+  unsigned threads_running = 0;
+  std::exception_ptr failure;
+};
+
+// Counts the rows into the shared progress in batches: one atomic add per row would be
+// felt at millions of rows per second on every core.
+class CountingTally final : public RowSink {
+ public:
+  explicit CountingTally(std::atomic<uint64_t>& done) : done_(done) {}
+  ~CountingTally() override { done_ += pending_; }
+  void Add(const Row& row) override {
+    tally_.Add(row);
+    if (++pending_ == kBatch) {
+      done_ += pending_;
+      pending_ = 0;
+    }
+  }
+  Evening evening() const { return tally_.evening(); }
+
+ private:
+  static constexpr uint64_t kBatch = 4096;
+  std::atomic<uint64_t>& done_;
+  uint64_t pending_ = 0;
+  EveningTally tally_;
+};
+
+void PlayEveningsOnThisThread(Shared& shared) {
+  const EveningsPlan& plan = shared.plan;
+  ReplayOptions options = plan.options;
+  while (!shared.failed) {
+    const uint64_t index = shared.next_evening++;
+    if (index >= plan.evenings) break;
+    const uint64_t seed = EveningSeed(plan.seed, index);
+    for (size_t s = 0; s < plan.systems.size(); ++s) {
+      options.settings.system = plan.systems[s];
+      WheelSource wheel(seed, plan.spins);
+      CountingTally tally(shared.spins_done);
+      // A fair wheel never asks for an undo, so nothing can be refused.
+      Replay(options, wheel, tally);
+      shared.results[s][index] = tally.evening();
+    }
+  }
+}
+
+void Worker(Shared& shared) {
+  try {
+    PlayEveningsOnThisThread(shared);
+  } catch (...) {
+    const std::lock_guard lock(shared.mutex);
+    if (!shared.failure) shared.failure = std::current_exception();
+    shared.failed = true;
+  }
+  const std::lock_guard lock(shared.mutex);
+  --shared.threads_running;
+  shared.all_done.notify_all();
+}
+
+}  // namespace
+
+std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
+                                               const ProgressReport& progress,
+                                               std::chrono::milliseconds interval) {
+  std::vector<std::vector<Evening>> results(plan.systems.size(),
+                                            std::vector<Evening>(plan.evenings));
+  Shared shared(plan, results);
+  const unsigned threads = static_cast<unsigned>(
+      std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
+  shared.threads_running = threads;
+  std::vector<std::jthread> workers;
+  workers.reserve(threads);
+  for (unsigned t = 0; t < threads; ++t) workers.emplace_back([&shared] { Worker(shared); });
+
+  {
+    std::unique_lock lock(shared.mutex);
+    while (!shared.all_done.wait_for(lock, interval, [&] { return shared.threads_running == 0; })) {
+      if (progress) {
+        lock.unlock();
+        progress(shared.spins_done);
+        lock.lock();
+      }
+    }
+  }
+  workers.clear();  // joins
+  if (shared.failure) std::rethrow_exception(shared.failure);
+  if (progress) progress(shared.spins_done);
+  return results;
+}
+
+}  // namespace vellaro::sim

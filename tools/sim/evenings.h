@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "tools/sim/evening.h"
+#include "tools/sim/replay.h"
+
+namespace vellaro::sim {
+
+// Many evenings of a fair wheel, each replayed through a fresh game in virtual time.
+struct EveningsPlan {
+  ReplayOptions options;     // for every evening; the system is set from `systems`
+  std::vector<int> systems;  // each plays the same evenings: the comparison is paired
+  uint64_t evenings = 0;
+  uint64_t spins = 0;  // per evening
+  uint64_t seed = 0;   // evening i plays the wheel EveningSeed(seed, i)
+  unsigned threads = 1;
+};
+
+// Told how many spins (over all systems) have been replayed so far.
+using ProgressReport = std::function<void(uint64_t spins_done)>;
+
+// Plays the plan on `plan.threads` threads, which take the next evening as they become
+// free. Returns, for each system of the plan, its evenings in index order: the same for
+// any number of threads. While it waits, the calling thread passes the spins done so far
+// to `progress` (when set) every `interval`, and once more at the end.
+// Rethrows the first failure of the engine on any thread, after all have stopped.
+std::vector<std::vector<Evening>> PlayEvenings(
+    const EveningsPlan& plan, const ProgressReport& progress = {},
+    std::chrono::milliseconds interval = std::chrono::milliseconds(250));
+
+}  // namespace vellaro::sim

@@ -1,0 +1,272 @@
+#include "tools/sim/report.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vellaro::sim {
+
+namespace {
+
+// A table shows shares as percentages; CSV and JSON give plain fractions to scripts.
+enum class Style { kTable, kScript };
+
+std::string Fixed(double value, int places) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", places, value);
+  return text;
+}
+
+std::string Share(__int128 count, __int128 of, Style style) {
+  return style == Style::kTable ? Decimal(count * 100, of, 2) + " %" : Decimal(count, of, 6);
+}
+
+std::optional<std::string> Ratio(std::optional<double> value, Style style) {
+  if (!value) return std::nullopt;
+  return style == Style::kTable ? Fixed(*value * 100, 2) + " %" : Fixed(*value, 6);
+}
+
+std::optional<std::string> Bound(const Spread& s, bool high, Style style) {
+  if (!s.standard_error) return std::nullopt;
+  return Ratio(high ? s.high95() : s.low95(), style);
+}
+
+// One measure of the report: its name for scripts, its label in the table and its value,
+// none where there is nothing to measure (nothing staked, or one evening for an interval).
+// A session limit adds a column here for its share of evenings stopped.
+struct Column {
+  std::string_view key;
+  std::string_view label;
+  std::optional<std::string> (*value)(const SystemSpread&, Style);
+  bool text = false;  // quoted in JSON
+};
+
+const Column kColumns[] = {
+    {"system", "system",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return std::string(SystemWord(s.system));
+     },
+     true},
+    {"evenings", "evenings",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Whole(s.spread.evenings);
+     }},
+    {"spins", "spins per evening",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Whole(s.spins_per_evening);
+     }},
+    {"mean_result", "net result, mean",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Decimal(s.spread.total_result, s.spread.evenings, 2);
+     }},
+    {"median_result", "net result, median",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Whole(s.spread.median);
+     }},
+    {"p5_result", "net result, 5th percentile",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> { return Whole(s.spread.p5); }},
+    {"p95_result", "net result, 95th percentile",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Whole(s.spread.p95);
+     }},
+    {"share_ahead", "evenings ending ahead",
+     [](const SystemSpread& s, Style style) -> std::optional<std::string> {
+       return Share(s.spread.evenings_ahead, s.spread.evenings, style);
+     }},
+    {"mean_deepest_drawdown", "deepest drawdown, mean",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Decimal(s.spread.total_deepest_drawdown, s.spread.evenings, 2);
+     }},
+    {"largest_stake", "largest stake shown",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Whole(s.spread.largest_stake);
+     }},
+    {"units_staked", "units staked",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Whole(s.spread.units_staked);
+     }},
+    {"result_per_unit_staked", "result per unit staked",
+     [](const SystemSpread& s, Style style) { return Ratio(s.spread.result_per_unit, style); }},
+    {"result_per_unit_staked_low95", "  95 % interval, low",
+     [](const SystemSpread& s, Style style) { return Bound(s.spread, false, style); }},
+    {"result_per_unit_staked_high95", "  95 % interval, high",
+     [](const SystemSpread& s, Style style) { return Bound(s.spread, true, style); }},
+    {"house_edge", "house edge",
+     [](const SystemSpread&, Style style) { return Ratio(kHouseEdge, style); }},
+};
+
+void WriteCsv(std::ostream& out, const std::vector<SystemSpread>& systems) {
+  std::string line;
+  for (const Column& column : kColumns) {
+    if (!line.empty()) line += ',';
+    line += column.key;
+  }
+  out << line << '\n';
+  for (const SystemSpread& system : systems) {
+    line.clear();
+    for (const Column& column : kColumns) {
+      if (&column != &kColumns[0]) line += ',';
+      line += column.value(system, Style::kScript).value_or("");
+    }
+    out << line << '\n';
+  }
+}
+
+void WriteTable(std::ostream& out, const RunSetup& setup,
+                const std::vector<SystemSpread>& systems) {
+  const CommandLine& c = setup.line;
+  out << "vellaro-sim: " << c.runs.value_or(0) << " evenings of " << c.spins_per_run.value_or(0)
+      << " spins of a fair single-zero wheel\n";
+  PrintSetup(out, setup);
+  out << '\n';
+
+  // Measures down, systems across: six systems fit the width of a terminal this way.
+  size_t label_width = 0;
+  for (const Column& column : kColumns) label_width = std::max(label_width, column.label.size());
+  std::vector<std::vector<std::string>> cells(systems.size());
+  std::vector<size_t> widths(systems.size());
+  for (size_t s = 0; s < systems.size(); ++s) {
+    for (const Column& column : kColumns) {
+      cells[s].push_back(column.value(systems[s], Style::kTable).value_or("n/a"));
+      widths[s] = std::max(widths[s], cells[s].back().size());
+    }
+  }
+  for (size_t row = 0; row < std::size(kColumns); ++row) {
+    std::string line(row == 0 ? std::string_view() : kColumns[row].label);
+    line.resize(label_width, ' ');
+    for (size_t s = 0; s < systems.size(); ++s) {
+      const std::string& cell = cells[s][row];
+      line += std::string(widths[s] + 3 - cell.size(), ' ') + cell;
+    }
+    out << line << '\n';
+  }
+  out << '\n'
+      << "Net result: the bets shown (and so placed) only, in units, from 0 at the start of\n"
+         "each evening; a bet still on show after the last spin is not counted. Percentiles\n"
+         "by nearest rank. Deepest drawdown: the largest fall of the net result below its\n"
+         "highest point so far, which starts at 0. Result per unit staked: all net results\n"
+         "over all units staked, with a 95 % interval across evenings. No betting system\n"
+         "changes the house edge of 1 unit in 37 on an even-money chance. Where rare long\n"
+         "streaks bring huge stakes (the doubling and tripling systems without limits), a\n"
+         "few evenings decide the mean, and the mean and its interval can lie far from the\n"
+         "house edge until the evenings are very many.\n";
+}
+
+void JsonField(std::string& json, std::string_view key, std::string_view value) {
+  json += "\"";
+  json += key;
+  json += "\": ";
+  json += value;
+}
+
+std::string Quoted(std::string_view text) {
+  // Every text here is a fixed word or a list of options: nothing needs escaping.
+  return "\"" + std::string(text) + "\"";
+}
+
+std::string_view Bool(bool value) {
+  return value ? "true" : "false";
+}
+
+void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
+  const CommandLine& c = setup.line;
+  const Settings& s = c.settings;
+  std::string trends = "[";
+  for (int chance : s.trends) {
+    if (trends.size() > 1) trends += ", ";
+    trends += Quoted(ChanceWord(chance));
+  }
+  trends += "]";
+  const std::pair<std::string_view, std::string> settings[] = {
+      {"system", Quoted(c.all_systems ? "all" : SystemWord(s.system))},
+      {"base", std::to_string(s.base)},
+      {"on_wins", std::to_string(s.on_wins)},
+      {"add_to_bet", std::to_string(s.add_to_bet)},
+      {"safe_level", std::to_string(s.safe_level)},
+      {"auto_reset", std::string(Bool(s.auto_reset))},
+      {"min_profit", std::string(Bool(s.min_profit))},
+      {"trends", trends},
+      {"mode", std::to_string(s.mode)},
+      {"learn", std::to_string(s.learn)},
+      {"cat_rows", std::string(Bool(s.cat_rows))},
+      {"clock", std::to_string(c.clock_s.value_or(0))},
+      {"clock_given", std::string(Bool(setup.clock_given))},
+      {"gap_ms", std::to_string(c.gap_ms)},
+      {"runs", std::to_string(c.runs.value_or(0))},
+      {"spins", std::to_string(c.spins_per_run.value_or(0))},
+      {"seed", std::to_string(c.seed.value_or(0))},
+      {"seed_given", std::string(Bool(setup.seed_given))},
+      {"repeat", Quoted(RepeatingOptions(setup))},
+  };
+  std::string json = "{\n  \"settings\": {";
+  for (const auto& [key, value] : settings) {
+    if (key != settings[0].first) json += ", ";
+    JsonField(json, key, value);
+  }
+  json += "},\n  ";
+  JsonField(json, "result_depends_on_clock", Bool(ModeDrawsFromTheClock(s.mode)));
+  json += ",\n  ";
+  JsonField(json, "house_edge", *Ratio(kHouseEdge, Style::kScript));
+  json += ",\n  \"systems\": [";
+  for (const SystemSpread& system : systems) {
+    json += &system == &systems.front() ? "\n    {" : ",\n    {";
+    for (const Column& column : kColumns) {
+      if (&column != &kColumns[0]) json += ", ";
+      const std::optional<std::string> value = column.value(system, Style::kScript);
+      JsonField(json, column.key, !value ? "null" : column.text ? Quoted(*value) : *value);
+    }
+    json += "}";
+  }
+  json += "\n  ]\n}\n";
+  out << json;
+}
+
+}  // namespace
+
+std::string Whole(__int128 value) {
+  const bool negative = value < 0;
+  // Digit by digit from the remainder's magnitude, so the most negative value works too.
+  std::string digits;
+  do {
+    const int digit = static_cast<int>(value % 10);
+    digits += static_cast<char>('0' + (digit < 0 ? -digit : digit));
+    value /= 10;
+  } while (value != 0);
+  if (negative) digits += '-';
+  std::reverse(digits.begin(), digits.end());
+  return digits;
+}
+
+std::string Decimal(__int128 numerator, __int128 denominator, int places) {
+  __int128 scale = 1;
+  for (int i = 0; i < places; ++i) scale *= 10;
+  const bool negative = numerator < 0;
+  const __int128 magnitude = negative ? -numerator : numerator;
+  const __int128 scaled = (magnitude * scale * 2 + denominator) / (denominator * 2);
+  std::string text = (negative && scaled != 0 ? "-" : "") + Whole(scaled / scale);
+  if (places > 0) {
+    std::string fraction = Whole(scaled % scale);
+    text += '.' + std::string(static_cast<size_t>(places) - fraction.size(), '0') + fraction;
+  }
+  return text;
+}
+
+void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
+                 const std::vector<SystemSpread>& systems) {
+  switch (setup.line.format) {
+    case Format::kCsv:
+      PrintSetup(err, setup);
+      WriteCsv(out, systems);
+      return;
+    case Format::kJson:
+      WriteJson(out, setup, systems);
+      return;
+    case Format::kTable:
+      WriteTable(out, setup, systems);
+      return;
+  }
+}
+
+}  // namespace vellaro::sim

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "tools/sim/run_setup.h"
+#include "tools/sim/statistics.h"
+
+namespace vellaro::sim {
+
+// The spread of one system's evenings, as the report lists it.
+struct SystemSpread {
+  int system = 0;
+  uint64_t spins_per_evening = 0;
+  Spread spread;
+};
+
+// The Monte Carlo report in the format of the command line. Every format lists the same
+// measures under the same names (see kColumns in report.cpp); the table and the JSON also
+// state the setup. The CSV is a header line and one line per system, nothing else: the
+// setup goes to `err` instead.
+void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
+                 const std::vector<SystemSpread>& systems);
+
+// `numerator / denominator` rounded half away from zero to `places` decimals, exactly.
+// REQUIRES: denominator > 0, places <= 9.
+std::string Decimal(__int128 numerator, __int128 denominator, int places);
+
+// A 128-bit integer in decimal.
+std::string Whole(__int128 value);
+
+}  // namespace vellaro::sim

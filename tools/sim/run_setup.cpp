@@ -1,0 +1,58 @@
+#include "tools/sim/run_setup.h"
+
+namespace vellaro::sim {
+
+bool ModeDrawsFromTheClock(int32_t mode) {
+  return mode != 2;
+}
+
+std::string RepeatingOptions(const RunSetup& setup) {
+  const CommandLine& c = setup.line;
+  const Settings& s = c.settings;
+  std::string text = "--system ";
+  text += c.all_systems ? std::string_view("all") : SystemWord(s.system);
+  text += " --base " + std::to_string(s.base);
+  text += " --on-wins " + std::to_string(s.on_wins);
+  text += " --add-to-bet " + std::to_string(s.add_to_bet);
+  text += " --safe-level " + std::to_string(s.safe_level);
+  if (s.auto_reset) text += " --auto-reset";
+  if (s.min_profit) text += " --min-profit";
+  for (int chance : s.trends) text += " --trend " + std::string(ChanceWord(chance));
+  text += " --mode " + std::to_string(s.mode);
+  text += " --learn " + std::to_string(s.learn);
+  if (s.cat_rows) text += " --cat-rows";
+  text += " --clock " + std::to_string(c.clock_s.value_or(0));
+  text += " --gap-ms " + std::to_string(c.gap_ms);
+  if (c.random_spins) text += " --random " + std::to_string(*c.random_spins);
+  if (c.runs) {
+    text += " --runs " + std::to_string(*c.runs);
+    text += " --spins " + std::to_string(c.spins_per_run.value_or(0));
+  }
+  if (c.seed) text += " --seed " + std::to_string(*c.seed);
+  return text;
+}
+
+void PrintSetup(std::ostream& out, const RunSetup& setup) {
+  const CommandLine& c = setup.line;
+  out << "settings: " << RepeatingOptions(setup) << '\n';
+  if (!c.random_spins && !c.runs) out << "input: " << c.file << '\n';
+  const uint32_t clock = c.clock_s.value_or(0);
+  if (setup.clock_given) {
+    out << "clock: " << clock << ", given with --clock\n";
+  } else {
+    out << "clock: " << clock << ", the time of this run; --clock " << clock << " repeats it\n";
+  }
+  if (c.seed) {
+    if (setup.seed_given) {
+      out << "seed: " << *c.seed << ", given with --seed\n";
+    } else {
+      out << "seed: " << *c.seed << ", drawn for this run; --seed " << *c.seed << " repeats it\n";
+    }
+  }
+  if (ModeDrawsFromTheClock(c.settings.mode)) {
+    out << "mode " << c.settings.mode
+        << " chooses with random numbers seeded from the clock: the result depends on --clock\n";
+  }
+}
+
+}  // namespace vellaro::sim

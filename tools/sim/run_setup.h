@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "tools/sim/options.h"
+
+namespace vellaro::sim {
+
+// A command line with everything it left open decided: the clock, and the seed of a
+// wheel. The summary and the report state it in full, so that any run can be repeated.
+struct RunSetup {
+  CommandLine line;  // clock_s always set; seed set for --random and --runs
+  bool clock_given = false;
+  bool seed_given = false;
+};
+
+// Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so what they
+// recommend depends on where the virtual time starts.
+bool ModeDrawsFromTheClock(int32_t mode);
+
+// Every setting as the options that repeat the run, defaults included, e.g.
+// "--system martingale --base 1 ... --clock 1700000000 --gap-ms 1000 --random 40 --seed 7".
+// The input file of a log replay is not among them.
+std::string RepeatingOptions(const RunSetup& setup);
+
+// The lines that open a summary or a report: "settings: ...", the input file of a log
+// replay, where the clock and the seed came from, and, when the mode draws random numbers,
+// that the result depends on --clock.
+void PrintSetup(std::ostream& out, const RunSetup& setup);
+
+}  // namespace vellaro::sim
