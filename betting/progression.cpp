@@ -132,7 +132,7 @@ StakeState AfterLoss(const Progression& rules, StakeState state) {
   return state;
 }
 
-bool BetShown(const Progression& rules, const StakeState& state) {
+bool IsBetShown(const Progression& rules, const StakeState& state) {
   return state.loss_streak >= rules.safe_level;
 }
 

@@ -69,6 +69,6 @@ StakeState AfterLoss(const Progression& rules, StakeState state);
 
 // Whether the recommendation made in this state is shown (and debited): the streak has
 // reached the SAFE LEVEL. Below it the chance is tracked without a bet.
-bool BetShown(const Progression& rules, const StakeState& state);
+bool IsBetShown(const Progression& rules, const StakeState& state);
 
 }  // namespace vellaro

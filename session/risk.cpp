@@ -16,7 +16,7 @@ constexpr int64_t kLargestBankroll = std::numeric_limits<int32_t>::max();
 // tracked losses settled before it.
 std::pair<StakeState, int64_t> FirstShownBet(const Progression& rules, StakeState state) {
   int64_t tracked = 0;
-  while (!BetShown(rules, state)) {
+  while (!IsBetShown(rules, state)) {
     state = AfterLoss(rules, state);
     ++tracked;
   }
@@ -110,7 +110,7 @@ RiskMeter MeasureRisk(const Progression& rules, const StakeState& state, int64_t
   RiskMeter meter;
   meter.next_losses = NextLosses(rules, state, kRiskLosses);
   meter.run_probability = ShownLossesProbability(rules, state, kRiskLosses, kRiskSpins);
-  meter.expected_loss_next_spin = ExpectedLoss(BetShown(rules, state) ? state.stake : 0);
+  meter.expected_loss_next_spin = ExpectedLoss(IsBetShown(rules, state) ? state.stake : 0);
   meter.expected_loss_evening = ExpectedLoss(units_staked);
   if (bankroll) meter.coverage = BankrollCoverage(rules, state, *bankroll, kRiskSpins);
   return meter;

@@ -52,13 +52,13 @@ TEST(Progression, TheLossRuleWaitsUntilTheStreakHasPassedTheSafeLevel) {
   // Martingale, base 5, SAFE LEVEL 2: 5, 5, then 10 at the third loss and 20 at the fourth.
   const Progression rules = Rules(kMartingale, 5, 2);
   StakeState s{5, 0, 0};
-  EXPECT_FALSE(BetShown(rules, s));
+  EXPECT_FALSE(IsBetShown(rules, s));
   s = AfterLoss(rules, s);
   EXPECT_EQ(s.stake, 5);
-  EXPECT_FALSE(BetShown(rules, s));
+  EXPECT_FALSE(IsBetShown(rules, s));
   s = AfterLoss(rules, s);
   EXPECT_EQ(s.stake, 5);
-  EXPECT_TRUE(BetShown(rules, s));  // shown from a streak equal to the SAFE LEVEL
+  EXPECT_TRUE(IsBetShown(rules, s));  // shown from a streak equal to the SAFE LEVEL
   s = AfterLoss(rules, s);
   EXPECT_EQ(s.stake, 10);
   s = AfterLoss(rules, s);

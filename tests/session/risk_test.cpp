@@ -98,7 +98,7 @@ TEST(NextLosses, ShowTheStakesAsTheLedgerKeepsThemOrExactly) {
 }
 
 // Every outcome of the next n spins played through the rules themselves: a shown bet is one
-// whose state BetShown says so, and the event is `shown` of them lost in a row.
+// whose state IsBetShown says so, and the event is `shown` of them lost in a row.
 Rational EnumeratedShownRun(const Progression& rules, const StakeState& start, int shown,
                             int spins) {
   std::vector<int64_t> reaching(static_cast<size_t>(spins) + 1, 0);
@@ -108,7 +108,7 @@ Rational EnumeratedShownRun(const Progression& rules, const StakeState& start, i
     int losses = 0;
     bool hit = false;
     for (int spin = 0; spin < spins; ++spin) {
-      const bool shown_now = BetShown(rules, s);
+      const bool shown_now = IsBetShown(rules, s);
       if (outcome >> spin & 1u) {
         ++losses;
         if (shown_now) hit = hit || ++in_a_row >= shown;
