@@ -6,18 +6,20 @@
 # as build-types/<compiler>-<type>.log.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+mkdir -p "$root/build-types"
 failed=0
-for compiler in g++ clang++; do
+for compiler in gcc clang; do
+  cxx=$([[ $compiler == gcc ]] && echo g++ || echo clang++)
   for type in Debug Release RelWithDebInfo MinSizeRel; do
-    build="$root/build-types/${compiler%++}-$type"
+    build="$root/build-types/$compiler-$type"
     start=$SECONDS
     if cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
-         -DCMAKE_CXX_COMPILER="$compiler" -DVELLARO_WERROR=ON "$@" >"$build.log" 2>&1 &&
+         -DCMAKE_CXX_COMPILER="$cxx" -DVELLARO_WERROR=ON "$@" >"$build.log" 2>&1 &&
        cmake --build "$build" --parallel "$(nproc)" >>"$build.log" 2>&1; then
-      echo "ok     ${compiler%++} $type ($((SECONDS - start)) s)"
+      echo "ok     $compiler $type ($((SECONDS - start)) s)"
       rm -f "$build.log"
     else
-      echo "FAILED ${compiler%++} $type ($((SECONDS - start)) s): see $build.log"
+      echo "FAILED $compiler $type ($((SECONDS - start)) s): see $build.log"
       failed=1
     fi
   done
