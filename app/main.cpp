@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QApplication> application;
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
     fonts.Wait();
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
