@@ -3,7 +3,7 @@
 # given as $1, with extra CMake options after it) and prints the path of
 # vellaro_<version>_amd64.deb as the last line. Compiler warnings are shown but are not
 # errors here: a packager's compiler may know warnings ours does not. Debian's hardening
-# flags come from dpkg-buildflags; the libraries the package depends on from
+# flags (all of them) come from dpkg-buildflags; the libraries the package depends on from
 # dpkg-shlibdeps.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,6 +12,7 @@ shift || true
 "$root/scripts/install-deps.sh" >&2
 
 rm -rf "$build"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS LDFLAGS
