@@ -11,6 +11,7 @@
 
 #include "app/gauge_bar.h"
 #include "app/picture_widget.h"
+#include "app/version_text.h"
 #include "betting/chance.h"
 
 // Resources compiled into a static library must be registered by hand.
@@ -67,7 +68,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
       scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }); }),
       game_(vellaro::Env{clock_, scheduler_}) {
   InitArtwork();
-  setWindowTitle(QStringLiteral("Vellaro 7.2"));
+  setWindowTitle(QStringLiteral("Vellaro " VELLARO_VERSION));
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
@@ -139,6 +140,10 @@ void MainWindow::BuildFrame() {
   head->OnRelease([this](QMouseEvent& release) {
     if (release.buttons() == Qt::NoButton) drag_grip_.reset();
   });
+  // Beside the title, in the grey of the artwork's small print.
+  auto* version = new VersionText(QStringLiteral(VELLARO_VERSION), ArialFont(10, true),
+                                  QColor(0x8e, 0x8e, 0x8e), {156, 24}, this);
+  version->setObjectName(QStringLiteral("Version"));
 
   // The greyed arrow stays beneath the undo control, so a hidden undo looks unavailable.
   AddPicture(QStringLiteral("Image83"), QStringLiteral(":/undo_inactive.svg"), {184, 15, 25, 25});
