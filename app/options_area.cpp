@@ -228,7 +228,7 @@ void MainWindow::BuildOptionsArea() {
           [this](int index) { Handle([this, index] { game_.SelectBetStrategy(index); }); });
 
   reset_bets_ =
-      MakeButton(QStringLiteral("ResetBets"), game_.ResetBetsButton, {359, 318, 82, 26}, this);
+      MakeButton(QStringLiteral("ResetBets"), game_.ResetBetsButton, {359, 318, 79, 26}, this);
   reset_bets_->setFont(font());
   connect(reset_bets_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ResetBetsClick(); }); });

@@ -377,7 +377,9 @@ class PresentationTest : public QObject {
     }
     // "ReCalculate" lies inside the frame of its group (x 8.5..440.5, y 300.5..345.5),
     // clear of its lines.
-    QVERIFY(QRect(10, 302, 430, 43).contains(Named(w(), "ReCalculate")->geometry()));
+    for (const char* button : {"ReCalculate", "ResetBets"}) {
+      QVERIFY2(QRect(10, 302, 430, 43).contains(Named(w(), button)->geometry()), button);
+    }
     // A space between "SAFE LEVEL:" and its value.
     const QRect caption = Named(w(), "SafeLevelCaption")->geometry();
     QVERIFY(caption.right() + 3 < Named(w(), "Label4")->geometry().left());
