@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "app/chip_stake.h"
 #include "app/fitted_number.h"
 #include "app/gauge_bar.h"
 #include "app/picture_widget.h"
@@ -248,7 +249,7 @@ void MainWindow::BuildBetDisplay() {
                             {kFieldX[i], 218, 42, 21});
     chips_[i] = AddPicture(QStringLiteral("Chip") + name, QStringLiteral(":/chip.svg"),
                            {kChipX[i], 247, 33, 33});
-    auto* stake = new QLabel(this);
+    auto* stake = new ChipStake(this);
     stake->setObjectName(QStringLiteral("BetSizeShow_") + name);
     stake->setGeometry(kStakeX[i], 255, 33, 14);
     stake->setAlignment(Qt::AlignCenter);

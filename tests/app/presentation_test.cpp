@@ -196,6 +196,37 @@ class PresentationTest : public QObject {
     QVERIFY(stake->toolTip().isEmpty());
   }
 
+  void aWideStakeSitsOnADarkPlateOverTheRim() {
+    // White digits over the orange rim are lost: a stake wider than the dark centre is
+    // drawn on a plate of its own.
+    game().Chip[2].visible = true;
+    game().BetSizeShow[2].visible = true;
+    QWidget* stake = Named(w(), "BetSizeShow_Red");
+    const auto orange_behind_text = [&] {
+      const QImage drawn = w().grab(stake->geometry()).toImage();
+      const QRect text_rows(1, 3, stake->width() - 2, stake->height() - 6);
+      int orange = 0;
+      for (int y = text_rows.top(); y <= text_rows.bottom(); ++y) {
+        for (int x = text_rows.left(); x <= text_rows.right(); ++x) {
+          const QColor c = drawn.pixelColor(x, y);
+          orange += c.red() > c.green() + 60 && c.red() > c.blue() + 100 ? 1 : 0;
+        }
+      }
+      return orange;
+    };
+    game().Stake = 81000;
+    game().ShowValuesTick();
+    w().Sync();
+    QCOMPARE(static_cast<QLabel*>(stake)->text(), QStringLiteral("81000"));
+    const int wide = orange_behind_text();
+    game().Stake = 8;
+    game().ShowValuesTick();
+    w().Sync();
+    const int narrow = orange_behind_text();
+    QVERIFY2(narrow > 20, "the rim shows beside a narrow stake");
+    QVERIFY2(wide * 4 < narrow, qPrintable(QString::number(wide)));
+  }
+
   void theStakeTheIssueFoundCutIsShownWhole() {
     // Quorvel, base 1000, a run of losses: the stakes the player could not read.
     for (const int64_t value : {81000, 729000, 6561000, 2147483647}) {
