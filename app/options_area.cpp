@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <algorithm>
 
 #include "app/compact_combo_style.h"
@@ -95,11 +96,29 @@ void FitLearningLength(QSpinBox* box) {
   box->setToolTip(whole ? kWhat : kWhat + QStringLiteral(": ") + box->text());
 }
 
-// A selector draws its text in the largest font, from `design` down, in
-// which every entry fits its field: no entry is cut when chosen.
+// A spin edit's font, from its own down to the smallest readable one, in which its
+// largest value shows whole.
+void FitLargestValue(QSpinBox* box) {
+  QStyleOptionSpinBox option;
+  option.initFrom(box);
+  option.buttonSymbols = box->buttonSymbols();
+  option.frame = box->hasFrame();
+  option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                       QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+  const int room =
+      box->style()
+          ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, box)
+          .width() -
+      4;  // the edit's own margins
+  const FittedNumber fitted = FitNumber(QString::number(box->maximum()), box->font(), room);
+  if (fitted.exact) box->setFont(fitted.font);
+}
+
+// A selector draws its text in the largest font, from `design` down to the smallest
+// readable one, in which every entry fits its field: no entry is cut when chosen.
 void FitEntries(QComboBox* box, const QFont& design) {
   QFont font = design;
-  for (int size = design.pixelSize(); size > kSmallestReadablePixels; --size) {
+  for (int size = design.pixelSize(); size >= kSmallestReadablePixels; --size) {
     font.setPixelSize(size);
     box->setFont(font);
     QStyleOptionComboBox option;
@@ -210,6 +229,7 @@ void MainWindow::BuildOptionsArea() {
   init_bet_->setGeometry(16, 320, 49, 24);
   init_bet_->setRange(game_.Init_Bet.min, game_.Init_Bet.max);
   PaintSpinEdit(init_bet_);
+  FitLargestValue(init_bet_);
   connect(init_bet_, &QSpinBox::textChanged, this, [this](const QString& text) {
     Handle([this, typed = text.toStdString()] { game_.TypeInitBet(typed); });
   });
@@ -318,6 +338,7 @@ void MainWindow::BuildOptionsArea() {
     box->setRange(edit.min, edit.max);
     box->setValue(QString::fromStdString(edit.text).toInt());
     PaintSpinEdit(box);
+    FitLargestValue(box);
     connect(box, &QSpinBox::textChanged, this, [this, type](const QString& text) {
       Handle([this, type, typed = text.toStdString()] { (game_.*type)(typed); });
     });

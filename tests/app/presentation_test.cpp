@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -321,6 +322,20 @@ class PresentationTest : public QObject {
     QCOMPARE(Readout(), QStringLiteral("Spin 5"));
   }
 
+  void theReadoutKeepsRoomForASecondFigureAtItsRight() {
+    auto* readout = static_cast<vellaro::app::Readout*>(Named(w(), "Readout"));
+    QCOMPARE(readout->ProgressRect(), readout->rect());
+    QVERIFY(readout->ResultRect().isEmpty());
+    readout->SetResult(QStringLiteral("-2147483648"), Qt::red);
+    const QRect result = readout->ResultRect();
+    QCOMPARE(result.right(), readout->rect().right());
+    QVERIFY(result.width() >=
+            readout->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
+    QVERIFY(readout->ProgressRect().right() < result.left());
+    QVERIFY(readout->fontMetrics().horizontalAdvance(readout->progress()) <=
+            readout->ProgressRect().width());
+  }
+
   void theReadoutTellsTheStateOfTheNumberMatrix() {
     GameProgress p;
     p.first_analysis = 5;
@@ -383,6 +398,23 @@ class PresentationTest : public QObject {
           QFontMetrics(length->font()).horizontalAdvance(length->text()) <= length->width() - 4;
       QVERIFY2(whole || length->toolTip().endsWith(QLatin1String(text)), text);
     }
+  }
+
+  void everySettingFitsItsEditUpToItsMaximum_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("base stake") << "Init_Bet";
+    QTest::newRow("wins") << "On_Wins";
+    QTest::newRow("add to bet") << "Add_To_Bet";
+  }
+  void everySettingFitsItsEditUpToItsMaximum() {
+    QFETCH(QString, name);
+    OpenOptions();
+    auto* box = static_cast<QSpinBox*>(Named(w(), name.toLatin1().constData()));
+    const QLineEdit* edit = box->findChild<QLineEdit*>();
+    QVERIFY(edit != nullptr);
+    const QString widest = QString::number(box->maximum());
+    QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(widest) <= edit->width() - 4,
+             qPrintable(widest + " in " + QString::number(edit->width())));
   }
 
   // ---- The options area ----------------------------------------------------------------
