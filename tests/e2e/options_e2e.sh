@@ -21,7 +21,7 @@ start_scaled() {
   app_pid=$!
   e2e_pids+=("$app_pid")
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
-    fail "the Vellaro window did not appear at scale $1"
+    fail "the Vellaro window did not appear at scale $1 ($2)"
   # shellcheck disable=SC2034 # set by the eval, kept local
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -40,7 +40,7 @@ stop_app() {
 brightest() { convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]' info:; }
 
 for s in 1 2; do
-  start_scaled $s
+  start_scaled $s "no window manager"
   xdotool mousemove $((wx + 225 * s)) $((wy + 265 * s))
   sleep 0.2
   xdotool click 1
@@ -69,7 +69,7 @@ if command -v openbox >/dev/null; then
   openbox >"$out/openbox.log" 2>&1 &
   e2e_pids+=($!)
   sleep 0.5
-  start_scaled 1
+  start_scaled 1 openbox
   eval "$(xdotool getwindowgeometry --shell "$window")"
   for _ in 1 2 3; do
     xdotool mousemove $((wx + 100)) $((wy + 66))
