@@ -385,8 +385,8 @@ class WindowTest : public QObject {
   }
 
   void everyEntryOfTheModeBoxFitsIt() {
-    // ("Havrel (+1 on loss / -1 on win)" alone is as wide as its whole box: the betting
-    // system box cannot show it uncut.)
+    // (The betting-system box takes a smaller font for "Havrel (+1 on loss / -1 on win)":
+    // see presentation_test.)
     PointAndClick(w(), "Image_Options1");
     auto* box = static_cast<QComboBox*>(Named(w(), "GameModes"));
     QStyleOptionComboBox option;
