@@ -13,7 +13,6 @@
 #include "app/fitted_number.h"
 #include "app/gauge_bar.h"
 #include "app/picture_widget.h"
-#include "app/readout.h"
 #include "betting/chance.h"
 
 // Resources compiled into a static library must be registered by hand.
@@ -430,7 +429,8 @@ void MainWindow::SyncReadout() {
   vellaro::SpinEdit learning = game_.N_Count;  // read as the engine reads it, on a copy
   progress.matrix_learning = vellaro::ReadSpinEdit(learning);
   progress.matrix_column = game_.MatrixColumn;
-  readout_->SetProgress(ProgressText(progress));
+  // Most ticks change nothing: the text is written only when the game moved on.
+  if (progress_.Changed(progress)) readout_->SetProgress(ProgressText(progress));
 }
 
 }  // namespace vellaro::app

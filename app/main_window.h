@@ -12,6 +12,7 @@
 #include "app/guard.h"
 #include "app/qt_save_dialog.h"
 #include "app/qt_scheduler.h"
+#include "app/readout.h"
 #include "app/svg_cache.h"
 #include "env/clock.h"
 #include "game/game.h"
@@ -28,7 +29,6 @@ namespace vellaro::app {
 
 class GaugeBar;
 class PictureWidget;
-class Readout;
 
 // Remembers the value last shown, so that a redraw after every timer tick touches a
 // widget only when the engine changed something.
@@ -140,6 +140,7 @@ class MainWindow final : public QWidget {
   GaugeBar* gauge1_ = nullptr;
   LastShown<int32_t> gauge1_progress_;
   Readout* readout_ = nullptr;
+  LastShown<GameProgress> progress_;
 
   // Bet display, trends and SAFE LEVEL lamps, by chance.
   std::array<PictureWidget*, vellaro::kChances> chips_{};

@@ -17,6 +17,8 @@ struct GameProgress {
   int32_t matrix_step = 0;      // rows learnt (or played)
   int32_t matrix_learning = 0;  // rows it learns from
   int32_t matrix_column = 0;    // 1..3 once chosen
+
+  friend bool operator==(const GameProgress&, const GameProgress&) = default;
 };
 
 // "First recommendation in 4 spins", "Spin 12", "MATRIX learning: 9 spins left",
