@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
@@ -334,6 +335,9 @@ void MainWindow::FollowDrag(const QMouseEvent& move) {
   }
   if (drag_pressed_) {
     const QPoint grip = *drag_pressed_;
+    // A hand that trembles while clicking does not move the window.
+    const QPoint moved = move.globalPosition().toPoint() - (pos() + grip);
+    if (moved.manhattanLength() < QApplication::startDragDistance()) return;
     drag_pressed_.reset();
     // The window system moves the window where it can; elsewhere (an X server without a
     // window manager) the window follows the pointer by hand until the button is released.

@@ -512,6 +512,19 @@ class PresentationTest : public QObject {
     QCOMPARE(w().pos(), start);
   }
 
+  void aTremblingClickLeavesTheWindowWhereItIs() {
+    const QPoint start = w().pos();
+    QWidget* head = w().childAt(kBackground);
+    QTest::mousePress(head, Qt::LeftButton, {}, kBackground);
+    MoveTo(w(), kBackground + QPoint(2, 1), Qt::LeftButton);
+    MoveTo(w(), kBackground + QPoint(-1, 3), Qt::LeftButton);
+    QCOMPARE(w().pos(), start);
+    // Further away it is a drag, and the window keeps its hold on the pointer.
+    MoveTo(w(), kBackground + QPoint(12, 9), Qt::LeftButton);
+    QCOMPARE(w().pos(), start + QPoint(12, 9));
+    QTest::mouseRelease(head, Qt::LeftButton, {}, kBackground);
+  }
+
   void theDragEndsWhenTheButtonIsFoundUp() {
     const QPoint start = w().pos();
     QWidget* head = w().childAt(kBackground);
@@ -529,17 +542,20 @@ class PresentationTest : public QObject {
     QWidget* head = w().childAt(kBackground);
     // Two buttons down, one released: the drag is over.
     QTest::mousePress(head, Qt::LeftButton, {}, kBackground);
-    MoveTo(w(), kBackground + QPoint(5, 0), Qt::LeftButton | Qt::RightButton);
+    QPoint at = w().pos();
+    MoveTo(w(), kBackground + QPoint(15, 0), Qt::LeftButton | Qt::RightButton);
+    QCOMPARE(w().pos(), at + QPoint(15, 0));
     QMouseEvent release(QEvent::MouseButtonRelease, kBackground, head->mapToGlobal(kBackground),
                         Qt::RightButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(head, &release);
-    QPoint at = w().pos();
+    at = w().pos();
     MoveTo(w(), kBackground + QPoint(25, 25), Qt::LeftButton);
     QCOMPARE(w().pos(), at);
 
     // Another window takes the focus in the middle of a drag.
     QTest::mousePress(head, Qt::LeftButton, {}, kBackground);
-    MoveTo(w(), kBackground + QPoint(5, 5), Qt::LeftButton);
+    MoveTo(w(), kBackground + QPoint(10, 10), Qt::LeftButton);
+    QCOMPARE(w().pos(), at + QPoint(10, 10));
     at = w().pos();
     QWidget other;
     other.show();
