@@ -285,7 +285,9 @@ class WindowTest : public QObject {
     // A failure shows the message in the error box, and the game goes on.
     answer.name = folder.filePath(QStringLiteral("missing/log.txt")).toStdString();
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name)});
+    // The name as chosen, then the system's reason.
+    QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
+                                  ": No such file or directory"});
     ClickTile(w(), 9);
     QCOMPARE(w().game().SpinCount, 3);
     errors_.clear();  // expected here
@@ -422,8 +424,8 @@ class WindowTest : public QObject {
   }
 
   void everyEntryOfTheModeBoxFitsIt() {
-    // ("Havrel (+1 on loss / -1 on win)" alone is as wide as its whole box: the betting
-    // system box cannot show it uncut.)
+    // (The betting-system box takes a smaller font for "Havrel (+1 on loss / -1 on win)":
+    // see presentation_test.)
     PointAndClick(w(), "Image_Options1");
     auto* box = static_cast<QComboBox*>(Named(w(), "GameModes"));
     QStyleOptionComboBox option;
