@@ -54,19 +54,21 @@ TEST(SmartMode, EveryRowOfTheDigitSumTable) {
 }
 
 // Clock seconds whose first draw gives each of the three pairs: a draw taken modulo
-// anything but 3 recommends the wrong chance in at least one of them.
+// anything but 3 recommends the wrong chance in at least one of them. The player enters
+// 0 and then 11 (111 - 11 = 100, row 1) so that the calculation, a hundred ticks of 40 ms
+// after the click, falls within that second.
 TEST(SmartMode, TheDrawPicksEachOfTheThreePairs) {
-  constexpr int kRowOneChoice[3] = {kLess, kOdd, kBlack};  // 0 + 11: 111 - 11 = 100, row 1
-  int found = 0;                                           // a bit per pair seen
+  constexpr int kRowOneChoice[3] = {kLess, kOdd, kBlack};
+  int found = 0;  // a bit per pair seen
   for (int64_t second = 1'700'000'000; found != 7; ++second) {
     const int pair = FirstDrawAt(second * 1000) % 3;
     if (((found >> pair) & 1) != 0) continue;
     found |= 1 << pair;
-    testing::Harness h(second * 1000);
+    testing::Harness h(second * 1000 - 3500);
     Game& g = h.game;
-    g.PreviousNum.tag = 0;
-    g.CurrentNum.tag = 11;
-    g.M3Calculate();
+    g.SelectGameMode(1);
+    h.Spins({5, 6, 7, 0, 11});
+    ASSERT_EQ(h.scheduler.NowMs(), second * 1000 + 500);
     EXPECT_EQ(g.BetChance, kRowOneChoice[pair] + 1) << "second " << second;
   }
 }
