@@ -174,7 +174,8 @@ echo
 echo "mutation: $total faults: $caught caught, $missed missed ($explained explained)," \
   "$inapplicable NOT APPLICABLE, $broken do not build"
 if ((counted > 0)); then
-  echo "mutation: caught $caught of $counted applicable: $((caught * 1000 / counted / 10)).$((caught * 1000 / counted % 10)) %"
+  tenths=$(((caught * 1000 + counted / 2) / counted))
+  echo "mutation: caught $caught of $counted applicable: $((tenths / 10)).$((tenths % 10)) %"
 fi
 ((${#missed_names[@]} == 0)) || echo "mutation: missed: ${missed_names[*]}"
 ((${#inapplicable_names[@]} == 0)) || echo "mutation: NOT APPLICABLE: ${inapplicable_names[*]}"
