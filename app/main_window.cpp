@@ -415,7 +415,8 @@ void MainWindow::Sync() {
   // The engine knows nothing of the panel's button: its highlight follows the pointer here.
   SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
   panel_button_hovered_ = false;
-  if (panel_ != nullptr && panel_->isVisible()) panel_->Refresh();
+  // Once per spin, when its analysis has ended, rather than at every tick of it.
+  if (panel_ != nullptr && panel_->isVisible() && !game_.AnalysisRunning()) panel_->Refresh();
 }
 
 void MainWindow::SyncBoard() {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <climits>
 
 namespace vellaro::app {
 
@@ -19,6 +20,8 @@ namespace {
 
 // What the "Spins shown" box offers; 0 is the whole evening.
 constexpr std::array<int, 4> kWindows = {0, 50, 100, 200};
+// The most spins drawn one by one; see Redraw.
+constexpr int64_t kMostBuckets = 200;
 
 QScatterSeries* Markers(const QString& name, QColor colour, QScatterSeries::MarkerShape shape,
                         qreal size) {
@@ -107,6 +110,7 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
       line->setVisible(on);
       for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(false);
     }
+    Redraw();
   });
 
   view_ = new QChartView(chart_, this);
@@ -124,41 +128,60 @@ void SessionChart::Show(const std::vector<vellaro::TrackPoint>& points) {
 void SessionChart::ShowWhatIf(
     const std::array<std::vector<int64_t>, vellaro::kBettingSystems>& lines) {
   what_if_lines_ = lines;
-  Redraw();
+  if (what_if_[0]->isVisible()) Redraw();
 }
 
 void SessionChart::Redraw() {
   const int64_t count = static_cast<int64_t>(points_.size());
   const int window = kWindows[static_cast<size_t>(std::max(0, window_->currentIndex()))];
   first_ = window == 0 ? 0 : std::max<int64_t>(0, count - window);
+  // A chart item per point made a thousand-spin evening take some 100 ms to draw: past
+  // kMostBuckets spins, each bucket of spins is drawn as its lowest and highest net result
+  // (so no swing is lost) and its largest stake, and single wins and losses are no longer
+  // marked; "the last 200" shows every spin.
+  const int64_t shown = count - first_;
+  const int64_t bucket = std::max<int64_t>(1, (shown + kMostBuckets - 1) / kMostBuckets);
   QList<QPointF> net, stakes, wins, losses, marks;
-  net.reserve(count - first_ + 1);
   int64_t low = 0, high = 0, top_stake = 1;
   // The line starts from the result before the first spin shown.
-  net.append({static_cast<qreal>(first_), static_cast<qreal>(first_ == 0 ? 0 : points_[static_cast<size_t>(first_ - 1)].net)});
-  for (int64_t i = first_; i < count; ++i) {
-    const vellaro::TrackPoint& p = points_[static_cast<size_t>(i)];
-    const QPointF at(static_cast<qreal>(i + 1), static_cast<qreal>(p.net));
-    net.append(at);
-    low = std::min(low, p.net);
-    high = std::max(high, p.net);
-    if (p.bet_stake > 0) {
-      stakes.append({at.x(), static_cast<qreal>(p.bet_stake)});
-      top_stake = std::max<int64_t>(top_stake, p.bet_stake);
-      (p.bet_won ? wins : losses).append(at);
+  const int64_t start = first_ == 0 ? 0 : points_[static_cast<size_t>(first_ - 1)].net;
+  net.append({static_cast<qreal>(first_), static_cast<qreal>(start)});
+  for (int64_t from = first_; from < count; from += bucket) {
+    const int64_t to = std::min(count, from + bucket);
+    int64_t lowest = INT64_MAX, highest = INT64_MIN, lowest_at = from, highest_at = from;
+    int32_t largest = 0;
+    for (int64_t i = from; i < to; ++i) {
+      const vellaro::TrackPoint& p = points_[static_cast<size_t>(i)];
+      if (p.net < lowest) lowest = p.net, lowest_at = i;
+      if (p.net > highest) highest = p.net, highest_at = i;
+      largest = std::max(largest, p.bet_stake);
+      const QPointF at(static_cast<qreal>(i + 1), static_cast<qreal>(p.net));
+      if (p.reset || p.setting) marks.append(at);
+      if (bucket == 1 && p.bet_stake > 0) (p.bet_won ? wins : losses).append(at);
     }
-    if (p.reset || p.setting) marks.append(at);
+    for (const int64_t i : {std::min(lowest_at, highest_at), std::max(lowest_at, highest_at)}) {
+      net.append({static_cast<qreal>(i + 1),
+                  static_cast<qreal>(points_[static_cast<size_t>(i)].net)});
+      if (lowest_at == highest_at) break;
+    }
+    if (largest > 0) stakes.append({static_cast<qreal>(to), static_cast<qreal>(largest)});
+    low = std::min(low, lowest);
+    high = std::max(high, highest);
+    top_stake = std::max<int64_t>(top_stake, largest);
   }
-  for (size_t s = 0; s < what_if_.size(); ++s) {
-    const std::vector<int64_t>& values = what_if_lines_[s];
-    QList<QPointF> line;
-    const int64_t n = std::min<int64_t>(count, static_cast<int64_t>(values.size()));
-    for (int64_t i = first_; i < n; ++i) {
-      line.append({static_cast<qreal>(i + 1), static_cast<qreal>(values[static_cast<size_t>(i)])});
-      low = std::min(low, values[static_cast<size_t>(i)]);
-      high = std::max(high, values[static_cast<size_t>(i)]);
+  if (what_if_[0]->isVisible()) {
+    for (size_t s = 0; s < what_if_.size(); ++s) {
+      const std::vector<int64_t>& values = what_if_lines_[s];
+      QList<QPointF> line;
+      const int64_t n = std::min<int64_t>(count, static_cast<int64_t>(values.size()));
+      for (int64_t i = first_; i < n; i += bucket) {
+        const int64_t last = std::min(n, i + bucket) - 1;
+        line.append({static_cast<qreal>(last + 1), static_cast<qreal>(values[static_cast<size_t>(last)])});
+        low = std::min(low, values[static_cast<size_t>(last)]);
+        high = std::max(high, values[static_cast<size_t>(last)]);
+      }
+      what_if_[s]->replace(line);
     }
-    what_if_[s]->replace(line);
   }
   net_->replace(net);
   stakes_->replace(stakes);
