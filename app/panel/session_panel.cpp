@@ -29,7 +29,7 @@ QTableWidget* NewTable(const QString& name, int rows, const QStringList& columns
   table->setObjectName(name);
   table->setHorizontalHeaderLabels(columns);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < table->columnCount(); ++c) table->setItem(r, c, new QTableWidgetItem);
   }

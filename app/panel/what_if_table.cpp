@@ -31,7 +31,7 @@ WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   table_->setHorizontalHeaderLabels(kColumns);
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int s = 0; s < kBettingSystems; ++s) {
     table_->setItem(s, 0, new QTableWidgetItem(QLatin1String(kBettingSystemNames[static_cast<size_t>(s)])));
     for (int c = 1; c < table_->columnCount(); ++c) table_->setItem(s, c, new QTableWidgetItem);
