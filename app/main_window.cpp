@@ -4,13 +4,15 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <stdexcept>
 
 #include "app/gauge_bar.h"
-#include "app/panel/session_panel.h"
+#include "app/session_panel_window.h"
 #include "app/picture_widget.h"
 #include "app/session_readout.h"
 #include "betting/chance.h"
@@ -261,7 +263,18 @@ vellaro::sim::SessionSpins MainWindow::SessionSpins() const {
 
 void MainWindow::ToggleSessionPanel() {
   if (panel_ == nullptr) {
-    panel_ = new SessionPanel(game_, track_, [this] { return SessionSpins(); });
+    QString error;
+    panel_ = LoadSessionPanel(game_, track_, [this] { return SessionSpins(); }, error);
+    if (panel_ == nullptr) throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
+    // Opened for the first time: beside the board rather than over it, where it fits.
+    if (!panel_->RestoredPlace()) {
+      const QRect screen = this->screen()->availableGeometry();
+      const QRect frame = frameGeometry();
+      QPoint at(frame.right() + 8, frame.top());
+      if (at.x() + panel_->width() > screen.right()) at = {frame.left(), frame.bottom() + 8};
+      if (at.y() + panel_->height() > screen.bottom()) at = screen.topLeft();
+      panel_->move(at);
+    }
   }
   if (panel_->isVisible()) {
     panel_->hide();

@@ -30,7 +30,7 @@ namespace vellaro::app {
 
 class GaugeBar;
 class PictureWidget;
-class SessionPanel;
+class SessionPanelWindow;
 class SessionReadout;
 
 // Remembers the value last shown, so that a redraw after every timer tick touches a
@@ -85,7 +85,7 @@ class MainWindow final : public QWidget {
   // The session panel (the top-bar button, Ctrl+P): made the first time it opens, so its
   // charts cost nothing before. Null until then.
   void ToggleSessionPanel();
-  SessionPanel* session_panel() const { return panel_; }
+  SessionPanelWindow* session_panel() const { return panel_; }
   const vellaro::SessionTrack& session_track() const { return track_; }
   SessionReadout* session_readout() const { return readout_; }
   // The evening so far as the panel's what-if replays it: the spins in the history and
@@ -130,7 +130,7 @@ class MainWindow final : public QWidget {
   vellaro::SessionTrack track_;
   std::optional<vellaro::Settings> first_spin_settings_;
   SessionReadout* readout_ = nullptr;
-  SessionPanel* panel_ = nullptr;
+  SessionPanelWindow* panel_ = nullptr;
   PictureWidget* panel_hover_ = nullptr;
   bool panel_button_hovered_ = false;
 

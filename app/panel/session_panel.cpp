@@ -56,7 +56,7 @@ QString Hundredths(const vellaro::Units37& units) {
 
 SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
                            std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent)
-    : QWidget(parent, Qt::Window), game_(game), track_(track), spins_(std::move(spins)) {
+    : SessionPanelWindow(parent, Qt::Window), game_(game), track_(track), spins_(std::move(spins)) {
   setObjectName(QStringLiteral("SessionPanel"));
   setWindowTitle(QStringLiteral("Vellaro — Session"));
   setMinimumSize(600, 400);
@@ -122,7 +122,8 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   tabs_->addTab(what_if_, QStringLiteral("What-if"));
 
   QSettings settings = PanelSettings();
-  if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray())) resize(760, 520);
+  restored_place_ = restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+  if (!restored_place_) resize(760, 520);
 }
 
 SessionPanel::~SessionPanel() { SaveGeometry(); }
@@ -134,11 +135,11 @@ void SessionPanel::SaveGeometry() const {
 
 void SessionPanel::hideEvent(QHideEvent* event) {
   SaveGeometry();
-  QWidget::hideEvent(event);
+  SessionPanelWindow::hideEvent(event);
 }
 
 void SessionPanel::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+  SessionPanelWindow::showEvent(event);
   Refresh();
 }
 

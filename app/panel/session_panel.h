@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 
+#include "app/session_panel_window.h"
 #include "game/game.h"
 #include "session/session_track.h"
 #include "tools/sim/what_if.h"
@@ -22,15 +22,15 @@ class WhatIfTable;
 // reads the game only through its views and the track of its events; what it replays is a
 // list of spins and the settings they were played with, so a past evening can be shown the
 // same way. Remembers its size and place.
-class SessionPanel final : public QWidget {
+class SessionPanel final : public SessionPanelWindow {
  public:
   // `spins` gives the evening to replay for the what-if when the track has changed.
   SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
                std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent = nullptr);
   ~SessionPanel() override;
 
-  // Follows the track: redraws what changed since the last call. Cheap when nothing did.
-  void Refresh();
+  bool RestoredPlace() const override { return restored_place_; }
+  void Refresh() override;
 
   SessionChart* chart() const { return chart_; }
   WhatIfTable* what_if() const { return what_if_; }
@@ -52,6 +52,7 @@ class SessionPanel final : public QWidget {
   const vellaro::SessionTrack& track_;
   std::function<vellaro::sim::SessionSpins()> spins_;
   uint64_t shown_version_ = UINT64_MAX;
+  bool restored_place_ = false;
   QTabWidget* tabs_ = nullptr;
   SessionChart* chart_ = nullptr;
   QTableWidget* chances_ = nullptr;

@@ -105,6 +105,13 @@ class PanelTest : public QObject {
       QCOMPARE(Cell(table, s, 4), QString::number(summary.counts().bets_won));
       QCOMPARE(Cell(table, s, 5), QString::number(summary.counts().bets_lost));
     }
+    // A list of spins and settings (a past evening) gives the track the live game gave.
+    const vellaro::SessionTrack replayed = vellaro::sim::TrackOf(evening.spins);
+    QCOMPARE(replayed.points().size(), evening.track.points().size());
+    for (size_t i = 0; i < replayed.points().size(); ++i) {
+      QCOMPARE(replayed.points()[i].net, evening.track.points()[i].net);
+      QCOMPARE(replayed.points()[i].bet_stake, evening.track.points()[i].bet_stake);
+    }
     // The line of the system played is the player's own evening.
     const vellaro::RealResult::Counts& real = evening.track.result().counts();
     QCOMPARE(Cell(table, vellaro::kParlay, 1), QString::number(real.net));

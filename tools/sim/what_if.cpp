@@ -61,6 +61,20 @@ WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system) {
   return line;
 }
 
+vellaro::SessionTrack TrackOf(const SessionSpins& session) {
+  vellaro::SessionTrack track;
+  ReplayOptions options;
+  options.settings = SimSettings(session.settings);
+  options.timing = session.timing;
+  options.listener = [&track](const GameEvent& event) { track.On(event); };
+  LogSource source(session.entries);
+  struct Ignore final : RowSink {
+    void Add(const Row&) override {}
+  } ignore;
+  Replay(options, source, ignore);
+  return track;
+}
+
 std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session) {
   std::array<WhatIfLine, kBettingSystems> lines;
   for (int s = 0; s < kBettingSystems; ++s) {

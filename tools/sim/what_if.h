@@ -11,6 +11,7 @@
 #include "game/settings.h"
 #include "game/types.h"
 #include "session/real_result.h"
+#include "session/session_track.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
 
@@ -35,6 +36,10 @@ Settings SimSettings(const vellaro::Settings& settings);
 
 // The spins of `session` under `system` (UP-TRENDER keeps the player's step settings).
 WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system);
+
+// The track the panel draws, for an evening given as spins and settings (a past one from
+// a journal, say): the same events as the live game gave, so the same track.
+vellaro::SessionTrack TrackOf(const SessionSpins& session);
 
 // All six, in the order of the betting-system box.
 std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session);
