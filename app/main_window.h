@@ -16,6 +16,8 @@
 #include "app/svg_cache.h"
 #include "env/clock.h"
 #include "game/game.h"
+#include "session/session_track.h"
+#include "tools/sim/what_if.h"
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +31,8 @@ namespace vellaro::app {
 
 class GaugeBar;
 class PictureWidget;
+class SessionPanelWindow;
+class SessionReadout;
 
 // Remembers the value last shown, so that a redraw after every timer tick touches a
 // widget only when the engine changed something.
@@ -79,6 +83,16 @@ class MainWindow final : public QWidget {
   // that first frame is complete; the start-up benchmark reads them.
   void ReportFirstPaint(bool report) { report_first_paint_ = report; }
 
+  // The session panel (the top-bar button, Ctrl+P): made the first time it opens, so its
+  // charts cost nothing before. Null until then.
+  void ToggleSessionPanel();
+  SessionPanelWindow* session_panel() const { return panel_; }
+  const vellaro::SessionTrack& session_track() const { return track_; }
+  SessionReadout* session_readout() const { return session_readout_; }
+  // The evening so far as the panel's what-if replays it: the spins in the history and
+  // the settings of its first spin.
+  vellaro::sim::SessionSpins SessionSpins() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -89,6 +103,8 @@ class MainWindow final : public QWidget {
   QLabel* AddLabel(const QString& name, const QString& caption, const QPoint& place,
                    QWidget* parent = nullptr);
   void BuildFrame();
+  void BuildSessionReadout();
+  void OnGameEvent(const vellaro::GameEvent& event);
   void BuildBoard();
   void BuildBetDisplay();
   void BuildOptionsArea();
@@ -118,6 +134,14 @@ class MainWindow final : public QWidget {
   std::optional<QPoint> drag_pressed_;
   // Where the pointer holds the window while it follows the pointer by hand.
   std::optional<QPoint> drag_grip_;
+
+  // The evening as the readout and the panel show it, fed by the game's events.
+  vellaro::SessionTrack track_;
+  std::optional<vellaro::Settings> first_spin_settings_;
+  SessionReadout* session_readout_ = nullptr;
+  SessionPanelWindow* panel_ = nullptr;
+  PictureWidget* panel_hover_ = nullptr;
+  bool panel_button_hovered_ = false;
 
   std::vector<FlagBinding> shown_;
   std::vector<FlagBinding> enabled_;
