@@ -5,10 +5,10 @@
 // before its caller's next step; timers deliver their ticks through the Env's scheduler.
 //
 // Where the operations live:
-//   game/      start-up, spin entry, history, undo, number board, player events
+//   game/      start-up, spin entry, history, undo, number board, player events, the
+//              game log's export (written through export/)
 //   analysis/  mode selection, status line, SAFE LEVEL, running sums, the modes
 //   betting/   settlement and betting systems, bet display, trend filter, bankroll
-//   export/    the game log
 
 #include <cstdint>
 #include <functional>
@@ -214,7 +214,7 @@ class Game : public GameState, public Window {
   void Bet_Automatic_ResetClick();
   void Get_Minimal_ProfitClick();
 
-  // ---- Game log export (export/save_log.cpp) ---------------------------------------------
+  // ---- Game log export (game/save_log.cpp) ---------------------------------------------
   // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
   // Throws GameError "Cannot create file <name>" if it cannot be written; the game is
   // unchanged either way.
