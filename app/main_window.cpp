@@ -145,7 +145,7 @@ void MainWindow::BuildFrame() {
   undo_ = AddPicture(QStringLiteral("ImageUndo"), QStringLiteral(":/undo_active.svg"),
                      {184, 15, 25, 25});
   undo_->OnClick([this] { Handle([this] { game_.UndoClick(); }); });
-  BindShown(undo_, game_.ImageUndo.visible);
+  BindShown(undo_, [=](const vellaro::Window& w) { return w.ImageUndo.visible; });
 
   for (int i = 0; i < static_cast<int>(history_.size()); ++i) {
     auto* slot = new QLabel(this);
@@ -155,10 +155,11 @@ void MainWindow::BuildFrame() {
     slot->setFont(ArialFont(11, true));
     slot->setAutoFillBackground(true);
     history_[static_cast<size_t>(i)] = slot;
-    BindShown(slot, game_.HisNum[static_cast<size_t>(i)].visible);
+    BindShown(slot,
+              [=](const vellaro::Window& w) { return w.HisNum[static_cast<size_t>(i)].visible; });
   }
 
-  gauge1_ = new GaugeBar(kGaugeBar1, game_.CGauge1.max, this);
+  gauge1_ = new GaugeBar(kGaugeBar1, game_.controls().CGauge1.max, this);
   gauge1_->setObjectName(QStringLiteral("CGauge1"));
   gauge1_->setGeometry(-6, 55, 460, 6);
 
@@ -189,9 +190,9 @@ void MainWindow::BuildFrame() {
     this->*button.hover =
         AddPicture(QLatin1String(button.hover_name), QLatin1String(button.hover_svg), place);
   }
-  BindShown(close_hover_, game_.Button_Close_Hover.visible);
-  BindShown(minimize_hover_, game_.Button_Minimize_2.visible);
-  BindShown(save_hover_, game_.Button_Save_Hover.visible);
+  BindShown(close_hover_, [=](const vellaro::Window& w) { return w.Button_Close_Hover.visible; });
+  BindShown(minimize_hover_, [=](const vellaro::Window& w) { return w.Button_Minimize_2.visible; });
+  BindShown(save_hover_, [=](const vellaro::Window& w) { return w.Button_Save_Hover.visible; });
   // Only the highlighted twins act; the plain pictures merely bring them up.
   close_hover_->OnClick([this] {
     Handle([this] {
@@ -214,7 +215,8 @@ void MainWindow::BuildBoard() {
     tile->OnMove([this, n](QMouseEvent&) { Handle([this, n] { game_.NumberMouseMove(n); }); });
     tile->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
     tiles_[static_cast<size_t>(n)] = tile;
-    BindShown(tile, game_.Image[static_cast<size_t>(n)].visible);
+    BindShown(tile,
+              [=](const vellaro::Window& w) { return w.Image[static_cast<size_t>(n)].visible; });
   }
   for (int n = 0; n < kNumbers; ++n) {
     PictureWidget* highlight =
@@ -222,7 +224,9 @@ void MainWindow::BuildBoard() {
                    QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n), TilePlace(n));
     highlight->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
     highlights_[static_cast<size_t>(n)] = highlight;
-    BindShown(highlight, game_.Image_Act[static_cast<size_t>(n)].visible);
+    BindShown(highlight, [=](const vellaro::Window& w) {
+      return w.Image_Act[static_cast<size_t>(n)].visible;
+    });
   }
 }
 
@@ -245,12 +249,12 @@ void MainWindow::BuildBetDisplay() {
     stake->setAlignment(Qt::AlignCenter);
     stake->setFont(ArialFont(12, true));
     QPalette colours = stake->palette();
-    colours.setColor(QPalette::WindowText, ToQColor(game_.BetSizeShow[i].colour));
+    colours.setColor(QPalette::WindowText, ToQColor(game_.controls().BetSizeShow[i].colour));
     stake->setPalette(colours);
     stakes_[i] = stake;
-    BindShown(fields_[i], game_.Field[i].visible);
-    BindShown(chips_[i], game_.Chip[i].visible);
-    BindShown(stake, game_.BetSizeShow[i].visible);
+    BindShown(fields_[i], [=](const vellaro::Window& w) { return w.Field[i].visible; });
+    BindShown(chips_[i], [=](const vellaro::Window& w) { return w.Chip[i].visible; });
+    BindShown(stake, [=](const vellaro::Window& w) { return w.BetSizeShow[i].visible; });
   }
   for (int k = 0; k < kChances; ++k) {
     const auto i = static_cast<size_t>(k);
@@ -265,15 +269,15 @@ void MainWindow::BuildBetDisplay() {
     trend_active_[i] =
         AddPicture(name + QStringLiteral("_2"), QStringLiteral(":/trend_active.svg"), place);
     trend_active_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendActiveClick(k); }); });
-    BindShown(trend_on_[i], game_.Trend_1[i].visible);
-    BindShown(trend_active_[i], game_.Trend_2[i].visible);
+    BindShown(trend_on_[i], [=](const vellaro::Window& w) { return w.Trend_1[i].visible; });
+    BindShown(trend_active_[i], [=](const vellaro::Window& w) { return w.Trend_2[i].visible; });
   }
   safe_level_waiting_ = AddPicture(QStringLiteral("SL_Indicator1"),
                                    QStringLiteral(":/safe_level_waiting.svg"), {217, 220, 17, 17});
   safe_level_armed_ = AddPicture(QStringLiteral("SL_Indicator2"),
                                  QStringLiteral(":/safe_level_armed.svg"), {217, 220, 17, 17});
-  BindShown(safe_level_waiting_, game_.SL_Indicator1.visible);
-  BindShown(safe_level_armed_, game_.SL_Indicator2.visible);
+  BindShown(safe_level_waiting_, [=](const vellaro::Window& w) { return w.SL_Indicator1.visible; });
+  BindShown(safe_level_armed_, [=](const vellaro::Window& w) { return w.SL_Indicator2.visible; });
 
   const QRect options(201, 251, 49, 28);
   PictureWidget* options_button =
@@ -288,8 +292,8 @@ void MainWindow::BuildBetDisplay() {
   for (PictureWidget* twin : {options_hover_, options_open_}) {
     twin->OnClick([this] { Handle([this] { game_.OptionsClick(); }); });
   }
-  BindShown(options_hover_, game_.Image_Options2.visible);
-  BindShown(options_open_, game_.Image_Options3.visible);
+  BindShown(options_hover_, [=](const vellaro::Window& w) { return w.Image_Options2.visible; });
+  BindShown(options_open_, [=](const vellaro::Window& w) { return w.Image_Options3.visible; });
 }
 
 void MainWindow::RenderShownPicturesAhead() {
@@ -319,26 +323,29 @@ void MainWindow::StartDrag(const QMouseEvent& press) {
 void MainWindow::Sync() {
   // The options area is made the first time the player opens it: most games never need
   // it, and its widgets are a good part of the window's memory.
-  if (init_bet_ == nullptr && game_.ClientHeight > vellaro::Window::kShape4Top) {
+  if (init_bet_ == nullptr && game_.controls().ClientHeight > vellaro::Window::kShape4Top) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!before.contains(child)) child->show();
     }
   }
+  const vellaro::Window& controls = game_.controls();
   for (FlagBinding& binding : shown_) {
-    if (binding.shown != *binding.flag) {
-      binding.shown = *binding.flag;
-      binding.widget->setVisible(*binding.flag);
+    const bool shown = binding.flag(controls);
+    if (binding.shown != shown) {
+      binding.shown = shown;
+      binding.widget->setVisible(shown);
     }
   }
   for (FlagBinding& binding : enabled_) {
-    if (binding.shown != *binding.flag) {
-      binding.shown = *binding.flag;
-      binding.widget->setEnabled(*binding.flag);
+    const bool enabled = binding.flag(controls);
+    if (binding.shown != enabled) {
+      binding.shown = enabled;
+      binding.widget->setEnabled(enabled);
     }
   }
-  const QSize client(game_.ClientWidth, game_.ClientHeight);
+  const QSize client(game_.controls().ClientWidth, game_.controls().ClientHeight);
   if (client_size_.Changed(client)) setFixedSize(client);
   SyncBoard();
   SyncBetDisplay();
@@ -347,7 +354,7 @@ void MainWindow::Sync() {
 
 void MainWindow::SyncBoard() {
   for (size_t i = 0; i < history_.size(); ++i) {
-    const vellaro::Label& slot = game_.HisNum[i];
+    const vellaro::Label& slot = game_.controls().HisNum[i];
     if (history_text_[i].Changed(slot.caption)) {
       history_[i]->setText(QString::fromStdString(slot.caption));
     }
@@ -358,14 +365,14 @@ void MainWindow::SyncBoard() {
       history_[i]->setPalette(colours);
     }
   }
-  if (gauge1_progress_.Changed(game_.CGauge1.progress)) {
-    gauge1_->SetValue(game_.CGauge1.progress);
+  if (gauge1_progress_.Changed(game_.controls().CGauge1.progress)) {
+    gauge1_->SetValue(game_.controls().CGauge1.progress);
   }
 }
 
 void MainWindow::SyncBetDisplay() {
   for (size_t k = 0; k < stakes_.size(); ++k) {
-    const std::string& stake = game_.BetSizeShow[k].caption;
+    const std::string& stake = game_.controls().BetSizeShow[k].caption;
     if (stake_text_[k].Changed(stake)) stakes_[k]->setText(QString::fromStdString(stake));
   }
 }

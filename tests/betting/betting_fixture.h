@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro::testing {
@@ -10,18 +11,18 @@ namespace vellaro::testing {
 // (a win) or 2 (a loss), past the spins that settle nothing.
 class Betting : public ::testing::Test {
  protected:
-  void SetUp() override { g.SpinCount = Game::StartThreshold + 1; }
+  void SetUp() override { GamePeer::State(g).SpinCount = GameState::StartThreshold + 1; }
 
   void Use(BettingSystem system, int base = 1, int safe_level = 0) {
     g.SelectBetStrategy(system);
     g.TypeInitBet(std::to_string(base));
-    g.SafeLevel.position = safe_level;
-    g.Stake = base;
+    GamePeer::Controls(g).SafeLevel.position = safe_level;
+    GamePeer::State(g).Stake = base;
   }
   void Settle(bool win) {
-    g.BetChance = kRed + 1;
-    g.CurrentNum.tag = win ? 1 : 2;
-    g.SettleUnderSelectedSystem();
+    GamePeer::State(g).BetChance = kRed + 1;
+    GamePeer::Controls(g).CurrentNum.tag = win ? 1 : 2;
+    GamePeer::SettleUnderSelectedSystem(g);
   }
   void Win() { Settle(true); }
   void Lose() { Settle(false); }

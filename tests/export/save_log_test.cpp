@@ -12,6 +12,7 @@
 
 #include "export/game_log.h"
 #include "game/game_error.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -53,7 +54,7 @@ class SaveLog : public ::testing::Test {
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
-    g.ModeId = 0;  // record only
+    GamePeer::State(g).ModeId = 0;  // record only
   }
   void TearDown() override {
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
@@ -197,7 +198,7 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   const fs::path file = folder / "old.txt";
   const std::string old = "36\r\n35\r\n";
   Write(file, old);
-  const int32_t balance = g.Balance;
+  const int32_t balance = g.state().Balance;
 
   // A write that fails part-way, as on a full disk.
   int calls = 0;
@@ -225,10 +226,10 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   EXPECT_EQ(FilesIn(folder), 2u);  // old.txt and dir.txt
 
   // The game goes on unchanged.
-  EXPECT_EQ(g.NumbersList, (TextLines{"1", "2", "3"}));
-  EXPECT_EQ(g.Balance, balance);
+  EXPECT_EQ(g.controls().NumbersList, (TextLines{"1", "2", "3"}));
+  EXPECT_EQ(g.state().Balance, balance);
   h.Spin(4);
-  EXPECT_EQ(g.SpinCount, 4);
+  EXPECT_EQ(g.state().SpinCount, 4);
 }
 
 // A small tmpfs mounted over a folder for the length of a test. Needs root; tests skip
