@@ -221,14 +221,14 @@ class WindowTest : public QObject {
     };
     const QColor gold(210, 159, 4);
     QCOMPARE(drawn().pixelColor(0, 3), QColor(Qt::black));
-    GamePeer::Controls(game()).CGauge1.Set(50);
+    vellaro::GamePeer::Controls(game()).CGauge1.Set(50);
     w().Sync();
     QImage half = drawn();
     QCOMPARE(half.pixelColor(0, 0), gold);
     QCOMPARE(half.pixelColor(229, 5), gold);
     QCOMPARE(half.pixelColor(230, 0), QColor(Qt::black));
     QCOMPARE(half.pixelColor(459, 5), QColor(Qt::black));
-    GamePeer::Controls(game()).CGauge1.Set(100);
+    vellaro::GamePeer::Controls(game()).CGauge1.Set(100);
     w().Sync();
     QCOMPARE(drawn().pixelColor(459, 5), gold);
   }
@@ -374,9 +374,9 @@ class WindowTest : public QObject {
     // The engine locks a box before the widget has learnt of it and refuses the click: the
     // widget must not keep Qt's toggle.
     auto* cat_rows = static_cast<QCheckBox*>(Named(w(), "CatRows"));
-    GamePeer::Controls(game()).CatRows.enabled = true;
+    vellaro::GamePeer::Controls(game()).CatRows.enabled = true;
     w().Sync();
-    GamePeer::Controls(game()).CatRows.enabled = false;
+    vellaro::GamePeer::Controls(game()).CatRows.enabled = false;
     cat_rows->click();
     QVERIFY(!game().controls().CatRows.checked);
     QVERIFY(!cat_rows->isChecked());
@@ -415,9 +415,10 @@ class WindowTest : public QObject {
   void eachEntryOfTheModeBoxRunsItsModeAndTheMatrixItsOwn() {
     PointAndClick(w(), "Image_Options1");
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
-    const std::pair<int, const vellaro::Timer*> entries[] = {{2, &GamePeer::Mode4Timer(game())},
-                                                             {1, &GamePeer::Mode3Timer(game())},
-                                                             {0, &GamePeer::Mode2Timer(game())}};
+    const std::pair<int, const vellaro::Timer*> entries[] = {
+        {2, &vellaro::GamePeer::Mode4Timer(game())},
+        {1, &vellaro::GamePeer::Mode3Timer(game())},
+        {0, &vellaro::GamePeer::Mode2Timer(game())}};
     for (int n = 1; n <= 4; ++n) ClickTile(w(), n);
     for (const auto& [index, timer] : entries) {
       modes->setFocus();
@@ -440,7 +441,7 @@ class WindowTest : public QObject {
     QVERIFY(!create->isEnabled());
     QVERIFY(reset->isEnabled());
     ClickTile(w(), 9);
-    QVERIFY(GamePeer::Mode5Timer(game()).running());
+    QVERIFY(vellaro::GamePeer::Mode5Timer(game()).running());
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     QCOMPARE(static_cast<QSpinBox*>(Named(w(), "N_Count"))->value(), 10);
     QTest::mouseClick(reset, Qt::LeftButton);
