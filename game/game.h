@@ -112,8 +112,8 @@ class Game : private GameState, private Window {
 
   // ---- Game log export (game/save_log.cpp) ---------------------------------------------
   // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
-  // Throws GameError "Cannot create file <name>" if it cannot be written; the game is
-  // unchanged either way.
+  // Throws GameError "Cannot create file <name>: <the system's reason>" if it cannot be
+  // written; the game is unchanged either way.
   void SaveLog(SaveDialog& dialog);
   // The dialog's properties; FileName keeps the name chosen last.
   SaveDialogSettings SaveDialog1;
