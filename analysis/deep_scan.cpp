@@ -53,7 +53,7 @@ void Game::M1Calculate() {
 }
 
 int Game::RandomOrRepeatedChance() {
-  if (CatRows.checked && WinStreak > 0) return BetChance - 1;  // the chance that just won
+  if (CatRows.checked && WinStreak > 0) return ChanceIndex(BetChance);  // the chance that just won
   SeedForChoice();
   int k = Randomizer.Next() % 6 + RecalcDraw;
   if (k > 5) k -= 6;

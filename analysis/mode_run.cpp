@@ -74,13 +74,13 @@ void Game::ShowRecommendation(int k) {
   // A mode that chose no chance recommends nothing: the trend filter must not turn the
   // choice of an earlier spin into a bet.
   if (k < 0 || k >= kChances) return;
-  BetChance = k + 1;
+  BetChance = ChanceCode(k);
   if (LossStreak >= SafeLevel.position) ShowChance(k);
   Trend_Check();
   if (BetOnShow() && limits_.Any()) WithholdOverLimit();
   Balance_Check();
   if (!Heard<BetShown>() && !Heard<BetTracked>()) return;
-  const auto chance = static_cast<Chance>(BetChance - 1);
+  const auto chance = static_cast<Chance>(ChanceIndex(BetChance));
   if (BetOnShow()) {
     Emit(BetShown{chance, Stake});
   } else {

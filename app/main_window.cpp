@@ -166,7 +166,7 @@ void MainWindow::BuildFrame() {
   undo_ = AddPicture(QStringLiteral("ImageUndo"), QStringLiteral(":/undo_active.svg"),
                      {184, 15, 25, 25});
   undo_->OnClick([this] { Handle([this] { game_.UndoClick(); }); });
-  BindShown(undo_, game_.ImageUndo.visible);
+  BindShown(undo_, [=](const vellaro::Window& w) { return w.ImageUndo.visible; });
 
   for (int i = 0; i < static_cast<int>(history_.size()); ++i) {
     auto* slot = new QLabel(this);
@@ -176,10 +176,11 @@ void MainWindow::BuildFrame() {
     slot->setFont(ArialFont(11, true));
     slot->setAutoFillBackground(true);
     history_[static_cast<size_t>(i)] = slot;
-    BindShown(slot, game_.HisNum[static_cast<size_t>(i)].visible);
+    BindShown(slot,
+              [=](const vellaro::Window& w) { return w.HisNum[static_cast<size_t>(i)].visible; });
   }
 
-  gauge1_ = new GaugeBar(kGaugeBar1, game_.CGauge1.max, this);
+  gauge1_ = new GaugeBar(kGaugeBar1, game_.controls().CGauge1.max, this);
   gauge1_->setObjectName(QStringLiteral("CGauge1"));
   gauge1_->setGeometry(-6, 55, 460, 6);
   // In the strip between the gauge and the board, clear of both.
@@ -214,9 +215,9 @@ void MainWindow::BuildFrame() {
     this->*button.hover =
         AddPicture(QLatin1String(button.hover_name), QLatin1String(button.hover_svg), place);
   }
-  BindShown(close_hover_, game_.Button_Close_Hover.visible);
-  BindShown(minimize_hover_, game_.Button_Minimize_2.visible);
-  BindShown(save_hover_, game_.Button_Save_Hover.visible);
+  BindShown(close_hover_, [=](const vellaro::Window& w) { return w.Button_Close_Hover.visible; });
+  BindShown(minimize_hover_, [=](const vellaro::Window& w) { return w.Button_Minimize_2.visible; });
+  BindShown(save_hover_, [=](const vellaro::Window& w) { return w.Button_Save_Hover.visible; });
   // Only the highlighted twins act; the plain pictures merely bring them up.
   close_hover_->OnClick([this] {
     Handle([this] {
@@ -310,7 +311,8 @@ void MainWindow::BuildBoard() {
     tile->OnMove([this, n](QMouseEvent&) { Handle([this, n] { game_.NumberMouseMove(n); }); });
     tile->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
     tiles_[static_cast<size_t>(n)] = tile;
-    BindShown(tile, game_.Image[static_cast<size_t>(n)].visible);
+    BindShown(tile,
+              [=](const vellaro::Window& w) { return w.Image[static_cast<size_t>(n)].visible; });
   }
   for (int n = 0; n < kNumbers; ++n) {
     PictureWidget* highlight =
@@ -318,7 +320,9 @@ void MainWindow::BuildBoard() {
                    QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n), TilePlace(n));
     highlight->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
     highlights_[static_cast<size_t>(n)] = highlight;
-    BindShown(highlight, game_.Image_Act[static_cast<size_t>(n)].visible);
+    BindShown(highlight, [=](const vellaro::Window& w) {
+      return w.Image_Act[static_cast<size_t>(n)].visible;
+    });
   }
 }
 
@@ -341,12 +345,12 @@ void MainWindow::BuildBetDisplay() {
     stake->setAlignment(Qt::AlignCenter);
     stake->setFont(StakeFont());
     QPalette colours = stake->palette();
-    colours.setColor(QPalette::WindowText, ToQColor(game_.BetSizeShow[i].colour));
+    colours.setColor(QPalette::WindowText, ToQColor(game_.controls().BetSizeShow[i].colour));
     stake->setPalette(colours);
     stakes_[i] = stake;
-    BindShown(fields_[i], game_.Field[i].visible);
-    BindShown(chips_[i], game_.Chip[i].visible);
-    BindShown(stake, game_.BetSizeShow[i].visible);
+    BindShown(fields_[i], [=](const vellaro::Window& w) { return w.Field[i].visible; });
+    BindShown(chips_[i], [=](const vellaro::Window& w) { return w.Chip[i].visible; });
+    BindShown(stake, [=](const vellaro::Window& w) { return w.BetSizeShow[i].visible; });
   }
   for (int k = 0; k < kChances; ++k) {
     const auto i = static_cast<size_t>(k);
@@ -361,15 +365,15 @@ void MainWindow::BuildBetDisplay() {
     trend_active_[i] =
         AddPicture(name + QStringLiteral("_2"), QStringLiteral(":/trend_active.svg"), place);
     trend_active_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendActiveClick(k); }); });
-    BindShown(trend_on_[i], game_.Trend_1[i].visible);
-    BindShown(trend_active_[i], game_.Trend_2[i].visible);
+    BindShown(trend_on_[i], [=](const vellaro::Window& w) { return w.Trend_1[i].visible; });
+    BindShown(trend_active_[i], [=](const vellaro::Window& w) { return w.Trend_2[i].visible; });
   }
   safe_level_waiting_ = AddPicture(QStringLiteral("SL_Indicator1"),
                                    QStringLiteral(":/safe_level_waiting.svg"), {217, 220, 17, 17});
   safe_level_armed_ = AddPicture(QStringLiteral("SL_Indicator2"),
                                  QStringLiteral(":/safe_level_armed.svg"), {217, 220, 17, 17});
-  BindShown(safe_level_waiting_, game_.SL_Indicator1.visible);
-  BindShown(safe_level_armed_, game_.SL_Indicator2.visible);
+  BindShown(safe_level_waiting_, [=](const vellaro::Window& w) { return w.SL_Indicator1.visible; });
+  BindShown(safe_level_armed_, [=](const vellaro::Window& w) { return w.SL_Indicator2.visible; });
 
   const QRect options(201, 251, 49, 28);
   PictureWidget* options_button =
@@ -384,8 +388,8 @@ void MainWindow::BuildBetDisplay() {
   for (PictureWidget* twin : {options_hover_, options_open_}) {
     twin->OnClick([this] { Handle([this] { game_.OptionsClick(); }); });
   }
-  BindShown(options_hover_, game_.Image_Options2.visible);
-  BindShown(options_open_, game_.Image_Options3.visible);
+  BindShown(options_hover_, [=](const vellaro::Window& w) { return w.Image_Options2.visible; });
+  BindShown(options_open_, [=](const vellaro::Window& w) { return w.Image_Options3.visible; });
 }
 
 void MainWindow::RenderShownPicturesAhead() {
@@ -453,26 +457,29 @@ void MainWindow::hideEvent(QHideEvent* event) {
 void MainWindow::Sync() {
   // The options area is made the first time the player opens it: most games never need
   // it, and its widgets are a good part of the window's memory.
-  if (init_bet_ == nullptr && game_.ClientHeight > vellaro::Window::kShape4Top) {
+  if (init_bet_ == nullptr && game_.controls().ClientHeight > vellaro::Window::kShape4Top) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!before.contains(child)) child->show();
     }
   }
+  const vellaro::Window& controls = game_.controls();
   for (FlagBinding& binding : shown_) {
-    if (binding.shown != *binding.flag) {
-      binding.shown = *binding.flag;
-      binding.widget->setVisible(*binding.flag);
+    const bool shown = binding.flag(controls);
+    if (binding.shown != shown) {
+      binding.shown = shown;
+      binding.widget->setVisible(shown);
     }
   }
   for (FlagBinding& binding : enabled_) {
-    if (binding.shown != *binding.flag) {
-      binding.shown = *binding.flag;
-      binding.widget->setEnabled(*binding.flag);
+    const bool enabled = binding.flag(controls);
+    if (binding.shown != enabled) {
+      binding.shown = enabled;
+      binding.widget->setEnabled(enabled);
     }
   }
-  const QSize client(game_.ClientWidth, game_.ClientHeight);
+  const QSize client(game_.controls().ClientWidth, game_.controls().ClientHeight);
   if (client_size_.Changed(client)) setFixedSize(client);
   SyncBoard();
   SyncBetDisplay();
@@ -488,7 +495,7 @@ void MainWindow::Sync() {
 
 void MainWindow::SyncBoard() {
   for (size_t i = 0; i < history_.size(); ++i) {
-    const vellaro::Label& slot = game_.HisNum[i];
+    const vellaro::Label& slot = game_.controls().HisNum[i];
     if (history_text_[i].Changed(slot.caption)) {
       history_[i]->setText(QString::fromStdString(slot.caption));
     }
@@ -499,14 +506,14 @@ void MainWindow::SyncBoard() {
       history_[i]->setPalette(colours);
     }
   }
-  if (gauge1_progress_.Changed(game_.CGauge1.progress)) {
-    gauge1_->SetValue(game_.CGauge1.progress);
+  if (gauge1_progress_.Changed(game_.controls().CGauge1.progress)) {
+    gauge1_->SetValue(game_.controls().CGauge1.progress);
   }
 }
 
 void MainWindow::SyncBetDisplay() {
   for (size_t k = 0; k < stakes_.size(); ++k) {
-    const std::string& stake = game_.BetSizeShow[k].caption;
+    const std::string& stake = game_.controls().BetSizeShow[k].caption;
     // A large stake shrinks, or takes its short form, to stay readable on the chip.
     if (stake_text_[k].Changed(stake)) {
       ShowFitted(stakes_[k], QString::fromStdString(stake), StakeFont(), kStakeMargin);
@@ -516,15 +523,15 @@ void MainWindow::SyncBetDisplay() {
 
 void MainWindow::SyncReadout() {
   GameProgress progress;
-  progress.spins = game_.SpinCount;
-  progress.entered = static_cast<int64_t>(game_.NumbersList.size());
+  progress.spins = game_.state().SpinCount;
+  progress.entered = static_cast<int64_t>(game_.controls().NumbersList.size());
   progress.first_analysis = vellaro::GameState::StartThreshold;
-  progress.matrix = game_.ModeId == 5;
-  progress.matrix_chosen = game_.MatrixFlag == 1;
-  progress.matrix_step = game_.MatrixStep;
-  vellaro::SpinEdit learning = game_.N_Count;  // read as the engine reads it, on a copy
+  progress.matrix = game_.state().ModeId == 5;
+  progress.matrix_chosen = game_.state().MatrixFlag == 1;
+  progress.matrix_step = game_.state().MatrixStep;
+  vellaro::SpinEdit learning = game_.controls().N_Count;  // read as the engine reads it, on a copy
   progress.matrix_learning = vellaro::ReadSpinEdit(learning);
-  progress.matrix_column = game_.MatrixColumn;
+  progress.matrix_column = game_.state().MatrixColumn;
   // Most ticks change nothing: the text is written only when the game moved on.
   if (progress_.Changed(progress)) readout_->SetProgress(ProgressText(progress));
 }

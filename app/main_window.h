@@ -51,10 +51,11 @@ class LastShown {
   bool known_ = false;
 };
 
-// Ties a widget's visibility (or enabled state) to a flag of the engine. An idle redraw
-// then only compares flags lying side by side, without touching the widgets.
+// Ties a widget's visibility (or enabled state) to a flag of the engine's controls, read
+// through the game's view at every redraw. An idle redraw then only compares flags, without
+// touching the widgets.
 struct FlagBinding {
-  const bool* flag;
+  std::function<bool(const vellaro::Window&)> flag;
   QWidget* widget;
   int8_t shown = -1;  // what the widget shows: -1 before the first redraw
 };
@@ -116,8 +117,11 @@ class MainWindow final : public QWidget {
   void StartDrag(const QMouseEvent& press);
   void FollowDrag(const QMouseEvent& move);
   void EndDrag();
-  void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
-  void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }
+  using Flag = std::function<bool(const vellaro::Window&)>;
+  void BindShown(QWidget* widget, Flag shown) { shown_.push_back({std::move(shown), widget}); }
+  void BindEnabled(QWidget* widget, Flag enabled) {
+    enabled_.push_back({std::move(enabled), widget});
+  }
 
   Guard& guard_;
   SvgCache svg_;

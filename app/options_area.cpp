@@ -28,7 +28,6 @@ namespace {
 
 constexpr QColor kLime{0, 255, 0};
 constexpr QColor kWhite{255, 255, 255};
-constexpr QColor kOptionGreen{58, 97, 31};
 constexpr QColor kReadOnlyGround{29, 47, 15};
 // The face of the buttons and of the arrow columns of the spin edits: the dark green of
 // the selectors, a shade darker, so that no white column stands out on the dark panel.
@@ -175,7 +174,7 @@ QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent
   box->setFont(ArialFont(12, false));
   PointWhileUsable(box);
   for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
-    PaintUsable(box, role, kOptionGreen, kLockedGround);
+    PaintUsable(box, role, ToQColor(kColourOptionGreen), kLockedGround);
   }
   for (const QPalette::ColorRole role :
        {QPalette::ButtonText, QPalette::Text, QPalette::WindowText}) {
@@ -227,7 +226,7 @@ void MainWindow::BuildOptionsArea() {
   init_bet_ = new LeavingSpinBox([this] { Handle([this] { game_.LeaveInitBet(); }); }, this);
   init_bet_->setObjectName(QStringLiteral("Init_Bet"));
   init_bet_->setGeometry(16, 320, 49, 24);
-  init_bet_->setRange(game_.Init_Bet.min, game_.Init_Bet.max);
+  init_bet_->setRange(game_.controls().Init_Bet.min, game_.controls().Init_Bet.max);
   PaintSpinEdit(init_bet_);
   FitLargestValue(init_bet_);
   connect(init_bet_, &QSpinBox::textChanged, this, [this](const QString& text) {
@@ -236,19 +235,19 @@ void MainWindow::BuildOptionsArea() {
 
   AddLabel(QStringLiteral("GameModeCaption"), QStringLiteral("GAME MODE:"), {72, 303});
   game_modes_ = MakeSelector(QStringLiteral("GameModes"), {72, 320, 113, 23}, this);
-  SetItems(game_modes_, game_.GameModes);
+  SetItems(game_modes_, game_.controls().GameModes);
   connect(game_modes_, &QComboBox::activated, this,
           [this](int index) { Handle([this, index] { game_.SelectGameMode(index); }); });
 
   AddLabel(QStringLiteral("BetStrategyCaption"), QStringLiteral("BETTING SYSTEM:"), {192, 303});
   bet_strategy_ = MakeSelector(QStringLiteral("BetStrategy"), {192, 320, 161, 23}, this);
-  SetItems(bet_strategy_, game_.BetStrategy);
+  SetItems(bet_strategy_, game_.controls().BetStrategy);
   FitEntries(bet_strategy_, bet_strategy_->font());
   connect(bet_strategy_, &QComboBox::activated, this,
           [this](int index) { Handle([this, index] { game_.SelectBetStrategy(index); }); });
 
-  reset_bets_ =
-      MakeButton(QStringLiteral("ResetBets"), game_.ResetBetsButton, {359, 318, 79, 26}, this);
+  reset_bets_ = MakeButton(QStringLiteral("ResetBets"), game_.controls().ResetBetsButton,
+                           {359, 318, 79, 26}, this);
   reset_bets_->setFont(font());
   connect(reset_bets_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ResetBetsClick(); }); });
@@ -257,33 +256,33 @@ void MainWindow::BuildOptionsArea() {
   // inside the frame of their group, its gauge over it while it runs. Raised, both stop
   // short of the group's right line (x 440).
   const QRect recalculate(359, 302, 79, 15);
-  recalculate_ =
-      MakeButton(QStringLiteral("ReCalculate"), game_.ReCalculateButton, recalculate, this);
+  recalculate_ = MakeButton(QStringLiteral("ReCalculate"), game_.controls().ReCalculateButton,
+                            recalculate, this);
   connect(recalculate_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ReCalculate(); }); });
-  gauge2_ =
-      MakeGauge(QStringLiteral("CGauge2"), game_.CGauge2, recalculate, QColor(128, 128, 255), this);
+  gauge2_ = MakeGauge(QStringLiteral("CGauge2"), game_.controls().CGauge2, recalculate,
+                      QColor(128, 128, 255), this);
 
   // The number matrix, in one row: "Create Matrix" over its gauge, the learning length,
   // and "RM".
-  create_matrix_ =
-      MakeButton(QStringLiteral("CreateMatrix"), game_.CreateMatrixButton, {16, 359, 82, 20}, this);
+  create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), game_.controls().CreateMatrixButton,
+                              {16, 359, 82, 20}, this);
   connect(create_matrix_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.CreateMatrixClick(); }); });
-  gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game_.CGauge3, {16, 359, 82, 20},
+  gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game_.controls().CGauge3, {16, 359, 82, 20},
                       QColor(210, 159, 4), this);
   n_count_ = new QSpinBox(this);
   n_count_->setObjectName(QStringLiteral("N_Count"));
   n_count_->setGeometry(102, 359, 48, 20);
-  n_count_->setRange(game_.N_Count.min, game_.N_Count.max);
+  n_count_->setRange(game_.controls().N_Count.min, game_.controls().N_Count.max);
   n_count_->setButtonSymbols(QAbstractSpinBox::NoButtons);
   n_count_->setToolTip(QStringLiteral("Spins the matrix learns from"));
   PaintSpinEdit(n_count_);
   // Read only, never white; its figure keeps the usable lime, as the engine reads it.
   PaintUsable(n_count_, QPalette::Base, kReadOnlyGround, kReadOnlyGround);
   PaintUsable(n_count_, QPalette::Text, kLime, kLime);
-  reset_matrix_ =
-      MakeButton(QStringLiteral("ResetMatrix"), game_.ResetMatrixButton, {154, 359, 34, 20}, this);
+  reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), game_.controls().ResetMatrixButton,
+                             {154, 359, 34, 20}, this);
   connect(reset_matrix_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ResetMatrixClick(); }); });
 
@@ -297,7 +296,7 @@ void MainWindow::BuildOptionsArea() {
   safe_level_ = new QSlider(Qt::Horizontal, this);
   safe_level_->setObjectName(QStringLiteral("SafeLevel"));
   safe_level_->setGeometry(355, 366, 89, 19);
-  safe_level_->setRange(game_.SafeLevel.min, game_.SafeLevel.max);
+  safe_level_->setRange(game_.controls().SafeLevel.min, game_.controls().SafeLevel.max);
   safe_level_->setTickPosition(QSlider::TicksBelow);
   safe_level_->setTickInterval(1);
   safe_level_->setSingleStep(1);
@@ -306,7 +305,8 @@ void MainWindow::BuildOptionsArea() {
   connect(safe_level_, &QSlider::valueChanged, this,
           [this](int position) { Handle([this, position] { game_.MoveSafeLevel(position); }); });
 
-  cat_rows_ = MakeCheckBox(QStringLiteral("CatRows"), game_.CatRows, {192, 359, 78, 20}, this);
+  cat_rows_ =
+      MakeCheckBox(QStringLiteral("CatRows"), game_.controls().CatRows, {192, 359, 78, 20}, this);
   cat_rows_->setFont(ArialFont(12, false));
   cat_rows_->setAutoFillBackground(true);
   cat_rows_->setBackgroundRole(QPalette::Window);
@@ -315,19 +315,21 @@ void MainWindow::BuildOptionsArea() {
   PointWhileUsable(cat_rows_);
   connect(cat_rows_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.CatRowsClick(); }); });
-  show_bet_size_ =
-      MakeCheckBox(QStringLiteral("ShowBetSize"), game_.ShowBetSize, {272, 359, 73, 20}, this);
+  show_bet_size_ = MakeCheckBox(QStringLiteral("ShowBetSize"), game_.controls().ShowBetSize,
+                                {272, 359, 73, 20}, this);
   connect(show_bet_size_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.ShowBetSizeClick(); }); });
 
-  up_trender_ = new QGroupBox(QString::fromStdString(game_.GroupBox1.caption), this);
+  up_trender_ = new QGroupBox(QString::fromStdString(game_.controls().GroupBox1.caption), this);
   up_trender_->setObjectName(QStringLiteral("GroupBox1"));
   up_trender_->setGeometry(16, 388, 249, 49);
   up_trender_->setFont(ArialFont(11, true));
-  on_label_ = AddLabel(QStringLiteral("Label28"), QString::fromStdString(game_.Label28.caption),
-                       {10, 24}, up_trender_);
-  wins_add_label_ = AddLabel(QStringLiteral("Label29"),
-                             QString::fromStdString(game_.Label29.caption), {80, 24}, up_trender_);
+  on_label_ =
+      AddLabel(QStringLiteral("Label28"), QString::fromStdString(game_.controls().Label28.caption),
+               {10, 24}, up_trender_);
+  wins_add_label_ =
+      AddLabel(QStringLiteral("Label29"), QString::fromStdString(game_.controls().Label29.caption),
+               {80, 24}, up_trender_);
   // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
   // text typed is all it needs.
   const auto make_setting = [this](const QString& name, const vellaro::SpinEdit& edit,
@@ -344,15 +346,15 @@ void MainWindow::BuildOptionsArea() {
     });
     return box;
   };
-  on_wins_ = make_setting(QStringLiteral("On_Wins"), game_.On_Wins, {32, 18, 41, 26},
+  on_wins_ = make_setting(QStringLiteral("On_Wins"), game_.controls().On_Wins, {32, 18, 41, 26},
                           &vellaro::Game::TypeOnWins);
-  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game_.Add_To_Bet, {191, 18, 50, 26},
-                             &vellaro::Game::TypeAddToBet);
+  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game_.controls().Add_To_Bet,
+                             {191, 18, 50, 26}, &vellaro::Game::TypeAddToBet);
 
-  automatic_reset_ = MakeCheckBox(QStringLiteral("Bet_Automatic_Reset"), game_.Bet_Automatic_Reset,
-                                  {279, 393, 161, 20}, this);
-  minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"), game_.Get_Minimal_Profit,
-                                 {279, 417, 161, 20}, this);
+  automatic_reset_ = MakeCheckBox(QStringLiteral("Bet_Automatic_Reset"),
+                                  game_.controls().Bet_Automatic_Reset, {279, 393, 161, 20}, this);
+  minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"),
+                                 game_.controls().Get_Minimal_Profit, {279, 417, 161, 20}, this);
   for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
     PaintUsableText(box, kLime);
     PointWhileUsable(box);
@@ -362,76 +364,80 @@ void MainWindow::BuildOptionsArea() {
   connect(minimal_profit_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.Get_Minimal_ProfitClick(); }); });
 
-  BindEnabled(init_bet_, game_.Init_Bet.enabled);
-  BindEnabled(game_modes_, game_.GameModes.enabled);
-  BindEnabled(bet_strategy_, game_.BetStrategy.enabled);
-  BindEnabled(reset_bets_, game_.ResetBetsButton.enabled);
-  BindEnabled(recalculate_, game_.ReCalculateButton.enabled);
-  BindEnabled(create_matrix_, game_.CreateMatrixButton.enabled);
-  BindEnabled(reset_matrix_, game_.ResetMatrixButton.enabled);
-  BindEnabled(n_count_, game_.N_Count.enabled);
-  BindEnabled(cat_rows_, game_.CatRows.enabled);
-  BindEnabled(show_bet_size_, game_.ShowBetSize.enabled);
-  BindEnabled(automatic_reset_, game_.Bet_Automatic_Reset.enabled);
-  BindEnabled(minimal_profit_, game_.Get_Minimal_Profit.enabled);
-  BindEnabled(on_wins_, game_.On_Wins.enabled);
-  BindEnabled(add_to_bet_, game_.Add_To_Bet.enabled);
+  BindEnabled(init_bet_, [=](const vellaro::Window& w) { return w.Init_Bet.enabled; });
+  BindEnabled(game_modes_, [=](const vellaro::Window& w) { return w.GameModes.enabled; });
+  BindEnabled(bet_strategy_, [=](const vellaro::Window& w) { return w.BetStrategy.enabled; });
+  BindEnabled(reset_bets_, [=](const vellaro::Window& w) { return w.ResetBetsButton.enabled; });
+  BindEnabled(recalculate_, [=](const vellaro::Window& w) { return w.ReCalculateButton.enabled; });
+  BindEnabled(create_matrix_,
+              [=](const vellaro::Window& w) { return w.CreateMatrixButton.enabled; });
+  BindEnabled(reset_matrix_, [=](const vellaro::Window& w) { return w.ResetMatrixButton.enabled; });
+  BindEnabled(n_count_, [=](const vellaro::Window& w) { return w.N_Count.enabled; });
+  BindEnabled(cat_rows_, [=](const vellaro::Window& w) { return w.CatRows.enabled; });
+  BindEnabled(show_bet_size_, [=](const vellaro::Window& w) { return w.ShowBetSize.enabled; });
+  BindEnabled(automatic_reset_,
+              [=](const vellaro::Window& w) { return w.Bet_Automatic_Reset.enabled; });
+  BindEnabled(minimal_profit_,
+              [=](const vellaro::Window& w) { return w.Get_Minimal_Profit.enabled; });
+  BindEnabled(on_wins_, [=](const vellaro::Window& w) { return w.On_Wins.enabled; });
+  BindEnabled(add_to_bet_, [=](const vellaro::Window& w) { return w.Add_To_Bet.enabled; });
 }
 
 void MainWindow::SyncOptionsArea() {
-  if (init_bet_text_.Changed(game_.Init_Bet.text)) SetSpinText(init_bet_, game_.Init_Bet.text);
-  if (init_bet_colour_.Changed(game_.Init_Bet.colour)) {
-    PaintGround(init_bet_, ToQColor(game_.Init_Bet.colour));
+  if (init_bet_text_.Changed(game_.controls().Init_Bet.text))
+    SetSpinText(init_bet_, game_.controls().Init_Bet.text);
+  if (init_bet_colour_.Changed(game_.controls().Init_Bet.colour)) {
+    PaintGround(init_bet_, ToQColor(game_.controls().Init_Bet.colour));
   }
-  SetSelection(game_modes_, game_.GameModes);
-  SetSelection(bet_strategy_, game_.BetStrategy);
-  if (recalculating_.Changed(game_.CGauge2.progress)) {
-    gauge2_->SetValue(game_.CGauge2.progress);
-    SetShown(gauge2_, game_.CGauge2.progress > 0);
+  SetSelection(game_modes_, game_.controls().GameModes);
+  SetSelection(bet_strategy_, game_.controls().BetStrategy);
+  if (recalculating_.Changed(game_.controls().CGauge2.progress)) {
+    gauge2_->SetValue(game_.controls().CGauge2.progress);
+    SetShown(gauge2_, game_.controls().CGauge2.progress > 0);
   }
-  if (matrix_progress_.Changed(game_.CGauge3.progress)) {
-    gauge3_->SetValue(game_.CGauge3.progress);
-    SetShown(gauge3_, game_.CGauge3.progress > 0);
+  if (matrix_progress_.Changed(game_.controls().CGauge3.progress)) {
+    gauge3_->SetValue(game_.controls().CGauge3.progress);
+    SetShown(gauge3_, game_.controls().CGauge3.progress > 0);
   }
-  if (n_count_text_.Changed(game_.N_Count.text)) {
-    SetSpinText(n_count_, game_.N_Count.text);
+  if (n_count_text_.Changed(game_.controls().N_Count.text)) {
+    SetSpinText(n_count_, game_.controls().N_Count.text);
     FitLearningLength(n_count_);
   }
 
-  if (safe_level_text_.Changed(game_.Label4.caption)) {
-    safe_level_value_->setText(QString::fromStdString(game_.Label4.caption));
+  if (safe_level_text_.Changed(game_.controls().Label4.caption)) {
+    safe_level_value_->setText(QString::fromStdString(game_.controls().Label4.caption));
   }
-  if (safe_level_->value() != game_.SafeLevel.position) {
+  if (safe_level_->value() != game_.controls().SafeLevel.position) {
     const QSignalBlocker quiet(safe_level_);
-    safe_level_->setValue(game_.SafeLevel.position);
+    safe_level_->setValue(game_.controls().SafeLevel.position);
   }
 
-  SetChecked(cat_rows_, game_.CatRows);
-  SetChecked(show_bet_size_, game_.ShowBetSize);
-  SetChecked(automatic_reset_, game_.Bet_Automatic_Reset);
-  SetChecked(minimal_profit_, game_.Get_Minimal_Profit);
+  SetChecked(cat_rows_, game_.controls().CatRows);
+  SetChecked(show_bet_size_, game_.controls().ShowBetSize);
+  SetChecked(automatic_reset_, game_.controls().Bet_Automatic_Reset);
+  SetChecked(minimal_profit_, game_.controls().Get_Minimal_Profit);
 
-  if (up_trender_colour_.Changed(game_.GroupBox1.colour)) {
-    Paint(up_trender_, QPalette::WindowText, ToQColor(game_.GroupBox1.colour));
+  if (up_trender_colour_.Changed(game_.controls().GroupBox1.colour)) {
+    Paint(up_trender_, QPalette::WindowText, ToQColor(game_.controls().GroupBox1.colour));
   }
-  if (on_label_colour_.Changed(game_.Label28.colour)) {
-    Paint(on_label_, QPalette::WindowText, ToQColor(game_.Label28.colour));
+  if (on_label_colour_.Changed(game_.controls().Label28.colour)) {
+    Paint(on_label_, QPalette::WindowText, ToQColor(game_.controls().Label28.colour));
   }
-  if (wins_add_label_colour_.Changed(game_.Label29.colour)) {
-    Paint(wins_add_label_, QPalette::WindowText, ToQColor(game_.Label29.colour));
+  if (wins_add_label_colour_.Changed(game_.controls().Label29.colour)) {
+    Paint(wins_add_label_, QPalette::WindowText, ToQColor(game_.controls().Label29.colour));
   }
   // The engine dims these two itself while their system is not selected.
-  if (on_wins_colour_.Changed(game_.On_Wins.colour)) {
-    Paint(on_wins_, QPalette::Base, ToQColor(game_.On_Wins.colour));
+  if (on_wins_colour_.Changed(game_.controls().On_Wins.colour)) {
+    Paint(on_wins_, QPalette::Base, ToQColor(game_.controls().On_Wins.colour));
   }
-  if (add_to_bet_colour_.Changed(game_.Add_To_Bet.colour)) {
-    Paint(add_to_bet_, QPalette::Base, ToQColor(game_.Add_To_Bet.colour));
+  if (add_to_bet_colour_.Changed(game_.controls().Add_To_Bet.colour)) {
+    Paint(add_to_bet_, QPalette::Base, ToQColor(game_.controls().Add_To_Bet.colour));
   }
 
-  if (!game_.Focus.empty()) {
+  if (!game_.controls().Focus.empty()) {
     // A focus request is carried out once; the player may move the focus on afterwards.
-    if (game_.Focus == "ShowBetSize") show_bet_size_->setFocus(Qt::OtherFocusReason);
-    game_.Focus.clear();
+    if (game_.controls().Focus == "ShowBetSize") show_bet_size_->setFocus(Qt::OtherFocusReason);
+    game_.FocusTaken();
   }
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "game/game.h"
-#include "betting/real_result.h"
+#include "game/real_result.h"
 
 namespace vellaro::app {
 

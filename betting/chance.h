@@ -30,7 +30,7 @@ inline constexpr bool WinsChanceIndex(int n, int k) {
 
 // Whether number n wins the chance of code c (1..6). Any other code wins nothing.
 inline constexpr bool WinsChance(int n, int32_t code) {
-  return code >= 1 && code <= kChances && WinsChanceIndex(n, code - 1);
+  return IsChanceCode(code) && WinsChanceIndex(n, ChanceIndex(code));
 }
 
 // The other chance of the pair: Less/More, Even/Odd, Red/Black.

@@ -9,7 +9,6 @@ namespace vellaro {
 namespace {
 constexpr Rgb kDimmedText{68, 68, 68};  // 0x444444
 constexpr Rgb kDimmedEdit{49, 49, 49};  // 0x313131
-constexpr Rgb kEditGreen{58, 97, 31};
 }  // namespace
 
 void Game::ResetBets() {
@@ -90,7 +89,7 @@ void Game::UpTrenderSettingsFollowSystem() {
   Label29.colour = text;
   for (SpinEdit* edit : {&On_Wins, &Add_To_Bet}) {
     edit->enabled = usable;
-    edit->colour = usable ? kEditGreen : kDimmedEdit;
+    edit->colour = usable ? kColourOptionGreen : kDimmedEdit;
   }
 }
 

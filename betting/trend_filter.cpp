@@ -25,9 +25,9 @@ void Game::Trend_Check() {
   static constexpr int kRuleOrder[] = {kLess, kEven, kRed, kBlack, kOdd, kMore};
   for (const int trend : kRuleOrder) {
     const int vetoed = OppositeIndex(trend);
-    if (Trend_2[trend].visible && BetChance == vetoed + 1) {
+    if (Trend_2[trend].visible && BetChance == ChanceCode(vetoed)) {
       HideChance(vetoed);
-      BetChance = trend + 1;
+      BetChance = ChanceCode(trend);
       ShowChance(trend);
     }
   }

@@ -20,6 +20,8 @@ inline constexpr Rgb kColourWhite{255, 255, 255};
 inline constexpr Rgb kColourSilver{192, 192, 192};
 inline constexpr Rgb kColourGrey{128, 128, 128};
 inline constexpr Rgb kColourLime{0, 255, 0};
+// The dark green of the options area: the selectors and the usable edits.
+inline constexpr Rgb kColourOptionGreen{58, 97, 31};
 
 struct Picture {
   bool visible = true;

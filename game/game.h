@@ -5,10 +5,10 @@
 // before its caller's next step; timers deliver their ticks through the Env's scheduler.
 //
 // Where the operations live:
-//   game/      start-up, spin entry, history, undo, number board, player events
+//   game/      start-up, spin entry, history, undo, number board, player events, the
+//              game log's export (written through export/)
 //   analysis/  mode selection, status line, SAFE LEVEL, running sums, the modes
 //   betting/   settlement and betting systems, bet display, trend filter, bankroll
-//   export/    the game log
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "betting/real_result.h"
+#include "game/real_result.h"
 #include "env/env.h"
 #include "env/random.h"
 #include "export/file_replace.h"
@@ -29,13 +29,17 @@
 
 namespace vellaro {
 
-class Game : public GameState, public Window {
+class Game : private GameState, private Window {
  public:
   // Builds the controls at their design values, starts the two timers that run from
   // start to exit, and runs FormCreate.
   explicit Game(Env env, RunOptions run = {});
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
+
+  // The public face is what a front end needs: the player's actions by name, the options
+  // area as a whole, read-only views, the listeners and the seams of the log's export.
+  // Everything else runs only as a consequence of these.
 
   // ---- Listeners (game/listeners.cpp) -----------------------------------------------------
   // A listener receives every GameEvent (game/events.h) synchronously, in order, after the
@@ -53,6 +57,12 @@ class Game : public GameState, public Window {
   bool UndoOffered() const { return UndoButton.visible; }
   // The spins in the history now: accepted spins less those taken back.
   int64_t SpinsInHistory() const { return spins_in_history_; }
+  // Whether an analysis runs (the board and the selectors are locked).
+  bool AnalysisRunning() const { return !GameModes.enabled; }
+  // Whether any progress animation (a mode's or ReCalculate's) is under way.
+  bool AnimationRunning() const { return AnimationRunningBesides(nullptr); }
+  bool BetOnShow() const;  // a chip is visible (betting/bet_display.cpp)
+
   // The player's real result as the game counts it for the session limits: shown bets
   // only, from zero, in 64 bits (betting/real_result.h).
   const RealResult::Counts& RealCounts() const { return real_result_.counts(); }
@@ -82,14 +92,63 @@ class Game : public GameState, public Window {
   // The options as they stand.
   Settings CurrentSettings() const;
 
-  // ---- Start-up (game/startup.cpp) --------------------------------------------------
-  void FormCreate();
-
-  // ---- Spin entry (game/spin_entry.cpp) ---------------------------------------------
+  // ---- The player's actions -----------------------------------------------------------------
+  // Number board and undo (game/spin_entry.cpp, game/undo.cpp).
   // The entry operation of number n, run by each of its four controls (the tile, its
   // highlighted twin, the hidden push button and the flat button).
   // REQUIRES: 0 <= n <= 36.
   void NumberClick(int n);
+  void UndoClick();  // a click on the undo button: acts only while it is offered
+  // The pointer over the window's parts (game/frame.cpp).
+  void HeadImageMouseMove();
+  void NumberMouseMove(int n);  // over the tile of n
+  void Button_CloseMouseMove();
+  void Button_MinimizeMouseMove();
+  void Button_SaveMouseMove();
+  void Image_Options1MouseMove();
+  void TrendIdleMouseMove(int k);  // over the idle trend tab of chance k
+  void OptionsClick();
+  // Analysis options (analysis/).
+  void SelectGameMode(int index);  // the player picks an entry of the mode box
+  void ReCalculate();              // the "ReCalculate" button
+  void MoveSafeLevel(int position);  // the player moves the SAFE LEVEL track bar
+  void CatRowsClick();
+  void CreateMatrixClick();  // acts only while the button is enabled and no analysis runs
+  void ResetMatrixClick();
+  // Betting options (betting/).
+  void SelectBetStrategy(int index);  // the player picks a betting system
+  void TypeInitBet(std::string text);  // the player edits the base stake
+  void LeaveInitBet();                 // the base-stake edit loses the keyboard focus
+  void TypeOnWins(std::string text);   // the UP-TRENDER settings, while they are usable
+  void TypeAddToBet(std::string text);
+  void ResetBetsClick();  // the "Reset Bets" button: acts only while enabled
+  void ShowBetSizeClick();
+  void TrendSwitchOnClick(int k);  // a click on Trend_<chance>_1
+  void TrendActiveClick(int k);    // a click on Trend_<chance>_2
+  void Bet_Automatic_ResetClick();
+  void Get_Minimal_ProfitClick();
+  // The shell has moved the keyboard focus where controls().Focus asked: the request is
+  // cleared.
+  void FocusTaken() { Focus.clear(); }
+
+  // ---- Game log export (game/save_log.cpp) ---------------------------------------------
+  // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
+  // Throws GameError "Cannot create file <name>: <the system's reason>" if it cannot be
+  // written; the game is unchanged either way.
+  void SaveLog(SaveDialog& dialog);
+  // The dialog's properties; FileName keeps the name chosen last.
+  SaveDialogSettings SaveDialog1;
+  // Tests make the log's writes fail through this; empty means the system's write().
+  void SetLogWriteCall(WriteCall call) { log_write_call_ = std::move(call); }
+
+ private:
+  // White-box tests reach the internals through this one door (tests/support/game_peer.h).
+  friend class GamePeer;
+
+  // ---- Start-up (game/startup.cpp) --------------------------------------------------
+  void FormCreate();
+
+  // ---- Spin entry (game/spin_entry.cpp) ---------------------------------------------
   void Analyse();
 
   // ---- Spin history (game/history.cpp) ----------------------------------------------
@@ -103,7 +162,6 @@ class Game : public GameState, public Window {
   void LoadState();
   void GameHistoryBack();
   void Undo();
-  void UndoClick();  // a click on the undo button: acts only while it is offered
 
   // ---- Number board (game/board.cpp) ------------------------------------------------
   void AllDisabled();
@@ -115,25 +173,13 @@ class Game : public GameState, public Window {
 
   // ---- Window frame and hover highlights (game/frame.cpp) --------------------------------
   void Disable_Hovers();
-  void HeadImageMouseMove();
-  void NumberMouseMove(int n);  // over the tile of n
-  void Button_CloseMouseMove();
-  void Button_MinimizeMouseMove();
-  void Button_SaveMouseMove();
-  void Image_Options1MouseMove();
-  void TrendIdleMouseMove(int k);  // over the idle trend tab of chance k
-  void OptionsClick();
 
   // ---- Mode selection and status line (analysis/mode_control.cpp) --------------------
   void GameModesChange();
-  void SelectGameMode(int index);  // the player picks an entry of the mode box
-  void ReCalculate();
   void ReCalculateTimerTick();
   void ProcessText_TimerTick();
   void SafeLevelChange();
-  void MoveSafeLevel(int position);  // the player moves the SAFE LEVEL track bar
   void SafeLevel_TimerTick();
-  void CatRowsClick();
 
   // ---- Modes (analysis/) --------------------------------------------------------------
   void StartSelectedMode();  // the mode of ModeId, from the fifth accepted spin
@@ -154,15 +200,13 @@ class Game : public GameState, public Window {
   // ---- Number matrix (analysis/matrix.cpp) ---------------------------------------------
   void Reset_Matrix();
   void CreateMatrix();
-  void CreateMatrixClick();  // acts only while the button is enabled and no analysis runs
   void ResetMatrix();
-  void ResetMatrixClick();
   void Mode5();
   void Mode5TimerTick();
   void Analyse_Matrix();
   void Define_Matrix();
   void M5Calculate();
-  void Arith_ProgClick();
+  void Arith_ProgClick();  // the two hidden check boxes: no player reaches them
   void Geom_ProgClick();
   ListBox& AdaptiveList(int column);  // REQUIRES: 1 <= column <= 3
   Label& AdaptiveHits(int column);    // the label whose tag counts the column's hits
@@ -179,9 +223,6 @@ class Game : public GameState, public Window {
   // One tick of a mode's progress animation: the gauge takes `step`, and at 100 the mode's
   // calculation runs, its timer stops and the gauge goes back to 0.
   void ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)());
-  bool AnalysisRunning() const { return !GameModes.enabled; }
-  // Whether any progress animation (a mode's or ReCalculate's) is under way.
-  bool AnimationRunning() const { return AnimationRunningBesides(nullptr); }
 
   // ---- Ledger and betting systems (betting/) -------------------------------------------
   void A1WinLoose();  // Martingale
@@ -203,45 +244,33 @@ class Game : public GameState, public Window {
   void A6Win();
   void A6Loose();
   void ResetBets();
-  void ResetBetsClick();  // the "Reset Bets" button: acts only while enabled
   void BetStrategyChange();
-  void SelectBetStrategy(int index);  // the player picks a betting system
   void Init_BetChange();
-  void TypeInitBet(std::string text);  // the player edits the base stake
-  void TypeOnWins(std::string text);   // the UP-TRENDER settings, while they are usable
-  void TypeAddToBet(std::string text);
-  void LeaveInitBet();  // the base-stake edit loses the keyboard focus
   // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
   int32_t BaseUnit() { return ReadSpinEdit(Init_Bet); }
+
+  // The checks a system runs after its win rule.
+  enum class SettleChecks { kNone, kAutomaticReset, kResetThenMinimalProfit };
+  // The common part of a settled win and of a settled loss, around the system's own rule
+  // (betting/settlement.cpp).
+  template <typename WinRule>
+  void WinStep(WinRule rule, SettleChecks checks);
+  template <typename LossRule>
+  void LossStep(LossRule rule);
 
   // ---- Bet display (betting/bet_display.cpp) ------------------------------------------
   void HideBets();
   void ShowValuesTick();
-  void ShowBetSizeClick();
-  bool BetOnShow() const;  // a chip is visible
   void ShowChance(int k);
   void HideChance(int k);
 
   // ---- Trend filter (betting/trend_filter.cpp) ------------------------------------------
-  void TrendSwitchOnClick(int k);  // a click on Trend_<chance>_1
-  void TrendActiveClick(int k);    // a click on Trend_<chance>_2
   void Trend_Check();
 
   // ---- Bankroll safeguards (betting/bankroll.cpp) ---------------------------------------
   void Balance_Check();
   void BetAutomaticReset_Check();
   void GetMinimalProfit_Check();
-  void Bet_Automatic_ResetClick();
-  void Get_Minimal_ProfitClick();
-
-  // ---- Game log export (export/save_log.cpp) ---------------------------------------------
-  // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
-  // Throws GameError "Cannot create file <name>: <the system's reason>" if it cannot be
-  // written; the game is unchanged either way.
-  void SaveLog(SaveDialog& dialog);
-  SaveDialogSettings SaveDialog1;
-  // Tests make the log's writes fail through this; empty means the system's write().
-  void SetLogWriteCall(WriteCall call) { log_write_call_ = std::move(call); }
 
   // ---- Timers --------------------------------------------------------------------------
   Timer ShowValues;
@@ -261,7 +290,6 @@ class Game : public GameState, public Window {
   // Seeds for a draw that decides what the player sees; the seconds go out as ChoiceSeeded.
   void SeedForChoice();
 
- private:
   // The choice of Modes 1 and 4: a random chance, or with "Cat.Rows" the chance that has
   // just won again.
   int RandomOrRepeatedChance();

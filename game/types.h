@@ -48,6 +48,21 @@ inline constexpr int32_t kNoChance = -1;
 // Names as used in control names (ChipLess, FieldRed, ...).
 inline constexpr std::array<std::string_view, kChances> kChanceNames = {"Less",  "Even", "Red",
                                                                         "Black", "Odd",  "More"};
+// The same in lower case, as typed and read by programs (vellaro-sim's --trend and trace).
+inline constexpr std::array<std::string_view, kChances> kChanceWords = {"less",  "even", "red",
+                                                                        "black", "odd",  "more"};
+
+// The chance code of BetChance and the chance index it stands for.
+inline constexpr bool IsChanceCode(int32_t code) {
+  return code >= 1 && code <= kChances;
+}
+inline constexpr int32_t ChanceCode(int index) {
+  return index + 1;
+}
+// REQUIRES: IsChanceCode(code).
+inline constexpr int ChanceIndex(int32_t code) {
+  return code - 1;
+}
 
 // ---- Analysis modes --------------------------------------------------------------------------
 // The values of ModeId. Modes 2, 3 and 4 are the entries of the mode box; Mode 5 is what a
@@ -70,6 +85,9 @@ inline constexpr int kBettingSystems = 6;
 inline constexpr std::array<const char*, kBettingSystems> kBettingSystemNames = {
     "Martingale (x2 on loss)", "Parlay (x2 on win)",   "Havrel (+1 on loss / -1 on win)",
     "Quorvel (x3 on loss)",    "Blind (+1 each spin)", "UP-TRENDER (custom)"};
+// One lower-case word per system, as typed and read by programs (vellaro-sim's --system).
+inline constexpr std::array<std::string_view, kBettingSystems> kBettingSystemWords = {
+    "martingale", "parlay", "havrel", "quorvel", "blind", "up-trender"};
 
 // ---- Session limits ----------------------------------------------------------------------------
 // The limits a player may set for a session, each off until set. What stops the session is

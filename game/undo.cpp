@@ -26,7 +26,7 @@ void Game::LoadState() {
       Stake = stake;
       Chip[k].visible = true;
       Field[k].visible = true;
-      BetChance = k + 1;  // a later chance in the order wins
+      BetChance = ChanceCode(k);  // a later chance in the order wins
     }
   }
   // One row back, but not past the row before the spin taken back: a spin that found a

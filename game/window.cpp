@@ -6,8 +6,6 @@ namespace vellaro {
 
 namespace {
 
-constexpr Rgb kOptionGreen{58, 97, 31};
-
 Label MakeLabel(std::string caption, Rgb colour, bool visible = true) {
   Label label;
   label.caption = std::move(caption);
@@ -31,7 +29,7 @@ Window::Window() {
 
   GameModes.items.assign(kGameModeNames.begin(), kGameModeNames.end());
   BetStrategy.items.assign(kBettingSystemNames.begin(), kBettingSystemNames.end());
-  Init_Bet = SpinEdit{"1", 1, 1000, true, kOptionGreen};
+  Init_Bet = SpinEdit{"1", 1, 1000, true, kColourOptionGreen};
   ResetBetsButton.caption = "Reset Bets";
 
   ImageUndo.visible = false;

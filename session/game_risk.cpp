@@ -18,17 +18,18 @@ int64_t Peek(const SpinEdit& edit) {
 
 Progression ProgressionOf(const Game& game, StakeLimit limit) {
   Progression rules;
-  rules.system = static_cast<BettingSystem>(game.BetStrategy.index);
-  rules.base_unit = Peek(game.Init_Bet);
-  rules.safe_level = game.SafeLevel.position;
-  rules.on_wins = Peek(game.On_Wins);
-  rules.add_to_bet = Peek(game.Add_To_Bet);
+  rules.system = static_cast<BettingSystem>(game.controls().BetStrategy.index);
+  rules.base_unit = Peek(game.controls().Init_Bet);
+  rules.safe_level = game.controls().SafeLevel.position;
+  rules.on_wins = Peek(game.controls().On_Wins);
+  rules.add_to_bet = Peek(game.controls().Add_To_Bet);
   rules.limit = limit;
   return rules;
 }
 
 StakeState StakeStateOf(const Game& game) {
-  return {game.Stake, game.LossStreak, game.UpTrendWins};
+  const GameState& state = game.state();
+  return {state.Stake, state.LossStreak, state.UpTrendWins};
 }
 
 }  // namespace vellaro

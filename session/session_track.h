@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/events.h"
-#include "betting/real_result.h"
+#include "game/real_result.h"
 #include "session/spin_statistics.h"
 
 namespace vellaro {

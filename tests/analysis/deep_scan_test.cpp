@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -44,39 +45,39 @@ TEST(DeepScan, ChoosesByTheTableForEverySumAndRemainder) {
 TEST(DeepScan, RunningSumsFoldIntoTheirRanges) {
   testing::Harness h;
   Game& g = h.game;
-  g.ModeId = 0;
+  GamePeer::State(g).ModeId = 0;
   h.Spin(17);
-  EXPECT_EQ(g.DeepSum, 17);
-  EXPECT_EQ(g.DeepRemainder, 2);
+  EXPECT_EQ(g.state().DeepSum, 17);
+  EXPECT_EQ(g.state().DeepRemainder, 2);
   h.Spin(25);
-  EXPECT_EQ(g.DeepSum, 6);
-  EXPECT_EQ(g.DeepRemainder, 0);
+  EXPECT_EQ(g.state().DeepSum, 6);
+  EXPECT_EQ(g.state().DeepRemainder, 0);
   h.Spin(0);
-  EXPECT_EQ(g.DeepSum, 6);
-  EXPECT_EQ(g.DeepRemainder, 0);
+  EXPECT_EQ(g.state().DeepSum, 6);
+  EXPECT_EQ(g.state().DeepRemainder, 0);
   h.Spins({36, 36, 30});
-  EXPECT_EQ(g.DeepSum, 36);  // 6 + 36 + 36 + 30 = 108 = ((108 - 1) mod 36) + 1
-  EXPECT_EQ(g.DeepRemainder, 0);
+  EXPECT_EQ(g.state().DeepSum, 36);  // 6 + 36 + 36 + 30 = 108 = ((108 - 1) mod 36) + 1
+  EXPECT_EQ(g.state().DeepRemainder, 0);
 }
 
 TEST(DeepScan, AGameOfZerosRecommendsNothing) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({0, 0, 0, 0, 0});
-  EXPECT_EQ(g.DeepSum, 0);
-  EXPECT_EQ(g.BetChance, -1);
+  EXPECT_EQ(g.state().DeepSum, 0);
+  EXPECT_EQ(g.state().BetChance, -1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.Balance, 1000000);
-  EXPECT_TRUE(g.GameModes.enabled);
+  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_TRUE(g.controls().GameModes.enabled);
 
   // Nor may the trend filter turn an earlier mode's choice into a bet: Even left over from
   // another mode, vetoed by a trend on Odd, would show Odd.
-  g.BetChance = kEven + 1;
+  GamePeer::State(g).BetChance = kEven + 1;
   g.TrendSwitchOnClick(kOdd);
   h.Spin(0);
-  EXPECT_EQ(g.BetChance, kEven + 1);
+  EXPECT_EQ(g.state().BetChance, kEven + 1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.Balance, 1000000);
+  EXPECT_EQ(g.state().Balance, 1000000);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -10,14 +11,15 @@ class Matrix : public ::testing::Test {
  protected:
   void SetUp() override {
     g.CreateMatrixClick();
-    for (int c = 1; c <= 3; ++c) g.AdaptiveList(c).lines.assign(Game::MatrixLimit, "0");
+    for (int c = 1; c <= 3; ++c)
+      GamePeer::AdaptiveList(g, c).lines.assign(GameState::MatrixLimit, "0");
   }
   // The first four spins only record; learning starts with the fifth.
   void WarmUp() { h.Spins({7, 7, 7, 7}); }
   void SetRow(int row, const char* c1, const char* c2, const char* c3) {
-    g.AdaptiveList1.lines[row] = c1;
-    g.AdaptiveList2.lines[row] = c2;
-    g.AdaptiveList3.lines[row] = c3;
+    GamePeer::Controls(g).AdaptiveList1.lines[row] = c1;
+    GamePeer::Controls(g).AdaptiveList2.lines[row] = c2;
+    GamePeer::Controls(g).AdaptiveList3.lines[row] = c3;
   }
 
   testing::Harness h;
@@ -27,23 +29,23 @@ class Matrix : public ::testing::Test {
 TEST_F(Matrix, CreateMatrixFillsThreeColumnsFromOneSeedAndSelectsModeFive) {
   testing::Harness fresh;
   Game& m = fresh.game;
-  EXPECT_TRUE(m.CreateMatrixButton.enabled);
-  EXPECT_FALSE(m.ResetMatrixButton.enabled);
+  EXPECT_TRUE(m.controls().CreateMatrixButton.enabled);
+  EXPECT_FALSE(m.controls().ResetMatrixButton.enabled);
   m.CreateMatrixClick();
   Random expected;
   expected.Seed(static_cast<uint32_t>(fresh.scheduler.NowMs() / 1000));
   for (int c = 1; c <= 3; ++c) {
-    const TextLines& lines = m.AdaptiveList(c).lines;
+    const TextLines& lines = GamePeer::AdaptiveList(m, c).lines;
     ASSERT_EQ(lines.size(), 3000u);
     for (const std::string& line : lines) ASSERT_EQ(line, std::to_string(expected.Next() % 6));
   }
-  EXPECT_EQ(m.CGauge3.progress, 0);
-  EXPECT_EQ(m.CGauge3.max, 9000);
-  EXPECT_EQ(m.ModeId, 5);
-  EXPECT_FALSE(m.CreateMatrixButton.enabled);
-  EXPECT_TRUE(m.ResetMatrixButton.enabled);
-  EXPECT_TRUE(m.GameModes.enabled);
-  EXPECT_TRUE(m.BetStrategy.enabled);
+  EXPECT_EQ(m.controls().CGauge3.progress, 0);
+  EXPECT_EQ(m.controls().CGauge3.max, 9000);
+  EXPECT_EQ(m.state().ModeId, 5);
+  EXPECT_FALSE(m.controls().CreateMatrixButton.enabled);
+  EXPECT_TRUE(m.controls().ResetMatrixButton.enabled);
+  EXPECT_TRUE(m.controls().GameModes.enabled);
+  EXPECT_TRUE(m.controls().BetStrategy.enabled);
 }
 
 TEST_F(Matrix, ATieLengthensLearningAndTheLeaderIsPlayedInTheSameRun) {
@@ -55,22 +57,22 @@ TEST_F(Matrix, ATieLengthensLearningAndTheLeaderIsPlayedInTheSameRun) {
   SetRow(11, "3", "4", "2");  // row 11: column 2 says Odd
   WarmUp();
   h.Spins({1, 1, 1, 2, 36, 36, 36, 36, 36, 36});
-  EXPECT_EQ(g.Adaptive1.tag, 3);
-  EXPECT_EQ(g.Adaptive2.tag, 3);
-  EXPECT_EQ(g.Adaptive3.tag, 1);
-  EXPECT_EQ(g.N_Count.text, "11");
-  EXPECT_EQ(g.MatrixFlag, 0);
-  EXPECT_EQ(g.BetChance, -1);
+  EXPECT_EQ(g.controls().Adaptive1.tag, 3);
+  EXPECT_EQ(g.controls().Adaptive2.tag, 3);
+  EXPECT_EQ(g.controls().Adaptive3.tag, 1);
+  EXPECT_EQ(g.controls().N_Count.text, "11");
+  EXPECT_EQ(g.state().MatrixFlag, 0);
+  EXPECT_EQ(g.state().BetChance, -1);
 
   h.Spin(3);
-  EXPECT_EQ(g.Adaptive2.tag, 4);
-  EXPECT_EQ(g.MatrixFlag, 1);
-  EXPECT_EQ(g.MatrixColumn, 2);
-  EXPECT_EQ(g.AdaptiveList2.colour, (Rgb{0, 0, 128}));
-  EXPECT_EQ(g.BetChance, kOdd + 1);
-  EXPECT_TRUE(g.Chip[kOdd].visible);
-  EXPECT_EQ(g.MatrixStep, 12);
-  EXPECT_EQ(g.Balance, 999999);
+  EXPECT_EQ(g.controls().Adaptive2.tag, 4);
+  EXPECT_EQ(g.state().MatrixFlag, 1);
+  EXPECT_EQ(g.state().MatrixColumn, 2);
+  EXPECT_EQ(g.controls().AdaptiveList2.colour, (Rgb{0, 0, 128}));
+  EXPECT_EQ(g.state().BetChance, kOdd + 1);
+  EXPECT_TRUE(g.controls().Chip[kOdd].visible);
+  EXPECT_EQ(g.state().MatrixStep, 12);
+  EXPECT_EQ(g.state().Balance, 999999);
 }
 
 TEST_F(Matrix, ZeroScoresNothingAndEighteenScoresForLessNotMore) {
@@ -78,28 +80,29 @@ TEST_F(Matrix, ZeroScoresNothingAndEighteenScoresForLessNotMore) {
   SetRow(1, "0", "5", "2");
   WarmUp();
   h.Spin(0);
-  EXPECT_EQ(g.Adaptive1.tag + g.Adaptive2.tag + g.Adaptive3.tag, 0);
+  EXPECT_EQ(g.controls().Adaptive1.tag + g.controls().Adaptive2.tag + g.controls().Adaptive3.tag,
+            0);
   h.Spin(18);
-  EXPECT_EQ(g.Adaptive1.tag, 1);
-  EXPECT_EQ(g.Adaptive2.tag, 0);
-  EXPECT_EQ(g.Adaptive3.tag, 1);  // 18 is red
+  EXPECT_EQ(g.controls().Adaptive1.tag, 1);
+  EXPECT_EQ(g.controls().Adaptive2.tag, 0);
+  EXPECT_EQ(g.controls().Adaptive3.tag, 1);  // 18 is red
 }
 
 TEST_F(Matrix, TheLearningLengthAndTheChosenColumnSurviveResetsAndNewMatrices) {
-  g.N_Count.text = "13";
-  g.MatrixColumn = 3;
+  GamePeer::Controls(g).N_Count.text = "13";
+  GamePeer::State(g).MatrixColumn = 3;
   g.ResetMatrixClick();
-  EXPECT_EQ(g.N_Count.text, "13");
-  EXPECT_EQ(g.MatrixColumn, 3);
-  EXPECT_TRUE(g.AdaptiveList1.lines.empty());
-  EXPECT_EQ(g.MatrixFlag, 0);
-  EXPECT_TRUE(g.CreateMatrixButton.enabled);
-  EXPECT_FALSE(g.ResetMatrixButton.enabled);
-  EXPECT_EQ(g.ModeId, 2);           // the mode of the box applies again
-  EXPECT_TRUE(g.Image[7].visible);  // and the board is there for it
+  EXPECT_EQ(g.controls().N_Count.text, "13");
+  EXPECT_EQ(g.state().MatrixColumn, 3);
+  EXPECT_TRUE(g.controls().AdaptiveList1.lines.empty());
+  EXPECT_EQ(g.state().MatrixFlag, 0);
+  EXPECT_TRUE(g.controls().CreateMatrixButton.enabled);
+  EXPECT_FALSE(g.controls().ResetMatrixButton.enabled);
+  EXPECT_EQ(g.state().ModeId, 2);              // the mode of the box applies again
+  EXPECT_TRUE(g.controls().Image[7].visible);  // and the board is there for it
   g.CreateMatrixClick();
-  EXPECT_EQ(g.N_Count.text, "13");
-  EXPECT_EQ(g.MatrixColumn, 3);
+  EXPECT_EQ(g.controls().N_Count.text, "13");
+  EXPECT_EQ(g.state().MatrixColumn, 3);
 }
 
 TEST_F(Matrix, TheThirteenthTickReachesAHundred) {
@@ -107,68 +110,68 @@ TEST_F(Matrix, TheThirteenthTickReachesAHundred) {
   g.NumberClick(5);
   for (int tick = 1; tick <= 12; ++tick) {
     h.Wait(40);
-    EXPECT_EQ(g.CGauge1.progress, 8 * tick);
+    EXPECT_EQ(g.controls().CGauge1.progress, 8 * tick);
   }
   EXPECT_TRUE(g.AnalysisRunning());
   h.Wait(40);
   EXPECT_FALSE(g.AnalysisRunning());
-  EXPECT_EQ(g.CGauge1.progress, 0);
-  EXPECT_EQ(g.MatrixStep, 1);
+  EXPECT_EQ(g.controls().CGauge1.progress, 0);
+  EXPECT_EQ(g.state().MatrixStep, 1);
 }
 
 TEST_F(Matrix, UndoStepsTheMatrixBackButNotItsHits) {
   h.Spins({1, 2, 3, 4, 5, 6});
-  ASSERT_EQ(g.MatrixStep, 2);
-  const int32_t hits = g.Adaptive1.tag;
+  ASSERT_EQ(g.state().MatrixStep, 2);
+  const int32_t hits = g.controls().Adaptive1.tag;
   g.UndoClick();
-  EXPECT_EQ(g.MatrixStep, 1);
-  EXPECT_EQ(g.Adaptive1.tag, hits);
+  EXPECT_EQ(g.state().MatrixStep, 1);
+  EXPECT_EQ(g.controls().Adaptive1.tag, hits);
 }
 
 TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
-  g.MatrixFlag = 1;
-  g.MatrixColumn = 1;
-  g.N_Count.text = "1";
-  g.MatrixStep = Game::MatrixLimit;
-  g.ShowChance(kRed);
+  GamePeer::State(g).MatrixFlag = 1;
+  GamePeer::State(g).MatrixColumn = 1;
+  GamePeer::Controls(g).N_Count.text = "1";
+  GamePeer::State(g).MatrixStep = GameState::MatrixLimit;
+  GamePeer::ShowChance(g, kRed);
   h.Spins({1, 2, 3, 4, 5});
-  EXPECT_EQ(g.BetChance, -1);
+  EXPECT_EQ(g.state().BetChance, -1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.MatrixStep, Game::MatrixLimit);
-  EXPECT_EQ(g.Balance, 1000000);
+  EXPECT_EQ(g.state().MatrixStep, GameState::MatrixLimit);
+  EXPECT_EQ(g.state().Balance, 1000000);
 
   // That spin did not move the row, so its undo must not either: the last row was played.
-  ASSERT_TRUE(g.UndoButton.visible);
+  ASSERT_TRUE(g.controls().UndoButton.visible);
   g.UndoClick();
-  EXPECT_EQ(g.MatrixStep, Game::MatrixLimit);
+  EXPECT_EQ(g.state().MatrixStep, GameState::MatrixLimit);
 }
 
 TEST_F(Matrix, SettlesOnlyOnceAColumnIsChosen) {
   h.Spins({1, 2, 3, 4, 5, 6, 7});
-  EXPECT_EQ(g.LossStreak + g.WinStreak, 0);
-  g.MatrixFlag = 1;
-  g.MatrixColumn = 1;
-  g.BetChance = kRed + 1;
+  EXPECT_EQ(g.state().LossStreak + g.state().WinStreak, 0);
+  GamePeer::State(g).MatrixFlag = 1;
+  GamePeer::State(g).MatrixColumn = 1;
+  GamePeer::State(g).BetChance = kRed + 1;
   h.Spin(1);
-  EXPECT_EQ(g.WinStreak, 1);
+  EXPECT_EQ(g.state().WinStreak, 1);
 }
 
 TEST_F(Matrix, ChangingTheBoxLeavesModeFiveButKeepsTheMatrix) {
   g.SelectGameMode(0);
-  EXPECT_EQ(g.ModeId, 2);
-  EXPECT_EQ(g.AdaptiveList1.lines.size(), 3000u);
-  EXPECT_TRUE(g.ResetMatrixButton.enabled);
+  EXPECT_EQ(g.state().ModeId, 2);
+  EXPECT_EQ(g.controls().AdaptiveList1.lines.size(), 3000u);
+  EXPECT_TRUE(g.controls().ResetMatrixButton.enabled);
 }
 
 TEST(MatrixWithoutColumns, EveryChoiceTiesAndLearningGrows) {
   testing::Harness h;
   Game& g = h.game;
-  g.ChangeModeId(Mode::kMatrix);
-  g.N_Count.text = "2";
+  GamePeer::ChangeModeId(g, Mode::kMatrix);
+  GamePeer::Controls(g).N_Count.text = "2";
   h.Spins({1, 2, 3, 4, 5, 6, 7});  // learning from the fifth: 5 and 6, then a tie each spin
-  EXPECT_EQ(g.MatrixFlag, 0);
-  EXPECT_EQ(g.N_Count.text, "4");
-  EXPECT_EQ(g.BetChance, -1);
+  EXPECT_EQ(g.state().MatrixFlag, 0);
+  EXPECT_EQ(g.controls().N_Count.text, "4");
+  EXPECT_EQ(g.state().BetChance, -1);
 }
 
 TEST(MatrixButtons, AreRefusedWhileAnAnalysisRuns) {
@@ -177,20 +180,20 @@ TEST(MatrixButtons, AreRefusedWhileAnAnalysisRuns) {
   h.Spins({1, 2, 3, 4});
   g.NumberClick(5);
   g.CreateMatrixClick();
-  EXPECT_TRUE(g.AdaptiveList1.lines.empty());
-  EXPECT_FALSE(g.GameModes.enabled);
+  EXPECT_TRUE(g.controls().AdaptiveList1.lines.empty());
+  EXPECT_FALSE(g.controls().GameModes.enabled);
 }
 
 TEST(ProgressionBoxes, ClickingOneClearsTheOther) {
   testing::Harness h;
   Game& g = h.game;
-  g.Arith_ProgClick();
-  g.Geom_ProgClick();
-  EXPECT_TRUE(g.Geom_Prog.checked);
-  EXPECT_FALSE(g.Arith_Prog.checked);
-  g.Arith_ProgClick();
-  EXPECT_TRUE(g.Arith_Prog.checked);
-  EXPECT_FALSE(g.Geom_Prog.checked);
+  GamePeer::Arith_ProgClick(g);
+  GamePeer::Geom_ProgClick(g);
+  EXPECT_TRUE(g.controls().Geom_Prog.checked);
+  EXPECT_FALSE(g.controls().Arith_Prog.checked);
+  GamePeer::Arith_ProgClick(g);
+  EXPECT_TRUE(g.controls().Arith_Prog.checked);
+  EXPECT_FALSE(g.controls().Geom_Prog.checked);
 }
 
 }  // namespace

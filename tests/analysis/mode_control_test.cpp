@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -21,9 +22,9 @@ TEST(StatusLine, FollowsTheAnalysisGauge) {
       {90, "Alternate misses..."},       {91, "Finishing process..."},
       {100, "Finishing process..."}};
   for (const auto& [progress, text] : table) {
-    g.CGauge1.Set(progress);
+    GamePeer::Controls(g).CGauge1.Set(progress);
     h.Wait(10);
-    EXPECT_EQ(g.ProcessText.caption, text) << progress;
+    EXPECT_EQ(g.controls().ProcessText.caption, text) << progress;
   }
 }
 
@@ -44,47 +45,47 @@ TEST(ReCalculate, IsRefusedBeforeTheFifthSpinAndWhileItOrModeOneRuns) {
   Game& g = h.game;
   h.Spins({1, 2, 3, 4});
   g.ReCalculate();
-  EXPECT_FALSE(g.ReCalculateTimer.running());
-  EXPECT_TRUE(g.GameModes.enabled);
+  EXPECT_FALSE(GamePeer::ReCalculateTimer(g).running());
+  EXPECT_TRUE(g.controls().GameModes.enabled);
 
   h.Spin(5);
-  g.Mode1Timer.Start();
+  GamePeer::Mode1Timer(g).Start();
   g.ReCalculate();
-  EXPECT_FALSE(g.ReCalculateTimer.running());
-  g.Mode1Timer.Stop();
+  EXPECT_FALSE(GamePeer::ReCalculateTimer(g).running());
+  GamePeer::Mode1Timer(g).Stop();
 
   g.ReCalculate();
-  EXPECT_TRUE(g.ReCalculateTimer.running());
-  EXPECT_FALSE(g.GameModes.enabled);
-  for (const Picture& tile : g.Image) EXPECT_FALSE(tile.visible);
+  EXPECT_TRUE(GamePeer::ReCalculateTimer(g).running());
+  EXPECT_FALSE(g.controls().GameModes.enabled);
+  for (const Picture& tile : g.controls().Image) EXPECT_FALSE(tile.visible);
   h.Wait(50);
-  const int progress = g.CGauge2.progress;
+  const int progress = g.controls().CGauge2.progress;
   g.ReCalculate();  // a second click changes nothing
-  EXPECT_EQ(g.CGauge2.progress, progress);
+  EXPECT_EQ(g.controls().CGauge2.progress, progress);
 }
 
 TEST(ReCalculate, ShowsItsOwnTextsThenDrawsANewOffsetAndReopensTheBoard) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
-  EXPECT_EQ(g.RecalcDraw, 6);
+  EXPECT_EQ(g.state().RecalcDraw, 6);
   g.ReCalculate();
   const std::set<std::string> own = {"Analysing numbers...", "Reorganize structures...",
                                      "Finishing process..."};
-  while (g.ReCalculateTimer.running()) {
+  while (GamePeer::ReCalculateTimer(g).running()) {
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 10'000));
-    if (g.ReCalculateTimer.running() && g.CGauge2.progress > 0) {
-      EXPECT_FALSE(g.ProcessText_Timer.running());
-      EXPECT_TRUE(own.count(g.ProcessText.caption));
+    if (GamePeer::ReCalculateTimer(g).running() && g.controls().CGauge2.progress > 0) {
+      EXPECT_FALSE(GamePeer::ProcessText_Timer(g).running());
+      EXPECT_TRUE(own.count(g.controls().ProcessText.caption));
     }
   }
-  EXPECT_EQ(g.CGauge2.progress, 0);
-  EXPECT_TRUE(g.ProcessText_Timer.running());
-  EXPECT_GE(g.RecalcDraw, 1);
-  EXPECT_LE(g.RecalcDraw, 6);
-  EXPECT_TRUE(g.GameModes.enabled);
+  EXPECT_EQ(g.controls().CGauge2.progress, 0);
+  EXPECT_TRUE(GamePeer::ProcessText_Timer(g).running());
+  EXPECT_GE(g.state().RecalcDraw, 1);
+  EXPECT_LE(g.state().RecalcDraw, 6);
+  EXPECT_TRUE(g.controls().GameModes.enabled);
   h.Wait(10);
-  EXPECT_EQ(g.ProcessText.caption, "Waiting for new spin");
+  EXPECT_EQ(g.controls().ProcessText.caption, "Waiting for new spin");
 }
 
 TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
@@ -92,43 +93,43 @@ TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
   g.NumberClick(6);
-  ASSERT_TRUE(g.Mode2Timer.running());
+  ASSERT_TRUE(GamePeer::Mode2Timer(g).running());
   g.ReCalculate();  // accepted while only Mode 2 runs
-  ASSERT_TRUE(g.ReCalculateTimer.running());
-  while (g.Mode2Timer.running() || g.ReCalculateTimer.running()) {
-    EXPECT_FALSE(g.GameModes.enabled);
+  ASSERT_TRUE(GamePeer::ReCalculateTimer(g).running());
+  while (GamePeer::Mode2Timer(g).running() || GamePeer::ReCalculateTimer(g).running()) {
+    EXPECT_FALSE(g.controls().GameModes.enabled);
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 10'000));
   }
-  EXPECT_TRUE(g.GameModes.enabled);
+  EXPECT_TRUE(g.controls().GameModes.enabled);
 }
 
 TEST(SafeLevel, TheIndicatorsFollowTheStreak) {
   testing::Harness h;
   Game& g = h.game;
   g.MoveSafeLevel(1);
-  EXPECT_EQ(g.Label4.caption, "1");
-  EXPECT_TRUE(g.SafeLevel_Timer.running());
-  EXPECT_TRUE(g.SL_Indicator1.visible);
-  EXPECT_TRUE(g.SL_Indicator2.visible);
+  EXPECT_EQ(g.controls().Label4.caption, "1");
+  EXPECT_TRUE(GamePeer::SafeLevel_Timer(g).running());
+  EXPECT_TRUE(g.controls().SL_Indicator1.visible);
+  EXPECT_TRUE(g.controls().SL_Indicator2.visible);
   h.Wait(50);
-  EXPECT_TRUE(g.SL_Indicator2.visible);  // 0 >= 1 - 1
+  EXPECT_TRUE(g.controls().SL_Indicator2.visible);  // 0 >= 1 - 1
 
   g.MoveSafeLevel(3);
   h.Wait(50);
-  EXPECT_TRUE(g.SL_Indicator1.visible);
-  EXPECT_FALSE(g.SL_Indicator2.visible);
-  g.LossStreak = 2;
+  EXPECT_TRUE(g.controls().SL_Indicator1.visible);
+  EXPECT_FALSE(g.controls().SL_Indicator2.visible);
+  GamePeer::State(g).LossStreak = 2;
   h.Wait(50);
-  EXPECT_TRUE(g.SL_Indicator2.visible);
-  EXPECT_TRUE(g.SL_Indicator1.visible);  // left beneath
+  EXPECT_TRUE(g.controls().SL_Indicator2.visible);
+  EXPECT_TRUE(g.controls().SL_Indicator1.visible);  // left beneath
 
   g.MoveSafeLevel(0);
-  EXPECT_EQ(g.Label4.caption, "0");
-  EXPECT_FALSE(g.SafeLevel_Timer.running());
-  EXPECT_FALSE(g.SL_Indicator1.visible);
-  EXPECT_FALSE(g.SL_Indicator2.visible);
+  EXPECT_EQ(g.controls().Label4.caption, "0");
+  EXPECT_FALSE(GamePeer::SafeLevel_Timer(g).running());
+  EXPECT_FALSE(g.controls().SL_Indicator1.visible);
+  EXPECT_FALSE(g.controls().SL_Indicator2.visible);
   g.MoveSafeLevel(99);
-  EXPECT_EQ(g.SafeLevel.position, 10);
+  EXPECT_EQ(g.controls().SafeLevel.position, 10);
 }
 
 }  // namespace

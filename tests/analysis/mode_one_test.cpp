@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -15,8 +16,8 @@ int FirstDraw(const testing::Harness& h) {
 TEST(ModeOne, WithRecalcDrawSixTheChoiceIsTheDrawItself) {
   testing::Harness h;
   Game& g = h.game;
-  g.M1Calculate();
-  EXPECT_EQ(g.BetChance, FirstDraw(h) % 6 + 1);
+  GamePeer::M1Calculate(g);
+  EXPECT_EQ(g.state().BetChance, FirstDraw(h) % 6 + 1);
 }
 
 TEST(ModeOne, TheOffsetWrapsAroundTheSixChances) {
@@ -29,41 +30,41 @@ TEST(ModeOne, TheOffsetWrapsAroundTheSixChances) {
   }
   testing::Harness h(start);
   Game& g = h.game;
-  g.RecalcDraw = 1;
-  g.M1Calculate();
-  EXPECT_EQ(g.BetChance, kLess + 1);
+  GamePeer::State(g).RecalcDraw = 1;
+  GamePeer::M1Calculate(g);
+  EXPECT_EQ(g.state().BetChance, kLess + 1);
 }
 
 TEST(ModeOne, CatRowsRepeatsAWinningChanceWithoutADraw) {
   testing::Harness h;
   Game& g = h.game;
-  g.CatRows.enabled = true;
+  GamePeer::Controls(g).CatRows.enabled = true;
   g.CatRowsClick();
-  g.WinStreak = 1;
-  g.BetChance = kOdd + 1;
-  g.Randomizer.Seed(7);
-  const uint64_t state = g.Randomizer.state();
-  g.M1Calculate();
-  EXPECT_EQ(g.BetChance, kOdd + 1);
-  EXPECT_EQ(g.Randomizer.state(), state);
+  GamePeer::State(g).WinStreak = 1;
+  GamePeer::State(g).BetChance = kOdd + 1;
+  GamePeer::Randomizer(g).Seed(7);
+  const uint64_t state = GamePeer::Randomizer(g).state();
+  GamePeer::M1Calculate(g);
+  EXPECT_EQ(g.state().BetChance, kOdd + 1);
+  EXPECT_EQ(GamePeer::Randomizer(g).state(), state);
 
-  g.HideBets();
-  g.BetChance = -1;  // a kept none chooses nothing
-  g.M1Calculate();
-  EXPECT_EQ(g.BetChance, -1);
+  GamePeer::HideBets(g);
+  GamePeer::State(g).BetChance = -1;  // a kept none chooses nothing
+  GamePeer::M1Calculate(g);
+  EXPECT_EQ(g.state().BetChance, -1);
   EXPECT_FALSE(g.BetOnShow());
 }
 
 TEST(ModeOne, RunsEndToEndWhenSelected) {
   testing::Harness h;
   Game& g = h.game;
-  g.ModeId = 1;
+  GamePeer::State(g).ModeId = 1;
   h.Spins({1, 2, 3, 4});
   g.NumberClick(5);
-  EXPECT_TRUE(g.Mode1Timer.running());
+  EXPECT_TRUE(GamePeer::Mode1Timer(g).running());
   ASSERT_TRUE(h.FinishAnalysis());
-  EXPECT_GE(g.BetChance, 1);
-  EXPECT_LE(g.BetChance, 6);
+  EXPECT_GE(g.state().BetChance, 1);
+  EXPECT_LE(g.state().BetChance, 6);
   EXPECT_TRUE(g.BetOnShow());
 }
 

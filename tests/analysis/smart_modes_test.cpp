@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -69,23 +70,23 @@ TEST(SmartMode, TheDrawPicksEachOfTheThreePairs) {
     g.SelectGameMode(1);
     h.Spins({5, 6, 7, 0, 11});
     ASSERT_EQ(h.scheduler.NowMs(), second * 1000 + 500);
-    EXPECT_EQ(g.BetChance, kRowOneChoice[pair] + 1) << "second " << second;
+    EXPECT_EQ(g.state().BetChance, kRowOneChoice[pair] + 1) << "second " << second;
   }
 }
 
 TEST(SmartMode, TheCalculationDrawsThePairFromTheClockSecond) {
   testing::Harness h;
   Game& g = h.game;
-  g.PreviousNum.tag = 0;
-  g.CurrentNum.tag = 11;
-  g.M3Calculate();
+  GamePeer::Controls(g).PreviousNum.tag = 0;
+  GamePeer::Controls(g).CurrentNum.tag = 11;
+  GamePeer::M3Calculate(g);
   const int pair = FirstDrawAt(h.scheduler.NowMs()) % 3;
-  EXPECT_EQ(g.BetChance, SmartChoice(1, pair) + 1);
-  const int32_t first = g.BetChance;
-  g.HideBets();
+  EXPECT_EQ(g.state().BetChance, SmartChoice(1, pair) + 1);
+  const int32_t first = g.state().BetChance;
+  GamePeer::HideBets(g);
   h.Wait(999 - h.scheduler.NowMs() % 1000);  // still the same second
-  g.M3Calculate();
-  EXPECT_EQ(g.BetChance, first);
+  GamePeer::M3Calculate(g);
+  EXPECT_EQ(g.state().BetChance, first);
 }
 
 TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
@@ -95,12 +96,13 @@ TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
   h.Spins({36, 1, 2, 36});
   g.NumberClick(36);
   const int64_t start = h.scheduler.NowMs();
-  ASSERT_TRUE(g.Mode3Timer.running());
+  ASSERT_TRUE(GamePeer::Mode3Timer(g).running());
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_EQ(h.scheduler.NowMs() - start, 4000);
-  EXPECT_EQ(g.CGauge1.progress, 0);
+  EXPECT_EQ(g.controls().CGauge1.progress, 0);
   // 36 + 36 gives row 12: More, Odd or Red.
-  EXPECT_TRUE(g.BetChance == kMore + 1 || g.BetChance == kOdd + 1 || g.BetChance == kRed + 1);
+  EXPECT_TRUE(g.state().BetChance == kMore + 1 || g.state().BetChance == kOdd + 1 ||
+              g.state().BetChance == kRed + 1);
   EXPECT_TRUE(g.BetOnShow());
 }
 
@@ -108,13 +110,13 @@ TEST(AdaptiveMode, DrawsItsPaceWithoutReseedingAndReplacesZeroByFifty) {
   testing::Harness h;
   Game& g = h.game;
   g.SelectGameMode(2);
-  EXPECT_EQ(g.ModeId, 4);
-  EXPECT_TRUE(g.CatRows.enabled);
+  EXPECT_EQ(g.state().ModeId, 4);
+  EXPECT_TRUE(g.controls().CatRows.enabled);
   h.Spins({1, 2, 3, 4});
 
-  g.Randomizer.Seed(1);  // first draw 1410184549: 49 ms
+  GamePeer::Randomizer(g).Seed(1);  // first draw 1410184549: 49 ms
   g.NumberClick(5);
-  EXPECT_EQ(g.Mode4Timer.interval(), 49);
+  EXPECT_EQ(GamePeer::Mode4Timer(g).interval(), 49);
   const int64_t start = h.scheduler.NowMs();
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_EQ(h.scheduler.NowMs() - start, 4900);
@@ -126,40 +128,40 @@ TEST(AdaptiveMode, DrawsItsPaceWithoutReseedingAndReplacesZeroByFifty) {
     r.Seed(seed);
     if (r.Next() % 100 == 0) break;
   }
-  g.Randomizer.Seed(seed);
+  GamePeer::Randomizer(g).Seed(seed);
   g.NumberClick(6);
-  EXPECT_EQ(g.Mode4Timer.interval(), 50);
+  EXPECT_EQ(GamePeer::Mode4Timer(g).interval(), 50);
 }
 
 TEST(AdaptiveMode, WithRecalcDrawSixTheChoiceIsTheDrawAndCatRowsRepeatsAWinner) {
   testing::Harness h;
   Game& g = h.game;
-  g.M4Calculate();
-  EXPECT_EQ(g.BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
+  GamePeer::M4Calculate(g);
+  EXPECT_EQ(g.state().BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
 
-  g.ChangeModeId(Mode::kAdaptive);
+  GamePeer::ChangeModeId(g, Mode::kAdaptive);
   g.CatRowsClick();
-  ASSERT_TRUE(g.CatRows.checked);
-  g.WinStreak = 2;
-  g.BetChance = kEven + 1;
-  const uint64_t state = g.Randomizer.state();
-  g.M4Calculate();
-  EXPECT_EQ(g.BetChance, kEven + 1);
-  EXPECT_EQ(g.Randomizer.state(), state);
+  ASSERT_TRUE(g.controls().CatRows.checked);
+  GamePeer::State(g).WinStreak = 2;
+  GamePeer::State(g).BetChance = kEven + 1;
+  const uint64_t state = GamePeer::Randomizer(g).state();
+  GamePeer::M4Calculate(g);
+  EXPECT_EQ(g.state().BetChance, kEven + 1);
+  EXPECT_EQ(GamePeer::Randomizer(g).state(), state);
 }
 
 TEST(AdaptiveMode, CatRowsIsUsableOnlyWhileAModeThatReadsItIsSelected) {
   testing::Harness h;
   Game& g = h.game;
-  EXPECT_FALSE(g.CatRows.enabled);
+  EXPECT_FALSE(g.controls().CatRows.enabled);
   g.SelectGameMode(2);
-  EXPECT_TRUE(g.CatRows.enabled);
+  EXPECT_TRUE(g.controls().CatRows.enabled);
   g.SelectGameMode(1);
-  EXPECT_FALSE(g.CatRows.enabled);
+  EXPECT_FALSE(g.controls().CatRows.enabled);
   g.CatRowsClick();
-  EXPECT_FALSE(g.CatRows.checked);
-  g.ChangeModeId(Mode::kRandom);
-  EXPECT_TRUE(g.CatRows.enabled);
+  EXPECT_FALSE(g.controls().CatRows.checked);
+  GamePeer::ChangeModeId(g, Mode::kRandom);
+  EXPECT_TRUE(g.controls().CatRows.enabled);
 }
 
 }  // namespace

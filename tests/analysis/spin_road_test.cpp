@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -16,38 +17,38 @@ TEST(SpinRoad, TheFifthSpinRecommendsBlackAndTheSixthSettlesIt) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
   g.NumberClick(0);
-  EXPECT_EQ(g.DeepSum, 6);
-  EXPECT_EQ(g.DeepRemainder, 0);
+  EXPECT_EQ(g.state().DeepSum, 6);
+  EXPECT_EQ(g.state().DeepRemainder, 0);
 
   int highest = 0;
   std::set<std::string> status;
   while (g.AnalysisRunning()) {
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 1000));
-    highest = std::max(highest, g.CGauge1.progress);
-    status.insert(g.ProcessText.caption);
+    highest = std::max(highest, g.controls().CGauge1.progress);
+    status.insert(g.controls().ProcessText.caption);
   }
   // The last step (at most 9) took the gauge to 100, where the choice was made.
   EXPECT_GE(highest, 91);
   EXPECT_TRUE(status.count("Finishing process..."));
-  EXPECT_EQ(g.CGauge1.progress, 0);
-  EXPECT_FALSE(g.Mode2Timer.running());
+  EXPECT_EQ(g.controls().CGauge1.progress, 0);
+  EXPECT_FALSE(GamePeer::Mode2Timer(g).running());
   h.Wait(10);
-  EXPECT_EQ(g.ProcessText.caption, "Waiting for new spin");
+  EXPECT_EQ(g.controls().ProcessText.caption, "Waiting for new spin");
 
-  EXPECT_EQ(g.BetChance, kBlack + 1);
-  EXPECT_TRUE(g.Chip[kBlack].visible);
-  EXPECT_TRUE(g.Field[kBlack].visible);
-  EXPECT_TRUE(g.BetSizeShow[kBlack].visible);
-  EXPECT_EQ(g.Stake, 1);
-  EXPECT_EQ(g.Balance, 999999);
-  EXPECT_TRUE(g.UndoButton.visible);
+  EXPECT_EQ(g.state().BetChance, kBlack + 1);
+  EXPECT_TRUE(g.controls().Chip[kBlack].visible);
+  EXPECT_TRUE(g.controls().Field[kBlack].visible);
+  EXPECT_TRUE(g.controls().BetSizeShow[kBlack].visible);
+  EXPECT_EQ(g.state().Stake, 1);
+  EXPECT_EQ(g.state().Balance, 999999);
+  EXPECT_TRUE(g.controls().UndoButton.visible);
 
   h.Spin(8);  // black wins: twice the stake back, then Less (14, remainder 2) is debited
-  EXPECT_EQ(g.WinStreak, 1);
-  EXPECT_EQ(g.BetChance, kLess + 1);
-  EXPECT_TRUE(g.Chip[kLess].visible);
-  EXPECT_FALSE(g.Chip[kBlack].visible);
-  EXPECT_EQ(g.Balance, 1000000);
+  EXPECT_EQ(g.state().WinStreak, 1);
+  EXPECT_EQ(g.state().BetChance, kLess + 1);
+  EXPECT_TRUE(g.controls().Chip[kLess].visible);
+  EXPECT_FALSE(g.controls().Chip[kBlack].visible);
+  EXPECT_EQ(g.state().Balance, 1000000);
 }
 
 TEST(SpinRoad, ASpinDuringTheAnimationIsRefusedAndTheUndoTakesBackTheSpinBefore) {
@@ -60,15 +61,15 @@ TEST(SpinRoad, ASpinDuringTheAnimationIsRefusedAndTheUndoTakesBackTheSpinBefore)
   g.NumberClick(8);  // a double click on the one tile left
   g.NumberClick(13);
   ASSERT_TRUE(h.FinishAnalysis());
-  EXPECT_EQ(g.NumbersList.size(), 6u);
+  EXPECT_EQ(g.controls().NumbersList.size(), 6u);
 
   g.UndoClick();
-  EXPECT_EQ(g.NumbersList, (TextLines{"17", "25", "0", "0", "0"}));
-  EXPECT_EQ(g.DeepSum, 6);
-  EXPECT_EQ(g.Balance, 999999);  // as after the fifth spin, Black on show
-  EXPECT_TRUE(g.Chip[kBlack].visible);
-  EXPECT_EQ(g.BetChance, kBlack + 1);
-  EXPECT_FALSE(g.Image[8].visible);
+  EXPECT_EQ(g.controls().NumbersList, (TextLines{"17", "25", "0", "0", "0"}));
+  EXPECT_EQ(g.state().DeepSum, 6);
+  EXPECT_EQ(g.state().Balance, 999999);  // as after the fifth spin, Black on show
+  EXPECT_TRUE(g.controls().Chip[kBlack].visible);
+  EXPECT_EQ(g.state().BetChance, kBlack + 1);
+  EXPECT_FALSE(g.controls().Image[8].visible);
 }
 
 TEST(SpinRoad, ModeTwoStepsTwoToNinePerTickTheSameWithinASecond) {
@@ -77,14 +78,14 @@ TEST(SpinRoad, ModeTwoStepsTwoToNinePerTickTheSameWithinASecond) {
   h.Spins({1, 2, 3, 4});
   g.NumberClick(5);
   std::map<int64_t, std::set<int>> steps_by_second;
-  int before = g.CGauge1.progress;
-  while (g.Mode2Timer.running()) {
+  int before = g.controls().CGauge1.progress;
+  while (GamePeer::Mode2Timer(g).running()) {
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 1000));
-    if (!g.Mode2Timer.running()) break;          // the last tick resets the gauge
-    if (g.CGauge1.progress == before) continue;  // a 10 ms display tick
-    const int step = g.CGauge1.progress - before;
-    before = g.CGauge1.progress;
-    if (g.CGauge1.progress == 100) continue;  // clamped
+    if (!GamePeer::Mode2Timer(g).running()) break;          // the last tick resets the gauge
+    if (g.controls().CGauge1.progress == before) continue;  // a 10 ms display tick
+    const int step = g.controls().CGauge1.progress - before;
+    before = g.controls().CGauge1.progress;
+    if (g.controls().CGauge1.progress == 100) continue;  // clamped
     steps_by_second[h.scheduler.NowMs() / 1000].insert(step);
   }
   for (const auto& [second, steps] : steps_by_second) {
@@ -101,14 +102,14 @@ TEST(SpinRoad, ASafeLevelTracksTheChanceWithoutShowingIt) {
   testing::Harness h;
   Game& g = h.game;
   g.MoveSafeLevel(3);
-  g.LossStreak = 2;
+  GamePeer::State(g).LossStreak = 2;
   h.Spins({17, 25, 0, 0, 0});
-  EXPECT_EQ(g.BetChance, kBlack + 1);
+  EXPECT_EQ(g.state().BetChance, kBlack + 1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.Balance, 1000000);
+  EXPECT_EQ(g.state().Balance, 1000000);
   h.Spin(1);  // settles the tracked Black: a loss that reaches the level
-  EXPECT_EQ(g.LossStreak, 3);
-  EXPECT_EQ(g.Stake, 1);  // the loss rule waits for a streak past the level
+  EXPECT_EQ(g.state().LossStreak, 3);
+  EXPECT_EQ(g.state().Stake, 1);  // the loss rule waits for a streak past the level
   EXPECT_TRUE(g.BetOnShow());
 }
 
@@ -122,14 +123,15 @@ TEST(SpinRoad, EveryModeSettlesUnderTheSelectedSystem) {
     g.SelectBetStrategy(system);
     h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
     h.Spin(1);                   // red: Black loses; then 7 with remainder 1: Odd
-    EXPECT_EQ(g.LossStreak, 1) << kBettingSystemNames[system];
-    EXPECT_EQ(g.Stake, stake) << kBettingSystemNames[system];
-    EXPECT_EQ(g.BetChance, kOdd + 1);
-    const int32_t balance = g.Balance;
+    EXPECT_EQ(g.state().LossStreak, 1) << kBettingSystemNames[system];
+    EXPECT_EQ(g.state().Stake, stake) << kBettingSystemNames[system];
+    EXPECT_EQ(g.state().BetChance, kOdd + 1);
+    const int32_t balance = g.state().Balance;
     h.Spin(3);  // odd wins: twice the stake back, then the next shown bet is debited
-    EXPECT_EQ(g.WinStreak, 1) << kBettingSystemNames[system];
+    EXPECT_EQ(g.state().WinStreak, 1) << kBettingSystemNames[system];
     ASSERT_TRUE(g.BetOnShow());
-    EXPECT_EQ(g.Balance, balance + 2 * stake - g.Stake) << kBettingSystemNames[system];
+    EXPECT_EQ(g.state().Balance, balance + 2 * stake - g.state().Stake)
+        << kBettingSystemNames[system];
   }
 }
 
@@ -137,16 +139,16 @@ TEST(SpinRoad, ChoosingAModeKeepsTheEntryHidesTheUndoAndSelectsItsMode) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});
-  ASSERT_TRUE(g.UndoButton.visible);
+  ASSERT_TRUE(g.controls().UndoButton.visible);
   g.SelectGameMode(1);
-  EXPECT_EQ(g.GameModes.text(), "SMART 2023");
-  EXPECT_FALSE(g.UndoButton.visible);
-  EXPECT_FALSE(g.ImageUndo.visible);
-  EXPECT_EQ(g.Focus, "ShowBetSize");
-  EXPECT_EQ(g.ModeId, 3);
+  EXPECT_EQ(g.controls().GameModes.text(), "SMART 2023");
+  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(g.controls().ImageUndo.visible);
+  EXPECT_EQ(g.controls().Focus, "ShowBetSize");
+  EXPECT_EQ(g.state().ModeId, 3);
   g.NumberClick(8);
-  EXPECT_TRUE(g.Mode3Timer.running());
-  EXPECT_FALSE(g.Mode2Timer.running());
+  EXPECT_TRUE(GamePeer::Mode3Timer(g).running());
+  EXPECT_FALSE(GamePeer::Mode2Timer(g).running());
 }
 
 }  // namespace

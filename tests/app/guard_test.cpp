@@ -9,6 +9,7 @@
 #include "app/qt_scheduler.h"
 #include "env/timer.h"
 #include "game/text_number.h"
+#include "support/game_peer.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -37,18 +38,18 @@ class GuardTest : public QObject {
     ClickTile(window, 7);
     ClickTile(window, 8);
     // The third spin reads the previous number back from the strip.
-    window.game().HisNum[0].caption = std::string(1, 'x');
+    vellaro::GamePeer::Controls(window.game()).HisNum[0].caption = std::string(1, 'x');
     ClickTile(window, 9);
     QCOMPARE(errors_, QStringList{QStringLiteral("'x' is not a valid integer value")});
     // The rest of that spin is skipped: the strip was not shifted.
-    QCOMPARE(window.game().NumbersList.size(), size_t{3});
-    QCOMPARE(window.game().HisNum[1].caption, std::string("7"));
+    QCOMPARE(window.game().controls().NumbersList.size(), size_t{3});
+    QCOMPARE(window.game().controls().HisNum[1].caption, std::string("7"));
 
     // The window still answers the pointer and the timers keep ticking.
     MoveTo(window, CentreOf(window, "Image12"));
     QVERIFY(Shown(window, "Image_Act_12"));
-    window.game().Label30.caption.clear();
-    QTRY_COMPARE(window.game().Label30.caption, std::string("1000000"));
+    vellaro::GamePeer::Controls(window.game()).Label30.caption.clear();
+    QTRY_COMPARE(window.game().controls().Label30.caption, std::string("1000000"));
     QCOMPARE(errors_.size(), 1);
   }
 

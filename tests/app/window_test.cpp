@@ -17,6 +17,7 @@
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "support/game_peer.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -73,11 +74,11 @@ class WindowTest : public QObject {
     QCOMPARE(w().windowTitle(), QStringLiteral("Vellaro 7.2"));
     QVERIFY(w().windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(w().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(game().SpinCount, 0);
-    QCOMPARE(game().UndoCredit, 1);
-    QCOMPARE(game().Balance, 1000000);
-    QCOMPARE(game().Stake, 1);
-    QCOMPARE(game().BetChance, -1);
+    QCOMPARE(game().state().SpinCount, 0);
+    QCOMPARE(game().state().UndoCredit, 1);
+    QCOMPARE(game().state().Balance, 1000000);
+    QCOMPARE(game().state().Stake, 1);
+    QCOMPARE(game().state().BetChance, -1);
     for (int i = 1; i <= 8; ++i) QCOMPARE(SlotText(i), QString());
     for (const char* chip :
          {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
@@ -128,8 +129,8 @@ class WindowTest : public QObject {
 
   void aClickOnATileEntersItsNumber() {
     ClickTile(w(), 17);
-    QCOMPARE(game().SpinCount, 1);
-    QCOMPARE(game().CurrentNum.tag, 17);
+    QCOMPARE(game().state().SpinCount, 1);
+    QCOMPARE(game().controls().CurrentNum.tag, 17);
     QCOMPARE(SlotText(1), QStringLiteral("17"));
     QCOMPARE(SlotColour(1), QColor(0, 0, 0));
 
@@ -137,7 +138,7 @@ class WindowTest : public QObject {
     QCOMPARE(SlotText(1), QStringLiteral("25"));
     QCOMPARE(SlotColour(1), QColor(128, 0, 0));
     QCOMPARE(SlotText(2), QStringLiteral("17"));
-    QCOMPARE(game().NumbersList, (vellaro::TextLines{"17", "25"}));
+    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17", "25"}));
   }
 
   void theFifthSpinShowsTheRecommendationAfterTheAnalysis() {
@@ -160,14 +161,14 @@ class WindowTest : public QObject {
 
     // The undo takes the last 0 back and crosses it out until the next analysis.
     ClickAt(w(), CentreOf(w(), "ImageUndo"));
-    QCOMPARE(game().NumbersList.size(), size_t{4});
+    QCOMPARE(game().controls().NumbersList.size(), size_t{4});
     QVERIFY(!Shown(w(), "Image0"));
     QVERIFY(!Shown(w(), "ImageUndo"));
     // The pointer jumped to the undo without crossing the background: no highlight of the
     // crossed-out number may stay behind to take it again.
     QVERIFY(!Shown(w(), "Image_Act_0"));
     ClickAt(w(), CentreOf(w(), "Image0"));
-    QCOMPARE(game().NumbersList.size(), size_t{4});
+    QCOMPARE(game().controls().NumbersList.size(), size_t{4});
   }
 
   void onlyTheNumberUnderThePointerIsHighlighted() {
@@ -181,7 +182,7 @@ class WindowTest : public QObject {
     // The highlight now lies on top; a click on it enters the same number.
     QCOMPARE(w().childAt(CentreOf(w(), "Image6"))->objectName(), QStringLiteral("Image_Act_6"));
     ClickAt(w(), CentreOf(w(), "Image6"));
-    QCOMPARE(game().NumbersList, (vellaro::TextLines{"6"}));
+    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"6"}));
 
     MoveTo(w(), kBackground);
     QCOMPARE(HighlightsShown(), 0);
@@ -222,14 +223,14 @@ class WindowTest : public QObject {
     };
     const QColor gold(210, 159, 4);
     QCOMPARE(drawn().pixelColor(0, 3), QColor(Qt::black));
-    game().CGauge1.Set(50);
+    vellaro::GamePeer::Controls(game()).CGauge1.Set(50);
     w().Sync();
     QImage half = drawn();
     QCOMPARE(half.pixelColor(0, 0), gold);
     QCOMPARE(half.pixelColor(229, 5), gold);
     QCOMPARE(half.pixelColor(230, 0), QColor(Qt::black));
     QCOMPARE(half.pixelColor(459, 5), QColor(Qt::black));
-    game().CGauge1.Set(100);
+    vellaro::GamePeer::Controls(game()).CGauge1.Set(100);
     w().Sync();
     QCOMPARE(drawn().pixelColor(459, 5), gold);
   }
@@ -289,7 +290,7 @@ class WindowTest : public QObject {
     QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
                                   ": No such file or directory"});
     ClickTile(w(), 9);
-    QCOMPARE(w().game().SpinCount, 3);
+    QCOMPARE(w().game().state().SpinCount, 3);
     errors_.clear();  // expected here
   }
 
@@ -401,7 +402,7 @@ class WindowTest : public QObject {
     auto* profit = static_cast<QCheckBox*>(Named(w(), "Get_Minimal_Profit"));
     QVERIFY(!profit->isEnabled());
     QTest::mouseClick(reset, Qt::LeftButton);
-    QVERIFY(game().Bet_Automatic_Reset.checked);
+    QVERIFY(game().controls().Bet_Automatic_Reset.checked);
     QVERIFY(profit->isEnabled());
     QTest::mouseClick(profit, Qt::LeftButton);
     QVERIFY(profit->isChecked());
@@ -414,11 +415,11 @@ class WindowTest : public QObject {
     // The engine locks a box before the widget has learnt of it and refuses the click: the
     // widget must not keep Qt's toggle.
     auto* cat_rows = static_cast<QCheckBox*>(Named(w(), "CatRows"));
-    game().CatRows.enabled = true;
+    vellaro::GamePeer::Controls(game()).CatRows.enabled = true;
     w().Sync();
-    game().CatRows.enabled = false;
+    vellaro::GamePeer::Controls(game()).CatRows.enabled = false;
     cat_rows->click();
-    QVERIFY(!game().CatRows.checked);
+    QVERIFY(!game().controls().CatRows.checked);
     QVERIFY(!cat_rows->isChecked());
     QVERIFY(!cat_rows->isEnabled());
   }
@@ -443,7 +444,7 @@ class WindowTest : public QObject {
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
     modes->setFocus();
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(game().GameModes.index, 1);
+    QCOMPARE(game().controls().GameModes.index, 1);
     QCOMPARE(modes->currentText(), QStringLiteral("SMART 2023"));
     QCOMPARE(QApplication::focusWidget(), Named(w(), "ShowBetSize"));
     // The focus request is carried out once, not on every tick.
@@ -456,7 +457,9 @@ class WindowTest : public QObject {
     PointAndClick(w(), "Image_Options1");
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
     const std::pair<int, const vellaro::Timer*> entries[] = {
-        {2, &game().Mode4Timer}, {1, &game().Mode3Timer}, {0, &game().Mode2Timer}};
+        {2, &vellaro::GamePeer::Mode4Timer(game())},
+        {1, &vellaro::GamePeer::Mode3Timer(game())},
+        {0, &vellaro::GamePeer::Mode2Timer(game())}};
     for (int n = 1; n <= 4; ++n) ClickTile(w(), n);
     for (const auto& [index, timer] : entries) {
       modes->setFocus();
@@ -474,16 +477,16 @@ class WindowTest : public QObject {
     QVERIFY(create->isEnabled());
     QVERIFY(!reset->isEnabled());
     QTest::mouseClick(create, Qt::LeftButton);
-    QCOMPARE(game().ModeId, 5);
-    QCOMPARE(game().AdaptiveList1.lines.size(), size_t{3000});
+    QCOMPARE(game().state().ModeId, 5);
+    QCOMPARE(game().controls().AdaptiveList1.lines.size(), size_t{3000});
     QVERIFY(!create->isEnabled());
     QVERIFY(reset->isEnabled());
     ClickTile(w(), 9);
-    QVERIFY(game().Mode5Timer.running());
+    QVERIFY(vellaro::GamePeer::Mode5Timer(game()).running());
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     QCOMPARE(static_cast<QSpinBox*>(Named(w(), "N_Count"))->value(), 10);
     QTest::mouseClick(reset, Qt::LeftButton);
-    QCOMPARE(game().ModeId, 2);
+    QCOMPARE(game().state().ModeId, 2);
     QVERIFY(Shown(w(), "Image9"));
   }
 
@@ -493,14 +496,14 @@ class WindowTest : public QObject {
     bet->setFocus();
     bet->selectAll();
     QTest::keyClicks(bet, "025");
-    QCOMPARE(game().Init_Bet.text, std::string("025"));
-    QCOMPARE(game().Stake, 25);
+    QCOMPARE(game().controls().Init_Bet.text, std::string("025"));
+    QCOMPARE(game().state().Stake, 25);
     // Another window taking the keyboard does not commit the edit; leaving it does.
     QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(bet, &away);
-    QCOMPARE(game().Init_Bet.text, std::string("025"));
+    QCOMPARE(game().controls().Init_Bet.text, std::string("025"));
     Named(w(), "ShowBetSize")->setFocus();
-    QCOMPARE(game().Init_Bet.text, std::string("25"));
+    QCOMPARE(game().controls().Init_Bet.text, std::string("25"));
     QCOMPARE(bet->value(), 25);
   }
 
@@ -509,7 +512,7 @@ class WindowTest : public QObject {
     auto* level = static_cast<QSlider*>(Named(w(), "SafeLevel"));
     level->setFocus();
     QTest::keyClick(level, Qt::Key_PageUp);
-    QCOMPARE(game().SafeLevel.position, 2);
+    QCOMPARE(game().controls().SafeLevel.position, 2);
     QCOMPARE(static_cast<QLabel*>(Named(w(), "Label4"))->text(), QStringLiteral("2"));
     QVERIFY(Shown(w(), "SL_Indicator2"));
   }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace vellaro {
 namespace {
 
@@ -15,6 +18,22 @@ TEST(Chance, EachChanceWinsOnEighteenNumbersAndZeroOnNone) {
       EXPECT_NE(WinsChanceIndex(n, k), WinsChanceIndex(n, OppositeIndex(k)));
     }
   }
+}
+
+TEST(Chance, CodesAreIndicesPlusOneAndWordsAreTheNamesInLowerCase) {
+  for (int k = 0; k < kChances; ++k) {
+    EXPECT_EQ(ChanceCode(k), k + 1);
+    EXPECT_TRUE(IsChanceCode(ChanceCode(k)));
+    EXPECT_EQ(ChanceIndex(ChanceCode(k)), k);
+    std::string lower(kChanceNames[static_cast<size_t>(k)]);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(kChanceWords[static_cast<size_t>(k)], lower);
+  }
+  EXPECT_FALSE(IsChanceCode(kNoChance));
+  EXPECT_FALSE(IsChanceCode(0));
+  EXPECT_FALSE(IsChanceCode(kChances + 1));
+  EXPECT_FALSE(WinsChance(1, kNoChance));
+  EXPECT_FALSE(WinsChance(20, kChances + 1));
 }
 
 TEST(Chance, TheTableOfWinningNumbers) {

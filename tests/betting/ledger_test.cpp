@@ -1,4 +1,5 @@
 #include "betting_fixture.h"
+#include "support/game_peer.h"
 
 namespace vellaro {
 namespace {
@@ -7,34 +8,34 @@ using testing::Betting;
 
 TEST_F(Betting, ResetBetsWithAChipOnShowKeepsItsDebit) {
   g.TypeInitBet("10");
-  g.Chip[kRed].visible = true;
-  g.LossStreak = 3;
-  g.UpTrendWins = 2;
-  g.UndoButton.visible = g.ImageUndo.visible = true;
-  g.ResetBets();
-  EXPECT_EQ(g.Stake, 10);
-  EXPECT_EQ(g.Balance, 999990);
-  EXPECT_EQ(g.BalanceTarget, 1000001);
-  EXPECT_EQ(g.UpTrendWins, 0);
-  EXPECT_EQ(g.LossStreak, 3);
-  EXPECT_TRUE(g.Chip[kRed].visible);
-  EXPECT_FALSE(g.UndoButton.visible);
-  EXPECT_FALSE(g.ImageUndo.visible);
+  GamePeer::Controls(g).Chip[kRed].visible = true;
+  GamePeer::State(g).LossStreak = 3;
+  GamePeer::State(g).UpTrendWins = 2;
+  GamePeer::Controls(g).UndoButton.visible = GamePeer::Controls(g).ImageUndo.visible = true;
+  GamePeer::ResetBets(g);
+  EXPECT_EQ(g.state().Stake, 10);
+  EXPECT_EQ(g.state().Balance, 999990);
+  EXPECT_EQ(g.state().BalanceTarget, 1000001);
+  EXPECT_EQ(g.state().UpTrendWins, 0);
+  EXPECT_EQ(g.state().LossStreak, 3);
+  EXPECT_TRUE(g.controls().Chip[kRed].visible);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(g.controls().ImageUndo.visible);
 
-  g.Chip[kRed].visible = false;
-  g.ResetBets();
-  EXPECT_EQ(g.Balance, 1000000);
+  GamePeer::Controls(g).Chip[kRed].visible = false;
+  GamePeer::ResetBets(g);
+  EXPECT_EQ(g.state().Balance, 1000000);
 }
 
 TEST_F(Betting, PickingASystemResetsTheLedgerAndKeepsThePick) {
-  g.Balance = 5;
-  g.Stake = 64;
+  GamePeer::State(g).Balance = 5;
+  GamePeer::State(g).Stake = 64;
   g.SelectBetStrategy(kHavrel);
-  EXPECT_EQ(g.BetStrategy.text(), "Havrel (+1 on loss / -1 on win)");
-  EXPECT_EQ(g.Balance, 1000000);
-  EXPECT_EQ(g.Stake, 1);
-  EXPECT_EQ(g.Focus, "ShowBetSize");
-  EXPECT_EQ(g.BetStrategy.items,
+  EXPECT_EQ(g.controls().BetStrategy.text(), "Havrel (+1 on loss / -1 on win)");
+  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_EQ(g.state().Stake, 1);
+  EXPECT_EQ(g.controls().Focus, "ShowBetSize");
+  EXPECT_EQ(g.controls().BetStrategy.items,
             (std::vector<std::string>{"Martingale (x2 on loss)", "Parlay (x2 on win)",
                                       "Havrel (+1 on loss / -1 on win)", "Quorvel (x3 on loss)",
                                       "Blind (+1 each spin)", "UP-TRENDER (custom)"}));
@@ -42,69 +43,69 @@ TEST_F(Betting, PickingASystemResetsTheLedgerAndKeepsThePick) {
 
 TEST_F(Betting, TheUpTrenderSettingsAreUsableOnlyWhileThatSystemIsSelected) {
   g.SelectBetStrategy(kUpTrender);
-  EXPECT_TRUE(g.On_Wins.enabled);
-  EXPECT_TRUE(g.Add_To_Bet.enabled);
-  EXPECT_NE(g.GroupBox1.colour, (Rgb{68, 68, 68}));
-  EXPECT_NE(g.On_Wins.colour, (Rgb{49, 49, 49}));
+  EXPECT_TRUE(g.controls().On_Wins.enabled);
+  EXPECT_TRUE(g.controls().Add_To_Bet.enabled);
+  EXPECT_NE(g.controls().GroupBox1.colour, (Rgb{68, 68, 68}));
+  EXPECT_NE(g.controls().On_Wins.colour, (Rgb{49, 49, 49}));
   g.SelectBetStrategy(kBlind);
-  EXPECT_FALSE(g.On_Wins.enabled);
-  EXPECT_FALSE(g.Add_To_Bet.enabled);
-  EXPECT_EQ(g.GroupBox1.colour, (Rgb{68, 68, 68}));
-  EXPECT_EQ(g.Label28.colour, (Rgb{68, 68, 68}));
-  EXPECT_EQ(g.Add_To_Bet.colour, (Rgb{49, 49, 49}));
+  EXPECT_FALSE(g.controls().On_Wins.enabled);
+  EXPECT_FALSE(g.controls().Add_To_Bet.enabled);
+  EXPECT_EQ(g.controls().GroupBox1.colour, (Rgb{68, 68, 68}));
+  EXPECT_EQ(g.controls().Label28.colour, (Rgb{68, 68, 68}));
+  EXPECT_EQ(g.controls().Add_To_Bet.colour, (Rgb{49, 49, 49}));
 }
 
 TEST_F(Betting, TheBaseUnitIsAlwaysOneToAThousandWhenARuleReadsIt) {
   g.TypeInitBet("0");
-  EXPECT_EQ(g.Stake, 1);  // the change reset the ledger with the value read in range
-  EXPECT_EQ(g.Init_Bet.text, "0");
+  EXPECT_EQ(g.state().Stake, 1);  // the change reset the ledger with the value read in range
+  EXPECT_EQ(g.controls().Init_Bet.text, "0");
   g.TypeInitBet("5000");
-  EXPECT_EQ(g.Stake, 1000);
+  EXPECT_EQ(g.state().Stake, 1000);
   g.TypeInitBet("99999999999");  // a whole number still, too large for 32 bits
-  EXPECT_EQ(g.Stake, 1000);
-  EXPECT_EQ(g.Init_Bet.text, "99999999999");
+  EXPECT_EQ(g.state().Stake, 1000);
+  EXPECT_EQ(g.controls().Init_Bet.text, "99999999999");
   g.TypeInitBet("-99999999999");
-  EXPECT_EQ(g.Stake, 1);
+  EXPECT_EQ(g.state().Stake, 1);
   g.TypeInitBet("abc");
-  EXPECT_EQ(g.Stake, 1);
-  EXPECT_EQ(g.Init_Bet.text, "1");
+  EXPECT_EQ(g.state().Stake, 1);
+  EXPECT_EQ(g.controls().Init_Bet.text, "1");
 
   // Minimal profit divides by the base unit: a typed 0 must not reach the division.
   g.Bet_Automatic_ResetClick();
   g.Get_Minimal_ProfitClick();
   g.TypeInitBet("0");
-  g.Balance = 999990;
-  g.Stake = 40;
-  g.GetMinimalProfit_Check();
-  EXPECT_EQ(g.Stake, 11);
+  GamePeer::State(g).Balance = 999990;
+  GamePeer::State(g).Stake = 40;
+  GamePeer::GetMinimalProfit_Check(g);
+  EXPECT_EQ(g.state().Stake, 11);
 }
 
 TEST_F(Betting, LeavingTheBaseEditBringsItIntoRangeAndResetsAgain) {
   g.TypeInitBet("5000");
-  g.Stake = 7;
+  GamePeer::State(g).Stake = 7;
   g.LeaveInitBet();
-  EXPECT_EQ(g.Init_Bet.text, "1000");
-  EXPECT_EQ(g.Stake, 1000);
-  g.Stake = 7;
+  EXPECT_EQ(g.controls().Init_Bet.text, "1000");
+  EXPECT_EQ(g.state().Stake, 1000);
+  GamePeer::State(g).Stake = 7;
   g.LeaveInitBet();  // nothing to correct: no change, no reset
-  EXPECT_EQ(g.Stake, 7);
+  EXPECT_EQ(g.state().Stake, 7);
 }
 
 TEST_F(Betting, TheSelectorsRefusePicksWhileLocked) {
   g.TypeInitBet("05");
-  g.Balance = 999'990;
-  g.AllDisabled();
+  GamePeer::State(g).Balance = 999'990;
+  GamePeer::AllDisabled(g);
   g.LeaveInitBet();  // the lock takes the focus away: no reset in the middle of a spin
-  EXPECT_EQ(g.Init_Bet.text, "05");
+  EXPECT_EQ(g.controls().Init_Bet.text, "05");
   g.SelectBetStrategy(kParlay);
   g.TypeInitBet("9");
   g.ResetBetsClick();  // the button is disabled: the ledger stays as the analysis left it
-  EXPECT_EQ(g.BetStrategy.index, kMartingale);
-  EXPECT_EQ(g.Init_Bet.text, "05");
-  EXPECT_EQ(g.Balance, 999'990);
-  g.AllEnabled();
+  EXPECT_EQ(g.controls().BetStrategy.index, kMartingale);
+  EXPECT_EQ(g.controls().Init_Bet.text, "05");
+  EXPECT_EQ(g.state().Balance, 999'990);
+  GamePeer::AllEnabled(g);
   g.ResetBetsClick();
-  EXPECT_EQ(g.Balance, 1'000'000);
+  EXPECT_EQ(g.state().Balance, 1'000'000);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "betting_fixture.h"
+#include "support/game_peer.h"
 
 namespace vellaro {
 namespace {
@@ -107,15 +108,15 @@ TEST_F(Betting, TheGameSettlesExactlyAsTheProgressionRulesSay) {
     for (const int base : {1, 3, 1000}) {
       for (const int safe_level : {0, 1, 4}) {
         Use(static_cast<BettingSystem>(system), base, safe_level);
-        g.On_Wins.text = "3";
-        g.Add_To_Bet.text = "4";
-        g.LossStreak = 0;
-        g.UpTrendWins = 0;
+        GamePeer::Controls(g).On_Wins.text = "3";
+        GamePeer::Controls(g).Add_To_Bet.text = "4";
+        GamePeer::State(g).LossStreak = 0;
+        GamePeer::State(g).UpTrendWins = 0;
         Progression rules = Rules(static_cast<BettingSystem>(system), base, safe_level);
         rules.on_wins = 3;
         rules.add_to_bet = 4;
         rules.limit = StakeLimit::kLedger32;
-        StakeState s{g.Stake, g.LossStreak, g.UpTrendWins};
+        StakeState s{g.state().Stake, g.state().LossStreak, g.state().UpTrendWins};
         for (int spin = 0; spin < 400; ++spin) {
           // Long losing runs too, so that the stakes reach the top of the ledger.
           const bool win = random() % 3 == 0 && random() % 4 != 0;
@@ -126,9 +127,9 @@ TEST_F(Betting, TheGameSettlesExactlyAsTheProgressionRulesSay) {
             Lose();
             s = AfterLoss(rules, s);
           }
-          ASSERT_EQ(g.Stake, s.stake) << kBettingSystemNames[system] << " spin " << spin;
-          ASSERT_EQ(g.LossStreak, s.loss_streak);
-          ASSERT_EQ(g.UpTrendWins, s.up_trend_wins);
+          ASSERT_EQ(g.state().Stake, s.stake) << kBettingSystemNames[system] << " spin " << spin;
+          ASSERT_EQ(g.state().LossStreak, s.loss_streak);
+          ASSERT_EQ(g.state().UpTrendWins, s.up_trend_wins);
         }
       }
     }

@@ -1,4 +1,4 @@
-#include "betting/real_result.h"
+#include "game/real_result.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "betting/chance.h"
 #include "betting_fixture.h"
+#include "support/game_peer.h"
 
 namespace vellaro {
 namespace {
@@ -8,46 +9,46 @@ using testing::Betting;
 
 TEST_F(Betting, ATrendTurnsItsOppositeIntoItselfAtTheSameStake) {
   g.TrendSwitchOnClick(kLess);
-  g.Stake = 3;
-  const int32_t balance = g.Balance;
-  g.ShowRecommendation(kMore);
-  EXPECT_EQ(g.BetChance, kLess + 1);
-  EXPECT_TRUE(g.Chip[kLess].visible);
-  EXPECT_TRUE(g.Field[kLess].visible);
-  EXPECT_TRUE(g.BetSizeShow[kLess].visible);
-  EXPECT_FALSE(g.Chip[kMore].visible);
-  EXPECT_FALSE(g.Field[kMore].visible);
-  EXPECT_FALSE(g.BetSizeShow[kMore].visible);
-  EXPECT_EQ(g.Balance, balance - 3);
+  GamePeer::State(g).Stake = 3;
+  const int32_t balance = g.state().Balance;
+  GamePeer::ShowRecommendation(g, kMore);
+  EXPECT_EQ(g.state().BetChance, kLess + 1);
+  EXPECT_TRUE(g.controls().Chip[kLess].visible);
+  EXPECT_TRUE(g.controls().Field[kLess].visible);
+  EXPECT_TRUE(g.controls().BetSizeShow[kLess].visible);
+  EXPECT_FALSE(g.controls().Chip[kMore].visible);
+  EXPECT_FALSE(g.controls().Field[kMore].visible);
+  EXPECT_FALSE(g.controls().BetSizeShow[kMore].visible);
+  EXPECT_EQ(g.state().Balance, balance - 3);
 }
 
 TEST_F(Betting, ATrendShowsAndDebitsARecommendationThatWasOnlyTracked) {
   g.TrendSwitchOnClick(kLess);
-  g.SafeLevel.position = 2;
-  const int32_t balance = g.Balance;
-  g.ShowRecommendation(kMore);
-  EXPECT_EQ(g.BetChance, kLess + 1);
-  EXPECT_TRUE(g.Chip[kLess].visible);
-  EXPECT_EQ(g.Balance, balance - 1);
+  GamePeer::Controls(g).SafeLevel.position = 2;
+  const int32_t balance = g.state().Balance;
+  GamePeer::ShowRecommendation(g, kMore);
+  EXPECT_EQ(g.state().BetChance, kLess + 1);
+  EXPECT_TRUE(g.controls().Chip[kLess].visible);
+  EXPECT_EQ(g.state().Balance, balance - 1);
 }
 
 TEST_F(Betting, ATrendLeavesOtherPairsAlone) {
   g.TrendSwitchOnClick(kLess);
-  g.ShowRecommendation(kEven);
-  EXPECT_EQ(g.BetChance, kEven + 1);
-  EXPECT_TRUE(g.Chip[kEven].visible);
-  EXPECT_FALSE(g.Chip[kLess].visible);
+  GamePeer::ShowRecommendation(g, kEven);
+  EXPECT_EQ(g.state().BetChance, kEven + 1);
+  EXPECT_TRUE(g.controls().Chip[kEven].visible);
+  EXPECT_FALSE(g.controls().Chip[kLess].visible);
 }
 
 TEST_F(Betting, EveryRuleReplacesItsOwnOpposite) {
   for (int trend = 0; trend < kChances; ++trend) {
-    g.HideBets();
-    for (Picture& active : g.Trend_2) active.visible = false;
+    GamePeer::HideBets(g);
+    for (Picture& active : GamePeer::Controls(g).Trend_2) active.visible = false;
     g.TrendSwitchOnClick(trend);
-    g.ShowRecommendation(OppositeIndex(trend));
-    EXPECT_EQ(g.BetChance, trend + 1) << kChanceNames[trend];
-    EXPECT_TRUE(g.Chip[trend].visible);
-    EXPECT_FALSE(g.Chip[OppositeIndex(trend)].visible);
+    GamePeer::ShowRecommendation(g, OppositeIndex(trend));
+    EXPECT_EQ(g.state().BetChance, trend + 1) << kChanceNames[trend];
+    EXPECT_TRUE(g.controls().Chip[trend].visible);
+    EXPECT_FALSE(g.controls().Chip[OppositeIndex(trend)].visible);
   }
 }
 
@@ -55,34 +56,34 @@ TEST_F(Betting, ThreeTrendsAtOnce) {
   g.TrendSwitchOnClick(kLess);
   g.TrendSwitchOnClick(kOdd);
   g.TrendSwitchOnClick(kBlack);
-  g.ShowRecommendation(kRed);
-  EXPECT_EQ(g.BetChance, kBlack + 1);
-  g.HideBets();
-  g.ShowRecommendation(kMore);
-  EXPECT_EQ(g.BetChance, kLess + 1);
-  g.HideBets();
-  g.ShowRecommendation(kEven);
-  EXPECT_EQ(g.BetChance, kOdd + 1);
+  GamePeer::ShowRecommendation(g, kRed);
+  EXPECT_EQ(g.state().BetChance, kBlack + 1);
+  GamePeer::HideBets(g);
+  GamePeer::ShowRecommendation(g, kMore);
+  EXPECT_EQ(g.state().BetChance, kLess + 1);
+  GamePeer::HideBets(g);
+  GamePeer::ShowRecommendation(g, kEven);
+  EXPECT_EQ(g.state().BetChance, kOdd + 1);
 }
 
 TEST_F(Betting, SwitchingATrendOnMovesItWithinItsPairAndAClickOnTheActiveTabEndsIt) {
   g.TrendSwitchOnClick(kMore);
   g.TrendSwitchOnClick(kLess);
-  EXPECT_FALSE(g.Trend_2[kMore].visible);
-  EXPECT_TRUE(g.Trend_2[kLess].visible);
+  EXPECT_FALSE(g.controls().Trend_2[kMore].visible);
+  EXPECT_TRUE(g.controls().Trend_2[kLess].visible);
   g.TrendSwitchOnClick(kRed);
   g.TrendActiveClick(kRed);
-  EXPECT_FALSE(g.Trend_2[kRed].visible);
-  EXPECT_TRUE(g.Trend_2[kLess].visible);
-  EXPECT_TRUE(g.Trend_0[kRed].visible);  // the idle tab never changes
+  EXPECT_FALSE(g.controls().Trend_2[kRed].visible);
+  EXPECT_TRUE(g.controls().Trend_2[kLess].visible);
+  EXPECT_TRUE(g.controls().Trend_0[kRed].visible);  // the idle tab never changes
 }
 
 TEST_F(Betting, TheNextSpinSettlesTheReplacedChance) {
   g.TrendSwitchOnClick(kRed);
-  g.ShowRecommendation(kBlack);
-  g.CurrentNum.tag = 1;  // red
-  g.A1WinLoose();
-  EXPECT_EQ(g.WinStreak, 1);
+  GamePeer::ShowRecommendation(g, kBlack);
+  GamePeer::Controls(g).CurrentNum.tag = 1;  // red
+  GamePeer::A1WinLoose(g);
+  EXPECT_EQ(g.state().WinStreak, 1);
 }
 
 }  // namespace

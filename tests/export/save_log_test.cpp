@@ -14,6 +14,7 @@
 #include "export/file_replace.h"
 #include "export/game_log.h"
 #include "game/game_error.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -55,7 +56,7 @@ class SaveLog : public ::testing::Test {
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
-    g.ModeId = 0;  // record only
+    GamePeer::State(g).ModeId = 0;  // record only
   }
   void TearDown() override {
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
@@ -199,7 +200,7 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   const fs::path file = folder / "old.txt";
   const std::string old = "36\r\n35\r\n";
   Write(file, old);
-  const int32_t balance = g.Balance;
+  const int32_t balance = g.state().Balance;
 
   // A write that fails part-way, as on a full disk.
   int calls = 0;
@@ -230,10 +231,10 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   EXPECT_EQ(FilesIn(folder), 2u);  // old.txt and dir.txt
 
   // The game goes on unchanged.
-  EXPECT_EQ(g.NumbersList, (TextLines{"1", "2", "3"}));
-  EXPECT_EQ(g.Balance, balance);
+  EXPECT_EQ(g.controls().NumbersList, (TextLines{"1", "2", "3"}));
+  EXPECT_EQ(g.state().Balance, balance);
   h.Spin(4);
-  EXPECT_EQ(g.SpinCount, 4);
+  EXPECT_EQ(g.state().SpinCount, 4);
 }
 
 // The error carries the system's errno, so that a message need not take what() apart.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -7,7 +8,7 @@ namespace {
 
 int VisibleTiles(const Game& g) {
   int count = 0;
-  for (const Picture& tile : g.Image) count += tile.visible;
+  for (const Picture& tile : g.controls().Image) count += tile.visible;
   return count;
 }
 
@@ -17,57 +18,57 @@ TEST(Board, DuringAnAnalysisOnlyTheEnteredNumberIsOnTheBoard) {
   h.Spins({17, 25, 0, 0});
   g.NumberClick(32);
   EXPECT_EQ(VisibleTiles(g), 1);
-  EXPECT_TRUE(g.Image[32].visible);
+  EXPECT_TRUE(g.controls().Image[32].visible);
   for (int n = 0; n < kNumbers; ++n) {
-    EXPECT_FALSE(g.NumberButton[n].enabled);
-    EXPECT_FALSE(g.SpeedButton[n].visible);
+    EXPECT_FALSE(g.controls().NumberButton[n].enabled);
+    EXPECT_FALSE(g.controls().SpeedButton[n].visible);
   }
-  EXPECT_FALSE(g.ResetBetsButton.enabled);
-  EXPECT_FALSE(g.GameModes.enabled);
-  EXPECT_FALSE(g.BetStrategy.enabled);
-  EXPECT_FALSE(g.Init_Bet.enabled);
+  EXPECT_FALSE(g.controls().ResetBetsButton.enabled);
+  EXPECT_FALSE(g.controls().GameModes.enabled);
+  EXPECT_FALSE(g.controls().BetStrategy.enabled);
+  EXPECT_FALSE(g.controls().Init_Bet.enabled);
 
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_EQ(VisibleTiles(g), kNumbers);
-  EXPECT_TRUE(g.ResetBetsButton.enabled);
-  EXPECT_TRUE(g.BetStrategy.enabled);
-  EXPECT_TRUE(g.Init_Bet.enabled);
+  EXPECT_TRUE(g.controls().ResetBetsButton.enabled);
+  EXPECT_TRUE(g.controls().BetStrategy.enabled);
+  EXPECT_TRUE(g.controls().Init_Bet.enabled);
 }
 
 TEST(Board, AllEnabledOffersTheUndoOnlyFromACreditOfTwo) {
   testing::Harness h;
   Game& g = h.game;
-  g.UndoCredit = 1;
-  g.AllEnabled();
-  EXPECT_FALSE(g.UndoButton.visible);
-  EXPECT_FALSE(g.ImageUndo.visible);
-  g.UndoCredit = 2;
-  g.AllEnabled();
-  EXPECT_TRUE(g.UndoButton.visible);
-  EXPECT_TRUE(g.ImageUndo.visible);
-  g.UndoCredit = 0;
-  g.AllEnabled();  // leaves the control as it is
-  EXPECT_TRUE(g.UndoButton.visible);
-  g.AllDisabled();  // always hides it
-  EXPECT_FALSE(g.UndoButton.visible);
-  EXPECT_FALSE(g.ImageUndo.visible);
+  GamePeer::State(g).UndoCredit = 1;
+  GamePeer::AllEnabled(g);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(g.controls().ImageUndo.visible);
+  GamePeer::State(g).UndoCredit = 2;
+  GamePeer::AllEnabled(g);
+  EXPECT_TRUE(g.controls().UndoButton.visible);
+  EXPECT_TRUE(g.controls().ImageUndo.visible);
+  GamePeer::State(g).UndoCredit = 0;
+  GamePeer::AllEnabled(g);  // leaves the control as it is
+  EXPECT_TRUE(g.controls().UndoButton.visible);
+  GamePeer::AllDisabled(g);  // always hides it
+  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(g.controls().ImageUndo.visible);
 }
 
 TEST(Board, NumberPressedAndNumberInactiveTouchOnlyTheCurrentNumber) {
   testing::Harness h;
   Game& g = h.game;
-  g.CurrentNum.tag = 0;
-  g.NumberInactive();
-  EXPECT_FALSE(g.Image[0].visible);
-  EXPECT_FALSE(g.SpeedButton[0].visible);
-  EXPECT_TRUE(g.NumberButton[0].enabled);
+  GamePeer::Controls(g).CurrentNum.tag = 0;
+  GamePeer::NumberInactive(g);
+  EXPECT_FALSE(g.controls().Image[0].visible);
+  EXPECT_FALSE(g.controls().SpeedButton[0].visible);
+  EXPECT_TRUE(g.controls().NumberButton[0].enabled);
   EXPECT_EQ(VisibleTiles(g), 36);
 
-  g.AllDisabled();
-  g.CurrentNum.tag = 17;
-  g.NumberPressed();
+  GamePeer::AllDisabled(g);
+  GamePeer::Controls(g).CurrentNum.tag = 17;
+  GamePeer::NumberPressed(g);
   EXPECT_EQ(VisibleTiles(g), 1);
-  EXPECT_FALSE(g.SpeedButton[17].visible);
+  EXPECT_FALSE(g.controls().SpeedButton[17].visible);
 }
 
 // A highlight is a clickable copy of its tile: it must never outlive the tile.
@@ -76,33 +77,33 @@ TEST(Board, AHiddenTileTakesItsHighlightAlong) {
   Game& g = h.game;
   h.Spins({7, 8, 9});
   g.NumberMouseMove(9);
-  g.Undo();
-  EXPECT_FALSE(g.Image[9].visible);
-  EXPECT_FALSE(g.Image_Act[9].visible);
+  GamePeer::Undo(g);
+  EXPECT_FALSE(g.controls().Image[9].visible);
+  EXPECT_FALSE(g.controls().Image_Act[9].visible);
   g.NumberMouseMove(9);  // the crossed-out picture lies under the pointer now
-  EXPECT_FALSE(g.Image_Act[9].visible);
+  EXPECT_FALSE(g.controls().Image_Act[9].visible);
 
   h.Spins({1, 3});
   g.NumberMouseMove(3);
   g.NumberClick(2);  // fifth spin: the analysis takes the board away
   ASSERT_TRUE(g.AnalysisRunning());
-  EXPECT_FALSE(g.Image_Act[3].visible);
+  EXPECT_FALSE(g.controls().Image_Act[3].visible);
   g.NumberMouseMove(2);
-  EXPECT_TRUE(g.Image_Act[2].visible);  // the entered number stays on the board
+  EXPECT_TRUE(g.controls().Image_Act[2].visible);  // the entered number stays on the board
 }
 
 TEST(Board, ShowAndHideNumbersLeaveTheSelectorsAndTheUndoAlone) {
   testing::Harness h;
   Game& g = h.game;
-  g.UndoButton.visible = true;
-  g.HideNumbers();
+  GamePeer::Controls(g).UndoButton.visible = true;
+  GamePeer::HideNumbers(g);
   EXPECT_EQ(VisibleTiles(g), 0);
-  EXPECT_FALSE(g.NumberButton[5].enabled);
-  EXPECT_TRUE(g.GameModes.enabled);
-  EXPECT_TRUE(g.UndoButton.visible);
-  g.ShowNumbers();
+  EXPECT_FALSE(g.controls().NumberButton[5].enabled);
+  EXPECT_TRUE(g.controls().GameModes.enabled);
+  EXPECT_TRUE(g.controls().UndoButton.visible);
+  GamePeer::ShowNumbers(g);
   EXPECT_EQ(VisibleTiles(g), kNumbers);
-  EXPECT_TRUE(g.SpeedButton[36].visible);
+  EXPECT_TRUE(g.controls().SpeedButton[36].visible);
 }
 
 }  // namespace

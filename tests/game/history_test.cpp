@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/text_number.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -10,7 +11,7 @@ namespace {
 
 std::vector<std::string> Strip(const Game& g) {
   std::vector<std::string> captions;
-  for (const Label& slot : g.HisNum) captions.push_back(slot.caption);
+  for (const Label& slot : g.controls().HisNum) captions.push_back(slot.caption);
   return captions;
 }
 
@@ -29,60 +30,60 @@ TEST(History, PocketColours) {
 TEST(History, TheStripShowsTheNewestFirstOnPocketColours) {
   testing::Harness h;
   Game& g = h.game;
-  g.ModeId = 0;  // record only, so that the strip can be filled quickly
+  GamePeer::State(g).ModeId = 0;  // record only, so that the strip can be filled quickly
 
   h.Spin(0);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"0", "", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(g.HisNum[0].background, kGreenPocket);
-  EXPECT_EQ(g.HisNum[1].background, kColourBlack);
-  EXPECT_EQ(g.PreviousNum.tag, 0);
+  EXPECT_EQ(g.controls().HisNum[0].background, kGreenPocket);
+  EXPECT_EQ(g.controls().HisNum[1].background, kColourBlack);
+  EXPECT_EQ(g.controls().PreviousNum.tag, 0);
 
   h.Spin(19);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"19", "0", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(g.HisNum[0].background, kRedPocket);
-  EXPECT_EQ(g.HisNum[1].background, kGreenPocket);
-  EXPECT_EQ(g.PreviousNum.tag, 0);
+  EXPECT_EQ(g.controls().HisNum[0].background, kRedPocket);
+  EXPECT_EQ(g.controls().HisNum[1].background, kGreenPocket);
+  EXPECT_EQ(g.controls().PreviousNum.tag, 0);
 
   h.Spin(10);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"10", "19", "0", "", "", "", "", "", ""}));
-  EXPECT_EQ(g.PreviousNum.tag, 19);
+  EXPECT_EQ(g.controls().PreviousNum.tag, 19);
 
   h.Spins({1, 2, 3, 4, 5, 6});  // nine spins
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"6", "5", "4", "3", "2", "1", "10", "19", "0"}));
-  EXPECT_EQ(g.HisNum[8].background, kGreenPocket);  // the first spin, in the hidden slot
-  EXPECT_EQ(g.PreviousNum.tag, 5);
+  EXPECT_EQ(g.controls().HisNum[8].background, kGreenPocket);  // the first spin, in the hidden slot
+  EXPECT_EQ(g.controls().PreviousNum.tag, 5);
 
   h.Spin(28);  // the tenth discards the first
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"28", "6", "5", "4", "3", "2", "1", "10", "19"}));
-  EXPECT_EQ(g.HisNum[0].background, kBlackPocket);
-  EXPECT_EQ(g.HisNum[8].background, kRedPocket);
-  EXPECT_EQ(g.NumbersList.size(), 10u);
-  EXPECT_EQ(g.NumbersList.front(), "0");
-  EXPECT_EQ(g.NumbersList.back(), "28");
+  EXPECT_EQ(g.controls().HisNum[0].background, kBlackPocket);
+  EXPECT_EQ(g.controls().HisNum[8].background, kRedPocket);
+  EXPECT_EQ(g.controls().NumbersList.size(), 10u);
+  EXPECT_EQ(g.controls().NumbersList.front(), "0");
+  EXPECT_EQ(g.controls().NumbersList.back(), "28");
 }
 
 TEST(History, TheShiftBackLeavesTheLastTwoSlotsAlike) {
   testing::Harness h;
   Game& g = h.game;
-  g.ModeId = 0;
+  GamePeer::State(g).ModeId = 0;
   h.Spins({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  g.ShiftHistoryBack();
+  GamePeer::ShiftHistoryBack(g);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "2"}));
-  EXPECT_EQ(g.HisNum[0].background, kRedPocket);  // 9
-  EXPECT_EQ(g.HisNum[7].background, g.HisNum[8].background);
-  g.DropLastSpin();
-  EXPECT_EQ(g.NumbersList.size(), 9u);
-  EXPECT_EQ(g.NumbersList.back(), "9");
+  EXPECT_EQ(g.controls().HisNum[0].background, kRedPocket);  // 9
+  EXPECT_EQ(g.controls().HisNum[7].background, g.controls().HisNum[8].background);
+  GamePeer::DropLastSpin(g);
+  EXPECT_EQ(g.controls().NumbersList.size(), 9u);
+  EXPECT_EQ(g.controls().NumbersList.back(), "9");
 }
 
 TEST(History, AStripSlotThatIsNoNumberRaisesTheConversionErrorAndStopsThePipeline) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2});
-  g.HisNum[0].caption = "x";
+  GamePeer::Controls(g).HisNum[0].caption = "x";
   EXPECT_THROW(g.NumberClick(3), ConversionError);
-  EXPECT_EQ(g.NumbersList.size(), 3u);  // appended before the conversion
-  EXPECT_EQ(g.HisNum[0].caption, "x");  // the strip was not shifted
+  EXPECT_EQ(g.controls().NumbersList.size(), 3u);  // appended before the conversion
+  EXPECT_EQ(g.controls().HisNum[0].caption, "x");  // the strip was not shifted
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "betting/chance.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -11,24 +12,25 @@ TEST(Undo, AfterAWonSettlementTheBetAndBalanceComeBackButNotTheStreaks) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});  // Black shown at 1, debited
   h.Spin(8);                   // Black wins; Less shown
-  ASSERT_EQ(g.WinStreak, 1);
-  ASSERT_EQ(g.Balance, 1000000);
+  ASSERT_EQ(g.state().WinStreak, 1);
+  ASSERT_EQ(g.state().Balance, 1000000);
   g.UndoClick();
-  EXPECT_TRUE(g.Chip[kBlack].visible);
-  EXPECT_TRUE(g.Field[kBlack].visible);
-  EXPECT_FALSE(g.Chip[kLess].visible);
-  EXPECT_EQ(g.BetChance, kBlack + 1);
-  EXPECT_EQ(g.Stake, 1);
-  EXPECT_EQ(g.Balance, 999999);
-  EXPECT_EQ(g.DeepSum, 6);
-  EXPECT_EQ(g.WinStreak, 1);  // not put back
-  EXPECT_EQ(g.SpinCount, 6);  // not lowered once the threshold is reached
-  EXPECT_EQ(g.NumbersList.size(), 5u);
-  EXPECT_EQ(g.HisNum[0].caption, "0");
-  EXPECT_EQ(g.UndoCredit, 0);
-  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_TRUE(g.controls().Chip[kBlack].visible);
+  EXPECT_TRUE(g.controls().Field[kBlack].visible);
+  EXPECT_FALSE(g.controls().Chip[kLess].visible);
+  EXPECT_EQ(g.state().BetChance, kBlack + 1);
+  EXPECT_EQ(g.state().Stake, 1);
+  EXPECT_EQ(g.state().Balance, 999999);
+  EXPECT_EQ(g.state().DeepSum, 6);
+  EXPECT_EQ(g.state().WinStreak, 1);  // not put back
+  EXPECT_EQ(g.state().SpinCount, 6);  // not lowered once the threshold is reached
+  EXPECT_EQ(g.controls().NumbersList.size(), 5u);
+  EXPECT_EQ(g.controls().HisNum[0].caption, "0");
+  EXPECT_EQ(g.state().UndoCredit, 0);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
   h.Wait(10);
-  EXPECT_TRUE(g.BetSizeShow[kBlack].visible);  // the stake label follows at the next tick
+  EXPECT_TRUE(
+      g.controls().BetSizeShow[kBlack].visible);  // the stake label follows at the next tick
 }
 
 TEST(Undo, WithNoChanceOnShowBeforeTheSpinEverythingEndsHidden) {
@@ -37,35 +39,35 @@ TEST(Undo, WithNoChanceOnShowBeforeTheSpinEverythingEndsHidden) {
   g.MoveSafeLevel(5);  // track only
   h.Spins({17, 25, 0, 0, 0, 8});
   ASSERT_FALSE(g.BetOnShow());
-  const int32_t stake = g.Stake;
-  const int32_t chance = g.BetChance;
+  const int32_t stake = g.state().Stake;
+  const int32_t chance = g.state().BetChance;
   g.UndoClick();
   EXPECT_FALSE(g.BetOnShow());
   for (int k = 0; k < kChances; ++k) {
-    EXPECT_FALSE(g.Field[k].visible);
-    EXPECT_FALSE(g.BetSizeShow[k].visible);
+    EXPECT_FALSE(g.controls().Field[k].visible);
+    EXPECT_FALSE(g.controls().BetSizeShow[k].visible);
   }
-  EXPECT_EQ(g.Stake, stake);
-  EXPECT_EQ(g.BetChance, chance);
+  EXPECT_EQ(g.state().Stake, stake);
+  EXPECT_EQ(g.state().BetChance, chance);
 }
 
 TEST(Undo, TwoChancesOnShowBothComeBackAndTheLaterOneIsRecommended) {
   testing::Harness h;
   Game& g = h.game;
-  g.ModeId = 0;  // record only: the chips stay as set
+  GamePeer::State(g).ModeId = 0;  // record only: the chips stay as set
   h.Spins({1, 2, 3, 4, 5});
-  g.ShowChance(kRed);
-  g.ShowChance(kOdd);
-  g.Stake = 3;
+  GamePeer::ShowChance(g, kRed);
+  GamePeer::ShowChance(g, kOdd);
+  GamePeer::State(g).Stake = 3;
   h.Spin(6);
-  EXPECT_EQ(g.SaveBets, (TextLines{"0", "0", "3", "0", "3", "0"}));
-  g.HideBets();
-  g.Stake = 9;
-  g.Undo();
-  EXPECT_TRUE(g.Chip[kRed].visible);
-  EXPECT_TRUE(g.Chip[kOdd].visible);
-  EXPECT_EQ(g.BetChance, kOdd + 1);
-  EXPECT_EQ(g.Stake, 3);
+  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "3", "0", "3", "0"}));
+  GamePeer::HideBets(g);
+  GamePeer::State(g).Stake = 9;
+  GamePeer::Undo(g);
+  EXPECT_TRUE(g.controls().Chip[kRed].visible);
+  EXPECT_TRUE(g.controls().Chip[kOdd].visible);
+  EXPECT_EQ(g.state().BetChance, kOdd + 1);
+  EXPECT_EQ(g.state().Stake, 3);
 }
 
 TEST(Undo, TheTileTakenBackStaysCrossedOutUntilTheBoardReopens) {
@@ -73,59 +75,59 @@ TEST(Undo, TheTileTakenBackStaysCrossedOutUntilTheBoardReopens) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0, 0});
   g.UndoClick();
-  EXPECT_FALSE(g.Image[0].visible);
-  EXPECT_FALSE(g.SpeedButton[0].visible);
-  for (int n = 1; n < kNumbers; ++n) EXPECT_TRUE(g.Image[n].visible);
+  EXPECT_FALSE(g.controls().Image[0].visible);
+  EXPECT_FALSE(g.controls().SpeedButton[0].visible);
+  for (int n = 1; n < kNumbers; ++n) EXPECT_TRUE(g.controls().Image[n].visible);
   h.Spin(4);
-  EXPECT_TRUE(g.Image[0].visible);
+  EXPECT_TRUE(g.controls().Image[0].visible);
 }
 
 TEST(Undo, IsOfferedOnlyAsTheCreditAllows) {
   testing::Harness h;
   Game& g = h.game;
-  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
   for (int n : {1, 2, 3, 4}) {
     h.Spin(n);
-    EXPECT_FALSE(g.UndoButton.visible);
+    EXPECT_FALSE(g.controls().UndoButton.visible);
   }
   h.Spin(5);
-  EXPECT_EQ(g.UndoCredit, 6);
-  EXPECT_TRUE(g.UndoButton.visible);
-  EXPECT_TRUE(g.ImageUndo.visible);
+  EXPECT_EQ(g.state().UndoCredit, 6);
+  EXPECT_TRUE(g.controls().UndoButton.visible);
+  EXPECT_TRUE(g.controls().ImageUndo.visible);
   g.UndoClick();
-  EXPECT_EQ(g.UndoCredit, 0);
-  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_EQ(g.state().UndoCredit, 0);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
   g.UndoClick();  // not offered: nothing happens
-  EXPECT_EQ(g.NumbersList.size(), 4u);
+  EXPECT_EQ(g.controls().NumbersList.size(), 4u);
   h.Spin(7);
-  EXPECT_EQ(g.UndoCredit, 1);
-  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_EQ(g.state().UndoCredit, 1);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
   h.Spin(9);
-  EXPECT_EQ(g.UndoCredit, 2);
-  EXPECT_TRUE(g.UndoButton.visible);
+  EXPECT_EQ(g.state().UndoCredit, 2);
+  EXPECT_TRUE(g.controls().UndoButton.visible);
 }
 
 TEST(Undo, ResetsSystemChangesAndANewMatrixWithdrawTheOffer) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
-  ASSERT_TRUE(g.UndoButton.visible);
-  g.ResetBets();
-  EXPECT_FALSE(g.UndoButton.visible);
+  ASSERT_TRUE(g.controls().UndoButton.visible);
+  GamePeer::ResetBets(g);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
   h.Spin(6);
-  ASSERT_TRUE(g.UndoButton.visible);
+  ASSERT_TRUE(g.controls().UndoButton.visible);
   g.SelectBetStrategy(kBlind);
-  EXPECT_FALSE(g.UndoButton.visible);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
 
   // The spin before "Create Matrix" belongs to the mode before the matrix.
   h.Spin(7);
-  ASSERT_TRUE(g.UndoButton.visible);
+  ASSERT_TRUE(g.controls().UndoButton.visible);
   g.CreateMatrixClick();
-  EXPECT_FALSE(g.UndoButton.visible);
-  EXPECT_FALSE(g.ImageUndo.visible);
+  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(g.controls().ImageUndo.visible);
   g.UndoClick();
-  EXPECT_EQ(g.NumbersList.size(), 7u);
-  EXPECT_EQ(g.MatrixStep, 0);
+  EXPECT_EQ(g.controls().NumbersList.size(), 7u);
+  EXPECT_EQ(g.state().MatrixStep, 0);
 }
 
 // The spin count goes back only below the start threshold: spin 4 (taken back through the
@@ -134,19 +136,19 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
   {
     testing::Harness h;
     h.Spins({17, 25, 0, 0});
-    ASSERT_FALSE(h.game.UndoButton.visible);
-    h.game.Undo();
-    EXPECT_EQ(h.game.SpinCount, 3);
-    EXPECT_EQ(h.game.NumbersList.size(), 3u);
+    ASSERT_FALSE(h.game.controls().UndoButton.visible);
+    GamePeer::Undo(h.game);
+    EXPECT_EQ(h.game.state().SpinCount, 3);
+    EXPECT_EQ(h.game.controls().NumbersList.size(), 3u);
   }
   for (const int spins : {5, 6}) {
     testing::Harness h;
     h.Spins({17, 25, 0, 0, 0});
     if (spins == 6) h.Spin(8);
-    ASSERT_TRUE(h.game.UndoButton.visible);
+    ASSERT_TRUE(h.game.controls().UndoButton.visible);
     h.game.UndoClick();
-    EXPECT_EQ(h.game.SpinCount, spins) << "undo at spin " << spins;
-    EXPECT_EQ(h.game.NumbersList.size(), static_cast<size_t>(spins - 1));
+    EXPECT_EQ(h.game.state().SpinCount, spins) << "undo at spin " << spins;
+    EXPECT_EQ(h.game.controls().NumbersList.size(), static_cast<size_t>(spins - 1));
   }
   // The fifth spin taken back still counts, so the next spin is the sixth and settles the
   // bet on show again.
@@ -154,8 +156,8 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
   h.Spins({17, 25, 0, 0, 0});  // Black shown
   h.game.UndoClick();
   h.Spin(8);
-  EXPECT_EQ(h.game.SpinCount, 6);
-  EXPECT_EQ(h.game.WinStreak, 1);  // 8 wins Black
+  EXPECT_EQ(h.game.state().SpinCount, 6);
+  EXPECT_EQ(h.game.state().WinStreak, 1);  // 8 wins Black
 }
 
 // The ledger a spin changes and an undo puts back.
@@ -167,9 +169,10 @@ struct Ledger {
 
 Ledger LedgerOf(const Game& g) {
   int chips = 0;
-  for (int k = 0; k < kChances; ++k) chips |= g.Chip[k].visible ? 1 << k : 0;
-  return {g.Stake,   g.Balance,       g.BalanceTarget, g.UpTrendWins,
-          g.DeepSum, g.DeepRemainder, g.BetChance,     chips};
+  for (int k = 0; k < kChances; ++k) chips |= g.controls().Chip[k].visible ? 1 << k : 0;
+  return {
+      g.state().Stake,   g.state().Balance,       g.state().BalanceTarget, g.state().UpTrendWins,
+      g.state().DeepSum, g.state().DeepRemainder, g.state().BetChance,     chips};
 }
 
 std::ostream& operator<<(std::ostream& out, const Ledger& l) {
@@ -201,13 +204,13 @@ TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
     // Wins and losses in a pattern that reaches UP-TRENDER's step on an undone win.
     for (const bool wins : {true, false, true, true, false, false, true, true, true, false}) {
       const Ledger before = LedgerOf(g);
-      h.Spin(NumberThat(wins, g.BetChance));
-      ASSERT_TRUE(g.UndoButton.visible);
+      h.Spin(NumberThat(wins, g.state().BetChance));
+      ASSERT_TRUE(g.controls().UndoButton.visible);
       g.UndoClick();
       EXPECT_EQ(LedgerOf(g), before) << kBettingSystemNames[system] << (wins ? " win" : " loss");
       // Two spins (a win and the chosen one) before the undo is offered again.
-      h.Spin(NumberThat(true, g.BetChance));
-      h.Spin(NumberThat(wins, g.BetChance));
+      h.Spin(NumberThat(true, g.state().BetChance));
+      h.Spin(NumberThat(wins, g.state().BetChance));
     }
   }
 }
@@ -220,14 +223,14 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
   g.TypeOnWins("2");
   h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
   h.Spin(8);                   // Black wins: one win of two
-  ASSERT_EQ(g.UpTrendWins, 1);
-  const int32_t stake = g.Stake;
-  h.Spin(NumberThat(true, g.BetChance));  // the second win steps the stake
-  ASSERT_EQ(g.Stake, stake + 1);
-  ASSERT_EQ(g.UpTrendWins, 0);
+  ASSERT_EQ(g.state().UpTrendWins, 1);
+  const int32_t stake = g.state().Stake;
+  h.Spin(NumberThat(true, g.state().BetChance));  // the second win steps the stake
+  ASSERT_EQ(g.state().Stake, stake + 1);
+  ASSERT_EQ(g.state().UpTrendWins, 0);
   g.UndoClick();
-  EXPECT_EQ(g.UpTrendWins, 1);
-  EXPECT_EQ(g.Stake, stake);
+  EXPECT_EQ(g.state().UpTrendWins, 1);
+  EXPECT_EQ(g.state().Stake, stake);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "session/risk.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -22,7 +23,7 @@ TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
       g.TypeInitBet("5");
       g.MoveSafeLevel(safe_level);
       h.Spins({1, 2, 3, 4});
-      g.Stake = 40;  // a stake away from the base, as after a few wins of Parlay
+      GamePeer::State(g).Stake = 40;  // a stake away from the base, as after a few wins of Parlay
       h.Spin(5);     // the first recommendation
       const LosingRun predicted = NextLosses(ProgressionOf(g), StakeStateOf(g));
 
@@ -30,15 +31,15 @@ TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
       int64_t tracked = 0;
       // The recommendation now: on the table and debited already, or tracked.
       if (g.BetOnShow()) {
-        debited.push_back(g.Stake);
+        debited.push_back(g.state().Stake);
       } else {
         ++tracked;
       }
       for (int spin = 0; spin < 30 && debited.size() < predicted.stakes.size(); ++spin) {
-        const int32_t balance = g.Balance;
+        const int32_t balance = g.state().Balance;
         h.Spin(0);  // the zero loses every even-money chance
         if (g.BetOnShow()) {
-          debited.push_back(int64_t{balance} - g.Balance);
+          debited.push_back(int64_t{balance} - g.state().Balance);
         } else {
           ASSERT_TRUE(debited.empty()) << "a tracked bet after a shown one";
           ++tracked;
@@ -63,18 +64,18 @@ TEST(GameRisk, ReadsTheSettingsWithoutTouchingWhatThePlayerTyped) {
   EXPECT_EQ(rules.base_unit, 7);
   EXPECT_EQ(rules.safe_level, 4);
   EXPECT_EQ(rules.on_wins, 3);
-  EXPECT_EQ(rules.add_to_bet, g.Add_To_Bet.max);
+  EXPECT_EQ(rules.add_to_bet, g.controls().Add_To_Bet.max);
   EXPECT_EQ(rules.limit, StakeLimit::kLedger32);
 
   g.TypeOnWins("");  // half typed
   rules = ProgressionOf(g, StakeLimit::kExact64);
-  EXPECT_EQ(rules.on_wins, g.On_Wins.min);
-  EXPECT_EQ(g.On_Wins.text, "");
+  EXPECT_EQ(rules.on_wins, g.controls().On_Wins.min);
+  EXPECT_EQ(g.controls().On_Wins.text, "");
   EXPECT_EQ(rules.limit, StakeLimit::kExact64);
 
-  g.Stake = 12;
-  g.LossStreak = 2;
-  g.UpTrendWins = 1;
+  GamePeer::State(g).Stake = 12;
+  GamePeer::State(g).LossStreak = 2;
+  GamePeer::State(g).UpTrendWins = 1;
   const StakeState state = StakeStateOf(g);
   EXPECT_EQ(state.stake, 12);
   EXPECT_EQ(state.loss_streak, 2);

@@ -215,19 +215,19 @@ TEST(Replay, AnExportedLogReplaysToTheGameThatWroteIt) {
   options.settings.trends = {kOdd};
   options.timing.clock_s = kClock;
   // Exactly what the window's export writes: CR LF after every number.
-  const Rows got = ReplayText(GameLogText(g.NumbersList), options);
-  ASSERT_EQ(got.rows.size(), g.NumbersList.size());
+  const Rows got = ReplayText(GameLogText(g.controls().NumbersList), options);
+  ASSERT_EQ(got.rows.size(), g.controls().NumbersList.size());
   const Row& last = got.rows.back();
-  EXPECT_EQ(last.spin_count, g.SpinCount);
-  EXPECT_EQ(last.deep_sum, g.DeepSum);
-  EXPECT_EQ(last.deep_remainder, g.DeepRemainder);
-  EXPECT_EQ(last.bet_chance, g.BetChance);
+  EXPECT_EQ(last.spin_count, g.state().SpinCount);
+  EXPECT_EQ(last.deep_sum, g.state().DeepSum);
+  EXPECT_EQ(last.deep_remainder, g.state().DeepRemainder);
+  EXPECT_EQ(last.bet_chance, g.state().BetChance);
   EXPECT_EQ(last.shown, g.BetOnShow());
-  EXPECT_EQ(last.stake, g.Stake);
-  EXPECT_EQ(last.balance, g.Balance);
-  EXPECT_EQ(last.target, g.BalanceTarget);
-  EXPECT_EQ(last.win_streak, g.WinStreak);
-  EXPECT_EQ(last.loss_streak, g.LossStreak);
+  EXPECT_EQ(last.stake, g.state().Stake);
+  EXPECT_EQ(last.balance, g.state().Balance);
+  EXPECT_EQ(last.target, g.state().BalanceTarget);
+  EXPECT_EQ(last.win_streak, g.state().WinStreak);
+  EXPECT_EQ(last.loss_streak, g.state().LossStreak);
 }
 
 }  // namespace

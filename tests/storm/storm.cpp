@@ -5,6 +5,7 @@
 
 #include "game/history.h"
 #include "game/text_number.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro::storm {
@@ -63,7 +64,8 @@ constexpr int kBackgroundPlace = kNumbers;
 // What a click at a number's place lands on: its highlight or its tile enter the number;
 // the crossed-out picture beneath takes nothing.
 bool ClickEnters(const Game& g, int place) {
-  return place != kBackgroundPlace && (g.Image[place].visible || g.Image_Act[place].visible);
+  return place != kBackgroundPlace &&
+         (g.controls().Image[place].visible || g.controls().Image_Act[place].visible);
 }
 
 void Perform(testing::Harness& h, const Action& a) {
@@ -76,7 +78,7 @@ void Perform(testing::Harness& h, const Action& a) {
       if (a.value == kBackgroundPlace) {
         g.HeadImageMouseMove();
       } else {
-        if (g.Image[a.value].visible) g.NumberMouseMove(a.value);
+        if (g.controls().Image[a.value].visible) g.NumberMouseMove(a.value);
         if (ClickEnters(g, a.value)) g.NumberClick(a.value);
       }
       break;
@@ -109,10 +111,10 @@ void Perform(testing::Harness& h, const Action& a) {
       break;
     case Kind::kTrendOn:
       g.TrendIdleMouseMove(a.value);
-      if (g.Trend_1[a.value].visible) g.TrendSwitchOnClick(a.value);
+      if (g.controls().Trend_1[a.value].visible) g.TrendSwitchOnClick(a.value);
       break;
     case Kind::kTrendOff:
-      if (g.Trend_2[a.value].visible) g.TrendActiveClick(a.value);
+      if (g.controls().Trend_2[a.value].visible) g.TrendActiveClick(a.value);
       break;
     case Kind::kReCalculate:
       g.ReCalculate();
@@ -150,14 +152,15 @@ bool ResetsTheLedger(Kind kind) {
 }
 
 int ChipsOnShow(const Game& g) {
-  return static_cast<int>(std::count_if(g.Chip.begin(), g.Chip.end(),
+  return static_cast<int>(std::count_if(g.controls().Chip.begin(), g.controls().Chip.end(),
                                         [](const Picture& chip) { return chip.visible; }));
 }
 
 // What the checks need to know of the moment before an action.
 bool ModeRunning(const Game& g) {
-  return g.Mode1Timer.running() || g.Mode2Timer.running() || g.Mode3Timer.running() ||
-         g.Mode4Timer.running() || g.Mode5Timer.running();
+  return GamePeer::Mode1Timer(g).running() || GamePeer::Mode2Timer(g).running() ||
+         GamePeer::Mode3Timer(g).running() || GamePeer::Mode4Timer(g).running() ||
+         GamePeer::Mode5Timer(g).running();
 }
 
 struct Before {
@@ -169,14 +172,14 @@ struct Before {
 };
 
 Before Observe(const Game& g) {
-  return {g.GameModes.enabled,
-          g.UndoButton.visible,
+  return {g.controls().GameModes.enabled,
+          g.controls().UndoButton.visible,
           g.AnimationRunning(),
           ModeRunning(g),
-          g.Balance,
-          g.Stake,
-          g.WinStreak,
-          g.SavedBalance};
+          g.state().Balance,
+          g.state().Stake,
+          g.state().WinStreak,
+          g.state().SavedBalance};
 }
 
 // Returns what is wrong after `a`, or "" if nothing is.
@@ -187,9 +190,9 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
   // History: every accepted spin less the undone ones; the strip shows the last eight.
   TextLines expected;
   for (int n : spins) expected.push_back(IntToStr(n));
-  if (g.NumbersList != expected) bad << "NumbersList differs from the accepted spins; ";
+  if (g.controls().NumbersList != expected) bad << "NumbersList differs from the accepted spins; ";
   for (size_t i = 0; i < 8; ++i) {
-    const Label& slot = g.HisNum[i];
+    const Label& slot = g.controls().HisNum[i];
     if (i < spins.size()) {
       const int n = spins[spins.size() - 1 - i];
       if (slot.caption != IntToStr(n) || !(slot.background == PocketColour(n))) {
@@ -204,39 +207,43 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
   int64_t total = 0;
   for (int n : spins) total += n;
   const int64_t deep_sum = total == 0 ? 0 : (total - 1) % 36 + 1;
-  if (g.DeepSum != deep_sum || g.DeepRemainder != total % 3) {
-    bad << "running sums " << g.DeepSum << "/" << g.DeepRemainder << " are not those of the "
+  if (g.state().DeepSum != deep_sum || g.state().DeepRemainder != total % 3) {
+    bad << "running sums " << g.state().DeepSum << "/" << g.state().DeepRemainder
+        << " are not those of the "
         << "history (" << deep_sum << "/" << total % 3 << "); ";
   }
 
   // Ledger: every change of the balance is a credit, a debit, a reset or an undo.
-  const int64_t balance = g.Balance;
+  const int64_t balance = g.state().Balance;
   const bool completed = b.animating && !g.AnimationRunning();
   const bool mode_completed = b.mode_running && !ModeRunning(g);
   bool ledger_ok = balance == b.balance;
   if (entered) {
-    const bool won = g.LossStreak == 0 && g.WinStreak == b.win_streak + 1;
+    const bool won = g.state().LossStreak == 0 && g.state().WinStreak == b.win_streak + 1;
     if (won) ledger_ok = balance == std::min<int64_t>(INT32_MAX, b.balance + 2 * int64_t{b.stake});
   } else if (a.kind == Kind::kWait && mode_completed && ChipsOnShow(g) == 1) {
     // A mode's choice was shown and debited once.
-    ledger_ok = balance == std::max<int64_t>(INT32_MIN, int64_t{b.balance} - g.Stake);
+    ledger_ok = balance == std::max<int64_t>(INT32_MIN, int64_t{b.balance} - g.state().Stake);
   } else if (a.kind == Kind::kUndo && b.undo_offered) {
     ledger_ok = balance == b.saved_balance;
   } else if (ResetsTheLedger(a.kind)) {
     ledger_ok = ledger_ok || balance == 1000000 || balance == 1000000 - int64_t{b.stake} ||
-                balance == 1000000 - int64_t{g.Stake};
+                balance == 1000000 - int64_t{g.state().Stake};
   }
   if (!ledger_ok) bad << "balance went from " << b.balance << " to " << balance << "; ";
 
   // Display: a chance's chip and field go together, its stake label never without them,
   // and at most one chance is on show.
   for (int k = 0; k < kChances; ++k) {
-    if (g.Chip[k].visible != g.Field[k].visible) bad << "chip and field of " << k << " differ; ";
-    if (g.BetSizeShow[k].visible && !g.Chip[k].visible) bad << "stake label " << k << " alone; ";
+    if (g.controls().Chip[k].visible != g.controls().Field[k].visible)
+      bad << "chip and field of " << k << " differ; ";
+    if (g.controls().BetSizeShow[k].visible && !g.controls().Chip[k].visible)
+      bad << "stake label " << k << " alone; ";
     // A pause in which no mode chose has let the display timer tick since the last change
     // of the chips.
     if (a.kind == Kind::kWait && a.value >= 10 && !mode_completed &&
-        g.BetSizeShow[k].visible != (g.Chip[k].visible && g.ShowBetSize.checked)) {
+        g.controls().BetSizeShow[k].visible !=
+            (g.controls().Chip[k].visible && g.controls().ShowBetSize.checked)) {
       bad << "stake label " << k << " does not follow Show Bet; ";
     }
   }
@@ -245,35 +252,42 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
   // A highlight is a clickable copy of its tile: one at most, and never over a hidden tile.
   int highlights = 0;
   for (int n = 0; n < kNumbers; ++n) {
-    if (!g.Image_Act[n].visible) continue;
+    if (!g.controls().Image_Act[n].visible) continue;
     ++highlights;
-    if (!g.Image[n].visible) bad << "the highlight of " << n << " lies over a hidden tile; ";
+    if (!g.controls().Image[n].visible)
+      bad << "the highlight of " << n << " lies over a hidden tile; ";
   }
   if (highlights > 1) bad << highlights << " highlights; ";
 
   // The board: locked exactly while an animation runs.
-  const bool locked = !g.GameModes.enabled;
+  const bool locked = !g.controls().GameModes.enabled;
   if (locked != g.AnimationRunning()) bad << "board lock does not follow the animation; ";
   if (locked) {
-    if (g.BetStrategy.enabled || g.Init_Bet.enabled || g.ResetBetsButton.enabled) {
+    if (g.controls().BetStrategy.enabled || g.controls().Init_Bet.enabled ||
+        g.controls().ResetBetsButton.enabled) {
       bad << "a selector is enabled during an analysis; ";
     }
-    const auto tiles = std::count_if(g.Image.begin(), g.Image.end(),
+    const auto tiles = std::count_if(g.controls().Image.begin(), g.controls().Image.end(),
                                      [](const Picture& tile) { return tile.visible; });
     if (tiles > 1) bad << tiles << " tiles on the board during an analysis; ";
   } else {
-    if (!g.BetStrategy.enabled || !g.Init_Bet.enabled || !g.ResetBetsButton.enabled) {
+    if (!g.controls().BetStrategy.enabled || !g.controls().Init_Bet.enabled ||
+        !g.controls().ResetBetsButton.enabled) {
       bad << "a selector is disabled on an open board; ";
     }
-    if (g.CGauge1.progress != 0 || g.CGauge2.progress != 0) bad << "a gauge is not back at 0; ";
+    if (g.controls().CGauge1.progress != 0 || g.controls().CGauge2.progress != 0)
+      bad << "a gauge is not back at 0; ";
   }
-  if (g.CGauge3.progress != 0) bad << "the matrix gauge is not back at 0; ";
+  if (g.controls().CGauge3.progress != 0) bad << "the matrix gauge is not back at 0; ";
 
   // The undo control: both pictures together, only on an open board with credit, and
   // offered at the end of every analysis that finds the credit.
-  if (g.UndoButton.visible != g.ImageUndo.visible) bad << "undo button and arrow differ; ";
-  if (g.UndoButton.visible && (locked || g.UndoCredit < 2)) bad << "undo offered wrongly; ";
-  if (a.kind == Kind::kWait && completed && g.UndoCredit >= 2 && !g.UndoButton.visible) {
+  if (g.controls().UndoButton.visible != g.controls().ImageUndo.visible)
+    bad << "undo button and arrow differ; ";
+  if (g.controls().UndoButton.visible && (locked || g.state().UndoCredit < 2))
+    bad << "undo offered wrongly; ";
+  if (a.kind == Kind::kWait && completed && g.state().UndoCredit >= 2 &&
+      !g.controls().UndoButton.visible) {
     bad << "undo not offered after an analysis; ";
   }
   return bad.str();

@@ -4,18 +4,21 @@
 #include <charconv>
 #include <span>
 
+#include "game/types.h"
+
 namespace vellaro::sim {
 
 namespace {
 
 // The six systems in the order of the window's box, then "all" for a Monte Carlo run.
-constexpr std::array<std::string_view, 7> kSystemWords = {
-    "martingale", "parlay", "havrel", "quorvel", "blind", "up-trender", "all"};
-constexpr size_t kAllSystems = 6;
+constexpr size_t kAllSystems = kBettingSystems;
+constexpr std::array<std::string_view, kAllSystems + 1> kSystemWords = [] {
+  std::array<std::string_view, kAllSystems + 1> words{};
+  for (size_t i = 0; i < kAllSystems; ++i) words[i] = kBettingSystemWords[i];
+  words[kAllSystems] = "all";
+  return words;
+}();
 constexpr std::array<std::string_view, 3> kFormatWords = {"table", "csv", "json"};
-// In the order Less, Even, Red, Black, Odd, More: the chance index.
-constexpr std::array<std::string_view, 6> kChanceWords = {"less",  "even", "red",
-                                                          "black", "odd",  "more"};
 
 // One row per option. A row with `words` takes one of them and passes its index; a row
 // with a value name and no words takes a whole number in [min, max]; a row without a value

@@ -10,8 +10,6 @@ namespace vellaro::sim {
 
 namespace {
 
-constexpr std::string_view kChanceColumn[] = {"less", "even", "red", "black", "odd", "more"};
-
 // A row is at most 20 digits of line number, 4 words and 10 signed 32-bit numbers with
 // their commas: well under the buffer's size.
 constexpr size_t kRowCapacity = 256;
@@ -54,8 +52,8 @@ void TraceWriter::Add(const Row& row) {
   *at++ = ',';
   at = Put(at, ResultColumn(row.result));
   *at++ = ',';
-  if (row.bet_chance >= 1 && row.bet_chance <= kChances) {
-    at = Put(at, kChanceColumn[row.bet_chance - 1]);
+  if (IsChanceCode(row.bet_chance)) {
+    at = Put(at, kChanceWords[static_cast<size_t>(ChanceIndex(row.bet_chance))]);
   }
   *at++ = ',';
   *at++ = row.shown ? '1' : '0';

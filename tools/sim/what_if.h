@@ -10,7 +10,7 @@
 
 #include "game/settings.h"
 #include "game/types.h"
-#include "betting/real_result.h"
+#include "game/real_result.h"
 #include "session/session_track.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"

@@ -5,13 +5,6 @@
 
 namespace vellaro {
 
-std::string WithDefaultExtension(const std::string& name, const std::string& extension) {
-  const size_t base = name.find_last_of('/');
-  const size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && (base == std::string::npos || dot > base)) return name;
-  return name + "." + extension;
-}
-
 void Game::SaveLog(SaveDialog& dialog) {
   const std::string last_chosen = SaveDialog1.FileName;
   if (!dialog.Execute(SaveDialog1)) return;
