@@ -10,31 +10,23 @@ std::vector<VirtualScheduler::Armed>::iterator VirtualScheduler::Find(Timer& tim
                       [&](const Armed& a) { return a.timer == &timer; });
 }
 
-size_t VirtualScheduler::Earliest() const {
-  const auto it =
-      std::min_element(armed_.begin(), armed_.end(), [](const Armed& a, const Armed& b) {
-        return a.due_ms != b.due_ms ? a.due_ms < b.due_ms : a.order < b.order;
-      });
-  return static_cast<size_t>(it - armed_.begin());
+void VirtualScheduler::Insert(const Armed& armed) {
+  // The newest arming is last among those due at the same instant: upper bound by time.
+  const auto at = std::upper_bound(armed_.begin(), armed_.end(), armed.due_ms,
+                                   [](int64_t due, const Armed& a) { return due < a.due_ms; });
+  armed_.insert(at, armed);
 }
 
 std::optional<int64_t> VirtualScheduler::NextDueMs() const {
   if (armed_.empty()) return std::nullopt;
-  return armed_[Earliest()].due_ms;
+  return armed_.front().due_ms;
 }
 
 void VirtualScheduler::TimerChanged(Timer& timer) {
   auto it = Find(timer);
-  if (!timer.running() || timer.interval() <= 0) {
-    if (it != armed_.end()) armed_.erase(it);
-    return;
-  }
-  const Armed armed{&timer, now_ms_ + timer.interval(), next_order_++};
-  if (it == armed_.end()) {
-    armed_.push_back(armed);
-  } else {
-    *it = armed;
-  }
+  if (it != armed_.end()) armed_.erase(it);
+  if (!timer.running() || timer.interval() <= 0) return;
+  Insert({&timer, now_ms_ + timer.interval()});
 }
 
 void VirtualScheduler::TimerDestroyed(Timer& timer) {
@@ -43,15 +35,15 @@ void VirtualScheduler::TimerDestroyed(Timer& timer) {
 }
 
 bool VirtualScheduler::RunNextTick(int64_t deadline) {
-  if (armed_.empty()) return false;
-  Armed& next = armed_[Earliest()];
-  if (next.due_ms > deadline) return false;
-  Timer* timer = next.timer;
-  now_ms_ = next.due_ms;
+  if (armed_.empty() || armed_.front().due_ms > deadline) return false;
+  Timer* timer = armed_.front().timer;
+  now_ms_ = armed_.front().due_ms;
   // Re-arm before the tick runs, so that a tick which stops its timer or changes its
-  // interval has the last word.
-  next.due_ms += timer->interval();
-  next.order = next_order_++;
+  // interval has the last word. The re-armed timer goes behind every timer due by then.
+  const int64_t due = now_ms_ + timer->interval();
+  size_t i = 0;
+  for (; i + 1 < armed_.size() && armed_[i + 1].due_ms <= due; ++i) armed_[i] = armed_[i + 1];
+  armed_[i] = {timer, due};
   timer->Tick();
   return true;
 }

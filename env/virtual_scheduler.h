@@ -41,14 +41,16 @@ class VirtualScheduler final : public Scheduler {
   struct Armed {
     Timer* timer;
     int64_t due_ms;
-    uint64_t order;
   };
   std::vector<Armed>::iterator Find(Timer& timer);
-  size_t Earliest() const;  // REQUIRES: !armed_.empty()
+  void Insert(const Armed& armed);
 
   int64_t now_ms_;
-  uint64_t next_order_ = 0;
-  std::vector<Armed> armed_;  // a handful of timers: a linear scan beats a heap here
+  // The running timers, earliest first; among those due at the same instant, in the order
+  // they were armed. A handful of timers and one tick at a time: keeping the order costs
+  // less than searching for the earliest on every tick, and a heap would not keep ties
+  // first in, first out.
+  std::vector<Armed> armed_;
 };
 
 // A clock that reads the virtual time: whole seconds of VirtualScheduler::NowMs().

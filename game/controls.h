@@ -41,6 +41,14 @@ struct Button {
   bool enabled = true;
 };
 
+// A button of the number board. Its caption would be its number, which is its index; the
+// whole board is locked and opened twice per spin, so a board button holds only its two
+// flags and the walk over 37 of them touches 74 bytes.
+struct BoardButton {
+  bool visible = true;
+  bool enabled = true;
+};
+
 struct CheckBox {
   std::string caption;
   bool checked = false;

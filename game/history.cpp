@@ -13,7 +13,7 @@ Rgb PocketColour(int n) {
 }
 
 void Game::CurrentNumber() {
-  NumbersList.push_back(IntToStr(CurrentNum.tag));
+  NumbersList.emplace_back(NumberText(CurrentNum.tag));
   ForgetOldHistory();
   // HisNum1 still shows the number accepted before this one.
   if (SpinCount > 2) PreviousNum.tag = StrToInt(HisNum[0].caption);
@@ -24,7 +24,7 @@ void Game::GameHistory() {
     HisNum[i].background = HisNum[i - 1].background;
     HisNum[i].caption = HisNum[i - 1].caption;
   }
-  HisNum[0].caption = IntToStr(CurrentNum.tag);
+  HisNum[0].caption = NumberText(CurrentNum.tag);
   HisNum[0].background = PocketColour(CurrentNum.tag);
 }
 

@@ -1,5 +1,6 @@
 #include "game/text_number.h"
 
+#include <array>
 #include <charconv>
 
 namespace vellaro {
@@ -21,6 +22,12 @@ std::string NotAnIntegerMessage(std::string_view text) {
 // Reads optional blanks, an optional sign, digits and nothing else. A number outside the
 // signed 32-bit range is nullopt, or the nearest end of the range if `saturate`.
 std::optional<int32_t> Parse(std::string_view text, bool saturate) {
+  // The history's one- and two-digit numbers are read back on every spin.
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (text.size() == 1 && digit(text[0])) return text[0] - '0';
+  if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+    return (text[0] - '0') * 10 + (text[1] - '0');
+  }
   std::string_view s = text;
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -57,6 +64,14 @@ int32_t StrToInt(std::string_view text) {
 
 std::string IntToStr(int64_t value) {
   return std::to_string(value);
+}
+
+std::string_view NumberText(int n) {
+  static constexpr std::array<std::string_view, 37> kTexts = {
+      "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12",
+      "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25",
+      "26", "27", "28", "29", "30", "31", "32", "33", "34", "35", "36"};
+  return kTexts[static_cast<size_t>(n)];
 }
 
 }  // namespace vellaro

@@ -29,4 +29,8 @@ int32_t StrToInt(std::string_view text);
 // Decimal text without leading zeros, with a minus sign when negative.
 std::string IntToStr(int64_t value);
 
+// IntToStr(n) of a number of the wheel, without building a string: the history takes one
+// on every spin. REQUIRES: 0 <= n <= 36.
+std::string_view NumberText(int n);
+
 }  // namespace vellaro

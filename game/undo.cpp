@@ -6,9 +6,15 @@
 namespace vellaro {
 
 void Game::SaveState() {
-  SaveBets.assign(kChances, "0");
+  // Rewritten in place on every spin: the stake is formatted only when a chip shows it.
+  const std::string stake = BetOnShow() ? IntToStr(Stake) : std::string();
+  SaveBets.resize(kChances);
   for (int k = 0; k < kChances; ++k) {
-    if (Chip[k].visible) SaveBets[k] = IntToStr(Stake);
+    if (Chip[k].visible) {
+      SaveBets[k] = stake;
+    } else {
+      SaveBets[k].assign(1, '0');
+    }
   }
   SavedBalance = Balance;
   SavedBalanceTarget = BalanceTarget;

@@ -23,7 +23,6 @@ Window::Window() {
   }
   for (int n = 0; n < kNumbers; ++n) {
     Image_Act[n].visible = false;
-    NumberButton[n].caption = std::to_string(n);
     NumberButton[n].visible = false;
   }
 

@@ -37,8 +37,8 @@ struct Window {
   // button of every number, indexed by the number.
   std::array<Picture, kNumbers> Image{};
   std::array<Picture, kNumbers> Image_Act{};
-  std::array<Button, kNumbers> NumberButton{};  // Button0 .. Button36
-  std::array<Button, kNumbers> SpeedButton{};
+  std::array<BoardButton, kNumbers> NumberButton{};  // Button0 .. Button36
+  std::array<BoardButton, kNumbers> SpeedButton{};
 
   // Selectors locked during an analysis.
   ComboBox GameModes;

@@ -36,6 +36,20 @@ TEST(VirtualScheduler, TiesGoFirstInFirstOut) {
             (std::vector<std::string>{"a@1010", "b@1020", "a@1020", "a@1030", "b@1040", "a@1040"}));
 }
 
+TEST(VirtualScheduler, ARestartedTimerGoesBehindTheTimersAlreadyDueAtItsInstant) {
+  Recorder r;
+  Timer a(r.scheduler, 10, true, r.Log("a"));
+  Timer b(r.scheduler, 20, true, r.Log("b"));
+  Timer c(r.scheduler, 30, true, r.Log("c"));
+  r.scheduler.AdvanceBy(10);
+  b.Stop();
+  b.Start();  // due at 1030, like c, which was armed first
+  r.scheduler.AdvanceBy(20);
+  EXPECT_EQ(r.ticks, (std::vector<std::string>{"a@1010", "a@1020", "c@1030", "b@1030", "a@1030"}));
+  ASSERT_TRUE(r.scheduler.NextDueMs());
+  EXPECT_EQ(*r.scheduler.NextDueMs(), 1040);
+}
+
 TEST(VirtualScheduler, ATickThatStopsOrRetunesItsTimerHasTheLastWord) {
   Recorder r;
   int count = 0;

@@ -27,6 +27,24 @@ TEST(TextNumber, RejectsAnythingElseWithTheExactMessage) {
   }
 }
 
+// One and two characters take a short way: it must agree with the long one at its edges.
+TEST(TextNumber, ShortTextsReadAsTheLongWayReadsThem) {
+  EXPECT_EQ(StrToInt("0"), 0);
+  EXPECT_EQ(StrToInt("9"), 9);
+  EXPECT_EQ(StrToInt("36"), 36);
+  EXPECT_EQ(StrToInt("07"), 7);
+  EXPECT_EQ(StrToInt("99"), 99);
+  EXPECT_EQ(StrToInt("-9"), -9);
+  EXPECT_EQ(StrToInt(" 9"), 9);
+  for (const char* bad : {"/", ":", "9:", "/0", "a1", "1a", "-", "+"}) {
+    EXPECT_FALSE(ParseInt(bad)) << bad;
+  }
+}
+
+TEST(TextNumber, NumberTextIsIntToStrOfEveryNumberOfTheWheel) {
+  for (int n = 0; n <= 36; ++n) EXPECT_EQ(NumberText(n), IntToStr(n)) << n;
+}
+
 TEST(TextNumber, WritesPlainDecimal) {
   EXPECT_EQ(IntToStr(0), "0");
   EXPECT_EQ(IntToStr(-42), "-42");
