@@ -8,30 +8,13 @@
 #include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "session/real_result.h"
-#include "support/harness.h"
+#include "support/journaled_game.h"
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
 namespace {
 
-// A game whose every event is journaled, and also kept in memory to compare with.
-struct JournaledGame {
-  explicit JournaledGame(const std::string& path, const Settings& settings = {})
-      : journal(path, [this] { return wall_ms; }) {
-    h.game.Configure(settings);
-    journal.StartSession(settings);
-    h.game.AddListener([this](const GameEvent& e) {
-      heard.push_back(e);
-      result.On(e);
-      journal.Record(e);
-    });
-  }
-  int64_t wall_ms = 1'765'000'000'000;
-  testing::Harness h;
-  Journal journal;
-  std::vector<GameEvent> heard;
-  RealResult result;
-};
+using testing::JournaledGame;
 
 std::vector<EventRecord> Records(const std::vector<GameEvent>& events) {
   std::vector<EventRecord> records;
