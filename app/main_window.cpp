@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
@@ -9,8 +10,11 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "app/chip_stake.h"
+#include "app/fitted_number.h"
 #include "app/gauge_bar.h"
 #include "app/picture_widget.h"
+#include "app/version_text.h"
 #include "betting/chance.h"
 
 // Resources compiled into a static library must be registered by hand.
@@ -37,6 +41,11 @@ constexpr std::array<int, kChances> kChipX = {37, 97, 157, 262, 320, 378};
 constexpr std::array<int, kChances> kStakeX = {36, 96, 156, 261, 319, 377};
 constexpr std::array<int, kChances> kFieldX = {36, 94, 154, 256, 316, 374};
 constexpr std::array<int, kChances> kTrendX = {32, 90, 149, 253, 312, 370};
+// The stake stays clear of the rim of its chip.
+constexpr int kStakeMargin = 2;
+QFont StakeFont() {
+  return ArialFont(12, true);
+}
 
 void PrintStamp(const char* what) {
   std::printf("%s %lld\n", what, static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
@@ -67,7 +76,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
       scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }); }),
       game_(vellaro::Env{clock_, scheduler_}) {
   InitArtwork();
-  setWindowTitle(QStringLiteral("Vellaro 7.2"));
+  setWindowTitle(QStringLiteral("Vellaro " VELLARO_VERSION));
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
@@ -133,12 +142,14 @@ void MainWindow::BuildFrame() {
                                    {0, 0, vellaro::Window::kHeadImageWidth, 449});
   head->OnPress([this](QMouseEvent& press) { StartDrag(press); });
   head->OnMove([this](QMouseEvent& move) {
-    if (drag_grip_) this->move(move.globalPosition().toPoint() - *drag_grip_);
+    FollowDrag(move);
     Handle([this] { game_.HeadImageMouseMove(); });
   });
-  head->OnRelease([this](QMouseEvent& release) {
-    if (release.buttons() == Qt::NoButton) drag_grip_.reset();
-  });
+  head->OnRelease([this](QMouseEvent&) { EndDrag(); });
+  // Beside the title, in the grey of the artwork's small print.
+  auto* version = new VersionText(QStringLiteral(VELLARO_VERSION), ArialFont(10, true),
+                                  QColor(0x8e, 0x8e, 0x8e), {156, 24}, this);
+  version->setObjectName(QStringLiteral("Version"));
 
   // The greyed arrow stays beneath the undo control, so a hidden undo looks unavailable.
   AddPicture(QStringLiteral("Image83"), QStringLiteral(":/undo_inactive.svg"), {184, 15, 25, 25});
@@ -161,6 +172,10 @@ void MainWindow::BuildFrame() {
   gauge1_ = new GaugeBar(kGaugeBar1, game_.CGauge1.max, this);
   gauge1_->setObjectName(QStringLiteral("CGauge1"));
   gauge1_->setGeometry(-6, 55, 460, 6);
+  // In the strip between the gauge and the board, clear of both.
+  readout_ = new Readout(this);
+  readout_->setObjectName(QStringLiteral("Readout"));
+  readout_->setGeometry(16, 62, 417, 13);
 
   struct FrameButton {
     const char* name;
@@ -239,11 +254,11 @@ void MainWindow::BuildBetDisplay() {
                             {kFieldX[i], 218, 42, 21});
     chips_[i] = AddPicture(QStringLiteral("Chip") + name, QStringLiteral(":/chip.svg"),
                            {kChipX[i], 247, 33, 33});
-    auto* stake = new QLabel(this);
+    auto* stake = new ChipStake(this);
     stake->setObjectName(QStringLiteral("BetSizeShow_") + name);
     stake->setGeometry(kStakeX[i], 255, 33, 14);
     stake->setAlignment(Qt::AlignCenter);
-    stake->setFont(ArialFont(12, true));
+    stake->setFont(StakeFont());
     QPalette colours = stake->palette();
     colours.setColor(QPalette::WindowText, ToQColor(game_.BetSizeShow[i].colour));
     stake->setPalette(colours);
@@ -309,11 +324,49 @@ void MainWindow::RenderShownPicturesAhead() {
 }
 
 void MainWindow::StartDrag(const QMouseEvent& press) {
-  // The window system moves the window where it can; elsewhere (an X server without a
-  // window manager) the window follows the pointer by hand until the button is released.
-  QWindow* handle = windowHandle();
-  if (handle != nullptr && handle->startSystemMove()) return;
-  drag_grip_ = press.globalPosition().toPoint() - pos();
+  // The move starts when the pointer first moves with the button down. A window manager
+  // asked to move the window on a press whose release has already gone by waits for a
+  // release that never comes, and the window then follows the pointer and holds the
+  // keyboard until the next click.
+  drag_pressed_ = press.globalPosition().toPoint() - pos();
+  drag_grip_.reset();
+}
+
+void MainWindow::FollowDrag(const QMouseEvent& move) {
+  if (move.buttons() == Qt::NoButton) {
+    // The release went elsewhere (or was lost): the button is up, so the drag is over.
+    EndDrag();
+    return;
+  }
+  if (drag_pressed_) {
+    const QPoint grip = *drag_pressed_;
+    // A hand that trembles while clicking does not move the window.
+    const QPoint moved = move.globalPosition().toPoint() - (pos() + grip);
+    if (moved.manhattanLength() < QApplication::startDragDistance()) return;
+    drag_pressed_.reset();
+    // The window system moves the window where it can; elsewhere (an X server without a
+    // window manager) the window follows the pointer by hand until the button is released.
+    QWindow* handle = windowHandle();
+    if (handle != nullptr && handle->startSystemMove()) return;
+    drag_grip_ = grip;
+  }
+  if (drag_grip_) this->move(move.globalPosition().toPoint() - *drag_grip_);
+}
+
+void MainWindow::EndDrag() {
+  drag_pressed_.reset();
+  drag_grip_.reset();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // Another window taking the focus takes the pointer with it.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) EndDrag();
+  QWidget::changeEvent(event);
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  EndDrag();  // minimised or closed
+  QWidget::hideEvent(event);
 }
 
 void MainWindow::Sync() {
@@ -342,6 +395,7 @@ void MainWindow::Sync() {
   if (client_size_.Changed(client)) setFixedSize(client);
   SyncBoard();
   SyncBetDisplay();
+  SyncReadout();
   if (init_bet_ != nullptr) SyncOptionsArea();
 }
 
@@ -366,8 +420,26 @@ void MainWindow::SyncBoard() {
 void MainWindow::SyncBetDisplay() {
   for (size_t k = 0; k < stakes_.size(); ++k) {
     const std::string& stake = game_.BetSizeShow[k].caption;
-    if (stake_text_[k].Changed(stake)) stakes_[k]->setText(QString::fromStdString(stake));
+    // A large stake shrinks, or takes its short form, to stay readable on the chip.
+    if (stake_text_[k].Changed(stake)) {
+      ShowFitted(stakes_[k], QString::fromStdString(stake), StakeFont(), kStakeMargin);
+    }
   }
+}
+
+void MainWindow::SyncReadout() {
+  GameProgress progress;
+  progress.spins = game_.SpinCount;
+  progress.entered = static_cast<int64_t>(game_.NumbersList.size());
+  progress.first_analysis = vellaro::GameState::StartThreshold;
+  progress.matrix = game_.ModeId == 5;
+  progress.matrix_chosen = game_.MatrixFlag == 1;
+  progress.matrix_step = game_.MatrixStep;
+  vellaro::SpinEdit learning = game_.N_Count;  // read as the engine reads it, on a copy
+  progress.matrix_learning = vellaro::ReadSpinEdit(learning);
+  progress.matrix_column = game_.MatrixColumn;
+  // Most ticks change nothing: the text is written only when the game moved on.
+  if (progress_.Changed(progress)) readout_->SetProgress(ProgressText(progress));
 }
 
 }  // namespace vellaro::app

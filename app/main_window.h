@@ -12,6 +12,7 @@
 #include "app/guard.h"
 #include "app/qt_save_dialog.h"
 #include "app/qt_scheduler.h"
+#include "app/readout.h"
 #include "app/svg_cache.h"
 #include "env/clock.h"
 #include "game/game.h"
@@ -80,6 +81,8 @@ class MainWindow final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   PictureWidget* AddPicture(const QString& name, const QString& svg, const QRect& place);
@@ -92,8 +95,11 @@ class MainWindow final : public QWidget {
   void SyncBoard();
   void SyncBetDisplay();
   void SyncOptionsArea();
+  void SyncReadout();
   void RenderShownPicturesAhead();
   void StartDrag(const QMouseEvent& press);
+  void FollowDrag(const QMouseEvent& move);
+  void EndDrag();
   void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
   void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }
 
@@ -107,6 +113,9 @@ class MainWindow final : public QWidget {
   QtSaveDialog qt_save_dialog_{this};
   vellaro::SaveDialog* save_dialog_ = &qt_save_dialog_;
   void SaveLog() { game_.SaveLog(*save_dialog_); }
+  // Where the pointer took hold of the window: set by a press on the background until the
+  // pointer moves with the button still down, or the drag ends.
+  std::optional<QPoint> drag_pressed_;
   // Where the pointer holds the window while it follows the pointer by hand.
   std::optional<QPoint> drag_grip_;
 
@@ -130,6 +139,8 @@ class MainWindow final : public QWidget {
   PictureWidget* undo_ = nullptr;
   GaugeBar* gauge1_ = nullptr;
   LastShown<int32_t> gauge1_progress_;
+  Readout* readout_ = nullptr;
+  LastShown<GameProgress> progress_;
 
   // Bet display, trends and SAFE LEVEL lamps, by chance.
   std::array<PictureWidget*, vellaro::kChances> chips_{};

@@ -5,13 +5,20 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
+#include <algorithm>
 
 #include "app/compact_combo_style.h"
+#include "app/fitted_number.h"
 #include "app/gauge_bar.h"
+#include "app/locked_look.h"
 #include "app/main_window.h"
 #include "app/picture_widget.h"
 
@@ -21,6 +28,11 @@ namespace {
 
 constexpr QColor kLime{0, 255, 0};
 constexpr QColor kWhite{255, 255, 255};
+constexpr QColor kOptionGreen{58, 97, 31};
+constexpr QColor kReadOnlyGround{29, 47, 15};
+// The face of the buttons and of the arrow columns of the spin edits: the dark green of
+// the selectors, a shade darker, so that no white column stands out on the dark panel.
+constexpr QColor kButtonFace{44, 72, 24};
 
 // A spin edit that tells when the player leaves it: the engine brings a typed value into
 // range only then.
@@ -48,13 +60,79 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   widget->setPalette(colours);
 }
 
-// Text in `colour` only while usable; a locked control keeps the style's dimmed text.
+// Text in `colour` only while usable; a locked control shows the locked grey.
 void PaintUsableText(QWidget* widget, const QColor& colour) {
-  QPalette colours = widget->palette();
-  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    colours.setColor(group, QPalette::WindowText, colour);
+  PaintUsable(widget, QPalette::WindowText, colour, kLockedText);
+}
+
+// The dark look of a spin edit: lime digits, dark arrow columns, greyed when locked. The
+// ground of the edit (its Base) is set by whoever knows its colour.
+void PaintSpinEdit(QSpinBox* box) {
+  PaintUsable(box, QPalette::Text, kLime, kLockedText);
+  PaintUsable(box, QPalette::Button, kButtonFace, kLockedGround);
+  PaintUsable(box, QPalette::ButtonText, kLime, kLockedText);
+  // Fusion draws the arrows in the window text colour.
+  PaintUsable(box, QPalette::WindowText, kLime, kLockedText);
+  PaintUsable(box, QPalette::Window, kButtonFace, kLockedGround);
+}
+
+// The ground of an edit in the colour the engine gives it while usable, dark when locked.
+void PaintGround(QWidget* widget, const QColor& usable) {
+  PaintUsable(widget, QPalette::Base, usable, kLockedGround);
+}
+
+// The learning length's figure in the largest font, from the window's down to the smallest
+// readable one, that shows it whole; the tooltip names a figure still too long.
+void FitLearningLength(QSpinBox* box) {
+  const QFont design = box->parentWidget()->font();
+  const int room = box->findChild<QLineEdit*>()->width() - 4;  // the edit's own margins
+  // An edit shows the figure itself, never a short form.
+  const FittedNumber fitted = FitNumber(box->text(), design, room);
+  QFont font = fitted.font;
+  if (!fitted.exact) font.setPixelSize(kSmallestReadablePixels);
+  box->setFont(font);
+  const bool whole = QFontMetrics(font).horizontalAdvance(box->text()) <= room;
+  static const QString kWhat = QStringLiteral("Spins the matrix learns from");
+  box->setToolTip(whole ? kWhat : kWhat + QStringLiteral(": ") + box->text());
+}
+
+// A spin edit's font, from its own down to the smallest readable one, in which its
+// largest value shows whole.
+void FitLargestValue(QSpinBox* box) {
+  QStyleOptionSpinBox option;
+  option.initFrom(box);
+  option.buttonSymbols = box->buttonSymbols();
+  option.frame = box->hasFrame();
+  option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                       QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+  const int room =
+      box->style()
+          ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, box)
+          .width() -
+      4;  // the edit's own margins
+  const FittedNumber fitted = FitNumber(QString::number(box->maximum()), box->font(), room);
+  if (fitted.exact) box->setFont(fitted.font);
+}
+
+// A selector draws its text in the largest font, from `design` down to the smallest
+// readable one, in which every entry fits its field: no entry is cut when chosen.
+void FitEntries(QComboBox* box, const QFont& design) {
+  QFont font = design;
+  for (int size = design.pixelSize(); size >= kSmallestReadablePixels; --size) {
+    font.setPixelSize(size);
+    box->setFont(font);
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const int room =
+        box->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box)
+            .width();
+    bool all_fit = true;
+    for (int i = 0; i < box->count(); ++i) {
+      all_fit = all_fit && QFontMetrics(font).horizontalAdvance(box->itemText(i)) <= room;
+    }
+    if (all_fit) return;
   }
-  widget->setPalette(colours);
 }
 
 void SetChecked(QCheckBox* box, const vellaro::CheckBox& state) {
@@ -95,15 +173,14 @@ QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent
   style->setParent(box);  // a widget keeps only a guarded pointer to its style
   box->setStyle(style);
   box->setFont(ArialFont(12, false));
-  box->setCursor(Qt::PointingHandCursor);
-  QPalette colours = box->palette();
+  PointWhileUsable(box);
   for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
-    colours.setColor(role, QColor(58, 97, 31));
+    PaintUsable(box, role, kOptionGreen, kLockedGround);
   }
-  for (const QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text}) {
-    colours.setColor(role, kLime);
+  for (const QPalette::ColorRole role :
+       {QPalette::ButtonText, QPalette::Text, QPalette::WindowText}) {
+    PaintUsable(box, role, kLime, kLockedText);
   }
-  box->setPalette(colours);
   return box;
 }
 
@@ -115,18 +192,20 @@ QCheckBox* MakeCheckBox(const QString& name, const vellaro::CheckBox& state, con
   return box;
 }
 
-QPushButton* MakeFlatButton(const QString& name, const vellaro::Button& state, const QRect& place,
-                            QWidget* parent) {
+// A push button of the options area: raised, so that it reads as a button and not as a
+// caption, with white bold text on the dark green face; grey on a darker face when locked.
+QPushButton* MakeButton(const QString& name, const vellaro::Button& state, const QRect& place,
+                        QWidget* parent) {
   auto* button = new QPushButton(QString::fromStdString(state.caption), parent);
   button->setObjectName(name);
   button->setGeometry(place);
-  button->setFlat(true);
-  button->setCursor(Qt::PointingHandCursor);
+  PointWhileUsable(button);
   QFont caption(QStringLiteral("MS Sans Serif"));
   caption.setPixelSize(11);
   caption.setBold(true);
   button->setFont(caption);
-  Paint(button, QPalette::ButtonText, kWhite);
+  PaintUsable(button, QPalette::Button, kButtonFace, kLockedGround);
+  PaintUsable(button, QPalette::ButtonText, kWhite, kLockedText);
   return button;
 }
 
@@ -149,7 +228,8 @@ void MainWindow::BuildOptionsArea() {
   init_bet_->setObjectName(QStringLiteral("Init_Bet"));
   init_bet_->setGeometry(16, 320, 49, 24);
   init_bet_->setRange(game_.Init_Bet.min, game_.Init_Bet.max);
-  Paint(init_bet_, QPalette::Text, kLime);
+  PaintSpinEdit(init_bet_);
+  FitLargestValue(init_bet_);
   connect(init_bet_, &QSpinBox::textChanged, this, [this](const QString& text) {
     Handle([this, typed = text.toStdString()] { game_.TypeInitBet(typed); });
   });
@@ -163,31 +243,31 @@ void MainWindow::BuildOptionsArea() {
   AddLabel(QStringLiteral("BetStrategyCaption"), QStringLiteral("BETTING SYSTEM:"), {192, 303});
   bet_strategy_ = MakeSelector(QStringLiteral("BetStrategy"), {192, 320, 161, 23}, this);
   SetItems(bet_strategy_, game_.BetStrategy);
+  FitEntries(bet_strategy_, bet_strategy_->font());
   connect(bet_strategy_, &QComboBox::activated, this,
           [this](int index) { Handle([this, index] { game_.SelectBetStrategy(index); }); });
 
-  reset_bets_ = new QPushButton(QString::fromStdString(game_.ResetBetsButton.caption), this);
-  reset_bets_->setObjectName(QStringLiteral("ResetBets"));
-  reset_bets_->setGeometry(359, 318, 82, 26);
-  reset_bets_->setFlat(true);
-  reset_bets_->setCursor(Qt::PointingHandCursor);
-  Paint(reset_bets_, QPalette::ButtonText, kWhite);
+  reset_bets_ =
+      MakeButton(QStringLiteral("ResetBets"), game_.ResetBetsButton, {359, 318, 79, 26}, this);
+  reset_bets_->setFont(font());
   connect(reset_bets_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ResetBetsClick(); }); });
 
   // The recalculation has no place of its own on the board; it sits above "Reset Bets",
-  // its gauge over it while it runs.
-  recalculate_ = MakeFlatButton(QStringLiteral("ReCalculate"), game_.ReCalculateButton,
-                                {359, 296, 82, 19}, this);
+  // inside the frame of their group, its gauge over it while it runs. Raised, both stop
+  // short of the group's right line (x 440).
+  const QRect recalculate(359, 302, 79, 15);
+  recalculate_ =
+      MakeButton(QStringLiteral("ReCalculate"), game_.ReCalculateButton, recalculate, this);
   connect(recalculate_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ReCalculate(); }); });
-  gauge2_ = MakeGauge(QStringLiteral("CGauge2"), game_.CGauge2, {359, 296, 82, 19},
-                      QColor(128, 128, 255), this);
+  gauge2_ =
+      MakeGauge(QStringLiteral("CGauge2"), game_.CGauge2, recalculate, QColor(128, 128, 255), this);
 
   // The number matrix, in one row: "Create Matrix" over its gauge, the learning length,
   // and "RM".
-  create_matrix_ = MakeFlatButton(QStringLiteral("CreateMatrix"), game_.CreateMatrixButton,
-                                  {16, 359, 82, 20}, this);
+  create_matrix_ =
+      MakeButton(QStringLiteral("CreateMatrix"), game_.CreateMatrixButton, {16, 359, 82, 20}, this);
   connect(create_matrix_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.CreateMatrixClick(); }); });
   gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game_.CGauge3, {16, 359, 82, 20},
@@ -198,16 +278,22 @@ void MainWindow::BuildOptionsArea() {
   n_count_->setRange(game_.N_Count.min, game_.N_Count.max);
   n_count_->setButtonSymbols(QAbstractSpinBox::NoButtons);
   n_count_->setToolTip(QStringLiteral("Spins the matrix learns from"));
-  Paint(n_count_, QPalette::Text, kLime);
-  Paint(n_count_, QPalette::Base, QColor(29, 47, 15));  // read only, never white
-  reset_matrix_ = MakeFlatButton(QStringLiteral("ResetMatrix"), game_.ResetMatrixButton,
-                                 {154, 359, 34, 20}, this);
+  PaintSpinEdit(n_count_);
+  // Read only, never white; its figure keeps the usable lime, as the engine reads it.
+  PaintUsable(n_count_, QPalette::Base, kReadOnlyGround, kReadOnlyGround);
+  PaintUsable(n_count_, QPalette::Text, kLime, kLime);
+  reset_matrix_ =
+      MakeButton(QStringLiteral("ResetMatrix"), game_.ResetMatrixButton, {154, 359, 34, 20}, this);
   connect(reset_matrix_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ResetMatrixClick(); }); });
 
-  AddLabel(QStringLiteral("SafeLevelCaption"), QStringLiteral("SAFE LEVEL:"), {361, 352});
+  // The caption ends a space before the value, whatever the width of its font.
+  QLabel* safe_level_caption =
+      AddLabel(QStringLiteral("SafeLevelCaption"), QStringLiteral("SAFE LEVEL:"), {361, 352});
   safe_level_value_ = AddLabel(QStringLiteral("Label4"), QString(), {432, 352});
   safe_level_value_->resize(16, 14);
+  const int caption_end = 432 - safe_level_caption->fontMetrics().horizontalAdvance(u' ');
+  safe_level_caption->move(std::min(361, caption_end - safe_level_caption->width()), 352);
   safe_level_ = new QSlider(Qt::Horizontal, this);
   safe_level_->setObjectName(QStringLiteral("SafeLevel"));
   safe_level_->setGeometry(355, 366, 89, 19);
@@ -224,9 +310,9 @@ void MainWindow::BuildOptionsArea() {
   cat_rows_->setFont(ArialFont(12, false));
   cat_rows_->setAutoFillBackground(true);
   cat_rows_->setBackgroundRole(QPalette::Window);
-  Paint(cat_rows_, QPalette::Window, QColor(29, 47, 15));
+  Paint(cat_rows_, QPalette::Window, kReadOnlyGround);
   PaintUsableText(cat_rows_, kLime);
-  cat_rows_->setCursor(Qt::PointingHandCursor);
+  PointWhileUsable(cat_rows_);
   connect(cat_rows_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.CatRowsClick(); }); });
   show_bet_size_ =
@@ -251,7 +337,8 @@ void MainWindow::BuildOptionsArea() {
     box->setGeometry(place);
     box->setRange(edit.min, edit.max);
     box->setValue(QString::fromStdString(edit.text).toInt());
-    Paint(box, QPalette::Text, kLime);
+    PaintSpinEdit(box);
+    FitLargestValue(box);
     connect(box, &QSpinBox::textChanged, this, [this, type](const QString& text) {
       Handle([this, type, typed = text.toStdString()] { (game_.*type)(typed); });
     });
@@ -268,7 +355,7 @@ void MainWindow::BuildOptionsArea() {
                                  {279, 417, 161, 20}, this);
   for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
     PaintUsableText(box, kLime);
-    box->setCursor(Qt::PointingHandCursor);
+    PointWhileUsable(box);
   }
   connect(automatic_reset_, &QCheckBox::clicked, this,
           [this] { Handle([this] { game_.Bet_Automatic_ResetClick(); }); });
@@ -294,7 +381,7 @@ void MainWindow::BuildOptionsArea() {
 void MainWindow::SyncOptionsArea() {
   if (init_bet_text_.Changed(game_.Init_Bet.text)) SetSpinText(init_bet_, game_.Init_Bet.text);
   if (init_bet_colour_.Changed(game_.Init_Bet.colour)) {
-    Paint(init_bet_, QPalette::Base, ToQColor(game_.Init_Bet.colour));
+    PaintGround(init_bet_, ToQColor(game_.Init_Bet.colour));
   }
   SetSelection(game_modes_, game_.GameModes);
   SetSelection(bet_strategy_, game_.BetStrategy);
@@ -306,7 +393,10 @@ void MainWindow::SyncOptionsArea() {
     gauge3_->SetValue(game_.CGauge3.progress);
     SetShown(gauge3_, game_.CGauge3.progress > 0);
   }
-  if (n_count_text_.Changed(game_.N_Count.text)) SetSpinText(n_count_, game_.N_Count.text);
+  if (n_count_text_.Changed(game_.N_Count.text)) {
+    SetSpinText(n_count_, game_.N_Count.text);
+    FitLearningLength(n_count_);
+  }
 
   if (safe_level_text_.Changed(game_.Label4.caption)) {
     safe_level_value_->setText(QString::fromStdString(game_.Label4.caption));
@@ -330,6 +420,7 @@ void MainWindow::SyncOptionsArea() {
   if (wins_add_label_colour_.Changed(game_.Label29.colour)) {
     Paint(wins_add_label_, QPalette::WindowText, ToQColor(game_.Label29.colour));
   }
+  // The engine dims these two itself while their system is not selected.
   if (on_wins_colour_.Changed(game_.On_Wins.colour)) {
     Paint(on_wins_, QPalette::Base, ToQColor(game_.On_Wins.colour));
   }

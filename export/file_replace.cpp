@@ -14,8 +14,8 @@ namespace vellaro {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& what, int error) {
-  throw FileWriteError(what + ": " + std::strerror(error));
+[[noreturn]] void Fail(const std::string& step, int error) {
+  throw FileWriteError(step, error);
 }
 
 mode_t NewFileMode() {
@@ -75,9 +75,16 @@ class TemporaryFile {
 
 }  // namespace
 
+FileWriteError::FileWriteError(const std::string& step, int error)
+    : std::runtime_error(step + ": " + std::strerror(error)), error_(error) {}
+
+std::string FileWriteError::reason() const {
+  return std::strerror(error_);
+}
+
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            const WriteCall& write_call) {
-  if (path.empty()) throw FileWriteError("no file name");
+  if (path.empty()) Fail("no file name", ENOENT);
   const std::string target = FileBehind(path);
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;

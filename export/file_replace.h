@@ -9,10 +9,18 @@
 
 namespace vellaro {
 
-// A file could not be written; what() says why.
+// A file could not be written. what() names the step that failed and the system's reason;
+// error() is the errno value behind it and reason() its text, for a message of its own.
 class FileWriteError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  FileWriteError(const std::string& step, int error);
+
+  int error() const { return error_; }
+  // The system's description of error(), such as "No such file or directory".
+  std::string reason() const;
+
+ private:
+  int error_;
 };
 
 // The system call that writes bytes to a file descriptor; tests inject failures through it.

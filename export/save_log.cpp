@@ -22,8 +22,9 @@ void Game::SaveLog(SaveDialog& dialog) {
   SaveDialog1.FileName = WithDefaultExtension(SaveDialog1.FileName, SaveDialog1.DefaultExt);
   try {
     ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), log_write_call_);
-  } catch (const FileWriteError&) {
-    throw GameError("Cannot create file " + SaveDialog1.FileName);
+  } catch (const FileWriteError& error) {
+    // The player's own name for the file, then the system's reason in its words.
+    throw GameError("Cannot create file " + SaveDialog1.FileName + ": " + error.reason());
   }
 }
 

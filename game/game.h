@@ -216,8 +216,8 @@ class Game : public GameState, public Window {
 
   // ---- Game log export (export/save_log.cpp) ---------------------------------------------
   // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
-  // Throws GameError "Cannot create file <name>" if it cannot be written; the game is
-  // unchanged either way.
+  // Throws GameError "Cannot create file <name>: <the system's reason>" if it cannot be
+  // written; the game is unchanged either way.
   void SaveLog(SaveDialog& dialog);
   SaveDialogSettings SaveDialog1;
   // Tests make the log's writes fail through this; empty means the system's write().

@@ -38,6 +38,41 @@ TEST(SmartMode, TheDigitSumRowsOfTheExamples) {
   }
 }
 
+// The whole digit-sum table, row by row: the Less/More, Even/Odd and Red/Black choices.
+TEST(SmartMode, EveryRowOfTheDigitSumTable) {
+  constexpr int L = kLess, M = kMore, E = kEven, O = kOdd, R = kRed, B = kBlack;
+  constexpr int kTable[18][3] = {
+      {L, O, B}, {M, O, R}, {M, E, R}, {M, O, R}, {L, E, B}, {M, E, R},
+      {M, E, R}, {L, O, B}, {L, E, B}, {M, O, R}, {M, E, R}, {M, O, R},
+      {M, E, R}, {L, E, B}, {L, O, B}, {M, E, R}, {M, O, R}, {L, E, B},
+  };
+  for (int row = 1; row <= 18; ++row) {
+    for (int pair = 0; pair < 3; ++pair) {
+      EXPECT_EQ(SmartChoice(row, pair), kTable[row - 1][pair]) << "row " << row << " pair " << pair;
+    }
+  }
+}
+
+// Clock seconds whose first draw gives each of the three pairs: a draw taken modulo
+// anything but 3 recommends the wrong chance in at least one of them. The player enters
+// 0 and then 11 (111 - 11 = 100, row 1) so that the calculation, a hundred ticks of 40 ms
+// after the click, falls within that second.
+TEST(SmartMode, TheDrawPicksEachOfTheThreePairs) {
+  constexpr int kRowOneChoice[3] = {kLess, kOdd, kBlack};
+  int found = 0;  // a bit per pair seen
+  for (int64_t second = 1'700'000'000; found != 7; ++second) {
+    const int pair = FirstDrawAt(second * 1000) % 3;
+    if (((found >> pair) & 1) != 0) continue;
+    found |= 1 << pair;
+    testing::Harness h(second * 1000 - 3500);
+    Game& g = h.game;
+    g.SelectGameMode(1);
+    h.Spins({5, 6, 7, 0, 11});
+    ASSERT_EQ(h.scheduler.NowMs(), second * 1000 + 500);
+    EXPECT_EQ(g.BetChance, kRowOneChoice[pair] + 1) << "second " << second;
+  }
+}
+
 TEST(SmartMode, TheCalculationDrawsThePairFromTheClockSecond) {
   testing::Harness h;
   Game& g = h.game;

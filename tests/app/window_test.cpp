@@ -11,6 +11,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "app/fonts.h"
@@ -283,7 +285,9 @@ class WindowTest : public QObject {
     // A failure shows the message in the error box, and the game goes on.
     answer.name = folder.filePath(QStringLiteral("missing/log.txt")).toStdString();
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name)});
+    // The name as chosen, then the system's reason.
+    QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
+                                  ": No such file or directory"});
     ClickTile(w(), 9);
     QCOMPARE(w().game().SpinCount, 3);
     errors_.clear();  // expected here
@@ -335,6 +339,43 @@ class WindowTest : public QObject {
     QVERIFY(!Shown(w(), "Trend_More_2"));
   }
 
+  void theHeadShowsTheVersionOfTheBuildAsTheArtworkDrawsItsTexts() {
+    // The artwork leaves the place beside the title empty; drawn with the version written
+    // into it, it must look as the window does.
+    QFile file(QStringLiteral(":/head.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray svg = file.readAll();
+    QVERIFY(!svg.contains(">" VELLARO_VERSION "<"));
+    svg.replace("</svg>",
+                "<text x=\"156\" y=\"24\" font-family=\"Liberation Sans, Arial, sans-serif\" "
+                "font-size=\"10\" font-weight=\"bold\" fill=\"#8e8e8e\">" VELLARO_VERSION
+                "</text></svg>");
+    QImage expected(449, 449, QImage::Format_RGB32);
+    QPainter painter(&expected);
+    QSvgRenderer(svg).render(&painter, QRectF(0, 0, 449, 449));
+    painter.end();
+
+    const QRect place(150, 10, 32, 18);
+    const QImage drawn = w().grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage wanted = expected.copy(place);
+    int ink = 0;
+    int worst = 0;
+    for (int y = 0; y < place.height(); ++y) {
+      for (int x = 0; x < place.width(); ++x) {
+        const QColor a = drawn.pixelColor(x, y);
+        const QColor b = wanted.pixelColor(x, y);
+        worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                          std::abs(a.blue() - b.blue())});
+        ink += a.red() > 0x60 ? 1 : 0;
+      }
+    }
+    QVERIFY2(ink > 20, "no version is drawn");
+    // A few levels of anti-aliasing apart at most; the text a pixel off differs by far more.
+    QVERIFY2(worst <= 16, qPrintable(QStringLiteral("differs by %1").arg(worst)));
+    // The text does not take the pointer: pressing on it still drags the window.
+    QCOMPARE(w().childAt(160, 20)->objectName(), QStringLiteral("HeadImage"));
+  }
+
   void theBackgroundDragsTheWindowWithAnyButton_data() {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::newRow("left") << Qt::LeftButton;
@@ -383,8 +424,8 @@ class WindowTest : public QObject {
   }
 
   void everyEntryOfTheModeBoxFitsIt() {
-    // ("Havrel (+1 on loss / -1 on win)" alone is as wide as its whole box: the betting
-    // system box cannot show it uncut.)
+    // (The betting-system box takes a smaller font for "Havrel (+1 on loss / -1 on win)":
+    // see presentation_test.)
     PointAndClick(w(), "Image_Options1");
     auto* box = static_cast<QComboBox*>(Named(w(), "GameModes"));
     QStyleOptionComboBox option;

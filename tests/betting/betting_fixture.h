@@ -23,6 +23,11 @@ class Betting : public ::testing::Test {
     g.CurrentNum.tag = win ? 1 : 2;
     g.SettleUnderSelectedSystem();
   }
+  // Clicks the two bankroll options into the wanted state (each click resets the ledger).
+  void SetSafeguards(bool automatic_reset, bool minimal_profit) {
+    if (g.Bet_Automatic_Reset.checked != automatic_reset) g.Bet_Automatic_ResetClick();
+    if (g.Get_Minimal_Profit.checked != minimal_profit) g.Get_Minimal_ProfitClick();
+  }
   void Win() { Settle(true); }
   void Lose() { Settle(false); }
 

@@ -34,7 +34,8 @@ trap 'exit 129' HUP PIPE
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Starts Xvfb on a display number nobody uses and exports DISPLAY. $1: folder for its log.
+# Starts Xvfb on a display number nobody uses and exports DISPLAY. $1: folder for its log,
+# $2: the screen's size (1024x768 unless given).
 start_xvfb() {
   local n display=
   for n in $(seq 90 190); do
@@ -44,7 +45,7 @@ start_xvfb() {
     fi
   done
   [[ -n $display ]] || fail "no free X display number"
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+  Xvfb "$display" -screen 0 "${2:-1024x768}x24" -nolisten tcp >"$1/xvfb.log" 2>&1 &
   e2e_pids+=($!)
   export DISPLAY=$display
   for _ in $(seq 100); do

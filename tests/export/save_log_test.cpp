@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "export/file_replace.h"
 #include "export/game_log.h"
 #include "game/game_error.h"
 #include "support/harness.h"
@@ -174,7 +176,7 @@ TEST_F(SaveLog, AFileThePlayerMayNotWriteIsRefusedAndKept) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::permissions(folder, fs::perms::all);
   h.Spin(4);
-  const std::string expected = "Cannot create file " + file.string();
+  const std::string expected = "Cannot create file " + file.string() + ": Permission denied";
   if (::geteuid() != 0) {
     EXPECT_EQ(Save(file), expected);
   } else {
@@ -208,18 +210,21 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
     }
     return ::write(fd, data, size < 2 ? size : 2);
   });
-  EXPECT_EQ(Save(file), "Cannot create file " + file.string());
+  EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": No space left on device");
   EXPECT_EQ(Read(file), old);
   EXPECT_EQ(FilesIn(folder), 1u);  // no temporary file left
   g.SetLogWriteCall({});
 
   // A missing folder, a folder in place of the file, a name too long.
+  // Each message keeps the name as the player chose it and adds the system's reason.
   const fs::path missing = folder / "missing" / "log.txt";
-  EXPECT_EQ(Save(missing), "Cannot create file " + missing.string());
+  EXPECT_EQ(Save(missing),
+            "Cannot create file " + missing.string() + ": No such file or directory");
   fs::create_directory(folder / "dir.txt");
-  EXPECT_EQ(Save(folder / "dir.txt"), "Cannot create file " + (folder / "dir.txt").string());
+  EXPECT_EQ(Save(folder / "dir.txt"),
+            "Cannot create file " + (folder / "dir.txt").string() + ": Is a directory");
   const std::string long_name = (folder / (std::string(300, 'x') + ".txt")).string();
-  EXPECT_EQ(Save(long_name), "Cannot create file " + long_name);
+  EXPECT_EQ(Save(long_name), "Cannot create file " + long_name + ": File name too long");
 
   EXPECT_EQ(Read(file), old);
   EXPECT_EQ(FilesIn(folder), 2u);  // old.txt and dir.txt
@@ -229,6 +234,39 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   EXPECT_EQ(g.Balance, balance);
   h.Spin(4);
   EXPECT_EQ(g.SpinCount, 4);
+}
+
+// The error carries the system's errno, so that a message need not take what() apart.
+TEST_F(SaveLog, TheWriteErrorCarriesTheSystemsReason) {
+  const struct Case {
+    fs::path path;
+    int error;
+  } cases[] = {{folder / "missing" / "log.txt", ENOENT}, {folder, EISDIR}, {"", ENOENT}};
+  for (const Case& c : cases) {
+    try {
+      ReplaceFileAtomically(c.path.string(), "1\r\n");
+      ADD_FAILURE() << c.path << " was written";
+    } catch (const FileWriteError& e) {
+      EXPECT_EQ(e.error(), c.error) << c.path;
+      EXPECT_EQ(e.reason(), std::strerror(c.error)) << c.path;
+      EXPECT_NE(std::string(e.what()).find(e.reason()), std::string::npos) << e.what();
+    }
+  }
+  int calls = 0;
+  const auto full = [&](int, const void*, size_t) -> ssize_t {
+    ++calls;
+    errno = ENOSPC;
+    return -1;
+  };
+  try {
+    ReplaceFileAtomically((folder / "full.txt").string(), "1\r\n", full);
+    ADD_FAILURE() << "a failing write was not reported";
+  } catch (const FileWriteError& e) {
+    EXPECT_EQ(e.error(), ENOSPC);
+    EXPECT_EQ(e.reason(), "No space left on device");
+  }
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(FilesIn(folder), 0u);
 }
 
 // A small tmpfs mounted over a folder for the length of a test. Needs root; tests skip
@@ -260,7 +298,7 @@ TEST_F(SaveLog, AReadOnlyFolderShowsTheMessageAndKeepsTheFile) {
   Write(file, "1\r\n");
   ASSERT_TRUE(tmpfs.MakeReadOnly());
   h.Spins({2, 3});
-  EXPECT_EQ(Save(file), "Cannot create file " + file.string());
+  EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": Read-only file system");
   EXPECT_EQ(Read(file), "1\r\n");
   EXPECT_EQ(FilesIn(mount_point), 1u);
 }
@@ -273,7 +311,7 @@ TEST_F(SaveLog, AFullDiskShowsTheMessageAndKeepsTheFile) {
   const fs::path file = mount_point / "log.txt";
   Write(file, "old\r\n");
   for (int i = 0; i < 6000; ++i) g.NumberClick(i % 37);  // about 20 kB of log
-  EXPECT_EQ(Save(file), "Cannot create file " + file.string());
+  EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": No space left on device");
   EXPECT_EQ(Read(file), "old\r\n");
   EXPECT_EQ(FilesIn(mount_point), 1u);
 }

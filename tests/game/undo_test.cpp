@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "betting/chance.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -125,6 +126,108 @@ TEST(Undo, ResetsSystemChangesAndANewMatrixWithdrawTheOffer) {
   g.UndoClick();
   EXPECT_EQ(g.NumbersList.size(), 7u);
   EXPECT_EQ(g.MatrixStep, 0);
+}
+
+// The spin count goes back only below the start threshold: spin 4 (taken back through the
+// operation itself, since the button is not offered yet) is uncounted, spins 5 and 6 stay.
+TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
+  {
+    testing::Harness h;
+    h.Spins({17, 25, 0, 0});
+    ASSERT_FALSE(h.game.UndoButton.visible);
+    h.game.Undo();
+    EXPECT_EQ(h.game.SpinCount, 3);
+    EXPECT_EQ(h.game.NumbersList.size(), 3u);
+  }
+  for (const int spins : {5, 6}) {
+    testing::Harness h;
+    h.Spins({17, 25, 0, 0, 0});
+    if (spins == 6) h.Spin(8);
+    ASSERT_TRUE(h.game.UndoButton.visible);
+    h.game.UndoClick();
+    EXPECT_EQ(h.game.SpinCount, spins) << "undo at spin " << spins;
+    EXPECT_EQ(h.game.NumbersList.size(), static_cast<size_t>(spins - 1));
+  }
+  // The fifth spin taken back still counts, so the next spin is the sixth and settles the
+  // bet on show again.
+  testing::Harness h;
+  h.Spins({17, 25, 0, 0, 0});  // Black shown
+  h.game.UndoClick();
+  h.Spin(8);
+  EXPECT_EQ(h.game.SpinCount, 6);
+  EXPECT_EQ(h.game.WinStreak, 1);  // 8 wins Black
+}
+
+// The ledger a spin changes and an undo puts back.
+struct Ledger {
+  int32_t stake, balance, target, up_trend_wins, deep_sum, deep_remainder, chance;
+  int chips;  // a bit per chance on show
+  friend bool operator==(const Ledger&, const Ledger&) = default;
+};
+
+Ledger LedgerOf(const Game& g) {
+  int chips = 0;
+  for (int k = 0; k < kChances; ++k) chips |= g.Chip[k].visible ? 1 << k : 0;
+  return {g.Stake,   g.Balance,       g.BalanceTarget, g.UpTrendWins,
+          g.DeepSum, g.DeepRemainder, g.BetChance,     chips};
+}
+
+std::ostream& operator<<(std::ostream& out, const Ledger& l) {
+  return out << "stake " << l.stake << ", balance " << l.balance << ", target " << l.target
+             << ", up-trend wins " << l.up_trend_wins << ", sums " << l.deep_sum << "/"
+             << l.deep_remainder << ", chance " << l.chance << ", chips " << l.chips;
+}
+
+// The lowest number that wins (or loses) the recommendation on show.
+int NumberThat(bool wins, int32_t chance) {
+  for (int n = 1; n < kNumbers; ++n) {
+    if (WinsChance(n, chance) == wins) return n;
+  }
+  return 0;
+}
+
+// Under every system, with both safeguards on and UP-TRENDER stepping every second win, an
+// undo of a won or a lost spin puts the whole ledger back as it was before that spin.
+TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
+  for (int system = 0; system < kBettingSystems; ++system) {
+    testing::Harness h;
+    Game& g = h.game;
+    g.SelectBetStrategy(system);
+    g.TypeOnWins("2");  // UP-TRENDER only: the edit is locked under the others
+    g.TypeAddToBet("3");
+    g.Bet_Automatic_ResetClick();
+    g.Get_Minimal_ProfitClick();
+    h.Spins({17, 25, 0, 0, 0});
+    // Wins and losses in a pattern that reaches UP-TRENDER's step on an undone win.
+    for (const bool wins : {true, false, true, true, false, false, true, true, true, false}) {
+      const Ledger before = LedgerOf(g);
+      h.Spin(NumberThat(wins, g.BetChance));
+      ASSERT_TRUE(g.UndoButton.visible);
+      g.UndoClick();
+      EXPECT_EQ(LedgerOf(g), before) << kBettingSystemNames[system] << (wins ? " win" : " loss");
+      // Two spins (a win and the chosen one) before the undo is offered again.
+      h.Spin(NumberThat(true, g.BetChance));
+      h.Spin(NumberThat(wins, g.BetChance));
+    }
+  }
+}
+
+// An undo of the win that completes UP-TRENDER's count: the count and the stake return.
+TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SelectBetStrategy(kUpTrender);
+  g.TypeOnWins("2");
+  h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
+  h.Spin(8);                   // Black wins: one win of two
+  ASSERT_EQ(g.UpTrendWins, 1);
+  const int32_t stake = g.Stake;
+  h.Spin(NumberThat(true, g.BetChance));  // the second win steps the stake
+  ASSERT_EQ(g.Stake, stake + 1);
+  ASSERT_EQ(g.UpTrendWins, 0);
+  g.UndoClick();
+  EXPECT_EQ(g.UpTrendWins, 1);
+  EXPECT_EQ(g.Stake, stake);
 }
 
 }  // namespace

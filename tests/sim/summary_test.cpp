@@ -85,6 +85,24 @@ TEST(Summary, ExpectedResultRoundsToTheNearestHundredth) {
   }
 }
 
+// The highest stake is that of a bet on screen: a larger stake that was only tracked (a
+// loss streak below the SAFE LEVEL) is no part of it, whether or not it is settled.
+TEST(Summary, TheHighestStakeCountsShownBetsOnly) {
+  Summary s;
+  s.Add(SpinRow(Result::kNone, true, 3, 999997));        // 3 goes out
+  s.Add(SpinRow(Result::kLoss, false, 64, 999997, 1));   // tracked at 64
+  s.Add(SpinRow(Result::kLoss, false, 128, 999997, 2));  // tracked at 128
+  s.Add(SpinRow(Result::kWin, true, 5, 999992));         // 5 goes out
+  EXPECT_EQ(s.highest_stake(), 5);
+  std::ostringstream out;
+  s.Print(out);
+  EXPECT_NE(out.str().find("highest stake shown: 5\n"), std::string::npos) << out.str();
+
+  Summary none;  // nothing ever shown
+  none.Add(SpinRow(Result::kNone, false, 40, 1000000));
+  EXPECT_EQ(none.highest_stake(), 0);
+}
+
 }  // namespace
 }  // namespace vellaro::sim
 

@@ -329,8 +329,14 @@ std::string HelpText() {
       "came to. --random replays a fair single-zero wheel instead; --runs plays many\n"
       "evenings of it and reports the spread of their results.\n\nOptions:\n";
   for (const Option& option : kOptions) {
-    std::string left = "  " + std::string(option.name);
-    if (!option.value_name.empty()) left += " " + std::string(option.value_name);
+    // Appended piece by piece: GCC 12 at -O3 misreads "  " + std::string(...) as an
+    // overlapping copy (-Wrestrict).
+    std::string left = "  ";
+    left += option.name;
+    if (!option.value_name.empty()) {
+      left += ' ';
+      left += option.value_name;
+    }
     left.resize(std::max<size_t>(left.size() + 1, 22), ' ');
     text += left + std::string(option.help) + "\n";
     if (!option.words.empty()) {

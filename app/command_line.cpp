@@ -1,0 +1,43 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+
+namespace vellaro::app {
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "Usage: vellaro [OPTION]\n"
+    "Opens the Vellaro window, a betting assistant for single-zero roulette: click the\n"
+    "number of each spin on the number board, and Vellaro shows one of the six\n"
+    "even-money chances with a stake from the betting system you picked. It places no\n"
+    "bets itself, and no analysis changes the house edge of 1/37.\n"
+    "\n"
+    "Options:\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n"
+    "\n"
+    "Qt's own options, such as -platform NAME or -display DISPLAY, are accepted too.\n";
+
+}  // namespace
+
+std::string_view VersionLine() {
+  return "vellaro " VELLARO_VERSION;
+}
+
+std::optional<int> AnswerWithoutWindow(std::span<const std::string_view> args, std::ostream& out) {
+  // The first of the two that appears wins, as with most programs.
+  const auto it = std::find_if(args.begin(), args.end(), [](std::string_view arg) {
+    return arg == "--help" || arg == "--version";
+  });
+  if (it == args.end()) return std::nullopt;
+  if (*it == "--help") {
+    out << kHelp;
+  } else {
+    out << VersionLine() << '\n';
+  }
+  out.flush();
+  return out ? 0 : 1;
+}
+
+}  // namespace vellaro::app

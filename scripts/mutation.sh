@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# The mutation score of the `core` and `sim` tests: puts each small fault of a list into a
+# scratch copy of the source, one at a time, rebuilds, runs those tests and reports
+# whether they noticed. It takes minutes; it is not part of CI.
+#
+#   scripts/mutation.sh [-l LIST] [-k] [NAME...]
+#
+#   -l LIST  the faults (default scripts/mutations.txt, whose head describes the format)
+#   -k       check only that every fault's text is found, without building
+#   NAME...  only these faults
+#
+# The scratch copy and its build live in $VELLARO_MUTATION_DIR (default
+# /tmp/vellaro-mutation); the working tree is never touched. Builds use ccache when it is
+# installed. Exit status: 0 when every applicable fault is caught or explained, 1 otherwise.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+list=$root/scripts/mutations.txt
+check_only=0
+while getopts "l:k" opt; do
+  case $opt in
+    l) list=$OPTARG ;;
+    k) check_only=1 ;;
+    *) sed -n '2,14s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+wanted=("$@")
+
+# ---- The list ---------------------------------------------------------------------------
+names=() files=() finds=() replaces=() breaks=() misses=()
+add_fault() {
+  [[ -n $name ]] || return 0
+  if [[ -z $file || -z $find || -z $breaks_text ]]; then
+    echo "mutation: $list: fault '$name' needs file, find and breaks" >&2
+    exit 2
+  fi
+  names+=("$name") files+=("$file") finds+=("$find") replaces+=("$replace")
+  breaks+=("$breaks_text") misses+=("$missed")
+}
+name='' file='' find='' replace='' breaks_text='' missed='' last=''
+while IFS= read -r line || [[ -n $line ]]; do
+  case $line in
+    '#'* | '') last='' ;;
+    '== '*)
+      add_fault
+      name=${line#== } file='' find='' replace='' breaks_text='' missed='' last=''
+      ;;
+    file:*) file=$(echo "${line#file:}" | sed 's/^ *//') last='' ;;
+    find:*) find=${line#find:} find=${find#"${find%%[! ]*}"} last='' ;;
+    replace:*) replace=${line#replace:} replace=${replace#"${replace%%[! ]*}"} last='' ;;
+    breaks:*) breaks_text=$(echo "${line#breaks:}" | sed 's/^ *//') last=breaks ;;
+    missed:*) missed=$(echo "${line#missed:}" | sed 's/^ *//') last=missed ;;
+    ' '*)
+      # A continuation line of the field above.
+      case $last in
+        breaks) breaks_text+=" $(echo "$line" | sed 's/^ *//')" ;;
+        missed) missed+=" $(echo "$line" | sed 's/^ *//')" ;;
+        *) echo "mutation: $list: stray line: $line" >&2; exit 2 ;;
+      esac
+      ;;
+    *) echo "mutation: $list: unknown line: $line" >&2; exit 2 ;;
+  esac
+done <"$list"
+add_fault
+
+# ---- The scratch copy ---------------------------------------------------------------------
+scratch=${VELLARO_MUTATION_DIR:-/tmp/vellaro-mutation}
+src=$scratch/src
+build=$scratch/build
+# The files of the working tree as they are now, committed or not.
+rm -rf "$src"
+mkdir -p "$src"
+(cd "$root" && git ls-files -z --cached --others --exclude-standard |
+  tar --null -T - -cf -) | tar -xf - -C "$src"
+
+# How often TEXT (with \n for line breaks) occurs in FILE; and the replacement itself.
+occurrences() {
+  FIND=$2 perl -0777 -ne '$f = $ENV{FIND}; $f =~ s/\\n/\n/g; print scalar(() = /\Q$f\E/g)' "$1"
+}
+apply() {
+  FIND=$2 REPL=$3 perl -0777 -i -pe \
+    'BEGIN { ($f, $r) = ($ENV{FIND}, $ENV{REPL}); s/\\n/\n/g for $f, $r } s/\Q$f\E/$r/' "$1"
+}
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR=$scratch CCACHE_NOHASHDIR=1
+targets=(vellaro_core_tests vellaro_storm_tests vellaro_sim_tests vellaro-sim)
+build_and_test() {
+  cmake --build "$build" --target "${targets[@]}" >"$scratch/build.log" 2>&1 || return 2
+  (cd "$build" && ctest -L 'core|sim' -j "$(nproc)" --stop-on-failure --timeout 600 \
+    >"$scratch/test.log" 2>&1) || return 1
+}
+
+selected() {
+  ((${#wanted[@]} == 0)) && return 0
+  local w
+  for w in "${wanted[@]}"; do [[ $w == "$1" ]] && return 0; done
+  return 1
+}
+
+if ((!check_only)); then
+  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLARO_BUILD_APP=OFF \
+    "${launcher[@]}" >/dev/null
+  echo "mutation: building and testing the unchanged source in $scratch ..."
+  if ! build_and_test; then
+    echo "mutation: the unchanged source fails its own tests; see $scratch/*.log" >&2
+    exit 2
+  fi
+fi
+
+caught=0 missed=0 explained=0 inapplicable=0 broken=0 total=0
+missed_names=() inapplicable_names=()
+for i in "${!names[@]}"; do
+  selected "${names[$i]}" || continue
+  total=$((total + 1))
+  name=${names[$i]} path=$src/${files[$i]}
+  count=0
+  [[ -f $path ]] && count=$(occurrences "$path" "${finds[$i]}")
+  if ((count != 1)); then
+    if ((count == 0)); then
+      why="its text is not in ${files[$i]}"
+    else
+      why="its text is in ${files[$i]} $count times"
+    fi
+    printf '%-46s NOT APPLICABLE  <<< %s: update the list\n' "$name" "$why"
+    inapplicable=$((inapplicable + 1))
+    inapplicable_names+=("$name")
+    continue
+  fi
+  if ((check_only)); then
+    printf '%-46s found\n' "$name"
+    continue
+  fi
+  cp "$path" "$scratch/original"
+  apply "$path" "${finds[$i]}" "${replaces[$i]}"
+  status=0
+  build_and_test || status=$?
+  cp "$scratch/original" "$path"
+  case $status in
+    1)
+      printf '%-46s caught\n' "$name"
+      caught=$((caught + 1))
+      ;;
+    2)
+      # A fault that does not compile is no test of the tests.
+      printf '%-46s DOES NOT BUILD  <<< fix the fault; see %s\n' "$name" "$scratch/build.log"
+      cp "$scratch/build.log" "$scratch/build-$name.log"
+      broken=$((broken + 1))
+      ;;
+    *)
+      if [[ -n ${misses[$i]} ]]; then
+        printf '%-46s missed (explained: %s)\n' "$name" "${misses[$i]}"
+        explained=$((explained + 1))
+      else
+        printf '%-46s MISSED  <<< %s\n' "$name" "${breaks[$i]}"
+      fi
+      missed=$((missed + 1))
+      missed_names+=("$name")
+      ;;
+  esac
+done
+
+if ((check_only)); then
+  echo "mutation: $((total - inapplicable)) of $total faults apply"
+  ((inapplicable == 0))
+  exit
+fi
+# Put the scratch copy back as it was, so that a later run starts from a built tree.
+cmake --build "$build" --target "${targets[@]}" >/dev/null 2>&1 || true
+
+counted=$((caught + missed))
+echo
+echo "mutation: $total faults: $caught caught, $missed missed ($explained explained)," \
+  "$inapplicable NOT APPLICABLE, $broken do not build"
+if ((counted > 0)); then
+  tenths=$(((caught * 1000 + counted / 2) / counted))
+  echo "mutation: caught $caught of $counted applicable: $((tenths / 10)).$((tenths % 10)) %"
+fi
+((${#missed_names[@]} == 0)) || echo "mutation: missed: ${missed_names[*]}"
+((${#inapplicable_names[@]} == 0)) || echo "mutation: NOT APPLICABLE: ${inapplicable_names[*]}"
+((missed == explained && inapplicable == 0 && broken == 0))

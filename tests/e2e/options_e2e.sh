@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The options area on the real window under Xvfb, at 100 % and at 200 % (QT_SCALE_FACTOR=2):
+# screenshots of it beside the window's, and checks by pixels that the spin edits have no
+# white arrow column and that the buttons stay inside their frames. Then, under a window
+# manager, a press and release on the background with no time between them must leave the
+# window where it is.
+# Usage: options_e2e.sh <vellaro binary> <folder for the screenshots>
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+app=$1
+out=$2
+mkdir -p "$out"
+require_tools Xvfb xdotool import convert
+
+# Room for the window at twice its size.
+start_xvfb "$out" 2048x1536
+
+# Starts the program at a scale and waits for its window; sets app_pid, window, wx, wy.
+start_scaled() {
+  QT_SCALE_FACTOR=$1 "$app" >"$out/vellaro_x$1.log" 2>&1 &
+  app_pid=$!
+  e2e_pids+=("$app_pid")
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
+    fail "the Vellaro window did not appear at scale $1 ($2)"
+  # shellcheck disable=SC2034 # set by the eval, kept local
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [[ $WIDTH == $((449 * $1)) && $HEIGHT == $((292 * $1)) ]] ||
+    fail "at scale $1 the window is ${WIDTH}x$HEIGHT"
+  wx=$X
+  wy=$Y
+}
+
+stop_app() {
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+}
+
+# The brightest channel over a rectangle of a screenshot, 0..255. $2: WxH+X+Y.
+brightest() { convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]' info:; }
+
+for s in 1 2; do
+  start_scaled $s "no window manager"
+  xdotool mousemove $((wx + 225 * s)) $((wy + 265 * s))
+  sleep 0.2
+  xdotool click 1
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [[ $HEIGHT == $((448 * s)) ]] || fail "at scale $s the options area did not open"
+  # Away from every control, so that no hover is in the picture.
+  xdotool mousemove $((wx + 100 * s)) $((wy + 66 * s))
+  sleep 0.4
+  shot="$out/e2e_options_x$s.png"
+  import -window root -crop "$((449 * s))x$((156 * s))+$wx+$((wy + 292 * s))" +repage "$shot"
+
+  # The arrow column of the base stake (x 52..64, y 322..342 of the window) is dark.
+  column="$((10 * s))x$((18 * s))+$((53 * s))+$((323 * s - 292 * s))"
+  ((($(brightest "$shot" "$column")) < 200)) ||
+    fail "at scale $s the arrows of the base stake sit on a white column (see $shot)"
+  # Right of the buttons, up to the frame line at x 440, lies only the dark group (below
+  # the gold corners of the frame: y 312..337).
+  gap="$((2 * s))x$((26 * s))+$((438 * s))+$((312 * s - 292 * s))"
+  ((($(brightest "$shot" "$gap")) < 120)) ||
+    fail "at scale $s a button reaches the frame of its group (see $shot)"
+  stop_app
+done
+
+if command -v openbox >/dev/null; then
+  openbox >"$out/openbox.log" 2>&1 &
+  e2e_pids+=($!)
+  sleep 0.5
+  start_scaled 1 openbox
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  for _ in 1 2 3; do
+    xdotool mousemove $((wx + 100)) $((wy + 66))
+    sleep 0.2
+    xdotool mousedown 1 mouseup 1
+    sleep 0.2
+    xdotool mousemove $((wx + 160)) $((wy + 106))
+    sleep 0.3
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [[ $X == "$wx" && $Y == "$wy" ]] ||
+      fail "after a press and release the window followed the pointer to $X,$Y"
+  done
+  stop_app
+  echo "PASS: options area at 100 % and 200 % ($out/e2e_options_x1.png, _x2.png); no drag left behind"
+else
+  echo "PASS: options area at 100 % and 200 % ($out/e2e_options_x1.png, _x2.png); no window manager to check the drag with"
+fi
