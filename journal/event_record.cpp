@@ -10,6 +10,8 @@ template <typename... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;  // Clang 14 does not deduce it for aggregates yet
 
 EventRecord Make(EventKind kind, std::initializer_list<std::optional<int64_t>> values = {}) {
   EventRecord record{kind, {}};
