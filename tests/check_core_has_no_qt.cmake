@@ -3,7 +3,8 @@ file(GLOB_RECURSE sources
      ${ROOT}/env/*.h ${ROOT}/env/*.cpp ${ROOT}/game/*.h ${ROOT}/game/*.cpp
      ${ROOT}/analysis/*.h ${ROOT}/analysis/*.cpp ${ROOT}/betting/*.h ${ROOT}/betting/*.cpp
      ${ROOT}/export/*.h ${ROOT}/export/*.cpp
-     ${ROOT}/session/*.h ${ROOT}/session/*.cpp)
+     ${ROOT}/session/*.h ${ROOT}/session/*.cpp
+     ${ROOT}/journal/*.h ${ROOT}/journal/*.cpp)
 foreach(source IN LISTS sources)
   file(STRINGS ${source} hits REGEX "#include[ \t]*[<\"]Q")
   if(hits)

@@ -1,4 +1,5 @@
 #include "tools/sim/app.h"
+#include "tools/sim/journal_command.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -139,6 +140,7 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
 
 int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
            std::ostream& err, const Host& host) {
+  if (UsesJournal(args)) return RunJournalCommand(args, out, err);
   CommandLine line;
   try {
     line = ParseCommandLine(args);

@@ -1,0 +1,197 @@
+#include "journal/journal.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+
+#include "journal/schema.h"
+
+namespace vellaro::journal {
+namespace {
+
+bool IsCorruption(const SqliteError& error) {
+  return error.primary() == SQLITE_NOTADB || error.primary() == SQLITE_CORRUPT;
+}
+
+std::string ReasonFor(const SqliteError& error) {
+  switch (error.primary()) {
+    case SQLITE_FULL:
+      return "the disk is full";
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+      return "its folder cannot be written";
+    case SQLITE_IOERR:
+      return "the disk reported an error";
+    default:
+      return error.what();
+  }
+}
+
+int64_t TrendBits(const Settings& settings) {
+  int64_t bits = 0;
+  for (int k = 0; k < kChances; ++k) {
+    if (settings.trends[static_cast<size_t>(k)]) bits |= int64_t{1} << k;
+  }
+  return bits;
+}
+
+}  // namespace
+
+int64_t SystemWallClockMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
+Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) {
+  try {
+    db_ = std::make_unique<Database>(path, Database::Access::kReadWriteCreate);
+    // The first statement that reads the file finds out whether it is a database at all.
+    const std::string mode = db_->QueryText("PRAGMA journal_mode=WAL");
+    if (mode != "wal") {
+      throw JournalError(JournalError::Fault::kUnavailable,
+                         "the journal cannot use write-ahead logging (" + mode + ")");
+    }
+    db_->Exec("PRAGMA synchronous=NORMAL");
+    const std::string check = db_->QueryText("PRAGMA quick_check");
+    if (check != "ok") {
+      throw JournalError(JournalError::Fault::kCorrupt, "the journal is damaged: " + check);
+    }
+    Migrate(*db_);
+    insert_event_ = std::make_unique<Statement>(
+        *db_,
+        "INSERT INTO events(session_id, seq, kind, v1, v2, v3, v4, v5, v6, v7, at_ms) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  } catch (const SqliteError& error) {
+    throw JournalError(IsCorruption(error) ? JournalError::Fault::kCorrupt
+                                           : JournalError::Fault::kUnavailable,
+                       error.what());
+  } catch (const SchemaTooNew& error) {
+    throw JournalError(JournalError::Fault::kUnavailable, error.what());
+  }
+}
+
+Journal::~Journal() {
+  Flush();
+  insert_event_.reset();
+}
+
+void Journal::StartSession(const Settings& settings) {
+  if (session_) EndSession();
+  Operation op{Operation::Type::kStart, now_(), settings, {}};
+  waiting_.push_back(op);
+  in_analysis_ = false;
+  Flush();
+}
+
+void Journal::ContinueSession(int64_t id) {
+  Flush();
+  session_ = id;
+  Statement last(*db_, "SELECT COALESCE(MAX(seq), 0) FROM events WHERE session_id = ?");
+  last.Bind(1, id);
+  next_seq_ = last.Step() ? last.Int(0) + 1 : 1;
+}
+
+void Journal::EndSession() {
+  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}});
+  Flush();
+}
+
+void Journal::Record(const GameEvent& event) {
+  waiting_.push_back(Operation{Operation::Type::kEvent, now_(), {}, Encode(event)});
+  if (std::holds_alternative<AnalysisStarted>(event)) in_analysis_ = true;
+  if (std::holds_alternative<AnalysisEnded>(event)) in_analysis_ = false;
+  if (!in_analysis_) Flush();
+}
+
+bool Journal::Flush() {
+  if (waiting_.empty()) return status_.on;
+  const auto session_before = session_;
+  const int64_t seq_before = next_seq_;
+  int spins = 0;
+  for (const Operation& op : waiting_) {
+    if (op.type == Operation::Type::kEvent && (op.record.kind == EventKind::kSpinAccepted ||
+                                               op.record.kind == EventKind::kSpinUndone)) {
+      ++spins;
+    }
+  }
+  const bool sync = spins_since_sync_ + spins >= kSpinsPerDurableCommit;
+  try {
+    if (sync) db_->Exec("PRAGMA synchronous=FULL");
+    Transaction transaction(*db_);
+    for (const Operation& op : waiting_) Write(op);
+    transaction.Commit();
+    if (sync) db_->Exec("PRAGMA synchronous=NORMAL");
+  } catch (const SqliteError& error) {
+    session_ = session_before;
+    next_seq_ = seq_before;
+    status_ = {false, ReasonFor(error)};
+    try {
+      db_->Exec("PRAGMA synchronous=NORMAL");
+    } catch (const SqliteError&) {
+    }
+    return false;
+  }
+  spins_since_sync_ = sync ? 0 : spins_since_sync_ + spins;
+  waiting_.clear();
+  status_ = {};
+  return true;
+}
+
+void Journal::Write(const Operation& op) {
+  switch (op.type) {
+    case Operation::Type::kStart: {
+      const Settings& s = op.settings;
+      Statement insert(*db_,
+                       "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
+                       "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
+                       "show_bet) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+      insert.Bind(1, op.at_ms)
+          .Bind(2, int64_t{s.system})
+          .Bind(3, int64_t{s.base})
+          .Bind(4, int64_t{s.on_wins})
+          .Bind(5, int64_t{s.add_to_bet})
+          .Bind(6, int64_t{s.safe_level})
+          .Bind(7, int64_t{s.auto_reset})
+          .Bind(8, int64_t{s.min_profit})
+          .Bind(9, TrendBits(s))
+          .Bind(10, static_cast<int64_t>(s.mode))
+          .Bind(11, int64_t{s.learn})
+          .Bind(12, int64_t{s.cat_rows})
+          .Bind(13, int64_t{s.show_bet});
+      insert.Run();
+      session_ = db_->LastInsertRowId();
+      next_seq_ = 1;
+      return;
+    }
+    case Operation::Type::kEnd: {
+      if (!session_) return;
+      Statement update(*db_, "UPDATE sessions SET ended_ms = ? WHERE id = ?");
+      update.Bind(1, op.at_ms).Bind(2, *session_);
+      update.Run();
+      session_.reset();
+      return;
+    }
+    case Operation::Type::kEvent: {
+      // Events outside a session (after EndSession) are the game's, not a session's.
+      if (!session_) return;
+      Statement& insert = *insert_event_;
+      insert.Bind(1, *session_).Bind(2, next_seq_).Bind(3, static_cast<int64_t>(op.record.kind));
+      for (int i = 0; i < kRecordValues; ++i) {
+        insert.Bind(4 + i, op.record.values[static_cast<size_t>(i)]);
+      }
+      insert.Bind(11, op.at_ms);
+      try {
+        insert.Run();
+      } catch (...) {
+        insert.Reset();
+        throw;
+      }
+      ++next_seq_;
+      return;
+    }
+  }
+}
+
+}  // namespace vellaro::journal

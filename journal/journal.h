@@ -1,0 +1,115 @@
+#pragma once
+
+// The writer of the journal: sessions and, in order, every event of their games, in one
+// SQLite file.
+//
+// Durability. Events wait in memory only while an analysis runs; everything else, and the
+// accepted spin or undo that starts an analysis, is committed as soon as it happens, so a
+// spin is on disk before the board lets the next one be entered, and the choice the window
+// shows is on disk when its analysis ends. A commit appends a few rows to the WAL: its cost
+// does not grow with the session.
+//
+// The file runs in WAL mode with synchronous=NORMAL: a commit is in the WAL, in the system's
+// page cache, when it returns, so a killed process (kill -9, a crash) loses nothing. Against
+// a power cut, which can lose what the disk has not been told to keep, every
+// kSpinsPerDurableCommit-th spin is committed with synchronous=FULL, which syncs the WAL and
+// with it every commit before: a power cut keeps the file sound and loses at most the spins
+// since that commit. Syncing every commit (FULL throughout) costs an fsync, about 6 ms on
+// the development machine, two or three times per spin; NORMAL costs a few microseconds.
+//
+// Faults. A write that fails (a full disk, a folder made read-only) turns the journal off
+// with a reason; what failed stays in memory and is written, in order, at the next commit
+// that succeeds.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/events.h"
+#include "game/settings.h"
+#include "journal/event_record.h"
+#include "journal/sqlite.h"
+
+namespace vellaro::journal {
+
+// The journal file cannot be used. kCorrupt: it is no database or fails its check (so it
+// may be moved aside); kUnavailable: it cannot be opened or written at all (a read-only or
+// missing folder, a later schema); such a file must be left alone.
+class JournalError : public std::runtime_error {
+ public:
+  enum class Fault { kCorrupt, kUnavailable };
+  JournalError(Fault fault, const std::string& what) : std::runtime_error(what), fault_(fault) {}
+  Fault fault() const { return fault_; }
+
+ private:
+  Fault fault_;
+};
+
+struct JournalStatus {
+  bool on = true;
+  std::string reason;  // why the journal is off, for the player
+};
+
+// Milliseconds since the Unix epoch, UTC.
+using WallClock = std::function<int64_t()>;
+int64_t SystemWallClockMs();
+
+inline constexpr int kSpinsPerDurableCommit = 10;
+
+class Journal {
+ public:
+  // Opens `path`, creating the file if needed, checks it (PRAGMA quick_check) and brings
+  // its schema up to date. Throws JournalError.
+  explicit Journal(const std::string& path, WallClock now = SystemWallClockMs);
+  ~Journal();
+  Journal(const Journal&) = delete;
+  Journal& operator=(const Journal&) = delete;
+
+  // Starts a new session whose game began with `settings`; the events recorded from now on
+  // are its own. Ends the current one first, if any.
+  void StartSession(const Settings& settings);
+  // Goes on writing to stored session `id` (after its game was resumed).
+  void ContinueSession(int64_t id);
+  // Marks the current session as ended; the events recorded from now on belong to none
+  // until the next StartSession.
+  void EndSession();
+  // The session being written to, once its row is on disk.
+  std::optional<int64_t> session() const { return session_; }
+
+  // Records one event of the game (Game::AddListener).
+  void Record(const GameEvent& event);
+  // Writes whatever waits. Returns false if the write failed (status() says why).
+  bool Flush();
+
+  const JournalStatus& status() const { return status_; }
+  // The number of operations waiting to be written.
+  size_t waiting() const { return waiting_.size(); }
+
+  // The connection, for readers and for tests.
+  Database& database() { return *db_; }
+
+ private:
+  struct Operation {
+    enum class Type { kStart, kEnd, kEvent } type;
+    int64_t at_ms = 0;
+    Settings settings;    // kStart
+    EventRecord record;   // kEvent
+  };
+  void Write(const Operation& op);
+
+  WallClock now_;
+  std::unique_ptr<Database> db_;
+  std::unique_ptr<Statement> insert_event_;
+  std::vector<Operation> waiting_;
+  std::optional<int64_t> session_;
+  int64_t next_seq_ = 1;
+  bool in_analysis_ = false;
+  int spins_since_sync_ = 0;  // spins and undos committed since the last synced commit
+  JournalStatus status_;
+};
+
+}  // namespace vellaro::journal

@@ -1,0 +1,29 @@
+#pragma once
+
+// The journal's tables and their versions. PRAGMA user_version holds the version a file is
+// at; Migrate brings any older file, or an empty one, up to kSchemaVersion step by step.
+//
+// Version 1: sessions (id, started_ms, ended_ms) and their events (session_id, seq, kind,
+//            v1..v7), one row per GameEvent in the order the game sent them.
+// Version 2: each event's wall-clock time (at_ms), and each session's options at its start,
+//            so that a session that did not start from the defaults replays exactly.
+
+#include "journal/sqlite.h"
+
+namespace vellaro::journal {
+
+inline constexpr int kSchemaVersion = 2;
+
+// A file written by a later Vellaro, whose schema this one does not know.
+class SchemaTooNew : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Brings `db` to kSchemaVersion in one transaction. Throws SchemaTooNew or SqliteError.
+void Migrate(Database& db);
+
+// The statements that made a version-1 file, kept so that the migration from it is tested.
+extern const char* const kSchemaVersion1;
+
+}  // namespace vellaro::journal

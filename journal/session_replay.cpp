@@ -1,0 +1,246 @@
+#include "journal/session_replay.h"
+
+#include <string>
+
+#include "game/text_number.h"
+#include "journal/event_record.h"
+
+namespace vellaro::journal {
+namespace {
+
+// Far more virtual time than any animation takes; past it the engine is broken.
+constexpr int64_t kAnimationLimitMs = 24 * 3600 * 1000;
+
+bool IsEntry(const GameEvent& e) {
+  return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e);
+}
+
+// Whether the event records something the player did (or may have: a change of option
+// that followed from another click is passed over by Act).
+bool IsAction(const GameEvent& e) {
+  if (const auto* reset = std::get_if<LedgerReset>(&e)) {
+    // "RM" resets the ledger before it reports the matrix discarded.
+    return reset->reason == ResetReason::kButton || reset->reason == ResetReason::kMatrixReset;
+  }
+  return IsEntry(e) || std::holds_alternative<SystemChanged>(e) ||
+         std::holds_alternative<ModeChanged>(e) || std::holds_alternative<MatrixCreated>(e) ||
+         std::holds_alternative<MatrixDiscarded>(e) || std::holds_alternative<Recalculated>(e) ||
+         std::holds_alternative<SettingChanged>(e);
+}
+
+// Does, through the player's actions, what the stored event `e` says the player did. Events
+// that follow from another (settlements, shown bets, the resets a change of system brings,
+// ...) need nothing. An exact replay knows which events the game has already sent as the
+// consequences of a click, and repeats every other click as it was, even one that changed
+// nothing; a what-if, which cannot tell, applies a change only where the option differs.
+void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
+         const SessionReplayOptions& options, bool& recalculated) {
+  const Settings current = game.CurrentSettings();
+  // Whether to make the click that sets an option now at `is` to `wanted`.
+  auto click = [&](int64_t is, int64_t wanted) { return options.exact || is != wanted; };
+  if (const auto* spin = std::get_if<SpinAccepted>(&e)) {
+    game.NumberClick(spin->number);
+  } else if (std::holds_alternative<SpinUndone>(e)) {
+    game.UndoClick();
+  } else if (const auto* system = std::get_if<SystemChanged>(&e)) {
+    if (!options.system && click(current.system, system->system)) game.SelectBetStrategy(system->system);
+  } else if (const auto* mode = std::get_if<ModeChanged>(&e)) {
+    int box = -1;
+    for (int i = 0; i < kGameModeItems; ++i) {
+      if (kGameModeIds[static_cast<size_t>(i)] == mode->mode) box = i;
+    }
+    if (box >= 0 && click(static_cast<int64_t>(current.mode), static_cast<int64_t>(mode->mode))) {
+      game.SelectGameMode(box);
+    } else if (current.mode != mode->mode) {
+      Settings next = current;  // Mode 1 (no entry of the box) or a new matrix
+      next.mode = mode->mode;
+      game.Configure(next);
+    }
+  } else if (std::holds_alternative<MatrixCreated>(e)) {
+    game.CreateMatrixClick();
+  } else if (std::holds_alternative<MatrixDiscarded>(e)) {
+    if (!options.exact) game.ResetMatrixClick();  // an exact replay clicked at the reset
+  } else if (const auto* reset = std::get_if<LedgerReset>(&e)) {
+    if (reset->reason == ResetReason::kButton) game.ResetBetsClick();
+    if (reset->reason == ResetReason::kMatrixReset && options.exact) game.ResetMatrixClick();
+  } else if (std::holds_alternative<Recalculated>(e)) {
+    // The click came before the seconds its steps were seeded with; nothing else can happen
+    // while its animation runs, so it can be replayed where its result was reported.
+    recalculated = false;
+    game.ReCalculate();
+    if (!scheduler.RunUntilTrue([&] { return recalculated; }, kAnimationLimitMs)) {
+      throw std::logic_error("a recalculation did not end");
+    }
+  } else if (const auto* setting = std::get_if<SettingChanged>(&e)) {
+    const int32_t v = setting->value;
+    switch (setting->setting) {
+      case Setting::kBaseUnit:
+        if (click(current.base, v)) {
+          game.TypeInitBet(IntToStr(v));
+          game.LeaveInitBet();
+        }
+        break;
+      case Setting::kOnWins:
+        if (click(current.on_wins, v)) game.TypeOnWins(IntToStr(v));
+        break;
+      case Setting::kAddToBet:
+        if (click(current.add_to_bet, v)) game.TypeAddToBet(IntToStr(v));
+        break;
+      case Setting::kSafeLevel:
+        if (click(current.safe_level, v)) game.MoveSafeLevel(v);
+        break;
+      case Setting::kAutomaticReset:
+        if (click(current.auto_reset, v != 0)) game.Bet_Automatic_ResetClick();
+        break;
+      case Setting::kMinimalProfit:
+        if (click(current.min_profit, v != 0)) game.Get_Minimal_ProfitClick();
+        break;
+      case Setting::kShowBet:
+        if (click(current.show_bet, v != 0)) game.ShowBetSizeClick();
+        break;
+      case Setting::kCatRows:
+        if (click(current.cat_rows, v != 0)) game.CatRowsClick();
+        break;
+      case Setting::kTrend: {
+        const bool on = current.trends[static_cast<size_t>(setting->chance)];
+        if (v != 0 && click(on, true)) game.TrendSwitchOnClick(setting->chance);
+        if (v == 0 && click(on, false)) game.TrendActiveClick(setting->chance);
+        break;
+      }
+      case Setting::kBankroll:
+      case Setting::kStopLoss:
+      case Setting::kTakeProfit:
+      case Setting::kTableMax:
+      case Setting::kMaxLosses: {
+        // The limits follow the settings in order; -1 is a limit switched off.
+        const auto limit = static_cast<LimitKind>(static_cast<int>(setting->setting) -
+                                                  static_cast<int>(Setting::kBankroll));
+        game.SetLimit(limit, v < 0 ? std::nullopt : std::optional<int32_t>(v));
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
+  const int64_t deadline = scheduler.NowMs() + kAnimationLimitMs;
+  while (game.AnalysisRunning()) {
+    if (!scheduler.RunNextTick(deadline)) throw std::logic_error("an analysis did not end");
+  }
+}
+
+void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
+                   ReplayClock& clock, const SessionReplayOptions& options) {
+  for (const StoredEvent& stored : session.events) {
+    if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event)) clock.Record(seeded->seconds);
+  }
+
+  const auto& events = session.events;
+  size_t sent = 0;  // events the game has sent during the replay
+  bool recalculated = false;
+  // The listener only notes a departure: it must not act on the game (a throw would leave
+  // an operation half done); the loop below reports it.
+  std::optional<int64_t> departed;
+  const Game::ListenerId listener = game.AddListener([&](const GameEvent& e) {
+    if (std::holds_alternative<Recalculated>(e)) recalculated = true;
+    // Events past the journal's end are the rest of an analysis it was cut off in.
+    if (options.exact && !departed && sent < events.size() &&
+        Encode(e) != Encode(events[sent].event)) {
+      departed = events[sent].seq;
+    }
+    ++sent;
+  });
+  auto check = [&] {
+    if (departed) {
+      throw ReplayDiverged(*departed, "the replay of session " + std::to_string(session.id) +
+                                          " departs from the journal at event " +
+                                          std::to_string(*departed));
+    }
+  };
+  struct Unlisten {
+    Game& game;
+    Game::ListenerId id;
+    ~Unlisten() { game.RemoveListener(id); }
+  } unlisten{game, listener};
+
+  // The session's game was configured while the journal listened: its first events are
+  // those of this call (a matrix's seconds among them).
+  Settings start = session.settings;
+  if (options.system) start.system = *options.system;
+  game.Configure(start);
+  check();
+
+  // The entry whose after_entry call is due once its events are all sent.
+  std::optional<GameEvent> open_entry;
+  auto close_entry = [&] {
+    if (open_entry && options.after_entry) options.after_entry(*open_entry);
+    open_entry.reset();
+  };
+  // A wait for the game to send an event: an hour of virtual time is far more than any
+  // animation takes.
+  constexpr int64_t kWaitLimitMs = 3600 * 1000;
+  // Lets ticks pass until the game has sent `count` events.
+  auto wait_for = [&](size_t count) {
+    const int64_t until = scheduler.NowMs() + kWaitLimitMs;
+    while (sent < count) {
+      check();
+      if (!scheduler.RunNextTick(until)) {
+        throw ReplayDiverged(events[sent].seq, "the replay of session " +
+                                                   std::to_string(session.id) +
+                                                   " stalls before event " +
+                                                   std::to_string(events[sent].seq));
+      }
+    }
+    check();
+  };
+  for (size_t i = 0; i < events.size(); ++i) {
+    if (options.exact) {
+      if (sent > i) continue;  // the game already sent it, a consequence of an action
+      // Let the analysis run until the game has sent everything before this event: a
+      // change the player made during an analysis comes at the same point.
+      wait_for(i);
+      if (sent > i) continue;
+    }
+    size_t action = i;
+    if (options.exact && std::holds_alternative<ChoiceSeeded>(events[i].event) &&
+        !game.AnalysisRunning()) {
+      // Seconds seeded outside an analysis are the first steps of a click whose event
+      // comes after them: a recalculation or a new matrix.
+      while (action < events.size() && std::holds_alternative<ChoiceSeeded>(events[action].event)) {
+        ++action;
+      }
+      if (action == events.size()) break;
+    }
+    const GameEvent& e = events[action].event;
+    if (!IsAction(e)) continue;
+    if (!options.exact) FinishAnalysis(game, scheduler);
+    if (!game.AnalysisRunning()) close_entry();
+    if (IsEntry(e)) {
+      FinishAnalysis(game, scheduler);
+      close_entry();
+      open_entry = e;
+    }
+    const size_t before = sent;
+    Act(e, game, scheduler, options, recalculated);
+    check();
+    if (options.exact && sent == before) {
+      throw ReplayDiverged(events[action].seq, "the replay of session " +
+                                                   std::to_string(session.id) +
+                                                   " cannot do what event " +
+                                                   std::to_string(events[action].seq) +
+                                                   " records");
+    }
+  }
+  if (options.exact) {
+    // What the last action brought that is still to come (the end of its analysis); an
+    // analysis whose end the journal never saw is left running.
+    wait_for(events.size());
+  } else {
+    FinishAnalysis(game, scheduler);
+  }
+  if (!game.AnalysisRunning()) close_entry();
+}
+
+}  // namespace vellaro::journal

@@ -1,0 +1,73 @@
+#pragma once
+
+// Replays a stored session through a game: the player's actions that the journal recorded,
+// at the points where they were made, with the recorded seconds of every seeded choice
+// answered by a ReplayClock, so that the modes that draw make the same choices again.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "env/clock.h"
+#include "env/virtual_scheduler.h"
+#include "game/game.h"
+#include "journal/stored_session.h"
+
+namespace vellaro::journal {
+
+// Answers SecondsForChoice with recorded seconds, in their order, and with the time of
+// `time` once they are used up (when a replay goes on past its record, or takes another
+// road in a what-if).
+class ReplayClock final : public Clock {
+ public:
+  explicit ReplayClock(Clock& time) : time_(time) {}
+  void Record(uint32_t seconds) { recorded_.push_back(seconds); }
+  uint32_t NowSeconds() const override { return time_.NowSeconds(); }
+  uint32_t SecondsForChoice() override {
+    return next_ < recorded_.size() ? recorded_[next_++] : time_.SecondsForChoice();
+  }
+
+ private:
+  Clock& time_;
+  std::vector<uint32_t> recorded_;
+  size_t next_ = 0;
+};
+
+// The replay did not do what the journal says the game did.
+class ReplayDiverged : public std::runtime_error {
+ public:
+  ReplayDiverged(int64_t seq, const std::string& what) : std::runtime_error(what), seq_(seq) {}
+  int64_t seq() const { return seq_; }  // of the first stored event not reproduced
+
+ private:
+  int64_t seq_;
+};
+
+struct SessionReplayOptions {
+  // Every event the game sends must equal the stored one (ReplayDiverged otherwise). A
+  // what-if, which changes what the game does, turns this off.
+  bool exact = true;
+  // What-if: play this betting system throughout; the session's changes of system are
+  // left out.
+  std::optional<BettingSystem> system;
+  // Called once each spin or undo has been handled, its analysis finished.
+  std::function<void(const GameEvent& entry)> after_entry;
+};
+
+// Feeds the session's recorded seconds to `clock` and replays its actions through `game`,
+// which must be fresh, run on `scheduler` with `clock`, and nobody else's to act on: first
+// Configure(session.settings), then the player's actions. (A session is recorded the same
+// way: Journal::StartSession(settings), the journal's listener, then Configure(settings).)
+// In exact mode the replay stops as soon as the game has sent every stored event, so that a
+// session that was cut off in the middle of an analysis is left at that point; the rest of
+// that analysis is the caller's to run (and to journal). Otherwise it runs until the game
+// is idle. Throws ReplayDiverged.
+void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
+                   ReplayClock& clock, const SessionReplayOptions& options = {});
+
+// Lets ticks pass until no analysis runs. Throws std::logic_error if one never ends.
+void FinishAnalysis(Game& game, VirtualScheduler& scheduler);
+
+}  // namespace vellaro::journal

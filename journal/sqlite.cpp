@@ -1,0 +1,149 @@
+#include "journal/sqlite.h"
+
+#include <sqlite3.h>
+
+namespace vellaro::journal {
+namespace {
+
+[[noreturn]] void Fail(sqlite3* db, int code, std::string_view doing) {
+  std::string message(doing);
+  message += ": ";
+  message += db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  throw SqliteError(db != nullptr ? sqlite3_extended_errcode(db) : code, message);
+}
+
+}  // namespace
+
+Database::Database(const std::string& path, Access access) {
+  int flags = SQLITE_OPEN_NOMUTEX;
+  switch (access) {
+    case Access::kReadOnly:
+      flags |= SQLITE_OPEN_READONLY;
+      break;
+    case Access::kReadWrite:
+      flags |= SQLITE_OPEN_READWRITE;
+      break;
+    case Access::kReadWriteCreate:
+      flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+      break;
+  }
+  const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+  if (rc != SQLITE_OK) {
+    // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
+    std::string message = "cannot open " + path + ": " +
+                          (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    const int code = db_ != nullptr ? sqlite3_extended_errcode(db_) : rc;
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw SqliteError(code, message);
+  }
+  sqlite3_extended_result_codes(db_, 1);
+  // Another connection (a reader such as vellaro-sim) may hold a lock for a moment.
+  sqlite3_busy_timeout(db_, 2000);
+}
+
+Database::~Database() { sqlite3_close_v2(db_); }
+
+void Database::Exec(std::string_view sql) {
+  const std::string text(sql);
+  char* error = nullptr;
+  const int rc = sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error);
+  if (rc != SQLITE_OK) {
+    std::string message = error != nullptr ? error : sqlite3_errstr(rc);
+    sqlite3_free(error);
+    throw SqliteError(sqlite3_extended_errcode(db_), text + ": " + message);
+  }
+}
+
+std::string Database::QueryText(std::string_view sql) {
+  Statement statement(*this, sql);
+  return statement.Step() ? statement.Text(0) : std::string();
+}
+
+int64_t Database::QueryInt(std::string_view sql) {
+  Statement statement(*this, sql);
+  return statement.Step() ? statement.Int(0) : 0;
+}
+
+int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+
+Statement::Statement(Database& db, std::string_view sql) : db_(db.handle()) {
+  const int rc =
+      sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+  if (rc != SQLITE_OK) Fail(db_, rc, sql);
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+Statement& Statement::Bind(int index, int64_t value) {
+  const int rc = sqlite3_bind_int64(stmt_, index, value);
+  if (rc != SQLITE_OK) Fail(db_, rc, "bind");
+  return *this;
+}
+
+Statement& Statement::Bind(int index, std::optional<int64_t> value) {
+  if (value) return Bind(index, *value);
+  const int rc = sqlite3_bind_null(stmt_, index);
+  if (rc != SQLITE_OK) Fail(db_, rc, "bind");
+  return *this;
+}
+
+Statement& Statement::Bind(int index, std::string_view value) {
+  const int rc = sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()),
+                                   SQLITE_TRANSIENT);
+  if (rc != SQLITE_OK) Fail(db_, rc, "bind");
+  return *this;
+}
+
+bool Statement::Step() {
+  const int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  sqlite3_reset(stmt_);
+  Fail(db_, rc, sqlite3_sql(stmt_));
+}
+
+void Statement::Run() {
+  while (Step()) {
+  }
+  Reset();
+}
+
+void Statement::Reset() {
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+}
+
+bool Statement::IsNull(int column) const {
+  return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+int64_t Statement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+std::optional<int64_t> Statement::OptionalInt(int column) const {
+  if (IsNull(column)) return std::nullopt;
+  return Int(column);
+}
+
+std::string Statement::Text(int column) const {
+  const unsigned char* text = sqlite3_column_text(stmt_, column);
+  return text != nullptr ? std::string(reinterpret_cast<const char*>(text)) : std::string();
+}
+
+Transaction::Transaction(Database& db) : db_(db) { db_.Exec("BEGIN IMMEDIATE"); }
+
+Transaction::~Transaction() {
+  if (!open_) return;
+  try {
+    db_.Exec("ROLLBACK");
+  } catch (const SqliteError&) {
+    // SQLite may already have rolled back on its own (after SQLITE_FULL, for example).
+  }
+}
+
+void Transaction::Commit() {
+  db_.Exec("COMMIT");
+  open_ = false;
+}
+
+}  // namespace vellaro::journal

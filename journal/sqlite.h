@@ -1,0 +1,91 @@
+#pragma once
+
+// A small RAII wrapper over SQLite's C API: a connection and its prepared statements. Every
+// failure throws SqliteError with SQLite's (extended) result code and message.
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace vellaro::journal {
+
+class SqliteError : public std::runtime_error {
+ public:
+  SqliteError(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
+  // The extended result code; code() & 0xff is the primary one (SQLITE_FULL, ...).
+  int code() const { return code_; }
+  int primary() const { return code_ & 0xff; }
+
+ private:
+  int code_;
+};
+
+class Database {
+ public:
+  enum class Access { kReadOnly, kReadWrite, kReadWriteCreate };
+  Database(const std::string& path, Access access);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Runs one or more statements that return no rows of interest.
+  void Exec(std::string_view sql);
+  // The first column of the first row of `sql`, as text (empty if there is no row).
+  std::string QueryText(std::string_view sql);
+  int64_t QueryInt(std::string_view sql);
+  int64_t LastInsertRowId() const;
+  sqlite3* handle() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+class Statement {
+ public:
+  Statement(Database& db, std::string_view sql);
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  // Parameters count from 1, as in SQLite.
+  Statement& Bind(int index, int64_t value);
+  Statement& Bind(int index, std::optional<int64_t> value);
+  Statement& Bind(int index, std::string_view value);
+  // Returns true while a row is available, false when done.
+  bool Step();
+  // Steps a statement that returns no rows, then makes it ready to run again.
+  void Run();
+  // Makes the statement ready to run again with new parameters.
+  void Reset();
+
+  // Columns count from 0.
+  bool IsNull(int column) const;
+  int64_t Int(int column) const;
+  std::optional<int64_t> OptionalInt(int column) const;
+  std::string Text(int column) const;
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Runs a block as one transaction: BEGIN IMMEDIATE now, ROLLBACK unless Commit() was called.
+class Transaction {
+ public:
+  explicit Transaction(Database& db);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit();
+
+ private:
+  Database& db_;
+  bool open_ = true;
+};
+
+}  // namespace vellaro::journal

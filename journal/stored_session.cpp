@@ -1,0 +1,98 @@
+#include "journal/stored_session.h"
+
+#include <ctime>
+#include <stdexcept>
+
+#include "journal/event_record.h"
+#include "game/real_result.h"
+
+namespace vellaro::journal {
+
+Database OpenForReading(const std::string& path) {
+  return Database(path, Database::Access::kReadOnly);
+}
+
+std::vector<int64_t> SessionIds(Database& db) {
+  std::vector<int64_t> ids;
+  Statement select(db, "SELECT id FROM sessions ORDER BY id");
+  while (select.Step()) ids.push_back(select.Int(0));
+  return ids;
+}
+
+std::optional<int64_t> LastSessionId(Database& db) {
+  Statement select(db, "SELECT MAX(id) FROM sessions");
+  if (!select.Step() || select.IsNull(0)) return std::nullopt;
+  return select.Int(0);
+}
+
+StoredSession LoadSession(Database& db, int64_t id) {
+  StoredSession session;
+  Statement head(db,
+                 "SELECT id, started_ms, ended_ms, system, base, on_wins, add_to_bet, safe_level, "
+                 "auto_reset, min_profit, trends, mode, learn, cat_rows, show_bet "
+                 "FROM sessions WHERE id = ?");
+  head.Bind(1, id);
+  if (!head.Step()) throw std::out_of_range("no session " + std::to_string(id) + " in the journal");
+  session.id = head.Int(0);
+  session.started_ms = head.Int(1);
+  session.ended_ms = head.OptionalInt(2);
+  Settings& s = session.settings;
+  const int64_t system = head.Int(3);
+  const int64_t mode = head.Int(11);
+  if (system < 0 || system >= kBettingSystems || mode < kFirstMode || mode > kLastMode) {
+    throw BadRecord("session " + std::to_string(id) + " has damaged options");
+  }
+  s.system = static_cast<BettingSystem>(system);
+  s.base = static_cast<int32_t>(head.Int(4));
+  s.on_wins = static_cast<int32_t>(head.Int(5));
+  s.add_to_bet = static_cast<int32_t>(head.Int(6));
+  s.safe_level = static_cast<int32_t>(head.Int(7));
+  s.auto_reset = head.Int(8) != 0;
+  s.min_profit = head.Int(9) != 0;
+  for (int k = 0; k < kChances; ++k) {
+    s.trends[static_cast<size_t>(k)] = ((head.Int(10) >> k) & 1) != 0;
+  }
+  s.mode = static_cast<Mode>(mode);
+  s.learn = static_cast<int32_t>(head.Int(12));
+  s.cat_rows = head.Int(13) != 0;
+  s.show_bet = head.Int(14) != 0;
+
+  Statement events(db,
+                   "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
+                   "WHERE session_id = ? ORDER BY seq");
+  events.Bind(1, id);
+  while (events.Step()) {
+    EventRecord record;
+    record.kind = static_cast<EventKind>(events.Int(2));
+    for (int i = 0; i < kRecordValues; ++i) {
+      record.values[static_cast<size_t>(i)] = events.OptionalInt(3 + i);
+    }
+    session.events.push_back(StoredEvent{events.Int(0), events.OptionalInt(1), Decode(record)});
+  }
+  return session;
+}
+
+SessionSummary Summarize(const StoredSession& session) {
+  RealResult result;
+  for (const StoredEvent& stored : session.events) result.On(stored.event);
+  SessionSummary summary;
+  summary.id = session.id;
+  summary.started_ms = session.started_ms;
+  summary.ended_ms = session.ended_ms;
+  summary.spins = result.counts().spins;
+  summary.bets_shown = result.counts().bets_shown;
+  summary.net_units = result.counts().net;
+  return summary;
+}
+
+std::string IsoUtc(int64_t ms_since_epoch) {
+  std::time_t seconds = static_cast<std::time_t>(ms_since_epoch / 1000);
+  if (ms_since_epoch < 0 && ms_since_epoch % 1000 != 0) --seconds;
+  std::tm utc{};
+  gmtime_r(&seconds, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+  return text;
+}
+
+}  // namespace vellaro::journal

@@ -1,0 +1,52 @@
+#pragma once
+
+// Reading the journal back: the stored sessions, their summaries and their events.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/events.h"
+#include "game/settings.h"
+#include "journal/sqlite.h"
+
+namespace vellaro::journal {
+
+struct StoredEvent {
+  int64_t seq = 0;
+  std::optional<int64_t> at_ms;  // none for events journaled before times were kept
+  GameEvent event;
+};
+
+struct StoredSession {
+  int64_t id = 0;
+  int64_t started_ms = 0;
+  std::optional<int64_t> ended_ms;
+  Settings settings;  // the options the session's game started with
+  std::vector<StoredEvent> events;
+};
+
+// One line of the session list: the player's real result (shown bets only, from zero).
+struct SessionSummary {
+  int64_t id = 0;
+  int64_t started_ms = 0;
+  std::optional<int64_t> ended_ms;
+  int64_t spins = 0;  // in the history at the end
+  int64_t bets_shown = 0;
+  int64_t net_units = 0;
+};
+
+// Opens a journal for reading only. Throws SqliteError.
+Database OpenForReading(const std::string& path);
+
+std::vector<int64_t> SessionIds(Database& db);
+std::optional<int64_t> LastSessionId(Database& db);
+// Throws std::out_of_range if there is no such session, BadRecord for a damaged event.
+StoredSession LoadSession(Database& db, int64_t id);
+SessionSummary Summarize(const StoredSession& session);
+
+// "2026-12-08T11:31:24Z" (milliseconds dropped).
+std::string IsoUtc(int64_t ms_since_epoch);
+
+}  // namespace vellaro::journal

@@ -1,0 +1,149 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "journal/journal.h"
+#include "journal/stored_session.h"
+#include "support/temp_folder.h"
+
+namespace vellaro::journal {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+JournalError::Fault FaultOpening(const std::string& path) {
+  try {
+    Journal journal(path);
+  } catch (const JournalError& error) {
+    return error.fault();
+  }
+  ADD_FAILURE() << "opened " << path;
+  return JournalError::Fault::kUnavailable;
+}
+
+TEST(JournalFaults, AFileThatIsNoDatabaseIsCorruptAndUntouched) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  const std::string garbage(8192, 'x');
+  std::ofstream(path, std::ios::binary) << garbage;
+  EXPECT_EQ(FaultOpening(path), JournalError::Fault::kCorrupt);
+  EXPECT_EQ(ReadAll(path), garbage);
+}
+
+TEST(JournalFaults, ADamagedDatabaseIsCorrupt) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    Journal journal(path);
+    journal.StartSession(Settings{});
+    for (int i = 1; i <= 2000; ++i) journal.Record(SpinAccepted{i, i % 37});
+    journal.database().Exec("PRAGMA wal_checkpoint(TRUNCATE)");
+  }
+  // Scribble over the middle of the file: the header stays a database's, its pages do not.
+  const auto size = std::filesystem::file_size(path);
+  ASSERT_GT(size, 16384u);
+  {
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(size / 2));
+    const std::string scribble(8192, '\x5a');
+    file.write(scribble.data(), static_cast<std::streamsize>(scribble.size()));
+  }
+  EXPECT_EQ(FaultOpening(path), JournalError::Fault::kCorrupt);
+}
+
+TEST(JournalFaults, AnEmptyFileBecomesAJournal) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  std::ofstream(path, std::ios::binary).flush();
+  Journal journal(path);
+  journal.StartSession(Settings{});
+  EXPECT_TRUE(journal.session().has_value());
+}
+
+TEST(JournalFaults, AMissingFolderIsUnavailable) {
+  testing::TempFolder folder;
+  EXPECT_EQ(FaultOpening(folder.File("nowhere/journal.sqlite")),
+            JournalError::Fault::kUnavailable);
+}
+
+TEST(JournalFaults, AReadOnlyFolderIsUnavailable) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  testing::TempFolder folder;
+  const std::string existing = folder.File("journal.sqlite");
+  {
+    Journal journal(existing);
+    journal.StartSession(Settings{});
+  }
+  ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
+  EXPECT_EQ(FaultOpening(folder.File("new.sqlite")), JournalError::Fault::kUnavailable);
+  EXPECT_EQ(FaultOpening(existing), JournalError::Fault::kUnavailable);
+}
+
+// Fills the journal's disk: the file may not grow past its present size.
+void FillTheDisk(Journal& journal) {
+  journal.database().Exec("PRAGMA wal_checkpoint(TRUNCATE)");
+  const int64_t pages = journal.database().QueryInt("PRAGMA page_count");
+  journal.database().Exec("PRAGMA max_page_count = " + std::to_string(pages));
+}
+
+TEST(JournalFaults, AFullDiskTurnsTheJournalOffAndTheNextSpinRetries) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Journal journal(path);
+  journal.StartSession(Settings{});
+  const int64_t id = *journal.session();
+  journal.Record(SpinAccepted{1, 7});
+  FillTheDisk(journal);
+  // Enough rows to need a new page.
+  for (int i = 2; i <= 300; ++i) journal.Record(SpinAccepted{i, i % 37});
+  EXPECT_FALSE(journal.status().on);
+  EXPECT_EQ(journal.status().reason, "the disk is full");
+  EXPECT_GT(journal.waiting(), 0u) << "what failed is kept for the retry";
+
+  journal.database().Exec("PRAGMA max_page_count = 1000000");  // space again
+  journal.Record(SpinAccepted{301, 1});
+  EXPECT_TRUE(journal.status().on);
+  EXPECT_EQ(journal.waiting(), 0u);
+  Database reader = OpenForReading(path);
+  const StoredSession stored = LoadSession(reader, id);
+  ASSERT_EQ(stored.events.size(), 301u) << "nothing lost, nothing written twice";
+  for (size_t i = 0; i < stored.events.size(); ++i) {
+    EXPECT_EQ(stored.events[i].seq, static_cast<int64_t>(i + 1));
+    EXPECT_EQ(std::get<SpinAccepted>(stored.events[i].event).index, static_cast<int64_t>(i + 1));
+  }
+}
+
+TEST(JournalFaults, AFolderThatCannotBeWrittenTurnsTheJournalOff) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Journal journal(path);
+  journal.StartSession(Settings{});
+  journal.database().Exec("PRAGMA query_only = 1");  // every write now fails as read-only
+  journal.Record(SpinAccepted{1, 7});
+  EXPECT_FALSE(journal.status().on);
+  EXPECT_EQ(journal.status().reason, "its folder cannot be written");
+  // A new session waiting to be written gets its events once the write succeeds.
+  journal.StartSession(Settings{});
+  journal.Record(SpinAccepted{1, 9});
+  journal.database().Exec("PRAGMA query_only = 0");
+  journal.Record(SpinAccepted{2, 10});
+  EXPECT_TRUE(journal.status().on);
+  Database reader = OpenForReading(path);
+  ASSERT_EQ(SessionIds(reader).size(), 2u);
+  const StoredSession first = LoadSession(reader, SessionIds(reader)[0]);
+  const StoredSession second = LoadSession(reader, SessionIds(reader)[1]);
+  EXPECT_EQ(first.events.size(), 1u);
+  EXPECT_TRUE(first.ended_ms.has_value());
+  EXPECT_EQ(second.events.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vellaro::journal

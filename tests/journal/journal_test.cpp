@@ -1,0 +1,183 @@
+#include "journal/journal.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "journal/event_record.h"
+#include "journal/schema.h"
+#include "journal/stored_session.h"
+#include "game/real_result.h"
+#include "support/journaled_game.h"
+#include "support/temp_folder.h"
+
+namespace vellaro::journal {
+namespace {
+
+using testing::JournaledGame;
+
+std::vector<EventRecord> Records(const std::vector<GameEvent>& events) {
+  std::vector<EventRecord> records;
+  for (const auto& e : events) records.push_back(Encode(e));
+  return records;
+}
+std::vector<EventRecord> Records(const StoredSession& session) {
+  std::vector<EventRecord> records;
+  for (const auto& e : session.events) records.push_back(Encode(e.event));
+  return records;
+}
+
+TEST(Journal, KeepsEveryEventOfAGameInOrder) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings settings;
+  settings.system = kHavrel;
+  settings.base = 3;
+  settings.safe_level = 1;
+  settings.trends[kRed] = true;
+  settings.show_bet = false;
+  {
+    JournaledGame g(path, settings);
+    g.h.Spins({17, 25, 0, 3, 8, 11, 36});
+    g.wall_ms += 60'000;
+    g.h.game.SelectGameMode(1);  // SMART: a choice seeded from the clock
+    g.h.Spins({1, 2});
+    g.h.game.UndoClick();
+    g.h.game.SelectBetStrategy(kParlay);
+    g.h.game.MoveSafeLevel(0);
+    g.h.Spins({19, 20, 0});
+    g.h.game.ResetBetsClick();
+    ASSERT_TRUE(g.journal.status().on);
+    ASSERT_GT(g.heard.size(), 40u);
+
+    Database reader = OpenForReading(path);
+    const StoredSession stored = LoadSession(reader, *g.journal.session());
+    EXPECT_EQ(Records(stored), Records(g.heard));
+    EXPECT_EQ(stored.settings, settings);
+    EXPECT_EQ(stored.started_ms, 1'765'000'000'000);
+    EXPECT_FALSE(stored.ended_ms.has_value());
+    EXPECT_EQ(stored.events.front().at_ms, 1'765'000'000'000);
+    EXPECT_EQ(stored.events.back().at_ms, 1'765'000'060'000);
+    for (size_t i = 0; i < stored.events.size(); ++i) {
+      EXPECT_EQ(stored.events[i].seq, static_cast<int64_t>(i + 1));
+    }
+    const SessionSummary summary = Summarize(stored);
+    EXPECT_EQ(summary.spins, g.result.counts().spins);
+    EXPECT_EQ(summary.spins, 11);
+    EXPECT_EQ(summary.bets_shown, g.result.counts().bets_shown);
+    EXPECT_EQ(summary.net_units, g.result.counts().net);
+  }
+}
+
+TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  JournaledGame g(path);
+  g.h.Spins({17, 25, 0, 3});
+  Database reader = OpenForReading(path);
+  auto count = [&](EventKind kind) {
+    Statement select(reader, "SELECT COUNT(*) FROM events WHERE kind = ?");
+    select.Bind(1, static_cast<int64_t>(kind));
+    select.Step();
+    return select.Int(0);
+  };
+  g.h.game.NumberClick(8);  // the fifth spin starts an analysis
+  ASSERT_TRUE(g.h.game.AnalysisRunning());
+  EXPECT_EQ(count(EventKind::kSpinAccepted), 5) << "the spin must not wait for its analysis";
+  EXPECT_EQ(count(EventKind::kAnalysisEnded), 0);
+  EXPECT_GT(g.journal.waiting(), 0u);
+  g.h.FinishAnalysis();
+  EXPECT_EQ(count(EventKind::kAnalysisEnded), 1);
+  EXPECT_EQ(count(EventKind::kBetShown), 1) << "what the window shows is on disk at the end";
+  EXPECT_EQ(g.journal.waiting(), 0u);
+  g.h.game.UndoClick();
+  EXPECT_EQ(count(EventKind::kSpinUndone), 1);
+  g.h.Spins({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});  // a synced commit among them
+  EXPECT_EQ(g.journal.database().QueryInt("PRAGMA synchronous"), 1)
+      << "back to NORMAL after the synced commit";
+}
+
+TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  int64_t first = 0;
+  int64_t second = 0;
+  {
+    JournaledGame g(path);
+    g.h.Spins({1, 2, 3});
+    first = *g.journal.session();
+    g.wall_ms += 5000;
+    g.journal.StartSession(Settings{});  // "New session": ends the first one
+    second = *g.journal.session();
+    g.h.Spins({4, 5});
+  }
+  {
+    Journal journal(path);
+    journal.ContinueSession(second);
+    journal.Record(SpinAccepted{6, 6});
+  }
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(SessionIds(reader), (std::vector<int64_t>{first, second}));
+  EXPECT_EQ(LastSessionId(reader), second);
+  const StoredSession one = LoadSession(reader, first);
+  const StoredSession two = LoadSession(reader, second);
+  EXPECT_EQ(one.ended_ms, 1'765'000'005'000);
+  EXPECT_EQ(Summarize(one).spins, 3);
+  EXPECT_FALSE(two.ended_ms.has_value());
+  ASSERT_GT(two.events.size(), 2u);
+  EXPECT_EQ(two.events.back().seq, static_cast<int64_t>(two.events.size()));
+  EXPECT_EQ(Encode(two.events.back().event), Encode(SpinAccepted{6, 6}));
+  EXPECT_EQ(Summarize(two).spins, 6) << "the same game went on: its history holds six";
+  EXPECT_THROW(LoadSession(reader, second + 1), std::out_of_range);
+}
+
+TEST(JournalSchema, MigratesAVersion1File) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    Database old(path, Database::Access::kReadWriteCreate);
+    old.Exec(kSchemaVersion1);
+    old.Exec(
+        "INSERT INTO sessions(id, started_ms, ended_ms) VALUES(4, 1700000000000, 1700000100000);"
+        "INSERT INTO events(session_id, seq, kind, v1, v2) VALUES(4, 1, 1, 1, 17);"
+        "INSERT INTO events(session_id, seq, kind, v1, v2) VALUES(4, 2, 2, 1, 17);");
+  }
+  {
+    Journal journal(path);
+    EXPECT_EQ(journal.database().QueryInt("PRAGMA user_version"), kSchemaVersion);
+  }
+  Database reader = OpenForReading(path);
+  const StoredSession stored = LoadSession(reader, 4);
+  EXPECT_EQ(stored.settings, Settings{}) << "version 1 sessions started from the defaults";
+  EXPECT_EQ(stored.ended_ms, 1'700'000'100'000);
+  ASSERT_EQ(stored.events.size(), 2u);
+  EXPECT_FALSE(stored.events[0].at_ms.has_value());
+  EXPECT_EQ(Encode(stored.events[1].event), Encode(SpinUndone{1, 17}));
+  EXPECT_EQ(Summarize(stored).spins, 0);
+}
+
+TEST(JournalSchema, ALaterSchemaIsLeftAlone) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    Database later(path, Database::Access::kReadWriteCreate);
+    later.Exec("CREATE TABLE future(x); PRAGMA user_version = 99;");
+  }
+  try {
+    Journal journal(path);
+    FAIL() << "opened a journal of a later schema";
+  } catch (const JournalError& error) {
+    EXPECT_EQ(error.fault(), JournalError::Fault::kUnavailable);
+  }
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(reader.QueryInt("PRAGMA user_version"), 99);
+}
+
+TEST(JournalTimes, IsoUtc) {
+  EXPECT_EQ(IsoUtc(0), "1970-01-01T00:00:00Z");
+  EXPECT_EQ(IsoUtc(1'765'193'484'999), "2025-12-08T11:31:24Z");
+  EXPECT_EQ(IsoUtc(-1), "1969-12-31T23:59:59Z");
+}
+
+}  // namespace
+}  // namespace vellaro::journal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "journal/journal.h"
+#include "game/real_result.h"
+#include "support/harness.h"
+
+namespace vellaro::testing {
+
+// A game on virtual time whose every event is journaled, as the window records a session:
+// the session starts, the journal listens, then the options are applied. The events are
+// also kept in memory to compare with.
+struct JournaledGame {
+  explicit JournaledGame(const std::string& path, const Settings& settings = {},
+                         int64_t start_ms = 1'700'000'000'000)
+      : h(start_ms), journal(path, [this] { return wall_ms; }) {
+    journal.StartSession(settings);
+    h.game.AddListener([this](const GameEvent& e) {
+      heard.push_back(e);
+      result.On(e);
+      journal.Record(e);
+    });
+    h.game.Configure(settings);
+  }
+  int64_t wall_ms = 1'765'000'000'000;
+  Harness h;
+  journal::Journal journal;
+  std::vector<GameEvent> heard;
+  RealResult result;
+};
+
+}  // namespace vellaro::testing

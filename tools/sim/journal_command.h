@@ -1,0 +1,21 @@
+#pragma once
+
+// vellaro-sim --journal FILE: the sessions the window journaled, listed or replayed.
+//   --list                 one CSV line per session
+//   --session ID|last      replays a stored session; its trace is what the window showed
+//     --system NAME        ... with another betting system throughout (a what-if)
+//     --export-log FILE    ... and writes its spins in the game-log format
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace vellaro::sim {
+
+bool UsesJournal(const std::vector<std::string_view>& args);
+// Returns the exit status: 0, 1 (a replay that departs from the journal, an unwritable
+// output) or 2 (a bad command line, an unreadable journal).
+int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& out,
+                      std::ostream& err);
+
+}  // namespace vellaro::sim
