@@ -124,7 +124,7 @@ QString TooltipFor(const QString& name) {
   if (const auto found = kExact.constFind(name); found != kExact.constEnd()) return *found;
   // The families of controls, one per number or chance.
   static const QList<QPair<QRegularExpression, QString>> kFamilies = {
-      {QRegularExpression(QStringLiteral("^(Image|Image_Act_|Inactive)\\d+$")), kTile},
+      {QRegularExpression(QStringLiteral("^(Image|Image_Act_|Inactive)([0-9]|[12][0-9]|3[0-6])$")), kTile},
       {QRegularExpression(QStringLiteral("^HisNum\\d$")), kHistory},
       {QRegularExpression(QStringLiteral("^(Chip|ChipGrey|BetSizeShow_)[A-Z][a-z]+$")), kChip},
       {QRegularExpression(QStringLiteral("^Field[A-Z][a-z]+$")), kField},

@@ -39,11 +39,13 @@ void MainWindow::EnterTyped() {
     keyboard_.Refuse(std::to_string(n) + ": the board is locked while the analysis runs");
     return;
   }
-  const int64_t before = game_.SpinsInHistory();
-  game_.NumberClick(n);
-  if (game_.SpinsInHistory() == before) {
-    keyboard_.Refuse(std::to_string(n) + ": not taken (a number just undone is crossed out)");
+  // A tile taken back by the undo is crossed out: its picture is gone, so no click can
+  // reach it, and no key does either.
+  if (!game_.controls().Image[static_cast<size_t>(n)].visible) {
+    keyboard_.Refuse(std::to_string(n) + ": crossed out, the undo took it back");
+    return;
   }
+  game_.NumberClick(n);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
