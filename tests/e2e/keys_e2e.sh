@@ -58,7 +58,7 @@ export_log() {
 # Plays the spins by "clicks" or "keys"; leaves the log in $out/<how>_log.txt and the look
 # of the bet display in $out/<how>_bet.
 play() {
-  local how=$1 i n cx cy probe
+  local how=$1 i n cx cy probe d digits
   start_app "$app" "$out"
   sleep 0.5
   for i in "${!spins[@]}"; do
@@ -71,11 +71,13 @@ play() {
       # Over the background, with the keyboard on the window.
       xdotool mousemove $((wx + 100)) $((wy + 66))
       xdotool windowfocus --sync "$window"
+      digits=()
+      for ((d = 0; d < ${#n}; d++)); do digits+=("${n:d:1}"); done
       if ((i + 1 >= first_analysed)); then
         # 9 and Enter right behind: the analysis of n has locked the board by then.
-        xdotool key --delay 0 $(sed 's/./& /g' <<<"$n") Return 9 Return
+        xdotool key --delay 0 "${digits[@]}" Return 9 Return
       else
-        xdotool key --delay 0 $(sed 's/./& /g' <<<"$n") Return
+        xdotool key --delay 0 "${digits[@]}" Return
       fi
     fi
     if ((i + 1 >= first_analysed)); then
