@@ -116,7 +116,7 @@ class MainWindow final : public QWidget {
   void EnterTyped();
   bool OptionsOpen() const;
   StoredSettings CurrentStoredSettings() const;
-  void SaveSettingsIfChanged();
+  void SaveSettingsIfChanged(bool with_position = false);
   void BindShown(QWidget* widget, const bool& shown) { shown_.push_back({&shown, widget}); }
   void BindEnabled(QWidget* widget, const bool& enabled) { enabled_.push_back({&enabled, widget}); }
 

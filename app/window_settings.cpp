@@ -41,10 +41,11 @@ StoredSettings MainWindow::CurrentStoredSettings() const {
   return now;
 }
 
-void MainWindow::SaveSettingsIfChanged() {
+void MainWindow::SaveSettingsIfChanged(bool with_position) {
   if (!settings_store_) return;
   StoredSettings now = CurrentStoredSettings();
-  // A mode the mode box does not offer (the matrix) keeps the entry it came from.
+  // The place is written once the window has come to rest, not at every step of a drag.
+  if (!with_position) now.position = saved_settings_.position;
   if (now == saved_settings_) return;
   saved_settings_ = now;
   settings_store_->Save(now);
@@ -57,8 +58,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     position_rest_ = new QTimer(this);
     position_rest_->setSingleShot(true);
     position_rest_->setInterval(kRestMs);
-    // Handle saves what changed, behind the guard like every handler.
-    connect(position_rest_, &QTimer::timeout, this, [this] { Handle([] {}); });
+    connect(position_rest_, &QTimer::timeout, this,
+            [this] { Handle([this] { SaveSettingsIfChanged(true); }); });
   }
   position_rest_->start();
 }

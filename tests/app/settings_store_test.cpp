@@ -222,6 +222,11 @@ class SettingsStoreTest : public QObject {
       QCOMPARE(SettingsStore(path_).Load().game.safe_level, 2);
       window.Handle([&window] { window.game().OptionsClick(); });
       QVERIFY(!SettingsStore(path_).Load().options_open);
+      // The place is written once the window has come to rest.
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      window.move(123, 45);
+      QTRY_COMPARE(SettingsStore(path_).Load().position, std::optional<QPoint>(QPoint(123, 45)));
     }
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
   }
