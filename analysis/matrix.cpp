@@ -77,6 +77,7 @@ void Game::ResetMatrix() {
   Reset_Matrix();
   HideNumbers();
   HideBets();
+  withheld_.reset();  // its chip is gone with the others
   MatrixFlag = 0;
   ResetMatrixButton.enabled = false;
   CreateMatrixButton.enabled = true;

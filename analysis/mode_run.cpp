@@ -26,6 +26,7 @@ void Game::StartSelectedMode() {
 
 void Game::BeginModeRun(bool settle) {
   if (Heard<BetSettled>()) settling_shown_ = BetOnShow();
+  withheld_.reset();  // not taken up: it is settled as a tracked bet
   HideBets();
   AllDisabled();
   NumberPressed();
@@ -76,6 +77,7 @@ void Game::ShowRecommendation(int k) {
   BetChance = k + 1;
   if (LossStreak >= SafeLevel.position) ShowChance(k);
   Trend_Check();
+  if (BetOnShow() && limits_.Any()) WithholdOverLimit();
   Balance_Check();
   if (!Heard<BetShown>() && !Heard<BetTracked>()) return;
   const auto chance = static_cast<Chance>(BetChance - 1);

@@ -5,16 +5,20 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <stdexcept>
 
 #include "app/chip_stake.h"
 #include "app/fitted_number.h"
 #include "app/gauge_bar.h"
+#include "app/session_panel_window.h"
 #include "app/picture_widget.h"
 #include "app/tooltips.h"
+#include "app/session_readout.h"
 #include "app/version_text.h"
 #include "betting/chance.h"
 
@@ -87,7 +91,9 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   setPalette(colours);
   setAutoFillBackground(true);
 
+  game_.AddListener([this](const vellaro::GameEvent& event) { OnGameEvent(event); });
   BuildFrame();
+  BuildSessionReadout();
   BuildBoard();
   BuildBetDisplay();
 
@@ -96,6 +102,8 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   ApplyTooltips(*this);
   // The window takes the keys of the keyboard entry when no control has the focus.
   setFocusPolicy(Qt::StrongFocus);
+  auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+  connect(panel, &QShortcut::activated, this, [this] { Handle([this] { ToggleSessionPanel(); }); });
   Sync();
   RenderShownPicturesAhead();
 }
@@ -104,6 +112,8 @@ MainWindow::~MainWindow() {
   // The widgets go first, while the game they report to still exists; whatever they
   // report on their way out is not an event of the player.
   closing_ = true;
+  delete panel_;  // a window of its own, not a child
+  panel_ = nullptr;
   const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   qDeleteAll(children);
 }
@@ -221,6 +231,77 @@ void MainWindow::BuildFrame() {
   });
   minimize_hover_->OnClick([this] { Handle([this] { showMinimized(); }); });
   save_hover_->OnClick([this] { Handle([this] { SaveLog(); }); });
+}
+
+void MainWindow::BuildSessionReadout() {
+  // Under the history strip, in the band the artwork leaves free above the gauge.
+  session_readout_ = new SessionReadout(this);
+  session_readout_->setFont(ArialFont(9, true));
+  session_readout_->setGeometry(214, 41, 150, 11);
+
+  // The panel's button, a smaller twin of the frame buttons, under the close button.
+  const QRect place(424, 30, 21, 21);
+  PictureWidget* button =
+      AddPicture(QStringLiteral("Button_Panel"), QStringLiteral(":/panel.svg"), place);
+  button->setCursor(Qt::PointingHandCursor);
+  button->setToolTip(QStringLiteral("Session panel (Ctrl+P)"));
+  // Clears the other highlights as the frame buttons do; this one is the shell's own.
+  button->OnMove([this](QMouseEvent&) {
+    panel_button_hovered_ = true;
+    Handle([this] { game_.HeadImageMouseMove(); });
+  });
+  panel_hover_ =
+      AddPicture(QStringLiteral("Button_Panel_Hover"), QStringLiteral(":/panel_hover.svg"), place);
+  panel_hover_->setCursor(Qt::PointingHandCursor);
+  panel_hover_->setToolTip(button->toolTip());
+  panel_hover_->OnMove([](QMouseEvent&) {});
+  panel_hover_->OnClick([this] { Handle([this] { ToggleSessionPanel(); }); });
+  panel_hover_->hide();
+}
+
+void MainWindow::OnGameEvent(const vellaro::GameEvent& event) {
+  track_.On(event);
+  // The settings of the first spin are those the what-if replays the evening with. Only
+  // read here: a listener never acts on the game.
+  if (const auto* spin = std::get_if<vellaro::SpinAccepted>(&event); spin && spin->index == 1) {
+    first_spin_settings_ = game_.CurrentSettings();
+  } else if (const auto* undo = std::get_if<vellaro::SpinUndone>(&event); undo && undo->index == 1) {
+    first_spin_settings_.reset();
+  }
+}
+
+vellaro::sim::SessionSpins MainWindow::SessionSpins() const {
+  vellaro::sim::SessionSpins session;
+  session.settings = first_spin_settings_.value_or(game_.CurrentSettings());
+  const std::vector<vellaro::TrackPoint>& points = track_.points();
+  session.entries.reserve(points.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    session.entries.push_back({i + 1, points[i].number});
+  }
+  return session;
+}
+
+void MainWindow::ToggleSessionPanel() {
+  if (panel_ == nullptr) {
+    QString error;
+    panel_ = LoadSessionPanel(game_, track_, [this] { return SessionSpins(); }, error);
+    if (panel_ == nullptr) throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
+    // Opened for the first time: beside the board rather than over it, where it fits.
+    if (!panel_->RestoredPlace()) {
+      const QRect screen = this->screen()->availableGeometry();
+      const QRect frame = frameGeometry();
+      QPoint at(frame.right() + 8, frame.top());
+      if (at.x() + panel_->width() > screen.right()) at = {frame.left(), frame.bottom() + 8};
+      if (at.y() + panel_->height() > screen.bottom()) at = screen.topLeft();
+      panel_->move(at);
+    }
+  }
+  if (panel_->isVisible()) {
+    panel_->hide();
+  } else {
+    panel_->show();
+    panel_->raise();
+  }
 }
 
 void MainWindow::BuildBoard() {
@@ -403,6 +484,12 @@ void MainWindow::Sync() {
   SyncBetDisplay();
   SyncReadout();
   if (init_bet_ != nullptr) SyncOptionsArea();
+  session_readout_->Show(game_, track_.result().counts());
+  // The engine knows nothing of the panel's button: its highlight follows the pointer here.
+  SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
+  panel_button_hovered_ = false;
+  // Once per spin, when its analysis has ended, rather than at every tick of it.
+  if (panel_ != nullptr && panel_->isVisible() && !game_.AnalysisRunning()) panel_->Refresh();
 }
 
 void MainWindow::SyncBoard() {

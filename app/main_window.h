@@ -18,6 +18,8 @@
 #include "app/svg_cache.h"
 #include "env/clock.h"
 #include "game/game.h"
+#include "session/session_track.h"
+#include "tools/sim/what_if.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +34,8 @@ namespace vellaro::app {
 
 class GaugeBar;
 class PictureWidget;
+class SessionPanelWindow;
+class SessionReadout;
 
 // Remembers the value last shown, so that a redraw after every timer tick touches a
 // widget only when the engine changed something.
@@ -89,6 +93,15 @@ class MainWindow final : public QWidget {
   // A key of the keyboard entry (window_keys.cpp); false when it is not one of them.
   bool PressKey(const QKeyEvent& key);
   const KeyboardEntry& keyboard() const { return keyboard_; }
+  // The session panel (the top-bar button, Ctrl+P): made the first time it opens, so its
+  // charts cost nothing before. Null until then.
+  void ToggleSessionPanel();
+  SessionPanelWindow* session_panel() const { return panel_; }
+  const vellaro::SessionTrack& session_track() const { return track_; }
+  SessionReadout* session_readout() const { return session_readout_; }
+  // The evening so far as the panel's what-if replays it: the spins in the history and
+  // the settings of its first spin.
+  vellaro::sim::SessionSpins SessionSpins() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -102,6 +115,8 @@ class MainWindow final : public QWidget {
   QLabel* AddLabel(const QString& name, const QString& caption, const QPoint& place,
                    QWidget* parent = nullptr);
   void BuildFrame();
+  void BuildSessionReadout();
+  void OnGameEvent(const vellaro::GameEvent& event);
   void BuildBoard();
   void BuildBetDisplay();
   void BuildOptionsArea();
@@ -141,6 +156,13 @@ class MainWindow final : public QWidget {
   std::optional<SettingsStore> settings_store_;
   StoredSettings saved_settings_;
   QTimer* position_rest_ = nullptr;
+  // The evening as the readout and the panel show it, fed by the game's events.
+  vellaro::SessionTrack track_;
+  std::optional<vellaro::Settings> first_spin_settings_;
+  SessionReadout* session_readout_ = nullptr;
+  SessionPanelWindow* panel_ = nullptr;
+  PictureWidget* panel_hover_ = nullptr;
+  bool panel_button_hovered_ = false;
 
   std::vector<FlagBinding> shown_;
   std::vector<FlagBinding> enabled_;

@@ -40,6 +40,7 @@ void Game::Configure(const Settings& s) {
   if (IntToStr(s.learn) != N_Count.text) N_Count.text = IntToStr(s.learn);
   if (s.cat_rows != CatRows.checked) CatRowsClick();
   if (s.show_bet != ShowBetSize.checked) ShowBetSizeClick();
+  for (int i = 0; i < kLimits; ++i) SetLimit(static_cast<LimitKind>(i), s.limits[static_cast<LimitKind>(i)]);
 }
 
 Settings Game::CurrentSettings() const {
@@ -56,6 +57,7 @@ Settings Game::CurrentSettings() const {
   s.learn = SpinEditValue(N_Count);
   s.cat_rows = CatRows.checked;
   s.show_bet = ShowBetSize.checked;
+  s.limits = limits_;
   return s;
 }
 

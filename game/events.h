@@ -6,7 +6,8 @@
 //
 // The road of one accepted spin from the fifth on, for example:
 //   SpinAccepted, AnalysisStarted, BetSettled (from the sixth spin), ... timer ticks ...,
-//   BetShown or BetTracked (when the mode chose a chance), AnalysisEnded.
+//   BetShown or BetTracked (when the mode chose a chance; BetWithheld before a BetTracked
+//   when a session limit held back a bet that would have been shown), AnalysisEnded.
 // Settings and ledger events come whenever the player acts.
 
 #include <cstddef>
@@ -103,11 +104,37 @@ enum class Setting {
   kShowBet,         // value: 1 checked, 0 not
   kCatRows,         // value: 1 checked, 0 not
   kTrend,           // chance: the trend's chance; value: 1 on, 0 off
+  // The session limits (SessionLimits in game/settings.h); value: the limit, or -1 when off.
+  kBankroll,
+  kStopLoss,
+  kTakeProfit,
+  kTableMax,
+  kMaxLosses,
 };
 struct SettingChanged {
   Setting setting = Setting::kBaseUnit;
   int32_t value = 0;
   Chance chance = kLess;  // kTrend only
+};
+
+// A recommendation that would have gone on show was withheld because showing it would break
+// session limit `limit` (or the stop-loss or take-profit has been reached): no chip, no
+// debit. It stays tracked, as a bet below the SAFE LEVEL does (a BetTracked follows), and is
+// settled at the next spin without counting for the player. It goes on show only through
+// Game::ContinueAnyway() or a change of the limits that lets it through; until then
+// Game::WithheldBet() holds this event. Sent again, with the new numbers, when a change of
+// the limits still does not let it through.
+struct BetWithheld {
+  Chance chance = kLess;
+  int32_t stake = 0;
+  LimitKind limit = LimitKind::kBankroll;
+  int32_t limit_value = 0;    // the limit as set
+  int64_t net = 0;            // the player's net result now: shown bets, from zero
+  int32_t losses_in_row = 0;  // the recommendations lost in a row
+  // What is left of the bankroll, bankroll + net; only while a bankroll is set.
+  std::optional<int64_t> bankroll_left;
+
+  friend bool operator==(const BetWithheld&, const BetWithheld&) = default;
 };
 
 // The number matrix was built ("Create Matrix") or discarded ("RM"); a recalculation
@@ -128,7 +155,7 @@ struct ChoiceSeeded {
 using GameEvent =
     std::variant<SpinAccepted, SpinUndone, AnalysisStarted, AnalysisEnded, BetShown, BetTracked,
                  BetSettled, LedgerReset, ModeChanged, SystemChanged, SettingChanged, MatrixCreated,
-                 MatrixDiscarded, Recalculated, ChoiceSeeded>;
+                 MatrixDiscarded, Recalculated, ChoiceSeeded, BetWithheld>;
 
 // A set of event kinds, one bit per alternative of GameEvent. A listener that needs a few
 // kinds says so, and the game then builds no event that nobody listens to.

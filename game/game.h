@@ -12,10 +12,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "betting/real_result.h"
 #include "env/env.h"
 #include "env/random.h"
 #include "export/file_replace.h"
@@ -51,6 +53,24 @@ class Game : public GameState, public Window {
   bool UndoOffered() const { return UndoButton.visible; }
   // The spins in the history now: accepted spins less those taken back.
   int64_t SpinsInHistory() const { return spins_in_history_; }
+  // The player's real result as the game counts it for the session limits: shown bets
+  // only, from zero, in 64 bits (betting/real_result.h).
+  const RealResult::Counts& RealCounts() const { return real_result_.counts(); }
+
+  // ---- Session limits (betting/limits.cpp) --------------------------------------------------
+  // The limits as they stand; all off at the start.
+  const SessionLimits& Limits() const { return limits_; }
+  // The recommendation of the last spin that a limit held back, with the limit and the
+  // numbers, while it waits for the player: what a banner shows.
+  const std::optional<BetWithheld>& WithheldBet() const { return withheld_; }
+  // Sets one limit (empty: off) and reports it as SettingChanged. A value below the limit's
+  // smallest (SessionLimits::Min) is refused: nothing changes. With a bet held back, the new
+  // limits are asked again at once: if they let it through it goes on show and is debited;
+  // if not, a new BetWithheld gives the new numbers.
+  void SetLimit(LimitKind limit, std::optional<int32_t> value);
+  // "Continue anyway": puts the bet held back on show for this spin and debits it, whatever
+  // the limits say. Does nothing without one, or while an analysis runs.
+  void ContinueAnyway();
 
   // ---- Options area as a whole (game/configure.cpp) ------------------------------------------
   // Brings the options to `settings` through the same operations, in the same order and with
@@ -255,14 +275,23 @@ class Game : public GameState, public Window {
   void Settle(void (Game::*win)(), void (Game::*loss)());
   // The trimming of the history that RunOptions::history_kept asks for.
   void ForgetOldHistory();
+  // The limit that showing the bet now standing, on `chance`, would break, as an event.
+  std::optional<BetWithheld> LimitBrokenBy(Chance chance) const;
+  // Holds the bet now on show back if it would break a limit (before its debit).
+  void WithholdOverLimit();
+  // Puts the bet held back on show, debits it and reports it.
+  void ShowWithheld();
 
-  // Whether some listener hears events of kind E: worth building one.
+  // Whether some listener, or the game's own count of the real result, hears events of
+  // kind E: worth building one.
   template <typename E>
   bool Heard() const {
-    return (heard_ & EventBit<E>()) != 0;
+    return ((heard_ | RealResult::kKinds) & EventBit<E>()) != 0;
   }
   template <typename E>
   void Emit(const E& event) {
+    // The game's own count first, so a listener that reads RealCounts() sees it updated.
+    if constexpr ((RealResult::kKinds & EventBit<E>()) != 0) real_result_.On(event);
     if ((heard_ & EventBit<E>()) != 0) EmitToListeners(GameEvent{event}, EventBit<E>());
   }
   void EmitToListeners(const GameEvent& event, EventMask kind);
@@ -282,6 +311,10 @@ class Game : public GameState, public Window {
   // Whether a chip was on show when the spin now being settled came: only such a bet was
   // debited, so only it is one the player placed.
   bool settling_shown_ = false;
+  RealResult real_result_;
+  SessionLimits limits_;
+  std::optional<BetWithheld> withheld_;
+  std::optional<BetWithheld> saved_withheld_;  // for the undo, as SaveState keeps the chips
 };
 
 }  // namespace vellaro

@@ -5,10 +5,39 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "game/types.h"
 
 namespace vellaro {
+
+// The session limits, each off while empty. All are whole units except max_losses, a count.
+// A recommendation that showing would break one is withheld (see BetWithheld in
+// game/events.h).
+struct SessionLimits {
+  std::optional<int32_t> bankroll;     // 1.., a stake above bankroll + net result is withheld
+  std::optional<int32_t> stop_loss;    // 1.., reached at a net result of -stop_loss or below
+  std::optional<int32_t> take_profit;  // 1.., reached at a net result of +take_profit or above
+  std::optional<int32_t> table_max;    // 1.., a stake above it is withheld
+  std::optional<int32_t> max_losses;   // 0.., a bet after more losses in a row is withheld
+
+  static constexpr int32_t kMax = INT32_MAX;
+  // The smallest value a limit takes: 0 losses in a row, else 1 unit.
+  static constexpr int32_t Min(LimitKind limit) { return limit == LimitKind::kMaxLosses ? 0 : 1; }
+
+  std::optional<int32_t>& operator[](LimitKind limit);
+  const std::optional<int32_t>& operator[](LimitKind limit) const;
+  bool Any() const { return bankroll || stop_loss || take_profit || table_max || max_losses; }
+
+  friend bool operator==(const SessionLimits&, const SessionLimits&) = default;
+};
+
+// The limit that showing a bet of `stake`, after `losses_in_row` losses in a row and at a net
+// result of `net` (shown bets, from zero), would break, if any. The stop-loss and the
+// take-profit come first (the session is over), then the bankroll, the table maximum and
+// the losses in a row.
+std::optional<LimitKind> BrokenLimit(const SessionLimits& limits, int64_t net, int32_t stake,
+                                 int32_t losses_in_row);
 
 struct Settings {
   BettingSystem system = kMartingale;
@@ -23,6 +52,7 @@ struct Settings {
   int32_t learn = 10;                   // the matrix's learning spins
   bool cat_rows = false;                // modes 1 and 4 only
   bool show_bet = true;                 // "Show Bet"
+  SessionLimits limits;                 // all off
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

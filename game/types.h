@@ -71,6 +71,23 @@ inline constexpr std::array<const char*, kBettingSystems> kBettingSystemNames = 
     "Martingale (x2 on loss)", "Parlay (x2 on win)",   "Havrel (+1 on loss / -1 on win)",
     "Quorvel (x3 on loss)",    "Blind (+1 each spin)", "UP-TRENDER (custom)"};
 
+// ---- Session limits ----------------------------------------------------------------------------
+// The limits a player may set for a session, each off until set. What stops the session is
+// the player's real result (shown bets only, from zero), never the internal balance.
+enum class LimitKind : uint8_t {
+  kBankroll,    // the units brought to the session: a stake above what is left of them
+  kStopLoss,    // units lost: reached when the net result is at or below minus this
+  kTakeProfit,  // units won: reached when the net result is at or above this
+  kTableMax,    // the largest stake the table accepts
+  kMaxLosses,   // the losses in a row the progression may follow
+};
+inline constexpr int kLimits = 5;
+inline constexpr std::array<std::string_view, kLimits> kLimitNames = {
+    "bankroll", "stop-loss", "take-profit", "table maximum", "losses in a row"};
+inline constexpr std::string_view LimitName(LimitKind limit) {
+  return kLimitNames[static_cast<size_t>(limit)];
+}
+
 // ---- The ledger --------------------------------------------------------------------------------
 inline constexpr int32_t kStartBalance = 1000000;
 inline constexpr int32_t kStartTarget = 1000001;

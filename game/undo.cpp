@@ -16,6 +16,7 @@ void Game::SaveState() {
   SavedDeepSum = DeepSum;
   SavedDeepRemainder = DeepRemainder;
   SavedMatrixStep = MatrixStep;
+  saved_withheld_ = withheld_;
 }
 
 void Game::LoadState() {
@@ -37,6 +38,7 @@ void Game::LoadState() {
   UpTrendWins = SavedUpTrendWins;
   DeepSum = SavedDeepSum;
   DeepRemainder = SavedDeepRemainder;
+  withheld_ = saved_withheld_;  // a bet held back before the spin taken back waits again
 }
 
 void Game::GameHistoryBack() {

@@ -129,7 +129,8 @@ replay() {
   while :; do
     status=0
     # shellcheck disable=SC2086  # the options are words
-    "$sim" $args "$log" >"$base.trace.csv" 2>"$base.err" || status=$?
+    # On standard input: what is recorded must not name the folder the corpus lies in.
+    "$sim" $args - <"$log" >"$base.trace.csv" 2>"$base.err" || status=$?
     if ((status == 2)) && ((new)) && grep -q 'undo is not offered here' "$base.err"; then
       local line
       line=$(sed -n 's/.*:\([0-9]*\): undo is not offered here$/\1/p' "$base.err")
@@ -141,7 +142,7 @@ replay() {
   done
   rm -f "$base.err"
   # shellcheck disable=SC2086
-  "$sim" $args --summary "$log" >"$base.summary.txt"
+  "$sim" $args --summary - <"$log" >"$base.summary.txt"
 }
 
 if ((new)); then

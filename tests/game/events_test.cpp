@@ -26,7 +26,8 @@ struct Recorder {
     static constexpr const char* kNames[] = {
         "SpinAccepted",   "SpinUndone",    "AnalysisStarted", "AnalysisEnded", "BetShown",
         "BetTracked",     "BetSettled",    "LedgerReset",     "ModeChanged",   "SystemChanged",
-        "SettingChanged", "MatrixCreated", "MatrixDiscarded", "Recalculated",  "ChoiceSeeded"};
+        "SettingChanged", "MatrixCreated", "MatrixDiscarded", "Recalculated",  "ChoiceSeeded",
+        "BetWithheld"};
     static_assert(std::size(kNames) == std::variant_size_v<GameEvent>);
     return kNames[e.index()];
   }
@@ -212,11 +213,18 @@ TEST(Configure, BringsEveryOptionToItsValueAndReadsItBack) {
   s.mode = Mode::kAdaptive;
   s.cat_rows = true;
   s.show_bet = false;
+  s.limits.bankroll = 500;
+  s.limits.stop_loss = 100;
+  s.limits.take_profit = 50;
+  s.limits.table_max = 64;
+  s.limits.max_losses = 0;
   Recorder r(h.game);
   h.game.Configure(s);
   EXPECT_EQ(h.game.CurrentSettings(), s);
   EXPECT_EQ(r.Last<SystemChanged>().system, kUpTrender);
   EXPECT_EQ(h.game.state().Stake, 7);
+  EXPECT_EQ(r.Last<SettingChanged>().setting, Setting::kMaxLosses);
+  EXPECT_EQ(r.Last<SettingChanged>().value, 0);
 
   Recorder again(h.game);
   h.game.Configure(s);  // nothing differs: nothing happens

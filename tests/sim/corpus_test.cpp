@@ -76,9 +76,9 @@ std::vector<Session> Sessions() {
 bool Agrees(const Session& session, std::string_view extra, const std::string& suffix) {
   std::vector<std::string_view> args(session.options.begin(), session.options.end());
   if (!extra.empty()) args.push_back(extra);
-  const std::string file = session.log.string();
-  args.push_back(file);
-  const testing::Run run = testing::RunProgram(args);
+  // On standard input, as recorded: the output then names no folder.
+  args.push_back("-");
+  const testing::Run run = testing::RunProgram(args, ReadFile(session.log));
   const std::string name = session.log.stem().string() + suffix;
   if (run.status != kExitOk) {
     ADD_FAILURE() << name << ": vellaro-sim exited " << run.status << ": " << run.err;

@@ -22,9 +22,9 @@ RunSetup SetupIn(Format format) {
 
 // The three evenings worked out in statistics_test, and one system that never bet.
 std::vector<SystemSpread> Systems() {
-  const std::vector<Evening> havrel = {{2, 4, 1, 2}, {-4, 4, 5, 4}, {-1, 3, 3, 1}};
-  const std::vector<Evening> idle = {{0, 0, 0, 0}};
-  return {{2, 50, SpreadOf(havrel)}, {4, 50, SpreadOf(idle)}};
+  const std::vector<Evening> havrel = {{2, 4, 1, 2, {}}, {-4, 4, 5, 4, {}}, {-1, 3, 3, 1, {}}};
+  const std::vector<Evening> idle = {{0, 0, 0, 0, {}}};
+  return {{2, 50, SpreadOf(havrel), {}}, {4, 50, SpreadOf(idle), {}}};
 }
 
 TEST(Report, CsvIsAHeaderAndOneLinePerSystemWithTheSetupOnStandardError) {

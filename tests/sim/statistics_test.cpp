@@ -11,7 +11,7 @@ namespace vellaro::sim {
 namespace {
 
 Evening Of(int64_t result, int64_t staked, int64_t drawdown = 0, int32_t stake = 1) {
-  return {result, staked, drawdown, stake};
+  return {result, staked, drawdown, stake, {}};
 }
 
 TEST(NearestRank, TakesTheResultOfRankCeilingOfPTimesNOver100) {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "session/real_result.h"
+#include "betting/real_result.h"
 #include "tools/sim/wheel.h"
 
 namespace vellaro::sim {

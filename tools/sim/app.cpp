@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "betting/withheld_text.h"
 #include "tools/sim/evenings.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
@@ -92,7 +93,7 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
 
   std::vector<SystemSpread> spreads;
   for (size_t s = 0; s < plan.systems.size(); ++s) {
-    spreads.push_back({plan.systems[s], plan.spins, SpreadOf(evenings[s])});
+    spreads.push_back({plan.systems[s], plan.spins, SpreadOf(evenings[s]), line.settings.limits});
   }
   WriteReport(out, err, setup, spreads);
   out.flush();
@@ -102,6 +103,22 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   }
   return kExitOk;
 }
+
+// Passes the trace on and remembers where a session limit stopped it, which the trace's
+// columns cannot say.
+class StopWatchingTrace final : public RowSink {
+ public:
+  explicit StopWatchingTrace(std::ostream& out) : trace_(out) {}
+  void Add(const Row& row) override {
+    trace_.Add(row);
+    if (row.withheld) stop_ = Summary::Stop{row.entry.line, *row.withheld};
+  }
+  const std::optional<Summary::Stop>& stop() const { return stop_; }
+
+ private:
+  TraceWriter trace_;
+  std::optional<Summary::Stop> stop_;
+};
 
 // With the trace on standard output, what a repeat of the run needs and the trace cannot
 // say goes to standard error.
@@ -164,16 +181,18 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   options.timing = {*setup.line.clock_s, line.gap_ms};
 
   std::optional<Entry> refused;
+  std::optional<Summary::Stop> stop;
   if (line.summary) {
-    Summary summary;
+    Summary summary(line.settings.limits.Any());
     refused = Replay(options, *source, summary);
     if (!refused) {
       PrintSetup(out, setup);
       summary.Print(out);
     }
   } else {
-    TraceWriter trace(out);
+    StopWatchingTrace trace(out);
     refused = Replay(options, *source, trace);
+    stop = trace.stop();
   }
   out.flush();
   if (refused) {
@@ -183,6 +202,10 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   if (!out) {
     err << kProgram << ": cannot write the output\n";
     return kExitFailed;
+  }
+  if (stop) {
+    err << kProgram << ": stopped by a session limit at line " << stop->line << ": "
+        << WithheldReason(stop->withheld) << '\n';
   }
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;

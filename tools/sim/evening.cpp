@@ -19,6 +19,7 @@ Evening EveningTally::evening() const {
   evening.units_staked = summary_.counts().units_staked;
   evening.deepest_drawdown = deepest_drawdown_;
   evening.largest_stake = summary_.highest_stake();
+  if (summary_.stopped()) evening.stopped_by = summary_.stopped()->withheld.limit;
   return evening;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "tools/sim/replay.h"
 #include "tools/sim/summary.h"
@@ -14,11 +15,14 @@ struct Evening {
   int64_t units_staked = 0;      // the stakes of those bets
   int64_t deepest_drawdown = 0;  // the largest fall of `result` below its running peak
   int32_t largest_stake = 0;     // the largest stake shown, settled or not
-  // A session limit that ends an evening early will be recorded here, one share per
-  // limit in the report; until such limits exist every evening runs all its spins.
+  // The session limit that ended the evening before its last spin, if any.
+  std::optional<LimitKind> stopped_by;
 
   friend bool operator==(const Evening&, const Evening&) = default;
 };
+
+// Many evenings are kept in memory at once.
+static_assert(sizeof(Evening) == 32);
 
 // Counts an evening from the rows of its replay. The money comes from Summary, so a
 // Monte Carlo evening and a --summary of the same spins agree to the unit. The running

@@ -110,6 +110,43 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t) { c.settings.cat_rows = true; },
      "check Cat.Rows: repeat a winning chance (modes 1 and 4)"},
+    {"--bankroll",
+     "N",
+     1,
+     kMaxI32,
+     {},
+     [](CommandLine& c, uint64_t v) { c.settings.limits.bankroll = static_cast<int32_t>(v); },
+     "session limit: units brought; stops where the next stake\n"
+     "                      is more than what is left (the risk of ruin)"},
+    {"--stop-loss",
+     "N",
+     1,
+     kMaxI32,
+     {},
+     [](CommandLine& c, uint64_t v) { c.settings.limits.stop_loss = static_cast<int32_t>(v); },
+     "session limit: stops once N units are lost"},
+    {"--take-profit",
+     "N",
+     1,
+     kMaxI32,
+     {},
+     [](CommandLine& c, uint64_t v) { c.settings.limits.take_profit = static_cast<int32_t>(v); },
+     "session limit: stops once N units are won"},
+    {"--table-max",
+     "N",
+     1,
+     kMaxI32,
+     {},
+     [](CommandLine& c, uint64_t v) { c.settings.limits.table_max = static_cast<int32_t>(v); },
+     "session limit: stops where the next stake is above N"},
+    {"--max-losses",
+     "N",
+     0,
+     kMaxI32,
+     {},
+     [](CommandLine& c, uint64_t v) { c.settings.limits.max_losses = static_cast<int32_t>(v); },
+     "session limit: stops where a bet would follow more than\n"
+     "                      N losses in a row"},
     {"--clock",
      "T",
      0,
@@ -364,6 +401,15 @@ std::string HelpText() {
       "  summary labels it as internal. No betting system changes the house edge: an\n"
       "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"
       "\n"
+      "Session limits:\n"
+      "  --bankroll, --stop-loss, --take-profit, --table-max and --max-losses are off\n"
+      "  unless given, and count the net result above. Where the window would hold the\n"
+      "  next bet back because of one, the replay of the evening stops after that line;\n"
+      "  the summary says which limit stopped it, at which line, and its numbers (with\n"
+      "  the trace, standard error says it). The stop-loss and the take-profit stop once\n"
+      "  reached: a net result of -N or below, +N or above. A stake of exactly what is\n"
+      "  left of the bankroll, or of exactly the table maximum, is still placed.\n"
+      "\n"
       "Repeating a run:\n"
       "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
       "  their result depends on --clock (default: the time of the run). Without\n"
@@ -384,6 +430,10 @@ std::string HelpText() {
       "                         smallest result that at least p % of the evenings do\n"
       "                         not exceed (the median is the 50th)\n"
       "    share_ahead          the share of evenings that end above 0\n"
+      "    stopped_by_bankroll, stopped_by_stop_loss, stopped_by_take_profit,\n"
+      "    stopped_by_table_max, stopped_by_max_losses\n"
+      "                         for each limit given, the share of evenings it\n"
+      "                         stopped; with --bankroll, the risk of ruin\n"
       "    mean_deepest_drawdown\n"
       "                         the mean of each evening's largest fall of the net\n"
       "                         result below its highest point so far, which starts at\n"

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/settings.h"
+
 namespace vellaro::sim {
 
 // What the player sets in the window before the first spin.
@@ -22,6 +24,7 @@ struct Settings {
   int32_t mode = 2;
   int32_t learn = 10;     // N_Count, the matrix's learning spins
   bool cat_rows = false;  // "Cat.Rows" checked (read by Modes 1 and 4)
+  vellaro::SessionLimits limits;  // all off; the first one reached stops the replay
 };
 
 // Where the virtual time starts and how long the player pauses between entries.

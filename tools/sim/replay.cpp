@@ -46,6 +46,7 @@ vellaro::Settings GameSettings(const Settings& s) {
   game.mode = static_cast<Mode>(s.mode);
   game.learn = s.learn;
   game.cat_rows = s.cat_rows;
+  game.limits = s.limits;
   return game;
 }
 
@@ -69,6 +70,11 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
         settled = std::get<BetSettled>(event).won ? Result::kWin : Result::kLoss;
       },
       EventBit<BetSettled>());
+  std::optional<BetWithheld> withheld;
+  if (options.settings.limits.Any()) {
+    game.AddListener([&withheld](const GameEvent& event) { withheld = std::get<BetWithheld>(event); },
+                     EventBit<BetWithheld>());
+  }
   if (options.listener) game.AddListener(options.listener);
   const GameState& state = game.state();
 
@@ -110,7 +116,9 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
     row.loss_streak = state.LossStreak;
     row.deep_sum = state.DeepSum;
     row.deep_remainder = state.DeepRemainder;
+    row.withheld = withheld;
     sink.Add(row);
+    if (withheld) break;
   }
   return std::nullopt;
 }

@@ -29,6 +29,8 @@ struct Row {
   int32_t loss_streak = 0;
   int32_t deep_sum = 0;
   int32_t deep_remainder = 0;
+  // The bet a session limit held back after this entry; the replay stops with this row.
+  std::optional<BetWithheld> withheld;
 };
 
 class RowSink {
@@ -77,8 +79,10 @@ struct ReplayOptions {
 };
 
 // Replays every entry of `source` through a fresh game on virtual time and passes one
-// row per entry to `sink`. Returns the entry that stopped the replay: an undo where the
-// window offers none. Rows before it have been passed on.
+// row per entry to `sink`. A session limit that holds a bet back ends the replay after
+// that entry's row (its `withheld` tells why), as a player who keeps to the limit leaves
+// the table. Returns the entry that stopped the replay: an undo where the window offers
+// none. Rows before it have been passed on.
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink);
 
 }  // namespace vellaro::sim

@@ -35,13 +35,19 @@ std::optional<std::string> Bound(const Spread& s, bool high, Style style) {
 
 // One measure of the report: its name for scripts, its label in the table and its value,
 // none where there is nothing to measure (nothing staked, or one evening for an interval).
-// A session limit adds a column here for its share of evenings stopped.
+// A column of a session limit is there only when that limit is set (`limit`).
 struct Column {
   std::string_view key;
   std::string_view label;
   std::optional<std::string> (*value)(const SystemSpread&, Style);
   bool text = false;  // quoted in JSON
+  std::optional<LimitKind> limit = std::nullopt;
 };
+
+template <LimitKind kLimit>
+std::optional<std::string> StoppedShare(const SystemSpread& s, Style style) {
+  return Share(s.spread.stopped_by[static_cast<size_t>(kLimit)], s.spread.evenings, style);
+}
 
 const Column kColumns[] = {
     {"system", "system",
@@ -75,6 +81,16 @@ const Column kColumns[] = {
      [](const SystemSpread& s, Style style) -> std::optional<std::string> {
        return Share(s.spread.evenings_ahead, s.spread.evenings, style);
      }},
+    {"stopped_by_bankroll", "stopped by the bankroll (ruin)", StoppedShare<LimitKind::kBankroll>,
+     false, LimitKind::kBankroll},
+    {"stopped_by_stop_loss", "stopped by the stop-loss", StoppedShare<LimitKind::kStopLoss>, false,
+     LimitKind::kStopLoss},
+    {"stopped_by_take_profit", "stopped by the take-profit", StoppedShare<LimitKind::kTakeProfit>,
+     false, LimitKind::kTakeProfit},
+    {"stopped_by_table_max", "stopped by the table maximum", StoppedShare<LimitKind::kTableMax>,
+     false, LimitKind::kTableMax},
+    {"stopped_by_max_losses", "stopped by losses in a row", StoppedShare<LimitKind::kMaxLosses>,
+     false, LimitKind::kMaxLosses},
     {"mean_deepest_drawdown", "deepest drawdown, mean",
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(s.spread.total_deepest_drawdown, s.spread.evenings, 2);
@@ -97,18 +113,28 @@ const Column kColumns[] = {
      [](const SystemSpread&, Style style) { return Ratio(kHouseEdge, style); }},
 };
 
-void WriteCsv(std::ostream& out, const std::vector<SystemSpread>& systems) {
-  std::string line;
+// The columns of a run: every measure, and the share of each session limit that is set.
+std::vector<const Column*> ColumnsOf(const RunSetup& setup) {
+  std::vector<const Column*> columns;
   for (const Column& column : kColumns) {
+    if (!column.limit || setup.line.settings.limits[*column.limit]) columns.push_back(&column);
+  }
+  return columns;
+}
+
+void WriteCsv(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
+  const std::vector<const Column*> columns = ColumnsOf(setup);
+  std::string line;
+  for (const Column* column : columns) {
     if (!line.empty()) line += ',';
-    line += column.key;
+    line += column->key;
   }
   out << line << '\n';
   for (const SystemSpread& system : systems) {
     line.clear();
-    for (const Column& column : kColumns) {
-      if (&column != &kColumns[0]) line += ',';
-      line += column.value(system, Style::kScript).value_or("");
+    for (const Column* column : columns) {
+      if (column != columns.front()) line += ',';
+      line += column->value(system, Style::kScript).value_or("");
     }
     out << line << '\n';
   }
@@ -123,18 +149,19 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
   out << '\n';
 
   // Measures down, systems across: six systems fit the width of a terminal this way.
+  const std::vector<const Column*> columns = ColumnsOf(setup);
   size_t label_width = 0;
-  for (const Column& column : kColumns) label_width = std::max(label_width, column.label.size());
+  for (const Column* column : columns) label_width = std::max(label_width, column->label.size());
   std::vector<std::vector<std::string>> cells(systems.size());
   std::vector<size_t> widths(systems.size());
   for (size_t s = 0; s < systems.size(); ++s) {
-    for (const Column& column : kColumns) {
-      cells[s].push_back(column.value(systems[s], Style::kTable).value_or("n/a"));
+    for (const Column* column : columns) {
+      cells[s].push_back(column->value(systems[s], Style::kTable).value_or("n/a"));
       widths[s] = std::max(widths[s], cells[s].back().size());
     }
   }
-  for (size_t row = 0; row < std::size(kColumns); ++row) {
-    std::string line(row == 0 ? std::string_view() : kColumns[row].label);
+  for (size_t row = 0; row < columns.size(); ++row) {
+    std::string line(row == 0 ? std::string_view() : columns[row]->label);
     line.resize(label_width, ' ');
     for (size_t s = 0; s < systems.size(); ++s) {
       const std::string& cell = cells[s][row];
@@ -152,6 +179,12 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
          "streaks bring huge stakes (the doubling and tripling systems without limits), a\n"
          "few evenings decide the mean, and the mean and its interval can lie far from the\n"
          "house edge until the evenings are very many.\n";
+  if (setup.line.settings.limits.Any()) {
+    out << "Stopped by a limit: the share of evenings that a session limit ended before their\n"
+           "last spin, because the next bet would have broken it (the stop-loss and the\n"
+           "take-profit once reached). With a bankroll, the share it stopped is the risk of\n"
+           "ruin: the evenings on which what was left could not cover the next stake.\n";
+  }
 }
 
 void JsonField(std::string& json, std::string_view key, std::string_view value) {
@@ -164,6 +197,11 @@ void JsonField(std::string& json, std::string_view key, std::string_view value) 
 std::string Quoted(std::string_view text) {
   // Every text here is a fixed word or a list of options: nothing needs escaping.
   return "\"" + std::string(text) + "\"";
+}
+
+// A session limit: its value, or null when it is off.
+std::string Limit(const std::optional<int32_t>& value) {
+  return value ? std::to_string(*value) : "null";
 }
 
 std::string_view Bool(bool value) {
@@ -191,6 +229,11 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
       {"mode", std::to_string(s.mode)},
       {"learn", std::to_string(s.learn)},
       {"cat_rows", std::string(Bool(s.cat_rows))},
+      {"bankroll", Limit(s.limits.bankroll)},
+      {"stop_loss", Limit(s.limits.stop_loss)},
+      {"take_profit", Limit(s.limits.take_profit)},
+      {"table_max", Limit(s.limits.table_max)},
+      {"max_losses", Limit(s.limits.max_losses)},
       {"clock", std::to_string(c.clock_s.value_or(0))},
       {"clock_given", std::string(Bool(setup.clock_given))},
       {"gap_ms", std::to_string(c.gap_ms)},
@@ -210,12 +253,13 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
   json += ",\n  ";
   JsonField(json, "house_edge", *Ratio(kHouseEdge, Style::kScript));
   json += ",\n  \"systems\": [";
+  const std::vector<const Column*> columns = ColumnsOf(setup);
   for (const SystemSpread& system : systems) {
     json += &system == &systems.front() ? "\n    {" : ",\n    {";
-    for (const Column& column : kColumns) {
-      if (&column != &kColumns[0]) json += ", ";
-      const std::optional<std::string> value = column.value(system, Style::kScript);
-      JsonField(json, column.key, !value ? "null" : column.text ? Quoted(*value) : *value);
+    for (const Column* column : columns) {
+      if (column != columns.front()) json += ", ";
+      const std::optional<std::string> value = column->value(system, Style::kScript);
+      JsonField(json, column->key, !value ? "null" : column->text ? Quoted(*value) : *value);
     }
     json += "}";
   }
@@ -258,7 +302,7 @@ void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
   switch (setup.line.format) {
     case Format::kCsv:
       PrintSetup(err, setup);
-      WriteCsv(out, systems);
+      WriteCsv(out, setup, systems);
       return;
     case Format::kJson:
       WriteJson(out, setup, systems);

@@ -13,6 +13,7 @@ struct SystemSpread {
   int system = 0;
   uint64_t spins_per_evening = 0;
   Spread spread;
+  vellaro::SessionLimits limits;  // those set get a share of evenings stopped
 };
 
 // The Monte Carlo report in the format of the command line. Every format lists the same

@@ -6,6 +6,19 @@ bool ModeDrawsFromTheClock(int32_t mode) {
   return mode != 2;
 }
 
+std::string LimitOptions(const vellaro::SessionLimits& limits) {
+  std::string text;
+  const auto add = [&text](std::string_view name, const std::optional<int32_t>& value) {
+    if (value) text += " " + std::string(name) + " " + std::to_string(*value);
+  };
+  add("--bankroll", limits.bankroll);
+  add("--stop-loss", limits.stop_loss);
+  add("--take-profit", limits.take_profit);
+  add("--table-max", limits.table_max);
+  add("--max-losses", limits.max_losses);
+  return text;
+}
+
 std::string RepeatingOptions(const RunSetup& setup) {
   const CommandLine& c = setup.line;
   const Settings& s = c.settings;
@@ -21,6 +34,7 @@ std::string RepeatingOptions(const RunSetup& setup) {
   text += " --mode " + std::to_string(s.mode);
   text += " --learn " + std::to_string(s.learn);
   if (s.cat_rows) text += " --cat-rows";
+  text += LimitOptions(s.limits);
   text += " --clock " + std::to_string(c.clock_s.value_or(0));
   text += " --gap-ms " + std::to_string(c.gap_ms);
   if (c.random_spins) text += " --random " + std::to_string(*c.random_spins);

@@ -20,6 +20,9 @@ struct RunSetup {
 // recommend depends on where the virtual time starts.
 bool ModeDrawsFromTheClock(int32_t mode);
 
+// The session limits that are set, as options: " --bankroll 500 --table-max 100", or "".
+std::string LimitOptions(const vellaro::SessionLimits& limits);
+
 // Every setting as the options that repeat the run, defaults included, e.g.
 // "--system martingale --base 1 ... --clock 1700000000 --gap-ms 1000 --random 40 --seed 7".
 // The input file of a log replay is not among them.

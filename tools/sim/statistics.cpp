@@ -22,6 +22,7 @@ Spread SpreadOf(std::span<const Evening> evenings) {
     results.push_back(e.result);
     spread.total_result += e.result;
     spread.evenings_ahead += e.result > 0;
+    if (e.stopped_by) ++spread.stopped_by[static_cast<size_t>(*e.stopped_by)];
     spread.total_deepest_drawdown += e.deepest_drawdown;
     spread.largest_stake = std::max(spread.largest_stake, e.largest_stake);
     spread.units_staked += e.units_staked;

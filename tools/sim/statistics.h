@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -27,6 +28,8 @@ struct Spread {
   int64_t p5 = 0;
   int64_t p95 = 0;
   uint64_t evenings_ahead = 0;  // ending with a result above 0
+  // The evenings each session limit stopped, by LimitKind.
+  std::array<uint64_t, kLimits> stopped_by{};
   __int128 total_deepest_drawdown = 0;
   int32_t largest_stake = 0;
   __int128 units_staked = 0;

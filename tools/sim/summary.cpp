@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "betting/withheld_text.h"
+
 namespace vellaro::sim {
 
 namespace {
@@ -47,6 +49,7 @@ void Summary::Add(const Row& row) {
   lowest_balance_ = std::min(lowest_balance_, row.balance);
   if (row.shown) highest_stake_ = std::max(highest_stake_, row.stake);
   longest_losing_streak_ = std::max(longest_losing_streak_, row.loss_streak);
+  if (row.withheld) stopped_ = Stop{row.entry.line, *row.withheld};
 }
 
 void Summary::Print(std::ostream& out) const {
@@ -75,6 +78,12 @@ void Summary::Print(std::ostream& out) const {
       << lowest_balance_ << '\n';
   out << "highest stake shown: " << highest_stake_ << '\n';
   out << "longest losing streak: " << longest_losing_streak_ << '\n';
+  if (stopped_) {
+    out << "stopped by a session limit at line " << stopped_->line << ": "
+        << WithheldReason(stopped_->withheld) << '\n';
+  } else if (limits_set_) {
+    out << "stopped by a session limit: no, none was reached\n";
+  }
 }
 
 }  // namespace vellaro::sim

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 
 #include "game/types.h"
@@ -28,6 +29,15 @@ class Summary final : public RowSink {
     int64_t result = 0;        // their wins less their losses, in units
   };
 
+  // Where a session limit ended the replay: the line and the bet it held back.
+  struct Stop {
+    uint64_t line = 0;
+    BetWithheld withheld;
+  };
+
+  // With `limits_set`, the summary also says when no limit was reached.
+  explicit Summary(bool limits_set = false) : limits_set_(limits_set) {}
+
   void Add(const Row& row) override;
   void Print(std::ostream& out) const;
 
@@ -36,6 +46,7 @@ class Summary final : public RowSink {
   int32_t lowest_balance() const { return lowest_balance_; }
   int32_t highest_stake() const { return highest_stake_; }
   int32_t longest_losing_streak() const { return longest_losing_streak_; }
+  const std::optional<Stop>& stopped() const { return stopped_; }
 
  private:
   Counts counts_;
@@ -47,6 +58,8 @@ class Summary final : public RowSink {
   int32_t lowest_balance_ = vellaro::kStartBalance;
   int32_t highest_stake_ = 0;
   int32_t longest_losing_streak_ = 0;
+  bool limits_set_ = false;
+  std::optional<Stop> stopped_;
 };
 
 }  // namespace vellaro::sim

@@ -1,4 +1,4 @@
-#include "session/real_result.h"
+#include "betting/real_result.h"
 
 #include <gtest/gtest.h>
 

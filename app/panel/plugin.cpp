@@ -1,0 +1,9 @@
+// The entry point of the session panel's plugin (see app/session_panel_window.h).
+
+#include "app/panel/session_panel.h"
+
+extern "C" __attribute__((visibility("default"))) vellaro::app::SessionPanelWindow*
+vellaro_make_session_panel(const vellaro::Game& game, const vellaro::SessionTrack& track,
+                           std::function<vellaro::sim::SessionSpins()> spins) {
+  return new vellaro::app::SessionPanel(game, track, std::move(spins));
+}

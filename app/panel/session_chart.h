@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game/types.h"
+#include "session/session_track.h"
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace vellaro::app {
+
+// The evening as a chart: the real net result after each spin (line), the stake of each
+// shown bet (on the right axis), wins and losses marked on the line, resets and setting
+// changes marked below it, and the what-if lines of the six systems; the whole evening or
+// its last spins.
+class SessionChart final : public QWidget {
+ public:
+  explicit SessionChart(QWidget* parent = nullptr);
+
+  void Show(const std::vector<vellaro::TrackPoint>& points);
+  // One net result per spin for each system; empty to hide them.
+  void ShowWhatIf(const std::array<std::vector<int64_t>, vellaro::kBettingSystems>& lines);
+
+  QChart* chart() const { return chart_; }
+  int64_t first_spin_shown() const { return first_; }
+
+ private:
+  void Redraw();
+
+  QComboBox* window_ = nullptr;
+  QChartView* view_ = nullptr;
+  QChart* chart_ = nullptr;
+  QLineSeries* net_ = nullptr;
+  QScatterSeries* stakes_ = nullptr;
+  QScatterSeries* wins_ = nullptr;
+  QScatterSeries* losses_ = nullptr;
+  QScatterSeries* marks_ = nullptr;
+  std::array<QLineSeries*, vellaro::kBettingSystems> what_if_{};
+  QValueAxis* spins_axis_ = nullptr;
+  QValueAxis* units_axis_ = nullptr;
+  QValueAxis* stake_axis_ = nullptr;
+  std::vector<vellaro::TrackPoint> points_;
+  std::array<std::vector<int64_t>, vellaro::kBettingSystems> what_if_lines_;
+  int64_t first_ = 0;
+};
+
+}  // namespace vellaro::app

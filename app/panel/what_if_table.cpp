@@ -1,0 +1,89 @@
+#include "app/panel/what_if_table.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace vellaro::app {
+
+namespace {
+
+const QStringList kColumns = {QStringLiteral("System"),         QStringLiteral("Net result"),
+                              QStringLiteral("Largest stake"),  QStringLiteral("Deepest drawdown"),
+                              QStringLiteral("Bets won"),       QStringLiteral("Bets lost")};
+
+}  // namespace
+
+WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  note_ = new QLabel(
+      QStringLiteral("This session's spins replayed under each betting system, your other "
+                     "settings kept. Shown bets only, from 0. Spins are independent: what a "
+                     "system would have made of past spins says nothing about the next ones."),
+      this);
+  note_->setWordWrap(true);
+  layout->addWidget(note_);
+  table_ = new QTableWidget(kBettingSystems, static_cast<int>(kColumns.size()), this);
+  table_->setObjectName(QStringLiteral("WhatIfTable"));
+  table_->setHorizontalHeaderLabels(kColumns);
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  for (int s = 0; s < kBettingSystems; ++s) {
+    table_->setItem(s, 0, new QTableWidgetItem(QLatin1String(kBettingSystemNames[static_cast<size_t>(s)])));
+    for (int c = 1; c < table_->columnCount(); ++c) table_->setItem(s, c, new QTableWidgetItem);
+  }
+  layout->addWidget(table_, 1);
+  connect(&watcher_, &QFutureWatcher<Lines>::finished, this, [this] { Finished(); });
+}
+
+WhatIfTable::~WhatIfTable() {
+  waiting_.reset();
+  watcher_.waitForFinished();
+}
+
+void WhatIfTable::Request(vellaro::sim::SessionSpins session) {
+  if (running_) {
+    waiting_ = std::move(session);
+    return;
+  }
+  Start(std::move(session));
+}
+
+void WhatIfTable::Start(vellaro::sim::SessionSpins session) {
+  running_ = true;
+  watcher_.setFuture(QtConcurrent::run(
+      [session = std::move(session)] { return vellaro::sim::WhatIf(session); }));
+}
+
+void WhatIfTable::Finished() {
+  running_ = false;
+  const Lines lines = watcher_.result();
+  for (int s = 0; s < kBettingSystems; ++s) {
+    const vellaro::RealResult::Counts& c = lines[static_cast<size_t>(s)].counts;
+    const std::array<int64_t, 5> values = {c.net, c.highest_stake, c.deepest_drawdown,
+                                           c.bets_won, c.bets_lost};
+    for (size_t i = 0; i < values.size(); ++i) {
+      table_->item(s, static_cast<int>(i) + 1)->setText(QString::number(values[i]));
+    }
+  }
+  if (done_) done_(lines);
+  if (waiting_) {
+    vellaro::sim::SessionSpins next = std::move(*waiting_);
+    waiting_.reset();
+    Start(std::move(next));
+  }
+}
+
+void WhatIfTable::WaitForIdle() {
+  while (Busy()) {
+    watcher_.waitForFinished();
+    // The watcher reports on the event loop; let it, which may start the waiting request.
+    QCoreApplication::processEvents();
+  }
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,36 @@
+#pragma once
+
+// What the main window knows of the session panel. The panel itself, the only user of Qt
+// Charts, lives in a plugin that the window loads the first time the player opens it, so
+// that neither it nor Qt Charts is loaded at start-up.
+
+#include <QWidget>
+#include <functional>
+
+#include "game/game.h"
+#include "session/session_track.h"
+#include "tools/sim/what_if.h"
+
+namespace vellaro::app {
+
+class SessionPanelWindow : public QWidget {
+ public:
+  using QWidget::QWidget;
+  // Follows the track: redraws what changed since the last call. Cheap when nothing did.
+  virtual void Refresh() = 0;
+  // Whether the size and place of an earlier evening were restored.
+  virtual bool RestoredPlace() const = 0;
+};
+
+// The plugin's one entry point, looked up by this name.
+using MakeSessionPanel = SessionPanelWindow* (*)(const vellaro::Game& game,
+                                                 const vellaro::SessionTrack& track,
+                                                 std::function<vellaro::sim::SessionSpins()> spins);
+inline constexpr char kMakeSessionPanel[] = "vellaro_make_session_panel";
+
+// Loads the plugin and makes the panel; null, with the reason in `error`, when it cannot.
+SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
+                                     std::function<vellaro::sim::SessionSpins()> spins,
+                                     QString& error);
+
+}  // namespace vellaro::app

@@ -1,0 +1,54 @@
+#include "app/session_readout.h"
+
+#include "session/game_risk.h"
+#include "session/risk.h"
+
+namespace vellaro::app {
+
+namespace {
+
+QString Signed(int64_t units) {
+  return units > 0 ? QStringLiteral("+%1").arg(units) : QString::number(units);
+}
+
+}  // namespace
+
+SessionReadout::SessionReadout(QWidget* parent) : QLabel(parent) {
+  setObjectName(QStringLiteral("SessionReadout"));
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
+  return QStringLiteral("Spins %1  Net %2").arg(counts.spins).arg(Signed(counts.net));
+}
+
+QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
+  QString tip = QStringLiteral("Net result of the shown bets, from 0: %1 units")
+                    .arg(Signed(counts.net));
+  if (game.BetOnShow()) {
+    // The same stake rules as the settlement: the bet on the table, then one more loss.
+    const vellaro::LosingRun run = vellaro::NextLosses(
+        vellaro::ProgressionOf(game), vellaro::StakeStateOf(game), /*shown_losses=*/2);
+    if (run.stakes.size() == 2) {
+      tip += QStringLiteral("\nBet on show: %1 units\nIf it loses, the next stake: %2 units")
+                 .arg(run.stakes[0])
+                 .arg(run.stakes[1]);
+    }
+  }
+  return tip;
+}
+
+void SessionReadout::Show(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
+  const QString text = Text(counts);
+  if (text != text_) {
+    text_ = text;
+    setText(text);
+  }
+  const QString tip = Tip(game, counts);
+  if (tip != tip_) {
+    tip_ = tip;
+    setToolTip(tip);
+  }
+}
+
+}  // namespace vellaro::app

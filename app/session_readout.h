@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+#include "game/game.h"
+#include "betting/real_result.h"
+
+namespace vellaro::app {
+
+// The main window's one-line readout: the spins in the history and the player's real net
+// result (shown bets only, from zero), never the engine's internal balance. With a bet on
+// show the tooltip gives its stake and what one more loss in a row would make it.
+class SessionReadout final : public QLabel {
+ public:
+  explicit SessionReadout(QWidget* parent = nullptr);
+
+  // Touches the label only when what it says changed.
+  void Show(const vellaro::Game& game, const vellaro::RealResult::Counts& counts);
+
+  static QString Text(const vellaro::RealResult::Counts& counts);
+  static QString Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts);
+
+ private:
+  QString text_;
+  QString tip_;
+};
+
+}  // namespace vellaro::app

@@ -1,0 +1,37 @@
+#include "betting/withheld_text.h"
+
+namespace vellaro {
+
+namespace {
+
+std::string Signed(int64_t value) {
+  return (value > 0 ? "+" : "") + std::to_string(value);
+}
+
+std::string Units(int64_t value) {
+  return std::to_string(value) + (value == 1 || value == -1 ? " unit" : " units");
+}
+
+}  // namespace
+
+std::string WithheldReason(const BetWithheld& w) {
+  const std::string stake = std::to_string(w.stake);
+  switch (w.limit) {
+    case LimitKind::kBankroll:
+      return "bankroll of " + Units(w.limit_value) + ": the next stake, " + stake +
+             ", is more than the " + Units(w.bankroll_left.value_or(w.limit_value + w.net)) +
+             " left";
+    case LimitKind::kStopLoss:
+      return "stop-loss of " + Units(w.limit_value) + " reached: net result " + Signed(w.net);
+    case LimitKind::kTakeProfit:
+      return "take-profit of " + Units(w.limit_value) + " reached: net result " + Signed(w.net);
+    case LimitKind::kTableMax:
+      return "table maximum of " + Units(w.limit_value) + ": the next stake is " + stake;
+    case LimitKind::kMaxLosses:
+      break;
+  }
+  return "maximum of " + std::to_string(w.limit_value) + " losses in a row: the next bet would follow " +
+         std::to_string(w.losses_in_row);
+}
+
+}  // namespace vellaro

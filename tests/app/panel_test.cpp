@@ -1,0 +1,230 @@
+#include <QChart>
+#include <QLabel>
+#include <QLineSeries>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/fonts.h"
+#include "app/main_window.h"
+#include "app/panel/session_chart.h"
+#include "app/panel/session_panel.h"
+#include "app/panel/what_if_table.h"
+#include "app/session_readout.h"
+#include "env/virtual_scheduler.h"
+#include "game/game.h"
+#include "session/game_risk.h"
+#include "session/risk.h"
+#include "tools/sim/replay.h"
+#include "tools/sim/summary.h"
+#include "tools/sim/wheel.h"
+
+using vellaro::app::SessionPanel;
+using vellaro::app::SessionReadout;
+
+namespace {
+
+// An evening played on virtual time, as the window plays it, with the panel's track
+// following the game's events.
+struct Evening {
+  vellaro::VirtualScheduler scheduler{0};
+  vellaro::VirtualClock clock{scheduler};
+  vellaro::Game game{vellaro::Env{clock, scheduler}};
+  vellaro::SessionTrack track;
+  vellaro::sim::SessionSpins spins;
+
+  explicit Evening(const vellaro::Settings& settings) {
+    game.Configure(settings);
+    spins.settings = settings;
+    game.AddListener([this](const vellaro::GameEvent& event) { track.On(event); });
+  }
+  // The replay's own pacing: the player clicks a second after the analysis ended.
+  void Spin(int number) {
+    scheduler.RunUntil(scheduler.NowMs() + spins.timing.gap_ms);
+    game.NumberClick(number);
+    while (game.AnalysisRunning()) QVERIFY(scheduler.RunNextTick(scheduler.NowMs() + 86'400'000));
+    spins.entries.push_back({spins.entries.size() + 1, number});
+  }
+  void Play(uint64_t seed, int count) {
+    vellaro::sim::Wheel wheel(seed);
+    for (int i = 0; i < count; ++i) Spin(wheel.Spin());
+  }
+};
+
+vellaro::sim::Summary SimSummary(const vellaro::sim::SessionSpins& spins, int system) {
+  vellaro::sim::ReplayOptions options;
+  options.settings = vellaro::sim::SimSettings(spins.settings);
+  options.settings.system = system;
+  options.timing = spins.timing;
+  vellaro::sim::LogSource source(spins.entries);
+  vellaro::sim::Summary summary;
+  vellaro::sim::Replay(options, source, summary);
+  return summary;
+}
+
+QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+}  // namespace
+
+class PanelTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir home_;
+
+  static vellaro::Settings Parlay() {
+    vellaro::Settings settings;
+    settings.system = vellaro::kParlay;
+    settings.base = 5;
+    settings.safe_level = 2;
+    return settings;
+  }
+
+ private slots:
+  void initTestCase() {
+    // The panel remembers its place in the XDG config folder: a temporary one here.
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+    vellaro::app::InstallFontSubstitutions();
+  }
+
+  void whatIfTableEqualsTheBacktestersSummaryOfTheSameSpins() {
+    Evening evening(Parlay());
+    evening.Play(21, 120);
+    SessionPanel panel(evening.game, evening.track, [&evening] { return evening.spins; });
+    panel.Refresh();
+    panel.what_if()->WaitForIdle();
+    QTableWidget* table = panel.what_if()->table();
+    for (int s = 0; s < vellaro::kBettingSystems; ++s) {
+      const vellaro::sim::Summary summary = SimSummary(evening.spins, s);
+      QCOMPARE(Cell(table, s, 1), QString::number(summary.counts().result));
+      QCOMPARE(Cell(table, s, 2), QString::number(summary.highest_stake()));
+      QCOMPARE(Cell(table, s, 4), QString::number(summary.counts().bets_won));
+      QCOMPARE(Cell(table, s, 5), QString::number(summary.counts().bets_lost));
+    }
+    // A list of spins and settings (a past evening) gives the track the live game gave.
+    const vellaro::SessionTrack replayed = vellaro::sim::TrackOf(evening.spins);
+    QCOMPARE(replayed.points().size(), evening.track.points().size());
+    for (size_t i = 0; i < replayed.points().size(); ++i) {
+      QCOMPARE(replayed.points()[i].net, evening.track.points()[i].net);
+      QCOMPARE(replayed.points()[i].bet_stake, evening.track.points()[i].bet_stake);
+    }
+    // The line of the system played is the player's own evening.
+    const vellaro::RealResult::Counts& real = evening.track.result().counts();
+    QCOMPARE(Cell(table, vellaro::kParlay, 1), QString::number(real.net));
+    QCOMPARE(Cell(table, vellaro::kParlay, 3), QString::number(real.deepest_drawdown));
+  }
+
+  void readoutShowsTheRealNetResultNotTheInternalBalance() {
+    Evening evening(Parlay());
+    evening.Play(3, 80);
+    const vellaro::sim::Summary summary = SimSummary(evening.spins, vellaro::kParlay);
+    const vellaro::RealResult::Counts& counts = evening.track.result().counts();
+    QCOMPARE(counts.net, summary.counts().result);
+    const QString net = summary.counts().result > 0
+                            ? QStringLiteral("+%1").arg(summary.counts().result)
+                            : QString::number(summary.counts().result);
+    SessionReadout readout;
+    readout.Show(evening.game, counts);
+    QCOMPARE(readout.text(), QStringLiteral("Spins 80  Net ") + net);
+    // The internal balance moves from 1,000,000 and also credits tracked wins.
+    QVERIFY(!readout.text().contains(QString::number(evening.game.state().Balance)));
+    if (evening.game.BetOnShow()) {
+      const vellaro::LosingRun run = vellaro::NextLosses(
+          vellaro::ProgressionOf(evening.game), vellaro::StakeStateOf(evening.game), 2);
+      QVERIFY(readout.toolTip().contains(QStringLiteral("next stake: %1 units").arg(run.stakes[1])));
+    }
+  }
+
+  void readoutTooltipGivesTheStakeAfterOneMoreLoss() {
+    vellaro::Settings settings;  // Martingale, base 1, bets shown from the first loss on
+    settings.base = 3;
+    Evening evening(settings);
+    // Play until a bet is on show after a loss: Martingale doubles it.
+    vellaro::sim::Wheel wheel(8);
+    for (int i = 0; i < 200 && !(evening.game.BetOnShow() && evening.game.state().LossStreak > 0);
+         ++i) {
+      evening.Spin(wheel.Spin());
+    }
+    QVERIFY(evening.game.BetOnShow());
+    const int32_t stake = evening.game.state().Stake;
+    const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
+    QVERIFY2(tip.contains(QStringLiteral("Bet on show: %1 units").arg(stake)), qPrintable(tip));
+    QVERIFY2(tip.contains(QStringLiteral("next stake: %1 units").arg(2 * stake)), qPrintable(tip));
+  }
+
+  void statisticsRiskAndChartFollowTheEvening() {
+    Evening evening(Parlay());
+    evening.Play(4, 100);
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    int red = 0;
+    int sevens = 0;
+    for (const vellaro::sim::Entry& e : evening.spins.entries) {
+      red += (e.number != 0 && vellaro::IsRedNumber(e.number)) ? 1 : 0;
+      sevens += e.number == 7 ? 1 : 0;
+    }
+    QCOMPARE(Cell(panel.chances(), vellaro::kRed, 0), QString::number(red));
+    QCOMPARE(Cell(panel.numbers(), 7, 0), QString::number(sevens));
+    // Under 185 spins the test of the pockets says nothing.
+    QVERIFY(!panel.fit()->text().contains(QStringLiteral("p =")));
+    QVERIFY(panel.fit()->text().contains(QStringLiteral("185")));
+
+    const vellaro::RiskMeter meter =
+        vellaro::MeasureRisk(vellaro::ProgressionOf(evening.game),
+                             vellaro::StakeStateOf(evening.game),
+                             evening.track.result().counts().units_staked);
+    QVERIFY(panel.risk()->text().contains(QString::number(100.0 * meter.run_probability, 'g', 4)));
+    auto* next = panel.findChild<QTableWidget*>(QStringLiteral("NextLosses"));
+    QCOMPARE(Cell(next, 9, 1), QString::number(meter.next_losses.totals[9]));
+
+    // One point per spin, from 0 before the first, ending at the real net result.
+    auto* net = qobject_cast<QLineSeries*>(panel.chart()->chart()->series().first());
+    QVERIFY(net != nullptr);
+    QCOMPARE(net->count(), 101);
+    QCOMPARE(net->at(100).y(), static_cast<qreal>(evening.track.result().counts().net));
+
+    // It follows spin by spin, and from 185 spins on the test speaks.
+    evening.Play(5, 100);
+    panel.Refresh();
+    QCOMPARE(net->count(), 201);
+    QVERIFY(panel.fit()->text().contains(QStringLiteral("p =")));
+  }
+
+  void remembersItsSizeAndPlace() {
+    Evening evening(Parlay());
+    {
+      SessionPanel panel(evening.game, evening.track, {});
+      panel.setGeometry(60, 70, 720, 480);
+      panel.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&panel));
+      panel.hide();
+    }
+    QVERIFY(QFile::exists(home_.path() + QStringLiteral("/config/vellaro/session-panel.ini")));
+    SessionPanel again(evening.game, evening.track, {});
+    QCOMPARE(again.size(), QSize(720, 480));
+    QCOMPARE(again.windowTitle(), QStringLiteral("Vellaro — Session"));
+  }
+
+  void ctrlPTogglesThePanelMadeOnlyWhenFirstOpened() {
+    vellaro::app::Guard guard;
+    vellaro::app::MainWindow window(guard);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.session_panel() == nullptr);
+    window.activateWindow();
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(window.session_panel() != nullptr);
+    QVERIFY(window.session_panel()->isVisible());
+    QVERIFY(window.session_panel()->width() >= 600 && window.session_panel()->height() >= 400);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(!window.session_panel()->isVisible());
+    QCOMPARE(window.session_readout()->text(), QStringLiteral("Spins 0  Net 0"));
+  }
+};
+
+QTEST_MAIN(PanelTest)
+#include "panel_test.moc"

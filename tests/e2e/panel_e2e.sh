@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Twenty clicked spins on the real window under Xvfb, then Ctrl+P: the session panel opens
+# as a window of its own, at least 600 x 400 and not blank, and the main window still
+# takes spins while it is open; Ctrl+P again closes it.
+# Usage: panel_e2e.sh <vellaro binary> <folder for the screenshots>
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+app=$1
+out=$2
+mkdir -p "$out"
+require_tools Xvfb xdotool import convert
+# The panel remembers its place in the XDG config folder: not the real one.
+export HOME=$out/home XDG_CONFIG_HOME=$out/home/config
+rm -rf "$HOME"
+mkdir -p "$XDG_CONFIG_HOME"
+
+start_xvfb "$out"
+start_app "$app" "$out"
+sleep 0.5
+
+# The newest square of the history strip, where each accepted spin shows its colour.
+newest_x=$((wx + 214 + 2))
+newest_y=$((wy + 19 + 2))
+
+# Clicks number $1 until the strip shows it: a click while the analysis still runs is
+# refused and changes nothing, so it is safe to click again. Red and black alternate in
+# the spins below, so a new colour means a new spin.
+spin() {
+  local n=$1 want tries
+  want=$(pocket_colour "$n")
+  read -r cx cy < <(tile_centre "$n")
+  for tries in $(seq 40); do
+    xdotool mousemove "$cx" "$cy" click 1
+    for _ in 1 2 3; do
+      sleep 0.1
+      [[ $(screen_pixel "$newest_x" "$newest_y") == "$want" ]] && return 0
+    done
+  done
+  fail "spin $n was not taken"
+}
+
+for n in 1 2 3 4 5 6 7 8 9 10 12 11 14 13 16 15 18 17 19 20; do spin "$n"; done
+
+# The keyboard goes to the window under the pointer (there is no window manager).
+xdotool mousemove $((wx + 100)) $((wy + 66))
+xdotool key ctrl+p
+panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vellaro — Session$' | head -1) ||
+  fail "Ctrl+P opened no window titled 'Vellaro — Session'"
+# shellcheck disable=SC2034 # set by the eval
+eval "$(xdotool getwindowgeometry --shell "$panel" | sed 's/^/P_/')"
+((P_WIDTH >= 600 && P_HEIGHT >= 400)) || fail "the panel is ${P_WIDTH}x$P_HEIGHT"
+sleep 1
+import -window root -crop "${P_WIDTH}x$P_HEIGHT+$P_X+$P_Y" +repage "$out/panel.png"
+colours=$(convert "$out/panel.png" -format '%k' info:)
+((colours > 20)) || fail "the panel looks blank: $colours colours (see $out/panel.png)"
+
+# The main window still takes spins with the panel open (it may lie beneath it here).
+xdotool windowraise "$window"
+sleep 0.2
+spin 21
+spin 22
+
+xdotool mousemove $((wx + 100)) $((wy + 66))
+xdotool key ctrl+p
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null &&
+  fail "Ctrl+P did not close the panel"
+[[ -f $XDG_CONFIG_HOME/vellaro/session-panel.ini ]] || fail "the panel did not remember its place"
+echo "PASS: 22 spins, the panel opened at ${P_WIDTH}x$P_HEIGHT with $colours colours and closed"

@@ -1,0 +1,228 @@
+// vellaro-sim's session limits: the options, where a limit stops a replay and what the
+// summary and the report say about it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "sim_support.h"
+#include "tools/sim/evening.h"
+#include "tools/sim/options.h"
+#include "tools/sim/report.h"
+#include "tools/sim/statistics.h"
+
+namespace vellaro::sim {
+namespace {
+
+using testing::RunProgram;
+
+std::string ErrorOf(std::vector<std::string_view> args) {
+  try {
+    ParseCommandLine(args);
+  } catch (const UsageError& e) {
+    return e.what();
+  }
+  return "accepted";
+}
+
+TEST(LimitOptions, EachSetsItsLimitAndStatesItsRangeWhenRefused) {
+  const CommandLine line = ParseCommandLine({"--bankroll", "500", "--stop-loss=100",
+                                             "--take-profit", "50", "--table-max", "2147483647",
+                                             "--max-losses", "0"});
+  EXPECT_EQ(line.settings.limits,
+            (vellaro::SessionLimits{500, 100, 50, 2147483647, 0}));
+  EXPECT_FALSE(ParseCommandLine({}).settings.limits.Any());
+  for (const char* option : {"--bankroll", "--stop-loss", "--take-profit", "--table-max"}) {
+    const std::string range = std::string(option) + " takes a whole number from 1 to 2147483647, not ";
+    EXPECT_EQ(ErrorOf({option, "0"}), range + "'0'");
+    EXPECT_EQ(ErrorOf({option, "-5"}), range + "'-5'");
+    EXPECT_EQ(ErrorOf({option, "2147483648"}), range + "'2147483648'");
+    EXPECT_EQ(ErrorOf({option, "1.5"}), range + "'1.5'");
+  }
+  EXPECT_EQ(ErrorOf({"--max-losses", "-1"}),
+            "--max-losses takes a whole number from 0 to 2147483647, not '-1'");
+  const testing::Run run = RunProgram({"--table-max", "0", "--random", "5", "--seed", "1"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "vellaro-sim: --table-max takes a whole number from 1 to 2147483647, not '0'\n");
+}
+
+const std::vector<std::string_view> kWheel = {"--random", "400", "--seed", "7", "--clock",
+                                              "1700000000"};
+
+std::vector<std::string_view> With(std::vector<std::string_view> args,
+                                   std::initializer_list<std::string_view> more) {
+  args.insert(args.end(), more);
+  return args;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::stringstream stream(line);
+  for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
+  return fields;
+}
+
+std::vector<std::vector<std::string>> TraceRows(const std::string& csv) {
+  std::vector<std::vector<std::string>> rows;
+  std::stringstream stream(csv);
+  std::string line;
+  std::getline(stream, line);  // the header
+  while (std::getline(stream, line)) rows.push_back(Fields(line));
+  return rows;
+}
+
+std::string LastLine(const std::string& text) {
+  const size_t end = text.size() - 1;
+  return text.substr(text.rfind('\n', end - 1) + 1);
+}
+
+// The trace stops at the line where the window would hold the next bet back; every bet
+// shown before it kept to the limit, and the summary names the same line.
+TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
+  const testing::Run trace = RunProgram(With(kWheel, {"--table-max", "8"}));
+  ASSERT_EQ(trace.status, kExitOk) << trace.err;
+  const auto rows = TraceRows(trace.out);
+  ASSERT_LT(rows.size(), 400u);
+  for (size_t i = 0; i + 1 < rows.size(); ++i) {
+    if (rows[i][5] == "1") {
+      EXPECT_LE(std::stoi(rows[i][6]), 8) << rows[i][0];
+    }
+  }
+  const auto& last = rows.back();
+  EXPECT_EQ(last[5], "0");  // held back: not shown
+  EXPECT_EQ(last[6], "16");
+  const std::string line = last[0];
+  EXPECT_EQ(trace.err, "vellaro-sim: stopped by a session limit at line " + line +
+                           ": table maximum of 8 units: the next stake is 16\n");
+
+  const testing::Run summary = RunProgram(With(kWheel, {"--table-max", "8", "--summary"}));
+  EXPECT_NE(summary.out.find("settings: --system martingale --base 1 --on-wins 1 --add-to-bet 1 "
+                             "--safe-level 0 --mode 2 --learn 10 --table-max 8 --clock"),
+            std::string::npos)
+      << summary.out;
+  EXPECT_EQ(LastLine(summary.out), "stopped by a session limit at line " + line +
+                                       ": table maximum of 8 units: the next stake is 16\n");
+  EXPECT_NE(summary.out.find("spins: " + line + "\n"), std::string::npos);
+}
+
+TEST(LimitReplay, EachLimitNamesItselfInTheSummary) {
+  struct Case {
+    std::vector<std::string_view> limit;
+    std::string says;
+  };
+  const Case cases[] = {
+      {{"--bankroll", "20"}, "bankroll of 20 units: the next stake, "},
+      {{"--stop-loss", "10"}, "stop-loss of 10 units reached: net result -"},
+      {{"--take-profit", "10"}, "take-profit of 10 units reached: net result +1"},
+      {{"--max-losses", "3"}, "maximum of 3 losses in a row: the next bet would follow 4\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string_view> args = With(kWheel, {"--summary"});
+    args.insert(args.end(), c.limit.begin(), c.limit.end());
+    const testing::Run run = RunProgram(args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const std::string last = LastLine(run.out);
+    EXPECT_EQ(last.rfind("stopped by a session limit at line ", 0), 0u) << last;
+    EXPECT_NE(last.find(c.says), std::string::npos) << last;
+  }
+}
+
+TEST(LimitReplay, ALimitNeverReachedChangesNothingButSaysSo) {
+  const testing::Run plain = RunProgram(With(kWheel, {"--summary"}));
+  const testing::Run limited =
+      RunProgram(With(kWheel, {"--summary", "--bankroll", "2147483647", "--max-losses", "400"}));
+  EXPECT_EQ(plain.out.find("stopped by"), std::string::npos);
+  EXPECT_EQ(LastLine(limited.out), "stopped by a session limit: no, none was reached\n");
+  // The same counts, line for line, but for the settings and that last line.
+  const auto from_spins = [](const std::string& text) {
+    const size_t start = text.find("spins: ");
+    return text.substr(start, text.find("stopped by") - start);
+  };
+  EXPECT_EQ(from_spins(limited.out), plain.out.substr(plain.out.find("spins: ")));
+
+  const testing::Run plain_trace = RunProgram(kWheel);
+  const testing::Run limited_trace = RunProgram(With(kWheel, {"--take-profit", "2147483647"}));
+  EXPECT_EQ(limited_trace.out, plain_trace.out);
+  EXPECT_EQ(limited_trace.err, "");
+}
+
+// ---- The report ---------------------------------------------------------------------------
+
+TEST(LimitReport, SpreadCountsTheEveningsEachLimitStopped) {
+  const std::vector<Evening> evenings = {{-500, 900, 500, 256, LimitKind::kBankroll},
+                                         {12, 40, 3, 4, std::nullopt},
+                                         {-3, 20, 3, 8, LimitKind::kTableMax},
+                                         {-499, 700, 499, 128, LimitKind::kBankroll}};
+  const Spread spread = SpreadOf(evenings);
+  EXPECT_EQ(spread.stopped_by[static_cast<size_t>(LimitKind::kBankroll)], 2u);
+  EXPECT_EQ(spread.stopped_by[static_cast<size_t>(LimitKind::kTableMax)], 1u);
+  EXPECT_EQ(spread.stopped_by[static_cast<size_t>(LimitKind::kStopLoss)], 0u);
+
+  RunSetup setup;
+  setup.line.format = Format::kCsv;
+  setup.line.runs = 4;
+  setup.line.spins_per_run = 100;
+  setup.line.settings.limits.bankroll = 500;
+  setup.line.settings.limits.stop_loss = 1000;
+  std::ostringstream out, err;
+  WriteReport(out, err, setup, {{0, 100, spread, setup.line.settings.limits}});
+  // Only the limits set have a share; the table maximum stopped nothing it was not given.
+  const std::vector<std::string> header = Fields(out.str().substr(0, out.str().find('\n')));
+  const std::vector<std::string> row = Fields(LastLine(out.str()));
+  std::map<std::string, std::string> cell;
+  for (size_t i = 0; i < header.size(); ++i) cell[header[i]] = row.at(i);
+  EXPECT_EQ(cell.at("stopped_by_bankroll"), "0.500000");
+  EXPECT_EQ(cell.at("stopped_by_stop_loss"), "0.000000");
+  EXPECT_EQ(cell.count("stopped_by_table_max"), 0u);
+  EXPECT_EQ(cell.count("stopped_by_take_profit"), 0u);
+
+  setup.line.format = Format::kTable;
+  std::ostringstream table;
+  WriteReport(table, err, setup, {{0, 100, spread, setup.line.settings.limits}});
+  EXPECT_NE(table.str().find("stopped by the bankroll (ruin)      50.00 %\n"), std::string::npos)
+      << table.str();
+  EXPECT_NE(table.str().find("With a bankroll, the share it stopped is the risk of\nruin"),
+            std::string::npos);
+}
+
+TEST(LimitReport, TheShareOfRuinIsTheEveningsTheBankrollStopped) {
+  // Each evening replayed on its own: the report's share is the count of those stopped.
+  const std::vector<std::string_view> args = {"--runs",  "40",         "--spins", "150",
+                                              "--seed",  "3",          "--clock", "1700000000",
+                                              "--bankroll", "30",      "--format", "csv"};
+  const testing::Run run = RunProgram(args);
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  ReplayOptions options;
+  options.settings.limits.bankroll = 30;
+  options.timing = {1700000000, 1000};
+  int stopped = 0;
+  for (uint64_t i = 0; i < 40; ++i) {
+    WheelSource wheel(EveningSeed(3, i), 150);
+    EveningTally tally;
+    Replay(options, wheel, tally);
+    const Evening evening = tally.evening();
+    if (evening.stopped_by) {
+      EXPECT_EQ(*evening.stopped_by, LimitKind::kBankroll);
+      EXPECT_LT(evening.result, 30);  // what was left could not cover the next stake
+      ++stopped;
+    }
+  }
+  ASSERT_GT(stopped, 0);
+  ASSERT_LT(stopped, 40);
+  const std::vector<std::string> header = Fields(run.out.substr(0, run.out.find('\n')));
+  const std::vector<std::string> row = Fields(LastLine(run.out));
+  const auto at = std::find(header.begin(), header.end(), "stopped_by_bankroll");
+  ASSERT_NE(at, header.end());
+  char expected[16];
+  std::snprintf(expected, sizeof expected, "%.6f", stopped / 40.0);
+  EXPECT_EQ(row.at(static_cast<size_t>(at - header.begin())), expected);
+}
+
+}  // namespace
+}  // namespace vellaro::sim

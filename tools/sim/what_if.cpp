@@ -1,0 +1,86 @@
+#include "tools/sim/what_if.h"
+
+#include "tools/sim/replay.h"
+
+namespace vellaro::sim {
+
+namespace {
+
+// Records the net result once each entry has been handled. An undo takes the last spin's
+// point back, as the game takes the spin back.
+class NetPerSpin final : public RowSink {
+ public:
+  NetPerSpin(const RealResult& result, std::vector<int64_t>& out) : result_(result), out_(out) {}
+  void Add(const Row& row) override {
+    if (row.entry.undo()) {
+      if (!out_.empty()) out_.pop_back();
+    } else {
+      out_.push_back(result_.counts().net);
+    }
+  }
+
+ private:
+  const RealResult& result_;
+  std::vector<int64_t>& out_;
+};
+
+}  // namespace
+
+Settings SimSettings(const vellaro::Settings& settings) {
+  Settings sim;
+  sim.system = settings.system;
+  sim.base = settings.base;
+  sim.on_wins = settings.on_wins;
+  sim.add_to_bet = settings.add_to_bet;
+  sim.safe_level = settings.safe_level;
+  sim.auto_reset = settings.auto_reset;
+  sim.min_profit = settings.min_profit;
+  for (int k = 0; k < kChances; ++k) {
+    if (settings.trends[static_cast<size_t>(k)]) sim.trends.push_back(k);
+  }
+  sim.mode = static_cast<int32_t>(settings.mode);
+  sim.learn = settings.learn;
+  sim.cat_rows = settings.cat_rows;
+  return sim;
+}
+
+WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system) {
+  WhatIfLine line;
+  line.system = system;
+  line.net_per_spin.reserve(session.entries.size());
+  RealResult result;
+  ReplayOptions options;
+  options.settings = SimSettings(session.settings);
+  options.settings.system = system;
+  options.timing = session.timing;
+  options.listener = [&result](const GameEvent& event) { result.On(event); };
+  LogSource source(session.entries);
+  NetPerSpin sink(result, line.net_per_spin);
+  Replay(options, source, sink);
+  line.counts = result.counts();
+  return line;
+}
+
+vellaro::SessionTrack TrackOf(const SessionSpins& session) {
+  vellaro::SessionTrack track;
+  ReplayOptions options;
+  options.settings = SimSettings(session.settings);
+  options.timing = session.timing;
+  options.listener = [&track](const GameEvent& event) { track.On(event); };
+  LogSource source(session.entries);
+  struct Ignore final : RowSink {
+    void Add(const Row&) override {}
+  } ignore;
+  Replay(options, source, ignore);
+  return track;
+}
+
+std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session) {
+  std::array<WhatIfLine, kBettingSystems> lines;
+  for (int s = 0; s < kBettingSystems; ++s) {
+    lines[static_cast<size_t>(s)] = ReplayUnder(session, static_cast<BettingSystem>(s));
+  }
+  return lines;
+}
+
+}  // namespace vellaro::sim

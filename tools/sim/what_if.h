@@ -1,0 +1,47 @@
+#pragma once
+
+// The evening's spins replayed through the same engine under each of the six betting
+// systems, the player's other settings kept: what every system would have made of the
+// same luck. Shown bets only, from zero, as the player's own result is counted.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game/settings.h"
+#include "game/types.h"
+#include "betting/real_result.h"
+#include "session/session_track.h"
+#include "tools/sim/input.h"
+#include "tools/sim/options.h"
+
+namespace vellaro::sim {
+
+// What the panel replays: a list of spins (and undos) and the settings they were played
+// with. A live evening and a past one from a journal are both this.
+struct SessionSpins {
+  std::vector<Entry> entries;
+  vellaro::Settings settings;
+  Timing timing;
+};
+
+struct WhatIfLine {
+  BettingSystem system = kMartingale;
+  RealResult::Counts counts;
+  std::vector<int64_t> net_per_spin;  // the net result after each spin in the history
+};
+
+// The backtester's settings for a game's settings: trends clicked one per pair.
+Settings SimSettings(const vellaro::Settings& settings);
+
+// The spins of `session` under `system` (UP-TRENDER keeps the player's step settings).
+WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system);
+
+// The track the panel draws, for an evening given as spins and settings (a past one from
+// a journal, say): the same events as the live game gave, so the same track.
+vellaro::SessionTrack TrackOf(const SessionSpins& session);
+
+// All six, in the order of the betting-system box.
+std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session);
+
+}  // namespace vellaro::sim
