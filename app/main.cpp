@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
+    window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
     window.show();
     QApplication::exec();
   });

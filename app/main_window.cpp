@@ -17,6 +17,7 @@
 #include "app/gauge_bar.h"
 #include "app/session_panel_window.h"
 #include "app/picture_widget.h"
+#include "app/tooltips.h"
 #include "app/session_readout.h"
 #include "app/version_text.h"
 #include "betting/chance.h"
@@ -98,6 +99,9 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
 
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
+  ApplyTooltips(*this);
+  // The window takes the keys of the keyboard entry when no control has the focus.
+  setFocusPolicy(Qt::StrongFocus);
   auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
   connect(panel, &QShortcut::activated, this, [this] { Handle([this] { ToggleSessionPanel(); }); });
   Sync();
@@ -118,6 +122,7 @@ void MainWindow::Handle(const std::function<void()>& event) {
   if (closing_) return;
   guard_.Run(event);
   Sync();
+  guard_.Run([this] { SaveSettingsIfChanged(); });
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -460,6 +465,7 @@ void MainWindow::Sync() {
   if (init_bet_ == nullptr && game_.controls().ClientHeight > vellaro::Window::kShape4Top) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
+    ApplyTooltips(*this);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!before.contains(child)) child->show();
     }
@@ -533,7 +539,10 @@ void MainWindow::SyncReadout() {
   progress.matrix_learning = vellaro::ReadSpinEdit(learning);
   progress.matrix_column = game_.state().MatrixColumn;
   // Most ticks change nothing: the text is written only when the game moved on.
-  if (progress_.Changed(progress)) readout_->SetProgress(ProgressText(progress));
+  if (progress_.Changed(progress)) progress_text_ = ProgressText(progress);
+  // Digits typed, or why the last entry was refused, take the place of the progress.
+  const std::string typed = keyboard_.Text();
+  readout_->SetProgress(typed.empty() ? progress_text_ : QString::fromStdString(typed));
 }
 
 }  // namespace vellaro::app

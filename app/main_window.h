@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "app/guard.h"
+#include "app/keyboard_entry.h"
 #include "app/qt_save_dialog.h"
 #include "app/qt_scheduler.h"
 #include "app/readout.h"
+#include "app/settings_store.h"
 #include "app/svg_cache.h"
 #include "env/clock.h"
 #include "game/game.h"
@@ -26,6 +28,7 @@ class QLabel;
 class QPushButton;
 class QSlider;
 class QSpinBox;
+class QTimer;
 
 namespace vellaro::app {
 
@@ -84,6 +87,13 @@ class MainWindow final : public QWidget {
   // that first frame is complete; the start-up benchmark reads them.
   void ReportFirstPaint(bool report) { report_first_paint_ = report; }
 
+  // Restores the settings of the last run from `store`, as the player would set them, and
+  // writes them back there whenever one changes (window_settings.cpp).
+  void KeepSettings(const SettingsStore& store);
+
+  // A key of the keyboard entry (window_keys.cpp); false when it is not one of them.
+  bool PressKey(const QKeyEvent& key);
+  const KeyboardEntry& keyboard() const { return keyboard_; }
   // The session panel (the top-bar button, Ctrl+P): made the first time it opens, so its
   // charts cost nothing before. Null until then.
   void ToggleSessionPanel();
@@ -98,6 +108,8 @@ class MainWindow final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   PictureWidget* AddPicture(const QString& name, const QString& svg, const QRect& place);
@@ -117,6 +129,10 @@ class MainWindow final : public QWidget {
   void StartDrag(const QMouseEvent& press);
   void FollowDrag(const QMouseEvent& move);
   void EndDrag();
+  void EnterTyped();
+  bool OptionsOpen() const;
+  StoredSettings CurrentStoredSettings() const;
+  void SaveSettingsIfChanged(bool with_position = false);
   using Flag = std::function<bool(const vellaro::Window&)>;
   void BindShown(QWidget* widget, Flag shown) { shown_.push_back({std::move(shown), widget}); }
   void BindEnabled(QWidget* widget, Flag enabled) {
@@ -139,6 +155,11 @@ class MainWindow final : public QWidget {
   // Where the pointer holds the window while it follows the pointer by hand.
   std::optional<QPoint> drag_grip_;
 
+  // The keyboard entry's digits; the settings file, once KeepSettings has been called.
+  KeyboardEntry keyboard_;
+  std::optional<SettingsStore> settings_store_;
+  StoredSettings saved_settings_;
+  QTimer* position_rest_ = nullptr;
   // The evening as the readout and the panel show it, fed by the game's events.
   vellaro::SessionTrack track_;
   std::optional<vellaro::Settings> first_spin_settings_;
@@ -169,6 +190,7 @@ class MainWindow final : public QWidget {
   LastShown<int32_t> gauge1_progress_;
   Readout* readout_ = nullptr;
   LastShown<GameProgress> progress_;
+  QString progress_text_;
 
   // Bet display, trends and SAFE LEVEL lamps, by chance.
   std::array<PictureWidget*, vellaro::kChances> chips_{};

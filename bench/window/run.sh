@@ -27,13 +27,16 @@ done
 [[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true' EXIT
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true; rm -rf "${config:-}"' EXIT
 export DISPLAY=$display
 for _ in $(seq 100); do
   xdotool getdisplaygeometry >/dev/null 2>&1 && break
   sleep 0.05
 done
 
+# The window keeps its settings: each run starts from none, in a folder of its own.
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
@@ -42,6 +45,7 @@ measure() {
   local binary=$1 log pid start painted framed first frame before after
   log=$(mktemp)
   start=$(date +%s%3N)
+  rm -rf "${config:?}/vellaro"
   VELLARO_REPORT_FIRST_PAINT=1 "$binary" >"$log" 2>/dev/null &
   pid=$!
   painted=

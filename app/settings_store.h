@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+#include "game/settings.h"
+
+namespace vellaro::app {
+
+// What the window keeps across runs: the options as the engine takes them, plus the
+// window's own state.
+struct StoredSettings {
+  vellaro::Settings game;
+  bool options_open = false;
+  std::optional<QPoint> position;  // none until the window has been placed once
+
+  friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
+};
+
+// The settings file: an INI file, by default $XDG_CONFIG_HOME/vellaro/vellaro.conf.
+//
+// Reading never fails: a missing or unreadable file, or any value out of its range, gives
+// that value's default and leaves the others as read. The values are the player's own
+// choices, so they are applied through the game's Configure like clicks.
+//
+// The number matrix is not restored: it is built from the spins of the evening it was
+// created in, and recreating it at start would play a matrix nobody asked for. A game left
+// in the matrix mode is kept as the entry of the mode box it was made from.
+class SettingsStore {
+ public:
+  explicit SettingsStore(QString path);
+
+  // $XDG_CONFIG_HOME/vellaro/vellaro.conf (~/.config when unset).
+  static QString DefaultPath();
+
+  const QString& path() const { return path_; }
+
+  StoredSettings Load() const;
+  // Writes `settings` and flushes it to disk at once: the window may be killed at any time.
+  void Save(const StoredSettings& settings) const;
+
+ private:
+  QString path_;
+};
+
+}  // namespace vellaro::app

@@ -1,0 +1,147 @@
+#include "app/tooltips.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QWidget>
+
+namespace vellaro::app {
+
+namespace {
+
+// Said wherever a control could be taken for a way to win.
+const QString kNoEdge = QStringLiteral(
+    " Spins of a fair wheel are independent: no analysis can foresee the next one, and the "
+    "house keeps 1 unit in 37 of everything staked whatever you choose.");
+
+const QString kTile = QStringLiteral(
+    "Enter the number that came out (or type it and press Enter). Locked while an analysis "
+    "runs; a number just taken back by the undo is crossed out.");
+const QString kHistory = QStringLiteral("The last numbers entered, the newest on the left.");
+const QString kChip = QStringLiteral(
+    "The chance to bet on now and the stake in units of your base stake: place it yourself, "
+    "Vellaro places nothing. It is settled at the next spin.");
+const QString kField = QStringLiteral("An even-money chance: it pays 1 to 1, and 0 loses it.");
+const QString kTrend = QStringLiteral(
+    "TREND: click to turn this chance's trend switch on or off. While on, a recommendation "
+    "of the opposite chance is turned to this one. It changes which chance you see, not "
+    "your odds.");
+const QString kSafeLevelLamp = QStringLiteral(
+    "SAFE LEVEL lamp: waits while the losses in a row are fewer than the SAFE LEVEL, lights "
+    "when a bet is shown. Waiting for losses does not make a win more likely.");
+const QString kOptions = QStringLiteral("Open or close the options area.");
+const QString kUndo = QStringLiteral(
+    "Take back the last number entered (Backspace or Ctrl+Z). Offered once after each "
+    "spin; greyed when there is nothing to take back.");
+const QString kSave = QStringLiteral("Save the numbers of this game to a text file (Ctrl+S).");
+const QString kClose = QStringLiteral("Close Vellaro. Your settings are kept.");
+const QString kMinimize = QStringLiteral("Minimise the window.");
+const QString kGauge = QStringLiteral(
+    "The analysis at work. The board is locked until it ends, and numbers typed meanwhile "
+    "are refused, not kept.");
+
+const QString kBase = QStringLiteral(
+    "BET: your base stake in units, 1 to 1000. Every system starts from it and comes back "
+    "to it after a reset.");
+const QString kModes =
+    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") +
+    kNoEdge;
+const QString kSystem = QStringLiteral(
+    "BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the "
+    "stakes again from the base. A system changes how much you stake and how your results "
+    "swing, never the house's share.");
+const QString kResetBets =
+    QStringLiteral("Reset Bets: put the stake back to the base stake and start the ledger again.");
+const QString kRecalculate =
+    QStringLiteral("ReCalculate: choose the chance again from the same numbers.") + kNoEdge;
+const QString kCreateMatrix = QStringLiteral(
+    "Create Matrix: learn from the next spins and then follow a column of the number "
+    "matrix. Not kept when Vellaro closes.") + kNoEdge;
+const QString kResetMatrix =
+    QStringLiteral("RM: discard the matrix and go back to the mode of the mode box.");
+const QString kSafeLevel = QStringLiteral(
+    "SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; "
+    "until then they are only followed. A loss streak does not make the next spin more "
+    "likely to win.");
+const QString kCatRows = QStringLiteral(
+    "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
+    "drawing a new one. Greyed while it cannot be used.") + kNoEdge;
+const QString kShowBet = QStringLiteral(
+    "Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.");
+const QString kUpTrender = QStringLiteral(
+    "UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO "
+    "BET units to the stake. Greyed while they cannot be changed.");
+const QString kAutomaticReset = QStringLiteral(
+    "BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new "
+    "high. It limits how long a progression runs on; it cannot lock in a profit.");
+const QString kMinimalProfit = QStringLiteral(
+    "GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one "
+    "more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not "
+    "make a win more likely.");
+
+}  // namespace
+
+QString TooltipFor(const QString& name) {
+  static const QHash<QString, QString> kExact = {
+      {QStringLiteral("ImageUndo"), kUndo},
+      {QStringLiteral("Image83"), kUndo},
+      {QStringLiteral("Button_Save"), kSave},
+      {QStringLiteral("Button_Save_Hover"), kSave},
+      {QStringLiteral("Button_Close"), kClose},
+      {QStringLiteral("Button_Close_Hover"), kClose},
+      {QStringLiteral("Button_Minimize"), kMinimize},
+      {QStringLiteral("Button_Minimize_2"), kMinimize},
+      {QStringLiteral("CGauge1"), kGauge},
+      {QStringLiteral("SL_Indicator1"), kSafeLevelLamp},
+      {QStringLiteral("SL_Indicator2"), kSafeLevelLamp},
+      {QStringLiteral("Image_Options1"), kOptions},
+      {QStringLiteral("Image_Options2"), kOptions},
+      {QStringLiteral("Image_Options3"), kOptions},
+      {QStringLiteral("Init_Bet"), kBase},
+      {QStringLiteral("BetCaption"), kBase},
+      {QStringLiteral("GameModes"), kModes},
+      {QStringLiteral("GameModeCaption"), kModes},
+      {QStringLiteral("BetStrategy"), kSystem},
+      {QStringLiteral("BetStrategyCaption"), kSystem},
+      {QStringLiteral("ResetBets"), kResetBets},
+      {QStringLiteral("ReCalculate"), kRecalculate},
+      {QStringLiteral("CGauge2"), kRecalculate},
+      {QStringLiteral("CreateMatrix"), kCreateMatrix},
+      {QStringLiteral("CGauge3"), kCreateMatrix},
+      {QStringLiteral("ResetMatrix"), kResetMatrix},
+      {QStringLiteral("SafeLevel"), kSafeLevel},
+      {QStringLiteral("SafeLevelCaption"), kSafeLevel},
+      {QStringLiteral("Label4"), kSafeLevel},
+      {QStringLiteral("CatRows"), kCatRows},
+      {QStringLiteral("ShowBetSize"), kShowBet},
+      {QStringLiteral("GroupBox1"), kUpTrender},
+      {QStringLiteral("On_Wins"), kUpTrender},
+      {QStringLiteral("Add_To_Bet"), kUpTrender},
+      {QStringLiteral("Label28"), kUpTrender},
+      {QStringLiteral("Label29"), kUpTrender},
+      {QStringLiteral("Bet_Automatic_Reset"), kAutomaticReset},
+      {QStringLiteral("Get_Minimal_Profit"), kMinimalProfit},
+  };
+  if (const auto found = kExact.constFind(name); found != kExact.constEnd()) return *found;
+  // The families of controls, one per number or chance.
+  static const QList<QPair<QRegularExpression, QString>> kFamilies = {
+      {QRegularExpression(QStringLiteral("^(Image|Image_Act_|Inactive)([0-9]|[12][0-9]|3[0-6])$")), kTile},
+      {QRegularExpression(QStringLiteral("^HisNum\\d$")), kHistory},
+      {QRegularExpression(QStringLiteral("^(Chip|ChipGrey|BetSizeShow_)[A-Z][a-z]+$")), kChip},
+      {QRegularExpression(QStringLiteral("^Field[A-Z][a-z]+$")), kField},
+      {QRegularExpression(QStringLiteral("^Trend_[A-Z][a-z]+_[012]$")), kTrend},
+  };
+  for (const auto& [pattern, text] : kFamilies) {
+    if (pattern.match(name).hasMatch()) return text;
+  }
+  return {};
+}
+
+void ApplyTooltips(QWidget& root) {
+  for (QWidget* widget : root.findChildren<QWidget*>()) {
+    if (!widget->toolTip().isEmpty()) continue;
+    const QString text = TooltipFor(widget->objectName());
+    if (!text.isEmpty()) widget->setToolTip(text);
+  }
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,55 @@
+// The keyboard of the main window: numbers typed and entered with Enter, the undo keys.
+
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "app/main_window.h"
+
+namespace vellaro::app {
+
+bool MainWindow::PressKey(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+  const bool ctrl_z = key.key() == Qt::Key_Z && held == Qt::ControlModifier;
+  if (held != Qt::NoModifier && !ctrl_z) return false;
+  const int k = key.key();
+  if (ctrl_z) {
+    Handle([this] { game_.UndoClick(); });  // acts only while the undo is offered
+  } else if (k >= Qt::Key_0 && k <= Qt::Key_9) {
+    keyboard_.Digit(k - Qt::Key_0);
+  } else if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+    if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) Handle([this] { EnterTyped(); });
+  } else if (k == Qt::Key_Backspace) {
+    if (keyboard_.Backspace() == KeyboardEntry::Action::kUndo) {
+      Handle([this] { game_.UndoClick(); });
+    }
+  } else if (k == Qt::Key_Escape) {
+    keyboard_.Clear();
+  } else {
+    return false;
+  }
+  SyncReadout();
+  return true;
+}
+
+void MainWindow::EnterTyped() {
+  const int n = keyboard_.Number();
+  // The board is locked while an analysis runs: a click on it does nothing, and nothing
+  // typed is kept for later either.
+  if (game_.AnalysisRunning()) {
+    keyboard_.Refuse(std::to_string(n) + ": the board is locked while the analysis runs");
+    return;
+  }
+  // A tile taken back by the undo is crossed out: its picture is gone, so no click can
+  // reach it, and no key does either.
+  if (!game_.controls().Image[static_cast<size_t>(n)].visible) {
+    keyboard_.Refuse(std::to_string(n) + ": crossed out, the undo took it back");
+    return;
+  }
+  game_.NumberClick(n);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (!PressKey(*event)) QWidget::keyPressEvent(event);
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,60 @@
+// Help on every control: a tooltip on each, in the window and in the options area.
+
+#include <QTest>
+#include <memory>
+
+#include "app/fonts.h"
+#include "app/main_window.h"
+#include "app/tooltips.h"
+#include "window_driver.h"
+
+using namespace vellaro::app::testing;
+using vellaro::app::Guard;
+using vellaro::app::MainWindow;
+
+class HelpTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+
+  void everyControlHasHelp() {
+    Guard guard;
+    MainWindow window(guard);
+    window.show();
+    PointAndClick(window, "Image_Options1");  // the options area is made when opened
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("Init_Bet")) != nullptr);
+    // The background, the version and the readout are no controls; the pointer goes
+    // through the readout.
+    const QStringList none = {QStringLiteral("HeadImage"), QStringLiteral("Version"),
+                              QStringLiteral("Readout")};
+    int named = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+      const QString name = widget->objectName();
+      // The parts Qt makes inside a control (a spin edit's line, a list's view) are
+      // nameless or named by Qt.
+      if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || none.contains(name)) {
+        continue;
+      }
+      ++named;
+      QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(name));
+    }
+    QVERIFY(named > 37 * 3 + 6 * 6);  // tiles, highlights and chances at least
+  }
+
+  void theHelpSaysWhatNoControlCanDo() {
+    for (const char* name : {"GameModes", "ReCalculate", "CreateMatrix"}) {
+      const QString help = vellaro::app::TooltipFor(QLatin1String(name));
+      QVERIFY2(help.contains(QStringLiteral("independent")), name);
+      QVERIFY2(help.contains(QStringLiteral("1 unit in 37")), name);
+    }
+    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("BetStrategy"))
+                .contains(QStringLiteral("never the house's share")));
+    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Image36")).contains(QStringLiteral("Enter")));
+    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Image37")).isEmpty());
+    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Nothing")).isEmpty());
+  }
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"

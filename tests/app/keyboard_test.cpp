@@ -1,0 +1,213 @@
+// The keyboard entry: its digit logic alone, then the keys in the window.
+
+#include <QTest>
+#include <memory>
+#include <string>
+
+#include "app/fonts.h"
+#include "app/keyboard_entry.h"
+#include "app/main_window.h"
+#include "app/readout.h"
+#include "window_driver.h"
+
+using namespace vellaro::app::testing;
+using vellaro::app::Guard;
+using vellaro::app::KeyboardEntry;
+using vellaro::app::MainWindow;
+using Action = KeyboardEntry::Action;
+
+namespace {
+
+// Types the decimal digits of `text` and returns the action of the last one.
+Action TypeDigits(KeyboardEntry& entry, const std::string& text) {
+  Action last = Action::kNone;
+  for (const char c : text) last = entry.Digit(c - '0');
+  return last;
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Guard> guard_;
+  std::unique_ptr<MainWindow> window_;
+  QStringList errors_;
+
+  MainWindow& w() { return *window_; }
+  vellaro::Game& game() { return window_->game(); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers held = Qt::NoModifier) {
+    QTest::keyClick(window_.get(), key, held);
+  }
+  // Types a number and Enter, as a player at the table would.
+  void TypeAndEnter(int n) {
+    QTest::keyClicks(window_.get(), QString::number(n));
+    Key(Qt::Key_Return);
+  }
+  QString ReadoutText() {
+    return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
+  }
+  void WaitForTheAnalysis() { QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000); }
+
+ private slots:
+  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+
+  void init() {
+    errors_.clear();
+    guard_ = std::make_unique<Guard>();
+    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
+    window_ = std::make_unique<MainWindow>(*guard_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() {
+    window_.reset();
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
+  }
+
+  // ---- The digits alone ----------------------------------------------------------------
+
+  void everyNumberOfTheWheelIsEnteredAsTyped() {
+    for (int n = 0; n <= 36; ++n) {
+      KeyboardEntry entry;
+      QCOMPARE(TypeDigits(entry, std::to_string(n)), Action::kNone);
+      QCOMPARE(entry.Digits(), std::to_string(n));
+      QCOMPARE(entry.Enter(), Action::kEnter);
+      QCOMPARE(entry.Number(), n);
+      QVERIFY(entry.Digits().empty());
+      QVERIFY(entry.Text().empty());
+    }
+  }
+
+  void anImpossibleNumberIsRefusedAtItsLastDigitAndForgotten() {
+    // 37..99, and a 0 followed by anything: no such pocket.
+    for (const std::string typed : {"37", "40", "99", "00", "05", "09"}) {
+      KeyboardEntry entry;
+      QCOMPARE(entry.Digit(typed[0] - '0'), Action::kNone);
+      QCOMPARE(entry.Digit(typed[1] - '0'), Action::kRefused);
+      QVERIFY(entry.Digits().empty());
+      QCOMPARE(entry.Text(), "Refused: " + typed + " is not on the wheel");
+      // An Enter after the slip plays nothing, not even its first digit.
+      QCOMPARE(entry.Enter(), Action::kNone);
+    }
+    // The highest number is still taken.
+    KeyboardEntry entry;
+    QCOMPARE(TypeDigits(entry, "36"), Action::kNone);
+    // A third digit never makes a number.
+    QCOMPARE(entry.Digit(0), Action::kRefused);
+  }
+
+  void backspaceTakesBackADigitThenAsksForTheUndo() {
+    KeyboardEntry entry;
+    QCOMPARE(entry.Backspace(), Action::kUndo);
+    TypeDigits(entry, "21");
+    QCOMPARE(entry.Text(), std::string("Typed: 21 (Enter to play, Esc to clear)"));
+    QCOMPARE(entry.Backspace(), Action::kNone);
+    QCOMPARE(entry.Digits(), std::string("2"));
+    QCOMPARE(entry.Backspace(), Action::kNone);
+    QCOMPARE(entry.Backspace(), Action::kUndo);
+  }
+
+  void escapeAndRefusalsForgetTheDigits() {
+    KeyboardEntry entry;
+    TypeDigits(entry, "1");
+    entry.Clear();
+    QVERIFY(entry.Text().empty());
+    QCOMPARE(entry.Enter(), Action::kNone);
+    TypeDigits(entry, "12");
+    entry.Refuse("locked");
+    QCOMPARE(entry.Text(), std::string("Refused: locked"));
+    QCOMPARE(entry.Enter(), Action::kNone);
+    // The next digit starts afresh and hides the refusal.
+    entry.Digit(4);
+    QCOMPARE(entry.Digits(), std::string("4"));
+    QCOMPARE(entry.Text().rfind("Typed: 4", 0), size_t{0});
+  }
+
+  // ---- The keys in the window ----------------------------------------------------------
+
+  void aTypedNumberIsEnteredLikeAClickOnItsTile() {
+    QTest::keyClicks(&w(), QStringLiteral("17"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Typed: 17 (Enter to play, Esc to clear)"));
+    QCOMPARE(game().SpinsInHistory(), int64_t{0});
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(game().SpinsInHistory(), int64_t{1});
+    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17"}));
+    // The readout tells the progress again.
+    QCOMPARE(ReadoutText(), QStringLiteral("First recommendation in 4 spins"));
+    // Escape forgets what was typed: Enter then plays nothing.
+    QTest::keyClicks(&w(), QStringLiteral("3"));
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Return);
+    QCOMPARE(game().SpinsInHistory(), int64_t{1});
+    // 0 is a number too.
+    TypeAndEnter(0);
+    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17", "0"}));
+  }
+
+  void anImpossibleNumberIsRefusedInTheWindowAtOnce() {
+    QTest::keyClicks(&w(), QStringLiteral("37"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Refused: 37 is not on the wheel"));
+    Key(Qt::Key_Return);
+    QCOMPARE(game().SpinsInHistory(), int64_t{0});
+  }
+
+  void keysWhileTheAnalysisRunsAreRefusedAndNotQueued() {
+    for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
+    QVERIFY(game().AnalysisRunning());
+    TypeAndEnter(9);
+    QCOMPARE(ReadoutText(),
+             QStringLiteral("Refused: 9: the board is locked while the analysis runs"));
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    WaitForTheAnalysis();
+    // Nothing typed during the analysis arrives after it.
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    TypeAndEnter(9);
+    QCOMPARE(game().SpinsInHistory(), int64_t{6});
+  }
+
+  void backspaceAndCtrlZPressTheUndoOnlyWhileItIsOffered() {
+    for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
+    WaitForTheAnalysis();
+    QVERIFY(game().UndoOffered());
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(game().SpinsInHistory(), int64_t{4});
+    QVERIFY(!game().UndoOffered());
+    // Not offered: neither key does anything.
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Backspace);
+    QCOMPARE(game().SpinsInHistory(), int64_t{4});
+    // The number taken back is crossed out: typed, it is refused as its tile would be.
+    TypeAndEnter(5);
+    QCOMPARE(game().SpinsInHistory(), int64_t{4});
+    QCOMPARE(ReadoutText(), QStringLiteral("Refused: 5: crossed out, the undo took it back"));
+    TypeAndEnter(6);
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    WaitForTheAnalysis();
+    const bool offered = game().UndoOffered();
+    // With a digit typed, Backspace takes the digit back and leaves the spins alone.
+    QTest::keyClicks(&w(), QStringLiteral("2"));
+    Key(Qt::Key_Backspace);
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    // With none, it is the undo button.
+    Key(Qt::Key_Backspace);
+    QCOMPARE(game().SpinsInHistory(), int64_t{offered ? 4 : 5});
+  }
+
+  void keysTypedIntoAnEditStayThere() {
+    // The base-stake edit takes its own digits; the board does not see them.
+    PointAndClick(w(), "Image_Options1");
+    QTRY_VERIFY(w().findChild<QWidget*>(QStringLiteral("Init_Bet")) != nullptr);
+    QWidget* base = Named(w(), "Init_Bet");
+    base->setFocus();
+    QTest::keyClicks(base, QStringLiteral("5"));
+    QTest::keyClick(base, Qt::Key_Return);
+    QCOMPARE(game().SpinsInHistory(), int64_t{0});
+    QVERIFY(w().keyboard().Digits().empty());
+  }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

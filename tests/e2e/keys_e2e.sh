@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# The keyboard entry on the real window under Xvfb: the same 25 spins entered once by
+# clicks and once by keys (typed digits and Enter) give the same exported game log and the
+# same recommendation on show. While the analysis runs, a number typed is refused and is
+# not kept for later: it never reaches the log.
+# Usage: keys_e2e.sh <vellaro binary> <folder for logs and screenshots>
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+app=$1
+out=$2
+mkdir -p "$out"
+require_tools Xvfb xdotool import convert md5sum
+
+# DEEP SCAN, the mode at start, chooses from the numbers alone: no clock is involved.
+spins=(17 25 0 32 15 19 4 21 2 25 17 34 6 27 13 36 11 30 8 23 10 5 24 16 33)
+readonly first_analysed=5
+
+# The screen at the moment of a failure, beside the message.
+fail() {
+  if [[ -n ${DISPLAY:-} ]] && import -window root "$out/keys_failure.png" 2>/dev/null; then
+    echo "FAIL: see $out/keys_failure.png" >&2
+  fi
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
+wait_until() {
+  local deadline=$(($(now_ms) + $1))
+  shift
+  until "$@"; do
+    (($(now_ms) < deadline)) || return 1
+  done
+}
+is_olive() {
+  local g b
+  IFS=, read -r _ g b <<<"$1"
+  ((g > b + 40 && g > 70))
+}
+tile_open() {
+  local x y
+  read -r x y < <(tile_place "$1")
+  is_olive "$(screen_pixel $((wx + x + 5)) $((wy + y + 27)))"
+}
+# The bet display: trend tabs, fields, chips and stakes.
+bet_look() { import -window root -crop "420x90+$((wx + 16))+$((wy + 193))" -depth 8 rgb:- | md5sum; }
+
+export_log() {
+  rm -f "$1.txt"
+  xdotool key ctrl+s
+  sleep 1
+  xdotool key ctrl+a
+  xdotool type --delay 1 "$1"
+  xdotool key Return
+  wait_until 5000 test -f "$1.txt" || fail "no $1.txt after the export"
+}
+
+# Plays the spins by "clicks" or "keys"; leaves the log in $out/<how>_log.txt and the look
+# of the bet display in $out/<how>_bet.
+play() {
+  local how=$1 i n cx cy probe d digits
+  start_app "$app" "$out"
+  sleep 0.5
+  for i in "${!spins[@]}"; do
+    n=${spins[i]}
+    probe=$(((n + 1) % 37))
+    if [[ $how == clicks ]]; then
+      read -r cx cy < <(tile_centre "$n")
+      xdotool mousemove "$cx" "$cy" click --delay 0 1
+    else
+      # Over the background, with the keyboard on the window.
+      xdotool mousemove $((wx + 100)) $((wy + 66))
+      xdotool windowfocus --sync "$window"
+      digits=()
+      for ((d = 0; d < ${#n}; d++)); do digits+=("${n:d:1}"); done
+      if ((i + 1 >= first_analysed)); then
+        # 9 and Enter right behind: the analysis of n has locked the board by then.
+        xdotool key --delay 0 "${digits[@]}" Return 9 Return
+      else
+        xdotool key --delay 0 "${digits[@]}" Return
+      fi
+    fi
+    if ((i + 1 >= first_analysed)); then
+      # A short analysis may lock and reopen the board between two looks at the screen:
+      # what counts is that it is open again before the next spin.
+      sleep 0.15
+      wait_until 8000 tile_open "$probe" || fail "$how: the board did not open after $n"
+    fi
+  done
+  xdotool mousemove $((wx + 100)) $((wy + 66))
+  # A tick of the bet display writes the stake.
+  sleep 0.5
+  import -window root "$out/keys_e2e_$how.png"
+  bet_look >"$out/${how}_bet"
+  export_log "$out/${how}_log"
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+}
+
+start_xvfb "$out"
+play clicks
+play keys
+
+printf '%s\r\n' "${spins[@]}" >"$out/keys_expected.txt"
+cmp -s "$out/keys_expected.txt" "$out/clicks_log.txt" ||
+  fail "the log of the clicks differs from the spins entered ($out/clicks_log.txt)"
+cmp -s "$out/clicks_log.txt" "$out/keys_log.txt" ||
+  fail "the log of the keys differs from the log of the clicks ($out/keys_log.txt): a key was" \
+    "lost, or one typed during an analysis was kept"
+cmp -s "$out/clicks_bet" "$out/keys_bet" ||
+  fail "the recommendation on show differs (see $out/keys_e2e_clicks.png and keys_e2e_keys.png)"
+echo "PASS: 25 spins by keys and by clicks give the same log and the same bet on show"
