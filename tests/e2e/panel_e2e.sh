@@ -68,5 +68,6 @@ for _ in $(seq 50); do
 done
 xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null &&
   fail "Ctrl+P did not close the panel"
-[[ -f $XDG_CONFIG_HOME/vellaro/session-panel.ini ]] || fail "the panel did not remember its place"
+# start_app gives the window a settings folder of its own under the output folder.
+[[ -f $out/config/vellaro/session-panel.ini ]] || fail "the panel did not remember its place"
 echo "PASS: 22 spins, the panel opened at ${P_WIDTH}x$P_HEIGHT with $colours colours and closed"
