@@ -6,6 +6,7 @@
 // Targets: an update <= 16 ms, the what-if <= 100 ms. Run on the offscreen platform.
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -54,6 +55,9 @@ struct Evening {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The panel keeps its place in the XDG config folder: not the real one.
+  const QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
 
