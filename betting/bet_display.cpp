@@ -6,8 +6,8 @@ namespace vellaro {
 bool Game::BetOnShow() const {
   // Without branches: asked at least twice per spin, and the chips are six flags.
   static_assert(kChances == 6);
-  return Chip[0].visible | Chip[1].visible | Chip[2].visible | Chip[3].visible |
-         Chip[4].visible | Chip[5].visible;
+  return (int{Chip[0].visible} | int{Chip[1].visible} | int{Chip[2].visible} |
+          int{Chip[3].visible} | int{Chip[4].visible} | int{Chip[5].visible}) != 0;
 }
 
 void Game::ShowChance(int k) {
