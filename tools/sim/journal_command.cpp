@@ -130,17 +130,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     row.at_ms = scheduler.NowMs();
     row.result = settled;
     settled = Result::kNone;
-    const GameState& state = game.state();
-    row.spin_count = state.SpinCount;
-    row.bet_chance = state.BetChance;
-    row.shown = game.BetOnShow();
-    row.stake = state.Stake;
-    row.balance = state.Balance;
-    row.target = state.BalanceTarget;
-    row.win_streak = state.WinStreak;
-    row.loss_streak = state.LossStreak;
-    row.deep_sum = state.DeepSum;
-    row.deep_remainder = state.DeepRemainder;
+    FillFromGame(game, row);
     trace.Add(row);
   };
   try {

@@ -56,6 +56,20 @@ constexpr size_t kHistoryKept = 64;
 
 }  // namespace
 
+void FillFromGame(const Game& game, Row& row) {
+  const GameState& state = game.state();
+  row.spin_count = state.SpinCount;
+  row.bet_chance = state.BetChance;
+  row.shown = game.BetOnShow();
+  row.stake = state.Stake;
+  row.balance = state.Balance;
+  row.target = state.BalanceTarget;
+  row.win_streak = state.WinStreak;
+  row.loss_streak = state.LossStreak;
+  row.deep_sum = state.DeepSum;
+  row.deep_remainder = state.DeepRemainder;
+}
+
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink) {
   VirtualScheduler scheduler(int64_t{options.timing.clock_s} * 1000);
   VirtualClock clock(scheduler);
@@ -76,7 +90,6 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
                      EventBit<BetWithheld>());
   }
   if (options.listener) game.AddListener(options.listener);
-  const GameState& state = game.state();
 
   const int64_t gap = options.timing.gap_ms;
   int64_t next_ms = scheduler.NowMs() + gap;
@@ -106,16 +119,7 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
     next_ms = scheduler.NowMs() + gap;
 
     row.result = settled;
-    row.spin_count = state.SpinCount;
-    row.bet_chance = state.BetChance;
-    row.shown = game.BetOnShow();
-    row.stake = state.Stake;
-    row.balance = state.Balance;
-    row.target = state.BalanceTarget;
-    row.win_streak = state.WinStreak;
-    row.loss_streak = state.LossStreak;
-    row.deep_sum = state.DeepSum;
-    row.deep_remainder = state.DeepRemainder;
+    FillFromGame(game, row);
     row.withheld = withheld;
     sink.Add(row);
     if (withheld) break;

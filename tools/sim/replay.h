@@ -6,6 +6,7 @@
 #include <span>
 
 #include "game/events.h"
+#include "game/game.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
 #include "tools/sim/wheel.h"
@@ -77,6 +78,9 @@ struct ReplayOptions {
   // Hears every event of the game from the first spin on (after the settings are applied).
   std::function<void(const GameEvent&)> listener;
 };
+
+// Copies what the window shows after an entry from the game into `row`.
+void FillFromGame(const Game& game, Row& row);
 
 // Replays every entry of `source` through a fresh game on virtual time and passes one
 // row per entry to `sink`. A session limit that holds a bet back ends the replay after
