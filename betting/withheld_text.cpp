@@ -5,7 +5,10 @@ namespace vellaro {
 namespace {
 
 std::string Signed(int64_t value) {
-  return (value > 0 ? "+" : "") + std::to_string(value);
+  // Appending to a named string: GCC 12 at -O3 warns (-Wrestrict) about "+" + to_string().
+  std::string text = value > 0 ? "+" : "";
+  text += std::to_string(value);
+  return text;
 }
 
 std::string Units(int64_t value) {

@@ -120,11 +120,14 @@ Rational EnumeratedShownRun(const Progression& rules, const StakeState& start, i
     }
     if (hit) ++reaching[static_cast<size_t>(losses)];
   }
+  const Rational loss(19, 37);
+  const Rational win(18, 37);
   Rational reached = 0;
   for (int losses = 0; losses <= spins; ++losses) {
     Rational weight = 1;
-    for (int i = 0; i < spins; ++i) weight *= i < losses ? Rational(19, 37) : Rational(18, 37);
-    reached += reaching[static_cast<size_t>(losses)] * weight;
+    for (int i = 0; i < spins; ++i) weight *= i < losses ? loss : win;
+    weight *= reaching[static_cast<size_t>(losses)];
+    reached += weight;
   }
   return reached;
 }

@@ -196,7 +196,10 @@ void JsonField(std::string& json, std::string_view key, std::string_view value) 
 
 std::string Quoted(std::string_view text) {
   // Every text here is a fixed word or a list of options: nothing needs escaping.
-  return "\"" + std::string(text) + "\"";
+  std::string quoted = "\"";
+  quoted += text;
+  quoted += '"';
+  return quoted;
 }
 
 // A session limit: its value, or null when it is off.
@@ -289,7 +292,8 @@ std::string Decimal(__int128 numerator, __int128 denominator, int places) {
   const bool negative = numerator < 0;
   const __int128 magnitude = negative ? -numerator : numerator;
   const __int128 scaled = (magnitude * scale * 2 + denominator) / (denominator * 2);
-  std::string text = (negative && scaled != 0 ? "-" : "") + Whole(scaled / scale);
+  std::string text = negative && scaled != 0 ? "-" : "";
+  text += Whole(scaled / scale);
   if (places > 0) {
     std::string fraction = Whole(scaled % scale);
     text += '.' + std::string(static_cast<size_t>(places) - fraction.size(), '0') + fraction;

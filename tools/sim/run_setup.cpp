@@ -9,7 +9,11 @@ bool ModeDrawsFromTheClock(int32_t mode) {
 std::string LimitOptions(const vellaro::SessionLimits& limits) {
   std::string text;
   const auto add = [&text](std::string_view name, const std::optional<int32_t>& value) {
-    if (value) text += " " + std::string(name) + " " + std::to_string(*value);
+    if (!value) return;
+    text += ' ';
+    text += name;
+    text += ' ';
+    text += std::to_string(*value);
   };
   add("--bankroll", limits.bankroll);
   add("--stop-loss", limits.stop_loss);
