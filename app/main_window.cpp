@@ -94,6 +94,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   game_.AddListener([this](const vellaro::GameEvent& event) { OnGameEvent(event); });
   BuildFrame();
   BuildSessionReadout();
+  BuildLimits();
   BuildBoard();
   BuildBetDisplay();
 
@@ -495,6 +496,7 @@ void MainWindow::Sync() {
   // The engine knows nothing of the panel's button: its highlight follows the pointer here.
   SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
   panel_button_hovered_ = false;
+  SyncLimits();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
   if (panel_ != nullptr && panel_->isVisible() && !game_.AnalysisRunning()) panel_->Refresh();
 }
@@ -543,6 +545,7 @@ void MainWindow::SyncReadout() {
   // Digits typed, or why the last entry was refused, take the place of the progress.
   const std::string typed = keyboard_.Text();
   readout_->SetProgress(typed.empty() ? progress_text_ : QString::fromStdString(typed));
+  ShowBannerText();
 }
 
 }  // namespace vellaro::app

@@ -33,6 +33,8 @@ class QTimer;
 namespace vellaro::app {
 
 class GaugeBar;
+class LimitBanner;
+class LimitsDialog;
 class PictureWidget;
 class SessionPanelWindow;
 class SessionReadout;
@@ -100,6 +102,10 @@ class MainWindow final : public QWidget {
   SessionPanelWindow* session_panel() const { return panel_; }
   const vellaro::SessionTrack& session_track() const { return track_; }
   SessionReadout* session_readout() const { return session_readout_; }
+  // The dialog of the session limits (the head's limits button): made the first time it
+  // opens. Null until then.
+  void OpenLimits();
+  LimitsDialog* limits_dialog() const { return limits_dialog_; }
   // The evening so far as the panel's what-if replays it: the spins in the history and
   // the settings of its first spin.
   vellaro::sim::SessionSpins SessionSpins() const;
@@ -117,6 +123,9 @@ class MainWindow final : public QWidget {
                    QWidget* parent = nullptr);
   void BuildFrame();
   void BuildSessionReadout();
+  void BuildLimits();  // window_limits.cpp
+  void SyncLimits();
+  void ShowBannerText();
   void OnGameEvent(const vellaro::GameEvent& event);
   void BuildBoard();
   void BuildBetDisplay();
@@ -167,6 +176,16 @@ class MainWindow final : public QWidget {
   SessionPanelWindow* panel_ = nullptr;
   PictureWidget* panel_hover_ = nullptr;
   bool panel_button_hovered_ = false;
+
+  // The session limits (window_limits.cpp).
+  PictureWidget* limits_hover_ = nullptr;
+  bool limits_button_hovered_ = false;
+  LimitBanner* limit_banner_ = nullptr;
+  QPushButton* continue_anyway_ = nullptr;
+  QString banner_reason_;
+  LastShown<vellaro::BetWithheld> withheld_shown_;
+  LimitsDialog* limits_dialog_ = nullptr;
+  LastShown<vellaro::SessionLimits> limits_shown_;
 
   std::vector<FlagBinding> shown_;
   std::vector<FlagBinding> enabled_;

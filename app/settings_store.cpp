@@ -46,6 +46,22 @@ int ModeBoxEntry(Mode mode) {
   return -1;
 }
 
+// The keys of the session limits, in the order of LimitKind.
+constexpr std::array<const char*, kLimits> kLimitKeys = {
+    "limits/bankroll", "limits/stop_loss", "limits/take_profit", "limits/table_max",
+    "limits/max_losses"};
+const QString kOff = QStringLiteral("off");
+
+// A limit as written: "off", or a whole number within the limit's range. Anything else is
+// read as off, the limit's default.
+std::optional<int32_t> ReadLimit(const QSettings& file, LimitKind limit) {
+  const QString key = QLatin1String(kLimitKeys[static_cast<size_t>(limit)]);
+  const int32_t value =
+      ReadInt(file, key, SessionLimits::Min(limit), SessionLimits::kMax, SessionLimits::Min(limit) - 1);
+  if (value < SessionLimits::Min(limit)) return std::nullopt;
+  return value;
+}
+
 // A stored position far off any screen is still a position: the window manager (or the
 // player) brings the window back. Only absurd figures are refused.
 constexpr int kFarthest = 1 << 20;
@@ -92,6 +108,10 @@ StoredSettings SettingsStore::Load() const {
                             ModeBoxEntry(defaults.mode));
   s.mode = kGameModeIds[static_cast<size_t>(entry)];
   s.cat_rows = ReadBool(file, QStringLiteral("analysis/cat_rows"), defaults.cat_rows);
+  for (int i = 0; i < kLimits; ++i) {
+    const auto limit = static_cast<LimitKind>(i);
+    s.limits[limit] = ReadLimit(file, limit);
+  }
 
   stored.options_open = ReadBool(file, QStringLiteral("window/options_open"), false);
   const int32_t x = ReadInt(file, QStringLiteral("window/x"), -kFarthest, kFarthest, kFarthest + 1);
@@ -124,6 +144,11 @@ void SettingsStore::Save(const StoredSettings& stored) const {
   // A mode the box does not offer leaves the stored entry as it was.
   if (entry >= 0) file.setValue(QStringLiteral("analysis/mode_box"), entry);
   file.setValue(QStringLiteral("analysis/cat_rows"), s.cat_rows);
+  for (int i = 0; i < kLimits; ++i) {
+    const std::optional<int32_t>& value = s.limits[static_cast<LimitKind>(i)];
+    file.setValue(QLatin1String(kLimitKeys[static_cast<size_t>(i)]),
+                  value ? QString::number(*value) : kOff);
+  }
   file.setValue(QStringLiteral("window/options_open"), stored.options_open);
   if (stored.position) {
     file.setValue(QStringLiteral("window/x"), stored.position->x());

@@ -22,7 +22,8 @@ struct StoredSettings {
 //
 // Reading never fails: a missing or unreadable file, or any value out of its range, gives
 // that value's default and leaves the others as read. The values are the player's own
-// choices, so they are applied through the game's Configure like clicks.
+// choices, so they are applied through the game's Configure like clicks. A session limit
+// is written as its number or "off"; one that cannot be read is off.
 //
 // The number matrix is not restored: it is built from the spins of the evening it was
 // created in, and recreating it at start would play a matrix nobody asked for. A game left

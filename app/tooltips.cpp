@@ -78,6 +78,34 @@ const QString kMinimalProfit = QStringLiteral(
     "more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not "
     "make a win more likely.");
 
+// The session limits: each stops a bet from being shown, none changes the odds of one.
+const QString kLimits = QStringLiteral(
+    "Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses "
+    "in a row a progression may follow. A bet that would break one is held back, with a "
+    "banner saying why. Limits decide how much you risk, not whether you win.");
+const QString kLimitsOff = QStringLiteral(" Whole units; leave it empty to turn it off.");
+const QString kBankroll = QStringLiteral(
+    "BANKROLL: the units you brought to this session. A stake larger than what is left of "
+    "them (the bankroll plus your net result) is held back.") + kLimitsOff;
+const QString kStopLoss = QStringLiteral(
+    "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
+    "no more bets are shown.") + kLimitsOff;
+const QString kTakeProfit = QStringLiteral(
+    "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
+    "ahead keeps a win; it does not make one more likely.") + kLimitsOff;
+const QString kTableMax = QStringLiteral(
+    "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
+    "is held back instead of shown at a stake you could not place.") + kLimitsOff;
+const QString kMaxLosses = QStringLiteral(
+    "LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after "
+    "more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.");
+const QString kBanner = QStringLiteral(
+    "A session limit holds the next bet back: no chip is shown and nothing is counted. "
+    "Enter the next number to go on without it, or change the limit.");
+const QString kContinue = QStringLiteral(
+    "Continue anyway: show the held-back bet for this spin and count it, whatever the limit "
+    "says. The limit stays set for the spins after.");
+
 }  // namespace
 
 QString TooltipFor(const QString& name) {
@@ -120,6 +148,23 @@ QString TooltipFor(const QString& name) {
       {QStringLiteral("Label29"), kUpTrender},
       {QStringLiteral("Bet_Automatic_Reset"), kAutomaticReset},
       {QStringLiteral("Get_Minimal_Profit"), kMinimalProfit},
+      {QStringLiteral("Button_Limits"), kLimits},
+      {QStringLiteral("Button_Limits_Hover"), kLimits},
+      {QStringLiteral("LimitsDialog"), kLimits},
+      {QStringLiteral("LimitsClose"), QStringLiteral("Close the limits; each one typed counts.")},
+      {QStringLiteral("LimitsRefusal"), QStringLiteral("Why the last entry was not taken.")},
+      {QStringLiteral("Limit_Bankroll"), kBankroll},
+      {QStringLiteral("LimitCaption_Bankroll"), kBankroll},
+      {QStringLiteral("Limit_StopLoss"), kStopLoss},
+      {QStringLiteral("LimitCaption_StopLoss"), kStopLoss},
+      {QStringLiteral("Limit_TakeProfit"), kTakeProfit},
+      {QStringLiteral("LimitCaption_TakeProfit"), kTakeProfit},
+      {QStringLiteral("Limit_TableMax"), kTableMax},
+      {QStringLiteral("LimitCaption_TableMax"), kTableMax},
+      {QStringLiteral("Limit_MaxLosses"), kMaxLosses},
+      {QStringLiteral("LimitCaption_MaxLosses"), kMaxLosses},
+      {QStringLiteral("LimitBanner"), kBanner},
+      {QStringLiteral("ContinueAnyway"), kContinue},
   };
   if (const auto found = kExact.constFind(name); found != kExact.constEnd()) return *found;
   // The families of controls, one per number or chance.

@@ -1,0 +1,77 @@
+#include "app/limit_banner.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "app/fitted_number.h"
+
+namespace vellaro::app {
+
+namespace {
+
+// Dark amber with the gold of the artwork's frames: a warning, in the window's colours.
+constexpr QColor kGround{58, 42, 8};
+constexpr QColor kBorder{0xd2, 0x9f, 0x04};
+constexpr QColor kText{0xff, 0xd8, 0x4a};
+constexpr int kLargestPixels = 11;  // the captions of the options area
+constexpr int kMargin = 6;
+
+QFont BannerFont(int pixels) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+LimitBanner::LimitBanner(QWidget* parent) : QWidget(parent), font_(BannerFont(kLargestPixels)) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LimitBanner::ReserveRight(int pixels) {
+  reserved_ = pixels;
+  Fit();
+}
+
+void LimitBanner::SetText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  Fit();
+}
+
+QRect LimitBanner::TextRect() const {
+  return rect().adjusted(kMargin, 1, -(kMargin + reserved_), -1);
+}
+
+void LimitBanner::Fit() {
+  const int room = TextRect().width();
+  wrapped_ = false;
+  for (int pixels = kLargestPixels; pixels >= kSmallestReadablePixels; --pixels) {
+    font_ = BannerFont(pixels);
+    if (QFontMetrics(font_).horizontalAdvance(text_) <= room) {
+      update();
+      return;
+    }
+  }
+  wrapped_ = true;  // two lines of the smallest readable font
+  update();
+}
+
+void LimitBanner::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Fit();
+}
+
+void LimitBanner::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kGround);
+  painter.setPen(kBorder);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setPen(kText);
+  painter.setFont(font_);
+  const int flags = Qt::AlignLeft | Qt::AlignVCenter | (wrapped_ ? Qt::TextWordWrap : 0);
+  painter.drawText(TextRect(), flags, text_);
+}
+
+}  // namespace vellaro::app

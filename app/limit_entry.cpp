@@ -1,0 +1,52 @@
+#include "app/limit_entry.h"
+
+#include "game/settings.h"
+
+namespace vellaro::app {
+
+namespace {
+
+QString Name(vellaro::LimitKind limit) {
+  const std::string_view name = vellaro::LimitName(limit);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString Smallest(vellaro::LimitKind limit) {
+  const int32_t min = vellaro::SessionLimits::Min(limit);
+  if (limit == vellaro::LimitKind::kMaxLosses) return QString::number(min);
+  return min == 1 ? QStringLiteral("1 unit") : QStringLiteral("%1 units").arg(min);
+}
+
+LimitEntry Refused(vellaro::LimitKind limit, const QString& typed, const QString& why) {
+  LimitEntry entry;
+  entry.refusal = QStringLiteral("\u201c%1\u201d refused for the %2: %3. Empty turns it off.")
+                      .arg(typed, Name(limit), why);
+  return entry;
+}
+
+}  // namespace
+
+LimitEntry ReadLimitEntry(vellaro::LimitKind limit, const QString& typed) {
+  const QString text = typed.trimmed();
+  if (text.isEmpty()) return {true, std::nullopt, {}};
+  // Digits only: toLongLong alone would take a sign, and a player typing "-50" for a
+  // stop-loss means 50 lost, which is not for this edit to guess.
+  for (const QChar c : text) {
+    if (c < u'0' || c > u'9') return Refused(limit, text, QStringLiteral("whole units only"));
+  }
+  bool number = false;
+  const qlonglong value = text.toLongLong(&number);
+  const QString range = QStringLiteral("from %1 to %2")
+                            .arg(Smallest(limit))
+                            .arg(vellaro::SessionLimits::kMax);
+  // A figure of more than 18 digits does not even fit toLongLong.
+  if (!number || value > vellaro::SessionLimits::kMax) return Refused(limit, text, range);
+  if (value < vellaro::SessionLimits::Min(limit)) return Refused(limit, text, range);
+  return {true, static_cast<int32_t>(value), {}};
+}
+
+QString LimitText(const std::optional<int32_t>& value) {
+  return value ? QString::number(*value) : QString();
+}
+
+}  // namespace vellaro::app

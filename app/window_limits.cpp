@@ -1,0 +1,127 @@
+// The session limits in the main window: the button that opens their dialog, and the
+// banner while a limit holds the next bet back.
+
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/limit_banner.h"
+#include "app/limits_dialog.h"
+#include "app/locked_look.h"
+#include "app/main_window.h"
+#include "app/picture_widget.h"
+#include "app/tooltips.h"
+#include "betting/withheld_text.h"
+
+namespace vellaro::app {
+
+namespace {
+
+// Over the progress gauge and the readout, between the head and the frame of the board:
+// the gauge is idle while a bet waits (the next spin's analysis clears it), and the board
+// stays whole.
+constexpr QRect kBannerPlace{13, 55, 423, 20};
+constexpr int kButtonMargin = 2;  // between the button and the edge of the band
+
+QString BannerReason(const vellaro::BetWithheld& withheld) {
+  std::string text = "Bet held back \u2014 ";
+  text += vellaro::WithheldReason(withheld);
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void MainWindow::BuildLimits() {
+  // Under the minimise button, beside the panel's button and drawn as its twin.
+  const QRect place(398, 30, 21, 21);
+  PictureWidget* button =
+      AddPicture(QStringLiteral("Button_Limits"), QStringLiteral(":/limits.svg"), place);
+  button->setCursor(Qt::PointingHandCursor);
+  // Clears the other highlights as the frame buttons do; this one is the shell's own.
+  button->OnMove([this](QMouseEvent&) {
+    limits_button_hovered_ = true;
+    Handle([this] { game_.HeadImageMouseMove(); });
+  });
+  limits_hover_ = AddPicture(QStringLiteral("Button_Limits_Hover"),
+                             QStringLiteral(":/limits_hover.svg"), place);
+  limits_hover_->setCursor(Qt::PointingHandCursor);
+  limits_hover_->OnMove([](QMouseEvent&) {});
+  limits_hover_->OnClick([this] { Handle([this] { OpenLimits(); }); });
+  limits_hover_->hide();
+
+  limit_banner_ = new LimitBanner(this);
+  limit_banner_->setObjectName(QStringLiteral("LimitBanner"));
+  limit_banner_->setGeometry(kBannerPlace);
+  continue_anyway_ = new QPushButton(QStringLiteral("Continue anyway"), this);
+  continue_anyway_->setObjectName(QStringLiteral("ContinueAnyway"));
+  // The face of the buttons of the options area.
+  QFont caption(QStringLiteral("MS Sans Serif"));
+  caption.setPixelSize(11);
+  caption.setBold(true);
+  continue_anyway_->setFont(caption);
+  PaintUsable(continue_anyway_, QPalette::Button, QColor(44, 72, 24), QColor(38, 44, 34));
+  PaintUsable(continue_anyway_, QPalette::ButtonText, Qt::white, QColor(112, 112, 112));
+  continue_anyway_->setCursor(Qt::PointingHandCursor);
+  // The keys stay with the board: Enter enters a number, it never places a held-back bet.
+  continue_anyway_->setFocusPolicy(Qt::NoFocus);
+  const int width = QFontMetrics(caption).horizontalAdvance(continue_anyway_->text()) + 16;
+  const int height = kBannerPlace.height() - 2 * kButtonMargin;
+  continue_anyway_->setGeometry(kBannerPlace.right() - kButtonMargin - width + 1,
+                                kBannerPlace.top() + kButtonMargin, width, height);
+  connect(continue_anyway_, &QPushButton::clicked, this,
+          [this] { Handle([this] { game_.ContinueAnyway(); }); });
+  limit_banner_->ReserveRight(width + kButtonMargin);
+  limit_banner_->hide();
+  continue_anyway_->hide();
+}
+
+void MainWindow::OpenLimits() {
+  if (limits_dialog_ == nullptr) {
+    limits_dialog_ = new LimitsDialog(
+        [this](vellaro::LimitKind limit, std::optional<int32_t> value) {
+          Handle([this, limit, value] { game_.SetLimit(limit, value); });
+        },
+        this);
+    ApplyTooltips(*limits_dialog_);
+    limits_dialog_->ShowLimits(game_.Limits());
+  }
+  if (!limits_dialog_->isVisible()) {
+    // Beside the window rather than over the board, where it fits.
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize size = limits_dialog_->size();
+    QPoint at(frame.right() + 8, frame.top());
+    if (at.x() + size.width() > screen.right()) at = {frame.left() - 8 - size.width(), frame.top()};
+    if (at.x() < screen.left()) at = {frame.left(), frame.bottom() + 8};
+    if (at.y() + size.height() > screen.bottom()) at = screen.topLeft();
+    limits_dialog_->move(at);
+  }
+  limits_dialog_->show();
+  limits_dialog_->raise();
+  limits_dialog_->activateWindow();
+}
+
+void MainWindow::SyncLimits() {
+  // The engine knows nothing of this button: its highlight follows the pointer here.
+  SetShown(limits_hover_, limits_button_hovered_ || limits_hover_->underMouse());
+  limits_button_hovered_ = false;
+
+  const std::optional<vellaro::BetWithheld>& withheld = game_.WithheldBet();
+  if (withheld && withheld_shown_.Changed(*withheld)) banner_reason_ = BannerReason(*withheld);
+  ShowBannerText();
+  SetShown(limit_banner_, withheld.has_value());
+  SetShown(continue_anyway_, withheld.has_value());
+
+  if (limits_dialog_ != nullptr && limits_shown_.Changed(game_.Limits())) {
+    limits_dialog_->ShowLimits(game_.Limits());
+  }
+}
+
+void MainWindow::ShowBannerText() {
+  // Digits typed take the place of the reason, as they take the place of the progress in
+  // the readout the banner lies over.
+  const std::string typed = keyboard_.Text();
+  limit_banner_->SetText(typed.empty() ? banner_reason_ : QString::fromStdString(typed));
+}
+
+}  // namespace vellaro::app
