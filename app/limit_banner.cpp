@@ -34,28 +34,39 @@ void LimitBanner::ReserveRight(int pixels) {
   Fit();
 }
 
-void LimitBanner::SetText(const QString& text) {
-  if (text == text_) return;
+void LimitBanner::SetText(const QString& text, const QString& shorter) {
+  if (text == text_ && shorter == shorter_) return;
   text_ = text;
+  shorter_ = shorter;
   Fit();
 }
 
 QRect LimitBanner::TextRect() const {
-  return rect().adjusted(kMargin, 1, -(kMargin + reserved_), -1);
+  // The whole height: two lines of the smallest font need it.
+  return rect().adjusted(kMargin, 0, -(kMargin + reserved_), 0);
 }
 
 void LimitBanner::Fit() {
-  const int room = TextRect().width();
+  const QRect room = TextRect();
+  QStringList forms = {text_};
+  if (!shorter_.isEmpty()) forms << shorter_;
+  update();
   wrapped_ = false;
-  for (int pixels = kLargestPixels; pixels >= kSmallestReadablePixels; --pixels) {
-    font_ = BannerFont(pixels);
-    if (QFontMetrics(font_).horizontalAdvance(text_) <= room) {
-      update();
+  for (const QString& form : forms) {
+    shown_ = form;
+    for (int pixels = kLargestPixels; pixels >= kSmallestReadablePixels; --pixels) {
+      font_ = BannerFont(pixels);
+      if (QFontMetrics(font_).horizontalAdvance(form) <= room.width()) return;
+    }
+  }
+  // Two lines of the smallest readable font, of the longer form where that fits.
+  wrapped_ = true;
+  for (const QString& form : forms) {
+    shown_ = form;
+    if (QFontMetrics(font_).boundingRect(room, Qt::TextWordWrap, form).height() <= room.height()) {
       return;
     }
   }
-  wrapped_ = true;  // two lines of the smallest readable font
-  update();
 }
 
 void LimitBanner::resizeEvent(QResizeEvent* event) {
@@ -71,7 +82,7 @@ void LimitBanner::paintEvent(QPaintEvent*) {
   painter.setPen(kText);
   painter.setFont(font_);
   const int flags = Qt::AlignLeft | Qt::AlignVCenter | (wrapped_ ? Qt::TextWordWrap : 0);
-  painter.drawText(TextRect(), flags, text_);
+  painter.drawText(TextRect(), flags, shown_);
 }
 
 }  // namespace vellaro::app

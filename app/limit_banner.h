@@ -8,7 +8,8 @@ namespace vellaro::app {
 
 // The band that says a session limit holds the next bet back: which limit and the
 // numbers, in the largest font from the window's captions down to the smallest readable
-// one that shows the text on one line, else on two. Its right end is left to the button
+// one that shows the text on one line; failing that the shorter form of the text, and then
+// two lines of the smallest font. Its right end is left to the button
 // that goes on anyway, a widget of its own. The pointer goes through the band to the
 // background, which drags the window as before.
 class LimitBanner final : public QWidget {
@@ -17,9 +18,11 @@ class LimitBanner final : public QWidget {
 
   // The room kept free at the right end, in pixels.
   void ReserveRight(int pixels);
-  void SetText(const QString& text);
+  // `shorter` (when given) says the same with fewer words, for figures too long for `text`.
+  void SetText(const QString& text, const QString& shorter = {});
 
-  const QString& text() const { return text_; }
+  // The text drawn: the text given, or its shorter form where that one did not fit.
+  const QString& text() const { return shown_; }
   const QFont& textFont() const { return font_; }
   bool wrapped() const { return wrapped_; }
   // Where the text is drawn.
@@ -33,6 +36,8 @@ class LimitBanner final : public QWidget {
   void Fit();
 
   QString text_;
+  QString shorter_;
+  QString shown_;
   QFont font_;
   bool wrapped_ = false;
   int reserved_ = 0;

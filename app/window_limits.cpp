@@ -20,13 +20,17 @@ namespace {
 // Over the progress gauge and the readout, between the head and the frame of the board:
 // the gauge is idle while a bet waits (the next spin's analysis clears it), and the board
 // stays whole.
-constexpr QRect kBannerPlace{13, 55, 423, 20};
+constexpr QRect kBannerPlace{13, 53, 423, 23};
 constexpr int kButtonMargin = 2;  // between the button and the edge of the band
 
-QString BannerReason(const vellaro::BetWithheld& withheld) {
-  std::string text = "Bet held back \u2014 ";
-  text += vellaro::WithheldReason(withheld);
-  return QString::fromStdString(text);
+// What the banner says, and its shorter form for figures too long for it: the reason
+// alone, as a sentence.
+QString BannerText(const QString& reason) {
+  return QStringLiteral("Bet held back \u2014 ") + reason;
+}
+QString ShorterBannerText(QString reason) {
+  if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+  return reason;
 }
 
 }  // namespace
@@ -107,7 +111,9 @@ void MainWindow::SyncLimits() {
   limits_button_hovered_ = false;
 
   const std::optional<vellaro::BetWithheld>& withheld = game_.WithheldBet();
-  if (withheld && withheld_shown_.Changed(*withheld)) banner_reason_ = BannerReason(*withheld);
+  if (withheld && withheld_shown_.Changed(*withheld)) {
+    banner_reason_ = QString::fromStdString(vellaro::WithheldReason(*withheld));
+  }
   ShowBannerText();
   SetShown(limit_banner_, withheld.has_value());
   SetShown(continue_anyway_, withheld.has_value());
@@ -121,7 +127,11 @@ void MainWindow::ShowBannerText() {
   // Digits typed take the place of the reason, as they take the place of the progress in
   // the readout the banner lies over.
   const std::string typed = keyboard_.Text();
-  limit_banner_->SetText(typed.empty() ? banner_reason_ : QString::fromStdString(typed));
+  if (typed.empty()) {
+    limit_banner_->SetText(BannerText(banner_reason_), ShorterBannerText(banner_reason_));
+  } else {
+    limit_banner_->SetText(QString::fromStdString(typed));
+  }
 }
 
 }  // namespace vellaro::app

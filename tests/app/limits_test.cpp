@@ -1,0 +1,389 @@
+// The session limits in the window: what an edit takes, the dialog that sets them, the
+// banner while a limit holds a bet back, and "Continue anyway".
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/fitted_number.h"
+#include "app/fonts.h"
+#include "app/limit_banner.h"
+#include "app/limit_entry.h"
+#include "app/limits_dialog.h"
+#include "app/main_window.h"
+#include "app/session_readout.h"
+#include "betting/withheld_text.h"
+#include "window_driver.h"
+
+using namespace vellaro::app::testing;
+using vellaro::LimitKind;
+using vellaro::app::Guard;
+using vellaro::app::LimitEntry;
+using vellaro::app::MainWindow;
+
+Q_DECLARE_METATYPE(LimitKind)
+
+namespace {
+
+// DEEP SCAN, the mode at start, recommends Black at 1 unit after these five spins, and 0
+// loses every even-money bet: after it, Martingale asks for 2 units.
+constexpr int kFirstFive[] = {17, 25, 0, 0, 0};
+constexpr int kLosing = 0;
+
+}  // namespace
+
+class LimitsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Guard> guard_;
+  std::unique_ptr<MainWindow> window_;
+  QStringList errors_;
+  QTemporaryDir config_;
+
+  MainWindow& w() { return *window_; }
+  vellaro::Game& game() { return window_->game(); }
+
+  void WaitForTheAnalysis() { QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000); }
+  void Enter(int n) {
+    ClickTile(w(), n);
+    WaitForTheAnalysis();
+  }
+  vellaro::app::LimitsDialog& OpenLimits() {
+    PointAndClick(w(), "Button_Limits");
+    vellaro::app::LimitsDialog* dialog = w().limits_dialog();
+    if (dialog == nullptr) qFatal("the limits button opened no dialog");
+    return *dialog;
+  }
+  // Types `text` into the edit of `limit` and confirms it with Enter.
+  void TypeLimit(LimitKind limit, const QString& text) {
+    QLineEdit* edit = OpenLimits().Edit(limit);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  // The five spins, then a losing one: a bet of 2 units is next.
+  void PlayALosingRun() {
+    for (int n : kFirstFive) Enter(n);
+    QVERIFY(Shown(w(), "ChipBlack"));
+    Enter(kLosing);
+  }
+  QString BannerText() {
+    return static_cast<vellaro::app::LimitBanner*>(Named(w(), "LimitBanner"))->text();
+  }
+  QString ReadoutText() {
+    return static_cast<QLabel*>(Named(w(), "SessionReadout"))->text();
+  }
+  bool AnyChipShown() {
+    for (const char* chip : {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
+      if (Shown(w(), chip)) return true;
+    }
+    return false;
+  }
+
+ private slots:
+  void initTestCase() {
+    // Nothing here keeps settings, and nothing may reach the real folder if it did.
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    vellaro::app::InstallFontSubstitutions();
+  }
+
+  void init() {
+    errors_.clear();
+    guard_ = std::make_unique<Guard>();
+    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
+    window_ = std::make_unique<MainWindow>(*guard_);
+    window_->move(242, 112);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() {
+    window_.reset();
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
+  }
+
+  // ---- What an edit takes ------------------------------------------------------------------
+
+  void anEntryIsTakenOnlyAsAWholeNumberInRange_data() {
+    QTest::addColumn<LimitKind>("limit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("value");  // -1: off
+    QTest::newRow("empty is off") << LimitKind::kTableMax << "" << true << -1;
+    QTest::newRow("spaces are off") << LimitKind::kStopLoss << "   " << true << -1;
+    QTest::newRow("spaces around") << LimitKind::kBankroll << " 250 " << true << 250;
+    QTest::newRow("one unit") << LimitKind::kTableMax << "1" << true << 1;
+    QTest::newRow("zero units") << LimitKind::kTableMax << "0" << false << 0;
+    QTest::newRow("zero take-profit") << LimitKind::kTakeProfit << "0" << false << 0;
+    QTest::newRow("zero losses") << LimitKind::kMaxLosses << "0" << true << 0;
+    QTest::newRow("leading zero") << LimitKind::kBankroll << "0100" << true << 100;
+    QTest::newRow("largest") << LimitKind::kBankroll << "2147483647" << true << 2147483647;
+    QTest::newRow("one more") << LimitKind::kBankroll << "2147483648" << false << 0;
+    QTest::newRow("far too large") << LimitKind::kStopLoss << "99999999999999999999" << false << 0;
+    QTest::newRow("negative") << LimitKind::kStopLoss << "-50" << false << 0;
+    QTest::newRow("negative losses") << LimitKind::kMaxLosses << "-1" << false << 0;
+    QTest::newRow("plus sign") << LimitKind::kTakeProfit << "+5" << false << 0;
+    QTest::newRow("fraction") << LimitKind::kTableMax << "12.5" << false << 0;
+    QTest::newRow("exponent") << LimitKind::kTableMax << "1e3" << false << 0;
+    QTest::newRow("word") << LimitKind::kMaxLosses << "five" << false << 0;
+  }
+  void anEntryIsTakenOnlyAsAWholeNumberInRange() {
+    QFETCH(LimitKind, limit);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(int, value);
+    const LimitEntry entry = vellaro::app::ReadLimitEntry(limit, typed);
+    QCOMPARE(entry.accepted, accepted);
+    if (accepted) {
+      QCOMPARE(entry.value, value < 0 ? std::nullopt : std::optional<int32_t>(value));
+      QVERIFY(entry.refusal.isEmpty());
+    } else {
+      // The refusal names the limit and what was typed.
+      const std::string_view name = vellaro::LimitName(limit);
+      QVERIFY2(entry.refusal.contains(QLatin1String(name.data(), static_cast<qsizetype>(name.size()))),
+               qPrintable(entry.refusal));
+      QVERIFY2(entry.refusal.contains(typed.trimmed()), qPrintable(entry.refusal));
+    }
+  }
+
+  // ---- The dialog --------------------------------------------------------------------------
+
+  void eachLimitTypedIsApplied_data() {
+    QTest::addColumn<LimitKind>("limit");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("bankroll") << LimitKind::kBankroll << "Limit_Bankroll";
+    QTest::newRow("stop-loss") << LimitKind::kStopLoss << "Limit_StopLoss";
+    QTest::newRow("take-profit") << LimitKind::kTakeProfit << "Limit_TakeProfit";
+    QTest::newRow("table maximum") << LimitKind::kTableMax << "Limit_TableMax";
+    QTest::newRow("losses in a row") << LimitKind::kMaxLosses << "Limit_MaxLosses";
+  }
+  void eachLimitTypedIsApplied() {
+    QFETCH(LimitKind, limit);
+    QFETCH(QString, name);
+    vellaro::app::LimitsDialog& dialog = OpenLimits();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.Edit(limit)->objectName(), name);
+    // Every edit starts empty: all limits off.
+    QCOMPARE(dialog.Edit(limit)->text(), QString());
+
+    TypeLimit(limit, QStringLiteral("37"));
+    vellaro::SessionLimits expected;
+    expected[limit] = 37;
+    QCOMPARE(game().Limits(), expected);  // this one, and no other
+    QCOMPARE(dialog.Edit(limit)->text(), QStringLiteral("37"));
+
+    // Below the limit's smallest: refused in sight, and the edit shows the value in force.
+    const QString below = QString::number(vellaro::SessionLimits::Min(limit) - 1);
+    TypeLimit(limit, below);
+    QCOMPARE(game().Limits(), expected);
+    QCOMPARE(dialog.Edit(limit)->text(), QStringLiteral("37"));
+    QVERIFY2(dialog.Refusal().contains(below), qPrintable(dialog.Refusal()));
+    TypeLimit(limit, QStringLiteral("lots"));
+    QCOMPARE(game().Limits(), expected);
+    QCOMPARE(dialog.Edit(limit)->text(), QStringLiteral("37"));
+    QVERIFY(dialog.Refusal().contains(QStringLiteral("lots")));
+
+    // The smallest is taken and the refusal goes; empty turns the limit off again.
+    TypeLimit(limit, QString::number(vellaro::SessionLimits::Min(limit)));
+    QCOMPARE(game().Limits()[limit], vellaro::SessionLimits::Min(limit));
+    QVERIFY(dialog.Refusal().isEmpty());
+    TypeLimit(limit, QString());
+    QCOMPARE(game().Limits(), vellaro::SessionLimits{});
+    QCOMPARE(dialog.Edit(limit)->text(), QString());
+  }
+
+  void aLimitIsCommittedWhenTheKeyboardLeavesItsEditOrTheDialogCloses() {
+    vellaro::app::LimitsDialog& dialog = OpenLimits();
+    // The keyboard moves between the edits of the active dialog only.
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit* table = dialog.Edit(LimitKind::kTableMax);
+    table->setFocus();
+    QTest::keyClicks(table, QStringLiteral("50"));
+    QVERIFY(!game().Limits().table_max);  // not yet confirmed
+    dialog.Edit(LimitKind::kStopLoss)->setFocus();
+    QCOMPARE(game().Limits().table_max, 50);
+
+    QLineEdit* losses = dialog.Edit(LimitKind::kMaxLosses);
+    QTest::keyClicks(dialog.Edit(LimitKind::kStopLoss), QStringLiteral("200"));
+    losses->setFocus();
+    QTest::keyClicks(losses, QStringLiteral("6"));
+    PointAndClick(w(), "Button_Limits");  // opens it again: nothing lost meanwhile
+    dialog.findChild<QPushButton*>(QStringLiteral("LimitsClose"))->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(game().Limits().stop_loss, 200);
+    QCOMPARE(game().Limits().max_losses, 6);
+    // Enter in an edit confirms the edit; it does not close the dialog.
+    OpenLimits();
+    TypeLimit(LimitKind::kBankroll, QStringLiteral("500"));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(game().Limits().bankroll, 500);
+  }
+
+  // ---- The banner --------------------------------------------------------------------------
+
+  void aTableMaximumHoldsTheNextStakeBackWithItsNumbers() {
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("1"));
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    PlayALosingRun();
+    QVERIFY(game().WithheldBet().has_value());
+    QVERIFY(Shown(w(), "LimitBanner"));
+    QVERIFY(Shown(w(), "ContinueAnyway"));
+    QCOMPARE(BannerText(),
+             QStringLiteral("Bet held back \u2014 table maximum of 1 unit: the next stake is 2"));
+    QVERIFY(!AnyChipShown());
+    QCOMPARE(ReadoutText(), QStringLiteral("Spins 6  Net -1"));
+
+    // A higher maximum lets it through at once: no banner, the chip at 2 units.
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("2"));
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QVERIFY(!Shown(w(), "ContinueAnyway"));
+    QVERIFY(AnyChipShown());
+    QCOMPARE(game().state().Stake, 2);
+  }
+
+  void aStopLossReachedSaysSoWithTheNetResult() {
+    TypeLimit(LimitKind::kStopLoss, QStringLiteral("1"));
+    PlayALosingRun();
+    QVERIFY(Shown(w(), "LimitBanner"));
+    QCOMPARE(BannerText(),
+             QStringLiteral("Bet held back \u2014 stop-loss of 1 unit reached: net result -1"));
+    // A stop-loss one unit further is not reached yet.
+    TypeLimit(LimitKind::kStopLoss, QStringLiteral("2"));
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QVERIFY(AnyChipShown());
+  }
+
+  void continueAnywayShowsTheBetAndCountsIt() {
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("1"));
+    PlayALosingRun();
+    const vellaro::BetWithheld held = *game().WithheldBet();
+    QCOMPARE(held.stake, 2);
+    const QByteArray chip = "Chip" + QByteArray(vellaro::kChanceNames[held.chance].data());
+    ClickAt(w(), CentreOf(w(), "ContinueAnyway"));
+    QVERIFY(!game().WithheldBet());
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QVERIFY(!Shown(w(), "ContinueAnyway"));
+    QVERIFY(Shown(w(), chip.constData()));
+    // The stake counts at the next spin: 0 loses it, the net goes from -1 to -3.
+    QCOMPARE(ReadoutText(), QStringLiteral("Spins 6  Net -1"));
+    Enter(kLosing);
+    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -3"));
+    // The limit stays: the next stake, 4, is held back again.
+    QVERIFY(Shown(w(), "LimitBanner"));
+    QVERIFY(BannerText().endsWith(QStringLiteral("the next stake is 4")));
+  }
+
+  void aBetNotTakenUpGoesWithTheNextSpinAndCostsNothing() {
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("1"));
+    PlayALosingRun();
+    QVERIFY(Shown(w(), "LimitBanner"));
+    ClickTile(w(), kLosing);
+    // The next spin's analysis has cleared it.
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QVERIFY(!Shown(w(), "ContinueAnyway"));
+    WaitForTheAnalysis();
+    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -1"));
+  }
+
+  void theKeysKeepWorkingUnderTheBanner() {
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("1"));
+    PlayALosingRun();
+    w().activateWindow();
+    w().setFocus();
+    QTest::keyClicks(&w(), QStringLiteral("3"));
+    // The digits typed show where the reason was, as in the readout beneath.
+    QVERIFY2(BannerText().startsWith(QStringLiteral("Typed: 3")), qPrintable(BannerText()));
+    QTest::keyClick(&w(), Qt::Key_Escape);
+    QVERIFY(BannerText().contains(QStringLiteral("table maximum")));
+    // Enter enters the number; it never presses "Continue anyway".
+    QTest::keyClicks(&w(), QStringLiteral("3"));
+    QTest::keyClick(&w(), Qt::Key_Return);
+    QCOMPARE(game().SpinsInHistory(), int64_t{7});
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QVERIFY(Named(w(), "ContinueAnyway")->focusPolicy() == Qt::NoFocus);
+    WaitForTheAnalysis();
+    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -1"));
+  }
+
+  void withoutLimitsTheWindowPlaysAsBefore_data() {
+    QTest::addColumn<QString>("table_max");
+    QTest::newRow("no limit") << QString();
+    QTest::newRow("a maximum never reached") << QStringLiteral("1000");
+  }
+  void withoutLimitsTheWindowPlaysAsBefore() {
+    QFETCH(QString, table_max);
+    if (!table_max.isEmpty()) TypeLimit(LimitKind::kTableMax, table_max);
+    PlayALosingRun();
+    QVERIFY(!game().WithheldBet());
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QVERIFY(AnyChipShown());
+    QCOMPARE(game().state().Stake, 2);
+    Enter(kLosing);
+    QVERIFY(!Shown(w(), "LimitBanner"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -3"));
+  }
+
+  // ---- Where it all lies ---------------------------------------------------------------------
+
+  void theBannerLeavesTheBoardAndTheHeadAlone() {
+    const QRect banner = Named(w(), "LimitBanner")->geometry();
+    const QRect button = Named(w(), "ContinueAnyway")->geometry();
+    QVERIFY(banner.contains(button));
+    for (int n : {0, 1, 3, 34, 36}) {
+      const QByteArray tile = "Image" + QByteArray::number(n);
+      QVERIFY2(!banner.intersects(Named(w(), tile.constData())->geometry()), tile.constData());
+    }
+    QVERIFY(banner.bottom() < 76);  // the gold frame of the board
+    QVERIFY(!banner.intersects(Named(w(), "SessionReadout")->geometry()));
+    QVERIFY(!banner.intersects(Named(w(), "HisNum1")->geometry()));
+    auto* pushed = static_cast<QPushButton*>(Named(w(), "ContinueAnyway"));
+    QVERIFY(pushed->fontMetrics().horizontalAdvance(pushed->text()) <= button.width() - 8);
+    // The limits button sits in the head beside the panel's, over neither.
+    const QRect limits = Named(w(), "Button_Limits")->geometry();
+    for (const char* other : {"Button_Panel", "Button_Minimize", "Button_Close", "SessionReadout"}) {
+      QVERIFY2(!limits.intersects(Named(w(), other)->geometry()), other);
+    }
+  }
+
+  void everyReasonIsReadableInTheBanner_data() {
+    QTest::addColumn<LimitKind>("limit");
+    for (int i = 0; i < vellaro::kLimits; ++i) {
+      const auto limit = static_cast<LimitKind>(i);
+      QTest::newRow(vellaro::LimitName(limit).data()) << limit;
+    }
+  }
+  void everyReasonIsReadableInTheBanner() {
+    QFETCH(LimitKind, limit);
+    // The largest figures each reason can hold.
+    vellaro::BetWithheld held;
+    held.limit = limit;
+    held.stake = vellaro::SessionLimits::kMax;
+    held.limit_value = vellaro::SessionLimits::kMax;
+    held.net = -int64_t{vellaro::SessionLimits::kMax} * 4;
+    held.losses_in_row = vellaro::SessionLimits::kMax;
+    held.bankroll_left = held.net + held.limit_value;
+    const QString reason = QString::fromStdString(vellaro::WithheldReason(held));
+    auto* banner = static_cast<vellaro::app::LimitBanner*>(Named(w(), "LimitBanner"));
+    banner->SetText(QStringLiteral("Bet held back \u2014 ") + reason, reason);
+    const QString text = banner->text();
+    // Every figure of the reason is there, whichever form is drawn.
+    QVERIFY2(text.endsWith(reason), qPrintable(text));
+    QVERIFY(banner->textFont().pixelSize() >= vellaro::app::kSmallestReadablePixels);
+    const QRect room = banner->TextRect();
+    const int flags = banner->wrapped() ? Qt::TextWordWrap : 0;
+    const QRect needed = QFontMetrics(banner->textFont()).boundingRect(room, flags, text);
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 1,
+             qPrintable(text + QStringLiteral(" %1x%2 in %3x%4 at %5").arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height()).arg(banner->textFont().pixelSize())));
+  }
+};
+
+QTEST_MAIN(LimitsTest)
+#include "limits_test.moc"
