@@ -86,6 +86,7 @@ void MainWindow::OpenLimits() {
           Handle([this, limit, value] { game_.SetLimit(limit, value); });
         },
         this);
+    limits_dialog_->setToolTip(TooltipFor(limits_dialog_->objectName()));
     ApplyTooltips(*limits_dialog_);
     limits_dialog_->ShowLimits(game_.Limits());
   }

@@ -24,6 +24,8 @@ class HelpTest : public QObject {
     window.show();
     PointAndClick(window, "Image_Options1");  // the options area is made when opened
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("Init_Bet")) != nullptr);
+    PointAndClick(window, "Button_Limits");  // and the limits' dialog
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("Limit_TableMax")) != nullptr);
     // The background, the version and the readout are no controls; the pointer goes
     // through the readout.
     const QStringList none = {QStringLiteral("HeadImage"), QStringLiteral("Version"),

@@ -2,11 +2,14 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "app/fonts.h"
+#include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "window_driver.h"
@@ -36,6 +39,11 @@ StoredSettings AllChanged() {
   s.game.mode = vellaro::Mode::kAdaptive;
   s.game.cat_rows = true;
   s.game.show_bet = false;
+  s.game.limits.bankroll = 500;
+  s.game.limits.stop_loss = 120;
+  s.game.limits.take_profit = 80;
+  s.game.limits.table_max = 64;
+  s.game.limits.max_losses = 0;  // the smallest count, not off
   s.options_open = true;
   s.position = QPoint(-5, 300);
   return s;
@@ -131,6 +139,18 @@ class SettingsStoreTest : public QObject {
     QTest::newRow("mode box 3") << QByteArray("analysis/mode_box=3") << false;
     QTest::newRow("show bet maybe") << QByteArray("betting/show_bet=maybe") << false;
     QTest::newRow("x absurd") << QByteArray("window/x=4000000") << false;
+    // A limit out of range or unreadable is off, its default.
+    QTest::newRow("bankroll 1") << QByteArray("limits/bankroll=1") << true;
+    QTest::newRow("bankroll 0") << QByteArray("limits/bankroll=0") << false;
+    QTest::newRow("bankroll largest") << QByteArray("limits/bankroll=2147483647") << true;
+    QTest::newRow("bankroll one more") << QByteArray("limits/bankroll=2147483648") << false;
+    QTest::newRow("stop-loss negative") << QByteArray("limits/stop_loss=-120") << false;
+    QTest::newRow("take-profit text") << QByteArray("limits/take_profit=plenty") << false;
+    QTest::newRow("table max off") << QByteArray("limits/table_max=off") << false;
+    QTest::newRow("table max 1") << QByteArray("limits/table_max=1") << true;
+    QTest::newRow("table max fraction") << QByteArray("limits/table_max=12.5") << false;
+    QTest::newRow("losses 7") << QByteArray("limits/max_losses=7") << true;
+    QTest::newRow("losses -1") << QByteArray("limits/max_losses=-1") << false;
   }
 
   void valuesOutOfRange() {
@@ -183,7 +203,24 @@ class SettingsStoreTest : public QObject {
     }
     if (key == "show_bet") expected.game.show_bet = defaults.game.show_bet;
     if (key == "x") expected.position.reset();
+    const QStringList limit_keys = {QStringLiteral("bankroll"), QStringLiteral("stop_loss"),
+                                    QStringLiteral("take_profit"), QStringLiteral("table_max"),
+                                    QStringLiteral("max_losses")};
+    if (const qsizetype i = limit_keys.indexOf(QString::fromLatin1(key)); i >= 0) {
+      expected.game.limits[static_cast<vellaro::LimitKind>(i)] =
+          kept ? std::optional<int32_t>(value.toInt()) : std::nullopt;
+    }
     QCOMPARE(read, expected);
+  }
+
+  void aLimitOffIsWrittenAsOffAndReadBackOff() {
+    StoredSettings s = AllChanged();
+    s.game.limits.table_max.reset();
+    s.game.limits.max_losses.reset();
+    SettingsStore(path_).Save(s);
+    QCOMPARE(SettingsStore(path_).Load(), s);
+    QCOMPARE(QSettings(path_, QSettings::IniFormat).value(QStringLiteral("limits/table_max")).toString(),
+             QStringLiteral("off"));
   }
 
   void switchesThatCannotGoTogetherAreDropped() {
@@ -221,6 +258,7 @@ class SettingsStoreTest : public QObject {
       QCOMPARE(now.trends, last.game.trends);
       QCOMPARE(now.mode, last.game.mode);
       QCOMPARE(now.show_bet, last.game.show_bet);
+      QCOMPARE(now.limits, last.game.limits);
       QCOMPARE(window.height(), 448);  // the options area open
       QCOMPARE(window.pos(), *last.position);
 
@@ -231,6 +269,16 @@ class SettingsStoreTest : public QObject {
       QCOMPARE(SettingsStore(path_).Load().game.safe_level, 2);
       window.Handle([&window] { window.game().OptionsClick(); });
       QVERIFY(!SettingsStore(path_).Load().options_open);
+      // A limit typed in its dialog, and one turned off.
+      window.OpenLimits();
+      QLineEdit* table = window.limits_dialog()->Edit(vellaro::LimitKind::kTableMax);
+      table->setText(QStringLiteral("16"));
+      emit table->editingFinished();
+      QCOMPARE(SettingsStore(path_).Load().game.limits.table_max, 16);
+      QLineEdit* bankroll = window.limits_dialog()->Edit(vellaro::LimitKind::kBankroll);
+      bankroll->clear();
+      emit bankroll->editingFinished();
+      QVERIFY(!SettingsStore(path_).Load().game.limits.bankroll);
       // The place is written once the window has come to rest.
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
