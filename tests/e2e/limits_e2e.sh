@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The session limits on the real window under Xvfb: a table maximum typed into its edit in
+# the limits dialog, a Martingale run lost by clicks until the banner holds the next stake
+# back (a screenshot shows it, no chip is on show), then "Continue anyway" pressed with the
+# pointer puts the chip on show and the banner goes.
+# Usage: limits_e2e.sh <vellaro binary> <folder for logs and screenshots>
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+app=$1
+out=$2
+mkdir -p "$out"
+require_tools Xvfb xdotool import convert
+
+# The screen at the moment of a failure, beside the message.
+fail() {
+  if [[ -n ${DISPLAY:-} ]] && import -window root "$out/limits_failure.png" 2>/dev/null; then
+    echo "FAIL: see $out/limits_failure.png" >&2
+  fi
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
+wait_until() {
+  local deadline=$(($(now_ms) + $1))
+  shift
+  until "$@"; do
+    (($(now_ms) < deadline)) || return 1
+    sleep 0.05
+  done
+}
+
+# A tile is open (olive) again once the analysis has ended.
+tile_open() {
+  local x y g b
+  read -r x y < <(tile_place "$1")
+  IFS=, read -r _ g b < <(screen_pixel $((wx + x + 5)) $((wy + y + 27)))
+  ((g > b + 40 && g > 70))
+}
+
+# Clicks the tile of $1 as a player would, then waits for the board to open again.
+play() {
+  local cx cy
+  read -r cx cy < <(tile_centre "$1")
+  xdotool mousemove "$cx" "$cy"
+  sleep 0.1
+  xdotool click 1
+  sleep 0.2
+  wait_until 8000 tile_open "$(((${1} + 1) % 37))" || fail "the board did not open after $1"
+}
+
+chip_x=(37 97 157 262 320 378)
+# The ring of chip $1, left of its centre, is orange while the chip is on show.
+chip_shown() {
+  local r g b
+  IFS=, read -r r g b < <(screen_pixel $((wx + chip_x[$1] + 3)) $((wy + 247 + 17)))
+  ((r > g + 60 && r > b + 100))
+}
+chips_shown() {
+  local k n=0
+  for k in 0 1 2 3 4 5; do chip_shown "$k" && n=$((n + 1)); done
+  echo "$n"
+}
+# The ground of the banner, in its left margin over the readout strip.
+banner_shown() { [[ $(screen_pixel $((wx + 16)) $((wy + 66))) == 58,42,8 ]]; }
+banner_gone() { ! banner_shown; }
+
+start_xvfb "$out"
+start_app "$app" "$out"
+sleep 0.5
+banner_shown && fail "a banner before any limit was set"
+
+# The limits button, under the minimise button: pointed at, then clicked.
+xdotool mousemove $((wx + 408)) $((wy + 40))
+sleep 0.2
+xdotool click 1
+dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Session limits$' | head -1) ||
+  fail "the limits button opened no dialog"
+# shellcheck disable=SC2034 # set by the eval: X, Y, WIDTH, HEIGHT
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+# The table maximum is the fourth edit.
+xdotool mousemove $((X + 161)) $((Y + 126))
+sleep 0.1
+xdotool click 1
+xdotool type --delay 20 1
+xdotool key Return
+sleep 0.3
+import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$out/e2e_limits_dialog.png"
+conf="$out/config/vellaro/vellaro.conf"
+wait_until 3000 grep -qx 'table_max=1' "$conf" ||
+  fail "the table maximum typed is not in force (see $conf and $out/e2e_limits_dialog.png)"
+grep -qx 'bankroll=off' "$conf" || fail "the 1 went to another limit (see $conf)"
+
+# Martingale, the system at start: Black at 1 unit after five spins, and 0 loses it; the
+# next stake, 2, is above the table maximum.
+for n in 17 25 0 0 0; do play "$n"; done
+wait_until 2000 chip_shown 3 || fail "no Black chip at 1 unit, within the table maximum"
+banner_shown && fail "a banner for a stake within the table maximum"
+play 0
+wait_until 3000 banner_shown || fail "no banner when the stake went above the table maximum"
+# Away from the board, so that no highlight is in the picture.
+xdotool mousemove $((wx + 100)) $((wy + 200))
+sleep 0.3
+import -window root -crop "449x292+$wx+$wy" +repage "$out/e2e_limits_banner.png"
+(($(chips_shown) == 0)) || fail "a chip is on show while its bet is held back"
+
+# "Continue anyway", at the right end of the banner.
+xdotool mousemove $((wx + 400)) $((wy + 64))
+sleep 0.1
+xdotool click 1
+wait_until 3000 banner_gone || fail "the banner stayed after Continue anyway"
+wait_until 2000 chip_shown 3 || fail "no chip on show after Continue anyway"
+(($(chips_shown) == 1)) || fail "more than one chip on show"
+sleep 0.3
+import -window root -crop "449x292+$wx+$wy" +repage "$out/e2e_limits_continued.png"
+echo "PASS: table maximum typed, banner shown ($out/e2e_limits_banner.png), Continue anyway shows the chip ($out/e2e_limits_continued.png)"
