@@ -32,13 +32,12 @@ LimitEntry ReadLimitEntry(vellaro::LimitKind limit, const QString& typed) {
   // Digits only: toLongLong alone would take a sign, and a player typing "-50" for a
   // stop-loss means 50 lost, which is not for this edit to guess.
   for (const QChar c : text) {
-    if (c < u'0' || c > u'9') return Refused(limit, text, QStringLiteral("whole units only"));
+    if (c < u'0' || c > u'9') return Refused(limit, text, QStringLiteral("whole numbers only"));
   }
   bool number = false;
   const qlonglong value = text.toLongLong(&number);
-  const QString range = QStringLiteral("from %1 to %2")
-                            .arg(Smallest(limit))
-                            .arg(vellaro::SessionLimits::kMax);
+  const QString range =
+      QStringLiteral("from %1 to %2").arg(Smallest(limit)).arg(vellaro::SessionLimits::kMax);
   // A figure of more than 18 digits does not even fit toLongLong.
   if (!number || value > vellaro::SessionLimits::kMax) return Refused(limit, text, range);
   if (value < vellaro::SessionLimits::Min(limit)) return Refused(limit, text, range);

@@ -80,7 +80,8 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
   QLabel* title = Text(QStringLiteral("SESSION LIMITS"), Arial(11, true), kGold, this);
   grid->addWidget(title, 0, 0, 1, 3);
 
-  const int edit_width = QFontMetrics(SansSerif(false)).horizontalAdvance(QStringLiteral("2147483647")) + 12;
+  const int edit_width =
+      QFontMetrics(SansSerif(false)).horizontalAdvance(QStringLiteral("2147483647")) + 12;
   for (const Row& row : kRows) {
     const int line = static_cast<int>(row.limit) + 1;
     QLabel* caption = Text(QLatin1String(row.caption), Arial(11, true), kSilver, this);
@@ -101,7 +102,8 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
     grid->addWidget(Text(QLatin1String(row.unit), Arial(10, true), kSmallPrint, this), line, 2);
   }
 
-  QLabel* hint = Text(QStringLiteral("Whole numbers; empty = off."), Arial(10, true), kSmallPrint, this);
+  QLabel* hint =
+      Text(QStringLiteral("Whole numbers; empty = off."), Arial(10, true), kSmallPrint, this);
   grid->addWidget(hint, vellaro::kLimits + 1, 0, 1, 3);
   refusal_ = Text(QString(), Arial(10, true), kAmber, this);
   refusal_->setObjectName(QStringLiteral("LimitsRefusal"));

@@ -50,15 +50,14 @@ int ModeBoxEntry(Mode mode) {
 constexpr std::array<const char*, kLimits> kLimitKeys = {
     "limits/bankroll", "limits/stop_loss", "limits/take_profit", "limits/table_max",
     "limits/max_losses"};
-const QString kOff = QStringLiteral("off");
 
 // A limit as written: "off", or a whole number within the limit's range. Anything else is
 // read as off, the limit's default.
 std::optional<int32_t> ReadLimit(const QSettings& file, LimitKind limit) {
   const QString key = QLatin1String(kLimitKeys[static_cast<size_t>(limit)]);
-  const int32_t value =
-      ReadInt(file, key, SessionLimits::Min(limit), SessionLimits::kMax, SessionLimits::Min(limit) - 1);
-  if (value < SessionLimits::Min(limit)) return std::nullopt;
+  const int32_t min = SessionLimits::Min(limit);
+  const int32_t value = ReadInt(file, key, min, SessionLimits::kMax, min - 1);
+  if (value < min) return std::nullopt;
   return value;
 }
 
@@ -147,7 +146,7 @@ void SettingsStore::Save(const StoredSettings& stored) const {
   for (int i = 0; i < kLimits; ++i) {
     const std::optional<int32_t>& value = s.limits[static_cast<LimitKind>(i)];
     file.setValue(QLatin1String(kLimitKeys[static_cast<size_t>(i)]),
-                  value ? QString::number(*value) : kOff);
+                  value ? QString::number(*value) : QStringLiteral("off"));
   }
   file.setValue(QStringLiteral("window/options_open"), stored.options_open);
   if (stored.position) {

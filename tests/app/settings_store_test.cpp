@@ -219,8 +219,8 @@ class SettingsStoreTest : public QObject {
     s.game.limits.max_losses.reset();
     SettingsStore(path_).Save(s);
     QCOMPARE(SettingsStore(path_).Load(), s);
-    QCOMPARE(QSettings(path_, QSettings::IniFormat).value(QStringLiteral("limits/table_max")).toString(),
-             QStringLiteral("off"));
+    const QSettings file(path_, QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("limits/table_max")).toString(), QStringLiteral("off"));
   }
 
   void switchesThatCannotGoTogetherAreDropped() {
