@@ -124,6 +124,7 @@ class MainWindow final : public QWidget {
   void BuildFrame();
   void BuildSessionReadout();
   void BuildLimits();  // window_limits.cpp
+  void BuildLimitBanner();
   void SyncLimits();
   void ShowBannerText();
   void OnGameEvent(const vellaro::GameEvent& event);

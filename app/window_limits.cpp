@@ -52,7 +52,9 @@ void MainWindow::BuildLimits() {
   limits_hover_->OnMove([](QMouseEvent&) {});
   limits_hover_->OnClick([this] { Handle([this] { OpenLimits(); }); });
   limits_hover_->hide();
+}
 
+void MainWindow::BuildLimitBanner() {
   limit_banner_ = new LimitBanner(this);
   limit_banner_->setObjectName(QStringLiteral("LimitBanner"));
   limit_banner_->setGeometry(kBannerPlace);
@@ -75,8 +77,11 @@ void MainWindow::BuildLimits() {
   connect(continue_anyway_, &QPushButton::clicked, this,
           [this] { Handle([this] { game_.ContinueAnyway(); }); });
   limit_banner_->ReserveRight(width + kButtonMargin);
-  limit_banner_->hide();
-  continue_anyway_->hide();
+  for (QWidget* part :
+       {static_cast<QWidget*>(limit_banner_), static_cast<QWidget*>(continue_anyway_)}) {
+    part->setToolTip(TooltipFor(part->objectName()));
+    part->hide();
+  }
 }
 
 void MainWindow::OpenLimits() {
@@ -110,21 +115,27 @@ void MainWindow::SyncLimits() {
   // The engine knows nothing of this button: its highlight follows the pointer here.
   SetShown(limits_hover_, limits_button_hovered_ || limits_hover_->underMouse());
   limits_button_hovered_ = false;
+  if (limits_dialog_ != nullptr && limits_shown_.Changed(game_.Limits())) {
+    limits_dialog_->ShowLimits(game_.Limits());
+  }
 
   const std::optional<vellaro::BetWithheld>& withheld = game_.WithheldBet();
+  // Made the first time a limit holds a bet back: most evenings never need it, and a push
+  // button is the first of its kind in the window.
+  if (limit_banner_ == nullptr) {
+    if (!withheld) return;
+    BuildLimitBanner();
+  }
   if (withheld && withheld_shown_.Changed(*withheld)) {
     banner_reason_ = QString::fromStdString(vellaro::WithheldReason(*withheld));
   }
   ShowBannerText();
   SetShown(limit_banner_, withheld.has_value());
   SetShown(continue_anyway_, withheld.has_value());
-
-  if (limits_dialog_ != nullptr && limits_shown_.Changed(game_.Limits())) {
-    limits_dialog_->ShowLimits(game_.Limits());
-  }
 }
 
 void MainWindow::ShowBannerText() {
+  if (limit_banner_ == nullptr) return;
   // Digits typed take the place of the reason, as they take the place of the progress in
   // the readout the banner lies over.
   const std::string typed = keyboard_.Text();
