@@ -8,6 +8,18 @@
 #include "app/fonts.h"
 #include "app/guard.h"
 #include "app/main_window.h"
+#include "journal/journal_file.h"
+
+namespace {
+
+// The journal first, so that a session it resumes keeps its own options; the settings file
+// then gives the window its place and, for a new session, the options.
+void KeepJournalAndSettings(vellaro::app::MainWindow& window) {
+  window.KeepJournal(vellaro::journal::OpenJournalFile(vellaro::journal::DefaultJournalPath()));
+  window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Before anything of Qt: these work without a display.
@@ -28,7 +40,7 @@ int main(int argc, char* argv[]) {
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
-    window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
+    KeepJournalAndSettings(window);
     window.show();
     QApplication::exec();
   });
