@@ -99,7 +99,7 @@ class MainWindow final : public QWidget {
   // session, if it was not ended, exactly where it stood; otherwise the next session starts
   // with the settings KeepSettings restores (or, without a settings file, with the game's
   // at the player's first event). Every event of the game is journaled from then on.
-  void KeepJournal(vellaro::journal::OpenedJournal opened);
+  void KeepJournal(vellaro::journal::JournalAtStart start);
   // Ends the session and starts a fresh game with the same settings (the "New session"
   // control).
   void NewSession();
@@ -109,7 +109,8 @@ class MainWindow final : public QWidget {
   // The game's timers: the event loop's, except while a resume runs them in virtual time.
   // Tests run them in virtual time as well.
   vellaro::SchedulerSwitch& timers() { return scheduler_; }
-  // What the journal notice says now; empty when it is hidden.
+  // What the window says of its journal now, in the right part of the readout; empty when
+  // all is well.
   QString JournalNotice() const;
 
   // A key of the keyboard entry (window_keys.cpp); false when it is not one of them.
@@ -190,7 +191,6 @@ class MainWindow final : public QWidget {
   size_t journal_skip_ = 0;
   bool session_pending_ = false;
   bool resumed_ = false;
-  QLabel* journal_notice_ = nullptr;
   QPushButton* new_session_ = nullptr;
   bool closing_ = false;
   bool report_first_paint_ = false;

@@ -13,7 +13,9 @@ namespace {
 // with white bold text; grey on a darker face while locked.
 constexpr QColor kButtonFace{44, 72, 24};
 constexpr QColor kWhite{255, 255, 255};
-constexpr QRect kNewSessionPlace{16, 437, 82, 11};
+// Above "Create Matrix", in the band between the two rows of the options area: a low
+// button, as "ReCalculate" is beside the base stake.
+constexpr QRect kNewSessionPlace{16, 346, 82, 12};
 
 }  // namespace
 
@@ -21,10 +23,7 @@ void MainWindow::BuildNewSessionButton() {
   new_session_ = new QPushButton(QStringLiteral("New session"), this);
   new_session_->setObjectName(QStringLiteral("NewSession"));
   new_session_->setGeometry(kNewSessionPlace);
-  QFont caption(QStringLiteral("MS Sans Serif"));
-  caption.setPixelSize(11);
-  caption.setBold(true);
-  new_session_->setFont(caption);
+  new_session_->setFont(ArialFont(9, true));
   PaintUsable(new_session_, QPalette::Button, kButtonFace, kLockedGround);
   PaintUsable(new_session_, QPalette::ButtonText, kWhite, kLockedText);
   PointWhileUsable(new_session_);

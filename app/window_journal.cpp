@@ -1,12 +1,12 @@
 // The main window's journal: the session resumed at start, journaled as it is played, and
 // ended by the "New session" control.
 
-#include <QLabel>
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 
 #include "app/main_window.h"
-#include "app/picture_widget.h"
+#include "app/readout.h"
 #include "app/session_panel_window.h"
 #include "env/virtual_scheduler.h"
 
@@ -14,30 +14,31 @@ namespace vellaro::app {
 
 namespace {
 
-constexpr QRect kJournalNoticePlace{16, 270, 420, 14};
+// In the right part of the readout, where the player looks for where the game stands.
+constexpr QColor kNoticeColour{255, 200, 64};
+constexpr const char* kNotResumed = "Last session not resumed: a new one started";
 
 }  // namespace
 
-void MainWindow::KeepJournal(vellaro::journal::OpenedJournal opened) {
-  journal_ = std::move(opened.journal);
-  journal_once_ = opened.notice;
+void MainWindow::KeepJournal(vellaro::journal::JournalAtStart start) {
+  journal_ = std::move(start.opened.journal);
+  journal_once_ = start.opened.notice;
+  if (!start.opened.moved_aside.empty()) {
+    std::fprintf(stderr, "vellaro: the damaged journal was moved aside as %s\n",
+                 start.opened.moved_aside.c_str());
+  }
   if (journal_ == nullptr) {
-    journal_unavailable_ = opened.status.reason;
+    journal_unavailable_ = start.opened.status.reason;
     Sync();
     return;
   }
   session_pending_ = true;
-  guard_.Run([this] {
-    std::optional<vellaro::journal::StoredSession> last;
-    try {
-      last = vellaro::journal::SessionToResume(*journal_);
-    } catch (const std::exception& error) {
-      journal_once_ = "The last session cannot be read back (";
-      journal_once_ += error.what();
-      journal_once_ += "); a new one was started.";
-    }
-    if (last) ResumeSession(*last);
-  });
+  if (!start.unreadable.empty()) {
+    journal_once_ = kNotResumed;
+    std::fprintf(stderr, "vellaro: the last session cannot be read back: %s\n",
+                 start.unreadable.c_str());
+  }
+  if (start.to_resume) guard_.Run([this, &start] { ResumeSession(*start.to_resume); });
   Sync();
 }
 
@@ -48,19 +49,22 @@ void MainWindow::ResumeSession(const vellaro::journal::StoredSession& stored) {
   scheduler_.SwitchTo(virtual_time);
   journal_->ContinueSession(stored.id);
   journal_skip_ = stored.events.size();
+  // The captions the display timers write are only read by the eye: without their ticks a
+  // long evening replays many times faster.
+  game_.SetDisplayTimers(false);
   try {
     vellaro::journal::ReplaySession(stored, game_, virtual_time, clock_);
     // A session cut off in the middle of an analysis ends it now; the journal gets the
     // events it had not kept.
     vellaro::journal::FinishAnalysis(game_, virtual_time);
+    game_.SetDisplayTimers(true);
     session_pending_ = false;
     resumed_ = true;
   } catch (const std::exception& error) {
     // The journal keeps the session as it was; the game starts afresh, as it would have
     // without a journal.
-    journal_once_ = "The last session cannot be resumed (";
-    journal_once_ += error.what();
-    journal_once_ += "); a new one was started.";
+    journal_once_ = kNotResumed;
+    std::fprintf(stderr, "vellaro: the last session cannot be resumed: %s\n", error.what());
     journal_skip_ = 0;
     scheduler_.SwitchTo(qt_scheduler_);
     FreshGame();
@@ -115,10 +119,9 @@ QString MainWindow::JournalNotice() const {
   std::string off = "Journal off: ";
   if (journal_ == nullptr && !journal_unavailable_.empty()) {
     off += journal_unavailable_;
-    off += ". Spins are not kept.";
   } else if (journal_ != nullptr && !journal_->status().on) {
     off += journal_->status().reason;
-    off += ". Trying again at the next spin.";
+    off += "; retrying";  // at the next spin
   } else {
     return {};
   }
@@ -127,23 +130,7 @@ QString MainWindow::JournalNotice() const {
 
 void MainWindow::SyncJournalNotice() {
   if (journal_ == nullptr && journal_unavailable_.empty()) return;  // no journal kept
-  const QString text = JournalNotice();
-  if (journal_notice_ == nullptr) {
-    if (text.isEmpty()) return;
-    // Made the first time there is something to say: most evenings never need it.
-    journal_notice_ = new QLabel(this);
-    journal_notice_->setObjectName(QStringLiteral("JournalNotice"));
-    journal_notice_->setGeometry(kJournalNoticePlace);
-    journal_notice_->setFont(ArialFont(9, true));
-    QPalette colours = journal_notice_->palette();
-    colours.setColor(QPalette::WindowText, QColor(255, 200, 64));
-    journal_notice_->setPalette(colours);
-  }
-  if (journal_notice_->text() != text) {
-    journal_notice_->setText(text);
-    journal_notice_->setToolTip(text);
-  }
-  SetShown(journal_notice_, !text.isEmpty());
+  readout_->SetResult(JournalNotice(), kNoticeColour);
 }
 
 }  // namespace vellaro::app

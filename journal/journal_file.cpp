@@ -22,21 +22,24 @@ bool Exists(const std::string& path) {
   return fs::exists(fs::symlink_status(path, ignored));
 }
 
+[[noreturn]] void FailOn(const char* what, const std::string& path) {
+  const int error = errno;
+  std::string message = what;
+  message += path;
+  throw std::system_error(error, std::generic_category(), message);
+}
+
 // Moves `from` to `to` unless something is at `to` already. A hard link cannot replace an
 // existing name, so no file that appeared in the meantime is overwritten; a file system
 // without hard links falls back to a rename after a check.
 bool MoveWithoutReplacing(const std::string& from, const std::string& to) {
   if (::link(from.c_str(), to.c_str()) == 0) {
-    if (::unlink(from.c_str()) != 0) {
-      throw std::system_error(errno, std::generic_category(), "cannot remove " + from);
-    }
+    if (::unlink(from.c_str()) != 0) FailOn("cannot remove ", from);
     return true;
   }
   if (errno == EEXIST) return false;
   if (Exists(to)) return false;
-  if (std::rename(from.c_str(), to.c_str()) != 0) {
-    throw std::system_error(errno, std::generic_category(), "cannot move " + from);
-  }
+  if (std::rename(from.c_str(), to.c_str()) != 0) FailOn("cannot move ", from);
   return true;
 }
 
@@ -59,10 +62,6 @@ std::string MoveAside(const std::string& path, int64_t now_ms) {
     }
     return aside;
   }
-}
-
-std::string FileName(const std::string& path) {
-  return fs::path(path).filename().string();
 }
 
 OpenedJournal Off(std::string reason) {
@@ -100,46 +99,33 @@ std::string DefaultJournalPath() {
 
 OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
   if (path.empty()) return Off("no data folder is known (HOME is not set)");
+  const fs::path folder = fs::path(path).parent_path();
   std::error_code made;
-  fs::create_directories(fs::path(path).parent_path(), made);
-  if (made) {
-    std::string reason = "its folder cannot be made (";
-    reason += made.message();
-    reason += ')';
-    return Off(std::move(reason));
-  }
+  fs::create_directories(folder, made);
+  if (made) return Off("its folder cannot be made");
   OpenedJournal opened;
   try {
     opened.journal = std::make_unique<Journal>(path, now);
     return opened;
   } catch (const JournalError& error) {
     if (error.fault() == JournalError::Fault::kUnavailable) {
-      std::string reason = "it cannot be opened (";
-      reason += error.what();
-      reason += ')';
-      return Off(std::move(reason));
+      return Off(::access(folder.c_str(), W_OK) != 0 ? "its folder cannot be written"
+                                                      : "its file cannot be opened");
     }
   }
   // Damaged: kept for whoever wants to look at it, out of the way of the new one.
   std::string aside;
   try {
     aside = MoveAside(path, now());
-  } catch (const std::system_error& error) {
-    std::string reason = "it is damaged and cannot be moved aside (";
-    reason += error.what();
-    reason += ')';
-    return Off(std::move(reason));
+  } catch (const std::system_error&) {
+    return Off("it is damaged and cannot be moved aside");
   }
-  opened.notice = "The journal was damaged. It was moved aside as ";
-  opened.notice += FileName(aside);
-  opened.notice += " and a new one was started.";
+  opened.notice = "Journal damaged: moved aside, a new one started";
+  opened.moved_aside = aside;
   try {
     opened.journal = std::make_unique<Journal>(path, now);
-  } catch (const JournalError& error) {
-    std::string reason = "a new one cannot be started (";
-    reason += error.what();
-    reason += ')';
-    opened.status = {false, std::move(reason)};
+  } catch (const JournalError&) {
+    opened.status = {false, "a new one cannot be started"};
   }
   return opened;
 }
@@ -150,6 +136,20 @@ std::optional<StoredSession> SessionToResume(Journal& journal) {
   StoredSession session = LoadSession(journal.database(), *last);
   if (session.ended_ms) return std::nullopt;
   return session;
+}
+
+JournalAtStart PrepareJournal(const std::string& path, WallClock now) {
+  JournalAtStart start;
+  start.opened = OpenJournalFile(path, std::move(now));
+  if (start.opened.journal == nullptr) return start;
+  try {
+    start.to_resume = SessionToResume(*start.opened.journal);
+  } catch (const BadRecord& error) {
+    start.unreadable = error.what();
+  } catch (const SqliteError& error) {
+    start.unreadable = error.what();
+  }
+  return start;
 }
 
 }  // namespace vellaro::journal

@@ -21,10 +21,12 @@ std::string JournalPathFor(const char* xdg_data_home, const char* home);
 // The same, from the environment.
 std::string DefaultJournalPath();
 
+// The reasons and the notice are short: the window shows them in one line.
 struct OpenedJournal {
   std::unique_ptr<Journal> journal;  // none when the file cannot be used at all
   JournalStatus status;              // off, with the reason, when there is no journal
   std::string notice;                // for the player, once: a damaged file was moved aside
+  std::string moved_aside;           // where it went
 };
 
 // Opens the journal at `path`, making its folder if needed. A file that is no database or
@@ -37,6 +39,16 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now = SystemWal
 // The last session of the journal if it was not ended: the one the window resumes. Throws
 // BadRecord if it cannot be read back.
 std::optional<StoredSession> SessionToResume(Journal& journal);
+
+// What the window needs of its journal at start: the journal opened, and the session to
+// resume read back. Reading a long session takes a good part of the start-up; this is free
+// of the toolkit, so it runs on another thread while the toolkit starts.
+struct JournalAtStart {
+  OpenedJournal opened;
+  std::optional<StoredSession> to_resume;
+  std::string unreadable;  // why the last session cannot be read back, if it cannot
+};
+JournalAtStart PrepareJournal(const std::string& path, WallClock now = SystemWallClockMs);
 
 // "20261208T132900Z".
 std::string CompactUtc(int64_t ms_since_epoch);

@@ -10,6 +10,7 @@
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/readout.h"
 #include "app/settings_store.h"
 #include "env/virtual_scheduler.h"
 #include "journal/journal_file.h"
@@ -64,7 +65,7 @@ Look LookAt(MainWindow& window) {
 // A window on a journal, its timers in virtual time.
 struct Evening {
   explicit Evening(Guard& guard, const std::string& path) : window(guard) {
-    window.KeepJournal(journal::OpenJournalFile(path));
+    window.KeepJournal(journal::PrepareJournal(path));
     window.timers().SwitchTo(time);
     window.Sync();
   }
@@ -81,6 +82,11 @@ struct Evening {
   vellaro::VirtualScheduler time{1'000'000};  // outlives the window and its timers
   MainWindow window;
 };
+
+vellaro::app::Readout& ReadoutOf(MainWindow& window) {
+  return *dynamic_cast<vellaro::app::Readout*>(
+      window.findChild<QWidget*>(QStringLiteral("Readout")));
+}
 
 // Copies the journal as a killed window leaves it: what was committed, nothing more.
 void CopyAsKilled(const std::string& from, const std::string& to) {
@@ -185,7 +191,7 @@ class JournalWindowTest : public QObject {
     int64_t id = 0;
     {
       MainWindow window(guard_);
-      window.KeepJournal(journal::OpenJournalFile(path_));
+      window.KeepJournal(journal::PrepareJournal(path_));
       window.KeepSettings(vellaro::app::SettingsStore(settings_path));
       QCOMPARE(window.game().CurrentSettings().system, vellaro::kParlay);
       id = *window.journal()->session();
@@ -199,7 +205,7 @@ class JournalWindowTest : public QObject {
     }
     vellaro::app::SettingsStore(settings_path).Save(stored);  // the file says Parlay again
     MainWindow window(guard_);
-    window.KeepJournal(journal::OpenJournalFile(path_));
+    window.KeepJournal(journal::PrepareJournal(path_));
     window.KeepSettings(vellaro::app::SettingsStore(settings_path));
     QVERIFY(window.Resumed());
     QCOMPARE(window.game().CurrentSettings().system, vellaro::kHavrel);
@@ -260,11 +266,20 @@ class JournalWindowTest : public QObject {
     std::ofstream(path_, std::ios::binary) << std::string(4096, 'x');
     {
       Evening evening(guard_, path_);
-      QVERIFY(evening.window.JournalNotice().contains(QStringLiteral("moved aside as journal.sqlite.corrupt-")));
-      auto* notice = evening.window.findChild<QLabel*>(QStringLiteral("JournalNotice"));
-      QVERIFY(notice != nullptr && !notice->isHidden());
+      QCOMPARE(evening.window.JournalNotice(),
+               QStringLiteral("Journal damaged: moved aside, a new one started"));
+      QCOMPARE(ReadoutOf(evening.window).result(), evening.window.JournalNotice());
+      int aside = 0;
+      for (const auto& file : std::filesystem::directory_iterator(
+               std::filesystem::path(path_).parent_path())) {
+        if (file.path().filename().string().starts_with("journal.sqlite.corrupt-")) {
+          ++aside;
+          QCOMPARE(std::filesystem::file_size(file.path()), std::uintmax_t{4096});
+        }
+      }
+      QCOMPARE(aside, 1);
       evening.Spin(7);
-      QVERIFY(notice->isHidden());  // seen
+      QCOMPARE(ReadoutOf(evening.window).result(), QString());  // seen
       QVERIFY(!evening.window.Resumed());
     }
     Evening again(guard_, path_);
@@ -279,7 +294,7 @@ class JournalWindowTest : public QObject {
     db.Exec("PRAGMA query_only = 1");  // every write fails now, as on a read-only folder
     for (int n : {25, 0, 3}) evening.Spin(n);
     QCOMPARE(evening.window.JournalNotice(),
-             QStringLiteral("Journal off: its folder cannot be written. Trying again at the next spin."));
+             QStringLiteral("Journal off: its folder cannot be written; retrying"));
     QCOMPARE(evening.window.game().SpinsInHistory(), int64_t{4});  // the window plays on
     db.Exec("PRAGMA query_only = 0");
     evening.Spin(8);
@@ -288,12 +303,12 @@ class JournalWindowTest : public QObject {
   }
 
   void aJournalThatCannotBeOpenedLeavesTheWindowWorking() {
-    journal::OpenedJournal off;
-    off.status = {false, "its folder cannot be made (Not a directory)"};
+    journal::JournalAtStart off;
+    off.opened.status = {false, "its folder cannot be made"};
     MainWindow window(guard_);
     window.KeepJournal(std::move(off));
     QCOMPARE(window.JournalNotice(),
-             QStringLiteral("Journal off: its folder cannot be made (Not a directory). Spins are not kept."));
+             QStringLiteral("Journal off: its folder cannot be made"));
     window.Handle([&] { window.game().NumberClick(5); });
     QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
     window.Handle([&] { window.NewSession(); });
