@@ -88,16 +88,19 @@ TEST(JournalFile, NothingIsOverwrittenWhenTheNameIsTaken) {
   EXPECT_EQ(opened.moved_aside, base + "-3");
 }
 
-TEST(JournalFile, AJournalThatCannotBeOpenedIsLeftAloneAndTheJournalIsOff) {
+TEST(JournalFile, AFolderThatCannotBeMadeTurnsTheJournalOff) {
   testing::TempFolder folder;
-  // A file where the folder should be: the folder cannot be made.
+  // A file where the folder should be.
   Write(folder.File("share"), "");
   OpenedJournal blocked = OpenJournalFile(folder.File("share/vellaro/journal.sqlite"), Now);
   EXPECT_EQ(blocked.journal, nullptr);
   EXPECT_FALSE(blocked.status.on);
   EXPECT_EQ(blocked.status.reason, "its folder cannot be made");
+}
 
+TEST(JournalFile, AJournalInAReadOnlyFolderIsLeftAloneAndTheJournalIsOff) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   {
     Journal journal(path);
