@@ -30,7 +30,7 @@ struct Look {
   std::vector<std::string> stakes;
   std::vector<bool> chips;
   std::vector<std::string> log;
-  int32_t spin_count, bet_chance, stake, balance, win_streak, loss_streak, mode;
+  int32_t spin_count, bet_chance, stake, balance, win_streak, loss_streak, mode, matrix_step;
   bool undo_offered, analysing;
   int64_t spins, track_points;
   vellaro::Settings settings;
@@ -54,6 +54,7 @@ Look LookAt(MainWindow& window) {
   look.win_streak = s.WinStreak;
   look.loss_streak = s.LossStreak;
   look.mode = s.ModeId;
+  look.matrix_step = s.MatrixStep;
   look.undo_offered = g.UndoOffered();
   look.analysing = g.AnalysisRunning();
   look.spins = g.SpinsInHistory();
@@ -147,6 +148,8 @@ class JournalWindowTest : public QObject {
       for (int n : {4, 36, 5, 19, 22, 7}) first.Spin(n);
       first.Act([](vellaro::Game& g) { g.UndoClick(); });
       first.Spin(30);
+      first.Act([](vellaro::Game& g) { g.CreateMatrixClick(); });  // learns from what follows
+      for (int n : {12, 33, 26}) first.Spin(n);
       before = LookAt(first.window);
       QVERIFY(!first.window.Resumed());
       id = *first.window.journal()->session();
@@ -160,7 +163,7 @@ class JournalWindowTest : public QObject {
     for (int n : {9, 14}) second.Spin(n);
     second.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kParlay); });
     second.Spin(21);
-    ExpectReplaysExactly(path_, id, 17);
+    ExpectReplaysExactly(path_, id, 20);
   }
 
   void aWindowKilledInAnAnalysisResumesWithTheSpinEnteredAndTheAnalysisDone() {
