@@ -30,6 +30,9 @@ struct Look {
   std::vector<std::string> stakes;
   std::vector<bool> chips;
   std::vector<std::string> log;
+  // What the display timers write: the status line, the ledger's figures, the lamps.
+  std::string status, balance_caption;
+  bool lamp_waiting, lamp_armed;
   int32_t spin_count, bet_chance, stake, balance, win_streak, loss_streak, mode, matrix_step;
   bool undo_offered, analysing;
   int64_t spins, track_points;
@@ -46,6 +49,10 @@ Look LookAt(MainWindow& window) {
   }
   for (const auto& chip : g.controls().Chip) look.chips.push_back(chip.visible);
   look.log = g.controls().NumbersList;
+  look.status = g.controls().ProcessText.caption;
+  look.balance_caption = g.controls().Label30.caption;
+  look.lamp_waiting = g.controls().SL_Indicator1.visible;
+  look.lamp_armed = g.controls().SL_Indicator2.visible;
   const vellaro::GameState& s = g.state();
   look.spin_count = s.SpinCount;
   look.bet_chance = s.BetChance;
@@ -150,6 +157,7 @@ class JournalWindowTest : public QObject {
       first.Spin(30);
       first.Act([](vellaro::Game& g) { g.CreateMatrixClick(); });  // learns from what follows
       for (int n : {12, 33, 26}) first.Spin(n);
+      first.time.AdvanceBy(100);  // the display timers catch up with the end of the analysis
       before = LookAt(first.window);
       QVERIFY(!first.window.Resumed());
       id = *first.window.journal()->session();
