@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <future>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -8,6 +9,27 @@
 #include "app/fonts.h"
 #include "app/guard.h"
 #include "app/main_window.h"
+#include "journal/journal_file.h"
+
+namespace {
+
+// Opens the journal and reads its last session back on another thread, while the toolkit
+// starts: a long session takes about as long to read as the toolkit takes to start. (Any
+// check that no other Vellaro runs on the same data folder comes before this.)
+std::future<vellaro::journal::JournalAtStart> ReadJournalAhead() {
+  return std::async(std::launch::async,
+                    [] { return vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath()); });
+}
+
+// The journal first, so that a session it resumes keeps its own options; the settings file
+// then gives the window its place and, for a new session, the options.
+void KeepJournalAndSettings(vellaro::app::MainWindow& window,
+                            std::future<vellaro::journal::JournalAtStart>& journal) {
+  window.KeepJournal(journal.get());
+  window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Before anything of Qt: these work without a display.
@@ -16,6 +38,7 @@ int main(int argc, char* argv[]) {
     return *status;
   }
   vellaro::app::FontConfigurationLoader fonts;
+  std::future<vellaro::journal::JournalAtStart> journal = ReadJournalAhead();
   vellaro::app::InstallFontSubstitutions();
   vellaro::app::Guard guard;
   // Outlives start-up, so that a failure of it can still be shown in a box.
@@ -28,7 +51,7 @@ int main(int argc, char* argv[]) {
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
-    window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
+    KeepJournalAndSettings(window, journal);
     window.show();
     QApplication::exec();
   });

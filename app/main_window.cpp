@@ -78,7 +78,7 @@ QColor ToQColor(vellaro::Rgb rgb) {
 MainWindow::MainWindow(Guard& guard, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       guard_(guard),
-      scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }); }),
+      qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }); }),
       game_(vellaro::Env{clock_, scheduler_}) {
   InitArtwork();
   setWindowTitle(QStringLiteral("Vellaro " VELLARO_VERSION));
@@ -91,7 +91,7 @@ MainWindow::MainWindow(Guard& guard, QWidget* parent)
   setPalette(colours);
   setAutoFillBackground(true);
 
-  game_.AddListener([this](const vellaro::GameEvent& event) { OnGameEvent(event); });
+  ListenToGame();
   BuildFrame();
   BuildSessionReadout();
   BuildLimits();
@@ -121,6 +121,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Handle(const std::function<void()>& event) {
   if (closing_) return;
+  // A session waiting for its first event starts with the options as they stand.
+  if (session_pending_) guard_.Run([this] { BeginSession(game_.CurrentSettings()); });
   guard_.Run(event);
   Sync();
   guard_.Run([this] { SaveSettingsIfChanged(); });
@@ -261,7 +263,20 @@ void MainWindow::BuildSessionReadout() {
   panel_hover_->hide();
 }
 
+void MainWindow::ListenToGame() {
+  game_.AddListener([this](const vellaro::GameEvent& event) { OnGameEvent(event); });
+}
+
 void MainWindow::OnGameEvent(const vellaro::GameEvent& event) {
+  // The events a resume makes the game send again are in the journal already.
+  const bool resent = journal_skip_ > 0;
+  if (resent) {
+    --journal_skip_;
+  } else if (journal_ != nullptr) {
+    journal_->Record(event);
+  }
+  // A notice about the journal is said once: the player has seen it by the next spin.
+  if (!resent && std::holds_alternative<vellaro::SpinAccepted>(event)) journal_once_seen_ = true;
   track_.On(event);
   // The settings of the first spin are those the what-if replays the evening with. Only
   // read here: a listener never acts on the game.
@@ -466,6 +481,7 @@ void MainWindow::Sync() {
   if (init_bet_ == nullptr && game_.controls().ClientHeight > vellaro::Window::kShape4Top) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
+    BuildNewSessionButton();
     ApplyTooltips(*this);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!before.contains(child)) child->show();
@@ -492,6 +508,7 @@ void MainWindow::Sync() {
   SyncBetDisplay();
   SyncReadout();
   if (init_bet_ != nullptr) SyncOptionsArea();
+  SyncJournalNotice();
   session_readout_->Show(game_, track_.result().counts());
   // The engine knows nothing of the panel's button: its highlight follows the pointer here.
   SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());

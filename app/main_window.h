@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +18,10 @@
 #include "app/settings_store.h"
 #include "app/svg_cache.h"
 #include "env/clock.h"
+#include "env/scheduler_switch.h"
 #include "game/game.h"
+#include "journal/journal_file.h"
+#include "journal/session_replay.h"
 #include "session/session_track.h"
 #include "tools/sim/what_if.h"
 
@@ -93,6 +97,24 @@ class MainWindow final : public QWidget {
   // writes them back there whenever one changes (window_settings.cpp).
   void KeepSettings(const SettingsStore& store);
 
+  // The journal (window_journal.cpp). Call before KeepSettings: resumes the journal's last
+  // session, if it was not ended, exactly where it stood; otherwise the next session starts
+  // with the settings KeepSettings restores (or, without a settings file, with the game's
+  // at the player's first event). Every event of the game is journaled from then on.
+  void KeepJournal(vellaro::journal::JournalAtStart start);
+  // Ends the session and starts a fresh game with the same settings (the "New session"
+  // control).
+  void NewSession();
+  // Whether the game on show was resumed from the journal at start.
+  bool Resumed() const { return resumed_; }
+  vellaro::journal::Journal* journal() { return journal_.get(); }
+  // The game's timers: the event loop's, except while a resume runs them in virtual time.
+  // Tests run them in virtual time as well.
+  vellaro::SchedulerSwitch& timers() { return scheduler_; }
+  // What the window says of its journal now, in the right part of the readout; empty when
+  // all is well.
+  QString JournalNotice() const;
+
   // A key of the keyboard entry (window_keys.cpp); false when it is not one of them.
   bool PressKey(const QKeyEvent& key);
   const KeyboardEntry& keyboard() const { return keyboard_; }
@@ -128,6 +150,14 @@ class MainWindow final : public QWidget {
   void SyncLimits();
   void ShowBannerText();
   void OnGameEvent(const vellaro::GameEvent& event);
+  void ListenToGame();
+  void BuildNewSessionButton();
+  // Replaces the game by a fresh one, in the same place: the widgets keep calling game_.
+  void FreshGame();
+  // Starts a journaled session whose game begins with `settings`. REQUIRES: a fresh game.
+  void BeginSession(const vellaro::Settings& settings);
+  void ResumeSession(const vellaro::journal::StoredSession& stored);
+  void SyncJournalNotice();
   void BuildBoard();
   void BuildBetDisplay();
   void BuildOptionsArea();
@@ -151,9 +181,27 @@ class MainWindow final : public QWidget {
 
   Guard& guard_;
   SvgCache svg_;
-  vellaro::SystemClock clock_;
-  QtScheduler scheduler_;
+  vellaro::SystemClock system_clock_;
+  // The time of day, except for the draws of a resumed session: those get the seconds they
+  // had when the session was played.
+  vellaro::journal::ReplayClock clock_{system_clock_};
+  QtScheduler qt_scheduler_;
+  // The event loop's scheduler, but for the virtual time of a resume.
+  vellaro::SchedulerSwitch scheduler_{qt_scheduler_};
   vellaro::Game game_;
+  // The journal, once KeepJournal has been called; none when it cannot be used.
+  std::unique_ptr<vellaro::journal::Journal> journal_;
+  // Why the journal could not be opened; empty when it was.
+  std::string journal_unavailable_;
+  // Said once, until the next event of the player: a damaged journal moved aside, a
+  // session that could not be resumed.
+  std::string journal_once_;
+  bool journal_once_seen_ = false;
+  // The events a resume makes the game send again: they are in the journal already.
+  size_t journal_skip_ = 0;
+  bool session_pending_ = false;
+  bool resumed_ = false;
+  QPushButton* new_session_ = nullptr;
   bool closing_ = false;
   bool report_first_paint_ = false;
   QtSaveDialog qt_save_dialog_{this};

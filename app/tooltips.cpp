@@ -33,7 +33,12 @@ const QString kUndo = QStringLiteral(
     "Take back the last number entered (Backspace or Ctrl+Z). Offered once after each "
     "spin; greyed when there is nothing to take back.");
 const QString kSave = QStringLiteral("Save the numbers of this game to a text file (Ctrl+S).");
-const QString kClose = QStringLiteral("Close Vellaro. Your settings are kept.");
+const QString kClose = QStringLiteral(
+    "Close Vellaro. Your settings and this session are kept: the session goes on where it "
+    "stood when Vellaro starts again.");
+const QString kNewSession = QStringLiteral(
+    "New session: end this session and start a fresh game with the same settings. The "
+    "session ended stays in the journal, where vellaro-sim can list and replay it.");
 const QString kMinimize = QStringLiteral("Minimise the window.");
 const QString kGauge = QStringLiteral(
     "The analysis at work. The board is locked until it ends, and numbers typed meanwhile "
@@ -55,7 +60,7 @@ const QString kRecalculate =
     QStringLiteral("ReCalculate: choose the chance again from the same numbers.") + kNoEdge;
 const QString kCreateMatrix = QStringLiteral(
     "Create Matrix: learn from the next spins and then follow a column of the number "
-    "matrix. Not kept when Vellaro closes.") + kNoEdge;
+    "matrix.") + kNoEdge;
 const QString kResetMatrix =
     QStringLiteral("RM: discard the matrix and go back to the mode of the mode box.");
 const QString kSafeLevel = QStringLiteral(
@@ -131,6 +136,7 @@ QString TooltipFor(const QString& name) {
       {QStringLiteral("BetStrategy"), kSystem},
       {QStringLiteral("BetStrategyCaption"), kSystem},
       {QStringLiteral("ResetBets"), kResetBets},
+      {QStringLiteral("NewSession"), kNewSession},
       {QStringLiteral("ReCalculate"), kRecalculate},
       {QStringLiteral("CGauge2"), kRecalculate},
       {QStringLiteral("CreateMatrix"), kCreateMatrix},

@@ -20,11 +20,13 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
   const StoredSettings stored = settings_store_->Load();
   saved_settings_ = stored;
   if (stored.position) move(*stored.position);
+  // A session resumed from the journal keeps its own options; a new one starts with these.
+  if (session_pending_) guard_.Run([this, &stored] { BeginSession(stored.game); });
   // As the player would set them: the engine takes or refuses each value. Handle then
   // writes back what the game holds, so a value it refused or a default that stood in for
   // a bad one does not stay in the file.
   Handle([this, &stored] {
-    game_.Configure(stored.game);
+    if (!resumed_) game_.Configure(stored.game);
     if (stored.options_open != OptionsOpen()) game_.OptionsClick();
   });
 }

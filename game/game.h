@@ -82,6 +82,12 @@ class Game : private GameState, private Window {
   // the limits say. Does nothing without one, or while an analysis runs.
   void ContinueAnyway();
 
+  // Turns the display timers (RunOptions::display_timers) off or on while the game runs. A
+  // resume replays a whole evening with them off, then turns them on: they write only
+  // captions and visibilities the game never reads back, so its course is the same, and
+  // turning them on brings those up to date at once (game/startup.cpp).
+  void SetDisplayTimers(bool on);
+
   // ---- Options area as a whole (game/configure.cpp) ------------------------------------------
   // Brings the options to `settings` through the same operations, in the same order and with
   // the same refusals as the player's clicks, each one only where it differs; so it emits

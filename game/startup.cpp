@@ -31,4 +31,18 @@ void Game::FormCreate() {
   CreateMatrixButton.enabled = true;
 }
 
+void Game::SetDisplayTimers(bool on) {
+  if (on == run_.display_timers) return;
+  run_.display_timers = on;
+  ShowValues.SetRunning(on);
+  // While a recalculation runs, the status line shows its texts.
+  ProcessText_Timer.SetRunning(on && !ReCalculateTimer.running());
+  SafeLevel_Timer.SetRunning(on && SafeLevel.position != 0);
+  if (!on) return;
+  // What the ticks would have written meanwhile, at once rather than at their next tick.
+  ShowValuesTick();
+  if (ProcessText_Timer.running()) ProcessText_TimerTick();
+  if (SafeLevel_Timer.running()) SafeLevel_TimerTick();
+}
+
 }  // namespace vellaro

@@ -57,6 +57,11 @@ StoredSession LoadSession(Database& db, int64_t id) {
   s.cat_rows = head.Int(13) != 0;
   s.show_bet = head.Int(14) != 0;
 
+  // A long session has tens of thousands of events: growing the vector as they come moved
+  // them about more than reading them took.
+  Statement count(db, "SELECT COUNT(*) FROM events WHERE session_id = ?");
+  count.Bind(1, id);
+  if (count.Step()) session.events.reserve(static_cast<size_t>(count.Int(0)));
   Statement events(db,
                    "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
                    "WHERE session_id = ? ORDER BY seq");

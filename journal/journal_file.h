@@ -1,0 +1,56 @@
+#pragma once
+
+// Where the window keeps its journal, and what it does when the file cannot be used. The
+// window keeps working either way: a damaged journal is moved aside and a new one started,
+// with a notice for the player; a journal that cannot be opened at all is left alone and
+// the window runs without one, saying why.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "journal/journal.h"
+#include "journal/stored_session.h"
+
+namespace vellaro::journal {
+
+// <xdg_data_home>/vellaro/journal.sqlite, or <home>/.local/share/vellaro/journal.sqlite when
+// XDG_DATA_HOME is unset, empty or relative (as the XDG rules say). Empty when neither
+// gives a place.
+std::string JournalPathFor(const char* xdg_data_home, const char* home);
+// The same, from the environment.
+std::string DefaultJournalPath();
+
+// The reasons and the notice are short: the window shows them in one line.
+struct OpenedJournal {
+  std::unique_ptr<Journal> journal;  // none when the file cannot be used at all
+  JournalStatus status;              // off, with the reason, when there is no journal
+  std::string notice;                // for the player, once: a damaged file was moved aside
+  std::string moved_aside;           // where it went
+};
+
+// Opens the journal at `path`, making its folder if needed. A file that is no database or
+// fails its check is moved aside, with its -wal and -shm files, as
+// "<path>.corrupt-<UTC time>" (e.g. journal.sqlite.corrupt-20261208T132900Z, with "-2", "-3",
+// ... added when that name is taken: nothing is overwritten) and a new journal is started.
+// Never throws for a fault of the file.
+OpenedJournal OpenJournalFile(const std::string& path, WallClock now = SystemWallClockMs);
+
+// The last session of the journal if it was not ended: the one the window resumes. Throws
+// BadRecord if it cannot be read back.
+std::optional<StoredSession> SessionToResume(Journal& journal);
+
+// What the window needs of its journal at start: the journal opened, and the session to
+// resume read back. Reading a long session takes a good part of the start-up; this is free
+// of the toolkit, so it runs on another thread while the toolkit starts.
+struct JournalAtStart {
+  OpenedJournal opened;
+  std::optional<StoredSession> to_resume;
+  std::string unreadable;  // why the last session cannot be read back, if it cannot
+};
+JournalAtStart PrepareJournal(const std::string& path, WallClock now = SystemWallClockMs);
+
+// "20261208T132900Z".
+std::string CompactUtc(int64_t ms_since_epoch);
+
+}  // namespace vellaro::journal

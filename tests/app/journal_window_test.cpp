@@ -1,0 +1,331 @@
+// The window and its journal: a session resumed exactly after the window was closed or
+// killed, a new session, and what the window says when the journal is damaged or off.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/fonts.h"
+#include "app/main_window.h"
+#include "app/readout.h"
+#include "app/settings_store.h"
+#include "env/virtual_scheduler.h"
+#include "journal/journal_file.h"
+#include "journal/session_replay.h"
+#include "journal/stored_session.h"
+#include "support/temp_folder.h"
+
+using vellaro::app::Guard;
+using vellaro::app::MainWindow;
+namespace journal = vellaro::journal;
+
+namespace {
+
+// What the player sees of a game, and what decides what comes next.
+struct Look {
+  std::vector<std::string> strip;
+  std::vector<std::string> stakes;
+  std::vector<bool> chips;
+  std::vector<std::string> log;
+  // What the display timers write: the status line, the ledger's figures, the lamps.
+  std::string status, balance_caption;
+  bool lamp_waiting, lamp_armed;
+  int32_t spin_count, bet_chance, stake, balance, win_streak, loss_streak, mode, matrix_step;
+  bool undo_offered, analysing;
+  int64_t spins, track_points;
+  vellaro::Settings settings;
+  friend bool operator==(const Look&, const Look&) = default;
+};
+
+Look LookAt(MainWindow& window) {
+  const vellaro::Game& g = window.game();
+  Look look{};
+  for (const vellaro::Label& slot : g.controls().HisNum) look.strip.push_back(slot.caption);
+  for (const vellaro::Label& stake : g.controls().BetSizeShow) {
+    look.stakes.push_back(stake.caption);
+  }
+  for (const auto& chip : g.controls().Chip) look.chips.push_back(chip.visible);
+  look.log = g.controls().NumbersList;
+  look.status = g.controls().ProcessText.caption;
+  look.balance_caption = g.controls().Label30.caption;
+  look.lamp_waiting = g.controls().SL_Indicator1.visible;
+  look.lamp_armed = g.controls().SL_Indicator2.visible;
+  const vellaro::GameState& s = g.state();
+  look.spin_count = s.SpinCount;
+  look.bet_chance = s.BetChance;
+  look.stake = s.Stake;
+  look.balance = s.Balance;
+  look.win_streak = s.WinStreak;
+  look.loss_streak = s.LossStreak;
+  look.mode = s.ModeId;
+  look.matrix_step = s.MatrixStep;
+  look.undo_offered = g.UndoOffered();
+  look.analysing = g.AnalysisRunning();
+  look.spins = g.SpinsInHistory();
+  look.track_points = static_cast<int64_t>(window.session_track().points().size());
+  look.settings = g.CurrentSettings();
+  return look;
+}
+
+// A window on a journal, its timers in virtual time.
+struct Evening {
+  explicit Evening(Guard& guard, const std::string& path) : window(guard) {
+    window.KeepJournal(journal::PrepareJournal(path));
+    window.timers().SwitchTo(time);
+    window.Sync();
+  }
+
+  void Act(const std::function<void(vellaro::Game&)>& action) {
+    window.Handle([&] { action(window.game()); });
+  }
+  void Spin(int n) {
+    Act([n](vellaro::Game& g) { g.NumberClick(n); });
+    QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
+    window.Sync();
+  }
+
+  vellaro::VirtualScheduler time{1'000'000};  // outlives the window and its timers
+  MainWindow window;
+};
+
+vellaro::app::Readout& ReadoutOf(MainWindow& window) {
+  return *dynamic_cast<vellaro::app::Readout*>(
+      window.findChild<QWidget*>(QStringLiteral("Readout")));
+}
+
+// Copies the journal as a killed window leaves it: what was committed, nothing more.
+void CopyAsKilled(const std::string& from, const std::string& to) {
+  for (const char* suffix : {"", "-wal"}) {
+    std::filesystem::copy_file(from + suffix, to + suffix);
+  }
+}
+
+// The stored session replays, event by event, through a fresh game: nothing in it is
+// missing or twice.
+void ExpectReplaysExactly(const std::string& path, int64_t id, int64_t spins) {
+  journal::Database reader = journal::OpenForReading(path);
+  const journal::StoredSession session = journal::LoadSession(reader, id);
+  vellaro::VirtualScheduler scheduler(0);
+  vellaro::VirtualClock time(scheduler);
+  journal::ReplayClock clock(time);
+  vellaro::Game game(vellaro::Env{clock, scheduler});
+  try {
+    journal::ReplaySession(session, game, scheduler, clock);
+  } catch (const journal::ReplayDiverged& e) {
+    QFAIL(e.what());
+  }
+  QCOMPARE(game.SpinsInHistory(), spins);
+}
+
+}  // namespace
+
+class JournalWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<vellaro::testing::TempFolder> folder_;
+  std::string path_;
+  Guard guard_;
+  QStringList errors_;
+
+ private slots:
+  void initTestCase() {
+    vellaro::app::InstallFontSubstitutions();
+    guard_.SetErrorBox([this](const QString& message) { errors_ << message; });
+  }
+  void init() {
+    folder_ = std::make_unique<vellaro::testing::TempFolder>();
+    path_ = folder_->File("vellaro/journal.sqlite");
+    errors_.clear();
+  }
+  void cleanup() { QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n'))); }
+
+  void aClosedWindowResumesItsSessionExactlyAndJournalsOnWithoutAGap() {
+    Look before;
+    int64_t id = 0;
+    {
+      Evening first(guard_, path_);
+      first.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kHavrel); });
+      for (int n : {17, 25, 0, 3, 8, 11, 1, 2}) first.Spin(n);
+      first.Act([](vellaro::Game& g) { g.SelectGameMode(1); });  // SMART: seeded draws
+      first.Act([](vellaro::Game& g) { g.MoveSafeLevel(1); });
+      for (int n : {4, 36, 5, 19, 22, 7}) first.Spin(n);
+      first.Act([](vellaro::Game& g) { g.UndoClick(); });
+      first.Spin(30);
+      first.Act([](vellaro::Game& g) { g.CreateMatrixClick(); });  // learns from what follows
+      for (int n : {12, 33, 26}) first.Spin(n);
+      first.time.AdvanceBy(100);  // the display timers catch up with the end of the analysis
+      before = LookAt(first.window);
+      QVERIFY(!first.window.Resumed());
+      id = *first.window.journal()->session();
+    }  // closed: the session goes on
+    Evening second(guard_, path_);
+    QVERIFY(second.window.Resumed());
+    QCOMPARE(*second.window.journal()->session(), id);
+    QVERIFY(LookAt(second.window) == before);
+    QCOMPARE(second.window.JournalNotice(), QString());
+    // The resumed game goes on, and so does its journal.
+    for (int n : {9, 14}) second.Spin(n);
+    second.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kParlay); });
+    second.Spin(21);
+    ExpectReplaysExactly(path_, id, 20);
+  }
+
+  void aWindowKilledInAnAnalysisResumesWithTheSpinEnteredAndTheAnalysisDone() {
+    const std::string killed = folder_->File("killed.sqlite");
+    Evening first(guard_, path_);
+    for (int n : {17, 25, 0, 3, 8}) first.Spin(n);
+    first.Act([](vellaro::Game& g) { g.NumberClick(11); });
+    QVERIFY(first.window.game().AnalysisRunning());
+    CopyAsKilled(path_, killed);
+    const int64_t id = *first.window.journal()->session();
+
+    Evening second(guard_, killed);
+    QVERIFY(second.window.Resumed());
+    QCOMPARE(second.window.game().SpinsInHistory(), int64_t{6});
+    QVERIFY(!second.window.game().AnalysisRunning());
+    QCOMPARE(second.window.game().controls().HisNum[0].caption, std::string("11"));
+    // The analysis it finished is journaled: the session replays to its end.
+    second.Spin(2);
+    ExpectReplaysExactly(killed, id, 7);
+  }
+
+  void theSettingsFileAppliesToANewSessionButNotToAResumedOne() {
+    const QString settings_path = QString::fromStdString(folder_->File("vellaro.conf"));
+    vellaro::app::StoredSettings stored;
+    stored.game.system = vellaro::kParlay;
+    stored.game.base = 3;
+    vellaro::app::SettingsStore(settings_path).Save(stored);
+    int64_t id = 0;
+    {
+      MainWindow window(guard_);
+      window.KeepJournal(journal::PrepareJournal(path_));
+      window.KeepSettings(vellaro::app::SettingsStore(settings_path));
+      QCOMPARE(window.game().CurrentSettings().system, vellaro::kParlay);
+      id = *window.journal()->session();
+      window.Handle([&] { window.game().SelectBetStrategy(vellaro::kHavrel); });
+    }
+    {
+      journal::Database reader = journal::OpenForReading(path_);
+      const journal::StoredSession session = journal::LoadSession(reader, id);
+      QCOMPARE(session.settings.system, vellaro::kParlay);
+      QCOMPARE(session.settings.base, 3);
+    }
+    vellaro::app::SettingsStore(settings_path).Save(stored);  // the file says Parlay again
+    MainWindow window(guard_);
+    window.KeepJournal(journal::PrepareJournal(path_));
+    window.KeepSettings(vellaro::app::SettingsStore(settings_path));
+    QVERIFY(window.Resumed());
+    QCOMPARE(window.game().CurrentSettings().system, vellaro::kHavrel);
+    QCOMPARE(window.game().CurrentSettings().base, 3);
+  }
+
+  void newSessionEndsTheSessionAndStartsAFreshGameWithTheSameSettings() {
+    Evening evening(guard_, path_);
+    evening.Act([](vellaro::Game& g) {
+      g.OptionsClick();
+      g.SelectBetStrategy(vellaro::kQuorvel);
+      g.TypeInitBet("5");
+      g.LeaveInitBet();
+      g.MoveSafeLevel(2);
+      g.TrendSwitchOnClick(vellaro::kRed);
+    });
+    evening.window.Sync();
+    for (int n : {17, 25, 0, 3, 8, 11, 1}) evening.Spin(n);
+    const vellaro::Settings settings = evening.window.game().CurrentSettings();
+    const int64_t old_id = *evening.window.journal()->session();
+    auto* button = evening.window.findChild<QPushButton*>(QStringLiteral("NewSession"));
+    QVERIFY(button != nullptr);
+    QVERIFY(!button->toolTip().isEmpty());
+
+    // Not in the middle of an analysis, which belongs to the last spin.
+    evening.Act([](vellaro::Game& g) { g.NumberClick(2); });
+    QVERIFY(!button->isEnabled());
+    QVERIFY(evening.time.RunUntilTrue([&] { return !evening.window.game().AnalysisRunning(); },
+                                      60'000));
+    evening.window.Sync();
+    QVERIFY(button->isEnabled());
+    button->click();
+
+    // As a window just opened shows a game given these settings.
+    MainWindow blank(guard_);
+    blank.Handle([&] { blank.game().Configure(settings); });
+    const Look fresh = LookAt(evening.window);
+    QVERIFY(fresh == LookAt(blank));
+    QVERIFY(fresh.settings == settings);
+    QCOMPARE(fresh.stake, 5);
+    QCOMPARE(fresh.spins, int64_t{0});
+    QCOMPARE(evening.window.height(), 448);  // the options area stays open
+
+    const int64_t new_id = *evening.window.journal()->session();
+    QVERIFY(new_id != old_id);
+    evening.Spin(4);
+    journal::Database reader = journal::OpenForReading(path_);
+    QVERIFY(journal::LoadSession(reader, old_id).ended_ms.has_value());
+    const journal::StoredSession fresh_session = journal::LoadSession(reader, new_id);
+    QVERIFY(!fresh_session.ended_ms);
+    QVERIFY(fresh_session.settings == settings);
+    ExpectReplaysExactly(path_, old_id, 8);
+    ExpectReplaysExactly(path_, new_id, 1);
+  }
+
+  void aDamagedJournalIsMovedAsideAndSaidSoOnce() {
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path());
+    std::ofstream(path_, std::ios::binary) << std::string(4096, 'x');
+    {
+      Evening evening(guard_, path_);
+      QCOMPARE(evening.window.JournalNotice(),
+               QStringLiteral("Journal damaged: moved aside, a new one started"));
+      QCOMPARE(ReadoutOf(evening.window).result(), evening.window.JournalNotice());
+      int aside = 0;
+      for (const auto& file : std::filesystem::directory_iterator(
+               std::filesystem::path(path_).parent_path())) {
+        if (file.path().filename().string().starts_with("journal.sqlite.corrupt-")) {
+          ++aside;
+          QCOMPARE(std::filesystem::file_size(file.path()), std::uintmax_t{4096});
+        }
+      }
+      QCOMPARE(aside, 1);
+      evening.Spin(7);
+      QCOMPARE(ReadoutOf(evening.window).result(), QString());  // seen
+      QVERIFY(!evening.window.Resumed());
+    }
+    Evening again(guard_, path_);
+    QVERIFY(again.window.Resumed());
+    QCOMPARE(again.window.JournalNotice(), QString());
+  }
+
+  void aJournalThatStopsWritingIsOffUntilAWriteSucceedsAndLosesNothing() {
+    Evening evening(guard_, path_);
+    evening.Spin(17);
+    journal::Database& db = evening.window.journal()->database();
+    db.Exec("PRAGMA query_only = 1");  // every write fails now, as on a read-only folder
+    for (int n : {25, 0, 3}) evening.Spin(n);
+    QCOMPARE(evening.window.JournalNotice(),
+             QStringLiteral("Journal off: its folder cannot be written; retrying"));
+    QCOMPARE(evening.window.game().SpinsInHistory(), int64_t{4});  // the window plays on
+    db.Exec("PRAGMA query_only = 0");
+    evening.Spin(8);
+    QCOMPARE(evening.window.JournalNotice(), QString());
+    ExpectReplaysExactly(path_, *evening.window.journal()->session(), 5);
+  }
+
+  void aJournalThatCannotBeOpenedLeavesTheWindowWorking() {
+    journal::JournalAtStart off;
+    off.opened.status = {false, "its folder cannot be made"};
+    MainWindow window(guard_);
+    window.KeepJournal(std::move(off));
+    QCOMPARE(window.JournalNotice(),
+             QStringLiteral("Journal off: its folder cannot be made"));
+    window.Handle([&] { window.game().NumberClick(5); });
+    QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
+    window.Handle([&] { window.NewSession(); });
+    QCOMPARE(window.game().SpinsInHistory(), int64_t{0});
+  }
+};
+
+QTEST_MAIN(JournalWindowTest)
+#include "journal_window_test.moc"
