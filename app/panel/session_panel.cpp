@@ -77,10 +77,16 @@ QString LimitsText(const vellaro::Progression& rules, const vellaro::StakeState&
       continue;
     }
     const vellaro::Coverage& c = cover.coverage;
-    text += QStringLiteral("It covers %1 shown losses in a row under %2 (%3 units). "
-                           "Chance of %1 shown losses in a row within the next %4 spins: %5 %.")
-                .arg(c.losses)
-                .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]))
+    const QString system = QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]);
+    if (c.losses == 0) {
+      text += QStringLiteral("It does not cover the next shown stake under %1.").arg(system);
+      continue;
+    }
+    const QString losses = c.losses == 1 ? QStringLiteral("1 shown loss")
+                                         : QStringLiteral("%1 shown losses").arg(c.losses);
+    text += QStringLiteral("It covers %1 in a row under %2 (%3 units). "
+                           "Chance of %1 in a row within the next %4 spins: %5 %.")
+                .arg(losses, system)
                 .arg(c.total)
                 .arg(vellaro::kRiskSpins)
                 .arg(100.0 * c.probability, 0, 'g', 4);

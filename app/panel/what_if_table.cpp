@@ -19,11 +19,8 @@ const QStringList kColumns = {QStringLiteral("System"),         QStringLiteral("
 
 WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
-  note_ = new QLabel(
-      QStringLiteral("This session's spins replayed under each betting system, your other "
-                     "settings kept. Shown bets only, from 0. Spins are independent: what a "
-                     "system would have made of past spins says nothing about the next ones."),
-      this);
+  note_ = new QLabel(this);
+  SetNote(QString());
   note_->setWordWrap(true);
   layout->addWidget(note_);
   table_ = new QTableWidget(kBettingSystems, static_cast<int>(kColumns.size()), this);
@@ -45,7 +42,15 @@ WhatIfTable::~WhatIfTable() {
   watcher_.waitForFinished();
 }
 
-void WhatIfTable::SetNote(const QString& text) { note_->setText(text); }
+void WhatIfTable::SetNote(const QString& text) {
+  note_->setText(!text.isEmpty() ? text
+                                 : QStringLiteral(
+                                       "This evening's spins replayed under each betting "
+                                       "system, your other settings and their changes kept. "
+                                       "Shown bets only, from 0. Spins are independent: what "
+                                       "a system would have made of past spins says nothing "
+                                       "about the next ones."));
+}
 
 void WhatIfTable::Request(vellaro::sim::SessionSpins session) {
   Request([session = std::move(session)] { return vellaro::sim::WhatIf(session); });

@@ -32,7 +32,7 @@ class WhatIfTable final : public QWidget {
   void Show(const Lines& lines);
   // Called on the main thread with each table shown.
   void OnDone(std::function<void(const Lines&)> done) { done_ = std::move(done); }
-  // The note above the table, saying which evening it replays.
+  // The note above the table, saying which evening it replays; empty for this evening's.
   void SetNote(const QString& text);
 
   QTableWidget* table() const { return table_; }

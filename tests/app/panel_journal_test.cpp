@@ -169,7 +169,7 @@ class PanelJournalTest : public QObject {
     QVERIFY2(risk.startsWith(QStringLiteral("At the end of session 2")), qPrintable(risk));
     QVERIFY2(risk.contains(QStringLiteral("Bankroll left: %1 units").arg(covers[0].room)),
              qPrintable(risk));
-    QVERIFY2(risk.contains(QStringLiteral("covers %1 shown losses").arg(covers[0].coverage.losses)),
+    QVERIFY2(risk.contains(QStringLiteral("covers %1 shown loss").arg(covers[0].coverage.losses)),
              qPrintable(risk));
 
     // The live game goes on meanwhile; the past session stays on show until left.
@@ -200,7 +200,7 @@ class PanelJournalTest : public QObject {
     const QString risk = panel.risk()->text();
     QVERIFY2(risk.contains(QStringLiteral("Room to the stop-loss: %1 units").arg(60 + net)),
              qPrintable(risk));
-    QVERIFY2(risk.contains(QStringLiteral("covers %1 shown losses").arg(covers[0].coverage.losses)),
+    QVERIFY2(risk.contains(QStringLiteral("covers %1 shown loss").arg(covers[0].coverage.losses)),
              qPrintable(risk));
     QVERIFY(risk.contains(QString::number(100.0 * covers[0].coverage.probability, 'g', 4)));
     QVERIFY(!risk.contains(QStringLiteral("Bankroll left")));
