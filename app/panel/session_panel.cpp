@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <array>
 
 #include "app/panel/session_chart.h"
@@ -225,7 +226,9 @@ void SessionPanel::ListRead() {
   } else if (list.sessions.empty()) {
     sessions_note_->setText(QStringLiteral("No stored sessions."));
   } else {
-    sessions_note_->setText(QStringLiteral("%1 stored sessions.").arg(list.sessions.size()));
+    sessions_note_->setText(list.sessions.size() == 1
+                                ? QStringLiteral("1 stored session.")
+                                : QStringLiteral("%1 stored sessions.").arg(list.sessions.size()));
   }
 }
 
@@ -250,6 +253,9 @@ void SessionPanel::PastRead() {
     sessions_note_->setText(QStringLiteral("Session %1 cannot be shown: %2")
                                 .arg(past.id)
                                 .arg(QString::fromStdString(past.error)));
+    // The list goes back to the evening still on show.
+    const int shown = past_ ? sessions_->findData(QVariant::fromValue<qlonglong>(past_->id)) : 0;
+    sessions_->setCurrentIndex(std::max(shown, 0));
     return;
   }
   sessions_note_->setText(QStringLiteral("Session %1, replayed from the journal.").arg(past.id));

@@ -91,6 +91,16 @@ class PanelJournalTest : public QObject {
     QCOMPARE(panel.sessions()->itemText(0), QStringLiteral("This evening"));
     QVERIFY2(panel.sessions_note()->text().contains(QStringLiteral("No stored sessions")),
              qPrintable(panel.sessions_note()->text()));
+    // A file that is no journal is said so, not taken for an empty one.
+    const std::string garbage = home_.path().toStdString() + "/garbage.sqlite";
+    QFile file(QString::fromStdString(garbage));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    const vellaro::app::SessionList list = vellaro::app::ReadSessionList(garbage);
+    QVERIFY(!list.missing);
+    QVERIFY(!list.error.empty());
+    QVERIFY(!vellaro::app::ReadPastEvening(garbage, 1).error.empty());
   }
 
   void thisEveningsWhatIfKeepsItsChangesOfSettingAndItsDraws() {
@@ -149,6 +159,9 @@ class PanelJournalTest : public QObject {
     for (int s = 0; s < vellaro::kBettingSystems; ++s) {
       ExpectLine(panel.what_if()->table(), s, live_lines[static_cast<size_t>(s)].counts);
     }
+
+    // A session the journal does not hold gives a reason instead of an evening.
+    QVERIFY(!vellaro::app::ReadPastEvening(journal_, 99).error.empty());
 
     panel.sessions()->setCurrentIndex(1);
     emit panel.sessions()->activated(1);
