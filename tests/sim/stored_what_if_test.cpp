@@ -119,6 +119,41 @@ TEST(StoredWhatIf, EachLineIsWhatVellaroSimPrintsForTheStoredSession) {
   EXPECT_GT(differing, 0);
 }
 
+TEST(StoredWhatIf, APlainSessionGivesWhatItsSpinsGiveUnderEachSystem) {
+  // No change of setting and no draws (Deep Scan): the stored session and its list of
+  // spins are the same evening, replayed by two roads.
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings settings;
+  settings.base = 2;
+  settings.safe_level = 1;
+  settings.trends[kEven] = true;
+  testing::JournaledGame g(path, settings);
+  Wheel wheel(19);
+  Play(g, wheel, 80);
+  const journal::StoredSession session = LastSession(path);
+  SessionSpins spins;
+  spins.settings = settings;
+  for (const int number : [&] {
+         std::vector<int> numbers;
+         for (const journal::StoredEvent& e : session.events) {
+           if (const auto* spin = std::get_if<SpinAccepted>(&e.event)) numbers.push_back(spin->number);
+         }
+         return numbers;
+       }()) {
+    spins.entries.push_back({spins.entries.size() + 1, number});
+  }
+  const auto stored = WhatIf(session);
+  const auto listed = WhatIf(spins);
+  for (int s = 0; s < kBettingSystems; ++s) {
+    SCOPED_TRACE(SystemWord(s));
+    EXPECT_EQ(stored[static_cast<size_t>(s)].counts, listed[static_cast<size_t>(s)].counts);
+    EXPECT_EQ(stored[static_cast<size_t>(s)].net_per_spin,
+              listed[static_cast<size_t>(s)].net_per_spin);
+  }
+  EXPECT_NE(stored[kMartingale].counts.highest_stake, stored[kHavrel].counts.highest_stake);
+}
+
 TEST(StoredWhatIf, TheLineOfTheSystemPlayedIsThePlayersOwnEvening) {
   // No change of system, so one line replays the evening as it was: the base and SAFE
   // LEVEL changes where they were made and SMART's draws with their recorded seconds.
