@@ -16,6 +16,8 @@ QString Signed(int64_t units) {
 SessionReadout::SessionReadout(QWidget* parent) : QLabel(parent) {
   setObjectName(QStringLiteral("SessionReadout"));
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The player may select the result to copy it into a note of the evening.
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {

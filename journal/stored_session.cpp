@@ -90,6 +90,12 @@ SessionSummary Summarize(const StoredSession& session) {
   return summary;
 }
 
+std::vector<SessionSummary> ListSessions(Database& db) {
+  std::vector<SessionSummary> list;
+  for (const int64_t id : SessionIds(db)) list.push_back(Summarize(LoadSession(db, id)));
+  return list;
+}
+
 std::string IsoUtc(int64_t ms_since_epoch) {
   std::time_t seconds = static_cast<std::time_t>(ms_since_epoch / 1000);
   if (ms_since_epoch < 0 && ms_since_epoch % 1000 != 0) --seconds;

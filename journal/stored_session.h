@@ -45,6 +45,10 @@ std::optional<int64_t> LastSessionId(Database& db);
 // Throws std::out_of_range if there is no such session, BadRecord for a damaged event.
 StoredSession LoadSession(Database& db, int64_t id);
 SessionSummary Summarize(const StoredSession& session);
+// Every stored session's summary, oldest first: the list a player picks a session from.
+// Loads each session in full (the summary is counted from its events). Throws as
+// LoadSession does.
+std::vector<SessionSummary> ListSessions(Database& db);
 
 // "2026-12-08T11:31:24Z" (milliseconds dropped).
 std::string IsoUtc(int64_t ms_since_epoch);

@@ -32,4 +32,8 @@ StakeState StakeStateOf(const Game& game) {
   return {state.Stake, state.LossStreak, state.UpTrendWins};
 }
 
+RiskInputs RiskInputsOf(const Game& game) {
+  return {ProgressionOf(game), StakeStateOf(game), game.Limits()};
+}
+
 }  // namespace vellaro

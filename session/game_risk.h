@@ -16,4 +16,13 @@ Progression ProgressionOf(const Game& game, StakeLimit limit = StakeLimit::kLedg
 // The stake, loss streak and UP-TRENDER win count now.
 StakeState StakeStateOf(const Game& game);
 
+// Everything the risk meter reads of a game, copied: taken on the main thread from the
+// live game, or at the end of a replay from a stored session's.
+struct RiskInputs {
+  Progression rules;
+  StakeState state;
+  SessionLimits limits;
+};
+RiskInputs RiskInputsOf(const Game& game);
+
 }  // namespace vellaro

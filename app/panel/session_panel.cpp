@@ -1,17 +1,23 @@
 #include "app/panel/session_panel.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <array>
 
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
 #include "betting/chance.h"
 #include "session/game_risk.h"
+#include "session/limit_cover.h"
 #include "session/risk.h"
 
 namespace vellaro::app {
@@ -52,15 +58,74 @@ QString Hundredths(const vellaro::Units37& units) {
       .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
+// What the bankroll left and the room to the stop-loss pay for, one sentence each.
+QString LimitsText(const vellaro::Progression& rules, const vellaro::StakeState& state,
+                   const vellaro::SessionLimits& limits, int64_t net) {
+  QString text;
+  for (const vellaro::LimitCover& cover : vellaro::CoverOfLimits(rules, state, limits, net)) {
+    const bool bankroll = cover.limit == vellaro::LimitKind::kBankroll;
+    text += bankroll ? QStringLiteral("\nBankroll left: %1 units (bankroll %2, net %3). ")
+                           .arg(cover.room)
+                           .arg(*limits.bankroll)
+                           .arg(net)
+                     : QStringLiteral("\nRoom to the stop-loss: %1 units (stop-loss %2, net %3). ")
+                           .arg(cover.room)
+                           .arg(*limits.stop_loss)
+                           .arg(net);
+    if (cover.room <= 0) {
+      text += bankroll ? QStringLiteral("It is used up: no further bet is shown.")
+                       : QStringLiteral("The stop-loss is reached: no further bet is shown.");
+      continue;
+    }
+    const vellaro::Coverage& c = cover.coverage;
+    const QString system = QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]);
+    if (c.losses == 0) {
+      text += QStringLiteral("It does not cover the next shown stake under %1.").arg(system);
+      continue;
+    }
+    const QString losses = c.losses == 1 ? QStringLiteral("1 shown loss")
+                                         : QStringLiteral("%1 shown losses").arg(c.losses);
+    text += QStringLiteral("It covers %1 in a row under %2 (%3 units). "
+                           "Chance of %1 in a row within the next %4 spins: %5 %.")
+                .arg(losses, system)
+                .arg(c.total)
+                .arg(vellaro::kRiskSpins)
+                .arg(100.0 * c.probability, 0, 'g', 4);
+  }
+  return text;
+}
+
 }  // namespace
 
 SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-                           std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent)
-    : SessionPanelWindow(parent, Qt::Window), game_(game), track_(track), spins_(std::move(spins)) {
+                           std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent,
+                           std::string journal_path)
+    : SessionPanelWindow(parent, Qt::Window),
+      game_(game),
+      track_(track),
+      spins_(std::move(spins)),
+      journal_path_(std::move(journal_path)) {
   setObjectName(QStringLiteral("SessionPanel"));
   setWindowTitle(QStringLiteral("Vellaro — Session"));
   setMinimumSize(600, 400);
   auto* layout = new QVBoxLayout(this);
+
+  auto* picker = new QHBoxLayout;
+  picker->addWidget(new QLabel(QStringLiteral("Session:"), this));
+  sessions_ = new QComboBox(this);
+  sessions_->setObjectName(QStringLiteral("StoredSessions"));
+  sessions_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  sessions_->setToolTip(QStringLiteral("This evening, or a past session from the journal, "
+                                       "replayed through the same engine"));
+  sessions_->addItem(QStringLiteral("This evening"), QVariant());
+  picker->addWidget(sessions_);
+  sessions_note_ = new QLabel(this);
+  sessions_note_->setObjectName(QStringLiteral("StoredSessionsNote"));
+  picker->addWidget(sessions_note_, 1);
+  layout->addLayout(picker);
+  connect(sessions_, &QComboBox::activated, this, [this](int index) { Pick(index); });
+  connect(&list_watcher_, &QFutureWatcher<SessionList>::finished, this, [this] { ListRead(); });
+  connect(&past_watcher_, &QFutureWatcher<PastEvening>::finished, this, [this] { PastRead(); });
   tabs_ = new QTabWidget(this);
   layout->addWidget(tabs_);
 
@@ -126,7 +191,93 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   if (!restored_place_) resize(760, 520);
 }
 
-SessionPanel::~SessionPanel() { SaveGeometry(); }
+SessionPanel::~SessionPanel() {
+  SaveGeometry();
+  list_watcher_.waitForFinished();
+  past_watcher_.waitForFinished();
+}
+
+std::optional<int64_t> SessionPanel::past_shown() const {
+  return past_ ? std::optional<int64_t>(past_->id) : std::nullopt;
+}
+
+void SessionPanel::ReloadSessions() {
+  if (list_watcher_.isRunning()) return;
+  list_watcher_.setFuture(
+      QtConcurrent::run([path = journal_path_] { return ReadSessionList(path); }));
+}
+
+void SessionPanel::ListRead() {
+  const SessionList list = list_watcher_.result();
+  const QVariant picked = sessions_->currentData();
+  const QSignalBlocker quiet(sessions_);
+  while (sessions_->count() > 1) sessions_->removeItem(1);
+  // Newest first, under "This evening".
+  for (auto it = list.sessions.rbegin(); it != list.sessions.rend(); ++it) {
+    sessions_->addItem(SessionLine(*it), QVariant::fromValue<qlonglong>(it->id));
+  }
+  const int again = sessions_->findData(picked);
+  sessions_->setCurrentIndex(again >= 0 ? again : 0);
+  if (list.missing) {
+    sessions_note_->setText(QStringLiteral("No stored sessions (no journal yet)."));
+  } else if (!list.error.empty()) {
+    sessions_note_->setText(QStringLiteral("The journal cannot be read: ") +
+                            QString::fromStdString(list.error));
+  } else if (list.sessions.empty()) {
+    sessions_note_->setText(QStringLiteral("No stored sessions."));
+  } else {
+    sessions_note_->setText(list.sessions.size() == 1
+                                ? QStringLiteral("1 stored session.")
+                                : QStringLiteral("%1 stored sessions.").arg(list.sessions.size()));
+  }
+}
+
+void SessionPanel::Pick(int index) {
+  const QVariant id = sessions_->itemData(index);
+  if (!id.isValid()) {
+    past_.reset();
+    shown_version_ = UINT64_MAX;  // redraw this evening in full
+    what_if_->SetNote(QString());
+    Refresh();
+    return;
+  }
+  sessions_note_->setText(QStringLiteral("Replaying session %1…").arg(id.toLongLong()));
+  past_watcher_.setFuture(QtConcurrent::run(
+      [path = journal_path_, id = id.toLongLong()] { return ReadPastEvening(path, id); }));
+}
+
+void SessionPanel::PastRead() {
+  PastEvening past = past_watcher_.result();
+  if (sessions_->currentData() != QVariant::fromValue<qlonglong>(past.id)) return;  // left since
+  if (!past.error.empty()) {
+    sessions_note_->setText(QStringLiteral("Session %1 cannot be shown: %2")
+                                .arg(past.id)
+                                .arg(QString::fromStdString(past.error)));
+    // The list goes back to the evening still on show.
+    const int shown = past_ ? sessions_->findData(QVariant::fromValue<qlonglong>(past_->id)) : 0;
+    sessions_->setCurrentIndex(std::max(shown, 0));
+    return;
+  }
+  sessions_note_->setText(QStringLiteral("Session %1, replayed from the journal.").arg(past.id));
+  past_ = std::move(past);
+  ShowEvening(past_->evening.track, past_->evening.risk);
+  what_if_->SetNote(QStringLiteral("Session %1's spins replayed under each betting system, "
+                                   "its other settings and their changes kept. Shown bets "
+                                   "only, from 0. Spins are independent: what a system would "
+                                   "have made of past spins says nothing about the next ones.")
+                        .arg(past_->id));
+  what_if_->Show(past_->what_if);
+}
+
+void SessionPanel::WaitForIdle() {
+  while (list_watcher_.isRunning() || past_watcher_.isRunning() || what_if_->Busy()) {
+    list_watcher_.waitForFinished();
+    past_watcher_.waitForFinished();
+    what_if_->WaitForIdle();
+  }
+  // The watchers report on the event loop.
+  QCoreApplication::processEvents();
+}
 
 void SessionPanel::SaveGeometry() const {
   QSettings settings = PanelSettings();
@@ -140,21 +291,31 @@ void SessionPanel::hideEvent(QHideEvent* event) {
 
 void SessionPanel::showEvent(QShowEvent* event) {
   SessionPanelWindow::showEvent(event);
+  ReloadSessions();
   Refresh();
 }
 
 void SessionPanel::Refresh() {
-  if (track_.version() == shown_version_) return;
+  if (past_ || track_.version() == shown_version_) return;
   shown_version_ = track_.version();
-  chart_->Show(track_.points());
-  RefreshStatistics();
-  RefreshRisk();
+  ShowEvening(track_, vellaro::RiskInputsOf(game_));
   // The replay runs off the main thread; only the list of spins is copied here.
-  if (spins_) what_if_->Request(spins_());
+  if (spins_) {
+    what_if_->Request([path = journal_path_, spins = spins_()] {
+      return WhatIfOfThisEvening(path, spins).lines;
+    });
+  }
 }
 
-void SessionPanel::RefreshStatistics() {
-  const vellaro::SpinStatistics& s = track_.statistics();
+void SessionPanel::ShowEvening(const vellaro::SessionTrack& track,
+                               const vellaro::RiskInputs& risk) {
+  chart_->Show(track.points());
+  RefreshStatistics(track);
+  RefreshRisk(track, risk);
+}
+
+void SessionPanel::RefreshStatistics(const vellaro::SessionTrack& track) {
+  const vellaro::SpinStatistics& s = track.statistics();
   for (int k = 0; k < kChances; ++k) {
     const vellaro::ChanceStatistics c = s.chance(k);
     Set(chances_, k, 0, QString::number(c.hits));
@@ -183,12 +344,14 @@ void SessionPanel::RefreshStatistics() {
   }
 }
 
-void SessionPanel::RefreshRisk() {
-  const vellaro::Progression rules = vellaro::ProgressionOf(game_);
-  const vellaro::StakeState state = vellaro::StakeStateOf(game_);
-  const vellaro::RealResult::Counts& counts = track_.result().counts();
+void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
+                               const vellaro::RiskInputs& risk) {
+  const vellaro::Progression& rules = risk.rules;
+  const vellaro::StakeState& state = risk.state;
+  const vellaro::RealResult::Counts& counts = track.result().counts();
   const vellaro::RiskMeter meter = vellaro::MeasureRisk(rules, state, counts.units_staked);
-  QString text =
+  QString text = past_ ? QStringLiteral("At the end of session %1: ").arg(past_->id) : QString();
+  text +=
       QStringLiteral("%1, base %2, SAFE LEVEL %3.\n")
           .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]))
           .arg(rules.base_unit)
@@ -209,6 +372,7 @@ void SessionPanel::RefreshRisk() {
               .arg(Hundredths(meter.expected_loss_evening))
               .arg(counts.units_staked)
               .arg(counts.net);
+  text += LimitsText(rules, state, risk.limits, counts.net);
   risk_->setText(text);
   for (int i = 0; i < vellaro::kRiskLosses; ++i) {
     const auto at = static_cast<size_t>(i);

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 
+#include "app/panel/journal_reading.h"
 #include "app/session_panel_window.h"
 #include "game/game.h"
 #include "session/session_track.h"
 #include "tools/sim/what_if.h"
 
+class QComboBox;
 class QLabel;
 class QTabWidget;
 class QTableWidget;
@@ -19,14 +24,17 @@ class WhatIfTable;
 
 // The window "Vellaro — Session": the evening's chart, the statistics of its chances and
 // numbers, the risk meter of the selected system and the what-if of the six systems. It
-// reads the game only through its views and the track of its events; what it replays is a
-// list of spins and the settings they were played with, so a past evening can be shown the
-// same way. Remembers its size and place.
+// reads the game only through its views and the track of its events. A list at the top
+// picks a past session from the journal instead, replayed on a worker thread through the
+// engine and shown the same way; "This evening" returns to the live one. Remembers its
+// size and place.
 class SessionPanel final : public SessionPanelWindow {
  public:
   // `spins` gives the evening to replay for the what-if when the track has changed.
+  // The journal is read at `journal_path`, by default where the window writes it.
   SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-               std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent = nullptr);
+               std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent = nullptr,
+               std::string journal_path = JournalPath());
   ~SessionPanel() override;
 
   bool RestoredPlace() const override { return restored_place_; }
@@ -38,19 +46,39 @@ class SessionPanel final : public SessionPanelWindow {
   QTableWidget* numbers() const { return numbers_; }
   QLabel* fit() const { return fit_; }
   QLabel* risk() const { return risk_; }
+  QComboBox* sessions() const { return sessions_; }
+  QLabel* sessions_note() const { return sessions_note_; }
+  // The id of the past session on show, none for this evening.
+  std::optional<int64_t> past_shown() const;
+
+  // Reads the list of stored sessions again (on a worker thread).
+  void ReloadSessions();
+  // Waits for every job on a worker thread and for what it shows (tests, the benchmark).
+  void WaitForIdle();
 
  protected:
   void hideEvent(QHideEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
-  void RefreshStatistics();
-  void RefreshRisk();
+  // The evening on show: the live one, or a past one replayed.
+  void ShowEvening(const vellaro::SessionTrack& track, const vellaro::RiskInputs& risk);
+  void RefreshStatistics(const vellaro::SessionTrack& track);
+  void RefreshRisk(const vellaro::SessionTrack& track, const vellaro::RiskInputs& risk);
   void SaveGeometry() const;
+  void ListRead();
+  void Pick(int index);
+  void PastRead();
 
   const vellaro::Game& game_;
   const vellaro::SessionTrack& track_;
   std::function<vellaro::sim::SessionSpins()> spins_;
+  std::string journal_path_;
+  std::optional<PastEvening> past_;  // the past session on show
+  QFutureWatcher<SessionList> list_watcher_;
+  QFutureWatcher<PastEvening> past_watcher_;
+  QComboBox* sessions_ = nullptr;
+  QLabel* sessions_note_ = nullptr;
   uint64_t shown_version_ = UINT64_MAX;
   bool restored_place_ = false;
   QTabWidget* tabs_ = nullptr;

@@ -19,11 +19,8 @@ const QStringList kColumns = {QStringLiteral("System"),         QStringLiteral("
 
 WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
-  note_ = new QLabel(
-      QStringLiteral("This session's spins replayed under each betting system, your other "
-                     "settings kept. Shown bets only, from 0. Spins are independent: what a "
-                     "system would have made of past spins says nothing about the next ones."),
-      this);
+  note_ = new QLabel(this);
+  SetNote(QString());
   note_->setWordWrap(true);
   layout->addWidget(note_);
   table_ = new QTableWidget(kBettingSystems, static_cast<int>(kColumns.size()), this);
@@ -41,27 +38,57 @@ WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
 }
 
 WhatIfTable::~WhatIfTable() {
-  waiting_.reset();
+  waiting_ = nullptr;
   watcher_.waitForFinished();
 }
 
-void WhatIfTable::Request(vellaro::sim::SessionSpins session) {
-  if (running_) {
-    waiting_ = std::move(session);
-    return;
-  }
-  Start(std::move(session));
+void WhatIfTable::SetNote(const QString& text) {
+  note_->setText(!text.isEmpty() ? text
+                                 : QStringLiteral(
+                                       "This evening's spins replayed under each betting "
+                                       "system, your other settings and their changes kept. "
+                                       "Shown bets only, from 0. Spins are independent: what "
+                                       "a system would have made of past spins says nothing "
+                                       "about the next ones."));
 }
 
-void WhatIfTable::Start(vellaro::sim::SessionSpins session) {
+void WhatIfTable::Request(vellaro::sim::SessionSpins session) {
+  Request([session = std::move(session)] { return vellaro::sim::WhatIf(session); });
+}
+
+void WhatIfTable::Request(Job job) {
+  if (running_) {
+    waiting_ = std::move(job);
+    return;
+  }
+  Start(std::move(job));
+}
+
+void WhatIfTable::Start(Job job) {
   running_ = true;
-  watcher_.setFuture(QtConcurrent::run(
-      [session = std::move(session)] { return vellaro::sim::WhatIf(session); }));
+  drop_running_ = false;
+  watcher_.setFuture(QtConcurrent::run(std::move(job)));
 }
 
 void WhatIfTable::Finished() {
   running_ = false;
-  const Lines lines = watcher_.result();
+  if (waiting_) {
+    Job next = std::move(waiting_);
+    waiting_ = nullptr;
+    Start(std::move(next));
+    return;
+  }
+  if (drop_running_) return;
+  Display(watcher_.result());
+}
+
+void WhatIfTable::Show(const Lines& lines) {
+  waiting_ = nullptr;
+  drop_running_ = running_;
+  Display(lines);
+}
+
+void WhatIfTable::Display(const Lines& lines) {
   for (int s = 0; s < kBettingSystems; ++s) {
     const vellaro::RealResult::Counts& c = lines[static_cast<size_t>(s)].counts;
     const std::array<int64_t, 5> values = {c.net, c.highest_stake, c.deepest_drawdown,
@@ -71,11 +98,6 @@ void WhatIfTable::Finished() {
     }
   }
   if (done_) done_(lines);
-  if (waiting_) {
-    vellaro::sim::SessionSpins next = std::move(*waiting_);
-    waiting_.reset();
-    Start(std::move(next));
-  }
 }
 
 void WhatIfTable::WaitForIdle() {

@@ -13,34 +13,44 @@ class QTableWidget;
 
 namespace vellaro::app {
 
-// The evening's spins under each of the six systems, worked out on a worker thread with
+// An evening's spins under each of the six systems, worked out on a worker thread with
 // the backtester's replay. A request while one runs waits and replaces any older waiting
-// one, so the main thread never replays and never queues more than one evening.
+// one, so the main thread never replays and never queues more than one evening; a table
+// that a newer request has overtaken by the time it is done is not shown.
 class WhatIfTable final : public QWidget {
  public:
   using Lines = std::array<vellaro::sim::WhatIfLine, vellaro::kBettingSystems>;
+  // Run on a worker thread: must not touch the game or any widget.
+  using Job = std::function<Lines()>;
 
   explicit WhatIfTable(QWidget* parent = nullptr);
   ~WhatIfTable() override;
 
   void Request(vellaro::sim::SessionSpins session);
-  // Called on the main thread with each finished table.
+  void Request(Job job);
+  // Shows a table worked out elsewhere (with a past evening), dropping what was asked.
+  void Show(const Lines& lines);
+  // Called on the main thread with each table shown.
   void OnDone(std::function<void(const Lines&)> done) { done_ = std::move(done); }
+  // The note above the table, saying which evening it replays; empty for this evening's.
+  void SetNote(const QString& text);
 
   QTableWidget* table() const { return table_; }
-  bool Busy() const { return running_ || waiting_.has_value(); }
+  bool Busy() const { return running_ || waiting_ != nullptr; }
   // Waits for the work asked for so far (tests and the benchmark).
   void WaitForIdle();
 
  private:
-  void Start(vellaro::sim::SessionSpins session);
+  void Start(Job job);
   void Finished();
+  void Display(const Lines& lines);
 
   QTableWidget* table_ = nullptr;
   QLabel* note_ = nullptr;
   QFutureWatcher<Lines> watcher_;
   bool running_ = false;  // until Finished has shown the result
-  std::optional<vellaro::sim::SessionSpins> waiting_;
+  Job waiting_;
+  bool drop_running_ = false;  // a table shown since the running job began overtook it
   std::function<void(const Lines&)> done_;
 };
 

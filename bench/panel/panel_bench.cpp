@@ -55,9 +55,12 @@ struct Evening {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The panel keeps its place in the XDG config folder: not the real one.
+  // The panel keeps its place in the XDG config folder and reads the journal in the data
+  // folder: not the real ones.
   const QTemporaryDir config;
+  qputenv("HOME", config.path().toUtf8());
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  qputenv("XDG_DATA_HOME", config.path().toUtf8());
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
 

@@ -45,16 +45,6 @@ tile_open() {
 # The bet display: trend tabs, fields, chips and stakes.
 bet_look() { import -window root -crop "420x90+$((wx + 16))+$((wy + 193))" -depth 8 rgb:- | md5sum; }
 
-export_log() {
-  rm -f "$1.txt"
-  xdotool key ctrl+s
-  sleep 1
-  xdotool key ctrl+a
-  xdotool type --delay 1 "$1"
-  xdotool key Return
-  wait_until 5000 test -f "$1.txt" || fail "no $1.txt after the export"
-}
-
 # Plays the spins by "clicks" or "keys"; leaves the log in $out/<how>_log.txt and the look
 # of the bet display in $out/<how>_bet.
 play() {

@@ -114,3 +114,19 @@ pocket_colour() {
     *) echo 0,0,0 ;;
   esac
 }
+
+# Exports the game log by Ctrl+S to $1.txt (the save dialog adds the extension).
+export_log() {
+  rm -f "$1.txt"
+  xdotool key ctrl+s
+  sleep 1
+  xdotool key ctrl+a
+  xdotool type --delay 1 "$1"
+  xdotool key Return
+  local tries
+  for tries in $(seq 50); do
+    [[ -f $1.txt ]] && return 0
+    sleep 0.1
+  done
+  fail "no $1.txt after the export"
+}

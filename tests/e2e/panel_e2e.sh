@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Twenty clicked spins on the real window under Xvfb, then Ctrl+P: the session panel opens
 # as a window of its own, at least 600 x 400 and not blank, and the main window still
-# takes spins while it is open; Ctrl+P again closes it.
-# Usage: panel_e2e.sh <vellaro binary> <folder for the screenshots>
+# takes spins while it is open; Ctrl+P again closes it. The readout's net result is what
+# vellaro-sim --summary makes of the spins the window exports, at the same settings.
+# Usage: panel_e2e.sh <vellaro binary> <folder for the screenshots> <vellaro-sim binary>
+#        <program printing the selected text>
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 app=$1
 out=$2
+sim=$3
+selection=$4
 mkdir -p "$out"
 require_tools Xvfb xdotool import convert
-# The panel remembers its place in the XDG config folder: not the real one.
-export HOME=$out/home XDG_CONFIG_HOME=$out/home/config
+# The panel remembers its place in the XDG config folder and reads the journal in the data
+# folder: not the real ones.
+export HOME=$out/home XDG_CONFIG_HOME=$out/home/config XDG_DATA_HOME=$out/home/data
 rm -rf "$HOME"
 mkdir -p "$XDG_CONFIG_HOME"
 
@@ -70,4 +75,17 @@ xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null &&
   fail "Ctrl+P did not close the panel"
 # start_app gives the window a settings folder of its own under the output folder.
 [[ -f $out/config/vellaro/session-panel.ini ]] || fail "the panel did not remember its place"
-echo "PASS: 22 spins, the panel opened at ${P_WIDTH}x$P_HEIGHT with $colours colours and closed"
+
+# The readout against the backtester: the window's spins exported, replayed at the same
+# (default) settings. A triple click selects the readout's line of text.
+export_log "$out/panel_log"
+expected=$("$sim" --summary "$out/panel_log.txt" |
+  sed -n 's/^net result of the shown bets, from 0: \(.*\) units$/\1/p')
+[[ -n $expected ]] || fail "vellaro-sim gave no net result for $out/panel_log.txt"
+xdotool mousemove $((wx + 214 + 30)) $((wy + 41 + 5)) click --repeat 3 --delay 80 1
+sleep 0.3
+readout=$("$selection") || fail "the readout's text could not be selected"
+[[ $readout == "Spins 22  Net $expected" ]] ||
+  fail "the readout says '$readout'; vellaro-sim gives a net result of $expected"
+echo "PASS: 22 spins, the panel opened at ${P_WIDTH}x$P_HEIGHT with $colours colours and" \
+  "closed; the readout's '$readout' is vellaro-sim's net result"

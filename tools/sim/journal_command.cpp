@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "env/virtual_scheduler.h"
 #include "export/file_replace.h"
 #include "export/game_log.h"
 #include "journal/event_record.h"
-#include "journal/session_replay.h"
 #include "journal/stored_session.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
+#include "tools/sim/stored_replay.h"
+#include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
 
 namespace vellaro::sim {
@@ -23,6 +23,7 @@ struct JournalCommand {
   std::optional<std::string> session;  // an id or "last"
   std::optional<BettingSystem> system;
   std::optional<std::string> export_log;
+  bool summary = false;
 };
 
 class JournalUsage : public std::runtime_error {
@@ -44,6 +45,8 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
       command.list = true;
     } else if (arg == "--session") {
       command.session = value();
+    } else if (arg == "--summary") {
+      command.summary = true;
     } else if (arg == "--export-log") {
       command.export_log = value();
     } else if (arg == "--system") {
@@ -55,27 +58,34 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
     } else {
       throw JournalUsage(std::string(arg) +
                          " does not combine with --journal (which takes --list, or --session "
-                         "with --system and --export-log)");
+                         "with --system, --summary and --export-log)");
     }
   }
   if (command.list == command.session.has_value()) {
     throw JournalUsage("--journal needs either --list or --session ID|last");
   }
-  if (command.list && (command.system || command.export_log)) {
-    throw JournalUsage("--list does not combine with --system or --export-log");
+  if (command.list && (command.system || command.export_log || command.summary)) {
+    throw JournalUsage("--list does not combine with --system, --summary or --export-log");
   }
   return command;
 }
 
 int List(journal::Database& db, std::ostream& out) {
   out << "id,started,ended,spins,bets_shown,net_units\n";
-  for (const int64_t id : journal::SessionIds(db)) {
-    const journal::SessionSummary s = journal::Summarize(journal::LoadSession(db, id));
+  for (const journal::SessionSummary& s : journal::ListSessions(db)) {
     out << s.id << ',' << journal::IsoUtc(s.started_ms) << ','
         << (s.ended_ms ? journal::IsoUtc(*s.ended_ms) : std::string()) << ',' << s.spins << ','
         << s.bets_shown << ',' << s.net_units << '\n';
   }
   return kExitOk;
+}
+
+// Whether the player set a session limit at any point of the session.
+bool SetsALimit(const journal::StoredSession& session) {
+  return std::any_of(session.events.begin(), session.events.end(), [](const journal::StoredEvent& e) {
+    const auto* change = std::get_if<SettingChanged>(&e.event);
+    return change != nullptr && change->setting >= Setting::kBankroll && change->value >= 0;
+  });
 }
 
 int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostream& out,
@@ -106,42 +116,25 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     return kExitBadInput;
   }
 
-  VirtualScheduler scheduler(session.started_ms);
-  VirtualClock time(scheduler);
-  journal::ReplayClock clock(time);
-  RunOptions run;
-  run.display_timers = false;
-  Game game(Env{clock, scheduler}, run);
-  TraceWriter trace(out);
-  Result settled = Result::kNone;
-  game.AddListener(
-      [&settled](const GameEvent& event) {
-        settled = std::get<BetSettled>(event).won ? Result::kWin : Result::kLoss;
-      },
-      EventBit<BetSettled>());
-  uint64_t line = 0;
-  journal::SessionReplayOptions options;
-  options.exact = !command.system;
+  StoredReplay replay(session);
+  StoredReplayOptions options;
   options.system = command.system;
-  options.after_entry = [&](const GameEvent& entry) {
-    Row row;
-    row.entry.line = ++line;
-    if (const auto* spin = std::get_if<SpinAccepted>(&entry)) row.entry.number = spin->number;
-    row.at_ms = scheduler.NowMs();
-    row.result = settled;
-    settled = Result::kNone;
-    FillFromGame(game, row);
-    trace.Add(row);
-  };
   try {
-    journal::ReplaySession(session, game, scheduler, clock, options);
+    if (command.summary) {
+      Summary summary(SetsALimit(session));
+      replay.Run(options, summary);
+      summary.Print(out);
+    } else {
+      TraceWriter trace(out);
+      replay.Run(options, trace);
+    }
   } catch (const journal::ReplayDiverged& e) {
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitFailed;
   }
   if (command.export_log) {
     try {
-      ReplaceFileAtomically(*command.export_log, GameLogText(game.controls().NumbersList));
+      ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList));
     } catch (const FileWriteError& e) {
       err << "vellaro-sim: " << e.what() << '\n';
       return kExitFailed;

@@ -4,6 +4,7 @@
 //   --list                 one CSV line per session
 //   --session ID|last      replays a stored session; its trace is what the window showed
 //     --system NAME        ... with another betting system throughout (a what-if)
+//     --summary            ... and prints what it came to instead of the trace
 //     --export-log FILE    ... and writes its spins in the game-log format
 
 #include <ostream>

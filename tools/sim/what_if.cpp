@@ -1,6 +1,7 @@
 #include "tools/sim/what_if.h"
 
 #include "tools/sim/replay.h"
+#include "tools/sim/stored_replay.h"
 
 namespace vellaro::sim {
 
@@ -81,6 +82,40 @@ std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session) {
     lines[static_cast<size_t>(s)] = ReplayUnder(session, static_cast<BettingSystem>(s));
   }
   return lines;
+}
+
+WhatIfLine ReplayUnder(const journal::StoredSession& session, BettingSystem system) {
+  WhatIfLine line;
+  line.system = system;
+  RealResult result;
+  StoredReplayOptions options;
+  options.system = system;
+  options.listener = [&result](const GameEvent& event) { result.On(event); };
+  NetPerSpin sink(result, line.net_per_spin);
+  StoredReplay(session).Run(options, sink);
+  line.counts = result.counts();
+  return line;
+}
+
+std::array<WhatIfLine, kBettingSystems> WhatIf(const journal::StoredSession& session) {
+  std::array<WhatIfLine, kBettingSystems> lines;
+  for (int s = 0; s < kBettingSystems; ++s) {
+    lines[static_cast<size_t>(s)] = ReplayUnder(session, static_cast<BettingSystem>(s));
+  }
+  return lines;
+}
+
+StoredEvening EveningOf(const journal::StoredSession& session) {
+  StoredEvening evening;
+  StoredReplayOptions options;
+  options.listener = [&evening](const GameEvent& event) { evening.track.On(event); };
+  struct Ignore final : RowSink {
+    void Add(const Row&) override {}
+  } ignore;
+  StoredReplay replay(session);
+  replay.Run(options, ignore);
+  evening.risk = vellaro::RiskInputsOf(replay.game());
+  return evening;
 }
 
 }  // namespace vellaro::sim

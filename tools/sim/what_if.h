@@ -11,6 +11,8 @@
 #include "game/settings.h"
 #include "game/types.h"
 #include "game/real_result.h"
+#include "journal/stored_session.h"
+#include "session/game_risk.h"
 #include "session/session_track.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
@@ -43,5 +45,20 @@ vellaro::SessionTrack TrackOf(const SessionSpins& session);
 
 // All six, in the order of the betting-system box.
 std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session);
+
+// A session from the journal under `system` throughout, the player's other settings and
+// every change of them kept where it was made, and the recorded seconds answering the
+// draws of the modes that draw: what vellaro-sim --journal F --session ID --system NAME
+// replays (the same code).
+WhatIfLine ReplayUnder(const journal::StoredSession& session, BettingSystem system);
+std::array<WhatIfLine, kBettingSystems> WhatIf(const journal::StoredSession& session);
+
+// A stored session as it was played (an exact replay): the track the panel draws and what
+// its risk meter reads of the game at the end. Throws journal::ReplayDiverged.
+struct StoredEvening {
+  vellaro::SessionTrack track;
+  vellaro::RiskInputs risk;
+};
+StoredEvening EveningOf(const journal::StoredSession& session);
 
 }  // namespace vellaro::sim

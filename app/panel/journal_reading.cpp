@@ -1,0 +1,109 @@
+#include "app/panel/journal_reading.h"
+
+#include <QStandardPaths>
+#include <filesystem>
+#include <stdexcept>
+
+#include "journal/event_record.h"
+#include "journal/session_replay.h"
+
+namespace vellaro::app {
+
+namespace {
+
+bool Exists(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::exists(path, ignored);
+}
+
+}  // namespace
+
+std::string JournalPath() {
+  // GenericDataLocation follows XDG_DATA_HOME, else ~/.local/share.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return (data + QStringLiteral("/vellaro/journal.sqlite")).toStdString();
+}
+
+SessionList ReadSessionList(const std::string& path) {
+  SessionList list;
+  if (!Exists(path)) {
+    list.missing = true;
+    return list;
+  }
+  try {
+    vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
+    list.sessions = vellaro::journal::ListSessions(db);
+  } catch (const std::exception& e) {  // SqliteError, BadRecord
+    list.error = e.what();
+  }
+  return list;
+}
+
+PastEvening ReadPastEvening(const std::string& path, int64_t id) {
+  PastEvening past;
+  past.id = id;
+  try {
+    vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
+    const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, id);
+    past.evening = vellaro::sim::EveningOf(session);
+    past.what_if = vellaro::sim::WhatIf(session);
+  } catch (const std::exception& e) {  // SqliteError, BadRecord, out_of_range, ReplayDiverged
+    past = PastEvening{};
+    past.id = id;
+    past.error = e.what();
+  }
+  return past;
+}
+
+std::vector<int> HistoryOf(const vellaro::journal::StoredSession& session) {
+  std::vector<int> history;
+  for (const vellaro::journal::StoredEvent& stored : session.events) {
+    if (const auto* spin = std::get_if<SpinAccepted>(&stored.event)) {
+      history.push_back(spin->number);
+    } else if (std::holds_alternative<SpinUndone>(stored.event) && !history.empty()) {
+      history.pop_back();
+    }
+  }
+  return history;
+}
+
+LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::sim::SessionSpins& spins) {
+  std::vector<int> live;
+  for (const vellaro::sim::Entry& entry : spins.entries) {
+    if (!entry.undo()) {
+      live.push_back(entry.number);
+    } else if (!live.empty()) {
+      live.pop_back();
+    }
+  }
+  if (Exists(path)) {
+    try {
+      vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
+      if (const std::optional<int64_t> last = vellaro::journal::LastSessionId(db)) {
+        const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, *last);
+        if (HistoryOf(session) == live) return {true, vellaro::sim::WhatIf(session)};
+      }
+    } catch (const std::exception&) {
+      // An unreadable journal, or a replay that cannot follow it: the window's spins will do.
+    }
+  }
+  return {false, vellaro::sim::WhatIf(spins)};
+}
+
+QString SessionLine(const vellaro::journal::SessionSummary& summary) {
+  const std::string iso = vellaro::journal::IsoUtc(summary.started_ms);  // 2026-12-08T11:31:24Z
+  std::string started = iso.substr(0, 10);
+  started += ' ';
+  started += iso.substr(11, 5);
+  started += " UTC";
+  const QString net = summary.net_units > 0 ? QStringLiteral("+%1").arg(summary.net_units)
+                                            : QString::number(summary.net_units);
+  return QStringLiteral("%1  %2  %3 spins  %4 bets shown  net %5")
+      .arg(summary.id)
+      .arg(QString::fromStdString(started))
+      .arg(summary.spins)
+      .arg(summary.bets_shown)
+      .arg(net);
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,56 @@
+#pragma once
+
+// What the session panel reads from the journal, each a whole job for a worker thread: the
+// file is opened read-only for the job and closed after it, so the window, which keeps
+// writing to it (WAL), is never held up.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "journal/stored_session.h"
+#include "tools/sim/what_if.h"
+
+namespace vellaro::app {
+
+using WhatIfLines = std::array<vellaro::sim::WhatIfLine, vellaro::kBettingSystems>;
+
+// $XDG_DATA_HOME/vellaro/journal.sqlite (~/.local/share/vellaro/journal.sqlite by default).
+std::string JournalPath();
+
+struct SessionList {
+  bool missing = false;  // no journal file: no stored sessions
+  std::string error;     // the file could not be read
+  std::vector<vellaro::journal::SessionSummary> sessions;  // oldest first
+};
+SessionList ReadSessionList(const std::string& path);
+
+// A past session as it was played, and its what-if.
+struct PastEvening {
+  int64_t id = 0;
+  std::string error;  // the session could not be read or replayed; nothing else is set
+  vellaro::sim::StoredEvening evening;
+  WhatIfLines what_if;
+};
+PastEvening ReadPastEvening(const std::string& path, int64_t id);
+
+// The what-if of the evening being played. The journal's last session is this evening when
+// it holds the same spins, and replaying it keeps every change of setting and the recorded
+// seconds of the draws; without it (no journal, an unreadable one, a session that is not
+// this evening's) the spins and the settings the window gives are replayed.
+struct LiveWhatIf {
+  bool from_journal = false;
+  WhatIfLines lines;
+};
+LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::sim::SessionSpins& spins);
+
+// The numbers in the history at the end of a stored session (undos applied).
+std::vector<int> HistoryOf(const vellaro::journal::StoredSession& session);
+
+// One line of the session list: "12  2026-12-08 11:31 UTC  52 spins  14 bets  net -23".
+QString SessionLine(const vellaro::journal::SessionSummary& summary);
+
+}  // namespace vellaro::app

@@ -1,0 +1,224 @@
+// The session panel and the journal: the list of past sessions, a past session picked and
+// shown through the engine, the live what-if replayed from the journal with the evening's
+// changes of setting, and the risk meter's cover of a bankroll and a stop-loss.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QChart>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/panel/journal_reading.h"
+#include "app/panel/session_chart.h"
+#include "app/panel/session_panel.h"
+#include "app/panel/what_if_table.h"
+#include "session/game_risk.h"
+#include "session/limit_cover.h"
+#include "support/journaled_game.h"
+#include "tools/sim/wheel.h"
+
+using vellaro::app::SessionPanel;
+
+namespace {
+
+QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+// A journaled evening with the panel's track following it, and the spins the window hands
+// the panel: the settings of its first spin and the numbers in the history.
+struct JournaledEvening {
+  JournaledEvening(const std::string& path, const vellaro::Settings& settings)
+      : g(path, settings), first(settings) {
+    g.h.game.AddListener([this](const vellaro::GameEvent& e) { track.On(e); });
+  }
+  void Play(uint64_t seed, int count) {
+    vellaro::sim::Wheel wheel(seed);
+    for (int i = 0; i < count; ++i) {
+      g.h.Wait(1'500);
+      g.h.Spin(wheel.Spin());
+    }
+  }
+  vellaro::sim::SessionSpins Spins() const {
+    vellaro::sim::SessionSpins spins;
+    spins.settings = first;
+    for (size_t i = 0; i < track.points().size(); ++i) {
+      spins.entries.push_back({i + 1, track.points()[i].number});
+    }
+    return spins;
+  }
+  vellaro::testing::JournaledGame g;
+  vellaro::Settings first;
+  vellaro::SessionTrack track;
+};
+
+void ExpectLine(QTableWidget* table, int row, const vellaro::RealResult::Counts& counts) {
+  QCOMPARE(Cell(table, row, 1), QString::number(counts.net));
+  QCOMPARE(Cell(table, row, 2), QString::number(counts.highest_stake));
+  QCOMPARE(Cell(table, row, 3), QString::number(counts.deepest_drawdown));
+  QCOMPARE(Cell(table, row, 4), QString::number(counts.bets_won));
+  QCOMPARE(Cell(table, row, 5), QString::number(counts.bets_lost));
+}
+
+}  // namespace
+
+class PanelJournalTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir home_;
+  std::string journal_;
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+    QVERIFY(QDir().mkpath(home_.path() + QStringLiteral("/data/vellaro")));
+    journal_ = vellaro::app::JournalPath();
+    QCOMPARE(QString::fromStdString(journal_),
+             home_.path() + QStringLiteral("/data/vellaro/journal.sqlite"));
+  }
+
+  void withoutAJournalTheListSaysThereAreNoStoredSessions() {
+    JournaledEvening unused(home_.path().toStdString() + "/elsewhere.sqlite", {});
+    SessionPanel panel(unused.g.h.game, unused.track, {});
+    panel.ReloadSessions();
+    panel.WaitForIdle();
+    QCOMPARE(panel.sessions()->count(), 1);
+    QCOMPARE(panel.sessions()->itemText(0), QStringLiteral("This evening"));
+    QVERIFY2(panel.sessions_note()->text().contains(QStringLiteral("No stored sessions")),
+             qPrintable(panel.sessions_note()->text()));
+    // A file that is no journal is said so, not taken for an empty one.
+    const std::string garbage = home_.path().toStdString() + "/garbage.sqlite";
+    QFile file(QString::fromStdString(garbage));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    const vellaro::app::SessionList list = vellaro::app::ReadSessionList(garbage);
+    QVERIFY(!list.missing);
+    QVERIFY(!list.error.empty());
+    QVERIFY(!vellaro::app::ReadPastEvening(garbage, 1).error.empty());
+  }
+
+  void thisEveningsWhatIfKeepsItsChangesOfSettingAndItsDraws() {
+    vellaro::Settings start;
+    start.system = vellaro::kMartingale;
+    start.base = 2;
+    start.safe_level = 1;
+    start.mode = vellaro::Mode::kSmart;
+    JournaledEvening evening(journal_, start);
+    evening.Play(31, 40);
+    evening.g.h.game.TypeInitBet("5");
+    evening.g.h.game.LeaveInitBet();
+    evening.g.h.game.MoveSafeLevel(0);
+    evening.Play(32, 40);
+    SessionPanel panel(evening.g.h.game, evening.track, [&evening] { return evening.Spins(); });
+    panel.Refresh();
+    panel.WaitForIdle();
+    // The line of the system played is the evening itself, which the spins with the first
+    // spin's settings alone would not give.
+    const vellaro::RealResult::Counts& real = evening.track.result().counts();
+    ExpectLine(panel.what_if()->table(), vellaro::kMartingale, real);
+    const auto guessed = vellaro::sim::ReplayUnder(evening.Spins(), vellaro::kMartingale);
+    QVERIFY(guessed.counts.net != real.net || guessed.counts.bets_won != real.bets_won);
+  }
+
+  void aPastSessionIsPickedShownAndLeft() {
+    // The previous test's evening is session 1 of the journal. Session 2, with a bankroll
+    // set mid-evening:
+    vellaro::Settings parlay;
+    parlay.system = vellaro::kParlay;
+    parlay.base = 3;
+    JournaledEvening second(journal_, parlay);
+    second.Play(41, 30);
+    second.g.h.game.SetLimit(vellaro::LimitKind::kBankroll, 400);
+    second.Play(42, 20);
+    const vellaro::SessionTrack second_track = second.track;
+    const vellaro::RealResult::Counts second_counts = second.g.result.counts();
+
+    // This evening is another game, not journaled: its what-if falls back to its spins.
+    vellaro::Settings live_settings;
+    JournaledEvening live(home_.path().toStdString() + "/live.sqlite", live_settings);
+    live.Play(43, 12);
+    SessionPanel panel(live.g.h.game, live.track, [&live] { return live.Spins(); });
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.WaitForIdle();
+    QCOMPARE(panel.sessions()->count(), 3);
+    QCOMPARE(panel.sessions_note()->text(), QStringLiteral("2 stored sessions."));
+    QVERIFY2(panel.sessions()->itemText(1).startsWith(QStringLiteral("2  ")),
+             qPrintable(panel.sessions()->itemText(1)));
+    QVERIFY(panel.sessions()->itemText(1).contains(QStringLiteral("50 spins")));
+    const QString net = second_counts.net > 0 ? QStringLiteral("+%1").arg(second_counts.net)
+                                              : QString::number(second_counts.net);
+    QVERIFY(panel.sessions()->itemText(1).endsWith(QStringLiteral("net ") + net));
+    const auto live_lines = vellaro::sim::WhatIf(live.Spins());
+    for (int s = 0; s < vellaro::kBettingSystems; ++s) {
+      ExpectLine(panel.what_if()->table(), s, live_lines[static_cast<size_t>(s)].counts);
+    }
+
+    // A session the journal does not hold gives a reason instead of an evening.
+    QVERIFY(!vellaro::app::ReadPastEvening(journal_, 99).error.empty());
+
+    panel.sessions()->setCurrentIndex(1);
+    emit panel.sessions()->activated(1);
+    panel.WaitForIdle();
+    QCOMPARE(panel.past_shown(), std::optional<int64_t>(2));
+    auto* net_line = qobject_cast<QLineSeries*>(panel.chart()->chart()->series().first());
+    QCOMPARE(net_line->count(), 51);
+    QCOMPARE(net_line->at(50).y(), static_cast<qreal>(second_counts.net));
+    QCOMPARE(Cell(panel.chances(), vellaro::kRed, 0),
+             QString::number(second_track.statistics().chance(vellaro::kRed).hits));
+    ExpectLine(panel.what_if()->table(), vellaro::kParlay, second_counts);
+    // Its risk meter is that of its end, the bankroll it was left with included.
+    const vellaro::RiskInputs end = vellaro::RiskInputsOf(second.g.h.game);
+    const auto covers =
+        vellaro::CoverOfLimits(end.rules, end.state, end.limits, second_counts.net);
+    QCOMPARE(covers.size(), size_t{1});
+    const QString risk = panel.risk()->text();
+    QVERIFY2(risk.startsWith(QStringLiteral("At the end of session 2")), qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("Bankroll left: %1 units").arg(covers[0].room)),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("covers %1 shown loss").arg(covers[0].coverage.losses)),
+             qPrintable(risk));
+
+    // The live game goes on meanwhile; the past session stays on show until left.
+    live.Play(44, 3);
+    panel.Refresh();
+    QCOMPARE(net_line->count(), 51);
+    panel.sessions()->setCurrentIndex(0);
+    emit panel.sessions()->activated(0);
+    panel.WaitForIdle();
+    QCOMPARE(panel.past_shown(), std::nullopt);
+    QCOMPARE(net_line->count(), 16);
+    QVERIFY(!panel.risk()->text().startsWith(QStringLiteral("At the end")));
+  }
+
+  void theRiskMeterSaysWhatTheRoomToTheStopLossCovers() {
+    vellaro::Settings martingale;
+    martingale.base = 1;
+    JournaledEvening evening(home_.path().toStdString() + "/risk.sqlite", martingale);
+    evening.g.h.game.SetLimit(vellaro::LimitKind::kStopLoss, 60);
+    evening.Play(5, 30);
+    SessionPanel panel(evening.g.h.game, evening.track, {});
+    panel.Refresh();
+    const vellaro::RiskInputs now = vellaro::RiskInputsOf(evening.g.h.game);
+    const int64_t net = evening.track.result().counts().net;
+    const auto covers = vellaro::CoverOfLimits(now.rules, now.state, now.limits, net);
+    QCOMPARE(covers.size(), size_t{1});
+    QCOMPARE(covers[0].room, 60 + net);
+    const QString risk = panel.risk()->text();
+    QVERIFY2(risk.contains(QStringLiteral("Room to the stop-loss: %1 units").arg(60 + net)),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("covers %1 shown loss").arg(covers[0].coverage.losses)),
+             qPrintable(risk));
+    QVERIFY(risk.contains(QString::number(100.0 * covers[0].coverage.probability, 'g', 4)));
+    QVERIFY(!risk.contains(QStringLiteral("Bankroll left")));
+  }
+};
+
+QTEST_MAIN(PanelJournalTest)
+#include "panel_journal_test.moc"
