@@ -24,7 +24,8 @@ void Game::DeepScan_Calc() {
   DeepSum += n;
   if (DeepSum > 36) DeepSum -= 36;
   DeepRemainder += n;
-  while (DeepRemainder > 2) DeepRemainder -= 3;
+  // Taking 3 away while it exceeds 2 leaves the remainder modulo 3.
+  if (DeepRemainder > 2) DeepRemainder %= 3;
 }
 
 void Game::Mode1() {

@@ -12,6 +12,11 @@ std::vector<VirtualScheduler::Armed>::iterator VirtualScheduler::Find(Timer& tim
 
 void VirtualScheduler::Insert(const Armed& armed) {
   // The newest arming is last among those due at the same instant: upper bound by time.
+  // A timer started alone, or due after every other, goes to the end without a search.
+  if (armed_.empty() || armed_.back().due_ms <= armed.due_ms) {
+    armed_.push_back(armed);
+    return;
+  }
   const auto at = std::upper_bound(armed_.begin(), armed_.end(), armed.due_ms,
                                    [](int64_t due, const Armed& a) { return due < a.due_ms; });
   armed_.insert(at, armed);

@@ -1,5 +1,7 @@
 #include "game/history.h"
 
+#include <string>
+
 #include "game/game.h"
 #include "game/text_number.h"
 #include "game/types.h"
@@ -19,10 +21,26 @@ void Game::CurrentNumber() {
   if (SpinCount > 2) PreviousNum.tag = StrToInt(HisNum[0].caption);
 }
 
+namespace {
+
+// The strip shifts on every spin, and its captions are numbers of one or two digits: those
+// are copied character by character, without the library's general copy.
+void CopyCaption(std::string& to, const std::string& from) {
+  const size_t n = from.size();
+  if (n > 2 || n != to.size()) {
+    to = from;
+    return;
+  }
+  if (n > 0) to[0] = from[0];
+  if (n > 1) to[1] = from[1];
+}
+
+}  // namespace
+
 void Game::GameHistory() {
   for (size_t i = HisNum.size() - 1; i > 0; --i) {
     HisNum[i].background = HisNum[i - 1].background;
-    HisNum[i].caption = HisNum[i - 1].caption;
+    CopyCaption(HisNum[i].caption, HisNum[i - 1].caption);
   }
   HisNum[0].caption = NumberText(CurrentNum.tag);
   HisNum[0].background = PocketColour(CurrentNum.tag);

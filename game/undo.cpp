@@ -1,4 +1,7 @@
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
 
 #include "game/game.h"
 #include "game/text_number.h"
@@ -6,15 +9,15 @@
 namespace vellaro {
 
 void Game::SaveState() {
-  // Rewritten in place on every spin: the stake is formatted only when a chip shows it.
-  const std::string stake = BetOnShow() ? IntToStr(Stake) : std::string();
+  // Rewritten in place on every spin, and only where a line changes: mostly five lines
+  // stay "0" and the sixth holds a stake that is often the same as before.
+  std::array<char, 12> digits;  // "-2147483648" at most
+  const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), Stake).ptr;
+  const std::string_view stake(digits.data(), static_cast<size_t>(end - digits.data()));
   SaveBets.resize(kChances);
   for (int k = 0; k < kChances; ++k) {
-    if (Chip[k].visible) {
-      SaveBets[k] = stake;
-    } else {
-      SaveBets[k].assign(1, '0');
-    }
+    const std::string_view line = Chip[k].visible ? stake : std::string_view("0");
+    if (SaveBets[k] != line) SaveBets[k].assign(line);
   }
   SavedBalance = Balance;
   SavedBalanceTarget = BalanceTarget;
