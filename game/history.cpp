@@ -1,5 +1,6 @@
 #include "game/history.h"
 
+#include <array>
 #include <string>
 
 #include "game/game.h"
@@ -9,9 +10,16 @@
 namespace vellaro {
 
 Rgb PocketColour(int n) {
-  if (IsRedNumber(n)) return kRedPocket;
-  if (n == 0) return kGreenPocket;
-  return kBlackPocket;
+  // Looked up: the number is random, and a branch on its colour is mispredicted often.
+  static constexpr std::array<Rgb, kNumbers> kColours = [] {
+    std::array<Rgb, kNumbers> colours{};
+    for (int k = 0; k < kNumbers; ++k) {
+      const Rgb colour = k == 0 ? kGreenPocket : kBlackPocket;
+      colours[static_cast<size_t>(k)] = IsRedNumber(k) ? kRedPocket : colour;
+    }
+    return colours;
+  }();
+  return kColours[static_cast<size_t>(n)];
 }
 
 void Game::CurrentNumber() {

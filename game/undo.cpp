@@ -9,15 +9,19 @@
 namespace vellaro {
 
 void Game::SaveState() {
-  // Rewritten in place on every spin, and only where a line changes: mostly five lines
-  // stay "0" and the sixth holds a stake that is often the same as before.
+  // Rewritten in place on every spin: the line of a chip takes the stake, and of the other
+  // lines, mostly "0" already, only those that are not become "0".
   std::array<char, 12> digits;  // "-2147483648" at most
   const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), Stake).ptr;
   const std::string_view stake(digits.data(), static_cast<size_t>(end - digits.data()));
   SaveBets.resize(kChances);
   for (int k = 0; k < kChances; ++k) {
-    const std::string_view line = Chip[k].visible ? stake : std::string_view("0");
-    if (SaveBets[k] != line) SaveBets[k].assign(line);
+    std::string& line = SaveBets[k];
+    if (Chip[k].visible) {
+      line.assign(stake);
+    } else if (line.size() != 1 || line[0] != '0') {
+      line.assign(1, '0');
+    }
   }
   SavedBalance = Balance;
   SavedBalanceTarget = BalanceTarget;
