@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <string_view>
 
@@ -9,19 +10,26 @@
 namespace vellaro {
 
 void Game::SaveState() {
-  // Rewritten in place on every spin: the line of a chip takes the stake, and of the other
-  // lines, mostly "0" already, only those that are not become "0".
+  // Rewritten in place on every spin: the lines of the chips on show take the stake, and
+  // of the others, mostly "0" already, those that are not become "0". Which lines those
+  // are is as random as the chance shown, so they are found as bit masks, not by a branch
+  // per line.
   std::array<char, 12> digits;  // "-2147483648" at most
   const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), Stake).ptr;
   const std::string_view stake(digits.data(), static_cast<size_t>(end - digits.data()));
   SaveBets.resize(kChances);
+  unsigned shown = 0;
+  unsigned not_zero = 0;
   for (int k = 0; k < kChances; ++k) {
-    std::string& line = SaveBets[k];
-    if (Chip[k].visible) {
-      line.assign(stake);
-    } else if (line.size() != 1 || line[0] != '0') {
-      line.assign(1, '0');
-    }
+    const std::string& line = SaveBets[k];
+    shown |= static_cast<unsigned>(Chip[k].visible) << k;
+    not_zero |= static_cast<unsigned>((line.size() != 1) | (line[0] != '0')) << k;
+  }
+  for (unsigned m = shown; m != 0; m &= m - 1) {
+    SaveBets[static_cast<size_t>(std::countr_zero(m))].assign(stake);
+  }
+  for (unsigned m = not_zero & ~shown; m != 0; m &= m - 1) {
+    SaveBets[static_cast<size_t>(std::countr_zero(m))].assign(1, '0');
   }
   SavedBalance = Balance;
   SavedBalanceTarget = BalanceTarget;
