@@ -23,7 +23,9 @@ void Game::SaveState() {
   for (int k = 0; k < kChances; ++k) {
     const std::string& line = SaveBets[k];
     shown |= static_cast<unsigned>(Chip[k].visible) << k;
-    not_zero |= static_cast<unsigned>((line.size() != 1) | (line[0] != '0')) << k;
+    const unsigned other_length = line.size() != 1;
+    const unsigned other_text = line[0] != '0';
+    not_zero |= (other_length | other_text) << k;
   }
   for (unsigned m = shown; m != 0; m &= m - 1) {
     SaveBets[static_cast<size_t>(std::countr_zero(m))].assign(stake);
