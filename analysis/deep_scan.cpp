@@ -1,22 +1,35 @@
 #include "analysis/deep_scan.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 #include "betting/chance.h"
 #include "game/game.h"
 
 namespace vellaro {
 
-int DeepScanChoice(int s, int k) {
-  if (s <= 0 || s > 36) return -1;
-  switch (k) {
-    case 0:
-      return IsRedNumber(s) ? kRed : kBlack;
-    case 1:
-      return s % 2 == 1 ? kOdd : kEven;
-    case 2:
-      return s <= 18 ? kLess : kMore;
-    default:
-      return -1;
+namespace {
+
+// The choice for every sum and remainder, looked up rather than worked out: the remainder
+// and the sum are as good as random, and branches on them are often mispredicted.
+constexpr int kNoneChosen = -1;
+constexpr std::array<std::array<int8_t, 3>, 37> kDeepScanChoices = [] {
+  std::array<std::array<int8_t, 3>, 37> choices{};
+  choices[0] = {kNoneChosen, kNoneChosen, kNoneChosen};
+  for (int s = 1; s <= 36; ++s) {
+    choices[static_cast<size_t>(s)] = {static_cast<int8_t>(IsRedNumber(s) ? kRed : kBlack),
+                                       static_cast<int8_t>(s % 2 == 1 ? kOdd : kEven),
+                                       static_cast<int8_t>(s <= 18 ? kLess : kMore)};
   }
+  return choices;
+}();
+
+}  // namespace
+
+int DeepScanChoice(int s, int k) {
+  if (s <= 0 || s > 36 || k < 0 || k > 2) return kNoneChosen;
+  return kDeepScanChoices[static_cast<size_t>(s)][static_cast<size_t>(k)];
 }
 
 void Game::DeepScan_Calc() {
@@ -24,7 +37,8 @@ void Game::DeepScan_Calc() {
   DeepSum += n;
   if (DeepSum > 36) DeepSum -= 36;
   DeepRemainder += n;
-  while (DeepRemainder > 2) DeepRemainder -= 3;
+  // Taking 3 away while it exceeds 2 leaves the remainder modulo 3.
+  if (DeepRemainder > 2) DeepRemainder %= 3;
 }
 
 void Game::Mode1() {

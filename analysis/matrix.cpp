@@ -100,8 +100,12 @@ void Game::Mode5() {
 
 void Game::Mode5TimerTick() {
   SeedFromClock();
-  CGauge1.Add(8);
-  if (CGauge1.progress == CGauge1.max) {
+  constexpr int32_t kStep = 8;
+  CGauge1.Add(kStep);
+  if (CGauge1.progress != CGauge1.max) {
+    NoteUnfinishedTick(Mode5Timer, kStep);
+  } else {
+    unfinished_timer_ = nullptr;
     Analyse_Matrix();
     AllEnabledAfter(Mode5Timer);
     Mode5Timer.Stop();

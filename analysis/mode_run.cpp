@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "game/game.h"
 
 namespace vellaro {
@@ -63,11 +65,28 @@ void Game::SettleUnderSelectedSystem() {
 
 void Game::ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)()) {
   CGauge1.Add(step);
-  if (CGauge1.progress != CGauge1.max) return;
+  if (CGauge1.progress != CGauge1.max) {
+    NoteUnfinishedTick(timer, step);
+    return;
+  }
+  unfinished_timer_ = nullptr;
   (this->*calculate)();
   timer.Stop();
   CGauge1.Set(0);
   Emit(AnalysisEnded{static_cast<Mode>(ModeId)});
+}
+
+int64_t Game::RepeatAnimationTick(const Timer& timer, int64_t n) {
+  // Only right after an unfinished tick of this very timer; a step of 0 never finishes.
+  if (unfinished_timer_ != &timer) return 0;
+  const int64_t step = unfinished_step_;
+  if (step > 0) {
+    // The ticks that still leave the gauge below its maximum: j * step < max - progress.
+    const int64_t short_of_max = int64_t{CGauge1.max} - CGauge1.progress;
+    n = std::min(n, (short_of_max - 1) / step);
+  }
+  CGauge1.Set(CGauge1.progress + n * step);
+  return n;
 }
 
 void Game::ShowRecommendation(int k) {

@@ -4,11 +4,13 @@
 
 namespace vellaro {
 
-Timer::Timer(Scheduler& scheduler, int32_t interval_ms, bool running, std::function<void()> on_tick)
+Timer::Timer(Scheduler& scheduler, int32_t interval_ms, bool running, std::function<void()> on_tick,
+             Repeat repeat)
     : scheduler_(scheduler),
       interval_ms_(interval_ms),
       running_(running),
-      on_tick_(std::move(on_tick)) {
+      on_tick_(std::move(on_tick)),
+      repeat_(std::move(repeat)) {
   if (running_) scheduler_.TimerChanged(*this);
 }
 

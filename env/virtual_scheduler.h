@@ -22,7 +22,8 @@ class VirtualScheduler final : public Scheduler {
   // The instant of the next tick, if any timer runs.
   std::optional<int64_t> NextDueMs() const;
 
-  // Delivers every tick due at or before `t`, in order, then sets the time to `t`.
+  // Delivers every tick due at or before `t`, in order, then sets the time to `t`. Runs of
+  // ticks that their timer repeats are taken at once (see RunNextTicks).
   // REQUIRES: t >= NowMs().
   void RunUntil(int64_t t);
   void AdvanceBy(int64_t ms) { RunUntil(now_ms_ + ms); }
@@ -34,6 +35,14 @@ class VirtualScheduler final : public Scheduler {
   // Delivers the next tick if one is due at or before `deadline`. Returns whether it did.
   bool RunNextTick(int64_t deadline);
 
+  // As RunNextTick, and then, if that timer can repeat its tick (Timer::Repeat), hands it the
+  // run of its following ticks due by `deadline` before any other timer's and within the
+  // same whole second of virtual time, so that a VirtualClock reads the same for all of
+  // them. The time ends at the last tick taken. Between two of these calls the game is
+  // where the same ticks one by one would have left it; only a check run between single
+  // ticks (RunUntilTrue) could tell the difference, and it uses RunNextTick.
+  bool RunNextTicks(int64_t deadline);
+
   void TimerChanged(Timer& timer) override;
   void TimerDestroyed(Timer& timer) override;
 
@@ -44,6 +53,12 @@ class VirtualScheduler final : public Scheduler {
   };
   std::vector<Armed>::iterator Find(Timer& timer);
   void Insert(const Armed& armed);
+  // Delivers the front tick as RunNextTick does and returns its timer (null if none due).
+  Timer* DeliverNextTick(int64_t deadline);
+  // Gives the front timer the new instant `due`, behind every timer due by then.
+  void RearmFront(int64_t due);
+  // Lets `ticked`, which has just ticked, take the run of its next ticks at once.
+  void RepeatTicks(Timer& ticked, int64_t deadline);
 
   int64_t now_ms_;
   // The running timers, earliest first; among those due at the same instant, in the order

@@ -229,6 +229,18 @@ class Game : private GameState, private Window {
   // One tick of a mode's progress animation: the gauge takes `step`, and at 100 the mode's
   // calculation runs, its timer stops and the gauge goes back to 0.
   void ModeAnimationStep(Timer& timer, int32_t step, void (Game::*calculate)());
+  // The repeat of an animation timer's last tick (Timer::Repeat). A tick that left the
+  // gauge short of 100 changed nothing else: its reseed from the clock gives the generator
+  // the same state again within the same second, and its draw, if any, the same step. So
+  // the ticks that follow within that second add the same step, until the one that would
+  // reach 100, which runs on its own.
+  int64_t RepeatAnimationTick(const Timer& timer, int64_t n);
+  // Records the tick of `timer` that has just added `step` to the gauge and left it short
+  // of 100; any other tick of an animation forgets it.
+  void NoteUnfinishedTick(const Timer& timer, int32_t step) {
+    unfinished_timer_ = &timer;
+    unfinished_step_ = step;
+  }
 
   // ---- Ledger and betting systems (betting/) -------------------------------------------
   void A1WinLoose();  // Martingale
@@ -349,6 +361,9 @@ class Game : private GameState, private Window {
   SessionLimits limits_;
   std::optional<BetWithheld> withheld_;
   std::optional<BetWithheld> saved_withheld_;  // for the undo, as SaveState keeps the chips
+  // The animation tick that ran last, if it left the gauge short of 100, and its step.
+  const Timer* unfinished_timer_ = nullptr;
+  int32_t unfinished_step_ = 0;
 };
 
 }  // namespace vellaro

@@ -1,4 +1,8 @@
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <string_view>
 
 #include "game/game.h"
 #include "game/text_number.h"
@@ -6,15 +10,28 @@
 namespace vellaro {
 
 void Game::SaveState() {
-  // Rewritten in place on every spin: the stake is formatted only when a chip shows it.
-  const std::string stake = BetOnShow() ? IntToStr(Stake) : std::string();
+  // Rewritten in place on every spin: the lines of the chips on show take the stake, and
+  // of the others, mostly "0" already, those that are not become "0". Which lines those
+  // are is as random as the chance shown, so they are found as bit masks, not by a branch
+  // per line.
+  std::array<char, 12> digits;  // "-2147483648" at most
+  const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), Stake).ptr;
+  const std::string_view stake(digits.data(), static_cast<size_t>(end - digits.data()));
   SaveBets.resize(kChances);
+  unsigned shown = 0;
+  unsigned not_zero = 0;
   for (int k = 0; k < kChances; ++k) {
-    if (Chip[k].visible) {
-      SaveBets[k] = stake;
-    } else {
-      SaveBets[k].assign(1, '0');
-    }
+    const std::string& line = SaveBets[k];
+    shown |= static_cast<unsigned>(Chip[k].visible) << k;
+    const unsigned other_length = line.size() != 1;
+    const unsigned other_text = line[0] != '0';
+    not_zero |= (other_length | other_text) << k;
+  }
+  for (unsigned m = shown; m != 0; m &= m - 1) {
+    SaveBets[static_cast<size_t>(std::countr_zero(m))].assign(stake);
+  }
+  for (unsigned m = not_zero & ~shown; m != 0; m &= m - 1) {
+    SaveBets[static_cast<size_t>(std::countr_zero(m))].assign(1, '0');
   }
   SavedBalance = Balance;
   SavedBalanceTarget = BalanceTarget;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/game_peer.h"
 #include "support/harness.h"
 
@@ -40,6 +42,12 @@ TEST(DeepScan, ChoosesByTheTableForEverySumAndRemainder) {
     }
   }
   for (int k = 0; k < 3; ++k) EXPECT_EQ(DeepScanChoice(0, k), -1);
+  // Outside the ranges the running sums keep, nothing is chosen (and nothing is read
+  // outside the table).
+  for (const auto& [s, k] :
+       {std::pair{37, 0}, std::pair{-1, 1}, std::pair{18, 3}, std::pair{18, -1}}) {
+    EXPECT_EQ(DeepScanChoice(s, k), -1) << s << "," << k;
+  }
 }
 
 TEST(DeepScan, RunningSumsFoldIntoTheirRanges) {

@@ -62,6 +62,27 @@ TEST(History, TheStripShowsTheNewestFirstOnPocketColours) {
   EXPECT_EQ(g.controls().NumbersList.back(), "28");
 }
 
+// Captions of one and two digits in every order: the strip always shows the last nine
+// numbers, newest first, each on its pocket's colour.
+TEST(History, TheStripFollowsALongRunOfNumbersOfBothLengths) {
+  testing::Harness h;
+  Game& g = h.game;
+  GamePeer::State(g).ModeId = 0;
+  std::vector<int> spun;
+  uint32_t r = 12345;
+  for (int i = 0; i < 400; ++i) {
+    r = r * 1103515245u + 12345u;
+    const int n = static_cast<int>((r >> 16) % 37);
+    h.Spin(n);
+    spun.push_back(n);
+    for (size_t slot = 0; slot < 9 && slot < spun.size(); ++slot) {
+      const int expected = spun[spun.size() - 1 - slot];
+      ASSERT_EQ(g.controls().HisNum[slot].caption, NumberText(expected)) << i << "," << slot;
+      ASSERT_EQ(g.controls().HisNum[slot].background, PocketColour(expected)) << i << "," << slot;
+    }
+  }
+}
+
 TEST(History, TheShiftBackLeavesTheLastTwoSlotsAlike) {
   testing::Harness h;
   Game& g = h.game;

@@ -70,6 +70,39 @@ TEST(Undo, TwoChancesOnShowBothComeBackAndTheLaterOneIsRecommended) {
   EXPECT_EQ(g.state().Stake, 3);
 }
 
+// The snapshot is rewritten only where a line changes: a chip that moves leaves "0" behind,
+// and a stake of another length replaces the old one whole.
+TEST(Undo, TheSnapshotFollowsTheChipAndItsStakeFromSpinToSpin) {
+  testing::Harness h;
+  Game& g = h.game;
+  GamePeer::State(g).ModeId = 0;  // record only: the chips stay as set
+  const auto show = [&](int k, int32_t stake) {
+    GamePeer::HideBets(g);
+    GamePeer::ShowChance(g, k);
+    GamePeer::State(g).Stake = stake;
+  };
+  show(kRed, 128);
+  h.Spin(1);
+  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "128", "0", "0", "0"}));
+  show(kRed, 64);
+  h.Spin(2);
+  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "64", "0", "0", "0"}));
+  show(kEven, 7);
+  h.Spin(3);
+  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "7", "0", "0", "0", "0"}));
+  show(kEven, 1000000000);
+  h.Spin(4);
+  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "1000000000", "0", "0", "0", "0"}));
+  GamePeer::HideBets(g);
+  h.Spin(5);
+  EXPECT_EQ(g.controls().SaveBets, TextLines(6, "0"));
+  // A line set from outside is put right at the next spin.
+  GamePeer::Controls(g).SaveBets[4] = "x";
+  show(kMore, 3);
+  h.Spin(6);
+  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "0", "0", "0", "3"}));
+}
+
 TEST(Undo, TheTileTakenBackStaysCrossedOutUntilTheBoardReopens) {
   testing::Harness h;
   Game& g = h.game;

@@ -105,11 +105,11 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
       game.UndoClick();
     } else {
       game.NumberClick(entry.number);
-      // Tick by tick rather than through RunUntilTrue: a replay is mostly these ticks, and
-      // the test is cheaper inline than behind a std::function.
+      // Not through RunUntilTrue: a replay is mostly these ticks, the test is cheaper inline
+      // than behind a std::function, and the animation's runs of like ticks go at once.
       const int64_t deadline = scheduler.NowMs() + kAnalysisLimitMs;
       while (game.AnalysisRunning()) {
-        if (!scheduler.RunNextTick(deadline)) {
+        if (!scheduler.RunNextTicks(deadline)) {
           throw std::logic_error("the analysis of line " + std::to_string(entry.line) +
                                  " did not end");
         }
