@@ -1,6 +1,8 @@
 #include "journal/session_replay.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/text_number.h"
 #include "journal/event_record.h"
@@ -16,16 +18,51 @@ bool IsEntry(const GameEvent& e) {
 }
 
 // Whether the event records something the player did (or may have: a change of option
-// that followed from another click is passed over by Act).
-bool IsAction(const GameEvent& e) {
+// that followed from another click is passed over by Act). `in_analysis`: whether the
+// stored event came while an analysis ran.
+bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& options,
+              bool in_analysis) {
   if (const auto* reset = std::get_if<LedgerReset>(&e)) {
     // "RM" resets the ledger before it reports the matrix discarded.
     return reset->reason == ResetReason::kButton || reset->reason == ResetReason::kMatrixReset;
+  }
+  if (std::holds_alternative<BetShown>(e)) {
+    // "Continue anyway" has no event of its own: the journal holds only the bet it put on
+    // show. An exact replay meets such a bet here only when no click it made has sent it
+    // (a change of limit that let the bet through has); a what-if, which cannot tell, takes
+    // every bet shown outside an analysis for the player's choice to play the bet held back.
+    if (options.exact) return game.WithheldBet().has_value() && !game.AnalysisRunning();
+    return !in_analysis;
   }
   return IsEntry(e) || std::holds_alternative<SystemChanged>(e) ||
          std::holds_alternative<ModeChanged>(e) || std::holds_alternative<MatrixCreated>(e) ||
          std::holds_alternative<MatrixDiscarded>(e) || std::holds_alternative<Recalculated>(e) ||
          std::holds_alternative<SettingChanged>(e);
+}
+
+// Types into the base-stake edit what makes the game report base unit `v` once, as the
+// player's typing did. The edit reports every change of its text, and the journal keeps the
+// value read, not the text: a text such as "05", "0" or "1200" reports a value (5, 1, 1000)
+// and reports it again at once when the edit, losing the focus, writes it as the value it
+// reads. Where the stored events show that second report right after this one
+// (`reported_again`), the replay types such a text too, so that the edit has something to
+// write; otherwise it types the value itself, as every run of reports ends. ("" reads as
+// the smallest value and is written as it at once, without a report of its own.)
+void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
+  const SpinEdit& edit = game.controls().Init_Bet;
+  const std::string plain = IntToStr(v);
+  if (!reported_again && edit.text != plain) {
+    game.TypeInitBet(plain);
+    return;
+  }
+  if (!reported_again && v == edit.min) {
+    game.TypeInitBet("");
+    return;
+  }
+  std::string padded = "0";
+  padded += plain;
+  if (edit.text == padded) padded.insert(0, "0");
+  game.TypeInitBet(padded);
 }
 
 // Does, through the player's actions, what the stored event `e` says the player did. Events
@@ -34,7 +71,7 @@ bool IsAction(const GameEvent& e) {
 // consequences of a click, and repeats every other click as it was, even one that changed
 // nothing; a what-if, which cannot tell, applies a change only where the option differs.
 void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
-         const SessionReplayOptions& options, bool& recalculated) {
+         const SessionReplayOptions& options, bool reported_again, bool& recalculated) {
   const Settings current = game.CurrentSettings();
   // Whether to make the click that sets an option now at `is` to `wanted`.
   auto click = [&](int64_t is, int64_t wanted) { return options.exact || is != wanted; };
@@ -56,6 +93,9 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
       next.mode = mode->mode;
       game.Configure(next);
     }
+  } else if (std::holds_alternative<BetShown>(e)) {
+    // In a what-if the limits may have let the bet through already, or held none back.
+    if (game.WithheldBet()) game.ContinueAnyway();
   } else if (std::holds_alternative<MatrixCreated>(e)) {
     game.CreateMatrixClick();
   } else if (std::holds_alternative<MatrixDiscarded>(e)) {
@@ -75,7 +115,9 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     const int32_t v = setting->value;
     switch (setting->setting) {
       case Setting::kBaseUnit:
-        if (click(current.base, v)) {
+        if (options.exact) {
+          TypeBaseUnit(game, v, reported_again);
+        } else if (click(current.base, v)) {
           game.TypeInitBet(IntToStr(v));
           game.LeaveInitBet();
         }
@@ -133,11 +175,31 @@ void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
 
 void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options) {
-  for (const StoredEvent& stored : session.events) {
+  // A session cut off while a click's animation ran ends in the seconds of its first steps,
+  // outside an analysis, without the event of the click: the resumed game has not had
+  // that click, as the window had not finished it. Those seconds are left out.
+  size_t end = session.events.size();
+  {
+    bool analysis = false;
+    size_t seeds_from = end;
+    for (size_t i = 0; i < session.events.size(); ++i) {
+      const GameEvent& e = session.events[i].event;
+      if (std::holds_alternative<AnalysisStarted>(e)) analysis = true;
+      if (std::holds_alternative<AnalysisEnded>(e)) analysis = false;
+      if (!std::holds_alternative<ChoiceSeeded>(e)) {
+        seeds_from = session.events.size();
+      } else if (seeds_from == session.events.size() && !analysis) {
+        seeds_from = i;
+      }
+    }
+    if (options.exact) end = seeds_from;
+  }
+  const std::vector<StoredEvent> events(session.events.begin(),
+                                        session.events.begin() + static_cast<ptrdiff_t>(end));
+  for (const StoredEvent& stored : events) {
     if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event)) clock.Record(seeded->seconds);
   }
 
-  const auto& events = session.events;
   size_t sent = 0;  // events the game has sent during the replay
   bool recalculated = false;
   // The listener only notes a departure: it must not act on the game (a throw would leave
@@ -195,7 +257,20 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
     }
     check();
   };
+  // Whether stored event i, a report of the base unit, is reported again right after its
+  // ledger reset.
+  auto reported_again = [&](size_t i) {
+    if (i + 2 >= events.size()) return false;
+    const auto* reset = std::get_if<LedgerReset>(&events[i + 1].event);
+    const auto* first = std::get_if<SettingChanged>(&events[i].event);
+    const auto* again = std::get_if<SettingChanged>(&events[i + 2].event);
+    return reset != nullptr && reset->reason == ResetReason::kBaseUnitChange && first != nullptr &&
+           again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
+  };
+  bool in_analysis = false;  // whether the stored event i came while an analysis ran
   for (size_t i = 0; i < events.size(); ++i) {
+    if (std::holds_alternative<AnalysisStarted>(events[i].event)) in_analysis = true;
+    if (std::holds_alternative<AnalysisEnded>(events[i].event)) in_analysis = false;
     if (options.exact) {
       if (sent > i) continue;  // the game already sent it, a consequence of an action
       // Let the analysis run until the game has sent everything before this event: a
@@ -214,7 +289,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       if (action == events.size()) break;
     }
     const GameEvent& e = events[action].event;
-    if (!IsAction(e)) continue;
+    if (!IsAction(e, game, options, in_analysis)) continue;
     if (!options.exact) FinishAnalysis(game, scheduler);
     if (!game.AnalysisRunning()) close_entry();
     if (IsEntry(e)) {
@@ -223,7 +298,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       open_entry = e;
     }
     const size_t before = sent;
-    Act(e, game, scheduler, options, recalculated);
+    Act(e, game, scheduler, options, reported_again(action), recalculated);
     check();
     if (options.exact && sent == before) {
       throw ReplayDiverged(events[action].seq, "the replay of session " +
