@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "journal/stored_session.h"
+#include "support/game_fields.h"
 #include "support/journaled_game.h"
 #include "support/random_player.h"
 #include "support/temp_folder.h"
@@ -149,6 +150,58 @@ TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   EXPECT_EQ(replay.rows.size(), 12u);
   EXPECT_EQ(replay.game.CurrentSettings().system, kParlay);
   EXPECT_EQ(replay.game.SpinsInHistory(), g.h.game.SpinsInHistory());
+}
+
+// Martingale under a table maximum of 2: after two losses the stake of 4 is held back.
+void PlayUntilWithheld(JournaledGame& g) {
+  g.h.Spins({17, 25, 3, 8, 11});
+  for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+}
+
+TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings start;
+  start.limits.table_max = 2;
+  JournaledGame g(path, start);
+  PlayUntilWithheld(g);
+  ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+  const int64_t shown_before = g.h.game.RealCounts().bets_shown;
+  g.h.game.ContinueAnyway();
+  ASSERT_TRUE(g.h.game.BetOnShow());
+  ASSERT_EQ(g.h.game.RealCounts().bets_shown, shown_before + 1);
+  g.h.Spins({0, 0});
+  // Held back again; this time the player raises the table maximum, which lets it through.
+  ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+  g.h.game.SetLimit(LimitKind::kTableMax, 100);
+  ASSERT_TRUE(g.h.game.BetOnShow());
+  g.h.Spins({0, 12});
+
+  ReplayGame replay;
+  replay.Replay(Load(path, *g.journal.session()));
+  EXPECT_EQ(testing::GameDifferences(replay.game, g.h.game), std::vector<std::string>{});
+  EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts())
+      << "the bet played anyway is a bet the player placed";
+}
+
+TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings start;
+  start.limits.table_max = 2;
+  JournaledGame g(path, start);
+  PlayUntilWithheld(g);
+  ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+  g.h.game.ContinueAnyway();
+  g.h.Spins({0, 7});
+  // The same system as a what-if: nothing differs, so the same bet is played anyway.
+  ReplayGame replay;
+  SessionReplayOptions what_if;
+  what_if.exact = false;
+  what_if.system = kMartingale;
+  replay.Replay(Load(path, *g.journal.session()), what_if);
+  EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts());
+  EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
 
 TEST(SessionReplay, RandomSessionsReplayExactly) {
