@@ -8,6 +8,7 @@
 #include "app/fonts.h"
 #include "app/guard.h"
 #include "app/main_window.h"
+#include "app/single_instance.h"
 
 int main(int argc, char* argv[]) {
   // Before anything of Qt: these work without a display.
@@ -24,6 +25,9 @@ int main(int argc, char* argv[]) {
     application = std::make_unique<QApplication>(argc, argv);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
+    // One window, and one journal writer, per data folder: a second start hands over.
+    const auto instance = vellaro::app::ClaimDataFolder(std::cerr);
+    if (!instance) return;
     fonts.Wait();
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
