@@ -57,11 +57,13 @@ start_xvfb() {
 
 # Starts the program and waits for its window. Sets app_pid, window, wx and wy.
 # $1: the binary, $2: folder for its log. The program keeps its settings in $2/config, new
-# for each start unless keep_config=1 (a restart that should find them again).
+# for each start unless keep_config=1 (a restart that should find them again), and its data
+# in $2/data.
 start_app() {
   if [[ ${keep_config:-0} != 1 ]]; then rm -rf "$2/config"; fi
   mkdir -p "$2/config"
-  XDG_CONFIG_HOME="$2/config" "$1" >"$2/vellaro.log" 2>&1 &
+  # Its data folder (the journal, the lock of the one window per folder) is the test's too.
+  XDG_CONFIG_HOME="$2/config" XDG_DATA_HOME="$2/data" "$1" >"$2/vellaro.log" 2>&1 &
   app_pid=$!
   e2e_pids+=("$app_pid")
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
