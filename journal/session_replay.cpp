@@ -59,9 +59,11 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
     game.TypeInitBet("");
     return;
   }
-  std::string padded = "0";
+  // A leading zero, or two when the edit holds one already: a text it does not hold.
+  std::string once(1, '0');
+  once += plain;
+  std::string padded(edit.text == once ? 2 : 1, '0');
   padded += plain;
-  if (edit.text == padded) padded.insert(0, "0");
   game.TypeInitBet(padded);
 }
 
