@@ -135,6 +135,26 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
   EXPECT_FALSE(replay.game.AnalysisRunning());
 }
 
+TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  JournaledGame g(path);
+  g.h.Spins({17, 25, 0, 3, 8, 11});
+  const Shown before = Look(g.h.game);
+  const int32_t draw_before = g.h.game.state().RecalcDraw;
+  const size_t heard = g.heard.size();
+  g.h.game.ReCalculate();
+  // The window is killed after the animation's first steps are on disk.
+  ASSERT_TRUE(g.h.scheduler.RunUntilTrue([&] { return g.heard.size() >= heard + 2; }, 60'000));
+  ASSERT_TRUE(g.h.game.AnimationRunning());
+  ASSERT_TRUE(std::holds_alternative<ChoiceSeeded>(g.heard.back()));
+  ReplayGame replay;
+  replay.Replay(Load(path, *g.journal.session()));
+  EXPECT_FALSE(replay.game.AnimationRunning());
+  EXPECT_EQ(Look(replay.game), before);
+  EXPECT_EQ(replay.game.state().RecalcDraw, draw_before);
+}
+
 TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
