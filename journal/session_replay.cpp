@@ -1,5 +1,6 @@
 #include "journal/session_replay.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -166,6 +167,36 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
   }
 }
 
+// Seconds seeded outside an analysis are the first steps of the click whose event follows
+// them: a recalculation or a new matrix. A run of them followed by anything else, or by
+// nothing, is what a window killed during that click's animation left: the game resumed
+// from the journal never had that click, so its replay leaves those seconds out (fed to the
+// clock, they would answer the draws of whatever came after the resume).
+std::vector<StoredEvent> WithoutClicksCutOff(const std::vector<StoredEvent>& stored) {
+  std::vector<StoredEvent> kept;
+  kept.reserve(stored.size());
+  bool analysis = false;
+  constexpr size_t kNoRun = SIZE_MAX;
+  size_t run = kNoRun;  // where the run of seconds outside an analysis begins in `kept`
+  auto drop_run = [&] { kept.erase(kept.begin() + static_cast<ptrdiff_t>(run), kept.end()); };
+  for (const StoredEvent& e : stored) {
+    if (std::holds_alternative<ChoiceSeeded>(e.event) && !analysis) {
+      if (run == kNoRun) run = kept.size();
+    } else if (run != kNoRun) {
+      if (!std::holds_alternative<Recalculated>(e.event) &&
+          !std::holds_alternative<MatrixCreated>(e.event)) {
+        drop_run();
+      }
+      run = kNoRun;
+    }
+    if (std::holds_alternative<AnalysisStarted>(e.event)) analysis = true;
+    if (std::holds_alternative<AnalysisEnded>(e.event)) analysis = false;
+    kept.push_back(e);
+  }
+  if (run != kNoRun) drop_run();
+  return kept;
+}
+
 }  // namespace
 
 void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
@@ -177,27 +208,7 @@ void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
 
 void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options) {
-  // A session cut off while a click's animation ran ends in the seconds of its first steps,
-  // outside an analysis, without the event of the click: the resumed game has not had
-  // that click, as the window had not finished it. Those seconds are left out.
-  size_t end = session.events.size();
-  {
-    bool analysis = false;
-    size_t seeds_from = end;
-    for (size_t i = 0; i < session.events.size(); ++i) {
-      const GameEvent& e = session.events[i].event;
-      if (std::holds_alternative<AnalysisStarted>(e)) analysis = true;
-      if (std::holds_alternative<AnalysisEnded>(e)) analysis = false;
-      if (!std::holds_alternative<ChoiceSeeded>(e)) {
-        seeds_from = session.events.size();
-      } else if (seeds_from == session.events.size() && !analysis) {
-        seeds_from = i;
-      }
-    }
-    if (options.exact) end = seeds_from;
-  }
-  const std::vector<StoredEvent> events(session.events.begin(),
-                                        session.events.begin() + static_cast<ptrdiff_t>(end));
+  const std::vector<StoredEvent> events = WithoutClicksCutOff(session.events);
   for (const StoredEvent& stored : events) {
     if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event)) clock.Record(seeded->seconds);
   }

@@ -155,6 +155,39 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   EXPECT_EQ(replay.game.state().RecalcDraw, draw_before);
 }
 
+TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
+  // The seconds of the click cut off stay in the journal, before what the resumed game
+  // records; its draws must not take them.
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings smart;
+  smart.mode = Mode::kSmart;
+  int64_t id = 0;
+  {
+    JournaledGame g(path, smart);
+    g.h.Spins({17, 25, 0, 3, 8, 11});
+    const size_t heard = g.heard.size();
+    g.h.game.ReCalculate();
+    ASSERT_TRUE(g.h.scheduler.RunUntilTrue([&] { return g.heard.size() >= heard + 3; }, 60'000));
+    id = *g.journal.session();
+  }
+  ReplayGame resumed;
+  resumed.Replay(Load(path, id));
+  {
+    Journal journal(path);
+    journal.ContinueSession(id);
+    resumed.game.AddListener([&](const GameEvent& e) { journal.Record(e); });
+    for (int n : {1, 2, 3, 4, 5}) {
+      resumed.h.Wait(1500);  // other seconds than the cut-off click's
+      resumed.game.NumberClick(n);
+      FinishAnalysis(resumed.game, resumed.h.scheduler);
+    }
+  }
+  ReplayGame again;
+  again.Replay(Load(path, id));
+  EXPECT_EQ(testing::GameDifferences(again.game, resumed.game), std::vector<std::string>{});
+}
+
 TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
