@@ -75,7 +75,7 @@ class ScriptWriter {
  private:
   ScriptStep Step() {
     ScriptStep step;
-    step.pause_ms = Pick(3000);
+    step.pause_ms = Pick(1200);
     const int roll = Pick(100);
     auto is = [&](int below, Act act) {
       if (roll >= below) return false;
