@@ -9,13 +9,14 @@
 #include "app/fonts.h"
 #include "app/guard.h"
 #include "app/main_window.h"
+#include "app/single_instance.h"
 #include "journal/journal_file.h"
 
 namespace {
 
-// Opens the journal and reads its last session back on another thread, while the toolkit
-// starts: a long session takes about as long to read as the toolkit takes to start. (Any
-// check that no other Vellaro runs on the same data folder comes before this.)
+// Opens the journal and reads its last session back on another thread, while the fonts and
+// the window are made. Only once this start holds the data folder: a second Vellaro on the
+// same folder must not open the journal at all.
 std::future<vellaro::journal::JournalAtStart> ReadJournalAhead() {
   return std::async(std::launch::async,
                     [] { return vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath()); });
@@ -38,7 +39,6 @@ int main(int argc, char* argv[]) {
     return *status;
   }
   vellaro::app::FontConfigurationLoader fonts;
-  std::future<vellaro::journal::JournalAtStart> journal = ReadJournalAhead();
   vellaro::app::InstallFontSubstitutions();
   vellaro::app::Guard guard;
   // Outlives start-up, so that a failure of it can still be shown in a box.
@@ -47,6 +47,10 @@ int main(int argc, char* argv[]) {
     application = std::make_unique<QApplication>(argc, argv);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
+    // One window, and one journal writer, per data folder: a second start hands over.
+    const auto instance = vellaro::app::ClaimDataFolder(std::cerr);
+    if (!instance) return;
+    std::future<vellaro::journal::JournalAtStart> journal = ReadJournalAhead();
     fonts.Wait();
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);

@@ -25,6 +25,7 @@ inline constexpr Rgb kColourOptionGreen{58, 97, 31};
 
 struct Picture {
   bool visible = true;
+  friend bool operator==(const Picture&, const Picture&) = default;
 };
 
 struct Label {
@@ -33,12 +34,14 @@ struct Label {
   Rgb background = kColourBlack;  // used by the history strip
   int32_t tag = 0;
   bool visible = true;
+  friend bool operator==(const Label&, const Label&) = default;
 };
 
 struct Button {
   std::string caption;
   bool visible = true;
   bool enabled = true;
+  friend bool operator==(const Button&, const Button&) = default;
 };
 
 // A button of the number board. Its caption would be its number, which is its index; the
@@ -47,12 +50,14 @@ struct Button {
 struct BoardButton {
   bool visible = true;
   bool enabled = true;
+  friend bool operator==(const BoardButton&, const BoardButton&) = default;
 };
 
 struct CheckBox {
   std::string caption;
   bool checked = false;
   bool enabled = true;
+  friend bool operator==(const CheckBox&, const CheckBox&) = default;
 };
 
 // A progress gauge. Every value set is clamped into [0, max].
@@ -63,6 +68,7 @@ struct Gauge {
     progress = static_cast<int32_t>(value < 0 ? 0 : (value > max ? max : value));
   }
   void Add(int64_t step) { Set(int64_t{progress} + step); }
+  friend bool operator==(const Gauge&, const Gauge&) = default;
 };
 
 struct ComboBox {
@@ -70,6 +76,7 @@ struct ComboBox {
   int index = 0;
   bool enabled = true;
   const std::string& text() const { return items.at(static_cast<size_t>(index)); }
+  friend bool operator==(const ComboBox&, const ComboBox&) = default;
 };
 
 // A spin edit holds the text the player typed; its value is read from that text.
@@ -79,12 +86,14 @@ struct SpinEdit {
   int32_t max = 100;
   bool enabled = true;
   Rgb colour = kColourBlack;
+  friend bool operator==(const SpinEdit&, const SpinEdit&) = default;
 };
 
 struct TrackBar {
   int32_t min = 0;
   int32_t max = 10;
   int32_t position = 0;
+  friend bool operator==(const TrackBar&, const TrackBar&) = default;
 };
 
 // The value of a spin edit as the game reads it: the typed number brought into
@@ -100,6 +109,7 @@ using TextLines = std::vector<std::string>;
 struct ListBox {
   TextLines lines;
   Rgb colour = kColourBlack;
+  friend bool operator==(const ListBox&, const ListBox&) = default;
 };
 
 }  // namespace vellaro

@@ -102,7 +102,7 @@ void Journal::Record(const GameEvent& event) {
   waiting_.push_back(Operation{Operation::Type::kEvent, now_(), {}, Encode(event)});
   if (std::holds_alternative<AnalysisStarted>(event)) in_analysis_ = true;
   if (std::holds_alternative<AnalysisEnded>(event)) in_analysis_ = false;
-  if (!in_analysis_) Flush();
+  if (!in_analysis_ && batches_ == 0) Flush();
 }
 
 bool Journal::Flush() {

@@ -3,8 +3,9 @@
 // The writer of the journal: sessions and, in order, every event of their games, in one
 // SQLite file.
 //
-// Durability. Events wait in memory only while an analysis runs; everything else, and the
-// accepted spin or undo that starts an analysis, is committed as soon as it happens, so a
+// Durability. Events wait in memory only while an analysis runs or an action recorded as a
+// whole (Batch) goes on; everything else, and the accepted spin or undo that starts an
+// analysis, is committed as soon as it happens (or its action ends), so a
 // spin is on disk before the board lets the next one be entered, and the choice the window
 // shows is on disk when its analysis ends. A commit appends a few rows to the WAL: its cost
 // does not grow with the session.
@@ -82,6 +83,25 @@ class Journal {
 
   // Records one event of the game (Game::AddListener).
   void Record(const GameEvent& event);
+
+  // One action of the player, recorded as a whole: the events it brings (a trend switched
+  // on and the other of its pair switched off, a system and its reset of the ledger) are
+  // committed together when the batch ends, so a kill between two of them cannot leave
+  // half a click on disk. A front end opens one around each action it passes to the game.
+  // Batches nest; outside any, each event is committed as it comes (analyses aside).
+  class Batch {
+   public:
+    explicit Batch(Journal& journal) : journal_(journal) { ++journal_.batches_; }
+    // Commits all that waits, the spin that starts an analysis among it.
+    ~Batch() {
+      if (--journal_.batches_ == 0) journal_.Flush();
+    }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    Journal& journal_;
+  };
   // Writes whatever waits. Returns false if the write failed (status() says why).
   bool Flush();
 
@@ -108,6 +128,7 @@ class Journal {
   std::optional<int64_t> session_;
   int64_t next_seq_ = 1;
   bool in_analysis_ = false;
+  int batches_ = 0;  // batches open
   int spins_since_sync_ = 0;  // spins and undos committed since the last synced commit
   JournalStatus status_;
 };

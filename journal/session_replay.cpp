@@ -1,6 +1,9 @@
 #include "journal/session_replay.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/text_number.h"
 #include "journal/event_record.h"
@@ -16,16 +19,53 @@ bool IsEntry(const GameEvent& e) {
 }
 
 // Whether the event records something the player did (or may have: a change of option
-// that followed from another click is passed over by Act).
-bool IsAction(const GameEvent& e) {
+// that followed from another click is passed over by Act). `in_analysis`: whether the
+// stored event came while an analysis ran.
+bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& options,
+              bool in_analysis) {
   if (const auto* reset = std::get_if<LedgerReset>(&e)) {
     // "RM" resets the ledger before it reports the matrix discarded.
     return reset->reason == ResetReason::kButton || reset->reason == ResetReason::kMatrixReset;
+  }
+  if (std::holds_alternative<BetShown>(e)) {
+    // "Continue anyway" has no event of its own: the journal holds only the bet it put on
+    // show. An exact replay meets such a bet here only when no click it made has sent it
+    // (a change of limit that let the bet through has); a what-if, which cannot tell, takes
+    // every bet shown outside an analysis for the player's choice to play the bet held back.
+    if (options.exact) return game.WithheldBet().has_value() && !game.AnalysisRunning();
+    return !in_analysis;
   }
   return IsEntry(e) || std::holds_alternative<SystemChanged>(e) ||
          std::holds_alternative<ModeChanged>(e) || std::holds_alternative<MatrixCreated>(e) ||
          std::holds_alternative<MatrixDiscarded>(e) || std::holds_alternative<Recalculated>(e) ||
          std::holds_alternative<SettingChanged>(e);
+}
+
+// Types into the base-stake edit what makes the game report base unit `v` once, as the
+// player's typing did. The edit reports every change of its text, and the journal keeps the
+// value read, not the text: a text such as "05", "0" or "1200" reports a value (5, 1, 1000)
+// and reports it again at once when the edit, losing the focus, writes it as the value it
+// reads. Where the stored events show that second report right after this one
+// (`reported_again`), the replay types such a text too, so that the edit has something to
+// write; otherwise it types the value itself, as every run of reports ends. ("" reads as
+// the smallest value and is written as it at once, without a report of its own.)
+void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
+  const SpinEdit& edit = game.controls().Init_Bet;
+  const std::string plain = IntToStr(v);
+  if (!reported_again && edit.text != plain) {
+    game.TypeInitBet(plain);
+    return;
+  }
+  if (!reported_again && v == edit.min) {
+    game.TypeInitBet("");
+    return;
+  }
+  // A leading zero, or two when the edit holds one already: a text it does not hold.
+  std::string once(1, '0');
+  once += plain;
+  std::string padded(edit.text == once ? 2 : 1, '0');
+  padded += plain;
+  game.TypeInitBet(padded);
 }
 
 // Does, through the player's actions, what the stored event `e` says the player did. Events
@@ -34,7 +74,7 @@ bool IsAction(const GameEvent& e) {
 // consequences of a click, and repeats every other click as it was, even one that changed
 // nothing; a what-if, which cannot tell, applies a change only where the option differs.
 void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
-         const SessionReplayOptions& options, bool& recalculated) {
+         const SessionReplayOptions& options, bool reported_again, bool& recalculated) {
   const Settings current = game.CurrentSettings();
   // Whether to make the click that sets an option now at `is` to `wanted`.
   auto click = [&](int64_t is, int64_t wanted) { return options.exact || is != wanted; };
@@ -56,6 +96,9 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
       next.mode = mode->mode;
       game.Configure(next);
     }
+  } else if (std::holds_alternative<BetShown>(e)) {
+    // In a what-if the limits may have let the bet through already, or held none back.
+    if (game.WithheldBet()) game.ContinueAnyway();
   } else if (std::holds_alternative<MatrixCreated>(e)) {
     game.CreateMatrixClick();
   } else if (std::holds_alternative<MatrixDiscarded>(e)) {
@@ -75,7 +118,9 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     const int32_t v = setting->value;
     switch (setting->setting) {
       case Setting::kBaseUnit:
-        if (click(current.base, v)) {
+        if (options.exact) {
+          TypeBaseUnit(game, v, reported_again);
+        } else if (click(current.base, v)) {
           game.TypeInitBet(IntToStr(v));
           game.LeaveInitBet();
         }
@@ -122,6 +167,36 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
   }
 }
 
+// Seconds seeded outside an analysis are the first steps of the click whose event follows
+// them: a recalculation or a new matrix. A run of them followed by anything else, or by
+// nothing, is what a window killed during that click's animation left: the game resumed
+// from the journal never had that click, so its replay leaves those seconds out (fed to the
+// clock, they would answer the draws of whatever came after the resume).
+std::vector<StoredEvent> WithoutClicksCutOff(const std::vector<StoredEvent>& stored) {
+  std::vector<StoredEvent> kept;
+  kept.reserve(stored.size());
+  bool analysis = false;
+  constexpr size_t kNoRun = SIZE_MAX;
+  size_t run = kNoRun;  // where the run of seconds outside an analysis begins in `kept`
+  auto drop_run = [&] { kept.erase(kept.begin() + static_cast<ptrdiff_t>(run), kept.end()); };
+  for (const StoredEvent& e : stored) {
+    if (std::holds_alternative<ChoiceSeeded>(e.event) && !analysis) {
+      if (run == kNoRun) run = kept.size();
+    } else if (run != kNoRun) {
+      if (!std::holds_alternative<Recalculated>(e.event) &&
+          !std::holds_alternative<MatrixCreated>(e.event)) {
+        drop_run();
+      }
+      run = kNoRun;
+    }
+    if (std::holds_alternative<AnalysisStarted>(e.event)) analysis = true;
+    if (std::holds_alternative<AnalysisEnded>(e.event)) analysis = false;
+    kept.push_back(e);
+  }
+  if (run != kNoRun) drop_run();
+  return kept;
+}
+
 }  // namespace
 
 void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
@@ -133,11 +208,11 @@ void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
 
 void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options) {
-  for (const StoredEvent& stored : session.events) {
+  const std::vector<StoredEvent> events = WithoutClicksCutOff(session.events);
+  for (const StoredEvent& stored : events) {
     if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event)) clock.Record(seeded->seconds);
   }
 
-  const auto& events = session.events;
   size_t sent = 0;  // events the game has sent during the replay
   bool recalculated = false;
   // The listener only notes a departure: it must not act on the game (a throw would leave
@@ -195,7 +270,20 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
     }
     check();
   };
+  // Whether stored event i, a report of the base unit, is reported again right after its
+  // ledger reset.
+  auto reported_again = [&](size_t i) {
+    if (i + 2 >= events.size()) return false;
+    const auto* reset = std::get_if<LedgerReset>(&events[i + 1].event);
+    const auto* first = std::get_if<SettingChanged>(&events[i].event);
+    const auto* again = std::get_if<SettingChanged>(&events[i + 2].event);
+    return reset != nullptr && reset->reason == ResetReason::kBaseUnitChange && first != nullptr &&
+           again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
+  };
+  bool in_analysis = false;  // whether the stored event i came while an analysis ran
   for (size_t i = 0; i < events.size(); ++i) {
+    if (std::holds_alternative<AnalysisStarted>(events[i].event)) in_analysis = true;
+    if (std::holds_alternative<AnalysisEnded>(events[i].event)) in_analysis = false;
     if (options.exact) {
       if (sent > i) continue;  // the game already sent it, a consequence of an action
       // Let the analysis run until the game has sent everything before this event: a
@@ -214,7 +302,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       if (action == events.size()) break;
     }
     const GameEvent& e = events[action].event;
-    if (!IsAction(e)) continue;
+    if (!IsAction(e, game, options, in_analysis)) continue;
     if (!options.exact) FinishAnalysis(game, scheduler);
     if (!game.AnalysisRunning()) close_entry();
     if (IsEntry(e)) {
@@ -223,7 +311,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       open_entry = e;
     }
     const size_t before = sent;
-    Act(e, game, scheduler, options, recalculated);
+    Act(e, game, scheduler, options, reported_again(action), recalculated);
     check();
     if (options.exact && sent == before) {
       throw ReplayDiverged(events[action].seq, "the replay of session " +

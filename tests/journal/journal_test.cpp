@@ -97,6 +97,37 @@ TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
       << "back to NORMAL after the synced commit";
 }
 
+TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  JournaledGame g(path);
+  Database reader = OpenForReading(path);
+  auto stored = [&] { return reader.QueryInt("SELECT COUNT(*) FROM events"); };
+  g.h.game.TrendSwitchOnClick(kRed);
+  const int64_t before = stored();
+  {
+    Journal::Batch action(g.journal);
+    g.h.game.TrendSwitchOnClick(kBlack);  // red goes off, then black on
+    EXPECT_EQ(stored(), before) << "half a click must never be on disk";
+    {
+      Journal::Batch nested(g.journal);
+    }
+    EXPECT_EQ(stored(), before) << "only the outermost batch commits";
+  }
+  EXPECT_EQ(stored(), before + 2);
+
+  g.h.Spins({1, 2, 3, 4});
+  {
+    Journal::Batch action(g.journal);
+    g.h.game.NumberClick(5);  // starts an analysis
+  }
+  ASSERT_TRUE(g.h.game.AnalysisRunning());
+  Statement spins(reader, "SELECT COUNT(*) FROM events WHERE kind = ?");
+  spins.Bind(1, static_cast<int64_t>(EventKind::kSpinAccepted));
+  spins.Step();
+  EXPECT_EQ(spins.Int(0), 5) << "the spin is on disk once its click is done";
+}
+
 TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "journal/stored_session.h"
+#include "support/game_fields.h"
 #include "support/journaled_game.h"
 #include "support/random_player.h"
 #include "support/temp_folder.h"
@@ -134,6 +135,59 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
   EXPECT_FALSE(replay.game.AnalysisRunning());
 }
 
+TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  JournaledGame g(path);
+  g.h.Spins({17, 25, 0, 3, 8, 11});
+  const Shown before = Look(g.h.game);
+  const int32_t draw_before = g.h.game.state().RecalcDraw;
+  const size_t heard = g.heard.size();
+  g.h.game.ReCalculate();
+  // The window is killed after the animation's first steps are on disk.
+  ASSERT_TRUE(g.h.scheduler.RunUntilTrue([&] { return g.heard.size() >= heard + 2; }, 60'000));
+  ASSERT_TRUE(g.h.game.AnimationRunning());
+  ASSERT_TRUE(std::holds_alternative<ChoiceSeeded>(g.heard.back()));
+  ReplayGame replay;
+  replay.Replay(Load(path, *g.journal.session()));
+  EXPECT_FALSE(replay.game.AnimationRunning());
+  EXPECT_EQ(Look(replay.game), before);
+  EXPECT_EQ(replay.game.state().RecalcDraw, draw_before);
+}
+
+TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
+  // The seconds of the click cut off stay in the journal, before what the resumed game
+  // records; its draws must not take them.
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings smart;
+  smart.mode = Mode::kSmart;
+  int64_t id = 0;
+  {
+    JournaledGame g(path, smart);
+    g.h.Spins({17, 25, 0, 3, 8, 11});
+    const size_t heard = g.heard.size();
+    g.h.game.ReCalculate();
+    ASSERT_TRUE(g.h.scheduler.RunUntilTrue([&] { return g.heard.size() >= heard + 3; }, 60'000));
+    id = *g.journal.session();
+  }
+  ReplayGame resumed;
+  resumed.Replay(Load(path, id));
+  {
+    Journal journal(path);
+    journal.ContinueSession(id);
+    resumed.game.AddListener([&](const GameEvent& e) { journal.Record(e); });
+    for (int n : {1, 2, 3, 4, 5}) {
+      resumed.h.Wait(1500);  // other seconds than the cut-off click's
+      resumed.game.NumberClick(n);
+      FinishAnalysis(resumed.game, resumed.h.scheduler);
+    }
+  }
+  ReplayGame again;
+  again.Replay(Load(path, id));
+  EXPECT_EQ(testing::GameDifferences(again.game, resumed.game), std::vector<std::string>{});
+}
+
 TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
@@ -149,6 +203,58 @@ TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   EXPECT_EQ(replay.rows.size(), 12u);
   EXPECT_EQ(replay.game.CurrentSettings().system, kParlay);
   EXPECT_EQ(replay.game.SpinsInHistory(), g.h.game.SpinsInHistory());
+}
+
+// Martingale under a table maximum of 2: after two losses the stake of 4 is held back.
+void PlayUntilWithheld(JournaledGame& g) {
+  g.h.Spins({17, 25, 3, 8, 11});
+  for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+}
+
+TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings start;
+  start.limits.table_max = 2;
+  JournaledGame g(path, start);
+  PlayUntilWithheld(g);
+  ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+  const int64_t shown_before = g.h.game.RealCounts().bets_shown;
+  g.h.game.ContinueAnyway();
+  ASSERT_TRUE(g.h.game.BetOnShow());
+  ASSERT_EQ(g.h.game.RealCounts().bets_shown, shown_before + 1);
+  g.h.Spins({0, 0});
+  // Held back again; this time the player raises the table maximum, which lets it through.
+  ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+  g.h.game.SetLimit(LimitKind::kTableMax, 100);
+  ASSERT_TRUE(g.h.game.BetOnShow());
+  g.h.Spins({0, 12});
+
+  ReplayGame replay;
+  replay.Replay(Load(path, *g.journal.session()));
+  EXPECT_EQ(testing::GameDifferences(replay.game, g.h.game), std::vector<std::string>{});
+  EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts())
+      << "the bet played anyway is a bet the player placed";
+}
+
+TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings start;
+  start.limits.table_max = 2;
+  JournaledGame g(path, start);
+  PlayUntilWithheld(g);
+  ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+  g.h.game.ContinueAnyway();
+  g.h.Spins({0, 7});
+  // The same system as a what-if: nothing differs, so the same bet is played anyway.
+  ReplayGame replay;
+  SessionReplayOptions what_if;
+  what_if.exact = false;
+  what_if.system = kMartingale;
+  replay.Replay(Load(path, *g.journal.session()), what_if);
+  EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts());
+  EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
 
 TEST(SessionReplay, RandomSessionsReplayExactly) {

@@ -100,6 +100,32 @@ TEST(JournalCommand, TheReplayedTraceIsWhatTheWindowShowed) {
   }
 }
 
+TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings start;
+  start.limits.table_max = 2;  // Martingale: the stake of 4 after two losses is held back
+  int64_t net = 0;
+  size_t entries = 0;
+  {
+    testing::JournaledGame g(path, start);
+    g.h.Spins({17, 25, 3, 8, 11});
+    entries = 5;
+    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i, ++entries) g.h.Spin(0);
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.ContinueAnyway();
+    g.h.Spins({0, 9});
+    entries += 2;
+    net = g.h.game.RealCounts().net;
+  }
+  const SimRun run = Sim({"--journal", path, "--session", "last"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Csv(run.out).size(), entries + 1);
+  const SimRun list = Sim({"--journal", path, "--list"});
+  ASSERT_EQ(list.status, 0) << list.err;
+  EXPECT_EQ(Csv(list.out).at(1).at(5), std::to_string(net));
+}
+
 TEST(JournalCommand, AWhatIfAndAnExport) {
   Evening evening;
   const std::string log = evening.folder.File("evening.txt");

@@ -1,0 +1,116 @@
+#include "app/single_instance.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace vellaro::app {
+namespace {
+
+constexpr char kRaise[] = "raise\n";
+constexpr char kRaised[] = "raised\n";
+
+int Ms(std::chrono::milliseconds ms) { return static_cast<int>(ms.count()); }
+
+}  // namespace
+
+SingleInstance::SingleInstance(QString data_folder, std::function<void()> raise)
+    : folder_(std::move(data_folder)), raise_(std::move(raise)) {}
+
+QString SingleInstance::ServerName(const QString& data_folder) {
+  // A socket file's path is short (108 bytes on Linux): the folder goes in as a hash.
+  const QString path = QDir::cleanPath(QFileInfo(data_folder).absoluteFilePath());
+  const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256);
+  return QStringLiteral("vellaro-") + QString::fromLatin1(hash.toHex().left(24));
+}
+
+QString SingleInstance::DefaultDataFolder() {
+  // GenericDataLocation is $XDG_DATA_HOME, or ~/.local/share when it is unset.
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/vellaro");
+}
+
+void SingleInstance::RaiseWindows() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible() || window->windowType() == Qt::Popup ||
+        window->windowType() == Qt::ToolTip) {
+      continue;
+    }
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+  }
+}
+
+SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
+  QDir().mkpath(folder_);
+  lock_ = std::make_unique<QLockFile>(folder_ + QStringLiteral("/vellaro.lock"));
+  // Held for the whole run, however long: only a holder that has died leaves it stale.
+  lock_->setStaleLockTime(0);
+  if (lock_->tryLock(0)) {
+    Listen();
+    return Start::kFirst;
+  }
+  if (lock_->error() != QLockFile::LockFailedError) {
+    // The folder cannot hold a lock (read-only, say): neither can it hold a journal, which
+    // the window reports; there is no writer to protect.
+    return Start::kFirst;
+  }
+  return AskTheHolder(answer);
+}
+
+void SingleInstance::Listen() {
+  const QString name = ServerName(folder_);
+  // Holding the lock, this is the only live holder: a socket left behind is a dead one's.
+  QLocalServer::removeServer(name);
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server_.listen(name)) return;  // later starts will say that one is running
+  QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+      QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+        if (!socket->canReadLine()) return;
+        if (socket->readLine() == kRaise) {
+          raise_();
+          socket->write(kRaised);
+          socket->flush();
+        }
+        socket->disconnectFromServer();
+      });
+    }
+  });
+}
+
+SingleInstance::Start SingleInstance::AskTheHolder(std::chrono::milliseconds answer) {
+  QLocalSocket socket;
+  socket.connectToServer(ServerName(folder_));
+  if (!socket.waitForConnected(Ms(answer))) return Start::kOtherSilent;
+  socket.write(kRaise);
+  if (!socket.waitForBytesWritten(Ms(answer))) return Start::kOtherSilent;
+  while (!socket.canReadLine()) {
+    if (!socket.waitForReadyRead(Ms(answer))) return Start::kOtherSilent;
+  }
+  return socket.readLine() == kRaised ? Start::kRaisedTheOther : Start::kOtherSilent;
+}
+
+std::unique_ptr<SingleInstance> ClaimDataFolder(std::ostream& err) {
+  auto instance = std::make_unique<SingleInstance>(SingleInstance::DefaultDataFolder());
+  switch (instance->Claim()) {
+    case SingleInstance::Start::kFirst:
+      return instance;
+    case SingleInstance::Start::kRaisedTheOther:
+      err << "Vellaro is already running: its window has been brought forward.\n";
+      return nullptr;
+    case SingleInstance::Start::kOtherSilent:
+      break;
+  }
+  err << "Vellaro is already running with the data folder "
+      << SingleInstance::DefaultDataFolder().toStdString() << ", and did not answer.\n";
+  return nullptr;
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,58 @@
+#pragma once
+
+// One window per data folder. The journal in the data folder has one writer: a second
+// Vellaro started on the same folder must not open another. The first start holds a lock
+// file in the folder (a lock left by a process that has died is taken over) and listens on
+// a local socket named after the folder; a later start finds the lock held, asks the first
+// through the socket to bring its window forward, and ends.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <ostream>
+
+namespace vellaro::app {
+
+class SingleInstance {
+ public:
+  enum class Start {
+    kFirst,           // this start holds the folder: it opens the window
+    kRaisedTheOther,  // another holds it and has brought its window forward
+    kOtherSilent,     // another holds it and did not answer in time
+  };
+
+  // `raise`: what this start does when a later one asks (by default, bring its visible
+  // windows forward and activate them).
+  explicit SingleInstance(QString data_folder, std::function<void()> raise = RaiseWindows);
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
+
+  // Takes the folder, or asks its holder to come forward, waiting at most `answer` for it.
+  // The first start answers from its event loop.
+  Start Claim(std::chrono::milliseconds answer = std::chrono::seconds(3));
+
+  // The local socket's name for `data_folder`: the same for every spelling of the path.
+  static QString ServerName(const QString& data_folder);
+  // $XDG_DATA_HOME/vellaro (~/.local/share/vellaro when it is unset), where the journal lives.
+  static QString DefaultDataFolder();
+  static void RaiseWindows();
+
+ private:
+  void Listen();
+  Start AskTheHolder(std::chrono::milliseconds answer);
+
+  QString folder_;
+  std::function<void()> raise_;
+  std::unique_ptr<QLockFile> lock_;
+  QLocalServer server_;
+};
+
+// The start-up's one call: claims the default data folder. Returns the claim to keep for
+// the program's life, or nullptr when another Vellaro holds the folder; that has then been
+// asked to come forward and `err` says so, and this start ends (status 0).
+std::unique_ptr<SingleInstance> ClaimDataFolder(std::ostream& err);
+
+}  // namespace vellaro::app
