@@ -78,7 +78,7 @@ QColor ToQColor(vellaro::Rgb rgb) {
 MainWindow::MainWindow(Guard& guard, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       guard_(guard),
-      qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }); }),
+      qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }, false); }),
       game_(vellaro::Env{clock_, scheduler_}) {
   InitArtwork();
   setWindowTitle(QStringLiteral("Vellaro " VELLARO_VERSION));
@@ -119,11 +119,15 @@ MainWindow::~MainWindow() {
   qDeleteAll(children);
 }
 
-void MainWindow::Handle(const std::function<void()>& event) {
+void MainWindow::Handle(const std::function<void()>& event, bool player_action) {
   if (closing_) return;
   // A session waiting for its first event starts with the options as they stand.
   if (session_pending_) guard_.Run([this] { BeginSession(game_.CurrentSettings()); });
-  guard_.Run(event);
+  guard_.Run([&] {
+    std::optional<vellaro::journal::Journal::Batch> batch;
+    if (player_action && journal_ != nullptr) batch.emplace(*journal_);
+    event();
+  });
   Sync();
   guard_.Run([this] { SaveSettingsIfChanged(); });
 }

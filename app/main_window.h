@@ -80,8 +80,10 @@ class MainWindow final : public QWidget {
   vellaro::Game& game() { return game_; }
   const SvgCache& svg_cache() const { return svg_; }
 
-  // Runs an event of the player through the guard, then shows the engine's new state.
-  void Handle(const std::function<void()>& event);
+  // Runs an event of the player through the guard, then shows the engine's new state. The
+  // journal commits what one action of the player brings as a whole; a timer's tick
+  // (`player_action` false) is left to the journal's own rule for analyses.
+  void Handle(const std::function<void()>& event, bool player_action = true);
   // Copies the engine's state to the widgets.
   void Sync();
 
