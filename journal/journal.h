@@ -91,16 +91,24 @@ class Journal {
   // Batches nest; outside any, each event is committed as it comes (analyses aside).
   class Batch {
    public:
-    explicit Batch(Journal& journal) : journal_(journal) { ++journal_.batches_; }
-    // Commits all that waits, the spin that starts an analysis among it.
+    explicit Batch(Journal& journal)
+        : journal_(journal), began_in_analysis_(journal.in_analysis_) {
+      ++journal_.batches_;
+    }
+    // Commits all that waits, the spin that starts an analysis among it. An action taken
+    // while an analysis runs (a hover, a refused click) leaves the analysis's events to wait
+    // for its end, as they would without the batch.
     ~Batch() {
-      if (--journal_.batches_ == 0) journal_.Flush();
+      if (--journal_.batches_ == 0 && !(began_in_analysis_ && journal_.in_analysis_)) {
+        journal_.Flush();
+      }
     }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
    private:
     Journal& journal_;
+    bool began_in_analysis_;
   };
   // Writes whatever waits. Returns false if the write failed (status() says why).
   bool Flush();

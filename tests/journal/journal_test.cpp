@@ -126,6 +126,21 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   spins.Bind(1, static_cast<int64_t>(EventKind::kSpinAccepted));
   spins.Step();
   EXPECT_EQ(spins.Int(0), 5) << "the spin is on disk once its click is done";
+
+  g.h.FinishAnalysis();
+
+  // An action taken while an analysis runs (a hover) leaves what the analysis sent waiting
+  // for its end, as it would without the batch.
+  g.journal.Record(AnalysisStarted{});
+  g.journal.Record(ChoiceSeeded{7});
+  const size_t waiting = g.journal.waiting();
+  ASSERT_GT(waiting, 0u);
+  {
+    Journal::Batch hover(g.journal);
+  }
+  EXPECT_EQ(g.journal.waiting(), waiting) << "the analysis's events wait for its end";
+  g.journal.Record(AnalysisEnded{});
+  EXPECT_EQ(g.journal.waiting(), 0u);
 }
 
 TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
