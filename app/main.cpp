@@ -14,12 +14,13 @@
 
 namespace {
 
-// Opens the journal and reads its last session back on another thread, while the fonts and
-// the window are made. Only once this start holds the data folder: a second Vellaro on the
-// same folder must not open the journal at all.
+// Opens the journal and reads its last session back on another thread, while the toolkit
+// starts and the fonts and the window are made. Only once this start holds the data folder:
+// a second Vellaro on the same folder must not open the journal at all.
 std::future<vellaro::journal::JournalAtStart> ReadJournalAhead() {
-  return std::async(std::launch::async,
-                    [] { return vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath()); });
+  return std::async(std::launch::async, [] {
+    return vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath());
+  });
 }
 
 // The journal first, so that a session it resumes keeps its own options; the settings file
@@ -43,14 +44,16 @@ int main(int argc, char* argv[]) {
   vellaro::app::Guard guard;
   // Outlives start-up, so that a failure of it can still be shown in a box.
   std::unique_ptr<QApplication> application;
+  // One window, and one journal writer, per data folder: the lock is taken first, so that a
+  // long journal is read while the toolkit starts; a second start hands over to the first.
+  vellaro::app::SingleInstance instance(vellaro::app::SingleInstance::DefaultDataFolder());
+  std::future<vellaro::journal::JournalAtStart> journal;
+  if (instance.TakeLock()) journal = ReadJournalAhead();
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
-    // One window, and one journal writer, per data folder: a second start hands over.
-    const auto instance = vellaro::app::ClaimDataFolder(std::cerr);
-    if (!instance) return;
-    std::future<vellaro::journal::JournalAtStart> journal = ReadJournalAhead();
+    if (!vellaro::app::ClaimDataFolder(instance, std::cerr)) return;
     fonts.Wait();
     vellaro::app::MainWindow window(guard);
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);

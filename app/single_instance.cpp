@@ -14,7 +14,9 @@ namespace {
 constexpr char kRaise[] = "raise\n";
 constexpr char kRaised[] = "raised\n";
 
-int Ms(std::chrono::milliseconds ms) { return static_cast<int>(ms.count()); }
+int Ms(std::chrono::milliseconds ms) {
+  return static_cast<int>(ms.count());
+}
 
 }  // namespace
 
@@ -46,31 +48,33 @@ void SingleInstance::RaiseWindows() {
   }
 }
 
-SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
+bool SingleInstance::TakeLock() {
+  if (lock_ != nullptr) return holds_;
   QDir().mkpath(folder_);
   lock_ = std::make_unique<QLockFile>(folder_ + QStringLiteral("/vellaro.lock"));
   // Held for the whole run, however long: only a holder that has died leaves it stale.
   lock_->setStaleLockTime(0);
-  if (lock_->tryLock(0)) {
-    Listen();
-    return Start::kFirst;
-  }
-  if (lock_->error() != QLockFile::LockFailedError) {
-    // The folder cannot hold a lock (read-only, say): neither can it hold a journal, which
-    // the window reports; there is no writer to protect.
-    return Start::kFirst;
-  }
-  return AskTheHolder(answer);
+  // A folder that cannot hold a lock (read-only, say) cannot hold a journal either, which
+  // the window reports; there is no writer to protect.
+  holds_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
+  return holds_;
+}
+
+SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
+  if (!TakeLock()) return AskTheHolder(answer);
+  if (server_ == nullptr && lock_->isLocked()) Listen();
+  return Start::kFirst;
 }
 
 void SingleInstance::Listen() {
   const QString name = ServerName(folder_);
   // Holding the lock, this is the only live holder: a socket left behind is a dead one's.
   QLocalServer::removeServer(name);
-  server_.setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_.listen(name)) return;  // later starts will say that one is running
-  QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+  server_ = std::make_unique<QLocalServer>();
+  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server_->listen(name)) return;  // later starts will say that one is running
+  QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
       QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
         if (!socket->canReadLine()) return;
@@ -97,20 +101,19 @@ SingleInstance::Start SingleInstance::AskTheHolder(std::chrono::milliseconds ans
   return socket.readLine() == kRaised ? Start::kRaisedTheOther : Start::kOtherSilent;
 }
 
-std::unique_ptr<SingleInstance> ClaimDataFolder(std::ostream& err) {
-  auto instance = std::make_unique<SingleInstance>(SingleInstance::DefaultDataFolder());
-  switch (instance->Claim()) {
+bool ClaimDataFolder(SingleInstance& instance, std::ostream& err) {
+  switch (instance.Claim()) {
     case SingleInstance::Start::kFirst:
-      return instance;
+      return true;
     case SingleInstance::Start::kRaisedTheOther:
       err << "Vellaro is already running: its window has been brought forward.\n";
-      return nullptr;
+      return false;
     case SingleInstance::Start::kOtherSilent:
       break;
   }
-  err << "Vellaro is already running with the data folder "
-      << SingleInstance::DefaultDataFolder().toStdString() << ", and did not answer.\n";
-  return nullptr;
+  err << "Vellaro is already running with the data folder " << instance.folder().toStdString()
+      << ", and did not answer.\n";
+  return false;
 }
 
 }  // namespace vellaro::app

@@ -30,9 +30,17 @@ class SingleInstance {
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
-  // Takes the folder, or asks its holder to come forward, waiting at most `answer` for it.
-  // The first start answers from its event loop.
+  // Takes the folder's lock file, if no live process holds it. Returns whether this start
+  // holds the folder (or the folder can hold no lock, and so no journal to protect). Needs
+  // no QApplication: the journal can be read while the toolkit starts.
+  bool TakeLock();
+
+  // Takes the folder (TakeLock, if not done yet) and listens for later starts, or asks its
+  // holder to come forward, waiting at most `answer` for it. Needs the QApplication: the
+  // first start answers from its event loop.
   Start Claim(std::chrono::milliseconds answer = std::chrono::seconds(3));
+
+  const QString& folder() const { return folder_; }
 
   // The local socket's name for `data_folder`: the same for every spelling of the path.
   static QString ServerName(const QString& data_folder);
@@ -47,12 +55,15 @@ class SingleInstance {
   QString folder_;
   std::function<void()> raise_;
   std::unique_ptr<QLockFile> lock_;
-  QLocalServer server_;
+  bool holds_ = false;
+  // Made only once the toolkit runs.
+  std::unique_ptr<QLocalServer> server_;
 };
 
-// The start-up's one call: claims the default data folder. Returns the claim to keep for
-// the program's life, or nullptr when another Vellaro holds the folder; that has then been
-// asked to come forward and `err` says so, and this start ends (status 0).
-std::unique_ptr<SingleInstance> ClaimDataFolder(std::ostream& err);
+// The start-up's call once the toolkit runs: claims the data folder of `instance` (the
+// default one, made and locked with TakeLock before the toolkit started). Returns whether
+// this start holds it; if not, another Vellaro does, has been asked to come forward and
+// `err` says so, and this start ends (status 0).
+bool ClaimDataFolder(SingleInstance& instance, std::ostream& err);
 
 }  // namespace vellaro::app

@@ -1,8 +1,10 @@
 #include "journal/session_replay.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/text_number.h"
@@ -83,7 +85,8 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
   } else if (std::holds_alternative<SpinUndone>(e)) {
     game.UndoClick();
   } else if (const auto* system = std::get_if<SystemChanged>(&e)) {
-    if (!options.system && click(current.system, system->system)) game.SelectBetStrategy(system->system);
+    if (!options.system && click(current.system, system->system))
+      game.SelectBetStrategy(system->system);
   } else if (const auto* mode = std::get_if<ModeChanged>(&e)) {
     int box = -1;
     for (int i = 0; i < kGameModeItems; ++i) {
@@ -171,46 +174,70 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
 // them: a recalculation or a new matrix. A run of them followed by anything else, or by
 // nothing, is what a window killed during that click's animation left: the game resumed
 // from the journal never had that click, so its replay leaves those seconds out (fed to the
-// clock, they would answer the draws of whatever came after the resume).
-std::vector<StoredEvent> WithoutClicksCutOff(const std::vector<StoredEvent>& stored) {
-  std::vector<StoredEvent> kept;
-  kept.reserve(stored.size());
+// clock, they would answer the draws of whatever came after the resume). Returns the
+// positions in `stored` of the runs to leave out, each [begin, end); nearly always none.
+std::vector<std::pair<size_t, size_t>> ClicksCutOff(const std::vector<StoredEvent>& stored) {
+  std::vector<std::pair<size_t, size_t>> cut;
   bool analysis = false;
   constexpr size_t kNoRun = SIZE_MAX;
-  size_t run = kNoRun;  // where the run of seconds outside an analysis begins in `kept`
-  auto drop_run = [&] { kept.erase(kept.begin() + static_cast<ptrdiff_t>(run), kept.end()); };
-  for (const StoredEvent& e : stored) {
-    if (std::holds_alternative<ChoiceSeeded>(e.event) && !analysis) {
-      if (run == kNoRun) run = kept.size();
+  size_t run = kNoRun;  // where the run of seconds outside an analysis begins
+  for (size_t i = 0; i < stored.size(); ++i) {
+    const GameEvent& e = stored[i].event;
+    if (std::holds_alternative<ChoiceSeeded>(e) && !analysis) {
+      if (run == kNoRun) run = i;
     } else if (run != kNoRun) {
-      if (!std::holds_alternative<Recalculated>(e.event) &&
-          !std::holds_alternative<MatrixCreated>(e.event)) {
-        drop_run();
+      if (!std::holds_alternative<Recalculated>(e) && !std::holds_alternative<MatrixCreated>(e)) {
+        cut.emplace_back(run, i);
       }
       run = kNoRun;
     }
-    if (std::holds_alternative<AnalysisStarted>(e.event)) analysis = true;
-    if (std::holds_alternative<AnalysisEnded>(e.event)) analysis = false;
-    kept.push_back(e);
+    if (std::holds_alternative<AnalysisStarted>(e)) analysis = true;
+    if (std::holds_alternative<AnalysisEnded>(e)) analysis = false;
   }
-  if (run != kNoRun) drop_run();
-  return kept;
+  if (run != kNoRun) cut.emplace_back(run, stored.size());
+  return cut;
 }
+
+// The stored events without the clicks cut off. A long session is tens of thousands of
+// events, copied only when some are left out.
+class EventsToReplay {
+ public:
+  explicit EventsToReplay(const std::vector<StoredEvent>& stored) : events_(&stored) {
+    const std::vector<std::pair<size_t, size_t>> cut = ClicksCutOff(stored);
+    if (cut.empty()) return;
+    kept_.reserve(stored.size());
+    size_t from = 0;
+    for (const auto& [begin, end] : cut) {
+      kept_.insert(kept_.end(), stored.begin() + static_cast<ptrdiff_t>(from),
+                   stored.begin() + static_cast<ptrdiff_t>(begin));
+      from = end;
+    }
+    kept_.insert(kept_.end(), stored.begin() + static_cast<ptrdiff_t>(from), stored.end());
+    events_ = &kept_;
+  }
+  const std::vector<StoredEvent>& get() const { return *events_; }
+
+ private:
+  std::vector<StoredEvent> kept_;
+  const std::vector<StoredEvent>* events_;
+};
 
 }  // namespace
 
 void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
   const int64_t deadline = scheduler.NowMs() + kAnimationLimitMs;
   while (game.AnalysisRunning()) {
-    if (!scheduler.RunNextTick(deadline)) throw std::logic_error("an analysis did not end");
+    if (!scheduler.RunNextTicks(deadline)) throw std::logic_error("an analysis did not end");
   }
 }
 
 void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options) {
-  const std::vector<StoredEvent> events = WithoutClicksCutOff(session.events);
+  const EventsToReplay to_replay(session.events);
+  const std::vector<StoredEvent>& events = to_replay.get();
   for (const StoredEvent& stored : events) {
-    if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event)) clock.Record(seeded->seconds);
+    if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event))
+      clock.Record(seeded->seconds);
   }
 
   size_t sent = 0;  // events the game has sent during the replay
@@ -261,11 +288,10 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
     const int64_t until = scheduler.NowMs() + kWaitLimitMs;
     while (sent < count) {
       check();
-      if (!scheduler.RunNextTick(until)) {
-        throw ReplayDiverged(events[sent].seq, "the replay of session " +
-                                                   std::to_string(session.id) +
-                                                   " stalls before event " +
-                                                   std::to_string(events[sent].seq));
+      if (!scheduler.RunNextTicks(until)) {
+        throw ReplayDiverged(events[sent].seq,
+                             "the replay of session " + std::to_string(session.id) +
+                                 " stalls before event " + std::to_string(events[sent].seq));
       }
     }
     check();
@@ -317,8 +343,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       throw ReplayDiverged(events[action].seq, "the replay of session " +
                                                    std::to_string(session.id) +
                                                    " cannot do what event " +
-                                                   std::to_string(events[action].seq) +
-                                                   " records");
+                                                   std::to_string(events[action].seq) + " records");
     }
   }
   if (options.exact) {

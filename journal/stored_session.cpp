@@ -1,12 +1,34 @@
 #include "journal/stored_session.h"
 
+#include <sys/mman.h>
+
+#include <cstdint>
 #include <ctime>
 #include <stdexcept>
 
-#include "journal/event_record.h"
 #include "game/real_result.h"
+#include "journal/event_record.h"
 
 namespace vellaro::journal {
+namespace {
+
+// Asks the kernel for all the pages of a fresh buffer at once. Filled in order, a buffer of
+// megabytes takes a page fault every 4 KiB, and on a virtual machine those faults cost more
+// than the reading itself. Only a hint: a kernel without MADV_POPULATE_WRITE (before 5.14)
+// refuses it, and the pages then come one by one as before.
+void FaultInAtOnce(const void* data, size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+  constexpr uintptr_t kPage = 4096;
+  const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kPage - 1) & ~(kPage - 1);
+  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(kPage - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
+
+}  // namespace
 
 Database OpenForReading(const std::string& path) {
   return Database(path, Database::Access::kReadOnly);
@@ -61,7 +83,10 @@ StoredSession LoadSession(Database& db, int64_t id) {
   // them about more than reading them took.
   Statement count(db, "SELECT COUNT(*) FROM events WHERE session_id = ?");
   count.Bind(1, id);
-  if (count.Step()) session.events.reserve(static_cast<size_t>(count.Int(0)));
+  if (count.Step()) {
+    session.events.reserve(static_cast<size_t>(count.Int(0)));
+    FaultInAtOnce(session.events.data(), session.events.capacity() * sizeof(StoredEvent));
+  }
   Statement events(db,
                    "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
                    "WHERE session_id = ? ORDER BY seq");

@@ -1,6 +1,11 @@
 // One window per data folder: the lock, its takeover from a dead holder, and the message
 // that brings the first window forward.
 
+#include "app/single_instance.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,10 +15,6 @@
 #include <QTest>
 #include <future>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include "app/single_instance.h"
 
 using vellaro::app::SingleInstance;
 using Start = SingleInstance::Start;
@@ -101,16 +102,33 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(start.Claim(std::chrono::milliseconds(200)), Start::kOtherSilent);
   }
 
+  // The start takes the lock before the toolkit runs, and reads the journal only if it got
+  // it; it listens for later starts once the toolkit runs.
+  void theLockTakenEarlyDecidesWhoReadsTheJournal() {
+    QTemporaryDir folder;
+    int raised = 0;
+    SingleInstance first(folder.path(), [&] { ++raised; });
+    QVERIFY(first.TakeLock());
+    QVERIFY(first.TakeLock());  // asked again, the same answer
+    SingleInstance second(folder.path(), [] {});
+    QVERIFY(!second.TakeLock());
+    QCOMPARE(first.Claim(), Start::kFirst);
+    QCOMPARE(ClaimElsewhere(folder.path()), Start::kRaisedTheOther);
+    QCOMPARE(raised, 1);
+  }
+
   void startUpSaysWhyItEnds() {
     QDir().mkpath(SingleInstance::DefaultDataFolder());
     QVERIFY(SingleInstance::DefaultDataFolder().startsWith(home_.path() + "/data/"));
     std::ostringstream first_err;
-    const auto first = vellaro::app::ClaimDataFolder(first_err);
-    QVERIFY(first != nullptr);
+    SingleInstance first(SingleInstance::DefaultDataFolder());
+    QVERIFY(first.TakeLock());
+    QVERIFY(vellaro::app::ClaimDataFolder(first, first_err));
     QCOMPARE(first_err.str(), std::string());
     // Asked from this thread, the first cannot answer: its event loop is not running.
     std::ostringstream second_err;
-    QVERIFY(vellaro::app::ClaimDataFolder(second_err) == nullptr);
+    SingleInstance second(SingleInstance::DefaultDataFolder());
+    QVERIFY(!vellaro::app::ClaimDataFolder(second, second_err));
     QVERIFY(second_err.str().find("Vellaro is already running") != std::string::npos);
   }
 
