@@ -83,14 +83,14 @@ void MainWindow::BeginSession(const vellaro::Settings& settings) {
 
 void MainWindow::FreshGame() {
   const bool options_open = OptionsOpen();
-  const vellaro::SaveDialogSettings save_dialog = game_.SaveDialog1;
+  const vellaro::SaveDialogSettings save_dialog = game_.SaveDialogChoice();
   // A game can be neither copied nor assigned (its timers are known to the scheduler by
   // address), and every widget calls game_ by name: the fresh game is built in the old
   // one's place. Building a game throws nothing; if it ever did, the window could not go
   // on without one.
   std::destroy_at(&game_);
   [this]() noexcept { std::construct_at(&game_, vellaro::Env{clock_, scheduler_}); }();
-  game_.SaveDialog1 = save_dialog;
+  game_.TakeOverSaveDialog(save_dialog);
   ListenToGame();
   track_ = vellaro::SessionTrack();
   first_spin_settings_.reset();

@@ -17,12 +17,12 @@
 #include <utility>
 #include <vector>
 
-#include "game/real_result.h"
 #include "env/env.h"
 #include "env/random.h"
 #include "export/file_replace.h"
 #include "export/save_dialog.h"
 #include "game/events.h"
+#include "game/real_result.h"
 #include "game/settings.h"
 #include "game/state.h"
 #include "game/window.h"
@@ -115,14 +115,14 @@ class Game : private GameState, private Window {
   void TrendIdleMouseMove(int k);  // over the idle trend tab of chance k
   void OptionsClick();
   // Analysis options (analysis/).
-  void SelectGameMode(int index);  // the player picks an entry of the mode box
-  void ReCalculate();              // the "ReCalculate" button
+  void SelectGameMode(int index);    // the player picks an entry of the mode box
+  void ReCalculate();                // the "ReCalculate" button
   void MoveSafeLevel(int position);  // the player moves the SAFE LEVEL track bar
   void CatRowsClick();
   void CreateMatrixClick();  // acts only while the button is enabled and no analysis runs
   void ResetMatrixClick();
   // Betting options (betting/).
-  void SelectBetStrategy(int index);  // the player picks a betting system
+  void SelectBetStrategy(int index);   // the player picks a betting system
   void TypeInitBet(std::string text);  // the player edits the base stake
   void LeaveInitBet();                 // the base-stake edit loses the keyboard focus
   void TypeOnWins(std::string text);   // the UP-TRENDER settings, while they are usable
@@ -142,12 +142,15 @@ class Game : private GameState, private Window {
   // Throws GameError "Cannot create file <name>: <the system's reason>" if it cannot be
   // written; the game is unchanged either way.
   void SaveLog(SaveDialog& dialog);
-  // The dialog's properties; FileName keeps the name chosen last.
-  SaveDialogSettings SaveDialog1;
+  // The dialog's properties; FileName keeps the name chosen last. A new game in the same
+  // window takes over those of the game before it.
+  const SaveDialogSettings& SaveDialogChoice() const { return SaveDialog1; }
+  void TakeOverSaveDialog(const SaveDialogSettings& settings) { SaveDialog1 = settings; }
   // Tests make the log's writes fail through this; empty means the system's write().
   void SetLogWriteCall(WriteCall call) { log_write_call_ = std::move(call); }
 
  private:
+  SaveDialogSettings SaveDialog1;
   // White-box tests reach the internals through this one door (tests/support/game_peer.h).
   friend class GamePeer;
 

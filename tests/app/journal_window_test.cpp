@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -235,6 +236,17 @@ class JournalWindowTest : public QObject {
     });
     evening.window.Sync();
     for (int n : {17, 25, 0, 3, 8, 11, 1}) evening.Spin(n);
+    // The player saved the log: the next save offers the same file, in the new session too.
+    QTemporaryDir logs;
+    struct Choose : vellaro::SaveDialog {
+      std::string name;
+      bool Execute(vellaro::SaveDialogSettings& settings) override {
+        settings.FileName = name;
+        return true;
+      }
+    } choose;
+    choose.name = logs.filePath(QStringLiteral("evening.txt")).toStdString();
+    evening.Act([&choose](vellaro::Game& g) { g.SaveLog(choose); });
     const vellaro::Settings settings = evening.window.game().CurrentSettings();
     const int64_t old_id = *evening.window.journal()->session();
     auto* button = evening.window.findChild<QPushButton*>(QStringLiteral("NewSession"));
@@ -259,6 +271,7 @@ class JournalWindowTest : public QObject {
     QCOMPARE(fresh.stake, 5);
     QCOMPARE(fresh.spins, int64_t{0});
     QCOMPARE(evening.window.height(), 448);  // the options area stays open
+    QCOMPARE(evening.window.game().SaveDialogChoice().FileName, choose.name);
 
     const int64_t new_id = *evening.window.journal()->session();
     QVERIFY(new_id != old_id);
@@ -281,8 +294,8 @@ class JournalWindowTest : public QObject {
                QStringLiteral("Journal damaged: moved aside, a new one started"));
       QCOMPARE(ReadoutOf(evening.window).result(), evening.window.JournalNotice());
       int aside = 0;
-      for (const auto& file : std::filesystem::directory_iterator(
-               std::filesystem::path(path_).parent_path())) {
+      for (const auto& file :
+           std::filesystem::directory_iterator(std::filesystem::path(path_).parent_path())) {
         if (file.path().filename().string().starts_with("journal.sqlite.corrupt-")) {
           ++aside;
           QCOMPARE(std::filesystem::file_size(file.path()), std::uintmax_t{4096});
@@ -318,8 +331,7 @@ class JournalWindowTest : public QObject {
     off.opened.status = {false, "its folder cannot be made"};
     MainWindow window(guard_);
     window.KeepJournal(std::move(off));
-    QCOMPARE(window.JournalNotice(),
-             QStringLiteral("Journal off: its folder cannot be made"));
+    QCOMPARE(window.JournalNotice(), QStringLiteral("Journal off: its folder cannot be made"));
     window.Handle([&] { window.game().NumberClick(5); });
     QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
     window.Handle([&] { window.NewSession(); });

@@ -133,12 +133,12 @@ TEST_F(SaveLog, CancelOrAnEmptyNameWritesNothingAlsoAfterASave) {
   dialog.answer.reset();
   g.SaveLog(dialog);
   EXPECT_EQ(Read(file), "5\r\n");
-  EXPECT_EQ(g.SaveDialog1.FileName, file.string());
+  EXPECT_EQ(g.SaveDialogChoice().FileName, file.string());
   dialog.answer = "";
   g.SaveLog(dialog);
   EXPECT_EQ(Read(file), "5\r\n");
   EXPECT_EQ(FilesIn(folder), 1u);
-  EXPECT_EQ(g.SaveDialog1.FileName, file.string());  // still the name chosen last
+  EXPECT_EQ(g.SaveDialogChoice().FileName, file.string());  // still the name chosen last
 }
 
 TEST_F(SaveLog, AReplacedFileKeepsItsPermissions) {
