@@ -11,7 +11,6 @@
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
-using vellaro::app::Guard;
 using vellaro::app::KeyboardEntry;
 using vellaro::app::MainWindow;
 using Action = KeyboardEntry::Action;
@@ -31,18 +30,16 @@ class KeyboardTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Guard> guard_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList errors_;
+  TestWindow shown_;
 
-  MainWindow& w() { return *window_; }
-  vellaro::Game& game() { return window_->game(); }
+  MainWindow& w() { return shown_.window(); }
+  vellaro::Game& game() { return w().game(); }
   void Key(Qt::Key key, Qt::KeyboardModifiers held = Qt::NoModifier) {
-    QTest::keyClick(window_.get(), key, held);
+    QTest::keyClick(&w(), key, held);
   }
   // Types a number and Enter, as a player at the table would.
   void TypeAndEnter(int n) {
-    QTest::keyClicks(window_.get(), QString::number(n));
+    QTest::keyClicks(&w(), QString::number(n));
     Key(Qt::Key_Return);
   }
   QString ReadoutText() {
@@ -53,19 +50,8 @@ class KeyboardTest : public QObject {
  private slots:
   void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
 
-  void init() {
-    errors_.clear();
-    guard_ = std::make_unique<Guard>();
-    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
-    window_ = std::make_unique<MainWindow>(*guard_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-
-  void cleanup() {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
-  }
+  void init() { shown_.Open(); }
+  void cleanup() { shown_.Close(); }
 
   // ---- The digits alone ----------------------------------------------------------------
 

@@ -20,7 +20,6 @@
 
 using namespace vellaro::app::testing;
 using vellaro::LimitKind;
-using vellaro::app::Guard;
 using vellaro::app::LimitEntry;
 using vellaro::app::MainWindow;
 
@@ -39,13 +38,11 @@ class LimitsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Guard> guard_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList errors_;
+  TestWindow shown_;
   QTemporaryDir config_;
 
-  MainWindow& w() { return *window_; }
-  vellaro::Game& game() { return window_->game(); }
+  MainWindow& w() { return shown_.window(); }
+  vellaro::Game& game() { return w().game(); }
 
   void WaitForTheAnalysis() { QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000); }
   void Enter(int n) {
@@ -98,20 +95,8 @@ class LimitsTest : public QObject {
     vellaro::app::InstallFontSubstitutions();
   }
 
-  void init() {
-    errors_.clear();
-    guard_ = std::make_unique<Guard>();
-    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
-    window_ = std::make_unique<MainWindow>(*guard_);
-    window_->move(242, 112);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-
-  void cleanup() {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
-  }
+  void init() { shown_.Open(); }
+  void cleanup() { shown_.Close(); }
 
   // ---- What an edit takes ------------------------------------------------------------------
 

@@ -30,7 +30,6 @@
 using namespace vellaro::app::testing;
 using vellaro::app::FitNumber;
 using vellaro::app::GameProgress;
-using vellaro::app::Guard;
 using vellaro::app::MainWindow;
 using vellaro::app::ProgressText;
 using vellaro::app::ShortNumber;
@@ -109,12 +108,10 @@ class PresentationTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Guard> guard_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList errors_;
+  TestWindow shown_;
 
-  MainWindow& w() { return *window_; }
-  vellaro::Game& game() { return window_->game(); }
+  MainWindow& w() { return shown_.window(); }
+  vellaro::Game& game() { return w().game(); }
   QString Readout() {
     return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
   }
@@ -128,20 +125,8 @@ class PresentationTest : public QObject {
  private slots:
   void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
 
-  void init() {
-    errors_.clear();
-    guard_ = std::make_unique<Guard>();
-    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
-    window_ = std::make_unique<MainWindow>(*guard_);
-    window_->move(242, 112);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-
-  void cleanup() {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
-  }
+  void init() { shown_.Open(); }
+  void cleanup() { shown_.Close(); }
 
   // ---- Stakes on the chips -----------------------------------------------------------
 

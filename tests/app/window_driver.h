@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 
+#include "app/guard.h"
 #include "app/main_window.h"
 
 namespace vellaro::app::testing {
@@ -51,6 +54,33 @@ inline void ClickTile(QWidget& window, int n) {
   const QByteArray name = "Image" + QByteArray::number(n);
   PointAndClick(window, name.constData());
 }
+
+// The window of one test function, shown at its place; its error box writes into `errors`
+// instead of opening. Open() from init(), Close() from cleanup(): Close fails the test on
+// any error the window reported that the test did not take out of `errors`.
+class TestWindow {
+ public:
+  void Open() {
+    errors.clear();
+    guard_ = std::make_unique<Guard>();
+    guard_->SetErrorBox([this](const QString& message) { errors << message; });
+    window_ = std::make_unique<MainWindow>(*guard_);
+    window_->move(242, 112);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void Close() {
+    window_.reset();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+  }
+  MainWindow& window() { return *window_; }
+
+  QStringList errors;
+
+ private:
+  std::unique_ptr<Guard> guard_;
+  std::unique_ptr<MainWindow> window_;
+};
 
 // A point of the background: below the history strip, above the board.
 inline constexpr QPoint kBackground{100, 66};

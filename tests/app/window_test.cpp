@@ -21,19 +21,16 @@
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
-using vellaro::app::Guard;
 using vellaro::app::MainWindow;
 
 class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Guard> guard_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList errors_;
+  TestWindow shown_;
 
-  MainWindow& w() { return *window_; }
-  vellaro::Game& game() { return window_->game(); }
+  MainWindow& w() { return shown_.window(); }
+  vellaro::Game& game() { return w().game(); }
 
   int HighlightsShown() {
     int shown = 0;
@@ -54,20 +51,8 @@ class WindowTest : public QObject {
  private slots:
   void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
 
-  void init() {
-    errors_.clear();
-    guard_ = std::make_unique<Guard>();
-    guard_->SetErrorBox([this](const QString& message) { errors_ << message; });
-    window_ = std::make_unique<MainWindow>(*guard_);
-    window_->move(242, 112);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-
-  void cleanup() {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join(u'\n')));
-  }
+  void init() { shown_.Open(); }
+  void cleanup() { shown_.Close(); }
 
   void startsClosedWithTheGameAtItsStartValues() {
     QCOMPARE(w().size(), QSize(449, 292));
@@ -281,17 +266,17 @@ class WindowTest : public QObject {
     QFile saved(folder.filePath(QStringLiteral("log.txt")));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("7\r\n32\r\n"));
-    QVERIFY(errors_.isEmpty());
+    QVERIFY(shown_.errors.isEmpty());
 
     // A failure shows the message in the error box, and the game goes on.
     answer.name = folder.filePath(QStringLiteral("missing/log.txt")).toStdString();
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
     // The name as chosen, then the system's reason.
-    QCOMPARE(errors_, QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
+    QCOMPARE(shown_.errors, QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
                                   ": No such file or directory"});
     ClickTile(w(), 9);
     QCOMPARE(w().game().state().SpinCount, 3);
-    errors_.clear();  // expected here
+    shown_.errors.clear();  // expected here
   }
 
   void theSaveDialogHasTheLogsSettings() {
