@@ -41,26 +41,6 @@ picture() {
   convert "$1.png" -crop "376x34+$((wx + 36))+$((wy + 247))" +repage "$1_chips.png"
 }
 
-# The newest square of the history strip, where each accepted spin shows its colour.
-newest_x=$((wx + 214 + 2))
-newest_y=$((wy + 19 + 2))
-
-# Clicks number $1 until the strip shows it: a click while an analysis runs is refused and
-# changes nothing. Red and black alternate below, so a new colour means a new spin.
-spin() {
-  local n=$1 want
-  want=$(pocket_colour "$n")
-  read -r cx cy < <(tile_centre "$n")
-  for _ in $(seq 40); do
-    xdotool mousemove "$cx" "$cy" click 1
-    for _ in 1 2 3; do
-      sleep 0.1
-      [[ $(screen_pixel "$newest_x" "$newest_y") == "$want" ]] && return 0
-    done
-  done
-  fail "spin $n was not taken"
-}
-
 # The last one loses the red bet on show: a stake of 2 is on show when the window is killed.
 spins=(1 2 3 4 5 6 7 8 9 10)
 for n in "${spins[@]}"; do spin "$n"; done

@@ -115,6 +115,24 @@ pocket_colour() {
   esac
 }
 
+# Clicks number $1 until the newest square of the history strip shows its colour: a click
+# while an analysis runs is refused and changes nothing, so it is safe to click again. The
+# caller's spins alternate colours, so a new colour means a new spin.
+spin() {
+  local n=$1 want cx cy
+  local newest_x=$((wx + 214 + 2)) newest_y=$((wy + 19 + 2))
+  want=$(pocket_colour "$n")
+  read -r cx cy < <(tile_centre "$n")
+  for _ in $(seq 40); do
+    xdotool mousemove "$cx" "$cy" click 1
+    for _ in 1 2 3; do
+      sleep 0.1
+      [[ $(screen_pixel "$newest_x" "$newest_y") == "$want" ]] && return 0
+    done
+  done
+  fail "spin $n was not taken"
+}
+
 # Exports the game log by Ctrl+S to $1.txt (the save dialog adds the extension).
 export_log() {
   rm -f "$1.txt"
@@ -123,8 +141,7 @@ export_log() {
   xdotool key ctrl+a
   xdotool type --delay 1 "$1"
   xdotool key Return
-  local tries
-  for tries in $(seq 50); do
+  for _ in $(seq 50); do
     [[ -f $1.txt ]] && return 0
     sleep 0.1
   done
