@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/engine_colour.h"
 #include "app/limit_entry.h"
 #include "app/locked_look.h"
 
@@ -14,14 +15,14 @@ namespace {
 
 // The colours and fonts of the options area, so that the dialog reads as part of it.
 constexpr QColor kBackground{35, 35, 35};
-constexpr QColor kSilver{192, 192, 192};
+constexpr QColor kSilver = ToQColor(vellaro::kColourSilver);
 constexpr QColor kSmallPrint{0x8e, 0x8e, 0x8e};
 constexpr QColor kGold{0xd2, 0x9f, 0x04};
 constexpr QColor kAmber{0xff, 0xd8, 0x4a};
-constexpr QColor kLime{0, 255, 0};
-constexpr QColor kEditGround{58, 97, 31};
+constexpr QColor kLime = ToQColor(vellaro::kColourLime);
+constexpr QColor kEditGround = ToQColor(vellaro::kColourOptionGreen);
 constexpr QColor kButtonFace{44, 72, 24};
-constexpr QColor kWhite{255, 255, 255};
+constexpr QColor kWhite = ToQColor(vellaro::kColourWhite);
 
 QFont Arial(int pixels, bool bold) {
   QFont font(QStringLiteral("Arial"));

@@ -15,10 +15,10 @@
 #include "app/chip_stake.h"
 #include "app/fitted_number.h"
 #include "app/gauge_bar.h"
-#include "app/session_panel_window.h"
 #include "app/picture_widget.h"
-#include "app/tooltips.h"
+#include "app/session_panel_window.h"
 #include "app/session_readout.h"
+#include "app/tooltips.h"
 #include "app/version_text.h"
 #include "betting/chance.h"
 
@@ -32,7 +32,7 @@ namespace vellaro::app {
 namespace {
 
 constexpr QColor kBackground{35, 35, 35};
-constexpr QColor kSilver{192, 192, 192};
+constexpr QColor kSilver = ToQColor(vellaro::kColourSilver);
 constexpr QColor kGaugeBar1{210, 159, 4};
 
 QRect TilePlace(int n) {
@@ -69,10 +69,6 @@ QFont ArialFont(int pixel_size, bool bold) {
   font.setPixelSize(pixel_size);
   font.setBold(bold);
   return font;
-}
-
-QColor ToQColor(vellaro::Rgb rgb) {
-  return QColor(rgb.r, rgb.g, rgb.b);
 }
 
 MainWindow::MainWindow(Guard& guard, QWidget* parent)
@@ -286,7 +282,8 @@ void MainWindow::OnGameEvent(const vellaro::GameEvent& event) {
   // read here: a listener never acts on the game.
   if (const auto* spin = std::get_if<vellaro::SpinAccepted>(&event); spin && spin->index == 1) {
     first_spin_settings_ = game_.CurrentSettings();
-  } else if (const auto* undo = std::get_if<vellaro::SpinUndone>(&event); undo && undo->index == 1) {
+  } else if (const auto* undo = std::get_if<vellaro::SpinUndone>(&event);
+             undo && undo->index == 1) {
     first_spin_settings_.reset();
   }
 }
@@ -305,8 +302,10 @@ vellaro::sim::SessionSpins MainWindow::SessionSpins() const {
 void MainWindow::ToggleSessionPanel() {
   if (panel_ == nullptr) {
     QString error;
-    panel_ = LoadSessionPanel(game_, track_, [this] { return SessionSpins(); }, error);
-    if (panel_ == nullptr) throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
+    panel_ = LoadSessionPanel(
+        game_, track_, [this] { return SessionSpins(); }, error);
+    if (panel_ == nullptr)
+      throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
     // Opened for the first time: beside the board rather than over it, where it fits.
     if (!panel_->RestoredPlace()) {
       const QRect screen = this->screen()->availableGeometry();

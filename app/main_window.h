@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_colour.h"
 #include "app/guard.h"
 #include "app/keyboard_entry.h"
 #include "app/qt_save_dialog.h"
@@ -309,6 +310,5 @@ class MainWindow final : public QWidget {
 
 // Arial of the given pixel height, bold or not.
 QFont ArialFont(int pixel_size, bool bold);
-QColor ToQColor(vellaro::Rgb rgb);
 
 }  // namespace vellaro::app

@@ -12,7 +12,7 @@ namespace {
 // The face of the options area's buttons: the dark green of the selectors, a shade darker,
 // with white bold text; grey on a darker face while locked.
 constexpr QColor kButtonFace{44, 72, 24};
-constexpr QColor kWhite{255, 255, 255};
+constexpr QColor kWhite = ToQColor(vellaro::kColourWhite);
 // Above "Create Matrix", in the band between the two rows of the options area: a low
 // button, as "ReCalculate" is beside the base stake.
 constexpr QRect kNewSessionPlace{16, 346, 82, 12};

@@ -26,8 +26,8 @@ namespace vellaro::app {
 
 namespace {
 
-constexpr QColor kLime{0, 255, 0};
-constexpr QColor kWhite{255, 255, 255};
+constexpr QColor kLime = ToQColor(vellaro::kColourLime);
+constexpr QColor kWhite = ToQColor(vellaro::kColourWhite);
 constexpr QColor kReadOnlyGround{29, 47, 15};
 // The face of the buttons and of the arrow columns of the spin edits: the dark green of
 // the selectors, a shade darker, so that no white column stands out on the dark panel.
