@@ -7,6 +7,9 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QWidget>
+#include <filesystem>
+
+#include "journal/journal_file.h"
 
 namespace vellaro::app {
 namespace {
@@ -31,7 +34,12 @@ QString SingleInstance::ServerName(const QString& data_folder) {
 }
 
 QString SingleInstance::DefaultDataFolder() {
-  // GenericDataLocation is $XDG_DATA_HOME, or ~/.local/share when it is unset.
+  // The journal's own folder, found by the same rules, so that the lock guards that file.
+  const std::string journal = vellaro::journal::DefaultJournalPath();
+  if (!journal.empty()) {
+    return QString::fromStdString(std::filesystem::path(journal).parent_path().string());
+  }
+  // No HOME: there is no journal; the toolkit's choice of folder holds the lock.
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
          QStringLiteral("/vellaro");
 }

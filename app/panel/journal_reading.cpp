@@ -1,10 +1,10 @@
 #include "app/panel/journal_reading.h"
 
-#include <QStandardPaths>
 #include <filesystem>
 #include <stdexcept>
 
 #include "journal/event_record.h"
+#include "journal/journal_file.h"
 #include "journal/session_replay.h"
 
 namespace vellaro::app {
@@ -19,9 +19,7 @@ bool Exists(const std::string& path) {
 }  // namespace
 
 std::string JournalPath() {
-  // GenericDataLocation follows XDG_DATA_HOME, else ~/.local/share.
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return (data + QStringLiteral("/vellaro/journal.sqlite")).toStdString();
+  return vellaro::journal::DefaultJournalPath();
 }
 
 SessionList ReadSessionList(const std::string& path) {

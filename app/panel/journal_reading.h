@@ -18,12 +18,13 @@ namespace vellaro::app {
 
 using WhatIfLines = std::array<vellaro::sim::WhatIfLine, vellaro::kBettingSystems>;
 
-// $XDG_DATA_HOME/vellaro/journal.sqlite (~/.local/share/vellaro/journal.sqlite by default).
+// The window's journal: $XDG_DATA_HOME/vellaro/journal.sqlite (~/.local/share/vellaro/ by
+// default), as the window opens it (journal::DefaultJournalPath).
 std::string JournalPath();
 
 struct SessionList {
-  bool missing = false;  // no journal file: no stored sessions
-  std::string error;     // the file could not be read
+  bool missing = false;                                    // no journal file: no stored sessions
+  std::string error;                                       // the file could not be read
   std::vector<vellaro::journal::SessionSummary> sessions;  // oldest first
 };
 SessionList ReadSessionList(const std::string& path);

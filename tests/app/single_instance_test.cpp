@@ -16,6 +16,8 @@
 #include <future>
 #include <sstream>
 
+#include "journal/journal_file.h"
+
 using vellaro::app::SingleInstance;
 using Start = SingleInstance::Start;
 
@@ -115,6 +117,18 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(first.Claim(), Start::kFirst);
     QCOMPARE(ClaimElsewhere(folder.path()), Start::kRaisedTheOther);
     QCOMPARE(raised, 1);
+  }
+
+  // The lock guards the journal's own folder, also where the XDG rules set a variable aside.
+  void theLockIsInTheJournalsFolder() {
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    for (const QByteArray& set : {data, QByteArray("relative/data")}) {
+      qputenv("XDG_DATA_HOME", set);
+      QCOMPARE(SingleInstance::DefaultDataFolder().toStdString() + "/journal.sqlite",
+               vellaro::journal::DefaultJournalPath());
+    }
+    QCOMPARE(SingleInstance::DefaultDataFolder(), home_.path() + "/.local/share/vellaro");
+    qputenv("XDG_DATA_HOME", data);
   }
 
   void startUpSaysWhyItEnds() {
