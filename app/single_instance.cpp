@@ -4,33 +4,37 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QWidget>
 #include <filesystem>
 
+#include "app/local_socket.h"
 #include "journal/journal_file.h"
 
 namespace vellaro::app {
 namespace {
 
 constexpr char kRaise[] = "raise\n";
-constexpr char kRaised[] = "raised\n";
-
-int Ms(std::chrono::milliseconds ms) {
-  return static_cast<int>(ms.count());
-}
+constexpr char kRaised[] = "raised";  // the answer, sent as a line
 
 }  // namespace
 
 SingleInstance::SingleInstance(QString data_folder, std::function<void()> raise)
     : folder_(std::move(data_folder)), raise_(std::move(raise)) {}
 
+SingleInstance::~SingleInstance() = default;
+
 QString SingleInstance::ServerName(const QString& data_folder) {
   // A socket file's path is short (108 bytes on Linux): the folder goes in as a hash.
   const QString path = QDir::cleanPath(QFileInfo(data_folder).absoluteFilePath());
   const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256);
   return QStringLiteral("vellaro-") + QString::fromLatin1(hash.toHex().left(24));
+}
+
+QString SingleInstance::SocketPath(const QString& data_folder) {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  const QString folder = QDir::isAbsolutePath(runtime) ? runtime : QDir::tempPath();
+  return folder + QLatin1Char('/') + ServerName(data_folder);
 }
 
 QString SingleInstance::DefaultDataFolder() {
@@ -75,38 +79,14 @@ SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
 }
 
 void SingleInstance::Listen() {
-  const QString name = ServerName(folder_);
-  // Holding the lock, this is the only live holder: a socket left behind is a dead one's.
-  QLocalServer::removeServer(name);
-  server_ = std::make_unique<QLocalServer>();
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(name)) return;  // later starts will say that one is running
-  QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-      QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-      QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-        if (!socket->canReadLine()) return;
-        if (socket->readLine() == kRaise) {
-          raise_();
-          socket->write(kRaised);
-          socket->flush();
-        }
-        socket->disconnectFromServer();
-      });
-    }
-  });
+  // Later starts that find no listener say that one is running, without its window.
+  server_ = std::make_unique<LineServer>(SocketPath(folder_).toStdString(), kRaise,
+                                         std::string(kRaised) + '\n', [this] { raise_(); });
 }
 
 SingleInstance::Start SingleInstance::AskTheHolder(std::chrono::milliseconds answer) {
-  QLocalSocket socket;
-  socket.connectToServer(ServerName(folder_));
-  if (!socket.waitForConnected(Ms(answer))) return Start::kOtherSilent;
-  socket.write(kRaise);
-  if (!socket.waitForBytesWritten(Ms(answer))) return Start::kOtherSilent;
-  while (!socket.canReadLine()) {
-    if (!socket.waitForReadyRead(Ms(answer))) return Start::kOtherSilent;
-  }
-  return socket.readLine() == kRaised ? Start::kRaisedTheOther : Start::kOtherSilent;
+  const std::string said = AskLine(SocketPath(folder_).toStdString(), kRaise, answer);
+  return said == kRaised ? Start::kRaisedTheOther : Start::kOtherSilent;
 }
 
 bool ClaimDataFolder(SingleInstance& instance, std::ostream& err) {

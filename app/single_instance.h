@@ -6,7 +6,6 @@
 // a local socket named after the folder; a later start finds the lock held, asks the first
 // through the socket to bring its window forward, and ends.
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QString>
 #include <chrono>
@@ -15,6 +14,8 @@
 #include <ostream>
 
 namespace vellaro::app {
+
+class LineServer;
 
 class SingleInstance {
  public:
@@ -27,6 +28,7 @@ class SingleInstance {
   // `raise`: what this start does when a later one asks (by default, bring its visible
   // windows forward and activate them).
   explicit SingleInstance(QString data_folder, std::function<void()> raise = RaiseWindows);
+  ~SingleInstance();
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -44,6 +46,8 @@ class SingleInstance {
 
   // The local socket's name for `data_folder`: the same for every spelling of the path.
   static QString ServerName(const QString& data_folder);
+  // Where that socket lives: in $XDG_RUNTIME_DIR, or the temporary folder without one.
+  static QString SocketPath(const QString& data_folder);
   // $XDG_DATA_HOME/vellaro (~/.local/share/vellaro when it is unset), where the journal lives.
   static QString DefaultDataFolder();
   static void RaiseWindows();
@@ -57,7 +61,7 @@ class SingleInstance {
   std::unique_ptr<QLockFile> lock_;
   bool holds_ = false;
   // Made only once the toolkit runs.
-  std::unique_ptr<QLocalServer> server_;
+  std::unique_ptr<LineServer> server_;
 };
 
 // The start-up's call once the toolkit runs: claims the data folder of `instance` (the

@@ -3,6 +3,9 @@
 
 #include "app/single_instance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,9 +16,11 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <future>
 #include <sstream>
 
+#include "app/local_socket.h"
 #include "journal/journal_file.h"
 
 using vellaro::app::SingleInstance;
@@ -25,15 +30,41 @@ namespace {
 
 // Claims `folder` on another thread while this one runs the event loop, from which the
 // first start answers.
+template <typename Call>
+auto WhileServing(Call call) {
+  auto asked = std::async(std::launch::async, std::move(call));
+  while (asked.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return asked.get();
+}
+
 Start ClaimElsewhere(const QString& folder) {
-  auto claim = std::async(std::launch::async, [folder] {
+  return WhileServing([folder] {
     SingleInstance second(folder, [] {});
     return second.Claim(std::chrono::seconds(5));
   });
-  while (claim.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return claim.get();
+}
+
+// Connects to `path`, sends `bytes` (and no more) and returns what comes back before the server
+// closes.
+std::string SendRaw(const std::string& path, const std::string& bytes) {
+  return WhileServing([path, bytes] {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    std::string answer;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+      (void)::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+      ::shutdown(fd, SHUT_WR);
+      char chunk[256];
+      ssize_t n = 0;
+      while ((n = ::recv(fd, chunk, sizeof chunk, 0)) > 0) answer.append(chunk, size_t(n));
+    }
+    ::close(fd);
+    return answer;
+  });
 }
 
 }  // namespace
@@ -65,6 +96,36 @@ class SingleInstanceTest : public QObject {
     }
     SingleInstance next(folder.path(), [] {});
     QCOMPARE(next.Claim(), Start::kFirst);
+  }
+
+  // Only the one line asks for the window; anything else is closed unanswered, and the
+  // server goes on answering. The socket is the user's alone, and goes with the server.
+  void theSocketAnswersOnlyTheRequest() {
+    QTemporaryDir folder;
+    const std::string path = (folder.path() + "/socket").toStdString();
+    int asked = 0;
+    {
+      vellaro::app::LineServer server(path, "raise\n", "raised\n", [&] { ++asked; });
+      QVERIFY(server.listening());
+      struct stat file {};
+      QCOMPARE(::stat(path.c_str(), &file), 0);
+      QCOMPARE(file.st_mode & 0777, 0600u);
+      QCOMPARE(SendRaw(path, "lower\n"), std::string());
+      QCOMPARE(SendRaw(path, "raise"), std::string());  // no whole line before the peer stopped
+      QCOMPARE(SendRaw(path, std::string(200, 'x')), std::string());
+      QCOMPARE(asked, 0);
+      QCOMPARE(SendRaw(path, "raise\n"), std::string("raised\n"));
+      QCOMPARE(WhileServing([path] {
+                 return vellaro::app::AskLine(path, "raise\n", std::chrono::seconds(5));
+               }),
+               std::string("raised"));
+      QCOMPARE(asked, 2);
+    }
+    QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    QCOMPARE(vellaro::app::AskLine(path, "raise\n", std::chrono::milliseconds(200)), std::string());
+    // A path longer than a socket address takes is refused, not cut short.
+    vellaro::app::LineServer too_long(std::string(200, 'a'), "raise\n", "raised\n", [] {});
+    QVERIFY(!too_long.listening());
   }
 
   void anotherFolderIsAnotherWindow() {
