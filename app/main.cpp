@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
     if (!vellaro::app::ClaimDataFolder(instance, std::cerr)) return;
     fonts.Wait();
-    vellaro::app::MainWindow window(guard);
+    vellaro::app::MainWindow window(
+        guard, vellaro::app::PictureStore(vellaro::app::PictureStore::DefaultFolder()));
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
     KeepJournalAndSettings(window, journal);

@@ -71,9 +71,10 @@ QFont ArialFont(int pixel_size, bool bold) {
   return font;
 }
 
-MainWindow::MainWindow(Guard& guard, QWidget* parent)
+MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       guard_(guard),
+      svg_(std::move(pictures)),
       qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }, false); }),
       game_(vellaro::Env{clock_, scheduler_}) {
   InitArtwork();

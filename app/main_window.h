@@ -75,7 +75,8 @@ struct FlagBinding {
 // control it draws (Image17, Image_Act_17, ChipBlack, HisNum1, ...).
 class MainWindow final : public QWidget {
  public:
-  explicit MainWindow(Guard& guard, QWidget* parent = nullptr);
+  // `pictures`: where the rendered artwork is kept between runs (by default nowhere).
+  explicit MainWindow(Guard& guard, PictureStore pictures = {}, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   vellaro::Game& game() { return game_; }

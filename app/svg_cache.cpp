@@ -32,6 +32,18 @@ QImage SvgCache::Render(const Picture& picture) {
   return image;
 }
 
+QImage SvgCache::Produce(const Picture& picture, bool& rendered) const {
+  if (std::optional<QImage> stored =
+          store_.Load(picture.path, picture.size, picture.device_pixel_ratio)) {
+    rendered = false;
+    return *std::move(stored);
+  }
+  rendered = true;
+  QImage image = Render(picture);
+  store_.Save(picture.path, picture.size, picture.device_pixel_ratio, image);
+  return image;
+}
+
 const QPixmap& SvgCache::Pixmap(const QString& path, QSize size, qreal device_pixel_ratio) {
   const QString key = Key(path, size, device_pixel_ratio);
   auto found = pixmaps_.find(key);
@@ -41,8 +53,10 @@ const QPixmap& SvgCache::Pixmap(const QString& path, QSize size, qreal device_pi
   }
   if (found != pixmaps_.end()) return *found;
 
-  ++renders_;
-  return *pixmaps_.insert(key, QPixmap::fromImage(Render({path, size, device_pixel_ratio})));
+  bool rendered = false;
+  QImage image = Produce({path, size, device_pixel_ratio}, rendered);
+  renders_ += rendered ? 1 : 0;
+  return *pixmaps_.insert(key, QPixmap::fromImage(std::move(image)));
 }
 
 void SvgCache::RenderAhead(const QList<Picture>& pictures) {
@@ -52,10 +66,18 @@ void SvgCache::RenderAhead(const QList<Picture>& pictures) {
     QString key = Key(picture.path, picture.size, picture.device_pixel_ratio);
     if (pixmaps_.contains(key) || seen.contains(key)) continue;
     seen.insert(key);
+    // Reading stored pixels takes less than handing them to another thread: only the
+    // pictures to render go to the pool, which on most starts is then never started.
+    if (std::optional<QImage> stored =
+            store_.Load(picture.path, picture.size, picture.device_pixel_ratio)) {
+      pixmaps_.insert(key, QPixmap::fromImage(*std::move(stored)));
+      continue;
+    }
     ahead_jobs_.push_back({std::move(key), picture, {}});
   }
   if (ahead_jobs_.empty()) return;
-  ahead_ = QtConcurrent::map(ahead_jobs_, [](Job& job) { job.image = Render(job.picture); });
+  ahead_ = QtConcurrent::map(ahead_jobs_,
+                             [this](Job& job) { job.image = Produce(job.picture, job.rendered); });
 }
 
 void SvgCache::TakeRenderedAhead() {
@@ -63,8 +85,8 @@ void SvgCache::TakeRenderedAhead() {
   ahead_.waitForFinished();
   for (Job& job : ahead_jobs_) {
     pixmaps_.insert(job.key, QPixmap::fromImage(std::move(job.image)));
+    renders_ += job.rendered ? 1 : 0;
   }
-  renders_ += static_cast<int>(ahead_jobs_.size());
   ahead_jobs_.clear();
 }
 

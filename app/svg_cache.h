@@ -9,11 +9,13 @@
 #include <QString>
 #include <vector>
 
+#include "app/picture_store.h"
+
 namespace vellaro::app {
 
 // The artwork as pixmaps, rendered from SVG once per picture, size and device pixel ratio:
 // a repaint only copies pixels, and a screen with another scaling gets crisp ones of its
-// own.
+// own. With a PictureStore, a picture rendered once is read back from disk on later starts.
 class SvgCache {
  public:
   struct Picture {
@@ -22,13 +24,16 @@ class SvgCache {
     qreal device_pixel_ratio = 1;
   };
 
+  explicit SvgCache(PictureStore store = {}) : store_(std::move(store)) {}
   ~SvgCache();
+  SvgCache(const SvgCache&) = delete;
+  SvgCache& operator=(const SvgCache&) = delete;
 
   const QPixmap& Pixmap(const QString& path, QSize size, qreal device_pixel_ratio);
   // Starts rendering `pictures` on the thread pool, so that the window's first frame need
   // not render them one after the other on the GUI thread. Pixmap() waits for them.
   void RenderAhead(const QList<Picture>& pictures);
-  // How many times an SVG has been rendered.
+  // How many times an SVG has been rendered (not read back from the store).
   int RenderCount() const { return renders_; }
 
  private:
@@ -36,13 +41,17 @@ class SvgCache {
     QString key;
     Picture picture;
     QImage image;
+    bool rendered = false;
   };
 
   static QString Key(const QString& path, QSize size, qreal device_pixel_ratio);
   static QImage Render(const Picture& picture);
+  // Read back from the store, or rendered and stored.
+  QImage Produce(const Picture& picture, bool& rendered) const;
   // Takes the pictures rendered ahead into the cache, waiting for them if need be.
   void TakeRenderedAhead();
 
+  PictureStore store_;
   QHash<QString, QPixmap> pixmaps_;
   // Owned here while the thread pool fills in their images.
   std::vector<Job> ahead_jobs_;

@@ -4,6 +4,9 @@
 # drawn), peak resident memory, and CPU used while idle. The window starts twice: on an empty
 # journal, and on one whose open session of SPINS spins (default 10,000) it resumes. Prints
 # the median of each over RUNS runs (default 10), idle measured over IDLE_SECONDS (default 10).
+# The three take turns, run by run, so that a slower spell of this shared machine falls on
+# all of them alike. The window keeps its rendered pictures between runs, as between a
+# player's starts: its first run renders them (that run's figures are printed as it goes).
 # Usage: bench/window/run.sh [build folder]   (default: build/ of the repository)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -29,7 +32,7 @@ done
 [[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true; rm -rf "${config:-}" "${data:-}" "${stored:-}"' EXIT
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true; rm -rf "${config:-}" "${data:-}" "${stored:-}" "${cache:-}"' EXIT
 export DISPLAY=$display
 for _ in $(seq 100); do
   xdotool getdisplaygeometry >/dev/null 2>&1 && break
@@ -42,6 +45,8 @@ export XDG_CONFIG_HOME=$config
 # And its journal: none, or a copy of the long session for each run.
 data=$(mktemp -d)
 export XDG_DATA_HOME=$data
+cache=$(mktemp -d)
+export XDG_CACHE_HOME=$cache
 stored=$(mktemp -d)
 "$build/bench/journal/vellaro_long_session" "$stored/journal.sqlite" "${SPINS:-10000}" >&2
 ticks_per_second=$(getconf CLK_TCK)
@@ -86,17 +91,20 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-declare -A results
-for name in minimal vellaro resumed; do
-  binary=$build/app/vellaro
-  [[ $name == minimal ]] && binary=$build/bench-window/minimal_window
-  journal=
-  [[ $name == resumed ]] && journal=journal
-  file=$(mktemp)
-  for i in $(seq "$runs"); do
-    measure "$binary" $journal >>"$file"
-    echo "  $name run $i: $(tail -1 "$file")" >&2
+declare -A results files
+for name in minimal vellaro resumed; do files[$name]=$(mktemp); done
+for i in $(seq "$runs"); do
+  for name in minimal vellaro resumed; do
+    binary=$build/app/vellaro
+    [[ $name == minimal ]] && binary=$build/bench-window/minimal_window
+    journal=
+    [[ $name == resumed ]] && journal=journal
+    measure "$binary" $journal >>"${files[$name]}"
+    echo "  $name run $i: $(tail -1 "${files[$name]}")" >&2
   done
+done
+for name in minimal vellaro resumed; do
+  file=${files[$name]}
   results[$name.first]=$(cut -d' ' -f1 "$file" | median)
   results[$name.frame]=$(cut -d' ' -f2 "$file" | median)
   results[$name.peak]=$(cut -d' ' -f3 "$file" | median)

@@ -1,11 +1,15 @@
 #include "app/svg_cache.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 
+using vellaro::app::PictureStore;
 using vellaro::app::SvgCache;
 
 // The pictures the window renders ahead on the thread pool must be the very pixmaps it
@@ -55,6 +59,107 @@ class SvgCacheTest : public QObject {
     QCOMPARE(cache.RenderCount(), 2);
     SvgCache painted;
     ComparePixmaps(sharp, painted.Pixmap(chip, {33, 33}, 2.0));
+  }
+
+  // A later start reads back the very pixels the first rendered, ahead or when painted,
+  // and renders nothing.
+  void storedPicturesComeBackAsRendered_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("ahead");
+    QTest::newRow("1, ahead") << 1.0 << true;
+    QTest::newRow("1.5, painted") << 1.5 << false;
+    QTest::newRow("2, ahead") << 2.0 << true;
+  }
+
+  void storedPicturesComeBackAsRendered() {
+    QFETCH(qreal, ratio);
+    QFETCH(bool, ahead);
+    QTemporaryDir folder;
+    const PictureStore store(folder.path() + "/pictures");
+    const QString head = QStringLiteral(":/head.svg");
+    const QString chip = QStringLiteral(":/chip.svg");
+    SvgCache first(store);
+    if (ahead) first.RenderAhead({{head, {449, 449}, ratio}, {chip, {33, 33}, ratio}});
+    const QPixmap rendered_head = first.Pixmap(head, {449, 449}, ratio);
+    const QPixmap rendered_chip = first.Pixmap(chip, {33, 33}, ratio);
+    QCOMPARE(first.RenderCount(), 2);
+    QCOMPARE(QDir(folder.path() + "/pictures").entryList(QDir::Files).size(), 2);
+
+    SvgCache next(store);
+    if (ahead) next.RenderAhead({{head, {449, 449}, ratio}, {chip, {33, 33}, ratio}});
+    ComparePixmaps(next.Pixmap(head, {449, 449}, ratio), rendered_head);
+    ComparePixmaps(next.Pixmap(chip, {33, 33}, ratio), rendered_chip);
+    QCOMPARE(next.RenderCount(), 0);
+    // Another size is another picture.
+    QCOMPARE(next.Pixmap(chip, {34, 34}, ratio).size(), QSize(34, 34) * ratio);
+    QCOMPARE(next.RenderCount(), 1);
+  }
+
+  // Each thing the pixels depend on names another file; a file that is not a whole picture
+  // of the size asked for is rendered again, and put right.
+  void aDamagedOrForeignFileIsRenderedAgain() {
+    QTemporaryDir folder;
+    const PictureStore store(folder.path());
+    const QString chip = QStringLiteral(":/chip.svg");
+    const QString file = store.FileFor(chip, {33, 33}, 1.0);
+    QVERIFY(!file.isEmpty());
+    QVERIFY(file != store.FileFor(chip, {33, 34}, 1.0));
+    QVERIFY(file != store.FileFor(chip, {33, 33}, 2.0));
+    QVERIFY(file != store.FileFor(QStringLiteral(":/chip_grey.svg"), {33, 33}, 1.0));
+    QVERIFY(PictureStore().FileFor(chip, {33, 33}, 1.0).isEmpty());
+    const QImage rendered = SvgCache().Pixmap(chip, {33, 33}, 1.0).toImage();
+
+    const auto write = [&](const QByteArray& bytes) {
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      out.write(bytes);
+    };
+    QByteArray whole;
+    {
+      SvgCache first(store);
+      first.Pixmap(chip, {33, 33}, 1.0);
+      QFile in(file);
+      QVERIFY(in.open(QIODevice::ReadOnly));
+      whole = in.readAll();
+    }
+    QByteArray wrong_tag = whole;
+    wrong_tag[0] = 'X';
+    QByteArray wrong_width = whole;
+    wrong_width[8] = 34;
+    for (const QByteArray& damaged :
+         {whole.left(whole.size() - 1), whole + "x", wrong_tag, wrong_width, QByteArray()}) {
+      write(damaged);
+      QVERIFY(!store.Load(chip, {33, 33}, 1.0));
+      SvgCache next(store);
+      QCOMPARE(next.Pixmap(chip, {33, 33}, 1.0).toImage(), rendered);
+      QCOMPARE(next.RenderCount(), 1);
+      QVERIFY(store.Load(chip, {33, 33}, 1.0));
+    }
+  }
+
+  void aFolderThatCannotBeWrittenOnlyCostsRendering() {
+    QTemporaryDir folder;
+    QFile blocker(folder.path() + "/pictures");  // a file where the folder would be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SvgCache cache{PictureStore(folder.path() + "/pictures")};
+    QCOMPARE(cache.Pixmap(QStringLiteral(":/chip.svg"), {33, 33}, 1.0).size(), QSize(33, 33));
+    QCOMPARE(cache.RenderCount(), 1);
+  }
+
+  void theStoreFollowsTheXdgRules() {
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", "/home/player");
+    qputenv("XDG_CACHE_HOME", "/tmp/cache");
+    QCOMPARE(PictureStore::DefaultFolder(), QStringLiteral("/tmp/cache/vellaro/pictures"));
+    qputenv("XDG_CACHE_HOME", "relative");  // set aside, as the rules say
+    QCOMPARE(PictureStore::DefaultFolder(), QStringLiteral("/home/player/.cache/vellaro/pictures"));
+    qunsetenv("XDG_CACHE_HOME");
+    qunsetenv("HOME");
+    QVERIFY(PictureStore::DefaultFolder().isEmpty());
+    qputenv("XDG_CACHE_HOME", cache);
+    qputenv("HOME", home);
   }
 
   void aCacheGoneBeforeItsPicturesAreDoneWaitsForThem() {

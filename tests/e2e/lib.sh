@@ -58,12 +58,13 @@ start_xvfb() {
 # Starts the program and waits for its window. Sets app_pid, window, wx and wy.
 # $1: the binary, $2: folder for its log. The program keeps its settings in $2/config and
 # its journal in $2/data, new for each start unless keep_config=1 or keep_data=1 (a restart
-# that should find them again).
+# that should find them again), and its rendered pictures in $2/cache.
 start_app() {
   if [[ ${keep_config:-0} != 1 ]]; then rm -rf "$2/config"; fi
   if [[ ${keep_data:-0} != 1 ]]; then rm -rf "$2/data"; fi
   mkdir -p "$2/config" "$2/data"
-  XDG_CONFIG_HOME="$2/config" XDG_DATA_HOME="$2/data" "$1" >"$2/vellaro.log" 2>&1 &
+  XDG_CONFIG_HOME="$2/config" XDG_DATA_HOME="$2/data" XDG_CACHE_HOME="$2/cache" "$1" \
+    >"$2/vellaro.log" 2>&1 &
   app_pid=$!
   e2e_pids+=("$app_pid")
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||

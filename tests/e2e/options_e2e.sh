@@ -19,8 +19,8 @@ start_xvfb "$out" 2048x1536
 start_scaled() {
   # Its own settings folder, new each time: nothing carries over from another start.
   rm -rf "$out/config_x$1" "$out/data_x$1"
-  XDG_CONFIG_HOME="$out/config_x$1" XDG_DATA_HOME="$out/data_x$1" QT_SCALE_FACTOR=$1 "$app" \
-    >"$out/vellaro_x$1.log" 2>&1 &
+  XDG_CONFIG_HOME="$out/config_x$1" XDG_DATA_HOME="$out/data_x$1" XDG_CACHE_HOME="$out/cache" \
+    QT_SCALE_FACTOR=$1 "$app" >"$out/vellaro_x$1.log" 2>&1 &
   app_pid=$!
   e2e_pids+=("$app_pid")
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||

@@ -15,7 +15,8 @@ mkdir -p "$out"
 require_tools Xvfb xdotool import convert
 # The panel remembers its place in the XDG config folder and reads the journal in the data
 # folder: not the real ones.
-export HOME=$out/home XDG_CONFIG_HOME=$out/home/config XDG_DATA_HOME=$out/home/data
+export HOME=$out/home XDG_CONFIG_HOME=$out/home/config XDG_DATA_HOME=$out/home/data \
+  XDG_CACHE_HOME=$out/home/cache
 rm -rf "$HOME"
 mkdir -p "$XDG_CONFIG_HOME"
 

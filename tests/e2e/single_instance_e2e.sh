@@ -18,8 +18,8 @@ first=$app_pid
 windows() { xdotool search --onlyvisible --name '^Vellaro 7\.2$' 2>/dev/null | wc -l; }
 
 status=0
-XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" timeout 20 "$app" \
-  >"$out/second.log" 2>&1 || status=$?
+XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" XDG_CACHE_HOME="$out/cache" \
+  timeout 20 "$app" >"$out/second.log" 2>&1 || status=$?
 [[ $status == 0 ]] || fail "the second start ended with status $status: $(cat "$out/second.log")"
 grep -q "Vellaro is already running" "$out/second.log" ||
   fail "the second start did not say why it ended: $(cat "$out/second.log")"
@@ -30,7 +30,8 @@ sleep 0.3
 
 # Another data folder is another player's evening: its window opens beside the first.
 mkdir -p "$out/other"
-XDG_CONFIG_HOME="$out/other/config" XDG_DATA_HOME="$out/other/data" "$app" \
+XDG_CONFIG_HOME="$out/other/config" XDG_DATA_HOME="$out/other/data" \
+  XDG_CACHE_HOME="$out/other/cache" "$app" \
   >"$out/other.log" 2>&1 &
 e2e_pids+=($!)
 for _ in $(seq 100); do
