@@ -1,7 +1,6 @@
 #include "app/tooltips.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QWidget>
 
 namespace vellaro::app {
@@ -48,8 +47,7 @@ const QString kBase = QStringLiteral(
     "BET: your base stake in units, 1 to 1000. Every system starts from it and comes back "
     "to it after a reset.");
 const QString kModes =
-    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") +
-    kNoEdge;
+    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") + kNoEdge;
 const QString kSystem = QStringLiteral(
     "BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the "
     "stakes again from the base. A system changes how much you stake and how your results "
@@ -58,18 +56,22 @@ const QString kResetBets =
     QStringLiteral("Reset Bets: put the stake back to the base stake and start the ledger again.");
 const QString kRecalculate =
     QStringLiteral("ReCalculate: choose the chance again from the same numbers.") + kNoEdge;
-const QString kCreateMatrix = QStringLiteral(
-    "Create Matrix: learn from the next spins and then follow a column of the number "
-    "matrix.") + kNoEdge;
+const QString kCreateMatrix =
+    QStringLiteral(
+        "Create Matrix: learn from the next spins and then follow a column of the number "
+        "matrix.") +
+    kNoEdge;
 const QString kResetMatrix =
     QStringLiteral("RM: discard the matrix and go back to the mode of the mode box.");
 const QString kSafeLevel = QStringLiteral(
     "SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; "
     "until then they are only followed. A loss streak does not make the next spin more "
     "likely to win.");
-const QString kCatRows = QStringLiteral(
-    "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
-    "drawing a new one. Greyed while it cannot be used.") + kNoEdge;
+const QString kCatRows =
+    QStringLiteral(
+        "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
+        "drawing a new one. Greyed while it cannot be used.") +
+    kNoEdge;
 const QString kShowBet = QStringLiteral(
     "Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.");
 const QString kUpTrender = QStringLiteral(
@@ -89,18 +91,26 @@ const QString kLimits = QStringLiteral(
     "in a row a progression may follow. A bet that would break one is held back, with a "
     "banner saying why. Limits decide how much you risk, not whether you win.");
 const QString kLimitsOff = QStringLiteral(" Whole units; leave it empty to turn it off.");
-const QString kBankroll = QStringLiteral(
-    "BANKROLL: the units you brought to this session. A stake larger than what is left of "
-    "them (the bankroll plus your net result) is held back.") + kLimitsOff;
-const QString kStopLoss = QStringLiteral(
-    "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
-    "no more bets are shown.") + kLimitsOff;
-const QString kTakeProfit = QStringLiteral(
-    "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
-    "ahead keeps a win; it does not make one more likely.") + kLimitsOff;
-const QString kTableMax = QStringLiteral(
-    "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
-    "is held back instead of shown at a stake you could not place.") + kLimitsOff;
+const QString kBankroll =
+    QStringLiteral(
+        "BANKROLL: the units you brought to this session. A stake larger than what is left of "
+        "them (the bankroll plus your net result) is held back.") +
+    kLimitsOff;
+const QString kStopLoss =
+    QStringLiteral(
+        "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
+        "no more bets are shown.") +
+    kLimitsOff;
+const QString kTakeProfit =
+    QStringLiteral(
+        "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
+        "ahead keeps a win; it does not make one more likely.") +
+    kLimitsOff;
+const QString kTableMax =
+    QStringLiteral(
+        "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
+        "is held back instead of shown at a stake you could not place.") +
+    kLimitsOff;
 const QString kMaxLosses = QStringLiteral(
     "LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after "
     "more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.");
@@ -110,6 +120,41 @@ const QString kBanner = QStringLiteral(
 const QString kContinue = QStringLiteral(
     "Continue anyway: show the held-back bet for this spin and count it, whatever the limit "
     "says. The limit stays set for the spins after.");
+
+}  // namespace
+
+namespace {
+
+bool IsDigit(QChar c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// "0" to "36", as the pockets are named: no leading zero.
+bool IsPocket(QStringView text) {
+  if (text.isEmpty() || text.size() > 2 || !IsDigit(text[0]) || !IsDigit(text.back())) {
+    return false;
+  }
+  if (text.size() == 1) return true;
+  return text[0] != u'0' && text.toInt() <= 36;
+}
+
+// A chance's name in the control names: a capital, then small letters ("Red", "Even").
+bool IsChanceWord(QStringView text) {
+  if (text.size() < 2 || text[0] < u'A' || text[0] > u'Z') return false;
+  for (const QChar c : text.mid(1)) {
+    if (c < u'a' || c > u'z') return false;
+  }
+  return true;
+}
+
+// Whether `name` is one of `prefixes` followed by what `rest` takes.
+template <typename Rest>
+bool AfterAny(const QString& name, std::initializer_list<QStringView> prefixes, Rest rest) {
+  for (const QStringView prefix : prefixes) {
+    if (name.startsWith(prefix) && rest(QStringView(name).mid(prefix.size()))) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -174,15 +219,18 @@ QString TooltipFor(const QString& name) {
   };
   if (const auto found = kExact.constFind(name); found != kExact.constEnd()) return *found;
   // The families of controls, one per number or chance.
-  static const QList<QPair<QRegularExpression, QString>> kFamilies = {
-      {QRegularExpression(QStringLiteral("^(Image|Image_Act_|Inactive)([0-9]|[12][0-9]|3[0-6])$")), kTile},
-      {QRegularExpression(QStringLiteral("^HisNum\\d$")), kHistory},
-      {QRegularExpression(QStringLiteral("^(Chip|ChipGrey|BetSizeShow_)[A-Z][a-z]+$")), kChip},
-      {QRegularExpression(QStringLiteral("^Field[A-Z][a-z]+$")), kField},
-      {QRegularExpression(QStringLiteral("^Trend_[A-Z][a-z]+_[012]$")), kTrend},
-  };
-  for (const auto& [pattern, text] : kFamilies) {
-    if (pattern.match(name).hasMatch()) return text;
+  if (AfterAny(name, {u"Image_Act_", u"Inactive", u"Image"}, IsPocket)) return kTile;
+  if (AfterAny(name, {u"HisNum"}, [](QStringView n) { return n.size() == 1 && IsDigit(n[0]); })) {
+    return kHistory;
+  }
+  if (AfterAny(name, {u"ChipGrey", u"Chip", u"BetSizeShow_"}, IsChanceWord)) return kChip;
+  if (AfterAny(name, {u"Field"}, IsChanceWord)) return kField;
+  if (AfterAny(name, {u"Trend_"}, [](QStringView rest) {
+        // A chance, then which of the three trend pictures.
+        return rest.size() > 2 && rest[rest.size() - 2] == u'_' &&
+               QStringView(u"012").contains(rest.back()) && IsChanceWord(rest.chopped(2));
+      })) {
+    return kTrend;
   }
   return {};
 }

@@ -56,6 +56,26 @@ class HelpTest : public QObject {
     QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Image37")).isEmpty());
     QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Nothing")).isEmpty());
   }
+
+  // The families of names, one control per pocket or chance: the name must be whole.
+  void aFamilyTakesOnlyItsOwnNames() {
+    const auto same = [](const char* a, const char* b) {
+      return vellaro::app::TooltipFor(QLatin1String(a)) ==
+             vellaro::app::TooltipFor(QLatin1String(b));
+    };
+    for (const char* name : {"Image0", "Image_Act_17", "Inactive36", "HisNum7", "ChipRed",
+                             "ChipGreyEven", "BetSizeShow_More", "FieldOdd", "Trend_Black_2"}) {
+      QVERIFY2(!vellaro::app::TooltipFor(QLatin1String(name)).isEmpty(), name);
+    }
+    QVERIFY(same("Image0", "Inactive36"));
+    QVERIFY(same("ChipRed", "ChipGreyEven"));
+    QVERIFY(!same("ChipRed", "FieldRed"));
+    for (const char* name :
+         {"Image05", "Image_Act_37", "Image", "Image3a", "HisNum", "HisNum12", "ChipRED", "Chipred",
+          "ChipGrey1", "FieldR", "Field", "Trend_Red_3", "Trend_Red2", "Trend__1", "Trend_red_1"}) {
+      QVERIFY2(vellaro::app::TooltipFor(QLatin1String(name)).isEmpty(), name);
+    }
+  }
 };
 
 QTEST_MAIN(HelpTest)
