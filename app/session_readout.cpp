@@ -16,8 +16,16 @@ QString Signed(int64_t units) {
 SessionReadout::SessionReadout(QWidget* parent) : QLabel(parent) {
   setObjectName(QStringLiteral("SessionReadout"));
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  // The player may select the result to copy it into a note of the evening.
-  setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void SessionReadout::enterEvent(QEnterEvent* event) {
+  // The player may select the result to copy it into a note of the evening. A selectable
+  // label keeps a text document, whose making loads the toolkit's default font beside the
+  // artwork's: made when the pointer first comes, not on every start.
+  if (textInteractionFlags() != Qt::TextSelectableByMouse) {
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+  }
+  QLabel::enterEvent(event);
 }
 
 QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
@@ -25,8 +33,8 @@ QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
 }
 
 QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
-  QString tip = QStringLiteral("Net result of the shown bets, from 0: %1 units")
-                    .arg(Signed(counts.net));
+  QString tip =
+      QStringLiteral("Net result of the shown bets, from 0: %1 units").arg(Signed(counts.net));
   if (game.BetOnShow()) {
     // The same stake rules as the settlement: the bet on the table, then one more loss.
     const vellaro::LosingRun run = vellaro::NextLosses(

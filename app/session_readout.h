@@ -21,6 +21,9 @@ class SessionReadout final : public QLabel {
   static QString Text(const vellaro::RealResult::Counts& counts);
   static QString Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts);
 
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+
  private:
   QString text_;
   QString tip_;
