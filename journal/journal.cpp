@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "journal/event_block.h"
 #include "journal/schema.h"
 
 namespace vellaro::journal {
@@ -59,14 +60,12 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
       throw JournalError(JournalError::Fault::kCorrupt, "the journal is damaged: " + check);
     }
     Migrate(*db_);
-    insert_event_ = std::make_unique<Statement>(
-        *db_,
-        "INSERT INTO events(session_id, seq, kind, v1, v2, v3, v4, v5, v6, v7, at_ms) "
-        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    insert_block_ = std::make_unique<Statement>(
+        *db_, "INSERT INTO event_blocks(session_id, first_seq, count, events) VALUES(?, ?, ?, ?)");
   } catch (const SqliteError& error) {
-    throw JournalError(IsCorruption(error) ? JournalError::Fault::kCorrupt
-                                           : JournalError::Fault::kUnavailable,
-                       error.what());
+    throw JournalError(
+        IsCorruption(error) ? JournalError::Fault::kCorrupt : JournalError::Fault::kUnavailable,
+        error.what());
   } catch (const SchemaTooNew& error) {
     throw JournalError(JournalError::Fault::kUnavailable, error.what());
   }
@@ -74,7 +73,7 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
 
 Journal::~Journal() {
   Flush();
-  insert_event_.reset();
+  insert_block_.reset();
 }
 
 void Journal::StartSession(const Settings& settings) {
@@ -88,9 +87,11 @@ void Journal::StartSession(const Settings& settings) {
 void Journal::ContinueSession(int64_t id) {
   Flush();
   session_ = id;
-  Statement last(*db_, "SELECT COALESCE(MAX(seq), 0) FROM events WHERE session_id = ?");
+  Statement last(*db_,
+                 "SELECT first_seq + count FROM event_blocks WHERE session_id = ? "
+                 "ORDER BY first_seq DESC LIMIT 1");
   last.Bind(1, id);
-  next_seq_ = last.Step() ? last.Int(0) + 1 : 1;
+  next_seq_ = last.Step() ? last.Int(0) : 1;
 }
 
 void Journal::EndSession() {
@@ -111,8 +112,8 @@ bool Journal::Flush() {
   const int64_t seq_before = next_seq_;
   int spins = 0;
   for (const Operation& op : waiting_) {
-    if (op.type == Operation::Type::kEvent && (op.record.kind == EventKind::kSpinAccepted ||
-                                               op.record.kind == EventKind::kSpinUndone)) {
+    if (op.type == Operation::Type::kEvent &&
+        (op.record.kind == EventKind::kSpinAccepted || op.record.kind == EventKind::kSpinUndone)) {
       ++spins;
     }
   }
@@ -121,11 +122,14 @@ bool Journal::Flush() {
     if (sync) db_->Exec("PRAGMA synchronous=FULL");
     Transaction transaction(*db_);
     for (const Operation& op : waiting_) Write(op);
+    WriteBlock();
     transaction.Commit();
     if (sync) db_->Exec("PRAGMA synchronous=NORMAL");
   } catch (const SqliteError& error) {
     session_ = session_before;
     next_seq_ = seq_before;
+    block_.clear();
+    block_count_ = 0;
     status_ = {false, ReasonFor(error)};
     try {
       db_->Exec("PRAGMA synchronous=NORMAL");
@@ -142,6 +146,7 @@ bool Journal::Flush() {
 void Journal::Write(const Operation& op) {
   switch (op.type) {
     case Operation::Type::kStart: {
+      WriteBlock();
       const Settings& s = op.settings;
       Statement insert(*db_,
                        "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
@@ -166,6 +171,7 @@ void Journal::Write(const Operation& op) {
       return;
     }
     case Operation::Type::kEnd: {
+      WriteBlock();
       if (!session_) return;
       Statement update(*db_, "UPDATE sessions SET ended_ms = ? WHERE id = ?");
       update.Bind(1, op.at_ms).Bind(2, *session_);
@@ -176,22 +182,30 @@ void Journal::Write(const Operation& op) {
     case Operation::Type::kEvent: {
       // Events outside a session (after EndSession) are the game's, not a session's.
       if (!session_) return;
-      Statement& insert = *insert_event_;
-      insert.Bind(1, *session_).Bind(2, next_seq_).Bind(3, static_cast<int64_t>(op.record.kind));
-      for (int i = 0; i < kRecordValues; ++i) {
-        insert.Bind(4 + i, op.record.values[static_cast<size_t>(i)]);
+      if (block_count_ == 0) {
+        block_first_seq_ = next_seq_;
+        block_previous_ms_ = 0;
       }
-      insert.Bind(11, op.at_ms);
-      try {
-        insert.Run();
-      } catch (...) {
-        insert.Reset();
-        throw;
-      }
+      PackEvent(TimedRecord{op.record, op.at_ms}, block_previous_ms_, block_);
+      ++block_count_;
       ++next_seq_;
       return;
     }
   }
+}
+
+void Journal::WriteBlock() {
+  if (block_count_ == 0) return;
+  Statement& insert = *insert_block_;
+  insert.Bind(1, *session_).Bind(2, block_first_seq_).Bind(3, block_count_).BindBlob(4, block_);
+  try {
+    insert.Run();
+  } catch (...) {
+    insert.Reset();
+    throw;
+  }
+  block_.clear();
+  block_count_ = 0;
 }
 
 }  // namespace vellaro::journal

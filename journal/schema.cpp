@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "journal/event_block.h"
+
 namespace vellaro::journal {
 
 const char* const kSchemaVersion1 = R"sql(
@@ -17,8 +19,6 @@ CREATE TABLE events(
   PRIMARY KEY(session_id, seq)) WITHOUT ROWID;
 PRAGMA user_version = 1;
 )sql";
-
-namespace {
 
 // Version 1 sessions all started from the default options, which these defaults restate.
 const char* const kToVersion2 = R"sql(
@@ -38,6 +38,63 @@ ALTER TABLE sessions ADD COLUMN show_bet INTEGER NOT NULL DEFAULT 1;
 PRAGMA user_version = 2;
 )sql";
 
+namespace {
+
+const char* const kBlocksTable = R"sql(
+CREATE TABLE event_blocks(
+  session_id INTEGER NOT NULL REFERENCES sessions(id),
+  first_seq INTEGER NOT NULL,
+  count INTEGER NOT NULL,
+  events BLOB NOT NULL,
+  PRIMARY KEY(session_id, first_seq)) WITHOUT ROWID;
+)sql";
+
+// Packs the rows of the events table, in order, into blocks of consecutive seq numbers,
+// then drops the table. Each row's values go in unchecked, as they were: reading a block
+// checks them, as reading the row did.
+void PackEventRows(Database& db) {
+  constexpr int64_t kEventsPerBlock = 64;
+  db.Exec(kBlocksTable);
+  Statement rows(db,
+                 "SELECT session_id, seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
+                 "ORDER BY session_id, seq");
+  Statement insert(db,
+                   "INSERT INTO event_blocks(session_id, first_seq, count, events) "
+                   "VALUES(?, ?, ?, ?)");
+  int64_t session = 0;
+  int64_t first_seq = 0;
+  int64_t count = 0;
+  int64_t previous_ms = 0;
+  std::string block;
+  auto write = [&] {
+    if (count == 0) return;
+    insert.Bind(1, session).Bind(2, first_seq).Bind(3, count).BindBlob(4, block);
+    insert.Run();
+    block.clear();
+    count = 0;
+    previous_ms = 0;
+  };
+  while (rows.Step()) {
+    const int64_t row_session = rows.Int(0);
+    const int64_t seq = rows.Int(1);
+    if (count == kEventsPerBlock || row_session != session || seq != first_seq + count) write();
+    if (count == 0) {
+      session = row_session;
+      first_seq = seq;
+    }
+    TimedRecord event;
+    event.at_ms = rows.OptionalInt(2);
+    event.record.kind = static_cast<EventKind>(rows.Int(3));
+    for (int i = 0; i < kRecordValues; ++i) {
+      event.record.values[static_cast<size_t>(i)] = rows.OptionalInt(4 + i);
+    }
+    PackEvent(event, previous_ms, block);
+    ++count;
+  }
+  write();
+  db.Exec("DROP TABLE events; PRAGMA user_version = 3;");
+}
+
 }  // namespace
 
 void Migrate(Database& db) {
@@ -50,6 +107,7 @@ void Migrate(Database& db) {
   if (version == kSchemaVersion) return;
   if (version < 1) db.Exec(kSchemaVersion1);
   if (version < 2) db.Exec(kToVersion2);
+  if (version < 3) PackEventRows(db);
   transaction.Commit();
 }
 

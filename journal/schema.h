@@ -7,12 +7,15 @@
 //            v1..v7), one row per GameEvent in the order the game sent them.
 // Version 2: each event's wall-clock time (at_ms), and each session's options at its start,
 //            so that a session that did not start from the defaults replays exactly.
+// Version 3: the events of each commit packed into one row of event_blocks (session_id,
+//            first_seq, count, events), as event_block.h describes; the table of one row
+//            per event is gone, its rows packed in order with their seq numbers kept.
 
 #include "journal/sqlite.h"
 
 namespace vellaro::journal {
 
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // A file written by a later Vellaro, whose schema this one does not know.
 class SchemaTooNew : public std::runtime_error {
@@ -23,7 +26,9 @@ class SchemaTooNew : public std::runtime_error {
 // Brings `db` to kSchemaVersion in one transaction. Throws SchemaTooNew or SqliteError.
 void Migrate(Database& db);
 
-// The statements that made a version-1 file, kept so that the migration from it is tested.
+// The statements that made a version-1 file, and that brought one to version 2, kept so
+// that the migrations from them are tested.
 extern const char* const kSchemaVersion1;
+extern const char* const kToVersion2;
 
 }  // namespace vellaro::journal

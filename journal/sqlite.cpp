@@ -30,8 +30,8 @@ Database::Database(const std::string& path, Access access) {
   const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
     // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
-    std::string message = "cannot open " + path + ": " +
-                          (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    std::string message =
+        "cannot open " + path + ": " + (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
     const int code = db_ != nullptr ? sqlite3_extended_errcode(db_) : rc;
     sqlite3_close(db_);
     db_ = nullptr;
@@ -42,7 +42,9 @@ Database::Database(const std::string& path, Access access) {
   sqlite3_busy_timeout(db_, 2000);
 }
 
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database() {
+  sqlite3_close_v2(db_);
+}
 
 void Database::Exec(std::string_view sql) {
   const std::string text(sql);
@@ -65,15 +67,18 @@ int64_t Database::QueryInt(std::string_view sql) {
   return statement.Step() ? statement.Int(0) : 0;
 }
 
-int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+int64_t Database::LastInsertRowId() const {
+  return sqlite3_last_insert_rowid(db_);
+}
 
 Statement::Statement(Database& db, std::string_view sql) : db_(db.handle()) {
-  const int rc =
-      sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+  const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
   if (rc != SQLITE_OK) Fail(db_, rc, sql);
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+  sqlite3_finalize(stmt_);
+}
 
 Statement& Statement::Bind(int index, int64_t value) {
   const int rc = sqlite3_bind_int64(stmt_, index, value);
@@ -90,6 +95,13 @@ Statement& Statement::Bind(int index, std::optional<int64_t> value) {
 
 Statement& Statement::Bind(int index, std::string_view value) {
   const int rc = sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()),
+                                   SQLITE_TRANSIENT);
+  if (rc != SQLITE_OK) Fail(db_, rc, "bind");
+  return *this;
+}
+
+Statement& Statement::BindBlob(int index, std::string_view bytes) {
+  const int rc = sqlite3_bind_blob(stmt_, index, bytes.data(), static_cast<int>(bytes.size()),
                                    SQLITE_TRANSIENT);
   if (rc != SQLITE_OK) Fail(db_, rc, "bind");
   return *this;
@@ -118,7 +130,9 @@ bool Statement::IsNull(int column) const {
   return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-int64_t Statement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+int64_t Statement::Int(int column) const {
+  return sqlite3_column_int64(stmt_, column);
+}
 
 std::optional<int64_t> Statement::OptionalInt(int column) const {
   if (IsNull(column)) return std::nullopt;
@@ -130,7 +144,17 @@ std::string Statement::Text(int column) const {
   return text != nullptr ? std::string(reinterpret_cast<const char*>(text)) : std::string();
 }
 
-Transaction::Transaction(Database& db) : db_(db) { db_.Exec("BEGIN IMMEDIATE"); }
+std::string_view Statement::Blob(int column) const {
+  // Asked for first, the bytes; then their count, which the asking may have changed.
+  const void* bytes = sqlite3_column_blob(stmt_, column);
+  const int size = sqlite3_column_bytes(stmt_, column);
+  if (bytes == nullptr || size <= 0) return {};
+  return {static_cast<const char*>(bytes), static_cast<size_t>(size)};
+}
+
+Transaction::Transaction(Database& db) : db_(db) {
+  db_.Exec("BEGIN IMMEDIATE");
+}
 
 Transaction::~Transaction() {
   if (!open_) return;

@@ -56,6 +56,7 @@ class Statement {
   Statement& Bind(int index, int64_t value);
   Statement& Bind(int index, std::optional<int64_t> value);
   Statement& Bind(int index, std::string_view value);
+  Statement& BindBlob(int index, std::string_view bytes);
   // Returns true while a row is available, false when done.
   bool Step();
   // Steps a statement that returns no rows, then makes it ready to run again.
@@ -68,6 +69,8 @@ class Statement {
   int64_t Int(int column) const;
   std::optional<int64_t> OptionalInt(int column) const;
   std::string Text(int column) const;
+  // The bytes of a BLOB column, valid until the next Step() or Reset().
+  std::string_view Blob(int column) const;
 
  private:
   sqlite3* db_;

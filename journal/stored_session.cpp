@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "game/real_result.h"
+#include "journal/event_block.h"
 #include "journal/event_record.h"
 
 namespace vellaro::journal {
@@ -81,23 +82,27 @@ StoredSession LoadSession(Database& db, int64_t id) {
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.
-  Statement count(db, "SELECT COUNT(*) FROM events WHERE session_id = ?");
+  // Every event takes two bytes at least: a damaged count cannot ask for more room than
+  // the blocks could fill.
+  Statement count(db,
+                  "SELECT MIN(SUM(count), SUM(length(events)) / 2) FROM event_blocks "
+                  "WHERE session_id = ?");
   count.Bind(1, id);
-  if (count.Step()) {
+  if (count.Step() && count.Int(0) > 0) {
     session.events.reserve(static_cast<size_t>(count.Int(0)));
     FaultInAtOnce(session.events.data(), session.events.capacity() * sizeof(StoredEvent));
   }
-  Statement events(db,
-                   "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
-                   "WHERE session_id = ? ORDER BY seq");
-  events.Bind(1, id);
-  while (events.Step()) {
-    EventRecord record;
-    record.kind = static_cast<EventKind>(events.Int(2));
-    for (int i = 0; i < kRecordValues; ++i) {
-      record.values[static_cast<size_t>(i)] = events.OptionalInt(3 + i);
+  Statement blocks(db,
+                   "SELECT first_seq, count, events FROM event_blocks WHERE session_id = ? "
+                   "ORDER BY first_seq");
+  blocks.Bind(1, id);
+  while (blocks.Step()) {
+    const int64_t first_seq = blocks.Int(0);
+    if (UnpackEvents(blocks.Blob(2), first_seq, session.events) !=
+        static_cast<uint64_t>(blocks.Int(1))) {
+      throw BadRecord("session " + std::to_string(id) + " has a damaged block of events at " +
+                      std::to_string(first_seq));
     }
-    session.events.push_back(StoredEvent{events.Int(0), events.OptionalInt(1), Decode(record)});
   }
   return session;
 }

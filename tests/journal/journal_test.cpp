@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "game/real_result.h"
 #include "journal/event_record.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
-#include "game/real_result.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
 
@@ -15,6 +15,17 @@ namespace vellaro::journal {
 namespace {
 
 using testing::JournaledGame;
+
+// How many events of `kind` the last session has on disk.
+int64_t StoredOfKind(Database& reader, EventKind kind) {
+  const std::optional<int64_t> last = LastSessionId(reader);
+  if (!last) return 0;
+  int64_t n = 0;
+  for (const StoredEvent& stored : LoadSession(reader, *last).events) {
+    n += Encode(stored.event).kind == kind ? 1 : 0;
+  }
+  return n;
+}
 
 std::vector<EventRecord> Records(const std::vector<GameEvent>& events) {
   std::vector<EventRecord> records;
@@ -75,12 +86,7 @@ TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
   JournaledGame g(path);
   g.h.Spins({17, 25, 0, 3});
   Database reader = OpenForReading(path);
-  auto count = [&](EventKind kind) {
-    Statement select(reader, "SELECT COUNT(*) FROM events WHERE kind = ?");
-    select.Bind(1, static_cast<int64_t>(kind));
-    select.Step();
-    return select.Int(0);
-  };
+  auto count = [&](EventKind kind) { return StoredOfKind(reader, kind); };
   g.h.game.NumberClick(8);  // the fifth spin starts an analysis
   ASSERT_TRUE(g.h.game.AnalysisRunning());
   EXPECT_EQ(count(EventKind::kSpinAccepted), 5) << "the spin must not wait for its analysis";
@@ -102,16 +108,14 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   const std::string path = folder.File("journal.sqlite");
   JournaledGame g(path);
   Database reader = OpenForReading(path);
-  auto stored = [&] { return reader.QueryInt("SELECT COUNT(*) FROM events"); };
+  auto stored = [&] { return LoadSession(reader, *LastSessionId(reader)).events.size(); };
   g.h.game.TrendSwitchOnClick(kRed);
   const int64_t before = stored();
   {
     Journal::Batch action(g.journal);
     g.h.game.TrendSwitchOnClick(kBlack);  // red goes off, then black on
     EXPECT_EQ(stored(), before) << "half a click must never be on disk";
-    {
-      Journal::Batch nested(g.journal);
-    }
+    { Journal::Batch nested(g.journal); }
     EXPECT_EQ(stored(), before) << "only the outermost batch commits";
   }
   EXPECT_EQ(stored(), before + 2);
@@ -122,10 +126,8 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
     g.h.game.NumberClick(5);  // starts an analysis
   }
   ASSERT_TRUE(g.h.game.AnalysisRunning());
-  Statement spins(reader, "SELECT COUNT(*) FROM events WHERE kind = ?");
-  spins.Bind(1, static_cast<int64_t>(EventKind::kSpinAccepted));
-  spins.Step();
-  EXPECT_EQ(spins.Int(0), 5) << "the spin is on disk once its click is done";
+  EXPECT_EQ(StoredOfKind(reader, EventKind::kSpinAccepted), 5)
+      << "the spin is on disk once its click is done";
 
   g.h.FinishAnalysis();
 
@@ -135,9 +137,7 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   g.journal.Record(ChoiceSeeded{7});
   const size_t waiting = g.journal.waiting();
   ASSERT_GT(waiting, 0u);
-  {
-    Journal::Batch hover(g.journal);
-  }
+  { Journal::Batch hover(g.journal); }
   EXPECT_EQ(g.journal.waiting(), waiting) << "the analysis's events wait for its end";
   g.journal.Record(AnalysisEnded{});
   EXPECT_EQ(g.journal.waiting(), 0u);
