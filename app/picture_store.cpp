@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QResource>
 #include <QSaveFile>
 #include <cstdint>
 #include <cstring>
@@ -35,10 +36,18 @@ QString PictureStore::DefaultFolder() {
 
 QString PictureStore::FileFor(const QString& path, QSize size, qreal device_pixel_ratio) const {
   if (folder_.isEmpty()) return {};
-  QFile svg(path);
-  if (!svg.open(QIODevice::ReadOnly)) return {};
   QCryptographicHash hash(QCryptographicHash::Sha256);
-  hash.addData(svg.readAll());
+  // A picture built into the program is hashed as stored there, compressed: reading it
+  // whole would decompress every picture on every start only to name its file.
+  const QResource resource(path);
+  if (resource.isValid() && resource.data() != nullptr) {
+    hash.addData(QByteArrayView(resource.data(), resource.size()));
+    hash.addData(QByteArray::number(static_cast<int>(resource.compressionAlgorithm())));
+  } else {
+    QFile svg(path);
+    if (!svg.open(QIODevice::ReadOnly)) return {};
+    hash.addData(svg.readAll());
+  }
   hash.addData(QStringLiteral("|%1x%2|%3|" VELLARO_VERSION "|%4")
                    .arg(size.width())
                    .arg(size.height())
