@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "env/fault_in.h"
+
 namespace vellaro::app {
 namespace {
 
@@ -77,6 +79,7 @@ std::optional<QImage> PictureStore::Load(const QString& path, QSize size,
     return std::nullopt;
   }
   QImage image(pixels, kFormat);
+  if (!image.isNull()) FaultInAtOnce(image.bits(), static_cast<size_t>(image.sizeInBytes()));
   // Rows of 4-byte pixels have no padding: the image's bytes are the file's, in one read.
   if (image.isNull() || image.sizeInBytes() != PixelBytes(pixels) ||
       file.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) !=

@@ -1,35 +1,15 @@
 #include "journal/stored_session.h"
 
-#include <sys/mman.h>
-
 #include <cstdint>
 #include <ctime>
 #include <stdexcept>
 
+#include "env/fault_in.h"
 #include "game/real_result.h"
 #include "journal/event_block.h"
 #include "journal/event_record.h"
 
 namespace vellaro::journal {
-namespace {
-
-// Asks the kernel for all the pages of a fresh buffer at once. Filled in order, a buffer of
-// megabytes takes a page fault every 4 KiB, and on a virtual machine those faults cost more
-// than the reading itself. Only a hint: a kernel without MADV_POPULATE_WRITE (before 5.14)
-// refuses it, and the pages then come one by one as before.
-void FaultInAtOnce(const void* data, size_t bytes) {
-#ifdef MADV_POPULATE_WRITE
-  constexpr uintptr_t kPage = 4096;
-  const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kPage - 1) & ~(kPage - 1);
-  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(kPage - 1);
-  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-  (void)data;
-  (void)bytes;
-#endif
-}
-
-}  // namespace
 
 Database OpenForReading(const std::string& path) {
   return Database(path, Database::Access::kReadOnly);
