@@ -13,11 +13,24 @@
 namespace vellaro::app {
 namespace {
 
-// The file: this tag, the width and height in pixels (32 bits each, in the machine's order:
-// the cache never leaves it), then the rows of premultiplied ARGB, top first.
+// The file: a tag, the width and height in pixels (32 bits each, in the machine's order:
+// the cache never leaves it), then the rows of premultiplied ARGB, top first. The tag of an
+// opaque picture says so: its pixels come back as RGB32, the same bytes, which the toolkit
+// then need not scan for transparency before drawing.
 constexpr char kTag[8] = {'V', 'L', 'R', 'P', 'I', 'C', '1', '\0'};
+constexpr char kOpaqueTag[8] = {'V', 'L', 'R', 'P', 'I', 'C', '1', 'O'};
 constexpr qsizetype kHeader = sizeof kTag + 2 * sizeof(uint32_t);
 constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
+
+bool Opaque(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(row[x]) != 255) return false;
+    }
+  }
+  return true;
+}
 
 qsizetype PixelBytes(QSize pixels) {
   return qsizetype{pixels.width()} * pixels.height() * 4;
@@ -71,14 +84,16 @@ std::optional<QImage> PictureStore::Load(const QString& path, QSize size,
   char tag[sizeof kTag];
   uint32_t width = 0;
   uint32_t height = 0;
-  if (file.read(tag, sizeof tag) != sizeof tag || std::memcmp(tag, kTag, sizeof tag) != 0 ||
+  if (file.read(tag, sizeof tag) != sizeof tag ||
+      (std::memcmp(tag, kTag, sizeof tag) != 0 && std::memcmp(tag, kOpaqueTag, sizeof tag) != 0) ||
       file.read(reinterpret_cast<char*>(&width), sizeof width) != sizeof width ||
       file.read(reinterpret_cast<char*>(&height), sizeof height) != sizeof height ||
       width != static_cast<uint32_t>(pixels.width()) ||
       height != static_cast<uint32_t>(pixels.height())) {
     return std::nullopt;
   }
-  QImage image(pixels, kFormat);
+  const bool opaque = std::memcmp(tag, kOpaqueTag, sizeof tag) == 0;
+  QImage image(pixels, opaque ? QImage::Format_RGB32 : kFormat);
   if (!image.isNull()) FaultInAtOnce(image.bits(), static_cast<size_t>(image.sizeInBytes()));
   // Rows of 4-byte pixels have no padding: the image's bytes are the file's, in one read.
   if (image.isNull() || image.sizeInBytes() != PixelBytes(pixels) ||
@@ -104,7 +119,7 @@ void PictureStore::Save(const QString& path, QSize size, qreal device_pixel_rati
   if (!file.open(QIODevice::WriteOnly)) return;
   const uint32_t width = static_cast<uint32_t>(image.width());
   const uint32_t height = static_cast<uint32_t>(image.height());
-  file.write(kTag, sizeof kTag);
+  file.write(Opaque(image) ? kOpaqueTag : kTag, sizeof kTag);
   file.write(reinterpret_cast<const char*>(&width), sizeof width);
   file.write(reinterpret_cast<const char*>(&height), sizeof height);
   file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());

@@ -84,6 +84,11 @@ class SvgCacheTest : public QObject {
     const QPixmap rendered_chip = first.Pixmap(chip, {33, 33}, ratio);
     QCOMPARE(first.RenderCount(), 2);
     QCOMPARE(QDir(folder.path() + "/pictures").entryList(QDir::Files).size(), 2);
+    // The head covers the window: opaque (its last pixels only partly covered at 1.5), it
+    // comes back as such; the chip is round.
+    QCOMPARE(store.Load(head, {449, 449}, ratio)->format(),
+             ratio == 1.5 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QCOMPARE(store.Load(chip, {33, 33}, ratio)->format(), QImage::Format_ARGB32_Premultiplied);
 
     SvgCache next(store);
     if (ahead) next.RenderAhead({{head, {449, 449}, ratio}, {chip, {33, 33}, ratio}});
