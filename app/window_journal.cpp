@@ -1,6 +1,7 @@
 // The main window's journal: the session resumed at start, journaled as it is played, and
 // ended by the "New session" control.
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -49,6 +50,9 @@ void MainWindow::ResumeSession(const vellaro::journal::StoredSession& stored) {
   scheduler_.SwitchTo(virtual_time);
   journal_->ContinueSession(stored.id);
   journal_skip_ = stored.events.size();
+  track_.Reserve(static_cast<size_t>(std::count_if(
+      stored.events.begin(), stored.events.end(),
+      [](const auto& s) { return std::holds_alternative<vellaro::SpinAccepted>(s.event); })));
   // The captions the display timers write are only read by the eye: without their ticks a
   // long evening replays many times faster.
   game_.SetDisplayTimers(false);

@@ -1,5 +1,6 @@
 #include "journal/session_replay.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -235,6 +236,10 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
                    ReplayClock& clock, const SessionReplayOptions& options) {
   const EventsToReplay to_replay(session.events);
   const std::vector<StoredEvent>& events = to_replay.get();
+  clock.Reserve(
+      static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const StoredEvent& s) {
+        return std::holds_alternative<ChoiceSeeded>(s.event);
+      })));
   for (const StoredEvent& stored : events) {
     if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event))
       clock.Record(seeded->seconds);

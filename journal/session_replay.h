@@ -24,6 +24,7 @@ class ReplayClock final : public Clock {
  public:
   explicit ReplayClock(Clock& time) : time_(time) {}
   void Record(uint32_t seconds) { recorded_.push_back(seconds); }
+  void Reserve(size_t count) { recorded_.reserve(recorded_.size() + count); }
   uint32_t NowSeconds() const override { return time_.NowSeconds(); }
   uint32_t SecondsForChoice() override {
     return next_ < recorded_.size() ? recorded_[next_++] : time_.SecondsForChoice();

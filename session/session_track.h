@@ -16,17 +16,23 @@ namespace vellaro {
 
 struct TrackPoint {
   int number = 0;
-  int64_t net = 0;          // the real net result after this spin
-  int32_t bet_stake = 0;    // the shown bet settled by this spin, 0 for none
-  bool bet_won = false;     // meaningful with bet_stake > 0
-  bool reset = false;       // a ledger reset since the spin before
-  bool setting = false;     // a setting or the system changed since the spin before
+  int64_t net = 0;        // the real net result after this spin
+  int32_t bet_stake = 0;  // the shown bet settled by this spin, 0 for none
+  bool bet_won = false;   // meaningful with bet_stake > 0
+  bool reset = false;     // a ledger reset since the spin before
+  bool setting = false;   // a setting or the system changed since the spin before
 };
 
 class SessionTrack {
  public:
   // Feed every event of the game, in order (Game::AddListener).
   void On(const GameEvent& event);
+  // Makes room for `spins` in all: a resumed evening comes back in one go, and growing
+  // step by step touched the memory twice over.
+  void Reserve(size_t spins) {
+    points_.reserve(spins);
+    statistics_.Reserve(spins);
+  }
 
   const std::vector<TrackPoint>& points() const { return points_; }
   const RealResult& result() const { return result_; }

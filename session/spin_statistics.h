@@ -54,6 +54,8 @@ class SpinStatistics {
   void Add(int number);
   // Takes the last spin back; nothing happens without spins.
   void RemoveLast();
+  // Makes room for `spins` in all, for a whole evening added at once.
+  void Reserve(size_t spins) { spins_.reserve(spins); }
 
   int64_t spins() const { return static_cast<int64_t>(spins_.size()); }
   const std::vector<int>& list() const { return spins_; }
