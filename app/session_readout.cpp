@@ -18,14 +18,25 @@ SessionReadout::SessionReadout(QWidget* parent) : QLabel(parent) {
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void SessionReadout::enterEvent(QEnterEvent* event) {
+void SessionReadout::BecomeSelectable() {
   // The player may select the result to copy it into a note of the evening. A selectable
   // label keeps a text document, whose making loads the toolkit's default font beside the
   // artwork's: made when the pointer first comes, not on every start.
   if (textInteractionFlags() != Qt::TextSelectableByMouse) {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
+}
+
+void SessionReadout::enterEvent(QEnterEvent* event) {
+  BecomeSelectable();
   QLabel::enterEvent(event);
+}
+
+void SessionReadout::mousePressEvent(QMouseEvent* event) {
+  // A press with no enter before it (the pointer already there, or moved there by a
+  // program) selects too.
+  BecomeSelectable();
+  QLabel::mousePressEvent(event);
 }
 
 QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {

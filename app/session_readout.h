@@ -23,10 +23,13 @@ class SessionReadout final : public QLabel {
 
  protected:
   void enterEvent(QEnterEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QString text_;
   QString tip_;
+
+  void BecomeSelectable();
 };
 
 }  // namespace vellaro::app

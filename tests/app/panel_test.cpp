@@ -145,6 +145,11 @@ class PanelTest : public QObject {
     QApplication::sendEvent(&readout, &enter);
     QCOMPARE(readout.textInteractionFlags(), Qt::TextSelectableByMouse);
     QCOMPARE(readout.text(), QStringLiteral("Spins 80  Net ") + net);
+    // Or from a press that came without the pointer entering first.
+    SessionReadout pressed;
+    pressed.Show(evening.game, counts);
+    QTest::mousePress(&pressed, Qt::LeftButton);
+    QCOMPARE(pressed.textInteractionFlags(), Qt::TextSelectableByMouse);
   }
 
   void readoutTooltipGivesTheStakeAfterOneMoreLoss() {
