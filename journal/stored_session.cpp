@@ -11,6 +11,25 @@
 
 namespace vellaro::journal {
 
+namespace {
+
+void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
+  Statement events(db,
+                   "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
+                   "WHERE session_id = ? ORDER BY seq");
+  events.Bind(1, id);
+  while (events.Step()) {
+    EventRecord record;
+    record.kind = static_cast<EventKind>(events.Int(2));
+    for (int i = 0; i < kRecordValues; ++i) {
+      record.values[static_cast<size_t>(i)] = events.OptionalInt(3 + i);
+    }
+    out.push_back(StoredEvent{events.Int(0), events.OptionalInt(1), Decode(record)});
+  }
+}
+
+}  // namespace
+
 Database OpenForReading(const std::string& path) {
   return Database(path, Database::Access::kReadOnly);
 }
@@ -62,6 +81,12 @@ StoredSession LoadSession(Database& db, int64_t id) {
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.
+  // A file of version 2, which a reader does not bring up to date (it may not write), keeps
+  // one row per event.
+  if (db.QueryInt("PRAGMA user_version") < 3) {
+    ReadEventRows(db, id, session.events);
+    return session;
+  }
   // Every event takes two bytes at least: a damaged count cannot ask for more room than
   // the blocks could fill.
   Statement count(db,

@@ -103,6 +103,14 @@ TEST(EventBlock, AVersion2JournalIsPackedWithNumbersAndTimesKept) {
     old.Exec("PRAGMA user_version = 2");
   }
   {
+    // Read as it is, by a reader that may not write (vellaro-sim): the same events.
+    Database reader = OpenForReading(path);
+    const StoredSession before = LoadSession(reader, 1);
+    ASSERT_EQ(before.events.size(), expected.size());
+    EXPECT_EQ(before.events.back().seq, 151);
+    EXPECT_EQ(before.events.back().at_ms, expected.back().at_ms);
+  }
+  {
     Journal journal(path);
     EXPECT_EQ(journal.database().QueryInt("PRAGMA user_version"), 3);
     EXPECT_EQ(
