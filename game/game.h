@@ -87,6 +87,9 @@ class Game : private GameState, private Window {
   // captions and visibilities the game never reads back, so its course is the same, and
   // turning them on brings those up to date at once (game/startup.cpp).
   void SetDisplayTimers(bool on);
+  // Makes room for `spins` more spins in the game log: a replay enters a whole evening at
+  // once, and a log grown one spin at a time was copied and touched anew at each doubling.
+  void ExpectSpins(size_t spins);
 
   // ---- Options area as a whole (game/configure.cpp) ------------------------------------------
   // Brings the options to `settings` through the same operations, in the same order and with

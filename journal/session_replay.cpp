@@ -1,6 +1,5 @@
 #include "journal/session_replay.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -236,10 +235,15 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
                    ReplayClock& clock, const SessionReplayOptions& options) {
   const EventsToReplay to_replay(session.events);
   const std::vector<StoredEvent>& events = to_replay.get();
-  clock.Reserve(
-      static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const StoredEvent& s) {
-        return std::holds_alternative<ChoiceSeeded>(s.event);
-      })));
+  // Room for the whole evening first: grown step by step, it is copied at each doubling.
+  size_t seeds = 0;
+  size_t spins = 0;
+  for (const StoredEvent& stored : events) {
+    seeds += std::holds_alternative<ChoiceSeeded>(stored.event) ? 1 : 0;
+    spins += std::holds_alternative<SpinAccepted>(stored.event) ? 1 : 0;
+  }
+  clock.Reserve(seeds);
+  game.ExpectSpins(spins);
   for (const StoredEvent& stored : events) {
     if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event))
       clock.Record(seeded->seconds);
