@@ -32,13 +32,7 @@ QImage SvgCache::Render(const Picture& picture) {
   return image;
 }
 
-QImage SvgCache::Produce(const Picture& picture, bool& rendered) const {
-  if (std::optional<QImage> stored =
-          store_.Load(picture.path, picture.size, picture.device_pixel_ratio)) {
-    rendered = false;
-    return *std::move(stored);
-  }
-  rendered = true;
+QImage SvgCache::RenderAndKeep(const Picture& picture) const {
   QImage image = Render(picture);
   store_.Save(picture.path, picture.size, picture.device_pixel_ratio, image);
   return image;
@@ -53,10 +47,12 @@ const QPixmap& SvgCache::Pixmap(const QString& path, QSize size, qreal device_pi
   }
   if (found != pixmaps_.end()) return *found;
 
-  bool rendered = false;
-  QImage image = Produce({path, size, device_pixel_ratio}, rendered);
-  renders_ += rendered ? 1 : 0;
-  return *pixmaps_.insert(key, QPixmap::fromImage(std::move(image)));
+  std::optional<QImage> image = store_.Load(path, size, device_pixel_ratio);
+  if (!image) {
+    image = RenderAndKeep({path, size, device_pixel_ratio});
+    ++renders_;
+  }
+  return *pixmaps_.insert(key, QPixmap::fromImage(*std::move(image)));
 }
 
 void SvgCache::RenderAhead(const QList<Picture>& pictures) {
@@ -76,8 +72,9 @@ void SvgCache::RenderAhead(const QList<Picture>& pictures) {
     ahead_jobs_.push_back({std::move(key), picture, {}});
   }
   if (ahead_jobs_.empty()) return;
-  ahead_ = QtConcurrent::map(ahead_jobs_,
-                             [this](Job& job) { job.image = Produce(job.picture, job.rendered); });
+  // Those the store had are in already: the rest are rendered.
+  ahead_ =
+      QtConcurrent::map(ahead_jobs_, [this](Job& job) { job.image = RenderAndKeep(job.picture); });
 }
 
 void SvgCache::TakeRenderedAhead() {
@@ -85,8 +82,8 @@ void SvgCache::TakeRenderedAhead() {
   ahead_.waitForFinished();
   for (Job& job : ahead_jobs_) {
     pixmaps_.insert(job.key, QPixmap::fromImage(std::move(job.image)));
-    renders_ += job.rendered ? 1 : 0;
   }
+  renders_ += static_cast<int>(ahead_jobs_.size());
   ahead_jobs_.clear();
 }
 

@@ -41,13 +41,12 @@ class SvgCache {
     QString key;
     Picture picture;
     QImage image;
-    bool rendered = false;
   };
 
   static QString Key(const QString& path, QSize size, qreal device_pixel_ratio);
   static QImage Render(const Picture& picture);
-  // Read back from the store, or rendered and stored.
-  QImage Produce(const Picture& picture, bool& rendered) const;
+  // Renders `picture` and keeps it in the store.
+  QImage RenderAndKeep(const Picture& picture) const;
   // Takes the pictures rendered ahead into the cache, waiting for them if need be.
   void TakeRenderedAhead();
 

@@ -1,4 +1,3 @@
-#include "env/fault_in.h"
 #include "game/game.h"
 
 namespace vellaro {
@@ -8,21 +7,16 @@ Game::Game(Env env, RunOptions run)
       ProcessText_Timer(env.scheduler, 10, run.display_timers, [this] { ProcessText_TimerTick(); }),
       ReCalculateTimer(env.scheduler, 50, false, [this] { ReCalculateTimerTick(); }),
       SafeLevel_Timer(env.scheduler, 50, false, [this] { SafeLevel_TimerTick(); }),
-      Mode1Timer(
-          env.scheduler, 20, false, [this] { Mode1TimerTick(); },
-          [this](int64_t n) { return RepeatAnimationTick(Mode1Timer, n); }),
-      Mode2Timer(
-          env.scheduler, 20, false, [this] { Mode2TimerTick(); },
-          [this](int64_t n) { return RepeatAnimationTick(Mode2Timer, n); }),
-      Mode3Timer(
-          env.scheduler, 40, false, [this] { Mode3TimerTick(); },
-          [this](int64_t n) { return RepeatAnimationTick(Mode3Timer, n); }),
-      Mode4Timer(
-          env.scheduler, 50, false, [this] { Mode4TimerTick(); },
-          [this](int64_t n) { return RepeatAnimationTick(Mode4Timer, n); }),
-      Mode5Timer(
-          env.scheduler, 40, false, [this] { Mode5TimerTick(); },
-          [this](int64_t n) { return RepeatAnimationTick(Mode5Timer, n); }),
+      Mode1Timer(env.scheduler, 20, false, [this] { Mode1TimerTick(); },
+                 [this](int64_t n) { return RepeatAnimationTick(Mode1Timer, n); }),
+      Mode2Timer(env.scheduler, 20, false, [this] { Mode2TimerTick(); },
+                 [this](int64_t n) { return RepeatAnimationTick(Mode2Timer, n); }),
+      Mode3Timer(env.scheduler, 40, false, [this] { Mode3TimerTick(); },
+                 [this](int64_t n) { return RepeatAnimationTick(Mode3Timer, n); }),
+      Mode4Timer(env.scheduler, 50, false, [this] { Mode4TimerTick(); },
+                 [this](int64_t n) { return RepeatAnimationTick(Mode4Timer, n); }),
+      Mode5Timer(env.scheduler, 40, false, [this] { Mode5TimerTick(); },
+                 [this](int64_t n) { return RepeatAnimationTick(Mode5Timer, n); }),
       env_(env),
       run_(run) {
   FormCreate();
@@ -40,11 +34,6 @@ void Game::FormCreate() {
   Bet_Automatic_Reset.enabled = true;
   // The matrix mode is offered from the start.
   CreateMatrixButton.enabled = true;
-}
-
-void Game::ExpectSpins(size_t spins) {
-  NumbersList.reserve(NumbersList.size() + spins);
-  FaultInAtOnce(NumbersList.data() + NumbersList.size(), spins * sizeof(NumbersList[0]));
 }
 
 void Game::SetDisplayTimers(bool on) {

@@ -39,9 +39,7 @@ Chance ChanceField(const EventRecord& r, size_t i) {
 Mode ModeField(const EventRecord& r, size_t i) {
   return static_cast<Mode>(Field(r, i, kFirstMode, kLastMode));
 }
-bool BoolField(const EventRecord& r, size_t i) {
-  return Field(r, i, 0, 1) != 0;
-}
+bool BoolField(const EventRecord& r, size_t i) { return Field(r, i, 0, 1) != 0; }
 int32_t IntField(const EventRecord& r, size_t i) {
   return static_cast<int32_t>(Field(r, i, kInt32Min, kInt32Max));
 }
@@ -51,29 +49,21 @@ int32_t IntField(const EventRecord& r, size_t i) {
 EventRecord Encode(const GameEvent& event) {
   return std::visit(
       Overloaded{
-          [](const SpinAccepted& e) {
-            return Make(EventKind::kSpinAccepted, {e.index, e.number});
-          },
-          [](const SpinUndone& e) {
-            return Make(EventKind::kSpinUndone, {e.index, e.number});
-          },
+          [](const SpinAccepted& e) { return Make(EventKind::kSpinAccepted, {e.index, e.number}); },
+          [](const SpinUndone& e) { return Make(EventKind::kSpinUndone, {e.index, e.number}); },
           [](const AnalysisStarted& e) {
             return Make(EventKind::kAnalysisStarted, {static_cast<int64_t>(e.mode)});
           },
           [](const AnalysisEnded& e) {
             return Make(EventKind::kAnalysisEnded, {static_cast<int64_t>(e.mode)});
           },
-          [](const BetShown& e) {
-            return Make(EventKind::kBetShown, {e.chance, e.stake});
-          },
-          [](const BetTracked& e) {
-            return Make(EventKind::kBetTracked, {e.chance, e.stake});
-          },
+          [](const BetShown& e) { return Make(EventKind::kBetShown, {e.chance, e.stake}); },
+          [](const BetTracked& e) { return Make(EventKind::kBetTracked, {e.chance, e.stake}); },
           [](const BetSettled& e) {
             std::optional<int64_t> chance;
             if (e.chance) chance = *e.chance;
-            return Make(EventKind::kBetSettled,
-                        {e.spin_index, chance, e.won, e.stake, e.shown, e.balance, e.target});
+            return Make(EventKind::kBetSettled, {e.spin_index, chance, e.won, e.stake, e.shown,
+                                                 e.balance, e.target});
           },
           [](const LedgerReset& e) {
             return Make(EventKind::kLedgerReset, {static_cast<int64_t>(e.reason), e.stake});
@@ -125,9 +115,10 @@ GameEvent Decode(const EventRecord& r) {
       return e;
     }
     case EventKind::kLedgerReset:
-      return LedgerReset{static_cast<ResetReason>(
-                             Field(r, 0, 0, static_cast<int64_t>(ResetReason::kAutomaticReset))),
-                         IntField(r, 1)};
+      return LedgerReset{
+          static_cast<ResetReason>(
+              Field(r, 0, 0, static_cast<int64_t>(ResetReason::kAutomaticReset))),
+          IntField(r, 1)};
     case EventKind::kModeChanged:
       return ModeChanged{ModeField(r, 0)};
     case EventKind::kSystemChanged:
@@ -156,7 +147,8 @@ GameEvent Decode(const EventRecord& r) {
       return e;
     }
   }
-  throw BadRecord("journal record of unknown kind " + std::to_string(static_cast<int>(r.kind)));
+  throw BadRecord("journal record of unknown kind " +
+                  std::to_string(static_cast<int>(r.kind)));
 }
 
 }  // namespace vellaro::journal

@@ -110,7 +110,7 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
   } catch (const JournalError& error) {
     if (error.fault() == JournalError::Fault::kUnavailable) {
       return Off(::access(folder.c_str(), W_OK) != 0 ? "its folder cannot be written"
-                                                     : "its file cannot be opened");
+                                                      : "its file cannot be opened");
     }
   }
   // Damaged: kept for whoever wants to look at it, out of the way of the new one.
