@@ -44,8 +44,8 @@ QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
 }
 
 QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
-  QString tip =
-      QStringLiteral("Net result of the shown bets, from 0: %1 units").arg(Signed(counts.net));
+  QString tip = QStringLiteral("Net result of the shown bets, from 0: %1 units")
+                    .arg(Signed(counts.net));
   if (game.BetOnShow()) {
     // The same stake rules as the settlement: the bet on the table, then one more loss.
     const vellaro::LosingRun run = vellaro::NextLosses(

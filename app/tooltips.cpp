@@ -47,7 +47,8 @@ const QString kBase = QStringLiteral(
     "BET: your base stake in units, 1 to 1000. Every system starts from it and comes back "
     "to it after a reset.");
 const QString kModes =
-    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") + kNoEdge;
+    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") +
+    kNoEdge;
 const QString kSystem = QStringLiteral(
     "BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the "
     "stakes again from the base. A system changes how much you stake and how your results "
@@ -56,22 +57,18 @@ const QString kResetBets =
     QStringLiteral("Reset Bets: put the stake back to the base stake and start the ledger again.");
 const QString kRecalculate =
     QStringLiteral("ReCalculate: choose the chance again from the same numbers.") + kNoEdge;
-const QString kCreateMatrix =
-    QStringLiteral(
-        "Create Matrix: learn from the next spins and then follow a column of the number "
-        "matrix.") +
-    kNoEdge;
+const QString kCreateMatrix = QStringLiteral(
+    "Create Matrix: learn from the next spins and then follow a column of the number "
+    "matrix.") + kNoEdge;
 const QString kResetMatrix =
     QStringLiteral("RM: discard the matrix and go back to the mode of the mode box.");
 const QString kSafeLevel = QStringLiteral(
     "SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; "
     "until then they are only followed. A loss streak does not make the next spin more "
     "likely to win.");
-const QString kCatRows =
-    QStringLiteral(
-        "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
-        "drawing a new one. Greyed while it cannot be used.") +
-    kNoEdge;
+const QString kCatRows = QStringLiteral(
+    "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
+    "drawing a new one. Greyed while it cannot be used.") + kNoEdge;
 const QString kShowBet = QStringLiteral(
     "Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.");
 const QString kUpTrender = QStringLiteral(
@@ -91,26 +88,18 @@ const QString kLimits = QStringLiteral(
     "in a row a progression may follow. A bet that would break one is held back, with a "
     "banner saying why. Limits decide how much you risk, not whether you win.");
 const QString kLimitsOff = QStringLiteral(" Whole units; leave it empty to turn it off.");
-const QString kBankroll =
-    QStringLiteral(
-        "BANKROLL: the units you brought to this session. A stake larger than what is left of "
-        "them (the bankroll plus your net result) is held back.") +
-    kLimitsOff;
-const QString kStopLoss =
-    QStringLiteral(
-        "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
-        "no more bets are shown.") +
-    kLimitsOff;
-const QString kTakeProfit =
-    QStringLiteral(
-        "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
-        "ahead keeps a win; it does not make one more likely.") +
-    kLimitsOff;
-const QString kTableMax =
-    QStringLiteral(
-        "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
-        "is held back instead of shown at a stake you could not place.") +
-    kLimitsOff;
+const QString kBankroll = QStringLiteral(
+    "BANKROLL: the units you brought to this session. A stake larger than what is left of "
+    "them (the bankroll plus your net result) is held back.") + kLimitsOff;
+const QString kStopLoss = QStringLiteral(
+    "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
+    "no more bets are shown.") + kLimitsOff;
+const QString kTakeProfit = QStringLiteral(
+    "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
+    "ahead keeps a win; it does not make one more likely.") + kLimitsOff;
+const QString kTableMax = QStringLiteral(
+    "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
+    "is held back instead of shown at a stake you could not place.") + kLimitsOff;
 const QString kMaxLosses = QStringLiteral(
     "LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after "
     "more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.");

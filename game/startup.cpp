@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include "env/fault_in.h"
+
 namespace vellaro {
 
 Game::Game(Env env, RunOptions run)
@@ -34,6 +36,11 @@ void Game::FormCreate() {
   Bet_Automatic_Reset.enabled = true;
   // The matrix mode is offered from the start.
   CreateMatrixButton.enabled = true;
+}
+
+void Game::ExpectSpins(size_t spins) {
+  NumbersList.reserve(NumbersList.size() + spins);
+  FaultInAtOnce(NumbersList.data() + NumbersList.size(), spins * sizeof(NumbersList[0]));
 }
 
 void Game::SetDisplayTimers(bool on) {

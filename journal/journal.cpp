@@ -63,9 +63,9 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
     insert_block_ = std::make_unique<Statement>(
         *db_, "INSERT INTO event_blocks(session_id, first_seq, count, events) VALUES(?, ?, ?, ?)");
   } catch (const SqliteError& error) {
-    throw JournalError(
-        IsCorruption(error) ? JournalError::Fault::kCorrupt : JournalError::Fault::kUnavailable,
-        error.what());
+    throw JournalError(IsCorruption(error) ? JournalError::Fault::kCorrupt
+                                           : JournalError::Fault::kUnavailable,
+                       error.what());
   } catch (const SchemaTooNew& error) {
     throw JournalError(JournalError::Fault::kUnavailable, error.what());
   }
@@ -112,8 +112,8 @@ bool Journal::Flush() {
   const int64_t seq_before = next_seq_;
   int spins = 0;
   for (const Operation& op : waiting_) {
-    if (op.type == Operation::Type::kEvent &&
-        (op.record.kind == EventKind::kSpinAccepted || op.record.kind == EventKind::kSpinUndone)) {
+    if (op.type == Operation::Type::kEvent && (op.record.kind == EventKind::kSpinAccepted ||
+                                               op.record.kind == EventKind::kSpinUndone)) {
       ++spins;
     }
   }

@@ -91,7 +91,8 @@ class Journal {
   // Batches nest; outside any, each event is committed as it comes (analyses aside).
   class Batch {
    public:
-    explicit Batch(Journal& journal) : journal_(journal), began_in_analysis_(journal.in_analysis_) {
+    explicit Batch(Journal& journal)
+        : journal_(journal), began_in_analysis_(journal.in_analysis_) {
       ++journal_.batches_;
     }
     // Commits all that waits, the spin that starts an analysis among it. An action taken
@@ -123,8 +124,8 @@ class Journal {
   struct Operation {
     enum class Type { kStart, kEnd, kEvent } type;
     int64_t at_ms = 0;
-    Settings settings;   // kStart
-    EventRecord record;  // kEvent
+    Settings settings;    // kStart
+    EventRecord record;   // kEvent
   };
   void Write(const Operation& op);
   // Writes the events packed since the last block as one row of the current session.
@@ -142,7 +143,7 @@ class Journal {
   std::optional<int64_t> session_;
   int64_t next_seq_ = 1;
   bool in_analysis_ = false;
-  int batches_ = 0;           // batches open
+  int batches_ = 0;  // batches open
   int spins_since_sync_ = 0;  // spins and undos committed since the last synced commit
   JournalStatus status_;
 };

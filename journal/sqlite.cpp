@@ -30,8 +30,8 @@ Database::Database(const std::string& path, Access access) {
   const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
     // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
-    std::string message =
-        "cannot open " + path + ": " + (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    std::string message = "cannot open " + path + ": " +
+                          (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
     const int code = db_ != nullptr ? sqlite3_extended_errcode(db_) : rc;
     sqlite3_close(db_);
     db_ = nullptr;
@@ -42,9 +42,7 @@ Database::Database(const std::string& path, Access access) {
   sqlite3_busy_timeout(db_, 2000);
 }
 
-Database::~Database() {
-  sqlite3_close_v2(db_);
-}
+Database::~Database() { sqlite3_close_v2(db_); }
 
 void Database::Exec(std::string_view sql) {
   const std::string text(sql);
@@ -67,18 +65,15 @@ int64_t Database::QueryInt(std::string_view sql) {
   return statement.Step() ? statement.Int(0) : 0;
 }
 
-int64_t Database::LastInsertRowId() const {
-  return sqlite3_last_insert_rowid(db_);
-}
+int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
 Statement::Statement(Database& db, std::string_view sql) : db_(db.handle()) {
-  const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+  const int rc =
+      sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
   if (rc != SQLITE_OK) Fail(db_, rc, sql);
 }
 
-Statement::~Statement() {
-  sqlite3_finalize(stmt_);
-}
+Statement::~Statement() { sqlite3_finalize(stmt_); }
 
 Statement& Statement::Bind(int index, int64_t value) {
   const int rc = sqlite3_bind_int64(stmt_, index, value);
@@ -130,9 +125,7 @@ bool Statement::IsNull(int column) const {
   return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-int64_t Statement::Int(int column) const {
-  return sqlite3_column_int64(stmt_, column);
-}
+int64_t Statement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
 
 std::optional<int64_t> Statement::OptionalInt(int column) const {
   if (IsNull(column)) return std::nullopt;

@@ -64,9 +64,7 @@ vellaro::sim::Summary SimSummary(const vellaro::sim::SessionSpins& spins, int sy
   return summary;
 }
 
-QString Cell(QTableWidget* table, int row, int column) {
-  return table->item(row, column)->text();
-}
+QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
 
 }  // namespace
 
@@ -135,10 +133,9 @@ class PanelTest : public QObject {
     // The internal balance moves from 1,000,000 and also credits tracked wins.
     QVERIFY(!readout.text().contains(QString::number(evening.game.state().Balance)));
     if (evening.game.BetOnShow()) {
-      const vellaro::LosingRun run = vellaro::NextLosses(vellaro::ProgressionOf(evening.game),
-                                                         vellaro::StakeStateOf(evening.game), 2);
-      QVERIFY(
-          readout.toolTip().contains(QStringLiteral("next stake: %1 units").arg(run.stakes[1])));
+      const vellaro::LosingRun run = vellaro::NextLosses(
+          vellaro::ProgressionOf(evening.game), vellaro::StakeStateOf(evening.game), 2);
+      QVERIFY(readout.toolTip().contains(QStringLiteral("next stake: %1 units").arg(run.stakes[1])));
     }
     // Selectable, to copy the result, from the moment the pointer comes over it.
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -186,9 +183,10 @@ class PanelTest : public QObject {
     QVERIFY(!panel.fit()->text().contains(QStringLiteral("p =")));
     QVERIFY(panel.fit()->text().contains(QStringLiteral("185")));
 
-    const vellaro::RiskMeter meter = vellaro::MeasureRisk(
-        vellaro::ProgressionOf(evening.game), vellaro::StakeStateOf(evening.game),
-        evening.track.result().counts().units_staked);
+    const vellaro::RiskMeter meter =
+        vellaro::MeasureRisk(vellaro::ProgressionOf(evening.game),
+                             vellaro::StakeStateOf(evening.game),
+                             evening.track.result().counts().units_staked);
     QVERIFY(panel.risk()->text().contains(QString::number(100.0 * meter.run_probability, 'g', 4)));
     auto* next = panel.findChild<QTableWidget*>(QStringLiteral("NextLosses"));
     QCOMPARE(Cell(next, 9, 1), QString::number(meter.next_losses.totals[9]));
