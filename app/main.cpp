@@ -10,25 +10,30 @@
 #include "app/guard.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/window_game.h"
 #include "journal/journal_file.h"
 
 namespace {
 
-// Opens the journal and reads its last session back on another thread, while the toolkit
-// starts and the fonts and the window are made. Only once this start holds the data folder:
-// a second Vellaro on the same folder must not open the journal at all.
-std::future<vellaro::journal::JournalAtStart> ReadJournalAhead() {
+// Opens the journal, reads its last session back and resumes it, on another thread, while
+// the toolkit starts and the window is built: the window then shows the game as it stands.
+// Only once this start holds the data folder: a second Vellaro on the same folder must not
+// open the journal at all.
+std::future<std::unique_ptr<vellaro::app::WindowGame>> ResumeAhead() {
   return std::async(std::launch::async, [] {
-    return vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath());
+    auto play = std::make_unique<vellaro::app::WindowGame>();
+    play->KeepJournal(
+        vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath()));
+    return play;
   });
 }
 
-// The journal first, so that a session it resumes keeps its own options; the settings file
-// then gives the window its place and, for a new session, the options.
-void KeepJournalAndSettings(vellaro::app::MainWindow& window,
-                            std::future<vellaro::journal::JournalAtStart>& journal) {
-  window.KeepJournal(journal.get());
-  window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
+// The game resumed ahead, or, when the data folder was only claimed once the toolkit ran
+// (its last holder had just ended), resumed now.
+std::unique_ptr<vellaro::app::WindowGame> ResumedGame(
+    std::future<std::unique_ptr<vellaro::app::WindowGame>>& ahead) {
+  if (ahead.valid()) return ahead.get();
+  return ResumeAhead().get();
 }
 
 }  // namespace
@@ -39,16 +44,16 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = vellaro::app::AnswerWithoutWindow(args, std::cout)) {
     return *status;
   }
+  // One window, and one journal writer, per data folder: the lock is taken first, so that a
+  // long journal is read while the toolkit starts; a second start hands over to the first.
+  vellaro::app::SingleInstance instance(vellaro::app::SingleInstance::DefaultDataFolder());
+  std::future<std::unique_ptr<vellaro::app::WindowGame>> play;
+  if (instance.TakeLock()) play = ResumeAhead();
   vellaro::app::FontConfigurationLoader fonts;
   vellaro::app::InstallFontSubstitutions();
   vellaro::app::Guard guard;
   // Outlives start-up, so that a failure of it can still be shown in a box.
   std::unique_ptr<QApplication> application;
-  // One window, and one journal writer, per data folder: the lock is taken first, so that a
-  // long journal is read while the toolkit starts; a second start hands over to the first.
-  vellaro::app::SingleInstance instance(vellaro::app::SingleInstance::DefaultDataFolder());
-  std::future<vellaro::journal::JournalAtStart> journal;
-  if (instance.TakeLock()) journal = ReadJournalAhead();
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
     // Lets the desktop match the window to the menu entry and its icon.
@@ -57,9 +62,12 @@ int main(int argc, char* argv[]) {
     fonts.Wait();
     vellaro::app::MainWindow window(
         guard, vellaro::app::PictureStore(vellaro::app::PictureStore::DefaultFolder()));
+    window.Adopt(ResumedGame(play));
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
-    KeepJournalAndSettings(window, journal);
+    // The journal's session keeps its own options; the settings file then gives the window
+    // its place and, for a new session, the options.
+    window.KeepSettings(vellaro::app::SettingsStore(vellaro::app::SettingsStore::DefaultPath()));
     window.show();
     QApplication::exec();
   });

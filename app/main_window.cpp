@@ -76,7 +76,8 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
       guard_(guard),
       svg_(std::move(pictures)),
       qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }, false); }),
-      game_(vellaro::Env{clock_, scheduler_}) {
+      play_(std::make_unique<WindowGame>()) {
+  play_->timers().SwitchTo(qt_scheduler_);
   InitArtwork();
   setWindowTitle(QStringLiteral("Vellaro " VELLARO_VERSION));
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -88,7 +89,6 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   setPalette(colours);
   setAutoFillBackground(true);
 
-  ListenToGame();
   BuildFrame();
   BuildSessionReadout();
   BuildLimits();
@@ -119,10 +119,12 @@ MainWindow::~MainWindow() {
 void MainWindow::Handle(const std::function<void()>& event, bool player_action) {
   if (closing_) return;
   // A session waiting for its first event starts with the options as they stand.
-  if (session_pending_) guard_.Run([this] { BeginSession(game_.CurrentSettings()); });
+  if (play_->SessionPending()) {
+    guard_.Run([this] { play_->BeginSession(game().CurrentSettings()); });
+  }
   guard_.Run([&] {
     std::optional<vellaro::journal::Journal::Batch> batch;
-    if (player_action && journal_ != nullptr) batch.emplace(*journal_);
+    if (player_action && play_->journal() != nullptr) batch.emplace(*play_->journal());
     event();
   });
   Sync();
@@ -162,7 +164,7 @@ void MainWindow::BuildFrame() {
   head->OnPress([this](QMouseEvent& press) { StartDrag(press); });
   head->OnMove([this](QMouseEvent& move) {
     FollowDrag(move);
-    Handle([this] { game_.HeadImageMouseMove(); });
+    Handle([this] { game().HeadImageMouseMove(); });
   });
   head->OnRelease([this](QMouseEvent&) { EndDrag(); });
   // Beside the title, in the grey of the artwork's small print.
@@ -174,7 +176,7 @@ void MainWindow::BuildFrame() {
   AddPicture(QStringLiteral("Image83"), QStringLiteral(":/undo_inactive.svg"), {184, 15, 25, 25});
   undo_ = AddPicture(QStringLiteral("ImageUndo"), QStringLiteral(":/undo_active.svg"),
                      {184, 15, 25, 25});
-  undo_->OnClick([this] { Handle([this] { game_.UndoClick(); }); });
+  undo_->OnClick([this] { Handle([this] { game().UndoClick(); }); });
   BindShown(undo_, [=](const vellaro::Window& w) { return w.ImageUndo.visible; });
 
   for (int i = 0; i < static_cast<int>(history_.size()); ++i) {
@@ -189,7 +191,7 @@ void MainWindow::BuildFrame() {
               [=](const vellaro::Window& w) { return w.HisNum[static_cast<size_t>(i)].visible; });
   }
 
-  gauge1_ = new GaugeBar(kGaugeBar1, game_.controls().CGauge1.max, this);
+  gauge1_ = new GaugeBar(kGaugeBar1, game().controls().CGauge1.max, this);
   gauge1_->setObjectName(QStringLiteral("CGauge1"));
   gauge1_->setGeometry(-6, 55, 460, 6);
   // In the strip between the gauge and the board, clear of both.
@@ -220,7 +222,7 @@ void MainWindow::BuildFrame() {
         AddPicture(QLatin1String(button.name), QLatin1String(button.svg), place);
     normal->setCursor(Qt::PointingHandCursor);
     const auto mouse_move = button.mouse_move;
-    normal->OnMove([this, mouse_move](QMouseEvent&) { Handle([&] { (game_.*mouse_move)(); }); });
+    normal->OnMove([this, mouse_move](QMouseEvent&) { Handle([&] { (game().*mouse_move)(); }); });
     this->*button.hover =
         AddPicture(QLatin1String(button.hover_name), QLatin1String(button.hover_svg), place);
   }
@@ -253,7 +255,7 @@ void MainWindow::BuildSessionReadout() {
   // Clears the other highlights as the frame buttons do; this one is the shell's own.
   button->OnMove([this](QMouseEvent&) {
     panel_button_hovered_ = true;
-    Handle([this] { game_.HeadImageMouseMove(); });
+    Handle([this] { game().HeadImageMouseMove(); });
   });
   panel_hover_ =
       AddPicture(QStringLiteral("Button_Panel_Hover"), QStringLiteral(":/panel_hover.svg"), place);
@@ -264,47 +266,11 @@ void MainWindow::BuildSessionReadout() {
   panel_hover_->hide();
 }
 
-void MainWindow::ListenToGame() {
-  game_.AddListener([this](const vellaro::GameEvent& event) { OnGameEvent(event); });
-}
-
-void MainWindow::OnGameEvent(const vellaro::GameEvent& event) {
-  // The events a resume makes the game send again are in the journal already.
-  const bool resent = journal_skip_ > 0;
-  if (resent) {
-    --journal_skip_;
-  } else if (journal_ != nullptr) {
-    journal_->Record(event);
-  }
-  // A notice about the journal is said once: the player has seen it by the next spin.
-  if (!resent && std::holds_alternative<vellaro::SpinAccepted>(event)) journal_once_seen_ = true;
-  track_.On(event);
-  // The settings of the first spin are those the what-if replays the evening with. Only
-  // read here: a listener never acts on the game.
-  if (const auto* spin = std::get_if<vellaro::SpinAccepted>(&event); spin && spin->index == 1) {
-    first_spin_settings_ = game_.CurrentSettings();
-  } else if (const auto* undo = std::get_if<vellaro::SpinUndone>(&event);
-             undo && undo->index == 1) {
-    first_spin_settings_.reset();
-  }
-}
-
-vellaro::sim::SessionSpins MainWindow::SessionSpins() const {
-  vellaro::sim::SessionSpins session;
-  session.settings = first_spin_settings_.value_or(game_.CurrentSettings());
-  const std::vector<vellaro::TrackPoint>& points = track_.points();
-  session.entries.reserve(points.size());
-  for (size_t i = 0; i < points.size(); ++i) {
-    session.entries.push_back({i + 1, points[i].number});
-  }
-  return session;
-}
-
 void MainWindow::ToggleSessionPanel() {
   if (panel_ == nullptr) {
     QString error;
     panel_ = LoadSessionPanel(
-        game_, track_, [this] { return SessionSpins(); }, error);
+        game(), play_->track(), [this] { return SessionSpins(); }, error);
     if (panel_ == nullptr)
       throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
     // Opened for the first time: beside the board rather than over it, where it fits.
@@ -333,8 +299,8 @@ void MainWindow::BuildBoard() {
   for (int n = 0; n < kNumbers; ++n) {
     PictureWidget* tile = AddPicture(QStringLiteral("Image%1").arg(n),
                                      QStringLiteral(":/tiles/tile_%1.svg").arg(n), TilePlace(n));
-    tile->OnMove([this, n](QMouseEvent&) { Handle([this, n] { game_.NumberMouseMove(n); }); });
-    tile->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
+    tile->OnMove([this, n](QMouseEvent&) { Handle([this, n] { game().NumberMouseMove(n); }); });
+    tile->OnClick([this, n] { Handle([this, n] { game().NumberClick(n); }); });
     tiles_[static_cast<size_t>(n)] = tile;
     BindShown(tile,
               [=](const vellaro::Window& w) { return w.Image[static_cast<size_t>(n)].visible; });
@@ -343,7 +309,7 @@ void MainWindow::BuildBoard() {
     PictureWidget* highlight =
         AddPicture(QStringLiteral("Image_Act_%1").arg(n),
                    QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n), TilePlace(n));
-    highlight->OnClick([this, n] { Handle([this, n] { game_.NumberClick(n); }); });
+    highlight->OnClick([this, n] { Handle([this, n] { game().NumberClick(n); }); });
     highlights_[static_cast<size_t>(n)] = highlight;
     BindShown(highlight, [=](const vellaro::Window& w) {
       return w.Image_Act[static_cast<size_t>(n)].visible;
@@ -370,7 +336,7 @@ void MainWindow::BuildBetDisplay() {
     stake->setAlignment(Qt::AlignCenter);
     stake->setFont(StakeFont());
     QPalette colours = stake->palette();
-    colours.setColor(QPalette::WindowText, ToQColor(game_.controls().BetSizeShow[i].colour));
+    colours.setColor(QPalette::WindowText, ToQColor(game().controls().BetSizeShow[i].colour));
     stake->setPalette(colours);
     stakes_[i] = stake;
     BindShown(fields_[i], [=](const vellaro::Window& w) { return w.Field[i].visible; });
@@ -383,13 +349,13 @@ void MainWindow::BuildBetDisplay() {
     const QRect place(kTrendX[i], 193, 47, 17);
     PictureWidget* idle =
         AddPicture(name + QStringLiteral("_0"), QStringLiteral(":/trend_idle.svg"), place);
-    idle->OnMove([this, k](QMouseEvent&) { Handle([this, k] { game_.TrendIdleMouseMove(k); }); });
+    idle->OnMove([this, k](QMouseEvent&) { Handle([this, k] { game().TrendIdleMouseMove(k); }); });
     trend_on_[i] =
         AddPicture(name + QStringLiteral("_1"), QStringLiteral(":/trend_on_hover.svg"), place);
-    trend_on_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendSwitchOnClick(k); }); });
+    trend_on_[i]->OnClick([this, k] { Handle([this, k] { game().TrendSwitchOnClick(k); }); });
     trend_active_[i] =
         AddPicture(name + QStringLiteral("_2"), QStringLiteral(":/trend_active.svg"), place);
-    trend_active_[i]->OnClick([this, k] { Handle([this, k] { game_.TrendActiveClick(k); }); });
+    trend_active_[i]->OnClick([this, k] { Handle([this, k] { game().TrendActiveClick(k); }); });
     BindShown(trend_on_[i], [=](const vellaro::Window& w) { return w.Trend_1[i].visible; });
     BindShown(trend_active_[i], [=](const vellaro::Window& w) { return w.Trend_2[i].visible; });
   }
@@ -405,13 +371,13 @@ void MainWindow::BuildBetDisplay() {
       AddPicture(QStringLiteral("Image_Options1"), QStringLiteral(":/options.svg"), options);
   options_button->setCursor(Qt::PointingHandCursor);
   options_button->OnMove(
-      [this](QMouseEvent&) { Handle([this] { game_.Image_Options1MouseMove(); }); });
+      [this](QMouseEvent&) { Handle([this] { game().Image_Options1MouseMove(); }); });
   options_hover_ =
       AddPicture(QStringLiteral("Image_Options2"), QStringLiteral(":/options_hover.svg"), options);
   options_open_ =
       AddPicture(QStringLiteral("Image_Options3"), QStringLiteral(":/options_open.svg"), options);
   for (PictureWidget* twin : {options_hover_, options_open_}) {
-    twin->OnClick([this] { Handle([this] { game_.OptionsClick(); }); });
+    twin->OnClick([this] { Handle([this] { game().OptionsClick(); }); });
   }
   BindShown(options_hover_, [=](const vellaro::Window& w) { return w.Image_Options2.visible; });
   BindShown(options_open_, [=](const vellaro::Window& w) { return w.Image_Options3.visible; });
@@ -482,7 +448,7 @@ void MainWindow::hideEvent(QHideEvent* event) {
 void MainWindow::Sync() {
   // The options area is made the first time the player opens it: most games never need
   // it, and its widgets are a good part of the window's memory.
-  if (init_bet_ == nullptr && game_.controls().ClientHeight > vellaro::Window::kShape4Top) {
+  if (init_bet_ == nullptr && game().controls().ClientHeight > vellaro::Window::kShape4Top) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
     BuildNewSessionButton();
@@ -491,7 +457,7 @@ void MainWindow::Sync() {
       if (!before.contains(child)) child->show();
     }
   }
-  const vellaro::Window& controls = game_.controls();
+  const vellaro::Window& controls = game().controls();
   for (FlagBinding& binding : shown_) {
     const bool shown = binding.flag(controls);
     if (binding.shown != shown) {
@@ -506,25 +472,25 @@ void MainWindow::Sync() {
       binding.widget->setEnabled(enabled);
     }
   }
-  const QSize client(game_.controls().ClientWidth, game_.controls().ClientHeight);
+  const QSize client(game().controls().ClientWidth, game().controls().ClientHeight);
   if (client_size_.Changed(client)) setFixedSize(client);
   SyncBoard();
   SyncBetDisplay();
   SyncReadout();
   if (init_bet_ != nullptr) SyncOptionsArea();
   SyncJournalNotice();
-  session_readout_->Show(game_, track_.result().counts());
+  session_readout_->Show(game(), play_->track().result().counts());
   // The engine knows nothing of the panel's button: its highlight follows the pointer here.
   SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
   panel_button_hovered_ = false;
   SyncLimits();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
-  if (panel_ != nullptr && panel_->isVisible() && !game_.AnalysisRunning()) panel_->Refresh();
+  if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
 }
 
 void MainWindow::SyncBoard() {
   for (size_t i = 0; i < history_.size(); ++i) {
-    const vellaro::Label& slot = game_.controls().HisNum[i];
+    const vellaro::Label& slot = game().controls().HisNum[i];
     if (history_text_[i].Changed(slot.caption)) {
       history_[i]->setText(QString::fromStdString(slot.caption));
     }
@@ -535,14 +501,14 @@ void MainWindow::SyncBoard() {
       history_[i]->setPalette(colours);
     }
   }
-  if (gauge1_progress_.Changed(game_.controls().CGauge1.progress)) {
-    gauge1_->SetValue(game_.controls().CGauge1.progress);
+  if (gauge1_progress_.Changed(game().controls().CGauge1.progress)) {
+    gauge1_->SetValue(game().controls().CGauge1.progress);
   }
 }
 
 void MainWindow::SyncBetDisplay() {
   for (size_t k = 0; k < stakes_.size(); ++k) {
-    const std::string& stake = game_.controls().BetSizeShow[k].caption;
+    const std::string& stake = game().controls().BetSizeShow[k].caption;
     // A large stake shrinks, or takes its short form, to stay readable on the chip.
     if (stake_text_[k].Changed(stake)) {
       ShowFitted(stakes_[k], QString::fromStdString(stake), StakeFont(), kStakeMargin);
@@ -552,15 +518,15 @@ void MainWindow::SyncBetDisplay() {
 
 void MainWindow::SyncReadout() {
   GameProgress progress;
-  progress.spins = game_.state().SpinCount;
-  progress.entered = static_cast<int64_t>(game_.controls().NumbersList.size());
+  progress.spins = game().state().SpinCount;
+  progress.entered = static_cast<int64_t>(game().controls().NumbersList.size());
   progress.first_analysis = vellaro::GameState::StartThreshold;
-  progress.matrix = game_.state().ModeId == 5;
-  progress.matrix_chosen = game_.state().MatrixFlag == 1;
-  progress.matrix_step = game_.state().MatrixStep;
-  vellaro::SpinEdit learning = game_.controls().N_Count;  // read as the engine reads it, on a copy
+  progress.matrix = game().state().ModeId == 5;
+  progress.matrix_chosen = game().state().MatrixFlag == 1;
+  progress.matrix_step = game().state().MatrixStep;
+  vellaro::SpinEdit learning = game().controls().N_Count;  // read as the engine reads it, on a copy
   progress.matrix_learning = vellaro::ReadSpinEdit(learning);
-  progress.matrix_column = game_.state().MatrixColumn;
+  progress.matrix_column = game().state().MatrixColumn;
   // Most ticks change nothing: the text is written only when the game moved on.
   if (progress_.Changed(progress)) progress_text_ = ProgressText(progress);
   // Digits typed, or why the last entry was refused, take the place of the progress.

@@ -18,11 +18,10 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "app/svg_cache.h"
-#include "env/clock.h"
+#include "app/window_game.h"
 #include "env/scheduler_switch.h"
 #include "game/game.h"
 #include "journal/journal_file.h"
-#include "journal/session_replay.h"
 #include "session/session_track.h"
 #include "tools/sim/what_if.h"
 
@@ -79,7 +78,9 @@ class MainWindow final : public QWidget {
   explicit MainWindow(Guard& guard, PictureStore pictures = {}, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  vellaro::Game& game() { return game_; }
+  // The game on show. Its address changes only at Adopt.
+  vellaro::Game& game() { return play_->game(); }
+  const vellaro::Game& game() const { return play_->game(); }
   const SvgCache& svg_cache() const { return svg_; }
 
   // Runs an event of the player through the guard, then shows the engine's new state. The
@@ -106,15 +107,20 @@ class MainWindow final : public QWidget {
   // with the settings KeepSettings restores (or, without a settings file, with the game's
   // at the player's first event). Every event of the game is journaled from then on.
   void KeepJournal(vellaro::journal::JournalAtStart start);
+  // Or, instead: shows `play`, whose journal was kept (and its session resumed) on another
+  // thread while the window was built, in place of the game on show, which the player
+  // has not touched yet (REQUIRES: no panel or limits dialog made). The window runs its
+  // timers from now on.
+  void Adopt(std::unique_ptr<WindowGame> play);
   // Ends the session and starts a fresh game with the same settings (the "New session"
   // control).
   void NewSession();
   // Whether the game on show was resumed from the journal at start.
-  bool Resumed() const { return resumed_; }
-  vellaro::journal::Journal* journal() { return journal_.get(); }
+  bool Resumed() const { return play_->Resumed(); }
+  vellaro::journal::Journal* journal() { return play_->journal(); }
   // The game's timers: the event loop's, except while a resume runs them in virtual time.
   // Tests run them in virtual time as well.
-  vellaro::SchedulerSwitch& timers() { return scheduler_; }
+  vellaro::SchedulerSwitch& timers() { return play_->timers(); }
   // What the window says of its journal now, in the right part of the readout; empty when
   // all is well.
   QString JournalNotice() const;
@@ -126,7 +132,7 @@ class MainWindow final : public QWidget {
   // charts cost nothing before. Null until then.
   void ToggleSessionPanel();
   SessionPanelWindow* session_panel() const { return panel_; }
-  const vellaro::SessionTrack& session_track() const { return track_; }
+  const vellaro::SessionTrack& session_track() const { return play_->track(); }
   SessionReadout* session_readout() const { return session_readout_; }
   // The dialog of the session limits (the head's limits button): made the first time it
   // opens. Null until then.
@@ -134,7 +140,7 @@ class MainWindow final : public QWidget {
   LimitsDialog* limits_dialog() const { return limits_dialog_; }
   // The evening so far as the panel's what-if replays it: the spins in the history and
   // the settings of its first spin.
-  vellaro::sim::SessionSpins SessionSpins() const;
+  vellaro::sim::SessionSpins SessionSpins() const { return play_->SessionSpins(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -153,14 +159,7 @@ class MainWindow final : public QWidget {
   void BuildLimitBanner();
   void SyncLimits();
   void ShowBannerText();
-  void OnGameEvent(const vellaro::GameEvent& event);
-  void ListenToGame();
   void BuildNewSessionButton();
-  // Replaces the game by a fresh one, in the same place: the widgets keep calling game_.
-  void FreshGame();
-  // Starts a journaled session whose game begins with `settings`. REQUIRES: a fresh game.
-  void BeginSession(const vellaro::Settings& settings);
-  void ResumeSession(const vellaro::journal::StoredSession& stored);
   void SyncJournalNotice();
   void BuildBoard();
   void BuildBetDisplay();
@@ -185,32 +184,15 @@ class MainWindow final : public QWidget {
 
   Guard& guard_;
   SvgCache svg_;
-  vellaro::SystemClock system_clock_;
-  // The time of day, except for the draws of a resumed session: those get the seconds they
-  // had when the session was played.
-  vellaro::journal::ReplayClock clock_{system_clock_};
+  // Runs the game's timers; outlives the game, which tells it of their end.
   QtScheduler qt_scheduler_;
-  // The event loop's scheduler, but for the virtual time of a resume.
-  vellaro::SchedulerSwitch scheduler_{qt_scheduler_};
-  vellaro::Game game_;
-  // The journal, once KeepJournal has been called; none when it cannot be used.
-  std::unique_ptr<vellaro::journal::Journal> journal_;
-  // Why the journal could not be opened; empty when it was.
-  std::string journal_unavailable_;
-  // Said once, until the next event of the player: a damaged journal moved aside, a
-  // session that could not be resumed.
-  std::string journal_once_;
-  bool journal_once_seen_ = false;
-  // The events a resume makes the game send again: they are in the journal already.
-  size_t journal_skip_ = 0;
-  bool session_pending_ = false;
-  bool resumed_ = false;
+  std::unique_ptr<WindowGame> play_;
   QPushButton* new_session_ = nullptr;
   bool closing_ = false;
   bool report_first_paint_ = false;
   QtSaveDialog qt_save_dialog_{this};
   vellaro::SaveDialog* save_dialog_ = &qt_save_dialog_;
-  void SaveLog() { game_.SaveLog(*save_dialog_); }
+  void SaveLog() { game().SaveLog(*save_dialog_); }
   // Where the pointer took hold of the window: set by a press on the background until the
   // pointer moves with the button still down, or the drag ends.
   std::optional<QPoint> drag_pressed_;
@@ -222,9 +204,6 @@ class MainWindow final : public QWidget {
   std::optional<SettingsStore> settings_store_;
   StoredSettings saved_settings_;
   QTimer* position_rest_ = nullptr;
-  // The evening as the readout and the panel show it, fed by the game's events.
-  vellaro::SessionTrack track_;
-  std::optional<vellaro::Settings> first_spin_settings_;
   SessionReadout* session_readout_ = nullptr;
   SessionPanelWindow* panel_ = nullptr;
   PictureWidget* panel_hover_ = nullptr;

@@ -223,68 +223,68 @@ GaugeBar* MakeGauge(const QString& name, const vellaro::Gauge& state, const QRec
 
 void MainWindow::BuildOptionsArea() {
   AddLabel(QStringLiteral("BetCaption"), QStringLiteral("BET:"), {16, 303});
-  init_bet_ = new LeavingSpinBox([this] { Handle([this] { game_.LeaveInitBet(); }); }, this);
+  init_bet_ = new LeavingSpinBox([this] { Handle([this] { game().LeaveInitBet(); }); }, this);
   init_bet_->setObjectName(QStringLiteral("Init_Bet"));
   init_bet_->setGeometry(16, 320, 49, 24);
-  init_bet_->setRange(game_.controls().Init_Bet.min, game_.controls().Init_Bet.max);
+  init_bet_->setRange(game().controls().Init_Bet.min, game().controls().Init_Bet.max);
   PaintSpinEdit(init_bet_);
   FitLargestValue(init_bet_);
   connect(init_bet_, &QSpinBox::textChanged, this, [this](const QString& text) {
-    Handle([this, typed = text.toStdString()] { game_.TypeInitBet(typed); });
+    Handle([this, typed = text.toStdString()] { game().TypeInitBet(typed); });
   });
 
   AddLabel(QStringLiteral("GameModeCaption"), QStringLiteral("GAME MODE:"), {72, 303});
   game_modes_ = MakeSelector(QStringLiteral("GameModes"), {72, 320, 113, 23}, this);
-  SetItems(game_modes_, game_.controls().GameModes);
+  SetItems(game_modes_, game().controls().GameModes);
   connect(game_modes_, &QComboBox::activated, this,
-          [this](int index) { Handle([this, index] { game_.SelectGameMode(index); }); });
+          [this](int index) { Handle([this, index] { game().SelectGameMode(index); }); });
 
   AddLabel(QStringLiteral("BetStrategyCaption"), QStringLiteral("BETTING SYSTEM:"), {192, 303});
   bet_strategy_ = MakeSelector(QStringLiteral("BetStrategy"), {192, 320, 161, 23}, this);
-  SetItems(bet_strategy_, game_.controls().BetStrategy);
+  SetItems(bet_strategy_, game().controls().BetStrategy);
   FitEntries(bet_strategy_, bet_strategy_->font());
   connect(bet_strategy_, &QComboBox::activated, this,
-          [this](int index) { Handle([this, index] { game_.SelectBetStrategy(index); }); });
+          [this](int index) { Handle([this, index] { game().SelectBetStrategy(index); }); });
 
-  reset_bets_ = MakeButton(QStringLiteral("ResetBets"), game_.controls().ResetBetsButton,
+  reset_bets_ = MakeButton(QStringLiteral("ResetBets"), game().controls().ResetBetsButton,
                            {359, 318, 79, 26}, this);
   reset_bets_->setFont(font());
   connect(reset_bets_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game_.ResetBetsClick(); }); });
+          [this] { Handle([this] { game().ResetBetsClick(); }); });
 
   // The recalculation has no place of its own on the board; it sits above "Reset Bets",
   // inside the frame of their group, its gauge over it while it runs. Raised, both stop
   // short of the group's right line (x 440).
   const QRect recalculate(359, 302, 79, 15);
-  recalculate_ = MakeButton(QStringLiteral("ReCalculate"), game_.controls().ReCalculateButton,
+  recalculate_ = MakeButton(QStringLiteral("ReCalculate"), game().controls().ReCalculateButton,
                             recalculate, this);
   connect(recalculate_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game_.ReCalculate(); }); });
-  gauge2_ = MakeGauge(QStringLiteral("CGauge2"), game_.controls().CGauge2, recalculate,
+          [this] { Handle([this] { game().ReCalculate(); }); });
+  gauge2_ = MakeGauge(QStringLiteral("CGauge2"), game().controls().CGauge2, recalculate,
                       QColor(128, 128, 255), this);
 
   // The number matrix, in one row: "Create Matrix" over its gauge, the learning length,
   // and "RM".
-  create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), game_.controls().CreateMatrixButton,
+  create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), game().controls().CreateMatrixButton,
                               {16, 359, 82, 20}, this);
   connect(create_matrix_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game_.CreateMatrixClick(); }); });
-  gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game_.controls().CGauge3, {16, 359, 82, 20},
+          [this] { Handle([this] { game().CreateMatrixClick(); }); });
+  gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game().controls().CGauge3, {16, 359, 82, 20},
                       QColor(210, 159, 4), this);
   n_count_ = new QSpinBox(this);
   n_count_->setObjectName(QStringLiteral("N_Count"));
   n_count_->setGeometry(102, 359, 48, 20);
-  n_count_->setRange(game_.controls().N_Count.min, game_.controls().N_Count.max);
+  n_count_->setRange(game().controls().N_Count.min, game().controls().N_Count.max);
   n_count_->setButtonSymbols(QAbstractSpinBox::NoButtons);
   n_count_->setToolTip(QStringLiteral("Spins the matrix learns from"));
   PaintSpinEdit(n_count_);
   // Read only, never white; its figure keeps the usable lime, as the engine reads it.
   PaintUsable(n_count_, QPalette::Base, kReadOnlyGround, kReadOnlyGround);
   PaintUsable(n_count_, QPalette::Text, kLime, kLime);
-  reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), game_.controls().ResetMatrixButton,
+  reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), game().controls().ResetMatrixButton,
                              {154, 359, 34, 20}, this);
   connect(reset_matrix_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game_.ResetMatrixClick(); }); });
+          [this] { Handle([this] { game().ResetMatrixClick(); }); });
 
   // The caption ends a space before the value, whatever the width of its font.
   QLabel* safe_level_caption =
@@ -296,17 +296,17 @@ void MainWindow::BuildOptionsArea() {
   safe_level_ = new QSlider(Qt::Horizontal, this);
   safe_level_->setObjectName(QStringLiteral("SafeLevel"));
   safe_level_->setGeometry(355, 366, 89, 19);
-  safe_level_->setRange(game_.controls().SafeLevel.min, game_.controls().SafeLevel.max);
+  safe_level_->setRange(game().controls().SafeLevel.min, game().controls().SafeLevel.max);
   safe_level_->setTickPosition(QSlider::TicksBelow);
   safe_level_->setTickInterval(1);
   safe_level_->setSingleStep(1);
   safe_level_->setPageStep(2);
   safe_level_->setCursor(Qt::PointingHandCursor);
   connect(safe_level_, &QSlider::valueChanged, this,
-          [this](int position) { Handle([this, position] { game_.MoveSafeLevel(position); }); });
+          [this](int position) { Handle([this, position] { game().MoveSafeLevel(position); }); });
 
   cat_rows_ =
-      MakeCheckBox(QStringLiteral("CatRows"), game_.controls().CatRows, {192, 359, 78, 20}, this);
+      MakeCheckBox(QStringLiteral("CatRows"), game().controls().CatRows, {192, 359, 78, 20}, this);
   cat_rows_->setFont(ArialFont(12, false));
   cat_rows_->setAutoFillBackground(true);
   cat_rows_->setBackgroundRole(QPalette::Window);
@@ -314,21 +314,21 @@ void MainWindow::BuildOptionsArea() {
   PaintUsableText(cat_rows_, kLime);
   PointWhileUsable(cat_rows_);
   connect(cat_rows_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game_.CatRowsClick(); }); });
-  show_bet_size_ = MakeCheckBox(QStringLiteral("ShowBetSize"), game_.controls().ShowBetSize,
+          [this] { Handle([this] { game().CatRowsClick(); }); });
+  show_bet_size_ = MakeCheckBox(QStringLiteral("ShowBetSize"), game().controls().ShowBetSize,
                                 {272, 359, 73, 20}, this);
   connect(show_bet_size_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game_.ShowBetSizeClick(); }); });
+          [this] { Handle([this] { game().ShowBetSizeClick(); }); });
 
-  up_trender_ = new QGroupBox(QString::fromStdString(game_.controls().GroupBox1.caption), this);
+  up_trender_ = new QGroupBox(QString::fromStdString(game().controls().GroupBox1.caption), this);
   up_trender_->setObjectName(QStringLiteral("GroupBox1"));
   up_trender_->setGeometry(16, 388, 249, 49);
   up_trender_->setFont(ArialFont(11, true));
   on_label_ =
-      AddLabel(QStringLiteral("Label28"), QString::fromStdString(game_.controls().Label28.caption),
+      AddLabel(QStringLiteral("Label28"), QString::fromStdString(game().controls().Label28.caption),
                {10, 24}, up_trender_);
   wins_add_label_ =
-      AddLabel(QStringLiteral("Label29"), QString::fromStdString(game_.controls().Label29.caption),
+      AddLabel(QStringLiteral("Label29"), QString::fromStdString(game().controls().Label29.caption),
                {80, 24}, up_trender_);
   // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
   // text typed is all it needs.
@@ -342,27 +342,27 @@ void MainWindow::BuildOptionsArea() {
     PaintSpinEdit(box);
     FitLargestValue(box);
     connect(box, &QSpinBox::textChanged, this, [this, type](const QString& text) {
-      Handle([this, type, typed = text.toStdString()] { (game_.*type)(typed); });
+      Handle([this, type, typed = text.toStdString()] { (game().*type)(typed); });
     });
     return box;
   };
-  on_wins_ = make_setting(QStringLiteral("On_Wins"), game_.controls().On_Wins, {32, 18, 41, 26},
+  on_wins_ = make_setting(QStringLiteral("On_Wins"), game().controls().On_Wins, {32, 18, 41, 26},
                           &vellaro::Game::TypeOnWins);
-  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game_.controls().Add_To_Bet,
+  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game().controls().Add_To_Bet,
                              {191, 18, 50, 26}, &vellaro::Game::TypeAddToBet);
 
   automatic_reset_ = MakeCheckBox(QStringLiteral("Bet_Automatic_Reset"),
-                                  game_.controls().Bet_Automatic_Reset, {279, 393, 161, 20}, this);
+                                  game().controls().Bet_Automatic_Reset, {279, 393, 161, 20}, this);
   minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"),
-                                 game_.controls().Get_Minimal_Profit, {279, 417, 161, 20}, this);
+                                 game().controls().Get_Minimal_Profit, {279, 417, 161, 20}, this);
   for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
     PaintUsableText(box, kLime);
     PointWhileUsable(box);
   }
   connect(automatic_reset_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game_.Bet_Automatic_ResetClick(); }); });
+          [this] { Handle([this] { game().Bet_Automatic_ResetClick(); }); });
   connect(minimal_profit_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game_.Get_Minimal_ProfitClick(); }); });
+          [this] { Handle([this] { game().Get_Minimal_ProfitClick(); }); });
 
   BindEnabled(init_bet_, [=](const vellaro::Window& w) { return w.Init_Bet.enabled; });
   BindEnabled(game_modes_, [=](const vellaro::Window& w) { return w.GameModes.enabled; });
@@ -384,60 +384,60 @@ void MainWindow::BuildOptionsArea() {
 }
 
 void MainWindow::SyncOptionsArea() {
-  if (init_bet_text_.Changed(game_.controls().Init_Bet.text))
-    SetSpinText(init_bet_, game_.controls().Init_Bet.text);
-  if (init_bet_colour_.Changed(game_.controls().Init_Bet.colour)) {
-    PaintGround(init_bet_, ToQColor(game_.controls().Init_Bet.colour));
+  if (init_bet_text_.Changed(game().controls().Init_Bet.text))
+    SetSpinText(init_bet_, game().controls().Init_Bet.text);
+  if (init_bet_colour_.Changed(game().controls().Init_Bet.colour)) {
+    PaintGround(init_bet_, ToQColor(game().controls().Init_Bet.colour));
   }
-  SetSelection(game_modes_, game_.controls().GameModes);
-  SetSelection(bet_strategy_, game_.controls().BetStrategy);
-  if (recalculating_.Changed(game_.controls().CGauge2.progress)) {
-    gauge2_->SetValue(game_.controls().CGauge2.progress);
-    SetShown(gauge2_, game_.controls().CGauge2.progress > 0);
+  SetSelection(game_modes_, game().controls().GameModes);
+  SetSelection(bet_strategy_, game().controls().BetStrategy);
+  if (recalculating_.Changed(game().controls().CGauge2.progress)) {
+    gauge2_->SetValue(game().controls().CGauge2.progress);
+    SetShown(gauge2_, game().controls().CGauge2.progress > 0);
   }
-  if (matrix_progress_.Changed(game_.controls().CGauge3.progress)) {
-    gauge3_->SetValue(game_.controls().CGauge3.progress);
-    SetShown(gauge3_, game_.controls().CGauge3.progress > 0);
+  if (matrix_progress_.Changed(game().controls().CGauge3.progress)) {
+    gauge3_->SetValue(game().controls().CGauge3.progress);
+    SetShown(gauge3_, game().controls().CGauge3.progress > 0);
   }
-  if (n_count_text_.Changed(game_.controls().N_Count.text)) {
-    SetSpinText(n_count_, game_.controls().N_Count.text);
+  if (n_count_text_.Changed(game().controls().N_Count.text)) {
+    SetSpinText(n_count_, game().controls().N_Count.text);
     FitLearningLength(n_count_);
   }
 
-  if (safe_level_text_.Changed(game_.controls().Label4.caption)) {
-    safe_level_value_->setText(QString::fromStdString(game_.controls().Label4.caption));
+  if (safe_level_text_.Changed(game().controls().Label4.caption)) {
+    safe_level_value_->setText(QString::fromStdString(game().controls().Label4.caption));
   }
-  if (safe_level_->value() != game_.controls().SafeLevel.position) {
+  if (safe_level_->value() != game().controls().SafeLevel.position) {
     const QSignalBlocker quiet(safe_level_);
-    safe_level_->setValue(game_.controls().SafeLevel.position);
+    safe_level_->setValue(game().controls().SafeLevel.position);
   }
 
-  SetChecked(cat_rows_, game_.controls().CatRows);
-  SetChecked(show_bet_size_, game_.controls().ShowBetSize);
-  SetChecked(automatic_reset_, game_.controls().Bet_Automatic_Reset);
-  SetChecked(minimal_profit_, game_.controls().Get_Minimal_Profit);
+  SetChecked(cat_rows_, game().controls().CatRows);
+  SetChecked(show_bet_size_, game().controls().ShowBetSize);
+  SetChecked(automatic_reset_, game().controls().Bet_Automatic_Reset);
+  SetChecked(minimal_profit_, game().controls().Get_Minimal_Profit);
 
-  if (up_trender_colour_.Changed(game_.controls().GroupBox1.colour)) {
-    Paint(up_trender_, QPalette::WindowText, ToQColor(game_.controls().GroupBox1.colour));
+  if (up_trender_colour_.Changed(game().controls().GroupBox1.colour)) {
+    Paint(up_trender_, QPalette::WindowText, ToQColor(game().controls().GroupBox1.colour));
   }
-  if (on_label_colour_.Changed(game_.controls().Label28.colour)) {
-    Paint(on_label_, QPalette::WindowText, ToQColor(game_.controls().Label28.colour));
+  if (on_label_colour_.Changed(game().controls().Label28.colour)) {
+    Paint(on_label_, QPalette::WindowText, ToQColor(game().controls().Label28.colour));
   }
-  if (wins_add_label_colour_.Changed(game_.controls().Label29.colour)) {
-    Paint(wins_add_label_, QPalette::WindowText, ToQColor(game_.controls().Label29.colour));
+  if (wins_add_label_colour_.Changed(game().controls().Label29.colour)) {
+    Paint(wins_add_label_, QPalette::WindowText, ToQColor(game().controls().Label29.colour));
   }
   // The engine dims these two itself while their system is not selected.
-  if (on_wins_colour_.Changed(game_.controls().On_Wins.colour)) {
-    Paint(on_wins_, QPalette::Base, ToQColor(game_.controls().On_Wins.colour));
+  if (on_wins_colour_.Changed(game().controls().On_Wins.colour)) {
+    Paint(on_wins_, QPalette::Base, ToQColor(game().controls().On_Wins.colour));
   }
-  if (add_to_bet_colour_.Changed(game_.controls().Add_To_Bet.colour)) {
-    Paint(add_to_bet_, QPalette::Base, ToQColor(game_.controls().Add_To_Bet.colour));
+  if (add_to_bet_colour_.Changed(game().controls().Add_To_Bet.colour)) {
+    Paint(add_to_bet_, QPalette::Base, ToQColor(game().controls().Add_To_Bet.colour));
   }
 
-  if (!game_.controls().Focus.empty()) {
+  if (!game().controls().Focus.empty()) {
     // A focus request is carried out once; the player may move the focus on afterwards.
-    if (game_.controls().Focus == "ShowBetSize") show_bet_size_->setFocus(Qt::OtherFocusReason);
-    game_.FocusTaken();
+    if (game().controls().Focus == "ShowBetSize") show_bet_size_->setFocus(Qt::OtherFocusReason);
+    game().FocusTaken();
   }
 }
 

@@ -13,14 +13,14 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
   if (held != Qt::NoModifier && !ctrl_z) return false;
   const int k = key.key();
   if (ctrl_z) {
-    Handle([this] { game_.UndoClick(); });  // acts only while the undo is offered
+    Handle([this] { game().UndoClick(); });  // acts only while the undo is offered
   } else if (k >= Qt::Key_0 && k <= Qt::Key_9) {
     keyboard_.Digit(k - Qt::Key_0);
   } else if (k == Qt::Key_Return || k == Qt::Key_Enter) {
     if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) Handle([this] { EnterTyped(); });
   } else if (k == Qt::Key_Backspace) {
     if (keyboard_.Backspace() == KeyboardEntry::Action::kUndo) {
-      Handle([this] { game_.UndoClick(); });
+      Handle([this] { game().UndoClick(); });
     }
   } else if (k == Qt::Key_Escape) {
     keyboard_.Clear();
@@ -35,17 +35,17 @@ void MainWindow::EnterTyped() {
   const int n = keyboard_.Number();
   // The board is locked while an analysis runs: a click on it does nothing, and nothing
   // typed is kept for later either.
-  if (game_.AnalysisRunning()) {
+  if (game().AnalysisRunning()) {
     keyboard_.Refuse(std::to_string(n) + ": the board is locked while the analysis runs");
     return;
   }
   // A tile taken back by the undo is crossed out: its picture is gone, so no click can
   // reach it, and no key does either.
-  if (!game_.controls().Image[static_cast<size_t>(n)].visible) {
+  if (!game().controls().Image[static_cast<size_t>(n)].visible) {
     keyboard_.Refuse(std::to_string(n) + ": crossed out, the undo took it back");
     return;
   }
-  game_.NumberClick(n);
+  game().NumberClick(n);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

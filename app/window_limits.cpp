@@ -44,7 +44,7 @@ void MainWindow::BuildLimits() {
   // Clears the other highlights as the frame buttons do; this one is the shell's own.
   button->OnMove([this](QMouseEvent&) {
     limits_button_hovered_ = true;
-    Handle([this] { game_.HeadImageMouseMove(); });
+    Handle([this] { game().HeadImageMouseMove(); });
   });
   limits_hover_ = AddPicture(QStringLiteral("Button_Limits_Hover"),
                              QStringLiteral(":/limits_hover.svg"), place);
@@ -75,7 +75,7 @@ void MainWindow::BuildLimitBanner() {
   continue_anyway_->setGeometry(kBannerPlace.right() - kButtonMargin - width + 1,
                                 kBannerPlace.top() + kButtonMargin, width, height);
   connect(continue_anyway_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game_.ContinueAnyway(); }); });
+          [this] { Handle([this] { game().ContinueAnyway(); }); });
   limit_banner_->ReserveRight(width + kButtonMargin);
   for (QWidget* part :
        {static_cast<QWidget*>(limit_banner_), static_cast<QWidget*>(continue_anyway_)}) {
@@ -88,12 +88,12 @@ void MainWindow::OpenLimits() {
   if (limits_dialog_ == nullptr) {
     limits_dialog_ = new LimitsDialog(
         [this](vellaro::LimitKind limit, std::optional<int32_t> value) {
-          Handle([this, limit, value] { game_.SetLimit(limit, value); });
+          Handle([this, limit, value] { game().SetLimit(limit, value); });
         },
         this);
     limits_dialog_->setToolTip(TooltipFor(limits_dialog_->objectName()));
     ApplyTooltips(*limits_dialog_);
-    limits_dialog_->ShowLimits(game_.Limits());
+    limits_dialog_->ShowLimits(game().Limits());
   }
   if (!limits_dialog_->isVisible()) {
     // Beside the window rather than over the board, where it fits.
@@ -115,11 +115,11 @@ void MainWindow::SyncLimits() {
   // The engine knows nothing of this button: its highlight follows the pointer here.
   SetShown(limits_hover_, limits_button_hovered_ || limits_hover_->underMouse());
   limits_button_hovered_ = false;
-  if (limits_dialog_ != nullptr && limits_shown_.Changed(game_.Limits())) {
-    limits_dialog_->ShowLimits(game_.Limits());
+  if (limits_dialog_ != nullptr && limits_shown_.Changed(game().Limits())) {
+    limits_dialog_->ShowLimits(game().Limits());
   }
 
-  const std::optional<vellaro::BetWithheld>& withheld = game_.WithheldBet();
+  const std::optional<vellaro::BetWithheld>& withheld = game().WithheldBet();
   // Made the first time a limit holds a bet back: most evenings never need it, and a push
   // button is the first of its kind in the window.
   if (limit_banner_ == nullptr) {

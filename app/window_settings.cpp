@@ -21,23 +21,25 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
   saved_settings_ = stored;
   if (stored.position) move(*stored.position);
   // A session resumed from the journal keeps its own options; a new one starts with these.
-  if (session_pending_) guard_.Run([this, &stored] { BeginSession(stored.game); });
+  if (play_->SessionPending()) {
+    guard_.Run([this, &stored] { play_->BeginSession(stored.game); });
+  }
   // As the player would set them: the engine takes or refuses each value. Handle then
   // writes back what the game holds, so a value it refused or a default that stood in for
   // a bad one does not stay in the file.
   Handle([this, &stored] {
-    if (!resumed_) game_.Configure(stored.game);
-    if (stored.options_open != OptionsOpen()) game_.OptionsClick();
+    if (!play_->Resumed()) game().Configure(stored.game);
+    if (stored.options_open != OptionsOpen()) game().OptionsClick();
   });
 }
 
 bool MainWindow::OptionsOpen() const {
-  return game_.controls().ClientHeight > vellaro::Window::kShape4Top;
+  return game().controls().ClientHeight > vellaro::Window::kShape4Top;
 }
 
 StoredSettings MainWindow::CurrentStoredSettings() const {
   StoredSettings now;
-  now.game = game_.CurrentSettings();
+  now.game = game().CurrentSettings();
   now.options_open = OptionsOpen();
   now.position = pos();
   return now;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <future>
 
 #include "app/fonts.h"
 #include "app/main_window.h"
@@ -71,12 +72,31 @@ Look LookAt(MainWindow& window) {
   return look;
 }
 
-// A window on a journal, its timers in virtual time.
+enum class Resume { kByTheWindow, kAhead };
+
+// A window on a journal, its timers in virtual time. Ahead, the journal is kept (and its
+// last session resumed) on another thread while the window is built, as the program does.
 struct Evening {
-  explicit Evening(Guard& guard, const std::string& path) : window(guard) {
-    window.KeepJournal(journal::PrepareJournal(path));
+  using Play = std::unique_ptr<vellaro::app::WindowGame>;
+
+  Evening(Guard& guard, const std::string& path, Resume resume = Resume::kByTheWindow)
+      : ahead(resume == Resume::kAhead ? ResumeAhead(path) : std::future<Play>()),
+        window(guard) {
+    if (ahead.valid()) {
+      window.Adopt(ahead.get());
+    } else {
+      window.KeepJournal(journal::PrepareJournal(path));
+    }
     window.timers().SwitchTo(time);
     window.Sync();
+  }
+
+  static std::future<Play> ResumeAhead(const std::string& path) {
+    return std::async(std::launch::async, [path] {
+      auto play = std::make_unique<vellaro::app::WindowGame>();
+      play->KeepJournal(journal::PrepareJournal(path));
+      return play;
+    });
   }
 
   void Act(const std::function<void(vellaro::Game&)>& action) {
@@ -89,6 +109,7 @@ struct Evening {
   }
 
   vellaro::VirtualScheduler time{1'000'000};  // outlives the window and its timers
+  std::future<Play> ahead;
   MainWindow window;
 };
 
@@ -163,16 +184,26 @@ class JournalWindowTest : public QObject {
       QVERIFY(!first.window.Resumed());
       id = *first.window.journal()->session();
     }  // closed: the session goes on
-    Evening second(guard_, path_);
-    QVERIFY(second.window.Resumed());
-    QCOMPARE(*second.window.journal()->session(), id);
-    QVERIFY(LookAt(second.window) == before);
-    QCOMPARE(second.window.JournalNotice(), QString());
-    // The resumed game goes on, and so does its journal.
-    for (int n : {9, 14}) second.Spin(n);
-    second.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kParlay); });
-    second.Spin(21);
+    {
+      Evening second(guard_, path_);
+      QVERIFY(second.window.Resumed());
+      QCOMPARE(*second.window.journal()->session(), id);
+      QVERIFY(LookAt(second.window) == before);
+      QCOMPARE(second.window.JournalNotice(), QString());
+      // The resumed game goes on, and so does its journal.
+      for (int n : {9, 14}) second.Spin(n);
+      second.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kParlay); });
+      second.Spin(21);
+      second.time.AdvanceBy(100);
+      before = LookAt(second.window);
+    }
     ExpectReplaysExactly(path_, id, 20);
+    // Resumed before the window exists, the game is the same, and its timers run on.
+    Evening third(guard_, path_, Resume::kAhead);
+    QVERIFY(third.window.Resumed());
+    QVERIFY(LookAt(third.window) == before);
+    third.Spin(6);
+    ExpectReplaysExactly(path_, id, 21);
   }
 
   void aWindowKilledInAnAnalysisResumesWithTheSpinEnteredAndTheAnalysisDone() {
@@ -184,7 +215,7 @@ class JournalWindowTest : public QObject {
     CopyAsKilled(path_, killed);
     const int64_t id = *first.window.journal()->session();
 
-    Evening second(guard_, killed);
+    Evening second(guard_, killed, Resume::kAhead);
     QVERIFY(second.window.Resumed());
     QCOMPARE(second.window.game().SpinsInHistory(), int64_t{6});
     QVERIFY(!second.window.game().AnalysisRunning());

@@ -1,0 +1,155 @@
+#include "app/window_game.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <variant>
+
+namespace vellaro::app {
+
+namespace {
+
+constexpr const char* kNotResumed = "Last session not resumed: a new one started";
+
+}  // namespace
+
+WindowGame::WindowGame() { ListenToGame(); }
+
+void WindowGame::ListenToGame() {
+  game_.AddListener([this](const GameEvent& event) { OnGameEvent(event); });
+}
+
+void WindowGame::OnGameEvent(const GameEvent& event) {
+  // The events a resume makes the game send again are in the journal already.
+  const bool resent = journal_skip_ > 0;
+  if (resent) {
+    --journal_skip_;
+  } else if (journal_ != nullptr) {
+    journal_->Record(event);
+  }
+  // A notice about the journal is said once: the player has seen it by the next spin.
+  if (!resent && std::holds_alternative<SpinAccepted>(event)) journal_once_seen_ = true;
+  track_.On(event);
+  // The settings of the first spin are those the what-if replays the evening with. Only
+  // read here: a listener never acts on the game.
+  if (const auto* spin = std::get_if<SpinAccepted>(&event); spin && spin->index == 1) {
+    first_spin_settings_ = game_.CurrentSettings();
+  } else if (const auto* undo = std::get_if<SpinUndone>(&event); undo && undo->index == 1) {
+    first_spin_settings_.reset();
+  }
+}
+
+void WindowGame::KeepJournal(journal::JournalAtStart start) {
+  journal_ = std::move(start.opened.journal);
+  journal_once_ = start.opened.notice;
+  if (!start.opened.moved_aside.empty()) {
+    std::fprintf(stderr, "vellaro: the damaged journal was moved aside as %s\n",
+                 start.opened.moved_aside.c_str());
+  }
+  if (journal_ == nullptr) {
+    journal_unavailable_ = start.opened.status.reason;
+    return;
+  }
+  session_pending_ = true;
+  if (!start.unreadable.empty()) {
+    journal_once_ = kNotResumed;
+    std::fprintf(stderr, "vellaro: the last session cannot be read back: %s\n",
+                 start.unreadable.c_str());
+  }
+  if (start.to_resume) ResumeSession(*start.to_resume);
+}
+
+void WindowGame::ResumeSession(const journal::StoredSession& stored) {
+  // The whole evening again, in virtual time: its animations take no time at all. Then the
+  // game goes on in the time it ran in before.
+  Scheduler& before = scheduler_.target();
+  VirtualScheduler virtual_time(stored.started_ms);
+  scheduler_.SwitchTo(virtual_time);
+  journal_skip_ = stored.events.size();
+  track_.Reserve(static_cast<size_t>(std::count_if(
+      stored.events.begin(), stored.events.end(),
+      [](const auto& s) { return std::holds_alternative<SpinAccepted>(s.event); })));
+  // The captions the display timers write are only read by the eye: without their ticks a
+  // long evening replays many times faster.
+  game_.SetDisplayTimers(false);
+  try {
+    journal_->ContinueSession(stored.id);
+    journal::ReplaySession(stored, game_, virtual_time, clock_);
+    // A session cut off in the middle of an analysis ends it now; the journal gets the
+    // events it had not kept.
+    journal::FinishAnalysis(game_, virtual_time);
+    game_.SetDisplayTimers(true);
+    session_pending_ = false;
+    resumed_ = true;
+  } catch (const std::exception& error) {
+    // The journal keeps the session as it was; the game starts afresh, as it would have
+    // without a journal.
+    journal_once_ = kNotResumed;
+    std::fprintf(stderr, "vellaro: the last session cannot be resumed: %s\n", error.what());
+    journal_skip_ = 0;
+    scheduler_.SwitchTo(before);
+    FreshGame();
+    return;
+  }
+  journal_skip_ = 0;
+  scheduler_.SwitchTo(before);
+}
+
+void WindowGame::BeginSession(const Settings& settings) {
+  session_pending_ = false;
+  // As a session is replayed: it starts, the journal listens, then the options are set.
+  if (journal_ != nullptr) journal_->StartSession(settings);
+  game_.Configure(settings);
+}
+
+void WindowGame::FreshGame() {
+  const bool options_open = game_.controls().ClientHeight > Window::kShape4Top;
+  const SaveDialogSettings save_dialog = game_.SaveDialogChoice();
+  // A game can be neither copied nor assigned (its timers are known to the scheduler by
+  // address), and the window holds on to it: the fresh game is built in the old one's
+  // place. Building a game throws nothing; if it ever did, the window could not go on
+  // without one.
+  std::destroy_at(&game_);
+  [this]() noexcept { std::construct_at(&game_, Env{clock_, scheduler_}); }();
+  game_.TakeOverSaveDialog(save_dialog);
+  ListenToGame();
+  track_ = SessionTrack();
+  first_spin_settings_.reset();
+  if (options_open) game_.OptionsClick();
+}
+
+void WindowGame::NewSession() {
+  const Settings settings = game_.CurrentSettings();
+  if (journal_ != nullptr) journal_->EndSession();
+  resumed_ = false;
+  FreshGame();
+  BeginSession(settings);
+}
+
+std::string WindowGame::JournalNotice() const {
+  if (!journal_once_seen_ && !journal_once_.empty()) return journal_once_;
+  std::string off = "Journal off: ";
+  if (journal_ == nullptr && !journal_unavailable_.empty()) {
+    off += journal_unavailable_;
+  } else if (journal_ != nullptr && !journal_->status().on) {
+    off += journal_->status().reason;
+    off += "; retrying";  // at the next spin
+  } else {
+    return {};
+  }
+  return off;
+}
+
+sim::SessionSpins WindowGame::SessionSpins() const {
+  sim::SessionSpins session;
+  session.settings = first_spin_settings_.value_or(game_.CurrentSettings());
+  const std::vector<TrackPoint>& points = track_.points();
+  session.entries.reserve(points.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    session.entries.push_back({i + 1, points[i].number});
+  }
+  return session;
+}
+
+}  // namespace vellaro::app

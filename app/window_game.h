@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "env/clock.h"
+#include "env/scheduler_switch.h"
+#include "env/virtual_scheduler.h"
+#include "game/game.h"
+#include "journal/journal.h"
+#include "journal/journal_file.h"
+#include "journal/session_replay.h"
+#include "session/session_track.h"
+#include "tools/sim/what_if.h"
+
+namespace vellaro::app {
+
+// The game behind the main window, with what it runs on and what keeps it: its clock and
+// timers, the journal that records every event, and the evening as the readout and the
+// panel show it. It is free of the toolkit, so that `main` resumes a long session on
+// another thread while the toolkit starts; the window then takes it over and runs its
+// timers. Used by one thread at a time.
+class WindowGame {
+ public:
+  // The game's timers wait, in a time that does not pass, until a window runs them
+  // (`timers().SwitchTo`).
+  WindowGame();
+  WindowGame(const WindowGame&) = delete;
+  WindowGame& operator=(const WindowGame&) = delete;
+
+  // The game keeps its address for the life of this object, across FreshGame.
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+  SchedulerSwitch& timers() { return scheduler_; }
+  const SessionTrack& track() const { return track_; }
+
+  // Keeps the journal, and resumes its last session, if it was not ended, exactly where it
+  // stood; otherwise the next session waits for BeginSession. Every event of the game is
+  // journaled from then on. A session that cannot be resumed leaves a fresh game and a
+  // notice. Throws nothing for a fault of the journal.
+  void KeepJournal(journal::JournalAtStart start);
+  journal::Journal* journal() { return journal_.get(); }
+  bool Resumed() const { return resumed_; }
+  // A journaled session waits for its settings: the settings file's, or the game's at the
+  // player's first event.
+  bool SessionPending() const { return session_pending_; }
+  // Starts a journaled session whose game begins with `settings`. REQUIRES: a fresh game.
+  void BeginSession(const Settings& settings);
+  // Replaces the game by a fresh one in the same place, keeping the save dialog's choice
+  // and whether the options area is open.
+  void FreshGame();
+  // Ends the session and starts a fresh game with the same settings. REQUIRES: no analysis
+  // runs.
+  void NewSession();
+
+  // What to tell the player about the journal now; empty when all is well, and when no
+  // journal is kept.
+  std::string JournalNotice() const;
+  // Whether the window keeps a journal or says why it does not.
+  bool JournalKept() const { return journal_ != nullptr || !journal_unavailable_.empty(); }
+
+  // The evening so far as the panel's what-if replays it: the spins in the history and the
+  // settings of its first spin.
+  sim::SessionSpins SessionSpins() const;
+
+ private:
+  void ListenToGame();
+  void OnGameEvent(const GameEvent& event);
+  void ResumeSession(const journal::StoredSession& stored);
+
+  SystemClock system_clock_;
+  // The time of day, except for the draws of a resumed session: those get the seconds they
+  // had when the session was played.
+  journal::ReplayClock clock_{system_clock_};
+  VirtualScheduler until_run_;
+  // Until a window runs them, and during a resume's virtual time, timers go elsewhere.
+  SchedulerSwitch scheduler_{until_run_};
+  Game game_{Env{clock_, scheduler_}};
+  // The journal, once KeepJournal has been called; none when it cannot be used.
+  std::unique_ptr<journal::Journal> journal_;
+  // Why the journal could not be opened; empty when it was.
+  std::string journal_unavailable_;
+  // Said once, until the next spin: a damaged journal moved aside, a session that could
+  // not be resumed.
+  std::string journal_once_;
+  bool journal_once_seen_ = false;
+  // The events a resume makes the game send again: they are in the journal already.
+  size_t journal_skip_ = 0;
+  bool session_pending_ = false;
+  bool resumed_ = false;
+  SessionTrack track_;
+  std::optional<Settings> first_spin_settings_;
+};
+
+}  // namespace vellaro::app
