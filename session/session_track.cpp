@@ -18,10 +18,10 @@ void SessionTrack::On(const GameEvent& event) {
           point.setting = pending_setting_;
           pending_reset_ = pending_setting_ = false;
           points_.push_back(point);
-          statistics_.Add(e.number);
         } else if constexpr (std::is_same_v<E, SpinUndone>) {
           if (!points_.empty()) points_.pop_back();
-          statistics_.RemoveLast();
+          // Only a spin already counted is taken back; one not counted yet never will be.
+          if (static_cast<size_t>(statistics_.spins()) > points_.size()) statistics_.RemoveLast();
         } else if constexpr (std::is_same_v<E, BetSettled>) {
           // The settlement follows the spin it belongs to.
           if (e.shown && !points_.empty()) {
@@ -37,6 +37,13 @@ void SessionTrack::On(const GameEvent& event) {
         }
       },
       event);
+}
+
+const SpinStatistics& SessionTrack::statistics() const {
+  for (auto i = static_cast<size_t>(statistics_.spins()); i < points_.size(); ++i) {
+    statistics_.Add(points_[i].number);
+  }
+  return statistics_;
 }
 
 }  // namespace vellaro

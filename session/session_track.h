@@ -36,14 +36,17 @@ class SessionTrack {
 
   const std::vector<TrackPoint>& points() const { return points_; }
   const RealResult& result() const { return result_; }
-  const SpinStatistics& statistics() const { return statistics_; }
+  // Counted up to the last spin when asked for: most evenings never open the panel that
+  // shows them, and a resumed evening comes back without them.
+  const SpinStatistics& statistics() const;
   // Grows with every change, so a view redraws only when something happened.
   uint64_t version() const { return version_; }
 
  private:
   std::vector<TrackPoint> points_;
   RealResult result_;
-  SpinStatistics statistics_;
+  // Of the first statistics_.spins() points: behind them until asked for.
+  mutable SpinStatistics statistics_;
   uint64_t version_ = 0;
   // Marks waiting for the next spin.
   bool pending_reset_ = false;

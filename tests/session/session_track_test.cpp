@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace vellaro {
 namespace {
 
@@ -81,6 +84,34 @@ TEST(SessionTrack, AnUndoTakesTheLastPointAndItsStatisticsBack) {
   EXPECT_EQ(track.result().counts().net, 0);
   track.On(SpinAccepted{2, 3});
   EXPECT_EQ(track.points().back().number, 3);
+}
+
+// The statistics are counted when asked for: whenever that is, between spins and undos,
+// they are those of the spins in the history.
+TEST(SessionTrack, StatisticsReadAtAnyPointAreThoseOfTheSpinsInTheHistory) {
+  std::mt19937 chance(7);
+  for (int evening = 0; evening < 50; ++evening) {
+    SessionTrack track;
+    std::vector<int> history;
+    for (int step = 0; step < 60; ++step) {
+      if (!history.empty() && chance() % 4 == 0) {
+        track.On(SpinUndone{static_cast<int64_t>(history.size()), history.back()});
+        history.pop_back();
+      } else {
+        const int number = static_cast<int>(chance() % 37);
+        history.push_back(number);
+        track.On(SpinAccepted{static_cast<int64_t>(history.size()), number});
+      }
+      if (chance() % 3 == 0) {
+        ASSERT_EQ(track.statistics().list(), history) << "evening " << evening << " step " << step;
+      }
+    }
+    const SpinStatistics expected(history);
+    EXPECT_EQ(track.statistics().list(), history);
+    for (int k = 0; k < kChances; ++k) {
+      EXPECT_EQ(track.statistics().chance(k).longest_run, expected.chance(k).longest_run);
+    }
+  }
 }
 
 }  // namespace
