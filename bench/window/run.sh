@@ -7,6 +7,8 @@
 # The three take turns, run by run, so that a slower spell of this shared machine falls on
 # all of them alike. The window keeps its rendered pictures between runs, as between a
 # player's starts: its first run renders them (that run's figures are printed as it goes).
+# BASELINE=<another build folder> adds that build's window, empty and resuming, to the turns,
+# so that a change is measured side by side with the build before it.
 # Usage: bench/window/run.sh [build folder]   (default: build/ of the repository)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -91,19 +93,26 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
+baseline=${BASELINE:-}
+names=(minimal vellaro resumed)
+if [[ -n $baseline ]]; then
+  [[ -x $baseline/app/vellaro ]] || { echo "no window in $baseline/app" >&2; exit 1; }
+  names+=(baseline-vellaro baseline-resumed)
+fi
 declare -A results files
-for name in minimal vellaro resumed; do files[$name]=$(mktemp); done
+for name in "${names[@]}"; do files[$name]=$(mktemp); done
 for i in $(seq "$runs"); do
-  for name in minimal vellaro resumed; do
+  for name in "${names[@]}"; do
     binary=$build/app/vellaro
     [[ $name == minimal ]] && binary=$build/bench-window/minimal_window
+    [[ $name == baseline-* ]] && binary=$baseline/app/vellaro
     journal=
-    [[ $name == resumed ]] && journal=journal
+    [[ $name == *resumed ]] && journal=journal
     measure "$binary" $journal >>"${files[$name]}"
     echo "  $name run $i: $(tail -1 "${files[$name]}")" >&2
   done
 done
-for name in minimal vellaro resumed; do
+for name in "${names[@]}"; do
   file=${files[$name]}
   results[$name.first]=$(cut -d' ' -f1 "$file" | median)
   results[$name.frame]=$(cut -d' ' -f2 "$file" | median)
@@ -129,3 +138,15 @@ row frame "start to full first frame (ms)" "<= 1.5" "<= 1.6"
 row peak "peak resident memory (kB)" "<= 1.3" "-"
 printf '%-31s %8s %8s %8s %7s %7s  %s\n' "idle CPU over ${idle} s (%)" "${results[minimal.cpu]}" \
   "${results[vellaro.cpu]}" "${results[resumed.cpu]}" "-" "-" "<= 1 % of one core"
+if [[ -n $baseline ]]; then
+  echo "baseline: $baseline, in the same turns"
+  for key in first frame peak; do
+    what="start to first paint (ms)"
+    [[ $key == frame ]] && what="start to full first frame (ms)"
+    [[ $key == peak ]] && what="peak resident memory (kB)"
+    printf '%-31s %8s %8s %8s %7s %7s\n' "$what" "${results[minimal.$key]}" \
+      "${results[baseline-vellaro.$key]}" "${results[baseline-resumed.$key]}" \
+      "$(ratio "${results[baseline-vellaro.$key]}" "${results[minimal.$key]}")" \
+      "$(ratio "${results[baseline-resumed.$key]}" "${results[minimal.$key]}")"
+  done
+fi
