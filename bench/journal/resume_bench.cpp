@@ -1,6 +1,7 @@
 // Where the time of a resume goes: the window's start on a journal whose open session it
-// replays, in its two steps: opening, checking and reading back the journal (on other
-// threads, while the toolkit starts), then replaying the session (on the window's thread).
+// replays, in its two steps: opening, checking and reading back the journal, then replaying
+// the session (both on a thread of their own, while the toolkit starts and the window is
+// built).
 // Prints the median of each over the runs, and the first run, whose pages are all fresh as
 // they are at the window's start.
 //
