@@ -25,20 +25,28 @@ namespace vellaro {
 struct SpinAccepted {
   int64_t index = 0;
   int number = 0;
+
+  friend bool operator==(const SpinAccepted&, const SpinAccepted&) = default;
 };
 
 // The undo took back spin `index`, whose number was `number`.
 struct SpinUndone {
   int64_t index = 0;
   int number = 0;
+
+  friend bool operator==(const SpinUndone&, const SpinUndone&) = default;
 };
 
 // A mode's run began (the board is locked) or ended (its calculation is done).
 struct AnalysisStarted {
   Mode mode = Mode::kDeepScan;
+
+  friend bool operator==(const AnalysisStarted&, const AnalysisStarted&) = default;
 };
 struct AnalysisEnded {
   Mode mode = Mode::kDeepScan;
+
+  friend bool operator==(const AnalysisEnded&, const AnalysisEnded&) = default;
 };
 
 // The recommendation of a mode's calculation, after the trend filter and the debit: on show
@@ -47,10 +55,14 @@ struct AnalysisEnded {
 struct BetShown {
   Chance chance = kLess;
   int32_t stake = 0;
+
+  friend bool operator==(const BetShown&, const BetShown&) = default;
 };
 struct BetTracked {
   Chance chance = kLess;
   int32_t stake = 0;
+
+  friend bool operator==(const BetTracked&, const BetTracked&) = default;
 };
 
 // The recommendation standing before spin `spin_index` was settled against it. `chance` is
@@ -66,6 +78,8 @@ struct BetSettled {
   bool shown = false;
   int32_t balance = 0;
   int32_t target = 0;
+
+  friend bool operator==(const BetSettled&, const BetSettled&) = default;
 };
 
 // The ledger went back to the base unit. kAutomaticReset is the reset at a new balance high
@@ -81,16 +95,22 @@ enum class ResetReason {
 struct LedgerReset {
   ResetReason reason = ResetReason::kButton;
   int32_t stake = 0;  // the stake after the reset: the base unit
+
+  friend bool operator==(const LedgerReset&, const LedgerReset&) = default;
 };
 
 // The mode that accepted spins start changed (the mode box, "Create Matrix", "RM").
 struct ModeChanged {
   Mode mode = Mode::kDeepScan;
+
+  friend bool operator==(const ModeChanged&, const ModeChanged&) = default;
 };
 
 // The player picked a betting system.
 struct SystemChanged {
   BettingSystem system = kMartingale;
+
+  friend bool operator==(const SystemChanged&, const SystemChanged&) = default;
 };
 
 // A setting of the options area took a new value.
@@ -115,6 +135,8 @@ struct SettingChanged {
   Setting setting = Setting::kBaseUnit;
   int32_t value = 0;
   Chance chance = kLess;  // kTrend only
+
+  friend bool operator==(const SettingChanged&, const SettingChanged&) = default;
 };
 
 // A recommendation that would have gone on show was withheld because showing it would break
@@ -139,10 +161,16 @@ struct BetWithheld {
 
 // The number matrix was built ("Create Matrix") or discarded ("RM"); a recalculation
 // ("ReCalculate") drew a new offset `draw` (1..6).
-struct MatrixCreated {};
-struct MatrixDiscarded {};
+struct MatrixCreated {
+  friend bool operator==(const MatrixCreated&, const MatrixCreated&) = default;
+};
+struct MatrixDiscarded {
+  friend bool operator==(const MatrixDiscarded&, const MatrixDiscarded&) = default;
+};
 struct Recalculated {
   int32_t draw = 0;
+
+  friend bool operator==(const Recalculated&, const Recalculated&) = default;
 };
 
 // The generator was seeded for a draw that decides what the player sees (the choice of
@@ -150,6 +178,8 @@ struct Recalculated {
 // Clock::SecondsForChoice. Replaying these seconds replays the choices exactly.
 struct ChoiceSeeded {
   uint32_t seconds = 0;
+
+  friend bool operator==(const ChoiceSeeded&, const ChoiceSeeded&) = default;
 };
 
 using GameEvent =

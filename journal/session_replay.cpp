@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "game/text_number.h"
-#include "journal/event_record.h"
 
 namespace vellaro::journal {
 namespace {
@@ -257,8 +256,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
   const Game::ListenerId listener = game.AddListener([&](const GameEvent& e) {
     if (std::holds_alternative<Recalculated>(e)) recalculated = true;
     // Events past the journal's end are the rest of an analysis it was cut off in.
-    if (options.exact && !departed && sent < events.size() &&
-        Encode(e) != Encode(events[sent].event)) {
+    if (options.exact && !departed && sent < events.size() && e != events[sent].event) {
       departed = events[sent].seq;
     }
     ++sent;
