@@ -7,6 +7,7 @@
 # The three take turns, run by run, so that a slower spell of this shared machine falls on
 # all of them alike. The window keeps its rendered pictures between runs, as between a
 # player's starts: its first run renders them (that run's figures are printed as it goes).
+# A resuming window starts with the settings file the first one wrote, as a player's does.
 # BASELINE=<another build folder> adds that build's window, empty and resuming, to the turns,
 # so that a change is measured side by side with the build before it.
 # Usage: bench/window/run.sh [build folder]   (default: build/ of the repository)
@@ -63,6 +64,9 @@ measure() {
   if [[ ${2:-} == journal ]]; then
     mkdir -p "$data/vellaro"
     cp "$stored"/journal.sqlite* "$data/vellaro/"
+    # With the settings file the window left, as a player's resumed start has it: the
+    # window writes the session's options there as soon as it has resumed the session.
+    [[ -d $stored/config ]] && cp -r "$stored/config" "$config/vellaro"
   fi
   start=$(date +%s%3N)
   VELLARO_REPORT_FIRST_PAINT=1 "$binary" >"$log" 2>/dev/null &
@@ -85,6 +89,7 @@ measure() {
   peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
+  if [[ ${2:-} == journal && ! -d $stored/config ]]; then cp -r "$config/vellaro" "$stored/config"; fi
   rm -f "$log"
   awk -v f="$first" -v r="$frame" -v p="$peak" -v t=$((after - before)) \
     -v hz="$ticks_per_second" -v s="$idle" \
