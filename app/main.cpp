@@ -28,14 +28,6 @@ std::future<std::unique_ptr<vellaro::app::WindowGame>> ResumeAhead() {
   });
 }
 
-// The game resumed ahead, or, when the data folder was only claimed once the toolkit ran
-// (its last holder had just ended), resumed now.
-std::unique_ptr<vellaro::app::WindowGame> ResumedGame(
-    std::future<std::unique_ptr<vellaro::app::WindowGame>>& ahead) {
-  if (ahead.valid()) return ahead.get();
-  return ResumeAhead().get();
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -62,7 +54,9 @@ int main(int argc, char* argv[]) {
     fonts.Wait();
     vellaro::app::MainWindow window(
         guard, vellaro::app::PictureStore(vellaro::app::PictureStore::DefaultFolder()));
-    window.Adopt(ResumedGame(play));
+    // The lock was taken before the toolkit started (ClaimDataFolder holds to that answer),
+    // so the game is on its way.
+    window.Adopt(play.get());
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
     // The journal's session keeps its own options; the settings file then gives the window
