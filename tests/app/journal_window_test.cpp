@@ -357,6 +357,29 @@ class JournalWindowTest : public QObject {
     ExpectReplaysExactly(path_, *evening.window.journal()->session(), 5);
   }
 
+  void aSessionThatCannotBeContinuedLeavesAFreshGameAndSaysSo() {
+    {
+      Evening first(guard_, path_);
+      for (int n : {17, 25, 0}) first.Spin(n);
+    }
+    journal::JournalAtStart start = journal::PrepareJournal(path_);
+    QVERIFY(start.to_resume.has_value());
+    // The session was read back, but its events are gone before it is continued.
+    start.opened.journal->database().Exec("DROP TABLE event_blocks");
+    vellaro::VirtualScheduler time(1'000'000);  // outlives the window and its timers
+    MainWindow window(guard_);
+    window.KeepJournal(std::move(start));
+    window.timers().SwitchTo(time);
+    QVERIFY(!window.Resumed());
+    QCOMPARE(window.game().SpinsInHistory(), int64_t{0});
+    QCOMPARE(window.JournalNotice(),
+             QStringLiteral("Last session not resumed: a new one started"));
+    // The window plays on, in real time again (here the test's).
+    window.Handle([&] { window.game().NumberClick(5); });
+    QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
+    QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
+  }
+
   void aJournalThatCannotBeOpenedLeavesTheWindowWorking() {
     journal::JournalAtStart off;
     off.opened.status = {false, "its folder cannot be made"};
