@@ -102,15 +102,12 @@ class MainWindow final : public QWidget {
   // writes them back there whenever one changes (window_settings.cpp).
   void KeepSettings(const SettingsStore& store);
 
-  // The journal (window_journal.cpp). Call before KeepSettings: resumes the journal's last
-  // session, if it was not ended, exactly where it stood; otherwise the next session starts
-  // with the settings KeepSettings restores (or, without a settings file, with the game's
-  // at the player's first event). Every event of the game is journaled from then on.
-  void KeepJournal(vellaro::journal::JournalAtStart start);
-  // Or, instead: shows `play`, whose journal was kept (and its session resumed) on another
-  // thread while the window was built, in place of the game on show, which the player
-  // has not touched yet (REQUIRES: no panel or limits dialog made). The window runs its
-  // timers from now on.
+  // Shows `play` in place of the game on show, which the player has not touched yet
+  // (REQUIRES: no panel or limits dialog made), and runs its timers from now on. `play` has
+  // kept its journal (WindowGame::KeepJournal), usually on another thread while this window
+  // was built. Call before KeepSettings: a resumed session keeps its own options; otherwise
+  // the next session starts with the settings KeepSettings restores (or, without a settings
+  // file, with the game's at the player's first event).
   void Adopt(std::unique_ptr<WindowGame> play);
   // Ends the session and starts a fresh game with the same settings (the "New session"
   // control).

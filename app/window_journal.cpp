@@ -16,11 +16,6 @@ constexpr QColor kNoticeColour{255, 200, 64};
 
 }  // namespace
 
-void MainWindow::KeepJournal(vellaro::journal::JournalAtStart start) {
-  play_->KeepJournal(std::move(start));
-  Sync();
-}
-
 void MainWindow::Adopt(std::unique_ptr<WindowGame> play) {
   // The panel and the limits dialog, made for the game on show, would go on reading it.
   if (panel_ != nullptr || limits_dialog_ != nullptr) {

@@ -72,31 +72,35 @@ Look LookAt(MainWindow& window) {
   return look;
 }
 
-enum class Resume { kByTheWindow, kAhead };
+using Play = std::unique_ptr<vellaro::app::WindowGame>;
+
+// A window's game that has kept the journal, and resumed its last session if it was open.
+Play Kept(journal::JournalAtStart start) {
+  auto play = std::make_unique<vellaro::app::WindowGame>();
+  play->KeepJournal(std::move(start));
+  return play;
+}
+
+// Shows the journal's game in `window`, kept on the test's thread.
+void KeepJournal(MainWindow& window, journal::JournalAtStart start) {
+  window.Adopt(Kept(std::move(start)));
+}
+
+enum class Resume { kOnThisThread, kAhead };
 
 // A window on a journal, its timers in virtual time. Ahead, the journal is kept (and its
 // last session resumed) on another thread while the window is built, as the program does.
 struct Evening {
-  using Play = std::unique_ptr<vellaro::app::WindowGame>;
-
-  Evening(Guard& guard, const std::string& path, Resume resume = Resume::kByTheWindow)
+  Evening(Guard& guard, const std::string& path, Resume resume = Resume::kOnThisThread)
       : ahead(resume == Resume::kAhead ? ResumeAhead(path) : std::future<Play>()),
         window(guard) {
-    if (ahead.valid()) {
-      window.Adopt(ahead.get());
-    } else {
-      window.KeepJournal(journal::PrepareJournal(path));
-    }
+    window.Adopt(ahead.valid() ? ahead.get() : Kept(journal::PrepareJournal(path)));
     window.timers().SwitchTo(time);
     window.Sync();
   }
 
   static std::future<Play> ResumeAhead(const std::string& path) {
-    return std::async(std::launch::async, [path] {
-      auto play = std::make_unique<vellaro::app::WindowGame>();
-      play->KeepJournal(journal::PrepareJournal(path));
-      return play;
-    });
+    return std::async(std::launch::async, [path] { return Kept(journal::PrepareJournal(path)); });
   }
 
   void Act(const std::function<void(vellaro::Game&)>& action) {
@@ -234,7 +238,7 @@ class JournalWindowTest : public QObject {
     int64_t id = 0;
     {
       MainWindow window(guard_);
-      window.KeepJournal(journal::PrepareJournal(path_));
+      KeepJournal(window, journal::PrepareJournal(path_));
       window.KeepSettings(vellaro::app::SettingsStore(settings_path));
       QCOMPARE(window.game().CurrentSettings().system, vellaro::kParlay);
       id = *window.journal()->session();
@@ -248,7 +252,7 @@ class JournalWindowTest : public QObject {
     }
     vellaro::app::SettingsStore(settings_path).Save(stored);  // the file says Parlay again
     MainWindow window(guard_);
-    window.KeepJournal(journal::PrepareJournal(path_));
+    KeepJournal(window, journal::PrepareJournal(path_));
     window.KeepSettings(vellaro::app::SettingsStore(settings_path));
     QVERIFY(window.Resumed());
     QCOMPARE(window.game().CurrentSettings().system, vellaro::kHavrel);
@@ -368,7 +372,7 @@ class JournalWindowTest : public QObject {
     start.opened.journal->database().Exec("DROP TABLE event_blocks");
     vellaro::VirtualScheduler time(1'000'000);  // outlives the window and its timers
     MainWindow window(guard_);
-    window.KeepJournal(std::move(start));
+    KeepJournal(window, std::move(start));
     window.timers().SwitchTo(time);
     QVERIFY(!window.Resumed());
     QCOMPARE(window.game().SpinsInHistory(), int64_t{0});
@@ -384,7 +388,7 @@ class JournalWindowTest : public QObject {
     journal::JournalAtStart off;
     off.opened.status = {false, "its folder cannot be made"};
     MainWindow window(guard_);
-    window.KeepJournal(std::move(off));
+    KeepJournal(window, std::move(off));
     QCOMPARE(window.JournalNotice(), QStringLiteral("Journal off: its folder cannot be made"));
     window.Handle([&] { window.game().NumberClick(5); });
     QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
