@@ -21,7 +21,7 @@
 #include "app/window_game.h"
 #include "env/scheduler_switch.h"
 #include "game/game.h"
-#include "journal/journal_file.h"
+#include "journal/journal.h"
 #include "session/session_track.h"
 #include "tools/sim/what_if.h"
 
