@@ -1,9 +1,10 @@
 #pragma once
 
-// The events of one commit, packed into one BLOB: one row per commit (about one per spin)
-// instead of one per event. A resume reads the whole session back before the window shows
-// it, and SQLite's cost is per row and per column: a session of 10,000 spins is 10,000
-// small rows instead of 55,000 of eleven columns each.
+// A run of consecutive events, packed into one BLOB: one row per block of about
+// kBlockBytes (journal.h), which the journal fills commit by commit, instead of one per
+// event. A resume reads the whole session back before the window shows it, and SQLite's
+// cost is per row and per column: a session of 10,000 spins is a few hundred rows instead
+// of 55,000 of eleven columns each.
 //
 // Each event, one after the other:
 //   its kind                       varint

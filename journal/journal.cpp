@@ -62,6 +62,9 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
     Migrate(*db_);
     insert_block_ = std::make_unique<Statement>(
         *db_, "INSERT INTO event_blocks(session_id, first_seq, count, events) VALUES(?, ?, ?, ?)");
+    update_block_ = std::make_unique<Statement>(
+        *db_,
+        "UPDATE event_blocks SET count = ?, events = ? WHERE session_id = ? AND first_seq = ?");
   } catch (const SqliteError& error) {
     throw JournalError(IsCorruption(error) ? JournalError::Fault::kCorrupt
                                            : JournalError::Fault::kUnavailable,
@@ -74,6 +77,7 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
 Journal::~Journal() {
   Flush();
   insert_block_.reset();
+  update_block_.reset();
 }
 
 void Journal::StartSession(const Settings& settings) {
@@ -87,6 +91,7 @@ void Journal::StartSession(const Settings& settings) {
 void Journal::ContinueSession(int64_t id) {
   Flush();
   session_ = id;
+  block_ = OpenBlock{};
   Statement last(*db_,
                  "SELECT first_seq + count FROM event_blocks WHERE session_id = ? "
                  "ORDER BY first_seq DESC LIMIT 1");
@@ -110,6 +115,7 @@ bool Journal::Flush() {
   if (waiting_.empty()) return status_.on;
   const auto session_before = session_;
   const int64_t seq_before = next_seq_;
+  const OpenBlock block_before = block_;
   int spins = 0;
   for (const Operation& op : waiting_) {
     if (op.type == Operation::Type::kEvent && (op.record.kind == EventKind::kSpinAccepted ||
@@ -126,10 +132,10 @@ bool Journal::Flush() {
     transaction.Commit();
     if (sync) db_->Exec("PRAGMA synchronous=NORMAL");
   } catch (const SqliteError& error) {
+    // As before the commit: what waits is packed again at the next one.
     session_ = session_before;
     next_seq_ = seq_before;
-    block_.clear();
-    block_count_ = 0;
+    block_ = block_before;
     status_ = {false, ReasonFor(error)};
     try {
       db_->Exec("PRAGMA synchronous=NORMAL");
@@ -146,7 +152,7 @@ bool Journal::Flush() {
 void Journal::Write(const Operation& op) {
   switch (op.type) {
     case Operation::Type::kStart: {
-      WriteBlock();
+      CloseBlock();
       const Settings& s = op.settings;
       Statement insert(*db_,
                        "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
@@ -171,7 +177,7 @@ void Journal::Write(const Operation& op) {
       return;
     }
     case Operation::Type::kEnd: {
-      WriteBlock();
+      CloseBlock();
       if (!session_) return;
       Statement update(*db_, "UPDATE sessions SET ended_ms = ? WHERE id = ?");
       update.Bind(1, op.at_ms).Bind(2, *session_);
@@ -182,12 +188,10 @@ void Journal::Write(const Operation& op) {
     case Operation::Type::kEvent: {
       // Events outside a session (after EndSession) are the game's, not a session's.
       if (!session_) return;
-      if (block_count_ == 0) {
-        block_first_seq_ = next_seq_;
-        block_previous_ms_ = 0;
-      }
-      PackEvent(TimedRecord{op.record, op.at_ms}, block_previous_ms_, block_);
-      ++block_count_;
+      if (block_.events.size() >= kBlockBytes) CloseBlock();
+      if (block_.count == 0) block_.first_seq = next_seq_;
+      PackEvent(TimedRecord{op.record, op.at_ms}, block_.previous_ms, block_.events);
+      ++block_.count;
       ++next_seq_;
       return;
     }
@@ -195,17 +199,31 @@ void Journal::Write(const Operation& op) {
 }
 
 void Journal::WriteBlock() {
-  if (block_count_ == 0) return;
-  Statement& insert = *insert_block_;
-  insert.Bind(1, *session_).Bind(2, block_first_seq_).Bind(3, block_count_).BindBlob(4, block_);
+  if (block_.count == block_.stored) return;
+  Statement& write = block_.stored == 0 ? *insert_block_ : *update_block_;
+  if (block_.stored == 0) {
+    write.Bind(1, *session_)
+        .Bind(2, block_.first_seq)
+        .Bind(3, block_.count)
+        .BindBlob(4, block_.events);
+  } else {
+    write.Bind(1, block_.count)
+        .BindBlob(2, block_.events)
+        .Bind(3, *session_)
+        .Bind(4, block_.first_seq);
+  }
   try {
-    insert.Run();
+    write.Run();
   } catch (...) {
-    insert.Reset();
+    write.Reset();
     throw;
   }
-  block_.clear();
-  block_count_ = 0;
+  block_.stored = block_.count;
+}
+
+void Journal::CloseBlock() {
+  WriteBlock();
+  block_ = OpenBlock{};
 }
 
 }  // namespace vellaro::journal

@@ -7,9 +7,11 @@
 //            v1..v7), one row per GameEvent in the order the game sent them.
 // Version 2: each event's wall-clock time (at_ms), and each session's options at its start,
 //            so that a session that did not start from the defaults replays exactly.
-// Version 3: the events of each commit packed into one row of event_blocks (session_id,
-//            first_seq, count, events), as event_block.h describes; the table of one row
-//            per event is gone, its rows packed in order with their seq numbers kept.
+// Version 3: the events packed into rows of event_blocks (session_id, first_seq, count,
+//            events), each a run of consecutive events, as event_block.h describes; the
+//            table of one row per event is gone, its rows packed in order with their seq
+//            numbers kept. (Files written before blocks grew across commits hold one block
+//            per commit: the same format, in more rows.)
 
 #include "journal/sqlite.h"
 

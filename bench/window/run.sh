@@ -9,7 +9,9 @@
 # player's starts: its first run renders them (that run's figures are printed as it goes).
 # A resuming window starts with the settings file the first one wrote, as a player's does.
 # BASELINE=<another build folder> adds that build's window, empty and resuming, to the turns,
-# so that a change is measured side by side with the build before it.
+# so that a change is measured side by side with the build before it; it resumes a session
+# its own build wrote (when that build has the writer), so that a change in how the journal
+# stores a session is measured too.
 # Usage: bench/window/run.sh [build folder]   (default: build/ of the repository)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -24,6 +26,7 @@ fi
 cmake -S "$root/bench/window" -B "$build/bench-window" -G Ninja >/dev/null
 cmake --build "$build/bench-window" >/dev/null
 cmake --build "$build" --target vellaro_long_session >/dev/null
+baseline=${BASELINE:-}
 
 display=
 for n in $(seq 150 250); do
@@ -52,18 +55,26 @@ cache=$(mktemp -d)
 export XDG_CACHE_HOME=$cache
 stored=$(mktemp -d)
 "$build/bench/journal/vellaro_long_session" "$stored/journal.sqlite" "${SPINS:-10000}" >&2
+# The baseline's own session, in the format its journal writes.
+mkdir "$stored/baseline"
+if [[ -n $baseline && -x $baseline/bench/journal/vellaro_long_session ]]; then
+  "$baseline/bench/journal/vellaro_long_session" "$stored/baseline/journal.sqlite" \
+    "${SPINS:-10000}" >&2
+else
+  cp "$stored/journal.sqlite" "$stored/baseline/"
+fi
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # One run: prints "<ms to first paint> <ms to first frame> <peak RSS kB> <idle CPU %>".
-# $2: "journal" to start on a copy of the long session.
+# $2: the folder of a long session to start on a copy of; none for an empty journal.
 measure() {
   local binary=$1 log pid start painted framed first frame before after
   log=$(mktemp)
   rm -rf "${config:?}/vellaro" "${data:?}/vellaro"
-  if [[ ${2:-} == journal ]]; then
+  if [[ -n ${2:-} ]]; then
     mkdir -p "$data/vellaro"
-    cp "$stored"/journal.sqlite* "$data/vellaro/"
+    cp "$2"/journal.sqlite* "$data/vellaro/"
     # With the settings file the window left, as a player's resumed start has it: the
     # window writes the session's options there as soon as it has resumed the session.
     [[ -d $stored/config ]] && cp -r "$stored/config" "$config/vellaro"
@@ -89,7 +100,7 @@ measure() {
   peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  if [[ ${2:-} == journal && ! -d $stored/config ]]; then cp -r "$config/vellaro" "$stored/config"; fi
+  if [[ -n ${2:-} && ! -d $stored/config ]]; then cp -r "$config/vellaro" "$stored/config"; fi
   rm -f "$log"
   awk -v f="$first" -v r="$frame" -v p="$peak" -v t=$((after - before)) \
     -v hz="$ticks_per_second" -v s="$idle" \
@@ -98,7 +109,6 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-baseline=${BASELINE:-}
 names=(minimal vellaro resumed)
 if [[ -n $baseline ]]; then
   [[ -x $baseline/app/vellaro ]] || { echo "no window in $baseline/app" >&2; exit 1; }
@@ -112,8 +122,9 @@ for i in $(seq "$runs"); do
     [[ $name == minimal ]] && binary=$build/bench-window/minimal_window
     [[ $name == baseline-* ]] && binary=$baseline/app/vellaro
     journal=
-    [[ $name == *resumed ]] && journal=journal
-    measure "$binary" $journal >>"${files[$name]}"
+    [[ $name == resumed ]] && journal=$stored
+    [[ $name == baseline-resumed ]] && journal=$stored/baseline
+    measure "$binary" "$journal" >>"${files[$name]}"
     echo "  $name run $i: $(tail -1 "${files[$name]}")" >&2
   done
 done

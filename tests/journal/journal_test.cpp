@@ -181,6 +181,59 @@ TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
   EXPECT_THROW(LoadSession(reader, second + 1), std::out_of_range);
 }
 
+// A long session is stored in blocks that grow commit by commit: few rows, each small
+// enough for one page, with every event back in order and its time kept, across a reopen
+// that goes on in a new block.
+TEST(Journal, ALongSessionIsAFewFullBlocksReadBackWhole) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  std::vector<GameEvent> heard;
+  int64_t id = 0;
+  {
+    JournaledGame g(path);
+    for (int i = 0; i < 600; ++i) {
+      g.wall_ms += 1000 + i;
+      if (i % 150 == 75) g.h.game.SelectGameMode(1 + i / 150);  // modes that draw
+      g.h.Spins({(i * 7) % 37});
+      if (i % 97 == 0) g.h.game.UndoClick();
+    }
+    ASSERT_TRUE(g.journal.status().on);
+    heard = g.heard;
+    id = *g.journal.session();
+  }
+  {
+    Journal journal(path);
+    journal.ContinueSession(id);
+    journal.Record(SpinAccepted{601, 4});
+    heard.push_back(SpinAccepted{601, 4});
+  }
+  Database reader = OpenForReading(path);
+  const StoredSession stored = LoadSession(reader, id);
+  EXPECT_EQ(Records(stored), Records(heard));
+  for (size_t i = 0; i < stored.events.size(); ++i) {
+    ASSERT_EQ(stored.events[i].seq, static_cast<int64_t>(i + 1)) << i;
+  }
+  // The spins' times, each after the one before, across the blocks' edges (the spin
+  // after the reopen has the time of day).
+  int64_t previous_ms = 0;
+  for (size_t i = 0; i + 1 < stored.events.size(); ++i) {
+    const StoredEvent& e = stored.events[i];
+    if (!std::holds_alternative<SpinAccepted>(e.event) || !e.at_ms) continue;
+    EXPECT_GE(*e.at_ms, previous_ms) << e.seq;
+    previous_ms = *e.at_ms;
+  }
+  EXPECT_EQ(previous_ms, 1'765'000'000'000 + 600 * 1000 + 599 * 600 / 2);
+
+  const int64_t rows = reader.QueryInt("SELECT COUNT(*) FROM event_blocks");
+  const int64_t bytes = reader.QueryInt("SELECT SUM(length(events)) FROM event_blocks");
+  ASSERT_GT(bytes, static_cast<int64_t>(4 * kBlockBytes));
+  // Every block full but the last of each run of commits (the reopen started one).
+  EXPECT_LE(rows, bytes / static_cast<int64_t>(kBlockBytes) + 2);
+  EXPECT_LT(reader.QueryInt("SELECT MAX(length(events)) FROM event_blocks"), 1000);
+  EXPECT_EQ(reader.QueryInt("SELECT SUM(count) FROM event_blocks"),
+            static_cast<int64_t>(heard.size()));
+}
+
 TEST(JournalSchema, MigratesAVersion1File) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
