@@ -7,8 +7,8 @@
 // whole (Batch) goes on; everything else, and the accepted spin or undo that starts an
 // analysis, is committed as soon as it happens (or its action ends), so a
 // spin is on disk before the board lets the next one be entered, and the choice the window
-// shows is on disk when its analysis ends. A commit writes one or two pages to the WAL: its
-// cost does not grow with the session.
+// shows is on disk when its analysis ends. A commit writes the few pages it changes to the
+// WAL: its cost does not grow with the session.
 //
 // Blocks. The events go, packed (event_block.h), into a row of event_blocks that grows
 // commit by commit until it holds kBlockBytes; the next commit starts a new row. A session
