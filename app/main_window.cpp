@@ -448,7 +448,7 @@ void MainWindow::hideEvent(QHideEvent* event) {
 void MainWindow::Sync() {
   // The options area is made the first time the player opens it: most games never need
   // it, and its widgets are a good part of the window's memory.
-  if (init_bet_ == nullptr && game().controls().ClientHeight > vellaro::Window::kShape4Top) {
+  if (init_bet_ == nullptr && OptionsOpen()) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
     BuildNewSessionButton();

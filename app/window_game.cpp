@@ -104,7 +104,7 @@ void WindowGame::BeginSession(const Settings& settings) {
 }
 
 void WindowGame::FreshGame() {
-  const bool options_open = game_.controls().ClientHeight > Window::kShape4Top;
+  const bool options_open = game_.controls().OptionsOpen();
   const SaveDialogSettings save_dialog = game_.SaveDialogChoice();
   // A game can be neither copied nor assigned (its timers are known to the scheduler by
   // address), and the window holds on to it: the fresh game is built in the old one's

@@ -34,7 +34,7 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
 }
 
 bool MainWindow::OptionsOpen() const {
-  return game().controls().ClientHeight > vellaro::Window::kShape4Top;
+  return game().controls().OptionsOpen();
 }
 
 StoredSettings MainWindow::CurrentStoredSettings() const {

@@ -21,6 +21,8 @@ struct Window {
   static constexpr int kShape3Top = 448;  // options area open
   int ClientWidth = 1020;
   int ClientHeight = 686;
+  // Whether the options area is open: the client area reaches past the options' marker.
+  bool OptionsOpen() const { return ClientHeight > kShape4Top; }
   // Frame buttons: the normal pictures and their highlighted twins, which alone act.
   Picture Button_Close;
   Picture Button_Close_Hover;
