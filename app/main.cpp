@@ -56,7 +56,10 @@ int main(int argc, char* argv[]) {
         guard, vellaro::app::PictureStore(vellaro::app::PictureStore::DefaultFolder()));
     // The lock was taken before the toolkit started (ClaimDataFolder holds to that answer),
     // so the game is on its way.
-    window.Adopt(play.get());
+    std::unique_ptr<vellaro::app::WindowGame> game = play.get();
+    // A journal that could not be opened at start is opened by the window holding the lock.
+    game->SetMayOpenJournal([&instance] { return instance.HoldsLock(); });
+    window.Adopt(std::move(game));
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);
     // The journal's session keeps its own options; the settings file then gives the window

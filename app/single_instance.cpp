@@ -72,6 +72,15 @@ bool SingleInstance::TakeLock() {
   return holds_;
 }
 
+bool SingleInstance::HoldsLock() {
+  if (lock_ == nullptr) return false;
+  if (lock_->isLocked()) return true;
+  QDir().mkpath(folder_);
+  if (!lock_->tryLock(0)) return false;
+  if (server_ == nullptr) Listen();
+  return true;
+}
+
 SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
   if (!TakeLock()) return AskTheHolder(answer);
   if (server_ == nullptr && lock_->isLocked()) Listen();

@@ -36,6 +36,10 @@ class SingleInstance {
   // holds the folder (or the folder can hold no lock, and so no journal to protect). Needs
   // no QApplication: the journal can be read while the toolkit starts.
   bool TakeLock();
+  // Whether this start holds the folder's lock now. A start on a folder that could hold no
+  // lock (nor a journal) tries to take it again, and once it holds it listens for later
+  // starts: the journal the window then opens has one writer.
+  bool HoldsLock();
 
   // Takes the folder (TakeLock, if not done yet) and listens for later starts, or asks its
   // holder to come forward, waiting at most `answer` for it. Needs the QApplication: the

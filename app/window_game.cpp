@@ -23,13 +23,15 @@ void WindowGame::ListenToGame() {
 void WindowGame::OnGameEvent(const GameEvent& event) {
   // The events a resume makes the game send again are in the journal already.
   const bool resent = journal_skip_ > 0;
+  const bool spin = !resent && std::holds_alternative<SpinAccepted>(event);
+  // A notice about the journal is said once: the player has seen it by the next spin.
+  if (spin) journal_once_seen_ = true;
   if (resent) {
     --journal_skip_;
   } else if (journal_ != nullptr) {
+    if (spin && !journal_->HasFile()) RetryJournalFile();
     journal_->Record(event);
   }
-  // A notice about the journal is said once: the player has seen it by the next spin.
-  if (!resent && std::holds_alternative<SpinAccepted>(event)) journal_once_seen_ = true;
   track_.On(event);
   // The settings of the first spin are those the what-if replays the evening with. Only
   // read here: a listener never acts on the game.
@@ -42,22 +44,43 @@ void WindowGame::OnGameEvent(const GameEvent& event) {
 
 void WindowGame::KeepJournal(journal::JournalAtStart start) {
   journal_ = std::move(start.opened.journal);
+  journal_path_ = std::move(start.path);
   journal_once_ = start.opened.notice;
-  if (!start.opened.moved_aside.empty()) {
-    std::fprintf(stderr, "vellaro: the damaged journal was moved aside as %s\n",
-                 start.opened.moved_aside.c_str());
-  }
-  if (journal_ == nullptr) {
+  TellMovedAside(start.opened);
+  if (journal_ == nullptr && journal_path_.empty()) {
     journal_unavailable_ = start.opened.status.reason;
     return;
   }
   session_pending_ = true;
+  if (journal_ == nullptr) {
+    journal_ = journal::Journal::WithoutFile(start.opened.status.reason);
+    return;
+  }
   if (!start.unreadable.empty()) {
     journal_once_ = kNotResumed;
     std::fprintf(stderr, "vellaro: the last session cannot be read back: %s\n",
                  start.unreadable.c_str());
   }
   if (start.to_resume) ResumeSession(*start.to_resume);
+}
+
+void WindowGame::RetryJournalFile() {
+  if (may_open_journal_ && !may_open_journal_()) {
+    journal_->StillWithoutFile("another Vellaro window keeps it");
+    return;
+  }
+  const journal::OpenedJournal opened = journal::OpenFileFor(*journal_, journal_path_);
+  TellMovedAside(opened);
+  if (!opened.notice.empty()) {
+    journal_once_ = opened.notice;
+    journal_once_seen_ = false;
+  }
+}
+
+void WindowGame::TellMovedAside(const journal::OpenedJournal& opened) {
+  if (opened.moved_aside.empty()) return;
+  std::fprintf(stderr, "vellaro: the damaged journal was moved aside as %s\n",
+               opened.moved_aside.c_str());
 }
 
 void WindowGame::ResumeSession(const journal::StoredSession& stored) {

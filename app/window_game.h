@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,8 +40,13 @@ class WindowGame {
   // Keeps the journal, and resumes its last session, if it was not ended, exactly where it
   // stood; otherwise the next session waits for BeginSession. Every event of the game is
   // journaled from then on. A session that cannot be resumed leaves a fresh game and a
-  // notice. Throws nothing for a fault of the journal.
+  // notice. A journal that could not be opened keeps the events in memory, and its file is
+  // opened again at each spin until it opens: then they are written, and the evening is
+  // journaled as if it had been from the start. Throws nothing for a fault of the journal.
   void KeepJournal(journal::JournalAtStart start);
+  // Whether the journal's file may be opened at a spin, when it could not be at start: only
+  // by the one window that holds the data folder (SingleInstance). By default it may.
+  void SetMayOpenJournal(std::function<bool()> may) { may_open_journal_ = std::move(may); }
   journal::Journal* journal() { return journal_.get(); }
   bool Resumed() const { return resumed_; }
   // A journaled session waits for its settings: the settings file's, or the game's at the
@@ -69,6 +75,9 @@ class WindowGame {
   void ListenToGame();
   void OnGameEvent(const GameEvent& event);
   void ResumeSession(const journal::StoredSession& stored);
+  // Opens the journal's file, which could not be opened before.
+  void RetryJournalFile();
+  void TellMovedAside(const journal::OpenedJournal& opened);
 
   SystemClock system_clock_;
   // The time of day, except for the draws of a resumed session: those get the seconds they
@@ -78,9 +87,12 @@ class WindowGame {
   // Until a window runs them, and during a resume's virtual time, timers go elsewhere.
   SchedulerSwitch scheduler_{until_run_};
   Game game_{Env{clock_, scheduler_}};
-  // The journal, once KeepJournal has been called; none when it cannot be used.
+  // The journal, once KeepJournal has been called; it may be waiting for its file. None
+  // when no place for it is known.
   std::unique_ptr<journal::Journal> journal_;
-  // Why the journal could not be opened; empty when it was.
+  std::string journal_path_;
+  std::function<bool()> may_open_journal_;
+  // Why there is no journal; empty when there is one.
   std::string journal_unavailable_;
   // Said once, until the next spin: a damaged journal moved aside, a session that could
   // not be resumed.

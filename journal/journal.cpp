@@ -74,6 +74,25 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
   }
 }
 
+std::unique_ptr<Journal> Journal::WithoutFile(std::string reason, WallClock now) {
+  std::unique_ptr<Journal> journal(new Journal(std::move(now)));
+  journal->StillWithoutFile(std::move(reason));
+  return journal;
+}
+
+void Journal::TakeFile(Journal&& opened) {
+  if (db_ != nullptr || opened.session_ || !opened.waiting_.empty()) {
+    throw std::logic_error("A journal takes a file only when it has none, and a file unused");
+  }
+  db_ = std::move(opened.db_);
+  insert_block_ = std::move(opened.insert_block_);
+  update_block_ = std::move(opened.update_block_);
+}
+
+void Journal::StillWithoutFile(std::string reason) {
+  status_ = {false, std::move(reason)};
+}
+
 Journal::~Journal() {
   Flush();
   insert_block_.reset();
@@ -113,6 +132,7 @@ void Journal::Record(const GameEvent& event) {
 
 bool Journal::Flush() {
   if (waiting_.empty()) return status_.on;
+  if (db_ == nullptr) return false;  // kept until a file is taken
   const auto session_before = session_;
   const int64_t seq_before = next_seq_;
   const OpenBlock block_before = block_;

@@ -25,7 +25,8 @@
 //
 // Faults. A write that fails (a full disk, a folder made read-only) turns the journal off
 // with a reason; what failed stays in memory and is written, in order, at the next commit
-// that succeeds.
+// that succeeds. A journal whose file could not be opened at all (WithoutFile) keeps
+// everything in memory the same way until it is given one (TakeFile).
 
 #include <cstdint>
 #include <functional>
@@ -75,6 +76,10 @@ class Journal {
   // Opens `path`, creating the file if needed, checks it (PRAGMA quick_check) and brings
   // its schema up to date. Throws JournalError.
   explicit Journal(const std::string& path, WallClock now = SystemWallClockMs);
+  // A journal whose file cannot be opened now: it is off, for `reason`, and keeps
+  // everything it is given in memory, in order, until it takes a file (TakeFile).
+  static std::unique_ptr<Journal> WithoutFile(std::string reason,
+                                              WallClock now = SystemWallClockMs);
   ~Journal();
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
@@ -122,11 +127,18 @@ class Journal {
   // Writes whatever waits. Returns false if the write failed (status() says why).
   bool Flush();
 
+  bool HasFile() const { return db_ != nullptr; }
+  // Writes to the file `opened` has open from now on: what waits here goes to it at the next
+  // commit, as one. REQUIRES: !HasFile(); `opened` has no session and nothing waiting.
+  void TakeFile(Journal&& opened);
+  // Why the file still cannot be opened. REQUIRES: !HasFile().
+  void StillWithoutFile(std::string reason);
+
   const JournalStatus& status() const { return status_; }
   // The number of operations waiting to be written.
   size_t waiting() const { return waiting_.size(); }
 
-  // The connection, for readers and for tests.
+  // The connection, for readers and for tests. REQUIRES: HasFile().
   Database& database() { return *db_; }
 
  private:
@@ -144,6 +156,7 @@ class Journal {
     int64_t previous_ms = 0;  // the time the next event's is packed after
     int64_t stored = 0;       // how many of its events its row on disk holds (0: no row)
   };
+  explicit Journal(WallClock now) : now_(std::move(now)) {}
   void Write(const Operation& op);
   // Writes the open block's events to its row, inserting the row the first time.
   void WriteBlock();

@@ -130,6 +130,17 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
   return opened;
 }
 
+OpenedJournal OpenFileFor(Journal& journal, const std::string& path, WallClock now) {
+  OpenedJournal opened = OpenJournalFile(path, std::move(now));
+  if (opened.journal == nullptr) {
+    journal.StillWithoutFile(opened.status.reason);
+  } else {
+    journal.TakeFile(std::move(*opened.journal));
+    opened.journal.reset();
+  }
+  return opened;
+}
+
 std::optional<StoredSession> SessionToResume(Journal& journal) {
   const std::optional<int64_t> last = LastSessionId(journal.database());
   if (!last) return std::nullopt;
@@ -140,6 +151,7 @@ std::optional<StoredSession> SessionToResume(Journal& journal) {
 
 JournalAtStart PrepareJournal(const std::string& path, WallClock now) {
   JournalAtStart start;
+  start.path = path;
   start.opened = OpenJournalFile(path, std::move(now));
   if (start.opened.journal == nullptr) return start;
   try {

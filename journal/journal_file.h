@@ -36,6 +36,14 @@ struct OpenedJournal {
 // Never throws for a fault of the file.
 OpenedJournal OpenJournalFile(const std::string& path, WallClock now = SystemWallClockMs);
 
+// Opens the file at `path` again for `journal`, which has none (Journal::WithoutFile): the
+// window's retry, at each spin, of a journal it could not open at start. If the file opens,
+// the journal writes what waits to it from its next commit; if not, the journal says why.
+// Returns what OpenJournalFile says, its journal taken. Never throws for a fault of the
+// file.
+OpenedJournal OpenFileFor(Journal& journal, const std::string& path,
+                          WallClock now = SystemWallClockMs);
+
 // The last session of the journal if it was not ended: the one the window resumes. Throws
 // BadRecord if it cannot be read back.
 std::optional<StoredSession> SessionToResume(Journal& journal);
@@ -44,6 +52,7 @@ std::optional<StoredSession> SessionToResume(Journal& journal);
 // resume read back. Reading a long session takes a good part of the start-up; this is free
 // of the toolkit, so it runs on another thread while the toolkit starts.
 struct JournalAtStart {
+  std::string path;  // where the journal is, or should be
   OpenedJournal opened;
   std::optional<StoredSession> to_resume;
   std::string unreadable;  // why the last session cannot be read back, if it cannot

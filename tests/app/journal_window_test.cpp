@@ -384,6 +384,62 @@ class JournalWindowTest : public QObject {
     QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
   }
 
+  void aJournalOpenedOnlyAtALaterSpinHoldsTheWholeEvening() {
+    // A file where the journal's folder should be: the folder cannot be made.
+    const std::string blocker = folder_->File("vellaro");
+    std::ofstream(blocker).flush();
+    Look before;
+    int64_t id = 0;
+    {
+      Evening evening(guard_, path_);
+      QCOMPARE(evening.window.JournalNotice(),
+               QStringLiteral("Journal off: its folder cannot be made; retrying"));
+      evening.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kHavrel); });
+      for (int n : {17, 25, 0}) evening.Spin(n);
+      evening.Act([](vellaro::Game& g) { g.SelectGameMode(1); });  // SMART: seeded draws
+      evening.Spin(3);
+      QVERIFY(!evening.window.journal()->HasFile());
+      QVERIFY(!std::filesystem::exists(path_));
+
+      std::filesystem::remove(blocker);
+      for (int n : {8, 11}) evening.Spin(n);
+      QVERIFY(evening.window.journal()->HasFile());
+      QCOMPARE(evening.window.JournalNotice(), QString());
+      evening.time.AdvanceBy(100);
+      before = LookAt(evening.window);
+      id = *evening.window.journal()->session();
+    }
+    ExpectReplaysExactly(path_, id, 6);
+    Evening resumed(guard_, path_);
+    QVERIFY(resumed.window.Resumed());
+    QVERIFY(LookAt(resumed.window) == before);
+  }
+
+  void aJournalIsOpenedLaterOnlyByTheWindowThatMay() {
+    const std::string blocker = folder_->File("vellaro");
+    std::ofstream(blocker).flush();
+    vellaro::VirtualScheduler time(1'000'000);  // outlives the window and its timers
+    MainWindow window(guard_);
+    Play play = Kept(journal::PrepareJournal(path_));
+    bool may = false;
+    play->SetMayOpenJournal([&may] { return may; });
+    window.Adopt(std::move(play));
+    window.timers().SwitchTo(time);
+    std::filesystem::remove(blocker);
+    auto spin = [&](int n) {
+      window.Handle([&] { window.game().NumberClick(n); });
+      QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
+    };
+    spin(5);
+    QVERIFY2(!std::filesystem::exists(path_), "another window holds the folder");
+    QCOMPARE(window.JournalNotice(),
+             QStringLiteral("Journal off: another Vellaro window keeps it; retrying"));
+    may = true;
+    spin(6);
+    QVERIFY(window.journal()->HasFile());
+    ExpectReplaysExactly(path_, *window.journal()->session(), 2);
+  }
+
   void aJournalThatCannotBeOpenedLeavesTheWindowWorking() {
     journal::JournalAtStart off;
     off.opened.status = {false, "its folder cannot be made"};

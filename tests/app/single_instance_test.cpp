@@ -180,6 +180,30 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(raised, 1);
   }
 
+  // A folder that could hold no lock holds no journal either, so the start runs; once the
+  // folder can be made, the lock is taken by the first to ask, who then answers later starts.
+  void aFolderThatCouldHoldNoLockIsTakenLaterByOneStart() {
+    QTemporaryDir parent;
+    const QString folder = parent.path() + "/vellaro";
+    QFile blocker(folder);  // a file where the folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    int raised = 0;
+    SingleInstance first(folder, [&] { ++raised; });
+    QVERIFY(first.TakeLock());
+    QCOMPARE(first.Claim(), Start::kFirst);
+    QVERIFY(!first.HoldsLock());
+    SingleInstance second(folder, [] {});
+    QVERIFY(second.TakeLock());
+
+    QVERIFY(blocker.remove());
+    QVERIFY(first.HoldsLock());
+    QVERIFY(!second.HoldsLock());
+    QVERIFY(first.HoldsLock());  // asked again, the same answer
+    QCOMPARE(ClaimElsewhere(folder), Start::kRaisedTheOther);
+    QCOMPARE(raised, 1);
+  }
+
   // The lock guards the journal's own folder, also where the XDG rules set a variable aside.
   void theLockIsInTheJournalsFolder() {
     const QByteArray data = qgetenv("XDG_DATA_HOME");

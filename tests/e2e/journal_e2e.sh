@@ -2,7 +2,7 @@
 # The journal on the real window under Xvfb: spins entered by clicking, the window killed
 # with SIGKILL, and started again: the history strip, the chip on show and its stake are
 # as they were, and vellaro-sim replays the stored session with the same spins and the same
-# bet on show.
+# bet on show. A journal that cannot be made at start is made at a later spin.
 # Usage: journal_e2e.sh <vellaro binary> <vellaro-sim binary> <folder for the screenshots>
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -78,4 +78,24 @@ IFS=, read -r _ _ _ _ chance shown stake _ < <(tail -1 "$out/journal_trace.csv")
 [[ ${chance,,} == "${before_chip,,}" && $shown == 1 ]] ||
   fail "the replay shows '$chance' (shown $shown), the window showed $before_chip"
 ((stake > 1)) || fail "stake $stake: the spins no longer leave a progression running"
-echo "journal e2e: ${#spins[@]} spins, $before_chip at stake $stake before and after the kill"
+
+# A journal whose folder cannot be made at start (a file in its place) is made at a later
+# spin, and holds the whole evening.
+kill -9 "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+rm -rf "$out/data"
+mkdir -p "$out/data"
+: >"$out/data/vellaro"
+keep_data=1 start_app "$app" "$out"
+spin 1
+spin 2
+[[ -f $out/data/vellaro ]] || fail "the file in the journal's place was touched"
+rm "$out/data/vellaro"
+spin 3
+"$sim" --journal "$journal" --session last >"$out/journal_later.csv" ||
+  fail "no session in the journal opened at a later spin (see $out/journal_later.csv)"
+numbers=$(tail -n +2 "$out/journal_later.csv" | cut -d, -f3 | paste -sd' ')
+[[ $numbers == "1 2 3" ]] || fail "the journal opened later has the spins '$numbers', not '1 2 3'"
+
+echo "journal e2e: ${#spins[@]} spins, $before_chip at stake $stake before and after the kill;" \
+  "a journal opened at the third spin holds all three"

@@ -153,5 +153,54 @@ TEST(JournalFaults, AFolderThatCannotBeWrittenTurnsTheJournalOff) {
   EXPECT_EQ(second.events.size(), 2u);
 }
 
+TEST(JournalFaults, AJournalWithoutAFileWritesAllItKeptToTheFileItTakes) {
+  testing::TempFolder folder;
+  int64_t clock_ms = 1'000;
+  const WallClock clock = [&clock_ms] { return clock_ms += 10; };
+  std::unique_ptr<Journal> journal = Journal::WithoutFile("its folder cannot be made", clock);
+  Settings first_settings;
+  first_settings.base = 4;
+  journal->StartSession(first_settings);
+  for (int i = 1; i <= 3; ++i) journal->Record(SpinAccepted{i, i + 10});
+  journal->EndSession();
+  journal->StartSession(Settings{});
+  journal->Record(SpinAccepted{1, 30});
+  EXPECT_FALSE(journal->HasFile());
+  EXPECT_FALSE(journal->status().on);
+  EXPECT_EQ(journal->status().reason, "its folder cannot be made");
+  EXPECT_EQ(journal->waiting(), 7u);
+  journal->StillWithoutFile("its folder cannot be written");
+  EXPECT_EQ(journal->status().reason, "its folder cannot be written");
+
+  const std::string path = folder.File("journal.sqlite");
+  {
+    Journal used(path);
+    used.StartSession(Settings{});
+    EXPECT_THROW(journal->TakeFile(std::move(used)), std::logic_error) << "a file in use";
+  }
+  journal->TakeFile(Journal(path));
+  EXPECT_TRUE(journal->HasFile());
+  journal->Record(SpinAccepted{2, 31});
+  EXPECT_TRUE(journal->status().on);
+  EXPECT_EQ(journal->waiting(), 0u);
+
+  Database reader = OpenForReading(path);
+  const std::vector<int64_t> ids = SessionIds(reader);
+  ASSERT_EQ(ids.size(), 3u) << "the file's own session, then the two kept";
+  const StoredSession first = LoadSession(reader, ids[1]);
+  const StoredSession second = LoadSession(reader, ids[2]);
+  EXPECT_EQ(first.settings.base, 4);
+  EXPECT_EQ(first.started_ms, 1'010) << "the times they happened, not the time of writing";
+  EXPECT_EQ(first.ended_ms, std::optional<int64_t>(1'050));
+  ASSERT_EQ(first.events.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(std::get<SpinAccepted>(first.events[i].event).number, static_cast<int>(i + 11));
+    EXPECT_EQ(first.events[i].at_ms, std::optional<int64_t>(1'020 + 10 * static_cast<int64_t>(i)));
+  }
+  EXPECT_FALSE(second.ended_ms.has_value());
+  ASSERT_EQ(second.events.size(), 2u);
+  EXPECT_EQ(std::get<SpinAccepted>(second.events[1].event).number, 31);
+}
+
 }  // namespace
 }  // namespace vellaro::journal

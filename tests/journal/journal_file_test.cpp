@@ -98,6 +98,24 @@ TEST(JournalFile, AFolderThatCannotBeMadeTurnsTheJournalOff) {
   EXPECT_EQ(blocked.status.reason, "its folder cannot be made");
 }
 
+TEST(JournalFile, AJournalWithoutAFileTakesItOnceItsFolderCanBeMade) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("share/vellaro/journal.sqlite");
+  Write(folder.File("share"), "");
+  std::unique_ptr<Journal> journal = Journal::WithoutFile("its file cannot be opened");
+  journal->StartSession(Settings{});
+  OpenedJournal again = OpenFileFor(*journal, path, Now);
+  EXPECT_FALSE(journal->HasFile());
+  EXPECT_EQ(journal->status().reason, "its folder cannot be made") << "the reason of now";
+
+  std::filesystem::remove(folder.File("share"));
+  again = OpenFileFor(*journal, path, Now);
+  EXPECT_EQ(again.journal, nullptr) << "taken";
+  ASSERT_TRUE(journal->HasFile());
+  EXPECT_TRUE(journal->Flush());
+  EXPECT_EQ(journal->database().QueryInt("SELECT COUNT(*) FROM sessions"), 1);
+}
+
 TEST(JournalFile, AJournalInAReadOnlyFolderIsLeftAloneAndTheJournalIsOff) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   testing::TempFolder folder;
