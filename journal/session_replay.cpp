@@ -19,11 +19,17 @@ bool IsEntry(const GameEvent& e) {
   return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e);
 }
 
+bool IsLimitChange(const GameEvent& e) {
+  const auto* change = std::get_if<SettingChanged>(&e);
+  return change != nullptr && change->setting >= Setting::kBankroll;
+}
+
 // Whether the event records something the player did (or may have: a change of option
 // that followed from another click is passed over by Act). `in_analysis`: whether the
-// stored event came while an analysis ran.
+// stored event came while an analysis ran; `after_limit`: whether it came right after a
+// change of a session limit.
 bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& options,
-              bool in_analysis) {
+              bool in_analysis, bool after_limit) {
   if (const auto* reset = std::get_if<LedgerReset>(&e)) {
     // "RM" resets the ledger before it reports the matrix discarded.
     return reset->reason == ResetReason::kButton || reset->reason == ResetReason::kMatrixReset;
@@ -31,10 +37,12 @@ bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& 
   if (std::holds_alternative<BetShown>(e)) {
     // "Continue anyway" has no event of its own: the journal holds only the bet it put on
     // show. An exact replay meets such a bet here only when no click it made has sent it
-    // (a change of limit that let the bet through has); a what-if, which cannot tell, takes
-    // every bet shown outside an analysis for the player's choice to play the bet held back.
+    // (a change of limit that let the bet through has). A what-if takes a bet shown outside
+    // an analysis for the player's choice to play the bet held back, but for one shown right
+    // after a change of limit: that change let it through, and is replayed as a change of
+    // limit, which may or may not let the what-if's own bet through.
     if (options.exact) return game.WithheldBet().has_value() && !game.AnalysisRunning();
-    return !in_analysis;
+    return !in_analysis && !after_limit;
   }
   return IsEntry(e) || std::holds_alternative<SystemChanged>(e) ||
          std::holds_alternative<ModeChanged>(e) || std::holds_alternative<MatrixCreated>(e) ||
@@ -335,9 +343,10 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       if (action == events.size()) break;
     }
     const GameEvent& e = events[action].event;
-    if (!IsAction(e, game, options, in_analysis)) continue;
+    const bool after_limit = action > 0 && IsLimitChange(events[action - 1].event);
+    if (!IsAction(e, game, options, in_analysis, after_limit)) continue;
     if (!options.exact) FinishAnalysis(game, scheduler);
-    if (!game.AnalysisRunning()) close_entry();
+    // An entry's row is what the next entry finds: what the player did in between is in it.
     if (IsEntry(e)) {
       FinishAnalysis(game, scheduler);
       close_entry();
@@ -360,7 +369,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
   } else {
     FinishAnalysis(game, scheduler);
   }
-  if (!game.AnalysisRunning()) close_entry();
+  close_entry();
 }
 
 }  // namespace vellaro::journal

@@ -2,12 +2,15 @@
 # The session limits on the real window under Xvfb: a table maximum typed into its edit in
 # the limits dialog, a Martingale run lost by clicks until the banner holds the next stake
 # back (a screenshot shows it, no chip is on show), then "Continue anyway" pressed with the
-# pointer puts the chip on show and the banner goes.
-# Usage: limits_e2e.sh <vellaro binary> <folder for logs and screenshots>
+# pointer puts the chip on show and the banner goes. With vellaro-sim given, one more spin
+# settles that bet, and the journal's session list and the replay of the session must count
+# it alike.
+# Usage: limits_e2e.sh <vellaro binary> <folder for logs and screenshots> [<vellaro-sim binary>]
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 app=$1
 out=$2
+sim=${3:-}
 mkdir -p "$out"
 require_tools Xvfb xdotool import convert
 
@@ -113,4 +116,20 @@ wait_until 2000 chip_shown 3 || fail "no chip on show after Continue anyway"
 (($(chips_shown) == 1)) || fail "more than one chip on show"
 sleep 0.3
 import -window root -crop "449x292+$wx+$wy" +repage "$out/e2e_limits_continued.png"
+if [[ -n $sim ]]; then
+  play 17 # Black wins the 2 units played anyway
+  journal=$out/data/vellaro/journal.sqlite
+  listed=$("$sim" --journal "$journal" --list) || fail "vellaro-sim --list: $listed"
+  IFS=, read -r _ _ _ list_spins list_shown list_net <<<"$(tail -1 <<<"$listed")"
+  summary=$("$sim" --journal "$journal" --session last --summary) ||
+    fail "the replay of the session failed: $summary"
+  field() { sed -n "s/^$1: //p" <<<"$summary"; }
+  net=$(field 'net result of the shown bets, from 0')
+  net=${net% units}
+  [[ $(field spins) == "$list_spins" && $(field 'bets shown') == "$list_shown" &&
+    ${net#+} == "$list_net" ]] ||
+    fail "the list says $list_spins spins, $list_shown bets shown, net $list_net; the replay: $summary"
+  grep -q 'placed with "Continue anyway"' <<<"$summary" ||
+    fail "the replay does not say the held-back bet was played anyway: $summary"
+fi
 echo "PASS: table maximum typed, banner shown ($out/e2e_limits_banner.png), Continue anyway shows the chip ($out/e2e_limits_continued.png)"

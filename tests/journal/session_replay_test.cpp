@@ -57,19 +57,21 @@ TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
   start.system = kHavrel;
   start.trends[kEven] = true;
   JournaledGame g(path, start);
+  // Each entry's row is the game as the next entry finds it: the changes made between two
+  // spins are in the row of the first.
   std::vector<Shown> shown;
-  auto spin = [&](int n) {
-    g.h.Spin(n);
-    shown.push_back(Look(g.h.game));
+  auto entry = [&](auto act) {
+    if (g.h.game.SpinsInHistory() > 0) shown.push_back(Look(g.h.game));
+    act();
   };
+  auto spin = [&](int n) { entry([&] { g.h.Spin(n); }); };
   for (int n : {17, 25, 0, 3, 8, 11}) spin(n);
   g.h.game.SelectGameMode(1);  // SMART
   for (int n : {1, 2, 3}) spin(n);
   g.h.game.SelectGameMode(2);  // ADAPTIVE
   g.h.game.MoveSafeLevel(1);
   for (int n : {4, 5, 6, 7}) spin(n);
-  g.h.game.UndoClick();
-  shown.push_back(Look(g.h.game));
+  entry([&] { g.h.game.UndoClick(); });
   g.h.game.ReCalculate();
   g.h.scheduler.RunUntilTrue([&] { return !g.h.game.AnimationRunning(); }, 60'000);
   Settings mode1 = g.h.game.CurrentSettings();
@@ -82,6 +84,7 @@ TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
   for (int n = 13; n < 30; ++n) spin(n);
   g.h.game.ResetBetsClick();
   spin(30);
+  shown.push_back(Look(g.h.game));
 
   ReplayGame replay;
   replay.Replay(Load(path, *g.journal.session()));
@@ -130,7 +133,8 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
   replay.Replay(Load(path, *g.journal.session()));
   EXPECT_EQ(replay.game.SpinsInHistory(), 6);
   EXPECT_TRUE(replay.game.AnalysisRunning());
-  EXPECT_EQ(replay.rows.size(), 5u) << "the cut-off spin has no row yet";
+  ASSERT_EQ(replay.rows.size(), 6u) << "the cut-off spin's row: the game as the journal left it";
+  EXPECT_EQ(replay.rows.back(), Look(replay.game));
   FinishAnalysis(replay.game, replay.h.scheduler);
   EXPECT_FALSE(replay.game.AnalysisRunning());
 }

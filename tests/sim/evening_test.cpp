@@ -7,26 +7,29 @@
 namespace vellaro::sim {
 namespace {
 
-Row SpinRow(Result result, bool shown, int32_t stake) {
+// A row with the real result the game counted after it: `net` and `staked` of the settled
+// shown bets, and the bet on show (or only tracked) next.
+Row SpinRow(int64_t net, int64_t staked, bool shown, int32_t stake) {
   Row row;
   row.entry = {1, 5};
-  row.result = result;
   row.shown = shown;
   row.stake = stake;
+  row.real.net = net;
+  row.real.units_staked = staked;
   return row;
 }
 
 TEST(EveningTally, CountsShownBetsAndTheDeepestFallFromAPeakThatStartsAtZero) {
   EveningTally tally;
-  tally.Add(SpinRow(Result::kNone, true, 1));   // 1 goes out
-  tally.Add(SpinRow(Result::kLoss, true, 2));   // -1: below the starting peak of 0
-  tally.Add(SpinRow(Result::kWin, true, 1));    // +1
-  tally.Add(SpinRow(Result::kWin, true, 4));    // +2, the peak
-  tally.Add(SpinRow(Result::kWin, false, 9));   // +6; nothing shown next
-  tally.Add(SpinRow(Result::kLoss, true, 3));   // a tracked loss costs nothing
-  tally.Add(SpinRow(Result::kLoss, true, 5));   // +3: down 3 from 6
-  tally.Add(SpinRow(Result::kLoss, true, 16));  // -2: down 8 from 6
-  tally.Add(SpinRow(Result::kWin, true, 40));   // +14; 40 stays open
+  tally.Add(SpinRow(0, 0, true, 1));      // 1 goes out
+  tally.Add(SpinRow(-1, 1, true, 2));     // -1: below the starting peak of 0
+  tally.Add(SpinRow(1, 3, true, 1));      // +1
+  tally.Add(SpinRow(2, 4, true, 4));      // +2
+  tally.Add(SpinRow(6, 8, false, 9));     // +6, the peak; nothing shown next
+  tally.Add(SpinRow(6, 8, true, 3));      // a tracked loss costs nothing
+  tally.Add(SpinRow(3, 11, true, 5));     // +3: down 3 from 6
+  tally.Add(SpinRow(-2, 16, true, 16));   // -2: down 8 from 6
+  tally.Add(SpinRow(14, 32, true, 40));   // +14; 40 stays open
   const Evening e = tally.evening();
   EXPECT_EQ(e.result, 14);
   EXPECT_EQ(e.units_staked, 1 + 2 + 1 + 4 + 3 + 5 + 16);
@@ -34,9 +37,9 @@ TEST(EveningTally, CountsShownBetsAndTheDeepestFallFromAPeakThatStartsAtZero) {
   EXPECT_EQ(e.largest_stake, 40);  // shown, though never decided
 
   EveningTally losing;
-  losing.Add(SpinRow(Result::kNone, true, 1));
-  losing.Add(SpinRow(Result::kLoss, true, 2));
-  losing.Add(SpinRow(Result::kLoss, false, 4));
+  losing.Add(SpinRow(0, 0, true, 1));
+  losing.Add(SpinRow(-1, 1, true, 2));
+  losing.Add(SpinRow(-3, 3, false, 4));
   EXPECT_EQ(losing.evening().deepest_drawdown, 3);
   EXPECT_EQ(losing.evening().result, -3);
 }

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
+#include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -178,6 +182,191 @@ TEST(StoredWhatIf, TheLineOfTheSystemPlayedIsThePlayersOwnEvening) {
     EXPECT_EQ(line.counts, g.result.counts());
     EXPECT_GT(line.counts.bets_won + line.counts.bets_lost, 0);
   }
+}
+
+// ---- One account of a stored session, wherever it is told -----------------------------
+
+struct SimRun {
+  int status;
+  std::string out, err;
+};
+SimRun Sim(const std::vector<std::string>& words) {
+  const std::vector<std::string_view> args(words.begin(), words.end());
+  std::ostringstream out, err;
+  const int status = RunJournalCommand(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::map<std::string, std::string> Fields(const std::string& text) {
+  std::map<std::string, std::string> fields;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    const size_t colon = line.find(": ");
+    if (colon != std::string::npos) fields.emplace(line.substr(0, colon), line.substr(colon + 2));
+  }
+  return fields;
+}
+
+// The net result recounted from the trace's rows alone: each row's bet, when shown, is
+// settled by the next spin at the row's stake; an undo takes the last spin back.
+int64_t NetOfTrace(const std::string& csv) {
+  std::istringstream lines(csv);
+  std::string line;
+  std::getline(lines, line);  // the header
+  struct State {
+    int64_t net = 0;
+    bool shown = false;
+    int64_t stake = 0;
+  } now, before_last_spin;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> cells;
+    std::istringstream in(line);
+    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+    if (cells.at(2) == "undo") {
+      now = before_last_spin;
+    } else {
+      before_last_spin = now;
+      if (now.shown && cells.at(3) == "win") now.net += now.stake;
+      if (now.shown && cells.at(3) == "loss") now.net -= now.stake;
+    }
+    now.shown = cells.at(5) == "1";
+    now.stake = std::stoll(cells.at(6));
+  }
+  return now.net;
+}
+
+bool ChangesSystem(const journal::StoredSession& session) {
+  return std::any_of(session.events.begin(), session.events.end(), [](const journal::StoredEvent& e) {
+    return std::holds_alternative<SystemChanged>(e.event);
+  });
+}
+
+// The list, the exact replay's summary and trace, and for each system the panel's what-if
+// line and vellaro-sim --system's summary tell the same story of the session; so does, for
+// a session played under one system throughout, that system's what-if line. Returns the
+// exact summary.
+std::string ExpectOneAccount(const std::string& path, int64_t id) {
+  journal::Database db = journal::OpenForReading(path);
+  const journal::StoredSession session = journal::LoadSession(db, id);
+  const journal::SessionSummary listed = journal::Summarize(session);
+  const std::string session_id = std::to_string(id);
+
+  const SimRun exact = Sim({"--journal", path, "--session", session_id, "--summary"});
+  EXPECT_EQ(exact.status, 0) << exact.err;
+  auto summary = Fields(exact.out);
+  EXPECT_EQ(summary["spins"], std::to_string(listed.spins));
+  EXPECT_EQ(summary["bets shown"], std::to_string(listed.bets_shown));
+  EXPECT_EQ(summary["net result of the shown bets, from 0"], Signed(listed.net_units));
+
+  const SimRun trace = Sim({"--journal", path, "--session", session_id});
+  EXPECT_EQ(trace.status, 0) << trace.err;
+  EXPECT_EQ(NetOfTrace(trace.out), listed.net_units);
+
+  const auto lines = WhatIf(session);
+  for (int s = 0; s < kBettingSystems; ++s) {
+    SCOPED_TRACE(SystemWord(s));
+    const WhatIfLine& line = lines[static_cast<size_t>(s)];
+    const SimRun run = Sim({"--journal", path, "--session", session_id, "--system",
+                            std::string(SystemWord(s)), "--summary"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    auto sim = Fields(run.out);
+    EXPECT_EQ(sim["spins"], std::to_string(line.counts.spins));
+    EXPECT_EQ(sim["bets shown"], std::to_string(line.counts.bets_shown));
+    EXPECT_EQ(sim["shown bets won"], std::to_string(line.counts.bets_won));
+    EXPECT_EQ(sim["shown bets lost"], std::to_string(line.counts.bets_lost));
+    EXPECT_EQ(sim["units staked on settled bets"], std::to_string(line.counts.units_staked));
+    EXPECT_EQ(sim["net result of the shown bets, from 0"], Signed(line.counts.net));
+  }
+  if (!ChangesSystem(session)) {
+    const RealResult::Counts& own = lines[static_cast<size_t>(session.settings.system)].counts;
+    EXPECT_EQ(own.spins, listed.spins);
+    EXPECT_EQ(own.bets_shown, listed.bets_shown);
+    EXPECT_EQ(own.net, listed.net_units);
+  }
+  return exact.out;
+}
+
+// An evening played in the window with a table maximum of 2: bets held back, one of them
+// played with "Continue anyway", two undos, changes of system, mode and limits. The window
+// showed 29 bets and a net result of +4.
+TEST(StoredWhatIf, TheFixtureEveningIsCountedAlikeEverywhere) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  std::filesystem::copy_file(VELLARO_FIXTURES "/journal-table-max.sqlite", path);
+  {
+    journal::Database db = journal::OpenForReading(path);
+    const std::vector<journal::SessionSummary> list = journal::ListSessions(db);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].bets_shown, 29);
+    EXPECT_EQ(list[0].net_units, 4);
+  }
+  const std::string first = ExpectOneAccount(path, 1);
+  const std::string reason = "table maximum of 2 units: the next stake is ";
+  EXPECT_NE(first.find("held back by a session limit at line 52: " + reason +
+                       "4; placed with \"Continue anyway\"\n"),
+            std::string::npos)
+      << first;
+  EXPECT_EQ(first.find("none was reached"), std::string::npos) << first;
+  EXPECT_TRUE(first.ends_with("stopped by a session limit at line 57: " + reason + "16\n"))
+      << first;
+  ExpectOneAccount(path, 2);
+}
+
+// Evenings under limits, played as a player might: held-back bets played anyway, limits
+// raised so that they go through or changed to no avail, undos, Reset Bets, SMART's draws.
+TEST(StoredWhatIf, SessionsWithLimitsAreCountedAlikeEverywhere) {
+  std::set<std::string> outcomes;
+  for (uint64_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    testing::TempFolder folder;
+    const std::string path = folder.File("journal.sqlite");
+    vellaro::Settings start;
+    start.system = static_cast<BettingSystem>(seed % kBettingSystems);
+    start.safe_level = static_cast<int32_t>(seed % 2);
+    start.mode = seed % 2 == 0 ? Mode::kSmart : Mode::kDeepScan;
+    start.limits.table_max = static_cast<int32_t>(2 + seed % 3);
+    {
+      testing::JournaledGame g(path, start);
+      Game& game = g.h.game;
+      std::mt19937_64 rng(seed);
+      auto pick = [&rng](int64_t n) { return static_cast<int32_t>(rng() % static_cast<uint64_t>(n)); };
+      Wheel wheel(seed);
+      for (int i = 0; i < 120; ++i) {
+        if (game.WithheldBet()) {
+          const int32_t stake = game.WithheldBet()->stake;
+          switch (pick(4)) {
+            case 0:
+              game.ContinueAnyway();
+              break;
+            case 1:
+              game.SetLimit(LimitKind::kTableMax, stake);
+              break;
+            case 2:
+              game.SetLimit(LimitKind::kTableMax, 1 + pick(stake));
+              break;
+            default:
+              break;  // the player goes on without it
+          }
+        }
+        const int32_t roll = pick(30);
+        if (roll == 0 && game.UndoOffered()) {
+          game.UndoClick();
+        } else if (roll == 1) {
+          game.ResetBetsClick();
+        } else if (roll == 2) {
+          game.SetLimit(LimitKind::kBankroll, 10 + pick(40));
+        }
+        g.h.Wait(1'300 + 700 * (i % 3));
+        g.h.Spin(wheel.Spin());
+      }
+    }
+    const std::string summary = ExpectOneAccount(path, 1);
+    for (const char* outcome : {"Continue anyway", "let it through", "the player went on"}) {
+      if (summary.find(outcome) != std::string::npos) outcomes.insert(outcome);
+    }
+  }
+  EXPECT_EQ(outcomes.size(), 3u) << "every way on from a bet held back is played";
 }
 
 }  // namespace

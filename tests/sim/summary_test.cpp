@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "game/real_result.h"
@@ -11,7 +13,22 @@
 namespace vellaro::sim {
 namespace {
 
-Row SpinRow(Result result, bool shown, int32_t stake, int32_t balance, int32_t losses = 0) {
+// The real result as the game counts it after a row.
+RealResult::Counts Real(int64_t spins, int64_t shown, int64_t won, int64_t lost, int64_t staked,
+                        int64_t net, std::optional<int32_t> open = std::nullopt) {
+  RealResult::Counts c;
+  c.spins = spins;
+  c.bets_shown = shown;
+  c.bets_won = won;
+  c.bets_lost = lost;
+  c.units_staked = staked;
+  c.net = net;
+  c.open_stake = open;
+  return c;
+}
+
+Row SpinRow(Result result, bool shown, int32_t stake, int32_t balance, int32_t losses = 0,
+            const RealResult::Counts& real = {}) {
   Row row;
   row.entry = {1, 5};
   row.result = result;
@@ -19,23 +36,27 @@ Row SpinRow(Result result, bool shown, int32_t stake, int32_t balance, int32_t l
   row.stake = stake;
   row.balance = balance;
   row.loss_streak = losses;
+  row.real = real;
   return row;
 }
 
-Row UndoRow(bool shown, int32_t stake, int32_t balance) {
-  Row row = SpinRow(Result::kNone, shown, stake, balance);
+Row UndoRow(bool shown, int32_t stake, int32_t balance, const RealResult::Counts& real) {
+  Row row = SpinRow(Result::kNone, shown, stake, balance, 0, real);
   row.entry = {1, Entry::kUndo};
   return row;
 }
 
-TEST(Summary, CountsOnlyShownBetsAndTakesUndoneSpinsBack) {
+TEST(Summary, CountsAreTheGamesRealResultAndTheExtremesWhatWasOnScreen) {
   Summary s;
-  s.Add(SpinRow(Result::kNone, true, 2, 999998));      // a bet of 2 goes out
-  s.Add(SpinRow(Result::kWin, false, 1, 1000002));     // it wins 2; next one only tracked
-  s.Add(SpinRow(Result::kWin, true, 4, 999999));       // a tracked win earns nothing real
-  s.Add(SpinRow(Result::kLoss, true, 8, 999991, 1));   // the 4 is lost; 8 goes out
-  s.Add(UndoRow(true, 4, 999999));                     // that spin is taken back
-  s.Add(SpinRow(Result::kLoss, false, 8, 999999, 3));  // the 4 is lost after all
+  // A bet of 2 goes out; it wins 2 and the next is only tracked; a tracked win earns
+  // nothing real and 4 goes out; it is lost and 8 goes out; that spin is taken back (the
+  // game's counts go back with it); the 4 is lost after all.
+  s.Add(SpinRow(Result::kNone, true, 2, 999998, 0, Real(1, 1, 0, 0, 0, 0, 2)));
+  s.Add(SpinRow(Result::kWin, false, 1, 1000002, 0, Real(2, 1, 1, 0, 2, 2)));
+  s.Add(SpinRow(Result::kWin, true, 4, 999999, 0, Real(3, 2, 1, 0, 2, 2, 4)));
+  s.Add(SpinRow(Result::kLoss, true, 8, 999991, 1, Real(4, 3, 1, 1, 6, -2, 8)));
+  s.Add(UndoRow(true, 4, 999999, Real(3, 2, 1, 0, 2, 2, 4)));
+  s.Add(SpinRow(Result::kLoss, false, 8, 999999, 3, Real(4, 2, 1, 1, 6, -2)));
 
   const Summary::Counts& c = s.counts();
   EXPECT_EQ(c.spins, 4u);
@@ -67,6 +88,59 @@ TEST(Summary, CountsOnlyShownBetsAndTakesUndoneSpinsBack) {
             "longest losing streak: 3\n");
 }
 
+// A stored session goes on past the bets a limit held back: each has a line of its own, and
+// the last line says whether the evening ended with one, never that none was reached.
+TEST(Summary, EachBetHeldBackHasItsLineAndTheLastSaysWhetherTheEveningStoppedThere) {
+  BetWithheld held;
+  held.chance = kRed;
+  held.stake = 4;
+  held.limit = LimitKind::kTableMax;
+  held.limit_value = 2;
+  auto row = [&](uint64_t line, std::optional<HeldBack> outcome) {
+    Row r = SpinRow(Result::kLoss, outcome == HeldBack::kPlayedAnyway, 4, 1000000);
+    r.entry.line = line;
+    if (outcome) {
+      r.withheld = held;
+      r.held_back = *outcome;
+    }
+    return r;
+  };
+  Summary s(true);
+  s.Add(row(1, std::nullopt));
+  s.Add(row(2, HeldBack::kPlayedAnyway));
+  s.Add(row(3, HeldBack::kLeft));
+  s.Add(row(4, std::nullopt));
+  s.Add(row(5, HeldBack::kLetThrough));
+  EXPECT_FALSE(s.stopped());
+  ASSERT_EQ(s.held_back().size(), 3u);
+  std::ostringstream went_on;
+  s.Print(went_on);
+  const std::string reason = "table maximum of 2 units: the next stake is 4; ";
+  EXPECT_NE(went_on.str().find("\nheld back by a session limit at line 2: " + reason +
+                               "placed with \"Continue anyway\"\n"
+                               "held back by a session limit at line 3: " + reason +
+                               "not placed, and the player went on\n"
+                               "held back by a session limit at line 5: " + reason +
+                               "placed once a change of the limits let it through\n"
+                               "stopped by a session limit: no, the player went on after each "
+                               "bet held back\n"),
+            std::string::npos)
+      << went_on.str();
+
+  s.Add(row(6, HeldBack::kLeft));
+  ASSERT_TRUE(s.stopped());
+  EXPECT_EQ(s.stopped()->line, 6u);
+  std::ostringstream stopped;
+  s.Print(stopped);
+  const std::string text = stopped.str();
+  EXPECT_EQ(text.find("at line 6: " + reason), std::string::npos) << "said once, by the last line";
+  EXPECT_EQ(text.substr(text.rfind("held back")),
+            "held back by a session limit at line 5: " + reason +
+                "placed once a change of the limits let it through\n"
+                "stopped by a session limit at line 6: table maximum of 2 units: the next stake "
+                "is 4\n");
+}
+
 TEST(Summary, ExpectedResultRoundsToTheNearestHundredth) {
   struct Case {
     int32_t staked;
@@ -76,7 +150,7 @@ TEST(Summary, ExpectedResultRoundsToTheNearestHundredth) {
   for (const Case& c : {Case{0, "0.00"}, Case{1, "-0.03"}, Case{50, "-1.35"}, Case{55, "-1.49"}}) {
     Summary s;
     s.Add(SpinRow(Result::kNone, true, c.staked, 1000000));
-    s.Add(SpinRow(Result::kLoss, false, 1, 1000000));
+    s.Add(SpinRow(Result::kLoss, false, 1, 1000000, 1, Real(2, 1, 0, 1, c.staked, -c.staked)));
     std::ostringstream out;
     s.Print(out);
     EXPECT_NE(out.str().find("(2.70 %): " + std::string(c.expected) + " units\n"),
@@ -109,8 +183,8 @@ TEST(Summary, TheHighestStakeCountsShownBetsOnly) {
 namespace vellaro::sim {
 namespace {
 
-// The summary counts the real result from the rows; the engine's RealResult from its events.
-// Two ways of counting the same bets must agree, undos and the SAFE LEVEL included.
+// The summary reads the real result the rows carry; a RealResult of its own, fed the game's
+// events, must come to the same, undos and the SAFE LEVEL included.
 TEST(Summary, AgreesWithTheRealResultOfTheEngineEvents) {
   for (uint64_t seed = 1; seed <= 60; ++seed) {
     std::vector<Entry> entries;

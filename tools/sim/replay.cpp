@@ -68,6 +68,7 @@ void FillFromGame(const Game& game, Row& row) {
   row.loss_streak = state.LossStreak;
   row.deep_sum = state.DeepSum;
   row.deep_remainder = state.DeepRemainder;
+  row.real = game.RealCounts();
 }
 
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink) {

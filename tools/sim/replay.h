@@ -7,6 +7,7 @@
 
 #include "game/events.h"
 #include "game/game.h"
+#include "game/real_result.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
 #include "tools/sim/wheel.h"
@@ -15,7 +16,17 @@ namespace vellaro::sim {
 
 enum class Result { kNone, kWin, kLoss };
 
-// What the window shows once one entry has been fully handled.
+// What became of a bet a session limit held back, by the next entry.
+enum class HeldBack {
+  kLeft,          // never placed: the next spin settled it as a tracked bet
+  kPlayedAnyway,  // "Continue anyway" put it on show
+  kLetThrough,    // a change of the limits let it through
+};
+
+// What the window shows once one entry has been fully handled: the bet on show (or only
+// tracked) is the one the next entry settles. In a replay of a log nothing happens between
+// two entries; in a replay of a stored session whatever the player did before the next one
+// (a "Continue anyway", a change of option, limit or system, Reset Bets) is in the row.
 struct Row {
   Entry entry;
   int64_t at_ms = 0;  // virtual time of the click
@@ -30,8 +41,14 @@ struct Row {
   int32_t loss_streak = 0;
   int32_t deep_sum = 0;
   int32_t deep_remainder = 0;
-  // The bet a session limit held back after this entry; the replay stops with this row.
+  // The player's real result as the game counts it (RealResult): shown bets only, from
+  // zero. `real.spins` is the spins in the history.
+  RealResult::Counts real;
+  // The bet a session limit held back after this entry, with the numbers it was last held
+  // back with. A replay of a log stops with this row, as a player who keeps to the limit
+  // leaves the table; a stored session goes on as the player did.
   std::optional<BetWithheld> withheld;
+  HeldBack held_back = HeldBack::kLeft;
 };
 
 class RowSink {
@@ -79,7 +96,8 @@ struct ReplayOptions {
   std::function<void(const GameEvent&)> listener;
 };
 
-// Copies what the window shows after an entry from the game into `row`.
+// Copies what the window shows after an entry, and the real result, from the game into
+// `row`.
 void FillFromGame(const Game& game, Row& row);
 
 // Replays every entry of `source` through a fresh game on virtual time and passes one

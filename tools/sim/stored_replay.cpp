@@ -1,5 +1,7 @@
 #include "tools/sim/stored_replay.h"
 
+#include <string>
+
 namespace vellaro::sim {
 
 namespace {
@@ -8,6 +10,34 @@ RunOptions WithoutDisplayTimers() {
   RunOptions run;
   run.display_timers = false;  // they cannot change a row
   return run;
+}
+
+bool IsLimitChange(const GameEvent& event) {
+  const auto* change = std::get_if<SettingChanged>(&event);
+  return change != nullptr && change->setting >= Setting::kBankroll;
+}
+
+std::string Signed(int64_t units) {
+  return (units > 0 ? "+" : "") + std::to_string(units);
+}
+
+// An exact replay's rows must come to what the journal's session list says of the session
+// (journal::Summarize, from the stored events): a row closed before a bet went on show would
+// leave that bet out of every count read from the rows.
+void CheckAgainstTheList(const journal::StoredSession& session, const Row& last) {
+  const journal::SessionSummary listed = journal::Summarize(session);
+  const RealResult::Counts& replayed = last.real;
+  if (replayed.spins == listed.spins && replayed.bets_shown == listed.bets_shown &&
+      replayed.net == listed.net_units) {
+    return;
+  }
+  const int64_t seq = session.events.empty() ? 0 : session.events.back().seq;
+  throw journal::ReplayDiverged(
+      seq, "the replay of session " + std::to_string(session.id) + " ends at " +
+               std::to_string(replayed.spins) + " spins, " + std::to_string(replayed.bets_shown) +
+               " bets shown and a net result of " + Signed(replayed.net) +
+               " units where the journal holds " + std::to_string(listed.spins) + ", " +
+               std::to_string(listed.bets_shown) + " and " + Signed(listed.net_units));
 }
 
 }  // namespace
@@ -21,24 +51,41 @@ StoredReplay::StoredReplay(const journal::StoredSession& session)
 
 void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
   Result settled = Result::kNone;
-  const Game::ListenerId settlements = game_.AddListener(
-      [&settled](const GameEvent& event) {
-        settled = std::get<BetSettled>(event).won ? Result::kWin : Result::kLoss;
-      },
-      EventBit<BetSettled>());
+  // The bet a limit held back since the entry began, and what became of it.
+  std::optional<BetWithheld> held;
+  HeldBack outcome = HeldBack::kLeft;
+  bool after_limit_change = false;  // the game's last event changed a limit
+  const Game::ListenerId watch = game_.AddListener([&](const GameEvent& event) {
+    if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event)) {
+      held.reset();
+      outcome = HeldBack::kLeft;
+    } else if (const auto* settlement = std::get_if<BetSettled>(&event)) {
+      settled = settlement->won ? Result::kWin : Result::kLoss;
+    } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
+      held = *withheld;
+      outcome = HeldBack::kLeft;
+    } else if (std::holds_alternative<BetShown>(event) && held && outcome == HeldBack::kLeft &&
+               !game_.AnalysisRunning()) {
+      // Outside an analysis a bet goes on show only from the one held back: by a change of
+      // the limits that lets it through, or else by "Continue anyway".
+      outcome = after_limit_change ? HeldBack::kLetThrough : HeldBack::kPlayedAnyway;
+    }
+    after_limit_change = IsLimitChange(event);
+  });
   std::optional<Game::ListenerId> everything;
   if (options.listener) everything = game_.AddListener(options.listener);
   struct Unlisten {
     Game& game;
-    Game::ListenerId settlements;
+    Game::ListenerId watch;
     std::optional<Game::ListenerId> everything;
     ~Unlisten() {
-      game.RemoveListener(settlements);
+      game.RemoveListener(watch);
       if (everything) game.RemoveListener(*everything);
     }
-  } unlisten{game_, settlements, everything};
+  } unlisten{game_, watch, everything};
 
   uint64_t line = 0;
+  std::optional<Row> last;
   journal::SessionReplayOptions replay;
   replay.exact = !options.system;
   replay.system = options.system;
@@ -50,9 +97,18 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     row.result = settled;
     settled = Result::kNone;
     FillFromGame(game_, row);
+    if (game_.WithheldBet()) {
+      // Still held back: left, or waiting again after an undo took a later spin back.
+      row.withheld = game_.WithheldBet();
+    } else if (held) {
+      row.withheld = held;
+      row.held_back = outcome;
+    }
     sink.Add(row);
+    last = row;
   };
   journal::ReplaySession(session_, game_, scheduler_, clock_, replay);
+  if (replay.exact && last) CheckAgainstTheList(session_, *last);
 }
 
 }  // namespace vellaro::sim

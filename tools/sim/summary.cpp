@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
 #include "betting/withheld_text.h"
 
@@ -22,34 +23,38 @@ int64_t RoundedDiv(int64_t numerator, int64_t denominator) {
   return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
 }
 
+std::string_view Outcome(HeldBack outcome) {
+  switch (outcome) {
+    case HeldBack::kPlayedAnyway:
+      return "placed with \"Continue anyway\"";
+    case HeldBack::kLetThrough:
+      return "placed once a change of the limits let it through";
+    case HeldBack::kLeft:
+      break;
+  }
+  return "not placed, and the player went on";
+}
+
 }  // namespace
 
 void Summary::Add(const Row& row) {
-  if (row.entry.undo()) {
-    counts_ = before_last_spin_;
-    ++taken_back_;
-  } else {
-    before_last_spin_ = counts_;
-    ++counts_.spins;
-    if (open_bet_ && row.result != Result::kNone) {
-      counts_.units_staked += open_stake_;
-      if (row.result == Result::kWin) {
-        ++counts_.bets_won;
-        counts_.result += open_stake_;
-      } else {
-        ++counts_.bets_lost;
-        counts_.result -= open_stake_;
-      }
-    }
-    if (row.shown) ++counts_.bets_shown;
-  }
-  open_bet_ = row.shown;
-  open_stake_ = row.stake;
+  if (row.entry.undo()) ++taken_back_;
+  real_ = row.real;
+  counts_.spins = static_cast<uint64_t>(real_.spins);
+  counts_.bets_shown = static_cast<uint64_t>(real_.bets_shown);
+  counts_.bets_won = static_cast<uint64_t>(real_.bets_won);
+  counts_.bets_lost = static_cast<uint64_t>(real_.bets_lost);
+  counts_.units_staked = real_.units_staked;
+  counts_.result = real_.net;
   balance_ = row.balance;
   lowest_balance_ = std::min(lowest_balance_, row.balance);
   if (row.shown) highest_stake_ = std::max(highest_stake_, row.stake);
   longest_losing_streak_ = std::max(longest_losing_streak_, row.loss_streak);
-  if (row.withheld) stopped_ = Stop{row.entry.line, *row.withheld};
+  stopped_.reset();
+  if (row.withheld) {
+    held_back_.push_back({row.entry.line, *row.withheld, row.held_back});
+    if (row.held_back == HeldBack::kLeft) stopped_ = Stop{row.entry.line, *row.withheld};
+  }
 }
 
 void Summary::Print(std::ostream& out) const {
@@ -61,8 +66,8 @@ void Summary::Print(std::ostream& out) const {
   out << "shown bets won: " << counts_.bets_won << '\n';
   out << "shown bets lost: " << counts_.bets_lost << '\n';
   out << "bet still open at the end: ";
-  if (open_bet_) {
-    out << open_stake_ << " units\n";
+  if (real_.open_stake) {
+    out << *real_.open_stake << " units\n";
   } else {
     out << "none\n";
   }
@@ -78,9 +83,16 @@ void Summary::Print(std::ostream& out) const {
       << lowest_balance_ << '\n';
   out << "highest stake shown: " << highest_stake_ << '\n';
   out << "longest losing streak: " << longest_losing_streak_ << '\n';
+  for (const Held& held : held_back_) {
+    if (stopped_ && &held == &held_back_.back()) break;  // the last line says it
+    out << "held back by a session limit at line " << held.line << ": "
+        << WithheldReason(held.withheld) << "; " << Outcome(held.outcome) << '\n';
+  }
   if (stopped_) {
     out << "stopped by a session limit at line " << stopped_->line << ": "
         << WithheldReason(stopped_->withheld) << '\n';
+  } else if (!held_back_.empty()) {
+    out << "stopped by a session limit: no, the player went on after each bet held back\n";
   } else if (limits_set_) {
     out << "stopped by a session limit: no, none was reached\n";
   }

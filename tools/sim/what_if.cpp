@@ -7,22 +7,23 @@ namespace vellaro::sim {
 
 namespace {
 
-// Records the net result once each entry has been handled. An undo takes the last spin's
-// point back, as the game takes the spin back.
-class NetPerSpin final : public RowSink {
+// Keeps what the rows say of the real result (RealResult, as the game counted it): the net
+// after each entry, an undo taking the last spin's point back as the game takes the spin
+// back, and the counts after the last row. vellaro-sim's summary reads the same rows.
+class RealPerSpin final : public RowSink {
  public:
-  NetPerSpin(const RealResult& result, std::vector<int64_t>& out) : result_(result), out_(out) {}
+  explicit RealPerSpin(WhatIfLine& line) : line_(line) {}
   void Add(const Row& row) override {
     if (row.entry.undo()) {
-      if (!out_.empty()) out_.pop_back();
+      if (!line_.net_per_spin.empty()) line_.net_per_spin.pop_back();
     } else {
-      out_.push_back(result_.counts().net);
+      line_.net_per_spin.push_back(row.real.net);
     }
+    line_.counts = row.real;
   }
 
  private:
-  const RealResult& result_;
-  std::vector<int64_t>& out_;
+  WhatIfLine& line_;
 };
 
 }  // namespace
@@ -49,16 +50,13 @@ WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system) {
   WhatIfLine line;
   line.system = system;
   line.net_per_spin.reserve(session.entries.size());
-  RealResult result;
   ReplayOptions options;
   options.settings = SimSettings(session.settings);
   options.settings.system = system;
   options.timing = session.timing;
-  options.listener = [&result](const GameEvent& event) { result.On(event); };
   LogSource source(session.entries);
-  NetPerSpin sink(result, line.net_per_spin);
+  RealPerSpin sink(line);
   Replay(options, source, sink);
-  line.counts = result.counts();
   return line;
 }
 
@@ -87,13 +85,10 @@ std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session) {
 WhatIfLine ReplayUnder(const journal::StoredSession& session, BettingSystem system) {
   WhatIfLine line;
   line.system = system;
-  RealResult result;
   StoredReplayOptions options;
   options.system = system;
-  options.listener = [&result](const GameEvent& event) { result.On(event); };
-  NetPerSpin sink(result, line.net_per_spin);
+  RealPerSpin sink(line);
   StoredReplay(session).Run(options, sink);
-  line.counts = result.counts();
   return line;
 }
 
