@@ -4,6 +4,9 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "sim_support.h"
 #include "tools/sim/options.h"
@@ -34,6 +37,32 @@ TEST(Program, TheSameLogGivesTheSameBytes) {
     EXPECT_EQ(LineCount(first.out), 13u);
     EXPECT_EQ(first.out.rfind(kTraceHeader, 0), 0u);
   }
+}
+
+// `spin` is the game's own count, which keeps the spins an undo took back; `history` is the
+// spins in the history, as the summary and the journal's list count them.
+TEST(Program, TheSpinColumnKeepsUndoneSpinsAndTheHistoryColumnDoesNot) {
+  const std::string log = "17\n25\n0\n0\n0\n8\n3\nundo\n20\n5\nundo\n19\n4\n";
+  const testing::Run trace = RunProgram({"--clock", "1600000000"}, log);
+  ASSERT_EQ(trace.status, kExitOk) << trace.err;
+  std::istringstream rows(trace.out);
+  std::string row;
+  std::getline(rows, row);
+  std::vector<std::pair<std::string, std::string>> spin_and_history;
+  while (std::getline(rows, row)) {
+    std::vector<std::string> cells;
+    std::istringstream in(row);
+    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+    spin_and_history.emplace_back(cells.at(1), cells.back());
+  }
+  ASSERT_EQ(spin_and_history.size(), 13u);
+  EXPECT_EQ(spin_and_history[7], std::make_pair(std::string("7"), std::string("6")));  // undo
+  EXPECT_EQ(spin_and_history[10], std::make_pair(std::string("9"), std::string("7")));  // undo
+  EXPECT_EQ(spin_and_history[12], std::make_pair(std::string("11"), std::string("9")));
+
+  const testing::Run summary = RunProgram({"--clock", "1600000000", "--summary"}, log);
+  EXPECT_NE(summary.out.find("\nspins: 9\nspins taken back: 2\n"), std::string::npos)
+      << summary.out;
 }
 
 TEST(Program, EveryModeRecommendsAndTheMatrixLearnsFirst) {
@@ -92,8 +121,8 @@ TEST(Program, AnUndoThatIsNotOfferedStopsAfterTheRowsBeforeIt) {
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_EQ(run.err, "-:3: undo is not offered here\n");
   EXPECT_EQ(run.out, std::string(kTraceHeader) +
-                         "1,1,1,,,0,1,1000000,1000001,0,0,1,1\n"
-                         "2,2,2,,,0,1,1000000,1000001,0,0,3,0\n");
+                         "1,1,1,,,0,1,1000000,1000001,0,0,1,1,1\n"
+                         "2,2,2,,,0,1,1000000,1000001,0,0,3,0,2\n");
   // The summary of a replay that stopped would be a half-truth: none is printed.
   const testing::Run summary = RunProgram({"--summary"}, "1\n2\nundo\n3\n");
   EXPECT_EQ(summary.status, kExitBadInput);

@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "journal/stored_session.h"
@@ -208,9 +209,10 @@ std::map<std::string, std::string> Fields(const std::string& text) {
   return fields;
 }
 
-// The net result recounted from the trace's rows alone: each row's bet, when shown, is
-// settled by the next spin at the row's stake; an undo takes the last spin back.
-int64_t NetOfTrace(const std::string& csv) {
+// The net result and the spins in the history recounted from the trace's rows alone: each
+// row's bet, when shown, is settled by the next spin at the row's stake; an undo takes the
+// last spin back.
+std::pair<int64_t, int64_t> NetAndHistoryOfTrace(const std::string& csv) {
   std::istringstream lines(csv);
   std::string line;
   std::getline(lines, line);  // the header
@@ -219,6 +221,7 @@ int64_t NetOfTrace(const std::string& csv) {
     bool shown = false;
     int64_t stake = 0;
   } now, before_last_spin;
+  int64_t history = 0;
   while (std::getline(lines, line)) {
     std::vector<std::string> cells;
     std::istringstream in(line);
@@ -232,8 +235,9 @@ int64_t NetOfTrace(const std::string& csv) {
     }
     now.shown = cells.at(5) == "1";
     now.stake = std::stoll(cells.at(6));
+    history = std::stoll(cells.back());
   }
-  return now.net;
+  return {now.net, history};
 }
 
 bool ChangesSystem(const journal::StoredSession& session) {
@@ -261,7 +265,7 @@ std::string ExpectOneAccount(const std::string& path, int64_t id) {
 
   const SimRun trace = Sim({"--journal", path, "--session", session_id});
   EXPECT_EQ(trace.status, 0) << trace.err;
-  EXPECT_EQ(NetOfTrace(trace.out), listed.net_units);
+  EXPECT_EQ(NetAndHistoryOfTrace(trace.out), std::make_pair(listed.net_units, listed.spins));
 
   const auto lines = WhatIf(session);
   for (int s = 0; s < kBettingSystems; ++s) {

@@ -10,8 +10,8 @@ namespace vellaro::sim {
 
 namespace {
 
-// A row is at most 20 digits of line number, 4 words and 10 signed 32-bit numbers with
-// their commas: well under the buffer's size.
+// A row is at most 20 digits of line number, 4 words, 10 signed 32-bit numbers and a
+// 64-bit count with their commas: well under the buffer's size.
 constexpr size_t kRowCapacity = 256;
 
 char* Put(char* at, std::string_view text) {
@@ -62,6 +62,8 @@ void TraceWriter::Add(const Row& row) {
     *at++ = ',';
     at = Put(at, value);
   }
+  *at++ = ',';
+  at = Put(at, row.real.spins);
   *at++ = '\n';
   out_.write(line, at - line);
 }

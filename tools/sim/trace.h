@@ -8,7 +8,7 @@ namespace vellaro::sim {
 
 inline constexpr const char* kTraceHeader =
     "line,spin,number,result,chance,shown,stake,balance,target,win_streak,loss_streak,"
-    "deep_sum,deep_remainder\n";
+    "deep_sum,deep_remainder,history\n";
 
 // The trace as CSV: the header as soon as the writer exists, then one line per row.
 class TraceWriter final : public RowSink {
