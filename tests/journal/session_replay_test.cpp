@@ -261,6 +261,53 @@ TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
 
+TEST(SessionReplay, AWhatIfMakesAChangeOfLimitAsSuchNotAsContinueAnyway) {
+  // The player raised the table maximum from 2 to 4, which let Martingale's stake of 4
+  // through. A what-if makes the same clicks: under a system whose stake there is above 4
+  // the raise is not enough, and the bet stays held back as it would have in the window.
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings start;
+  start.limits.table_max = 2;
+  std::vector<int> spins = {17, 25, 3, 8, 11};
+  const std::vector<int> after = {0, 0, 9, 12, 0, 0, 5};
+  int64_t id = 0;
+  {
+    JournaledGame g(path, start);
+    for (int n : spins) g.h.Spin(n);
+    while (!g.h.game.WithheldBet() && spins.size() < 20) {
+      g.h.Spin(0);
+      spins.push_back(0);
+    }
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.SetLimit(LimitKind::kTableMax, 4);
+    ASSERT_TRUE(g.h.game.BetOnShow());
+    for (int n : after) g.h.Spin(n);
+    id = *g.journal.session();
+  }
+  const StoredSession session = Load(path, id);
+  int still_held = 0;
+  for (int s = 0; s < kBettingSystems; ++s) {
+    const auto system = static_cast<BettingSystem>(s);
+    testing::Harness live;  // the player's clicks on a game of that system
+    Settings settings = start;
+    settings.system = system;
+    live.game.Configure(settings);
+    for (int n : spins) live.Spin(n);
+    live.game.SetLimit(LimitKind::kTableMax, 4);
+    still_held += live.game.WithheldBet().has_value() ? 1 : 0;
+    for (int n : after) live.Spin(n);
+
+    ReplayGame replay;
+    SessionReplayOptions what_if;
+    what_if.exact = false;
+    what_if.system = system;
+    replay.Replay(session, what_if);
+    EXPECT_EQ(replay.game.RealCounts(), live.game.RealCounts()) << "system " << s;
+  }
+  EXPECT_GT(still_held, 0) << "no system's stake stays above the raised limit: nothing tested";
+}
+
 TEST(SessionReplay, RandomSessionsReplayExactly) {
   for (uint64_t seed = 1; seed <= 12; ++seed) {
     testing::TempFolder folder;

@@ -120,10 +120,20 @@ TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
   }
   const SimRun run = Sim({"--journal", path, "--session", "last"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Csv(run.out).size(), entries + 1);
+  const auto rows = Csv(run.out);
+  ASSERT_EQ(rows.size(), entries + 1);
+  // The row of the spin whose bet was held back shows it on show: the next spin settles it.
+  EXPECT_EQ(rows.at(entries - 2).at(5), "1");
   const SimRun list = Sim({"--journal", path, "--list"});
   ASSERT_EQ(list.status, 0) << list.err;
-  EXPECT_EQ(Csv(list.out).at(1).at(5), std::to_string(net));
+  const auto listed = Csv(list.out).at(1);
+  EXPECT_EQ(listed.at(5), std::to_string(net));
+  const SimRun summary = Sim({"--journal", path, "--session", "last", "--summary"});
+  ASSERT_EQ(summary.status, 0) << summary.err;
+  EXPECT_NE(summary.out.find("\nbets shown: " + listed.at(4) + "\n"), std::string::npos)
+      << summary.out;
+  EXPECT_NE(summary.out.find("; placed with \"Continue anyway\"\n"), std::string::npos)
+      << summary.out;
 }
 
 TEST(JournalCommand, AWhatIfAndAnExport) {
