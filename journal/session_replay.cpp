@@ -267,6 +267,7 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
     if (options.exact && !departed && sent < events.size() && e != events[sent].event) {
       departed = events[sent].seq;
     }
+    if (options.journaled && (!options.exact || sent < events.size())) options.journaled(e);
     ++sent;
   });
   auto check = [&] {

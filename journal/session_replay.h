@@ -59,6 +59,10 @@ struct SessionReplayOptions {
   // that entry settles. The last entry's call comes at the end of the session, in exact
   // mode even where the journal ends in the middle of its analysis.
   std::function<void(const GameEvent& entry)> after_entry;
+  // Hears each event the game sends that the journal holds: in exact mode not the rest of
+  // an analysis the journal ends in the middle of (what a window killed then, or read while
+  // it analyses, has not stored yet); in a what-if every event.
+  std::function<void(const GameEvent& event)> journaled;
 };
 
 // Feeds the session's recorded seconds to `clock` and replays its actions through `game`,

@@ -56,7 +56,7 @@ TEST(Program, TheSpinColumnKeepsUndoneSpinsAndTheHistoryColumnDoesNot) {
     spin_and_history.emplace_back(cells.at(1), cells.back());
   }
   ASSERT_EQ(spin_and_history.size(), 13u);
-  EXPECT_EQ(spin_and_history[7], std::make_pair(std::string("7"), std::string("6")));  // undo
+  EXPECT_EQ(spin_and_history[7], std::make_pair(std::string("7"), std::string("6")));   // undo
   EXPECT_EQ(spin_and_history[10], std::make_pair(std::string("9"), std::string("7")));  // undo
   EXPECT_EQ(spin_and_history[12], std::make_pair(std::string("11"), std::string("9")));
 

@@ -21,15 +21,15 @@ Row SpinRow(int64_t net, int64_t staked, bool shown, int32_t stake) {
 
 TEST(EveningTally, CountsShownBetsAndTheDeepestFallFromAPeakThatStartsAtZero) {
   EveningTally tally;
-  tally.Add(SpinRow(0, 0, true, 1));      // 1 goes out
-  tally.Add(SpinRow(-1, 1, true, 2));     // -1: below the starting peak of 0
-  tally.Add(SpinRow(1, 3, true, 1));      // +1
-  tally.Add(SpinRow(2, 4, true, 4));      // +2
-  tally.Add(SpinRow(6, 8, false, 9));     // +6, the peak; nothing shown next
-  tally.Add(SpinRow(6, 8, true, 3));      // a tracked loss costs nothing
-  tally.Add(SpinRow(3, 11, true, 5));     // +3: down 3 from 6
-  tally.Add(SpinRow(-2, 16, true, 16));   // -2: down 8 from 6
-  tally.Add(SpinRow(14, 32, true, 40));   // +14; 40 stays open
+  tally.Add(SpinRow(0, 0, true, 1));     // 1 goes out
+  tally.Add(SpinRow(-1, 1, true, 2));    // -1: below the starting peak of 0
+  tally.Add(SpinRow(1, 3, true, 1));     // +1
+  tally.Add(SpinRow(2, 4, true, 4));     // +2
+  tally.Add(SpinRow(6, 8, false, 9));    // +6, the peak; nothing shown next
+  tally.Add(SpinRow(6, 8, true, 3));     // a tracked loss costs nothing
+  tally.Add(SpinRow(3, 11, true, 5));    // +3: down 3 from 6
+  tally.Add(SpinRow(-2, 16, true, 16));  // -2: down 8 from 6
+  tally.Add(SpinRow(14, 32, true, 40));  // +14; 40 stays open
   const Evening e = tally.evening();
   EXPECT_EQ(e.result, 14);
   EXPECT_EQ(e.units_staked, 1 + 2 + 1 + 4 + 3 + 5 + 16);

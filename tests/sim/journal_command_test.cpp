@@ -136,6 +136,33 @@ TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
       << summary.out;
 }
 
+TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
+  // The spin is on disk before its analysis ends; its settlement comes with the analysis.
+  // Read then (or left so by a window killed then), the replay counts as the list does.
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  testing::JournaledGame g(path);
+  g.h.Spins({17, 25, 0, 3, 8, 11, 1});
+  g.h.game.NumberClick(2);
+  ASSERT_TRUE(g.h.game.AnalysisRunning());
+  const SimRun list = Sim({"--journal", path, "--list"});
+  ASSERT_EQ(list.status, 0) << list.err;
+  const auto listed = Csv(list.out).at(1);
+  ASSERT_EQ(listed.at(3), "8");
+  const SimRun summary = Sim({"--journal", path, "--session", "last", "--summary"});
+  ASSERT_EQ(summary.status, 0) << summary.err;
+  EXPECT_NE(summary.out.find("spins: 8\nspins taken back: 0\nbets shown: " + listed.at(4)),
+            std::string::npos)
+      << summary.out;
+  const int64_t net = std::stoll(listed.at(5));
+  EXPECT_NE(summary.out.find("from 0: " + std::string(net > 0 ? "+" : "") + listed.at(5)),
+            std::string::npos)
+      << summary.out;
+  const SimRun trace = Sim({"--journal", path, "--session", "last"});
+  ASSERT_EQ(trace.status, 0) << trace.err;
+  EXPECT_EQ(Csv(trace.out).size(), 9u) << "a row for the spin being analysed";
+}
+
 TEST(JournalCommand, AWhatIfAndAnExport) {
   Evening evening;
   const std::string log = evening.folder.File("evening.txt");

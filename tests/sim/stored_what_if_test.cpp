@@ -241,9 +241,9 @@ std::pair<int64_t, int64_t> NetAndHistoryOfTrace(const std::string& csv) {
 }
 
 bool ChangesSystem(const journal::StoredSession& session) {
-  return std::any_of(session.events.begin(), session.events.end(), [](const journal::StoredEvent& e) {
-    return std::holds_alternative<SystemChanged>(e.event);
-  });
+  return std::any_of(
+      session.events.begin(), session.events.end(),
+      [](const journal::StoredEvent& e) { return std::holds_alternative<SystemChanged>(e.event); });
 }
 
 // The list, the exact replay's summary and trace, and for each system the panel's what-if
@@ -334,7 +334,9 @@ TEST(StoredWhatIf, SessionsWithLimitsAreCountedAlikeEverywhere) {
       testing::JournaledGame g(path, start);
       Game& game = g.h.game;
       std::mt19937_64 rng(seed);
-      auto pick = [&rng](int64_t n) { return static_cast<int32_t>(rng() % static_cast<uint64_t>(n)); };
+      auto pick = [&rng](int64_t n) {
+        return static_cast<int32_t>(rng() % static_cast<uint64_t>(n));
+      };
       Wheel wheel(seed);
       for (int i = 0; i < 120; ++i) {
         if (game.WithheldBet()) {

@@ -86,9 +86,13 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
 
   uint64_t line = 0;
   std::optional<Row> last;
+  // The real result of the events the journal holds: a session read while its last spin is
+  // analysed, or whose window was killed then, counts as the list counts it.
+  RealResult journaled;
   journal::SessionReplayOptions replay;
   replay.exact = !options.system;
   replay.system = options.system;
+  replay.journaled = [&journaled](const GameEvent& event) { journaled.On(event); };
   replay.after_entry = [&](const GameEvent& entry) {
     Row row;
     row.entry.line = ++line;
@@ -97,6 +101,7 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     row.result = settled;
     settled = Result::kNone;
     FillFromGame(game_, row);
+    row.real = journaled.counts();
     if (game_.WithheldBet()) {
       // Still held back: left, or waiting again after an undo took a later spin back.
       row.withheld = game_.WithheldBet();
