@@ -59,8 +59,6 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event)) {
       held.reset();
       outcome = HeldBack::kLeft;
-    } else if (const auto* settlement = std::get_if<BetSettled>(&event)) {
-      settled = settlement->won ? Result::kWin : Result::kLoss;
     } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
       held = *withheld;
       outcome = HeldBack::kLeft;
@@ -86,13 +84,19 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
 
   uint64_t line = 0;
   std::optional<Row> last;
-  // The real result of the events the journal holds: a session read while its last spin is
-  // analysed, or whose window was killed then, counts as the list counts it.
+  // The real result and the settlements of the events the journal holds: a session read
+  // while its last spin is analysed, or whose window was killed then, counts as the list
+  // counts it.
   RealResult journaled;
   journal::SessionReplayOptions replay;
   replay.exact = !options.system;
   replay.system = options.system;
-  replay.journaled = [&journaled](const GameEvent& event) { journaled.On(event); };
+  replay.journaled = [&](const GameEvent& event) {
+    journaled.On(event);
+    if (const auto* settlement = std::get_if<BetSettled>(&event)) {
+      settled = settlement->won ? Result::kWin : Result::kLoss;
+    }
+  };
   replay.after_entry = [&](const GameEvent& entry) {
     Row row;
     row.entry.line = ++line;
