@@ -27,8 +27,7 @@ std::set<int64_t> NamedSessions(Database& db) {
   std::set<int64_t> ids;
   for (const char* order : {"", " DESC"}) {
     CollectIds(db, std::string("SELECT id FROM sessions ORDER BY id") + order, ids);
-    CollectIds(db,
-               "SELECT DISTINCT session_id FROM " + events + " ORDER BY session_id" + order,
+    CollectIds(db, "SELECT DISTINCT session_id FROM " + events + " ORDER BY session_id" + order,
                ids);
   }
   return ids;
@@ -55,7 +54,9 @@ std::string IdList(const std::vector<int64_t>& ids) {
   return text;
 }
 
-bool OneSession(const std::vector<int64_t>& ids) { return ids.size() == 1; }
+bool OneSession(const std::vector<int64_t>& ids) {
+  return ids.size() == 1;
+}
 
 }  // namespace
 
