@@ -6,10 +6,12 @@ namespace vellaro::journal {
 namespace {
 
 [[noreturn]] void Fail(sqlite3* db, int code, std::string_view doing) {
+  std::string reason = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
   std::string message(doing);
   message += ": ";
-  message += db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
-  throw SqliteError(db != nullptr ? sqlite3_extended_errcode(db) : code, message);
+  message += reason;
+  throw SqliteError(db != nullptr ? sqlite3_extended_errcode(db) : code, message,
+                    std::move(reason));
 }
 
 }  // namespace
@@ -30,12 +32,12 @@ Database::Database(const std::string& path, Access access) {
   const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
     // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
-    std::string message = "cannot open " + path + ": " +
-                          (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    std::string reason = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    std::string message = "cannot open " + path + ": " + reason;
     const int code = db_ != nullptr ? sqlite3_extended_errcode(db_) : rc;
     sqlite3_close(db_);
     db_ = nullptr;
-    throw SqliteError(code, message);
+    throw SqliteError(code, message, std::move(reason));
   }
   sqlite3_extended_result_codes(db_, 1);
   // Another connection (a reader such as vellaro-sim) may hold a lock for a moment.
@@ -51,7 +53,7 @@ void Database::Exec(std::string_view sql) {
   if (rc != SQLITE_OK) {
     std::string message = error != nullptr ? error : sqlite3_errstr(rc);
     sqlite3_free(error);
-    throw SqliteError(sqlite3_extended_errcode(db_), text + ": " + message);
+    throw SqliteError(sqlite3_extended_errcode(db_), text + ": " + message, message);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -16,13 +17,19 @@ namespace vellaro::journal {
 
 class SqliteError : public std::runtime_error {
  public:
-  SqliteError(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
+  // `what` names the statement or the file; `reason` is SQLite's message alone.
+  SqliteError(int code, const std::string& what, std::string reason = {})
+      : std::runtime_error(what), code_(code), reason_(std::move(reason)) {}
   // The extended result code; code() & 0xff is the primary one (SQLITE_FULL, ...).
   int code() const { return code_; }
   int primary() const { return code_ & 0xff; }
+  // SQLite's words without the statement ("database disk image is malformed"), for a
+  // message to a player; what() when there are none.
+  std::string reason() const { return reason_.empty() ? what() : reason_; }
 
  private:
   int code_;
+  std::string reason_;
 };
 
 class Database {

@@ -28,6 +28,18 @@ void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
   }
 }
 
+// Where the events of a file are: one row each before version 3, packed in blocks since.
+bool KeepsEventRows(Database& db) {
+  return db.QueryInt("PRAGMA user_version") < 3;
+}
+
+bool HasEvents(Database& db, int64_t id) {
+  Statement any(db, KeepsEventRows(db) ? "SELECT 1 FROM events WHERE session_id = ? LIMIT 1"
+                                       : "SELECT 1 FROM event_blocks WHERE session_id = ? LIMIT 1");
+  any.Bind(1, id);
+  return any.Step();
+}
+
 }  // namespace
 
 Database OpenForReading(const std::string& path) {
@@ -39,6 +51,28 @@ std::vector<int64_t> SessionIds(Database& db) {
   Statement select(db, "SELECT id FROM sessions ORDER BY id");
   while (select.Step()) ids.push_back(select.Int(0));
   return ids;
+}
+
+std::vector<int64_t> KnownSessionIds(Database& db) {
+  std::vector<int64_t> ids;
+  Statement select(db, KeepsEventRows(db)
+                           ? "SELECT id FROM sessions UNION SELECT session_id FROM events "
+                             "ORDER BY 1"
+                           : "SELECT id FROM sessions UNION SELECT session_id FROM event_blocks "
+                             "ORDER BY 1");
+  while (select.Step()) ids.push_back(select.Int(0));
+  return ids;
+}
+
+std::optional<int64_t> LastKnownSessionId(Database& db) {
+  // Each inner MAX is a step down its table's key.
+  Statement select(db, KeepsEventRows(db)
+                           ? "SELECT MAX(id) FROM (SELECT MAX(id) AS id FROM sessions "
+                             "UNION ALL SELECT MAX(session_id) FROM events)"
+                           : "SELECT MAX(id) FROM (SELECT MAX(id) AS id FROM sessions "
+                             "UNION ALL SELECT MAX(session_id) FROM event_blocks)");
+  if (!select.Step() || select.IsNull(0)) return std::nullopt;
+  return select.Int(0);
 }
 
 std::optional<int64_t> LastSessionId(Database& db) {
@@ -54,7 +88,15 @@ StoredSession LoadSession(Database& db, int64_t id) {
                  "auto_reset, min_profit, trends, mode, learn, cat_rows, show_bet "
                  "FROM sessions WHERE id = ?");
   head.Bind(1, id);
-  if (!head.Step()) throw std::out_of_range("no session " + std::to_string(id) + " in the journal");
+  if (!head.Step()) {
+    // The writer adds a session's row before its first event and never removes it: events
+    // without their session are what is left of a damaged table of sessions.
+    if (HasEvents(db, id)) {
+      throw BadRecord("session " + std::to_string(id) +
+                      " has events but is missing from the table of sessions");
+    }
+    throw std::out_of_range("no session " + std::to_string(id) + " in the journal");
+  }
   session.id = head.Int(0);
   session.started_ms = head.Int(1);
   session.ended_ms = head.OptionalInt(2);
@@ -83,7 +125,7 @@ StoredSession LoadSession(Database& db, int64_t id) {
   // them about more than reading them took.
   // A file of version 2, which a reader does not bring up to date (it may not write), keeps
   // one row per event.
-  if (db.QueryInt("PRAGMA user_version") < 3) {
+  if (KeepsEventRows(db)) {
     ReadEventRows(db, id, session.events);
     return session;
   }
@@ -103,11 +145,16 @@ StoredSession LoadSession(Database& db, int64_t id) {
   blocks.Bind(1, id);
   while (blocks.Step()) {
     const int64_t first_seq = blocks.Int(0);
-    if (UnpackEvents(blocks.Blob(2), first_seq, session.events) !=
-        static_cast<uint64_t>(blocks.Int(1))) {
-      throw BadRecord("session " + std::to_string(id) + " has a damaged block of events at " +
-                      std::to_string(first_seq));
+    const std::string damaged =
+        "session " + std::to_string(id) + " has a damaged block of events at " +
+        std::to_string(first_seq);
+    uint64_t unpacked = 0;
+    try {
+      unpacked = UnpackEvents(blocks.Blob(2), first_seq, session.events);
+    } catch (const BadRecord& e) {
+      throw BadRecord(damaged + ": " + e.what());
     }
+    if (unpacked != static_cast<uint64_t>(blocks.Int(1))) throw BadRecord(damaged);
   }
   return session;
 }
@@ -127,7 +174,7 @@ SessionSummary Summarize(const StoredSession& session) {
 
 std::vector<SessionSummary> ListSessions(Database& db) {
   std::vector<SessionSummary> list;
-  for (const int64_t id : SessionIds(db)) list.push_back(Summarize(LoadSession(db, id)));
+  for (const int64_t id : KnownSessionIds(db)) list.push_back(Summarize(LoadSession(db, id)));
   return list;
 }
 

@@ -40,13 +40,19 @@ struct SessionSummary {
 // Opens a journal for reading only. Throws SqliteError.
 Database OpenForReading(const std::string& path);
 
+// The sessions in the table of sessions: the ones the window may resume and add to.
 std::vector<int64_t> SessionIds(Database& db);
 std::optional<int64_t> LastSessionId(Database& db);
-// Throws std::out_of_range if there is no such session, BadRecord for a damaged event.
+// For readers: the sessions in the table of sessions and those with events stored, which
+// differ only in a damaged file (LoadSession then throws BadRecord for the difference).
+std::vector<int64_t> KnownSessionIds(Database& db);
+std::optional<int64_t> LastKnownSessionId(Database& db);
+// Throws std::out_of_range if there is no such session, BadRecord for a damaged event or a
+// session that has events but no row in the table of sessions.
 StoredSession LoadSession(Database& db, int64_t id);
 SessionSummary Summarize(const StoredSession& session);
-// Every stored session's summary, oldest first: the list a player picks a session from.
-// Loads each session in full (the summary is counted from its events). Throws as
+// Every stored session's summary (KnownSessionIds), oldest first: the list a player picks
+// a session from. Loads each session in full (the summary is counted from its events). Throws as
 // LoadSession does.
 std::vector<SessionSummary> ListSessions(Database& db);
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "journal/event_record.h"
+#include "journal/journal_damage.h"
 #include "journal/journal_file.h"
 #include "journal/session_replay.h"
 
@@ -28,28 +29,50 @@ SessionList ReadSessionList(const std::string& path) {
     list.missing = true;
     return list;
   }
+  std::string damage;
   try {
     vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
     list.sessions = vellaro::journal::ListSessions(db);
-  } catch (const std::exception& e) {  // SqliteError, BadRecord
-    list.error = e.what();
+    return list;
+  } catch (const vellaro::journal::SqliteError& e) {
+    if (!vellaro::journal::IsDamage(e)) {
+      list.error = std::string("The journal cannot be read: ") + e.what();
+      return list;
+    }
+    damage = e.reason();
+  } catch (const vellaro::journal::BadRecord& e) {
+    damage = e.what();
   }
+  // What still reads of a damaged file is still the player's to pick.
+  vellaro::journal::DamageSurvey survey = vellaro::journal::SurveyDamage(path);
+  list.error = vellaro::journal::DamageText(path, damage, survey) + ".";
+  if (!survey.reading.empty()) list.error += " The sessions that still read are listed.";
+  list.sessions = std::move(survey.reading);
   return list;
 }
 
 PastEvening ReadPastEvening(const std::string& path, int64_t id) {
   PastEvening past;
   past.id = id;
+  std::string error;
   try {
     vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
     const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, id);
     past.evening = vellaro::sim::EveningOf(session);
     past.what_if = vellaro::sim::WhatIf(session);
-  } catch (const std::exception& e) {  // SqliteError, BadRecord, out_of_range, ReplayDiverged
-    past = PastEvening{};
-    past.id = id;
-    past.error = e.what();
+    return past;
+  } catch (const vellaro::journal::SqliteError& e) {
+    error = vellaro::journal::IsDamage(e)
+                ? vellaro::journal::DamageText(path, e.reason(), vellaro::journal::SurveyDamage(path))
+                : e.what();
+  } catch (const vellaro::journal::BadRecord& e) {
+    error = vellaro::journal::DamageText(path, e.what(), vellaro::journal::SurveyDamage(path));
+  } catch (const std::exception& e) {  // out_of_range, ReplayDiverged
+    error = e.what();
   }
+  past = PastEvening{};
+  past.id = id;
+  past.error = std::move(error);
   return past;
 }
 

@@ -23,8 +23,10 @@ using WhatIfLines = std::array<vellaro::sim::WhatIfLine, vellaro::kBettingSystem
 std::string JournalPath();
 
 struct SessionList {
-  bool missing = false;                                    // no journal file: no stored sessions
-  std::string error;                                       // the file could not be read
+  bool missing = false;  // no journal file: no stored sessions
+  // For the player, when the file could not be read: why; when it is damaged, which file,
+  // and which sessions still read (they are in `sessions`) and which do not.
+  std::string error;
   std::vector<vellaro::journal::SessionSummary> sessions;  // oldest first
 };
 SessionList ReadSessionList(const std::string& path);
@@ -32,7 +34,9 @@ SessionList ReadSessionList(const std::string& path);
 // A past session as it was played, and its what-if.
 struct PastEvening {
   int64_t id = 0;
-  std::string error;  // the session could not be read or replayed; nothing else is set
+  // The session could not be read (for a damaged file: which, and what still reads) or
+  // replayed; nothing else is set.
+  std::string error;
   vellaro::sim::StoredEvening evening;
   WhatIfLines what_if;
 };

@@ -221,8 +221,7 @@ void SessionPanel::ListRead() {
   if (list.missing) {
     sessions_note_->setText(QStringLiteral("No stored sessions (no journal yet)."));
   } else if (!list.error.empty()) {
-    sessions_note_->setText(QStringLiteral("The journal cannot be read: ") +
-                            QString::fromStdString(list.error));
+    sessions_note_->setText(QString::fromStdString(list.error));
   } else if (list.sessions.empty()) {
     sessions_note_->setText(QStringLiteral("No stored sessions."));
   } else {

@@ -15,6 +15,7 @@
 #include "app/panel/session_chart.h"
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
+#include "journal/sqlite.h"
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
@@ -195,6 +196,33 @@ class PanelJournalTest : public QObject {
     QCOMPARE(panel.past_shown(), std::nullopt);
     QCOMPARE(net_line->count(), 16);
     QVERIFY(!panel.risk()->text().startsWith(QStringLiteral("At the end")));
+  }
+
+  void aDamagedJournalIsNamedAndWhatStillReadsIsListed() {
+    // The evenings of the two tests above are sessions 1 and 2; session 1's events are
+    // made unreadable.
+    {
+      vellaro::journal::Database db(journal_, vellaro::journal::Database::Access::kReadWrite);
+      db.Exec("UPDATE event_blocks SET events = x'6300' WHERE session_id = 1");
+    }
+    JournaledEvening live(home_.path().toStdString() + "/live-2.sqlite", {});
+    SessionPanel panel(live.g.h.game, live.track, {});
+    panel.ReloadSessions();
+    panel.WaitForIdle();
+    QCOMPARE(panel.sessions()->count(), 2);
+    QVERIFY2(panel.sessions()->itemText(1).startsWith(QStringLiteral("2  ")),
+             qPrintable(panel.sessions()->itemText(1)));
+    const QString note = panel.sessions_note()->text();
+    QVERIFY2(note.startsWith(QString::fromStdString(journal_) +
+                             QStringLiteral(": the journal is damaged (session 1 has a damaged "
+                                            "block of events at 1: ")),
+             qPrintable(note));
+    QVERIFY2(note.endsWith(QStringLiteral("; session 2 still reads; 1 does not. The sessions "
+                                          "that still read are listed.")),
+             qPrintable(note));
+    const std::string past = vellaro::app::ReadPastEvening(journal_, 1).error;
+    QVERIFY2(past.rfind(journal_ + ": the journal is damaged (", 0) == 0, past.c_str());
+    QVERIFY(vellaro::app::ReadPastEvening(journal_, 2).error.empty());
   }
 
   void theRiskMeterSaysWhatTheRoomToTheStopLossCovers() {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "journal/journal_damage.h"
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
@@ -155,6 +156,41 @@ TEST(JournalFile, OnlyASessionNotEndedIsResumed) {
   journal.StartSession(Settings{});
   ASSERT_TRUE(SessionToResume(journal));
   EXPECT_NE(SessionToResume(journal)->id, first) << "the last one, not the first";
+}
+
+// Nine sessions, one spin each; the blocks of 5 made unreadable and the row of 9 lost.
+TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    Journal journal(path, Now);
+    for (int session = 1; session <= 9; ++session) {
+      journal.StartSession(Settings{});
+      journal.Record(SpinAccepted{1, session});
+    }
+    journal.database().Exec(
+        "UPDATE event_blocks SET count = 2 WHERE session_id = 5; DELETE FROM sessions WHERE id = 9");
+  }
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(LastSessionId(reader), 8) << "the writer's own, which goes on after 8";
+  EXPECT_EQ(LastKnownSessionId(reader), 9);
+  EXPECT_EQ(KnownSessionIds(reader).size(), 9u);
+  EXPECT_THROW(LoadSession(reader, 9), BadRecord);
+  EXPECT_THROW(LoadSession(reader, 10), std::out_of_range);
+
+  const DamageSurvey survey = SurveyDamage(path);
+  std::vector<int64_t> reading;
+  for (const SessionSummary& s : survey.reading) reading.push_back(s.id);
+  EXPECT_EQ(reading, (std::vector<int64_t>{1, 2, 3, 4, 6, 7, 8}));
+  EXPECT_EQ(survey.not_reading, (std::vector<int64_t>{5, 9}));
+  EXPECT_EQ(DamageText("j", "x", survey),
+            "j: the journal is damaged (x); sessions 1 to 4 and 6 to 8 still read; 5 and 9 do not");
+  EXPECT_EQ(DamageText("j", "x", {{survey.reading[0]}, {4}}),
+            "j: the journal is damaged (x); session 1 still reads; 4 does not");
+  EXPECT_EQ(DamageText("j", "x", {{}, {2, 3, 4}}),
+            "j: the journal is damaged (x); no session still reads: 2 to 4 do not");
+  EXPECT_EQ(DamageText("j", "x", {}), "j: the journal is damaged (x); no session can be found in it");
+  EXPECT_TRUE(SurveyDamage(folder.File("none.sqlite")).reading.empty());
 }
 
 }  // namespace

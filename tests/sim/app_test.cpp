@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sim_support.h"
+#include "tools/sim/input.h"
 #include "tools/sim/options.h"
 #include "tools/sim/trace.h"
 
@@ -116,17 +117,59 @@ TEST(Program, ABadLineIsReportedBeforeAnythingIsReplayed) {
             kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36) or \"undo\"\n");
 }
 
-TEST(Program, AnUndoThatIsNotOfferedStopsAfterTheRowsBeforeIt) {
-  const testing::Run run = RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n");
-  EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_EQ(run.err, "-:3: undo is not offered here\n");
-  EXPECT_EQ(run.out, std::string(kTraceHeader) +
-                         "1,1,1,,,0,1,1000000,1000001,0,0,1,1,1\n"
-                         "2,2,2,,,0,1,1000000,1000001,0,0,3,0,2\n");
-  // The summary of a replay that stopped would be a half-truth: none is printed.
-  const testing::Run summary = RunProgram({"--summary"}, "1\n2\nundo\n3\n");
-  EXPECT_EQ(summary.status, kExitBadInput);
-  EXPECT_EQ(summary.out, "");
+TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
+  for (const char* log : {"undo\n1\n", "1\n2\nundo\n3\n", "1\n2\n3\n4\n5\nundo\n6\nundo\n"}) {
+    SCOPED_TRACE(log);
+    const testing::Run run = RunProgram({"--clock", "0"}, log);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.substr(0, 2), "-:");
+    EXPECT_NE(run.err.find(": undo is not offered here\n"), std::string::npos);
+    // The summary of a replay that stopped would be a half-truth: none is printed.
+    const testing::Run summary = RunProgram({"--summary"}, log);
+    EXPECT_EQ(summary.status, kExitBadInput);
+    EXPECT_EQ(summary.out, "");
+    EXPECT_EQ(summary.err, run.err);
+  }
+  EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n").err,
+            "-:3: undo is not offered here\n");
+  // An undo the window offers is replayed, its rows all out.
+  const testing::Run offered = RunProgram({}, kLog);
+  EXPECT_EQ(offered.status, kExitOk);
+  EXPECT_EQ(LineCount(offered.out), 13u);
+}
+
+TEST(Program, EveryCommandFailsWhenItsOutputCannotBeWritten) {
+  const std::vector<std::vector<std::string_view>> commands = {
+      {},
+      {"--summary"},
+      {"--random", "30", "--seed", "1"},
+      {"--runs", "5", "--spins", "20", "--seed", "1"},
+      {"--runs", "5", "--spins", "20", "--seed", "1", "--format", "csv"},
+      {"--help"},
+      {"--version"},
+  };
+  for (const auto& args : commands) {
+    SCOPED_TRACE(args.empty() ? "trace" : args.front());
+    EXPECT_EQ(RunProgram(args, kLog).status, kExitOk);
+    const testing::Run run = testing::RunToFullDisk(args, kLog);
+    EXPECT_EQ(run.status, kExitFailed);
+    EXPECT_NE(run.err.find("vellaro-sim: cannot write the output\n"), std::string::npos)
+        << run.err;
+  }
+}
+
+TEST(Program, ALineWithoutEndIsRefusedOnceItIsTooLongAndQuotedShort) {
+  for (const char byte : {'\0', '7'}) {
+    std::istringstream in(std::string(size_t{1} << 20, byte));  // /dev/zero would never end
+    std::ostringstream out, err;
+    EXPECT_EQ(RunSim({"-"}, in, out, err, testing::TestHost()), kExitBadInput);
+    EXPECT_EQ(out.str(), "");
+    in.clear();
+    EXPECT_LE(in.tellg(), std::streamoff{kLongestLine + 1}) << "read past the too long line";
+    EXPECT_EQ(err.str().rfind("-:1: the line is longer than 4096 bytes ('", 0), 0u) << err.str();
+    EXPECT_LT(err.str().size(), 200u);
+  }
 }
 
 TEST(Program, UnreadableFilesAndBadOptionsGiveOneLineAndStatus2) {

@@ -48,5 +48,27 @@ TEST(ParseLog, RejectsAnythingElseNamingFileLineAndText) {
   }
 }
 
+TEST(ParseLog, ALongLineIsQuotedByItsStartAndOneBeyondTheLimitIsRefused) {
+  const std::string long_word(1000, 'z');
+  try {
+    ParseLog("1\n" + long_word + "\n", "f");
+    ADD_FAILURE() << "accepted";
+  } catch (const InputError& e) {
+    EXPECT_EQ(e.what(), "f:2: '" + std::string(32, 'z') +
+                            "...' is not a spin number (0 to 36) or \"undo\"");
+  }
+  // A comment as long as a line may be, with or without its CR LF, then one byte longer.
+  const std::string longest = "#" + std::string(kLongestLine - 1, 'c');
+  EXPECT_EQ(ParseLog(longest + "\n7\n" + longest, "f"), (std::vector<Entry>{{2, 7}}));
+  EXPECT_THROW(ParseLog(longest + "\r\n7\n", "f"), InputError);
+  try {
+    ParseLog("7\n" + longest + "c\n7\n", "f");
+    ADD_FAILURE() << "accepted";
+  } catch (const InputError& e) {
+    EXPECT_EQ(e.what(), "f:2: the line is longer than 4096 bytes ('#" + std::string(31, 'c') +
+                            "...')");
+  }
+}
+
 }  // namespace
 }  // namespace vellaro::sim

@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "journal/sqlite.h"
+#include "support/full_disk.h"
 #include "support/journaled_game.h"
-#include "tools/sim/options.h"
 #include "support/temp_folder.h"
+#include "tools/sim/app.h"
+#include "tools/sim/options.h"
 
 namespace vellaro::sim {
 namespace {
@@ -23,6 +27,14 @@ SimRun Sim(std::vector<std::string> words) {
   std::ostringstream out, err;
   const int status = RunJournalCommand(args, out, err);
   return {status, out.str(), err.str()};
+}
+SimRun SimToFullDisk(std::vector<std::string> words) {
+  std::vector<std::string_view> args(words.begin(), words.end());
+  testing::FullDisk disk;
+  std::ostream out(&disk);
+  std::ostringstream err;
+  const int status = RunJournalCommand(args, out, err);
+  return {status, "", err.str()};
 }
 
 std::vector<std::vector<std::string>> Csv(const std::string& text) {
@@ -190,6 +202,128 @@ TEST(JournalCommand, WhatDoesNotCombineIsSaidAndExits2) {
     const SimRun run = Sim(words);
     EXPECT_EQ(run.status, 2) << words.back();
     EXPECT_NE(run.err.find("vellaro-sim: "), std::string::npos);
+  }
+}
+
+// The evening played in the window with a table maximum of 2 and "Continue anyway", and a
+// second session: four pages of 4096 bytes, the sessions on page 2 and the events of both
+// on page 4. A copy, to damage.
+struct TableMaxJournal {
+  TableMaxJournal() {
+    std::filesystem::copy_file(std::string(VELLARO_FIXTURES) + "/journal-table-max.sqlite", path);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+  }
+  void Overwrite(int page, const std::string& bytes) const {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp((page - 1) * 4096);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(file.flush());
+  }
+  testing::TempFolder folder;
+  std::string path = folder.File("journal.sqlite");
+};
+
+std::vector<std::vector<std::string>> EveryReader(const std::string& journal,
+                                                  const std::string& log) {
+  std::vector<std::vector<std::string>> readers;
+  for (std::vector<std::string> more : std::vector<std::vector<std::string>>{
+           {"--list"},
+           {"--session", "1"},
+           {"--session", "last"},
+           {"--session", "2", "--summary"},
+           {"--session", "1", "--system", "blind"},
+           {"--session", "2", "--export-log", log}}) {
+    more.insert(more.begin(), {"--journal", journal});
+    readers.push_back(more);
+  }
+  return readers;
+}
+
+TEST(JournalCommand, ADamagedJournalIsNamedByEveryReaderWithNothingPrinted) {
+  for (const int page : {2, 4}) {
+    SCOPED_TRACE(page);
+    TableMaxJournal journal;
+    journal.Overwrite(page, std::string(4096, '\xa5'));
+    const std::string log = journal.folder.File("evening.txt");
+    for (const auto& words : EveryReader(journal.path, log)) {
+      const SimRun run = Sim(words);
+      EXPECT_EQ(run.status, kExitBadInput) << words[2];
+      EXPECT_EQ(run.out, "") << words[2];
+      EXPECT_EQ(run.err, "vellaro-sim: " + journal.path +
+                             ": the journal is damaged (database disk image is malformed); no "
+                             "session still reads: 1 and 2 do not\n")
+          << words[2];
+    }
+    EXPECT_FALSE(std::filesystem::exists(log));
+  }
+}
+
+TEST(JournalCommand, SessionsHiddenByADamagedTableOfSessionsAreNotTakenForNeverPlayed) {
+  TableMaxJournal journal;
+  // Page 2 turned into a well-formed empty page: SQLite finds nothing wrong, and the
+  // table of sessions reads as empty.
+  std::string empty_page(4096, '\0');
+  empty_page[0] = 0x0d;
+  empty_page[5] = 0x10;
+  journal.Overwrite(2, empty_page);
+  for (const auto& words : EveryReader(journal.path, journal.folder.File("evening.txt"))) {
+    const SimRun run = Sim(words);
+    EXPECT_EQ(run.status, kExitBadInput) << words[2];
+    EXPECT_EQ(run.out, "") << words[2];
+    EXPECT_EQ(run.err.rfind("vellaro-sim: " + journal.path + ": the journal is damaged (session ",
+                            0),
+              0u)
+        << run.err;
+    EXPECT_NE(run.err.find(" has events but is missing from the table of sessions); no session "
+                           "still reads: 1 and 2 do not\n"),
+              std::string::npos)
+        << run.err;
+  }
+  EXPECT_EQ(Sim({"--journal", journal.path, "--session", "9"}).err,
+            "vellaro-sim: no session 9 in the journal\n");
+}
+
+TEST(JournalCommand, WhatStillReadsOfADamagedJournalIsNamedAndCanBeRead) {
+  TableMaxJournal intact;
+  TableMaxJournal journal;
+  {
+    journal::Database db(journal.path, journal::Database::Access::kReadWrite);
+    db.Exec("UPDATE event_blocks SET events = x'6300' WHERE session_id = 1 AND first_seq = 116");
+  }
+  const std::string damaged = "vellaro-sim: " + journal.path +
+                              ": the journal is damaged (session 1 has a damaged block of events "
+                              "at 116: journal record of unknown kind 99); session 2 still "
+                              "reads; 1 does not\n";
+  for (const auto& words : std::vector<std::vector<std::string>>{
+           {"--journal", journal.path, "--list"}, {"--journal", journal.path, "--session", "1"}}) {
+    const SimRun run = Sim(words);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, damaged);
+  }
+  for (const std::string id : {"2", "last"}) {
+    const SimRun run = Sim({"--journal", journal.path, "--session", id});
+    const SimRun before = Sim({"--journal", intact.path, "--session", id});
+    EXPECT_EQ(run.status, before.status);
+    EXPECT_EQ(run.out, before.out);
+    EXPECT_NE(run.out, "");
+  }
+  // A session that was never played, in a journal that is whole.
+  EXPECT_EQ(Sim({"--journal", intact.path, "--session", "9"}).err,
+            "vellaro-sim: no session 9 in the journal\n");
+}
+
+TEST(JournalCommand, OutputThatCannotBeWrittenFailsTheCommand) {
+  Evening evening;
+  for (const auto& words : std::vector<std::vector<std::string>>{
+           {"--journal", evening.path, "--list"},
+           {"--journal", evening.path, "--session", "1"},
+           {"--journal", evening.path, "--session", "last", "--summary"}}) {
+    EXPECT_EQ(Sim(words).status, kExitOk) << words[2];
+    const SimRun run = SimToFullDisk(words);
+    EXPECT_EQ(run.status, kExitFailed) << words[2];
+    EXPECT_EQ(run.err, "vellaro-sim: cannot write the output\n") << words[2];
   }
 }
 

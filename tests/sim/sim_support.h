@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/full_disk.h"
 #include "tools/sim/app.h"
 #include "tools/sim/replay.h"
 
@@ -48,6 +49,19 @@ inline Run RunOn(const Host& host, const std::vector<std::string_view>& args,
 inline Run RunProgram(const std::vector<std::string_view>& args, const std::string& input = "",
                       uint32_t now_s = 1'700'000'000) {
   return RunOn(TestHost(now_s), args, input);
+}
+
+// The program with `args` and `input` on standard input, writing to a full disk.
+inline Run RunToFullDisk(const std::vector<std::string_view>& args,
+                         const std::string& input = "") {
+  std::istringstream in(input);
+  vellaro::testing::FullDisk disk;
+  std::ostream out(&disk);
+  std::ostringstream err;
+  Run run;
+  run.status = RunSim(args, in, out, err, TestHost());
+  run.err = err.str();
+  return run;
 }
 
 }  // namespace vellaro::sim::testing

@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "betting/withheld_text.h"
@@ -34,10 +35,11 @@ int Fail(std::ostream& err, const std::string& message) {
   return kExitBadInput;
 }
 
-// The text of FILE, or nothing once the reason has been reported.
-std::optional<std::string> ReadInput(const std::string& file, std::istream& in, std::ostream& err) {
+// The entries of FILE's log, or nothing once the reason has been reported.
+std::optional<std::vector<Entry>> ReadEntries(const std::string& file, std::istream& in,
+                                              std::ostream& err) {
   try {
-    if (file == "-") return ReadAll(in);
+    if (file == "-") return ReadLog(in, file);
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec)) {
       Fail(err, "cannot read '" + file + "': " + std::strerror(EISDIR));
@@ -48,11 +50,23 @@ std::optional<std::string> ReadInput(const std::string& file, std::istream& in, 
       Fail(err, "cannot read '" + file + "': " + std::strerror(errno));
       return std::nullopt;
     }
-    return ReadAll(stream);
+    return ReadLog(stream, file);
+  } catch (const InputError& e) {
+    err << e.what() << '\n';
+    return std::nullopt;
   } catch (const std::runtime_error& e) {
     Fail(err, "cannot read '" + file + "': " + e.what());
     return std::nullopt;
   }
+}
+
+// Writes what is left in `out`'s buffer; a command whose output did not all go out has
+// failed, whatever it computed.
+int Flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return kExitOk;
+  err << kProgram << ": cannot write the output\n";
+  return kExitFailed;
 }
 
 // The Monte Carlo report of --runs.
@@ -97,12 +111,23 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
     spreads.push_back({plan.systems[s], plan.spins, SpreadOf(evenings[s]), line.settings.limits});
   }
   WriteReport(out, err, setup, spreads);
-  out.flush();
-  if (!out) {
-    err << kProgram << ": cannot write the output\n";
-    return kExitFailed;
-  }
-  return kExitOk;
+  return Flushed(out, err);
+}
+
+class NoRows final : public RowSink {
+ public:
+  void Add(const Row&) override {}
+};
+
+// The undo the window would not offer, if the log has one. Only an undo can be refused, so
+// the log is replayed up to its last undo, and not at all when it has none.
+std::optional<Entry> RefusedUndo(const ReplayOptions& options, std::span<const Entry> entries) {
+  const auto last_undo =
+      std::find_if(entries.rbegin(), entries.rend(), [](const Entry& e) { return e.undo(); });
+  if (last_undo == entries.rend()) return std::nullopt;
+  LogSource source(entries.first(static_cast<size_t>(entries.rend() - last_undo)));
+  NoRows none;
+  return Replay(options, source, none);
 }
 
 // Passes the trace on and remembers where a session limit stopped it, which the trace's
@@ -149,11 +174,11 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   }
   if (line.help) {
     out << HelpText();
-    return out ? kExitOk : kExitFailed;
+    return Flushed(out, err);
   }
   if (line.version) {
     out << kProgram << ' ' << VELLARO_VERSION << '\n';
-    return out ? kExitOk : kExitFailed;
+    return Flushed(out, err);
   }
 
   RunSetup setup{line, line.clock_s.has_value(), line.seed.has_value()};
@@ -167,14 +192,9 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   if (line.random_spins) {
     source = std::make_unique<WheelSource>(*setup.line.seed, *line.random_spins);
   } else {
-    const std::optional<std::string> text = ReadInput(line.file, in, err);
-    if (!text) return kExitBadInput;
-    try {
-      entries = ParseLog(*text, line.file);
-    } catch (const InputError& e) {
-      err << e.what() << '\n';
-      return kExitBadInput;
-    }
+    std::optional<std::vector<Entry>> read = ReadEntries(line.file, in, err);
+    if (!read) return kExitBadInput;
+    entries = std::move(*read);
     source = std::make_unique<LogSource>(entries);
   }
 
@@ -182,6 +202,8 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   options.settings = line.settings;
   options.timing = {*setup.line.clock_s, line.gap_ms};
 
+  // An undo the window would not offer is an error, and no output goes out before an
+  // error: the trace, which goes out row by row, starts only once the log has none.
   std::optional<Entry> refused;
   std::optional<Summary::Stop> stop;
   if (line.summary) {
@@ -192,19 +214,18 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
       summary.Print(out);
     }
   } else {
-    StopWatchingTrace trace(out);
-    refused = Replay(options, *source, trace);
-    stop = trace.stop();
+    refused = RefusedUndo(options, entries);
+    if (!refused) {
+      StopWatchingTrace trace(out);
+      Replay(options, *source, trace);
+      stop = trace.stop();
+    }
   }
-  out.flush();
   if (refused) {
     err << line.file << ':' << refused->line << ": undo is not offered here\n";
     return kExitBadInput;
   }
-  if (!out) {
-    err << kProgram << ": cannot write the output\n";
-    return kExitFailed;
-  }
+  if (Flushed(out, err) != kExitOk) return kExitFailed;
   if (stop) {
     err << kProgram << ": stopped by a session limit at line " << stop->line << ": "
         << WithheldReason(stop->withheld) << '\n';

@@ -1,6 +1,5 @@
 #include "tools/sim/input.h"
 
-#include <iterator>
 #include <sstream>
 
 namespace vellaro::sim {
@@ -51,39 +50,56 @@ std::string Printable(std::string_view line) {
   return text;
 }
 
+// The start of a bad line, enough to find it by: a message that echoed a line of a hundred
+// megabytes would bury what it says.
+std::string Quoted(std::string_view line) {
+  constexpr size_t kQuoted = 32;
+  if (line.size() <= kQuoted) return Printable(line);
+  return Printable(line.substr(0, kQuoted)) + "...";
+}
+
 }  // namespace
 
-std::vector<Entry> ParseLog(std::string_view text, std::string_view name) {
+std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
   std::vector<Entry> entries;
+  std::string buffer(kLongestLine + 1, '\0');  // the line and getline's closing NUL
   uint64_t line_number = 0;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    const std::string_view raw = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  while (true) {
+    in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    if (in.bad()) throw std::runtime_error("read error");
+    const auto read = static_cast<size_t>(in.gcount());
+    if (in.fail() && in.eof()) break;  // nothing after the last line end
     ++line_number;
-
-    const std::string_view line = Trimmed(raw);
-    if (line.empty() || line.front() == '#') continue;
-    if (line == "undo") {
-      entries.push_back({line_number, Entry::kUndo});
-      continue;
-    }
-    const int number = SpinNumber(line);
-    if (number < 0) {
+    if (in.fail()) {  // no line end within kLongestLine bytes
       std::ostringstream message;
-      message << name << ':' << line_number << ": '" << Printable(line)
-              << "' is not a spin number (0 to 36) or \"undo\"";
+      message << name << ':' << line_number << ": the line is longer than " << kLongestLine
+              << " bytes ('" << Quoted(std::string_view(buffer.data(), read)) << "')";
       throw InputError(message.str());
     }
-    entries.push_back({line_number, number});
+    // gcount counts the LF, which getline does not store; the last line may have none.
+    const std::string_view raw(buffer.data(), in.eof() ? read : read - 1);
+
+    const std::string_view line = Trimmed(raw);
+    if (!line.empty() && line.front() != '#') {
+      if (line == "undo") {
+        entries.push_back({line_number, Entry::kUndo});
+      } else if (const int number = SpinNumber(line); number >= 0) {
+        entries.push_back({line_number, number});
+      } else {
+        std::ostringstream message;
+        message << name << ':' << line_number << ": '" << Quoted(line)
+                << "' is not a spin number (0 to 36) or \"undo\"";
+        throw InputError(message.str());
+      }
+    }
+    if (in.eof()) break;
   }
   return entries;
 }
 
-std::string ReadAll(std::istream& in) {
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw std::runtime_error("read error");
-  return text;
+std::vector<Entry> ParseLog(std::string_view text, std::string_view name) {
+  std::istringstream in{std::string(text)};
+  return ReadLog(in, name);
 }
 
 }  // namespace vellaro::sim

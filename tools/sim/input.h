@@ -25,13 +25,18 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The entries of a whole log, checked before anything is replayed. Lines end in LF or
-// CR LF; blanks around an entry, empty lines and lines starting with '#' are allowed.
-// `name` is how messages call the input ("-" for standard input).
-// Throws InputError at the first bad line.
-std::vector<Entry> ParseLog(std::string_view text, std::string_view name);
+// No line of a log is longer (a spin is two digits): a longer one is refused as soon as it
+// is seen, so that a file with no line ends (/dev/zero) is not read into memory whole.
+inline constexpr size_t kLongestLine = 4096;
 
-// Reads all of `in`. Throws std::runtime_error when the stream fails before its end.
-std::string ReadAll(std::istream& in);
+// The entries of a whole log, read line by line and checked before anything is replayed.
+// Lines end in LF or CR LF; blanks around an entry, empty lines and lines starting with
+// '#' are allowed. `name` is how messages call the input ("-" for standard input); they
+// quote at most the first few dozen bytes of a bad line.
+// Throws InputError at the first bad line, std::runtime_error when the stream fails
+// before its end.
+std::vector<Entry> ReadLog(std::istream& in, std::string_view name);
+// The same, of a log in memory.
+std::vector<Entry> ParseLog(std::string_view text, std::string_view name);
 
 }  // namespace vellaro::sim

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "export/file_replace.h"
 #include "export/game_log.h"
 #include "journal/event_record.h"
+#include "journal/journal_damage.h"
 #include "journal/stored_session.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
@@ -92,7 +94,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
                  std::ostream& err) {
   int64_t id = 0;
   if (*command.session == "last") {
-    const auto last = journal::LastSessionId(db);
+    const auto last = journal::LastKnownSessionId(db);
     if (!last) {
       err << "vellaro-sim: the journal holds no session\n";
       return kExitBadInput;
@@ -140,8 +142,14 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
       return kExitFailed;
     }
   }
-  out.flush();
-  return out ? kExitOk : kExitFailed;
+  return kExitOk;
+}
+
+// Says which file is damaged and which of its sessions still read.
+int Damaged(const std::string& file, std::string_view detail, std::ostream& err) {
+  err << "vellaro-sim: " << journal::DamageText(file, detail, journal::SurveyDamage(file))
+      << '\n';
+  return kExitBadInput;
 }
 
 }  // namespace
@@ -159,17 +167,25 @@ int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& o
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitBadInput;
   }
+  // Nothing goes out before an error: what a command prints waits here until it is done.
+  std::ostringstream buffered;
+  int status = kExitOk;
   try {
     journal::Database db = journal::OpenForReading(command.file);
-    if (command.list) return List(db, out);
-    return ReplayStored(db, command, out, err);
+    status = command.list ? List(db, buffered) : ReplayStored(db, command, buffered, err);
   } catch (const journal::SqliteError& e) {
+    if (journal::IsDamage(e)) return Damaged(command.file, e.reason(), err);
     err << "vellaro-sim: " << command.file << ": " << e.what() << '\n';
     return kExitBadInput;
   } catch (const journal::BadRecord& e) {
-    err << "vellaro-sim: " << command.file << ": " << e.what() << '\n';
-    return kExitBadInput;
+    return Damaged(command.file, e.what(), err);
   }
+  if (status != kExitOk) return status;
+  out << buffered.view();
+  out.flush();
+  if (out) return kExitOk;
+  err << "vellaro-sim: cannot write the output\n";
+  return kExitFailed;
 }
 
 }  // namespace vellaro::sim

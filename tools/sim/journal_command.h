@@ -15,7 +15,9 @@ namespace vellaro::sim {
 
 bool UsesJournal(const std::vector<std::string_view>& args);
 // Returns the exit status: 0, 1 (a replay that departs from the journal, an unwritable
-// output) or 2 (a bad command line, an unreadable journal).
+// output) or 2 (a bad command line, an unreadable or damaged journal, a session it does not
+// hold). Nothing is written to `out` unless the command succeeds; a damaged journal is named
+// on `err` with the sessions that still read.
 int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& out,
                       std::ostream& err);
 

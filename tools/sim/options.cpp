@@ -461,9 +461,11 @@ std::string HelpText() {
       "\n"
       "Exit status:\n"
       "  0  done\n"
-      "  1  the output could not be written, or the engine failed\n"
-      "  2  a bad option, an unreadable or bad log, or an undo the window would not\n"
-      "     offer\n";
+      "  1  the output could not all be written, a stored session's replay departs\n"
+      "     from the journal, or the engine failed\n"
+      "  2  a bad option, an unreadable or bad log, an undo the window would not\n"
+      "     offer, or a journal that cannot be read or is damaged; nothing has gone\n"
+      "     to standard output\n";
   return text;
 }
 
