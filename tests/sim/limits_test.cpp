@@ -188,8 +188,12 @@ TEST(LimitReport, SpreadCountsTheEveningsEachLimitStopped) {
   WriteReport(table, err, setup, {{0, 100, spread, setup.line.settings.limits}});
   EXPECT_NE(table.str().find("stopped by the bankroll (ruin)      50.00 %\n"), std::string::npos)
       << table.str();
-  EXPECT_NE(table.str().find("With a bankroll, the share it stopped is the risk of\nruin"),
-            std::string::npos);
+  // One definition, the one the README gives: stopped before the last spin.
+  EXPECT_NE(table.str().find("Stopped by a limit: the share of evenings that a session limit "
+                             "stopped before their last\nspin: it held the next bet back after "
+                             "spin k of an evening of S spins, k < S"),
+            std::string::npos)
+      << table.str();
 }
 
 // Each evening replayed on its own, its rows read as a trace would be: a limit stopped the
