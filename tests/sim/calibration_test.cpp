@@ -32,10 +32,10 @@ double LowestCoverage(int runs) {
 }
 
 struct Coverage {
-  int given = 0;          // runs where the report gives the interval
-  int given_covers = 0;   // ... and it contains -1/37
-  int raw_covers = 0;     // runs where the interval, given or not, contains -1/37
-  std::string withheld;   // a reason seen, for the messages
+  int given = 0;         // runs where the report gives the interval
+  int given_covers = 0;  // ... and it contains -1/37
+  int raw_covers = 0;    // runs where the interval, given or not, contains -1/37
+  std::string withheld;  // a reason seen, for the messages
 };
 
 // For each system of `systems`, how the interval fared over kRuns runs of the setup.

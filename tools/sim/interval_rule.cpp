@@ -31,7 +31,9 @@ std::string Listed(const std::vector<std::string>& items) {
 uint64_t Stopped(int system, const SessionLimits& limits, const Spread& spread) {
   std::vector<LimitKind> counted = LimitsBoundingStakes(system);
   if (counted.empty()) {
-    for (size_t limit = 0; limit < kLimits; ++limit) counted.push_back(static_cast<LimitKind>(limit));
+    for (size_t limit = 0; limit < kLimits; ++limit) {
+      counted.push_back(static_cast<LimitKind>(limit));
+    }
   }
   uint64_t stopped = 0;
   for (const LimitKind limit : counted) {
@@ -131,18 +133,17 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
                             const Spread& spread) {
   const std::string name = NameOf(system);
   const std::string evenings = Whole(spread.evenings);
-  const std::string exact =
-      ": the exact expectation is -1/37 of the units staked, " +
-      Decimal(-spread.units_staked, __int128{37} * spread.evenings, 2) + " units an evening here.";
+  const std::string exact = ": the exact expectation is -1/37 of the units staked, " +
+                            Decimal(-spread.units_staked, __int128{37} * spread.evenings, 2) +
+                            " units an evening here.";
   switch (why) {
     case NoInterval::kStakesUnbounded:
       return name + ": no interval. The stakes of this system can grow without bound (they " +
-             std::string(HowStakesGrow(system)) + (system == kParlay && limits.bankroll
-                                                       ? ", and its winnings fund them"
-                                                       : "") +
-             "); " + (system == kParlay ? "its few long winning streaks, whose stakes it loses "
-                                          "at the next loss,"
-                                        : "its few ruinous evenings") +
+             std::string(HowStakesGrow(system)) +
+             (system == kParlay && limits.bankroll ? ", and its winnings fund them" : "") + "); " +
+             (system == kParlay ? "its few long winning streaks, whose stakes it loses "
+                                  "at the next loss,"
+                                : "its few ruinous evenings") +
              " are too rare for " + evenings + " evenings to measure" + exact;
     case NoInterval::kFewStopped: {
       const std::vector<LimitKind> bounds = LimitsBoundingStakes(system);
@@ -156,18 +157,15 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
       return name + ": no interval. " +
              (bounds.empty() ? std::string()
                              : "Its stakes " + std::string(HowStakesGrow(system)) + "; ") +
-             "the " + Listed(set) + " stopped " + Whole(Stopped(system, limits, spread)) +
-             " of " + evenings +
-             " evenings: too few to measure what the evenings it stops cost" + exact;
+             "the " + Listed(set) + " stopped " + Whole(Stopped(system, limits, spread)) + " of " +
+             evenings + " evenings: too few to measure what the evenings it stops cost" + exact;
     }
-    case NoInterval::kFewRanOn: {
-      uint64_t stopped = 0;
-      for (const uint64_t count : spread.stopped_by) stopped += count;
-      return name + ": no interval. The limits let only " + Whole(spread.evenings - stopped) +
-             " of " + evenings +
+    case NoInterval::kFewRanOn:
+      return name + ": no interval. The limits let only " +
+             Whole(spread.evenings - StoppedByAny(spread)) + " of " + evenings +
              " evenings play all their spins: too few to measure what the rare evenings that go "
-             "on, staking more and more, bring" + exact;
-    }
+             "on, staking more and more, bring" +
+             exact;
     case NoInterval::kTooFewEvenings:
       return name + ": no interval. " + evenings + " evenings are too few to measure the " +
              "spread of the results; it takes " + Whole(kEveningsAtLeast) + exact;
@@ -194,12 +192,14 @@ std::string UnboundedStakesNote(const std::vector<int>& systems, const SessionLi
   if (limits.bankroll) note += ", as winnings fund them";
   note += ". ";
   if (by_losses) {
-    note += "Those that raise them on a loss end most evenings a little ahead and, rarely, "
-            "one with a loss larger than all those gains. ";
+    note +=
+        "Those that raise them on a loss end most evenings a little ahead and, rarely, "
+        "one with a loss larger than all those gains. ";
   }
   if (parlay) {
-    note += "Parlay ends most evenings a little behind and, rarely, one far ahead, then "
-            "loses what it had won at the next loss. ";
+    note +=
+        "Parlay ends most evenings a little behind and, rarely, one far ahead, then "
+        "loses what it had won at the next loss. ";
   }
   note +=
       "Evenings that miss those rare streaks say nothing of the system: on average every "

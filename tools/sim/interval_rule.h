@@ -30,10 +30,10 @@ namespace vellaro::sim {
 // it gives an interval, the interval covers -1/37 at its stated rate; where it withholds
 // one, the interval would have missed.
 enum class NoInterval {
-  kStakesUnbounded,     // nothing set bounds this system's stakes
-  kTooFewEvenings,      // too few evenings for the spread to be measured
-  kFewStopped,          // the limits (those that bound the stakes) stopped too few evenings
-  kFewRanOn,            // the limits let too few evenings play all their spins
+  kStakesUnbounded,  // nothing set bounds this system's stakes
+  kTooFewEvenings,   // too few evenings for the spread to be measured
+  kFewStopped,       // the limits (those that bound the stakes) stopped too few evenings
+  kFewRanOn,         // the limits let too few evenings play all their spins
 };
 
 // Where a limit can end an evening, the evenings it ended and those that played all their

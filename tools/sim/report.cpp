@@ -43,7 +43,6 @@ std::optional<std::string> Bound(const SystemSpread& s, bool high, Style style) 
   return Ratio(high ? s.spread.high95() : s.spread.low95(), style);
 }
 
-
 // One measure of the report: its name for scripts, its label in the table and its value,
 // none where there is nothing to measure (nothing staked, or one evening for an interval).
 // A column of a session limit is there only when that limit is set (`limit`).
