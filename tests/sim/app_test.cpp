@@ -257,17 +257,22 @@ TEST(Runs, CsvKeepsTheSetupForStandardErrorAndTheTableAndJsonStateIt) {
       "clock: 1700000000, given with --clock\n"
       "seed: 5, given with --seed\n"
       "mode 3 chooses with random numbers seeded from the clock: the result depends on --clock\n";
-  EXPECT_EQ(csv.err, setup);
+  // Martingale's stakes double without bound here: the note says so after the setup, on
+  // standard error with CSV, in the table's first lines, and first in JSON.
+  const std::string note = "No bankroll is set: nothing ends an evening when the money runs out";
+  EXPECT_EQ(csv.err.rfind(setup + "note: " + note, 0), 0u) << csv.err;
   const testing::Run table = RunProgram(With(kRuns, {"--mode", "3"}));
   EXPECT_EQ(table.err, "");
-  EXPECT_EQ(
-      table.out.rfind(
-          "vellaro-sim: 12 evenings of 90 spins of a fair single-zero wheel\n" + setup + "\n", 0),
-      0u)
+  EXPECT_EQ(table.out.rfind(
+                "vellaro-sim: 12 evenings of 90 spins of a fair single-zero wheel\n" + note, 0),
+            0u)
       << table.out;
+  EXPECT_NE(table.out.find("\n" + setup + "\n"), std::string::npos);
   EXPECT_NE(table.out.find("\nhouse edge  "), std::string::npos);
   const testing::Run json = RunProgram(With(kRuns, {"--format", "json"}));
-  EXPECT_EQ(json.out.rfind("{\n  \"settings\": {\"system\": \"martingale\", \"base\": 1,", 0), 0u);
+  EXPECT_EQ(json.out.rfind("{\n  \"note\": \"" + note, 0), 0u);
+  EXPECT_NE(json.out.find("\n  \"settings\": {\"system\": \"martingale\", \"base\": 1,"),
+            std::string::npos);
   EXPECT_NE(json.out.find("\"seed\": 5, \"seed_given\": true"), std::string::npos);
   EXPECT_NE(json.out.find("\"clock\": 1700000000, \"clock_given\": true"), std::string::npos);
   EXPECT_NE(json.out.find("\"result_depends_on_clock\": false"), std::string::npos);
@@ -278,19 +283,22 @@ TEST(Runs, CsvKeepsTheSetupForStandardErrorAndTheTableAndJsonStateIt) {
 
 TEST(Runs, WithoutSeedOrClockTheDrawnOnesAreStatedAndRepeatTheRun) {
   const Host host = testing::TestHost(1'650'000'000);
-  const testing::Run drawn = RunOn(host, {"--runs", "3", "--spins", "40", "--mode", "4"});
+  const testing::Run drawn =
+      RunOn(host, {"--runs", "3", "--spins", "40", "--mode", "4", "--system", "havrel"});
   ASSERT_EQ(drawn.status, kExitOk) << drawn.err;
   EXPECT_NE(drawn.out.find("\nseed: 4242, drawn for this run; --seed 4242 repeats it\n"),
             std::string::npos);
   EXPECT_NE(
       drawn.out.find("\nclock: 1650000000, the time of this run; --clock 1650000000 repeats it\n"),
       std::string::npos);
-  const testing::Run repeated = RunProgram(
-      {"--runs", "3", "--spins", "40", "--mode", "4", "--seed", "4242", "--clock", "1650000000"});
+  const testing::Run repeated = RunProgram({"--runs", "3", "--spins", "40", "--mode", "4",
+                                            "--system", "havrel", "--seed", "4242", "--clock",
+                                            "1650000000"});
   EXPECT_EQ(LinesFrom(drawn.out, 4), LinesFrom(repeated.out, 4));
   // Mode 4 draws from the clock: another clock, another result.
-  const testing::Run other = RunProgram(
-      {"--runs", "3", "--spins", "40", "--mode", "4", "--seed", "4242", "--clock", "1650000001"});
+  const testing::Run other = RunProgram({"--runs", "3", "--spins", "40", "--mode", "4",
+                                         "--system", "havrel", "--seed", "4242", "--clock",
+                                         "1650000001"});
   EXPECT_NE(LinesFrom(other.out, 5), LinesFrom(repeated.out, 5));
 }
 
@@ -372,12 +380,37 @@ TEST(Program, ARandomReplayWithoutSeedDrawsOneAndSaysSo) {
                 "seed: 4242, drawn for this run; --seed 4242 repeats it\n"
                 "mode 1 chooses with random numbers seeded from the clock: the result depends on "
                 "--clock\n"
-                "spins: 30\n",
+                "note: Martingale's stakes double on every loss and no limit set bounds them, so "
+                "a net\nresult above the expected one is no evidence that the system wins.",
                 0),
             0u)
       << summary.out;
+  EXPECT_NE(summary.out.find("\nspins: 30\n"), std::string::npos);
   EXPECT_NE(summary.out.find("\nnet result of the shown bets, from 0: "), std::string::npos);
   EXPECT_EQ(summary.out.find("\nfinal balance"), std::string::npos);
+}
+
+// A long random run of a system whose stakes grow without bound reads like a winning
+// system; the summary says before its figures why it is not, and what bounds the stakes.
+TEST(Program, ARandomSummaryOfUnboundedStakesSaysTheyProveNothing) {
+  const testing::Run martingale = RunProgram({"--random", "3000", "--seed", "7", "--summary"});
+  EXPECT_NE(martingale.out.find("\nnote: Martingale's stakes double on every loss"),
+            std::string::npos);
+  EXPECT_LT(martingale.out.find("note: "), martingale.out.find("\nspins: "));
+  EXPECT_NE(martingale.out.find("\nexpected result at the house edge of 1 unit in 37"),
+            std::string::npos);
+  const testing::Run parlay = RunProgram(
+      {"--random", "3000", "--seed", "7", "--summary", "--system", "parlay", "--bankroll", "50"});
+  EXPECT_NE(parlay.out.find("Only a table maximum (--table-max) bounds Parlay's stakes."),
+            std::string::npos)
+      << parlay.out;
+  for (const std::vector<std::string_view>& bounded :
+       {std::vector<std::string_view>{"--bankroll", "500"}, {"--system", "havrel"},
+        {"--system", "parlay", "--table-max", "64"}}) {
+    std::vector<std::string_view> args = {"--random", "3000", "--seed", "7", "--summary"};
+    args.insert(args.end(), bounded.begin(), bounded.end());
+    EXPECT_EQ(RunProgram(args).out.find("note: "), std::string::npos) << bounded[1];
+  }
 }
 
 TEST(Program, ATraceOfAModeThatDrawsNamesTheClockWhenItWasNotGiven) {

@@ -20,7 +20,7 @@ Row SpinRow(int64_t net, int64_t staked, bool shown, int32_t stake) {
 }
 
 TEST(EveningTally, CountsShownBetsAndTheDeepestFallFromAPeakThatStartsAtZero) {
-  EveningTally tally;
+  EveningTally tally(9);
   tally.Add(SpinRow(0, 0, true, 1));     // 1 goes out
   tally.Add(SpinRow(-1, 1, true, 2));    // -1: below the starting peak of 0
   tally.Add(SpinRow(1, 3, true, 1));     // +1
@@ -36,12 +36,33 @@ TEST(EveningTally, CountsShownBetsAndTheDeepestFallFromAPeakThatStartsAtZero) {
   EXPECT_EQ(e.deepest_drawdown, 8);
   EXPECT_EQ(e.largest_stake, 40);  // shown, though never decided
 
-  EveningTally losing;
+  EveningTally losing(3);
   losing.Add(SpinRow(0, 0, true, 1));
   losing.Add(SpinRow(-1, 1, true, 2));
   losing.Add(SpinRow(-3, 3, false, 4));
   EXPECT_EQ(losing.evening().deepest_drawdown, 3);
   EXPECT_EQ(losing.evening().result, -3);
+}
+
+// A limit stops an evening of S spins when it holds a bet back after spin k < S; one held
+// back after the last spin ends nothing that was still to come.
+TEST(EveningTally, ALimitStopsTheEveningOnlyBeforeItsLastSpin) {
+  for (const uint64_t line : {uint64_t{3}, uint64_t{4}}) {
+    EveningTally tally(4);
+    for (uint64_t l = 1; l <= line; ++l) {
+      Row row = SpinRow(0, 0, false, 1);
+      row.entry.line = l;
+      if (l == line) {
+        BetWithheld withheld;
+        withheld.limit = LimitKind::kBankroll;
+        row.withheld = withheld;
+      }
+      tally.Add(row);
+    }
+    EXPECT_EQ(tally.evening().stopped_by,
+              line < 4 ? std::optional(LimitKind::kBankroll) : std::nullopt)
+        << "held back after line " << line;
+  }
 }
 
 TEST(EveningSeed, IsTheNextOutputOfSplitMix64StartedAtTheSeed) {

@@ -31,7 +31,7 @@ TEST(PlayEvenings, EachEveningIsOneReplayOfItsOwnWheel) {
     options.timing.clock_s = 1'700'000'000;
     options.settings.system = 2;
     WheelSource wheel(EveningSeed(2026, i), 60);
-    EveningTally tally;
+    EveningTally tally(60);
     Replay(options, wheel, tally);
     EXPECT_EQ(played[0][i], tally.evening()) << "evening " << i;
   }

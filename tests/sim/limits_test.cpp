@@ -13,6 +13,7 @@
 #include "sim_support.h"
 #include "tools/sim/evening.h"
 #include "tools/sim/options.h"
+#include "tools/sim/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/statistics.h"
 
@@ -187,41 +188,70 @@ TEST(LimitReport, SpreadCountsTheEveningsEachLimitStopped) {
   WriteReport(table, err, setup, {{0, 100, spread, setup.line.settings.limits}});
   EXPECT_NE(table.str().find("stopped by the bankroll (ruin)      50.00 %\n"), std::string::npos)
       << table.str();
-  EXPECT_NE(table.str().find("With a bankroll, the share it stopped is the risk of\nruin"),
-            std::string::npos);
+  // One definition, the one the README gives: stopped before the last spin.
+  EXPECT_NE(table.str().find("Stopped by a limit: the share of evenings that a session limit "
+                             "stopped before their last\nspin: it held the next bet back after "
+                             "spin k of an evening of S spins, k < S"),
+            std::string::npos)
+      << table.str();
 }
 
-TEST(LimitReport, TheShareOfRuinIsTheEveningsTheBankrollStopped) {
-  // Each evening replayed on its own: the report's share is the count of those stopped.
-  const std::vector<std::string_view> args = {"--runs",  "40",         "--spins", "150",
-                                              "--seed",  "3",          "--clock", "1700000000",
-                                              "--bankroll", "30",      "--format", "csv"};
+// Each evening replayed on its own, its rows read as a trace would be: a limit stopped the
+// evening when the bet it held back came after spin k of 100 with k < 100. A bet held back
+// after the last spin stops nothing, and must not be counted.
+TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
+  const std::vector<std::string_view> args = {
+      "--runs",  "200", "--spins",    "100", "--system",    "all", "--seed", "77",
+      "--clock", "1700000000", "--bankroll", "50", "--table-max", "64", "--format", "csv"};
   const testing::Run run = RunProgram(args);
   ASSERT_EQ(run.status, kExitOk) << run.err;
-  ReplayOptions options;
-  options.settings.limits.bankroll = 30;
-  options.timing = {1700000000, 1000};
-  int stopped = 0;
-  for (uint64_t i = 0; i < 40; ++i) {
-    WheelSource wheel(EveningSeed(3, i), 150);
-    EveningTally tally;
-    Replay(options, wheel, tally);
-    const Evening evening = tally.evening();
-    if (evening.stopped_by) {
-      EXPECT_EQ(*evening.stopped_by, LimitKind::kBankroll);
-      EXPECT_LT(evening.result, 30);  // what was left could not cover the next stake
-      ++stopped;
+  const std::vector<std::string> header = Fields(run.out.substr(0, run.out.find('\n')));
+  std::istringstream lines(run.out.substr(run.out.find('\n') + 1));
+  int held_after_the_last_spin = 0;
+  for (int system = 0; system < kSystems; ++system) {
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    const std::vector<std::string> row = Fields(line);
+    ReplayOptions options;
+    options.settings.system = system;
+    options.settings.limits.bankroll = 50;
+    options.settings.limits.table_max = 64;
+    options.timing = {1700000000, 1000};
+    std::map<std::string, int> stopped;
+    for (uint64_t i = 0; i < 200; ++i) {
+      WheelSource wheel(EveningSeed(77, i), 100);
+      testing::Rows trace;
+      Replay(options, wheel, trace);
+      const Row& last = trace.rows.back();
+      if (!last.withheld) continue;
+      if (last.entry.line == 100) {
+        ++held_after_the_last_spin;
+        continue;
+      }
+      ++stopped[last.withheld->limit == LimitKind::kBankroll ? "stopped_by_bankroll"
+                                                              : "stopped_by_table_max"];
+    }
+    for (const char* column : {"stopped_by_bankroll", "stopped_by_table_max"}) {
+      const auto at = std::find(header.begin(), header.end(), column);
+      ASSERT_NE(at, header.end());
+      char expected[16];
+      std::snprintf(expected, sizeof expected, "%.6f", stopped[column] / 200.0);
+      EXPECT_EQ(row.at(static_cast<size_t>(at - header.begin())), expected)
+          << SystemWord(system) << ' ' << column;
     }
   }
-  ASSERT_GT(stopped, 0);
-  ASSERT_LT(stopped, 40);
-  const std::vector<std::string> header = Fields(run.out.substr(0, run.out.find('\n')));
-  const std::vector<std::string> row = Fields(LastLine(run.out));
-  const auto at = std::find(header.begin(), header.end(), "stopped_by_bankroll");
-  ASSERT_NE(at, header.end());
-  char expected[16];
-  std::snprintf(expected, sizeof expected, "%.6f", stopped / 40.0);
-  EXPECT_EQ(row.at(static_cast<size_t>(at - header.begin())), expected);
+  EXPECT_GT(held_after_the_last_spin, 0);  // the case that must not count did come up
+
+  // Parlay's bankroll of 50: 82 of 200 evenings stopped before their last spin.
+  const testing::Run parlay = RunProgram({"--runs", "200", "--spins", "100", "--system",
+                                          "parlay", "--bankroll", "50", "--seed", "77",
+                                          "--format", "csv"});
+  const std::vector<std::string> parlay_header =
+      Fields(parlay.out.substr(0, parlay.out.find('\n')));
+  const auto at = std::find(parlay_header.begin(), parlay_header.end(), "stopped_by_bankroll");
+  ASSERT_NE(at, parlay_header.end());
+  EXPECT_EQ(Fields(LastLine(parlay.out)).at(static_cast<size_t>(at - parlay_header.begin())),
+            "0.410000");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "betting/withheld_text.h"
 #include "tools/sim/evenings.h"
 #include "tools/sim/input.h"
+#include "tools/sim/interval_rule.h"
 #include "tools/sim/options.h"
 #include "tools/sim/progress.h"
 #include "tools/sim/replay.h"
@@ -211,6 +212,11 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     refused = Replay(options, *source, summary);
     if (!refused) {
       PrintSetup(out, setup);
+      // A random wheel is where a long run is read as a test of the system: the note comes
+      // before the figures it warns about.
+      if (line.random_spins) {
+        out << Wrapped(UnboundedStakesSummaryNote(line.settings.system, line.settings.limits));
+      }
       summary.Print(out);
     }
   } else {

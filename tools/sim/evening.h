@@ -15,7 +15,9 @@ struct Evening {
   int64_t units_staked = 0;      // the stakes of those bets
   int64_t deepest_drawdown = 0;  // the largest fall of `result` below its running peak
   int32_t largest_stake = 0;     // the largest stake shown, settled or not
-  // The session limit that ended the evening before its last spin, if any.
+  // The session limit that ended the evening before its last spin, if any: one that held
+  // a bet back after spin k of an evening of S spins, k < S. A bet held back after the
+  // last spin ends nothing, as the evening is over anyway.
   std::optional<LimitKind> stopped_by;
 
   friend bool operator==(const Evening&, const Evening&) = default;
@@ -30,10 +32,13 @@ static_assert(sizeof(Evening) == 32);
 // last spin is never decided and counts nowhere but in the largest stake.
 class EveningTally final : public RowSink {
  public:
+  // An evening of `spins` spins, lines 1 to `spins`.
+  explicit EveningTally(uint64_t spins) : spins_(spins) {}
   void Add(const Row& row) override;
   Evening evening() const;
 
  private:
+  uint64_t spins_;
   Summary summary_;
   int64_t peak_ = 0;
   int64_t deepest_drawdown_ = 0;

@@ -30,7 +30,7 @@ struct Shared {
 // felt at millions of rows per second on every core.
 class CountingTally final : public RowSink {
  public:
-  explicit CountingTally(std::atomic<uint64_t>& done) : done_(done) {}
+  CountingTally(std::atomic<uint64_t>& done, uint64_t spins) : done_(done), tally_(spins) {}
   ~CountingTally() override { done_ += pending_; }
   void Add(const Row& row) override {
     tally_.Add(row);
@@ -58,7 +58,7 @@ void PlayEveningsOnThisThread(Shared& shared) {
     for (size_t s = 0; s < plan.systems.size(); ++s) {
       options.settings.system = plan.systems[s];
       WheelSource wheel(seed, plan.spins);
-      CountingTally tally(shared.spins_done);
+      CountingTally tally(shared.spins_done, plan.spins);
       // A fair wheel never asks for an undo, so nothing can be refused.
       Replay(options, wheel, tally);
       shared.results[s][index] = tally.evening();

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/sim/interval_rule.h"
+
 namespace vellaro::sim {
 
 namespace {
@@ -28,9 +30,17 @@ std::optional<std::string> Ratio(std::optional<double> value, Style style) {
   return style == Style::kTable ? Fixed(*value * 100, 2) + " %" : Fixed(*value, 6);
 }
 
-std::optional<std::string> Bound(const Spread& s, bool high, Style style) {
-  if (!s.standard_error) return std::nullopt;
-  return Ratio(high ? s.high95() : s.low95(), style);
+std::optional<NoInterval> Withheld(const SystemSpread& s) {
+  return WhyNoInterval(s.system, s.limits, s.spread);
+}
+
+std::optional<std::string> Bound(const SystemSpread& s, bool high, Style style) {
+  if (!s.spread.standard_error) return std::nullopt;
+  if (Withheld(s)) {
+    if (style == Style::kTable) return "withheld";
+    return std::nullopt;
+  }
+  return Ratio(high ? s.spread.high95() : s.spread.low95(), style);
 }
 
 // One measure of the report: its name for scripts, its label in the table and its value,
@@ -42,6 +52,7 @@ struct Column {
   std::optional<std::string> (*value)(const SystemSpread&, Style);
   bool text = false;  // quoted in JSON
   std::optional<LimitKind> limit = std::nullopt;
+  bool in_table = true;  // false for a word meant for scripts; the table says it in notes
 };
 
 template <LimitKind kLimit>
@@ -66,6 +77,10 @@ const Column kColumns[] = {
     {"mean_result", "net result, mean",
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(s.spread.total_result, s.spread.evenings, 2);
+     }},
+    {"expected_mean_result", "  exact at the house edge",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       return Decimal(-s.spread.units_staked, __int128{37} * s.spread.evenings, 2);
      }},
     {"median_result", "net result, median",
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
@@ -106,24 +121,39 @@ const Column kColumns[] = {
     {"result_per_unit_staked", "result per unit staked",
      [](const SystemSpread& s, Style style) { return Ratio(s.spread.result_per_unit, style); }},
     {"result_per_unit_staked_low95", "  95 % interval, low",
-     [](const SystemSpread& s, Style style) { return Bound(s.spread, false, style); }},
+     [](const SystemSpread& s, Style style) { return Bound(s, false, style); }},
     {"result_per_unit_staked_high95", "  95 % interval, high",
-     [](const SystemSpread& s, Style style) { return Bound(s.spread, true, style); }},
+     [](const SystemSpread& s, Style style) { return Bound(s, true, style); }},
+    {"interval_withheld", "interval withheld",
+     [](const SystemSpread& s, Style) -> std::optional<std::string> {
+       const std::optional<NoInterval> why = Withheld(s);
+       if (!why) return std::nullopt;
+       return std::string(NoIntervalKey(*why));
+     },
+     true, std::nullopt, false},
     {"house_edge", "house edge",
      [](const SystemSpread&, Style style) { return Ratio(kHouseEdge, style); }},
 };
 
 // The columns of a run: every measure, and the share of each session limit that is set.
-std::vector<const Column*> ColumnsOf(const RunSetup& setup) {
+std::vector<const Column*> ColumnsOf(const RunSetup& setup, Style style) {
   std::vector<const Column*> columns;
   for (const Column& column : kColumns) {
-    if (!column.limit || setup.line.settings.limits[*column.limit]) columns.push_back(&column);
+    if (column.limit && !setup.line.settings.limits[*column.limit]) continue;
+    if (style == Style::kTable && !column.in_table) continue;
+    columns.push_back(&column);
   }
   return columns;
 }
 
+std::vector<int> SystemsOf(const std::vector<SystemSpread>& systems) {
+  std::vector<int> played;
+  for (const SystemSpread& system : systems) played.push_back(system.system);
+  return played;
+}
+
 void WriteCsv(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
-  const std::vector<const Column*> columns = ColumnsOf(setup);
+  const std::vector<const Column*> columns = ColumnsOf(setup, Style::kScript);
   std::string line;
   for (const Column* column : columns) {
     if (!line.empty()) line += ',';
@@ -145,11 +175,13 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
   const CommandLine& c = setup.line;
   out << "vellaro-sim: " << c.runs.value_or(0) << " evenings of " << c.spins_per_run.value_or(0)
       << " spins of a fair single-zero wheel\n";
+  const std::string note = UnboundedStakesNote(SystemsOf(systems), c.settings.limits);
+  if (!note.empty()) out << Wrapped(note);
   PrintSetup(out, setup);
   out << '\n';
 
   // Measures down, systems across: six systems fit the width of a terminal this way.
-  const std::vector<const Column*> columns = ColumnsOf(setup);
+  const std::vector<const Column*> columns = ColumnsOf(setup, Style::kTable);
   size_t label_width = 0;
   for (const Column* column : columns) label_width = std::max(label_width, column->label.size());
   std::vector<std::vector<std::string>> cells(systems.size());
@@ -170,20 +202,30 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
     out << line << '\n';
   }
   out << '\n'
-      << "Net result: the bets shown (and so placed) only, in units, from 0 at the start of\n"
-         "each evening; a bet still on show after the last spin is not counted. Percentiles\n"
-         "by nearest rank. Deepest drawdown: the largest fall of the net result below its\n"
-         "highest point so far, which starts at 0. Result per unit staked: all net results\n"
-         "over all units staked, with a 95 % interval across evenings. No betting system\n"
-         "changes the house edge of 1 unit in 37 on an even-money chance. Where rare long\n"
-         "streaks bring huge stakes (the doubling and tripling systems without limits), a\n"
-         "few evenings decide the mean, and the mean and its interval can lie far from the\n"
-         "house edge until the evenings are very many.\n";
+      << Wrapped(
+             "Net result: the bets shown (and so placed) only, in units, from 0 at the start of "
+             "each evening; a bet still on show after the last spin is not counted. Exact at "
+             "the house edge: -1/37 of the mean units staked, what the mean net result comes "
+             "to on average for the stakes placed; no betting system changes the house edge "
+             "of 1 unit in 37 on an even-money chance. Percentiles by nearest rank. Deepest "
+             "drawdown: the largest fall of the net result below its highest point so far, "
+             "which starts at 0. Result per unit staked: all net results over all units "
+             "staked, with a 95 % interval across evenings where its method holds (a "
+             "calibration test checks that it then covers the house edge 95 times in 100); "
+             "where it does not, the interval is withheld and the reason follows.");
   if (setup.line.settings.limits.Any()) {
-    out << "Stopped by a limit: the share of evenings that a session limit ended before their\n"
-           "last spin, because the next bet would have broken it (the stop-loss and the\n"
-           "take-profit once reached). With a bankroll, the share it stopped is the risk of\n"
-           "ruin: the evenings on which what was left could not cover the next stake.\n";
+    out << Wrapped(
+        "Stopped by a limit: the share of evenings that a session limit stopped before their "
+        "last spin: it held the next bet back after spin k of an evening of S spins, k < S "
+        "(a bet held back after the last spin stops nothing). The bankroll, the table "
+        "maximum and losses in a row hold a bet back when it would break them, the "
+        "stop-loss and the take-profit once reached. With a bankroll, the share it stopped "
+        "is the risk of ruin: the evenings on which what was left could not cover the next "
+        "stake before the last spin.");
+  }
+  for (const SystemSpread& system : systems) {
+    const std::optional<NoInterval> why = Withheld(system);
+    if (why) out << Wrapped(NoIntervalWords(*why, system.system, system.limits, system.spread));
   }
 }
 
@@ -246,7 +288,13 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
       {"seed_given", std::string(Bool(setup.seed_given))},
       {"repeat", Quoted(RepeatingOptions(setup))},
   };
-  std::string json = "{\n  \"settings\": {";
+  std::string json = "{\n  ";
+  const std::string note = UnboundedStakesNote(SystemsOf(systems), s.limits);
+  if (!note.empty()) {
+    JsonField(json, "note", Quoted(note));
+    json += ",\n  ";
+  }
+  json += "\"settings\": {";
   for (const auto& [key, value] : settings) {
     if (key != settings[0].first) json += ", ";
     JsonField(json, key, value);
@@ -256,7 +304,7 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
   json += ",\n  ";
   JsonField(json, "house_edge", *Ratio(kHouseEdge, Style::kScript));
   json += ",\n  \"systems\": [";
-  const std::vector<const Column*> columns = ColumnsOf(setup);
+  const std::vector<const Column*> columns = ColumnsOf(setup, Style::kScript);
   for (const SystemSpread& system : systems) {
     json += &system == &systems.front() ? "\n    {" : ",\n    {";
     for (const Column* column : columns) {
@@ -271,6 +319,27 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
 }
 
 }  // namespace
+
+std::string Wrapped(std::string_view text, size_t width) {
+  if (text.empty()) return "";
+  std::string lines;
+  size_t line_start = 0;
+  while (!text.empty()) {
+    const size_t space = text.find(' ');
+    const std::string_view word = text.substr(0, space);
+    if (lines.size() > line_start) {
+      if (lines.size() - line_start + 1 + word.size() > width) {
+        lines += '\n';
+        line_start = lines.size();
+      } else {
+        lines += ' ';
+      }
+    }
+    lines += word;
+    text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+  }
+  return lines + '\n';
+}
 
 std::string Whole(__int128 value) {
   const bool negative = value < 0;
@@ -304,10 +373,13 @@ std::string Decimal(__int128 numerator, __int128 denominator, int places) {
 void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
                  const std::vector<SystemSpread>& systems) {
   switch (setup.line.format) {
-    case Format::kCsv:
+    case Format::kCsv: {
       PrintSetup(err, setup);
+      const std::string note = UnboundedStakesNote(SystemsOf(systems), setup.line.settings.limits);
+      if (!note.empty()) err << Wrapped("note: " + note);
       WriteCsv(out, setup, systems);
       return;
+    }
     case Format::kJson:
       WriteJson(out, setup, systems);
       return;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/sim/run_setup.h"
@@ -26,6 +28,10 @@ void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
 // `numerator / denominator` rounded half away from zero to `places` decimals, exactly.
 // REQUIRES: denominator > 0, places <= 9.
 std::string Decimal(__int128 numerator, __int128 denominator, int places);
+
+// `text` broken into lines of at most `width` characters at its spaces, each ended by a
+// newline.
+std::string Wrapped(std::string_view text, size_t width = 88);
 
 // A 128-bit integer in decimal.
 std::string Whole(__int128 value);
