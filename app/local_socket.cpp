@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -16,6 +18,10 @@ namespace {
 
 // A request is one short line; a peer that sends more is not a Vellaro.
 constexpr size_t kLongestLine = 64;
+// A Vellaro asking sends its line at once.
+constexpr std::chrono::milliseconds kClientPatience{1000};
+constexpr std::chrono::milliseconds kFirstPause{50};
+constexpr std::chrono::milliseconds kLongestPause{2000};
 
 std::optional<sockaddr_un> AddressOf(const std::string& path) {
   sockaddr_un address{};
@@ -89,15 +95,47 @@ LineServer::~LineServer() {
   ::unlink(path_.c_str());
 }
 
+bool LineServer::accepting() const { return incoming_ != nullptr && incoming_->isEnabled(); }
+
+void LineServer::PauseAccepting(std::optional<std::chrono::milliseconds> pause) {
+  incoming_->setEnabled(false);
+  if (!pause) return;
+  if (resume_ == nullptr) {
+    resume_ = new QTimer(this);
+    resume_->setSingleShot(true);
+    connect(resume_, &QTimer::timeout, this, [this] {
+      if (clients_.size() < kMostClients) incoming_->setEnabled(true);
+    });
+  }
+  resume_->start(*pause);
+}
+
 void LineServer::Accept() {
-  for (;;) {
+  while (clients_.size() < kMostClients) {
     const int fd = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-    if (fd < 0) return;  // none left (EAGAIN), or the peer gave up already
+    if (fd < 0) {
+      // None left, or the peer gave up already: the notifier tells of the next one.
+      if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == ECONNABORTED) {
+        return;
+      }
+      // Out of descriptors or memory: the connection stays queued and the socket readable,
+      // so trying again at once would spin.
+      backoff_ = std::clamp(backoff_ * 2, kFirstPause, kLongestPause);
+      PauseAccepting(backoff_);
+      return;
+    }
+    backoff_ = std::chrono::milliseconds{0};
     Client& client = clients_[fd];
+    client.serial = ++next_serial_;
     client.readable = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     QObject::connect(client.readable.get(), &QSocketNotifier::activated, this,
                      [this, fd] { Read(fd); });
+    QTimer::singleShot(kClientPatience, this, [this, fd, serial = client.serial] {
+      const auto found = clients_.find(fd);
+      if (found != clients_.end() && found->second.serial == serial) Close(fd);
+    });
   }
+  PauseAccepting(std::nullopt);  // until a client closes
 }
 
 void LineServer::Read(int fd) {
@@ -127,6 +165,10 @@ void LineServer::Close(int fd) {
   notifier->deleteLater();
   clients_.erase(found);
   ::close(fd);
+  if (incoming_ != nullptr && !incoming_->isEnabled() && clients_.size() < kMostClients &&
+      (resume_ == nullptr || !resume_->isActive())) {
+    incoming_->setEnabled(true);
+  }
 }
 
 std::string AskLine(const std::string& path, const std::string& request,

@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     // so the game is on its way.
     std::unique_ptr<vellaro::app::WindowGame> game = play.get();
     // A journal that could not be opened at start is opened by the window holding the lock.
-    game->SetMayOpenJournal([&instance] { return instance.HoldsLock(); });
+    game->SetMayOpenJournal([&instance] { return instance.MayWriteJournal(); });
     window.Adopt(std::move(game));
     window.ReportFirstPaint(qEnvironmentVariableIntValue("VELLARO_REPORT_FIRST_PAINT") == 1);
     window.move(242, 112);

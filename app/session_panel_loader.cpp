@@ -8,16 +8,21 @@ namespace vellaro::app {
 SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
                                      std::function<vellaro::sim::SessionSpins()> spins,
                                      QString& error) {
-  // Beside the program, else where the build put it (for the tests, run from elsewhere).
-  const QStringList places = {QCoreApplication::applicationDirPath(),
-                              QStringLiteral(VELLARO_PANEL_PLUGIN_DIR)};
+  // Only where the package put it, found from the program's own place, or beside the
+  // program as the build leaves it: never a folder compiled in, which on another machine
+  // may be absent or anybody's. Tests run from elsewhere name the build's folder.
+  QStringList places;
+  const QString named = qEnvironmentVariable("VELLARO_TEST_PANEL_DIR");
+  if (!named.isEmpty()) places << named;
+  const QString program = QCoreApplication::applicationDirPath();
+  places << program + QStringLiteral("/" VELLARO_PANEL_FROM_PROGRAM) << program;
   for (const QString& place : places) {
-    QLibrary plugin(place + QStringLiteral("/libvellaro_session_panel"));
+    QLibrary plugin(place + QStringLiteral("/libvellaro_session_panel.so"));
     // Never unloaded: the panel's code must stay while the window lives.
     if (auto make = reinterpret_cast<MakeSessionPanel>(plugin.resolve(kMakeSessionPanel))) {
       return make(game, track, std::move(spins));
     }
-    error = plugin.errorString();
+    if (error.isEmpty()) error = plugin.errorString();
   }
   return nullptr;
 }

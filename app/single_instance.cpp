@@ -60,30 +60,39 @@ void SingleInstance::RaiseWindows() {
   }
 }
 
+QString SingleInstance::LockPath() const { return folder_ + QStringLiteral("/vellaro.lock"); }
+
 bool SingleInstance::TakeLock() {
-  if (lock_ != nullptr) return holds_;
+  if (tried_) return holds_;
+  tried_ = true;
   QDir().mkpath(folder_);
-  lock_ = std::make_unique<QLockFile>(folder_ + QStringLiteral("/vellaro.lock"));
-  // Held for the whole run, however long: only a holder that has died leaves it stale.
-  lock_->setStaleLockTime(0);
   // A folder that cannot hold a lock (read-only, say) cannot hold a journal either, which
   // the window reports; there is no writer to protect.
-  holds_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
+  holds_ = lock_.TryTake(LockPath().toStdString()) != FolderLock::Outcome::kHeld;
   return holds_;
 }
 
-bool SingleInstance::HoldsLock() {
-  if (lock_ == nullptr) return false;
-  if (lock_->isLocked()) return true;
+bool SingleInstance::MayWriteJournal() {
+  if (!tried_) return false;
+  if (lock_.Holds()) return true;
   QDir().mkpath(folder_);
-  if (!lock_->tryLock(0)) return false;
-  if (server_ == nullptr) Listen();
-  return true;
+  switch (lock_.TryTake(LockPath().toStdString())) {
+    case FolderLock::Outcome::kTaken:
+      if (server_ == nullptr) Listen();
+      return true;
+    case FolderLock::Outcome::kHeld:
+      return false;
+    case FolderLock::Outcome::kCannotBe:
+      // Still no lock, for the folder's own reason: opening the journal finds that reason
+      // and the window shows it, rather than another window that is not there.
+      return true;
+  }
+  return false;
 }
 
 SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
   if (!TakeLock()) return AskTheHolder(answer);
-  if (server_ == nullptr && lock_->isLocked()) Listen();
+  if (server_ == nullptr && lock_.Holds()) Listen();
   return Start::kFirst;
 }
 

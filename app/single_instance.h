@@ -1,17 +1,18 @@
 #pragma once
 
 // One window per data folder. The journal in the data folder has one writer: a second
-// Vellaro started on the same folder must not open another. The first start holds a lock
-// file in the folder (a lock left by a process that has died is taken over) and listens on
+// Vellaro started on the same folder must not open another. The first start holds the
+// kernel's lock on a file in the folder (released when its holder dies) and listens on
 // a local socket named after the folder; a later start finds the lock held, asks the first
 // through the socket to bring its window forward, and ends.
 
-#include <QLockFile>
 #include <QString>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <ostream>
+
+#include "env/folder_lock.h"
 
 namespace vellaro::app {
 
@@ -32,14 +33,15 @@ class SingleInstance {
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
-  // Takes the folder's lock file, if no live process holds it. Returns whether this start
+  // Takes the folder's lock, if no live process holds it. Returns whether this start
   // holds the folder (or the folder can hold no lock, and so no journal to protect). Needs
   // no QApplication: the journal can be read while the toolkit starts.
   bool TakeLock();
-  // Whether this start holds the folder's lock now. A start on a folder that could hold no
-  // lock (nor a journal) tries to take it again, and once it holds it listens for later
-  // starts: the journal the window then opens has one writer.
-  bool HoldsLock();
+  // Whether this start may write the journal now: it holds the folder's lock, or the folder
+  // can hold none (and so no journal: opening it gives the folder's own reason). A start on
+  // a folder that could hold no lock tries to take it again, and once it holds it listens
+  // for later starts: the journal the window then opens has one writer.
+  bool MayWriteJournal();
 
   // Takes the folder (TakeLock, if not done yet) and listens for later starts, or asks its
   // holder to come forward, waiting at most `answer` for it. Needs the QApplication: the
@@ -57,12 +59,14 @@ class SingleInstance {
   static void RaiseWindows();
 
  private:
+  QString LockPath() const;
   void Listen();
   Start AskTheHolder(std::chrono::milliseconds answer);
 
   QString folder_;
   std::function<void()> raise_;
-  std::unique_ptr<QLockFile> lock_;
+  FolderLock lock_;
+  bool tried_ = false;  // TakeLock has run
   bool holds_ = false;
   // Made only once the toolkit runs.
   std::unique_ptr<LineServer> server_;

@@ -1,9 +1,12 @@
 // The main window's settings kept across runs.
 
+#include <QGuiApplication>
 #include <QMoveEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/screen_place.h"
 
 namespace vellaro::app {
 
@@ -19,7 +22,11 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
   settings_store_.emplace(store);
   const StoredSettings stored = settings_store_->Load();
   saved_settings_ = stored;
-  if (stored.position) move(*stored.position);
+  if (stored.position) {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
+    move(PlaceOnScreens(*stored.position, size(), screens));
+  }
   // A session resumed from the journal keeps its own options; a new one starts with these.
   if (play_->SessionPending()) {
     guard_.Run([this, &stored] { play_->BeginSession(stored.game); });

@@ -48,7 +48,9 @@ int64_t SystemWallClockMs() {
 Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) {
   try {
     db_ = std::make_unique<Database>(path, Database::Access::kReadWriteCreate);
-    // The first statement that reads the file finds out whether it is a database at all.
+    // The first statement that reads the file finds out whether it is a database at all;
+    // another program's database is left before anything is written to it.
+    CheckIsJournal(*db_);
     const std::string mode = db_->QueryText("PRAGMA journal_mode=WAL");
     if (mode != "wal") {
       throw JournalError(JournalError::Fault::kUnavailable,
@@ -70,6 +72,8 @@ Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) 
                                            : JournalError::Fault::kUnavailable,
                        error.what());
   } catch (const SchemaTooNew& error) {
+    throw JournalError(JournalError::Fault::kUnavailable, error.what());
+  } catch (const NotAJournal& error) {
     throw JournalError(JournalError::Fault::kUnavailable, error.what());
   }
 }

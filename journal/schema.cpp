@@ -97,14 +97,29 @@ void PackEventRows(Database& db) {
 
 }  // namespace
 
+void CheckIsJournal(Database& db) {
+  const int64_t mark = db.QueryInt("PRAGMA application_id");
+  if (mark == kApplicationId) return;
+  const std::string refusal = "the file is not a Vellaro journal (it holds another program's data)";
+  if (mark != 0) throw NotAJournal(refusal);
+  // Unmarked: new and empty, or a journal of a version that did not mark its files.
+  Statement tables(db, "SELECT name FROM sqlite_schema WHERE type = 'table'");
+  while (tables.Step()) {
+    const std::string name = tables.Text(0);
+    if (name != "sessions" && name != "events" && name != "event_blocks") throw NotAJournal(refusal);
+  }
+}
+
 void Migrate(Database& db) {
   Transaction transaction(db);
+  if (db.QueryInt("PRAGMA application_id") != kApplicationId) {
+    db.Exec("PRAGMA application_id = " + std::to_string(kApplicationId));
+  }
   const int64_t version = db.QueryInt("PRAGMA user_version");
   if (version > kSchemaVersion) {
     throw SchemaTooNew("the journal was written by a later version of Vellaro (schema " +
                        std::to_string(version) + ")");
   }
-  if (version == kSchemaVersion) return;
   if (version < 1) db.Exec(kSchemaVersion1);
   if (version < 2) db.Exec(kToVersion2);
   if (version < 3) PackEventRows(db);

@@ -13,11 +13,30 @@
 //            numbers kept. (Files written before blocks grew across commits hold one block
 //            per commit: the same format, in more rows.)
 
+#include <cstdint>
+#include <stdexcept>
+
 #include "journal/sqlite.h"
 
 namespace vellaro::journal {
 
 inline constexpr int kSchemaVersion = 3;
+
+// PRAGMA application_id of every journal ("Vell"): a database without it is another
+// program's, unless it is empty or holds only the tables of a journal written before the
+// mark was set.
+inline constexpr int32_t kApplicationId = 0x56656C6C;
+
+// A database that is not a Vellaro journal: it is left as it is, unread and unwritten.
+class NotAJournal : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws NotAJournal unless `db` is a journal, an older one without the mark, or empty.
+// Reads only, so that another program's file is never changed; the first read of a file
+// that is no database at all throws SqliteError (SQLITE_NOTADB).
+void CheckIsJournal(Database& db);
 
 // A file written by a later Vellaro, whose schema this one does not know.
 class SchemaTooNew : public std::runtime_error {
@@ -25,7 +44,8 @@ class SchemaTooNew : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Brings `db` to kSchemaVersion in one transaction. Throws SchemaTooNew or SqliteError.
+// Brings `db` to kSchemaVersion in one transaction, and marks it with kApplicationId.
+// REQUIRES: CheckIsJournal passed. Throws SchemaTooNew or SqliteError.
 void Migrate(Database& db);
 
 // The statements that made a version-1 file, and that brought one to version 2, kept so

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user gets it: lints it (lintian, desktop-file-validate,
 # appstreamcli), installs it with apt-get, runs vellaro-sim and vellaro from /usr/bin (the
-# window on its own Xvfb display), removes it with apt-get and checks that none of its
-# files is left. Needs root, and refuses to touch an installed vellaro it did not install.
+# window on its own Xvfb display, opening its session panel with every build folder moved
+# away), removes it with apt-get and checks that none of its files is left, and that no
+# installed file names a build folder. Needs root, and refuses to touch an installed vellaro it did not install.
 # $1: the .deb; without it, scripts/package.sh builds one.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 deb=${1:-$("$root/scripts/package.sh" | tail -n 1)}
 deb=$(realpath "$deb")
+build_of_deb=$(dirname "$deb")
 # shellcheck source=../tests/e2e/lib.sh
 source "$root/tests/e2e/lib.sh"
 require_tools lintian desktop-file-validate appstreamcli Xvfb xdotool
@@ -18,9 +20,13 @@ if dpkg-query -W -f='${db:Status-Status}' vellaro 2>/dev/null | grep -qx install
 fi
 
 work=$(mktemp -d)
+cp "$deb" "$work/"
+deb=$work/$(basename "$deb")
 installed=0
+moved=()  # build folders moved aside, each to <folder>.away
 finish() {
   e2e_cleanup
+  for folder in "${moved[@]}"; do mv "$folder.away" "$folder"; done
   if ((installed)); then apt-get remove -y -qq vellaro >/dev/null 2>&1 || true; fi
   rm -rf "$work"
 }
@@ -34,6 +40,14 @@ dpkg-deb -x "$deb" "$work/tree"
 desktop-file-validate "$work"/tree/usr/share/applications/*.desktop || fail "desktop entry"
 appstreamcli validate --no-net "$work"/tree/usr/share/metainfo/*.metainfo.xml ||
   fail "AppStream metadata"
+
+echo "== the session panel's plugin, and no build folder named"
+triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+[[ -f $work/tree/usr/lib/$triplet/vellaro/libvellaro_session_panel.so ]] ||
+  fail "the package holds no /usr/lib/$triplet/vellaro/libvellaro_session_panel.so"
+named=$(grep -rlaF -e "$root/build" -e "$build_of_deb" "$work/tree" || true)
+[[ -z $named ]] || fail "installed files name a build folder: $named"
+echo "the plugin is in /usr/lib/$triplet/vellaro; no installed file names a build folder"
 
 echo "== install"
 installed=1
@@ -50,8 +64,22 @@ echo "== the window"
 start_xvfb "$work"
 start_app /usr/bin/vellaro "$work"
 echo "the window of /usr/bin/vellaro opened at $wx,$wy"
+# The installed program loads only what the package installed: with every build folder
+# gone, the panel still opens.
+for folder in "$root"/build*/; do
+  folder=${folder%/}
+  mv "$folder" "$folder.away"
+  moved+=("$folder")
+done
+xdotool mousemove $((wx + 100)) $((wy + 66))  # the keyboard follows the pointer here
+xdotool key ctrl+p
+timeout 10 xdotool search --sync --onlyvisible --name '^Vellaro — Session$' >/dev/null ||
+  fail "Ctrl+P opened no session panel from the installed program"
+echo "Ctrl+P opened the session panel of /usr/bin/vellaro with the build folders moved away"
 e2e_cleanup
 e2e_pids=()
+for folder in "${moved[@]}"; do mv "$folder.away" "$folder"; done
+moved=()
 
 echo "== remove"
 apt-get remove -y -qq vellaro >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "remove"; }

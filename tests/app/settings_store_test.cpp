@@ -11,6 +11,7 @@
 #include "app/fonts.h"
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
+#include "app/screen_place.h"
 #include "app/settings_store.h"
 #include "window_driver.h"
 
@@ -286,6 +287,32 @@ class SettingsStoreTest : public QObject {
       QTRY_COMPARE(SettingsStore(path_).Load().position, std::optional<QPoint>(QPoint(123, 45)));
     }
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+  }
+
+  // A place saved on a screen that is gone (an unplugged monitor) opens on one that is
+  // there; a place partly off the edge, where a player may keep it, stays.
+  void aSavedPlaceOffEveryScreenComesBackOnOne() {
+    using vellaro::app::PlaceOnScreens;
+    const QSize window(449, 292);
+    const QList<QRect> one{QRect(0, 0, 1920, 1080)};
+    const QList<QRect> two{QRect(0, 0, 1920, 1080), QRect(1920, 200, 1280, 1024)};
+    QCOMPARE(PlaceOnScreens(QPoint(242, 112), window, one), QPoint(242, 112));
+    QCOMPARE(PlaceOnScreens(QPoint(-5, 300), window, one), QPoint(-5, 300));
+    QCOMPARE(PlaceOnScreens(QPoint(1920 - 225, 300), window, one), QPoint(1920 - 225, 300));
+    // Less than half its width on the screen, or its top strip not all on it: brought in.
+    QCOMPARE(PlaceOnScreens(QPoint(1920 - 224, 300), window, one), QPoint(1920 - 449, 300));
+    QCOMPARE(PlaceOnScreens(QPoint(100, -1), window, one), QPoint(100, 0));
+    QCOMPARE(PlaceOnScreens(QPoint(100, 1080 - 39), window, one), QPoint(100, 1080 - 292));
+    QCOMPARE(PlaceOnScreens(QPoint(1000000, 1000000), window, one),
+             QPoint(1920 - 449, 1080 - 292));
+    QCOMPARE(PlaceOnScreens(QPoint(-5000, -5000), window, one), QPoint(0, 0));
+    // On the second screen, or nearest to it once it is gone.
+    QCOMPARE(PlaceOnScreens(QPoint(2500, 600), window, two), QPoint(2500, 600));
+    QCOMPARE(PlaceOnScreens(QPoint(2500, 100), window, two), QPoint(2500, 200));
+    QCOMPARE(PlaceOnScreens(QPoint(2500, 600), window, one), QPoint(1920 - 449, 600));
+    QCOMPARE(PlaceOnScreens(QPoint(-5000, 3), window, {}), QPoint(-5000, 3));
+    // A screen smaller than the window: its top left corner.
+    QCOMPARE(PlaceOnScreens(QPoint(900, 900), window, {QRect(0, 0, 400, 200)}), QPoint(0, 0));
   }
 
   void aWindowWithoutAFileStartsAsAlways() {

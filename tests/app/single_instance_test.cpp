@@ -3,6 +3,8 @@
 
 #include "app/single_instance.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -13,14 +15,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
 #include <future>
 #include <sstream>
+#include <vector>
 
 #include "app/local_socket.h"
+#include "env/folder_lock.h"
 #include "journal/journal_file.h"
 
 using vellaro::app::SingleInstance;
@@ -81,6 +84,72 @@ class SingleInstanceTest : public QObject {
     qputenv("XDG_RUNTIME_DIR", home_.path().toUtf8());
   }
 
+  // Peers that hold connections open, or a process out of descriptors, make the server
+  // pause rather than spin; it answers again once they go.
+  void theSocketServerPausesInsteadOfSpinning() {
+    QTemporaryDir folder;
+    const std::string path = (folder.path() + "/socket").toStdString();
+    vellaro::app::LineServer server(path, "raise\n", "raised\n", [] {});
+    // Without blocking: a full queue waits for the server, which runs on this thread.
+    auto connect_one = [&path] {
+      const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+      while (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        if (errno != EAGAIN) return -1;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      }
+      return fd;
+    };
+    std::vector<int> silent;
+    for (size_t i = 0; i < vellaro::app::LineServer::kMostClients + 4; ++i) {
+      silent.push_back(connect_one());
+    }
+    QVERIFY(QTest::qWaitFor([&] { return !server.accepting(); }, 5000));
+    QCOMPARE(server.clients(), vellaro::app::LineServer::kMostClients);
+    for (int fd : silent) ::close(fd);
+    QVERIFY(QTest::qWaitFor([&] { return server.accepting() && server.clients() == 0; }, 5000));
+
+    // No descriptor left for the next connection: accept fails, and the server pauses.
+    rlimit limit{};
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    std::vector<int> filler;
+    // Whatever fails below, the later tests get their descriptors back.
+    struct Restore {
+      rlimit saved;
+      std::vector<int>& filler;
+      ~Restore() {
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        for (int fd : filler) ::close(fd);
+        filler.clear();
+      }
+    } restore{limit, filler};
+    int highest_open = 0;
+    for (const QString& entry : QDir("/proc/self/fd").entryList(QDir::Files | QDir::System)) {
+      highest_open = std::max(highest_open, entry.toInt());
+    }
+    limit.rlim_cur = static_cast<rlim_t>(highest_open) + 32;
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+    for (int fd = 0; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) filler.push_back(fd);
+    QCOMPARE(errno, EMFILE);
+    ::close(filler.back());  // the one the peer's end takes
+    filler.pop_back();
+    const int peer = connect_one();
+    QVERIFY(peer >= 0);  // the filler is full again: the server's accept has none left
+    QVERIFY(QTest::qWaitFor([&] { return !server.accepting(); }, 5000));
+    QCOMPARE(server.clients(), size_t{0});
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &restore.saved), 0);
+    for (int fd : filler) ::close(fd);
+    filler.clear();
+    ::close(peer);
+    QVERIFY(QTest::qWaitFor([&] { return server.accepting(); }, 5000));
+    QCOMPARE(WhileServing([path] {
+               return vellaro::app::AskLine(path, "raise\n", std::chrono::seconds(5));
+             }),
+             std::string("raised"));
+  }
+
   void aSecondStartRaisesTheFirstAndTheFolderIsFreeWhenItEnds() {
     QTemporaryDir folder;
     int raised = 0;
@@ -139,30 +208,59 @@ class SingleInstanceTest : public QObject {
              SingleInstance::ServerName(one.path() + "/../" + QFileInfo(one.path()).fileName()));
   }
 
-  void theLockOfAProcessThatDiedIsTakenOver() {
-    QTemporaryDir folder;
-    const QString lock_path = folder.path() + "/vellaro.lock";
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-      QLockFile lock(lock_path);
-      _exit(lock.tryLock(0) ? 0 : 1);  // dies holding it: no unlock
+  // Liveness is the kernel's lock, never the file: a holder that died (a kill -9 in the
+  // first milliseconds leaves an empty file), garbage, another host's name or a directory
+  // at the lock's path leave a folder that the next start takes.
+  void aLockNoLiveProcessHoldsIsTakenOver() {
+    {
+      QTemporaryDir folder;
+      const std::string lock_path = (folder.path() + "/vellaro.lock").toStdString();
+      const pid_t child = fork();
+      QVERIFY(child >= 0);
+      if (child == 0) {
+        vellaro::FolderLock lock;
+        _exit(lock.TryTake(lock_path) == vellaro::FolderLock::Outcome::kTaken ? 0 : 1);
+      }
+      int status = 0;
+      QCOMPARE(waitpid(child, &status, 0), child);
+      QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+      QVERIFY(QFile::exists(folder.path() + "/vellaro.lock"));
+      SingleInstance start(folder.path(), [] {});
+      QCOMPARE(start.Claim(), Start::kFirst);
     }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    QVERIFY(QFile::exists(lock_path));
+    for (const QByteArray& contents :
+         {QByteArray(), QByteArray("\x01\xff garbage"), QByteArray("4242\nvellaro\notherhost\n")}) {
+      QTemporaryDir folder;
+      QFile lock(folder.path() + "/vellaro.lock");
+      QVERIFY(lock.open(QIODevice::WriteOnly));
+      lock.write(contents);
+      lock.close();
+      SingleInstance start(folder.path(), [] {});
+      QCOMPARE(start.Claim(), Start::kFirst);
+      QVERIFY(start.MayWriteJournal());
+      SingleInstance second(folder.path(), [] {});
+      QVERIFY(!second.TakeLock());  // and it is a real lock
+    }
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("vellaro.lock"));
     SingleInstance start(folder.path(), [] {});
     QCOMPARE(start.Claim(), Start::kFirst);
+    QVERIFY(start.MayWriteJournal());
+    SingleInstance second(folder.path(), [] {});
+    QVERIFY(!second.TakeLock());
   }
 
   void aHolderThatDoesNotAnswerIsReportedAsRunning() {
     QTemporaryDir folder;
     // A live holder of the lock with no socket to answer on.
-    QLockFile held(folder.path() + "/vellaro.lock");
-    QVERIFY(held.tryLock(0));
+    vellaro::FolderLock held;
+    QCOMPARE(held.TryTake((folder.path() + "/vellaro.lock").toStdString()),
+             vellaro::FolderLock::Outcome::kTaken);
     SingleInstance start(folder.path(), [] {});
     QCOMPARE(start.Claim(std::chrono::milliseconds(200)), Start::kOtherSilent);
+    held.Release();
+    SingleInstance later(folder.path(), [] {});
+    QVERIFY(later.TakeLock());
   }
 
   // The start takes the lock before the toolkit runs, and reads the journal only if it got
@@ -192,14 +290,17 @@ class SingleInstanceTest : public QObject {
     SingleInstance first(folder, [&] { ++raised; });
     QVERIFY(first.TakeLock());
     QCOMPARE(first.Claim(), Start::kFirst);
-    QVERIFY(!first.HoldsLock());
+    // Each may try the journal, which then gives the folder's own reason: no other window
+    // keeps it.
+    QVERIFY(first.MayWriteJournal());
     SingleInstance second(folder, [] {});
     QVERIFY(second.TakeLock());
+    QVERIFY(second.MayWriteJournal());
 
     QVERIFY(blocker.remove());
-    QVERIFY(first.HoldsLock());
-    QVERIFY(!second.HoldsLock());
-    QVERIFY(first.HoldsLock());  // asked again, the same answer
+    QVERIFY(first.MayWriteJournal());
+    QVERIFY(!second.MayWriteJournal());
+    QVERIFY(first.MayWriteJournal());  // asked again, the same answer
     QCOMPARE(ClaimElsewhere(folder), Start::kRaisedTheOther);
     QCOMPARE(raised, 1);
   }

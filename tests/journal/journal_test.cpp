@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "journal/event_record.h"
@@ -265,15 +269,70 @@ TEST(JournalSchema, ALaterSchemaIsLeftAlone) {
   {
     Database later(path, Database::Access::kReadWriteCreate);
     later.Exec("CREATE TABLE future(x); PRAGMA user_version = 99;");
+    later.Exec("PRAGMA application_id = " + std::to_string(kApplicationId));
   }
   try {
     Journal journal(path);
     FAIL() << "opened a journal of a later schema";
   } catch (const JournalError& error) {
     EXPECT_EQ(error.fault(), JournalError::Fault::kUnavailable);
+    EXPECT_NE(std::string(error.what()).find("later version"), std::string::npos) << error.what();
   }
   Database reader = OpenForReading(path);
   EXPECT_EQ(reader.QueryInt("PRAGMA user_version"), 99);
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A database that is not a journal, found where the journal should be (or behind a link
+// there), is neither read into nor written: not a table, not WAL mode, not a mark.
+TEST(JournalSchema, AnotherProgramsDatabaseIsLeftUntouched) {
+  testing::TempFolder folder;
+  const std::string other = folder.File("other.db");
+  const std::string marked = folder.File("marked.db");
+  {
+    Database db(other, Database::Access::kReadWriteCreate);
+    db.Exec("CREATE TABLE contacts(n); INSERT INTO contacts VALUES('someone');");
+    // Our tables, another program's mark.
+    Database foreign(marked, Database::Access::kReadWriteCreate);
+    foreign.Exec(kSchemaVersion1);
+    foreign.Exec("PRAGMA application_id = 42");
+  }
+  std::filesystem::create_symlink(other, folder.File("journal.sqlite"));
+  for (const std::string& path : {other, folder.File("journal.sqlite"), marked}) {
+    const std::string before = FileBytes(path);
+    try {
+      Journal journal(path);
+      FAIL() << path << " was taken for a journal";
+    } catch (const JournalError& error) {
+      EXPECT_EQ(error.fault(), JournalError::Fault::kUnavailable);
+      EXPECT_NE(std::string(error.what()).find("not a Vellaro journal"), std::string::npos);
+    }
+    EXPECT_EQ(FileBytes(path), before) << path;
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal")) << path;
+  }
+}
+
+// A new file, and a journal written before files were marked, are journals: they get the
+// mark; the next open finds it.
+TEST(JournalSchema, NewFilesAndUnmarkedJournalsAreMarked) {
+  testing::TempFolder folder;
+  const std::string fresh = folder.File("fresh.sqlite");
+  const std::string old = folder.File("old.sqlite");
+  {
+    Database db(old, Database::Access::kReadWriteCreate);
+    db.Exec(kSchemaVersion1);
+  }
+  for (const std::string& path : {fresh, old}) {
+    { Journal journal(path); }
+    Database reader = OpenForReading(path);
+    EXPECT_EQ(reader.QueryInt("PRAGMA application_id"), kApplicationId) << path;
+    EXPECT_EQ(reader.QueryInt("PRAGMA user_version"), kSchemaVersion) << path;
+    EXPECT_NO_THROW(Journal{path}) << path;
+  }
 }
 
 TEST(JournalTimes, IsoUtc) {
