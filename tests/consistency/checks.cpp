@@ -62,6 +62,14 @@ bool SameBesidesTheRow(const sim::Row& a, const sim::Row& b) {
   return SameShown(x, b);
 }
 
+bool SameRisk(const RiskInputs& a, const RiskInputs& b) {
+  return a.rules.system == b.rules.system && a.rules.base_unit == b.rules.base_unit &&
+         a.rules.safe_level == b.rules.safe_level && a.rules.on_wins == b.rules.on_wins &&
+         a.rules.add_to_bet == b.rules.add_to_bet && a.rules.limit == b.rules.limit &&
+         a.state.stake == b.state.stake && a.state.loss_streak == b.state.loss_streak &&
+         a.state.up_trend_wins == b.state.up_trend_wins && a.limits == b.limits;
+}
+
 bool SameCounts(const RealResult::Counts& real, const sim::Summary::Counts& summary) {
   return real.spins == static_cast<int64_t>(summary.spins) &&
          real.bets_shown == static_cast<int64_t>(summary.bets_shown) &&
@@ -113,6 +121,7 @@ class Rows final : public sim::RowSink {
  public:
   explicit Rows(bool limits_set) : summary(limits_set), trace(trace_text) {}
   void Add(const sim::Row& row) override {
+    in_entry = false;
     summary.Add(row);
     trace.Add(row);
     rows.push_back(row);
@@ -124,13 +133,29 @@ class Rows final : public sim::RowSink {
   // A bet put on show after the row of its spin was written: "Continue anyway", or a
   // limit changed to let it through.
   bool late_bet = false;
+  // A ledger reset put another stake on the chip after the row of its spin.
+  bool late_reset = false;
+  // Between a spin or an undo and its row.
+  bool in_entry = false;
+  Known RowsMiss(Known late_bet_fault) const {
+    if (late_bet) return late_bet_fault;
+    return late_reset ? Known::kResetStakeMissedByReplay : Known::kNone;
+  }
 };
 
 // Runs `replay` into `rows`, also telling `also` every event.
 void Run(sim::StoredReplay& replay, sim::StoredReplayOptions options, Rows& rows,
          std::function<void(const GameEvent&)> also = {}) {
-  options.listener = [&replay, &rows, also](const GameEvent& e) {
-    if (std::holds_alternative<BetShown>(e) && !replay.game().AnalysisRunning()) rows.late_bet = true;
+  options.listener = [&rows, also](const GameEvent& e) {
+    if (std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e)) {
+      rows.in_entry = true;
+    }
+    if (std::holds_alternative<BetShown>(e) && !rows.in_entry) rows.late_bet = true;
+    // The chip of the last row, if it showed one, is still on the table.
+    if (std::holds_alternative<LedgerReset>(e) && !rows.in_entry && !rows.rows.empty() &&
+        rows.rows.back().shown) {
+      rows.late_reset = true;
+    }
     if (also) also(e);
   };
   replay.Run(options, rows);
@@ -241,6 +266,12 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
   std::string log;
   for (int n : track_numbers) log += std::to_string(n) + "\r\n";
   c.Expect(GameLogText(t.numbers) == log, "exported log vs the track", "");
+  c.Expect(t.saved_log == log, "the file Save wrote vs the track", "");
+  c.Expect(!t.not_resumed, "the window started again vs the session it had", "not resumed",
+           Known::kResumeDependsOnTheClock);
+  for (const std::string& lost : t.lost_by_restart) {
+    c.Expect(false, "the resumed window vs the window before its restart", lost);
+  }
 }
 
 // The journal's places for one stored session.
@@ -291,7 +322,7 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
 
   const sim::Summary::Counts& sum = rows.summary.counts();
   c.Expect(SameCounts(t.counts, sum), "--summary vs readout", Text(sum) + " | " + Text(t.counts),
-           rows.late_bet ? Known::kLateBetMissedByReplay : Known::kNone);
+           rows.RowsMiss(Known::kLateBetMissedByReplay));
   const bool stop_agrees =
       rows.summary.stopped().has_value() == t.withheld.has_value() &&
       (!t.withheld || rows.summary.stopped()->withheld == *t.withheld);
@@ -313,13 +344,14 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
     c.Expect(same, "panel's past evening vs the live track", "");
     c.Expect(evening.track.result().counts() == t.counts, "panel's past evening vs readout",
              Text(evening.track.result().counts()) + " | " + Text(t.counts));
+    c.Expect(SameRisk(evening.risk, t.risk), "panel's past Risk tab vs the live one", "");
   } catch (const journal::ReplayDiverged& e) {
     c.Expect(false, "panel's past evening diverged", e.what());
   }
 
   // The what-if: the panel's six lines against the backtester's --system replay.
   const auto lines = sim::WhatIf(s);
-  std::array<bool, kBettingSystems> late_bet{};
+  std::array<Known, kBettingSystems> rows_miss{};
   for (int system = 0; system < kBettingSystems; ++system) {
     const sim::WhatIfLine& line = lines[static_cast<size_t>(system)];
     Rows under(false);
@@ -327,11 +359,11 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
     what_if.system = static_cast<BettingSystem>(system);
     sim::StoredReplay replay_under(s);
     Run(replay_under, what_if, under);
-    late_bet[static_cast<size_t>(system)] = under.late_bet;
+    rows_miss[static_cast<size_t>(system)] = under.RowsMiss(Known::kWhatIfVersusBacktester);
     c.Expect(SameCounts(line.counts, under.summary.counts()),
              std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
              Text(line.counts) + " | " + Text(under.summary.counts()),
-             under.late_bet ? Known::kWhatIfVersusBacktester : Known::kNone);
+             under.RowsMiss(Known::kWhatIfVersusBacktester));
     // The system played throughout, under its own name, is what the player got.
     if (!t.system_changed && s.settings.system == system) {
       c.Expect(line.counts.net == t.counts.net && line.counts.bets_shown == t.counts.bets_shown,
@@ -362,8 +394,7 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
                Figure(under.out, "net result of the shown bets, from 0: ") == line.counts.net,
            "panel's what-if vs vellaro-sim --system " + word,
            Text(line.counts) + " | " + under.out + under.err,
-           late_bet[static_cast<size_t>(t.settings.system)] ? Known::kWhatIfVersusBacktester
-                                                             : Known::kNone);
+           rows_miss[static_cast<size_t>(t.settings.system)]);
 }
 
 }  // namespace
@@ -378,6 +409,10 @@ const char* KnownName(Known known) {
       return "the stored replay's summary does not say a limit held the last bet back";
     case Known::kWhatIfVersusBacktester:
       return "the panel's what-if and vellaro-sim --session N --system S differ";
+    case Known::kResetStakeMissedByReplay:
+      return "a stake reset after its spin's row is missed by the stored replay's summary";
+    case Known::kResumeDependsOnTheClock:
+      return "whether a window resumes its session depends on the second it starts";
     case Known::kWhatIfSkipsARepeatedSetting:
       return "a what-if leaves out a setting reported again at its value, and its reset";
   }

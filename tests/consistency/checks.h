@@ -19,12 +19,21 @@ enum class Known {
   kLateBetMissedByReplay,
   // The summary of a stored replay never says that a limit held the last bet back.
   kStopReasonLost,
+  // The same for a stake changed after the row of its spin: a reset of the ledger (the
+  // base stake typed again, "Reset Bets", BET AUTOMATIC RESET clicked) with a chip on show
+  // puts the base stake on it; the summary settles the bet at the row's stake.
+  kResetStakeMissedByReplay,
   // The what-if of a stored session (the panel) and vellaro-sim --session N --system S.
   kWhatIfVersusBacktester,
   // A what-if leaves out a setting reported again at the value it had (a base stake typed
   // as "abc" and left: the game keeps its base and resets the ledger), so it misses the
   // reset: the what-if of the system the player kept is not what the player got.
   kWhatIfSkipsARepeatedSetting,
+  // A window started again does not always resume its session: the animations of the
+  // modes are seeded from the time of day (Game::SeedFromClock), which the resume reads
+  // from the machine's clock instead of the session's time, so that a replay that
+  // vellaro-sim follows can stall in the window, depending on the second it starts.
+  kResumeDependsOnTheClock,
 };
 const char* KnownName(Known known);
 

@@ -2,25 +2,26 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <memory>
 #include <random>
 #include <sstream>
 
 #include "app/window_game.h"
 #include "env/virtual_scheduler.h"
+#include "export/save_dialog.h"
 #include "journal/journal_file.h"
 
 namespace vellaro::consistency {
 
 namespace {
 
-constexpr int64_t kEveningStartMs = 1'765'000'000'000;
-
 const char* const kActNames[] = {
     "kNumber",    "kUndo",        "kMode",        "kSystem",      "kBase",
     "kOnWins",    "kAddToBet",    "kSafeLevel",   "kTrend",       "kAutoReset",
     "kMinProfit", "kShowBet",     "kCatRows",     "kCreateMatrix", "kResetMatrix",
     "kReCalculate", "kResetBets", "kLimit",       "kContinue",    "kNewSession",
-    "kJournalFails", "kJournalWrites", "kJournalFolder", "kWait"};
+    "kJournalFails", "kJournalWrites", "kJournalFolder", "kRestart", "kWait"};
 
 const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
 
@@ -78,6 +79,7 @@ Action RandomAction(Dice& pick, bool journal_late) {
   if (roll < 93) return {Act::kJournalFails};
   if (roll < 95) return {Act::kJournalWrites};
   if (roll < 97 && journal_late) return {Act::kJournalFolder};
+  if (roll < 98) return {Act::kRestart};
   return {Act::kWait, pick(5000)};
 }
 
@@ -103,11 +105,18 @@ Settings StartSettings(Dice& pick) {
 // Keeps what the window showed of the session being played.
 class Recorder {
  public:
-  explicit Recorder(app::WindowGame& play) : play_(play) { Listen(); }
+  Recorder(app::WindowGame& play, std::string folder) : play_(&play), folder_(std::move(folder)) {
+    Listen();
+  }
 
-  // The game is a fresh one after "New session": its listeners went with the old one.
+  // The game is a fresh one after "New session" or a restart: its listeners went with the
+  // old one.
   void Listen() {
-    play_.game().AddListener([this](const GameEvent& event) { On(event); });
+    play_->game().AddListener([this](const GameEvent& event) { On(event); });
+  }
+  void Restarted(app::WindowGame& play) {
+    play_ = &play;
+    Listen();
   }
 
   // Once the player's action has run to its end.
@@ -117,29 +126,65 @@ class Recorder {
     row.entry.line = ++line_;
     row.entry.number = *entry_;
     row.result = settled_;
-    sim::FillFromGame(play_.game(), row);
+    sim::FillFromGame(play_->game(), row);
     truth_.rows.push_back(row);
     entry_.reset();
     settled_ = sim::Result::kNone;
   }
 
-  SessionTruth Take() {
-    const Game& g = play_.game();
-    SessionTruth t = std::move(truth_);
-    t.counts = play_.track().result().counts();
+  // What the window shows now, of the session being played.
+  SessionTruth Now() {
+    const Game& g = play_->game();
+    SessionTruth t;
+    t.counts = play_->track().result().counts();
     t.game_counts = g.RealCounts();
     t.spins_in_history = g.SpinsInHistory();
     t.numbers = g.controls().NumbersList;
-    t.points = play_.track().points();
-    t.track = play_.track();
+    t.points = play_->track().points();
+    t.track = play_->track();
     t.settings = g.CurrentSettings();
     t.limits = g.Limits();
     t.withheld = g.WithheldBet();
+    t.risk = RiskInputsOf(g);
     sim::FillFromGame(g, t.last);
+    t.saved_log = SaveLog();
+    return t;
+  }
+
+  // The session ends, in state `t`.
+  SessionTruth Close(SessionTruth t) {
+    t.rows = std::move(truth_.rows);
+    t.shown_after_its_spin = truth_.shown_after_its_spin;
+    t.system_changed = truth_.system_changed;
+    t.lost_by_restart = std::move(truth_.lost_by_restart);
     truth_ = SessionTruth();
     line_ = 0;
     return t;
   }
+  SessionTruth Take() { return Close(Now()); }
+
+  void LostByRestart(const std::string& what) { truth_.lost_by_restart.push_back(what); }
+
+ private:
+  // The game log as "Save" writes it.
+  std::string SaveLog() {
+    class Answer final : public SaveDialog {
+     public:
+      explicit Answer(std::string name) : name_(std::move(name)) {}
+      bool Execute(SaveDialogSettings& settings) override {
+        settings.FileName = name_;
+        return true;
+      }
+
+     private:
+      std::string name_;
+    } answer(folder_ + "/saved.txt");
+    play_->game().SaveLog(answer);
+    std::ifstream in(folder_ + "/saved.txt", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+ public:
 
  private:
   void On(const GameEvent& event) {
@@ -150,14 +195,14 @@ class Recorder {
     } else if (const auto* settled = std::get_if<BetSettled>(&event)) {
       settled_ = settled->won ? sim::Result::kWin : sim::Result::kLoss;
     } else if (std::holds_alternative<BetShown>(event)) {
-      // Read only: a listener never acts on the game.
-      if (!play_.game().AnalysisRunning()) truth_.shown_after_its_spin = true;
+      if (!entry_) truth_.shown_after_its_spin = true;
     } else if (std::holds_alternative<SystemChanged>(event)) {
       truth_.system_changed = true;
     }
   }
 
-  app::WindowGame& play_;
+  app::WindowGame* play_;
+  std::string folder_;
   SessionTruth truth_;
   std::optional<int> entry_;
   sim::Result settled_ = sim::Result::kNone;
@@ -169,6 +214,30 @@ void SetWrites(app::WindowGame& play, bool on) {
   if (journal == nullptr || !journal->HasFile()) return;
   // As journal_faults_test does: every write now fails as on a read-only folder.
   journal->database().Exec(on ? "PRAGMA query_only = 0" : "PRAGMA query_only = 1");
+}
+
+// What a restart must keep of what the window shows.
+void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recorder& recorder) {
+  auto expect = [&](bool same, const char* what) {
+    if (!same) recorder.LostByRestart(what);
+  };
+  expect(before.counts == after.counts, "the readout");
+  expect(before.game_counts == after.game_counts, "the game's count for its limits");
+  expect(before.numbers == after.numbers, "the game log");
+  expect(before.settings == after.settings, "the options");
+  expect(before.withheld == after.withheld, "the bet held back");
+  expect(before.last.spin_count == after.last.spin_count && before.last.shown == after.last.shown &&
+             before.last.stake == after.last.stake && before.last.balance == after.last.balance &&
+             before.last.target == after.last.target && before.last.bet_chance == after.last.bet_chance &&
+             before.last.loss_streak == after.last.loss_streak,
+         "the ledger");
+  bool same_track = before.points.size() == after.points.size();
+  for (size_t i = 0; same_track && i < before.points.size(); ++i) {
+    same_track = before.points[i].net == after.points[i].net &&
+                 before.points[i].number == after.points[i].number &&
+                 before.points[i].bet_stake == after.points[i].bet_stake;
+  }
+  expect(same_track, "the panel's track");
 }
 
 void Perform(app::WindowGame& play, const Action& a, const std::string& blocker) {
@@ -239,6 +308,7 @@ void Perform(app::WindowGame& play, const Action& a, const std::string& blocker)
       g.ContinueAnyway();
       break;
     case Act::kNewSession:
+    case Act::kRestart:
     case Act::kWait:
       break;
     case Act::kJournalFails:
@@ -290,31 +360,58 @@ Played Play(const Evening& evening, const std::string& folder) {
 
   VirtualScheduler time(kEveningStartMs);
   VirtualClock clock(time);
-  app::WindowGame play(clock);
-  play.timers().SwitchTo(time);
-  play.KeepJournal(journal::PrepareJournal(played.journal_path, [&time] { return time.NowMs(); }));
+  auto start = [&] {
+    // As main() does: the journal is kept (and its session resumed) before the window
+    // takes the game over and runs its timers.
+    auto window = std::make_unique<app::WindowGame>(clock);
+    window->KeepJournal(
+        journal::PrepareJournal(played.journal_path, [&time] { return time.NowMs(); }));
+    window->timers().SwitchTo(time);
+    return window;
+  };
+  std::unique_ptr<app::WindowGame> window = start();
   // Some windows start with the options of their settings file, limits among them.
   Dice pick(evening.seed ^ 0x5eed);
-  if (pick(2) == 0 && play.SessionPending()) play.BeginSession(StartSettings(pick));
-  Recorder recorder(play);
+  if (pick(2) == 0 && window->SessionPending()) window->BeginSession(StartSettings(pick));
+  Recorder recorder(*window, folder);
 
   auto idle = [&] {
     time.RunUntilTrue(
-        [&] { return !play.game().AnalysisRunning() && !play.game().AnimationRunning(); },
+        [&] { return !window->game().AnalysisRunning() && !window->game().AnimationRunning(); },
         3'600'000);
   };
   for (const Action& a : evening.actions) {
+    app::WindowGame& play = *window;
     // As MainWindow::Handle passes an action on: a session waiting for its first event
     // starts with the options as they stand, and the action is journaled as a whole.
     if (play.SessionPending()) play.BeginSession(play.game().CurrentSettings());
     if (a.act == Act::kNewSession) {
       if (!play.game().AnalysisRunning()) {  // MainWindow::NewSession
         played.sessions.push_back(recorder.Take());
-        {
-          journal::Journal::Batch batch(*play.journal());
-          play.NewSession();
-        }
+        std::optional<journal::Journal::Batch> batch;
+        if (play.journal() != nullptr) batch.emplace(*play.journal());
+        play.NewSession();
+        batch.reset();
         recorder.Listen();
+      }
+    } else if (a.act == Act::kRestart) {
+      // Only what the journal holds comes back: a restart while it cannot write loses the
+      // rest, as the window says.
+      journal::Journal* journal = play.journal();
+      if (journal != nullptr && journal->HasFile() && journal->status().on &&
+          journal->waiting() == 0) {
+        SessionTruth before = recorder.Now();
+        window.reset();
+        window = start();
+        if (window->Resumed()) {
+          recorder.Restarted(*window);
+          CompareResumed(before, recorder.Now(), recorder);
+        } else {
+          // The session stays in the journal as it was; the next action begins another.
+          before.not_resumed = true;
+          played.sessions.push_back(recorder.Close(std::move(before)));
+          recorder.Restarted(*window);
+        }
       }
     } else {
       std::optional<journal::Journal::Batch> batch;
@@ -329,6 +426,7 @@ Played Play(const Evening& evening, const std::string& folder) {
   }
   idle();
   played.sessions.push_back(recorder.Take());
+  app::WindowGame& play = *window;
   SetWrites(play, true);
   if (play.journal() != nullptr && play.journal()->HasFile()) {
     play.journal()->Flush();

@@ -12,10 +12,14 @@
 #include "game/events.h"
 #include "game/real_result.h"
 #include "game/settings.h"
+#include "session/game_risk.h"
 #include "session/session_track.h"
 #include "tools/sim/replay.h"
 
 namespace vellaro::consistency {
+
+// When every evening begins, in virtual time (ms since the epoch).
+inline constexpr int64_t kEveningStartMs = 1'765'000'000'000;
 
 enum class Act {
   kNumber,        // a number entered; a: the number
@@ -41,6 +45,7 @@ enum class Act {
   kJournalFails,  // the journal's writes fail from now on (a full disk, a read-only folder)
   kJournalWrites, // ... and succeed again
   kJournalFolder, // the journal's folder, which could not be made at start, can be made
+  kRestart,       // the window is closed and started again: it resumes the session
   kWait,          // the player pauses; a: milliseconds
 };
 
@@ -76,16 +81,22 @@ struct SessionTruth {
   RealResult::Counts game_counts;        // what the game counts for its limits
   int64_t spins_in_history = 0;
   std::vector<std::string> numbers;      // the game log (NumbersList)
+  std::string saved_log;                 // the file the game's "Save" wrote
   std::vector<TrackPoint> points;        // the panel's track
   SessionTrack track;
   Settings settings;
   SessionLimits limits;
   std::optional<BetWithheld> withheld;   // the banner, if a bet is held back at the end
+  RiskInputs risk;                       // what the panel's Risk tab reads of the game
   std::vector<sim::Row> rows;            // what the window showed after each spin or undo
   sim::Row last;                         // what it shows at the end
   bool shown_after_its_spin = false;     // a bet went on show after its spin ("Continue
                                          // anyway", or a limit changed to let it through)
   bool system_changed = false;           // the player picked another system during it
+  // What a restart changed of what the window showed (nothing, when it resumes exactly).
+  std::vector<std::string> lost_by_restart;
+  // A restart did not resume the session: the window started a new one.
+  bool not_resumed = false;
 };
 
 struct Played {
