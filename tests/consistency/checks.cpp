@@ -425,6 +425,51 @@ bool Enforced(Known known) {
   return known == Known::kNone || (all != nullptr && std::string_view(all) == "1");
 }
 
+std::vector<Disagreement> CompareJournal(const std::string& path) {
+  std::vector<Disagreement> found;
+  Comparison c(found);
+  journal::Database db = journal::OpenForReading(path);
+  const std::vector<journal::SessionSummary> list = journal::ListSessions(db);
+  for (size_t i = 0; i < list.size(); ++i) {
+    c.session = i;
+    const journal::StoredSession s = journal::LoadSession(db, list[i].id);
+    RealResult events;
+    for (const journal::StoredEvent& e : s.events) events.On(e.event);
+    Rows rows(SetsALimit(s));
+    RealResult replayed;
+    sim::StoredReplay replay(s);
+    try {
+      Run(replay, {}, rows, [&replayed](const GameEvent& e) { replayed.On(e); });
+    } catch (const journal::ReplayDiverged& e) {
+      c.Expect(false, "exact replay diverged", e.what());
+      continue;
+    }
+    c.Expect(replayed.counts() == events.counts(), "replay's events vs the journal's",
+             Text(replayed.counts()) + " | " + Text(events.counts()));
+    c.Expect(SameCounts(events.counts(), rows.summary.counts()), "--summary vs session list",
+             Text(rows.summary.counts()) + " | " + Text(events.counts()),
+             rows.RowsMiss(Known::kLateBetMissedByReplay));
+    const auto& withheld = replay.game().WithheldBet();
+    c.Expect(rows.summary.stopped().has_value() == withheld.has_value(),
+             "--summary's stop vs the replayed banner", "",
+             !rows.summary.stopped() && withheld ? Known::kStopReasonLost : Known::kNone);
+    const auto lines = sim::WhatIf(s);
+    for (int system = 0; system < kBettingSystems; ++system) {
+      Rows under(false);
+      sim::StoredReplayOptions what_if;
+      what_if.system = static_cast<BettingSystem>(system);
+      sim::StoredReplay replay_under(s);
+      Run(replay_under, what_if, under);
+      const sim::WhatIfLine& line = lines[static_cast<size_t>(system)];
+      c.Expect(SameCounts(line.counts, under.summary.counts()),
+               std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
+               Text(line.counts) + " | " + Text(under.summary.counts()),
+               under.RowsMiss(Known::kWhatIfVersusBacktester));
+    }
+  }
+  return found;
+}
+
 std::vector<Disagreement> Compare(const Played& played) {
   std::vector<Disagreement> found;
   Comparison c(found);

@@ -48,6 +48,10 @@ struct Disagreement {
 // the journal has its file.
 std::vector<Disagreement> Compare(const Played& played);
 
+// The same for a journal kept elsewhere (a window's, a fixture), where the window's figures
+// are not known: the session list, counted from the events, stands for them.
+std::vector<Disagreement> CompareJournal(const std::string& path);
+
 // Whether the fault is fixed and its check counts: on for none today.
 bool Enforced(Known known);
 
