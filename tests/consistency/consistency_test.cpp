@@ -88,12 +88,14 @@ TEST(Consistency, RandomEveningsAgreeEverywhere) {
   // Each kind of disagreement is shrunk and shown once; the rest are counted.
   std::map<std::string, std::vector<uint64_t>> seeds_by_check;
   std::map<std::string, Known> known_of;
-  size_t sessions = 0, journal_off = 0;
+  size_t sessions = 0, journal_off = 0, failed_writes = 0, restarts = 0;
   for (uint64_t seed = first; seed < first + evenings; ++seed) {
     const Evening evening = RandomEvening(seed);
     const Played played = Play(evening, where);
     sessions += played.sessions.size();
     if (!played.journal_has_file) ++journal_off;
+    failed_writes += static_cast<size_t>(played.failed_writes);
+    restarts += static_cast<size_t>(played.restarts);
     for (const Disagreement& d : Compare(played)) {
       const std::string kind = d.check + (Enforced(d.known) ? "" : std::string(" [known: ") +
                                                                         KnownName(d.known) + "]");
@@ -113,7 +115,9 @@ TEST(Consistency, RandomEveningsAgreeEverywhere) {
     }
   }
   std::cout << evenings << " evenings from seed " << first << ", " << sessions << " sessions, "
-            << journal_off << " evenings whose journal never got its file\n";
+            << journal_off << " evenings whose journal never got its file, " << failed_writes
+            << " actions after which the journal could not write, " << restarts
+            << " restarts\n";
   for (const auto& [check, seeds] : seeds_by_check) {
     std::cout << (Enforced(known_of[check]) ? "FAILED " : "known  ") << check << ": "
               << seeds.size() << " evenings, seeds";

@@ -21,7 +21,7 @@ const char* const kActNames[] = {
     "kOnWins",    "kAddToBet",    "kSafeLevel",   "kTrend",       "kAutoReset",
     "kMinProfit", "kShowBet",     "kCatRows",     "kCreateMatrix", "kResetMatrix",
     "kReCalculate", "kResetBets", "kLimit",       "kContinue",    "kNewSession",
-    "kJournalFails", "kJournalWrites", "kJournalFolder", "kRestart", "kWait"};
+    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait"};
 
 const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
 
@@ -76,7 +76,7 @@ Action RandomAction(Dice& pick, bool journal_late) {
   }
   if (roll < 91) return {Act::kContinue};
   if (roll < 92) return {Act::kNewSession};
-  if (roll < 93) return {Act::kJournalFails};
+  if (roll < 93) return {pick(2) == 0 ? Act::kJournalFails : Act::kDiskFull};
   if (roll < 95) return {Act::kJournalWrites};
   if (roll < 97 && journal_late) return {Act::kJournalFolder};
   if (roll < 98) return {Act::kRestart};
@@ -214,6 +214,17 @@ void SetWrites(app::WindowGame& play, bool on) {
   if (journal == nullptr || !journal->HasFile()) return;
   // As journal_faults_test does: every write now fails as on a read-only folder.
   journal->database().Exec(on ? "PRAGMA query_only = 0" : "PRAGMA query_only = 1");
+  if (on) journal->database().Exec("PRAGMA max_page_count = 1000000");
+}
+
+// As journal_faults_test does: the file may not grow past its present size, so a write
+// fails part way, when it needs a new page.
+void FillTheDisk(app::WindowGame& play) {
+  journal::Journal* journal = play.journal();
+  if (journal == nullptr || !journal->HasFile()) return;
+  journal::Database& db = journal->database();
+  db.Exec("PRAGMA wal_checkpoint(TRUNCATE)");
+  db.Exec("PRAGMA max_page_count = " + std::to_string(db.QueryInt("PRAGMA page_count")));
 }
 
 // What a restart must keep of what the window shows.
@@ -314,6 +325,9 @@ void Perform(app::WindowGame& play, const Action& a, const std::string& blocker)
     case Act::kJournalFails:
       SetWrites(play, false);
       break;
+    case Act::kDiskFull:
+      FillTheDisk(play);
+      break;
     case Act::kJournalWrites:
       SetWrites(play, true);
       break;
@@ -401,6 +415,7 @@ Played Play(const Evening& evening, const std::string& folder) {
       if (journal != nullptr && journal->HasFile() && journal->status().on &&
           journal->waiting() == 0) {
         SessionTruth before = recorder.Now();
+        ++played.restarts;
         window.reset();
         window = start();
         if (window->Resumed()) {
@@ -422,6 +437,10 @@ Played Play(const Evening& evening, const std::string& folder) {
     }
     idle();
     recorder.AfterAction();
+    if (const journal::Journal* journal = window->journal();
+        journal != nullptr && journal->HasFile() && !journal->status().on) {
+      ++played.failed_writes;
+    }
     time.AdvanceBy(300);  // the player's hand
   }
   idle();

@@ -42,8 +42,9 @@ enum class Act {
   kLimit,         // a session limit set in the limits dialog; a: the limit, b: its value or -1
   kContinue,      // "Continue anyway" on the banner
   kNewSession,    // "New session"
-  kJournalFails,  // the journal's writes fail from now on (a full disk, a read-only folder)
-  kJournalWrites, // ... and succeed again
+  kJournalFails,  // the journal's writes fail from now on (a folder made read-only)
+  kDiskFull,      // the journal's file may not grow from now on (a full disk)
+  kJournalWrites, // ... and both succeed again
   kJournalFolder, // the journal's folder, which could not be made at start, can be made
   kRestart,       // the window is closed and started again: it resumes the session
   kWait,          // the player pauses; a: milliseconds
@@ -103,6 +104,8 @@ struct Played {
   std::vector<SessionTruth> sessions;
   std::string journal_path;
   bool journal_has_file = false;
+  int failed_writes = 0;  // actions after which the journal was off for a failed write
+  int restarts = 0;       // the window started again
 };
 
 // Plays `evening` with its journal in `folder`. Ends with the journal written and idle.
