@@ -444,7 +444,9 @@ Played Play(const Evening& evening, const std::string& folder) {
     time.AdvanceBy(300);  // the player's hand
   }
   idle();
-  played.sessions.push_back(recorder.Take());
+  // A window started again that did not resume its session begins the next at the player's
+  // first action: without one, there is none.
+  if (!window->SessionPending()) played.sessions.push_back(recorder.Take());
   app::WindowGame& play = *window;
   SetWrites(play, true);
   if (play.journal() != nullptr && play.journal()->HasFile()) {
