@@ -52,7 +52,8 @@ std::vector<Disagreement> Compare(const Played& played);
 // are not known: the session list, counted from the events, stands for them.
 std::vector<Disagreement> CompareJournal(const std::string& path);
 
-// Whether the fault is fixed and its check counts: on for none today.
+// Whether a disagreement of this kind counts: always for kNone, for a known fault once its
+// fix is merged (checks.cpp).
 bool Enforced(Known known);
 
 }  // namespace vellaro::consistency
