@@ -14,7 +14,9 @@ constexpr const char* kNotResumed = "Last session not resumed: a new one started
 
 }  // namespace
 
-WindowGame::WindowGame() { ListenToGame(); }
+WindowGame::WindowGame() : clock_(system_clock_) { ListenToGame(); }
+
+WindowGame::WindowGame(Clock& time) : clock_(time) { ListenToGame(); }
 
 void WindowGame::ListenToGame() {
   game_.AddListener([this](const GameEvent& event) { OnGameEvent(event); });

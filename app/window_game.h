@@ -28,6 +28,9 @@ class WindowGame {
   // The game's timers wait, in a time that does not pass, until a window runs them
   // (`timers().SwitchTo`).
   WindowGame();
+  // The same on another clock than the machine's: a test replays an evening's draws from
+  // its own time.
+  explicit WindowGame(Clock& time);
   WindowGame(const WindowGame&) = delete;
   WindowGame& operator=(const WindowGame&) = delete;
 
@@ -82,7 +85,7 @@ class WindowGame {
   SystemClock system_clock_;
   // The time of day, except for the draws of a resumed session: those get the seconds they
   // had when the session was played.
-  journal::ReplayClock clock_{system_clock_};
+  journal::ReplayClock clock_;
   VirtualScheduler until_run_;
   // Until a window runs them, and during a resume's virtual time, timers go elsewhere.
   SchedulerSwitch scheduler_{until_run_};

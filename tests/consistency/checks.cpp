@@ -1,0 +1,508 @@
+#include "consistency/checks.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <cstdlib>
+#include <sstream>
+#include <string_view>
+
+#include "export/game_log.h"
+#include "journal/session_replay.h"
+#include "journal/stored_session.h"
+#include "session/spin_statistics.h"
+#include "tools/sim/journal_command.h"
+#include "tools/sim/options.h"
+#include "tools/sim/stored_replay.h"
+#include "tools/sim/summary.h"
+#include "tools/sim/trace.h"
+#include "tools/sim/what_if.h"
+
+namespace vellaro::consistency {
+
+namespace {
+
+std::string Text(const RealResult::Counts& c) {
+  std::ostringstream out;
+  out << "spins " << c.spins << ", shown " << c.bets_shown << ", won " << c.bets_won
+      << ", lost " << c.bets_lost << ", staked " << c.units_staked << ", net " << c.net;
+  return out.str();
+}
+
+std::string Text(const sim::Summary::Counts& c) {
+  std::ostringstream out;
+  out << "spins " << c.spins << ", shown " << c.bets_shown << ", won " << c.bets_won
+      << ", lost " << c.bets_lost << ", staked " << c.units_staked << ", net " << c.result;
+  return out.str();
+}
+
+std::string Text(const sim::Row& r) {
+  std::ostringstream out;
+  out << "line " << r.entry.line << " number " << r.entry.number << " result "
+      << static_cast<int>(r.result) << " spin " << r.spin_count << " chance " << r.bet_chance
+      << " shown " << r.shown << " stake " << r.stake << " balance " << r.balance << " target "
+      << r.target << " streaks " << r.win_streak << '/' << r.loss_streak << " deep "
+      << r.deep_sum << '/' << r.deep_remainder;
+  return out.str();
+}
+
+// What the window shows of a row (its time aside: the window's clock is not the replay's).
+bool SameShown(const sim::Row& a, const sim::Row& b) {
+  return a.entry == b.entry && a.result == b.result && a.spin_count == b.spin_count &&
+         a.bet_chance == b.bet_chance && a.shown == b.shown && a.stake == b.stake &&
+         a.balance == b.balance && a.target == b.target && a.win_streak == b.win_streak &&
+         a.loss_streak == b.loss_streak && a.deep_sum == b.deep_sum &&
+         a.deep_remainder == b.deep_remainder;
+}
+
+bool SameBesidesTheRow(const sim::Row& a, const sim::Row& b) {
+  sim::Row x = a;
+  x.entry = b.entry;
+  x.result = b.result;
+  return SameShown(x, b);
+}
+
+bool SameRisk(const RiskInputs& a, const RiskInputs& b) {
+  return a.rules.system == b.rules.system && a.rules.base_unit == b.rules.base_unit &&
+         a.rules.safe_level == b.rules.safe_level && a.rules.on_wins == b.rules.on_wins &&
+         a.rules.add_to_bet == b.rules.add_to_bet && a.rules.limit == b.rules.limit &&
+         a.state.stake == b.state.stake && a.state.loss_streak == b.state.loss_streak &&
+         a.state.up_trend_wins == b.state.up_trend_wins && a.limits == b.limits;
+}
+
+bool SameCounts(const RealResult::Counts& real, const sim::Summary::Counts& summary) {
+  return real.spins == static_cast<int64_t>(summary.spins) &&
+         real.bets_shown == static_cast<int64_t>(summary.bets_shown) &&
+         real.bets_won == static_cast<int64_t>(summary.bets_won) &&
+         real.bets_lost == static_cast<int64_t>(summary.bets_lost) &&
+         real.units_staked == summary.units_staked && real.net == summary.result;
+}
+
+std::vector<int> Numbers(const std::vector<std::string>& list) {
+  std::vector<int> numbers;
+  for (const std::string& n : list) numbers.push_back(std::stoi(n));
+  return numbers;
+}
+
+// The numbers in the history at the end of a stored session, as the panel counts them
+// (app/panel/journal_reading.cpp HistoryOf) to know the journal's last session is this
+// evening.
+std::vector<int> HistoryOf(const journal::StoredSession& session) {
+  std::vector<int> history;
+  for (const journal::StoredEvent& stored : session.events) {
+    if (const auto* spin = std::get_if<SpinAccepted>(&stored.event)) {
+      history.push_back(spin->number);
+    } else if (std::holds_alternative<SpinUndone>(stored.event) && !history.empty()) {
+      history.pop_back();
+    }
+  }
+  return history;
+}
+
+bool SameStatistics(const SpinStatistics& a, const SpinStatistics& b) {
+  if (a.list() != b.list() || a.zeros() != b.zeros()) return false;
+  for (int k = 0; k < kChances; ++k) {
+    const ChanceStatistics x = a.chance(k), y = b.chance(k);
+    if (x.hits != y.hits || x.share != y.share || x.current_run != y.current_run ||
+        x.longest_run != y.longest_run || x.since_last != y.since_last) {
+      return false;
+    }
+  }
+  for (int n = 0; n < kNumbers; ++n) {
+    if (a.number(n).hits != b.number(n).hits || a.number(n).since_last != b.number(n).since_last) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Rows to a summary, to a trace and to a list, as one replay gives them.
+class Rows final : public sim::RowSink {
+ public:
+  explicit Rows(bool limits_set) : summary(limits_set), trace(trace_text) {}
+  void Add(const sim::Row& row) override {
+    in_entry = false;
+    summary.Add(row);
+    trace.Add(row);
+    rows.push_back(row);
+  }
+  sim::Summary summary;
+  std::ostringstream trace_text;
+  sim::TraceWriter trace;
+  std::vector<sim::Row> rows;
+  // A bet put on show after the row of its spin was written: "Continue anyway", or a
+  // limit changed to let it through.
+  bool late_bet = false;
+  // A ledger reset put another stake on the chip after the row of its spin.
+  bool late_reset = false;
+  // Between a spin or an undo and its row.
+  bool in_entry = false;
+  Known RowsMiss(Known late_bet_fault) const {
+    if (late_bet) return late_bet_fault;
+    return late_reset ? Known::kResetStakeMissedByReplay : Known::kNone;
+  }
+};
+
+// Runs `replay` into `rows`, also telling `also` every event.
+void Run(sim::StoredReplay& replay, sim::StoredReplayOptions options, Rows& rows,
+         std::function<void(const GameEvent&)> also = {}) {
+  options.listener = [&rows, also](const GameEvent& e) {
+    if (std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e)) {
+      rows.in_entry = true;
+    }
+    if (std::holds_alternative<BetShown>(e) && !rows.in_entry) rows.late_bet = true;
+    // The chip of the last row, if it showed one, is still on the table.
+    if (std::holds_alternative<LedgerReset>(e) && !rows.in_entry && !rows.rows.empty() &&
+        rows.rows.back().shown) {
+      rows.late_reset = true;
+    }
+    if (also) also(e);
+  };
+  replay.Run(options, rows);
+}
+
+bool SetsALimit(const journal::StoredSession& session) {
+  if (session.settings.limits.Any()) return true;
+  for (const journal::StoredEvent& e : session.events) {
+    const auto* change = std::get_if<SettingChanged>(&e.event);
+    if (change != nullptr && change->setting >= Setting::kBankroll && change->value >= 0) return true;
+  }
+  return false;
+}
+
+// Whether a setting was reported again at the value it had: a fresh game's options, then
+// every change the session recorded.
+bool RepeatsASetting(const journal::StoredSession& session) {
+  Settings now;
+  for (const journal::StoredEvent& e : session.events) {
+    const auto* change = std::get_if<SettingChanged>(&e.event);
+    if (change == nullptr) continue;
+    int32_t* value = nullptr;
+    switch (change->setting) {
+      case Setting::kBaseUnit:
+        value = &now.base;
+        break;
+      case Setting::kOnWins:
+        value = &now.on_wins;
+        break;
+      case Setting::kAddToBet:
+        value = &now.add_to_bet;
+        break;
+      case Setting::kSafeLevel:
+        value = &now.safe_level;
+        break;
+      default:
+        continue;
+    }
+    if (*value == change->value) return true;
+    *value = change->value;
+  }
+  return false;
+}
+
+// A line of vellaro-sim's summary: "bets shown: 29" gives 29.
+std::optional<int64_t> Figure(const std::string& text, std::string_view label) {
+  const size_t at = text.find(label);
+  if (at == std::string::npos) return std::nullopt;
+  return std::stoll(text.substr(at + label.size()));
+}
+
+struct Cli {
+  int status = 0;
+  std::string out, err;
+};
+Cli RunSim(const std::vector<std::string>& args) {
+  std::vector<std::string_view> views(args.begin(), args.end());
+  std::ostringstream out, err;
+  Cli cli;
+  cli.status = sim::RunJournalCommand(views, out, err);
+  cli.out = out.str();
+  cli.err = err.str();
+  return cli;
+}
+
+class Comparison {
+ public:
+  explicit Comparison(std::vector<Disagreement>& found) : found_(found) {}
+  size_t session = 0;
+  void Expect(bool agree, const std::string& check, const std::string& detail,
+              Known known = Known::kNone) {
+    if (!agree) found_.push_back({check, detail, session, known});
+  }
+
+ private:
+  std::vector<Disagreement>& found_;
+};
+
+// The window's own places: its readout, the game's count for the limits, the panel's track
+// and statistics, the exported log.
+void CompareWindow(const SessionTruth& t, Comparison& c) {
+  c.Expect(t.counts == t.game_counts, "readout vs the game's count for its limits",
+           Text(t.counts) + " | " + Text(t.game_counts));
+  c.Expect(t.counts.spins == t.spins_in_history, "readout spins vs the history",
+           std::to_string(t.counts.spins) + " | " + std::to_string(t.spins_in_history));
+  const std::vector<int> history = Numbers(t.numbers);
+  std::vector<int> track_numbers;
+  int64_t net = 0, settled = 0;
+  for (const TrackPoint& p : t.points) {
+    track_numbers.push_back(p.number);
+    if (p.bet_stake > 0) {
+      ++settled;
+      net += p.bet_won ? p.bet_stake : -p.bet_stake;
+    }
+  }
+  c.Expect(track_numbers == history, "track vs the history",
+           std::to_string(track_numbers.size()) + " | " + std::to_string(history.size()) + " spins");
+  c.Expect(net == t.counts.net && settled == t.counts.bets_won + t.counts.bets_lost,
+           "track's settled bets vs readout",
+           "net " + std::to_string(net) + " settled " + std::to_string(settled) + " | " +
+               Text(t.counts));
+  c.Expect(t.points.empty() ? t.counts.net == 0 : t.points.back().net == t.counts.net,
+           "track's last point vs readout", Text(t.counts));
+  c.Expect(t.track.result().counts() == t.counts, "track's result vs readout",
+           Text(t.track.result().counts()) + " | " + Text(t.counts));
+  c.Expect(SameStatistics(t.track.statistics(), SpinStatistics(history)),
+           "panel statistics vs a recount of the history", "");
+  std::string log;
+  for (int n : track_numbers) log += std::to_string(n) + "\r\n";
+  c.Expect(GameLogText(t.numbers) == log, "exported log vs the track", "");
+  c.Expect(t.saved_log == log, "the file Save wrote vs the track", "");
+  c.Expect(!t.not_resumed, "the window started again vs the session it had", "not resumed",
+           Known::kResumeDependsOnTheClock);
+  for (const std::string& lost : t.lost_by_restart) {
+    c.Expect(false, "the resumed window vs the window before its restart", lost);
+  }
+}
+
+// The journal's places for one stored session.
+void CompareStored(const Played& played, const SessionTruth& t, const journal::StoredSession& s,
+                   const journal::SessionSummary& listed, Comparison& c, bool run_cli) {
+  c.Expect(listed.spins == t.counts.spins && listed.bets_shown == t.counts.bets_shown &&
+               listed.net_units == t.counts.net,
+           "session list vs readout",
+           "list spins " + std::to_string(listed.spins) + ", shown " +
+               std::to_string(listed.bets_shown) + ", net " + std::to_string(listed.net_units) +
+               " | " + Text(t.counts));
+  c.Expect(HistoryOf(s) == Numbers(t.numbers), "journal's history vs the game log", "");
+
+  // The exact replay: vellaro-sim --session N (trace, --summary, --export-log).
+  Rows rows(SetsALimit(s));
+  RealResult replayed;
+  sim::StoredReplay replay(s);
+  try {
+    Run(replay, {}, rows, [&replayed](const GameEvent& e) { replayed.On(e); });
+  } catch (const journal::ReplayDiverged& e) {
+    c.Expect(false, "exact replay diverged", std::string(e.what()) + " at seq " + std::to_string(e.seq()));
+    return;
+  }
+  c.Expect(rows.late_bet == t.shown_after_its_spin, "replay's late bets vs the window's", "");
+  c.Expect(replayed.counts() == t.counts, "replay's events vs readout",
+           Text(replayed.counts()) + " | " + Text(t.counts));
+  c.Expect(rows.rows.size() == t.rows.size(), "trace rows vs the window's entries",
+           std::to_string(rows.rows.size()) + " | " + std::to_string(t.rows.size()));
+  for (size_t i = 0; i < std::min(rows.rows.size(), t.rows.size()); ++i) {
+    if (!SameShown(rows.rows[i], t.rows[i])) {
+      c.Expect(false, "trace row vs what the window showed",
+               Text(rows.rows[i]) + " | " + Text(t.rows[i]));
+      break;
+    }
+  }
+  sim::Row end;
+  sim::FillFromGame(replay.game(), end);
+  c.Expect(SameBesidesTheRow(end, t.last), "replay's end vs the window's end",
+           Text(end) + " | " + Text(t.last));
+  c.Expect(replay.game().CurrentSettings() == t.settings && replay.game().Limits() == t.limits,
+           "replay's settings and limits vs the window's", "");
+  c.Expect(replay.game().WithheldBet() == t.withheld, "replay's held-back bet vs the banner", "");
+  c.Expect(GameLogText(replay.game().controls().NumbersList) == GameLogText(t.numbers),
+           "--export-log vs the window's log", "");
+  const std::string trace = rows.trace_text.str();
+  const size_t trace_lines = static_cast<size_t>(std::count(trace.begin(), trace.end(), '\n'));
+  c.Expect(trace_lines == rows.rows.size() + 1, "trace lines vs rows", "");
+
+  const sim::Summary::Counts& sum = rows.summary.counts();
+  c.Expect(SameCounts(t.counts, sum), "--summary vs readout", Text(sum) + " | " + Text(t.counts),
+           rows.RowsMiss(Known::kLateBetMissedByReplay));
+  const bool stop_agrees =
+      rows.summary.stopped().has_value() == t.withheld.has_value() &&
+      (!t.withheld || rows.summary.stopped()->withheld == *t.withheld);
+  c.Expect(stop_agrees, "--summary's stop vs the banner",
+           std::string("summary ") + (rows.summary.stopped() ? "stopped" : "not stopped") +
+               " | window " + (t.withheld ? "holds a bet back" : "holds nothing back"),
+           !rows.summary.stopped() && t.withheld ? Known::kStopReasonLost : Known::kNone);
+
+  // The past evening in the panel.
+  try {
+    const sim::StoredEvening evening = sim::EveningOf(s);
+    const auto& points = evening.track.points();
+    bool same = points.size() == t.points.size();
+    for (size_t i = 0; same && i < points.size(); ++i) {
+      const TrackPoint &a = points[i], &b = t.points[i];
+      same = a.number == b.number && a.net == b.net && a.bet_stake == b.bet_stake &&
+             a.bet_won == b.bet_won && a.reset == b.reset && a.setting == b.setting;
+    }
+    c.Expect(same, "panel's past evening vs the live track", "");
+    c.Expect(evening.track.result().counts() == t.counts, "panel's past evening vs readout",
+             Text(evening.track.result().counts()) + " | " + Text(t.counts));
+    c.Expect(SameRisk(evening.risk, t.risk), "panel's past Risk tab vs the live one", "");
+  } catch (const journal::ReplayDiverged& e) {
+    c.Expect(false, "panel's past evening diverged", e.what());
+  }
+
+  // The what-if: the panel's six lines against the backtester's --system replay.
+  const auto lines = sim::WhatIf(s);
+  std::array<Known, kBettingSystems> rows_miss{};
+  for (int system = 0; system < kBettingSystems; ++system) {
+    const sim::WhatIfLine& line = lines[static_cast<size_t>(system)];
+    Rows under(false);
+    sim::StoredReplayOptions what_if;
+    what_if.system = static_cast<BettingSystem>(system);
+    sim::StoredReplay replay_under(s);
+    Run(replay_under, what_if, under);
+    rows_miss[static_cast<size_t>(system)] = under.RowsMiss(Known::kWhatIfVersusBacktester);
+    c.Expect(SameCounts(line.counts, under.summary.counts()),
+             std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
+             Text(line.counts) + " | " + Text(under.summary.counts()),
+             under.RowsMiss(Known::kWhatIfVersusBacktester));
+    // The system played throughout, under its own name, is what the player got.
+    if (!t.system_changed && s.settings.system == system) {
+      c.Expect(line.counts.net == t.counts.net && line.counts.bets_shown == t.counts.bets_shown,
+               "what-if of the system played vs readout", Text(line.counts) + " | " + Text(t.counts),
+               RepeatsASetting(s) ? Known::kWhatIfSkipsARepeatedSetting : Known::kNone);
+    }
+  }
+
+  if (!run_cli) return;
+  // The program itself, on the same file.
+  const std::string id = std::to_string(s.id);
+  const Cli list = RunSim({"--journal", played.journal_path, "--list"});
+  std::ostringstream expected;
+  expected << id << ',' << journal::IsoUtc(listed.started_ms) << ','
+           << (listed.ended_ms ? journal::IsoUtc(*listed.ended_ms) : "") << ',' << t.counts.spins
+           << ',' << t.counts.bets_shown << ',' << t.counts.net << '\n';
+  c.Expect(list.status == 0 && list.out.find(expected.str()) != std::string::npos,
+           "vellaro-sim --list vs readout", expected.str() + " not in\n" + list.out);
+  const Cli summary = RunSim({"--journal", played.journal_path, "--session", id, "--summary"});
+  c.Expect(summary.status == 0 && Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
+               Figure(summary.out, "net result of the shown bets, from 0: ") == sum.result,
+           "vellaro-sim --summary vs the summary it is made of", summary.out + summary.err);
+  const std::string word(sim::SystemWord(t.settings.system));
+  const Cli under =
+      RunSim({"--journal", played.journal_path, "--session", id, "--system", word, "--summary"});
+  const sim::WhatIfLine& line = lines[static_cast<size_t>(t.settings.system)];
+  c.Expect(under.status == 0 && Figure(under.out, "bets shown: ") == line.counts.bets_shown &&
+               Figure(under.out, "net result of the shown bets, from 0: ") == line.counts.net,
+           "panel's what-if vs vellaro-sim --system " + word,
+           Text(line.counts) + " | " + under.out + under.err,
+           rows_miss[static_cast<size_t>(t.settings.system)]);
+}
+
+}  // namespace
+
+const char* KnownName(Known known) {
+  switch (known) {
+    case Known::kNone:
+      return "none";
+    case Known::kLateBetMissedByReplay:
+      return "a bet shown after its spin is missed by the stored replay's summary";
+    case Known::kStopReasonLost:
+      return "the stored replay's summary does not say a limit held the last bet back";
+    case Known::kWhatIfVersusBacktester:
+      return "the panel's what-if and vellaro-sim --session N --system S differ";
+    case Known::kResetStakeMissedByReplay:
+      return "a stake reset after its spin's row is missed by the stored replay's summary";
+    case Known::kResumeDependsOnTheClock:
+      return "whether a window resumes its session depends on the second it starts";
+    case Known::kWhatIfSkipsARepeatedSetting:
+      return "a what-if leaves out a setting reported again at its value, and its reset";
+  }
+  return "?";
+}
+
+bool Enforced(Known known) {
+  // VELLARO_HARNESS_ENFORCE_KNOWN=1 counts them all: to try a fix before its flag goes.
+  const char* all = std::getenv("VELLARO_HARNESS_ENFORCE_KNOWN");
+  if (all != nullptr && std::string_view(all) == "1") return true;
+  switch (known) {
+    case Known::kNone:
+      return true;
+    // Each returns true once its fix is merged.
+    case Known::kLateBetMissedByReplay:
+    case Known::kStopReasonLost:
+    case Known::kResetStakeMissedByReplay:
+    case Known::kWhatIfVersusBacktester:
+    case Known::kWhatIfSkipsARepeatedSetting:
+    case Known::kResumeDependsOnTheClock:
+      return false;
+  }
+  return true;
+}
+
+std::vector<Disagreement> CompareJournal(const std::string& path) {
+  std::vector<Disagreement> found;
+  Comparison c(found);
+  journal::Database db = journal::OpenForReading(path);
+  const std::vector<journal::SessionSummary> list = journal::ListSessions(db);
+  for (size_t i = 0; i < list.size(); ++i) {
+    c.session = i;
+    const journal::StoredSession s = journal::LoadSession(db, list[i].id);
+    RealResult events;
+    for (const journal::StoredEvent& e : s.events) events.On(e.event);
+    Rows rows(SetsALimit(s));
+    RealResult replayed;
+    sim::StoredReplay replay(s);
+    try {
+      Run(replay, {}, rows, [&replayed](const GameEvent& e) { replayed.On(e); });
+    } catch (const journal::ReplayDiverged& e) {
+      c.Expect(false, "exact replay diverged", e.what());
+      continue;
+    }
+    c.Expect(replayed.counts() == events.counts(), "replay's events vs the journal's",
+             Text(replayed.counts()) + " | " + Text(events.counts()));
+    c.Expect(SameCounts(events.counts(), rows.summary.counts()), "--summary vs session list",
+             Text(rows.summary.counts()) + " | " + Text(events.counts()),
+             rows.RowsMiss(Known::kLateBetMissedByReplay));
+    const auto& withheld = replay.game().WithheldBet();
+    c.Expect(rows.summary.stopped().has_value() == withheld.has_value(),
+             "--summary's stop vs the replayed banner", "",
+             !rows.summary.stopped() && withheld ? Known::kStopReasonLost : Known::kNone);
+    const auto lines = sim::WhatIf(s);
+    for (int system = 0; system < kBettingSystems; ++system) {
+      Rows under(false);
+      sim::StoredReplayOptions what_if;
+      what_if.system = static_cast<BettingSystem>(system);
+      sim::StoredReplay replay_under(s);
+      Run(replay_under, what_if, under);
+      const sim::WhatIfLine& line = lines[static_cast<size_t>(system)];
+      c.Expect(SameCounts(line.counts, under.summary.counts()),
+               std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
+               Text(line.counts) + " | " + Text(under.summary.counts()),
+               under.RowsMiss(Known::kWhatIfVersusBacktester));
+    }
+  }
+  return found;
+}
+
+std::vector<Disagreement> Compare(const Played& played) {
+  std::vector<Disagreement> found;
+  Comparison c(found);
+  for (size_t i = 0; i < played.sessions.size(); ++i) {
+    c.session = i;
+    CompareWindow(played.sessions[i], c);
+  }
+  if (!played.journal_has_file) return found;
+  journal::Database db = journal::OpenForReading(played.journal_path);
+  const std::vector<journal::SessionSummary> list = journal::ListSessions(db);
+  c.session = 0;
+  c.Expect(list.size() == played.sessions.size(), "session list vs sessions played",
+           std::to_string(list.size()) + " | " + std::to_string(played.sessions.size()));
+  for (size_t i = 0; i < std::min(list.size(), played.sessions.size()); ++i) {
+    c.session = i;
+    const journal::StoredSession stored = journal::LoadSession(db, list[i].id);
+    CompareStored(played, played.sessions[i], stored, list[i], c,
+                  /*run_cli=*/i + 1 == played.sessions.size());
+  }
+  return found;
+}
+
+}  // namespace vellaro::consistency

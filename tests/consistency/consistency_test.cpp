@@ -1,0 +1,231 @@
+// Random evenings played through the window's front, then every place that reports the same
+// fact set side by side: the readout, the panel's track, statistics and what-if, the
+// journal's session list, the stored replay's trace and summary, vellaro-sim on the journal,
+// the exported log.
+//
+// VELLARO_HARNESS_EVENINGS (default 300) and VELLARO_HARNESS_SEED (default 1) choose the
+// evenings; scripts/consistency.sh runs many thousands. A disagreement prints its seed and
+// the evening's actions, shrunk to the fewest that still disagree, as C++ for a regression
+// test below.
+
+#include <gtest/gtest.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <iostream>
+#include <map>
+#include <set>
+#include <string>
+
+#include "app/window_game.h"
+#include "consistency/checks.h"
+#include "consistency/evening.h"
+#include "env/virtual_scheduler.h"
+#include "journal/journal_file.h"
+#include "support/temp_folder.h"
+
+namespace vellaro::consistency {
+namespace {
+
+uint64_t FromEnvironment(const char* name, uint64_t otherwise) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' ? std::stoull(value) : otherwise;
+}
+
+// Whether `evening` still gives a disagreement of `check` that counts.
+bool Finds(const Evening& evening, const std::string& folder, const std::string& check) {
+  for (const Disagreement& d : Compare(Play(evening, folder))) {
+    if (d.check == check && Enforced(d.known)) return true;
+  }
+  return false;
+}
+
+// The fewest actions found that still give the disagreement: ever smaller chunks removed
+// while it stays.
+Evening Shrink(Evening evening, const std::string& folder, const std::string& check) {
+  for (size_t chunk = evening.actions.size() / 2; chunk >= 1; chunk /= 2) {
+    for (size_t at = 0; at + chunk <= evening.actions.size();) {
+      Evening fewer = evening;
+      fewer.actions.erase(fewer.actions.begin() + static_cast<ptrdiff_t>(at),
+                          fewer.actions.begin() + static_cast<ptrdiff_t>(at + chunk));
+      if (Finds(fewer, folder, check)) {
+        evening = std::move(fewer);
+      } else {
+        at += chunk;
+      }
+    }
+  }
+  return evening;
+}
+
+std::string Replayable(const Evening& e) {
+  return "seed " + std::to_string(e.seed) + (e.journal_late ? " (journal late)" : "") + ", " +
+         std::to_string(e.actions.size()) + " actions:\n" + Describe(e.actions);
+}
+
+// Every check replays its session through fresh games, each a few megabytes: kept by the
+// allocator instead of going back to the system and faulted in again each time, they cost
+// a third of the time.
+void KeepFreedMemory() {
+#if defined(__GLIBC__)
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
+
+TEST(Consistency, RandomEveningsAgreeEverywhere) {
+  KeepFreedMemory();
+  const uint64_t evenings = FromEnvironment("VELLARO_HARNESS_EVENINGS", 300);
+  const uint64_t first = FromEnvironment("VELLARO_HARNESS_SEED", 1);
+  testing::TempFolder folder;
+  const std::string where = folder.path().string();
+  // Each kind of disagreement is shrunk and shown once; the rest are counted.
+  std::map<std::string, std::vector<uint64_t>> seeds_by_check;
+  std::map<std::string, Known> known_of;
+  size_t sessions = 0, journal_off = 0, failed_writes = 0, restarts = 0;
+  for (uint64_t seed = first; seed < first + evenings; ++seed) {
+    const Evening evening = RandomEvening(seed);
+    const Played played = Play(evening, where);
+    sessions += played.sessions.size();
+    if (!played.journal_has_file) ++journal_off;
+    failed_writes += static_cast<size_t>(played.failed_writes);
+    restarts += static_cast<size_t>(played.restarts);
+    for (const Disagreement& d : Compare(played)) {
+      const std::string kind = d.check + (Enforced(d.known) ? "" : std::string(" [known: ") +
+                                                                        KnownName(d.known) + "]");
+      std::vector<uint64_t>& seeds = seeds_by_check[kind];
+      if (!seeds.empty() && seeds.back() == seed) continue;
+      seeds.push_back(seed);
+      known_of[kind] = d.known;
+      if (seeds.size() > 1) continue;
+      const std::string shown = "session " + std::to_string(d.session) + ": " + d.detail;
+      if (Enforced(d.known)) {
+        ADD_FAILURE() << d.check << " disagree, " << shown << "\n"
+                      << Replayable(evening) << "shrunk to "
+                      << Replayable(Shrink(evening, where, d.check));
+      } else {
+        std::cout << kind << ", seed " << seed << ", " << shown << '\n';
+      }
+    }
+  }
+  std::cout << evenings << " evenings from seed " << first << ", " << sessions << " sessions, "
+            << journal_off << " evenings whose journal never got its file, " << failed_writes
+            << " actions after which the journal could not write, " << restarts
+            << " restarts\n";
+  for (const auto& [check, seeds] : seeds_by_check) {
+    std::cout << (Enforced(known_of[check]) ? "FAILED " : "known  ") << check << ": "
+              << seeds.size() << " evenings, seeds";
+    for (size_t i = 0; i < std::min<size_t>(seeds.size(), 12); ++i) std::cout << ' ' << seeds[i];
+    std::cout << (seeds.size() > 12 ? " ...\n" : "\n");
+  }
+}
+
+// Evenings the harness found and shrank, kept as they were printed. Each agrees everywhere
+// once its fault is fixed; until then it must show that fault and nothing else.
+void ExpectAgreement(const Evening& evening, std::initializer_list<Known> faults) {
+  testing::TempFolder folder;
+  std::set<Known> seen;
+  for (const Disagreement& d : Compare(Play(evening, folder.path().string()))) {
+    if (std::count(faults.begin(), faults.end(), d.known) > 0 && !Enforced(d.known)) {
+      seen.insert(d.known);
+    } else {
+      ADD_FAILURE() << d.check << " disagree, session " << d.session << ": " << d.detail;
+    }
+  }
+  std::string waiting;
+  for (Known fault : faults) {
+    if (Enforced(fault)) continue;
+    waiting += std::string("\nknown fault: ") + KnownName(fault) +
+               (seen.count(fault) > 0 ? " (still found)" : " (no longer found: its check can count)");
+  }
+  if (!waiting.empty()) GTEST_SKIP() << waiting;
+}
+
+// A stop-loss of 12 holds the next bet back; "Continue anyway" shows it. The replay's
+// summary misses it, and so does vellaro-sim --system where the what-if meets it too,
+// while the panel's what-if counts it.
+TEST(ConsistencyFound, ABetShownByContinueAnywayIsCountedEverywhere) {
+  ExpectAgreement({1, false, {{Act::kNumber, 33}, {Act::kNumber, 2}, {Act::kNumber, 15},
+                              {Act::kNumber, 10}, {Act::kNumber, 11}, {Act::kNumber, 4},
+                              {Act::kNumber, 2}, {Act::kTrend, 3}, {Act::kLimit, 1, 12},
+                              {Act::kNumber, 22}, {Act::kNumber, 18}, {Act::kContinue}}},
+                  {Known::kLateBetMissedByReplay, Known::kWhatIfVersusBacktester});
+}
+
+// A table maximum of 1 holds the next bet back; the player leaves.
+TEST(ConsistencyFound, TheSummarySaysWhichLimitStoppedTheEvening) {
+  ExpectAgreement({2, false, {{Act::kNumber, 13}, {Act::kNumber, 14}, {Act::kNumber, 26},
+                              {Act::kNumber, 19}, {Act::kLimit, 3, 1}, {Act::kNumber, 1},
+                              {Act::kNumber, 32}}},
+                  {Known::kStopReasonLost});
+}
+
+// "abc" typed into the base stake and left: the base stays, the ledger is reset.
+TEST(ConsistencyFound, AWhatIfKeepsABaseStakeReportedAgain) {
+  ExpectAgreement({241, false, {{Act::kNumber, 5}, {Act::kNumber, 10}, {Act::kNumber, 1},
+                                {Act::kNumber, 34}, {Act::kNumber, 26}, {Act::kNumber, 23},
+                                {Act::kBase, 0, 0, "abc"}, {Act::kNumber, 2}}},
+                  {Known::kWhatIfSkipsARepeatedSetting, Known::kResetStakeMissedByReplay});
+}
+
+// An evening played in the window with a table maximum of 2 and "Continue anyway".
+TEST(ConsistencyFound, TheTableMaximumJournalAgreesEverywhere) {
+  const std::filesystem::path fixture =
+      std::filesystem::path(VELLARO_FIXTURES) / "journal-table-max.sqlite";
+  if (!std::filesystem::exists(fixture)) GTEST_SKIP() << fixture << " is not there";
+  testing::TempFolder folder;
+  std::filesystem::copy_file(fixture, folder.File("journal.sqlite"));
+  const std::initializer_list<Known> faults = {Known::kLateBetMissedByReplay,
+                                               Known::kStopReasonLost,
+                                               Known::kResetStakeMissedByReplay,
+                                               Known::kWhatIfVersusBacktester};
+  std::set<Known> seen;
+  for (const Disagreement& d : CompareJournal(folder.File("journal.sqlite"))) {
+    if (std::count(faults.begin(), faults.end(), d.known) > 0 && !Enforced(d.known)) {
+      seen.insert(d.known);
+    } else {
+      ADD_FAILURE() << d.check << " disagree, session " << d.session << ": " << d.detail;
+    }
+  }
+  std::string waiting;
+  for (Known fault : seen) waiting += std::string("\nknown fault: ") + KnownName(fault);
+  if (!waiting.empty()) GTEST_SKIP() << waiting;
+}
+
+// A window started again after 14 actions of seed 120 (its settings file's options: mode 1,
+// SAFE LEVEL 2, a bankroll of 54) resumes the session or starts a new one depending on the
+// second it starts; vellaro-sim replays the session whatever the time.
+TEST(ConsistencyFound, AWindowResumesItsSessionWhateverTheSecondItStarts) {
+  testing::TempFolder folder;
+  const Played played =
+      Play({120, false, {{Act::kContinue}, {Act::kRestart}, {Act::kUndo}, {Act::kLimit, 2, -1},
+                         {Act::kNumber, 3}, {Act::kJournalWrites}, {Act::kBase, 0, 0, "0"},
+                         {Act::kNumber, 0}, {Act::kNumber, 28}, {Act::kNumber, 26},
+                         {Act::kNumber, 36}, {Act::kNumber, 10}, {Act::kNumber, 31},
+                         {Act::kWait, 2334}}},
+           folder.path().string());
+  std::string not_resumed;
+  for (int second = 0; second < 40; ++second) {
+    testing::TempFolder copy;
+    std::filesystem::copy_file(played.journal_path, copy.File("journal.sqlite"));
+    VirtualScheduler time(kEveningStartMs + second * 1000);
+    VirtualClock clock(time);
+    app::WindowGame window(clock);
+    window.KeepJournal(journal::PrepareJournal(copy.File("journal.sqlite")));
+    if (!window.Resumed()) not_resumed += " +" + std::to_string(second) + " s";
+  }
+  if (!Enforced(Known::kResumeDependsOnTheClock)) {
+    GTEST_SKIP() << "known fault: " << KnownName(Known::kResumeDependsOnTheClock)
+                 << (not_resumed.empty() ? " (no longer found: its check can count)"
+                                         : " (still found, not resumed at" + not_resumed + ")");
+  }
+  EXPECT_EQ(not_resumed, "") << "not resumed at these seconds after the evening began";
+}
+
+}  // namespace
+}  // namespace vellaro::consistency

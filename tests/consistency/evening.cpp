@@ -1,0 +1,459 @@
+#include "consistency/evening.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "app/window_game.h"
+#include "env/virtual_scheduler.h"
+#include "export/save_dialog.h"
+#include "journal/journal_file.h"
+
+namespace vellaro::consistency {
+
+namespace {
+
+const char* const kActNames[] = {
+    "kNumber",    "kUndo",        "kMode",        "kSystem",      "kBase",
+    "kOnWins",    "kAddToBet",    "kSafeLevel",   "kTrend",       "kAutoReset",
+    "kMinProfit", "kShowBet",     "kCatRows",     "kCreateMatrix", "kResetMatrix",
+    "kReCalculate", "kResetBets", "kLimit",       "kContinue",    "kNewSession",
+    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait"};
+
+const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
+
+class Dice {
+ public:
+  explicit Dice(uint64_t seed) : rng_(seed) {}
+  int operator()(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+ private:
+  std::mt19937_64 rng_;
+};
+
+// A limit low enough to be met within a short evening, now and then switched off.
+int LimitValue(Dice& pick, LimitKind limit) {
+  if (pick(5) == 0) return -1;
+  switch (limit) {
+    case LimitKind::kBankroll:
+      return 1 + pick(60);
+    case LimitKind::kStopLoss:
+    case LimitKind::kTakeProfit:
+      return 1 + pick(30);
+    case LimitKind::kTableMax:
+      return 1 + pick(8);
+    case LimitKind::kMaxLosses:
+      return pick(6);
+  }
+  return -1;
+}
+
+Action RandomAction(Dice& pick, bool journal_late) {
+  const int roll = pick(100);
+  if (roll < 52) return {Act::kNumber, pick(kNumbers)};
+  if (roll < 57) return {Act::kUndo};
+  if (roll < 59) return {Act::kMode, pick(kGameModeItems)};
+  if (roll < 62) return {Act::kSystem, pick(kBettingSystems)};
+  if (roll < 64) return {Act::kBase, 0, 0, kTexts[pick(std::size(kTexts))]};
+  if (roll < 65) return {Act::kOnWins, 0, 0, kTexts[pick(5)]};
+  if (roll < 66) return {Act::kAddToBet, 0, 0, kTexts[pick(5)]};
+  if (roll < 68) return {Act::kSafeLevel, pick(5)};
+  if (roll < 71) return {Act::kTrend, pick(kChances)};
+  if (roll < 72) return {Act::kAutoReset};
+  if (roll < 73) return {Act::kMinProfit};
+  if (roll < 74) return {Act::kShowBet};
+  if (roll < 75) return {Act::kCatRows};
+  if (roll < 76) return {Act::kCreateMatrix};
+  if (roll < 77) return {Act::kResetMatrix};
+  if (roll < 78) return {Act::kReCalculate};
+  if (roll < 79) return {Act::kResetBets};
+  if (roll < 86) {
+    const int limit = pick(kLimits);
+    return {Act::kLimit, limit, LimitValue(pick, static_cast<LimitKind>(limit))};
+  }
+  if (roll < 91) return {Act::kContinue};
+  if (roll < 92) return {Act::kNewSession};
+  if (roll < 93) return {pick(2) == 0 ? Act::kJournalFails : Act::kDiskFull};
+  if (roll < 95) return {Act::kJournalWrites};
+  if (roll < 97 && journal_late) return {Act::kJournalFolder};
+  if (roll < 98) return {Act::kRestart};
+  return {Act::kWait, pick(5000)};
+}
+
+// The settings a window may start an evening with (its settings file), limits included.
+Settings StartSettings(Dice& pick) {
+  Settings s;
+  s.system = static_cast<BettingSystem>(pick(kBettingSystems));
+  s.base = 1 + pick(3);
+  s.safe_level = pick(4);
+  s.auto_reset = pick(3) == 0;
+  s.min_profit = s.auto_reset && pick(2) == 0;
+  if (pick(2) == 0) s.trends[static_cast<size_t>(pick(kChances))] = true;
+  s.mode = static_cast<Mode>(kFirstMode + pick(kLastMode - kFirstMode + 1));
+  s.show_bet = pick(8) != 0;
+  for (int limit = 0; limit < kLimits; ++limit) {
+    if (pick(4) != 0) continue;
+    const int value = LimitValue(pick, static_cast<LimitKind>(limit));
+    if (value >= 0) s.limits[static_cast<LimitKind>(limit)] = value;
+  }
+  return s;
+}
+
+// Keeps what the window showed of the session being played.
+class Recorder {
+ public:
+  Recorder(app::WindowGame& play, std::string folder) : play_(&play), folder_(std::move(folder)) {
+    Listen();
+  }
+
+  // The game is a fresh one after "New session" or a restart: its listeners went with the
+  // old one.
+  void Listen() {
+    play_->game().AddListener([this](const GameEvent& event) { On(event); });
+  }
+  void Restarted(app::WindowGame& play) {
+    play_ = &play;
+    Listen();
+  }
+
+  // Once the player's action has run to its end.
+  void AfterAction() {
+    if (!entry_) return;
+    sim::Row row;
+    row.entry.line = ++line_;
+    row.entry.number = *entry_;
+    row.result = settled_;
+    sim::FillFromGame(play_->game(), row);
+    truth_.rows.push_back(row);
+    entry_.reset();
+    settled_ = sim::Result::kNone;
+  }
+
+  // What the window shows now, of the session being played.
+  SessionTruth Now() {
+    const Game& g = play_->game();
+    SessionTruth t;
+    t.counts = play_->track().result().counts();
+    t.game_counts = g.RealCounts();
+    t.spins_in_history = g.SpinsInHistory();
+    t.numbers = g.controls().NumbersList;
+    t.points = play_->track().points();
+    t.track = play_->track();
+    t.settings = g.CurrentSettings();
+    t.limits = g.Limits();
+    t.withheld = g.WithheldBet();
+    t.risk = RiskInputsOf(g);
+    sim::FillFromGame(g, t.last);
+    t.saved_log = SaveLog();
+    return t;
+  }
+
+  // The session ends, in state `t`.
+  SessionTruth Close(SessionTruth t) {
+    t.rows = std::move(truth_.rows);
+    t.shown_after_its_spin = truth_.shown_after_its_spin;
+    t.system_changed = truth_.system_changed;
+    t.lost_by_restart = std::move(truth_.lost_by_restart);
+    truth_ = SessionTruth();
+    line_ = 0;
+    return t;
+  }
+  SessionTruth Take() { return Close(Now()); }
+
+  void LostByRestart(const std::string& what) { truth_.lost_by_restart.push_back(what); }
+
+ private:
+  // The game log as "Save" writes it.
+  std::string SaveLog() {
+    class Answer final : public SaveDialog {
+     public:
+      explicit Answer(std::string name) : name_(std::move(name)) {}
+      bool Execute(SaveDialogSettings& settings) override {
+        settings.FileName = name_;
+        return true;
+      }
+
+     private:
+      std::string name_;
+    } answer(folder_ + "/saved.txt");
+    play_->game().SaveLog(answer);
+    std::ifstream in(folder_ + "/saved.txt", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+ public:
+
+ private:
+  void On(const GameEvent& event) {
+    if (const auto* spin = std::get_if<SpinAccepted>(&event)) {
+      entry_ = spin->number;
+    } else if (std::holds_alternative<SpinUndone>(event)) {
+      entry_ = sim::Entry::kUndo;
+    } else if (const auto* settled = std::get_if<BetSettled>(&event)) {
+      settled_ = settled->won ? sim::Result::kWin : sim::Result::kLoss;
+    } else if (std::holds_alternative<BetShown>(event)) {
+      if (!entry_) truth_.shown_after_its_spin = true;
+    } else if (std::holds_alternative<SystemChanged>(event)) {
+      truth_.system_changed = true;
+    }
+  }
+
+  app::WindowGame* play_;
+  std::string folder_;
+  SessionTruth truth_;
+  std::optional<int> entry_;
+  sim::Result settled_ = sim::Result::kNone;
+  uint64_t line_ = 0;
+};
+
+void SetWrites(app::WindowGame& play, bool on) {
+  journal::Journal* journal = play.journal();
+  if (journal == nullptr || !journal->HasFile()) return;
+  // As journal_faults_test does: every write now fails as on a read-only folder.
+  journal->database().Exec(on ? "PRAGMA query_only = 0" : "PRAGMA query_only = 1");
+  if (on) journal->database().Exec("PRAGMA max_page_count = 1000000");
+}
+
+// As journal_faults_test does: the file may not grow past its present size, so a write
+// fails part way, when it needs a new page.
+void FillTheDisk(app::WindowGame& play) {
+  journal::Journal* journal = play.journal();
+  if (journal == nullptr || !journal->HasFile()) return;
+  journal::Database& db = journal->database();
+  db.Exec("PRAGMA wal_checkpoint(TRUNCATE)");
+  db.Exec("PRAGMA max_page_count = " + std::to_string(db.QueryInt("PRAGMA page_count")));
+}
+
+// What a restart must keep of what the window shows.
+void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recorder& recorder) {
+  auto expect = [&](bool same, const char* what) {
+    if (!same) recorder.LostByRestart(what);
+  };
+  expect(before.counts == after.counts, "the readout");
+  expect(before.game_counts == after.game_counts, "the game's count for its limits");
+  expect(before.numbers == after.numbers, "the game log");
+  expect(before.settings == after.settings, "the options");
+  expect(before.withheld == after.withheld, "the bet held back");
+  expect(before.last.spin_count == after.last.spin_count && before.last.shown == after.last.shown &&
+             before.last.stake == after.last.stake && before.last.balance == after.last.balance &&
+             before.last.target == after.last.target && before.last.bet_chance == after.last.bet_chance &&
+             before.last.loss_streak == after.last.loss_streak,
+         "the ledger");
+  bool same_track = before.points.size() == after.points.size();
+  for (size_t i = 0; same_track && i < before.points.size(); ++i) {
+    same_track = before.points[i].net == after.points[i].net &&
+                 before.points[i].number == after.points[i].number &&
+                 before.points[i].bet_stake == after.points[i].bet_stake;
+  }
+  expect(same_track, "the panel's track");
+}
+
+void Perform(app::WindowGame& play, const Action& a, const std::string& blocker) {
+  Game& g = play.game();
+  switch (a.act) {
+    case Act::kNumber:
+      g.NumberClick(a.a);
+      break;
+    case Act::kUndo:
+      g.UndoClick();
+      break;
+    case Act::kMode:
+      g.SelectGameMode(a.a);
+      break;
+    case Act::kSystem:
+      g.SelectBetStrategy(a.a);
+      break;
+    case Act::kBase:
+      g.TypeInitBet(a.text);
+      g.LeaveInitBet();
+      break;
+    case Act::kOnWins:
+      g.TypeOnWins(a.text);
+      break;
+    case Act::kAddToBet:
+      g.TypeAddToBet(a.text);
+      break;
+    case Act::kSafeLevel:
+      g.MoveSafeLevel(a.a);
+      break;
+    case Act::kTrend:
+      if (g.CurrentSettings().trends[static_cast<size_t>(a.a)]) {
+        g.TrendActiveClick(a.a);
+      } else {
+        g.TrendIdleMouseMove(a.a);
+        g.TrendSwitchOnClick(a.a);
+      }
+      break;
+    case Act::kAutoReset:
+      g.Bet_Automatic_ResetClick();
+      break;
+    case Act::kMinProfit:
+      g.Get_Minimal_ProfitClick();
+      break;
+    case Act::kShowBet:
+      g.ShowBetSizeClick();
+      break;
+    case Act::kCatRows:
+      g.CatRowsClick();
+      break;
+    case Act::kCreateMatrix:
+      g.CreateMatrixClick();
+      break;
+    case Act::kResetMatrix:
+      g.ResetMatrixClick();
+      break;
+    case Act::kReCalculate:
+      g.ReCalculate();
+      break;
+    case Act::kResetBets:
+      g.ResetBetsClick();
+      break;
+    case Act::kLimit:
+      g.SetLimit(static_cast<LimitKind>(a.a),
+                 a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b));
+      break;
+    case Act::kContinue:
+      g.ContinueAnyway();
+      break;
+    case Act::kNewSession:
+    case Act::kRestart:
+    case Act::kWait:
+      break;
+    case Act::kJournalFails:
+      SetWrites(play, false);
+      break;
+    case Act::kDiskFull:
+      FillTheDisk(play);
+      break;
+    case Act::kJournalWrites:
+      SetWrites(play, true);
+      break;
+    case Act::kJournalFolder: {
+      std::error_code ignored;
+      if (std::filesystem::is_regular_file(blocker, ignored)) std::filesystem::remove(blocker);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+std::string Describe(const Action& action) {
+  std::ostringstream out;
+  out << "{Act::" << (kActNames[static_cast<int>(action.act)] + 1) << ", " << action.a << ", "
+      << action.b << ", \"" << action.text << "\"}";
+  return out.str();
+}
+
+std::string Describe(const std::vector<Action>& actions) {
+  std::string text;
+  for (const Action& a : actions) text += "    " + Describe(a) + ",\n";
+  return text;
+}
+
+Evening RandomEvening(uint64_t seed) {
+  Dice pick(seed);
+  Evening evening;
+  evening.seed = seed;
+  evening.journal_late = pick(10) == 0;
+  const int count = 10 + pick(111);
+  for (int i = 0; i < count; ++i) evening.actions.push_back(RandomAction(pick, evening.journal_late));
+  return evening;
+}
+
+Played Play(const Evening& evening, const std::string& folder) {
+  Played played;
+  const std::string data = folder + "/data";
+  played.journal_path = data + "/journal.sqlite";
+  std::filesystem::remove_all(data);
+  // A file where the journal's folder should be: the folder cannot be made.
+  if (evening.journal_late) std::ofstream(data) << "not a folder";
+
+  VirtualScheduler time(kEveningStartMs);
+  VirtualClock clock(time);
+  auto start = [&] {
+    // As main() does: the journal is kept (and its session resumed) before the window
+    // takes the game over and runs its timers.
+    auto window = std::make_unique<app::WindowGame>(clock);
+    window->KeepJournal(
+        journal::PrepareJournal(played.journal_path, [&time] { return time.NowMs(); }));
+    window->timers().SwitchTo(time);
+    return window;
+  };
+  std::unique_ptr<app::WindowGame> window = start();
+  // Some windows start with the options of their settings file, limits among them.
+  Dice pick(evening.seed ^ 0x5eed);
+  if (pick(2) == 0 && window->SessionPending()) window->BeginSession(StartSettings(pick));
+  Recorder recorder(*window, folder);
+
+  auto idle = [&] {
+    time.RunUntilTrue(
+        [&] { return !window->game().AnalysisRunning() && !window->game().AnimationRunning(); },
+        3'600'000);
+  };
+  for (const Action& a : evening.actions) {
+    app::WindowGame& play = *window;
+    // As MainWindow::Handle passes an action on: a session waiting for its first event
+    // starts with the options as they stand, and the action is journaled as a whole.
+    if (play.SessionPending()) play.BeginSession(play.game().CurrentSettings());
+    if (a.act == Act::kNewSession) {
+      if (!play.game().AnalysisRunning()) {  // MainWindow::NewSession
+        played.sessions.push_back(recorder.Take());
+        std::optional<journal::Journal::Batch> batch;
+        if (play.journal() != nullptr) batch.emplace(*play.journal());
+        play.NewSession();
+        batch.reset();
+        recorder.Listen();
+      }
+    } else if (a.act == Act::kRestart) {
+      // Only what the journal holds comes back: a restart while it cannot write loses the
+      // rest, as the window says.
+      journal::Journal* journal = play.journal();
+      if (journal != nullptr && journal->HasFile() && journal->status().on &&
+          journal->waiting() == 0) {
+        SessionTruth before = recorder.Now();
+        ++played.restarts;
+        window.reset();
+        window = start();
+        if (window->Resumed()) {
+          recorder.Restarted(*window);
+          CompareResumed(before, recorder.Now(), recorder);
+        } else {
+          // The session stays in the journal as it was; the next action begins another.
+          before.not_resumed = true;
+          played.sessions.push_back(recorder.Close(std::move(before)));
+          recorder.Restarted(*window);
+        }
+      }
+    } else {
+      std::optional<journal::Journal::Batch> batch;
+      if (play.journal() != nullptr) batch.emplace(*play.journal());
+      Perform(play, a, data);
+      batch.reset();
+      if (a.act == Act::kWait) time.AdvanceBy(a.a);
+    }
+    idle();
+    recorder.AfterAction();
+    if (const journal::Journal* journal = window->journal();
+        journal != nullptr && journal->HasFile() && !journal->status().on) {
+      ++played.failed_writes;
+    }
+    time.AdvanceBy(300);  // the player's hand
+  }
+  idle();
+  // A window started again that did not resume its session begins the next at the player's
+  // first action: without one, there is none.
+  if (!window->SessionPending()) played.sessions.push_back(recorder.Take());
+  app::WindowGame& play = *window;
+  SetWrites(play, true);
+  if (play.journal() != nullptr && play.journal()->HasFile()) {
+    play.journal()->Flush();
+    played.journal_has_file = play.journal()->status().on;
+  }
+  return played;
+}
+
+}  // namespace vellaro::consistency
