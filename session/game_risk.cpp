@@ -33,7 +33,40 @@ StakeState StakeStateOf(const Game& game) {
 }
 
 RiskInputs RiskInputsOf(const Game& game) {
-  return {ProgressionOf(game), StakeStateOf(game), game.Limits()};
+  RiskInputs risk;
+  risk.rules = ProgressionOf(game);
+  risk.state = StakeStateOf(game);
+  risk.limits = game.Limits();
+  risk.net = game.RealCounts().net;
+  risk.withheld = game.WithheldBet();
+  risk.spin_count = game.state().SpinCount;
+  const GameState& state = game.state();
+  if (game.BetOnShow()) {
+    risk.standing = Standing::kShown;
+  } else if (state.SpinCount >= GameState::StartThreshold) {
+    // From the fifth spin on the next spin settles a recommendation, shown or not: this one
+    // is tracked (or held back).
+    risk.standing = Standing::kTracked;
+  }
+  const Window& controls = game.controls();
+  const bool trend = std::any_of(std::begin(controls.Trend_2), std::end(controls.Trend_2),
+                                 [](const Picture& p) { return p.visible; });
+  if (state.ModeId == static_cast<int32_t>(Mode::kMatrix)) {
+    risk.not_modelled = RuinNotModelled::kMatrix;
+  } else if (controls.Bet_Automatic_Reset.checked) {
+    risk.not_modelled = RuinNotModelled::kAutomaticReset;
+  } else if (trend && risk.rules.safe_level > 0) {
+    risk.not_modelled = RuinNotModelled::kTrendBehindSafety;
+  }
+  return risk;
+}
+
+std::optional<Ruin> RuinOf(const RiskInputs& risk, int64_t spins) {
+  if (risk.not_modelled) return std::nullopt;
+  // Spins before the fifth make no recommendation; every spin after it asks the limits.
+  const int64_t silent = std::max<int64_t>(0, GameState::StartThreshold - 1 - risk.spin_count);
+  const int64_t checks = std::max<int64_t>(0, spins - silent);
+  return ExactRuin(risk.rules, {risk.state, risk.net, risk.standing}, risk.limits, checks);
 }
 
 }  // namespace vellaro

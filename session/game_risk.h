@@ -4,8 +4,11 @@
 // settlement. Nothing in the game changes: an edit whose text is not a whole number counts
 // as its minimum, as the rules read it, but its text stays as the player typed it.
 
+#include <optional>
+
 #include "betting/progression.h"
 #include "game/game.h"
+#include "session/ruin.h"
 
 namespace vellaro {
 
@@ -16,13 +19,32 @@ Progression ProgressionOf(const Game& game, StakeLimit limit = StakeLimit::kLedg
 // The stake, loss streak and UP-TRENDER win count now.
 StakeState StakeStateOf(const Game& game);
 
+// What the exact chance of a stop (ExactRuin) does not follow, when a game uses it.
+enum class RuinNotModelled {
+  kAutomaticReset,    // BET AUTOMATIC RESET (and GET MINIMAL PROFIT) read the internal balance
+  kTrendBehindSafety, // a trend can show a bet the SAFE LEVEL only tracks
+  kMatrix             // the matrix settles a spin it chose no chance for as a loss
+};
+
 // Everything the risk meter reads of a game, copied: taken on the main thread from the
-// live game, or at the end of a replay from a stored session's.
+// live game, or at the end of a replay from a stored session's. The limits, the net result
+// they read and the bet they hold back are the game's own, as the window shows them.
 struct RiskInputs {
   Progression rules;
   StakeState state;
   SessionLimits limits;
+  int64_t net = 0;                      // the real result of the shown bets
+  Standing standing = Standing::kNone;  // the recommendation of the last spin
+  std::optional<BetWithheld> withheld;  // that recommendation, when a limit holds it back
+  std::optional<RuinNotModelled> not_modelled;
+  int32_t spin_count = 0;  // the spins the game has counted (a recommendation from the fifth on)
 };
 RiskInputs RiskInputsOf(const Game& game);
+
+// The exact chance that a limit stops the evening within the next `spins` spins (a limit
+// asked after each of them, from the fifth spin of the evening on), from the game's state;
+// none when the game uses what the computation does not follow. With a bet held back now
+// the evening is stopped already: the caller says so instead.
+std::optional<Ruin> RuinOf(const RiskInputs& risk, int64_t spins);
 
 }  // namespace vellaro

@@ -6,10 +6,12 @@
 // the exact probability of such a run within the risk meter's horizon.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "game/settings.h"
 #include "session/risk.h"
+#include "session/ruin.h"
 
 namespace vellaro {
 
@@ -24,5 +26,17 @@ struct LimitCover {
 std::vector<LimitCover> CoverOfLimits(const Progression& rules, const StakeState& state,
                                       const SessionLimits& limits, int64_t net,
                                       int64_t spins = kRiskSpins);
+
+// Where the limits cut a losing run short: the first of its shown bets that a limit would
+// hold back (BrokenLimit, each loss before it taken off the net result), so that the list
+// of next stakes never shows one the window would not place. The bet on show now
+// (Standing::kShown) has passed the limits already; a bet held back now stops the run at
+// its first stake.
+struct RunCut {
+  size_t at = 0;  // index into the run's stakes
+  LimitKind limit = LimitKind::kBankroll;
+};
+std::optional<RunCut> WhereLimitsCut(const LosingRun& run, const SessionLimits& limits,
+                                     int64_t net, Standing standing);
 
 }  // namespace vellaro

@@ -44,6 +44,7 @@ LosingRun NextLosses(const Progression& rules, const StakeState& state, int show
   int64_t total = 0;
   for (int i = 0; i < shown_losses; ++i) {
     run.stakes.push_back(bet.stake);
+    run.streaks.push_back(bet.loss_streak);
     total = total > std::numeric_limits<int64_t>::max() - bet.stake
                 ? std::numeric_limits<int64_t>::max()
                 : total + bet.stake;

@@ -12,13 +12,16 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
 #include "betting/chance.h"
+#include "betting/withheld_text.h"
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
 #include "session/risk.h"
+#include "session/ruin.h"
 
 namespace vellaro::app {
 
@@ -58,11 +61,31 @@ QString Hundredths(const vellaro::Units37& units) {
       .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
-// What the bankroll left and the room to the stop-loss pay for, one sentence each.
-QString LimitsText(const vellaro::Progression& rules, const vellaro::StakeState& state,
-                   const vellaro::SessionLimits& limits, int64_t net) {
+QString Ordinal(int n) {
+  const int tens = n % 100;
+  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
+                       : n % 10 == 1             ? "st"
+                       : n % 10 == 2             ? "nd"
+                       : n % 10 == 3             ? "rd"
+                                                 : "th";
+  return QString::number(n) + QLatin1String(suffix);
+}
+
+QString Chance(double probability) { return QString::number(100.0 * probability, 'g', 4) + QStringLiteral(" %"); }
+
+QString LimitWord(vellaro::LimitKind limit) {
+  return QString::fromUtf8(vellaro::LimitName(limit).data(),
+                           static_cast<qsizetype>(vellaro::LimitName(limit).size()));
+}
+
+// What the bankroll left and the room to the stop-loss pay for, one sentence each. These
+// are runs of losses in a row; the chance of being stopped is the exact figure below them.
+QString CoverText(const vellaro::RiskInputs& risk) {
+  const vellaro::Progression& rules = risk.rules;
+  const vellaro::SessionLimits& limits = risk.limits;
+  const int64_t net = risk.net;
   QString text;
-  for (const vellaro::LimitCover& cover : vellaro::CoverOfLimits(rules, state, limits, net)) {
+  for (const vellaro::LimitCover& cover : vellaro::CoverOfLimits(rules, risk.state, limits, net)) {
     const bool bankroll = cover.limit == vellaro::LimitKind::kBankroll;
     text += bankroll ? QStringLiteral("\nBankroll left: %1 units (bankroll %2, net %3). ")
                            .arg(cover.room)
@@ -85,14 +108,55 @@ QString LimitsText(const vellaro::Progression& rules, const vellaro::StakeState&
     }
     const QString losses = c.losses == 1 ? QStringLiteral("1 shown loss")
                                          : QStringLiteral("%1 shown losses").arg(c.losses);
-    text += QStringLiteral("It covers %1 in a row under %2 (%3 units). "
-                           "Chance of %1 in a row within the next %4 spins: %5 %.")
+    text += QStringLiteral("It covers %1 in a row under %2 (%3 units); a run of %1 in a row "
+                           "somewhere in the next %4 spins: %5.")
                 .arg(losses, system)
                 .arg(c.total)
                 .arg(vellaro::kRiskSpins)
-                .arg(100.0 * c.probability, 0, 'g', 4);
+                .arg(Chance(c.probability));
   }
   return text;
+}
+
+// The exact chance that each limit set stops the evening: what "going broke" means.
+QString RuinText(const vellaro::RiskInputs& risk) {
+  if (!risk.limits.Any()) return {};
+  if (risk.withheld) {
+    return QStringLiteral("\nBet held back \u2014 %1. The evening stops here unless you continue "
+                          "anyway.")
+        .arg(QString::fromStdString(vellaro::WithheldReason(*risk.withheld)));
+  }
+  const std::optional<vellaro::Ruin> ruin = vellaro::RuinOf(risk, vellaro::kRiskSpins);
+  if (!ruin) {
+    QString why;
+    switch (*risk.not_modelled) {
+      case vellaro::RuinNotModelled::kAutomaticReset:
+        why = QStringLiteral("BET AUTOMATIC RESET sets the stake from the engine's internal balance");
+        break;
+      case vellaro::RuinNotModelled::kTrendBehindSafety:
+        why = QStringLiteral("a trend can put on show a bet that the SAFE LEVEL only tracks");
+        break;
+      case vellaro::RuinNotModelled::kMatrix:
+        why = QStringLiteral("the matrix settles a spin it chose no chance for as a loss");
+        break;
+    }
+    return QStringLiteral("\nThe chance that a limit stops the evening is not worked out: %1, "
+                          "which that computation does not follow.")
+        .arg(why);
+  }
+  QStringList parts;
+  int set = 0;
+  for (int k = 0; k < vellaro::kLimits; ++k) {
+    const auto limit = static_cast<vellaro::LimitKind>(k);
+    if (!risk.limits[limit]) continue;
+    ++set;
+    parts << QStringLiteral("%1 %2").arg(LimitWord(limit), Chance(ruin->stopped_by[static_cast<size_t>(k)]));
+  }
+  if (set > 1) parts << QStringLiteral("any of them %1").arg(Chance(ruin->stopped));
+  return QStringLiteral("\nChance that a limit holds a bet back, and so stops the evening, "
+                        "within the next %1 spins, wins and losses in any order (exact): %2.")
+      .arg(vellaro::kRiskSpins)
+      .arg(parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -349,35 +413,67 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
   const vellaro::StakeState& state = risk.state;
   const vellaro::RealResult::Counts& counts = track.result().counts();
   const vellaro::RiskMeter meter = vellaro::MeasureRisk(rules, state, counts.units_staked);
+  const vellaro::LosingRun& run = meter.next_losses;
+  const std::optional<vellaro::RunCut> cut =
+      vellaro::WhereLimitsCut(run, risk.limits, risk.net, risk.standing);
   QString text = past_ ? QStringLiteral("At the end of session %1: ").arg(past_->id) : QString();
   text +=
       QStringLiteral("%1, base %2, SAFE LEVEL %3.\n")
           .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]))
           .arg(rules.base_unit)
           .arg(rules.safe_level);
-  if (meter.next_losses.tracked_losses > 0) {
+  if (run.tracked_losses > 0) {
     text += QStringLiteral("The next %1 losses in a row are tracked without a bet; then:\n")
-                .arg(meter.next_losses.tracked_losses);
+                .arg(run.tracked_losses);
   }
+  // Two different questions, both asked of the list below: a run of that length anywhere
+  // in the horizon, and the next bets losing one after another from now.
+  const int64_t next_all_lost = run.tracked_losses + vellaro::kRiskLosses;
   text += QStringLiteral(
-              "Chance of the next %1 shown bets all lost in a row within %2 spins: %3 %.\n"
-              "Expected loss of the next spin: %4 units (1/37 of the stake on show). "
-              "Expected loss of the session so far: %5 units (1/37 of %6 units staked); "
-              "actual result: %7 units.")
+              "Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. "
+              "Chance that the next %4 all lose, one after another from now: %5.\n")
               .arg(vellaro::kRiskLosses)
               .arg(vellaro::kRiskSpins)
-              .arg(100.0 * meter.run_probability, 0, 'g', 4)
-              .arg(Hundredths(meter.expected_loss_next_spin))
+              .arg(Chance(meter.run_probability))
+              .arg(run.tracked_losses > 0
+                       ? QStringLiteral("%1 recommendations (%2 tracked, then %3 shown)")
+                             .arg(next_all_lost)
+                             .arg(run.tracked_losses)
+                             .arg(vellaro::kRiskLosses)
+                       : QStringLiteral("%1 bets").arg(vellaro::kRiskLosses))
+              .arg(Chance(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
+  if (cut) {
+    text += QStringLiteral("The %1 holds back the stake of %2 (the %3 of the list): a run of "
+                           "losses stops the evening there.\n")
+                .arg(LimitWord(cut->limit))
+                .arg(run.stakes[cut->at])
+                .arg(Ordinal(static_cast<int>(cut->at) + 1));
+  }
+  if (risk.standing == vellaro::Standing::kShown) {
+    text += QStringLiteral("Expected loss of the next spin: %1 units (1/37 of the %2 units on "
+                           "show). ")
+                .arg(Hundredths(vellaro::ExpectedLoss(state.stake)))
+                .arg(state.stake);
+  } else {
+    text += QStringLiteral("No bet is on show: the next spin costs nothing. ");
+  }
+  text += QStringLiteral("Expected loss of the session so far: %1 units (1/37 of %2 units "
+                         "staked); actual result: %3 units.")
               .arg(Hundredths(meter.expected_loss_evening))
               .arg(counts.units_staked)
               .arg(counts.net);
-  text += LimitsText(rules, state, risk.limits, counts.net);
+  text += CoverText(risk);
+  text += RuinText(risk);
   risk_->setText(text);
   for (int i = 0; i < vellaro::kRiskLosses; ++i) {
     const auto at = static_cast<size_t>(i);
-    const bool known = at < meter.next_losses.stakes.size();
-    Set(risk_table_, i, 0, known ? QString::number(meter.next_losses.stakes[at]) : QString());
-    Set(risk_table_, i, 1, known ? QString::number(meter.next_losses.totals[at]) : QString());
+    const bool placed = at < run.stakes.size() && (!cut || at < cut->at);
+    QString stake = placed ? QString::number(run.stakes[at]) : QString();
+    if (cut && at == cut->at) {
+      stake = QStringLiteral("%1: held back (%2)").arg(run.stakes[at]).arg(LimitWord(cut->limit));
+    }
+    Set(risk_table_, i, 0, stake);
+    Set(risk_table_, i, 1, placed ? QString::number(run.totals[at]) : QString());
   }
 }
 

@@ -17,6 +17,7 @@
 #include "game/game.h"
 #include "session/game_risk.h"
 #include "session/risk.h"
+#include "session/ruin.h"
 #include "tools/sim/replay.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/wheel.h"
@@ -202,6 +203,84 @@ class PanelTest : public QObject {
     panel.Refresh();
     QCOMPARE(net->count(), 201);
     QVERIFY(panel.fit()->text().contains(QStringLiteral("p =")));
+  }
+
+  void riskTabReadsTheLimitsAndTheBetHeldBackFromTheGame() {
+    vellaro::Settings settings;  // Martingale, base 1
+    Evening evening(settings);
+    evening.game.SetLimit(vellaro::LimitKind::kTableMax, 2);
+    for (const int n : {1, 2, 3, 4, 5}) evening.Spin(n);
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    auto* next = panel.findChild<QTableWidget*>(QStringLiteral("NextLosses"));
+    // 1 on show, 2 placed after one loss, 4 held back: nothing larger is listed.
+    QCOMPARE(Cell(next, 0, 0), QStringLiteral("1"));
+    QCOMPARE(Cell(next, 1, 0), QStringLiteral("2"));
+    QCOMPARE(Cell(next, 2, 0), QStringLiteral("4: held back (table maximum)"));
+    QCOMPARE(Cell(next, 2, 1), QString());
+    QCOMPARE(Cell(next, 3, 0), QString());
+    QVERIFY(panel.risk()->text().contains(QStringLiteral("Expected loss of the next spin: 0.03 units")));
+
+    // Two zeros: the stake of 4 is held back, as the window's banner says.
+    evening.Spin(0);
+    evening.Spin(0);
+    QVERIFY(evening.game.WithheldBet().has_value());
+    QVERIFY(!evening.game.BetOnShow());
+    panel.Refresh();
+    const QString risk = panel.risk()->text();
+    QVERIFY2(!risk.contains(QStringLiteral("Expected loss of the next spin")), qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("No bet is on show: the next spin costs nothing.")),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("Bet held back \u2014 table maximum of 2 units: the next "
+                                          "stake is 4.")),
+             qPrintable(risk));
+    QCOMPARE(Cell(next, 0, 0), QStringLiteral("4: held back (table maximum)"));
+    QCOMPARE(Cell(next, 1, 0), QString());
+    QCOMPARE(Cell(next, 1, 1), QString());
+
+    // "Continue anyway": the 4 is on show and the list goes on from it to the next held back.
+    evening.game.ContinueAnyway();
+    panel.Refresh();
+    QCOMPARE(Cell(next, 0, 0), QStringLiteral("4"));
+    QCOMPARE(Cell(next, 1, 0), QStringLiteral("8: held back (table maximum)"));
+  }
+
+  void riskTabGivesTheExactChanceOfAStopBesideTheRunFigures() {
+    vellaro::Settings settings;
+    settings.system = vellaro::kBlind;
+    Evening evening(settings);
+    evening.game.SetLimit(vellaro::LimitKind::kBankroll, 50);
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    const QString risk = panel.risk()->text();
+    const std::optional<vellaro::Ruin> ruin =
+        vellaro::RuinOf(vellaro::RiskInputsOf(evening.game), vellaro::kRiskSpins);
+    QVERIFY(ruin.has_value());
+    // 96 recommendations asked after spins 5 to 100 (96.87 %).
+    QVERIFY(ruin->stopped > 0.968 && ruin->stopped < 0.969);
+    // The run that the bankroll pays for, as a run in a row, and apart from it the chance
+    // of going broke.
+    QVERIFY2(risk.contains(QStringLiteral("It covers 9 shown losses in a row under Blind")),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("a run of 9 shown losses in a row somewhere in the next "
+                                          "100 spins: 10.74 %")),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("stops the evening, within the next 100 spins, wins and "
+                                          "losses in any order (exact): bankroll %1 %.")
+                               .arg(100.0 * ruin->stopped, 0, 'g', 4)),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("Chance of a run of 10 shown losses in a row somewhere "
+                                          "in the next 100 spins")),
+             qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("Chance that the next 10 bets all lose, one after another "
+                                          "from now: 0.1275 %")),
+             qPrintable(risk));
+
+    // With BET AUTOMATIC RESET on it says it cannot, rather than print a wrong figure.
+    evening.game.Bet_Automatic_ResetClick();
+    panel.Refresh();
+    QVERIFY2(panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
+             qPrintable(panel.risk()->text()));
   }
 
   void remembersItsSizeAndPlace() {

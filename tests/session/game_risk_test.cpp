@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "session/limit_cover.h"
 #include "session/risk.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
@@ -80,6 +81,78 @@ TEST(GameRisk, ReadsTheSettingsWithoutTouchingWhatThePlayerTyped) {
   EXPECT_EQ(state.stake, 12);
   EXPECT_EQ(state.loss_streak, 2);
   EXPECT_EQ(state.up_trend_wins, 1);
+}
+
+TEST(GameRisk, TheListOfNextStakesStopsWhereTheGameHoldsTheBetBack) {
+  struct Case {
+    LimitKind limit;
+    int32_t value;
+  };
+  const Case cases[] = {{LimitKind::kTableMax, 2},  {LimitKind::kBankroll, 20},
+                        {LimitKind::kStopLoss, 9},  {LimitKind::kMaxLosses, 3},
+                        {LimitKind::kTableMax, 30}};
+  for (int system = 0; system < kBettingSystems; ++system) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(::testing::Message() << kBettingSystemNames[static_cast<size_t>(system)] << ", "
+                                        << LimitName(c.limit) << ' ' << c.value);
+      testing::Harness h;
+      Game& g = h.game;
+      g.SelectBetStrategy(system);
+      g.TypeInitBet("2");
+      g.SetLimit(c.limit, c.value);
+      h.Spins({1, 2, 3, 4, 5});
+      ASSERT_TRUE(g.BetOnShow());
+      RiskInputs risk = RiskInputsOf(g);
+      EXPECT_EQ(risk.standing, Standing::kShown);
+      EXPECT_EQ(risk.limits, g.Limits());
+      const LosingRun run = NextLosses(risk.rules, risk.state);
+      const std::optional<RunCut> cut = WhereLimitsCut(run, risk.limits, risk.net, risk.standing);
+      // Lose until the game holds a bet back (or the list ends).
+      size_t placed = 1;
+      while (placed < run.stakes.size()) {
+        h.Spin(0);
+        if (g.WithheldBet()) break;
+        ASSERT_TRUE(g.BetOnShow());
+        EXPECT_EQ(g.state().Stake, run.stakes[placed]);
+        ++placed;
+      }
+      if (!cut) {
+        EXPECT_FALSE(g.WithheldBet().has_value());
+        continue;
+      }
+      ASSERT_TRUE(g.WithheldBet().has_value());
+      EXPECT_EQ(placed, cut->at);
+      EXPECT_EQ(g.WithheldBet()->limit, cut->limit);
+      EXPECT_EQ(g.WithheldBet()->stake, run.stakes[cut->at]);
+      // Held back now: the meter reads the same bet and limit, and nothing is on show.
+      risk = RiskInputsOf(g);
+      EXPECT_EQ(risk.withheld, g.WithheldBet());
+      EXPECT_EQ(risk.standing, Standing::kTracked);
+      EXPECT_EQ(risk.net, g.RealCounts().net);
+      const std::optional<RunCut> now = WhereLimitsCut(NextLosses(risk.rules, risk.state),
+                                                       risk.limits, risk.net, risk.standing);
+      ASSERT_TRUE(now.has_value());
+      EXPECT_EQ(now->at, 0u);
+      EXPECT_EQ(now->limit, cut->limit);
+    }
+  }
+}
+
+TEST(GameRisk, SaysWhenTheExactChanceOfAStopCannotFollowTheGame) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SetLimit(LimitKind::kBankroll, 50);
+  EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());
+  EXPECT_TRUE(RuinOf(RiskInputsOf(g), 10).has_value());
+  EXPECT_EQ(RiskInputsOf(g).standing, Standing::kNone);
+  g.Bet_Automatic_ResetClick();
+  EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kAutomaticReset);
+  EXPECT_FALSE(RuinOf(RiskInputsOf(g), 10).has_value());
+  g.Bet_Automatic_ResetClick();
+  g.TrendSwitchOnClick(kRed);
+  EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());  // every bet is shown anyway
+  g.MoveSafeLevel(2);
+  EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kTrendBehindSafety);
 }
 
 }  // namespace
