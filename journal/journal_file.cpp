@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "journal/salvage.h"
+
 namespace vellaro::journal {
 namespace {
 
@@ -123,7 +125,11 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
   opened.notice = "Journal damaged: moved aside, a new one started";
   opened.moved_aside = aside;
   try {
-    opened.journal = std::make_unique<Journal>(path, now);
+    Journal fresh(path, now);
+    // What still reads and replays goes into the new one, the evening on show among it.
+    Salvaged salvaged;
+    opened.journal = SalvageInto(aside, std::move(fresh), salvaged, now);
+    opened.notice += "; " + SalvagedText(salvaged);
   } catch (const JournalError&) {
     opened.status = {false, "a new one cannot be started"};
   }

@@ -10,6 +10,8 @@
 #include <iterator>
 
 #include "journal/journal_damage.h"
+#include "journal/salvage.h"
+#include "support/journaled_game.h"
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
@@ -156,6 +158,70 @@ TEST(JournalFile, OnlyASessionNotEndedIsResumed) {
   journal.StartSession(Settings{});
   ASSERT_TRUE(SessionToResume(journal));
   EXPECT_NE(SessionToResume(journal)->id, first) << "the last one, not the first";
+}
+
+// A damaged journal keeps what still reads and replays: each such session is copied whole
+// (options, events, times) into the new journal, and the evening on show, not ended, is
+// the one the window resumes.
+TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResumes) {
+  testing::TempFolder folder;
+  const std::string damaged = folder.File("damaged.sqlite");
+  Settings parlay;
+  parlay.system = kParlay;
+  parlay.safe_level = 1;
+  parlay.limits.table_max = 8;
+  const std::vector<Settings> sessions = {Settings{}, Settings{}, parlay};
+  for (size_t k = 0; k < sessions.size(); ++k) {
+    testing::JournaledGame g(damaged, sessions[k]);
+    g.h.Spins({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
+    g.h.FinishAnalysis();
+    g.h.game.UndoClick();
+    g.h.Spin(14);
+    g.h.FinishAnalysis();
+    g.wall_ms += 5000;
+    if (k + 1 < sessions.size()) g.journal.EndSession();
+  }
+  {
+    Database db(damaged, Database::Access::kReadWrite);
+    db.Exec("UPDATE event_blocks SET count = count + 1 WHERE session_id = 2");
+  }
+  Database before = OpenForReading(damaged);
+  const StoredSession first = LoadSession(before, 1);
+  const StoredSession evening = LoadSession(before, 3);
+
+  Salvaged salvaged;
+  std::unique_ptr<Journal> journal =
+      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, Now);
+  EXPECT_EQ(salvaged.saved, (std::vector<int64_t>{1, 3}));
+  EXPECT_EQ(salvaged.lost, (std::vector<int64_t>{2}));
+  EXPECT_EQ(SalvagedText(salvaged), "2 sessions saved, 1 lost");
+  EXPECT_TRUE(journal->status().on);
+  const std::optional<StoredSession> resumed = SessionToResume(*journal);
+  ASSERT_TRUE(resumed.has_value()) << "the evening on show goes on";
+  journal.reset();
+
+  Database after = OpenForReading(folder.File("new.sqlite"));
+  ASSERT_EQ(SessionIds(after), (std::vector<int64_t>{1, 2}));
+  const std::vector<std::pair<StoredSession, StoredSession>> copies = {
+      {first, LoadSession(after, 1)}, {evening, LoadSession(after, 2)}};
+  for (const auto& [was, is] : copies) {
+    EXPECT_EQ(is.settings, was.settings);
+    EXPECT_EQ(is.started_ms, was.started_ms);
+    EXPECT_EQ(is.ended_ms, was.ended_ms);
+    ASSERT_EQ(is.events.size(), was.events.size());
+    for (size_t i = 0; i < is.events.size(); ++i) {
+      EXPECT_EQ(is.events[i].event, was.events[i].event) << i;
+      EXPECT_EQ(is.events[i].at_ms, was.events[i].at_ms) << i;
+    }
+    EXPECT_EQ(Summarize(is).net_units, Summarize(was).net_units);
+  }
+  EXPECT_FALSE(LoadSession(after, 2).ended_ms.has_value());
+
+  // Nothing readable: nothing saved, said so.
+  Write(folder.File("junk.sqlite"), std::string(8192, 'x'));
+  const OpenedJournal opened = OpenJournalFile(folder.File("junk.sqlite"), Now);
+  EXPECT_EQ(opened.notice,
+            "Journal damaged: moved aside, a new one started; no session was found in it");
 }
 
 // Nine sessions, one spin each; the blocks of 5 made unreadable and the row of 9 lost.

@@ -1,0 +1,90 @@
+#include "journal/salvage.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "env/clock.h"
+#include "env/virtual_scheduler.h"
+#include "game/game.h"
+#include "journal/journal_damage.h"
+#include "journal/session_replay.h"
+#include "journal/stored_session.h"
+
+namespace vellaro::journal {
+namespace {
+
+// Whether the session replays exactly through a fresh game: a session that does not is not
+// the evening the player had, and copied it would not resume.
+bool Replays(const StoredSession& session) {
+  try {
+    VirtualScheduler scheduler(session.started_ms);
+    VirtualClock time(scheduler);
+    ReplayClock clock(time);
+    RunOptions run;
+    run.display_timers = false;
+    Game game(Env{clock, scheduler}, run);
+    ReplaySession(session, game, scheduler, clock);
+    return true;
+  } catch (const std::exception&) {  // ReplayDiverged, or a session the game refuses
+    return false;
+  }
+}
+
+std::string Count(size_t n, const char* what) {
+  return std::to_string(n) + (n == 1 ? " session " : " sessions ") + what;
+}
+
+}  // namespace
+
+std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh,
+                                     Salvaged& salvaged, WallClock now) {
+  // The copies are written with the times the sessions had, then the clock is the real one.
+  auto stamp = std::make_shared<std::optional<int64_t>>();
+  std::unique_ptr<Journal> journal = Journal::WithoutFile(
+      "", [stamp, now] { return stamp->has_value() ? **stamp : now(); });
+  const DamageSurvey survey = SurveyDamage(damaged);
+  salvaged.lost = survey.not_reading;
+  std::unique_ptr<Database> db;
+  try {
+    db = std::make_unique<Database>(damaged, Database::Access::kReadOnly);
+  } catch (const std::exception&) {  // nothing of it reads now: nothing is saved
+  }
+  for (const SessionSummary& summary : survey.reading) {
+    std::optional<StoredSession> session;
+    try {
+      if (db) session = LoadSession(*db, summary.id);
+    } catch (const std::exception&) {  // it read for the survey; now it does not
+    }
+    if (!session || !Replays(*session)) {
+      salvaged.lost.push_back(summary.id);
+      continue;
+    }
+    *stamp = session->started_ms;
+    journal->StartSession(session->settings);
+    for (const StoredEvent& stored : session->events) {
+      if (stored.at_ms) *stamp = *stored.at_ms;
+      journal->Record(stored.event);
+    }
+    if (session->ended_ms) {
+      *stamp = *session->ended_ms;
+      journal->EndSession();
+    }
+    salvaged.saved.push_back(summary.id);
+  }
+  stamp->reset();
+  std::sort(salvaged.lost.begin(), salvaged.lost.end());
+  journal->TakeFile(std::move(fresh));
+  journal->Flush();
+  return journal;
+}
+
+std::string SalvagedText(const Salvaged& salvaged) {
+  if (salvaged.saved.empty() && salvaged.lost.empty()) return "no session was found in it";
+  if (salvaged.lost.empty()) return Count(salvaged.saved.size(), "saved");
+  if (salvaged.saved.empty()) return Count(salvaged.lost.size(), "lost");
+  return Count(salvaged.saved.size(), "saved, ") + std::to_string(salvaged.lost.size()) + " lost";
+}
+
+}  // namespace vellaro::journal
