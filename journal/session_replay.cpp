@@ -57,7 +57,8 @@ bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& 
 // reads. Where the stored events show that second report right after this one
 // (`reported_again`), the replay types such a text too, so that the edit has something to
 // write; otherwise it types the value itself, as every run of reports ends. ("" reads as
-// the smallest value and is written as it at once, without a report of its own.)
+// the smallest value and is written as it at once, without a report of its own.) A what-if
+// types the same: one report, and its reset of the ledger, for each the player made.
 void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
   const SpinEdit& edit = game.controls().Init_Bet;
   const std::string plain = IntToStr(v);
@@ -81,7 +82,8 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
 // that follow from another (settlements, shown bets, the resets a change of system brings,
 // ...) need nothing. An exact replay knows which events the game has already sent as the
 // consequences of a click, and repeats every other click as it was, even one that changed
-// nothing; a what-if, which cannot tell, applies a change only where the option differs.
+// nothing; a what-if, which cannot tell, applies a change only where the option differs,
+// but for the base stake, whose every report resets the ledger.
 void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
          const SessionReplayOptions& options, bool reported_again, bool& recalculated) {
   const Settings current = game.CurrentSettings();
@@ -128,12 +130,10 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     const int32_t v = setting->value;
     switch (setting->setting) {
       case Setting::kBaseUnit:
-        if (options.exact) {
-          TypeBaseUnit(game, v, reported_again);
-        } else if (click(current.base, v)) {
-          game.TypeInitBet(IntToStr(v));
-          game.LeaveInitBet();
-        }
+        // Every report resets the ledger, the value the same or not ("abc" typed and left
+        // keeps the base): a what-if types each report too, or it would keep a stake the
+        // player's game reset.
+        TypeBaseUnit(game, v, reported_again);
         break;
       case Setting::kOnWins:
         if (click(current.on_wins, v)) game.TypeOnWins(IntToStr(v));
