@@ -27,7 +27,7 @@ bool IsLimitChange(const GameEvent& e) {
 // Whether the event records something the player did (or may have: a change of option
 // that followed from another click is passed over by Act). `in_analysis`: whether the
 // stored event came while an analysis ran; `after_limit`: whether it came right after a
-// change of a session limit.
+// change of a session limit that let the bet held back through.
 bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& options,
               bool in_analysis, bool after_limit) {
   if (const auto* reset = std::get_if<LedgerReset>(&e)) {
@@ -231,6 +231,10 @@ class EventsToReplay {
 
 }  // namespace
 
+bool LetThrough(const BetWithheld& held, const SessionLimits& limits) {
+  return !BrokenLimit(limits, held.net, held.stake, held.losses_in_row);
+}
+
 void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
   const int64_t deadline = scheduler.NowMs() + kAnimationLimitMs;
   while (game.AnalysisRunning()) {
@@ -323,9 +327,12 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
            again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
   };
   bool in_analysis = false;  // whether the stored event i came while an analysis ran
+  std::optional<BetWithheld> held;  // the stored bet held back last, until the next entry
   for (size_t i = 0; i < events.size(); ++i) {
     if (std::holds_alternative<AnalysisStarted>(events[i].event)) in_analysis = true;
     if (std::holds_alternative<AnalysisEnded>(events[i].event)) in_analysis = false;
+    if (const auto* withheld = std::get_if<BetWithheld>(&events[i].event)) held = *withheld;
+    if (IsEntry(events[i].event)) held.reset();
     if (options.exact) {
       if (sent > i) continue;  // the game already sent it, a consequence of an action
       // Let the analysis run until the game has sent everything before this event: a
@@ -344,7 +351,8 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       if (action == events.size()) break;
     }
     const GameEvent& e = events[action].event;
-    const bool after_limit = action > 0 && IsLimitChange(events[action - 1].event);
+    const bool after_limit = action > 0 && IsLimitChange(events[action - 1].event) &&
+                             held && LetThrough(*held, game.Limits());
     if (!IsAction(e, game, options, in_analysis, after_limit)) continue;
     if (!options.exact) FinishAnalysis(game, scheduler);
     // An entry's row is what the next entry finds: what the player did in between is in it.

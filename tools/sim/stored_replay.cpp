@@ -65,8 +65,11 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     } else if (std::holds_alternative<BetShown>(event) && held && outcome == HeldBack::kLeft &&
                !game_.AnalysisRunning()) {
       // Outside an analysis a bet goes on show only from the one held back: by a change of
-      // the limits that lets it through, or else by "Continue anyway".
-      outcome = after_limit_change ? HeldBack::kLetThrough : HeldBack::kPlayedAnyway;
+      // the limits that lets it through, or else by "Continue anyway" (also right after a
+      // change that did not: the limits as they stand still hold it back).
+      outcome = after_limit_change && journal::LetThrough(*held, game_.Limits())
+                    ? HeldBack::kLetThrough
+                    : HeldBack::kPlayedAnyway;
     }
     after_limit_change = IsLimitChange(event);
   });
