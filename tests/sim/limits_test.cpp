@@ -112,6 +112,31 @@ TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
   EXPECT_NE(summary.out.find("spins: " + line + "\n"), std::string::npos);
 }
 
+// The same wheel cut at the line where the table maximum holds the next bet back: the
+// bet after the last line stops nothing, as the Monte Carlo counts it, and both the trace
+// and the summary say so in the same words; one line more, and it stops the evening.
+TEST(LimitReplay, ABetHeldBackAfterTheLastLineStopsNothing) {
+  const testing::Run full = RunProgram(With(kWheel, {"--table-max", "8"}));
+  ASSERT_EQ(full.status, kExitOk) << full.err;
+  const std::string line = TraceRows(full.out).back()[0];
+  const std::string held = "a session limit held back the bet after the last line " + line +
+                           ": table maximum of 8 units: the next stake is 16; nothing was stopped\n";
+  const std::vector<std::string_view> cut = {"--random", line,         "--seed", "7",
+                                             "--clock",  "1700000000", "--table-max", "8"};
+  const testing::Run trace = RunProgram(cut);
+  EXPECT_EQ(trace.out, full.out);
+  EXPECT_EQ(trace.err, "vellaro-sim: " + held);
+  const testing::Run summary = RunProgram(With(cut, {"--summary"}));
+  EXPECT_EQ(LastLine(summary.out), held);
+  EXPECT_EQ(summary.out.find("stopped by"), std::string::npos) << summary.out;
+
+  const std::string longer = std::to_string(std::stoi(line) + 1);
+  const testing::Run one_more = RunProgram(
+      {"--random", longer, "--seed", "7", "--clock", "1700000000", "--table-max", "8", "--summary"});
+  EXPECT_EQ(LastLine(one_more.out), "stopped by a session limit at line " + line +
+                                        ": table maximum of 8 units: the next stake is 16\n");
+}
+
 TEST(LimitReplay, EachLimitNamesItselfInTheSummary) {
   struct Case {
     std::vector<std::string_view> limit;
