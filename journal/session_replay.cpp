@@ -332,6 +332,10 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
     if (std::holds_alternative<AnalysisStarted>(events[i].event)) in_analysis = true;
     if (std::holds_alternative<AnalysisEnded>(events[i].event)) in_analysis = false;
     if (const auto* withheld = std::get_if<BetWithheld>(&events[i].event)) held = *withheld;
+    // A reset of the ledger puts its stake on the bet waiting.
+    if (const auto* reset = std::get_if<LedgerReset>(&events[i].event); reset && held) {
+      held->stake = reset->stake;
+    }
     if (IsEntry(events[i].event)) held.reset();
     if (options.exact) {
       if (sent > i) continue;  // the game already sent it, a consequence of an action

@@ -42,6 +42,8 @@ const char* Text(sim::HeldBack outcome) {
       return "played anyway";
     case sim::HeldBack::kLetThrough:
       return "let through";
+    case sim::HeldBack::kDiscarded:
+      return "discarded";
     case sim::HeldBack::kLeft:
       break;
   }

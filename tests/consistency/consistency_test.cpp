@@ -146,6 +146,26 @@ TEST(ConsistencyFound, AWhatIfKeepsABaseStakeReportedAgain) {
                                 {Act::kBase, 0, 0, "abc"}, {Act::kNumber, 2}}});
 }
 
+// A table maximum of 3 holds a bet back; the base stake typed again resets the ledger to a
+// stake of 1, and a take-profit then set lets the bet through at that stake: the trace's
+// row says a change of limit let it through, not "Continue anyway".
+TEST(ConsistencyFound, AChangeOfLimitLetsThroughTheStakeALedgerResetPutOnTheBet) {
+  ExpectAgreement({303, false, {{Act::kLimit, 3, 3}, {Act::kNumber, 2}, {Act::kNumber, 21},
+                                {Act::kNumber, 12}, {Act::kNumber, 27}, {Act::kSystem, 4},
+                                {Act::kNumber, 21}, {Act::kNumber, 29}, {Act::kNumber, 10},
+                                {Act::kNumber, 25}, {Act::kBase, 0, 0, ""}, {Act::kLimit, 2, 9}}});
+}
+
+// Losses in a row past a maximum of 2 hold a bet back; "RM" takes it off with the matrix:
+// the window shows no banner, and the summary says no limit stopped the evening.
+TEST(ConsistencyFound, ABetHeldBackThatRMTookOffStopsNothing) {
+  ExpectAgreement({5222, false, {{Act::kNumber, 13}, {Act::kNumber, 7}, {Act::kNumber, 5},
+                                 {Act::kNumber, 26}, {Act::kLimit, 4, 2}, {Act::kNumber, 22},
+                                 {Act::kNumber, 2}, {Act::kTrend, 5}, {Act::kNumber, 29},
+                                 {Act::kMode, 0}, {Act::kNumber, 32}, {Act::kNumber, 9},
+                                 {Act::kNumber, 4}, {Act::kResetMatrix}}});
+}
+
 // An evening played in the window with a table maximum of 2 and "Continue anyway".
 TEST(ConsistencyFound, TheTableMaximumJournalAgreesEverywhere) {
   const std::filesystem::path fixture =

@@ -191,8 +191,9 @@ class Recorder {
     row.entry = open_->entry;
     row.result = open_->result;
     if (!row.withheld && held_) {
+      // Neither on show nor held back any more: "RM" took it off with the matrix.
       row.withheld = held_;
-      row.held_back = outcome_;
+      row.held_back = outcome_ == sim::HeldBack::kLeft ? sim::HeldBack::kDiscarded : outcome_;
     }
     truth_.rows.push_back(row);
     open_.reset();

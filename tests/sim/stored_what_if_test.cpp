@@ -399,5 +399,28 @@ TEST(StoredWhatIf, ContinueAnywayRightAfterAChangeOfLimitThatDidNotLetTheBetThro
   EXPECT_EQ(summary.find("let it through"), std::string::npos) << summary;
 }
 
+// "Reset Bets" puts the base stake of 1 on the bet held back at 4; a change of another limit
+// then lets it through at that stake, with no "Continue anyway".
+TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings start;
+  start.limits.table_max = 2;
+  {
+    testing::JournaledGame g(path, start);
+    g.h.Spins({17, 25, 3, 8, 11});
+    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.ResetBetsClick();
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.SetLimit(LimitKind::kMaxLosses, 50);
+    ASSERT_TRUE(g.h.game.BetOnShow()) << "the change did not let the bet through";
+    g.h.Spins({0, 7});
+  }
+  const std::string summary = ExpectOneAccount(path, 1);
+  EXPECT_NE(summary.find("let it through"), std::string::npos) << summary;
+  EXPECT_EQ(summary.find("Continue anyway"), std::string::npos) << summary;
+}
+
 }  // namespace
 }  // namespace vellaro::sim

@@ -29,6 +29,8 @@ std::string_view Outcome(HeldBack outcome) {
       return "placed with \"Continue anyway\"";
     case HeldBack::kLetThrough:
       return "placed once a change of the limits let it through";
+    case HeldBack::kDiscarded:
+      return "not placed: \"RM\" took it off with the matrix";
     case HeldBack::kLeft:
       break;
   }
