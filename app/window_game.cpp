@@ -14,9 +14,9 @@ constexpr const char* kNotResumed = "Last session not resumed: a new one started
 
 }  // namespace
 
-WindowGame::WindowGame() : clock_(system_clock_) { ListenToGame(); }
+WindowGame::WindowGame() : time_of_day_(system_clock_) { ListenToGame(); }
 
-WindowGame::WindowGame(Clock& time) : clock_(time) { ListenToGame(); }
+WindowGame::WindowGame(Clock& time) : time_of_day_(time) { ListenToGame(); }
 
 void WindowGame::ListenToGame() {
   game_.AddListener([this](const GameEvent& event) { OnGameEvent(event); });
@@ -91,6 +91,13 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
   Scheduler& before = scheduler_.target();
   VirtualScheduler virtual_time(stored.started_ms);
   scheduler_.SwitchTo(virtual_time);
+  // The animations seed themselves from the time of day (SeedFromClock): read from outside
+  // during a replay that takes no time, it would be one second throughout, whose seed could
+  // hold an animation still, and whether the window resumed would depend on the second it
+  // started. The replay's own time is what vellaro-sim's replay of the session reads.
+  Clock& outside = time_of_day_.target();
+  VirtualClock replay_time(virtual_time);
+  time_of_day_.SwitchTo(replay_time);
   journal_skip_ = stored.events.size();
   track_.Reserve(static_cast<size_t>(std::count_if(
       stored.events.begin(), stored.events.end(),
@@ -114,11 +121,13 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
     std::fprintf(stderr, "vellaro: the last session cannot be resumed: %s\n", error.what());
     journal_skip_ = 0;
     scheduler_.SwitchTo(before);
+    time_of_day_.SwitchTo(outside);
     FreshGame();
     return;
   }
   journal_skip_ = 0;
   scheduler_.SwitchTo(before);
+  time_of_day_.SwitchTo(outside);
 }
 
 void WindowGame::BeginSession(const Settings& settings) {

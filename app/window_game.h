@@ -83,9 +83,11 @@ class WindowGame {
   void TellMovedAside(const journal::OpenedJournal& opened);
 
   SystemClock system_clock_;
+  // The time of day, except during a resume: then the resume's own virtual time.
+  ClockSwitch time_of_day_;
   // The time of day, except for the draws of a resumed session: those get the seconds they
   // had when the session was played.
-  journal::ReplayClock clock_;
+  journal::ReplayClock clock_{time_of_day_};
   VirtualScheduler until_run_;
   // Until a window runs them, and during a resume's virtual time, timers go elsewhere.
   SchedulerSwitch scheduler_{until_run_};

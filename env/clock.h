@@ -33,4 +33,20 @@ class FakeClock final : public Clock {
   uint32_t seconds_;
 };
 
+// A clock that reads another one, which can be replaced: the window reads the time of day,
+// except while it resumes a stored session in virtual time, where its animations must read
+// that time, as vellaro-sim's replay of the same session does.
+class ClockSwitch final : public Clock {
+ public:
+  // REQUIRES: `target` outlives its time as the target.
+  explicit ClockSwitch(Clock& target) : target_(&target) {}
+  Clock& target() const { return *target_; }
+  void SwitchTo(Clock& next) { target_ = &next; }
+  uint32_t NowSeconds() const override { return target_->NowSeconds(); }
+  uint32_t SecondsForChoice() override { return target_->SecondsForChoice(); }
+
+ private:
+  Clock* target_;
+};
+
 }  // namespace vellaro

@@ -27,7 +27,7 @@ bool IsLimitChange(const GameEvent& e) {
 // Whether the event records something the player did (or may have: a change of option
 // that followed from another click is passed over by Act). `in_analysis`: whether the
 // stored event came while an analysis ran; `after_limit`: whether it came right after a
-// change of a session limit.
+// change of a session limit that let the bet held back through.
 bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& options,
               bool in_analysis, bool after_limit) {
   if (const auto* reset = std::get_if<LedgerReset>(&e)) {
@@ -57,7 +57,8 @@ bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& 
 // reads. Where the stored events show that second report right after this one
 // (`reported_again`), the replay types such a text too, so that the edit has something to
 // write; otherwise it types the value itself, as every run of reports ends. ("" reads as
-// the smallest value and is written as it at once, without a report of its own.)
+// the smallest value and is written as it at once, without a report of its own.) A what-if
+// types the same: one report, and its reset of the ledger, for each the player made.
 void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
   const SpinEdit& edit = game.controls().Init_Bet;
   const std::string plain = IntToStr(v);
@@ -81,7 +82,8 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
 // that follow from another (settlements, shown bets, the resets a change of system brings,
 // ...) need nothing. An exact replay knows which events the game has already sent as the
 // consequences of a click, and repeats every other click as it was, even one that changed
-// nothing; a what-if, which cannot tell, applies a change only where the option differs.
+// nothing; a what-if, which cannot tell, applies a change only where the option differs,
+// but for the base stake, whose every report resets the ledger.
 void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
          const SessionReplayOptions& options, bool reported_again, bool& recalculated) {
   const Settings current = game.CurrentSettings();
@@ -128,12 +130,10 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     const int32_t v = setting->value;
     switch (setting->setting) {
       case Setting::kBaseUnit:
-        if (options.exact) {
-          TypeBaseUnit(game, v, reported_again);
-        } else if (click(current.base, v)) {
-          game.TypeInitBet(IntToStr(v));
-          game.LeaveInitBet();
-        }
+        // Every report resets the ledger, the value the same or not ("abc" typed and left
+        // keeps the base): a what-if types each report too, or it would keep a stake the
+        // player's game reset.
+        TypeBaseUnit(game, v, reported_again);
         break;
       case Setting::kOnWins:
         if (click(current.on_wins, v)) game.TypeOnWins(IntToStr(v));
@@ -231,6 +231,10 @@ class EventsToReplay {
 
 }  // namespace
 
+bool LetThrough(const BetWithheld& held, const SessionLimits& limits) {
+  return !BrokenLimit(limits, held.net, held.stake, held.losses_in_row);
+}
+
 void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
   const int64_t deadline = scheduler.NowMs() + kAnimationLimitMs;
   while (game.AnalysisRunning()) {
@@ -323,9 +327,16 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
            again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
   };
   bool in_analysis = false;  // whether the stored event i came while an analysis ran
+  std::optional<BetWithheld> held;  // the stored bet held back last, until the next entry
   for (size_t i = 0; i < events.size(); ++i) {
     if (std::holds_alternative<AnalysisStarted>(events[i].event)) in_analysis = true;
     if (std::holds_alternative<AnalysisEnded>(events[i].event)) in_analysis = false;
+    if (const auto* withheld = std::get_if<BetWithheld>(&events[i].event)) held = *withheld;
+    // A reset of the ledger puts its stake on the bet waiting.
+    if (const auto* reset = std::get_if<LedgerReset>(&events[i].event); reset && held) {
+      held->stake = reset->stake;
+    }
+    if (IsEntry(events[i].event)) held.reset();
     if (options.exact) {
       if (sent > i) continue;  // the game already sent it, a consequence of an action
       // Let the analysis run until the game has sent everything before this event: a
@@ -344,7 +355,8 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
       if (action == events.size()) break;
     }
     const GameEvent& e = events[action].event;
-    const bool after_limit = action > 0 && IsLimitChange(events[action - 1].event);
+    const bool after_limit = action > 0 && IsLimitChange(events[action - 1].event) &&
+                             held && LetThrough(*held, game.Limits());
     if (!IsAction(e, game, options, in_analysis, after_limit)) continue;
     if (!options.exact) FinishAnalysis(game, scheduler);
     // An entry's row is what the next entry finds: what the player did in between is in it.

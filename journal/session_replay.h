@@ -36,6 +36,12 @@ class ReplayClock final : public Clock {
   size_t next_ = 0;
 };
 
+// Whether `limits` let through the bet `held` held back (at the stake it waits at now, after
+// any reset of the ledger): a bet that went on show right after
+// a change of limit went on show by that change only then; otherwise the player pressed
+// "Continue anyway" after a change that did not let it through.
+bool LetThrough(const BetWithheld& held, const SessionLimits& limits);
+
 // The replay did not do what the journal says the game did.
 class ReplayDiverged : public std::runtime_error {
  public:

@@ -3,8 +3,7 @@
 # shows a figure agrees with every other (tests/consistency):
 #   scripts/consistency.sh [EVENINGS [FIRST_SEED]]      (10000 evenings from seed 1)
 # The evenings are split between JOBS processes (the number of processors). A disagreement
-# prints its seed and the evening's actions, shrunk, ready for a regression test; the known
-# faults are counted apart (VELLARO_HARNESS_ENFORCE_KNOWN=1 counts them too). Uses the
+# prints its seed and the evening's actions, shrunk, ready for a regression test. Uses the
 # build in $VELLARO_BUILD_DIR (build/ by default), building the harness first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,7 +38,7 @@ done
 end=$EPOCHREALTIME
 # Each kind of disagreement, with its evenings over all the jobs and the first of their seeds.
 cat "$scratch"/job*.log | awk '
-  /^(known |FAILED )/ {
+  /^FAILED / {
     match($0, /: [0-9]+ evenings, seeds /)
     kind = substr($0, 1, RSTART - 1)
     split(substr($0, RSTART + 2), f, " ")

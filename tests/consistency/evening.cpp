@@ -119,17 +119,12 @@ class Recorder {
     Listen();
   }
 
-  // Once the player's action has run to its end.
-  void AfterAction() {
-    if (!entry_) return;
-    sim::Row row;
-    row.entry.line = ++line_;
-    row.entry.number = *entry_;
-    row.result = settled_;
-    sim::FillFromGame(play_->game(), row);
-    truth_.rows.push_back(row);
-    entry_.reset();
-    settled_ = sim::Result::kNone;
+  // Before each action of the player: what the window shows then is the row of the last
+  // entry if this action turns out to be the next one.
+  void BeforeAction(Act act) {
+    act_ = act;
+    sim::FillFromGame(play_->game(), before_);
+    before_.withheld = play_->game().WithheldBet();
   }
 
   // What the window shows now, of the session being played.
@@ -153,8 +148,10 @@ class Recorder {
 
   // The session ends, in state `t`.
   SessionTruth Close(SessionTruth t) {
+    sim::Row end = t.last;
+    end.withheld = t.withheld;
+    CloseRow(end);
     t.rows = std::move(truth_.rows);
-    t.shown_after_its_spin = truth_.shown_after_its_spin;
     t.system_changed = truth_.system_changed;
     t.lost_by_restart = std::move(truth_.lost_by_restart);
     truth_ = SessionTruth();
@@ -187,15 +184,41 @@ class Recorder {
  public:
 
  private:
+  // The row of the entry before, as the window shows the game `now`.
+  void CloseRow(const sim::Row& now) {
+    if (!open_) return;
+    sim::Row row = now;
+    row.entry = open_->entry;
+    row.result = open_->result;
+    if (!row.withheld && held_) {
+      // Neither on show nor held back any more: "RM" took it off with the matrix.
+      row.withheld = held_;
+      row.held_back = outcome_ == sim::HeldBack::kLeft ? sim::HeldBack::kDiscarded : outcome_;
+    }
+    truth_.rows.push_back(row);
+    open_.reset();
+  }
+
   void On(const GameEvent& event) {
-    if (const auto* spin = std::get_if<SpinAccepted>(&event)) {
-      entry_ = spin->number;
-    } else if (std::holds_alternative<SpinUndone>(event)) {
-      entry_ = sim::Entry::kUndo;
+    const auto* spin = std::get_if<SpinAccepted>(&event);
+    if (spin != nullptr || std::holds_alternative<SpinUndone>(event)) {
+      CloseRow(before_);
+      open_.emplace();
+      open_->entry.line = ++line_;
+      open_->entry.number = spin != nullptr ? spin->number : sim::Entry::kUndo;
+      held_.reset();
+      outcome_ = sim::HeldBack::kLeft;
     } else if (const auto* settled = std::get_if<BetSettled>(&event)) {
-      settled_ = settled->won ? sim::Result::kWin : sim::Result::kLoss;
+      if (open_) open_->result = settled->won ? sim::Result::kWin : sim::Result::kLoss;
+    } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
+      held_ = *withheld;
+      outcome_ = sim::HeldBack::kLeft;
     } else if (std::holds_alternative<BetShown>(event)) {
-      if (!entry_) truth_.shown_after_its_spin = true;
+      // Outside a spin, a bet goes on show only from the one held back: by "Continue
+      // anyway", or by a change of limit that lets it through.
+      if (act_ != Act::kNumber && act_ != Act::kUndo && held_ && outcome_ == sim::HeldBack::kLeft) {
+        outcome_ = act_ == Act::kLimit ? sim::HeldBack::kLetThrough : sim::HeldBack::kPlayedAnyway;
+      }
     } else if (std::holds_alternative<SystemChanged>(event)) {
       truth_.system_changed = true;
     }
@@ -204,8 +227,11 @@ class Recorder {
   app::WindowGame* play_;
   std::string folder_;
   SessionTruth truth_;
-  std::optional<int> entry_;
-  sim::Result settled_ = sim::Result::kNone;
+  Act act_ = Act::kWait;
+  sim::Row before_;                   // the game before the action now played
+  std::optional<sim::Row> open_;      // the entry whose row waits for the next one
+  std::optional<BetWithheld> held_;   // the last bet held back since that entry
+  sim::HeldBack outcome_ = sim::HeldBack::kLeft;
   uint64_t line_ = 0;
 };
 
@@ -431,12 +457,12 @@ Played Play(const Evening& evening, const std::string& folder) {
     } else {
       std::optional<journal::Journal::Batch> batch;
       if (play.journal() != nullptr) batch.emplace(*play.journal());
+      recorder.BeforeAction(a.act);
       Perform(play, a, data);
       batch.reset();
       if (a.act == Act::kWait) time.AdvanceBy(a.a);
     }
     idle();
-    recorder.AfterAction();
     if (const journal::Journal* journal = window->journal();
         journal != nullptr && journal->HasFile() && !journal->status().on) {
       ++played.failed_writes;

@@ -89,10 +89,12 @@ struct SessionTruth {
   SessionLimits limits;
   std::optional<BetWithheld> withheld;   // the banner, if a bet is held back at the end
   RiskInputs risk;                       // what the panel's Risk tab reads of the game
-  std::vector<sim::Row> rows;            // what the window showed after each spin or undo
+  // For each spin or undo, what the window showed when the next one came, or at the end
+  // of the session: the game whose bet the next entry settles, with what the player did in
+  // between (a stored replay's row). `withheld` is the bet held back then, else the last
+  // one held back since the entry; `held_back` how that one went on show, if it did.
+  std::vector<sim::Row> rows;
   sim::Row last;                         // what it shows at the end
-  bool shown_after_its_spin = false;     // a bet went on show after its spin ("Continue
-                                         // anyway", or a limit changed to let it through)
   bool system_changed = false;           // the player picked another system during it
   // What a restart changed of what the window showed (nothing, when it resumes exactly).
   std::vector<std::string> lost_by_restart;

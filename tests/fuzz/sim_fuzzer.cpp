@@ -36,6 +36,7 @@ bool IsOnlyNotes(const std::string& err) {
   static const std::regex kNotes(
       "(vellaro-sim: [^\n]* repeats (it|this run)\n"
       "|vellaro-sim: stopped by a session limit at line [0-9]+: [^\n]*\n"
+      "|vellaro-sim: a session limit held back the bet after the last line [0-9]+: [^\n]*\n"
       "|(settings|input|clock|seed|mode [0-9]+ chooses)[^\n]*\n)*");
   return std::regex_match(err, kNotes);
 }

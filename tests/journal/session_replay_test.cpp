@@ -308,6 +308,47 @@ TEST(SessionReplay, AWhatIfMakesAChangeOfLimitAsSuchNotAsContinueAnyway) {
   EXPECT_GT(still_held, 0) << "no system's stake stays above the raised limit: nothing tested";
 }
 
+TEST(SessionReplay, AWhatIfResetsTheLedgerWhereThePlayerTypedTheBaseStakeAgain) {
+  // "abc" typed into the base stake and left: the base stays, the ledger is reset. A what-if
+  // of each system makes the same clicks as a player on a game of that system.
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  const std::vector<int> before = {17, 25, 3, 8, 11, 0, 0, 0};
+  const std::vector<int> after = {0, 2, 0, 9};
+  auto play = [&](Game& game, auto spin) {
+    for (int n : before) spin(n);
+    const int32_t base = game.CurrentSettings().base;
+    const bool grown = game.state().Stake > base;
+    game.TypeInitBet("abc");
+    game.LeaveInitBet();
+    EXPECT_EQ(game.CurrentSettings().base, base);
+    for (int n : after) spin(n);
+    return grown;
+  };
+  int64_t id = 0;
+  {
+    JournaledGame g(path);
+    ASSERT_TRUE(play(g.h.game, [&](int n) { g.h.Spin(n); })) << "no stake to reset: nothing tested";
+    id = *g.journal.session();
+  }
+  const StoredSession session = Load(path, id);
+  for (int s = 0; s < kBettingSystems; ++s) {
+    const auto system = static_cast<BettingSystem>(s);
+    testing::Harness live;
+    Settings settings;
+    settings.system = system;
+    live.game.Configure(settings);
+    play(live.game, [&](int n) { live.Spin(n); });
+    ReplayGame replay;
+    SessionReplayOptions what_if;
+    what_if.exact = false;
+    what_if.system = system;
+    replay.Replay(session, what_if);
+    EXPECT_EQ(replay.game.RealCounts(), live.game.RealCounts()) << "system " << s;
+    EXPECT_EQ(Look(replay.game), Look(live.game)) << "system " << s;
+  }
+}
+
 TEST(SessionReplay, RandomSessionsReplayExactly) {
   for (uint64_t seed = 1; seed <= 12; ++seed) {
     testing::TempFolder folder;

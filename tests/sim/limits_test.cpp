@@ -112,6 +112,31 @@ TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
   EXPECT_NE(summary.out.find("spins: " + line + "\n"), std::string::npos);
 }
 
+// The same wheel cut at the line where the table maximum holds the next bet back: the
+// bet after the last line stops nothing, as the Monte Carlo counts it, and both the trace
+// and the summary say so in the same words; one line more, and it stops the evening.
+TEST(LimitReplay, ABetHeldBackAfterTheLastLineStopsNothing) {
+  const testing::Run full = RunProgram(With(kWheel, {"--table-max", "8"}));
+  ASSERT_EQ(full.status, kExitOk) << full.err;
+  const std::string line = TraceRows(full.out).back()[0];
+  const std::string held = "a session limit held back the bet after the last line " + line +
+                           ": table maximum of 8 units: the next stake is 16; nothing was stopped\n";
+  const std::vector<std::string_view> cut = {"--random", line,         "--seed", "7",
+                                             "--clock",  "1700000000", "--table-max", "8"};
+  const testing::Run trace = RunProgram(cut);
+  EXPECT_EQ(trace.out, full.out);
+  EXPECT_EQ(trace.err, "vellaro-sim: " + held);
+  const testing::Run summary = RunProgram(With(cut, {"--summary"}));
+  EXPECT_EQ(LastLine(summary.out), held);
+  EXPECT_EQ(summary.out.find("stopped by"), std::string::npos) << summary.out;
+
+  const std::string longer = std::to_string(std::stoi(line) + 1);
+  const testing::Run one_more = RunProgram(
+      {"--random", longer, "--seed", "7", "--clock", "1700000000", "--table-max", "8", "--summary"});
+  EXPECT_EQ(LastLine(one_more.out), "stopped by a session limit at line " + line +
+                                        ": table maximum of 8 units: the next stake is 16\n");
+}
+
 TEST(LimitReplay, EachLimitNamesItselfInTheSummary) {
   struct Case {
     std::vector<std::string_view> limit;
@@ -196,9 +221,20 @@ TEST(LimitReport, SpreadCountsTheEveningsEachLimitStopped) {
       << table.str();
 }
 
+// total / 200 evenings to the hundredth, half away from zero: total / 2 hundredths.
+std::string MeanOf200(int64_t total) {
+  const int64_t magnitude = ((total < 0 ? -total : total) + 1) / 2;
+  const int64_t hundredths = total < 0 ? -magnitude : magnitude;
+  const int64_t cents = magnitude % 100;
+  return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") +
+         std::to_string(cents);
+}
+
 // Each evening replayed on its own, its rows read as a trace would be: a limit stopped the
 // evening when the bet it held back came after spin k of 100 with k < 100. A bet held back
-// after the last spin stops nothing, and must not be counted.
+// after the last spin stops nothing, and must not be counted. The money is recounted from
+// the trace's columns alone: a row's bet, when shown, is settled by the next row's result
+// at the row's stake.
 TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
   const std::vector<std::string_view> args = {
       "--runs",  "200", "--spins",    "100", "--system",    "all", "--seed", "77",
@@ -218,10 +254,22 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
     options.settings.limits.table_max = 64;
     options.timing = {1700000000, 1000};
     std::map<std::string, int> stopped;
+    int64_t total_result = 0, units_staked = 0;
+    int32_t largest_stake = 0;
     for (uint64_t i = 0; i < 200; ++i) {
       WheelSource wheel(EveningSeed(77, i), 100);
       testing::Rows trace;
       Replay(options, wheel, trace);
+      for (size_t r = 0; r < trace.rows.size(); ++r) {
+        const Row& row = trace.rows[r];
+        if (!row.shown) continue;
+        largest_stake = std::max(largest_stake, row.stake);
+        if (r + 1 == trace.rows.size()) continue;  // open at the end: never settled
+        const Result settled = trace.rows[r + 1].result;
+        ASSERT_NE(settled, Result::kNone) << "a bet shown and never settled";
+        units_staked += row.stake;
+        total_result += settled == Result::kWin ? row.stake : -row.stake;
+      }
       const Row& last = trace.rows.back();
       if (!last.withheld) continue;
       if (last.entry.line == 100) {
@@ -239,6 +287,11 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
       EXPECT_EQ(row.at(static_cast<size_t>(at - header.begin())), expected)
           << SystemWord(system) << ' ' << column;
     }
+    std::map<std::string, std::string> cell;
+    for (size_t c = 0; c < header.size(); ++c) cell[header[c]] = row.at(c);
+    EXPECT_EQ(cell["mean_result"], MeanOf200(total_result)) << SystemWord(system);
+    EXPECT_EQ(cell["units_staked"], std::to_string(units_staked)) << SystemWord(system);
+    EXPECT_EQ(cell["largest_stake"], std::to_string(largest_stake)) << SystemWord(system);
   }
   EXPECT_GT(held_after_the_last_spin, 0);  // the case that must not count did come up
 

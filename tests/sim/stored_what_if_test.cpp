@@ -375,5 +375,52 @@ TEST(StoredWhatIf, SessionsWithLimitsAreCountedAlikeEverywhere) {
   EXPECT_EQ(outcomes.size(), 3u) << "every way on from a bet held back is played";
 }
 
+// A change of another limit leaves the bet held back, with the same numbers: the journal
+// holds the change, then the bet the player put on show with "Continue anyway". Neither the
+// summary nor the what-if may take that bet for one the change let through.
+TEST(StoredWhatIf, ContinueAnywayRightAfterAChangeOfLimitThatDidNotLetTheBetThrough) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings start;
+  start.limits.table_max = 2;
+  {
+    testing::JournaledGame g(path, start);
+    g.h.Spins({17, 25, 3, 8, 11});
+    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.SetLimit(LimitKind::kMaxLosses, 50);
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value()) << "the change let the bet through";
+    g.h.game.ContinueAnyway();
+    ASSERT_TRUE(g.h.game.BetOnShow());
+    g.h.Spins({0, 7});
+  }
+  const std::string summary = ExpectOneAccount(path, 1);
+  EXPECT_NE(summary.find("placed with \"Continue anyway\""), std::string::npos) << summary;
+  EXPECT_EQ(summary.find("let it through"), std::string::npos) << summary;
+}
+
+// "Reset Bets" puts the base stake of 1 on the bet held back at 4; a change of another limit
+// then lets it through at that stake, with no "Continue anyway".
+TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings start;
+  start.limits.table_max = 2;
+  {
+    testing::JournaledGame g(path, start);
+    g.h.Spins({17, 25, 3, 8, 11});
+    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.ResetBetsClick();
+    ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    g.h.game.SetLimit(LimitKind::kMaxLosses, 50);
+    ASSERT_TRUE(g.h.game.BetOnShow()) << "the change did not let the bet through";
+    g.h.Spins({0, 7});
+  }
+  const std::string summary = ExpectOneAccount(path, 1);
+  EXPECT_NE(summary.find("let it through"), std::string::npos) << summary;
+  EXPECT_EQ(summary.find("Continue anyway"), std::string::npos) << summary;
+}
+
 }  // namespace
 }  // namespace vellaro::sim

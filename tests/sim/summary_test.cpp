@@ -141,6 +141,41 @@ TEST(Summary, EachBetHeldBackHasItsLineAndTheLastSaysWhetherTheEveningStoppedThe
                 "is 4\n");
 }
 
+// A log or the random wheel ends at its last line anyway: a bet held back after it stops
+// nothing; one held back after any line before it stops the evening.
+TEST(Summary, ABetHeldBackAfterTheLastLineStopsNothing) {
+  BetWithheld held;
+  held.limit = LimitKind::kTableMax;
+  held.limit_value = 2;
+  held.stake = 4;
+  for (const uint64_t last : {uint64_t{5}, uint64_t{6}}) {
+    Summary s(true, last);
+    for (uint64_t line = 1; line <= 5; ++line) {
+      Row r = SpinRow(Result::kLoss, false, 4, 1000000);
+      r.entry.line = line;
+      if (line == 5) r.withheld = held;
+      s.Add(r);
+    }
+    std::ostringstream out;
+    s.Print(out);
+    const std::string text = out.str();
+    const std::string end = text.substr(text.rfind('\n', text.size() - 2) + 1);
+    if (last == 5) {
+      EXPECT_FALSE(s.stopped());
+      ASSERT_TRUE(s.held_after_the_last_line());
+      EXPECT_EQ(end, "a session limit held back the bet after the last line 5: table maximum of "
+                     "2 units: the next stake is 4; nothing was stopped\n");
+    } else {
+      ASSERT_TRUE(s.stopped());
+      EXPECT_FALSE(s.held_after_the_last_line());
+      EXPECT_EQ(end, "stopped by a session limit at line 5: table maximum of 2 units: the next "
+                     "stake is 4\n");
+    }
+    EXPECT_EQ(text.find("held back by a session limit at line 5"), std::string::npos)
+        << "said once, by the last line";
+  }
+}
+
 TEST(Summary, ExpectedResultRoundsToTheNearestHundredth) {
   struct Case {
     int32_t staked;

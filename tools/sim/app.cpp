@@ -12,7 +12,6 @@
 #include <span>
 #include <string>
 
-#include "betting/withheld_text.h"
 #include "tools/sim/evenings.h"
 #include "tools/sim/input.h"
 #include "tools/sim/interval_rule.h"
@@ -131,20 +130,21 @@ std::optional<Entry> RefusedUndo(const ReplayOptions& options, std::span<const E
   return Replay(options, source, none);
 }
 
-// Passes the trace on and remembers where a session limit stopped it, which the trace's
-// columns cannot say.
+// Passes the trace on and remembers what the summary would say of a bet a session limit
+// held back at the end, which the trace's columns cannot say.
 class StopWatchingTrace final : public RowSink {
  public:
-  explicit StopWatchingTrace(std::ostream& out) : trace_(out) {}
+  StopWatchingTrace(std::ostream& out, std::optional<uint64_t> last_line)
+      : trace_(out), summary_(false, last_line) {}
   void Add(const Row& row) override {
     trace_.Add(row);
-    if (row.withheld) stop_ = Summary::Stop{row.entry.line, *row.withheld};
+    summary_.Add(row);
   }
-  const std::optional<Summary::Stop>& stop() const { return stop_; }
+  std::optional<std::string> HeldAtTheEnd() const { return summary_.HeldAtTheEnd(); }
 
  private:
   TraceWriter trace_;
-  std::optional<Summary::Stop> stop_;
+  Summary summary_;
 };
 
 // With the trace on standard output, what a repeat of the run needs and the trace cannot
@@ -205,10 +205,13 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
 
   // An undo the window would not offer is an error, and no output goes out before an
   // error: the trace, which goes out row by row, starts only once the log has none.
+  // Where the replay ends anyway: a bet held back after it stops nothing.
+  std::optional<uint64_t> last_line = line.random_spins;
+  if (!entries.empty()) last_line = entries.back().line;
   std::optional<Entry> refused;
-  std::optional<Summary::Stop> stop;
+  std::optional<std::string> held_at_the_end;
   if (line.summary) {
-    Summary summary(line.settings.limits.Any());
+    Summary summary(line.settings.limits.Any(), last_line);
     refused = Replay(options, *source, summary);
     if (!refused) {
       PrintSetup(out, setup);
@@ -222,9 +225,9 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   } else {
     refused = RefusedUndo(options, entries);
     if (!refused) {
-      StopWatchingTrace trace(out);
+      StopWatchingTrace trace(out, last_line);
       Replay(options, *source, trace);
-      stop = trace.stop();
+      held_at_the_end = trace.HeldAtTheEnd();
     }
   }
   if (refused) {
@@ -232,10 +235,7 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;
-  if (stop) {
-    err << kProgram << ": stopped by a session limit at line " << stop->line << ": "
-        << WithheldReason(stop->withheld) << '\n';
-  }
+  if (held_at_the_end) err << kProgram << ": " << *held_at_the_end << '\n';
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;
 }

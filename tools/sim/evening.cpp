@@ -19,8 +19,7 @@ Evening EveningTally::evening() const {
   evening.units_staked = summary_.counts().units_staked;
   evening.deepest_drawdown = deepest_drawdown_;
   evening.largest_stake = summary_.highest_stake();
-  const std::optional<Summary::Stop>& stop = summary_.stopped();
-  if (stop && stop->line < spins_) evening.stopped_by = stop->withheld.limit;
+  if (const auto& stop = summary_.stopped()) evening.stopped_by = stop->withheld.limit;
   return evening;
 }
 

@@ -33,13 +33,12 @@ static_assert(sizeof(Evening) == 32);
 class EveningTally final : public RowSink {
  public:
   // An evening of `spins` spins, lines 1 to `spins`.
-  explicit EveningTally(uint64_t spins) : spins_(spins) {}
+  explicit EveningTally(uint64_t spins) : summary_(false, spins) {}
   void Add(const Row& row) override;
   Evening evening() const;
 
  private:
-  uint64_t spins_;
-  Summary summary_;
+  Summary summary_;  // its stop is the evening's: a bet held back before the last spin
   int64_t peak_ = 0;
   int64_t deepest_drawdown_ = 0;
 };

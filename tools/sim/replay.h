@@ -21,6 +21,7 @@ enum class HeldBack {
   kLeft,          // never placed: the next spin settled it as a tracked bet
   kPlayedAnyway,  // "Continue anyway" put it on show
   kLetThrough,    // a change of the limits let it through
+  kDiscarded,     // never placed: "RM" took it off with the matrix's other chips
 };
 
 // What the window shows once one entry has been fully handled: the bet on show (or only

@@ -53,20 +53,28 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
   Result settled = Result::kNone;
   // The bet a limit held back since the entry began, and what became of it.
   std::optional<BetWithheld> held;
+  std::optional<BetWithheld> held_now;  // the same at its stake now
   HeldBack outcome = HeldBack::kLeft;
   bool after_limit_change = false;  // the game's last event changed a limit
   const Game::ListenerId watch = game_.AddListener([&](const GameEvent& event) {
     if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event)) {
       held.reset();
+      held_now.reset();
       outcome = HeldBack::kLeft;
     } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
       held = *withheld;
+      held_now = *withheld;
       outcome = HeldBack::kLeft;
+    } else if (const auto* reset = std::get_if<LedgerReset>(&event); reset && held_now) {
+      held_now->stake = reset->stake;  // the bet waits at the stake the reset put on it
     } else if (std::holds_alternative<BetShown>(event) && held && outcome == HeldBack::kLeft &&
                !game_.AnalysisRunning()) {
       // Outside an analysis a bet goes on show only from the one held back: by a change of
-      // the limits that lets it through, or else by "Continue anyway".
-      outcome = after_limit_change ? HeldBack::kLetThrough : HeldBack::kPlayedAnyway;
+      // the limits that lets it through, or else by "Continue anyway" (also right after a
+      // change that did not: the limits as they stand still hold it back).
+      outcome = after_limit_change && journal::LetThrough(*held_now, game_.Limits())
+                    ? HeldBack::kLetThrough
+                    : HeldBack::kPlayedAnyway;
     }
     after_limit_change = IsLimitChange(event);
   });
@@ -110,8 +118,9 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
       // Still held back: left, or waiting again after an undo took a later spin back.
       row.withheld = game_.WithheldBet();
     } else if (held) {
+      // Neither on show nor held back any more, it was taken off with the matrix.
       row.withheld = held;
-      row.held_back = outcome;
+      row.held_back = outcome == HeldBack::kLeft ? HeldBack::kDiscarded : outcome;
     }
     sink.Add(row);
     last = row;

@@ -29,6 +29,8 @@ std::string_view Outcome(HeldBack outcome) {
       return "placed with \"Continue anyway\"";
     case HeldBack::kLetThrough:
       return "placed once a change of the limits let it through";
+    case HeldBack::kDiscarded:
+      return "not placed: \"RM\" took it off with the matrix";
     case HeldBack::kLeft:
       break;
   }
@@ -51,10 +53,27 @@ void Summary::Add(const Row& row) {
   if (row.shown) highest_stake_ = std::max(highest_stake_, row.stake);
   longest_losing_streak_ = std::max(longest_losing_streak_, row.loss_streak);
   stopped_.reset();
+  held_after_last_.reset();
   if (row.withheld) {
     held_back_.push_back({row.entry.line, *row.withheld, row.held_back});
-    if (row.held_back == HeldBack::kLeft) stopped_ = Stop{row.entry.line, *row.withheld};
+    if (row.held_back == HeldBack::kLeft) {
+      const bool after_the_last = last_line_ && row.entry.line >= *last_line_;
+      (after_the_last ? held_after_last_ : stopped_) = Stop{row.entry.line, *row.withheld};
+    }
   }
+}
+
+std::optional<std::string> Summary::HeldAtTheEnd() const {
+  if (stopped_) {
+    return "stopped by a session limit at line " + std::to_string(stopped_->line) + ": " +
+           WithheldReason(stopped_->withheld);
+  }
+  if (held_after_last_) {
+    return "a session limit held back the bet after the last line " +
+           std::to_string(held_after_last_->line) + ": " +
+           WithheldReason(held_after_last_->withheld) + "; nothing was stopped";
+  }
+  return std::nullopt;
 }
 
 void Summary::Print(std::ostream& out) const {
@@ -83,14 +102,14 @@ void Summary::Print(std::ostream& out) const {
       << lowest_balance_ << '\n';
   out << "highest stake shown: " << highest_stake_ << '\n';
   out << "longest losing streak: " << longest_losing_streak_ << '\n';
+  const std::optional<std::string> at_the_end = HeldAtTheEnd();
   for (const Held& held : held_back_) {
-    if (stopped_ && &held == &held_back_.back()) break;  // the last line says it
+    if (at_the_end && &held == &held_back_.back()) break;  // the last line says it
     out << "held back by a session limit at line " << held.line << ": "
         << WithheldReason(held.withheld) << "; " << Outcome(held.outcome) << '\n';
   }
-  if (stopped_) {
-    out << "stopped by a session limit at line " << stopped_->line << ": "
-        << WithheldReason(stopped_->withheld) << '\n';
+  if (at_the_end) {
+    out << *at_the_end << '\n';
   } else if (!held_back_.empty()) {
     out << "stopped by a session limit: no, the player went on after each bet held back\n";
   } else if (limits_set_) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "game/types.h"
@@ -42,8 +43,14 @@ class Summary final : public RowSink {
     HeldBack outcome = HeldBack::kLeft;
   };
 
-  // With `limits_set`, the summary also says when no limit was reached.
-  explicit Summary(bool limits_set = false) : limits_set_(limits_set) {}
+  // With `limits_set`, the summary also says when no limit was reached. `last_line`: the
+  // last line of a log, or the last spin of the random wheel, where the replay would end
+  // anyway. An evening of S lines is stopped by a limit when a bet is held back after line
+  // k < S; a bet held back after the last line stops nothing (as the Monte Carlo counts
+  // it). Without it (a stored session, which ends where the player left) the last row's
+  // bet held back is where a limit stopped the evening.
+  explicit Summary(bool limits_set = false, std::optional<uint64_t> last_line = std::nullopt)
+      : limits_set_(limits_set), last_line_(last_line) {}
 
   void Add(const Row& row) override;
   void Print(std::ostream& out) const;
@@ -57,8 +64,14 @@ class Summary final : public RowSink {
   int32_t longest_losing_streak() const { return longest_losing_streak_; }
   // Every bet held back, in order; a replay of a log ends at the first.
   const std::vector<Held>& held_back() const { return held_back_; }
-  // Set when the last row holds a bet back that was never placed: the evening ended there.
+  // Set when the last row holds a bet back that was never placed, before the last line:
+  // the evening ended there.
   const std::optional<Stop>& stopped() const { return stopped_; }
+  // Set when the bet held back is the one after the last line: nothing was stopped.
+  const std::optional<Stop>& held_after_the_last_line() const { return held_after_last_; }
+  // What the summary's last line says of a bet held back by the last row, if one was: the
+  // limit that stopped the evening, or the one that held back the bet after the last line.
+  std::optional<std::string> HeldAtTheEnd() const;
 
  private:
   Counts counts_;
@@ -69,8 +82,10 @@ class Summary final : public RowSink {
   int32_t highest_stake_ = 0;
   int32_t longest_losing_streak_ = 0;
   bool limits_set_ = false;
+  std::optional<uint64_t> last_line_;
   std::vector<Held> held_back_;
   std::optional<Stop> stopped_;
+  std::optional<Stop> held_after_last_;
 };
 
 }  // namespace vellaro::sim
