@@ -39,6 +39,8 @@ class Database {
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
+  // For a function that checks a connection before handing it back.
+  Database(Database&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
 
   // Runs one or more statements that return no rows of interest.
   void Exec(std::string_view sql);
