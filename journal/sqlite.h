@@ -35,7 +35,9 @@ class SqliteError : public std::runtime_error {
 class Database {
  public:
   enum class Access { kReadOnly, kReadWrite, kReadWriteCreate };
-  Database(const std::string& path, Access access);
+  // `vfs` names the SQLite VFS that opens the file; none is the system's default (tests give
+  // one that injects faults).
+  Database(const std::string& path, Access access, const char* vfs = nullptr);
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
