@@ -4,7 +4,8 @@
 // after an error (the journal keeps what failed and writes it at the retry), and all of it
 // but the spins since the last synced commit after a power cut.
 //
-// VELLARO_FAULT_STRIDE=1 faults every call; the default, every 23rd (about 4 s).
+// VELLARO_FAULT_STRIDE=1 faults every call; the default, every 23rd (about 5 s), and
+// every call of the commit of "New session".
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ struct ScriptedEvening {
 struct Played {
   std::vector<Settings> starts;                  // each session's
   std::vector<std::vector<GameEvent>> sessions;  // the events the game sent to each
+  int64_t calls_before_new_session = 0;          // the VFS's calls before "New session"
 };
 
 bool IsEntry(const GameEvent& e) {
@@ -89,7 +91,10 @@ Played Play(const ScriptedEvening& evening, const std::string& path) {
   });
   h.game.Configure(evening.script.start);
   for (size_t i = 0; i < evening.script.steps.size(); ++i) {
-    if (i == evening.new_session_at) start(h.game.CurrentSettings());
+    if (i == evening.new_session_at) {
+      played.calls_before_new_session = FaultVfs::Get().calls();
+      start(h.game.CurrentSettings());
+    }
     {
       Journal::Batch action(*journal);
       testing::DoStep(evening.script.steps[i], h.game);
@@ -132,6 +137,10 @@ int LostEntries(const Played& played, const std::string& path, std::string& why)
       }
       kept = stored.events.size();
       const bool last = s + 1 == ids.size();
+      if (!last && !stored.ended_ms) {
+        why = "session " + std::to_string(s + 1) + " was not ended by the next one";
+        return -1;
+      }
       if (kept > events.size() || (!last && kept != events.size())) {
         why = "session " + std::to_string(s + 1) + " has other events";
         return -1;
@@ -158,12 +167,14 @@ TEST(EveryWriteFaulted, NothingIsLostBeyondTheLastSyncedCommit) {
   const ScriptedEvening evening;
   FaultVfs& vfs = FaultVfs::Get();
   int64_t calls = 0;
+  int64_t new_session = 0;
   {
     testing::TempFolder folder;
     const std::string path = folder.File("journal.sqlite");
     vfs.Arm(FaultVfs::Fault::kNone, -1);
     const Played played = Play(evening, path);
     calls = vfs.calls();
+    new_session = played.calls_before_new_session;
     // The evening has what it should: both sessions, undos, options and limits changed.
     ASSERT_EQ(played.sessions.size(), 2u);
     int entries = 0;
@@ -178,7 +189,10 @@ TEST(EveryWriteFaulted, NothingIsLostBeyondTheLastSyncedCommit) {
   int64_t covered = 0;
   for (const FaultVfs::Fault fault :
        {FaultVfs::Fault::kIoError, FaultVfs::Fault::kDiskFull, FaultVfs::Fault::kPowerCut}) {
-    for (int64_t at = 0; at < calls; at += Stride()) {
+    // Every stride-th call, and every call of the commit that ends a session and starts
+    // the next, whatever the stride.
+    for (int64_t at = 0; at < calls; ++at) {
+      if (at % Stride() != 0 && (at < new_session || at >= new_session + 12)) continue;
       SCOPED_TRACE("fault " + std::to_string(static_cast<int>(fault)) + " at call " +
                    std::to_string(at) + " of " + std::to_string(calls));
       testing::TempFolder folder;
