@@ -261,6 +261,21 @@ TEST(JournalCommand, ADamagedJournalIsNamedByEveryReaderWithNothingPrinted) {
   }
 }
 
+TEST(JournalCommand, AJournalWhoseHeaderIsOverwrittenIsNamedAsDamaged) {
+  TableMaxJournal journal;
+  journal.Overwrite(1, std::string(100, '\x5a'));
+  for (const auto& words : EveryReader(journal.path, journal.folder.File("evening.txt"))) {
+    const SimRun run = Sim(words);
+    EXPECT_EQ(run.status, kExitBadInput) << words[2];
+    EXPECT_EQ(run.out, "") << words[2];
+    EXPECT_EQ(run.err.rfind("vellaro-sim: " + journal.path +
+                                ": the journal is damaged (file is not a database)",
+                            0),
+              0u)
+        << run.err;
+  }
+}
+
 TEST(JournalCommand, SessionsHiddenByADamagedTableOfSessionsAreNotTakenForNeverPlayed) {
   TableMaxJournal journal;
   // Page 2 turned into a well-formed empty page: SQLite finds nothing wrong, and the
