@@ -39,17 +39,27 @@ struct SessionLimits {
 std::optional<LimitKind> BrokenLimit(const SessionLimits& limits, int64_t net, int32_t stake,
                                  int32_t losses_in_row);
 
+// The ranges of the options, as the window's controls allow them.
+inline constexpr int32_t kMinBase = 1;
+inline constexpr int32_t kMaxBase = 1000;
+inline constexpr int32_t kMinUpTrenderStep = 1;  // on_wins and add_to_bet
+inline constexpr int32_t kMaxUpTrenderStep = 100;
+inline constexpr int32_t kMinSafeLevel = 0;
+inline constexpr int32_t kMaxSafeLevel = 10;
+inline constexpr int32_t kMinLearn = 1;
+inline constexpr int32_t kMaxLearn = INT32_MAX;
+
 struct Settings {
   BettingSystem system = kMartingale;
-  int32_t base = 1;        // base stake, 1..1000
-  int32_t on_wins = 1;     // UP-TRENDER: wins per step, 1..100
-  int32_t add_to_bet = 1;  // UP-TRENDER: units added per step, 1..100
-  int32_t safe_level = 0;  // 0..10
+  int32_t base = 1;        // base stake, kMinBase..kMaxBase
+  int32_t on_wins = 1;     // UP-TRENDER: wins per step, kMinUpTrenderStep..kMaxUpTrenderStep
+  int32_t add_to_bet = 1;  // UP-TRENDER: units added per step, the same range
+  int32_t safe_level = 0;  // kMinSafeLevel..kMaxSafeLevel
   bool auto_reset = false;
   bool min_profit = false;              // needs auto_reset
   std::array<bool, kChances> trends{};  // a trend on the chance; one per pair
   Mode mode = Mode::kDeepScan;          // kMatrix builds a new matrix
-  int32_t learn = 10;                   // the matrix's learning spins
+  int32_t learn = 10;                   // the matrix's learning spins, kMinLearn..
   bool cat_rows = false;                // modes 1 and 4 only
   bool show_bet = true;                 // "Show Bet"
   SessionLimits limits;                 // all off

@@ -1,6 +1,6 @@
 #include "game/window.h"
 
-#include <limits>
+#include "game/settings.h"
 
 namespace vellaro {
 
@@ -28,7 +28,7 @@ Window::Window() {
 
   GameModes.items.assign(kGameModeNames.begin(), kGameModeNames.end());
   BetStrategy.items.assign(kBettingSystemNames.begin(), kBettingSystemNames.end());
-  Init_Bet = SpinEdit{"1", 1, 1000, true, kColourOptionGreen};
+  Init_Bet = SpinEdit{"1", kMinBase, kMaxBase, true, kColourOptionGreen};
   ResetBetsButton.caption = "Reset Bets";
 
   ImageUndo.visible = false;
@@ -48,7 +48,7 @@ Window::Window() {
   SL_Indicator2.visible = false;
   CatRows = CheckBox{"Cat.Rows", false, false};
 
-  N_Count = SpinEdit{"10", 1, std::numeric_limits<int32_t>::max(), false, kColourBlack};
+  N_Count = SpinEdit{"10", kMinLearn, kMaxLearn, false, kColourBlack};
   CreateMatrixButton = Button{"Create Matrix", true, false};
   ResetMatrixButton = Button{"RM", true, false};
   Arith_Prog = CheckBox{"Arith. progression", false, true};
@@ -70,8 +70,8 @@ Window::Window() {
   Bet_Automatic_Reset = CheckBox{"BET AUTOMATIC RESET", false, false};
   Get_Minimal_Profit = CheckBox{"GET MINIMAL PROFIT", false, false};
   GroupBox1 = MakeLabel("UP-TRENDER SETTINGS:", kColourSilver);
-  On_Wins = SpinEdit{"1", 1, 100, true, kColourBlack};
-  Add_To_Bet = SpinEdit{"1", 1, 100, true, kColourBlack};
+  On_Wins = SpinEdit{"1", kMinUpTrenderStep, kMaxUpTrenderStep, true, kColourBlack};
+  Add_To_Bet = SpinEdit{"1", kMinUpTrenderStep, kMaxUpTrenderStep, true, kColourBlack};
   Label28 = MakeLabel("ON", kColourSilver);
   Label29 = MakeLabel("WINS ADD TO BET", kColourSilver);
 }

@@ -45,9 +45,10 @@ int64_t SystemWallClockMs() {
       .count();
 }
 
-Journal::Journal(const std::string& path, WallClock now) : now_(std::move(now)) {
+Journal::Journal(const std::string& path, WallClock now, const char* vfs)
+    : now_(std::move(now)) {
   try {
-    db_ = std::make_unique<Database>(path, Database::Access::kReadWriteCreate);
+    db_ = std::make_unique<Database>(path, Database::Access::kReadWriteCreate, vfs);
     // The first statement that reads the file finds out whether it is a database at all;
     // another program's database is left before anything is written to it.
     CheckIsJournal(*db_);

@@ -74,8 +74,10 @@ inline constexpr size_t kBlockBytes = 768;
 class Journal {
  public:
   // Opens `path`, creating the file if needed, checks it (PRAGMA quick_check) and brings
-  // its schema up to date. Throws JournalError.
-  explicit Journal(const std::string& path, WallClock now = SystemWallClockMs);
+  // its schema up to date, through SQLite's VFS `vfs` (none: the default). Throws
+  // JournalError.
+  explicit Journal(const std::string& path, WallClock now = SystemWallClockMs,
+                   const char* vfs = nullptr);
   // A journal whose file cannot be opened now: it is off, for `reason`, and keeps
   // everything it is given in memory, in order, until it takes a file (TakeFile).
   static std::unique_ptr<Journal> WithoutFile(std::string reason,

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "journal/schema.h"
+
 namespace vellaro::journal {
 namespace {
 
@@ -77,6 +79,8 @@ DamageSurvey SurveyDamage(const std::string& path) {
     }
   } catch (const SqliteError&) {
     // The file does not open now: nothing is found.
+  } catch (const NotAJournal&) {
+    // Another program's file: none of it is a session.
   }
   return survey;
 }

@@ -16,7 +16,7 @@ namespace {
 
 }  // namespace
 
-Database::Database(const std::string& path, Access access) {
+Database::Database(const std::string& path, Access access, const char* vfs) {
   int flags = SQLITE_OPEN_NOMUTEX;
   switch (access) {
     case Access::kReadOnly:
@@ -29,7 +29,7 @@ Database::Database(const std::string& path, Access access) {
       flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
       break;
   }
-  const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+  const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, vfs);
   if (rc != SQLITE_OK) {
     // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
     std::string reason = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);

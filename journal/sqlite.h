@@ -35,10 +35,14 @@ class SqliteError : public std::runtime_error {
 class Database {
  public:
   enum class Access { kReadOnly, kReadWrite, kReadWriteCreate };
-  Database(const std::string& path, Access access);
+  // `vfs` names the SQLite VFS that opens the file; none is the system's default (tests give
+  // one that injects faults).
+  Database(const std::string& path, Access access, const char* vfs = nullptr);
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
+  // For a function that checks a connection before handing it back.
+  Database(Database&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
 
   // Runs one or more statements that return no rows of interest.
   void Exec(std::string_view sql);

@@ -8,6 +8,7 @@
 #include "game/real_result.h"
 #include "journal/event_block.h"
 #include "journal/event_record.h"
+#include "journal/schema.h"
 
 namespace vellaro::journal {
 
@@ -40,10 +41,57 @@ bool HasEvents(Database& db, int64_t id) {
   return any.Step();
 }
 
+// The options of a session's row, each checked against the range the window allows: a
+// value out of range was never written by this program, so the row is damaged, and a game
+// configured with it would replay something no window ever played.
+Settings StoredSettings(Statement& head, int64_t id) {
+  const auto damaged = [id](const char* what, int64_t value) {
+    return BadRecord("session " + std::to_string(id) + " has a damaged option (" + what + " " +
+                     std::to_string(value) + ")");
+  };
+  const auto in = [&](int column, const char* what, int64_t low, int64_t high) {
+    const int64_t value = head.Int(column);
+    if (value < low || value > high) throw damaged(what, value);
+    return value;
+  };
+  const auto flag = [&](int column, const char* what) { return in(column, what, 0, 1) != 0; };
+  Settings s;
+  s.system = static_cast<BettingSystem>(in(3, "system", 0, kBettingSystems - 1));
+  s.base = static_cast<int32_t>(in(4, "base", kMinBase, kMaxBase));
+  s.on_wins = static_cast<int32_t>(in(5, "on_wins", kMinUpTrenderStep, kMaxUpTrenderStep));
+  s.add_to_bet = static_cast<int32_t>(in(6, "add_to_bet", kMinUpTrenderStep, kMaxUpTrenderStep));
+  s.safe_level = static_cast<int32_t>(in(7, "safe_level", kMinSafeLevel, kMaxSafeLevel));
+  s.auto_reset = flag(8, "auto_reset");
+  s.min_profit = flag(9, "min_profit");
+  // The minimal profit works only with the automatic reset.
+  if (s.min_profit && !s.auto_reset) {
+    throw BadRecord("session " + std::to_string(id) +
+                    " has a damaged option (min_profit 1 without auto_reset)");
+  }
+  const int64_t trends = in(10, "trends", 0, (int64_t{1} << kChances) - 1);
+  for (int k = 0; k < kChances; ++k) {
+    s.trends[static_cast<size_t>(k)] = ((trends >> k) & 1) != 0;
+  }
+  // One trend per pair (Less/More, Even/Odd, Red/Black): switching one on switches the other
+  // off.
+  for (int k = 0; k < kChances / 2; ++k) {
+    if (s.trends[static_cast<size_t>(k)] && s.trends[static_cast<size_t>(kChances - 1 - k)]) {
+      throw damaged("trends", trends);
+    }
+  }
+  s.mode = static_cast<Mode>(in(11, "mode", kFirstMode, kLastMode));
+  s.learn = static_cast<int32_t>(in(12, "learn", kMinLearn, kMaxLearn));
+  s.cat_rows = flag(13, "cat_rows");
+  s.show_bet = flag(14, "show_bet");
+  return s;
+}
+
 }  // namespace
 
 Database OpenForReading(const std::string& path) {
-  return Database(path, Database::Access::kReadOnly);
+  Database db(path, Database::Access::kReadOnly);
+  CheckIsJournal(db);
+  return db;
 }
 
 std::vector<int64_t> SessionIds(Database& db) {
@@ -100,26 +148,7 @@ StoredSession LoadSession(Database& db, int64_t id) {
   session.id = head.Int(0);
   session.started_ms = head.Int(1);
   session.ended_ms = head.OptionalInt(2);
-  Settings& s = session.settings;
-  const int64_t system = head.Int(3);
-  const int64_t mode = head.Int(11);
-  if (system < 0 || system >= kBettingSystems || mode < kFirstMode || mode > kLastMode) {
-    throw BadRecord("session " + std::to_string(id) + " has damaged options");
-  }
-  s.system = static_cast<BettingSystem>(system);
-  s.base = static_cast<int32_t>(head.Int(4));
-  s.on_wins = static_cast<int32_t>(head.Int(5));
-  s.add_to_bet = static_cast<int32_t>(head.Int(6));
-  s.safe_level = static_cast<int32_t>(head.Int(7));
-  s.auto_reset = head.Int(8) != 0;
-  s.min_profit = head.Int(9) != 0;
-  for (int k = 0; k < kChances; ++k) {
-    s.trends[static_cast<size_t>(k)] = ((head.Int(10) >> k) & 1) != 0;
-  }
-  s.mode = static_cast<Mode>(mode);
-  s.learn = static_cast<int32_t>(head.Int(12));
-  s.cat_rows = head.Int(13) != 0;
-  s.show_bet = head.Int(14) != 0;
+  session.settings = StoredSettings(head, id);
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.

@@ -6,6 +6,7 @@
 #include "journal/event_record.h"
 #include "journal/journal_damage.h"
 #include "journal/journal_file.h"
+#include "journal/schema.h"
 #include "journal/session_replay.h"
 
 namespace vellaro::app {
@@ -42,6 +43,9 @@ SessionList ReadSessionList(const std::string& path) {
     damage = e.reason();
   } catch (const vellaro::journal::BadRecord& e) {
     damage = e.what();
+  } catch (const vellaro::journal::NotAJournal& e) {
+    list.error = path + ": " + e.what() + ".";
+    return list;
   }
   // What still reads of a damaged file is still the player's to pick.
   vellaro::journal::DamageSurvey survey = vellaro::journal::SurveyDamage(path);

@@ -225,6 +225,23 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
 }
 
 // Nine sessions, one spin each; the blocks of 5 made unreadable and the row of 9 lost.
+// The window starts a new session, with its notice, rather than resume one whose options no
+// window could set.
+TEST(JournalFile, ASessionWithAnOptionOutOfRangeIsNotResumed) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    Journal journal(path);
+    journal.StartSession(Settings{});
+    journal.Record(SpinAccepted{1, 17});
+    journal.database().Exec("UPDATE sessions SET learn = 0");
+  }
+  const JournalAtStart start = PrepareJournal(path, [] { return int64_t{0}; });
+  ASSERT_NE(start.opened.journal, nullptr);
+  EXPECT_FALSE(start.to_resume);
+  EXPECT_EQ(start.unreadable, "session 1 has a damaged option (learn 0)");
+}
+
 TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");

@@ -139,10 +139,15 @@ TEST(ShownLosses, CountTheTrackedLossesOfTheSafeLevelFirst) {
       for (int shown = 1; shown <= 3; ++shown) {
         const Progression rules = Rules(kMartingale, 1, safe_level);
         const StakeState state{1, streak, 0};
-        const double expected =
-            EnumeratedShownRun(rules, state, shown, kSpins).convert_to<double>();
-        EXPECT_NEAR(ShownLossesProbability(rules, state, shown, kSpins), expected, 1e-13 * expected)
-            << "SAFE LEVEL " << safe_level << " streak " << streak << " shown " << shown;
+        // As many spins as shown losses: possible only when every spin loses.
+        for (const int spins : {kSpins, shown}) {
+          const double expected =
+              EnumeratedShownRun(rules, state, shown, spins).convert_to<double>();
+          EXPECT_NEAR(ShownLossesProbability(rules, state, shown, spins), expected,
+                      1e-13 * expected)
+              << "SAFE LEVEL " << safe_level << " streak " << streak << " shown " << shown
+              << " spins " << spins;
+        }
       }
     }
   }

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "journal/journal_damage.h"
 #include "journal/sqlite.h"
+#include "journal/stored_session.h"
 #include "support/full_disk.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
@@ -259,6 +261,21 @@ TEST(JournalCommand, ADamagedJournalIsNamedByEveryReaderWithNothingPrinted) {
   }
 }
 
+TEST(JournalCommand, AJournalWhoseHeaderIsOverwrittenIsNamedAsDamaged) {
+  TableMaxJournal journal;
+  journal.Overwrite(1, std::string(100, '\x5a'));
+  for (const auto& words : EveryReader(journal.path, journal.folder.File("evening.txt"))) {
+    const SimRun run = Sim(words);
+    EXPECT_EQ(run.status, kExitBadInput) << words[2];
+    EXPECT_EQ(run.out, "") << words[2];
+    EXPECT_EQ(run.err.rfind("vellaro-sim: " + journal.path +
+                                ": the journal is damaged (file is not a database)",
+                            0),
+              0u)
+        << run.err;
+  }
+}
+
 TEST(JournalCommand, SessionsHiddenByADamagedTableOfSessionsAreNotTakenForNeverPlayed) {
   TableMaxJournal journal;
   // Page 2 turned into a well-formed empty page: SQLite finds nothing wrong, and the
@@ -312,6 +329,111 @@ TEST(JournalCommand, WhatStillReadsOfADamagedJournalIsNamedAndCanBeRead) {
   // A session that was never played, in a journal that is whole.
   EXPECT_EQ(Sim({"--journal", intact.path, "--session", "9"}).err,
             "vellaro-sim: no session 9 in the journal\n");
+}
+
+// Options no window can set, written into the row of session 1 of a journal of two: each is
+// a damaged session to every reader, and session 2 still reads.
+TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    testing::JournaledGame g(path);
+    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
+    g.journal.StartSession({});
+    for (int n : {8, 11}) g.h.Spin(n);
+  }
+  struct Bad {
+    const char* set;
+    const char* said;
+  };
+  for (const Bad& bad : std::vector<Bad>{{"learn = 0", "learn 0"},
+                                         {"learn = -1", "learn -1"},
+                                         {"learn = 4294967296", "learn 4294967296"},
+                                         {"safe_level = -3", "safe_level -3"},
+                                         {"safe_level = 11", "safe_level 11"},
+                                         {"on_wins = 0", "on_wins 0"},
+                                         {"on_wins = 101", "on_wins 101"},
+                                         {"add_to_bet = -100", "add_to_bet -100"},
+                                         {"base = 0", "base 0"},
+                                         {"base = 1001", "base 1001"},
+                                         {"system = 6", "system 6"},
+                                         {"system = -1", "system -1"},
+                                         {"mode = 0", "mode 0"},
+                                         {"mode = 6", "mode 6"},
+                                         {"trends = 64", "trends 64"},
+                                         {"trends = 33", "trends 33"},  // less and more
+                                         {"trends = 18", "trends 18"},  // even and odd
+                                         {"trends = 12", "trends 12"},  // red and black
+                                         {"auto_reset = 2", "auto_reset 2"},
+                                         {"min_profit = 1", "min_profit 1 without auto_reset"},
+                                         {"cat_rows = -1", "cat_rows -1"},
+                                         {"show_bet = 7", "show_bet 7"}}) {
+    SCOPED_TRACE(bad.set);
+    const std::string copy = folder.File("damaged.sqlite");
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
+    {
+      journal::Database db(copy, journal::Database::Access::kReadWrite);
+      db.Exec(std::string("UPDATE sessions SET ") + bad.set + " WHERE id = 1");
+    }
+    const std::string detail =
+        std::string("session 1 has a damaged option (") + bad.said + ")";
+    {
+      journal::Database db = journal::OpenForReading(copy);
+      try {
+        journal::LoadSession(db, 1);
+        ADD_FAILURE() << "session 1 was read";
+      } catch (const journal::BadRecord& e) {
+        EXPECT_EQ(std::string(e.what()), detail);
+      }
+      journal::Database intact = journal::OpenForReading(path);
+      EXPECT_EQ(journal::LoadSession(db, 2).events.size(),
+                journal::LoadSession(intact, 2).events.size());
+    }
+    for (const auto& words : std::vector<std::vector<std::string>>{
+             {"--journal", copy, "--session", "1"},
+             {"--journal", copy, "--session", "1", "--summary"},
+             {"--journal", copy, "--list"}}) {
+      const SimRun run = Sim(words);
+      EXPECT_EQ(run.status, kExitBadInput);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
+                             "); session 2 still reads; 1 does not\n");
+    }
+  }
+  // The limits are not in the row: they are events, each checked as it is decoded.
+  EXPECT_EQ(Sim({"--journal", path, "--session", "1"}).status, kExitOk);
+}
+
+// Another program's database, or a journal marked as another's, is refused before any of
+// it is read as a journal.
+TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
+  testing::TempFolder folder;
+  const std::string other = folder.File("other.db");
+  {
+    journal::Database db(other, journal::Database::Access::kReadWriteCreate);
+    db.Exec("CREATE TABLE contacts(n)");
+  }
+  const std::string marked = folder.File("marked.db");
+  {
+    testing::JournaledGame g(marked);
+    g.h.Spin(5);
+  }
+  {
+    journal::Database db(marked, journal::Database::Access::kReadWrite);
+    db.Exec("PRAGMA application_id = 7");
+  }
+  for (const std::string& file : {other, marked}) {
+    for (const auto& words : std::vector<std::vector<std::string>>{
+             {"--journal", file, "--list"}, {"--journal", file, "--session", "last"}}) {
+      const SimRun run = Sim(words);
+      EXPECT_EQ(run.status, kExitBadInput);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, "vellaro-sim: " + file +
+                             ": the file is not a Vellaro journal (it holds another program's "
+                             "data)\n");
+    }
+    EXPECT_TRUE(journal::SurveyDamage(file).reading.empty());
+  }
 }
 
 TEST(JournalCommand, OutputThatCannotBeWrittenFailsTheCommand) {

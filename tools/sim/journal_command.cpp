@@ -9,6 +9,7 @@
 #include "export/game_log.h"
 #include "journal/event_record.h"
 #include "journal/journal_damage.h"
+#include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
@@ -179,6 +180,9 @@ int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& o
     return kExitBadInput;
   } catch (const journal::BadRecord& e) {
     return Damaged(command.file, e.what(), err);
+  } catch (const journal::NotAJournal& e) {
+    err << "vellaro-sim: " << command.file << ": " << e.what() << '\n';
+    return kExitBadInput;
   }
   if (status != kExitOk) return status;
   out << buffered.view();
