@@ -326,7 +326,8 @@ class JournalWindowTest : public QObject {
     {
       Evening evening(guard_, path_);
       QCOMPARE(evening.window.JournalNotice(),
-               QStringLiteral("Journal damaged: moved aside, a new one started"));
+               QStringLiteral("Journal damaged: moved aside, a new one started; no session "
+                              "was found in it"));
       QCOMPARE(ReadoutOf(evening.window).result(), evening.window.JournalNotice());
       int aside = 0;
       for (const auto& file :
