@@ -68,6 +68,7 @@ for ((i = 1; i <= kills; i++)); do
   ((now_spins >= spins && now_spins <= spins + clicked)) ||
     fail "kill $i: the evening had $spins spins and has $now_spins"
   spins=$now_spins
+  ((i % 50 == 0)) && echo "$i kills: $((($(date +%s%N) - began) / 1000000)) ms, $spins spins" >&2
 
   # The next start opens the window on that evening.
   start
