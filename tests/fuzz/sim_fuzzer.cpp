@@ -31,8 +31,19 @@ bool IsOneOfTheMessages(const std::string& err) {
 }
 
 // What a run that went well may write to standard error: notes on a drawn seed or clock,
-// the session limit that ended the replay, or the setup lines of a CSV report.
-bool IsOnlyNotes(const std::string& err) {
+// the session limit that ended the replay, or the setup lines of a CSV report, which may
+// end with the report's note on stakes without bound (a wrapped paragraph: none of its
+// lines is one of the program's messages).
+bool IsOnlyNotes(std::string err) {
+  const size_t note = err.starts_with("note: ") ? 0 : err.find("\nnote: ");
+  if (note != std::string::npos) {
+    const std::string paragraph = err.substr(note);
+    if (paragraph.find("\nvellaro-sim: ") != std::string::npos ||
+        paragraph.find("\n-:") != std::string::npos || paragraph.back() != '\n') {
+      return false;
+    }
+    err.resize(note == 0 ? 0 : note + 1);
+  }
   static const std::regex kNotes(
       "(vellaro-sim: [^\n]* repeats (it|this run)\n"
       "|vellaro-sim: stopped by a session limit at line [0-9]+: [^\n]*\n"
