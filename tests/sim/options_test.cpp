@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "tools/sim/journal_command.h"
+
 namespace vellaro::sim {
 namespace {
 
@@ -81,6 +89,64 @@ TEST(CommandLine, RefusesWhatTheWindowCouldNotBeSetTo) {
             "--random replaces the input file; drop 'log'");
   EXPECT_EQ(ErrorOf({"a", "b"}), "one input file only, not 'a' and 'b'");
 }
+
+// The option as the help's line for it begins: its name and the name of its value.
+std::string HelpLineStart(const OptionHelp& option) {
+  std::string start = "\n  " + std::string(option.name);
+  if (!option.value_name.empty()) start += " " + std::string(option.value_name);
+  return start + " ";
+}
+
+// The manual's spelling of an option: roff escapes every hyphen.
+std::string ManualSpelling(std::string_view name) {
+  std::string text;
+  for (const char c : name) text += c == '-' ? std::string("\\-") : std::string(1, c);
+  return text;
+}
+
+TEST(Help, ListsEveryOptionEitherParserAccepts) {
+  const std::string help = HelpText();
+  const std::vector<OptionHelp> options = AcceptedOptions();
+  for (const OptionHelp& option : options) {
+    EXPECT_NE(help.find(HelpLineStart(option)), std::string::npos) << option.name;
+  }
+  // The table the help reads is the one the parsers read: each option it lists is taken
+  // (a flag alone, a valued one with its value missing), not refused as unknown.
+  for (const OptionHelp& option : JournalOptions()) {
+    std::ostringstream out, err;
+    RunJournalCommand({"--journal", "/nonexistent/j.sqlite", option.name}, out, err);
+    EXPECT_EQ(err.str().find("does not combine"), std::string::npos) << err.str();
+  }
+  size_t run_options = 0;
+  for (const OptionHelp& option : options) {
+    if (option.name == "--journal") break;
+    ++run_options;
+    EXPECT_EQ(ErrorOf({option.name}).find("unknown option"), std::string::npos) << option.name;
+  }
+  EXPECT_EQ(options.size(), run_options + JournalOptions().size());
+  for (const std::string_view name : {"--journal", "--list", "--session", "--export-log"}) {
+    EXPECT_NE(help.find("\n  " + std::string(name) + " "), std::string::npos) << name;
+  }
+}
+
+#ifdef HELP2MAN_PROGRAM
+// The manual page is made from --help by help2man, as the package makes it.
+TEST(Help, TheManualPageNamesEveryOption) {
+  const std::string command = std::string(HELP2MAN_PROGRAM) + " --no-info --include=" +
+                              SIM_MANUAL_INCLUDE + " " + VELLARO_SIM_PROGRAM + " 2>&1";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  ASSERT_NE(pipe, nullptr);
+  std::string page;
+  std::array<char, 4096> buffer{};
+  for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;) {
+    page.append(buffer.data(), n);
+  }
+  ASSERT_NE(page.find(".TH VELLARO-SIM"), std::string::npos) << page;
+  for (const OptionHelp& option : AcceptedOptions()) {
+    EXPECT_NE(page.find(ManualSpelling(option.name)), std::string::npos) << option.name;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace vellaro::sim

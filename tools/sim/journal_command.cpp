@@ -34,35 +34,49 @@ class JournalUsage : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// One row per option --journal takes: the parser below and the help both read it.
+struct JournalOption {
+  OptionHelp help;
+  void (*apply)(JournalCommand&, const std::string& value);  // a flag gets an empty value
+};
+
+const JournalOption kJournalOptions[] = {
+    {{"--journal", "FILE", "read the sessions the window journaled in FILE"},
+     [](JournalCommand& c, const std::string& v) { c.file = v; }},
+    {{"--list", "", "list them, one CSV line per session"},
+     [](JournalCommand& c, const std::string&) { c.list = true; }},
+    {{"--session", "ID", "replay session ID (or last) and print its trace"},
+     [](JournalCommand& c, const std::string& v) { c.session = v; }},
+    {{"--system", "NAME", "... with another betting system throughout (a what-if)"},
+     [](JournalCommand& c, const std::string& v) {
+       for (int s = 0; s < kSystems; ++s) {
+         if (SystemWord(s) == v) c.system = static_cast<BettingSystem>(s);
+       }
+       if (!c.system) throw JournalUsage("--system " + v + ": no such betting system");
+     }},
+    {{"--summary", "", "... and print what it came to instead of the trace"},
+     [](JournalCommand& c, const std::string&) { c.summary = true; }},
+    {{"--export-log", "FILE", "... and write its spins to FILE as a game log"},
+     [](JournalCommand& c, const std::string& v) { c.export_log = v; }},
+};
+
 JournalCommand Parse(const std::vector<std::string_view>& args) {
   JournalCommand command;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    auto value = [&]() -> std::string {
-      if (i + 1 >= args.size()) throw JournalUsage(std::string(arg) + " needs a value");
-      return std::string(args[++i]);
-    };
-    if (arg == "--journal") {
-      command.file = value();
-    } else if (arg == "--list") {
-      command.list = true;
-    } else if (arg == "--session") {
-      command.session = value();
-    } else if (arg == "--summary") {
-      command.summary = true;
-    } else if (arg == "--export-log") {
-      command.export_log = value();
-    } else if (arg == "--system") {
-      const std::string name = value();
-      for (int s = 0; s < kSystems; ++s) {
-        if (SystemWord(s) == name) command.system = static_cast<BettingSystem>(s);
-      }
-      if (!command.system) throw JournalUsage("--system " + name + ": no such betting system");
-    } else {
+    const auto row = std::find_if(std::begin(kJournalOptions), std::end(kJournalOptions),
+                                  [&](const JournalOption& o) { return o.help.name == arg; });
+    if (row == std::end(kJournalOptions)) {
       throw JournalUsage(std::string(arg) +
                          " does not combine with --journal (which takes --list, or --session "
                          "with --system, --summary and --export-log)");
     }
+    std::string value;
+    if (!row->help.value_name.empty()) {
+      if (i + 1 >= args.size()) throw JournalUsage(std::string(arg) + " needs a value");
+      value = std::string(args[++i]);
+    }
+    row->apply(command, value);
   }
   if (command.list == command.session.has_value()) {
     throw JournalUsage("--journal needs either --list or --session ID|last");
@@ -154,6 +168,12 @@ int Damaged(const std::string& file, std::string_view detail, std::ostream& err)
 }
 
 }  // namespace
+
+std::vector<OptionHelp> JournalOptions() {
+  std::vector<OptionHelp> rows;
+  for (const JournalOption& option : kJournalOptions) rows.push_back(option.help);
+  return rows;
+}
 
 bool UsesJournal(const std::vector<std::string_view>& args) {
   return std::find(args.begin(), args.end(), "--journal") != args.end();

@@ -11,7 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/sim/options.h"
+
 namespace vellaro::sim {
+
+// The options --journal takes, as its parser reads them.
+std::vector<OptionHelp> JournalOptions();
 
 bool UsesJournal(const std::vector<std::string_view>& args);
 // Returns the exit status: 0, 1 (a replay that departs from the journal, an unwritable

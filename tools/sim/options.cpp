@@ -5,6 +5,7 @@
 #include <span>
 
 #include "game/types.h"
+#include "tools/sim/journal_command.h"
 
 namespace vellaro::sim {
 
@@ -298,7 +299,43 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
   }
 }
 
+// One option's lines of the help: its name and value, what it does, and the words it takes.
+std::string HelpLine(const OptionHelp& option, std::span<const std::string_view> words) {
+  // Appended piece by piece: GCC 12 at -O3 misreads "  " + std::string(...) as an
+  // overlapping copy (-Wrestrict).
+  std::string left = "  ";
+  left += option.name;
+  if (!option.value_name.empty()) {
+    left += ' ';
+    left += option.value_name;
+  }
+  left.resize(std::max<size_t>(left.size() + 1, 22), ' ');
+  std::string text = left + std::string(option.help) + "\n";
+  if (!words.empty()) {
+    // Wrapped within 80 columns, as a manual page made from this text expects.
+    std::string line = std::string(22, ' ') + std::string(option.value_name) + ":";
+    for (size_t i = 0; i < words.size(); ++i) {
+      const std::string word = std::string(words[i]) + (i + 1 < words.size() ? "," : "");
+      if (line.size() + 1 + word.size() > 80) {
+        text += line + "\n";
+        line = std::string(24, ' ') + word;
+      } else {
+        line += " " + word;
+      }
+    }
+    text += line + "\n";
+  }
+  return text;
+}
+
 }  // namespace
+
+std::vector<OptionHelp> AcceptedOptions() {
+  std::vector<OptionHelp> rows;
+  for (const Option& option : kOptions) rows.push_back({option.name, option.value_name, option.help});
+  for (const OptionHelp& option : JournalOptions()) rows.push_back(option);
+  return rows;
+}
 
 std::string_view SystemWord(int system) {
   return kSystemWords.at(static_cast<size_t>(system));
@@ -363,38 +400,21 @@ std::string HelpText() {
       "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
       "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--seed S] [--threads T]\n"
       "                   [--format FORMAT]\n"
+      "  or:  vellaro-sim --journal FILE --list\n"
+      "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
+      "                   [--export-log FILE]\n"
       "Replays a spin log (one number 0 to 36 or \"undo\" per line; FILE, or standard\n"
       "input when FILE is - or absent) through the game in virtual time and prints what\n"
       "the window would have shown after every entry, as CSV, or with --summary what it\n"
       "came to. --random replays a fair single-zero wheel instead; --runs plays many\n"
-      "evenings of it and reports the spread of their results.\n\nOptions:\n";
+      "evenings of it and reports the spread of their results. --journal lists or\n"
+      "replays the evenings the window journaled.\n\nOptions:\n";
   for (const Option& option : kOptions) {
-    // Appended piece by piece: GCC 12 at -O3 misreads "  " + std::string(...) as an
-    // overlapping copy (-Wrestrict).
-    std::string left = "  ";
-    left += option.name;
-    if (!option.value_name.empty()) {
-      left += ' ';
-      left += option.value_name;
-    }
-    left.resize(std::max<size_t>(left.size() + 1, 22), ' ');
-    text += left + std::string(option.help) + "\n";
-    if (!option.words.empty()) {
-      // Wrapped within 80 columns, as a manual page made from this text expects.
-      std::string line = std::string(22, ' ') + std::string(option.value_name) + ":";
-      for (size_t i = 0; i < option.words.size(); ++i) {
-        const std::string word =
-            std::string(option.words[i]) + (i + 1 < option.words.size() ? "," : "");
-        if (line.size() + 1 + word.size() > 80) {
-          text += line + "\n";
-          line = std::string(24, ' ') + word;
-        } else {
-          line += " " + word;
-        }
-      }
-      text += line + "\n";
-    }
+    text += HelpLine({option.name, option.value_name, option.help}, option.words);
   }
+  text +=
+      "\nStored sessions: the window's journal (no other option goes with these):\n";
+  for (const OptionHelp& option : JournalOptions()) text += HelpLine(option, {});
   text +=
       "\n"
       "Money:\n"

@@ -76,6 +76,18 @@ class UsageError : public std::runtime_error {
 // that do not go together.
 CommandLine ParseCommandLine(const std::vector<std::string_view>& args);
 
+// An option as the help lists it: its name, the name of its value (empty for a flag) and
+// what it does.
+struct OptionHelp {
+  std::string_view name;
+  std::string_view value_name;
+  std::string_view help;
+};
+
+// Every option a command line may hold, read from the parsers' own tables: those of a
+// replay or a run, then those of a stored session (--journal).
+std::vector<OptionHelp> AcceptedOptions();
+
 std::string HelpText();
 
 // The name --system takes for system index `system` ("martingale", ...).
