@@ -92,6 +92,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   BuildFrame();
   BuildSessionReadout();
   BuildLimits();
+  BuildGuide();
   BuildBoard();
   BuildBetDisplay();
 

@@ -37,6 +37,7 @@ class QTimer;
 namespace vellaro::app {
 
 class GaugeBar;
+class GuideDialog;
 class LimitBanner;
 class LimitsDialog;
 class PictureWidget;
@@ -135,6 +136,9 @@ class MainWindow final : public QWidget {
   // opens. Null until then.
   void OpenLimits();
   LimitsDialog* limits_dialog() const { return limits_dialog_; }
+  // The player's guide (F1, the "?" button): made the first time it opens. Null until then.
+  void OpenGuide();
+  GuideDialog* guide_dialog() const { return guide_; }
   // The evening so far as the panel's what-if replays it: the spins in the history and
   // the settings of its first spin.
   vellaro::sim::SessionSpins SessionSpins() const { return play_->SessionSpins(); }
@@ -153,6 +157,7 @@ class MainWindow final : public QWidget {
   void BuildFrame();
   void BuildSessionReadout();
   void BuildLimits();  // window_limits.cpp
+  void BuildGuide();  // window_guide.cpp
   void BuildLimitBanner();
   void SyncLimits();
   void ShowBannerText();
@@ -214,6 +219,7 @@ class MainWindow final : public QWidget {
   QString banner_reason_;
   LastShown<vellaro::BetWithheld> withheld_shown_;
   LimitsDialog* limits_dialog_ = nullptr;
+  GuideDialog* guide_ = nullptr;
   LastShown<vellaro::SessionLimits> limits_shown_;
 
   std::vector<FlagBinding> shown_;

@@ -1,16 +1,46 @@
-// Help on every control: a tooltip on each, in the window and in the options area.
+// Help on every control: a tooltip on each, in the window and in the options area; and the
+// player's guide that F1 opens.
 
+#include <QDesktopServices>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <memory>
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/player_guide.h"
 #include "app/tooltips.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
 using vellaro::app::Guard;
 using vellaro::app::MainWindow;
+
+// The README's part between the guide's markers, read here on its own.
+QString ReadmeGuide() {
+  QFile file(QStringLiteral(VELLARO_README));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QString text = QString::fromUtf8(file.readAll());
+  const QString begin = QStringLiteral("<!-- guide -->");
+  const qsizetype from = text.indexOf(begin);
+  const qsizetype to = text.indexOf(QStringLiteral("<!-- /guide -->"));
+  if (from < 0 || to < from) return {};
+  return text.mid(from + begin.size(), to - from - begin.size()).trimmed() + QLatin1Char('\n');
+}
+
+// Takes the links the guide hands to the desktop, instead of a browser.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> urls;
+
+ public slots:
+  void Open(const QUrl& url) { urls << url; }
+};
 
 class HelpTest : public QObject {
   Q_OBJECT
@@ -75,6 +105,69 @@ class HelpTest : public QObject {
           "ChipGrey1", "FieldR", "Field", "Trend_Red_3", "Trend_Red2", "Trend__1", "Trend_red_1"}) {
       QVERIFY2(vellaro::app::TooltipFor(QLatin1String(name)).isEmpty(), name);
     }
+  }
+
+  void f1AndTheQuestionMarkOpenTheGuideMadeWhenFirstAsked() {
+    Guard guard;
+    MainWindow window(guard);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.guide_dialog() == nullptr);
+    window.activateWindow();
+    QTest::keyClick(&window, Qt::Key_F1);
+    vellaro::app::GuideDialog* guide = window.guide_dialog();
+    QVERIFY(guide != nullptr);
+    QVERIFY(guide->isVisible());
+    // A window of its own that belongs to the main window, so it stands above it.
+    QCOMPARE(guide->parentWidget(), &window);
+    QVERIFY(guide->isWindow());
+    QVERIFY(guide->browser()->toPlainText().contains(QStringLiteral("The player's guide")));
+    guide->close();
+    PointAndClick(window, "Button_Guide");
+    QCOMPARE(window.guide_dialog(), guide);  // the same one, made once
+    QVERIFY(guide->isVisible());
+    // The "?" lies beside the head's other buttons, over none of them.
+    const QRect place = window.findChild<QWidget*>(QStringLiteral("Button_Guide"))->geometry();
+    for (const char* other : {"Button_Limits", "Button_Panel", "Button_Save", "ImageUndo"}) {
+      const QWidget* widget = window.findChild<QWidget*>(QLatin1String(other));
+      QVERIFY2(widget != nullptr, other);
+      QVERIFY2(!widget->geometry().intersects(place), other);
+    }
+  }
+
+  void theGuideIsTheReadmesWithItsPictures() {
+    const QString guide = vellaro::app::PlayerGuideText();
+    QVERIFY(!guide.isEmpty());
+    QCOMPARE(guide, ReadmeGuide());
+    QVERIFY(guide.contains(QStringLiteral("independent")));
+    QVERIFY(guide.contains(QStringLiteral("1/37")));
+    vellaro::app::GuideDialog dialog(nullptr);
+    int pictures = 0;
+    const QRegularExpression image(QStringLiteral("!\\[[^\\]]*\\]\\(([^)]+)\\)"));
+    for (const QRegularExpressionMatch& match : image.globalMatch(guide)) {
+      const QUrl url(match.captured(1));
+      const QVariant loaded = dialog.browser()->loadResource(QTextDocument::ImageResource, url);
+      QImage picture;
+      QVERIFY2(picture.loadFromData(loaded.toByteArray()), qPrintable(url.toString()));
+      QVERIFY2(picture.width() >= 200, qPrintable(url.toString()));
+      ++pictures;
+    }
+    QVERIFY(pictures >= 4);
+  }
+
+  void linksToTheOutsideAreNotFollowedInside() {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+    vellaro::app::GuideDialog dialog(nullptr);
+    QTextBrowser* browser = dialog.browser();
+    const QString shown = browser->toPlainText();
+    const QUrl outside(QStringLiteral("https://example.org/roulette"));
+    emit browser->anchorClicked(outside);
+    emit browser->anchorClicked(QUrl(QStringLiteral("docs/developers.md")));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.urls, QList<QUrl>{outside});  // handed to the desktop, once
+    QVERIFY(browser->source().isEmpty());
+    QCOMPARE(browser->toPlainText(), shown);
   }
 };
 

@@ -1,0 +1,94 @@
+#include "app/player_guide.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "app/svg_cache.h"
+
+// Resources compiled into a static library must be registered by hand; once is enough.
+static void InitGuide() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(player_guide);
+    return true;
+  }();
+  (void)registered;
+}
+
+namespace vellaro::app {
+
+namespace {
+
+// Where the build puts the guide and its pictures (app/CMakeLists.txt): the pictures under
+// the paths the guide names them by, so that the same Markdown finds them here and on the
+// project's page.
+const QString kGuideFolder = QStringLiteral(":/guide");
+
+}  // namespace
+
+QString PlayerGuideText() {
+  InitGuide();
+  QFile file(kGuideFolder + QStringLiteral("/guide.md"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+GuideDialog::GuideDialog(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+  setObjectName(QStringLiteral("GuideDialog"));
+  setWindowTitle(QStringLiteral("Vellaro — Player's guide"));
+  browser_->setObjectName(QStringLiteral("GuideText"));
+  browser_->setToolTip(QStringLiteral("What Vellaro shows and how an evening runs."));
+  browser_->setSearchPaths({kGuideFolder});
+  // The browser follows no link itself: a link of the guide to one of its own headings
+  // moves to it, anything else opens outside, where a browser belongs.
+  browser_->setOpenLinks(false);
+  connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (url.isRelative() && url.path().isEmpty() && url.hasFragment()) {
+      browser_->scrollToAnchor(url.fragment());
+    } else if (!url.isRelative()) {
+      QDesktopServices::openUrl(url);
+    }
+  });
+  browser_->setMarkdown(PlayerGuideText());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(680, 620);
+}
+
+GuideButton::GuideButton(SvgCache& cache, const QRect& place, QWidget* parent)
+    : QWidget(parent), cache_(cache) {
+  setObjectName(QStringLiteral("Button_Guide"));
+  setGeometry(place);
+  setCursor(Qt::PointingHandCursor);
+  setToolTip(QStringLiteral("The player's guide (F1): what the window shows, each mode and "
+                            "system in plain words, the keys and the limits."));
+  setMouseTracking(true);
+}
+
+void GuideButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QString svg = underMouse() ? QStringLiteral(":/guide_hover.svg")
+                                   : QStringLiteral(":/guide.svg");
+  painter.drawPixmap(0, 0, cache_.Pixmap(svg, size(), devicePixelRatioF()));
+}
+
+void GuideButton::enterEvent(QEnterEvent*) { update(); }
+
+void GuideButton::leaveEvent(QEvent*) { update(); }
+
+void GuideButton::mouseMoveEvent(QMouseEvent*) {
+  if (on_move_) on_move_();
+}
+
+void GuideButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (on_click_ && event->button() == Qt::LeftButton &&
+      rect().contains(event->position().toPoint())) {
+    on_click_();
+  }
+}
+
+}  // namespace vellaro::app
