@@ -398,11 +398,10 @@ std::string HelpText() {
   std::string text =
       "Usage: vellaro-sim [OPTIONS] [FILE]\n"
       "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
-      "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--seed S] [--threads T]\n"
-      "                   [--format FORMAT]\n"
+      // One line each, within 80 columns: help2man reads no continued usage line.
+      "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
       "  or:  vellaro-sim --journal FILE --list\n"
       "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
-      "                   [--export-log FILE]\n"
       "Replays a spin log (one number 0 to 36 or \"undo\" per line; FILE, or standard\n"
       "input when FILE is - or absent) through the game in virtual time and prints what\n"
       "the window would have shown after every entry, as CSV, or with --summary what it\n"
