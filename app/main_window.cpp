@@ -93,6 +93,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   BuildSessionReadout();
   BuildLimits();
   BuildGuide();
+  BuildNewSessionButton();
   BuildBoard();
   BuildBetDisplay();
 
@@ -274,6 +275,7 @@ void MainWindow::ToggleSessionPanel() {
         game(), play_->track(), [this] { return SessionSpins(); }, error);
     if (panel_ == nullptr)
       throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
+    panel_->SetContinueEvening([this](int64_t id) { return ContinueSession(id); });
     // Opened for the first time: beside the board rather than over it, where it fits.
     if (!panel_->RestoredPlace()) {
       const QRect screen = this->screen()->availableGeometry();
@@ -452,7 +454,6 @@ void MainWindow::Sync() {
   if (init_bet_ == nullptr && OptionsOpen()) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildOptionsArea();
-    BuildNewSessionButton();
     ApplyTooltips(*this);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!before.contains(child)) child->show();
@@ -485,6 +486,7 @@ void MainWindow::Sync() {
   SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
   panel_button_hovered_ = false;
   SyncLimits();
+  SyncNewSessionButton();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
   if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
 }

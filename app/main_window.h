@@ -110,9 +110,13 @@ class MainWindow final : public QWidget {
   // the next session starts with the settings KeepSettings restores (or, without a settings
   // file, with the game's at the player's first event).
   void Adopt(std::unique_ptr<WindowGame> play);
-  // Ends the session and starts a fresh game with the same settings (the "New session"
-  // control).
+  // Ends the session and starts a fresh game with the same settings (what the "New session"
+  // control does once the player agrees).
   void NewSession();
+  // "Continue this evening" (window_journal.cpp): makes stored session `id` the evening on
+  // show again, exactly where it stood, once the player agrees to end the one on show.
+  // Returns why it cannot, for the player; empty when done or declined.
+  QString ContinueSession(int64_t id);
   // Whether the game on show was resumed from the journal at start.
   bool Resumed() const { return play_->Resumed(); }
   vellaro::journal::Journal* journal() { return play_->journal(); }
@@ -162,6 +166,13 @@ class MainWindow final : public QWidget {
   void SyncLimits();
   void ShowBannerText();
   void BuildNewSessionButton();
+  void SyncNewSessionButton();
+  // Asks before the evening on show ends, naming it and what comes `then`
+  // (window_journal.cpp). False when the player keeps the evening.
+  bool AgreeToEndEvening(const QString& then);
+  void AskNewSession();
+  // A panel made for the evening that ended goes; one is made for the evening on show.
+  void RenewPanel();
   void SyncJournalNotice();
   void BuildBoard();
   void BuildBetDisplay();
@@ -189,7 +200,8 @@ class MainWindow final : public QWidget {
   // Runs the game's timers; outlives the game, which tells it of their end.
   QtScheduler qt_scheduler_;
   std::unique_ptr<WindowGame> play_;
-  QPushButton* new_session_ = nullptr;
+  PictureWidget* new_session_hover_ = nullptr;
+  bool new_session_hovered_ = false;
   bool closing_ = false;
   bool report_first_paint_ = false;
   QtSaveDialog qt_save_dialog_{this};

@@ -1,35 +1,40 @@
-// The "New session" control of the options area.
+// The "New session" control: in the head, beside the limits and the panel's buttons, drawn
+// as their twin and well away from the matrix's buttons, since it ends the evening.
 
-#include <QPushButton>
-
-#include "app/locked_look.h"
 #include "app/main_window.h"
+#include "app/picture_widget.h"
 
 namespace vellaro::app {
 
 namespace {
 
-// The face of the options area's buttons: the dark green of the selectors, a shade darker,
-// with white bold text; grey on a darker face while locked.
-constexpr QColor kButtonFace{44, 72, 24};
-constexpr QColor kWhite = ToQColor(vellaro::kColourWhite);
-// Above "Create Matrix", in the band between the two rows of the options area: a low
-// button, as "ReCalculate" is beside the base stake.
-constexpr QRect kNewSessionPlace{16, 346, 82, 12};
+// Left of the limits' button, the same gap between them as between the limits' and the
+// panel's.
+constexpr QRect kNewSessionPlace{372, 30, 21, 21};
 
 }  // namespace
 
 void MainWindow::BuildNewSessionButton() {
-  new_session_ = new QPushButton(QStringLiteral("New session"), this);
-  new_session_->setObjectName(QStringLiteral("NewSession"));
-  new_session_->setGeometry(kNewSessionPlace);
-  new_session_->setFont(ArialFont(9, true));
-  PaintUsable(new_session_, QPalette::Button, kButtonFace, kLockedGround);
-  PaintUsable(new_session_, QPalette::ButtonText, kWhite, kLockedText);
-  PointWhileUsable(new_session_);
-  connect(new_session_, &QPushButton::clicked, this, [this] { Handle([this] { NewSession(); }); });
-  // A session cannot end in the middle of an analysis, which is part of its last spin.
-  BindEnabled(new_session_, [](const vellaro::Window& w) { return w.GameModes.enabled; });
+  PictureWidget* button = AddPicture(QStringLiteral("NewSession"),
+                                     QStringLiteral(":/new_session.svg"), kNewSessionPlace);
+  button->setCursor(Qt::PointingHandCursor);
+  // Clears the other highlights as the frame buttons do; this one is the shell's own.
+  button->OnMove([this](QMouseEvent&) {
+    new_session_hovered_ = true;
+    Handle([this] { game().HeadImageMouseMove(); });
+  });
+  new_session_hover_ = AddPicture(QStringLiteral("NewSession_Hover"),
+                                  QStringLiteral(":/new_session_hover.svg"), kNewSessionPlace);
+  new_session_hover_->setCursor(Qt::PointingHandCursor);
+  new_session_hover_->OnMove([](QMouseEvent&) {});
+  new_session_hover_->OnClick([this] { AskNewSession(); });
+  new_session_hover_->hide();
+}
+
+void MainWindow::SyncNewSessionButton() {
+  // The engine knows nothing of this button: its highlight follows the pointer here.
+  SetShown(new_session_hover_, new_session_hovered_ || new_session_hover_->underMouse());
+  new_session_hovered_ = false;
 }
 
 }  // namespace vellaro::app

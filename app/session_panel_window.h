@@ -4,8 +4,11 @@
 // Charts, lives in a plugin that the window loads the first time the player opens it, so
 // that neither it nor Qt Charts is loaded at start-up.
 
+#include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "game/game.h"
 #include "session/session_track.h"
@@ -20,6 +23,20 @@ class SessionPanelWindow : public QWidget {
   virtual void Refresh() = 0;
   // Whether the size and place of an earlier evening were restored.
   virtual bool RestoredPlace() const = 0;
+
+  // What "Continue this evening" does with the stored session of that id: the window makes
+  // it the evening on show, and answers why it could not, or nothing.
+  using ContinueEvening = std::function<QString(int64_t id)>;
+  void SetContinueEvening(ContinueEvening go_on) { continue_evening_ = std::move(go_on); }
+
+ protected:
+  QString ContinueStored(int64_t id) {
+    return continue_evening_ ? continue_evening_(id)
+                             : QStringLiteral("this panel is not the window's");
+  }
+
+ private:
+  ContinueEvening continue_evening_;
 };
 
 // The plugin's one entry point, looked up by this name.

@@ -39,6 +39,8 @@ void SessionReadout::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
 }
 
+QString SessionReadout::Net(int64_t units) { return Signed(units); }
+
 QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
   return QStringLiteral("Spins %1  Net %2").arg(counts.spins).arg(Signed(counts.net));
 }

@@ -19,6 +19,8 @@ class SessionReadout final : public QLabel {
   void Show(const vellaro::Game& game, const vellaro::RealResult::Counts& counts);
 
   static QString Text(const vellaro::RealResult::Counts& counts);
+  // A net result as the readout writes it: "+4", "0", "-4".
+  static QString Net(int64_t units);
   static QString Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts);
 
  protected:

@@ -36,8 +36,10 @@ const QString kClose = QStringLiteral(
     "Close Vellaro. Your settings and this session are kept: the session goes on where it "
     "stood when Vellaro starts again.");
 const QString kNewSession = QStringLiteral(
-    "New session: end this session and start a fresh game with the same settings. The "
-    "session ended stays in the journal, where vellaro-sim can list and replay it.");
+    "New session: end this evening and start a fresh game with the same settings. Asks "
+    "first, naming the spins and the net result that end; not while an analysis runs. The "
+    "evening ended stays in the journal: the session panel can show it and continue it, and "
+    "vellaro-sim can list and replay it.");
 const QString kMinimize = QStringLiteral("Minimise the window.");
 const QString kGauge = QStringLiteral(
     "The analysis at work. The board is locked until it ends, and numbers typed meanwhile "
@@ -171,6 +173,7 @@ QString TooltipFor(const QString& name) {
       {QStringLiteral("BetStrategyCaption"), kSystem},
       {QStringLiteral("ResetBets"), kResetBets},
       {QStringLiteral("NewSession"), kNewSession},
+      {QStringLiteral("NewSession_Hover"), kNewSession},
       {QStringLiteral("ReCalculate"), kRecalculate},
       {QStringLiteral("CGauge2"), kRecalculate},
       {QStringLiteral("CreateMatrix"), kCreateMatrix},

@@ -85,7 +85,7 @@ void WindowGame::TellMovedAside(const journal::OpenedJournal& opened) {
                opened.moved_aside.c_str());
 }
 
-void WindowGame::ResumeSession(const journal::StoredSession& stored) {
+void WindowGame::ReplayStored(const journal::StoredSession& stored) {
   // The whole evening again, in virtual time: its animations take no time at all. Then the
   // game goes on in the time it ran in before.
   Scheduler& before = scheduler_.target();
@@ -105,13 +105,28 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
   // The captions the display timers write are only read by the eye: without their ticks a
   // long evening replays many times faster.
   game_.SetDisplayTimers(false);
+  const auto back = [&] {
+    journal_skip_ = 0;
+    scheduler_.SwitchTo(before);
+    time_of_day_.SwitchTo(outside);
+  };
   try {
-    journal_->ContinueSession(stored.id);
     journal::ReplaySession(stored, game_, virtual_time, clock_);
     // A session cut off in the middle of an analysis ends it now; the journal gets the
     // events it had not kept.
     journal::FinishAnalysis(game_, virtual_time);
     game_.SetDisplayTimers(true);
+  } catch (...) {
+    back();
+    throw;
+  }
+  back();
+}
+
+void WindowGame::ResumeSession(const journal::StoredSession& stored) {
+  try {
+    journal_->ContinueSession(stored.id);
+    ReplayStored(stored);
     session_pending_ = false;
     resumed_ = true;
   } catch (const std::exception& error) {
@@ -119,15 +134,53 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
     // without a journal.
     journal_once_ = kNotResumed;
     std::fprintf(stderr, "vellaro: the last session cannot be resumed: %s\n", error.what());
-    journal_skip_ = 0;
-    scheduler_.SwitchTo(before);
-    time_of_day_.SwitchTo(outside);
     FreshGame();
-    return;
   }
-  journal_skip_ = 0;
-  scheduler_.SwitchTo(before);
-  time_of_day_.SwitchTo(outside);
+}
+
+std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& stored) {
+  if (journal_ == nullptr || !journal_->HasFile()) return "the journal is off";
+  if (game_.AnalysisRunning()) return "an analysis is running; try again when it has ended";
+  if (journal_->session() == id) return "it is the evening on show";
+  try {
+    stored = journal::LoadSession(journal_->database(), id);
+    // Played through once on the side, so that an evening that does not replay leaves the
+    // one on show as it is.
+    VirtualScheduler time(stored.started_ms);
+    VirtualClock seconds(time);
+    journal::ReplayClock clock(seconds);
+    Game trial(Env{clock, time});
+    journal::ReplaySession(stored, trial, time, clock);
+    journal::FinishAnalysis(trial, time);
+  } catch (const std::exception& error) {  // BadRecord, SqliteError, ReplayDiverged, ...
+    return error.what();
+  }
+  return {};
+}
+
+std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
+  if (journal_ == nullptr || !journal_->HasFile()) return "the journal is off";
+  if (game_.AnalysisRunning()) return "an analysis is running; try again when it has ended";
+  if (!journal_->ReopenSession(stored.id)) {
+    return "the journal cannot be written: " + journal_->status().reason;
+  }
+  resumed_ = false;
+  session_pending_ = false;
+  FreshGame();
+  try {
+    ReplayStored(stored);
+  } catch (const std::exception& error) {
+    // It replayed on the side: only a fault of this program comes here. The session stays
+    // in the journal as it was; the window goes on with a new one.
+    std::fprintf(stderr, "vellaro: session %lld cannot be continued: %s\n",
+                 static_cast<long long>(stored.id), error.what());
+    const Settings settings = game_.CurrentSettings();
+    journal_->EndSession();
+    FreshGame();
+    BeginSession(settings);
+    return error.what();
+  }
+  return {};
 }
 
 void WindowGame::BeginSession(const Settings& settings) {

@@ -63,6 +63,14 @@ class WindowGame {
   // Ends the session and starts a fresh game with the same settings. REQUIRES: no analysis
   // runs.
   void NewSession();
+  // Reads stored session `id` into `stored` for ContinueSession, and plays it through on the
+  // side. Returns why it cannot be continued: no journal file, an analysis running, the
+  // session on show itself, or a session that does not read back or replay.
+  std::string ReadToContinue(int64_t id, journal::StoredSession& stored);
+  // Makes `stored` (ReadToContinue) the game on show again, as the replay of its events
+  // leaves it (as a resume at start does), and goes on journaling it: the session on show
+  // is ended first. Returns why it could not, the game on show then left as it was.
+  std::string ContinueSession(const journal::StoredSession& stored);
 
   // What to tell the player about the journal now; empty when all is well, and when no
   // journal is kept.
@@ -78,6 +86,9 @@ class WindowGame {
   void ListenToGame();
   void OnGameEvent(const GameEvent& event);
   void ResumeSession(const journal::StoredSession& stored);
+  // Replays `stored` into the fresh game in virtual time, the journal skipping the events it
+  // holds, and finishes an analysis it was cut off in. Throws what the replay throws.
+  void ReplayStored(const journal::StoredSession& stored);
   // Opens the journal's file, which could not be opened before.
   void RetryJournalFile();
   void TellMovedAside(const journal::OpenedJournal& opened);

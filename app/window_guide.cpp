@@ -13,7 +13,7 @@ namespace vellaro::app {
 void MainWindow::BuildGuide() {
   // Under the save button, as the limits' and the panel's buttons are under the minimise
   // and close buttons: between the history strip and the limits' button, over nothing.
-  auto* button = new GuideButton(svg_, QRect(372, 30, 21, 21), this);
+  auto* button = new GuideButton(svg_, QRect(346, 30, 21, 21), this);
   // Clears the other highlights as the head's buttons do.
   button->OnMove([this] { Handle([this] { game().HeadImageMouseMove(); }); });
   button->OnClick([this] { OpenGuide(); });

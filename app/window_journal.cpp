@@ -1,8 +1,9 @@
-// The main window's journal (kept by its WindowGame): what the readout says of it, and the
-// "New session" control that ends a session.
+// The main window's journal (kept by its WindowGame): what the readout says of it, the
+// "New session" control that ends a session, and a stored evening taken up again.
 
 #include <stdexcept>
 
+#include "app/end_evening.h"
 #include "app/main_window.h"
 #include "app/readout.h"
 #include "app/session_panel_window.h"
@@ -31,13 +32,54 @@ void MainWindow::NewSession() {
   if (game().AnalysisRunning()) return;
   play_->NewSession();
   keyboard_.Clear();
-  // The panel follows the evening it was made for; a new one is made for the new evening.
-  if (panel_ != nullptr) {
-    const bool shown = panel_->isVisible();
-    delete panel_;
-    panel_ = nullptr;
-    if (shown) ToggleSessionPanel();
+  RenewPanel();
+}
+
+bool MainWindow::AgreeToEndEvening(const QString& then) {
+  const vellaro::RealResult::Counts& counts = play_->track().result().counts();
+  // With no spin in the history nothing of the evening would be lost.
+  if (counts.spins == 0) return true;
+  return AskToEndEvening(this, EndEveningQuestion(counts, then));
+}
+
+void MainWindow::AskNewSession() {
+  if (game().AnalysisRunning()) return;
+  if (!AgreeToEndEvening(QStringLiteral("start a new one"))) return;
+  Handle([this] { NewSession(); });
+}
+
+QString MainWindow::ContinueSession(int64_t id) {
+  if (play_->journal() != nullptr && play_->journal()->session() == id) {
+    return QStringLiteral("Session %1 is the evening on show.").arg(id);
   }
+  const auto refused = [id](const std::string& why) {
+    return QStringLiteral("Session %1 cannot be continued: %2.")
+        .arg(id)
+        .arg(QString::fromStdString(why));
+  };
+  // Whether it can be continued is said before anything is asked.
+  vellaro::journal::StoredSession stored;
+  std::string why = play_->ReadToContinue(id, stored);
+  if (!why.empty()) return refused(why);
+  if (!AgreeToEndEvening(QStringLiteral("continue session %1").arg(id))) return {};
+  // Not through Handle: a session waiting for its first event is not started for this.
+  guard_.Run([&] { why = play_->ContinueSession(stored); });
+  keyboard_.Clear();
+  Sync();
+  if (!why.empty()) return refused(why);
+  RenewPanel();
+  return {};
+}
+
+void MainWindow::RenewPanel() {
+  // The panel follows the evening it was made for; a new one is made for the new evening.
+  // The old one may be the sender of what ended its evening: it goes once that is done.
+  if (panel_ == nullptr) return;
+  const bool shown = panel_->isVisible();
+  panel_->hide();
+  panel_->deleteLater();
+  panel_ = nullptr;
+  if (shown) ToggleSessionPanel();
 }
 
 QString MainWindow::JournalNotice() const {

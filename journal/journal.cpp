@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <string>
 
 #include "journal/event_block.h"
 #include "journal/schema.h"
@@ -123,6 +124,37 @@ void Journal::ContinueSession(int64_t id) {
   next_seq_ = last.Step() ? last.Int(0) : 1;
 }
 
+bool Journal::ReopenSession(int64_t id) {
+  if (!Flush()) return false;
+  Statement known(*db_, "SELECT 1 FROM sessions WHERE id = ?");
+  known.Bind(1, id);
+  if (!known.Step()) {
+    throw std::out_of_range("no session " + std::to_string(id) + " in the journal");
+  }
+  known.Reset();
+  const int64_t now = now_();
+  try {
+    Transaction transaction(*db_);
+    if (session_ && *session_ != id) {
+      Statement end(*db_, "UPDATE sessions SET ended_ms = ? WHERE id = ?");
+      end.Bind(1, now).Bind(2, *session_);
+      end.Run();
+    }
+    Statement reopen(*db_,
+                     "UPDATE sessions SET ended_ms = NULL, "
+                     "opened = (SELECT MAX(opened) FROM sessions) + 1 WHERE id = ?");
+    reopen.Bind(1, id);
+    reopen.Run();
+    transaction.Commit();
+  } catch (const SqliteError& error) {
+    status_ = {false, ReasonFor(error)};
+    return false;
+  }
+  status_ = {};
+  ContinueSession(id);
+  return true;
+}
+
 void Journal::EndSession() {
   waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}});
   Flush();
@@ -182,7 +214,8 @@ void Journal::Write(const Operation& op) {
       Statement insert(*db_,
                        "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
                        "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
-                       "show_bet) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                       "show_bet, opened) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "(SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
       insert.Bind(1, op.at_ms)
           .Bind(2, int64_t{s.system})
           .Bind(3, int64_t{s.base})

@@ -91,6 +91,13 @@ class Journal {
   void StartSession(const Settings& settings);
   // Goes on writing to stored session `id` (after its game was resumed).
   void ContinueSession(int64_t id);
+  // Opens stored session `id` again, ended or not, and goes on writing to it (once its game
+  // has been replayed): the current session, if another, is ended in the same commit, and
+  // `id` becomes the session opened last, the one a window resumes at its start until it
+  // ends. The player's evening goes on as one session, whatever was played in between.
+  // Returns false, with nothing changed, if the write failed (status() says why). Throws
+  // std::out_of_range if there is no such session. REQUIRES: HasFile().
+  bool ReopenSession(int64_t id);
   // Marks the current session as ended; the events recorded from now on belong to none
   // until the next StartSession.
   void EndSession();

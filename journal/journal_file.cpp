@@ -148,7 +148,7 @@ OpenedJournal OpenFileFor(Journal& journal, const std::string& path, WallClock n
 }
 
 std::optional<StoredSession> SessionToResume(Journal& journal) {
-  const std::optional<int64_t> last = LastSessionId(journal.database());
+  const std::optional<int64_t> last = LastOpenedSessionId(journal.database());
   if (!last) return std::nullopt;
   StoredSession session = LoadSession(journal.database(), *last);
   if (session.ended_ms) return std::nullopt;

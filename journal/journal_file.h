@@ -44,8 +44,8 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now = SystemWal
 OpenedJournal OpenFileFor(Journal& journal, const std::string& path,
                           WallClock now = SystemWallClockMs);
 
-// The last session of the journal if it was not ended: the one the window resumes. Throws
-// BadRecord if it cannot be read back.
+// The session opened last (LastOpenedSessionId) if it was not ended: the one the window
+// resumes. Throws BadRecord if it cannot be read back.
 std::optional<StoredSession> SessionToResume(Journal& journal);
 
 // What the window needs of its journal at start: the journal opened, and the session to

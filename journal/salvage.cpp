@@ -51,7 +51,19 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
     db = std::make_unique<Database>(damaged, Database::Access::kReadOnly);
   } catch (const std::exception&) {  // nothing of it reads now: nothing is saved
   }
-  for (const SessionSummary& summary : survey.reading) {
+  // The evening on show, opened last and not ended, is copied last: the one opened last in
+  // the new journal too, which the window resumes.
+  std::vector<SessionSummary> reading = survey.reading;
+  try {
+    if (db) {
+      if (const std::optional<int64_t> open = LastOpenedSessionId(*db)) {
+        std::stable_partition(reading.begin(), reading.end(),
+                              [&](const SessionSummary& s) { return s.id != *open; });
+      }
+    }
+  } catch (const std::exception&) {  // the order of the ids will do
+  }
+  for (const SessionSummary& summary : reading) {
     std::optional<StoredSession> session;
     try {
       if (db) session = LoadSession(*db, summary.id);

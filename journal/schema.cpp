@@ -123,6 +123,12 @@ void Migrate(Database& db) {
   if (version < 1) db.Exec(kSchemaVersion1);
   if (version < 2) db.Exec(kToVersion2);
   if (version < 3) PackEventRows(db);
+  if (version < 4) {
+    db.Exec(
+        "ALTER TABLE sessions ADD COLUMN opened INTEGER NOT NULL DEFAULT 0;"
+        "UPDATE sessions SET opened = id;"
+        "PRAGMA user_version = 4;");
+  }
   transaction.Commit();
 }
 

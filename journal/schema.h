@@ -12,6 +12,11 @@
 //            table of one row per event is gone, its rows packed in order with their seq
 //            numbers kept. (Files written before blocks grew across commits hold one block
 //            per commit: the same format, in more rows.)
+// Version 4: each session's place in the order sessions were opened (opened): a session
+//            started gets the next place, and so does a stored session the player goes on
+//            with (Journal::ReopenSession); the session opened last is the one the window
+//            writes to, and resumes at its start if it is not ended. Older sessions take
+//            their id as their place, which is the order they were started in.
 
 #include <cstdint>
 #include <stdexcept>
@@ -20,7 +25,7 @@
 
 namespace vellaro::journal {
 
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 // PRAGMA application_id of every journal ("Vell"): a database without it is another
 // program's, unless it is empty or holds only the tables of a journal written before the

@@ -129,6 +129,13 @@ std::optional<int64_t> LastSessionId(Database& db) {
   return select.Int(0);
 }
 
+std::optional<int64_t> LastOpenedSessionId(Database& db) {
+  if (db.QueryInt("PRAGMA user_version") < 4) return LastSessionId(db);
+  Statement select(db, "SELECT id FROM sessions ORDER BY opened DESC, id DESC LIMIT 1");
+  if (!select.Step()) return std::nullopt;
+  return select.Int(0);
+}
+
 StoredSession LoadSession(Database& db, int64_t id) {
   StoredSession session;
   Statement head(db,

@@ -43,6 +43,9 @@ Database OpenForReading(const std::string& path);
 // The sessions in the table of sessions: the ones the window may resume and add to.
 std::vector<int64_t> SessionIds(Database& db);
 std::optional<int64_t> LastSessionId(Database& db);
+// The session opened last, started or reopened (Journal::ReopenSession): the one a window
+// writes to, if it is not ended. In a file from before sessions were reopened, the last.
+std::optional<int64_t> LastOpenedSessionId(Database& db);
 // For readers: the sessions in the table of sessions and those with events stored, which
 // differ only in a damaged file (LoadSession then throws BadRecord for the difference).
 std::vector<int64_t> KnownSessionIds(Database& db);

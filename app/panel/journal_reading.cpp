@@ -104,7 +104,7 @@ LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::sim::Sess
   if (Exists(path)) {
     try {
       vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
-      if (const std::optional<int64_t> last = vellaro::journal::LastSessionId(db)) {
+      if (const std::optional<int64_t> last = vellaro::journal::LastOpenedSessionId(db)) {
         const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, *last);
         if (HistoryOf(session) == live) return {true, vellaro::sim::WhatIf(session)};
       }

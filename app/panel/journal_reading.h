@@ -42,10 +42,11 @@ struct PastEvening {
 };
 PastEvening ReadPastEvening(const std::string& path, int64_t id);
 
-// The what-if of the evening being played. The journal's last session is this evening when
-// it holds the same spins, and replaying it keeps every change of setting and the recorded
-// seconds of the draws; without it (no journal, an unreadable one, a session that is not
-// this evening's) the spins and the settings the window gives are replayed.
+// The what-if of the evening being played. The journal's session opened last (a stored one
+// the player went on with, or the last started) is this evening when it holds the same
+// spins, and replaying it keeps every change of setting and the recorded seconds of the
+// draws; without it (no journal, an unreadable one, a session that is not this evening's)
+// the spins and the settings the window gives are replayed.
 struct LiveWhatIf {
   bool from_journal = false;
   WhatIfLines lines;

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -183,6 +184,15 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
                                        "replayed through the same engine"));
   sessions_->addItem(QStringLiteral("This evening"), QVariant());
   picker->addWidget(sessions_);
+  continue_ = new QPushButton(QStringLiteral("Continue this evening"), this);
+  continue_->setObjectName(QStringLiteral("ContinueEvening"));
+  continue_->setToolTip(QStringLiteral(
+      "Play on with the session on show: it becomes the evening in the main window again, "
+      "exactly where it stood, and goes on in the journal as the same session. The evening "
+      "in the window now is ended first, after asking."));
+  continue_->hide();  // until a past session is on show
+  connect(continue_, &QPushButton::clicked, this, [this] { ContinuePast(); });
+  picker->addWidget(continue_);
   sessions_note_ = new QLabel(this);
   sessions_note_->setObjectName(QStringLiteral("StoredSessionsNote"));
   picker->addWidget(sessions_note_, 1);
@@ -299,6 +309,7 @@ void SessionPanel::Pick(int index) {
   const QVariant id = sessions_->itemData(index);
   if (!id.isValid()) {
     past_.reset();
+    continue_->hide();
     shown_version_ = UINT64_MAX;  // redraw this evening in full
     what_if_->SetNote(QString());
     Refresh();
@@ -323,6 +334,7 @@ void SessionPanel::PastRead() {
   }
   sessions_note_->setText(QStringLiteral("Session %1, replayed from the journal.").arg(past.id));
   past_ = std::move(past);
+  continue_->show();
   ShowEvening(past_->evening.track, past_->evening.risk);
   what_if_->SetNote(QStringLiteral("Session %1's spins replayed under each betting system, "
                                    "its other settings and their changes kept. Shown bets "
@@ -330,6 +342,13 @@ void SessionPanel::PastRead() {
                                    "have made of past spins says nothing about the next ones.")
                         .arg(past_->id));
   what_if_->Show(past_->what_if);
+}
+
+void SessionPanel::ContinuePast() {
+  if (!past_) return;
+  // The window may end this panel's evening, and with it the panel, once this returns.
+  const QString why = ContinueStored(past_->id);
+  if (!why.isEmpty()) sessions_note_->setText(why);
 }
 
 void SessionPanel::WaitForIdle() {

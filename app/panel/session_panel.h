@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -26,7 +27,8 @@ class WhatIfTable;
 // numbers, the risk meter of the selected system and the what-if of the six systems. It
 // reads the game only through its views and the track of its events. A list at the top
 // picks a past session from the journal instead, replayed on a worker thread through the
-// engine and shown the same way; "This evening" returns to the live one. Remembers its
+// engine and shown the same way, and "Continue this evening" makes it the window's evening
+// again; "This evening" returns to the live one. Remembers its
 // size and place.
 class SessionPanel final : public SessionPanelWindow {
  public:
@@ -48,6 +50,8 @@ class SessionPanel final : public SessionPanelWindow {
   QLabel* risk() const { return risk_; }
   QComboBox* sessions() const { return sessions_; }
   QLabel* sessions_note() const { return sessions_note_; }
+  // "Continue this evening", shown with a past session.
+  QPushButton* continue_evening() const { return continue_; }
   // The id of the past session on show, none for this evening.
   std::optional<int64_t> past_shown() const;
 
@@ -69,6 +73,7 @@ class SessionPanel final : public SessionPanelWindow {
   void ListRead();
   void Pick(int index);
   void PastRead();
+  void ContinuePast();
 
   const vellaro::Game& game_;
   const vellaro::SessionTrack& track_;
@@ -79,6 +84,7 @@ class SessionPanel final : public SessionPanelWindow {
   QFutureWatcher<PastEvening> past_watcher_;
   QComboBox* sessions_ = nullptr;
   QLabel* sessions_note_ = nullptr;
+  QPushButton* continue_ = nullptr;
   uint64_t shown_version_ = UINT64_MAX;
   bool restored_place_ = false;
   QTabWidget* tabs_ = nullptr;

@@ -2,7 +2,10 @@
 // killed, a new session, and what the window says when the journal is damaged or off.
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -10,18 +13,23 @@
 #include <memory>
 #include <future>
 
+#include "app/end_evening.h"
 #include "app/fonts.h"
 #include "app/main_window.h"
 #include "app/readout.h"
+#include "app/session_readout.h"
 #include "app/settings_store.h"
 #include "env/virtual_scheduler.h"
 #include "journal/journal_file.h"
 #include "journal/session_replay.h"
 #include "journal/stored_session.h"
 #include "support/temp_folder.h"
+#include "window_driver.h"
 
 using vellaro::app::Guard;
 using vellaro::app::MainWindow;
+using vellaro::app::testing::Named;
+using vellaro::app::testing::PointAndClick;
 namespace journal = vellaro::journal;
 
 namespace {
@@ -144,6 +152,43 @@ void ExpectReplaysExactly(const std::string& path, int64_t id, int64_t spins) {
     QFAIL(e.what());
   }
   QCOMPARE(game.SpinsInHistory(), spins);
+}
+
+// Answers the question asked before an evening ends, if it comes while this lives, as the
+// player would: ends it or keeps it. Keeps what the box asked and how it stood.
+class EndEveningAnswer {
+ public:
+  EndEveningAnswer(MainWindow& window, bool end) {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this, &window, end] {
+      auto* box = window.findChild<QMessageBox*>(QLatin1String(vellaro::app::kEndEveningBox));
+      if (box == nullptr) return;
+      asked = box->text();
+      auto* keep = box->findChild<QPushButton*>(QLatin1String(vellaro::app::kEndEveningNo));
+      keep_is_default = keep != nullptr && box->defaultButton() == keep;
+      above_window = box->parentWidget() == &window && box->windowModality() == Qt::WindowModal;
+      box->findChild<QPushButton*>(QLatin1String(end ? vellaro::app::kEndEveningYes
+                                                     : vellaro::app::kEndEveningNo))
+          ->click();
+    });
+    timer_.start(0);
+  }
+
+  QString asked;
+  bool keep_is_default = false;
+  bool above_window = false;
+
+ private:
+  QTimer timer_;
+};
+
+// "Spins 53  Net +4" as the readout shows it: the figures the question must name.
+std::pair<QString, QString> ReadoutFigures(MainWindow& window) {
+  static const QRegularExpression figures(QStringLiteral("Spins (\\d+)\\s+Net ([-+]?\\d+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = figures.match(window.session_readout()->text());
+  if (!match.hasMatch()) return {};
+  return {match.captured(1), match.captured(2)};
 }
 
 }  // namespace
@@ -284,18 +329,26 @@ class JournalWindowTest : public QObject {
     evening.Act([&choose](vellaro::Game& g) { g.SaveLog(choose); });
     const vellaro::Settings settings = evening.window.game().CurrentSettings();
     const int64_t old_id = *evening.window.journal()->session();
-    auto* button = evening.window.findChild<QPushButton*>(QStringLiteral("NewSession"));
-    QVERIFY(button != nullptr);
-    QVERIFY(!button->toolTip().isEmpty());
+    QVERIFY(!Named(evening.window, "NewSession")->toolTip().isEmpty());
+    evening.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&evening.window));
 
     // Not in the middle of an analysis, which belongs to the last spin.
     evening.Act([](vellaro::Game& g) { g.NumberClick(2); });
-    QVERIFY(!button->isEnabled());
+    {
+      EndEveningAnswer answer(evening.window, true);
+      PointAndClick(evening.window, "NewSession");
+      QCOMPARE(answer.asked, QString());
+    }
+    QCOMPARE(*evening.window.journal()->session(), old_id);
     QVERIFY(evening.time.RunUntilTrue([&] { return !evening.window.game().AnalysisRunning(); },
                                       60'000));
     evening.window.Sync();
-    QVERIFY(button->isEnabled());
-    button->click();
+    {
+      EndEveningAnswer answer(evening.window, true);
+      PointAndClick(evening.window, "NewSession");
+      QVERIFY(!answer.asked.isEmpty());
+    }
 
     // As a window just opened shows a game given these settings.
     MainWindow blank(guard_);
@@ -439,6 +492,172 @@ class JournalWindowTest : public QObject {
     spin(6);
     QVERIFY(window.journal()->HasFile());
     ExpectReplaysExactly(path_, *window.journal()->session(), 2);
+  }
+
+  void newSessionAsksFirstNamingTheEveningThatEnds() {
+    vellaro::RealResult::Counts counts;
+    counts.spins = 1;
+    counts.net = -4;
+    const QString then = QStringLiteral("start a new one");
+    QCOMPARE(vellaro::app::EndEveningQuestion(counts, then),
+             QStringLiteral("End this evening — 1 spin, net -4 — and start a new one?"));
+    counts.spins = 53;
+    counts.net = 0;
+    QCOMPARE(vellaro::app::EndEveningQuestion(counts, then),
+             QStringLiteral("End this evening — 53 spins, net 0 — and start a new one?"));
+    counts.net = 4;
+    QVERIFY(vellaro::app::EndEveningQuestion(counts, then).contains(QStringLiteral("net +4 —")));
+
+    Evening evening(guard_, path_);
+    evening.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&evening.window));
+    // Away from the matrix's buttons, in the head with the evening's other controls.
+    const QRect place = Named(evening.window, "NewSession")->geometry();
+    QVERIFY(place.bottom() < 60);
+    QVERIFY(!place.intersects(Named(evening.window, "Button_Limits")->geometry()));
+    QVERIFY(!place.intersects(Named(evening.window, "SessionReadout")->geometry()));
+    evening.Act([](vellaro::Game& g) { g.MoveSafeLevel(0); });
+    const int64_t empty = *evening.window.journal()->session();
+    {
+      // No spin yet: nothing would end, nothing is asked.
+      EndEveningAnswer answer(evening.window, false);
+      PointAndClick(evening.window, "NewSession");
+      QCOMPARE(answer.asked, QString());
+    }
+    QVERIFY(*evening.window.journal()->session() != empty);
+    for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 4, 36, 5, 19, 22, 7, 30}) evening.Spin(n);
+    const Look before = LookAt(evening.window);
+    const int64_t id = *evening.window.journal()->session();
+    const auto [spins, net] = ReadoutFigures(evening.window);
+    QCOMPARE(spins, QStringLiteral("15"));
+    QCOMPARE(net, vellaro::app::SessionReadout::Net(evening.window.game().RealCounts().net));
+    QVERIFY2(evening.window.game().RealCounts().bets_shown > 0, "an evening with bets");
+    {
+      EndEveningAnswer answer(evening.window, false);
+      PointAndClick(evening.window, "NewSession");
+      QCOMPARE(answer.asked, QStringLiteral("End this evening — %1 spins, net %2 — and start a "
+                                            "new one?")
+                                 .arg(spins, net));
+      QVERIFY(answer.keep_is_default);
+      QVERIFY(answer.above_window);
+    }
+    // Kept: the same game, the same session, open.
+    QVERIFY(LookAt(evening.window) == before);
+    QCOMPARE(*evening.window.journal()->session(), id);
+    {
+      journal::Database reader = journal::OpenForReading(path_);
+      QVERIFY(!journal::LoadSession(reader, id).ended_ms);
+    }
+    {
+      EndEveningAnswer answer(evening.window, true);
+      PointAndClick(evening.window, "NewSession");
+      QVERIFY(!answer.asked.isEmpty());
+    }
+    QCOMPARE(evening.window.game().SpinsInHistory(), int64_t{0});
+    QVERIFY(*evening.window.journal()->session() != id);
+    journal::Database reader = journal::OpenForReading(path_);
+    QVERIFY(journal::LoadSession(reader, id).ended_ms.has_value());
+  }
+
+  void aStoredEveningIsContinuedExactlyAsOneSession() {
+    int64_t first = 0;
+    Look at_start;
+    {
+      Evening evening(guard_, path_);
+      evening.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kHavrel); });
+      for (int n : {17, 25, 0, 3, 8, 11, 1, 2}) evening.Spin(n);
+      evening.Act([](vellaro::Game& g) { g.SelectGameMode(1); });  // SMART: seeded draws
+      for (int n : {4, 36, 5, 19, 22, 7}) evening.Spin(n);
+      first = *evening.window.journal()->session();
+    }
+    // What a resume at start makes of it.
+    auto evening = std::make_unique<Evening>(guard_, path_);
+    QVERIFY(evening->window.Resumed());
+    evening->time.AdvanceBy(100);
+    at_start = LookAt(evening->window);
+    // Another evening follows it.
+    evening->window.Handle([&] { evening->window.NewSession(); });
+    for (int n : {9, 14, 21}) evening->Spin(n);
+    const int64_t second = *evening->window.journal()->session();
+    const Look second_look = LookAt(evening->window);
+    MainWindow& window = evening->window;
+
+    QCOMPARE(window.ContinueSession(second),
+             QStringLiteral("Session %1 is the evening on show.").arg(second));
+    {
+      EndEveningAnswer answer(window, false);
+      QCOMPARE(window.ContinueSession(first), QString());
+      const auto [spins, net] = ReadoutFigures(window);
+      QCOMPARE(answer.asked, QStringLiteral("End this evening — %1 spins, net %2 — and continue "
+                                            "session %3?")
+                                 .arg(spins, net)
+                                 .arg(first));
+    }
+    QVERIFY(LookAt(window) == second_look);
+    QCOMPARE(*window.journal()->session(), second);
+    {
+      EndEveningAnswer answer(window, true);
+      QCOMPARE(window.ContinueSession(first), QString());
+      QVERIFY(!answer.asked.isEmpty());
+    }
+    evening->time.AdvanceBy(100);
+    QVERIFY(LookAt(window) == at_start);
+    QCOMPARE(*window.journal()->session(), first);
+    {
+      journal::Database reader = journal::OpenForReading(path_);
+      QCOMPARE(journal::SessionIds(reader), (std::vector<int64_t>{first, second}));
+      QVERIFY(!journal::LoadSession(reader, first).ended_ms);
+      QVERIFY(journal::LoadSession(reader, second).ended_ms.has_value());
+    }
+    // It goes on in the same session, and the list says what the window says.
+    evening->Spin(31);
+    ExpectReplaysExactly(path_, first, 15);
+    {
+      journal::Database reader = journal::OpenForReading(path_);
+      const std::vector<journal::SessionSummary> list = journal::ListSessions(reader);
+      QCOMPARE(list.size(), size_t{2});
+      QCOMPARE(list[0].id, first);
+      QCOMPARE(list[0].spins, window.game().RealCounts().spins);
+      QCOMPARE(list[0].net_units, window.game().RealCounts().net);
+      QCOMPARE(list[0].bets_shown, window.game().RealCounts().bets_shown);
+      const auto [spins, net] = ReadoutFigures(window);
+      QCOMPARE(QString::number(list[0].spins), spins);
+    }
+    evening->time.AdvanceBy(100);
+    const Look before_close = LookAt(window);
+    evening.reset();
+    // The evening continued is the one resumed at the next start.
+    Evening next(guard_, path_);
+    QVERIFY(next.window.Resumed());
+    QCOMPARE(*next.window.journal()->session(), first);
+    next.time.AdvanceBy(100);
+    QVERIFY(LookAt(next.window) == before_close);
+  }
+
+  void aDamagedEveningCannotBeContinuedAndSaysWhy() {
+    Evening evening(guard_, path_);
+    for (int n : {17, 25, 0, 3, 8, 11}) evening.Spin(n);
+    const int64_t first = *evening.window.journal()->session();
+    evening.window.Handle([&] { evening.window.NewSession(); });
+    for (int n : {9, 14}) evening.Spin(n);
+    const int64_t second = *evening.window.journal()->session();
+    {
+      journal::Database db(path_, journal::Database::Access::kReadWrite);
+      db.Exec("UPDATE event_blocks SET count = count + 1 WHERE session_id = " +
+              std::to_string(first));
+    }
+    const Look before = LookAt(evening.window);
+    EndEveningAnswer answer(evening.window, true);
+    const QString why = evening.window.ContinueSession(first);
+    QVERIFY2(why.startsWith(QStringLiteral("Session %1 cannot be continued: ").arg(first)),
+             qPrintable(why));
+    QVERIFY(why.size() > 40);
+    QCOMPARE(answer.asked, QString());  // said before anything is asked
+    // The evening on show goes on, in its own session.
+    QVERIFY(LookAt(evening.window) == before);
+    QCOMPARE(*evening.window.journal()->session(), second);
+    journal::Database reader = journal::OpenForReading(path_);
+    QVERIFY(!journal::LoadSession(reader, second).ended_ms);
   }
 
   void aJournalThatCannotBeOpenedLeavesTheWindowWorking() {

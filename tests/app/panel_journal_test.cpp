@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QChart>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -164,10 +165,23 @@ class PanelJournalTest : public QObject {
     // A session the journal does not hold gives a reason instead of an evening.
     QVERIFY(!vellaro::app::ReadPastEvening(journal_, 99).error.empty());
 
+    // "Continue this evening" asks the window for the session on show, and says why not.
+    QVERIFY(panel.continue_evening()->isHidden());
+    std::vector<int64_t> continued;
+    panel.SetContinueEvening([&continued](int64_t id) {
+      continued.push_back(id);
+      return QStringLiteral("Session %1 cannot be continued: it is damaged.").arg(id);
+    });
+
     panel.sessions()->setCurrentIndex(1);
     emit panel.sessions()->activated(1);
     panel.WaitForIdle();
     QCOMPARE(panel.past_shown(), std::optional<int64_t>(2));
+    QVERIFY(!panel.continue_evening()->isHidden());
+    panel.continue_evening()->click();
+    QCOMPARE(continued, std::vector<int64_t>{2});
+    QCOMPARE(panel.sessions_note()->text(),
+             QStringLiteral("Session 2 cannot be continued: it is damaged."));
     auto* net_line = qobject_cast<QLineSeries*>(panel.chart()->chart()->series().first());
     QCOMPARE(net_line->count(), 51);
     QCOMPARE(net_line->at(50).y(), static_cast<qreal>(second_counts.net));
@@ -194,6 +208,7 @@ class PanelJournalTest : public QObject {
     emit panel.sessions()->activated(0);
     panel.WaitForIdle();
     QCOMPARE(panel.past_shown(), std::nullopt);
+    QVERIFY(panel.continue_evening()->isHidden());  // this evening goes on anyway
     QCOMPARE(net_line->count(), 16);
     QVERIFY(!panel.risk()->text().startsWith(QStringLiteral("At the end")));
   }

@@ -112,7 +112,7 @@ TEST(EventBlock, AVersion2JournalIsPackedWithNumbersAndTimesKept) {
   }
   {
     Journal journal(path);
-    EXPECT_EQ(journal.database().QueryInt("PRAGMA user_version"), 3);
+    EXPECT_EQ(journal.database().QueryInt("PRAGMA user_version"), kSchemaVersion);
     EXPECT_EQ(
         journal.database().QueryInt("SELECT COUNT(*) FROM sqlite_schema WHERE name = 'events'"), 0);
     journal.ContinueSession(1);

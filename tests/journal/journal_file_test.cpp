@@ -227,6 +227,35 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
 // Nine sessions, one spin each; the blocks of 5 made unreadable and the row of 9 lost.
 // The window starts a new session, with its notice, rather than resume one whose options no
 // window could set.
+// An evening continued after a later one was played stays the evening on show when the
+// journal is salvaged: it is copied last, so that it is the one resumed.
+TEST(JournalSalvage, AContinuedEveningIsCopiedLastAndResumes) {
+  testing::TempFolder folder;
+  const std::string damaged = folder.File("damaged.sqlite");
+  size_t events = 0;
+  {
+    testing::JournaledGame first(damaged);
+    first.h.Spins({1, 2, 3, 4, 5, 6});
+    first.h.FinishAnalysis();
+    {
+      testing::JournaledGame second(damaged);
+      second.h.Spins({7, 8});
+      second.journal.EndSession();
+    }
+    ASSERT_TRUE(first.journal.ReopenSession(1));
+    first.h.Spin(9);
+    first.h.FinishAnalysis();
+    events = first.heard.size();
+  }
+  Salvaged salvaged;
+  std::unique_ptr<Journal> journal =
+      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, Now);
+  EXPECT_EQ(salvaged.saved, (std::vector<int64_t>{2, 1}));
+  const std::optional<StoredSession> resumed = SessionToResume(*journal);
+  ASSERT_TRUE(resumed.has_value());
+  EXPECT_EQ(resumed->events.size(), events);
+}
+
 TEST(JournalFile, ASessionWithAnOptionOutOfRangeIsNotResumed) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");

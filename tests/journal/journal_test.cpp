@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "journal/event_record.h"
+#include "journal/journal_file.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "game/real_result.h"
@@ -185,6 +186,64 @@ TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
   EXPECT_THROW(LoadSession(reader, second + 1), std::out_of_range);
 }
 
+// "Continue this evening": a stored session, ended, is opened again and written to as one
+// session; the one written to before is ended in the same commit; the reopened session is
+// the one resumed at the next start, until another is started after it.
+TEST(Journal, AReopenedSessionGoesOnAsOneAndIsTheOneResumed) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  int64_t first = 0;
+  int64_t second = 0;
+  {
+    JournaledGame g(path);
+    g.h.Spins({1, 2, 3});
+    first = *g.journal.session();
+    g.wall_ms += 5000;
+    g.journal.StartSession(Settings{});
+    second = *g.journal.session();
+    g.h.Spins({4, 5});
+    g.wall_ms += 5000;
+    EXPECT_THROW(g.journal.ReopenSession(second + 1), std::out_of_range);
+    EXPECT_EQ(g.journal.session(), second) << "a refused reopen changes nothing";
+    ASSERT_TRUE(g.journal.ReopenSession(first));
+    EXPECT_EQ(g.journal.session(), first);
+  }
+  {
+    Journal journal(path);
+    const std::optional<StoredSession> resumed = SessionToResume(journal);
+    ASSERT_TRUE(resumed.has_value()) << "the reopened session, though not the last";
+    ASSERT_EQ(resumed->id, first);
+    journal.ContinueSession(first);
+    journal.Record(SpinAccepted{4, 9});
+  }
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(SessionIds(reader), (std::vector<int64_t>{first, second})) << "no session added";
+  EXPECT_EQ(LastSessionId(reader), second);
+  EXPECT_EQ(LastOpenedSessionId(reader), first);
+  const StoredSession one = LoadSession(reader, first);
+  const StoredSession two = LoadSession(reader, second);
+  EXPECT_FALSE(one.ended_ms.has_value());
+  EXPECT_EQ(one.started_ms, 1'765'000'000'000) << "it started when it started";
+  EXPECT_EQ(two.ended_ms, 1'765'000'010'000) << "ended by the reopen";
+  for (size_t i = 0; i < one.events.size(); ++i) {
+    ASSERT_EQ(one.events[i].seq, static_cast<int64_t>(i + 1)) << i;
+  }
+  EXPECT_EQ(Encode(one.events.back().event), Encode(SpinAccepted{4, 9}));
+  EXPECT_EQ(Summarize(one).spins, 4) << "the first evening's three spins and the fourth";
+
+  // A session started after the reopened one is the one opened last.
+  Journal journal(path);
+  journal.ContinueSession(first);  // as the window resumes it
+  journal.StartSession(Settings{});
+  const int64_t third = *journal.session();
+  ASSERT_TRUE(SessionToResume(journal).has_value());
+  EXPECT_EQ(SessionToResume(journal)->id, third);
+  EXPECT_TRUE(LoadSession(journal.database(), first).ended_ms.has_value())
+      << "the new session ended the reopened one";
+  ASSERT_TRUE(journal.ReopenSession(second));
+  EXPECT_EQ(SessionToResume(journal)->id, second) << "reopened twice over";
+}
+
 // A long session is stored in blocks that grow commit by commit: few rows, each small
 // enough for one page, with every event back in order and its time kept, across a reopen
 // that goes on in a new block.
@@ -247,11 +306,14 @@ TEST(JournalSchema, MigratesAVersion1File) {
     old.Exec(
         "INSERT INTO sessions(id, started_ms, ended_ms) VALUES(4, 1700000000000, 1700000100000);"
         "INSERT INTO events(session_id, seq, kind, v1, v2) VALUES(4, 1, 1, 1, 17);"
-        "INSERT INTO events(session_id, seq, kind, v1, v2) VALUES(4, 2, 2, 1, 17);");
+        "INSERT INTO events(session_id, seq, kind, v1, v2) VALUES(4, 2, 2, 1, 17);"
+        "INSERT INTO sessions(id, started_ms) VALUES(2, 1690000000000);");
   }
   {
     Journal journal(path);
     EXPECT_EQ(journal.database().QueryInt("PRAGMA user_version"), kSchemaVersion);
+    EXPECT_FALSE(SessionToResume(journal).has_value())
+        << "the last session started is ended; an older one left open is not resumed";
   }
   Database reader = OpenForReading(path);
   const StoredSession stored = LoadSession(reader, 4);

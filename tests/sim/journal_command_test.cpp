@@ -114,6 +114,41 @@ TEST(JournalCommand, TheReplayedTraceIsWhatTheWindowShowed) {
   }
 }
 
+// An evening continued after another was played is one session: listed with all its
+// spins, and replayed whole, to the net the list gives.
+TEST(JournalCommand, AContinuedEveningIsListedAndReplayedAsOne) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  int64_t net = 0;
+  {
+    testing::JournaledGame first(path);
+    first.h.Spins({17, 25, 0, 3, 8, 11, 1});
+    {
+      testing::JournaledGame second(path);
+      second.h.Spins({4, 6, 9});
+    }
+    ASSERT_TRUE(first.journal.ReopenSession(1));
+    first.h.Spins({2, 5, 10, 36, 13});
+    net = first.h.game.RealCounts().net;
+    ASSERT_GT(first.h.game.RealCounts().bets_shown, 0);
+  }
+  const SimRun list = Sim({"--journal", path, "--list"});
+  ASSERT_EQ(list.status, 0) << list.err;
+  const auto rows = Csv(list.out);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].at(0), "1");
+  EXPECT_EQ(rows[1].at(3), "12");
+  EXPECT_EQ(rows[1].at(5), std::to_string(net));
+  EXPECT_EQ(rows[2].at(3), "3");
+  const SimRun replay = Sim({"--journal", path, "--session", "1"});
+  ASSERT_EQ(replay.status, 0) << replay.err;
+  EXPECT_EQ(Csv(replay.out).size(), 13u);
+  const SimRun summary = Sim({"--journal", path, "--session", "1", "--summary"});
+  ASSERT_EQ(summary.status, 0) << summary.err;
+  EXPECT_NE(summary.out.find("\nbets shown: " + rows[1].at(4) + "\n"), std::string::npos)
+      << summary.out;
+}
+
 TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");

@@ -1,0 +1,34 @@
+#include "app/end_evening.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/session_readout.h"
+
+namespace vellaro::app {
+
+QString EndEveningQuestion(const vellaro::RealResult::Counts& counts, const QString& then) {
+  const QString spins = counts.spins == 1 ? QStringLiteral("1 spin")
+                                          : QStringLiteral("%1 spins").arg(counts.spins);
+  return QStringLiteral("End this evening — %1, net %2 — and %3?")
+      .arg(spins, SessionReadout::Net(counts.net), then);
+}
+
+bool AskToEndEvening(QWidget* window, const QString& question) {
+  // A child of the window, modal to it alone: it stays above the window, which is always on
+  // top, and the panel's window goes on answering.
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Vellaro"), question,
+                  QMessageBox::NoButton, window);
+  box.setObjectName(QString::fromLatin1(kEndEveningBox));
+  box.setWindowModality(Qt::WindowModal);
+  QPushButton* end = box.addButton(QStringLiteral("End it"), QMessageBox::AcceptRole);
+  end->setObjectName(QString::fromLatin1(kEndEveningYes));
+  QPushButton* keep = box.addButton(QStringLiteral("Keep playing"), QMessageBox::RejectRole);
+  keep->setObjectName(QString::fromLatin1(kEndEveningNo));
+  box.setDefaultButton(keep);
+  box.setEscapeButton(keep);
+  box.exec();
+  return box.clickedButton() == end;
+}
+
+}  // namespace vellaro::app
