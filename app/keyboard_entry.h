@@ -13,19 +13,22 @@ class KeyboardEntry {
   enum class Action {
     kNone,     // nothing beyond showing Text()
     kEnter,    // enter the number Number() as a click on its tile would
-    kUndo,     // press the undo button (it acts only while offered)
+    kHint,     // nothing to take back: say where the undo is (Hint)
     kRefused,  // the key was refused; Text() says why
   };
 
   Action Digit(int digit);  // 0..9
   // Enter: the number typed, or nothing when no digit was typed.
   Action Enter();
-  // Backspace: takes back the last digit, or with no digit typed asks for the undo.
+  // Backspace: takes back the last digit. With no digit typed it does nothing to the game:
+  // one press too many must not take a spin back.
   Action Backspace();
   // Escape: forgets the digits and any refusal shown.
   void Clear();
   // The board refused the number: it is forgotten, and `why` is shown.
   void Refuse(const std::string& why);
+  // Shows `text` until the next key, as a refusal is shown, but as it is.
+  void Hint(const std::string& text);
 
   // The number of the last kEnter (0..36).
   int Number() const { return number_; }
@@ -36,6 +39,7 @@ class KeyboardEntry {
  private:
   std::string digits_;
   std::string refusal_;
+  std::string hint_;
   int number_ = 0;
 };
 

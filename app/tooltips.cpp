@@ -29,8 +29,9 @@ const QString kSafeLevelLamp = QStringLiteral(
     "when a bet is shown. Waiting for losses does not make a win more likely.");
 const QString kOptions = QStringLiteral("Open or close the options area.");
 const QString kUndo = QStringLiteral(
-    "Take back the last number entered (Backspace or Ctrl+Z). Offered once after each "
-    "spin; greyed when there is nothing to take back.");
+    "Take back the last number entered (Ctrl+Z); Ctrl+Shift+Z or Ctrl+Y brings it back "
+    "until anything else changes. Offered once after each spin; greyed when there is "
+    "nothing to take back.");
 const QString kSave = QStringLiteral("Save the numbers of this game to a text file (Ctrl+S).");
 const QString kClose = QStringLiteral(
     "Close Vellaro. Your settings and this session are kept: the session goes on where it "

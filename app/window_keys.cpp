@@ -1,4 +1,5 @@
-// The keyboard of the main window: numbers typed and entered with Enter, the undo keys.
+// The keyboard of the main window: numbers typed and entered with Enter, the undo and redo
+// keys.
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -7,21 +8,31 @@
 
 namespace vellaro::app {
 
+namespace {
+
+// What Backspace says when nothing is typed.
+constexpr const char* kUndoKeyHint = "Nothing typed: Ctrl+Z undoes the last spin";
+
+}  // namespace
+
 bool MainWindow::PressKey(const QKeyEvent& key) {
   const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
-  const bool ctrl_z = key.key() == Qt::Key_Z && held == Qt::ControlModifier;
-  if (held != Qt::NoModifier && !ctrl_z) return false;
   const int k = key.key();
+  const bool ctrl_z = k == Qt::Key_Z && held == Qt::ControlModifier;
+  const bool redo = (k == Qt::Key_Z && held == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+                    (k == Qt::Key_Y && held == Qt::ControlModifier);
+  if (held != Qt::NoModifier && !ctrl_z && !redo) return false;
   if (ctrl_z) {
     Handle([this] { game().UndoClick(); });  // acts only while the undo is offered
+  } else if (redo) {
+    Handle([this] { game().RedoClick(); });  // acts only right after an undo
   } else if (k >= Qt::Key_0 && k <= Qt::Key_9) {
     keyboard_.Digit(k - Qt::Key_0);
   } else if (k == Qt::Key_Return || k == Qt::Key_Enter) {
     if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) Handle([this] { EnterTyped(); });
   } else if (k == Qt::Key_Backspace) {
-    if (keyboard_.Backspace() == KeyboardEntry::Action::kUndo) {
-      Handle([this] { game().UndoClick(); });
-    }
+    // Backspace edits the digits only: one press too many must not take a spin back.
+    if (keyboard_.Backspace() == KeyboardEntry::Action::kHint) keyboard_.Hint(kUndoKeyHint);
   } else if (k == Qt::Key_Escape) {
     keyboard_.Clear();
   } else {

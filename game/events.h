@@ -37,6 +37,15 @@ struct SpinUndone {
   friend bool operator==(const SpinUndone&, const SpinUndone&) = default;
 };
 
+// The redo brought back spin `index`, whose number was `number`, that the undo just before
+// had taken back: the game is again as that undo found it.
+struct SpinRedone {
+  int64_t index = 0;
+  int number = 0;
+
+  friend bool operator==(const SpinRedone&, const SpinRedone&) = default;
+};
+
 // A mode's run began (the board is locked) or ended (its calculation is done).
 struct AnalysisStarted {
   Mode mode = Mode::kDeepScan;
@@ -185,7 +194,7 @@ struct ChoiceSeeded {
 using GameEvent =
     std::variant<SpinAccepted, SpinUndone, AnalysisStarted, AnalysisEnded, BetShown, BetTracked,
                  BetSettled, LedgerReset, ModeChanged, SystemChanged, SettingChanged, MatrixCreated,
-                 MatrixDiscarded, Recalculated, ChoiceSeeded, BetWithheld>;
+                 MatrixDiscarded, Recalculated, ChoiceSeeded, BetWithheld, SpinRedone>;
 
 // A set of event kinds, one bit per alternative of GameEvent. A listener that needs a few
 // kinds says so, and the game then builds no event that nobody listens to.

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,15 @@ class Game : private GameState, private Window {
   // REQUIRES: 0 <= n <= 36.
   void NumberClick(int n);
   void UndoClick();  // a click on the undo button: acts only while it is offered
+  // Whether a redo would bring back the spin the last undo took back: from that undo until
+  // the game changes in any other way (any event but the undo's and the redo's own: a spin,
+  // a change of option, limit or system, "Reset Bets", "Continue anyway", a matrix or a
+  // recalculation), and not while an analysis runs.
+  bool RedoOffered() const { return redo_.has_value() && GameModes.enabled; }
+  // Puts the game back exactly as the last undo found it, the spin taken back included;
+  // acts only while offered. The window's frame (options area, hover highlights, the focus
+  // asked for) stays as it is: the player's pointer is not part of the game.
+  void RedoClick();
   // The pointer over the window's parts (game/frame.cpp).
   void HeadImageMouseMove();
   void NumberMouseMove(int n);  // over the tile of n
@@ -174,6 +184,7 @@ class Game : private GameState, private Window {
   void LoadState();
   void GameHistoryBack();
   void Undo();
+  void Redo();
 
   // ---- Number board (game/board.cpp) ------------------------------------------------
   void AllDisabled();
@@ -342,6 +353,11 @@ class Game : private GameState, private Window {
   }
   template <typename E>
   void Emit(const E& event) {
+    // Whatever else changes the game leaves nothing to redo: the game as the undo found it
+    // would undo that change too.
+    if constexpr (!std::is_same_v<E, SpinUndone> && !std::is_same_v<E, SpinRedone>) {
+      redo_.reset();
+    }
     // The game's own count first, so a listener that reads RealCounts() sees it updated.
     if constexpr ((RealResult::kKinds & EventBit<E>()) != 0) real_result_.On(event);
     if ((heard_ & EventBit<E>()) != 0) EmitToListeners(GameEvent{event}, EventBit<E>());
@@ -367,6 +383,20 @@ class Game : private GameState, private Window {
   SessionLimits limits_;
   std::optional<BetWithheld> withheld_;
   std::optional<BetWithheld> saved_withheld_;  // for the undo, as SaveState keeps the chips
+  // The game as the last undo found it, while nothing else has changed it since: what the
+  // redo puts back. The history list is left out (the redo appends its one line again), so
+  // that an undo late in a long evening does not copy the whole of it; the real result
+  // comes back through the redo's event, as a listener's own count does.
+  struct BeforeUndo {
+    GameState state;
+    Window window;                         // its NumbersList empty
+    std::optional<std::string> last_line;  // of NumbersList, which the undo drops
+    int64_t spins_in_history = 0;
+    bool settling_shown = false;
+    std::optional<BetWithheld> withheld;
+    std::optional<BetWithheld> saved_withheld;
+  };
+  std::optional<BeforeUndo> redo_;
   // The animation tick that ran last, if it left the gauge short of 100, and its step.
   const Timer* unfinished_timer_ = nullptr;
   int32_t unfinished_step_ = 0;

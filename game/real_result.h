@@ -35,7 +35,8 @@ class RealResult {
 
   // The kinds of event the counts depend on; every other event is ignored.
   static constexpr EventMask kKinds =
-      EventBit<SpinAccepted>() | EventBit<SpinUndone>() | EventBit<AnalysisStarted>() |
+      EventBit<SpinAccepted>() | EventBit<SpinUndone>() | EventBit<SpinRedone>() |
+      EventBit<AnalysisStarted>() |
       EventBit<BetSettled>() | EventBit<BetShown>() | EventBit<BetTracked>() |
       EventBit<MatrixDiscarded>() | EventBit<LedgerReset>();
 
@@ -51,6 +52,9 @@ class RealResult {
   Counts counts_;
   // The counts before the last accepted spin: an undo takes the spin back entirely.
   Counts before_last_spin_;
+  // The counts the last undo found: a redo, which comes before anything else changes the
+  // game, brings them back.
+  Counts before_undo_;
 };
 
 template <typename E>
@@ -59,7 +63,10 @@ void RealResult::On(const E& e) {
     before_last_spin_ = counts_;
     counts_.spins = e.index;
   } else if constexpr (std::is_same_v<E, SpinUndone>) {
+    before_undo_ = counts_;
     counts_ = before_last_spin_;
+  } else if constexpr (std::is_same_v<E, SpinRedone>) {
+    counts_ = before_undo_;
   } else if constexpr (std::is_same_v<E, AnalysisStarted>) {
     counts_.open_stake.reset();  // the chips are cleared for the spin's settlement
   } else if constexpr (std::is_same_v<E, BetSettled>) {

@@ -2,7 +2,10 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "game/game.h"
 #include "game/text_number.h"
@@ -73,8 +76,39 @@ void Game::GameHistoryBack() {
   LoadState();
 }
 
+namespace {
+
+// The window's frame: what the pointer and the options button change, not the game. A redo
+// leaves it as it stands.
+void CopyFrame(const Window& from, Window& to) {
+  to.ClientWidth = from.ClientWidth;
+  to.ClientHeight = from.ClientHeight;
+  to.Button_Close = from.Button_Close;
+  to.Button_Close_Hover = from.Button_Close_Hover;
+  to.Button_Minimize = from.Button_Minimize;
+  to.Button_Minimize_2 = from.Button_Minimize_2;
+  to.Button_Save = from.Button_Save;
+  to.Button_Save_Hover = from.Button_Save_Hover;
+  to.Image_Options1 = from.Image_Options1;
+  to.Image_Options2 = from.Image_Options2;
+  to.Image_Options3 = from.Image_Options3;
+  to.OptionsTag = from.OptionsTag;
+  to.Image_Act = from.Image_Act;  // hover highlights
+  to.Trend_1 = from.Trend_1;      // likewise
+  to.Focus = from.Focus;
+}
+
+}  // namespace
+
 void Game::Undo() {
   const int64_t index = spins_in_history_;
+  // Kept for the redo without the history list, which is set aside meanwhile.
+  TextLines history;
+  history.swap(NumbersList);
+  redo_ = BeforeUndo{static_cast<const GameState&>(*this), static_cast<const Window&>(*this),
+                     history.empty() ? std::nullopt : std::optional(history.back()),
+                     spins_in_history_, settling_shown_, withheld_, saved_withheld_};
+  NumbersList.swap(history);
   GameHistoryBack();
   UndoCredit = 0;
   ImageUndo.visible = false;
@@ -84,6 +118,27 @@ void Game::Undo() {
 
 void Game::UndoClick() {
   if (UndoButton.visible) Undo();
+}
+
+void Game::Redo() {
+  BeforeUndo before = std::move(*redo_);
+  redo_.reset();
+  CopyFrame(*this, before.window);
+  TextLines history = std::move(NumbersList);
+  if (before.last_line) history.push_back(std::move(*before.last_line));
+  static_cast<GameState&>(*this) = before.state;
+  static_cast<Window&>(*this) = std::move(before.window);
+  NumbersList = std::move(history);
+  spins_in_history_ = before.spins_in_history;
+  settling_shown_ = before.settling_shown;
+  withheld_ = std::move(before.withheld);
+  saved_withheld_ = std::move(before.saved_withheld);
+  // The real result comes back through the event, as every listener's does.
+  Emit(SpinRedone{spins_in_history_, CurrentNum.tag});
+}
+
+void Game::RedoClick() {
+  if (RedoOffered()) Redo();
 }
 
 }  // namespace vellaro

@@ -51,6 +51,7 @@ EventRecord Encode(const GameEvent& event) {
       Overloaded{
           [](const SpinAccepted& e) { return Make(EventKind::kSpinAccepted, {e.index, e.number}); },
           [](const SpinUndone& e) { return Make(EventKind::kSpinUndone, {e.index, e.number}); },
+          [](const SpinRedone& e) { return Make(EventKind::kSpinRedone, {e.index, e.number}); },
           [](const AnalysisStarted& e) {
             return Make(EventKind::kAnalysisStarted, {static_cast<int64_t>(e.mode)});
           },
@@ -95,6 +96,8 @@ GameEvent Decode(const EventRecord& r) {
       return SpinAccepted{Field(r, 0, 1, INT64_MAX), static_cast<int>(Field(r, 1, 0, 36))};
     case EventKind::kSpinUndone:
       return SpinUndone{Field(r, 0, 1, INT64_MAX), static_cast<int>(Field(r, 1, 0, 36))};
+    case EventKind::kSpinRedone:
+      return SpinRedone{Field(r, 0, 1, INT64_MAX), static_cast<int>(Field(r, 1, 0, 36))};
     case EventKind::kAnalysisStarted:
       return AnalysisStarted{ModeField(r, 0)};
     case EventKind::kAnalysisEnded:

@@ -29,6 +29,7 @@ enum class EventKind : int32_t {
   kRecalculated = 14,
   kChoiceSeeded = 15,
   kBetWithheld = 16,
+  kSpinRedone = 17,
 };
 
 inline constexpr int kRecordValues = 7;

@@ -176,7 +176,8 @@ bool Journal::Flush() {
   int spins = 0;
   for (const Operation& op : waiting_) {
     if (op.type == Operation::Type::kEvent && (op.record.kind == EventKind::kSpinAccepted ||
-                                               op.record.kind == EventKind::kSpinUndone)) {
+                                               op.record.kind == EventKind::kSpinUndone ||
+                                               op.record.kind == EventKind::kSpinRedone)) {
       ++spins;
     }
   }

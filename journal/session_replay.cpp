@@ -16,7 +16,8 @@ namespace {
 constexpr int64_t kAnimationLimitMs = 24 * 3600 * 1000;
 
 bool IsEntry(const GameEvent& e) {
-  return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e);
+  return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e) ||
+         std::holds_alternative<SpinRedone>(e);
 }
 
 bool IsLimitChange(const GameEvent& e) {
@@ -93,6 +94,8 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     game.NumberClick(spin->number);
   } else if (std::holds_alternative<SpinUndone>(e)) {
     game.UndoClick();
+  } else if (std::holds_alternative<SpinRedone>(e)) {
+    game.RedoClick();
   } else if (const auto* system = std::get_if<SystemChanged>(&e)) {
     if (!options.system && click(current.system, system->system))
       game.SelectBetStrategy(system->system);

@@ -59,8 +59,8 @@ struct SessionReplayOptions {
   // What-if: play this betting system throughout; the session's changes of system are
   // left out.
   std::optional<BettingSystem> system;
-  // Called for each spin or undo once it has been handled, its analysis finished, and the
-  // player has done whatever came before the next spin or undo (a "Continue anyway", a
+  // Called for each spin, undo or redo once it has been handled, its analysis finished, and
+  // the player has done whatever came before the next such entry (a "Continue anyway", a
   // change of option, limit or system): the game as the next entry found it, whose bet
   // that entry settles. The last entry's call comes at the end of the session, in exact
   // mode even where the journal ends in the middle of its analysis.

@@ -19,9 +19,15 @@ void SessionTrack::On(const GameEvent& event) {
           pending_reset_ = pending_setting_ = false;
           points_.push_back(point);
         } else if constexpr (std::is_same_v<E, SpinUndone>) {
-          if (!points_.empty()) points_.pop_back();
+          if (!points_.empty()) {
+            undone_ = points_.back();
+            points_.pop_back();
+          }
           // Only a spin already counted is taken back; one not counted yet never will be.
           if (static_cast<size_t>(statistics_.spins()) > points_.size()) statistics_.RemoveLast();
+        } else if constexpr (std::is_same_v<E, SpinRedone>) {
+          // Nothing has changed since the undo: the spin comes back as it was.
+          points_.push_back(undone_);
         } else if constexpr (std::is_same_v<E, BetSettled>) {
           // The settlement follows the spin it belongs to.
           if (e.shown && !points_.empty()) {

@@ -44,6 +44,7 @@ class SessionTrack {
 
  private:
   std::vector<TrackPoint> points_;
+  TrackPoint undone_;  // the point the last undo took off, for a redo to put back
   RealResult result_;
   // Of the first statistics_.spins() points: behind them until asked for.
   mutable SpinStatistics statistics_;

@@ -85,15 +85,22 @@ class KeyboardTest : public QObject {
     QCOMPARE(entry.Digit(0), Action::kRefused);
   }
 
-  void backspaceTakesBackADigitThenAsksForTheUndo() {
+  void backspaceTakesBackDigitsOnlyThenOnlyHints() {
     KeyboardEntry entry;
-    QCOMPARE(entry.Backspace(), Action::kUndo);
+    QCOMPARE(entry.Backspace(), Action::kHint);
     TypeDigits(entry, "21");
     QCOMPARE(entry.Text(), std::string("Typed: 21 (Enter to play, Esc to clear)"));
     QCOMPARE(entry.Backspace(), Action::kNone);
     QCOMPARE(entry.Digits(), std::string("2"));
     QCOMPARE(entry.Backspace(), Action::kNone);
-    QCOMPARE(entry.Backspace(), Action::kUndo);
+    QCOMPARE(entry.Backspace(), Action::kHint);
+    // A hint shows as it is until the next key, and a digit starts afresh.
+    entry.Hint("a hint");
+    QCOMPARE(entry.Text(), std::string("a hint"));
+    QCOMPARE(entry.Digit(3), Action::kNone);
+    QCOMPARE(entry.Text().rfind("Typed: 3", 0), size_t{0});
+    entry.Refuse("locked");
+    QCOMPARE(entry.Text(), std::string("Refused: locked"));
   }
 
   void escapeAndRefusalsForgetTheDigits() {
@@ -154,14 +161,14 @@ class KeyboardTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{6});
   }
 
-  void backspaceAndCtrlZPressTheUndoOnlyWhileItIsOffered() {
+  void ctrlZPressesTheUndoOnlyWhileItIsOffered() {
     for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
     WaitForTheAnalysis();
     QVERIFY(game().UndoOffered());
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(game().SpinsInHistory(), int64_t{4});
     QVERIFY(!game().UndoOffered());
-    // Not offered: neither key does anything.
+    // Not offered: neither key takes a spin back.
     Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Backspace);
     QCOMPARE(game().SpinsInHistory(), int64_t{4});
@@ -172,14 +179,54 @@ class KeyboardTest : public QObject {
     TypeAndEnter(6);
     QCOMPARE(game().SpinsInHistory(), int64_t{5});
     WaitForTheAnalysis();
-    const bool offered = game().UndoOffered();
-    // With a digit typed, Backspace takes the digit back and leaves the spins alone.
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+  }
+
+  void backspaceNeverTakesASpinBackButSaysWhereTheUndoIs() {
+    for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
+    WaitForTheAnalysis();
+    QVERIFY(game().UndoOffered());
+    // Type 2, then Backspace twice: the digit goes, the spin stays.
+    const QString progress = ReadoutText();
     QTest::keyClicks(&w(), QStringLiteral("2"));
     Key(Qt::Key_Backspace);
-    QCOMPARE(game().SpinsInHistory(), int64_t{5});
-    // With none, it is the undo button.
+    QCOMPARE(ReadoutText(), progress);
     Key(Qt::Key_Backspace);
-    QCOMPARE(game().SpinsInHistory(), int64_t{offered ? 4 : 5});
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    QVERIFY(game().UndoOffered());
+    QCOMPARE(ReadoutText(), QStringLiteral("Nothing typed: Ctrl+Z undoes the last spin"));
+    // The next digit replaces the hint.
+    QTest::keyClicks(&w(), QStringLiteral("7"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Typed: 7 (Enter to play, Esc to clear)"));
+  }
+
+  void ctrlShiftZAndCtrlYBringBackTheSpinJustUndone() {
+    for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
+    WaitForTheAnalysis();
+    const vellaro::TextLines history = game().controls().NumbersList;
+    const int32_t balance = game().state().Balance;
+    for (const auto held : {Qt::ControlModifier | Qt::ShiftModifier,
+                            Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+      const bool ctrl_only = held == Qt::KeyboardModifiers(Qt::ControlModifier);
+      const Qt::Key key = ctrl_only ? Qt::Key_Y : Qt::Key_Z;
+      Key(Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(game().SpinsInHistory(), int64_t{4});
+      Key(key, held);
+      QCOMPARE(game().SpinsInHistory(), int64_t{5});
+      QCOMPARE(game().controls().NumbersList, history);
+      QCOMPARE(game().state().Balance, balance);
+      QVERIFY(game().UndoOffered());  // as before the undo
+      // A second press has nothing to bring back.
+      Key(key, held);
+      QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    }
+    // After a spin entered since the undo, there is nothing to redo.
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    TypeAndEnter(9);
+    WaitForTheAnalysis();
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(game().SpinsInHistory(), int64_t{5});
+    QCOMPARE(game().controls().NumbersList.back(), std::string("9"));
   }
 
   void keysTypedIntoAnEditStayThere() {

@@ -110,6 +110,8 @@ std::vector<int> HistoryOf(const journal::StoredSession& session) {
       history.push_back(spin->number);
     } else if (std::holds_alternative<SpinUndone>(stored.event) && !history.empty()) {
       history.pop_back();
+    } else if (const auto* redo = std::get_if<SpinRedone>(&stored.event)) {
+      history.push_back(redo->number);
     }
   }
   return history;

@@ -21,7 +21,7 @@ const char* const kActNames[] = {
     "kOnWins",    "kAddToBet",    "kSafeLevel",   "kTrend",       "kAutoReset",
     "kMinProfit", "kShowBet",     "kCatRows",     "kCreateMatrix", "kResetMatrix",
     "kReCalculate", "kResetBets", "kLimit",       "kContinue",    "kNewSession",
-    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait"};
+    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait", "kRedo"};
 
 const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
 
@@ -201,11 +201,14 @@ class Recorder {
 
   void On(const GameEvent& event) {
     const auto* spin = std::get_if<SpinAccepted>(&event);
-    if (spin != nullptr || std::holds_alternative<SpinUndone>(event)) {
+    const bool redo = std::holds_alternative<SpinRedone>(event);
+    if (spin != nullptr || redo || std::holds_alternative<SpinUndone>(event)) {
       CloseRow(before_);
       open_.emplace();
       open_->entry.line = ++line_;
-      open_->entry.number = spin != nullptr ? spin->number : sim::Entry::kUndo;
+      open_->entry.number = spin != nullptr ? spin->number
+                            : redo             ? sim::Entry::kRedo
+                                               : sim::Entry::kUndo;
       held_.reset();
       outcome_ = sim::HeldBack::kLeft;
     } else if (const auto* settled = std::get_if<BetSettled>(&event)) {
@@ -285,6 +288,9 @@ void Perform(app::WindowGame& play, const Action& a, const std::string& blocker)
       break;
     case Act::kUndo:
       g.UndoClick();
+      break;
+    case Act::kRedo:
+      g.RedoClick();
       break;
     case Act::kMode:
       g.SelectGameMode(a.a);
@@ -386,7 +392,13 @@ Evening RandomEvening(uint64_t seed) {
   evening.seed = seed;
   evening.journal_late = pick(10) == 0;
   const int count = 10 + pick(111);
-  for (int i = 0; i < count; ++i) evening.actions.push_back(RandomAction(pick, evening.journal_late));
+  for (int i = 0; i < count; ++i) {
+    evening.actions.push_back(RandomAction(pick, evening.journal_late));
+    // A player who undoes often thinks better of it at once.
+    if (evening.actions.back().act == Act::kUndo && pick(3) == 0) {
+      evening.actions.push_back({Act::kRedo});
+    }
+  }
   return evening;
 }
 

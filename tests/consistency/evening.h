@@ -48,6 +48,7 @@ enum class Act {
   kJournalFolder, // the journal's folder, which could not be made at start, can be made
   kRestart,       // the window is closed and started again: it resumes the session
   kWait,          // the player pauses; a: milliseconds
+  kRedo,          // Ctrl+Shift+Z: the spin just undone brought back
 };
 
 struct Action {

@@ -2,7 +2,9 @@
 # The keyboard entry on the real window under Xvfb: the same 25 spins entered once by
 # clicks and once by keys (typed digits and Enter) give the same exported game log and the
 # same recommendation on show. While the analysis runs, a number typed is refused and is
-# not kept for later: it never reaches the log.
+# not kept for later: it never reaches the log. Backspace edits typed digits only: one press
+# too many takes no spin back. Ctrl+Z takes the last spin back, and Ctrl+Shift+Z or Ctrl+Y
+# brings it back.
 # Usage: keys_e2e.sh <vellaro binary> <folder for logs and screenshots>
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -45,6 +47,35 @@ tile_open() {
 # The bet display: trend tabs, fields, chips and stakes.
 bet_look() { import -window root -crop "420x90+$((wx + 16))+$((wy + 193))" -depth 8 rgb:- | md5sum; }
 
+# The log now, exported as $out/<name>.txt, against the first `count` spins.
+expect_log() {
+  local name=$1 count=$2
+  xdotool windowfocus --sync "$window"
+  export_log "$out/$name"
+  printf '%s\r\n' "${spins[@]:0:count}" >"$out/$name.expected"
+  cmp -s "$out/$name.expected" "$out/$name.txt" ||
+    fail "$name: the log holds $(wc -l <"$out/$name.txt") spins where $count were expected" \
+      "($out/$name.txt)"
+}
+
+# The undo and redo keys after the last spin, the keyboard on the window.
+undo_and_redo_keys() {
+  local all=${#spins[@]}
+  xdotool windowfocus --sync "$window"
+  # A digit typed, then Backspace twice: the digit goes, the spins stay.
+  xdotool key --delay 50 2 BackSpace BackSpace
+  expect_log keys_backspace "$all"
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 50 ctrl+z
+  expect_log keys_undone $((all - 1))
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 50 ctrl+shift+z
+  expect_log keys_redone "$all"
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 50 ctrl+z ctrl+y
+  expect_log keys_redone_by_y "$all"
+}
+
 # Plays the spins by "clicks" or "keys"; leaves the log in $out/<how>_log.txt and the look
 # of the bet display in $out/<how>_bet.
 play() {
@@ -83,6 +114,7 @@ play() {
   import -window root "$out/keys_e2e_$how.png"
   bet_look >"$out/${how}_bet"
   export_log "$out/${how}_log"
+  if [[ $how == keys ]]; then undo_and_redo_keys; fi
   kill "$app_pid"
   wait "$app_pid" 2>/dev/null || true
 }
@@ -99,4 +131,5 @@ cmp -s "$out/clicks_log.txt" "$out/keys_log.txt" ||
     "lost, or one typed during an analysis was kept"
 cmp -s "$out/clicks_bet" "$out/keys_bet" ||
   fail "the recommendation on show differs (see $out/keys_e2e_clicks.png and keys_e2e_keys.png)"
-echo "PASS: 25 spins by keys and by clicks give the same log and the same bet on show"
+echo "PASS: 25 spins by keys and by clicks give the same log and the same bet on show;" \
+  "Backspace kept the spins, Ctrl+Shift+Z and Ctrl+Y brought back what Ctrl+Z took"

@@ -24,9 +24,9 @@ using vellaro::sim::CommandLine;
 bool IsOneOfTheMessages(const std::string& err) {
   static const std::regex kMessages(
       "vellaro-sim: [^\n]*\n"
-      "|-:[0-9]+: '[^\n]*' is not a spin number \\(0 to 36\\) or \"undo\"\n"
+      "|-:[0-9]+: '[^\n]*' is not a spin number \\(0 to 36\\), \"undo\" or \"redo\"\n"
       "|-:[0-9]+: the line is longer than 4096 bytes \\('[^\n]*'\\)\n"
-      "|-:[0-9]+: undo is not offered here\n");
+      "|-:[0-9]+: (undo|redo) is not offered here\n");
   return std::regex_match(err, kMessages);
 }
 

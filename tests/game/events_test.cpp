@@ -27,7 +27,7 @@ struct Recorder {
         "SpinAccepted",   "SpinUndone",    "AnalysisStarted", "AnalysisEnded", "BetShown",
         "BetTracked",     "BetSettled",    "LedgerReset",     "ModeChanged",   "SystemChanged",
         "SettingChanged", "MatrixCreated", "MatrixDiscarded", "Recalculated",  "ChoiceSeeded",
-        "BetWithheld"};
+        "BetWithheld",    "SpinRedone"};
     static_assert(std::size(kNames) == std::variant_size_v<GameEvent>);
     return kNames[e.index()];
   }

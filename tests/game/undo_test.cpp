@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "betting/chance.h"
+#include "support/game_fields.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
 
@@ -264,6 +270,128 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
   g.UndoClick();
   EXPECT_EQ(g.state().UpTrendWins, 1);
   EXPECT_EQ(g.state().Stake, stake);
+}
+
+// ---- Redo -----------------------------------------------------------------------------------
+
+using Fields = std::vector<std::string>;
+
+// Two games played alike, one of which takes back and brings back its last spin wherever
+// the undo is offered, and again once more: after each redo it is the other game, field by
+// field, and goes on as it does. Under every system, in each kind of mode, with bets held
+// back by a table maximum.
+TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
+  const std::vector<int> spins = {17, 25, 0, 3, 8, 11, 1, 2, 30, 4, 5, 6, 36, 13, 13,
+                                  22, 9, 27, 0, 14, 19, 31, 7, 26, 10, 2, 33, 18, 29, 35};
+  for (int system = 0; system < kBettingSystems; ++system) {
+    for (const Mode mode : {Mode::kDeepScan, Mode::kSmart, Mode::kMatrix}) {
+      Settings s;
+      s.system = static_cast<BettingSystem>(system);
+      s.mode = mode;
+      s.learn = 6;
+      s.limits[LimitKind::kTableMax] = 4;
+      testing::Harness plain;
+      testing::Harness twice;
+      plain.game.Configure(s);
+      twice.game.Configure(s);
+      int redone = 0;
+      for (const int n : spins) {
+        plain.Spin(n);
+        twice.Spin(n);
+        for (int round = 0; round < 2 && twice.game.UndoOffered(); ++round) {
+          twice.game.UndoClick();
+          ASSERT_TRUE(twice.game.RedoOffered());
+          twice.game.RedoClick();
+          ++redone;
+        }
+        ASSERT_EQ(testing::GameDifferences(plain.game, twice.game), Fields{})
+            << kBettingSystemNames[system] << ", mode " << static_cast<int>(mode) << ", after "
+            << n;
+      }
+      EXPECT_GT(redone, 20);
+    }
+  }
+}
+
+TEST(Redo, IsOfferedOnlyUntilTheGameChangesInAnyOtherWay) {
+  testing::Harness h;
+  Game& g = h.game;
+  h.Spins({17, 25, 0, 3, 8, 11});
+  EXPECT_FALSE(g.RedoOffered());  // nothing undone yet
+  // Each of these changes the game after the undo: the redo would undo it too.
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"a spin", [&] { h.Spin(20); }},
+      {"SAFE LEVEL", [&] { g.MoveSafeLevel(2); }},
+      {"Reset Bets", [&] { g.ResetBetsClick(); }},
+      {"Show Bet", [&] { g.ShowBetSizeClick(); }},
+      {"a limit", [&] { g.SetLimit(LimitKind::kStopLoss, 50); }},
+      {"a system", [&] { g.SelectBetStrategy(kParlay); }},
+  };
+  for (const auto& [what, change] : changes) {
+    h.Spins({1, 2});  // the undo is offered again
+    ASSERT_TRUE(g.UndoOffered()) << what;
+    g.UndoClick();
+    ASSERT_TRUE(g.RedoOffered()) << what;
+    change();
+    EXPECT_FALSE(g.RedoOffered()) << what;
+    // Refused: nothing changes.
+    const int64_t spins = g.SpinsInHistory();
+    const TextLines history = g.controls().NumbersList;
+    const int32_t balance = g.state().Balance;
+    g.RedoClick();
+    EXPECT_EQ(g.SpinsInHistory(), spins) << what;
+    EXPECT_EQ(g.controls().NumbersList, history) << what;
+    EXPECT_EQ(g.state().Balance, balance) << what;
+  }
+  // The pointer and the options area are the window's frame, not the game.
+  h.Spins({1, 2});
+  g.UndoClick();
+  g.OptionsClick();
+  g.NumberMouseMove(3);
+  g.Button_CloseMouseMove();
+  ASSERT_TRUE(g.RedoOffered());
+  g.RedoClick();
+  EXPECT_TRUE(g.controls().OptionsOpen());  // stays open
+  EXPECT_TRUE(g.controls().Button_Close_Hover.visible);
+  EXPECT_EQ(g.SpinsInHistory(), 15);
+}
+
+TEST(Redo, BringsBackOneSpinOnceAndAnUndoAfterItTakesItBackAgain) {
+  testing::Harness h;
+  Game& g = h.game;
+  std::vector<GameEvent> heard;
+  RealResult counted;
+  g.AddListener([&](const GameEvent& e) {
+    heard.push_back(e);
+    counted.On(e);
+  });
+  h.Spins({17, 25, 0, 0, 0});
+  h.Spin(8);  // Black wins
+  heard.clear();
+  testing::Harness undone;  // the same game, undone once
+  undone.Spins({17, 25, 0, 0, 0, 8});
+  undone.game.UndoClick();
+  const RealResult::Counts at_six = g.RealCounts();
+  g.UndoClick();
+  g.RedoClick();
+  EXPECT_EQ(g.SpinsInHistory(), 6);
+  EXPECT_EQ(g.controls().NumbersList.back(), "8");
+  EXPECT_EQ(g.controls().HisNum[0].caption, "8");
+  EXPECT_TRUE(g.controls().Image[8].visible);  // no longer crossed out
+  EXPECT_EQ(g.RealCounts(), at_six);
+  EXPECT_EQ(counted.counts(), at_six);  // a listener's count agrees with the game's
+  ASSERT_EQ(heard.size(), 2u);
+  EXPECT_EQ(std::get<SpinRedone>(heard[1]), (SpinRedone{6, 8}));
+  // A second redo has nothing to bring back.
+  EXPECT_FALSE(g.RedoOffered());
+  g.RedoClick();
+  EXPECT_EQ(heard.size(), 2u);
+  EXPECT_EQ(g.SpinsInHistory(), 6);
+  // The undo is offered again, and takes the spin back as the first one did.
+  ASSERT_TRUE(g.UndoOffered());
+  g.UndoClick();
+  EXPECT_EQ(testing::GameDifferences(g, undone.game), Fields{});
+  EXPECT_TRUE(g.RedoOffered());
 }
 
 }  // namespace

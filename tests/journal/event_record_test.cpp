@@ -12,6 +12,7 @@ namespace {
 std::vector<GameEvent> OneOfEachKind() {
   return {SpinAccepted{12, 36},
           SpinUndone{12, 0},
+          SpinRedone{INT64_MAX, 36},
           AnalysisStarted{Mode::kRandom},
           AnalysisEnded{Mode::kMatrix},
           BetShown{kMore, 1024},
@@ -51,6 +52,7 @@ TEST(EventRecord, KindNumbersAreTheFileFormat) {
   EXPECT_EQ(static_cast<int>(Encode(BetSettled{}).kind), 7);
   EXPECT_EQ(static_cast<int>(Encode(ChoiceSeeded{}).kind), 15);
   EXPECT_EQ(static_cast<int>(Encode(BetWithheld{}).kind), 16);
+  EXPECT_EQ(static_cast<int>(Encode(SpinRedone{1, 5}).kind), 17);
   const EventRecord settled = Encode(BetSettled{9, kRed, true, 4, true, 10, 11});
   EXPECT_EQ(settled.values[0], 9);
   EXPECT_EQ(settled.values[1], kRed);
@@ -67,7 +69,9 @@ TEST(EventRecord, RejectsWhatThisProgramNeverWrites) {
     return record;
   };
   EXPECT_THROW(Decode(bad(static_cast<EventKind>(0), {})), BadRecord);
-  EXPECT_THROW(Decode(bad(static_cast<EventKind>(17), {})), BadRecord);
+  EXPECT_THROW(Decode(bad(static_cast<EventKind>(18), {})), BadRecord);
+  EXPECT_THROW(Decode(bad(EventKind::kSpinRedone, {0, 5})), BadRecord);
+  EXPECT_THROW(Decode(bad(EventKind::kSpinRedone, {3, 37})), BadRecord);
   EXPECT_THROW(Decode(bad(EventKind::kSpinAccepted, {1, 37})), BadRecord);
   EXPECT_THROW(Decode(bad(EventKind::kSpinAccepted, {0, 5})), BadRecord);
   EXPECT_THROW(Decode(bad(EventKind::kSpinAccepted, {1})), BadRecord);

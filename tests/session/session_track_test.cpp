@@ -86,6 +86,24 @@ TEST(SessionTrack, AnUndoTakesTheLastPointAndItsStatisticsBack) {
   EXPECT_EQ(track.points().back().number, 3);
 }
 
+TEST(SessionTrack, ARedoPutsThePointAndItsStatisticsBackAsTheyWere) {
+  SessionTrack track;
+  track.On(SpinAccepted{1, 5});
+  track.On(BetShown{kRed, 4});
+  track.On(SpinAccepted{2, 0});
+  track.On(Settled(2, false, 4, true));
+  const std::vector<TrackPoint> before = track.points();
+  EXPECT_EQ(track.statistics().zeros(), 1);  // counted before the undo
+  track.On(SpinUndone{2, 0});
+  track.On(SpinRedone{2, 0});
+  ASSERT_EQ(track.points().size(), 2u);
+  EXPECT_EQ(track.points()[1].number, before[1].number);
+  EXPECT_EQ(track.points()[1].net, -4);
+  EXPECT_EQ(track.points()[1].bet_stake, 4);
+  EXPECT_EQ(track.result().counts().net, -4);
+  EXPECT_EQ(track.statistics().list(), (std::vector<int>{5, 0}));
+}
+
 // The statistics are counted when asked for: whenever that is, between spins and undos,
 // they are those of the spins in the history.
 TEST(SessionTrack, StatisticsReadAtAnyPointAreThoseOfTheSpinsInTheHistory) {

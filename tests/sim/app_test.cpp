@@ -108,13 +108,13 @@ TEST(Program, ABadLineIsReportedBeforeAnythingIsReplayed) {
   const testing::Run run = RunProgram({}, "5\n6\n\n7 \r\nseven\n8\n");
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "-:5: 'seven' is not a spin number (0 to 36) or \"undo\"\n");
+  EXPECT_EQ(run.err, "-:5: 'seven' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 
   const testing::Run from_file = RunProgram({(kData + "/bad_line.txt").c_str()});
   EXPECT_EQ(from_file.status, kExitBadInput);
   EXPECT_EQ(from_file.out, "");
   EXPECT_EQ(from_file.err,
-            kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36) or \"undo\"\n");
+            kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 }
 
 TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
@@ -133,6 +133,12 @@ TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
   }
   EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n").err,
             "-:3: undo is not offered here\n");
+  EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\n3\n4\n5\nundo\n6\nredo\n").err,
+            "-:8: redo is not offered here\n");
+  // A redo the window offers is a row of its own, marked as such.
+  const testing::Run redone = RunProgram({"--clock", "0"}, "1\n2\n3\n4\n5\n6\n7\nundo\nredo\n");
+  EXPECT_EQ(redone.status, kExitOk);
+  EXPECT_NE(redone.out.find("\n9,7,redo,"), std::string::npos) << redone.out;
   // An undo the window offers is replayed, its rows all out.
   const testing::Run offered = RunProgram({}, kLog);
   EXPECT_EQ(offered.status, kExitOk);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "export/game_log.h"
 #include "sim_support.h"
 #include "support/harness.h"
@@ -190,6 +194,42 @@ TEST(Replay, StopsAtAnUndoTheWindowDoesNotOffer) {
   const std::vector<Entry> apart = ParseLog("1\n2\n3\n4\n5\nundo\n6\n7\nundo\n", "log");
   LogSource apart_source(apart);
   EXPECT_EQ(Replay({}, apart_source, rows), std::nullopt);
+}
+
+TEST(Replay, ARedoRightAfterTheUndoBringsTheRowBackAndOtherwiseStops) {
+  // Undone, brought back, undone and brought back again: each redo's row is the row of the
+  // spin it brings back, and the spin after them the spin played without them.
+  const std::string spins = "17\n25\n0\n3\n8\n11\n1\n";
+  const std::vector<Entry> plain = ParseLog(spins + "2\n", "log");
+  const std::vector<Entry> redone = ParseLog(spins + "undo\nredo\nundo\nredo\n2\n", "log");
+  LogSource plain_source(plain);
+  LogSource redone_source(redone);
+  Rows a;
+  Rows b;
+  ASSERT_EQ(Replay({}, plain_source, a), std::nullopt);
+  ASSERT_EQ(Replay({}, redone_source, b), std::nullopt);
+  ASSERT_EQ(b.rows.size(), 12u);
+  // What the window shows after the entry; the time and the settlement are the entry's own.
+  auto same = [](const Row& x, const Row& y) {
+    return x.spin_count == y.spin_count && x.bet_chance == y.bet_chance && x.shown == y.shown &&
+           x.stake == y.stake && x.balance == y.balance && x.target == y.target &&
+           x.win_streak == y.win_streak && x.loss_streak == y.loss_streak &&
+           x.deep_sum == y.deep_sum && x.deep_remainder == y.deep_remainder && x.real == y.real;
+  };
+  EXPECT_TRUE(same(b.rows[8], a.rows[6]));   // the first redo
+  EXPECT_TRUE(same(b.rows[10], a.rows[6]));  // the second
+  EXPECT_TRUE(b.rows[10].entry.redo());
+  EXPECT_EQ(b.rows[11].real, a.rows[7].real);
+  EXPECT_EQ(b.rows[11].balance, a.rows[7].balance);
+
+  // Not offered: at the start, twice in a row, or after a spin that followed the undo.
+  for (const auto& [log, line] : std::vector<std::pair<std::string, uint64_t>>{
+           {"redo\n", 1}, {spins + "undo\nredo\nredo\n", 10}, {spins + "undo\n9\nredo\n", 10}}) {
+    const std::vector<Entry> entries = ParseLog(log, "log");
+    LogSource source(entries);
+    Rows rows;
+    EXPECT_EQ(Replay({}, source, rows), (Entry{line, Entry::kRedo})) << log;
+  }
 }
 
 TEST(Replay, AnExportedLogReplaysToTheGameThatWroteIt) {

@@ -21,6 +21,8 @@ class RandomPlayer {
       g.NumberClick(Pick(37));
     } else if (roll < 76) {
       g.UndoClick();
+      // Half the time the player thinks better of it at once.
+      if (Pick(2) == 0) g.RedoClick();
     } else if (roll < 79) {
       g.SelectGameMode(Pick(kGameModeItems));
     } else if (roll < 81) {

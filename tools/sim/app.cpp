@@ -119,11 +119,11 @@ class NoRows final : public RowSink {
   void Add(const Row&) override {}
 };
 
-// The undo the window would not offer, if the log has one. Only an undo can be refused, so
-// the log is replayed up to its last undo, and not at all when it has none.
+// The undo or redo the window would not offer, if the log has one. Only those can be
+// refused, so the log is replayed up to the last of them, and not at all when it has none.
 std::optional<Entry> RefusedUndo(const ReplayOptions& options, std::span<const Entry> entries) {
   const auto last_undo =
-      std::find_if(entries.rbegin(), entries.rend(), [](const Entry& e) { return e.undo(); });
+      std::find_if(entries.rbegin(), entries.rend(), [](const Entry& e) { return !e.spin(); });
   if (last_undo == entries.rend()) return std::nullopt;
   LogSource source(entries.first(static_cast<size_t>(entries.rend() - last_undo)));
   NoRows none;
@@ -231,7 +231,8 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     }
   }
   if (refused) {
-    err << line.file << ':' << refused->line << ": undo is not offered here\n";
+    err << line.file << ':' << refused->line << ": " << (refused->redo() ? "redo" : "undo")
+        << " is not offered here\n";
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;

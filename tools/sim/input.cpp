@@ -83,12 +83,14 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
     if (!line.empty() && line.front() != '#') {
       if (line == "undo") {
         entries.push_back({line_number, Entry::kUndo});
+      } else if (line == "redo") {
+        entries.push_back({line_number, Entry::kRedo});
       } else if (const int number = SpinNumber(line); number >= 0) {
         entries.push_back({line_number, number});
       } else {
         std::ostringstream message;
         message << name << ':' << line_number << ": '" << Quoted(line)
-                << "' is not a spin number (0 to 36) or \"undo\"";
+                << "' is not a spin number (0 to 36), \"undo\" or \"redo\"";
         throw InputError(message.str());
       }
     }

@@ -9,17 +9,20 @@
 
 namespace vellaro::sim {
 
-// One line of a spin log that does something: a spin, or a click on the undo button.
+// One line of a spin log that does something: a spin, or a press of the undo or the redo.
 struct Entry {
   static constexpr int kUndo = -1;
+  static constexpr int kRedo = -2;
   uint64_t line = 0;  // 1-based, counting skipped lines too
   int number = kUndo;
 
   bool undo() const { return number == kUndo; }
+  bool redo() const { return number == kRedo; }
+  bool spin() const { return number >= 0; }
   friend bool operator==(const Entry&, const Entry&) = default;
 };
 
-// A log line that is neither a spin nor "undo"; the message names the file and line.
+// A log line that is neither a spin, "undo" nor "redo"; the message names the file and line.
 class InputError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -402,12 +402,12 @@ std::string HelpText() {
       "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
       "  or:  vellaro-sim --journal FILE --list\n"
       "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
-      "Replays a spin log (one number 0 to 36 or \"undo\" per line; FILE, or standard\n"
-      "input when FILE is - or absent) through the game in virtual time and prints what\n"
-      "the window would have shown after every entry, as CSV, or with --summary what it\n"
-      "came to. --random replays a fair single-zero wheel instead; --runs plays many\n"
-      "evenings of it and reports the spread of their results. --journal lists or\n"
-      "replays the evenings the window journaled.\n\nOptions:\n";
+      "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line; FILE, or\n"
+      "standard input when FILE is - or absent) through the game in virtual time and\n"
+      "prints what the window would have shown after every entry, as CSV, or with\n"
+      "--summary what it came to. --random replays a fair single-zero wheel instead;\n"
+      "--runs plays many evenings of it and reports the spread of their results.\n"
+      "--journal lists or replays the evenings the window journaled.\n\nOptions:\n";
   for (const Option& option : kOptions) {
     text += HelpLine({option.name, option.value_name, option.help}, option.words);
   }
@@ -490,8 +490,8 @@ std::string HelpText() {
       "  0  done\n"
       "  1  the output could not all be written, a stored session's replay departs\n"
       "     from the journal, or the engine failed\n"
-      "  2  a bad option, an unreadable or bad log, an undo the window would not\n"
-      "     offer, or a journal that cannot be read or is damaged; nothing has gone\n"
+      "  2  a bad option, an unreadable or bad log, an undo or redo the window would\n"
+      "     not offer, or a journal that cannot be read or is damaged; nothing has gone\n"
       "     to standard output\n";
   return text;
 }

@@ -104,6 +104,9 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
     if (entry.undo()) {
       if (!game.UndoOffered()) return entry;
       game.UndoClick();
+    } else if (entry.redo()) {
+      if (!game.RedoOffered()) return entry;
+      game.RedoClick();
     } else {
       game.NumberClick(entry.number);
       // Not through RunUntilTrue: a replay is mostly these ticks, the test is cheaper inline

@@ -104,8 +104,8 @@ void FillFromGame(const Game& game, Row& row);
 // Replays every entry of `source` through a fresh game on virtual time and passes one
 // row per entry to `sink`. A session limit that holds a bet back ends the replay after
 // that entry's row (its `withheld` tells why), as a player who keeps to the limit leaves
-// the table. Returns the entry that stopped the replay: an undo where the window offers
-// none. Rows before it have been passed on.
+// the table. Returns the entry that stopped the replay: an undo or a redo where the window
+// offers none. Rows before it have been passed on.
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink);
 
 }  // namespace vellaro::sim

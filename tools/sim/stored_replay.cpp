@@ -57,7 +57,8 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
   HeldBack outcome = HeldBack::kLeft;
   bool after_limit_change = false;  // the game's last event changed a limit
   const Game::ListenerId watch = game_.AddListener([&](const GameEvent& event) {
-    if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event)) {
+    if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event) ||
+        std::holds_alternative<SpinRedone>(event)) {
       held.reset();
       held_now.reset();
       outcome = HeldBack::kLeft;
@@ -109,6 +110,7 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     Row row;
     row.entry.line = ++line;
     if (const auto* spin = std::get_if<SpinAccepted>(&entry)) row.entry.number = spin->number;
+    if (std::holds_alternative<SpinRedone>(entry)) row.entry.number = Entry::kRedo;
     row.at_ms = scheduler_.NowMs();
     row.result = settled;
     settled = Result::kNone;

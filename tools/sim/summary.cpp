@@ -40,7 +40,9 @@ std::string_view Outcome(HeldBack outcome) {
 }  // namespace
 
 void Summary::Add(const Row& row) {
+  // A redo brings the spin back: it is no longer taken back.
   if (row.entry.undo()) ++taken_back_;
+  if (row.entry.redo() && taken_back_ > 0) --taken_back_;
   real_ = row.real;
   counts_.spins = static_cast<uint64_t>(real_.spins);
   counts_.bets_shown = static_cast<uint64_t>(real_.bets_shown);

@@ -48,7 +48,13 @@ void TraceWriter::Add(const Row& row) {
   *at++ = ',';
   at = Put(at, row.spin_count);
   *at++ = ',';
-  at = row.entry.undo() ? Put(at, std::string_view("undo")) : Put(at, row.entry.number);
+  if (row.entry.undo()) {
+    at = Put(at, std::string_view("undo"));
+  } else if (row.entry.redo()) {
+    at = Put(at, std::string_view("redo"));
+  } else {
+    at = Put(at, row.entry.number);
+  }
   *at++ = ',';
   at = Put(at, ResultColumn(row.result));
   *at++ = ',';

@@ -16,7 +16,7 @@ class RealPerSpin final : public RowSink {
   void Add(const Row& row) override {
     if (row.entry.undo()) {
       if (!line_.net_per_spin.empty()) line_.net_per_spin.pop_back();
-    } else {
+    } else {  // a spin, or a redo that brings one back
       line_.net_per_spin.push_back(row.real.net);
     }
     line_.counts = row.real;
