@@ -17,10 +17,13 @@ namespace {
 
 constexpr QChar kBreak{0x200B};  // zero width space: a place to wrap, drawn as nothing
 
-// Every character of `piece` may end a line.
+// Every character of `piece` but the last may end a line.
 QString BreakAnywhere(const QString& piece) {
   QString broken;
-  for (const QChar c : piece) broken += QString(c) + kBreak;
+  for (const QChar c : piece) {
+    if (!broken.isEmpty()) broken += kBreak;
+    broken += c;
+  }
   return broken;
 }
 
