@@ -27,8 +27,9 @@ QString BreakAnywhere(const QString& piece) {
   return broken;
 }
 
-}  // namespace
-
+// `message` with an invisible break after each slash, and within any other part of a word,
+// wherever a word is too wide for `width` pixels of `font`: the label then wraps it where
+// it has to.
 QString BreakableText(const QString& message, const QFont& font, int width) {
   const QFontMetrics metrics(font);
   QStringList words = message.split(u' ');
@@ -45,6 +46,8 @@ QString BreakableText(const QString& message, const QFont& font, int width) {
   }
   return words.join(u' ');
 }
+
+}  // namespace
 
 ErrorBox::ErrorBox(const QString& message, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ErrorBox"));

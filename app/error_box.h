@@ -26,8 +26,4 @@ class ErrorBox final : public QDialog {
 // Shows the box and waits until the player closes it.
 void ShowErrorBox(const QString& message, QWidget* parent);
 
-// `message` with an invisible break after each slash, and within any other word, wherever a
-// word is too wide for `width` pixels of `font`: the label then wraps it where it has to.
-QString BreakableText(const QString& message, const QFont& font, int width);
-
 }  // namespace vellaro::app
