@@ -55,8 +55,8 @@ ErrorBox::ErrorBox(const QString& message, QWidget* parent) : QDialog(parent) {
   setModal(true);
   auto* icon = new QLabel(this);
   const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this)
-                      .pixmap(side, side));
+  icon->setPixmap(
+      style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(side, side));
   icon->setAlignment(Qt::AlignTop);
   label_ = new QLabel(this);
   label_->setObjectName(QStringLiteral("ErrorBoxText"));

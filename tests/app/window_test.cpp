@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
 #include <QSvgRenderer>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -57,8 +57,9 @@ DialogSeen Look(QWidget& dialog) {
     seen.text = label.text().remove(QChar(0x200B));
     seen.wraps = label.wordWrap();
     seen.whole = label.heightForWidth(label.width()) <= label.height() &&
-                 label.fontMetrics().boundingRect(label.contentsRect(), Qt::TextWordWrap,
-                                                  label.text()).width() <= label.width();
+                 label.fontMetrics()
+                         .boundingRect(label.contentsRect(), Qt::TextWordWrap, label.text())
+                         .width() <= label.width();
     seen.text_width = label.width();
   }
   return seen;
@@ -369,8 +370,9 @@ class WindowTest : public QObject {
       }
     } missing;
     QTemporaryDir folder;
-    missing.name = folder.filePath(QStringLiteral("no such folder/") + QString(120, u'x') +
-                                   QStringLiteral("/log.txt"))
+    missing.name = folder
+                       .filePath(QStringLiteral("no such folder/") + QString(120, u'x') +
+                                 QStringLiteral("/log.txt"))
                        .toStdString();
     window.SetSaveDialog(&missing);
     window.activateWindow();  // Ctrl+S is the active window's
