@@ -1,12 +1,11 @@
 #include "app/guard.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 
-namespace vellaro::app {
+#include "app/error_box.h"
 
-Guard::Guard() : box_(ShowStandardErrorBox) {}
+namespace vellaro::app {
 
 void Guard::Show(const QString& message) {
   // The box is modal but the timers keep ticking under it; an error that repeats on
@@ -14,20 +13,24 @@ void Guard::Show(const QString& message) {
   if (showing_) return;
   showing_ = true;
   try {
-    box_(message);
+    if (box_) {
+      box_(message);
+    } else {
+      ShowStandardErrorBox(message, owner_);
+    }
   } catch (...) {
     // Nothing is left to report the failure of the report itself.
   }
   showing_ = false;
 }
 
-void ShowStandardErrorBox(const QString& message) {
+void ShowStandardErrorBox(const QString& message, QWidget* owner) {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
     // Start-up failed before there was anything to show a box on.
     std::fprintf(stderr, "Vellaro: %s\n", qPrintable(message));
     return;
   }
-  QMessageBox::critical(nullptr, QStringLiteral("Vellaro"), message);
+  ShowErrorBox(message, owner);
 }
 
 int RunGuarded(Guard& guard, const std::function<void()>& start_up_and_loop) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <exception>
 #include <functional>
 #include <utility>
@@ -14,10 +16,14 @@ class Guard {
  public:
   using ErrorBox = std::function<void(const QString& message)>;
 
-  Guard();
+  Guard() = default;
+  Guard(const Guard&) = delete;
+  Guard& operator=(const Guard&) = delete;
 
   // Tests swap the box for one that records the message instead of blocking.
   void SetErrorBox(ErrorBox box) { box_ = std::move(box); }
+  // The window the standard box belongs to, and opens over, while it exists.
+  void SetOwner(QWidget* owner) { owner_ = owner; }
 
   template <typename Handler>
   void Run(Handler&& handler) {
@@ -34,12 +40,13 @@ class Guard {
  private:
   void Show(const QString& message);
 
-  ErrorBox box_;
+  ErrorBox box_;  // none: the standard box
+  QPointer<QWidget> owner_;
   bool showing_ = false;
 };
 
-// QMessageBox::critical with the program's title.
-void ShowStandardErrorBox(const QString& message);
+// The error box with the program's title, over `owner` when there is one.
+void ShowStandardErrorBox(const QString& message, QWidget* owner = nullptr);
 
 // Runs start-up and the event loop through `guard`. The exit code is 0 whether or not an
 // error escaped.

@@ -33,6 +33,8 @@ class KeyboardEntry {
   // The number of the last kEnter (0..36).
   int Number() const { return number_; }
   const std::string& Digits() const { return digits_; }
+  // Why the last number was refused; empty once a digit, Enter or Escape came after it.
+  const std::string& Refusal() const { return refusal_; }
   // What the window shows: the digits typed so far, a refusal, or nothing.
   std::string Text() const;
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/dialog_above.h"
 #include "app/engine_colour.h"
 #include "app/limit_entry.h"
 #include "app/locked_look.h"
@@ -128,6 +129,7 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
   // A refusal may need more room than the edits give: the width of the widest row decides.
   refusal_->setFixedWidth(grid->sizeHint().width() - 28);
   setFixedSize(sizeHint());
+  StandAbove(*this);
 }
 
 void LimitsDialog::ShowLimits(const vellaro::SessionLimits& limits) {

@@ -78,6 +78,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
       qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }, false); }),
       play_(std::make_unique<WindowGame>()) {
   play_->timers().SwitchTo(qt_scheduler_);
+  guard_.SetOwner(this);  // its error box opens over this window
   InitArtwork();
   setWindowTitle(QStringLiteral("Vellaro " VELLARO_VERSION));
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -532,10 +533,7 @@ void MainWindow::SyncReadout() {
   progress.matrix_column = game().state().MatrixColumn;
   // Most ticks change nothing: the text is written only when the game moved on.
   if (progress_.Changed(progress)) progress_text_ = ProgressText(progress);
-  // Digits typed, or why the last entry was refused, take the place of the progress.
-  const std::string typed = keyboard_.Text();
-  readout_->SetProgress(typed.empty() ? progress_text_ : QString::fromStdString(typed));
-  ShowBannerText();
+  ShowMessageLine();
 }
 
 }  // namespace vellaro::app

@@ -13,6 +13,7 @@
 #include "app/engine_colour.h"
 #include "app/guard.h"
 #include "app/keyboard_entry.h"
+#include "app/message_line.h"
 #include "app/qt_save_dialog.h"
 #include "app/qt_scheduler.h"
 #include "app/readout.h"
@@ -130,6 +131,10 @@ class MainWindow final : public QWidget {
   // A key of the keyboard entry (window_keys.cpp); false when it is not one of them.
   bool PressKey(const QKeyEvent& key);
   const KeyboardEntry& keyboard() const { return keyboard_; }
+  // What the line between the head and the board says, and the timers of its passing
+  // messages (the event loop's; tests run them in virtual time).
+  MessageLine& message_line() { return message_line_; }
+  vellaro::SchedulerSwitch& shell_timers() { return shell_timers_; }
   // The session panel (the top-bar button, Ctrl+P): made the first time it opens, so its
   // charts cost nothing before. Null until then.
   void ToggleSessionPanel();
@@ -164,7 +169,7 @@ class MainWindow final : public QWidget {
   void BuildGuide();  // window_guide.cpp
   void BuildLimitBanner();
   void SyncLimits();
-  void ShowBannerText();
+  void ShowMessageLine();  // window_messages.cpp
   void BuildNewSessionButton();
   void SyncNewSessionButton();
   // Asks before the evening on show ends, naming it and what comes `then`
@@ -186,6 +191,7 @@ class MainWindow final : public QWidget {
   void FollowDrag(const QMouseEvent& move);
   void EndDrag();
   void EnterTyped();
+  void RefuseTyped(const std::string& why);  // forgets the digits and says why
   bool OptionsOpen() const;
   StoredSettings CurrentStoredSettings() const;
   void SaveSettingsIfChanged(bool with_position = false);
@@ -199,6 +205,9 @@ class MainWindow final : public QWidget {
   SvgCache svg_;
   // Runs the game's timers; outlives the game, which tells it of their end.
   QtScheduler qt_scheduler_;
+  // The window's own timers, which outlive any game it shows.
+  vellaro::SchedulerSwitch shell_timers_{qt_scheduler_};
+  MessageLine message_line_{shell_timers_};
   std::unique_ptr<WindowGame> play_;
   PictureWidget* new_session_hover_ = nullptr;
   bool new_session_hovered_ = false;

@@ -2,7 +2,11 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QStringList>
+
+#include "app/dialog_above.h"
 
 namespace vellaro::app {
 
@@ -10,6 +14,21 @@ namespace {
 QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
 }
+
+// Tells a file's type and icon from its name alone. The toolkit's provider reads the start
+// of every file it lists to tell its type, and a file of /proc such as kmsg never answers:
+// the whole program hung once the player typed a name in /proc.
+class NamedFileIcons final : public QFileIconProvider {
+ public:
+  QIcon icon(const QFileInfo& info) const override {
+    return QFileIconProvider::icon(info.isDir() ? Folder : File);
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QStringLiteral("Folder");
+    return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+  }
+};
+
 }  // namespace
 
 void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogSettings& settings) {
@@ -25,8 +44,11 @@ void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogSettings& settings
 }
 
 bool QtSaveDialog::Execute(SaveDialogSettings& settings) {
+  NamedFileIcons icons;  // outlives the dialog
   QFileDialog dialog(parent_);
+  dialog.setIconProvider(&icons);
   ConfigureSaveDialog(dialog, settings);
+  StandAbove(dialog);
   if (dialog.exec() != QDialog::Accepted) return false;
   const QStringList files = dialog.selectedFiles();
   settings.FileName =

@@ -10,13 +10,6 @@
 
 namespace vellaro::app {
 
-namespace {
-
-// In the right part of the readout, where the player looks for where the game stands.
-constexpr QColor kNoticeColour{255, 200, 64};
-
-}  // namespace
-
 void MainWindow::Adopt(std::unique_ptr<WindowGame> play) {
   // The panel and the limits dialog, made for the game on show, would go on reading it.
   if (panel_ != nullptr || limits_dialog_ != nullptr) {
@@ -88,7 +81,7 @@ QString MainWindow::JournalNotice() const {
 
 void MainWindow::SyncJournalNotice() {
   if (!play_->JournalKept()) return;
-  readout_->SetResult(JournalNotice(), kNoticeColour);
+  message_line_.SetJournal(JournalNotice());
 }
 
 }  // namespace vellaro::app

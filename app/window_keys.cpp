@@ -27,7 +27,9 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
   } else if (redo) {
     Handle([this] { game().RedoClick(); });  // acts only right after an undo
   } else if (k >= Qt::Key_0 && k <= Qt::Key_9) {
-    keyboard_.Digit(k - Qt::Key_0);
+    if (keyboard_.Digit(k - Qt::Key_0) == KeyboardEntry::Action::kRefused) {
+      message_line_.Refuse(QString::fromStdString(keyboard_.Refusal()));
+    }
   } else if (k == Qt::Key_Return || k == Qt::Key_Enter) {
     if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) Handle([this] { EnterTyped(); });
   } else if (k == Qt::Key_Backspace) {
@@ -35,6 +37,7 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
     if (keyboard_.Backspace() == KeyboardEntry::Action::kHint) keyboard_.Hint(kUndoKeyHint);
   } else if (k == Qt::Key_Escape) {
     keyboard_.Clear();
+    message_line_.Dismiss();
   } else {
     return false;
   }
@@ -47,16 +50,21 @@ void MainWindow::EnterTyped() {
   // The board is locked while an analysis runs: a click on it does nothing, and nothing
   // typed is kept for later either.
   if (game().AnalysisRunning()) {
-    keyboard_.Refuse(std::to_string(n) + ": the board is locked while the analysis runs");
+    RefuseTyped(std::to_string(n) + ": the board is locked while the analysis runs");
     return;
   }
   // A tile taken back by the undo is crossed out: its picture is gone, so no click can
   // reach it, and no key does either.
   if (!game().controls().Image[static_cast<size_t>(n)].visible) {
-    keyboard_.Refuse(std::to_string(n) + ": crossed out, the undo took it back");
+    RefuseTyped(std::to_string(n) + ": crossed out, the undo took it back");
     return;
   }
   game().NumberClick(n);
+}
+
+void MainWindow::RefuseTyped(const std::string& why) {
+  keyboard_.Refuse(why);
+  message_line_.Refuse(QString::fromStdString(why));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

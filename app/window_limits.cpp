@@ -23,16 +23,6 @@ namespace {
 constexpr QRect kBannerPlace{13, 53, 423, 23};
 constexpr int kButtonMargin = 2;  // between the button and the edge of the band
 
-// What the banner says, and its shorter form for figures too long for it: the reason
-// alone, as a sentence.
-QString BannerText(const QString& reason) {
-  return QStringLiteral("Bet held back \u2014 ") + reason;
-}
-QString ShorterBannerText(QString reason) {
-  if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
-  return reason;
-}
-
 }  // namespace
 
 void MainWindow::BuildLimits() {
@@ -120,30 +110,17 @@ void MainWindow::SyncLimits() {
   }
 
   const std::optional<vellaro::BetWithheld>& withheld = game().WithheldBet();
-  // Made the first time a limit holds a bet back: most evenings never need it, and a push
-  // button is the first of its kind in the window.
-  if (limit_banner_ == nullptr) {
-    if (!withheld) return;
-    BuildLimitBanner();
-  }
   if (withheld && withheld_shown_.Changed(*withheld)) {
     banner_reason_ = QString::fromStdString(vellaro::WithheldReason(*withheld));
   }
-  ShowBannerText();
-  SetShown(limit_banner_, withheld.has_value());
-  SetShown(continue_anyway_, withheld.has_value());
-}
-
-void MainWindow::ShowBannerText() {
+  message_line_.SetHeldBack(withheld ? banner_reason_ : QString());
+  // Made the first time a limit holds a bet back: most evenings never need it, and a push
+  // button is the first of its kind in the window.
+  if (limit_banner_ == nullptr && message_line_.BannerShown()) BuildLimitBanner();
+  ShowMessageLine();
   if (limit_banner_ == nullptr) return;
-  // Digits typed take the place of the reason, as they take the place of the progress in
-  // the readout the banner lies over.
-  const std::string typed = keyboard_.Text();
-  if (typed.empty()) {
-    limit_banner_->SetText(BannerText(banner_reason_), ShorterBannerText(banner_reason_));
-  } else {
-    limit_banner_->SetText(QString::fromStdString(typed));
-  }
+  SetShown(limit_banner_, message_line_.BannerShown());
+  SetShown(continue_anyway_, message_line_.BannerShown());
 }
 
 }  // namespace vellaro::app

@@ -14,14 +14,18 @@
 #include "app/limit_entry.h"
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
+#include "app/message_line.h"
+#include "app/readout.h"
 #include "app/session_readout.h"
 #include "betting/withheld_text.h"
+#include "env/virtual_scheduler.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
 using vellaro::LimitKind;
 using vellaro::app::LimitEntry;
 using vellaro::app::MainWindow;
+using vellaro::app::MessageLine;
 
 Q_DECLARE_METATYPE(LimitKind)
 
@@ -31,6 +35,8 @@ namespace {
 // loses every even-money bet: after it, Martingale asks for 2 units.
 constexpr int kFirstFive[] = {17, 25, 0, 0, 0};
 constexpr int kLosing = 0;
+const QString kHeldBackAtOne =
+    QStringLiteral("Bet held back \u2014 table maximum of 1 unit: the next stake is 2");
 
 }  // namespace
 
@@ -40,6 +46,7 @@ class LimitsTest : public QObject {
  private:
   TestWindow shown_;
   QTemporaryDir config_;
+  vellaro::VirtualScheduler time_;  // outlives every window that runs on it
 
   MainWindow& w() { return shown_.window(); }
   vellaro::Game& game() { return w().game(); }
@@ -79,6 +86,26 @@ class LimitsTest : public QObject {
     return static_cast<vellaro::app::LimitBanner*>(Named(w(), "LimitBanner"))->text();
   }
   QString ReadoutText() { return static_cast<QLabel*>(Named(w(), "SessionReadout"))->text(); }
+  // The left part of the line under the head: progress, digits typed, a refusal or a hint.
+  QString LineLeft() {
+    return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
+  }
+  // The window's timers, the game's and its own, in virtual time from now on.
+  void RunInVirtualTime() {
+    w().timers().SwitchTo(time_);
+    w().shell_timers().SwitchTo(time_);
+  }
+  // A click on the tile, and the analysis run to its end in virtual time: 0.1 s of it at most
+  // passes after.
+  void EnterInTime(int n) {
+    ClickTile(w(), n);
+    QVERIFY(time_.RunUntilTrue([&] { return !game().AnalysisRunning(); }, 60'000));
+    time_.AdvanceBy(100);  // the bet display's ticks show the chip
+    w().Sync();
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers held = Qt::NoModifier) {
+    QTest::keyClick(&w(), key, held);
+  }
   bool AnyChipShown() {
     for (const char* chip :
          {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
@@ -274,10 +301,11 @@ class LimitsTest : public QObject {
     w().activateWindow();
     w().setFocus();
     QTest::keyClicks(&w(), QStringLiteral("3"));
-    // The digits typed show where the reason was, as in the readout beneath.
-    QVERIFY2(BannerText().startsWith(QStringLiteral("Typed: 3")), qPrintable(BannerText()));
+    // The reason stays beside "Continue anyway"; the digits wait in the line beneath.
+    QCOMPARE(BannerText(), kHeldBackAtOne);
+    QVERIFY2(LineLeft().startsWith(QStringLiteral("Typed: 3")), qPrintable(LineLeft()));
     QTest::keyClick(&w(), Qt::Key_Escape);
-    QVERIFY(BannerText().contains(QStringLiteral("table maximum")));
+    QCOMPARE(BannerText(), kHeldBackAtOne);
     // Enter enters the number; it never presses "Continue anyway".
     QTest::keyClicks(&w(), QStringLiteral("3"));
     QTest::keyClick(&w(), Qt::Key_Return);
@@ -309,6 +337,112 @@ class LimitsTest : public QObject {
     // Nothing of the limits was even made.
     QVERIFY(w().findChild<QWidget*>(QStringLiteral("LimitBanner")) == nullptr);
     QVERIFY(w().findChild<QWidget*>(QStringLiteral("ContinueAnyway")) == nullptr);
+  }
+
+  // ---- What the line says, most pressing first ------------------------------------------------
+
+  void theLineTellsTheHeldBackBetFirstThenTheJournalThenTheRest() {
+    MessageLine line(time_);
+    line.SetProgress(QStringLiteral("Spin 12"));
+    QCOMPARE(line.Left(), QStringLiteral("Spin 12"));
+    line.Refuse(QStringLiteral("10: crossed out, the undo took it back"));
+    const QString refusal = QStringLiteral("Refused: 10: crossed out, the undo took it back");
+    QCOMPARE(line.Left(), refusal);
+    // The journal's state keeps its own part of the line, whole, beside the refusal.
+    line.SetJournal(QStringLiteral("Journal off: disk full; retrying"));
+    QCOMPARE(line.Right(), QStringLiteral("Journal off: disk full; retrying"));
+    QCOMPARE(line.Left(), refusal);
+    QVERIFY(!line.BannerShown());
+    // A limit takes the banner with its own reason, whatever waits beneath.
+    line.SetHeldBack(QStringLiteral("table maximum of 2 units: the next stake is 4"));
+    QVERIFY(line.BannerShown());
+    QCOMPARE(line.BannerText(), QStringLiteral("Bet held back \u2014 table maximum of 2 units: "
+                                               "the next stake is 4"));
+    QCOMPARE(line.ShorterBannerText(),
+             QStringLiteral("Table maximum of 2 units: the next stake is 4"));
+    // A digit typed takes the left part and ends the refusal: it does not come back after.
+    line.SetTyped(QStringLiteral("Typed: 1 (Enter to play, Esc to clear)"));
+    QCOMPARE(line.Left(), QStringLiteral("Typed: 1 (Enter to play, Esc to clear)"));
+    line.SetTyped(QString());
+    QCOMPARE(line.Left(), QStringLiteral("Spin 12"));
+    line.SetHeldBack(QString());
+    QVERIFY(!line.BannerShown());
+  }
+
+  void aRefusalOrAHintPassesAtTheNextSpinOrAfterItsTime() {
+    MessageLine line(time_);
+    line.SetProgress(QStringLiteral("Spin 4"));
+    line.SetSpins(4);
+    line.Refuse(QStringLiteral("37 is not on the wheel"));
+    time_.AdvanceBy(MessageLine::kPassingMs - 1);
+    QCOMPARE(line.Left(), QStringLiteral("Refused: 37 is not on the wheel"));
+    time_.AdvanceBy(1);
+    QCOMPARE(line.Left(), QStringLiteral("Spin 4"));
+    QVERIFY(!time_.NextDueMs());  // nothing left running
+
+    // Said again, it stays its whole time again.
+    const QString hint = QStringLiteral("Ctrl+Z undoes the last spin");
+    line.Hint(hint);
+    time_.AdvanceBy(3000);
+    line.Hint(hint);
+    time_.AdvanceBy(MessageLine::kPassingMs - 1);
+    QCOMPARE(line.Left(), hint);
+    time_.AdvanceBy(1);
+    QVERIFY(line.Passing().isEmpty());
+
+    // An undo takes a spin away and the message stays; the next spin entered ends it.
+    line.Refuse(QStringLiteral("4: crossed out, the undo took it back"));
+    line.SetSpins(3);
+    line.SetSpins(3);
+    QVERIFY(!line.Passing().isEmpty());
+    line.SetSpins(4);
+    QVERIFY(line.Passing().isEmpty());
+    QVERIFY(!time_.NextDueMs());
+    // Escape ends it as well.
+    line.Hint(hint);
+    line.Dismiss();
+    QCOMPARE(line.Left(), QStringLiteral("Spin 4"));
+    QVERIFY(!time_.NextDueMs());
+  }
+
+  void anOldRefusalNeverStandsBesideContinueAnyway() {
+    RunInVirtualTime();
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("1"));
+    w().activateWindow();
+    w().setFocus();
+    // A fifth spin taken back, then typed again: refused, its tile is crossed out.
+    for (int n : {17, 25, 0, 0, 5}) EnterInTime(n);
+    QVERIFY(game().UndoOffered());
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(game().SpinsInHistory(), int64_t{4});
+    QTest::keyClicks(&w(), QStringLiteral("5"));
+    Key(Qt::Key_Return);
+    QCOMPARE(LineLeft(), QStringLiteral("Refused: 5: crossed out, the undo took it back"));
+    // The spin entered instead ends the refusal. It settles the bet of the fifth spin's
+    // analysis, Black at 1 unit, and 0 loses it: the table maximum holds the next one back.
+    EnterInTime(kLosing);
+    QVERIFY(BannerShown());
+    QCOMPARE(BannerText(), kHeldBackAtOne);
+    QCOMPARE(LineLeft(), QStringLiteral("Spin 5"));
+
+    // Refused under the banner: the reason stays; the refusal waits beneath for its time.
+    QTest::keyClicks(&w(), QStringLiteral("99"));
+    QCOMPARE(BannerText(), kHeldBackAtOne);
+    QCOMPARE(LineLeft(), QStringLiteral("Refused: 99 is not on the wheel"));
+    time_.AdvanceBy(MessageLine::kPassingMs - 1);
+    w().Sync();
+    QCOMPARE(LineLeft(), QStringLiteral("Refused: 99 is not on the wheel"));
+    time_.AdvanceBy(1);
+    w().Sync();
+    QCOMPARE(LineLeft(), QStringLiteral("Spin 5"));
+    QCOMPARE(BannerText(), kHeldBackAtOne);
+    QVERIFY(Shown(w(), "ContinueAnyway"));
+
+    // A slip, then a click on a tile: the spin taken ends the refusal at once.
+    QTest::keyClicks(&w(), QStringLiteral("37"));
+    QCOMPARE(LineLeft(), QStringLiteral("Refused: 37 is not on the wheel"));
+    EnterInTime(kLosing);
+    QCOMPARE(LineLeft(), QStringLiteral("Spin 6"));
   }
 
   // ---- Where it all lies ---------------------------------------------------------------------

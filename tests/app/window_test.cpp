@@ -5,23 +5,80 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 
+#include "app/error_box.h"
 #include "app/fonts.h"
+#include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "support/game_peer.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
 using vellaro::app::MainWindow;
+
+namespace {
+
+// What a dialog looked like while it was open: one the window opens modally is read and
+// closed from the event loop it runs.
+struct DialogSeen {
+  QString title;
+  const QWidget* parent = nullptr;
+  bool modal = false;
+  bool on_top = false;
+  QRect frame;
+  QRect screen;
+  QString text;        // an error box's message as its label holds it
+  bool wraps = false;  // and whether the label wraps it
+  bool whole = false;  // every line of it within the label
+  int text_width = 0;
+};
+
+DialogSeen Look(QWidget& dialog) {
+  DialogSeen seen;
+  seen.title = dialog.windowTitle();
+  seen.parent = dialog.parentWidget();
+  seen.modal = dialog.isModal() || dialog.windowModality() != Qt::NonModal;
+  seen.on_top = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  seen.frame = dialog.frameGeometry();
+  seen.screen = dialog.screen()->availableGeometry();
+  if (auto* box = dynamic_cast<vellaro::app::ErrorBox*>(&dialog)) {
+    const QLabel& label = *box->label();
+    seen.text = label.text().remove(QChar(0x200B));
+    seen.wraps = label.wordWrap();
+    seen.whole = label.heightForWidth(label.width()) <= label.height() &&
+                 label.fontMetrics()
+                         .boundingRect(label.contentsRect(), Qt::TextWordWrap, label.text())
+                         .width() <= label.width();
+    seen.text_width = label.width();
+  }
+  return seen;
+}
+
+// Looks at the next modal dialog as soon as it is open, and closes it.
+void WhenADialogOpens(DialogSeen& seen) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    seen = Look(*dialog);
+    dialog->close();
+    poll->deleteLater();
+  });
+  poll->start(5);
+}
+
+}  // namespace
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -277,6 +334,67 @@ class WindowTest : public QObject {
     ClickTile(w(), 9);
     QCOMPARE(w().game().state().SpinCount, 3);
     shown_.errors.clear();  // expected here
+  }
+
+  void everyDialogOpensAboveTheWindowAndWholeOnTheScreen() {
+    // The window's own error box this time, and the window in a corner of the screen, so
+    // that a dialog centred on it would stick out.
+    vellaro::app::Guard guard;
+    MainWindow window(guard);
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.right() - 120, screen.bottom() - 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const auto above_and_on_screen = [&](const DialogSeen& seen) {
+      QCOMPARE(seen.parent, &window);
+      QVERIFY(seen.on_top);
+      QVERIFY2(seen.screen.contains(seen.frame), qPrintable(seen.title));
+    };
+
+    // The save dialog, by Ctrl+S.
+    DialogSeen save;
+    WhenADialogOpens(save);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(save.title, QStringLiteral("Save Vellaro 4 Game History..."));
+    above_and_on_screen(save);
+    QVERIFY(save.modal);
+
+    // The error box of a save that fails: the whole message, wrapped at a readable width,
+    // a path too long for a line broken where it has to be.
+    struct Missing : vellaro::SaveDialog {
+      std::string name;
+      bool Execute(vellaro::SaveDialogSettings& settings) override {
+        settings.FileName = name;
+        return true;
+      }
+    } missing;
+    QTemporaryDir folder;
+    missing.name = folder
+                       .filePath(QStringLiteral("no such folder/") + QString(120, u'x') +
+                                 QStringLiteral("/log.txt"))
+                       .toStdString();
+    window.SetSaveDialog(&missing);
+    window.activateWindow();  // Ctrl+S is the active window's
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    DialogSeen error;
+    WhenADialogOpens(error);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(error.text, "Cannot create file " + QString::fromStdString(missing.name) +
+                             ": No such file or directory");
+    above_and_on_screen(error);
+    QVERIFY(error.modal);
+    QVERIFY(error.wraps);
+    QVERIFY(error.whole);
+    QVERIFY(error.text_width <= vellaro::app::ErrorBox::kTextWidth);
+    QVERIFY(error.text_width >= 200);
+
+    // The limits dialog stays open beside the board while spins are entered: above the
+    // window, on the screen, not modal.
+    window.OpenLimits();
+    const DialogSeen limits = Look(*window.limits_dialog());
+    above_and_on_screen(limits);
+    QVERIFY(!limits.modal);
   }
 
   void theSaveDialogHasTheLogsSettings() {

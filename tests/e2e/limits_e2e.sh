@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The session limits on the real window under Xvfb: a table maximum typed into its edit in
 # the limits dialog, a Martingale run lost by clicks until the banner holds the next stake
-# back (a screenshot shows it, no chip is on show), then "Continue anyway" pressed with the
+# back (a screenshot shows it, no chip is on show), its reason there even right after an
+# undo and a refused number, and never replaced by keys; then "Continue anyway" pressed with the
 # pointer puts the chip on show and the banner goes. With vellaro-sim given, one more spin
 # settles that bet, and the journal's session list and the replay of the session must count
 # it alike.
@@ -12,7 +13,7 @@ app=$1
 out=$2
 sim=${3:-}
 mkdir -p "$out"
-require_tools Xvfb xdotool import convert
+require_tools Xvfb xdotool import convert md5sum
 
 # The screen at the moment of a failure, beside the message.
 fail() {
@@ -94,13 +95,49 @@ wait_until 3000 grep -qx 'table_max=1' "$conf" ||
   fail "the table maximum typed is not in force (see $conf and $out/e2e_limits_dialog.png)"
 grep -qx 'bankroll=off' "$conf" || fail "the 1 went to another limit (see $conf)"
 
+# The left of the line under the head, where the progress, the digits typed and refusals
+# are told; the banner, over it while a bet is held back.
+readout_look() { import -window root -crop "300x13+$((wx + 16))+$((wy + 62))" -depth 8 rgb:- | md5sum; }
+banner_look() { import -window root -crop "423x23+$((wx + 13))+$((wy + 53))" -depth 8 rgb:- | md5sum; }
+# Keys go to the window, as a player types them after clicking the board.
+keys() {
+  xdotool key --delay 50 "$@"
+  sleep 0.3
+}
+
 # Martingale, the system at start: Black at 1 unit after five spins, and 0 loses it; the
-# next stake, 2, is above the table maximum.
-for n in 17 25 0 0 0; do play "$n"; done
-wait_until 2000 chip_shown 3 || fail "no Black chip at 1 unit, within the table maximum"
+# next stake, 2, is above the table maximum. A slip refused on the way passes at the next
+# spin.
+for n in 17 25 0 0; do play "$n"; done
+before=$(readout_look)
+keys 3 7
+refused=$(readout_look)
+[[ $refused != "$before" ]] || fail "37 typed was not refused in the line"
+play 5
+[[ $(readout_look) != "$refused" ]] || fail "the refusal of 37 stayed after the next spin"
 banner_shown && fail "a banner for a stake within the table maximum"
+# The fifth spin taken back and typed again: refused, its tile is crossed out. The spin
+# entered instead, 0, loses the bet on Black, and the stake of 2 is held back.
+keys ctrl+z
+[[ $(screen_pixel $((wx + 216)) $((wy + 21))) == "$(pocket_colour 0)" ]] ||
+  fail "Ctrl+Z did not take the fifth spin back"
+keys 5 Return
+[[ $(readout_look) != "$before" ]] || fail "5 typed again was not refused"
 play 0
 wait_until 3000 banner_shown || fail "no banner when the stake went above the table maximum"
+# Away from the board and the button, so that no highlight is in the picture.
+xdotool mousemove $((wx + 100)) $((wy + 200))
+sleep 0.3
+held=$(banner_look)
+import -window root -crop "449x292+$wx+$wy" +repage "$out/e2e_limits_refused_then_held.png"
+# The reason beside "Continue anyway" is the one the banner shows once nothing else is
+# waiting (a digit typed and cleared): not the refusal before it, not the digits typed.
+keys 3
+[[ $(banner_look) == "$held" ]] ||
+  fail "a digit typed took the reason's place (see $out/e2e_limits_refused_then_held.png)"
+keys Escape
+[[ $(banner_look) == "$held" ]] ||
+  fail "the banner showed something else than the reason after the refusal (see $out/e2e_limits_refused_then_held.png)"
 # Away from the board, so that no highlight is in the picture.
 xdotool mousemove $((wx + 100)) $((wy + 200))
 sleep 0.3

@@ -1,0 +1,31 @@
+// The line between the head and the board: the readout, and the banner over it while a
+// limit holds a bet back, drawn as the message line decides.
+
+#include "app/limit_banner.h"
+#include "app/main_window.h"
+#include "app/readout.h"
+
+namespace vellaro::app {
+
+namespace {
+
+// In the right part of the readout, where the player looks for where the game stands.
+constexpr QColor kNoticeColour{255, 200, 64};
+
+}  // namespace
+
+void MainWindow::ShowMessageLine() {
+  // The keyboard's refusals reach the line as they happen (window_keys.cpp); only the
+  // digits typed are read from it here.
+  message_line_.SetTyped(keyboard_.Digits().empty() ? QString()
+                                                    : QString::fromStdString(keyboard_.Text()));
+  message_line_.SetProgress(progress_text_);
+  message_line_.SetSpins(static_cast<int64_t>(game().controls().NumbersList.size()));
+  readout_->SetProgress(message_line_.Left());
+  readout_->SetResult(message_line_.Right(), kNoticeColour);
+  if (limit_banner_ != nullptr && message_line_.BannerShown()) {
+    limit_banner_->SetText(message_line_.BannerText(), message_line_.ShorterBannerText());
+  }
+}
+
+}  // namespace vellaro::app
