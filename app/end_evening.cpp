@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/dialog_above.h"
 #include "app/session_readout.h"
 
 namespace vellaro::app {
@@ -27,6 +28,7 @@ bool AskToEndEvening(QWidget* window, const QString& question) {
   keep->setObjectName(QString::fromLatin1(kEndEveningNo));
   box.setDefaultButton(keep);
   box.setEscapeButton(keep);
+  StandAbove(box);
   box.exec();
   return box.clickedButton() == end;
 }

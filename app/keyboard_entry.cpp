@@ -10,7 +10,6 @@ constexpr int kHighest = 36;
 
 KeyboardEntry::Action KeyboardEntry::Digit(int digit) {
   refusal_.clear();
-  hint_.clear();
   const std::string typed = digits_ + static_cast<char>('0' + digit);
   // "0" is a number, but nothing starts with a 0; two digits are the most any number has.
   const bool possible = typed.size() == 1 || (typed.size() == 2 && typed[0] != '0' &&
@@ -29,13 +28,11 @@ KeyboardEntry::Action KeyboardEntry::Enter() {
   number_ = std::stoi(digits_);
   digits_.clear();
   refusal_.clear();
-  hint_.clear();
   return Action::kEnter;
 }
 
 KeyboardEntry::Action KeyboardEntry::Backspace() {
   refusal_.clear();
-  hint_.clear();
   if (digits_.empty()) return Action::kHint;
   digits_.pop_back();
   return Action::kNone;
@@ -44,23 +41,15 @@ KeyboardEntry::Action KeyboardEntry::Backspace() {
 void KeyboardEntry::Clear() {
   digits_.clear();
   refusal_.clear();
-  hint_.clear();
 }
 
 void KeyboardEntry::Refuse(const std::string& why) {
   digits_.clear();
-  hint_.clear();
   refusal_ = why;
-}
-
-void KeyboardEntry::Hint(const std::string& text) {
-  refusal_.clear();
-  hint_ = text;
 }
 
 std::string KeyboardEntry::Text() const {
   if (!refusal_.empty()) return "Refused: " + refusal_;
-  if (!hint_.empty()) return hint_;
   if (!digits_.empty()) return "Typed: " + digits_ + " (Enter to play, Esc to clear)";
   return {};
 }

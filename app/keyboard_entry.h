@@ -13,7 +13,7 @@ class KeyboardEntry {
   enum class Action {
     kNone,     // nothing beyond showing Text()
     kEnter,    // enter the number Number() as a click on its tile would
-    kHint,     // nothing to take back: say where the undo is (Hint)
+    kHint,     // nothing to take back: the window says where the undo is
     kRefused,  // the key was refused; Text() says why
   };
 
@@ -27,8 +27,6 @@ class KeyboardEntry {
   void Clear();
   // The board refused the number: it is forgotten, and `why` is shown.
   void Refuse(const std::string& why);
-  // Shows `text` until the next key, as a refusal is shown, but as it is.
-  void Hint(const std::string& text);
 
   // The number of the last kEnter (0..36).
   int Number() const { return number_; }
@@ -41,7 +39,6 @@ class KeyboardEntry {
  private:
   std::string digits_;
   std::string refusal_;
-  std::string hint_;
   int number_ = 0;
 };
 

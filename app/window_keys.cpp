@@ -34,7 +34,9 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
     if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) Handle([this] { EnterTyped(); });
   } else if (k == Qt::Key_Backspace) {
     // Backspace edits the digits only: one press too many must not take a spin back.
-    if (keyboard_.Backspace() == KeyboardEntry::Action::kHint) keyboard_.Hint(kUndoKeyHint);
+    if (keyboard_.Backspace() == KeyboardEntry::Action::kHint) {
+      message_line_.Hint(QString::fromUtf8(kUndoKeyHint));
+    }
   } else if (k == Qt::Key_Escape) {
     keyboard_.Clear();
     message_line_.Dismiss();
