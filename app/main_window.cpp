@@ -14,6 +14,7 @@
 
 #include "app/chip_stake.h"
 #include "app/fitted_number.h"
+#include "app/fonts.h"
 #include "app/gauge_bar.h"
 #include "app/picture_widget.h"
 #include "app/session_panel_window.h"
@@ -152,7 +153,7 @@ QLabel* MainWindow::AddLabel(const QString& name, const QString& caption, const 
                              QWidget* parent) {
   auto* label = new QLabel(caption, parent != nullptr ? parent : this);
   label->setObjectName(name);
-  label->setFont(ArialFont(11, true));
+  label->setFont(CaptionFont());
   label->move(place);
   label->adjustSize();
   return label;
@@ -241,10 +242,10 @@ void MainWindow::BuildFrame() {
 }
 
 void MainWindow::BuildSessionReadout() {
-  // Under the history strip, in the band the artwork leaves free above the gauge.
+  // Under the history strip, in the band the artwork leaves free above the gauge, up to the
+  // limits button.
   session_readout_ = new SessionReadout(this);
-  session_readout_->setFont(ArialFont(9, true));
-  session_readout_->setGeometry(214, 41, 150, 11);
+  session_readout_->setGeometry(214, 40, 180, 13);
 
   // The panel's button, a smaller twin of the frame buttons, under the close button.
   const QRect place(424, 30, 21, 21);

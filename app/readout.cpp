@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/fonts.h"
+
 namespace vellaro::app {
 
 namespace {
@@ -38,10 +40,7 @@ QString ProgressText(const GameProgress& p) {
 
 Readout::Readout(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(10);
-  font.setBold(true);
-  setFont(font);
+  setFont(CaptionFont());
 }
 
 void Readout::SetProgress(const QString& text) {

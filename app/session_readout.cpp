@@ -1,5 +1,6 @@
 #include "app/session_readout.h"
 
+#include "app/fonts.h"
 #include "session/game_risk.h"
 #include "session/risk.h"
 
@@ -15,6 +16,7 @@ QString Signed(int64_t units) {
 
 SessionReadout::SessionReadout(QWidget* parent) : QLabel(parent) {
   setObjectName(QStringLiteral("SessionReadout"));
+  setFont(CaptionFont());
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 

@@ -308,6 +308,28 @@ class PresentationTest : public QObject {
     QCOMPARE(Readout(), QStringLiteral("Spin 5"));
   }
 
+  // The figures a player reads most are no smaller than the options area's captions, in
+  // the same face, whole for the largest counts, and over no control.
+  void theReadoutsAreAsLargeAsTheCaptions() {
+    OpenOptions();
+    const QFontInfo caption(Named(w(), "BetCaption")->font());
+    for (const char* name : {"SessionReadout", "Readout"}) {
+      QWidget* readout = Named(w(), name);
+      const QFontInfo drawn(readout->font());
+      QVERIFY2(drawn.pixelSize() >= caption.pixelSize(), name);
+      QCOMPARE(drawn.family(), caption.family());
+      QCOMPARE(drawn.bold(), caption.bold());
+      QVERIFY2(readout->height() >= readout->fontMetrics().height(), name);
+    }
+    QWidget* result = Named(w(), "SessionReadout");
+    QVERIFY(result->fontMetrics().horizontalAdvance(QStringLiteral("Spins 99999  Net -99999")) <=
+            result->width());
+    for (QWidget* other : w().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other == result || other->isHidden() || other->objectName() == "HeadImage") continue;
+      QVERIFY2(!other->geometry().intersects(result->geometry()), qPrintable(other->objectName()));
+    }
+  }
+
   void theReadoutKeepsRoomForASecondFigureAtItsRight() {
     auto* readout = static_cast<vellaro::app::Readout*>(Named(w(), "Readout"));
     QCOMPARE(readout->ProgressRect(), readout->rect());
