@@ -19,6 +19,7 @@
 #include "app/picture_widget.h"
 #include "app/session_panel_window.h"
 #include "app/session_readout.h"
+#include "app/tooltip_wrap.h"
 #include "app/tooltips.h"
 #include "app/version_text.h"
 #include "betting/chance.h"
@@ -99,6 +100,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   ApplyTooltips(*this);
+  WrapTooltips(*this);
   // The window takes the keys of the keyboard entry when no control has the focus.
   setFocusPolicy(Qt::StrongFocus);
   auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
