@@ -45,6 +45,15 @@ QTableWidget* NewTable(const QString& name, int rows, const QStringList& columns
   return table;
 }
 
+// A short table as tall as its rows, read at a glance without scrolling; its columns share
+// the width.
+void ShowEveryRow(QTableWidget* table) {
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
 void Set(QTableWidget* table, int row, int column, const QString& text) {
   QTableWidgetItem* item = table->item(row, column);
   if (item->text() != text) item->setText(text);
@@ -215,20 +224,29 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
                        QStringLiteral("Spins since")},
                       statistics);
   chances_->setVerticalHeaderLabels(chance_rows);
-  statistics_layout->addWidget(chances_);
+  ShowEveryRow(chances_);
   numbers_ = NewTable(QStringLiteral("NumberStatistics"), vellaro::kWheelPockets,
                       {QStringLiteral("Hits"), QStringLiteral("Spins since")}, statistics);
   QStringList number_rows;
   for (int n = 0; n < vellaro::kWheelPockets; ++n) number_rows << QString::number(n);
   numbers_->setVerticalHeaderLabels(number_rows);
-  statistics_layout->addWidget(numbers_, 1);
   zeros_ = new QLabel(statistics);
   zeros_->setObjectName(QStringLiteral("Zeros"));
-  statistics_layout->addWidget(zeros_);
   fit_ = new QLabel(statistics);
   fit_->setObjectName(QStringLiteral("FitTest"));
   fit_->setWordWrap(true);
-  statistics_layout->addWidget(fit_);
+  // The six chances whole at the left, with the zeros and the test of the numbers under
+  // them; the 37 numbers down the whole height at the right. One above the other, the
+  // numbers were left a few rows.
+  auto* tables = new QHBoxLayout;
+  auto* chance_column = new QVBoxLayout;
+  chance_column->addWidget(chances_);
+  chance_column->addWidget(zeros_);
+  chance_column->addWidget(fit_);
+  chance_column->addStretch(1);
+  tables->addLayout(chance_column, 3);
+  tables->addWidget(numbers_, 2);
+  statistics_layout->addLayout(tables, 1);
   tabs_->addTab(statistics, QStringLiteral("Chances and numbers"));
 
   auto* risk = new QWidget(tabs_);

@@ -1,10 +1,16 @@
 #include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
+#include <cmath>
 #include <memory>
 
 #include "app/fonts.h"
@@ -66,6 +72,33 @@ vellaro::sim::Summary SimSummary(const vellaro::sim::SessionSpins& spins, int sy
 }
 
 QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+// The rows of a table wholly in sight.
+int RowsInSight(const QTableWidget* table) {
+  int seen = 0;
+  for (int r = 0; r < table->rowCount(); ++r) {
+    const int top = table->rowViewportPosition(r);
+    if (top >= 0 && top + table->rowHeight(r) <= table->viewport()->height()) ++seen;
+  }
+  return seen;
+}
+
+// Where an axis draws its ticks, worked out as Qt Charts does from its settings.
+QList<qreal> Ticks(const QValueAxis& axis) {
+  QList<qreal> ticks;
+  if (axis.tickType() == QValueAxis::TicksFixed) {
+    for (int i = 0; i < axis.tickCount(); ++i) {
+      ticks << axis.min() + i * (axis.max() - axis.min()) / (axis.tickCount() - 1);
+    }
+    return ticks;
+  }
+  const qreal step = axis.tickInterval();
+  for (qreal t = axis.tickAnchor() + std::ceil((axis.min() - axis.tickAnchor()) / step) * step;
+       t <= axis.max(); t += step) {
+    ticks << t;
+  }
+  return ticks;
+}
 
 }  // namespace
 
@@ -281,6 +314,71 @@ class PanelTest : public QObject {
     panel.Refresh();
     QVERIFY2(panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
              qPrintable(panel.risk()->text()));
+  }
+
+  // At its first size each table shows its rows: the six chances whole, the 37 numbers
+  // down the tab's height beside them, the risk's ten losses and the six systems whole.
+  void tablesFillTheirTabs() {
+    Evening evening(Parlay());
+    evening.Play(4, 30);
+    SessionPanel panel(evening.game, evening.track, [&evening] { return evening.spins; });
+    panel.resize(760, 520);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.Refresh();
+    auto* tabs = panel.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    QCOMPARE(RowsInSight(panel.chances()), vellaro::kChances);
+    QVERIFY(RowsInSight(panel.numbers()) >= 12);
+    QVERIFY(panel.numbers()->height() >= tabs->currentWidget()->height() * 3 / 4);
+    tabs->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    QCOMPARE(RowsInSight(panel.findChild<QTableWidget*>(QStringLiteral("NextLosses"))),
+             vellaro::kRiskLosses);
+    tabs->setCurrentIndex(3);
+    QCoreApplication::processEvents();
+    QCOMPARE(RowsInSight(panel.what_if()->table()), vellaro::kBettingSystems);
+  }
+
+  // The spins' axis ticks whole spins only, a handful of them, whatever the evening's
+  // length; with the what-if lines on, the legend names each system's line.
+  void chartTicksWholeSpinsAndNamesTheWhatIfLines() {
+    Evening evening(Parlay());
+    SessionPanel panel(evening.game, evening.track, [&evening] { return evening.spins; });
+    auto* spins = qobject_cast<QValueAxis*>(panel.chart()->chart()->axes(Qt::Horizontal).first());
+    QVERIFY(spins != nullptr);
+    auto* shown = panel.chart()->findChild<QComboBox*>(QStringLiteral("ChartWindow"));
+    for (const int more : {0, 1, 2, 4, 6, 17, 70, 300, 700}) {
+      evening.Play(static_cast<uint64_t>(more), more);
+      panel.Refresh();
+      for (const int window : {0, 1}) {  // the whole evening, its last 50 spins
+        shown->setCurrentIndex(window);
+        const QList<qreal> ticks = Ticks(*spins);
+        QVERIFY2(ticks.size() >= 2 && ticks.size() <= 11, qPrintable(QString::number(ticks.size())));
+        for (const qreal t : ticks) QVERIFY2(t == std::floor(t), qPrintable(QString::number(t)));
+        QVERIFY(ticks.first() - spins->min() < ticks[1] - ticks[0]);  // none left out at an end
+        QVERIFY(spins->max() - ticks.last() < ticks[1] - ticks[0]);
+      }
+    }
+    QList<QLineSeries*> what_if;
+    for (QAbstractSeries* series : panel.chart()->chart()->series()) {
+      for (const std::string_view name : vellaro::kBettingSystemNames) {
+        if (series->name() == QLatin1String(name)) what_if << static_cast<QLineSeries*>(series);
+      }
+    }
+    QCOMPARE(what_if.size(), vellaro::kBettingSystems);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.chart()->findChild<QCheckBox*>(QStringLiteral("ChartWhatIf"))->setChecked(true);
+    QVERIFY(panel.chart()->chart()->legend()->isVisible());
+    for (QLineSeries* line : what_if) {
+      QVERIFY(line->isVisible());
+      const QList<QLegendMarker*> markers = panel.chart()->chart()->legend()->markers(line);
+      QCOMPARE(markers.size(), 1);
+      QVERIFY2(markers.first()->isVisible(), qPrintable(line->name()));
+      QCOMPARE(markers.first()->label(), line->name());
+    }
   }
 
   void remembersItsSizeAndPlace() {
