@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/counted_text.h"
 #include "app/fonts.h"
 
 namespace vellaro::app {
@@ -14,7 +15,7 @@ constexpr QColor kProgressColour{176, 176, 176};
 constexpr int kGap = 12;  // between the two parts
 
 QString Spins(int64_t n) {
-  return n == 1 ? QStringLiteral("1 spin") : QStringLiteral("%1 spins").arg(n);
+  return CountText(n, "spin", "spins");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/panel/journal_reading.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
@@ -198,6 +199,32 @@ class PanelTest : public QObject {
     const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
     QVERIFY2(tip.contains(QStringLiteral("Bet on show: %1 units").arg(stake)), qPrintable(tip));
     QVERIFY2(tip.contains(QStringLiteral("next stake: %1 units").arg(2 * stake)), qPrintable(tip));
+  }
+
+  // One of a thing is said in the singular: the readout's tooltip and the risk tab at a
+  // stake of 1, a session of one spin in the list.
+  void oneUnitOneSpinOneBetAreSingular() {
+    Evening evening(vellaro::Settings{});  // Martingale, base 1: the first bet stakes 1
+    vellaro::sim::Wheel wheel(2);
+    for (int i = 0; i < 100 && !evening.game.BetOnShow(); ++i) evening.Spin(wheel.Spin());
+    QVERIFY(evening.game.BetOnShow());
+    QCOMPARE(evening.game.state().Stake, 1);
+    const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
+    QVERIFY2(tip.contains(QStringLiteral("Bet on show: 1 unit\nIf it loses, the next stake: 2 units")),
+             qPrintable(tip));
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    QVERIFY2(panel.risk()->text().contains(QStringLiteral("(1/37 of the 1 unit on show)")),
+             qPrintable(panel.risk()->text()));
+    vellaro::journal::SessionSummary one;
+    one.id = 4;
+    one.spins = 1;
+    one.bets_shown = 1;
+    one.net_units = -1;
+    QVERIFY(vellaro::app::SessionLine(one).endsWith(QStringLiteral("  1 spin  1 bet shown  net -1")));
+    one.spins = 2;
+    one.bets_shown = 0;
+    QVERIFY(vellaro::app::SessionLine(one).endsWith(QStringLiteral("  2 spins  0 bets shown  net -1")));
   }
 
   void statisticsRiskAndChartFollowTheEvening() {
