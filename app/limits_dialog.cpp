@@ -52,8 +52,8 @@ struct Row {
   vellaro::LimitKind limit;
   const char* name;     // the edit is Limit_<name>, its caption LimitCaption_<name>
   const char* caption;  // in capitals, as the captions of the options area
-  const char* unit;      // beside a value of 1
-  const char* units;     // beside any other
+  const char* unit;     // beside a value of 1
+  const char* units;    // beside any other
 };
 constexpr std::array<Row, vellaro::kLimits> kRows = {{
     {vellaro::LimitKind::kBankroll, "Bankroll", "BANKROLL:", "unit brought", "units brought"},

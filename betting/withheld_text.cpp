@@ -35,8 +35,8 @@ std::string WithheldReason(const BetWithheld& w) {
     case LimitKind::kMaxLosses:
       break;
   }
-  return "maximum of " + Counted(w.limit_value, "loss", "losses") + " in a row: the next bet would follow " +
-         std::to_string(w.losses_in_row);
+  return "maximum of " + Counted(w.limit_value, "loss", "losses") +
+         " in a row: the next bet would follow " + std::to_string(w.losses_in_row);
 }
 
 }  // namespace vellaro

@@ -114,8 +114,9 @@ QString CoverText(const vellaro::RiskInputs& risk) {
       continue;
     }
     const QString losses = CountText(c.losses, "shown loss", "shown losses");
-    text += QStringLiteral("It covers %1 in a row under %2 (%3); a run of %1 in a row "
-                           "somewhere in the next %4 spins: %5.")
+    text += QStringLiteral(
+                "It covers %1 in a row under %2 (%3); a run of %1 in a row "
+                "somewhere in the next %4 spins: %5.")
                 .arg(losses, system, CountText(c.total, "unit", "units"))
                 .arg(vellaro::kRiskSpins)
                 .arg(Chance(c.probability));
@@ -473,8 +474,9 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
   } else {
     text += QStringLiteral("No bet is on show: the next spin costs nothing. ");
   }
-  text += QStringLiteral("Expected loss of the session so far: %1 units (1/37 of %2 staked); "
-                         "actual result: %3.")
+  text += QStringLiteral(
+              "Expected loss of the session so far: %1 units (1/37 of %2 staked); "
+              "actual result: %3.")
               .arg(Hundredths(meter.expected_loss_evening),
                    CountText(counts.units_staked, "unit", "units"),
                    CountText(counts.net, "unit", "units"));

@@ -92,11 +92,13 @@ class HelpTest : public QObject {
     QVERIFY(lines.size() > 4);
     for (const QString& line : lines) {
       // Only the one word wider than the line stands alone beyond it.
-      if (line != QString(80, u'x')) QVERIFY2(metrics.horizontalAdvance(line) <= 200, qPrintable(line));
+      if (line != QString(80, u'x'))
+        QVERIFY2(metrics.horizontalAdvance(line) <= 200, qPrintable(line));
     }
     // Each line takes as many words as fit: the next word would not have.
     const QStringList filled =
-        vellaro::app::WrapTooltip(vellaro::app::TooltipFor(QStringLiteral("SafeLevel")), metrics, 200)
+        vellaro::app::WrapTooltip(vellaro::app::TooltipFor(QStringLiteral("SafeLevel")), metrics,
+                                  200)
             .split(u'\n');
     for (qsizetype i = 0; i + 1 < filled.size(); ++i) {
       const QString next = filled[i + 1].section(u' ', 0, 0);

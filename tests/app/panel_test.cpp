@@ -210,8 +210,9 @@ class PanelTest : public QObject {
     QVERIFY(evening.game.BetOnShow());
     QCOMPARE(evening.game.state().Stake, 1);
     const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
-    QVERIFY2(tip.contains(QStringLiteral("Bet on show: 1 unit\nIf it loses, the next stake: 2 units")),
-             qPrintable(tip));
+    QVERIFY2(
+        tip.contains(QStringLiteral("Bet on show: 1 unit\nIf it loses, the next stake: 2 units")),
+        qPrintable(tip));
     SessionPanel panel(evening.game, evening.track, {});
     panel.Refresh();
     QVERIFY2(panel.risk()->text().contains(QStringLiteral("(1/37 of the 1 unit on show)")),
@@ -221,10 +222,12 @@ class PanelTest : public QObject {
     one.spins = 1;
     one.bets_shown = 1;
     one.net_units = -1;
-    QVERIFY(vellaro::app::SessionLine(one).endsWith(QStringLiteral("  1 spin  1 bet shown  net -1")));
+    QVERIFY(
+        vellaro::app::SessionLine(one).endsWith(QStringLiteral("  1 spin  1 bet shown  net -1")));
     one.spins = 2;
     one.bets_shown = 0;
-    QVERIFY(vellaro::app::SessionLine(one).endsWith(QStringLiteral("  2 spins  0 bets shown  net -1")));
+    QVERIFY(
+        vellaro::app::SessionLine(one).endsWith(QStringLiteral("  2 spins  0 bets shown  net -1")));
   }
 
   void statisticsRiskAndChartFollowTheEvening() {
@@ -382,7 +385,8 @@ class PanelTest : public QObject {
       for (const int window : {0, 1}) {  // the whole evening, its last 50 spins
         shown->setCurrentIndex(window);
         const QList<qreal> ticks = Ticks(*spins);
-        QVERIFY2(ticks.size() >= 2 && ticks.size() <= 11, qPrintable(QString::number(ticks.size())));
+        QVERIFY2(ticks.size() >= 2 && ticks.size() <= 11,
+                 qPrintable(QString::number(ticks.size())));
         for (const qreal t : ticks) QVERIFY2(t == std::floor(t), qPrintable(QString::number(t)));
         QVERIFY(ticks.first() - spins->min() < ticks[1] - ticks[0]);  // none left out at an end
         QVERIFY(spins->max() - ticks.last() < ticks[1] - ticks[0]);

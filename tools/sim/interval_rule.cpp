@@ -172,8 +172,8 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
              exact;
     case NoInterval::kTooFewEvenings:
       return name + ": no interval. " + evenings + (spread.evenings == 1 ? " is" : " are") +
-             " too few to measure the " +
-             "spread of the results; it takes " + Whole(kEveningsAtLeast) + exact;
+             " too few to measure the spread of the results; it takes " +
+             Whole(kEveningsAtLeast) + exact;
   }
   return "";
 }

@@ -43,8 +43,8 @@ void CheckAgainstTheList(const journal::StoredSession& session, const Row& last)
                Counted(replayed.spins, "spin", "spins") + ", " +
                Counted(replayed.bets_shown, "bet", "bets") + " shown and a net result of " +
                SignedUnits(replayed.net) + " where the journal holds " +
-               std::to_string(listed.spins) + ", " +
-               std::to_string(listed.bets_shown) + " and " + Signed(listed.net_units));
+               std::to_string(listed.spins) + ", " + std::to_string(listed.bets_shown) + " and " +
+               Signed(listed.net_units));
 }
 
 }  // namespace
