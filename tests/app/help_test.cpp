@@ -1,9 +1,6 @@
 // Help on every control: a tooltip on each, in the window and in the options area.
 
-#include <QHelpEvent>
 #include <QTest>
-#include <QToolTip>
-#include <algorithm>
 #include <memory>
 
 #include "app/fonts.h"
@@ -45,37 +42,6 @@ class HelpTest : public QObject {
       QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(name));
     }
     QVERIFY(named > 37 * 3 + 6 * 6);  // tiles, highlights and chances at least
-  }
-
-  // Every tooltip of the window, its options area and its dialog shows as Qt draws it,
-  // broken into lines no wider than one reads comfortably, every word kept.
-  void everyTooltipShowsWrappedToAComfortableWidth() {
-    Guard guard;
-    MainWindow window(guard);
-    window.show();
-    PointAndClick(window, "Image_Options1");
-    PointAndClick(window, "Button_Limits");
-    int widest = 0;
-    int shown = 0;
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-      if (widget->toolTip().isEmpty() || !widget->isVisible()) continue;
-      const QPoint middle = widget->rect().center();
-      QHelpEvent help(QEvent::ToolTip, middle, widget->mapToGlobal(middle));
-      QApplication::sendEvent(widget, &help);
-      QWidget* tip = nullptr;
-      for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
-      }
-      QVERIFY2(tip != nullptr, qPrintable(widget->objectName()));
-      widest = std::max(widest, tip->width());
-      ++shown;
-      QVERIFY2(tip->width() <= 480, qPrintable(widget->objectName()));
-      const QString text = QToolTip::text();
-      QCOMPARE(QString(text).replace(u'\n', u' '), QString(widget->toolTip()).replace(u'\n', u' '));
-      QToolTip::hideText();
-    }
-    QVERIFY(shown > 40);
-    QVERIFY(widest > 300);  // the long ones use the width
   }
 
   // The lamp is green a loss before a bet can show: its help says what each look means.
