@@ -244,10 +244,10 @@ void MainWindow::BuildFrame() {
 }
 
 void MainWindow::BuildSessionReadout() {
-  // Under the history strip, in the band the artwork leaves free above the gauge, up to the
-  // limits button.
+  // Under the history strip, in the band the artwork leaves free above the gauge, clear of
+  // the head's small buttons from x 346 on; room for "Spins 99999  Net -99999".
   session_readout_ = new SessionReadout(this);
-  session_readout_->setGeometry(214, 40, 180, 13);
+  session_readout_->setGeometry(214, 40, 130, 13);
 
   // The panel's button, a smaller twin of the frame buttons, under the close button.
   const QRect place(424, 30, 21, 21);
