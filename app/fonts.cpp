@@ -7,6 +7,13 @@
 
 namespace vellaro::app {
 
+QFont CaptionFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(11);
+  font.setBold(true);
+  return font;
+}
+
 void InstallFontSubstitutions() {
   // Qt's SVG module takes the artwork's font list as one family name.
   QFont::insertSubstitutions(QStringLiteral("Liberation Sans, Arial, sans-serif"),

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <thread>
 
 namespace vellaro::app {
+
+// The artwork's font for captions: the options area's labels ("BET:", "GAME MODE:") are
+// drawn in it, and so are the readouts, the figures a player reads most, never smaller.
+QFont CaptionFont();
 
 // Maps the fonts the window is designed with onto the ones a Debian desktop has. Must run
 // before the first SVG is loaded.

@@ -1,5 +1,6 @@
 #include "app/limit_entry.h"
 
+#include "app/counted_text.h"
 #include "game/settings.h"
 
 namespace vellaro::app {
@@ -14,7 +15,7 @@ QString Name(vellaro::LimitKind limit) {
 QString Smallest(vellaro::LimitKind limit) {
   const int32_t min = vellaro::SessionLimits::Min(limit);
   if (limit == vellaro::LimitKind::kMaxLosses) return QString::number(min);
-  return min == 1 ? QStringLiteral("1 unit") : QStringLiteral("%1 units").arg(min);
+  return CountText(min, "unit", "units");
 }
 
 LimitEntry Refused(vellaro::LimitKind limit, const QString& typed, const QString& why) {

@@ -53,14 +53,15 @@ struct Row {
   vellaro::LimitKind limit;
   const char* name;     // the edit is Limit_<name>, its caption LimitCaption_<name>
   const char* caption;  // in capitals, as the captions of the options area
-  const char* unit;
+  const char* unit;     // beside a value of 1
+  const char* units;    // beside any other
 };
 constexpr std::array<Row, vellaro::kLimits> kRows = {{
-    {vellaro::LimitKind::kBankroll, "Bankroll", "BANKROLL:", "units brought"},
-    {vellaro::LimitKind::kStopLoss, "StopLoss", "STOP-LOSS:", "units lost"},
-    {vellaro::LimitKind::kTakeProfit, "TakeProfit", "TAKE-PROFIT:", "units won"},
-    {vellaro::LimitKind::kTableMax, "TableMax", "TABLE MAXIMUM:", "units a stake"},
-    {vellaro::LimitKind::kMaxLosses, "MaxLosses", "LOSSES IN A ROW:", "at most"},
+    {vellaro::LimitKind::kBankroll, "Bankroll", "BANKROLL:", "unit brought", "units brought"},
+    {vellaro::LimitKind::kStopLoss, "StopLoss", "STOP-LOSS:", "unit lost", "units lost"},
+    {vellaro::LimitKind::kTakeProfit, "TakeProfit", "TAKE-PROFIT:", "unit won", "units won"},
+    {vellaro::LimitKind::kTableMax, "TableMax", "TABLE MAXIMUM:", "unit a stake", "units a stake"},
+    {vellaro::LimitKind::kMaxLosses, "MaxLosses", "LOSSES IN A ROW:", "at most", "at most"},
 }};
 
 }  // namespace
@@ -101,7 +102,13 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
     connect(edit, &QLineEdit::editingFinished, this, [this, limit = row.limit] { Commit(limit); });
     grid->addWidget(caption, line, 0);
     grid->addWidget(edit, line, 1);
-    grid->addWidget(Text(QLatin1String(row.unit), Arial(10, true), kSmallPrint, this), line, 2);
+    QLabel* unit = Text(QLatin1String(row.units), Arial(10, true), kSmallPrint, this);
+    unit->setObjectName(QStringLiteral("LimitUnit_") + QLatin1String(row.name));
+    // "1 unit brought", "2 units brought": the word follows what the edit holds.
+    connect(edit, &QLineEdit::textChanged, unit, [unit, row](const QString& text) {
+      unit->setText(QLatin1String(text.trimmed() == QStringLiteral("1") ? row.unit : row.units));
+    });
+    grid->addWidget(unit, line, 2);
   }
 
   QLabel* hint =

@@ -14,10 +14,12 @@
 
 #include "app/chip_stake.h"
 #include "app/fitted_number.h"
+#include "app/fonts.h"
 #include "app/gauge_bar.h"
 #include "app/picture_widget.h"
 #include "app/session_panel_window.h"
 #include "app/session_readout.h"
+#include "app/tooltip_wrap.h"
 #include "app/tooltips.h"
 #include "app/version_text.h"
 #include "betting/chance.h"
@@ -101,6 +103,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   ApplyTooltips(*this);
+  WrapTooltips(*this);
   // The window takes the keys of the keyboard entry when no control has the focus.
   setFocusPolicy(Qt::StrongFocus);
   auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
@@ -155,7 +158,7 @@ QLabel* MainWindow::AddLabel(const QString& name, const QString& caption, const 
                              QWidget* parent) {
   auto* label = new QLabel(caption, parent != nullptr ? parent : this);
   label->setObjectName(name);
-  label->setFont(ArialFont(11, true));
+  label->setFont(CaptionFont());
   label->move(place);
   label->adjustSize();
   return label;
@@ -244,10 +247,10 @@ void MainWindow::BuildFrame() {
 }
 
 void MainWindow::BuildSessionReadout() {
-  // Under the history strip, in the band the artwork leaves free above the gauge.
+  // Under the history strip, in the band the artwork leaves free above the gauge, clear of
+  // the head's small buttons from x 346 on; room for "Spins 99999  Net -99999".
   session_readout_ = new SessionReadout(this);
-  session_readout_->setFont(ArialFont(9, true));
-  session_readout_->setGeometry(214, 41, 150, 11);
+  session_readout_->setGeometry(214, 40, 130, 13);
 
   // The panel's button, a smaller twin of the frame buttons, under the close button.
   const QRect place(424, 30, 21, 21);

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/counted_text.h"
+#include "app/fonts.h"
+
 namespace vellaro::app {
 
 namespace {
@@ -12,7 +15,7 @@ constexpr QColor kProgressColour{176, 176, 176};
 constexpr int kGap = 12;  // between the two parts
 
 QString Spins(int64_t n) {
-  return n == 1 ? QStringLiteral("1 spin") : QStringLiteral("%1 spins").arg(n);
+  return CountText(n, "spin", "spins");
 }
 
 }  // namespace
@@ -38,10 +41,7 @@ QString ProgressText(const GameProgress& p) {
 
 Readout::Readout(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(10);
-  font.setBold(true);
-  setFont(font);
+  setFont(CaptionFont());
 }
 
 void Readout::SetProgress(const QString& text) {

@@ -1,5 +1,7 @@
 #include "app/session_readout.h"
 
+#include "app/counted_text.h"
+#include "app/fonts.h"
 #include "session/game_risk.h"
 #include "session/risk.h"
 
@@ -15,6 +17,7 @@ QString Signed(int64_t units) {
 
 SessionReadout::SessionReadout(QWidget* parent) : QLabel(parent) {
   setObjectName(QStringLiteral("SessionReadout"));
+  setFont(CaptionFont());
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -46,16 +49,16 @@ QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
 }
 
 QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
-  QString tip = QStringLiteral("Net result of the shown bets, from 0: %1 units")
-                    .arg(Signed(counts.net));
+  QString tip = QStringLiteral("Net result of the shown bets, from 0: %1 %2")
+                    .arg(Signed(counts.net), NounText(counts.net, "unit", "units"));
   if (game.BetOnShow()) {
     // The same stake rules as the settlement: the bet on the table, then one more loss.
     const vellaro::LosingRun run = vellaro::NextLosses(
         vellaro::ProgressionOf(game), vellaro::StakeStateOf(game), /*shown_losses=*/2);
     if (run.stakes.size() == 2) {
-      tip += QStringLiteral("\nBet on show: %1 units\nIf it loses, the next stake: %2 units")
-                 .arg(run.stakes[0])
-                 .arg(run.stakes[1]);
+      tip += QStringLiteral("\nBet on show: %1\nIf it loses, the next stake: %2")
+                 .arg(CountText(run.stakes[0], "unit", "units"),
+                      CountText(run.stakes[1], "unit", "units"));
     }
   }
   return tip;

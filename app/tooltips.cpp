@@ -24,9 +24,15 @@ const QString kTrend = QStringLiteral(
     "TREND: click to turn this chance's trend switch on or off. While on, a recommendation "
     "of the opposite chance is turned to this one. It changes which chance you see, not "
     "your odds.");
+// The lamp follows the recommendations lost in a row, not the chips: it turns green a loss
+// before a bet can show, and stays green while one is on show.
 const QString kSafeLevelLamp = QStringLiteral(
-    "SAFE LEVEL lamp: waits while the losses in a row are fewer than the SAFE LEVEL, lights "
-    "when a bet is shown. Waiting for losses does not make a win more likely.");
+    "SAFE LEVEL lamp: it follows the recommendations lost in a row, and is off while the SAFE "
+    "LEVEL is 0 (every recommendation is then shown as a bet). Dark: the losses in a row are "
+    "two or more short of the SAFE LEVEL; no bet is shown. Green: they are one short, or have "
+    "reached it. Green is not a bet: a bet, its chip and stake, is shown only once the losses "
+    "in a row have reached the SAFE LEVEL, so one short the lamp is green and no bet is shown "
+    "yet. Waiting for losses does not make a win more likely.");
 const QString kOptions = QStringLiteral("Open or close the options area.");
 const QString kUndo = QStringLiteral(
     "Take back the last number entered (Ctrl+Z); Ctrl+Shift+Z or Ctrl+Y brings it back "
@@ -199,14 +205,19 @@ QString TooltipFor(const QString& name) {
       {QStringLiteral("LimitsRefusal"), QStringLiteral("Why the last entry was not taken.")},
       {QStringLiteral("Limit_Bankroll"), kBankroll},
       {QStringLiteral("LimitCaption_Bankroll"), kBankroll},
+      {QStringLiteral("LimitUnit_Bankroll"), kBankroll},
       {QStringLiteral("Limit_StopLoss"), kStopLoss},
       {QStringLiteral("LimitCaption_StopLoss"), kStopLoss},
+      {QStringLiteral("LimitUnit_StopLoss"), kStopLoss},
       {QStringLiteral("Limit_TakeProfit"), kTakeProfit},
       {QStringLiteral("LimitCaption_TakeProfit"), kTakeProfit},
+      {QStringLiteral("LimitUnit_TakeProfit"), kTakeProfit},
       {QStringLiteral("Limit_TableMax"), kTableMax},
       {QStringLiteral("LimitCaption_TableMax"), kTableMax},
+      {QStringLiteral("LimitUnit_TableMax"), kTableMax},
       {QStringLiteral("Limit_MaxLosses"), kMaxLosses},
       {QStringLiteral("LimitCaption_MaxLosses"), kMaxLosses},
+      {QStringLiteral("LimitUnit_MaxLosses"), kMaxLosses},
       {QStringLiteral("LimitBanner"), kBanner},
       {QStringLiteral("ContinueAnyway"), kContinue},
   };

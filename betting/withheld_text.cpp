@@ -1,5 +1,7 @@
 #include "betting/withheld_text.h"
 
+#include "game/text_number.h"
+
 namespace vellaro {
 
 namespace {
@@ -12,7 +14,7 @@ std::string Signed(int64_t value) {
 }
 
 std::string Units(int64_t value) {
-  return std::to_string(value) + (value == 1 || value == -1 ? " unit" : " units");
+  return Counted(value, "unit", "units");
 }
 
 }  // namespace
@@ -33,8 +35,8 @@ std::string WithheldReason(const BetWithheld& w) {
     case LimitKind::kMaxLosses:
       break;
   }
-  return "maximum of " + std::to_string(w.limit_value) + " losses in a row: the next bet would follow " +
-         std::to_string(w.losses_in_row);
+  return "maximum of " + Counted(w.limit_value, "loss", "losses") +
+         " in a row: the next bet would follow " + std::to_string(w.losses_in_row);
 }
 
 }  // namespace vellaro

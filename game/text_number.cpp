@@ -74,4 +74,15 @@ std::string_view NumberText(int n) {
   return kTexts[static_cast<size_t>(n)];
 }
 
+std::string_view CountNoun(int64_t count, std::string_view one, std::string_view many) {
+  return count == 1 || count == -1 ? one : many;
+}
+
+std::string Counted(int64_t count, std::string_view one, std::string_view many) {
+  std::string text = IntToStr(count);
+  text += ' ';
+  text += CountNoun(count, one, many);
+  return text;
+}
+
 }  // namespace vellaro

@@ -29,6 +29,12 @@ int32_t StrToInt(std::string_view text);
 // Decimal text without leading zeros, with a minus sign when negative.
 std::string IntToStr(int64_t value);
 
+// The noun for `count` things in English: `one` for 1 and -1, `many` for every other count,
+// 0 included ("0 units", "1 unit", "-1 unit", "2 units").
+std::string_view CountNoun(int64_t count, std::string_view one, std::string_view many);
+// The count and its noun: Counted(1, "spin", "spins") is "1 spin", Counted(2, ...) "2 spins".
+std::string Counted(int64_t count, std::string_view one, std::string_view many);
+
 // IntToStr(n) of a number of the wheel, without building a string: the history takes one
 // on every spin. REQUIRES: 0 <= n <= 36.
 std::string_view NumberText(int n);

@@ -8,6 +8,7 @@
 #include "env/clock.h"
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
+#include "game/text_number.h"
 #include "journal/journal_damage.h"
 #include "journal/session_replay.h"
 #include "journal/stored_session.h"
@@ -33,7 +34,7 @@ bool Replays(const StoredSession& session) {
 }
 
 std::string Count(size_t n, const char* what) {
-  return std::to_string(n) + (n == 1 ? " session " : " sessions ") + what;
+  return Counted(static_cast<int64_t>(n), "session", "sessions") + " " + what;
 }
 
 }  // namespace

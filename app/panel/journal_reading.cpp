@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/counted_text.h"
 #include "journal/event_record.h"
 #include "journal/journal_damage.h"
 #include "journal/journal_file.h"
@@ -125,12 +126,10 @@ QString SessionLine(const vellaro::journal::SessionSummary& summary) {
   started += " UTC";
   const QString net = summary.net_units > 0 ? QStringLiteral("+%1").arg(summary.net_units)
                                             : QString::number(summary.net_units);
-  return QStringLiteral("%1  %2  %3 spins  %4 bets shown  net %5")
+  return QStringLiteral("%1  %2  %3  %4 shown  net %5")
       .arg(summary.id)
-      .arg(QString::fromStdString(started))
-      .arg(summary.spins)
-      .arg(summary.bets_shown)
-      .arg(net);
+      .arg(QString::fromStdString(started), CountText(summary.spins, "spin", "spins"),
+           CountText(summary.bets_shown, "bet", "bets"), net);
 }
 
 }  // namespace vellaro::app

@@ -34,6 +34,16 @@ QScatterSeries* Markers(const QString& name, QColor colour, QScatterSeries::Mark
   return series;
 }
 
+// The step between the ticks of the spins: a whole number of spins, 1, 2 or 5 times a
+// power of ten, the smallest that leaves at most 10 steps over `span` spins.
+int64_t SpinStep(int64_t span) {
+  for (int64_t power = 1;; power *= 10) {
+    for (const int64_t factor : {1, 2, 5}) {
+      if (span <= 10 * factor * power) return factor * power;
+    }
+  }
+}
+
 }  // namespace
 
 SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
@@ -66,6 +76,9 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   spins_axis_ = new QValueAxis;
   spins_axis_->setTitleText(QStringLiteral("spin"));
   spins_axis_->setLabelFormat(QStringLiteral("%d"));
+  // Ticks on whole spins only: the multiples of a whole step.
+  spins_axis_->setTickType(QValueAxis::TicksDynamic);
+  spins_axis_->setTickAnchor(0);
   units_axis_ = new QValueAxis;
   units_axis_->setLabelFormat(QStringLiteral("%d"));
   stake_axis_ = new QValueAxis;
@@ -99,17 +112,9 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   chart_->addSeries(stakes_);
   stakes_->attachAxis(spins_axis_);
   stakes_->attachAxis(stake_axis_);
-  chart_->legend()->setAlignment(Qt::AlignBottom);
-  // Six more entries would crowd the legend out; the check box names them.
-  for (QLineSeries* line : what_if_) {
-    line->setVisible(false);
-    for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(false);
-  }
+  ShowWhatIfLines(false);
   connect(what_if, &QCheckBox::toggled, this, [this](bool on) {
-    for (QLineSeries* line : what_if_) {
-      line->setVisible(on);
-      for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(false);
-    }
+    ShowWhatIfLines(on);
     Redraw();
   });
 
@@ -118,6 +123,16 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   view_->setRenderHint(QPainter::Antialiasing);
   layout->addWidget(view_, 1);
   connect(window_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+}
+
+void SessionChart::ShowWhatIfLines(bool on) {
+  // The legend names each line drawn: with the six systems' lines it has eleven entries,
+  // one under another at the right, where a row under the chart would cut their names.
+  chart_->legend()->setAlignment(on ? Qt::AlignRight : Qt::AlignBottom);
+  for (QLineSeries* line : what_if_) {
+    line->setVisible(on);
+    for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(on);
+  }
 }
 
 void SessionChart::Show(const std::vector<vellaro::TrackPoint>& points) {
@@ -188,7 +203,9 @@ void SessionChart::Redraw() {
   wins_->replace(wins);
   losses_->replace(losses);
   marks_->replace(marks);
-  spins_axis_->setRange(static_cast<qreal>(first_), static_cast<qreal>(std::max<int64_t>(count, first_ + 1)));
+  const int64_t last = std::max<int64_t>(count, first_ + 1);
+  spins_axis_->setRange(static_cast<qreal>(first_), static_cast<qreal>(last));
+  spins_axis_->setTickInterval(static_cast<qreal>(SpinStep(last - first_)));
   units_axis_->setRange(static_cast<qreal>(low - 1), static_cast<qreal>(high + 1));
   units_axis_->applyNiceNumbers();
   stake_axis_->setRange(0, static_cast<qreal>(top_stake + 1));

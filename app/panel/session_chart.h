@@ -34,6 +34,8 @@ class SessionChart final : public QWidget {
 
  private:
   void Redraw();
+  // The six systems' lines, and their entries in the legend, shown or hidden.
+  void ShowWhatIfLines(bool on);
 
   QComboBox* window_ = nullptr;
   QChartView* view_ = nullptr;

@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/counted_text.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
 #include "betting/chance.h"
@@ -44,6 +45,15 @@ QTableWidget* NewTable(const QString& name, int rows, const QStringList& columns
     for (int c = 0; c < table->columnCount(); ++c) table->setItem(r, c, new QTableWidgetItem);
   }
   return table;
+}
+
+// A short table as tall as its rows, read at a glance without scrolling; its columns share
+// the width.
+void ShowEveryRow(QTableWidget* table) {
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 void Set(QTableWidget* table, int row, int column, const QString& text) {
@@ -88,14 +98,11 @@ QString CoverText(const vellaro::RiskInputs& risk) {
   QString text;
   for (const vellaro::LimitCover& cover : vellaro::CoverOfLimits(rules, risk.state, limits, net)) {
     const bool bankroll = cover.limit == vellaro::LimitKind::kBankroll;
-    text += bankroll ? QStringLiteral("\nBankroll left: %1 units (bankroll %2, net %3). ")
-                           .arg(cover.room)
-                           .arg(*limits.bankroll)
-                           .arg(net)
-                     : QStringLiteral("\nRoom to the stop-loss: %1 units (stop-loss %2, net %3). ")
-                           .arg(cover.room)
-                           .arg(*limits.stop_loss)
-                           .arg(net);
+    text += (bankroll ? QStringLiteral("\nBankroll left: %1 (bankroll %2, net %3). ")
+                      : QStringLiteral("\nRoom to the stop-loss: %1 (stop-loss %2, net %3). "))
+                .arg(CountText(cover.room, "unit", "units"))
+                .arg(bankroll ? *limits.bankroll : *limits.stop_loss)
+                .arg(net);
     if (cover.room <= 0) {
       text += bankroll ? QStringLiteral("It is used up: no further bet is shown.")
                        : QStringLiteral("The stop-loss is reached: no further bet is shown.");
@@ -107,12 +114,11 @@ QString CoverText(const vellaro::RiskInputs& risk) {
       text += QStringLiteral("It does not cover the next shown stake under %1.").arg(system);
       continue;
     }
-    const QString losses = c.losses == 1 ? QStringLiteral("1 shown loss")
-                                         : QStringLiteral("%1 shown losses").arg(c.losses);
-    text += QStringLiteral("It covers %1 in a row under %2 (%3 units); a run of %1 in a row "
-                           "somewhere in the next %4 spins: %5.")
-                .arg(losses, system)
-                .arg(c.total)
+    const QString losses = CountText(c.losses, "shown loss", "shown losses");
+    text += QStringLiteral(
+                "It covers %1 in a row under %2 (%3); a run of %1 in a row "
+                "somewhere in the next %4 spins: %5.")
+                .arg(losses, system, CountText(c.total, "unit", "units"))
                 .arg(vellaro::kRiskSpins)
                 .arg(Chance(c.probability));
   }
@@ -225,20 +231,29 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
                        QStringLiteral("Spins since")},
                       statistics);
   chances_->setVerticalHeaderLabels(chance_rows);
-  statistics_layout->addWidget(chances_);
+  ShowEveryRow(chances_);
   numbers_ = NewTable(QStringLiteral("NumberStatistics"), vellaro::kWheelPockets,
                       {QStringLiteral("Hits"), QStringLiteral("Spins since")}, statistics);
   QStringList number_rows;
   for (int n = 0; n < vellaro::kWheelPockets; ++n) number_rows << QString::number(n);
   numbers_->setVerticalHeaderLabels(number_rows);
-  statistics_layout->addWidget(numbers_, 1);
   zeros_ = new QLabel(statistics);
   zeros_->setObjectName(QStringLiteral("Zeros"));
-  statistics_layout->addWidget(zeros_);
   fit_ = new QLabel(statistics);
   fit_->setObjectName(QStringLiteral("FitTest"));
   fit_->setWordWrap(true);
-  statistics_layout->addWidget(fit_);
+  // The six chances whole at the left, with the zeros and the test of the numbers under
+  // them; the 37 numbers down the whole height at the right. One above the other, the
+  // numbers were left a few rows.
+  auto* tables = new QHBoxLayout;
+  auto* chance_column = new QVBoxLayout;
+  chance_column->addWidget(chances_);
+  chance_column->addWidget(zeros_);
+  chance_column->addWidget(fit_);
+  chance_column->addStretch(1);
+  tables->addLayout(chance_column, 3);
+  tables->addWidget(numbers_, 2);
+  statistics_layout->addLayout(tables, 1);
   tabs_->addTab(statistics, QStringLiteral("Chances and numbers"));
 
   auto* risk = new QWidget(tabs_);
@@ -411,7 +426,8 @@ void SessionPanel::RefreshStatistics(const vellaro::SessionTrack& track) {
     Set(numbers_, n, 0, QString::number(number.hits));
     Set(numbers_, n, 1, QString::number(number.since_last));
   }
-  zeros_->setText(QStringLiteral("Zeros: %1 of %2 spins").arg(s.zeros()).arg(s.spins()));
+  zeros_->setText(
+      QStringLiteral("Zeros: %1 of %2").arg(s.zeros()).arg(CountText(s.spins(), "spin", "spins")));
   if (const std::optional<vellaro::GoodnessOfFit> fit = s.Fit()) {
     fit_->setText(QStringLiteral("Are the 37 numbers as even as a fair wheel leaves them? "
                                  "Chi-square %1 on %2 degrees of freedom, p = %3. %4")
@@ -442,8 +458,10 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
           .arg(rules.base_unit)
           .arg(rules.safe_level);
   if (run.tracked_losses > 0) {
-    text += QStringLiteral("The next %1 losses in a row are tracked without a bet; then:\n")
-                .arg(run.tracked_losses);
+    text += run.tracked_losses == 1
+                ? QStringLiteral("The next loss is tracked without a bet; then:\n")
+                : QStringLiteral("The next %1 losses in a row are tracked without a bet; then:\n")
+                      .arg(run.tracked_losses);
   }
   // Two different questions, both asked of the list below: a run of that length anywhere
   // in the horizon, and the next bets losing one after another from now.
@@ -469,18 +487,18 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
                 .arg(Ordinal(static_cast<int>(cut->at) + 1));
   }
   if (risk.standing == vellaro::Standing::kShown) {
-    text += QStringLiteral("Expected loss of the next spin: %1 units (1/37 of the %2 units on "
-                           "show). ")
-                .arg(Hundredths(vellaro::ExpectedLoss(state.stake)))
-                .arg(state.stake);
+    text += QStringLiteral("Expected loss of the next spin: %1 units (1/37 of the %2 on show). ")
+                .arg(Hundredths(vellaro::ExpectedLoss(state.stake)),
+                     CountText(state.stake, "unit", "units"));
   } else {
     text += QStringLiteral("No bet is on show: the next spin costs nothing. ");
   }
-  text += QStringLiteral("Expected loss of the session so far: %1 units (1/37 of %2 units "
-                         "staked); actual result: %3 units.")
-              .arg(Hundredths(meter.expected_loss_evening))
-              .arg(counts.units_staked)
-              .arg(counts.net);
+  text += QStringLiteral(
+              "Expected loss of the session so far: %1 units (1/37 of %2 staked); "
+              "actual result: %3.")
+              .arg(Hundredths(meter.expected_loss_evening),
+                   CountText(counts.units_staked, "unit", "units"),
+                   CountText(counts.net, "unit", "units"));
   text += CoverText(risk);
   text += RuinText(risk);
   risk_->setText(text);

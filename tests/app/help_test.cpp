@@ -74,6 +74,15 @@ class HelpTest : public QObject {
     QVERIFY(named > 37 * 3 + 6 * 6);  // tiles, highlights and chances at least
   }
 
+  // The lamp is green a loss before a bet can show: its help says what each look means.
+  void theSafeLevelLampSaysWhatItsColoursMean() {
+    const QString lamp = vellaro::app::TooltipFor(QStringLiteral("SL_Indicator2"));
+    for (const char* part : {"off while the SAFE LEVEL is 0", "Dark: the losses in a row are two",
+                             "Green: they are one short", "no bet is shown yet"}) {
+      QVERIFY2(lamp.contains(QLatin1String(part)), part);
+    }
+  }
+
   void theHelpSaysWhatNoControlCanDo() {
     for (const char* name : {"GameModes", "ReCalculate", "CreateMatrix"}) {
       const QString help = vellaro::app::TooltipFor(QLatin1String(name));

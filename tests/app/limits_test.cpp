@@ -213,6 +213,17 @@ class LimitsTest : public QObject {
     QCOMPARE(dialog.Edit(limit)->text(), QString());
   }
 
+  // The word beside a limit's edit follows its value: "1 unit a stake", "11 units a stake".
+  void aLimitOfOneUnitIsSingular() {
+    auto* unit = OpenLimits().findChild<QLabel*>(QStringLiteral("LimitUnit_TableMax"));
+    QVERIFY(unit != nullptr);
+    QCOMPARE(unit->text(), QStringLiteral("units a stake"));
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("1"));
+    QCOMPARE(unit->text(), QStringLiteral("unit a stake"));
+    TypeLimit(LimitKind::kTableMax, QStringLiteral("11"));
+    QCOMPARE(unit->text(), QStringLiteral("units a stake"));
+  }
+
   void aLimitIsCommittedWhenTheKeyboardLeavesItsEditOrTheDialogCloses() {
     vellaro::app::LimitsDialog& dialog = OpenLimits();
     // The keyboard moves between the edits of the active dialog only.

@@ -1,14 +1,21 @@
 #include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
+#include <cmath>
 #include <memory>
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/panel/journal_reading.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
@@ -66,6 +73,30 @@ vellaro::sim::Summary SimSummary(const vellaro::sim::SessionSpins& spins, int sy
 }
 
 QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+// The rows of a table wholly in sight.
+int RowsInSight(const QTableWidget* table) {
+  int seen = 0;
+  for (int r = 0; r < table->rowCount(); ++r) {
+    const int top = table->rowViewportPosition(r);
+    if (top >= 0 && top + table->rowHeight(r) <= table->viewport()->height()) ++seen;
+  }
+  return seen;
+}
+
+// Where an axis draws its ticks, worked out as Qt Charts does from its settings.
+QList<qreal> Ticks(const QValueAxis& axis) {
+  const bool fixed = axis.tickType() == QValueAxis::TicksFixed;
+  const qreal step =
+      fixed ? (axis.max() - axis.min()) / (axis.tickCount() - 1) : axis.tickInterval();
+  const qreal anchor = fixed ? axis.min() : axis.tickAnchor();
+  QList<qreal> ticks;
+  for (qreal t = anchor + std::ceil((axis.min() - anchor) / step) * step; t <= axis.max();
+       t += step) {
+    ticks << t;
+  }
+  return ticks;
+}
 
 }  // namespace
 
@@ -165,6 +196,31 @@ class PanelTest : public QObject {
     const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
     QVERIFY2(tip.contains(QStringLiteral("Bet on show: %1 units").arg(stake)), qPrintable(tip));
     QVERIFY2(tip.contains(QStringLiteral("next stake: %1 units").arg(2 * stake)), qPrintable(tip));
+  }
+
+  // One of a thing is said in the singular: the readout's tooltip and the risk tab at a
+  // stake of 1, a session of one spin in the list.
+  void oneUnitOneSpinOneBetAreSingular() {
+    Evening evening(vellaro::Settings{});  // Martingale, base 1: the first bet stakes 1
+    vellaro::sim::Wheel wheel(2);
+    for (int i = 0; i < 100 && !evening.game.BetOnShow(); ++i) evening.Spin(wheel.Spin());
+    QVERIFY(evening.game.BetOnShow());
+    QCOMPARE(evening.game.state().Stake, 1);
+    const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
+    QVERIFY2(
+        tip.contains(QStringLiteral("Bet on show: 1 unit\nIf it loses, the next stake: 2 units")),
+        qPrintable(tip));
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    QVERIFY2(panel.risk()->text().contains(QStringLiteral("(1/37 of the 1 unit on show)")),
+             qPrintable(panel.risk()->text()));
+    vellaro::journal::SessionSummary one;
+    one.id = 4;
+    one.spins = 1;
+    one.bets_shown = 1;
+    one.net_units = -1;
+    QVERIFY(
+        vellaro::app::SessionLine(one).endsWith(QStringLiteral("  1 spin  1 bet shown  net -1")));
   }
 
   void statisticsRiskAndChartFollowTheEvening() {
@@ -281,6 +337,55 @@ class PanelTest : public QObject {
     panel.Refresh();
     QVERIFY2(panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
              qPrintable(panel.risk()->text()));
+  }
+
+  // At its first size the six chances show whole, the 37 numbers down the tab's height.
+  void tablesFillTheirTabs() {
+    Evening evening(Parlay());
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.resize(760, 520);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.Refresh();
+    auto* tabs = panel.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    QCOMPARE(RowsInSight(panel.chances()), vellaro::kChances);
+    QVERIFY(RowsInSight(panel.numbers()) >= 12);
+    QVERIFY(panel.numbers()->height() >= tabs->currentWidget()->height() * 3 / 4);
+  }
+
+  // The spins' axis ticks whole spins only, a handful of them, whatever the evening's
+  // length; with the what-if lines on, the legend names each system's line.
+  void chartTicksWholeSpinsAndNamesTheWhatIfLines() {
+    Evening evening(Parlay());
+    SessionPanel panel(evening.game, evening.track, [&evening] { return evening.spins; });
+    auto* spins = qobject_cast<QValueAxis*>(panel.chart()->chart()->axes(Qt::Horizontal).first());
+    QVERIFY(spins != nullptr);
+    auto* shown = panel.chart()->findChild<QComboBox*>(QStringLiteral("ChartWindow"));
+    for (const int more : {0, 1, 2, 4, 6, 17, 70, 300, 700}) {
+      evening.Play(static_cast<uint64_t>(more), more);
+      panel.Refresh();
+      for (const int window : {0, 1}) {  // the whole evening, its last 50 spins
+        shown->setCurrentIndex(window);
+        const QList<qreal> ticks = Ticks(*spins);
+        QVERIFY2(ticks.size() >= 2 && ticks.size() <= 11,
+                 qPrintable(QString::number(ticks.size())));
+        for (const qreal t : ticks) QVERIFY2(t == std::floor(t), qPrintable(QString::number(t)));
+        QVERIFY(ticks.first() - spins->min() < ticks[1] - ticks[0]);  // none left out at an end
+        QVERIFY(spins->max() - ticks.last() < ticks[1] - ticks[0]);
+      }
+    }
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.chart()->findChild<QCheckBox*>(QStringLiteral("ChartWhatIf"))->setChecked(true);
+    QStringList named;  // the lines drawn that the legend names
+    for (QLegendMarker* marker : panel.chart()->chart()->legend()->markers()) {
+      if (marker->isVisible() && marker->series()->isVisible()) named << marker->label();
+    }
+    for (const std::string_view name : vellaro::kBettingSystemNames) {
+      QVERIFY2(named.contains(QLatin1String(name)), name.data());
+    }
   }
 
   void remembersItsSizeAndPlace() {

@@ -1,10 +1,12 @@
 // What the player sees of the game: stakes readable on their chips, locked controls that
 // look locked, the readout of the game's progress and of the number matrix, an options
-// area where nothing overlaps or is cut, and a drag that always ends.
+// area where nothing overlaps or is cut, tooltips of a width that reads, and a drag that
+// always ends.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,6 +16,8 @@
 #include <QStyleOptionComboBox>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QToolTip>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -306,6 +310,57 @@ class PresentationTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     ClickAt(w(), CentreOf(w(), "ImageUndo"));
     QCOMPARE(Readout(), QStringLiteral("Spin 5"));
+  }
+
+  // The figures a player reads most are no smaller than the options area's captions, in
+  // the same face, whole for the largest counts, and over no control.
+  void theReadoutsAreAsLargeAsTheCaptions() {
+    OpenOptions();
+    const QFontInfo caption(Named(w(), "BetCaption")->font());
+    for (const char* name : {"SessionReadout", "Readout"}) {
+      QWidget* readout = Named(w(), name);
+      const QFontInfo drawn(readout->font());
+      QVERIFY2(drawn.pixelSize() >= caption.pixelSize(), name);
+      QCOMPARE(drawn.family(), caption.family());
+      QCOMPARE(drawn.bold(), caption.bold());
+      QVERIFY2(readout->height() >= readout->fontMetrics().height(), name);
+    }
+    QWidget* result = Named(w(), "SessionReadout");
+    QVERIFY(result->fontMetrics().horizontalAdvance(QStringLiteral("Spins 99999  Net -99999")) <=
+            result->width());
+    for (QWidget* other : w().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other == result || other->isHidden() || other->objectName() == "HeadImage") continue;
+      QVERIFY2(!other->geometry().intersects(result->geometry()), qPrintable(other->objectName()));
+    }
+  }
+
+  // Every tooltip of the window, its options area and its dialog shows as Qt draws it,
+  // broken into lines no wider than one reads comfortably, every word kept.
+  void everyTooltipShowsWrappedToAComfortableWidth() {
+    MainWindow& window = w();
+    OpenOptions();
+    PointAndClick(window, "Button_Limits");
+    int widest = 0;
+    int shown = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+      if (widget->toolTip().isEmpty() || !widget->isVisible()) continue;
+      const QPoint middle = widget->rect().center();
+      QHelpEvent help(QEvent::ToolTip, middle, widget->mapToGlobal(middle));
+      QApplication::sendEvent(widget, &help);
+      QWidget* tip = nullptr;
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+      }
+      QVERIFY2(tip != nullptr, qPrintable(widget->objectName()));
+      widest = std::max(widest, tip->width());
+      ++shown;
+      QVERIFY2(tip->width() <= 480, qPrintable(widget->objectName()));
+      const QString text = QToolTip::text();
+      QCOMPARE(QString(text).replace(u'\n', u' '), QString(widget->toolTip()).replace(u'\n', u' '));
+      QToolTip::hideText();
+    }
+    QVERIFY(shown > 40);
+    QVERIFY(widest > 300);  // the long ones use the width
   }
 
   void theReadoutKeepsRoomForASecondFigureAtItsRight() {

@@ -162,7 +162,7 @@ if [[ -n $sim ]]; then
     fail "the replay of the session failed: $summary"
   field() { sed -n "s/^$1: //p" <<<"$summary"; }
   net=$(field 'net result of the shown bets, from 0')
-  net=${net% units}
+  net=${net% unit*} # "+1 unit", "+2 units"
   [[ $(field spins) == "$list_spins" && $(field 'bets shown') == "$list_shown" &&
     ${net#+} == "$list_net" ]] ||
     fail "the list says $list_spins spins, $list_shown bets shown, net $list_net; the replay: $summary"

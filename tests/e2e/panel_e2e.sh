@@ -60,7 +60,7 @@ xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null &&
 # (default) settings. A triple click selects the readout's line of text.
 export_log "$out/panel_log"
 expected=$("$sim" --summary "$out/panel_log.txt" |
-  sed -n 's/^net result of the shown bets, from 0: \(.*\) units$/\1/p')
+  sed -n 's/^net result of the shown bets, from 0: \(.*\) units\?$/\1/p')
 [[ -n $expected ]] || fail "vellaro-sim gave no net result for $out/panel_log.txt"
 xdotool mousemove $((wx + 214 + 30)) $((wy + 41 + 5)) click --repeat 3 --delay 80 1
 sleep 0.3

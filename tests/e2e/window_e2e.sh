@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays five spins on the real window under Xvfb with real X pointer events, checks by
-# pixels that the recommendation and the history strip are on screen, then drags the window.
+# pixels that the recommendation, the history strip and a readout as tall as the captions are
+# on screen, then drags the window.
 # Usage: window_e2e.sh <vellaro binary> <folder for the screenshots>
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -16,6 +17,11 @@ window_geometry() { xdotool getwindowgeometry --shell "$window"; }
 shot() { import -window root "$1"; }
 # The mean of a rectangle of a screenshot, to compare one picture against another.
 mean() { convert "$1" -crop "$2" +repage -format '%[fx:mean]' info:; }
+# How many rows of a rectangle of a screenshot hold light pixels on the dark ground: the
+# height of the text drawn there.
+ink_rows() {
+  convert "$1" -crop "$2" +repage -colorspace gray -threshold 45% -trim -format '%h' info:
+}
 
 # Let the first paint settle before the picture to compare against.
 sleep 0.5
@@ -81,6 +87,22 @@ for i in 0 1 2 3 4; do
   [[ $got == "${expected[i]}" ]] || fail "history square $((i + 1)) is $got, not ${expected[i]}"
 done
 
+# The readout of the result ("Spins 5  Net 0") is drawn at least as tall as the options
+# area's captions: the first capital of each, "S" and the "B" of "BET:", rows of light pixels.
+xdotool mousemove $((wx + 225)) $((wy + 265))
+sleep 0.2
+xdotool click 1
+sleep 0.5
+eval "$(window_geometry)"
+[[ $HEIGHT == 448 ]] || fail "the options area did not open"
+xdotool mousemove $((wx + 100)) $((wy + 66))
+sleep 0.4
+shot "$out/e2e_readout.png"
+readout=$(ink_rows "$out/e2e_readout.png" "5x16+$((wx + 214))+$((wy + 38))")
+caption=$(ink_rows "$out/e2e_readout.png" "5x14+$((wx + 16))+$((wy + 302))")
+((caption >= 7 && readout >= caption)) ||
+  fail "the readout's letters are $readout px high, the captions' $caption (see $out/e2e_readout.png)"
+
 # Drag by the background. Without a window manager the window follows the pointer itself.
 xdotool mousemove $((wx + 100)) $((wy + 66))
 sleep 0.1
@@ -95,4 +117,4 @@ eval "$(window_geometry)"
 [[ $X == $((wx + 60)) && $Y == $((wy + 42)) ]] ||
   fail "the window is at $X,$Y after the drag, expected $((wx + 60)),$((wy + 42))"
 
-echo "PASS: spins, recommendation, history strip and dragging; screenshot $out/e2e_window.png"
+echo "PASS: spins, recommendation, history strip, the readout's size and dragging; screenshot $out/e2e_window.png"

@@ -51,6 +51,15 @@ TEST(TextNumber, WritesPlainDecimal) {
   EXPECT_EQ(IntToStr(1000000), "1000000");
 }
 
+TEST(TextNumber, CountsTakeTheSingularForOneOnly) {
+  EXPECT_EQ(Counted(1, "unit", "units"), "1 unit");
+  EXPECT_EQ(Counted(-1, "unit", "units"), "-1 unit");
+  EXPECT_EQ(Counted(2, "unit", "units"), "2 units");
+  EXPECT_EQ(Counted(0, "spin", "spins"), "0 spins");
+  EXPECT_EQ(Counted(11, "loss", "losses"), "11 losses");
+  EXPECT_EQ(CountNoun(21, "evening", "evenings"), "evenings");
+}
+
 TEST(SpinEditValue, ClampsTypedValuesAndReadsGarbageAsTheMinimum) {
   SpinEdit edit{"0", 1, 1000, true, kColourBlack};
   EXPECT_EQ(ReadSpinEdit(edit), 1);

@@ -147,6 +147,9 @@ TEST(LimitReplay, EachLimitNamesItselfInTheSummary) {
       {{"--stop-loss", "10"}, "stop-loss of 10 units reached: net result -"},
       {{"--take-profit", "10"}, "take-profit of 10 units reached: net result +1"},
       {{"--max-losses", "3"}, "maximum of 3 losses in a row: the next bet would follow 4\n"},
+      // One of a thing is said in the singular.
+      {{"--max-losses", "1"}, "maximum of 1 loss in a row: the next bet would follow 2\n"},
+      {{"--table-max", "1"}, "table maximum of 1 unit: the next stake is 2\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string_view> args = With(kWheel, {"--summary"});

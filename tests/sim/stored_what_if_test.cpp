@@ -59,7 +59,7 @@ void Play(testing::JournaledGame& g, Wheel& wheel, int spins) {
 std::string Signed(int64_t units) {
   std::string text = units > 0 ? "+" : "";
   text += std::to_string(units);
-  text += " units";
+  text += units == 1 || units == -1 ? " unit" : " units";
   return text;
 }
 

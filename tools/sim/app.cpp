@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 
+#include "game/text_number.h"
 #include "tools/sim/evenings.h"
 #include "tools/sim/input.h"
 #include "tools/sim/interval_rule.h"
@@ -99,8 +100,9 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
     evenings = PlayEvenings(plan, report_progress);
   } catch (const std::bad_alloc&) {
     if (progress) progress->Clear();
-    err << kProgram << ": not enough memory to keep " << plan.evenings << " evenings of "
-        << plan.systems.size() << (plan.systems.size() == 1 ? " system" : " systems") << " ("
+    err << kProgram << ": not enough memory to keep "
+        << Counted(static_cast<int64_t>(plan.evenings), "evening", "evenings") << " of "
+        << Counted(static_cast<int64_t>(plan.systems.size()), "system", "systems") << " ("
         << sizeof(Evening) << " bytes each); ask for fewer --runs\n";
     return kExitFailed;
   }

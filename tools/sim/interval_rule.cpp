@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/text_number.h"
 #include "game/types.h"
 #include "tools/sim/report.h"
 
@@ -132,7 +133,10 @@ std::string_view NoIntervalKey(NoInterval why) {
 std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& limits,
                             const Spread& spread) {
   const std::string name = NameOf(system);
-  const std::string evenings = Whole(spread.evenings);
+  // "1 evening", "40 evenings": a run of one evening is allowed.
+  const std::string evenings =
+      Whole(spread.evenings) + " " +
+      std::string(CountNoun(static_cast<int64_t>(spread.evenings), "evening", "evenings"));
   const std::string exact = ": the exact expectation is -1/37 of the units staked, " +
                             Decimal(-spread.units_staked, __int128{37} * spread.evenings, 2) +
                             " units an evening here.";
@@ -144,7 +148,7 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
              (system == kParlay ? "its few long winning streaks, whose stakes it loses "
                                   "at the next loss,"
                                 : "its few ruinous evenings") +
-             " are too rare for " + evenings + " evenings to measure" + exact;
+             " are too rare for " + evenings + " to measure" + exact;
     case NoInterval::kFewStopped: {
       const std::vector<LimitKind> bounds = LimitsBoundingStakes(system);
       std::vector<std::string> set;
@@ -158,17 +162,18 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
              (bounds.empty() ? std::string()
                              : "Its stakes " + std::string(HowStakesGrow(system)) + "; ") +
              "the " + Listed(set) + " stopped " + Whole(Stopped(system, limits, spread)) + " of " +
-             evenings + " evenings: too few to measure what the evenings it stops cost" + exact;
+             evenings + ": too few to measure what the evenings it stops cost" + exact;
     }
     case NoInterval::kFewRanOn:
       return name + ": no interval. The limits let only " +
              Whole(spread.evenings - StoppedByAny(spread)) + " of " + evenings +
-             " evenings play all their spins: too few to measure what the rare evenings that go "
+             " play all their spins: too few to measure what the rare evenings that go "
              "on, staking more and more, bring" +
              exact;
     case NoInterval::kTooFewEvenings:
-      return name + ": no interval. " + evenings + " evenings are too few to measure the " +
-             "spread of the results; it takes " + Whole(kEveningsAtLeast) + exact;
+      return name + ": no interval. " + evenings + (spread.evenings == 1 ? " is" : " are") +
+             " too few to measure the spread of the results; it takes " +
+             Whole(kEveningsAtLeast) + exact;
   }
   return "";
 }

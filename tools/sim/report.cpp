@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/text_number.h"
 #include "tools/sim/interval_rule.h"
 
 namespace vellaro::sim {
@@ -173,8 +174,9 @@ void WriteCsv(std::ostream& out, const RunSetup& setup, const std::vector<System
 void WriteTable(std::ostream& out, const RunSetup& setup,
                 const std::vector<SystemSpread>& systems) {
   const CommandLine& c = setup.line;
-  out << "vellaro-sim: " << c.runs.value_or(0) << " evenings of " << c.spins_per_run.value_or(0)
-      << " spins of a fair single-zero wheel\n";
+  out << "vellaro-sim: " << Counted(static_cast<int64_t>(c.runs.value_or(0)), "evening", "evenings")
+      << " of " << Counted(static_cast<int64_t>(c.spins_per_run.value_or(0)), "spin", "spins")
+      << " of a fair single-zero wheel\n";
   const std::string note = UnboundedStakesNote(SystemsOf(systems), c.settings.limits);
   if (!note.empty()) out << Wrapped(note);
   PrintSetup(out, setup);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "game/text_number.h"
+
 namespace vellaro::sim {
 
 namespace {
@@ -21,6 +23,10 @@ std::string Signed(int64_t units) {
   return (units > 0 ? "+" : "") + std::to_string(units);
 }
 
+std::string SignedUnits(int64_t units) {
+  return Signed(units) + " " + std::string(CountNoun(units, "unit", "units"));
+}
+
 // An exact replay's rows must come to what the journal's session list says of the session
 // (journal::Summarize, from the stored events): a row closed before a bet went on show would
 // leave that bet out of every count read from the rows.
@@ -34,10 +40,11 @@ void CheckAgainstTheList(const journal::StoredSession& session, const Row& last)
   const int64_t seq = session.events.empty() ? 0 : session.events.back().seq;
   throw journal::ReplayDiverged(
       seq, "the replay of session " + std::to_string(session.id) + " ends at " +
-               std::to_string(replayed.spins) + " spins, " + std::to_string(replayed.bets_shown) +
-               " bets shown and a net result of " + Signed(replayed.net) +
-               " units where the journal holds " + std::to_string(listed.spins) + ", " +
-               std::to_string(listed.bets_shown) + " and " + Signed(listed.net_units));
+               Counted(replayed.spins, "spin", "spins") + ", " +
+               Counted(replayed.bets_shown, "bet", "bets") + " shown and a net result of " +
+               SignedUnits(replayed.net) + " where the journal holds " +
+               std::to_string(listed.spins) + ", " + std::to_string(listed.bets_shown) + " and " +
+               Signed(listed.net_units));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "betting/withheld_text.h"
+#include "game/text_number.h"
 
 namespace vellaro::sim {
 
@@ -88,13 +89,13 @@ void Summary::Print(std::ostream& out) const {
   out << "shown bets lost: " << counts_.bets_lost << '\n';
   out << "bet still open at the end: ";
   if (real_.open_stake) {
-    out << *real_.open_stake << " units\n";
+    out << Counted(*real_.open_stake, "unit", "units") << '\n';
   } else {
     out << "none\n";
   }
   out << "units staked on settled bets: " << counts_.units_staked << '\n';
   out << "net result of the shown bets, from 0: " << (counts_.result > 0 ? "+" : "")
-      << counts_.result << " units\n";
+      << counts_.result << ' ' << CountNoun(counts_.result, "unit", "units") << '\n';
   out << "expected result at the house edge of 1 unit in 37 (2.70 %): ";
   PrintHundredths(out, expected_hundredths);
   out << " units\n";
