@@ -3,14 +3,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/counted_text.h"
 #include "app/dialog_above.h"
 #include "app/session_readout.h"
 
 namespace vellaro::app {
 
 QString EndEveningQuestion(const vellaro::RealResult::Counts& counts, const QString& then) {
-  const QString spins = counts.spins == 1 ? QStringLiteral("1 spin")
-                                          : QStringLiteral("%1 spins").arg(counts.spins);
+  const QString spins = CountText(counts.spins, "spin", "spins");
   return QStringLiteral("End this evening — %1, net %2 — and %3?")
       .arg(spins, SessionReadout::Net(counts.net), then);
 }
