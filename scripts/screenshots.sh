@@ -20,32 +20,6 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/hom
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-wait_until() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  until "$@"; do
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.05
-  done
-}
-# A tile is olive again once the analysis has ended.
-tile_open() {
-  local x y g b
-  read -r x y < <(tile_place "$1")
-  IFS=, read -r _ g b < <(screen_pixel $((wx + x + 5)) $((wy + y + 27)))
-  ((g > b + 40 && g > 70))
-}
-# Clicks the tile of $1 as a player would and waits for the board to open again.
-play() {
-  local cx cy
-  read -r cx cy < <(tile_centre "$1")
-  xdotool mousemove "$cx" "$cy"
-  sleep 0.1
-  xdotool click 1
-  sleep 0.2
-  wait_until 8000 tile_open $((($1 + 1) % 37)) || fail "the board did not open after $1"
-}
 # The ground of the limit's banner, in its left margin.
 banner_shown() { [[ $(screen_pixel $((wx + 16)) $((wy + 66))) == 58,42,8 ]]; }
 # Writes the screen's rectangle WxH+X+Y as $1.png, small: the artwork has few colours. $3:

@@ -26,14 +26,6 @@ fail() {
   exit 1
 }
 
-now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-wait_until() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  until "$@"; do
-    (($(now_ms) < deadline)) || return 1
-  done
-}
 is_olive() {
   local g b
   IFS=, read -r _ g b <<<"$1"

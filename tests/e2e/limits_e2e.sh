@@ -24,35 +24,6 @@ fail() {
   exit 1
 }
 
-now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-wait_until() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  until "$@"; do
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.05
-  done
-}
-
-# A tile is open (olive) again once the analysis has ended.
-tile_open() {
-  local x y g b
-  read -r x y < <(tile_place "$1")
-  IFS=, read -r _ g b < <(screen_pixel $((wx + x + 5)) $((wy + y + 27)))
-  ((g > b + 40 && g > 70))
-}
-
-# Clicks the tile of $1 as a player would, then waits for the board to open again.
-play() {
-  local cx cy
-  read -r cx cy < <(tile_centre "$1")
-  xdotool mousemove "$cx" "$cy"
-  sleep 0.1
-  xdotool click 1
-  sleep 0.2
-  wait_until 8000 tile_open "$(((${1} + 1) % 37))" || fail "the board did not open after $1"
-}
-
 chip_x=(37 97 157 262 320 378)
 # The ring of chip $1, left of its centre, is orange while the chip is on show.
 chip_shown() {

@@ -48,16 +48,6 @@ draw() {
 }
 
 # ---- Reading the screen ---------------------------------------------------------------
-now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-
-# Runs the command given after the time limit (in ms) until it succeeds; fails otherwise.
-wait_until() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  until "$@"; do
-    (($(now_ms) < deadline)) || return 1
-  done
-}
 
 # Olive faces (tile, highlight, undo arrow) are clearly green; the crossed-out and greyed
 # pictures are grey.
