@@ -276,6 +276,24 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
 
 using Fields = std::vector<std::string>;
 
+// The comparison the "exactly as" tests here rest on: each field that differs is named,
+// the first and the last of both structs included, and nothing else is.
+TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
+  testing::Harness a;
+  testing::Harness b;
+  a.Spins({17, 25, 0, 3, 8, 11});
+  b.Spins({17, 25, 0, 3, 8, 11});
+  ASSERT_EQ(testing::GameDifferences(a.game, b.game), Fields{});
+  GamePeer::State(b.game).SpinCount += 1;
+  GamePeer::State(b.game).SavedMatrixStep += 1;
+  GamePeer::Controls(b.game).ClientWidth += 1;
+  GamePeer::Controls(b.game).Label28.caption += "x";
+  GamePeer::Controls(b.game).Focus = "Init_Bet";
+  EXPECT_EQ(testing::GameDifferences(a.game, b.game),
+            (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus"}));
+  EXPECT_EQ(testing::GameDifferences(b.game, a.game).size(), 5u);
+}
+
 // Two games played alike, one of which takes back and brings back its last spin wherever
 // the undo is offered, and again once more: after each redo it is the other game, field by
 // field, and goes on as it does. Under every system, in each kind of mode, with bets held
