@@ -299,8 +299,8 @@ TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
 // field, and goes on as it does. Under every system, in each kind of mode, with bets held
 // back by a table maximum.
 TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
-  const std::vector<int> spins = {17, 25, 0, 3, 8, 11, 1, 2, 30, 4, 5, 6, 36, 13, 13,
-                                  22, 9, 27, 0, 14, 19, 31, 7, 26, 10, 2, 33, 18, 29, 35};
+  const std::vector<int> spins = {17, 25, 0,  3, 8,  11, 1,  2, 30, 4,  5, 6,  36, 13, 13,
+                                  22, 9,  27, 0, 14, 19, 31, 7, 26, 10, 2, 33, 18, 29, 35};
   for (int system = 0; system < kBettingSystems; ++system) {
     for (const Mode mode : {Mode::kDeepScan, Mode::kSmart, Mode::kMatrix}) {
       Settings s;

@@ -16,9 +16,12 @@
 // VELLARO_FOR_EACH(m, a, b, c) expands to m(a) m(b) m(c). Each rescan of VELLARO_EXPAND
 // peels one argument, and there are 4^4 = 256 of them, more than a struct here has fields.
 #define VELLARO_PARENS ()
-#define VELLARO_EXPAND(...) VELLARO_EXPAND3(VELLARO_EXPAND3(VELLARO_EXPAND3(VELLARO_EXPAND3(__VA_ARGS__))))
-#define VELLARO_EXPAND3(...) VELLARO_EXPAND2(VELLARO_EXPAND2(VELLARO_EXPAND2(VELLARO_EXPAND2(__VA_ARGS__))))
-#define VELLARO_EXPAND2(...) VELLARO_EXPAND1(VELLARO_EXPAND1(VELLARO_EXPAND1(VELLARO_EXPAND1(__VA_ARGS__))))
+#define VELLARO_EXPAND(...) \
+  VELLARO_EXPAND3(VELLARO_EXPAND3(VELLARO_EXPAND3(VELLARO_EXPAND3(__VA_ARGS__))))
+#define VELLARO_EXPAND3(...) \
+  VELLARO_EXPAND2(VELLARO_EXPAND2(VELLARO_EXPAND2(VELLARO_EXPAND2(__VA_ARGS__))))
+#define VELLARO_EXPAND2(...) \
+  VELLARO_EXPAND1(VELLARO_EXPAND1(VELLARO_EXPAND1(VELLARO_EXPAND1(__VA_ARGS__))))
 #define VELLARO_EXPAND1(...) __VA_ARGS__
 #define VELLARO_FOR_EACH(macro, ...) \
   __VA_OPT__(VELLARO_EXPAND(VELLARO_FOR_EACH_HELPER(macro, __VA_ARGS__)))
@@ -26,42 +29,42 @@
   macro(first) __VA_OPT__(VELLARO_FOR_EACH_AGAIN VELLARO_PARENS(macro, __VA_ARGS__))
 #define VELLARO_FOR_EACH_AGAIN() VELLARO_FOR_EACH_HELPER
 
-// Compares the named fields of `left` and `right` into `differ`. The binding checks that the
-// names are all of the struct's fields (as many, each once); the comparison reads each by
-// its name, so a failure prints the field's real name whatever the order of declaration.
+// Compares the named fields of `left` and `right`, the two structs in scope, adding the name
+// of each that differs to `differ`. The binding checks that the names are all of the
+// struct's fields (as many, each once); the comparison reads each by its name, so a failure
+// prints the field's real name whatever the order of declaration.
 #define VELLARO_SAME_FIELD(field) \
   if (!(left.field == right.field)) differ.push_back(#field);
-#define VELLARO_COMPARE_ALL_FIELDS(left, right, ...)         \
-  do {                                                       \
-    [[maybe_unused]] const auto& [__VA_ARGS__] = left;       \
-    VELLARO_FOR_EACH(VELLARO_SAME_FIELD, __VA_ARGS__)        \
+#define VELLARO_COMPARE_ALL_FIELDS(...)                \
+  do {                                                 \
+    [[maybe_unused]] const auto& [__VA_ARGS__] = left; \
+    VELLARO_FOR_EACH(VELLARO_SAME_FIELD, __VA_ARGS__)  \
   } while (false)
 
 namespace vellaro::testing {
 
 inline void StateDifferences(const GameState& left, const GameState& right,
                              std::vector<std::string>& differ) {
-  VELLARO_COMPARE_ALL_FIELDS(left, right, SpinCount, ModeId, UndoCredit, Balance, BalanceTarget,
-                             DeepSum, DeepRemainder, RecalcDraw, Stake, WinStreak, LossStreak,
-                             BetChance, UpTrendWins, MatrixFlag, MatrixStep, MatrixColumn,
-                             SavedBalance, SavedBalanceTarget, SavedDeepSum, SavedDeepRemainder,
-                             SavedUpTrendWins, SavedMatrixStep);
+  VELLARO_COMPARE_ALL_FIELDS(SpinCount, ModeId, UndoCredit, Balance, BalanceTarget, DeepSum,
+                             DeepRemainder, RecalcDraw, Stake, WinStreak, LossStreak, BetChance,
+                             UpTrendWins, MatrixFlag, MatrixStep, MatrixColumn, SavedBalance,
+                             SavedBalanceTarget, SavedDeepSum, SavedDeepRemainder, SavedUpTrendWins,
+                             SavedMatrixStep);
 }
 
 inline void ControlDifferences(const Window& left, const Window& right,
                                std::vector<std::string>& differ) {
   VELLARO_COMPARE_ALL_FIELDS(
-      left, right, ClientWidth, ClientHeight, Button_Close, Button_Close_Hover, Button_Minimize,
+      ClientWidth, ClientHeight, Button_Close, Button_Close_Hover, Button_Minimize,
       Button_Minimize_2, Button_Save, Button_Save_Hover, Image_Options1, Image_Options2,
       Image_Options3, OptionsTag, Image, Image_Act, NumberButton, SpeedButton, GameModes,
-      BetStrategy, Init_Bet, ResetBetsButton, ImageUndo, UndoButton, HisNum, NumbersList,
-      SaveBets, CurrentNum, PreviousNum, CGauge1, CGauge2, ProcessText, ReCalculateButton,
-      SafeLevel, Label4, SL_Indicator1, SL_Indicator2, CatRows, AdaptiveList1, AdaptiveList2,
-      AdaptiveList3, N_Count, CreateMatrixButton, CGauge3, ResetMatrixButton, Arith_Prog,
-      Geom_Prog, Chip, Field, BetSizeShow, ShowBetSize, Label30, Label31, Label14, Label15,
-      Label7, Label8, Adaptive1, Adaptive2, Adaptive3, Trend_0, Trend_1, Trend_2,
-      Bet_Automatic_Reset, Get_Minimal_Profit, GroupBox1, On_Wins, Add_To_Bet, Label28, Label29,
-      Focus);
+      BetStrategy, Init_Bet, ResetBetsButton, ImageUndo, UndoButton, HisNum, NumbersList, SaveBets,
+      CurrentNum, PreviousNum, CGauge1, CGauge2, ProcessText, ReCalculateButton, SafeLevel, Label4,
+      SL_Indicator1, SL_Indicator2, CatRows, AdaptiveList1, AdaptiveList2, AdaptiveList3, N_Count,
+      CreateMatrixButton, CGauge3, ResetMatrixButton, Arith_Prog, Geom_Prog, Chip, Field,
+      BetSizeShow, ShowBetSize, Label30, Label31, Label14, Label15, Label7, Label8, Adaptive1,
+      Adaptive2, Adaptive3, Trend_0, Trend_1, Trend_2, Bet_Automatic_Reset, Get_Minimal_Profit,
+      GroupBox1, On_Wins, Add_To_Bet, Label28, Label29, Focus);
 }
 
 inline std::vector<std::string> GameDifferences(const Game& a, const Game& b) {
