@@ -65,7 +65,7 @@ class Game : private GameState, private Window {
   bool BetOnShow() const;  // a chip is visible (betting/bet_display.cpp)
 
   // The player's real result as the game counts it for the session limits: shown bets
-  // only, from zero, in 64 bits (betting/real_result.h).
+  // only, from zero, in 64 bits (game/real_result.h).
   const RealResult::Counts& RealCounts() const { return real_result_.counts(); }
 
   // ---- Session limits (betting/limits.cpp) --------------------------------------------------

@@ -1,7 +1,9 @@
 #pragma once
 
 // The state variables of one game, each a signed 32-bit integer with its start value.
-// They live from start-up to the closing of the window; nothing starts a new game.
+// They live as long as their Game, and nothing puts them back to these values in place: a
+// new game is a new Game, which the window builds afresh for New session, for Continue this
+// evening and when the last session cannot be resumed (WindowGame::FreshGame).
 
 #include <cstdint>
 

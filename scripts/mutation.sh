@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The mutation score of the `core` and `sim` tests: puts each small fault of a list into a
 # scratch copy of the source, one at a time, rebuilds, runs those tests and reports
-# whether they noticed. It takes minutes; it is not part of CI.
+# whether they noticed. A full run takes about an hour on a two-core machine; it is not part
+# of CI.
 #
 #   scripts/mutation.sh [-l LIST] [-k] [-t REGEX] [NAME...]
 #

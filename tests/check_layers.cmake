@@ -1,8 +1,10 @@
-# Fails if a source includes a header of a folder above its own. The folders are layers,
-# lowest first; a folder may include its own headers and those of the layers below it.
-# tools/ lies below app/: the window replays an evening with the backtester's replay code (the
-# what-if), and the backtester never includes the window. Tests and benchmarks may include
-# anything.
+# Fails if a source includes a header of a folder above its own, or any header of tests/.
+# The folders are layers, lowest first; a folder may include its own headers and those of
+# the layers below it. tools/ lies below app/: the window replays an evening with the
+# backtester's replay code (the what-if), and the backtester never includes the window.
+# Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
+# is built from includes them: a white-box door such as tests/support/game_peer.h must not
+# become part of the product.
 set(layers env export game betting analysis session journal tools app)
 
 set(broken "")
@@ -15,20 +17,43 @@ foreach(layer IN LISTS layers)
   math(EXPR rank "${rank} + 1")
 endforeach()
 
+# Whether the header `name`, included from `source`, is one of tests/: named from the root,
+# from the source's own folder, or as the tests' own include path names it ("support/...")
+# where no header of the program has that name.
+function(names_a_test_header source name result)
+  get_filename_component(folder ${source} DIRECTORY)
+  get_filename_component(beside ${name} ABSOLUTE BASE_DIR ${folder})
+  set(${result} FALSE PARENT_SCOPE)
+  if(name MATCHES "^tests/" OR beside MATCHES "^${ROOT}/tests/" OR
+     (EXISTS ${ROOT}/tests/${name} AND NOT EXISTS ${ROOT}/${name}))
+    set(${result} TRUE PARENT_SCOPE)
+  endif()
+endfunction()
+
 foreach(layer IN LISTS layers)
   string(REPLACE "|" ";" folders "${layer}")
   foreach(folder IN LISTS folders)
     file(GLOB_RECURSE sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
     foreach(source IN LISTS sources)
-      file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+      file(RELATIVE_PATH relative ${ROOT} ${source})
+      file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
       foreach(line IN LISTS includes)
-        string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/.*$" "\\1" target "${line}")
+        string(STRIP "${line}" line)
+        string(REGEX REPLACE "^[^\"<]*[\"<]([^\">]*)[\">].*$" "\\1" name "${line}")
+        names_a_test_header(${source} "${name}" into_tests)
+        if(into_tests)
+          string(APPEND broken "\n  ${relative}: ${line}: only tests may include the tests' "
+                 "headers; move what the program needs into its own folders")
+          continue()
+        endif()
+        if(NOT name MATCHES "^([a-z_]+)/")
+          continue()
+        endif()
+        set(target ${CMAKE_MATCH_1})
         if(NOT DEFINED rank_of_${target} OR target STREQUAL folder)
           continue()
         endif()
         if(rank_of_${target} GREATER_EQUAL rank_of_${folder})
-          file(RELATIVE_PATH relative ${ROOT} ${source})
-          string(STRIP "${line}" line)
           string(APPEND broken "\n  ${relative}: ${line}: ${folder}/ may not include ${target}/ "
                  "(layers, lowest first: env, export, game, betting, analysis, session, "
                  "journal, tools, app)")

@@ -276,13 +276,31 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
 
 using Fields = std::vector<std::string>;
 
+// The comparison the "exactly as" tests here rest on: each field that differs is named,
+// the first and the last of both structs included, and nothing else is.
+TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
+  testing::Harness a;
+  testing::Harness b;
+  a.Spins({17, 25, 0, 3, 8, 11});
+  b.Spins({17, 25, 0, 3, 8, 11});
+  ASSERT_EQ(testing::GameDifferences(a.game, b.game), Fields{});
+  GamePeer::State(b.game).SpinCount += 1;
+  GamePeer::State(b.game).SavedMatrixStep += 1;
+  GamePeer::Controls(b.game).ClientWidth += 1;
+  GamePeer::Controls(b.game).Label28.caption += "x";
+  GamePeer::Controls(b.game).Focus = "Init_Bet";
+  EXPECT_EQ(testing::GameDifferences(a.game, b.game),
+            (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus"}));
+  EXPECT_EQ(testing::GameDifferences(b.game, a.game).size(), 5u);
+}
+
 // Two games played alike, one of which takes back and brings back its last spin wherever
 // the undo is offered, and again once more: after each redo it is the other game, field by
 // field, and goes on as it does. Under every system, in each kind of mode, with bets held
 // back by a table maximum.
 TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
-  const std::vector<int> spins = {17, 25, 0, 3, 8, 11, 1, 2, 30, 4, 5, 6, 36, 13, 13,
-                                  22, 9, 27, 0, 14, 19, 31, 7, 26, 10, 2, 33, 18, 29, 35};
+  const std::vector<int> spins = {17, 25, 0,  3, 8,  11, 1,  2, 30, 4,  5, 6,  36, 13, 13,
+                                  22, 9,  27, 0, 14, 19, 31, 7, 26, 10, 2, 33, 18, 29, 35};
   for (int system = 0; system < kBettingSystems; ++system) {
     for (const Mode mode : {Mode::kDeepScan, Mode::kSmart, Mode::kMatrix}) {
       Settings s;

@@ -3,119 +3,76 @@
 // Two games compared field by field: every state variable, every control, the real result,
 // the limits and the bet held back. The names of the fields that differ are what a failing
 // test prints, so a resumed game that is off in one label says which.
+//
+// The lists of GameState's and Window's fields are complete by construction: each list is
+// also spelt as a structured binding of the struct, which must name every field of it, so a
+// field added to either struct stops this header from compiling until it is listed here.
 
 #include <string>
 #include <vector>
 
 #include "game/game.h"
 
+// VELLARO_FOR_EACH(m, a, b, c) expands to m(a) m(b) m(c). Each rescan of VELLARO_EXPAND
+// peels one argument, and there are 4^4 = 256 of them, more than a struct here has fields.
+#define VELLARO_PARENS ()
+#define VELLARO_EXPAND(...) \
+  VELLARO_EXPAND3(VELLARO_EXPAND3(VELLARO_EXPAND3(VELLARO_EXPAND3(__VA_ARGS__))))
+#define VELLARO_EXPAND3(...) \
+  VELLARO_EXPAND2(VELLARO_EXPAND2(VELLARO_EXPAND2(VELLARO_EXPAND2(__VA_ARGS__))))
+#define VELLARO_EXPAND2(...) \
+  VELLARO_EXPAND1(VELLARO_EXPAND1(VELLARO_EXPAND1(VELLARO_EXPAND1(__VA_ARGS__))))
+#define VELLARO_EXPAND1(...) __VA_ARGS__
+#define VELLARO_FOR_EACH(macro, ...) \
+  __VA_OPT__(VELLARO_EXPAND(VELLARO_FOR_EACH_HELPER(macro, __VA_ARGS__)))
+#define VELLARO_FOR_EACH_HELPER(macro, first, ...) \
+  macro(first) __VA_OPT__(VELLARO_FOR_EACH_AGAIN VELLARO_PARENS(macro, __VA_ARGS__))
+#define VELLARO_FOR_EACH_AGAIN() VELLARO_FOR_EACH_HELPER
+
+// Compares the named fields of `left` and `right`, the two structs in scope, adding the name
+// of each that differs to `differ`. The binding checks that the names are all of the
+// struct's fields (as many, each once); the comparison reads each by its name, so a failure
+// prints the field's real name whatever the order of declaration.
+#define VELLARO_SAME_FIELD(field) \
+  if (!(left.field == right.field)) differ.push_back(#field);
+#define VELLARO_COMPARE_ALL_FIELDS(...)                \
+  do {                                                 \
+    [[maybe_unused]] const auto& [__VA_ARGS__] = left; \
+    VELLARO_FOR_EACH(VELLARO_SAME_FIELD, __VA_ARGS__)  \
+  } while (false)
+
 namespace vellaro::testing {
+
+inline void StateDifferences(const GameState& left, const GameState& right,
+                             std::vector<std::string>& differ) {
+  VELLARO_COMPARE_ALL_FIELDS(SpinCount, ModeId, UndoCredit, Balance, BalanceTarget, DeepSum,
+                             DeepRemainder, RecalcDraw, Stake, WinStreak, LossStreak, BetChance,
+                             UpTrendWins, MatrixFlag, MatrixStep, MatrixColumn, SavedBalance,
+                             SavedBalanceTarget, SavedDeepSum, SavedDeepRemainder, SavedUpTrendWins,
+                             SavedMatrixStep);
+}
+
+inline void ControlDifferences(const Window& left, const Window& right,
+                               std::vector<std::string>& differ) {
+  VELLARO_COMPARE_ALL_FIELDS(
+      ClientWidth, ClientHeight, Button_Close, Button_Close_Hover, Button_Minimize,
+      Button_Minimize_2, Button_Save, Button_Save_Hover, Image_Options1, Image_Options2,
+      Image_Options3, OptionsTag, Image, Image_Act, NumberButton, SpeedButton, GameModes,
+      BetStrategy, Init_Bet, ResetBetsButton, ImageUndo, UndoButton, HisNum, NumbersList, SaveBets,
+      CurrentNum, PreviousNum, CGauge1, CGauge2, ProcessText, ReCalculateButton, SafeLevel, Label4,
+      SL_Indicator1, SL_Indicator2, CatRows, AdaptiveList1, AdaptiveList2, AdaptiveList3, N_Count,
+      CreateMatrixButton, CGauge3, ResetMatrixButton, Arith_Prog, Geom_Prog, Chip, Field,
+      BetSizeShow, ShowBetSize, Label30, Label31, Label14, Label15, Label7, Label8, Adaptive1,
+      Adaptive2, Adaptive3, Trend_0, Trend_1, Trend_2, Bet_Automatic_Reset, Get_Minimal_Profit,
+      GroupBox1, On_Wins, Add_To_Bet, Label28, Label29, Focus);
+}
 
 inline std::vector<std::string> GameDifferences(const Game& a, const Game& b) {
   std::vector<std::string> differ;
-  const GameState& sa = a.state();
-  const GameState& sb = b.state();
-  const Window& wa = a.controls();
-  const Window& wb = b.controls();
-#define VELLARO_SAME_STATE(field) \
-  if (!(sa.field == sb.field)) differ.push_back(#field)
-#define VELLARO_SAME_CONTROL(field) \
-  if (!(wa.field == wb.field)) differ.push_back(#field)
-  VELLARO_SAME_STATE(SpinCount);
-  VELLARO_SAME_STATE(ModeId);
-  VELLARO_SAME_STATE(UndoCredit);
-  VELLARO_SAME_STATE(Balance);
-  VELLARO_SAME_STATE(BalanceTarget);
-  VELLARO_SAME_STATE(DeepSum);
-  VELLARO_SAME_STATE(DeepRemainder);
-  VELLARO_SAME_STATE(RecalcDraw);
-  VELLARO_SAME_STATE(Stake);
-  VELLARO_SAME_STATE(WinStreak);
-  VELLARO_SAME_STATE(LossStreak);
-  VELLARO_SAME_STATE(BetChance);
-  VELLARO_SAME_STATE(UpTrendWins);
-  VELLARO_SAME_STATE(MatrixFlag);
-  VELLARO_SAME_STATE(MatrixStep);
-  VELLARO_SAME_STATE(MatrixColumn);
-  VELLARO_SAME_STATE(SavedBalance);
-  VELLARO_SAME_STATE(SavedBalanceTarget);
-  VELLARO_SAME_STATE(SavedDeepSum);
-  VELLARO_SAME_STATE(SavedDeepRemainder);
-  VELLARO_SAME_STATE(SavedUpTrendWins);
-  VELLARO_SAME_STATE(SavedMatrixStep);
+  StateDifferences(a.state(), b.state(), differ);
+  ControlDifferences(a.controls(), b.controls(), differ);
 
-  VELLARO_SAME_CONTROL(ClientWidth);
-  VELLARO_SAME_CONTROL(ClientHeight);
-  VELLARO_SAME_CONTROL(Button_Close);
-  VELLARO_SAME_CONTROL(Button_Close_Hover);
-  VELLARO_SAME_CONTROL(Button_Minimize);
-  VELLARO_SAME_CONTROL(Button_Minimize_2);
-  VELLARO_SAME_CONTROL(Button_Save);
-  VELLARO_SAME_CONTROL(Button_Save_Hover);
-  VELLARO_SAME_CONTROL(Image_Options1);
-  VELLARO_SAME_CONTROL(Image_Options2);
-  VELLARO_SAME_CONTROL(Image_Options3);
-  VELLARO_SAME_CONTROL(OptionsTag);
-  VELLARO_SAME_CONTROL(Image);
-  VELLARO_SAME_CONTROL(Image_Act);
-  VELLARO_SAME_CONTROL(NumberButton);
-  VELLARO_SAME_CONTROL(SpeedButton);
-  VELLARO_SAME_CONTROL(GameModes);
-  VELLARO_SAME_CONTROL(BetStrategy);
-  VELLARO_SAME_CONTROL(Init_Bet);
-  VELLARO_SAME_CONTROL(ResetBetsButton);
-  VELLARO_SAME_CONTROL(ImageUndo);
-  VELLARO_SAME_CONTROL(UndoButton);
-  VELLARO_SAME_CONTROL(HisNum);
-  VELLARO_SAME_CONTROL(NumbersList);
-  VELLARO_SAME_CONTROL(SaveBets);
-  VELLARO_SAME_CONTROL(CurrentNum);
-  VELLARO_SAME_CONTROL(PreviousNum);
-  VELLARO_SAME_CONTROL(CGauge1);
-  VELLARO_SAME_CONTROL(CGauge2);
-  VELLARO_SAME_CONTROL(ProcessText);
-  VELLARO_SAME_CONTROL(ReCalculateButton);
-  VELLARO_SAME_CONTROL(SafeLevel);
-  VELLARO_SAME_CONTROL(Label4);
-  VELLARO_SAME_CONTROL(SL_Indicator1);
-  VELLARO_SAME_CONTROL(SL_Indicator2);
-  VELLARO_SAME_CONTROL(CatRows);
-  VELLARO_SAME_CONTROL(AdaptiveList1);
-  VELLARO_SAME_CONTROL(AdaptiveList2);
-  VELLARO_SAME_CONTROL(AdaptiveList3);
-  VELLARO_SAME_CONTROL(N_Count);
-  VELLARO_SAME_CONTROL(CreateMatrixButton);
-  VELLARO_SAME_CONTROL(CGauge3);
-  VELLARO_SAME_CONTROL(ResetMatrixButton);
-  VELLARO_SAME_CONTROL(Arith_Prog);
-  VELLARO_SAME_CONTROL(Geom_Prog);
-  VELLARO_SAME_CONTROL(Chip);
-  VELLARO_SAME_CONTROL(Field);
-  VELLARO_SAME_CONTROL(BetSizeShow);
-  VELLARO_SAME_CONTROL(ShowBetSize);
-  VELLARO_SAME_CONTROL(Label30);
-  VELLARO_SAME_CONTROL(Label31);
-  VELLARO_SAME_CONTROL(Label14);
-  VELLARO_SAME_CONTROL(Label15);
-  VELLARO_SAME_CONTROL(Label7);
-  VELLARO_SAME_CONTROL(Label8);
-  VELLARO_SAME_CONTROL(Adaptive1);
-  VELLARO_SAME_CONTROL(Adaptive2);
-  VELLARO_SAME_CONTROL(Adaptive3);
-  VELLARO_SAME_CONTROL(Trend_0);
-  VELLARO_SAME_CONTROL(Trend_1);
-  VELLARO_SAME_CONTROL(Trend_2);
-  VELLARO_SAME_CONTROL(Bet_Automatic_Reset);
-  VELLARO_SAME_CONTROL(Get_Minimal_Profit);
-  VELLARO_SAME_CONTROL(GroupBox1);
-  VELLARO_SAME_CONTROL(On_Wins);
-  VELLARO_SAME_CONTROL(Add_To_Bet);
-  VELLARO_SAME_CONTROL(Label28);
-  VELLARO_SAME_CONTROL(Label29);
-  VELLARO_SAME_CONTROL(Focus);
-#undef VELLARO_SAME_STATE
-#undef VELLARO_SAME_CONTROL
-
+  // The parts of the game beyond the two structs, each compared whole by its own operator==.
   if (!(a.RealCounts() == b.RealCounts())) differ.push_back("RealCounts");
   if (!(a.Limits() == b.Limits())) differ.push_back("Limits");
   if (a.WithheldBet() != b.WithheldBet()) differ.push_back("WithheldBet");
@@ -128,3 +85,14 @@ inline std::vector<std::string> GameDifferences(const Game& a, const Game& b) {
 }
 
 }  // namespace vellaro::testing
+
+#undef VELLARO_COMPARE_ALL_FIELDS
+#undef VELLARO_SAME_FIELD
+#undef VELLARO_FOR_EACH_AGAIN
+#undef VELLARO_FOR_EACH_HELPER
+#undef VELLARO_FOR_EACH
+#undef VELLARO_EXPAND1
+#undef VELLARO_EXPAND2
+#undef VELLARO_EXPAND3
+#undef VELLARO_EXPAND
+#undef VELLARO_PARENS

@@ -1,5 +1,8 @@
 #pragma once
 
+// vellaro-sim as a whole: the command line read, run and answered, with what it takes from
+// the machine (clock, seed, terminal, cores) passed in so that tests can set all of it.
+
 #include <cstdint>
 #include <functional>
 #include <istream>

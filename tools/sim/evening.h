@@ -1,5 +1,8 @@
 #pragma once
 
+// One evening of the Monte Carlo: what it came to for the player, counted from the rows of
+// its replay, and the seed of its wheel.
+
 #include <cstdint>
 #include <optional>
 

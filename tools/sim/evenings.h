@@ -1,5 +1,8 @@
 #pragma once
 
+// Many evenings of a fair wheel played on several threads for --runs, each system on the
+// same evenings, with the same result for any number of threads.
+
 #include <chrono>
 #include <cstdint>
 #include <functional>

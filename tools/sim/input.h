@@ -1,5 +1,8 @@
 #pragma once
 
+// Reading a spin log: one number, "undo" or "redo" a line, every line checked before any
+// is replayed.
+
 #include <cstdint>
 #include <istream>
 #include <stdexcept>

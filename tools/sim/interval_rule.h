@@ -1,5 +1,8 @@
 #pragma once
 
+// Whether the Monte Carlo report may print a 95 % interval for a system's result per unit
+// staked, and if not, why not.
+
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The backtester's command line as values: the player's settings, the virtual time, the
+// output format, and the bounds a run is held to.
+
 #include <cstdint>
 #include <optional>
 #include <stdexcept>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The progress line of a long --runs on a terminal: share done, pace and time left.
+
 #include <cstdint>
 #include <functional>
 #include <ostream>

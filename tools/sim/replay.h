@@ -1,5 +1,8 @@
 #pragma once
 
+// Spins played through a fresh game in virtual time, from a log or a wheel, one row per
+// entry with what the window showed after it.
+
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -1,5 +1,8 @@
 #pragma once
 
+// Writing the Monte Carlo report (table, CSV or JSON) and the exact decimal arithmetic it
+// prints with.
+
 #include <ostream>
 #include <string>
 #include <string_view>

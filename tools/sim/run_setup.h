@@ -1,5 +1,7 @@
 #pragma once
 
+// A run's setup decided in full (clock, seed) and printed as the options that repeat it.
+
 #include <cstdint>
 #include <ostream>
 #include <string>

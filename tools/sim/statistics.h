@@ -1,5 +1,8 @@
 #pragma once
 
+// The spread of many evenings of one system: exact sums, nearest-rank percentiles, and the
+// result per unit staked with its standard error.
+
 #include <array>
 #include <cstdint>
 #include <optional>

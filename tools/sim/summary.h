@@ -1,5 +1,8 @@
 #pragma once
 
+// The --summary of a replay: the player's result over the shown bets, the extremes, and
+// where a session limit stopped the evening.
+
 #include <cstdint>
 #include <optional>
 #include <ostream>

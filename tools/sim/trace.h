@@ -1,5 +1,8 @@
 #pragma once
 
+// The trace of a replay, what vellaro-sim prints unless asked for a summary: one CSV line
+// per row, as the window showed it after each entry.
+
 #include <ostream>
 
 #include "tools/sim/replay.h"

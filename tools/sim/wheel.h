@@ -1,5 +1,7 @@
 #pragma once
 
+// The seeded wheel behind --random and --runs: the same spins for the same seed everywhere.
+
 #include <cstdint>
 
 namespace vellaro::sim {
