@@ -72,11 +72,13 @@ add_fault
 scratch=${VELLARO_MUTATION_DIR:-/tmp/vellaro-mutation}
 src=$scratch/src
 build=$scratch/build
-# The files of the working tree as they are now, committed or not.
+# The files of the working tree as they are now, committed or not. Stamped with the time of
+# the copy (-m): a build kept from an earlier run is older than every file, so nothing of
+# that run's tree is left in it, however old a changed file's own time.
 rm -rf "$src"
 mkdir -p "$src"
 (cd "$root" && git ls-files -z --cached --others --exclude-standard |
-  tar --null -T - -cf -) | tar -xf - -C "$src"
+  tar --null -T - -cf -) | tar -xmf - -C "$src"
 
 # How often TEXT (with \n for line breaks) occurs in FILE; and the replacement itself.
 occurrences() {
