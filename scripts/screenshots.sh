@@ -57,18 +57,7 @@ xdotool click 1
 sleep 0.3
 
 # A table maximum of 2 units, typed into the fourth edit of the limits.
-xdotool mousemove $((wx + 408)) $((wy + 40))
-sleep 0.2
-xdotool click 1
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Session limits$' | head -1) ||
-  fail "the limits button opened no dialog"
-# shellcheck disable=SC2034 # set by the eval
-eval "$(xdotool getwindowgeometry --shell "$dialog" | sed 's/^/D_/')"
-xdotool mousemove $((D_X + 161)) $((D_Y + 126))
-sleep 0.1
-xdotool click 1
-xdotool type --delay 20 2
-xdotool key Return
+set_table_maximum 2
 sleep 0.4
 shoot limits "${D_WIDTH}x$D_HEIGHT+$D_X+$D_Y"
 xdotool key Escape

@@ -180,3 +180,21 @@ play() {
   sleep 0.2
   wait_until 8000 tile_open "$((($1 + 1) % 37))" || fail "the board did not open after $1"
 }
+
+# Opens the session limits with their button (under the minimise button) and types $1 and
+# Return into the table maximum, their fourth edit. Leaves the dialog open, its place and
+# size in D_X, D_Y, D_WIDTH and D_HEIGHT.
+set_table_maximum() {
+  local dialog
+  xdotool mousemove $((wx + 408)) $((wy + 40))
+  sleep 0.2
+  xdotool click 1
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Session limits$' | head -1) ||
+    fail "the limits button opened no dialog"
+  eval "$(xdotool getwindowgeometry --shell "$dialog" | sed 's/^/D_/')"
+  xdotool mousemove $((D_X + 161)) $((D_Y + 126))
+  sleep 0.1
+  xdotool click 1
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}

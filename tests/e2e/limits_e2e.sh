@@ -45,22 +45,9 @@ start_app "$app" "$out"
 sleep 0.5
 banner_shown && fail "a banner before any limit was set"
 
-# The limits button, under the minimise button: pointed at, then clicked.
-xdotool mousemove $((wx + 408)) $((wy + 40))
-sleep 0.2
-xdotool click 1
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Session limits$' | head -1) ||
-  fail "the limits button opened no dialog"
-# shellcheck disable=SC2034 # set by the eval: X, Y, WIDTH, HEIGHT
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-# The table maximum is the fourth edit.
-xdotool mousemove $((X + 161)) $((Y + 126))
-sleep 0.1
-xdotool click 1
-xdotool type --delay 20 1
-xdotool key Return
+set_table_maximum 1
 sleep 0.3
-import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$out/e2e_limits_dialog.png"
+import -window root -crop "${D_WIDTH}x$D_HEIGHT+$D_X+$D_Y" +repage "$out/e2e_limits_dialog.png"
 conf="$out/config/vellaro/vellaro.conf"
 wait_until 3000 grep -qx 'table_max=1' "$conf" ||
   fail "the table maximum typed is not in force (see $conf and $out/e2e_limits_dialog.png)"
