@@ -152,6 +152,17 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   EXPECT_EQ(g.journal.waiting(), 0u);
 }
 
+// Spins 1 2 3, then "New session" 5 s later, which ends that session, and spins 4 5 in the
+// next one; `first` and `second` are their ids.
+void PlayTwoSessions(JournaledGame& g, int64_t& first, int64_t& second) {
+  g.h.Spins({1, 2, 3});
+  first = *g.journal.session();
+  g.wall_ms += 5000;
+  g.journal.StartSession(Settings{});
+  second = *g.journal.session();
+  g.h.Spins({4, 5});
+}
+
 TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
@@ -159,12 +170,7 @@ TEST(Journal, SessionsEndStartAndContinueAfterAReopen) {
   int64_t second = 0;
   {
     JournaledGame g(path);
-    g.h.Spins({1, 2, 3});
-    first = *g.journal.session();
-    g.wall_ms += 5000;
-    g.journal.StartSession(Settings{});  // "New session": ends the first one
-    second = *g.journal.session();
-    g.h.Spins({4, 5});
+    PlayTwoSessions(g, first, second);
   }
   {
     Journal journal(path);
@@ -196,12 +202,7 @@ TEST(Journal, AReopenedSessionGoesOnAsOneAndIsTheOneResumed) {
   int64_t second = 0;
   {
     JournaledGame g(path);
-    g.h.Spins({1, 2, 3});
-    first = *g.journal.session();
-    g.wall_ms += 5000;
-    g.journal.StartSession(Settings{});
-    second = *g.journal.session();
-    g.h.Spins({4, 5});
+    PlayTwoSessions(g, first, second);
     g.wall_ms += 5000;
     EXPECT_THROW(g.journal.ReopenSession(second + 1), std::out_of_range);
     EXPECT_EQ(g.journal.session(), second) << "a refused reopen changes nothing";
