@@ -394,105 +394,121 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
   return line;
 }
 
+namespace {
+
+// What the program does and the ways to call it, before the options.
+constexpr std::string_view kHelpUsage =
+    "Usage: vellaro-sim [OPTIONS] [FILE]\n"
+    "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
+    // One line each, within 80 columns: help2man reads no continued usage line.
+    "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
+    "  or:  vellaro-sim --journal FILE --list\n"
+    "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
+    "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line; FILE, or\n"
+    "standard input when FILE is - or absent) through the game in virtual time and\n"
+    "prints what the window would have shown after every entry, as CSV, or with\n"
+    "--summary what it came to. --random replays a fair single-zero wheel instead;\n"
+    "--runs plays many evenings of it and reports the spread of their results.\n"
+    "--journal lists or replays the evenings the window journaled.\n";
+
+// The sections of the help that follow the options, each under its title.
+struct HelpSection {
+  std::string_view title;
+  std::string_view text;
+};
+
+constexpr HelpSection kHelpSections[] = {
+    {"Money",
+     "  The net result counts the bets that were shown, and so placed, only: each\n"
+     "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
+     "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
+     "  summary labels it as internal. No betting system changes the house edge: an\n"
+     "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"},
+    {"Session limits",
+     "  --bankroll, --stop-loss, --take-profit, --table-max and --max-losses are off\n"
+     "  unless given, and count the net result above. Where the window would hold the\n"
+     "  next bet back because of one, the replay of the evening stops after that line;\n"
+     "  the summary says which limit stopped it, at which line, and its numbers (with\n"
+     "  the trace, standard error says it). The stop-loss and the take-profit stop once\n"
+     "  reached: a net result of -N or below, +N or above. A stake of exactly what is\n"
+     "  left of the bankroll, or of exactly the table maximum, is still placed.\n"},
+    {"Repeating a run",
+     "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
+     "  their result depends on --clock (default: the time of the run). Without\n"
+     "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
+     "  and every setting as options that repeat the run; with the trace, a drawn\n"
+     "  seed or clock is named on standard error.\n"},
+    {"The --runs report",
+     "  N evenings of M spins each, every one a fresh game with the options above.\n"
+     "  With --system all the six systems play the same spins, evening by evening.\n"
+     "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
+     "  started at the seed, so the report is the same for any --threads. Per system\n"
+     "  it gives:\n"
+     "    evenings, spins      N, and M per evening\n"
+     "    mean_result          the mean net result of an evening, in units\n"
+     "    expected_mean_result exact at the house edge: -1/37 of the mean units\n"
+     "                         staked\n"
+     "    median_result, p5_result, p95_result\n"
+     "                         percentiles of the net result by nearest rank: the\n"
+     "                         smallest result that at least p % of the evenings do\n"
+     "                         not exceed (the median is the 50th)\n"
+     "    share_ahead          the share of evenings that end above 0\n"
+     "    stopped_by_bankroll, stopped_by_stop_loss, stopped_by_take_profit,\n"
+     "    stopped_by_table_max, stopped_by_max_losses\n"
+     "                         for each limit given, the share of evenings it\n"
+     "                         stopped before their last spin (it held a bet back\n"
+     "                         after spin k < M); with --bankroll, the risk of ruin\n"
+     "    mean_deepest_drawdown\n"
+     "                         the mean of each evening's largest fall of the net\n"
+     "                         result below its highest point so far, which starts at\n"
+     "                         0\n"
+     "    largest_stake        the largest stake shown on any evening\n"
+     "    units_staked         all stakes of the settled shown bets\n"
+     "    result_per_unit_staked, _low95, _high95\n"
+     "                         all net results over all units staked, with a 95 %\n"
+     "                         interval: the ratio of two means over independent\n"
+     "                         evenings, its standard error by the delta method\n"
+     "    interval_withheld    empty where the interval is given, else why not:\n"
+     "                         stakes_unbounded, too_few_evenings, few_stopped,\n"
+     "                         few_ran_on\n"
+     "    house_edge           -1/37, for comparison\n"
+     "  The interval is given only where its method holds: fewer than 100 evenings,\n"
+     "  stakes that can grow without bound (Martingale and Quorvel with no limit\n"
+     "  that bounds them, Parlay without --table-max), or limits that stopped, or\n"
+     "  let run, fewer than 10 evenings withhold it, and the table says why. Where\n"
+     "  no bankroll is set and stakes can grow without bound, the report says so\n"
+     "  first (with CSV, on standard error). A bet still on show after an evening's\n"
+     "  last spin is never decided and is not counted. The table (default) puts the\n"
+     "  settings above the measures; JSON holds them under \"settings\"; CSV is a\n"
+     "  header line and one line per system, and its settings go to standard error.\n"
+     "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
+     "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
+     "  bytes for each system.\n"},
+    {"Exit status",
+     "  0  done\n"
+     "  1  the output could not all be written, a stored session's replay departs\n"
+     "     from the journal, or the engine failed\n"
+     "  2  a bad option, an unreadable or bad log, an undo or redo the window would\n"
+     "     not offer, or a journal that cannot be read or is damaged; nothing has gone\n"
+     "     to standard output\n"},
+};
+
+}  // namespace
+
 std::string HelpText() {
-  std::string text =
-      "Usage: vellaro-sim [OPTIONS] [FILE]\n"
-      "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
-      // One line each, within 80 columns: help2man reads no continued usage line.
-      "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
-      "  or:  vellaro-sim --journal FILE --list\n"
-      "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
-      "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line; FILE, or\n"
-      "standard input when FILE is - or absent) through the game in virtual time and\n"
-      "prints what the window would have shown after every entry, as CSV, or with\n"
-      "--summary what it came to. --random replays a fair single-zero wheel instead;\n"
-      "--runs plays many evenings of it and reports the spread of their results.\n"
-      "--journal lists or replays the evenings the window journaled.\n\nOptions:\n";
+  std::string text(kHelpUsage);
+  text += "\nOptions:\n";
   for (const Option& option : kOptions) {
     text += HelpLine({option.name, option.value_name, option.help}, option.words);
   }
-  text +=
-      "\nStored sessions: the window's journal (no other option goes with these):\n";
+  text += "\nStored sessions: the window's journal (no other option goes with these):\n";
   for (const OptionHelp& option : JournalOptions()) text += HelpLine(option, {});
-  text +=
-      "\n"
-      "Money:\n"
-      "  The net result counts the bets that were shown, and so placed, only: each\n"
-      "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
-      "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
-      "  summary labels it as internal. No betting system changes the house edge: an\n"
-      "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"
-      "\n"
-      "Session limits:\n"
-      "  --bankroll, --stop-loss, --take-profit, --table-max and --max-losses are off\n"
-      "  unless given, and count the net result above. Where the window would hold the\n"
-      "  next bet back because of one, the replay of the evening stops after that line;\n"
-      "  the summary says which limit stopped it, at which line, and its numbers (with\n"
-      "  the trace, standard error says it). The stop-loss and the take-profit stop once\n"
-      "  reached: a net result of -N or below, +N or above. A stake of exactly what is\n"
-      "  left of the bankroll, or of exactly the table maximum, is still placed.\n"
-      "\n"
-      "Repeating a run:\n"
-      "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
-      "  their result depends on --clock (default: the time of the run). Without\n"
-      "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
-      "  and every setting as options that repeat the run; with the trace, a drawn\n"
-      "  seed or clock is named on standard error.\n"
-      "\n"
-      "The --runs report:\n"
-      "  N evenings of M spins each, every one a fresh game with the options above.\n"
-      "  With --system all the six systems play the same spins, evening by evening.\n"
-      "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
-      "  started at the seed, so the report is the same for any --threads. Per system\n"
-      "  it gives:\n"
-      "    evenings, spins      N, and M per evening\n"
-      "    mean_result          the mean net result of an evening, in units\n"
-      "    expected_mean_result exact at the house edge: -1/37 of the mean units\n"
-      "                         staked\n"
-      "    median_result, p5_result, p95_result\n"
-      "                         percentiles of the net result by nearest rank: the\n"
-      "                         smallest result that at least p % of the evenings do\n"
-      "                         not exceed (the median is the 50th)\n"
-      "    share_ahead          the share of evenings that end above 0\n"
-      "    stopped_by_bankroll, stopped_by_stop_loss, stopped_by_take_profit,\n"
-      "    stopped_by_table_max, stopped_by_max_losses\n"
-      "                         for each limit given, the share of evenings it\n"
-      "                         stopped before their last spin (it held a bet back\n"
-      "                         after spin k < M); with --bankroll, the risk of ruin\n"
-      "    mean_deepest_drawdown\n"
-      "                         the mean of each evening's largest fall of the net\n"
-      "                         result below its highest point so far, which starts at\n"
-      "                         0\n"
-      "    largest_stake        the largest stake shown on any evening\n"
-      "    units_staked         all stakes of the settled shown bets\n"
-      "    result_per_unit_staked, _low95, _high95\n"
-      "                         all net results over all units staked, with a 95 %\n"
-      "                         interval: the ratio of two means over independent\n"
-      "                         evenings, its standard error by the delta method\n"
-      "    interval_withheld    empty where the interval is given, else why not:\n"
-      "                         stakes_unbounded, too_few_evenings, few_stopped,\n"
-      "                         few_ran_on\n"
-      "    house_edge           -1/37, for comparison\n"
-      "  The interval is given only where its method holds: fewer than 100 evenings,\n"
-      "  stakes that can grow without bound (Martingale and Quorvel with no limit\n"
-      "  that bounds them, Parlay without --table-max), or limits that stopped, or\n"
-      "  let run, fewer than 10 evenings withhold it, and the table says why. Where\n"
-      "  no bankroll is set and stakes can grow without bound, the report says so\n"
-      "  first (with CSV, on standard error). A bet still on show after an evening's\n"
-      "  last spin is never decided and is not counted. The table (default) puts the\n"
-      "  settings above the measures; JSON holds them under \"settings\"; CSV is a\n"
-      "  header line and one line per system, and its settings go to standard error.\n"
-      "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
-      "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
-      "  bytes for each system.\n"
-      "\n"
-      "Exit status:\n"
-      "  0  done\n"
-      "  1  the output could not all be written, a stored session's replay departs\n"
-      "     from the journal, or the engine failed\n"
-      "  2  a bad option, an unreadable or bad log, an undo or redo the window would\n"
-      "     not offer, or a journal that cannot be read or is damaged; nothing has gone\n"
-      "     to standard output\n";
+  for (const HelpSection& section : kHelpSections) {
+    text += "\n";
+    text += section.title;
+    text += ":\n";
+    text += section.text;
+  }
   return text;
 }
 
