@@ -255,7 +255,8 @@ std::string_view Bool(bool value) {
   return value ? "true" : "false";
 }
 
-void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
+// The settings of a run as a JSON object, each under the name of its option.
+std::string JsonSettings(const RunSetup& setup) {
   const CommandLine& c = setup.line;
   const Settings& s = c.settings;
   std::string trends = "[";
@@ -290,31 +291,43 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
       {"seed_given", std::string(Bool(setup.seed_given))},
       {"repeat", Quoted(RepeatingOptions(setup))},
   };
+  std::string json = "{";
+  for (const auto& [key, value] : settings) {
+    if (key != settings[0].first) json += ", ";
+    JsonField(json, key, value);
+  }
+  return json + "}";
+}
+
+// One system's measures as a JSON object, null where there is nothing to measure.
+std::string JsonMeasures(const SystemSpread& system, const std::vector<const Column*>& columns) {
+  std::string json = "{";
+  for (const Column* column : columns) {
+    if (column != columns.front()) json += ", ";
+    const std::optional<std::string> value = column->value(system, Style::kScript);
+    JsonField(json, column->key, !value ? "null" : column->text ? Quoted(*value) : *value);
+  }
+  return json + "}";
+}
+
+void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
+  const Settings& s = setup.line.settings;
   std::string json = "{\n  ";
   const std::string note = UnboundedStakesNote(SystemsOf(systems), s.limits);
   if (!note.empty()) {
     JsonField(json, "note", Quoted(note));
     json += ",\n  ";
   }
-  json += "\"settings\": {";
-  for (const auto& [key, value] : settings) {
-    if (key != settings[0].first) json += ", ";
-    JsonField(json, key, value);
-  }
-  json += "},\n  ";
+  JsonField(json, "settings", JsonSettings(setup));
+  json += ",\n  ";
   JsonField(json, "result_depends_on_clock", Bool(ModeDrawsFromTheClock(s.mode)));
   json += ",\n  ";
   JsonField(json, "house_edge", *Ratio(kHouseEdge, Style::kScript));
   json += ",\n  \"systems\": [";
   const std::vector<const Column*> columns = ColumnsOf(setup, Style::kScript);
   for (const SystemSpread& system : systems) {
-    json += &system == &systems.front() ? "\n    {" : ",\n    {";
-    for (const Column* column : columns) {
-      if (column != columns.front()) json += ", ";
-      const std::optional<std::string> value = column->value(system, Style::kScript);
-      JsonField(json, column->key, !value ? "null" : column->text ? Quoted(*value) : *value);
-    }
-    json += "}";
+    json += &system == &systems.front() ? "\n    " : ",\n    ";
+    json += JsonMeasures(system, columns);
   }
   json += "\n  ]\n}\n";
   out << json;
