@@ -43,6 +43,34 @@ bool BoolField(const EventRecord& r, size_t i) { return Field(r, i, 0, 1) != 0; 
 int32_t IntField(const EventRecord& r, size_t i) {
   return static_cast<int32_t>(Field(r, i, kInt32Min, kInt32Max));
 }
+int64_t SpinIndexField(const EventRecord& r, size_t i) { return Field(r, i, 1, INT64_MAX); }
+int NumberField(const EventRecord& r, size_t i) { return static_cast<int>(Field(r, i, 0, 36)); }
+
+// The two records with a value that may be absent: a settlement with no chance (no bet was
+// on) and a bet held back with no bankroll set.
+BetSettled DecodeBetSettled(const EventRecord& r) {
+  BetSettled e;
+  e.spin_index = SpinIndexField(r, 0);
+  if (r.values[1]) e.chance = ChanceField(r, 1);
+  e.won = BoolField(r, 2);
+  e.stake = IntField(r, 3);
+  e.shown = BoolField(r, 4);
+  e.balance = IntField(r, 5);
+  e.target = IntField(r, 6);
+  return e;
+}
+
+BetWithheld DecodeBetWithheld(const EventRecord& r) {
+  BetWithheld e;
+  e.chance = ChanceField(r, 0);
+  e.stake = IntField(r, 1);
+  e.limit = static_cast<LimitKind>(Field(r, 2, 0, kLimits - 1));
+  e.limit_value = IntField(r, 3);
+  e.net = Field(r, 4, INT64_MIN, INT64_MAX);
+  e.losses_in_row = IntField(r, 5);
+  if (r.values[6]) e.bankroll_left = *r.values[6];
+  return e;
+}
 
 }  // namespace
 
@@ -93,11 +121,11 @@ EventRecord Encode(const GameEvent& event) {
 GameEvent Decode(const EventRecord& r) {
   switch (r.kind) {
     case EventKind::kSpinAccepted:
-      return SpinAccepted{Field(r, 0, 1, INT64_MAX), static_cast<int>(Field(r, 1, 0, 36))};
+      return SpinAccepted{SpinIndexField(r, 0), NumberField(r, 1)};
     case EventKind::kSpinUndone:
-      return SpinUndone{Field(r, 0, 1, INT64_MAX), static_cast<int>(Field(r, 1, 0, 36))};
+      return SpinUndone{SpinIndexField(r, 0), NumberField(r, 1)};
     case EventKind::kSpinRedone:
-      return SpinRedone{Field(r, 0, 1, INT64_MAX), static_cast<int>(Field(r, 1, 0, 36))};
+      return SpinRedone{SpinIndexField(r, 0), NumberField(r, 1)};
     case EventKind::kAnalysisStarted:
       return AnalysisStarted{ModeField(r, 0)};
     case EventKind::kAnalysisEnded:
@@ -106,17 +134,8 @@ GameEvent Decode(const EventRecord& r) {
       return BetShown{ChanceField(r, 0), IntField(r, 1)};
     case EventKind::kBetTracked:
       return BetTracked{ChanceField(r, 0), IntField(r, 1)};
-    case EventKind::kBetSettled: {
-      BetSettled e;
-      e.spin_index = Field(r, 0, 1, INT64_MAX);
-      if (r.values[1]) e.chance = ChanceField(r, 1);
-      e.won = BoolField(r, 2);
-      e.stake = IntField(r, 3);
-      e.shown = BoolField(r, 4);
-      e.balance = IntField(r, 5);
-      e.target = IntField(r, 6);
-      return e;
-    }
+    case EventKind::kBetSettled:
+      return DecodeBetSettled(r);
     case EventKind::kLedgerReset:
       return LedgerReset{
           static_cast<ResetReason>(
@@ -138,17 +157,8 @@ GameEvent Decode(const EventRecord& r) {
       return Recalculated{IntField(r, 0)};
     case EventKind::kChoiceSeeded:
       return ChoiceSeeded{static_cast<uint32_t>(Field(r, 0, 0, UINT32_MAX))};
-    case EventKind::kBetWithheld: {
-      BetWithheld e;
-      e.chance = ChanceField(r, 0);
-      e.stake = IntField(r, 1);
-      e.limit = static_cast<LimitKind>(Field(r, 2, 0, kLimits - 1));
-      e.limit_value = IntField(r, 3);
-      e.net = Field(r, 4, INT64_MIN, INT64_MAX);
-      e.losses_in_row = IntField(r, 5);
-      if (r.values[6]) e.bankroll_left = *r.values[6];
-      return e;
-    }
+    case EventKind::kBetWithheld:
+      return DecodeBetWithheld(r);
   }
   throw BadRecord("journal record of unknown kind " +
                   std::to_string(static_cast<int>(r.kind)));
