@@ -164,6 +164,9 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
   }
 }
 
+// One replay, of the log or of --random's wheel, printed as a trace or a summary.
+int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::ostream& err);
+
 }  // namespace
 
 int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
@@ -188,7 +191,13 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   if (!line.clock_s) setup.line.clock_s = host.now_s;
   if ((line.random_spins || line.runs) && !line.seed) setup.line.seed = host.draw_seed();
   if (line.runs) return ReportEvenings(setup, out, err, host);
+  return ReplayOnce(setup, in, out, err);
+}
 
+namespace {
+
+int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::ostream& err) {
+  const CommandLine& line = setup.line;
   // The whole log is checked before the first row goes out.
   std::vector<Entry> entries;
   std::unique_ptr<EntrySource> source;
@@ -242,5 +251,7 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;
 }
+
+}  // namespace
 
 }  // namespace vellaro::sim
