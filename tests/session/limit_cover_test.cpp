@@ -15,14 +15,6 @@ using Rational = boost::multiprecision::cpp_rational;
 const Rational kLose(kLosingPockets, kPockets);
 const Rational kWin(kWinningPockets, kPockets);
 
-Progression Rules(BettingSystem system, int64_t base, int32_t safe_level) {
-  Progression rules;
-  rules.system = system;
-  rules.base_unit = base;
-  rules.safe_level = safe_level;
-  return rules;
-}
-
 // The shown losses in a row the game lets the player take before the bankroll limit holds
 // the next bet back (BrokenLimit, the game's own rule).
 int64_t LossesTheBankrollLets(const Progression& rules, StakeState state, SessionLimits limits,
@@ -106,19 +98,19 @@ TEST(LimitCover, CountsTheShownLossesTheRoomPaysForAndTheirExactOdds) {
   stop_only.stop_loss = 25;
   const CoverCase cases[] = {
       // Left 17: 1+2+4+8 = 15 fits, +16 does not. Room 7 above the stop-loss: 1+2+4.
-      {"Martingale, both limits, 3 units down", Rules(kMartingale, 1, 0), {1, 0, 0}, both, -3,
+      {"Martingale, both limits, 3 units down", {kMartingale, 1, 0}, {1, 0, 0}, both, -3,
        {{17, 4}, {7, 3}}},
-      {"Martingale's stake already doubled twice", Rules(kMartingale, 1, 0), {4, 2, 0}, both, -3,
+      {"Martingale's stake already doubled twice", {kMartingale, 1, 0}, {4, 2, 0}, both, -3,
        {{17, 2}, {7, 1}}},
       // Two tracked losses come first and cost nothing: 2+4+8+16+32 = 62 <= 105.
-      {"Martingale behind a SAFE LEVEL of 2", Rules(kMartingale, 2, 2), {2, 0, 0}, bankroll_only,
+      {"Martingale behind a SAFE LEVEL of 2", {kMartingale, 2, 2}, {2, 0, 0}, bankroll_only,
        5, {{105, 5}}},
       // Parlay's loss goes back to the base: 40 on the table, then 5 a time.
-      {"Parlay with a big stake on show", Rules(kParlay, 5, 0), {40, 0, 0}, stop_only, 30,
+      {"Parlay with a big stake on show", {kParlay, 5, 0}, {40, 0, 0}, stop_only, 30,
        {{55, 4}}},
-      {"Havrel adds the base each loss: 3+5+7+9 = 24", Rules(kHavrel, 2, 1), {3, 1, 0},
+      {"Havrel adds the base each loss: 3+5+7+9 = 24", {kHavrel, 2, 1}, {3, 1, 0},
        stop_only, 0, {{25, 4}}},
-      {"Quorvel triples: 2+6+18 = 26 > 20", Rules(kQuorvel, 2, 0), {2, 0, 0}, both, 0,
+      {"Quorvel triples: 2+6+18 = 26 > 20", {kQuorvel, 2, 0}, {2, 0, 0}, both, 0,
        {{20, 2}, {10, 2}}},
   };
   for (const CoverCase& c : cases) {
@@ -145,7 +137,7 @@ TEST(LimitCover, CountsTheShownLossesTheRoomPaysForAndTheirExactOdds) {
 }
 
 TEST(LimitCover, ALimitReachedCoversNothingAndNoLimitGivesNoEntry) {
-  const Progression rules = Rules(kMartingale, 1, 0);
+  const Progression rules{kMartingale, 1, 0};
   SessionLimits limits;
   EXPECT_TRUE(CoverOfLimits(rules, {1, 0, 0}, limits, -50).empty());
   limits.take_profit = 10;  // caps wins, not losses

@@ -15,14 +15,6 @@ namespace {
 using Rational = boost::multiprecision::cpp_rational;
 constexpr int64_t kMax32 = std::numeric_limits<int32_t>::max();
 
-Progression Rules(BettingSystem system, int64_t base, int32_t safe_level) {
-  Progression rules;
-  rules.system = system;
-  rules.base_unit = base;
-  rules.safe_level = safe_level;
-  return rules;
-}
-
 std::vector<int64_t> Totals(const std::vector<int64_t>& stakes) {
   std::vector<int64_t> totals;
   int64_t sum = 0;
@@ -39,32 +31,32 @@ struct RunCase {
 };
 
 TEST(NextLosses, ListTheStakesThePlayerWouldPutDownUnderEachSystem) {
-  Progression up = Rules(kUpTrender, 1, 0);
+  Progression up{kUpTrender, 1, 0};
   up.on_wins = 2;
   up.add_to_bet = 3;
   const RunCase cases[] = {
       {"Martingale below the SAFE LEVEL: two tracked losses, then doubling",
-       Rules(kMartingale, 5, 2),
+       {kMartingale, 5, 2},
        {5, 0, 0},
        2,
        {5, 10, 20, 40, 80, 160, 320, 640, 1280, 2560}},
       {"Parlay with its stake on the table: one big loss, then the base",
-       Rules(kParlay, 5, 2),
+       {kParlay, 5, 2},
        {2560, 2, 0},
        0,
        {2560, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
       {"Havrel adds the base",
-       Rules(kHavrel, 2, 0),
+       {kHavrel, 2, 0},
        {7, 0, 0},
        0,
        {7, 9, 11, 13, 15, 17, 19, 21, 23, 25}},
       {"Quorvel deep in a run already",
-       Rules(kQuorvel, 1, 3),
+       {kQuorvel, 1, 3},
        {1, 4, 0},
        0,
        {1, 3, 9, 27, 81, 243, 729, 2187, 6561, 19683}},
       {"Blind one loss short of the SAFE LEVEL",
-       Rules(kBlind, 3, 1),
+       {kBlind, 3, 1},
        {9, 0, 0},
        1,
        {9, 12, 15, 18, 21, 24, 27, 30, 33, 36}},
@@ -76,11 +68,11 @@ TEST(NextLosses, ListTheStakesThePlayerWouldPutDownUnderEachSystem) {
     EXPECT_EQ(run.stakes, c.stakes) << c.what;
     EXPECT_EQ(run.totals, Totals(c.stakes)) << c.what;
   }
-  EXPECT_EQ(NextLosses(Rules(kMartingale, 5, 2), {5, 0, 0}).totals.back(), 5115);
+  EXPECT_EQ(NextLosses(Progression{kMartingale, 5, 2}, {5, 0, 0}).totals.back(), 5115);
 }
 
 TEST(NextLosses, TheFirstShownBetGoesOutAtTheCurrentStakeWhereverTheStreakStands) {
-  const Progression rules = Rules(kMartingale, 1, 3);
+  const Progression rules{kMartingale, 1, 3};
   for (int64_t streak = 0; streak <= 6; ++streak) {
     const LosingRun run = NextLosses(rules, {8, streak, 0}, 3);
     EXPECT_EQ(run.tracked_losses, std::max<int64_t>(0, 3 - streak)) << streak;
@@ -89,7 +81,7 @@ TEST(NextLosses, TheFirstShownBetGoesOutAtTheCurrentStakeWhereverTheStreakStands
 }
 
 TEST(NextLosses, ShowTheStakesAsTheLedgerKeepsThemOrExactly) {
-  Progression rules = Rules(kMartingale, 1, 0);
+  Progression rules{kMartingale, 1, 0};
   const StakeState state{int64_t{1} << 29, 0, 0};
   EXPECT_EQ(NextLosses(rules, state, 4).stakes.back(), int64_t{1} << 32);
   rules.limit = StakeLimit::kLedger32;
@@ -137,7 +129,7 @@ TEST(ShownLosses, CountTheTrackedLossesOfTheSafeLevelFirst) {
   for (int safe_level = 0; safe_level <= 3; ++safe_level) {
     for (int64_t streak = 0; streak <= 5; ++streak) {
       for (int shown = 1; shown <= 3; ++shown) {
-        const Progression rules = Rules(kMartingale, 1, safe_level);
+        const Progression rules{kMartingale, 1, safe_level};
         const StakeState state{1, streak, 0};
         // As many spins as shown losses: possible only when every spin loses.
         for (const int spins : {kSpins, shown}) {
@@ -156,12 +148,14 @@ TEST(ShownLosses, CountTheTrackedLossesOfTheSafeLevelFirst) {
 TEST(ShownLosses, TenInARowWithinAHundredSpins) {
   // From a fresh streak: 5.58 % with no SAFE LEVEL; 1.46 % at SAFE LEVEL 2, which asks
   // for 12 losses in a row.
-  EXPECT_NEAR(ShownLossesProbability(Rules(kMartingale, 1, 0), {1, 0, 0}, 10), 0.0558355, 1e-7);
-  EXPECT_NEAR(ShownLossesProbability(Rules(kMartingale, 1, 2), {1, 0, 0}, 10), 0.0146498, 1e-7);
+  const Progression martingale{kMartingale, 1, 0};
+  const Progression behind_two{kMartingale, 1, 2};
+  EXPECT_NEAR(ShownLossesProbability(martingale, {1, 0, 0}, 10), 0.0558355, 1e-7);
+  EXPECT_NEAR(ShownLossesProbability(behind_two, {1, 0, 0}, 10), 0.0146498, 1e-7);
   // A streak past the SAFE LEVEL counts only up to it: the next ten still have to come.
-  EXPECT_EQ(ShownLossesProbability(Rules(kMartingale, 1, 2), {1, 7, 0}, 10),
-            ShownLossesProbability(Rules(kMartingale, 1, 2), {1, 2, 0}, 10));
-  EXPECT_EQ(ShownLossesProbability(Rules(kMartingale, 1, 2), {1, 0, 0}, 0), 1.0);
+  EXPECT_EQ(ShownLossesProbability(behind_two, {1, 7, 0}, 10),
+            ShownLossesProbability(behind_two, {1, 2, 0}, 10));
+  EXPECT_EQ(ShownLossesProbability(behind_two, {1, 0, 0}, 0), 1.0);
 }
 
 TEST(ExpectedLoss, IsOneThirtySeventhOfTheUnitsStakedExactly) {
@@ -183,7 +177,7 @@ TEST(BankrollCoverage, IsTheLongestRunOfShownStakesThatFits) {
   for (int system = 0; system < kBettingSystems; ++system) {
     for (const int safe_level : {0, 2}) {
       for (const StakeState state : {StakeState{3, 0, 0}, StakeState{40, 5, 0}}) {
-        const Progression rules = Rules(static_cast<BettingSystem>(system), 2, safe_level);
+        const Progression rules{static_cast<BettingSystem>(system), 2, safe_level};
         // The largest k whose first k shown stakes fit, read off a long list of them.
         const LosingRun run = NextLosses(rules, state, 600);
         for (int64_t bankroll = 0; bankroll <= 500; ++bankroll) {
@@ -203,25 +197,25 @@ TEST(BankrollCoverage, IsTheLongestRunOfShownStakesThatFits) {
 
 TEST(BankrollCoverage, HandlesLargeBankrollsAndOnesBelowTheStake) {
   // Parlay's stake falls to the base after the first loss and stays there.
-  const Coverage parlay = BankrollCoverage(Rules(kParlay, 5, 2), {2560, 2, 0}, kMax32);
+  const Coverage parlay = BankrollCoverage(Progression{kParlay, 5, 2}, {2560, 2, 0}, kMax32);
   EXPECT_EQ(parlay.losses, 1 + (kMax32 - 2560) / 5);
   EXPECT_EQ(parlay.probability, 0.0);  // far more losses than spins
   // Beyond the ledger's range the bankroll counts as its largest amount.
-  EXPECT_EQ(BankrollCoverage(Rules(kParlay, 5, 2), {2560, 2, 0}, int64_t{1} << 40).losses,
+  EXPECT_EQ(BankrollCoverage(Progression{kParlay, 5, 2}, {2560, 2, 0}, int64_t{1} << 40).losses,
             parlay.losses);
   // Martingale from 1: 2^k - 1 <= 1023 covers ten losses, with 1024 still ten.
-  EXPECT_EQ(BankrollCoverage(Rules(kMartingale, 1, 0), {1, 0, 0}, 1023).losses, 10);
-  EXPECT_EQ(BankrollCoverage(Rules(kMartingale, 1, 0), {1, 0, 0}, 2046).losses, 10);
-  EXPECT_EQ(BankrollCoverage(Rules(kMartingale, 1, 0), {1, 0, 0}, 2047).losses, 11);
+  EXPECT_EQ(BankrollCoverage(Progression{kMartingale, 1, 0}, {1, 0, 0}, 1023).losses, 10);
+  EXPECT_EQ(BankrollCoverage(Progression{kMartingale, 1, 0}, {1, 0, 0}, 2046).losses, 10);
+  EXPECT_EQ(BankrollCoverage(Progression{kMartingale, 1, 0}, {1, 0, 0}, 2047).losses, 11);
   // Not even the bet now on the table: ruin needs no loss at all.
-  const Coverage none = BankrollCoverage(Rules(kMartingale, 1, 0), {50, 0, 0}, 49);
+  const Coverage none = BankrollCoverage(Progression{kMartingale, 1, 0}, {50, 0, 0}, 49);
   EXPECT_EQ(none.losses, 0);
   EXPECT_EQ(none.total, 0);
   EXPECT_EQ(none.probability, 1.0);
 }
 
 TEST(RiskMeter, GathersTheFiguresForTheCurrentState) {
-  const Progression rules = Rules(kMartingale, 5, 2);
+  const Progression rules{kMartingale, 5, 2};
   const RiskMeter tracked = MeasureRisk(rules, {5, 1, 0}, 370);
   EXPECT_EQ(tracked.next_losses.tracked_losses, 1);
   EXPECT_EQ(tracked.expected_loss_next_spin.thirty_sevenths, 0);  // no bet is shown
