@@ -46,7 +46,6 @@ TEST(EventRecord, EveryKindComesBackAsItWent) {
 
 TEST(EventRecord, KindNumbersAreTheFileFormat) {
   // Files already written hold these numbers: a renumbering would misread them.
-  EXPECT_EQ(Encode(SpinAccepted{1, 5}).kind, EventKind::kSpinAccepted);
   EXPECT_EQ(static_cast<int>(Encode(SpinAccepted{1, 5}).kind), 1);
   EXPECT_EQ(static_cast<int>(Encode(SpinUndone{1, 5}).kind), 2);
   EXPECT_EQ(static_cast<int>(Encode(BetSettled{}).kind), 7);
