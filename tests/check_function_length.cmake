@@ -55,13 +55,9 @@ foreach(folder IN LISTS checked_folders)
       if(NOT line MATCHES "{[ \t]*(//.*)?$")
         continue()
       endif()
-      # The declaration opens a body here: a function's, or one of the bodies that are not.
-      set(is_function TRUE)
-      if(header MATCHES "^ (template[ \t]*<[^{]*>[ \t]*)?(inline[ \t]+)?(namespace|struct|class|union|enum|extern)([ \t{]|$)"
-         OR header MATCHES "=[ \t]*{[ \t]*(//.*)?$" OR NOT header MATCHES "\\(")
-        set(is_function FALSE)
-      endif()
-      if(is_function)
+      # The declaration opens a body here: a function's, unless it is one of those that are not.
+      if(NOT header MATCHES "^ (template[ \t]*<[^{]*>[ \t]*)?(inline[ \t]+)?(namespace|struct|class|union|enum|extern)([ \t{]|$)"
+         AND NOT header MATCHES "=[ \t]*{[ \t]*(//.*)?$" AND header MATCHES "\\(")
         set(function_at ${start})
         string(REGEX MATCH "([A-Za-z_0-9:~]+)[ \t]*\\(" name "${header}")
         set(name "${CMAKE_MATCH_1}")
