@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <boost/multiprecision/cpp_int.hpp>
 #include <stdexcept>
 #include <vector>
 
+#include "session/significance.h"
 #include "session/wheel_layout.h"
 
 namespace vellaro {
 namespace {
+
+using Rational = boost::multiprecision::cpp_rational;
 
 uint64_t Members(const std::vector<int>& numbers) {
   uint64_t members = 0;
@@ -44,6 +50,62 @@ TEST(WheelLayout, OrderSectorsDozensAndColumnsMatchTheTableAtTheTable) {
       EXPECT_EQ(kColumns[static_cast<size_t>(i)].Contains(n), n >= 1 && (n - 1) % 3 == i) << n;
     }
   }
+}
+
+Rational Power(const Rational& x, int k) {
+  Rational result = 1;
+  for (int i = 0; i < k; ++i) result *= x;
+  return result;
+}
+
+// Every sequence of hits and misses of up to 16 spins, each with its exact chance, gives the
+// law of the count of hits and of the longest run of misses, to hold both chances against.
+TEST(Significance, HitsAndAbsencesAgreeWithEverySequenceOfHitsAndMisses) {
+  for (const int size : {7, 12, 17}) {
+    const Rational p(size, 37);
+    for (int n = 1; n <= 16; ++n) {
+      std::vector<Rational> chance, by_hits(static_cast<size_t>(n + 1)), by_longest = by_hits;
+      for (int hits = 0; hits <= n; ++hits)
+        chance.push_back(Power(p, hits) * Power(1 - p, n - hits));
+      for (uint32_t sequence = 0; sequence < (1U << n); ++sequence) {  // bit i set: spin i hit
+        int run = 0, longest = 0;
+        for (int i = 0; i < n; ++i) {
+          run = (sequence >> i & 1U) != 0 ? 0 : run + 1;
+          longest = std::max(longest, run);
+        }
+        const auto hits = static_cast<size_t>(std::popcount(sequence));
+        by_hits[hits] += chance[hits];
+        by_longest[static_cast<size_t>(longest)] += chance[hits];
+      }
+      Rational at_least = 0;
+      for (int k = n; k >= 0; --k) {
+        Rational no_likelier = 0;  // every count no more likely than k
+        for (const Rational& c : by_hits) {
+          if (c <= by_hits[static_cast<size_t>(k)]) no_likelier += c;
+        }
+        const double two_sided = no_likelier.convert_to<double>();
+        EXPECT_NEAR(TwoSidedBinomialP(k, n, size / 37.0), two_sided, 1e-12 * two_sided)
+            << k << " hits in " << n << " at " << size << "/37";
+        at_least += by_longest[static_cast<size_t>(k)];
+        const double absence = at_least.convert_to<double>();
+        EXPECT_NEAR(AbsenceAtLeastP(k, n, size / 37.0), absence, 1e-13 * absence)
+            << k << " away in " << n << " at " << size << "/37";
+      }
+      EXPECT_EQ(AbsenceAtLeastP(n + 1, n, size / 37.0), 0.0);
+    }
+  }
+}
+
+TEST(Significance, HolmStepsDownFromTheSmallest) {
+  // Sorted: 0.005 x 4 = 0.02, 0.01 x 3 = 0.03, 0.03 x 2 = 0.06, 0.04 x 1 = 0.04 raised to 0.06.
+  const std::vector<double> corrected = HolmCorrected({0.01, 0.04, 0.03, 0.005});
+  ASSERT_EQ(corrected.size(), 4U);
+  EXPECT_DOUBLE_EQ(corrected[0], 0.03);
+  EXPECT_DOUBLE_EQ(corrected[1], 0.06);
+  EXPECT_DOUBLE_EQ(corrected[2], 0.06);
+  EXPECT_DOUBLE_EQ(corrected[3], 0.02);
+  EXPECT_EQ(HolmCorrected({0.6, 0.5}), (std::vector<double>{1.0, 1.0}));
+  EXPECT_TRUE(HolmCorrected({}).empty());
 }
 
 }  // namespace
