@@ -1,10 +1,14 @@
+#include "session/wheel_statistics.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
 #include <boost/multiprecision/cpp_int.hpp>
+#include <random>
 #include <stdexcept>
-#include <vector>
+#include <string>
+#include <string_view>
 
 #include "session/significance.h"
 #include "session/wheel_layout.h"
@@ -106,6 +110,98 @@ TEST(Significance, HolmStepsDownFromTheSmallest) {
   EXPECT_DOUBLE_EQ(corrected[3], 0.02);
   EXPECT_EQ(HolmCorrected({0.6, 0.5}), (std::vector<double>{1.0, 1.0}));
   EXPECT_TRUE(HolmCorrected({}).empty());
+}
+
+TEST(WheelStatistics, CountsHitsAbsencesAndPocketsOfAHandfulOfSpins) {
+  const WheelStatistics stats = CountWheel({0, 5, 17, 17, 36, 13, 0, 2, 30});
+  ASSERT_EQ(stats.spins, 9);
+  ASSERT_EQ(stats.groups.size(), 10U);
+  const int64_t expected[10][3] = {
+      // hits, since the last, longest absence
+      {2, 1, 5}, {3, 3, 3}, {2, 0, 4},             // dozens: 5 2; 17 17 13; 36 30
+      {1, 3, 5}, {4, 1, 3}, {2, 0, 4},             // columns: 13; 5 17 17 2; 36 30
+      {3, 1, 5}, {4, 0, 2}, {2, 5, 5}, {2, 2, 5},  // Voisins, Tiers, Orphelins, Jeu zéro
+  };
+  for (size_t g = 0; g < 10; ++g) {
+    const GroupCount& count = stats.groups[g];
+    EXPECT_EQ(count.group, g < 3 ? &kDozens[g] : g < 6 ? &kColumns[g - 3] : &kSectors[g - 6]);
+    EXPECT_EQ(count.hits, expected[g][0]) << count.group->name;
+    EXPECT_EQ(count.since_last, expected[g][1]) << count.group->name;
+    EXPECT_EQ(count.longest_absence, expected[g][2]) << count.group->name;
+    EXPECT_DOUBLE_EQ(count.expected_hits, 9.0 * count.group->size() / 37.0);
+    int64_t pockets = 0;  // the drawing's pockets agree with the group's count
+    for (size_t n = 0; n < 37; ++n) {
+      if (count.group->Contains(static_cast<int>(n))) pockets += stats.pocket_hits[n];
+    }
+    EXPECT_EQ(pockets, count.hits) << count.group->name;
+  }
+  EXPECT_THROW(CountWheel({4, 37}), std::out_of_range);
+  EXPECT_THROW(CountWheel({-1}), std::out_of_range);
+}
+
+bool Names(const std::string& text, std::string_view what) {
+  return text.find(what) != std::string::npos;
+}
+
+TEST(WheelStatistics, NamesOnlyWhatSurvivesTheCorrectionAndSaysWhenNothingCan) {
+  EXPECT_EQ(CountWheel({}).verdict, "No spins yet.");
+  EXPECT_TRUE(Names(CountWheel({0}).verdict, "1 spin is too few"));
+  // Three zeros: the figure that can stand out soonest, the Jeu zéro on every spin, has
+  // (7/37)^3 = 0.0068 > 0.05 / 20 at the most, so nothing can.
+  const WheelStatistics three = CountWheel({0, 0, 0});
+  EXPECT_TRUE(Names(three.verdict, "3 spins are too few"));
+  // A dozen away 3 spins in 3 happens 31 % of the time: no number for it.
+  EXPECT_FALSE(three.checks[10].p_value.has_value());
+  EXPECT_TRUE(Names(three.checks[10].plain, "too few spins to judge"));
+  EXPECT_TRUE(three.checks[9].p_value.has_value());  // the Jeu zéro's hits
+
+  // A fourth zero: (7/37)^4 = 0.00128, 0.0256 after Holm's 20 figures: unusual, and alone.
+  const WheelStatistics four = CountWheel({0, 0, 0, 0});
+  const FigureCheck& jeu_zero = four.checks[9];
+  ASSERT_EQ(four.groups[jeu_zero.group].group, &kSectors[3]);
+  EXPECT_NEAR(*jeu_zero.p_value, 2401.0 / 1874161.0, 1e-15);
+  EXPECT_NEAR(*jeu_zero.corrected, 20 * 2401.0 / 1874161.0, 1e-14);
+  EXPECT_EQ(four.verdict,
+            "Unusual for 4 spins, with 20 figures looked at together: Jeu zéro, 4 hits "
+            "against 0.8 expected (p = 0.026 corrected). A fair wheel gives a result like this "
+            "in under 1 evening in 20, and it says nothing about the next spin.");
+  for (const FigureCheck& check : four.checks) EXPECT_EQ(check.unusual, &check == &jeu_zero);
+
+  // Every number 10 times, shuffled: as even as it gets.
+  std::vector<int> even;
+  for (int n = 0; n <= 36; ++n) even.insert(even.end(), 10, n);
+  std::shuffle(even.begin(), even.end(), std::mt19937(37));
+  const WheelStatistics fair = CountWheel(even);
+  EXPECT_EQ(fair.verdict, "Nothing here is unusual for 370 spins.");
+  EXPECT_TRUE(Names(fair.method, "in 370 spins"));
+}
+
+// On a fair wheel Holm keeps the chance of naming anything at 5 % or less. Over 10,000
+// evenings of 200 spins the share named has a standard error of at most
+// sqrt(0.05 * 0.95 / 10,000) = 0.22 %; a true rate of 5 % would go over 5.65 % (three
+// standard errors) about one time in 700, so more than that is a fault, not bad luck.
+TEST(WheelStatistics, AFairWheelIsCalledUnusualAtMostOneEveningInTwenty) {
+  std::mt19937 random(20261210);
+  int named = 0;
+  std::vector<int> spins(200);
+  for (int evening = 0; evening < 10000; ++evening) {
+    for (int& n : spins) n = static_cast<int>(random() % 37);
+    const WheelStatistics stats = CountWheel(spins);
+    bool any = false;
+    for (const FigureCheck& check : stats.checks) any = any || check.unusual;
+    named += any ? 1 : 0;
+    ASSERT_EQ(any, !Names(stats.verdict, "Nothing here is unusual")) << stats.verdict;
+  }
+  RecordProperty("evenings_named_of_10000", named);
+  EXPECT_LE(named, 565);
+
+  // And a wheel that favours the first dozen, one spin in two, is caught.
+  for (int& n : spins) {
+    n = random() % 2 == 0 ? 1 + static_cast<int>(random() % 12) : static_cast<int>(random() % 37);
+  }
+  const WheelStatistics biased = CountWheel(spins);
+  EXPECT_TRUE(biased.checks[0].unusual);
+  EXPECT_TRUE(Names(biased.verdict, "1st dozen (1-12), ")) << biased.verdict;
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+#include "session/wheel_statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+
+#include "game/text_number.h"
+#include "session/significance.h"
+
+namespace vellaro {
+
+namespace {
+
+std::vector<const NumberGroup*> WatchedGroups() {
+  std::vector<const NumberGroup*> groups;
+  for (const NumberGroup& g : kDozens) groups.push_back(&g);
+  for (const NumberGroup& g : kColumns) groups.push_back(&g);
+  for (const NumberGroup& g : kSectors) groups.push_back(&g);
+  return groups;
+}
+
+GroupCount CountGroup(const NumberGroup& group, const std::vector<int>& spins) {
+  GroupCount count;
+  count.group = &group;
+  for (const int n : spins) {
+    if (group.Contains(n)) {
+      ++count.hits;
+      count.since_last = 0;
+    } else {
+      ++count.since_last;
+      count.longest_absence = std::max(count.longest_absence, count.since_last);
+    }
+  }
+  const auto n = static_cast<double>(spins.size());
+  count.share = spins.empty() ? 0.0 : static_cast<double>(count.hits) / n;
+  count.expected_hits = n * group.expected_share();
+  return count;
+}
+
+double FigureP(FigureKind kind, const GroupCount& count, int64_t spins) {
+  const double p = count.group->expected_share();
+  return kind == FigureKind::kHits ? TwoSidedBinomialP(count.hits, spins, p)
+                                   : AbsenceAtLeastP(count.longest_absence, spins, p);
+}
+
+// The smallest chance this figure can have in `spins` spins: an absence through all of
+// them, or every one of them a hit. Every group holds fewer than half the pockets, so all
+// hits is the least likely count, less likely by far than the next (n q / p >= 20 / 17), and
+// its two-sided chance is its own: p^n.
+double MostLopsidedP(FigureKind kind, const NumberGroup& group, int64_t spins) {
+  const double p = group.expected_share();
+  const double all = static_cast<double>(spins);
+  return kind == FigureKind::kLongestAbsence ? std::pow(1.0 - p, all) : std::pow(p, all);
+}
+
+std::string PText(double p) {
+  char text[32];
+  if (p < 0.001) {
+    std::snprintf(text, sizeof text, "p < 0.001");
+  } else {
+    std::snprintf(text, sizeof text, "p = %.3f", p);
+  }
+  return text;
+}
+
+// "1st dozen (1-12), 95 hits against 64.9 expected", "Orphelins, away 31 spins at the longest".
+std::string Describe(FigureKind kind, const GroupCount& count) {
+  std::string text(count.group->name);
+  text += ", ";
+  if (kind == FigureKind::kLongestAbsence) {
+    return text + "away " + Counted(count.longest_absence, "spin", "spins") + " at the longest";
+  }
+  char expected[32];
+  std::snprintf(expected, sizeof expected, "%.1f", count.expected_hits);
+  return text + Counted(count.hits, "hit", "hits") + " against " + expected + " expected";
+}
+
+std::string PlainCheck(const FigureCheck& check, const GroupCount& count, size_t figures) {
+  std::string text = Describe(check.kind, count) + ": ";
+  if (!check.p_value) {
+    return text +
+           (check.kind == FigureKind::kHits
+                ? "too few spins to judge; even no hit, or a hit on every spin, would be usual."
+                : "too few spins to judge; even an absence through all of them "
+                  "would be usual.");
+  }
+  return text + PText(*check.p_value) + " by chance alone; corrected for the " +
+         IntToStr(static_cast<int64_t>(figures)) + " figures, " + PText(*check.corrected) + ".";
+}
+
+// Fills stats.checks. Returns whether any figure can be unusual at all in this many spins:
+// Holm's first step asks one of the m figures for a chance of at most kUnusualLevel / m.
+bool CheckFigures(WheelStatistics& stats) {
+  const size_t figures = 2 * stats.groups.size();
+  std::vector<double> raw;
+  bool can_stand_out = false;
+  for (const FigureKind kind : {FigureKind::kHits, FigureKind::kLongestAbsence}) {
+    for (size_t g = 0; g < stats.groups.size(); ++g) {
+      FigureCheck check;
+      check.kind = kind;
+      check.group = g;
+      raw.push_back(FigureP(kind, stats.groups[g], stats.spins));
+      const double lowest = MostLopsidedP(kind, *stats.groups[g].group, stats.spins);
+      if (lowest <= kUnusualLevel) check.p_value = raw.back();
+      can_stand_out = can_stand_out || lowest <= kUnusualLevel / static_cast<double>(figures);
+      stats.checks.push_back(check);
+    }
+  }
+  const std::vector<double> corrected = HolmCorrected(raw);
+  for (size_t i = 0; i < figures; ++i) {
+    FigureCheck& check = stats.checks[i];
+    if (check.p_value) check.corrected = corrected[i];
+    check.unusual = corrected[i] <= kUnusualLevel;
+    check.plain = PlainCheck(check, stats.groups[check.group], figures);
+  }
+  return can_stand_out;
+}
+
+std::string Verdict(const WheelStatistics& stats, bool can_stand_out) {
+  if (stats.spins == 0) return "No spins yet.";
+  const std::string spins = Counted(stats.spins, "spin", "spins");
+  if (!can_stand_out) {
+    return spins + " " + std::string(CountNoun(stats.spins, "is", "are")) +
+           " too few for a dozen, a column or a sector to stand out: even the most lopsided "
+           "count would be usual by chance.";
+  }
+  std::string named;
+  for (const FigureCheck& check : stats.checks) {
+    if (!check.unusual) continue;
+    if (!named.empty()) named += "; ";
+    named += Describe(check.kind, stats.groups[check.group]) + " (" + PText(*check.corrected) +
+             " corrected)";
+  }
+  if (named.empty()) return "Nothing here is unusual for " + spins + ".";
+  return "Unusual for " + spins + ", with " + IntToStr(static_cast<int64_t>(stats.checks.size())) +
+         " figures looked at together: " + named +
+         ". A fair wheel gives a result like this in under 1 evening in 20, and it says "
+         "nothing about the next spin.";
+}
+
+std::string Method(const WheelStatistics& stats) {
+  return "Each p is the chance that a fair wheel, in " + Counted(stats.spins, "spin", "spins") +
+         ", gives a count at least this far from the expected one, either way, or an absence "
+         "at least this long. Holm's correction over the " +
+         IntToStr(static_cast<int64_t>(stats.checks.size())) +
+         " figures keeps the chance that a fair wheel shows anything unusual at 5 % or less.";
+}
+
+}  // namespace
+
+WheelStatistics CountWheel(const std::vector<int>& spins) {
+  for (const int n : spins) {
+    if (n < 0 || n >= kNumbers) throw std::out_of_range("not a spin of the wheel");
+  }
+  WheelStatistics stats;
+  stats.spins = static_cast<int64_t>(spins.size());
+  for (const NumberGroup* group : WatchedGroups()) {
+    stats.groups.push_back(CountGroup(*group, spins));
+  }
+  for (const int n : spins) ++stats.pocket_hits[static_cast<size_t>(n)];
+  const bool can_stand_out = CheckFigures(stats);
+  stats.verdict = Verdict(stats, can_stand_out);
+  stats.method = Method(stats);
+  return stats;
+}
+
+}  // namespace vellaro
