@@ -15,6 +15,7 @@ namespace vellaro {
 // that adds up every count k with P(k) <= P(hits), not the one that doubles the smaller
 // tail; a count within a relative 1e-7 of P(hits) counts as equally likely, so that
 // rounding cannot drop an outcome exactly as likely as the one seen. 1 without spins.
+// REQUIRES: 0 <= hits <= spins.
 double TwoSidedBinomialP(int64_t hits, int64_t spins, double p);
 
 // On `spins` spins that each hit with chance `p`: the chance that somewhere they hold `run`
