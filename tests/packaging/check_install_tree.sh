@@ -35,6 +35,17 @@ metainfo=$usr/share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "AppStream metadata"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the AppStream metadata does not launch $id.desktop"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
+  fail "the AppStream metadata does not give the licence GPL-3.0-or-later"
+# The project has no web site yet: no address in the metadata may point at one.
+! grep -qE "<url|<image|https?://" "$metainfo" || fail "the AppStream metadata names an address"
+copyright=$usr/share/doc/vellaro/copyright
+[[ -f $copyright ]] || fail "no copyright file"
+grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$copyright" &&
+  grep -qx "License: GPL-3+" "$copyright" &&
+  grep -q "/usr/share/common-licenses/GPL-3" "$copyright" ||
+  fail "the copyright file does not license the program GPL-3+ in the machine-readable format"
+! grep -q "Source:" "$copyright" || fail "the copyright file names a source address"
 version=$("$usr/bin/vellaro-sim" --version | cut -d' ' -f2)
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version in the metadata"
 
