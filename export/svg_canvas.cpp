@@ -64,8 +64,14 @@ std::vector<double> RoundTicks(double low, double high, int most, double least_s
   const double step = std::max(RoundStep(high - low, most), least_step);
   const double first = std::floor(low / step + 1e-9);
   const double last = std::ceil(high / step - 1e-9);
+  // k × 0.001 is not the double nearest k/1000; rounded to the step's decimals, it is, so
+  // that a tick at a value the data holds is that very value.
+  const double scale = step < 1 ? std::pow(10.0, std::ceil(-std::log10(step) - 1e-9)) : 1;
   std::vector<double> ticks;
-  for (double k = first; k <= last; ++k) ticks.push_back(k * step == 0 ? 0 : k * step);
+  for (double k = first; k <= last; ++k) {
+    const double tick = step < 1 ? std::round(k * step * scale) / scale : k * step;
+    ticks.push_back(tick == 0 ? 0 : tick);
+  }
   return ticks;
 }
 
