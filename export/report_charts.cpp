@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "export/chart_colours.h"
 
@@ -267,6 +268,28 @@ Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series) 
     }
   }
   return frame.Finish();
+}
+
+ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& lowest) {
+  ShareSeries series{std::move(name), {}, {}};
+  if (lowest.empty()) return series;
+  // An evening that went down to d units below zero falls below -B for every B under d.
+  std::vector<int64_t> depths;
+  for (const int64_t low : lowest) depths.push_back(low < 0 ? -low : 0);
+  std::sort(depths.begin(), depths.end());
+  const double evenings = static_cast<double>(depths.size());
+  auto share_above = [&](int64_t bankroll) {
+    const auto deeper = std::upper_bound(depths.begin(), depths.end(), bankroll);
+    return static_cast<double>(depths.end() - deeper) / evenings;
+  };
+  series.x.push_back(0);
+  series.share.push_back(share_above(0));
+  for (size_t i = 0; i < depths.size(); ++i) {
+    if (depths[i] == 0 || (i > 0 && depths[i] == depths[i - 1])) continue;
+    series.x.push_back(static_cast<double>(depths[i]));
+    series.share.push_back(share_above(depths[i]));
+  }
+  return series;
 }
 
 Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,

@@ -72,6 +72,11 @@ struct ShareSeries {
 // result went below -B.
 Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series);
 
+// "The bankroll it needed", exact from each evening's lowest net result: the share of
+// evenings whose lowest point went below -B, at B = 0 and at every B where that share
+// changes (the depth of some evening), ready for ShareChart.
+ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& lowest);
+
 // An estimate with its interval, one row of an interval chart.
 struct IntervalRow {
   std::string name;

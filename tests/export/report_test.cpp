@@ -139,6 +139,21 @@ TEST(ReportChart, RefusesNumbersItCannotPlace) {
   EXPECT_THROW(RoundTicks(-1.7e308, 1.7e308, 6), std::invalid_argument);
 }
 
+TEST(ReportChart, NeededBankrollAgreesWithACountAtEveryBankroll) {
+  const std::vector<int64_t> lowest = {0, -1, -5, -5, -12, 3, -1, -40};
+  const ShareSeries series = NeededBankroll("M", lowest);
+  ASSERT_EQ(series.x, (std::vector<double>{0, 1, 5, 12, 40}));
+  // Read as stairs, the curve at each whole bankroll is the count of evenings below -B.
+  for (int64_t bankroll = 0; bankroll <= 45; ++bankroll) {
+    size_t step = 0;
+    while (step + 1 < series.x.size() && series.x[step + 1] <= bankroll) ++step;
+    int below = 0;
+    for (const int64_t low : lowest) below += low < -bankroll;
+    EXPECT_DOUBLE_EQ(series.share[step], below / 8.0) << "B = " << bankroll;
+  }
+  EXPECT_TRUE(NeededBankroll("none", {}).x.empty());
+}
+
 TEST(ReportChart, LongEveningsAreSampledAtABoundedNumberOfSpins) {
   EXPECT_EQ(SampledSpins(3, 400), (std::vector<int64_t>{1, 2, 3}));
   const std::vector<int64_t> at = SampledSpins(1000003, 400);
