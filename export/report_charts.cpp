@@ -258,9 +258,16 @@ Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series) 
     const ShareSeries& one = series[s];
     std::vector<double> xy;
     for (size_t i = 0; i < one.x.size(); ++i) {
+      const double px = plot.X(one.x[i]);
+      // Steps closer than half a pixel to the last one only carry it further down: ten
+      // thousand evenings give ten thousand steps, and the picture has a few hundred columns.
+      if (i > 0 && px - xy[xy.size() - 2] < 0.5) {
+        xy.back() = plot.Y(one.share[i]);
+        continue;
+      }
       // Stairs: the share holds until the next value, then steps.
-      if (i > 0) xy.insert(xy.end(), {plot.X(one.x[i]), plot.Y(one.share[i - 1])});
-      xy.insert(xy.end(), {plot.X(one.x[i]), plot.Y(one.share[i])});
+      if (i > 0) xy.insert(xy.end(), {px, plot.Y(one.share[i - 1])});
+      xy.insert(xy.end(), {px, plot.Y(one.share[i])});
     }
     if (!xy.empty()) {
       frame.canvas().Polyline(xy, "series", chart_colour::kSeries[s % chart_colour::kSeries.size()],

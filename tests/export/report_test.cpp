@@ -152,6 +152,16 @@ TEST(ReportChart, NeededBankrollAgreesWithACountAtEveryBankroll) {
     EXPECT_DOUBLE_EQ(series.share[step], below / 8.0) << "B = " << bankroll;
   }
   EXPECT_TRUE(NeededBankroll("none", {}).x.empty());
+
+  // Ten thousand evenings, each a different depth: the curve keeps to the picture's columns
+  // and still ends at the deepest evening, at zero.
+  std::vector<int64_t> many;
+  for (int64_t i = 0; i < 10000; ++i) many.push_back(-i * 7);
+  const Chart chart = ShareChart({"t", "d", "x", "y"}, {NeededBankroll("M", many)});
+  EXPECT_LT(chart.svg.size(), 30000u);
+  const std::string points = Attribute(chart.svg, "<polyline class=\"series\"", 0, "points");
+  EXPECT_EQ(points.substr(points.rfind(' ') + 1),
+            FixedNumber(chart.frame.X(69993), 1) + "," + FixedNumber(chart.frame.Y(0), 1));
 }
 
 TEST(ReportChart, LongEveningsAreSampledAtABoundedNumberOfSpins) {
