@@ -15,16 +15,18 @@ constexpr QRect kNewSessionPlace{372, 30, 21, 21};
 }  // namespace
 
 void MainWindow::BuildNewSessionButton() {
-  PictureWidget* button = AddPicture(QStringLiteral("NewSession"),
-                                     QStringLiteral(":/new_session.svg"), kNewSessionPlace);
+  PictureWidget* button =
+      AddPicture(QStringLiteral("NewSession"), QStringLiteral(":/new_session.svg"),
+                 kNewSessionPlace, Control::kNewSession);
   button->setCursor(Qt::PointingHandCursor);
   // Clears the other highlights as the frame buttons do; this one is the shell's own.
   button->OnMove([this](QMouseEvent&) {
     new_session_hovered_ = true;
     Handle([this] { game().HeadImageMouseMove(); });
   });
-  new_session_hover_ = AddPicture(QStringLiteral("NewSession_Hover"),
-                                  QStringLiteral(":/new_session_hover.svg"), kNewSessionPlace);
+  new_session_hover_ =
+      AddPicture(QStringLiteral("NewSessionLit"), QStringLiteral(":/new_session_hover.svg"),
+                 kNewSessionPlace, Control::kNewSession);
   new_session_hover_->setCursor(Qt::PointingHandCursor);
   new_session_hover_->OnMove([](QMouseEvent&) {});
   new_session_hover_->OnClick([this] { AskNewSession(); });

@@ -28,16 +28,16 @@ constexpr int kButtonMargin = 2;  // between the button and the edge of the band
 void MainWindow::BuildLimits() {
   // Under the minimise button, beside the panel's button and drawn as its twin.
   const QRect place(398, 30, 21, 21);
-  PictureWidget* button =
-      AddPicture(QStringLiteral("Button_Limits"), QStringLiteral(":/limits.svg"), place);
+  PictureWidget* button = AddPicture(QStringLiteral("LimitsButton"), QStringLiteral(":/limits.svg"),
+                                     place, Control::kLimits);
   button->setCursor(Qt::PointingHandCursor);
   // Clears the other highlights as the frame buttons do; this one is the shell's own.
   button->OnMove([this](QMouseEvent&) {
     limits_button_hovered_ = true;
     Handle([this] { game().HeadImageMouseMove(); });
   });
-  limits_hover_ = AddPicture(QStringLiteral("Button_Limits_Hover"),
-                             QStringLiteral(":/limits_hover.svg"), place);
+  limits_hover_ = AddPicture(QStringLiteral("LimitsButtonLit"),
+                             QStringLiteral(":/limits_hover.svg"), place, Control::kLimits);
   limits_hover_->setCursor(Qt::PointingHandCursor);
   limits_hover_->OnMove([](QMouseEvent&) {});
   limits_hover_->OnClick([this] { Handle([this] { OpenLimits(); }); });
@@ -46,10 +46,10 @@ void MainWindow::BuildLimits() {
 
 void MainWindow::BuildLimitBanner() {
   limit_banner_ = new LimitBanner(this);
-  limit_banner_->setObjectName(QStringLiteral("LimitBanner"));
+  Tag(limit_banner_, QStringLiteral("LimitBanner"), Control::kLimitBanner);
   limit_banner_->setGeometry(kBannerPlace);
   continue_anyway_ = new QPushButton(QStringLiteral("Continue anyway"), this);
-  continue_anyway_->setObjectName(QStringLiteral("ContinueAnyway"));
+  Tag(continue_anyway_, QStringLiteral("ContinueAnyway"), Control::kContinueAnyway);
   // The face of the buttons of the options area.
   QFont caption(QStringLiteral("MS Sans Serif"));
   caption.setPixelSize(11);
@@ -67,11 +67,10 @@ void MainWindow::BuildLimitBanner() {
   connect(continue_anyway_, &QPushButton::clicked, this,
           [this] { Handle([this] { game().ContinueAnyway(); }); });
   limit_banner_->ReserveRight(width + kButtonMargin);
-  for (QWidget* part :
-       {static_cast<QWidget*>(limit_banner_), static_cast<QWidget*>(continue_anyway_)}) {
-    part->setToolTip(TooltipFor(part->objectName()));
-    part->hide();
-  }
+  limit_banner_->setToolTip(TooltipFor(Control::kLimitBanner));
+  continue_anyway_->setToolTip(TooltipFor(Control::kContinueAnyway));
+  limit_banner_->hide();
+  continue_anyway_->hide();
 }
 
 void MainWindow::OpenLimits() {
@@ -81,7 +80,7 @@ void MainWindow::OpenLimits() {
           Handle([this, limit, value] { game().SetLimit(limit, value); });
         },
         this);
-    limits_dialog_->setToolTip(TooltipFor(limits_dialog_->objectName()));
+    limits_dialog_->setToolTip(TooltipFor(Control::kLimits));
     ApplyTooltips(*limits_dialog_);
     limits_dialog_->ShowLimits(game().Limits());
   }

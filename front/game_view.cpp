@@ -87,8 +87,8 @@ MatrixProgress GameView::Matrix() const {
 ChipOnShow GameView::Chip(int chance) const {
   const Window& w = game_.controls();
   const size_t k = At(chance);
-  return {w.Field[k].visible, w.Chip[k].visible, w.BetSizeShow[k].visible,
-          w.BetSizeShow[k].caption, w.BetSizeShow[k].colour};
+  return {w.Field[k].visible, w.Chip[k].visible, w.BetSizeShow[k].visible, w.BetSizeShow[k].caption,
+          w.BetSizeShow[k].colour};
 }
 
 bool GameView::TrendSwitchLit(int chance) const {
