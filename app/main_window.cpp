@@ -16,6 +16,7 @@
 #include "app/board_area.h"
 #include "app/fonts.h"
 #include "app/head_area.h"
+#include "app/limits_area.h"
 #include "app/options_area.h"
 #include "app/picture_widget.h"
 #include "app/session_panel_window.h"
@@ -62,7 +63,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
 
   BuildFrame();
   BuildSessionReadout();
-  BuildLimits();
+  limits_ = std::make_unique<LimitsArea>(*this);
   BuildGuide();
   BuildNewSessionButton();
   board_ = std::make_unique<BoardArea>(*this);
@@ -270,10 +271,20 @@ void MainWindow::Sync() {
   // The game knows nothing of the panel's button: its highlight follows the pointer here.
   SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
   panel_button_hovered_ = false;
-  SyncLimits();
+  limits_->Sync(view, message_line_);
+  ShowMessageLine();
+  limits_->ShowBanner(message_line_);
   SyncNewSessionButton();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
   if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
+}
+
+void MainWindow::OpenLimits() {
+  limits_->OpenDialog();
+}
+
+LimitsDialog* MainWindow::limits_dialog() const {
+  return limits_->dialog();
 }
 
 void MainWindow::SyncReadout() {

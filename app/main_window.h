@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,13 +26,6 @@
 #include "session/session_track.h"
 #include "tools/sim/what_if.h"
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QSlider;
-class QSpinBox;
 class QTimer;
 
 namespace vellaro::app {
@@ -42,7 +34,7 @@ class BetArea;
 class BoardArea;
 class GuideDialog;
 class HeadArea;
-class LimitBanner;
+class LimitsArea;
 class LimitsDialog;
 class OptionsArea;
 class PictureWidget;
@@ -125,7 +117,7 @@ class MainWindow final : public QWidget {
   // The dialog of the session limits (the head's limits button): made the first time it
   // opens. Null until then.
   void OpenLimits();
-  LimitsDialog* limits_dialog() const { return limits_dialog_; }
+  LimitsDialog* limits_dialog() const;
   // The player's guide (F1, the "?" button): made the first time it opens. Null until then.
   void OpenGuide();
   GuideDialog* guide_dialog() const { return guide_; }
@@ -145,10 +137,7 @@ class MainWindow final : public QWidget {
                             std::optional<Control> control = std::nullopt);
   void BuildFrame();
   void BuildSessionReadout();
-  void BuildLimits();  // window_limits.cpp
   void BuildGuide();   // window_guide.cpp
-  void BuildLimitBanner();
-  void SyncLimits();
   void ShowMessageLine();  // window_messages.cpp
   void BuildNewSessionButton();
   void SyncNewSessionButton();
@@ -200,22 +189,14 @@ class MainWindow final : public QWidget {
   PictureWidget* panel_hover_ = nullptr;
   bool panel_button_hovered_ = false;
 
-  // The session limits (window_limits.cpp).
-  PictureWidget* limits_hover_ = nullptr;
-  bool limits_button_hovered_ = false;
-  LimitBanner* limit_banner_ = nullptr;
-  QPushButton* continue_anyway_ = nullptr;
-  QString banner_reason_;
-  LastShown<vellaro::BetWithheld> withheld_shown_;
-  LimitsDialog* limits_dialog_ = nullptr;
   GuideDialog* guide_ = nullptr;
-  LastShown<vellaro::SessionLimits> limits_shown_;
 
   // The areas of the window; the options area is made when first opened.
   std::unique_ptr<HeadArea> head_;
   std::unique_ptr<BoardArea> board_;
   std::unique_ptr<BetArea> bets_;
   std::unique_ptr<OptionsArea> options_;
+  std::unique_ptr<LimitsArea> limits_;
   LastShown<QSize> client_size_;
 };
 

@@ -1,7 +1,7 @@
 // The line between the head and the board: the readout, and the banner over it while a
 // limit holds a bet back, drawn as the message line decides.
 
-#include "app/limit_banner.h"
+#include "app/limits_area.h"
 #include "app/head_area.h"
 #include "app/main_window.h"
 #include "app/readout.h"
@@ -24,9 +24,7 @@ void MainWindow::ShowMessageLine() {
   message_line_.SetSpins(vellaro::GameView(game()).EnteredSpins());
   head_->readout()->SetProgress(message_line_.Left());
   head_->readout()->SetResult(message_line_.Right(), kNoticeColour);
-  if (limit_banner_ != nullptr && message_line_.BannerShown()) {
-    limit_banner_->SetText(message_line_.BannerText(), message_line_.ShorterBannerText());
-  }
+  limits_->WriteBanner(message_line_);
 }
 
 }  // namespace vellaro::app

@@ -5,6 +5,7 @@
 // behind this view; a front end that needs another fact adds it here, once.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/controls.h"
@@ -88,6 +89,9 @@ class GameView {
   // The net result of the bets shown, from 0 (game/real_result.h).
   int64_t NetResult() const { return game_.RealCounts().net; }
   bool BetOnShow() const { return game_.BetOnShow(); }
+  // The session limits as they stand, and the bet one of them holds back, if any.
+  const SessionLimits& Limits() const { return game_.Limits(); }
+  const std::optional<BetWithheld>& WithheldBet() const { return game_.WithheldBet(); }
 
   // ---- The bet display, by chance (0 .. kChances-1, in the order of kChanceNames) ---------
   ChipOnShow Chip(int chance) const;
