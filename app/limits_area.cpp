@@ -6,6 +6,7 @@
 
 #include "app/limit_banner.h"
 #include "app/limits_dialog.h"
+#include "app/lit_button.h"
 #include "app/locked_look.h"
 #include "app/main_window.h"
 #include "app/message_line.h"
@@ -28,20 +29,9 @@ constexpr int kButtonMargin = 2;  // between the button and the edge of the band
 LimitsArea::LimitsArea(MainWindow& window) : window_(window) {
   // Under the minimise button, beside the panel's button and drawn as its twin.
   const QRect place(398, 30, 21, 21);
-  PictureWidget* button = AddPicture(&window, window.svg(), QStringLiteral("LimitsButton"),
-                                     QStringLiteral(":/limits.svg"), place, Control::kLimits);
-  button->setCursor(Qt::PointingHandCursor);
-  // Clears the other highlights as the frame buttons do; this one is the shell's own.
-  button->OnMove([this](QMouseEvent&) {
-    button_hovered_ = true;
-    window_.Handle([this] { window_.game().HeadImageMouseMove(); });
-  });
-  button_lit_ = AddPicture(&window, window.svg(), QStringLiteral("LimitsButtonLit"),
-                           QStringLiteral(":/limits_hover.svg"), place, Control::kLimits);
-  button_lit_->setCursor(Qt::PointingHandCursor);
-  button_lit_->OnMove([](QMouseEvent&) {});
-  button_lit_->OnClick([this] { window_.Handle([this] { OpenDialog(); }); });
-  button_lit_->hide();
+  button_ = std::make_unique<LitButton>(window, QStringLiteral("LimitsButton"),
+                                        QStringLiteral("limits"), place, Control::kLimits,
+                                        [this] { window_.Handle([this] { OpenDialog(); }); });
 }
 
 void LimitsArea::BuildBanner() {
@@ -103,9 +93,7 @@ void LimitsArea::OpenDialog() {
 }
 
 void LimitsArea::Sync(const vellaro::GameView& view, MessageLine& line) {
-  // The game knows nothing of this button: its highlight follows the pointer here.
-  SetShown(button_lit_, button_hovered_ || button_lit_->underMouse());
-  button_hovered_ = false;
+  button_->Sync();
   if (dialog_ != nullptr && limits_shown_.Changed(view.Limits())) {
     dialog_->ShowLimits(view.Limits());
   }

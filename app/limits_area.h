@@ -4,6 +4,7 @@
 // dialog, and the banner over the readout while a limit holds the next bet back.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "app/window_parts.h"
@@ -15,9 +16,9 @@ namespace vellaro::app {
 
 class LimitBanner;
 class LimitsDialog;
+class LitButton;
 class MainWindow;
 class MessageLine;
-class PictureWidget;
 
 class LimitsArea {
  public:
@@ -40,8 +41,7 @@ class LimitsArea {
   void BuildBanner();
 
   MainWindow& window_;
-  PictureWidget* button_lit_ = nullptr;
-  bool button_hovered_ = false;
+  std::unique_ptr<LitButton> button_;
   LimitBanner* banner_ = nullptr;
   QPushButton* continue_anyway_ = nullptr;
   QString banner_reason_;

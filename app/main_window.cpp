@@ -17,6 +17,7 @@
 #include "app/fonts.h"
 #include "app/head_area.h"
 #include "app/limits_area.h"
+#include "app/lit_button.h"
 #include "app/options_area.h"
 #include "app/picture_widget.h"
 #include "app/session_panel_window.h"
@@ -140,23 +141,12 @@ void MainWindow::BuildSessionReadout() {
   session_readout_->setGeometry(214, 40, 130, 13);
 
   // The panel's button, a smaller twin of the frame buttons, under the close button.
-  const QRect place(424, 30, 21, 21);
-  PictureWidget* button =
-      AddPicture(QStringLiteral("PanelButton"), QStringLiteral(":/panel.svg"), place);
-  button->setCursor(Qt::PointingHandCursor);
-  button->setToolTip(QStringLiteral("Session panel (Ctrl+P)"));
-  // Clears the other highlights as the frame buttons do; this one is the shell's own.
-  button->OnMove([this](QMouseEvent&) {
-    panel_button_hovered_ = true;
-    Handle([this] { game().HeadImageMouseMove(); });
-  });
-  panel_hover_ =
-      AddPicture(QStringLiteral("PanelButtonLit"), QStringLiteral(":/panel_hover.svg"), place);
-  panel_hover_->setCursor(Qt::PointingHandCursor);
-  panel_hover_->setToolTip(button->toolTip());
-  panel_hover_->OnMove([](QMouseEvent&) {});
-  panel_hover_->OnClick([this] { Handle([this] { ToggleSessionPanel(); }); });
-  panel_hover_->hide();
+  panel_button_ = std::make_unique<LitButton>(
+      *this, QStringLiteral("PanelButton"), QStringLiteral("panel"), QRect(424, 30, 21, 21),
+      std::nullopt, [this] { Handle([this] { ToggleSessionPanel(); }); });
+  for (PictureWidget* picture : {panel_button_->button(), panel_button_->lit()}) {
+    picture->setToolTip(QStringLiteral("Session panel (Ctrl+P)"));
+  }
 }
 
 void MainWindow::ToggleSessionPanel() {
@@ -269,12 +259,11 @@ void MainWindow::Sync() {
   SyncJournalNotice();
   session_readout_->Show(game(), play_->track().result().counts());
   // The game knows nothing of the panel's button: its highlight follows the pointer here.
-  SetShown(panel_hover_, panel_button_hovered_ || panel_hover_->underMouse());
-  panel_button_hovered_ = false;
+  panel_button_->Sync();
   limits_->Sync(view, message_line_);
   ShowMessageLine();
   limits_->ShowBanner(message_line_);
-  SyncNewSessionButton();
+  new_session_->Sync();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
   if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
 }

@@ -36,6 +36,7 @@ class GuideDialog;
 class HeadArea;
 class LimitsArea;
 class LimitsDialog;
+class LitButton;
 class OptionsArea;
 class PictureWidget;
 class SessionPanelWindow;
@@ -137,10 +138,9 @@ class MainWindow final : public QWidget {
                             std::optional<Control> control = std::nullopt);
   void BuildFrame();
   void BuildSessionReadout();
-  void BuildGuide();   // window_guide.cpp
+  void BuildGuide();       // window_guide.cpp
   void ShowMessageLine();  // window_messages.cpp
   void BuildNewSessionButton();
-  void SyncNewSessionButton();
   // Asks before the evening on show ends, naming it and what comes `then`
   // (window_journal.cpp). False when the player keeps the evening.
   bool AgreeToEndEvening(const QString& then);
@@ -167,8 +167,6 @@ class MainWindow final : public QWidget {
   vellaro::SchedulerSwitch shell_timers_{qt_scheduler_};
   MessageLine message_line_{shell_timers_};
   std::unique_ptr<WindowGame> play_;
-  PictureWidget* new_session_hover_ = nullptr;
-  bool new_session_hovered_ = false;
   bool closing_ = false;
   bool report_first_paint_ = false;
   QtSaveDialog qt_save_dialog_{this};
@@ -186,8 +184,6 @@ class MainWindow final : public QWidget {
   QTimer* position_rest_ = nullptr;
   SessionReadout* session_readout_ = nullptr;
   SessionPanelWindow* panel_ = nullptr;
-  PictureWidget* panel_hover_ = nullptr;
-  bool panel_button_hovered_ = false;
 
   GuideDialog* guide_ = nullptr;
 
@@ -197,6 +193,9 @@ class MainWindow final : public QWidget {
   std::unique_ptr<BetArea> bets_;
   std::unique_ptr<OptionsArea> options_;
   std::unique_ptr<LimitsArea> limits_;
+  // The head's own buttons: the session panel's and New session.
+  std::unique_ptr<LitButton> panel_button_;
+  std::unique_ptr<LitButton> new_session_;
   LastShown<QSize> client_size_;
 };
 
