@@ -118,11 +118,6 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   }
 }
 
-PictureWidget* MainWindow::AddPicture(const QString& name, const QString& svg, const QRect& place,
-                                      std::optional<Control> control) {
-  return app::AddPicture(this, svg_, name, svg, place, control);
-}
-
 void MainWindow::BuildFrame() {
   head_ = std::make_unique<HeadArea>(*this);
   PictureWidget* head = head_->head();

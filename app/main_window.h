@@ -134,8 +134,6 @@ class MainWindow final : public QWidget {
   void moveEvent(QMoveEvent* event) override;
 
  private:
-  PictureWidget* AddPicture(const QString& name, const QString& svg, const QRect& place,
-                            std::optional<Control> control = std::nullopt);
   void BuildFrame();
   void BuildSessionReadout();
   void BuildGuide();       // window_guide.cpp
