@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/control.h"
 #include "app/dialog_above.h"
 #include "app/engine_colour.h"
 #include "app/limit_entry.h"
@@ -55,20 +56,26 @@ struct Row {
   const char* caption;  // in capitals, as the captions of the options area
   const char* unit;     // beside a value of 1
   const char* units;    // beside any other
+  Control control;      // of the help shown over the row
 };
 constexpr std::array<Row, vellaro::kLimits> kRows = {{
-    {vellaro::LimitKind::kBankroll, "Bankroll", "BANKROLL:", "unit brought", "units brought"},
-    {vellaro::LimitKind::kStopLoss, "StopLoss", "STOP-LOSS:", "unit lost", "units lost"},
-    {vellaro::LimitKind::kTakeProfit, "TakeProfit", "TAKE-PROFIT:", "unit won", "units won"},
-    {vellaro::LimitKind::kTableMax, "TableMax", "TABLE MAXIMUM:", "unit a stake", "units a stake"},
-    {vellaro::LimitKind::kMaxLosses, "MaxLosses", "LOSSES IN A ROW:", "at most", "at most"},
+    {vellaro::LimitKind::kBankroll, "Bankroll", "BANKROLL:", "unit brought", "units brought",
+     Control::kBankroll},
+    {vellaro::LimitKind::kStopLoss, "StopLoss", "STOP-LOSS:", "unit lost", "units lost",
+     Control::kStopLoss},
+    {vellaro::LimitKind::kTakeProfit, "TakeProfit", "TAKE-PROFIT:", "unit won", "units won",
+     Control::kTakeProfit},
+    {vellaro::LimitKind::kTableMax, "TableMax", "TABLE MAXIMUM:", "unit a stake", "units a stake",
+     Control::kTableMax},
+    {vellaro::LimitKind::kMaxLosses, "MaxLosses", "LOSSES IN A ROW:", "at most", "at most",
+     Control::kMaxLosses},
 }};
 
 }  // namespace
 
 LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
     : QDialog(parent), set_limit_(std::move(set_limit)) {
-  setObjectName(QStringLiteral("LimitsDialog"));
+  Tag(this, QStringLiteral("LimitsDialog"), Control::kLimits);
   setWindowTitle(QStringLiteral("Session limits"));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kBackground);
@@ -83,14 +90,35 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
   QLabel* title = Text(QStringLiteral("SESSION LIMITS"), Arial(11, true), kGold, this);
   grid->addWidget(title, 0, 0, 1, 3);
 
+  for (size_t i = 0; i < kRows.size(); ++i) AddRow(*grid, i);
+
+  QLabel* hint =
+      Text(QStringLiteral("Whole numbers; empty = off."), Arial(10, true), kSmallPrint, this);
+  grid->addWidget(hint, vellaro::kLimits + 1, 0, 1, 3);
+  refusal_ = Text(QString(), Arial(10, true), kAmber, this);
+  Tag(refusal_, QStringLiteral("LimitsRefusal"), Control::kLimitsRefusal);
+  refusal_->setWordWrap(true);
+  // Two lines kept for it, so that a refusal does not make the dialog jump.
+  refusal_->setMinimumHeight(2 * refusal_->fontMetrics().lineSpacing());
+  refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(refusal_, vellaro::kLimits + 2, 0, 1, 3);
+  AddCloseButton(*grid);
+  // A refusal may need more room than the edits give: the width of the widest row decides.
+  refusal_->setFixedWidth(grid->sizeHint().width() - 28);
+  setFixedSize(sizeHint());
+  StandAbove(*this);
+}
+
+void LimitsDialog::AddRow(QGridLayout& grid, size_t index) {
+  const Row& row = kRows[index];
   const int edit_width =
       QFontMetrics(SansSerif(false)).horizontalAdvance(QStringLiteral("2147483647")) + 12;
-  for (const Row& row : kRows) {
-    const int line = static_cast<int>(row.limit) + 1;
+  const int line = static_cast<int>(row.limit) + 1;
+  {
     QLabel* caption = Text(QLatin1String(row.caption), Arial(11, true), kSilver, this);
-    caption->setObjectName(QStringLiteral("LimitCaption_") + QLatin1String(row.name));
+    Tag(caption, QStringLiteral("LimitCaption_") + QLatin1String(row.name), row.control);
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QStringLiteral("Limit_") + QLatin1String(row.name));
+    Tag(edit, QStringLiteral("Limit_") + QLatin1String(row.name), row.control);
     edit->setFont(SansSerif(false));
     edit->setFixedWidth(edit_width);
     edit->setAlignment(Qt::AlignRight);
@@ -100,30 +128,21 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
     caption->setBuddy(edit);
     edits_[static_cast<size_t>(row.limit)] = edit;
     connect(edit, &QLineEdit::editingFinished, this, [this, limit = row.limit] { Commit(limit); });
-    grid->addWidget(caption, line, 0);
-    grid->addWidget(edit, line, 1);
+    grid.addWidget(caption, line, 0);
+    grid.addWidget(edit, line, 1);
     QLabel* unit = Text(QLatin1String(row.units), Arial(10, true), kSmallPrint, this);
-    unit->setObjectName(QStringLiteral("LimitUnit_") + QLatin1String(row.name));
+    Tag(unit, QStringLiteral("LimitUnit_") + QLatin1String(row.name), row.control);
     // "1 unit brought", "2 units brought": the word follows what the edit holds.
     connect(edit, &QLineEdit::textChanged, unit, [unit, row](const QString& text) {
       unit->setText(QLatin1String(text.trimmed() == QStringLiteral("1") ? row.unit : row.units));
     });
-    grid->addWidget(unit, line, 2);
+    grid.addWidget(unit, line, 2);
   }
+}
 
-  QLabel* hint =
-      Text(QStringLiteral("Whole numbers; empty = off."), Arial(10, true), kSmallPrint, this);
-  grid->addWidget(hint, vellaro::kLimits + 1, 0, 1, 3);
-  refusal_ = Text(QString(), Arial(10, true), kAmber, this);
-  refusal_->setObjectName(QStringLiteral("LimitsRefusal"));
-  refusal_->setWordWrap(true);
-  // Two lines kept for it, so that a refusal does not make the dialog jump.
-  refusal_->setMinimumHeight(2 * refusal_->fontMetrics().lineSpacing());
-  refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  grid->addWidget(refusal_, vellaro::kLimits + 2, 0, 1, 3);
-
+void LimitsDialog::AddCloseButton(QGridLayout& grid) {
   auto* close = new QPushButton(QStringLiteral("Close"), this);
-  close->setObjectName(QStringLiteral("LimitsClose"));
+  Tag(close, QStringLiteral("LimitsClose"), Control::kLimitsClose);
   close->setFont(SansSerif(true));
   close->setCursor(Qt::PointingHandCursor);
   // Enter in an edit confirms that edit; it must not close the dialog as well.
@@ -132,11 +151,7 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
   PaintUsable(close, QPalette::Button, kButtonFace, kLockedGround);
   PaintUsable(close, QPalette::ButtonText, kWhite, kLockedText);
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
-  grid->addWidget(close, vellaro::kLimits + 3, 2, Qt::AlignRight);
-  // A refusal may need more room than the edits give: the width of the widest row decides.
-  refusal_->setFixedWidth(grid->sizeHint().width() - 28);
-  setFixedSize(sizeHint());
-  StandAbove(*this);
+  grid.addWidget(close, vellaro::kLimits + 3, 2, Qt::AlignRight);
 }
 
 void LimitsDialog::ShowLimits(const vellaro::SessionLimits& limits) {

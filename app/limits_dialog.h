@@ -2,11 +2,13 @@
 
 #include <QDialog>
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 
 #include "game/settings.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -34,6 +36,9 @@ class LimitsDialog final : public QDialog {
 
  private:
   void Commit(vellaro::LimitKind limit);
+  // The caption, edit and unit of the limit in row `index` of the dialog's table.
+  void AddRow(QGridLayout& grid, size_t index);
+  void AddCloseButton(QGridLayout& grid);
 
   SetLimit set_limit_;
   vellaro::SessionLimits shown_;

@@ -1,4 +1,4 @@
-// The options area below the board, shown while the window is open to its full height.
+#include "app/options_area.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/compact_combo_style.h"
+#include "app/engine_colour.h"
 #include "app/fitted_number.h"
 #include "app/gauge_bar.h"
 #include "app/locked_look.h"
@@ -163,9 +164,9 @@ void SetSelection(QComboBox* box, const vellaro::ComboBox& state) {
   }
 }
 
-QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent) {
+QComboBox* MakeSelector(const QString& name, Control control, const QRect& place, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  box->setObjectName(name);
+  Tag(box, name, control);
   box->setGeometry(place);
   box->setEditable(false);
   auto* style = new CompactComboStyle;
@@ -183,20 +184,20 @@ QComboBox* MakeSelector(const QString& name, const QRect& place, QWidget* parent
   return box;
 }
 
-QCheckBox* MakeCheckBox(const QString& name, const vellaro::CheckBox& state, const QRect& place,
-                        QWidget* parent) {
+QCheckBox* MakeCheckBox(const QString& name, Control control, const vellaro::CheckBox& state,
+                        const QRect& place, QWidget* parent) {
   auto* box = new QCheckBox(QString::fromStdString(state.caption), parent);
-  box->setObjectName(name);
+  Tag(box, name, control);
   box->setGeometry(place);
   return box;
 }
 
 // A push button of the options area: raised, so that it reads as a button and not as a
 // caption, with white bold text on the dark green face; grey on a darker face when locked.
-QPushButton* MakeButton(const QString& name, const vellaro::Button& state, const QRect& place,
-                        QWidget* parent) {
+QPushButton* MakeButton(const QString& name, Control control, const vellaro::Button& state,
+                        const QRect& place, QWidget* parent) {
   auto* button = new QPushButton(QString::fromStdString(state.caption), parent);
-  button->setObjectName(name);
+  Tag(button, name, control);
   button->setGeometry(place);
   PointWhileUsable(button);
   QFont caption(QStringLiteral("MS Sans Serif"));
@@ -209,10 +210,10 @@ QPushButton* MakeButton(const QString& name, const vellaro::Button& state, const
 }
 
 // A gauge laid over its button: it shows only while it runs and lets clicks through.
-GaugeBar* MakeGauge(const QString& name, const vellaro::Gauge& state, const QRect& place,
-                    const QColor& bar, QWidget* parent) {
+GaugeBar* MakeGauge(const QString& name, Control control, const vellaro::Gauge& state,
+                    const QRect& place, const QColor& bar, QWidget* parent) {
   auto* gauge = new GaugeBar(bar, state.max, parent);
-  gauge->setObjectName(name);
+  Tag(gauge, name, control);
   gauge->setGeometry(place);
   gauge->setAttribute(Qt::WA_TransparentForMouseEvents);
   gauge->hide();
@@ -221,223 +222,268 @@ GaugeBar* MakeGauge(const QString& name, const vellaro::Gauge& state, const QRec
 
 }  // namespace
 
-void MainWindow::BuildOptionsArea() {
-  AddLabel(QStringLiteral("BetCaption"), QStringLiteral("BET:"), {16, 303});
-  init_bet_ = new LeavingSpinBox([this] { Handle([this] { game().LeaveInitBet(); }); }, this);
-  init_bet_->setObjectName(QStringLiteral("Init_Bet"));
-  init_bet_->setGeometry(16, 320, 49, 24);
-  init_bet_->setRange(game().controls().Init_Bet.min, game().controls().Init_Bet.max);
-  PaintSpinEdit(init_bet_);
-  FitLargestValue(init_bet_);
-  connect(init_bet_, &QSpinBox::textChanged, this, [this](const QString& text) {
-    Handle([this, typed = text.toStdString()] { game().TypeInitBet(typed); });
+OptionsArea::OptionsArea(MainWindow& window) : window_(window) {
+  const vellaro::GameView view(window.game());
+  BuildStakeRow(view);
+  BuildRecalculation(view);
+  BuildMatrixRow(view);
+  BuildSafeLevel(view);
+  BuildTicks(view);
+  BuildUpTrender(view);
+  BindEnabled();
+}
+
+void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
+  MainWindow& window = window_;
+  AddCaption(&window, QStringLiteral("BetCaption"), QStringLiteral("BET:"), {16, 303},
+             Control::kBaseStake);
+  base_stake_ = new LeavingSpinBox(
+      [&window] { window.Handle([&window] { window.game().LeaveInitBet(); }); }, &window);
+  Tag(base_stake_, QStringLiteral("BaseStake"), Control::kBaseStake);
+  base_stake_->setGeometry(16, 320, 49, 24);
+  base_stake_->setRange(view.BaseStake().min, view.BaseStake().max);
+  PaintSpinEdit(base_stake_);
+  FitLargestValue(base_stake_);
+  QObject::connect(base_stake_, &QSpinBox::textChanged, &window, [&window](const QString& text) {
+    window.Handle([&window, typed = text.toStdString()] { window.game().TypeInitBet(typed); });
   });
 
-  AddLabel(QStringLiteral("GameModeCaption"), QStringLiteral("GAME MODE:"), {72, 303});
-  game_modes_ = MakeSelector(QStringLiteral("GameModes"), {72, 320, 113, 23}, this);
-  SetItems(game_modes_, game().controls().GameModes);
-  connect(game_modes_, &QComboBox::activated, this,
-          [this](int index) { Handle([this, index] { game().SelectGameMode(index); }); });
+  AddCaption(&window, QStringLiteral("GameModeCaption"), QStringLiteral("GAME MODE:"), {72, 303},
+             Control::kGameMode);
+  game_mode_ =
+      MakeSelector(QStringLiteral("GameMode"), Control::kGameMode, {72, 320, 113, 23}, &window);
+  SetItems(game_mode_, view.ModeBox());
+  QObject::connect(game_mode_, &QComboBox::activated, &window, [&window](int index) {
+    window.Handle([&window, index] { window.game().SelectGameMode(index); });
+  });
 
-  AddLabel(QStringLiteral("BetStrategyCaption"), QStringLiteral("BETTING SYSTEM:"), {192, 303});
-  bet_strategy_ = MakeSelector(QStringLiteral("BetStrategy"), {192, 320, 161, 23}, this);
-  SetItems(bet_strategy_, game().controls().BetStrategy);
-  FitEntries(bet_strategy_, bet_strategy_->font());
-  connect(bet_strategy_, &QComboBox::activated, this,
-          [this](int index) { Handle([this, index] { game().SelectBetStrategy(index); }); });
+  AddCaption(&window, QStringLiteral("BettingSystemCaption"), QStringLiteral("BETTING SYSTEM:"),
+             {192, 303}, Control::kBettingSystem);
+  system_ = MakeSelector(QStringLiteral("BettingSystem"), Control::kBettingSystem,
+                         {192, 320, 161, 23}, &window);
+  SetItems(system_, view.SystemBox());
+  FitEntries(system_, system_->font());
+  QObject::connect(system_, &QComboBox::activated, &window, [&window](int index) {
+    window.Handle([&window, index] { window.game().SelectBetStrategy(index); });
+  });
 
-  reset_bets_ = MakeButton(QStringLiteral("ResetBets"), game().controls().ResetBetsButton,
-                           {359, 318, 79, 26}, this);
-  reset_bets_->setFont(font());
-  connect(reset_bets_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game().ResetBetsClick(); }); });
+  reset_bets_ = MakeButton(QStringLiteral("ResetBets"), Control::kResetBets, view.ResetBetsButton(),
+                           {359, 318, 79, 26}, &window);
+  reset_bets_->setFont(window.font());
+  QObject::connect(reset_bets_, &QPushButton::clicked, &window,
+                   [&window] { window.Handle([&window] { window.game().ResetBetsClick(); }); });
+}
 
+void OptionsArea::BuildRecalculation(const vellaro::GameView& view) {
+  MainWindow& window = window_;
   // The recalculation has no place of its own on the board; it sits above "Reset Bets",
   // inside the frame of their group, its gauge over it while it runs. Raised, both stop
   // short of the group's right line (x 440).
-  const QRect recalculate(359, 302, 79, 15);
-  recalculate_ = MakeButton(QStringLiteral("ReCalculate"), game().controls().ReCalculateButton,
-                            recalculate, this);
-  connect(recalculate_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game().ReCalculate(); }); });
-  gauge2_ = MakeGauge(QStringLiteral("CGauge2"), game().controls().CGauge2, recalculate,
-                      QColor(128, 128, 255), this);
+  const QRect place(359, 302, 79, 15);
+  recalculate_ = MakeButton(QStringLiteral("ReCalculate"), Control::kRecalculate,
+                            view.RecalculateButton(), place, &window);
+  QObject::connect(recalculate_, &QPushButton::clicked, &window,
+                   [&window] { window.Handle([&window] { window.game().ReCalculate(); }); });
+  recalculation_gauge_ =
+      MakeGauge(QStringLiteral("RecalculationGauge"), Control::kRecalculate,
+                view.RecalculationGauge(), place, QColor(128, 128, 255), &window);
+}
 
+void OptionsArea::BuildMatrixRow(const vellaro::GameView& view) {
+  MainWindow& window = window_;
   // The number matrix, in one row: "Create Matrix" over its gauge, the learning length,
   // and "RM".
-  create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), game().controls().CreateMatrixButton,
-                              {16, 359, 82, 20}, this);
-  connect(create_matrix_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game().CreateMatrixClick(); }); });
-  gauge3_ = MakeGauge(QStringLiteral("CGauge3"), game().controls().CGauge3, {16, 359, 82, 20},
-                      QColor(210, 159, 4), this);
-  n_count_ = new QSpinBox(this);
-  n_count_->setObjectName(QStringLiteral("N_Count"));
-  n_count_->setGeometry(102, 359, 48, 20);
-  n_count_->setRange(game().controls().N_Count.min, game().controls().N_Count.max);
-  n_count_->setButtonSymbols(QAbstractSpinBox::NoButtons);
-  n_count_->setToolTip(QStringLiteral("Spins the matrix learns from"));
-  PaintSpinEdit(n_count_);
+  create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), Control::kCreateMatrix,
+                              view.CreateMatrixButton(), {16, 359, 82, 20}, &window);
+  QObject::connect(create_matrix_, &QPushButton::clicked, &window,
+                   [&window] { window.Handle([&window] { window.game().CreateMatrixClick(); }); });
+  matrix_gauge_ = MakeGauge(QStringLiteral("MatrixGauge"), Control::kCreateMatrix,
+                            view.MatrixGauge(), {16, 359, 82, 20}, QColor(210, 159, 4), &window);
+  learning_ = new QSpinBox(&window);
+  learning_->setObjectName(QStringLiteral("MatrixLearning"));
+  learning_->setGeometry(102, 359, 48, 20);
+  learning_->setRange(view.MatrixLearningEdit().min, view.MatrixLearningEdit().max);
+  learning_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+  learning_->setToolTip(QStringLiteral("Spins the matrix learns from"));
+  PaintSpinEdit(learning_);
   // Read only, never white; its figure keeps the usable lime, as the engine reads it.
-  PaintUsable(n_count_, QPalette::Base, kReadOnlyGround, kReadOnlyGround);
-  PaintUsable(n_count_, QPalette::Text, kLime, kLime);
-  reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), game().controls().ResetMatrixButton,
-                             {154, 359, 34, 20}, this);
-  connect(reset_matrix_, &QPushButton::clicked, this,
-          [this] { Handle([this] { game().ResetMatrixClick(); }); });
+  PaintUsable(learning_, QPalette::Base, kReadOnlyGround, kReadOnlyGround);
+  PaintUsable(learning_, QPalette::Text, kLime, kLime);
+  reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), Control::kResetMatrix,
+                             view.ResetMatrixButton(), {154, 359, 34, 20}, &window);
+  QObject::connect(reset_matrix_, &QPushButton::clicked, &window,
+                   [&window] { window.Handle([&window] { window.game().ResetMatrixClick(); }); });
+}
 
+void OptionsArea::BuildSafeLevel(const vellaro::GameView& view) {
+  MainWindow& window = window_;
   // The caption ends a space before the value, whatever the width of its font.
-  QLabel* safe_level_caption =
-      AddLabel(QStringLiteral("SafeLevelCaption"), QStringLiteral("SAFE LEVEL:"), {361, 352});
-  safe_level_value_ = AddLabel(QStringLiteral("Label4"), QString(), {432, 352});
+  QLabel* caption = AddCaption(&window, QStringLiteral("SafeLevelCaption"),
+                               QStringLiteral("SAFE LEVEL:"), {361, 352}, Control::kSafeLevel);
+  safe_level_value_ = AddCaption(&window, QStringLiteral("SafeLevelValue"), QString(), {432, 352},
+                                 Control::kSafeLevel);
   safe_level_value_->resize(16, 14);
-  const int caption_end = 432 - safe_level_caption->fontMetrics().horizontalAdvance(u' ');
-  safe_level_caption->move(std::min(361, caption_end - safe_level_caption->width()), 352);
-  safe_level_ = new QSlider(Qt::Horizontal, this);
-  safe_level_->setObjectName(QStringLiteral("SafeLevel"));
+  const int caption_end = 432 - caption->fontMetrics().horizontalAdvance(u' ');
+  caption->move(std::min(361, caption_end - caption->width()), 352);
+  safe_level_ = new QSlider(Qt::Horizontal, &window);
+  Tag(safe_level_, QStringLiteral("SafeLevel"), Control::kSafeLevel);
   safe_level_->setGeometry(355, 366, 89, 19);
-  safe_level_->setRange(game().controls().SafeLevel.min, game().controls().SafeLevel.max);
+  safe_level_->setRange(view.SafeLevelTrack().min, view.SafeLevelTrack().max);
   safe_level_->setTickPosition(QSlider::TicksBelow);
   safe_level_->setTickInterval(1);
   safe_level_->setSingleStep(1);
   safe_level_->setPageStep(2);
   safe_level_->setCursor(Qt::PointingHandCursor);
-  connect(safe_level_, &QSlider::valueChanged, this,
-          [this](int position) { Handle([this, position] { game().MoveSafeLevel(position); }); });
+  QObject::connect(safe_level_, &QSlider::valueChanged, &window, [&window](int position) {
+    window.Handle([&window, position] { window.game().MoveSafeLevel(position); });
+  });
+}
 
-  cat_rows_ =
-      MakeCheckBox(QStringLiteral("CatRows"), game().controls().CatRows, {192, 359, 78, 20}, this);
+void OptionsArea::BuildTicks(const vellaro::GameView& view) {
+  MainWindow& window = window_;
+  cat_rows_ = MakeCheckBox(QStringLiteral("CatRows"), Control::kCatRows, view.CatRows(),
+                           {192, 359, 78, 20}, &window);
   cat_rows_->setFont(ArialFont(12, false));
   cat_rows_->setAutoFillBackground(true);
   cat_rows_->setBackgroundRole(QPalette::Window);
   Paint(cat_rows_, QPalette::Window, kReadOnlyGround);
   PaintUsableText(cat_rows_, kLime);
   PointWhileUsable(cat_rows_);
-  connect(cat_rows_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game().CatRowsClick(); }); });
-  show_bet_size_ = MakeCheckBox(QStringLiteral("ShowBetSize"), game().controls().ShowBetSize,
-                                {272, 359, 73, 20}, this);
-  connect(show_bet_size_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game().ShowBetSizeClick(); }); });
+  QObject::connect(cat_rows_, &QCheckBox::clicked, &window,
+                   [&window] { window.Handle([&window] { window.game().CatRowsClick(); }); });
+  show_bet_ = MakeCheckBox(QStringLiteral("ShowBet"), Control::kShowBet, view.ShowBet(),
+                           {272, 359, 73, 20}, &window);
+  QObject::connect(show_bet_, &QCheckBox::clicked, &window,
+                   [&window] { window.Handle([&window] { window.game().ShowBetSizeClick(); }); });
+}
 
-  up_trender_ = new QGroupBox(QString::fromStdString(game().controls().GroupBox1.caption), this);
-  up_trender_->setObjectName(QStringLiteral("GroupBox1"));
-  up_trender_->setGeometry(16, 388, 249, 49);
-  up_trender_->setFont(ArialFont(11, true));
-  on_label_ =
-      AddLabel(QStringLiteral("Label28"), QString::fromStdString(game().controls().Label28.caption),
-               {10, 24}, up_trender_);
-  wins_add_label_ =
-      AddLabel(QStringLiteral("Label29"), QString::fromStdString(game().controls().Label29.caption),
-               {80, 24}, up_trender_);
+QSpinBox* OptionsArea::AddUpTrenderSetting(const QString& name, const vellaro::SpinEdit& edit,
+                                           const QRect& place,
+                                           void (vellaro::Game::*type)(std::string)) {
+  MainWindow& window = window_;
+  auto* box = new QSpinBox(up_trender_);
+  Tag(box, name, Control::kUpTrender);
+  box->setGeometry(place);
+  box->setRange(edit.min, edit.max);
+  box->setValue(QString::fromStdString(edit.text).toInt());
+  PaintSpinEdit(box);
+  FitLargestValue(box);
   // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
   // text typed is all it needs.
-  const auto make_setting = [this](const QString& name, const vellaro::SpinEdit& edit,
-                                   const QRect& place, void (vellaro::Game::*type)(std::string)) {
-    auto* box = new QSpinBox(up_trender_);
-    box->setObjectName(name);
-    box->setGeometry(place);
-    box->setRange(edit.min, edit.max);
-    box->setValue(QString::fromStdString(edit.text).toInt());
-    PaintSpinEdit(box);
-    FitLargestValue(box);
-    connect(box, &QSpinBox::textChanged, this, [this, type](const QString& text) {
-      Handle([this, type, typed = text.toStdString()] { (game().*type)(typed); });
-    });
-    return box;
-  };
-  on_wins_ = make_setting(QStringLiteral("On_Wins"), game().controls().On_Wins, {32, 18, 41, 26},
-                          &vellaro::Game::TypeOnWins);
-  add_to_bet_ = make_setting(QStringLiteral("Add_To_Bet"), game().controls().Add_To_Bet,
-                             {191, 18, 50, 26}, &vellaro::Game::TypeAddToBet);
+  QObject::connect(box, &QSpinBox::textChanged, &window, [&window, type](const QString& text) {
+    window.Handle([&window, type, typed = text.toStdString()] { (window.game().*type)(typed); });
+  });
+  return box;
+}
 
-  automatic_reset_ = MakeCheckBox(QStringLiteral("Bet_Automatic_Reset"),
-                                  game().controls().Bet_Automatic_Reset, {279, 393, 161, 20}, this);
-  minimal_profit_ = MakeCheckBox(QStringLiteral("Get_Minimal_Profit"),
-                                 game().controls().Get_Minimal_Profit, {279, 417, 161, 20}, this);
+void OptionsArea::BuildUpTrender(const vellaro::GameView& view) {
+  MainWindow& window = window_;
+  up_trender_ = new QGroupBox(QString::fromStdString(view.UpTrenderTitle().text), &window);
+  Tag(up_trender_, QStringLiteral("UpTrender"), Control::kUpTrender);
+  up_trender_->setGeometry(16, 388, 249, 49);
+  up_trender_->setFont(ArialFont(11, true));
+  wins_caption_ = AddCaption(up_trender_, QStringLiteral("UpTrenderWinsCaption"),
+                             QString::fromStdString(view.UpTrenderWinsCaption().text), {10, 24},
+                             Control::kUpTrender);
+  add_caption_ = AddCaption(up_trender_, QStringLiteral("UpTrenderAddCaption"),
+                            QString::fromStdString(view.UpTrenderAddCaption().text), {80, 24},
+                            Control::kUpTrender);
+  wins_ = AddUpTrenderSetting(QStringLiteral("UpTrenderWins"), view.UpTrenderWins(),
+                              {32, 18, 41, 26}, &vellaro::Game::TypeOnWins);
+  add_ = AddUpTrenderSetting(QStringLiteral("UpTrenderAdd"), view.UpTrenderAdd(), {191, 18, 50, 26},
+                             &vellaro::Game::TypeAddToBet);
+
+  automatic_reset_ = MakeCheckBox(QStringLiteral("AutomaticReset"), Control::kAutomaticReset,
+                                  view.AutomaticReset(), {279, 393, 161, 20}, &window);
+  minimal_profit_ = MakeCheckBox(QStringLiteral("MinimalProfit"), Control::kMinimalProfit,
+                                 view.MinimalProfit(), {279, 417, 161, 20}, &window);
   for (QCheckBox* box : {automatic_reset_, minimal_profit_}) {
     PaintUsableText(box, kLime);
     PointWhileUsable(box);
   }
-  connect(automatic_reset_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game().Bet_Automatic_ResetClick(); }); });
-  connect(minimal_profit_, &QCheckBox::clicked, this,
-          [this] { Handle([this] { game().Get_Minimal_ProfitClick(); }); });
-
-  BindEnabled(init_bet_, [=](const vellaro::Window& w) { return w.Init_Bet.enabled; });
-  BindEnabled(game_modes_, [=](const vellaro::Window& w) { return w.GameModes.enabled; });
-  BindEnabled(bet_strategy_, [=](const vellaro::Window& w) { return w.BetStrategy.enabled; });
-  BindEnabled(reset_bets_, [=](const vellaro::Window& w) { return w.ResetBetsButton.enabled; });
-  BindEnabled(recalculate_, [=](const vellaro::Window& w) { return w.ReCalculateButton.enabled; });
-  BindEnabled(create_matrix_,
-              [=](const vellaro::Window& w) { return w.CreateMatrixButton.enabled; });
-  BindEnabled(reset_matrix_, [=](const vellaro::Window& w) { return w.ResetMatrixButton.enabled; });
-  BindEnabled(n_count_, [=](const vellaro::Window& w) { return w.N_Count.enabled; });
-  BindEnabled(cat_rows_, [=](const vellaro::Window& w) { return w.CatRows.enabled; });
-  BindEnabled(show_bet_size_, [=](const vellaro::Window& w) { return w.ShowBetSize.enabled; });
-  BindEnabled(automatic_reset_,
-              [=](const vellaro::Window& w) { return w.Bet_Automatic_Reset.enabled; });
-  BindEnabled(minimal_profit_,
-              [=](const vellaro::Window& w) { return w.Get_Minimal_Profit.enabled; });
-  BindEnabled(on_wins_, [=](const vellaro::Window& w) { return w.On_Wins.enabled; });
-  BindEnabled(add_to_bet_, [=](const vellaro::Window& w) { return w.Add_To_Bet.enabled; });
+  QObject::connect(automatic_reset_, &QCheckBox::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Bet_Automatic_ResetClick(); });
+  });
+  QObject::connect(minimal_profit_, &QCheckBox::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Get_Minimal_ProfitClick(); });
+  });
 }
 
-void MainWindow::SyncOptionsArea() {
-  if (init_bet_text_.Changed(game().controls().Init_Bet.text))
-    SetSpinText(init_bet_, game().controls().Init_Bet.text);
-  if (init_bet_colour_.Changed(game().controls().Init_Bet.colour)) {
-    PaintGround(init_bet_, ToQColor(game().controls().Init_Bet.colour));
-  }
-  SetSelection(game_modes_, game().controls().GameModes);
-  SetSelection(bet_strategy_, game().controls().BetStrategy);
-  if (recalculating_.Changed(game().controls().CGauge2.progress)) {
-    gauge2_->SetValue(game().controls().CGauge2.progress);
-    SetShown(gauge2_, game().controls().CGauge2.progress > 0);
-  }
-  if (matrix_progress_.Changed(game().controls().CGauge3.progress)) {
-    gauge3_->SetValue(game().controls().CGauge3.progress);
-    SetShown(gauge3_, game().controls().CGauge3.progress > 0);
-  }
-  if (n_count_text_.Changed(game().controls().N_Count.text)) {
-    SetSpinText(n_count_, game().controls().N_Count.text);
-    FitLearningLength(n_count_);
-  }
+void OptionsArea::BindEnabled() {
+  using View = vellaro::GameView;
+  Bindings& b = bindings_;
+  b.Enabled(base_stake_, [](const View& v) { return v.BaseStake().enabled; });
+  b.Enabled(game_mode_, [](const View& v) { return v.ModeBox().enabled; });
+  b.Enabled(system_, [](const View& v) { return v.SystemBox().enabled; });
+  b.Enabled(reset_bets_, [](const View& v) { return v.ResetBetsButton().enabled; });
+  b.Enabled(recalculate_, [](const View& v) { return v.RecalculateButton().enabled; });
+  b.Enabled(create_matrix_, [](const View& v) { return v.CreateMatrixButton().enabled; });
+  b.Enabled(reset_matrix_, [](const View& v) { return v.ResetMatrixButton().enabled; });
+  b.Enabled(learning_, [](const View& v) { return v.MatrixLearningEdit().enabled; });
+  b.Enabled(cat_rows_, [](const View& v) { return v.CatRows().enabled; });
+  b.Enabled(show_bet_, [](const View& v) { return v.ShowBet().enabled; });
+  b.Enabled(automatic_reset_, [](const View& v) { return v.AutomaticReset().enabled; });
+  b.Enabled(minimal_profit_, [](const View& v) { return v.MinimalProfit().enabled; });
+  b.Enabled(wins_, [](const View& v) { return v.UpTrenderWins().enabled; });
+  b.Enabled(add_, [](const View& v) { return v.UpTrenderAdd().enabled; });
+}
 
-  if (safe_level_text_.Changed(game().controls().Label4.caption)) {
-    safe_level_value_->setText(QString::fromStdString(game().controls().Label4.caption));
+void OptionsArea::Sync(const vellaro::GameView& view) {
+  bindings_.Sync(view);
+  if (base_stake_text_.Changed(view.BaseStake().text))
+    SetSpinText(base_stake_, view.BaseStake().text);
+  if (base_stake_colour_.Changed(view.BaseStake().colour)) {
+    PaintGround(base_stake_, ToQColor(view.BaseStake().colour));
   }
-  if (safe_level_->value() != game().controls().SafeLevel.position) {
+  SetSelection(game_mode_, view.ModeBox());
+  SetSelection(system_, view.SystemBox());
+  if (recalculating_.Changed(view.RecalculationGauge().progress)) {
+    recalculation_gauge_->SetValue(view.RecalculationGauge().progress);
+    SetShown(recalculation_gauge_, view.RecalculationGauge().progress > 0);
+  }
+  if (matrix_progress_.Changed(view.MatrixGauge().progress)) {
+    matrix_gauge_->SetValue(view.MatrixGauge().progress);
+    SetShown(matrix_gauge_, view.MatrixGauge().progress > 0);
+  }
+  if (learning_text_.Changed(view.MatrixLearningEdit().text)) {
+    SetSpinText(learning_, view.MatrixLearningEdit().text);
+    FitLearningLength(learning_);
+  }
+  if (safe_level_text_.Changed(view.SafeLevelLosses())) {
+    safe_level_value_->setText(QString::fromStdString(view.SafeLevelLosses()));
+  }
+  if (safe_level_->value() != view.SafeLevelTrack().position) {
     const QSignalBlocker quiet(safe_level_);
-    safe_level_->setValue(game().controls().SafeLevel.position);
+    safe_level_->setValue(view.SafeLevelTrack().position);
   }
+  SetChecked(cat_rows_, view.CatRows());
+  SetChecked(show_bet_, view.ShowBet());
+  SetChecked(automatic_reset_, view.AutomaticReset());
+  SetChecked(minimal_profit_, view.MinimalProfit());
+  SyncUpTrender(view);
+  if (view.FocusAsked()) {
+    // A focus request is carried out once; the player may move the focus on afterwards.
+    if (view.FocusOnShowBet()) show_bet_->setFocus(Qt::OtherFocusReason);
+    window_.game().FocusTaken();
+  }
+}
 
-  SetChecked(cat_rows_, game().controls().CatRows);
-  SetChecked(show_bet_size_, game().controls().ShowBetSize);
-  SetChecked(automatic_reset_, game().controls().Bet_Automatic_Reset);
-  SetChecked(minimal_profit_, game().controls().Get_Minimal_Profit);
-
-  if (up_trender_colour_.Changed(game().controls().GroupBox1.colour)) {
-    Paint(up_trender_, QPalette::WindowText, ToQColor(game().controls().GroupBox1.colour));
+void OptionsArea::SyncUpTrender(const vellaro::GameView& view) {
+  if (up_trender_colour_.Changed(view.UpTrenderTitle().colour)) {
+    Paint(up_trender_, QPalette::WindowText, ToQColor(view.UpTrenderTitle().colour));
   }
-  if (on_label_colour_.Changed(game().controls().Label28.colour)) {
-    Paint(on_label_, QPalette::WindowText, ToQColor(game().controls().Label28.colour));
+  if (wins_caption_colour_.Changed(view.UpTrenderWinsCaption().colour)) {
+    Paint(wins_caption_, QPalette::WindowText, ToQColor(view.UpTrenderWinsCaption().colour));
   }
-  if (wins_add_label_colour_.Changed(game().controls().Label29.colour)) {
-    Paint(wins_add_label_, QPalette::WindowText, ToQColor(game().controls().Label29.colour));
+  if (add_caption_colour_.Changed(view.UpTrenderAddCaption().colour)) {
+    Paint(add_caption_, QPalette::WindowText, ToQColor(view.UpTrenderAddCaption().colour));
   }
   // The engine dims these two itself while their system is not selected.
-  if (on_wins_colour_.Changed(game().controls().On_Wins.colour)) {
-    Paint(on_wins_, QPalette::Base, ToQColor(game().controls().On_Wins.colour));
+  if (wins_colour_.Changed(view.UpTrenderWins().colour)) {
+    Paint(wins_, QPalette::Base, ToQColor(view.UpTrenderWins().colour));
   }
-  if (add_to_bet_colour_.Changed(game().controls().Add_To_Bet.colour)) {
-    Paint(add_to_bet_, QPalette::Base, ToQColor(game().controls().Add_To_Bet.colour));
-  }
-
-  if (!game().controls().Focus.empty()) {
-    // A focus request is carried out once; the player may move the focus on afterwards.
-    if (game().controls().Focus == "ShowBetSize") show_bet_size_->setFocus(Qt::OtherFocusReason);
-    game().FocusTaken();
+  if (add_colour_.Changed(view.UpTrenderAdd().colour)) {
+    Paint(add_, QPalette::Base, ToQColor(view.UpTrenderAdd().colour));
   }
 }
 

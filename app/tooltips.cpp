@@ -1,6 +1,6 @@
 #include "app/tooltips.h"
 
-#include <QHash>
+#include <QVariant>
 #include <QWidget>
 
 namespace vellaro::app {
@@ -56,8 +56,7 @@ const QString kBase = QStringLiteral(
     "BET: your base stake in units, 1 to 1000. Every system starts from it and comes back "
     "to it after a reset.");
 const QString kModes =
-    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") +
-    kNoEdge;
+    QStringLiteral("GAME MODE: how the next chance is chosen once five numbers are in.") + kNoEdge;
 const QString kSystem = QStringLiteral(
     "BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the "
     "stakes again from the base. A system changes how much you stake and how your results "
@@ -66,18 +65,22 @@ const QString kResetBets =
     QStringLiteral("Reset Bets: put the stake back to the base stake and start the ledger again.");
 const QString kRecalculate =
     QStringLiteral("ReCalculate: choose the chance again from the same numbers.") + kNoEdge;
-const QString kCreateMatrix = QStringLiteral(
-    "Create Matrix: learn from the next spins and then follow a column of the number "
-    "matrix.") + kNoEdge;
+const QString kCreateMatrix =
+    QStringLiteral(
+        "Create Matrix: learn from the next spins and then follow a column of the number "
+        "matrix.") +
+    kNoEdge;
 const QString kResetMatrix =
     QStringLiteral("RM: discard the matrix and go back to the mode of the mode box.");
 const QString kSafeLevel = QStringLiteral(
     "SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; "
     "until then they are only followed. A loss streak does not make the next spin more "
     "likely to win.");
-const QString kCatRows = QStringLiteral(
-    "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
-    "drawing a new one. Greyed while it cannot be used.") + kNoEdge;
+const QString kCatRows =
+    QStringLiteral(
+        "Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of "
+        "drawing a new one. Greyed while it cannot be used.") +
+    kNoEdge;
 const QString kShowBet = QStringLiteral(
     "Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.");
 const QString kUpTrender = QStringLiteral(
@@ -97,18 +100,26 @@ const QString kLimits = QStringLiteral(
     "in a row a progression may follow. A bet that would break one is held back, with a "
     "banner saying why. Limits decide how much you risk, not whether you win.");
 const QString kLimitsOff = QStringLiteral(" Whole units; leave it empty to turn it off.");
-const QString kBankroll = QStringLiteral(
-    "BANKROLL: the units you brought to this session. A stake larger than what is left of "
-    "them (the bankroll plus your net result) is held back.") + kLimitsOff;
-const QString kStopLoss = QStringLiteral(
-    "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
-    "no more bets are shown.") + kLimitsOff;
-const QString kTakeProfit = QStringLiteral(
-    "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
-    "ahead keeps a win; it does not make one more likely.") + kLimitsOff;
-const QString kTableMax = QStringLiteral(
-    "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
-    "is held back instead of shown at a stake you could not place.") + kLimitsOff;
+const QString kBankroll =
+    QStringLiteral(
+        "BANKROLL: the units you brought to this session. A stake larger than what is left of "
+        "them (the bankroll plus your net result) is held back.") +
+    kLimitsOff;
+const QString kStopLoss =
+    QStringLiteral(
+        "STOP-LOSS: once you have lost this many units (your net result from the bets shown), "
+        "no more bets are shown.") +
+    kLimitsOff;
+const QString kTakeProfit =
+    QStringLiteral(
+        "TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping "
+        "ahead keeps a win; it does not make one more likely.") +
+    kLimitsOff;
+const QString kTableMax =
+    QStringLiteral(
+        "TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more "
+        "is held back instead of shown at a stake you could not place.") +
+    kLimitsOff;
 const QString kMaxLosses = QStringLiteral(
     "LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after "
     "more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.");
@@ -123,127 +134,66 @@ const QString kContinue = QStringLiteral(
 
 namespace {
 
-bool IsDigit(QChar c) {
-  return c >= u'0' && c <= u'9';
-}
-
-// "0" to "36", as the pockets are named: no leading zero.
-bool IsPocket(QStringView text) {
-  if (text.isEmpty() || text.size() > 2 || !IsDigit(text[0]) || !IsDigit(text.back())) {
-    return false;
-  }
-  if (text.size() == 1) return true;
-  return text[0] != u'0' && text.toInt() <= 36;
-}
-
-// A chance's name in the control names: a capital, then small letters ("Red", "Even").
-bool IsChanceWord(QStringView text) {
-  if (text.size() < 2 || text[0] < u'A' || text[0] > u'Z') return false;
-  for (const QChar c : text.mid(1)) {
-    if (c < u'a' || c > u'z') return false;
-  }
-  return true;
-}
-
-// Whether `name` is one of `prefixes` followed by what `rest` takes.
-template <typename Rest>
-bool AfterAny(const QString& name, std::initializer_list<QStringView> prefixes, Rest rest) {
-  for (const QStringView prefix : prefixes) {
-    if (name.startsWith(prefix) && rest(QStringView(name).mid(prefix.size()))) return true;
-  }
-  return false;
-}
+// The property of a widget that holds its Control, as an int.
+constexpr char kControlProperty[] = "vellaroControl";
 
 }  // namespace
 
-QString TooltipFor(const QString& name) {
-  static const QHash<QString, QString> kExact = {
-      {QStringLiteral("ImageUndo"), kUndo},
-      {QStringLiteral("Image83"), kUndo},
-      {QStringLiteral("Button_Save"), kSave},
-      {QStringLiteral("Button_Save_Hover"), kSave},
-      {QStringLiteral("Button_Close"), kClose},
-      {QStringLiteral("Button_Close_Hover"), kClose},
-      {QStringLiteral("Button_Minimize"), kMinimize},
-      {QStringLiteral("Button_Minimize_2"), kMinimize},
-      {QStringLiteral("CGauge1"), kGauge},
-      {QStringLiteral("SL_Indicator1"), kSafeLevelLamp},
-      {QStringLiteral("SL_Indicator2"), kSafeLevelLamp},
-      {QStringLiteral("Image_Options1"), kOptions},
-      {QStringLiteral("Image_Options2"), kOptions},
-      {QStringLiteral("Image_Options3"), kOptions},
-      {QStringLiteral("Init_Bet"), kBase},
-      {QStringLiteral("BetCaption"), kBase},
-      {QStringLiteral("GameModes"), kModes},
-      {QStringLiteral("GameModeCaption"), kModes},
-      {QStringLiteral("BetStrategy"), kSystem},
-      {QStringLiteral("BetStrategyCaption"), kSystem},
-      {QStringLiteral("ResetBets"), kResetBets},
-      {QStringLiteral("NewSession"), kNewSession},
-      {QStringLiteral("NewSession_Hover"), kNewSession},
-      {QStringLiteral("ReCalculate"), kRecalculate},
-      {QStringLiteral("CGauge2"), kRecalculate},
-      {QStringLiteral("CreateMatrix"), kCreateMatrix},
-      {QStringLiteral("CGauge3"), kCreateMatrix},
-      {QStringLiteral("ResetMatrix"), kResetMatrix},
-      {QStringLiteral("SafeLevel"), kSafeLevel},
-      {QStringLiteral("SafeLevelCaption"), kSafeLevel},
-      {QStringLiteral("Label4"), kSafeLevel},
-      {QStringLiteral("CatRows"), kCatRows},
-      {QStringLiteral("ShowBetSize"), kShowBet},
-      {QStringLiteral("GroupBox1"), kUpTrender},
-      {QStringLiteral("On_Wins"), kUpTrender},
-      {QStringLiteral("Add_To_Bet"), kUpTrender},
-      {QStringLiteral("Label28"), kUpTrender},
-      {QStringLiteral("Label29"), kUpTrender},
-      {QStringLiteral("Bet_Automatic_Reset"), kAutomaticReset},
-      {QStringLiteral("Get_Minimal_Profit"), kMinimalProfit},
-      {QStringLiteral("Button_Limits"), kLimits},
-      {QStringLiteral("Button_Limits_Hover"), kLimits},
-      {QStringLiteral("LimitsDialog"), kLimits},
-      {QStringLiteral("LimitsClose"), QStringLiteral("Close the limits; each one typed counts.")},
-      {QStringLiteral("LimitsRefusal"), QStringLiteral("Why the last entry was not taken.")},
-      {QStringLiteral("Limit_Bankroll"), kBankroll},
-      {QStringLiteral("LimitCaption_Bankroll"), kBankroll},
-      {QStringLiteral("LimitUnit_Bankroll"), kBankroll},
-      {QStringLiteral("Limit_StopLoss"), kStopLoss},
-      {QStringLiteral("LimitCaption_StopLoss"), kStopLoss},
-      {QStringLiteral("LimitUnit_StopLoss"), kStopLoss},
-      {QStringLiteral("Limit_TakeProfit"), kTakeProfit},
-      {QStringLiteral("LimitCaption_TakeProfit"), kTakeProfit},
-      {QStringLiteral("LimitUnit_TakeProfit"), kTakeProfit},
-      {QStringLiteral("Limit_TableMax"), kTableMax},
-      {QStringLiteral("LimitCaption_TableMax"), kTableMax},
-      {QStringLiteral("LimitUnit_TableMax"), kTableMax},
-      {QStringLiteral("Limit_MaxLosses"), kMaxLosses},
-      {QStringLiteral("LimitCaption_MaxLosses"), kMaxLosses},
-      {QStringLiteral("LimitUnit_MaxLosses"), kMaxLosses},
-      {QStringLiteral("LimitBanner"), kBanner},
-      {QStringLiteral("ContinueAnyway"), kContinue},
-  };
-  if (const auto found = kExact.constFind(name); found != kExact.constEnd()) return *found;
-  // The families of controls, one per number or chance.
-  if (AfterAny(name, {u"Image_Act_", u"Inactive", u"Image"}, IsPocket)) return kTile;
-  if (AfterAny(name, {u"HisNum"}, [](QStringView n) { return n.size() == 1 && IsDigit(n[0]); })) {
-    return kHistory;
+void Tag(QWidget* widget, const QString& name, Control control) {
+  widget->setObjectName(name);
+  widget->setProperty(kControlProperty, static_cast<int>(control));
+}
+
+QString TooltipFor(Control control) {
+  // Every control has its help: the compiler names a control left out of the switch.
+  // clang-format off
+  switch (control) {
+    case Control::kUndo: return kUndo;
+    case Control::kSave: return kSave;
+    case Control::kClose: return kClose;
+    case Control::kMinimize: return kMinimize;
+    case Control::kNewSession: return kNewSession;
+    case Control::kAnalysisGauge: return kGauge;
+    case Control::kTile: return kTile;
+    case Control::kHistory: return kHistory;
+    case Control::kChip: return kChip;
+    case Control::kField: return kField;
+    case Control::kTrend: return kTrend;
+    case Control::kSafeLevelLamp: return kSafeLevelLamp;
+    case Control::kOptionsButton: return kOptions;
+    case Control::kBaseStake: return kBase;
+    case Control::kGameMode: return kModes;
+    case Control::kBettingSystem: return kSystem;
+    case Control::kResetBets: return kResetBets;
+    case Control::kRecalculate: return kRecalculate;
+    case Control::kCreateMatrix: return kCreateMatrix;
+    case Control::kResetMatrix: return kResetMatrix;
+    case Control::kSafeLevel: return kSafeLevel;
+    case Control::kCatRows: return kCatRows;
+    case Control::kShowBet: return kShowBet;
+    case Control::kUpTrender: return kUpTrender;
+    case Control::kAutomaticReset: return kAutomaticReset;
+    case Control::kMinimalProfit: return kMinimalProfit;
+    case Control::kLimits: return kLimits;
+    case Control::kLimitsClose: return QStringLiteral("Close the limits; each one typed counts.");
+    case Control::kLimitsRefusal: return QStringLiteral("Why the last entry was not taken.");
+    case Control::kBankroll: return kBankroll;
+    case Control::kStopLoss: return kStopLoss;
+    case Control::kTakeProfit: return kTakeProfit;
+    case Control::kTableMax: return kTableMax;
+    case Control::kMaxLosses: return kMaxLosses;
+    case Control::kLimitBanner: return kBanner;
+    case Control::kContinueAnyway: return kContinue;
   }
-  if (AfterAny(name, {u"ChipGrey", u"Chip", u"BetSizeShow_"}, IsChanceWord)) return kChip;
-  if (AfterAny(name, {u"Field"}, IsChanceWord)) return kField;
-  if (AfterAny(name, {u"Trend_"}, [](QStringView rest) {
-        // A chance, then which of the three trend pictures.
-        return rest.size() > 2 && rest[rest.size() - 2] == u'_' &&
-               QStringView(u"012").contains(rest.back()) && IsChanceWord(rest.chopped(2));
-      })) {
-    return kTrend;
-  }
+  // clang-format on
   return {};
 }
 
 void ApplyTooltips(QWidget& root) {
   for (QWidget* widget : root.findChildren<QWidget*>()) {
-    if (!widget->toolTip().isEmpty()) continue;
-    const QString text = TooltipFor(widget->objectName());
-    if (!text.isEmpty()) widget->setToolTip(text);
+    const QVariant control = widget->property(kControlProperty);
+    if (!widget->toolTip().isEmpty() || !control.isValid()) continue;
+    widget->setToolTip(TooltipFor(static_cast<Control>(control.toInt())));
   }
 }
 

@@ -12,7 +12,7 @@ namespace vellaro::app {
 
 void MainWindow::Adopt(std::unique_ptr<WindowGame> play) {
   // The panel and the limits dialog, made for the game on show, would go on reading it.
-  if (panel_ != nullptr || limits_dialog_ != nullptr) {
+  if (panel_ != nullptr || limits_dialog() != nullptr) {
     throw std::logic_error("A game is adopted only by a window the player has not used");
   }
   // The game on show goes, and its timers with it; nothing of it was journaled.

@@ -57,7 +57,7 @@ void MainWindow::EnterTyped() {
   }
   // A tile taken back by the undo is crossed out: its picture is gone, so no click can
   // reach it, and no key does either.
-  if (!game().controls().Image[static_cast<size_t>(n)].visible) {
+  if (!vellaro::GameView(game()).TileShown(n)) {
     RefuseTyped(std::to_string(n) + ": crossed out, the undo took it back");
     return;
   }

@@ -1,7 +1,8 @@
 // The line between the head and the board: the readout, and the banner over it while a
 // limit holds a bet back, drawn as the message line decides.
 
-#include "app/limit_banner.h"
+#include "app/limits_area.h"
+#include "app/head_area.h"
 #include "app/main_window.h"
 #include "app/readout.h"
 
@@ -19,13 +20,11 @@ void MainWindow::ShowMessageLine() {
   // digits typed are read from it here.
   message_line_.SetTyped(keyboard_.Digits().empty() ? QString()
                                                     : QString::fromStdString(keyboard_.Text()));
-  message_line_.SetProgress(progress_text_);
-  message_line_.SetSpins(static_cast<int64_t>(game().controls().NumbersList.size()));
-  readout_->SetProgress(message_line_.Left());
-  readout_->SetResult(message_line_.Right(), kNoticeColour);
-  if (limit_banner_ != nullptr && message_line_.BannerShown()) {
-    limit_banner_->SetText(message_line_.BannerText(), message_line_.ShorterBannerText());
-  }
+  message_line_.SetProgress(head_->progress_text());
+  message_line_.SetSpins(vellaro::GameView(game()).EnteredSpins());
+  head_->readout()->SetProgress(message_line_.Left());
+  head_->readout()->SetResult(message_line_.Right(), kNoticeColour);
+  limits_->WriteBanner(message_line_);
 }
 
 }  // namespace vellaro::app

@@ -41,7 +41,7 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
 }
 
 bool MainWindow::OptionsOpen() const {
-  return game().controls().OptionsOpen();
+  return vellaro::GameView(game()).OptionsOpen();
 }
 
 StoredSettings MainWindow::CurrentStoredSettings() const {

@@ -2,7 +2,7 @@
 file(GLOB_RECURSE sources
      ${ROOT}/env/*.h ${ROOT}/env/*.cpp ${ROOT}/game/*.h ${ROOT}/game/*.cpp
      ${ROOT}/analysis/*.h ${ROOT}/analysis/*.cpp ${ROOT}/betting/*.h ${ROOT}/betting/*.cpp
-     ${ROOT}/export/*.h ${ROOT}/export/*.cpp
+     ${ROOT}/export/*.h ${ROOT}/export/*.cpp ${ROOT}/front/*.h ${ROOT}/front/*.cpp
      ${ROOT}/session/*.h ${ROOT}/session/*.cpp
      ${ROOT}/journal/*.h ${ROOT}/journal/*.cpp)
 foreach(source IN LISTS sources)

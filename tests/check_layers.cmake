@@ -5,7 +5,7 @@
 # Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
 # is built from includes them: a white-box door such as tests/support/game_peer.h must not
 # become part of the product.
-set(layers env export game betting analysis session journal tools app)
+set(layers env export game betting analysis front session journal tools app)
 
 set(broken "")
 set(rank 0)
@@ -55,7 +55,7 @@ foreach(layer IN LISTS layers)
         endif()
         if(rank_of_${target} GREATER_EQUAL rank_of_${folder})
           string(APPEND broken "\n  ${relative}: ${line}: ${folder}/ may not include ${target}/ "
-                 "(layers, lowest first: env, export, game, betting, analysis, session, "
+                 "(layers, lowest first: env, export, game, betting, analysis, front, session, "
                  "journal, tools, app)")
         endif()
       endforeach()

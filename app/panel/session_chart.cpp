@@ -3,10 +3,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QLegendMarker>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QVBoxLayout>
@@ -48,22 +48,43 @@ int64_t SpinStep(int64_t span) {
 
 SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
+  QCheckBox* what_if = BuildBar(*layout);
+  chart_ = new QChart;
+  chart_->setTitle(QStringLiteral("Net result of the shown bets, from 0 (units)"));
+  BuildSeries();
+  BuildAxes();
+  ShowWhatIfLines(false);
+  connect(what_if, &QCheckBox::toggled, this, [this](bool on) {
+    ShowWhatIfLines(on);
+    Redraw();
+  });
+
+  view_ = new QChartView(chart_, this);
+  view_->setObjectName(QStringLiteral("SessionChartView"));
+  view_->setRenderHint(QPainter::Antialiasing);
+  layout->addWidget(view_, 1);
+  connect(window_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+}
+
+QCheckBox* SessionChart::BuildBar(QVBoxLayout& layout) {
   auto* bar = new QHBoxLayout;
   bar->addWidget(new QLabel(QStringLiteral("Spins shown:"), this));
   window_ = new QComboBox(this);
   window_->setObjectName(QStringLiteral("ChartWindow"));
   for (const int n : kWindows) {
-    window_->addItem(n == 0 ? QStringLiteral("the whole session") : QStringLiteral("the last %1").arg(n));
+    window_->addItem(n == 0 ? QStringLiteral("the whole session")
+                            : QStringLiteral("the last %1").arg(n));
   }
   bar->addWidget(window_);
   auto* what_if = new QCheckBox(QStringLiteral("what-if lines of the six systems (dashed)"), this);
   what_if->setObjectName(QStringLiteral("ChartWhatIf"));
   bar->addWidget(what_if);
   bar->addStretch();
-  layout->addLayout(bar);
+  layout.addLayout(bar);
+  return what_if;
+}
 
-  chart_ = new QChart;
-  chart_->setTitle(QStringLiteral("Net result of the shown bets, from 0 (units)"));
+void SessionChart::BuildSeries() {
   net_ = new QLineSeries;
   net_->setName(QStringLiteral("net result"));
   stakes_ = Markers(QStringLiteral("stake (right axis)"), QColor(120, 120, 220),
@@ -73,6 +94,20 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
       Markers(QStringLiteral("lost"), QColor(200, 30, 30), QScatterSeries::MarkerShapeCircle, 7);
   marks_ = Markers(QStringLiteral("reset or setting"), QColor(210, 159, 4),
                    QScatterSeries::MarkerShapeTriangle, 9);
+  static constexpr std::array<QColor, kBettingSystems> kSystemColours = {
+      QColor(160, 60, 60), QColor(60, 140, 60),   QColor(60, 60, 160),
+      QColor(150, 90, 20), QColor(100, 100, 100), QColor(140, 40, 140)};
+  for (int s = 0; s < kBettingSystems; ++s) {
+    auto* line = new QLineSeries;
+    line->setName(QLatin1String(kBettingSystemNames[static_cast<size_t>(s)]));
+    QPen pen(kSystemColours[static_cast<size_t>(s)]);
+    pen.setStyle(Qt::DashLine);
+    line->setPen(pen);
+    what_if_[static_cast<size_t>(s)] = line;
+  }
+}
+
+void SessionChart::BuildAxes() {
   spins_axis_ = new QValueAxis;
   spins_axis_->setTitleText(QStringLiteral("spin"));
   spins_axis_->setLabelFormat(QStringLiteral("%d"));
@@ -87,17 +122,6 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   chart_->addAxis(spins_axis_, Qt::AlignBottom);
   chart_->addAxis(units_axis_, Qt::AlignLeft);
   chart_->addAxis(stake_axis_, Qt::AlignRight);
-  static constexpr std::array<QColor, kBettingSystems> kSystemColours = {
-      QColor(160, 60, 60), QColor(60, 140, 60), QColor(60, 60, 160),
-      QColor(150, 90, 20), QColor(100, 100, 100), QColor(140, 40, 140)};
-  for (int s = 0; s < kBettingSystems; ++s) {
-    auto* line = new QLineSeries;
-    line->setName(QLatin1String(kBettingSystemNames[static_cast<size_t>(s)]));
-    QPen pen(kSystemColours[static_cast<size_t>(s)]);
-    pen.setStyle(Qt::DashLine);
-    line->setPen(pen);
-    what_if_[static_cast<size_t>(s)] = line;
-  }
   for (QXYSeries* series : {static_cast<QXYSeries*>(net_), static_cast<QXYSeries*>(wins_),
                             static_cast<QXYSeries*>(losses_), static_cast<QXYSeries*>(marks_)}) {
     chart_->addSeries(series);
@@ -112,17 +136,6 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   chart_->addSeries(stakes_);
   stakes_->attachAxis(spins_axis_);
   stakes_->attachAxis(stake_axis_);
-  ShowWhatIfLines(false);
-  connect(what_if, &QCheckBox::toggled, this, [this](bool on) {
-    ShowWhatIfLines(on);
-    Redraw();
-  });
-
-  view_ = new QChartView(chart_, this);
-  view_->setObjectName(QStringLiteral("SessionChartView"));
-  view_->setRenderHint(QPainter::Antialiasing);
-  layout->addWidget(view_, 1);
-  connect(window_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
 }
 
 void SessionChart::ShowWhatIfLines(bool on) {
@@ -175,8 +188,8 @@ void SessionChart::Redraw() {
       if (bucket == 1 && p.bet_stake > 0) (p.bet_won ? wins : losses).append(at);
     }
     for (const int64_t i : {std::min(lowest_at, highest_at), std::max(lowest_at, highest_at)}) {
-      net.append({static_cast<qreal>(i + 1),
-                  static_cast<qreal>(points_[static_cast<size_t>(i)].net)});
+      net.append(
+          {static_cast<qreal>(i + 1), static_cast<qreal>(points_[static_cast<size_t>(i)].net)});
       if (lowest_at == highest_at) break;
     }
     if (largest > 0) stakes.append({static_cast<qreal>(to), static_cast<qreal>(largest)});
@@ -184,20 +197,7 @@ void SessionChart::Redraw() {
     high = std::max(high, highest);
     top_stake = std::max<int64_t>(top_stake, largest);
   }
-  if (what_if_[0]->isVisible()) {
-    for (size_t s = 0; s < what_if_.size(); ++s) {
-      const std::vector<int64_t>& values = what_if_lines_[s];
-      QList<QPointF> line;
-      const int64_t n = std::min<int64_t>(count, static_cast<int64_t>(values.size()));
-      for (int64_t i = first_; i < n; i += bucket) {
-        const int64_t last = std::min(n, i + bucket) - 1;
-        line.append({static_cast<qreal>(last + 1), static_cast<qreal>(values[static_cast<size_t>(last)])});
-        low = std::min(low, values[static_cast<size_t>(last)]);
-        high = std::max(high, values[static_cast<size_t>(last)]);
-      }
-      what_if_[s]->replace(line);
-    }
-  }
+  if (what_if_[0]->isVisible()) RedrawWhatIf(count, bucket, low, high);
   net_->replace(net);
   stakes_->replace(stakes);
   wins_->replace(wins);
@@ -210,6 +210,22 @@ void SessionChart::Redraw() {
   units_axis_->applyNiceNumbers();
   stake_axis_->setRange(0, static_cast<qreal>(top_stake + 1));
   stake_axis_->applyNiceNumbers();
+}
+
+void SessionChart::RedrawWhatIf(int64_t count, int64_t bucket, int64_t& low, int64_t& high) {
+  for (size_t s = 0; s < what_if_.size(); ++s) {
+    const std::vector<int64_t>& values = what_if_lines_[s];
+    QList<QPointF> line;
+    const int64_t n = std::min<int64_t>(count, static_cast<int64_t>(values.size()));
+    for (int64_t i = first_; i < n; i += bucket) {
+      const int64_t last = std::min(n, i + bucket) - 1;
+      line.append(
+          {static_cast<qreal>(last + 1), static_cast<qreal>(values[static_cast<size_t>(last)])});
+      low = std::min(low, values[static_cast<size_t>(last)]);
+      high = std::max(high, values[static_cast<size_t>(last)]);
+    }
+    what_if_[s]->replace(line);
+  }
 }
 
 }  // namespace vellaro::app

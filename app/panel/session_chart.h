@@ -14,6 +14,8 @@ class QComboBox;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
+class QCheckBox;
+class QVBoxLayout;
 
 namespace vellaro::app {
 
@@ -33,7 +35,14 @@ class SessionChart final : public QWidget {
   int64_t first_spin_shown() const { return first_; }
 
  private:
+  // The parts of the chart, made once.
+  QCheckBox* BuildBar(QVBoxLayout& layout);
+  void BuildSeries();
+  void BuildAxes();
   void Redraw();
+  // The six systems' lines over the spins shown, in buckets of `bucket` spins; widens
+  // [low, high] to take them in.
+  void RedrawWhatIf(int64_t count, int64_t bucket, int64_t& low, int64_t& high);
   // The six systems' lines, and their entries in the legend, shown or hidden.
   void ShowWhatIfLines(bool on);
 

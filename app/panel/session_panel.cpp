@@ -442,6 +442,38 @@ void SessionPanel::RefreshStatistics(const vellaro::SessionTrack& track) {
   }
 }
 
+namespace {
+
+// How likely the losing runs ahead are, after the losses tracked before the first bet.
+QString RunChanceText(const vellaro::LosingRun& run, double run_probability) {
+  QString text;
+  if (run.tracked_losses > 0) {
+    text += run.tracked_losses == 1
+                ? QStringLiteral("The next loss is tracked without a bet; then:\n")
+                : QStringLiteral("The next %1 losses in a row are tracked without a bet; then:\n")
+                      .arg(run.tracked_losses);
+  }
+  // Two different questions, both asked of the list below: a run of that length anywhere
+  // in the horizon, and the next bets losing one after another from now.
+  const int64_t next_all_lost = run.tracked_losses + vellaro::kRiskLosses;
+  text += QStringLiteral(
+              "Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. "
+              "Chance that the next %4 all lose, one after another from now: %5.\n")
+              .arg(vellaro::kRiskLosses)
+              .arg(vellaro::kRiskSpins)
+              .arg(Chance(run_probability))
+              .arg(run.tracked_losses > 0
+                       ? QStringLiteral("%1 recommendations (%2 tracked, then %3 shown)")
+                             .arg(next_all_lost)
+                             .arg(run.tracked_losses)
+                             .arg(vellaro::kRiskLosses)
+                       : QStringLiteral("%1 bets").arg(vellaro::kRiskLosses))
+              .arg(Chance(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
+  return text;
+}
+
+}  // namespace
+
 void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
                                const vellaro::RiskInputs& risk) {
   const vellaro::Progression& rules = risk.rules;
@@ -457,28 +489,7 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
           .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]))
           .arg(rules.base_unit)
           .arg(rules.safe_level);
-  if (run.tracked_losses > 0) {
-    text += run.tracked_losses == 1
-                ? QStringLiteral("The next loss is tracked without a bet; then:\n")
-                : QStringLiteral("The next %1 losses in a row are tracked without a bet; then:\n")
-                      .arg(run.tracked_losses);
-  }
-  // Two different questions, both asked of the list below: a run of that length anywhere
-  // in the horizon, and the next bets losing one after another from now.
-  const int64_t next_all_lost = run.tracked_losses + vellaro::kRiskLosses;
-  text += QStringLiteral(
-              "Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. "
-              "Chance that the next %4 all lose, one after another from now: %5.\n")
-              .arg(vellaro::kRiskLosses)
-              .arg(vellaro::kRiskSpins)
-              .arg(Chance(meter.run_probability))
-              .arg(run.tracked_losses > 0
-                       ? QStringLiteral("%1 recommendations (%2 tracked, then %3 shown)")
-                             .arg(next_all_lost)
-                             .arg(run.tracked_losses)
-                             .arg(vellaro::kRiskLosses)
-                       : QStringLiteral("%1 bets").arg(vellaro::kRiskLosses))
-              .arg(Chance(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
+  text += RunChanceText(run, meter.run_probability);
   if (cut) {
     text += QStringLiteral("The %1 holds back the stake of %2 (the %3 of the list): a run of "
                            "losses stops the evening there.\n")

@@ -46,8 +46,8 @@ class GuardTest : public QObject {
     QCOMPARE(window.game().controls().HisNum[1].caption, std::string("7"));
 
     // The window still answers the pointer and the timers keep ticking.
-    MoveTo(window, CentreOf(window, "Image12"));
-    QVERIFY(Shown(window, "Image_Act_12"));
+    MoveTo(window, CentreOf(window, "Tile12"));
+    QVERIFY(Shown(window, "TileLit12"));
     vellaro::GamePeer::Controls(window.game()).Label30.caption.clear();
     QTRY_COMPARE(window.game().controls().Label30.caption, std::string("1000000"));
     QCOMPARE(errors_.size(), 1);

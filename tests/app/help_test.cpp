@@ -16,6 +16,7 @@
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
+using vellaro::app::Control;
 using vellaro::app::Guard;
 using vellaro::app::MainWindow;
 
@@ -52,13 +53,13 @@ class HelpTest : public QObject {
     Guard guard;
     MainWindow window(guard);
     window.show();
-    PointAndClick(window, "Image_Options1");  // the options area is made when opened
-    QVERIFY(window.findChild<QWidget*>(QStringLiteral("Init_Bet")) != nullptr);
-    PointAndClick(window, "Button_Limits");  // and the limits' dialog
+    PointAndClick(window, "Options");  // the options area is made when opened
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("BaseStake")) != nullptr);
+    PointAndClick(window, "LimitsButton");  // and the limits' dialog
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("Limit_TableMax")) != nullptr);
     // The background, the version and the readout are no controls; the pointer goes
     // through the readout.
-    const QStringList none = {QStringLiteral("HeadImage"), QStringLiteral("Version"),
+    const QStringList none = {QStringLiteral("Head"), QStringLiteral("Version"),
                               QStringLiteral("Readout")};
     int named = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -72,11 +73,21 @@ class HelpTest : public QObject {
       QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(name));
     }
     QVERIFY(named > 37 * 3 + 6 * 6);  // tiles, highlights and chances at least
+    // The parts of one control share its help; look-alike neighbours have their own.
+    const auto help = [&window](const char* name) { return Named(window, name)->toolTip(); };
+    QCOMPARE(help("Tile0"), help("Inactive36"));
+    QCOMPARE(help("TileLit17"), help("Tile17"));
+    QCOMPARE(help("ChipRed"), help("ChipGreyEven"));
+    QCOMPARE(help("StakeMore"), help("ChipRed"));
+    QVERIFY(help("ChipRed") != help("FieldRed"));
+    QCOMPARE(help("UndoGreyed"), help("Undo"));
+    QCOMPARE(help("LampDark"), help("LampGreen"));
+    QVERIFY(help("Close") != help("Minimize"));
   }
 
   // The lamp is green a loss before a bet can show: its help says what each look means.
   void theSafeLevelLampSaysWhatItsColoursMean() {
-    const QString lamp = vellaro::app::TooltipFor(QStringLiteral("SL_Indicator2"));
+    const QString lamp = vellaro::app::TooltipFor(Control::kSafeLevelLamp);
     for (const char* part : {"off while the SAFE LEVEL is 0", "Dark: the losses in a row are two",
                              "Green: they are one short", "no bet is shown yet"}) {
       QVERIFY2(lamp.contains(QLatin1String(part)), part);
@@ -84,36 +95,15 @@ class HelpTest : public QObject {
   }
 
   void theHelpSaysWhatNoControlCanDo() {
-    for (const char* name : {"GameModes", "ReCalculate", "CreateMatrix"}) {
-      const QString help = vellaro::app::TooltipFor(QLatin1String(name));
-      QVERIFY2(help.contains(QStringLiteral("independent")), name);
-      QVERIFY2(help.contains(QStringLiteral("1 unit in 37")), name);
+    for (const Control control : {Control::kGameMode, Control::kRecalculate,
+                                  Control::kCreateMatrix, Control::kCatRows}) {
+      const QString help = vellaro::app::TooltipFor(control);
+      QVERIFY2(help.contains(QStringLiteral("independent")), qPrintable(help));
+      QVERIFY2(help.contains(QStringLiteral("1 unit in 37")), qPrintable(help));
     }
-    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("BetStrategy"))
+    QVERIFY(vellaro::app::TooltipFor(Control::kBettingSystem)
                 .contains(QStringLiteral("never the house's share")));
-    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Image36")).contains(QStringLiteral("Enter")));
-    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Image37")).isEmpty());
-    QVERIFY(vellaro::app::TooltipFor(QStringLiteral("Nothing")).isEmpty());
-  }
-
-  // The families of names, one control per pocket or chance: the name must be whole.
-  void aFamilyTakesOnlyItsOwnNames() {
-    const auto same = [](const char* a, const char* b) {
-      return vellaro::app::TooltipFor(QLatin1String(a)) ==
-             vellaro::app::TooltipFor(QLatin1String(b));
-    };
-    for (const char* name : {"Image0", "Image_Act_17", "Inactive36", "HisNum7", "ChipRed",
-                             "ChipGreyEven", "BetSizeShow_More", "FieldOdd", "Trend_Black_2"}) {
-      QVERIFY2(!vellaro::app::TooltipFor(QLatin1String(name)).isEmpty(), name);
-    }
-    QVERIFY(same("Image0", "Inactive36"));
-    QVERIFY(same("ChipRed", "ChipGreyEven"));
-    QVERIFY(!same("ChipRed", "FieldRed"));
-    for (const char* name :
-         {"Image05", "Image_Act_37", "Image", "Image3a", "HisNum", "HisNum12", "ChipRED", "Chipred",
-          "ChipGrey1", "FieldR", "Field", "Trend_Red_3", "Trend_Red2", "Trend__1", "Trend_red_1"}) {
-      QVERIFY2(vellaro::app::TooltipFor(QLatin1String(name)).isEmpty(), name);
-    }
+    QVERIFY(vellaro::app::TooltipFor(Control::kTile).contains(QStringLiteral("Enter")));
   }
 
   void f1AndTheQuestionMarkOpenTheGuideMadeWhenFirstAsked() {
@@ -137,7 +127,7 @@ class HelpTest : public QObject {
     QVERIFY(guide->isVisible());
     // The "?" lies beside the head's other buttons, over none of them.
     const QRect place = window.findChild<QWidget*>(QStringLiteral("Button_Guide"))->geometry();
-    for (const char* other : {"Button_Limits", "Button_Panel", "Button_Save", "ImageUndo"}) {
+    for (const char* other : {"LimitsButton", "PanelButton", "Save", "Undo"}) {
       const QWidget* widget = window.findChild<QWidget*>(QLatin1String(other));
       QVERIFY2(widget != nullptr, other);
       QVERIFY2(!widget->geometry().intersects(place), other);

@@ -514,7 +514,7 @@ class JournalWindowTest : public QObject {
     // Away from the matrix's buttons, in the head with the evening's other controls.
     const QRect place = Named(evening.window, "NewSession")->geometry();
     QVERIFY(place.bottom() < 60);
-    QVERIFY(!place.intersects(Named(evening.window, "Button_Limits")->geometry()));
+    QVERIFY(!place.intersects(Named(evening.window, "LimitsButton")->geometry()));
     QVERIFY(!place.intersects(Named(evening.window, "SessionReadout")->geometry()));
     evening.Act([](vellaro::Game& g) { g.MoveSafeLevel(0); });
     const int64_t empty = *evening.window.journal()->session();

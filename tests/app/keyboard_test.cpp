@@ -230,9 +230,9 @@ class KeyboardTest : public QObject {
 
   void keysTypedIntoAnEditStayThere() {
     // The base-stake edit takes its own digits; the board does not see them.
-    PointAndClick(w(), "Image_Options1");
-    QTRY_VERIFY(w().findChild<QWidget*>(QStringLiteral("Init_Bet")) != nullptr);
-    QWidget* base = Named(w(), "Init_Bet");
+    PointAndClick(w(), "Options");
+    QTRY_VERIFY(w().findChild<QWidget*>(QStringLiteral("BaseStake")) != nullptr);
+    QWidget* base = Named(w(), "BaseStake");
     base->setFocus();
     QTest::keyClicks(base, QStringLiteral("5"));
     QTest::keyClick(base, Qt::Key_Return);

@@ -57,7 +57,7 @@ class LimitsTest : public QObject {
     WaitForTheAnalysis();
   }
   vellaro::app::LimitsDialog& OpenLimits() {
-    PointAndClick(w(), "Button_Limits");
+    PointAndClick(w(), "LimitsButton");
     vellaro::app::LimitsDialog* dialog = w().limits_dialog();
     if (dialog == nullptr) qFatal("the limits button opened no dialog");
     return *dialog;
@@ -240,7 +240,7 @@ class LimitsTest : public QObject {
     QTest::keyClicks(dialog.Edit(LimitKind::kStopLoss), QStringLiteral("200"));
     losses->setFocus();
     QTest::keyClicks(losses, QStringLiteral("6"));
-    PointAndClick(w(), "Button_Limits");  // opens it again: nothing lost meanwhile
+    PointAndClick(w(), "LimitsButton");  // opens it again: nothing lost meanwhile
     dialog.findChild<QPushButton*>(QStringLiteral("LimitsClose"))->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(game().Limits().stop_loss, 200);
@@ -467,12 +467,12 @@ class LimitsTest : public QObject {
     const QRect button = Named(w(), "ContinueAnyway")->geometry();
     QVERIFY(banner.contains(button));
     for (int n : {0, 1, 3, 34, 36}) {
-      const QByteArray tile = "Image" + QByteArray::number(n);
+      const QByteArray tile = "Tile" + QByteArray::number(n);
       QVERIFY2(!banner.intersects(Named(w(), tile.constData())->geometry()), tile.constData());
     }
     QVERIFY(banner.bottom() < 76);  // the gold frame of the board
     QVERIFY(!banner.intersects(Named(w(), "SessionReadout")->geometry()));
-    QVERIFY(!banner.intersects(Named(w(), "HisNum1")->geometry()));
+    QVERIFY(!banner.intersects(Named(w(), "History1")->geometry()));
     auto* pushed = static_cast<QPushButton*>(Named(w(), "ContinueAnyway"));
     QVERIFY(pushed->fontMetrics().horizontalAdvance(pushed->text()) <= button.width() - 8);
     QVERIFY(!pushed->toolTip().isEmpty());
@@ -500,9 +500,9 @@ class LimitsTest : public QObject {
                qPrintable(text));
     }
     // The limits button sits in the head beside the panel's, over neither.
-    const QRect limits = Named(w(), "Button_Limits")->geometry();
+    const QRect limits = Named(w(), "LimitsButton")->geometry();
     for (const char* other :
-         {"Button_Panel", "Button_Minimize", "Button_Close", "SessionReadout"}) {
+         {"PanelButton", "Minimize", "Close", "SessionReadout"}) {
       QVERIFY2(!limits.intersects(Named(w(), other)->geometry()), other);
     }
   }

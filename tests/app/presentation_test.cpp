@@ -119,7 +119,7 @@ class PresentationTest : public QObject {
   QString Readout() {
     return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
   }
-  void OpenOptions() { PointAndClick(w(), "Image_Options1"); }
+  void OpenOptions() { PointAndClick(w(), "Options"); }
   // Enters spins until the fifth has started its analysis.
   void StartAnAnalysis() {
     for (int n : {17, 25, 0, 0, 3}) ClickTile(w(), n);
@@ -152,7 +152,7 @@ class PresentationTest : public QObject {
   }
 
   void everyStakeIsReadableOnItsChip() {
-    auto* stake = static_cast<QLabel*>(Named(w(), "BetSizeShow_Red"));
+    auto* stake = static_cast<QLabel*>(Named(w(), "StakeRed"));
     const QFont design = stake->font();
     int shortened = 0;
     for (const int64_t value : StakesToTry()) {
@@ -192,7 +192,7 @@ class PresentationTest : public QObject {
     // drawn on a plate of its own.
     vellaro::GamePeer::Controls(game()).Chip[2].visible = true;
     vellaro::GamePeer::Controls(game()).BetSizeShow[2].visible = true;
-    QWidget* stake = Named(w(), "BetSizeShow_Red");
+    QWidget* stake = Named(w(), "StakeRed");
     const auto orange_behind_text = [&] {
       const QImage drawn = w().grab(stake->geometry()).toImage();
       const QRect text_rows(1, 3, stake->width() - 2, stake->height() - 6);
@@ -236,9 +236,9 @@ class PresentationTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("usable_text");
     QTest::addColumn<bool>("hand");  // a hand cursor while usable (an edit keeps its own)
-    QTest::newRow("base stake") << "Init_Bet" << QColor(0, 255, 0) << false;
-    QTest::newRow("mode box") << "GameModes" << QColor(0, 255, 0) << true;
-    QTest::newRow("betting system") << "BetStrategy" << QColor(0, 255, 0) << true;
+    QTest::newRow("base stake") << "BaseStake" << QColor(0, 255, 0) << false;
+    QTest::newRow("mode box") << "GameMode" << QColor(0, 255, 0) << true;
+    QTest::newRow("betting system") << "BettingSystem" << QColor(0, 255, 0) << true;
     QTest::newRow("Reset Bets") << "ResetBets" << QColor(255, 255, 255) << true;
   }
   void everyLockedControlLooksLockedDuringAnAnalysis() {
@@ -259,8 +259,8 @@ class PresentationTest : public QObject {
     QCOMPARE(PixelsLike(locked, usable_text), 0);
     if (hand) QCOMPARE(control->cursor().shape(), Qt::ArrowCursor);
     // The undo is withdrawn and its greyed arrow shows.
-    QVERIFY(!Shown(w(), "ImageUndo"));
-    QVERIFY(Shown(w(), "Image83"));
+    QVERIFY(!Shown(w(), "Undo"));
+    QVERIFY(Shown(w(), "UndoGreyed"));
 
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     QVERIFY(control->isEnabled());
@@ -271,7 +271,7 @@ class PresentationTest : public QObject {
   void aClickOnALockedSelectorChangesNothing() {
     OpenOptions();
     StartAnAnalysis();
-    auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     QTest::mouseClick(modes, Qt::LeftButton);
     QTest::keyClick(modes, Qt::Key_Down);
     QCOMPARE(game().controls().GameModes.index, 0);
@@ -287,11 +287,11 @@ class PresentationTest : public QObject {
     QVERIFY(QRect(0, 0, 449, 292).contains(readout->geometry()));
     // It covers no control: only the background and the frame lie beneath it.
     for (QWidget* other : w().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (other == readout || other->isHidden() || other->objectName() == "HeadImage") continue;
+      if (other == readout || other->isHidden() || other->objectName() == "Head") continue;
       QVERIFY2(!other->geometry().intersects(readout->geometry()), qPrintable(other->objectName()));
     }
     // The pointer goes through it to the background.
-    QCOMPARE(w().childAt(readout->geometry().center())->objectName(), QStringLiteral("HeadImage"));
+    QCOMPARE(w().childAt(readout->geometry().center())->objectName(), QStringLiteral("Head"));
 
     QCOMPARE(Readout(), QStringLiteral("First recommendation in 5 spins"));
     ClickTile(w(), 7);
@@ -308,7 +308,7 @@ class PresentationTest : public QObject {
     QCOMPARE(Readout(), QStringLiteral("Spin 6"));
     // An undo takes the spin out of the count shown.
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
-    ClickAt(w(), CentreOf(w(), "ImageUndo"));
+    ClickAt(w(), CentreOf(w(), "Undo"));
     QCOMPARE(Readout(), QStringLiteral("Spin 5"));
   }
 
@@ -329,7 +329,7 @@ class PresentationTest : public QObject {
     QVERIFY(result->fontMetrics().horizontalAdvance(QStringLiteral("Spins 99999  Net -99999")) <=
             result->width());
     for (QWidget* other : w().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (other == result || other->isHidden() || other->objectName() == "HeadImage") continue;
+      if (other == result || other->isHidden() || other->objectName() == "Head") continue;
       QVERIFY2(!other->geometry().intersects(result->geometry()), qPrintable(other->objectName()));
     }
   }
@@ -339,7 +339,7 @@ class PresentationTest : public QObject {
   void everyTooltipShowsWrappedToAComfortableWidth() {
     MainWindow& window = w();
     OpenOptions();
-    PointAndClick(window, "Button_Limits");
+    PointAndClick(window, "LimitsButton");
     int widest = 0;
     int shown = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -430,7 +430,7 @@ class PresentationTest : public QObject {
 
   void aLongLearningLengthIsShownWhole() {
     OpenOptions();
-    auto* length = static_cast<QSpinBox*>(Named(w(), "N_Count"));
+    auto* length = static_cast<QSpinBox*>(Named(w(), "MatrixLearning"));
     for (const char* text : {"10", "99999", "2147483647"}) {
       vellaro::GamePeer::Controls(game()).N_Count.text = text;
       w().Sync();
@@ -443,9 +443,9 @@ class PresentationTest : public QObject {
 
   void everySettingFitsItsEditUpToItsMaximum_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("base stake") << "Init_Bet";
-    QTest::newRow("wins") << "On_Wins";
-    QTest::newRow("add to bet") << "Add_To_Bet";
+    QTest::newRow("base stake") << "BaseStake";
+    QTest::newRow("wins") << "UpTrenderWins";
+    QTest::newRow("add to bet") << "UpTrenderAdd";
   }
   void everySettingFitsItsEditUpToItsMaximum() {
     QFETCH(QString, name);
@@ -486,13 +486,13 @@ class PresentationTest : public QObject {
     }
     // A space between "SAFE LEVEL:" and its value.
     const QRect caption = Named(w(), "SafeLevelCaption")->geometry();
-    QVERIFY(caption.right() + 3 < Named(w(), "Label4")->geometry().left());
+    QVERIFY(caption.right() + 3 < Named(w(), "SafeLevelValue")->geometry().left());
     QVERIFY(caption.left() >= 355);  // over its track bar
   }
 
   void everyBettingSystemFitsItsBox() {
     OpenOptions();
-    auto* box = static_cast<QComboBox*>(Named(w(), "BetStrategy"));
+    auto* box = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
     QStyleOptionComboBox option;
     option.initFrom(box);
     const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
@@ -506,15 +506,15 @@ class PresentationTest : public QObject {
 
   void theSpinEditsAreDarkWithoutAWhiteColumn_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("base stake") << "Init_Bet";
-    QTest::newRow("wins") << "On_Wins";
-    QTest::newRow("add to bet") << "Add_To_Bet";
+    QTest::newRow("base stake") << "BaseStake";
+    QTest::newRow("wins") << "UpTrenderWins";
+    QTest::newRow("add to bet") << "UpTrenderAdd";
   }
   void theSpinEditsAreDarkWithoutAWhiteColumn() {
     QFETCH(QString, name);
     OpenOptions();
     // The UP-TRENDER settings are usable with their system only.
-    auto* systems = static_cast<QComboBox*>(Named(w(), "BetStrategy"));
+    auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
     systems->setFocus();
     QTest::keyClick(systems, Qt::Key_End);
     QCOMPARE(game().controls().BetStrategy.index, 5);
@@ -531,7 +531,7 @@ class PresentationTest : public QObject {
     QPainter painter(&head);
     QSvgRenderer(QStringLiteral(":/head.svg")).render(&painter, QRectF(0, 0, 449, 449));
     painter.end();
-    const QImage under_lamp = head.copy(Named(w(), "SL_Indicator2")->geometry());
+    const QImage under_lamp = head.copy(Named(w(), "LampGreen")->geometry());
     QCOMPARE(PixelsLike(under_lamp, QColor(0xb2, 0x1f, 0x17), 50), 0);
     QCOMPARE(PixelsLike(under_lamp, QColor(0xd2, 0x9f, 0x04), 50), 0);
     // ...while the emblem is still there, above it.
@@ -543,7 +543,7 @@ class PresentationTest : public QObject {
   void anInstantPressAndReleaseLeavesTheWindowWhereItIs() {
     const QPoint start = w().pos();
     QWidget* head = w().childAt(kBackground);
-    QCOMPARE(head->objectName(), QStringLiteral("HeadImage"));
+    QCOMPARE(head->objectName(), QStringLiteral("Head"));
     for (int i = 0; i < 20; ++i) {
       QTest::mousePress(head, Qt::LeftButton, {}, kBackground);
       QTest::mouseRelease(head, Qt::LeftButton, {}, kBackground);

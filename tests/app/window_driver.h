@@ -51,7 +51,7 @@ inline void PointAndClick(QWidget& window, const char* name) {
 }
 
 inline void ClickTile(QWidget& window, int n) {
-  const QByteArray name = "Image" + QByteArray::number(n);
+  const QByteArray name = "Tile" + QByteArray::number(n);
   PointAndClick(window, name.constData());
 }
 

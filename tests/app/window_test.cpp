@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/bet_area.h"
+#include "app/board_area.h"
 #include "app/error_box.h"
 #include "app/fonts.h"
 #include "app/limits_dialog.h"
@@ -26,6 +28,8 @@
 
 using namespace vellaro::app::testing;
 using vellaro::app::MainWindow;
+using vellaro::app::BetArea;
+using vellaro::app::BoardArea;
 
 namespace {
 
@@ -92,15 +96,15 @@ class WindowTest : public QObject {
   int HighlightsShown() {
     int shown = 0;
     for (int n = 0; n < vellaro::kNumbers; ++n) {
-      shown += Shown(w(), ("Image_Act_" + QByteArray::number(n)).constData()) ? 1 : 0;
+      shown += Shown(w(), ("TileLit" + QByteArray::number(n)).constData()) ? 1 : 0;
     }
     return shown;
   }
   QString SlotText(int i) {
-    return static_cast<QLabel*>(Named(w(), ("HisNum" + QByteArray::number(i)).constData()))->text();
+    return static_cast<QLabel*>(Named(w(), ("History" + QByteArray::number(i)).constData()))->text();
   }
   QColor SlotColour(int i) {
-    return Named(w(), ("HisNum" + QByteArray::number(i)).constData())
+    return Named(w(), ("History" + QByteArray::number(i)).constData())
         ->palette()
         .color(QPalette::Window);
   }
@@ -126,47 +130,52 @@ class WindowTest : public QObject {
          {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
       QVERIFY(!Shown(w(), chip));
     }
-    QVERIFY(!Shown(w(), "ImageUndo"));
-    QVERIFY(Shown(w(), "Image83"));
+    QVERIFY(!Shown(w(), "Undo"));
+    QVERIFY(Shown(w(), "UndoGreyed"));
     // The options area is made when first opened, and shows the start values then.
-    QVERIFY(w().findChild<QWidget*>(QStringLiteral("Init_Bet")) == nullptr);
-    PointAndClick(w(), "Image_Options1");
-    QVERIFY(Shown(w(), "Init_Bet"));
-    QVERIFY(!Shown(w(), "CGauge2"));
-    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "Init_Bet"))->value(), 1);
-    QCOMPARE(static_cast<QComboBox*>(Named(w(), "BetStrategy"))->currentText(),
+    QVERIFY(w().findChild<QWidget*>(QStringLiteral("BaseStake")) == nullptr);
+    PointAndClick(w(), "Options");
+    QVERIFY(Shown(w(), "BaseStake"));
+    QVERIFY(!Shown(w(), "RecalculationGauge"));
+    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "BaseStake"))->value(), 1);
+    QCOMPARE(static_cast<QComboBox*>(Named(w(), "BettingSystem"))->currentText(),
              QStringLiteral("Martingale (x2 on loss)"));
-    QVERIFY(static_cast<QCheckBox*>(Named(w(), "ShowBetSize"))->isChecked());
-    QVERIFY(!Named(w(), "On_Wins")->isEnabled());
-    QVERIFY(!Named(w(), "Add_To_Bet")->isEnabled());
-    QVERIFY(!Named(w(), "Get_Minimal_Profit")->isEnabled());
+    QVERIFY(static_cast<QCheckBox*>(Named(w(), "ShowBet"))->isChecked());
+    QVERIFY(!Named(w(), "UpTrenderWins")->isEnabled());
+    QVERIFY(!Named(w(), "UpTrenderAdd")->isEnabled());
+    QVERIFY(!Named(w(), "MinimalProfit")->isEnabled());
   }
 
-  void picturesLieWhereThePlayerExpectsThem_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    QTest::newRow("zero") << "Image0" << QRect(16, 112, 33, 33);
-    QTest::newRow("seventeen") << "Image17" << QRect(208, 112, 33, 33);
-    QTest::newRow("thirty-four, bottom row") << "Image34" << QRect(400, 144, 33, 33);
-    QTest::newRow("first history slot") << "HisNum1" << QRect(214, 19, 17, 17);
-    QTest::newRow("last history slot") << "HisNum8" << QRect(340, 19, 17, 17);
-    QTest::newRow("black chip") << "ChipBlack" << QRect(262, 247, 33, 33);
-    QTest::newRow("black field") << "FieldBlack" << QRect(256, 218, 42, 21);
-    QTest::newRow("more trend") << "Trend_More_2" << QRect(370, 193, 47, 17);
-    QTest::newRow("undo") << "ImageUndo" << QRect(184, 15, 25, 25);
-    QTest::newRow("gauge") << "CGauge1" << QRect(-6, 55, 460, 6);
-    QTest::newRow("close twin") << "Button_Close_Hover" << QRect(422, 3, 25, 25);
-    QTest::newRow("options open") << "Image_Options3" << QRect(201, 251, 49, 28);
-    QTest::newRow("bet") << "Init_Bet" << QRect(16, 320, 49, 24);
-    QTest::newRow("mode box") << "GameModes" << QRect(72, 320, 113, 23);
-    QTest::newRow("safe level") << "SafeLevel" << QRect(355, 366, 89, 19);
-    QTest::newRow("up-trender group") << "GroupBox1" << QRect(16, 388, 249, 49);
-  }
-  void picturesLieWhereThePlayerExpectsThem() {
-    PointAndClick(w(), "Image_Options1");
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    QCOMPARE(Named(w(), name.toLatin1().constData())->geometry(), place);
+  // Every part of a family lies where its area places it: a tile or a chance drawn with
+  // another's index would not.
+  void picturesLieWhereTheirAreaPlacesThem() {
+    PointAndClick(w(), "Options");
+    const auto at = [this](const QString& name) {
+      return Named(w(), name.toLatin1().constData())->geometry();
+    };
+    for (int n = 0; n < vellaro::kNumbers; ++n) {
+      for (const char* part : {"Inactive", "Tile", "TileLit"}) {
+        QCOMPARE(at(QLatin1String(part) + QString::number(n)), BoardArea::TilePlace(n));
+      }
+    }
+    for (int k = 0; k < vellaro::kChances; ++k) {
+      const std::string_view name = vellaro::kChanceNames[static_cast<size_t>(k)];
+      const QString chance = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+      QCOMPARE(at(QStringLiteral("Chip") + chance), BetArea::ChipPlace(k));
+      QCOMPARE(at(QStringLiteral("ChipGrey") + chance), BetArea::ChipPlace(k));
+      QCOMPARE(at(QStringLiteral("Stake") + chance), BetArea::StakePlace(k));
+      QCOMPARE(at(QStringLiteral("Field") + chance), BetArea::FieldPlace(k));
+      for (const char* part : {"TrendIdle", "TrendSwitch", "TrendActive"}) {
+        QCOMPARE(at(QLatin1String(part) + chance), BetArea::TrendPlace(k));
+      }
+    }
+    QCOMPARE(at(QStringLiteral("LampGreen")), BetArea::kLampPlace);
+    QCOMPARE(at(QStringLiteral("OptionsOpen")), BetArea::kOptionsPlace);
+    // The strip runs left to right from the newest, square by square.
+    for (int i = 1; i < 8; ++i) {
+      QCOMPARE(at(QStringLiteral("History%1").arg(i + 1)),
+               at(QStringLiteral("History%1").arg(i)).translated(18, 0));
+    }
   }
 
   void aClickOnATileEntersItsNumber() {
@@ -187,43 +196,43 @@ class WindowTest : public QObject {
     for (int n : {17, 25, 0, 0, 0}) ClickTile(w(), n);
     // While the analysis runs only the number just entered stays on the board.
     QVERIFY(game().AnalysisRunning());
-    QVERIFY(Shown(w(), "Image0"));
-    QVERIFY(!Shown(w(), "Image17"));
+    QVERIFY(Shown(w(), "Tile0"));
+    QVERIFY(!Shown(w(), "Tile17"));
     QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "ChipBlack"), 10000);
     QVERIFY(Shown(w(), "FieldBlack"));
-    QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "BetSizeShow_Black"), 1000);
-    QCOMPARE(static_cast<QLabel*>(Named(w(), "BetSizeShow_Black"))->text(), QStringLiteral("1"));
+    QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "StakeBlack"), 1000);
+    QCOMPARE(static_cast<QLabel*>(Named(w(), "StakeBlack"))->text(), QStringLiteral("1"));
     for (const char* other : {"ChipLess", "ChipEven", "ChipRed", "ChipOdd", "ChipMore"}) {
       QVERIFY(!Shown(w(), other));
     }
-    QVERIFY(Shown(w(), "Image17"));
-    QVERIFY(Shown(w(), "ImageUndo"));
+    QVERIFY(Shown(w(), "Tile17"));
+    QVERIFY(Shown(w(), "Undo"));
     QCOMPARE(SlotText(5), QStringLiteral("17"));
     QCOMPARE(SlotColour(1), QColor(0, 128, 0));
 
     // The undo takes the last 0 back and crosses it out until the next analysis.
-    ClickAt(w(), CentreOf(w(), "ImageUndo"));
+    ClickAt(w(), CentreOf(w(), "Undo"));
     QCOMPARE(game().controls().NumbersList.size(), size_t{4});
-    QVERIFY(!Shown(w(), "Image0"));
-    QVERIFY(!Shown(w(), "ImageUndo"));
+    QVERIFY(!Shown(w(), "Tile0"));
+    QVERIFY(!Shown(w(), "Undo"));
     // The pointer jumped to the undo without crossing the background: no highlight of the
     // crossed-out number may stay behind to take it again.
-    QVERIFY(!Shown(w(), "Image_Act_0"));
-    ClickAt(w(), CentreOf(w(), "Image0"));
+    QVERIFY(!Shown(w(), "TileLit0"));
+    ClickAt(w(), CentreOf(w(), "Tile0"));
     QCOMPARE(game().controls().NumbersList.size(), size_t{4});
   }
 
   void onlyTheNumberUnderThePointerIsHighlighted() {
-    MoveTo(w(), CentreOf(w(), "Image5"));
-    QVERIFY(Shown(w(), "Image_Act_5"));
-    MoveTo(w(), CentreOf(w(), "Image6"));
-    QVERIFY(!Shown(w(), "Image_Act_5"));
-    QVERIFY(Shown(w(), "Image_Act_6"));
+    MoveTo(w(), CentreOf(w(), "Tile5"));
+    QVERIFY(Shown(w(), "TileLit5"));
+    MoveTo(w(), CentreOf(w(), "Tile6"));
+    QVERIFY(!Shown(w(), "TileLit5"));
+    QVERIFY(Shown(w(), "TileLit6"));
     QCOMPARE(HighlightsShown(), 1);
 
     // The highlight now lies on top; a click on it enters the same number.
-    QCOMPARE(w().childAt(CentreOf(w(), "Image6"))->objectName(), QStringLiteral("Image_Act_6"));
-    ClickAt(w(), CentreOf(w(), "Image6"));
+    QCOMPARE(w().childAt(CentreOf(w(), "Tile6"))->objectName(), QStringLiteral("TileLit6"));
+    ClickAt(w(), CentreOf(w(), "Tile6"));
     QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"6"}));
 
     MoveTo(w(), kBackground);
@@ -233,10 +242,10 @@ class WindowTest : public QObject {
   void aPictureHiddenAtStartIsDrawnWhenFirstShown() {
     // Only the pictures shown at start are rendered ahead; a highlight renders the first
     // time it shows, at its own size and the window's pixel ratio.
-    QVERIFY(!Shown(w(), "Image_Act_5"));
+    QVERIFY(!Shown(w(), "TileLit5"));
     const int renders = w().svg_cache().RenderCount();
-    MoveTo(w(), CentreOf(w(), "Image5"));
-    QWidget* highlight = Named(w(), "Image_Act_5");
+    MoveTo(w(), CentreOf(w(), "Tile5"));
+    QWidget* highlight = Named(w(), "TileLit5");
     QVERIFY(!highlight->isHidden());
     const qreal ratio = highlight->devicePixelRatioF();
     const auto blank = [ratio] {
@@ -257,7 +266,7 @@ class WindowTest : public QObject {
   }
 
   void theAnalysisGaugeFillsFromTheLeftWithItsProgress() {
-    QWidget* gauge = Named(w(), "CGauge1");
+    QWidget* gauge = Named(w(), "AnalysisGauge");
     const auto drawn = [gauge] {
       QImage image(gauge->size(), QImage::Format_RGB32);
       gauge->render(&image);
@@ -278,21 +287,21 @@ class WindowTest : public QObject {
   }
 
   void closeAndMinimiseActOnlyThroughTheirTwins() {
-    ClickAt(w(), CentreOf(w(), "Button_Minimize"));
-    ClickAt(w(), CentreOf(w(), "Button_Close"));
+    ClickAt(w(), CentreOf(w(), "Minimize"));
+    ClickAt(w(), CentreOf(w(), "Close"));
     QVERIFY(w().isVisible());
     QVERIFY(!w().isMinimized());
 
-    MoveTo(w(), CentreOf(w(), "Button_Close"));
-    QVERIFY(Shown(w(), "Button_Close_Hover"));
-    MoveTo(w(), CentreOf(w(), "Button_Minimize"));
-    QVERIFY(!Shown(w(), "Button_Close_Hover"));
-    QVERIFY(Shown(w(), "Button_Minimize_2"));
-    ClickAt(w(), CentreOf(w(), "Button_Minimize"));
+    MoveTo(w(), CentreOf(w(), "Close"));
+    QVERIFY(Shown(w(), "CloseLit"));
+    MoveTo(w(), CentreOf(w(), "Minimize"));
+    QVERIFY(!Shown(w(), "CloseLit"));
+    QVERIFY(Shown(w(), "MinimizeLit"));
+    ClickAt(w(), CentreOf(w(), "Minimize"));
     QVERIFY(w().windowState().testFlag(Qt::WindowMinimized));
 
     w().showNormal();
-    PointAndClick(w(), "Button_Close");
+    PointAndClick(w(), "Close");
     QVERIFY(!w().isVisible());
   }
 
@@ -309,9 +318,9 @@ class WindowTest : public QObject {
       }
     } answer;
     w().SetSaveDialog(&answer);
-    ClickAt(w(), CentreOf(w(), "Button_Save"));
+    ClickAt(w(), CentreOf(w(), "Save"));
     QCOMPARE(answer.shown, 0);
-    PointAndClick(w(), "Button_Save");
+    PointAndClick(w(), "Save");
     QCOMPARE(answer.shown, 1);
 
     QTemporaryDir folder;
@@ -412,35 +421,35 @@ class WindowTest : public QObject {
   }
 
   void theOptionsHighlightStaysUntilThePointerReachesTheBackground() {
-    MoveTo(w(), CentreOf(w(), "Image_Options1"));
-    QVERIFY(Shown(w(), "Image_Options2"));
+    MoveTo(w(), CentreOf(w(), "Options"));
+    QVERIFY(Shown(w(), "OptionsLit"));
     MoveTo(w(), CentreOf(w(), "ChipGreyRed"));  // a picture without an action
-    QVERIFY(Shown(w(), "Image_Options2"));
+    QVERIFY(Shown(w(), "OptionsLit"));
     MoveTo(w(), kBackground);
-    QVERIFY(!Shown(w(), "Image_Options2"));
+    QVERIFY(!Shown(w(), "OptionsLit"));
   }
 
   void theOptionsButtonOpensAndClosesTheOptionsArea() {
-    PointAndClick(w(), "Image_Options1");
+    PointAndClick(w(), "Options");
     QCOMPARE(w().size(), QSize(449, 448));
-    QVERIFY(Shown(w(), "Image_Options3"));
-    ClickAt(w(), CentreOf(w(), "Image_Options1"));  // the open look lies on top now
+    QVERIFY(Shown(w(), "OptionsOpen"));
+    ClickAt(w(), CentreOf(w(), "Options"));  // the open look lies on top now
     QCOMPARE(w().size(), QSize(449, 292));
-    QVERIFY(!Shown(w(), "Image_Options3"));
+    QVERIFY(!Shown(w(), "OptionsOpen"));
   }
 
   void aTrendIsSwitchedOnByPointingAndClicking() {
-    MoveTo(w(), CentreOf(w(), "Trend_Less_0"));
-    QVERIFY(Shown(w(), "Trend_Less_1"));
-    ClickAt(w(), CentreOf(w(), "Trend_Less_0"));
-    QVERIFY(Shown(w(), "Trend_Less_2"));
+    MoveTo(w(), CentreOf(w(), "TrendIdleLess"));
+    QVERIFY(Shown(w(), "TrendSwitchLess"));
+    ClickAt(w(), CentreOf(w(), "TrendIdleLess"));
+    QVERIFY(Shown(w(), "TrendActiveLess"));
 
     // Its opposite takes the trend over.
-    PointAndClick(w(), "Trend_More_0");
-    QVERIFY(Shown(w(), "Trend_More_2"));
-    QVERIFY(!Shown(w(), "Trend_Less_2"));
-    ClickAt(w(), CentreOf(w(), "Trend_More_0"));
-    QVERIFY(!Shown(w(), "Trend_More_2"));
+    PointAndClick(w(), "TrendIdleMore");
+    QVERIFY(Shown(w(), "TrendActiveMore"));
+    QVERIFY(!Shown(w(), "TrendActiveLess"));
+    ClickAt(w(), CentreOf(w(), "TrendIdleMore"));
+    QVERIFY(!Shown(w(), "TrendActiveMore"));
   }
 
   void theHeadShowsTheVersionOfTheBuildAsTheArtworkDrawsItsTexts() {
@@ -477,7 +486,7 @@ class WindowTest : public QObject {
     // A few levels of anti-aliasing apart at most; the text a pixel off differs by far more.
     QVERIFY2(worst <= 16, qPrintable(QStringLiteral("differs by %1").arg(worst)));
     // The text does not take the pointer: pressing on it still drags the window.
-    QCOMPARE(w().childAt(160, 20)->objectName(), QStringLiteral("HeadImage"));
+    QCOMPARE(w().childAt(160, 20)->objectName(), QStringLiteral("Head"));
   }
 
   void theBackgroundDragsTheWindowWithAnyButton_data() {
@@ -489,7 +498,7 @@ class WindowTest : public QObject {
     QFETCH(Qt::MouseButton, button);
     const QPoint start = w().pos();
     QWidget* head = w().childAt(kBackground);
-    QCOMPARE(head->objectName(), QStringLiteral("HeadImage"));
+    QCOMPARE(head->objectName(), QStringLiteral("Head"));
     QTest::mousePress(head, button, {}, kBackground);
     const QPoint grabbed = head->mapToGlobal(kBackground);
     QMouseEvent move(QEvent::MouseMove, kBackground + QPoint(30, 20), grabbed + QPoint(30, 20),
@@ -500,9 +509,9 @@ class WindowTest : public QObject {
   }
 
   void checkBoxesShowWhatTheEngineHolds() {
-    PointAndClick(w(), "Image_Options1");
-    auto* reset = static_cast<QCheckBox*>(Named(w(), "Bet_Automatic_Reset"));
-    auto* profit = static_cast<QCheckBox*>(Named(w(), "Get_Minimal_Profit"));
+    PointAndClick(w(), "Options");
+    auto* reset = static_cast<QCheckBox*>(Named(w(), "AutomaticReset"));
+    auto* profit = static_cast<QCheckBox*>(Named(w(), "MinimalProfit"));
     QVERIFY(!profit->isEnabled());
     QTest::mouseClick(reset, Qt::LeftButton);
     QVERIFY(game().controls().Bet_Automatic_Reset.checked);
@@ -530,8 +539,8 @@ class WindowTest : public QObject {
   void everyEntryOfTheModeBoxFitsIt() {
     // (The betting-system box takes a smaller font for "Havrel (+1 on loss / -1 on win)":
     // see presentation_test.)
-    PointAndClick(w(), "Image_Options1");
-    auto* box = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    PointAndClick(w(), "Options");
+    auto* box = static_cast<QComboBox*>(Named(w(), "GameMode"));
     QStyleOptionComboBox option;
     option.initFrom(box);
     const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
@@ -543,13 +552,13 @@ class WindowTest : public QObject {
   }
 
   void choosingAModeKeepsItAndMovesTheFocusToShowBet() {
-    PointAndClick(w(), "Image_Options1");
-    auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    PointAndClick(w(), "Options");
+    auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     modes->setFocus();
     QTest::keyClick(modes, Qt::Key_Down);
     QCOMPARE(game().controls().GameModes.index, 1);
     QCOMPARE(modes->currentText(), QStringLiteral("SMART 2023"));
-    QCOMPARE(QApplication::focusWidget(), Named(w(), "ShowBetSize"));
+    QCOMPARE(QApplication::focusWidget(), Named(w(), "ShowBet"));
     // The focus request is carried out once, not on every tick.
     modes->setFocus();
     QTest::qWait(50);
@@ -557,8 +566,8 @@ class WindowTest : public QObject {
   }
 
   void eachEntryOfTheModeBoxRunsItsModeAndTheMatrixItsOwn() {
-    PointAndClick(w(), "Image_Options1");
-    auto* modes = static_cast<QComboBox*>(Named(w(), "GameModes"));
+    PointAndClick(w(), "Options");
+    auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     const std::pair<int, const vellaro::Timer*> entries[] = {
         {2, &vellaro::GamePeer::Mode4Timer(game())},
         {1, &vellaro::GamePeer::Mode3Timer(game())},
@@ -587,15 +596,15 @@ class WindowTest : public QObject {
     ClickTile(w(), 9);
     QVERIFY(vellaro::GamePeer::Mode5Timer(game()).running());
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
-    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "N_Count"))->value(), 10);
+    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "MatrixLearning"))->value(), 10);
     QTest::mouseClick(reset, Qt::LeftButton);
     QCOMPARE(game().state().ModeId, 2);
-    QVERIFY(Shown(w(), "Image9"));
+    QVERIFY(Shown(w(), "Tile9"));
   }
 
   void theBaseStakeFollowsTyping() {
-    PointAndClick(w(), "Image_Options1");
-    auto* bet = static_cast<QSpinBox*>(Named(w(), "Init_Bet"));
+    PointAndClick(w(), "Options");
+    auto* bet = static_cast<QSpinBox*>(Named(w(), "BaseStake"));
     bet->setFocus();
     bet->selectAll();
     QTest::keyClicks(bet, "025");
@@ -605,19 +614,19 @@ class WindowTest : public QObject {
     QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(bet, &away);
     QCOMPARE(game().controls().Init_Bet.text, std::string("025"));
-    Named(w(), "ShowBetSize")->setFocus();
+    Named(w(), "ShowBet")->setFocus();
     QCOMPARE(game().controls().Init_Bet.text, std::string("25"));
     QCOMPARE(bet->value(), 25);
   }
 
   void theSafeLevelTrackBarMovesTheEngine() {
-    PointAndClick(w(), "Image_Options1");
+    PointAndClick(w(), "Options");
     auto* level = static_cast<QSlider*>(Named(w(), "SafeLevel"));
     level->setFocus();
     QTest::keyClick(level, Qt::Key_PageUp);
     QCOMPARE(game().controls().SafeLevel.position, 2);
-    QCOMPARE(static_cast<QLabel*>(Named(w(), "Label4"))->text(), QStringLiteral("2"));
-    QVERIFY(Shown(w(), "SL_Indicator2"));
+    QCOMPARE(static_cast<QLabel*>(Named(w(), "SafeLevelValue"))->text(), QStringLiteral("2"));
+    QVERIFY(Shown(w(), "LampGreen"));
   }
 
   void idleTicksRepaintNothing() {

@@ -1,0 +1,37 @@
+#pragma once
+
+// The number board with the undo and the history strip above it: the player's way of
+// entering a spin, and of taking one back.
+
+#include <QLabel>
+#include <array>
+#include <string>
+
+#include "app/window_parts.h"
+
+namespace vellaro::app {
+
+class MainWindow;
+
+class BoardArea {
+ public:
+  explicit BoardArea(MainWindow& window);
+  BoardArea(const BoardArea&) = delete;
+  BoardArea& operator=(const BoardArea&) = delete;
+
+  // Where the tile of `number` lies in the window.
+  static QRect TilePlace(int number);
+
+  void Sync(const vellaro::GameView& view);
+
+ private:
+  void BuildStrip();
+  void BuildTiles();
+
+  MainWindow& window_;
+  Bindings bindings_;
+  std::array<QLabel*, vellaro::GameView::kHistorySquares> history_{};
+  std::array<LastShown<vellaro::HistorySquare>, vellaro::GameView::kHistorySquares> shown_;
+};
+
+}  // namespace vellaro::app

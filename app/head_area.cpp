@@ -1,0 +1,111 @@
+#include "app/head_area.h"
+
+#include <QCoreApplication>
+
+#include "app/gauge_bar.h"
+#include "app/main_window.h"
+#include "app/picture_widget.h"
+#include "app/version_text.h"
+
+namespace vellaro::app {
+
+namespace {
+
+constexpr QColor kGaugeBar{210, 159, 4};
+
+}  // namespace
+
+HeadArea::HeadArea(MainWindow& window) : window_(window) {
+  head_ = AddPicture(&window, window.svg(), QStringLiteral("Head"), QStringLiteral(":/head.svg"),
+                     {0, 0, vellaro::Window::kHeadImageWidth, 449});
+  // Beside the title, in the grey of the artwork's small print.
+  auto* version = new VersionText(QStringLiteral(VELLARO_VERSION), ArialFont(10, true),
+                                  QColor(0x8e, 0x8e, 0x8e), {156, 24}, &window);
+  version->setObjectName(QStringLiteral("Version"));
+  gauge_ = new GaugeBar(kGaugeBar, vellaro::GameView(window.game()).AnalysisGauge().max, &window);
+  Tag(gauge_, QStringLiteral("AnalysisGauge"), Control::kAnalysisGauge);
+  gauge_->setGeometry(-6, 55, 460, 6);
+  // In the strip between the gauge and the board, clear of both.
+  readout_ = new Readout(&window);
+  readout_->setObjectName(QStringLiteral("Readout"));
+  readout_->setGeometry(16, 62, 417, 13);
+  BuildButtons();
+}
+
+void HeadArea::BuildButtons() {
+  struct HeadButtonPlace {
+    const char* name;
+    const char* svg;
+    int x;
+    vellaro::HeadButton button;
+    void (vellaro::Game::*mouse_move)();
+    Control control;
+  };
+  static constexpr HeadButtonPlace kButtons[] = {
+      {"Close", "close", 422, vellaro::HeadButton::kClose, &vellaro::Game::Button_CloseMouseMove,
+       Control::kClose},
+      {"Minimize", "minimize", 396, vellaro::HeadButton::kMinimize,
+       &vellaro::Game::Button_MinimizeMouseMove, Control::kMinimize},
+      {"Save", "save", 370, vellaro::HeadButton::kSave, &vellaro::Game::Button_SaveMouseMove,
+       Control::kSave},
+  };
+  MainWindow& window = window_;
+  for (const HeadButtonPlace& button : kButtons) {
+    const QRect place(button.x, 3, 25, 25);
+    const QString name = QLatin1String(button.name);
+    const QString svg = QStringLiteral(":/%1").arg(QLatin1String(button.svg));
+    PictureWidget* normal = AddPicture(&window, window.svg(), name, svg + QStringLiteral(".svg"),
+                                       place, button.control);
+    normal->setCursor(Qt::PointingHandCursor);
+    const auto mouse_move = button.mouse_move;
+    normal->OnMove([&window, mouse_move](QMouseEvent&) {
+      window.Handle([&] { (window.game().*mouse_move)(); });
+    });
+    // Only the lit twins act; the plain pictures merely bring them up.
+    PictureWidget* lit = AddPicture(&window, window.svg(), name + QStringLiteral("Lit"),
+                                    svg + QStringLiteral("_hover.svg"), place, button.control);
+    bindings_.Shown(lit, [which = button.button](const vellaro::GameView& view) {
+      return view.HeadButtonLit(which);
+    });
+    switch (button.button) {
+      case vellaro::HeadButton::kClose:
+        lit->OnClick([&window] {
+          window.Handle([&window] {
+            window.close();
+            QCoreApplication::quit();
+          });
+        });
+        break;
+      case vellaro::HeadButton::kMinimize:
+        lit->OnClick([&window] { window.Handle([&window] { window.showMinimized(); }); });
+        break;
+      case vellaro::HeadButton::kSave:
+        lit->OnClick([&window] { window.Handle([&window] { window.SaveLog(); }); });
+        break;
+    }
+  }
+}
+
+void HeadArea::Sync(const vellaro::GameView& view) {
+  bindings_.Sync(view);
+  if (gauge_progress_.Changed(view.AnalysisGauge().progress)) {
+    gauge_->SetValue(view.AnalysisGauge().progress);
+  }
+}
+
+void HeadArea::SyncProgress(const vellaro::GameView& view) {
+  const vellaro::MatrixProgress matrix = view.Matrix();
+  GameProgress progress;
+  progress.spins = view.AcceptedSpins();
+  progress.entered = view.EnteredSpins();
+  progress.first_analysis = vellaro::GameView::FirstAnalysisSpin();
+  progress.matrix = matrix.plays;
+  progress.matrix_chosen = matrix.chosen;
+  progress.matrix_step = matrix.step;
+  progress.matrix_learning = matrix.learning;
+  progress.matrix_column = matrix.column;
+  // Most ticks change nothing: the text is written only when the game moved on.
+  if (progress_.Changed(progress)) progress_text_ = vellaro::app::ProgressText(progress);
+}
+
+}  // namespace vellaro::app

@@ -1,0 +1,43 @@
+#pragma once
+
+// The head of the window: its picture (which the window is dragged by), the version, the
+// close, minimise and save buttons, the analysis gauge and the readout under them.
+
+#include <QString>
+
+#include "app/readout.h"
+#include "app/window_parts.h"
+
+namespace vellaro::app {
+
+class GaugeBar;
+class MainWindow;
+
+class HeadArea {
+ public:
+  explicit HeadArea(MainWindow& window);
+  HeadArea(const HeadArea&) = delete;
+  HeadArea& operator=(const HeadArea&) = delete;
+
+  PictureWidget* head() const { return head_; }
+  Readout* readout() const { return readout_; }
+  // Where the evening stands, as the readout tells it: written only when the game moved on.
+  const QString& progress_text() const { return progress_text_; }
+
+  void Sync(const vellaro::GameView& view);
+  void SyncProgress(const vellaro::GameView& view);
+
+ private:
+  void BuildButtons();
+
+  MainWindow& window_;
+  Bindings bindings_;
+  PictureWidget* head_ = nullptr;
+  GaugeBar* gauge_ = nullptr;
+  LastShown<int32_t> gauge_progress_;
+  Readout* readout_ = nullptr;
+  LastShown<GameProgress> progress_;
+  QString progress_text_;
+};
+
+}  // namespace vellaro::app

@@ -1,0 +1,82 @@
+#pragma once
+
+// The options area below the board, shown while the window is open to its full height:
+// the base stake, the mode and the system, the matrix, the SAFE LEVEL, the check boxes and
+// the UP-TRENDER settings. Made the first time the player opens it.
+
+#include <QLabel>
+#include <string>
+
+#include "app/window_parts.h"
+#include "game/controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+namespace vellaro::app {
+
+class GaugeBar;
+class MainWindow;
+
+class OptionsArea {
+ public:
+  explicit OptionsArea(MainWindow& window);
+  OptionsArea(const OptionsArea&) = delete;
+  OptionsArea& operator=(const OptionsArea&) = delete;
+
+  void Sync(const vellaro::GameView& view);
+
+ private:
+  void BuildStakeRow(const vellaro::GameView& view);
+  void BuildRecalculation(const vellaro::GameView& view);
+  void BuildMatrixRow(const vellaro::GameView& view);
+  void BuildSafeLevel(const vellaro::GameView& view);
+  void BuildTicks(const vellaro::GameView& view);
+  void BuildUpTrender(const vellaro::GameView& view);
+  QSpinBox* AddUpTrenderSetting(const QString& name, const vellaro::SpinEdit& edit,
+                                const QRect& place, void (vellaro::Game::*type)(std::string));
+  void BindEnabled();
+  void SyncUpTrender(const vellaro::GameView& view);
+
+  MainWindow& window_;
+  Bindings bindings_;
+  QSpinBox* base_stake_ = nullptr;
+  QComboBox* game_mode_ = nullptr;
+  QComboBox* system_ = nullptr;
+  QPushButton* reset_bets_ = nullptr;
+  QPushButton* recalculate_ = nullptr;
+  GaugeBar* recalculation_gauge_ = nullptr;
+  QPushButton* create_matrix_ = nullptr;
+  GaugeBar* matrix_gauge_ = nullptr;
+  QSpinBox* learning_ = nullptr;
+  QPushButton* reset_matrix_ = nullptr;
+  QLabel* safe_level_value_ = nullptr;
+  QSlider* safe_level_ = nullptr;
+  QCheckBox* cat_rows_ = nullptr;
+  QCheckBox* show_bet_ = nullptr;
+  QCheckBox* automatic_reset_ = nullptr;
+  QCheckBox* minimal_profit_ = nullptr;
+  QGroupBox* up_trender_ = nullptr;
+  QLabel* wins_caption_ = nullptr;
+  QLabel* add_caption_ = nullptr;
+  QSpinBox* wins_ = nullptr;
+  QSpinBox* add_ = nullptr;
+
+  LastShown<std::string> base_stake_text_;
+  LastShown<vellaro::Rgb> base_stake_colour_;
+  LastShown<int32_t> recalculating_;
+  LastShown<int32_t> matrix_progress_;
+  LastShown<std::string> learning_text_;
+  LastShown<std::string> safe_level_text_;
+  LastShown<vellaro::Rgb> up_trender_colour_;
+  LastShown<vellaro::Rgb> wins_caption_colour_;
+  LastShown<vellaro::Rgb> add_caption_colour_;
+  LastShown<vellaro::Rgb> wins_colour_;
+  LastShown<vellaro::Rgb> add_colour_;
+};
+
+}  // namespace vellaro::app

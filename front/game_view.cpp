@@ -1,0 +1,209 @@
+#include "front/game_view.h"
+
+#include <cstddef>
+
+namespace vellaro {
+
+namespace {
+
+size_t At(int index) {
+  return static_cast<size_t>(index);
+}
+
+}  // namespace
+
+int32_t GameView::ClientWidth() const {
+  return game_.controls().ClientWidth;
+}
+
+int32_t GameView::ClientHeight() const {
+  return game_.controls().ClientHeight;
+}
+
+bool GameView::OptionsOpen() const {
+  return game_.controls().OptionsOpen();
+}
+
+bool GameView::HeadButtonLit(HeadButton button) const {
+  const Window& w = game_.controls();
+  switch (button) {
+    case HeadButton::kClose:
+      return w.Button_Close_Hover.visible;
+    case HeadButton::kMinimize:
+      return w.Button_Minimize_2.visible;
+    case HeadButton::kSave:
+      return w.Button_Save_Hover.visible;
+  }
+  return false;
+}
+
+bool GameView::OptionsButtonLit() const {
+  return game_.controls().Image_Options2.visible;
+}
+
+bool GameView::OptionsButtonShowsOpen() const {
+  return game_.controls().Image_Options3.visible;
+}
+
+bool GameView::TileShown(int number) const {
+  return game_.controls().Image[At(number)].visible;
+}
+
+bool GameView::TileLit(int number) const {
+  return game_.controls().Image_Act[At(number)].visible;
+}
+
+bool GameView::UndoShown() const {
+  return game_.controls().ImageUndo.visible;
+}
+
+HistorySquare GameView::History(int square) const {
+  const Label& slot = game_.controls().HisNum[At(square)];
+  return {slot.visible, slot.caption, slot.colour, slot.background};
+}
+
+int64_t GameView::EnteredSpins() const {
+  return static_cast<int64_t>(game_.controls().NumbersList.size());
+}
+
+const Gauge& GameView::AnalysisGauge() const {
+  return game_.controls().CGauge1;
+}
+
+int32_t GameView::AcceptedSpins() const {
+  return game_.state().SpinCount;
+}
+
+int32_t GameView::FirstAnalysisSpin() {
+  return GameState::StartThreshold;
+}
+
+MatrixProgress GameView::Matrix() const {
+  const GameState& s = game_.state();
+  return {s.ModeId == static_cast<int32_t>(Mode::kMatrix), s.MatrixFlag == 1, s.MatrixStep,
+          MatrixLearning(), s.MatrixColumn};
+}
+
+ChipOnShow GameView::Chip(int chance) const {
+  const Window& w = game_.controls();
+  const size_t k = At(chance);
+  return {w.Field[k].visible, w.Chip[k].visible, w.BetSizeShow[k].visible, w.BetSizeShow[k].caption,
+          w.BetSizeShow[k].colour};
+}
+
+bool GameView::TrendSwitchLit(int chance) const {
+  return game_.controls().Trend_1[At(chance)].visible;
+}
+
+bool GameView::TrendActive(int chance) const {
+  return game_.controls().Trend_2[At(chance)].visible;
+}
+
+SafeLevelLamp GameView::Lamp() const {
+  // The green picture lies over the dark one, which shows whenever the lamp is lit.
+  const Window& w = game_.controls();
+  if (w.SL_Indicator2.visible) return SafeLevelLamp::kGreen;
+  return w.SL_Indicator1.visible ? SafeLevelLamp::kDark : SafeLevelLamp::kOff;
+}
+
+const SpinEdit& GameView::BaseStake() const {
+  return game_.controls().Init_Bet;
+}
+
+const ComboBox& GameView::ModeBox() const {
+  return game_.controls().GameModes;
+}
+
+const ComboBox& GameView::SystemBox() const {
+  return game_.controls().BetStrategy;
+}
+
+const Button& GameView::ResetBetsButton() const {
+  return game_.controls().ResetBetsButton;
+}
+
+const Button& GameView::RecalculateButton() const {
+  return game_.controls().ReCalculateButton;
+}
+
+const Gauge& GameView::RecalculationGauge() const {
+  return game_.controls().CGauge2;
+}
+
+const Button& GameView::CreateMatrixButton() const {
+  return game_.controls().CreateMatrixButton;
+}
+
+const Gauge& GameView::MatrixGauge() const {
+  return game_.controls().CGauge3;
+}
+
+const SpinEdit& GameView::MatrixLearningEdit() const {
+  return game_.controls().N_Count;
+}
+
+int32_t GameView::MatrixLearning() const {
+  SpinEdit learning = game_.controls().N_Count;  // read as the game reads it, on a copy
+  return ReadSpinEdit(learning);
+}
+
+const Button& GameView::ResetMatrixButton() const {
+  return game_.controls().ResetMatrixButton;
+}
+
+const TrackBar& GameView::SafeLevelTrack() const {
+  return game_.controls().SafeLevel;
+}
+
+const std::string& GameView::SafeLevelLosses() const {
+  return game_.controls().Label4.caption;
+}
+
+const CheckBox& GameView::CatRows() const {
+  return game_.controls().CatRows;
+}
+
+const CheckBox& GameView::ShowBet() const {
+  return game_.controls().ShowBetSize;
+}
+
+const CheckBox& GameView::AutomaticReset() const {
+  return game_.controls().Bet_Automatic_Reset;
+}
+
+const CheckBox& GameView::MinimalProfit() const {
+  return game_.controls().Get_Minimal_Profit;
+}
+
+Caption GameView::UpTrenderTitle() const {
+  const Label& title = game_.controls().GroupBox1;
+  return {title.caption, title.colour};
+}
+
+Caption GameView::UpTrenderWinsCaption() const {
+  const Label& caption = game_.controls().Label28;
+  return {caption.caption, caption.colour};
+}
+
+Caption GameView::UpTrenderAddCaption() const {
+  const Label& caption = game_.controls().Label29;
+  return {caption.caption, caption.colour};
+}
+
+const SpinEdit& GameView::UpTrenderWins() const {
+  return game_.controls().On_Wins;
+}
+
+const SpinEdit& GameView::UpTrenderAdd() const {
+  return game_.controls().Add_To_Bet;
+}
+
+bool GameView::FocusAsked() const {
+  return !game_.controls().Focus.empty();
+}
+
+bool GameView::FocusOnShowBet() const {
+  return game_.controls().Focus == "ShowBetSize";
+}
+
+}  // namespace vellaro

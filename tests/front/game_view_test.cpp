@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "front/game_view.h"
+#include "support/game_peer.h"
+#include "support/harness.h"
+
+namespace vellaro {
+namespace {
+
+// Each plain name reads its own control: a swapped pair of look-alike flags fails here.
+TEST(GameView, EachNameReadsItsOwnControl) {
+  testing::Harness h;
+  Window& w = GamePeer::Controls(h.game);
+  const GameView view(h.game);
+
+  w.Button_Close_Hover.visible = false;
+  w.Button_Minimize_2.visible = true;
+  w.Button_Save_Hover.visible = false;
+  EXPECT_FALSE(view.HeadButtonLit(HeadButton::kClose));
+  EXPECT_TRUE(view.HeadButtonLit(HeadButton::kMinimize));
+  EXPECT_FALSE(view.HeadButtonLit(HeadButton::kSave));
+  w.Image_Options2.visible = true;
+  w.Image_Options3.visible = false;
+  EXPECT_TRUE(view.OptionsButtonLit());
+  EXPECT_FALSE(view.OptionsButtonShowsOpen());
+
+  w.Trend_1[kRed].visible = true;
+  w.Trend_2[kRed].visible = false;
+  EXPECT_TRUE(view.TrendSwitchLit(kRed));
+  EXPECT_FALSE(view.TrendActive(kRed));
+
+  w.HisNum[1] = {"32", kColourWhite, kColourGrey, 0, true};
+  const HistorySquare square = view.History(1);
+  EXPECT_EQ(square.number, "32");
+  EXPECT_EQ(square.ink, kColourWhite);
+  EXPECT_EQ(square.ground, kColourGrey);
+
+  w.BetSizeShow[kOdd].caption = "12";
+  w.Chip[kOdd].visible = true;
+  w.Field[kOdd].visible = false;
+  const ChipOnShow odd = view.Chip(kOdd);
+  EXPECT_EQ(odd.stake, "12");
+  EXPECT_TRUE(odd.chip);
+  EXPECT_FALSE(odd.field);
+}
+
+// The lamp's three looks from its two pictures, the green lying over the dark.
+TEST(GameView, TheLampFollowsTheSafeLevelAndTheLossesInARow) {
+  testing::Harness h;
+  const GameView view(h.game);
+  EXPECT_EQ(view.Lamp(), SafeLevelLamp::kOff);
+  h.game.MoveSafeLevel(3);
+  EXPECT_EQ(view.SafeLevelLosses(), "3");
+  GamePeer::SafeLevel_Timer(h.game).Tick();
+  EXPECT_EQ(view.Lamp(), SafeLevelLamp::kDark);
+  GamePeer::State(h.game).LossStreak = 2;
+  GamePeer::SafeLevel_Timer(h.game).Tick();
+  EXPECT_EQ(view.Lamp(), SafeLevelLamp::kGreen);
+  h.game.MoveSafeLevel(0);
+  EXPECT_EQ(view.Lamp(), SafeLevelLamp::kOff);
+}
+
+// The matrix's progress as the line above the board tells it.
+TEST(GameView, TheMatrixProgressIsTheMatrixModesOwn) {
+  testing::Harness h;
+  const GameView view(h.game);
+  EXPECT_FALSE(view.Matrix().plays);
+  GameState& s = GamePeer::State(h.game);
+  s.ModeId = static_cast<int32_t>(Mode::kMatrix);
+  s.MatrixFlag = 1;
+  s.MatrixStep = 7;
+  s.MatrixColumn = 2;
+  GamePeer::Controls(h.game).N_Count.text = "12";
+  const MatrixProgress matrix = view.Matrix();
+  EXPECT_TRUE(matrix.plays);
+  EXPECT_TRUE(matrix.chosen);
+  EXPECT_EQ(matrix.step, 7);
+  EXPECT_EQ(matrix.learning, 12);
+  EXPECT_EQ(matrix.column, 2);
+  // A text the game would bring into range reads as the game reads it, untouched.
+  GamePeer::Controls(h.game).N_Count.text = "x";
+  EXPECT_EQ(view.MatrixLearning(), GamePeer::Controls(h.game).N_Count.min);
+  EXPECT_EQ(view.MatrixLearningEdit().text, "x");
+}
+
+}  // namespace
+}  // namespace vellaro
