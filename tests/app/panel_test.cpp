@@ -62,10 +62,8 @@ struct Evening {
 };
 
 vellaro::sim::Summary SimSummary(const vellaro::sim::SessionSpins& spins, int system) {
-  vellaro::sim::ReplayOptions options;
-  options.settings = vellaro::sim::SimSettings(spins.settings);
-  options.settings.system = system;
-  options.timing = spins.timing;
+  const vellaro::sim::ReplayOptions options =
+      vellaro::sim::WhatIfOptions(spins, static_cast<vellaro::BettingSystem>(system));
   vellaro::sim::LogSource source(spins.entries);
   vellaro::sim::Summary summary;
   vellaro::sim::Replay(options, source, summary);

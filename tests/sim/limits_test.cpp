@@ -252,7 +252,7 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
     ASSERT_TRUE(std::getline(lines, line));
     const std::vector<std::string> row = Fields(line);
     ReplayOptions options;
-    options.settings.system = system;
+    options.settings.system = static_cast<BettingSystem>(system);
     options.settings.limits.bankroll = 50;
     options.settings.limits.table_max = 64;
     options.timing = {1700000000, 1000};

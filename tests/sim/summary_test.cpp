@@ -233,7 +233,7 @@ TEST(Summary, AgreesWithTheRealResultOfTheEngineEvents) {
     }
     ReplayOptions options;
     options.timing.clock_s = 1'700'000'000;
-    options.settings.system = static_cast<int>(seed % 6);
+    options.settings.system = static_cast<BettingSystem>(seed % 6);
     options.settings.safe_level = static_cast<int32_t>(seed % 3);
     RealResult real;
     options.listener = [&real](const GameEvent& e) { real.On(e); };

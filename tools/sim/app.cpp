@@ -158,7 +158,7 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
         << " repeats it\n";
   }
   if (!setup.clock_given && ModeDrawsFromTheClock(line.settings.mode)) {
-    err << kProgram << ": mode " << line.settings.mode
+    err << kProgram << ": mode " << static_cast<int32_t>(line.settings.mode)
         << " chooses with random numbers seeded from the clock; --clock " << *line.clock_s
         << " repeats this run\n";
   }

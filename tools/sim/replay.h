@@ -91,7 +91,7 @@ class WheelSource final : public EntrySource {
 };
 
 struct ReplayOptions {
-  Settings settings;
+  vellaro::Settings settings;
   Timing timing;
   // Lets the status-line, stake-label and SAFE LEVEL indicator timers tick as in the
   // window. They cannot change a row; this exists to prove that.

@@ -257,9 +257,9 @@ std::string_view Bool(bool value) {
 
 void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
   const CommandLine& c = setup.line;
-  const Settings& s = c.settings;
+  const vellaro::Settings& s = c.settings;
   std::string trends = "[";
-  for (int chance : s.trends) {
+  for (int chance : c.trends_clicked) {
     if (trends.size() > 1) trends += ", ";
     trends += Quoted(ChanceWord(chance));
   }
@@ -273,7 +273,7 @@ void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<Syste
       {"auto_reset", std::string(Bool(s.auto_reset))},
       {"min_profit", std::string(Bool(s.min_profit))},
       {"trends", trends},
-      {"mode", std::to_string(s.mode)},
+      {"mode", std::to_string(static_cast<int32_t>(s.mode))},
       {"learn", std::to_string(s.learn)},
       {"cat_rows", std::string(Bool(s.cat_rows))},
       {"bankroll", Limit(s.limits.bankroll)},

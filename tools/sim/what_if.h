@@ -16,6 +16,7 @@
 #include "session/session_track.h"
 #include "tools/sim/input.h"
 #include "tools/sim/options.h"
+#include "tools/sim/replay.h"
 
 namespace vellaro::sim {
 
@@ -33,8 +34,9 @@ struct WhatIfLine {
   std::vector<int64_t> net_per_spin;  // the net result after each spin in the history
 };
 
-// The backtester's settings for a game's settings: trends clicked one per pair.
-Settings SimSettings(const vellaro::Settings& settings);
+// How the spins of `session` replay under `system`: its settings whole (limits and "Show
+// Bet" included) but for the system, and its timing.
+ReplayOptions WhatIfOptions(const SessionSpins& session, BettingSystem system);
 
 // The spins of `session` under `system` (UP-TRENDER keeps the player's step settings).
 WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system);
