@@ -169,7 +169,7 @@ QString RuinText(const vellaro::RiskInputs& risk) {
 }  // namespace
 
 SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-                           std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent,
+                           std::function<vellaro::replay::SessionSpins()> spins, QWidget* parent,
                            std::string journal_path)
     : SessionPanelWindow(parent, Qt::Window),
       game_(game),

@@ -9,8 +9,8 @@
 #include "app/panel/journal_reading.h"
 #include "app/session_panel_window.h"
 #include "game/game.h"
+#include "replay/what_if.h"
 #include "session/session_track.h"
-#include "tools/sim/what_if.h"
 
 class QComboBox;
 class QLabel;
@@ -35,7 +35,7 @@ class SessionPanel final : public SessionPanelWindow {
   // `spins` gives the evening to replay for the what-if when the track has changed.
   // The journal is read at `journal_path`, by default where the window writes it.
   SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-               std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent = nullptr,
+               std::function<vellaro::replay::SessionSpins()> spins, QWidget* parent = nullptr,
                std::string journal_path = JournalPath());
   ~SessionPanel() override;
 
@@ -77,7 +77,7 @@ class SessionPanel final : public SessionPanelWindow {
 
   const vellaro::Game& game_;
   const vellaro::SessionTrack& track_;
-  std::function<vellaro::sim::SessionSpins()> spins_;
+  std::function<vellaro::replay::SessionSpins()> spins_;
   std::string journal_path_;
   std::optional<PastEvening> past_;  // the past session on show
   QFutureWatcher<SessionList> list_watcher_;

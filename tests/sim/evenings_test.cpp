@@ -7,6 +7,9 @@
 #include "tools/sim/statistics.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 EveningsPlan Plan(std::vector<int> systems, uint64_t evenings, uint64_t spins, unsigned threads) {

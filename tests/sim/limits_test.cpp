@@ -13,11 +13,14 @@
 #include "sim_support.h"
 #include "tools/sim/evening.h"
 #include "tools/sim/options.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/statistics.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 using testing::RunProgram;

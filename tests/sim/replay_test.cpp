@@ -1,4 +1,4 @@
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,12 @@
 #include "export/game_log.h"
 #include "sim_support.h"
 #include "support/harness.h"
-#include "tools/sim/input.h"
+#include "replay/spin_log.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 using testing::Rows;

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "game/real_result.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 // The real result as the game counts it after a row.

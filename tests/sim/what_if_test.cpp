@@ -1,12 +1,15 @@
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
 #include <gtest/gtest.h>
 
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/summary.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 SessionSpins Evening(uint64_t seed, int spins, const vellaro::Settings& settings) {

@@ -9,6 +9,8 @@
 
 namespace vellaro::sim {
 
+using namespace vellaro::replay;
+
 namespace {
 
 // What the threads share. Each evening's results land in their own slots, so only the

@@ -14,12 +14,6 @@
 
 namespace vellaro::sim {
 
-// Where the virtual time starts and how long the player pauses between entries.
-struct Timing {
-  uint32_t clock_s = 0;
-  int32_t gap_ms = 1000;
-};
-
 // How a Monte Carlo report is written: an aligned table for a person, or CSV or JSON for
 // a script.
 enum class Format { kTable, kCsv, kJson };

@@ -11,6 +11,8 @@
 
 namespace vellaro::sim {
 
+using namespace vellaro::replay;
+
 namespace {
 
 // A table shows shares as percentages; CSV and JSON give plain fractions to scripts.

@@ -14,11 +14,10 @@
 #include "journal/stored_session.h"
 #include "session/game_risk.h"
 #include "session/session_track.h"
-#include "tools/sim/input.h"
-#include "tools/sim/options.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
+#include "replay/spin_log.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 // What the panel replays: a list of spins (and undos) and the settings they were played
 // with. A live evening and a past one from a journal are both this.
@@ -56,11 +55,11 @@ WhatIfLine ReplayUnder(const journal::StoredSession& session, BettingSystem syst
 std::array<WhatIfLine, kBettingSystems> WhatIf(const journal::StoredSession& session);
 
 // A stored session as it was played (an exact replay): the track the panel draws and what
-// its risk meter reads of the game at the end. Throws journal::ReplayDiverged.
+// its risk meter reads of the game at the end. Throws replay::ReplayDiverged.
 struct StoredEvening {
   vellaro::SessionTrack track;
   vellaro::RiskInputs risk;
 };
 StoredEvening EveningOf(const journal::StoredSession& session);
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

@@ -1,4 +1,4 @@
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,11 +9,8 @@
 
 #include "game/text_number.h"
 
-namespace vellaro::journal {
+namespace vellaro::replay {
 namespace {
-
-// Far more virtual time than any animation takes; past it the engine is broken.
-constexpr int64_t kAnimationLimitMs = 24 * 3600 * 1000;
 
 bool IsEntry(const GameEvent& e) {
   return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e) ||
@@ -126,7 +123,7 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     // while its animation runs, so it can be replayed where its result was reported.
     recalculated = false;
     game.ReCalculate();
-    if (!scheduler.RunUntilTrue([&] { return recalculated; }, kAnimationLimitMs)) {
+    if (!scheduler.RunUntilTrue([&] { return recalculated; }, kAnalysisLimitMs)) {
       throw std::logic_error("a recalculation did not end");
     }
   } else if (const auto* setting = std::get_if<SettingChanged>(&e)) {
@@ -186,7 +183,7 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
 // from the journal never had that click, so its replay leaves those seconds out (fed to the
 // clock, they would answer the draws of whatever came after the resume). Returns the
 // positions in `stored` of the runs to leave out, each [begin, end); nearly always none.
-std::vector<std::pair<size_t, size_t>> ClicksCutOff(const std::vector<StoredEvent>& stored) {
+std::vector<std::pair<size_t, size_t>> ClicksCutOff(const std::vector<journal::StoredEvent>& stored) {
   std::vector<std::pair<size_t, size_t>> cut;
   bool analysis = false;
   constexpr size_t kNoRun = SIZE_MAX;
@@ -212,7 +209,7 @@ std::vector<std::pair<size_t, size_t>> ClicksCutOff(const std::vector<StoredEven
 // events, copied only when some are left out.
 class EventsToReplay {
  public:
-  explicit EventsToReplay(const std::vector<StoredEvent>& stored) : events_(&stored) {
+  explicit EventsToReplay(const std::vector<journal::StoredEvent>& stored) : events_(&stored) {
     const std::vector<std::pair<size_t, size_t>> cut = ClicksCutOff(stored);
     if (cut.empty()) return;
     kept_.reserve(stored.size());
@@ -225,40 +222,48 @@ class EventsToReplay {
     kept_.insert(kept_.end(), stored.begin() + static_cast<ptrdiff_t>(from), stored.end());
     events_ = &kept_;
   }
-  const std::vector<StoredEvent>& get() const { return *events_; }
+  const std::vector<journal::StoredEvent>& get() const { return *events_; }
 
  private:
-  std::vector<StoredEvent> kept_;
-  const std::vector<StoredEvent>* events_;
+  std::vector<journal::StoredEvent> kept_;
+  const std::vector<journal::StoredEvent>* events_;
 };
 
 }  // namespace
+
+bool ReplaysExactly(const journal::StoredSession& session) {
+  try {
+    VirtualScheduler scheduler(session.started_ms);
+    VirtualClock time(scheduler);
+    ReplayClock clock(time);
+    RunOptions run;
+    run.display_timers = false;
+    Game game(Env{clock, scheduler}, run);
+    ReplaySession(session, game, scheduler, clock);
+    return true;
+  } catch (const std::exception&) {  // ReplayDiverged, or a session the game refuses
+    return false;
+  }
+}
 
 bool LetThrough(const BetWithheld& held, const SessionLimits& limits) {
   return !BrokenLimit(limits, held.net, held.stake, held.losses_in_row);
 }
 
-void FinishAnalysis(Game& game, VirtualScheduler& scheduler) {
-  const int64_t deadline = scheduler.NowMs() + kAnimationLimitMs;
-  while (game.AnalysisRunning()) {
-    if (!scheduler.RunNextTicks(deadline)) throw std::logic_error("an analysis did not end");
-  }
-}
-
-void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
+void ReplaySession(const journal::StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options) {
   const EventsToReplay to_replay(session.events);
-  const std::vector<StoredEvent>& events = to_replay.get();
+  const std::vector<journal::StoredEvent>& events = to_replay.get();
   // Room for the whole evening first: grown step by step, it is copied at each doubling.
   size_t seeds = 0;
   size_t spins = 0;
-  for (const StoredEvent& stored : events) {
+  for (const journal::StoredEvent& stored : events) {
     seeds += std::holds_alternative<ChoiceSeeded>(stored.event) ? 1 : 0;
     spins += std::holds_alternative<SpinAccepted>(stored.event) ? 1 : 0;
   }
   clock.Reserve(seeds);
   game.ExpectSpins(spins);
-  for (const StoredEvent& stored : events) {
+  for (const journal::StoredEvent& stored : events) {
     if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event))
       clock.Record(seeded->seconds);
   }
@@ -388,4 +393,4 @@ void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& s
   close_entry();
 }
 
-}  // namespace vellaro::journal
+}  // namespace vellaro::replay

@@ -1,9 +1,9 @@
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
-#include "tools/sim/replay.h"
-#include "tools/sim/stored_replay.h"
+#include "replay/replay.h"
+#include "replay/stored_replay.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 namespace {
 
@@ -97,4 +97,4 @@ StoredEvening EveningOf(const journal::StoredSession& session) {
   return evening;
 }
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

@@ -1,10 +1,10 @@
-#include "tools/sim/stored_replay.h"
+#include "replay/stored_replay.h"
 
 #include <string>
 
 #include "game/text_number.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 namespace {
 
@@ -38,7 +38,7 @@ void CheckAgainstTheList(const journal::StoredSession& session, const Row& last)
     return;
   }
   const int64_t seq = session.events.empty() ? 0 : session.events.back().seq;
-  throw journal::ReplayDiverged(
+  throw replay::ReplayDiverged(
       seq, "the replay of session " + std::to_string(session.id) + " ends at " +
                Counted(replayed.spins, "spin", "spins") + ", " +
                Counted(replayed.bets_shown, "bet", "bets") + " shown and a net result of " +
@@ -80,7 +80,7 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
       // Outside an analysis a bet goes on show only from the one held back: by a change of
       // the limits that lets it through, or else by "Continue anyway" (also right after a
       // change that did not: the limits as they stand still hold it back).
-      outcome = after_limit_change && journal::LetThrough(*held_now, game_.Limits())
+      outcome = after_limit_change && replay::LetThrough(*held_now, game_.Limits())
                     ? HeldBack::kLetThrough
                     : HeldBack::kPlayedAnyway;
     }
@@ -104,7 +104,7 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
   // while its last spin is analysed, or whose window was killed then, counts as the list
   // counts it.
   RealResult journaled;
-  journal::SessionReplayOptions replay;
+  replay::SessionReplayOptions replay;
   replay.exact = !options.system;
   replay.system = options.system;
   replay.journaled = [&](const GameEvent& event) {
@@ -134,8 +134,8 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     sink.Add(row);
     last = row;
   };
-  journal::ReplaySession(session_, game_, scheduler_, clock_, replay);
+  replay::ReplaySession(session_, game_, scheduler_, clock_, replay);
   if (replay.exact && last) CheckAgainstTheList(session_, *last);
 }
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay
