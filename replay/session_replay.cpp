@@ -17,11 +17,6 @@ bool IsEntry(const GameEvent& e) {
          std::holds_alternative<SpinRedone>(e);
 }
 
-bool IsLimitChange(const GameEvent& e) {
-  const auto* change = std::get_if<SettingChanged>(&e);
-  return change != nullptr && change->setting >= Setting::kBankroll;
-}
-
 // Whether the event records something the player did (or may have: a change of option
 // that followed from another click is passed over by Act). `in_analysis`: whether the
 // stored event came while an analysis ran; `after_limit`: whether it came right after a
@@ -244,6 +239,11 @@ bool ReplaysExactly(const journal::StoredSession& session) {
   } catch (const std::exception&) {  // ReplayDiverged, or a session the game refuses
     return false;
   }
+}
+
+bool IsLimitChange(const GameEvent& event) {
+  const auto* change = std::get_if<SettingChanged>(&event);
+  return change != nullptr && change->setting >= Setting::kBankroll;
 }
 
 bool LetThrough(const BetWithheld& held, const SessionLimits& limits) {

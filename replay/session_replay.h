@@ -37,6 +37,9 @@ class ReplayClock final : public Clock {
   size_t next_ = 0;
 };
 
+// Whether `event` is a change of a session limit (the settings from kBankroll on).
+bool IsLimitChange(const GameEvent& event);
+
 // Whether `limits` let through the bet `held` held back (at the stake it waits at now, after
 // any reset of the ledger): a bet that went on show right after
 // a change of limit went on show by that change only then; otherwise the player pressed

@@ -1,6 +1,7 @@
 #include "replay/stored_replay.h"
 
 #include <string>
+#include <utility>
 
 #include "game/text_number.h"
 
@@ -12,11 +13,6 @@ RunOptions WithoutDisplayTimers() {
   RunOptions run;
   run.display_timers = false;  // they cannot change a row
   return run;
-}
-
-bool IsLimitChange(const GameEvent& event) {
-  const auto* change = std::get_if<SettingChanged>(&event);
-  return change != nullptr && change->setting >= Setting::kBankroll;
 }
 
 std::string Signed(int64_t units) {
@@ -38,7 +34,7 @@ void CheckAgainstTheList(const journal::StoredSession& session, const Row& last)
     return;
   }
   const int64_t seq = session.events.empty() ? 0 : session.events.back().seq;
-  throw replay::ReplayDiverged(
+  throw ReplayDiverged(
       seq, "the replay of session " + std::to_string(session.id) + " ends at " +
                Counted(replayed.spins, "spin", "spins") + ", " +
                Counted(replayed.bets_shown, "bet", "bets") + " shown and a net result of " +
@@ -46,6 +42,69 @@ void CheckAgainstTheList(const journal::StoredSession& session, const Row& last)
                std::to_string(listed.spins) + ", " + std::to_string(listed.bets_shown) + " and " +
                Signed(listed.net_units));
 }
+
+// What became of the bet a limit held back, followed through the game's events from one
+// entry to the next.
+class HeldBackWatch {
+ public:
+  explicit HeldBackWatch(const Game& game) : game_(game) {}
+  void On(const GameEvent& event);
+  // The row's `withheld` and `held_back`, as the game stands after its entry.
+  void Fill(Row& row) const;
+
+ private:
+  const Game& game_;
+  std::optional<BetWithheld> held_;      // the bet a limit held back since the entry began
+  std::optional<BetWithheld> held_now_;  // the same at its stake now
+  HeldBack outcome_ = HeldBack::kLeft;
+  bool after_limit_change_ = false;  // the game's last event changed a limit
+};
+
+void HeldBackWatch::On(const GameEvent& event) {
+  if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event) ||
+      std::holds_alternative<SpinRedone>(event)) {
+    held_.reset();
+    held_now_.reset();
+    outcome_ = HeldBack::kLeft;
+  } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
+    held_ = *withheld;
+    held_now_ = *withheld;
+    outcome_ = HeldBack::kLeft;
+  } else if (const auto* reset = std::get_if<LedgerReset>(&event); reset && held_now_) {
+    held_now_->stake = reset->stake;  // the bet waits at the stake the reset put on it
+  } else if (std::holds_alternative<BetShown>(event) && held_ && outcome_ == HeldBack::kLeft &&
+             !game_.AnalysisRunning()) {
+    // Outside an analysis a bet goes on show only from the one held back: by a change of
+    // the limits that lets it through, or else by "Continue anyway" (also right after a
+    // change that did not: the limits as they stand still hold it back).
+    outcome_ = after_limit_change_ && LetThrough(*held_now_, game_.Limits())
+                   ? HeldBack::kLetThrough
+                   : HeldBack::kPlayedAnyway;
+  }
+  after_limit_change_ = IsLimitChange(event);
+}
+
+void HeldBackWatch::Fill(Row& row) const {
+  if (game_.WithheldBet()) {
+    // Still held back: left, or waiting again after an undo took a later spin back.
+    row.withheld = game_.WithheldBet();
+  } else if (held_) {
+    // Neither on show nor held back any more, it was taken off with the matrix.
+    row.withheld = held_;
+    row.held_back = outcome_ == HeldBack::kLeft ? HeldBack::kDiscarded : outcome_;
+  }
+}
+
+// Takes the replay's listeners off the game when it ends, by a throw too.
+struct Unlisten {
+  Game& game;
+  Game::ListenerId watch;
+  std::optional<Game::ListenerId> everything;
+  ~Unlisten() {
+    game.RemoveListener(watch);
+    if (everything) game.RemoveListener(*everything);
+  }
+};
 
 }  // namespace
 
@@ -57,54 +116,21 @@ StoredReplay::StoredReplay(const journal::StoredSession& session)
       game_(Env{clock_, scheduler_}, WithoutDisplayTimers()) {}
 
 void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
-  Result settled = Result::kNone;
-  // The bet a limit held back since the entry began, and what became of it.
-  std::optional<BetWithheld> held;
-  std::optional<BetWithheld> held_now;  // the same at its stake now
-  HeldBack outcome = HeldBack::kLeft;
-  bool after_limit_change = false;  // the game's last event changed a limit
-  const Game::ListenerId watch = game_.AddListener([&](const GameEvent& event) {
-    if (std::holds_alternative<SpinAccepted>(event) || std::holds_alternative<SpinUndone>(event) ||
-        std::holds_alternative<SpinRedone>(event)) {
-      held.reset();
-      held_now.reset();
-      outcome = HeldBack::kLeft;
-    } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
-      held = *withheld;
-      held_now = *withheld;
-      outcome = HeldBack::kLeft;
-    } else if (const auto* reset = std::get_if<LedgerReset>(&event); reset && held_now) {
-      held_now->stake = reset->stake;  // the bet waits at the stake the reset put on it
-    } else if (std::holds_alternative<BetShown>(event) && held && outcome == HeldBack::kLeft &&
-               !game_.AnalysisRunning()) {
-      // Outside an analysis a bet goes on show only from the one held back: by a change of
-      // the limits that lets it through, or else by "Continue anyway" (also right after a
-      // change that did not: the limits as they stand still hold it back).
-      outcome = after_limit_change && replay::LetThrough(*held_now, game_.Limits())
-                    ? HeldBack::kLetThrough
-                    : HeldBack::kPlayedAnyway;
-    }
-    after_limit_change = IsLimitChange(event);
-  });
+  HeldBackWatch held_back(game_);
+  const Game::ListenerId watch =
+      game_.AddListener([&held_back](const GameEvent& event) { held_back.On(event); });
   std::optional<Game::ListenerId> everything;
   if (options.listener) everything = game_.AddListener(options.listener);
-  struct Unlisten {
-    Game& game;
-    Game::ListenerId watch;
-    std::optional<Game::ListenerId> everything;
-    ~Unlisten() {
-      game.RemoveListener(watch);
-      if (everything) game.RemoveListener(*everything);
-    }
-  } unlisten{game_, watch, everything};
+  const Unlisten unlisten{game_, watch, everything};
 
+  Result settled = Result::kNone;
   uint64_t line = 0;
   std::optional<Row> last;
   // The real result and the settlements of the events the journal holds: a session read
   // while its last spin is analysed, or whose window was killed then, counts as the list
   // counts it.
   RealResult journaled;
-  replay::SessionReplayOptions replay;
+  SessionReplayOptions replay;
   replay.exact = !options.system;
   replay.system = options.system;
   replay.journaled = [&](const GameEvent& event) {
@@ -119,22 +145,14 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     if (const auto* spin = std::get_if<SpinAccepted>(&entry)) row.entry.number = spin->number;
     if (std::holds_alternative<SpinRedone>(entry)) row.entry.number = Entry::kRedo;
     row.at_ms = scheduler_.NowMs();
-    row.result = settled;
-    settled = Result::kNone;
+    row.result = std::exchange(settled, Result::kNone);
     FillFromGame(game_, row);
     row.real = journaled.counts();
-    if (game_.WithheldBet()) {
-      // Still held back: left, or waiting again after an undo took a later spin back.
-      row.withheld = game_.WithheldBet();
-    } else if (held) {
-      // Neither on show nor held back any more, it was taken off with the matrix.
-      row.withheld = held;
-      row.held_back = outcome == HeldBack::kLeft ? HeldBack::kDiscarded : outcome;
-    }
+    held_back.Fill(row);
     sink.Add(row);
     last = row;
   };
-  replay::ReplaySession(session_, game_, scheduler_, clock_, replay);
+  ReplaySession(session_, game_, scheduler_, clock_, replay);
   if (replay.exact && last) CheckAgainstTheList(session_, *last);
 }
 

@@ -257,15 +257,20 @@ std::string_view Bool(bool value) {
   return value ? "true" : "false";
 }
 
-void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
-  const CommandLine& c = setup.line;
-  const vellaro::Settings& s = c.settings;
+// The --trend options as given, as a JSON list of words.
+std::string TrendsClicked(const CommandLine& c) {
   std::string trends = "[";
   for (int chance : c.trends_clicked) {
     if (trends.size() > 1) trends += ", ";
     trends += Quoted(ChanceWord(chance));
   }
-  trends += "]";
+  return trends + "]";
+}
+
+void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
+  const CommandLine& c = setup.line;
+  const vellaro::Settings& s = c.settings;
+  const std::string trends = TrendsClicked(c);
   const std::pair<std::string_view, std::string> settings[] = {
       {"system", Quoted(c.all_systems ? "all" : SystemWord(s.system))},
       {"base", std::to_string(s.base)},
