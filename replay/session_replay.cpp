@@ -71,6 +71,59 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
   game.TypeInitBet(padded);
 }
 
+// Makes the change of option `setting` records, as Act does (`click` as there).
+template <typename Click>
+void ChangeSetting(const SettingChanged& setting, Game& game, const Settings& current,
+                   const Click& click, bool reported_again) {
+  const int32_t v = setting.value;
+  switch (setting.setting) {
+    case Setting::kBaseUnit:
+      // Every report resets the ledger, the value the same or not ("abc" typed and left
+      // keeps the base): a what-if types each report too, or it would keep a stake the
+      // player's game reset.
+      TypeBaseUnit(game, v, reported_again);
+      break;
+    case Setting::kOnWins:
+      if (click(current.on_wins, v)) game.TypeOnWins(IntToStr(v));
+      break;
+    case Setting::kAddToBet:
+      if (click(current.add_to_bet, v)) game.TypeAddToBet(IntToStr(v));
+      break;
+    case Setting::kSafeLevel:
+      if (click(current.safe_level, v)) game.MoveSafeLevel(v);
+      break;
+    case Setting::kAutomaticReset:
+      if (click(current.auto_reset, v != 0)) game.Bet_Automatic_ResetClick();
+      break;
+    case Setting::kMinimalProfit:
+      if (click(current.min_profit, v != 0)) game.Get_Minimal_ProfitClick();
+      break;
+    case Setting::kShowBet:
+      if (click(current.show_bet, v != 0)) game.ShowBetSizeClick();
+      break;
+    case Setting::kCatRows:
+      if (click(current.cat_rows, v != 0)) game.CatRowsClick();
+      break;
+    case Setting::kTrend: {
+      const bool on = current.trends[static_cast<size_t>(setting.chance)];
+      if (v != 0 && click(on, true)) game.TrendSwitchOnClick(setting.chance);
+      if (v == 0 && click(on, false)) game.TrendActiveClick(setting.chance);
+      break;
+    }
+    case Setting::kBankroll:
+    case Setting::kStopLoss:
+    case Setting::kTakeProfit:
+    case Setting::kTableMax:
+    case Setting::kMaxLosses: {
+      // The limits follow the settings in order; -1 is a limit switched off.
+      const auto limit = static_cast<LimitKind>(static_cast<int>(setting.setting) -
+                                                static_cast<int>(Setting::kBankroll));
+      game.SetLimit(limit, v < 0 ? std::nullopt : std::optional<int32_t>(v));
+      break;
+    }
+  }
+}
+
 // Does, through the player's actions, what the stored event `e` says the player did. Events
 // that follow from another (settlements, shown bets, the resets a change of system brings,
 // ...) need nothing. An exact replay knows which events the game has already sent as the
@@ -122,53 +175,7 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
       throw std::logic_error("a recalculation did not end");
     }
   } else if (const auto* setting = std::get_if<SettingChanged>(&e)) {
-    const int32_t v = setting->value;
-    switch (setting->setting) {
-      case Setting::kBaseUnit:
-        // Every report resets the ledger, the value the same or not ("abc" typed and left
-        // keeps the base): a what-if types each report too, or it would keep a stake the
-        // player's game reset.
-        TypeBaseUnit(game, v, reported_again);
-        break;
-      case Setting::kOnWins:
-        if (click(current.on_wins, v)) game.TypeOnWins(IntToStr(v));
-        break;
-      case Setting::kAddToBet:
-        if (click(current.add_to_bet, v)) game.TypeAddToBet(IntToStr(v));
-        break;
-      case Setting::kSafeLevel:
-        if (click(current.safe_level, v)) game.MoveSafeLevel(v);
-        break;
-      case Setting::kAutomaticReset:
-        if (click(current.auto_reset, v != 0)) game.Bet_Automatic_ResetClick();
-        break;
-      case Setting::kMinimalProfit:
-        if (click(current.min_profit, v != 0)) game.Get_Minimal_ProfitClick();
-        break;
-      case Setting::kShowBet:
-        if (click(current.show_bet, v != 0)) game.ShowBetSizeClick();
-        break;
-      case Setting::kCatRows:
-        if (click(current.cat_rows, v != 0)) game.CatRowsClick();
-        break;
-      case Setting::kTrend: {
-        const bool on = current.trends[static_cast<size_t>(setting->chance)];
-        if (v != 0 && click(on, true)) game.TrendSwitchOnClick(setting->chance);
-        if (v == 0 && click(on, false)) game.TrendActiveClick(setting->chance);
-        break;
-      }
-      case Setting::kBankroll:
-      case Setting::kStopLoss:
-      case Setting::kTakeProfit:
-      case Setting::kTableMax:
-      case Setting::kMaxLosses: {
-        // The limits follow the settings in order; -1 is a limit switched off.
-        const auto limit = static_cast<LimitKind>(static_cast<int>(setting->setting) -
-                                                  static_cast<int>(Setting::kBankroll));
-        game.SetLimit(limit, v < 0 ? std::nullopt : std::optional<int32_t>(v));
-        break;
-      }
-    }
+    ChangeSetting(*setting, game, current, click, reported_again);
   }
 }
 
@@ -224,6 +231,195 @@ class EventsToReplay {
   const std::vector<journal::StoredEvent>* events_;
 };
 
+// Gives `clock` the recorded seconds of `events`, and `game` room for their spins: grown
+// step by step, each would be copied at every doubling.
+void FeedTheClock(const std::vector<journal::StoredEvent>& events, Game& game,
+                  ReplayClock& clock) {
+  size_t seeds = 0;
+  size_t spins = 0;
+  for (const journal::StoredEvent& stored : events) {
+    seeds += std::holds_alternative<ChoiceSeeded>(stored.event) ? 1 : 0;
+    spins += std::holds_alternative<SpinAccepted>(stored.event) ? 1 : 0;
+  }
+  clock.Reserve(seeds);
+  game.ExpectSpins(spins);
+  for (const journal::StoredEvent& stored : events) {
+    if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event)) {
+      clock.Record(seeded->seconds);
+    }
+  }
+}
+
+// One replay of the stored `events` through `game`: what the game has sent so far, and in
+// exact mode where it first departed from them.
+class SessionReplayer {
+ public:
+  SessionReplayer(const journal::StoredSession& session,
+                  const std::vector<journal::StoredEvent>& events, Game& game,
+                  VirtualScheduler& scheduler, const SessionReplayOptions& options)
+      : session_(session), events_(events), game_(game), scheduler_(scheduler),
+        options_(options),
+        listener_(game.AddListener([this](const GameEvent& e) { Hear(e); })) {}
+  SessionReplayer(const SessionReplayer&) = delete;
+  SessionReplayer& operator=(const SessionReplayer&) = delete;
+  ~SessionReplayer() { game_.RemoveListener(listener_); }
+
+  void Run();
+
+ private:
+  // The listener only notes a departure: it must not act on the game (a throw would leave
+  // an operation half done); Check reports it.
+  void Hear(const GameEvent& e);
+  void Check() const;
+  // Lets ticks pass until the game has sent `count` events.
+  void WaitFor(size_t count);
+  // Whether stored event i, a report of the base unit, is reported again right after its
+  // ledger reset.
+  bool ReportedAgain(size_t i) const;
+  // The stored event to play for event i: i itself, or past seconds seeded outside an
+  // analysis, the click they are the first steps of (events_.size() when none follows).
+  size_t ActionAt(size_t i) const;
+  // Plays stored event `action` if it records something the player did.
+  void Play(size_t action, bool in_analysis, const std::optional<BetWithheld>& held);
+  // Calls after_entry for the entry whose events are all sent.
+  void CloseEntry();
+
+  const journal::StoredSession& session_;
+  const std::vector<journal::StoredEvent>& events_;
+  Game& game_;
+  VirtualScheduler& scheduler_;
+  const SessionReplayOptions& options_;
+  size_t sent_ = 0;  // events the game has sent during the replay
+  bool recalculated_ = false;
+  std::optional<int64_t> departed_;
+  std::optional<GameEvent> open_entry_;
+  const Game::ListenerId listener_;
+};
+
+void SessionReplayer::Hear(const GameEvent& e) {
+  if (std::holds_alternative<Recalculated>(e)) recalculated_ = true;
+  // Events past the journal's end are the rest of an analysis it was cut off in.
+  if (options_.exact && !departed_ && sent_ < events_.size() && e != events_[sent_].event) {
+    departed_ = events_[sent_].seq;
+  }
+  if (options_.journaled && (!options_.exact || sent_ < events_.size())) options_.journaled(e);
+  ++sent_;
+}
+
+void SessionReplayer::Check() const {
+  if (departed_) {
+    throw ReplayDiverged(*departed_, "the replay of session " + std::to_string(session_.id) +
+                                         " departs from the journal at event " +
+                                         std::to_string(*departed_));
+  }
+}
+
+void SessionReplayer::WaitFor(size_t count) {
+  // A wait for the game to send an event: an hour of virtual time is far more than any
+  // animation takes, and a stalled replay says so sooner than a day of ticks would.
+  constexpr int64_t kWaitLimitMs = 3600 * 1000;
+  const int64_t until = scheduler_.NowMs() + kWaitLimitMs;
+  while (sent_ < count) {
+    Check();
+    if (!scheduler_.RunNextTicks(until)) {
+      throw ReplayDiverged(events_[sent_].seq,
+                           "the replay of session " + std::to_string(session_.id) +
+                               " stalls before event " + std::to_string(events_[sent_].seq));
+    }
+  }
+  Check();
+}
+
+bool SessionReplayer::ReportedAgain(size_t i) const {
+  if (i + 2 >= events_.size()) return false;
+  const auto* reset = std::get_if<LedgerReset>(&events_[i + 1].event);
+  const auto* first = std::get_if<SettingChanged>(&events_[i].event);
+  const auto* again = std::get_if<SettingChanged>(&events_[i + 2].event);
+  return reset != nullptr && reset->reason == ResetReason::kBaseUnitChange && first != nullptr &&
+         again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
+}
+
+size_t SessionReplayer::ActionAt(size_t i) const {
+  size_t action = i;
+  if (options_.exact && std::holds_alternative<ChoiceSeeded>(events_[i].event) &&
+      !game_.AnalysisRunning()) {
+    while (action < events_.size() &&
+           std::holds_alternative<ChoiceSeeded>(events_[action].event)) {
+      ++action;
+    }
+  }
+  return action;
+}
+
+void SessionReplayer::CloseEntry() {
+  if (open_entry_ && options_.after_entry) options_.after_entry(*open_entry_);
+  open_entry_.reset();
+}
+
+void SessionReplayer::Play(size_t action, bool in_analysis,
+                           const std::optional<BetWithheld>& held) {
+  const GameEvent& e = events_[action].event;
+  const bool after_limit = action > 0 && IsLimitChange(events_[action - 1].event) && held &&
+                           LetThrough(*held, game_.Limits());
+  if (!IsAction(e, game_, options_, in_analysis, after_limit)) return;
+  if (!options_.exact) FinishAnalysis(game_, scheduler_);
+  // An entry's row is what the next entry finds: what the player did in between is in it.
+  if (IsEntry(e)) {
+    FinishAnalysis(game_, scheduler_);
+    CloseEntry();
+    open_entry_ = e;
+  }
+  const size_t before = sent_;
+  Act(e, game_, scheduler_, options_, ReportedAgain(action), recalculated_);
+  Check();
+  if (options_.exact && sent_ == before) {
+    throw ReplayDiverged(events_[action].seq,
+                         "the replay of session " + std::to_string(session_.id) +
+                             " cannot do what event " + std::to_string(events_[action].seq) +
+                             " records");
+  }
+}
+
+void SessionReplayer::Run() {
+  // The session's game was configured while the journal listened: its first events are
+  // those of this call (a matrix's seconds among them).
+  Settings start = session_.settings;
+  if (options_.system) start.system = *options_.system;
+  game_.Configure(start);
+  Check();
+  bool in_analysis = false;  // whether the stored event i came while an analysis ran
+  std::optional<BetWithheld> held;  // the stored bet held back last, until the next entry
+  for (size_t i = 0; i < events_.size(); ++i) {
+    const GameEvent& stored = events_[i].event;
+    if (std::holds_alternative<AnalysisStarted>(stored)) in_analysis = true;
+    if (std::holds_alternative<AnalysisEnded>(stored)) in_analysis = false;
+    if (const auto* withheld = std::get_if<BetWithheld>(&stored)) held = *withheld;
+    // A reset of the ledger puts its stake on the bet waiting.
+    if (const auto* reset = std::get_if<LedgerReset>(&stored); reset && held) {
+      held->stake = reset->stake;
+    }
+    if (IsEntry(stored)) held.reset();
+    if (options_.exact) {
+      if (sent_ > i) continue;  // the game already sent it, a consequence of an action
+      // Let the analysis run until the game has sent everything before this event: a
+      // change the player made during an analysis comes at the same point.
+      WaitFor(i);
+      if (sent_ > i) continue;
+    }
+    const size_t action = ActionAt(i);
+    if (action == events_.size()) break;
+    Play(action, in_analysis, held);
+  }
+  if (options_.exact) {
+    // What the last action brought that is still to come (the end of its analysis); an
+    // analysis whose end the journal never saw is left running.
+    WaitFor(events_.size());
+  } else {
+    FinishAnalysis(game_, scheduler_);
+  }
+  CloseEntry();
+}
+
 }  // namespace
 
 bool ReplaysExactly(const journal::StoredSession& session) {
@@ -253,144 +449,8 @@ bool LetThrough(const BetWithheld& held, const SessionLimits& limits) {
 void ReplaySession(const journal::StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options) {
   const EventsToReplay to_replay(session.events);
-  const std::vector<journal::StoredEvent>& events = to_replay.get();
-  // Room for the whole evening first: grown step by step, it is copied at each doubling.
-  size_t seeds = 0;
-  size_t spins = 0;
-  for (const journal::StoredEvent& stored : events) {
-    seeds += std::holds_alternative<ChoiceSeeded>(stored.event) ? 1 : 0;
-    spins += std::holds_alternative<SpinAccepted>(stored.event) ? 1 : 0;
-  }
-  clock.Reserve(seeds);
-  game.ExpectSpins(spins);
-  for (const journal::StoredEvent& stored : events) {
-    if (const auto* seeded = std::get_if<ChoiceSeeded>(&stored.event))
-      clock.Record(seeded->seconds);
-  }
-
-  size_t sent = 0;  // events the game has sent during the replay
-  bool recalculated = false;
-  // The listener only notes a departure: it must not act on the game (a throw would leave
-  // an operation half done); the loop below reports it.
-  std::optional<int64_t> departed;
-  const Game::ListenerId listener = game.AddListener([&](const GameEvent& e) {
-    if (std::holds_alternative<Recalculated>(e)) recalculated = true;
-    // Events past the journal's end are the rest of an analysis it was cut off in.
-    if (options.exact && !departed && sent < events.size() && e != events[sent].event) {
-      departed = events[sent].seq;
-    }
-    if (options.journaled && (!options.exact || sent < events.size())) options.journaled(e);
-    ++sent;
-  });
-  auto check = [&] {
-    if (departed) {
-      throw ReplayDiverged(*departed, "the replay of session " + std::to_string(session.id) +
-                                          " departs from the journal at event " +
-                                          std::to_string(*departed));
-    }
-  };
-  struct Unlisten {
-    Game& game;
-    Game::ListenerId id;
-    ~Unlisten() { game.RemoveListener(id); }
-  } unlisten{game, listener};
-
-  // The session's game was configured while the journal listened: its first events are
-  // those of this call (a matrix's seconds among them).
-  Settings start = session.settings;
-  if (options.system) start.system = *options.system;
-  game.Configure(start);
-  check();
-
-  // The entry whose after_entry call is due once its events are all sent.
-  std::optional<GameEvent> open_entry;
-  auto close_entry = [&] {
-    if (open_entry && options.after_entry) options.after_entry(*open_entry);
-    open_entry.reset();
-  };
-  // A wait for the game to send an event: an hour of virtual time is far more than any
-  // animation takes.
-  constexpr int64_t kWaitLimitMs = 3600 * 1000;
-  // Lets ticks pass until the game has sent `count` events.
-  auto wait_for = [&](size_t count) {
-    const int64_t until = scheduler.NowMs() + kWaitLimitMs;
-    while (sent < count) {
-      check();
-      if (!scheduler.RunNextTicks(until)) {
-        throw ReplayDiverged(events[sent].seq,
-                             "the replay of session " + std::to_string(session.id) +
-                                 " stalls before event " + std::to_string(events[sent].seq));
-      }
-    }
-    check();
-  };
-  // Whether stored event i, a report of the base unit, is reported again right after its
-  // ledger reset.
-  auto reported_again = [&](size_t i) {
-    if (i + 2 >= events.size()) return false;
-    const auto* reset = std::get_if<LedgerReset>(&events[i + 1].event);
-    const auto* first = std::get_if<SettingChanged>(&events[i].event);
-    const auto* again = std::get_if<SettingChanged>(&events[i + 2].event);
-    return reset != nullptr && reset->reason == ResetReason::kBaseUnitChange && first != nullptr &&
-           again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
-  };
-  bool in_analysis = false;  // whether the stored event i came while an analysis ran
-  std::optional<BetWithheld> held;  // the stored bet held back last, until the next entry
-  for (size_t i = 0; i < events.size(); ++i) {
-    if (std::holds_alternative<AnalysisStarted>(events[i].event)) in_analysis = true;
-    if (std::holds_alternative<AnalysisEnded>(events[i].event)) in_analysis = false;
-    if (const auto* withheld = std::get_if<BetWithheld>(&events[i].event)) held = *withheld;
-    // A reset of the ledger puts its stake on the bet waiting.
-    if (const auto* reset = std::get_if<LedgerReset>(&events[i].event); reset && held) {
-      held->stake = reset->stake;
-    }
-    if (IsEntry(events[i].event)) held.reset();
-    if (options.exact) {
-      if (sent > i) continue;  // the game already sent it, a consequence of an action
-      // Let the analysis run until the game has sent everything before this event: a
-      // change the player made during an analysis comes at the same point.
-      wait_for(i);
-      if (sent > i) continue;
-    }
-    size_t action = i;
-    if (options.exact && std::holds_alternative<ChoiceSeeded>(events[i].event) &&
-        !game.AnalysisRunning()) {
-      // Seconds seeded outside an analysis are the first steps of a click whose event
-      // comes after them: a recalculation or a new matrix.
-      while (action < events.size() && std::holds_alternative<ChoiceSeeded>(events[action].event)) {
-        ++action;
-      }
-      if (action == events.size()) break;
-    }
-    const GameEvent& e = events[action].event;
-    const bool after_limit = action > 0 && IsLimitChange(events[action - 1].event) &&
-                             held && LetThrough(*held, game.Limits());
-    if (!IsAction(e, game, options, in_analysis, after_limit)) continue;
-    if (!options.exact) FinishAnalysis(game, scheduler);
-    // An entry's row is what the next entry finds: what the player did in between is in it.
-    if (IsEntry(e)) {
-      FinishAnalysis(game, scheduler);
-      close_entry();
-      open_entry = e;
-    }
-    const size_t before = sent;
-    Act(e, game, scheduler, options, reported_again(action), recalculated);
-    check();
-    if (options.exact && sent == before) {
-      throw ReplayDiverged(events[action].seq, "the replay of session " +
-                                                   std::to_string(session.id) +
-                                                   " cannot do what event " +
-                                                   std::to_string(events[action].seq) + " records");
-    }
-  }
-  if (options.exact) {
-    // What the last action brought that is still to come (the end of its analysis); an
-    // analysis whose end the journal never saw is left running.
-    wait_for(events.size());
-  } else {
-    FinishAnalysis(game, scheduler);
-  }
-  close_entry();
+  FeedTheClock(to_replay.get(), game, clock);
+  SessionReplayer(session, to_replay.get(), game, scheduler, options).Run();
 }
 
 }  // namespace vellaro::replay
