@@ -10,7 +10,7 @@
 #include "app/guard.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
-#include "app/window_game.h"
+#include "host/window_game.h"
 #include "journal/journal_file.h"
 
 namespace {
@@ -19,11 +19,11 @@ namespace {
 // the toolkit starts and the window is built: the window then shows the game as it stands.
 // Only once this start holds the data folder: a second Vellaro on the same folder must not
 // open the journal at all.
-std::future<std::unique_ptr<vellaro::app::WindowGame>> ResumeAhead() {
+std::future<std::unique_ptr<vellaro::host::WindowGame>> ResumeAhead() {
   return std::async(std::launch::async, [] {
-    auto play = std::make_unique<vellaro::app::WindowGame>();
+    auto play = std::make_unique<vellaro::host::WindowGame>();
     play->KeepJournal(
-        vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath()));
+        vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath(), vellaro::replay::ReplaysExactly));
     return play;
   });
 }
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
   // One window, and one journal writer, per data folder: the lock is taken first, so that a
   // long journal is read while the toolkit starts; a second start hands over to the first.
   vellaro::app::SingleInstance instance(vellaro::app::SingleInstance::DefaultDataFolder());
-  std::future<std::unique_ptr<vellaro::app::WindowGame>> play;
+  std::future<std::unique_ptr<vellaro::host::WindowGame>> play;
   if (instance.TakeLock()) play = ResumeAhead();
   vellaro::app::FontConfigurationLoader fonts;
   vellaro::app::InstallFontSubstitutions();
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         guard, vellaro::app::PictureStore(vellaro::app::PictureStore::DefaultFolder()));
     // The lock was taken before the toolkit started (ClaimDataFolder holds to that answer),
     // so the game is on its way.
-    std::unique_ptr<vellaro::app::WindowGame> game = play.get();
+    std::unique_ptr<vellaro::host::WindowGame> game = play.get();
     // A journal that could not be opened at start is opened by the window holding the lock.
     game->SetMayOpenJournal([&instance] { return instance.MayWriteJournal(); });
     window.Adopt(std::move(game));

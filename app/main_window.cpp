@@ -48,7 +48,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
       guard_(guard),
       svg_(std::move(pictures)),
       qt_scheduler_([this](vellaro::Timer& timer) { Handle([&timer] { timer.Tick(); }, false); }),
-      play_(std::make_unique<WindowGame>()) {
+      play_(std::make_unique<host::WindowGame>()) {
   play_->timers().SwitchTo(qt_scheduler_);
   guard_.SetOwner(this);  // its error box opens over this window
   InitArtwork();

@@ -18,13 +18,13 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "app/svg_cache.h"
-#include "app/window_game.h"
 #include "app/window_parts.h"
+#include "host/window_game.h"
 #include "env/scheduler_switch.h"
 #include "game/game.h"
 #include "journal/journal.h"
 #include "session/session_track.h"
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
 class QTimer;
 
@@ -84,7 +84,7 @@ class MainWindow final : public QWidget {
   // was built. Call before KeepSettings: a resumed session keeps its own options; otherwise
   // the next session starts with the settings KeepSettings restores (or, without a settings
   // file, with the game's at the player's first event).
-  void Adopt(std::unique_ptr<WindowGame> play);
+  void Adopt(std::unique_ptr<host::WindowGame> play);
   // Ends the session and starts a fresh game with the same settings (what the "New session"
   // control does once the player agrees).
   void NewSession();
@@ -124,7 +124,7 @@ class MainWindow final : public QWidget {
   GuideDialog* guide_dialog() const { return guide_; }
   // The evening so far as the panel's what-if replays it: the spins in the history and
   // the settings of its first spin.
-  vellaro::sim::SessionSpins SessionSpins() const { return play_->SessionSpins(); }
+  vellaro::replay::SessionSpins SessionSpins() const { return play_->SessionSpins(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -164,7 +164,7 @@ class MainWindow final : public QWidget {
   // The window's own timers, which outlive any game it shows.
   vellaro::SchedulerSwitch shell_timers_{qt_scheduler_};
   MessageLine message_line_{shell_timers_};
-  std::unique_ptr<WindowGame> play_;
+  std::unique_ptr<host::WindowGame> play_;
   bool closing_ = false;
   bool report_first_paint_ = false;
   QtSaveDialog qt_save_dialog_{this};

@@ -6,7 +6,7 @@
 namespace vellaro::app {
 
 SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-                                     std::function<vellaro::sim::SessionSpins()> spins,
+                                     std::function<vellaro::replay::SessionSpins()> spins,
                                      QString& error) {
   // Only where the package put it, found from the program's own place, or beside the
   // program as the build leaves it: never a folder compiled in, which on another machine

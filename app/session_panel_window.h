@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "game/game.h"
+#include "replay/what_if.h"
 #include "session/session_track.h"
-#include "tools/sim/what_if.h"
 
 namespace vellaro::app {
 
@@ -40,14 +40,14 @@ class SessionPanelWindow : public QWidget {
 };
 
 // The plugin's one entry point, looked up by this name.
-using MakeSessionPanel = SessionPanelWindow* (*)(const vellaro::Game& game,
-                                                 const vellaro::SessionTrack& track,
-                                                 std::function<vellaro::sim::SessionSpins()> spins);
+using MakeSessionPanel =
+    SessionPanelWindow* (*)(const vellaro::Game& game, const vellaro::SessionTrack& track,
+                            std::function<vellaro::replay::SessionSpins()> spins);
 inline constexpr char kMakeSessionPanel[] = "vellaro_make_session_panel";
 
 // Loads the plugin and makes the panel; null, with the reason in `error`, when it cannot.
 SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-                                     std::function<vellaro::sim::SessionSpins()> spins,
+                                     std::function<vellaro::replay::SessionSpins()> spins,
                                      QString& error);
 
 }  // namespace vellaro::app

@@ -10,7 +10,7 @@
 
 namespace vellaro::app {
 
-void MainWindow::Adopt(std::unique_ptr<WindowGame> play) {
+void MainWindow::Adopt(std::unique_ptr<host::WindowGame> play) {
   // The panel and the limits dialog, made for the game on show, would go on reading it.
   if (panel_ != nullptr || limits_dialog() != nullptr) {
     throw std::logic_error("A game is adopted only by a window the player has not used");

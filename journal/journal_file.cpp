@@ -99,7 +99,8 @@ std::string DefaultJournalPath() {
   return JournalPathFor(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
+OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
+                              WallClock now) {
   if (path.empty()) return Off("no data folder is known (HOME is not set)");
   const fs::path folder = fs::path(path).parent_path();
   std::error_code made;
@@ -128,7 +129,7 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
     Journal fresh(path, now);
     // What still reads and replays goes into the new one, the evening on show among it.
     Salvaged salvaged;
-    opened.journal = SalvageInto(aside, std::move(fresh), salvaged, now);
+    opened.journal = SalvageInto(aside, std::move(fresh), salvaged, replays, now);
     opened.notice += "; " + SalvagedText(salvaged);
   } catch (const JournalError&) {
     opened.status = {false, "a new one cannot be started"};
@@ -136,8 +137,9 @@ OpenedJournal OpenJournalFile(const std::string& path, WallClock now) {
   return opened;
 }
 
-OpenedJournal OpenFileFor(Journal& journal, const std::string& path, WallClock now) {
-  OpenedJournal opened = OpenJournalFile(path, std::move(now));
+OpenedJournal OpenFileFor(Journal& journal, const std::string& path, const SessionCheck& replays,
+                          WallClock now) {
+  OpenedJournal opened = OpenJournalFile(path, replays, std::move(now));
   if (opened.journal == nullptr) {
     journal.StillWithoutFile(opened.status.reason);
   } else {
@@ -155,10 +157,11 @@ std::optional<StoredSession> SessionToResume(Journal& journal) {
   return session;
 }
 
-JournalAtStart PrepareJournal(const std::string& path, WallClock now) {
+JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
+                              WallClock now) {
   JournalAtStart start;
   start.path = path;
-  start.opened = OpenJournalFile(path, std::move(now));
+  start.opened = OpenJournalFile(path, replays, std::move(now));
   if (start.opened.journal == nullptr) return start;
   try {
     start.to_resume = SessionToResume(*start.opened.journal);

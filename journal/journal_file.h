@@ -10,6 +10,7 @@
 #include <string>
 
 #include "journal/journal.h"
+#include "journal/salvage.h"
 #include "journal/stored_session.h"
 
 namespace vellaro::journal {
@@ -33,15 +34,17 @@ struct OpenedJournal {
 // fails its check is moved aside, with its -wal and -shm files, as
 // "<path>.corrupt-<UTC time>" (e.g. journal.sqlite.corrupt-20261208T132900Z, with "-2", "-3",
 // ... added when that name is taken: nothing is overwritten) and a new journal is started.
-// Never throws for a fault of the file.
-OpenedJournal OpenJournalFile(const std::string& path, WallClock now = SystemWallClockMs);
+// What still reads of the damaged file and `replays` copies goes into the new one
+// (SalvageInto). Never throws for a fault of the file.
+OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
+                              WallClock now = SystemWallClockMs);
 
 // Opens the file at `path` again for `journal`, which has none (Journal::WithoutFile): the
 // window's retry, at each spin, of a journal it could not open at start. If the file opens,
 // the journal writes what waits to it from its next commit; if not, the journal says why.
 // Returns what OpenJournalFile says, its journal taken. Never throws for a fault of the
 // file.
-OpenedJournal OpenFileFor(Journal& journal, const std::string& path,
+OpenedJournal OpenFileFor(Journal& journal, const std::string& path, const SessionCheck& replays,
                           WallClock now = SystemWallClockMs);
 
 // The session opened last (LastOpenedSessionId) if it was not ended: the one the window
@@ -57,7 +60,8 @@ struct JournalAtStart {
   std::optional<StoredSession> to_resume;
   std::string unreadable;  // why the last session cannot be read back, if it cannot
 };
-JournalAtStart PrepareJournal(const std::string& path, WallClock now = SystemWallClockMs);
+JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
+                              WallClock now = SystemWallClockMs);
 
 // "20261208T132900Z".
 std::string CompactUtc(int64_t ms_since_epoch);

@@ -5,33 +5,12 @@
 #include <optional>
 #include <utility>
 
-#include "env/clock.h"
-#include "env/virtual_scheduler.h"
-#include "game/game.h"
 #include "game/text_number.h"
 #include "journal/journal_damage.h"
-#include "journal/session_replay.h"
 #include "journal/stored_session.h"
 
 namespace vellaro::journal {
 namespace {
-
-// Whether the session replays exactly through a fresh game: a session that does not is not
-// the evening the player had, and copied it would not resume.
-bool Replays(const StoredSession& session) {
-  try {
-    VirtualScheduler scheduler(session.started_ms);
-    VirtualClock time(scheduler);
-    ReplayClock clock(time);
-    RunOptions run;
-    run.display_timers = false;
-    Game game(Env{clock, scheduler}, run);
-    ReplaySession(session, game, scheduler, clock);
-    return true;
-  } catch (const std::exception&) {  // ReplayDiverged, or a session the game refuses
-    return false;
-  }
-}
 
 std::string Count(size_t n, const char* what) {
   return Counted(static_cast<int64_t>(n), "session", "sessions") + " " + what;
@@ -40,7 +19,8 @@ std::string Count(size_t n, const char* what) {
 }  // namespace
 
 std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh,
-                                     Salvaged& salvaged, WallClock now) {
+                                     Salvaged& salvaged, const SessionCheck& replays,
+                                     WallClock now) {
   // The copies are written with the times the sessions had, then the clock is the real one.
   auto stamp = std::make_shared<std::optional<int64_t>>();
   std::unique_ptr<Journal> journal = Journal::WithoutFile(
@@ -70,7 +50,7 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
       if (db) session = LoadSession(*db, summary.id);
     } catch (const std::exception&) {  // it read for the survey; now it does not
     }
-    if (!session || !Replays(*session)) {
+    if (!session || !replays(*session)) {
       salvaged.lost.push_back(summary.id);
       continue;
     }

@@ -9,7 +9,7 @@
 # written inside a class body are not checked.
 
 # The folders held to the limit; app joins them once the window's long functions are split.
-set(checked_folders journal replay host tools)
+set(checked_folders app journal replay host tools)
 set(longest 60)
 
 set(broken "")

@@ -1,11 +1,14 @@
 # Fails if a source includes a header of a folder above its own, or any header of tests/.
 # The folders are layers, lowest first; a folder may include its own headers and those of
-# the layers below it. tools/ lies below app/: the window replays an evening with the
-# backtester's replay code (the what-if), and the backtester never includes the window.
+# the layers below it. replay/ lies above journal/: it plays stored sessions through a game,
+# and the journal, which only reads and writes them, never replays (its salvage is handed
+# the check that does). host/ holds the window's game, its journal and its resume, free of
+# Qt. The backtester (tools/) and the window (app/) both replay through replay/, and neither
+# includes the other.
 # Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
 # is built from includes them: a white-box door such as tests/support/game_peer.h must not
 # become part of the product.
-set(layers env export game betting analysis front session journal tools app)
+set(layers env export game betting analysis front session journal replay host tools|app)
 
 set(broken "")
 set(rank 0)
@@ -56,7 +59,7 @@ foreach(layer IN LISTS layers)
         if(rank_of_${target} GREATER_EQUAL rank_of_${folder})
           string(APPEND broken "\n  ${relative}: ${line}: ${folder}/ may not include ${target}/ "
                  "(layers, lowest first: env, export, game, betting, analysis, front, session, "
-                 "journal, tools, app)")
+                 "journal, replay, host, then tools and app side by side)")
         endif()
       endforeach()
     endforeach()

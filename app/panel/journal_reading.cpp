@@ -8,7 +8,7 @@
 #include "journal/journal_damage.h"
 #include "journal/journal_file.h"
 #include "journal/schema.h"
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 
 namespace vellaro::app {
 
@@ -63,8 +63,8 @@ PastEvening ReadPastEvening(const std::string& path, int64_t id) {
   try {
     vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
     const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, id);
-    past.evening = vellaro::sim::EveningOf(session);
-    past.what_if = vellaro::sim::WhatIf(session);
+    past.evening = vellaro::replay::EveningOf(session);
+    past.what_if = vellaro::replay::WhatIf(session);
     return past;
   } catch (const vellaro::journal::SqliteError& e) {
     error = vellaro::journal::IsDamage(e)
@@ -95,9 +95,9 @@ std::vector<int> HistoryOf(const vellaro::journal::StoredSession& session) {
   return history;
 }
 
-LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::sim::SessionSpins& spins) {
+LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::replay::SessionSpins& spins) {
   std::vector<int> live;
-  for (const vellaro::sim::Entry& entry : spins.entries) {
+  for (const vellaro::replay::Entry& entry : spins.entries) {
     if (!entry.undo()) {
       live.push_back(entry.number);
     } else if (!live.empty()) {
@@ -109,13 +109,13 @@ LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::sim::Sess
       vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
       if (const std::optional<int64_t> last = vellaro::journal::LastOpenedSessionId(db)) {
         const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, *last);
-        if (HistoryOf(session) == live) return {true, vellaro::sim::WhatIf(session)};
+        if (HistoryOf(session) == live) return {true, vellaro::replay::WhatIf(session)};
       }
     } catch (const std::exception&) {
       // An unreadable journal, or a replay that cannot follow it: the window's spins will do.
     }
   }
-  return {false, vellaro::sim::WhatIf(spins)};
+  return {false, vellaro::replay::WhatIf(spins)};
 }
 
 QString SessionLine(const vellaro::journal::SessionSummary& summary) {

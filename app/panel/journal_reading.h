@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "journal/stored_session.h"
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
 namespace vellaro::app {
 
-using WhatIfLines = std::array<vellaro::sim::WhatIfLine, vellaro::kBettingSystems>;
+using WhatIfLines = std::array<vellaro::replay::WhatIfLine, vellaro::kBettingSystems>;
 
 // The window's journal: $XDG_DATA_HOME/vellaro/journal.sqlite (~/.local/share/vellaro/ by
 // default), as the window opens it (journal::DefaultJournalPath).
@@ -37,7 +37,7 @@ struct PastEvening {
   // The session could not be read (for a damaged file: which, and what still reads) or
   // replayed; nothing else is set.
   std::string error;
-  vellaro::sim::StoredEvening evening;
+  vellaro::replay::StoredEvening evening;
   WhatIfLines what_if;
 };
 PastEvening ReadPastEvening(const std::string& path, int64_t id);
@@ -51,7 +51,7 @@ struct LiveWhatIf {
   bool from_journal = false;
   WhatIfLines lines;
 };
-LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::sim::SessionSpins& spins);
+LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::replay::SessionSpins& spins);
 
 // The numbers in the history at the end of a stored session (undos applied).
 std::vector<int> HistoryOf(const vellaro::journal::StoredSession& session);

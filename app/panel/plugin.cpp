@@ -4,6 +4,6 @@
 
 extern "C" __attribute__((visibility("default"))) vellaro::app::SessionPanelWindow*
 vellaro_make_session_panel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-                           std::function<vellaro::sim::SessionSpins()> spins) {
+                           std::function<vellaro::replay::SessionSpins()> spins) {
   return new vellaro::app::SessionPanel(game, track, std::move(spins));
 }

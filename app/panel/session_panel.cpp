@@ -169,7 +169,7 @@ QString RuinText(const vellaro::RiskInputs& risk) {
 }  // namespace
 
 SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-                           std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent,
+                           std::function<vellaro::replay::SessionSpins()> spins, QWidget* parent,
                            std::string journal_path)
     : SessionPanelWindow(parent, Qt::Window),
       game_(game),
@@ -180,7 +180,24 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   setWindowTitle(QStringLiteral("Vellaro — Session"));
   setMinimumSize(600, 400);
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(SessionPicker());
+  connect(&list_watcher_, &QFutureWatcher<SessionList>::finished, this, [this] { ListRead(); });
+  connect(&past_watcher_, &QFutureWatcher<PastEvening>::finished, this, [this] { PastRead(); });
+  tabs_ = new QTabWidget(this);
+  layout->addWidget(tabs_);
+  chart_ = new SessionChart(tabs_);
+  tabs_->addTab(chart_, QStringLiteral("Chart"));
+  AddStatisticsTab();
+  AddRiskTab();
+  AddWhatIfTab();
 
+  QSettings settings = PanelSettings();
+  restored_place_ = restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+  if (!restored_place_) resize(760, 520);
+}
+
+// The picker of the session on show, with "Continue this evening" and its note.
+QHBoxLayout* SessionPanel::SessionPicker() {
   auto* picker = new QHBoxLayout;
   picker->addWidget(new QLabel(QStringLiteral("Session:"), this));
   sessions_ = new QComboBox(this);
@@ -202,16 +219,12 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   sessions_note_ = new QLabel(this);
   sessions_note_->setObjectName(QStringLiteral("StoredSessionsNote"));
   picker->addWidget(sessions_note_, 1);
-  layout->addLayout(picker);
   connect(sessions_, &QComboBox::activated, this, [this](int index) { Pick(index); });
-  connect(&list_watcher_, &QFutureWatcher<SessionList>::finished, this, [this] { ListRead(); });
-  connect(&past_watcher_, &QFutureWatcher<PastEvening>::finished, this, [this] { PastRead(); });
-  tabs_ = new QTabWidget(this);
-  layout->addWidget(tabs_);
+  return picker;
+}
 
-  chart_ = new SessionChart(tabs_);
-  tabs_->addTab(chart_, QStringLiteral("Chart"));
-
+// What chance alone has done so far: the six chances and the 37 numbers.
+void SessionPanel::AddStatisticsTab() {
   auto* statistics = new QWidget(tabs_);
   auto* statistics_layout = new QVBoxLayout(statistics);
   auto* about = new QLabel(
@@ -256,6 +269,10 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   statistics_layout->addLayout(tables, 1);
   tabs_->addTab(statistics, QStringLiteral("Chances and numbers"));
 
+}
+
+// The exact risk of the losses in a row ahead.
+void SessionPanel::AddRiskTab() {
   auto* risk = new QWidget(tabs_);
   auto* risk_layout = new QVBoxLayout(risk);
   risk_ = new QLabel(risk);
@@ -267,6 +284,10 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   risk_layout->addWidget(risk_table_, 1);
   tabs_->addTab(risk, QStringLiteral("Risk"));
 
+}
+
+// The same spins under each betting system, drawn into the chart as well.
+void SessionPanel::AddWhatIfTab() {
   what_if_ = new WhatIfTable(tabs_);
   what_if_->OnDone([this](const WhatIfTable::Lines& lines) {
     std::array<std::vector<int64_t>, vellaro::kBettingSystems> nets;
@@ -274,10 +295,6 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
     chart_->ShowWhatIf(nets);
   });
   tabs_->addTab(what_if_, QStringLiteral("What-if"));
-
-  QSettings settings = PanelSettings();
-  restored_place_ = restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
-  if (!restored_place_) resize(760, 520);
 }
 
 SessionPanel::~SessionPanel() {

@@ -9,10 +9,11 @@
 #include "app/panel/journal_reading.h"
 #include "app/session_panel_window.h"
 #include "game/game.h"
+#include "replay/what_if.h"
 #include "session/session_track.h"
-#include "tools/sim/what_if.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -35,7 +36,7 @@ class SessionPanel final : public SessionPanelWindow {
   // `spins` gives the evening to replay for the what-if when the track has changed.
   // The journal is read at `journal_path`, by default where the window writes it.
   SessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
-               std::function<vellaro::sim::SessionSpins()> spins, QWidget* parent = nullptr,
+               std::function<vellaro::replay::SessionSpins()> spins, QWidget* parent = nullptr,
                std::string journal_path = JournalPath());
   ~SessionPanel() override;
 
@@ -65,6 +66,11 @@ class SessionPanel final : public SessionPanelWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The parts the constructor builds, one each.
+  QHBoxLayout* SessionPicker();
+  void AddStatisticsTab();
+  void AddRiskTab();
+  void AddWhatIfTab();
   // The evening on show: the live one, or a past one replayed.
   void ShowEvening(const vellaro::SessionTrack& track, const vellaro::RiskInputs& risk);
   void RefreshStatistics(const vellaro::SessionTrack& track);
@@ -77,7 +83,7 @@ class SessionPanel final : public SessionPanelWindow {
 
   const vellaro::Game& game_;
   const vellaro::SessionTrack& track_;
-  std::function<vellaro::sim::SessionSpins()> spins_;
+  std::function<vellaro::replay::SessionSpins()> spins_;
   std::string journal_path_;
   std::optional<PastEvening> past_;  // the past session on show
   QFutureWatcher<SessionList> list_watcher_;

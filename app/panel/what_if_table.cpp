@@ -52,8 +52,8 @@ void WhatIfTable::SetNote(const QString& text) {
                                        "about the next ones."));
 }
 
-void WhatIfTable::Request(vellaro::sim::SessionSpins session) {
-  Request([session = std::move(session)] { return vellaro::sim::WhatIf(session); });
+void WhatIfTable::Request(vellaro::replay::SessionSpins session) {
+  Request([session = std::move(session)] { return vellaro::replay::WhatIf(session); });
 }
 
 void WhatIfTable::Request(Job job) {

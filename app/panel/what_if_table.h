@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
 class QLabel;
 class QTableWidget;
@@ -19,14 +19,14 @@ namespace vellaro::app {
 // that a newer request has overtaken by the time it is done is not shown.
 class WhatIfTable final : public QWidget {
  public:
-  using Lines = std::array<vellaro::sim::WhatIfLine, vellaro::kBettingSystems>;
+  using Lines = std::array<vellaro::replay::WhatIfLine, vellaro::kBettingSystems>;
   // Run on a worker thread: must not touch the game or any widget.
   using Job = std::function<Lines()>;
 
   explicit WhatIfTable(QWidget* parent = nullptr);
   ~WhatIfTable() override;
 
-  void Request(vellaro::sim::SessionSpins session);
+  void Request(vellaro::replay::SessionSpins session);
   void Request(Job job);
   // Shows a table worked out elsewhere (with a past evening), dropping what was asked.
   void Show(const Lines& lines);

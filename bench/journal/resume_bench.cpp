@@ -18,7 +18,7 @@
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
 #include "journal/journal_file.h"
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 
 namespace {
 
@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
   size_t events = 0;
   for (int run = 0; run < runs; ++run) {
     Clock::time_point start = Clock::now();
-    vellaro::journal::JournalAtStart prepared = vellaro::journal::PrepareJournal(path);
+    vellaro::journal::JournalAtStart prepared =
+        vellaro::journal::PrepareJournal(path, vellaro::replay::ReplaysExactly);
     read_ms.push_back(MsSince(start));
     if (prepared.opened.journal == nullptr) {
       std::fprintf(stderr, "vellaro_resume_bench: %s\n", prepared.opened.status.reason.c_str());
@@ -62,11 +63,11 @@ int main(int argc, char** argv) {
     start = Clock::now();
     vellaro::VirtualScheduler scheduler(session->started_ms);
     vellaro::VirtualClock time(scheduler);
-    vellaro::journal::ReplayClock clock(time);
+    vellaro::replay::ReplayClock clock(time);
     vellaro::Game game(vellaro::Env{clock, scheduler});
     game.SetDisplayTimers(false);
-    vellaro::journal::ReplaySession(*session, game, scheduler, clock);
-    vellaro::journal::FinishAnalysis(game, scheduler);
+    vellaro::replay::ReplaySession(*session, game, scheduler, clock);
+    vellaro::replay::FinishAnalysis(game, scheduler);
     replay_ms.push_back(MsSince(start));
   }
   std::printf("resume of %zu events, median of %d runs (ms)\n", events, runs);

@@ -16,8 +16,8 @@
 #include "app/panel/what_if_table.h"
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
-#include "tools/sim/what_if.h"
-#include "tools/sim/wheel.h"
+#include "replay/what_if.h"
+#include "replay/wheel.h"
 
 namespace {
 
@@ -37,8 +37,8 @@ struct Evening {
   vellaro::VirtualClock clock{scheduler};
   vellaro::Game game{vellaro::Env{clock, scheduler}};
   vellaro::SessionTrack track;
-  vellaro::sim::SessionSpins spins;
-  vellaro::sim::Wheel wheel{2026};
+  vellaro::replay::SessionSpins spins;
+  vellaro::replay::Wheel wheel{2026};
 
   Evening() {
     game.AddListener([this](const vellaro::GameEvent& event) { track.On(event); });
@@ -108,11 +108,11 @@ int main(int argc, char** argv) {
   std::vector<double> one, six;
   for (int run = 0; run < 7; ++run) {
     Clock::time_point start = Clock::now();
-    const vellaro::sim::WhatIfLine line =
-        vellaro::sim::ReplayUnder(evening.spins, vellaro::kMartingale);
+    const vellaro::replay::WhatIfLine line =
+        vellaro::replay::ReplayUnder(evening.spins, vellaro::kMartingale);
     one.push_back(Ms(Clock::now() - start));
     start = Clock::now();
-    const auto lines = vellaro::sim::WhatIf(evening.spins);
+    const auto lines = vellaro::replay::WhatIf(evening.spins);
     six.push_back(Ms(Clock::now() - start));
     if (line.counts.net != lines[0].counts.net) return 1;
   }

@@ -31,7 +31,7 @@
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
 #include "journal/journal.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace {
 
@@ -105,8 +105,8 @@ struct Evening {
     game.NumberClick(wheel.Spin());
     while (game.AnalysisRunning()) scheduler.RunNextTick(scheduler.NowMs() + 86'400'000);
   }
-  vellaro::sim::SessionSpins Spins() const {
-    vellaro::sim::SessionSpins spins;
+  vellaro::replay::SessionSpins Spins() const {
+    vellaro::replay::SessionSpins spins;
     spins.settings = settings;
     for (size_t i = 0; i < track.points().size(); ++i) {
       spins.entries.push_back({i + 1, track.points()[i].number});
@@ -120,7 +120,7 @@ struct Evening {
   vellaro::Game game{vellaro::Env{clock, scheduler}};
   vellaro::journal::Journal journal;
   vellaro::SessionTrack track;
-  vellaro::sim::Wheel wheel{2026};
+  vellaro::replay::Wheel wheel{2026};
 };
 
 struct Stalls {
@@ -234,12 +234,12 @@ int main(int argc, char** argv) {
   // under six systems, beside the six replays of the spins alone.
   Evening evening(vellaro::app::JournalPath());
   for (int i = 0; i < kSpins; ++i) evening.Spin();
-  const vellaro::sim::SessionSpins spins = evening.Spins();
+  const vellaro::replay::SessionSpins spins = evening.Spins();
   std::vector<double> from_spins, from_journal;
   bool journal_used = true;
   for (int run = 0; run < 5; ++run) {
     Clock::time_point start = Clock::now();
-    const auto lines = vellaro::sim::WhatIf(spins);
+    const auto lines = vellaro::replay::WhatIf(spins);
     from_spins.push_back(Ms(Clock::now() - start));
     start = Clock::now();
     const vellaro::app::LiveWhatIf live =

@@ -8,11 +8,14 @@
 #include <ostream>
 #include <streambuf>
 
+#include "replay/replay.h"
 #include "tools/sim/evenings.h"
-#include "tools/sim/replay.h"
 #include "tools/sim/trace.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 constexpr uint64_t kSpins = 1'000'000;

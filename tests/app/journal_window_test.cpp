@@ -21,7 +21,7 @@
 #include "app/settings_store.h"
 #include "env/virtual_scheduler.h"
 #include "journal/journal_file.h"
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 #include "journal/stored_session.h"
 #include "support/temp_folder.h"
 #include "window_driver.h"
@@ -31,6 +31,7 @@ using vellaro::app::MainWindow;
 using vellaro::app::testing::Named;
 using vellaro::app::testing::PointAndClick;
 namespace journal = vellaro::journal;
+namespace replay = vellaro::replay;
 
 namespace {
 
@@ -80,11 +81,11 @@ Look LookAt(MainWindow& window) {
   return look;
 }
 
-using Play = std::unique_ptr<vellaro::app::WindowGame>;
+using Play = std::unique_ptr<vellaro::host::WindowGame>;
 
 // A window's game that has kept the journal, and resumed its last session if it was open.
 Play Kept(journal::JournalAtStart start) {
-  auto play = std::make_unique<vellaro::app::WindowGame>();
+  auto play = std::make_unique<vellaro::host::WindowGame>();
   play->KeepJournal(std::move(start));
   return play;
 }
@@ -102,13 +103,13 @@ struct Evening {
   Evening(Guard& guard, const std::string& path, Resume resume = Resume::kOnThisThread)
       : ahead(resume == Resume::kAhead ? ResumeAhead(path) : std::future<Play>()),
         window(guard) {
-    window.Adopt(ahead.valid() ? ahead.get() : Kept(journal::PrepareJournal(path)));
+    window.Adopt(ahead.valid() ? ahead.get() : Kept(journal::PrepareJournal(path, replay::ReplaysExactly)));
     window.timers().SwitchTo(time);
     window.Sync();
   }
 
   static std::future<Play> ResumeAhead(const std::string& path) {
-    return std::async(std::launch::async, [path] { return Kept(journal::PrepareJournal(path)); });
+    return std::async(std::launch::async, [path] { return Kept(journal::PrepareJournal(path, replay::ReplaysExactly)); });
   }
 
   void Act(const std::function<void(vellaro::Game&)>& action) {
@@ -144,11 +145,11 @@ void ExpectReplaysExactly(const std::string& path, int64_t id, int64_t spins) {
   const journal::StoredSession session = journal::LoadSession(reader, id);
   vellaro::VirtualScheduler scheduler(0);
   vellaro::VirtualClock time(scheduler);
-  journal::ReplayClock clock(time);
+  replay::ReplayClock clock(time);
   vellaro::Game game(vellaro::Env{clock, scheduler});
   try {
-    journal::ReplaySession(session, game, scheduler, clock);
-  } catch (const journal::ReplayDiverged& e) {
+    replay::ReplaySession(session, game, scheduler, clock);
+  } catch (const replay::ReplayDiverged& e) {
     QFAIL(e.what());
   }
   QCOMPARE(game.SpinsInHistory(), spins);
@@ -283,7 +284,7 @@ class JournalWindowTest : public QObject {
     int64_t id = 0;
     {
       MainWindow window(guard_);
-      KeepJournal(window, journal::PrepareJournal(path_));
+      KeepJournal(window, journal::PrepareJournal(path_, replay::ReplaysExactly));
       window.KeepSettings(vellaro::app::SettingsStore(settings_path));
       QCOMPARE(window.game().CurrentSettings().system, vellaro::kParlay);
       id = *window.journal()->session();
@@ -297,7 +298,7 @@ class JournalWindowTest : public QObject {
     }
     vellaro::app::SettingsStore(settings_path).Save(stored);  // the file says Parlay again
     MainWindow window(guard_);
-    KeepJournal(window, journal::PrepareJournal(path_));
+    KeepJournal(window, journal::PrepareJournal(path_, replay::ReplaysExactly));
     window.KeepSettings(vellaro::app::SettingsStore(settings_path));
     QVERIFY(window.Resumed());
     QCOMPARE(window.game().CurrentSettings().system, vellaro::kHavrel);
@@ -420,7 +421,7 @@ class JournalWindowTest : public QObject {
       Evening first(guard_, path_);
       for (int n : {17, 25, 0}) first.Spin(n);
     }
-    journal::JournalAtStart start = journal::PrepareJournal(path_);
+    journal::JournalAtStart start = journal::PrepareJournal(path_, replay::ReplaysExactly);
     QVERIFY(start.to_resume.has_value());
     // The session was read back, but its events are gone before it is continued.
     start.opened.journal->database().Exec("DROP TABLE event_blocks");
@@ -474,7 +475,7 @@ class JournalWindowTest : public QObject {
     std::ofstream(blocker).flush();
     vellaro::VirtualScheduler time(1'000'000);  // outlives the window and its timers
     MainWindow window(guard_);
-    Play play = Kept(journal::PrepareJournal(path_));
+    Play play = Kept(journal::PrepareJournal(path_, replay::ReplaysExactly));
     bool may = false;
     play->SetMayOpenJournal([&may] { return may; });
     window.Adopt(std::move(play));

@@ -20,7 +20,7 @@
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 using vellaro::app::SessionPanel;
 
@@ -36,14 +36,14 @@ struct JournaledEvening {
     g.h.game.AddListener([this](const vellaro::GameEvent& e) { track.On(e); });
   }
   void Play(uint64_t seed, int count) {
-    vellaro::sim::Wheel wheel(seed);
+    vellaro::replay::Wheel wheel(seed);
     for (int i = 0; i < count; ++i) {
       g.h.Wait(1'500);
       g.h.Spin(wheel.Spin());
     }
   }
-  vellaro::sim::SessionSpins Spins() const {
-    vellaro::sim::SessionSpins spins;
+  vellaro::replay::SessionSpins Spins() const {
+    vellaro::replay::SessionSpins spins;
     spins.settings = first;
     for (size_t i = 0; i < track.points().size(); ++i) {
       spins.entries.push_back({i + 1, track.points()[i].number});
@@ -124,7 +124,7 @@ class PanelJournalTest : public QObject {
     // spin's settings alone would not give.
     const vellaro::RealResult::Counts& real = evening.track.result().counts();
     ExpectLine(panel.what_if()->table(), vellaro::kMartingale, real);
-    const auto guessed = vellaro::sim::ReplayUnder(evening.Spins(), vellaro::kMartingale);
+    const auto guessed = vellaro::replay::ReplayUnder(evening.Spins(), vellaro::kMartingale);
     QVERIFY(guessed.counts.net != real.net || guessed.counts.bets_won != real.bets_won);
   }
 
@@ -157,7 +157,7 @@ class PanelJournalTest : public QObject {
     const QString net = second_counts.net > 0 ? QStringLiteral("+%1").arg(second_counts.net)
                                               : QString::number(second_counts.net);
     QVERIFY(panel.sessions()->itemText(1).endsWith(QStringLiteral("net ") + net));
-    const auto live_lines = vellaro::sim::WhatIf(live.Spins());
+    const auto live_lines = vellaro::replay::WhatIf(live.Spins());
     for (int s = 0; s < vellaro::kBettingSystems; ++s) {
       ExpectLine(panel.what_if()->table(), s, live_lines[static_cast<size_t>(s)].counts);
     }

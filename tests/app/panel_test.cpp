@@ -25,9 +25,9 @@
 #include "session/game_risk.h"
 #include "session/risk.h"
 #include "session/ruin.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/summary.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 using vellaro::app::SessionPanel;
 using vellaro::app::SessionReadout;
@@ -41,7 +41,7 @@ struct Evening {
   vellaro::VirtualClock clock{scheduler};
   vellaro::Game game{vellaro::Env{clock, scheduler}};
   vellaro::SessionTrack track;
-  vellaro::sim::SessionSpins spins;
+  vellaro::replay::SessionSpins spins;
 
   explicit Evening(const vellaro::Settings& settings) {
     game.Configure(settings);
@@ -56,19 +56,17 @@ struct Evening {
     spins.entries.push_back({spins.entries.size() + 1, number});
   }
   void Play(uint64_t seed, int count) {
-    vellaro::sim::Wheel wheel(seed);
+    vellaro::replay::Wheel wheel(seed);
     for (int i = 0; i < count; ++i) Spin(wheel.Spin());
   }
 };
 
-vellaro::sim::Summary SimSummary(const vellaro::sim::SessionSpins& spins, int system) {
-  vellaro::sim::ReplayOptions options;
-  options.settings = vellaro::sim::SimSettings(spins.settings);
-  options.settings.system = system;
-  options.timing = spins.timing;
-  vellaro::sim::LogSource source(spins.entries);
+vellaro::sim::Summary SimSummary(const vellaro::replay::SessionSpins& spins, int system) {
+  const vellaro::replay::ReplayOptions options =
+      vellaro::replay::WhatIfOptions(spins, static_cast<vellaro::BettingSystem>(system));
+  vellaro::replay::LogSource source(spins.entries);
   vellaro::sim::Summary summary;
-  vellaro::sim::Replay(options, source, summary);
+  vellaro::replay::Replay(options, source, summary);
   return summary;
 }
 
@@ -138,7 +136,7 @@ class PanelTest : public QObject {
       QCOMPARE(Cell(table, s, 5), QString::number(summary.counts().bets_lost));
     }
     // A list of spins and settings (a past evening) gives the track the live game gave.
-    const vellaro::SessionTrack replayed = vellaro::sim::TrackOf(evening.spins);
+    const vellaro::SessionTrack replayed = vellaro::replay::TrackOf(evening.spins);
     QCOMPARE(replayed.points().size(), evening.track.points().size());
     for (size_t i = 0; i < replayed.points().size(); ++i) {
       QCOMPARE(replayed.points()[i].net, evening.track.points()[i].net);
@@ -186,7 +184,7 @@ class PanelTest : public QObject {
     settings.base = 3;
     Evening evening(settings);
     // Play until a bet is on show after a loss: Martingale doubles it.
-    vellaro::sim::Wheel wheel(8);
+    vellaro::replay::Wheel wheel(8);
     for (int i = 0; i < 200 && !(evening.game.BetOnShow() && evening.game.state().LossStreak > 0);
          ++i) {
       evening.Spin(wheel.Spin());
@@ -202,7 +200,7 @@ class PanelTest : public QObject {
   // stake of 1, a session of one spin in the list.
   void oneUnitOneSpinOneBetAreSingular() {
     Evening evening(vellaro::Settings{});  // Martingale, base 1: the first bet stakes 1
-    vellaro::sim::Wheel wheel(2);
+    vellaro::replay::Wheel wheel(2);
     for (int i = 0; i < 100 && !evening.game.BetOnShow(); ++i) evening.Spin(wheel.Spin());
     QVERIFY(evening.game.BetOnShow());
     QCOMPARE(evening.game.state().Stake, 1);
@@ -230,7 +228,7 @@ class PanelTest : public QObject {
     panel.Refresh();
     int red = 0;
     int sevens = 0;
-    for (const vellaro::sim::Entry& e : evening.spins.entries) {
+    for (const vellaro::replay::Entry& e : evening.spins.entries) {
       red += (e.number != 0 && vellaro::IsRedNumber(e.number)) ? 1 : 0;
       sevens += e.number == 7 ? 1 : 0;
     }

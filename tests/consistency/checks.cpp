@@ -8,15 +8,15 @@
 #include <string_view>
 
 #include "export/game_log.h"
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 #include "journal/stored_session.h"
 #include "session/spin_statistics.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
-#include "tools/sim/stored_replay.h"
+#include "replay/stored_replay.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
 namespace vellaro::consistency {
 
@@ -36,21 +36,21 @@ std::string Text(const sim::Summary::Counts& c) {
   return out.str();
 }
 
-const char* Text(sim::HeldBack outcome) {
+const char* Text(replay::HeldBack outcome) {
   switch (outcome) {
-    case sim::HeldBack::kPlayedAnyway:
+    case replay::HeldBack::kPlayedAnyway:
       return "played anyway";
-    case sim::HeldBack::kLetThrough:
+    case replay::HeldBack::kLetThrough:
       return "let through";
-    case sim::HeldBack::kDiscarded:
+    case replay::HeldBack::kDiscarded:
       return "discarded";
-    case sim::HeldBack::kLeft:
+    case replay::HeldBack::kLeft:
       break;
   }
   return "left";
 }
 
-std::string Text(const sim::Row& r) {
+std::string Text(const replay::Row& r) {
   std::ostringstream out;
   out << "line " << r.entry.line << " number " << r.entry.number << " result "
       << static_cast<int>(r.result) << " spin " << r.spin_count << " chance " << r.bet_chance
@@ -62,7 +62,7 @@ std::string Text(const sim::Row& r) {
 }
 
 // What the window shows of a row (its time aside: the window's clock is not the replay's).
-bool SameShown(const sim::Row& a, const sim::Row& b) {
+bool SameShown(const replay::Row& a, const replay::Row& b) {
   return a.entry == b.entry && a.result == b.result && a.spin_count == b.spin_count &&
          a.bet_chance == b.bet_chance && a.shown == b.shown && a.stake == b.stake &&
          a.balance == b.balance && a.target == b.target && a.win_streak == b.win_streak &&
@@ -71,8 +71,8 @@ bool SameShown(const sim::Row& a, const sim::Row& b) {
          a.held_back == b.held_back;
 }
 
-bool SameBesidesTheRow(const sim::Row& a, const sim::Row& b) {
-  sim::Row x = a;
+bool SameBesidesTheRow(const replay::Row& a, const replay::Row& b) {
+  replay::Row x = a;
   x.entry = b.entry;
   x.result = b.result;
   return SameShown(x, b);
@@ -135,10 +135,10 @@ bool SameStatistics(const SpinStatistics& a, const SpinStatistics& b) {
 }
 
 // Rows to a summary, to a trace and to a list, as one replay gives them.
-class Rows final : public sim::RowSink {
+class Rows final : public replay::RowSink {
  public:
   explicit Rows(bool limits_set) : summary(limits_set), trace(trace_text) {}
-  void Add(const sim::Row& row) override {
+  void Add(const replay::Row& row) override {
     summary.Add(row);
     trace.Add(row);
     rows.push_back(row);
@@ -146,11 +146,11 @@ class Rows final : public sim::RowSink {
   sim::Summary summary;
   std::ostringstream trace_text;
   sim::TraceWriter trace;
-  std::vector<sim::Row> rows;
+  std::vector<replay::Row> rows;
 };
 
 // Runs `replay` into `rows`, also telling `also` every event.
-void Run(sim::StoredReplay& replay, sim::StoredReplayOptions options, Rows& rows,
+void Run(replay::StoredReplay& replay, replay::StoredReplayOptions options, Rows& rows,
          std::function<void(const GameEvent&)> also = {}) {
   options.listener = std::move(also);
   replay.Run(options, rows);
@@ -251,10 +251,10 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
   // The exact replay: vellaro-sim --session N (trace, --summary, --export-log).
   Rows rows(SetsALimit(s));
   RealResult replayed;
-  sim::StoredReplay replay(s);
+  replay::StoredReplay replay(s);
   try {
     Run(replay, {}, rows, [&replayed](const GameEvent& e) { replayed.On(e); });
-  } catch (const journal::ReplayDiverged& e) {
+  } catch (const replay::ReplayDiverged& e) {
     c.Expect(false, "exact replay diverged", std::string(e.what()) + " at seq " + std::to_string(e.seq()));
     return;
   }
@@ -269,8 +269,8 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
       break;
     }
   }
-  sim::Row end;
-  sim::FillFromGame(replay.game(), end);
+  replay::Row end;
+  replay::FillFromGame(replay.game(), end);
   c.Expect(SameBesidesTheRow(end, t.last), "replay's end vs the window's end",
            Text(end) + " | " + Text(t.last));
   c.Expect(replay.game().CurrentSettings() == t.settings && replay.game().Limits() == t.limits,
@@ -293,7 +293,7 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
 
   // The past evening in the panel.
   try {
-    const sim::StoredEvening evening = sim::EveningOf(s);
+    const replay::StoredEvening evening = replay::EveningOf(s);
     const auto& points = evening.track.points();
     bool same = points.size() == t.points.size();
     for (size_t i = 0; same && i < points.size(); ++i) {
@@ -305,18 +305,18 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
     c.Expect(evening.track.result().counts() == t.counts, "panel's past evening vs readout",
              Text(evening.track.result().counts()) + " | " + Text(t.counts));
     c.Expect(SameRisk(evening.risk, t.risk), "panel's past Risk tab vs the live one", "");
-  } catch (const journal::ReplayDiverged& e) {
+  } catch (const replay::ReplayDiverged& e) {
     c.Expect(false, "panel's past evening diverged", e.what());
   }
 
   // The what-if: the panel's six lines against the backtester's --system replay.
-  const auto lines = sim::WhatIf(s);
+  const auto lines = replay::WhatIf(s);
   for (int system = 0; system < kBettingSystems; ++system) {
-    const sim::WhatIfLine& line = lines[static_cast<size_t>(system)];
+    const replay::WhatIfLine& line = lines[static_cast<size_t>(system)];
     Rows under(false);
-    sim::StoredReplayOptions what_if;
+    replay::StoredReplayOptions what_if;
     what_if.system = static_cast<BettingSystem>(system);
-    sim::StoredReplay replay_under(s);
+    replay::StoredReplay replay_under(s);
     Run(replay_under, what_if, under);
     c.Expect(SameCounts(line.counts, under.summary.counts()),
              std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
@@ -345,7 +345,7 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
   const std::string word(sim::SystemWord(t.settings.system));
   const Cli under =
       RunSim({"--journal", played.journal_path, "--session", id, "--system", word, "--summary"});
-  const sim::WhatIfLine& line = lines[static_cast<size_t>(t.settings.system)];
+  const replay::WhatIfLine& line = lines[static_cast<size_t>(t.settings.system)];
   c.Expect(under.status == 0 && Figure(under.out, "bets shown: ") == line.counts.bets_shown &&
                Figure(under.out, "net result of the shown bets, from 0: ") == line.counts.net,
            "panel's what-if vs vellaro-sim --system " + word,
@@ -366,10 +366,10 @@ std::vector<Disagreement> CompareJournal(const std::string& path) {
     for (const journal::StoredEvent& e : s.events) events.On(e.event);
     Rows rows(SetsALimit(s));
     RealResult replayed;
-    sim::StoredReplay replay(s);
+    replay::StoredReplay replay(s);
     try {
       Run(replay, {}, rows, [&replayed](const GameEvent& e) { replayed.On(e); });
-    } catch (const journal::ReplayDiverged& e) {
+    } catch (const replay::ReplayDiverged& e) {
       c.Expect(false, "exact replay diverged", e.what());
       continue;
     }
@@ -380,14 +380,14 @@ std::vector<Disagreement> CompareJournal(const std::string& path) {
     const auto& withheld = replay.game().WithheldBet();
     c.Expect(rows.summary.stopped().has_value() == withheld.has_value(),
              "--summary's stop vs the replayed banner", "");
-    const auto lines = sim::WhatIf(s);
+    const auto lines = replay::WhatIf(s);
     for (int system = 0; system < kBettingSystems; ++system) {
       Rows under(false);
-      sim::StoredReplayOptions what_if;
+      replay::StoredReplayOptions what_if;
       what_if.system = static_cast<BettingSystem>(system);
-      sim::StoredReplay replay_under(s);
+      replay::StoredReplay replay_under(s);
       Run(replay_under, what_if, under);
-      const sim::WhatIfLine& line = lines[static_cast<size_t>(system)];
+      const replay::WhatIfLine& line = lines[static_cast<size_t>(system)];
       c.Expect(SameCounts(line.counts, under.summary.counts()),
                std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
                Text(line.counts) + " | " + Text(under.summary.counts()));

@@ -20,7 +20,7 @@
 #include <map>
 #include <string>
 
-#include "app/window_game.h"
+#include "host/window_game.h"
 #include "consistency/checks.h"
 #include "consistency/evening.h"
 #include "env/virtual_scheduler.h"
@@ -198,8 +198,8 @@ TEST(ConsistencyFound, AWindowResumesItsSessionWhateverTheSecondItStarts) {
     std::filesystem::copy_file(played.journal_path, copy.File("journal.sqlite"));
     VirtualScheduler time(kEveningStartMs + second * 1000);
     VirtualClock clock(time);
-    app::WindowGame window(clock);
-    window.KeepJournal(journal::PrepareJournal(copy.File("journal.sqlite")));
+    host::WindowGame window(clock);
+    window.KeepJournal(journal::PrepareJournal(copy.File("journal.sqlite"), replay::ReplaysExactly));
     if (!window.Resumed()) not_resumed += " +" + std::to_string(second) + " s";
   }
   EXPECT_EQ(not_resumed, "") << "not resumed at these seconds after the evening began";

@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "app/window_game.h"
+#include "host/window_game.h"
 #include "env/virtual_scheduler.h"
 #include "export/save_dialog.h"
 #include "journal/journal_file.h"
@@ -105,7 +105,7 @@ Settings StartSettings(Dice& pick) {
 // Keeps what the window showed of the session being played.
 class Recorder {
  public:
-  Recorder(app::WindowGame& play, std::string folder) : play_(&play), folder_(std::move(folder)) {
+  Recorder(host::WindowGame& play, std::string folder) : play_(&play), folder_(std::move(folder)) {
     Listen();
   }
 
@@ -114,7 +114,7 @@ class Recorder {
   void Listen() {
     play_->game().AddListener([this](const GameEvent& event) { On(event); });
   }
-  void Restarted(app::WindowGame& play) {
+  void Restarted(host::WindowGame& play) {
     play_ = &play;
     Listen();
   }
@@ -123,7 +123,7 @@ class Recorder {
   // entry if this action turns out to be the next one.
   void BeforeAction(Act act) {
     act_ = act;
-    sim::FillFromGame(play_->game(), before_);
+    replay::FillFromGame(play_->game(), before_);
     before_.withheld = play_->game().WithheldBet();
   }
 
@@ -141,14 +141,14 @@ class Recorder {
     t.limits = g.Limits();
     t.withheld = g.WithheldBet();
     t.risk = RiskInputsOf(g);
-    sim::FillFromGame(g, t.last);
+    replay::FillFromGame(g, t.last);
     t.saved_log = SaveLog();
     return t;
   }
 
   // The session ends, in state `t`.
   SessionTruth Close(SessionTruth t) {
-    sim::Row end = t.last;
+    replay::Row end = t.last;
     end.withheld = t.withheld;
     CloseRow(end);
     t.rows = std::move(truth_.rows);
@@ -185,15 +185,15 @@ class Recorder {
 
  private:
   // The row of the entry before, as the window shows the game `now`.
-  void CloseRow(const sim::Row& now) {
+  void CloseRow(const replay::Row& now) {
     if (!open_) return;
-    sim::Row row = now;
+    replay::Row row = now;
     row.entry = open_->entry;
     row.result = open_->result;
     if (!row.withheld && held_) {
       // Neither on show nor held back any more: "RM" took it off with the matrix.
       row.withheld = held_;
-      row.held_back = outcome_ == sim::HeldBack::kLeft ? sim::HeldBack::kDiscarded : outcome_;
+      row.held_back = outcome_ == replay::HeldBack::kLeft ? replay::HeldBack::kDiscarded : outcome_;
     }
     truth_.rows.push_back(row);
     open_.reset();
@@ -207,38 +207,38 @@ class Recorder {
       open_.emplace();
       open_->entry.line = ++line_;
       open_->entry.number = spin != nullptr ? spin->number
-                            : redo             ? sim::Entry::kRedo
-                                               : sim::Entry::kUndo;
+                            : redo             ? replay::Entry::kRedo
+                                               : replay::Entry::kUndo;
       held_.reset();
-      outcome_ = sim::HeldBack::kLeft;
+      outcome_ = replay::HeldBack::kLeft;
     } else if (const auto* settled = std::get_if<BetSettled>(&event)) {
-      if (open_) open_->result = settled->won ? sim::Result::kWin : sim::Result::kLoss;
+      if (open_) open_->result = settled->won ? replay::Result::kWin : replay::Result::kLoss;
     } else if (const auto* withheld = std::get_if<BetWithheld>(&event)) {
       held_ = *withheld;
-      outcome_ = sim::HeldBack::kLeft;
+      outcome_ = replay::HeldBack::kLeft;
     } else if (std::holds_alternative<BetShown>(event)) {
       // Outside a spin, a bet goes on show only from the one held back: by "Continue
       // anyway", or by a change of limit that lets it through.
-      if (act_ != Act::kNumber && act_ != Act::kUndo && held_ && outcome_ == sim::HeldBack::kLeft) {
-        outcome_ = act_ == Act::kLimit ? sim::HeldBack::kLetThrough : sim::HeldBack::kPlayedAnyway;
+      if (act_ != Act::kNumber && act_ != Act::kUndo && held_ && outcome_ == replay::HeldBack::kLeft) {
+        outcome_ = act_ == Act::kLimit ? replay::HeldBack::kLetThrough : replay::HeldBack::kPlayedAnyway;
       }
     } else if (std::holds_alternative<SystemChanged>(event)) {
       truth_.system_changed = true;
     }
   }
 
-  app::WindowGame* play_;
+  host::WindowGame* play_;
   std::string folder_;
   SessionTruth truth_;
   Act act_ = Act::kWait;
-  sim::Row before_;                   // the game before the action now played
-  std::optional<sim::Row> open_;      // the entry whose row waits for the next one
+  replay::Row before_;                   // the game before the action now played
+  std::optional<replay::Row> open_;      // the entry whose row waits for the next one
   std::optional<BetWithheld> held_;   // the last bet held back since that entry
-  sim::HeldBack outcome_ = sim::HeldBack::kLeft;
+  replay::HeldBack outcome_ = replay::HeldBack::kLeft;
   uint64_t line_ = 0;
 };
 
-void SetWrites(app::WindowGame& play, bool on) {
+void SetWrites(host::WindowGame& play, bool on) {
   journal::Journal* journal = play.journal();
   if (journal == nullptr || !journal->HasFile()) return;
   // As journal_faults_test does: every write now fails as on a read-only folder.
@@ -248,7 +248,7 @@ void SetWrites(app::WindowGame& play, bool on) {
 
 // As journal_faults_test does: the file may not grow past its present size, so a write
 // fails part way, when it needs a new page.
-void FillTheDisk(app::WindowGame& play) {
+void FillTheDisk(host::WindowGame& play) {
   journal::Journal* journal = play.journal();
   if (journal == nullptr || !journal->HasFile()) return;
   journal::Database& db = journal->database();
@@ -280,7 +280,7 @@ void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recor
   expect(same_track, "the panel's track");
 }
 
-void Perform(app::WindowGame& play, const Action& a, const std::string& blocker) {
+void Perform(host::WindowGame& play, const Action& a, const std::string& blocker) {
   Game& g = play.game();
   switch (a.act) {
     case Act::kNumber:
@@ -415,13 +415,13 @@ Played Play(const Evening& evening, const std::string& folder) {
   auto start = [&] {
     // As main() does: the journal is kept (and its session resumed) before the window
     // takes the game over and runs its timers.
-    auto window = std::make_unique<app::WindowGame>(clock);
+    auto window = std::make_unique<host::WindowGame>(clock);
     window->KeepJournal(
-        journal::PrepareJournal(played.journal_path, [&time] { return time.NowMs(); }));
+        journal::PrepareJournal(played.journal_path, replay::ReplaysExactly, [&time] { return time.NowMs(); }));
     window->timers().SwitchTo(time);
     return window;
   };
-  std::unique_ptr<app::WindowGame> window = start();
+  std::unique_ptr<host::WindowGame> window = start();
   // Some windows start with the options of their settings file, limits among them.
   Dice pick(evening.seed ^ 0x5eed);
   if (pick(2) == 0 && window->SessionPending()) window->BeginSession(StartSettings(pick));
@@ -433,7 +433,7 @@ Played Play(const Evening& evening, const std::string& folder) {
         3'600'000);
   };
   for (const Action& a : evening.actions) {
-    app::WindowGame& play = *window;
+    host::WindowGame& play = *window;
     // As MainWindow::Handle passes an action on: a session waiting for its first event
     // starts with the options as they stand, and the action is journaled as a whole.
     if (play.SessionPending()) play.BeginSession(play.game().CurrentSettings());
@@ -485,7 +485,7 @@ Played Play(const Evening& evening, const std::string& folder) {
   // A window started again that did not resume its session begins the next at the player's
   // first action: without one, there is none.
   if (!window->SessionPending()) played.sessions.push_back(recorder.Take());
-  app::WindowGame& play = *window;
+  host::WindowGame& play = *window;
   SetWrites(play, true);
   if (play.journal() != nullptr && play.journal()->HasFile()) {
     play.journal()->Flush();

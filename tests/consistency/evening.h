@@ -1,6 +1,6 @@
 #pragma once
 
-// Random evenings played through the window's own front (app/window_game.h), as the window
+// Random evenings played through the window's own front (host/window_game.h), as the window
 // passes the player's actions to it, with what the window showed kept for each session.
 
 #include <cstdint>
@@ -14,7 +14,7 @@
 #include "game/settings.h"
 #include "session/game_risk.h"
 #include "session/session_track.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 
 namespace vellaro::consistency {
 
@@ -94,8 +94,8 @@ struct SessionTruth {
   // of the session: the game whose bet the next entry settles, with what the player did in
   // between (a stored replay's row). `withheld` is the bet held back then, else the last
   // one held back since the entry; `held_back` how that one went on show, if it did.
-  std::vector<sim::Row> rows;
-  sim::Row last;                         // what it shows at the end
+  std::vector<replay::Row> rows;
+  replay::Row last;                         // what it shows at the end
   bool system_changed = false;           // the player picked another system during it
   // What a restart changed of what the window showed (nothing, when it resumes exactly).
   std::vector<std::string> lost_by_restart;

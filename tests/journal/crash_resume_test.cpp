@@ -22,7 +22,7 @@
 
 #include "journal/event_record.h"
 #include "journal/journal.h"
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 #include "journal/stored_session.h"
 #include "support/game_fields.h"
 #include "support/harness.h"
@@ -30,6 +30,8 @@
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
+
+using namespace vellaro::replay;
 namespace {
 
 using testing::Harness;

@@ -11,6 +11,7 @@
 
 #include "journal/journal_damage.h"
 #include "journal/salvage.h"
+#include "replay/session_replay.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
 
@@ -44,14 +45,14 @@ TEST(JournalFile, LivesInTheDataFolderOfTheXdgRules) {
 TEST(JournalFile, MakesItsFolderAndStartsAJournal) {
   testing::TempFolder folder;
   const std::string path = folder.File("share/vellaro/journal.sqlite");
-  OpenedJournal opened = OpenJournalFile(path, Now);
+  OpenedJournal opened = OpenJournalFile(path, replay::ReplaysExactly, Now);
   ASSERT_NE(opened.journal, nullptr);
   EXPECT_TRUE(opened.status.on);
   EXPECT_EQ(opened.notice, "");
   opened.journal->StartSession(Settings{});
   EXPECT_TRUE(std::filesystem::exists(path));
   opened.journal.reset();
-  EXPECT_EQ(OpenJournalFile(path, Now).journal->database().QueryInt("SELECT COUNT(*) FROM sessions"),
+  EXPECT_EQ(OpenJournalFile(path, replay::ReplaysExactly, Now).journal->database().QueryInt("SELECT COUNT(*) FROM sessions"),
             1);
 }
 
@@ -60,7 +61,7 @@ TEST(JournalFile, ADamagedJournalIsMovedAsideAndANewOneStarted) {
   const std::string path = folder.File("journal.sqlite");
   const std::string garbage(8192, 'x');
   Write(path, garbage);
-  OpenedJournal opened = OpenJournalFile(path, Now);
+  OpenedJournal opened = OpenJournalFile(path, replay::ReplaysExactly, Now);
   ASSERT_NE(opened.journal, nullptr);
   EXPECT_TRUE(opened.status.on);
   const std::string aside = path + ".corrupt-20261208T132900Z";
@@ -72,7 +73,7 @@ TEST(JournalFile, ADamagedJournalIsMovedAsideAndANewOneStarted) {
   EXPECT_NE(ReadAll(path).substr(0, 15), "xxxxxxxxxxxxxxx");
   // The new journal opens without a word.
   opened.journal.reset();
-  EXPECT_EQ(OpenJournalFile(path, Now).notice, "");
+  EXPECT_EQ(OpenJournalFile(path, replay::ReplaysExactly, Now).notice, "");
 }
 
 TEST(JournalFile, NothingIsOverwrittenWhenTheNameIsTaken) {
@@ -82,7 +83,7 @@ TEST(JournalFile, NothingIsOverwrittenWhenTheNameIsTaken) {
   Write(base, "first");
   Write(base + "-2-shm", "second's index");  // the second name is taken by a companion
   Write(path, "damaged");
-  OpenedJournal opened = OpenJournalFile(path, Now);
+  OpenedJournal opened = OpenJournalFile(path, replay::ReplaysExactly, Now);
   ASSERT_NE(opened.journal, nullptr);
   EXPECT_EQ(ReadAll(base), "first");
   EXPECT_EQ(ReadAll(base + "-2-shm"), "second's index");
@@ -95,7 +96,7 @@ TEST(JournalFile, AFolderThatCannotBeMadeTurnsTheJournalOff) {
   testing::TempFolder folder;
   // A file where the folder should be.
   Write(folder.File("share"), "");
-  OpenedJournal blocked = OpenJournalFile(folder.File("share/vellaro/journal.sqlite"), Now);
+  OpenedJournal blocked = OpenJournalFile(folder.File("share/vellaro/journal.sqlite"), replay::ReplaysExactly, Now);
   EXPECT_EQ(blocked.journal, nullptr);
   EXPECT_FALSE(blocked.status.on);
   EXPECT_EQ(blocked.status.reason, "its folder cannot be made");
@@ -107,12 +108,12 @@ TEST(JournalFile, AJournalWithoutAFileTakesItOnceItsFolderCanBeMade) {
   Write(folder.File("share"), "");
   std::unique_ptr<Journal> journal = Journal::WithoutFile("its file cannot be opened");
   journal->StartSession(Settings{});
-  OpenedJournal again = OpenFileFor(*journal, path, Now);
+  OpenedJournal again = OpenFileFor(*journal, path, replay::ReplaysExactly, Now);
   EXPECT_FALSE(journal->HasFile());
   EXPECT_EQ(journal->status().reason, "its folder cannot be made") << "the reason of now";
 
   std::filesystem::remove(folder.File("share"));
-  again = OpenFileFor(*journal, path, Now);
+  again = OpenFileFor(*journal, path, replay::ReplaysExactly, Now);
   EXPECT_EQ(again.journal, nullptr) << "taken";
   ASSERT_TRUE(journal->HasFile());
   EXPECT_TRUE(journal->Flush());
@@ -129,7 +130,7 @@ TEST(JournalFile, AJournalInAReadOnlyFolderIsLeftAloneAndTheJournalIsOff) {
   }
   const std::string before = ReadAll(path);
   ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
-  OpenedJournal read_only = OpenJournalFile(path, Now);
+  OpenedJournal read_only = OpenJournalFile(path, replay::ReplaysExactly, Now);
   EXPECT_EQ(read_only.journal, nullptr);
   EXPECT_FALSE(read_only.status.on);
   EXPECT_EQ(read_only.status.reason, "its folder cannot be written");
@@ -191,7 +192,7 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
 
   Salvaged salvaged;
   std::unique_ptr<Journal> journal =
-      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, Now);
+      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, replay::ReplaysExactly, Now);
   EXPECT_EQ(salvaged.saved, (std::vector<int64_t>{1, 3}));
   EXPECT_EQ(salvaged.lost, (std::vector<int64_t>{2}));
   EXPECT_EQ(SalvagedText(salvaged), "2 sessions saved, 1 lost");
@@ -219,7 +220,7 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
 
   // Nothing readable: nothing saved, said so.
   Write(folder.File("junk.sqlite"), std::string(8192, 'x'));
-  const OpenedJournal opened = OpenJournalFile(folder.File("junk.sqlite"), Now);
+  const OpenedJournal opened = OpenJournalFile(folder.File("junk.sqlite"), replay::ReplaysExactly, Now);
   EXPECT_EQ(opened.notice,
             "Journal damaged: moved aside, a new one started; no session was found in it");
 }
@@ -249,7 +250,7 @@ TEST(JournalSalvage, AContinuedEveningIsCopiedLastAndResumes) {
   }
   Salvaged salvaged;
   std::unique_ptr<Journal> journal =
-      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, Now);
+      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, replay::ReplaysExactly, Now);
   EXPECT_EQ(salvaged.saved, (std::vector<int64_t>{2, 1}));
   const std::optional<StoredSession> resumed = SessionToResume(*journal);
   ASSERT_TRUE(resumed.has_value());
@@ -265,7 +266,7 @@ TEST(JournalFile, ASessionWithAnOptionOutOfRangeIsNotResumed) {
     journal.Record(SpinAccepted{1, 17});
     journal.database().Exec("UPDATE sessions SET learn = 0");
   }
-  const JournalAtStart start = PrepareJournal(path, [] { return int64_t{0}; });
+  const JournalAtStart start = PrepareJournal(path, replay::ReplaysExactly, [] { return int64_t{0}; });
   ASSERT_NE(start.opened.journal, nullptr);
   EXPECT_FALSE(start.to_resume);
   EXPECT_EQ(start.unreadable, "session 1 has a damaged option (learn 0)");

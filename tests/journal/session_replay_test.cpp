@@ -1,4 +1,4 @@
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
+
+using namespace vellaro::replay;
 namespace {
 
 using testing::JournaledGame;

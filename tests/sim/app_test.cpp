@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "sim_support.h"
-#include "tools/sim/input.h"
+#include "replay/spin_log.h"
 #include "tools/sim/options.h"
 #include "tools/sim/trace.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 using testing::RunOn;

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 // A row with the real result the game counted after it: `net` and `staked` of the settled

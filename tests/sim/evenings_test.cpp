@@ -7,6 +7,9 @@
 #include "tools/sim/statistics.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 EveningsPlan Plan(std::vector<int> systems, uint64_t evenings, uint64_t spins, unsigned threads) {
@@ -29,7 +32,7 @@ TEST(PlayEvenings, EachEveningIsOneReplayOfItsOwnWheel) {
   for (uint64_t i = 0; i < 4; ++i) {
     ReplayOptions options;
     options.timing.clock_s = 1'700'000'000;
-    options.settings.system = 2;
+    options.settings.system = kHavrel;
     WheelSource wheel(EveningSeed(2026, i), 60);
     EveningTally tally(60);
     Replay(options, wheel, tally);

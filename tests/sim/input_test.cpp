@@ -1,8 +1,8 @@
-#include "tools/sim/input.h"
+#include "replay/spin_log.h"
 
 #include <gtest/gtest.h>
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 namespace {
 
 TEST(ParseLog, SpinsAndUndosKeepTheirLineNumbersAcrossSkippedLines) {
@@ -76,4 +76,4 @@ TEST(ParseLog, ALongLineIsQuotedByItsStartAndOneBeyondTheLimitIsRefused) {
 }
 
 }  // namespace
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

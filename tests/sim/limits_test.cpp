@@ -13,11 +13,14 @@
 #include "sim_support.h"
 #include "tools/sim/evening.h"
 #include "tools/sim/options.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/statistics.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 using testing::RunProgram;
@@ -252,7 +255,7 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
     ASSERT_TRUE(std::getline(lines, line));
     const std::vector<std::string> row = Fields(line);
     ReplayOptions options;
-    options.settings.system = system;
+    options.settings.system = static_cast<BettingSystem>(system);
     options.settings.limits.bankroll = 50;
     options.settings.limits.table_max = 64;
     options.timing = {1700000000, 1000};

@@ -37,14 +37,16 @@ TEST(CommandLine, ValuesEitherSpelledAndTheLastOneWins) {
                                "--summary",    "--on-wins", "100",
                                "--add-to-bet", "7",         "--system",
                                "up-trender"});
-  EXPECT_EQ(c.settings.system, 5);
+  EXPECT_EQ(c.settings.system, kUpTrender);
   EXPECT_EQ(c.settings.base, 1000);
-  EXPECT_EQ(c.settings.trends, (std::vector<int>{2, 0, 3}));  // every click, in order
+  EXPECT_EQ(c.trends_clicked, (std::vector<int>{2, 0, 3}));  // every click, in order
+  // Black, clicked after red, put red's trend off, as in the window.
+  EXPECT_EQ(c.settings.trends, (std::array<bool, kChances>{true, false, false, true, false, false}));
   EXPECT_EQ(c.settings.safe_level, 10);
   EXPECT_EQ(c.clock_s, 4294967295u);
   EXPECT_EQ(c.gap_ms, 0);
   EXPECT_TRUE(c.settings.auto_reset && c.settings.min_profit && c.summary);
-  EXPECT_EQ(c.settings.mode, 1);
+  EXPECT_EQ(c.settings.mode, Mode::kRandom);
   EXPECT_EQ(c.settings.on_wins, 100);
   EXPECT_EQ(c.settings.add_to_bet, 7);
   EXPECT_EQ(c.file, "log.txt");

@@ -1,4 +1,4 @@
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,12 @@
 #include "export/game_log.h"
 #include "sim_support.h"
 #include "support/harness.h"
-#include "tools/sim/input.h"
+#include "replay/spin_log.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 using testing::Rows;
@@ -34,7 +37,7 @@ Rows ReplayText(std::string_view text, const ReplayOptions& options) {
 ReplayOptions EveningOptions() {
   ReplayOptions options;
   options.settings.safe_level = 1;
-  options.settings.trends = {kRed};
+  options.settings.trends[kRed] = true;
   options.timing.clock_s = kClock;
   return options;
 }
@@ -135,7 +138,7 @@ void ExpectSameRows(const Rows& a, const Rows& b) {
 TEST(Replay, DisplayTimersCannotChangeTheRows) {
   // Mode 1 draws from the clock, so the time of every entry shows in its choices; a gap
   // that is not a multiple of 10 ms puts the display ticks between the analysis ticks.
-  for (int mode : {1, 2}) {
+  for (Mode mode : {Mode::kRandom, Mode::kDeepScan}) {
     ReplayOptions options = EveningOptions();
     options.settings.mode = mode;
     options.settings.safe_level = 2;
@@ -148,7 +151,7 @@ TEST(Replay, DisplayTimersCannotChangeTheRows) {
     WheelSource busy_source(11, 400);
     Rows busy;
     ASSERT_EQ(Replay(options, busy_source, busy), std::nullopt);
-    SCOPED_TRACE(mode);
+    SCOPED_TRACE(static_cast<int>(mode));
     ExpectSameRows(quiet, busy);
   }
 }
@@ -252,7 +255,7 @@ TEST(Replay, AnExportedLogReplaysToTheGameThatWroteIt) {
   options.settings.safe_level = 1;
   options.settings.auto_reset = true;
   options.settings.min_profit = true;
-  options.settings.trends = {kOdd};
+  options.settings.trends[kOdd] = true;
   options.timing.clock_s = kClock;
   // Exactly what the window's export writes: CR LF after every number.
   const Rows got = ReplayText(GameLogText(g.controls().NumbersList), options);

@@ -14,7 +14,7 @@ RunSetup SetupIn(Format format) {
   setup.line.runs = 120;
   setup.line.spins_per_run = 50;
   setup.line.seed = 9;
-  setup.line.settings.system = 2;
+  setup.line.settings.system = kHavrel;
   setup.clock_given = true;
   setup.seed_given = true;
   return setup;

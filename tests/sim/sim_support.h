@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "support/full_disk.h"
+#include "replay/replay.h"
 #include "tools/sim/app.h"
-#include "tools/sim/replay.h"
 
 namespace vellaro::sim::testing {
 
-struct Rows final : RowSink {
-  void Add(const Row& row) override { rows.push_back(row); }
-  std::vector<Row> rows;
+struct Rows final : replay::RowSink {
+  void Add(const replay::Row& row) override { rows.push_back(row); }
+  std::vector<replay::Row> rows;
 };
 
 struct Run {

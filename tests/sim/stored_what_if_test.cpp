@@ -19,10 +19,13 @@
 #include "support/temp_folder.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
-#include "tools/sim/what_if.h"
-#include "tools/sim/wheel.h"
+#include "replay/what_if.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 // The summary vellaro-sim prints, as label -> value.

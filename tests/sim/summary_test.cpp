@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "game/real_result.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 // The real result as the game counts it after a row.
@@ -233,7 +236,7 @@ TEST(Summary, AgreesWithTheRealResultOfTheEngineEvents) {
     }
     ReplayOptions options;
     options.timing.clock_s = 1'700'000'000;
-    options.settings.system = static_cast<int>(seed % 6);
+    options.settings.system = static_cast<BettingSystem>(seed % 6);
     options.settings.safe_level = static_cast<int32_t>(seed % 3);
     RealResult real;
     options.listener = [&real](const GameEvent& e) { real.On(e); };

@@ -1,12 +1,15 @@
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
 #include <gtest/gtest.h>
 
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/summary.h"
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 SessionSpins Evening(uint64_t seed, int spins, const vellaro::Settings& settings) {
@@ -19,13 +22,9 @@ SessionSpins Evening(uint64_t seed, int spins, const vellaro::Settings& settings
 
 // vellaro-sim's own summary of the same spins under `system`.
 Summary SimSummary(const SessionSpins& session, BettingSystem system) {
-  ReplayOptions options;
-  options.settings = SimSettings(session.settings);
-  options.settings.system = system;
-  options.timing = session.timing;
   LogSource source(session.entries);
   Summary summary;
-  Replay(options, source, summary);
+  Replay(WhatIfOptions(session, system), source, summary);
   return summary;
 }
 
@@ -75,18 +74,19 @@ TEST(WhatIf, NetPerSpinFollowsTheReplayAndAnUndoTakesItsPointBack) {
   EXPECT_EQ(undone.counts.net, plain.counts.net);
 }
 
-TEST(WhatIf, SimSettingsKeepTheTrendsAndTheMode) {
+// The evening's limits and "Show Bet" go with its spins into every system's replay: a
+// what-if without them plays on past the bet the table maximum holds back.
+TEST(WhatIf, TheEveningsLimitsAndShowBetGoWithItsSpins) {
   vellaro::Settings settings;
-  settings.trends[kRed] = true;
-  settings.trends[kOdd] = true;
-  settings.mode = Mode::kSmart;
-  settings.cat_rows = true;
-  settings.learn = 20;
-  const Settings sim = SimSettings(settings);
-  EXPECT_EQ(sim.trends, (std::vector<int>{kRed, kOdd}));
-  EXPECT_EQ(sim.mode, 3);
-  EXPECT_TRUE(sim.cat_rows);
-  EXPECT_EQ(sim.learn, 20);
+  settings.show_bet = false;
+  settings.limits.table_max = 4;
+  const SessionSpins session = Evening(3, 300, settings);
+  vellaro::Settings under_parlay = settings;
+  under_parlay.system = kParlay;
+  EXPECT_EQ(WhatIfOptions(session, kParlay).settings, under_parlay);
+  const WhatIfLine line = ReplayUnder(session, kMartingale);
+  EXPECT_LT(line.net_per_spin.size(), session.entries.size());
+  EXPECT_LE(line.counts.highest_stake, 4);
 }
 
 }  // namespace

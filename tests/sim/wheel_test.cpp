@@ -1,10 +1,10 @@
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 namespace {
 
 TEST(Wheel, GeneratorIsSplitMix64) {
@@ -43,4 +43,4 @@ TEST(Wheel, EveryPocketComesUpAboutOnceIn37) {
 }
 
 }  // namespace
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

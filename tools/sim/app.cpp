@@ -14,11 +14,11 @@
 
 #include "game/text_number.h"
 #include "tools/sim/evenings.h"
-#include "tools/sim/input.h"
+#include "replay/spin_log.h"
 #include "tools/sim/interval_rule.h"
 #include "tools/sim/options.h"
 #include "tools/sim/progress.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/run_setup.h"
 #include "tools/sim/statistics.h"
@@ -26,6 +26,8 @@
 #include "tools/sim/trace.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
 
 namespace {
 
@@ -158,7 +160,7 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
         << " repeats it\n";
   }
   if (!setup.clock_given && ModeDrawsFromTheClock(line.settings.mode)) {
-    err << kProgram << ": mode " << line.settings.mode
+    err << kProgram << ": mode " << static_cast<int32_t>(line.settings.mode)
         << " chooses with random numbers seeded from the clock; --clock " << *line.clock_s
         << " repeats this run\n";
   }

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
 
 void EveningTally::Add(const Row& row) {
   summary_.Add(row);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 #include "tools/sim/summary.h"
 
 namespace vellaro::sim {
@@ -33,11 +33,11 @@ static_assert(sizeof(Evening) == 32);
 // Monte Carlo evening and a --summary of the same spins agree to the unit. The running
 // peak starts at 0: a first loss is already a drawdown. A bet still on show after the
 // last spin is never decided and counts nowhere but in the largest stake.
-class EveningTally final : public RowSink {
+class EveningTally final : public replay::RowSink {
  public:
   // An evening of `spins` spins, lines 1 to `spins`.
   explicit EveningTally(uint64_t spins) : summary_(false, spins) {}
-  void Add(const Row& row) override;
+  void Add(const replay::Row& row) override;
   Evening evening() const;
 
  private:

@@ -9,6 +9,8 @@
 
 namespace vellaro::sim {
 
+using namespace vellaro::replay;
+
 namespace {
 
 // What the threads share. Each evening's results land in their own slots, so only the
@@ -56,7 +58,7 @@ void PlayEveningsOnThisThread(Shared& shared) {
     if (index >= plan.evenings) break;
     const uint64_t seed = EveningSeed(plan.seed, index);
     for (size_t s = 0; s < plan.systems.size(); ++s) {
-      options.settings.system = plan.systems[s];
+      options.settings.system = static_cast<BettingSystem>(plan.systems[s]);
       WheelSource wheel(seed, plan.spins);
       CountingTally tally(shared.spins_done, plan.spins);
       // A fair wheel never asks for an undo, so nothing can be refused.

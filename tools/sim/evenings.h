@@ -8,15 +8,15 @@
 #include <functional>
 #include <vector>
 
+#include "replay/replay.h"
 #include "tools/sim/evening.h"
-#include "tools/sim/replay.h"
 
 namespace vellaro::sim {
 
 // Many evenings of a fair wheel, each replayed through a fresh game in virtual time.
 struct EveningsPlan {
-  ReplayOptions options;     // for every evening; the system is set from `systems`
-  std::vector<int> systems;  // each plays the same evenings: the comparison is paired
+  replay::ReplayOptions options;  // for every evening; the system is set from `systems`
+  std::vector<int> systems;       // each plays the same evenings: the comparison is paired
   uint64_t evenings = 0;
   uint64_t spins = 0;  // per evening
   uint64_t seed = 0;   // evening i plays the wheel EveningSeed(seed, i)

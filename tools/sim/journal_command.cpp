@@ -13,11 +13,14 @@
 #include "journal/stored_session.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
-#include "tools/sim/stored_replay.h"
+#include "replay/stored_replay.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
 
 namespace vellaro::sim {
+
+using namespace vellaro::replay;
+
 namespace {
 
 struct JournalCommand {
@@ -145,7 +148,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
       TraceWriter trace(out);
       replay.Run(options, trace);
     }
-  } catch (const journal::ReplayDiverged& e) {
+  } catch (const replay::ReplayDiverged& e) {
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitFailed;
   }

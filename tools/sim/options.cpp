@@ -4,6 +4,7 @@
 #include <charconv>
 #include <span>
 
+#include "betting/chance.h"
 #include "game/types.h"
 #include "tools/sim/journal_command.h"
 
@@ -43,7 +44,7 @@ const Option kOptions[] = {
     {"--system", "NAME", 0, 0, kSystemWords,
      [](CommandLine& c, uint64_t v) {
        c.all_systems = v == kAllSystems;
-       if (!c.all_systems) c.settings.system = static_cast<int>(v);
+       if (!c.all_systems) c.settings.system = static_cast<BettingSystem>(v);
      },
      "betting system (default martingale); all: each of the six\n"
      "                      on the same evenings (with --runs)"},
@@ -90,14 +91,19 @@ const Option kOptions[] = {
      [](CommandLine& c, uint64_t) { c.settings.min_profit = true; },
      "also check GET MINIMAL PROFIT (needs --auto-reset)"},
     {"--trend", "CHANCE", 0, 0, kChanceWords,
-     [](CommandLine& c, uint64_t v) { c.settings.trends.push_back(static_cast<int>(v)); },
+     [](CommandLine& c, uint64_t v) {
+       const int chance = static_cast<int>(v);
+       c.settings.trends[static_cast<size_t>(OppositeIndex(chance))] = false;
+       c.settings.trends[static_cast<size_t>(chance)] = true;
+       c.trends_clicked.push_back(chance);
+     },
      "switch a trend on; repeatable, in order"},
     {"--mode",
      "N",
      1,
      5,
      {},
-     [](CommandLine& c, uint64_t v) { c.settings.mode = static_cast<int32_t>(v); },
+     [](CommandLine& c, uint64_t v) { c.settings.mode = static_cast<Mode>(v); },
      "analysis mode (default 2): 1 random, 2 DEEP SCAN, 3 SMART,\n"
      "                      4 ADAPTIVE, 5 the number matrix"},
     {"--learn",
@@ -386,7 +392,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
   if (line.settings.min_profit && !line.settings.auto_reset) {
     throw UsageError("--min-profit needs --auto-reset");
   }
-  if (line.settings.cat_rows && line.settings.mode != 1 && line.settings.mode != 4) {
+  if (line.settings.cat_rows && line.settings.mode != Mode::kRandom &&
+      line.settings.mode != Mode::kAdaptive) {
     throw UsageError("--cat-rows needs --mode 1 or 4");
   }
   CheckWheelOptions(line, file);

@@ -14,28 +14,6 @@
 
 namespace vellaro::sim {
 
-// What the player sets in the window before the first spin.
-struct Settings {
-  int system = 0;  // index into the betting-system box, Martingale first
-  int32_t base = 1;
-  int32_t on_wins = 1;
-  int32_t add_to_bet = 1;
-  int32_t safe_level = 0;
-  bool auto_reset = false;
-  bool min_profit = false;
-  std::vector<int> trends;  // chance indices, in the order clicked
-  int32_t mode = 2;
-  int32_t learn = 10;     // N_Count, the matrix's learning spins
-  bool cat_rows = false;  // "Cat.Rows" checked (read by Modes 1 and 4)
-  vellaro::SessionLimits limits;  // all off; the first one reached stops the replay
-};
-
-// Where the virtual time starts and how long the player pauses between entries.
-struct Timing {
-  uint32_t clock_s = 0;
-  int32_t gap_ms = 1000;
-};
-
 // How a Monte Carlo report is written: an aligned table for a person, or CSV or JSON for
 // a script.
 enum class Format { kTable, kCsv, kJson };
@@ -50,8 +28,12 @@ inline constexpr uint64_t kMaxSpinsPerEvening = uint64_t{1} << 32;
 inline constexpr uint64_t kMaxSpinsPerRun = INT64_MAX;
 inline constexpr uint64_t kMaxThreads = 256;
 
+// The game's settings, which every replay road takes as they are, and what only the
+// command line has: how long and how often to play, on which clock, written how.
 struct CommandLine {
-  Settings settings;
+  vellaro::Settings settings;  // the last --trend of a pair wins, as clicks in the window do
+  // The --trend options in the order given: the settings line repeats them as typed.
+  std::vector<int> trends_clicked;
   bool all_systems = false;         // --system all: every system on the same evenings
   std::optional<uint32_t> clock_s;  // unset: the current time
   int32_t gap_ms = 1000;

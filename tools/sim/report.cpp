@@ -11,6 +11,8 @@
 
 namespace vellaro::sim {
 
+using namespace vellaro::replay;
+
 namespace {
 
 // A table shows shares as percentages; CSV and JSON give plain fractions to scripts.
@@ -255,16 +257,21 @@ std::string_view Bool(bool value) {
   return value ? "true" : "false";
 }
 
-// The settings of a run as a JSON object, each under the name of its option.
-std::string JsonSettings(const RunSetup& setup) {
-  const CommandLine& c = setup.line;
-  const Settings& s = c.settings;
+// The --trend options as given, as a JSON list of words.
+std::string TrendsClicked(const CommandLine& c) {
   std::string trends = "[";
-  for (int chance : s.trends) {
+  for (int chance : c.trends_clicked) {
     if (trends.size() > 1) trends += ", ";
     trends += Quoted(ChanceWord(chance));
   }
-  trends += "]";
+  return trends + "]";
+}
+
+// The settings of a run as a JSON object, each under the name of its option.
+std::string JsonSettings(const RunSetup& setup) {
+  const CommandLine& c = setup.line;
+  const vellaro::Settings& s = c.settings;
+  const std::string trends = TrendsClicked(c);
   const std::pair<std::string_view, std::string> settings[] = {
       {"system", Quoted(c.all_systems ? "all" : SystemWord(s.system))},
       {"base", std::to_string(s.base)},
@@ -274,7 +281,7 @@ std::string JsonSettings(const RunSetup& setup) {
       {"auto_reset", std::string(Bool(s.auto_reset))},
       {"min_profit", std::string(Bool(s.min_profit))},
       {"trends", trends},
-      {"mode", std::to_string(s.mode)},
+      {"mode", std::to_string(static_cast<int32_t>(s.mode))},
       {"learn", std::to_string(s.learn)},
       {"cat_rows", std::string(Bool(s.cat_rows))},
       {"bankroll", Limit(s.limits.bankroll)},

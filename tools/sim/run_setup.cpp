@@ -2,8 +2,8 @@
 
 namespace vellaro::sim {
 
-bool ModeDrawsFromTheClock(int32_t mode) {
-  return mode != 2;
+bool ModeDrawsFromTheClock(Mode mode) {
+  return mode != Mode::kDeepScan;
 }
 
 std::string LimitOptions(const vellaro::SessionLimits& limits) {
@@ -25,7 +25,7 @@ std::string LimitOptions(const vellaro::SessionLimits& limits) {
 
 std::string RepeatingOptions(const RunSetup& setup) {
   const CommandLine& c = setup.line;
-  const Settings& s = c.settings;
+  const vellaro::Settings& s = c.settings;
   std::string text = "--system ";
   text += c.all_systems ? std::string_view("all") : SystemWord(s.system);
   text += " --base " + std::to_string(s.base);
@@ -34,8 +34,8 @@ std::string RepeatingOptions(const RunSetup& setup) {
   text += " --safe-level " + std::to_string(s.safe_level);
   if (s.auto_reset) text += " --auto-reset";
   if (s.min_profit) text += " --min-profit";
-  for (int chance : s.trends) text += " --trend " + std::string(ChanceWord(chance));
-  text += " --mode " + std::to_string(s.mode);
+  for (int chance : c.trends_clicked) text += " --trend " + std::string(ChanceWord(chance));
+  text += " --mode " + std::to_string(static_cast<int32_t>(s.mode));
   text += " --learn " + std::to_string(s.learn);
   if (s.cat_rows) text += " --cat-rows";
   text += LimitOptions(s.limits);
@@ -68,7 +68,7 @@ void PrintSetup(std::ostream& out, const RunSetup& setup) {
     }
   }
   if (ModeDrawsFromTheClock(c.settings.mode)) {
-    out << "mode " << c.settings.mode
+    out << "mode " << static_cast<int32_t>(c.settings.mode)
         << " chooses with random numbers seeded from the clock: the result depends on --clock\n";
   }
 }

@@ -20,7 +20,7 @@ struct RunSetup {
 
 // Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so what they
 // recommend depends on where the virtual time starts.
-bool ModeDrawsFromTheClock(int32_t mode);
+bool ModeDrawsFromTheClock(Mode mode);
 
 // The session limits that are set, as options: " --bankroll 500 --table-max 100", or "".
 std::string LimitOptions(const vellaro::SessionLimits& limits);

@@ -9,6 +9,8 @@
 
 namespace vellaro::sim {
 
+using namespace vellaro::replay;
+
 namespace {
 
 // Units with two decimals, rounded half away from zero: exact for any count of units.

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/types.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 
 namespace vellaro::sim {
 
@@ -22,7 +22,7 @@ namespace vellaro::sim {
 //
 // An undo takes its spin back in the counts as it does in the game; the extremes (lowest
 // balance, highest stake, longest losing streak) keep what was once on screen.
-class Summary final : public RowSink {
+class Summary final : public replay::RowSink {
  public:
   struct Counts {
     uint64_t spins = 0;  // in the history
@@ -43,7 +43,7 @@ class Summary final : public RowSink {
   struct Held {
     uint64_t line = 0;
     BetWithheld withheld;
-    HeldBack outcome = HeldBack::kLeft;
+    replay::HeldBack outcome = replay::HeldBack::kLeft;
   };
 
   // With `limits_set`, the summary also says when no limit was reached. `last_line`: the
@@ -55,7 +55,7 @@ class Summary final : public RowSink {
   explicit Summary(bool limits_set = false, std::optional<uint64_t> last_line = std::nullopt)
       : limits_set_(limits_set), last_line_(last_line) {}
 
-  void Add(const Row& row) override;
+  void Add(const replay::Row& row) override;
   void Print(std::ostream& out) const;
 
   const Counts& counts() const { return counts_; }

@@ -8,6 +8,8 @@
 
 namespace vellaro::sim {
 
+using namespace vellaro::replay;
+
 namespace {
 
 // A row is at most 20 digits of line number, 4 words, 10 signed 32-bit numbers and a

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 
 namespace vellaro::sim {
 
@@ -14,10 +14,10 @@ inline constexpr const char* kTraceHeader =
     "deep_sum,deep_remainder,history\n";
 
 // The trace as CSV: the header as soon as the writer exists, then one line per row.
-class TraceWriter final : public RowSink {
+class TraceWriter final : public replay::RowSink {
  public:
   explicit TraceWriter(std::ostream& out);
-  void Add(const Row& row) override;
+  void Add(const replay::Row& row) override;
 
  private:
   std::ostream& out_;

@@ -1,13 +1,10 @@
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
 
-#include <stdexcept>
-#include <string>
-
-#include "betting/chance.h"
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
+#include "replay/finish_analysis.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 bool LogSource::Next(Entry& entry) {
   if (next_ == entries_.size()) return false;
@@ -23,32 +20,6 @@ bool WheelSource::Next(Entry& entry) {
 }
 
 namespace {
-
-// An analysis ends within a second or two of virtual time; Mode 1's gauge can stand still
-// for a whole second at a time, so the bound is generous. Past it the engine is broken.
-constexpr int64_t kAnalysisLimitMs = 24 * 3600 * 1000;
-
-// The backtester's settings as the options area holds them. Trends clicked in order leave
-// the last one clicked of each pair on.
-vellaro::Settings GameSettings(const Settings& s) {
-  vellaro::Settings game;
-  game.system = static_cast<BettingSystem>(s.system);
-  game.base = s.base;
-  game.on_wins = s.on_wins;
-  game.add_to_bet = s.add_to_bet;
-  game.safe_level = s.safe_level;
-  game.auto_reset = s.auto_reset;
-  game.min_profit = s.min_profit;
-  for (const int k : s.trends) {
-    game.trends[static_cast<size_t>(OppositeIndex(k))] = false;
-    game.trends[static_cast<size_t>(k)] = true;
-  }
-  game.mode = static_cast<Mode>(s.mode);
-  game.learn = s.learn;
-  game.cat_rows = s.cat_rows;
-  game.limits = s.limits;
-  return game;
-}
 
 // The history is kept for the export and the undo, which needs only its last line; a replay
 // never exports, and a billion random spins would otherwise hold tens of gigabytes of it.
@@ -78,7 +49,7 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
   run.display_timers = options.display_timers;
   run.history_kept = kHistoryKept;
   Game game(Env{clock, scheduler}, run);
-  game.Configure(GameSettings(options.settings));
+  game.Configure(options.settings);
   Result settled = Result::kNone;
   game.AddListener(
       [&settled](const GameEvent& event) {
@@ -109,15 +80,7 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
       game.RedoClick();
     } else {
       game.NumberClick(entry.number);
-      // Not through RunUntilTrue: a replay is mostly these ticks, the test is cheaper inline
-      // than behind a std::function, and the animation's runs of like ticks go at once.
-      const int64_t deadline = scheduler.NowMs() + kAnalysisLimitMs;
-      while (game.AnalysisRunning()) {
-        if (!scheduler.RunNextTicks(deadline)) {
-          throw std::logic_error("the analysis of line " + std::to_string(entry.line) +
-                                 " did not end");
-        }
-      }
+      FinishAnalysis(game, scheduler);
     }
     // After an analysis the clock stands at the tick that ended it.
     next_ms = scheduler.NowMs() + gap;
@@ -131,4 +94,4 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
   return std::nullopt;
 }
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

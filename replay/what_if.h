@@ -14,10 +14,10 @@
 #include "journal/stored_session.h"
 #include "session/game_risk.h"
 #include "session/session_track.h"
-#include "tools/sim/input.h"
-#include "tools/sim/options.h"
+#include "replay/replay.h"
+#include "replay/spin_log.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 // What the panel replays: a list of spins (and undos) and the settings they were played
 // with. A live evening and a past one from a journal are both this.
@@ -33,8 +33,9 @@ struct WhatIfLine {
   std::vector<int64_t> net_per_spin;  // the net result after each spin in the history
 };
 
-// The backtester's settings for a game's settings: trends clicked one per pair.
-Settings SimSettings(const vellaro::Settings& settings);
+// How the spins of `session` replay under `system`: its settings whole (limits and "Show
+// Bet" included) but for the system, and its timing.
+ReplayOptions WhatIfOptions(const SessionSpins& session, BettingSystem system);
 
 // The spins of `session` under `system` (UP-TRENDER keeps the player's step settings).
 WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system);
@@ -54,11 +55,11 @@ WhatIfLine ReplayUnder(const journal::StoredSession& session, BettingSystem syst
 std::array<WhatIfLine, kBettingSystems> WhatIf(const journal::StoredSession& session);
 
 // A stored session as it was played (an exact replay): the track the panel draws and what
-// its risk meter reads of the game at the end. Throws journal::ReplayDiverged.
+// its risk meter reads of the game at the end. Throws replay::ReplayDiverged.
 struct StoredEvening {
   vellaro::SessionTrack track;
   vellaro::RiskInputs risk;
 };
 StoredEvening EveningOf(const journal::StoredSession& session);
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

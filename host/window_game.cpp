@@ -1,4 +1,4 @@
-#include "app/window_game.h"
+#include "host/window_game.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <variant>
 
-namespace vellaro::app {
+namespace vellaro::host {
 
 namespace {
 
@@ -14,12 +14,13 @@ constexpr const char* kNotResumed = "Last session not resumed: a new one started
 
 }  // namespace
 
-WindowGame::WindowGame() : time_of_day_(system_clock_) { ListenToGame(); }
+WindowGame::WindowGame() : time_of_day_(system_clock_) { MakeGame(); }
 
-WindowGame::WindowGame(Clock& time) : time_of_day_(time) { ListenToGame(); }
+WindowGame::WindowGame(Clock& time) : time_of_day_(time) { MakeGame(); }
 
-void WindowGame::ListenToGame() {
-  game_.AddListener([this](const GameEvent& event) { OnGameEvent(event); });
+void WindowGame::MakeGame() noexcept {
+  game_.emplace(Env{clock_, scheduler_});
+  game_->AddListener([this](const GameEvent& event) { OnGameEvent(event); });
 }
 
 void WindowGame::OnGameEvent(const GameEvent& event) {
@@ -38,7 +39,7 @@ void WindowGame::OnGameEvent(const GameEvent& event) {
   // The settings of the first spin are those the what-if replays the evening with. Only
   // read here: a listener never acts on the game.
   if (const auto* spin = std::get_if<SpinAccepted>(&event); spin && spin->index == 1) {
-    first_spin_settings_ = game_.CurrentSettings();
+    first_spin_settings_ = game_->CurrentSettings();
   } else if (const auto* undo = std::get_if<SpinUndone>(&event); undo && undo->index == 1) {
     first_spin_settings_.reset();
   }
@@ -71,7 +72,7 @@ void WindowGame::RetryJournalFile() {
     journal_->StillWithoutFile("another Vellaro window keeps it");
     return;
   }
-  const journal::OpenedJournal opened = journal::OpenFileFor(*journal_, journal_path_);
+  const journal::OpenedJournal opened = journal::OpenFileFor(*journal_, journal_path_, replay::ReplaysExactly);
   TellMovedAside(opened);
   if (!opened.notice.empty()) {
     journal_once_ = opened.notice;
@@ -104,18 +105,18 @@ void WindowGame::ReplayStored(const journal::StoredSession& stored) {
       [](const auto& s) { return std::holds_alternative<SpinAccepted>(s.event); })));
   // The captions the display timers write are only read by the eye: without their ticks a
   // long evening replays many times faster.
-  game_.SetDisplayTimers(false);
+  game_->SetDisplayTimers(false);
   const auto back = [&] {
     journal_skip_ = 0;
     scheduler_.SwitchTo(before);
     time_of_day_.SwitchTo(outside);
   };
   try {
-    journal::ReplaySession(stored, game_, virtual_time, clock_);
+    replay::ReplaySession(stored, *game_, virtual_time, clock_);
     // A session cut off in the middle of an analysis ends it now; the journal gets the
     // events it had not kept.
-    journal::FinishAnalysis(game_, virtual_time);
-    game_.SetDisplayTimers(true);
+    replay::FinishAnalysis(*game_, virtual_time);
+    game_->SetDisplayTimers(true);
   } catch (...) {
     back();
     throw;
@@ -140,7 +141,7 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
 
 std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& stored) {
   if (journal_ == nullptr || !journal_->HasFile()) return "the journal is off";
-  if (game_.AnalysisRunning()) return "an analysis is running; try again when it has ended";
+  if (game_->AnalysisRunning()) return "an analysis is running; try again when it has ended";
   if (journal_->session() == id) return "it is the evening on show";
   try {
     stored = journal::LoadSession(journal_->database(), id);
@@ -148,10 +149,10 @@ std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& store
     // one on show as it is.
     VirtualScheduler time(stored.started_ms);
     VirtualClock seconds(time);
-    journal::ReplayClock clock(seconds);
+    replay::ReplayClock clock(seconds);
     Game trial(Env{clock, time});
-    journal::ReplaySession(stored, trial, time, clock);
-    journal::FinishAnalysis(trial, time);
+    replay::ReplaySession(stored, trial, time, clock);
+    replay::FinishAnalysis(trial, time);
   } catch (const std::exception& error) {  // BadRecord, SqliteError, ReplayDiverged, ...
     return error.what();
   }
@@ -160,7 +161,7 @@ std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& store
 
 std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
   if (journal_ == nullptr || !journal_->HasFile()) return "the journal is off";
-  if (game_.AnalysisRunning()) return "an analysis is running; try again when it has ended";
+  if (game_->AnalysisRunning()) return "an analysis is running; try again when it has ended";
   if (!journal_->ReopenSession(stored.id)) {
     return "the journal cannot be written: " + journal_->status().reason;
   }
@@ -174,7 +175,7 @@ std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
     // in the journal as it was; the window goes on with a new one.
     std::fprintf(stderr, "vellaro: session %lld cannot be continued: %s\n",
                  static_cast<long long>(stored.id), error.what());
-    const Settings settings = game_.CurrentSettings();
+    const Settings settings = game_->CurrentSettings();
     journal_->EndSession();
     FreshGame();
     BeginSession(settings);
@@ -187,27 +188,21 @@ void WindowGame::BeginSession(const Settings& settings) {
   session_pending_ = false;
   // As a session is replayed: it starts, the journal listens, then the options are set.
   if (journal_ != nullptr) journal_->StartSession(settings);
-  game_.Configure(settings);
+  game_->Configure(settings);
 }
 
 void WindowGame::FreshGame() {
-  const bool options_open = game_.controls().OptionsOpen();
-  const SaveDialogSettings save_dialog = game_.SaveDialogChoice();
-  // A game can be neither copied nor assigned (its timers are known to the scheduler by
-  // address), and the window holds on to it: the fresh game is built in the old one's
-  // place. Building a game throws nothing; if it ever did, the window could not go on
-  // without one.
-  std::destroy_at(&game_);
-  [this]() noexcept { std::construct_at(&game_, Env{clock_, scheduler_}); }();
-  game_.TakeOverSaveDialog(save_dialog);
-  ListenToGame();
+  const bool options_open = game_->controls().OptionsOpen();
+  const SaveDialogSettings save_dialog = game_->SaveDialogChoice();
+  MakeGame();
+  game_->TakeOverSaveDialog(save_dialog);
   track_ = SessionTrack();
   first_spin_settings_.reset();
-  if (options_open) game_.OptionsClick();
+  if (options_open) game_->OptionsClick();
 }
 
 void WindowGame::NewSession() {
-  const Settings settings = game_.CurrentSettings();
+  const Settings settings = game_->CurrentSettings();
   if (journal_ != nullptr) journal_->EndSession();
   resumed_ = false;
   FreshGame();
@@ -228,9 +223,9 @@ std::string WindowGame::JournalNotice() const {
   return off;
 }
 
-sim::SessionSpins WindowGame::SessionSpins() const {
-  sim::SessionSpins session;
-  session.settings = first_spin_settings_.value_or(game_.CurrentSettings());
+replay::SessionSpins WindowGame::SessionSpins() const {
+  replay::SessionSpins session;
+  session.settings = first_spin_settings_.value_or(game_->CurrentSettings());
   const std::vector<TrackPoint>& points = track_.points();
   session.entries.reserve(points.size());
   for (size_t i = 0; i < points.size(); ++i) {
@@ -239,4 +234,4 @@ sim::SessionSpins WindowGame::SessionSpins() const {
   return session;
 }
 
-}  // namespace vellaro::app
+}  // namespace vellaro::host

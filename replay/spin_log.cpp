@@ -1,8 +1,8 @@
-#include "tools/sim/input.h"
+#include "replay/spin_log.h"
 
 #include <sstream>
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 namespace {
 
@@ -104,4 +104,4 @@ std::vector<Entry> ParseLog(std::string_view text, std::string_view name) {
   return ReadLog(in, name);
 }
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

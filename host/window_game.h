@@ -12,11 +12,11 @@
 #include "game/game.h"
 #include "journal/journal.h"
 #include "journal/journal_file.h"
-#include "journal/session_replay.h"
+#include "replay/session_replay.h"
+#include "replay/what_if.h"
 #include "session/session_track.h"
-#include "tools/sim/what_if.h"
 
-namespace vellaro::app {
+namespace vellaro::host {
 
 // The game behind the main window, with what it runs on and what keeps it: its clock and
 // timers, the journal that records every event, and the evening as the readout and the
@@ -35,8 +35,8 @@ class WindowGame {
   WindowGame& operator=(const WindowGame&) = delete;
 
   // The game keeps its address for the life of this object, across FreshGame.
-  Game& game() { return game_; }
-  const Game& game() const { return game_; }
+  Game& game() { return *game_; }
+  const Game& game() const { return *game_; }
   SchedulerSwitch& timers() { return scheduler_; }
   const SessionTrack& track() const { return track_; }
 
@@ -58,7 +58,7 @@ class WindowGame {
   // Starts a journaled session whose game begins with `settings`. REQUIRES: a fresh game.
   void BeginSession(const Settings& settings);
   // Replaces the game by a fresh one in the same place, keeping the save dialog's choice
-  // and whether the options area is open.
+  // and whether the options area is open; this object's listener hears the new one.
   void FreshGame();
   // Ends the session and starts a fresh game with the same settings. REQUIRES: no analysis
   // runs.
@@ -80,10 +80,12 @@ class WindowGame {
 
   // The evening so far as the panel's what-if replays it: the spins in the history and the
   // settings of its first spin.
-  sim::SessionSpins SessionSpins() const;
+  replay::SessionSpins SessionSpins() const;
 
  private:
-  void ListenToGame();
+  // Puts a new game in place, heard by this object. Building a game throws nothing; if it
+  // ever did, the window could not go on without one.
+  void MakeGame() noexcept;
   void OnGameEvent(const GameEvent& event);
   void ResumeSession(const journal::StoredSession& stored);
   // Replays `stored` into the fresh game in virtual time, the journal skipping the events it
@@ -98,11 +100,14 @@ class WindowGame {
   ClockSwitch time_of_day_;
   // The time of day, except for the draws of a resumed session: those get the seconds they
   // had when the session was played.
-  journal::ReplayClock clock_{time_of_day_};
+  replay::ReplayClock clock_{time_of_day_};
   VirtualScheduler until_run_;
   // Until a window runs them, and during a resume's virtual time, timers go elsewhere.
   SchedulerSwitch scheduler_{until_run_};
-  Game game_{Env{clock_, scheduler_}};
+  // Always holds a game. A game can be neither copied nor assigned (its timers are known to
+  // the scheduler by address): FreshGame makes a new one in the old one's place, at the
+  // address the window and the session panel hold on to.
+  std::optional<Game> game_;
   // The journal, once KeepJournal has been called; it may be waiting for its file. None
   // when no place for it is known.
   std::unique_ptr<journal::Journal> journal_;
@@ -122,4 +127,4 @@ class WindowGame {
   std::optional<Settings> first_spin_settings_;
 };
 
-}  // namespace vellaro::app
+}  // namespace vellaro::host

@@ -14,8 +14,9 @@
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
 #include "journal/stored_session.h"
+#include "replay/finish_analysis.h"
 
-namespace vellaro::journal {
+namespace vellaro::replay {
 
 // Answers SecondsForChoice with recorded seconds, in their order, and with the time of
 // `time` once they are used up (when a replay goes on past its record, or takes another
@@ -35,6 +36,9 @@ class ReplayClock final : public Clock {
   std::vector<uint32_t> recorded_;
   size_t next_ = 0;
 };
+
+// Whether `event` is a change of a session limit (the settings from kBankroll on).
+bool IsLimitChange(const GameEvent& event);
 
 // Whether `limits` let through the bet `held` held back (at the stake it waits at now, after
 // any reset of the ledger): a bet that went on show right after
@@ -71,6 +75,10 @@ struct SessionReplayOptions {
   std::function<void(const GameEvent& event)> journaled;
 };
 
+// Whether `session` replays exactly through a fresh game of its own (a salvaged journal
+// keeps only such sessions: journal::SessionCheck).
+bool ReplaysExactly(const journal::StoredSession& session);
+
 // Feeds the session's recorded seconds to `clock` and replays its actions through `game`,
 // which must be fresh, run on `scheduler` with `clock`, and nobody else's to act on: first
 // Configure(session.settings), then the player's actions. (A session is recorded the same
@@ -79,10 +87,7 @@ struct SessionReplayOptions {
 // session that was cut off in the middle of an analysis is left at that point; the rest of
 // that analysis is the caller's to run (and to journal). Otherwise it runs until the game
 // is idle. Throws ReplayDiverged.
-void ReplaySession(const StoredSession& session, Game& game, VirtualScheduler& scheduler,
+void ReplaySession(const journal::StoredSession& session, Game& game, VirtualScheduler& scheduler,
                    ReplayClock& clock, const SessionReplayOptions& options = {});
 
-// Lets ticks pass until no analysis runs. Throws std::logic_error if one never ends.
-void FinishAnalysis(Game& game, VirtualScheduler& scheduler);
-
-}  // namespace vellaro::journal
+}  // namespace vellaro::replay

@@ -9,11 +9,11 @@
 
 #include "env/virtual_scheduler.h"
 #include "game/game.h"
-#include "journal/session_replay.h"
 #include "journal/stored_session.h"
-#include "tools/sim/replay.h"
+#include "replay/replay.h"
+#include "replay/session_replay.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 struct StoredReplayOptions {
   // A what-if: this betting system throughout, the player's other settings and changes kept,
@@ -31,7 +31,7 @@ class StoredReplay {
   StoredReplay& operator=(const StoredReplay&) = delete;
 
   // Runs the session once, passing a row per entry to `sink`. Throws
-  // journal::ReplayDiverged when an exact replay departs from the journal.
+  // replay::ReplayDiverged when an exact replay departs from the journal.
   void Run(const StoredReplayOptions& options, RowSink& sink);
 
   // The game as the replay left it: its options, limits and stake for the risk meter.
@@ -41,8 +41,8 @@ class StoredReplay {
   const journal::StoredSession& session_;
   VirtualScheduler scheduler_;
   VirtualClock time_;
-  journal::ReplayClock clock_;
+  replay::ReplayClock clock_;
   Game game_;
 };
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

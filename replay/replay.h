@@ -11,11 +11,16 @@
 #include "game/events.h"
 #include "game/game.h"
 #include "game/real_result.h"
-#include "tools/sim/input.h"
-#include "tools/sim/options.h"
-#include "tools/sim/wheel.h"
+#include "replay/spin_log.h"
+#include "replay/wheel.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
+
+// Where the virtual time starts and how long the player pauses between entries.
+struct Timing {
+  uint32_t clock_s = 0;
+  int32_t gap_ms = 1000;
+};
 
 enum class Result { kNone, kWin, kLoss };
 
@@ -91,7 +96,7 @@ class WheelSource final : public EntrySource {
 };
 
 struct ReplayOptions {
-  Settings settings;
+  vellaro::Settings settings;
   Timing timing;
   // Lets the status-line, stake-label and SAFE LEVEL indicator timers tick as in the
   // window. They cannot change a row; this exists to prove that.
@@ -111,4 +116,4 @@ void FillFromGame(const Game& game, Row& row);
 // offers none. Rows before it have been passed on.
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink);
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

@@ -1,9 +1,9 @@
-#include "tools/sim/what_if.h"
+#include "replay/what_if.h"
 
-#include "tools/sim/replay.h"
-#include "tools/sim/stored_replay.h"
+#include "replay/replay.h"
+#include "replay/stored_replay.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 namespace {
 
@@ -28,43 +28,27 @@ class RealPerSpin final : public RowSink {
 
 }  // namespace
 
-Settings SimSettings(const vellaro::Settings& settings) {
-  Settings sim;
-  sim.system = settings.system;
-  sim.base = settings.base;
-  sim.on_wins = settings.on_wins;
-  sim.add_to_bet = settings.add_to_bet;
-  sim.safe_level = settings.safe_level;
-  sim.auto_reset = settings.auto_reset;
-  sim.min_profit = settings.min_profit;
-  for (int k = 0; k < kChances; ++k) {
-    if (settings.trends[static_cast<size_t>(k)]) sim.trends.push_back(k);
-  }
-  sim.mode = static_cast<int32_t>(settings.mode);
-  sim.learn = settings.learn;
-  sim.cat_rows = settings.cat_rows;
-  return sim;
+ReplayOptions WhatIfOptions(const SessionSpins& session, BettingSystem system) {
+  ReplayOptions options;
+  options.settings = session.settings;
+  options.settings.system = system;
+  options.timing = session.timing;
+  return options;
 }
 
 WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system) {
   WhatIfLine line;
   line.system = system;
   line.net_per_spin.reserve(session.entries.size());
-  ReplayOptions options;
-  options.settings = SimSettings(session.settings);
-  options.settings.system = system;
-  options.timing = session.timing;
   LogSource source(session.entries);
   RealPerSpin sink(line);
-  Replay(options, source, sink);
+  Replay(WhatIfOptions(session, system), source, sink);
   return line;
 }
 
 vellaro::SessionTrack TrackOf(const SessionSpins& session) {
   vellaro::SessionTrack track;
-  ReplayOptions options;
-  options.settings = SimSettings(session.settings);
-  options.timing = session.timing;
+  ReplayOptions options = WhatIfOptions(session, session.settings.system);
   options.listener = [&track](const GameEvent& event) { track.On(event); };
   LogSource source(session.entries);
   struct Ignore final : RowSink {
@@ -113,4 +97,4 @@ StoredEvening EveningOf(const journal::StoredSession& session) {
   return evening;
 }
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

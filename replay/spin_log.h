@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 // One line of a spin log that does something: a spin, or a press of the undo or the redo.
 struct Entry {
@@ -45,4 +45,4 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name);
 // The same, of a log in memory.
 std::vector<Entry> ParseLog(std::string_view text, std::string_view name);
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

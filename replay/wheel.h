@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 // A fair single-zero wheel for --random. It must give the same spins for the same seed on
 // every platform and compiler, so both the generator (SplitMix64) and the reduction to
@@ -24,4 +24,4 @@ class Wheel {
   uint64_t state_;
 };
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay

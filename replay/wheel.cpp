@@ -1,6 +1,6 @@
-#include "tools/sim/wheel.h"
+#include "replay/wheel.h"
 
-namespace vellaro::sim {
+namespace vellaro::replay {
 
 uint64_t Wheel::NextBits() {
   state_ += 0x9e3779b97f4a7c15u;
@@ -21,4 +21,4 @@ int Wheel::Spin() {
   return static_cast<int>(bits % kPockets);
 }
 
-}  // namespace vellaro::sim
+}  // namespace vellaro::replay
