@@ -5,7 +5,9 @@
 # Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
 # is built from includes them: a white-box door such as tests/support/game_peer.h must not
 # become part of the product.
-set(layers env export game betting analysis session journal tools app)
+set(layers env export game betting analysis front session journal tools app)
+# game/game.h names the game where it now lives (front/game.h) until every include does.
+set(allowed_upward "game/game.h: front/game.h")
 
 set(broken "")
 set(rank 0)
@@ -53,9 +55,10 @@ foreach(layer IN LISTS layers)
         if(NOT DEFINED rank_of_${target} OR target STREQUAL folder)
           continue()
         endif()
-        if(rank_of_${target} GREATER_EQUAL rank_of_${folder})
+        if(rank_of_${target} GREATER_EQUAL rank_of_${folder} AND
+           NOT "${relative}: ${name}" STREQUAL allowed_upward)
           string(APPEND broken "\n  ${relative}: ${line}: ${folder}/ may not include ${target}/ "
-                 "(layers, lowest first: env, export, game, betting, analysis, session, "
+                 "(layers, lowest first: env, export, game, betting, analysis, front, session, "
                  "journal, tools, app)")
         endif()
       endforeach()
