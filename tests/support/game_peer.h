@@ -20,6 +20,10 @@ class GamePeer {
   static GameState& State(Game& game) { return game; }
   static Window& Controls(Game& game) { return game; }
 
+  // What the board and the stake keep besides the shared variables and controls.
+  static const Board::Own& BoardOwn(const Game& game) { return game.board_.own(); }
+  static const Betting::Own& BettingOwn(const Game& game) { return game.betting_.own(); }
+
   // The timers and the generator, each in the part that runs it.
 #define VELLARO_PEER_MEMBER(part, name)       \
   static auto& name(Game& game) {             \
