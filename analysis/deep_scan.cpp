@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "analysis/mode_runner.h"
 #include "betting/chance.h"
-#include "game/game.h"
 
 namespace vellaro {
 
@@ -32,51 +32,56 @@ int DeepScanChoice(int s, int k) {
   return kDeepScanChoices[static_cast<size_t>(s)][static_cast<size_t>(k)];
 }
 
-void Game::DeepScan_Calc() {
-  const int32_t n = CurrentNum.tag;
-  DeepSum += n;
-  if (DeepSum > 36) DeepSum -= 36;
-  DeepRemainder += n;
-  // Taking 3 away while it exceeds 2 leaves the remainder modulo 3.
-  if (DeepRemainder > 2) DeepRemainder %= 3;
+void ModeRunner::AddToRunningSums() {
+  DeepScan_Calc();
 }
 
-void Game::Mode1() {
+void ModeRunner::DeepScan_Calc() {
+  const int32_t n = ui_.CurrentNum.tag;
+  state_.DeepSum += n;
+  if (state_.DeepSum > 36) state_.DeepSum -= 36;
+  state_.DeepRemainder += n;
+  // Taking 3 away while it exceeds 2 leaves the remainder modulo 3.
+  if (state_.DeepRemainder > 2) state_.DeepRemainder %= 3;
+}
+
+void ModeRunner::Mode1() {
   BeginModeRun();
   Mode1Timer.Start();
 }
 
-void Game::Mode2() {
+void ModeRunner::Mode2() {
   BeginModeRun();
   Mode2Timer.Start();
 }
 
-void Game::Mode1TimerTick() {
+void ModeRunner::Mode1TimerTick() {
   SeedFromClock();
-  ModeAnimationStep(Mode1Timer, Randomizer.Next() % 8, &Game::M1Calculate);
+  ModeAnimationStep(Mode1Timer, Randomizer.Next() % 8, &ModeRunner::M1Calculate);
 }
 
-void Game::Mode2TimerTick() {
+void ModeRunner::Mode2TimerTick() {
   SeedFromClock();
-  ModeAnimationStep(Mode2Timer, Randomizer.Next() % 8 + 2, &Game::M2Calculate);
+  ModeAnimationStep(Mode2Timer, Randomizer.Next() % 8 + 2, &ModeRunner::M2Calculate);
 }
 
-void Game::M1Calculate() {
+void ModeRunner::M1Calculate() {
   AllEnabledAfter(Mode1Timer);
-  ShowRecommendation(RandomOrRepeatedChance());
+  betting_.Recommend(RandomOrRepeatedChance());
 }
 
-int Game::RandomOrRepeatedChance() {
-  if (CatRows.checked && WinStreak > 0) return ChanceIndex(BetChance);  // the chance that just won
+int ModeRunner::RandomOrRepeatedChance() {
+  // With "Cat.Rows", the chance that has just won.
+  if (ui_.CatRows.checked && state_.WinStreak > 0) return ChanceIndex(state_.BetChance);
   SeedForChoice();
-  int k = Randomizer.Next() % 6 + RecalcDraw;
+  int k = Randomizer.Next() % 6 + state_.RecalcDraw;
   if (k > 5) k -= 6;
   return k;
 }
 
-void Game::M2Calculate() {
+void ModeRunner::M2Calculate() {
   AllEnabledAfter(Mode2Timer);
-  ShowRecommendation(DeepScanChoice(DeepSum, DeepRemainder));
+  betting_.Recommend(DeepScanChoice(state_.DeepSum, state_.DeepRemainder));
 }
 
 }  // namespace vellaro

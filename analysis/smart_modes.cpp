@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "analysis/mode_runner.h"
 #include "betting/chance.h"
-#include "game/game.h"
 
 namespace vellaro {
 
@@ -64,12 +64,12 @@ int SmartChoice(int row, int pair) {
   }
 }
 
-void Game::Mode3() {
+void ModeRunner::Mode3() {
   BeginModeRun();
   Mode3Timer.Start();
 }
 
-void Game::Mode4() {
+void ModeRunner::Mode4() {
   BeginModeRun();
   // The pace of the run is drawn from the generator as it stands, without a new seed.
   int32_t interval = Randomizer.Next() % 100;
@@ -79,26 +79,26 @@ void Game::Mode4() {
 }
 
 // The ticks reseed without drawing: the draws come in the calculation.
-void Game::Mode3TimerTick() {
+void ModeRunner::Mode3TimerTick() {
   SeedFromClock();
-  ModeAnimationStep(Mode3Timer, 1, &Game::M3Calculate);
+  ModeAnimationStep(Mode3Timer, 1, &ModeRunner::M3Calculate);
 }
 
-void Game::Mode4TimerTick() {
+void ModeRunner::Mode4TimerTick() {
   SeedFromClock();
-  ModeAnimationStep(Mode4Timer, 1, &Game::M4Calculate);
+  ModeAnimationStep(Mode4Timer, 1, &ModeRunner::M4Calculate);
 }
 
-void Game::M3Calculate() {
+void ModeRunner::M3Calculate() {
   AllEnabledAfter(Mode3Timer);
-  const int row = SmartRowOf(PreviousNum.tag, CurrentNum.tag);
+  const int row = SmartRowOf(ui_.PreviousNum.tag, ui_.CurrentNum.tag);
   SeedForChoice();
-  ShowRecommendation(SmartChoice(row, Randomizer.Next() % 3));
+  betting_.Recommend(SmartChoice(row, Randomizer.Next() % 3));
 }
 
-void Game::M4Calculate() {
+void ModeRunner::M4Calculate() {
   AllEnabledAfter(Mode4Timer);
-  ShowRecommendation(RandomOrRepeatedChance());
+  betting_.Recommend(RandomOrRepeatedChance());
 }
 
 }  // namespace vellaro

@@ -1,56 +1,56 @@
 #include <algorithm>
 
+#include "betting/betting.h"
 #include "betting/saturate.h"
-#include "game/game.h"
 
 namespace vellaro {
 
-void Game::Balance_Check() {
+void Betting::Balance_Check() {
   // Each shown recommendation is debited once, when it is shown.
-  if (BetOnShow()) Balance = Saturate(int64_t{Balance} - Stake);
+  if (BetOnShow()) state_.Balance = Saturate(int64_t{state_.Balance} - state_.Stake);
 }
 
-void Game::BetAutomaticReset_Check() {
-  if (!Bet_Automatic_Reset.checked) return;
-  if (Balance < BalanceTarget) return;
-  BalanceTarget = Saturate(int64_t{Balance} + 1);
-  UpTrendWins = 0;
-  Stake = BaseUnit();
-  Emit(LedgerReset{ResetReason::kAutomaticReset, Stake});
+void Betting::BetAutomaticReset_Check() {
+  if (!ui_.Bet_Automatic_Reset.checked) return;
+  if (state_.Balance < state_.BalanceTarget) return;
+  state_.BalanceTarget = Saturate(int64_t{state_.Balance} + 1);
+  state_.UpTrendWins = 0;
+  state_.Stake = BaseUnit();
+  events_.Emit(LedgerReset{ResetReason::kAutomaticReset, state_.Stake});
 }
 
-void Game::GetMinimalProfit_Check() {
-  if (!Get_Minimal_Profit.checked) return;
-  if (int64_t{Balance} + Stake <= BalanceTarget) return;
+void Betting::GetMinimalProfit_Check() {
+  if (!ui_.Get_Minimal_Profit.checked) return;
+  if (int64_t{state_.Balance} + state_.Stake <= state_.BalanceTarget) return;
   // The smallest multiple of the base unit with which one more win reaches the target.
   const int64_t unit = BaseUnit();
-  const int64_t missing = int64_t{BalanceTarget} - Balance;
+  const int64_t missing = int64_t{state_.BalanceTarget} - state_.Balance;
   int64_t stake = missing / unit * unit;
   if (stake < missing) stake += unit;
   // Never below the base unit, even where a saturated balance has met its target.
-  Stake = Saturate(std::max(stake, unit));
+  state_.Stake = Saturate(std::max(stake, unit));
 }
 
-void Game::Bet_Automatic_ResetClick() {
-  if (!Bet_Automatic_Reset.enabled) return;
-  Bet_Automatic_Reset.checked = !Bet_Automatic_Reset.checked;
-  Emit(SettingChanged{Setting::kAutomaticReset, Bet_Automatic_Reset.checked ? 1 : 0});
+void Betting::Bet_Automatic_ResetClick() {
+  if (!ui_.Bet_Automatic_Reset.enabled) return;
+  ui_.Bet_Automatic_Reset.checked = !ui_.Bet_Automatic_Reset.checked;
+  events_.Emit(SettingChanged{Setting::kAutomaticReset, ui_.Bet_Automatic_Reset.checked ? 1 : 0});
   ResetBets();
-  Emit(LedgerReset{ResetReason::kSafeguardClick, Stake});
-  if (Bet_Automatic_Reset.checked) {
-    Get_Minimal_Profit.enabled = true;
+  events_.Emit(LedgerReset{ResetReason::kSafeguardClick, state_.Stake});
+  if (ui_.Bet_Automatic_Reset.checked) {
+    ui_.Get_Minimal_Profit.enabled = true;
   } else {
-    const bool was_checked = Get_Minimal_Profit.checked;
-    Get_Minimal_Profit.checked = false;
-    Get_Minimal_Profit.enabled = false;
-    if (was_checked) Emit(SettingChanged{Setting::kMinimalProfit, 0});
+    const bool was_checked = ui_.Get_Minimal_Profit.checked;
+    ui_.Get_Minimal_Profit.checked = false;
+    ui_.Get_Minimal_Profit.enabled = false;
+    if (was_checked) events_.Emit(SettingChanged{Setting::kMinimalProfit, 0});
   }
 }
 
-void Game::Get_Minimal_ProfitClick() {
-  if (!Get_Minimal_Profit.enabled) return;
-  Get_Minimal_Profit.checked = !Get_Minimal_Profit.checked;
-  Emit(SettingChanged{Setting::kMinimalProfit, Get_Minimal_Profit.checked ? 1 : 0});
+void Betting::Get_Minimal_ProfitClick() {
+  if (!ui_.Get_Minimal_Profit.enabled) return;
+  ui_.Get_Minimal_Profit.checked = !ui_.Get_Minimal_Profit.checked;
+  events_.Emit(SettingChanged{Setting::kMinimalProfit, ui_.Get_Minimal_Profit.checked ? 1 : 0});
 }
 
 }  // namespace vellaro

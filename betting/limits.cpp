@@ -1,7 +1,8 @@
 // The session limits in the game: withholding a bet that would break one, and the player's
 // two ways on ("Continue anyway" for the spin, or a change of the limits).
 
-#include "game/game.h"
+#include "betting/betting.h"
+#include "betting/session_limits.h"
 
 namespace vellaro {
 
@@ -25,59 +26,60 @@ Setting SettingOf(LimitKind limit) {
 
 }  // namespace
 
-std::optional<BetWithheld> Game::LimitBrokenBy(Chance chance) const {
-  const int64_t net = real_result_.counts().net;
-  const std::optional<LimitKind> broken = BrokenLimit(limits_, net, Stake, LossStreak);
+std::optional<BetWithheld> Betting::LimitBrokenBy(Chance chance) const {
+  const int64_t net = events_.RealCounts().net;
+  const std::optional<LimitKind> broken =
+      BrokenLimit(own_.limits, net, state_.Stake, state_.LossStreak);
   if (!broken) return std::nullopt;
   BetWithheld withheld;
   withheld.chance = chance;
-  withheld.stake = Stake;
+  withheld.stake = state_.Stake;
   withheld.limit = *broken;
-  withheld.limit_value = *limits_[*broken];
+  withheld.limit_value = *own_.limits[*broken];
   withheld.net = net;
-  withheld.losses_in_row = LossStreak;
-  if (limits_.bankroll) withheld.bankroll_left = *limits_.bankroll + net;
+  withheld.losses_in_row = state_.LossStreak;
+  if (own_.limits.bankroll) withheld.bankroll_left = *own_.limits.bankroll + net;
   return withheld;
 }
 
-void Game::WithholdOverLimit() {
+void Betting::WithholdOverLimit() {
   // Asked after the trend filter has settled the chance and before the debit: a bet held
   // back here never reaches the player as a chip and costs nothing.
-  const auto chance = static_cast<Chance>(BetChance - 1);
+  const auto chance = static_cast<Chance>(state_.BetChance - 1);
   std::optional<BetWithheld> withheld = LimitBrokenBy(chance);
   if (!withheld) return;
   HideBets();
-  withheld_ = std::move(withheld);
-  Emit(*withheld_);
+  own_.withheld = std::move(withheld);
+  events_.Emit(*own_.withheld);
 }
 
-void Game::ShowWithheld() {
-  withheld_.reset();
-  const int k = BetChance - 1;
+void Betting::ShowWithheld() {
+  own_.withheld.reset();
+  const int k = state_.BetChance - 1;
   ShowChance(k);
   Balance_Check();
-  Emit(BetShown{static_cast<Chance>(k), Stake});
+  events_.Emit(BetShown{static_cast<Chance>(k), state_.Stake});
 }
 
-void Game::ContinueAnyway() {
-  if (!withheld_ || AnalysisRunning()) return;
+void Betting::ContinueAnyway() {
+  if (!own_.withheld || !ui_.GameModes.enabled) return;
   ShowWithheld();
 }
 
-void Game::SetLimit(LimitKind limit, std::optional<int32_t> value) {
+void Betting::SetLimit(LimitKind limit, std::optional<int32_t> value) {
   if (value && *value < SessionLimits::Min(limit)) return;
-  if (limits_[limit] == value) return;
-  limits_[limit] = value;
-  Emit(SettingChanged{SettingOf(limit), value.value_or(-1)});
-  if (!withheld_ || AnalysisRunning()) return;
+  if (own_.limits[limit] == value) return;
+  own_.limits[limit] = value;
+  events_.Emit(SettingChanged{SettingOf(limit), value.value_or(-1)});
+  if (!own_.withheld || !ui_.GameModes.enabled) return;
   // The bet held back waits for the player; a limit that now lets it through shows it, one
   // that still does not says so again with the new numbers.
-  std::optional<BetWithheld> still = LimitBrokenBy(withheld_->chance);
+  std::optional<BetWithheld> still = LimitBrokenBy(own_.withheld->chance);
   if (!still) {
     ShowWithheld();
-  } else if (*still != *withheld_) {
-    withheld_ = std::move(still);
-    Emit(*withheld_);
+  } else if (*still != *own_.withheld) {
+    own_.withheld = std::move(still);
+    events_.Emit(*own_.withheld);
   }
 }
 

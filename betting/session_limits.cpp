@@ -1,31 +1,9 @@
-// The rule of the session limits, apart from the game: which limit a bet would break.
-
-#include "game/settings.h"
+#include "betting/session_limits.h"
 
 namespace vellaro {
 
-std::optional<int32_t>& SessionLimits::operator[](LimitKind limit) {
-  switch (limit) {
-    case LimitKind::kBankroll:
-      return bankroll;
-    case LimitKind::kStopLoss:
-      return stop_loss;
-    case LimitKind::kTakeProfit:
-      return take_profit;
-    case LimitKind::kTableMax:
-      return table_max;
-    case LimitKind::kMaxLosses:
-      break;
-  }
-  return max_losses;
-}
-
-const std::optional<int32_t>& SessionLimits::operator[](LimitKind limit) const {
-  return (*const_cast<SessionLimits*>(this))[limit];
-}
-
 std::optional<LimitKind> BrokenLimit(const SessionLimits& limits, int64_t net, int32_t stake,
-                                 int32_t losses_in_row) {
+                                     int32_t losses_in_row) {
   // Reached means reached: losing exactly the stop-loss stops, as winning exactly the
   // take-profit does.
   if (limits.stop_loss && net <= -int64_t{*limits.stop_loss}) return LimitKind::kStopLoss;

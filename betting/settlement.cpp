@@ -1,19 +1,19 @@
 // The six betting systems: each settles the recommendation on show against the number
 // just entered and decides the next stake.
 
+#include "betting/betting.h"
 #include "betting/chance.h"
 #include "betting/progression.h"
 #include "betting/saturate.h"
-#include "game/game.h"
 
 namespace vellaro {
 
 template <typename WinRule>
-void Game::WinStep(WinRule rule, SettleChecks checks) {
-  WinStreak = Saturate(int64_t{WinStreak} + 1);
-  LossStreak = 0;
+void Betting::WinStep(WinRule rule, SettleChecks checks) {
+  state_.WinStreak = Saturate(int64_t{state_.WinStreak} + 1);
+  state_.LossStreak = 0;
   // The debited stake comes back with the even-money winnings.
-  Balance = Saturate(Balance + 2 * int64_t{Stake});
+  state_.Balance = Saturate(state_.Balance + 2 * int64_t{state_.Stake});
   rule();
   if (checks != SettleChecks::kNone) BetAutomaticReset_Check();
   if (checks == SettleChecks::kResetThenMinimalProfit) GetMinimalProfit_Check();
@@ -22,108 +22,137 @@ void Game::WinStep(WinRule rule, SettleChecks checks) {
 // A loss costs nothing more (the stake was debited when the bet was shown). The loss rule
 // applies only once the streak has passed the SAFE LEVEL.
 template <typename LossRule>
-void Game::LossStep(LossRule rule) {
-  WinStreak = 0;
-  LossStreak = Saturate(int64_t{LossStreak} + 1);
-  if (LossStreak > SafeLevel.position) rule();
+void Betting::LossStep(LossRule rule) {
+  state_.WinStreak = 0;
+  state_.LossStreak = Saturate(int64_t{state_.LossStreak} + 1);
+  if (state_.LossStreak > ui_.SafeLevel.position) rule();
 }
 
 // Settles from the sixth accepted spin on, whether or not the recommendation was shown.
-void Game::Settle(void (Game::*win)(), void (Game::*loss)()) {
-  if (SpinCount <= StartThreshold) return;
-  const int32_t chance = BetChance;
-  const int32_t stake = Stake;
-  const bool won = WinsChance(CurrentNum.tag, chance);
+void Betting::Settle(void (Betting::*win)(), void (Betting::*loss)()) {
+  if (state_.SpinCount <= GameState::StartThreshold) return;
+  const int32_t chance = state_.BetChance;
+  const int32_t stake = state_.Stake;
+  const bool won = WinsChance(ui_.CurrentNum.tag, chance);
   if (won) {
     (this->*win)();
   } else {
     (this->*loss)();
   }
-  if (!Heard<BetSettled>()) return;
+  if (!events_.Heard<BetSettled>()) return;
   BetSettled settled;
-  settled.spin_index = spins_in_history_;
+  settled.spin_index = board_.own().spins_in_history;
   if (IsChanceCode(chance)) settled.chance = static_cast<Chance>(ChanceIndex(chance));
   settled.won = won;
   settled.stake = stake;
-  settled.shown = settling_shown_;
-  settled.balance = Balance;
-  settled.target = BalanceTarget;
-  Emit(settled);
+  settled.shown = own_.settling_shown;
+  settled.balance = state_.Balance;
+  settled.target = state_.BalanceTarget;
+  events_.Emit(settled);
 }
 
-void Game::A1WinLoose() {
-  Settle(&Game::A1Win, &Game::A1Loose);
+void Betting::Settle() {
+  // Every mode settles under the betting system the player selected, so that the stake
+  // follows that system and wins are credited whichever system it is.
+  switch (ui_.BetStrategy.index) {
+    case kMartingale:
+      A1WinLoose();
+      break;
+    case kHavrel:
+      A2WinLoose();
+      break;
+    case kUpTrender:
+      A3WinLoose();
+      break;
+    case kQuorvel:
+      A4WinLoose();
+      break;
+    case kBlind:
+      A5WinLoose();
+      break;
+    case kParlay:
+      A6WinLoose();
+      break;
+    default:
+      break;
+  }
 }
-void Game::A2WinLoose() {
-  Settle(&Game::A2Win, &Game::A2Loose);
+
+void Betting::A1WinLoose() {
+  Settle(&Betting::A1Win, &Betting::A1Loose);
 }
-void Game::A3WinLoose() {
-  Settle(&Game::A3Win, &Game::A3Loose);
+void Betting::A2WinLoose() {
+  Settle(&Betting::A2Win, &Betting::A2Loose);
 }
-void Game::A4WinLoose() {
-  Settle(&Game::A4Win, &Game::A4Loose);
+void Betting::A3WinLoose() {
+  Settle(&Betting::A3Win, &Betting::A3Loose);
 }
-void Game::A5WinLoose() {
-  Settle(&Game::A5Win, &Game::A5Loose);
+void Betting::A4WinLoose() {
+  Settle(&Betting::A4Win, &Betting::A4Loose);
 }
-void Game::A6WinLoose() {
-  Settle(&Game::A6Win, &Game::A6Loose);
+void Betting::A5WinLoose() {
+  Settle(&Betting::A5Win, &Betting::A5Loose);
+}
+void Betting::A6WinLoose() {
+  Settle(&Betting::A6Win, &Betting::A6Loose);
 }
 
 // Martingale: back to the base unit on a win, double on a loss.
-void Game::A1Win() {
-  WinStep([this] { Stake = Saturate(MartingaleWin(BaseUnit())); }, SettleChecks::kAutomaticReset);
+void Betting::A1Win() {
+  WinStep([this] { state_.Stake = Saturate(MartingaleWin(BaseUnit())); },
+          SettleChecks::kAutomaticReset);
 }
-void Game::A1Loose() {
-  LossStep([this] { Stake = Saturate(MartingaleLoss(Stake)); });
+void Betting::A1Loose() {
+  LossStep([this] { state_.Stake = Saturate(MartingaleLoss(state_.Stake)); });
 }
 
 // Havrel: one base unit less on a win (never below the base unit), one more on a loss.
-void Game::A2Win() {
-  WinStep([this] { Stake = Saturate(HavrelWin(Stake, BaseUnit())); },
+void Betting::A2Win() {
+  WinStep([this] { state_.Stake = Saturate(HavrelWin(state_.Stake, BaseUnit())); },
           SettleChecks::kResetThenMinimalProfit);
 }
-void Game::A2Loose() {
-  LossStep([this] { Stake = Saturate(HavrelLoss(Stake, BaseUnit())); });
+void Betting::A2Loose() {
+  LossStep([this] { state_.Stake = Saturate(HavrelLoss(state_.Stake, BaseUnit())); });
 }
 
 // UP-TRENDER: every On_Wins wins, won or not in a row, add Add_To_Bet. No loss rule.
-void Game::A3Win() {
+void Betting::A3Win() {
   WinStep(
       [this] {
-        const UpTrenderCount count = UpTrenderWin(UpTrendWins, ReadSpinEdit(On_Wins));
-        UpTrendWins = Saturate(count.wins);
-        if (count.step) Stake = Saturate(UpTrenderStep(Stake, ReadSpinEdit(Add_To_Bet)));
+        const UpTrenderCount count = UpTrenderWin(state_.UpTrendWins, ReadSpinEdit(ui_.On_Wins));
+        state_.UpTrendWins = Saturate(count.wins);
+        if (count.step)
+          state_.Stake = Saturate(UpTrenderStep(state_.Stake, ReadSpinEdit(ui_.Add_To_Bet)));
       },
       SettleChecks::kResetThenMinimalProfit);
 }
-void Game::A3Loose() {
+void Betting::A3Loose() {
   LossStep([] {});
 }
 
 // Quorvel: back to the base unit on a win, triple on a loss.
-void Game::A4Win() {
-  WinStep([this] { Stake = Saturate(QuorvelWin(BaseUnit())); }, SettleChecks::kNone);
+void Betting::A4Win() {
+  WinStep([this] { state_.Stake = Saturate(QuorvelWin(BaseUnit())); }, SettleChecks::kNone);
 }
-void Game::A4Loose() {
-  LossStep([this] { Stake = Saturate(QuorvelLoss(Stake)); });
+void Betting::A4Loose() {
+  LossStep([this] { state_.Stake = Saturate(QuorvelLoss(state_.Stake)); });
 }
 
 // Blind: one base unit more on every settled spin.
-void Game::A5Win() {
-  WinStep([this] { Stake = Saturate(BlindStep(Stake, BaseUnit())); },
+void Betting::A5Win() {
+  WinStep([this] { state_.Stake = Saturate(BlindStep(state_.Stake, BaseUnit())); },
           SettleChecks::kResetThenMinimalProfit);
 }
-void Game::A5Loose() {
-  LossStep([this] { Stake = Saturate(BlindStep(Stake, BaseUnit())); });
+void Betting::A5Loose() {
+  LossStep([this] { state_.Stake = Saturate(BlindStep(state_.Stake, BaseUnit())); });
 }
 
 // Parlay: double on a win, back to the base unit on a loss.
-void Game::A6Win() {
-  WinStep([this] { Stake = Saturate(ParlayWin(Stake)); }, SettleChecks::kNone);
+void Betting::A6Win() {
+  WinStep([this] { state_.Stake = Saturate(ParlayWin(state_.Stake)); }, SettleChecks::kNone);
 }
-void Game::A6Loose() {
-  LossStep([this] { Stake = Saturate(ParlayLoss(BaseUnit())); });
+void Betting::A6Loose() {
+  LossStep([this] { state_.Stake = Saturate(ParlayLoss(BaseUnit())); });
 }
 
 }  // namespace vellaro

@@ -1,4 +1,4 @@
-#include "game/game.h"
+#include "game/board.h"
 
 namespace vellaro {
 
@@ -9,53 +9,53 @@ namespace vellaro {
 // The board is locked and opened on every spin. The pictures are one flag each and their
 // walks become a block store; a button's flag sits between the other flag of its neighbours,
 // so those walks are unrolled into plain stores.
-void Game::HideNumbers() {
-  for (Picture& tile : Image) tile.visible = false;
-  for (Picture& highlight : Image_Act) highlight.visible = false;
+void Board::HideNumbers() {
+  for (Picture& tile : ui_.Image) tile.visible = false;
+  for (Picture& highlight : ui_.Image_Act) highlight.visible = false;
 #pragma GCC unroll 37
-  for (BoardButton& button : NumberButton) button.enabled = false;
+  for (BoardButton& button : ui_.NumberButton) button.enabled = false;
 #pragma GCC unroll 37
-  for (BoardButton& button : SpeedButton) button.visible = false;
+  for (BoardButton& button : ui_.SpeedButton) button.visible = false;
 }
 
-void Game::ShowNumbers() {
-  for (Picture& tile : Image) tile.visible = true;
+void Board::ShowNumbers() {
+  for (Picture& tile : ui_.Image) tile.visible = true;
 #pragma GCC unroll 37
-  for (BoardButton& button : NumberButton) button.enabled = true;
+  for (BoardButton& button : ui_.NumberButton) button.enabled = true;
 #pragma GCC unroll 37
-  for (BoardButton& button : SpeedButton) button.visible = true;
+  for (BoardButton& button : ui_.SpeedButton) button.visible = true;
 }
 
-void Game::AllDisabled() {
+void Board::AllDisabled() {
   HideNumbers();
-  ResetBetsButton.enabled = false;
-  GameModes.enabled = false;
-  BetStrategy.enabled = false;
-  Init_Bet.enabled = false;
-  ImageUndo.visible = false;
-  UndoButton.visible = false;
+  ui_.ResetBetsButton.enabled = false;
+  ui_.GameModes.enabled = false;
+  ui_.BetStrategy.enabled = false;
+  ui_.Init_Bet.enabled = false;
+  ui_.ImageUndo.visible = false;
+  ui_.UndoButton.visible = false;
 }
 
-void Game::NumberPressed() {
-  Image[CurrentNum.tag].visible = true;
+void Board::NumberPressed() {
+  ui_.Image[ui_.CurrentNum.tag].visible = true;
 }
 
-void Game::AllEnabled() {
+void Board::AllEnabled() {
   ShowNumbers();
-  ResetBetsButton.enabled = true;
-  GameModes.enabled = true;
-  BetStrategy.enabled = true;
-  Init_Bet.enabled = true;
-  if (UndoCredit >= 2) {
-    ImageUndo.visible = true;
-    UndoButton.visible = true;
+  ui_.ResetBetsButton.enabled = true;
+  ui_.GameModes.enabled = true;
+  ui_.BetStrategy.enabled = true;
+  ui_.Init_Bet.enabled = true;
+  if (state_.UndoCredit >= 2) {
+    ui_.ImageUndo.visible = true;
+    ui_.UndoButton.visible = true;
   }
 }
 
-void Game::NumberInactive() {
-  Image[CurrentNum.tag].visible = false;
-  Image_Act[CurrentNum.tag].visible = false;
-  SpeedButton[CurrentNum.tag].visible = false;
+void Board::NumberInactive() {
+  ui_.Image[ui_.CurrentNum.tag].visible = false;
+  ui_.Image_Act[ui_.CurrentNum.tag].visible = false;
+  ui_.SpeedButton[ui_.CurrentNum.tag].visible = false;
 }
 
 }  // namespace vellaro

@@ -4,7 +4,7 @@
 #include <bit>
 #include <string>
 
-#include "game/game.h"
+#include "game/board.h"
 #include "game/text_number.h"
 #include "game/types.h"
 
@@ -23,11 +23,11 @@ Rgb PocketColour(int n) {
   return kColours[static_cast<size_t>(n)];
 }
 
-void Game::CurrentNumber() {
-  NumbersList.emplace_back(NumberText(CurrentNum.tag));
+void Board::CurrentNumber() {
+  ui_.NumbersList.emplace_back(NumberText(ui_.CurrentNum.tag));
   ForgetOldHistory();
   // HisNum1 still shows the number accepted before this one.
-  if (SpinCount > 2) PreviousNum.tag = StrToInt(HisNum[0].caption);
+  if (state_.SpinCount > 2) ui_.PreviousNum.tag = StrToInt(ui_.HisNum[0].caption);
 }
 
 namespace {
@@ -78,31 +78,34 @@ void ShiftCaptions(std::array<Label, N>& strip) {
 
 }  // namespace
 
-void Game::GameHistory() {
-  for (size_t i = HisNum.size() - 1; i > 0; --i) HisNum[i].background = HisNum[i - 1].background;
-  ShiftCaptions(HisNum);
-  HisNum[0].caption = NumberText(CurrentNum.tag);
-  HisNum[0].background = PocketColour(CurrentNum.tag);
+void Board::GameHistory() {
+  auto& strip = ui_.HisNum;
+  for (size_t i = strip.size() - 1; i > 0; --i) strip[i].background = strip[i - 1].background;
+  ShiftCaptions(strip);
+  strip[0].caption = NumberText(ui_.CurrentNum.tag);
+  strip[0].background = PocketColour(ui_.CurrentNum.tag);
 }
 
-void Game::ShiftHistoryBack() {
+void Board::ShiftHistoryBack() {
   // HisNum9 keeps what it held, so HisNum8 and HisNum9 end up alike.
-  for (size_t i = 0; i + 1 < HisNum.size(); ++i) {
-    HisNum[i].background = HisNum[i + 1].background;
-    HisNum[i].caption = HisNum[i + 1].caption;
+  auto& strip = ui_.HisNum;
+  for (size_t i = 0; i + 1 < strip.size(); ++i) {
+    strip[i].background = strip[i + 1].background;
+    strip[i].caption = strip[i + 1].caption;
   }
 }
 
-void Game::ForgetOldHistory() {
+void Board::ForgetOldHistory() {
   // In batches, so that the cost per spin stays tiny.
   constexpr size_t kBatch = 4096;
   const size_t keep = run_.history_kept;
-  if (keep == 0 || NumbersList.size() < keep + kBatch) return;
-  NumbersList.erase(NumbersList.begin(), NumbersList.end() - static_cast<std::ptrdiff_t>(keep));
+  TextLines& log = ui_.NumbersList;
+  if (keep == 0 || log.size() < keep + kBatch) return;
+  log.erase(log.begin(), log.end() - static_cast<std::ptrdiff_t>(keep));
 }
 
-void Game::DropLastSpin() {
-  if (!NumbersList.empty()) NumbersList.pop_back();
+void Board::DropLastSpin() {
+  if (!ui_.NumbersList.empty()) ui_.NumbersList.pop_back();
 }
 
 }  // namespace vellaro

@@ -13,7 +13,7 @@ namespace vellaro {
 
 // The session limits, each off while empty. All are whole units except max_losses, a count.
 // A recommendation that showing would break one is withheld (see BetWithheld in
-// game/events.h).
+// game/events.h; the rule is BrokenLimit in betting/session_limits.h).
 struct SessionLimits {
   std::optional<int32_t> bankroll;     // 1.., a stake above bankroll + net result is withheld
   std::optional<int32_t> stop_loss;    // 1.., reached at a net result of -stop_loss or below
@@ -31,13 +31,6 @@ struct SessionLimits {
 
   friend bool operator==(const SessionLimits&, const SessionLimits&) = default;
 };
-
-// The limit that showing a bet of `stake`, after `losses_in_row` losses in a row and at a net
-// result of `net` (shown bets, from zero), would break, if any. The stop-loss and the
-// take-profit come first (the session is over), then the bankroll, the table maximum and
-// the losses in a row.
-std::optional<LimitKind> BrokenLimit(const SessionLimits& limits, int64_t net, int32_t stake,
-                                 int32_t losses_in_row);
 
 // The ranges of the options, as the window's controls allow them.
 inline constexpr int32_t kMinBase = 1;

@@ -1,28 +1,20 @@
-#include "game/game.h"
+#include "game/board.h"
 
 namespace vellaro {
 
-void Game::NumberClick(int n) {
-  // A refused entry changes nothing at all: setting CurrentNum or replacing the undo
-  // snapshot during an analysis would let the next undo take back a half-finished spin.
-  if (!GameModes.enabled) return;
-  CurrentNum.tag = n;
-  Analyse();
-}
-
-void Game::Analyse() {
-  // The board accepts a spin only while the mode box is enabled, that is while no
-  // analysis runs.
-  if (!GameModes.enabled) return;
-  SaveState();
-  ++UndoCredit;
-  ++SpinCount;
+void Board::AcceptSpin() {
+  ++state_.UndoCredit;
+  ++state_.SpinCount;
   CurrentNumber();
   GameHistory();
-  DeepScan_Calc();
-  ++spins_in_history_;
-  Emit(SpinAccepted{spins_in_history_, CurrentNum.tag});
-  if (SpinCount >= StartThreshold) StartSelectedMode();
+  ++own_.spins_in_history;
+}
+
+void Board::TakeBackSpin() {
+  ShiftHistoryBack();
+  DropLastSpin();
+  if (own_.spins_in_history > 0) --own_.spins_in_history;
+  if (state_.SpinCount < GameState::StartThreshold) --state_.SpinCount;
 }
 
 }  // namespace vellaro

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "betting/session_limits.h"
 #include "game/text_number.h"
 
 namespace vellaro::replay {

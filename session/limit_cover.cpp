@@ -1,6 +1,7 @@
 #include "session/limit_cover.h"
 
 #include "betting/saturate.h"
+#include "betting/session_limits.h"
 
 namespace vellaro {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "betting/saturate.h"
+#include "betting/session_limits.h"
 #include "session/risk.h"
 
 namespace vellaro {

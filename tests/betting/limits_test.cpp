@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "betting/session_limits.h"
 #include "support/harness.h"
 
 namespace vellaro {

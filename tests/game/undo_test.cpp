@@ -277,7 +277,8 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
 using Fields = std::vector<std::string>;
 
 // The comparison the "exactly as" tests here rest on: each field that differs is named,
-// the first and the last of both structs included, and nothing else is.
+// the first and the last of both structs and a field a part keeps included, and nothing
+// else is.
 TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
   testing::Harness a;
   testing::Harness b;
@@ -289,9 +290,11 @@ TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
   GamePeer::Controls(b.game).ClientWidth += 1;
   GamePeer::Controls(b.game).Label28.caption += "x";
   GamePeer::Controls(b.game).Focus = "Init_Bet";
+  b.game.SetLimit(LimitKind::kTableMax, 50);  // kept by the stake, and an option
   EXPECT_EQ(testing::GameDifferences(a.game, b.game),
-            (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus"}));
-  EXPECT_EQ(testing::GameDifferences(b.game, a.game).size(), 5u);
+            (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus", "limits",
+                    "CurrentSettings"}));
+  EXPECT_EQ(testing::GameDifferences(b.game, a.game).size(), 7u);
 }
 
 // Two games played alike, one of which takes back and brings back its last spin wherever

@@ -8,6 +8,8 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include "betting/session_limits.h"
+
 namespace vellaro {
 namespace {
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "betting/saturate.h"
+#include "betting/session_limits.h"
 #include "session/risk.h"
 
 namespace vellaro {

@@ -1,9 +1,9 @@
 #pragma once
 
 // The one door through which white-box tests reach a Game's internals: its state and
-// controls as mutable values, its timers and generator, and the operations that only run
-// as a consequence of the player's actions. Front ends never include this; a test that can
-// say what it means through the public face (game/game.h) does so.
+// controls as mutable values, the timers and the generator of its parts, and the operations
+// that only run as a consequence of the player's actions. Front ends never include this; a
+// test that can say what it means through the public face (front/game.h) does so.
 
 #include <utility>
 
@@ -20,78 +20,83 @@ class GamePeer {
   static GameState& State(Game& game) { return game; }
   static Window& Controls(Game& game) { return game; }
 
-  // The timers and the generator.
-#define VELLARO_PEER_MEMBER(name)             \
+  // What the board and the stake keep besides the shared variables and controls.
+  static const Board::Own& BoardOwn(const Game& game) { return game.board_.own(); }
+  static const Betting::Own& BettingOwn(const Game& game) { return game.betting_.own(); }
+
+  // The timers and the generator, each in the part that runs it.
+#define VELLARO_PEER_MEMBER(part, name)       \
   static auto& name(Game& game) {             \
-    return game.name;                         \
+    return game.part.name;                    \
   }                                           \
   static const auto& name(const Game& game) { \
-    return game.name;                         \
+    return game.part.name;                    \
   }
-  VELLARO_PEER_MEMBER(ShowValues)
-  VELLARO_PEER_MEMBER(ProcessText_Timer)
-  VELLARO_PEER_MEMBER(ReCalculateTimer)
-  VELLARO_PEER_MEMBER(SafeLevel_Timer)
-  VELLARO_PEER_MEMBER(Mode1Timer)
-  VELLARO_PEER_MEMBER(Mode2Timer)
-  VELLARO_PEER_MEMBER(Mode3Timer)
-  VELLARO_PEER_MEMBER(Mode4Timer)
-  VELLARO_PEER_MEMBER(Mode5Timer)
-  VELLARO_PEER_MEMBER(Randomizer)
+  VELLARO_PEER_MEMBER(betting_, ShowValues)
+  VELLARO_PEER_MEMBER(analysis_, ProcessText_Timer)
+  VELLARO_PEER_MEMBER(analysis_, ReCalculateTimer)
+  VELLARO_PEER_MEMBER(analysis_, SafeLevel_Timer)
+  VELLARO_PEER_MEMBER(analysis_, Mode1Timer)
+  VELLARO_PEER_MEMBER(analysis_, Mode2Timer)
+  VELLARO_PEER_MEMBER(analysis_, Mode3Timer)
+  VELLARO_PEER_MEMBER(analysis_, Mode4Timer)
+  VELLARO_PEER_MEMBER(analysis_, Mode5Timer)
+  VELLARO_PEER_MEMBER(analysis_, Randomizer)
 #undef VELLARO_PEER_MEMBER
 
-  // The internal operations, called on their own: GamePeer::A1Win(game) runs game.A1Win().
-#define VELLARO_PEER_OPERATION(name)                       \
+  // The internal operations, called on their own: GamePeer::A1Win(game) runs the stake's
+  // A1Win(); `part` is the game itself (game), or one of its parts.
+#define VELLARO_PEER_OPERATION(part, name, as)             \
   template <typename... Args>                              \
   static decltype(auto) name(Game& game, Args&&... args) { \
-    return game.name(std::forward<Args>(args)...);         \
+    return part.as(std::forward<Args>(args)...);           \
   }
-  VELLARO_PEER_OPERATION(FormCreate)
-  VELLARO_PEER_OPERATION(Analyse)
-  VELLARO_PEER_OPERATION(CurrentNumber)
-  VELLARO_PEER_OPERATION(GameHistory)
-  VELLARO_PEER_OPERATION(ShiftHistoryBack)
-  VELLARO_PEER_OPERATION(DropLastSpin)
-  VELLARO_PEER_OPERATION(SaveState)
-  VELLARO_PEER_OPERATION(LoadState)
-  VELLARO_PEER_OPERATION(GameHistoryBack)
-  VELLARO_PEER_OPERATION(Undo)
-  VELLARO_PEER_OPERATION(AllDisabled)
-  VELLARO_PEER_OPERATION(NumberPressed)
-  VELLARO_PEER_OPERATION(AllEnabled)
-  VELLARO_PEER_OPERATION(NumberInactive)
-  VELLARO_PEER_OPERATION(ShowNumbers)
-  VELLARO_PEER_OPERATION(HideNumbers)
-  VELLARO_PEER_OPERATION(Disable_Hovers)
-  VELLARO_PEER_OPERATION(StartSelectedMode)
-  VELLARO_PEER_OPERATION(DeepScan_Calc)
-  VELLARO_PEER_OPERATION(M1Calculate)
-  VELLARO_PEER_OPERATION(M2Calculate)
-  VELLARO_PEER_OPERATION(M3Calculate)
-  VELLARO_PEER_OPERATION(M4Calculate)
-  VELLARO_PEER_OPERATION(M5Calculate)
-  VELLARO_PEER_OPERATION(Reset_Matrix)
-  VELLARO_PEER_OPERATION(ResetMatrix)
-  VELLARO_PEER_OPERATION(Arith_ProgClick)
-  VELLARO_PEER_OPERATION(Geom_ProgClick)
-  VELLARO_PEER_OPERATION(AdaptiveList)
-  VELLARO_PEER_OPERATION(AdaptiveHits)
-  VELLARO_PEER_OPERATION(ChangeModeId)
-  VELLARO_PEER_OPERATION(SettleUnderSelectedSystem)
-  VELLARO_PEER_OPERATION(ShowRecommendation)
-  VELLARO_PEER_OPERATION(A1WinLoose)
-  VELLARO_PEER_OPERATION(A1Win)
-  VELLARO_PEER_OPERATION(A1Loose)
-  VELLARO_PEER_OPERATION(ResetBets)
-  VELLARO_PEER_OPERATION(BaseUnit)
-  VELLARO_PEER_OPERATION(HideBets)
-  VELLARO_PEER_OPERATION(ShowValuesTick)
-  VELLARO_PEER_OPERATION(ShowChance)
-  VELLARO_PEER_OPERATION(HideChance)
-  VELLARO_PEER_OPERATION(Trend_Check)
-  VELLARO_PEER_OPERATION(Balance_Check)
-  VELLARO_PEER_OPERATION(BetAutomaticReset_Check)
-  VELLARO_PEER_OPERATION(GetMinimalProfit_Check)
+  VELLARO_PEER_OPERATION(game, FormCreate, FormCreate)
+  VELLARO_PEER_OPERATION(game, Analyse, Analyse)
+  VELLARO_PEER_OPERATION(game, SaveState, SaveState)
+  VELLARO_PEER_OPERATION(game, LoadState, LoadState)
+  VELLARO_PEER_OPERATION(game, GameHistoryBack, GameHistoryBack)
+  VELLARO_PEER_OPERATION(game, Undo, Undo)
+  VELLARO_PEER_OPERATION(game.board_, CurrentNumber, CurrentNumber)
+  VELLARO_PEER_OPERATION(game.board_, GameHistory, GameHistory)
+  VELLARO_PEER_OPERATION(game.board_, ShiftHistoryBack, ShiftHistoryBack)
+  VELLARO_PEER_OPERATION(game.board_, DropLastSpin, DropLastSpin)
+  VELLARO_PEER_OPERATION(game.board_, AllDisabled, AllDisabled)
+  VELLARO_PEER_OPERATION(game.board_, NumberPressed, NumberPressed)
+  VELLARO_PEER_OPERATION(game.board_, AllEnabled, AllEnabled)
+  VELLARO_PEER_OPERATION(game.board_, NumberInactive, NumberInactive)
+  VELLARO_PEER_OPERATION(game.board_, ShowNumbers, ShowNumbers)
+  VELLARO_PEER_OPERATION(game.board_, HideNumbers, HideNumbers)
+  VELLARO_PEER_OPERATION(game.board_, Disable_Hovers, Disable_Hovers)
+  VELLARO_PEER_OPERATION(game.analysis_, StartSelectedMode, StartSelectedMode)
+  VELLARO_PEER_OPERATION(game.analysis_, DeepScan_Calc, DeepScan_Calc)
+  VELLARO_PEER_OPERATION(game.analysis_, M1Calculate, M1Calculate)
+  VELLARO_PEER_OPERATION(game.analysis_, M2Calculate, M2Calculate)
+  VELLARO_PEER_OPERATION(game.analysis_, M3Calculate, M3Calculate)
+  VELLARO_PEER_OPERATION(game.analysis_, M4Calculate, M4Calculate)
+  VELLARO_PEER_OPERATION(game.analysis_, M5Calculate, M5Calculate)
+  VELLARO_PEER_OPERATION(game.analysis_, Reset_Matrix, Reset_Matrix)
+  VELLARO_PEER_OPERATION(game.analysis_, ResetMatrix, ResetMatrix)
+  VELLARO_PEER_OPERATION(game.analysis_, Arith_ProgClick, Arith_ProgClick)
+  VELLARO_PEER_OPERATION(game.analysis_, Geom_ProgClick, Geom_ProgClick)
+  VELLARO_PEER_OPERATION(game.analysis_, AdaptiveList, AdaptiveList)
+  VELLARO_PEER_OPERATION(game.analysis_, AdaptiveHits, AdaptiveHits)
+  VELLARO_PEER_OPERATION(game.analysis_, ChangeModeId, ChangeModeId)
+  VELLARO_PEER_OPERATION(game.betting_, SettleUnderSelectedSystem, Settle)
+  VELLARO_PEER_OPERATION(game.betting_, ShowRecommendation, Recommend)
+  VELLARO_PEER_OPERATION(game.betting_, A1WinLoose, A1WinLoose)
+  VELLARO_PEER_OPERATION(game.betting_, A1Win, A1Win)
+  VELLARO_PEER_OPERATION(game.betting_, A1Loose, A1Loose)
+  VELLARO_PEER_OPERATION(game.betting_, ResetBets, ResetBets)
+  VELLARO_PEER_OPERATION(game.betting_, BaseUnit, BaseUnit)
+  VELLARO_PEER_OPERATION(game.betting_, HideBets, HideBets)
+  VELLARO_PEER_OPERATION(game.betting_, ShowValuesTick, ShowValuesTick)
+  VELLARO_PEER_OPERATION(game.betting_, ShowChance, ShowChance)
+  VELLARO_PEER_OPERATION(game.betting_, HideChance, HideChance)
+  VELLARO_PEER_OPERATION(game.betting_, Trend_Check, Trend_Check)
+  VELLARO_PEER_OPERATION(game.betting_, Balance_Check, Balance_Check)
+  VELLARO_PEER_OPERATION(game.betting_, BetAutomaticReset_Check, BetAutomaticReset_Check)
+  VELLARO_PEER_OPERATION(game.betting_, GetMinimalProfit_Check, GetMinimalProfit_Check)
 #undef VELLARO_PEER_OPERATION
 };
 

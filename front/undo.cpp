@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "game/game.h"
+#include "front/game.h"
 #include "game/text_number.h"
 
 namespace vellaro {
@@ -42,7 +42,7 @@ void Game::SaveState() {
   SavedDeepSum = DeepSum;
   SavedDeepRemainder = DeepRemainder;
   SavedMatrixStep = MatrixStep;
-  saved_withheld_ = withheld_;
+  betting_.KeepWithheldForUndo();
 }
 
 void Game::LoadState() {
@@ -58,21 +58,19 @@ void Game::LoadState() {
   // One row back, but not past the row before the spin taken back: a spin that found a
   // tie or an exhausted column did not move it.
   if (ModeId == 5) MatrixStep = std::max(SavedMatrixStep, MatrixStep - 1);
-  NumberInactive();
+  board_.NumberInactive();
   Balance = SavedBalance;
   BalanceTarget = SavedBalanceTarget;
   UpTrendWins = SavedUpTrendWins;
   DeepSum = SavedDeepSum;
   DeepRemainder = SavedDeepRemainder;
-  withheld_ = saved_withheld_;  // a bet held back before the spin taken back waits again
+  // A bet held back before the spin taken back waits again.
+  betting_.RestoreWithheldForUndo();
 }
 
 void Game::GameHistoryBack() {
-  HideBets();
-  ShiftHistoryBack();
-  DropLastSpin();
-  if (spins_in_history_ > 0) --spins_in_history_;
-  if (SpinCount < StartThreshold) --SpinCount;
+  betting_.HideBets();
+  board_.TakeBackSpin();
   LoadState();
 }
 
@@ -101,19 +99,21 @@ void CopyFrame(const Window& from, Window& to) {
 }  // namespace
 
 void Game::Undo() {
-  const int64_t index = spins_in_history_;
+  const int64_t index = SpinsInHistory();
   // Kept for the redo without the history list, which is set aside meanwhile.
   TextLines history;
   history.swap(NumbersList);
   redo_ = BeforeUndo{static_cast<const GameState&>(*this), static_cast<const Window&>(*this),
                      history.empty() ? std::nullopt : std::optional(history.back()),
-                     spins_in_history_, settling_shown_, withheld_, saved_withheld_};
+                     board_.own(), betting_.own()};
+  events_.NoteUndo();
   NumbersList.swap(history);
   GameHistoryBack();
   UndoCredit = 0;
   ImageUndo.visible = false;
   UndoButton.visible = false;
-  Emit(SpinUndone{index, CurrentNum.tag});  // CurrentNum still holds the number taken back
+  // CurrentNum still holds the number taken back.
+  events_.Emit(SpinUndone{index, CurrentNum.tag});
 }
 
 void Game::UndoClick() {
@@ -129,12 +129,10 @@ void Game::Redo() {
   static_cast<GameState&>(*this) = before.state;
   static_cast<Window&>(*this) = std::move(before.window);
   NumbersList = std::move(history);
-  spins_in_history_ = before.spins_in_history;
-  settling_shown_ = before.settling_shown;
-  withheld_ = std::move(before.withheld);
-  saved_withheld_ = std::move(before.saved_withheld);
+  board_.Restore(before.board);
+  betting_.Restore(before.betting);
   // The real result comes back through the event, as every listener's does.
-  Emit(SpinRedone{spins_in_history_, CurrentNum.tag});
+  events_.Emit(SpinRedone{SpinsInHistory(), CurrentNum.tag});
 }
 
 void Game::RedoClick() {

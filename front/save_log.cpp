@@ -1,6 +1,6 @@
 #include "export/file_replace.h"
 #include "export/game_log.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "game/game_error.h"
 
 namespace vellaro {

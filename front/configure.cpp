@@ -1,6 +1,6 @@
 // The options area as a whole: brought to a value, and read back.
 
-#include "game/game.h"
+#include "front/game.h"
 #include "game/text_number.h"
 
 namespace vellaro {
@@ -29,7 +29,7 @@ void Game::Configure(const Settings& s) {
     if (s.mode == Mode::kMatrix) {
       CreateMatrixClick();
     } else if (s.mode == Mode::kRandom) {
-      ChangeModeId(s.mode);  // no entry of the mode box selects it
+      analysis_.ChangeModeId(s.mode);  // no entry of the mode box selects it
     } else {
       for (int i = 0; i < kGameModeItems; ++i) {
         if (kGameModeIds[static_cast<size_t>(i)] == s.mode) SelectGameMode(i);
@@ -57,7 +57,7 @@ Settings Game::CurrentSettings() const {
   s.learn = SpinEditValue(N_Count);
   s.cat_rows = CatRows.checked;
   s.show_bet = ShowBetSize.checked;
-  s.limits = limits_;
+  s.limits = Limits();
   return s;
 }
 

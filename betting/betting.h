@@ -1,0 +1,154 @@
+#pragma once
+
+// The stake: the part of a game that settles the recommendation on show under the
+// selected betting system, decides the next stake, shows and hides the bets (with the trend
+// filter, the bankroll safeguards and the session limits), and keeps the betting options.
+// It works on the variables and controls its game lends it and reports through the game's
+// event sink; the board tells it which spin it settles.
+//
+// Each system is a pair of rules, what the stake becomes after a settled win and after a
+// settled loss, and the safeguards it honours after a win (Settle() picks the pair).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "env/timer.h"
+#include "game/board.h"
+#include "game/event_sink.h"
+#include "game/settings.h"
+#include "game/state.h"
+#include "game/window.h"
+
+namespace vellaro {
+
+class Betting {
+ public:
+  // REQUIRES: everything lent outlives the part. `display_timers` as RunOptions says.
+  Betting(GameState& state, Window& ui, EventSink& events, const Board& board, Scheduler& scheduler,
+          bool display_timers);
+  Betting(const Betting&) = delete;
+  Betting& operator=(const Betting&) = delete;
+
+  // What the stake keeps besides the shared variables and controls.
+  struct Own {
+    // Whether a chip was on show when the spin now being settled came: only such a bet was
+    // debited, so only it is one the player placed.
+    bool settling_shown = false;
+    SessionLimits limits;
+    std::optional<BetWithheld> withheld;
+    std::optional<BetWithheld> saved_withheld;  // for the undo, as the snapshot keeps the chips
+    friend bool operator==(const Own&, const Own&) = default;
+  };
+  const Own& own() const { return own_; }
+  void Restore(const Own& own) { own_ = own; }
+
+  // ---- What the player sees and does ------------------------------------------------------
+  bool BetOnShow() const;  // a chip is visible (betting/bet_display.cpp)
+  const SessionLimits& Limits() const { return own_.limits; }
+  const std::optional<BetWithheld>& WithheldBet() const { return own_.withheld; }
+  void SetLimit(LimitKind limit, std::optional<int32_t> value);  // betting/limits.cpp
+  void ContinueAnyway();
+  void SelectBetStrategy(int index);  // betting/ledger.cpp
+  void TypeInitBet(std::string text);
+  void LeaveInitBet();
+  void TypeOnWins(std::string text);
+  void TypeAddToBet(std::string text);
+  void ResetBetsClick();
+  void ShowBetSizeClick();         // betting/bet_display.cpp
+  void TrendSwitchOnClick(int k);  // betting/trend_filter.cpp
+  void TrendActiveClick(int k);
+  void Bet_Automatic_ResetClick();  // betting/bankroll.cpp
+  void Get_Minimal_ProfitClick();
+
+  // ---- What a mode asks of it ----------------------------------------------------------------
+  // At the start of a run: notes whether a bet was on show for the spin just entered, lets
+  // a bet held back go (it is settled as a tracked bet) and hides the bets.
+  void PutAwayBets();
+  // Settles the recommendation against the number entered under the selected system, from
+  // the sixth accepted spin on (betting/settlement.cpp).
+  void Settle();
+  // Recommends chance index k: shows it from the SAFE LEVEL on, lets the trend filter and
+  // the limits have their say, debits a bet on show and reports it. A k outside 0..5 (no
+  // choice) recommends nothing.
+  void Recommend(int k);
+  // The ledger back to the base unit and the start balance (betting/ledger.cpp).
+  void ResetBets();
+  void HideBets();
+  void ForgetWithheld() { own_.withheld.reset(); }
+
+  // ---- What the game asks of it -------------------------------------------------------------
+  // Shows or dims the UP-TRENDER settings as the selected betting system needs them.
+  void UpTrenderSettingsFollowSystem();
+  // Turns the display timer off or on, bringing its labels up to date when on.
+  void SetDisplayTimer(bool on);
+  // The undo snapshot's part of the bet held back.
+  void KeepWithheldForUndo() { own_.saved_withheld = own_.withheld; }
+  void RestoreWithheldForUndo() { own_.withheld = own_.saved_withheld; }
+
+ private:
+  friend class GamePeer;
+
+  void A1WinLoose();  // Martingale
+  void A2WinLoose();  // Havrel
+  void A3WinLoose();  // UP-TRENDER
+  void A4WinLoose();  // Quorvel
+  void A5WinLoose();  // Blind
+  void A6WinLoose();  // Parlay
+  void A1Win();
+  void A1Loose();
+  void A2Win();
+  void A2Loose();
+  void A3Win();
+  void A3Loose();
+  void A4Win();
+  void A4Loose();
+  void A5Win();
+  void A5Loose();
+  void A6Win();
+  void A6Loose();
+  void BetStrategyChange();
+  void Init_BetChange();
+  // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
+  int32_t BaseUnit() { return ReadSpinEdit(ui_.Init_Bet); }
+
+  // The checks a system runs after its win rule.
+  enum class SettleChecks { kNone, kAutomaticReset, kResetThenMinimalProfit };
+  // The common part of a settled win and of a settled loss, around the system's own rule.
+  template <typename WinRule>
+  void WinStep(WinRule rule, SettleChecks checks);
+  template <typename LossRule>
+  void LossStep(LossRule rule);
+  // Settles under the system of `win` and `loss` and reports it.
+  void Settle(void (Betting::*win)(), void (Betting::*loss)());
+
+  // ---- Bet display (betting/bet_display.cpp) ------------------------------------------
+  void ShowValuesTick();
+  void ShowChance(int k);
+  void HideChance(int k);
+
+  // ---- Trend filter (betting/trend_filter.cpp) ------------------------------------------
+  void Trend_Check();
+
+  // ---- Bankroll safeguards (betting/bankroll.cpp) ---------------------------------------
+  void Balance_Check();
+  void BetAutomaticReset_Check();
+  void GetMinimalProfit_Check();
+
+  // ---- Session limits (betting/limits.cpp) ------------------------------------------------
+  // The limit that showing the bet now standing, on `chance`, would break, as an event.
+  std::optional<BetWithheld> LimitBrokenBy(Chance chance) const;
+  // Holds the bet now on show back if it would break a limit (before its debit).
+  void WithholdOverLimit();
+  // Puts the bet held back on show, debits it and reports it.
+  void ShowWithheld();
+
+  GameState& state_;
+  Window& ui_;
+  EventSink& events_;
+  const Board& board_;
+  Timer ShowValues;
+  Own own_;
+};
+
+}  // namespace vellaro
