@@ -19,12 +19,12 @@
 #include "app/settings_store.h"
 #include "app/svg_cache.h"
 #include "app/window_parts.h"
-#include "host/window_game.h"
 #include "env/scheduler_switch.h"
-#include "game/game.h"
+#include "front/game.h"
+#include "host/window_game.h"
 #include "journal/journal.h"
-#include "session/session_track.h"
 #include "replay/what_if.h"
+#include "session/session_track.h"
 
 class QTimer;
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <utility>
 
-#include "game/game.h"
+#include "front/game.h"
 #include "replay/what_if.h"
 #include "session/session_track.h"
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QString>
 
-#include "game/game.h"
+#include "front/game.h"
 #include "game/real_result.h"
 
 namespace vellaro::app {

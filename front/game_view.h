@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "front/game.h"
 #include "game/controls.h"
-#include "game/game.h"
 #include "game/real_result.h"
 #include "game/types.h"
 

@@ -9,7 +9,7 @@
 #include "env/clock.h"
 #include "env/scheduler_switch.h"
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/journal.h"
 #include "journal/journal_file.h"
 #include "replay/session_replay.h"

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 
 namespace vellaro::replay {
 

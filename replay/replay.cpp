@@ -1,7 +1,7 @@
 #include "replay/replay.h"
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "replay/finish_analysis.h"
 
 namespace vellaro::replay {

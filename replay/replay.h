@@ -8,8 +8,8 @@
 #include <optional>
 #include <span>
 
+#include "front/game.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "game/real_result.h"
 #include "replay/spin_log.h"
 #include "replay/wheel.h"

@@ -12,7 +12,7 @@
 
 #include "env/clock.h"
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/stored_session.h"
 #include "replay/finish_analysis.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/stored_session.h"
 #include "replay/replay.h"
 #include "replay/session_replay.h"

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "betting/progression.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "session/ruin.h"
 
 namespace vellaro {

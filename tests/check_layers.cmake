@@ -13,7 +13,6 @@ set(layers env export game betting analysis front session journal replay host to
 # include names it there: they alone may include a folder above their own.
 cmake_policy(SET CMP0057 NEW)
 set(forwarders "")
-list(APPEND forwarders game/game.h)
 
 set(broken "")
 set(rank 0)

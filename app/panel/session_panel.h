@@ -8,7 +8,7 @@
 
 #include "app/panel/journal_reading.h"
 #include "app/session_panel_window.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "replay/what_if.h"
 #include "session/session_track.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/journal.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/journal.h"
 
 int main(int argc, char** argv) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/journal_file.h"
 #include "replay/session_replay.h"
 

@@ -29,7 +29,7 @@
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 #include "journal/journal.h"
 #include "replay/wheel.h"
 

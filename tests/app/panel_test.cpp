@@ -21,13 +21,13 @@
 #include "app/panel/what_if_table.h"
 #include "app/session_readout.h"
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
+#include "replay/replay.h"
+#include "replay/wheel.h"
 #include "session/game_risk.h"
 #include "session/risk.h"
 #include "session/ruin.h"
-#include "replay/replay.h"
 #include "tools/sim/summary.h"
-#include "replay/wheel.h"
 
 using vellaro::app::SessionPanel;
 using vellaro::app::SessionReadout;

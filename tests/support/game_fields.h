@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
+#include "front/game.h"
 #include "support/game_peer.h"
 
 // VELLARO_FOR_EACH(m, a, b, c) expands to m(a) m(b) m(c). Each rescan of VELLARO_EXPAND

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "game/game.h"
+#include "front/game.h"
 
 namespace vellaro {
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "env/virtual_scheduler.h"
-#include "game/game.h"
+#include "front/game.h"
 
 namespace vellaro::testing {
 

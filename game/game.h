@@ -1,4 +1,0 @@
-#pragma once
-
-// Moved to front/game.h; kept until every include names it there.
-#include "front/game.h"
