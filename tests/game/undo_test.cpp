@@ -277,8 +277,8 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
 using Fields = std::vector<std::string>;
 
 // The comparison the "exactly as" tests here rest on: each field that differs is named,
-// the first and the last of both structs and a field a part keeps included, and nothing
-// else is.
+// the first and the last of both structs, a field a part keeps and a running timer
+// included, and nothing else is.
 TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
   testing::Harness a;
   testing::Harness b;
@@ -291,10 +291,15 @@ TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
   GamePeer::Controls(b.game).Label28.caption += "x";
   GamePeer::Controls(b.game).Focus = "Init_Bet";
   b.game.SetLimit(LimitKind::kTableMax, 50);  // kept by the stake, and an option
+  GamePeer::Mode4Timer(b.game).SetInterval(7);  // stopped: its interval decides nothing
   EXPECT_EQ(testing::GameDifferences(a.game, b.game),
             (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus", "limits",
                     "CurrentSettings"}));
   EXPECT_EQ(testing::GameDifferences(b.game, a.game).size(), 7u);
+  GamePeer::Mode4Timer(b.game).SetRunning(true);  // kept by the mode runner
+  EXPECT_EQ(testing::GameDifferences(a.game, b.game),
+            (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus", "limits",
+                    "timers", "CurrentSettings"}));
 }
 
 // Two games played alike, one of which takes back and brings back its last spin wherever

@@ -1,14 +1,15 @@
 #pragma once
 
-// Two games compared field by field: every state variable, every control, what the board and
-// the stake keep of their own (the spins in the history, the limits, the bet held back), and
-// the real result. The names of the fields that differ are what a failing test prints, so a
+// Two games compared field by field: every state variable, every control, what the board,
+// the stake and the mode runner keep of their own (the spins in the history, the limits, the
+// bet held back, the mode runner's timers), and the real result. The names of the fields that differ are what a failing test prints, so a
 // resumed game that is off in one label says which.
 //
-// The lists of the fields of GameState, Window, Board::Own and Betting::Own are complete by
-// construction: each list is also spelt as a structured binding of the struct, which must
-// name every field of it, so a field added to any of them stops this header from compiling
-// until it is listed here.
+// The lists of the fields of GameState, Window, Board::Own, Betting::Own and the mode
+// runner's own state (GamePeer::AnalysisOwn, itself made through a binding of every member of
+// ModeRunner) are complete by construction: each list is also spelt as a structured binding
+// of the struct, which must name every field of it, so a field added to any of them stops
+// this header from compiling until it is listed here.
 
 #include <string>
 #include <vector>
@@ -80,12 +81,19 @@ inline void BettingDifferences(const Betting::Own& left, const Betting::Own& rig
   VELLARO_COMPARE_ALL_FIELDS(settling_shown, limits, withheld, saved_withheld);
 }
 
+inline void AnalysisDifferences(const GamePeer::AnalysisOwn& left,
+                                const GamePeer::AnalysisOwn& right,
+                                std::vector<std::string>& differ) {
+  VELLARO_COMPARE_ALL_FIELDS(timers);
+}
+
 inline std::vector<std::string> GameDifferences(const Game& a, const Game& b) {
   std::vector<std::string> differ;
   StateDifferences(a.state(), b.state(), differ);
   ControlDifferences(a.controls(), b.controls(), differ);
   BoardDifferences(GamePeer::BoardOwn(a), GamePeer::BoardOwn(b), differ);
   BettingDifferences(GamePeer::BettingOwn(a), GamePeer::BettingOwn(b), differ);
+  AnalysisDifferences(GamePeer::AnalysisOwnOf(a), GamePeer::AnalysisOwnOf(b), differ);
 
   // The rest of the public face, each compared whole by its own operator==.
   if (!(a.RealCounts() == b.RealCounts())) differ.push_back("RealCounts");

@@ -5,6 +5,9 @@
 // that only run as a consequence of the player's actions. Front ends never include this; a
 // test that can say what it means through the public face (front/game.h) does so.
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 
 #include "front/game.h"
@@ -23,6 +26,39 @@ class GamePeer {
   // What the board and the stake keep besides the shared variables and controls.
   static const Board::Own& BoardOwn(const Game& game) { return game.board_.own(); }
   static const Betting::Own& BettingOwn(const Game& game) { return game.betting_.own(); }
+
+  // What the mode runner keeps besides the shared variables and controls, as values: whether
+  // each timer runs, and at what interval. The binding names every member of ModeRunner, so a member added there
+  // stops the build here until it is either compared or named below with the reason why not.
+  struct TimerState {
+    bool running = false;
+    int32_t interval = 0;
+    friend bool operator==(const TimerState&, const TimerState&) = default;
+  };
+  struct AnalysisOwn {
+    std::array<TimerState, 8> timers;
+  };
+  static AnalysisOwn AnalysisOwnOf(const Game& game) {
+    // Not compared: the wiring the game lends (state .. run); the generator, which is seeded
+    // afresh from the clock before every draw, so its state between draws decides nothing
+    // (a resume, with the display timers off, draws less often for the animations' pace);
+    // and the animation tick left unfinished, which only shortens a repeat of ticks within
+    // one second of the clock.
+    const auto& [state, ui, events, board, betting, env, run, ProcessText_Timer,
+                 ReCalculateTimer, SafeLevel_Timer, Mode1Timer, Mode2Timer, Mode3Timer,
+                 Mode4Timer, Mode5Timer, Randomizer, unfinished_timer, unfinished_step] =
+        game.analysis_;
+    const Timer* timers[] = {&ProcessText_Timer, &ReCalculateTimer, &SafeLevel_Timer,
+                             &Mode1Timer,        &Mode2Timer,       &Mode3Timer,
+                             &Mode4Timer,        &Mode5Timer};
+    AnalysisOwn own;
+    for (size_t i = 0; i < own.timers.size(); ++i) {
+      // A stopped timer's interval decides nothing: a mode sets its pace afresh just before
+      // it starts its timer (Mode 4's is drawn each run).
+      own.timers[i] = {timers[i]->running(), timers[i]->running() ? timers[i]->interval() : 0};
+    }
+    return own;
+  }
 
   // The timers and the generator, each in the part that runs it.
 #define VELLARO_PEER_MEMBER(part, name)       \
