@@ -22,6 +22,7 @@
 
 #include "analysis/mode_runner.h"
 #include "betting/betting.h"
+#include "betting/system_definition.h"
 #include "env/env.h"
 #include "export/file_replace.h"
 #include "export/save_dialog.h"
@@ -147,6 +148,12 @@ class Game : private GameState, private Window {
   void ResetMatrixClick() { analysis_.ResetMatrixClick(); }
   // Betting options (betting/).
   void SelectBetStrategy(int index) { betting_.SelectBetStrategy(index); }
+  // Selects a system the player wrote, as the entry after the six built-in systems: reports
+  // SystemChanged with its text and resets the ledger, as a change of system does. Refused
+  // (nothing changes) while the box is locked. Selecting a built-in system leaves it.
+  void SelectCustomSystem(CustomSystem system);
+  // The system the player wrote, while it is selected.
+  const CustomSystem* SelectedCustomSystem() const;
   // The player edits the base stake; the edit loses the keyboard focus.
   void TypeInitBet(std::string text) { betting_.TypeInitBet(std::move(text)); }
   void LeaveInitBet() { betting_.LeaveInitBet(); }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "game/types.h"
 
@@ -44,6 +45,9 @@ inline constexpr int32_t kMaxLearn = INT32_MAX;
 
 struct Settings {
   BettingSystem system = kMartingale;
+  // The full text of a system file the player wrote (betting/system_file.h), when that
+  // system is selected; it then stands in place of `system`. Empty: `system` is played.
+  std::string custom_system;
   int32_t base = 1;        // base stake, kMinBase..kMaxBase
   int32_t on_wins = 1;     // UP-TRENDER: wins per step, kMinUpTrenderStep..kMaxUpTrenderStep
   int32_t add_to_bet = 1;  // UP-TRENDER: units added per step, the same range

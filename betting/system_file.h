@@ -1,0 +1,43 @@
+#pragma once
+
+// The system file: one betting system per file, `key = value` lines and `#` comments
+// (the format is described in the README, "Your own betting systems", and by
+// `vellaro-sim --help systems`). A file is taken whole or refused whole: nothing half-read
+// is ever played.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "betting/system_definition.h"
+
+namespace vellaro {
+
+// Files larger than this are refused unread.
+inline constexpr size_t kMaxSystemFileBytes = 64 * 1024;
+
+struct SystemFileError {
+  int line = 0;          // 1-based; 0 when the error concerns the file as a whole
+  std::string message;   // what was expected, e.g. "expected a whole number of units after 'cap ='"
+  friend bool operator==(const SystemFileError&, const SystemFileError&) = default;
+};
+
+// Exactly one of the two is set.
+struct SystemFileResult {
+  std::optional<CustomSystem> system;
+  std::optional<SystemFileError> error;
+};
+
+// Reads a system file's text. Never throws.
+SystemFileResult ParseSystemFile(std::string_view text);
+
+// Reads the file at `path` (a folder, an unreadable file, one over kMaxSystemFileBytes or
+// one that does not parse is refused). Never throws.
+SystemFileResult LoadSystemFile(const std::string& path);
+
+// "<path>:<line>: <message>" (or "<path>: <message>" for line 0): how every program reports
+// a refused file.
+std::string DescribeSystemFileError(const std::string& path, const SystemFileError& error);
+
+}  // namespace vellaro
