@@ -1,6 +1,7 @@
 #include "tools/sim/summary.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <string_view>
 
@@ -40,13 +41,64 @@ std::string_view Outcome(HeldBack outcome) {
   return "not placed, and the player went on";
 }
 
+// std::to_chars: the same digits whatever the locale.
+std::string Digits(double value, std::chars_format format, int precision) {
+  char text[64];
+  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, format, precision);
+  return std::string(text, end.ptr);
+}
+
+const FigureCheck* CheckOf(const WheelStatistics& wheel, FigureKind kind, size_t group) {
+  for (const FigureCheck& check : wheel.checks) {
+    if (check.kind == kind && check.group == group) return &check;
+  }
+  return nullptr;
+}
+
+// "p of hits 0.0123, Holm 0.246"; "n/a" for both when no count could be unusual in so few
+// spins.
+std::string Chances(const FigureCheck* check, std::string_view figure) {
+  std::string text = "p of " + std::string(figure) + ' ';
+  if (check == nullptr || !check->p_value) return text + "n/a, Holm n/a";
+  return text + Digits(*check->p_value, std::chars_format::general, 6) + ", Holm " +
+         Digits(*check->corrected, std::chars_format::general, 6);
+}
+
+std::string_view Unusual(const FigureCheck* hits, const FigureCheck* absence) {
+  const bool by_hits = hits != nullptr && hits->unusual;
+  const bool by_absence = absence != nullptr && absence->unusual;
+  if (by_hits && by_absence) return "both";
+  if (by_hits) return "hits";
+  return by_absence ? "absence" : "no";
+}
+
 }  // namespace
+
+void PrintWheel(std::ostream& out, const WheelStatistics& wheel) {
+  out << "wheel: " << Counted(wheel.spins, "spin", "spins") << "; the " << wheel.groups.size()
+      << " dozens, columns and sectors below give " << wheel.checks.size()
+      << " figures, judged together with Holm's correction: unusual at a corrected p of "
+      << Digits(kUnusualLevel, std::chars_format::general, 6) << " or less\n";
+  for (size_t g = 0; g < wheel.groups.size(); ++g) {
+    const GroupCount& count = wheel.groups[g];
+    const FigureCheck* hits = CheckOf(wheel, FigureKind::kHits, g);
+    const FigureCheck* absence = CheckOf(wheel, FigureKind::kLongestAbsence, g);
+    out << count.group->name << ": hits " << count.hits << ", share "
+        << Digits(count.share, std::chars_format::fixed, 4) << ", fair share "
+        << Digits(count.group->expected_share(), std::chars_format::fixed, 4) << ", spins since "
+        << count.since_last << ", longest absence " << count.longest_absence << ", "
+        << Chances(hits, "hits") << ", " << Chances(absence, "longest absence") << ", unusual "
+        << Unusual(hits, absence) << '\n';
+  }
+  out << "wheel verdict: " << wheel.verdict << '\n';
+}
 
 void Summary::Add(const Row& row) {
   // A redo brings the spin back: it is no longer taken back.
   if (row.entry.undo()) ++taken_back_;
   if (row.entry.redo() && taken_back_ > 0) --taken_back_;
   real_ = row.real;
+  FollowHistory(row);
   counts_.spins = static_cast<uint64_t>(real_.spins);
   counts_.bets_shown = static_cast<uint64_t>(real_.bets_shown);
   counts_.bets_won = static_cast<uint64_t>(real_.bets_won);
@@ -65,6 +117,22 @@ void Summary::Add(const Row& row) {
       const bool after_the_last = last_line_ && row.entry.line >= *last_line_;
       (after_the_last ? held_after_last_ : stopped_) = Stop{row.entry.line, *row.withheld};
     }
+  }
+}
+
+// The history follows the game's own count of its spins, so that an entry the game did not
+// take changes nothing here either.
+void Summary::FollowHistory(const Row& row) {
+  const auto spins = static_cast<size_t>(std::max<int64_t>(row.real.spins, 0));
+  if (row.entry.spin() && spins > history_.size()) {
+    history_.push_back(row.entry.number);
+    undone_.reset();
+  } else if (row.entry.undo() && spins < history_.size()) {
+    undone_ = history_.back();
+    history_.pop_back();
+  } else if (row.entry.redo() && spins > history_.size() && undone_) {
+    history_.push_back(*undone_);
+    undone_.reset();
   }
 }
 
@@ -120,6 +188,7 @@ void Summary::Print(std::ostream& out) const {
   } else if (limits_set_) {
     out << "stopped by a session limit: no, none was reached\n";
   }
+  PrintWheel(out, WheelFigures());
 }
 
 }  // namespace vellaro::sim

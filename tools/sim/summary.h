@@ -1,7 +1,7 @@
 #pragma once
 
-// The --summary of a replay: the player's result over the shown bets, the extremes, and
-// where a session limit stopped the evening.
+// The --summary of a replay: the player's result over the shown bets, the extremes, where a
+// session limit stopped the evening, and what the wheel did by dozen, column and sector.
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +11,7 @@
 
 #include "game/types.h"
 #include "replay/replay.h"
+#include "session/wheel_statistics.h"
 
 namespace vellaro::sim {
 
@@ -59,6 +60,10 @@ class Summary final : public replay::RowSink {
   void Print(std::ostream& out) const;
 
   const Counts& counts() const { return counts_; }
+  // The numbers in the history after the last row, oldest first: what the wheel figures
+  // count, as the session panel's statistics count the game's.
+  const std::vector<int>& history() const { return history_; }
+  WheelStatistics WheelFigures() const { return CountWheel(history_); }
   // The real result after the last row, as the game counted it.
   const RealResult::Counts& real() const { return real_; }
   uint64_t spins_taken_back() const { return taken_back_; }
@@ -77,6 +82,8 @@ class Summary final : public replay::RowSink {
   std::optional<std::string> HeldAtTheEnd() const;
 
  private:
+  void FollowHistory(const replay::Row& row);
+
   Counts counts_;
   RealResult::Counts real_;
   uint64_t taken_back_ = 0;
@@ -89,6 +96,15 @@ class Summary final : public replay::RowSink {
   std::vector<Held> held_back_;
   std::optional<Stop> stopped_;
   std::optional<Stop> held_after_last_;
+  std::vector<int> history_;
+  std::optional<int> undone_;  // the number the last undo took back, for a redo
 };
+
+// The dozens, the columns and the named sectors of `wheel`, one line each, with their
+// chances and Holm's verdict, between a line that says how they are judged and one that
+// says what stands out, if anything. Locale-free: a p is printed with six significant
+// digits, a share with four decimals. The --summary ends with these lines; a page about
+// one evening prints the same figures by calling this.
+void PrintWheel(std::ostream& out, const WheelStatistics& wheel);
 
 }  // namespace vellaro::sim
