@@ -18,6 +18,7 @@
 #include "app/counted_text.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
+#include "app/panel/wheel_tab.h"
 #include "betting/chance.h"
 #include "betting/withheld_text.h"
 #include "session/game_risk.h"
@@ -188,6 +189,7 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   chart_ = new SessionChart(tabs_);
   tabs_->addTab(chart_, QStringLiteral("Chart"));
   AddStatisticsTab();
+  AddWheelTab();
   AddRiskTab();
   AddWhatIfTab();
 
@@ -269,6 +271,12 @@ void SessionPanel::AddStatisticsTab() {
   statistics_layout->addLayout(tables, 1);
   tabs_->addTab(statistics, QStringLiteral("Chances and numbers"));
 
+}
+
+// The dozens, columns and sectors of the same spins, and the wheel drawn.
+void SessionPanel::AddWheelTab() {
+  wheel_ = new WheelTab(tabs_);
+  tabs_->addTab(wheel_, QStringLiteral("Wheel"));
 }
 
 // The exact risk of the losses in a row ahead.
@@ -443,6 +451,7 @@ void SessionPanel::RefreshStatistics(const vellaro::SessionTrack& track) {
     Set(numbers_, n, 0, QString::number(number.hits));
     Set(numbers_, n, 1, QString::number(number.since_last));
   }
+  wheel_->Show(s.list());  // the very spins counted above
   zeros_->setText(
       QStringLiteral("Zeros: %1 of %2").arg(s.zeros()).arg(CountText(s.spins(), "spin", "spins")));
   if (const std::optional<vellaro::GoodnessOfFit> fit = s.Fit()) {

@@ -23,9 +23,10 @@ namespace vellaro::app {
 
 class SessionChart;
 class WhatIfTable;
+class WheelTab;
 
 // The window "Vellaro — Session": the evening's chart, the statistics of its chances and
-// numbers, the risk meter of the selected system and the what-if of the six systems. It
+// numbers and of its dozens, columns and wheel sectors, the risk meter of the selected system and the what-if of the six systems. It
 // reads the game only through its views and the track of its events. A list at the top
 // picks a past session from the journal instead, replayed on a worker thread through the
 // engine and shown the same way, and "Continue this evening" makes it the window's evening
@@ -47,6 +48,7 @@ class SessionPanel final : public SessionPanelWindow {
   WhatIfTable* what_if() const { return what_if_; }
   QTableWidget* chances() const { return chances_; }
   QTableWidget* numbers() const { return numbers_; }
+  WheelTab* wheel() const { return wheel_; }
   QLabel* fit() const { return fit_; }
   QLabel* risk() const { return risk_; }
   QComboBox* sessions() const { return sessions_; }
@@ -69,6 +71,7 @@ class SessionPanel final : public SessionPanelWindow {
   // The parts the constructor builds, one each.
   QHBoxLayout* SessionPicker();
   void AddStatisticsTab();
+  void AddWheelTab();
   void AddRiskTab();
   void AddWhatIfTab();
   // The evening on show: the live one, or a past one replayed.
@@ -99,6 +102,7 @@ class SessionPanel final : public SessionPanelWindow {
   QTableWidget* numbers_ = nullptr;
   QLabel* zeros_ = nullptr;
   QLabel* fit_ = nullptr;
+  WheelTab* wheel_ = nullptr;
   QLabel* risk_ = nullptr;
   QTableWidget* risk_table_ = nullptr;
   WhatIfTable* what_if_ = nullptr;

@@ -10,8 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <QImage>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <sstream>
 
 #include "app/fonts.h"
 #include "app/main_window.h"
@@ -19,6 +24,8 @@
 #include "app/panel/session_chart.h"
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
+#include "app/panel/wheel_drawing.h"
+#include "app/panel/wheel_tab.h"
 #include "app/session_readout.h"
 #include "env/virtual_scheduler.h"
 #include "front/game.h"
@@ -27,6 +34,7 @@
 #include "session/game_risk.h"
 #include "session/risk.h"
 #include "session/ruin.h"
+#include "session/wheel_statistics.h"
 #include "tools/sim/summary.h"
 
 using vellaro::app::SessionPanel;
@@ -71,6 +79,29 @@ vellaro::sim::Summary SimSummary(const vellaro::replay::SessionSpins& spins, int
 }
 
 QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+// The backtester's line of each group, "name: hits 12, share 0.3243, ...", as name -> field
+// -> value.
+using SimFields = std::map<QString, std::map<QString, QString>>;
+SimFields SimWheelLines(const vellaro::sim::Summary& summary) {
+  std::ostringstream out;
+  summary.Print(out);
+  std::istringstream lines(out.str());
+  SimFields fields;
+  for (std::string line; std::getline(lines, line);) {
+    const QString text = QString::fromStdString(line);
+    const qsizetype colon = text.indexOf(QStringLiteral(": hits "));
+    if (colon < 0) continue;
+    for (const QString& field : text.mid(colon + 2).split(QStringLiteral(", "))) {
+      const qsizetype value = field.lastIndexOf(QLatin1Char(' '));
+      fields[text.left(colon)][field.left(value)] = field.mid(value + 1);
+    }
+  }
+  return fields;
+}
+
+// A chance as the panel writes it, three decimals.
+QString Three(double p) { return p < 0.001 ? QStringLiteral("< 0.001") : QString::number(p, 'f', 3); }
 
 // The rows of a table wholly in sight.
 int RowsInSight(const QTableWidget* table) {
@@ -383,6 +414,108 @@ class PanelTest : public QObject {
     }
     for (const std::string_view name : vellaro::kBettingSystemNames) {
       QVERIFY2(named.contains(QLatin1String(name)), name.data());
+    }
+  }
+
+  // The wheel tab counts the spins the "Chances and numbers" tab counts, with CountWheel,
+  // and the backtester's --summary of the same spins prints the same figures, after an
+  // undo as before it.
+  void wheelTabEqualsCountWheelAndTheBacktestersSummary() {
+    Evening evening(Parlay());
+    evening.Play(33, 240);
+    QVERIFY(evening.game.UndoOffered());
+    evening.game.UndoClick();
+    while (evening.game.AnalysisRunning()) QVERIFY(evening.scheduler.RunNextTick(evening.scheduler.NowMs() + 86'400'000));
+    QCOMPARE(evening.track.statistics().spins(), int64_t{239});
+    evening.spins.entries.push_back({evening.spins.entries.size() + 1, vellaro::replay::Entry::kUndo});
+    evening.Spin(17);
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    const std::vector<int>& spins = evening.track.statistics().list();
+    const vellaro::WheelStatistics expected = vellaro::CountWheel(spins);
+    const vellaro::sim::Summary summary = SimSummary(evening.spins, vellaro::kParlay);
+    QCOMPARE(summary.history(), spins);
+    const SimFields sim = SimWheelLines(summary);
+    QTableWidget* table = panel.wheel()->groups();
+    const size_t groups = expected.groups.size();
+    QCOMPARE(sim.size(), groups);
+    QCOMPARE(static_cast<size_t>(table->rowCount()), groups);
+    for (size_t g = 0; g < groups; ++g) {
+      const auto row = static_cast<int>(g);
+      const vellaro::GroupCount& count = expected.groups[g];
+      const QString name = QString::fromUtf8(count.group->name.data(),
+                                             static_cast<qsizetype>(count.group->name.size()));
+      QCOMPARE(table->verticalHeaderItem(row)->text(), name);
+      const std::map<QString, QString>& line = sim.at(name);
+      QCOMPARE(Cell(table, row, 0), QString::number(count.hits));
+      QCOMPARE(line.at(QStringLiteral("hits")), Cell(table, row, 0));
+      QCOMPARE(line.at(QStringLiteral("spins since")), Cell(table, row, 3));
+      QCOMPARE(line.at(QStringLiteral("longest absence")), Cell(table, row, 4));
+      QCOMPARE(Cell(table, row, 1),
+               QString::number(100.0 * line.at(QStringLiteral("share")).toDouble(), 'f', 2) +
+                   QStringLiteral(" %"));
+      // The chance of the hits, then of the longest absence, each with Holm's beside it.
+      const vellaro::FigureCheck& hits = expected.checks[g];
+      const vellaro::FigureCheck& away = expected.checks[groups + g];
+      QVERIFY(hits.p_value && away.p_value);  // 240 spins: every figure is judged
+      QCOMPARE(Cell(table, row, 5), Three(*hits.p_value) + " (" + Three(*hits.corrected) + ")");
+      QCOMPARE(Cell(table, row, 6), Three(*away.p_value) + " (" + Three(*away.corrected) + ")");
+      QCOMPARE(Three(line.at(QStringLiteral("p of hits")).toDouble()), Three(*hits.p_value));
+      QCOMPARE(Three(line.at(QStringLiteral("p of longest absence")).toDouble()),
+               Three(*away.p_value));
+      QCOMPARE(line.at(QStringLiteral("unusual")) == QStringLiteral("no"),
+               Cell(table, row, 7) == QStringLiteral("no"));
+    }
+    QCOMPARE(panel.wheel()->verdict()->text(), QString::fromStdString(expected.verdict));
+    QVERIFY(panel.wheel()->method()->text().contains(QStringLiteral("Holm")));
+    // At the panel's first size every row is in sight, under the drawing.
+    panel.resize(760, 520);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.findChild<QTabWidget*>()->setCurrentWidget(panel.wheel());
+    QCoreApplication::processEvents();
+    QCOMPARE(RowsInSight(table), table->rowCount());
+    QVERIFY(panel.wheel()->drawing()->height() >= 170);
+    if (qEnvironmentVariableIsSet("H33B_SHOT")) panel.grab().save(QStringLiteral("/tmp/h33b_wheel.png"));
+    // The last number, 17, between its neighbours 25 and 34 on the wheel.
+    QVERIFY2(panel.wheel()->neighbours()->text().contains(QStringLiteral("The last number, 17,")),
+             qPrintable(panel.wheel()->neighbours()->text()));
+    QVERIFY(panel.wheel()->neighbours()->text().contains(QRegularExpression(
+        QStringLiteral("25 \\(\\d+ hits?\\), 17 \\(\\d+ hits?\\), 34 "))));
+  }
+
+  // Drawn offscreen: pocket k of the wheel's order, clockwise from the zero at the top,
+  // shows the shade of its number's hits, darker the more it came, in a rim of its colour.
+  void wheelDrawingShadesEachPocketByItsHitsInWheelOrder() {
+    vellaro::app::WheelDrawing drawing;
+    drawing.resize(320, 320);
+    std::array<int64_t, vellaro::kNumbers> hits{};
+    for (int n = 0; n < vellaro::kNumbers; ++n) hits[static_cast<size_t>(n)] = n;  // 0 none
+    drawing.Show(hits, 7);
+    const QImage image = drawing.grab().toImage();
+    std::array<QColor, vellaro::kNumbers> shade_of;  // by number
+    for (int slot = 0; slot < vellaro::kNumbers; ++slot) {
+      const int n = vellaro::kWheelOrder[static_cast<size_t>(slot)];
+      shade_of[static_cast<size_t>(n)] = image.pixelColor(drawing.ShadePoint(slot).toPoint());
+      const QColor rim = image.pixelColor(drawing.RimPoint(slot).toPoint());
+      const QColor table = vellaro::app::WheelDrawing::TableColour(n);
+      QVERIFY2(std::abs(rim.red() - table.red()) + std::abs(rim.green() - table.green()) < 24,
+               qPrintable(QStringLiteral("rim of slot %1").arg(slot)));
+    }
+    // More hits, darker, number by number: a pocket drawn in another's place breaks it.
+    for (int n = 1; n < vellaro::kNumbers; ++n) {
+      QVERIFY2(shade_of[static_cast<size_t>(n)].lightness() <
+                   shade_of[static_cast<size_t>(n - 1)].lightness(),
+               qPrintable(QStringLiteral("number %1").arg(n)));
+    }
+    QVERIFY(shade_of[36].hslSaturation() > shade_of[0].hslSaturation() + 100);
+    QCOMPARE(shade_of[0], vellaro::app::WheelDrawing::Shade(0, 36));
+
+    // Before the first spin every pocket is the same paper white.
+    drawing.Show({}, std::nullopt);
+    const QImage empty = drawing.grab().toImage();
+    for (int slot = 0; slot < vellaro::kNumbers; ++slot) {
+      QCOMPARE(empty.pixelColor(drawing.ShadePoint(slot).toPoint()), shade_of[0]);
     }
   }
 
