@@ -76,7 +76,7 @@ TEST(Summary, CountsAreTheGamesRealResultAndTheExtremesWhatWasOnScreen) {
 
   std::ostringstream out;
   s.Print(out);
-  EXPECT_EQ(out.str(),
+  EXPECT_EQ(out.str().substr(0, out.str().find("wheel: ")),
             "spins: 4\n"
             "spins taken back: 1\n"
             "bets shown: 2\n"
@@ -89,6 +89,78 @@ TEST(Summary, CountsAreTheGamesRealResultAndTheExtremesWhatWasOnScreen) {
             "internal balance of the engine, not a result: final 999999, lowest 999991\n"
             "highest stake shown: 8\n"
             "longest losing streak: 3\n");
+}
+
+Row EntryRow(int number, int64_t spins_in_history) {
+  Row row = SpinRow(Result::kNone, false, 1, 1000000, 0, Real(spins_in_history, 0, 0, 0, 0, 0));
+  row.entry.number = number;
+  return row;
+}
+
+// The wheel figures count the numbers in the game's history: an undo takes the last one
+// back, a redo brings it back, and an entry the game did not take (its count of spins
+// unchanged) changes nothing.
+TEST(Summary, WheelFiguresCountTheNumbersInTheHistory) {
+  Summary s;
+  s.Add(EntryRow(3, 1));
+  s.Add(EntryRow(26, 2));
+  s.Add(EntryRow(9, 3));
+  s.Add(EntryRow(Entry::kUndo, 2));
+  s.Add(EntryRow(Entry::kRedo, 3));
+  EXPECT_EQ(s.history(), (std::vector<int>{3, 26, 9}));
+  s.Add(EntryRow(Entry::kUndo, 2));
+  s.Add(EntryRow(Entry::kUndo, 2));  // not taken
+  s.Add(EntryRow(32, 3));
+  s.Add(EntryRow(Entry::kRedo, 3));  // nothing to redo after a spin
+  EXPECT_EQ(s.history(), (std::vector<int>{3, 26, 32}));
+
+  std::ostringstream out;
+  s.Print(out);
+  const std::string text = out.str();
+  // 3, 26 and 32 sit in the seven pockets of the Jeu zéro: all three spins, a chance of
+  // (7/37)^3 = 343/50653, and no count is as unlikely.
+  EXPECT_NE(text.find("\nJeu zéro: hits 3, share 1.0000, fair share 0.1892, spins since 0, "
+                      "longest absence 0, p of hits 0.00677156, Holm "),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\n3rd column (3, 6 ... 36): hits 1, share 0.3333, fair share 0.3243, "
+                      "spins since 2, longest absence 2, "),
+            std::string::npos)
+      << text;
+  // The wheel's lines come before the limits', whose last line ends the summary.
+  EXPECT_LT(text.find("longest losing streak: "), text.find("wheel: 3 spins; "));
+  EXPECT_TRUE(text.ends_with("\nwheel verdict: 3 spins are too few for a dozen, a column or a "
+                            "sector to stand out: even the most lopsided count would be usual "
+                            "by chance.\n"))
+      << text;
+}
+
+// Each line says which of its two figures Holm's correction finds unusual.
+TEST(Summary, WheelLinesNameWhichFigureIsUnusual) {
+  std::ostringstream out;
+  PrintWheel(out, CountWheel(std::vector<int>(60, 5)));  // 60 times the 5
+  const std::string text = out.str();
+  // The 1st dozen came every time; the 2nd never: too few hits and too long an absence.
+  EXPECT_NE(text.find("\n1st dozen (1-12): hits 60, share 1.0000, fair share 0.3243, spins since "
+                      "0, longest absence 0, p of hits "),
+            std::string::npos)
+      << text;
+  const auto line_of = [&text](const std::string& name) {
+    const size_t at = text.find('\n' + name + ": ");
+    return at == std::string::npos ? "" : text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+  };
+  EXPECT_TRUE(line_of("1st dozen (1-12)").ends_with(", unusual hits")) << text;
+  EXPECT_TRUE(line_of("2nd dozen (13-24)").ends_with(", unusual both")) << text;
+  EXPECT_TRUE(line_of("2nd column (2, 5 ... 35)").ends_with(", unusual hits")) << text;
+  EXPECT_NE(text.find("\nwheel verdict: Unusual for 60 spins, with 20 figures looked at together: "),
+            std::string::npos)
+      << text;
+
+  // Too few spins for a figure to mean anything: no number is printed for it.
+  std::ostringstream few;
+  PrintWheel(few, CountWheel({7}));
+  EXPECT_NE(few.str().find("p of longest absence n/a, Holm n/a, unusual no\n"), std::string::npos)
+      << few.str();
 }
 
 // A stored session goes on past the bets a limit held back: each has a line of its own, and

@@ -175,6 +175,8 @@ void Summary::Print(std::ostream& out) const {
       << lowest_balance_ << '\n';
   out << "highest stake shown: " << highest_stake_ << '\n';
   out << "longest losing streak: " << longest_losing_streak_ << '\n';
+  // Before the session limits, whose last line says whether one ended the evening.
+  PrintWheel(out, WheelFigures());
   const std::optional<std::string> at_the_end = HeldAtTheEnd();
   for (const Held& held : held_back_) {
     if (at_the_end && &held == &held_back_.back()) break;  // the last line says it
@@ -188,7 +190,6 @@ void Summary::Print(std::ostream& out) const {
   } else if (limits_set_) {
     out << "stopped by a session limit: no, none was reached\n";
   }
-  PrintWheel(out, WheelFigures());
 }
 
 }  // namespace vellaro::sim
