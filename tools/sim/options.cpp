@@ -439,6 +439,14 @@ constexpr HelpSection kHelpSections[] = {
      "  the trace, standard error says it). The stop-loss and the take-profit stop once\n"
      "  reached: a net result of -N or below, +N or above. A stake of exactly what is\n"
      "  left of the bankroll, or of exactly the table maximum, is still placed.\n"},
+    {"The wheel in the summary",
+     "  The summary lists the dozens, the columns and the wheel's named sectors\n"
+     "  (Voisins du zero, Tiers du cylindre, Orphelins, Jeu zero) of the spins in the\n"
+     "  history: hits, share against the fair one, spins since, longest absence. Each\n"
+     "  line gives p, the exact chance that a fair wheel is at least this far out, for\n"
+     "  the hits and for the longest absence, and Holm's correction of it over all 20\n"
+     "  figures together: a figure is unusual when that is 0.05 or less. Spins are\n"
+     "  independent: none of this says anything about the next spin.\n"},
     {"Repeating a run",
      "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
      "  their result depends on --clock (default: the time of the run). Without\n"
