@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 #include <memory>
 #include <sstream>
 
@@ -493,11 +494,19 @@ class PanelTest : public QObject {
     for (int n = 0; n < vellaro::kNumbers; ++n) hits[static_cast<size_t>(n)] = n;  // 0 none
     drawing.Show(hits, 7);
     const QImage image = drawing.grab().toImage();
+    // The drawing tells only how far out its shades and rim are; the angle of each pocket,
+    // clockwise from twelve o'clock, is worked out here.
+    const QPointF centre(160, 160);
+    const auto at = [&centre](int slot, QPointF radius_from) {
+      const double r = std::hypot(radius_from.x() - centre.x(), radius_from.y() - centre.y());
+      const double angle = 2 * std::numbers::pi * slot / vellaro::kNumbers;
+      return (centre + r * QPointF(std::sin(angle), -std::cos(angle))).toPoint();
+    };
     std::array<QColor, vellaro::kNumbers> shade_of;  // by number
     for (int slot = 0; slot < vellaro::kNumbers; ++slot) {
       const int n = vellaro::kWheelOrder[static_cast<size_t>(slot)];
-      shade_of[static_cast<size_t>(n)] = image.pixelColor(drawing.ShadePoint(slot).toPoint());
-      const QColor rim = image.pixelColor(drawing.RimPoint(slot).toPoint());
+      shade_of[static_cast<size_t>(n)] = image.pixelColor(at(slot, drawing.ShadePoint(0)));
+      const QColor rim = image.pixelColor(at(slot, drawing.RimPoint(0)));
       const QColor table = vellaro::app::WheelDrawing::TableColour(n);
       QVERIFY2(std::abs(rim.red() - table.red()) + std::abs(rim.green() - table.green()) < 24,
                qPrintable(QStringLiteral("rim of slot %1").arg(slot)));
@@ -515,7 +524,7 @@ class PanelTest : public QObject {
     drawing.Show({}, std::nullopt);
     const QImage empty = drawing.grab().toImage();
     for (int slot = 0; slot < vellaro::kNumbers; ++slot) {
-      QCOMPARE(empty.pixelColor(drawing.ShadePoint(slot).toPoint()), shade_of[0]);
+      QCOMPARE(empty.pixelColor(at(slot, drawing.ShadePoint(0))), shade_of[0]);
     }
   }
 
