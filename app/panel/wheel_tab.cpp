@@ -150,11 +150,13 @@ void WheelTab::ShowGroup(size_t group) {
       FairShare(*count.group),              QString::number(count.since_last),
       QString::number(count.longest_absence), CheckText(hits),
       CheckText(away),                      UnusualText(hits, away)};
+  // The sentences behind the figures, for the pointer.
+  const QString tip = Text(hits.plain) + QLatin1Char('\n') + Text(away.plain);
   for (int c = 0; c < kColumnCount; ++c) {
     QTableWidgetItem* item = groups_->item(row, c);
+    // Each change redraws the item: only what changed is set.
     if (item->text() != cells[c]) item->setText(cells[c]);
-    // The sentence behind the figure, for the pointer.
-    item->setToolTip(Text(hits.plain) + QLatin1Char('\n') + Text(away.plain));
+    if (item->toolTip() != tip) item->setToolTip(tip);
   }
 }
 
