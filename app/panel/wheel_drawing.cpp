@@ -89,6 +89,7 @@ void WheelDrawing::paintEvent(QPaintEvent*) {
   font.setPixelSize(std::max(7, static_cast<int>(pocket_width * 0.75)));
   painter.setFont(font);
   for (int slot = 0; slot < vellaro::kNumbers; ++slot) PaintPocket(painter, slot);
+  PaintLast(painter);
   PaintHub(painter);
 }
 
@@ -105,17 +106,23 @@ void WheelDrawing::PaintPocket(QPainter& painter, int slot) const {
   painter.setPen(IsDark(shade) ? Qt::white : Qt::black);
   painter.drawText(QRectF(centre.x() - box / 2, centre.y() - box / 2, box, box),
                    Qt::AlignCenter, QString::number(n));
-  if (last_ == n) {
-    // The outline runs along the pocket's edges, clear of its middle.
-    QPainterPath edge;
-    edge.arcMoveTo(Circle(1.0), PieStart(slot) / 16.0);
-    edge.arcTo(Circle(1.0), PieStart(slot) / 16.0, PieSpan() / 16.0);
-    edge.arcTo(Circle(kHubEdge), (PieStart(slot) + PieSpan()) / 16.0, -PieSpan() / 16.0);
-    edge.closeSubpath();
-    painter.setPen(QPen(QColor(230, 160, 0), 2.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(edge);
-  }
+}
+
+// Drawn over every pocket, so that no neighbour covers part of it.
+void WheelDrawing::PaintLast(QPainter& painter) const {
+  if (!last_) return;
+  const int slot = vellaro::WheelSlot(*last_);
+  const double start = PieStart(slot) / 16.0;
+  const double span = PieSpan() / 16.0;
+  // Along the pocket's edges, clear of its middle.
+  QPainterPath edge;
+  edge.arcMoveTo(Circle(1.0), start);
+  edge.arcTo(Circle(1.0), start, span);
+  edge.arcTo(Circle(kHubEdge), start + span, -span);
+  edge.closeSubpath();
+  painter.setPen(QPen(QColor(230, 160, 0), 2.0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(edge);
 }
 
 void WheelDrawing::PaintHub(QPainter& painter) const {
@@ -124,9 +131,7 @@ void WheelDrawing::PaintHub(QPainter& painter) const {
   painter.drawEllipse(Circle(kHubEdge));
   if (!last_) return;
   painter.setPen(palette().windowText().color());
-  QRectF hub = Circle(kHubEdge * 0.7);
-  painter.drawText(hub, Qt::AlignCenter,
-                   QStringLiteral("Last\n%1").arg(*last_));
+  painter.drawText(Circle(kHubEdge * 0.7), Qt::AlignCenter, QStringLiteral("Last\n%1").arg(*last_));
 }
 
 }  // namespace vellaro::app

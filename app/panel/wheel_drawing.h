@@ -44,6 +44,7 @@ class WheelDrawing final : public QWidget {
   double Radius() const;
   QRectF Circle(double share) const;
   void PaintPocket(QPainter& painter, int slot) const;
+  void PaintLast(QPainter& painter) const;
   void PaintHub(QPainter& painter) const;
 
   std::array<int64_t, vellaro::kNumbers> hits_{};

@@ -477,7 +477,6 @@ class PanelTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(RowsInSight(table), table->rowCount());
     QVERIFY(panel.wheel()->drawing()->height() >= 170);
-    if (qEnvironmentVariableIsSet("H33B_SHOT")) panel.grab().save(QStringLiteral("/tmp/h33b_wheel.png"));
     // The last number, 17, between its neighbours 25 and 34 on the wheel.
     QVERIFY2(panel.wheel()->neighbours()->text().contains(QStringLiteral("The last number, 17,")),
              qPrintable(panel.wheel()->neighbours()->text()));
