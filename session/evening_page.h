@@ -3,8 +3,8 @@
 // The report page of one evening, as the session panel shows it: the chart of the net
 // result after each spin with the stakes, wins, losses, resets and setting changes, what the
 // shown bets came to, and what chance alone did with the spins. vellaro-sim writes it for a
-// log, a random wheel or a stored session, and the panel for the evening on show: both
-// from a SessionTrack, through this one writer.
+// log, a random wheel or a stored session from a SessionTrack, the source the session panel
+// draws from, so that the panel can write the evening it shows through this same writer.
 
 #include <string>
 #include <vector>

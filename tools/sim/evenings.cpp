@@ -57,8 +57,7 @@ class CountingTally final : public RowSink {
   EveningTally tally_;
 };
 
-// `nets`: this thread's own counts, one per system, when a report page is asked for.
-void PlayEveningsOnThisThread(Shared& shared, std::vector<NetCounts>& nets) {
+void PlayEveningsOnThisThread(Shared& shared) {
   const EveningsPlan& plan = shared.plan;
   ReplayOptions options = plan.options;
   while (!shared.failed) {
@@ -71,7 +70,7 @@ void PlayEveningsOnThisThread(Shared& shared, std::vector<NetCounts>& nets) {
       CountingTally tally(shared.spins_done, plan.spins);
       std::optional<ShapeTally> shape;
       if (shared.shapes) {
-        shape.emplace(shared.shapes->sampled, nets[s]);
+        shape.emplace(shared.shapes->sampled);
         tally.FollowShape(&*shape);
       }
       // A fair wheel never asks for an undo, so nothing can be refused.
@@ -80,14 +79,15 @@ void PlayEveningsOnThisThread(Shared& shared, std::vector<NetCounts>& nets) {
       if (shape) {
         shared.shapes->evenings[s][index] =
             shape->Finish(shared.results[s][index].stopped_by.has_value());
+        shared.shapes->nets[s].Set(index, shape->nets());
       }
     }
   }
 }
 
-void Worker(Shared& shared, std::vector<NetCounts>& nets) {
+void Worker(Shared& shared) {
   try {
-    PlayEveningsOnThisThread(shared, nets);
+    PlayEveningsOnThisThread(shared);
   } catch (...) {
     const std::lock_guard lock(shared.mutex);
     if (!shared.failure) shared.failure = std::current_exception();
@@ -109,19 +109,14 @@ std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
   Shared shared(plan, results, shapes);
   const unsigned threads = static_cast<unsigned>(
       std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
-  const size_t points = shapes ? shapes->sampled.size() : 0;
-  std::vector<std::vector<NetCounts>> thread_nets(
-      threads, std::vector<NetCounts>(shapes ? plan.systems.size() : 0, NetCounts(points)));
   if (shapes) {
     shapes->evenings.assign(plan.systems.size(), std::vector<EveningShape>(plan.evenings));
-    shapes->nets.assign(plan.systems.size(), NetCounts(points));
+    shapes->nets.assign(plan.systems.size(), SampledNets(plan.evenings, shapes->sampled.size()));
   }
   shared.threads_running = threads;
   std::vector<std::jthread> workers;
   workers.reserve(threads);
-  for (unsigned t = 0; t < threads; ++t) {
-    workers.emplace_back([&shared, &nets = thread_nets[t]] { Worker(shared, nets); });
-  }
+  for (unsigned t = 0; t < threads; ++t) workers.emplace_back([&shared] { Worker(shared); });
 
   {
     std::unique_lock lock(shared.mutex);
@@ -135,11 +130,7 @@ std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
   }
   workers.clear();  // joins
   if (shared.failure) std::rethrow_exception(shared.failure);
-  if (shapes) {
-    for (const std::vector<NetCounts>& nets : thread_nets) {
-      for (size_t s = 0; s < nets.size(); ++s) shapes->nets[s].Merge(nets[s]);
-    }
-  }
+
   if (progress) progress(shared.spins_done);
   return results;
 }

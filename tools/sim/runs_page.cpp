@@ -52,13 +52,13 @@ ReportFigure Histogram(const SystemSpread& s, const std::vector<Evening>& evenin
 }
 
 ReportFigure Fan(const SystemSpread& s, const std::vector<int64_t>& sampled,
-                 const NetCounts& nets) {
+                 const SampledNets& nets) {
   FanBands bands;
-  constexpr unsigned kPercents[5] = {5, 25, 50, 75, 95};
+  const std::vector<std::vector<int64_t>> percentiles = nets.Percentiles({5, 25, 50, 75, 95});
   for (size_t point = 0; point < sampled.size(); ++point) {
     bands.at.push_back(static_cast<double>(sampled[point]));
     for (size_t k = 0; k < 5; ++k) {
-      bands.percentiles[k].push_back(static_cast<double>(nets.Percentile(point, kPercents[k])));
+      bands.percentiles[k].push_back(static_cast<double>(percentiles[point][k]));
     }
   }
   const Chart chart = FanChart({SystemName(s.system) + ": net result after each spin",
