@@ -82,6 +82,23 @@ void AddStatistics(const SpinStatistics& s, ReportSection& section) {
 
 }  // namespace
 
+EveningPageText StoredEveningText(std::string_view program, const std::string& journal_file,
+                                  int64_t id, std::string_view what_if) {
+  std::string repeat = "settings: vellaro-sim --journal " + journal_file + " --session " +
+                       std::to_string(id);
+  if (!what_if.empty()) repeat += " --system " + std::string(what_if);
+  EveningPageText text;
+  text.title = std::string(program) + ": session " + std::to_string(id) + " of " + journal_file;
+  text.settings = {repeat,
+                   !what_if.empty() ? "a what-if: the player's spins and settings under another "
+                                      "betting system throughout"
+                                    : "the evening as the player played it, with the options "
+                                      "and changes the journal holds",
+                   "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is "
+                   "staked, on average, whatever the system"};
+  return text;
+}
+
 std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& points) {
   std::vector<EveningPoint> chart;
   chart.reserve(points.size());
@@ -91,6 +108,13 @@ std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& poin
                      p.bet_won, p.reset, p.setting});
   }
   return chart;
+}
+
+Chart EveningPageChart(const std::vector<TrackPoint>& points) {
+  return EveningChart({"The evening", "The net result after each spin, the stakes of the shown "
+                                      "bets, wins, losses, resets and setting changes.",
+                       "spin", "units"},
+                      EveningChartPoints(points));
 }
 
 ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
@@ -107,11 +131,7 @@ ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
   if (track.points().empty()) {
     evening.paragraphs.push_back("No spin was entered.");
   } else {
-    const Chart chart = EveningChart(
-        {"The evening", "The net result after each spin, the stakes of the shown bets, wins, "
-                        "losses, resets and setting changes.",
-         "spin", "units"},
-        EveningChartPoints(track.points()));
+    const Chart chart = EveningPageChart(track.points());
     evening.figures.push_back(
         {chart.svg, "The line is the net result after each spin; squares are the stakes of the "
                     "shown bets, at their height; triangles along the foot mark resets and "

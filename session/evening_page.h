@@ -6,7 +6,9 @@
 // log, a random wheel or a stored session from a SessionTrack, the source the session panel
 // draws from, so that the panel can write the evening it shows through this same writer.
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "export/report_charts.h"
@@ -20,8 +22,16 @@ struct EveningPageText {
   std::vector<std::string> settings;  // the lines that restate where the evening came from
 };
 
+// What the page of stored session `id` of the journal `journal_file` says of where it came
+// from, `program` naming who wrote it; `what_if` names the system of a what-if replay.
+EveningPageText StoredEveningText(std::string_view program, const std::string& journal_file,
+                                  int64_t id, std::string_view what_if = {});
+
 // The net result after each spin as the report's evening chart takes it, spins from 1.
 std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& points);
+
+// The page's chart of the evening. REQUIRES: `points` is not empty.
+Chart EveningPageChart(const std::vector<TrackPoint>& points);
 
 ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track);
 

@@ -113,22 +113,6 @@ bool SetsALimit(const journal::StoredSession& session) {
   });
 }
 
-// What the report page of a stored session says of where it came from.
-EveningPageText StoredEveningText(const JournalCommand& command, int64_t id) {
-  std::string repeat = "settings: --journal " + command.file + " --session " + std::to_string(id);
-  if (command.system) repeat += " --system " + std::string(SystemWord(static_cast<int>(*command.system)));
-  EveningPageText text;
-  text.title = "vellaro-sim: session " + std::to_string(id) + " of " + command.file;
-  text.settings = {repeat,
-                   command.system ? "a what-if: the player's spins and settings under another "
-                                    "betting system throughout"
-                                  : "the evening as the player played it, with the options "
-                                    "and changes the journal holds",
-                   "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is "
-                   "staked, on average, whatever the system"};
-  return text;
-}
-
 int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostream& out,
                  std::ostream& err) {
   int64_t id = 0;
@@ -178,7 +162,12 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
   if (command.report) {
     try {
       ReplaceFileAtomically(*command.report,
-                            EveningPageHtml(StoredEveningText(command, id), track));
+                            EveningPageHtml(
+                                StoredEveningText(
+                                    "vellaro-sim", command.file, id,
+                                    command.system ? SystemWord(static_cast<int>(*command.system))
+                                                   : std::string_view()),
+                                track));
     } catch (const FileWriteError& e) {
       err << "vellaro-sim: cannot write the report page '" << *command.report << "': " << e.what()
           << '\n';
