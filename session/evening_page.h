@@ -4,7 +4,7 @@
 // result after each spin with the stakes, wins, losses, resets and setting changes, what the
 // shown bets came to, and what chance alone did with the spins. vellaro-sim writes it for a
 // log, a random wheel or a stored session from a SessionTrack, the source the session panel
-// draws from, so that the panel can write the evening it shows through this same writer.
+// draws from; the panel's "Save report…" writes the evening it shows through it too.
 
 #include <cstdint>
 #include <string>
