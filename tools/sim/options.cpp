@@ -511,7 +511,7 @@ constexpr HelpSection kHelpSections[] = {
      "  header line and one line per system, and its settings go to standard error.\n"
      "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
      "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
-     "  bytes for each system.\n"},
+     "  bytes for each system, and with --report about 300 more for its page.\n"},
     {"The report page",
      "  --report FILE writes one HTML file beside the usual output: for --runs, per\n"
      "  system and side by side, the spread of the evenings' net results, the\n"
