@@ -98,8 +98,8 @@ void Intervals(const std::vector<SystemSpread>& systems, ReportSection& section)
   for (const SystemSpread& s : systems) {
     if (!s.spread.standard_error) continue;
     if (const std::optional<NoInterval> why = WhyNoInterval(s.system, s.limits, s.spread)) {
-      section.paragraphs.push_back(SystemName(s.system) + ": no interval. " +
-                                   NoIntervalWords(*why, s.system, s.limits, s.spread));
+      // The reason names the system itself, as in the table's notes.
+      section.paragraphs.push_back(NoIntervalWords(*why, s.system, s.limits, s.spread));
       continue;
     }
     rows.push_back(
