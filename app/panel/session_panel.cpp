@@ -1,7 +1,9 @@
 #include "app/panel/session_panel.h"
 
 #include <QComboBox>
+#include <QChartView>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <cmath>
 
 #include "app/counted_text.h"
+#include "app/panel/evening_saving.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
 #include "app/panel/wheel_tab.h"
@@ -221,6 +224,23 @@ QHBoxLayout* SessionPanel::SessionPicker() {
   sessions_note_ = new QLabel(this);
   sessions_note_->setObjectName(QStringLiteral("StoredSessionsNote"));
   picker->addWidget(sessions_note_, 1);
+  auto* save_report = new QPushButton(QStringLiteral("Save report…"), this);
+  save_report->setObjectName(QStringLiteral("SaveReport"));
+  save_report->setToolTip(QStringLiteral("The evening on show as one HTML page with its chart "
+                                         "and statistics, as vellaro-sim --report writes it"));
+  connect(save_report, &QPushButton::clicked, this, [this] {
+    AskAndSave(QStringLiteral("Save the report page"), QStringLiteral("Web page (*.html)"),
+               &SessionPanel::SaveReport);
+  });
+  picker->addWidget(save_report);
+  auto* save_chart = new QPushButton(QStringLiteral("Save chart…"), this);
+  save_chart->setObjectName(QStringLiteral("SaveChart"));
+  save_chart->setToolTip(QStringLiteral("The chart as a PNG picture, or as SVG"));
+  connect(save_chart, &QPushButton::clicked, this, [this] {
+    AskAndSave(QStringLiteral("Save the chart"),
+               QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), &SessionPanel::SaveChart);
+  });
+  picker->addWidget(save_chart);
   connect(sessions_, &QComboBox::activated, this, [this](int index) { Pick(index); });
   return picker;
 }
@@ -427,6 +447,34 @@ void SessionPanel::Refresh() {
       return WhatIfOfThisEvening(path, spins).lines;
     });
   }
+}
+
+QString SessionPanel::SaveReport(const QString& path) const {
+  if (past_) {
+    return SaveEveningPage(path, vellaro::StoredEveningText("Vellaro", journal_path_, past_->id),
+                           past_->evening.track);
+  }
+  const vellaro::EveningPageText text{
+      "Vellaro: this evening",
+      {"the evening on show in the window, with the options and changes it was played with",
+       "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on "
+       "average, whatever the system"}};
+  return SaveEveningPage(path, text, track_);
+}
+
+QString SessionPanel::SaveChart(const QString& path) const {
+  const vellaro::SessionTrack& track = past_ ? past_->evening.track : track_;
+  // The chart alone, without the bar that picks the spins shown.
+  QWidget* view = chart_->findChild<QChartView*>();
+  return SaveEveningChart(path, track.points(), view != nullptr ? *view : *chart_);
+}
+
+void SessionPanel::AskAndSave(const QString& title, const QString& filter,
+                              QString (SessionPanel::*save)(const QString&) const) {
+  const QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
+  if (path.isEmpty()) return;
+  const QString why = (this->*save)(path);
+  if (!why.isEmpty()) sessions_note_->setText(why);
 }
 
 void SessionPanel::ShowEvening(const vellaro::SessionTrack& track,

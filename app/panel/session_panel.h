@@ -58,6 +58,12 @@ class SessionPanel final : public SessionPanelWindow {
   // The id of the past session on show, none for this evening.
   std::optional<int64_t> past_shown() const;
 
+  // The evening on show saved as the report page vellaro-sim writes for it, and its chart
+  // (SVG for a name ending in .svg, else PNG); "Save report..." and "Save chart..." ask for
+  // the name. Each returns why it could not, or an empty text.
+  QString SaveReport(const QString& path) const;
+  QString SaveChart(const QString& path) const;
+
   // Reads the list of stored sessions again (on a worker thread).
   void ReloadSessions();
   // Waits for every job on a worker thread and for what it shows (tests, the benchmark).
@@ -83,6 +89,9 @@ class SessionPanel final : public SessionPanelWindow {
   void Pick(int index);
   void PastRead();
   void ContinuePast();
+  // Asks for a file name and saves with `save`, saying in the note what went wrong.
+  void AskAndSave(const QString& title, const QString& filter,
+                  QString (SessionPanel::*save)(const QString&) const);
 
   const vellaro::Game& game_;
   const vellaro::SessionTrack& track_;

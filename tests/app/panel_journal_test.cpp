@@ -3,6 +3,8 @@
 // changes of setting, and the risk meter's cover of a bankroll and a stop-loss.
 
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sstream>
 
 #include "app/panel/journal_reading.h"
 #include "app/panel/session_chart.h"
@@ -21,10 +24,17 @@
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
 #include "replay/wheel.h"
+#include "tools/sim/app.h"
 
 using vellaro::app::SessionPanel;
 
 namespace {
+
+std::string ReadAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll().toStdString();
+}
 
 QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
 
@@ -199,6 +209,33 @@ class PanelJournalTest : public QObject {
              qPrintable(risk));
     QVERIFY2(risk.contains(QStringLiteral("covers %1 shown loss").arg(covers[0].coverage.losses)),
              qPrintable(risk));
+
+    // Saved, the evening on show is the page vellaro-sim writes for the same stored session,
+    // but for the name of the program in its title; the chart as SVG is the page's chart,
+    // drawn by the same code from the same track.
+    const QString saved = home_.path() + QStringLiteral("/panel.html");
+    QCOMPARE(panel.SaveReport(saved), QString());
+    const std::string sim_page = home_.path().toStdString() + "/sim.html";
+    std::istringstream no_input;
+    std::ostringstream sim_out, sim_err;
+    QCOMPARE(vellaro::sim::RunSim({"--journal", journal_, "--session", "2", "--report", sim_page},
+                                  no_input, sim_out, sim_err, vellaro::sim::Host{}),
+             0);
+    std::string expected = ReadAll(QString::fromStdString(sim_page));
+    for (size_t at; (at = expected.find("vellaro-sim: session 2")) != std::string::npos;) {
+      expected.replace(at, std::string("vellaro-sim").size(), "Vellaro");
+    }
+    QVERIFY(expected.find("<h1>Vellaro: session 2 of ") != std::string::npos);
+    QVERIFY(ReadAll(saved) == expected);
+    const QString svg = home_.path() + QStringLiteral("/chart.svg");
+    QCOMPARE(panel.SaveChart(svg), QString());
+    const std::string chart_svg = ReadAll(svg);
+    QVERIFY(chart_svg.rfind("<svg", 0) == 0);
+    QVERIFY(expected.find(chart_svg) != std::string::npos);
+    const QString png = home_.path() + QStringLiteral("/chart.png");
+    QCOMPARE(panel.SaveChart(png), QString());
+    QVERIFY(!QImage(png).isNull());
+    QVERIFY(!panel.SaveChart(home_.path() + QStringLiteral("/no/such/folder.svg")).isEmpty());
 
     // The live game goes on meanwhile; the past session stays on show until left.
     live.Play(44, 3);

@@ -1,9 +1,12 @@
 #!/bin/bash
-# Opens the sample report page in headless Chromium: prints it to PNG at a phone's width and
-# a desktop's, light and dark, and checks that every chart is drawn (its colours are there),
-# that the page logs no error and that it fetches nothing. A page that does try to fetch a
-# picture must be caught, so the check is known to see what it looks for.
-# $1: the program that writes the sample page, $2: the screenshot checker, $3: a work folder.
+# Opens report pages in headless Chromium: the sample page and, given vellaro-sim, a real
+# --runs page and a real one-evening page it writes. Prints each to PNG at a phone's width
+# and a desktop's, light and dark, and checks that every chart is drawn (its colours are
+# there), that the page logs no error and that it fetches nothing; every picture of the
+# real pages must also read as SVG for rsvg-convert. A page that does try to fetch a picture
+# must be caught, so the check is known to see what it looks for.
+# $1: the program that writes the sample page, $2: the screenshot checker, $3: a work folder,
+# $4 (optional): vellaro-sim.
 set -euo pipefail
 
 fail() {
@@ -14,6 +17,7 @@ fail() {
 writer=$1
 checker=$2
 work=$3
+sim=${4:-}
 browser=$(command -v chromium || true)
 if [[ -z $browser ]]; then
   echo "SKIP: chromium is not installed (see scripts/packages.txt)"
@@ -28,6 +32,14 @@ export XDG_DATA_HOME=$work/home/data
 
 "$writer" "$work/report.html" || fail "the sample page was not written"
 "$writer" "$work/fetching.html" --fetch || fail "the fetching page was not written"
+pages=(report:all)
+if [[ -n $sim ]]; then
+  "$sim" --runs 400 --spins 300 --system all --bankroll 60 --seed 11 --clock 1700000000 \
+    --threads 2 --report "$work/runs.html" >"$work/runs.txt" || fail "vellaro-sim --runs --report failed"
+  "$sim" --random 240 --seed 5 --clock 1700000000 --summary --report "$work/evening.html" \
+    >"$work/evening.txt" || fail "vellaro-sim --random --report failed"
+  pages+=(runs:runs evening:evening)
+fi
 
 # Prints $1 to $2 at width $3; $4 is "dark" for the dark scheme. The browser's log goes to $2.log.
 shoot() {
@@ -48,21 +60,38 @@ complaints() {
   grep -E "Refused to|CONSOLE|Uncaught|net::ERR|Failed to load" "$1" || true
 }
 
-for width in 390 1280; do
-  for scheme in light dark; do
-    shot=$work/report-$width-$scheme.png
-    shoot "$work/report.html" "$shot" "$width" "$scheme"
-    "$2" "$shot" "$scheme" >"$shot.colours" || {
-      cat "$shot.colours"
-      fail "a chart is not drawn at $width ($scheme): $shot"
-    }
-    found=$(complaints "$shot.log")
-    [[ -z $found ]] || fail "the page logged at $width ($scheme): $found"
+for entry in "${pages[@]}"; do
+  page=${entry%%:*} charts=${entry#*:}
+  for width in 390 1280; do
+    for scheme in light dark; do
+      shot=$work/$page-$width-$scheme.png
+      shoot "$work/$page.html" "$shot" "$width" "$scheme"
+      "$checker" "$shot" "$scheme" "$charts" >"$shot.colours" || {
+        cat "$shot.colours"
+        fail "a chart of $page.html is not drawn at $width ($scheme): $shot"
+      }
+      found=$(complaints "$shot.log")
+      [[ -z $found ]] || fail "$page.html logged at $width ($scheme): $found"
+    done
   done
 done
+
+# Every picture of the real pages, cut out whole, must read as SVG.
+if [[ -n $sim ]] && command -v rsvg-convert >/dev/null; then
+  for page in runs evening; do
+    count=$(CUT=$work/$page perl -0777 -ne 'my $n = 0;
+      while (m{(<svg\b.*?</svg>)}gs) { $n++; open(my $f, ">", "$ENV{CUT}-$n.svg") or die; print $f $1 }
+      print "$n\n"' "$work/$page.html") || fail "cannot cut the pictures out of $page.html"
+    for ((n = 1; n <= count; n++)); do
+      rsvg-convert -o "$work/$page-$n.png" "$work/$page-$n.svg" ||
+        fail "picture $n of $page.html is no valid SVG"
+    done
+    [[ $count -gt 0 ]] || fail "no picture found in $page.html"
+  done
+fi
 
 shoot "$work/fetching.html" "$work/fetching.png" 390
 [[ -n $(complaints "$work/fetching.png.log") ]] ||
   fail "a page that fetches a picture went unnoticed; the check cannot see fetches"
 
-echo "PASS: the report page draws every chart at 390 and 1280 pixels, light and dark, and fetches nothing"
+echo "PASS: ${pages[*]%%:*}: every chart drawn at 390 and 1280 pixels, light and dark; nothing fetched"

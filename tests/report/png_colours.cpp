@@ -1,6 +1,8 @@
 // Checks a screenshot of a report page: every chart's colours are there, so every chart was
 // drawn. Prints the count of pixels of each colour; fails when one is missing or too rare.
-// Usage: png_colours SHOT.png [dark]
+// Usage: png_colours SHOT.png [light|dark] [all|runs|evening]
+// "runs" looks for the charts of a --runs page of several systems with a limit, "evening"
+// for those of one evening's page; "all" (the default) for every chart of the sample page.
 
 #include <png.h>
 
@@ -38,7 +40,7 @@ bool Read(const char* path, png_image& image, std::vector<unsigned char>& pixels
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s SHOT.png [dark]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s SHOT.png [light|dark] [all|runs|evening]\n", argv[0]);
     return 2;
   }
   png_image image;
@@ -49,12 +51,17 @@ int main(int argc, char** argv) {
   }
   namespace c = vellaro::chart_colour;
   // Areas and marks wide enough to keep their colour whole at any width.
-  std::vector<std::pair<const char*, std::string_view>> wanted = {
+  const std::vector<std::pair<const char*, std::string_view>> runs = {
       {"histogram bars", c::kBars},         {"fan, outer band", c::kOuterBand},
-      {"fan, inner band", c::kInnerBand},   {"evening, won", c::kWon},
-      {"evening, lost", c::kLost},          {"evening, reset or setting", c::kResetOrSetting},
-      {"evening, stake", c::kStake},        {"interval, estimate", c::kInterval},
+      {"fan, inner band", c::kInnerBand},   {"interval, estimate", c::kInterval},
       {"share curve, first", c::kSeries[0]}, {"share curve, second", c::kSeries[1]}};
+  const std::vector<std::pair<const char*, std::string_view>> evening = {
+      {"evening, won", c::kWon}, {"evening, lost", c::kLost}, {"evening, stake", c::kStake}};
+  const std::string page = argc > 3 ? argv[3] : "all";
+  std::vector<std::pair<const char*, std::string_view>> wanted;
+  if (page != "evening") wanted = runs;
+  if (page != "runs") wanted.insert(wanted.end(), evening.begin(), evening.end());
+  if (page == "all") wanted.push_back({"evening, reset or setting", c::kResetOrSetting});
   // The paper the charts are drawn on: white, or the dark scheme's.
   wanted.push_back({"chart paper", argc > 2 && std::string(argv[2]) == "dark" ? "#1e2125" : "#ffffff"});
   bool all = true;

@@ -270,11 +270,37 @@ std::vector<std::vector<std::string>> EveryReader(const std::string& journal,
            {"--session", "last"},
            {"--session", "2", "--summary"},
            {"--session", "1", "--system", "blind"},
-           {"--session", "2", "--export-log", log}}) {
+           {"--session", "2", "--export-log", log},
+           {"--session", "1", "--report", log}}) {
     more.insert(more.begin(), {"--journal", journal});
     readers.push_back(more);
   }
   return readers;
+}
+
+// The page of a stored session counts what its summary counts: the same replay feeds both.
+TEST(JournalCommand, TheReportPageOfAStoredSessionAgreesWithItsSummary) {
+  TableMaxJournal journal;
+  const std::string page_file = journal.folder.File("session.html");
+  const SimRun summary = Sim({"--journal", journal.path, "--session", "1", "--summary"});
+  const SimRun run = Sim({"--journal", journal.path, "--session", "1", "--report", page_file});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::ifstream in(page_file);
+  const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto value_of = [&](const std::string& label) {
+    const size_t at = summary.out.find(label);
+    if (at == std::string::npos) return std::string("?");
+    const size_t from = at + label.size();
+    return summary.out.substr(from, summary.out.find_first_of(" \n", from) - from);
+  };
+  const std::string net = value_of("net result of the shown bets, from 0: ");
+  EXPECT_NE(page.find("<td>net result, from 0</td><td>" + net + "</td>"), std::string::npos)
+      << net;
+  EXPECT_NE(page.find("<td>spins</td><td>" + value_of("spins: ") + "</td>"), std::string::npos);
+  EXPECT_NE(page.find("<td>shown bets lost</td><td>" + value_of("shown bets lost: ") + "</td>"),
+            std::string::npos);
+  EXPECT_NE(page.find("settings: vellaro-sim --journal " + journal.path + " --session 1"),
+            std::string::npos);
 }
 
 TEST(JournalCommand, ADamagedJournalIsNamedByEveryReaderWithNothingPrinted) {

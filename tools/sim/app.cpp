@@ -12,7 +12,10 @@
 #include <span>
 #include <string>
 
+#include "export/file_replace.h"
+#include "export/report_charts.h"
 #include "game/text_number.h"
+#include "session/evening_page.h"
 #include "tools/sim/evenings.h"
 #include "replay/spin_log.h"
 #include "tools/sim/interval_rule.h"
@@ -21,6 +24,7 @@
 #include "replay/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/run_setup.h"
+#include "tools/sim/runs_page.h"
 #include "tools/sim/statistics.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
@@ -72,6 +76,17 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return kExitFailed;
 }
 
+// Writes the report page to `file`; says why not on `err`.
+bool WritePage(const std::string& file, const std::string& html, std::ostream& err) {
+  try {
+    ReplaceFileAtomically(file, html);
+    return true;
+  } catch (const FileWriteError& e) {
+    err << kProgram << ": cannot write the report page '" << file << "': " << e.what() << '\n';
+    return false;
+  }
+}
+
 // The Monte Carlo report of --runs.
 int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, const Host& host) {
   const CommandLine& line = setup.line;
@@ -98,8 +113,14 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
     report_progress = [&progress](uint64_t done) { progress->Show(done); };
   }
   std::vector<std::vector<Evening>> evenings;
+  std::optional<RunShapes> shapes;
+  if (line.report) {
+    shapes.emplace();
+    shapes->sampled = SampledSpins(static_cast<int64_t>(plan.spins), kFanPoints);
+  }
   try {
-    evenings = PlayEvenings(plan, report_progress);
+    evenings = PlayEvenings(plan, report_progress, std::chrono::milliseconds(250),
+                            shapes ? &*shapes : nullptr);
   } catch (const std::bad_alloc&) {
     if (progress) progress->Clear();
     err << kProgram << ": not enough memory to keep "
@@ -115,7 +136,11 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
     spreads.push_back({plan.systems[s], plan.spins, SpreadOf(evenings[s]), line.settings.limits});
   }
   WriteReport(out, err, setup, spreads);
-  return Flushed(out, err);
+  if (Flushed(out, err) != kExitOk) return kExitFailed;
+  if (line.report && !WritePage(*line.report, ReportHtml(RunsPage(setup, spreads, evenings, *shapes)), err)) {
+    return kExitFailed;
+  }
+  return kExitOk;
 }
 
 class NoRows final : public RowSink {
@@ -215,6 +240,10 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
   ReplayOptions options;
   options.settings = line.settings;
   options.timing = {*setup.line.clock_s, line.gap_ms};
+  // The report page's evening hears the one replay that makes the output.
+  SessionTrack track;
+  ReplayOptions heard = options;
+  if (line.report) heard.listener = [&track](const GameEvent& event) { track.On(event); };
 
   // An undo the window would not offer is an error, and no output goes out before an
   // error: the trace, which goes out row by row, starts only once the log has none.
@@ -225,7 +254,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
   std::optional<std::string> held_at_the_end;
   if (line.summary) {
     Summary summary(line.settings.limits.Any(), last_line);
-    refused = Replay(options, *source, summary);
+    refused = Replay(heard, *source, summary);
     if (!refused) {
       PrintSetup(out, setup);
       // A random wheel is where a long run is read as a test of the system: the note comes
@@ -239,7 +268,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     refused = RefusedUndo(options, entries);
     if (!refused) {
       StopWatchingTrace trace(out, last_line);
-      Replay(options, *source, trace);
+      Replay(heard, *source, trace);
       held_at_the_end = trace.HeldAtTheEnd();
     }
   }
@@ -249,6 +278,17 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;
+  if (line.report) {
+    const std::string title =
+        line.random_spins
+            ? "vellaro-sim: " + Counted(static_cast<int64_t>(*line.random_spins), "spin", "spins") +
+                  " of a fair wheel"
+            : "vellaro-sim: the evening of " + (line.file == "-" ? std::string("standard input")
+                                                                 : line.file);
+    if (!WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), err)) {
+      return kExitFailed;
+    }
+  }
   if (held_at_the_end) err << kProgram << ": " << *held_at_the_end << '\n';
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace vellaro::sim {
@@ -16,9 +17,11 @@ namespace {
 // What the threads share. Each evening's results land in their own slots, so only the
 // counters and the first failure need care.
 struct Shared {
-  Shared(const EveningsPlan& p, std::vector<std::vector<Evening>>& r) : plan(p), results(r) {}
+  Shared(const EveningsPlan& p, std::vector<std::vector<Evening>>& r, RunShapes* s)
+      : plan(p), results(r), shapes(s) {}
   const EveningsPlan& plan;
   std::vector<std::vector<Evening>>& results;
+  RunShapes* shapes;  // null: no report page
   std::atomic<uint64_t> next_evening{0};
   std::atomic<uint64_t> spins_done{0};
   std::atomic<bool> failed{false};
@@ -36,14 +39,18 @@ class CountingTally final : public RowSink {
   ~CountingTally() override { done_ += pending_; }
   void Add(const Row& row) override {
     tally_.Add(row);
+    if (shape_) shape_->Add(row);
     if (++pending_ == kBatch) {
       done_ += pending_;
       pending_ = 0;
     }
   }
   Evening evening() const { return tally_.evening(); }
+  // Also follows the evening's shape.
+  void FollowShape(ShapeTally* shape) { shape_ = shape; }
 
  private:
+  ShapeTally* shape_ = nullptr;
   static constexpr uint64_t kBatch = 4096;
   std::atomic<uint64_t>& done_;
   uint64_t pending_ = 0;
@@ -61,9 +68,19 @@ void PlayEveningsOnThisThread(Shared& shared) {
       options.settings.system = static_cast<BettingSystem>(plan.systems[s]);
       WheelSource wheel(seed, plan.spins);
       CountingTally tally(shared.spins_done, plan.spins);
+      std::optional<ShapeTally> shape;
+      if (shared.shapes) {
+        shape.emplace(shared.shapes->sampled);
+        tally.FollowShape(&*shape);
+      }
       // A fair wheel never asks for an undo, so nothing can be refused.
       Replay(options, wheel, tally);
       shared.results[s][index] = tally.evening();
+      if (shape) {
+        shared.shapes->evenings[s][index] =
+            shape->Finish(shared.results[s][index].stopped_by.has_value());
+        shared.shapes->nets[s].Set(index, shape->nets());
+      }
     }
   }
 }
@@ -85,12 +102,17 @@ void Worker(Shared& shared) {
 
 std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
                                                const ProgressReport& progress,
-                                               std::chrono::milliseconds interval) {
+                                               std::chrono::milliseconds interval,
+                                               RunShapes* shapes) {
   std::vector<std::vector<Evening>> results(plan.systems.size(),
                                             std::vector<Evening>(plan.evenings));
-  Shared shared(plan, results);
+  Shared shared(plan, results, shapes);
   const unsigned threads = static_cast<unsigned>(
       std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
+  if (shapes) {
+    shapes->evenings.assign(plan.systems.size(), std::vector<EveningShape>(plan.evenings));
+    shapes->nets.assign(plan.systems.size(), SampledNets(plan.evenings, shapes->sampled.size()));
+  }
   shared.threads_running = threads;
   std::vector<std::jthread> workers;
   workers.reserve(threads);
@@ -108,6 +130,7 @@ std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
   }
   workers.clear();  // joins
   if (shared.failure) std::rethrow_exception(shared.failure);
+
   if (progress) progress(shared.spins_done);
   return results;
 }

@@ -10,6 +10,7 @@
 
 #include "replay/replay.h"
 #include "tools/sim/evening.h"
+#include "tools/sim/evening_shapes.h"
 
 namespace vellaro::sim {
 
@@ -31,8 +32,12 @@ using ProgressReport = std::function<void(uint64_t spins_done)>;
 // any number of threads. While it waits, the calling thread passes the spins done so far
 // to `progress` (when set) every `interval`, and once more at the end.
 // Rethrows the first failure of the engine on any thread, after all have stopped.
+// With `shapes` (its `sampled` spins set), also fills in each evening's shape and the nets
+// at the sampled spins: each thread counts its own, and they are added up in the order of
+// the threads once all have stopped, exact counts that do not depend on who played what.
 std::vector<std::vector<Evening>> PlayEvenings(
     const EveningsPlan& plan, const ProgressReport& progress = {},
-    std::chrono::milliseconds interval = std::chrono::milliseconds(250));
+    std::chrono::milliseconds interval = std::chrono::milliseconds(250),
+    RunShapes* shapes = nullptr);
 
 }  // namespace vellaro::sim

@@ -11,6 +11,7 @@
 #include "journal/journal_damage.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
+#include "session/evening_page.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
 #include "replay/stored_replay.h"
@@ -29,6 +30,7 @@ struct JournalCommand {
   std::optional<std::string> session;  // an id or "last"
   std::optional<BettingSystem> system;
   std::optional<std::string> export_log;
+  std::optional<std::string> report;
   bool summary = false;
 };
 
@@ -61,6 +63,8 @@ const JournalOption kJournalOptions[] = {
      [](JournalCommand& c, const std::string&) { c.summary = true; }},
     {{"--export-log", "FILE", "... and write its spins to FILE as a game log"},
      [](JournalCommand& c, const std::string& v) { c.export_log = v; }},
+    {{"--report", "FILE", "... and write its report page (HTML) to FILE"},
+     [](JournalCommand& c, const std::string& v) { c.report = v; }},
 };
 
 JournalCommand Parse(const std::vector<std::string_view>& args) {
@@ -72,7 +76,7 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
     if (row == std::end(kJournalOptions)) {
       throw JournalUsage(std::string(arg) +
                          " does not combine with --journal (which takes --list, or --session "
-                         "with --system, --summary and --export-log)");
+                         "with --system, --summary, --export-log and --report)");
     }
     std::string value;
     if (!row->help.value_name.empty()) {
@@ -84,8 +88,9 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
   if (command.list == command.session.has_value()) {
     throw JournalUsage("--journal needs either --list or --session ID|last");
   }
-  if (command.list && (command.system || command.export_log || command.summary)) {
-    throw JournalUsage("--list does not combine with --system, --summary or --export-log");
+  if (command.list && (command.system || command.export_log || command.summary || command.report)) {
+    throw JournalUsage(
+        "--list does not combine with --system, --summary, --export-log or --report");
   }
   return command;
 }
@@ -139,6 +144,8 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
   StoredReplay replay(session);
   StoredReplayOptions options;
   options.system = command.system;
+  SessionTrack track;
+  if (command.report) options.listener = [&track](const GameEvent& event) { track.On(event); };
   try {
     if (command.summary) {
       Summary summary(SetsALimit(session));
@@ -151,6 +158,21 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
   } catch (const replay::ReplayDiverged& e) {
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitFailed;
+  }
+  if (command.report) {
+    try {
+      ReplaceFileAtomically(*command.report,
+                            EveningPageHtml(
+                                StoredEveningText(
+                                    "vellaro-sim", command.file, id,
+                                    command.system ? SystemWord(static_cast<int>(*command.system))
+                                                   : std::string_view()),
+                                track));
+    } catch (const FileWriteError& e) {
+      err << "vellaro-sim: cannot write the report page '" << *command.report << "': " << e.what()
+          << '\n';
+      return kExitFailed;
+    }
   }
   if (command.export_log) {
     try {

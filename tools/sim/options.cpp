@@ -33,6 +33,8 @@ struct Option {
   std::span<const std::string_view> words;
   void (*apply)(CommandLine&, uint64_t);
   std::string_view help;
+  // For a value that is text (a file name), taken as it is instead of `apply`.
+  void (*apply_text)(CommandLine&, std::string_view) = nullptr;
 };
 
 constexpr uint64_t kMaxU32 = 4294967295u;
@@ -215,6 +217,15 @@ const Option kOptions[] = {
        c.format_given = true;
      },
      "how --runs reports (default table)"},
+    {"--report",
+     "FILE",
+     0,
+     0,
+     {},
+     nullptr,
+     "also write the report page, one HTML file with its\n"
+     "                      charts, to FILE",
+     [](CommandLine& c, std::string_view v) { c.report = std::string(v); }},
     {"--summary",
      "",
      0,
@@ -375,6 +386,16 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     }
     const Option* option = FindOption(arg);
     if (option == nullptr) throw UsageError("unknown option " + Quoted(arg) + " (try --help)");
+    if (option->apply_text) {
+      if (inline_value) {
+        option->apply_text(line, *inline_value);
+      } else if (i + 1 < args.size()) {
+        option->apply_text(line, args[++i]);
+      } else {
+        throw UsageError(std::string(arg) + " needs a value " + std::string(option->value_name));
+      }
+      continue;
+    }
     uint64_t value = 1;
     if (option->value_name.empty()) {
       if (inline_value) throw UsageError(std::string(arg) + " takes no value");
@@ -498,7 +519,16 @@ constexpr HelpSection kHelpSections[] = {
      "  header line and one line per system, and its settings go to standard error.\n"
      "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
      "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
-     "  bytes for each system.\n"},
+     "  bytes for each system, and with --report about 300 more for its page.\n"},
+    {"The report page",
+     "  --report FILE writes one HTML file beside the usual output: for --runs, per\n"
+     "  system and side by side, the spread of the evenings' net results, the\n"
+     "  percentiles of the net result after each spin, the bankroll each system\n"
+     "  needed, the result per unit staked against the house edge and, with limits,\n"
+     "  when they stopped the evenings; for one replay (a log, --random or a stored\n"
+     "  session with --journal ... --session ID --report FILE), the evening's chart\n"
+     "  and what chance did with its spins. Its pictures are inline SVG: it fetches\n"
+     "  nothing and runs no script. It restates the settings, the seed and the clock.\n"},
     {"Exit status",
      "  0  done\n"
      "  1  the output could not all be written, a stored session's replay departs\n"

@@ -48,6 +48,7 @@ struct CommandLine {
   bool help = false;
   bool version = false;
   std::string file = "-";
+  std::optional<std::string> report;  // --report: the page is also written to this file
 };
 
 // A command line that cannot be run; the message is one line, without the program name.

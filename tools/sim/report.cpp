@@ -185,23 +185,19 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
   out << '\n';
 
   // Measures down, systems across: six systems fit the width of a terminal this way.
-  const std::vector<const Column*> columns = ColumnsOf(setup, Style::kTable);
-  size_t label_width = 0;
-  for (const Column* column : columns) label_width = std::max(label_width, column->label.size());
-  std::vector<std::vector<std::string>> cells(systems.size());
-  std::vector<size_t> widths(systems.size());
-  for (size_t s = 0; s < systems.size(); ++s) {
-    for (const Column* column : columns) {
-      cells[s].push_back(column->value(systems[s], Style::kTable).value_or("n/a"));
-      widths[s] = std::max(widths[s], cells[s].back().size());
-    }
+  const ReportTable table = MeasuresTable(setup, systems);
+  std::vector<std::vector<std::string>> rows = {table.head};
+  rows.front().front().clear();
+  rows.insert(rows.end(), table.rows.begin(), table.rows.end());
+  std::vector<size_t> widths(table.head.size());
+  for (const std::vector<std::string>& row : rows) {
+    for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
   }
-  for (size_t row = 0; row < columns.size(); ++row) {
-    std::string line(row == 0 ? std::string_view() : columns[row]->label);
-    line.resize(label_width, ' ');
-    for (size_t s = 0; s < systems.size(); ++s) {
-      const std::string& cell = cells[s][row];
-      line += std::string(widths[s] + 3 - cell.size(), ' ') + cell;
+  for (const std::vector<std::string>& row : rows) {
+    std::string line = row.front();
+    line.resize(widths.front(), ' ');
+    for (size_t s = 1; s < row.size(); ++s) {
+      line += std::string(widths[s] + 3 - row[s].size(), ' ') + row[s];
     }
     out << line << '\n';
   }
@@ -390,6 +386,25 @@ std::string Decimal(__int128 numerator, __int128 denominator, int places) {
     text += '.' + std::string(static_cast<size_t>(places) - fraction.size(), '0') + fraction;
   }
   return text;
+}
+
+ReportTable MeasuresTable(const RunSetup& setup, const std::vector<SystemSpread>& systems) {
+  const std::vector<const Column*> columns = ColumnsOf(setup, Style::kTable);
+  ReportTable table;
+  table.caption = "The measures of the run, as the table prints them";
+  // The first measure, the system's word, heads its column.
+  table.head.emplace_back(columns.front()->label);
+  for (const SystemSpread& system : systems) {
+    table.head.push_back(columns.front()->value(system, Style::kTable).value_or("n/a"));
+  }
+  for (size_t row = 1; row < columns.size(); ++row) {
+    std::vector<std::string> cells = {std::string(columns[row]->label)};
+    for (const SystemSpread& system : systems) {
+      cells.push_back(columns[row]->value(system, Style::kTable).value_or("n/a"));
+    }
+    table.rows.push_back(std::move(cells));
+  }
+  return table;
 }
 
 void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "export/report_page.h"
 #include "tools/sim/run_setup.h"
 #include "tools/sim/statistics.h"
 
@@ -27,6 +28,11 @@ struct SystemSpread {
 // setup goes to `err` instead.
 void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
                  const std::vector<SystemSpread>& systems);
+
+// The table's measures as they print: a row per measure under its label, a column per
+// system under its word; "n/a" where there is nothing to measure. The table and the report
+// page both show this.
+ReportTable MeasuresTable(const RunSetup& setup, const std::vector<SystemSpread>& systems);
 
 // `numerator / denominator` rounded half away from zero to `places` decimals, exactly.
 // REQUIRES: denominator > 0, places <= 9.

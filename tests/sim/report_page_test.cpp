@@ -1,0 +1,256 @@
+// The report page of --report: its figures are the run's own (the table's, the CSV's), the
+// fan and the needed-bankroll curve match a recount from every evening's rows, the page is
+// the same bytes for any number of threads, and one evening's page follows its replay.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "export/report_charts.h"
+#include "session/evening_page.h"
+#include "sim_support.h"
+#include "support/temp_folder.h"
+#include "tools/sim/evenings.h"
+#include "tools/sim/runs_page.h"
+#include "tools/sim/statistics.h"
+#include "tools/sim/summary.h"
+
+namespace vellaro::sim {
+
+using namespace vellaro::replay;
+using vellaro::sim::testing::RunProgram;
+using vellaro::testing::TempFolder;
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> Split(const std::string& line, char by) {
+  std::vector<std::string> cells;
+  std::stringstream in(line);
+  std::string cell;
+  while (std::getline(in, cell, by)) cells.push_back(cell);
+  return cells;
+}
+
+// The part of `page` under the heading <h2>`heading`</h2>, up to the next heading.
+std::string Section(const std::string& page, const std::string& heading) {
+  const size_t start = page.find("<h2>" + heading + "</h2>");
+  if (start == std::string::npos) return "";
+  return page.substr(start, page.find("<h2>", start + 1) - start);
+}
+
+std::string LegendText(const std::string& text) {
+  return ">" + text + "</text>";
+}
+
+const char* const kSystemHeadings[] = {"Martingale", "Parlay", "Havrel",
+                                       "Quorvel",    "Blind",  "UP-TRENDER"};
+
+TEST(RunsPage, MarksTheSpreadWithTheFiguresOfTheCsv) {
+  TempFolder folder;
+  const std::string page_file = folder.File("runs.html");
+  const auto run = RunProgram({"--runs", "300", "--spins", "120", "--system", "all", "--seed",
+                               "9", "--clock", "1700000000", "--format", "csv", "--report",
+                               page_file});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string page = Slurp(page_file);
+  std::istringstream csv(run.out);
+  std::string line;
+  std::getline(csv, line);
+  const std::vector<std::string> head = Split(line, ',');
+  auto column = [&](const std::string& key) {
+    return static_cast<size_t>(std::find(head.begin(), head.end(), key) - head.begin());
+  };
+  int system = 0;
+  while (std::getline(csv, line)) {
+    const std::vector<std::string> cells = Split(line, ',');
+    const std::string section = Section(page, kSystemHeadings[system]);
+    ASSERT_FALSE(section.empty()) << kSystemHeadings[system];
+    EXPECT_NE(section.find(LegendText("median " + cells[column("median_result")])),
+              std::string::npos)
+        << kSystemHeadings[system];
+    EXPECT_NE(section.find(LegendText("5th percentile " + cells[column("p5_result")])),
+              std::string::npos);
+    EXPECT_NE(section.find(LegendText("95th percentile " + cells[column("p95_result")])),
+              std::string::npos);
+    EXPECT_NE(section.find(LegendText("mean " + cells[column("mean_result")])), std::string::npos);
+    ++system;
+  }
+  EXPECT_EQ(system, 6);
+  // The page's table is the one the terminal gets: the same cells.
+  const auto table = RunProgram({"--runs", "300", "--spins", "120", "--system", "all", "--seed",
+                                 "9", "--clock", "1700000000"});
+  for (const char* measure : {"net result, median", "deepest drawdown, mean"}) {
+    const size_t at = table.out.find(measure);
+    ASSERT_NE(at, std::string::npos);
+    const size_t cells_at = at + std::string(measure).size();
+    std::istringstream row(table.out.substr(cells_at, table.out.find('\n', at) - cells_at));
+    std::string cells_in_page = "<td>" + std::string(measure) + "</td>";
+    for (std::string word; row >> word;) cells_in_page += "<td>" + word + "</td>";
+    EXPECT_NE(page.find(cells_in_page), std::string::npos) << cells_in_page;
+  }
+}
+
+// Every evening replayed on its own, its net after every spin kept in full, and the
+// percentiles and depths counted from those lists by sorting.
+TEST(RunsPage, FanAndNeededBankrollAgreeWithARecountOfEveryEvening) {
+  constexpr uint64_t kEvenings = 50;
+  constexpr uint64_t kSpins = 100;
+  EveningsPlan plan;
+  plan.options.timing.clock_s = 1'700'000'000;
+  plan.options.settings.limits.bankroll = 40;  // some evenings stop: their net must hold
+  plan.systems = {0, 2};
+  plan.evenings = kEvenings;
+  plan.spins = kSpins;
+  plan.seed = 77;
+  plan.threads = 2;
+  RunShapes shapes;
+  shapes.sampled = SampledSpins(kSpins, 30);
+  const auto played = PlayEvenings(plan, {}, std::chrono::milliseconds(250), &shapes);
+
+  for (size_t s = 0; s < plan.systems.size(); ++s) {
+    std::vector<std::vector<int64_t>> nets(kEvenings);  // per evening, after spins 1..kSpins
+    std::vector<int64_t> lowest;
+    uint64_t stopped = 0;
+    for (uint64_t i = 0; i < kEvenings; ++i) {
+      ReplayOptions options = plan.options;
+      options.settings.system = static_cast<BettingSystem>(plan.systems[s]);
+      WheelSource wheel(EveningSeed(plan.seed, i), kSpins);
+      testing::Rows rows;
+      Replay(options, wheel, rows);
+      for (const Row& row : rows.rows) nets[i].push_back(row.real.net);
+      stopped += nets[i].size() < kSpins;
+      EXPECT_EQ(shapes.evenings[s][i].stopped_at,
+                nets[i].size() < kSpins ? nets[i].size() : 0u);
+      nets[i].resize(kSpins, nets[i].back());  // the player left with the last net
+      lowest.push_back(std::min<int64_t>(0, *std::min_element(nets[i].begin(), nets[i].end())));
+      EXPECT_EQ(shapes.evenings[s][i].lowest, lowest.back()) << "evening " << i;
+    }
+    EXPECT_GT(stopped, 0u) << "system " << plan.systems[s];
+    EXPECT_LT(stopped, kEvenings);
+    const std::vector<unsigned> percents = {5, 25, 50, 75, 95};
+    const auto fan = shapes.nets[s].Percentiles(percents);
+    ASSERT_EQ(fan.size(), shapes.sampled.size());
+    for (size_t point = 0; point < shapes.sampled.size(); ++point) {
+      std::vector<int64_t> at;
+      for (const auto& evening : nets) at.push_back(evening[shapes.sampled[point] - 1]);
+      std::sort(at.begin(), at.end());
+      for (size_t k = 0; k < percents.size(); ++k) {
+        EXPECT_EQ(fan[point][k], NearestRank(at, percents[k]))
+            << "spin " << shapes.sampled[point] << ", percentile " << percents[k];
+      }
+    }
+    // The share of evenings that went below -B, counted one bankroll at a time.
+    const ShareSeries needed = NeededBankroll("", lowest);
+    ASSERT_FALSE(needed.x.empty());
+    EXPECT_EQ(needed.x.front(), 0);
+    for (size_t k = 0; k < needed.x.size(); ++k) {
+      const auto below = std::count_if(lowest.begin(), lowest.end(), [&](int64_t low) {
+        return static_cast<double>(low) < -needed.x[k];
+      });
+      EXPECT_DOUBLE_EQ(needed.share[k], static_cast<double>(below) / kEvenings);
+    }
+    // The table's median is the fan's at the last spin.
+    EXPECT_EQ(fan.back()[2], SpreadOf(played[s]).median);
+  }
+}
+
+// The nets are kept as differences in varints: the widest jumps must come back exact.
+TEST(RunsPage, SampledNetsKeepEveryNetExactly) {
+  const std::vector<std::vector<int64_t>> evenings = {
+      {INT64_MAX, INT64_MIN, 0, -1, 300},
+      {INT64_MIN, INT64_MAX, 127, 128, -129},
+      {0, 0, -64, 63, 1LL << 40},
+  };
+  SampledNets nets(evenings.size(), 5);
+  for (size_t e = 0; e < evenings.size(); ++e) nets.Set(e, evenings[e]);
+  const auto lowest = nets.Percentiles({1});
+  const auto highest = nets.Percentiles({100});
+  for (size_t point = 0; point < 5; ++point) {
+    int64_t low = INT64_MAX;
+    int64_t high = INT64_MIN;
+    for (const auto& evening : evenings) {
+      low = std::min(low, evening[point]);
+      high = std::max(high, evening[point]);
+    }
+    EXPECT_EQ(lowest[point][0], low) << "point " << point;
+    EXPECT_EQ(highest[point][0], high) << "point " << point;
+  }
+}
+
+TEST(RunsPage, TheSameBytesForAnyNumberOfThreads) {
+  TempFolder folder;
+  std::string pages[3];
+  const char* const threads[] = {"1", "2", "5"};
+  for (int t = 0; t < 3; ++t) {
+    const std::string file = folder.File(std::string("page") + threads[t] + ".html");
+    const auto run = RunProgram({"--runs", "120", "--spins", "500", "--system", "all", "--seed",
+                                 "3", "--clock", "1700000000", "--stop-loss", "30", "--threads",
+                                 threads[t], "--report", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    pages[t] = Slurp(file);
+  }
+  EXPECT_GT(pages[0].size(), 10000u);
+  EXPECT_EQ(pages[1], pages[0]);
+  EXPECT_EQ(pages[2], pages[0]);
+  // With a limit, when it stopped the evenings.
+  EXPECT_NE(pages[0].find("when the limits stopped the evening"), std::string::npos);
+}
+
+TEST(RunsPage, AFailedWriteIsAFailureAfterTheTable) {
+  TempFolder folder;
+  const auto run = RunProgram({"--runs", "10", "--spins", "10", "--seed", "1", "--report",
+                               folder.File("no-such-folder/page.html")});
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.out.find("net result, median"), std::string::npos);
+  EXPECT_NE(run.err.find("cannot write the report page"), std::string::npos) << run.err;
+}
+
+// The evening page's chart is the replay's net after each spin, and its table the summary's.
+TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
+  ReplayOptions options;
+  options.timing.clock_s = 1'700'000'000;
+  options.settings.system = kMartingale;
+  SessionTrack track;
+  options.listener = [&track](const GameEvent& event) { track.On(event); };
+  WheelSource wheel(5, 150);
+  testing::Rows rows;
+  Replay(options, wheel, rows);
+  const std::vector<EveningPoint> points = EveningChartPoints(track.points());
+  ASSERT_EQ(points.size(), rows.rows.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    EXPECT_EQ(points[i].spin, static_cast<int64_t>(i + 1));
+    EXPECT_EQ(points[i].net, static_cast<double>(rows.rows[i].real.net)) << "spin " << i + 1;
+  }
+
+  TempFolder folder;
+  const std::string file = folder.File("evening.html");
+  const auto run = RunProgram({"--random", "150", "--seed", "5", "--clock", "1700000000",
+                               "--summary", "--report", file});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string page = Slurp(file);
+  const int64_t net = rows.rows.back().real.net;
+  const std::string signed_net = (net > 0 ? "+" : "") + std::to_string(net);
+  EXPECT_NE(run.out.find("net result of the shown bets, from 0: " + signed_net),
+            std::string::npos);
+  EXPECT_NE(page.find("<td>net result, from 0</td><td>" + signed_net + "</td>"),
+            std::string::npos);
+  // Heard once: a replay that fed the track twice, or not at all, shows another evening.
+  const RunSetup setup{ParseCommandLine({"--random", "150", "--seed", "5", "--clock",
+                                         "1700000000", "--summary"}),
+                       true, true};
+  EXPECT_EQ(page, EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup)},
+                                  track));
+}
+
+}  // namespace
+
+}  // namespace vellaro::sim
