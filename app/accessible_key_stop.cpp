@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "app/key_stop.h"
+#include "app/picture_widget.h"
 
 namespace vellaro::app {
 
@@ -57,11 +58,24 @@ class Interface final : public QAccessibleWidget, public QAccessibleValueInterfa
   QVariant minimumStepSize() const override { return 1; }
 };
 
+// A picture of the artwork: the control it draws is told by its Tab stop, so a screen
+// reader passes over the picture itself rather than read a hundred nameless shapes.
+class Picture final : public QAccessibleWidget {
+ public:
+  explicit Picture(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.invisible = true;
+    return state;
+  }
+};
+
 }  // namespace
 
 QAccessibleInterface* KeyStopAccessible(const QString&, QObject* object) {
-  auto* stop = dynamic_cast<KeyStop*>(object);
-  return stop != nullptr ? new Interface(stop) : nullptr;
+  if (auto* stop = dynamic_cast<KeyStop*>(object)) return new Interface(stop);
+  if (auto* picture = dynamic_cast<PictureWidget*>(object)) return new Picture(picture);
+  return nullptr;
 }
 
 void InstallKeyStopAccessibility() {

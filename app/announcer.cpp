@@ -15,6 +15,9 @@ Announcer::Announcer(QWidget& window) {
   alert_ = new KeyStop(&window, QStringLiteral("Announcements"), QRect(16, 62, 417, 13),
                        KeyStop::Shape::kRect, std::move(reading));
   alert_->setFocusPolicy(Qt::NoFocus);
+  alert_->setToolTip(QStringLiteral(
+      "News said as it comes: a bet shown, a limit that holds the next bet back, the journal "
+      "gone off."));
 }
 
 QString Announcer::BetsShown(const vellaro::GameView& view) {

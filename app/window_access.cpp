@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/readout.h"
 #include "app/session_readout.h"
+#include "app/tooltips.h"
 #include "game/types.h"
 
 namespace vellaro::app {
@@ -59,16 +60,20 @@ void MainWindow::BuildHeadStops() {
           [this] { Handle([this] { OpenLimits(); }); });
   AddStop(QStringLiteral("PanelKey"), {424, 30, 21, 21}, QStringLiteral("Session panel"),
           [this] { Handle([this] { ToggleSessionPanel(); }); });
-  new KeyStop(this, QStringLiteral("SessionReadoutKey"), {214, 40, 130, 13}, Shape::kRect,
-              {Role::StaticText, QStringLiteral("Session result"),
-               [this] { return session_readout_->text(); },
-               [this] { return std::optional<double>(play_->track().result().counts().net); },
-               {}});
+  auto* result = new KeyStop(
+      this, QStringLiteral("SessionReadoutKey"), {214, 40, 130, 13}, Shape::kRect,
+      {Role::StaticText, QStringLiteral("Session result"),
+       [this] { return session_readout_->text(); },
+       [this] { return std::optional<double>(play_->track().result().counts().net); }, {}});
+  result->setToolTip(QStringLiteral(
+      "The spins of this session and the net result of the bets shown, in units."));
   auto* readout = findChild<Readout*>(QStringLiteral("Readout"));
-  new KeyStop(this, QStringLiteral("ReadoutKey"), {16, 62, 417, 13}, Shape::kRect,
-              {Role::StaticText, QStringLiteral("Where the game stands"),
-               [readout] { return (readout->progress() + u' ' + readout->result()).trimmed(); },
-               {}, {}});
+  auto* line = new KeyStop(
+      this, QStringLiteral("ReadoutKey"), {16, 62, 417, 13}, Shape::kRect,
+      {Role::StaticText, QStringLiteral("Where the game stands"),
+       [readout] { return (readout->progress() + u' ' + readout->result()).trimmed(); }, {}, {}});
+  line->setToolTip(QStringLiteral(
+      "The spins to the first recommendation, the digits typed, or why a number was refused."));
 }
 
 void MainWindow::BuildBoardStops() {
@@ -146,13 +151,26 @@ void MainWindow::BuildKeyboardReach() {
   BuildHeadStops();
   BuildBoardStops();
   BuildBetStops();
-  // Digits typed wait for Enter, whichever stop has the focus.
-  for (QObject* child : children()) {
-    if (auto* stop = dynamic_cast<KeyStop*>(child)) {
-      stop->EnterFreeWhile([this] { return keyboard_.Digits().empty(); });
-    }
-  }
   announcer_ = std::make_unique<Announcer>(*this);
+  // The stops' help, which a screen reader gives as their description.
+  static const std::pair<const char*, Control> kHelp[] = {
+      {"SaveKey", Control::kSave},       {"MinimizeKey", Control::kMinimize},
+      {"CloseKey", Control::kClose},     {"NewSessionKey", Control::kNewSession},
+      {"LimitsKey", Control::kLimits},   {"BoardKeys", Control::kTile},
+      {"UndoKey", Control::kUndo},       {"HistoryKey", Control::kHistory},
+      {"LampKey", Control::kSafeLevelLamp}, {"OptionsKey", Control::kOptionsButton}};
+  for (const auto& [name, control] : kHelp) {
+    findChild<QWidget*>(QLatin1String(name))->setToolTip(TooltipFor(control));
+  }
+  for (QObject* child : children()) {
+    auto* stop = dynamic_cast<KeyStop*>(child);
+    if (stop == nullptr) continue;
+    // Digits typed wait for Enter, whichever stop has the focus.
+    stop->EnterFreeWhile([this] { return keyboard_.Digits().empty(); });
+    // The others have the help of the picture beneath (the trends, chips, guide, panel).
+    const QWidget* beneath = childAt(stop->geometry().center());
+    if (beneath != nullptr && stop->toolTip().isEmpty()) stop->setToolTip(beneath->toolTip());
+  }
   focus_ring_ = new FocusRing(this);
   NameControls(*this);
 }
