@@ -9,8 +9,8 @@
 namespace vellaro::app {
 
 Announcer::Announcer(QWidget& window) {
-  KeyStop::Reading reading{QAccessible::AlertMessage, QStringLiteral("News"),
-                           [this] { return last_; }, {}, {}};
+  KeyStop::Reading reading{
+      QAccessible::AlertMessage, QStringLiteral("News"), [this] { return last_; }, {}, {}};
   // Over the readout, where the same news shows; never in the Tab order.
   alert_ = new KeyStop(&window, QStringLiteral("Announcements"), QRect(16, 62, 417, 13),
                        KeyStop::Shape::kRect, std::move(reading));

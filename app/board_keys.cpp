@@ -38,9 +38,7 @@ int MoveOnBoard(int number, BoardMove move) {
 }
 
 QString NumberName(int number) {
-  const char* colour = number == 0                       ? "green"
-                       : vellaro::IsRedNumber(number) ? "red"
-                                                         : "black";
+  const char* colour = number == 0 ? "green" : vellaro::IsRedNumber(number) ? "red" : "black";
   return QStringLiteral("%1 %2").arg(number).arg(QLatin1String(colour));
 }
 
@@ -71,13 +69,27 @@ void BoardKeys::keyPressEvent(QKeyEvent* event) {
     return;
   }
   switch (event->key()) {
-    case Qt::Key_Left: MoveTo(MoveOnBoard(number_, BoardMove::kLeft)); break;
-    case Qt::Key_Right: MoveTo(MoveOnBoard(number_, BoardMove::kRight)); break;
-    case Qt::Key_Up: MoveTo(MoveOnBoard(number_, BoardMove::kUp)); break;
-    case Qt::Key_Down: MoveTo(MoveOnBoard(number_, BoardMove::kDown)); break;
-    case Qt::Key_Home: MoveTo(0); break;
-    case Qt::Key_End: MoveTo(vellaro::kNumbers - 1); break;
-    default: KeyStop::keyPressEvent(event); return;
+    case Qt::Key_Left:
+      MoveTo(MoveOnBoard(number_, BoardMove::kLeft));
+      break;
+    case Qt::Key_Right:
+      MoveTo(MoveOnBoard(number_, BoardMove::kRight));
+      break;
+    case Qt::Key_Up:
+      MoveTo(MoveOnBoard(number_, BoardMove::kUp));
+      break;
+    case Qt::Key_Down:
+      MoveTo(MoveOnBoard(number_, BoardMove::kDown));
+      break;
+    case Qt::Key_Home:
+      MoveTo(0);
+      break;
+    case Qt::Key_End:
+      MoveTo(vellaro::kNumbers - 1);
+      break;
+    default:
+      KeyStop::keyPressEvent(event);
+      return;
   }
 }
 

@@ -31,8 +31,7 @@ class KeyStop : public QWidget {
   };
 
   // `control`: where the control lies in `window`.
-  KeyStop(QWidget* window, const QString& name, const QRect& control, Shape shape,
-          Reading reading);
+  KeyStop(QWidget* window, const QString& name, const QRect& control, Shape shape, Reading reading);
 
   // What Space (and a free Enter) does.
   void OnPress(std::function<void()> press) { press_ = std::move(press); }

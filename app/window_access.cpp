@@ -60,18 +60,23 @@ void MainWindow::BuildHeadStops() {
           [this] { Handle([this] { OpenLimits(); }); });
   AddStop(QStringLiteral("PanelKey"), {424, 30, 21, 21}, QStringLiteral("Session panel"),
           [this] { Handle([this] { ToggleSessionPanel(); }); });
-  auto* result = new KeyStop(
-      this, QStringLiteral("SessionReadoutKey"), {214, 40, 130, 13}, Shape::kRect,
-      {Role::StaticText, QStringLiteral("Session result"),
-       [this] { return session_readout_->text(); },
-       [this] { return std::optional<double>(play_->track().result().counts().net); }, {}});
-  result->setToolTip(QStringLiteral(
-      "The spins of this session and the net result of the bets shown, in units."));
+  auto* result =
+      new KeyStop(this, QStringLiteral("SessionReadoutKey"), {214, 40, 130, 13}, Shape::kRect,
+                  {Role::StaticText,
+                   QStringLiteral("Session result"),
+                   [this] { return session_readout_->text(); },
+                   [this] { return std::optional<double>(play_->track().result().counts().net); },
+                   {}});
+  result->setToolTip(
+      QStringLiteral("The spins of this session and the net result of the bets shown, in units."));
   auto* readout = findChild<Readout*>(QStringLiteral("Readout"));
-  auto* line = new KeyStop(
-      this, QStringLiteral("ReadoutKey"), {16, 62, 417, 13}, Shape::kRect,
-      {Role::StaticText, QStringLiteral("Where the game stands"),
-       [readout] { return (readout->progress() + u' ' + readout->result()).trimmed(); }, {}, {}});
+  auto* line =
+      new KeyStop(this, QStringLiteral("ReadoutKey"), {16, 62, 417, 13}, Shape::kRect,
+                  {Role::StaticText,
+                   QStringLiteral("Where the game stands"),
+                   [readout] { return (readout->progress() + u' ' + readout->result()).trimmed(); },
+                   {},
+                   {}});
   line->setToolTip(QStringLiteral(
       "The spins to the first recommendation, the digits typed, or why a number was refused."));
 }
@@ -79,12 +84,15 @@ void MainWindow::BuildHeadStops() {
 void MainWindow::BuildBoardStops() {
   board_keys_ = new BoardKeys(this, &BoardArea::TilePlace,
                               [this](int n) { Handle([this, n] { EnterNumber(n); }); });
-  KeyStop* undo = AddStop(QStringLiteral("UndoKey"), {184, 15, 25, 25}, AccessibleName(Control::kUndo),
-                          [this] { Handle([this] { game().UndoClick(); }); });
+  KeyStop* undo =
+      AddStop(QStringLiteral("UndoKey"), {184, 15, 25, 25}, AccessibleName(Control::kUndo),
+              [this] { Handle([this] { game().UndoClick(); }); });
   undo->ShownWhile([this] { return vellaro::GameView(game()).UndoShown(); });
-  const int squares = vellaro::GameView::kHistorySquares;
+  constexpr int squares = vellaro::GameView::kHistorySquares;
   new KeyStop(this, QStringLiteral("HistoryKey"), {214, 19, 18 * squares - 1, 17}, Shape::kRect,
-              {Role::StaticText, AccessibleName(Control::kHistory), [this, squares] {
+              {Role::StaticText,
+               AccessibleName(Control::kHistory),
+               [this] {
                  QStringList numbers;
                  for (int i = 0; i < squares; ++i) {
                    const vellaro::HistorySquare square = vellaro::GameView(game()).History(i);
@@ -93,15 +101,18 @@ void MainWindow::BuildBoardStops() {
                    }
                  }
                  return numbers.isEmpty() ? QStringLiteral("none yet") : numbers.join(u", ");
-               }, {}, {}});
+               },
+               {},
+               {}});
 }
 
 void MainWindow::BuildBetStops() {
   for (int k = 0; k < vellaro::kChances; ++k) {
     auto* trend = new KeyStop(
         this, QStringLiteral("TrendKey") + Chance(k), BetArea::TrendPlace(k), Shape::kRect,
-        {Role::CheckBox, QStringLiteral("Trend ") + Chance(k), {}, {},
-         [this, k] { return vellaro::GameView(game()).TrendActive(k); }});
+        {Role::CheckBox, QStringLiteral("Trend ") + Chance(k), {}, {}, [this, k] {
+           return vellaro::GameView(game()).TrendActive(k);
+         }});
     trend->OnPress([this, k] {
       const bool on = vellaro::GameView(game()).TrendActive(k);
       Handle([this, k, on] {
@@ -115,18 +126,26 @@ void MainWindow::BuildBetStops() {
   }
   for (int k = 0; k < vellaro::kChances; ++k) BuildChipStop(k);
   new KeyStop(this, QStringLiteral("LampKey"), BetArea::kLampPlace, Shape::kRound,
-              {Role::Indicator, AccessibleName(Control::kSafeLevelLamp), [this] {
+              {Role::Indicator,
+               AccessibleName(Control::kSafeLevelLamp),
+               [this] {
                  switch (vellaro::GameView(game()).Lamp()) {
-                   case vellaro::SafeLevelLamp::kOff: return QStringLiteral("off");
-                   case vellaro::SafeLevelLamp::kDark: return QStringLiteral("dark");
-                   case vellaro::SafeLevelLamp::kGreen: return QStringLiteral("green");
+                   case vellaro::SafeLevelLamp::kOff:
+                     return QStringLiteral("off");
+                   case vellaro::SafeLevelLamp::kDark:
+                     return QStringLiteral("dark");
+                   case vellaro::SafeLevelLamp::kGreen:
+                     return QStringLiteral("green");
                  }
                  return QString();
-               }, {}, {}});
-  auto* options = new KeyStop(this, QStringLiteral("OptionsKey"), BetArea::kOptionsPlace,
-                              Shape::kRect,
-                              {Role::Button, AccessibleName(Control::kOptionsButton), {}, {},
-                               [this] { return vellaro::GameView(game()).OptionsOpen(); }});
+               },
+               {},
+               {}});
+  auto* options =
+      new KeyStop(this, QStringLiteral("OptionsKey"), BetArea::kOptionsPlace, Shape::kRect,
+                  {Role::Button, AccessibleName(Control::kOptionsButton), {}, {}, [this] {
+                     return vellaro::GameView(game()).OptionsOpen();
+                   }});
   options->OnPress([this] { Handle([this] { game().OptionsClick(); }); });
 }
 
@@ -139,11 +158,16 @@ void MainWindow::BuildChipStop(int k) {
     return units;
   };
   new KeyStop(this, QStringLiteral("ChipKey") + Chance(k), BetArea::ChipPlace(k), Shape::kRound,
-              {Role::StaticText, QStringLiteral("Bet on ") + Chance(k), [this, k] {
+              {Role::StaticText,
+               QStringLiteral("Bet on ") + Chance(k),
+               [this, k] {
                  const vellaro::ChipOnShow chip = vellaro::GameView(game()).Chip(k);
-                 return chip.stake_shown ? QString::fromStdString(chip.stake) + QStringLiteral(" units")
-                                         : QStringLiteral("no bet");
-               }, stake, {}});
+                 return chip.stake_shown
+                            ? QString::fromStdString(chip.stake) + QStringLiteral(" units")
+                            : QStringLiteral("no bet");
+               },
+               stake,
+               {}});
 }
 
 void MainWindow::BuildKeyboardReach() {
@@ -154,10 +178,10 @@ void MainWindow::BuildKeyboardReach() {
   announcer_ = std::make_unique<Announcer>(*this);
   // The stops' help, which a screen reader gives as their description.
   static const std::pair<const char*, Control> kHelp[] = {
-      {"SaveKey", Control::kSave},       {"MinimizeKey", Control::kMinimize},
-      {"CloseKey", Control::kClose},     {"NewSessionKey", Control::kNewSession},
-      {"LimitsKey", Control::kLimits},   {"BoardKeys", Control::kTile},
-      {"UndoKey", Control::kUndo},       {"HistoryKey", Control::kHistory},
+      {"SaveKey", Control::kSave},          {"MinimizeKey", Control::kMinimize},
+      {"CloseKey", Control::kClose},        {"NewSessionKey", Control::kNewSession},
+      {"LimitsKey", Control::kLimits},      {"BoardKeys", Control::kTile},
+      {"UndoKey", Control::kUndo},          {"HistoryKey", Control::kHistory},
       {"LampKey", Control::kSafeLevelLamp}, {"OptionsKey", Control::kOptionsButton}};
   for (const auto& [name, control] : kHelp) {
     findChild<QWidget*>(QLatin1String(name))->setToolTip(TooltipFor(control));

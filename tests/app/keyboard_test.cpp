@@ -286,8 +286,8 @@ class KeyboardTest : public QObject {
     WaitForTheAnalysis();
     const vellaro::TextLines history = game().controls().NumbersList;
     const int32_t balance = game().state().Balance;
-    for (const auto held : {Qt::ControlModifier | Qt::ShiftModifier,
-                            Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+    for (const auto held :
+         {Qt::ControlModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::ControlModifier)}) {
       const bool ctrl_only = held == Qt::KeyboardModifiers(Qt::ControlModifier);
       const Qt::Key key = ctrl_only ? Qt::Key_Y : Qt::Key_Z;
       Key(Qt::Key_Z, Qt::ControlModifier);
@@ -328,13 +328,11 @@ class KeyboardTest : public QObject {
     Activate(w());
     const QStringList window = WalkTabs(w());
     const QStringList expected = {
-        "SaveKey",        "MinimizeKey",   "CloseKey",       "GuideKey",
-        "NewSessionKey",  "LimitsKey",     "PanelKey",       "SessionReadoutKey",
-        "ReadoutKey",     "BoardKeys",     "HistoryKey",     "TrendKeyLess",
-        "TrendKeyEven",   "TrendKeyRed",   "TrendKeyBlack",  "TrendKeyOdd",
-        "TrendKeyMore",   "ChipKeyLess",   "ChipKeyEven",    "ChipKeyRed",
-        "ChipKeyBlack",   "ChipKeyOdd",    "ChipKeyMore",    "LampKey",
-        "OptionsKey"};
+        "SaveKey",      "MinimizeKey",  "CloseKey",          "GuideKey",    "NewSessionKey",
+        "LimitsKey",    "PanelKey",     "SessionReadoutKey", "ReadoutKey",  "BoardKeys",
+        "HistoryKey",   "TrendKeyLess", "TrendKeyEven",      "TrendKeyRed", "TrendKeyBlack",
+        "TrendKeyOdd",  "TrendKeyMore", "ChipKeyLess",       "ChipKeyEven", "ChipKeyRed",
+        "ChipKeyBlack", "ChipKeyOdd",   "ChipKeyMore",       "LampKey",     "OptionsKey"};
     QCOMPARE(window, expected);
     // The options area, opened from the keyboard, follows its button, row by row; the
     // undo joins the strip once it is offered.
@@ -393,8 +391,9 @@ class KeyboardTest : public QObject {
       if (chance >= 0) break;
     }
     QVERIFY(chance >= 0);
-    const QString name = QStringLiteral("ChipKey%1").arg(
-        QLatin1String(vellaro::kChanceNames[static_cast<size_t>(chance)].data()));
+    const QString name =
+        QStringLiteral("ChipKey%1")
+            .arg(QLatin1String(vellaro::kChanceNames[static_cast<size_t>(chance)].data()));
     QAccessibleInterface* chip = Reader(Named(w(), qPrintable(name)));
     const std::string stake = vellaro::GameView(game()).Chip(chance).stake;
     QCOMPARE(chip->text(QAccessible::Value), QString::fromStdString(stake) + " units");
@@ -413,12 +412,16 @@ class KeyboardTest : public QObject {
   }
 
   void arrowsMoveOverTheBoardAsItIsLaidOutAndStopAtItsEdges() {
-    struct Move { int from; BoardMove move; int to; };
+    struct Move {
+      int from;
+      BoardMove move;
+      int to;
+    };
     const Move kMoves[] = {
-        {0, BoardMove::kRight, 2},  {0, BoardMove::kLeft, 0},   {0, BoardMove::kUp, 0},
-        {0, BoardMove::kDown, 0},   {1, BoardMove::kLeft, 0},   {3, BoardMove::kLeft, 0},
-        {1, BoardMove::kUp, 2},     {2, BoardMove::kUp, 3},     {3, BoardMove::kUp, 3},
-        {1, BoardMove::kDown, 1},   {5, BoardMove::kRight, 8},  {5, BoardMove::kLeft, 2},
+        {0, BoardMove::kRight, 2},   {0, BoardMove::kLeft, 0},  {0, BoardMove::kUp, 0},
+        {0, BoardMove::kDown, 0},    {1, BoardMove::kLeft, 0},  {3, BoardMove::kLeft, 0},
+        {1, BoardMove::kUp, 2},      {2, BoardMove::kUp, 3},    {3, BoardMove::kUp, 3},
+        {1, BoardMove::kDown, 1},    {5, BoardMove::kRight, 8}, {5, BoardMove::kLeft, 2},
         {34, BoardMove::kRight, 34}, {36, BoardMove::kUp, 36},  {34, BoardMove::kDown, 34},
         {35, BoardMove::kDown, 34}};
     for (const Move& m : kMoves) {
@@ -426,7 +429,8 @@ class KeyboardTest : public QObject {
     }
     // Every tile is reached, and each step lands on a tile beside the last on the window.
     vellaro::app::BoardKeys& board = *w().board_keys();
-    for (int n = 0; n < vellaro::kNumbers; ++n) QVERIFY2(ArrowTo(board, n), qPrintable(QString::number(n)));
+    for (int n = 0; n < vellaro::kNumbers; ++n)
+      QVERIFY2(ArrowTo(board, n), qPrintable(QString::number(n)));
   }
 
   void tenSpinsByArrowsAndEnterGiveTheStripOfTenClicks() {

@@ -26,8 +26,8 @@
 
 #include "app/fitted_number.h"
 #include "app/focus_ring.h"
-#include "app/key_stop.h"
 #include "app/fonts.h"
+#include "app/key_stop.h"
 #include "app/main_window.h"
 #include "app/readout.h"
 #include "support/game_peer.h"
