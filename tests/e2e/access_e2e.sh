@@ -71,7 +71,9 @@ play_keys() {
   start_app "$app" "$out"
   xdotool mousemove $((wx + 100)) $((wy + 66))
   xdotool windowfocus --sync "$window"
-  xdotool key --delay 30 $(printf 'Tab %.0s' $(seq $tabs_to_board))
+  local tabs=()
+  for _ in $(seq $tabs_to_board); do tabs+=(Tab); done
+  xdotool key --delay 30 "${tabs[@]}"
   # The board has the keyboard; its number in focus is 0, as a screen reader reads it.
   [[ $(/usr/bin/python3 "$(dirname "$0")/atspi_read.py" value "Number board") == 0 ]] ||
     fail "AT-SPI: the board's number in focus is not 0 after $tabs_to_board Tabs"
