@@ -5,6 +5,7 @@
 // edit and its caption, the 37 tiles).
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -51,5 +52,7 @@ enum class Control {
 
 // Names `widget` (tests and the style find it by its name) and records what it is.
 void Tag(QWidget* widget, const QString& name, Control control);
+// What Tag recorded of `widget`, if anything.
+std::optional<Control> TaggedControl(const QWidget& widget);
 
 }  // namespace vellaro::app

@@ -49,8 +49,9 @@ void LimitsArea::BuildBanner() {
   PaintUsable(continue_anyway_, QPalette::Button, QColor(44, 72, 24), QColor(38, 44, 34));
   PaintUsable(continue_anyway_, QPalette::ButtonText, Qt::white, QColor(112, 112, 112));
   continue_anyway_->setCursor(Qt::PointingHandCursor);
-  // The keys stay with the board: Enter enters a number, it never places a held-back bet.
-  continue_anyway_->setFocusPolicy(Qt::NoFocus);
+  // Reached by Tab, never by a click: the keys stay with the board, and Enter (which a
+  // button outside a dialog leaves alone) enters a number, never places a held-back bet.
+  continue_anyway_->setFocusPolicy(Qt::TabFocus);
   const int width = QFontMetrics(caption).horizontalAdvance(continue_anyway_->text()) + 16;
   const int height = kBannerPlace.height() - 2 * kButtonMargin;
   continue_anyway_->setGeometry(kBannerPlace.right() - kButtonMargin - width + 1,

@@ -12,11 +12,14 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/accessible_names.h"
+#include "app/announcer.h"
 #include "app/bet_area.h"
 #include "app/board_area.h"
 #include "app/fonts.h"
 #include "app/head_area.h"
 #include "app/limits_area.h"
+#include "app/limits_dialog.h"
 #include "app/lit_button.h"
 #include "app/options_area.h"
 #include "app/picture_widget.h"
@@ -78,6 +81,10 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
   connect(panel, &QShortcut::activated, this, [this] { Handle([this] { ToggleSessionPanel(); }); });
+  BuildKeyboardReach();
+  // The window, not its first Tab stop, has the keyboard at start: keys go to the board's
+  // entry until the player presses Tab.
+  setFocus();
   Sync();
   RenderShownPicturesAhead();
 }
@@ -152,6 +159,7 @@ void MainWindow::ToggleSessionPanel() {
     if (panel_ == nullptr)
       throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
     panel_->SetContinueEvening([this](int64_t id) { return ContinueSession(id); });
+    NameControls(*panel_);
     // Opened for the first time: beside the board rather than over it, where it fits.
     if (!panel_->RestoredPlace()) {
       const QRect screen = this->screen()->availableGeometry();
@@ -240,6 +248,7 @@ void MainWindow::Sync() {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     options_ = std::make_unique<OptionsArea>(*this);
     ApplyTooltips(*this);
+    NameControls(*this);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!before.contains(child)) child->show();
     }
@@ -261,10 +270,12 @@ void MainWindow::Sync() {
   new_session_->Sync();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
   if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
+  if (announcer_ != nullptr) SyncKeyboardReach();
 }
 
 void MainWindow::OpenLimits() {
   limits_->OpenDialog();
+  NameControls(*limits_->dialog());
 }
 
 LimitsDialog* MainWindow::limits_dialog() const {

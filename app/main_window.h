@@ -30,8 +30,12 @@ class QTimer;
 
 namespace vellaro::app {
 
+class Announcer;
 class BetArea;
 class BoardArea;
+class BoardKeys;
+class FocusRing;
+class KeyStop;
 class GuideDialog;
 class HeadArea;
 class LimitsArea;
@@ -105,6 +109,12 @@ class MainWindow final : public QWidget {
   // A key of the keyboard entry (window_keys.cpp); false when it is not one of them.
   bool PressKey(const QKeyEvent& key);
   const KeyboardEntry& keyboard() const { return keyboard_; }
+  // Enters `n` as a click on its tile would, from the keyboard: refused, and said why,
+  // while the board is locked or the tile is crossed out.
+  void EnterNumber(int n);
+  // The board's Tab stop, and what was last said to a screen reader (window_access.cpp).
+  BoardKeys* board_keys() const { return board_keys_; }
+  const Announcer& announcer() const { return *announcer_; }
   // What the line between the head and the board says, and the timers of its passing
   // messages (the event loop's; tests run them in virtual time).
   MessageLine& message_line() { return message_line_; }
@@ -152,6 +162,15 @@ class MainWindow final : public QWidget {
   void FollowDrag(const QMouseEvent& move);
   void EndDrag();
   void EnterTyped();
+  // The Tab stops, the focus ring and the news (window_access.cpp).
+  void BuildKeyboardReach();
+  void BuildHeadStops();
+  void BuildBoardStops();
+  void BuildBetStops();
+  void BuildChipStop(int k);
+  KeyStop* AddStop(const QString& name, const QRect& place, const QString& said,
+                   std::function<void()> press);
+  void SyncKeyboardReach();
   void RefuseTyped(const std::string& why);  // forgets the digits and says why
   bool OptionsOpen() const;
   StoredSettings CurrentStoredSettings() const;
@@ -194,6 +213,9 @@ class MainWindow final : public QWidget {
   // The head's own buttons: the session panel's and New session.
   std::unique_ptr<LitButton> panel_button_;
   std::unique_ptr<LitButton> new_session_;
+  BoardKeys* board_keys_ = nullptr;
+  FocusRing* focus_ring_ = nullptr;
+  std::unique_ptr<Announcer> announcer_;
   LastShown<QSize> client_size_;
 };
 

@@ -392,6 +392,9 @@ void OptionsArea::BuildUpTrender(const vellaro::GameView& view) {
                               {32, 18, 41, 26}, &vellaro::Game::TypeOnWins);
   add_ = AddUpTrenderSetting(QStringLiteral("UpTrenderAdd"), view.UpTrenderAdd(), {191, 18, 50, 26},
                              &vellaro::Game::TypeAddToBet);
+  // Their captions name them to a screen reader.
+  wins_caption_->setBuddy(wins_);
+  add_caption_->setBuddy(add_);
 
   automatic_reset_ = MakeCheckBox(QStringLiteral("AutomaticReset"), Control::kAutomaticReset,
                                   view.AutomaticReset(), {279, 393, 161, 20}, &window);

@@ -64,8 +64,11 @@ GuideButton::GuideButton(SvgCache& cache, const QRect& place, QWidget* parent)
   setObjectName(QStringLiteral("Button_Guide"));
   setGeometry(place);
   setCursor(Qt::PointingHandCursor);
-  setToolTip(QStringLiteral("The player's guide (F1): what the window shows, each mode and "
-                            "system in plain words, the keys and the limits."));
+  setToolTip(QStringLiteral(
+      "The player's guide (F1): what the window shows, each mode and system in plain words, "
+      "the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or "
+      "Enter presses it, the arrow keys move over the board and Enter enters the number; "
+      "digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere."));
   setMouseTracking(true);
 }
 

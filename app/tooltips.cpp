@@ -144,6 +144,12 @@ void Tag(QWidget* widget, const QString& name, Control control) {
   widget->setProperty(kControlProperty, static_cast<int>(control));
 }
 
+std::optional<Control> TaggedControl(const QWidget& widget) {
+  const QVariant control = widget.property(kControlProperty);
+  if (!control.isValid()) return std::nullopt;
+  return static_cast<Control>(control.toInt());
+}
+
 QString TooltipFor(Control control) {
   // Every control has its help: the compiler names a control left out of the switch.
   // clang-format off

@@ -48,7 +48,10 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
 }
 
 void MainWindow::EnterTyped() {
-  const int n = keyboard_.Number();
+  EnterNumber(keyboard_.Number());
+}
+
+void MainWindow::EnterNumber(int n) {
   // The board is locked while an analysis runs: a click on it does nothing, and nothing
   // typed is kept for later either.
   if (game().AnalysisRunning()) {
