@@ -4,6 +4,7 @@
 
 #include "export/report_charts.h"
 #include "game/text_number.h"
+#include "session/wheel_rows.h"
 #include "game/types.h"
 
 namespace vellaro {
@@ -80,6 +81,23 @@ void AddStatistics(const SpinStatistics& s, ReportSection& section) {
   section.tables.push_back(std::move(numbers));
 }
 
+// The dozens, columns and sectors, as vellaro-sim --summary prints them.
+void AddWheel(const std::vector<int>& spins, ReportSection& section) {
+  const WheelStatistics wheel = CountWheel(spins);
+  section.paragraphs.push_back(wheel.verdict);
+  section.paragraphs.push_back(wheel.method);
+  ReportTable table{"Dozens, columns and sectors of the wheel",
+                    {"group", "hits", "share", "fair share", "spins since", "longest absence",
+                     "p of hits", "Holm", "p of longest absence", "Holm", "unusual"},
+                    {}};
+  for (const WheelRow& row : WheelRows(wheel)) {
+    table.rows.push_back({row.name, row.hits, row.share, row.fair_share, row.since, row.longest,
+                          row.p_hits, row.holm_hits, row.p_absence, row.holm_absence,
+                          row.unusual});
+  }
+  section.tables.push_back(std::move(table));
+}
+
 }  // namespace
 
 EveningPageText StoredEveningText(std::string_view program, const std::string& journal_file,
@@ -144,6 +162,11 @@ ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
   chance.heading = "Chances and numbers";
   AddStatistics(track.statistics(), chance);
   page.sections.push_back(std::move(chance));
+
+  ReportSection wheel;
+  wheel.heading = "The wheel";
+  AddWheel(track.statistics().list(), wheel);
+  page.sections.push_back(std::move(wheel));
   return page;
 }
 

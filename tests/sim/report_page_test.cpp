@@ -243,6 +243,21 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
             std::string::npos);
   EXPECT_NE(page.find("<td>net result, from 0</td><td>" + signed_net + "</td>"),
             std::string::npos);
+  // The wheel's rows are the summary's, value for value, read back from the summary's text.
+  std::istringstream summary(run.out);
+  int wheel_rows = 0;
+  for (std::string line; std::getline(summary, line);) {
+    const size_t colon = line.find(": hits ");
+    if (colon == std::string::npos) continue;
+    std::string cells = "<td>" + line.substr(0, colon) + "</td>";
+    std::istringstream fields(line.substr(colon + 2));
+    for (std::string field; std::getline(fields, field, ',');) {
+      cells += "<td>" + field.substr(field.find_last_of(' ') + 1) + "</td>";
+    }
+    EXPECT_NE(page.find(cells), std::string::npos) << line;
+    ++wheel_rows;
+  }
+  EXPECT_EQ(wheel_rows, 10);
   // Heard once: a replay that fed the track twice, or not at all, shows another evening.
   const RunSetup setup{ParseCommandLine({"--random", "150", "--seed", "5", "--clock",
                                          "1700000000", "--summary"}),

@@ -1,12 +1,12 @@
 #include "tools/sim/summary.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <string_view>
 
 #include "betting/withheld_text.h"
 #include "game/text_number.h"
+#include "session/wheel_rows.h"
 
 namespace vellaro::sim {
 
@@ -41,36 +41,6 @@ std::string_view Outcome(HeldBack outcome) {
   return "not placed, and the player went on";
 }
 
-// std::to_chars: the same digits whatever the locale.
-std::string Digits(double value, std::chars_format format, int precision) {
-  char text[64];
-  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, format, precision);
-  return std::string(text, end.ptr);
-}
-
-const FigureCheck* CheckOf(const WheelStatistics& wheel, FigureKind kind, size_t group) {
-  for (const FigureCheck& check : wheel.checks) {
-    if (check.kind == kind && check.group == group) return &check;
-  }
-  return nullptr;
-}
-
-// "p of hits 0.0123, Holm 0.246"; "n/a" for both when no count could be unusual in so few
-// spins.
-std::string Chances(const FigureCheck* check, std::string_view figure) {
-  std::string text = "p of " + std::string(figure) + ' ';
-  if (check == nullptr || !check->p_value) return text + "n/a, Holm n/a";
-  return text + Digits(*check->p_value, std::chars_format::general, 6) + ", Holm " +
-         Digits(*check->corrected, std::chars_format::general, 6);
-}
-
-std::string_view Unusual(const FigureCheck* hits, const FigureCheck* absence) {
-  const bool by_hits = hits != nullptr && hits->unusual;
-  const bool by_absence = absence != nullptr && absence->unusual;
-  if (by_hits && by_absence) return "both";
-  if (by_hits) return "hits";
-  return by_absence ? "absence" : "no";
-}
 
 }  // namespace
 
@@ -78,17 +48,13 @@ void PrintWheel(std::ostream& out, const WheelStatistics& wheel) {
   out << "wheel: " << Counted(wheel.spins, "spin", "spins") << "; the " << wheel.groups.size()
       << " dozens, columns and sectors below give " << wheel.checks.size()
       << " figures, judged together with Holm's correction: unusual at a corrected p of "
-      << Digits(kUnusualLevel, std::chars_format::general, 6) << " or less\n";
-  for (size_t g = 0; g < wheel.groups.size(); ++g) {
-    const GroupCount& count = wheel.groups[g];
-    const FigureCheck* hits = CheckOf(wheel, FigureKind::kHits, g);
-    const FigureCheck* absence = CheckOf(wheel, FigureKind::kLongestAbsence, g);
-    out << count.group->name << ": hits " << count.hits << ", share "
-        << Digits(count.share, std::chars_format::fixed, 4) << ", fair share "
-        << Digits(count.group->expected_share(), std::chars_format::fixed, 4) << ", spins since "
-        << count.since_last << ", longest absence " << count.longest_absence << ", "
-        << Chances(hits, "hits") << ", " << Chances(absence, "longest absence") << ", unusual "
-        << Unusual(hits, absence) << '\n';
+      << GeneralDigits(kUnusualLevel) << " or less\n";
+  for (const WheelRow& row : WheelRows(wheel)) {
+    out << row.name << ": hits " << row.hits << ", share " << row.share << ", fair share "
+        << row.fair_share << ", spins since " << row.since << ", longest absence " << row.longest
+        << ", p of hits " << row.p_hits << ", Holm " << row.holm_hits
+        << ", p of longest absence " << row.p_absence << ", Holm " << row.holm_absence
+        << ", unusual " << row.unusual << '\n';
   }
   out << "wheel verdict: " << wheel.verdict << '\n';
 }

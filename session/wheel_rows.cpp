@@ -1,0 +1,57 @@
+#include "session/wheel_rows.h"
+
+#include <charconv>
+
+namespace vellaro {
+
+namespace {
+
+std::string Digits(double value, std::chars_format format, int precision) {
+  char text[64];
+  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, format, precision);
+  return std::string(text, end.ptr);
+}
+
+const FigureCheck* CheckOf(const WheelStatistics& wheel, FigureKind kind, size_t group) {
+  for (const FigureCheck& check : wheel.checks) {
+    if (check.kind == kind && check.group == group) return &check;
+  }
+  return nullptr;
+}
+
+std::string ChanceText(const FigureCheck* check, bool corrected) {
+  if (check == nullptr || !check->p_value) return "n/a";
+  return GeneralDigits(corrected ? *check->corrected : *check->p_value);
+}
+
+std::string Unusual(const FigureCheck* hits, const FigureCheck* absence) {
+  const bool by_hits = hits != nullptr && hits->unusual;
+  const bool by_absence = absence != nullptr && absence->unusual;
+  if (by_hits && by_absence) return "both";
+  if (by_hits) return "hits";
+  return by_absence ? "absence" : "no";
+}
+
+}  // namespace
+
+std::string GeneralDigits(double value) {
+  return Digits(value, std::chars_format::general, 6);
+}
+
+std::vector<WheelRow> WheelRows(const WheelStatistics& wheel) {
+  std::vector<WheelRow> rows;
+  for (size_t g = 0; g < wheel.groups.size(); ++g) {
+    const GroupCount& count = wheel.groups[g];
+    const FigureCheck* hits = CheckOf(wheel, FigureKind::kHits, g);
+    const FigureCheck* absence = CheckOf(wheel, FigureKind::kLongestAbsence, g);
+    rows.push_back({std::string(count.group->name), std::to_string(count.hits),
+                    Digits(count.share, std::chars_format::fixed, 4),
+                    Digits(count.group->expected_share(), std::chars_format::fixed, 4),
+                    std::to_string(count.since_last), std::to_string(count.longest_absence),
+                    ChanceText(hits, false), ChanceText(hits, true), ChanceText(absence, false),
+                    ChanceText(absence, true), Unusual(hits, absence)});
+  }
+  return rows;
+}
+
+}  // namespace vellaro

@@ -1,0 +1,35 @@
+#pragma once
+
+// The wheel's figures as text, one row per dozen, column and sector, exactly as every page
+// and summary prints them: the digits do not depend on the locale, so that the report page
+// and vellaro-sim --summary show the same figures character for character.
+
+#include <string>
+#include <vector>
+
+#include "session/wheel_statistics.h"
+
+namespace vellaro {
+
+struct WheelRow {
+  std::string name;
+  std::string hits;
+  std::string share;       // of the spins, 4 decimals
+  std::string fair_share;  // the group's pockets of the 37, 4 decimals
+  std::string since;       // spins since it last came
+  std::string longest;     // its longest absence
+  // The exact chance of a count (an absence) at least this far out, and Holm's correction
+  // of it; "n/a" when no count could be unusual in so few spins.
+  std::string p_hits;
+  std::string holm_hits;
+  std::string p_absence;
+  std::string holm_absence;
+  std::string unusual;  // "no", "hits", "absence" or "both"
+};
+
+std::vector<WheelRow> WheelRows(const WheelStatistics& wheel);
+
+// Locale-free digits of `value` (std::to_chars) in general form with 6 significant digits.
+std::string GeneralDigits(double value);
+
+}  // namespace vellaro
