@@ -215,6 +215,15 @@ const Option kOptions[] = {
        c.format_given = true;
      },
      "how --runs reports (default table)"},
+    {"--column",
+     "N|NAME",
+     0,
+     0,
+     {},
+     [](CommandLine&, uint64_t) {},  // its value is text: ParseCommandLine keeps it
+     "read FILE as CSV, its spins in column N (from 1) or the\n"
+     "                      column headed NAME (a FILE named *.csv is read as CSV\n"
+     "                      anyway, from its first column of numbers 0 to 36)"},
     {"--summary",
      "",
      0,
@@ -290,6 +299,9 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
           std::to_string(kMaxSpinsPerRun));
     }
     if (line.summary) throw UsageError("--summary is for one replay; --runs prints its own report");
+  }
+  if (line.column && (line.random_spins || line.runs)) {
+    throw UsageError("--column goes with a log, not with --random or --runs");
   }
   if (line.seed && !line.random_spins && !line.runs) {
     throw UsageError("--seed goes with --random or --runs");
@@ -375,17 +387,21 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     }
     const Option* option = FindOption(arg);
     if (option == nullptr) throw UsageError("unknown option " + Quoted(arg) + " (try --help)");
-    uint64_t value = 1;
-    if (option->value_name.empty()) {
-      if (inline_value) throw UsageError(std::string(arg) + " takes no value");
-    } else if (inline_value) {
-      value = ParseValue(*option, *inline_value);
-    } else if (i + 1 < args.size()) {
-      value = ParseValue(*option, args[++i]);
-    } else {
-      throw UsageError(std::string(arg) + " needs a value " + std::string(option->value_name));
+    if (!option->value_name.empty() && !inline_value) {
+      if (i + 1 >= args.size()) {
+        throw UsageError(std::string(arg) + " needs a value " + std::string(option->value_name));
+      }
+      inline_value = args[++i];
     }
-    option->apply(line, value);
+    if (option->name == "--column") {
+      if (inline_value->empty()) throw UsageError("--column needs a column's number or name");
+      line.column = std::string(*inline_value);
+    } else if (option->value_name.empty()) {
+      if (inline_value) throw UsageError(std::string(arg) + " takes no value");
+      option->apply(line, 1);
+    } else {
+      option->apply(line, ParseValue(*option, *inline_value));
+    }
   }
   if (line.help || line.version) return line;
 
@@ -411,10 +427,12 @@ constexpr std::string_view kHelpUsage =
     "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
     "  or:  vellaro-sim --journal FILE --list\n"
     "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
-    "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line; FILE, or\n"
-    "standard input when FILE is - or absent) through the game in virtual time and\n"
-    "prints what the window would have shown after every entry, as CSV, or with\n"
-    "--summary what it came to. --random replays a fair single-zero wheel instead;\n"
+    "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line, or numbers\n"
+    "separated by blanks, commas or semicolons; a CSV file with --column or a name\n"
+    "ending in .csv; FILE, or standard input when FILE is - or absent) through the\n"
+    "game in virtual time and prints what the window would have shown after every\n"
+    "entry, as CSV, or with --summary what it came to. --random replays a fair\n"
+    "single-zero wheel instead;\n"
     "--runs plays many evenings of it and reports the spread of their results.\n"
     "--journal lists or replays the evenings the window journaled.\n";
 

@@ -48,6 +48,9 @@ struct CommandLine {
   bool help = false;
   bool version = false;
   std::string file = "-";
+  // --column: the log is a CSV, and its spins are in this column (a header's name or a
+  // number from 1). A FILE whose name ends in ".csv" is read as CSV without it.
+  std::optional<std::string> column;
 };
 
 // A command line that cannot be run; the message is one line, without the program name.
