@@ -15,9 +15,11 @@
 namespace vellaro::replay {
 
 // The most spins one list enters. A casino's display shows a few dozen, an online history a
-// few hundred, a saved evening a few thousand; the window enters a list as one action, with
-// the board waiting, and 10,000 spins take a few seconds there (bench/window). A hundred
-// thousand numbers are a wheel's record, for vellaro-sim, not for an evening at a table.
+// few hundred, a saved evening a few thousand. The window enters a list as one action, the
+// board waiting and the journal committing it as one: 10,000 spins take about a quarter of
+// a second there (bench/journal's vellaro_add_spins_bench), and an evening of 10,000 spins
+// is the longest the window's start-up is measured to resume (bench/window). A hundred
+// thousand numbers are a wheel's record, for vellaro-sim, not an evening at a table.
 inline constexpr size_t kMostSpinsAtOnce = 10000;
 // The largest file read for a list: a CSV of 10,000 rows with a few columns of dates and
 // amounts fits many times over, and nothing larger is read into memory.
