@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -65,7 +66,8 @@ void AddSpinsDialog::BuildRows() {
   auto* layout = new QVBoxLayout(this);
   auto* hint = new QLabel(QStringLiteral(
       "The numbers that came out, oldest first, separated by spaces, commas, semicolons or "
-      "new lines; at most %1 at once.").arg(replay::kMostSpinsAtOnce), this);
+      "new lines; at most %1 at once.")
+      .arg(QLocale(QLocale::English).toString(qulonglong{replay::kMostSpinsAtOnce})), this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
   text_ = new QPlainTextEdit(this);
