@@ -74,14 +74,10 @@ class AddSpinsTest : public QObject {
     QCOMPARE(dialog().Spins(), (std::vector<int>{36, 0, 17, 5}));
     dialog().newest_first()->setChecked(false);
     // One bad token: its place is said, and nothing can be entered.
-    for (const auto& [text, summary] :
-         {std::pair{"5 17\n0 x 2", "Number 4 (line 2, column 3): 'x' is not a spin number (0 to 36)"},
-          std::pair{"5 37", "Number 2 (line 1, column 3): '37' is not a spin number (0 to 36)"},
-          std::pair{"-1", "Number 1 (line 1, column 1): '-1' is not a spin number (0 to 36)"}}) {
-      Type(QString::fromUtf8(text));
-      QCOMPARE(dialog().Summary(), QString::fromUtf8(summary));
-      QVERIFY(!dialog().enter_button()->isEnabled());
-    }
+    Type(QStringLiteral("5 17\n0 x 2"));
+    QCOMPARE(dialog().Summary(),
+             QStringLiteral("Number 4 (line 2, column 3): 'x' is not a spin number (0 to 36)"));
+    QVERIFY(!dialog().enter_button()->isEnabled());
     QCOMPARE(game().SpinsInHistory(), int64_t{0});
     Type(QStringLiteral("5, 17;0\n36 8 11"));
     QTest::mouseClick(dialog().enter_button(), Qt::LeftButton);
