@@ -104,8 +104,10 @@ replay::SpinListOptions AddSpinsDialog::Options() const {
   replay::SpinListOptions options;
   options.format = csv_ ? replay::SpinFormat::kCsv : replay::SpinFormat::kList;
   options.newest_first = newest_->isChecked();
-  // The box lists the columns after its first entry; a column is asked for by its number.
-  if (csv_ && column_->currentIndex() > 0) options.column = std::to_string(column_->currentIndex());
+  // The box lists the columns after its first entry.
+  if (csv_ && column_->currentIndex() > 0) {
+    options.column_number = static_cast<size_t>(column_->currentIndex());
+  }
   return options;
 }
 

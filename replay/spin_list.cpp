@@ -205,12 +205,18 @@ size_t ChosenColumn(const Table& table, std::string_view wanted) {
                       ColumnNames(table));
 }
 
-SpinList ParseCsv(const std::vector<Line>& lines, const std::string& wanted, size_t most) {
+SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options) {
   const Table table = ReadTable(lines);
   SpinList list;
   list.columns = table.columns;
   list.header = table.header;
-  list.column = ChosenColumn(table, wanted);
+  if (options.column_number > table.columns.size()) {
+    throw SpinListError("no column " + std::to_string(options.column_number) +
+                        " in the file: it has " + std::to_string(table.columns.size()));
+  }
+  list.column = options.column_number > 0 ? options.column_number - 1
+                                          : ChosenColumn(table, options.column);
+  const size_t most = options.most;
   if (table.rows.empty()) throw SpinListError("the file holds no numbers, only its header");
   RefuseTooMany(table.rows.size(), most);
   for (size_t r = 0; r < table.rows.size(); ++r) {
@@ -305,7 +311,7 @@ void CheckText(std::string_view text) {
 SpinList ParseSpinList(std::string_view text, const SpinListOptions& options) {
   CheckText(text);
   const std::vector<Line> lines = Lines(text);
-  SpinList list = options.format == SpinFormat::kCsv ? ParseCsv(lines, options.column, options.most)
+  SpinList list = options.format == SpinFormat::kCsv ? ParseCsv(lines, options)
                                                      : ParseList(lines, options.most);
   if (options.newest_first) {
     std::reverse(list.spins.begin(), list.spins.end());

@@ -61,6 +61,9 @@ struct SpinListOptions {
   // Of a CSV: the column, by the name in its header or its number from 1; empty: the first
   // column that holds only numbers from 0 to 36.
   std::string column;
+  // Of a CSV: the column by its number from 1 alone, as a list of the columns picks it
+  // (a header may name a column "2"); 0: `column` says.
+  size_t column_number = 0;
   size_t most = kMostSpinsAtOnce;
 };
 

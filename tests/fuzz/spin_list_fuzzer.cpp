@@ -4,7 +4,8 @@
 // takes, vellaro-sim's log reader takes to the same spins at the same lines.
 //
 // The first byte of an input picks the options: bit 0 a CSV, bit 1 newest first, bits 2-3
-// the column of a CSV (none, "1", "2", or the name "n"); the rest is the text.
+// the column of a CSV (none, "1", "2", or the name "n"), bit 4 the same by number alone
+// (none, 1, 2, 3); the rest is the text.
 
 #include <algorithm>
 #include <cstddef>
@@ -33,7 +34,8 @@ bool IsOneOfTheMessages(const std::string& message) {
       "|the file holds no rows"
       "|the file holds no numbers, only its header"
       "|no column of the file holds only numbers from 0 to 36"
-      "|no column '[^\n]*' in the file: its columns are [^\n]*");
+      "|no column '[^\n]*' in the file: its columns are [^\n]*"
+      "|no column [0-9]+ in the file: it has [0-9]+");
   return std::regex_match(message, kMessages);
 }
 
@@ -47,7 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   options.format = (pick & 1) != 0 ? SpinFormat::kCsv : SpinFormat::kList;
   options.newest_first = (pick & 2) != 0;
   static const char* const kColumns[] = {"", "1", "2", "n"};
-  options.column = kColumns[(pick >> 2) & 3];
+  if ((pick & 16) != 0) {
+    options.column_number = (pick >> 2) & 3;
+  } else {
+    options.column = kColumns[(pick >> 2) & 3];
+  }
   options.most = 50;  // small, so that the fuzzer reaches it
   SpinList list;
   try {

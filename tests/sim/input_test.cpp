@@ -183,6 +183,17 @@ TEST(SpinList, ACsvColumnByNameNumberOrTheFirstOfSpinsOnly) {
   EXPECT_EQ(plain.spins, (std::vector<int>{4, 5, 6}));
   csv.column = "2";
   EXPECT_EQ(Refusal("4,12\n5\n", csv), "line 2 has no column 2");
+  // Picked by its number from a list, a column is that one, whatever the header calls
+  // the others.
+  csv.column = "";
+  csv.column_number = 2;
+  EXPECT_EQ(ParseSpinList("n,x,2\n1,2,3\n", csv).spins, (std::vector<int>{2}));
+  csv.column = "2";
+  csv.column_number = 0;
+  EXPECT_EQ(ParseSpinList("n,x,2\n1,2,3\n", csv).spins, (std::vector<int>{3}));  // by name first
+  csv.column_number = 4;
+  EXPECT_EQ(Refusal("n,x,2\n1,2,3\n", csv), "no column 4 in the file: it has 3");
+  csv.column_number = 0;
   // Columns count characters, not bytes.
   csv.column = "N";
   EXPECT_EQ(Refusal("Nom,N\nAna\xc3\xafs,5\nZo\xc3\xa9,x\n", csv),
