@@ -45,6 +45,11 @@ QString AccessibleName(Control control) {
     case Control::kMaxLosses: return QStringLiteral("Most losses in a row");
     case Control::kLimitBanner: return QStringLiteral("Bet held back");
     case Control::kContinueAnyway: return QStringLiteral("Continue anyway");
+    case Control::kAddSpins: return QStringLiteral("Add spins");
+    case Control::kNewestFirst: return QStringLiteral("Newest first");
+    case Control::kSpinsFile: return QStringLiteral("Read spins from a file");
+    case Control::kSpinsColumn: return QStringLiteral("Column of the file");
+    case Control::kEnterSpins: return QStringLiteral("Enter the spins");
   }
   // clang-format on
   return {};

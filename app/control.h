@@ -48,6 +48,11 @@ enum class Control {
   kMaxLosses,
   kLimitBanner,
   kContinueAnyway,
+  kAddSpins,  // the head's button, the dialog and its box
+  kNewestFirst,
+  kSpinsFile,
+  kSpinsColumn,
+  kEnterSpins,
 };
 
 // Names `widget` (tests and the style find it by its name) and records what it is.

@@ -70,6 +70,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   limits_ = std::make_unique<LimitsArea>(*this);
   BuildGuide();
   BuildNewSessionButton();
+  BuildAddSpinsButton();
   board_ = std::make_unique<BoardArea>(*this);
   bets_ = std::make_unique<BetArea>(*this);
 
@@ -268,6 +269,7 @@ void MainWindow::Sync() {
   ShowMessageLine();
   limits_->ShowBanner(message_line_);
   new_session_->Sync();
+  add_spins_->Sync();
   // Once per spin, when its analysis has ended, rather than at every tick of it.
   if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
   if (announcer_ != nullptr) SyncKeyboardReach();

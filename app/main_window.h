@@ -31,6 +31,7 @@ class QTimer;
 namespace vellaro::app {
 
 class Announcer;
+class AddSpinsDialog;
 class BetArea;
 class BoardArea;
 class BoardKeys;
@@ -129,6 +130,14 @@ class MainWindow final : public QWidget {
   // opens. Null until then.
   void OpenLimits();
   LimitsDialog* limits_dialog() const;
+  // "Add spins…" (the head's button, Ctrl+Shift+V): the dialog of a list of spins, with
+  // `text` in its box unless it is null (window_add_spins.cpp). Made the first time it
+  // opens; null until then.
+  void OpenAddSpins(const QString& text);
+  AddSpinsDialog* add_spins_dialog() const { return add_spins_dialog_; }
+  // Enters `spins` at once as one action of the player; a list the game refuses says why
+  // in the line above the board.
+  void EnterSpins(const std::vector<int>& spins);
   // The player's guide (F1, the "?" button): made the first time it opens. Null until then.
   void OpenGuide();
   GuideDialog* guide_dialog() const { return guide_; }
@@ -149,6 +158,7 @@ class MainWindow final : public QWidget {
   void BuildGuide();       // window_guide.cpp
   void ShowMessageLine();  // window_messages.cpp
   void BuildNewSessionButton();
+  void BuildAddSpinsButton();  // window_add_spins.cpp
   // Asks before the evening on show ends, naming it and what comes `then`
   // (window_journal.cpp). False when the player keeps the evening.
   bool AgreeToEndEvening(const QString& then);
@@ -216,6 +226,8 @@ class MainWindow final : public QWidget {
   BoardKeys* board_keys_ = nullptr;
   FocusRing* focus_ring_ = nullptr;
   std::unique_ptr<Announcer> announcer_;
+  std::unique_ptr<LitButton> add_spins_;
+  AddSpinsDialog* add_spins_dialog_ = nullptr;
   LastShown<QSize> client_size_;
 };
 

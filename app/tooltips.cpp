@@ -47,6 +47,20 @@ const QString kNewSession = QStringLiteral(
     "first, naming the spins and the net result that end; not while an analysis runs. The "
     "evening ended stays in the journal: the session panel can show it and continue it, and "
     "vellaro-sim can list and replay it.");
+const QString kAddSpins = QStringLiteral(
+    "Add spins (Ctrl+Shift+V with a list copied): enter many numbers at once, typed, pasted "
+    "or read from a file, exactly as if you had clicked them one after another. The undo "
+    "then takes back the last one, as after a click. The past spins say nothing about the "
+    "next one.");
+const QString kNewestFirst = QStringLiteral(
+    "Tick when the list shows the newest number first, as many tables' displays do: the "
+    "oldest is entered first all the same.");
+const QString kSpinsFile = QStringLiteral(
+    "Read the numbers from a file: a text file, or a CSV file (*.csv) with a column of "
+    "numbers; a header line is allowed.");
+const QString kEnterSpins = QStringLiteral(
+    "Enter the numbers, oldest first, each as a click on its tile with the analysis run to "
+    "its end. Greyed while the list does not read whole.");
 const QString kMinimize = QStringLiteral("Minimise the window.");
 const QString kGauge = QStringLiteral(
     "The analysis at work. The board is locked until it ends, and numbers typed meanwhile "
@@ -190,6 +204,11 @@ QString TooltipFor(Control control) {
     case Control::kMaxLosses: return kMaxLosses;
     case Control::kLimitBanner: return kBanner;
     case Control::kContinueAnyway: return kContinue;
+    case Control::kAddSpins: return kAddSpins;
+    case Control::kNewestFirst: return kNewestFirst;
+    case Control::kSpinsFile: return kSpinsFile;
+    case Control::kSpinsColumn: return QStringLiteral("The column of the CSV file that holds the numbers.");
+    case Control::kEnterSpins: return kEnterSpins;
   }
   // clang-format on
   return {};

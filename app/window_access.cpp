@@ -52,6 +52,8 @@ void MainWindow::BuildHeadStops() {
       QCoreApplication::quit();
     });
   });
+  AddStop(QStringLiteral("AddSpinsKey"), {156, 30, 21, 21}, AccessibleName(Control::kAddSpins),
+          [this] { Handle([this] { OpenAddSpins(QString()); }); });
   AddStop(QStringLiteral("GuideKey"), {346, 30, 21, 21}, QStringLiteral("Player's guide"),
           [this] { OpenGuide(); });
   AddStop(QStringLiteral("NewSessionKey"), {372, 30, 21, 21}, AccessibleName(Control::kNewSession),

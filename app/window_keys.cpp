@@ -1,6 +1,8 @@
 // The keyboard of the main window: numbers typed and entered with Enter, the undo and redo
 // keys.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -21,8 +23,13 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
   const bool ctrl_z = k == Qt::Key_Z && held == Qt::ControlModifier;
   const bool redo = (k == Qt::Key_Z && held == (Qt::ControlModifier | Qt::ShiftModifier)) ||
                     (k == Qt::Key_Y && held == Qt::ControlModifier);
-  if (held != Qt::NoModifier && !ctrl_z && !redo) return false;
-  if (ctrl_z) {
+  const bool paste = k == Qt::Key_V && held == (Qt::ControlModifier | Qt::ShiftModifier);
+  if (held != Qt::NoModifier && !ctrl_z && !redo && !paste) return false;
+  if (paste) {
+    // The clipboard's text, in the dialog of a list of spins: nothing is entered before
+    // the player has seen what it holds.
+    guard_.Run([this] { OpenAddSpins(QGuiApplication::clipboard()->text()); });
+  } else if (ctrl_z) {
     Handle([this] { game().UndoClick(); });  // acts only while the undo is offered
   } else if (redo) {
     Handle([this] { game().RedoClick(); });  // acts only right after an undo

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "env/clock.h"
@@ -81,6 +82,13 @@ class WindowGame {
   // The evening so far as the panel's what-if replays it: the spins in the history and the
   // settings of its first spin.
   replay::SessionSpins SessionSpins() const;
+
+  // Enters `spins`, oldest first, as clicks on their tiles one after another, each as soon
+  // as the analysis of the one before has ended: a player who never pauses (host/bulk_entry.cpp).
+  // The journal and the track hear every event as they would hear those clicks. Returns
+  // why nothing was entered: an analysis running, a number off the wheel, or a first number
+  // the undo has just crossed out; empty when all were entered.
+  std::string EnterSpins(std::span<const int> spins);
 
  private:
   // Puts a new game in place, heard by this object. Building a game throws nothing; if it

@@ -17,45 +17,25 @@ std::string_view Trimmed(std::string_view line) {
   return line;
 }
 
-// Decimal digits only, any number of leading zeros, 0..36; -1 for anything else. Counting
-// the value down digit by digit would overflow on a long run of digits, so the zeros go
-// first and at most two significant digits may remain.
-int SpinNumber(std::string_view text) {
-  if (text.empty()) return -1;
-  for (char c : text) {
-    if (c < '0' || c > '9') return -1;
-  }
-  while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
-  if (text.size() > 2) return -1;
-  int value = 0;
-  for (char c : text) value = value * 10 + (c - '0');
-  return value <= 36 ? value : -1;
-}
-
-// The line as the message shows it: control characters, which would cut the message short
-// (a NUL) or garble the terminal (a CR), are written as \xHH.
-std::string Printable(std::string_view line) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string text;
-  for (const char c : line) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7f) {
-      text += "\\x";
-      text += kHex[byte >> 4];
-      text += kHex[byte & 0xf];
-    } else {
-      text += c;
-    }
-  }
-  return text;
-}
-
-// The start of a bad line, enough to find it by: a message that echoed a line of a hundred
-// megabytes would bury what it says.
 std::string Quoted(std::string_view line) {
-  constexpr size_t kQuoted = 32;
-  if (line.size() <= kQuoted) return Printable(line);
-  return Printable(line.substr(0, kQuoted)) + "...";
+  return QuotedText(line);
+}
+
+// The spins of a line that holds more than one token, or is one token with separators
+// around it; throws at the first token that is not a spin. `blanks`: the blanks trimmed
+// off the front of the line, which its columns count.
+void AddSpins(std::string_view line, size_t blanks, uint64_t line_number, std::string_view name,
+              std::vector<Entry>& entries) {
+  for (const LineToken& token : LineTokens(line)) {
+    const int number = SpinNumber(token.text);
+    if (number < 0) {
+      std::ostringstream message;
+      message << name << ':' << line_number << ':' << blanks + token.column << ": '" << Quoted(token.text)
+              << "' is not a spin number (0 to 36)";
+      throw InputError(message.str());
+    }
+    entries.push_back({line_number, number});
+  }
 }
 
 }  // namespace
@@ -87,6 +67,10 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
         entries.push_back({line_number, Entry::kRedo});
       } else if (const int number = SpinNumber(line); number >= 0) {
         entries.push_back({line_number, number});
+      } else if (const auto tokens = LineTokens(line);
+                 tokens.size() != 1 || tokens[0].text != line) {
+        // Several spins, one with separators around it, or only separators (none).
+        AddSpins(line, static_cast<size_t>(line.data() - raw.data()), line_number, name, entries);
       } else {
         std::ostringstream message;
         message << name << ':' << line_number << ": '" << Quoted(line)

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "replay/spin_list.h"
+
 namespace vellaro::replay {
 
 // One line of a spin log that does something: a spin, or a press of the undo or the redo.
@@ -31,13 +33,12 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// No line of a log is longer (a spin is two digits): a longer one is refused as soon as it
-// is seen, so that a file with no line ends (/dev/zero) is not read into memory whole.
-inline constexpr size_t kLongestLine = 4096;
-
 // The entries of a whole log, read line by line and checked before anything is replayed.
 // Lines end in LF or CR LF; blanks around an entry, empty lines and lines starting with
-// '#' are allowed. `name` is how messages call the input ("-" for standard input); they
+// '#' are allowed. A line may hold several spins, separated as in a list (LineTokens),
+// which share its line number; "undo" and "redo" stand alone on theirs. No line is longer
+// than kLongestLine: a longer one is refused as soon as it is seen, so that a file with no
+// line ends (/dev/zero) is not read into memory whole. `name` is how messages call the input ("-" for standard input); they
 // quote at most the first few dozen bytes of a bad line.
 // Throws InputError at the first bad line, std::runtime_error when the stream fails
 // before its end.

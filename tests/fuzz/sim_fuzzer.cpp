@@ -25,8 +25,10 @@ bool IsOneOfTheMessages(const std::string& err) {
   static const std::regex kMessages(
       "vellaro-sim: [^\n]*\n"
       "|-:[0-9]+: '[^\n]*' is not a spin number \\(0 to 36\\), \"undo\" or \"redo\"\n"
-      "|-:[0-9]+: the line is longer than 4096 bytes \\('[^\n]*'\\)\n"
-      "|-:[0-9]+: (undo|redo) is not offered here\n");
+      "|-:[0-9]+: the line is longer than 65536 bytes \\('[^\n]*'\\)\n"
+      "|-:[0-9]+: (undo|redo) is not offered here\n"
+      "|-:[0-9]+:[0-9]+: '[^\n]*' is not a spin number \\(0 to 36\\)\n"
+      "|-: [^\n]*\n");
   return std::regex_match(err, kMessages);
 }
 

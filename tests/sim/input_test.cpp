@@ -1,9 +1,16 @@
+#include "replay/spin_list.h"
 #include "replay/spin_log.h"
 
 #include <gtest/gtest.h>
 
 namespace vellaro::replay {
 namespace {
+
+TEST(ParseLog, ALineMayHoldAListWhoseSpinsShareItsNumber) {
+  EXPECT_EQ(ParseLog("1 2\n\n 3,4;5 ,\t6\r\nundo\n7;\n , ;\n", "f"),
+            (std::vector<Entry>{{1, 1}, {1, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {4, Entry::kUndo},
+                                {5, 7}}));
+}
 
 TEST(ParseLog, SpinsAndUndosKeepTheirLineNumbersAcrossSkippedLines) {
   const std::string text =
@@ -28,8 +35,11 @@ TEST(ParseLog, RejectsAnythingElseNamingFileLineAndText) {
       {"-1\n", "f:1: '-1' is not a spin number (0 to 36), \"undo\" or \"redo\""},
       {"+5\n", "f:1: '+5' is not a spin number (0 to 36), \"undo\" or \"redo\""},
       {"Undo\n", "f:1: 'Undo' is not a spin number (0 to 36), \"undo\" or \"redo\""},
-      {"redo 5\n", "f:1: 'redo 5' is not a spin number (0 to 36), \"undo\" or \"redo\""},
-      {"1 2\n", "f:1: '1 2' is not a spin number (0 to 36), \"undo\" or \"redo\""},
+      // "undo" and "redo" stand alone; a list on a line is of numbers only, and its
+      // message points at the token, by its column in the line as written.
+      {"redo 5\n", "f:1:1: 'redo' is not a spin number (0 to 36)"},
+      {"1 2\n  3,x;4\n", "f:2:5: 'x' is not a spin number (0 to 36)"},
+      {"5,\n\t7 37\n", "f:2:4: '37' is not a spin number (0 to 36)"},
       {"\n\n  x7 \r\n", "f:3: 'x7' is not a spin number (0 to 36), \"undo\" or \"redo\""},
       {"100\n", "f:1: '100' is not a spin number (0 to 36), \"undo\" or \"redo\""},
       {"99999999999999999999999\n",
@@ -39,8 +49,7 @@ TEST(ParseLog, RejectsAnythingElseNamingFileLineAndText) {
       // Control characters are spelt out: a NUL must not cut the message short.
       {std::string("7\0z\x1b\n", 5),
        "f:1: '7\\x00z\\x1b' is not a spin number (0 to 36), \"undo\" or \"redo\""},
-      {"  # not at the start\n1 # nor here\n",
-       "f:2: '1 # nor here' is not a spin number (0 to 36), \"undo\" or \"redo\""},
+      {"  # not at the start\n1 # nor here\n", "f:2:3: '#' is not a spin number (0 to 36)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -70,9 +79,128 @@ TEST(ParseLog, ALongLineIsQuotedByItsStartAndOneBeyondTheLimitIsRefused) {
     ParseLog("7\n" + longest + "c\n7\n", "f");
     ADD_FAILURE() << "accepted";
   } catch (const InputError& e) {
-    EXPECT_EQ(e.what(), "f:2: the line is longer than 4096 bytes ('#" + std::string(31, 'c') +
+    EXPECT_EQ(e.what(), "f:2: the line is longer than 65536 bytes ('#" + std::string(31, 'c') +
                             "...')");
   }
+}
+
+// ---- Lists of spins entered at once (replay/spin_list.h) ------------------------------------
+
+std::string Refusal(const std::string& text, const SpinListOptions& options = {}) {
+  try {
+    const SpinList list = ParseSpinList(text, options);
+    return "accepted " + std::to_string(list.spins.size());
+  } catch (const SpinListError& e) {
+    return e.what();
+  }
+}
+
+TEST(SpinList, EverySeparatorAndTheOrderOfTheDisplay) {
+  const SpinList list = ParseSpinList("5, 17;0\n\n 36\t08\r\n1,,2 ;");
+  EXPECT_EQ(list.spins, (std::vector<int>{5, 17, 0, 36, 8, 1, 2}));
+  EXPECT_EQ(list.lines, (std::vector<size_t>{1, 1, 1, 3, 3, 4, 4}));
+  // A display shows the newest first: entered, the oldest goes first all the same.
+  SpinListOptions newest;
+  newest.newest_first = true;
+  const SpinList reversed = ParseSpinList("5 17 0\n36", newest);
+  EXPECT_EQ(reversed.spins, (std::vector<int>{36, 0, 17, 5}));
+  EXPECT_EQ(reversed.lines, (std::vector<size_t>{2, 1, 1, 1}));
+}
+
+TEST(SpinList, BadInputIsRefusedWholeWithItsPlace) {
+  SpinListOptions csv;
+  csv.format = SpinFormat::kCsv;
+  std::string hundred_thousand;
+  for (int i = 0; i < 100000; ++i) hundred_thousand += std::to_string(i % 37) + "\n";
+  const std::string bad = "number 3 (line 2, column 4): '";
+  const std::pair<std::string, std::string> cases[] = {
+      {"1 2\n  ;abc 4", bad + "abc' is not a spin number (0 to 36)"},
+      {"1 2\n  ;37 4", bad + "37' is not a spin number (0 to 36)"},
+      {"1 2\n  ;-1 4", bad + "-1' is not a spin number (0 to 36)"},
+      {"1 2\n  ;\xc3\xa9 4", bad + "\xc3\xa9' is not a spin number (0 to 36)"},
+      {"", "the list holds no numbers"},
+      {" ,;\n\r\n\t", "the list holds no numbers"},
+      {hundred_thousand, "100000 numbers: at most 10000 are entered at once"},
+      {std::string("\x89PNG\r\n\x1a\n\0\0", 10), "this is not text: byte 7 is \\x1a"},
+      {std::string("5 17\0 3", 8), "this is not text: byte 5 is \\x00"},
+      {std::string(kLongestLine + 1, ' ') + "\n5", "line 1 is longer than 65536 bytes"},
+  };
+  for (const auto& [text, message] : cases) {
+    SCOPED_TRACE(text.substr(0, 40));
+    EXPECT_EQ(Refusal(text), message);
+  }
+  EXPECT_EQ(Refusal(" " + std::string(100, '7')),
+            "number 1 (line 1, column 2): '" + std::string(32, '7') + "...' is not a spin number (0 to 36)");
+  std::string most;
+  for (size_t i = 0; i < kMostSpinsAtOnce; ++i) most += "36 ";
+  EXPECT_EQ(Refusal(most), "accepted 10000");
+  EXPECT_EQ(Refusal(most + "0"), "10001 numbers: at most 10000 are entered at once");
+  const std::pair<std::string, std::string> csv_cases[] = {
+      {"date,amount\n2026-12-01,3.5\n2026-12-02,40\n",
+       "no column of the file holds only numbers from 0 to 36"},
+      {"n\n5\n\n37\n", "no column of the file holds only numbers from 0 to 36"},
+      {"date,n\n", "the file holds no numbers, only its header"},
+      {"", "the file holds no rows"},
+  };
+  for (const auto& [text, message] : csv_cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Refusal(text, csv), message);
+  }
+}
+
+TEST(SpinList, ACsvColumnByNameNumberOrTheFirstOfSpinsOnly) {
+  const std::string file =
+      "Date;Table;Number;Colour\r\n"
+      "2026-12-01 20:00;3;17;black\r\n"
+      "2026-12-01 20:01;40;\"0\";green\r\n"
+      "\r\n"
+      "2026-12-01 20:02;3;36;red\r\n";
+  SpinListOptions csv;
+  csv.format = SpinFormat::kCsv;
+  // "Table" holds 40: the first column of spins only is "Number".
+  SpinList list = ParseSpinList(file, csv);
+  EXPECT_TRUE(list.header);
+  EXPECT_EQ(list.columns, (std::vector<std::string>{"Date", "Table", "Number", "Colour"}));
+  EXPECT_EQ(list.column, 2u);
+  EXPECT_EQ(list.spins, (std::vector<int>{17, 0, 36}));
+  EXPECT_EQ(list.lines, (std::vector<size_t>{2, 3, 5}));
+  csv.column = "number";  // any case
+  EXPECT_EQ(ParseSpinList(file, csv).spins, (std::vector<int>{17, 0, 36}));
+  csv.column = "3";
+  EXPECT_EQ(ParseSpinList(file, csv).column, 2u);
+  csv.column = "Table";
+  EXPECT_EQ(Refusal(file, csv), "number 2 (line 3, column 18): '40' is not a spin number (0 to 36)");
+  csv.column = "5";
+  EXPECT_EQ(Refusal(file, csv),
+            "no column '5' in the file: its columns are 'Date', 'Table', 'Number', 'Colour'");
+  csv.column = "Colour";
+  EXPECT_EQ(Refusal(file, csv), "number 1 (line 2, column 23): 'black' is not a spin number (0 to 36)");
+  // Without a header the columns have numbers; a short row has no cell to read.
+  csv.column = "";
+  const SpinList plain = ParseSpinList("4,12\n5,\"1,3\"\n6,7\n", csv);
+  EXPECT_FALSE(plain.header);
+  EXPECT_EQ(plain.columns, (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(plain.spins, (std::vector<int>{4, 5, 6}));
+  csv.column = "2";
+  EXPECT_EQ(Refusal("4,12\n5\n", csv), "line 2 has no column 2");
+  // Picked by its number from a list, a column is that one, whatever the header calls
+  // the others.
+  csv.column = "";
+  csv.column_number = 2;
+  EXPECT_EQ(ParseSpinList("n,x,2\n1,2,3\n", csv).spins, (std::vector<int>{2}));
+  csv.column = "2";
+  csv.column_number = 0;
+  EXPECT_EQ(ParseSpinList("n,x,2\n1,2,3\n", csv).spins, (std::vector<int>{3}));  // by name first
+  csv.column_number = 4;
+  EXPECT_EQ(Refusal("n,x,2\n1,2,3\n", csv), "no column 4 in the file: it has 3");
+  csv.column_number = 0;
+  // Columns count characters, not bytes.
+  csv.column = "N";
+  EXPECT_EQ(Refusal("Nom,N\nAna\xc3\xafs,5\nZo\xc3\xa9,x\n", csv),
+            "number 2 (line 3, column 5): 'x' is not a spin number (0 to 36)");
+  csv.column = "2";
+  csv.newest_first = true;
+  EXPECT_EQ(ParseSpinList("4,12\n5,13\n", csv).spins, (std::vector<int>{13, 12}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "game/text_number.h"
 #include "session/evening_page.h"
 #include "tools/sim/evenings.h"
+#include "replay/spin_list.h"
 #include "replay/spin_log.h"
 #include "tools/sim/interval_rule.h"
 #include "tools/sim/options.h"
@@ -42,9 +44,61 @@ int Fail(std::ostream& err, const std::string& message) {
   return kExitBadInput;
 }
 
+// The largest CSV read: it is read whole before it is checked, unlike a log, which is read
+// line by line.
+constexpr size_t kLargestCsv = size_t{256} << 20;
+
+// What a CSV's error says, as a log's does: the file, the line and column, the reason.
+std::string CsvMessage(const std::string& file, const SpinListError& e) {
+  if (!e.place()) return file + ": " + e.reason();
+  return file + ":" + std::to_string(e.place()->line) + ":" + std::to_string(e.place()->column) +
+         ": " + e.reason();
+}
+
+// The entries of a CSV log: its spins, each at the line of its row; nothing once the
+// reason has been reported.
+std::optional<std::vector<Entry>> ReadCsv(const CommandLine& line, std::istream& in,
+                                          std::ostream& err) {
+  std::string text;
+  try {
+    if (line.file == "-") {
+      text = ReadSpinText(in, "standard input", kLargestCsv);
+    } else {
+      std::error_code ec;
+      const bool folder = std::filesystem::is_directory(line.file, ec);
+      std::ifstream stream(line.file, std::ios::binary);
+      if (folder || !stream) {
+        Fail(err, "cannot read '" + line.file + "': " + std::strerror(folder ? EISDIR : errno));
+        return std::nullopt;
+      }
+      text = ReadSpinText(stream, "'" + line.file + "'", kLargestCsv);
+    }
+  } catch (const SpinListError& e) {
+    Fail(err, e.reason());
+    return std::nullopt;
+  }
+  SpinListOptions options;
+  options.format = SpinFormat::kCsv;
+  options.column = line.column.value_or("");
+  options.most = SIZE_MAX;
+  SpinList list;
+  try {
+    list = ParseSpinList(text, options);
+  } catch (const SpinListError& e) {
+    err << CsvMessage(line.file, e) << '\n';
+    return std::nullopt;
+  }
+  std::vector<Entry> entries;
+  entries.reserve(list.spins.size());
+  for (size_t i = 0; i < list.spins.size(); ++i) entries.push_back({list.lines[i], list.spins[i]});
+  return entries;
+}
+
 // The entries of FILE's log, or nothing once the reason has been reported.
-std::optional<std::vector<Entry>> ReadEntries(const std::string& file, std::istream& in,
+std::optional<std::vector<Entry>> ReadEntries(const CommandLine& line, std::istream& in,
                                               std::ostream& err) {
+  const std::string& file = line.file;
+  if (line.column || IsCsvName(file)) return ReadCsv(line, in, err);
   try {
     if (file == "-") return ReadLog(in, file);
     std::error_code ec;
@@ -231,7 +285,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
   if (line.random_spins) {
     source = std::make_unique<WheelSource>(*setup.line.seed, *line.random_spins);
   } else {
-    std::optional<std::vector<Entry>> read = ReadEntries(line.file, in, err);
+    std::optional<std::vector<Entry>> read = ReadEntries(line, in, err);
     if (!read) return kExitBadInput;
     entries = std::move(*read);
     source = std::make_unique<LogSource>(entries);

@@ -226,6 +226,19 @@ const Option kOptions[] = {
      "also write the report page, one HTML file with its\n"
      "                      charts, to FILE",
      [](CommandLine& c, std::string_view v) { c.report = std::string(v); }},
+    {"--column",
+     "N|NAME",
+     0,
+     0,
+     {},
+     nullptr,
+     "read FILE as CSV, its spins in column N (from 1) or the\n"
+     "                      column headed NAME (a FILE named *.csv is read as CSV\n"
+     "                      anyway, from its first column of numbers 0 to 36)",
+     [](CommandLine& c, std::string_view v) {
+       if (v.empty()) throw UsageError("--column needs a column's number or name");
+       c.column = std::string(v);
+     }},
     {"--summary",
      "",
      0,
@@ -301,6 +314,9 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
           std::to_string(kMaxSpinsPerRun));
     }
     if (line.summary) throw UsageError("--summary is for one replay; --runs prints its own report");
+  }
+  if (line.column && (line.random_spins || line.runs)) {
+    throw UsageError("--column goes with a log, not with --random or --runs");
   }
   if (line.seed && !line.random_spins && !line.runs) {
     throw UsageError("--seed goes with --random or --runs");
@@ -432,10 +448,12 @@ constexpr std::string_view kHelpUsage =
     "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
     "  or:  vellaro-sim --journal FILE --list\n"
     "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
-    "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line; FILE, or\n"
-    "standard input when FILE is - or absent) through the game in virtual time and\n"
-    "prints what the window would have shown after every entry, as CSV, or with\n"
-    "--summary what it came to. --random replays a fair single-zero wheel instead;\n"
+    "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line, or numbers\n"
+    "separated by blanks, commas or semicolons; a CSV file with --column or a name\n"
+    "ending in .csv; FILE, or standard input when FILE is - or absent) through the\n"
+    "game in virtual time and prints what the window would have shown after every\n"
+    "entry, as CSV, or with --summary what it came to. --random replays a fair\n"
+    "single-zero wheel instead;\n"
     "--runs plays many evenings of it and reports the spread of their results.\n"
     "--journal lists or replays the evenings the window journaled.\n";
 

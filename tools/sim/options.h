@@ -49,6 +49,9 @@ struct CommandLine {
   bool version = false;
   std::string file = "-";
   std::optional<std::string> report;  // --report: the page is also written to this file
+  // --column: the log is a CSV, and its spins are in this column (a header's name or a
+  // number from 1). A FILE whose name ends in ".csv" is read as CSV without it.
+  std::optional<std::string> column;
 };
 
 // A command line that cannot be run; the message is one line, without the program name.

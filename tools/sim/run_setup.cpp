@@ -53,7 +53,11 @@ std::string RepeatingOptions(const RunSetup& setup) {
 void PrintSetup(std::ostream& out, const RunSetup& setup) {
   const CommandLine& c = setup.line;
   out << "settings: " << RepeatingOptions(setup) << '\n';
-  if (!c.random_spins && !c.runs) out << "input: " << c.file << '\n';
+  if (!c.random_spins && !c.runs) {
+    out << "input: " << c.file;
+    if (c.column) out << ", CSV column " << *c.column;
+    out << '\n';
+  }
   const uint32_t clock = c.clock_s.value_or(0);
   if (setup.clock_given) {
     out << "clock: " << clock << ", given with --clock\n";

@@ -1,0 +1,177 @@
+#include "app/add_spins_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/control.h"
+#include "app/dialog_above.h"
+#include "app/guard.h"
+
+namespace vellaro::app {
+
+namespace {
+
+// The first entry of the column box: the first column that holds only spins.
+const QString kFirstColumn = QStringLiteral("First column of numbers 0 to 36");
+
+QString Capitalised(const std::string& text) {
+  QString message = QString::fromStdString(text);
+  if (!message.isEmpty()) message[0] = message[0].toUpper();
+  return message;
+}
+
+}  // namespace
+
+QString SpinsSummary(const std::vector<int>& spins) {
+  if (spins.size() == 1) return QStringLiteral("Enter 1 spin: %1").arg(spins.front());
+  return QStringLiteral("Enter %1 spins: %2 \u2026 %3")
+      .arg(spins.size())
+      .arg(spins.front())
+      .arg(spins.back());
+}
+
+AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<void(const std::vector<int>&)> enter,
+                               QWidget* parent)
+    : QDialog(parent), guard_(guard), enter_spins_(std::move(enter)) {
+  setWindowTitle(QStringLiteral("Vellaro \u2014 Add spins"));
+  Tag(this, QStringLiteral("AddSpinsDialog"), Control::kAddSpins);
+  BuildRows();
+  connect(text_, &QPlainTextEdit::textChanged, this, [this] { guard_.Run([this] { Reread(); }); });
+  connect(newest_, &QCheckBox::toggled, this, [this] { guard_.Run([this] { Reread(); }); });
+  connect(column_, &QComboBox::currentIndexChanged, this,
+          [this] { guard_.Run([this] { Reread(); }); });
+  connect(file_, &QPushButton::clicked, this, [this] { guard_.Run([this] { ChooseFile(); }); });
+  connect(enter_, &QPushButton::clicked, this, [this] {
+    guard_.Run([this] {
+      if (spins_.empty()) return;
+      const std::vector<int> spins = spins_;
+      accept();
+      enter_spins_(spins);
+    });
+  });
+  StandAbove(*this);
+  Reread();
+}
+
+void AddSpinsDialog::BuildRows() {
+  auto* layout = new QVBoxLayout(this);
+  auto* hint = new QLabel(QStringLiteral(
+      "The numbers that came out, oldest first, separated by spaces, commas, semicolons or "
+      "new lines; at most %1 at once.")
+      .arg(QLocale(QLocale::English).toString(qulonglong{replay::kMostSpinsAtOnce})), this);
+  hint->setWordWrap(true);
+  layout->addWidget(hint);
+  text_ = new QPlainTextEdit(this);
+  Tag(text_, QStringLiteral("SpinsText"), Control::kAddSpins);
+  layout->addWidget(text_);
+  auto* row = new QHBoxLayout;
+  newest_ = new QCheckBox(QStringLiteral("Newest first"), this);
+  Tag(newest_, QStringLiteral("NewestFirst"), Control::kNewestFirst);
+  file_ = new QPushButton(QStringLiteral("File\u2026"), this);
+  Tag(file_, QStringLiteral("SpinsFile"), Control::kSpinsFile);
+  column_ = new QComboBox(this);
+  Tag(column_, QStringLiteral("SpinsColumn"), Control::kSpinsColumn);
+  column_->hide();
+  row->addWidget(newest_);
+  row->addStretch();
+  row->addWidget(column_);
+  row->addWidget(file_);
+  layout->addLayout(row);
+  summary_ = new QLabel(this);
+  Tag(summary_, QStringLiteral("SpinsSummary"), Control::kAddSpins);
+  summary_->setWordWrap(true);
+  layout->addWidget(summary_);
+  auto* buttons = new QDialogButtonBox(this);
+  enter_ = buttons->addButton(QStringLiteral("Enter"), QDialogButtonBox::AcceptRole);
+  Tag(enter_, QStringLiteral("EnterSpins"), Control::kEnterSpins);
+  enter_->setDefault(true);
+  QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  resize(420, 300);
+}
+
+replay::SpinListOptions AddSpinsDialog::Options() const {
+  replay::SpinListOptions options;
+  options.format = csv_ ? replay::SpinFormat::kCsv : replay::SpinFormat::kList;
+  options.newest_first = newest_->isChecked();
+  // The box lists the columns after its first entry.
+  if (csv_ && column_->currentIndex() > 0) {
+    options.column_number = static_cast<size_t>(column_->currentIndex());
+  }
+  return options;
+}
+
+void AddSpinsDialog::Reread() {
+  spins_.clear();
+  try {
+    replay::SpinList list = replay::ParseSpinList(text_->toPlainText().toStdString(), Options());
+    spins_ = std::move(list.spins);
+    summary_->setText(SpinsSummary(spins_));
+  } catch (const replay::SpinListError& error) {
+    summary_->setText(Capitalised(error.what()));
+  }
+  enter_->setEnabled(!spins_.empty());
+}
+
+void AddSpinsDialog::FillColumns(const std::string& text) {
+  const QSignalBlocker quiet(column_);
+  column_->clear();
+  column_->addItem(kFirstColumn);
+  try {
+    for (const std::string& name : replay::CsvColumns(text)) {
+      column_->addItem(QString::fromStdString(name));
+    }
+  } catch (const replay::SpinListError&) {
+    // A file without rows: Reread says so.
+  }
+}
+
+void AddSpinsDialog::SetText(const QString& text) {
+  csv_ = false;
+  column_->hide();
+  text_->setPlainText(text);  // reread on its change
+  Reread();
+}
+
+void AddSpinsDialog::LoadFile(const QString& path) {
+  std::string text;
+  try {
+    text = replay::ReadSpinFile(path.toStdString());
+  } catch (const replay::SpinListError& error) {
+    summary_->setText(Capitalised(error.what()));
+    spins_.clear();
+    enter_->setEnabled(false);
+    return;
+  }
+  {
+    const QSignalBlocker quiet(text_);
+    text_->setPlainText(QString::fromStdString(text));
+  }
+  csv_ = replay::IsCsvName(path.toStdString());
+  if (csv_) FillColumns(text);
+  column_->setVisible(csv_);
+  Reread();
+}
+
+void AddSpinsDialog::ChooseFile() {
+  const QString path = QFileDialog::getOpenFileName(
+      this, QStringLiteral("Spins from a file"), QString(),
+      QStringLiteral("Spins (*.txt *.csv);;All files (*)"));
+  if (!path.isEmpty()) LoadFile(path);
+}
+
+QString AddSpinsDialog::Summary() const {
+  return summary_->text();
+}
+
+}  // namespace vellaro::app

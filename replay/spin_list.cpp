@@ -1,0 +1,359 @@
+#include "replay/spin_list.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace vellaro::replay {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+bool IsSeparator(char c) {
+  return IsBlank(c) || c == ',' || c == ';';
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Characters, not bytes: the continuation bytes of UTF-8 do not start one.
+size_t Characters(std::string_view text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+  }));
+}
+
+struct Line {
+  std::string_view text;  // without its line end
+  size_t number = 0;
+};
+
+// The lines of `text`, ending in LF or CR LF; a line longer than kLongestLine refuses it.
+std::vector<Line> Lines(std::string_view text) {
+  std::vector<Line> lines;
+  size_t number = 0;
+  for (size_t at = 0; at < text.size();) {
+    const size_t end = std::min(text.find('\n', at), text.size());
+    std::string_view line = text.substr(at, end - at);
+    ++number;
+    if (line.size() > kLongestLine) {
+      throw SpinListError("line " + std::to_string(number) + " is longer than " +
+                          std::to_string(kLongestLine) + " bytes");
+    }
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back({line, number});
+    at = end + 1;
+  }
+  return lines;
+}
+
+std::string NotASpin(std::string_view token) {
+  return "'" + QuotedText(token) + "' is not a spin number (0 to 36)";
+}
+
+void RefuseTooMany(size_t count, size_t most) {
+  if (count > most) {
+    throw SpinListError(std::to_string(count) + " numbers: at most " + std::to_string(most) +
+                        " are entered at once");
+  }
+}
+
+SpinList ParseList(const std::vector<Line>& lines, size_t most) {
+  std::vector<std::pair<LineToken, size_t>> tokens;  // and their lines
+  for (const Line& line : lines) {
+    for (const LineToken& token : LineTokens(line.text)) tokens.emplace_back(token, line.number);
+  }
+  if (tokens.empty()) throw SpinListError("the list holds no numbers");
+  RefuseTooMany(tokens.size(), most);
+  SpinList list;
+  list.spins.reserve(tokens.size());
+  list.lines.reserve(tokens.size());
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const auto& [token, line] = tokens[i];
+    const int number = SpinNumber(token.text);
+    if (number < 0) throw SpinListError(NotASpin(token.text), TokenPlace{i + 1, line, token.column});
+    list.spins.push_back(number);
+    list.lines.push_back(line);
+  }
+  return list;
+}
+
+// ---- CSV ---------------------------------------------------------------------------------
+
+struct Cell {
+  std::string text;  // unquoted and trimmed
+  size_t column = 0;
+};
+
+// The delimiter of a CSV: a comma, else a semicolon (as spreadsheets write where the comma
+// is the decimal mark), else a tab, as the first line uses.
+char Delimiter(std::string_view first) {
+  for (const char c : {',', ';', '\t'}) {
+    if (first.find(c) != std::string_view::npos) return c;
+  }
+  return ',';
+}
+
+// The cells of one row. A cell in double quotes may hold the delimiter, and "" for a quote.
+std::vector<Cell> Cells(std::string_view row, char delimiter) {
+  std::vector<Cell> cells;
+  size_t at = 0;
+  while (true) {
+    Cell cell;
+    while (at < row.size() && IsBlank(row[at]) && row[at] != delimiter) ++at;
+    cell.column = Characters(row.substr(0, at)) + 1;
+    if (at < row.size() && row[at] == '"') {
+      for (++at; at < row.size(); ++at) {
+        if (row[at] == '"' && (at + 1 >= row.size() || row[at + 1] != '"')) break;
+        if (row[at] == '"') ++at;
+        cell.text += row[at];
+      }
+      if (at < row.size()) ++at;  // the closing quote
+      while (at < row.size() && row[at] != delimiter) cell.text += row[at++];
+      cell.text = std::string(Trimmed(cell.text));
+    } else {
+      const size_t end = std::min(row.find(delimiter, at), row.size());
+      cell.text = std::string(Trimmed(row.substr(at, end - at)));
+      at = end;
+    }
+    cells.push_back(std::move(cell));
+    if (at >= row.size()) return cells;
+    ++at;  // the delimiter
+  }
+}
+
+struct Table {
+  std::vector<std::vector<Cell>> rows;  // the data rows, without the header
+  std::vector<size_t> lines;
+  std::vector<std::string> columns;
+  bool header = false;
+};
+
+Table ReadTable(const std::vector<Line>& lines) {
+  Table table;
+  char delimiter = 0;
+  for (const Line& line : lines) {
+    if (Trimmed(line.text).empty()) continue;
+    if (delimiter == 0) delimiter = Delimiter(line.text);
+    table.rows.push_back(Cells(line.text, delimiter));
+    table.lines.push_back(line.number);
+  }
+  if (table.rows.empty()) throw SpinListError("the file holds no rows");
+  const std::vector<Cell>& first = table.rows.front();
+  table.header = std::any_of(first.begin(), first.end(), [](const Cell& cell) {
+    return !cell.text.empty() && SpinNumber(cell.text) < 0;
+  });
+  for (size_t c = 0; c < first.size(); ++c) {
+    table.columns.push_back(table.header ? first[c].text : std::to_string(c + 1));
+  }
+  if (table.header) {
+    table.rows.erase(table.rows.begin());
+    table.lines.erase(table.lines.begin());
+  }
+  return table;
+}
+
+bool AllSpins(const Table& table, size_t column) {
+  return std::all_of(table.rows.begin(), table.rows.end(), [&](const std::vector<Cell>& row) {
+    return column < row.size() && SpinNumber(row[column].text) >= 0;
+  });
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+std::string ColumnNames(const Table& table) {
+  std::string names;
+  for (const std::string& name : table.columns) {
+    names += names.empty() ? "" : ", ";
+    names += "'" + QuotedText(name) + "'";
+  }
+  return names;
+}
+
+size_t ChosenColumn(const Table& table, std::string_view wanted) {
+  if (wanted.empty()) {
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+      if (AllSpins(table, c)) return c;
+    }
+    throw SpinListError("no column of the file holds only numbers from 0 to 36");
+  }
+  for (size_t c = 0; c < table.columns.size(); ++c) {
+    if (SameName(table.columns[c], wanted)) return c;
+  }
+  const int number = SpinNumber(wanted);  // a column's number is small, as a spin's is
+  const bool digits = !wanted.empty() && std::all_of(wanted.begin(), wanted.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  if (digits && number >= 1 && static_cast<size_t>(number) <= table.columns.size()) {
+    return static_cast<size_t>(number) - 1;
+  }
+  throw SpinListError("no column '" + QuotedText(wanted) + "' in the file: its columns are " +
+                      ColumnNames(table));
+}
+
+SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options) {
+  const Table table = ReadTable(lines);
+  SpinList list;
+  list.columns = table.columns;
+  list.header = table.header;
+  if (options.column_number > table.columns.size()) {
+    throw SpinListError("no column " + std::to_string(options.column_number) +
+                        " in the file: it has " + std::to_string(table.columns.size()));
+  }
+  list.column = options.column_number > 0 ? options.column_number - 1
+                                          : ChosenColumn(table, options.column);
+  const size_t most = options.most;
+  if (table.rows.empty()) throw SpinListError("the file holds no numbers, only its header");
+  RefuseTooMany(table.rows.size(), most);
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    const std::vector<Cell>& row = table.rows[r];
+    if (list.column >= row.size()) {
+      throw SpinListError("line " + std::to_string(table.lines[r]) + " has no column " +
+                          std::to_string(list.column + 1));
+    }
+    const Cell& cell = row[list.column];
+    const int number = SpinNumber(cell.text);
+    if (number < 0) {
+      throw SpinListError(NotASpin(cell.text), TokenPlace{r + 1, table.lines[r], cell.column});
+    }
+    list.spins.push_back(number);
+    list.lines.push_back(table.lines[r]);
+  }
+  return list;
+}
+
+std::string PlacedMessage(const std::string& reason, const std::optional<TokenPlace>& place) {
+  if (!place) return reason;
+  return "number " + std::to_string(place->index) + " (line " + std::to_string(place->line) +
+         ", column " + std::to_string(place->column) + "): " + reason;
+}
+
+}  // namespace
+
+SpinListError::SpinListError(const std::string& reason, std::optional<TokenPlace> place)
+    : std::runtime_error(PlacedMessage(reason, place)), reason_(reason), place_(place) {}
+
+int SpinNumber(std::string_view text) {
+  if (text.empty()) return -1;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return -1;
+  }
+  // The zeros go first: counting a long run of digits would overflow.
+  while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+  if (text.size() > 2) return -1;
+  int value = 0;
+  for (const char c : text) value = value * 10 + (c - '0');
+  return value <= 36 ? value : -1;
+}
+
+std::string QuotedText(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  constexpr size_t kQuoted = 32;
+  std::string quoted;
+  for (const char c : text.substr(0, kQuoted)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) {
+      quoted += "\\x";
+      quoted += kHex[byte >> 4];
+      quoted += kHex[byte & 0xf];
+    } else {
+      quoted += c;
+    }
+  }
+  if (text.size() > kQuoted) quoted += "...";
+  return quoted;
+}
+
+std::vector<LineToken> LineTokens(std::string_view line) {
+  std::vector<LineToken> tokens;
+  size_t column = 1;
+  for (size_t at = 0; at < line.size();) {
+    if (IsSeparator(line[at])) {
+      ++at;
+      ++column;
+      continue;
+    }
+    size_t end = at;
+    while (end < line.size() && !IsSeparator(line[end])) ++end;
+    const std::string_view token = line.substr(at, end - at);
+    tokens.push_back({token, column});
+    column += Characters(token);
+    at = end;
+  }
+  return tokens;
+}
+
+void CheckText(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool control = byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f';
+    if (control || byte == 0x7f) {
+      throw SpinListError("this is not text: byte " + std::to_string(i + 1) + " is \\x" +
+                          QuotedText(text.substr(i, 1)).substr(2));
+    }
+  }
+}
+
+SpinList ParseSpinList(std::string_view text, const SpinListOptions& options) {
+  CheckText(text);
+  const std::vector<Line> lines = Lines(text);
+  SpinList list = options.format == SpinFormat::kCsv ? ParseCsv(lines, options)
+                                                     : ParseList(lines, options.most);
+  if (options.newest_first) {
+    std::reverse(list.spins.begin(), list.spins.end());
+    std::reverse(list.lines.begin(), list.lines.end());
+  }
+  return list;
+}
+
+std::vector<std::string> CsvColumns(std::string_view text) {
+  CheckText(text);
+  return ReadTable(Lines(text)).columns;
+}
+
+bool IsCsvName(std::string_view path) {
+  return path.size() >= 4 && SameName(path.substr(path.size() - 4), ".csv");
+}
+
+std::string ReadSpinText(std::istream& in, const std::string& name, size_t largest) {
+  std::string text;
+  std::string chunk(size_t{1} << 16, '\0');
+  while (in) {
+    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    if (in.bad()) throw SpinListError("cannot read " + name + ": read error");
+    text.append(chunk.data(), static_cast<size_t>(in.gcount()));
+    if (text.size() > largest) {
+      throw SpinListError(name + " is larger than " + std::to_string(largest >> 20) +
+                          " MB: too large for a list of spins");
+    }
+  }
+  return text;
+}
+
+std::string ReadSpinFile(const std::string& path, size_t largest) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    throw SpinListError("cannot read " + path + ": " + std::strerror(EISDIR));
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw SpinListError("cannot read " + path + ": " + std::strerror(errno));
+  std::string text = ReadSpinText(in, path, largest);
+  CheckText(text);
+  return text;
+}
+
+}  // namespace vellaro::replay
