@@ -1,5 +1,6 @@
 #include "journal/stored_session.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <stdexcept>
@@ -14,6 +15,42 @@ namespace vellaro::journal {
 
 namespace {
 
+// Where the events of a file are: one row each before version 3, packed in blocks since.
+bool KeepsEventRows(Database& db) {
+  return db.QueryInt("PRAGMA user_version") < 3;
+}
+
+// Whether the file keeps the texts of the systems players wrote (version 5 on).
+bool KeepsSystemTexts(Database& db) {
+  return db.QueryInt("PRAGMA user_version") >= 5;
+}
+
+// Puts the stored text of each system the player wrote back into its event. A text whose
+// event is no such change, or such a change without its text, is damage.
+void ReadSystemTexts(Database& db, int64_t id, std::vector<StoredEvent>& events) {
+  const auto damaged = [id](int64_t seq) {
+    return BadRecord("session " + std::to_string(id) + " has a damaged system text at " +
+                     std::to_string(seq));
+  };
+  if (KeepsSystemTexts(db)) {
+    Statement texts(db, "SELECT seq, text FROM system_texts WHERE session_id = ? ORDER BY seq");
+    texts.Bind(1, id);
+    while (texts.Step()) {
+      const int64_t seq = texts.Int(0);
+      const auto at = std::lower_bound(events.begin(), events.end(), seq,
+                                       [](const StoredEvent& e, int64_t s) { return e.seq < s; });
+      auto* change = at != events.end() && at->seq == seq ? std::get_if<SystemChanged>(&at->event)
+                                                          : nullptr;
+      if (change == nullptr || change->custom != kCustomTextNotRead) throw damaged(seq);
+      change->custom = texts.Text(1);
+    }
+  }
+  for (const StoredEvent& stored : events) {
+    const auto* change = std::get_if<SystemChanged>(&stored.event);
+    if (change != nullptr && change->custom == kCustomTextNotRead) throw damaged(stored.seq);
+  }
+}
+
 void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
   Statement events(db,
                    "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
@@ -27,11 +64,15 @@ void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
     }
     out.push_back(StoredEvent{events.Int(0), events.OptionalInt(1), Decode(record)});
   }
+  ReadSystemTexts(db, id, out);
 }
 
-// Where the events of a file are: one row each before version 3, packed in blocks since.
-bool KeepsEventRows(Database& db) {
-  return db.QueryInt("PRAGMA user_version") < 3;
+// The text of the system of the player's that the session started with, "" for none.
+std::string StartingSystemText(Database& db, int64_t id) {
+  if (!KeepsSystemTexts(db)) return {};
+  Statement custom(db, "SELECT custom_system FROM sessions WHERE id = ?");
+  custom.Bind(1, id);
+  return custom.Step() && !custom.IsNull(0) ? custom.Text(0) : std::string();
 }
 
 bool HasEvents(Database& db, int64_t id) {
@@ -156,13 +197,14 @@ StoredSession LoadSession(Database& db, int64_t id) {
   session.started_ms = head.Int(1);
   session.ended_ms = head.OptionalInt(2);
   session.settings = StoredSettings(head, id);
+  session.settings.custom_system = StartingSystemText(db, id);
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.
   // A file of version 2, which a reader does not bring up to date (it may not write), keeps
   // one row per event.
   if (KeepsEventRows(db)) {
-    ReadEventRows(db, id, session.events);
+    ReadEventRows(db, id, session.events);  // and the texts of the player's systems
     return session;
   }
   // Every event takes two bytes at least: a damaged count cannot ask for more room than
@@ -192,6 +234,7 @@ StoredSession LoadSession(Database& db, int64_t id) {
     }
     if (unpacked != static_cast<uint64_t>(blocks.Int(1))) throw BadRecord(damaged);
   }
+  ReadSystemTexts(db, id, session.events);
   return session;
 }
 
