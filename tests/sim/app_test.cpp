@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -458,15 +459,30 @@ std::vector<std::string> WithoutNames(const std::string& csv) {
 TEST(SystemFiles, MartingaleWrittenAsAFilePlaysAsMartingaleUnderItsOwnName) {
   vellaro::testing::TempFolder folder;
   const std::string file = Written(folder, "doubling.system", kMartingaleFile);
+  // Quorvel too, so that a file ignored in favour of the default Martingale fails here.
+  const std::string tripling = Written(folder, "tripling.system",
+                                       "name = Tripling\nkind = multiply\non_loss = times 3\n"
+                                       "on_win = reset\n");
   for (const std::vector<std::string_view>& options :
        {std::vector<std::string_view>{"--safe-level", "2", "--trend", "red"},
         std::vector<std::string_view>{"--auto-reset", "--mode", "3", "--clock", "1700000000"}}) {
-    const testing::Run built_in = RunProgram(With(options, {"--system", "martingale"}), kLog);
-    const testing::Run from_file = RunProgram(With(options, {"--system-file", file}), kLog);
-    ASSERT_EQ(from_file.status, kExitOk) << from_file.err;
-    EXPECT_EQ(from_file.out, built_in.out) << "the trace names no system: the same bytes";
-    EXPECT_EQ(from_file.err, "vellaro-sim: system Doubling, read from " + file + "\n");
+    for (const auto& [system, path, name] :
+         {std::tuple<std::string_view, std::string, std::string>{"martingale", file, "Doubling"},
+          {"quorvel", tripling, "Tripling"}}) {
+      const testing::Run built_in = RunProgram(
+          With(options, {"--system", system, "--random", "400", "--seed", "9"}));
+      const testing::Run from_file = RunProgram(
+          With(options, {"--system-file", path, "--random", "400", "--seed", "9"}));
+      ASSERT_EQ(from_file.status, kExitOk) << from_file.err;
+      EXPECT_EQ(from_file.out, built_in.out) << "the trace names no system: the same bytes";
+      EXPECT_EQ(from_file.err.rfind("vellaro-sim: system " + name + ", read from " + path + "\n",
+                                    0),
+                0u)
+          << from_file.err;
+    }
   }
+  EXPECT_NE(RunProgram({"--system", "quorvel", "--random", "400", "--seed", "9"}).out,
+            RunProgram({"--system", "martingale", "--random", "400", "--seed", "9"}).out);
   const testing::Run built_in =
       RunProgram(With(kRuns, {"--system", "martingale", "--bankroll", "60", "--format", "csv"}));
   const testing::Run from_file =
@@ -488,6 +504,7 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
                                                         "on_loss = times 2\non_win = back 1\n");
   const std::string good = Written(folder, "good.system", kMartingaleFile);
   const std::string missing = folder.File("missing.system");
+  const std::string a_folder = folder.path().string();
   struct Case {
     std::vector<std::string_view> args;
     std::string err;
@@ -497,8 +514,7 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
        "vellaro-sim: " + bad +
            ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
       {{"--system-file", missing}, "vellaro-sim: " + missing + ": no such file\n"},
-      {{"--system-file", folder.path().string()},
-       "vellaro-sim: " + folder.path().string() + ": is a folder, not a system file\n"},
+      {{"--system-file", a_folder}, "vellaro-sim: " + a_folder + ": is a folder, not a system file\n"},
       {{"--system", "parlay", "--system-file", good},
        "vellaro-sim: --system and --system-file do not go together; --system all plays both\n"},
       {{"--system-file", good, "--system-file", good},
@@ -540,7 +556,8 @@ TEST(SystemFiles, AllWithTwoFilesReportsEightSystemsInEveryFormat) {
   const testing::Run json = run("json");
   ASSERT_EQ(json.status, kExitOk) << json.err;
   size_t systems = 0;
-  for (size_t at = 0; (at = json.out.find("{\"system\": ", at)) != std::string::npos; ++at) {
+  for (size_t at = json.out.find("\"systems\": [");
+       (at = json.out.find("{\"system\": ", at)) != std::string::npos; ++at) {
     ++systems;
   }
   EXPECT_EQ(systems, 8u);
