@@ -332,6 +332,8 @@ std::string JsonSettings(const RunSetup& setup) {
   };
   std::string json = "{";
   for (const auto& [key, value] : settings) {
+    // Only a run that plays system files names them: the six alone report as they did.
+    if (key == "system_files" && c.system_files.empty()) continue;
     if (key != settings[0].first) json += ", ";
     JsonField(json, key, value);
   }
