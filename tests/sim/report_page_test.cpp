@@ -261,7 +261,7 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
   // Heard once: a replay that fed the track twice, or not at all, shows another evening.
   const RunSetup setup{ParseCommandLine({"--random", "150", "--seed", "5", "--clock",
                                          "1700000000", "--summary"}),
-                       true, true};
+                       true, true, {}};
   EXPECT_EQ(page, EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup)},
                                   track));
 }

@@ -64,8 +64,12 @@ void PlayEveningsOnThisThread(Shared& shared) {
     const uint64_t index = shared.next_evening++;
     if (index >= plan.evenings) break;
     const uint64_t seed = EveningSeed(plan.seed, index);
-    for (size_t s = 0; s < plan.systems.size(); ++s) {
-      options.settings.system = static_cast<BettingSystem>(plan.systems[s]);
+    for (size_t s = 0; s < plan.systems.size() + plan.files.size(); ++s) {
+      if (s < plan.systems.size()) {
+        PlayedSystem(plan.systems[s]).SelectIn(options.settings);
+      } else {
+        plan.files[s - plan.systems.size()].SelectIn(options.settings);
+      }
       WheelSource wheel(seed, plan.spins);
       CountingTally tally(shared.spins_done, plan.spins);
       std::optional<ShapeTally> shape;
@@ -104,14 +108,14 @@ std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
                                                const ProgressReport& progress,
                                                std::chrono::milliseconds interval,
                                                RunShapes* shapes) {
-  std::vector<std::vector<Evening>> results(plan.systems.size(),
+  std::vector<std::vector<Evening>> results(plan.systems.size() + plan.files.size(),
                                             std::vector<Evening>(plan.evenings));
   Shared shared(plan, results, shapes);
   const unsigned threads = static_cast<unsigned>(
       std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
   if (shapes) {
-    shapes->evenings.assign(plan.systems.size(), std::vector<EveningShape>(plan.evenings));
-    shapes->nets.assign(plan.systems.size(), SampledNets(plan.evenings, shapes->sampled.size()));
+    shapes->evenings.assign(plan.systems.size() + plan.files.size(), std::vector<EveningShape>(plan.evenings));
+    shapes->nets.assign(plan.systems.size() + plan.files.size(), SampledNets(plan.evenings, shapes->sampled.size()));
   }
   shared.threads_running = threads;
   std::vector<std::jthread> workers;

@@ -12,9 +12,10 @@ namespace vellaro::sim {
 
 namespace {
 
-// The system's name without the note on its stakes: "Martingale".
-std::string SystemName(int system) {
-  const std::string_view name = kBettingSystemNames.at(static_cast<size_t>(system));
+// The system's name without the note on its stakes: "Martingale"; a file's own name.
+std::string SystemName(const PlayedSystem& system) {
+  if (system.file) return system.file->rules.name;
+  const std::string_view name = kBettingSystemNames.at(static_cast<size_t>(system.builtin));
   return std::string(name.substr(0, name.find(" (")));
 }
 
@@ -179,7 +180,7 @@ ReportPage RunsPage(const RunSetup& setup, const std::vector<SystemSpread>& syst
                " of " + Counted(static_cast<int64_t>(c.spins_per_run.value_or(0)), "spin", "spins");
   page.settings = SetupLines(setup);
 
-  std::vector<int> played;
+  std::vector<PlayedSystem> played;
   for (const SystemSpread& s : systems) played.push_back(s.system);
   ReportSection overview;
   overview.heading = systems.size() > 1 ? "All systems side by side" : "The figures";
