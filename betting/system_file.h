@@ -6,6 +6,7 @@
 // is ever played.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,14 @@ namespace vellaro {
 
 // Files larger than this are refused unread.
 inline constexpr size_t kMaxSystemFileBytes = 64 * 1024;
+// The bounds of what a file may say. They are far beyond any table's limits, and they keep
+// every stake the rules can compute (a factor times a capped stake plus an amount) well
+// inside 64 bits.
+inline constexpr size_t kMaxSystemLineBytes = 4096;
+inline constexpr size_t kMaxSystemNameBytes = 64;         // UTF-8 bytes, no control characters
+inline constexpr size_t kMaxSystemSequenceItems = 1000;   // also the most places `back` moves
+inline constexpr int64_t kMaxSystemUnits = 1'000'000;     // any stake, start, floor, cap, amount
+inline constexpr int64_t kMaxSystemFactor = 100;          // `times K`: 2 <= K <= 100
 
 struct SystemFileError {
   int line = 0;          // 1-based; 0 when the error concerns the file as a whole

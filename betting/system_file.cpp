@@ -1,0 +1,445 @@
+#include "betting/system_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <new>
+#include <utility>
+#include <vector>
+
+namespace vellaro {
+
+namespace {
+
+// A refusal raised anywhere inside the parse; caught once, at the top, so that no partial
+// definition can leave the parser.
+struct Refusal {
+  SystemFileError error;
+};
+
+[[noreturn]] void Refuse(int line, std::string message) {
+  throw Refusal{SystemFileError{line, std::move(message)}};
+}
+
+// ---- the text as bytes: size, NUL, line length, UTF-8 ------------------------------------
+
+// The length of the UTF-8 sequence starting at text[at], or 0 if it is not a valid one
+// (overlong forms, surrogates and code points above U+10FFFF are refused).
+size_t Utf8Length(std::string_view text, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  if (lead < 0x80) return 1;
+  size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+void CheckLineBytes(std::string_view line, int number) {
+  if (line.size() > kMaxSystemLineBytes) {
+    Refuse(number, "the line is longer than " + std::to_string(kMaxSystemLineBytes) + " bytes");
+  }
+  for (size_t at = 0; at < line.size();) {
+    if (line[at] == '\0') Refuse(number, "a NUL byte: a system file is text");
+    const size_t length = Utf8Length(line, at);
+    if (length == 0) Refuse(number, "the text is not UTF-8");
+    at += length;
+  }
+}
+
+// ---- the lines: `key = value`, comments, blanks -------------------------------------------
+
+struct Entry {
+  std::string_view value;
+  int line = 0;  // 0: the key is not in the file
+};
+
+enum Key : size_t {
+  kName, kKind, kSequence, kLine, kOnWin, kOnLoss, kAtEnd, kStart, kFloor, kCap, kSafeguards,
+  kKeyCount
+};
+
+constexpr std::array<std::string_view, kKeyCount> kKeyNames = {
+    "name", "kind", "sequence", "line", "on_win", "on_loss", "at_end", "start", "floor", "cap",
+    "safeguards"};
+
+using Entries = std::array<Entry, kKeyCount>;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string Quoted(std::string_view text) {
+  constexpr size_t kShown = 40;  // enough to recognise, short enough for one line of message
+  std::string shown(text.substr(0, kShown));
+  if (text.size() > kShown) shown += "...";
+  return "'" + shown + "'";
+}
+
+std::string KeyList() {
+  std::string list;
+  for (const std::string_view key : kKeyNames) {
+    if (!list.empty()) list += ", ";
+    list += key;
+  }
+  return list;
+}
+
+void ReadLine(std::string_view line, int number, Entries& entries) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  CheckLineBytes(line, number);
+  line = Trim(line.substr(0, line.find('#')));
+  if (line.empty()) return;
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos) {
+    Refuse(number, "expected 'key = value', not " + Quoted(line));
+  }
+  const std::string_view key = Trim(line.substr(0, equals));
+  size_t index = 0;
+  while (index < kKeyCount && kKeyNames[index] != key) ++index;
+  if (index == kKeyCount) {
+    Refuse(number, "unknown key " + Quoted(key) + "; expected one of " + KeyList());
+  }
+  Entry& entry = entries[index];
+  if (entry.line != 0) {
+    Refuse(number, "'" + std::string(key) + "' is already set at line " +
+                       std::to_string(entry.line));
+  }
+  entry = Entry{Trim(line.substr(equals + 1)), number};
+  if (entry.value.empty()) Refuse(number, "expected a value after '" + std::string(key) + " ='");
+}
+
+Entries ReadLines(std::string_view text) {
+  if (text.size() > kMaxSystemFileBytes) {
+    Refuse(0, "the file is larger than " + std::to_string(kMaxSystemFileBytes) + " bytes");
+  }
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  Entries entries{};
+  int number = 1;
+  for (size_t at = 0; at <= text.size(); ++number) {
+    const size_t end = std::min(text.find('\n', at), text.size());
+    ReadLine(text.substr(at, end - at), number, entries);
+    at = end + 1;
+  }
+  return entries;
+}
+
+// ---- values --------------------------------------------------------------------------------
+
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (size_t at = 0; at < text.size();) {
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    size_t end = at;
+    while (end < text.size() && !IsBlank(text[end])) ++end;
+    if (end > at) words.push_back(text.substr(at, end - at));
+    at = end;
+  }
+  return words;
+}
+
+// A whole number from `least` to `most`; `what` names it in the message.
+int64_t Number(std::string_view word, int64_t least, int64_t most, int line,
+               const std::string& what) {
+  int64_t value = 0;
+  bool digits = !word.empty();
+  for (const char c : word) {
+    if (c < '0' || c > '9') {
+      digits = false;
+      break;
+    }
+    value = std::min(value * 10 + (c - '0'), most + 1);  // saturates: never overflows
+  }
+  if (!digits || value < least || value > most) {
+    Refuse(line, "expected " + what + ", a whole number from " + std::to_string(least) + " to " +
+                     std::to_string(most) + ", not " + Quoted(word));
+  }
+  return value;
+}
+
+int64_t Units(const Entry& entry, const std::string& key) {
+  const std::vector<std::string_view> words = Words(entry.value);
+  if (words.size() != 1) {
+    Refuse(entry.line, "expected one whole number of units after '" + key + " =', not " +
+                           Quoted(entry.value));
+  }
+  return Number(words[0], 1, kMaxSystemUnits, entry.line, "a number of units after '" + key + " ='");
+}
+
+std::vector<int64_t> UnitList(const Entry& entry, const std::string& key) {
+  const std::vector<std::string_view> words = Words(entry.value);
+  if (words.size() > kMaxSystemSequenceItems) {
+    Refuse(entry.line, "expected at most " + std::to_string(kMaxSystemSequenceItems) +
+                           " stakes after '" + key + " =', not " + std::to_string(words.size()));
+  }
+  std::vector<int64_t> items;
+  items.reserve(words.size());
+  for (const std::string_view word : words) {
+    items.push_back(Number(word, 1, kMaxSystemUnits, entry.line, "a stake in units"));
+  }
+  return items;
+}
+
+// One word out of `choices`; returns its index (callers list them in their enum's order).
+size_t Choice(const Entry& entry, const std::string& key,
+              std::initializer_list<std::string_view> choices) {
+  size_t index = 0;
+  std::string list;
+  for (const std::string_view choice : choices) {
+    if (entry.value == choice) return index;
+    list += (index == 0 ? "" : index + 1 == choices.size() ? " or " : ", ");
+    list += choice;
+    ++index;
+  }
+  Refuse(entry.line, "expected " + list + " after '" + key + " =', not " + Quoted(entry.value));
+}
+
+// The steps the two kinds that take them accept: `allowed` lists the words by their
+// pattern ("next", "back N", "times K plus N", ...).
+StakeStep Step(const Entry& entry, const std::string& key,
+               std::initializer_list<std::string_view> allowed) {
+  const std::vector<std::string_view> w = Words(entry.value);
+  const auto is = [&](std::string_view pattern) {
+    for (const std::string_view a : allowed) {
+      if (a == pattern) return true;
+    }
+    return false;
+  };
+  const auto factor = [&](std::string_view word) {
+    return Number(word, 2, kMaxSystemFactor, entry.line, "a factor after 'times'");
+  };
+  const auto units = [&](std::string_view word, std::string_view after) {
+    return Number(word, 1, kMaxSystemUnits, entry.line,
+                  "a number of units after '" + std::string(after) + "'");
+  };
+  using Op = StakeStep::Op;
+  if (w.size() == 1 && w[0] == "next" && is("next")) return {Op::kNext, 1, 0};
+  if (w.size() == 1 && w[0] == "reset" && is("reset")) return {Op::kReset, 1, 0};
+  if (w.size() == 1 && w[0] == "stay" && is("stay")) return {Op::kStay, 1, 0};
+  if (w.size() == 2 && w[0] == "back" && is("back N")) {
+    return {Op::kBack, 1, Number(w[1], 1, kMaxSystemSequenceItems, entry.line,
+                                 "a number of places after 'back'")};
+  }
+  if (w.size() == 2 && w[0] == "plus" && is("plus N")) return {Op::kPlus, 1, units(w[1], "plus")};
+  if (w.size() == 2 && w[0] == "minus" && is("minus N")) {
+    return {Op::kMinus, 1, units(w[1], "minus")};
+  }
+  if (w.size() == 2 && w[0] == "times" && is("times K")) return {Op::kTimes, factor(w[1]), 0};
+  if (w.size() == 4 && w[0] == "times" && w[2] == "plus" && is("times K plus N")) {
+    return {Op::kTimes, factor(w[1]), units(w[3], "plus")};
+  }
+  std::string list;
+  size_t index = 0;
+  for (const std::string_view a : allowed) {
+    list += (index == 0 ? "" : index + 1 == allowed.size() ? " or " : ", ");
+    list += a;
+    ++index;
+  }
+  Refuse(entry.line, "expected " + list + " after '" + key + " =', not " + Quoted(entry.value));
+}
+
+// ---- the definition ------------------------------------------------------------------------
+
+std::string ReadName(const Entry& entry) {
+  if (entry.line == 0) Refuse(0, "missing 'name = ...': every system needs a name");
+  const std::string_view name = entry.value;
+  for (size_t at = 0; at < name.size(); ++at) {
+    const auto c = static_cast<unsigned char>(name[at]);
+    const bool c1 = c == 0xC2 && at + 1 < name.size() &&
+                    static_cast<unsigned char>(name[at + 1]) < 0xA0;  // U+0080..U+009F
+    if (c < 0x20 || c == 0x7F || c1) Refuse(entry.line, "expected a name without control characters");
+  }
+  if (name.size() > kMaxSystemNameBytes) {
+    Refuse(entry.line,
+           "expected a name of at most " + std::to_string(kMaxSystemNameBytes) + " bytes");
+  }
+  return std::string(name);
+}
+
+SystemKind ReadKind(const Entry& entry) {
+  if (entry.line == 0) {
+    Refuse(0, "missing 'kind = ...': expected sequence, multiply, labouchere or oscars-grind");
+  }
+  return static_cast<SystemKind>(
+      Choice(entry, "kind", {"sequence", "multiply", "labouchere", "oscars-grind"}));
+}
+
+// The keys each kind reads, beyond name, kind, start, floor, cap and safeguards.
+void CheckKeysBelong(const Entries& entries, SystemKind kind, std::string_view kind_word) {
+  std::vector<Key> own;
+  switch (kind) {
+    case SystemKind::kSequence: own = {kSequence, kOnWin, kOnLoss, kAtEnd}; break;
+    case SystemKind::kMultiply: own = {kOnWin, kOnLoss}; break;
+    case SystemKind::kLabouchere: own = {kLine}; break;
+    case SystemKind::kOscarsGrind: break;
+  }
+  for (const Key key : {kSequence, kLine, kOnWin, kOnLoss, kAtEnd}) {
+    const bool belongs = std::find(own.begin(), own.end(), key) != own.end();
+    if (!belongs && entries[key].line != 0) {
+      Refuse(entries[key].line, "'" + std::string(kKeyNames[key]) +
+                                    "' does not belong to kind = " + std::string(kind_word));
+    }
+  }
+  for (const Key key : own) {
+    if (key != kAtEnd && entries[key].line == 0) {
+      Refuse(0, "missing '" + std::string(kKeyNames[key]) + " = ...': kind = " +
+                    std::string(kind_word) + " needs it");
+    }
+  }
+}
+
+void ReadRules(const Entries& entries, SystemDefinition& system) {
+  switch (system.kind) {
+    case SystemKind::kSequence:
+      system.sequence = UnitList(entries[kSequence], "sequence");
+      system.on_win = Step(entries[kOnWin], "on_win", {"next", "back N", "reset", "stay"});
+      system.on_loss = Step(entries[kOnLoss], "on_loss", {"next", "back N", "reset", "stay"});
+      if (entries[kAtEnd].line != 0) {
+        system.reset_at_end = Choice(entries[kAtEnd], "at_end", {"stay", "reset"}) == 1;
+      }
+      break;
+    case SystemKind::kMultiply:
+      system.on_win = Step(entries[kOnWin], "on_win",
+                           {"reset", "stay", "times K", "plus N", "minus N"});
+      system.on_loss = Step(entries[kOnLoss], "on_loss", {"times K", "plus N", "times K plus N"});
+      break;
+    case SystemKind::kLabouchere:
+      system.sequence = UnitList(entries[kLine], "line");
+      break;
+    case SystemKind::kOscarsGrind:
+      break;
+  }
+  if ((system.kind == SystemKind::kSequence || system.kind == SystemKind::kLabouchere) &&
+      system.sequence.empty()) {
+    const Key key = system.kind == SystemKind::kSequence ? kSequence : kLine;
+    Refuse(entries[key].line, "expected at least one stake after '" +
+                                  std::string(kKeyNames[key]) + " ='");
+  }
+}
+
+int64_t DefaultStart(const SystemDefinition& system) {
+  switch (system.kind) {
+    case SystemKind::kSequence: return system.sequence.front();
+    case SystemKind::kLabouchere: return system.sequence.front() + system.sequence.back();
+    case SystemKind::kMultiply:
+    case SystemKind::kOscarsGrind: break;
+  }
+  return 1;
+}
+
+void ReadBounds(const Entries& entries, SystemDefinition& system) {
+  if (entries[kFloor].line != 0) system.floor = Units(entries[kFloor], "floor");
+  if (entries[kCap].line != 0) {
+    system.cap = Units(entries[kCap], "cap");
+    if (system.cap < system.floor) {
+      Refuse(entries[kCap].line, "expected a cap of at least the floor, " +
+                                     std::to_string(system.floor) + ", not " +
+                                     std::to_string(system.cap));
+    }
+  }
+  const Entry& start = entries[kStart];
+  system.start = start.line != 0 ? Units(start, "start") : DefaultStart(system);
+  const bool below = system.start < system.floor;
+  if (below || (system.cap != 0 && system.start > system.cap)) {
+    const std::string bound = below ? "floor" : "cap";
+    const int line = start.line != 0 ? start.line : entries[below ? kFloor : kCap].line;
+    Refuse(line, "the first stake, " + std::to_string(system.start) + ", is " +
+                     (below ? "below the floor" : "above the cap") + ": expected 'start' from " +
+                     std::to_string(system.floor) + " to " +
+                     (system.cap != 0 ? std::to_string(system.cap) : "any") +
+                     (start.line != 0 ? "" : " (set 'start', or change '" + bound + "')"));
+  }
+  if (entries[kSafeguards].line != 0) {
+    system.safeguards = static_cast<Safeguards>(
+        Choice(entries[kSafeguards], "safeguards", {"none", "reset", "reset+min-profit"}));
+  }
+}
+
+CustomSystem Parse(std::string_view text) {
+  const Entries entries = ReadLines(text);
+  CustomSystem custom;
+  SystemDefinition& system = custom.rules;
+  system.name = ReadName(entries[kName]);
+  system.kind = ReadKind(entries[kKind]);
+  CheckKeysBelong(entries, system.kind, entries[kKind].value);
+  ReadRules(entries, system);
+  ReadBounds(entries, system);
+  custom.text = std::string(text);
+  return custom;
+}
+
+}  // namespace
+
+SystemFileResult ParseSystemFile(std::string_view text) {
+  SystemFileResult result;
+  try {
+    result.system = Parse(text);
+  } catch (const Refusal& refusal) {
+    result.error = refusal.error;
+  } catch (const std::bad_alloc&) {
+    result.error = SystemFileError{0, "not enough memory to read the file"};
+  }
+  return result;
+}
+
+SystemFileResult LoadSystemFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  const auto refused = [](std::string message) {
+    SystemFileResult result;
+    result.error = SystemFileError{0, std::move(message)};
+    return result;
+  };
+  try {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) return refused("no such file");
+    if (error) return refused("cannot be read: " + error.message());
+    if (fs::is_directory(status)) return refused("is a folder, not a system file");
+    if (!fs::is_regular_file(status)) return refused("is not a regular file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return refused("cannot be opened for reading");
+    // One byte more than allowed tells a file over the cap without reading it all.
+    std::string text(kMaxSystemFileBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) return refused("cannot be read");
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (text.size() > kMaxSystemFileBytes) {
+      return refused("the file is larger than " + std::to_string(kMaxSystemFileBytes) + " bytes");
+    }
+    return ParseSystemFile(text);
+  } catch (const std::exception& e) {
+    return refused(std::string("cannot be read: ") + e.what());
+  }
+}
+
+std::string DescribeSystemFileError(const std::string& path, const SystemFileError& error) {
+  if (error.line == 0) return path + ": " + error.message;
+  return path + ":" + std::to_string(error.line) + ": " + error.message;
+}
+
+}  // namespace vellaro
