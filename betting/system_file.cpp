@@ -334,12 +334,6 @@ void ReadRules(const Entries& entries, SystemDefinition& system) {
     case SystemKind::kOscarsGrind:
       break;
   }
-  if ((system.kind == SystemKind::kSequence || system.kind == SystemKind::kLabouchere) &&
-      system.sequence.empty()) {
-    const Key key = system.kind == SystemKind::kSequence ? kSequence : kLine;
-    Refuse(entries[key].line, "expected at least one stake after '" +
-                                  std::string(kKeyNames[key]) + " ='");
-  }
 }
 
 int64_t DefaultStart(const SystemDefinition& system) {

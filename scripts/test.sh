@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, a bounded run of
-# the fuzzer of vellaro-sim's input (VELLARO_FUZZ_SECONDS, default 60), and the engine and
-# simulator tests again under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are
-# errors in every build here, and the engine, the backtester and their tests are built once
-# more as Release, whose -O3 brings warnings of its own.
+# Installs what is missing, builds, and runs every test: the whole suite, bounded runs of
+# the fuzzers of vellaro-sim's input and of the system file's parser (VELLARO_FUZZ_SECONDS
+# each, default 60), and the engine and simulator tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Warnings are errors in every build here, and the engine, the
+# backtester and their tests are built once more as Release, whose -O3 brings warnings of
+# its own.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -19,6 +20,11 @@ echo "Fuzzing vellaro-sim's options and log reader for ${VELLARO_FUZZ_SECONDS:-6
 "$root/build-fuzz/tests/fuzz/vellaro_sim_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
   -max_len=2048 -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
   "$corpus" "$root/tests/fuzz/corpus/sim" 2>&1 | tail -n 12
+echo "Fuzzing the system file's parser for ${VELLARO_FUZZ_SECONDS:-60} s"
+rm -rf "${corpus:?}"/*
+"$root/build-fuzz/tests/fuzz/vellaro_system_file_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
+  -max_len=8192 -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
+  "$corpus" "$root/tests/fuzz/corpus/systems" "$root/data/systems" 2>&1 | tail -n 12
 
 "$root/scripts/build.sh" "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DVELLARO_BUILD_APP=OFF
 

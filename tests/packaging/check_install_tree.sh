@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary root under /usr, as the package does, and checks what
-# lands there: both programs, a valid desktop entry whose program and icon are installed,
+# lands there: both programs, the preset betting systems, a valid desktop entry whose program and icon are installed,
 # valid AppStream metadata for that entry, the icons, and a manual page per program that
 # names every option its --help lists. $1: the build folder.
 set -euo pipefail
@@ -20,6 +20,16 @@ usr=$stage/usr
 for program in vellaro vellaro-sim; do
   [[ -x $usr/bin/$program ]] || fail "bin/$program is not installed"
 done
+# Every preset betting system of the source tree, installed and read as vellaro-sim reads it.
+source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+for preset in "$source_root"/data/systems/*.system; do
+  installed=$usr/share/vellaro/systems/$(basename "$preset")
+  cmp -s "$preset" "$installed" || fail "the preset ${installed#"$usr"/} is not installed as written"
+  "$usr/bin/vellaro-sim" --system-file "$installed" --random 1 --seed 1 --clock 0 --summary \
+    >/dev/null || fail "vellaro-sim does not read the preset ${installed#"$usr"/}"
+done
+(($(ls "$usr"/share/vellaro/systems | wc -l) == $(ls "$source_root"/data/systems/*.system | wc -l))) ||
+  fail "share/vellaro/systems holds files that are not presets"
 desktop=("$usr"/share/applications/*.desktop)
 ((${#desktop[@]} == 1)) || fail "one desktop entry expected, found ${#desktop[@]}"
 id=$(basename "${desktop[0]}" .desktop)

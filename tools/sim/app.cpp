@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 
+#include "betting/system_file.h"
 #include "game/text_number.h"
 #include "tools/sim/evenings.h"
 #include "replay/spin_log.h"
@@ -80,8 +81,11 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   plan.options.timing = {*line.clock_s, line.gap_ms};
   if (line.all_systems) {
     for (int system = 0; system < kSystems; ++system) plan.systems.push_back(system);
-  } else {
+    plan.files = setup.files;
+  } else if (setup.files.empty()) {
     plan.systems.push_back(line.settings.system);
+  } else {
+    plan.files = setup.files;
   }
   plan.evenings = *line.runs;
   plan.spins = *line.spins_per_run;
@@ -92,7 +96,8 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   ProgressReport report_progress;
   if (host.err_is_terminal) {
     const unsigned __int128 total =
-        static_cast<unsigned __int128>(plan.evenings) * plan.spins * plan.systems.size();
+        static_cast<unsigned __int128>(plan.evenings) * plan.spins *
+        (plan.systems.size() + plan.files.size());
     progress.emplace(err, static_cast<uint64_t>(std::min<unsigned __int128>(total, UINT64_MAX)),
                      host.steady_ns);
     report_progress = [&progress](uint64_t done) { progress->Show(done); };
@@ -104,15 +109,19 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
     if (progress) progress->Clear();
     err << kProgram << ": not enough memory to keep "
         << Counted(static_cast<int64_t>(plan.evenings), "evening", "evenings") << " of "
-        << Counted(static_cast<int64_t>(plan.systems.size()), "system", "systems") << " ("
+        << Counted(static_cast<int64_t>(plan.systems.size() + plan.files.size()), "system",
+                   "systems")
+        << " ("
         << sizeof(Evening) << " bytes each); ask for fewer --runs\n";
     return kExitFailed;
   }
   if (progress) progress->Clear();
 
   std::vector<SystemSpread> spreads;
-  for (size_t s = 0; s < plan.systems.size(); ++s) {
-    spreads.push_back({plan.systems[s], plan.spins, SpreadOf(evenings[s]), line.settings.limits});
+  for (size_t s = 0; s < evenings.size(); ++s) {
+    const PlayedSystem system = s < plan.systems.size() ? PlayedSystem(plan.systems[s])
+                                                        : plan.files[s - plan.systems.size()];
+    spreads.push_back({system, plan.spins, SpreadOf(evenings[s]), line.settings.limits});
   }
   WriteReport(out, err, setup, spreads);
   return Flushed(out, err);
@@ -155,6 +164,11 @@ class StopWatchingTrace final : public RowSink {
 // say goes to standard error.
 void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
   const CommandLine& line = setup.line;
+  // A file may change after the run: its name says which system the trace followed.
+  if (!setup.files.empty()) {
+    err << kProgram << ": system " << setup.files.front().Name() << ", read from "
+        << line.system_files.front() << '\n';
+  }
   if (line.seed && !setup.seed_given) {
     err << kProgram << ": seed " << *line.seed << " drawn for this run; --seed " << *line.seed
         << " repeats it\n";
@@ -181,7 +195,7 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     return Fail(err, e.what());
   }
   if (line.help) {
-    out << HelpText();
+    out << (line.help_systems ? SystemFileHelpText() : HelpText());
     return Flushed(out, err);
   }
   if (line.version) {
@@ -189,7 +203,13 @@ int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ost
     return Flushed(out, err);
   }
 
-  RunSetup setup{line, line.clock_s.has_value(), line.seed.has_value()};
+  RunSetup setup{line, line.clock_s.has_value(), line.seed.has_value(), {}};
+  for (const std::string& path : line.system_files) {
+    SystemFileResult read = LoadSystemFile(path);
+    if (!read.system) return Fail(err, DescribeSystemFileError(path, *read.error));
+    setup.files.emplace_back(std::move(*read.system));
+  }
+  if (!line.all_systems && !setup.files.empty()) setup.files.front().SelectIn(setup.line.settings);
   if (!line.clock_s) setup.line.clock_s = host.now_s;
   if ((line.random_spins || line.runs) && !line.seed) setup.line.seed = host.draw_seed();
   if (line.runs) return ReportEvenings(setup, out, err, host);
@@ -231,7 +251,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
       // A random wheel is where a long run is read as a test of the system: the note comes
       // before the figures it warns about.
       if (line.random_spins) {
-        out << Wrapped(UnboundedStakesSummaryNote(line.settings.system, line.settings.limits));
+        out << Wrapped(UnboundedStakesSummaryNote(PlayedBy(setup), line.settings.limits));
       }
       summary.Print(out);
     }

@@ -57,8 +57,12 @@ void PlayEveningsOnThisThread(Shared& shared) {
     const uint64_t index = shared.next_evening++;
     if (index >= plan.evenings) break;
     const uint64_t seed = EveningSeed(plan.seed, index);
-    for (size_t s = 0; s < plan.systems.size(); ++s) {
-      options.settings.system = static_cast<BettingSystem>(plan.systems[s]);
+    for (size_t s = 0; s < plan.systems.size() + plan.files.size(); ++s) {
+      if (s < plan.systems.size()) {
+        PlayedSystem(plan.systems[s]).SelectIn(options.settings);
+      } else {
+        plan.files[s - plan.systems.size()].SelectIn(options.settings);
+      }
       WheelSource wheel(seed, plan.spins);
       CountingTally tally(shared.spins_done, plan.spins);
       // A fair wheel never asks for an undo, so nothing can be refused.
@@ -86,7 +90,7 @@ void Worker(Shared& shared) {
 std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
                                                const ProgressReport& progress,
                                                std::chrono::milliseconds interval) {
-  std::vector<std::vector<Evening>> results(plan.systems.size(),
+  std::vector<std::vector<Evening>> results(plan.systems.size() + plan.files.size(),
                                             std::vector<Evening>(plan.evenings));
   Shared shared(plan, results);
   const unsigned threads = static_cast<unsigned>(

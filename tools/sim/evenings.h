@@ -10,6 +10,7 @@
 
 #include "replay/replay.h"
 #include "tools/sim/evening.h"
+#include "tools/sim/played_system.h"
 
 namespace vellaro::sim {
 
@@ -17,6 +18,7 @@ namespace vellaro::sim {
 struct EveningsPlan {
   replay::ReplayOptions options;  // for every evening; the system is set from `systems`
   std::vector<int> systems;       // each plays the same evenings: the comparison is paired
+  std::vector<PlayedSystem> files;  // systems read from files, after `systems`, likewise
   uint64_t evenings = 0;
   uint64_t spins = 0;  // per evening
   uint64_t seed = 0;   // evening i plays the wheel EveningSeed(seed, i)
@@ -27,7 +29,7 @@ struct EveningsPlan {
 using ProgressReport = std::function<void(uint64_t spins_done)>;
 
 // Plays the plan on `plan.threads` threads, which take the next evening as they become
-// free. Returns, for each system of the plan, its evenings in index order: the same for
+// free. Returns, for each system of the plan (`systems`, then `files`), its evenings in index order: the same for
 // any number of threads. While it waits, the calling thread passes the spins done so far
 // to `progress` (when set) every `interval`, and once more at the end.
 // Rethrows the first failure of the engine on any thread, after all have stopped.

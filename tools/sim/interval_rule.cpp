@@ -12,8 +12,9 @@ namespace {
 
 // The name of a system in a sentence: its name in the betting-system box up to the
 // parenthesis ("Martingale", "UP-TRENDER").
-std::string NameOf(int system) {
-  const std::string_view name = kBettingSystemNames[static_cast<size_t>(system)];
+std::string NameOf(const PlayedSystem& system) {
+  if (system.file) return system.file->rules.name;
+  const std::string_view name = kBettingSystemNames[static_cast<size_t>(system.builtin)];
   return std::string(name.substr(0, name.find(" (")));
 }
 
@@ -29,7 +30,7 @@ std::string Listed(const std::vector<std::string>& items) {
 
 // The evenings stopped by the limits that bound the stakes of `system`, or by any limit
 // for a system that needs no bound.
-uint64_t Stopped(int system, const SessionLimits& limits, const Spread& spread) {
+uint64_t Stopped(const PlayedSystem& system, const SessionLimits& limits, const Spread& spread) {
   std::vector<LimitKind> counted = LimitsBoundingStakes(system);
   if (counted.empty()) {
     for (size_t limit = 0; limit < kLimits; ++limit) {
@@ -65,23 +66,52 @@ std::string_view LimitWord(LimitKind limit) {
   return "";
 }
 
-}  // namespace
-
-std::vector<LimitKind> LimitsBoundingStakes(int system) {
-  switch (system) {
-    case kMartingale:
-    case kQuorvel:
-      return {LimitKind::kBankroll, LimitKind::kStopLoss, LimitKind::kTableMax,
-              LimitKind::kMaxLosses};
-    case kParlay:
-      return {LimitKind::kTableMax};
-    default:
-      return {};
+// A file's rules in the words of HowStakesGrow.
+std::string HowFileStakesGrow(const SystemDefinition& rules) {
+  using Op = StakeStep::Op;
+  const std::string up_to = rules.cap != 0 ? ", up to " + std::to_string(rules.cap) + " base units"
+                                           : "";
+  switch (rules.kind) {
+    case SystemKind::kMultiply: {
+      const bool on_win = rules.on_win.op == Op::kTimes;
+      const StakeStep& step = on_win ? rules.on_win : rules.on_loss;
+      if (step.op != Op::kTimes) return "grow by a few base units a loss" + up_to;
+      return "grow " + std::to_string(step.factor) + "-fold on every " +
+             (on_win ? "win" : "loss") + up_to;
+    }
+    case SystemKind::kSequence: {
+      const int64_t top = *std::max_element(rules.sequence.begin(), rules.sequence.end());
+      const bool on_loss = rules.on_loss.op == Op::kNext;
+      return std::string("climb on every ") + (on_loss ? "loss" : "win") +
+             " along a list that reaches " +
+             std::to_string(rules.cap != 0 ? std::min(top, rules.cap) : top) + " base units";
+    }
+    case SystemKind::kLabouchere:
+      return "grow by the line's first number a loss" + up_to;
+    case SystemKind::kOscarsGrind:
+      break;
   }
+  return "grow by one base unit a win" + up_to;
 }
 
-std::string_view HowStakesGrow(int system) {
-  switch (system) {
+}  // namespace
+
+std::vector<LimitKind> LimitsBoundingStakes(const PlayedSystem& system) {
+  switch (ClimbOf(system)) {
+    case Climb::kOnLosses:
+      return {LimitKind::kBankroll, LimitKind::kStopLoss, LimitKind::kTableMax,
+              LimitKind::kMaxLosses};
+    case Climb::kOnWins:
+      return {LimitKind::kTableMax};
+    case Climb::kNoFaster:
+      break;
+  }
+  return {};
+}
+
+std::string HowStakesGrow(const PlayedSystem& system) {
+  if (system.file) return HowFileStakesGrow(system.file->rules);
+  switch (system.builtin) {
     case kMartingale:
       return "double on every loss";
     case kParlay:
@@ -97,14 +127,14 @@ std::string_view HowStakesGrow(int system) {
   }
 }
 
-bool StakesGrowWithoutBound(int system, const SessionLimits& limits) {
+bool StakesGrowWithoutBound(const PlayedSystem& system, const SessionLimits& limits) {
   const std::vector<LimitKind> bounds = LimitsBoundingStakes(system);
   if (bounds.empty()) return false;
   return std::none_of(bounds.begin(), bounds.end(),
                       [&](LimitKind limit) { return limits[limit].has_value(); });
 }
 
-std::optional<NoInterval> WhyNoInterval(int system, const SessionLimits& limits,
+std::optional<NoInterval> WhyNoInterval(const PlayedSystem& system, const SessionLimits& limits,
                                         const Spread& spread) {
   if (!spread.standard_error) return std::nullopt;
   if (StakesGrowWithoutBound(system, limits)) return NoInterval::kStakesUnbounded;
@@ -130,9 +160,10 @@ std::string_view NoIntervalKey(NoInterval why) {
   return "";
 }
 
-std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& limits,
+std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const SessionLimits& limits,
                             const Spread& spread) {
   const std::string name = NameOf(system);
+  const bool by_wins = ClimbOf(system) == Climb::kOnWins;
   // "1 evening", "40 evenings": a run of one evening is allowed.
   const std::string evenings =
       Whole(spread.evenings) + " " +
@@ -144,10 +175,9 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
     case NoInterval::kStakesUnbounded:
       return name + ": no interval. The stakes of this system can grow without bound (they " +
              std::string(HowStakesGrow(system)) +
-             (system == kParlay && limits.bankroll ? ", and its winnings fund them" : "") + "); " +
-             (system == kParlay ? "its few long winning streaks, whose stakes it loses "
-                                  "at the next loss,"
-                                : "its few ruinous evenings") +
+             (by_wins && limits.bankroll ? ", and its winnings fund them" : "") + "); " +
+             (by_wins ? "its few long winning streaks, whose stakes it loses at the next loss,"
+                      : "its few ruinous evenings") +
              " are too rare for " + evenings + " to measure" + exact;
     case NoInterval::kFewStopped: {
       const std::vector<LimitKind> bounds = LimitsBoundingStakes(system);
@@ -178,15 +208,15 @@ std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& lim
   return "";
 }
 
-std::string UnboundedStakesNote(const std::vector<int>& systems, const SessionLimits& limits) {
+std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const SessionLimits& limits) {
   std::vector<std::string> growing;
-  bool parlay = false;
+  std::vector<std::string> by_wins;  // Parlay, and the files that climb as it does
   bool by_losses = false;
-  for (const int system : systems) {
+  for (const PlayedSystem& system : systems) {
     if (!StakesGrowWithoutBound(system, limits)) continue;
     growing.push_back(NameOf(system) + " (" + std::string(HowStakesGrow(system)) + ")");
-    parlay = parlay || system == kParlay;
-    by_losses = by_losses || system != kParlay;
+    if (ClimbOf(system) == Climb::kOnWins) by_wins.push_back(NameOf(system));
+    by_losses = by_losses || ClimbOf(system) != Climb::kOnWins;
   }
   if (growing.empty()) return "";
   std::string note = limits.bankroll
@@ -201,10 +231,11 @@ std::string UnboundedStakesNote(const std::vector<int>& systems, const SessionLi
         "Those that raise them on a loss end most evenings a little ahead and, rarely, "
         "one with a loss larger than all those gains. ";
   }
-  if (parlay) {
-    note +=
-        "Parlay ends most evenings a little behind and, rarely, one far ahead, then "
-        "loses what it had won at the next loss. ";
+  const bool one = by_wins.size() == 1;
+  if (!by_wins.empty()) {
+    note += Listed(by_wins) + (one ? " ends" : " end") +
+            " most evenings a little behind and, rarely, one far ahead, then loses what it "
+            "had won at the next loss. ";
   }
   note +=
       "Evenings that miss those rare streaks say nothing of the system: on average every "
@@ -215,22 +246,26 @@ std::string UnboundedStakesNote(const std::vector<int>& systems, const SessionLi
         "stake: it bounds the stakes of the systems that raise them on a loss and counts "
         "the evenings it ruins. ";
   }
-  if (parlay) {
-    note += limits.bankroll ? "Only a table maximum (--table-max) bounds Parlay's stakes. "
-                            : "Parlay's winnings fund its stakes, so what is left of a bankroll "
-                              "grows with them: only a table maximum (--table-max) bounds them. ";
+  if (!by_wins.empty()) {
+    const std::string whose = one ? by_wins.front() + "'s" : "the";
+    note += limits.bankroll
+                ? "Only a table maximum (--table-max) bounds " + whose + " stakes. "
+                : (one ? whose + " winnings fund its" : "The winnings of " + Listed(by_wins) +
+                                                            " fund their") +
+                      " stakes, so what is left of a bankroll grows with them: only a table "
+                      "maximum (--table-max) bounds them. ";
   }
   note.pop_back();
   return note;
 }
 
-std::string UnboundedStakesSummaryNote(int system, const SessionLimits& limits) {
+std::string UnboundedStakesSummaryNote(const PlayedSystem& system, const SessionLimits& limits) {
   if (!StakesGrowWithoutBound(system, limits)) return "";
   const std::string name = NameOf(system);
   std::string note = "note: " + name + "'s stakes " + std::string(HowStakesGrow(system)) +
                      " and no limit set bounds them, so a net result above the expected one "
                      "is no evidence that the system wins. ";
-  note += system == kParlay
+  note += ClimbOf(system) == Climb::kOnWins
               ? "It loses a little on most spins and, on a rare long winning streak, wins "
                 "much, which it loses at the next loss. "
               : "It wins a little on most spins and, on a rare long losing streak, loses "
@@ -238,9 +273,10 @@ std::string UnboundedStakesSummaryNote(int system, const SessionLimits& limits) 
   note +=
       "On average every system loses 1 unit in 37 of what it stakes, the expected "
       "result below. ";
-  note += system == kParlay ? "Only a table maximum (--table-max) bounds Parlay's stakes."
-                            : "A bankroll (--bankroll) ends the evening once what is left "
-                              "cannot cover the next stake.";
+  note += ClimbOf(system) == Climb::kOnWins
+              ? "Only a table maximum (--table-max) bounds " + name + "'s stakes."
+              : std::string("A bankroll (--bankroll) ends the evening once what is left "
+                            "cannot cover the next stake.");
   return note;
 }
 

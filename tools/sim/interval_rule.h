@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/settings.h"
+#include "tools/sim/played_system.h"
 #include "tools/sim/statistics.h"
 
 namespace vellaro::sim {
@@ -32,6 +33,10 @@ namespace vellaro::sim {
 // The calibration test (tests/sim/calibration_test.cpp) holds the rule to its word: where
 // it gives an interval, the interval covers -1/37 at its stated rate; where it withholds
 // one, the interval would have missed.
+//
+// A system from a file is weighed by the shape of its rules (ClimbOf): multiplying, or
+// moving along a list, on losses as Martingale, on wins as Parlay, and adding as Havrel;
+// a file whose own cap or list keeps every stake within kBoundedStakeUnits as Havrel.
 enum class NoInterval {
   kStakesUnbounded,  // nothing set bounds this system's stakes
   kTooFewEvenings,   // too few evenings for the spread to be measured
@@ -50,10 +55,10 @@ inline constexpr uint64_t kEveningsAtLeast = 100;
 
 // The session limits that bound the stakes of `system`: none for the systems whose stakes
 // the rules themselves keep within a few units a spin.
-std::vector<LimitKind> LimitsBoundingStakes(int system);
+std::vector<LimitKind> LimitsBoundingStakes(const PlayedSystem& system);
 
 // Whether `system` multiplies its stakes on a streak and no limit of `limits` bounds them.
-bool StakesGrowWithoutBound(int system, const SessionLimits& limits);
+bool StakesGrowWithoutBound(const PlayedSystem& system, const SessionLimits& limits);
 
 // Why the report gives no interval for these evenings of `system`, if it gives one, the
 // first that applies of: stakes that grow without bound; fewer than kEveningsAtLeast
@@ -62,26 +67,26 @@ bool StakesGrowWithoutBound(int system, const SessionLimits& limits);
 // systems that need one), unless none stopped a system whose stakes need no bound; or
 // fewer than kEachKindAtLeast that played all their spins.
 // Nothing when there is no interval to give anyway (nothing staked, or one evening).
-std::optional<NoInterval> WhyNoInterval(int system, const SessionLimits& limits,
+std::optional<NoInterval> WhyNoInterval(const PlayedSystem& system, const SessionLimits& limits,
                                         const Spread& spread);
 
 // The word for scripts: CSV's and JSON's `interval_withheld`.
 std::string_view NoIntervalKey(NoInterval why);
 
 // The reason in a sentence, for the table's notes.
-std::string NoIntervalWords(NoInterval why, int system, const SessionLimits& limits,
+std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const SessionLimits& limits,
                             const Spread& spread);
 
 // How the stakes of `system` grow: "double on every loss" and so on.
-std::string_view HowStakesGrow(int system);
+std::string HowStakesGrow(const PlayedSystem& system);
 
 // The first lines of a report or summary when systems of the run can stake without bound
 // under `limits`, or nothing: says so plainly, and what a limit would change.
-std::string UnboundedStakesNote(const std::vector<int>& systems, const SessionLimits& limits);
+std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const SessionLimits& limits);
 
 // The same for the summary of one replay of `system`: a net result that runs ahead of the
 // expected one is no evidence, where a rare streak can take it all back. Nothing when the
 // stakes are bounded.
-std::string UnboundedStakesSummaryNote(int system, const SessionLimits& limits);
+std::string UnboundedStakesSummaryNote(const PlayedSystem& system, const SessionLimits& limits);
 
 }  // namespace vellaro::sim

@@ -44,10 +44,16 @@ const Option kOptions[] = {
     {"--system", "NAME", 0, 0, kSystemWords,
      [](CommandLine& c, uint64_t v) {
        c.all_systems = v == kAllSystems;
+       c.system_given = true;
        if (!c.all_systems) c.settings.system = static_cast<BettingSystem>(v);
      },
      "betting system (default martingale); all: each of the six\n"
-     "                      on the same evenings (with --runs)"},
+     "                      and every --system-file on the same evenings\n"
+     "                      (with --runs)"},
+    // Its value is a path, taken as it is (see ParseCommandLine).
+    {"--system-file", "FILE", 0, 0, {}, nullptr,
+     "play the betting system written in FILE (see\n"
+     "                      \"System files\" below); repeatable with --system all"},
     {"--base",
      "N",
      1,
@@ -305,6 +311,17 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
   }
 }
 
+// --system-file plays one file in place of --system, or with --system all many files.
+void CheckSystemFiles(const CommandLine& line) {
+  if (line.system_files.empty() || line.all_systems) return;
+  if (line.system_given) {
+    throw UsageError("--system and --system-file do not go together; --system all plays both");
+  }
+  if (line.system_files.size() > 1) {
+    throw UsageError("--system-file more than once needs --system all (with --runs)");
+  }
+}
+
 // One option's lines of the help: its name and value, what it does, and the words it takes.
 std::string HelpLine(const OptionHelp& option, std::span<const std::string_view> words) {
   // Appended piece by piece: GCC 12 at -O3 misreads "  " + std::string(...) as an
@@ -373,6 +390,18 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
       inline_value = arg.substr(eq + 1);
       arg = arg.substr(0, eq);
     }
+    if (arg == "--system-file") {
+      if (!inline_value && i + 1 >= args.size()) throw UsageError("--system-file needs a value FILE");
+      const std::string_view path = inline_value ? *inline_value : args[++i];
+      if (path.empty()) throw UsageError("--system-file needs a value FILE, not ''");
+      line.system_files.emplace_back(path);
+      continue;
+    }
+    if (arg == "--help" && !inline_value && i + 1 < args.size() && args[i + 1] == "systems") {
+      line.help = line.help_systems = true;
+      ++i;
+      continue;
+    }
     const Option* option = FindOption(arg);
     if (option == nullptr) throw UsageError("unknown option " + Quoted(arg) + " (try --help)");
     uint64_t value = 1;
@@ -397,6 +426,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     throw UsageError("--cat-rows needs --mode 1 or 4");
   }
   CheckWheelOptions(line, file);
+  CheckSystemFiles(line);
   if (file) line.file = std::string(*file);
   return line;
 }
@@ -491,13 +521,56 @@ constexpr HelpSection kHelpSections[] = {
      "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
      "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
      "  bytes for each system.\n"},
+    {"System files",
+     "  A betting system of your own, one per file: \"key = value\" lines in UTF-8, at\n"
+     "  most 4096 bytes a line and 64 KB a file. \"#\" starts a comment, which runs to\n"
+     "  the end of the line; blank lines are skipped. Stakes and amounts are whole\n"
+     "  numbers of base units (--base), from 1 to 1000000.\n"
+     "    name = TEXT          shown in the reports and the window (up to 64 bytes,\n"
+     "                         no control characters, no \"#\")\n"
+     "    kind = sequence      stakes read from a list:\n"
+     "      sequence = A B C ...     the stakes, at most 1000\n"
+     "      on_win = STEP, on_loss = STEP\n"
+     "                         STEP: next (one place on), back N (N places back,\n"
+     "                         never before the first), reset (to the start) or stay\n"
+     "      at_end = stay|reset      past the last stake: keep it (default) or\n"
+     "                               start again\n"
+     "    kind = multiply      the stake multiplied or added to:\n"
+     "      on_loss = times K | plus N | times K plus N        (K from 2 to 100)\n"
+     "      on_win = reset | stay | times K | plus N | minus N\n"
+     "    kind = labouchere    the stake is the line's first plus last number; a win\n"
+     "                         crosses both off, a loss writes the stake at the end;\n"
+     "                         an emptied line starts again:\n"
+     "      line = A B C ...\n"
+     "    kind = oscars-grind  cycles that each aim at +1 unit: the stake stays after\n"
+     "                         a loss and grows by one unit after a win, never past\n"
+     "                         what would end the cycle at exactly +1\n"
+     "  Every kind also takes:\n"
+     "    start = N            the first stake (default 1, the list's first stake,\n"
+     "                         or the line's first plus last)\n"
+     "    floor = N            no stake below N units (default 1)\n"
+     "    cap = N              a stake above N units is cut to N (default none)\n"
+     "    safeguards = none | reset | reset+min-profit\n"
+     "                         which of --auto-reset and --min-profit, when given,\n"
+     "                         apply to the system (default none)\n"
+     "  As for the six, a loss moves the stake only once the losses in a row pass\n"
+     "  --safe-level. A file is read whole or refused whole, with its line and what\n"
+     "  was expected (exit status 2). The presets are installed in\n"
+     "  /usr/share/vellaro/systems; the window also lists the player's own,\n"
+     "  $XDG_CONFIG_HOME/vellaro/systems/*.system. For example:\n"
+     "    # Fibonacci, at most 89 units a stake\n"
+     "    name = Short Fibonacci\n"
+     "    kind = sequence\n"
+     "    sequence = 1 1 2 3 5 8 13 21 34 55 89\n"
+     "    on_loss = next\n"
+     "    on_win = back 2\n"},
     {"Exit status",
      "  0  done\n"
      "  1  the output could not all be written, a stored session's replay departs\n"
      "     from the journal, or the engine failed\n"
-     "  2  a bad option, an unreadable or bad log, an undo or redo the window would\n"
-     "     not offer, or a journal that cannot be read or is damaged; nothing has gone\n"
-     "     to standard output\n"},
+     "  2  a bad option, an unreadable or bad log or system file, an undo or redo\n"
+     "     the window would not offer, or a journal that cannot be read or is\n"
+     "     damaged; nothing has gone to standard output\n"},
 };
 
 }  // namespace
@@ -517,6 +590,15 @@ std::string HelpText() {
     text += section.text;
   }
   return text;
+}
+
+std::string SystemFileHelpText() {
+  for (const HelpSection& section : kHelpSections) {
+    if (section.title == "System files") {
+      return std::string(section.title) + ":\n" + std::string(section.text);
+    }
+  }
+  return "";
 }
 
 }  // namespace vellaro::sim

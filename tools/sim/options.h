@@ -35,6 +35,10 @@ struct CommandLine {
   // The --trend options in the order given: the settings line repeats them as typed.
   std::vector<int> trends_clicked;
   bool all_systems = false;         // --system all: every system on the same evenings
+  bool system_given = false;        // --system was given
+  // --system-file, in the order given: played instead of --system, or with --system all
+  // after the six. Read by the program, not by the parser.
+  std::vector<std::string> system_files;
   std::optional<uint32_t> clock_s;  // unset: the current time
   int32_t gap_ms = 1000;
   std::optional<uint64_t> random_spins;
@@ -46,6 +50,7 @@ struct CommandLine {
   bool format_given = false;
   bool summary = false;
   bool help = false;
+  bool help_systems = false;  // --help systems: the system file's format only
   bool version = false;
   std::string file = "-";
 };
@@ -74,6 +79,9 @@ struct OptionHelp {
 std::vector<OptionHelp> AcceptedOptions();
 
 std::string HelpText();
+
+// What --help systems prints: the system file's format, as the full help also gives it.
+std::string SystemFileHelpText();
 
 // The name --system takes for system index `system` ("martingale", ...).
 std::string_view SystemWord(int system);

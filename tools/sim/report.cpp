@@ -66,7 +66,7 @@ std::optional<std::string> StoppedShare(const SystemSpread& s, Style style) {
 const Column kColumns[] = {
     {"system", "system",
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
-       return std::string(SystemWord(s.system));
+       return s.system.Name();
      },
      true},
     {"evenings", "evenings",
@@ -149,8 +149,16 @@ std::vector<const Column*> ColumnsOf(const RunSetup& setup, Style style) {
   return columns;
 }
 
-std::vector<int> SystemsOf(const std::vector<SystemSpread>& systems) {
-  std::vector<int> played;
+// A text field of CSV, quoted where a comma, a quote or a line end would break the row.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::vector<PlayedSystem> SystemsOf(const std::vector<SystemSpread>& systems) {
+  std::vector<PlayedSystem> played;
   for (const SystemSpread& system : systems) played.push_back(system.system);
   return played;
 }
@@ -167,7 +175,8 @@ void WriteCsv(std::ostream& out, const RunSetup& setup, const std::vector<System
     line.clear();
     for (const Column* column : columns) {
       if (column != columns.front()) line += ',';
-      line += column->value(system, Style::kScript).value_or("");
+      const std::string value = column->value(system, Style::kScript).value_or("");
+      line += column->text ? CsvField(value) : value;
     }
     out << line << '\n';
   }
@@ -240,10 +249,22 @@ void JsonField(std::string& json, std::string_view key, std::string_view value) 
   json += value;
 }
 
+// A JSON string. A system file's name and path are the player's: they may hold quotes,
+// backslashes or (a path) control characters.
 std::string Quoted(std::string_view text) {
-  // Every text here is a fixed word or a list of options: nothing needs escaping.
   std::string quoted = "\"";
-  quoted += text;
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      quoted += escaped;
+    } else {
+      quoted += c;
+    }
+  }
   quoted += '"';
   return quoted;
 }
@@ -267,13 +288,24 @@ std::string TrendsClicked(const CommandLine& c) {
   return trends + "]";
 }
 
+// The --system-file options as given, as a JSON list of paths.
+std::string SystemFiles(const CommandLine& c) {
+  std::string files = "[";
+  for (const std::string& file : c.system_files) {
+    if (files.size() > 1) files += ", ";
+    files += Quoted(file);
+  }
+  return files + "]";
+}
+
 // The settings of a run as a JSON object, each under the name of its option.
 std::string JsonSettings(const RunSetup& setup) {
   const CommandLine& c = setup.line;
   const vellaro::Settings& s = c.settings;
   const std::string trends = TrendsClicked(c);
   const std::pair<std::string_view, std::string> settings[] = {
-      {"system", Quoted(c.all_systems ? "all" : SystemWord(s.system))},
+      {"system", Quoted(SystemName(setup))},
+      {"system_files", SystemFiles(c)},
       {"base", std::to_string(s.base)},
       {"on_wins", std::to_string(s.on_wins)},
       {"add_to_bet", std::to_string(s.add_to_bet)},

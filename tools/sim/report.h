@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/sim/played_system.h"
 #include "tools/sim/run_setup.h"
 #include "tools/sim/statistics.h"
 
@@ -15,7 +16,7 @@ namespace vellaro::sim {
 
 // The spread of one system's evenings, as the report lists it.
 struct SystemSpread {
-  int system = 0;
+  PlayedSystem system;
   uint64_t spins_per_evening = 0;
   Spread spread;
   vellaro::SessionLimits limits;  // those set get a share of evenings stopped

@@ -2,6 +2,21 @@
 
 namespace vellaro::sim {
 
+namespace {
+
+// A path as a shell reads it back: quoted when it holds anything but plain characters.
+std::string ShellWord(const std::string& text) {
+  const bool plain = !text.empty() && text.find_first_not_of(
+                                          "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                          "0123456789_-./+,:@%=") == std::string::npos;
+  if (plain) return text;
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
 bool ModeDrawsFromTheClock(Mode mode) {
   return mode != Mode::kDeepScan;
 }
@@ -23,11 +38,27 @@ std::string LimitOptions(const vellaro::SessionLimits& limits) {
   return text;
 }
 
+PlayedSystem PlayedBy(const RunSetup& setup) {
+  if (!setup.line.all_systems && !setup.files.empty()) return setup.files.front();
+  return PlayedSystem(setup.line.settings.system);
+}
+
+std::string SystemName(const RunSetup& setup) {
+  return setup.line.all_systems ? "all" : PlayedBy(setup).Name();
+}
+
 std::string RepeatingOptions(const RunSetup& setup) {
   const CommandLine& c = setup.line;
   const vellaro::Settings& s = c.settings;
-  std::string text = "--system ";
-  text += c.all_systems ? std::string_view("all") : SystemWord(s.system);
+  std::string text;
+  if (c.all_systems || c.system_files.empty()) {
+    text += "--system ";
+    text += c.all_systems ? std::string_view("all") : SystemWord(s.system);
+  }
+  for (const std::string& file : c.system_files) {
+    if (!text.empty()) text += ' ';
+    text += "--system-file " + ShellWord(file);
+  }
   text += " --base " + std::to_string(s.base);
   text += " --on-wins " + std::to_string(s.on_wins);
   text += " --add-to-bet " + std::to_string(s.add_to_bet);
@@ -53,6 +84,9 @@ std::string RepeatingOptions(const RunSetup& setup) {
 void PrintSetup(std::ostream& out, const RunSetup& setup) {
   const CommandLine& c = setup.line;
   out << "settings: " << RepeatingOptions(setup) << '\n';
+  for (size_t i = 0; i < setup.files.size() && i < c.system_files.size(); ++i) {
+    out << "system: " << setup.files[i].Name() << ", read from " << c.system_files[i] << '\n';
+  }
   if (!c.random_spins && !c.runs) out << "input: " << c.file << '\n';
   const uint32_t clock = c.clock_s.value_or(0);
   if (setup.clock_given) {

@@ -1,0 +1,71 @@
+#include "tools/sim/played_system.h"
+
+#include <algorithm>
+
+#include "game/types.h"
+#include "tools/sim/options.h"
+
+namespace vellaro::sim {
+
+namespace {
+
+// The largest stake a file's rules can ask for, in base units, where the file bounds it.
+std::optional<int64_t> LargestStake(const SystemDefinition& rules) {
+  std::optional<int64_t> largest;
+  if (rules.kind == SystemKind::kSequence) {
+    largest = std::max(rules.start, *std::max_element(rules.sequence.begin(),
+                                                      rules.sequence.end()));
+  }
+  if (rules.cap != 0) largest = std::min(largest.value_or(rules.cap), rules.cap);
+  return largest;
+}
+
+Climb FileClimb(const SystemDefinition& rules) {
+  const std::optional<int64_t> largest = LargestStake(rules);
+  if (largest && *largest <= kBoundedStakeUnits) return Climb::kNoFaster;
+  using Op = StakeStep::Op;
+  switch (rules.kind) {
+    case SystemKind::kMultiply:
+      if (rules.on_win.op == Op::kTimes) return Climb::kOnWins;
+      if (rules.on_loss.op == Op::kTimes) return Climb::kOnLosses;
+      return Climb::kNoFaster;
+    case SystemKind::kSequence:
+      if (rules.on_loss.op == Op::kNext) return Climb::kOnLosses;
+      if (rules.on_win.op == Op::kNext) return Climb::kOnWins;
+      return Climb::kNoFaster;
+    case SystemKind::kLabouchere:
+    case SystemKind::kOscarsGrind:
+      break;
+  }
+  return Climb::kNoFaster;
+}
+
+}  // namespace
+
+std::string PlayedSystem::Name() const {
+  return file ? file->rules.name : std::string(SystemWord(builtin));
+}
+
+void PlayedSystem::SelectIn(vellaro::Settings& settings) const {
+  if (file) {
+    settings.custom_system = file->text;
+  } else {
+    settings.system = static_cast<BettingSystem>(builtin);
+    settings.custom_system.clear();
+  }
+}
+
+Climb ClimbOf(const PlayedSystem& system) {
+  if (system.file) return FileClimb(system.file->rules);
+  switch (system.builtin) {
+    case kMartingale:
+    case kQuorvel:
+      return Climb::kOnLosses;
+    case kParlay:
+      return Climb::kOnWins;
+    default:
+      return Climb::kNoFaster;
+  }
+}
+
+}  // namespace vellaro::sim
