@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -22,20 +23,27 @@ QString SystemEntry::Name() const {
   return QFileInfo(path).completeBaseName();
 }
 
-SystemEntry ReadSystem(const QString& path, bool preset) {
+namespace {
+
+SystemEntry MakeEntry(const std::string& path, vellaro::SystemFileResult read, bool preset) {
   SystemEntry entry;
-  entry.path = path;
+  entry.path = QFile::decodeName(path.c_str());
   entry.preset = preset;
-  const std::string native = QFile::encodeName(path).toStdString();
-  vellaro::SystemFileResult read = vellaro::LoadSystemFile(native);
   if (read.system) {
     entry.system = std::move(read.system);
   } else {
     entry.error = read.error.value_or(vellaro::SystemFileError{0, "cannot be read"});
     entry.described_error =
-        QString::fromStdString(vellaro::DescribeSystemFileError(native, *entry.error));
+        QString::fromStdString(vellaro::DescribeSystemFileError(path, *entry.error));
   }
   return entry;
+}
+
+}  // namespace
+
+SystemEntry ReadSystem(const QString& path, bool preset) {
+  const std::string native = QFile::encodeName(path).toStdString();
+  return MakeEntry(native, vellaro::LoadSystemFile(native), preset);
 }
 
 std::vector<SystemEntry> ReadSystems(const SystemFolders& folders) {
@@ -43,12 +51,9 @@ std::vector<SystemEntry> ReadSystems(const SystemFolders& folders) {
   for (const auto& [folder, preset] : {std::pair{folders.presets, true},
                                        std::pair{folders.player, false}}) {
     if (folder.isEmpty()) continue;
-    const QDir dir(folder);
-    // A folder named "x.system" is listed, and refused, as a file that cannot be read.
-    for (const QString& name : dir.entryList({QStringLiteral("*.system")},
-                                             QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                                             QDir::Name)) {
-      entries.push_back(ReadSystem(dir.filePath(name), preset));
+    for (vellaro::SystemFolderEntry& file :
+         vellaro::ListSystemFolder(QFile::encodeName(folder).toStdString())) {
+      entries.push_back(MakeEntry(file.path, std::move(file.result), preset));
     }
   }
   return entries;

@@ -10,6 +10,7 @@
 
 #include "betting/system_definition.h"
 #include "betting/system_file.h"
+#include "betting/system_folder.h"
 
 namespace vellaro::app {
 
@@ -34,8 +35,8 @@ struct SystemEntry {
   QString Name() const;
 };
 
-// The presets, then the player's systems, each group in the order of the files' names;
-// only files ending in ".system". A missing folder lists nothing.
+// The presets, then the player's systems, each folder as ListSystemFolder reads it (its
+// "*.system" files in name order). A missing folder lists nothing.
 std::vector<SystemEntry> ReadSystems(const SystemFolders& folders);
 
 // Reads one file as ReadSystems lists it.
