@@ -7,12 +7,16 @@
 // event sink; the board tells it which spin it settles.
 //
 // Each system is a pair of rules, what the stake becomes after a settled win and after a
-// settled loss, and the safeguards it honours after a win (Settle() picks the pair).
+// settled loss, and the safeguards it honours after a win: a StakeSystem
+// (betting/stake_system.h), built in or written by the player.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "betting/stake_system.h"
+#include "betting/system_definition.h"
 #include "env/timer.h"
 #include "game/board.h"
 #include "game/event_sink.h"
@@ -30,6 +34,16 @@ class Betting {
   Betting(const Betting&) = delete;
   Betting& operator=(const Betting&) = delete;
 
+  // A system the player wrote as the game plays it: its file, and the rules made of it
+  // (which follow from the file, so two are the same when their files are).
+  struct PlayedSystem {
+    CustomSystem system;
+    std::shared_ptr<const StakeSystem> rules;
+    friend bool operator==(const PlayedSystem& a, const PlayedSystem& b) {
+      return a.system == b.system;
+    }
+  };
+
   // What the stake keeps besides the shared variables and controls.
   struct Own {
     // Whether a chip was on show when the spin now being settled came: only such a bet was
@@ -38,6 +52,11 @@ class Betting {
     SessionLimits limits;
     std::optional<BetWithheld> withheld;
     std::optional<BetWithheld> saved_withheld;  // for the undo, as the snapshot keeps the chips
+    std::optional<PlayedSystem> custom;  // while the box's entry kCustomSystemIndex is selected
+    CustomProgress progress;             // its place, line or cycle (betting/stake_system.h)
+    // For the undo: a system the player wrote comes back whole, its stake with it.
+    CustomProgress saved_progress;
+    int32_t saved_stake = 0;
     friend bool operator==(const Own&, const Own&) = default;
   };
   const Own& own() const { return own_; }
@@ -50,6 +69,13 @@ class Betting {
   void SetLimit(LimitKind limit, std::optional<int32_t> value);  // betting/limits.cpp
   void ContinueAnyway();
   void SelectBetStrategy(int index);  // betting/ledger.cpp
+  void SelectCustomSystem(CustomSystem system);
+  const CustomSystem* SelectedCustomSystem() const {
+    return own_.custom ? &own_.custom->system : nullptr;
+  }
+  // The system that settles now: the one the player wrote, or the built-in one selected.
+  // REQUIRES: the box's index is a built-in one or kCustomSystemIndex.
+  const StakeSystem& System() const;
   void TypeInitBet(std::string text);
   void LeaveInitBet();
   void TypeOnWins(std::string text);
@@ -85,42 +111,26 @@ class Betting {
   // The undo snapshot's part of the bet held back.
   void KeepWithheldForUndo() { own_.saved_withheld = own_.withheld; }
   void RestoreWithheldForUndo() { own_.withheld = own_.saved_withheld; }
+  // The same for the system's own state (betting/settlement.cpp).
+  void KeepProgressForUndo();
+  void RestoreProgressForUndo();
 
  private:
   friend class GamePeer;
 
-  void A1WinLoose();  // Martingale
-  void A2WinLoose();  // Havrel
-  void A3WinLoose();  // UP-TRENDER
-  void A4WinLoose();  // Quorvel
-  void A5WinLoose();  // Blind
-  void A6WinLoose();  // Parlay
-  void A1Win();
-  void A1Loose();
-  void A2Win();
-  void A2Loose();
-  void A3Win();
-  void A3Loose();
-  void A4Win();
-  void A4Loose();
-  void A5Win();
-  void A5Loose();
-  void A6Win();
-  void A6Loose();
   void BetStrategyChange();
   void Init_BetChange();
   // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
   int32_t BaseUnit() { return ReadSpinEdit(ui_.Init_Bet); }
 
-  // The checks a system runs after its win rule.
-  enum class SettleChecks { kNone, kAutomaticReset, kResetThenMinimalProfit };
-  // The common part of a settled win and of a settled loss, around the system's own rule.
-  template <typename WinRule>
-  void WinStep(WinRule rule, SettleChecks checks);
-  template <typename LossRule>
-  void LossStep(LossRule rule);
-  // Settles under the system of `win` and `loss` and reports it.
-  void Settle(void (Betting::*win)(), void (Betting::*loss)());
+  // The common part of a settled win and of a settled loss, around the system's own step.
+  void WinStep(const StakeSystem& system);
+  void LossStep(const StakeSystem& system);
+  // The ledger's part that a system's step reads and writes, and its write-back.
+  StakeState Ledger();
+  void Store(StakeState s);
+  // Settles under `system` and reports it.
+  void SettleUnder(const StakeSystem& system);
 
   // ---- Bet display (betting/bet_display.cpp) ------------------------------------------
   void ShowValuesTick();

@@ -1,6 +1,9 @@
 // Resetting the ledger, and what a change of the betting system or the base unit does.
 
+#include <utility>
+
 #include "betting/betting.h"
+#include "betting/edit_inputs.h"
 #include "betting/saturate.h"
 #include "game/text_number.h"
 
@@ -14,8 +17,9 @@ constexpr Rgb kDimmedEdit{49, 49, 49};  // 0x313131
 void Betting::ResetBets() {
   ui_.ImageUndo.visible = false;
   ui_.UndoButton.visible = false;
-  state_.Stake = BaseUnit();
-  state_.UpTrendWins = 0;
+  StakeState start;
+  System().Start(EditInputs(ui_), start);
+  Store(std::move(start));
   // A bet on show has been debited already.
   state_.Balance = BetOnShow() ? Saturate(int64_t{kStartBalance} - state_.Stake) : kStartBalance;
   state_.BalanceTarget = kStartTarget;
@@ -28,7 +32,11 @@ void Betting::ResetBetsClick() {
 }
 
 void Betting::BetStrategyChange() {
-  events_.Emit(SystemChanged{static_cast<BettingSystem>(ui_.BetStrategy.index)});
+  if (own_.custom) {
+    events_.Emit(SystemChanged{kMartingale, own_.custom->system.text});
+  } else {
+    events_.Emit(SystemChanged{static_cast<BettingSystem>(ui_.BetStrategy.index), {}});
+  }
   ResetBets();
   events_.Emit(LedgerReset{ResetReason::kSystemChange, state_.Stake});
   ui_.Focus = "ShowBetSize";
@@ -42,7 +50,22 @@ void Betting::SelectBetStrategy(int index) {
       index >= static_cast<int>(ui_.BetStrategy.items.size())) {
     return;
   }
+  // The player's own entry stays in the box only while it is selected.
+  if (index < kBettingSystems) {
+    own_.custom.reset();
+    ui_.BetStrategy.items.resize(kBettingSystems);
+  }
   ui_.BetStrategy.index = index;
+  BetStrategyChange();
+}
+
+void Betting::SelectCustomSystem(CustomSystem system) {
+  if (!ui_.BetStrategy.enabled) return;
+  std::shared_ptr<const StakeSystem> rules = MakeStakeSystem(system.rules);
+  ui_.BetStrategy.items.resize(kBettingSystems);
+  ui_.BetStrategy.items.push_back(system.rules.name);
+  own_.custom = PlayedSystem{std::move(system), std::move(rules)};
+  ui_.BetStrategy.index = kCustomSystemIndex;
   BetStrategyChange();
 }
 

@@ -9,7 +9,9 @@
 // clamping to callers that want the stakes as the game would show them.
 
 #include <cstdint>
+#include <memory>
 
+#include "betting/stake_system.h"
 #include "game/window.h"
 
 namespace vellaro {
@@ -44,6 +46,8 @@ enum class StakeLimit { kExact64, kLedger32 };
 // Everything a system's rules read besides the ledger.
 struct Progression {
   BettingSystem system = kMartingale;
+  // A system the player wrote: played in place of `system` when set.
+  std::shared_ptr<const StakeSystem> custom;
   int64_t base_unit = 1;   // I, at least 1
   int32_t safe_level = 0;  // the SAFE LEVEL position, 0..10
   int64_t on_wins = 1;     // UP-TRENDER only
@@ -51,12 +55,23 @@ struct Progression {
   StakeLimit limit = StakeLimit::kExact64;
 };
 
-// The part of the ledger the rules change.
-struct StakeState {
-  int64_t stake = 1;
-  int64_t loss_streak = 0;
-  int64_t up_trend_wins = 0;
+// The system `rules` plays: the one the player wrote, or the built-in one.
+const StakeSystem& SystemOf(const Progression& rules);
+
+// The options of `rules` as the stake rules read them.
+class ProgressionInputs final : public StakeInputs {
+ public:
+  explicit ProgressionInputs(const Progression& rules) : rules_(rules) {}
+  int64_t BaseUnit() const override { return rules_.base_unit; }
+  int64_t OnWins() const override { return rules_.on_wins; }
+  int64_t AddToBet() const override { return rules_.add_to_bet; }
+
+ private:
+  const Progression& rules_;
 };
+
+// The stake and own state of a fresh ledger under `rules`.
+StakeState StartOf(const Progression& rules);
 
 // A settled win: the streak ends and the system's win rule sets the next stake. The
 // checks that follow a win in the game (automatic reset, minimal profit) read the balance

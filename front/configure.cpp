@@ -1,12 +1,28 @@
 // The options area as a whole: brought to a value, and read back.
 
+#include <utility>
+
+#include "betting/system_file.h"
 #include "front/game.h"
+#include "game/game_error.h"
 #include "game/text_number.h"
 
 namespace vellaro {
 
 void Game::Configure(const Settings& s) {
-  if (s.system != BetStrategy.index) SelectBetStrategy(s.system);
+  // The player's own system is read before anything changes: a text that does not parse
+  // leaves the game as it stands.
+  const CustomSystem* selected = SelectedCustomSystem();
+  if (!s.custom_system.empty() && (!selected || selected->text != s.custom_system)) {
+    SystemFileResult read = ParseSystemFile(s.custom_system);
+    if (!read.system) {
+      throw GameError("The betting system cannot be read: " +
+                      DescribeSystemFileError("system", *read.error));
+    }
+    SelectCustomSystem(std::move(*read.system));
+  } else if (s.custom_system.empty() && (selected || s.system != BetStrategy.index)) {
+    SelectBetStrategy(s.system);
+  }
   const std::string base = IntToStr(s.base);
   if (base != Init_Bet.text) {
     TypeInitBet(base);
@@ -45,7 +61,11 @@ void Game::Configure(const Settings& s) {
 
 Settings Game::CurrentSettings() const {
   Settings s;
-  s.system = static_cast<BettingSystem>(BetStrategy.index);
+  if (const CustomSystem* custom = SelectedCustomSystem()) {
+    s.custom_system = custom->text;
+  } else {
+    s.system = static_cast<BettingSystem>(BetStrategy.index);
+  }
   s.base = SpinEditValue(Init_Bet);
   s.on_wins = SpinEditValue(On_Wins);
   s.add_to_bet = SpinEditValue(Add_To_Bet);

@@ -16,6 +16,7 @@
 // whole, the game log's export (written through export/).
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -151,9 +152,18 @@ class Game : private GameState, private Window {
   // Selects a system the player wrote, as the entry after the six built-in systems: reports
   // SystemChanged with its text and resets the ledger, as a change of system does. Refused
   // (nothing changes) while the box is locked. Selecting a built-in system leaves it.
-  void SelectCustomSystem(CustomSystem system);
+  void SelectCustomSystem(CustomSystem system) { betting_.SelectCustomSystem(std::move(system)); }
   // The system the player wrote, while it is selected.
-  const CustomSystem* SelectedCustomSystem() const;
+  const CustomSystem* SelectedCustomSystem() const { return betting_.SelectedCustomSystem(); }
+  // The rules that settle now, built-in or written (betting/stake_system.h).
+  // Its place, line or cycle, while selected.
+  const CustomProgress* CustomProgressNow() const {
+    return betting_.own().custom ? &betting_.own().progress : nullptr;
+  }
+  // Empty while a built-in system is selected.
+  std::shared_ptr<const StakeSystem> CustomRules() const {
+    return betting_.own().custom ? betting_.own().custom->rules : nullptr;
+  }
   // The player edits the base stake; the edit loses the keyboard focus.
   void TypeInitBet(std::string text) { betting_.TypeInitBet(std::move(text)); }
   void LeaveInitBet() { betting_.LeaveInitBet(); }

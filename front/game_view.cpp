@@ -118,6 +118,13 @@ const ComboBox& GameView::SystemBox() const {
   return game_.controls().BetStrategy;
 }
 
+std::string GameView::SystemName() const {
+  if (const CustomSystem* custom = game_.SelectedCustomSystem()) return custom->rules.name;
+  const int index = game_.controls().BetStrategy.index;
+  return index >= 0 && index < kBettingSystems ? kBettingSystemNames[static_cast<size_t>(index)]
+                                               : std::string();
+}
+
 const Button& GameView::ResetBetsButton() const {
   return game_.controls().ResetBetsButton;
 }

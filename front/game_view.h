@@ -102,7 +102,13 @@ class GameView {
   // ---- The options area --------------------------------------------------------------------
   const SpinEdit& BaseStake() const;
   const ComboBox& ModeBox() const;
+  // The betting-system box: the six built-in systems, then the player's own while it is
+  // selected (index kCustomSystemIndex, its name as the item).
   const ComboBox& SystemBox() const;
+  // The name of the system selected: the built-in system's, or the one its file gives.
+  std::string SystemName() const;
+  // Whether the system selected is one the player wrote (Game::SelectedCustomSystem).
+  bool CustomSystemSelected() const { return game_.SelectedCustomSystem() != nullptr; }
   const Button& ResetBetsButton() const;
   const Button& RecalculateButton() const;
   const Gauge& RecalculationGauge() const;

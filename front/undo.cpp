@@ -43,6 +43,7 @@ void Game::SaveState() {
   SavedDeepRemainder = DeepRemainder;
   SavedMatrixStep = MatrixStep;
   betting_.KeepWithheldForUndo();
+  betting_.KeepProgressForUndo();
 }
 
 void Game::LoadState() {
@@ -66,6 +67,9 @@ void Game::LoadState() {
   DeepRemainder = SavedDeepRemainder;
   // A bet held back before the spin taken back waits again.
   betting_.RestoreWithheldForUndo();
+  // A system the player wrote goes back to its place, line or cycle and the stake that
+  // went with it, whether or not that stake was on show.
+  betting_.RestoreProgressForUndo();
 }
 
 void Game::GameHistoryBack() {

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <type_traits>
 #include <variant>
 
@@ -115,9 +116,12 @@ struct ModeChanged {
   friend bool operator==(const ModeChanged&, const ModeChanged&) = default;
 };
 
-// The player picked a betting system.
+// The player picked a betting system: a built-in one, or one the player wrote, given by the
+// full text of its file (betting/system_file.h), so that a record of the session replays it
+// whatever becomes of the file.
 struct SystemChanged {
-  BettingSystem system = kMartingale;
+  BettingSystem system = kMartingale;  // read while `custom` is empty
+  std::string custom;
 
   friend bool operator==(const SystemChanged&, const SystemChanged&) = default;
 };

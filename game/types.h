@@ -89,6 +89,9 @@ inline constexpr std::array<const char*, kBettingSystems> kBettingSystemNames = 
 inline constexpr std::array<std::string_view, kBettingSystems> kBettingSystemWords = {
     "martingale", "parlay", "havrel", "quorvel", "blind", "up-trender"};
 
+// The box's entry after the six: a system the player wrote, while one is selected.
+inline constexpr int kCustomSystemIndex = kBettingSystems;
+
 // ---- Session limits ----------------------------------------------------------------------------
 // The limits a player may set for a session, each off until set. What stops the session is
 // the player's real result (shown bets only, from zero), never the internal balance.

@@ -100,7 +100,10 @@ EventRecord Encode(const GameEvent& event) {
           [](const ModeChanged& e) {
             return Make(EventKind::kModeChanged, {static_cast<int64_t>(e.mode)});
           },
-          [](const SystemChanged& e) { return Make(EventKind::kSystemChanged, {e.system}); },
+          [](const SystemChanged& e) {
+            if (!e.custom.empty()) return Make(EventKind::kCustomSystemChanged);
+            return Make(EventKind::kSystemChanged, {e.system});
+          },
           [](const SettingChanged& e) {
             return Make(EventKind::kSettingChanged,
                         {static_cast<int64_t>(e.setting), e.value, e.chance});
@@ -144,7 +147,9 @@ GameEvent Decode(const EventRecord& r) {
     case EventKind::kModeChanged:
       return ModeChanged{ModeField(r, 0)};
     case EventKind::kSystemChanged:
-      return SystemChanged{static_cast<BettingSystem>(Field(r, 0, 0, kBettingSystems - 1))};
+      return SystemChanged{static_cast<BettingSystem>(Field(r, 0, 0, kBettingSystems - 1)), {}};
+    case EventKind::kCustomSystemChanged:
+      return SystemChanged{kMartingale, std::string(kCustomTextNotRead)};
     case EventKind::kSettingChanged:
       return SettingChanged{
           static_cast<Setting>(Field(r, 0, 0, static_cast<int64_t>(Setting::kMaxLosses))),

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #include "game/events.h"
 
@@ -30,7 +31,14 @@ enum class EventKind : int32_t {
   kChoiceSeeded = 15,
   kBetWithheld = 16,
   kSpinRedone = 17,
+  // A system the player wrote: no values; its text is kept beside the event, in the table
+  // system_texts (schema.h), and put back by LoadSession.
+  kCustomSystemChanged = 18,
 };
+
+// The text of a kCustomSystemChanged as Decode leaves it, until LoadSession puts the stored
+// text in its place: a session where one stays has lost a row of system_texts.
+inline constexpr std::string_view kCustomTextNotRead{"\0not read", 9};
 
 inline constexpr int kRecordValues = 7;
 

@@ -107,7 +107,7 @@ Journal::~Journal() {
 
 void Journal::StartSession(const Settings& settings) {
   if (session_) EndSession();
-  Operation op{Operation::Type::kStart, now_(), settings, {}};
+  Operation op{Operation::Type::kStart, now_(), settings, {}, {}};
   waiting_.push_back(op);
   in_analysis_ = false;
   Flush();
@@ -156,12 +156,14 @@ bool Journal::ReopenSession(int64_t id) {
 }
 
 void Journal::EndSession() {
-  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}});
+  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}, {}});
   Flush();
 }
 
 void Journal::Record(const GameEvent& event) {
-  waiting_.push_back(Operation{Operation::Type::kEvent, now_(), {}, Encode(event)});
+  Operation op{Operation::Type::kEvent, now_(), {}, Encode(event), {}};
+  if (const auto* system = std::get_if<SystemChanged>(&event)) op.text = system->custom;
+  waiting_.push_back(std::move(op));
   if (std::holds_alternative<AnalysisStarted>(event)) in_analysis_ = true;
   if (std::holds_alternative<AnalysisEnded>(event)) in_analysis_ = false;
   if (!in_analysis_ && batches_ == 0) Flush();
@@ -215,8 +217,8 @@ void Journal::Write(const Operation& op) {
       Statement insert(*db_,
                        "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
                        "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
-                       "show_bet, opened) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                       "(SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
+                       "show_bet, custom_system, opened) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, (SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
       insert.Bind(1, op.at_ms)
           .Bind(2, int64_t{s.system})
           .Bind(3, int64_t{s.base})
@@ -230,6 +232,11 @@ void Journal::Write(const Operation& op) {
           .Bind(11, int64_t{s.learn})
           .Bind(12, int64_t{s.cat_rows})
           .Bind(13, int64_t{s.show_bet});
+      if (s.custom_system.empty()) {
+        insert.Bind(14, std::optional<int64_t>{});
+      } else {
+        insert.Bind(14, std::string_view(s.custom_system));
+      }
       insert.Run();
       session_ = db_->LastInsertRowId();
       next_seq_ = 1;
@@ -250,6 +257,12 @@ void Journal::Write(const Operation& op) {
       if (block_.events.size() >= kBlockBytes) CloseBlock();
       if (block_.count == 0) block_.first_seq = next_seq_;
       PackEvent(TimedRecord{op.record, op.at_ms}, block_.previous_ms, block_.events);
+      if (op.record.kind == EventKind::kCustomSystemChanged) {
+        Statement text(*db_,
+                       "INSERT OR REPLACE INTO system_texts(session_id, seq, text) VALUES(?, ?, ?)");
+        text.Bind(1, *session_).Bind(2, next_seq_).Bind(3, std::string_view(op.text));
+        text.Run();
+      }
       ++block_.count;
       ++next_seq_;
       return;

@@ -156,6 +156,7 @@ class Journal {
     int64_t at_ms = 0;
     Settings settings;    // kStart
     EventRecord record;   // kEvent
+    std::string text;     // kEvent of a system the player wrote: its file's text
   };
   // The block the events of the current session go to, as it stands in memory.
   struct OpenBlock {

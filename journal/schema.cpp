@@ -129,6 +129,16 @@ void Migrate(Database& db) {
         "UPDATE sessions SET opened = id;"
         "PRAGMA user_version = 4;");
   }
+  if (version < 5) {
+    db.Exec(
+        "ALTER TABLE sessions ADD COLUMN custom_system TEXT;"
+        "CREATE TABLE system_texts("
+        "  session_id INTEGER NOT NULL REFERENCES sessions(id),"
+        "  seq INTEGER NOT NULL,"
+        "  text TEXT NOT NULL,"
+        "  PRIMARY KEY(session_id, seq)) WITHOUT ROWID;"
+        "PRAGMA user_version = 5;");
+  }
   transaction.Commit();
 }
 

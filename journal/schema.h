@@ -17,6 +17,11 @@
 //            with (Journal::ReopenSession); the session opened last is the one the window
 //            writes to, and resumes at its start if it is not ended. Older sessions take
 //            their id as their place, which is the order they were started in.
+// Version 5: the full text of a system the player wrote, for a session that started with
+//            one (sessions.custom_system, NULL otherwise) and for each change to one (a
+//            row of system_texts (session_id, seq, text) beside the event of kind
+//            kCustomSystemChanged with that seq), so that the session replays whatever
+//            becomes of the file. Older files have neither and need neither.
 
 #include <cstdint>
 #include <stdexcept>
@@ -25,7 +30,7 @@
 
 namespace vellaro::journal {
 
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
 // PRAGMA application_id of every journal ("Vell"): a database without it is another
 // program's, unless it is empty or holds only the tables of a journal written before the

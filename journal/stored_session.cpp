@@ -1,5 +1,6 @@
 #include "journal/stored_session.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <stdexcept>
@@ -32,6 +33,37 @@ void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
 // Where the events of a file are: one row each before version 3, packed in blocks since.
 bool KeepsEventRows(Database& db) {
   return db.QueryInt("PRAGMA user_version") < 3;
+}
+
+// Whether the file keeps the texts of the systems players wrote (version 5 on).
+bool KeepsSystemTexts(Database& db) {
+  return db.QueryInt("PRAGMA user_version") >= 5;
+}
+
+// Puts the stored text of each system the player wrote back into its event. A text whose
+// event is no such change, or such a change without its text, is damage.
+void ReadSystemTexts(Database& db, int64_t id, std::vector<StoredEvent>& events) {
+  const auto damaged = [id](int64_t seq) {
+    return BadRecord("session " + std::to_string(id) + " has a damaged system text at " +
+                     std::to_string(seq));
+  };
+  if (KeepsSystemTexts(db)) {
+    Statement texts(db, "SELECT seq, text FROM system_texts WHERE session_id = ? ORDER BY seq");
+    texts.Bind(1, id);
+    while (texts.Step()) {
+      const int64_t seq = texts.Int(0);
+      const auto at = std::lower_bound(events.begin(), events.end(), seq,
+                                       [](const StoredEvent& e, int64_t s) { return e.seq < s; });
+      auto* change = at != events.end() && at->seq == seq ? std::get_if<SystemChanged>(&at->event)
+                                                          : nullptr;
+      if (change == nullptr || change->custom != kCustomTextNotRead) throw damaged(seq);
+      change->custom = texts.Text(1);
+    }
+  }
+  for (const StoredEvent& stored : events) {
+    const auto* change = std::get_if<SystemChanged>(&stored.event);
+    if (change != nullptr && change->custom == kCustomTextNotRead) throw damaged(stored.seq);
+  }
 }
 
 bool HasEvents(Database& db, int64_t id) {
@@ -156,6 +188,11 @@ StoredSession LoadSession(Database& db, int64_t id) {
   session.started_ms = head.Int(1);
   session.ended_ms = head.OptionalInt(2);
   session.settings = StoredSettings(head, id);
+  if (KeepsSystemTexts(db)) {
+    Statement custom(db, "SELECT custom_system FROM sessions WHERE id = ?");
+    custom.Bind(1, id);
+    if (custom.Step() && !custom.IsNull(0)) session.settings.custom_system = custom.Text(0);
+  }
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.
@@ -163,6 +200,7 @@ StoredSession LoadSession(Database& db, int64_t id) {
   // one row per event.
   if (KeepsEventRows(db)) {
     ReadEventRows(db, id, session.events);
+    ReadSystemTexts(db, id, session.events);
     return session;
   }
   // Every event takes two bytes at least: a damaged count cannot ask for more room than
@@ -192,6 +230,7 @@ StoredSession LoadSession(Database& db, int64_t id) {
     }
     if (unpacked != static_cast<uint64_t>(blocks.Int(1))) throw BadRecord(damaged);
   }
+  ReadSystemTexts(db, id, session.events);
   return session;
 }
 

@@ -8,10 +8,23 @@
 #include <vector>
 
 #include "betting/session_limits.h"
+#include "betting/system_file.h"
+#include "journal/event_record.h"
 #include "game/text_number.h"
 
 namespace vellaro::replay {
 namespace {
+
+// The system a stored text describes. A text the journal kept was read when it was
+// played: one that no longer reads is no session this program can replay.
+CustomSystem SystemFromText(const std::string& text) {
+  SystemFileResult read = ParseSystemFile(text);
+  if (!read.system) {
+    throw journal::BadRecord("a stored betting system no longer reads: " +
+                             DescribeSystemFileError("system", *read.error));
+  }
+  return std::move(*read.system);
+}
 
 bool IsEntry(const GameEvent& e) {
   return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e) ||
@@ -143,8 +156,15 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
   } else if (std::holds_alternative<SpinRedone>(e)) {
     game.RedoClick();
   } else if (const auto* system = std::get_if<SystemChanged>(&e)) {
-    if (!options.system && click(current.system, system->system))
+    if (options.system || !options.custom_system.empty()) return;
+    const CustomSystem* selected = game.SelectedCustomSystem();
+    if (!system->custom.empty()) {
+      if (options.exact || !selected || selected->text != system->custom) {
+        game.SelectCustomSystem(SystemFromText(system->custom));
+      }
+    } else if (click(game.controls().BetStrategy.index, system->system)) {
       game.SelectBetStrategy(system->system);
+    }
   } else if (const auto* mode = std::get_if<ModeChanged>(&e)) {
     int box = -1;
     for (int i = 0; i < kGameModeItems; ++i) {
@@ -385,7 +405,11 @@ void SessionReplayer::Run() {
   // The session's game was configured while the journal listened: its first events are
   // those of this call (a matrix's seconds among them).
   Settings start = session_.settings;
-  if (options_.system) start.system = *options_.system;
+  if (options_.system) {
+    start.system = *options_.system;
+    start.custom_system.clear();
+  }
+  if (!options_.custom_system.empty()) start.custom_system = options_.custom_system;
   game_.Configure(start);
   Check();
   bool in_analysis = false;  // whether the stored event i came while an analysis ran

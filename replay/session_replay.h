@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "env/clock.h"
@@ -63,6 +64,9 @@ struct SessionReplayOptions {
   // What-if: play this betting system throughout; the session's changes of system are
   // left out.
   std::optional<BettingSystem> system;
+  // What-if: play this system the player wrote (its file's full text) throughout, in place
+  // of `system`; likewise the session's changes of system are left out.
+  std::string custom_system;
   // Called for each spin, undo or redo once it has been handled, its analysis finished, and
   // the player has done whatever came before the next such entry (a "Continue anyway", a
   // change of option, limit or system): the game as the next entry found it, whose bet

@@ -131,8 +131,9 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
   // counts it.
   RealResult journaled;
   SessionReplayOptions replay;
-  replay.exact = !options.system;
+  replay.exact = !options.system && options.custom_system.empty();
   replay.system = options.system;
+  replay.custom_system = options.custom_system;
   replay.journaled = [&](const GameEvent& event) {
     journaled.On(event);
     if (const auto* settlement = std::get_if<BetSettled>(&event)) {

@@ -20,6 +20,8 @@ struct StoredReplayOptions {
   // the recorded seconds still answering the draws. Without it the replay is exact: it
   // must send the events the journal holds.
   std::optional<BettingSystem> system;
+  // Or this system the player wrote (its file's full text).
+  std::string custom_system;
   // Hears every event of the game, from the session's starting options on.
   std::function<void(const GameEvent&)> listener;
 };

@@ -32,8 +32,50 @@ ReplayOptions WhatIfOptions(const SessionSpins& session, BettingSystem system) {
   ReplayOptions options;
   options.settings = session.settings;
   options.settings.system = system;
+  options.settings.custom_system.clear();
   options.timing = session.timing;
   return options;
+}
+
+WhatIfLine ReplayUnder(const SessionSpins& session, const std::string& custom) {
+  WhatIfLine line;
+  line.custom = custom;
+  line.net_per_spin.reserve(session.entries.size());
+  ReplayOptions options = WhatIfOptions(session, kMartingale);
+  options.settings.custom_system = custom;
+  LogSource source(session.entries);
+  RealPerSpin sink(line);
+  Replay(options, source, sink);
+  return line;
+}
+
+std::optional<WhatIfLine> OwnSystemWhatIf(const SessionSpins& session) {
+  if (session.settings.custom_system.empty()) return std::nullopt;
+  return ReplayUnder(session, session.settings.custom_system);
+}
+
+WhatIfLine ReplayUnder(const journal::StoredSession& session, const std::string& custom) {
+  WhatIfLine line;
+  line.custom = custom;
+  StoredReplayOptions options;
+  options.custom_system = custom;
+  RealPerSpin sink(line);
+  StoredReplay(session).Run(options, sink);
+  return line;
+}
+
+std::string OwnSystemOf(const journal::StoredSession& session) {
+  for (auto it = session.events.rbegin(); it != session.events.rend(); ++it) {
+    const auto* change = std::get_if<SystemChanged>(&it->event);
+    if (change != nullptr && !change->custom.empty()) return change->custom;
+  }
+  return session.settings.custom_system;
+}
+
+std::optional<WhatIfLine> OwnSystemWhatIf(const journal::StoredSession& session) {
+  const std::string custom = OwnSystemOf(session);
+  if (custom.empty()) return std::nullopt;
+  return ReplayUnder(session, custom);
 }
 
 WhatIfLine ReplayUnder(const SessionSpins& session, BettingSystem system) {

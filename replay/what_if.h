@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "game/settings.h"
@@ -28,7 +30,8 @@ struct SessionSpins {
 };
 
 struct WhatIfLine {
-  BettingSystem system = kMartingale;
+  BettingSystem system = kMartingale;  // read while `custom` is empty
+  std::string custom;                  // the full text of a system the player wrote
   RealResult::Counts counts;
   std::vector<int64_t> net_per_spin;  // the net result after each spin in the history
 };
@@ -47,12 +50,23 @@ vellaro::SessionTrack TrackOf(const SessionSpins& session);
 // All six, in the order of the betting-system box.
 std::array<WhatIfLine, kBettingSystems> WhatIf(const SessionSpins& session);
 
+// The same spins under a system the player wrote (its file's full text), throughout.
+WhatIfLine ReplayUnder(const SessionSpins& session, const std::string& custom);
+// The seventh line beside the six: the evening under the player's own system that it
+// plays (Settings::custom_system), if any.
+std::optional<WhatIfLine> OwnSystemWhatIf(const SessionSpins& session);
+
 // A session from the journal under `system` throughout, the player's other settings and
 // every change of them kept where it was made, and the recorded seconds answering the
 // draws of the modes that draw: what vellaro-sim --journal F --session ID --system NAME
 // replays (the same code).
 WhatIfLine ReplayUnder(const journal::StoredSession& session, BettingSystem system);
 std::array<WhatIfLine, kBettingSystems> WhatIf(const journal::StoredSession& session);
+WhatIfLine ReplayUnder(const journal::StoredSession& session, const std::string& custom);
+// The player's own system the stored session played, the last one selected (or the one it
+// started with): its full text as the journal keeps it; empty if it played none.
+std::string OwnSystemOf(const journal::StoredSession& session);
+std::optional<WhatIfLine> OwnSystemWhatIf(const journal::StoredSession& session);
 
 // A stored session as it was played (an exact replay): the track the panel draws and what
 // its risk meter reads of the game at the end. Throws replay::ReplayDiverged.

@@ -18,7 +18,9 @@ int64_t Peek(const SpinEdit& edit) {
 
 Progression ProgressionOf(const Game& game, StakeLimit limit) {
   Progression rules;
-  rules.system = static_cast<BettingSystem>(game.controls().BetStrategy.index);
+  // The player's own system, while selected, in place of the built-in one.
+  rules.custom = game.CustomRules();
+  if (!rules.custom) rules.system = static_cast<BettingSystem>(game.controls().BetStrategy.index);
   rules.base_unit = Peek(game.controls().Init_Bet);
   rules.safe_level = game.controls().SafeLevel.position;
   rules.on_wins = Peek(game.controls().On_Wins);
@@ -29,7 +31,8 @@ Progression ProgressionOf(const Game& game, StakeLimit limit) {
 
 StakeState StakeStateOf(const Game& game) {
   const GameState& state = game.state();
-  return {state.Stake, state.LossStreak, state.UpTrendWins};
+  const CustomProgress* progress = game.CustomProgressNow();
+  return {state.Stake, state.LossStreak, state.UpTrendWins, progress ? *progress : CustomProgress{}};
 }
 
 RiskInputs RiskInputsOf(const Game& game) {
@@ -51,7 +54,9 @@ RiskInputs RiskInputsOf(const Game& game) {
   const Window& controls = game.controls();
   const bool trend = std::any_of(std::begin(controls.Trend_2), std::end(controls.Trend_2),
                                  [](const Picture& p) { return p.visible; });
-  if (state.ModeId == static_cast<int32_t>(Mode::kMatrix)) {
+  if (!SystemOf(risk.rules).StakeTellsAll()) {
+    risk.not_modelled = RuinNotModelled::kSystemState;
+  } else if (state.ModeId == static_cast<int32_t>(Mode::kMatrix)) {
     risk.not_modelled = RuinNotModelled::kMatrix;
   } else if (controls.Bet_Automatic_Reset.checked) {
     risk.not_modelled = RuinNotModelled::kAutomaticReset;

@@ -16,14 +16,15 @@ namespace vellaro {
 // kLedger32 gives the stakes as the game would show them.
 Progression ProgressionOf(const Game& game, StakeLimit limit = StakeLimit::kLedger32);
 
-// The stake, loss streak and UP-TRENDER win count now.
+// The stake, loss streak and UP-TRENDER win count now, and the player's system's own state.
 StakeState StakeStateOf(const Game& game);
 
 // What the exact chance of a stop (ExactRuin) does not follow, when a game uses it.
 enum class RuinNotModelled {
   kAutomaticReset,    // BET AUTOMATIC RESET (and GET MINIMAL PROFIT) read the internal balance
   kTrendBehindSafety, // a trend can show a bet the SAFE LEVEL only tracks
-  kMatrix             // the matrix settles a spin it chose no chance for as a loss
+  kMatrix,            // the matrix settles a spin it chose no chance for as a loss
+  kSystemState        // the player's system keeps a place, line or cycle the stake does not tell
 };
 
 // Everything the risk meter reads of a game, copied: taken on the main thread from the

@@ -146,6 +146,9 @@ QString RuinText(const vellaro::RiskInputs& risk) {
       case vellaro::RuinNotModelled::kMatrix:
         why = QStringLiteral("the matrix settles a spin it chose no chance for as a loss");
         break;
+      case vellaro::RuinNotModelled::kSystemState:
+        why = QStringLiteral("your system keeps a place, line or cycle that the stake alone does not tell");
+        break;
     }
     return QStringLiteral("\nThe chance that a limit stops the evening is not worked out: %1, "
                           "which that computation does not follow.")

@@ -78,7 +78,8 @@ inline void BoardDifferences(const Board::Own& left, const Board::Own& right,
 
 inline void BettingDifferences(const Betting::Own& left, const Betting::Own& right,
                                std::vector<std::string>& differ) {
-  VELLARO_COMPARE_ALL_FIELDS(settling_shown, limits, withheld, saved_withheld);
+  VELLARO_COMPARE_ALL_FIELDS(settling_shown, limits, withheld, saved_withheld, custom, progress,
+                             saved_progress, saved_stake);
 }
 
 inline void AnalysisDifferences(const GamePeer::AnalysisOwn& left,
