@@ -65,6 +65,9 @@ SystemEditor::SystemEditor(MainWindow& window, std::function<void()> saved)
   error_->setObjectName(QStringLiteral("SystemError"));
   error_->setWordWrap(true);
   error_->setStyleSheet(QStringLiteral("color: #b00000"));
+  // Two lines kept for it, so that an error does not make the text jump.
+  error_->setMinimumHeight(2 * error_->fontMetrics().lineSpacing() + 2);
+  error_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   BuildPreview();
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("SystemStatus"));
@@ -74,6 +77,7 @@ SystemEditor::SystemEditor(MainWindow& window, std::function<void()> saved)
   grid->addWidget(error_, 1, 1);
   grid->addWidget(preview_, 2, 1);
   grid->addWidget(status_, 3, 1);
+  grid->setRowStretch(0, 1);
   BuildButtons();
   connect(text_, &QPlainTextEdit::textChanged, this, [this] { Read(); });
   ListFiles();
