@@ -93,11 +93,19 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+// Part of the file in a message: cut at a whole character, and with its control
+// characters shown as '?', so that a message stays one line of UTF-8 a terminal prints
+// as it is.
 std::string Quoted(std::string_view text) {
   constexpr size_t kShown = 40;  // enough to recognise, short enough for one line of message
-  std::string shown(text.substr(0, kShown));
-  if (text.size() > kShown) shown += "...";
-  return "'" + shown + "'";
+  size_t end = std::min(text.size(), kShown);
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  std::string shown = "'";
+  for (const char c : text.substr(0, end)) {
+    shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  }
+  if (end < text.size()) shown += "...";
+  return shown + "'";
 }
 
 std::string KeyList() {

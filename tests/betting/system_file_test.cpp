@@ -99,6 +99,12 @@ TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
       {head + rules + "cap = 99999999999999999999999\n", 5,
        "expected a number of units after 'cap =', a whole number from 1 to 1000000, not "
        "'99999999999999999999999'"},
+      {head + rules + "cap = 1\x1b[2J\n", 5,
+       "expected a number of units after 'cap =', a whole number from 1 to 1000000, not "
+       "'1?[2J'"},
+      {head + rules + "floor = " + std::string(39, '9') + "\xC3\xA9\n", 5,
+       "expected a number of units after 'floor =', a whole number from 1 to 1000000, not '" +
+           std::string(39, '9') + "...'"},
       {head + "on_loss = times 1\non_win = reset\n", 3,
        "expected a factor after 'times', a whole number from 2 to 100, not '1'"},
       {head + "on_loss = times 0 plus 1\non_win = reset\n", 3,

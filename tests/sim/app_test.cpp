@@ -5,10 +5,12 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "sim_support.h"
+#include "support/temp_folder.h"
 #include "replay/spin_log.h"
 #include "tools/sim/options.h"
 #include "tools/sim/trace.h"
@@ -431,6 +433,162 @@ TEST(Program, ATraceOfAModeThatDrawsNamesTheClockWhenItWasNotGiven) {
   EXPECT_EQ(run.out, RunProgram({"--mode", "3", "--clock", "1700000000"}, kLog, 5).out);
   EXPECT_EQ(RunProgram({"--mode", "3", "--clock", "1700000000"}, kLog).err, "");
   EXPECT_EQ(RunProgram({"--mode", "2"}, kLog).err, "");
+}
+
+// ---- system files ------------------------------------------------------------------------
+
+// Martingale as a file: double after a loss, back to the base after a win, honouring BET
+// AUTOMATIC RESET as the built-in does.
+const std::string kMartingaleFile =
+    "name = Doubling\nkind = multiply\non_loss = times 2\non_win = reset\nsafeguards = reset\n";
+
+std::string Written(const vellaro::testing::TempFolder& folder, const std::string& name,
+                    const std::string& text) {
+  const std::string path = folder.File(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+// The lines of a CSV report with each row's first field (the system's name) taken off.
+std::vector<std::string> WithoutNames(const std::string& csv) {
+  std::vector<std::string> rows = LinesFrom(csv, 1);
+  for (std::string& row : rows) row.erase(0, row.find(','));
+  return rows;
+}
+
+TEST(SystemFiles, MartingaleWrittenAsAFilePlaysAsMartingaleUnderItsOwnName) {
+  vellaro::testing::TempFolder folder;
+  const std::string file = Written(folder, "doubling.system", kMartingaleFile);
+  // Quorvel too, so that a file ignored in favour of the default Martingale fails here.
+  const std::string tripling = Written(folder, "tripling.system",
+                                       "name = Tripling\nkind = multiply\non_loss = times 3\n"
+                                       "on_win = reset\n");
+  for (const std::vector<std::string_view>& options :
+       {std::vector<std::string_view>{"--safe-level", "2", "--trend", "red"},
+        std::vector<std::string_view>{"--auto-reset", "--mode", "3", "--clock", "1700000000"}}) {
+    for (const auto& [system, path, name] :
+         {std::tuple<std::string_view, std::string, std::string>{"martingale", file, "Doubling"},
+          {"quorvel", tripling, "Tripling"}}) {
+      const testing::Run built_in = RunProgram(
+          With(options, {"--system", system, "--random", "400", "--seed", "9"}));
+      const testing::Run from_file = RunProgram(
+          With(options, {"--system-file", path, "--random", "400", "--seed", "9"}));
+      ASSERT_EQ(from_file.status, kExitOk) << from_file.err;
+      EXPECT_EQ(from_file.out, built_in.out) << "the trace names no system: the same bytes";
+      EXPECT_EQ(from_file.err.rfind("vellaro-sim: system " + name + ", read from " + path + "\n",
+                                    0),
+                0u)
+          << from_file.err;
+    }
+  }
+  EXPECT_NE(RunProgram({"--system", "quorvel", "--random", "400", "--seed", "9"}).out,
+            RunProgram({"--system", "martingale", "--random", "400", "--seed", "9"}).out);
+  const testing::Run built_in =
+      RunProgram(With(kRuns, {"--system", "martingale", "--bankroll", "60", "--format", "csv"}));
+  const testing::Run from_file =
+      RunProgram(With(kRuns, {"--system-file", file, "--bankroll", "60", "--format", "csv"}));
+  ASSERT_EQ(from_file.status, kExitOk) << from_file.err;
+  EXPECT_EQ(WithoutNames(from_file.out), WithoutNames(built_in.out));
+  EXPECT_EQ(LinesFrom(from_file.out, 1).at(0).rfind("Doubling,12,90,", 0), 0u);
+
+  const testing::Run summary = RunProgram({"--system-file", file, "--summary", "--clock", "0"},
+                                          kLog);
+  EXPECT_EQ(summary.out.rfind("settings: --system-file " + file + " --base 1 ", 0), 0u)
+      << summary.out;
+  EXPECT_NE(summary.out.find("\nsystem: Doubling, read from " + file + "\n"), std::string::npos);
+}
+
+TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
+  vellaro::testing::TempFolder folder;
+  const std::string bad = Written(folder, "bad.system", "name = B\nkind = multiply\n"
+                                                        "on_loss = times 2\non_win = back 1\n");
+  const std::string good = Written(folder, "good.system", kMartingaleFile);
+  const std::string missing = folder.File("missing.system");
+  const std::string a_folder = folder.path().string();
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"--system-file", bad},
+       "vellaro-sim: " + bad +
+           ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
+      {{"--system-file", missing}, "vellaro-sim: " + missing + ": no such file\n"},
+      {{"--system-file", a_folder}, "vellaro-sim: " + a_folder + ": is a folder, not a system file\n"},
+      {{"--system", "parlay", "--system-file", good},
+       "vellaro-sim: --system and --system-file do not go together; --system all plays both\n"},
+      {{"--system-file", good, "--system-file", good},
+       "vellaro-sim: --system-file more than once needs --system all (with --runs)\n"},
+      {{"--system-file"}, "vellaro-sim: --system-file needs a value FILE\n"},
+      {With(kRuns, {"--system", "all", "--system-file", good, "--system-file", bad}),
+       "vellaro-sim: " + bad +
+           ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
+  };
+  for (const Case& c : cases) {
+    const testing::Run run = RunProgram(c.args, kLog);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, c.err);
+  }
+}
+
+TEST(SystemFiles, AllWithTwoFilesReportsEightSystemsInEveryFormat) {
+  vellaro::testing::TempFolder folder;
+  const std::string doubling = Written(folder, "doubling.system", kMartingaleFile);
+  // A name that CSV must quote and JSON escape.
+  const std::string quoted = Written(
+      folder, "quoted.system", "name = Bob's \"best\", v2\nkind = oscars-grind\n");
+  const auto run = [&](const char* format) {
+    return RunProgram(With(kRuns, {"--system", "all", "--system-file", doubling,
+                                   "--system-file", quoted, "--format", format}));
+  };
+  const testing::Run csv = run("csv");
+  ASSERT_EQ(csv.status, kExitOk) << csv.err;
+  const std::vector<std::string> rows = LinesFrom(csv.out, 1);
+  ASSERT_EQ(rows.size(), 8u);
+  EXPECT_EQ(rows[0].rfind("martingale,", 0), 0u);
+  EXPECT_EQ(rows[6].rfind("Doubling,12,90,", 0), 0u);
+  EXPECT_EQ(rows[7].rfind("\"Bob's \"\"best\"\", v2\",12,90,", 0), 0u);
+  const testing::Run alone = RunProgram(With(kRuns, {"--system", "martingale", "--format", "csv"}));
+  EXPECT_EQ(rows[6].substr(rows[6].find(',')), LinesFrom(alone.out, 1).at(0).substr(10))
+      << "the file plays the same evenings as the six";
+
+  const testing::Run json = run("json");
+  ASSERT_EQ(json.status, kExitOk) << json.err;
+  size_t systems = 0;
+  for (size_t at = json.out.find("\"systems\": [");
+       (at = json.out.find("{\"system\": ", at)) != std::string::npos; ++at) {
+    ++systems;
+  }
+  EXPECT_EQ(systems, 8u);
+  EXPECT_NE(json.out.find("{\"system\": \"Bob's \\\"best\\\", v2\", \"evenings\": 12"),
+            std::string::npos);
+  EXPECT_NE(json.out.find("\"system_files\": [\"" + doubling + "\", \"" + quoted + "\"]"),
+            std::string::npos);
+
+  const testing::Run table = run("table");
+  ASSERT_EQ(table.status, kExitOk) << table.err;
+  const size_t names = table.out.find("martingale");
+  ASSERT_NE(names, std::string::npos);
+  const std::string header = table.out.substr(names, table.out.find('\n', names) - names);
+  const size_t doubling_at = header.find("   Doubling   ");
+  EXPECT_LT(header.find("up-trender"), doubling_at) << header;
+  EXPECT_NE(doubling_at, std::string::npos) << header;
+  const std::string last = "   Bob's \"best\", v2";
+  EXPECT_EQ(header.rfind(last), header.size() - last.size()) << header;
+  EXPECT_NE(table.out.find("\nsystem: Doubling, read from " + doubling + "\n"),
+            std::string::npos);
+}
+
+TEST(SystemFiles, HelpSystemsGivesTheFormatThatTheFullHelpHolds) {
+  const testing::Run systems = RunProgram({"--help", "systems"});
+  EXPECT_EQ(systems.status, kExitOk);
+  EXPECT_EQ(systems.out.rfind("System files:\n", 0), 0u);
+  for (const char* key : {"name =", "kind = sequence", "on_loss = times K | plus N",
+                          "line = A B C", "kind = oscars-grind", "safeguards = none | reset"}) {
+    EXPECT_NE(systems.out.find(key), std::string::npos) << key;
+  }
+  EXPECT_NE(RunProgram({"--help"}).out.find("\n" + systems.out), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -183,6 +184,40 @@ TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
       << summary.out;
   EXPECT_NE(summary.out.find("; placed with \"Continue anyway\"\n"), std::string::npos)
       << summary.out;
+}
+
+// The journal keeps a system file's text with the session: the replay plays that copy,
+// after the file is gone, and the summary names it.
+TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings start;
+  start.custom_system = "name = Double plus one\nkind = multiply\non_loss = times 2 plus 1\n"
+                        "on_win = reset\n";
+  std::vector<std::string> stakes;
+  {
+    testing::JournaledGame g(path, start);
+    for (int n : {17, 25, 3, 8, 11, 0, 0, 0, 9, 12, 2}) {
+      g.h.Spin(n);
+      stakes.push_back(std::to_string(g.h.game.state().Stake));
+    }
+  }
+  const SimRun trace = Sim({"--journal", path, "--session", "last"});
+  ASSERT_EQ(trace.status, 0) << trace.err;
+  const auto rows = Csv(trace.out);
+  ASSERT_EQ(rows.size(), stakes.size() + 1);
+  const size_t stake = static_cast<size_t>(
+      std::find(rows[0].begin(), rows[0].end(), "stake") - rows[0].begin());
+  for (size_t i = 0; i < stakes.size(); ++i) EXPECT_EQ(rows[i + 1].at(stake), stakes[i]) << i;
+  EXPECT_NE(std::find(stakes.begin(), stakes.end(), "3"), stakes.end())
+      << "a stake only times 2 plus 1 asks for";
+  const SimRun summary = Sim({"--journal", path, "--session", "last", "--summary"});
+  ASSERT_EQ(summary.status, 0) << summary.err;
+  EXPECT_EQ(summary.out.rfind("system: Double plus one, as the journal kept it\n", 0), 0u)
+      << summary.out;
+  const SimRun what_if =
+      Sim({"--journal", path, "--session", "last", "--summary", "--system", "martingale"});
+  EXPECT_EQ(what_if.out.find("system: "), std::string::npos) << what_if.out;
 }
 
 TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {

@@ -4,6 +4,9 @@
 
 #include <sstream>
 
+#include "betting/system_file.h"
+#include "tools/sim/interval_rule.h"
+
 namespace vellaro::sim {
 namespace {
 
@@ -125,6 +128,47 @@ TEST(Report, AnIntervalWhoseMethodDoesNotHoldIsWithheldWithItsReason) {
             std::string::npos);
   EXPECT_NE(table.str().find("\nHavrel: no interval. 99 evenings are too few"), std::string::npos);
   EXPECT_EQ(table.str().find("interval withheld"), std::string::npos);  // said in words
+}
+
+PlayedSystem File(const std::string& rules) {
+  const SystemFileResult read = ParseSystemFile("name = Mine\n" + rules);
+  if (!read.system) ADD_FAILURE() << read.error->message;
+  return PlayedSystem(read.system.value_or(CustomSystem{}));
+}
+
+// A file's stakes are weighed as those of the built-in system of the same shape, unless the
+// file itself keeps them within 64 base units.
+TEST(Report, AFileIsWeighedAsTheBuiltInSystemOfItsShape) {
+  const std::string doubling = "kind = multiply\non_loss = times 2\non_win = reset\n";
+  const struct {
+    std::string rules;
+    int like;
+  } cases[] = {
+      {doubling, kMartingale},
+      {doubling + "cap = 65\n", kMartingale},
+      {doubling + "cap = 64\n", kHavrel},
+      {"kind = multiply\non_loss = plus 1\non_win = minus 1\n", kHavrel},
+      {"kind = multiply\non_loss = times 2\non_win = times 2\n", kParlay},
+      {"kind = sequence\nsequence = 1 2 4 8 16 32 64 128\non_loss = next\non_win = reset\n",
+       kMartingale},
+      {"kind = sequence\nsequence = 1 2 4 8 16 32 64\non_loss = next\non_win = reset\n",
+       kHavrel},
+      {"kind = sequence\nsequence = 1 2 4 8 16 32 64 128\non_loss = reset\non_win = next\n",
+       kParlay},
+      {"kind = labouchere\nline = 1 2 3 4\n", kHavrel},
+      {"kind = oscars-grind\n", kHavrel},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    EXPECT_EQ(LimitsBoundingStakes(File(c.rules)), LimitsBoundingStakes(c.like));
+  }
+  // The notes name the file where they would name Parlay.
+  const std::string note = UnboundedStakesNote(
+      {kMartingale, File("kind = multiply\non_loss = times 2\non_win = times 2\n")}, {});
+  EXPECT_NE(note.find("Mine (grow 2-fold on every win) can grow"), std::string::npos) << note;
+  EXPECT_NE(note.find(" Mine ends most evenings a little behind"), std::string::npos) << note;
+  EXPECT_NE(note.find(" Mine's winnings fund its stakes"), std::string::npos) << note;
+  EXPECT_EQ(note.find("Parlay"), std::string::npos) << note;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "betting/system_file.h"
 #include "export/file_replace.h"
 #include "export/game_log.h"
 #include "journal/event_record.h"
@@ -108,6 +109,14 @@ bool SetsALimit(const journal::StoredSession& session) {
   });
 }
 
+// The journal keeps the text of a system file with its session: that copy is played,
+// whatever became of the file since, and named before the summary.
+void NameTheKeptSystem(const Settings& settings, std::ostream& out) {
+  if (settings.custom_system.empty()) return;
+  const SystemFileResult kept = ParseSystemFile(settings.custom_system);
+  if (kept.system) out << "system: " << kept.system->rules.name << ", as the journal kept it\n";
+}
+
 int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostream& out,
                  std::ostream& err) {
   int64_t id = 0;
@@ -143,6 +152,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     if (command.summary) {
       Summary summary(SetsALimit(session));
       replay.Run(options, summary);
+      if (!command.system) NameTheKeptSystem(session.settings, out);
       summary.Print(out);
     } else {
       TraceWriter trace(out);

@@ -322,6 +322,27 @@ void CheckSystemFiles(const CommandLine& line) {
   }
 }
 
+// The options the table cannot hold: --system-file takes a path, and --help an optional
+// topic. Returns whether args[i] was one of them, and leaves `i` at the last argument used.
+bool TakeOptionOutsideTheTable(const std::vector<std::string_view>& args, size_t& i,
+                               std::string_view arg,
+                               const std::optional<std::string_view>& inline_value,
+                               CommandLine& line) {
+  if (arg == "--system-file") {
+    if (!inline_value && i + 1 >= args.size()) throw UsageError("--system-file needs a value FILE");
+    const std::string_view path = inline_value ? *inline_value : args[++i];
+    if (path.empty()) throw UsageError("--system-file needs a value FILE, not ''");
+    line.system_files.emplace_back(path);
+    return true;
+  }
+  if (arg == "--help" && !inline_value && i + 1 < args.size() && args[i + 1] == "systems") {
+    line.help = line.help_systems = true;
+    ++i;
+    return true;
+  }
+  return false;
+}
+
 // One option's lines of the help: its name and value, what it does, and the words it takes.
 std::string HelpLine(const OptionHelp& option, std::span<const std::string_view> words) {
   // Appended piece by piece: GCC 12 at -O3 misreads "  " + std::string(...) as an
@@ -390,18 +411,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
       inline_value = arg.substr(eq + 1);
       arg = arg.substr(0, eq);
     }
-    if (arg == "--system-file") {
-      if (!inline_value && i + 1 >= args.size()) throw UsageError("--system-file needs a value FILE");
-      const std::string_view path = inline_value ? *inline_value : args[++i];
-      if (path.empty()) throw UsageError("--system-file needs a value FILE, not ''");
-      line.system_files.emplace_back(path);
-      continue;
-    }
-    if (arg == "--help" && !inline_value && i + 1 < args.size() && args[i + 1] == "systems") {
-      line.help = line.help_systems = true;
-      ++i;
-      continue;
-    }
+    if (TakeOptionOutsideTheTable(args, i, arg, inline_value, line)) continue;
     const Option* option = FindOption(arg);
     if (option == nullptr) throw UsageError("unknown option " + Quoted(arg) + " (try --help)");
     uint64_t value = 1;

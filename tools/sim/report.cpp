@@ -305,7 +305,6 @@ std::string JsonSettings(const RunSetup& setup) {
   const std::string trends = TrendsClicked(c);
   const std::pair<std::string_view, std::string> settings[] = {
       {"system", Quoted(SystemName(setup))},
-      {"system_files", SystemFiles(c)},
       {"base", std::to_string(s.base)},
       {"on_wins", std::to_string(s.on_wins)},
       {"add_to_bet", std::to_string(s.add_to_bet)},
@@ -321,6 +320,7 @@ std::string JsonSettings(const RunSetup& setup) {
       {"take_profit", Limit(s.limits.take_profit)},
       {"table_max", Limit(s.limits.table_max)},
       {"max_losses", Limit(s.limits.max_losses)},
+      {"system_files", SystemFiles(c)},
       {"clock", std::to_string(c.clock_s.value_or(0))},
       {"clock_given", std::string(Bool(setup.clock_given))},
       {"gap_ms", std::to_string(c.gap_ms)},
@@ -332,6 +332,8 @@ std::string JsonSettings(const RunSetup& setup) {
   };
   std::string json = "{";
   for (const auto& [key, value] : settings) {
+    // Only a run that plays system files names them: the six alone report as they did.
+    if (key == "system_files" && c.system_files.empty()) continue;
     if (key != settings[0].first) json += ", ";
     JsonField(json, key, value);
   }
