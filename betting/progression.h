@@ -46,13 +46,13 @@ enum class StakeLimit { kExact64, kLedger32 };
 // Everything a system's rules read besides the ledger.
 struct Progression {
   BettingSystem system = kMartingale;
-  // A system the player wrote: played in place of `system` when set.
-  std::shared_ptr<const StakeSystem> custom;
   int64_t base_unit = 1;   // I, at least 1
   int32_t safe_level = 0;  // the SAFE LEVEL position, 0..10
   int64_t on_wins = 1;     // UP-TRENDER only
   int64_t add_to_bet = 1;  // UP-TRENDER only
   StakeLimit limit = StakeLimit::kExact64;
+  // A system the player wrote: played in place of `system` when set.
+  std::shared_ptr<const StakeSystem> custom = {};
 };
 
 // The system `rules` plays: the one the player wrote, or the built-in one.

@@ -121,7 +121,7 @@ struct ModeChanged {
 // whatever becomes of the file.
 struct SystemChanged {
   BettingSystem system = kMartingale;  // read while `custom` is empty
-  std::string custom;
+  std::string custom = {};
 
   friend bool operator==(const SystemChanged&, const SystemChanged&) = default;
 };

@@ -203,21 +203,44 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
 struct Ledger {
   int32_t stake, balance, target, up_trend_wins, deep_sum, deep_remainder, chance;
   int chips;  // a bit per chance on show
+  CustomProgress progress;  // a system the player wrote: its place, line or cycle
   friend bool operator==(const Ledger&, const Ledger&) = default;
 };
+
+// Systems a player writes, one of each kind: what they keep besides the stake comes back
+// with an undo and a redo too.
+const std::vector<std::string> kOwnSystems = {
+    "name = F\nkind = sequence\nsequence = 1 1 2 3 5 8\non_loss = next\non_win = back 2\n",
+    "name = D\nkind = multiply\non_loss = plus 1\non_win = minus 1\n",
+    "name = L\nkind = labouchere\nline = 1 2 3\n",
+    "name = O\nkind = oscars-grind\n"};
+
+// Every system, the six and then the player's: the settings that select it.
+Settings WithSystem(int system) {
+  Settings s;
+  if (system < kBettingSystems) {
+    s.system = static_cast<BettingSystem>(system);
+  } else {
+    s.custom_system = kOwnSystems[static_cast<size_t>(system - kBettingSystems)];
+  }
+  return s;
+}
+const int kEverySystem = kBettingSystems + 4;
 
 Ledger LedgerOf(const Game& g) {
   int chips = 0;
   for (int k = 0; k < kChances; ++k) chips |= g.controls().Chip[k].visible ? 1 << k : 0;
-  return {
-      g.state().Stake,   g.state().Balance,       g.state().BalanceTarget, g.state().UpTrendWins,
-      g.state().DeepSum, g.state().DeepRemainder, g.state().BetChance,     chips};
+  return {g.state().Stake,         g.state().Balance,   g.state().BalanceTarget,
+          g.state().UpTrendWins,   g.state().DeepSum,   g.state().DeepRemainder,
+          g.state().BetChance,     chips,               GamePeer::BettingOwn(g).progress};
 }
 
 std::ostream& operator<<(std::ostream& out, const Ledger& l) {
   return out << "stake " << l.stake << ", balance " << l.balance << ", target " << l.target
              << ", up-trend wins " << l.up_trend_wins << ", sums " << l.deep_sum << "/"
-             << l.deep_remainder << ", chance " << l.chance << ", chips " << l.chips;
+             << l.deep_remainder << ", chance " << l.chance << ", chips " << l.chips << ", place "
+             << l.progress.place << ", line of " << l.progress.line.size() << ", cycle "
+             << l.progress.cycle_net;
 }
 
 // The lowest number that wins (or loses) the recommendation on show.
@@ -231,10 +254,10 @@ int NumberThat(bool wins, int32_t chance) {
 // Under every system, with both safeguards on and UP-TRENDER stepping every second win, an
 // undo of a won or a lost spin puts the whole ledger back as it was before that spin.
 TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
-  for (int system = 0; system < kBettingSystems; ++system) {
+  for (int system = 0; system < kEverySystem; ++system) {
     testing::Harness h;
     Game& g = h.game;
-    g.SelectBetStrategy(system);
+    g.Configure(WithSystem(system));
     g.TypeOnWins("2");  // UP-TRENDER only: the edit is locked under the others
     g.TypeAddToBet("3");
     g.Bet_Automatic_ResetClick();
@@ -246,7 +269,7 @@ TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
       h.Spin(NumberThat(wins, g.state().BetChance));
       ASSERT_TRUE(g.controls().UndoButton.visible);
       g.UndoClick();
-      EXPECT_EQ(LedgerOf(g), before) << kBettingSystemNames[system] << (wins ? " win" : " loss");
+      EXPECT_EQ(LedgerOf(g), before) << system << (wins ? " win" : " loss");
       // Two spins (a win and the chosen one) before the undo is offered again.
       h.Spin(NumberThat(true, g.state().BetChance));
       h.Spin(NumberThat(wins, g.state().BetChance));
@@ -309,10 +332,9 @@ TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
 TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
   const std::vector<int> spins = {17, 25, 0,  3, 8,  11, 1,  2, 30, 4,  5, 6,  36, 13, 13,
                                   22, 9,  27, 0, 14, 19, 31, 7, 26, 10, 2, 33, 18, 29, 35};
-  for (int system = 0; system < kBettingSystems; ++system) {
+  for (int system = 0; system < kEverySystem; ++system) {
     for (const Mode mode : {Mode::kDeepScan, Mode::kSmart, Mode::kMatrix}) {
-      Settings s;
-      s.system = static_cast<BettingSystem>(system);
+      Settings s = WithSystem(system);
       s.mode = mode;
       s.learn = 6;
       s.limits[LimitKind::kTableMax] = 4;
@@ -331,7 +353,7 @@ TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
           ++redone;
         }
         ASSERT_EQ(testing::GameDifferences(plain.game, twice.game), Fields{})
-            << kBettingSystemNames[system] << ", mode " << static_cast<int>(mode) << ", after "
+            << "system " << system << ", mode " << static_cast<int>(mode) << ", after "
             << n;
       }
       EXPECT_GT(redone, 20);

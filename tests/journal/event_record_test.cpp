@@ -21,7 +21,8 @@ std::vector<GameEvent> OneOfEachKind() {
           BetSettled{8, kBlack, true, 2, true, INT32_MAX, INT32_MIN},
           LedgerReset{ResetReason::kAutomaticReset, 5},
           ModeChanged{Mode::kAdaptive},
-          SystemChanged{kUpTrender},
+          SystemChanged{kUpTrender, {}},
+          SystemChanged{kMartingale, "name = Mine\nkind = oscars-grind\n"},  // text kept aside
           SettingChanged{Setting::kTrend, 1, kOdd},
           SettingChanged{Setting::kBaseUnit, 1000, kLess},
           MatrixCreated{},
@@ -68,7 +69,7 @@ TEST(EventRecord, RejectsWhatThisProgramNeverWrites) {
     return record;
   };
   EXPECT_THROW(Decode(bad(static_cast<EventKind>(0), {})), BadRecord);
-  EXPECT_THROW(Decode(bad(static_cast<EventKind>(18), {})), BadRecord);
+  EXPECT_THROW(Decode(bad(static_cast<EventKind>(19), {})), BadRecord);
   EXPECT_THROW(Decode(bad(EventKind::kSpinRedone, {0, 5})), BadRecord);
   EXPECT_THROW(Decode(bad(EventKind::kSpinRedone, {3, 37})), BadRecord);
   EXPECT_THROW(Decode(bad(EventKind::kSpinAccepted, {1, 37})), BadRecord);

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
+
+#include "betting/system_file.h"
+#include "replay/what_if.h"
 
 #include "journal/stored_session.h"
 #include "support/game_fields.h"
@@ -394,6 +399,63 @@ TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
   ReplayGame replay;
   replay.Replay(stored);
   EXPECT_EQ(testing::GameDifferences(replay.game, live), std::vector<std::string>{});
+}
+
+// The player's own systems, the one the session started with and one loaded from a file
+// mid-evening, replay from the texts the journal keeps after the file is gone; the
+// what-if's seventh line plays the one selected last.
+TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  const std::string line = "name = L\nkind = labouchere\nline = 1 2 3\n";
+  const std::string grind = "# mine\nname = O\nkind = oscars-grind\ncap = 4\n";
+  const std::string file = folder.File("grind.system");
+  {
+    std::ofstream(file) << grind;
+  }
+  Settings start;
+  start.custom_system = line;
+  start.base = 3;
+  JournaledGame g(path, start);
+  Game& live = g.h.game;
+  g.h.Spins({17, 25, 0, 3, 8, 11, 1, 2, 30, 4});
+  live.UndoClick();
+  live.RedoClick();
+  SystemFileResult loaded = LoadSystemFile(file);
+  ASSERT_TRUE(loaded.system);
+  live.SelectCustomSystem(std::move(*loaded.system));
+  std::filesystem::remove(file);
+  g.h.Spins({5, 6, 0, 0, 13, 22});
+  live.SelectBetStrategy(kHavrel);
+  g.h.Spins({9, 27});
+  live.SelectCustomSystem(*ParseSystemFile(grind).system);
+  g.h.Spins({0, 14, 19, 31, 7});
+
+  const StoredSession stored = Load(path, *g.journal.session());
+  EXPECT_EQ(stored.settings.custom_system, line);
+  int own = 0;
+  for (const StoredEvent& e : stored.events) {
+    if (const auto* change = std::get_if<SystemChanged>(&e.event)) {
+      own += change->custom == grind;
+    }
+  }
+  EXPECT_EQ(own, 2);
+  ReplayGame replay;
+  replay.Replay(stored);
+  EXPECT_EQ(testing::GameDifferences(replay.game, live), std::vector<std::string>{});
+  EXPECT_EQ(OwnSystemOf(stored), grind);
+  const std::optional<WhatIfLine> seventh = OwnSystemWhatIf(stored);
+  ASSERT_TRUE(seventh);
+  EXPECT_EQ(seventh->custom, grind);
+  EXPECT_EQ(seventh->net_per_spin.size(), ReplayUnder(stored, kMartingale).net_per_spin.size());
+
+  // A change to a system of the player's whose text is missing is damage, not a silent
+  // Martingale.
+  {
+    Database writer(path, Database::Access::kReadWrite);
+    writer.Exec("DELETE FROM system_texts");
+  }
+  EXPECT_THROW(Load(path, *g.journal.session()), BadRecord);
 }
 
 }  // namespace

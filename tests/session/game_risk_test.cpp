@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "session/limit_cover.h"
 #include "session/risk.h"
 #include "support/game_peer.h"
@@ -13,18 +16,42 @@
 namespace vellaro {
 namespace {
 
+// Systems a player writes, one of each kind, each with a cut or a floor that the list of
+// stakes must follow too.
+const std::vector<std::string> kOwnSystems = {
+    "name = F\nkind = sequence\nsequence = 1 1 2 3 5 8 13\non_loss = next\non_win = back 2\n"
+    "cap = 8\n",
+    "name = G\nkind = multiply\non_loss = times 2 plus 1\non_win = reset\ncap = 100\n",
+    "name = L\nkind = labouchere\nline = 1 2 3\n",
+    "name = O\nkind = oscars-grind\nfloor = 2\nstart = 2\n"};
+
 TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
-  for (int system = 0; system < kBettingSystems; ++system) {
+  for (int system = 0; system < kBettingSystems + static_cast<int>(kOwnSystems.size()); ++system) {
+    const bool own = system >= kBettingSystems;
     for (const int safe_level : {0, 3}) {
-      SCOPED_TRACE(::testing::Message() << kBettingSystemNames[static_cast<size_t>(system)]
-                                        << ", SAFE LEVEL " << safe_level);
+      SCOPED_TRACE(::testing::Message()
+                   << (own ? kOwnSystems[static_cast<size_t>(system - kBettingSystems)]
+                           : kBettingSystemNames[static_cast<size_t>(system)])
+                   << ", SAFE LEVEL " << safe_level);
       testing::Harness h;
       Game& g = h.game;
-      g.SelectBetStrategy(system);
+      if (own) {
+        Settings s;
+        s.custom_system = kOwnSystems[static_cast<size_t>(system - kBettingSystems)];
+        g.Configure(s);
+      } else {
+        g.SelectBetStrategy(system);
+      }
       g.TypeInitBet("5");
       g.MoveSafeLevel(safe_level);
       h.Spins({1, 2, 3, 4});
-      GamePeer::State(g).Stake = 40;  // a stake away from the base, as after a few wins of Parlay
+      // A stake away from the base, as after a few wins of Parlay; the player's systems get
+      // there by playing (1, 2 and 3 lose Black and win Red alike).
+      if (own) {
+        h.Spins({5, 2, 7, 17});
+      } else {
+        GamePeer::State(g).Stake = 40;
+      }
       h.Spin(5);     // the first recommendation
       const LosingRun predicted = NextLosses(ProgressionOf(g), StakeStateOf(g));
 

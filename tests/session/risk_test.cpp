@@ -174,7 +174,7 @@ TEST(ExpectedLoss, IsOneThirtySeventhOfTheUnitsStakedExactly) {
 TEST(BankrollCoverage, IsTheLongestRunOfShownStakesThatFits) {
   for (int system = 0; system < kBettingSystems; ++system) {
     for (const int safe_level : {0, 2}) {
-      for (const StakeState state : {StakeState{3, 0, 0}, StakeState{40, 5, 0}}) {
+      for (const StakeState& state : {StakeState{3, 0, 0}, StakeState{40, 5, 0}}) {
         const Progression rules{static_cast<BettingSystem>(system), 2, safe_level};
         // The largest k whose first k shown stakes fit, read off a long list of them.
         const LosingRun run = NextLosses(rules, state, 600);

@@ -129,10 +129,12 @@ TEST(StoredWhatIf, EachLineIsWhatVellaroSimPrintsForTheStoredSession) {
 
 TEST(StoredWhatIf, APlainSessionGivesWhatItsSpinsGiveUnderEachSystem) {
   // No change of setting and no draws (Deep Scan): the stored session and its list of
-  // spins are the same evening, replayed by two roads.
+  // spins are the same evening, replayed by two roads. It is played under a system of the
+  // player's, whose line, the seventh, is that evening itself.
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   vellaro::Settings settings;
+  settings.custom_system = "name = Lab\nkind = labouchere\nline = 1 2 3 4\ncap = 30\n";
   settings.base = 2;
   settings.safe_level = 1;
   settings.trends[kEven] = true;
@@ -160,6 +162,13 @@ TEST(StoredWhatIf, APlainSessionGivesWhatItsSpinsGiveUnderEachSystem) {
               listed[static_cast<size_t>(s)].net_per_spin);
   }
   EXPECT_NE(stored[kMartingale].counts.highest_stake, stored[kHavrel].counts.highest_stake);
+  const std::optional<WhatIfLine> stored_own = OwnSystemWhatIf(session);
+  const std::optional<WhatIfLine> listed_own = OwnSystemWhatIf(spins);
+  ASSERT_TRUE(stored_own && listed_own);
+  EXPECT_EQ(stored_own->counts, listed_own->counts);
+  EXPECT_EQ(stored_own->net_per_spin, listed_own->net_per_spin);
+  EXPECT_EQ(stored_own->counts, g.result.counts());
+  EXPECT_NE(stored_own->counts.highest_stake, stored[kMartingale].counts.highest_stake);
 }
 
 TEST(StoredWhatIf, TheLineOfTheSystemPlayedIsThePlayersOwnEvening) {

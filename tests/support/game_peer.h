@@ -80,8 +80,8 @@ class GamePeer {
   VELLARO_PEER_MEMBER(analysis_, Randomizer)
 #undef VELLARO_PEER_MEMBER
 
-  // The internal operations, called on their own: GamePeer::A1Win(game) runs the stake's
-  // A1Win(); `part` is the game itself (game), or one of its parts.
+  // The internal operations, called on their own: GamePeer::ResetBets(game) runs the stake's
+  // ResetBets(); `part` is the game itself (game), or one of its parts.
 #define VELLARO_PEER_OPERATION(part, name, as)             \
   template <typename... Args>                              \
   static decltype(auto) name(Game& game, Args&&... args) { \
@@ -120,9 +120,6 @@ class GamePeer {
   VELLARO_PEER_OPERATION(game.analysis_, ChangeModeId, ChangeModeId)
   VELLARO_PEER_OPERATION(game.betting_, SettleUnderSelectedSystem, Settle)
   VELLARO_PEER_OPERATION(game.betting_, ShowRecommendation, Recommend)
-  VELLARO_PEER_OPERATION(game.betting_, A1WinLoose, A1WinLoose)
-  VELLARO_PEER_OPERATION(game.betting_, A1Win, A1Win)
-  VELLARO_PEER_OPERATION(game.betting_, A1Loose, A1Loose)
   VELLARO_PEER_OPERATION(game.betting_, ResetBets, ResetBets)
   VELLARO_PEER_OPERATION(game.betting_, BaseUnit, BaseUnit)
   VELLARO_PEER_OPERATION(game.betting_, HideBets, HideBets)

@@ -1,0 +1,249 @@
+// The systems a player writes, played by the game, against plain models of each kind written
+// here from the rules as a player reads them (not from the engine's code), over one fixed
+// log of wins and losses.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "betting/system_file.h"
+#include "betting/system_preview.h"
+#include "game/game_error.h"
+#include "betting_fixture.h"
+#include "support/game_peer.h"
+
+namespace vellaro {
+namespace {
+
+using testing::Betting;
+
+// Long losing runs, wins in ones and twos, a run of wins: reaches the end of a sequence,
+// crosses a line off entirely and closes grind cycles.
+constexpr std::string_view kLog = "LLLLWLWWLLLLLLLLWWWLWLLWWWWWWLLWLLLLLLLLLWLWWWWWWWWW";
+
+CustomSystem Read(const std::string& text) {
+  SystemFileResult read = ParseSystemFile(text);
+  EXPECT_TRUE(read.system.has_value()) << text << "\n" << (read.error ? read.error->message : "");
+  return read.system.value_or(CustomSystem{});
+}
+
+// The stake in units after each settlement of kLog, as the model plays it. `loss_moves`
+// says whether a loss passes the SAFE LEVEL (the losses in a row so far).
+struct Model {
+  int64_t floor = 1;
+  int64_t cap = 0;
+  int64_t Bound(int64_t u) const { return std::max(cap > 0 ? std::min(u, cap) : u, floor); }
+};
+
+std::vector<int64_t> Play(int safe_level, auto&& win, auto&& loss) {
+  std::vector<int64_t> stakes;
+  int streak = 0;
+  for (const char c : kLog) {
+    if (c == 'W') {
+      streak = 0;
+      stakes.push_back(win());
+    } else {
+      ++streak;
+      stakes.push_back(streak > safe_level ? loss() : stakes.empty() ? -1 : stakes.back());
+    }
+  }
+  return stakes;
+}
+
+class CustomSystems : public Betting {
+ protected:
+  // The stakes the game shows after each settlement of kLog, in units of `base`.
+  std::vector<int64_t> Played(const std::string& text, int base, int safe_level) {
+    g.SelectCustomSystem(Read(text));
+    g.TypeInitBet(std::to_string(base));
+    GamePeer::Controls(g).SafeLevel.position = safe_level;
+    first_ = g.state().Stake;
+    std::vector<int64_t> stakes;
+    for (const char c : kLog) {
+      Settle(c == 'W');
+      EXPECT_EQ(g.state().Stake % base, 0);
+      stakes.push_back(g.state().Stake / base);
+    }
+    return stakes;
+  }
+  // A model's "no move yet" marker (-1) is the first stake.
+  static std::vector<int64_t> From(std::vector<int64_t> model, int64_t first) {
+    for (int64_t& s : model) {
+      if (s != -1) break;
+      s = first;
+    }
+    return model;
+  }
+  int32_t first_ = 0;
+};
+
+TEST_F(CustomSystems, SequenceWithBackTwoOnAWinStaysAtTheEndAndIsCutToTheCap) {
+  const std::vector<int64_t> seq = {1, 1, 2, 3, 5, 8, 13, 21};
+  Model m{.floor = 1, .cap = 10};
+  size_t place = 0;
+  const auto stake = [&] { return m.Bound(seq[place]); };
+  const std::vector<int64_t> model = Play(
+      0, [&] { place = place >= 2 ? place - 2 : 0; return stake(); },
+      [&] { place = std::min(place + 1, seq.size() - 1); return stake(); });
+  const std::vector<int64_t> played = Played(
+      "name = Fibonacci\nkind = sequence\nsequence = 1 1 2 3 5 8 13 21\n"
+      "on_loss = next\non_win = back 2\ncap = 10\n",
+      5, 0);
+  EXPECT_EQ(first_, 5);
+  EXPECT_EQ(played, From(model, 1));
+  EXPECT_EQ(*std::max_element(played.begin(), played.end()), 10);  // the cap cut 13 and 21
+}
+
+TEST_F(CustomSystems, SequenceStartingAgainAtItsEndWithASafeLevel) {
+  // 1-3-2-6: a win moves on, a loss starts again, and after the fourth win so does a win.
+  const std::vector<int64_t> seq = {1, 3, 2, 6};
+  size_t place = 0;
+  const std::vector<int64_t> model = Play(
+      2, [&] { place = place + 1 < seq.size() ? place + 1 : 0; return seq[place]; },
+      [&] { place = 0; return seq[place]; });
+  EXPECT_EQ(Played("name = 1-3-2-6\nkind = sequence\nsequence = 1 3 2 6\non_win = next\n"
+                   "on_loss = reset\nat_end = reset\n",
+                   3, 2),
+            From(model, 1));
+}
+
+TEST_F(CustomSystems, MultiplyTimesTwoPlusOneWithAFloorAndACapPastTheSafeLevel) {
+  Model m{.floor = 2, .cap = 40};
+  int64_t u = 2;
+  const std::vector<int64_t> model =
+      Play(1, [&] { u = m.Bound(2); return u; }, [&] { u = m.Bound(u * 2 + 1); return u; });
+  EXPECT_EQ(Played("name = Grand\nkind = multiply\non_loss = times 2 plus 1\non_win = reset\n"
+                   "start = 2\nfloor = 2\ncap = 40\n",
+                   7, 1),
+            From(model, 2));
+}
+
+TEST_F(CustomSystems, DAlembertNeverGoesBelowItsFloor) {
+  Model m{.floor = 3};
+  int64_t u = 4;
+  const std::vector<int64_t> model =
+      Play(0, [&] { u = m.Bound(u - 1); return u; }, [&] { u = m.Bound(u + 1); return u; });
+  const std::vector<int64_t> played =
+      Played("name = D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 1\n"
+             "start = 4\nfloor = 3\n",
+             2, 0);
+  EXPECT_EQ(played, From(model, 4));
+  EXPECT_EQ(*std::min_element(played.begin(), played.end()), 3);
+}
+
+TEST_F(CustomSystems, LabouchereCrossesOffAppendsAndStartsAnEmptiedLineAgain) {
+  for (const int safe_level : {0, 1}) {
+    std::vector<int64_t> line = {1, 2, 3, 4};
+    const auto stake = [&] { return line.size() == 1 ? line[0] : line.front() + line.back(); };
+    int restarts = 0;
+    const std::vector<int64_t> model = Play(
+        safe_level,
+        [&] {
+          line.erase(line.begin());
+          if (!line.empty()) line.pop_back();
+          if (line.empty()) {
+            line = {1, 2, 3, 4};
+            ++restarts;
+          }
+          return stake();
+        },
+        [&] {
+          line.push_back(stake());
+          return stake();
+        });
+    g.ResetBetsClick();
+    EXPECT_EQ(Played("name = Labouchere\nkind = labouchere\nline = 1 2 3 4\n", 4, safe_level),
+              From(model, 5))
+        << "SAFE LEVEL " << safe_level;
+    EXPECT_GT(restarts, 0);
+  }
+}
+
+TEST_F(CustomSystems, OscarsGrindEndsEachCycleAtPlusOneAndStartsTheNextAtOneUnit) {
+  Model m{.floor = 1, .cap = 3};
+  int64_t u = 1;
+  int64_t net = 0;
+  int cycles = 0;
+  const std::vector<int64_t> model = Play(
+      0,
+      [&] {
+        net += u;
+        if (net >= 1) {
+          net = 0;
+          ++cycles;
+          u = 1;
+        } else {
+          u = m.Bound(std::min(u + 1, 1 - net));
+        }
+        return u;
+      },
+      [&] {
+        net -= u;
+        return u;
+      });
+  EXPECT_EQ(Played("name = Oscar\nkind = oscars-grind\ncap = 3\n", 10, 0), From(model, 1));
+  EXPECT_GT(cycles, 2);
+}
+
+// Reset Bets, a change of base unit and a change of system each start the system over:
+// the place, the line and the cycle, not the stake alone.
+TEST_F(CustomSystems, EveryResetOfTheLedgerStartsTheSystemOver) {
+  const std::vector<std::string> texts = {
+      "name = S\nkind = sequence\nsequence = 1 2 4 8\non_loss = next\non_win = stay\n",
+      "name = L\nkind = labouchere\nline = 1 1 1\n",
+      "name = O\nkind = oscars-grind\n",
+      "name = M\nkind = multiply\non_loss = times 3\non_win = stay\n"};
+  for (const std::string& text : texts) {
+    for (int how = 0; how < 3; ++how) {
+      g.SelectCustomSystem(Read(text));
+      g.TypeInitBet("2");
+      const CustomProgress fresh = GamePeer::BettingOwn(g).progress;
+      const int32_t first = g.state().Stake;
+      for (const char c : std::string_view("LLWLL")) Settle(c == 'W');
+      ASSERT_NE(g.state().Stake, first) << text;
+      if (how == 0) g.ResetBetsClick();
+      if (how == 1) {
+        g.TypeInitBet("3");
+        g.TypeInitBet("2");
+      }
+      if (how == 2) g.SelectCustomSystem(Read(text));
+      EXPECT_EQ(g.state().Stake, first) << text << how;
+      EXPECT_EQ(GamePeer::BettingOwn(g).progress, fresh) << text << how;
+    }
+  }
+}
+
+TEST_F(CustomSystems, TheBoxOffersThePlayersSystemOnlyWhileItIsSelected) {
+  g.SelectCustomSystem(Read("name = Mine\nkind = oscars-grind\n"));
+  ASSERT_EQ(g.controls().BetStrategy.items.size(), size_t{kBettingSystems + 1});
+  EXPECT_EQ(g.controls().BetStrategy.items.back(), "Mine");
+  EXPECT_EQ(g.controls().BetStrategy.index, kCustomSystemIndex);
+  EXPECT_EQ(g.CurrentSettings().custom_system, "name = Mine\nkind = oscars-grind\n");
+  g.SelectBetStrategy(kParlay);
+  EXPECT_EQ(g.SelectedCustomSystem(), nullptr);
+  EXPECT_EQ(g.controls().BetStrategy.items.size(), size_t{kBettingSystems});
+  EXPECT_TRUE(g.CurrentSettings().custom_system.empty());
+  // Configure takes the text; one that does not read changes nothing.
+  Settings s = g.CurrentSettings();
+  s.custom_system = "name = Mine\nkind = oscars-grind\n";
+  g.Configure(s);
+  EXPECT_NE(g.SelectedCustomSystem(), nullptr);
+  s.custom_system = "name = Broken\nkind = pyramid\n";
+  EXPECT_THROW(g.Configure(s), GameError);
+  EXPECT_EQ(g.SelectedCustomSystem()->rules.name, "Mine");
+}
+
+TEST(SystemPreview, ShowsTheStakesAfterLossesInARowAndAfterOneWin) {
+  const SystemPreview fib = PreviewStakes(
+      Read("name = F\nkind = sequence\nsequence = 1 1 2 3 5\non_loss = next\non_win = back 2\n")
+          .rules,
+      6);
+  EXPECT_EQ(fib.after_losses, (std::vector<int64_t>{1, 2, 3, 5, 5, 5}));
+  EXPECT_EQ(fib.after_win, 1);
+  const SystemPreview lab = PreviewStakes(Read("name = L\nkind = labouchere\nline = 1 2 3\n").rules, 3);
+  EXPECT_EQ(lab.after_losses, (std::vector<int64_t>{5, 6, 7}));  // 1 2 3 4, then 5, then 6 appended
+  EXPECT_EQ(lab.after_win, 2);  // only 2 is left
+}
+
+}  // namespace
+}  // namespace vellaro
