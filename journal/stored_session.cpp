@@ -15,21 +15,6 @@ namespace vellaro::journal {
 
 namespace {
 
-void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
-  Statement events(db,
-                   "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
-                   "WHERE session_id = ? ORDER BY seq");
-  events.Bind(1, id);
-  while (events.Step()) {
-    EventRecord record;
-    record.kind = static_cast<EventKind>(events.Int(2));
-    for (int i = 0; i < kRecordValues; ++i) {
-      record.values[static_cast<size_t>(i)] = events.OptionalInt(3 + i);
-    }
-    out.push_back(StoredEvent{events.Int(0), events.OptionalInt(1), Decode(record)});
-  }
-}
-
 // Where the events of a file are: one row each before version 3, packed in blocks since.
 bool KeepsEventRows(Database& db) {
   return db.QueryInt("PRAGMA user_version") < 3;
@@ -64,6 +49,30 @@ void ReadSystemTexts(Database& db, int64_t id, std::vector<StoredEvent>& events)
     const auto* change = std::get_if<SystemChanged>(&stored.event);
     if (change != nullptr && change->custom == kCustomTextNotRead) throw damaged(stored.seq);
   }
+}
+
+void ReadEventRows(Database& db, int64_t id, std::vector<StoredEvent>& out) {
+  Statement events(db,
+                   "SELECT seq, at_ms, kind, v1, v2, v3, v4, v5, v6, v7 FROM events "
+                   "WHERE session_id = ? ORDER BY seq");
+  events.Bind(1, id);
+  while (events.Step()) {
+    EventRecord record;
+    record.kind = static_cast<EventKind>(events.Int(2));
+    for (int i = 0; i < kRecordValues; ++i) {
+      record.values[static_cast<size_t>(i)] = events.OptionalInt(3 + i);
+    }
+    out.push_back(StoredEvent{events.Int(0), events.OptionalInt(1), Decode(record)});
+  }
+  ReadSystemTexts(db, id, out);
+}
+
+// The text of the system of the player's that the session started with, "" for none.
+std::string StartingSystemText(Database& db, int64_t id) {
+  if (!KeepsSystemTexts(db)) return {};
+  Statement custom(db, "SELECT custom_system FROM sessions WHERE id = ?");
+  custom.Bind(1, id);
+  return custom.Step() && !custom.IsNull(0) ? custom.Text(0) : std::string();
 }
 
 bool HasEvents(Database& db, int64_t id) {
@@ -188,19 +197,14 @@ StoredSession LoadSession(Database& db, int64_t id) {
   session.started_ms = head.Int(1);
   session.ended_ms = head.OptionalInt(2);
   session.settings = StoredSettings(head, id);
-  if (KeepsSystemTexts(db)) {
-    Statement custom(db, "SELECT custom_system FROM sessions WHERE id = ?");
-    custom.Bind(1, id);
-    if (custom.Step() && !custom.IsNull(0)) session.settings.custom_system = custom.Text(0);
-  }
+  session.settings.custom_system = StartingSystemText(db, id);
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.
   // A file of version 2, which a reader does not bring up to date (it may not write), keeps
   // one row per event.
   if (KeepsEventRows(db)) {
-    ReadEventRows(db, id, session.events);
-    ReadSystemTexts(db, id, session.events);
+    ReadEventRows(db, id, session.events);  // and the texts of the player's systems
     return session;
   }
   // Every event takes two bytes at least: a damaged count cannot ask for more room than

@@ -122,9 +122,9 @@ TEST_F(CustomSystems, DAlembertNeverGoesBelowItsFloor) {
   Model m{.floor = 3};
   int64_t u = 4;
   const std::vector<int64_t> model =
-      Play(0, [&] { u = m.Bound(u - 1); return u; }, [&] { u = m.Bound(u + 1); return u; });
+      Play(0, [&] { u = m.Bound(u - 2); return u; }, [&] { u = m.Bound(u + 1); return u; });
   const std::vector<int64_t> played =
-      Played("name = D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 1\n"
+      Played("name = D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 2\n"
              "start = 4\nfloor = 3\n",
              2, 0);
   EXPECT_EQ(played, From(model, 4));
