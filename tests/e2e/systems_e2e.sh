@@ -93,8 +93,9 @@ done
 numbers=$(tail -n +2 "$out/systems_trace.csv" | cut -d, -f3 | paste -sd' ')
 [[ $numbers == "${spins[*]}" ]] || fail "the replay has the spins '$numbers', not '${spins[*]}'"
 IFS=, read -r _ _ _ _ _ shown stake _ < <(tail -1 "$out/systems_trace.csv")
-[[ $shown == 1 ]] && ((stake > 1 && stake % 3 == 0)) ||
+if [[ $shown != 1 ]] || ((stake <= 1 || stake % 3 != 0)); then
   fail "the replay ends at stake $stake (shown $shown): not the player's tripling system"
+fi
 
 echo "systems e2e: 'Triple up' chosen by the keyboard, ${#spins[@]} spins, stake $stake" \
   "before and after the restart, the box unchanged"
