@@ -46,6 +46,7 @@ QString AccessibleName(Control control) {
     case Control::kLimitBanner: return QStringLiteral("Bet held back");
     case Control::kContinueAnyway: return QStringLiteral("Continue anyway");
     case Control::kAddSpins: return QStringLiteral("Add spins");
+    case Control::kSystemsEditor: return QStringLiteral("Betting systems editor");
     case Control::kNewestFirst: return QStringLiteral("Newest first");
     case Control::kSpinsFile: return QStringLiteral("Read spins from a file");
     case Control::kSpinsColumn: return QStringLiteral("Column of the file");

@@ -28,6 +28,7 @@ enum class Control {
   kBaseStake,
   kGameMode,
   kBettingSystem,
+  kSystemsEditor,  // the "Systems…" button beside the box
   kResetBets,
   kRecalculate,
   kCreateMatrix,

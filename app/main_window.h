@@ -18,6 +18,7 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "app/svg_cache.h"
+#include "app/system_catalogue.h"
 #include "app/window_parts.h"
 #include "env/scheduler_switch.h"
 #include "front/game.h"
@@ -138,6 +139,12 @@ class MainWindow final : public QWidget {
   // Enters `spins` at once as one action of the player; a list the game refuses says why
   // in the line above the board.
   void EnterSpins(const std::vector<int>& spins);
+  // Where the betting systems written as files are read from (by default the installed
+  // presets and $XDG_CONFIG_HOME/vellaro/systems). Set before the options area is made.
+  const SystemFolders& system_folders() const { return system_folders_; }
+  void SetSystemFolders(SystemFolders folders) { system_folders_ = std::move(folders); }
+  // The options area, once the player has opened it; null before.
+  OptionsArea* options_area() const { return options_.get(); }
   // The player's guide (F1, the "?" button): made the first time it opens. Null until then.
   void OpenGuide();
   GuideDialog* guide_dialog() const { return guide_; }
@@ -213,6 +220,7 @@ class MainWindow final : public QWidget {
   SessionPanelWindow* panel_ = nullptr;
 
   GuideDialog* guide_ = nullptr;
+  SystemFolders system_folders_ = SystemFolders::Default();
 
   // The areas of the window; the options area is made when first opened.
   std::unique_ptr<HeadArea> head_;

@@ -22,6 +22,9 @@
 #include "app/locked_look.h"
 #include "app/main_window.h"
 #include "app/picture_widget.h"
+#include "app/system_box.h"
+#include "app/system_editor.h"
+#include "app/tooltips.h"
 
 namespace vellaro::app {
 
@@ -222,9 +225,12 @@ GaugeBar* MakeGauge(const QString& name, Control control, const vellaro::Gauge& 
 
 }  // namespace
 
+OptionsArea::~OptionsArea() = default;
+
 OptionsArea::OptionsArea(MainWindow& window) : window_(window) {
   const vellaro::GameView view(window.game());
   BuildStakeRow(view);
+  BuildSystemsButton();
   BuildRecalculation(view);
   BuildMatrixRow(view);
   BuildSafeLevel(view);
@@ -261,17 +267,40 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
              {192, 303}, Control::kBettingSystem);
   system_ = MakeSelector(QStringLiteral("BettingSystem"), Control::kBettingSystem,
                          {192, 320, 161, 23}, &window);
-  SetItems(system_, view.SystemBox());
+  // The six built-in systems set the font; the systems written as files follow them.
+  for (int i = 0; i < vellaro::kBettingSystems; ++i) {
+    system_->addItem(QString::fromStdString(view.SystemBox().items.at(static_cast<size_t>(i))));
+  }
   FitEntries(system_, system_->font());
-  QObject::connect(system_, &QComboBox::activated, &window, [&window](int index) {
-    window.Handle([&window, index] { window.game().SelectBetStrategy(index); });
-  });
+  system_box_ = std::make_unique<SystemBox>(window, system_);
 
   reset_bets_ = MakeButton(QStringLiteral("ResetBets"), Control::kResetBets, view.ResetBetsButton(),
                            {359, 318, 79, 26}, &window);
   reset_bets_->setFont(window.font());
   QObject::connect(reset_bets_, &QPushButton::clicked, &window,
                    [&window] { window.Handle([&window] { window.game().ResetBetsClick(); }); });
+}
+
+void OptionsArea::BuildSystemsButton() {
+  // Above the box, at the right end of its caption's row, clear of the caption.
+  QLabel* caption = window_.findChild<QLabel*>(QStringLiteral("BettingSystemCaption"));
+  const int left = caption->geometry().right() + 4;
+  systems_ = MakeButton(QStringLiteral("Systems"), Control::kSystemsEditor,
+                        vellaro::Button{"Systems\u2026"}, {left, 302, 353 - left, 15}, &window_);
+  systems_->setFont(ArialFont(10, true));
+  QObject::connect(systems_, &QPushButton::clicked, &window_,
+                   [this] { window_.Handle([this] { OpenSystemEditor(); }); });
+}
+
+void OptionsArea::OpenSystemEditor() {
+  if (system_editor_ == nullptr) {
+    system_editor_ = new SystemEditor(window_, [this] { system_box_->Reload(); });
+    ApplyTooltips(*system_editor_);
+    system_editor_->SetSystemsUsable(vellaro::GameView(window_.game()).SystemBox().enabled);
+  }
+  system_editor_->show();
+  system_editor_->raise();
+  system_editor_->activateWindow();
 }
 
 void OptionsArea::BuildRecalculation(const vellaro::GameView& view) {
@@ -439,7 +468,8 @@ void OptionsArea::Sync(const vellaro::GameView& view) {
     PaintGround(base_stake_, ToQColor(view.BaseStake().colour));
   }
   SetSelection(game_mode_, view.ModeBox());
-  SetSelection(system_, view.SystemBox());
+  system_box_->Sync(view);
+  if (system_editor_ != nullptr) system_editor_->SetSystemsUsable(view.SystemBox().enabled);
   if (recalculating_.Changed(view.RecalculationGauge().progress)) {
     recalculation_gauge_->SetValue(view.RecalculationGauge().progress);
     SetShown(recalculation_gauge_, view.RecalculationGauge().progress > 0);

@@ -5,6 +5,7 @@
 // the UP-TRENDER settings. Made the first time the player opens it.
 
 #include <QLabel>
+#include <memory>
 #include <string>
 
 #include "app/window_parts.h"
@@ -21,17 +22,25 @@ namespace vellaro::app {
 
 class GaugeBar;
 class MainWindow;
+class SystemBox;
+class SystemEditor;
 
 class OptionsArea {
  public:
   explicit OptionsArea(MainWindow& window);
+  ~OptionsArea();
   OptionsArea(const OptionsArea&) = delete;
   OptionsArea& operator=(const OptionsArea&) = delete;
 
   void Sync(const vellaro::GameView& view);
+  // "Systems…": the editor of the systems written as files, made when first opened.
+  void OpenSystemEditor();
+  SystemEditor* system_editor() const { return system_editor_; }
+  SystemBox& system_box() { return *system_box_; }
 
  private:
   void BuildStakeRow(const vellaro::GameView& view);
+  void BuildSystemsButton();
   void BuildRecalculation(const vellaro::GameView& view);
   void BuildMatrixRow(const vellaro::GameView& view);
   void BuildSafeLevel(const vellaro::GameView& view);
@@ -47,6 +56,9 @@ class OptionsArea {
   QSpinBox* base_stake_ = nullptr;
   QComboBox* game_mode_ = nullptr;
   QComboBox* system_ = nullptr;
+  std::unique_ptr<SystemBox> system_box_;
+  QPushButton* systems_ = nullptr;
+  SystemEditor* system_editor_ = nullptr;
   QPushButton* reset_bets_ = nullptr;
   QPushButton* recalculate_ = nullptr;
   GaugeBar* recalculation_gauge_ = nullptr;

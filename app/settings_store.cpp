@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+#include "betting/system_file.h"
+
 namespace vellaro::app {
 
 namespace {
@@ -61,6 +63,16 @@ std::optional<int32_t> ReadLimit(const QSettings& file, LimitKind limit) {
   return value;
 }
 
+// The text of a system the player wrote, kept whole so that it plays as chosen even after
+// its file changes or goes. A text that no longer reads as a system is dropped: the
+// built-in system stored beside it is played.
+std::string ReadCustomSystem(const QSettings& file) {
+  const std::string text =
+      file.value(QStringLiteral("betting/custom_system")).toString().toStdString();
+  if (text.empty() || text.size() > kMaxSystemFileBytes || !ParseSystemFile(text).system) return {};
+  return text;
+}
+
 // A stored position far off any screen is still a position: the window manager (or the
 // player) brings the window back. Only absurd figures are refused.
 constexpr int kFarthest = 1 << 20;
@@ -82,6 +94,7 @@ StoredSettings SettingsStore::Load() const {
   vellaro::Settings& s = stored.game;
   s.system = static_cast<BettingSystem>(
       ReadInt(file, QStringLiteral("betting/system"), 0, kBettingSystems - 1, defaults.system));
+  s.custom_system = ReadCustomSystem(file);
   s.base = ReadInt(file, QStringLiteral("betting/base"), 1, 1000, defaults.base);
   s.on_wins = ReadInt(file, QStringLiteral("betting/up_trender_wins"), 1, 100, defaults.on_wins);
   s.add_to_bet =
@@ -129,6 +142,7 @@ void SettingsStore::Save(const StoredSettings& stored) const {
   const vellaro::Settings& s = stored.game;
   file.setValue(QStringLiteral("layout"), kLayout);
   file.setValue(QStringLiteral("betting/system"), static_cast<int>(s.system));
+  file.setValue(QStringLiteral("betting/custom_system"), QString::fromStdString(s.custom_system));
   file.setValue(QStringLiteral("betting/base"), s.base);
   file.setValue(QStringLiteral("betting/up_trender_wins"), s.on_wins);
   file.setValue(QStringLiteral("betting/up_trender_add"), s.add_to_bet);

@@ -23,7 +23,9 @@ struct StoredSettings {
 // Reading never fails: a missing or unreadable file, or any value out of its range, gives
 // that value's default and leaves the others as read. The values are the player's own
 // choices, so they are applied through the game's Configure like clicks. A session limit
-// is written as its number or "off"; one that cannot be read is off.
+// is written as its number or "off"; one that cannot be read is off. A system the player
+// wrote is kept as its whole text, not as the name of its file: a restart plays what was
+// chosen even if the file has changed or gone since; a text that no longer reads is dropped.
 //
 // The number matrix is not restored: it is built from the spins of the evening it was
 // created in, and recreating it at start would play a matrix nobody asked for. A game left

@@ -74,7 +74,14 @@ const QString kModes =
 const QString kSystem = QStringLiteral(
     "BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the "
     "stakes again from the base. A system changes how much you stake and how your results "
-    "swing, never the house's share.");
+    "swing, never the house's share. After the six built-in systems come the presets and "
+    "your own systems written as files (\"Systems\u2026\"); a file with an error is listed "
+    "but cannot be chosen. A system you chose is kept as its text was then: if its file "
+    "changes or goes, the kept text is what is played until you choose again.");
+const QString kSystemsEditor = QStringLiteral(
+    "Systems\u2026: write your own betting system, or look at a preset, with the stakes it "
+    "would ask for after losses in a row and after a win. No system changes the house's "
+    "share of 1 unit in 37.");
 const QString kResetBets =
     QStringLiteral("Reset Bets: put the stake back to the base stake and start the ledger again.");
 const QString kRecalculate =
@@ -184,6 +191,7 @@ QString TooltipFor(Control control) {
     case Control::kBaseStake: return kBase;
     case Control::kGameMode: return kModes;
     case Control::kBettingSystem: return kSystem;
+    case Control::kSystemsEditor: return kSystemsEditor;
     case Control::kResetBets: return kResetBets;
     case Control::kRecalculate: return kRecalculate;
     case Control::kCreateMatrix: return kCreateMatrix;

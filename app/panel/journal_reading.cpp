@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/counted_text.h"
+#include "betting/system_file.h"
 #include "journal/event_record.h"
 #include "journal/journal_damage.h"
 #include "journal/journal_file.h"
@@ -64,7 +65,7 @@ PastEvening ReadPastEvening(const std::string& path, int64_t id) {
     vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
     const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, id);
     past.evening = vellaro::replay::EveningOf(session);
-    past.what_if = vellaro::replay::WhatIf(session);
+    past.what_if = {vellaro::replay::WhatIf(session), vellaro::replay::OwnSystemWhatIf(session)};
     return past;
   } catch (const vellaro::journal::SqliteError& e) {
     error = vellaro::journal::IsDamage(e)
@@ -79,6 +80,13 @@ PastEvening ReadPastEvening(const std::string& path, int64_t id) {
   past.id = id;
   past.error = std::move(error);
   return past;
+}
+
+QString OwnSystemName(const vellaro::replay::WhatIfLine& line) {
+  const vellaro::SystemFileResult read = vellaro::ParseSystemFile(line.custom);
+  // The journal keeps only texts that read; a name is all that could be missing.
+  if (!read.system || read.system->rules.name.empty()) return QStringLiteral("Your system");
+  return QString::fromStdString(read.system->rules.name);
 }
 
 std::vector<int> HistoryOf(const vellaro::journal::StoredSession& session) {
@@ -109,13 +117,15 @@ LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::replay::S
       vellaro::journal::Database db = vellaro::journal::OpenForReading(path);
       if (const std::optional<int64_t> last = vellaro::journal::LastOpenedSessionId(db)) {
         const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, *last);
-        if (HistoryOf(session) == live) return {true, vellaro::replay::WhatIf(session)};
+        if (HistoryOf(session) == live) {
+          return {true, {vellaro::replay::WhatIf(session), vellaro::replay::OwnSystemWhatIf(session)}};
+        }
       }
     } catch (const std::exception&) {
       // An unreadable journal, or a replay that cannot follow it: the window's spins will do.
     }
   }
-  return {false, vellaro::replay::WhatIf(spins)};
+  return {false, {vellaro::replay::WhatIf(spins), vellaro::replay::OwnSystemWhatIf(spins)}};
 }
 
 QString SessionLine(const vellaro::journal::SessionSummary& summary) {

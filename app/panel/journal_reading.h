@@ -16,7 +16,14 @@
 
 namespace vellaro::app {
 
-using WhatIfLines = std::array<vellaro::replay::WhatIfLine, vellaro::kBettingSystems>;
+// An evening's what-if: its spins under each of the six built-in systems, and under the
+// player's own system when the evening played one (the last one chosen).
+struct WhatIfLines {
+  std::array<vellaro::replay::WhatIfLine, vellaro::kBettingSystems> built_in;
+  std::optional<vellaro::replay::WhatIfLine> own;
+};
+// The name a system of the player's gives itself, for the what-if's line.
+QString OwnSystemName(const vellaro::replay::WhatIfLine& line);
 
 // The window's journal: $XDG_DATA_HOME/vellaro/journal.sqlite (~/.local/share/vellaro/ by
 // default), as the window opens it (journal::DefaultJournalPath).

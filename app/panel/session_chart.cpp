@@ -76,7 +76,7 @@ QCheckBox* SessionChart::BuildBar(QVBoxLayout& layout) {
                             : QStringLiteral("the last %1").arg(n));
   }
   bar->addWidget(window_);
-  auto* what_if = new QCheckBox(QStringLiteral("what-if lines of the six systems (dashed)"), this);
+  auto* what_if = new QCheckBox(QStringLiteral("what-if lines of the systems (dashed; yours solid)"), this);
   what_if->setObjectName(QStringLiteral("ChartWhatIf"));
   bar->addWidget(what_if);
   bar->addStretch();
@@ -105,6 +105,10 @@ void SessionChart::BuildSeries() {
     line->setPen(pen);
     what_if_[static_cast<size_t>(s)] = line;
   }
+  // The player's own system: a solid line, its name set when known.
+  auto* own = new QLineSeries;
+  own->setPen(QPen(QColor(0, 150, 170), 2));
+  what_if_[kBettingSystems] = own;
 }
 
 void SessionChart::BuildAxes() {
@@ -143,8 +147,9 @@ void SessionChart::ShowWhatIfLines(bool on) {
   // one under another at the right, where a row under the chart would cut their names.
   chart_->legend()->setAlignment(on ? Qt::AlignRight : Qt::AlignBottom);
   for (QLineSeries* line : what_if_) {
-    line->setVisible(on);
-    for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(on);
+    const bool shown = on && (line != what_if_[kBettingSystems] || own_line_);
+    line->setVisible(shown);
+    for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(shown);
   }
 }
 
@@ -153,10 +158,14 @@ void SessionChart::Show(const std::vector<vellaro::TrackPoint>& points) {
   Redraw();
 }
 
-void SessionChart::ShowWhatIf(
-    const std::array<std::vector<int64_t>, vellaro::kBettingSystems>& lines) {
-  what_if_lines_ = lines;
-  if (what_if_[0]->isVisible()) Redraw();
+void SessionChart::ShowWhatIf(const WhatIfLines& lines) {
+  for (size_t s = 0; s < lines.built_in.size(); ++s) what_if_lines_[s] = lines.built_in[s].net_per_spin;
+  own_line_ = lines.own.has_value();
+  what_if_lines_[kBettingSystems] = own_line_ ? lines.own->net_per_spin : std::vector<int64_t>{};
+  if (own_line_) what_if_[kBettingSystems]->setName(OwnSystemName(*lines.own));
+  const bool on = what_if_[0]->isVisible();
+  ShowWhatIfLines(on);
+  if (on) Redraw();
 }
 
 void SessionChart::Redraw() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/panel/journal_reading.h"
 #include "game/types.h"
 #include "session/session_track.h"
 
@@ -28,8 +29,9 @@ class SessionChart final : public QWidget {
   explicit SessionChart(QWidget* parent = nullptr);
 
   void Show(const std::vector<vellaro::TrackPoint>& points);
-  // One net result per spin for each system; empty to hide them.
-  void ShowWhatIf(const std::array<std::vector<int64_t>, vellaro::kBettingSystems>& lines);
+  // One net result per spin for each system, and for the player's own while the evening
+  // played one (its line is hidden otherwise).
+  void ShowWhatIf(const WhatIfLines& lines);
 
   QChart* chart() const { return chart_; }
   int64_t first_spin_shown() const { return first_; }
@@ -54,12 +56,14 @@ class SessionChart final : public QWidget {
   QScatterSeries* wins_ = nullptr;
   QScatterSeries* losses_ = nullptr;
   QScatterSeries* marks_ = nullptr;
-  std::array<QLineSeries*, vellaro::kBettingSystems> what_if_{};
+  // The six systems' lines, then the player's own system's.
+  std::array<QLineSeries*, vellaro::kBettingSystems + 1> what_if_{};
   QValueAxis* spins_axis_ = nullptr;
   QValueAxis* units_axis_ = nullptr;
   QValueAxis* stake_axis_ = nullptr;
   std::vector<vellaro::TrackPoint> points_;
-  std::array<std::vector<int64_t>, vellaro::kBettingSystems> what_if_lines_;
+  std::array<std::vector<int64_t>, vellaro::kBettingSystems + 1> what_if_lines_;
+  bool own_line_ = false;  // the evening played a system of the player's
   int64_t first_ = 0;
 };
 

@@ -320,11 +320,7 @@ void SessionPanel::AddRiskTab() {
 // The same spins under each betting system, drawn into the chart as well.
 void SessionPanel::AddWhatIfTab() {
   what_if_ = new WhatIfTable(tabs_);
-  what_if_->OnDone([this](const WhatIfTable::Lines& lines) {
-    std::array<std::vector<int64_t>, vellaro::kBettingSystems> nets;
-    for (size_t s = 0; s < lines.size(); ++s) nets[s] = lines[s].net_per_spin;
-    chart_->ShowWhatIf(nets);
-  });
+  what_if_->OnDone([this](const WhatIfTable::Lines& lines) { chart_->ShowWhatIf(lines); });
   tabs_->addTab(what_if_, QStringLiteral("What-if"));
 }
 

@@ -23,16 +23,20 @@ WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   SetNote(QString());
   note_->setWordWrap(true);
   layout->addWidget(note_);
-  table_ = new QTableWidget(kBettingSystems, static_cast<int>(kColumns.size()), this);
+  // The last row is the player's own system's, hidden while the evening played none.
+  table_ = new QTableWidget(kBettingSystems + 1, static_cast<int>(kColumns.size()), this);
   table_->setObjectName(QStringLiteral("WhatIfTable"));
   table_->setHorizontalHeaderLabels(kColumns);
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  for (int s = 0; s < kBettingSystems; ++s) {
-    table_->setItem(s, 0, new QTableWidgetItem(QLatin1String(kBettingSystemNames[static_cast<size_t>(s)])));
+  for (int s = 0; s <= kBettingSystems; ++s) {
+    const QString name =
+        s < kBettingSystems ? QLatin1String(kBettingSystemNames[static_cast<size_t>(s)]) : QString();
+    table_->setItem(s, 0, new QTableWidgetItem(name));
     for (int c = 1; c < table_->columnCount(); ++c) table_->setItem(s, c, new QTableWidgetItem);
   }
+  table_->setRowHidden(kBettingSystems, true);
   layout->addWidget(table_, 1);
   connect(&watcher_, &QFutureWatcher<Lines>::finished, this, [this] { Finished(); });
 }
@@ -53,7 +57,9 @@ void WhatIfTable::SetNote(const QString& text) {
 }
 
 void WhatIfTable::Request(vellaro::replay::SessionSpins session) {
-  Request([session = std::move(session)] { return vellaro::replay::WhatIf(session); });
+  Request([session = std::move(session)] {
+    return Lines{vellaro::replay::WhatIf(session), vellaro::replay::OwnSystemWhatIf(session)};
+  });
 }
 
 void WhatIfTable::Request(Job job) {
@@ -89,15 +95,22 @@ void WhatIfTable::Show(const Lines& lines) {
 }
 
 void WhatIfTable::Display(const Lines& lines) {
-  for (int s = 0; s < kBettingSystems; ++s) {
-    const vellaro::RealResult::Counts& c = lines[static_cast<size_t>(s)].counts;
-    const std::array<int64_t, 5> values = {c.net, c.highest_stake, c.deepest_drawdown,
-                                           c.bets_won, c.bets_lost};
-    for (size_t i = 0; i < values.size(); ++i) {
-      table_->item(s, static_cast<int>(i) + 1)->setText(QString::number(values[i]));
-    }
+  for (int s = 0; s < kBettingSystems; ++s) DisplayRow(s, lines.built_in[static_cast<size_t>(s)]);
+  table_->setRowHidden(kBettingSystems, !lines.own);
+  if (lines.own) {
+    table_->item(kBettingSystems, 0)->setText(OwnSystemName(*lines.own));
+    DisplayRow(kBettingSystems, *lines.own);
   }
   if (done_) done_(lines);
+}
+
+void WhatIfTable::DisplayRow(int row, const vellaro::replay::WhatIfLine& line) {
+  const vellaro::RealResult::Counts& c = line.counts;
+  const std::array<int64_t, 5> values = {c.net, c.highest_stake, c.deepest_drawdown, c.bets_won,
+                                         c.bets_lost};
+  for (size_t i = 0; i < values.size(); ++i) {
+    table_->item(row, static_cast<int>(i) + 1)->setText(QString::number(values[i]));
+  }
 }
 
 void WhatIfTable::WaitForIdle() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/panel/journal_reading.h"
 #include "replay/what_if.h"
 
 class QLabel;
@@ -13,13 +14,14 @@ class QTableWidget;
 
 namespace vellaro::app {
 
-// An evening's spins under each of the six systems, worked out on a worker thread with
+// An evening's spins under each of the six systems (and the player's own, in a seventh row
+// shown while the evening played one), worked out on a worker thread with
 // the backtester's replay. A request while one runs waits and replaces any older waiting
 // one, so the main thread never replays and never queues more than one evening; a table
 // that a newer request has overtaken by the time it is done is not shown.
 class WhatIfTable final : public QWidget {
  public:
-  using Lines = std::array<vellaro::replay::WhatIfLine, vellaro::kBettingSystems>;
+  using Lines = WhatIfLines;
   // Run on a worker thread: must not touch the game or any widget.
   using Job = std::function<Lines()>;
 
@@ -44,6 +46,7 @@ class WhatIfTable final : public QWidget {
   void Start(Job job);
   void Finished();
   void Display(const Lines& lines);
+  void DisplayRow(int row, const vellaro::replay::WhatIfLine& line);
 
   QTableWidget* table_ = nullptr;
   QLabel* note_ = nullptr;

@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
         vellaro::app::WhatIfOfThisEvening(vellaro::app::JournalPath(), spins);
     from_journal.push_back(Ms(Clock::now() - start));
     journal_used = journal_used && live.from_journal;
-    if (lines[0].net_per_spin.size() != live.lines[0].net_per_spin.size()) return 1;
+    if (lines[0].net_per_spin.size() != live.lines.built_in[0].net_per_spin.size()) return 1;
   }
   if (!journal_used) return 1;
   std::sort(from_spins.begin(), from_spins.end());

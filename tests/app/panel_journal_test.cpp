@@ -298,6 +298,44 @@ class PanelJournalTest : public QObject {
     QVERIFY(risk.contains(QString::number(100.0 * covers[0].coverage.probability, 'g', 4)));
     QVERIFY(!risk.contains(QStringLiteral("Bankroll left")));
   }
+
+  // An evening played under a system of the player's: the what-if's seventh row and the
+  // chart's seventh line bear its name, and its row is the evening itself, as the six
+  // built-in systems' rows are theirs.
+  void aPlayersOwnSystemHasItsRowInTheWhatIf() {
+    vellaro::Settings own;
+    own.custom_system =
+        "name = Double and one\nkind = multiply\non_loss = times 2 plus 1\non_win = reset\n";
+    own.base = 2;
+    JournaledEvening evening(home_.path().toStdString() + "/own.sqlite", own);
+    QVERIFY(evening.g.h.game.SelectedCustomSystem() != nullptr);
+    evening.Play(51, 40);
+    SessionPanel panel(evening.g.h.game, evening.track, [&evening] { return evening.Spins(); });
+    panel.Refresh();
+    panel.WaitForIdle();
+    QTableWidget* table = panel.what_if()->table();
+    QVERIFY(!table->isRowHidden(vellaro::kBettingSystems));
+    QCOMPARE(Cell(table, vellaro::kBettingSystems, 0), QStringLiteral("Double and one"));
+    const vellaro::RealResult::Counts& real = evening.track.result().counts();
+    QVERIFY(real.highest_stake > 2 * own.base);  // a progression ran: the rows can differ
+    ExpectLine(table, vellaro::kBettingSystems, real);
+    const auto martingale = vellaro::replay::ReplayUnder(evening.Spins(), vellaro::kMartingale);
+    ExpectLine(table, vellaro::kMartingale, martingale.counts);
+    QVERIFY(martingale.counts.highest_stake != real.highest_stake);
+    bool named = false;
+    for (QAbstractSeries* series : panel.chart()->chart()->series()) {
+      named = named || series->name() == QStringLiteral("Double and one");
+    }
+    QVERIFY(named);
+
+    // An evening of a built-in system has no seventh row.
+    JournaledEvening built_in(home_.path().toStdString() + "/built_in.sqlite", {});
+    built_in.Play(52, 10);
+    SessionPanel other(built_in.g.h.game, built_in.track, [&built_in] { return built_in.Spins(); });
+    other.Refresh();
+    other.WaitForIdle();
+    QVERIFY(other.what_if()->table()->isRowHidden(vellaro::kBettingSystems));
+  }
 };
 
 QTEST_MAIN(PanelJournalTest)

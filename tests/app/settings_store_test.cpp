@@ -1,5 +1,6 @@
 // The settings kept across runs: the file, its bad values, and a window restored from it.
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
@@ -49,6 +50,12 @@ StoredSettings AllChanged() {
   s.position = QPoint(-5, 300);
   return s;
 }
+
+// A system of the player's whose text a line-based store could garble: comments, '=' and
+// '#' in values, letters beyond ASCII, line ends.
+const std::string kOwnSystem =
+    "# mine; kept whole = # and all\nname = Tri\u00e9 \u2014 mine\nkind = multiply\n"
+    "on_loss = times 2 plus 1   # Grand Martingale\non_win = reset\n";
 
 void WriteFile(const QString& path, const QByteArray& text) {
   QFile file(path);
@@ -235,6 +242,41 @@ class SettingsStoreTest : public QObject {
     QVERIFY(read.game.trends[vellaro::kBlack]);
     QVERIFY(read.game.trends[vellaro::kOdd]);
     QVERIFY(!read.game.min_profit);
+  }
+
+  // A system the player wrote is kept as its whole text, comments and all, so that a
+  // restart plays it even once its file has changed; a text that no longer reads is dropped
+  // and the built-in system stored beside it plays.
+  void aPlayersSystemIsKeptAsItsWholeText() {
+    StoredSettings s = AllChanged();
+    s.game.custom_system = kOwnSystem;
+    SettingsStore(path_).Save(s);
+    QCOMPARE(SettingsStore(path_).Load(), s);
+    {
+      QSettings file(path_, QSettings::IniFormat);
+      file.setValue(QStringLiteral("betting/custom_system"), QStringLiteral("kind = zigzag\n"));
+    }
+    const StoredSettings read = SettingsStore(path_).Load();
+    QCOMPARE(read.game.custom_system, std::string());
+    QCOMPARE(read.game.system, s.game.system);
+  }
+
+  void aWindowPlaysThePlayersSystemOfTheLastRunWithoutItsFile() {
+    StoredSettings last;
+    last.game.custom_system = kOwnSystem;
+    last.options_open = true;
+    SettingsStore(path_).Save(last);
+    Guard guard;
+    MainWindow window(guard);
+    window.SetSystemFolders({});  // the file is gone
+    window.KeepSettings(SettingsStore(path_));
+    QVERIFY(window.game().SelectedCustomSystem() != nullptr);
+    QCOMPARE(window.game().SelectedCustomSystem()->text, kOwnSystem);
+    auto* box = static_cast<QComboBox*>(Named(window, "BettingSystem"));
+    QCOMPARE(box->currentText(), QStringLiteral("Tri\u00e9 \u2014 mine"));
+    // Back to a built-in system: the text is no longer kept.
+    window.Handle([&window] { window.game().SelectBetStrategy(vellaro::kParlay); });
+    QCOMPARE(SettingsStore(path_).Load().game.custom_system, std::string());
   }
 
   // ---- The window --------------------------------------------------------------------------

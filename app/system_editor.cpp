@@ -1,0 +1,290 @@
+#include "app/system_editor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTextBlock>
+
+#include "app/dialog_above.h"
+#include "app/main_window.h"
+#include "betting/system_file.h"
+#include "betting/system_preview.h"
+#include "export/file_replace.h"
+
+namespace vellaro::app {
+
+namespace {
+
+constexpr int kPreviewLosses = 10;
+
+// What "New" starts from: a Martingale, the system most players know, to change.
+const QString kNewText = QStringLiteral(
+    "# A betting system of your own: see \"Your own betting systems\" in the guide (F1).\n"
+    "name = %1\n"
+    "kind = multiply\n"
+    "on_loss = times 2\n"
+    "on_win = reset\n");
+
+// A file name from a system's name: letters, digits and '-', nothing a folder could hide.
+QString FileNameFor(const QString& name) {
+  QString stem = name.trimmed().toLower();
+  stem.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+  stem.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
+  return stem.isEmpty() ? QString() : stem + QStringLiteral(".system");
+}
+
+}  // namespace
+
+SystemEditor::SystemEditor(MainWindow& window, std::function<void()> saved)
+    : QDialog(&window), window_(window), saved_(std::move(saved)) {
+  setObjectName(QStringLiteral("SystemEditor"));
+  setWindowTitle(QStringLiteral("Betting systems"));
+  ask_name_ = [this](const QString& suggested) {
+    return QInputDialog::getText(this, QStringLiteral("New betting system"),
+                                 QStringLiteral("Name of the system:"), QLineEdit::Normal,
+                                 suggested);
+  };
+  auto* grid = new QGridLayout(this);
+  BuildList();
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName(QStringLiteral("SystemText"));
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  error_ = new QLabel(this);
+  error_->setObjectName(QStringLiteral("SystemError"));
+  error_->setWordWrap(true);
+  error_->setStyleSheet(QStringLiteral("color: #b00000"));
+  // Two lines kept for it, so that an error does not make the text jump.
+  error_->setMinimumHeight(2 * error_->fontMetrics().lineSpacing() + 2);
+  error_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  BuildPreview();
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("SystemStatus"));
+  status_->setWordWrap(true);
+  grid->addWidget(files_, 0, 0, 4, 1);
+  grid->addWidget(text_, 0, 1);
+  grid->addWidget(error_, 1, 1);
+  grid->addWidget(preview_, 2, 1);
+  grid->addWidget(status_, 3, 1);
+  grid->setRowStretch(0, 1);
+  BuildButtons();
+  connect(text_, &QPlainTextEdit::textChanged, this, [this] { Read(); });
+  ListFiles();
+  if (files_->count() > 0) Open(0);
+  resize(720, 460);
+  StandAbove(*this);
+}
+
+void SystemEditor::BuildList() {
+  files_ = new QListWidget(this);
+  files_->setObjectName(QStringLiteral("SystemFiles"));
+  files_->setMaximumWidth(200);
+  connect(files_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && row < static_cast<int>(entries_.size()) && entries_[row].path != path_) {
+      Open(row);
+    }
+  });
+}
+
+void SystemEditor::BuildPreview() {
+  preview_ = new QTableWidget(1, kPreviewLosses + 1, this);
+  preview_->setObjectName(QStringLiteral("SystemPreview"));
+  QStringList columns;
+  for (int n = 1; n <= kPreviewLosses; ++n) columns << QString::number(n);
+  columns << QStringLiteral("win");
+  preview_->setHorizontalHeaderLabels(columns);
+  preview_->setVerticalHeaderLabels({QStringLiteral("Next stake")});
+  preview_->setToolTip(QStringLiteral(
+      "The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and "
+      "after a win, times your base stake. How far the stakes climb is the risk; the house "
+      "keeps 1 unit in 37 of every stake whatever they are."));
+  preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  preview_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  preview_->setFixedHeight(preview_->horizontalHeader()->sizeHint().height() +
+                           preview_->verticalHeader()->defaultSectionSize() + 4);
+  for (int c = 0; c < preview_->columnCount(); ++c) preview_->setItem(0, c, new QTableWidgetItem);
+}
+
+void SystemEditor::BuildButtons() {
+  auto* row = new QHBoxLayout;
+  const auto add = [this, row](const char* name, const QString& caption, void (SystemEditor::*act)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, act] { (this->*act)(); });
+    row->addWidget(button);
+    return button;
+  };
+  add("SystemNew", QStringLiteral("New\u2026"), &SystemEditor::New);
+  save_ = add("SystemSave", QStringLiteral("Save"), &SystemEditor::Save);
+  add("SystemSaveAs", QStringLiteral("Save as\u2026"), &SystemEditor::SaveAs);
+  use_ = add("SystemUse", QStringLiteral("Use"), &SystemEditor::Use);
+  row->addStretch(1);
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  close->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  row->addWidget(close);
+  static_cast<QGridLayout*>(layout())->addLayout(row, 4, 0, 1, 2);
+}
+
+void SystemEditor::ListFiles() {
+  entries_ = ReadSystems(window_.system_folders());
+  const QSignalBlocker quiet(files_);
+  files_->clear();
+  for (const SystemEntry& entry : entries_) {
+    QString label = entry.Name();
+    if (entry.preset) label += QStringLiteral(" (preset)");
+    if (!entry.system) label += QStringLiteral(" (error)");
+    auto* item = new QListWidgetItem(label, files_);
+    item->setToolTip(entry.system ? entry.path : entry.described_error);
+    if (entry.path == path_) files_->setCurrentItem(item);
+  }
+}
+
+void SystemEditor::Open(int row) {
+  const SystemEntry& entry = entries_.at(static_cast<size_t>(row));
+  QFile file(entry.path);
+  // A file that cannot be read opens empty, its error shown by the list's tooltip.
+  const QString text =
+      file.size() <= static_cast<qint64>(vellaro::kMaxSystemFileBytes) && file.open(QIODevice::ReadOnly)
+          ? QString::fromUtf8(file.readAll())
+          : QString();
+  path_ = entry.path;
+  preset_ = entry.preset;
+  {
+    const QSignalBlocker quiet(files_);
+    files_->setCurrentRow(row);
+  }
+  text_->setReadOnly(preset_);
+  text_->setPlainText(text);
+  Status(preset_ ? QStringLiteral("A preset: read only. \"Save as\u2026\" makes a copy of your own.")
+                 : entry.path);
+}
+
+void SystemEditor::Read() {
+  const vellaro::SystemFileResult read = vellaro::ParseSystemFile(text_->toPlainText().toStdString());
+  parsed_ = read.system;
+  if (read.error) {
+    ShowError(*read.error);
+  } else {
+    text_->setExtraSelections({});
+    error_->clear();
+    ShowPreview(parsed_->rules);
+  }
+  save_->setEnabled(!preset_);
+  use_->setEnabled(parsed_.has_value() && usable_);
+}
+
+void SystemEditor::ShowError(const vellaro::SystemFileError& error) {
+  QList<QTextEdit::ExtraSelection> marks;
+  if (error.line > 0) {
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(text_->document()->findBlockByNumber(error.line - 1));
+    mark.format.setBackground(QColor(255, 200, 200));
+    mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+    marks << mark;
+    error_->setText(QStringLiteral("Line %1: %2").arg(error.line).arg(QString::fromStdString(error.message)));
+  } else {
+    error_->setText(QString::fromStdString(error.message));
+  }
+  text_->setExtraSelections(marks);
+  // No preview of a text that cannot be played.
+  for (int c = 0; c < preview_->columnCount(); ++c) preview_->item(0, c)->setText(QStringLiteral("\u2013"));
+}
+
+void SystemEditor::ShowPreview(const vellaro::SystemDefinition& rules) {
+  const vellaro::SystemPreview stakes = vellaro::PreviewStakes(rules, kPreviewLosses);
+  const int64_t base = window_.game().CurrentSettings().base;
+  for (int c = 0; c < kPreviewLosses && c < static_cast<int>(stakes.after_losses.size()); ++c) {
+    preview_->item(0, c)->setText(QString::number(stakes.after_losses[static_cast<size_t>(c)] * base));
+  }
+  preview_->item(0, kPreviewLosses)->setText(QString::number(stakes.after_win * base));
+}
+
+void SystemEditor::SetSystemsUsable(bool usable) {
+  usable_ = usable;
+  use_->setEnabled(parsed_.has_value() && usable_);
+}
+
+QString SystemEditor::AskNewPath(const QString& suggested) {
+  const QString name = ask_name_(suggested);
+  const QString file = FileNameFor(name);
+  if (file.isEmpty()) {
+    if (!name.trimmed().isEmpty()) Status(QStringLiteral("A name needs a letter or a digit."));
+    return {};
+  }
+  const QString path = QDir(window_.system_folders().player).filePath(file);
+  if (QFileInfo::exists(path)) {
+    Status(QStringLiteral("%1 already exists: open it from the list.").arg(path));
+    return {};
+  }
+  return path;
+}
+
+void SystemEditor::New() {
+  const QString path = AskNewPath(QStringLiteral("My system"));
+  if (path.isEmpty()) return;
+  path_.clear();
+  preset_ = false;
+  text_->setReadOnly(false);
+  text_->setPlainText(kNewText.arg(QFileInfo(path).completeBaseName()));
+  if (Write(path)) path_ = path;
+  ListFiles();
+}
+
+void SystemEditor::Save() {
+  if (preset_) return;
+  if (path_.isEmpty()) {
+    SaveAs();
+    return;
+  }
+  Write(path_);
+  ListFiles();
+}
+
+void SystemEditor::SaveAs() {
+  const QString suggested = parsed_ ? QString::fromStdString(parsed_->rules.name) + QStringLiteral(" (mine)")
+                                    : QStringLiteral("My system");
+  const QString path = AskNewPath(suggested);
+  if (path.isEmpty() || !Write(path)) return;
+  path_ = path;
+  preset_ = false;
+  text_->setReadOnly(false);
+  Read();
+  ListFiles();
+}
+
+bool SystemEditor::Write(const QString& path) {
+  try {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    vellaro::ReplaceFileAtomically(QFile::encodeName(path).toStdString(),
+                                   text_->toPlainText().toStdString());
+  } catch (const vellaro::FileWriteError& error) {
+    Status(QStringLiteral("Not saved: %1").arg(QString::fromUtf8(error.what())));
+    return false;
+  }
+  Status(QStringLiteral("Saved to %1").arg(path));
+  if (saved_) saved_();
+  return true;
+}
+
+void SystemEditor::Use() {
+  if (!parsed_ || !usable_) return;
+  MainWindow& window = window_;
+  window.Handle([&window, system = *parsed_] { window.game().SelectCustomSystem(system); });
+}
+
+void SystemEditor::Status(const QString& text) { status_->setText(text); }
+
+}  // namespace vellaro::app

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+#include "app/system_catalogue.h"
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace vellaro::app {
+
+class MainWindow;
+
+// "Systems…": the betting systems written as files, one edited at a time. The text is read
+// at every keystroke: an error is shown at its line and under the text, and while it reads
+// the next stakes after 1 to 10 losses in a row and after a win are shown in units of the
+// base stake. Presets are read only ("Save as" copies one into the player's folder). Save
+// writes the whole file at once and lists it again in the box; "Use" plays the text shown.
+class SystemEditor final : public QDialog {
+ public:
+  // Asks a name for a new file, suggesting one; empty: the player gave up.
+  using AskName = std::function<QString(const QString& suggested)>;
+
+  // `saved` is called after each file written, so that the box lists what is there now.
+  SystemEditor(MainWindow& window, std::function<void()> saved);
+
+  // Lists the folders again, keeping the file open in the editor selected.
+  void ListFiles();
+  // Opens the file of the list's row `row`.
+  void Open(int row);
+  // Tests answer instead of the toolkit's dialog.
+  void SetAskName(AskName ask) { ask_name_ = std::move(ask); }
+  // Greys "Use" while the game would refuse a change of system.
+  void SetSystemsUsable(bool usable);
+
+  QListWidget* files() const { return files_; }
+  QPlainTextEdit* text() const { return text_; }
+  QLabel* error() const { return error_; }
+  QTableWidget* preview() const { return preview_; }
+  const QString& path() const { return path_; }
+
+  void New();
+  void Save();
+  void SaveAs();
+  void Use();
+
+ private:
+  void BuildList();
+  void BuildPreview();
+  void BuildButtons();
+  void Read();
+  void ShowError(const vellaro::SystemFileError& error);
+  void ShowPreview(const vellaro::SystemDefinition& rules);
+  // A new file in the player's folder, named by the player; empty when none is made.
+  QString AskNewPath(const QString& suggested);
+  bool Write(const QString& path);
+  void Status(const QString& text);
+
+  MainWindow& window_;
+  std::function<void()> saved_;
+  AskName ask_name_;
+  std::vector<SystemEntry> entries_;
+  QString path_;         // the file being edited; empty for a text not yet saved
+  bool preset_ = false;  // the file being edited is a preset: read only
+  std::optional<vellaro::CustomSystem> parsed_;
+  bool usable_ = true;
+  QListWidget* files_ = nullptr;
+  QPlainTextEdit* text_ = nullptr;
+  QLabel* error_ = nullptr;
+  QTableWidget* preview_ = nullptr;
+  QLabel* status_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QPushButton* use_ = nullptr;
+};
+
+}  // namespace vellaro::app

@@ -1,0 +1,249 @@
+// The betting systems written as files, in the window: the box that lists them after the six
+// built-in systems, the "Systems…" editor with its live errors and preview, and what the
+// game then plays.
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include "app/fonts.h"
+#include "app/options_area.h"
+#include "app/system_box.h"
+#include "app/system_editor.h"
+#include "env/virtual_scheduler.h"
+#include "window_driver.h"
+
+using namespace vellaro::app::testing;
+using vellaro::app::MainWindow;
+using vellaro::app::SystemEditor;
+
+namespace {
+
+const QByteArray kMine =
+    "# stakes that triple\nname = Triple up\nkind = multiply\non_loss = times 3\non_win = reset\n";
+// Line 3 names a kind that does not exist.
+const QByteArray kBroken = "name = Broken\n# a comment\nkind = zigzag\n";
+
+void WriteFile(const QString& path, const QByteArray& text) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(text);
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class SystemsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  TestWindow shown_;
+  QTemporaryDir home_;
+  vellaro::VirtualScheduler time_;  // outlives every window that runs on it
+  vellaro::app::SystemFolders folders_;
+
+  MainWindow& w() { return shown_.window(); }
+  vellaro::Game& game() { return w().game(); }
+  QComboBox* Box() { return static_cast<QComboBox*>(Named(w(), "BettingSystem")); }
+  QStringList BoxTexts() {
+    QStringList texts;
+    for (int i = 0; i < Box()->count(); ++i) texts << Box()->itemText(i);
+    return texts;
+  }
+  bool RowEnabled(int row) {
+    return static_cast<QStandardItemModel*>(Box()->model())->item(row)->isEnabled();
+  }
+  SystemEditor& Editor() {
+    PointAndClick(w(), "Systems");
+    SystemEditor* editor = w().options_area()->system_editor();
+    if (editor == nullptr) qFatal("\"Systems…\" opened no editor");
+    editor->SetAskName([](const QString&) { return QStringLiteral("Saved copy"); });
+    return *editor;
+  }
+  int FileRow(SystemEditor& editor, const QString& label) {
+    for (int i = 0; i < editor.files()->count(); ++i) {
+      if (editor.files()->item(i)->text() == label) return i;
+    }
+    qFatal("no file listed as %s", qPrintable(label));
+  }
+  QString Preview(SystemEditor& editor, int column) {
+    return editor.preview()->item(0, column)->text();
+  }
+  // A number entered, and the analysis run to its end in virtual time.
+  void Enter(int n) {
+    ClickTile(w(), n);
+    QVERIFY(time_.RunUntilTrue([&] { return !game().AnalysisRunning(); }, 60'000));
+    time_.AdvanceBy(100);
+    w().Sync();
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+    vellaro::app::InstallFontSubstitutions();
+    // Two of the presets, copied: never opened where they lie.
+    folders_.presets = home_.path() + QStringLiteral("/presets");
+    for (const char* name : {"fibonacci.system", "paroli.system"}) {
+      WriteFile(folders_.presets + QLatin1Char('/') + QLatin1String(name),
+                ReadFile(QStringLiteral(VELLARO_PRESET_SYSTEMS "/") + QLatin1String(name)));
+    }
+    folders_.player = vellaro::app::SystemFolders::Default().player;
+    QCOMPARE(folders_.player, home_.path() + QStringLiteral("/config/vellaro/systems"));
+  }
+
+  void init() {
+    QDir(folders_.player).removeRecursively();
+    WriteFile(folders_.player + QStringLiteral("/mine.system"), kMine);
+    WriteFile(folders_.player + QStringLiteral("/zz-broken.system"), kBroken);
+    shown_.Open();
+    w().SetSystemFolders(folders_);
+    w().timers().SwitchTo(time_);
+    w().shell_timers().SwitchTo(time_);
+    PointAndClick(w(), "Options");
+  }
+  void cleanup() { shown_.Close(); }
+
+  // ---- The box ------------------------------------------------------------------------------
+
+  void theBoxListsTheSixThenThePresetsThenThePlayersOwn() {
+    const QStringList texts = BoxTexts();
+    QCOMPARE(texts.size(), 6 + 1 + 2 + 1 + 2);
+    for (int s = 0; s < vellaro::kBettingSystems; ++s) {
+      QCOMPARE(texts[s], QLatin1String(vellaro::kBettingSystemNames[static_cast<size_t>(s)]));
+    }
+    QCOMPARE(texts.mid(7, 2), (QStringList{QStringLiteral("Fibonacci"), QStringLiteral("Paroli (three wins)")}));
+    QCOMPARE(texts[10], QStringLiteral("Triple up"));
+    // The broken file is listed by its file's name, greyed, its error at its line as help.
+    QVERIFY(texts[11].startsWith(QStringLiteral("zz-broken")));
+    QVERIFY(!RowEnabled(11));
+    QVERIFY(RowEnabled(10));
+    const QString why = Box()->itemData(11, Qt::ToolTipRole).toString();
+    QVERIFY2(why.contains(QStringLiteral("zz-broken.system:3:")), qPrintable(why));
+    // Every entry shows whole in the box, or cut with an ellipsis and whole in its help.
+    for (int row = 7; row < Box()->count(); ++row) {
+      QVERIFY(Box()->fontMetrics().horizontalAdvance(texts[row]) <= Box()->width());
+    }
+  }
+
+  void choosingAnEntryPlaysItsTextAndABuiltInLeavesIt() {
+    Box()->activated(10);
+    QVERIFY(game().SelectedCustomSystem() != nullptr);
+    QCOMPARE(QByteArray::fromStdString(game().SelectedCustomSystem()->text), kMine);
+    QCOMPARE(Box()->currentIndex(), 10);
+    Box()->activated(7);
+    QCOMPARE(game().SelectedCustomSystem()->rules.name, std::string("Fibonacci"));
+    Box()->activated(vellaro::kParlay);
+    QVERIFY(game().SelectedCustomSystem() == nullptr);
+    QCOMPARE(game().CurrentSettings().system, vellaro::kParlay);
+    QCOMPARE(Box()->currentIndex(), static_cast<int>(vellaro::kParlay));
+  }
+
+  // The chosen text is what plays: a file changed since is not read again until chosen.
+  void aChosenSystemWhoseFileChangesKeepsItsText() {
+    Box()->activated(10);
+    WriteFile(folders_.player + QStringLiteral("/mine.system"),
+              "name = Triple up\nkind = multiply\non_loss = times 4\non_win = reset\n");
+    w().options_area()->system_box().Reload();
+    QCOMPARE(QByteArray::fromStdString(game().SelectedCustomSystem()->text), kMine);
+    // Listed once more, after the files, as the kept text.
+    QCOMPARE(Box()->currentIndex(), Box()->count() - 1);
+    QCOMPARE(Box()->currentText(), QStringLiteral("Triple up"));
+    QVERIFY(Box()->itemData(Box()->currentIndex(), Qt::ToolTipRole).toString().contains(
+        QStringLiteral("changed or gone")));
+    Box()->activated(10);
+    QVERIFY(game().SelectedCustomSystem()->text.find("times 4") != std::string::npos);
+    QCOMPARE(Box()->currentIndex(), 10);
+  }
+
+  // ---- The editor ---------------------------------------------------------------------------
+
+  void anErrorIsShownAtItsLineAndTheTextCannotBeUsed() {
+    SystemEditor& editor = Editor();
+    editor.Open(FileRow(editor, QStringLiteral("zz-broken (error)")));
+    QVERIFY(editor.error()->text().startsWith(QStringLiteral("Line 3: ")));
+    const QList<QTextEdit::ExtraSelection> marks = editor.text()->extraSelections();
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(marks[0].cursor.block().blockNumber(), 2);
+    QVERIFY(!Named(editor, "SystemUse")->isEnabled());
+    QCOMPARE(Preview(editor, 0), QStringLiteral("\u2013"));
+    // Mended, the mark and the error go and the text can be played; broken on another line,
+    // the mark follows.
+    editor.text()->setPlainText(QString::fromUtf8(kMine));
+    QVERIFY(editor.error()->text().isEmpty());
+    QVERIFY(editor.text()->extraSelections().isEmpty());
+    QVERIFY(Named(editor, "SystemUse")->isEnabled());
+    editor.text()->setPlainText(QStringLiteral("name = X\nkind = multiply\non_loss = times 3\ncap = ten\non_win = reset\n"));
+    QVERIFY2(editor.error()->text().startsWith(QStringLiteral("Line 4: ")),
+             qPrintable(editor.error()->text()));
+    QCOMPARE(editor.text()->extraSelections().at(0).cursor.block().blockNumber(), 3);
+    // The game keeps its system.
+    static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
+    QVERIFY(game().SelectedCustomSystem() == nullptr);
+  }
+
+  // The preview, in units of the base stake, is what the game shows over the losses in a
+  // row that follow, and after the win.
+  void thePreviewIsWhatTheGameThenAsks() {
+    static_cast<QSpinBox*>(Named(w(), "BaseStake"))->setValue(3);
+    SystemEditor& editor = Editor();
+    editor.Open(FileRow(editor, QStringLiteral("Fibonacci (preset)")));
+    QCOMPARE(Preview(editor, 0), QStringLiteral("3"));  // 1 1 2 3 5 ... times 3
+    QCOMPARE(Preview(editor, 1), QStringLiteral("6"));
+    QCOMPARE(Preview(editor, 9), QStringLiteral("267"));
+    static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
+    QCOMPARE(Box()->currentText(), QStringLiteral("Fibonacci"));
+    // DEEP SCAN recommends Black after these five, and 0 loses every even-money bet.
+    for (int n : {17, 25, 0, 0, 0}) Enter(n);
+    QCOMPARE(game().state().Stake, 3);
+    for (int loss = 0; loss < 3; ++loss) {
+      Enter(0);
+      QCOMPARE(QString::number(game().state().Stake), Preview(editor, loss));
+    }
+  }
+
+  void aPresetIsReadOnlyAndSavedAsACopyOfThePlayers() {
+    SystemEditor& editor = Editor();
+    editor.Open(FileRow(editor, QStringLiteral("Paroli (three wins) (preset)")));
+    QVERIFY(editor.text()->isReadOnly());
+    QVERIFY(!Named(editor, "SystemSave")->isEnabled());
+    const QByteArray preset = ReadFile(folders_.presets + QStringLiteral("/paroli.system"));
+    static_cast<QPushButton*>(Named(editor, "SystemSaveAs"))->click();
+    const QString copy = folders_.player + QStringLiteral("/saved-copy.system");
+    QCOMPARE(editor.path(), copy);
+    QCOMPARE(ReadFile(copy), preset);
+    QVERIFY(!editor.text()->isReadOnly());
+    // The box lists the copy among the player's systems at once.
+    QVERIFY(w().options_area()->system_box().RowOf(copy) > 10);
+    // An edit saved is the whole file; the preset is untouched.
+    editor.text()->setPlainText(QString::fromUtf8(kMine));
+    static_cast<QPushButton*>(Named(editor, "SystemSave"))->click();
+    QCOMPARE(ReadFile(copy), kMine);
+    QCOMPARE(ReadFile(folders_.presets + QStringLiteral("/paroli.system")), preset);
+    // A name already taken is refused, the file kept.
+    static_cast<QPushButton*>(Named(editor, "SystemNew"))->click();
+    QCOMPARE(ReadFile(copy), kMine);
+    QVERIFY(static_cast<QLabel*>(Named(editor, "SystemStatus"))->text().contains(
+        QStringLiteral("already exists")));
+  }
+};
+
+QTEST_MAIN(SystemsTest)
+#include "systems_test.moc"
