@@ -142,8 +142,9 @@ bool WritePage(const std::string& file, const std::string& html, std::ostream& e
   }
 }
 
-// The Monte Carlo report of --runs.
-int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, const Host& host) {
+// The evenings --runs plays: the six built-in systems and every --system-file with
+// --system all, else the one system asked for.
+EveningsPlan PlanOf(const RunSetup& setup, const Host& host) {
   const CommandLine& line = setup.line;
   EveningsPlan plan;
   plan.options.settings = line.settings;
@@ -160,6 +161,13 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   plan.spins = *line.spins_per_run;
   plan.seed = *line.seed;
   plan.threads = line.threads.value_or(host.cores);
+  return plan;
+}
+
+// The Monte Carlo report of --runs.
+int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, const Host& host) {
+  const CommandLine& line = setup.line;
+  const EveningsPlan plan = PlanOf(setup, host);
 
   std::optional<ProgressLine> progress;
   ProgressReport report_progress;
@@ -260,6 +268,18 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
 }
 
 // One replay, of the log or of --random's wheel, printed as a trace or a summary.
+// The report page of the one replay; false, with the reason, if it cannot be written.
+bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, std::ostream& err) {
+  const CommandLine& line = setup.line;
+  const std::string title =
+      line.random_spins
+          ? "vellaro-sim: " + Counted(static_cast<int64_t>(*line.random_spins), "spin", "spins") +
+                " of a fair wheel"
+          : "vellaro-sim: the evening of " +
+                (line.file == "-" ? std::string("standard input") : line.file);
+  return WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), err);
+}
+
 int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace
@@ -352,17 +372,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;
-  if (line.report) {
-    const std::string title =
-        line.random_spins
-            ? "vellaro-sim: " + Counted(static_cast<int64_t>(*line.random_spins), "spin", "spins") +
-                  " of a fair wheel"
-            : "vellaro-sim: the evening of " + (line.file == "-" ? std::string("standard input")
-                                                                 : line.file);
-    if (!WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), err)) {
-      return kExitFailed;
-    }
-  }
+  if (line.report && !WriteEveningPage(setup, track, err)) return kExitFailed;
   if (held_at_the_end) err << kProgram << ": " << *held_at_the_end << '\n';
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;

@@ -122,6 +122,24 @@ void NameTheKeptSystem(const Settings& settings, std::ostream& out) {
   if (kept.system) out << "system: " << kept.system->rules.name << ", as the journal kept it\n";
 }
 
+// The report page of the stored session replayed; false, with the reason, if it cannot be
+// written.
+bool WriteStoredPage(const JournalCommand& command, int64_t id, const SessionTrack& track,
+                     std::ostream& err) {
+  const std::string_view what_if =
+      command.system ? SystemWord(static_cast<int>(*command.system)) : std::string_view();
+  try {
+    ReplaceFileAtomically(*command.report,
+                          EveningPageHtml(StoredEveningText("vellaro-sim", command.file, id, what_if),
+                                          track));
+  } catch (const FileWriteError& e) {
+    err << "vellaro-sim: cannot write the report page '" << *command.report << "': " << e.what()
+        << '\n';
+    return false;
+  }
+  return true;
+}
+
 int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostream& out,
                  std::ostream& err) {
   int64_t id = 0;
@@ -169,21 +187,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitFailed;
   }
-  if (command.report) {
-    try {
-      ReplaceFileAtomically(*command.report,
-                            EveningPageHtml(
-                                StoredEveningText(
-                                    "vellaro-sim", command.file, id,
-                                    command.system ? SystemWord(static_cast<int>(*command.system))
-                                                   : std::string_view()),
-                                track));
-    } catch (const FileWriteError& e) {
-      err << "vellaro-sim: cannot write the report page '" << *command.report << "': " << e.what()
-          << '\n';
-      return kExitFailed;
-    }
-  }
+  if (command.report && !WriteStoredPage(command, id, track, err)) return kExitFailed;
   if (command.export_log) {
     try {
       ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList));

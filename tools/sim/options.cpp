@@ -416,6 +416,38 @@ std::string_view ChanceWord(int chance) {
   return kChanceWords.at(static_cast<size_t>(chance));
 }
 
+namespace {
+
+// Applies an option of the table, with its value inline ("--x=v") or the next argument,
+// which it then takes (`i` moves past it).
+void ApplyOption(const Option& option, const std::vector<std::string_view>& args, size_t& i,
+                 std::string_view arg, std::optional<std::string_view> inline_value,
+                 CommandLine& line) {
+  if (option.apply_text) {
+    if (inline_value) {
+      option.apply_text(line, *inline_value);
+    } else if (i + 1 < args.size()) {
+      option.apply_text(line, args[++i]);
+    } else {
+      throw UsageError(std::string(arg) + " needs a value " + std::string(option.value_name));
+    }
+    return;
+  }
+  uint64_t value = 1;
+  if (option.value_name.empty()) {
+    if (inline_value) throw UsageError(std::string(arg) + " takes no value");
+  } else if (inline_value) {
+    value = ParseValue(option, *inline_value);
+  } else if (i + 1 < args.size()) {
+    value = ParseValue(option, args[++i]);
+  } else {
+    throw UsageError(std::string(arg) + " needs a value " + std::string(option.value_name));
+  }
+  option.apply(line, value);
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
   CommandLine line;
   std::optional<std::string_view> file;
@@ -441,27 +473,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     if (TakeOptionOutsideTheTable(args, i, arg, inline_value, line)) continue;
     const Option* option = FindOption(arg);
     if (option == nullptr) throw UsageError("unknown option " + Quoted(arg) + " (try --help)");
-    if (option->apply_text) {
-      if (inline_value) {
-        option->apply_text(line, *inline_value);
-      } else if (i + 1 < args.size()) {
-        option->apply_text(line, args[++i]);
-      } else {
-        throw UsageError(std::string(arg) + " needs a value " + std::string(option->value_name));
-      }
-      continue;
-    }
-    uint64_t value = 1;
-    if (option->value_name.empty()) {
-      if (inline_value) throw UsageError(std::string(arg) + " takes no value");
-    } else if (inline_value) {
-      value = ParseValue(*option, *inline_value);
-    } else if (i + 1 < args.size()) {
-      value = ParseValue(*option, args[++i]);
-    } else {
-      throw UsageError(std::string(arg) + " needs a value " + std::string(option->value_name));
-    }
-    option->apply(line, value);
+    ApplyOption(*option, args, i, arg, inline_value, line);
   }
   if (line.help || line.version) return line;
 
