@@ -23,8 +23,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 spins=(17 0 36 3 1 34 22 0 9 28)
 readonly first_analysed=5
-# Tab stops before the board: the head's seven buttons and its two readouts.
-readonly tabs_to_board=10
+# Tab stops before the board: the head's eight buttons and its two readouts.
+readonly tabs_to_board=11
 
 fail() {
   if [[ -n ${DISPLAY:-} ]] && import -window root "$out/access_failure.png" 2>/dev/null; then
