@@ -3,6 +3,8 @@
 // log of wins and losses.
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -183,6 +185,62 @@ TEST_F(CustomSystems, OscarsGrindEndsEachCycleAtPlusOneAndStartsTheNextAtOneUnit
       });
   EXPECT_EQ(Played("name = Oscar\nkind = oscars-grind\ncap = 3\n", 10, 0), From(model, 1));
   EXPECT_GT(cycles, 2);
+}
+
+// Every preset the package ships, read from its file, against the system as a player
+// knows it by name.
+TEST_F(CustomSystems, EveryShippedPresetPlaysAsTheSystemItIsNamedFor) {
+  const std::vector<int64_t> fibonacci = {1,  1,  2,   3,   5,   8,   13,  21,
+                                          34, 55, 89, 144, 233, 377, 610, 987};
+  size_t place = 0;
+  int64_t u = 1;
+  int64_t net = 0;
+  std::vector<int64_t> line;
+  const auto labouchere = [&] { return line.size() == 1 ? line[0] : line.front() + line.back(); };
+  struct Preset {
+    std::string file;
+    std::function<void()> start;
+    std::function<int64_t()> win;
+    std::function<int64_t()> loss;
+  };
+  const std::vector<Preset> presets = {
+      {"fibonacci", [&] { place = 0; },
+       [&] { place = place >= 2 ? place - 2 : 0; return fibonacci[place]; },
+       [&] { place = std::min<size_t>(place + 1, 15); return fibonacci[place]; }},
+      {"dalembert", [&] { u = 1; }, [&] { return u = std::max<int64_t>(u - 1, 1); },
+       [&] { return ++u; }},
+      {"grand-martingale", [&] { u = 1; }, [&] { return u = 1; }, [&] { return u = 2 * u + 1; }},
+      {"paroli", [&] { place = 0; }, [&] { place = (place + 1) % 3; return int64_t{1} << place; },
+       [&] { place = 0; return int64_t{1}; }},
+      {"1-3-2-6", [&] { place = 0; },
+       [&] { place = (place + 1) % 4; return std::array<int64_t, 4>{1, 3, 2, 6}[place]; },
+       [&] { place = 0; return int64_t{1}; }},
+      {"labouchere", [&] { line = {1, 2, 3, 4}; },
+       [&] {
+         line.erase(line.begin());
+         if (!line.empty()) line.pop_back();
+         if (line.empty()) line = {1, 2, 3, 4};
+         return labouchere();
+       },
+       [&] { line.push_back(labouchere()); return labouchere(); }},
+      {"oscars-grind", [&] { u = 1; net = 0; },
+       [&] {
+         net += u;
+         u = net >= 1 ? 1 : std::min(u + 1, 1 - net);
+         if (net >= 1) net = 0;
+         return u;
+       },
+       [&] { net -= u; return u; }},
+  };
+  for (const Preset& preset : presets) {
+    const std::string path = std::string(VELLARO_SYSTEMS_DIR) + "/" + preset.file + ".system";
+    const SystemFileResult read = LoadSystemFile(path);
+    ASSERT_TRUE(read.system) << path;
+    preset.start();
+    const std::vector<int64_t> model = Play(0, preset.win, preset.loss);
+    g.ResetBetsClick();
+    EXPECT_EQ(Played(read.system->text, 3, 0), model) << preset.file;
+  }
 }
 
 // Reset Bets, a change of base unit and a change of system each start the system over:
