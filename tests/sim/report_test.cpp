@@ -155,8 +155,9 @@ TEST(Report, AFileIsWeighedAsTheBuiltInSystemOfItsShape) {
        kHavrel},
       {"kind = sequence\nsequence = 1 2 4 8 16 32 64 128\non_loss = reset\non_win = next\n",
        kParlay},
-      {"kind = labouchere\nline = 1 2 3 4\n", kHavrel},
-      {"kind = oscars-grind\n", kHavrel},
+      {"kind = labouchere\nline = 1 2 3 4\n", kMartingale},
+      {"kind = labouchere\nline = 1 2 3 4\ncap = 64\n", kHavrel},
+      {"kind = oscars-grind\n", kMartingale},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rules);
