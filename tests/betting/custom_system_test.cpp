@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "betting/system_file.h"
@@ -133,10 +134,20 @@ TEST_F(CustomSystems, DAlembertNeverGoesBelowItsFloor) {
   EXPECT_EQ(*std::min_element(played.begin(), played.end()), 3);
 }
 
+// With a floor, a loss appends the stake that was bet (lifted to the floor), not the line's
+// ends.
 TEST_F(CustomSystems, LabouchereCrossesOffAppendsAndStartsAnEmptiedLineAgain) {
-  for (const int safe_level : {0, 1}) {
+  struct Case {
+    int safe_level;
+    int64_t floor;
+    int64_t cap;
+  };
+  for (const auto& [safe_level, floor, cap] : {Case{0, 1, 0}, Case{1, 1, 0}, Case{0, 6, 9}}) {
+    const Model m{.floor = floor, .cap = cap};
     std::vector<int64_t> line = {1, 2, 3, 4};
-    const auto stake = [&] { return line.size() == 1 ? line[0] : line.front() + line.back(); };
+    const auto stake = [&] {
+      return m.Bound(line.size() == 1 ? line[0] : line.front() + line.back());
+    };
     int restarts = 0;
     const std::vector<int64_t> model = Play(
         safe_level,
@@ -154,9 +165,14 @@ TEST_F(CustomSystems, LabouchereCrossesOffAppendsAndStartsAnEmptiedLineAgain) {
           return stake();
         });
     g.ResetBetsClick();
-    EXPECT_EQ(Played("name = Labouchere\nkind = labouchere\nline = 1 2 3 4\n", 4, safe_level),
+    // The line's first plus last (5) is below a floor of 6: the first stake is set.
+    const std::string capped = "floor = " + std::to_string(floor) + "\nstart = " +
+                               std::to_string(std::max<int64_t>(floor, 5)) + "\n" +
+                               (cap > 0 ? "cap = " + std::to_string(cap) + "\n" : "");
+    EXPECT_EQ(Played("name = Labouchere\nkind = labouchere\nline = 1 2 3 4\n" + capped, 4,
+                     safe_level),
               From(model, 5))
-        << "SAFE LEVEL " << safe_level;
+        << "SAFE LEVEL " << safe_level << ", floor " << floor << ", cap " << cap;
     EXPECT_GT(restarts, 0);
   }
 }
