@@ -134,7 +134,7 @@ void ReadLine(std::string_view line, int number, Entries& entries) {
   }
   Entry& entry = entries[index];
   if (entry.line != 0) {
-    Refuse(number, "'" + std::string(key) + "' is already set at line " +
+    Refuse(number, Quoted(key) + " is already set at line " +
                        std::to_string(entry.line));
   }
   entry = Entry{Trim(line.substr(equals + 1)), number};
@@ -309,8 +309,8 @@ void CheckKeysBelong(const Entries& entries, SystemKind kind, std::string_view k
   for (const Key key : {kSequence, kLine, kOnWin, kOnLoss, kAtEnd}) {
     const bool belongs = std::find(own.begin(), own.end(), key) != own.end();
     if (!belongs && entries[key].line != 0) {
-      Refuse(entries[key].line, "'" + std::string(kKeyNames[key]) +
-                                    "' does not belong to kind = " + std::string(kind_word));
+      Refuse(entries[key].line,
+             Quoted(kKeyNames[key]) + " does not belong to kind = " + std::string(kind_word));
     }
   }
   for (const Key key : own) {

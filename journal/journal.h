@@ -152,7 +152,7 @@ class Journal {
 
  private:
   struct Operation {
-    enum class Type { kStart, kEnd, kEvent } type;
+    enum class Type { kStart, kEnd, kEvent } type = Type::kEvent;
     int64_t at_ms = 0;
     Settings settings;    // kStart
     EventRecord record;   // kEvent

@@ -18,7 +18,9 @@ std::string Percent(double share) {
 }
 
 std::string Signed(int64_t value) {
-  return (value > 0 ? "+" : "") + std::to_string(value);
+  std::string text = std::to_string(value);
+  if (value > 0) text.insert(text.begin(), '+');
+  return text;
 }
 
 // What the shown bets came to: the counts the panel's head and the summary give.
