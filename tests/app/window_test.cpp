@@ -109,8 +109,20 @@ class WindowTest : public QObject {
         .color(QPalette::Window);
   }
 
+ private:
+  QTemporaryDir home_;
+
  private slots:
-  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+  void initTestCase() {
+    // The panel remembers its place in the XDG folders: temporary ones here, never the
+    // player's.
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
+    vellaro::app::InstallFontSubstitutions();
+  }
 
   void init() { shown_.Open(); }
   void cleanup() { shown_.Close(); }
