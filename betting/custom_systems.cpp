@@ -38,12 +38,10 @@ class CustomRules : public StakeSystem {
   SystemDefinition rules_;
 };
 
-// kind = multiply: the stake times K plus N, plus N or minus N; the stake alone says where
-// the system stands.
-class MultiplyRules final : public CustomRules {
+// The kinds whose win and loss are each one written step (`on_win`, `on_loss`).
+class SteppedRules : public CustomRules {
  public:
   using CustomRules::CustomRules;
-  bool StakeTellsAll() const override { return true; }
   void Start(const StakeInputs& in, StakeState& s) const override {
     StakeSystem::Start(in, s);
     s.stake = Amount(in, rules_.start);
@@ -51,8 +49,19 @@ class MultiplyRules final : public CustomRules {
   void Win(const StakeInputs& in, StakeState& s) const override { Step(rules_.on_win, in, s); }
   void Loss(const StakeInputs& in, StakeState& s) const override { Step(rules_.on_loss, in, s); }
 
+ protected:
+  virtual void Step(const StakeStep& step, const StakeInputs& in, StakeState& s) const = 0;
+};
+
+// kind = multiply: the stake times K plus N, plus N or minus N; the stake alone says where
+// the system stands.
+class MultiplyRules final : public SteppedRules {
+ public:
+  using SteppedRules::SteppedRules;
+  bool StakeTellsAll() const override { return true; }
+
  private:
-  void Step(const StakeStep& step, const StakeInputs& in, StakeState& s) const {
+  void Step(const StakeStep& step, const StakeInputs& in, StakeState& s) const override {
     const int64_t units = UnitsOf(in, s);
     switch (step.op) {
       case StakeStep::Op::kReset:
@@ -76,18 +85,12 @@ class MultiplyRules final : public CustomRules {
 // kind = sequence: the stake is the item at the place reached (the first stake is `start`,
 // by default the first item); past the last item the sequence stays at it or starts again
 // (`at_end`).
-class SequenceRules final : public CustomRules {
+class SequenceRules final : public SteppedRules {
  public:
-  using CustomRules::CustomRules;
-  void Start(const StakeInputs& in, StakeState& s) const override {
-    StakeSystem::Start(in, s);
-    s.stake = Amount(in, rules_.start);
-  }
-  void Win(const StakeInputs& in, StakeState& s) const override { Step(rules_.on_win, in, s); }
-  void Loss(const StakeInputs& in, StakeState& s) const override { Step(rules_.on_loss, in, s); }
+  using SteppedRules::SteppedRules;
 
  private:
-  void Step(const StakeStep& step, const StakeInputs& in, StakeState& s) const {
+  void Step(const StakeStep& step, const StakeInputs& in, StakeState& s) const override {
     const auto last = static_cast<int64_t>(rules_.sequence.size()) - 1;
     int64_t& place = s.custom.place;
     switch (step.op) {
