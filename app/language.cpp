@@ -39,4 +39,9 @@ bool InstallLanguage(QCoreApplication& application, const QString& language,
   return true;
 }
 
+QLocale PersonLocale() {
+  const QLocale locale;
+  return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
+}
+
 }  // namespace vellaro::app

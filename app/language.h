@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -20,5 +21,9 @@ QString TranslationsFolder();
 // locale the default one for numbers shown to a person. Returns false, and leaves the
 // window in English, when there is none for it.
 bool InstallLanguage(QCoreApplication& application, const QString& language, const QString& folder);
+
+// The locale of numbers written for a person: the language's, or English where the system
+// names none (the "C" locale writes no thousands separators).
+QLocale PersonLocale();
 
 }  // namespace vellaro::app

@@ -1,5 +1,6 @@
 #include "app/readout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -32,9 +33,11 @@ QString ProgressText(const GameProgress& p) {
     const int64_t left = rows_left + std::max<int64_t>(0, before_analysis - 1);
     return QStringLiteral("MATRIX learning: %1 left").arg(Spins(left));
   }
-  if (before_analysis == 1) return QStringLiteral("First recommendation on the next spin");
+  if (before_analysis == 1)
+    return QCoreApplication::translate("Readout", "First recommendation on the next spin");
   if (before_analysis > 1) {
-    return QStringLiteral("First recommendation in %1").arg(Spins(before_analysis));
+    return QCoreApplication::translate("Readout", "First recommendation in %1")
+        .arg(Spins(before_analysis));
   }
   return QStringLiteral("Spin %1").arg(p.entered);
 }

@@ -2,6 +2,408 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Undo the last spin</source>
+        <translation>Letzte Drehung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Save the spins</source>
+        <translation>Drehungen speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>New session</source>
+        <translation>Neue Sitzung</translation>
+    </message>
+    <message>
+        <source>Analysis at work</source>
+        <translation>Analyse läuft</translation>
+    </message>
+    <message>
+        <source>Number board</source>
+        <translation>Zahlenfeld</translation>
+    </message>
+    <message>
+        <source>Last numbers</source>
+        <translation>Letzte Zahlen</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL lamp</source>
+        <translation>SAFE-LEVEL-Lampe</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Base stake</source>
+        <translation>Grundeinsatz</translation>
+    </message>
+    <message>
+        <source>Game mode</source>
+        <translation>Spielmodus</translation>
+    </message>
+    <message>
+        <source>Betting system</source>
+        <translation>Wettsystem</translation>
+    </message>
+    <message>
+        <source>Reset bets</source>
+        <translation>Einsätze zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Recalculate</source>
+        <translation>Neu berechnen</translation>
+    </message>
+    <message>
+        <source>Create matrix</source>
+        <translation>Matrix anlegen</translation>
+    </message>
+    <message>
+        <source>Reset matrix</source>
+        <translation>Matrix verwerfen</translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL</source>
+        <translation>SAFE LEVEL</translation>
+    </message>
+    <message>
+        <source>Cat rows</source>
+        <translation>Cat.Rows</translation>
+    </message>
+    <message>
+        <source>Show bet</source>
+        <translation>Einsatz zeigen</translation>
+    </message>
+    <message>
+        <source>UP-TRENDER</source>
+        <translation>UP-TRENDER</translation>
+    </message>
+    <message>
+        <source>Automatic reset</source>
+        <translation>Automatisch zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Minimal profit</source>
+        <translation>Mindestgewinn</translation>
+    </message>
+    <message>
+        <source>Session limits</source>
+        <translation>Sitzungsgrenzen</translation>
+    </message>
+    <message>
+        <source>Why the limit is refused</source>
+        <translation>Warum die Grenze abgelehnt wird</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>Stop loss</source>
+        <translation>Stop-Loss</translation>
+    </message>
+    <message>
+        <source>Take profit</source>
+        <translation>Take-Profit</translation>
+    </message>
+    <message>
+        <source>Table maximum</source>
+        <translation>Tischmaximum</translation>
+    </message>
+    <message>
+        <source>Most losses in a row</source>
+        <translation>Höchstens Verluste in Folge</translation>
+    </message>
+    <message>
+        <source>Bet held back</source>
+        <translation>Einsatz zurückgehalten</translation>
+    </message>
+    <message>
+        <source>Continue anyway</source>
+        <translation>Trotzdem fortfahren</translation>
+    </message>
+    <message>
+        <source>Add spins</source>
+        <translation>Drehungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Betting systems editor</source>
+        <translation>Editor für Wettsysteme</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Read spins from a file</source>
+        <translation>Drehungen aus einer Datei lesen</translation>
+    </message>
+    <message>
+        <source>Column of the file</source>
+        <translation>Spalte der Datei</translation>
+    </message>
+    <message>
+        <source>Enter the spins</source>
+        <translation>Drehungen eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>AddSpinsDialog</name>
+    <message>
+        <source>Vellaro — Add spins</source>
+        <translation>Vellaro — Drehungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation>Datei…</translation>
+    </message>
+    <message>
+        <source>Spins from a file</source>
+        <translation>Drehungen aus einer Datei</translation>
+    </message>
+    <message>
+        <source>Spins (*.txt *.csv);;All files (*)</source>
+        <translation>Drehungen (*.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
+        <translation>Die gefallenen Zahlen, die älteste zuerst, getrennt durch Leerzeichen, Kommas, Semikolons oder Zeilenumbrüche; höchstens %1 auf einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardKeys</name>
+    <message>
+        <source>Number board</source>
+        <translation>Zahlenfeld</translation>
+    </message>
+    <message>
+        <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
+        <translation>Die Pfeiltasten bewegen sich über die Zahlen, Enter oder Leertaste gibt die ausgewählte ein</translation>
+    </message>
+</context>
+<context>
+    <name>Counts</name>
+    <message>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>spin</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>spins</source>
+        <translation>Drehungen</translation>
+    </message>
+    <message>
+        <source>shown loss</source>
+        <translation>gezeigter Verlust</translation>
+    </message>
+    <message>
+        <source>shown losses</source>
+        <translation>gezeigte Verluste</translation>
+    </message>
+    <message>
+        <source>bet</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>bets</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>hit</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>hits</source>
+        <translation>Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>EndEvening</name>
+    <message>
+        <source>End this evening — %1, net %2 — and %3?</source>
+        <translation>Diesen Abend beenden — %1, netto %2 — und %3?</translation>
+    </message>
+    <message>
+        <source>End it</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation>Weiterspielen</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsArea</name>
+    <message>
+        <source>Continue anyway</source>
+        <translation>Trotzdem fortfahren</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsDialog</name>
+    <message>
+        <source>Session limits</source>
+        <translation>Sitzungsgrenzen</translation>
+    </message>
+    <message>
+        <source>Whole numbers; empty = off.</source>
+        <translation>Ganze Zahlen; leer = aus.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Session panel (Ctrl+P)</source>
+        <translation>Sitzungsfenster (Strg+P)</translation>
+    </message>
+</context>
+<context>
+    <name>MessageLine</name>
+    <message>
+        <source>Bet held back — </source>
+        <translation>Einsatz zurückgehalten — </translation>
+    </message>
+</context>
+<context>
+    <name>OptionsArea</name>
+    <message>
+        <source>Spins the matrix learns from</source>
+        <translation>Drehungen, aus denen die Matrix lernt</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerGuide</name>
+    <message>
+        <source>Vellaro — Player&apos;s guide</source>
+        <translation>Vellaro — Spielerhandbuch</translation>
+    </message>
+    <message>
+        <source>What Vellaro shows and how an evening runs.</source>
+        <translation>Was Vellaro zeigt und wie ein Abend abläuft.</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>First recommendation on the next spin</source>
+        <translation>Erste Empfehlung bei der nächsten Drehung</translation>
+    </message>
+    <message>
+        <source>First recommendation in %1</source>
+        <translation>Erste Empfehlung in %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionReadout</name>
+    <message>
+        <source>Net result of the shown bets, from 0: %1 %2</source>
+        <translation>Nettoergebnis der gezeigten Einsätze, ab 0: %1 %2</translation>
+    </message>
+    <message>
+        <source>
+Bet on show: %1
+If it loses, the next stake: %2</source>
+        <translation>
+Gezeigter Einsatz: %1
+Verliert er, der nächste Einsatz: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemEditor</name>
+    <message>
+        <source>Betting systems</source>
+        <translation>Wettsysteme</translation>
+    </message>
+    <message>
+        <source>New betting system</source>
+        <translation>Neues Wettsystem</translation>
+    </message>
+    <message>
+        <source>Name of the system:</source>
+        <translation>Name des Systems:</translation>
+    </message>
+    <message>
+        <source>Next stake</source>
+        <translation>Nächster Einsatz</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Neu…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>A preset: read only. &quot;Save as…&quot; makes a copy of your own.</source>
+        <translation>Eine Vorlage: nur lesbar. „Speichern unter…“ legt eine eigene Kopie an.</translation>
+    </message>
+    <message>
+        <source>A name needs a letter or a digit.</source>
+        <translation>Ein Name braucht einen Buchstaben oder eine Ziffer.</translation>
+    </message>
+    <message>
+        <source>%1 already exists: open it from the list.</source>
+        <translation>%1 gibt es schon: öffnen Sie es aus der Liste.</translation>
+    </message>
+    <message>
+        <source>My system</source>
+        <translation>Mein System</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source> Spins of a fair wheel are independent: no analysis can foresee the next one, and the house keeps 1 unit in 37 of everything staked whatever you choose.</source>
@@ -178,6 +580,60 @@
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>Die Spalte der CSV-Datei, die die Zahlen enthält.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccess</name>
+    <message>
+        <source>Player&apos;s guide</source>
+        <translation>Spielerhandbuch</translation>
+    </message>
+    <message>
+        <source>Session panel</source>
+        <translation>Sitzungsfenster</translation>
+    </message>
+    <message>
+        <source>Session result</source>
+        <translation>Sitzungsergebnis</translation>
+    </message>
+    <message>
+        <source>The spins of this session and the net result of the bets shown, in units.</source>
+        <translation>Die Drehungen dieser Sitzung und das Nettoergebnis der gezeigten Einsätze, in Einheiten.</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <translation>Wo das Spiel steht</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>Bet on </source>
+        <translation>Einsatz auf </translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>kein Einsatz</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>start a new one</source>
+        <translation>einen neuen beginnen</translation>
+    </message>
+    <message>
+        <source>Session %1 is the evening on show.</source>
+        <translation>Sitzung %1 ist der gezeigte Abend.</translation>
+    </message>
+    <message>
+        <source>Session %1 cannot be continued: %2.</source>
+        <translation>Sitzung %1 kann nicht fortgesetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>continue session %1</source>
+        <translation>Sitzung %1 fortsetzen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,406 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Undo the last spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the spins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analysis at work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base stake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betting system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset bets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create matrix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset matrix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UP-TRENDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimal profit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why the limit is refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take profit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most losses in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet held back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add spins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betting systems editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read spins from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the spins</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddSpinsDialog</name>
+    <message>
+        <source>Vellaro — Add spins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spins from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spins (*.txt *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardKeys</name>
+    <message>
+        <source>Number board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Counts</name>
+    <message>
+        <source>unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shown loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shown losses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EndEvening</name>
+    <message>
+        <source>End this evening — %1, net %2 — and %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LimitsArea</name>
+    <message>
+        <source>Continue anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LimitsDialog</name>
+    <message>
+        <source>Session limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole numbers; empty = off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Session panel (Ctrl+P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageLine</name>
+    <message>
+        <source>Bet held back — </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsArea</name>
+    <message>
+        <source>Spins the matrix learns from</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerGuide</name>
+    <message>
+        <source>Vellaro — Player&apos;s guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What Vellaro shows and how an evening runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>First recommendation on the next spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First recommendation in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionReadout</name>
+    <message>
+        <source>Net result of the shown bets, from 0: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Bet on show: %1
+If it loses, the next stake: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemEditor</name>
+    <message>
+        <source>Betting systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New betting system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the system:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next stake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A preset: read only. &quot;Save as…&quot; makes a copy of your own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name needs a letter or a digit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists: open it from the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source> Spins of a fair wheel are independent: no analysis can foresee the next one, and the house keeps 1 unit in 37 of everything staked whatever you choose.</source>
@@ -177,6 +577,60 @@
     </message>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccess</name>
+    <message>
+        <source>Player&apos;s guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spins of this session and the net result of the bets shown, in units.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet on </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>start a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session %1 is the evening on show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session %1 cannot be continued: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>continue session %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,7 +6,9 @@
 #include <QLocale>
 #include <QTest>
 
+#include "app/accessible_names.h"
 #include "app/control.h"
+#include "app/counted_text.h"
 #include "app/fonts.h"
 #include "app/tooltips.h"
 #include "window_driver.h"
@@ -50,7 +52,9 @@ class LanguageTest : public QObject {
     QVERIFY(!InstallLanguage(*qApp, QStringLiteral("C"), kBuilt));
     QVERIFY(!InstallLanguage(*qApp, QStringLiteral("de"), QStringLiteral("/nonexistent")));
     QCOMPARE(TooltipFor(Control::kUndo), english);
-    QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1,234.5"));
+    QCOMPARE(vellaro::app::CountText(2, "unit", "units"), QStringLiteral("2 units"));
+    QCOMPARE(vellaro::app::PersonLocale().toString(qulonglong{1000000}),
+             QStringLiteral("1,000,000"));
   }
 
   void GermanReachesTheHelpOfTheControlsAndTheNumbers() {
@@ -67,7 +71,13 @@ class LanguageTest : public QObject {
     QVERIFY(mode.startsWith(QStringLiteral("GAME MODE: wie die nächste Chance")));
     QVERIFY(mode.contains(QStringLiteral("die Bank behält 1 Einheit von 37")));
     QVERIFY(TooltipFor(Control::kBankroll).endsWith(QStringLiteral("um sie auszuschalten.")));
-    QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    // The names a screen reader speaks, and the counts with their nouns, one and many.
+    QCOMPARE(vellaro::app::AccessibleName(Control::kUndo),
+             QStringLiteral("Letzte Drehung zurücknehmen"));
+    QCOMPARE(vellaro::app::CountText(1, "unit", "units"), QStringLiteral("1 Einheit"));
+    QCOMPARE(vellaro::app::CountText(-3, "spin", "spins"), QStringLiteral("-3 Drehungen"));
+    QCOMPARE(vellaro::app::PersonLocale().toString(qulonglong{1000000}),
+             QStringLiteral("1.000.000"));
     shown.Close();
   }
 };
