@@ -23,7 +23,8 @@ namespace vellaro::app {
 namespace {
 
 // The first entry of the column box: the first column that holds only spins.
-const QString kFirstColumn = QStringLiteral("First column of numbers 0 to 36");
+constexpr const char* kFirstColumn =
+    QT_TRANSLATE_NOOP("AddSpinsDialog", "First column of numbers 0 to 36");
 
 QString Capitalised(const std::string& text) {
   QString message = QString::fromStdString(text);
@@ -34,8 +35,9 @@ QString Capitalised(const std::string& text) {
 }  // namespace
 
 QString SpinsSummary(const std::vector<int>& spins) {
-  if (spins.size() == 1) return QStringLiteral("Enter 1 spin: %1").arg(spins.front());
-  return QStringLiteral("Enter %1 spins: %2 \u2026 %3")
+  if (spins.size() == 1)
+    return QCoreApplication::translate("AddSpinsDialog", "Enter 1 spin: %1").arg(spins.front());
+  return QCoreApplication::translate("AddSpinsDialog", "Enter %1 spins: %2 \u2026 %3")
       .arg(spins.size())
       .arg(spins.front())
       .arg(spins.back());
@@ -131,7 +133,7 @@ void AddSpinsDialog::Reread() {
 void AddSpinsDialog::FillColumns(const std::string& text) {
   const QSignalBlocker quiet(column_);
   column_->clear();
-  column_->addItem(kFirstColumn);
+  column_->addItem(QCoreApplication::translate("AddSpinsDialog", kFirstColumn));
   try {
     for (const std::string& name : replay::CsvColumns(text)) {
       column_->addItem(QString::fromStdString(name));

@@ -24,7 +24,7 @@ void MessageLine::SetTyped(const QString& typed) {
 }
 
 void MessageLine::Refuse(const QString& why) {
-  Pass(QStringLiteral("Refused: ") + why);
+  Pass(QCoreApplication::translate("MessageLine", "Refused: ") + why);
 }
 
 void MessageLine::Hint(const QString& text) {

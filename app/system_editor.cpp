@@ -149,8 +149,8 @@ void SystemEditor::ListFiles() {
   files_->clear();
   for (const SystemEntry& entry : entries_) {
     QString label = entry.Name();
-    if (entry.preset) label += QStringLiteral(" (preset)");
-    if (!entry.system) label += QStringLiteral(" (error)");
+    if (entry.preset) label += QCoreApplication::translate("SystemEditor", " (preset)");
+    if (!entry.system) label += QCoreApplication::translate("SystemEditor", " (error)");
     auto* item = new QListWidgetItem(label, files_);
     item->setToolTip(entry.system ? entry.path : entry.described_error);
     if (entry.path == path_) files_->setCurrentItem(item);
@@ -202,8 +202,9 @@ void SystemEditor::ShowError(const vellaro::SystemFileError& error) {
     mark.format.setBackground(QColor(255, 200, 200));
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);
     marks << mark;
-    error_->setText(
-        QStringLiteral("Line %1: %2").arg(error.line).arg(QString::fromStdString(error.message)));
+    error_->setText(QCoreApplication::translate("SystemEditor", "Line %1: %2")
+                        .arg(error.line)
+                        .arg(QString::fromStdString(error.message)));
   } else {
     error_->setText(QString::fromStdString(error.message));
   }
@@ -267,9 +268,9 @@ void SystemEditor::Save() {
 }
 
 void SystemEditor::SaveAs() {
-  const QString suggested =
-      parsed_ ? QString::fromStdString(parsed_->rules.name) + QStringLiteral(" (mine)")
-              : QCoreApplication::translate("SystemEditor", "My system");
+  const QString suggested = parsed_ ? QString::fromStdString(parsed_->rules.name) +
+                                          QCoreApplication::translate("SystemEditor", " (mine)")
+                                    : QCoreApplication::translate("SystemEditor", "My system");
   const QString path = AskNewPath(suggested);
   if (path.isEmpty() || !Write(path)) return;
   path_ = path;

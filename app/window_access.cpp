@@ -112,11 +112,13 @@ void MainWindow::BuildBoardStops() {
 
 void MainWindow::BuildBetStops() {
   for (int k = 0; k < vellaro::kChances; ++k) {
-    auto* trend = new KeyStop(
-        this, QStringLiteral("TrendKey") + Chance(k), BetArea::TrendPlace(k), Shape::kRect,
-        {Role::CheckBox, QStringLiteral("Trend ") + Chance(k), {}, {}, [this, k] {
-           return vellaro::GameView(game()).TrendActive(k);
-         }});
+    auto* trend = new KeyStop(this, QStringLiteral("TrendKey") + Chance(k), BetArea::TrendPlace(k),
+                              Shape::kRect,
+                              {Role::CheckBox,
+                               QCoreApplication::translate("WindowAccess", "Trend ") + Chance(k),
+                               {},
+                               {},
+                               [this, k] { return vellaro::GameView(game()).TrendActive(k); }});
     trend->OnPress([this, k] {
       const bool on = vellaro::GameView(game()).TrendActive(k);
       Handle([this, k, on] {
@@ -166,9 +168,9 @@ void MainWindow::BuildChipStop(int k) {
                QCoreApplication::translate("WindowAccess", "Bet on ") + Chance(k),
                [this, k] {
                  const vellaro::ChipOnShow chip = vellaro::GameView(game()).Chip(k);
-                 return chip.stake_shown
-                            ? QString::fromStdString(chip.stake) + QStringLiteral(" units")
-                            : QCoreApplication::translate("WindowAccess", "no bet");
+                 return chip.stake_shown ? QString::fromStdString(chip.stake) +
+                                               QCoreApplication::translate("WindowAccess", " units")
+                                         : QCoreApplication::translate("WindowAccess", "no bet");
                },
                stake,
                {}});

@@ -194,6 +194,25 @@
         <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
         <translation>Die gefallenen Zahlen, die älteste zuerst, getrennt durch Leerzeichen, Kommas, Semikolons oder Zeilenumbrüche; höchstens %1 auf einmal.</translation>
     </message>
+    <message>
+        <source>Enter 1 spin: %1</source>
+        <translation>1 Drehung eingeben: %1</translation>
+    </message>
+    <message>
+        <source>Enter %1 spins: %2 … %3</source>
+        <translation>%1 Drehungen eingeben: %2 … %3</translation>
+    </message>
+    <message>
+        <source>First column of numbers 0 to 36</source>
+        <translation>Erste Spalte mit Zahlen von 0 bis 36</translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>Bet %1 on %2</source>
+        <translation>Einsatz %1 auf %2</translation>
+    </message>
 </context>
 <context>
     <name>BoardKeys</name>
@@ -265,6 +284,21 @@
     </message>
 </context>
 <context>
+    <name>LimitEntry</name>
+    <message>
+        <source>“%1” refused for the %2: %3. Empty turns it off.</source>
+        <translation>„%1“ für %2 abgelehnt: %3. Leer schaltet die Grenze aus.</translation>
+    </message>
+    <message>
+        <source>whole numbers only</source>
+        <translation>nur ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>von %1 bis %2</translation>
+    </message>
+</context>
+<context>
     <name>LimitsArea</name>
     <message>
         <source>Continue anyway</source>
@@ -295,6 +329,10 @@
         <source>Bet held back — </source>
         <translation>Einsatz zurückgehalten — </translation>
     </message>
+    <message>
+        <source>Refused: </source>
+        <translation>Abgelehnt: </translation>
+    </message>
 </context>
 <context>
     <name>OptionsArea</name>
@@ -324,6 +362,18 @@
         <source>First recommendation in %1</source>
         <translation>Erste Empfehlung in %1</translation>
     </message>
+    <message>
+        <source>MATRIX column %1 · spin %2</source>
+        <translation>MATRIX Spalte %1 · Drehung %2</translation>
+    </message>
+    <message>
+        <source>MATRIX learning: %1 left</source>
+        <translation>MATRIX lernt: noch %1</translation>
+    </message>
+    <message>
+        <source>Spin %1</source>
+        <translation>Drehung %1</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>
@@ -338,6 +388,13 @@ If it loses, the next stake: %2</source>
         <translation>
 Gezeigter Einsatz: %1
 Verliert er, der nächste Einsatz: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemBox</name>
+    <message>
+        <source> (error)</source>
+        <translation> (Fehler)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +458,22 @@ Verliert er, der nächste Einsatz: %2</translation>
     <message>
         <source>Saved to %1</source>
         <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source> (preset)</source>
+        <translation> (Vorlage)</translation>
+    </message>
+    <message>
+        <source> (error)</source>
+        <translation> (Fehler)</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source> (mine)</source>
+        <translation> (eigenes)</translation>
     </message>
 </context>
 <context>
@@ -615,6 +688,14 @@ Verliert er, der nächste Einsatz: %2</translation>
     <message>
         <source>no bet</source>
         <translation>kein Einsatz</translation>
+    </message>
+    <message>
+        <source>Trend </source>
+        <translation>Trend </translation>
+    </message>
+    <message>
+        <source> units</source>
+        <translation> Einheiten</translation>
     </message>
 </context>
 <context>

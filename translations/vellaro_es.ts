@@ -194,6 +194,25 @@
         <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Enter 1 spin: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter %1 spins: %2 … %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First column of numbers 0 to 36</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>Bet %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardKeys</name>
@@ -265,6 +284,21 @@
     </message>
 </context>
 <context>
+    <name>LimitEntry</name>
+    <message>
+        <source>“%1” refused for the %2: %3. Empty turns it off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole numbers only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LimitsArea</name>
     <message>
         <source>Continue anyway</source>
@@ -293,6 +327,10 @@
     <name>MessageLine</name>
     <message>
         <source>Bet held back — </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -324,6 +362,18 @@
         <source>First recommendation in %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MATRIX column %1 · spin %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MATRIX learning: %1 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spin %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>
@@ -335,6 +385,13 @@
         <source>
 Bet on show: %1
 If it loses, the next stake: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemBox</name>
+    <message>
+        <source> (error)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -398,6 +455,22 @@ If it loses, the next stake: %2</source>
     </message>
     <message>
         <source>Saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (preset)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (error)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (mine)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -612,6 +685,14 @@ If it loses, the next stake: %2</source>
     </message>
     <message>
         <source>no bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> units</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
