@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -15,13 +16,15 @@
 #include "app/control.h"
 #include "app/dialog_above.h"
 #include "app/guard.h"
+#include "app/language.h"
 
 namespace vellaro::app {
 
 namespace {
 
 // The first entry of the column box: the first column that holds only spins.
-const QString kFirstColumn = QStringLiteral("First column of numbers 0 to 36");
+constexpr const char* kFirstColumn =
+    QT_TRANSLATE_NOOP("AddSpinsDialog", "First column of numbers 0 to 36");
 
 QString Capitalised(const std::string& text) {
   QString message = QString::fromStdString(text);
@@ -32,8 +35,9 @@ QString Capitalised(const std::string& text) {
 }  // namespace
 
 QString SpinsSummary(const std::vector<int>& spins) {
-  if (spins.size() == 1) return QStringLiteral("Enter 1 spin: %1").arg(spins.front());
-  return QStringLiteral("Enter %1 spins: %2 \u2026 %3")
+  if (spins.size() == 1)
+    return QCoreApplication::translate("AddSpinsDialog", "Enter 1 spin: %1").arg(spins.front());
+  return QCoreApplication::translate("AddSpinsDialog", "Enter %1 spins: %2 \u2026 %3")
       .arg(spins.size())
       .arg(spins.front())
       .arg(spins.back());
@@ -42,7 +46,7 @@ QString SpinsSummary(const std::vector<int>& spins) {
 AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<void(const std::vector<int>&)> enter,
                                QWidget* parent)
     : QDialog(parent), guard_(guard), enter_spins_(std::move(enter)) {
-  setWindowTitle(QStringLiteral("Vellaro \u2014 Add spins"));
+  setWindowTitle(QCoreApplication::translate("AddSpinsDialog", "Vellaro \u2014 Add spins"));
   Tag(this, QStringLiteral("AddSpinsDialog"), Control::kAddSpins);
   BuildRows();
   connect(text_, &QPlainTextEdit::textChanged, this, [this] { guard_.Run([this] { Reread(); }); });
@@ -64,19 +68,22 @@ AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<void(const std::vecto
 
 void AddSpinsDialog::BuildRows() {
   auto* layout = new QVBoxLayout(this);
-  auto* hint = new QLabel(QStringLiteral(
-      "The numbers that came out, oldest first, separated by spaces, commas, semicolons or "
-      "new lines; at most %1 at once.")
-      .arg(QLocale(QLocale::English).toString(qulonglong{replay::kMostSpinsAtOnce})), this);
+  auto* hint = new QLabel(
+      QCoreApplication::translate(
+          "AddSpinsDialog",
+          "The numbers that came out, oldest first, separated by spaces, commas, semicolons or "
+          "new lines; at most %1 at once.")
+          .arg(PersonLocale().toString(qulonglong{replay::kMostSpinsAtOnce})),
+      this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
   text_ = new QPlainTextEdit(this);
   Tag(text_, QStringLiteral("SpinsText"), Control::kAddSpins);
   layout->addWidget(text_);
   auto* row = new QHBoxLayout;
-  newest_ = new QCheckBox(QStringLiteral("Newest first"), this);
+  newest_ = new QCheckBox(QCoreApplication::translate("AddSpinsDialog", "Newest first"), this);
   Tag(newest_, QStringLiteral("NewestFirst"), Control::kNewestFirst);
-  file_ = new QPushButton(QStringLiteral("File\u2026"), this);
+  file_ = new QPushButton(QCoreApplication::translate("AddSpinsDialog", "File\u2026"), this);
   Tag(file_, QStringLiteral("SpinsFile"), Control::kSpinsFile);
   column_ = new QComboBox(this);
   Tag(column_, QStringLiteral("SpinsColumn"), Control::kSpinsColumn);
@@ -126,7 +133,7 @@ void AddSpinsDialog::Reread() {
 void AddSpinsDialog::FillColumns(const std::string& text) {
   const QSignalBlocker quiet(column_);
   column_->clear();
-  column_->addItem(kFirstColumn);
+  column_->addItem(QCoreApplication::translate("AddSpinsDialog", kFirstColumn));
   try {
     for (const std::string& name : replay::CsvColumns(text)) {
       column_->addItem(QString::fromStdString(name));
@@ -165,8 +172,8 @@ void AddSpinsDialog::LoadFile(const QString& path) {
 
 void AddSpinsDialog::ChooseFile() {
   const QString path = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Spins from a file"), QString(),
-      QStringLiteral("Spins (*.txt *.csv);;All files (*)"));
+      this, QCoreApplication::translate("AddSpinsDialog", "Spins from a file"), QString(),
+      QCoreApplication::translate("AddSpinsDialog", "Spins (*.txt *.csv);;All files (*)"));
   if (!path.isEmpty()) LoadFile(path);
 }
 

@@ -1,6 +1,7 @@
 #include "app/announcer.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 
 #include "app/key_stop.h"
 #include "app/message_line.h"
@@ -26,7 +27,7 @@ QString Announcer::BetsShown(const vellaro::GameView& view) {
     const vellaro::ChipOnShow chip = view.Chip(k);
     if (!chip.stake_shown) continue;
     const std::string_view chance = vellaro::kChanceNames[static_cast<size_t>(k)];
-    bets << QStringLiteral("Bet %1 on %2")
+    bets << QCoreApplication::translate("Announcer", "Bet %1 on %2")
                 .arg(QString::fromStdString(chip.stake),
                      QString::fromLatin1(chance.data(), static_cast<qsizetype>(chance.size())));
   }

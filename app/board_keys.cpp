@@ -1,5 +1,6 @@
 #include "app/board_keys.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "app/focus_ring.h"
@@ -45,11 +46,15 @@ QString NumberName(int number) {
 BoardKeys::BoardKeys(QWidget* window, std::function<QRect(int)> tile,
                      std::function<void(int)> enter)
     : KeyStop(window, QStringLiteral("BoardKeys"), BoardPlace(tile), Shape::kRect,
-              {QAccessible::List, QStringLiteral("Number board"), {}, {}, {}}),
+              {QAccessible::List,
+               QCoreApplication::translate("BoardKeys", "Number board"),
+               {},
+               {},
+               {}}),
       tile_(std::move(tile)),
       enter_(std::move(enter)) {
-  setAccessibleDescription(
-      QStringLiteral("Arrow keys move over the numbers, Enter or Space enters the one in focus"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "BoardKeys", "Arrow keys move over the numbers, Enter or Space enters the one in focus"));
 }
 
 void BoardKeys::MoveTo(int number) {

@@ -16,6 +16,7 @@ constexpr std::string_view kHelp =
     "Options:\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
+    "  --lang LANG  show the window in LANG (de, fr, ...), not the system's language\n"
     "\n"
     "Qt's own options, such as -platform NAME or -display DISPLAY, are accepted too.\n";
 

@@ -1,5 +1,7 @@
 #include "app/limit_entry.h"
 
+#include <QCoreApplication>
+
 #include "app/counted_text.h"
 #include "game/settings.h"
 
@@ -20,7 +22,8 @@ QString Smallest(vellaro::LimitKind limit) {
 
 LimitEntry Refused(vellaro::LimitKind limit, const QString& typed, const QString& why) {
   LimitEntry entry;
-  entry.refusal = QStringLiteral("\u201c%1\u201d refused for the %2: %3. Empty turns it off.")
+  entry.refusal = QCoreApplication::translate(
+                      "LimitEntry", "\u201c%1\u201d refused for the %2: %3. Empty turns it off.")
                       .arg(typed, Name(limit), why);
   return entry;
 }
@@ -33,12 +36,14 @@ LimitEntry ReadLimitEntry(vellaro::LimitKind limit, const QString& typed) {
   // Digits only: toLongLong alone would take a sign, and a player typing "-50" for a
   // stop-loss means 50 lost, which is not for this edit to guess.
   for (const QChar c : text) {
-    if (c < u'0' || c > u'9') return Refused(limit, text, QStringLiteral("whole numbers only"));
+    if (c < u'0' || c > u'9')
+      return Refused(limit, text, QCoreApplication::translate("LimitEntry", "whole numbers only"));
   }
   bool number = false;
   const qlonglong value = text.toLongLong(&number);
-  const QString range =
-      QStringLiteral("from %1 to %2").arg(Smallest(limit)).arg(vellaro::SessionLimits::kMax);
+  const QString range = QCoreApplication::translate("LimitEntry", "from %1 to %2")
+                            .arg(Smallest(limit))
+                            .arg(vellaro::SessionLimits::kMax);
   // A figure of more than 18 digits does not even fit toLongLong.
   if (!number || value > vellaro::SessionLimits::kMax) return Refused(limit, text, range);
   if (value < vellaro::SessionLimits::Min(limit)) return Refused(limit, text, range);

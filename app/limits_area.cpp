@@ -1,5 +1,6 @@
 #include "app/limits_area.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
@@ -39,7 +40,8 @@ void LimitsArea::BuildBanner() {
   banner_ = new LimitBanner(&window);
   Tag(banner_, QStringLiteral("LimitBanner"), Control::kLimitBanner);
   banner_->setGeometry(kBannerPlace);
-  continue_anyway_ = new QPushButton(QStringLiteral("Continue anyway"), &window);
+  continue_anyway_ =
+      new QPushButton(QCoreApplication::translate("LimitsArea", "Continue anyway"), &window);
   Tag(continue_anyway_, QStringLiteral("ContinueAnyway"), Control::kContinueAnyway);
   // The face of the buttons of the options area.
   QFont caption(QStringLiteral("MS Sans Serif"));

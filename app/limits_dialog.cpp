@@ -1,5 +1,6 @@
 #include "app/limits_dialog.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +77,7 @@ constexpr std::array<Row, vellaro::kLimits> kRows = {{
 LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
     : QDialog(parent), set_limit_(std::move(set_limit)) {
   Tag(this, QStringLiteral("LimitsDialog"), Control::kLimits);
-  setWindowTitle(QStringLiteral("Session limits"));
+  setWindowTitle(QCoreApplication::translate("LimitsDialog", "Session limits"));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kBackground);
   colours.setColor(QPalette::WindowText, kSilver);
@@ -92,8 +93,8 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
 
   for (size_t i = 0; i < kRows.size(); ++i) AddRow(*grid, i);
 
-  QLabel* hint =
-      Text(QStringLiteral("Whole numbers; empty = off."), Arial(10, true), kSmallPrint, this);
+  QLabel* hint = Text(QCoreApplication::translate("LimitsDialog", "Whole numbers; empty = off."),
+                      Arial(10, true), kSmallPrint, this);
   grid->addWidget(hint, vellaro::kLimits + 1, 0, 1, 3);
   refusal_ = Text(QString(), Arial(10, true), kAmber, this);
   Tag(refusal_, QStringLiteral("LimitsRefusal"), Control::kLimitsRefusal);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <future>
 #include <iostream>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/fonts.h"
 #include "app/guard.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "host/window_game.h"
@@ -22,8 +24,8 @@ namespace {
 std::future<std::unique_ptr<vellaro::host::WindowGame>> ResumeAhead() {
   return std::async(std::launch::async, [] {
     auto play = std::make_unique<vellaro::host::WindowGame>();
-    play->KeepJournal(
-        vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath(), vellaro::replay::ReplaysExactly));
+    play->KeepJournal(vellaro::journal::PrepareJournal(vellaro::journal::DefaultJournalPath(),
+                                                       vellaro::replay::ReplaysExactly));
     return play;
   });
 }
@@ -48,6 +50,11 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QApplication> application;
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
+    vellaro::app::InstallLanguage(
+        *application,
+        vellaro::app::ChosenLanguage(QCoreApplication::arguments(),
+                                     qEnvironmentVariable("LANGUAGE"), QLocale::system().name()),
+        vellaro::app::TranslationsFolder());
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
     if (!vellaro::app::ClaimDataFolder(instance, std::cerr)) return;

@@ -148,7 +148,7 @@ void MainWindow::BuildSessionReadout() {
       *this, QStringLiteral("PanelButton"), QStringLiteral("panel"), QRect(424, 30, 21, 21),
       std::nullopt, [this] { Handle([this] { ToggleSessionPanel(); }); });
   for (PictureWidget* picture : {panel_button_->button(), panel_button_->lit()}) {
-    picture->setToolTip(QStringLiteral("Session panel (Ctrl+P)"));
+    picture->setToolTip(QCoreApplication::translate("MainWindow", "Session panel (Ctrl+P)"));
   }
 }
 

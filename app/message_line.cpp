@@ -1,5 +1,7 @@
 #include "app/message_line.h"
 
+#include <QCoreApplication>
+
 namespace vellaro::app {
 
 MessageLine::MessageLine(vellaro::Scheduler& timers)
@@ -22,7 +24,7 @@ void MessageLine::SetTyped(const QString& typed) {
 }
 
 void MessageLine::Refuse(const QString& why) {
-  Pass(QStringLiteral("Refused: ") + why);
+  Pass(QCoreApplication::translate("MessageLine", "Refused: ") + why);
 }
 
 void MessageLine::Hint(const QString& text) {
@@ -47,7 +49,7 @@ void MessageLine::Dismiss() {
 }
 
 QString MessageLine::BannerText() const {
-  return QStringLiteral("Bet held back \u2014 ") + held_back_;
+  return QCoreApplication::translate("MessageLine", "Bet held back \u2014 ") + held_back_;
 }
 
 QString MessageLine::ShorterBannerText() const {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -95,7 +96,8 @@ void FitLearningLength(QSpinBox* box) {
   if (!fitted.exact) font.setPixelSize(kSmallestReadablePixels);
   box->setFont(font);
   const bool whole = QFontMetrics(font).horizontalAdvance(box->text()) <= room;
-  static const QString kWhat = QStringLiteral("Spins the matrix learns from");
+  static const QString kWhat =
+      QCoreApplication::translate("OptionsArea", "Spins the matrix learns from");
   box->setToolTip(whole ? kWhat : kWhat + QStringLiteral(": ") + box->text());
 }
 
@@ -333,7 +335,7 @@ void OptionsArea::BuildMatrixRow(const vellaro::GameView& view) {
   learning_->setGeometry(102, 359, 48, 20);
   learning_->setRange(view.MatrixLearningEdit().min, view.MatrixLearningEdit().max);
   learning_->setButtonSymbols(QAbstractSpinBox::NoButtons);
-  learning_->setToolTip(QStringLiteral("Spins the matrix learns from"));
+  learning_->setToolTip(QCoreApplication::translate("OptionsArea", "Spins the matrix learns from"));
   PaintSpinEdit(learning_);
   // Read only, never white; its figure keeps the usable lime, as the engine reads it.
   PaintUsable(learning_, QPalette::Base, kReadOnlyGround, kReadOnlyGround);

@@ -1,5 +1,6 @@
 #include "app/player_guide.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMouseEvent>
@@ -38,9 +39,10 @@ QString PlayerGuideText() {
 
 GuideDialog::GuideDialog(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("GuideDialog"));
-  setWindowTitle(QStringLiteral("Vellaro — Player's guide"));
+  setWindowTitle(QCoreApplication::translate("PlayerGuide", "Vellaro — Player's guide"));
   browser_->setObjectName(QStringLiteral("GuideText"));
-  browser_->setToolTip(QStringLiteral("What Vellaro shows and how an evening runs."));
+  browser_->setToolTip(
+      QCoreApplication::translate("PlayerGuide", "What Vellaro shows and how an evening runs."));
   browser_->setSearchPaths({kGuideFolder});
   // The browser follows no link itself: a link of the guide to one of its own headings
   // moves to it, anything else opens outside, where a browser belongs.
@@ -74,14 +76,18 @@ GuideButton::GuideButton(SvgCache& cache, const QRect& place, QWidget* parent)
 
 void GuideButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QString svg = underMouse() ? QStringLiteral(":/guide_hover.svg")
-                                   : QStringLiteral(":/guide.svg");
+  const QString svg =
+      underMouse() ? QStringLiteral(":/guide_hover.svg") : QStringLiteral(":/guide.svg");
   painter.drawPixmap(0, 0, cache_.Pixmap(svg, size(), devicePixelRatioF()));
 }
 
-void GuideButton::enterEvent(QEnterEvent*) { update(); }
+void GuideButton::enterEvent(QEnterEvent*) {
+  update();
+}
 
-void GuideButton::leaveEvent(QEvent*) { update(); }
+void GuideButton::leaveEvent(QEvent*) {
+  update();
+}
 
 void GuideButton::mouseMoveEvent(QMouseEvent*) {
   if (on_move_) on_move_();

@@ -1,5 +1,6 @@
 #include "app/readout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -25,18 +26,22 @@ QString ProgressText(const GameProgress& p) {
   const int64_t before_analysis = std::max<int64_t>(0, int64_t{p.first_analysis} - p.spins);
   if (p.matrix) {
     if (p.matrix_chosen) {
-      return QStringLiteral("MATRIX column %1 \u00b7 spin %2").arg(p.matrix_column).arg(p.entered);
+      return QCoreApplication::translate("Readout", "MATRIX column %1 \u00b7 spin %2")
+          .arg(p.matrix_column)
+          .arg(p.entered);
     }
     // Learning starts with the first analysis, and that spin is its first row.
     const int64_t rows_left = std::max<int64_t>(0, int64_t{p.matrix_learning} - p.matrix_step);
     const int64_t left = rows_left + std::max<int64_t>(0, before_analysis - 1);
-    return QStringLiteral("MATRIX learning: %1 left").arg(Spins(left));
+    return QCoreApplication::translate("Readout", "MATRIX learning: %1 left").arg(Spins(left));
   }
-  if (before_analysis == 1) return QStringLiteral("First recommendation on the next spin");
+  if (before_analysis == 1)
+    return QCoreApplication::translate("Readout", "First recommendation on the next spin");
   if (before_analysis > 1) {
-    return QStringLiteral("First recommendation in %1").arg(Spins(before_analysis));
+    return QCoreApplication::translate("Readout", "First recommendation in %1")
+        .arg(Spins(before_analysis));
   }
-  return QStringLiteral("Spin %1").arg(p.entered);
+  return QCoreApplication::translate("Readout", "Spin %1").arg(p.entered);
 }
 
 Readout::Readout(QWidget* parent) : QWidget(parent) {

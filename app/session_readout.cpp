@@ -1,5 +1,7 @@
 #include "app/session_readout.h"
 
+#include <QCoreApplication>
+
 #include "app/counted_text.h"
 #include "app/fonts.h"
 #include "session/game_risk.h"
@@ -42,21 +44,25 @@ void SessionReadout::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
 }
 
-QString SessionReadout::Net(int64_t units) { return Signed(units); }
+QString SessionReadout::Net(int64_t units) {
+  return Signed(units);
+}
 
 QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
   return QStringLiteral("Spins %1  Net %2").arg(counts.spins).arg(Signed(counts.net));
 }
 
 QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
-  QString tip = QStringLiteral("Net result of the shown bets, from 0: %1 %2")
-                    .arg(Signed(counts.net), NounText(counts.net, "unit", "units"));
+  QString tip =
+      QCoreApplication::translate("SessionReadout", "Net result of the shown bets, from 0: %1 %2")
+          .arg(Signed(counts.net), NounText(counts.net, "unit", "units"));
   if (game.BetOnShow()) {
     // The same stake rules as the settlement: the bet on the table, then one more loss.
     const vellaro::LosingRun run = vellaro::NextLosses(
         vellaro::ProgressionOf(game), vellaro::StakeStateOf(game), /*shown_losses=*/2);
     if (run.stakes.size() == 2) {
-      tip += QStringLiteral("\nBet on show: %1\nIf it loses, the next stake: %2")
+      tip += QCoreApplication::translate("SessionReadout",
+                                         "\nBet on show: %1\nIf it loses, the next stake: %2")
                  .arg(CountText(run.stakes[0], "unit", "units"),
                       CountText(run.stakes[1], "unit", "units"));
     }

@@ -1,6 +1,7 @@
 #include "app/system_box.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -25,7 +26,8 @@ QString FittedName(const QComboBox& box, const QString& name) {
   QStyleOptionComboBox option;
   option.initFrom(&box);
   const int room =
-      box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box)
+      box.style()
+          ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box)
           .width();
   return box.fontMetrics().elidedText(name, Qt::ElideRight, room);
 }
@@ -56,7 +58,9 @@ void SystemBox::AddGroup(bool presets) {
     if (entry.preset != presets) continue;
     if (first) box_->insertSeparator(box_->count());
     first = false;
-    const QString name = entry.system ? entry.Name() : entry.Name() + QStringLiteral(" (error)");
+    const QString name = entry.system
+                             ? entry.Name()
+                             : entry.Name() + QCoreApplication::translate("SystemBox", " (error)");
     box_->addItem(FittedName(*box_, name), static_cast<int>(i));
     const int row = box_->count() - 1;
     box_->setItemData(row, entry.system ? name : entry.described_error, Qt::ToolTipRole);

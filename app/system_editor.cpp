@@ -1,5 +1,6 @@
 #include "app/system_editor.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,11 +50,12 @@ QString FileNameFor(const QString& name) {
 SystemEditor::SystemEditor(MainWindow& window, std::function<void()> saved)
     : QDialog(&window), window_(window), saved_(std::move(saved)) {
   setObjectName(QStringLiteral("SystemEditor"));
-  setWindowTitle(QStringLiteral("Betting systems"));
+  setWindowTitle(QCoreApplication::translate("SystemEditor", "Betting systems"));
   ask_name_ = [this](const QString& suggested) {
-    return QInputDialog::getText(this, QStringLiteral("New betting system"),
-                                 QStringLiteral("Name of the system:"), QLineEdit::Normal,
-                                 suggested);
+    return QInputDialog::getText(this,
+                                 QCoreApplication::translate("SystemEditor", "New betting system"),
+                                 QCoreApplication::translate("SystemEditor", "Name of the system:"),
+                                 QLineEdit::Normal, suggested);
   };
   auto* grid = new QGridLayout(this);
   BuildList();
@@ -104,7 +106,7 @@ void SystemEditor::BuildPreview() {
   for (int n = 1; n <= kPreviewLosses; ++n) columns << QString::number(n);
   columns << QStringLiteral("win");
   preview_->setHorizontalHeaderLabels(columns);
-  preview_->setVerticalHeaderLabels({QStringLiteral("Next stake")});
+  preview_->setVerticalHeaderLabels({QCoreApplication::translate("SystemEditor", "Next stake")});
   preview_->setToolTip(QStringLiteral(
       "The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and "
       "after a win, times your base stake. How far the stakes climb is the risk; the house "
@@ -118,7 +120,8 @@ void SystemEditor::BuildPreview() {
 
 void SystemEditor::BuildButtons() {
   auto* row = new QHBoxLayout;
-  const auto add = [this, row](const char* name, const QString& caption, void (SystemEditor::*act)()) {
+  const auto add = [this, row](const char* name, const QString& caption,
+                               void (SystemEditor::*act)()) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
@@ -126,12 +129,14 @@ void SystemEditor::BuildButtons() {
     row->addWidget(button);
     return button;
   };
-  add("SystemNew", QStringLiteral("New\u2026"), &SystemEditor::New);
-  save_ = add("SystemSave", QStringLiteral("Save"), &SystemEditor::Save);
-  add("SystemSaveAs", QStringLiteral("Save as\u2026"), &SystemEditor::SaveAs);
-  use_ = add("SystemUse", QStringLiteral("Use"), &SystemEditor::Use);
+  add("SystemNew", QCoreApplication::translate("SystemEditor", "New\u2026"), &SystemEditor::New);
+  save_ =
+      add("SystemSave", QCoreApplication::translate("SystemEditor", "Save"), &SystemEditor::Save);
+  add("SystemSaveAs", QCoreApplication::translate("SystemEditor", "Save as\u2026"),
+      &SystemEditor::SaveAs);
+  use_ = add("SystemUse", QCoreApplication::translate("SystemEditor", "Use"), &SystemEditor::Use);
   row->addStretch(1);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(QCoreApplication::translate("SystemEditor", "Close"), this);
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   row->addWidget(close);
@@ -144,8 +149,8 @@ void SystemEditor::ListFiles() {
   files_->clear();
   for (const SystemEntry& entry : entries_) {
     QString label = entry.Name();
-    if (entry.preset) label += QStringLiteral(" (preset)");
-    if (!entry.system) label += QStringLiteral(" (error)");
+    if (entry.preset) label += QCoreApplication::translate("SystemEditor", " (preset)");
+    if (!entry.system) label += QCoreApplication::translate("SystemEditor", " (error)");
     auto* item = new QListWidgetItem(label, files_);
     item->setToolTip(entry.system ? entry.path : entry.described_error);
     if (entry.path == path_) files_->setCurrentItem(item);
@@ -156,10 +161,10 @@ void SystemEditor::Open(int row) {
   const SystemEntry& entry = entries_.at(static_cast<size_t>(row));
   QFile file(entry.path);
   // A file that cannot be read opens empty, its error shown by the list's tooltip.
-  const QString text =
-      file.size() <= static_cast<qint64>(vellaro::kMaxSystemFileBytes) && file.open(QIODevice::ReadOnly)
-          ? QString::fromUtf8(file.readAll())
-          : QString();
+  const QString text = file.size() <= static_cast<qint64>(vellaro::kMaxSystemFileBytes) &&
+                               file.open(QIODevice::ReadOnly)
+                           ? QString::fromUtf8(file.readAll())
+                           : QString();
   path_ = entry.path;
   preset_ = entry.preset;
   {
@@ -168,12 +173,15 @@ void SystemEditor::Open(int row) {
   }
   text_->setReadOnly(preset_);
   text_->setPlainText(text);
-  Status(preset_ ? QStringLiteral("A preset: read only. \"Save as\u2026\" makes a copy of your own.")
+  Status(preset_ ? QCoreApplication::translate(
+                       "SystemEditor",
+                       "A preset: read only. \"Save as\u2026\" makes a copy of your own.")
                  : entry.path);
 }
 
 void SystemEditor::Read() {
-  const vellaro::SystemFileResult read = vellaro::ParseSystemFile(text_->toPlainText().toStdString());
+  const vellaro::SystemFileResult read =
+      vellaro::ParseSystemFile(text_->toPlainText().toStdString());
   parsed_ = read.system;
   if (read.error) {
     ShowError(*read.error);
@@ -194,20 +202,24 @@ void SystemEditor::ShowError(const vellaro::SystemFileError& error) {
     mark.format.setBackground(QColor(255, 200, 200));
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);
     marks << mark;
-    error_->setText(QStringLiteral("Line %1: %2").arg(error.line).arg(QString::fromStdString(error.message)));
+    error_->setText(QCoreApplication::translate("SystemEditor", "Line %1: %2")
+                        .arg(error.line)
+                        .arg(QString::fromStdString(error.message)));
   } else {
     error_->setText(QString::fromStdString(error.message));
   }
   text_->setExtraSelections(marks);
   // No preview of a text that cannot be played.
-  for (int c = 0; c < preview_->columnCount(); ++c) preview_->item(0, c)->setText(QStringLiteral("\u2013"));
+  for (int c = 0; c < preview_->columnCount(); ++c)
+    preview_->item(0, c)->setText(QStringLiteral("\u2013"));
 }
 
 void SystemEditor::ShowPreview(const vellaro::SystemDefinition& rules) {
   const vellaro::SystemPreview stakes = vellaro::PreviewStakes(rules, kPreviewLosses);
   const int64_t base = window_.game().CurrentSettings().base;
   for (int c = 0; c < kPreviewLosses && c < static_cast<int>(stakes.after_losses.size()); ++c) {
-    preview_->item(0, c)->setText(QString::number(stakes.after_losses[static_cast<size_t>(c)] * base));
+    preview_->item(0, c)->setText(
+        QString::number(stakes.after_losses[static_cast<size_t>(c)] * base));
   }
   preview_->item(0, kPreviewLosses)->setText(QString::number(stakes.after_win * base));
 }
@@ -221,19 +233,21 @@ QString SystemEditor::AskNewPath(const QString& suggested) {
   const QString name = ask_name_(suggested);
   const QString file = FileNameFor(name);
   if (file.isEmpty()) {
-    if (!name.trimmed().isEmpty()) Status(QStringLiteral("A name needs a letter or a digit."));
+    if (!name.trimmed().isEmpty())
+      Status(QCoreApplication::translate("SystemEditor", "A name needs a letter or a digit."));
     return {};
   }
   const QString path = QDir(window_.system_folders().player).filePath(file);
   if (QFileInfo::exists(path)) {
-    Status(QStringLiteral("%1 already exists: open it from the list.").arg(path));
+    Status(QCoreApplication::translate("SystemEditor", "%1 already exists: open it from the list.")
+               .arg(path));
     return {};
   }
   return path;
 }
 
 void SystemEditor::New() {
-  const QString path = AskNewPath(QStringLiteral("My system"));
+  const QString path = AskNewPath(QCoreApplication::translate("SystemEditor", "My system"));
   if (path.isEmpty()) return;
   path_.clear();
   preset_ = false;
@@ -254,8 +268,9 @@ void SystemEditor::Save() {
 }
 
 void SystemEditor::SaveAs() {
-  const QString suggested = parsed_ ? QString::fromStdString(parsed_->rules.name) + QStringLiteral(" (mine)")
-                                    : QStringLiteral("My system");
+  const QString suggested = parsed_ ? QString::fromStdString(parsed_->rules.name) +
+                                          QCoreApplication::translate("SystemEditor", " (mine)")
+                                    : QCoreApplication::translate("SystemEditor", "My system");
   const QString path = AskNewPath(suggested);
   if (path.isEmpty() || !Write(path)) return;
   path_ = path;
@@ -271,10 +286,11 @@ bool SystemEditor::Write(const QString& path) {
     vellaro::ReplaceFileAtomically(QFile::encodeName(path).toStdString(),
                                    text_->toPlainText().toStdString());
   } catch (const vellaro::FileWriteError& error) {
-    Status(QStringLiteral("Not saved: %1").arg(QString::fromUtf8(error.what())));
+    Status(QCoreApplication::translate("SystemEditor", "Not saved: %1")
+               .arg(QString::fromUtf8(error.what())));
     return false;
   }
-  Status(QStringLiteral("Saved to %1").arg(path));
+  Status(QCoreApplication::translate("SystemEditor", "Saved to %1").arg(path));
   if (saved_) saved_();
   return true;
 }
@@ -285,6 +301,8 @@ void SystemEditor::Use() {
   window.Handle([&window, system = *parsed_] { window.game().SelectCustomSystem(system); });
 }
 
-void SystemEditor::Status(const QString& text) { status_->setText(text); }
+void SystemEditor::Status(const QString& text) {
+  status_->setText(text);
+}
 
 }  // namespace vellaro::app

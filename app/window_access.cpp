@@ -54,28 +54,29 @@ void MainWindow::BuildHeadStops() {
   });
   AddStop(QStringLiteral("AddSpinsKey"), {156, 30, 21, 21}, AccessibleName(Control::kAddSpins),
           [this] { Handle([this] { OpenAddSpins(QString()); }); });
-  AddStop(QStringLiteral("GuideKey"), {346, 30, 21, 21}, QStringLiteral("Player's guide"),
-          [this] { OpenGuide(); });
+  AddStop(QStringLiteral("GuideKey"), {346, 30, 21, 21},
+          QCoreApplication::translate("WindowAccess", "Player's guide"), [this] { OpenGuide(); });
   AddStop(QStringLiteral("NewSessionKey"), {372, 30, 21, 21}, AccessibleName(Control::kNewSession),
           [this] { AskNewSession(); });
   AddStop(QStringLiteral("LimitsKey"), {398, 30, 21, 21}, AccessibleName(Control::kLimits),
           [this] { Handle([this] { OpenLimits(); }); });
-  AddStop(QStringLiteral("PanelKey"), {424, 30, 21, 21}, QStringLiteral("Session panel"),
+  AddStop(QStringLiteral("PanelKey"), {424, 30, 21, 21},
+          QCoreApplication::translate("WindowAccess", "Session panel"),
           [this] { Handle([this] { ToggleSessionPanel(); }); });
   auto* result =
       new KeyStop(this, QStringLiteral("SessionReadoutKey"), {214, 40, 130, 13}, Shape::kRect,
                   {Role::StaticText,
-                   QStringLiteral("Session result"),
+                   QCoreApplication::translate("WindowAccess", "Session result"),
                    [this] { return session_readout_->text(); },
                    [this] { return std::optional<double>(play_->track().result().counts().net); },
                    {}});
-  result->setToolTip(
-      QStringLiteral("The spins of this session and the net result of the bets shown, in units."));
+  result->setToolTip(QCoreApplication::translate(
+      "WindowAccess", "The spins of this session and the net result of the bets shown, in units."));
   auto* readout = findChild<Readout*>(QStringLiteral("Readout"));
   auto* line =
       new KeyStop(this, QStringLiteral("ReadoutKey"), {16, 62, 417, 13}, Shape::kRect,
                   {Role::StaticText,
-                   QStringLiteral("Where the game stands"),
+                   QCoreApplication::translate("WindowAccess", "Where the game stands"),
                    [readout] { return (readout->progress() + u' ' + readout->result()).trimmed(); },
                    {},
                    {}});
@@ -102,7 +103,8 @@ void MainWindow::BuildBoardStops() {
                      numbers << QString::fromStdString(square.number);
                    }
                  }
-                 return numbers.isEmpty() ? QStringLiteral("none yet") : numbers.join(u", ");
+                 return numbers.isEmpty() ? QCoreApplication::translate("WindowAccess", "none yet")
+                                          : numbers.join(u", ");
                },
                {},
                {}});
@@ -110,11 +112,13 @@ void MainWindow::BuildBoardStops() {
 
 void MainWindow::BuildBetStops() {
   for (int k = 0; k < vellaro::kChances; ++k) {
-    auto* trend = new KeyStop(
-        this, QStringLiteral("TrendKey") + Chance(k), BetArea::TrendPlace(k), Shape::kRect,
-        {Role::CheckBox, QStringLiteral("Trend ") + Chance(k), {}, {}, [this, k] {
-           return vellaro::GameView(game()).TrendActive(k);
-         }});
+    auto* trend = new KeyStop(this, QStringLiteral("TrendKey") + Chance(k), BetArea::TrendPlace(k),
+                              Shape::kRect,
+                              {Role::CheckBox,
+                               QCoreApplication::translate("WindowAccess", "Trend ") + Chance(k),
+                               {},
+                               {},
+                               [this, k] { return vellaro::GameView(game()).TrendActive(k); }});
     trend->OnPress([this, k] {
       const bool on = vellaro::GameView(game()).TrendActive(k);
       Handle([this, k, on] {
@@ -161,12 +165,12 @@ void MainWindow::BuildChipStop(int k) {
   };
   new KeyStop(this, QStringLiteral("ChipKey") + Chance(k), BetArea::ChipPlace(k), Shape::kRound,
               {Role::StaticText,
-               QStringLiteral("Bet on ") + Chance(k),
+               QCoreApplication::translate("WindowAccess", "Bet on ") + Chance(k),
                [this, k] {
                  const vellaro::ChipOnShow chip = vellaro::GameView(game()).Chip(k);
-                 return chip.stake_shown
-                            ? QString::fromStdString(chip.stake) + QStringLiteral(" units")
-                            : QStringLiteral("no bet");
+                 return chip.stake_shown ? QString::fromStdString(chip.stake) +
+                                               QCoreApplication::translate("WindowAccess", " units")
+                                         : QCoreApplication::translate("WindowAccess", "no bet");
                },
                stake,
                {}});

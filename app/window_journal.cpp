@@ -1,6 +1,7 @@
 // The main window's journal (kept by its WindowGame): what the readout says of it, the
 // "New session" control that ends a session, and a stored evening taken up again.
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 #include "app/end_evening.h"
@@ -37,16 +38,17 @@ bool MainWindow::AgreeToEndEvening(const QString& then) {
 
 void MainWindow::AskNewSession() {
   if (game().AnalysisRunning()) return;
-  if (!AgreeToEndEvening(QStringLiteral("start a new one"))) return;
+  if (!AgreeToEndEvening(QCoreApplication::translate("WindowJournal", "start a new one"))) return;
   Handle([this] { NewSession(); });
 }
 
 QString MainWindow::ContinueSession(int64_t id) {
   if (play_->journal() != nullptr && play_->journal()->session() == id) {
-    return QStringLiteral("Session %1 is the evening on show.").arg(id);
+    return QCoreApplication::translate("WindowJournal", "Session %1 is the evening on show.")
+        .arg(id);
   }
   const auto refused = [id](const std::string& why) {
-    return QStringLiteral("Session %1 cannot be continued: %2.")
+    return QCoreApplication::translate("WindowJournal", "Session %1 cannot be continued: %2.")
         .arg(id)
         .arg(QString::fromStdString(why));
   };
@@ -54,7 +56,9 @@ QString MainWindow::ContinueSession(int64_t id) {
   vellaro::journal::StoredSession stored;
   std::string why = play_->ReadToContinue(id, stored);
   if (!why.empty()) return refused(why);
-  if (!AgreeToEndEvening(QStringLiteral("continue session %1").arg(id))) return {};
+  if (!AgreeToEndEvening(
+          QCoreApplication::translate("WindowJournal", "continue session %1").arg(id)))
+    return {};
   // Not through Handle: a session waiting for its first event is not started for this.
   guard_.Run([&] { why = play_->ContinueSession(stored); });
   keyboard_.Clear();

@@ -1,0 +1,47 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTranslator>
+
+namespace vellaro::app {
+
+QString ChosenLanguage(const QStringList& args, const QString& language_variable,
+                       const QString& system) {
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) return args[i + 1];
+    if (args[i].startsWith(QLatin1String("--lang="))) return args[i].mid(7);
+  }
+  // LANGUAGE is a list in order of preference, as gettext reads it: "de:fr".
+  const QString first = language_variable.section(QLatin1Char(':'), 0, 0);
+  if (!first.isEmpty()) return first;
+  return system;
+}
+
+QString TranslationsFolder() {
+  return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/" VELLARO_TRANSLATIONS_FROM_PROGRAM));
+}
+
+bool InstallLanguage(QCoreApplication& application, const QString& language,
+                     const QString& folder) {
+  const QLocale locale(language);
+  // English is the source text: nothing to load, and "C" must not become a German default.
+  if (locale.language() == QLocale::English || locale.language() == QLocale::C) return false;
+  auto translator = new QTranslator(&application);
+  if (!translator->load(locale, QStringLiteral("vellaro"), QStringLiteral("_"), folder)) {
+    delete translator;
+    return false;
+  }
+  QCoreApplication::installTranslator(translator);
+  QLocale::setDefault(locale);
+  return true;
+}
+
+QLocale PersonLocale() {
+  const QLocale locale;
+  return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
+}
+
+}  // namespace vellaro::app
