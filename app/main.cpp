@@ -14,6 +14,7 @@
 #include "app/single_instance.h"
 #include "host/window_game.h"
 #include "journal/journal_file.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ std::future<std::unique_ptr<vellaro::host::WindowGame>> ResumeAhead() {
 int main(int argc, char* argv[]) {
   // Before anything of Qt: these work without a display.
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  // The engine's texts too, and before anything makes one: the resume below words a notice.
+  const std::string language = vellaro::ChosenLanguage(args, vellaro::ProcessLanguageEnvironment());
+  vellaro::SetLanguage(language);
   if (const std::optional<int> status = vellaro::app::AnswerWithoutWindow(args, std::cout)) {
     return *status;
   }
@@ -52,8 +56,7 @@ int main(int argc, char* argv[]) {
     application = std::make_unique<QApplication>(argc, argv);
     vellaro::app::InstallLanguage(
         *application,
-        vellaro::app::ChosenLanguage(QCoreApplication::arguments(),
-                                     qEnvironmentVariable("LANGUAGE"), QLocale::system().name()),
+        language.empty() ? QLocale::system().name() : QString::fromStdString(language),
         vellaro::app::TranslationsFolder());
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
