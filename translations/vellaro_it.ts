@@ -632,7 +632,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation>LOSSES IN A ROW: quante perdite consecutive la progressione può seguire; la puntata dopo un numero maggiore viene trattenuta. 0 trattiene ogni puntata dopo una perdita. Un conteggio, vuoto per disattivarlo.</translation>
+        <translation>LOSSES IN A ROW: quante perdite consecutive la progressione può seguire; la puntata dopo ulteriori perdite viene trattenuta. 0 trattiene ogni puntata dopo una perdita. Un conteggio, vuoto per disattivarlo.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
