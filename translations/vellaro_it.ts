@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>MATRIX learning: %1 left</source>
-        <translation>MATRIX impara: ne mancano %1</translation>
+        <translation>MATRIX impara: mancano %1</translation>
     </message>
     <message>
         <source>Spin %1</source>
@@ -644,7 +644,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>Close the limits; each one typed counts.</source>
-        <translation>Chiudi i limiti; ognuno digitato conta.</translation>
+        <translation>Chiudi i limiti; ogni valore digitato viene applicato.</translation>
     </message>
     <message>
         <source>Why the last entry was not taken.</source>
