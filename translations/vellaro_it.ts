@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>MATRIX learning: %1 left</source>
-        <translation>MATRIX impara: mancano %1</translation>
+        <translation>MATRIX impara: ancora %1</translation>
     </message>
     <message>
         <source>Spin %1</source>
