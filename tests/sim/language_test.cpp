@@ -198,6 +198,23 @@ TEST_F(SimProgram, NumbersInTheSummaryAreWrittenAsTheLanguageWritesThem) {
             std::string::npos);
 }
 
+// The table's columns line up in characters: "zurückgehalten" is 15 bytes and 14 columns.
+TEST_F(SimProgram, TheRunsTableLinesUpInEveryLanguage) {
+  for (const std::string_view language : kLanguages) {
+    const Ran ran = Run("", "--lang " + std::string(language) +
+                                " --runs 120 --spins 60 --system all --seed 7 --clock 1700000000");
+    ASSERT_EQ(ran.status, 0) << language;
+    // The measures: the lines between the first two empty lines.
+    const size_t begin = ran.out.find("\n\n") + 2;
+    const size_t end = ran.out.find("\n\n", begin);
+    const std::vector<std::string> rows = Lines(ran.out.substr(begin, end - begin));
+    ASSERT_GT(rows.size(), 15u) << language;
+    for (const std::string& row : rows) {
+      EXPECT_EQ(TextColumns(row), TextColumns(rows.front())) << language << ": " << row;
+    }
+  }
+}
+
 // Every column of the trace (a win, a loss, an undo and a redo, a bet shown, a limit that
 // holds one back), the --runs CSV and its JSON (with a note on stakes without bound): the
 // same bytes in every language, whatever the texts for people say on standard error.
