@@ -8,6 +8,8 @@
 # Prints, per system, the seeds where the interval covered, missed and was withheld, with
 # the reasons, and fails when a system's given intervals covered in fewer than 17 of 20.
 set -euo pipefail
+# vellaro-sim's texts for people follow the locale; what is compared here is English.
+export LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sim=$root/build/tools/sim/vellaro-sim
 if [[ $# -gt 0 && $1 != -* ]]; then sim=$1; shift; fi

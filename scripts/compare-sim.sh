@@ -6,6 +6,8 @@
 # Every session draws its options, clock, gap, length and wheel seed from its number, so a
 # difference is reproduced by the command line printed with it.
 set -euo pipefail
+# vellaro-sim's texts for people follow the locale; what is compared here is English.
+export LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C
 old=$1 new=$2 sessions=${3:-2000}
 systems=(martingale parlay havrel quorvel blind up-trender)
 chances=(less even red black odd more)

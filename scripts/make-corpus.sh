@@ -11,6 +11,8 @@
 # behaviour changes on purpose; the change then shows as a diff of the traces. Drawing
 # anew is for when the options themselves change: it replaces every session.
 set -euo pipefail
+# vellaro-sim's texts for people follow the locale; what is compared here is English.
+export LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 corpus=$root/tests/sim/corpus
 

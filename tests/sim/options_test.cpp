@@ -134,7 +134,9 @@ TEST(Help, ListsEveryOptionEitherParserAccepts) {
 #ifdef HELP2MAN_PROGRAM
 // The manual page is made from --help by help2man, as the package makes it.
 TEST(Help, TheManualPageNamesEveryOption) {
-  const std::string command = std::string(HELP2MAN_PROGRAM) + " --no-info --include=" +
+  // In English, as the package pins it.
+  const std::string command = "LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C " +
+                              std::string(HELP2MAN_PROGRAM) + " --no-info --include=" +
                               SIM_MANUAL_INCLUDE + " " + VELLARO_SIM_PROGRAM + " 2>&1";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   ASSERT_NE(pipe, nullptr);

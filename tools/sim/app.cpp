@@ -18,6 +18,8 @@
 #include "betting/system_file.h"
 #include "game/text_number.h"
 #include "session/evening_page.h"
+#include "text/translate.h"
+#include "tools/sim/person_text.h"
 #include "tools/sim/evenings.h"
 #include "replay/spin_list.h"
 #include "replay/spin_log.h"
@@ -39,6 +41,10 @@ using namespace vellaro::replay;
 namespace {
 
 constexpr std::string_view kProgram = "vellaro-sim";
+
+std::string CannotRead(const std::string& file, std::string_view reason) {
+  return TrFormat("cannot read {1}: {2}", {"'" + file + "'", reason});
+}
 
 int Fail(std::ostream& err, const std::string& message) {
   err << kProgram << ": " << message << '\n';
@@ -69,7 +75,7 @@ std::optional<std::vector<Entry>> ReadCsv(const CommandLine& line, std::istream&
       const bool folder = std::filesystem::is_directory(line.file, ec);
       std::ifstream stream(line.file, std::ios::binary);
       if (folder || !stream) {
-        Fail(err, "cannot read '" + line.file + "': " + std::strerror(folder ? EISDIR : errno));
+        Fail(err, CannotRead(line.file, std::strerror(folder ? EISDIR : errno)));
         return std::nullopt;
       }
       text = ReadSpinText(stream, "'" + line.file + "'", kLargestCsv);
@@ -104,12 +110,12 @@ std::optional<std::vector<Entry>> ReadEntries(const CommandLine& line, std::istr
     if (file == "-") return ReadLog(in, file);
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec)) {
-      Fail(err, "cannot read '" + file + "': " + std::strerror(EISDIR));
+      Fail(err, CannotRead(file, std::strerror(EISDIR)));
       return std::nullopt;
     }
     std::ifstream stream(file, std::ios::binary);
     if (!stream) {
-      Fail(err, "cannot read '" + file + "': " + std::strerror(errno));
+      Fail(err, CannotRead(file, std::strerror(errno)));
       return std::nullopt;
     }
     return ReadLog(stream, file);
@@ -117,7 +123,7 @@ std::optional<std::vector<Entry>> ReadEntries(const CommandLine& line, std::istr
     err << e.what() << '\n';
     return std::nullopt;
   } catch (const std::runtime_error& e) {
-    Fail(err, "cannot read '" + file + "': " + e.what());
+    Fail(err, CannotRead(file, e.what()));
     return std::nullopt;
   }
 }
@@ -127,7 +133,7 @@ std::optional<std::vector<Entry>> ReadEntries(const CommandLine& line, std::istr
 int Flushed(std::ostream& out, std::ostream& err) {
   out.flush();
   if (out) return kExitOk;
-  err << kProgram << ": cannot write the output\n";
+  err << kProgram << ": " << Tr("cannot write the output") << '\n';
   return kExitFailed;
 }
 
@@ -137,7 +143,8 @@ bool WritePage(const std::string& file, const std::string& html, std::ostream& e
     ReplaceFileAtomically(file, html);
     return true;
   } catch (const FileWriteError& e) {
-    err << kProgram << ": cannot write the report page '" << file << "': " << e.what() << '\n';
+    err << kProgram << ": "
+        << TrFormat("cannot write the report page {1}: {2}", {"'" + file + "'", e.what()}) << '\n';
     return false;
   }
 }
@@ -190,12 +197,15 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
                             shapes ? &*shapes : nullptr);
   } catch (const std::bad_alloc&) {
     if (progress) progress->Clear();
-    err << kProgram << ": not enough memory to keep "
-        << Counted(static_cast<int64_t>(plan.evenings), "evening", "evenings") << " of "
-        << Counted(static_cast<int64_t>(plan.systems.size() + plan.files.size()), "system",
-                   "systems")
-        << " ("
-        << sizeof(Evening) << " bytes each); ask for fewer --runs\n";
+    const size_t systems = plan.systems.size() + plan.files.size();
+    err << kProgram << ": "
+        << TrFormat("not enough memory to keep {1} of {2} ({3} bytes each); ask for fewer --runs",
+                    {CountedText(static_cast<int64_t>(plan.evenings), N_("{1} evening"),
+                                 N_("{1} evenings")),
+                     CountedText(static_cast<int64_t>(systems), N_("{1} system"),
+                                 N_("{1} systems")),
+                     std::to_string(sizeof(Evening))})
+        << '\n';
     return kExitFailed;
   }
   if (progress) progress->Clear();
@@ -253,17 +263,23 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
   const CommandLine& line = setup.line;
   // A file may change after the run: its name says which system the trace followed.
   if (!setup.files.empty()) {
-    err << kProgram << ": system " << setup.files.front().Name() << ", read from "
-        << line.system_files.front() << '\n';
+    err << kProgram << ": "
+        << TrFormat("system {1}, read from {2}",
+                    {setup.files.front().Name(), line.system_files.front()})
+        << '\n';
   }
   if (line.seed && !setup.seed_given) {
-    err << kProgram << ": seed " << *line.seed << " drawn for this run; --seed " << *line.seed
-        << " repeats it\n";
+    const std::string seed = std::to_string(*line.seed);
+    err << kProgram << ": "
+        << TrFormat("seed {1} drawn for this run; --seed {1} repeats it", {seed}) << '\n';
   }
   if (!setup.clock_given && ModeDrawsFromTheClock(line.settings.mode)) {
-    err << kProgram << ": mode " << static_cast<int32_t>(line.settings.mode)
-        << " chooses with random numbers seeded from the clock; --clock " << *line.clock_s
-        << " repeats this run\n";
+    err << kProgram << ": "
+        << TrFormat("mode {1} chooses with random numbers seeded from the clock; --clock {2} "
+                    "repeats this run",
+                    {std::to_string(static_cast<int32_t>(line.settings.mode)),
+                     std::to_string(*line.clock_s)})
+        << '\n';
   }
 }
 
@@ -282,10 +298,16 @@ bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, std::ost
 
 int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::ostream& err);
 
+// Why the log's undo or redo `entry` is refused.
+const char* NotOffered(const Entry& entry) {
+  return entry.redo() ? Tr("redo is not offered here") : Tr("undo is not offered here");
+}
+
 }  // namespace
 
-int RunSim(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+int RunSim(const std::vector<std::string_view>& all_args, std::istream& in, std::ostream& out,
            std::ostream& err, const Host& host) {
+  const std::vector<std::string_view> args = WithoutLanguage(all_args);
   if (UsesJournal(args)) return RunJournalCommand(args, out, err);
   CommandLine line;
   try {
@@ -367,8 +389,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     }
   }
   if (refused) {
-    err << line.file << ':' << refused->line << ": " << (refused->redo() ? "redo" : "undo")
-        << " is not offered here\n";
+    err << line.file << ':' << refused->line << ": " << NotOffered(*refused) << '\n';
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;

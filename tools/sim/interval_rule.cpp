@@ -4,6 +4,8 @@
 
 #include "game/text_number.h"
 #include "game/types.h"
+#include "text/translate.h"
+#include "tools/sim/person_text.h"
 #include "tools/sim/report.h"
 
 namespace vellaro::sim {
@@ -18,14 +20,22 @@ std::string NameOf(const PlayedSystem& system) {
   return std::string(name.substr(0, name.find(" (")));
 }
 
-// "A", "A and B", "A, B and C".
+// "A", "A and B", "A, B and C", in the language's words.
 std::string Listed(const std::vector<std::string>& items) {
-  std::string text;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-    text += items[i];
+  if (items.empty()) return "";
+  std::string text = items.back();
+  if (items.size() >= 2) {
+    text = TrFormat("{1} and {2}", {items[items.size() - 2], text});
+    for (size_t i = items.size() - 2; i-- > 0;) text = TrFormat("{1}, {2}", {items[i], text});
   }
   return text;
+}
+
+// Units an evening, as a person reads the number.
+std::string Exact(const Spread& spread) {
+  return TrFormat(
+      ": the exact expectation is -1/37 of the units staked, {1} units an evening here.",
+      {LocalNumber(Decimal(-spread.units_staked, __int128{37} * spread.evenings, 2))});
 }
 
 // The evenings stopped by the limits that bound the stakes of `system`, or by any limit
@@ -53,15 +63,15 @@ uint64_t StoppedByAny(const Spread& spread) {
 std::string_view LimitWord(LimitKind limit) {
   switch (limit) {
     case LimitKind::kBankroll:
-      return "bankroll";
+      return Tr("bankroll");
     case LimitKind::kStopLoss:
-      return "stop-loss";
+      return Tr("stop-loss");
     case LimitKind::kTakeProfit:
-      return "take-profit";
+      return Tr("take-profit");
     case LimitKind::kTableMax:
-      return "table maximum";
+      return Tr("table maximum");
     case LimitKind::kMaxLosses:
-      return "losses in a row";
+      return Tr("losses in a row");
   }
   return "";
 }
@@ -69,29 +79,50 @@ std::string_view LimitWord(LimitKind limit) {
 // A file's rules in the words of HowStakesGrow.
 std::string HowFileStakesGrow(const SystemDefinition& rules) {
   using Op = StakeStep::Op;
-  const std::string up_to = rules.cap != 0 ? ", up to " + std::to_string(rules.cap) + " base units"
-                                           : "";
+  const std::string up_to =
+      rules.cap != 0 ? TrFormat(", up to {1} base units", {LocalNumber(std::to_string(rules.cap))})
+                     : "";
   switch (rules.kind) {
     case SystemKind::kMultiply: {
       const bool on_win = rules.on_win.op == Op::kTimes;
       const StakeStep& step = on_win ? rules.on_win : rules.on_loss;
-      if (step.op != Op::kTimes) return "grow by a few base units a loss" + up_to;
-      return "grow " + std::to_string(step.factor) + "-fold on every " +
-             (on_win ? "win" : "loss") + up_to;
+      if (step.op != Op::kTimes) return Tr("grow by a few base units a loss") + up_to;
+      const std::string factor = std::to_string(step.factor);
+      return (on_win ? TrFormat("grow {1}-fold on every win", {factor})
+                     : TrFormat("grow {1}-fold on every loss", {factor})) +
+             up_to;
     }
     case SystemKind::kSequence: {
       const int64_t top = *std::max_element(rules.sequence.begin(), rules.sequence.end());
-      const bool on_loss = rules.on_loss.op == Op::kNext;
-      return std::string("climb on every ") + (on_loss ? "loss" : "win") +
-             " along a list that reaches " +
-             std::to_string(rules.cap != 0 ? std::min(top, rules.cap) : top) + " base units";
+      const std::string reach =
+          LocalNumber(std::to_string(rules.cap != 0 ? std::min(top, rules.cap) : top));
+      return rules.on_loss.op == Op::kNext
+                 ? TrFormat("climb on every loss along a list that reaches {1} base units", {reach})
+                 : TrFormat("climb on every win along a list that reaches {1} base units", {reach});
     }
     case SystemKind::kLabouchere:
-      return "grow by the line's first number a loss" + up_to;
+      return Tr("grow by the line's first number a loss") + up_to;
     case SystemKind::kOscarsGrind:
       break;
   }
-  return "grow by one base unit a win" + up_to;
+  return Tr("grow by one base unit a win") + up_to;
+}
+
+// What bounds the stakes of systems that climb on wins (Parlay's way), by name: one sentence
+// and its space.
+std::string WinningsNote(const std::vector<std::string>& by_wins, bool bankroll_set) {
+  const bool one = by_wins.size() == 1;
+  if (bankroll_set) {
+    return one ? TrFormat("Only a table maximum (--table-max) bounds {1}'s stakes. ",
+                          {by_wins.front()})
+               : std::string(Tr("Only a table maximum (--table-max) bounds the stakes. "));
+  }
+  return one ? TrFormat("{1}'s winnings fund its stakes, so what is left of a bankroll grows "
+                        "with them: only a table maximum (--table-max) bounds them. ",
+                        {by_wins.front()})
+             : TrFormat("The winnings of {1} fund their stakes, so what is left of a bankroll "
+                        "grows with them: only a table maximum (--table-max) bounds them. ",
+                        {Listed(by_wins)});
 }
 
 }  // namespace
@@ -113,17 +144,17 @@ std::string HowStakesGrow(const PlayedSystem& system) {
   if (system.file) return HowFileStakesGrow(system.file->rules);
   switch (system.builtin) {
     case kMartingale:
-      return "double on every loss";
+      return Tr("double on every loss");
     case kParlay:
-      return "double on every win";
+      return Tr("double on every win");
     case kQuorvel:
-      return "triple on every loss";
+      return Tr("triple on every loss");
     case kHavrel:
-      return "grow by one base unit a loss";
+      return Tr("grow by one base unit a loss");
     case kBlind:
-      return "grow by one base unit a spin";
+      return Tr("grow by one base unit a spin");
     default:
-      return "grow by --add-to-bet every --on-wins wins";
+      return Tr("grow by --add-to-bet every --on-wins wins");
   }
 }
 
@@ -160,50 +191,73 @@ std::string_view NoIntervalKey(NoInterval why) {
   return "";
 }
 
+namespace {
+
+// Why a system the limits stopped on too few evenings gets no interval.
+std::string FewStoppedWords(const std::string& name, const PlayedSystem& system,
+                            const SessionLimits& limits, const Spread& spread,
+                            const std::string& evenings) {
+  const std::vector<LimitKind> bounds = LimitsBoundingStakes(system);
+  std::vector<std::string> set;
+  for (size_t limit = 0; limit < kLimits; ++limit) {
+    const auto kind = static_cast<LimitKind>(limit);
+    const bool counted =
+        bounds.empty() || std::find(bounds.begin(), bounds.end(), kind) != bounds.end();
+    if (counted && limits[kind]) set.emplace_back(LimitWord(kind));
+  }
+  const std::string stopped = LocalNumber(Whole(Stopped(system, limits, spread)));
+  if (bounds.empty()) {
+    return TrFormat("{1}: no interval. The {2} stopped {3} of {4}: too few to measure what "
+                    "the evenings it stops cost{5}",
+                    {name, Listed(set), stopped, evenings, Exact(spread)});
+  }
+  return TrFormat("{1}: no interval. Its stakes {2}; the {3} stopped {4} of {5}: too few to "
+                  "measure what the evenings it stops cost{6}",
+                  {name, HowStakesGrow(system), Listed(set), stopped, evenings, Exact(spread)});
+}
+
+}  // namespace
+
 std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const SessionLimits& limits,
                             const Spread& spread) {
   const std::string name = NameOf(system);
   const bool by_wins = ClimbOf(system) == Climb::kOnWins;
   // "1 evening", "40 evenings": a run of one evening is allowed.
-  const std::string evenings =
-      Whole(spread.evenings) + " " +
-      std::string(CountNoun(static_cast<int64_t>(spread.evenings), "evening", "evenings"));
-  const std::string exact = ": the exact expectation is -1/37 of the units staked, " +
-                            Decimal(-spread.units_staked, __int128{37} * spread.evenings, 2) +
-                            " units an evening here.";
+  const std::string evenings = CountedText(static_cast<int64_t>(spread.evenings), N_("{1} evening"),
+                                           N_("{1} evenings"));
   switch (why) {
-    case NoInterval::kStakesUnbounded:
-      return name + ": no interval. The stakes of this system can grow without bound (they " +
-             std::string(HowStakesGrow(system)) +
-             (by_wins && limits.bankroll ? ", and its winnings fund them" : "") + "); " +
-             (by_wins ? "its few long winning streaks, whose stakes it loses at the next loss,"
-                      : "its few ruinous evenings") +
-             " are too rare for " + evenings + " to measure" + exact;
-    case NoInterval::kFewStopped: {
-      const std::vector<LimitKind> bounds = LimitsBoundingStakes(system);
-      std::vector<std::string> set;
-      for (size_t limit = 0; limit < kLimits; ++limit) {
-        const auto kind = static_cast<LimitKind>(limit);
-        const bool counted =
-            bounds.empty() || std::find(bounds.begin(), bounds.end(), kind) != bounds.end();
-        if (counted && limits[kind]) set.emplace_back(LimitWord(kind));
+    case NoInterval::kStakesUnbounded: {
+      const std::string grow = HowStakesGrow(system);
+      if (!by_wins) {
+        return TrFormat("{1}: no interval. The stakes of this system can grow without bound "
+                        "(they {2}); its few ruinous evenings are too rare for {3} to measure{4}",
+                        {name, grow, evenings, Exact(spread)});
       }
-      return name + ": no interval. " +
-             (bounds.empty() ? std::string()
-                             : "Its stakes " + std::string(HowStakesGrow(system)) + "; ") +
-             "the " + Listed(set) + " stopped " + Whole(Stopped(system, limits, spread)) + " of " +
-             evenings + ": too few to measure what the evenings it stops cost" + exact;
+      return TrFormat(limits.bankroll
+                          ? N_("{1}: no interval. The stakes of this system can grow without "
+                               "bound (they {2}, and its winnings fund them); its few long "
+                               "winning streaks, whose stakes it loses at the next loss, are "
+                               "too rare for {3} to measure{4}")
+                          : N_("{1}: no interval. The stakes of this system can grow without "
+                               "bound (they {2}); its few long winning streaks, whose stakes it "
+                               "loses at the next loss, are too rare for {3} to measure{4}"),
+                      {name, grow, evenings, Exact(spread)});
     }
+    case NoInterval::kFewStopped:
+      return FewStoppedWords(name, system, limits, spread, evenings);
     case NoInterval::kFewRanOn:
-      return name + ": no interval. The limits let only " +
-             Whole(spread.evenings - StoppedByAny(spread)) + " of " + evenings +
-             " play all their spins: too few to measure what the rare evenings that go "
-             "on, staking more and more, bring" +
-             exact;
+      return TrFormat("{1}: no interval. The limits let only {2} of {3} play all their spins: "
+                      "too few to measure what the rare evenings that go on, staking more and "
+                      "more, bring{4}",
+                      {name, LocalNumber(Whole(spread.evenings - StoppedByAny(spread))), evenings,
+                       Exact(spread)});
     case NoInterval::kTooFewEvenings:
-      return name + ": no interval. " + evenings + (spread.evenings == 1 ? " is" : " are") +
-             " too few to measure the spread of the results; it takes " +
-             Whole(kEveningsAtLeast) + exact;
+      return TrFormat(spread.evenings == 1
+                          ? N_("{1}: no interval. {2} is too few to measure the spread of the "
+                               "results; it takes {3}{4}")
+                          : N_("{1}: no interval. {2} are too few to measure the spread of the "
+                               "results; it takes {3}{4}"),
+                      {name, evenings, Whole(kEveningsAtLeast), Exact(spread)});
   }
   return "";
 }
@@ -214,47 +268,40 @@ std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const 
   bool by_losses = false;
   for (const PlayedSystem& system : systems) {
     if (!StakesGrowWithoutBound(system, limits)) continue;
-    growing.push_back(NameOf(system) + " (" + std::string(HowStakesGrow(system)) + ")");
+    growing.push_back(TrFormat("{1} ({2})", {NameOf(system), HowStakesGrow(system)}));
     if (ClimbOf(system) == Climb::kOnWins) by_wins.push_back(NameOf(system));
     by_losses = by_losses || ClimbOf(system) != Climb::kOnWins;
   }
   if (growing.empty()) return "";
-  std::string note = limits.bankroll
-                         ? "A bankroll is set, yet the stakes of "
-                         : "No bankroll is set: nothing ends an evening when the money runs "
-                           "out, and the stakes of ";
-  note += Listed(growing) + " can grow without bound";
-  if (limits.bankroll) note += ", as winnings fund them";
-  note += ". ";
+  // Sentences, each ending in a space; the last space goes at the end.
+  std::string note =
+      limits.bankroll
+          ? TrFormat("A bankroll is set, yet the stakes of {1} can grow without bound, as "
+                     "winnings fund them. ",
+                     {Listed(growing)})
+          : TrFormat("No bankroll is set: nothing ends an evening when the money runs out, and "
+                     "the stakes of {1} can grow without bound. ",
+                     {Listed(growing)});
   if (by_losses) {
-    note +=
-        "Those that raise them on a loss end most evenings a little ahead and, rarely, "
-        "one with a loss larger than all those gains. ";
+    note += Tr("Those that raise them on a loss end most evenings a little ahead and, rarely, "
+               "one with a loss larger than all those gains. ");
   }
   const bool one = by_wins.size() == 1;
   if (!by_wins.empty()) {
-    note += Listed(by_wins) + (one ? " ends" : " end") +
-            " most evenings a little behind and, rarely, one far ahead, then loses what it "
-            "had won at the next loss. ";
+    note += TrFormat(one ? N_("{1} ends most evenings a little behind and, rarely, one far "
+                              "ahead, then loses what it had won at the next loss. ")
+                         : N_("{1} end most evenings a little behind and, rarely, one far "
+                              "ahead, then loses what it had won at the next loss. "),
+                     {Listed(by_wins)});
   }
-  note +=
-      "Evenings that miss those rare streaks say nothing of the system: on average every "
-      "system loses 1 unit in 37 of what it stakes, whatever a sample shows. ";
+  note += Tr("Evenings that miss those rare streaks say nothing of the system: on average every "
+             "system loses 1 unit in 37 of what it stakes, whatever a sample shows. ");
   if (by_losses) {
-    note +=
-        "A bankroll (--bankroll) ends the evening once what is left cannot cover the next "
-        "stake: it bounds the stakes of the systems that raise them on a loss and counts "
-        "the evenings it ruins. ";
+    note += Tr("A bankroll (--bankroll) ends the evening once what is left cannot cover the "
+               "next stake: it bounds the stakes of the systems that raise them on a loss and "
+               "counts the evenings it ruins. ");
   }
-  if (!by_wins.empty()) {
-    const std::string whose = one ? by_wins.front() + "'s" : "the";
-    note += limits.bankroll
-                ? "Only a table maximum (--table-max) bounds " + whose + " stakes. "
-                : (one ? whose + " winnings fund its" : "The winnings of " + Listed(by_wins) +
-                                                            " fund their") +
-                      " stakes, so what is left of a bankroll grows with them: only a table "
-                      "maximum (--table-max) bounds them. ";
-  }
+  if (!by_wins.empty()) note += WinningsNote(by_wins, limits.bankroll.has_value());
   note.pop_back();
   return note;
 }
@@ -262,21 +309,20 @@ std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const 
 std::string UnboundedStakesSummaryNote(const PlayedSystem& system, const SessionLimits& limits) {
   if (!StakesGrowWithoutBound(system, limits)) return "";
   const std::string name = NameOf(system);
-  std::string note = "note: " + name + "'s stakes " + std::string(HowStakesGrow(system)) +
-                     " and no limit set bounds them, so a net result above the expected one "
-                     "is no evidence that the system wins. ";
-  note += ClimbOf(system) == Climb::kOnWins
-              ? "It loses a little on most spins and, on a rare long winning streak, wins "
-                "much, which it loses at the next loss. "
-              : "It wins a little on most spins and, on a rare long losing streak, loses "
-                "more than all of it. ";
-  note +=
-      "On average every system loses 1 unit in 37 of what it stakes, the expected "
-      "result below. ";
-  note += ClimbOf(system) == Climb::kOnWins
-              ? "Only a table maximum (--table-max) bounds " + name + "'s stakes."
-              : std::string("A bankroll (--bankroll) ends the evening once what is left "
-                            "cannot cover the next stake.");
+  const bool by_wins = ClimbOf(system) == Climb::kOnWins;
+  std::string note = TrFormat("note: {1}'s stakes {2} and no limit set bounds them, so a net "
+                              "result above the expected one is no evidence that the system "
+                              "wins. ",
+                              {name, HowStakesGrow(system)});
+  note += by_wins ? Tr("It loses a little on most spins and, on a rare long winning streak, "
+                       "wins much, which it loses at the next loss. ")
+                  : Tr("It wins a little on most spins and, on a rare long losing streak, "
+                       "loses more than all of it. ");
+  note += Tr("On average every system loses 1 unit in 37 of what it stakes, the expected "
+             "result below. ");
+  note += by_wins ? TrFormat("Only a table maximum (--table-max) bounds {1}'s stakes.", {name})
+                  : std::string(Tr("A bankroll (--bankroll) ends the evening once what is left "
+                                   "cannot cover the next stake."));
   return note;
 }
 

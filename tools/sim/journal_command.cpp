@@ -13,6 +13,7 @@
 #include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "session/evening_page.h"
+#include "text/translate.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
 #include "replay/stored_replay.h"
@@ -47,24 +48,24 @@ struct JournalOption {
 };
 
 const JournalOption kJournalOptions[] = {
-    {{"--journal", "FILE", "read the sessions the window journaled in FILE"},
+    {{"--journal", "FILE", N_("read the sessions the window journaled in FILE")},
      [](JournalCommand& c, const std::string& v) { c.file = v; }},
-    {{"--list", "", "list them, one CSV line per session"},
+    {{"--list", "", N_("list them, one CSV line per session")},
      [](JournalCommand& c, const std::string&) { c.list = true; }},
-    {{"--session", "ID", "replay session ID (or last) and print its trace"},
+    {{"--session", "ID", N_("replay session ID (or last) and print its trace")},
      [](JournalCommand& c, const std::string& v) { c.session = v; }},
-    {{"--system", "NAME", "... with another betting system throughout (a what-if)"},
+    {{"--system", "NAME", N_("... with another betting system throughout (a what-if)")},
      [](JournalCommand& c, const std::string& v) {
        for (int s = 0; s < kSystems; ++s) {
          if (SystemWord(s) == v) c.system = static_cast<BettingSystem>(s);
        }
-       if (!c.system) throw JournalUsage("--system " + v + ": no such betting system");
+       if (!c.system) throw JournalUsage(TrFormat("--system {1}: no such betting system", {v}));
      }},
-    {{"--summary", "", "... and print what it came to instead of the trace"},
+    {{"--summary", "", N_("... and print what it came to instead of the trace")},
      [](JournalCommand& c, const std::string&) { c.summary = true; }},
-    {{"--export-log", "FILE", "... and write its spins to FILE as a game log"},
+    {{"--export-log", "FILE", N_("... and write its spins to FILE as a game log")},
      [](JournalCommand& c, const std::string& v) { c.export_log = v; }},
-    {{"--report", "FILE", "... and write its report page (HTML) to FILE"},
+    {{"--report", "FILE", N_("... and write its report page (HTML) to FILE")},
      [](JournalCommand& c, const std::string& v) { c.report = v; }},
 };
 
@@ -75,23 +76,24 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
     const auto row = std::find_if(std::begin(kJournalOptions), std::end(kJournalOptions),
                                   [&](const JournalOption& o) { return o.help.name == arg; });
     if (row == std::end(kJournalOptions)) {
-      throw JournalUsage(std::string(arg) +
-                         " does not combine with --journal (which takes --list, or --session "
-                         "with --system, --summary, --export-log and --report)");
+      throw JournalUsage(
+          TrFormat("{1} does not combine with --journal (which takes --list, or --session with "
+                   "--system, --summary, --export-log and --report)",
+                   {arg}));
     }
     std::string value;
     if (!row->help.value_name.empty()) {
-      if (i + 1 >= args.size()) throw JournalUsage(std::string(arg) + " needs a value");
+      if (i + 1 >= args.size()) throw JournalUsage(TrFormat("{1} needs a value", {arg}));
       value = std::string(args[++i]);
     }
     row->apply(command, value);
   }
   if (command.list == command.session.has_value()) {
-    throw JournalUsage("--journal needs either --list or --session ID|last");
+    throw JournalUsage(Tr("--journal needs either --list or --session ID|last"));
   }
   if (command.list && (command.system || command.export_log || command.summary || command.report)) {
     throw JournalUsage(
-        "--list does not combine with --system, --summary, --export-log or --report");
+        Tr("--list does not combine with --system, --summary, --export-log or --report"));
   }
   return command;
 }
@@ -119,7 +121,9 @@ bool SetsALimit(const journal::StoredSession& session) {
 void NameTheKeptSystem(const Settings& settings, std::ostream& out) {
   if (settings.custom_system.empty()) return;
   const SystemFileResult kept = ParseSystemFile(settings.custom_system);
-  if (kept.system) out << "system: " << kept.system->rules.name << ", as the journal kept it\n";
+  if (kept.system) {
+    out << TrFormat("system: {1}, as the journal kept it", {kept.system->rules.name}) << '\n';
+  }
 }
 
 // The report page of the stored session replayed; false, with the reason, if it cannot be
@@ -133,7 +137,9 @@ bool WriteStoredPage(const JournalCommand& command, int64_t id, const SessionTra
                           EveningPageHtml(StoredEveningText("vellaro-sim", command.file, id, what_if),
                                           track));
   } catch (const FileWriteError& e) {
-    err << "vellaro-sim: cannot write the report page '" << *command.report << "': " << e.what()
+    err << "vellaro-sim: "
+        << TrFormat("cannot write the report page {1}: {2}",
+                    {"'" + *command.report + "'", e.what()})
         << '\n';
     return false;
   }
@@ -146,7 +152,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
   if (*command.session == "last") {
     const auto last = journal::LastKnownSessionId(db);
     if (!last) {
-      err << "vellaro-sim: the journal holds no session\n";
+      err << "vellaro-sim: " << Tr("the journal holds no session") << '\n';
       return kExitBadInput;
     }
     id = *last;
@@ -156,7 +162,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
       id = std::stoll(*command.session, &used);
       if (used != command.session->size()) throw std::invalid_argument("id");
     } catch (const std::exception&) {
-      err << "vellaro-sim: --session takes a session id or last\n";
+      err << "vellaro-sim: " << Tr("--session takes a session id or last") << '\n';
       return kExitBadInput;
     }
   }
@@ -247,7 +253,7 @@ int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& o
   out << buffered.view();
   out.flush();
   if (out) return kExitOk;
-  err << "vellaro-sim: cannot write the output\n";
+  err << "vellaro-sim: " << Tr("cannot write the output") << '\n';
   return kExitFailed;
 }
 

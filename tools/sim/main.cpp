@@ -8,11 +8,14 @@
 #include <thread>
 #include <vector>
 
+#include "text/translate.h"
 #include "tools/sim/app.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  // Before any text is made: the help, a usage error and a failure all speak it.
+  vellaro::SetLanguage(vellaro::ChosenLanguage(args, vellaro::ProcessLanguageEnvironment()));
   const auto now = std::chrono::system_clock::now().time_since_epoch();
 
   vellaro::sim::Host host;

@@ -6,6 +6,8 @@
 
 #include "betting/chance.h"
 #include "game/types.h"
+#include "text/translate.h"
+#include "tools/sim/person_text.h"
 #include "tools/sim/journal_command.h"
 
 namespace vellaro::sim {
@@ -49,55 +51,55 @@ const Option kOptions[] = {
        c.system_given = true;
        if (!c.all_systems) c.settings.system = static_cast<BettingSystem>(v);
      },
-     "betting system (default martingale); all: each of the six\n"
+     N_("betting system (default martingale); all: each of the six\n"
      "                      and every --system-file on the same evenings\n"
-     "                      (with --runs)"},
+     "                      (with --runs)")},
     // Its value is a path, taken as it is (see ParseCommandLine).
     {"--system-file", "FILE", 0, 0, {}, nullptr,
-     "play the betting system written in FILE (see\n"
-     "                      \"System files\" below); repeatable with --system all"},
+     N_("play the betting system written in FILE (see\n"
+     "                      \"System files\" below); repeatable with --system all")},
     {"--base",
      "N",
      1,
      1000,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.base = static_cast<int32_t>(v); },
-     "base stake in units (default 1)"},
+     N_("base stake in units (default 1)")},
     {"--on-wins",
      "N",
      1,
      100,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.on_wins = static_cast<int32_t>(v); },
-     "UP-TRENDER: wins per step (default 1)"},
+     N_("UP-TRENDER: wins per step (default 1)")},
     {"--add-to-bet",
      "N",
      1,
      100,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.add_to_bet = static_cast<int32_t>(v); },
-     "UP-TRENDER: units added per step (default 1)"},
+     N_("UP-TRENDER: units added per step (default 1)")},
     {"--safe-level",
      "N",
      0,
      10,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.safe_level = static_cast<int32_t>(v); },
-     "losses in a row before a bet is shown (default 0)"},
+     N_("losses in a row before a bet is shown (default 0)")},
     {"--auto-reset",
      "",
      0,
      0,
      {},
      [](CommandLine& c, uint64_t) { c.settings.auto_reset = true; },
-     "check BET AUTOMATIC RESET"},
+     N_("check BET AUTOMATIC RESET")},
     {"--min-profit",
      "",
      0,
      0,
      {},
      [](CommandLine& c, uint64_t) { c.settings.min_profit = true; },
-     "also check GET MINIMAL PROFIT (needs --auto-reset)"},
+     N_("also check GET MINIMAL PROFIT (needs --auto-reset)")},
     {"--trend", "CHANCE", 0, 0, kChanceWords,
      [](CommandLine& c, uint64_t v) {
        const int chance = static_cast<int>(v);
@@ -105,132 +107,132 @@ const Option kOptions[] = {
        c.settings.trends[static_cast<size_t>(chance)] = true;
        c.trends_clicked.push_back(chance);
      },
-     "switch a trend on; repeatable, in order"},
+     N_("switch a trend on; repeatable, in order")},
     {"--mode",
      "N",
      1,
      5,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.mode = static_cast<Mode>(v); },
-     "analysis mode (default 2): 1 random, 2 DEEP SCAN, 3 SMART,\n"
-     "                      4 ADAPTIVE, 5 the number matrix"},
+     N_("analysis mode (default 2): 1 random, 2 DEEP SCAN, 3 SMART,\n"
+     "                      4 ADAPTIVE, 5 the number matrix")},
     {"--learn",
      "N",
      1,
      3000,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.learn = static_cast<int32_t>(v); },
-     "spins the matrix learns from (default 10)"},
+     N_("spins the matrix learns from (default 10)")},
     {"--cat-rows",
      "",
      0,
      0,
      {},
      [](CommandLine& c, uint64_t) { c.settings.cat_rows = true; },
-     "check Cat.Rows: repeat a winning chance (modes 1 and 4)"},
+     N_("check Cat.Rows: repeat a winning chance (modes 1 and 4)")},
     {"--bankroll",
      "N",
      1,
      kMaxI32,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.bankroll = static_cast<int32_t>(v); },
-     "session limit: units brought; stops where the next stake\n"
-     "                      is more than what is left (the risk of ruin)"},
+     N_("session limit: units brought; stops where the next stake\n"
+     "                      is more than what is left (the risk of ruin)")},
     {"--stop-loss",
      "N",
      1,
      kMaxI32,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.stop_loss = static_cast<int32_t>(v); },
-     "session limit: stops once N units are lost"},
+     N_("session limit: stops once N units are lost")},
     {"--take-profit",
      "N",
      1,
      kMaxI32,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.take_profit = static_cast<int32_t>(v); },
-     "session limit: stops once N units are won"},
+     N_("session limit: stops once N units are won")},
     {"--table-max",
      "N",
      1,
      kMaxI32,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.table_max = static_cast<int32_t>(v); },
-     "session limit: stops where the next stake is above N"},
+     N_("session limit: stops where the next stake is above N")},
     {"--max-losses",
      "N",
      0,
      kMaxI32,
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.max_losses = static_cast<int32_t>(v); },
-     "session limit: stops where a bet would follow more than\n"
-     "                      N losses in a row"},
+     N_("session limit: stops where a bet would follow more than\n"
+     "                      N losses in a row")},
     {"--clock",
      "T",
      0,
      kMaxU32,
      {},
      [](CommandLine& c, uint64_t v) { c.clock_s = static_cast<uint32_t>(v); },
-     "start of the virtual time, seconds since 1970\n"
-     "                      (default now)"},
+     N_("start of the virtual time, seconds since 1970\n"
+     "                      (default now)")},
     {"--gap-ms",
      "N",
      0,
      kMaxI32,
      {},
      [](CommandLine& c, uint64_t v) { c.gap_ms = static_cast<int32_t>(v); },
-     "the player's pause between entries (default 1000)"},
+     N_("the player's pause between entries (default 1000)")},
     {"--random",
      "N",
      0,
      kMaxU64,
      {},
      [](CommandLine& c, uint64_t v) { c.random_spins = v; },
-     "replay N spins of a fair wheel instead of FILE"},
+     N_("replay N spins of a fair wheel instead of FILE")},
     {"--runs",
      "N",
      1,
      kMaxI64,
      {},
      [](CommandLine& c, uint64_t v) { c.runs = v; },
-     "play N evenings of a fair wheel and report their spread"},
+     N_("play N evenings of a fair wheel and report their spread")},
     {"--spins",
      "M",
      1,
      kMaxSpinsPerEvening,
      {},
      [](CommandLine& c, uint64_t v) { c.spins_per_run = v; },
-     "spins per evening (with --runs)"},
+     N_("spins per evening (with --runs)")},
     {"--seed",
      "S",
      0,
      kMaxU64,
      {},
      [](CommandLine& c, uint64_t v) { c.seed = v; },
-     "the wheel's seed (with --random or --runs; default: drawn\n"
-     "                      and printed)"},
+     N_("the wheel's seed (with --random or --runs; default: drawn\n"
+     "                      and printed)")},
     {"--threads",
      "T",
      1,
      kMaxThreads,
      {},
      [](CommandLine& c, uint64_t v) { c.threads = static_cast<uint32_t>(v); },
-     "threads for --runs (default: one per core); the output\n"
-     "                      is the same for any T"},
+     N_("threads for --runs (default: one per core); the output\n"
+     "                      is the same for any T")},
     {"--format", "FORMAT", 0, 0, kFormatWords,
      [](CommandLine& c, uint64_t v) {
        c.format = static_cast<Format>(v);
        c.format_given = true;
      },
-     "how --runs reports (default table)"},
+     N_("how --runs reports (default table)")},
     {"--report",
      "FILE",
      0,
      0,
      {},
      nullptr,
-     "also write the report page, one HTML file with its\n"
-     "                      charts, to FILE",
+     N_("also write the report page, one HTML file with its\n"
+     "                      charts, to FILE"),
      [](CommandLine& c, std::string_view v) { c.report = std::string(v); }},
     {"--column",
      "N|NAME",
@@ -238,11 +240,11 @@ const Option kOptions[] = {
      0,
      {},
      nullptr,
-     "read FILE as CSV, its spins in column N (from 1) or the\n"
+     N_("read FILE as CSV, its spins in column N (from 1) or the\n"
      "                      column headed NAME (a FILE named *.csv is read as CSV\n"
-     "                      anyway, from its first column of numbers 0 to 36)",
+     "                      anyway, from its first column of numbers 0 to 36)"),
      [](CommandLine& c, std::string_view v) {
-       if (v.empty()) throw UsageError("--column needs a column's number or name");
+       if (v.empty()) throw UsageError(Tr("--column needs a column's number or name"));
        c.column = std::string(v);
      }},
     {"--summary",
@@ -251,15 +253,27 @@ const Option kOptions[] = {
      0,
      {},
      [](CommandLine& c, uint64_t) { c.summary = true; },
-     "print a summary instead of the trace"},
-    {"--help", "", 0, 0, {}, [](CommandLine& c, uint64_t) { c.help = true; }, "show this help"},
+     N_("print a summary instead of the trace")},
+    // Read by main before anything is said (tools/sim/main.cpp), and taken here only so
+    // that the parser accepts it where the help lists it.
+    {"--lang",
+     "CODE",
+     0,
+     0,
+     {},
+     nullptr,
+     N_("the language of the texts for people: de, en, es, fr or\n"
+        "                      it (default: the locale's); never that of the output\n"
+        "                      for programs"),
+     [](CommandLine&, std::string_view) {}},
+    {"--help", "", 0, 0, {}, [](CommandLine& c, uint64_t) { c.help = true; }, N_("show this help")},
     {"--version",
      "",
      0,
      0,
      {},
      [](CommandLine& c, uint64_t) { c.version = true; },
-     "show the version"},
+     N_("show the version")},
 };
 
 const Option* FindOption(std::string_view name) {
@@ -289,17 +303,19 @@ uint64_t ParseValue(const Option& option, std::string_view text) {
     for (size_t i = 0; i < option.words.size(); ++i) {
       if (option.words[i] == text) return i;
     }
-    throw UsageError(std::string(option.name) + " takes one of " + Joined(option.words) + ", not " +
-                     Quoted(text));
+    throw UsageError(
+        TrFormat("{1} takes one of {2}, not {3}",
+                 {option.name, Joined(option.words), Quoted(text)}));
   }
   uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   const bool digits_only = !text.empty() && text.front() != '-' && text.front() != '+';
   if (!digits_only || error != std::errc() || end != text.data() + text.size() ||
       value < option.min || value > option.max) {
-    throw UsageError(std::string(option.name) + " takes a whole number from " +
-                     std::to_string(option.min) + " to " + std::to_string(option.max) + ", not " +
-                     Quoted(text));
+    // The bounds as the option takes them: digits only, without a separator.
+    throw UsageError(TrFormat("{1} takes a whole number from {2} to {3}, not {4}",
+                              {option.name, std::to_string(option.min),
+                               std::to_string(option.max), Quoted(text)}));
   }
   return value;
 }
@@ -307,34 +323,37 @@ uint64_t ParseValue(const Option& option, std::string_view text) {
 // The options of the two wheels, --random (one replay) and --runs (many evenings), and of
 // what goes with each.
 void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_view>& file) {
-  if (line.runs && line.random_spins) throw UsageError("--runs and --random do not go together");
-  if (line.runs && !line.spins_per_run) throw UsageError("--runs needs --spins");
-  if (line.spins_per_run && !line.runs) throw UsageError("--spins goes with --runs");
+  if (line.runs && line.random_spins) {
+    throw UsageError(Tr("--runs and --random do not go together"));
+  }
+  if (line.runs && !line.spins_per_run) throw UsageError(Tr("--runs needs --spins"));
+  if (line.spins_per_run && !line.runs) throw UsageError(Tr("--spins goes with --runs"));
   if (line.runs) {
     const unsigned __int128 total =
         static_cast<unsigned __int128>(*line.runs) * *line.spins_per_run;
     if (total > kMaxSpinsPerRun) {
-      throw UsageError(
-          "--runs times --spins is more spins than a 64-bit counter holds; keep it "
-          "at most " +
-          std::to_string(kMaxSpinsPerRun));
+      throw UsageError(TrFormat(
+          "--runs times --spins is more spins than a 64-bit counter holds; keep it at most {1}",
+          {std::to_string(kMaxSpinsPerRun)}));
     }
-    if (line.summary) throw UsageError("--summary is for one replay; --runs prints its own report");
+    if (line.summary) {
+      throw UsageError(Tr("--summary is for one replay; --runs prints its own report"));
+    }
   }
   if (line.column && (line.random_spins || line.runs)) {
-    throw UsageError("--column goes with a log, not with --random or --runs");
+    throw UsageError(Tr("--column goes with a log, not with --random or --runs"));
   }
   if (line.seed && !line.random_spins && !line.runs) {
-    throw UsageError("--seed goes with --random or --runs");
+    throw UsageError(Tr("--seed goes with --random or --runs"));
   }
   if (!line.runs) {
-    if (line.threads) throw UsageError("--threads goes with --runs");
-    if (line.format_given) throw UsageError("--format goes with --runs");
-    if (line.all_systems) throw UsageError("--system all goes with --runs");
+    if (line.threads) throw UsageError(Tr("--threads goes with --runs"));
+    if (line.format_given) throw UsageError(Tr("--format goes with --runs"));
+    if (line.all_systems) throw UsageError(Tr("--system all goes with --runs"));
   }
   if ((line.random_spins || line.runs) && file) {
-    throw UsageError(std::string(line.runs ? "--runs" : "--random") +
-                     " replaces the input file; drop " + Quoted(*file));
+    throw UsageError(TrFormat("{1} replaces the input file; drop {2}",
+                              {line.runs ? "--runs" : "--random", Quoted(*file)}));
   }
 }
 
@@ -342,10 +361,10 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
 void CheckSystemFiles(const CommandLine& line) {
   if (line.system_files.empty() || line.all_systems) return;
   if (line.system_given) {
-    throw UsageError("--system and --system-file do not go together; --system all plays both");
+    throw UsageError(Tr("--system and --system-file do not go together; --system all plays both"));
   }
   if (line.system_files.size() > 1) {
-    throw UsageError("--system-file more than once needs --system all (with --runs)");
+    throw UsageError(Tr("--system-file more than once needs --system all (with --runs)"));
   }
 }
 
@@ -356,9 +375,11 @@ bool TakeOptionOutsideTheTable(const std::vector<std::string_view>& args, size_t
                                const std::optional<std::string_view>& inline_value,
                                CommandLine& line) {
   if (arg == "--system-file") {
-    if (!inline_value && i + 1 >= args.size()) throw UsageError("--system-file needs a value FILE");
+    if (!inline_value && i + 1 >= args.size()) {
+      throw UsageError(Tr("--system-file needs a value FILE"));
+    }
     const std::string_view path = inline_value ? *inline_value : args[++i];
-    if (path.empty()) throw UsageError("--system-file needs a value FILE, not ''");
+    if (path.empty()) throw UsageError(Tr("--system-file needs a value FILE, not ''"));
     line.system_files.emplace_back(path);
     return true;
   }
@@ -368,6 +389,38 @@ bool TakeOptionOutsideTheTable(const std::vector<std::string_view>& args, size_t
     return true;
   }
   return false;
+}
+
+// An option's help from `column` on: a line break of the text is kept, and a line that would
+// pass 80 columns is broken before the word that would pass them; each next line starts at
+// column 22. A translation need not break its lines.
+std::string LaidOut(std::string_view rest, size_t column) {
+  std::string text;
+  bool line_start = true;
+  while (!rest.empty()) {
+    const size_t blank = rest.find_first_of(" \n");
+    const std::string_view word = rest.substr(0, blank);
+    const bool break_after = blank != std::string_view::npos && rest[blank] == '\n';
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    if (!word.empty()) {
+      if (!line_start && column + 1 + TextColumns(word) > 80) {
+        text += "\n" + std::string(22, ' ');
+        column = 22;
+      } else if (!line_start) {
+        text += ' ';
+        ++column;
+      }
+      text += word;
+      column += TextColumns(word);
+      line_start = false;
+    }
+    if (break_after && !line_start) {
+      text += "\n" + std::string(22, ' ');
+      column = 22;
+      line_start = true;
+    }
+  }
+  return text;
 }
 
 // One option's lines of the help: its name and value, what it does, and the words it takes.
@@ -381,7 +434,9 @@ std::string HelpLine(const OptionHelp& option, std::span<const std::string_view>
     left += option.value_name;
   }
   left.resize(std::max<size_t>(left.size() + 1, 22), ' ');
-  std::string text = left + std::string(option.help) + "\n";
+  // The table's English is the catalogue's key: a literal, so its data ends in a NUL.
+  std::string text = left + LaidOut(Tr(option.help.data()), left.size());
+  text += "\n";
   if (!words.empty()) {
     // Wrapped within 80 columns, as a manual page made from this text expects.
     std::string line = std::string(22, ' ') + std::string(option.value_name) + ":";
@@ -408,6 +463,23 @@ std::vector<OptionHelp> AcceptedOptions() {
   return rows;
 }
 
+std::vector<std::string_view> WithoutLanguage(const std::vector<std::string_view>& args) {
+  std::vector<std::string_view> kept;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") {
+      kept.insert(kept.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+      break;
+    }
+    if (args[i].starts_with("--lang=")) continue;
+    if (args[i] == "--lang" && i + 1 < args.size()) {
+      ++i;
+      continue;
+    }
+    kept.push_back(args[i]);
+  }
+  return kept;
+}
+
 std::string_view SystemWord(int system) {
   return kSystemWords.at(static_cast<size_t>(system));
 }
@@ -429,19 +501,19 @@ void ApplyOption(const Option& option, const std::vector<std::string_view>& args
     } else if (i + 1 < args.size()) {
       option.apply_text(line, args[++i]);
     } else {
-      throw UsageError(std::string(arg) + " needs a value " + std::string(option.value_name));
+      throw UsageError(TrFormat("{1} needs a value {2}", {arg, option.value_name}));
     }
     return;
   }
   uint64_t value = 1;
   if (option.value_name.empty()) {
-    if (inline_value) throw UsageError(std::string(arg) + " takes no value");
+    if (inline_value) throw UsageError(TrFormat("{1} takes no value", {arg}));
   } else if (inline_value) {
     value = ParseValue(option, *inline_value);
   } else if (i + 1 < args.size()) {
     value = ParseValue(option, args[++i]);
   } else {
-    throw UsageError(std::string(arg) + " needs a value " + std::string(option.value_name));
+    throw UsageError(TrFormat("{1} needs a value {2}", {arg, option.value_name}));
   }
   option.apply(line, value);
 }
@@ -457,7 +529,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     const bool is_option = !options_end && arg.size() > 1 && arg.front() == '-';
     if (!is_option) {
       if (file)
-        throw UsageError("one input file only, not " + Quoted(*file) + " and " + Quoted(arg));
+        throw UsageError(
+            TrFormat("one input file only, not {1} and {2}", {Quoted(*file), Quoted(arg)}));
       file = arg;
       continue;
     }
@@ -472,17 +545,19 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     }
     if (TakeOptionOutsideTheTable(args, i, arg, inline_value, line)) continue;
     const Option* option = FindOption(arg);
-    if (option == nullptr) throw UsageError("unknown option " + Quoted(arg) + " (try --help)");
+    if (option == nullptr) {
+      throw UsageError(TrFormat("unknown option {1} (try --help)", {Quoted(arg)}));
+    }
     ApplyOption(*option, args, i, arg, inline_value, line);
   }
   if (line.help || line.version) return line;
 
   if (line.settings.min_profit && !line.settings.auto_reset) {
-    throw UsageError("--min-profit needs --auto-reset");
+    throw UsageError(Tr("--min-profit needs --auto-reset"));
   }
   if (line.settings.cat_rows && line.settings.mode != Mode::kRandom &&
       line.settings.mode != Mode::kAdaptive) {
-    throw UsageError("--cat-rows needs --mode 1 or 4");
+    throw UsageError(Tr("--cat-rows needs --mode 1 or 4"));
   }
   CheckWheelOptions(line, file);
   CheckSystemFiles(line);
@@ -493,7 +568,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
 namespace {
 
 // What the program does and the ways to call it, before the options.
-constexpr std::string_view kHelpUsage =
+constexpr std::string_view kHelpUsage = N_(
     "Usage: vellaro-sim [OPTIONS] [FILE]\n"
     "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
     // One line each, within 80 columns: help2man reads no continued usage line.
@@ -507,7 +582,7 @@ constexpr std::string_view kHelpUsage =
     "entry, as CSV, or with --summary what it came to. --random replays a fair\n"
     "single-zero wheel instead;\n"
     "--runs plays many evenings of it and reports the spread of their results.\n"
-    "--journal lists or replays the evenings the window journaled.\n";
+    "--journal lists or replays the evenings the window journaled.\n");
 
 // The sections of the help that follow the options, each under its title.
 struct HelpSection {
@@ -516,36 +591,37 @@ struct HelpSection {
 };
 
 constexpr HelpSection kHelpSections[] = {
-    {"Money",
-     "  The net result counts the bets that were shown, and so placed, only: each\n"
+    {N_("Money:"),
+     N_("  The net result counts the bets that were shown, and so placed, only: each\n"
      "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
      "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
      "  summary labels it as internal. No betting system changes the house edge: an\n"
-     "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n"},
-    {"Session limits",
-     "  --bankroll, --stop-loss, --take-profit, --table-max and --max-losses are off\n"
+     "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n")},
+    {N_("Session limits:"),
+     N_("  --bankroll, --stop-loss, --take-profit, --table-max and --max-losses are off\n"
      "  unless given, and count the net result above. Where the window would hold the\n"
      "  next bet back because of one, the replay of the evening stops after that line;\n"
      "  the summary says which limit stopped it, at which line, and its numbers (with\n"
-     "  the trace, standard error says it). The stop-loss and the take-profit stop once\n"
-     "  reached: a net result of -N or below, +N or above. A stake of exactly what is\n"
-     "  left of the bankroll, or of exactly the table maximum, is still placed.\n"},
-    {"The wheel in the summary",
-     "  The summary lists the dozens, the columns and the wheel's named sectors\n"
+     "  the trace, standard error says it). The stop-loss and the take-profit stop\n"
+     "  once reached: a net result of -N or below, +N or above. A stake of exactly\n"
+     "  what is left of the bankroll, or of exactly the table maximum, is still\n"
+     "  placed.\n")},
+    {N_("The wheel in the summary:"),
+     N_("  The summary lists the dozens, the columns and the wheel's named sectors\n"
      "  (Voisins du zero, Tiers du cylindre, Orphelins, Jeu zero) of the spins in the\n"
      "  history: hits, share against the fair one, spins since, longest absence. Each\n"
      "  line gives p, the exact chance that a fair wheel is at least this far out, for\n"
      "  the hits and for the longest absence, and Holm's correction of it over all 20\n"
      "  figures together: a figure is unusual when that is 0.05 or less. Spins are\n"
-     "  independent: none of this says anything about the next spin.\n"},
-    {"Repeating a run",
-     "  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
+     "  independent: none of this says anything about the next spin.\n")},
+    {N_("Repeating a run:"),
+     N_("  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
      "  their result depends on --clock (default: the time of the run). Without\n"
      "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
      "  and every setting as options that repeat the run; with the trace, a drawn\n"
-     "  seed or clock is named on standard error.\n"},
-    {"The --runs report",
-     "  N evenings of M spins each, every one a fresh game with the options above.\n"
+     "  seed or clock is named on standard error.\n")},
+    {N_("The --runs report:"),
+     N_("  N evenings of M spins each, every one a fresh game with the options above.\n"
      "  With --system all the six systems play the same spins, evening by evening.\n"
      "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
      "  started at the seed, so the report is the same for any --threads. Per system\n"
@@ -589,18 +665,18 @@ constexpr HelpSection kHelpSections[] = {
      "  header line and one line per system, and its settings go to standard error.\n"
      "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
      "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
-     "  bytes for each system, and with --report about 300 more for its page.\n"},
-    {"The report page",
-     "  --report FILE writes one HTML file beside the usual output: for --runs, per\n"
+     "  bytes for each system, and with --report about 300 more for its page.\n")},
+    {N_("The report page:"),
+     N_("  --report FILE writes one HTML file beside the usual output: for --runs, per\n"
      "  system and side by side, the spread of the evenings' net results, the\n"
      "  percentiles of the net result after each spin, the bankroll each system\n"
      "  needed, the result per unit staked against the house edge and, with limits,\n"
      "  when they stopped the evenings; for one replay (a log, --random or a stored\n"
      "  session with --journal ... --session ID --report FILE), the evening's chart\n"
      "  and what chance did with its spins. Its pictures are inline SVG: it fetches\n"
-     "  nothing and runs no script. It restates the settings, the seed and the clock.\n"},
-    {"System files",
-     "  A betting system of your own, one per file: \"key = value\" lines in UTF-8, at\n"
+     "  nothing and runs no script. It restates the settings, the seed and the clock.\n")},
+    {N_("System files:"),
+     N_("  A betting system of your own, one per file: \"key = value\" lines in UTF-8, at\n"
      "  most 4096 bytes a line and 64 KB a file. \"#\" starts a comment, which runs to\n"
      "  the end of the line; blank lines are skipped. Stakes and amounts are whole\n"
      "  numbers of base units (--base), from 1 to 1000000.\n"
@@ -641,39 +717,43 @@ constexpr HelpSection kHelpSections[] = {
      "    kind = sequence\n"
      "    sequence = 1 1 2 3 5 8 13 21 34 55 89\n"
      "    on_loss = next\n"
-     "    on_win = back 2\n"},
-    {"Exit status",
-     "  0  done\n"
+     "    on_win = back 2\n")},
+    {N_("Exit status:"),
+     N_("  0  done\n"
      "  1  the output could not all be written, a stored session's replay departs\n"
      "     from the journal, or the engine failed\n"
      "  2  a bad option, an unreadable or bad log or system file, an undo or redo\n"
      "     the window would not offer, or a journal that cannot be read or is\n"
-     "     damaged; nothing has gone to standard output\n"},
+     "     damaged; nothing has gone to standard output\n")},
 };
 
 }  // namespace
 
 std::string HelpText() {
-  std::string text(kHelpUsage);
-  text += "\nOptions:\n";
+  std::string text(Tr(kHelpUsage.data()));
+  text += "\n";
+  text += Tr("Options:");
+  text += "\n";
   for (const Option& option : kOptions) {
     text += HelpLine({option.name, option.value_name, option.help}, option.words);
   }
-  text += "\nStored sessions: the window's journal (no other option goes with these):\n";
+  text += "\n";
+  text += Tr("Stored sessions: the window's journal (no other option goes with these):");
+  text += "\n";
   for (const OptionHelp& option : JournalOptions()) text += HelpLine(option, {});
   for (const HelpSection& section : kHelpSections) {
     text += "\n";
-    text += section.title;
-    text += ":\n";
-    text += section.text;
+    text += Tr(section.title.data());
+    text += "\n";
+    text += Tr(section.text.data());
   }
   return text;
 }
 
 std::string SystemFileHelpText() {
   for (const HelpSection& section : kHelpSections) {
-    if (section.title == "System files") {
-      return std::string(section.title) + ":\n" + std::string(section.text);
+    if (section.title == "System files:") {
+      return std::string(Tr(section.title.data())) + "\n" + Tr(section.text.data());
     }
   }
   return "";

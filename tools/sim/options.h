@@ -82,6 +82,11 @@ struct OptionHelp {
 // replay or a run, then those of a stored session (--journal).
 std::vector<OptionHelp> AcceptedOptions();
 
+// `args` without the --lang options (`--lang CODE`, `--lang=CODE`), which main has read
+// already: every command takes one, wherever it stands. A --lang without its value is kept,
+// for the parser to refuse.
+std::vector<std::string_view> WithoutLanguage(const std::vector<std::string_view>& args);
+
 std::string HelpText();
 
 // What --help systems prints: the system file's format, as the full help also gives it.

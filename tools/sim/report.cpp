@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "game/text_number.h"
+#include "text/translate.h"
+#include "tools/sim/person_text.h"
 #include "tools/sim/interval_rule.h"
 
 namespace vellaro::sim {
@@ -40,7 +42,7 @@ std::optional<NoInterval> Withheld(const SystemSpread& s) {
 std::optional<std::string> Bound(const SystemSpread& s, bool high, Style style) {
   if (!s.spread.standard_error) return std::nullopt;
   if (Withheld(s)) {
-    if (style == Style::kTable) return "withheld";
+    if (style == Style::kTable) return Tr("withheld");
     return std::nullopt;
   }
   return Ratio(high ? s.spread.high95() : s.spread.low95(), style);
@@ -64,77 +66,79 @@ std::optional<std::string> StoppedShare(const SystemSpread& s, Style style) {
 }
 
 const Column kColumns[] = {
-    {"system", "system",
+    {"system", N_("system"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return s.system.Name();
      },
      true},
-    {"evenings", "evenings",
+    {"evenings", N_("evenings"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spread.evenings);
      }},
-    {"spins", "spins per evening",
+    {"spins", N_("spins per evening"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spins_per_evening);
      }},
-    {"mean_result", "net result, mean",
+    {"mean_result", N_("net result, mean"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(s.spread.total_result, s.spread.evenings, 2);
      }},
-    {"expected_mean_result", "  exact at the house edge",
+    {"expected_mean_result", N_("  exact at the house edge"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(-s.spread.units_staked, __int128{37} * s.spread.evenings, 2);
      }},
-    {"median_result", "net result, median",
+    {"median_result", N_("net result, median"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spread.median);
      }},
-    {"p5_result", "net result, 5th percentile",
+    {"p5_result", N_("net result, 5th percentile"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> { return Whole(s.spread.p5); }},
-    {"p95_result", "net result, 95th percentile",
+    {"p95_result", N_("net result, 95th percentile"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spread.p95);
      }},
-    {"share_ahead", "evenings ending ahead",
+    {"share_ahead", N_("evenings ending ahead"),
      [](const SystemSpread& s, Style style) -> std::optional<std::string> {
        return Share(s.spread.evenings_ahead, s.spread.evenings, style);
      }},
-    {"stopped_by_bankroll", "stopped by the bankroll (ruin)", StoppedShare<LimitKind::kBankroll>,
-     false, LimitKind::kBankroll},
-    {"stopped_by_stop_loss", "stopped by the stop-loss", StoppedShare<LimitKind::kStopLoss>, false,
-     LimitKind::kStopLoss},
-    {"stopped_by_take_profit", "stopped by the take-profit", StoppedShare<LimitKind::kTakeProfit>,
-     false, LimitKind::kTakeProfit},
-    {"stopped_by_table_max", "stopped by the table maximum", StoppedShare<LimitKind::kTableMax>,
+    {"stopped_by_bankroll", N_("stopped by the bankroll (ruin)"),
+     StoppedShare<LimitKind::kBankroll>, false, LimitKind::kBankroll},
+    {"stopped_by_stop_loss", N_("stopped by the stop-loss"), StoppedShare<LimitKind::kStopLoss>,
+     false, LimitKind::kStopLoss},
+    {"stopped_by_take_profit", N_("stopped by the take-profit"),
+     StoppedShare<LimitKind::kTakeProfit>, false, LimitKind::kTakeProfit},
+    {"stopped_by_table_max", N_("stopped by the table maximum"), StoppedShare<LimitKind::kTableMax>,
      false, LimitKind::kTableMax},
-    {"stopped_by_max_losses", "stopped by losses in a row", StoppedShare<LimitKind::kMaxLosses>,
+    {"stopped_by_max_losses", N_("stopped by losses in a row"), StoppedShare<LimitKind::kMaxLosses>,
      false, LimitKind::kMaxLosses},
-    {"mean_deepest_drawdown", "deepest drawdown, mean",
+    {"mean_deepest_drawdown", N_("deepest drawdown, mean"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(s.spread.total_deepest_drawdown, s.spread.evenings, 2);
      }},
-    {"largest_stake", "largest stake shown",
+    {"largest_stake", N_("largest stake shown"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spread.largest_stake);
      }},
-    {"units_staked", "units staked",
+    {"units_staked", N_("units staked"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Whole(s.spread.units_staked);
      }},
-    {"result_per_unit_staked", "result per unit staked",
+    {"result_per_unit_staked", N_("result per unit staked"),
      [](const SystemSpread& s, Style style) { return Ratio(s.spread.result_per_unit, style); }},
-    {"result_per_unit_staked_low95", "  95 % interval, low",
+    // xgettext:no-c-format
+    {"result_per_unit_staked_low95", N_("  95 % interval, low"),
      [](const SystemSpread& s, Style style) { return Bound(s, false, style); }},
-    {"result_per_unit_staked_high95", "  95 % interval, high",
+    // xgettext:no-c-format
+    {"result_per_unit_staked_high95", N_("  95 % interval, high"),
      [](const SystemSpread& s, Style style) { return Bound(s, true, style); }},
-    {"interval_withheld", "interval withheld",
+    {"interval_withheld", N_("interval withheld"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        const std::optional<NoInterval> why = Withheld(s);
        if (!why) return std::nullopt;
        return std::string(NoIntervalKey(*why));
      },
      true, std::nullopt, false},
-    {"house_edge", "house edge",
+    {"house_edge", N_("house edge"),
      [](const SystemSpread&, Style style) { return Ratio(kHouseEdge, style); }},
 };
 
@@ -185,9 +189,13 @@ void WriteCsv(std::ostream& out, const RunSetup& setup, const std::vector<System
 void WriteTable(std::ostream& out, const RunSetup& setup,
                 const std::vector<SystemSpread>& systems) {
   const CommandLine& c = setup.line;
-  out << "vellaro-sim: " << Counted(static_cast<int64_t>(c.runs.value_or(0)), "evening", "evenings")
-      << " of " << Counted(static_cast<int64_t>(c.spins_per_run.value_or(0)), "spin", "spins")
-      << " of a fair single-zero wheel\n";
+  out << "vellaro-sim: "
+      << TrFormat("{1} of {2} of a fair single-zero wheel",
+                  {CountedText(static_cast<int64_t>(c.runs.value_or(0)), N_("{1} evening"),
+                               N_("{1} evenings")),
+                   CountedText(static_cast<int64_t>(c.spins_per_run.value_or(0)),
+                               N_("{1} spin"), N_("{1} spins"))})
+      << '\n';
   const std::string note = UnboundedStakesNote(SystemsOf(systems), c.settings.limits);
   if (!note.empty()) out << Wrapped(note);
   PrintSetup(out, setup);
@@ -200,37 +208,38 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
   rows.insert(rows.end(), table.rows.begin(), table.rows.end());
   std::vector<size_t> widths(table.head.size());
   for (const std::vector<std::string>& row : rows) {
-    for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+    for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], TextColumns(row[i]));
   }
   for (const std::vector<std::string>& row : rows) {
     std::string line = row.front();
-    line.resize(widths.front(), ' ');
+    line.append(widths.front() - TextColumns(row.front()), ' ');
     for (size_t s = 1; s < row.size(); ++s) {
-      line += std::string(widths[s] + 3 - row[s].size(), ' ') + row[s];
+      line += std::string(widths[s] + 3 - TextColumns(row[s]), ' ') + row[s];
     }
     out << line << '\n';
   }
-  out << '\n'
-      << Wrapped(
-             "Net result: the bets shown (and so placed) only, in units, from 0 at the start of "
-             "each evening; a bet still on show after the last spin is not counted. Exact at "
-             "the house edge: -1/37 of the mean units staked, what the mean net result comes "
-             "to on average for the stakes placed; no betting system changes the house edge "
-             "of 1 unit in 37 on an even-money chance. Percentiles by nearest rank. Deepest "
-             "drawdown: the largest fall of the net result below its highest point so far, "
-             "which starts at 0. Result per unit staked: all net results over all units "
-             "staked, with a 95 % interval across evenings where its method holds (a "
-             "calibration test checks that it then covers the house edge 95 times in 100); "
-             "where it does not, the interval is withheld and the reason follows.");
+  out << '\n';
+  out << Wrapped(
+      // xgettext:no-c-format
+      Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of "
+         "each evening; a bet still on show after the last spin is not counted. Exact at "
+         "the house edge: -1/37 of the mean units staked, what the mean net result comes "
+         "to on average for the stakes placed; no betting system changes the house edge "
+         "of 1 unit in 37 on an even-money chance. Percentiles by nearest rank. Deepest "
+         "drawdown: the largest fall of the net result below its highest point so far, "
+         "which starts at 0. Result per unit staked: all net results over all units "
+         "staked, with a 95 % interval across evenings where its method holds (a "
+         "calibration test checks that it then covers the house edge 95 times in 100); "
+         "where it does not, the interval is withheld and the reason follows."));
   if (setup.line.settings.limits.Any()) {
-    out << Wrapped(
+    out << Wrapped(Tr(
         "Stopped by a limit: the share of evenings that a session limit stopped before their "
         "last spin: it held the next bet back after spin k of an evening of S spins, k < S "
         "(a bet held back after the last spin stops nothing). The bankroll, the table "
         "maximum and losses in a row hold a bet back when it would break them, the "
         "stop-loss and the take-profit once reached. With a bankroll, the share it stopped "
         "is the risk of ruin: the evenings on which what was left could not cover the next "
-        "stake before the last spin.");
+        "stake before the last spin."));
   }
   for (const SystemSpread& system : systems) {
     const std::optional<NoInterval> why = Withheld(system);
@@ -350,7 +359,9 @@ std::string JsonMeasures(const SystemSpread& system, const std::vector<const Col
 void WriteJson(std::ostream& out, const RunSetup& setup, const std::vector<SystemSpread>& systems) {
   const Settings& s = setup.line.settings;
   std::string json = "{\n  ";
-  const std::string note = UnboundedStakesNote(SystemsOf(systems), s.limits);
+  // For programs: the same bytes in every language.
+  const std::string note =
+      InEnglish([&] { return UnboundedStakesNote(SystemsOf(systems), s.limits); });
   if (!note.empty()) {
     JsonField(json, "note", Quoted(note));
     json += ",\n  ";
@@ -427,14 +438,17 @@ ReportTable MeasuresTable(const RunSetup& setup, const std::vector<SystemSpread>
   ReportTable table;
   table.caption = "The measures of the run, as the table prints them";
   // The first measure, the system's word, heads its column.
-  table.head.emplace_back(columns.front()->label);
+  // Labels and numbers as the language of the texts for people writes them; the systems'
+  // names as they are.
+  table.head.emplace_back(Tr(columns.front()->label.data()));
   for (const SystemSpread& system : systems) {
-    table.head.push_back(columns.front()->value(system, Style::kTable).value_or("n/a"));
+    table.head.push_back(columns.front()->value(system, Style::kTable).value_or(Tr("n/a")));
   }
   for (size_t row = 1; row < columns.size(); ++row) {
-    std::vector<std::string> cells = {std::string(columns[row]->label)};
+    std::vector<std::string> cells = {Tr(columns[row]->label.data())};
     for (const SystemSpread& system : systems) {
-      cells.push_back(columns[row]->value(system, Style::kTable).value_or("n/a"));
+      const std::optional<std::string> value = columns[row]->value(system, Style::kTable);
+      cells.push_back(value ? LocalNumber(*value) : std::string(Tr("n/a")));
     }
     table.rows.push_back(std::move(cells));
   }
@@ -447,7 +461,7 @@ void WriteReport(std::ostream& out, std::ostream& err, const RunSetup& setup,
     case Format::kCsv: {
       PrintSetup(err, setup);
       const std::string note = UnboundedStakesNote(SystemsOf(systems), setup.line.settings.limits);
-      if (!note.empty()) err << Wrapped("note: " + note);
+      if (!note.empty()) err << Wrapped(TrFormat("note: {1}", {note}));
       WriteCsv(out, setup, systems);
       return;
     }

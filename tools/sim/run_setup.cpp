@@ -1,5 +1,7 @@
 #include "tools/sim/run_setup.h"
 
+#include "text/translate.h"
+
 namespace vellaro::sim {
 
 namespace {
@@ -83,31 +85,36 @@ std::string RepeatingOptions(const RunSetup& setup) {
 
 void PrintSetup(std::ostream& out, const RunSetup& setup) {
   const CommandLine& c = setup.line;
-  out << "settings: " << RepeatingOptions(setup) << '\n';
+  // The clock and the seed are written as the options that repeat the run take them:
+  // digits only, in every language.
+  out << TrFormat("settings: {1}", {RepeatingOptions(setup)}) << '\n';
   for (size_t i = 0; i < setup.files.size() && i < c.system_files.size(); ++i) {
-    out << "system: " << setup.files[i].Name() << ", read from " << c.system_files[i] << '\n';
+    out << TrFormat("system: {1}, read from {2}", {setup.files[i].Name(), c.system_files[i]})
+        << '\n';
   }
   if (!c.random_spins && !c.runs) {
-    out << "input: " << c.file;
-    if (c.column) out << ", CSV column " << *c.column;
-    out << '\n';
+    out << (c.column ? TrFormat("input: {1}, CSV column {2}", {c.file, *c.column})
+                     : TrFormat("input: {1}", {c.file}))
+        << '\n';
   }
-  const uint32_t clock = c.clock_s.value_or(0);
-  if (setup.clock_given) {
-    out << "clock: " << clock << ", given with --clock\n";
-  } else {
-    out << "clock: " << clock << ", the time of this run; --clock " << clock << " repeats it\n";
-  }
+  const std::string clock = std::to_string(c.clock_s.value_or(0));
+  out << (setup.clock_given
+              ? TrFormat("clock: {1}, given with --clock", {clock})
+              : TrFormat("clock: {1}, the time of this run; --clock {1} repeats it", {clock}))
+      << '\n';
   if (c.seed) {
-    if (setup.seed_given) {
-      out << "seed: " << *c.seed << ", given with --seed\n";
-    } else {
-      out << "seed: " << *c.seed << ", drawn for this run; --seed " << *c.seed << " repeats it\n";
-    }
+    const std::string seed = std::to_string(*c.seed);
+    out << (setup.seed_given
+                ? TrFormat("seed: {1}, given with --seed", {seed})
+                : TrFormat("seed: {1}, drawn for this run; --seed {1} repeats it", {seed}))
+        << '\n';
   }
   if (ModeDrawsFromTheClock(c.settings.mode)) {
-    out << "mode " << static_cast<int32_t>(c.settings.mode)
-        << " chooses with random numbers seeded from the clock: the result depends on --clock\n";
+    out << TrFormat(
+               "mode {1} chooses with random numbers seeded from the clock: the result depends "
+               "on --clock",
+               {std::to_string(static_cast<int32_t>(c.settings.mode))})
+        << '\n';
   }
 }
 

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 #include <string_view>
 
 #include "betting/withheld_text.h"
 #include "game/text_number.h"
 #include "session/wheel_rows.h"
+#include "text/translate.h"
+#include "tools/sim/person_text.h"
 
 namespace vellaro::sim {
 
@@ -27,36 +30,49 @@ int64_t RoundedDiv(int64_t numerator, int64_t denominator) {
   return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
 }
 
-std::string_view Outcome(HeldBack outcome) {
+const char* Outcome(HeldBack outcome) {
   switch (outcome) {
     case HeldBack::kPlayedAnyway:
-      return "placed with \"Continue anyway\"";
+      return Tr("placed with \"Continue anyway\"");
     case HeldBack::kLetThrough:
-      return "placed once a change of the limits let it through";
+      return Tr("placed once a change of the limits let it through");
     case HeldBack::kDiscarded:
-      return "not placed: \"RM\" took it off with the matrix";
+      return Tr("not placed: \"RM\" took it off with the matrix");
     case HeldBack::kLeft:
       break;
   }
-  return "not placed, and the player went on";
+  return Tr("not placed, and the player went on");
 }
 
+// A count as a person reads it in the current language.
+std::string Local(int64_t count) {
+  return LocalNumber(IntToStr(count));
+}
 
 }  // namespace
 
 void PrintWheel(std::ostream& out, const WheelStatistics& wheel) {
-  out << "wheel: " << Counted(wheel.spins, "spin", "spins") << "; the " << wheel.groups.size()
-      << " dozens, columns and sectors below give " << wheel.checks.size()
-      << " figures, judged together with Holm's correction: unusual at a corrected p of "
-      << GeneralDigits(kUnusualLevel) << " or less\n";
+  out << TrFormat("wheel: {1}; the {2} dozens, columns and sectors below give {3} figures, "
+                  "judged together with Holm's correction: unusual at a corrected p of {4} or "
+                  "less",
+                  {CountedText(wheel.spins, N_("{1} spin"), N_("{1} spins")),
+                   Local(static_cast<int64_t>(wheel.groups.size())),
+                   Local(static_cast<int64_t>(wheel.checks.size())),
+                   LocalNumber(GeneralDigits(kUnusualLevel))})
+      << '\n';
   for (const WheelRow& row : WheelRows(wheel)) {
-    out << row.name << ": hits " << row.hits << ", share " << row.share << ", fair share "
-        << row.fair_share << ", spins since " << row.since << ", longest absence " << row.longest
-        << ", p of hits " << row.p_hits << ", Holm " << row.holm_hits
-        << ", p of longest absence " << row.p_absence << ", Holm " << row.holm_absence
-        << ", unusual " << row.unusual << '\n';
+    // Two templates, what was counted and how unusual it is: a template takes nine values.
+    out << TrFormat("{1}: hits {2}, share {3}, fair share {4}, spins since {5}, longest absence "
+                    "{6}",
+                    {row.name, LocalNumber(row.hits), LocalNumber(row.share),
+                     LocalNumber(row.fair_share), LocalNumber(row.since), LocalNumber(row.longest)})
+        << ", "
+        << TrFormat("p of hits {1}, Holm {2}, p of longest absence {3}, Holm {4}, unusual {5}",
+                    {LocalNumber(row.p_hits), LocalNumber(row.holm_hits),
+                     LocalNumber(row.p_absence), LocalNumber(row.holm_absence), row.unusual})
+        << '\n';
   }
-  out << "wheel verdict: " << wheel.verdict << '\n';
+  out << TrFormat("wheel verdict: {1}", {wheel.verdict}) << '\n';
 }
 
 void Summary::Add(const Row& row) {
@@ -104,13 +120,13 @@ void Summary::FollowHistory(const Row& row) {
 
 std::optional<std::string> Summary::HeldAtTheEnd() const {
   if (stopped_) {
-    return "stopped by a session limit at line " + std::to_string(stopped_->line) + ": " +
-           WithheldReason(stopped_->withheld);
+    return TrFormat("stopped by a session limit at line {1}: {2}",
+                    {std::to_string(stopped_->line), WithheldReason(stopped_->withheld)});
   }
   if (held_after_last_) {
-    return "a session limit held back the bet after the last line " +
-           std::to_string(held_after_last_->line) + ": " +
-           WithheldReason(held_after_last_->withheld) + "; nothing was stopped";
+    return TrFormat(
+        "a session limit held back the bet after the last line {1}: {2}; nothing was stopped",
+        {std::to_string(held_after_last_->line), WithheldReason(held_after_last_->withheld)});
   }
   return std::nullopt;
 }
@@ -118,43 +134,49 @@ std::optional<std::string> Summary::HeldAtTheEnd() const {
 void Summary::Print(std::ostream& out) const {
   // The house keeps one unit in 37 of everything staked on an even-money chance.
   const int64_t expected_hundredths = -RoundedDiv(counts_.units_staked * 100, 37);
-  out << "spins: " << counts_.spins << '\n';
-  out << "spins taken back: " << taken_back_ << '\n';
-  out << "bets shown: " << counts_.bets_shown << '\n';
-  out << "shown bets won: " << counts_.bets_won << '\n';
-  out << "shown bets lost: " << counts_.bets_lost << '\n';
-  out << "bet still open at the end: ";
-  if (real_.open_stake) {
-    out << Counted(*real_.open_stake, "unit", "units") << '\n';
-  } else {
-    out << "none\n";
-  }
-  out << "units staked on settled bets: " << counts_.units_staked << '\n';
-  out << "net result of the shown bets, from 0: " << (counts_.result > 0 ? "+" : "")
-      << counts_.result << ' ' << CountNoun(counts_.result, "unit", "units") << '\n';
-  out << "expected result at the house edge of 1 unit in 37 (2.70 %): ";
-  PrintHundredths(out, expected_hundredths);
-  out << " units\n";
+  std::ostringstream expected;
+  PrintHundredths(expected, expected_hundredths);
+  const auto line = [&out](const char* english, const std::string& value) {
+    out << TrFormat(english, {value}) << '\n';
+  };
+  line(N_("spins: {1}"), Local(static_cast<int64_t>(counts_.spins)));
+  line(N_("spins taken back: {1}"), Local(static_cast<int64_t>(taken_back_)));
+  line(N_("bets shown: {1}"), Local(static_cast<int64_t>(counts_.bets_shown)));
+  line(N_("shown bets won: {1}"), Local(static_cast<int64_t>(counts_.bets_won)));
+  line(N_("shown bets lost: {1}"), Local(static_cast<int64_t>(counts_.bets_lost)));
+  line(N_("bet still open at the end: {1}"),
+       real_.open_stake ? CountedText(*real_.open_stake, N_("{1} unit"), N_("{1} units"))
+                        : std::string(Tr("none")));
+  line(N_("units staked on settled bets: {1}"), Local(counts_.units_staked));
+  line(N_("net result of the shown bets, from 0: {1}"),
+       (counts_.result > 0 ? "+" : "") +
+           CountedText(counts_.result, N_("{1} unit"), N_("{1} units")));
+  line(N_("expected result at the house edge of 1 unit in 37 (2.70 %): {1}"),
+       TrFormat("{1} units", {LocalNumber(expected.str())}));
   // The engine's ledger is 32 bits wide, starts at 1000000 and credits the wins of bets
   // that were tracked but never shown: it is no one's money, and is labelled so.
-  out << "internal balance of the engine, not a result: final " << balance_ << ", lowest "
-      << lowest_balance_ << '\n';
-  out << "highest stake shown: " << highest_stake_ << '\n';
-  out << "longest losing streak: " << longest_losing_streak_ << '\n';
+  out << TrFormat("internal balance of the engine, not a result: final {1}, lowest {2}",
+                  {Local(balance_), Local(lowest_balance_)})
+      << '\n';
+  line(N_("highest stake shown: {1}"), Local(highest_stake_));
+  line(N_("longest losing streak: {1}"), Local(longest_losing_streak_));
   // Before the session limits, whose last line says whether one ended the evening.
   PrintWheel(out, WheelFigures());
   const std::optional<std::string> at_the_end = HeldAtTheEnd();
   for (const Held& held : held_back_) {
     if (at_the_end && &held == &held_back_.back()) break;  // the last line says it
-    out << "held back by a session limit at line " << held.line << ": "
-        << WithheldReason(held.withheld) << "; " << Outcome(held.outcome) << '\n';
+    out << TrFormat("held back by a session limit at line {1}: {2}; {3}",
+                    {std::to_string(held.line), WithheldReason(held.withheld),
+                     Outcome(held.outcome)})
+        << '\n';
   }
   if (at_the_end) {
     out << *at_the_end << '\n';
   } else if (!held_back_.empty()) {
-    out << "stopped by a session limit: no, the player went on after each bet held back\n";
+    out << Tr("stopped by a session limit: no, the player went on after each bet held back")
+        << '\n';
   } else if (limits_set_) {
-    out << "stopped by a session limit: no, none was reached\n";
+    out << Tr("stopped by a session limit: no, none was reached") << '\n';
   }
 }
 
