@@ -181,7 +181,6 @@ TEST(ReportChart, TicksAndLegendsAreWrittenInTheLanguageChosen) {
     ~BackToEnglish() { SetLanguage("en"); }
   } back_to_english;
   const Ticks english = NumberTicks(-12500, 20000, 6);
-  const Ticks shares = NumberTicks(0, 0.05, 5, 0, true);
   const Ticks fine = NumberTicks(-0.03, 0.01, 4);
   EXPECT_EQ(english.labels, (std::vector<std::string>{"-20000", "-10000", "0", "10000", "20000"}));
   EXPECT_EQ(fine.labels, (std::vector<std::string>{"-0.03", "-0.02", "-0.01", "0", "0.01"}));
@@ -196,7 +195,6 @@ TEST(ReportChart, TicksAndLegendsAreWrittenInTheLanguageChosen) {
   EXPECT_EQ(NumberTicks(-0.03, 0.01, 4).labels,
             (std::vector<std::string>{"-0,03", "-0,02", "-0,01", "0", "0,01"}));
   EXPECT_EQ(NumberTicks(0, 0.05, 5, 0, true).labels.back(), "5%");
-  EXPECT_EQ(shares.labels.back(), "5%");
   const Chart german_chart = EveningChart({"t", "d", "x", "y"}, evening);
   EXPECT_NE(german_chart.svg.find(">Nettoergebnis</text>"), std::string::npos);
   EXPECT_EQ(german_chart.svg.find(">net result</text>"), std::string::npos);

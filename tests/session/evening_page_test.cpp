@@ -114,8 +114,6 @@ TEST_F(EveningPageInLanguages, GermanSaysItsOwnWordsAroundTheSameFigures) {
   // 400 bets of 50 units: 20,000 staked, in German 20.000.
   EXPECT_NE(german.find("<td>auf abgerechnete Einsätze gesetzte Einheiten</td><td>20.000</td>"),
             std::string::npos);
-  EXPECT_NE(german.find("<h2>Der Kessel</h2>"), std::string::npos);
-  EXPECT_NE(german.find("<td>1. Dutzend (1-12)</td>"), std::string::npos);
   EXPECT_NE(german.find("Einstellungen: vellaro-sim --journal"), std::string::npos);
   // The sentence of the chi-square test carries the same two figures in both languages.
   const std::regex english_fit(R"(Chi-square ([0-9.]+) on 36 degrees of freedom, p = ([0-9.]+)\.)");
