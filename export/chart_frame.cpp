@@ -4,6 +4,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "text/translate.h"
+
 namespace vellaro {
 
 namespace {
@@ -76,8 +78,9 @@ Ticks NumberTicks(double low, double high, int most, double least_step, bool per
   ticks.values = RoundTicks(low, high, most, least_step);
   const double step = ticks.values.size() > 1 ? ticks.values[1] - ticks.values[0] : 1;
   for (const double value : ticks.values) {
-    ticks.labels.push_back(percent ? TickLabel(value * 100, step * 100) + "%"
-                                   : TickLabel(value, step));
+    // The label's digits are C's; a person reads them with the language's separators.
+    ticks.labels.push_back(percent ? LocalNumber(TickLabel(value * 100, step * 100)) + "%"
+                                   : LocalNumber(TickLabel(value, step)));
   }
   return ticks;
 }

@@ -29,7 +29,8 @@ struct Ticks {
   std::vector<double> values;
   std::vector<std::string> labels;
 };
-// Round ticks covering the values given, as numbers or, with `percent`, as shares in per cent.
+// Round ticks covering the values given, as numbers or, with `percent`, as shares in per cent,
+// labelled as the current language writes numbers (German "-0,5", "1.000").
 Ticks NumberTicks(double low, double high, int most, double least_step = 0, bool percent = false);
 
 // One entry of the line under the title: a swatch of `colour` (none if empty) and a text.

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "text/translate.h"
+
 namespace vellaro {
 
 namespace {
@@ -46,7 +48,7 @@ class TemporaryFile {
     std::vector<char> buffer(name_.begin(), name_.end());
     buffer.push_back('\0');
     fd_ = ::mkstemp(buffer.data());
-    if (fd_ < 0) Fail("cannot create a file in " + folder, errno);
+    if (fd_ < 0) Fail(TrFormat("cannot create a file in {1}", {folder}), errno);
     name_.assign(buffer.data());
   }
   ~TemporaryFile() {
@@ -60,10 +62,12 @@ class TemporaryFile {
   void Close() {
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) Fail("cannot close " + name_, errno);
+    if (::close(fd) != 0) Fail(TrFormat("cannot close {1}", {name_}), errno);
   }
   void RenameTo(const std::string& path) {
-    if (::rename(name_.c_str(), path.c_str()) != 0) Fail("cannot replace " + path, errno);
+    if (::rename(name_.c_str(), path.c_str()) != 0) {
+      Fail(TrFormat("cannot replace {1}", {path}), errno);
+    }
     committed_ = true;
   }
 
@@ -84,17 +88,21 @@ std::string FileWriteError::reason() const {
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            const WriteCall& write_call) {
-  if (path.empty()) Fail("no file name", ENOENT);
+  if (path.empty()) Fail(Tr("no file name"), ENOENT);
   const std::string target = FileBehind(path);
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) Fail(path + " is a folder", EISDIR);
+  if (exists && S_ISDIR(existing.st_mode)) Fail(TrFormat("{1} is a folder", {path}), EISDIR);
   // The rename needs only the folder's permission: the file's own is checked here.
-  if (exists && ::access(target.c_str(), W_OK) != 0) Fail("no right to write " + path, errno);
+  if (exists && ::access(target.c_str(), W_OK) != 0) {
+    Fail(TrFormat("no right to write {1}", {path}), errno);
+  }
 
   TemporaryFile file(FolderOf(target));
   const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
-  if (::fchmod(file.fd(), mode) != 0) Fail("cannot set the permissions of " + path, errno);
+  if (::fchmod(file.fd(), mode) != 0) {
+    Fail(TrFormat("cannot set the permissions of {1}", {path}), errno);
+  }
   if (exists && ::fchown(file.fd(), existing.st_uid, existing.st_gid) != 0) {
     // Only root may give a file away: the player's own file stays the player's anyway.
   }
@@ -105,12 +113,12 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     const ssize_t n = write(file.fd(), bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      Fail("cannot write " + path, errno);
+      Fail(TrFormat("cannot write {1}", {path}), errno);
     }
-    if (n == 0) Fail("cannot write " + path, EIO);
+    if (n == 0) Fail(TrFormat("cannot write {1}", {path}), EIO);
     done += static_cast<size_t>(n);
   }
-  if (::fsync(file.fd()) != 0) Fail("cannot write " + path, errno);
+  if (::fsync(file.fd()) != 0) Fail(TrFormat("cannot write {1}", {path}), errno);
   file.Close();
   file.RenameTo(target);
 }

@@ -9,8 +9,9 @@
 
 namespace vellaro {
 
-// A file could not be written. what() names the step that failed and the system's reason;
-// error() is the errno value behind it and reason() its text, for a message of its own.
+// A file could not be written. what() names the step that failed, in the current language,
+// and the system's reason; error() is the errno value behind it and reason() its text, for a
+// message of its own.
 class FileWriteError : public std::runtime_error {
  public:
   FileWriteError(const std::string& step, int error);

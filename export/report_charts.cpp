@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "export/chart_colours.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -120,7 +121,7 @@ Chart HistogramChart(const ChartText& text, const Bins& bins, const std::vector<
     x.Add(mark.value);
     legend.push_back({MarkColour(mark.kind), mark.text});
   }
-  if (bins.counts.empty()) legend.push_back({"", "No evenings to show."});
+  if (bins.counts.empty()) legend.push_back({"", Tr("No evenings to show.")});
   if (x.empty()) x.Add(0);
   ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks),
                    NumberTicks(0, static_cast<double>(std::max<int64_t>(tallest, 1)), 5, 1), legend);
@@ -158,11 +159,11 @@ Chart FanChart(const ChartText& text, const FanBands& bands) {
       }
     }
   }
-  std::vector<LegendEntry> legend = {{chart_colour::kOuterBand, "5th to 95th percentile"},
-                                     {chart_colour::kInnerBand, "25th to 75th"},
-                                     {chart_colour::kMedianLine, "median"}};
+  std::vector<LegendEntry> legend = {{chart_colour::kOuterBand, Tr("5th to 95th percentile")},
+                                     {chart_colour::kInnerBand, Tr("25th to 75th")},
+                                     {chart_colour::kMedianLine, Tr("median")}};
   if (bands.at.empty()) {
-    legend = {{"", "No spins to show."}};
+    legend = {{"", Tr("No spins to show.")}};
     x.Add(0);
   }
   ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks, 1),
@@ -200,14 +201,14 @@ Chart EveningChart(const ChartText& text, const std::vector<EveningPoint>& point
     if (point.bet_stake > 0) y.Add(static_cast<double>(point.bet_stake)), bets = true;
     marks = marks || point.reset || point.setting;
   }
-  std::vector<LegendEntry> legend = {{chart_colour::kNetLine, "net result"}};
+  std::vector<LegendEntry> legend = {{chart_colour::kNetLine, Tr("net result")}};
   if (bets) {
-    legend.push_back({chart_colour::kWon, "won"});
-    legend.push_back({chart_colour::kLost, "lost"});
-    legend.push_back({chart_colour::kStake, "stake"});
+    legend.push_back({chart_colour::kWon, Tr("won")});
+    legend.push_back({chart_colour::kLost, Tr("lost")});
+    legend.push_back({chart_colour::kStake, Tr("stake")});
   }
-  if (marks) legend.push_back({chart_colour::kResetOrSetting, "reset or setting"});
-  if (points.empty()) legend = {{"", "No spins to show."}}, x.Add(0);
+  if (marks) legend.push_back({chart_colour::kResetOrSetting, Tr("reset or setting")});
+  if (points.empty()) legend = {{"", Tr("No spins to show.")}}, x.Add(0);
   ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks, 1), NumberTicks(y.low, y.high, 5),
                    legend);
   const PlotFrame& plot = frame.frame();
@@ -250,7 +251,7 @@ Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series) 
     x.Add(series[s].x);
     legend.push_back({chart_colour::kSeries[s % chart_colour::kSeries.size()], series[s].name});
   }
-  if (x.empty()) legend = {{"", "No evenings to show."}}, x.Add(0);
+  if (x.empty()) legend = {{"", Tr("No evenings to show.")}}, x.Add(0);
   ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks),
                    NumberTicks(0, 1, 5, 0, true), legend);
   const PlotFrame& plot = frame.frame();
@@ -322,7 +323,8 @@ Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
   }
   y.values.push_back(count + 1);
   y.labels.push_back("");
-  std::vector<LegendEntry> legend = {{chart_colour::kInterval, "estimate and 95% interval"},
+  // A per cent sign, not a C format: xgettext:no-c-format
+  std::vector<LegendEntry> legend = {{chart_colour::kInterval, Tr("estimate and 95% interval")},
                                      {chart_colour::kReference, reference_text}};
   ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks), y, legend);
   const PlotFrame& plot = frame.frame();

@@ -1,6 +1,7 @@
 #include "export/report_page.h"
 
 #include "export/svg_canvas.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -74,7 +75,8 @@ void AppendSection(std::string& out, const ReportSection& section) {
 
 std::string ReportHtml(const ReportPage& page) {
   std::string out =
-      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<!DOCTYPE html>\n<html lang=\"" + std::string(CurrentLanguage()) +
+      "\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
       "style-src 'unsafe-inline'; img-src data:\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"

@@ -38,7 +38,8 @@ struct ReportPage {
 // (a content security policy forbids the browser to fetch anything), for a phone's width
 // and a desktop's, light or dark as the reader's system prefers, and fit to print. Every
 // text is escaped; the SVG of a figure is put in as it is, so it must come from the chart
-// functions.
+// functions. The page declares the current language as its own (<html lang="de">): the
+// texts are the caller's, made in that language.
 std::string ReportHtml(const ReportPage& page);
 
 }  // namespace vellaro

@@ -3,9 +3,10 @@
 #include <cstdio>
 
 #include "export/report_charts.h"
-#include "game/text_number.h"
-#include "session/wheel_rows.h"
 #include "game/types.h"
+#include "session/figure_text.h"
+#include "session/wheel_rows.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -13,72 +14,78 @@ namespace {
 
 std::string Percent(double share) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f %%", share * 100);
-  return text;
+  std::snprintf(text, sizeof text, "%.2f", share * 100);
+  return TrFormat("{1} %", {LocalNumber(text)});
 }
 
 std::string Signed(int64_t value) {
   std::string text = std::to_string(value);
   if (value > 0) text.insert(text.begin(), '+');
-  return text;
+  return LocalNumber(text);
 }
 
 // What the shown bets came to: the counts the panel's head and the summary give.
 ReportTable ResultTable(const RealResult::Counts& c) {
   ReportTable table;
-  table.caption = "The shown bets";
-  table.head = {"", "units or count"};
+  table.caption = Tr("The shown bets");
+  table.head = {"", Tr("units or count")};
   table.rows = {
-      {"spins", std::to_string(c.spins)},
-      {"bets shown", std::to_string(c.bets_shown)},
-      {"shown bets won", std::to_string(c.bets_won)},
-      {"shown bets lost", std::to_string(c.bets_lost)},
-      {"bet still open at the end",
-       c.open_stake ? Counted(*c.open_stake, "unit", "units") : std::string("none")},
-      {"units staked on settled bets", std::to_string(c.units_staked)},
-      {"net result, from 0", Signed(c.net)},
-      {"highest net result", Signed(c.peak)},
-      {"deepest drawdown", std::to_string(c.deepest_drawdown)},
-      {"highest stake shown", std::to_string(c.highest_stake)},
+      {Tr("spins"), LocalCount(c.spins)},
+      {Tr("bets shown"), LocalCount(c.bets_shown)},
+      {Tr("shown bets won"), LocalCount(c.bets_won)},
+      {Tr("shown bets lost"), LocalCount(c.bets_lost)},
+      {Tr("bet still open at the end"),
+       c.open_stake ? TrFormat(OneOrMany(*c.open_stake, N_("{1} unit"), N_("{1} units")),
+                               {LocalCount(*c.open_stake)})
+                    : std::string(Tr("none"))},
+      {Tr("units staked on settled bets"), LocalCount(c.units_staked)},
+      {Tr("net result, from 0"), Signed(c.net)},
+      {Tr("highest net result"), Signed(c.peak)},
+      {Tr("deepest drawdown"), LocalCount(c.deepest_drawdown)},
+      {Tr("highest stake shown"), LocalCount(c.highest_stake)},
   };
   return table;
 }
 
 void AddStatistics(const SpinStatistics& s, ReportSection& section) {
   section.paragraphs.push_back(
-      "What chance alone has done so far. Spins are independent: none of this predicts the "
-      "next spin. Each chance is expected " +
-      Percent(kExpectedChanceShare) + " of the time.");
-  section.paragraphs.push_back("Zeros: " + std::to_string(s.zeros()) + " of " +
-                               Counted(s.spins(), "spin", "spins") + ".");
+      TrFormat("What chance alone has done so far. Spins are independent: none of this "
+               "predicts the next spin. Each chance is expected {1} of the time.",
+               {Percent(kExpectedChanceShare)}));
+  section.paragraphs.push_back(
+      TrFormat(OneOrMany(s.spins(), N_("Zeros: {1} of {2} spin."), N_("Zeros: {1} of {2} spins.")),
+               {LocalCount(s.zeros()), LocalCount(s.spins())}));
   if (const std::optional<GoodnessOfFit> fit = s.Fit()) {
-    char numbers[96];
-    std::snprintf(numbers, sizeof numbers, "Chi-square %.2f on %d degrees of freedom, p = %.4f. ",
-                  fit->chi_square, fit->degrees_of_freedom, fit->p_value);
-    section.paragraphs.push_back("Are the 37 numbers as even as a fair wheel leaves them? " +
-                                 std::string(numbers) + fit->meaning);
+    char chi_square[32], p[32];
+    std::snprintf(chi_square, sizeof chi_square, "%.2f", fit->chi_square);
+    std::snprintf(p, sizeof p, "%.4f", fit->p_value);
+    section.paragraphs.push_back(
+        TrFormat("Are the 37 numbers as even as a fair wheel leaves them? Chi-square {1} on {2} "
+                 "degrees of freedom, p = {3}. {4}",
+                 {LocalNumber(chi_square), LocalCount(fit->degrees_of_freedom), LocalNumber(p),
+                  fit->meaning}));
   } else {
-    section.paragraphs.push_back("The test of the 37 numbers needs " +
-                                 std::to_string(kFitMinimumSpins) +
-                                 " spins (5 per number); before that it would say nothing "
-                                 "honest.");
+    section.paragraphs.push_back(
+        TrFormat("The test of the 37 numbers needs {1} spins (5 per number); before that it "
+                 "would say nothing honest.",
+                 {LocalCount(kFitMinimumSpins)}));
   }
-  ReportTable chances{"The even-money chances",
-                      {"chance", "hits", "share", "current run", "longest run", "spins since"},
+  ReportTable chances{Tr("The even-money chances"),
+                      {Tr("chance"), Tr("hits"), Tr("share"), Tr("current run"), Tr("longest run"),
+                       Tr("spins since")},
                       {}};
   for (int k = 0; k < kChances; ++k) {
     const ChanceStatistics c = s.chance(k);
-    chances.rows.push_back({std::string(kChanceNames[static_cast<size_t>(k)]),
-                            std::to_string(c.hits), Percent(c.share),
-                            std::to_string(c.current_run), std::to_string(c.longest_run),
-                            std::to_string(c.since_last)});
+    chances.rows.push_back({Tr(kChanceNames[static_cast<size_t>(k)].data()), LocalCount(c.hits),
+                            Percent(c.share), LocalCount(c.current_run), LocalCount(c.longest_run),
+                            LocalCount(c.since_last)});
   }
   section.tables.push_back(std::move(chances));
-  ReportTable numbers{"The numbers", {"number", "hits", "spins since"}, {}};
+  ReportTable numbers{Tr("The numbers"), {Tr("number"), Tr("hits"), Tr("spins since")}, {}};
   for (int n = 0; n < kWheelPockets; ++n) {
     const NumberStatistics number = s.number(n);
     numbers.rows.push_back(
-        {std::to_string(n), std::to_string(number.hits), std::to_string(number.since_last)});
+        {std::to_string(n), LocalCount(number.hits), LocalCount(number.since_last)});
   }
   section.tables.push_back(std::move(numbers));
 }
@@ -88,14 +95,14 @@ void AddWheel(const std::vector<int>& spins, ReportSection& section) {
   const WheelStatistics wheel = CountWheel(spins);
   section.paragraphs.push_back(wheel.verdict);
   section.paragraphs.push_back(wheel.method);
-  ReportTable table{"Dozens, columns and sectors of the wheel",
-                    {"group", "hits", "share", "fair share", "spins since", "longest absence",
-                     "p of hits", "Holm", "p of longest absence", "Holm", "unusual"},
+  ReportTable table{Tr("Dozens, columns and sectors of the wheel"),
+                    {Tr("group"), Tr("hits"), Tr("share"), Tr("fair share"), Tr("spins since"),
+                     Tr("longest absence"), Tr("p of hits"), Tr("Holm"), Tr("p of longest absence"),
+                     Tr("Holm"), Tr("unusual")},
                     {}};
   for (const WheelRow& row : WheelRows(wheel)) {
     table.rows.push_back({row.name, row.hits, row.share, row.fair_share, row.since, row.longest,
-                          row.p_hits, row.holm_hits, row.p_absence, row.holm_absence,
-                          row.unusual});
+                          row.p_hits, row.holm_hits, row.p_absence, row.holm_absence, row.unusual});
   }
   section.tables.push_back(std::move(table));
 }
@@ -104,18 +111,18 @@ void AddWheel(const std::vector<int>& spins, ReportSection& section) {
 
 EveningPageText StoredEveningText(std::string_view program, const std::string& journal_file,
                                   int64_t id, std::string_view what_if) {
-  std::string repeat = "settings: vellaro-sim --journal " + journal_file + " --session " +
-                       std::to_string(id);
+  // The options that repeat the run stay as the program reads them, in every language.
+  std::string repeat = "vellaro-sim --journal " + journal_file + " --session " + std::to_string(id);
   if (!what_if.empty()) repeat += " --system " + std::string(what_if);
   EveningPageText text;
-  text.title = std::string(program) + ": session " + std::to_string(id) + " of " + journal_file;
-  text.settings = {repeat,
-                   !what_if.empty() ? "a what-if: the player's spins and settings under another "
-                                      "betting system throughout"
-                                    : "the evening as the player played it, with the options "
-                                      "and changes the journal holds",
-                   "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is "
-                   "staked, on average, whatever the system"};
+  text.title = TrFormat("{1}: session {2} of {3}", {program, std::to_string(id), journal_file});
+  text.settings = {TrFormat("settings: {1}", {repeat}),
+                   !what_if.empty() ? Tr("a what-if: the player's spins and settings under "
+                                         "another betting system throughout")
+                                    : Tr("the evening as the player played it, with the options "
+                                         "and changes the journal holds"),
+                   Tr("house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is "
+                      "staked, on average, whatever the system")};
   return text;
 }
 
@@ -131,9 +138,10 @@ std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& poin
 }
 
 Chart EveningPageChart(const std::vector<TrackPoint>& points) {
-  return EveningChart({"The evening", "The net result after each spin, the stakes of the shown "
-                                      "bets, wins, losses, resets and setting changes.",
-                       "spin", "units"},
+  return EveningChart({Tr("The evening"),
+                       Tr("The net result after each spin, the stakes of the shown bets, wins, "
+                          "losses, resets and setting changes."),
+                       Tr("spin"), Tr("units")},
                       EveningChartPoints(points));
 }
 
@@ -143,30 +151,30 @@ ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
   page.settings = text.settings;
 
   ReportSection evening;
-  evening.heading = "The evening";
+  evening.heading = Tr("The evening");
   evening.paragraphs.push_back(
-      "Net result: the bets shown (and so placed) only, in units, from 0 at the start of the "
-      "evening. No betting system changes the house edge of 1 unit in 37 on an even-money "
-      "chance.");
+      Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of the "
+         "evening. No betting system changes the house edge of 1 unit in 37 on an even-money "
+         "chance."));
   if (track.points().empty()) {
-    evening.paragraphs.push_back("No spin was entered.");
+    evening.paragraphs.push_back(Tr("No spin was entered."));
   } else {
     const Chart chart = EveningPageChart(track.points());
     evening.figures.push_back(
-        {chart.svg, "The line is the net result after each spin; squares are the stakes of the "
-                    "shown bets, at their height; triangles along the foot mark resets and "
-                    "changes of a setting or the system."});
+        {chart.svg, Tr("The line is the net result after each spin; squares are the stakes of "
+                       "the shown bets, at their height; triangles along the foot mark resets "
+                       "and changes of a setting or the system.")});
   }
   evening.tables.push_back(ResultTable(track.result().counts()));
   page.sections.push_back(std::move(evening));
 
   ReportSection chance;
-  chance.heading = "Chances and numbers";
+  chance.heading = Tr("Chances and numbers");
   AddStatistics(track.statistics(), chance);
   page.sections.push_back(std::move(chance));
 
   ReportSection wheel;
-  wheel.heading = "The wheel";
+  wheel.heading = Tr("The wheel");
   AddWheel(track.statistics().list(), wheel);
   page.sections.push_back(std::move(wheel));
   return page;

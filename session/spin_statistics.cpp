@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <boost/math/special_functions/gamma.hpp>
-#include <cstdio>
 #include <stdexcept>
+
+#include "session/figure_text.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -73,27 +75,20 @@ double ChiSquarePValue(double chi_square, int degrees_of_freedom) {
 }
 
 std::string FitMeaning(int64_t spins, double p_value) {
-  char p[32];
-  if (p_value < 0.001) {
-    std::snprintf(p, sizeof p, "p < 0.001");
-  } else {
-    std::snprintf(p, sizeof p, "p = %.3f", p_value);
-  }
-  char text[512];
+  const std::string count = LocalCount(spins);
+  const std::string p = PValueText(p_value);
   if (p_value >= 0.05) {
-    std::snprintf(text, sizeof text,
-                  "After %lld spins the 37 numbers are as even as a fair wheel leaves them "
-                  "(%s). This cannot predict the next spin.",
-                  static_cast<long long>(spins), p);
-  } else {
-    std::snprintf(text, sizeof text,
-                  "After %lld spins the 37 numbers are less even than usual (%s). A fair "
-                  "wheel gives a result like this by chance alone 1 time in 20 at p < 0.05, "
-                  "and more often when the test is read again after every spin, so it is no "
-                  "proof of a biased wheel. It cannot predict the next spin.",
-                  static_cast<long long>(spins), p);
+    return TrFormat(
+        "After {1} spins the 37 numbers are as even as a fair wheel leaves them "
+        "({2}). This cannot predict the next spin.",
+        {count, p});
   }
-  return text;
+  return TrFormat(
+      "After {1} spins the 37 numbers are less even than usual ({2}). A fair wheel "
+      "gives a result like this by chance alone 1 time in 20 at p < 0.05, and more "
+      "often when the test is read again after every spin, so it is no proof of a "
+      "biased wheel. It cannot predict the next spin.",
+      {count, p});
 }
 
 }  // namespace vellaro

@@ -42,7 +42,7 @@ struct GoodnessOfFit {
   double chi_square = 0.0;
   int degrees_of_freedom = kWheelPockets - 1;
   double p_value = 1.0;  // chance alone gives a chi-square this large this often
-  std::string meaning;   // a plain sentence for the player
+  std::string meaning;   // a plain sentence for the player, in the language of the time
 };
 
 class SpinStatistics {
@@ -92,7 +92,8 @@ class SpinStatistics {
 // `degrees_of_freedom`: the regularised upper incomplete gamma function Q(df / 2, x / 2).
 double ChiSquarePValue(double chi_square, int degrees_of_freedom);
 
-// The sentence that goes with a test result: what the p-value says and what it cannot.
+// The sentence that goes with a test result, in the current language: what the p-value
+// says and what it cannot.
 std::string FitMeaning(int64_t spins, double p_value);
 
 }  // namespace vellaro

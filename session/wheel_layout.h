@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/types.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -28,8 +29,11 @@ inline constexpr int WheelSlot(int n) {
 
 // Numbers a player watches as one: a dozen, a column or a sector of the wheel.
 struct NumberGroup {
-  std::string_view name;
-  uint64_t members = 0;  // bit n set when number n belongs
+  std::string_view name;  // English: what programs read; a literal marked for the catalogue
+  uint64_t members = 0;   // bit n set when number n belongs
+
+  // The name in the current language, for a person.
+  const char* ShownName() const { return Tr(name.data()); }
 
   constexpr bool Contains(int n) const {
     return n >= 0 && n < kNumbers && ((members >> n) & 1U) != 0;
@@ -57,24 +61,24 @@ inline constexpr uint64_t NumberRun(int from, int to, int step) {
 }
 
 inline constexpr std::array<NumberGroup, 3> kDozens = {{
-    {"1st dozen (1-12)", NumberRun(1, 12, 1)},
-    {"2nd dozen (13-24)", NumberRun(13, 24, 1)},
-    {"3rd dozen (25-36)", NumberRun(25, 36, 1)},
+    {N_("1st dozen (1-12)"), NumberRun(1, 12, 1)},
+    {N_("2nd dozen (13-24)"), NumberRun(13, 24, 1)},
+    {N_("3rd dozen (25-36)"), NumberRun(25, 36, 1)},
 }};
 
 inline constexpr std::array<NumberGroup, 3> kColumns = {{
-    {"1st column (1, 4 ... 34)", NumberRun(1, 34, 3)},
-    {"2nd column (2, 5 ... 35)", NumberRun(2, 35, 3)},
-    {"3rd column (3, 6 ... 36)", NumberRun(3, 36, 3)},
+    {N_("1st column (1, 4 ... 34)"), NumberRun(1, 34, 3)},
+    {N_("2nd column (2, 5 ... 35)"), NumberRun(2, 35, 3)},
+    {N_("3rd column (3, 6 ... 36)"), NumberRun(3, 36, 3)},
 }};
 
 // The sectors called out at the table. The first three share the wheel out between them;
 // the Jeu zéro is the part of the Voisins du zéro closest to the zero.
 inline constexpr std::array<NumberGroup, 4> kSectors = {{
-    {"Voisins du zéro", WheelArc(22, 17)},
-    {"Tiers du cylindre", WheelArc(27, 12)},
-    {"Orphelins", WheelArc(1, 5) | WheelArc(17, 3)},
-    {"Jeu zéro", WheelArc(12, 7)},
+    {N_("Voisins du zéro"), WheelArc(22, 17)},
+    {N_("Tiers du cylindre"), WheelArc(27, 12)},
+    {N_("Orphelins"), WheelArc(1, 5) | WheelArc(17, 3)},
+    {N_("Jeu zéro"), WheelArc(12, 7)},
 }};
 
 // n with the `each_side` pockets either side of it, clockwise, n in the middle. each_side is

@@ -2,13 +2,17 @@
 
 #include <charconv>
 
+#include "session/figure_text.h"
+#include "text/translate.h"
+
 namespace vellaro {
 
 namespace {
 
 std::string Digits(double value, std::chars_format format, int precision) {
   char text[64];
-  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, format, precision);
+  const std::to_chars_result end =
+      std::to_chars(text, text + sizeof text, value, format, precision);
   return std::string(text, end.ptr);
 }
 
@@ -19,17 +23,17 @@ const FigureCheck* CheckOf(const WheelStatistics& wheel, FigureKind kind, size_t
   return nullptr;
 }
 
-std::string ChanceText(const FigureCheck* check, bool corrected) {
-  if (check == nullptr || !check->p_value) return "n/a";
-  return GeneralDigits(corrected ? *check->corrected : *check->p_value);
+std::string RowChance(const FigureCheck* check, bool corrected) {
+  if (check == nullptr || !check->p_value) return Tr("n/a");
+  return LocalNumber(GeneralDigits(corrected ? *check->corrected : *check->p_value));
 }
 
 std::string Unusual(const FigureCheck* hits, const FigureCheck* absence) {
   const bool by_hits = hits != nullptr && hits->unusual;
   const bool by_absence = absence != nullptr && absence->unusual;
-  if (by_hits && by_absence) return "both";
-  if (by_hits) return "hits";
-  return by_absence ? "absence" : "no";
+  if (by_hits && by_absence) return Tr("both");
+  if (by_hits) return Tr("hits");
+  return by_absence ? Tr("absence") : Tr("no");
 }
 
 }  // namespace
@@ -44,12 +48,12 @@ std::vector<WheelRow> WheelRows(const WheelStatistics& wheel) {
     const GroupCount& count = wheel.groups[g];
     const FigureCheck* hits = CheckOf(wheel, FigureKind::kHits, g);
     const FigureCheck* absence = CheckOf(wheel, FigureKind::kLongestAbsence, g);
-    rows.push_back({std::string(count.group->name), std::to_string(count.hits),
-                    Digits(count.share, std::chars_format::fixed, 4),
-                    Digits(count.group->expected_share(), std::chars_format::fixed, 4),
-                    std::to_string(count.since_last), std::to_string(count.longest_absence),
-                    ChanceText(hits, false), ChanceText(hits, true), ChanceText(absence, false),
-                    ChanceText(absence, true), Unusual(hits, absence)});
+    rows.push_back({count.group->ShownName(), LocalCount(count.hits),
+                    LocalNumber(Digits(count.share, std::chars_format::fixed, 4)),
+                    LocalNumber(Digits(count.group->expected_share(), std::chars_format::fixed, 4)),
+                    LocalCount(count.since_last), LocalCount(count.longest_absence),
+                    RowChance(hits, false), RowChance(hits, true), RowChance(absence, false),
+                    RowChance(absence, true), Unusual(hits, absence)});
   }
   return rows;
 }

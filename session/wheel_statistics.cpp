@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "game/text_number.h"
+#include "session/figure_text.h"
 #include "session/significance.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -54,39 +55,37 @@ double MostLopsidedP(FigureKind kind, const NumberGroup& group, int64_t spins) {
   return kind == FigureKind::kLongestAbsence ? std::pow(1.0 - p, all) : std::pow(p, all);
 }
 
-std::string PText(double p) {
-  char text[32];
-  if (p < 0.001) {
-    std::snprintf(text, sizeof text, "p < 0.001");
-  } else {
-    std::snprintf(text, sizeof text, "p = %.3f", p);
-  }
-  return text;
-}
-
 // "1st dozen (1-12), 95 hits against 64.9 expected", "Orphelins, away 31 spins at the longest".
 std::string Describe(FigureKind kind, const GroupCount& count) {
-  std::string text(count.group->name);
-  text += ", ";
+  const char* name = count.group->ShownName();
   if (kind == FigureKind::kLongestAbsence) {
-    return text + "away " + Counted(count.longest_absence, "spin", "spins") + " at the longest";
+    return TrFormat(OneOrMany(count.longest_absence, N_("{1}, away {2} spin at the longest"),
+                              N_("{1}, away {2} spins at the longest")),
+                    {name, LocalCount(count.longest_absence)});
   }
   char expected[32];
   std::snprintf(expected, sizeof expected, "%.1f", count.expected_hits);
-  return text + Counted(count.hits, "hit", "hits") + " against " + expected + " expected";
+  return TrFormat(OneOrMany(count.hits, N_("{1}, {2} hit against {3} expected"),
+                            N_("{1}, {2} hits against {3} expected")),
+                  {name, LocalCount(count.hits), LocalNumber(expected)});
 }
 
 std::string PlainCheck(const FigureCheck& check, const GroupCount& count, size_t figures) {
-  std::string text = Describe(check.kind, count) + ": ";
+  const std::string figure = Describe(check.kind, count);
   if (!check.p_value) {
-    return text +
-           (check.kind == FigureKind::kHits
-                ? "too few spins to judge; even no hit, or a hit on every spin, would be usual."
-                : "too few spins to judge; even an absence through all of them "
-                  "would be usual.");
+    return check.kind == FigureKind::kHits
+               ? TrFormat(
+                     "{1}: too few spins to judge; even no hit, or a hit on every spin, "
+                     "would be usual.",
+                     {figure})
+               : TrFormat(
+                     "{1}: too few spins to judge; even an absence through all of them "
+                     "would be usual.",
+                     {figure});
   }
-  return text + PText(*check.p_value) + " by chance alone; corrected for the " +
-         IntToStr(static_cast<int64_t>(figures)) + " figures, " + PText(*check.corrected) + ".";
+  return TrFormat("{1}: {2} by chance alone; corrected for the {3} figures, {4}.",
+                  {figure, PValueText(*check.p_value), LocalCount(static_cast<int64_t>(figures)),
+                   PValueText(*check.corrected)});
 }
 
 // Fills stats.checks. Returns whether any figure can be unusual at all in this many spins:
@@ -118,33 +117,49 @@ bool CheckFigures(WheelStatistics& stats) {
 }
 
 std::string Verdict(const WheelStatistics& stats, bool can_stand_out) {
-  if (stats.spins == 0) return "No spins yet.";
-  const std::string spins = Counted(stats.spins, "spin", "spins");
+  if (stats.spins == 0) return Tr("No spins yet.");
+  const std::string spins = LocalCount(stats.spins);
   if (!can_stand_out) {
-    return spins + " " + std::string(CountNoun(stats.spins, "is", "are")) +
-           " too few for a dozen, a column or a sector to stand out: even the most lopsided "
-           "count would be usual by chance.";
+    return TrFormat(OneOrMany(stats.spins,
+                              N_("{1} spin is too few for a dozen, a column or a sector to stand "
+                                 "out: even the most lopsided count would be usual by chance."),
+                              N_("{1} spins are too few for a dozen, a column or a sector to "
+                                 "stand out: even the most lopsided count would be usual by "
+                                 "chance.")),
+                    {spins});
   }
   std::string named;
   for (const FigureCheck& check : stats.checks) {
     if (!check.unusual) continue;
     if (!named.empty()) named += "; ";
-    named += Describe(check.kind, stats.groups[check.group]) + " (" + PText(*check.corrected) +
-             " corrected)";
+    named += TrFormat("{1} ({2} corrected)", {Describe(check.kind, stats.groups[check.group]),
+                                              PValueText(*check.corrected)});
   }
-  if (named.empty()) return "Nothing here is unusual for " + spins + ".";
-  return "Unusual for " + spins + ", with " + IntToStr(static_cast<int64_t>(stats.checks.size())) +
-         " figures looked at together: " + named +
-         ". A fair wheel gives a result like this in under 1 evening in 20, and it says "
-         "nothing about the next spin.";
+  if (named.empty()) {
+    return TrFormat(OneOrMany(stats.spins, N_("Nothing here is unusual for {1} spin."),
+                              N_("Nothing here is unusual for {1} spins.")),
+                    {spins});
+  }
+  // Nothing can stand out in a single spin: the plural is the only form this takes.
+  return TrFormat(
+      "Unusual for {1} spins, with {2} figures looked at together: {3}. A fair wheel "
+      "gives a result like this in under 1 evening in 20, and it says nothing about "
+      "the next spin.",
+      {spins, LocalCount(static_cast<int64_t>(stats.checks.size())), named});
 }
 
 std::string Method(const WheelStatistics& stats) {
-  return "Each p is the chance that a fair wheel, in " + Counted(stats.spins, "spin", "spins") +
-         ", gives a count at least this far from the expected one, either way, or an absence "
-         "at least this long. Holm's correction over the " +
-         IntToStr(static_cast<int64_t>(stats.checks.size())) +
-         " figures keeps the chance that a fair wheel shows anything unusual at 5 % or less.";
+  return TrFormat(
+      OneOrMany(stats.spins,
+                N_("Each p is the chance that a fair wheel, in {1} spin, gives a count at least "
+                   "this far from the expected one, either way, or an absence at least this "
+                   "long. Holm's correction over the {2} figures keeps the chance that a fair "
+                   "wheel shows anything unusual at 5 % or less."),
+                N_("Each p is the chance that a fair wheel, in {1} spins, gives a count at least "
+                   "this far from the expected one, either way, or an absence at least this "
+                   "long. Holm's correction over the {2} figures keeps the chance that a fair "
+                   "wheel shows anything unusual at 5 % or less.")),
+      {LocalCount(stats.spins), LocalCount(static_cast<int64_t>(stats.checks.size()))});
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ struct WheelStatistics {
   std::string method;  // how the chances are worked out, in a sentence or two
 };
 
-// Throws std::out_of_range for a number outside 0..36.
+// The sentences (`plain`, `verdict`, `method`) are in the current language, their numbers
+// written as it writes them. Throws std::out_of_range for a number outside 0..36.
 WheelStatistics CountWheel(const std::vector<int>& spins);
 
 }  // namespace vellaro

@@ -14,6 +14,7 @@
 #include "export/report_page.h"
 #include "export/svg_canvas.h"
 #include "report/sample_report.h"
+#include "text/translate.h"
 
 namespace vellaro {
 namespace {
@@ -173,6 +174,40 @@ TEST(ReportChart, LongEveningsAreSampledAtABoundedNumberOfSpins) {
   EXPECT_TRUE(SampledSpins(0, 400).empty());
 }
 
+// A person reads the ticks and the legends in the language chosen; the values they stand at,
+// and so every pixel of the data, are the same in every language.
+TEST(ReportChart, TicksAndLegendsAreWrittenInTheLanguageChosen) {
+  struct BackToEnglish {
+    ~BackToEnglish() { SetLanguage("en"); }
+  } back_to_english;
+  const Ticks english = NumberTicks(-12500, 20000, 6);
+  const Ticks fine = NumberTicks(-0.03, 0.01, 4);
+  EXPECT_EQ(english.labels, (std::vector<std::string>{"-20000", "-10000", "0", "10000", "20000"}));
+  EXPECT_EQ(fine.labels, (std::vector<std::string>{"-0.03", "-0.02", "-0.01", "0", "0.01"}));
+  const std::vector<EveningPoint> evening = sample::SampleEvening();
+  const Chart english_chart = EveningChart({"t", "d", "x", "y"}, evening);
+
+  SetLanguage("de");
+  const Ticks german = NumberTicks(-12500, 20000, 6);
+  EXPECT_EQ(german.values, english.values);
+  EXPECT_EQ(german.labels,
+            (std::vector<std::string>{"-20.000", "-10.000", "0", "10.000", "20.000"}));
+  EXPECT_EQ(NumberTicks(-0.03, 0.01, 4).labels,
+            (std::vector<std::string>{"-0,03", "-0,02", "-0,01", "0", "0,01"}));
+  EXPECT_EQ(NumberTicks(0, 0.05, 5, 0, true).labels.back(), "5%");
+  const Chart german_chart = EveningChart({"t", "d", "x", "y"}, evening);
+  EXPECT_NE(german_chart.svg.find(">Nettoergebnis</text>"), std::string::npos);
+  EXPECT_EQ(german_chart.svg.find(">net result</text>"), std::string::npos);
+  EXPECT_EQ(Attribute(german_chart.svg, "<polyline class=\"net\"", 0, "points"),
+            Attribute(english_chart.svg, "<polyline class=\"net\"", 0, "points"));
+
+  SetLanguage("fr");  // a narrow no-break space between the thousands
+  EXPECT_EQ(NumberTicks(-12500, 20000, 6).labels[4], "20\u202f000");
+  SetLanguage("es");  // four digits stay whole
+  EXPECT_EQ(NumberTicks(0, 5000, 5).labels.back(), "5000");
+  EXPECT_EQ(NumberTicks(0, 20000, 5).labels.back(), "20.000");
+}
+
 TEST(ReportPage, EscapesEveryTextAndIsTheSameBytesEachTime) {
   const std::string hostile = "</svg><script>alert(\"x\")</script>&'\x01";
   ReportPage page;
@@ -194,6 +229,16 @@ TEST(ReportPage, EscapesEveryTextAndIsTheSameBytesEachTime) {
   EXPECT_NE(html.find("default-src 'none'"), std::string::npos);
   const std::string sample = ReportHtml(sample::SamplePage());
   EXPECT_EQ(Count(sample, "http://"), Count(sample, "<svg "));  // the SVG namespace only
+}
+
+TEST(ReportPage, DeclaresTheLanguageItIsWrittenIn) {
+  EXPECT_NE(ReportHtml({}).find("<html lang=\"en\">"), std::string::npos);
+  for (const std::string_view language : TranslatedLanguages()) {
+    SetLanguage(language);
+    const std::string html = ReportHtml({});
+    SetLanguage("en");
+    EXPECT_NE(html.find("<html lang=\"" + std::string(language) + "\">"), std::string::npos);
+  }
 }
 
 TEST(ReportPage, EveryChartIsAnSvgThatRsvgReads) {

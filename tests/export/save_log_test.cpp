@@ -16,6 +16,7 @@
 #include "game/game_error.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
+#include "text/translate.h"
 
 namespace vellaro {
 namespace {
@@ -268,6 +269,17 @@ TEST_F(SaveLog, TheWriteErrorCarriesTheSystemsReason) {
   }
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(FilesIn(folder), 0u);
+
+  // The step is said in the player's language; the error and the system's reason are kept.
+  SetLanguage("de");
+  try {
+    ReplaceFileAtomically(folder.string(), "1\r\n");
+    ADD_FAILURE() << "a folder was written over";
+  } catch (const FileWriteError& e) {
+    EXPECT_EQ(std::string(e.what()), folder.string() + " ist ein Ordner: " + e.reason());
+    EXPECT_EQ(e.error(), EISDIR);
+  }
+  SetLanguage("en");
 }
 
 // A small tmpfs mounted over a folder for the length of a test. Needs root; tests skip

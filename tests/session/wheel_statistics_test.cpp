@@ -12,6 +12,8 @@
 
 #include "session/significance.h"
 #include "session/wheel_layout.h"
+#include "session/wheel_rows.h"
+#include "text/translate.h"
 
 namespace vellaro {
 namespace {
@@ -202,6 +204,56 @@ TEST(WheelStatistics, AFairWheelIsCalledUnusualAtMostOneEveningInTwenty) {
   const WheelStatistics biased = CountWheel(spins);
   EXPECT_TRUE(biased.checks[0].unusual);
   EXPECT_TRUE(Names(biased.verdict, "1st dozen (1-12), ")) << biased.verdict;
+}
+
+// What a person reads comes out in the language chosen, with that language's digits, and
+// says the same figures as in English: the rows the report page and the --summary print, and
+// the sentences.
+TEST(WheelStatistics, RowsAndSentencesAreInTheLanguageChosenWithTheSameFigures) {
+  struct BackToEnglish {
+    ~BackToEnglish() { SetLanguage("en"); }
+  } back_to_english;
+  std::vector<int> even;  // every number 100 times: 1,200 hits to each dozen
+  for (int n = 0; n <= 36; ++n) even.insert(even.end(), 100, n);
+  std::shuffle(even.begin(), even.end(), std::mt19937(37));
+  const std::vector<WheelRow> english = WheelRows(CountWheel(even));
+  SetLanguage("de");
+  const WheelStatistics german = CountWheel(even);
+  const std::vector<WheelRow> rows = WheelRows(german);
+
+  ASSERT_EQ(rows.size(), english.size());
+  EXPECT_EQ(rows[0].name, "1. Dutzend (1-12)");
+  EXPECT_EQ(rows[3].name, "1. Kolonne (1, 4 ... 34)");
+  EXPECT_EQ(rows[6].name, "Voisins du zéro");  // the table's own French, in every language
+  EXPECT_EQ(rows[0].hits, "1.200");
+  EXPECT_EQ(english[0].hits, "1200");
+  EXPECT_EQ(rows[0].share, "0,3243");
+  EXPECT_EQ(rows[0].unusual, "nein");
+  const auto as_c = [](std::string text) {
+    std::erase(text, '.');
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+  };
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const WheelRow& d = rows[r];
+    const WheelRow& e = english[r];
+    for (const auto& [german_cell, english_cell] :
+         {std::pair{d.hits, e.hits}, {d.share, e.share}, {d.fair_share, e.fair_share},
+          {d.since, e.since}, {d.longest, e.longest}, {d.p_hits, e.p_hits},
+          {d.holm_hits, e.holm_hits}, {d.p_absence, e.p_absence},
+          {d.holm_absence, e.holm_absence}}) {
+      EXPECT_EQ(as_c(german_cell), english_cell) << e.name;
+    }
+  }
+  EXPECT_EQ(german.verdict, "Nichts hier ist ungewöhnlich für 3.700 Drehungen.");
+  EXPECT_TRUE(Names(german.method, "in 3.700 Drehungen"));
+  EXPECT_EQ(WheelRows(CountWheel({0, 0, 0}))[0].p_absence, "k. A.");
+  EXPECT_EQ(CountWheel({0, 0, 0, 0}).verdict,
+            "Ungewöhnlich für 4 Drehungen, bei 20 zusammen betrachteten Kennzahlen: Jeu zéro, 4 "
+            "Treffer gegenüber 0,8 erwarteten (p = 0,026 korrigiert). Ein fairer Kessel ergibt "
+            "ein solches Ergebnis an weniger als 1 Abend von 20, und es sagt nichts über die "
+            "nächste Drehung.");
+  EXPECT_EQ(CountWheel({0}).verdict.substr(0, 24), "1 Drehung ist zu wenig, ");
 }
 
 }  // namespace
