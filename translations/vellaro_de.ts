@@ -480,11 +480,11 @@
     </message>
     <message>
         <source>It does not cover the next shown stake under %1.</source>
-        <translation>Er deckt den nächsten gezeigten Einsatz unter %1 nicht.</translation>
+        <translation>Das deckt den nächsten gezeigten Einsatz unter %1 nicht.</translation>
     </message>
     <message>
         <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Er deckt %1 in Folge unter %2 (%3); eine Serie von %1 in Folge irgendwo in den nächsten %4 Drehungen: %5.</translation>
+        <translation>Das deckt %1 in Folge unter %2 (%3); eine Serie von %1 in Folge irgendwo in den nächsten %4 Drehungen: %5.</translation>
     </message>
     <message>
         <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
