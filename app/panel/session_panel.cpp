@@ -76,10 +76,6 @@ QString Hundredths(const vellaro::Units37& units) {
       .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
-QString Chance(double probability) {
-  return ChancePercent(probability);
-}
-
 QString LimitWord(vellaro::LimitKind limit) {
   return QString::fromUtf8(vellaro::LimitName(limit).data(),
                            static_cast<qsizetype>(vellaro::LimitName(limit).size()));
@@ -121,7 +117,7 @@ QString CoverText(const vellaro::RiskInputs& risk) {
                                         "It covers %1 in a row under %2 (%3); a run of %1 in a "
                                         "row somewhere in the next %4 spins: %5.")
                 .arg(losses, system, CountText(c.total, "unit", "units"),
-                     Whole(vellaro::kRiskSpins), Chance(c.probability));
+                     Whole(vellaro::kRiskSpins), ChancePercent(c.probability));
   }
   return text;
 }
@@ -172,11 +168,13 @@ QString RuinText(const vellaro::RiskInputs& risk) {
     const auto limit = static_cast<vellaro::LimitKind>(k);
     if (!risk.limits[limit]) continue;
     ++set;
-    parts << QStringLiteral("%1 %2").arg(LimitWord(limit), Chance(ruin->stopped_by[static_cast<size_t>(k)]));
+    parts << QStringLiteral("%1 %2").arg(LimitWord(limit),
+                                         ChancePercent(ruin->stopped_by[static_cast<size_t>(k)]));
   }
-  if (set > 1)
-    parts
-        << QCoreApplication::translate("SessionPanel", "any of them %1").arg(Chance(ruin->stopped));
+  if (set > 1) {
+    parts << QCoreApplication::translate("SessionPanel", "any of them %1")
+                 .arg(ChancePercent(ruin->stopped));
+  }
   return QLatin1Char('\n') +
          QCoreApplication::translate("SessionPanel",
                                      "Chance that a limit holds a bet back, and so "
@@ -576,7 +574,8 @@ QString RunChanceText(const vellaro::LosingRun& run, double run_probability) {
               "SessionPanel",
               "Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. "
               "Chance that the next %4 all lose, one after another from now: %5.\n")
-              .arg(Whole(vellaro::kRiskLosses), Whole(vellaro::kRiskSpins), Chance(run_probability),
+              .arg(Whole(vellaro::kRiskLosses), Whole(vellaro::kRiskSpins),
+                   ChancePercent(run_probability),
                    run.tracked_losses > 0
                        ? QCoreApplication::translate(
                              "SessionPanel", "%1 recommendations (%2 tracked, then %3 shown)")
@@ -584,7 +583,7 @@ QString RunChanceText(const vellaro::LosingRun& run, double run_probability) {
                                   Whole(vellaro::kRiskLosses))
                        : QCoreApplication::translate("SessionPanel", "%1 bets")
                              .arg(Whole(vellaro::kRiskLosses)),
-                   Chance(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
+                   ChancePercent(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
   return text;
 }
 
