@@ -284,6 +284,40 @@
     </message>
 </context>
 <context>
+    <name>EveningSaving</name>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>No spin yet: there is no chart to save.</source>
+        <translation>Noch keine Drehung: es gibt kein Diagramm zu speichern.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 as a PNG picture.</source>
+        <translation>%1 konnte nicht als PNG-Bild gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalReading</name>
+    <message>
+        <source>The journal cannot be read: %1</source>
+        <translation>Das Journal kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The sessions that still read are listed.</source>
+        <translation>Die Sitzungen, die sich noch lesen lassen, sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Your system</source>
+        <translation>Ihr System</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4 shown  net %5</source>
+        <translation>%1  %2  %3  %4 gezeigt  netto %5</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -373,6 +407,326 @@
     <message>
         <source>Spin %1</source>
         <translation>Drehung %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Net result of the shown bets, from 0 (units)</source>
+        <translation>Nettoergebnis der gezeigten Einsätze, ab 0 (Einheiten)</translation>
+    </message>
+    <message>
+        <source>Spins shown:</source>
+        <translation>Gezeigte Drehungen:</translation>
+    </message>
+    <message>
+        <source>the whole session</source>
+        <translation>die ganze Sitzung</translation>
+    </message>
+    <message>
+        <source>the last %1</source>
+        <translation>die letzten %1</translation>
+    </message>
+    <message>
+        <source>what-if lines of the systems (dashed; yours solid)</source>
+        <translation>Was-wäre-wenn-Linien der Systeme (gestrichelt; Ihres durchgezogen)</translation>
+    </message>
+    <message>
+        <source>net result</source>
+        <translation>Nettoergebnis</translation>
+    </message>
+    <message>
+        <source>stake (right axis)</source>
+        <translation>Einsatz (rechte Achse)</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>reset or setting</source>
+        <translation>Zurücksetzen oder Einstellung</translation>
+    </message>
+    <message>
+        <source>spins played</source>
+        <translation>gespielte Drehungen</translation>
+    </message>
+    <message>
+        <source>stake</source>
+        <translation>Einsatz</translation>
+    </message>
+</context>
+<context>
+    <name>SessionPanel</name>
+    <message>
+        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
+        <translation>Verbleibende Kasse: %1 (Kasse %2, netto %3). </translation>
+    </message>
+    <message>
+        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
+        <translation>Abstand zum Stop-Loss: %1 (Stop-Loss %2, netto %3). </translation>
+    </message>
+    <message>
+        <source>It is used up: no further bet is shown.</source>
+        <translation>Sie ist aufgebraucht: es wird kein weiterer Einsatz gezeigt.</translation>
+    </message>
+    <message>
+        <source>The stop-loss is reached: no further bet is shown.</source>
+        <translation>Der Stop-Loss ist erreicht: es wird kein weiterer Einsatz gezeigt.</translation>
+    </message>
+    <message>
+        <source>It does not cover the next shown stake under %1.</source>
+        <translation>Das deckt den nächsten gezeigten Einsatz unter %1 nicht.</translation>
+    </message>
+    <message>
+        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
+        <translation>Das deckt %1 in Folge unter %2 (%3); eine Serie von %1 in Folge irgendwo in den nächsten %4 Drehungen: %5.</translation>
+    </message>
+    <message>
+        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
+        <translation>Einsatz zurückgehalten — %1. Der Abend endet hier, es sei denn, Sie fahren trotzdem fort.</translation>
+    </message>
+    <message>
+        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
+        <translation>BET AUTOMATIC RESET setzt den Einsatz nach dem internen Saldo der Berechnung</translation>
+    </message>
+    <message>
+        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
+        <translation>ein Trend kann einen Einsatz zeigen, den der SAFE LEVEL nur verfolgt</translation>
+    </message>
+    <message>
+        <source>the matrix settles a spin it chose no chance for as a loss</source>
+        <translation>die Matrix wertet eine Drehung, für die sie keine Chance gewählt hat, als Verlust</translation>
+    </message>
+    <message>
+        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
+        <translation>Ihr System merkt sich eine Stelle, Reihe oder einen Zyklus, die der Einsatz allein nicht verrät</translation>
+    </message>
+    <message>
+        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
+        <translation>Die Wahrscheinlichkeit, dass eine Grenze den Abend beendet, wird nicht berechnet: %1, und dem folgt diese Berechnung nicht.</translation>
+    </message>
+    <message>
+        <source>any of them %1</source>
+        <translation>irgendeine davon %1</translation>
+    </message>
+    <message>
+        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
+        <translation>Wahrscheinlichkeit, dass eine Grenze innerhalb der nächsten %1 Drehungen einen Einsatz zurückhält und so den Abend beendet, Gewinne und Verluste in beliebiger Reihenfolge (exakt): %2.</translation>
+    </message>
+    <message>
+        <source>Vellaro — Session</source>
+        <translation>Vellaro — Sitzung</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sitzung:</translation>
+    </message>
+    <message>
+        <source>This evening, or a past session from the journal, replayed through the same engine</source>
+        <translation>Dieser Abend oder eine frühere Sitzung aus dem Journal, mit derselben Berechnung nachgespielt</translation>
+    </message>
+    <message>
+        <source>This evening</source>
+        <translation>Dieser Abend</translation>
+    </message>
+    <message>
+        <source>Continue this evening</source>
+        <translation>Diesen Abend fortsetzen</translation>
+    </message>
+    <message>
+        <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
+        <translation>Mit der gezeigten Sitzung weiterspielen: sie wird wieder der Abend im Hauptfenster, genau dort, wo sie stand, und geht im Journal als dieselbe Sitzung weiter. Der Abend, der jetzt im Fenster ist, wird zuvor nach Rückfrage beendet.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Bericht speichern…</translation>
+    </message>
+    <message>
+        <source>The evening on show as one HTML page with its chart and statistics, as vellaro-sim --report writes it</source>
+        <translation>Der gezeigte Abend als eine HTML-Seite mit Diagramm und Statistik, wie vellaro-sim --report sie schreibt</translation>
+    </message>
+    <message>
+        <source>Save the report page</source>
+        <translation>Berichtsseite speichern</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Webseite (*.html)</translation>
+    </message>
+    <message>
+        <source>Save chart…</source>
+        <translation>Diagramm speichern…</translation>
+    </message>
+    <message>
+        <source>The chart as a PNG picture, or as SVG</source>
+        <translation>Das Diagramm als PNG-Bild oder als SVG</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>What chance alone has done so far. Spins are independent: none of this predicts the next spin. Each chance is expected %1 of the time.</source>
+        <translation>Was der Zufall allein bisher getan hat. Drehungen sind unabhängig: nichts davon sagt die nächste Drehung voraus. Jede Chance wird in %1 der Fälle erwartet.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation>Aktuelle Serie</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Spins since</source>
+        <translation>Drehungen seit</translation>
+    </message>
+    <message>
+        <source>Chances and numbers</source>
+        <translation>Chancen und Zahlen</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Kessel</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Lost in total</source>
+        <translation>Insgesamt verloren</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>What-if</source>
+        <translation>Was wäre wenn</translation>
+    </message>
+    <message>
+        <source>No stored sessions (no journal yet).</source>
+        <translation>Keine gespeicherten Sitzungen (noch kein Journal).</translation>
+    </message>
+    <message>
+        <source>No stored sessions.</source>
+        <translation>Keine gespeicherten Sitzungen.</translation>
+    </message>
+    <message>
+        <source>1 stored session.</source>
+        <translation>1 gespeicherte Sitzung.</translation>
+    </message>
+    <message>
+        <source>%1 stored sessions.</source>
+        <translation>%1 gespeicherte Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Replaying session %1…</source>
+        <translation>Sitzung %1 wird nachgespielt…</translation>
+    </message>
+    <message>
+        <source>Session %1 cannot be shown: %2</source>
+        <translation>Sitzung %1 kann nicht gezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>Session %1, replayed from the journal.</source>
+        <translation>Sitzung %1, aus dem Journal nachgespielt.</translation>
+    </message>
+    <message>
+        <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>Die Drehungen von Sitzung %1, mit jedem Wettsystem nachgespielt; ihre übrigen Einstellungen und deren Änderungen bleiben. Nur gezeigte Einsätze, ab 0. Drehungen sind unabhängig: was ein System aus vergangenen Drehungen gemacht hätte, sagt nichts über die nächsten.</translation>
+    </message>
+    <message>
+        <source>Zeros: %1 of %2</source>
+        <translation>Zeros: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Are the 37 numbers as even as a fair wheel leaves them? Chi-square %1 on %2 degrees of freedom, p = %3. %4</source>
+        <translation>Sind die 37 Zahlen so gleichmäßig, wie ein fairer Kessel sie lässt? Chi-Quadrat %1 bei %2 Freiheitsgraden, p = %3. %4</translation>
+    </message>
+    <message>
+        <source>The test of the 37 numbers needs %1 spins (5 per number); before that it would say nothing honest.</source>
+        <translation>Der Test der 37 Zahlen braucht %1 Drehungen (5 pro Zahl); vorher würde er nichts Ehrliches sagen.</translation>
+    </message>
+    <message>
+        <source>The next loss is tracked without a bet; then:
+</source>
+        <translation>Der nächste Verlust wird ohne Einsatz verfolgt; danach:
+</translation>
+    </message>
+    <message>
+        <source>The next %1 losses in a row are tracked without a bet; then:
+</source>
+        <translation>Die nächsten %1 Verluste in Folge werden ohne Einsatz verfolgt; danach:
+</translation>
+    </message>
+    <message>
+        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
+</source>
+        <translation>Wahrscheinlichkeit einer Serie von %1 gezeigten Verlusten in Folge irgendwo in den nächsten %2 Drehungen: %3. Wahrscheinlichkeit, dass die nächsten %4 alle verlieren, einer nach dem anderen ab jetzt: %5.
+</translation>
+    </message>
+    <message>
+        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
+        <translation>%1 Empfehlungen (%2 verfolgt, dann %3 gezeigt)</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 Einsätze</translation>
+    </message>
+    <message>
+        <source>At the end of session %1: </source>
+        <translation>Am Ende von Sitzung %1: </translation>
+    </message>
+    <message>
+        <source>%1, base %2, SAFE LEVEL %3.
+</source>
+        <translation>%1, Grundeinsatz %2, SAFE LEVEL %3.
+</translation>
+    </message>
+    <message>
+        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
+</source>
+        <translation>Die Grenze %1 hält den Einsatz von %2 zurück (Zeile %3 der Liste): eine Verlustserie beendet den Abend dort.
+</translation>
+    </message>
+    <message>
+        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
+        <translation>Erwarteter Verlust der nächsten Drehung: %1 Einheiten (1/37 der gezeigten %2). </translation>
+    </message>
+    <message>
+        <source>No bet is on show: the next spin costs nothing. </source>
+        <translation>Es wird kein Einsatz gezeigt: die nächste Drehung kostet nichts. </translation>
+    </message>
+    <message>
+        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
+        <translation>Erwarteter Verlust der bisherigen Sitzung: %1 Einheiten (1/37 von %2 Einsatz); tatsächliches Ergebnis: %3.</translation>
+    </message>
+    <message>
+        <source>%1: held back (%2)</source>
+        <translation>%1: zurückgehalten (%2)</translation>
     </message>
 </context>
 <context>
@@ -653,6 +1007,149 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>Die Spalte der CSV-Datei, die die Zahlen enthält.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfTable</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Nettoergebnis</translation>
+    </message>
+    <message>
+        <source>Largest stake</source>
+        <translation>Höchster Einsatz</translation>
+    </message>
+    <message>
+        <source>Deepest drawdown</source>
+        <translation>Tiefster Rückgang</translation>
+    </message>
+    <message>
+        <source>Bets won</source>
+        <translation>Gewonnene Einsätze</translation>
+    </message>
+    <message>
+        <source>Bets lost</source>
+        <translation>Verlorene Einsätze</translation>
+    </message>
+    <message>
+        <source>This evening&apos;s spins replayed under each betting system, your other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>Die Drehungen dieses Abends, mit jedem Wettsystem nachgespielt; Ihre übrigen Einstellungen und deren Änderungen bleiben. Nur gezeigte Einsätze, ab 0. Drehungen sind unabhängig: was ein System aus vergangenen Drehungen gemacht hätte, sagt nichts über die nächsten.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelDrawing</name>
+    <message>
+        <source>The wheel&apos;s pockets in their order, each shaded by how often it came: the darker, the more hits. The last number is outlined.</source>
+        <translation>Die Fächer des Kessels in ihrer Reihenfolge, jedes danach schattiert, wie oft es kam: je dunkler, desto mehr Treffer. Die letzte Zahl ist umrandet.</translation>
+    </message>
+    <message>
+        <source>Last
+%1</source>
+        <translation>Zuletzt
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WheelTab</name>
+    <message>
+        <source>yes: both</source>
+        <translation>ja: beides</translation>
+    </message>
+    <message>
+        <source>yes: hits</source>
+        <translation>ja: Treffer</translation>
+    </message>
+    <message>
+        <source>yes: absence</source>
+        <translation>ja: Ausbleiben</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>What the wheel has done so far. Spins are independent: none of this predicts the next spin. A figure is unusual only when its chance after Holm&apos;s correction (in brackets) is %1 % or less.</source>
+        <translation>Was der Kessel bisher getan hat. Drehungen sind unabhängig: nichts davon sagt die nächste Drehung voraus. Ein Wert ist nur dann ungewöhnlich, wenn seine Wahrscheinlichkeit nach der Holm-Korrektur (in Klammern) %1 % oder weniger beträgt.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Fair</translation>
+    </message>
+    <message>
+        <source>Away now</source>
+        <translation>Fehlt seit</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Längste</translation>
+    </message>
+    <message>
+        <source>p hits (Holm)</source>
+        <translation>p Treffer (Holm)</translation>
+    </message>
+    <message>
+        <source>p away (Holm)</source>
+        <translation>p Ausbleiben (Holm)</translation>
+    </message>
+    <message>
+        <source>Unusual?</source>
+        <translation>Ungewöhnlich?</translation>
+    </message>
+    <message>
+        <source>How many spins it came</source>
+        <translation>In wie vielen Drehungen es kam</translation>
+    </message>
+    <message>
+        <source>Its share of the spins</source>
+        <translation>Sein Anteil an den Drehungen</translation>
+    </message>
+    <message>
+        <source>The share a fair wheel gives it: its pockets of the 37</source>
+        <translation>Der Anteil, den ein fairer Kessel ihm gibt: seine Fächer von den 37</translation>
+    </message>
+    <message>
+        <source>Spins since it last came</source>
+        <translation>Drehungen seit seinem letzten Erscheinen</translation>
+    </message>
+    <message>
+        <source>The most spins in a row without it, the current ones included</source>
+        <translation>Die meisten Drehungen in Folge ohne es, die aktuellen eingeschlossen</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
+        <translation>Die Wahrscheinlichkeit, dass ein fairer Kessel eine Anzahl mindestens so weit vom Erwartungswert entfernt ergibt, in beide Richtungen; nach der Holm-Korrektur in Klammern</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
+        <translation>Die Wahrscheinlichkeit, dass ein fairer Kessel es irgendwo in diesen Drehungen mindestens so lange ausbleiben lässt; nach der Holm-Korrektur in Klammern</translation>
+    </message>
+    <message>
+        <source>Whether the corrected chance of its hits or of its absence is 5 % or less</source>
+        <translation>Ob die korrigierte Wahrscheinlichkeit seiner Treffer oder seines Ausbleibens 5 % oder weniger beträgt</translation>
+    </message>
+    <message>
+        <source>too few spins</source>
+        <translation>zu wenige Drehungen</translation>
+    </message>
+    <message>
+        <source>Neighbours on the wheel: after the first spin.</source>
+        <translation>Nachbarn im Kessel: nach der ersten Drehung.</translation>
+    </message>
+    <message>
+        <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
+        <translation>Die letzte Zahl, %1, und ihre Nachbarn im Kessel, im Uhrzeigersinn: %2.</translation>
     </message>
 </context>
 <context>

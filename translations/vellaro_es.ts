@@ -284,6 +284,40 @@
     </message>
 </context>
 <context>
+    <name>EveningSaving</name>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>No spin yet: there is no chart to save.</source>
+        <translation>Todavía no hay ninguna tirada: no hay gráfico que guardar.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 as a PNG picture.</source>
+        <translation>No se pudo guardar %1 como imagen PNG.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalReading</name>
+    <message>
+        <source>The journal cannot be read: %1</source>
+        <translation>No se puede leer el diario: %1</translation>
+    </message>
+    <message>
+        <source>The sessions that still read are listed.</source>
+        <translation>Se muestran las sesiones que aún se pueden leer.</translation>
+    </message>
+    <message>
+        <source>Your system</source>
+        <translation>Su sistema</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4 shown  net %5</source>
+        <translation>%1  %2  %3  %4 mostradas  neto %5</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -373,6 +407,326 @@
     <message>
         <source>Spin %1</source>
         <translation>Tirada %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Net result of the shown bets, from 0 (units)</source>
+        <translation>Resultado neto de las apuestas mostradas, desde 0 (unidades)</translation>
+    </message>
+    <message>
+        <source>Spins shown:</source>
+        <translation>Tiradas mostradas:</translation>
+    </message>
+    <message>
+        <source>the whole session</source>
+        <translation>toda la sesión</translation>
+    </message>
+    <message>
+        <source>the last %1</source>
+        <translation>las últimas %1</translation>
+    </message>
+    <message>
+        <source>what-if lines of the systems (dashed; yours solid)</source>
+        <translation>líneas «y si» de los sistemas (discontinuas; la suya continua)</translation>
+    </message>
+    <message>
+        <source>net result</source>
+        <translation>resultado neto</translation>
+    </message>
+    <message>
+        <source>stake (right axis)</source>
+        <translation>apuesta (eje derecho)</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>ganada</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdida</translation>
+    </message>
+    <message>
+        <source>reset or setting</source>
+        <translation>reinicio o ajuste</translation>
+    </message>
+    <message>
+        <source>spins played</source>
+        <translation>tiradas jugadas</translation>
+    </message>
+    <message>
+        <source>stake</source>
+        <translation>apuesta</translation>
+    </message>
+</context>
+<context>
+    <name>SessionPanel</name>
+    <message>
+        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
+        <translation>Capital restante: %1 (capital %2, neto %3). </translation>
+    </message>
+    <message>
+        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
+        <translation>Margen hasta el stop-loss: %1 (stop-loss %2, neto %3). </translation>
+    </message>
+    <message>
+        <source>It is used up: no further bet is shown.</source>
+        <translation>Está agotado: no se muestra ninguna apuesta más.</translation>
+    </message>
+    <message>
+        <source>The stop-loss is reached: no further bet is shown.</source>
+        <translation>Se ha alcanzado el stop-loss: no se muestra ninguna apuesta más.</translation>
+    </message>
+    <message>
+        <source>It does not cover the next shown stake under %1.</source>
+        <translation>No cubre la próxima apuesta mostrada con %1.</translation>
+    </message>
+    <message>
+        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
+        <translation>Cubre %1 seguidas con %2 (%3); una racha de %1 seguidas en algún punto de las próximas %4 tiradas: %5.</translation>
+    </message>
+    <message>
+        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
+        <translation>Apuesta retenida — %1. La velada se detiene aquí, salvo que continúe de todos modos.</translation>
+    </message>
+    <message>
+        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
+        <translation>BET AUTOMATIC RESET fija la apuesta a partir del saldo interno del motor</translation>
+    </message>
+    <message>
+        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
+        <translation>una tendencia puede mostrar una apuesta que el SAFE LEVEL solo sigue</translation>
+    </message>
+    <message>
+        <source>the matrix settles a spin it chose no chance for as a loss</source>
+        <translation>la matriz cuenta como pérdida una tirada para la que no eligió ninguna suerte</translation>
+    </message>
+    <message>
+        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
+        <translation>su sistema guarda una posición, una línea o un ciclo que la apuesta por sí sola no revela</translation>
+    </message>
+    <message>
+        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
+        <translation>La probabilidad de que un límite detenga la velada no se calcula: %1, algo que ese cálculo no sigue.</translation>
+    </message>
+    <message>
+        <source>any of them %1</source>
+        <translation>cualquiera de ellos %1</translation>
+    </message>
+    <message>
+        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
+        <translation>Probabilidad de que un límite retenga una apuesta, y así detenga la velada, en las próximas %1 tiradas, con ganancias y pérdidas en cualquier orden (exacta): %2.</translation>
+    </message>
+    <message>
+        <source>Vellaro — Session</source>
+        <translation>Vellaro — Sesión</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sesión:</translation>
+    </message>
+    <message>
+        <source>This evening, or a past session from the journal, replayed through the same engine</source>
+        <translation>Esta velada, o una sesión anterior del diario, reproducida con el mismo motor</translation>
+    </message>
+    <message>
+        <source>This evening</source>
+        <translation>Esta velada</translation>
+    </message>
+    <message>
+        <source>Continue this evening</source>
+        <translation>Continuar esta velada</translation>
+    </message>
+    <message>
+        <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
+        <translation>Seguir jugando con la sesión mostrada: vuelve a ser la velada de la ventana principal, exactamente donde estaba, y continúa en el diario como la misma sesión. La velada que está ahora en la ventana se termina antes, tras preguntar.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Guardar informe…</translation>
+    </message>
+    <message>
+        <source>The evening on show as one HTML page with its chart and statistics, as vellaro-sim --report writes it</source>
+        <translation>La velada mostrada como una página HTML con su gráfico y sus estadísticas, tal como la escribe vellaro-sim --report</translation>
+    </message>
+    <message>
+        <source>Save the report page</source>
+        <translation>Guardar la página del informe</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Página web (*.html)</translation>
+    </message>
+    <message>
+        <source>Save chart…</source>
+        <translation>Guardar gráfico…</translation>
+    </message>
+    <message>
+        <source>The chart as a PNG picture, or as SVG</source>
+        <translation>El gráfico como imagen PNG, o como SVG</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>What chance alone has done so far. Spins are independent: none of this predicts the next spin. Each chance is expected %1 of the time.</source>
+        <translation>Lo que el azar por sí solo ha hecho hasta ahora. Las tiradas son independientes: nada de esto predice la próxima tirada. Se espera cada suerte el %1 de las veces.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation>Racha actual</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Racha más larga</translation>
+    </message>
+    <message>
+        <source>Spins since</source>
+        <translation>Tiradas desde</translation>
+    </message>
+    <message>
+        <source>Chances and numbers</source>
+        <translation>Suertes y números</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Lost in total</source>
+        <translation>Perdido en total</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>What-if</source>
+        <translation>Y si</translation>
+    </message>
+    <message>
+        <source>No stored sessions (no journal yet).</source>
+        <translation>No hay sesiones guardadas (todavía no hay diario).</translation>
+    </message>
+    <message>
+        <source>No stored sessions.</source>
+        <translation>No hay sesiones guardadas.</translation>
+    </message>
+    <message>
+        <source>1 stored session.</source>
+        <translation>1 sesión guardada.</translation>
+    </message>
+    <message>
+        <source>%1 stored sessions.</source>
+        <translation>%1 sesiones guardadas.</translation>
+    </message>
+    <message>
+        <source>Replaying session %1…</source>
+        <translation>Reproduciendo la sesión %1…</translation>
+    </message>
+    <message>
+        <source>Session %1 cannot be shown: %2</source>
+        <translation>No se puede mostrar la sesión %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1, replayed from the journal.</source>
+        <translation>Sesión %1, reproducida desde el diario.</translation>
+    </message>
+    <message>
+        <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>Las tiradas de la sesión %1 reproducidas con cada sistema de apuestas, conservando sus demás ajustes y sus cambios. Solo apuestas mostradas, desde 0. Las tiradas son independientes: lo que un sistema habría hecho con tiradas pasadas no dice nada de las siguientes.</translation>
+    </message>
+    <message>
+        <source>Zeros: %1 of %2</source>
+        <translation>Ceros: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Are the 37 numbers as even as a fair wheel leaves them? Chi-square %1 on %2 degrees of freedom, p = %3. %4</source>
+        <translation>¿Están los 37 números tan igualados como los deja una rueda justa? Chi cuadrado %1 con %2 grados de libertad, p = %3. %4</translation>
+    </message>
+    <message>
+        <source>The test of the 37 numbers needs %1 spins (5 per number); before that it would say nothing honest.</source>
+        <translation>La prueba de los 37 números necesita %1 tiradas (5 por número); antes no diría nada honesto.</translation>
+    </message>
+    <message>
+        <source>The next loss is tracked without a bet; then:
+</source>
+        <translation>La próxima pérdida se sigue sin apuesta; después:
+</translation>
+    </message>
+    <message>
+        <source>The next %1 losses in a row are tracked without a bet; then:
+</source>
+        <translation>Las próximas %1 pérdidas seguidas se siguen sin apuesta; después:
+</translation>
+    </message>
+    <message>
+        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
+</source>
+        <translation>Probabilidad de una racha de %1 pérdidas mostradas seguidas en algún punto de las próximas %2 tiradas: %3. Probabilidad de que las próximas %4 pierdan todas, una tras otra desde ahora: %5.
+</translation>
+    </message>
+    <message>
+        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
+        <translation>%1 recomendaciones (%2 seguidas, luego %3 mostradas)</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 apuestas</translation>
+    </message>
+    <message>
+        <source>At the end of session %1: </source>
+        <translation>Al final de la sesión %1: </translation>
+    </message>
+    <message>
+        <source>%1, base %2, SAFE LEVEL %3.
+</source>
+        <translation>%1, apuesta base %2, SAFE LEVEL %3.
+</translation>
+    </message>
+    <message>
+        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
+</source>
+        <translation>El límite %1 retiene la apuesta de %2 (fila %3 de la lista): una racha de pérdidas detiene la velada ahí.
+</translation>
+    </message>
+    <message>
+        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
+        <translation>Pérdida esperada de la próxima tirada: %1 unidades (1/37 de las %2 mostradas). </translation>
+    </message>
+    <message>
+        <source>No bet is on show: the next spin costs nothing. </source>
+        <translation>No se muestra ninguna apuesta: la próxima tirada no cuesta nada. </translation>
+    </message>
+    <message>
+        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
+        <translation>Pérdida esperada de la sesión hasta ahora: %1 unidades (1/37 de %2 apostadas); resultado real: %3.</translation>
+    </message>
+    <message>
+        <source>%1: held back (%2)</source>
+        <translation>%1: retenida (%2)</translation>
     </message>
 </context>
 <context>
@@ -653,6 +1007,149 @@ Si pierde, la próxima apuesta: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>La columna del archivo CSV que contiene los números.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfTable</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Resultado neto</translation>
+    </message>
+    <message>
+        <source>Largest stake</source>
+        <translation>Apuesta más alta</translation>
+    </message>
+    <message>
+        <source>Deepest drawdown</source>
+        <translation>Mayor caída</translation>
+    </message>
+    <message>
+        <source>Bets won</source>
+        <translation>Apuestas ganadas</translation>
+    </message>
+    <message>
+        <source>Bets lost</source>
+        <translation>Apuestas perdidas</translation>
+    </message>
+    <message>
+        <source>This evening&apos;s spins replayed under each betting system, your other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>Las tiradas de esta velada reproducidas con cada sistema de apuestas, conservando sus demás ajustes y sus cambios. Solo apuestas mostradas, desde 0. Las tiradas son independientes: lo que un sistema habría hecho con tiradas pasadas no dice nada de las siguientes.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelDrawing</name>
+    <message>
+        <source>The wheel&apos;s pockets in their order, each shaded by how often it came: the darker, the more hits. The last number is outlined.</source>
+        <translation>Las casillas de la rueda en su orden, cada una sombreada según las veces que salió: cuanto más oscura, más aciertos. El último número está contorneado.</translation>
+    </message>
+    <message>
+        <source>Last
+%1</source>
+        <translation>Último
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WheelTab</name>
+    <message>
+        <source>yes: both</source>
+        <translation>sí: ambos</translation>
+    </message>
+    <message>
+        <source>yes: hits</source>
+        <translation>sí: aciertos</translation>
+    </message>
+    <message>
+        <source>yes: absence</source>
+        <translation>sí: ausencia</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>What the wheel has done so far. Spins are independent: none of this predicts the next spin. A figure is unusual only when its chance after Holm&apos;s correction (in brackets) is %1 % or less.</source>
+        <translation>Lo que la rueda ha hecho hasta ahora. Las tiradas son independientes: nada de esto predice la próxima tirada. Una cifra solo es inusual cuando su probabilidad tras la corrección de Holm (entre paréntesis) es del %1 % o menos.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Justa</translation>
+    </message>
+    <message>
+        <source>Away now</source>
+        <translation>Ausente ahora</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Más larga</translation>
+    </message>
+    <message>
+        <source>p hits (Holm)</source>
+        <translation>p aciertos (Holm)</translation>
+    </message>
+    <message>
+        <source>p away (Holm)</source>
+        <translation>p ausencia (Holm)</translation>
+    </message>
+    <message>
+        <source>Unusual?</source>
+        <translation>¿Inusual?</translation>
+    </message>
+    <message>
+        <source>How many spins it came</source>
+        <translation>En cuántas tiradas salió</translation>
+    </message>
+    <message>
+        <source>Its share of the spins</source>
+        <translation>Su proporción de las tiradas</translation>
+    </message>
+    <message>
+        <source>The share a fair wheel gives it: its pockets of the 37</source>
+        <translation>La proporción que le da una rueda justa: sus casillas de las 37</translation>
+    </message>
+    <message>
+        <source>Spins since it last came</source>
+        <translation>Tiradas desde la última vez que salió</translation>
+    </message>
+    <message>
+        <source>The most spins in a row without it, the current ones included</source>
+        <translation>El mayor número de tiradas seguidas sin él, incluidas las actuales</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilidad de que una rueda justa dé un recuento al menos así de alejado del esperado, en cualquier sentido; tras la corrección de Holm entre paréntesis</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilidad de que una rueda justa lo mantenga ausente al menos este tiempo en algún punto de estas tiradas; tras la corrección de Holm entre paréntesis</translation>
+    </message>
+    <message>
+        <source>Whether the corrected chance of its hits or of its absence is 5 % or less</source>
+        <translation>Si la probabilidad corregida de sus aciertos o de su ausencia es del 5 % o menos</translation>
+    </message>
+    <message>
+        <source>too few spins</source>
+        <translation>muy pocas tiradas</translation>
+    </message>
+    <message>
+        <source>Neighbours on the wheel: after the first spin.</source>
+        <translation>Vecinos en la rueda: tras la primera tirada.</translation>
+    </message>
+    <message>
+        <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
+        <translation>El último número, %1, y sus vecinos en la rueda, en el sentido de las agujas del reloj: %2.</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,40 @@
     </message>
 </context>
 <context>
+    <name>EveningSaving</name>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>No spin yet: there is no chart to save.</source>
+        <translation>Aucun tour pour l’instant : il n’y a pas de graphique à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 as a PNG picture.</source>
+        <translation>Impossible d’enregistrer %1 en image PNG.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalReading</name>
+    <message>
+        <source>The journal cannot be read: %1</source>
+        <translation>Le journal ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The sessions that still read are listed.</source>
+        <translation>Les sessions encore lisibles sont listées.</translation>
+    </message>
+    <message>
+        <source>Your system</source>
+        <translation>Votre système</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4 shown  net %5</source>
+        <translation>%1  %2  %3  %4 affichées  net %5</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -373,6 +407,326 @@
     <message>
         <source>Spin %1</source>
         <translation>Coup %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Net result of the shown bets, from 0 (units)</source>
+        <translation>Résultat net des mises affichées, depuis 0 (unités)</translation>
+    </message>
+    <message>
+        <source>Spins shown:</source>
+        <translation>Tours affichés :</translation>
+    </message>
+    <message>
+        <source>the whole session</source>
+        <translation>toute la session</translation>
+    </message>
+    <message>
+        <source>the last %1</source>
+        <translation>les %1 derniers</translation>
+    </message>
+    <message>
+        <source>what-if lines of the systems (dashed; yours solid)</source>
+        <translation>courbes « et si » des systèmes (en tirets ; le vôtre en trait plein)</translation>
+    </message>
+    <message>
+        <source>net result</source>
+        <translation>résultat net</translation>
+    </message>
+    <message>
+        <source>stake (right axis)</source>
+        <translation>mise (axe de droite)</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gagnée</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdue</translation>
+    </message>
+    <message>
+        <source>reset or setting</source>
+        <translation>remise à zéro ou réglage</translation>
+    </message>
+    <message>
+        <source>spins played</source>
+        <translation>tours joués</translation>
+    </message>
+    <message>
+        <source>stake</source>
+        <translation>mise</translation>
+    </message>
+</context>
+<context>
+    <name>SessionPanel</name>
+    <message>
+        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
+        <translation>Bankroll restante : %1 (bankroll %2, net %3). </translation>
+    </message>
+    <message>
+        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
+        <translation>Marge jusqu’au stop-loss : %1 (stop-loss %2, net %3). </translation>
+    </message>
+    <message>
+        <source>It is used up: no further bet is shown.</source>
+        <translation>Elle est épuisée : aucune autre mise n’est affichée.</translation>
+    </message>
+    <message>
+        <source>The stop-loss is reached: no further bet is shown.</source>
+        <translation>Le stop-loss est atteint : aucune autre mise n’est affichée.</translation>
+    </message>
+    <message>
+        <source>It does not cover the next shown stake under %1.</source>
+        <translation>Elle ne couvre pas la prochaine mise affichée avec %1.</translation>
+    </message>
+    <message>
+        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
+        <translation>Elle couvre %1 d’affilée avec %2 (%3) ; une série de %1 d’affilée quelque part dans les %4 prochains tours : %5.</translation>
+    </message>
+    <message>
+        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
+        <translation>Mise retenue — %1. La soirée s’arrête ici, sauf si vous continuez quand même.</translation>
+    </message>
+    <message>
+        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
+        <translation>BET AUTOMATIC RESET fixe la mise d’après le solde interne du moteur</translation>
+    </message>
+    <message>
+        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
+        <translation>une tendance peut afficher une mise que le SAFE LEVEL ne fait que suivre</translation>
+    </message>
+    <message>
+        <source>the matrix settles a spin it chose no chance for as a loss</source>
+        <translation>la matrice compte comme une perte un tour pour lequel elle n’a choisi aucune chance</translation>
+    </message>
+    <message>
+        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
+        <translation>votre système garde une position, une ligne ou un cycle que la mise seule ne révèle pas</translation>
+    </message>
+    <message>
+        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
+        <translation>La probabilité qu’une limite arrête la soirée n’est pas calculée : %1, ce que ce calcul ne suit pas.</translation>
+    </message>
+    <message>
+        <source>any of them %1</source>
+        <translation>l’une quelconque %1</translation>
+    </message>
+    <message>
+        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
+        <translation>Probabilité qu’une limite retienne une mise, et arrête ainsi la soirée, dans les %1 prochains tours, gains et pertes dans n’importe quel ordre (exacte) : %2.</translation>
+    </message>
+    <message>
+        <source>Vellaro — Session</source>
+        <translation>Vellaro — Session</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Session :</translation>
+    </message>
+    <message>
+        <source>This evening, or a past session from the journal, replayed through the same engine</source>
+        <translation>Cette soirée, ou une session passée du journal, rejouée par le même moteur</translation>
+    </message>
+    <message>
+        <source>This evening</source>
+        <translation>Cette soirée</translation>
+    </message>
+    <message>
+        <source>Continue this evening</source>
+        <translation>Poursuivre cette soirée</translation>
+    </message>
+    <message>
+        <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
+        <translation>Continuer à jouer avec la session affichée : elle redevient la soirée de la fenêtre principale, exactement là où elle en était, et se poursuit dans le journal comme la même session. La soirée actuellement dans la fenêtre est d’abord terminée, après confirmation.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Enregistrer le rapport…</translation>
+    </message>
+    <message>
+        <source>The evening on show as one HTML page with its chart and statistics, as vellaro-sim --report writes it</source>
+        <translation>La soirée affichée sous forme d’une page HTML avec son graphique et ses statistiques, comme l’écrit vellaro-sim --report</translation>
+    </message>
+    <message>
+        <source>Save the report page</source>
+        <translation>Enregistrer la page du rapport</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Page web (*.html)</translation>
+    </message>
+    <message>
+        <source>Save chart…</source>
+        <translation>Enregistrer le graphique…</translation>
+    </message>
+    <message>
+        <source>The chart as a PNG picture, or as SVG</source>
+        <translation>Le graphique en image PNG, ou en SVG</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>What chance alone has done so far. Spins are independent: none of this predicts the next spin. Each chance is expected %1 of the time.</source>
+        <translation>Ce que le hasard seul a fait jusqu’ici. Les tours sont indépendants : rien de tout cela ne prédit le prochain tour. Chaque chance est attendue %1 du temps.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation>Série en cours</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Plus longue série</translation>
+    </message>
+    <message>
+        <source>Spins since</source>
+        <translation>Tours depuis</translation>
+    </message>
+    <message>
+        <source>Chances and numbers</source>
+        <translation>Chances et numéros</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Cylindre</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Lost in total</source>
+        <translation>Perdu au total</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risque</translation>
+    </message>
+    <message>
+        <source>What-if</source>
+        <translation>Et si</translation>
+    </message>
+    <message>
+        <source>No stored sessions (no journal yet).</source>
+        <translation>Aucune session enregistrée (pas encore de journal).</translation>
+    </message>
+    <message>
+        <source>No stored sessions.</source>
+        <translation>Aucune session enregistrée.</translation>
+    </message>
+    <message>
+        <source>1 stored session.</source>
+        <translation>1 session enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 stored sessions.</source>
+        <translation>%1 sessions enregistrées.</translation>
+    </message>
+    <message>
+        <source>Replaying session %1…</source>
+        <translation>Session %1 en cours de relecture…</translation>
+    </message>
+    <message>
+        <source>Session %1 cannot be shown: %2</source>
+        <translation>La session %1 ne peut pas être affichée : %2</translation>
+    </message>
+    <message>
+        <source>Session %1, replayed from the journal.</source>
+        <translation>Session %1, rejouée depuis le journal.</translation>
+    </message>
+    <message>
+        <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>Les tours de la session %1 rejoués avec chaque système de mise, ses autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les tours sont indépendants : ce qu’un système aurait fait des tours passés ne dit rien des suivants.</translation>
+    </message>
+    <message>
+        <source>Zeros: %1 of %2</source>
+        <translation>Zéros : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Are the 37 numbers as even as a fair wheel leaves them? Chi-square %1 on %2 degrees of freedom, p = %3. %4</source>
+        <translation>Les 37 numéros sont-ils aussi réguliers que les laisse un cylindre équitable ? Khi-deux %1 à %2 degrés de liberté, p = %3. %4</translation>
+    </message>
+    <message>
+        <source>The test of the 37 numbers needs %1 spins (5 per number); before that it would say nothing honest.</source>
+        <translation>Le test des 37 numéros demande %1 tours (5 par numéro) ; avant cela, il ne dirait rien d’honnête.</translation>
+    </message>
+    <message>
+        <source>The next loss is tracked without a bet; then:
+</source>
+        <translation>La prochaine perte est suivie sans mise ; ensuite :
+</translation>
+    </message>
+    <message>
+        <source>The next %1 losses in a row are tracked without a bet; then:
+</source>
+        <translation>Les %1 prochaines pertes d’affilée sont suivies sans mise ; ensuite :
+</translation>
+    </message>
+    <message>
+        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
+</source>
+        <translation>Probabilité d’une série de %1 pertes affichées d’affilée quelque part dans les %2 prochains tours : %3. Probabilité que les %4 suivantes perdent toutes, l’une après l’autre à partir de maintenant : %5.
+</translation>
+    </message>
+    <message>
+        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
+        <translation>%1 recommandations (%2 suivies, puis %3 affichées)</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 mises</translation>
+    </message>
+    <message>
+        <source>At the end of session %1: </source>
+        <translation>À la fin de la session %1 : </translation>
+    </message>
+    <message>
+        <source>%1, base %2, SAFE LEVEL %3.
+</source>
+        <translation>%1, mise de base %2, SAFE LEVEL %3.
+</translation>
+    </message>
+    <message>
+        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
+</source>
+        <translation>La limite %1 retient la mise de %2 (ligne %3 de la liste) : une série de pertes arrête la soirée à cet endroit.
+</translation>
+    </message>
+    <message>
+        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
+        <translation>Perte attendue du prochain tour : %1 unités (1/37 des %2 affichées). </translation>
+    </message>
+    <message>
+        <source>No bet is on show: the next spin costs nothing. </source>
+        <translation>Aucune mise n’est affichée : le prochain tour ne coûte rien. </translation>
+    </message>
+    <message>
+        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
+        <translation>Perte attendue de la session jusqu’ici : %1 unités (1/37 des %2 misées) ; résultat réel : %3.</translation>
+    </message>
+    <message>
+        <source>%1: held back (%2)</source>
+        <translation>%1 : retenue (%2)</translation>
     </message>
 </context>
 <context>
@@ -653,6 +1007,149 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>La colonne du fichier CSV qui contient les numéros.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfTable</name>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Résultat net</translation>
+    </message>
+    <message>
+        <source>Largest stake</source>
+        <translation>Plus forte mise</translation>
+    </message>
+    <message>
+        <source>Deepest drawdown</source>
+        <translation>Plus forte baisse</translation>
+    </message>
+    <message>
+        <source>Bets won</source>
+        <translation>Mises gagnées</translation>
+    </message>
+    <message>
+        <source>Bets lost</source>
+        <translation>Mises perdues</translation>
+    </message>
+    <message>
+        <source>This evening&apos;s spins replayed under each betting system, your other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>Les tours de cette soirée rejoués avec chaque système de mise, vos autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les tours sont indépendants : ce qu’un système aurait fait des tours passés ne dit rien des suivants.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelDrawing</name>
+    <message>
+        <source>The wheel&apos;s pockets in their order, each shaded by how often it came: the darker, the more hits. The last number is outlined.</source>
+        <translation>Les cases du cylindre dans leur ordre, chacune ombrée selon sa fréquence de sortie : plus elle est sombre, plus elle est sortie. Le dernier numéro est entouré.</translation>
+    </message>
+    <message>
+        <source>Last
+%1</source>
+        <translation>Dernier
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WheelTab</name>
+    <message>
+        <source>yes: both</source>
+        <translation>oui : les deux</translation>
+    </message>
+    <message>
+        <source>yes: hits</source>
+        <translation>oui : sorties</translation>
+    </message>
+    <message>
+        <source>yes: absence</source>
+        <translation>oui : absence</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>What the wheel has done so far. Spins are independent: none of this predicts the next spin. A figure is unusual only when its chance after Holm&apos;s correction (in brackets) is %1 % or less.</source>
+        <translation>Ce que le cylindre a fait jusqu’ici. Les tours sont indépendants : rien de tout cela ne prédit le prochain tour. Un chiffre n’est inhabituel que si sa probabilité après la correction de Holm (entre parenthèses) est de %1 % ou moins.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Équitable</translation>
+    </message>
+    <message>
+        <source>Away now</source>
+        <translation>Absent depuis</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Plus longue</translation>
+    </message>
+    <message>
+        <source>p hits (Holm)</source>
+        <translation>p sorties (Holm)</translation>
+    </message>
+    <message>
+        <source>p away (Holm)</source>
+        <translation>p absence (Holm)</translation>
+    </message>
+    <message>
+        <source>Unusual?</source>
+        <translation>Inhabituel ?</translation>
+    </message>
+    <message>
+        <source>How many spins it came</source>
+        <translation>Le nombre de tours où il est sorti</translation>
+    </message>
+    <message>
+        <source>Its share of the spins</source>
+        <translation>Sa part des tours</translation>
+    </message>
+    <message>
+        <source>The share a fair wheel gives it: its pockets of the 37</source>
+        <translation>La part qu’un cylindre équitable lui donne : ses cases sur les 37</translation>
+    </message>
+    <message>
+        <source>Spins since it last came</source>
+        <translation>Tours depuis sa dernière sortie</translation>
+    </message>
+    <message>
+        <source>The most spins in a row without it, the current ones included</source>
+        <translation>Le plus grand nombre de tours d’affilée sans lui, les actuels compris</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilité qu’un cylindre équitable donne un compte au moins aussi éloigné de l’attendu, dans un sens ou dans l’autre ; après la correction de Holm entre parenthèses</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilité qu’un cylindre équitable le tienne absent au moins aussi longtemps quelque part dans ces tours ; après la correction de Holm entre parenthèses</translation>
+    </message>
+    <message>
+        <source>Whether the corrected chance of its hits or of its absence is 5 % or less</source>
+        <translation>Si la probabilité corrigée de ses sorties ou de son absence est de 5 % ou moins</translation>
+    </message>
+    <message>
+        <source>too few spins</source>
+        <translation>trop peu de tours</translation>
+    </message>
+    <message>
+        <source>Neighbours on the wheel: after the first spin.</source>
+        <translation>Voisins sur le cylindre : après le premier tour.</translation>
+    </message>
+    <message>
+        <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
+        <translation>Le dernier numéro, %1, et ses voisins sur le cylindre, dans le sens des aiguilles d’une montre : %2.</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,40 @@
     </message>
 </context>
 <context>
+    <name>EveningSaving</name>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>No spin yet: there is no chart to save.</source>
+        <translation>Ancora nessun giro: non c’è nessun grafico da salvare.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 as a PNG picture.</source>
+        <translation>Impossibile salvare %1 come immagine PNG.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalReading</name>
+    <message>
+        <source>The journal cannot be read: %1</source>
+        <translation>Impossibile leggere il diario: %1</translation>
+    </message>
+    <message>
+        <source>The sessions that still read are listed.</source>
+        <translation>Sono elencate le sessioni ancora leggibili.</translation>
+    </message>
+    <message>
+        <source>Your system</source>
+        <translation>Il tuo sistema</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4 shown  net %5</source>
+        <translation>%1  %2  %3  %4 mostrate  netto %5</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -373,6 +407,326 @@
     <message>
         <source>Spin %1</source>
         <translation>Giro %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Net result of the shown bets, from 0 (units)</source>
+        <translation>Risultato netto delle puntate mostrate, da 0 (unità)</translation>
+    </message>
+    <message>
+        <source>Spins shown:</source>
+        <translation>Giri mostrati:</translation>
+    </message>
+    <message>
+        <source>the whole session</source>
+        <translation>l’intera sessione</translation>
+    </message>
+    <message>
+        <source>the last %1</source>
+        <translation>gli ultimi %1</translation>
+    </message>
+    <message>
+        <source>what-if lines of the systems (dashed; yours solid)</source>
+        <translation>linee «e se» dei sistemi (tratteggiate; la tua continua)</translation>
+    </message>
+    <message>
+        <source>net result</source>
+        <translation>risultato netto</translation>
+    </message>
+    <message>
+        <source>stake (right axis)</source>
+        <translation>puntata (asse destro)</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>vinta</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>persa</translation>
+    </message>
+    <message>
+        <source>reset or setting</source>
+        <translation>azzeramento o impostazione</translation>
+    </message>
+    <message>
+        <source>spins played</source>
+        <translation>giri giocati</translation>
+    </message>
+    <message>
+        <source>stake</source>
+        <translation>puntata</translation>
+    </message>
+</context>
+<context>
+    <name>SessionPanel</name>
+    <message>
+        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
+        <translation>Capitale rimasto: %1 (capitale %2, netto %3). </translation>
+    </message>
+    <message>
+        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
+        <translation>Margine fino allo stop-loss: %1 (stop-loss %2, netto %3). </translation>
+    </message>
+    <message>
+        <source>It is used up: no further bet is shown.</source>
+        <translation>È esaurito: non viene mostrata nessun’altra puntata.</translation>
+    </message>
+    <message>
+        <source>The stop-loss is reached: no further bet is shown.</source>
+        <translation>Lo stop-loss è raggiunto: non viene mostrata nessun’altra puntata.</translation>
+    </message>
+    <message>
+        <source>It does not cover the next shown stake under %1.</source>
+        <translation>Non copre la prossima puntata mostrata con %1.</translation>
+    </message>
+    <message>
+        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
+        <translation>Copre %1 di fila con %2 (%3); una serie di %1 di fila in un punto qualsiasi dei prossimi %4 giri: %5.</translation>
+    </message>
+    <message>
+        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
+        <translation>Puntata trattenuta — %1. La serata si ferma qui, a meno che non si continui comunque.</translation>
+    </message>
+    <message>
+        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
+        <translation>BET AUTOMATIC RESET fissa la puntata in base al saldo interno del motore</translation>
+    </message>
+    <message>
+        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
+        <translation>una tendenza può mostrare una puntata che il SAFE LEVEL si limita a seguire</translation>
+    </message>
+    <message>
+        <source>the matrix settles a spin it chose no chance for as a loss</source>
+        <translation>la matrice conta come perdita un giro per cui non ha scelto alcuna chance</translation>
+    </message>
+    <message>
+        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
+        <translation>il tuo sistema tiene una posizione, una riga o un ciclo che la sola puntata non rivela</translation>
+    </message>
+    <message>
+        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
+        <translation>La probabilità che un limite fermi la serata non viene calcolata: %1, cosa che quel calcolo non segue.</translation>
+    </message>
+    <message>
+        <source>any of them %1</source>
+        <translation>uno qualsiasi %1</translation>
+    </message>
+    <message>
+        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
+        <translation>Probabilità che un limite trattenga una puntata, e così fermi la serata, entro i prossimi %1 giri, vincite e perdite in qualsiasi ordine (esatta): %2.</translation>
+    </message>
+    <message>
+        <source>Vellaro — Session</source>
+        <translation>Vellaro — Sessione</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sessione:</translation>
+    </message>
+    <message>
+        <source>This evening, or a past session from the journal, replayed through the same engine</source>
+        <translation>Questa serata, o una sessione passata del diario, rigiocata con lo stesso motore</translation>
+    </message>
+    <message>
+        <source>This evening</source>
+        <translation>Questa serata</translation>
+    </message>
+    <message>
+        <source>Continue this evening</source>
+        <translation>Continua questa serata</translation>
+    </message>
+    <message>
+        <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
+        <translation>Continua a giocare con la sessione mostrata: torna a essere la serata della finestra principale, esattamente dove era rimasta, e prosegue nel diario come la stessa sessione. La serata ora nella finestra viene prima chiusa, dopo una conferma.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Salva rapporto…</translation>
+    </message>
+    <message>
+        <source>The evening on show as one HTML page with its chart and statistics, as vellaro-sim --report writes it</source>
+        <translation>La serata mostrata come una pagina HTML con il suo grafico e le sue statistiche, come la scrive vellaro-sim --report</translation>
+    </message>
+    <message>
+        <source>Save the report page</source>
+        <translation>Salva la pagina del rapporto</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Pagina web (*.html)</translation>
+    </message>
+    <message>
+        <source>Save chart…</source>
+        <translation>Salva grafico…</translation>
+    </message>
+    <message>
+        <source>The chart as a PNG picture, or as SVG</source>
+        <translation>Il grafico come immagine PNG, o come SVG</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>Immagine PNG (*.png);;Immagine SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>What chance alone has done so far. Spins are independent: none of this predicts the next spin. Each chance is expected %1 of the time.</source>
+        <translation>Ciò che il solo caso ha fatto finora. I giri sono indipendenti: niente di tutto questo predice il prossimo giro. Ogni chance è attesa il %1 delle volte.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation>Serie attuale</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Serie più lunga</translation>
+    </message>
+    <message>
+        <source>Spins since</source>
+        <translation>Giri da allora</translation>
+    </message>
+    <message>
+        <source>Chances and numbers</source>
+        <translation>Chance e numeri</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Puntata</translation>
+    </message>
+    <message>
+        <source>Lost in total</source>
+        <translation>Perso in totale</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Rischio</translation>
+    </message>
+    <message>
+        <source>What-if</source>
+        <translation>E se</translation>
+    </message>
+    <message>
+        <source>No stored sessions (no journal yet).</source>
+        <translation>Nessuna sessione salvata (ancora nessun diario).</translation>
+    </message>
+    <message>
+        <source>No stored sessions.</source>
+        <translation>Nessuna sessione salvata.</translation>
+    </message>
+    <message>
+        <source>1 stored session.</source>
+        <translation>1 sessione salvata.</translation>
+    </message>
+    <message>
+        <source>%1 stored sessions.</source>
+        <translation>%1 sessioni salvate.</translation>
+    </message>
+    <message>
+        <source>Replaying session %1…</source>
+        <translation>Sessione %1 in riproduzione…</translation>
+    </message>
+    <message>
+        <source>Session %1 cannot be shown: %2</source>
+        <translation>Impossibile mostrare la sessione %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1, replayed from the journal.</source>
+        <translation>Sessione %1, rigiocata dal diario.</translation>
+    </message>
+    <message>
+        <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>I giri della sessione %1 rigiocati con ogni sistema di puntata, mantenendo le altre impostazioni e le loro modifiche. Solo puntate mostrate, da 0. I giri sono indipendenti: ciò che un sistema avrebbe fatto dei giri passati non dice nulla dei prossimi.</translation>
+    </message>
+    <message>
+        <source>Zeros: %1 of %2</source>
+        <translation>Zeri: %1 su %2</translation>
+    </message>
+    <message>
+        <source>Are the 37 numbers as even as a fair wheel leaves them? Chi-square %1 on %2 degrees of freedom, p = %3. %4</source>
+        <translation>I 37 numeri sono uniformi quanto li lascia una ruota equa? Chi quadrato %1 con %2 gradi di libertà, p = %3. %4</translation>
+    </message>
+    <message>
+        <source>The test of the 37 numbers needs %1 spins (5 per number); before that it would say nothing honest.</source>
+        <translation>Il test dei 37 numeri richiede %1 giri (5 per numero); prima non direbbe nulla di onesto.</translation>
+    </message>
+    <message>
+        <source>The next loss is tracked without a bet; then:
+</source>
+        <translation>La prossima perdita è seguita senza puntata; poi:
+</translation>
+    </message>
+    <message>
+        <source>The next %1 losses in a row are tracked without a bet; then:
+</source>
+        <translation>Le prossime %1 perdite di fila sono seguite senza puntata; poi:
+</translation>
+    </message>
+    <message>
+        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
+</source>
+        <translation>Probabilità di una serie di %1 perdite mostrate di fila in un punto qualsiasi dei prossimi %2 giri: %3. Probabilità che le prossime %4 perdano tutte, una dopo l’altra da adesso: %5.
+</translation>
+    </message>
+    <message>
+        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
+        <translation>%1 raccomandazioni (%2 seguite, poi %3 mostrate)</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 puntate</translation>
+    </message>
+    <message>
+        <source>At the end of session %1: </source>
+        <translation>Alla fine della sessione %1: </translation>
+    </message>
+    <message>
+        <source>%1, base %2, SAFE LEVEL %3.
+</source>
+        <translation>%1, puntata base %2, SAFE LEVEL %3.
+</translation>
+    </message>
+    <message>
+        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
+</source>
+        <translation>Il limite %1 trattiene la puntata di %2 (riga %3 dell’elenco): una serie di perdite ferma lì la serata.
+</translation>
+    </message>
+    <message>
+        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
+        <translation>Perdita attesa del prossimo giro: %1 unità (1/37 delle %2 mostrate). </translation>
+    </message>
+    <message>
+        <source>No bet is on show: the next spin costs nothing. </source>
+        <translation>Nessuna puntata mostrata: il prossimo giro non costa nulla. </translation>
+    </message>
+    <message>
+        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
+        <translation>Perdita attesa della sessione finora: %1 unità (1/37 di %2 puntate); risultato effettivo: %3.</translation>
+    </message>
+    <message>
+        <source>%1: held back (%2)</source>
+        <translation>%1: trattenuta (%2)</translation>
     </message>
 </context>
 <context>
@@ -653,6 +1007,149 @@ Se perde, la prossima puntata: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>La colonna del file CSV che contiene i numeri.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfTable</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Risultato netto</translation>
+    </message>
+    <message>
+        <source>Largest stake</source>
+        <translation>Puntata più alta</translation>
+    </message>
+    <message>
+        <source>Deepest drawdown</source>
+        <translation>Calo più profondo</translation>
+    </message>
+    <message>
+        <source>Bets won</source>
+        <translation>Puntate vinte</translation>
+    </message>
+    <message>
+        <source>Bets lost</source>
+        <translation>Puntate perse</translation>
+    </message>
+    <message>
+        <source>This evening&apos;s spins replayed under each betting system, your other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
+        <translation>I giri di questa serata rigiocati con ogni sistema di puntata, mantenendo le altre impostazioni e le loro modifiche. Solo puntate mostrate, da 0. I giri sono indipendenti: ciò che un sistema avrebbe fatto dei giri passati non dice nulla dei prossimi.</translation>
+    </message>
+</context>
+<context>
+    <name>WheelDrawing</name>
+    <message>
+        <source>The wheel&apos;s pockets in their order, each shaded by how often it came: the darker, the more hits. The last number is outlined.</source>
+        <translation>Le caselle della ruota nel loro ordine, ciascuna ombreggiata secondo quante volte è uscita: più è scura, più uscite. L’ultimo numero è contornato.</translation>
+    </message>
+    <message>
+        <source>Last
+%1</source>
+        <translation>Ultimo
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WheelTab</name>
+    <message>
+        <source>yes: both</source>
+        <translation>sì: entrambi</translation>
+    </message>
+    <message>
+        <source>yes: hits</source>
+        <translation>sì: uscite</translation>
+    </message>
+    <message>
+        <source>yes: absence</source>
+        <translation>sì: assenza</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>What the wheel has done so far. Spins are independent: none of this predicts the next spin. A figure is unusual only when its chance after Holm&apos;s correction (in brackets) is %1 % or less.</source>
+        <translation>Ciò che la ruota ha fatto finora. I giri sono indipendenti: niente di tutto questo predice il prossimo giro. Un valore è insolito solo quando la sua probabilità dopo la correzione di Holm (tra parentesi) è del %1 % o meno.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Equa</translation>
+    </message>
+    <message>
+        <source>Away now</source>
+        <translation>Assente ora</translation>
+    </message>
+    <message>
+        <source>Longest</source>
+        <translation>Più lunga</translation>
+    </message>
+    <message>
+        <source>p hits (Holm)</source>
+        <translation>p uscite (Holm)</translation>
+    </message>
+    <message>
+        <source>p away (Holm)</source>
+        <translation>p assenza (Holm)</translation>
+    </message>
+    <message>
+        <source>Unusual?</source>
+        <translation>Insolito?</translation>
+    </message>
+    <message>
+        <source>How many spins it came</source>
+        <translation>In quanti giri è uscito</translation>
+    </message>
+    <message>
+        <source>Its share of the spins</source>
+        <translation>La sua quota dei giri</translation>
+    </message>
+    <message>
+        <source>The share a fair wheel gives it: its pockets of the 37</source>
+        <translation>La quota che gli dà una ruota equa: le sue caselle sulle 37</translation>
+    </message>
+    <message>
+        <source>Spins since it last came</source>
+        <translation>Giri dall’ultima volta che è uscito</translation>
+    </message>
+    <message>
+        <source>The most spins in a row without it, the current ones included</source>
+        <translation>Il massimo di giri di fila senza di esso, compresi quelli attuali</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilità che una ruota equa dia un conteggio almeno così lontano da quello atteso, in un senso o nell’altro; dopo la correzione di Holm tra parentesi</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilità che una ruota equa lo tenga assente almeno così a lungo in un punto qualsiasi di questi giri; dopo la correzione di Holm tra parentesi</translation>
+    </message>
+    <message>
+        <source>Whether the corrected chance of its hits or of its absence is 5 % or less</source>
+        <translation>Se la probabilità corretta delle sue uscite o della sua assenza è del 5 % o meno</translation>
+    </message>
+    <message>
+        <source>too few spins</source>
+        <translation>troppo pochi giri</translation>
+    </message>
+    <message>
+        <source>Neighbours on the wheel: after the first spin.</source>
+        <translation>Vicini sulla ruota: dopo il primo giro.</translation>
+    </message>
+    <message>
+        <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
+        <translation>L’ultimo numero, %1, e i suoi vicini sulla ruota, in senso orario: %2.</translation>
     </message>
 </context>
 <context>

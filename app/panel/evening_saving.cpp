@@ -1,5 +1,6 @@
 #include "app/panel/evening_saving.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,7 +15,8 @@ QString Written(const QString& path, const std::string& bytes) {
     vellaro::ReplaceFileAtomically(path.toStdString(), bytes);
     return {};
   } catch (const vellaro::FileWriteError& e) {
-    return QStringLiteral("Could not save %1: %2").arg(path, QString::fromStdString(e.what()));
+    return QCoreApplication::translate("EveningSaving", "Could not save %1: %2")
+        .arg(path, QString::fromStdString(e.what()));
   }
 }
 
@@ -28,12 +30,15 @@ QString SaveEveningPage(const QString& path, const vellaro::EveningPageText& tex
 QString SaveEveningChart(const QString& path, const std::vector<vellaro::TrackPoint>& points,
                          QWidget& view) {
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-    if (points.empty()) return QStringLiteral("No spin yet: there is no chart to save.");
+    if (points.empty())
+      return QCoreApplication::translate("EveningSaving",
+                                         "No spin yet: there is no chart to save.");
     return Written(path, vellaro::EveningPageChart(points).svg);
   }
   const QPixmap picture = view.grab();
   if (picture.isNull() || !picture.save(path, "PNG")) {
-    return QStringLiteral("Could not save %1 as a PNG picture.").arg(path);
+    return QCoreApplication::translate("EveningSaving", "Could not save %1 as a PNG picture.")
+        .arg(path);
   }
   return {};
 }

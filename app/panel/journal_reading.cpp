@@ -1,9 +1,11 @@
 #include "app/panel/journal_reading.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <stdexcept>
 
 #include "app/counted_text.h"
+#include "app/panel/panel_numbers.h"
 #include "betting/system_file.h"
 #include "journal/event_record.h"
 #include "journal/journal_damage.h"
@@ -39,7 +41,9 @@ SessionList ReadSessionList(const std::string& path) {
     return list;
   } catch (const vellaro::journal::SqliteError& e) {
     if (!vellaro::journal::IsDamage(e)) {
-      list.error = std::string("The journal cannot be read: ") + e.what();
+      list.error = QCoreApplication::translate("JournalReading", "The journal cannot be read: %1")
+                       .arg(QString::fromUtf8(e.what()))
+                       .toStdString();
       return list;
     }
     damage = e.reason();
@@ -52,7 +56,12 @@ SessionList ReadSessionList(const std::string& path) {
   // What still reads of a damaged file is still the player's to pick.
   vellaro::journal::DamageSurvey survey = vellaro::journal::SurveyDamage(path);
   list.error = vellaro::journal::DamageText(path, damage, survey) + ".";
-  if (!survey.reading.empty()) list.error += " The sessions that still read are listed.";
+  if (!survey.reading.empty()) {
+    list.error += ' ';
+    list.error +=
+        QCoreApplication::translate("JournalReading", "The sessions that still read are listed.")
+            .toStdString();
+  }
   list.sessions = std::move(survey.reading);
   return list;
 }
@@ -85,7 +94,8 @@ PastEvening ReadPastEvening(const std::string& path, int64_t id) {
 QString OwnSystemName(const vellaro::replay::WhatIfLine& line) {
   const vellaro::SystemFileResult read = vellaro::ParseSystemFile(line.custom);
   // The journal keeps only texts that read; a name is all that could be missing.
-  if (!read.system || read.system->rules.name.empty()) return QStringLiteral("Your system");
+  if (!read.system || read.system->rules.name.empty())
+    return QCoreApplication::translate("JournalReading", "Your system");
   return QString::fromStdString(read.system->rules.name);
 }
 
@@ -134,12 +144,13 @@ QString SessionLine(const vellaro::journal::SessionSummary& summary) {
   started += ' ';
   started += iso.substr(11, 5);
   started += " UTC";
-  const QString net = summary.net_units > 0 ? QStringLiteral("+%1").arg(summary.net_units)
-                                            : QString::number(summary.net_units);
-  return QStringLiteral("%1  %2  %3  %4 shown  net %5")
-      .arg(summary.id)
-      .arg(QString::fromStdString(started), CountText(summary.spins, "spin", "spins"),
-           CountText(summary.bets_shown, "bet", "bets"), net);
+  const QString net = summary.net_units > 0
+                          ? PanelLocale().positiveSign() + Whole(summary.net_units)
+                          : Whole(summary.net_units);
+  return QCoreApplication::translate("JournalReading", "%1  %2  %3  %4 shown  net %5")
+      .arg(QString::number(summary.id), QString::fromStdString(started),
+           CountText(summary.spins, "spin", "spins"), CountText(summary.bets_shown, "bet", "bets"),
+           net);
 }
 
 }  // namespace vellaro::app

@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -13,6 +14,8 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <climits>
+
+#include "app/panel/panel_numbers.h"
 
 namespace vellaro::app {
 
@@ -50,7 +53,11 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   QCheckBox* what_if = BuildBar(*layout);
   chart_ = new QChart;
-  chart_->setTitle(QStringLiteral("Net result of the shown bets, from 0 (units)"));
+  chart_->setTitle(
+      QCoreApplication::translate("SessionChart", "Net result of the shown bets, from 0 (units)"));
+  // The axes' figures in the person's locale, as the tables have them.
+  chart_->setLocalizeNumbers(true);
+  chart_->setLocale(PanelLocale());
   BuildSeries();
   BuildAxes();
   ShowWhatIfLines(false);
@@ -68,32 +75,41 @@ SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
 
 QCheckBox* SessionChart::BuildBar(QVBoxLayout& layout) {
   auto* bar = new QHBoxLayout;
-  bar->addWidget(new QLabel(QStringLiteral("Spins shown:"), this));
+  bar->addWidget(new QLabel(QCoreApplication::translate("SessionChart", "Spins shown:"), this));
   window_ = new QComboBox(this);
   window_->setObjectName(QStringLiteral("ChartWindow"));
   for (const int n : kWindows) {
-    window_->addItem(n == 0 ? QStringLiteral("the whole session")
-                            : QStringLiteral("the last %1").arg(n));
+    window_->addItem(
+        n == 0 ? QCoreApplication::translate("SessionChart", "the whole session")
+               : QCoreApplication::translate("SessionChart", "the last %1").arg(Whole(n)));
   }
   bar->addWidget(window_);
-  auto* what_if = new QCheckBox(QStringLiteral("what-if lines of the systems (dashed; yours solid)"), this);
-  what_if->setObjectName(QStringLiteral("ChartWhatIf"));
-  bar->addWidget(what_if);
   bar->addStretch();
   layout.addLayout(bar);
+  // A row of its own: in some languages it is as long as the bar above.
+  auto* lines = new QHBoxLayout;
+  auto* what_if =
+      new QCheckBox(QCoreApplication::translate(
+                        "SessionChart", "what-if lines of the systems (dashed; yours solid)"),
+                    this);
+  what_if->setObjectName(QStringLiteral("ChartWhatIf"));
+  lines->addWidget(what_if);
+  lines->addStretch();
+  layout.addLayout(lines);
   return what_if;
 }
 
 void SessionChart::BuildSeries() {
   net_ = new QLineSeries;
-  net_->setName(QStringLiteral("net result"));
-  stakes_ = Markers(QStringLiteral("stake (right axis)"), QColor(120, 120, 220),
-                    QScatterSeries::MarkerShapeRectangle, 5);
-  wins_ = Markers(QStringLiteral("won"), QColor(30, 150, 30), QScatterSeries::MarkerShapeCircle, 7);
-  losses_ =
-      Markers(QStringLiteral("lost"), QColor(200, 30, 30), QScatterSeries::MarkerShapeCircle, 7);
-  marks_ = Markers(QStringLiteral("reset or setting"), QColor(210, 159, 4),
-                   QScatterSeries::MarkerShapeTriangle, 9);
+  net_->setName(QCoreApplication::translate("SessionChart", "net result"));
+  stakes_ = Markers(QCoreApplication::translate("SessionChart", "stake (right axis)"),
+                    QColor(120, 120, 220), QScatterSeries::MarkerShapeRectangle, 5);
+  wins_ = Markers(QCoreApplication::translate("SessionChart", "won"), QColor(30, 150, 30),
+                  QScatterSeries::MarkerShapeCircle, 7);
+  losses_ = Markers(QCoreApplication::translate("SessionChart", "lost"), QColor(200, 30, 30),
+                    QScatterSeries::MarkerShapeCircle, 7);
+  marks_ = Markers(QCoreApplication::translate("SessionChart", "reset or setting"),
+                   QColor(210, 159, 4), QScatterSeries::MarkerShapeTriangle, 9);
   static constexpr std::array<QColor, kBettingSystems> kSystemColours = {
       QColor(160, 60, 60), QColor(60, 140, 60),   QColor(60, 60, 160),
       QColor(150, 90, 20), QColor(100, 100, 100), QColor(140, 40, 140)};
@@ -113,7 +129,7 @@ void SessionChart::BuildSeries() {
 
 void SessionChart::BuildAxes() {
   spins_axis_ = new QValueAxis;
-  spins_axis_->setTitleText(QStringLiteral("spin"));
+  spins_axis_->setTitleText(QCoreApplication::translate("SessionChart", "spins played"));
   spins_axis_->setLabelFormat(QStringLiteral("%d"));
   // Ticks on whole spins only: the multiples of a whole step.
   spins_axis_->setTickType(QValueAxis::TicksDynamic);
@@ -121,7 +137,7 @@ void SessionChart::BuildAxes() {
   units_axis_ = new QValueAxis;
   units_axis_->setLabelFormat(QStringLiteral("%d"));
   stake_axis_ = new QValueAxis;
-  stake_axis_->setTitleText(QStringLiteral("stake"));
+  stake_axis_->setTitleText(QCoreApplication::translate("SessionChart", "stake"));
   stake_axis_->setLabelFormat(QStringLiteral("%d"));
   chart_->addAxis(spins_axis_, Qt::AlignBottom);
   chart_->addAxis(units_axis_, Qt::AlignLeft);

@@ -1,16 +1,16 @@
 #include "app/panel/session_panel.h"
 
-#include <QComboBox>
 #include <QChartView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -19,6 +19,7 @@
 
 #include "app/counted_text.h"
 #include "app/panel/evening_saving.h"
+#include "app/panel/panel_numbers.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
 #include "app/panel/wheel_tab.h"
@@ -44,18 +45,18 @@ QTableWidget* NewTable(const QString& name, int rows, const QStringList& columns
   table->setObjectName(name);
   table->setHorizontalHeaderLabels(columns);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Each column as wide as its header and cells, whatever the language's words.
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < table->columnCount(); ++c) table->setItem(r, c, new QTableWidgetItem);
   }
   return table;
 }
 
-// A short table as tall as its rows, read at a glance without scrolling; its columns share
-// the width.
+// A short table as tall as its rows, read at a glance without scrolling down; a narrow
+// window scrolls it sideways rather than cut a column off.
 void ShowEveryRow(QTableWidget* table) {
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -65,28 +66,15 @@ void Set(QTableWidget* table, int row, int column, const QString& text) {
   if (item->text() != text) item->setText(text);
 }
 
-QString Percent(double share) { return QString::number(100.0 * share, 'f', 2) + QStringLiteral(" %"); }
-
 QString Hundredths(const vellaro::Units37& units) {
   const int64_t h = units.Hundredths();
   const int64_t magnitude = h < 0 ? -h : h;
-  return QStringLiteral("%1%2.%3")
-      .arg(h < 0 ? QStringLiteral("-") : QString())
-      .arg(magnitude / 100)
+  // Exact hundredths, not a double rounded: the sign, the whole units, the locale's point.
+  return QStringLiteral("%1%2%3%4")
+      .arg(h < 0 ? PanelLocale().negativeSign() : QString(), Whole(magnitude / 100),
+           PanelLocale().decimalPoint())
       .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
-
-QString Ordinal(int n) {
-  const int tens = n % 100;
-  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
-                       : n % 10 == 1             ? "st"
-                       : n % 10 == 2             ? "nd"
-                       : n % 10 == 3             ? "rd"
-                                                 : "th";
-  return QString::number(n) + QLatin1String(suffix);
-}
-
-QString Chance(double probability) { return QString::number(100.0 * probability, 'g', 4) + QStringLiteral(" %"); }
 
 QString LimitWord(vellaro::LimitKind limit) {
   return QString::fromUtf8(vellaro::LimitName(limit).data(),
@@ -102,29 +90,34 @@ QString CoverText(const vellaro::RiskInputs& risk) {
   QString text;
   for (const vellaro::LimitCover& cover : vellaro::CoverOfLimits(rules, risk.state, limits, net)) {
     const bool bankroll = cover.limit == vellaro::LimitKind::kBankroll;
-    text += (bankroll ? QStringLiteral("\nBankroll left: %1 (bankroll %2, net %3). ")
-                      : QStringLiteral("\nRoom to the stop-loss: %1 (stop-loss %2, net %3). "))
-                .arg(CountText(cover.room, "unit", "units"))
-                .arg(bankroll ? *limits.bankroll : *limits.stop_loss)
-                .arg(net);
+    text += QLatin1Char('\n');
+    text += (bankroll ? QCoreApplication::translate("SessionPanel",
+                                                    "Bankroll left: %1 (bankroll %2, net %3). ")
+                      : QCoreApplication::translate(
+                            "SessionPanel", "Room to the stop-loss: %1 (stop-loss %2, net %3). "))
+                .arg(CountText(cover.room, "unit", "units"),
+                     Whole(bankroll ? *limits.bankroll : *limits.stop_loss), Whole(net));
     if (cover.room <= 0) {
-      text += bankroll ? QStringLiteral("It is used up: no further bet is shown.")
-                       : QStringLiteral("The stop-loss is reached: no further bet is shown.");
+      text += bankroll ? QCoreApplication::translate("SessionPanel",
+                                                     "It is used up: no further bet is shown.")
+                       : QCoreApplication::translate(
+                             "SessionPanel", "The stop-loss is reached: no further bet is shown.");
       continue;
     }
     const vellaro::Coverage& c = cover.coverage;
     const QString system = QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]);
     if (c.losses == 0) {
-      text += QStringLiteral("It does not cover the next shown stake under %1.").arg(system);
+      text += QCoreApplication::translate("SessionPanel",
+                                          "It does not cover the next shown stake under %1.")
+                  .arg(system);
       continue;
     }
     const QString losses = CountText(c.losses, "shown loss", "shown losses");
-    text += QStringLiteral(
-                "It covers %1 in a row under %2 (%3); a run of %1 in a row "
-                "somewhere in the next %4 spins: %5.")
-                .arg(losses, system, CountText(c.total, "unit", "units"))
-                .arg(vellaro::kRiskSpins)
-                .arg(Chance(c.probability));
+    text += QCoreApplication::translate("SessionPanel",
+                                        "It covers %1 in a row under %2 (%3); a run of %1 in a "
+                                        "row somewhere in the next %4 spins: %5.")
+                .arg(losses, system, CountText(c.total, "unit", "units"),
+                     Whole(vellaro::kRiskSpins), ChancePercent(c.probability));
   }
   return text;
 }
@@ -133,30 +126,41 @@ QString CoverText(const vellaro::RiskInputs& risk) {
 QString RuinText(const vellaro::RiskInputs& risk) {
   if (!risk.limits.Any()) return {};
   if (risk.withheld) {
-    return QStringLiteral("\nBet held back \u2014 %1. The evening stops here unless you continue "
-                          "anyway.")
-        .arg(QString::fromStdString(vellaro::WithheldReason(*risk.withheld)));
+    return QLatin1Char('\n') +
+           QCoreApplication::translate("SessionPanel",
+                                       "Bet held back \u2014 %1. The evening stops "
+                                       "here unless you continue anyway.")
+               .arg(QString::fromStdString(vellaro::WithheldReason(*risk.withheld)));
   }
   const std::optional<vellaro::Ruin> ruin = vellaro::RuinOf(risk, vellaro::kRiskSpins);
   if (!ruin) {
     QString why;
     switch (*risk.not_modelled) {
       case vellaro::RuinNotModelled::kAutomaticReset:
-        why = QStringLiteral("BET AUTOMATIC RESET sets the stake from the engine's internal balance");
+        why = QCoreApplication::translate(
+            "SessionPanel",
+            "BET AUTOMATIC RESET sets the stake from the engine's internal balance");
         break;
       case vellaro::RuinNotModelled::kTrendBehindSafety:
-        why = QStringLiteral("a trend can put on show a bet that the SAFE LEVEL only tracks");
+        why = QCoreApplication::translate(
+            "SessionPanel", "a trend can put on show a bet that the SAFE LEVEL only tracks");
         break;
       case vellaro::RuinNotModelled::kMatrix:
-        why = QStringLiteral("the matrix settles a spin it chose no chance for as a loss");
+        why = QCoreApplication::translate(
+            "SessionPanel", "the matrix settles a spin it chose no chance for as a loss");
         break;
       case vellaro::RuinNotModelled::kSystemState:
-        why = QStringLiteral("your system keeps a place, line or cycle that the stake alone does not tell");
+        why = QCoreApplication::translate(
+            "SessionPanel",
+            "your system keeps a place, line or cycle that the stake alone does not tell");
         break;
     }
-    return QStringLiteral("\nThe chance that a limit stops the evening is not worked out: %1, "
-                          "which that computation does not follow.")
-        .arg(why);
+    return QLatin1Char('\n') +
+           QCoreApplication::translate("SessionPanel",
+                                       "The chance that a limit stops the evening is "
+                                       "not worked out: %1, which that "
+                                       "computation does not follow.")
+               .arg(why);
   }
   QStringList parts;
   int set = 0;
@@ -164,13 +168,19 @@ QString RuinText(const vellaro::RiskInputs& risk) {
     const auto limit = static_cast<vellaro::LimitKind>(k);
     if (!risk.limits[limit]) continue;
     ++set;
-    parts << QStringLiteral("%1 %2").arg(LimitWord(limit), Chance(ruin->stopped_by[static_cast<size_t>(k)]));
+    parts << QStringLiteral("%1 %2").arg(LimitWord(limit),
+                                         ChancePercent(ruin->stopped_by[static_cast<size_t>(k)]));
   }
-  if (set > 1) parts << QStringLiteral("any of them %1").arg(Chance(ruin->stopped));
-  return QStringLiteral("\nChance that a limit holds a bet back, and so stops the evening, "
-                        "within the next %1 spins, wins and losses in any order (exact): %2.")
-      .arg(vellaro::kRiskSpins)
-      .arg(parts.join(QStringLiteral(", ")));
+  if (set > 1) {
+    parts << QCoreApplication::translate("SessionPanel", "any of them %1")
+                 .arg(ChancePercent(ruin->stopped));
+  }
+  return QLatin1Char('\n') +
+         QCoreApplication::translate("SessionPanel",
+                                     "Chance that a limit holds a bet back, and so "
+                                     "stops the evening, within the next %1 spins, "
+                                     "wins and losses in any order (exact): %2.")
+             .arg(Whole(vellaro::kRiskSpins), parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -184,7 +194,7 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
       spins_(std::move(spins)),
       journal_path_(std::move(journal_path)) {
   setObjectName(QStringLiteral("SessionPanel"));
-  setWindowTitle(QStringLiteral("Vellaro — Session"));
+  setWindowTitle(QCoreApplication::translate("SessionPanel", "Vellaro — Session"));
   setMinimumSize(600, 400);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(SessionPicker());
@@ -193,7 +203,7 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
   tabs_ = new QTabWidget(this);
   layout->addWidget(tabs_);
   chart_ = new SessionChart(tabs_);
-  tabs_->addTab(chart_, QStringLiteral("Chart"));
+  tabs_->addTab(chart_, QCoreApplication::translate("SessionPanel", "Chart"));
   AddStatisticsTab();
   AddWheelTab();
   AddRiskTab();
@@ -207,17 +217,21 @@ SessionPanel::SessionPanel(const vellaro::Game& game, const vellaro::SessionTrac
 // The picker of the session on show, with "Continue this evening" and its note.
 QHBoxLayout* SessionPanel::SessionPicker() {
   auto* picker = new QHBoxLayout;
-  picker->addWidget(new QLabel(QStringLiteral("Session:"), this));
+  picker->addWidget(new QLabel(QCoreApplication::translate("SessionPanel", "Session:"), this));
   sessions_ = new QComboBox(this);
   sessions_->setObjectName(QStringLiteral("StoredSessions"));
   sessions_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  sessions_->setToolTip(QStringLiteral("This evening, or a past session from the journal, "
-                                       "replayed through the same engine"));
-  sessions_->addItem(QStringLiteral("This evening"), QVariant());
+  sessions_->setToolTip(
+      QCoreApplication::translate("SessionPanel",
+                                  "This evening, or a past session from the journal, "
+                                  "replayed through the same engine"));
+  sessions_->addItem(QCoreApplication::translate("SessionPanel", "This evening"), QVariant());
   picker->addWidget(sessions_);
-  continue_ = new QPushButton(QStringLiteral("Continue this evening"), this);
+  continue_ =
+      new QPushButton(QCoreApplication::translate("SessionPanel", "Continue this evening"), this);
   continue_->setObjectName(QStringLiteral("ContinueEvening"));
-  continue_->setToolTip(QStringLiteral(
+  continue_->setToolTip(QCoreApplication::translate(
+      "SessionPanel",
       "Play on with the session on show: it becomes the evening in the main window again, "
       "exactly where it stood, and goes on in the journal as the same session. The evening "
       "in the window now is ended first, after asking."));
@@ -226,22 +240,31 @@ QHBoxLayout* SessionPanel::SessionPicker() {
   picker->addWidget(continue_);
   sessions_note_ = new QLabel(this);
   sessions_note_->setObjectName(QStringLiteral("StoredSessionsNote"));
+  sessions_note_->setWordWrap(true);  // a damaged journal's note is a long sentence
   picker->addWidget(sessions_note_, 1);
-  auto* save_report = new QPushButton(QStringLiteral("Save report…"), this);
+  auto* save_report =
+      new QPushButton(QCoreApplication::translate("SessionPanel", "Save report…"), this);
   save_report->setObjectName(QStringLiteral("SaveReport"));
-  save_report->setToolTip(QStringLiteral("The evening on show as one HTML page with its chart "
-                                         "and statistics, as vellaro-sim --report writes it"));
+  save_report->setToolTip(
+      QCoreApplication::translate("SessionPanel",
+                                  "The evening on show as one HTML page with its chart "
+                                  "and statistics, as vellaro-sim --report writes it"));
   connect(save_report, &QPushButton::clicked, this, [this] {
-    AskAndSave(QStringLiteral("Save the report page"), QStringLiteral("Web page (*.html)"),
+    AskAndSave(QCoreApplication::translate("SessionPanel", "Save the report page"),
+               QCoreApplication::translate("SessionPanel", "Web page (*.html)"),
                &SessionPanel::SaveReport);
   });
   picker->addWidget(save_report);
-  auto* save_chart = new QPushButton(QStringLiteral("Save chart…"), this);
+  auto* save_chart =
+      new QPushButton(QCoreApplication::translate("SessionPanel", "Save chart…"), this);
   save_chart->setObjectName(QStringLiteral("SaveChart"));
-  save_chart->setToolTip(QStringLiteral("The chart as a PNG picture, or as SVG"));
+  save_chart->setToolTip(
+      QCoreApplication::translate("SessionPanel", "The chart as a PNG picture, or as SVG"));
   connect(save_chart, &QPushButton::clicked, this, [this] {
-    AskAndSave(QStringLiteral("Save the chart"),
-               QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), &SessionPanel::SaveChart);
+    AskAndSave(
+        QCoreApplication::translate("SessionPanel", "Save the chart"),
+        QCoreApplication::translate("SessionPanel", "PNG picture (*.png);;SVG picture (*.svg)"),
+        &SessionPanel::SaveChart);
   });
   picker->addWidget(save_chart);
   connect(sessions_, &QComboBox::activated, this, [this](int index) { Pick(index); });
@@ -252,11 +275,13 @@ QHBoxLayout* SessionPanel::SessionPicker() {
 void SessionPanel::AddStatisticsTab() {
   auto* statistics = new QWidget(tabs_);
   auto* statistics_layout = new QVBoxLayout(statistics);
-  auto* about = new QLabel(
-      QStringLiteral("What chance alone has done so far. Spins are independent: none of this "
+  auto* about =
+      new QLabel(QCoreApplication::translate(
+                     "SessionPanel",
+                     "What chance alone has done so far. Spins are independent: none of this "
                      "predicts the next spin. Each chance is expected %1 of the time.")
-          .arg(Percent(vellaro::kExpectedChanceShare)),
-      statistics);
+                     .arg(Percent(vellaro::kExpectedChanceShare)),
+                 statistics);
   about->setWordWrap(true);
   statistics_layout->addWidget(about);
   QStringList chance_rows;
@@ -264,14 +289,18 @@ void SessionPanel::AddStatisticsTab() {
     chance_rows << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
   }
   chances_ = NewTable(QStringLiteral("ChanceStatistics"), kChances,
-                      {QStringLiteral("Hits"), QStringLiteral("Share"),
-                       QStringLiteral("Current run"), QStringLiteral("Longest run"),
-                       QStringLiteral("Spins since")},
+                      {QCoreApplication::translate("SessionPanel", "Hits"),
+                       QCoreApplication::translate("SessionPanel", "Share"),
+                       QCoreApplication::translate("SessionPanel", "Current run"),
+                       QCoreApplication::translate("SessionPanel", "Longest run"),
+                       QCoreApplication::translate("SessionPanel", "Spins since")},
                       statistics);
   chances_->setVerticalHeaderLabels(chance_rows);
   ShowEveryRow(chances_);
   numbers_ = NewTable(QStringLiteral("NumberStatistics"), vellaro::kWheelPockets,
-                      {QStringLiteral("Hits"), QStringLiteral("Spins since")}, statistics);
+                      {QCoreApplication::translate("SessionPanel", "Hits"),
+                       QCoreApplication::translate("SessionPanel", "Spins since")},
+                      statistics);
   QStringList number_rows;
   for (int n = 0; n < vellaro::kWheelPockets; ++n) number_rows << QString::number(n);
   numbers_->setVerticalHeaderLabels(number_rows);
@@ -292,14 +321,13 @@ void SessionPanel::AddStatisticsTab() {
   tables->addLayout(chance_column, 3);
   tables->addWidget(numbers_, 2);
   statistics_layout->addLayout(tables, 1);
-  tabs_->addTab(statistics, QStringLiteral("Chances and numbers"));
-
+  tabs_->addTab(statistics, QCoreApplication::translate("SessionPanel", "Chances and numbers"));
 }
 
 // The dozens, columns and sectors of the same spins, and the wheel drawn.
 void SessionPanel::AddWheelTab() {
   wheel_ = new WheelTab(tabs_);
-  tabs_->addTab(wheel_, QStringLiteral("Wheel"));
+  tabs_->addTab(wheel_, QCoreApplication::translate("SessionPanel", "Wheel"));
 }
 
 // The exact risk of the losses in a row ahead.
@@ -311,17 +339,18 @@ void SessionPanel::AddRiskTab() {
   risk_->setWordWrap(true);
   risk_layout->addWidget(risk_);
   risk_table_ = NewTable(QStringLiteral("NextLosses"), vellaro::kRiskLosses,
-                         {QStringLiteral("Stake"), QStringLiteral("Lost in total")}, risk);
+                         {QCoreApplication::translate("SessionPanel", "Stake"),
+                          QCoreApplication::translate("SessionPanel", "Lost in total")},
+                         risk);
   risk_layout->addWidget(risk_table_, 1);
-  tabs_->addTab(risk, QStringLiteral("Risk"));
-
+  tabs_->addTab(risk, QCoreApplication::translate("SessionPanel", "Risk"));
 }
 
 // The same spins under each betting system, drawn into the chart as well.
 void SessionPanel::AddWhatIfTab() {
   what_if_ = new WhatIfTable(tabs_);
   what_if_->OnDone([this](const WhatIfTable::Lines& lines) { chart_->ShowWhatIf(lines); });
-  tabs_->addTab(what_if_, QStringLiteral("What-if"));
+  tabs_->addTab(what_if_, QCoreApplication::translate("SessionPanel", "What-if"));
 }
 
 SessionPanel::~SessionPanel() {
@@ -352,15 +381,17 @@ void SessionPanel::ListRead() {
   const int again = sessions_->findData(picked);
   sessions_->setCurrentIndex(again >= 0 ? again : 0);
   if (list.missing) {
-    sessions_note_->setText(QStringLiteral("No stored sessions (no journal yet)."));
+    sessions_note_->setText(
+        QCoreApplication::translate("SessionPanel", "No stored sessions (no journal yet)."));
   } else if (!list.error.empty()) {
     sessions_note_->setText(QString::fromStdString(list.error));
   } else if (list.sessions.empty()) {
-    sessions_note_->setText(QStringLiteral("No stored sessions."));
+    sessions_note_->setText(QCoreApplication::translate("SessionPanel", "No stored sessions."));
   } else {
     sessions_note_->setText(list.sessions.size() == 1
-                                ? QStringLiteral("1 stored session.")
-                                : QStringLiteral("%1 stored sessions.").arg(list.sessions.size()));
+                                ? QCoreApplication::translate("SessionPanel", "1 stored session.")
+                                : QCoreApplication::translate("SessionPanel", "%1 stored sessions.")
+                                      .arg(Whole(static_cast<int64_t>(list.sessions.size()))));
   }
 }
 
@@ -374,7 +405,8 @@ void SessionPanel::Pick(int index) {
     Refresh();
     return;
   }
-  sessions_note_->setText(QStringLiteral("Replaying session %1…").arg(id.toLongLong()));
+  sessions_note_->setText(
+      QCoreApplication::translate("SessionPanel", "Replaying session %1…").arg(id.toLongLong()));
   past_watcher_.setFuture(QtConcurrent::run(
       [path = journal_path_, id = id.toLongLong()] { return ReadPastEvening(path, id); }));
 }
@@ -383,23 +415,27 @@ void SessionPanel::PastRead() {
   PastEvening past = past_watcher_.result();
   if (sessions_->currentData() != QVariant::fromValue<qlonglong>(past.id)) return;  // left since
   if (!past.error.empty()) {
-    sessions_note_->setText(QStringLiteral("Session %1 cannot be shown: %2")
-                                .arg(past.id)
-                                .arg(QString::fromStdString(past.error)));
+    sessions_note_->setText(
+        QCoreApplication::translate("SessionPanel", "Session %1 cannot be shown: %2")
+            .arg(QString::number(past.id), QString::fromStdString(past.error)));
     // The list goes back to the evening still on show.
     const int shown = past_ ? sessions_->findData(QVariant::fromValue<qlonglong>(past_->id)) : 0;
     sessions_->setCurrentIndex(std::max(shown, 0));
     return;
   }
-  sessions_note_->setText(QStringLiteral("Session %1, replayed from the journal.").arg(past.id));
+  sessions_note_->setText(
+      QCoreApplication::translate("SessionPanel", "Session %1, replayed from the journal.")
+          .arg(past.id));
   past_ = std::move(past);
   continue_->show();
   ShowEvening(past_->evening.track, past_->evening.risk);
-  what_if_->SetNote(QStringLiteral("Session %1's spins replayed under each betting system, "
-                                   "its other settings and their changes kept. Shown bets "
-                                   "only, from 0. Spins are independent: what a system would "
-                                   "have made of past spins says nothing about the next ones.")
-                        .arg(past_->id));
+  what_if_->SetNote(
+      QCoreApplication::translate("SessionPanel",
+                                  "Session %1's spins replayed under each betting system, "
+                                  "its other settings and their changes kept. Shown bets "
+                                  "only, from 0. Spins are independent: what a system would "
+                                  "have made of past spins says nothing about the next ones.")
+          .arg(past_->id));
   what_if_->Show(past_->what_if);
 }
 
@@ -487,31 +523,33 @@ void SessionPanel::RefreshStatistics(const vellaro::SessionTrack& track) {
   const vellaro::SpinStatistics& s = track.statistics();
   for (int k = 0; k < kChances; ++k) {
     const vellaro::ChanceStatistics c = s.chance(k);
-    Set(chances_, k, 0, QString::number(c.hits));
+    Set(chances_, k, 0, Whole(c.hits));
     Set(chances_, k, 1, Percent(c.share));
-    Set(chances_, k, 2, QString::number(c.current_run));
-    Set(chances_, k, 3, QString::number(c.longest_run));
-    Set(chances_, k, 4, QString::number(c.since_last));
+    Set(chances_, k, 2, Whole(c.current_run));
+    Set(chances_, k, 3, Whole(c.longest_run));
+    Set(chances_, k, 4, Whole(c.since_last));
   }
   for (int n = 0; n < vellaro::kWheelPockets; ++n) {
     const vellaro::NumberStatistics number = s.number(n);
-    Set(numbers_, n, 0, QString::number(number.hits));
-    Set(numbers_, n, 1, QString::number(number.since_last));
+    Set(numbers_, n, 0, Whole(number.hits));
+    Set(numbers_, n, 1, Whole(number.since_last));
   }
   wheel_->Show(s.list());  // the very spins counted above
-  zeros_->setText(
-      QStringLiteral("Zeros: %1 of %2").arg(s.zeros()).arg(CountText(s.spins(), "spin", "spins")));
+  zeros_->setText(QCoreApplication::translate("SessionPanel", "Zeros: %1 of %2")
+                      .arg(Whole(s.zeros()), CountText(s.spins(), "spin", "spins")));
   if (const std::optional<vellaro::GoodnessOfFit> fit = s.Fit()) {
-    fit_->setText(QStringLiteral("Are the 37 numbers as even as a fair wheel leaves them? "
-                                 "Chi-square %1 on %2 degrees of freedom, p = %3. %4")
-                      .arg(fit->chi_square, 0, 'f', 2)
-                      .arg(fit->degrees_of_freedom)
-                      .arg(fit->p_value, 0, 'f', 4)
-                      .arg(QString::fromStdString(fit->meaning)));
+    fit_->setText(
+        QCoreApplication::translate("SessionPanel",
+                                    "Are the 37 numbers as even as a fair wheel leaves them? "
+                                    "Chi-square %1 on %2 degrees of freedom, p = %3. %4")
+            .arg(Decimal(fit->chi_square, 2), Whole(fit->degrees_of_freedom),
+                 Decimal(fit->p_value, 4), QString::fromStdString(fit->meaning)));
   } else {
-    fit_->setText(QStringLiteral("The test of the 37 numbers needs %1 spins (5 per number); "
-                                 "before that it would say nothing honest.")
-                      .arg(vellaro::kFitMinimumSpins));
+    fit_->setText(
+        QCoreApplication::translate("SessionPanel",
+                                    "The test of the 37 numbers needs %1 spins (5 per number); "
+                                    "before that it would say nothing honest.")
+            .arg(Whole(vellaro::kFitMinimumSpins)));
   }
 }
 
@@ -521,27 +559,31 @@ namespace {
 QString RunChanceText(const vellaro::LosingRun& run, double run_probability) {
   QString text;
   if (run.tracked_losses > 0) {
-    text += run.tracked_losses == 1
-                ? QStringLiteral("The next loss is tracked without a bet; then:\n")
-                : QStringLiteral("The next %1 losses in a row are tracked without a bet; then:\n")
-                      .arg(run.tracked_losses);
+    text +=
+        run.tracked_losses == 1
+            ? QCoreApplication::translate("SessionPanel",
+                                          "The next loss is tracked without a bet; then:\n")
+            : QCoreApplication::translate(
+                  "SessionPanel", "The next %1 losses in a row are tracked without a bet; then:\n")
+                  .arg(Whole(run.tracked_losses));
   }
   // Two different questions, both asked of the list below: a run of that length anywhere
   // in the horizon, and the next bets losing one after another from now.
   const int64_t next_all_lost = run.tracked_losses + vellaro::kRiskLosses;
-  text += QStringLiteral(
+  text += QCoreApplication::translate(
+              "SessionPanel",
               "Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. "
               "Chance that the next %4 all lose, one after another from now: %5.\n")
-              .arg(vellaro::kRiskLosses)
-              .arg(vellaro::kRiskSpins)
-              .arg(Chance(run_probability))
-              .arg(run.tracked_losses > 0
-                       ? QStringLiteral("%1 recommendations (%2 tracked, then %3 shown)")
-                             .arg(next_all_lost)
-                             .arg(run.tracked_losses)
-                             .arg(vellaro::kRiskLosses)
-                       : QStringLiteral("%1 bets").arg(vellaro::kRiskLosses))
-              .arg(Chance(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
+              .arg(Whole(vellaro::kRiskLosses), Whole(vellaro::kRiskSpins),
+                   ChancePercent(run_probability),
+                   run.tracked_losses > 0
+                       ? QCoreApplication::translate(
+                             "SessionPanel", "%1 recommendations (%2 tracked, then %3 shown)")
+                             .arg(Whole(next_all_lost), Whole(run.tracked_losses),
+                                  Whole(vellaro::kRiskLosses))
+                       : QCoreApplication::translate("SessionPanel", "%1 bets")
+                             .arg(Whole(vellaro::kRiskLosses)),
+                   ChancePercent(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
   return text;
 }
 
@@ -556,28 +598,34 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
   const vellaro::LosingRun& run = meter.next_losses;
   const std::optional<vellaro::RunCut> cut =
       vellaro::WhereLimitsCut(run, risk.limits, risk.net, risk.standing);
-  QString text = past_ ? QStringLiteral("At the end of session %1: ").arg(past_->id) : QString();
-  text +=
-      QStringLiteral("%1, base %2, SAFE LEVEL %3.\n")
-          .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]))
-          .arg(rules.base_unit)
-          .arg(rules.safe_level);
+  QString text =
+      past_
+          ? QCoreApplication::translate("SessionPanel", "At the end of session %1: ").arg(past_->id)
+          : QString();
+  text += QCoreApplication::translate("SessionPanel", "%1, base %2, SAFE LEVEL %3.\n")
+              .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]),
+                   Whole(rules.base_unit), Whole(rules.safe_level));
   text += RunChanceText(run, meter.run_probability);
   if (cut) {
-    text += QStringLiteral("The %1 holds back the stake of %2 (the %3 of the list): a run of "
-                           "losses stops the evening there.\n")
-                .arg(LimitWord(cut->limit))
-                .arg(run.stakes[cut->at])
-                .arg(Ordinal(static_cast<int>(cut->at) + 1));
+    text += QCoreApplication::translate(
+                "SessionPanel",
+                "The %1 holds back the stake of %2 (row %3 of the list): a run of "
+                "losses stops the evening there.\n")
+                .arg(LimitWord(cut->limit), Whole(run.stakes[cut->at]),
+                     Whole(static_cast<int64_t>(cut->at) + 1));
   }
   if (risk.standing == vellaro::Standing::kShown) {
-    text += QStringLiteral("Expected loss of the next spin: %1 units (1/37 of the %2 on show). ")
-                .arg(Hundredths(vellaro::ExpectedLoss(state.stake)),
-                     CountText(state.stake, "unit", "units"));
+    text +=
+        QCoreApplication::translate(
+            "SessionPanel", "Expected loss of the next spin: %1 units (1/37 of the %2 on show). ")
+            .arg(Hundredths(vellaro::ExpectedLoss(state.stake)),
+                 CountText(state.stake, "unit", "units"));
   } else {
-    text += QStringLiteral("No bet is on show: the next spin costs nothing. ");
+    text += QCoreApplication::translate("SessionPanel",
+                                        "No bet is on show: the next spin costs nothing. ");
   }
-  text += QStringLiteral(
+  text += QCoreApplication::translate(
+              "SessionPanel",
               "Expected loss of the session so far: %1 units (1/37 of %2 staked); "
               "actual result: %3.")
               .arg(Hundredths(meter.expected_loss_evening),
@@ -589,12 +637,13 @@ void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
   for (int i = 0; i < vellaro::kRiskLosses; ++i) {
     const auto at = static_cast<size_t>(i);
     const bool placed = at < run.stakes.size() && (!cut || at < cut->at);
-    QString stake = placed ? QString::number(run.stakes[at]) : QString();
+    QString stake = placed ? Whole(run.stakes[at]) : QString();
     if (cut && at == cut->at) {
-      stake = QStringLiteral("%1: held back (%2)").arg(run.stakes[at]).arg(LimitWord(cut->limit));
+      stake = QCoreApplication::translate("SessionPanel", "%1: held back (%2)")
+                  .arg(Whole(run.stakes[at]), LimitWord(cut->limit));
     }
     Set(risk_table_, i, 0, stake);
-    Set(risk_table_, i, 1, placed ? QString::number(run.totals[at]) : QString());
+    Set(risk_table_, i, 1, placed ? Whole(run.totals[at]) : QString());
   }
 }
 

@@ -7,13 +7,21 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "app/panel/panel_numbers.h"
+
 namespace vellaro::app {
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("System"),         QStringLiteral("Net result"),
-                              QStringLiteral("Largest stake"),  QStringLiteral("Deepest drawdown"),
-                              QStringLiteral("Bets won"),       QStringLiteral("Bets lost")};
+// Translated when the table is made: the language is installed after static start-up.
+QStringList Columns() {
+  return {QCoreApplication::translate("WhatIfTable", "System"),
+          QCoreApplication::translate("WhatIfTable", "Net result"),
+          QCoreApplication::translate("WhatIfTable", "Largest stake"),
+          QCoreApplication::translate("WhatIfTable", "Deepest drawdown"),
+          QCoreApplication::translate("WhatIfTable", "Bets won"),
+          QCoreApplication::translate("WhatIfTable", "Bets lost")};
+}
 
 }  // namespace
 
@@ -24,12 +32,14 @@ WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   note_->setWordWrap(true);
   layout->addWidget(note_);
   // The last row is the player's own system's, hidden while the evening played none.
-  table_ = new QTableWidget(kBettingSystems + 1, static_cast<int>(kColumns.size()), this);
+  const QStringList columns = Columns();
+  table_ = new QTableWidget(kBettingSystems + 1, static_cast<int>(columns.size()), this);
   table_->setObjectName(QStringLiteral("WhatIfTable"));
-  table_->setHorizontalHeaderLabels(kColumns);
+  table_->setHorizontalHeaderLabels(columns);
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Each column as wide as its header and figures, whatever the language's words.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   for (int s = 0; s <= kBettingSystems; ++s) {
     const QString name =
         s < kBettingSystems ? QLatin1String(kBettingSystemNames[static_cast<size_t>(s)]) : QString();
@@ -48,7 +58,8 @@ WhatIfTable::~WhatIfTable() {
 
 void WhatIfTable::SetNote(const QString& text) {
   note_->setText(!text.isEmpty() ? text
-                                 : QStringLiteral(
+                                 : QCoreApplication::translate(
+                                       "WhatIfTable",
                                        "This evening's spins replayed under each betting "
                                        "system, your other settings and their changes kept. "
                                        "Shown bets only, from 0. Spins are independent: what "
@@ -109,7 +120,7 @@ void WhatIfTable::DisplayRow(int row, const vellaro::replay::WhatIfLine& line) {
   const std::array<int64_t, 5> values = {c.net, c.highest_stake, c.deepest_drawdown, c.bets_won,
                                          c.bets_lost};
   for (size_t i = 0; i < values.size(); ++i) {
-    table_->item(row, static_cast<int>(i) + 1)->setText(QString::number(values[i]));
+    table_->item(row, static_cast<int>(i) + 1)->setText(Whole(values[i]));
   }
 }
 

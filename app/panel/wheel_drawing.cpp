@@ -1,5 +1,6 @@
 #include "app/panel/wheel_drawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -35,8 +36,10 @@ bool IsDark(const QColor& colour) { return colour.lightnessF() < 0.55; }
 
 WheelDrawing::WheelDrawing(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("WheelDrawing"));
-  setToolTip(QStringLiteral("The wheel's pockets in their order, each shaded by how often it "
-                            "came: the darker, the more hits. The last number is outlined."));
+  setToolTip(
+      QCoreApplication::translate("WheelDrawing",
+                                  "The wheel's pockets in their order, each shaded by how often it "
+                                  "came: the darker, the more hits. The last number is outlined."));
 }
 
 void WheelDrawing::Show(const std::array<int64_t, vellaro::kNumbers>& hits,
@@ -131,7 +134,8 @@ void WheelDrawing::PaintHub(QPainter& painter) const {
   painter.drawEllipse(Circle(kHubEdge));
   if (!last_) return;
   painter.setPen(palette().windowText().color());
-  painter.drawText(Circle(kHubEdge * 0.7), Qt::AlignCenter, QStringLiteral("Last\n%1").arg(*last_));
+  painter.drawText(Circle(kHubEdge * 0.7), Qt::AlignCenter,
+                   QCoreApplication::translate("WheelDrawing", "Last\n%1").arg(*last_));
 }
 
 }  // namespace vellaro::app

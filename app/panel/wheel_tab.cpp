@@ -1,12 +1,15 @@
 #include "app/panel/wheel_tab.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/counted_text.h"
+#include "app/panel/panel_numbers.h"
 #include "app/panel/wheel_drawing.h"
 
 namespace vellaro::app {
@@ -18,10 +21,6 @@ constexpr int kNeighboursEachSide = 2;
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Percent(double share) {
-  return QString::number(100.0 * share, 'f', 2) + QStringLiteral(" %");
 }
 
 // "12/37": the pockets of the group among the wheel's.
@@ -38,21 +37,24 @@ QLabel* NewNote(const QString& name, QWidget* parent) {
 }
 
 QString UnusualText(const vellaro::FigureCheck& hits, const vellaro::FigureCheck& away) {
-  if (hits.unusual && away.unusual) return QStringLiteral("yes: both");
-  if (hits.unusual) return QStringLiteral("yes: hits");
-  return away.unusual ? QStringLiteral("yes: absence") : QStringLiteral("no");
+  if (hits.unusual && away.unusual) return QCoreApplication::translate("WheelTab", "yes: both");
+  if (hits.unusual) return QCoreApplication::translate("WheelTab", "yes: hits");
+  return away.unusual ? QCoreApplication::translate("WheelTab", "yes: absence")
+                      : QCoreApplication::translate("WheelTab", "no");
 }
 
 }  // namespace
 
 WheelTab::WheelTab(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("WheelTab"));
-  auto* about = new QLabel(
-      QStringLiteral("What the wheel has done so far. Spins are independent: none of this "
+  auto* about =
+      new QLabel(QCoreApplication::translate(
+                     "WheelTab",
+                     "What the wheel has done so far. Spins are independent: none of this "
                      "predicts the next spin. A figure is unusual only when its chance after "
                      "Holm's correction (in brackets) is %1 % or less.")
-          .arg(100.0 * vellaro::kUnusualLevel, 0, 'g', 3),
-      this);
+                     .arg(PanelLocale().toString(100.0 * vellaro::kUnusualLevel, 'g', 3)),
+                 this);
   about->setWordWrap(true);
   groups_ = NewGroupTable();
   verdict_ = NewNote(QStringLiteral("WheelVerdict"), this);
@@ -80,28 +82,39 @@ QTableWidget* WheelTab::NewGroupTable() {
       static_cast<int>(vellaro::kDozens.size() + vellaro::kColumns.size() + vellaro::kSectors.size());
   auto* table = new QTableWidget(rows, kColumnCount, this);
   table->setObjectName(QStringLiteral("WheelGroups"));
-  table->setHorizontalHeaderLabels(
-      {QStringLiteral("Hits"), QStringLiteral("Share"), QStringLiteral("Fair"),
-       QStringLiteral("Away now"), QStringLiteral("Longest"), QStringLiteral("p hits (Holm)"),
-       QStringLiteral("p away (Holm)"), QStringLiteral("Unusual?")});
+  table->setHorizontalHeaderLabels({QCoreApplication::translate("WheelTab", "Hits"),
+                                    QCoreApplication::translate("WheelTab", "Share"),
+                                    QCoreApplication::translate("WheelTab", "Fair"),
+                                    QCoreApplication::translate("WheelTab", "Away now"),
+                                    QCoreApplication::translate("WheelTab", "Longest"),
+                                    QCoreApplication::translate("WheelTab", "p hits (Holm)"),
+                                    QCoreApplication::translate("WheelTab", "p away (Holm)"),
+                                    QCoreApplication::translate("WheelTab", "Unusual?")});
   const QString tips[kColumnCount] = {
-      QStringLiteral("How many spins it came"),
-      QStringLiteral("Its share of the spins"),
-      QStringLiteral("The share a fair wheel gives it: its pockets of the 37"),
-      QStringLiteral("Spins since it last came"),
-      QStringLiteral("The most spins in a row without it, the current ones included"),
-      QStringLiteral("The chance that a fair wheel gives a count at least this far from the "
-                     "expected one, either way; after Holm's correction in brackets"),
-      QStringLiteral("The chance that a fair wheel keeps it away at least this long somewhere "
-                     "in these spins; after Holm's correction in brackets"),
-      QStringLiteral("Whether the corrected chance of its hits or of its absence is 5 % or less")};
+      QCoreApplication::translate("WheelTab", "How many spins it came"),
+      QCoreApplication::translate("WheelTab", "Its share of the spins"),
+      QCoreApplication::translate("WheelTab",
+                                  "The share a fair wheel gives it: its pockets of the 37"),
+      QCoreApplication::translate("WheelTab", "Spins since it last came"),
+      QCoreApplication::translate("WheelTab",
+                                  "The most spins in a row without it, the current ones included"),
+      QCoreApplication::translate(
+          "WheelTab",
+          "The chance that a fair wheel gives a count at least this far from the "
+          "expected one, either way; after Holm's correction in brackets"),
+      QCoreApplication::translate(
+          "WheelTab",
+          "The chance that a fair wheel keeps it away at least this long somewhere "
+          "in these spins; after Holm's correction in brackets"),
+      QCoreApplication::translate(
+          "WheelTab", "Whether the corrected chance of its hits or of its absence is 5 % or less")};
   for (int c = 0; c < kColumnCount; ++c) table->horizontalHeaderItem(c)->setToolTip(tips[c]);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->horizontalHeader()->setStretchLastSection(true);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Where a language's words make the columns wider than the window, they scroll sideways.
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < kColumnCount; ++c) table->setItem(r, c, new QTableWidgetItem);
   }
@@ -113,19 +126,21 @@ QTableWidget* WheelTab::NewGroupTable() {
   add(vellaro::kColumns);
   add(vellaro::kSectors);
   table->setVerticalHeaderLabels(names);
-  // Every row in sight, whatever the window's height: the drawing above gives way instead.
+  // Every row in sight, whatever the window's height, with room kept for the bar that
+  // scrolls sideways: the drawing above gives way instead.
   table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
                         rows * table->verticalHeader()->defaultSectionSize() +
+                        table->horizontalScrollBar()->sizeHint().height() +
                         2 * table->frameWidth());
   return table;
 }
 
 QString WheelTab::ChanceText(double p) {
-  return p < 0.001 ? QStringLiteral("< 0.001") : QString::number(p, 'f', 3);
+  return p < 0.001 ? QStringLiteral("< ") + Decimal(0.001, 3) : Decimal(p, 3);
 }
 
 QString WheelTab::CheckText(const vellaro::FigureCheck& check) {
-  if (!check.p_value) return QStringLiteral("too few spins");
+  if (!check.p_value) return QCoreApplication::translate("WheelTab", "too few spins");
   return QStringLiteral("%1 (%2)").arg(ChanceText(*check.p_value), ChanceText(*check.corrected));
 }
 
@@ -146,10 +161,9 @@ void WheelTab::ShowGroup(size_t group) {
   const vellaro::FigureCheck& away = shown_.checks[shown_.groups.size() + group];
   const auto row = static_cast<int>(group);
   const QString cells[kColumnCount] = {
-      QString::number(count.hits),          Percent(count.share),
-      FairShare(*count.group),              QString::number(count.since_last),
-      QString::number(count.longest_absence), CheckText(hits),
-      CheckText(away),                      UnusualText(hits, away)};
+      Whole(count.hits),       Percent(count.share),         FairShare(*count.group),
+      Whole(count.since_last), Whole(count.longest_absence), CheckText(hits),
+      CheckText(away),         UnusualText(hits, away)};
   // The sentences behind the figures, for the pointer.
   const QString tip = Text(hits.plain) + QLatin1Char('\n') + Text(away.plain);
   for (int c = 0; c < kColumnCount; ++c) {
@@ -162,19 +176,20 @@ void WheelTab::ShowGroup(size_t group) {
 
 void WheelTab::ShowNeighbours(const std::vector<int>& spins) {
   if (spins.empty()) {
-    neighbours_->setText(QStringLiteral("Neighbours on the wheel: after the first spin."));
+    neighbours_->setText(
+        QCoreApplication::translate("WheelTab", "Neighbours on the wheel: after the first spin."));
     return;
   }
   const int last = spins.back();
   QStringList around;
   for (const int n : vellaro::WheelNeighbours(last, kNeighboursEachSide)) {
-    around << QStringLiteral("%1 (%2)").arg(n).arg(
-                  CountText(shown_.pocket_hits[static_cast<size_t>(n)], "hit", "hits"));
+    around << QStringLiteral("%1 (%2)").arg(
+        QString::number(n), CountText(shown_.pocket_hits[static_cast<size_t>(n)], "hit", "hits"));
   }
   neighbours_->setText(
-      QStringLiteral("The last number, %1, and its neighbours on the wheel, clockwise: %2.")
-          .arg(last)
-          .arg(around.join(QStringLiteral(", "))));
+      QCoreApplication::translate(
+          "WheelTab", "The last number, %1, and its neighbours on the wheel, clockwise: %2.")
+          .arg(QString::number(last), around.join(QStringLiteral(", "))));
 }
 
 }  // namespace vellaro::app

@@ -1,21 +1,46 @@
 // The window's language: which one is chosen, that German reaches the controls' help and
-// the numbers, and that a language without a translation leaves the window in English.
+// the numbers, that a language without a translation leaves the window in English, and
+// that the session panel speaks each shipped language whole, in words that fit.
 
 #include "app/language.h"
 
+#include <QAbstractButton>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+#include <QValueAxis>
+#include <algorithm>
+#include <memory>
 
 #include "app/accessible_names.h"
 #include "app/control.h"
 #include "app/counted_text.h"
 #include "app/fonts.h"
+#include "app/panel/panel_numbers.h"
+#include "app/panel/session_chart.h"
+#include "app/panel/session_panel.h"
 #include "app/tooltips.h"
+#include "env/virtual_scheduler.h"
+#include "front/game.h"
+#include "replay/wheel.h"
+#include "session/risk.h"
 #include "window_driver.h"
 
 using vellaro::app::ChosenLanguage;
 using vellaro::app::Control;
 using vellaro::app::InstallLanguage;
+using vellaro::app::SessionPanel;
 using vellaro::app::TooltipFor;
 using vellaro::app::testing::Named;
 using vellaro::app::testing::TestWindow;
@@ -23,14 +48,115 @@ using vellaro::app::testing::TestWindow;
 namespace {
 
 const QString kBuilt = QStringLiteral(VELLARO_BUILT_TRANSLATIONS);
+// The languages the build compiled, as the package ships them: German at least.
+QStringList Shipped() {
+  QStringList languages;
+  for (const QString& file : QDir(kBuilt).entryList({QStringLiteral("vellaro_*.qm")})) {
+    languages << file.mid(8, file.size() - 11);
+  }
+  return languages;
+}
+
+// No translator at all: the English source, with English numbers as the tests compare them.
+void SpeakEnglish() {
+  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  QLocale::setDefault(QLocale(QLocale::English));
+}
+
+// An evening on virtual time, Martingale from a stake of 1: after 120 spins its list of the
+// next losses runs past 1,000 units, a number with a thousands separator.
+struct Evening {
+  vellaro::VirtualScheduler scheduler{0};
+  vellaro::VirtualClock clock{scheduler};
+  vellaro::Game game{vellaro::Env{clock, scheduler}};
+  vellaro::SessionTrack track;
+
+  Evening() {
+    game.Configure(vellaro::Settings{});
+    game.AddListener([this](const vellaro::GameEvent& event) { track.On(event); });
+    vellaro::replay::Wheel wheel(7);
+    for (int i = 0; i < 120; ++i) {
+      scheduler.RunUntil(scheduler.NowMs() + 1000);
+      game.NumberClick(wheel.Spin());
+      while (game.AnalysisRunning()) (void)scheduler.RunNextTick(scheduler.NowMs() + 86'400'000);
+    }
+  }
+};
+
+// The panel of `evening` as the player first sees it, shown at its default size, every
+// tab laid out once.
+std::unique_ptr<SessionPanel> OpenPanel(const Evening& evening) {
+  auto panel = std::make_unique<SessionPanel>(evening.game, evening.track,
+                                              std::function<vellaro::replay::SessionSpins()>{});
+  panel->resize(760, 520);
+  panel->show();
+  panel->ReloadSessions();
+  panel->WaitForIdle();
+  auto* tabs = panel->findChild<QTabWidget*>();
+  for (int t = tabs->count() - 1; t >= 0; --t) {
+    tabs->setCurrentIndex(t);
+    QCoreApplication::processEvents();
+  }
+  return panel;
+}
+
+// Every text of the panel a person reads, in the order the panel builds its parts: labels,
+// buttons, tabs, table headers and their help, list entries, the chart's words, the help of
+// each control. Two panels built alike list their texts alike.
+QStringList PanelTexts(const SessionPanel& panel) {
+  QStringList texts{panel.windowTitle()};
+  for (QWidget* widget : panel.findChildren<QWidget*>()) {
+    texts << widget->toolTip();
+    // The wheel's verdict and method are the engine's sentences, translated in the core.
+    const bool engines = widget->objectName() == QStringLiteral("WheelVerdict") ||
+                         widget->objectName() == QStringLiteral("WheelMethod");
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !engines) texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
+    if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+      for (int t = 0; t < bar->count(); ++t) texts << bar->tabText(t);
+    }
+    if (auto* box = qobject_cast<QComboBox*>(widget)) {
+      for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+    }
+    if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+      for (int c = 0; c < table->columnCount(); ++c) {
+        texts << table->horizontalHeaderItem(c)->text()
+              << table->horizontalHeaderItem(c)->toolTip();
+      }
+    }
+    if (auto* view = qobject_cast<QChartView*>(widget)) {
+      texts << view->chart()->title();
+      for (QAbstractAxis* axis : view->chart()->axes()) texts << axis->titleText();
+      for (QAbstractSeries* series : view->chart()->series()) texts << series->name();
+    }
+  }
+  return texts;
+}
+
+// Words the German shares with the English: a column of system names, a fair share.
+const QStringList kSameInGerman = {QStringLiteral("System"), QStringLiteral("Fair")};
 
 }  // namespace
 
 class LanguageTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir home_;
+
  private slots:
-  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+  void initTestCase() {
+    // The panel remembers its place in the XDG config folder and reads the journal from
+    // the data folder: temporary ones here, never the real ones.
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
+    vellaro::app::InstallFontSubstitutions();
+  }
 
   void TheCommandLineWinsOverLanguageWhichWinsOverTheLocale() {
     const QString de = QStringLiteral("de_DE");
@@ -79,6 +205,113 @@ class LanguageTest : public QObject {
     QCOMPARE(vellaro::app::PersonLocale().toString(qulonglong{1000000}),
              QStringLiteral("1.000.000"));
     shown.Close();
+  }
+
+  // German is still installed: its words on the tabs and headers, its numbers in the cells.
+  void ThePanelOpensInGermanWithGermanNumbers() {
+    QVERIFY(InstallLanguage(*qApp, QStringLiteral("de"), kBuilt));
+    const Evening evening;
+    const std::unique_ptr<SessionPanel> panel = OpenPanel(evening);
+    QCOMPARE(panel->windowTitle(), QStringLiteral("Vellaro — Sitzung"));
+    const QTabBar* tabs = panel->findChild<QTabWidget*>()->tabBar();
+    QStringList titles;
+    for (int t = 0; t < tabs->count(); ++t) titles << tabs->tabText(t);
+    QCOMPARE(titles,
+             QStringList({"Diagramm", "Chancen und Zahlen", "Kessel", "Risiko", "Was wäre wenn"}));
+    QCOMPARE(panel->chances()->horizontalHeaderItem(0)->text(), QStringLiteral("Treffer"));
+    QCOMPARE(panel->chances()->horizontalHeaderItem(3)->text(), QStringLiteral("Längste Serie"));
+    // Over a thousand units lost in a row at the bottom of the list: a German point groups
+    // the thousands.
+    const auto* next = panel->findChild<QTableWidget*>(QStringLiteral("NextLosses"));
+    const QString total = next->item(vellaro::kRiskLosses - 1, 1)->text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{1,3}(\\.\\d{3})+$")).match(total).hasMatch(),
+             qPrintable(total));
+    // A share keeps two decimals after a German comma.
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+,\\d\\d %$"))
+                 .match(panel->chances()->item(vellaro::kRed, 1)->text())
+                 .hasMatch(),
+             qPrintable(panel->chances()->item(vellaro::kRed, 1)->text()));
+    QVERIFY(
+        panel->risk()->text().contains(QStringLiteral("Erwarteter Verlust der nächsten Drehung")));
+    QVERIFY(panel->chart()->findChild<QChartView*>()->chart()->localizeNumbers());
+    QCOMPARE(panel->chart()->findChild<QChartView*>()->chart()->locale().language(),
+             QLocale::German);
+    // The panel's own copy of the rule for the person's locale agrees with the window's.
+    QCOMPARE(vellaro::app::PanelLocale(), vellaro::app::PersonLocale());
+  }
+
+  // Built once in English and once in German, the panel shows no English text in German
+  // but names and figures.
+  void NoTextOfThePanelIsLeftInEnglishUnderGerman() {
+    const Evening evening;
+    SpeakEnglish();
+    const QStringList english = PanelTexts(*OpenPanel(evening));
+    QCOMPARE(vellaro::app::PanelLocale(), vellaro::app::PersonLocale());
+    QVERIFY(InstallLanguage(*qApp, QStringLiteral("de"), kBuilt));
+    const QStringList german = PanelTexts(*OpenPanel(evening));
+    QCOMPARE(german.size(), english.size());
+    // The systems' names stay as the design names them.
+    const auto& names = vellaro::kBettingSystemNames;
+    const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList left;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+      if (!english[i].contains(word) || kSameInGerman.contains(english[i]) ||
+          std::find(names.begin(), names.end(), english[i]) != names.end()) {
+        continue;
+      }
+      if (german[i] == english[i]) left << english[i];
+    }
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("\n"))));
+  }
+
+  // Every shipped language at the panel's default size: no single-line label or button is
+  // narrower than its words, every tab's title is whole, and each table either holds its
+  // columns or scrolls to them.
+  void EveryLanguagesWordsFitThePanel() {
+    const Evening evening;
+    const QStringList shipped = Shipped();
+    QVERIFY2(shipped.contains(QStringLiteral("de")), qPrintable(shipped.join(QLatin1Char(' '))));
+    for (const QString& language : QStringList{QStringLiteral("en")} + shipped) {
+      SpeakEnglish();
+      if (language != QStringLiteral("en")) QVERIFY(InstallLanguage(*qApp, language, kBuilt));
+      const std::unique_ptr<SessionPanel> panel = OpenPanel(evening);
+      auto* tabs = panel->findChild<QTabWidget*>();
+      for (int t = 0; t < tabs->count(); ++t) {
+        tabs->setCurrentIndex(t);
+        QCoreApplication::processEvents();
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+          if (!label->isVisible() || label->wordWrap()) continue;
+          for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width(),
+                     qPrintable(language + QStringLiteral(": ") + line));
+          }
+        }
+        for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
+          if (!button->isVisible() || button->text().isEmpty()) continue;
+          QVERIFY2(button->sizeHint().width() <= button->width(),
+                   qPrintable(language + QStringLiteral(": ") + button->text()));
+        }
+        for (QTableWidget* table : panel->findChildren<QTableWidget*>()) {
+          if (!table->isVisible()) continue;
+          const QHeaderView* header = table->horizontalHeader();
+          for (int c = 0; c < table->columnCount(); ++c) {
+            const QString text = table->horizontalHeaderItem(c)->text();
+            QVERIFY2(header->fontMetrics().horizontalAdvance(text) < header->sectionSize(c),
+                     qPrintable(language + QStringLiteral(": ") + text));
+          }
+          if (table->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
+            QVERIFY2(header->length() <= table->viewport()->width(),
+                     qPrintable(language + QStringLiteral(": ") + table->objectName() +
+                                QStringLiteral(" %1 > %2")
+                                    .arg(header->length())
+                                    .arg(table->viewport()->width())));
+          }
+        }
+      }
+      QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->tabBar()->width(),
+               qPrintable(language + QStringLiteral(": the tabs")));
+    }
+    SpeakEnglish();
   }
 };
 

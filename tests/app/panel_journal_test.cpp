@@ -2,13 +2,14 @@
 // shown through the engine, the live what-if replayed from the journal with the evening's
 // changes of setting, and the risk meter's cover of a bankroll and a stop-loss.
 
+#include <QChart>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
-#include <QChart>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,10 +21,10 @@
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
 #include "journal/sqlite.h"
+#include "replay/wheel.h"
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
-#include "replay/wheel.h"
 #include "tools/sim/app.h"
 
 using vellaro::app::SessionPanel;
@@ -37,6 +38,12 @@ std::string ReadAll(const QString& path) {
 }
 
 QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+// A whole number as the panel writes it in English, the language these tests run in: the
+// agreement with the engine's figures is checked digit for digit, thousands grouped.
+QString Figure(int64_t n) {
+  return QLocale(QLocale::English).toString(static_cast<qlonglong>(n));
+}
 
 // A journaled evening with the panel's track following it, and the spins the window hands
 // the panel: the settings of its first spin and the numbers in the history.
@@ -66,11 +73,11 @@ struct JournaledEvening {
 };
 
 void ExpectLine(QTableWidget* table, int row, const vellaro::RealResult::Counts& counts) {
-  QCOMPARE(Cell(table, row, 1), QString::number(counts.net));
-  QCOMPARE(Cell(table, row, 2), QString::number(counts.highest_stake));
-  QCOMPARE(Cell(table, row, 3), QString::number(counts.deepest_drawdown));
-  QCOMPARE(Cell(table, row, 4), QString::number(counts.bets_won));
-  QCOMPARE(Cell(table, row, 5), QString::number(counts.bets_lost));
+  QCOMPARE(Cell(table, row, 1), Figure(counts.net));
+  QCOMPARE(Cell(table, row, 2), Figure(counts.highest_stake));
+  QCOMPARE(Cell(table, row, 3), Figure(counts.deepest_drawdown));
+  QCOMPARE(Cell(table, row, 4), Figure(counts.bets_won));
+  QCOMPARE(Cell(table, row, 5), Figure(counts.bets_lost));
 }
 
 }  // namespace
@@ -164,8 +171,8 @@ class PanelJournalTest : public QObject {
     QVERIFY2(panel.sessions()->itemText(1).startsWith(QStringLiteral("2  ")),
              qPrintable(panel.sessions()->itemText(1)));
     QVERIFY(panel.sessions()->itemText(1).contains(QStringLiteral("50 spins")));
-    const QString net = second_counts.net > 0 ? QStringLiteral("+%1").arg(second_counts.net)
-                                              : QString::number(second_counts.net);
+    const QString net = second_counts.net > 0 ? QStringLiteral("+") + Figure(second_counts.net)
+                                              : Figure(second_counts.net);
     QVERIFY(panel.sessions()->itemText(1).endsWith(QStringLiteral("net ") + net));
     const auto live_lines = vellaro::replay::WhatIf(live.Spins());
     for (int s = 0; s < vellaro::kBettingSystems; ++s) {
@@ -196,7 +203,7 @@ class PanelJournalTest : public QObject {
     QCOMPARE(net_line->count(), 51);
     QCOMPARE(net_line->at(50).y(), static_cast<qreal>(second_counts.net));
     QCOMPARE(Cell(panel.chances(), vellaro::kRed, 0),
-             QString::number(second_track.statistics().chance(vellaro::kRed).hits));
+             Figure(second_track.statistics().chance(vellaro::kRed).hits));
     ExpectLine(panel.what_if()->table(), vellaro::kParlay, second_counts);
     // Its risk meter is that of its end, the bankroll it was left with included.
     const vellaro::RiskInputs end = vellaro::RiskInputsOf(second.g.h.game);
