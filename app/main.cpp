@@ -30,13 +30,25 @@ std::future<std::unique_ptr<vellaro::host::WindowGame>> ResumeAhead() {
   });
 }
 
+// The language of --lang, LANGUAGE or the system, when there is a translation for it.
+void InstallChosenLanguage(QCoreApplication& application) {
+  vellaro::app::InstallLanguage(
+      application,
+      vellaro::app::ChosenLanguage(QCoreApplication::arguments(), qEnvironmentVariable("LANGUAGE"),
+                                   QLocale::system().name()),
+      vellaro::app::TranslationsFolder());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Before anything of Qt: these work without a display.
+  // Before the window's toolkit: these work without a display. The help speaks the chosen
+  // language, which a core application (no display either) is enough to install.
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  if (const std::optional<int> status = vellaro::app::AnswerWithoutWindow(args, std::cout)) {
-    return *status;
+  if (vellaro::app::AnswersWithoutWindow(args)) {
+    QCoreApplication core(argc, argv);
+    InstallChosenLanguage(core);
+    return vellaro::app::AnswerWithoutWindow(args, std::cout).value_or(1);
   }
   // One window, and one journal writer, per data folder: the lock is taken first, so that a
   // long journal is read while the toolkit starts; a second start hands over to the first.
@@ -50,11 +62,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QApplication> application;
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
-    vellaro::app::InstallLanguage(
-        *application,
-        vellaro::app::ChosenLanguage(QCoreApplication::arguments(),
-                                     qEnvironmentVariable("LANGUAGE"), QLocale::system().name()),
-        vellaro::app::TranslationsFolder());
+    InstallChosenLanguage(*application);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
     if (!vellaro::app::ClaimDataFolder(instance, std::cerr)) return;
