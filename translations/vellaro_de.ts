@@ -579,7 +579,7 @@ Verliert er, der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
-        <translation>Drehungen %1  Netto %2</translation>
+        <translation>Coups %1  Netto %2</translation>
     </message>
 </context>
 <context>

@@ -98,7 +98,7 @@ class LanguageTest : public QObject {
     shown.Open();
     vellaro::app::MainWindow& window = shown.window();
     QVERIFY(
-        static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Drehungen 0"));
+        static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Coups 0"));
     const QString lamp =
         QAccessible::queryAccessibleInterface(Named(window, "LampKey"))->text(QAccessible::Value);
     QVERIFY2(lamp == QStringLiteral("aus") || lamp == QStringLiteral("dunkel"), qPrintable(lamp));
