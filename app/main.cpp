@@ -14,6 +14,7 @@
 #include "app/single_instance.h"
 #include "host/window_game.h"
 #include "journal/journal_file.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -30,24 +31,27 @@ std::future<std::unique_ptr<vellaro::host::WindowGame>> ResumeAhead() {
   });
 }
 
-// The language of --lang, LANGUAGE or the system, when there is a translation for it.
-void InstallChosenLanguage(QCoreApplication& application) {
+// The window's translation of `language` (the system's where it names none), when there is
+// one.
+void InstallWindowLanguage(QCoreApplication& application, const std::string& language) {
   vellaro::app::InstallLanguage(
-      application,
-      vellaro::app::ChosenLanguage(QCoreApplication::arguments(), qEnvironmentVariable("LANGUAGE"),
-                                   QLocale::system().name()),
+      application, language.empty() ? QLocale::system().name() : QString::fromStdString(language),
       vellaro::app::TranslationsFolder());
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Before the window's toolkit: these work without a display. The help speaks the chosen
-  // language, which a core application (no display either) is enough to install.
+  // Before the window's toolkit: these work without a display.
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  // The engine's texts too, and before anything makes one: the resume below words a notice.
+  const std::string language = vellaro::ChosenLanguage(args, vellaro::ProcessLanguageEnvironment());
+  vellaro::SetLanguage(language);
+  // The help speaks the chosen language, which a core application (no display either) is
+  // enough to install.
   if (vellaro::app::AnswersWithoutWindow(args)) {
     QCoreApplication core(argc, argv);
-    InstallChosenLanguage(core);
+    InstallWindowLanguage(core, language);
     return vellaro::app::AnswerWithoutWindow(args, std::cout).value_or(1);
   }
   // One window, and one journal writer, per data folder: the lock is taken first, so that a
@@ -62,7 +66,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QApplication> application;
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
-    InstallChosenLanguage(*application);
+    InstallWindowLanguage(*application, language);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
     if (!vellaro::app::ClaimDataFolder(instance, std::cerr)) return;

@@ -8,7 +8,7 @@
 # Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
 # is built from includes them: a white-box door such as tests/support/game_peer.h must not
 # become part of the product.
-set(layers env export game betting analysis front session journal replay host tools|app)
+set(layers text env export game betting analysis front session journal replay host tools|app)
 
 set(broken "")
 set(rank 0)
@@ -58,7 +58,7 @@ foreach(layer IN LISTS layers)
         endif()
         if(rank_of_${target} GREATER_EQUAL rank_of_${folder})
           string(APPEND broken "\n  ${relative}: ${line}: ${folder}/ may not include ${target}/ "
-                 "(layers, lowest first: env, export, game, betting, analysis, front, session, "
+                 "(layers, lowest first: text, env, export, game, betting, analysis, front, session, "
                  "journal, replay, host, then tools and app side by side)")
         endif()
       endforeach()

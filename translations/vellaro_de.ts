@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation>Höchstens Verluste in Folge</translation>
+        <translation>Höchstzahl an Verlusten in Folge</translation>
     </message>
     <message>
         <source>Bet held back</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
-        <translation>Die Pfeiltasten bewegen sich über die Zahlen, Enter oder Leertaste gibt die ausgewählte ein</translation>
+        <translation>Die Pfeiltasten bewegen den Fokus über die Zahlen, Enter oder Leertaste gibt die Zahl im Fokus ein</translation>
     </message>
     <message>
         <source>green</source>
@@ -575,7 +575,7 @@ Bet on show: %1
 If it loses, the next stake: %2</source>
         <translation>
 Gezeigter Einsatz: %1
-Verliert er, der nächste Einsatz: %2</translation>
+Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
@@ -747,7 +747,7 @@ Verliert er, der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Tick when the list shows the newest number first, as many tables&apos; displays do: the oldest is entered first all the same.</source>
-        <translation>Ankreuzen, wenn die Liste die neueste Zahl zuerst zeigt, wie viele Tischanzeigen: eingegeben wird trotzdem die älteste zuerst.</translation>
+        <translation>Ankreuzen, wenn die Liste die neueste Zahl zuerst zeigt, wie es viele Tischanzeigen tun: eingegeben wird trotzdem die älteste zuerst.</translation>
     </message>
     <message>
         <source>Read the numbers from a file: a text file, or a CSV file (*.csv) with a column of numbers; a header line is allowed.</source>

@@ -5,206 +5,206 @@
     <name>AccessibleNames</name>
     <message>
         <source>Undo the last spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última tirada</translation>
     </message>
     <message>
         <source>Save the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las tiradas</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>New session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva sesión</translation>
     </message>
     <message>
         <source>Analysis at work</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis en curso</translation>
     </message>
     <message>
         <source>Number board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero de números</translation>
     </message>
     <message>
         <source>Last numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos números</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Suerte</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lámpara SAFE LEVEL</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Base stake</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta base</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de juego</translation>
     </message>
     <message>
         <source>Betting system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de apuestas</translation>
     </message>
     <message>
         <source>Reset bets</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar apuestas</translation>
     </message>
     <message>
         <source>Recalculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalcular</translation>
     </message>
     <message>
         <source>Create matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear matriz</translation>
     </message>
     <message>
         <source>Reset matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar matriz</translation>
     </message>
     <message>
         <source>SAFE LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE LEVEL</translation>
     </message>
     <message>
         <source>Cat rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat.Rows</translation>
     </message>
     <message>
         <source>Show bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar apuesta</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
-        <translation type="unfinished"></translation>
+        <translation>UP-TRENDER</translation>
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio automático</translation>
     </message>
     <message>
         <source>Minimal profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia mínima</translation>
     </message>
     <message>
         <source>Session limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites de la sesión</translation>
     </message>
     <message>
         <source>Why the limit is refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué se rechaza el límite</translation>
     </message>
     <message>
         <source>Bankroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Stop loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop-loss</translation>
     </message>
     <message>
         <source>Take profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Take-profit</translation>
     </message>
     <message>
         <source>Table maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de la mesa</translation>
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de pérdidas seguidas</translation>
     </message>
     <message>
         <source>Bet held back</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta retenida</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar de todos modos</translation>
     </message>
     <message>
         <source>Add spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tiradas</translation>
     </message>
     <message>
         <source>Betting systems editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de sistemas de apuestas</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>La más reciente primero</translation>
     </message>
     <message>
         <source>Read spins from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer tiradas de un archivo</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna del archivo</translation>
     </message>
     <message>
         <source>Enter the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir las tiradas</translation>
     </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
     <message>
         <source>Vellaro — Add spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellaro — Añadir tiradas</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>La más reciente primero</translation>
     </message>
     <message>
         <source>File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo…</translation>
     </message>
     <message>
         <source>Spins from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas de un archivo</translation>
     </message>
     <message>
         <source>Spins (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas (*.txt *.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números que han salido, el más antiguo primero, separados por espacios, comas, puntos y comas o saltos de línea; como máximo %1 a la vez.</translation>
     </message>
     <message>
         <source>Enter 1 spin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir 1 tirada: %1</translation>
     </message>
     <message>
         <source>Enter %1 spins: %2 … %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir %1 tiradas: %2 … %3</translation>
     </message>
     <message>
         <source>First column of numbers 0 to 36</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera columna con números del 0 al 36</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -219,7 +219,7 @@
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta %1 a %2</translation>
     </message>
     <message>
         <source>News</source>
@@ -234,11 +234,11 @@
     <name>BoardKeys</name>
     <message>
         <source>Number board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero de números</translation>
     </message>
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas recorren los números; Intro o Espacio introduce el que tiene el foco</translation>
     </message>
     <message>
         <source>green</source>
@@ -293,58 +293,58 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>Counts</name>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades</translation>
     </message>
     <message>
         <source>spin</source>
-        <translation type="unfinished"></translation>
+        <translation>tirada</translation>
     </message>
     <message>
         <source>spins</source>
-        <translation type="unfinished"></translation>
+        <translation>tiradas</translation>
     </message>
     <message>
         <source>shown loss</source>
-        <translation type="unfinished"></translation>
+        <translation>pérdida mostrada</translation>
     </message>
     <message>
         <source>shown losses</source>
-        <translation type="unfinished"></translation>
+        <translation>pérdidas mostradas</translation>
     </message>
     <message>
         <source>bet</source>
-        <translation type="unfinished"></translation>
+        <translation>apuesta</translation>
     </message>
     <message>
         <source>bets</source>
-        <translation type="unfinished"></translation>
+        <translation>apuestas</translation>
     </message>
     <message>
         <source>hit</source>
-        <translation type="unfinished"></translation>
+        <translation>acierto</translation>
     </message>
     <message>
         <source>hits</source>
-        <translation type="unfinished"></translation>
+        <translation>aciertos</translation>
     </message>
 </context>
 <context>
     <name>EndEvening</name>
     <message>
         <source>End this evening — %1, net %2 — and %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terminar esta velada — %1, neto %2 — y %3?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminarla</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir jugando</translation>
     </message>
 </context>
 <context>
@@ -369,33 +369,33 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» rechazado para %2: %3. Vacío lo desactiva.</translation>
     </message>
     <message>
         <source>whole numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo números enteros</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
 </context>
 <context>
     <name>LimitsArea</name>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar de todos modos</translation>
     </message>
 </context>
 <context>
     <name>LimitsDialog</name>
     <message>
         <source>Session limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites de la sesión</translation>
     </message>
     <message>
         <source>Whole numbers; empty = off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Números enteros; vacío = desactivado.</translation>
     </message>
     <message>
         <source>BANKROLL:</source>
@@ -466,7 +466,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de sesión (Ctrl+P)</translation>
     </message>
     <message>
         <source>The session panel cannot be loaded: %1</source>
@@ -477,18 +477,18 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>MessageLine</name>
     <message>
         <source>Bet held back — </source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta retenida — </translation>
     </message>
     <message>
         <source>Refused: </source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado: </translation>
     </message>
 </context>
 <context>
     <name>OptionsArea</name>
     <message>
         <source>Spins the matrix learns from</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas de las que aprende la matriz</translation>
     </message>
     <message>
         <source>BET:</source>
@@ -515,11 +515,11 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>PlayerGuide</name>
     <message>
         <source>Vellaro — Player&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellaro — Guía del jugador</translation>
     </message>
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué muestra Vellaro y cómo transcurre una velada.</translation>
     </message>
     <message>
         <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
@@ -530,23 +530,23 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>Readout</name>
     <message>
         <source>First recommendation on the next spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera recomendación en la próxima tirada</translation>
     </message>
     <message>
         <source>First recommendation in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera recomendación en %1</translation>
     </message>
     <message>
         <source>MATRIX column %1 · spin %2</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX columna %1 · tirada %2</translation>
     </message>
     <message>
         <source>MATRIX learning: %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX aprendiendo: faltan %1</translation>
     </message>
     <message>
         <source>Spin %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada %1</translation>
     </message>
 </context>
 <context>
@@ -567,13 +567,15 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     <name>SessionReadout</name>
     <message>
         <source>Net result of the shown bets, from 0: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado neto de las apuestas mostradas, desde 0: %1 %2</translation>
     </message>
     <message>
         <source>
 Bet on show: %1
 If it loses, the next stake: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Apuesta mostrada: %1
+Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
@@ -595,86 +597,86 @@ If it loses, the next stake: %2</source>
     <name>SystemBox</name>
     <message>
         <source> (error)</source>
-        <translation type="unfinished"></translation>
+        <translation> (error)</translation>
     </message>
 </context>
 <context>
     <name>SystemEditor</name>
     <message>
         <source>Betting systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas de apuestas</translation>
     </message>
     <message>
         <source>New betting system</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo sistema de apuestas</translation>
     </message>
     <message>
         <source>Name of the system:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del sistema:</translation>
     </message>
     <message>
         <source>Next stake</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima apuesta</translation>
     </message>
     <message>
         <source>New…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como…</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>A preset: read only. &quot;Save as…&quot; makes a copy of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una plantilla: solo lectura. «Guardar como…» crea una copia propia.</translation>
     </message>
     <message>
         <source>A name needs a letter or a digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre necesita una letra o una cifra.</translation>
     </message>
     <message>
         <source>%1 already exists: open it from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe: ábralo desde la lista.</translation>
     </message>
     <message>
         <source>My system</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi sistema</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardado: %1</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1</translation>
     </message>
     <message>
         <source> (preset)</source>
-        <translation type="unfinished"></translation>
+        <translation> (plantilla)</translation>
     </message>
     <message>
         <source> (error)</source>
-        <translation type="unfinished"></translation>
+        <translation> (error)</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source> (mine)</source>
-        <translation type="unfinished"></translation>
+        <translation> (propio)</translation>
     </message>
     <message>
         <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
@@ -693,222 +695,222 @@ If it loses, the next stake: %2</source>
     <name>Tooltips</name>
     <message>
         <source> Spins of a fair wheel are independent: no analysis can foresee the next one, and the house keeps 1 unit in 37 of everything staked whatever you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation> Las tiradas de una ruleta justa son independientes: ningún análisis puede prever la siguiente, y la banca se queda con 1 unidad de cada 37 de todo lo apostado, elija lo que elija.</translation>
     </message>
     <message>
         <source>Enter the number that came out (or type it and press Enter). Locked while an analysis runs; a number just taken back by the undo is crossed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el número que ha salido (o escríbalo y pulse Intro). Bloqueado mientras se ejecuta un análisis; un número recién retirado con deshacer aparece tachado.</translation>
     </message>
     <message>
         <source>The last numbers entered, the newest on the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los últimos números introducidos, el más reciente a la izquierda.</translation>
     </message>
     <message>
         <source>The chance to bet on now and the stake in units of your base stake: place it yourself, Vellaro places nothing. It is settled at the next spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suerte a la que apostar ahora y la apuesta en unidades de su apuesta base: colóquela usted mismo, Vellaro no apuesta nada. Se liquida en la próxima tirada.</translation>
     </message>
     <message>
         <source>An even-money chance: it pays 1 to 1, and 0 loses it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una suerte sencilla: paga 1 a 1, y con el 0 se pierde.</translation>
     </message>
     <message>
         <source>TREND: click to turn this chance&apos;s trend switch on or off. While on, a recommendation of the opposite chance is turned to this one. It changes which chance you see, not your odds.</source>
-        <translation type="unfinished"></translation>
+        <translation>TREND: haga clic para activar o desactivar el interruptor de tendencia de esta suerte. Mientras está activado, una recomendación de la suerte opuesta se cambia a esta. Cambia qué suerte ve, no sus probabilidades.</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp: it follows the recommendations lost in a row, and is off while the SAFE LEVEL is 0 (every recommendation is then shown as a bet). Dark: the losses in a row are two or more short of the SAFE LEVEL; no bet is shown. Green: they are one short, or have reached it. Green is not a bet: a bet, its chip and stake, is shown only once the losses in a row have reached the SAFE LEVEL, so one short the lamp is green and no bet is shown yet. Waiting for losses does not make a win more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lámpara SAFE LEVEL: sigue las recomendaciones perdidas seguidas y está apagada mientras el SAFE LEVEL es 0 (entonces cada recomendación se muestra como apuesta). Oscura: a las pérdidas seguidas les faltan dos o más para el SAFE LEVEL; no se muestra ninguna apuesta. Verde: les falta una, o lo han alcanzado. Verde no es una apuesta: una apuesta, con su ficha y su importe, se muestra solo cuando las pérdidas seguidas han alcanzado el SAFE LEVEL, así que cuando falta una la lámpara está verde y todavía no se muestra ninguna apuesta. Esperar pérdidas no hace más probable una ganancia.</translation>
     </message>
     <message>
         <source>Open or close the options area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o cerrar el área de opciones.</translation>
     </message>
     <message>
         <source>Take back the last number entered (Ctrl+Z); Ctrl+Shift+Z or Ctrl+Y brings it back until anything else changes. Offered once after each spin; greyed when there is nothing to take back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirar el último número introducido (Ctrl+Z); Ctrl+Mayús+Z o Ctrl+Y lo devuelve mientras no cambie nada más. Se ofrece una vez tras cada tirada; en gris cuando no hay nada que retirar.</translation>
     </message>
     <message>
         <source>Save the numbers of this game to a text file (Ctrl+S).</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los números de esta partida en un archivo de texto (Ctrl+S).</translation>
     </message>
     <message>
         <source>Close Vellaro. Your settings and this session are kept: the session goes on where it stood when Vellaro starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar Vellaro. Sus ajustes y esta sesión se conservan: la sesión continúa donde estaba cuando Vellaro se vuelve a iniciar.</translation>
     </message>
     <message>
         <source>New session: end this evening and start a fresh game with the same settings. Asks first, naming the spins and the net result that end; not while an analysis runs. The evening ended stays in the journal: the session panel can show it and continue it, and vellaro-sim can list and replay it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva sesión: terminar esta velada y empezar una partida nueva con los mismos ajustes. Pregunta antes, indicando las tiradas y el resultado neto que terminan; no mientras se ejecuta un análisis. La velada terminada queda en el diario: el panel de sesión puede mostrarla y continuarla, y vellaro-sim puede listarla y reproducirla.</translation>
     </message>
     <message>
         <source>Add spins (Ctrl+Shift+V with a list copied): enter many numbers at once, typed, pasted or read from a file, exactly as if you had clicked them one after another. The undo then takes back the last one, as after a click. The past spins say nothing about the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tiradas (Ctrl+Mayús+V con una lista copiada): introducir muchos números a la vez, escritos, pegados o leídos de un archivo, exactamente como si los hubiera pulsado uno tras otro. Deshacer retira entonces el último, como tras un clic. Las tiradas pasadas no dicen nada sobre la siguiente.</translation>
     </message>
     <message>
         <source>Tick when the list shows the newest number first, as many tables&apos; displays do: the oldest is entered first all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque esta casilla si la lista muestra primero el número más reciente, como hacen muchos marcadores de mesa: de todos modos se introduce primero el más antiguo.</translation>
     </message>
     <message>
         <source>Read the numbers from a file: a text file, or a CSV file (*.csv) with a column of numbers; a header line is allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer los números de un archivo: un archivo de texto o un archivo CSV (*.csv) con una columna de números; se admite una línea de encabezado.</translation>
     </message>
     <message>
         <source>Enter the numbers, oldest first, each as a click on its tile with the analysis run to its end. Greyed while the list does not read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir los números, el más antiguo primero, cada uno como un clic en su casilla, con el análisis llevado hasta el final. En gris mientras la lista no se puede leer entera.</translation>
     </message>
     <message>
         <source>Minimise the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar la ventana.</translation>
     </message>
     <message>
         <source>The analysis at work. The board is locked until it ends, and numbers typed meanwhile are refused, not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El análisis en curso. El tablero está bloqueado hasta que termine, y los números escritos mientras tanto se rechazan, no se guardan.</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>BET: su apuesta base en unidades, de 1 a 1000. Todo sistema empieza por ella y vuelve a ella tras un reinicio.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation type="unfinished"></translation>
+        <translation>GAME MODE: cómo se elige la próxima suerte una vez introducidos cinco números.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation type="unfinished"></translation>
+        <translation>BETTING SYSTEM: cómo sigue la apuesta a las ganancias y las pérdidas. Elegir otro vuelve a empezar las apuestas desde la base. Un sistema cambia cuánto apuesta y cuánto oscilan sus resultados, nunca la parte de la banca. Tras los seis sistemas integrados vienen las plantillas y sus propios sistemas escritos como archivos («Systems…»); un archivo con un error aparece en la lista pero no se puede elegir. Un sistema elegido se conserva tal como era su texto entonces: si su archivo cambia o desaparece, se juega el texto conservado hasta que vuelva a elegir.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systems…: escribir su propio sistema de apuestas, o consultar una plantilla, con las apuestas que pediría tras pérdidas seguidas y tras una ganancia. Ningún sistema cambia la parte de la banca de 1 unidad de cada 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset Bets: devolver la apuesta a la apuesta base y empezar de nuevo el balance.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ReCalculate: volver a elegir la suerte a partir de los mismos números.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Create Matrix: aprender de las próximas tiradas y luego seguir una columna de la matriz de números.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
-        <translation type="unfinished"></translation>
+        <translation>RM: descartar la matriz y volver al modo del selector de modo.</translation>
     </message>
     <message>
         <source>SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; until then they are only followed. A loss streak does not make the next spin more likely to win.</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE LEVEL, de 0 a 10: mostrar una apuesta solo después de que tantas recomendaciones se hayan perdido seguidas; hasta entonces solo se siguen. Una racha de pérdidas no hace más probable que la próxima tirada gane.</translation>
     </message>
     <message>
         <source>Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of drawing a new one. Greyed while it cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat.Rows: en el modo ADAPTIVE, recomendar de nuevo la misma suerte tras una ganancia en lugar de sortear una nueva. En gris mientras no se puede usar.</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Bet: mostrar la apuesta sobre la ficha; sin marcar, la ficha solo indica dónde apostar.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras ON ganancias, sumar WINS ADD TO BET unidades a la apuesta. En gris mientras no se pueden cambiar.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation type="unfinished"></translation>
+        <translation>BET AUTOMATIC RESET: devolver la apuesta a la base cada vez que el balance alcanza un nuevo máximo. Limita cuánto tiempo sigue una progresión; no puede asegurar una ganancia.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>GET MINIMAL PROFIT: tras una ganancia, reducir la próxima apuesta a la menor con la que una ganancia más alcanza un nuevo máximo. Requiere BET AUTOMATIC RESET. Apuesta menos, no hace más probable una ganancia.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites de la sesión: un capital, un stop-loss, un take-profit, un máximo de la mesa y las pérdidas seguidas que puede seguir una progresión. Una apuesta que superaría uno de ellos se retiene, con un aviso que explica por qué. Los límites deciden cuánto arriesga, no si gana.</translation>
     </message>
     <message>
         <source> Whole units; leave it empty to turn it off.</source>
-        <translation type="unfinished"></translation>
+        <translation> Unidades enteras; déjelo vacío para desactivarlo.</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation type="unfinished"></translation>
+        <translation>BANKROLL: las unidades que ha traído a esta sesión. Una apuesta mayor que lo que queda de ellas (el capital más su resultado neto) se retiene.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP-LOSS: una vez que ha perdido tantas unidades (su resultado neto de las apuestas mostradas), no se muestran más apuestas.</translation>
     </message>
     <message>
         <source>TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping ahead keeps a win; it does not make one more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>TAKE-PROFIT: una vez que ha ganado tantas unidades, no se muestran más apuestas. Parar con ventaja conserva una ganancia; no hace más probable ninguna.</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation type="unfinished"></translation>
+        <translation>TABLE MAXIMUM: la mayor apuesta que acepta su mesa. Una progresión que pide más se retiene en lugar de mostrarse con una apuesta que no podría colocar.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>LOSSES IN A ROW: cuántas pérdidas seguidas puede seguir la progresión; la apuesta tras más pérdidas se retiene. 0 retiene toda apuesta tras una pérdida. Un recuento; vacío para desactivarlo.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un límite de la sesión retiene la próxima apuesta: no se muestra ninguna ficha y no se cuenta nada. Introduzca el siguiente número para seguir sin ella, o cambie el límite.</translation>
     </message>
     <message>
         <source>Continue anyway: show the held-back bet for this spin and count it, whatever the limit says. The limit stays set for the spins after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar de todos modos: mostrar la apuesta retenida para esta tirada y contarla, diga lo que diga el límite. El límite sigue fijado para las tiradas siguientes.</translation>
     </message>
     <message>
         <source>Close the limits; each one typed counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar los límites; cuenta cada uno que se haya escrito.</translation>
     </message>
     <message>
         <source>Why the last entry was not taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué no se aceptó la última entrada.</translation>
     </message>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna del archivo CSV que contiene los números.</translation>
     </message>
 </context>
 <context>
     <name>WindowAccess</name>
     <message>
         <source>Player&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del jugador</translation>
     </message>
     <message>
         <source>Session panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de sesión</translation>
     </message>
     <message>
         <source>Session result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de la sesión</translation>
     </message>
     <message>
         <source>The spins of this session and the net result of the bets shown, in units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tiradas de esta sesión y el resultado neto de las apuestas mostradas, en unidades.</translation>
     </message>
     <message>
         <source>Where the game stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde está la partida</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno todavía</translation>
     </message>
     <message>
         <source>Bet on </source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta a </translation>
     </message>
     <message>
         <source>no bet</source>
-        <translation type="unfinished"></translation>
+        <translation>sin apuesta</translation>
     </message>
     <message>
         <source>Trend </source>
-        <translation type="unfinished"></translation>
+        <translation>Trend </translation>
     </message>
     <message>
         <source> units</source>
-        <translation type="unfinished"></translation>
+        <translation> unidades</translation>
     </message>
     <message>
         <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
@@ -931,19 +933,19 @@ If it loses, the next stake: %2</source>
     <name>WindowJournal</name>
     <message>
         <source>start a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>empezar una nueva</translation>
     </message>
     <message>
         <source>Session %1 is the evening on show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sesión %1 es la velada mostrada.</translation>
     </message>
     <message>
         <source>Session %1 cannot be continued: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sesión %1 no se puede continuar: %2.</translation>
     </message>
     <message>
         <source>continue session %1</source>
-        <translation type="unfinished"></translation>
+        <translation>continuar la sesión %1</translation>
     </message>
 </context>
 <context>

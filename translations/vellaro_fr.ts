@@ -5,206 +5,206 @@
     <name>AccessibleNames</name>
     <message>
         <source>Undo the last spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier coup</translation>
     </message>
     <message>
         <source>Save the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les coups</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>New session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle séance</translation>
     </message>
     <message>
         <source>Analysis at work</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse en cours</translation>
     </message>
     <message>
         <source>Number board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des numéros</translation>
     </message>
     <message>
         <source>Last numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers numéros</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant SAFE LEVEL</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Base stake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise de base</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de jeu</translation>
     </message>
     <message>
         <source>Betting system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de mise</translation>
     </message>
     <message>
         <source>Reset bets</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les mises</translation>
     </message>
     <message>
         <source>Recalculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculer</translation>
     </message>
     <message>
         <source>Create matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer la matrice</translation>
     </message>
     <message>
         <source>Reset matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner la matrice</translation>
     </message>
     <message>
         <source>SAFE LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE LEVEL</translation>
     </message>
     <message>
         <source>Cat rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat.Rows</translation>
     </message>
     <message>
         <source>Show bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la mise</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
-        <translation type="unfinished"></translation>
+        <translation>UP-TRENDER</translation>
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation automatique</translation>
     </message>
     <message>
         <source>Minimal profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain minimal</translation>
     </message>
     <message>
         <source>Session limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites de la séance</translation>
     </message>
     <message>
         <source>Why the limit is refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la limite est refusée</translation>
     </message>
     <message>
         <source>Bankroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital de jeu</translation>
     </message>
     <message>
         <source>Stop loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop-loss</translation>
     </message>
     <message>
         <source>Take profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Take-profit</translation>
     </message>
     <message>
         <source>Table maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum de la table</translation>
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de pertes consécutives</translation>
     </message>
     <message>
         <source>Bet held back</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise retenue</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer quand même</translation>
     </message>
     <message>
         <source>Add spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des coups</translation>
     </message>
     <message>
         <source>Betting systems editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de systèmes de mise</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus récent d’abord</translation>
     </message>
     <message>
         <source>Read spins from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les coups depuis un fichier</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du fichier</translation>
     </message>
     <message>
         <source>Enter the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les coups</translation>
     </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
     <message>
         <source>Vellaro — Add spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellaro — Ajouter des coups</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus récent d’abord</translation>
     </message>
     <message>
         <source>File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier…</translation>
     </message>
     <message>
         <source>Spins from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups depuis un fichier</translation>
     </message>
     <message>
         <source>Spins (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups (*.txt *.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les numéros sortis, le plus ancien d’abord, séparés par des espaces, des virgules, des points-virgules ou des retours à la ligne&#xa0;; au plus %1 à la fois.</translation>
     </message>
     <message>
         <source>Enter 1 spin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir 1 coup&#xa0;: %1</translation>
     </message>
     <message>
         <source>Enter %1 spins: %2 … %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir %1 coups&#xa0;: %2 … %3</translation>
     </message>
     <message>
         <source>First column of numbers 0 to 36</source>
-        <translation type="unfinished"></translation>
+        <translation>Première colonne de numéros de 0 à 36</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -219,7 +219,7 @@
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise de %1 sur %2</translation>
     </message>
     <message>
         <source>News</source>
@@ -234,11 +234,11 @@
     <name>BoardKeys</name>
     <message>
         <source>Number board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des numéros</translation>
     </message>
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches se déplacent sur les numéros, Entrée ou Espace saisit celui qui a le focus</translation>
     </message>
     <message>
         <source>green</source>
@@ -293,58 +293,58 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>Counts</name>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unité</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>unités</translation>
     </message>
     <message>
         <source>spin</source>
-        <translation type="unfinished"></translation>
+        <translation>coup</translation>
     </message>
     <message>
         <source>spins</source>
-        <translation type="unfinished"></translation>
+        <translation>coups</translation>
     </message>
     <message>
         <source>shown loss</source>
-        <translation type="unfinished"></translation>
+        <translation>perte affichée</translation>
     </message>
     <message>
         <source>shown losses</source>
-        <translation type="unfinished"></translation>
+        <translation>pertes affichées</translation>
     </message>
     <message>
         <source>bet</source>
-        <translation type="unfinished"></translation>
+        <translation>mise</translation>
     </message>
     <message>
         <source>bets</source>
-        <translation type="unfinished"></translation>
+        <translation>mises</translation>
     </message>
     <message>
         <source>hit</source>
-        <translation type="unfinished"></translation>
+        <translation>réussite</translation>
     </message>
     <message>
         <source>hits</source>
-        <translation type="unfinished"></translation>
+        <translation>réussites</translation>
     </message>
 </context>
 <context>
     <name>EndEvening</name>
     <message>
         <source>End this evening — %1, net %2 — and %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer cette soirée — %1, net %2 — et %3&#xa0;?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer à jouer</translation>
     </message>
 </context>
 <context>
@@ -369,33 +369,33 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» refusé pour la limite %2&#xa0;: %3. Un champ vide la désactive.</translation>
     </message>
     <message>
         <source>whole numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>nombres entiers uniquement</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 à %2</translation>
     </message>
 </context>
 <context>
     <name>LimitsArea</name>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer quand même</translation>
     </message>
 </context>
 <context>
     <name>LimitsDialog</name>
     <message>
         <source>Session limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites de la séance</translation>
     </message>
     <message>
         <source>Whole numbers; empty = off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres entiers&#xa0;; vide = désactivée.</translation>
     </message>
     <message>
         <source>BANKROLL:</source>
@@ -466,7 +466,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau des séances (Ctrl+P)</translation>
     </message>
     <message>
         <source>The session panel cannot be loaded: %1</source>
@@ -477,18 +477,18 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>MessageLine</name>
     <message>
         <source>Bet held back — </source>
-        <translation type="unfinished"></translation>
+        <translation>Mise retenue — </translation>
     </message>
     <message>
         <source>Refused: </source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>OptionsArea</name>
     <message>
         <source>Spins the matrix learns from</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups dont la matrice apprend</translation>
     </message>
     <message>
         <source>BET:</source>
@@ -515,11 +515,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>PlayerGuide</name>
     <message>
         <source>Vellaro — Player&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellaro — Guide du joueur</translation>
     </message>
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Vellaro affiche et comment se déroule une soirée.</translation>
     </message>
     <message>
         <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
@@ -530,23 +530,23 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>Readout</name>
     <message>
         <source>First recommendation on the next spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Première recommandation au prochain coup</translation>
     </message>
     <message>
         <source>First recommendation in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Première recommandation dans %1</translation>
     </message>
     <message>
         <source>MATRIX column %1 · spin %2</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX colonne %1 · coup %2</translation>
     </message>
     <message>
         <source>MATRIX learning: %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX apprend&#xa0;: encore %1</translation>
     </message>
     <message>
         <source>Spin %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup %1</translation>
     </message>
 </context>
 <context>
@@ -567,13 +567,15 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <name>SessionReadout</name>
     <message>
         <source>Net result of the shown bets, from 0: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat net des mises affichées, depuis 0&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>
 Bet on show: %1
 If it loses, the next stake: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Mise affichée&#xa0;: %1
+Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
@@ -595,86 +597,86 @@ If it loses, the next stake: %2</source>
     <name>SystemBox</name>
     <message>
         <source> (error)</source>
-        <translation type="unfinished"></translation>
+        <translation> (erreur)</translation>
     </message>
 </context>
 <context>
     <name>SystemEditor</name>
     <message>
         <source>Betting systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Systèmes de mise</translation>
     </message>
     <message>
         <source>New betting system</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau système de mise</translation>
     </message>
     <message>
         <source>Name of the system:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du système&#xa0;:</translation>
     </message>
     <message>
         <source>Next stake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise suivante</translation>
     </message>
     <message>
         <source>New…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>A preset: read only. &quot;Save as…&quot; makes a copy of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un modèle&#xa0;: lecture seule. «&#xa0;Enregistrer sous…&#xa0;» en fait une copie à vous.</translation>
     </message>
     <message>
         <source>A name needs a letter or a digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom doit contenir une lettre ou un chiffre.</translation>
     </message>
     <message>
         <source>%1 already exists: open it from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà&#xa0;: ouvrez-le depuis la liste.</translation>
     </message>
     <message>
         <source>My system</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon système</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1</translation>
     </message>
     <message>
         <source> (preset)</source>
-        <translation type="unfinished"></translation>
+        <translation> (modèle)</translation>
     </message>
     <message>
         <source> (error)</source>
-        <translation type="unfinished"></translation>
+        <translation> (erreur)</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source> (mine)</source>
-        <translation type="unfinished"></translation>
+        <translation> (personnel)</translation>
     </message>
     <message>
         <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
@@ -693,222 +695,222 @@ If it loses, the next stake: %2</source>
     <name>Tooltips</name>
     <message>
         <source> Spins of a fair wheel are independent: no analysis can foresee the next one, and the house keeps 1 unit in 37 of everything staked whatever you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les coups d’un cylindre équitable sont indépendants&#xa0;: aucune analyse ne peut prévoir le suivant, et la banque garde 1 unité sur 37 de tout ce qui est misé, quoi que vous choisissiez.</translation>
     </message>
     <message>
         <source>Enter the number that came out (or type it and press Enter). Locked while an analysis runs; a number just taken back by the undo is crossed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le numéro sorti (ou tapez-le et appuyez sur Entrée). Verrouillé pendant une analyse&#xa0;; un numéro que l’annulation vient de retirer est barré.</translation>
     </message>
     <message>
         <source>The last numbers entered, the newest on the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les derniers numéros saisis, le plus récent à gauche.</translation>
     </message>
     <message>
         <source>The chance to bet on now and the stake in units of your base stake: place it yourself, Vellaro places nothing. It is settled at the next spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chance sur laquelle miser maintenant et la mise en unités de votre mise de base&#xa0;: placez-la vous-même, Vellaro ne place rien. Elle est réglée au coup suivant.</translation>
     </message>
     <message>
         <source>An even-money chance: it pays 1 to 1, and 0 loses it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une chance simple&#xa0;: elle paie 1 pour 1, et le 0 la fait perdre.</translation>
     </message>
     <message>
         <source>TREND: click to turn this chance&apos;s trend switch on or off. While on, a recommendation of the opposite chance is turned to this one. It changes which chance you see, not your odds.</source>
-        <translation type="unfinished"></translation>
+        <translation>TREND&#xa0;: cliquez pour activer ou désactiver l’interrupteur de tendance de cette chance. Tant qu’il est activé, une recommandation de la chance opposée est reportée sur celle-ci. Cela change la chance que vous voyez, pas vos probabilités de gain.</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp: it follows the recommendations lost in a row, and is off while the SAFE LEVEL is 0 (every recommendation is then shown as a bet). Dark: the losses in a row are two or more short of the SAFE LEVEL; no bet is shown. Green: they are one short, or have reached it. Green is not a bet: a bet, its chip and stake, is shown only once the losses in a row have reached the SAFE LEVEL, so one short the lamp is green and no bet is shown yet. Waiting for losses does not make a win more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant SAFE LEVEL&#xa0;: il suit les recommandations perdues d’affilée, et il est éteint tant que le SAFE LEVEL vaut 0 (chaque recommandation est alors affichée comme une mise). Sombre&#xa0;: il manque deux pertes consécutives ou plus pour atteindre le SAFE LEVEL&#xa0;; aucune mise n’est affichée. Vert&#xa0;: il en manque une, ou il est atteint. Vert n’est pas une mise&#xa0;: une mise, avec son jeton et son montant, n’est affichée qu’une fois que les pertes consécutives ont atteint le SAFE LEVEL&#xa0;; quand il en manque une, le voyant est vert et aucune mise n’est encore affichée. Attendre des pertes ne rend pas un gain plus probable.</translation>
     </message>
     <message>
         <source>Open or close the options area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ou fermer la zone des options.</translation>
     </message>
     <message>
         <source>Take back the last number entered (Ctrl+Z); Ctrl+Shift+Z or Ctrl+Y brings it back until anything else changes. Offered once after each spin; greyed when there is nothing to take back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le dernier numéro saisi (Ctrl+Z)&#xa0;; Ctrl+Shift+Z ou Ctrl+Y le rétablit tant que rien d’autre ne change. Proposé une fois après chaque coup&#xa0;; grisé quand il n’y a rien à retirer.</translation>
     </message>
     <message>
         <source>Save the numbers of this game to a text file (Ctrl+S).</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les numéros de cette partie dans un fichier texte (Ctrl+S).</translation>
     </message>
     <message>
         <source>Close Vellaro. Your settings and this session are kept: the session goes on where it stood when Vellaro starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer Vellaro. Vos réglages et cette séance sont conservés&#xa0;: la séance reprend là où elle en était au prochain démarrage de Vellaro.</translation>
     </message>
     <message>
         <source>New session: end this evening and start a fresh game with the same settings. Asks first, naming the spins and the net result that end; not while an analysis runs. The evening ended stays in the journal: the session panel can show it and continue it, and vellaro-sim can list and replay it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle séance&#xa0;: terminer cette soirée et commencer une nouvelle partie avec les mêmes réglages. Demande d’abord confirmation, en indiquant les coups et le résultat net qui prennent fin&#xa0;; pas pendant une analyse. La soirée terminée reste dans le journal&#xa0;: le panneau des séances peut l’afficher et la reprendre, et vellaro-sim peut la lister et la rejouer.</translation>
     </message>
     <message>
         <source>Add spins (Ctrl+Shift+V with a list copied): enter many numbers at once, typed, pasted or read from a file, exactly as if you had clicked them one after another. The undo then takes back the last one, as after a click. The past spins say nothing about the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des coups (Ctrl+Shift+V avec une liste copiée)&#xa0;: saisir de nombreux numéros à la fois, tapés, collés ou lus depuis un fichier, exactement comme si vous les aviez cliqués l’un après l’autre. L’annulation retire ensuite le dernier, comme après un clic. Les coups passés ne disent rien du suivant.</translation>
     </message>
     <message>
         <source>Tick when the list shows the newest number first, as many tables&apos; displays do: the oldest is entered first all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez si la liste montre le numéro le plus récent en premier, comme le font de nombreux afficheurs de table&#xa0;: le plus ancien est tout de même saisi en premier.</translation>
     </message>
     <message>
         <source>Read the numbers from a file: a text file, or a CSV file (*.csv) with a column of numbers; a header line is allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les numéros depuis un fichier&#xa0;: un fichier texte, ou un fichier CSV (*.csv) avec une colonne de numéros&#xa0;; une ligne d’en-tête est admise.</translation>
     </message>
     <message>
         <source>Enter the numbers, oldest first, each as a click on its tile with the analysis run to its end. Greyed while the list does not read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les numéros, le plus ancien d’abord, chacun comme un clic sur sa case, l’analyse étant menée à son terme. Grisé tant que la liste ne se lit pas en entier.</translation>
     </message>
     <message>
         <source>Minimise the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire la fenêtre.</translation>
     </message>
     <message>
         <source>The analysis at work. The board is locked until it ends, and numbers typed meanwhile are refused, not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’analyse en cours. Le tableau est verrouillé jusqu’à ce qu’elle se termine, et les numéros tapés entre-temps sont refusés, pas conservés.</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>BET&#xa0;: votre mise de base en unités, de 1 à 1000. Chaque système part d’elle et y revient après une réinitialisation.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation type="unfinished"></translation>
+        <translation>GAME MODE&#xa0;: comment la chance suivante est choisie une fois cinq numéros saisis.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation type="unfinished"></translation>
+        <translation>BETTING SYSTEM&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Systems…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systems…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset Bets&#xa0;: ramener la mise à la mise de base et recommencer le bilan.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ReCalculate&#xa0;: choisir de nouveau la chance à partir des mêmes numéros.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Create Matrix&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
-        <translation type="unfinished"></translation>
+        <translation>RM&#xa0;: abandonner la matrice et revenir au mode choisi dans la liste des modes.</translation>
     </message>
     <message>
         <source>SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; until then they are only followed. A loss streak does not make the next spin more likely to win.</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE LEVEL, de 0 à 10&#xa0;: n’afficher une mise qu’après ce nombre de recommandations perdues d’affilée&#xa0;; jusque-là, elles sont seulement suivies. Une série de pertes ne rend pas un gain au coup suivant plus probable.</translation>
     </message>
     <message>
         <source>Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of drawing a new one. Greyed while it cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat.Rows&#xa0;: en mode ADAPTIVE, recommander de nouveau la même chance après un gain au lieu d’en tirer une nouvelle. Grisé tant qu’il ne peut pas être utilisé.</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Bet&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages UP-TRENDER, lus uniquement par le système UP-TRENDER&#xa0;: après ON gains, ajouter WINS ADD TO BET unités à la mise. Grisés tant qu’ils ne peuvent pas être modifiés.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation type="unfinished"></translation>
+        <translation>BET AUTOMATIC RESET&#xa0;: ramener la mise à la mise de base chaque fois que le bilan atteint un nouveau sommet. Cela limite la durée d’une progression&#xa0;; cela ne peut pas garantir un gain.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>GET MINIMAL PROFIT&#xa0;: après un gain, réduire la mise suivante à la plus petite avec laquelle un gain de plus atteint un nouveau sommet. Nécessite BET AUTOMATIC RESET. Cela mise moins, cela ne rend pas un gain plus probable.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites de la séance&#xa0;: un capital de jeu, un stop-loss, un take-profit, un maximum de la table et le nombre de pertes consécutives qu’une progression peut suivre. Une mise qui en enfreindrait une est retenue, avec un bandeau qui dit pourquoi. Les limites décident de combien vous risquez, pas de si vous gagnez.</translation>
     </message>
     <message>
         <source> Whole units; leave it empty to turn it off.</source>
-        <translation type="unfinished"></translation>
+        <translation> Unités entières&#xa0;; laissez vide pour la désactiver.</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation type="unfinished"></translation>
+        <translation>BANKROLL&#xa0;: les unités que vous avez apportées à cette séance. Une mise plus grande que ce qu’il en reste (le capital de jeu plus votre résultat net) est retenue.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP-LOSS&#xa0;: une fois que vous avez perdu ce nombre d’unités (votre résultat net des mises affichées), plus aucune mise n’est affichée.</translation>
     </message>
     <message>
         <source>TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping ahead keeps a win; it does not make one more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>TAKE-PROFIT&#xa0;: une fois que vous avez gagné ce nombre d’unités, plus aucune mise n’est affichée. S’arrêter en gain conserve un gain&#xa0;; cela n’en rend aucun plus probable.</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation type="unfinished"></translation>
+        <translation>TABLE MAXIMUM&#xa0;: la plus grosse mise que votre table accepte. Une progression qui demande davantage est retenue au lieu d’être affichée avec une mise que vous ne pourriez pas placer.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>LOSSES IN A ROW&#xa0;: combien de pertes consécutives la progression peut suivre&#xa0;; la mise au-delà est retenue. 0 retient toute mise après une perte. Un nombre, vide pour la désactiver.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une limite de la séance retient la mise suivante&#xa0;: aucun jeton n’est affiché et rien n’est compté. Saisissez le numéro suivant pour continuer sans elle, ou modifiez la limite.</translation>
     </message>
     <message>
         <source>Continue anyway: show the held-back bet for this spin and count it, whatever the limit says. The limit stays set for the spins after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer quand même&#xa0;: afficher la mise retenue pour ce coup et la compter, quoi que dise la limite. La limite reste fixée pour les coups suivants.</translation>
     </message>
     <message>
         <source>Close the limits; each one typed counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer les limites&#xa0;; chacune de celles saisies compte.</translation>
     </message>
     <message>
         <source>Why the last entry was not taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la dernière saisie n’a pas été acceptée.</translation>
     </message>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne du fichier CSV qui contient les numéros.</translation>
     </message>
 </context>
 <context>
     <name>WindowAccess</name>
     <message>
         <source>Player&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide du joueur</translation>
     </message>
     <message>
         <source>Session panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau des séances</translation>
     </message>
     <message>
         <source>Session result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de la séance</translation>
     </message>
     <message>
         <source>The spins of this session and the net result of the bets shown, in units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coups de cette séance et le résultat net des mises affichées, en unités.</translation>
     </message>
     <message>
         <source>Where the game stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Où en est la partie</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pour l’instant</translation>
     </message>
     <message>
         <source>Bet on </source>
-        <translation type="unfinished"></translation>
+        <translation>Mise sur </translation>
     </message>
     <message>
         <source>no bet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de mise</translation>
     </message>
     <message>
         <source>Trend </source>
-        <translation type="unfinished"></translation>
+        <translation>Trend </translation>
     </message>
     <message>
         <source> units</source>
-        <translation type="unfinished"></translation>
+        <translation> unités</translation>
     </message>
     <message>
         <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
@@ -931,19 +933,19 @@ If it loses, the next stake: %2</source>
     <name>WindowJournal</name>
     <message>
         <source>start a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>en commencer une nouvelle</translation>
     </message>
     <message>
         <source>Session %1 is the evening on show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La séance %1 est la soirée affichée.</translation>
     </message>
     <message>
         <source>Session %1 cannot be continued: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La séance %1 ne peut pas être reprise&#xa0;: %2.</translation>
     </message>
     <message>
         <source>continue session %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reprendre la séance %1</translation>
     </message>
 </context>
 <context>

@@ -5,206 +5,206 @@
     <name>AccessibleNames</name>
     <message>
         <source>Undo the last spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultimo giro</translation>
     </message>
     <message>
         <source>Save the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i giri</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>New session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova sessione</translation>
     </message>
     <message>
         <source>Analysis at work</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi in corso</translation>
     </message>
     <message>
         <source>Number board</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia dei numeri</translation>
     </message>
     <message>
         <source>Last numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimi numeri</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntata</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia SAFE LEVEL</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Base stake</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntata base</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di gioco</translation>
     </message>
     <message>
         <source>Betting system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema di puntata</translation>
     </message>
     <message>
         <source>Reset bets</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera le puntate</translation>
     </message>
     <message>
         <source>Recalculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricalcola</translation>
     </message>
     <message>
         <source>Create matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea la matrice</translation>
     </message>
     <message>
         <source>Reset matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarta la matrice</translation>
     </message>
     <message>
         <source>SAFE LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE LEVEL</translation>
     </message>
     <message>
         <source>Cat rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat.Rows</translation>
     </message>
     <message>
         <source>Show bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la puntata</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
-        <translation type="unfinished"></translation>
+        <translation>UP-TRENDER</translation>
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzeramento automatico</translation>
     </message>
     <message>
         <source>Minimal profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Profitto minimo</translation>
     </message>
     <message>
         <source>Session limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiti della sessione</translation>
     </message>
     <message>
         <source>Why the limit is refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché il limite è rifiutato</translation>
     </message>
     <message>
         <source>Bankroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Cassa</translation>
     </message>
     <message>
         <source>Stop loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop-loss</translation>
     </message>
     <message>
         <source>Take profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Take-profit</translation>
     </message>
     <message>
         <source>Table maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo del tavolo</translation>
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo di perdite consecutive</translation>
     </message>
     <message>
         <source>Bet held back</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntata trattenuta</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua comunque</translation>
     </message>
     <message>
         <source>Add spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi giri</translation>
     </message>
     <message>
         <source>Betting systems editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor dei sistemi di puntata</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima i più recenti</translation>
     </message>
     <message>
         <source>Read spins from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi i giri da un file</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna del file</translation>
     </message>
     <message>
         <source>Enter the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci i giri</translation>
     </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
     <message>
         <source>Vellaro — Add spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellaro — Aggiungi giri</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima i più recenti</translation>
     </message>
     <message>
         <source>File…</source>
-        <translation type="unfinished"></translation>
+        <translation>File…</translation>
     </message>
     <message>
         <source>Spins from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Giri da un file</translation>
     </message>
     <message>
         <source>Spins (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giri (*.txt *.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The numbers that came out, oldest first, separated by spaces, commas, semicolons or new lines; at most %1 at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri usciti, dal più vecchio, separati da spazi, virgole, punti e virgola o a capo; al massimo %1 alla volta.</translation>
     </message>
     <message>
         <source>Enter 1 spin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci 1 giro: %1</translation>
     </message>
     <message>
         <source>Enter %1 spins: %2 … %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci %1 giri: %2 … %3</translation>
     </message>
     <message>
         <source>First column of numbers 0 to 36</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima colonna con numeri da 0 a 36</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -219,7 +219,7 @@
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntata di %1 su %2</translation>
     </message>
     <message>
         <source>News</source>
@@ -234,11 +234,11 @@
     <name>BoardKeys</name>
     <message>
         <source>Number board</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia dei numeri</translation>
     </message>
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce si spostano sui numeri, Invio o Spazio inserisce quello selezionato</translation>
     </message>
     <message>
         <source>green</source>
@@ -293,58 +293,58 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>Counts</name>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unità</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>unità</translation>
     </message>
     <message>
         <source>spin</source>
-        <translation type="unfinished"></translation>
+        <translation>giro</translation>
     </message>
     <message>
         <source>spins</source>
-        <translation type="unfinished"></translation>
+        <translation>giri</translation>
     </message>
     <message>
         <source>shown loss</source>
-        <translation type="unfinished"></translation>
+        <translation>perdita mostrata</translation>
     </message>
     <message>
         <source>shown losses</source>
-        <translation type="unfinished"></translation>
+        <translation>perdite mostrate</translation>
     </message>
     <message>
         <source>bet</source>
-        <translation type="unfinished"></translation>
+        <translation>puntata</translation>
     </message>
     <message>
         <source>bets</source>
-        <translation type="unfinished"></translation>
+        <translation>puntate</translation>
     </message>
     <message>
         <source>hit</source>
-        <translation type="unfinished"></translation>
+        <translation>uscita</translation>
     </message>
     <message>
         <source>hits</source>
-        <translation type="unfinished"></translation>
+        <translation>uscite</translation>
     </message>
 </context>
 <context>
     <name>EndEvening</name>
     <message>
         <source>End this evening — %1, net %2 — and %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminare questa serata — %1, netto %2 — e %3?</translation>
     </message>
     <message>
         <source>End it</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua a giocare</translation>
     </message>
 </context>
 <context>
@@ -369,33 +369,33 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» rifiutato per il limite «%2»: %3. Lasciarlo vuoto lo disattiva.</translation>
     </message>
     <message>
         <source>whole numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo numeri interi</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1 a %2</translation>
     </message>
 </context>
 <context>
     <name>LimitsArea</name>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua comunque</translation>
     </message>
 </context>
 <context>
     <name>LimitsDialog</name>
     <message>
         <source>Session limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiti della sessione</translation>
     </message>
     <message>
         <source>Whole numbers; empty = off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri interi; vuoto = disattivato.</translation>
     </message>
     <message>
         <source>BANKROLL:</source>
@@ -466,7 +466,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannello della sessione (Ctrl+P)</translation>
     </message>
     <message>
         <source>The session panel cannot be loaded: %1</source>
@@ -477,18 +477,18 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>MessageLine</name>
     <message>
         <source>Bet held back — </source>
-        <translation type="unfinished"></translation>
+        <translation>Puntata trattenuta — </translation>
     </message>
     <message>
         <source>Refused: </source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiutato: </translation>
     </message>
 </context>
 <context>
     <name>OptionsArea</name>
     <message>
         <source>Spins the matrix learns from</source>
-        <translation type="unfinished"></translation>
+        <translation>Giri da cui la matrice impara</translation>
     </message>
     <message>
         <source>BET:</source>
@@ -515,11 +515,11 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>PlayerGuide</name>
     <message>
         <source>Vellaro — Player&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellaro — Guida del giocatore</translation>
     </message>
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa mostra Vellaro e come si svolge una serata.</translation>
     </message>
     <message>
         <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
@@ -530,23 +530,23 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>Readout</name>
     <message>
         <source>First recommendation on the next spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo suggerimento al prossimo giro</translation>
     </message>
     <message>
         <source>First recommendation in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo suggerimento tra %1</translation>
     </message>
     <message>
         <source>MATRIX column %1 · spin %2</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX colonna %1 · giro %2</translation>
     </message>
     <message>
         <source>MATRIX learning: %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>MATRIX impara: ancora %1</translation>
     </message>
     <message>
         <source>Spin %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro %1</translation>
     </message>
 </context>
 <context>
@@ -567,13 +567,15 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>SessionReadout</name>
     <message>
         <source>Net result of the shown bets, from 0: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato netto delle puntate mostrate, da 0: %1 %2</translation>
     </message>
     <message>
         <source>
 Bet on show: %1
 If it loses, the next stake: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Puntata in gioco: %1
+Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
@@ -595,86 +597,86 @@ If it loses, the next stake: %2</source>
     <name>SystemBox</name>
     <message>
         <source> (error)</source>
-        <translation type="unfinished"></translation>
+        <translation> (errore)</translation>
     </message>
 </context>
 <context>
     <name>SystemEditor</name>
     <message>
         <source>Betting systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemi di puntata</translation>
     </message>
     <message>
         <source>New betting system</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo sistema di puntata</translation>
     </message>
     <message>
         <source>Name of the system:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del sistema:</translation>
     </message>
     <message>
         <source>Next stake</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima puntata</translation>
     </message>
     <message>
         <source>New…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come…</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>A preset: read only. &quot;Save as…&quot; makes a copy of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un modello: sola lettura. &quot;Salva come…&quot; ne crea una copia tua.</translation>
     </message>
     <message>
         <source>A name needs a letter or a digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome richiede una lettera o una cifra.</translation>
     </message>
     <message>
         <source>%1 already exists: open it from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già: aprilo dall&apos;elenco.</translation>
     </message>
     <message>
         <source>My system</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mio sistema</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvato: %1</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in %1</translation>
     </message>
     <message>
         <source> (preset)</source>
-        <translation type="unfinished"></translation>
+        <translation> (modello)</translation>
     </message>
     <message>
         <source> (error)</source>
-        <translation type="unfinished"></translation>
+        <translation> (errore)</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: %2</translation>
     </message>
     <message>
         <source> (mine)</source>
-        <translation type="unfinished"></translation>
+        <translation> (mio)</translation>
     </message>
     <message>
         <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
@@ -693,222 +695,222 @@ If it loses, the next stake: %2</source>
     <name>Tooltips</name>
     <message>
         <source> Spins of a fair wheel are independent: no analysis can foresee the next one, and the house keeps 1 unit in 37 of everything staked whatever you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation> I giri di una ruota equa sono indipendenti: nessuna analisi può prevedere il prossimo, e il banco trattiene 1 unità su 37 di tutto ciò che si punta, qualunque cosa si scelga.</translation>
     </message>
     <message>
         <source>Enter the number that came out (or type it and press Enter). Locked while an analysis runs; a number just taken back by the undo is crossed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il numero uscito (oppure digitalo e premi Invio). Bloccato mentre un&apos;analisi è in corso; un numero appena annullato appare barrato.</translation>
     </message>
     <message>
         <source>The last numbers entered, the newest on the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli ultimi numeri inseriti, il più recente a sinistra.</translation>
     </message>
     <message>
         <source>The chance to bet on now and the stake in units of your base stake: place it yourself, Vellaro places nothing. It is settled at the next spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chance su cui puntare ora e la puntata in unità della puntata base: piazzala tu, Vellaro non punta nulla. Viene regolata al giro successivo.</translation>
     </message>
     <message>
         <source>An even-money chance: it pays 1 to 1, and 0 loses it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una chance semplice: paga 1 a 1, e con lo 0 si perde.</translation>
     </message>
     <message>
         <source>TREND: click to turn this chance&apos;s trend switch on or off. While on, a recommendation of the opposite chance is turned to this one. It changes which chance you see, not your odds.</source>
-        <translation type="unfinished"></translation>
+        <translation>TREND: fai clic per accendere o spegnere l&apos;interruttore di trend di questa chance. Quando è acceso, un suggerimento della chance opposta viene girato su questa. Cambia quale chance vedi, non le tue probabilità.</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp: it follows the recommendations lost in a row, and is off while the SAFE LEVEL is 0 (every recommendation is then shown as a bet). Dark: the losses in a row are two or more short of the SAFE LEVEL; no bet is shown. Green: they are one short, or have reached it. Green is not a bet: a bet, its chip and stake, is shown only once the losses in a row have reached the SAFE LEVEL, so one short the lamp is green and no bet is shown yet. Waiting for losses does not make a win more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia SAFE LEVEL: segue i suggerimenti persi consecutivamente, ed è spenta finché il SAFE LEVEL è 0 (ogni suggerimento viene allora mostrato come puntata). Scura: alle perdite consecutive ne mancano due o più per arrivare al SAFE LEVEL; nessuna puntata è mostrata. Verde: ne manca una, oppure l&apos;hanno raggiunto. Verde non è una puntata: una puntata, con la sua fiche e il suo importo, viene mostrata solo quando le perdite consecutive hanno raggiunto il SAFE LEVEL, quindi quando ne manca una la spia è verde e nessuna puntata è ancora mostrata. Aspettare le perdite non rende una vincita più probabile.</translation>
     </message>
     <message>
         <source>Open or close the options area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri o chiudi l&apos;area delle opzioni.</translation>
     </message>
     <message>
         <source>Take back the last number entered (Ctrl+Z); Ctrl+Shift+Z or Ctrl+Y brings it back until anything else changes. Offered once after each spin; greyed when there is nothing to take back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultimo numero inserito (Ctrl+Z); Ctrl+Shift+Z o Ctrl+Y lo ripristina finché non cambia nient&apos;altro. Disponibile una volta dopo ogni giro; in grigio quando non c&apos;è nulla da annullare.</translation>
     </message>
     <message>
         <source>Save the numbers of this game to a text file (Ctrl+S).</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i numeri di questo gioco in un file di testo (Ctrl+S).</translation>
     </message>
     <message>
         <source>Close Vellaro. Your settings and this session are kept: the session goes on where it stood when Vellaro starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi Vellaro. Le impostazioni e questa sessione vengono conservate: la sessione riprende da dove era rimasta quando Vellaro si riavvia.</translation>
     </message>
     <message>
         <source>New session: end this evening and start a fresh game with the same settings. Asks first, naming the spins and the net result that end; not while an analysis runs. The evening ended stays in the journal: the session panel can show it and continue it, and vellaro-sim can list and replay it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova sessione: termina questa serata e inizia un gioco nuovo con le stesse impostazioni. Chiede prima conferma, indicando i giri e il risultato netto che si chiudono; non mentre un&apos;analisi è in corso. La serata terminata resta nel registro: il pannello della sessione può mostrarla e continuarla, e vellaro-sim può elencarla e rigiocarla.</translation>
     </message>
     <message>
         <source>Add spins (Ctrl+Shift+V with a list copied): enter many numbers at once, typed, pasted or read from a file, exactly as if you had clicked them one after another. The undo then takes back the last one, as after a click. The past spins say nothing about the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi giri (Ctrl+Shift+V con un elenco copiato): inserisci molti numeri in una volta, digitati, incollati o letti da un file, esattamente come se li avessi cliccati uno dopo l&apos;altro. Annulla toglie poi l&apos;ultimo, come dopo un clic. I giri passati non dicono nulla sul prossimo.</translation>
     </message>
     <message>
         <source>Tick when the list shows the newest number first, as many tables&apos; displays do: the oldest is entered first all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta quando l&apos;elenco mostra per primo il numero più recente, come fanno i display di molti tavoli: il più vecchio viene comunque inserito per primo.</translation>
     </message>
     <message>
         <source>Read the numbers from a file: a text file, or a CSV file (*.csv) with a column of numbers; a header line is allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi i numeri da un file: un file di testo, o un file CSV (*.csv) con una colonna di numeri; è ammessa una riga di intestazione.</translation>
     </message>
     <message>
         <source>Enter the numbers, oldest first, each as a click on its tile with the analysis run to its end. Greyed while the list does not read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci i numeri, dal più vecchio, ciascuno come un clic sulla sua casella con l&apos;analisi portata a termine. In grigio finché l&apos;elenco non si legge per intero.</translation>
     </message>
     <message>
         <source>Minimise the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona la finestra.</translation>
     </message>
     <message>
         <source>The analysis at work. The board is locked until it ends, and numbers typed meanwhile are refused, not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;analisi è in corso. La griglia è bloccata finché non termina, e i numeri digitati nel frattempo vengono rifiutati, non conservati.</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>BET: la puntata base in unità, da 1 a 1000. Ogni sistema parte da essa e vi ritorna dopo un azzeramento.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation type="unfinished"></translation>
+        <translation>GAME MODE: come viene scelta la prossima chance una volta inseriti cinque numeri.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation type="unfinished"></translation>
+        <translation>BETTING SYSTEM: come la puntata segue vincite e perdite. Sceglierne un altro fa ripartire le puntate dalla base. Un sistema cambia quanto punti e come oscillano i tuoi risultati, mai la quota del banco. Dopo i sei sistemi integrati vengono i modelli e i tuoi sistemi scritti come file (&quot;Systems…&quot;); un file con un errore è elencato ma non si può scegliere. Un sistema scelto è conservato com&apos;era allora il suo testo: se il suo file cambia o sparisce, si gioca il testo conservato finché non scegli di nuovo.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systems…: scrivi un tuo sistema di puntata, o guarda un modello, con le puntate che chiederebbe dopo perdite consecutive e dopo una vincita. Nessun sistema cambia la quota del banco di 1 unità su 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset Bets: riporta la puntata alla puntata base e ricomincia il bilancio.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ReCalculate: scegli di nuovo la chance dagli stessi numeri.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Create Matrix: impara dai prossimi giri e poi segui una colonna della matrice dei numeri.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
-        <translation type="unfinished"></translation>
+        <translation>RM: scarta la matrice e torna alla modalità scelta nel riquadro delle modalità.</translation>
     </message>
     <message>
         <source>SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; until then they are only followed. A loss streak does not make the next spin more likely to win.</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE LEVEL, da 0 a 10: mostra una puntata solo dopo che questo numero di suggerimenti è stato perso consecutivamente; fino ad allora vengono solo seguiti. Una serie di perdite non rende più probabile una vincita al prossimo giro.</translation>
     </message>
     <message>
         <source>Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of drawing a new one. Greyed while it cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cat.Rows: in modalità ADAPTIVE, suggerisci di nuovo la stessa chance dopo una vincita invece di estrarne una nuova. In grigio finché non si può usare.</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Bet: mostra l&apos;importo sulla fiche; senza spunta, la fiche mostra solo dove puntare.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni UP-TRENDER, lette solo dal sistema UP-TRENDER: dopo ON vincite, aggiungi WINS ADD TO BET unità alla puntata. In grigio finché non si possono cambiare.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation type="unfinished"></translation>
+        <translation>BET AUTOMATIC RESET: riporta la puntata alla base ogni volta che il bilancio raggiunge un nuovo massimo. Limita quanto a lungo prosegue una progressione; non può mettere al sicuro un profitto.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>GET MINIMAL PROFIT: dopo una vincita, riduci la puntata successiva alla più piccola con cui un&apos;altra vincita raggiunge un nuovo massimo. Richiede BET AUTOMATIC RESET. Punta di meno, non rende una vincita più probabile.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiti della sessione: una cassa, uno stop-loss, un take-profit, un massimo del tavolo e le perdite consecutive che una progressione può seguire. Una puntata che ne violerebbe uno viene trattenuta, con un avviso che dice perché. I limiti decidono quanto rischi, non se vinci.</translation>
     </message>
     <message>
         <source> Whole units; leave it empty to turn it off.</source>
-        <translation type="unfinished"></translation>
+        <translation> Unità intere; lascia vuoto per disattivarlo.</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation type="unfinished"></translation>
+        <translation>BANKROLL: le unità che hai portato a questa sessione. Una puntata più grande di quanto ne resta (la cassa più il tuo risultato netto) viene trattenuta.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP-LOSS: una volta perse queste unità (il tuo risultato netto dalle puntate mostrate), non vengono più mostrate puntate.</translation>
     </message>
     <message>
         <source>TAKE-PROFIT: once you have won this many units, no more bets are shown. Stopping ahead keeps a win; it does not make one more likely.</source>
-        <translation type="unfinished"></translation>
+        <translation>TAKE-PROFIT: una volta vinte queste unità, non vengono più mostrate puntate. Fermarsi in attivo conserva una vincita; non ne rende una più probabile.</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation type="unfinished"></translation>
+        <translation>TABLE MAXIMUM: la puntata più alta accettata dal tuo tavolo. Una progressione che chiede di più viene trattenuta invece di essere mostrata con una puntata che non potresti piazzare.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>LOSSES IN A ROW: quante perdite consecutive la progressione può seguire; la puntata dopo ulteriori perdite viene trattenuta. 0 trattiene ogni puntata dopo una perdita. Un conteggio, vuoto per disattivarlo.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un limite della sessione trattiene la prossima puntata: nessuna fiche è mostrata e nulla viene contato. Inserisci il numero successivo per proseguire senza di essa, o cambia il limite.</translation>
     </message>
     <message>
         <source>Continue anyway: show the held-back bet for this spin and count it, whatever the limit says. The limit stays set for the spins after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua comunque: mostra la puntata trattenuta per questo giro e contala, qualunque cosa dica il limite. Il limite resta impostato per i giri successivi.</translation>
     </message>
     <message>
         <source>Close the limits; each one typed counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi i limiti; ogni valore digitato viene applicato.</translation>
     </message>
     <message>
         <source>Why the last entry was not taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché l&apos;ultima immissione non è stata accettata.</translation>
     </message>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonna del file CSV che contiene i numeri.</translation>
     </message>
 </context>
 <context>
     <name>WindowAccess</name>
     <message>
         <source>Player&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida del giocatore</translation>
     </message>
     <message>
         <source>Session panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannello della sessione</translation>
     </message>
     <message>
         <source>Session result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato della sessione</translation>
     </message>
     <message>
         <source>The spins of this session and the net result of the bets shown, in units.</source>
-        <translation type="unfinished"></translation>
+        <translation>I giri di questa sessione e il risultato netto delle puntate mostrate, in unità.</translation>
     </message>
     <message>
         <source>Where the game stands</source>
-        <translation type="unfinished"></translation>
+        <translation>A che punto è il gioco</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno per ora</translation>
     </message>
     <message>
         <source>Bet on </source>
-        <translation type="unfinished"></translation>
+        <translation>Puntata su </translation>
     </message>
     <message>
         <source>no bet</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna puntata</translation>
     </message>
     <message>
         <source>Trend </source>
-        <translation type="unfinished"></translation>
+        <translation>Trend </translation>
     </message>
     <message>
         <source> units</source>
-        <translation type="unfinished"></translation>
+        <translation> unità</translation>
     </message>
     <message>
         <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
@@ -931,19 +933,19 @@ If it loses, the next stake: %2</source>
     <name>WindowJournal</name>
     <message>
         <source>start a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>iniziarne una nuova</translation>
     </message>
     <message>
         <source>Session %1 is the evening on show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sessione %1 è la serata mostrata.</translation>
     </message>
     <message>
         <source>Session %1 cannot be continued: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sessione %1 non può essere continuata: %2.</translation>
     </message>
     <message>
         <source>continue session %1</source>
-        <translation type="unfinished"></translation>
+        <translation>continuare la sessione %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,48 @@
+# Makes the compiled-in catalogue of one language from its translations/core/<lang>.po: a
+# C++ initialiser line per finished entry, {"English", "translation"}, each text written as
+# the .po writes it (its quoted pieces, whose escapes are C's). An entry marked fuzzy, left
+# untranslated or kept as obsolete (#~) is left out, so its text stays English; the test
+# core_translations_complete is what fails on those.
+# -DPO=<file.po> -DOUT=<file.inc>
+file(READ ${PO} text)
+# CMake's lists split at ";" and group at square brackets: both are put aside first.
+string(REPLACE ";" "@SEMICOLON@" text "${text}")
+string(REPLACE "[" "@OPEN@" text "${text}")
+string(REPLACE "]" "@CLOSE@" text "${text}")
+string(REPLACE "\n" ";" lines "${text}")
+list(APPEND lines "")
+
+set(made "{\"\", \"\"},\n")
+set(id "")
+set(str "")
+set(fuzzy FALSE)
+set(part "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^#,.*fuzzy")
+    set(fuzzy TRUE)
+  elseif(line MATCHES "^#" OR line MATCHES "^[ \t\r]*$")
+    if(line MATCHES "^[ \t\r]*$")
+      if(NOT id STREQUAL "" AND NOT id STREQUAL "\"\"" AND NOT str MATCHES "^(\"\")*$" AND NOT fuzzy)
+        string(APPEND made "{${id}, ${str}},\n")
+      endif()
+      set(id "")
+      set(str "")
+      set(fuzzy FALSE)
+      set(part "")
+    endif()
+  elseif(line MATCHES "^msgid (\".*\")[ \t\r]*$")
+    set(id "${CMAKE_MATCH_1}")
+    set(part id)
+  elseif(line MATCHES "^msgstr (\".*\")[ \t\r]*$")
+    set(str "${CMAKE_MATCH_1}")
+    set(part str)
+  elseif(line MATCHES "^(\".*\")[ \t\r]*$" AND NOT part STREQUAL "")
+    string(APPEND ${part} " ${CMAKE_MATCH_1}")
+  else()
+    message(FATAL_ERROR "${PO}: a line the catalogue cannot take (plural forms and contexts are not used): ${line}")
+  endif()
+endforeach()
+string(REPLACE "@SEMICOLON@" ";" made "${made}")
+string(REPLACE "@OPEN@" "[" made "${made}")
+string(REPLACE "@CLOSE@" "]" made "${made}")
+file(CONFIGURE OUTPUT ${OUT} CONTENT "${made}" @ONLY)
