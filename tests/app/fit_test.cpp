@@ -22,6 +22,7 @@
 #include "app/fonts.h"
 #include "app/limits_dialog.h"
 #include "app/session_readout.h"
+#include "text/translate.h"
 #include "window_driver.h"
 
 using vellaro::app::testing::Named;
@@ -138,6 +139,8 @@ class FitTest : public QObject {
       QCoreApplication::installTranslator(&translator);
       QLocale::setDefault(QLocale(language));
     }
+    // The engine's captions (the options area's buttons and ticks) in the same language.
+    vellaro::SetLanguage(language.toStdString());
     QStringList overflows;
     {
       TestWindow shown;
@@ -167,6 +170,7 @@ class FitTest : public QObject {
     }
     QCoreApplication::removeTranslator(&translator);
     QLocale::setDefault(QLocale(QLocale::English));
+    vellaro::SetLanguage("en");
     return overflows;
   }
 
