@@ -20,6 +20,7 @@
 #include "app/fonts.h"
 #include "app/keyboard_entry.h"
 #include "app/limits_dialog.h"
+#include "app/player_guide.h"
 #include "app/tooltips.h"
 #include "window_driver.h"
 
@@ -97,8 +98,7 @@ class LanguageTest : public QObject {
     TestWindow shown;
     shown.Open();
     vellaro::app::MainWindow& window = shown.window();
-    QVERIFY(
-        static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Coups 0"));
+    QVERIFY(static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Coups 0"));
     const QString lamp =
         QAccessible::queryAccessibleInterface(Named(window, "LampKey"))->text(QAccessible::Value);
     QVERIFY2(lamp == QStringLiteral("aus") || lamp == QStringLiteral("dunkel"), qPrintable(lamp));
@@ -122,6 +122,9 @@ class LanguageTest : public QObject {
     QCOMPARE(keys.Text(), std::string("Abgelehnt: 37 gibt es im Kessel nicht"));
     keys.Digit(2);
     QCOMPARE(keys.Text(), std::string("Getippt: 2 (Enter gibt ein, Esc löscht)"));
+
+    // The guide that F1 opens is the German one, compiled in, without its hash line.
+    QVERIFY(vellaro::app::PlayerGuideText().startsWith(QStringLiteral("## Das Spielerhandbuch")));
 
     std::ostringstream out;
     const std::vector<std::string_view> help = {"--help"};
