@@ -98,10 +98,13 @@ void AddSpinsDialog::BuildRows() {
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
   auto* buttons = new QDialogButtonBox(this);
-  enter_ = buttons->addButton(QStringLiteral("Enter"), QDialogButtonBox::AcceptRole);
+  enter_ = buttons->addButton(QCoreApplication::translate("AddSpinsDialog", "Enter"),
+                              QDialogButtonBox::AcceptRole);
   Tag(enter_, QStringLiteral("EnterSpins"), Control::kEnterSpins);
   enter_->setDefault(true);
   QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+  // Named here: Qt's own word is translated only where Qt's translations are installed.
+  cancel->setText(QCoreApplication::translate("AddSpinsDialog", "Cancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   layout->addWidget(buttons);
   resize(420, 300);

@@ -10,13 +10,17 @@
 namespace vellaro::app {
 
 Announcer::Announcer(QWidget& window) {
-  KeyStop::Reading reading{
-      QAccessible::AlertMessage, QStringLiteral("News"), [this] { return last_; }, {}, {}};
+  KeyStop::Reading reading{QAccessible::AlertMessage,
+                           QCoreApplication::translate("Announcer", "News"),
+                           [this] { return last_; },
+                           {},
+                           {}};
   // Over the readout, where the same news shows; never in the Tab order.
   alert_ = new KeyStop(&window, QStringLiteral("Announcements"), QRect(16, 62, 417, 13),
                        KeyStop::Shape::kRect, std::move(reading));
   alert_->setFocusPolicy(Qt::NoFocus);
-  alert_->setToolTip(QStringLiteral(
+  alert_->setToolTip(QCoreApplication::translate(
+      "Announcer",
       "News said as it comes: a bet shown, a limit that holds the next bet back, the journal "
       "gone off."));
 }

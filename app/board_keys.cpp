@@ -39,8 +39,13 @@ int MoveOnBoard(int number, BoardMove move) {
 }
 
 QString NumberName(int number) {
-  const char* colour = number == 0 ? "green" : vellaro::IsRedNumber(number) ? "red" : "black";
-  return QStringLiteral("%1 %2").arg(number).arg(QLatin1String(colour));
+  const char* colour = number == 0                    ? QT_TRANSLATE_NOOP("BoardKeys", "green")
+                       : vellaro::IsRedNumber(number) ? QT_TRANSLATE_NOOP("BoardKeys", "red")
+                                                      : QT_TRANSLATE_NOOP("BoardKeys", "black");
+  //: A number of the board as a screen reader says it: "17 black".
+  return QCoreApplication::translate("BoardKeys", "%1 %2")
+      .arg(number)
+      .arg(QCoreApplication::translate("BoardKeys", colour));
 }
 
 BoardKeys::BoardKeys(QWidget* window, std::function<QRect(int)> tile,

@@ -1,12 +1,15 @@
 #include "app/command_line.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace vellaro::app {
 
 namespace {
 
-constexpr std::string_view kHelp =
+// Translated when a translation is installed: main() installs one before it answers.
+constexpr const char* kHelp = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: vellaro [OPTION]\n"
     "Opens the Vellaro window, a betting assistant for single-zero roulette: click the\n"
     "number of each spin on the number board, and Vellaro shows one of the six\n"
@@ -18,7 +21,7 @@ constexpr std::string_view kHelp =
     "  --version    show the version and exit\n"
     "  --lang LANG  show the window in LANG (de, fr, ...), not the system's language\n"
     "\n"
-    "Qt's own options, such as -platform NAME or -display DISPLAY, are accepted too.\n";
+    "Qt's own options, such as -platform NAME or -display DISPLAY, are accepted too.\n");
 
 }  // namespace
 
@@ -26,14 +29,25 @@ std::string_view VersionLine() {
   return "vellaro " VELLARO_VERSION;
 }
 
+namespace {
+
+// The first of the two that appears wins, as with most programs.
+std::span<const std::string_view>::iterator FirstAnswered(std::span<const std::string_view> args) {
+  return std::find_if(args.begin(), args.end(),
+                      [](std::string_view arg) { return arg == "--help" || arg == "--version"; });
+}
+
+}  // namespace
+
+bool AnswersWithoutWindow(std::span<const std::string_view> args) {
+  return FirstAnswered(args) != args.end();
+}
+
 std::optional<int> AnswerWithoutWindow(std::span<const std::string_view> args, std::ostream& out) {
-  // The first of the two that appears wins, as with most programs.
-  const auto it = std::find_if(args.begin(), args.end(), [](std::string_view arg) {
-    return arg == "--help" || arg == "--version";
-  });
+  const auto it = FirstAnswered(args);
   if (it == args.end()) return std::nullopt;
   if (*it == "--help") {
-    out << kHelp;
+    out << QCoreApplication::translate("CommandLine", kHelp).toStdString();
   } else {
     out << VersionLine() << '\n';
   }

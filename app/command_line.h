@@ -13,6 +13,9 @@ namespace vellaro::app {
 // the command line (its own options, such as -platform).
 std::optional<int> AnswerWithoutWindow(std::span<const std::string_view> args, std::ostream& out);
 
+// Whether AnswerWithoutWindow answers `args`.
+bool AnswersWithoutWindow(std::span<const std::string_view> args);
+
 // "vellaro <version>", the first line help2man and packagers read.
 std::string_view VersionLine();
 

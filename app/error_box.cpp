@@ -1,10 +1,12 @@
 #include "app/error_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -69,6 +71,8 @@ ErrorBox::ErrorBox(const QString& message, QWidget* parent) : QDialog(parent) {
   const int needed = label_->fontMetrics().horizontalAdvance(message);
   label_->setFixedWidth(std::min(needed + 2, kTextWidth));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  // Named here: Qt's own word is translated only where Qt's translations are installed.
+  buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("ErrorBox", "OK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* row = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "app/keyboard_entry.h"
 
+#include <QCoreApplication>
+
 namespace vellaro::app {
 
 namespace {
@@ -16,7 +18,9 @@ KeyboardEntry::Action KeyboardEntry::Digit(int digit) {
                                               std::stoi(typed) <= kHighest);
   if (!possible) {
     // Refused at once and forgotten: an Enter after a slip must not play a part of it.
-    Refuse(typed + " is not on the wheel");
+    Refuse(QCoreApplication::translate("KeyboardEntry", "%1 is not on the wheel")
+               .arg(QString::fromStdString(typed))
+               .toStdString());
     return Action::kRefused;
   }
   digits_ = typed;
@@ -49,8 +53,17 @@ void KeyboardEntry::Refuse(const std::string& why) {
 }
 
 std::string KeyboardEntry::Text() const {
-  if (!refusal_.empty()) return "Refused: " + refusal_;
-  if (!digits_.empty()) return "Typed: " + digits_ + " (Enter to play, Esc to clear)";
+  // "Refused: " is the message line's own, so that both say it one way.
+  if (!refusal_.empty()) {
+    return (QCoreApplication::translate("MessageLine", "Refused: ") +
+            QString::fromStdString(refusal_))
+        .toStdString();
+  }
+  if (!digits_.empty()) {
+    return QCoreApplication::translate("KeyboardEntry", "Typed: %1 (Enter to play, Esc to clear)")
+        .arg(QString::fromStdString(digits_))
+        .toStdString();
+  }
   return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -35,6 +36,15 @@ bool InstallLanguage(QCoreApplication& application, const QString& language,
     return false;
   }
   QCoreApplication::installTranslator(translator);
+  // Qt's own words (the file dialogs, an edit's menu), where the system has them
+  // (Debian's qt6-translations-l10n); without them those stay English.
+  auto* qt_words = new QTranslator(&application);
+  if (qt_words->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt_words);
+  } else {
+    delete qt_words;
+  }
   QLocale::setDefault(locale);
   return true;
 }

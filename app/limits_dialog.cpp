@@ -60,15 +60,22 @@ struct Row {
   Control control;      // of the help shown over the row
 };
 constexpr std::array<Row, vellaro::kLimits> kRows = {{
-    {vellaro::LimitKind::kBankroll, "Bankroll", "BANKROLL:", "unit brought", "units brought",
-     Control::kBankroll},
-    {vellaro::LimitKind::kStopLoss, "StopLoss", "STOP-LOSS:", "unit lost", "units lost",
-     Control::kStopLoss},
-    {vellaro::LimitKind::kTakeProfit, "TakeProfit", "TAKE-PROFIT:", "unit won", "units won",
+    {vellaro::LimitKind::kBankroll, "Bankroll", QT_TRANSLATE_NOOP("LimitsDialog", "BANKROLL:"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "unit brought"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "units brought"), Control::kBankroll},
+    {vellaro::LimitKind::kStopLoss, "StopLoss", QT_TRANSLATE_NOOP("LimitsDialog", "STOP-LOSS:"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "unit lost"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "units lost"), Control::kStopLoss},
+    {vellaro::LimitKind::kTakeProfit, "TakeProfit",
+     QT_TRANSLATE_NOOP("LimitsDialog", "TAKE-PROFIT:"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "unit won"), QT_TRANSLATE_NOOP("LimitsDialog", "units won"),
      Control::kTakeProfit},
-    {vellaro::LimitKind::kTableMax, "TableMax", "TABLE MAXIMUM:", "unit a stake", "units a stake",
-     Control::kTableMax},
-    {vellaro::LimitKind::kMaxLosses, "MaxLosses", "LOSSES IN A ROW:", "at most", "at most",
+    {vellaro::LimitKind::kTableMax, "TableMax", QT_TRANSLATE_NOOP("LimitsDialog", "TABLE MAXIMUM:"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "unit a stake"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "units a stake"), Control::kTableMax},
+    {vellaro::LimitKind::kMaxLosses, "MaxLosses",
+     QT_TRANSLATE_NOOP("LimitsDialog", "LOSSES IN A ROW:"),
+     QT_TRANSLATE_NOOP("LimitsDialog", "at most"), QT_TRANSLATE_NOOP("LimitsDialog", "at most"),
      Control::kMaxLosses},
 }};
 
@@ -88,7 +95,8 @@ LimitsDialog::LimitsDialog(SetLimit set_limit, QWidget* parent)
   grid->setContentsMargins(14, 12, 14, 12);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(6);
-  QLabel* title = Text(QStringLiteral("SESSION LIMITS"), Arial(11, true), kGold, this);
+  QLabel* title = Text(QCoreApplication::translate("LimitsDialog", "SESSION LIMITS"),
+                       Arial(11, true), kGold, this);
   grid->addWidget(title, 0, 0, 1, 3);
 
   for (size_t i = 0; i < kRows.size(); ++i) AddRow(*grid, i);
@@ -116,7 +124,8 @@ void LimitsDialog::AddRow(QGridLayout& grid, size_t index) {
       QFontMetrics(SansSerif(false)).horizontalAdvance(QStringLiteral("2147483647")) + 12;
   const int line = static_cast<int>(row.limit) + 1;
   {
-    QLabel* caption = Text(QLatin1String(row.caption), Arial(11, true), kSilver, this);
+    QLabel* caption = Text(QCoreApplication::translate("LimitsDialog", row.caption),
+                           Arial(11, true), kSilver, this);
     Tag(caption, QStringLiteral("LimitCaption_") + QLatin1String(row.name), row.control);
     auto* edit = new QLineEdit(this);
     Tag(edit, QStringLiteral("Limit_") + QLatin1String(row.name), row.control);
@@ -131,18 +140,20 @@ void LimitsDialog::AddRow(QGridLayout& grid, size_t index) {
     connect(edit, &QLineEdit::editingFinished, this, [this, limit = row.limit] { Commit(limit); });
     grid.addWidget(caption, line, 0);
     grid.addWidget(edit, line, 1);
-    QLabel* unit = Text(QLatin1String(row.units), Arial(10, true), kSmallPrint, this);
+    QLabel* unit = Text(QCoreApplication::translate("LimitsDialog", row.units), Arial(10, true),
+                        kSmallPrint, this);
     Tag(unit, QStringLiteral("LimitUnit_") + QLatin1String(row.name), row.control);
     // "1 unit brought", "2 units brought": the word follows what the edit holds.
     connect(edit, &QLineEdit::textChanged, unit, [unit, row](const QString& text) {
-      unit->setText(QLatin1String(text.trimmed() == QStringLiteral("1") ? row.unit : row.units));
+      unit->setText(QCoreApplication::translate(
+          "LimitsDialog", text.trimmed() == QStringLiteral("1") ? row.unit : row.units));
     });
     grid.addWidget(unit, line, 2);
   }
 }
 
 void LimitsDialog::AddCloseButton(QGridLayout& grid) {
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(QCoreApplication::translate("LimitsDialog", "Close"), this);
   Tag(close, QStringLiteral("LimitsClose"), Control::kLimitsClose);
   close->setFont(SansSerif(true));
   close->setCursor(Qt::PointingHandCursor);

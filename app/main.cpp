@@ -31,16 +31,28 @@ std::future<std::unique_ptr<vellaro::host::WindowGame>> ResumeAhead() {
   });
 }
 
+// The window's translation of `language` (the system's where it names none), when there is
+// one.
+void InstallWindowLanguage(QCoreApplication& application, const std::string& language) {
+  vellaro::app::InstallLanguage(
+      application, language.empty() ? QLocale::system().name() : QString::fromStdString(language),
+      vellaro::app::TranslationsFolder());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Before anything of Qt: these work without a display.
+  // Before the window's toolkit: these work without a display.
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // The engine's texts too, and before anything makes one: the resume below words a notice.
   const std::string language = vellaro::ChosenLanguage(args, vellaro::ProcessLanguageEnvironment());
   vellaro::SetLanguage(language);
-  if (const std::optional<int> status = vellaro::app::AnswerWithoutWindow(args, std::cout)) {
-    return *status;
+  // The help speaks the chosen language, which a core application (no display either) is
+  // enough to install.
+  if (vellaro::app::AnswersWithoutWindow(args)) {
+    QCoreApplication core(argc, argv);
+    InstallWindowLanguage(core, language);
+    return vellaro::app::AnswerWithoutWindow(args, std::cout).value_or(1);
   }
   // One window, and one journal writer, per data folder: the lock is taken first, so that a
   // long journal is read while the toolkit starts; a second start hands over to the first.
@@ -54,10 +66,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QApplication> application;
   return vellaro::app::RunGuarded(guard, [&] {
     application = std::make_unique<QApplication>(argc, argv);
-    vellaro::app::InstallLanguage(
-        *application,
-        language.empty() ? QLocale::system().name() : QString::fromStdString(language),
-        vellaro::app::TranslationsFolder());
+    InstallWindowLanguage(*application, language);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLARO_APP_ID));
     if (!vellaro::app::ClaimDataFolder(instance, std::cerr)) return;

@@ -158,7 +158,10 @@ void MainWindow::ToggleSessionPanel() {
     panel_ = LoadSessionPanel(
         game(), play_->track(), [this] { return SessionSpins(); }, error);
     if (panel_ == nullptr)
-      throw std::runtime_error("The session panel cannot be loaded: " + error.toStdString());
+      throw std::runtime_error(
+          QCoreApplication::translate("MainWindow", "The session panel cannot be loaded: %1")
+              .arg(error)
+              .toStdString());
     panel_->SetContinueEvening([this](int64_t id) { return ContinueSession(id); });
     NameControls(*panel_);
     // Opened for the first time: beside the board rather than over it, where it fits.

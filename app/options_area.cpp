@@ -243,8 +243,8 @@ OptionsArea::OptionsArea(MainWindow& window) : window_(window) {
 
 void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   MainWindow& window = window_;
-  AddCaption(&window, QStringLiteral("BetCaption"), QStringLiteral("BET:"), {16, 303},
-             Control::kBaseStake);
+  AddCaption(&window, QStringLiteral("BetCaption"),
+             QCoreApplication::translate("OptionsArea", "BET:"), {16, 303}, Control::kBaseStake);
   base_stake_ = new LeavingSpinBox(
       [&window] { window.Handle([&window] { window.game().LeaveInitBet(); }); }, &window);
   Tag(base_stake_, QStringLiteral("BaseStake"), Control::kBaseStake);
@@ -256,7 +256,8 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
     window.Handle([&window, typed = text.toStdString()] { window.game().TypeInitBet(typed); });
   });
 
-  AddCaption(&window, QStringLiteral("GameModeCaption"), QStringLiteral("GAME MODE:"), {72, 303},
+  AddCaption(&window, QStringLiteral("GameModeCaption"),
+             QCoreApplication::translate("OptionsArea", "GAME MODE:"), {72, 303},
              Control::kGameMode);
   game_mode_ =
       MakeSelector(QStringLiteral("GameMode"), Control::kGameMode, {72, 320, 113, 23}, &window);
@@ -265,8 +266,9 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
     window.Handle([&window, index] { window.game().SelectGameMode(index); });
   });
 
-  AddCaption(&window, QStringLiteral("BettingSystemCaption"), QStringLiteral("BETTING SYSTEM:"),
-             {192, 303}, Control::kBettingSystem);
+  AddCaption(&window, QStringLiteral("BettingSystemCaption"),
+             QCoreApplication::translate("OptionsArea", "BETTING SYSTEM:"), {192, 303},
+             Control::kBettingSystem);
   system_ = MakeSelector(QStringLiteral("BettingSystem"), Control::kBettingSystem,
                          {192, 320, 161, 23}, &window);
   // The six built-in systems set the font; the systems written as files follow them.
@@ -287,8 +289,10 @@ void OptionsArea::BuildSystemsButton() {
   // Above the box, at the right end of its caption's row, clear of the caption.
   QLabel* caption = window_.findChild<QLabel*>(QStringLiteral("BettingSystemCaption"));
   const int left = caption->geometry().right() + 4;
-  systems_ = MakeButton(QStringLiteral("Systems"), Control::kSystemsEditor,
-                        vellaro::Button{"Systems\u2026"}, {left, 302, 353 - left, 15}, &window_);
+  systems_ = MakeButton(
+      QStringLiteral("Systems"), Control::kSystemsEditor,
+      vellaro::Button{QCoreApplication::translate("OptionsArea", "Systems\u2026").toStdString()},
+      {left, 302, 353 - left, 15}, &window_);
   systems_->setFont(ArialFont(10, true));
   QObject::connect(systems_, &QPushButton::clicked, &window_,
                    [this] { window_.Handle([this] { OpenSystemEditor(); }); });
@@ -350,7 +354,8 @@ void OptionsArea::BuildSafeLevel(const vellaro::GameView& view) {
   MainWindow& window = window_;
   // The caption ends a space before the value, whatever the width of its font.
   QLabel* caption = AddCaption(&window, QStringLiteral("SafeLevelCaption"),
-                               QStringLiteral("SAFE LEVEL:"), {361, 352}, Control::kSafeLevel);
+                               QCoreApplication::translate("OptionsArea", "SAFE LEVEL:"),
+                               {361, 352}, Control::kSafeLevel);
   safe_level_value_ = AddCaption(&window, QStringLiteral("SafeLevelValue"), QString(), {432, 352},
                                  Control::kSafeLevel);
   safe_level_value_->resize(16, 14);

@@ -21,6 +21,13 @@ file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/guide/guide.md CONTENT "${guid
 
 file(GLOB screenshots CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/screenshots/*.png)
 set(files "    <file alias=\"guide.md\">${CMAKE_CURRENT_BINARY_DIR}/guide/guide.md</file>\n")
+# The guide's translations, beside it as guide_<language>.md: the window shows its own
+# language's (with the English screenshots), the English where there is none.
+file(GLOB translated_guides CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/guide/guide_*.md)
+foreach(translated ${translated_guides})
+  get_filename_component(name ${translated} NAME)
+  string(APPEND files "    <file alias=\"${name}\">${translated}</file>\n")
+endforeach()
 foreach(picture ${screenshots})
   file(RELATIVE_PATH name ${PROJECT_SOURCE_DIR} ${picture})
   string(APPEND files "    <file alias=\"${name}\">${picture}</file>\n")

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextBrowser>
@@ -32,7 +33,24 @@ const QString kGuideFolder = QStringLiteral(":/guide");
 
 QString PlayerGuideText() {
   InitGuide();
-  QFile file(kGuideFolder + QStringLiteral("/guide.md"));
+  // The language installed with the window's translation (language.cpp): a language the
+  // window does not speak keeps the English guide too.
+  return PlayerGuideText(kGuideFolder, QLocale().name().section(QLatin1Char('_'), 0, 0));
+}
+
+QString PlayerGuideText(const QString& folder, const QString& language) {
+  InitGuide();
+  QFile translated(folder + QStringLiteral("/guide_%1.md").arg(language));
+  if (!language.isEmpty() && translated.open(QIODevice::ReadOnly)) {
+    QString text = QString::fromUtf8(translated.readAll());
+    // The first line names the English it was translated from, for the build's check only.
+    if (text.startsWith(QLatin1String("<!-- English:"))) {
+      const qsizetype end = text.indexOf(QLatin1Char('\n'));
+      text.remove(0, end < 0 ? text.size() : end + 1);
+    }
+    return text;
+  }
+  QFile file(folder + QStringLiteral("/guide.md"));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());
 }
@@ -66,7 +84,8 @@ GuideButton::GuideButton(SvgCache& cache, const QRect& place, QWidget* parent)
   setObjectName(QStringLiteral("Button_Guide"));
   setGeometry(place);
   setCursor(Qt::PointingHandCursor);
-  setToolTip(QStringLiteral(
+  setToolTip(QCoreApplication::translate(
+      "PlayerGuide",
       "The player's guide (F1): what the window shows, each mode and system in plain words, "
       "the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or "
       "Enter presses it, the arrow keys move over the board and Enter enters the number; "

@@ -16,6 +16,11 @@ class SvgCache;
 // says.
 QString PlayerGuideText();
 
+// The guide in `language` ("de") as `folder` holds it, guide_<language>.md, without the
+// line that names the English it was translated from; the English guide.md where there is
+// no translation. PlayerGuideText() reads the compiled-in one in the window's language.
+QString PlayerGuideText(const QString& folder, const QString& language);
+
 // The guide in a window of its own, a child of the main window. Links within the guide
 // move within it; a link to anywhere else goes to the desktop's browser, never into this
 // one.

@@ -1,5 +1,6 @@
 #include "app/qt_save_dialog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -24,7 +25,7 @@ class NamedFileIcons final : public QFileIconProvider {
     return QFileIconProvider::icon(info.isDir() ? Folder : File);
   }
   QString type(const QFileInfo& info) const override {
-    if (info.isDir()) return QStringLiteral("Folder");
+    if (info.isDir()) return QCoreApplication::translate("SaveDialog", "Folder");
     return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
   }
 };

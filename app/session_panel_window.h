@@ -4,6 +4,7 @@
 // Charts, lives in a plugin that the window loads the first time the player opens it, so
 // that neither it nor Qt Charts is loaded at start-up.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -31,8 +32,9 @@ class SessionPanelWindow : public QWidget {
 
  protected:
   QString ContinueStored(int64_t id) {
-    return continue_evening_ ? continue_evening_(id)
-                             : QStringLiteral("this panel is not the window's");
+    return continue_evening_
+               ? continue_evening_(id)
+               : QCoreApplication::translate("SessionPanel", "this panel is not the window's");
   }
 
  private:

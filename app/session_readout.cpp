@@ -49,7 +49,9 @@ QString SessionReadout::Net(int64_t units) {
 }
 
 QString SessionReadout::Text(const vellaro::RealResult::Counts& counts) {
-  return QStringLiteral("Spins %1  Net %2").arg(counts.spins).arg(Signed(counts.net));
+  return QCoreApplication::translate("SessionReadout", "Spins %1  Net %2")
+      .arg(counts.spins)
+      .arg(Signed(counts.net));
 }
 
 QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {

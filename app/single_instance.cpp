@@ -112,13 +112,21 @@ bool ClaimDataFolder(SingleInstance& instance, std::ostream& err) {
     case SingleInstance::Start::kFirst:
       return true;
     case SingleInstance::Start::kRaisedTheOther:
-      err << "Vellaro is already running: its window has been brought forward.\n";
+      err << QCoreApplication::translate(
+                 "SingleInstance",
+                 "Vellaro is already running: its window has been brought forward.")
+                 .toStdString()
+          << '\n';
       return false;
     case SingleInstance::Start::kOtherSilent:
       break;
   }
-  err << "Vellaro is already running with the data folder " << instance.folder().toStdString()
-      << ", and did not answer.\n";
+  err << QCoreApplication::translate("SingleInstance",
+                                     "Vellaro is already running with the data folder %1, and "
+                                     "did not answer.")
+             .arg(instance.folder())
+             .toStdString()
+      << '\n';
   return false;
 }
 

@@ -30,9 +30,13 @@ namespace {
 constexpr int kPreviewLosses = 10;
 
 // What "New" starts from: a Martingale, the system most players know, to change.
+// Only its first line, a comment, is the player's language: the keys are the file's.
+constexpr const char* kNewComment = QT_TRANSLATE_NOOP(
+    "SystemEditor",
+    "# A betting system of your own: see \"Your own betting systems\" in the guide (F1).");
 const QString kNewText = QStringLiteral(
-    "# A betting system of your own: see \"Your own betting systems\" in the guide (F1).\n"
-    "name = %1\n"
+    "%1\n"
+    "name = %2\n"
     "kind = multiply\n"
     "on_loss = times 2\n"
     "on_win = reset\n");
@@ -104,10 +108,11 @@ void SystemEditor::BuildPreview() {
   preview_->setObjectName(QStringLiteral("SystemPreview"));
   QStringList columns;
   for (int n = 1; n <= kPreviewLosses; ++n) columns << QString::number(n);
-  columns << QStringLiteral("win");
+  columns << QCoreApplication::translate("SystemEditor", "win");
   preview_->setHorizontalHeaderLabels(columns);
   preview_->setVerticalHeaderLabels({QCoreApplication::translate("SystemEditor", "Next stake")});
-  preview_->setToolTip(QStringLiteral(
+  preview_->setToolTip(QCoreApplication::translate(
+      "SystemEditor",
       "The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and "
       "after a win, times your base stake. How far the stakes climb is the risk; the house "
       "keeps 1 unit in 37 of every stake whatever they are."));
@@ -252,7 +257,8 @@ void SystemEditor::New() {
   path_.clear();
   preset_ = false;
   text_->setReadOnly(false);
-  text_->setPlainText(kNewText.arg(QFileInfo(path).completeBaseName()));
+  text_->setPlainText(kNewText.arg(QCoreApplication::translate("SystemEditor", kNewComment),
+                                   QFileInfo(path).completeBaseName()));
   if (Write(path)) path_ = path;
   ListFiles();
 }

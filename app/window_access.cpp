@@ -80,7 +80,8 @@ void MainWindow::BuildHeadStops() {
                    [readout] { return (readout->progress() + u' ' + readout->result()).trimmed(); },
                    {},
                    {}});
-  line->setToolTip(QStringLiteral(
+  line->setToolTip(QCoreApplication::translate(
+      "WindowAccess",
       "The spins to the first recommendation, the digits typed, or why a number was refused."));
 }
 
@@ -137,11 +138,11 @@ void MainWindow::BuildBetStops() {
                [this] {
                  switch (vellaro::GameView(game()).Lamp()) {
                    case vellaro::SafeLevelLamp::kOff:
-                     return QStringLiteral("off");
+                     return QCoreApplication::translate("WindowAccess", "off");
                    case vellaro::SafeLevelLamp::kDark:
-                     return QStringLiteral("dark");
+                     return QCoreApplication::translate("WindowAccess", "dark");
                    case vellaro::SafeLevelLamp::kGreen:
-                     return QStringLiteral("green");
+                     return QCoreApplication::translate("WindowAccess", "green");
                  }
                  return QString();
                },

@@ -2,6 +2,7 @@
 // keys.
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -13,7 +14,8 @@ namespace vellaro::app {
 namespace {
 
 // What Backspace says when nothing is typed.
-constexpr const char* kUndoKeyHint = "Nothing typed: Ctrl+Z undoes the last spin";
+constexpr const char* kUndoKeyHint =
+    QT_TRANSLATE_NOOP("WindowKeys", "Nothing typed: Ctrl+Z undoes the last spin");
 
 }  // namespace
 
@@ -42,7 +44,7 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
   } else if (k == Qt::Key_Backspace) {
     // Backspace edits the digits only: one press too many must not take a spin back.
     if (keyboard_.Backspace() == KeyboardEntry::Action::kHint) {
-      message_line_.Hint(QString::fromUtf8(kUndoKeyHint));
+      message_line_.Hint(QCoreApplication::translate("WindowKeys", kUndoKeyHint));
     }
   } else if (k == Qt::Key_Escape) {
     keyboard_.Clear();
@@ -62,13 +64,18 @@ void MainWindow::EnterNumber(int n) {
   // The board is locked while an analysis runs: a click on it does nothing, and nothing
   // typed is kept for later either.
   if (game().AnalysisRunning()) {
-    RefuseTyped(std::to_string(n) + ": the board is locked while the analysis runs");
+    RefuseTyped(
+        QCoreApplication::translate("WindowKeys", "%1: the board is locked while the analysis runs")
+            .arg(n)
+            .toStdString());
     return;
   }
   // A tile taken back by the undo is crossed out: its picture is gone, so no click can
   // reach it, and no key does either.
   if (!vellaro::GameView(game()).TileShown(n)) {
-    RefuseTyped(std::to_string(n) + ": crossed out, the undo took it back");
+    RefuseTyped(QCoreApplication::translate("WindowKeys", "%1: crossed out, the undo took it back")
+                    .arg(n)
+                    .toStdString());
     return;
   }
   game().NumberClick(n);

@@ -206,12 +206,28 @@
         <source>First column of numbers 0 to 36</source>
         <translation>Erste Spalte mit Zahlen von 0 bis 36</translation>
     </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingeben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
         <translation>Einsatz %1 auf %2</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>News said as it comes: a bet shown, a limit that holds the next bet back, the journal gone off.</source>
+        <translation>Meldungen, gesprochen, sobald sie kommen: ein gezeigter Einsatz, eine Grenze, die den nächsten Einsatz zurückhält, das ausgefallene Journal.</translation>
     </message>
 </context>
 <context>
@@ -223,6 +239,54 @@
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
         <translation>Die Pfeiltasten bewegen den Fokus über die Zahlen, Enter oder Leertaste gibt die Zahl im Fokus ein</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number of the board as a screen reader says it: &quot;17 black&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: vellaro [OPTION]
+Opens the Vellaro window, a betting assistant for single-zero roulette: click the
+number of each spin on the number board, and Vellaro shows one of the six
+even-money chances with a stake from the betting system you picked. It places no
+bets itself, and no analysis changes the house edge of 1/37.
+
+Options:
+  --help       show this help and exit
+  --version    show the version and exit
+  --lang LANG  show the window in LANG (de, fr, ...), not the system&apos;s language
+
+Qt&apos;s own options, such as -platform NAME or -display DISPLAY, are accepted too.
+</source>
+        <translation>Aufruf: vellaro [OPTION]
+Öffnet das Fenster von Vellaro, einem Wett-Assistenten für Roulette mit einer Null:
+klicken Sie die Zahl jeder Drehung auf dem Zahlenfeld an, und Vellaro zeigt eine
+der sechs einfachen Chancen mit einem Einsatz aus dem gewählten Wettsystem. Es
+setzt selbst nichts, und keine Analyse ändert den Vorteil der Bank von 1/37.
+
+Optionen:
+  --help       diese Hilfe zeigen und beenden
+  --version    die Version zeigen und beenden
+  --lang LANG  das Fenster in LANG zeigen (de, fr, ...), nicht in der Systemsprache
+
+Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls.
+</translation>
     </message>
 </context>
 <context>
@@ -284,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EveningSaving</name>
     <message>
         <source>Could not save %1: %2</source>
@@ -318,6 +389,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardEntry</name>
+    <message>
+        <source>%1 is not on the wheel</source>
+        <translation>%1 gibt es im Kessel nicht</translation>
+    </message>
+    <message>
+        <source>Typed: %1 (Enter to play, Esc to clear)</source>
+        <translation>Getippt: %1 (Enter gibt ein, Esc löscht)</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -349,12 +431,80 @@
         <source>Whole numbers; empty = off.</source>
         <translation>Ganze Zahlen; leer = aus.</translation>
     </message>
+    <message>
+        <source>BANKROLL:</source>
+        <translation>BANKROLL:</translation>
+    </message>
+    <message>
+        <source>unit brought</source>
+        <translation>Einheit mitgebracht</translation>
+    </message>
+    <message>
+        <source>units brought</source>
+        <translation>Einheiten mitgebracht</translation>
+    </message>
+    <message>
+        <source>STOP-LOSS:</source>
+        <translation>STOP-LOSS:</translation>
+    </message>
+    <message>
+        <source>unit lost</source>
+        <translation>Einheit verloren</translation>
+    </message>
+    <message>
+        <source>units lost</source>
+        <translation>Einheiten verloren</translation>
+    </message>
+    <message>
+        <source>TAKE-PROFIT:</source>
+        <translation>TAKE-PROFIT:</translation>
+    </message>
+    <message>
+        <source>unit won</source>
+        <translation>Einheit gewonnen</translation>
+    </message>
+    <message>
+        <source>units won</source>
+        <translation>Einheiten gewonnen</translation>
+    </message>
+    <message>
+        <source>TABLE MAXIMUM:</source>
+        <translation>TABLE MAXIMUM:</translation>
+    </message>
+    <message>
+        <source>unit a stake</source>
+        <translation>Einheit je Einsatz</translation>
+    </message>
+    <message>
+        <source>units a stake</source>
+        <translation>Einheiten je Einsatz</translation>
+    </message>
+    <message>
+        <source>LOSSES IN A ROW:</source>
+        <translation>LOSSES IN A ROW:</translation>
+    </message>
+    <message>
+        <source>at most</source>
+        <translation>höchstens</translation>
+    </message>
+    <message>
+        <source>SESSION LIMITS</source>
+        <translation>SESSION LIMITS</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
         <translation>Sitzungsfenster (Strg+P)</translation>
+    </message>
+    <message>
+        <source>The session panel cannot be loaded: %1</source>
+        <translation>Das Sitzungsfenster kann nicht geladen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -374,6 +524,26 @@
         <source>Spins the matrix learns from</source>
         <translation>Drehungen, aus denen die Matrix lernt</translation>
     </message>
+    <message>
+        <source>BET:</source>
+        <translation>BET:</translation>
+    </message>
+    <message>
+        <source>GAME MODE:</source>
+        <translation>GAME MODE:</translation>
+    </message>
+    <message>
+        <source>BETTING SYSTEM:</source>
+        <translation>BETTING SYSTEM:</translation>
+    </message>
+    <message>
+        <source>Systems…</source>
+        <translation>Systems…</translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL:</source>
+        <translation>SAFE LEVEL:</translation>
+    </message>
 </context>
 <context>
     <name>PlayerGuide</name>
@@ -384,6 +554,10 @@
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
         <translation>Was Vellaro zeigt und wie ein Abend abläuft.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
+        <translation>Das Spielerhandbuch (F1): was das Fenster zeigt, jeder Modus und jedes System in einfachen Worten, die Grenzen und die Tastatur: Tab und Umschalt+Tab gehen von Element zu Element, Leertaste oder Enter betätigt es, die Pfeiltasten bewegen sich über das Zahlenfeld und Enter gibt die Zahl ein; Ziffern und Enter, Strg+Z, Strg+Umschalt+Z oder Strg+Y, Strg+S, Strg+P und F1 überall.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +581,13 @@
     <message>
         <source>Spin %1</source>
         <translation>Drehung %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
@@ -728,6 +909,10 @@
         <source>%1: held back (%2)</source>
         <translation>%1: zurückgehalten (%2)</translation>
     </message>
+    <message>
+        <source>this panel is not the window&apos;s</source>
+        <translation>dieses Sitzungsfenster gehört zu keinem Hauptfenster</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>
@@ -742,6 +927,21 @@ If it loses, the next stake: %2</source>
         <translation>
 Gezeigter Einsatz: %1
 Bei einem Verlust der nächste Einsatz: %2</translation>
+    </message>
+    <message>
+        <source>Spins %1  Net %2</source>
+        <translation>Coups %1  Netto %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Vellaro is already running: its window has been brought forward.</source>
+        <translation>Vellaro läuft bereits: sein Fenster wurde nach vorn geholt.</translation>
+    </message>
+    <message>
+        <source>Vellaro is already running with the data folder %1, and did not answer.</source>
+        <translation>Vellaro läuft bereits mit dem Datenordner %1 und hat nicht geantwortet.</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1028,18 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     <message>
         <source> (mine)</source>
         <translation> (eigenes)</translation>
+    </message>
+    <message>
+        <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
+        <translation># Ein eigenes Wettsystem: siehe „Eigene Wettsysteme“ im Spielerhandbuch (F1).</translation>
+    </message>
+    <message>
+        <source>win</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
+        <translation>Der Einsatz nach 1 bis 10 Verlusten in Folge vom Start an (mit SAFE LEVEL 0) und nach einem Gewinn, als Vielfaches Ihres Grundeinsatzes. Wie hoch die Einsätze steigen, ist das Risiko; die Bank behält 1 Einheit von 37 jedes Einsatzes, wie sie auch aussehen.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1406,22 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
         <source> units</source>
         <translation> Einheiten</translation>
     </message>
+    <message>
+        <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
+        <translation>Die Drehungen bis zur ersten Empfehlung, die getippten Ziffern oder warum eine Zahl abgelehnt wurde.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>dunkel</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
 </context>
 <context>
     <name>WindowJournal</name>
@@ -1212,6 +1440,21 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     <message>
         <source>continue session %1</source>
         <translation>Sitzung %1 fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>WindowKeys</name>
+    <message>
+        <source>Nothing typed: Ctrl+Z undoes the last spin</source>
+        <translation>Nichts getippt: Strg+Z nimmt die letzte Drehung zurück</translation>
+    </message>
+    <message>
+        <source>%1: the board is locked while the analysis runs</source>
+        <translation>%1: das Zahlenfeld ist gesperrt, solange die Analyse läuft</translation>
+    </message>
+    <message>
+        <source>%1: crossed out, the undo took it back</source>
+        <translation>%1: durchgestrichen, sie wurde zurückgenommen</translation>
     </message>
 </context>
 </TS>

@@ -206,12 +206,28 @@
         <source>First column of numbers 0 to 36</source>
         <translation>Primera columna con números del 0 al 36</translation>
     </message>
+    <message>
+        <source>Enter</source>
+        <translation>Introducir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
         <translation>Apuesta %1 a %2</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>News said as it comes: a bet shown, a limit that holds the next bet back, the journal gone off.</source>
+        <translation>Avisos leídos en cuanto llegan: una apuesta mostrada, un límite que retiene la próxima apuesta, el diario desactivado.</translation>
     </message>
 </context>
 <context>
@@ -223,6 +239,54 @@
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
         <translation>Las flechas recorren los números; Intro o Espacio introduce el que tiene el foco</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number of the board as a screen reader says it: &quot;17 black&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: vellaro [OPTION]
+Opens the Vellaro window, a betting assistant for single-zero roulette: click the
+number of each spin on the number board, and Vellaro shows one of the six
+even-money chances with a stake from the betting system you picked. It places no
+bets itself, and no analysis changes the house edge of 1/37.
+
+Options:
+  --help       show this help and exit
+  --version    show the version and exit
+  --lang LANG  show the window in LANG (de, fr, ...), not the system&apos;s language
+
+Qt&apos;s own options, such as -platform NAME or -display DISPLAY, are accepted too.
+</source>
+        <translation>Uso: vellaro [OPCIÓN]
+Abre la ventana de Vellaro, un asistente de apuestas para la ruleta de un solo
+cero: haga clic en el número de cada tirada en el tablero de números, y Vellaro
+muestra una de las seis suertes sencillas con una apuesta del sistema elegido.
+No apuesta nada por sí mismo, y ningún análisis cambia la ventaja de la casa de 1/37.
+
+Opciones:
+  --help       mostrar esta ayuda y salir
+  --version    mostrar la versión y salir
+  --lang LANG  mostrar la ventana en LANG (de, fr, ...), no en el idioma del sistema
+
+También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display PANTALLA.
+</translation>
     </message>
 </context>
 <context>
@@ -284,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>EveningSaving</name>
     <message>
         <source>Could not save %1: %2</source>
@@ -318,6 +389,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardEntry</name>
+    <message>
+        <source>%1 is not on the wheel</source>
+        <translation>%1 no está en la rueda</translation>
+    </message>
+    <message>
+        <source>Typed: %1 (Enter to play, Esc to clear)</source>
+        <translation>Tecleado: %1 (Intro para jugar, Esc para borrar)</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -349,12 +431,80 @@
         <source>Whole numbers; empty = off.</source>
         <translation>Números enteros; vacío = desactivado.</translation>
     </message>
+    <message>
+        <source>BANKROLL:</source>
+        <translation>BANKROLL:</translation>
+    </message>
+    <message>
+        <source>unit brought</source>
+        <translation>unidad traída</translation>
+    </message>
+    <message>
+        <source>units brought</source>
+        <translation>unidades traídas</translation>
+    </message>
+    <message>
+        <source>STOP-LOSS:</source>
+        <translation>STOP-LOSS:</translation>
+    </message>
+    <message>
+        <source>unit lost</source>
+        <translation>unidad perdida</translation>
+    </message>
+    <message>
+        <source>units lost</source>
+        <translation>unidades perdidas</translation>
+    </message>
+    <message>
+        <source>TAKE-PROFIT:</source>
+        <translation>TAKE-PROFIT:</translation>
+    </message>
+    <message>
+        <source>unit won</source>
+        <translation>unidad ganada</translation>
+    </message>
+    <message>
+        <source>units won</source>
+        <translation>unidades ganadas</translation>
+    </message>
+    <message>
+        <source>TABLE MAXIMUM:</source>
+        <translation>TABLE MAXIMUM:</translation>
+    </message>
+    <message>
+        <source>unit a stake</source>
+        <translation>unidad por apuesta</translation>
+    </message>
+    <message>
+        <source>units a stake</source>
+        <translation>unidades por apuesta</translation>
+    </message>
+    <message>
+        <source>LOSSES IN A ROW:</source>
+        <translation>LOSSES IN A ROW:</translation>
+    </message>
+    <message>
+        <source>at most</source>
+        <translation>como máximo</translation>
+    </message>
+    <message>
+        <source>SESSION LIMITS</source>
+        <translation>SESSION LIMITS</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
         <translation>Panel de sesión (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>The session panel cannot be loaded: %1</source>
+        <translation>No se puede cargar el panel de sesión: %1</translation>
     </message>
 </context>
 <context>
@@ -374,6 +524,26 @@
         <source>Spins the matrix learns from</source>
         <translation>Tiradas de las que aprende la matriz</translation>
     </message>
+    <message>
+        <source>BET:</source>
+        <translation>BET:</translation>
+    </message>
+    <message>
+        <source>GAME MODE:</source>
+        <translation>GAME MODE:</translation>
+    </message>
+    <message>
+        <source>BETTING SYSTEM:</source>
+        <translation>BETTING SYSTEM:</translation>
+    </message>
+    <message>
+        <source>Systems…</source>
+        <translation>Systems…</translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL:</source>
+        <translation>SAFE LEVEL:</translation>
+    </message>
 </context>
 <context>
     <name>PlayerGuide</name>
@@ -384,6 +554,10 @@
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
         <translation>Qué muestra Vellaro y cómo transcurre una velada.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
+        <translation>La guía del jugador (F1): lo que muestra la ventana, cada modo y cada sistema en palabras sencillas, los límites y el teclado: Tab y Mayús+Tab pasan de un control a otro, Espacio o Intro lo pulsa, las flechas recorren el tablero e Intro introduce el número; dígitos e Intro, Ctrl+Z, Ctrl+Mayús+Z o Ctrl+Y, Ctrl+S, Ctrl+P y F1 en cualquier lugar.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +581,13 @@
     <message>
         <source>Spin %1</source>
         <translation>Tirada %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
     </message>
 </context>
 <context>
@@ -728,6 +909,10 @@
         <source>%1: held back (%2)</source>
         <translation>%1: retenida (%2)</translation>
     </message>
+    <message>
+        <source>this panel is not the window&apos;s</source>
+        <translation>este panel no es de la ventana</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>
@@ -742,6 +927,21 @@ If it loses, the next stake: %2</source>
         <translation>
 Apuesta mostrada: %1
 Si pierde, la próxima apuesta: %2</translation>
+    </message>
+    <message>
+        <source>Spins %1  Net %2</source>
+        <translation>Tiradas %1  Neto %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Vellaro is already running: its window has been brought forward.</source>
+        <translation>Vellaro ya está en marcha: su ventana se ha traído al frente.</translation>
+    </message>
+    <message>
+        <source>Vellaro is already running with the data folder %1, and did not answer.</source>
+        <translation>Vellaro ya está en marcha con la carpeta de datos %1 y no ha respondido.</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1028,18 @@ Si pierde, la próxima apuesta: %2</translation>
     <message>
         <source> (mine)</source>
         <translation> (propio)</translation>
+    </message>
+    <message>
+        <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
+        <translation># Un sistema de apuestas propio: vea «Sus propios sistemas de apuestas» en la guía (F1).</translation>
+    </message>
+    <message>
+        <source>win</source>
+        <translation>ganancia</translation>
+    </message>
+    <message>
+        <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
+        <translation>La apuesta tras 1 a 10 pérdidas seguidas desde el principio (con SAFE LEVEL 0), y tras una ganancia, en veces su apuesta base. Hasta dónde suben las apuestas es el riesgo; la casa se queda 1 unidad de cada 37 de toda apuesta, sean cuales sean.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1406,22 @@ Si pierde, la próxima apuesta: %2</translation>
         <source> units</source>
         <translation> unidades</translation>
     </message>
+    <message>
+        <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
+        <translation>Las tiradas hasta la primera recomendación, los dígitos tecleados, o por qué se rechazó un número.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>apagada</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>oscura</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
 </context>
 <context>
     <name>WindowJournal</name>
@@ -1212,6 +1440,21 @@ Si pierde, la próxima apuesta: %2</translation>
     <message>
         <source>continue session %1</source>
         <translation>continuar la sesión %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowKeys</name>
+    <message>
+        <source>Nothing typed: Ctrl+Z undoes the last spin</source>
+        <translation>Nada tecleado: Ctrl+Z deshace la última tirada</translation>
+    </message>
+    <message>
+        <source>%1: the board is locked while the analysis runs</source>
+        <translation>%1: el tablero está bloqueado mientras dura el análisis</translation>
+    </message>
+    <message>
+        <source>%1: crossed out, the undo took it back</source>
+        <translation>%1: tachado, se deshizo</translation>
     </message>
 </context>
 </TS>

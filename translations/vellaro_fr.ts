@@ -206,12 +206,28 @@
         <source>First column of numbers 0 to 36</source>
         <translation>Première colonne de numéros de 0 à 36</translation>
     </message>
+    <message>
+        <source>Enter</source>
+        <translation>Saisir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
         <translation>Mise de %1 sur %2</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>News said as it comes: a bet shown, a limit that holds the next bet back, the journal gone off.</source>
+        <translation>Annonces lues dès qu’elles arrivent&#xa0;: une mise affichée, une limite qui retient la mise suivante, le journal arrêté.</translation>
     </message>
 </context>
 <context>
@@ -223,6 +239,54 @@
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
         <translation>Les flèches se déplacent sur les numéros, Entrée ou Espace saisit celui qui a le focus</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number of the board as a screen reader says it: &quot;17 black&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: vellaro [OPTION]
+Opens the Vellaro window, a betting assistant for single-zero roulette: click the
+number of each spin on the number board, and Vellaro shows one of the six
+even-money chances with a stake from the betting system you picked. It places no
+bets itself, and no analysis changes the house edge of 1/37.
+
+Options:
+  --help       show this help and exit
+  --version    show the version and exit
+  --lang LANG  show the window in LANG (de, fr, ...), not the system&apos;s language
+
+Qt&apos;s own options, such as -platform NAME or -display DISPLAY, are accepted too.
+</source>
+        <translation>Usage&#xa0;: vellaro [OPTION]
+Ouvre la fenêtre de Vellaro, un assistant de mise pour la roulette à un zéro&#xa0;:
+cliquez le numéro de chaque coup sur le tableau des numéros, et Vellaro affiche
+l’une des six chances simples avec une mise tirée du système de mise choisi. Il
+ne mise rien lui-même, et aucune analyse ne change l’avantage de la maison de 1/37.
+
+Options&#xa0;:
+  --help       afficher cette aide et quitter
+  --version    afficher la version et quitter
+  --lang LANG  afficher la fenêtre en LANG (de, fr, ...), pas dans la langue du système
+
+Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont acceptées aussi.
+</translation>
     </message>
 </context>
 <context>
@@ -284,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EveningSaving</name>
     <message>
         <source>Could not save %1: %2</source>
@@ -318,6 +389,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardEntry</name>
+    <message>
+        <source>%1 is not on the wheel</source>
+        <translation>%1 n’est pas sur la roue</translation>
+    </message>
+    <message>
+        <source>Typed: %1 (Enter to play, Esc to clear)</source>
+        <translation>Tapé&#xa0;: %1 (Entrée pour jouer, Échap pour effacer)</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -349,12 +431,80 @@
         <source>Whole numbers; empty = off.</source>
         <translation>Nombres entiers&#xa0;; vide = désactivée.</translation>
     </message>
+    <message>
+        <source>BANKROLL:</source>
+        <translation>BANKROLL:</translation>
+    </message>
+    <message>
+        <source>unit brought</source>
+        <translation>unité apportée</translation>
+    </message>
+    <message>
+        <source>units brought</source>
+        <translation>unités apportées</translation>
+    </message>
+    <message>
+        <source>STOP-LOSS:</source>
+        <translation>STOP-LOSS:</translation>
+    </message>
+    <message>
+        <source>unit lost</source>
+        <translation>unité perdue</translation>
+    </message>
+    <message>
+        <source>units lost</source>
+        <translation>unités perdues</translation>
+    </message>
+    <message>
+        <source>TAKE-PROFIT:</source>
+        <translation>TAKE-PROFIT:</translation>
+    </message>
+    <message>
+        <source>unit won</source>
+        <translation>unité gagnée</translation>
+    </message>
+    <message>
+        <source>units won</source>
+        <translation>unités gagnées</translation>
+    </message>
+    <message>
+        <source>TABLE MAXIMUM:</source>
+        <translation>TABLE MAXIMUM:</translation>
+    </message>
+    <message>
+        <source>unit a stake</source>
+        <translation>unité par mise</translation>
+    </message>
+    <message>
+        <source>units a stake</source>
+        <translation>unités par mise</translation>
+    </message>
+    <message>
+        <source>LOSSES IN A ROW:</source>
+        <translation>LOSSES IN A ROW:</translation>
+    </message>
+    <message>
+        <source>at most</source>
+        <translation>au plus</translation>
+    </message>
+    <message>
+        <source>SESSION LIMITS</source>
+        <translation>SESSION LIMITS</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
         <translation>Panneau des séances (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>The session panel cannot be loaded: %1</source>
+        <translation>Le panneau des séances ne peut pas être chargé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -374,6 +524,26 @@
         <source>Spins the matrix learns from</source>
         <translation>Coups dont la matrice apprend</translation>
     </message>
+    <message>
+        <source>BET:</source>
+        <translation>BET:</translation>
+    </message>
+    <message>
+        <source>GAME MODE:</source>
+        <translation>GAME MODE:</translation>
+    </message>
+    <message>
+        <source>BETTING SYSTEM:</source>
+        <translation>BETTING SYSTEM:</translation>
+    </message>
+    <message>
+        <source>Systems…</source>
+        <translation>Systems…</translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL:</source>
+        <translation>SAFE LEVEL:</translation>
+    </message>
 </context>
 <context>
     <name>PlayerGuide</name>
@@ -384,6 +554,10 @@
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
         <translation>Ce que Vellaro affiche et comment se déroule une soirée.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
+        <translation>Le guide du joueur (F1)&#xa0;: ce que montre la fenêtre, chaque mode et chaque système en termes simples, les limites, et le clavier&#xa0;: Tab et Maj+Tab vont d’une commande à l’autre, Espace ou Entrée l’actionne, les flèches se déplacent sur le tableau et Entrée saisit le numéro&#xa0;; chiffres et Entrée, Ctrl+Z, Ctrl+Maj+Z ou Ctrl+Y, Ctrl+S, Ctrl+P et F1 partout.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +581,13 @@
     <message>
         <source>Spin %1</source>
         <translation>Coup %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
@@ -728,6 +909,10 @@
         <source>%1: held back (%2)</source>
         <translation>%1 : retenue (%2)</translation>
     </message>
+    <message>
+        <source>this panel is not the window&apos;s</source>
+        <translation>ce panneau n’appartient pas à la fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>
@@ -742,6 +927,21 @@ If it loses, the next stake: %2</source>
         <translation>
 Mise affichée&#xa0;: %1
 Si elle perd, la mise suivante&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Spins %1  Net %2</source>
+        <translation>Coups %1  Net %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Vellaro is already running: its window has been brought forward.</source>
+        <translation>Vellaro est déjà ouvert&#xa0;: sa fenêtre a été mise au premier plan.</translation>
+    </message>
+    <message>
+        <source>Vellaro is already running with the data folder %1, and did not answer.</source>
+        <translation>Vellaro est déjà ouvert avec le dossier de données %1, et n’a pas répondu.</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1028,18 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     <message>
         <source> (mine)</source>
         <translation> (personnel)</translation>
+    </message>
+    <message>
+        <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
+        <translation># Un système de mise à vous&#xa0;: voir «&#xa0;Vos propres systèmes de mise&#xa0;» dans le guide (F1).</translation>
+    </message>
+    <message>
+        <source>win</source>
+        <translation>gain</translation>
+    </message>
+    <message>
+        <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
+        <translation>La mise après 1 à 10 pertes consécutives depuis le départ (avec SAFE LEVEL 0), et après un gain, en multiples de votre mise de base. Jusqu’où les mises montent, c’est le risque&#xa0;; la maison garde 1 unité sur 37 de chaque mise, quelles qu’elles soient.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1406,22 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
         <source> units</source>
         <translation> unités</translation>
     </message>
+    <message>
+        <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
+        <translation>Les coups avant la première recommandation, les chiffres tapés, ou pourquoi un numéro a été refusé.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>éteinte</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>sombre</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verte</translation>
+    </message>
 </context>
 <context>
     <name>WindowJournal</name>
@@ -1212,6 +1440,21 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     <message>
         <source>continue session %1</source>
         <translation>reprendre la séance %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowKeys</name>
+    <message>
+        <source>Nothing typed: Ctrl+Z undoes the last spin</source>
+        <translation>Rien de tapé&#xa0;: Ctrl+Z annule le dernier coup</translation>
+    </message>
+    <message>
+        <source>%1: the board is locked while the analysis runs</source>
+        <translation>%1&#xa0;: le tableau est verrouillé pendant l’analyse</translation>
+    </message>
+    <message>
+        <source>%1: crossed out, the undo took it back</source>
+        <translation>%1&#xa0;: barré, l’annulation l’a repris</translation>
     </message>
 </context>
 </TS>

@@ -206,12 +206,28 @@
         <source>First column of numbers 0 to 36</source>
         <translation>Prima colonna con numeri da 0 a 36</translation>
     </message>
+    <message>
+        <source>Enter</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
     <message>
         <source>Bet %1 on %2</source>
         <translation>Puntata di %1 su %2</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>News said as it comes: a bet shown, a limit that holds the next bet back, the journal gone off.</source>
+        <translation>Avvisi letti appena arrivano: una puntata mostrata, un limite che trattiene la puntata successiva, il diario spento.</translation>
     </message>
 </context>
 <context>
@@ -223,6 +239,54 @@
     <message>
         <source>Arrow keys move over the numbers, Enter or Space enters the one in focus</source>
         <translation>Le frecce si spostano sui numeri, Invio o Spazio inserisce quello selezionato</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>nero</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number of the board as a screen reader says it: &quot;17 black&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: vellaro [OPTION]
+Opens the Vellaro window, a betting assistant for single-zero roulette: click the
+number of each spin on the number board, and Vellaro shows one of the six
+even-money chances with a stake from the betting system you picked. It places no
+bets itself, and no analysis changes the house edge of 1/37.
+
+Options:
+  --help       show this help and exit
+  --version    show the version and exit
+  --lang LANG  show the window in LANG (de, fr, ...), not the system&apos;s language
+
+Qt&apos;s own options, such as -platform NAME or -display DISPLAY, are accepted too.
+</source>
+        <translation>Uso: vellaro [OPZIONE]
+Apre la finestra di Vellaro, un assistente di puntata per la roulette a uno zero:
+fai clic sul numero di ogni giro nella griglia dei numeri, e Vellaro mostra una
+delle sei chance semplici con una puntata dal sistema di puntata scelto. Non
+punta nulla da solo, e nessuna analisi cambia il vantaggio del banco di 1/37.
+
+Opzioni:
+  --help       mostra questo aiuto ed esci
+  --version    mostra la versione ed esci
+  --lang LANG  mostra la finestra in LANG (de, fr, ...), non nella lingua del sistema
+
+Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DISPLAY.
+</translation>
     </message>
 </context>
 <context>
@@ -284,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EveningSaving</name>
     <message>
         <source>Could not save %1: %2</source>
@@ -318,6 +389,17 @@
     </message>
 </context>
 <context>
+    <name>KeyboardEntry</name>
+    <message>
+        <source>%1 is not on the wheel</source>
+        <translation>%1 non è sulla ruota</translation>
+    </message>
+    <message>
+        <source>Typed: %1 (Enter to play, Esc to clear)</source>
+        <translation>Digitato: %1 (Invio per giocare, Esc per cancellare)</translation>
+    </message>
+</context>
+<context>
     <name>LimitEntry</name>
     <message>
         <source>“%1” refused for the %2: %3. Empty turns it off.</source>
@@ -349,12 +431,80 @@
         <source>Whole numbers; empty = off.</source>
         <translation>Numeri interi; vuoto = disattivato.</translation>
     </message>
+    <message>
+        <source>BANKROLL:</source>
+        <translation>BANKROLL:</translation>
+    </message>
+    <message>
+        <source>unit brought</source>
+        <translation>unità portata</translation>
+    </message>
+    <message>
+        <source>units brought</source>
+        <translation>unità portate</translation>
+    </message>
+    <message>
+        <source>STOP-LOSS:</source>
+        <translation>STOP-LOSS:</translation>
+    </message>
+    <message>
+        <source>unit lost</source>
+        <translation>unità persa</translation>
+    </message>
+    <message>
+        <source>units lost</source>
+        <translation>unità perse</translation>
+    </message>
+    <message>
+        <source>TAKE-PROFIT:</source>
+        <translation>TAKE-PROFIT:</translation>
+    </message>
+    <message>
+        <source>unit won</source>
+        <translation>unità vinta</translation>
+    </message>
+    <message>
+        <source>units won</source>
+        <translation>unità vinte</translation>
+    </message>
+    <message>
+        <source>TABLE MAXIMUM:</source>
+        <translation>TABLE MAXIMUM:</translation>
+    </message>
+    <message>
+        <source>unit a stake</source>
+        <translation>unità a puntata</translation>
+    </message>
+    <message>
+        <source>units a stake</source>
+        <translation>unità a puntata</translation>
+    </message>
+    <message>
+        <source>LOSSES IN A ROW:</source>
+        <translation>LOSSES IN A ROW:</translation>
+    </message>
+    <message>
+        <source>at most</source>
+        <translation>al massimo</translation>
+    </message>
+    <message>
+        <source>SESSION LIMITS</source>
+        <translation>SESSION LIMITS</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Session panel (Ctrl+P)</source>
         <translation>Pannello della sessione (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>The session panel cannot be loaded: %1</source>
+        <translation>Impossibile caricare il pannello della sessione: %1</translation>
     </message>
 </context>
 <context>
@@ -374,6 +524,26 @@
         <source>Spins the matrix learns from</source>
         <translation>Giri da cui la matrice impara</translation>
     </message>
+    <message>
+        <source>BET:</source>
+        <translation>BET:</translation>
+    </message>
+    <message>
+        <source>GAME MODE:</source>
+        <translation>GAME MODE:</translation>
+    </message>
+    <message>
+        <source>BETTING SYSTEM:</source>
+        <translation>BETTING SYSTEM:</translation>
+    </message>
+    <message>
+        <source>Systems…</source>
+        <translation>Systems…</translation>
+    </message>
+    <message>
+        <source>SAFE LEVEL:</source>
+        <translation>SAFE LEVEL:</translation>
+    </message>
 </context>
 <context>
     <name>PlayerGuide</name>
@@ -384,6 +554,10 @@
     <message>
         <source>What Vellaro shows and how an evening runs.</source>
         <translation>Che cosa mostra Vellaro e come si svolge una serata.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s guide (F1): what the window shows, each mode and system in plain words, the limits, and the keyboard: Tab and Shift+Tab go from control to control, Space or Enter presses it, the arrow keys move over the board and Enter enters the number; digits and Enter, Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+S, Ctrl+P and F1 anywhere.</source>
+        <translation>La guida del giocatore (F1): cosa mostra la finestra, ogni modalità e ogni sistema in parole semplici, i limiti e la tastiera: Tab e Maiusc+Tab passano da un controllo all&apos;altro, Spazio o Invio lo preme, le frecce si spostano sulla griglia e Invio inserisce il numero; cifre e Invio, Ctrl+Z, Ctrl+Maiusc+Z o Ctrl+Y, Ctrl+S, Ctrl+P e F1 ovunque.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +581,13 @@
     <message>
         <source>Spin %1</source>
         <translation>Giro %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
     </message>
 </context>
 <context>
@@ -728,6 +909,10 @@
         <source>%1: held back (%2)</source>
         <translation>%1: trattenuta (%2)</translation>
     </message>
+    <message>
+        <source>this panel is not the window&apos;s</source>
+        <translation>questo pannello non è della finestra</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>
@@ -742,6 +927,21 @@ If it loses, the next stake: %2</source>
         <translation>
 Puntata in gioco: %1
 Se perde, la prossima puntata: %2</translation>
+    </message>
+    <message>
+        <source>Spins %1  Net %2</source>
+        <translation>Giri %1  Netto %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Vellaro is already running: its window has been brought forward.</source>
+        <translation>Vellaro è già in esecuzione: la sua finestra è stata portata in primo piano.</translation>
+    </message>
+    <message>
+        <source>Vellaro is already running with the data folder %1, and did not answer.</source>
+        <translation>Vellaro è già in esecuzione con la cartella dei dati %1 e non ha risposto.</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1028,18 @@ Se perde, la prossima puntata: %2</translation>
     <message>
         <source> (mine)</source>
         <translation> (mio)</translation>
+    </message>
+    <message>
+        <source># A betting system of your own: see &quot;Your own betting systems&quot; in the guide (F1).</source>
+        <translation># Un sistema di puntata tuo: vedi «I tuoi sistemi di puntata» nella guida (F1).</translation>
+    </message>
+    <message>
+        <source>win</source>
+        <translation>vincita</translation>
+    </message>
+    <message>
+        <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
+        <translation>La puntata dopo da 1 a 10 perdite consecutive dall&apos;inizio (con SAFE LEVEL 0) e dopo una vincita, in multipli della puntata base. Quanto salgono le puntate è il rischio; il banco trattiene 1 unità su 37 di ogni puntata, qualunque esse siano.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1406,22 @@ Se perde, la prossima puntata: %2</translation>
         <source> units</source>
         <translation> unità</translation>
     </message>
+    <message>
+        <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
+        <translation>I giri fino alla prima raccomandazione, le cifre digitate, o perché un numero è stato rifiutato.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>spenta</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>scura</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
 </context>
 <context>
     <name>WindowJournal</name>
@@ -1212,6 +1440,21 @@ Se perde, la prossima puntata: %2</translation>
     <message>
         <source>continue session %1</source>
         <translation>continuare la sessione %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowKeys</name>
+    <message>
+        <source>Nothing typed: Ctrl+Z undoes the last spin</source>
+        <translation>Niente digitato: Ctrl+Z annulla l&apos;ultimo giro</translation>
+    </message>
+    <message>
+        <source>%1: the board is locked while the analysis runs</source>
+        <translation>%1: la griglia è bloccata mentre l&apos;analisi è in corso</translation>
+    </message>
+    <message>
+        <source>%1: crossed out, the undo took it back</source>
+        <translation>%1: barrato, l&apos;annullamento l&apos;ha ripreso</translation>
     </message>
 </context>
 </TS>

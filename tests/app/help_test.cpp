@@ -2,6 +2,7 @@
 // player's guide that F1 opens.
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
@@ -152,6 +153,25 @@ class HelpTest : public QObject {
       ++pictures;
     }
     QVERIFY(pictures >= 4);
+  }
+
+  void theGuideSpeaksItsLanguageWithoutItsHashLineElseEnglish() {
+    using vellaro::app::PlayerGuideText;
+    const QString german = PlayerGuideText(QStringLiteral(VELLARO_GUIDE_SAMPLE), "de");
+    QVERIFY2(german.startsWith(QStringLiteral("## Das Spielerhandbuch\n")), qPrintable(german));
+    QVERIFY(german.contains(QStringLiteral("unabhängig")));  // read as UTF-8
+    const QString compiled = QStringLiteral(":/guide");
+    for (const QString& none : {QString(), QStringLiteral("pt"), QStringLiteral("C")}) {
+      QCOMPARE(PlayerGuideText(compiled, none), ReadmeGuide());
+    }
+    // Every translation of the source tree is compiled in, and none is the English.
+    const QDir translated(QStringLiteral(VELLARO_TRANSLATED_GUIDES), QStringLiteral("guide_*.md"));
+    for (const QString& name : translated.entryList()) {
+      const QString language = name.mid(6, name.size() - 9);
+      const QString text = PlayerGuideText(compiled, language);
+      QVERIFY2(!text.isEmpty() && text != ReadmeGuide(), qPrintable(language));
+      QVERIFY2(!text.startsWith(QStringLiteral("<!--")), qPrintable(language));
+    }
   }
 
   void linksToTheOutsideAreNotFollowedInside() {

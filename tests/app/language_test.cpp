@@ -5,13 +5,16 @@
 #include "app/language.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,14 +25,21 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <memory>
+#include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "app/accessible_names.h"
+#include "app/command_line.h"
 #include "app/control.h"
 #include "app/counted_text.h"
 #include "app/fonts.h"
+#include "app/keyboard_entry.h"
+#include "app/limits_dialog.h"
 #include "app/panel/panel_numbers.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/session_panel.h"
+#include "app/player_guide.h"
 #include "app/tooltips.h"
 #include "env/virtual_scheduler.h"
 #include "front/game.h"
@@ -205,6 +215,47 @@ class LanguageTest : public QObject {
     QCOMPARE(vellaro::app::PersonLocale().toString(qulonglong{1000000}),
              QStringLiteral("1.000.000"));
     shown.Close();
+  }
+
+  // Runs after German is installed: the texts of the dialogs, the keys, the readout, the
+  // screen reader's values and --help, each of which was English once.
+  void GermanReachesTheDialogsTheKeysAndTheHelp() {
+    TestWindow shown;
+    shown.Open();
+    vellaro::app::MainWindow& window = shown.window();
+    QVERIFY(static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Coups 0"));
+    const QString lamp =
+        QAccessible::queryAccessibleInterface(Named(window, "LampKey"))->text(QAccessible::Value);
+    QVERIFY2(lamp == QStringLiteral("aus") || lamp == QStringLiteral("dunkel"), qPrintable(lamp));
+    window.OpenLimits();
+    vellaro::app::LimitsDialog* limits = window.limits_dialog();
+    QVERIFY(limits != nullptr);
+    auto* unit = limits->findChild<QLabel*>(QStringLiteral("LimitUnit_Bankroll"));
+    QCOMPARE(unit->text(), QStringLiteral("Einheiten mitgebracht"));
+    // One and many follow what the edit holds, in German too.
+    limits->Edit(vellaro::LimitKind::kBankroll)->setText(QStringLiteral("1"));
+    QCOMPARE(unit->text(), QStringLiteral("Einheit mitgebracht"));
+    limits->Edit(vellaro::LimitKind::kBankroll)->setText(QString());
+    QCOMPARE(limits->findChild<QPushButton*>(QStringLiteral("LimitsClose"))->text(),
+             QStringLiteral("Schließen"));
+    limits->close();
+    shown.Close();
+
+    vellaro::app::KeyboardEntry keys;
+    keys.Digit(3);
+    keys.Digit(7);
+    QCOMPARE(keys.Text(), std::string("Abgelehnt: 37 gibt es im Kessel nicht"));
+    keys.Digit(2);
+    QCOMPARE(keys.Text(), std::string("Getippt: 2 (Enter gibt ein, Esc löscht)"));
+
+    // The guide that F1 opens is the German one, compiled in, without its hash line.
+    QVERIFY(vellaro::app::PlayerGuideText().startsWith(QStringLiteral("## Das Spielerhandbuch")));
+
+    std::ostringstream out;
+    const std::vector<std::string_view> help = {"--help"};
+    QCOMPARE(vellaro::app::AnswerWithoutWindow(help, out), std::optional<int>(0));
+    QVERIFY2(out.str().starts_with("Aufruf: vellaro [OPTION]\n"), out.str().c_str());
+    QVERIFY(out.str().find("--lang LANG") != std::string::npos);
   }
 
   // German is still installed: its words on the tabs and headers, its numbers in the cells.
