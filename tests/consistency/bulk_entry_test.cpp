@@ -148,6 +148,7 @@ TEST(BulkEntry, AListThatCannotBeEnteredEntersNothing) {
   InLanguage italian("it");
   EXPECT_EQ(window.Enter({1}), "la griglia è bloccata mentre l’analisi è in corso");
   EXPECT_EQ(window.Enter({}), "nessun giro da inserire");
+  window.time.RunUntilTrue([&] { return !window.play.game().AnalysisRunning(); }, 3'600'000);
   EXPECT_EQ(window.Enter({40}), "40 non è un numero della ruota");
   EXPECT_EQ(window.play.game().SpinsInHistory(), 8);
 }
