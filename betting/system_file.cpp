@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/translate.h"
+
 namespace vellaro {
 
 namespace {
@@ -55,14 +57,20 @@ size_t Utf8Length(std::string_view text, size_t at) {
   return length;
 }
 
+std::string TooLarge() {
+  return TrFormat("the file is larger than {1} bytes",
+                  {LocalNumber(std::to_string(kMaxSystemFileBytes))});
+}
+
 void CheckLineBytes(std::string_view line, int number) {
   if (line.size() > kMaxSystemLineBytes) {
-    Refuse(number, "the line is longer than " + std::to_string(kMaxSystemLineBytes) + " bytes");
+    Refuse(number, TrFormat("the line is longer than {1} bytes",
+                            {LocalNumber(std::to_string(kMaxSystemLineBytes))}));
   }
   for (size_t at = 0; at < line.size();) {
-    if (line[at] == '\0') Refuse(number, "a NUL byte: a system file is text");
+    if (line[at] == '\0') Refuse(number, Tr("a NUL byte: a system file is text"));
     const size_t length = Utf8Length(line, at);
-    if (length == 0) Refuse(number, "the text is not UTF-8");
+    if (length == 0) Refuse(number, Tr("the text is not UTF-8"));
     at += length;
   }
 }
@@ -124,26 +132,26 @@ void ReadLine(std::string_view line, int number, Entries& entries) {
   if (line.empty()) return;
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) {
-    Refuse(number, "expected 'key = value', not " + Quoted(line));
+    Refuse(number, TrFormat("expected 'key = value', not {1}", {Quoted(line)}));
   }
   const std::string_view key = Trim(line.substr(0, equals));
   size_t index = 0;
   while (index < kKeyCount && kKeyNames[index] != key) ++index;
   if (index == kKeyCount) {
-    Refuse(number, "unknown key " + Quoted(key) + "; expected one of " + KeyList());
+    Refuse(number, TrFormat("unknown key {1}; expected one of {2}", {Quoted(key), KeyList()}));
   }
   Entry& entry = entries[index];
   if (entry.line != 0) {
-    Refuse(number, Quoted(key) + " is already set at line " +
-                       std::to_string(entry.line));
+    Refuse(number,
+           TrFormat("{1} is already set at line {2}", {Quoted(key), std::to_string(entry.line)}));
   }
   entry = Entry{Trim(line.substr(equals + 1)), number};
-  if (entry.value.empty()) Refuse(number, "expected a value after '" + std::string(key) + " ='");
+  if (entry.value.empty()) Refuse(number, TrFormat("expected a value after '{1} ='", {key}));
 }
 
 Entries ReadLines(std::string_view text) {
   if (text.size() > kMaxSystemFileBytes) {
-    Refuse(0, "the file is larger than " + std::to_string(kMaxSystemFileBytes) + " bytes");
+    Refuse(0, TooLarge());
   }
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
@@ -184,8 +192,9 @@ int64_t Number(std::string_view word, int64_t least, int64_t most, int line,
     value = std::min(value * 10 + (c - '0'), most + 1);  // saturates: never overflows
   }
   if (!digits || value < least || value > most) {
-    Refuse(line, "expected " + what + ", a whole number from " + std::to_string(least) + " to " +
-                     std::to_string(most) + ", not " + Quoted(word));
+    Refuse(line, TrFormat("expected {1}, a whole number from {2} to {3}, not {4}",
+                          {what, LocalNumber(std::to_string(least)),
+                           LocalNumber(std::to_string(most)), Quoted(word)}));
   }
   return value;
 }
@@ -193,38 +202,57 @@ int64_t Number(std::string_view word, int64_t least, int64_t most, int line,
 int64_t Units(const Entry& entry, const std::string& key) {
   const std::vector<std::string_view> words = Words(entry.value);
   if (words.size() != 1) {
-    Refuse(entry.line, "expected one whole number of units after '" + key + " =', not " +
-                           Quoted(entry.value));
+    Refuse(entry.line, TrFormat("expected one whole number of units after '{1} =', not {2}",
+                                {key, Quoted(entry.value)}));
   }
-  return Number(words[0], 1, kMaxSystemUnits, entry.line, "a number of units after '" + key + " ='");
+  return Number(words[0], 1, kMaxSystemUnits, entry.line,
+                TrFormat("a number of units after '{1} ='", {key}));
 }
 
 std::vector<int64_t> UnitList(const Entry& entry, const std::string& key) {
   const std::vector<std::string_view> words = Words(entry.value);
   if (words.size() > kMaxSystemSequenceItems) {
-    Refuse(entry.line, "expected at most " + std::to_string(kMaxSystemSequenceItems) +
-                           " stakes after '" + key + " =', not " + std::to_string(words.size()));
+    Refuse(entry.line, TrFormat("expected at most {1} stakes after '{2} =', not {3}",
+                                {LocalNumber(std::to_string(kMaxSystemSequenceItems)), key,
+                                 LocalNumber(std::to_string(words.size()))}));
   }
   std::vector<int64_t> items;
   items.reserve(words.size());
   for (const std::string_view word : words) {
-    items.push_back(Number(word, 1, kMaxSystemUnits, entry.line, "a stake in units"));
+    items.push_back(Number(word, 1, kMaxSystemUnits, entry.line, Tr("a stake in units")));
   }
   return items;
+}
+
+// The words a value may be, for a person: "a, b or c" (the words themselves are the file's
+// and stay as written).
+std::string Alternatives(std::initializer_list<std::string_view> words) {
+  std::string head;
+  size_t index = 0;
+  for (const std::string_view word : words) {
+    if (++index == words.size()) break;
+    if (!head.empty()) head += ", ";
+    head += word;
+  }
+  const std::string_view last = *(words.end() - 1);
+  return words.size() == 1 ? std::string(last) : TrFormat("{1} or {2}", {head, last});
+}
+
+[[noreturn]] void RefuseValue(const Entry& entry, const std::string& key,
+                              std::initializer_list<std::string_view> allowed) {
+  Refuse(entry.line, TrFormat("expected {1} after '{2} =', not {3}",
+                              {Alternatives(allowed), key, Quoted(entry.value)}));
 }
 
 // One word out of `choices`; returns its index (callers list them in their enum's order).
 size_t Choice(const Entry& entry, const std::string& key,
               std::initializer_list<std::string_view> choices) {
   size_t index = 0;
-  std::string list;
   for (const std::string_view choice : choices) {
     if (entry.value == choice) return index;
-    list += (index == 0 ? "" : index + 1 == choices.size() ? " or " : ", ");
-    list += choice;
     ++index;
   }
-  Refuse(entry.line, "expected " + list + " after '" + key + " =', not " + Quoted(entry.value));
+  RefuseValue(entry, key, choices);
 }
 
 // The steps the two kinds that take them accept: `allowed` lists the words by their
@@ -239,19 +267,20 @@ StakeStep Step(const Entry& entry, const std::string& key,
     return false;
   };
   const auto factor = [&](std::string_view word) {
-    return Number(word, 2, kMaxSystemFactor, entry.line, "a factor after 'times'");
+    return Number(word, 2, kMaxSystemFactor, entry.line, Tr("a factor after 'times'"));
   };
   const auto units = [&](std::string_view word, std::string_view after) {
     return Number(word, 1, kMaxSystemUnits, entry.line,
-                  "a number of units after '" + std::string(after) + "'");
+                  TrFormat("a number of units after '{1}'", {after}));
   };
   using Op = StakeStep::Op;
   if (w.size() == 1 && w[0] == "next" && is("next")) return {Op::kNext, 1, 0};
   if (w.size() == 1 && w[0] == "reset" && is("reset")) return {Op::kReset, 1, 0};
   if (w.size() == 1 && w[0] == "stay" && is("stay")) return {Op::kStay, 1, 0};
   if (w.size() == 2 && w[0] == "back" && is("back N")) {
-    return {Op::kBack, 1, Number(w[1], 1, kMaxSystemSequenceItems, entry.line,
-                                 "a number of places after 'back'")};
+    return {Op::kBack, 1,
+            Number(w[1], 1, kMaxSystemSequenceItems, entry.line,
+                   Tr("a number of places after 'back'"))};
   }
   if (w.size() == 2 && w[0] == "plus" && is("plus N")) return {Op::kPlus, 1, units(w[1], "plus")};
   if (w.size() == 2 && w[0] == "minus" && is("minus N")) {
@@ -261,37 +290,32 @@ StakeStep Step(const Entry& entry, const std::string& key,
   if (w.size() == 4 && w[0] == "times" && w[2] == "plus" && is("times K plus N")) {
     return {Op::kTimes, factor(w[1]), units(w[3], "plus")};
   }
-  std::string list;
-  size_t index = 0;
-  for (const std::string_view a : allowed) {
-    list += (index == 0 ? "" : index + 1 == allowed.size() ? " or " : ", ");
-    list += a;
-    ++index;
-  }
-  Refuse(entry.line, "expected " + list + " after '" + key + " =', not " + Quoted(entry.value));
+  RefuseValue(entry, key, allowed);
 }
 
 // ---- the definition ------------------------------------------------------------------------
 
 std::string ReadName(const Entry& entry) {
-  if (entry.line == 0) Refuse(0, "missing 'name = ...': every system needs a name");
+  if (entry.line == 0) Refuse(0, Tr("missing 'name = ...': every system needs a name"));
   const std::string_view name = entry.value;
   for (size_t at = 0; at < name.size(); ++at) {
     const auto c = static_cast<unsigned char>(name[at]);
     const bool c1 = c == 0xC2 && at + 1 < name.size() &&
                     static_cast<unsigned char>(name[at + 1]) < 0xA0;  // U+0080..U+009F
-    if (c < 0x20 || c == 0x7F || c1) Refuse(entry.line, "expected a name without control characters");
+    if (c < 0x20 || c == 0x7F || c1)
+      Refuse(entry.line, Tr("expected a name without control characters"));
   }
   if (name.size() > kMaxSystemNameBytes) {
-    Refuse(entry.line,
-           "expected a name of at most " + std::to_string(kMaxSystemNameBytes) + " bytes");
+    Refuse(entry.line, TrFormat("expected a name of at most {1} bytes",
+                                {LocalNumber(std::to_string(kMaxSystemNameBytes))}));
   }
   return std::string(name);
 }
 
 SystemKind ReadKind(const Entry& entry) {
   if (entry.line == 0) {
-    Refuse(0, "missing 'kind = ...': expected sequence, multiply, labouchere or oscars-grind");
+    Refuse(0, TrFormat("missing 'kind = ...': expected {1}",
+                       {Alternatives({"sequence", "multiply", "labouchere", "oscars-grind"})}));
   }
   return static_cast<SystemKind>(
       Choice(entry, "kind", {"sequence", "multiply", "labouchere", "oscars-grind"}));
@@ -310,13 +334,12 @@ void CheckKeysBelong(const Entries& entries, SystemKind kind, std::string_view k
     const bool belongs = std::find(own.begin(), own.end(), key) != own.end();
     if (!belongs && entries[key].line != 0) {
       Refuse(entries[key].line,
-             Quoted(kKeyNames[key]) + " does not belong to kind = " + std::string(kind_word));
+             TrFormat("{1} does not belong to kind = {2}", {Quoted(kKeyNames[key]), kind_word}));
     }
   }
   for (const Key key : own) {
     if (key != kAtEnd && entries[key].line == 0) {
-      Refuse(0, "missing '" + std::string(kKeyNames[key]) + " = ...': kind = " +
-                    std::string(kind_word) + " needs it");
+      Refuse(0, TrFormat("missing '{1} = ...': kind = {2} needs it", {kKeyNames[key], kind_word}));
     }
   }
 }
@@ -359,22 +382,28 @@ void ReadBounds(const Entries& entries, SystemDefinition& system) {
   if (entries[kCap].line != 0) {
     system.cap = Units(entries[kCap], "cap");
     if (system.cap < system.floor) {
-      Refuse(entries[kCap].line, "expected a cap of at least the floor, " +
-                                     std::to_string(system.floor) + ", not " +
-                                     std::to_string(system.cap));
+      Refuse(entries[kCap].line, TrFormat("expected a cap of at least the floor, {1}, not {2}",
+                                          {LocalNumber(std::to_string(system.floor)),
+                                           LocalNumber(std::to_string(system.cap))}));
     }
   }
   const Entry& start = entries[kStart];
   system.start = start.line != 0 ? Units(start, "start") : DefaultStart(system);
   const bool below = system.start < system.floor;
   if (below || (system.cap != 0 && system.start > system.cap)) {
-    const std::string bound = below ? "floor" : "cap";
     const int line = start.line != 0 ? start.line : entries[below ? kFloor : kCap].line;
-    Refuse(line, "the first stake, " + std::to_string(system.start) + ", is " +
-                     (below ? "below the floor" : "above the cap") + ": expected 'start' from " +
-                     std::to_string(system.floor) + " to " +
-                     (system.cap != 0 ? std::to_string(system.cap) : "any") +
-                     (start.line != 0 ? "" : " (set 'start', or change '" + bound + "')"));
+    const std::string first = LocalNumber(std::to_string(system.start));
+    const std::string floor = LocalNumber(std::to_string(system.floor));
+    const std::string cap = LocalNumber(std::to_string(system.cap));
+    std::string why = below ? TrFormat("the first stake, {1}, is below the floor", {first})
+                            : TrFormat("the first stake, {1}, is above the cap", {first});
+    why += system.cap != 0 ? TrFormat(": expected 'start' from {1} to {2}", {floor, cap})
+                           : TrFormat(": expected 'start' from {1} to any", {floor});
+    if (start.line == 0) {
+      why +=
+          below ? Tr(" (set 'start', or change 'floor')") : Tr(" (set 'start', or change 'cap')");
+    }
+    Refuse(line, why);
   }
   if (entries[kSafeguards].line != 0) {
     system.safeguards = static_cast<Safeguards>(
@@ -404,7 +433,7 @@ SystemFileResult ParseSystemFile(std::string_view text) {
   } catch (const Refusal& refusal) {
     result.error = refusal.error;
   } catch (const std::bad_alloc&) {
-    result.error = SystemFileError{0, "not enough memory to read the file"};
+    result.error = SystemFileError{0, Tr("not enough memory to read the file")};
   }
   return result;
 }
@@ -419,23 +448,23 @@ SystemFileResult LoadSystemFile(const std::string& path) {
   try {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    if (status.type() == fs::file_type::not_found) return refused("no such file");
-    if (error) return refused("cannot be read: " + error.message());
-    if (fs::is_directory(status)) return refused("is a folder, not a system file");
-    if (!fs::is_regular_file(status)) return refused("is not a regular file");
+    if (status.type() == fs::file_type::not_found) return refused(Tr("no such file"));
+    if (error) return refused(TrFormat("cannot be read: {1}", {error.message()}));
+    if (fs::is_directory(status)) return refused(Tr("is a folder, not a system file"));
+    if (!fs::is_regular_file(status)) return refused(Tr("is not a regular file"));
     std::ifstream in(path, std::ios::binary);
-    if (!in) return refused("cannot be opened for reading");
+    if (!in) return refused(Tr("cannot be opened for reading"));
     // One byte more than allowed tells a file over the cap without reading it all.
     std::string text(kMaxSystemFileBytes + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) return refused("cannot be read");
+    if (in.bad()) return refused(Tr("cannot be read"));
     text.resize(static_cast<size_t>(in.gcount()));
     if (text.size() > kMaxSystemFileBytes) {
-      return refused("the file is larger than " + std::to_string(kMaxSystemFileBytes) + " bytes");
+      return refused(TooLarge());
     }
     return ParseSystemFile(text);
   } catch (const std::exception& e) {
-    return refused(std::string("cannot be read: ") + e.what());
+    return refused(TrFormat("cannot be read: {1}", {e.what()}));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "front/game.h"
 #include "game/game_error.h"
 #include "game/text_number.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -16,8 +17,8 @@ void Game::Configure(const Settings& s) {
   if (!s.custom_system.empty() && (!selected || selected->text != s.custom_system)) {
     SystemFileResult read = ParseSystemFile(s.custom_system);
     if (!read.system) {
-      throw GameError("The betting system cannot be read: " +
-                      DescribeSystemFileError("system", *read.error));
+      throw GameError(TrFormat("The betting system cannot be read: {1}",
+                               {DescribeSystemFileError("system", *read.error)}));
     }
     SelectCustomSystem(std::move(*read.system));
   } else if (s.custom_system.empty() && (selected || s.system != BetStrategy.index)) {

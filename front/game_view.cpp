@@ -2,12 +2,26 @@
 
 #include <cstddef>
 
+#include "text/translate.h"
+
 namespace vellaro {
 
 namespace {
 
 size_t At(int index) {
   return static_cast<size_t>(index);
+}
+
+// The game keeps its captions in English (marked for the catalogue where they are set); a
+// person reads them in the current language.
+CheckBox Translated(const CheckBox& box) {
+  CheckBox shown = box;
+  shown.caption = Tr(box.caption.c_str());
+  return shown;
+}
+
+Caption Translated(const Label& label) {
+  return {Tr(label.caption.c_str()), label.colour};
 }
 
 }  // namespace
@@ -174,27 +188,24 @@ const CheckBox& GameView::ShowBet() const {
   return game_.controls().ShowBetSize;
 }
 
-const CheckBox& GameView::AutomaticReset() const {
-  return game_.controls().Bet_Automatic_Reset;
+CheckBox GameView::AutomaticReset() const {
+  return Translated(game_.controls().Bet_Automatic_Reset);
 }
 
-const CheckBox& GameView::MinimalProfit() const {
-  return game_.controls().Get_Minimal_Profit;
+CheckBox GameView::MinimalProfit() const {
+  return Translated(game_.controls().Get_Minimal_Profit);
 }
 
 Caption GameView::UpTrenderTitle() const {
-  const Label& title = game_.controls().GroupBox1;
-  return {title.caption, title.colour};
+  return Translated(game_.controls().GroupBox1);
 }
 
 Caption GameView::UpTrenderWinsCaption() const {
-  const Label& caption = game_.controls().Label28;
-  return {caption.caption, caption.colour};
+  return Translated(game_.controls().Label28);
 }
 
 Caption GameView::UpTrenderAddCaption() const {
-  const Label& caption = game_.controls().Label29;
-  return {caption.caption, caption.colour};
+  return Translated(game_.controls().Label29);
 }
 
 const SpinEdit& GameView::UpTrenderWins() const {

@@ -124,9 +124,11 @@ class GameView {
   const std::string& SafeLevelLosses() const;
   const CheckBox& CatRows() const;
   const CheckBox& ShowBet() const;
-  const CheckBox& AutomaticReset() const;
-  const CheckBox& MinimalProfit() const;
-  // The UP-TRENDER settings: the frame's title, the two captions and the two edits.
+  // The two safeguards, their captions in the current language.
+  CheckBox AutomaticReset() const;
+  CheckBox MinimalProfit() const;
+  // The UP-TRENDER settings: the frame's title, the two captions (in the current language)
+  // and the two edits.
   Caption UpTrenderTitle() const;
   Caption UpTrenderWinsCaption() const;
   Caption UpTrenderAddCaption() const;

@@ -2,6 +2,7 @@
 #include "export/game_log.h"
 #include "front/game.h"
 #include "game/game_error.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -17,7 +18,8 @@ void Game::SaveLog(SaveDialog& dialog) {
     ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), log_write_call_);
   } catch (const FileWriteError& error) {
     // The player's own name for the file, then the system's reason in its words.
-    throw GameError("Cannot create file " + SaveDialog1.FileName + ": " + error.reason());
+    throw GameError(
+        TrFormat("Cannot create file {1}: {2}", {SaveDialog1.FileName, error.reason()}));
   }
 }
 

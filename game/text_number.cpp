@@ -3,20 +3,14 @@
 #include <array>
 #include <charconv>
 
+#include "text/translate.h"
+
 namespace vellaro {
 
 namespace {
 
-// Built by appending into one reserved string: GCC 12 at -O3 misreads the chain of
-// operator+ on a temporary as an overlapping copy (-Wrestrict).
 std::string NotAnIntegerMessage(std::string_view text) {
-  constexpr std::string_view kTail = "' is not a valid integer value";
-  std::string message;
-  message.reserve(1 + text.size() + kTail.size());
-  message += '\'';
-  message += text;
-  message += kTail;
-  return message;
+  return TrFormat("'{1}' is not a valid integer value", {text});
 }
 
 // Reads optional blanks, an optional sign, digits and nothing else. A number outside the
@@ -83,6 +77,10 @@ std::string Counted(int64_t count, std::string_view one, std::string_view many) 
   text += ' ';
   text += CountNoun(count, one, many);
   return text;
+}
+
+std::string CountedText(int64_t count, const char* one, const char* many) {
+  return TrFormat(count == 1 || count == -1 ? one : many, {LocalNumber(IntToStr(count))});
 }
 
 }  // namespace vellaro

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "text/translate.h"
+
 namespace vellaro {
 
 // ---- The wheel ---------------------------------------------------------------------------
@@ -45,9 +47,13 @@ enum Chance : int { kLess = 0, kEven, kRed, kBlack, kOdd, kMore };
 inline constexpr int kChances = 6;
 inline constexpr int32_t kNoChance = -1;
 
-// Names as used in control names (ChipLess, FieldRed, ...).
-inline constexpr std::array<std::string_view, kChances> kChanceNames = {"Less",  "Even", "Red",
-                                                                        "Black", "Odd",  "More"};
+// Names as used in control names (ChipLess, FieldRed, ...) and settings keys: always
+// English. What a person reads is ChanceDisplayName.
+inline constexpr std::array<std::string_view, kChances> kChanceNames = {
+    N_("Less"), N_("Even"), N_("Red"), N_("Black"), N_("Odd"), N_("More")};
+// The name players of the current language know chance `index` (0 .. kChances-1) by at the
+// table ("Manque" for kLess in French).
+std::string_view ChanceDisplayName(int index);
 // The same in lower case, as typed and read by programs (vellaro-sim's --trend and trace).
 inline constexpr std::array<std::string_view, kChances> kChanceWords = {"less",  "even", "red",
                                                                         "black", "odd",  "more"};
@@ -104,10 +110,9 @@ enum class LimitKind : uint8_t {
 };
 inline constexpr int kLimits = 5;
 inline constexpr std::array<std::string_view, kLimits> kLimitNames = {
-    "bankroll", "stop-loss", "take-profit", "table maximum", "losses in a row"};
-inline constexpr std::string_view LimitName(LimitKind limit) {
-  return kLimitNames[static_cast<size_t>(limit)];
-}
+    N_("bankroll"), N_("stop-loss"), N_("take-profit"), N_("table maximum"), N_("losses in a row")};
+// The limit's name as a person reads it, in the current language (UTF-8).
+std::string_view LimitName(LimitKind limit);
 
 // ---- The ledger --------------------------------------------------------------------------------
 inline constexpr int32_t kStartBalance = 1000000;

@@ -1,6 +1,7 @@
 #include "game/window.h"
 
 #include "game/settings.h"
+#include "text/translate.h"
 
 namespace vellaro {
 
@@ -67,13 +68,13 @@ Window::Window() {
     *label = MakeLabel("0", kColourSilver, false);
   }
 
-  Bet_Automatic_Reset = CheckBox{"BET AUTOMATIC RESET", false, false};
-  Get_Minimal_Profit = CheckBox{"GET MINIMAL PROFIT", false, false};
-  GroupBox1 = MakeLabel("UP-TRENDER SETTINGS:", kColourSilver);
+  Bet_Automatic_Reset = CheckBox{N_("BET AUTOMATIC RESET"), false, false};
+  Get_Minimal_Profit = CheckBox{N_("GET MINIMAL PROFIT"), false, false};
+  GroupBox1 = MakeLabel(N_("UP-TRENDER SETTINGS:"), kColourSilver);
   On_Wins = SpinEdit{"1", kMinUpTrenderStep, kMaxUpTrenderStep, true, kColourBlack};
   Add_To_Bet = SpinEdit{"1", kMinUpTrenderStep, kMaxUpTrenderStep, true, kColourBlack};
-  Label28 = MakeLabel("ON", kColourSilver);
-  Label29 = MakeLabel("WINS ADD TO BET", kColourSilver);
+  Label28 = MakeLabel(N_("ON"), kColourSilver);
+  Label29 = MakeLabel(N_("WINS ADD TO BET"), kColourSilver);
 }
 
 }  // namespace vellaro

@@ -7,6 +7,7 @@
 #include "front/game_view.h"
 #include "host/window_game.h"
 #include "replay/finish_analysis.h"
+#include "text/translate.h"
 
 namespace vellaro::host {
 
@@ -14,14 +15,14 @@ namespace {
 
 // Why `spins` cannot be entered into `game` now; empty when they can.
 std::string Refusal(const Game& game, std::span<const int> spins) {
-  if (spins.empty()) return "no spins to enter";
-  if (game.AnalysisRunning()) return "the board is locked while the analysis runs";
+  if (spins.empty()) return Tr("no spins to enter");
+  if (game.AnalysisRunning()) return Tr("the board is locked while the analysis runs");
   for (const int n : spins) {
-    if (n < 0 || n > 36) return std::to_string(n) + " is not a number of the wheel";
+    if (n < 0 || n > 36) return TrFormat("{1} is not a number of the wheel", {std::to_string(n)});
   }
   // A number the undo took back is crossed out until the next spin: no click reaches it.
   if (!GameView(game).TileShown(spins.front())) {
-    return std::to_string(spins.front()) + ": crossed out, the undo took it back";
+    return TrFormat("{1}: crossed out, the undo took it back", {std::to_string(spins.front())});
   }
   return {};
 }

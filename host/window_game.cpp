@@ -6,11 +6,13 @@
 #include <memory>
 #include <variant>
 
+#include "text/translate.h"
+
 namespace vellaro::host {
 
 namespace {
 
-constexpr const char* kNotResumed = "Last session not resumed: a new one started";
+constexpr const char* kNotResumed = N_("Last session not resumed: a new one started");
 
 }  // namespace
 
@@ -60,7 +62,7 @@ void WindowGame::KeepJournal(journal::JournalAtStart start) {
     return;
   }
   if (!start.unreadable.empty()) {
-    journal_once_ = kNotResumed;
+    journal_once_ = Tr(kNotResumed);
     std::fprintf(stderr, "vellaro: the last session cannot be read back: %s\n",
                  start.unreadable.c_str());
   }
@@ -69,7 +71,7 @@ void WindowGame::KeepJournal(journal::JournalAtStart start) {
 
 void WindowGame::RetryJournalFile() {
   if (may_open_journal_ && !may_open_journal_()) {
-    journal_->StillWithoutFile("another Vellaro window keeps it");
+    journal_->StillWithoutFile(Tr("another Vellaro window keeps it"));
     return;
   }
   const journal::OpenedJournal opened = journal::OpenFileFor(*journal_, journal_path_, replay::ReplaysExactly);
@@ -133,16 +135,16 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
   } catch (const std::exception& error) {
     // The journal keeps the session as it was; the game starts afresh, as it would have
     // without a journal.
-    journal_once_ = kNotResumed;
+    journal_once_ = Tr(kNotResumed);
     std::fprintf(stderr, "vellaro: the last session cannot be resumed: %s\n", error.what());
     FreshGame();
   }
 }
 
 std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& stored) {
-  if (journal_ == nullptr || !journal_->HasFile()) return "the journal is off";
-  if (game_->AnalysisRunning()) return "an analysis is running; try again when it has ended";
-  if (journal_->session() == id) return "it is the evening on show";
+  if (journal_ == nullptr || !journal_->HasFile()) return Tr("the journal is off");
+  if (game_->AnalysisRunning()) return Tr("an analysis is running; try again when it has ended");
+  if (journal_->session() == id) return Tr("it is the evening on show");
   try {
     stored = journal::LoadSession(journal_->database(), id);
     // Played through once on the side, so that an evening that does not replay leaves the
@@ -160,10 +162,10 @@ std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& store
 }
 
 std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
-  if (journal_ == nullptr || !journal_->HasFile()) return "the journal is off";
-  if (game_->AnalysisRunning()) return "an analysis is running; try again when it has ended";
+  if (journal_ == nullptr || !journal_->HasFile()) return Tr("the journal is off");
+  if (game_->AnalysisRunning()) return Tr("an analysis is running; try again when it has ended");
   if (!journal_->ReopenSession(stored.id)) {
-    return "the journal cannot be written: " + journal_->status().reason;
+    return TrFormat("the journal cannot be written: {1}", {journal_->status().reason});
   }
   resumed_ = false;
   session_pending_ = false;
@@ -211,16 +213,14 @@ void WindowGame::NewSession() {
 
 std::string WindowGame::JournalNotice() const {
   if (!journal_once_seen_ && !journal_once_.empty()) return journal_once_;
-  std::string off = "Journal off: ";
   if (journal_ == nullptr && !journal_unavailable_.empty()) {
-    off += journal_unavailable_;
-  } else if (journal_ != nullptr && !journal_->status().on) {
-    off += journal_->status().reason;
-    off += "; retrying";  // at the next spin
-  } else {
-    return {};
+    return TrFormat("Journal off: {1}", {journal_unavailable_});
   }
-  return off;
+  if (journal_ != nullptr && !journal_->status().on) {
+    // It tries again at the next spin.
+    return TrFormat("Journal off: {1}; retrying", {journal_->status().reason});
+  }
+  return {};
 }
 
 replay::SessionSpins WindowGame::SessionSpins() const {

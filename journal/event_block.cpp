@@ -1,5 +1,7 @@
 #include "journal/event_block.h"
 
+#include "text/translate.h"
+
 namespace vellaro::journal {
 namespace {
 
@@ -43,7 +45,7 @@ class Reader {
 
  private:
   [[noreturn]] static void Bad() {
-    throw BadRecord("a block of the journal's events is cut short");
+    throw BadRecord(Tr("a block of the journal's events is cut short"));
   }
 
   std::string_view bytes_;
@@ -77,7 +79,7 @@ size_t UnpackEvents(std::string_view block, int64_t first_seq, std::vector<Store
   size_t count = 0;
   while (!reader.done()) {
     const uint64_t kind = reader.Varint();
-    if (kind > static_cast<uint64_t>(INT32_MAX)) throw BadRecord("an event of unknown kind");
+    if (kind > static_cast<uint64_t>(INT32_MAX)) throw BadRecord(Tr("an event of unknown kind"));
     EventRecord record;
     record.kind = static_cast<EventKind>(kind);
     const uint8_t present = reader.Byte();

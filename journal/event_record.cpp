@@ -3,6 +3,8 @@
 #include <string>
 #include <type_traits>
 
+#include "text/translate.h"
+
 namespace vellaro::journal {
 namespace {
 
@@ -24,8 +26,9 @@ EventRecord Make(EventKind kind, std::initializer_list<std::optional<int64_t>> v
 int64_t Field(const EventRecord& record, size_t i, int64_t low, int64_t high) {
   const auto& value = record.values[i];
   if (!value || *value < low || *value > high) {
-    throw BadRecord("journal record of kind " + std::to_string(static_cast<int>(record.kind)) +
-                    ": value " + std::to_string(i + 1) + " missing or out of range");
+    throw BadRecord(
+        TrFormat("journal record of kind {1}: value {2} missing or out of range",
+                 {std::to_string(static_cast<int>(record.kind)), std::to_string(i + 1)}));
   }
   return *value;
 }
@@ -165,8 +168,8 @@ GameEvent Decode(const EventRecord& r) {
     case EventKind::kBetWithheld:
       return DecodeBetWithheld(r);
   }
-  throw BadRecord("journal record of unknown kind " +
-                  std::to_string(static_cast<int>(r.kind)));
+  throw BadRecord(
+      TrFormat("journal record of unknown kind {1}", {std::to_string(static_cast<int>(r.kind))}));
 }
 
 }  // namespace vellaro::journal

@@ -7,6 +7,7 @@
 
 #include "journal/event_block.h"
 #include "journal/schema.h"
+#include "text/translate.h"
 
 namespace vellaro::journal {
 namespace {
@@ -18,13 +19,13 @@ bool IsCorruption(const SqliteError& error) {
 std::string ReasonFor(const SqliteError& error) {
   switch (error.primary()) {
     case SQLITE_FULL:
-      return "the disk is full";
+      return Tr("the disk is full");
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
-      return "its folder cannot be written";
+      return Tr("its folder cannot be written");
     case SQLITE_IOERR:
-      return "the disk reported an error";
+      return Tr("the disk reported an error");
     default:
       return error.what();
   }
@@ -56,12 +57,13 @@ Journal::Journal(const std::string& path, WallClock now, const char* vfs)
     const std::string mode = db_->QueryText("PRAGMA journal_mode=WAL");
     if (mode != "wal") {
       throw JournalError(JournalError::Fault::kUnavailable,
-                         "the journal cannot use write-ahead logging (" + mode + ")");
+                         TrFormat("the journal cannot use write-ahead logging ({1})", {mode}));
     }
     db_->Exec("PRAGMA synchronous=NORMAL");
     const std::string check = db_->QueryText("PRAGMA quick_check");
     if (check != "ok") {
-      throw JournalError(JournalError::Fault::kCorrupt, "the journal is damaged: " + check);
+      throw JournalError(JournalError::Fault::kCorrupt,
+                         TrFormat("the journal is damaged: {1}", {check}));
     }
     Migrate(*db_);
     insert_block_ = std::make_unique<Statement>(
@@ -129,7 +131,7 @@ bool Journal::ReopenSession(int64_t id) {
   Statement known(*db_, "SELECT 1 FROM sessions WHERE id = ?");
   known.Bind(1, id);
   if (!known.Step()) {
-    throw std::out_of_range("no session " + std::to_string(id) + " in the journal");
+    throw std::out_of_range(TrFormat("no session {1} in the journal", {std::to_string(id)}));
   }
   known.Reset();
   const int64_t now = now_();

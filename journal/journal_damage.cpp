@@ -5,6 +5,7 @@
 #include <set>
 
 #include "journal/schema.h"
+#include "text/translate.h"
 
 namespace vellaro::journal {
 namespace {
@@ -42,18 +43,20 @@ std::string IdList(const std::vector<int64_t>& ids) {
     size_t end = i + 1;
     while (end < ids.size() && ids[end] == ids[end - 1] + 1) ++end;
     if (end - i >= 3) {
-      parts.push_back(std::to_string(ids[i]) + " to " + std::to_string(ids[end - 1]));
+      parts.push_back(
+          TrFormat("{1} to {2}", {std::to_string(ids[i]), std::to_string(ids[end - 1])}));
     } else {
       for (size_t k = i; k < end; ++k) parts.push_back(std::to_string(ids[k]));
     }
     i = end;
   }
-  std::string text;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) text += i + 1 == parts.size() ? " and " : ", ";
-    text += parts[i];
+  std::string head;
+  for (size_t i = 0; i + 1 < parts.size(); ++i) {
+    if (i > 0) head += ", ";
+    head += parts[i];
   }
-  return text;
+  if (parts.size() < 2) return parts.empty() ? std::string() : parts.front();
+  return TrFormat("{1} and {2}", {head, parts.back()});
 }
 
 bool OneSession(const std::vector<int64_t>& ids) {
@@ -91,15 +94,19 @@ std::string DamageText(const std::string& path, std::string_view detail,
   for (const SessionSummary& s : survey.reading) reading.push_back(s.id);
   const std::vector<int64_t>& lost = survey.not_reading;
 
-  std::string text = path + ": the journal is damaged (" + std::string(detail) + "); ";
-  if (reading.empty() && lost.empty()) return text + "no session can be found in it";
+  std::string text = TrFormat("{1}: the journal is damaged ({2}); ", {path, detail});
+  if (reading.empty() && lost.empty()) return text + Tr("no session can be found in it");
   if (reading.empty()) {
-    return text + "no session still reads: " + IdList(lost) +
-           (OneSession(lost) ? " does not" : " do not");
+    return text + TrFormat(OneSession(lost) ? N_("no session still reads: {1} does not")
+                                            : N_("no session still reads: {1} do not"),
+                           {IdList(lost)});
   }
-  text += (OneSession(reading) ? "session " : "sessions ") + IdList(reading) +
-          (OneSession(reading) ? " still reads" : " still read");
-  if (!lost.empty()) text += "; " + IdList(lost) + (OneSession(lost) ? " does not" : " do not");
+  text +=
+      TrFormat(OneSession(reading) ? N_("session {1} still reads") : N_("sessions {1} still read"),
+               {IdList(reading)});
+  if (!lost.empty()) {
+    text += TrFormat(OneSession(lost) ? N_("; {1} does not") : N_("; {1} do not"), {IdList(lost)});
+  }
   return text;
 }
 

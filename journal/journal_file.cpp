@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "journal/salvage.h"
+#include "text/translate.h"
 
 namespace vellaro::journal {
 namespace {
@@ -101,19 +102,19 @@ std::string DefaultJournalPath() {
 
 OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
                               WallClock now) {
-  if (path.empty()) return Off("no data folder is known (HOME is not set)");
+  if (path.empty()) return Off(Tr("no data folder is known (HOME is not set)"));
   const fs::path folder = fs::path(path).parent_path();
   std::error_code made;
   fs::create_directories(folder, made);
-  if (made) return Off("its folder cannot be made");
+  if (made) return Off(Tr("its folder cannot be made"));
   OpenedJournal opened;
   try {
     opened.journal = std::make_unique<Journal>(path, now);
     return opened;
   } catch (const JournalError& error) {
     if (error.fault() == JournalError::Fault::kUnavailable) {
-      return Off(::access(folder.c_str(), W_OK) != 0 ? "its folder cannot be written"
-                                                      : "its file cannot be opened");
+      return Off(::access(folder.c_str(), W_OK) != 0 ? Tr("its folder cannot be written")
+                                                     : Tr("its file cannot be opened"));
     }
   }
   // Damaged: kept for whoever wants to look at it, out of the way of the new one.
@@ -121,18 +122,19 @@ OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& repla
   try {
     aside = MoveAside(path, now());
   } catch (const std::system_error&) {
-    return Off("it is damaged and cannot be moved aside");
+    return Off(Tr("it is damaged and cannot be moved aside"));
   }
-  opened.notice = "Journal damaged: moved aside, a new one started";
+  opened.notice = Tr("Journal damaged: moved aside, a new one started");
   opened.moved_aside = aside;
   try {
     Journal fresh(path, now);
     // What still reads and replays goes into the new one, the evening on show among it.
     Salvaged salvaged;
     opened.journal = SalvageInto(aside, std::move(fresh), salvaged, replays, now);
-    opened.notice += "; " + SalvagedText(salvaged);
+    opened.notice =
+        TrFormat("Journal damaged: moved aside, a new one started; {1}", {SalvagedText(salvaged)});
   } catch (const JournalError&) {
-    opened.status = {false, "a new one cannot be started"};
+    opened.status = {false, Tr("a new one cannot be started")};
   }
   return opened;
 }

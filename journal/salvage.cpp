@@ -8,12 +8,13 @@
 #include "game/text_number.h"
 #include "journal/journal_damage.h"
 #include "journal/stored_session.h"
+#include "text/translate.h"
 
 namespace vellaro::journal {
 namespace {
 
-std::string Count(size_t n, const char* what) {
-  return Counted(static_cast<int64_t>(n), "session", "sessions") + " " + what;
+int64_t Signed(size_t n) {
+  return static_cast<int64_t>(n);
 }
 
 }  // namespace
@@ -74,10 +75,14 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
 }
 
 std::string SalvagedText(const Salvaged& salvaged) {
-  if (salvaged.saved.empty() && salvaged.lost.empty()) return "no session was found in it";
-  if (salvaged.lost.empty()) return Count(salvaged.saved.size(), "saved");
-  if (salvaged.saved.empty()) return Count(salvaged.lost.size(), "lost");
-  return Count(salvaged.saved.size(), "saved, ") + std::to_string(salvaged.lost.size()) + " lost";
+  const int64_t saved = Signed(salvaged.saved.size());
+  const int64_t lost = Signed(salvaged.lost.size());
+  if (saved == 0 && lost == 0) return Tr("no session was found in it");
+  if (lost == 0) return CountedText(saved, N_("{1} session saved"), N_("{1} sessions saved"));
+  if (saved == 0) return CountedText(lost, N_("{1} session lost"), N_("{1} sessions lost"));
+  return TrFormat(
+      saved == 1 ? N_("{1} session saved, {2} lost") : N_("{1} sessions saved, {2} lost"),
+      {LocalNumber(std::to_string(saved)), LocalNumber(std::to_string(lost))});
 }
 
 }  // namespace vellaro::journal

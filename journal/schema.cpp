@@ -3,6 +3,7 @@
 #include <string>
 
 #include "journal/event_block.h"
+#include "text/translate.h"
 
 namespace vellaro::journal {
 
@@ -100,7 +101,8 @@ void PackEventRows(Database& db) {
 void CheckIsJournal(Database& db) {
   const int64_t mark = db.QueryInt("PRAGMA application_id");
   if (mark == kApplicationId) return;
-  const std::string refusal = "the file is not a Vellaro journal (it holds another program's data)";
+  const std::string refusal =
+      Tr("the file is not a Vellaro journal (it holds another program's data)");
   if (mark != 0) throw NotAJournal(refusal);
   // Unmarked: new and empty, or a journal of a version that did not mark its files.
   Statement tables(db, "SELECT name FROM sqlite_schema WHERE type = 'table'");
@@ -117,8 +119,9 @@ void Migrate(Database& db) {
   }
   const int64_t version = db.QueryInt("PRAGMA user_version");
   if (version > kSchemaVersion) {
-    throw SchemaTooNew("the journal was written by a later version of Vellaro (schema " +
-                       std::to_string(version) + ")");
+    throw SchemaTooNew(
+        TrFormat("the journal was written by a later version of Vellaro (schema {1})",
+                 {std::to_string(version)}));
   }
   if (version < 1) db.Exec(kSchemaVersion1);
   if (version < 2) db.Exec(kToVersion2);

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "text/translate.h"
+
 namespace vellaro::journal {
 namespace {
 
@@ -33,7 +35,7 @@ Database::Database(const std::string& path, Access access, const char* vfs) {
   if (rc != SQLITE_OK) {
     // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
     std::string reason = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-    std::string message = "cannot open " + path + ": " + reason;
+    std::string message = TrFormat("cannot open {1}: {2}", {path, reason});
     const int code = db_ != nullptr ? sqlite3_extended_errcode(db_) : rc;
     sqlite3_close(db_);
     db_ = nullptr;

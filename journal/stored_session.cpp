@@ -10,6 +10,7 @@
 #include "journal/event_block.h"
 #include "journal/event_record.h"
 #include "journal/schema.h"
+#include "text/translate.h"
 
 namespace vellaro::journal {
 
@@ -29,8 +30,8 @@ bool KeepsSystemTexts(Database& db) {
 // event is no such change, or such a change without its text, is damage.
 void ReadSystemTexts(Database& db, int64_t id, std::vector<StoredEvent>& events) {
   const auto damaged = [id](int64_t seq) {
-    return BadRecord("session " + std::to_string(id) + " has a damaged system text at " +
-                     std::to_string(seq));
+    return BadRecord(TrFormat("session {1} has a damaged system text at {2}",
+                              {std::to_string(id), std::to_string(seq)}));
   };
   if (KeepsSystemTexts(db)) {
     Statement texts(db, "SELECT seq, text FROM system_texts WHERE session_id = ? ORDER BY seq");
@@ -87,8 +88,8 @@ bool HasEvents(Database& db, int64_t id) {
 // configured with it would replay something no window ever played.
 Settings StoredSettings(Statement& head, int64_t id) {
   const auto damaged = [id](const char* what, int64_t value) {
-    return BadRecord("session " + std::to_string(id) + " has a damaged option (" + what + " " +
-                     std::to_string(value) + ")");
+    return BadRecord(TrFormat("session {1} has a damaged option ({2} {3})",
+                              {std::to_string(id), what, std::to_string(value)}));
   };
   const auto in = [&](int column, const char* what, int64_t low, int64_t high) {
     const int64_t value = head.Int(column);
@@ -106,8 +107,8 @@ Settings StoredSettings(Statement& head, int64_t id) {
   s.min_profit = flag(9, "min_profit");
   // The minimal profit works only with the automatic reset.
   if (s.min_profit && !s.auto_reset) {
-    throw BadRecord("session " + std::to_string(id) +
-                    " has a damaged option (min_profit 1 without auto_reset)");
+    throw BadRecord(TrFormat("session {1} has a damaged option (min_profit 1 without auto_reset)",
+                             {std::to_string(id)}));
   }
   const int64_t trends = in(10, "trends", 0, (int64_t{1} << kChances) - 1);
   for (int k = 0; k < kChances; ++k) {
@@ -188,10 +189,10 @@ StoredSession LoadSession(Database& db, int64_t id) {
     // The writer adds a session's row before its first event and never removes it: events
     // without their session are what is left of a damaged table of sessions.
     if (HasEvents(db, id)) {
-      throw BadRecord("session " + std::to_string(id) +
-                      " has events but is missing from the table of sessions");
+      throw BadRecord(TrFormat("session {1} has events but is missing from the table of sessions",
+                               {std::to_string(id)}));
     }
-    throw std::out_of_range("no session " + std::to_string(id) + " in the journal");
+    throw std::out_of_range(TrFormat("no session {1} in the journal", {std::to_string(id)}));
   }
   session.id = head.Int(0);
   session.started_ms = head.Int(1);
@@ -223,9 +224,8 @@ StoredSession LoadSession(Database& db, int64_t id) {
   blocks.Bind(1, id);
   while (blocks.Step()) {
     const int64_t first_seq = blocks.Int(0);
-    const std::string damaged =
-        "session " + std::to_string(id) + " has a damaged block of events at " +
-        std::to_string(first_seq);
+    const std::string damaged = TrFormat("session {1} has a damaged block of events at {2}",
+                                         {std::to_string(id), std::to_string(first_seq)});
     uint64_t unpacked = 0;
     try {
       unpacked = UnpackEvents(blocks.Blob(2), first_seq, session.events);

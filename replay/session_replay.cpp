@@ -11,6 +11,7 @@
 #include "betting/system_file.h"
 #include "journal/event_record.h"
 #include "game/text_number.h"
+#include "text/translate.h"
 
 namespace vellaro::replay {
 namespace {
@@ -20,8 +21,8 @@ namespace {
 CustomSystem SystemFromText(const std::string& text) {
   SystemFileResult read = ParseSystemFile(text);
   if (!read.system) {
-    throw journal::BadRecord("a stored betting system no longer reads: " +
-                             DescribeSystemFileError("system", *read.error));
+    throw journal::BadRecord(TrFormat("a stored betting system no longer reads: {1}",
+                                      {DescribeSystemFileError("system", *read.error)}));
   }
   return std::move(*read.system);
 }
@@ -329,9 +330,9 @@ void SessionReplayer::Hear(const GameEvent& e) {
 
 void SessionReplayer::Check() const {
   if (departed_) {
-    throw ReplayDiverged(*departed_, "the replay of session " + std::to_string(session_.id) +
-                                         " departs from the journal at event " +
-                                         std::to_string(*departed_));
+    throw ReplayDiverged(*departed_,
+                         TrFormat("the replay of session {1} departs from the journal at event {2}",
+                                  {std::to_string(session_.id), std::to_string(*departed_)}));
   }
 }
 
@@ -343,9 +344,10 @@ void SessionReplayer::WaitFor(size_t count) {
   while (sent_ < count) {
     Check();
     if (!scheduler_.RunNextTicks(until)) {
-      throw ReplayDiverged(events_[sent_].seq,
-                           "the replay of session " + std::to_string(session_.id) +
-                               " stalls before event " + std::to_string(events_[sent_].seq));
+      throw ReplayDiverged(
+          events_[sent_].seq,
+          TrFormat("the replay of session {1} stalls before event {2}",
+                   {std::to_string(session_.id), std::to_string(events_[sent_].seq)}));
     }
   }
   Check();
@@ -394,10 +396,10 @@ void SessionReplayer::Play(size_t action, bool in_analysis,
   Act(e, game_, scheduler_, options_, ReportedAgain(action), recalculated_);
   Check();
   if (options_.exact && sent_ == before) {
-    throw ReplayDiverged(events_[action].seq,
-                         "the replay of session " + std::to_string(session_.id) +
-                             " cannot do what event " + std::to_string(events_[action].seq) +
-                             " records");
+    throw ReplayDiverged(
+        events_[action].seq,
+        TrFormat("the replay of session {1} cannot do what event {2} records",
+                 {std::to_string(session_.id), std::to_string(events_[action].seq)}));
   }
 }
 

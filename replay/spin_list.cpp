@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "text/translate.h"
+
 namespace vellaro::replay {
 
 namespace {
@@ -47,8 +49,9 @@ std::vector<Line> Lines(std::string_view text) {
     std::string_view line = text.substr(at, end - at);
     ++number;
     if (line.size() > kLongestLine) {
-      throw SpinListError("line " + std::to_string(number) + " is longer than " +
-                          std::to_string(kLongestLine) + " bytes");
+      throw SpinListError(
+          TrFormat("line {1} is longer than {2} bytes",
+                   {std::to_string(number), LocalNumber(std::to_string(kLongestLine))}));
     }
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.push_back({line, number});
@@ -58,13 +61,14 @@ std::vector<Line> Lines(std::string_view text) {
 }
 
 std::string NotASpin(std::string_view token) {
-  return "'" + QuotedText(token) + "' is not a spin number (0 to 36)";
+  return TrFormat("'{1}' is not a spin number (0 to 36)", {QuotedText(token)});
 }
 
 void RefuseTooMany(size_t count, size_t most) {
   if (count > most) {
-    throw SpinListError(std::to_string(count) + " numbers: at most " + std::to_string(most) +
-                        " are entered at once");
+    throw SpinListError(
+        TrFormat("{1} numbers: at most {2} are entered at once",
+                 {LocalNumber(std::to_string(count)), LocalNumber(std::to_string(most))}));
   }
 }
 
@@ -73,7 +77,7 @@ SpinList ParseList(const std::vector<Line>& lines, size_t most) {
   for (const Line& line : lines) {
     for (const LineToken& token : LineTokens(line.text)) tokens.emplace_back(token, line.number);
   }
-  if (tokens.empty()) throw SpinListError("the list holds no numbers");
+  if (tokens.empty()) throw SpinListError(Tr("the list holds no numbers"));
   RefuseTooMany(tokens.size(), most);
   SpinList list;
   list.spins.reserve(tokens.size());
@@ -148,7 +152,7 @@ Table ReadTable(const std::vector<Line>& lines) {
     table.rows.push_back(Cells(line.text, delimiter));
     table.lines.push_back(line.number);
   }
-  if (table.rows.empty()) throw SpinListError("the file holds no rows");
+  if (table.rows.empty()) throw SpinListError(Tr("the file holds no rows"));
   const std::vector<Cell>& first = table.rows.front();
   table.header = std::any_of(first.begin(), first.end(), [](const Cell& cell) {
     return !cell.text.empty() && SpinNumber(cell.text) < 0;
@@ -189,7 +193,7 @@ size_t ChosenColumn(const Table& table, std::string_view wanted) {
     for (size_t c = 0; c < table.columns.size(); ++c) {
       if (AllSpins(table, c)) return c;
     }
-    throw SpinListError("no column of the file holds only numbers from 0 to 36");
+    throw SpinListError(Tr("no column of the file holds only numbers from 0 to 36"));
   }
   for (size_t c = 0; c < table.columns.size(); ++c) {
     if (SameName(table.columns[c], wanted)) return c;
@@ -201,8 +205,8 @@ size_t ChosenColumn(const Table& table, std::string_view wanted) {
   if (digits && number >= 1 && static_cast<size_t>(number) <= table.columns.size()) {
     return static_cast<size_t>(number) - 1;
   }
-  throw SpinListError("no column '" + QuotedText(wanted) + "' in the file: its columns are " +
-                      ColumnNames(table));
+  throw SpinListError(TrFormat("no column '{1}' in the file: its columns are {2}",
+                               {QuotedText(wanted), ColumnNames(table)}));
 }
 
 SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options) {
@@ -211,19 +215,21 @@ SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options
   list.columns = table.columns;
   list.header = table.header;
   if (options.column_number > table.columns.size()) {
-    throw SpinListError("no column " + std::to_string(options.column_number) +
-                        " in the file: it has " + std::to_string(table.columns.size()));
+    throw SpinListError(
+        TrFormat("no column {1} in the file: it has {2}",
+                 {std::to_string(options.column_number), std::to_string(table.columns.size())}));
   }
   list.column = options.column_number > 0 ? options.column_number - 1
                                           : ChosenColumn(table, options.column);
   const size_t most = options.most;
-  if (table.rows.empty()) throw SpinListError("the file holds no numbers, only its header");
+  if (table.rows.empty()) throw SpinListError(Tr("the file holds no numbers, only its header"));
   RefuseTooMany(table.rows.size(), most);
   for (size_t r = 0; r < table.rows.size(); ++r) {
     const std::vector<Cell>& row = table.rows[r];
     if (list.column >= row.size()) {
-      throw SpinListError("line " + std::to_string(table.lines[r]) + " has no column " +
-                          std::to_string(list.column + 1));
+      throw SpinListError(
+          TrFormat("line {1} has no column {2}",
+                   {std::to_string(table.lines[r]), std::to_string(list.column + 1)}));
     }
     const Cell& cell = row[list.column];
     const int number = SpinNumber(cell.text);
@@ -238,8 +244,9 @@ SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options
 
 std::string PlacedMessage(const std::string& reason, const std::optional<TokenPlace>& place) {
   if (!place) return reason;
-  return "number " + std::to_string(place->index) + " (line " + std::to_string(place->line) +
-         ", column " + std::to_string(place->column) + "): " + reason;
+  return TrFormat("number {1} (line {2}, column {3}): {4}",
+                  {std::to_string(place->index), std::to_string(place->line),
+                   std::to_string(place->column), reason});
 }
 
 }  // namespace
@@ -302,8 +309,8 @@ void CheckText(std::string_view text) {
     const auto byte = static_cast<unsigned char>(text[i]);
     const bool control = byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f';
     if (control || byte == 0x7f) {
-      throw SpinListError("this is not text: byte " + std::to_string(i + 1) + " is \\x" +
-                          QuotedText(text.substr(i, 1)).substr(2));
+      throw SpinListError(TrFormat("this is not text: byte {1} is {2}",
+                                   {std::to_string(i + 1), QuotedText(text.substr(i, 1))}));
     }
   }
 }
@@ -334,11 +341,11 @@ std::string ReadSpinText(std::istream& in, const std::string& name, size_t large
   std::string chunk(size_t{1} << 16, '\0');
   while (in) {
     in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    if (in.bad()) throw SpinListError("cannot read " + name + ": read error");
+    if (in.bad()) throw SpinListError(TrFormat("cannot read {1}: read error", {name}));
     text.append(chunk.data(), static_cast<size_t>(in.gcount()));
     if (text.size() > largest) {
-      throw SpinListError(name + " is larger than " + std::to_string(largest >> 20) +
-                          " MB: too large for a list of spins");
+      throw SpinListError(TrFormat("{1} is larger than {2} MB: too large for a list of spins",
+                                   {name, LocalNumber(std::to_string(largest >> 20))}));
     }
   }
   return text;
@@ -347,10 +354,10 @@ std::string ReadSpinText(std::istream& in, const std::string& name, size_t large
 std::string ReadSpinFile(const std::string& path, size_t largest) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
-    throw SpinListError("cannot read " + path + ": " + std::strerror(EISDIR));
+    throw SpinListError(TrFormat("cannot read {1}: {2}", {path, std::strerror(EISDIR)}));
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw SpinListError("cannot read " + path + ": " + std::strerror(errno));
+  if (!in) throw SpinListError(TrFormat("cannot read {1}: {2}", {path, std::strerror(errno)}));
   std::string text = ReadSpinText(in, path, largest);
   CheckText(text);
   return text;

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "text/translate.h"
+
 namespace vellaro::replay {
 
 namespace {
@@ -30,8 +32,8 @@ void AddSpins(std::string_view line, size_t blanks, uint64_t line_number, std::s
     const int number = SpinNumber(token.text);
     if (number < 0) {
       std::ostringstream message;
-      message << name << ':' << line_number << ':' << blanks + token.column << ": '" << Quoted(token.text)
-              << "' is not a spin number (0 to 36)";
+      message << name << ':' << line_number << ':' << blanks + token.column << ": "
+              << TrFormat("'{1}' is not a spin number (0 to 36)", {Quoted(token.text)});
       throw InputError(message.str());
     }
     entries.push_back({line_number, number});
@@ -46,14 +48,16 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
   uint64_t line_number = 0;
   while (true) {
     in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    if (in.bad()) throw std::runtime_error("read error");
+    if (in.bad()) throw std::runtime_error(Tr("read error"));
     const auto read = static_cast<size_t>(in.gcount());
     if (in.fail() && in.eof()) break;  // nothing after the last line end
     ++line_number;
     if (in.fail()) {  // no line end within kLongestLine bytes
       std::ostringstream message;
-      message << name << ':' << line_number << ": the line is longer than " << kLongestLine
-              << " bytes ('" << Quoted(std::string_view(buffer.data(), read)) << "')";
+      message << name << ':' << line_number << ": "
+              << TrFormat("the line is longer than {1} bytes ('{2}')",
+                          {LocalNumber(std::to_string(kLongestLine)),
+                           Quoted(std::string_view(buffer.data(), read))});
       throw InputError(message.str());
     }
     // gcount counts the LF, which getline does not store; the last line may have none.
@@ -73,8 +77,9 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
         AddSpins(line, static_cast<size_t>(line.data() - raw.data()), line_number, name, entries);
       } else {
         std::ostringstream message;
-        message << name << ':' << line_number << ": '" << Quoted(line)
-                << "' is not a spin number (0 to 36), \"undo\" or \"redo\"";
+        message << name << ':' << line_number << ": "
+                << TrFormat("'{1}' is not a spin number (0 to 36), \"undo\" or \"redo\"",
+                            {Quoted(line)});
         throw InputError(message.str());
       }
     }

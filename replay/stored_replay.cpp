@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/text_number.h"
+#include "text/translate.h"
 
 namespace vellaro::replay {
 
@@ -16,11 +17,11 @@ RunOptions WithoutDisplayTimers() {
 }
 
 std::string Signed(int64_t units) {
-  return (units > 0 ? "+" : "") + std::to_string(units);
+  return (units > 0 ? "+" : "") + LocalNumber(std::to_string(units));
 }
 
 std::string SignedUnits(int64_t units) {
-  return Signed(units) + " " + std::string(CountNoun(units, "unit", "units"));
+  return TrFormat(units == 1 || units == -1 ? N_("{1} unit") : N_("{1} units"), {Signed(units)});
 }
 
 // An exact replay's rows must come to what the journal's session list says of the session
@@ -35,12 +36,13 @@ void CheckAgainstTheList(const journal::StoredSession& session, const Row& last)
   }
   const int64_t seq = session.events.empty() ? 0 : session.events.back().seq;
   throw ReplayDiverged(
-      seq, "the replay of session " + std::to_string(session.id) + " ends at " +
-               Counted(replayed.spins, "spin", "spins") + ", " +
-               Counted(replayed.bets_shown, "bet", "bets") + " shown and a net result of " +
-               SignedUnits(replayed.net) + " where the journal holds " +
-               std::to_string(listed.spins) + ", " + std::to_string(listed.bets_shown) + " and " +
-               Signed(listed.net_units));
+      seq, TrFormat("the replay of session {1} ends at {2}, {3} shown and a net result of {4} "
+                    "where the journal holds {5}, {6} and {7}",
+                    {std::to_string(session.id),
+                     CountedText(replayed.spins, N_("{1} spin"), N_("{1} spins")),
+                     CountedText(replayed.bets_shown, N_("{1} bet"), N_("{1} bets")),
+                     SignedUnits(replayed.net), LocalNumber(std::to_string(listed.spins)),
+                     LocalNumber(std::to_string(listed.bets_shown)), Signed(listed.net_units)}));
 }
 
 // What became of the bet a limit held back, followed through the game's events from one

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "betting/session_limits.h"
+#include "betting/withheld_text.h"
 #include "support/harness.h"
+#include "support/in_language.h"
 
 namespace vellaro {
 namespace {
@@ -161,6 +163,41 @@ TEST(Limits, TheBankrollSaysWhatIsLeft) {
   s.ShowBlackThenLose();
   ASSERT_NE(s.Last<BetWithheld>(), nullptr);
   EXPECT_EQ(s.Last<BetWithheld>()->bankroll_left, 1);
+}
+
+// Each figure in its place: the limit, the stake, what is left, the net result, the losses.
+TEST(Limits, TheReasonABetIsHeldBackNamesEachFigureInThePlayersLanguage) {
+  const auto held = [](LimitKind limit, int32_t value, int32_t stake, int64_t net) {
+    BetWithheld w;
+    w.limit = limit;
+    w.limit_value = value;
+    w.stake = stake;
+    w.net = net;
+    w.losses_in_row = 7;
+    if (limit == LimitKind::kBankroll) w.bankroll_left = value + net;
+    return w;
+  };
+  const BetWithheld bankroll = held(LimitKind::kBankroll, 2000, 1024, -1000);
+  const BetWithheld stop = held(LimitKind::kStopLoss, 50, 4, -51);
+  const BetWithheld target = held(LimitKind::kTakeProfit, 1, 1, 3);
+  const BetWithheld table = held(LimitKind::kTableMax, 1500, 2048, -12);
+  const BetWithheld losses = held(LimitKind::kMaxLosses, 1, 2, -1);
+  EXPECT_EQ(WithheldReason(bankroll),
+            "bankroll of 2000 units: the next stake, 1024, is more than the 1000 units left");
+  EXPECT_EQ(WithheldReason(stop), "stop-loss of 50 units reached: net result -51");
+  EXPECT_EQ(WithheldReason(target), "take-profit of 1 unit reached: net result +3");
+  EXPECT_EQ(WithheldReason(table), "table maximum of 1500 units: the next stake is 2048");
+  EXPECT_EQ(WithheldReason(losses), "maximum of 1 loss in a row: the next bet would follow 7");
+  InLanguage german("de");
+  EXPECT_EQ(WithheldReason(bankroll),
+            "Kasse von 2.000 Einheiten: der nächste Einsatz, 1.024, ist mehr als der Rest "
+            "(1.000 Einheiten)");
+  EXPECT_EQ(WithheldReason(stop), "Stop-Loss von 50 Einheiten erreicht: Nettoergebnis -51");
+  EXPECT_EQ(WithheldReason(target), "Take-Profit von 1 Einheit erreicht: Nettoergebnis +3");
+  EXPECT_EQ(WithheldReason(table),
+            "Tischmaximum von 1.500 Einheiten: der nächste Einsatz ist 2.048");
+  EXPECT_EQ(WithheldReason(losses),
+            "höchstens 1 Verlust in Folge: der nächste Einsatz würde auf 7 folgen");
 }
 
 TEST(Limits, TheTakeProfitHoldsBackTheBetAfterItIsReached) {

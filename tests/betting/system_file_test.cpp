@@ -7,6 +7,7 @@
 #include <map>
 
 #include "betting/system_folder.h"
+#include "support/in_language.h"
 #include "support/temp_folder.h"
 
 namespace vellaro {
@@ -151,6 +152,41 @@ TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
     EXPECT_FALSE(result.system);
     ASSERT_TRUE(result.error);
     EXPECT_EQ(*result.error, (SystemFileError{c.line, c.message}));
+  }
+}
+
+// The words are the player's language; the file's own words (keys, values, what was typed),
+// the path and the line stay as written, and numbers are written the language's way.
+TEST(SystemFile, ARefusalSpeaksThePlayersLanguageAndKeepsTheFilesWords) {
+  const std::string head = "name = Mine\nkind = multiply\n";
+  const std::string rules = "on_loss = times 2\non_win = reset\n";
+  struct Case {
+    std::string_view language;
+    std::string text;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"de", head + rules + "cap = 12x\n",
+       "erwartet wird eine Anzahl Einheiten nach 'cap =', eine ganze Zahl von 1 bis 1.000.000, "
+       "nicht '12x'"},
+      {"fr", head + "on_loss = minus 1\non_win = reset\n",
+       "times K, plus N ou times K plus N attendu après 'on_loss =', pas 'minus 1'"},
+      {"es", "name = L\nkind = roulette\n",
+       "se esperaba sequence, multiply, labouchere o oscars-grind después de 'kind =', no "
+       "'roulette'"},
+      {"it", head + rules + "floor = 3\n",
+       "la prima puntata, 1, è inferiore al 'floor': 'start' deve valere almeno 3 (imposta "
+       "'start' o cambia 'floor')"},
+      {"de", head + rules + "cap = 8\nstart = 9\n",
+       "der erste Einsatz, 9, liegt über 'cap': erwartet wird 'start' von 1 bis 8"},
+  };
+  for (const Case& c : cases) {
+    InLanguage language(c.language);
+    const SystemFileResult result = ParseSystemFile(c.text);
+    ASSERT_TRUE(result.error) << c.text;
+    EXPECT_EQ(result.error->message, c.message);
+    EXPECT_EQ(DescribeSystemFileError("my.system", *result.error),
+              "my.system:" + std::to_string(result.error->line) + ": " + c.message);
   }
 }
 

@@ -18,6 +18,7 @@
 #include "journal/stored_session.h"
 #include "replay/session_replay.h"
 #include "support/game_fields.h"
+#include "support/in_language.h"
 #include "support/temp_folder.h"
 
 namespace vellaro::host {
@@ -143,6 +144,12 @@ TEST(BulkEntry, AListThatCannotBeEnteredEntersNothing) {
   EXPECT_EQ(window.play.game().SpinsInHistory(), 7);
   window.play.game().NumberClick(9);  // its analysis runs
   EXPECT_EQ(window.Enter({1}), "the board is locked while the analysis runs");
+  EXPECT_EQ(window.play.game().SpinsInHistory(), 8);
+  InLanguage italian("it");
+  EXPECT_EQ(window.Enter({1}), "la griglia è bloccata mentre l’analisi è in corso");
+  EXPECT_EQ(window.Enter({}), "nessun giro da inserire");
+  window.time.RunUntilTrue([&] { return !window.play.game().AnalysisRunning(); }, 3'600'000);
+  EXPECT_EQ(window.Enter({40}), "40 non è un numero della ruota");
   EXPECT_EQ(window.play.game().SpinsInHistory(), 8);
 }
 

@@ -3,6 +3,7 @@
 #include "front/game_view.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
+#include "support/in_language.h"
 
 namespace vellaro {
 namespace {
@@ -42,6 +43,34 @@ TEST(GameView, EachNameReadsItsOwnControl) {
   EXPECT_EQ(odd.stake, "12");
   EXPECT_TRUE(odd.chip);
   EXPECT_FALSE(odd.field);
+}
+
+// The captions the window draws from text come in the player's language, each from its own
+// control and with its own state; the game keeps its controls in English.
+TEST(GameView, TheCaptionsHandedOutAreInThePlayersLanguage) {
+  testing::Harness h;
+  Window& w = GamePeer::Controls(h.game);
+  w.Bet_Automatic_Reset.checked = true;
+  w.Bet_Automatic_Reset.enabled = false;
+  w.Get_Minimal_Profit.enabled = true;
+  w.Label29.colour = kColourGrey;
+  const GameView view(h.game);
+  EXPECT_EQ(view.AutomaticReset().caption, "BET AUTOMATIC RESET");
+  InLanguage german("de");
+  const CheckBox reset = view.AutomaticReset();
+  const CheckBox profit = view.MinimalProfit();
+  EXPECT_EQ(reset.caption, "EINSATZ AUTO-RESET");
+  EXPECT_TRUE(reset.checked);
+  EXPECT_FALSE(reset.enabled);
+  EXPECT_EQ(profit.caption, "MINDESTGEWINN");
+  EXPECT_FALSE(profit.checked);
+  EXPECT_TRUE(profit.enabled);
+  EXPECT_EQ(view.UpTrenderTitle().text, "UP-TRENDER-EINSTELLUNGEN:");
+  EXPECT_EQ(view.UpTrenderWinsCaption().text, "BEI");
+  EXPECT_EQ(view.UpTrenderAddCaption().text, "GEWINNEN PLUS");
+  EXPECT_EQ(view.UpTrenderAddCaption().colour, kColourGrey);
+  EXPECT_EQ(w.Bet_Automatic_Reset.caption, "BET AUTOMATIC RESET");
+  EXPECT_EQ(w.Label29.caption, "WINS ADD TO BET");
 }
 
 // The lamp's three looks from its two pictures, the green lying over the dark.

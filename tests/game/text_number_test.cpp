@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "game/controls.h"
+#include "game/types.h"
+#include "support/in_language.h"
 
 namespace vellaro {
 namespace {
@@ -58,6 +62,45 @@ TEST(TextNumber, CountsTakeTheSingularForOneOnly) {
   EXPECT_EQ(Counted(0, "spin", "spins"), "0 spins");
   EXPECT_EQ(Counted(11, "loss", "losses"), "11 losses");
   EXPECT_EQ(CountNoun(21, "evening", "evenings"), "evenings");
+}
+
+// What a person reads comes in the chosen language, numbers written its way; the English
+// tables that programs and settings read stay as they are.
+TEST(TextNumber, APersonReadsCountsNamesAndRefusalsInTheirLanguage) {
+  {
+    InLanguage german("de");
+    EXPECT_EQ(CountedText(1, N_("{1} unit"), N_("{1} units")), "1 Einheit");
+    EXPECT_EQ(CountedText(-1, N_("{1} unit"), N_("{1} units")), "-1 Einheit");
+    EXPECT_EQ(CountedText(0, N_("{1} unit"), N_("{1} units")), "0 Einheiten");
+    EXPECT_EQ(CountedText(-2500, N_("{1} unit"), N_("{1} units")), "-2.500 Einheiten");
+    EXPECT_EQ(Counted(2500, "unit", "units"), "2500 units");
+    try {
+      StrToInt("1,5");
+      ADD_FAILURE() << "accepted '1,5'";
+    } catch (const ConversionError& e) {
+      EXPECT_STREQ(e.what(), "'1,5' ist keine gültige ganze Zahl");
+    }
+  }
+  const struct {
+    std::string_view language;
+    std::array<std::string_view, kChances> chances;
+    std::string_view table_maximum;
+  } cases[] = {
+      {"de", {"Manque", "Gerade", "Rot", "Schwarz", "Ungerade", "Passe"}, "Tischmaximum"},
+      {"fr", {"Manque", "Pair", "Rouge", "Noir", "Impair", "Passe"}, "maximum de la table"},
+      {"es", {"Falta", "Par", "Rojo", "Negro", "Impar", "Pasa"}, "máximo de la mesa"},
+      {"it", {"Manque", "Pari", "Rosso", "Nero", "Dispari", "Passe"}, "massimo del tavolo"},
+      {"en", {"Less", "Even", "Red", "Black", "Odd", "More"}, "table maximum"},
+  };
+  for (const auto& c : cases) {
+    InLanguage language(c.language);
+    for (int k = 0; k < kChances; ++k) {
+      EXPECT_EQ(ChanceDisplayName(k), c.chances[static_cast<size_t>(k)]) << c.language << " " << k;
+    }
+    EXPECT_EQ(LimitName(LimitKind::kTableMax), c.table_maximum);
+    EXPECT_EQ(kChanceNames[kLess], "Less") << c.language;
+    EXPECT_EQ(kLimitNames[static_cast<size_t>(LimitKind::kTableMax)], "table maximum");
+  }
 }
 
 TEST(SpinEditValue, ClampsTypedValuesAndReadsGarbageAsTheMinimum) {

@@ -12,6 +12,7 @@
 #include "journal/journal_damage.h"
 #include "journal/salvage.h"
 #include "replay/session_replay.h"
+#include "support/in_language.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
 
@@ -304,6 +305,44 @@ TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
             "j: the journal is damaged (x); no session still reads: 2 to 4 do not");
   EXPECT_EQ(DamageText("j", "x", {}), "j: the journal is damaged (x); no session can be found in it");
   EXPECT_TRUE(SurveyDamage(folder.File("none.sqlite")).reading.empty());
+}
+
+// What the player reads of a damaged journal, each form of it in their language: one
+// session or many, still reading or not, saved or lost.
+TEST(JournalDamage, WhatIsToldOfADamagedJournalIsInThePlayersLanguage) {
+  SessionSummary one;
+  one.id = 1;
+  std::vector<SessionSummary> many(4);
+  for (size_t i = 0; i < many.size(); ++i) many[i].id = static_cast<int64_t>(i) + 1;
+  {
+    InLanguage french("fr");
+    EXPECT_EQ(DamageText("j", "x", {many, {5, 9}}),
+              "j\u00a0: le journal est endommagé (x)\u00a0; les séances 1 à 4 sont encore lisibles"
+              "\u00a0; 5 et 9 ne le sont plus");
+    EXPECT_EQ(
+        DamageText("j", "x", {{one}, {4}}),
+        "j\u00a0: le journal est endommagé (x)\u00a0; la séance 1 est encore lisible\u00a0; 4 "
+        "ne l’est plus");
+    EXPECT_EQ(
+        DamageText("j", "x", {{}, {2}}),
+        "j\u00a0: le journal est endommagé (x)\u00a0; aucune séance n’est encore lisible\u00a0: "
+        "2 ne l’est plus");
+  }
+  InLanguage spanish("es");
+  EXPECT_EQ(DamageText("j", "x", {{}, {2, 3}}),
+            "j: el diario está dañado (x); ninguna sesión se puede leer ya: 2 y 3 no");
+  EXPECT_EQ(DamageText("j", "x", {}),
+            "j: el diario está dañado (x); no se encuentra ninguna sesión en él");
+  Salvaged salvaged;
+  EXPECT_EQ(SalvagedText(salvaged), "no se encontró ninguna sesión en él");
+  salvaged.saved = {1};
+  EXPECT_EQ(SalvagedText(salvaged), "1 sesión salvada");
+  salvaged.lost = {2, 3};
+  EXPECT_EQ(SalvagedText(salvaged), "1 sesión salvada, perdidas: 2");
+  salvaged.saved = {};
+  EXPECT_EQ(SalvagedText(salvaged), "2 sesiones perdidas");
+  salvaged.saved = {4, 5};
+  EXPECT_EQ(SalvagedText(salvaged), "2 sesiones salvadas, perdidas: 2");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/in_language.h"
+
 namespace vellaro::replay {
 namespace {
 
@@ -145,6 +147,41 @@ TEST(SpinList, BadInputIsRefusedWholeWithItsPlace) {
   for (const auto& [text, message] : csv_cases) {
     SCOPED_TRACE(text);
     EXPECT_EQ(Refusal(text, csv), message);
+  }
+}
+
+// The refusals shown by Add spins and by vellaro-sim, in the player's language: the place and
+// the text typed stay as they were, the counts are written the language's way.
+TEST(SpinList, ARefusalSpeaksThePlayersLanguage) {
+  std::string too_many;
+  for (size_t i = 0; i <= kMostSpinsAtOnce; ++i) too_many += "36 ";
+  SpinListOptions csv;
+  csv.format = SpinFormat::kCsv;
+  InLanguage german("de");
+  EXPECT_EQ(Refusal(too_many), "10.001 Zahlen: höchstens 10.000 werden auf einmal eingegeben");
+  EXPECT_EQ(Refusal("1 2\n  ;37 4"),
+            "Zahl 3 (Zeile 2, Spalte 4): '37' ist keine Zahl von 0 bis 36");
+  SpinListOptions named = csv;
+  named.column = "date";
+  EXPECT_EQ(Refusal("n,m\n5,6\n", named),
+            "keine Spalte 'date' in der Datei: ihre Spalten sind 'n', 'm'");
+  EXPECT_EQ(Refusal("date,n\n", csv), "die Datei enthält keine Zahlen, nur ihre Kopfzeile");
+  try {
+    ParseSpinList("1 x");
+    ADD_FAILURE() << "accepted";
+  } catch (const SpinListError& e) {
+    EXPECT_EQ(e.reason(), "'x' ist keine Zahl von 0 bis 36");
+  }
+  InLanguage italian("it");
+  for (const auto& [text, message] : std::initializer_list<std::pair<std::string, std::string>>{
+           {"1 2\n  3,x;4\n", "f:2:5: 'x' non è un numero da 0 a 36"},
+           {"redo\nUndo\n", "f:2: 'Undo' non è un numero da 0 a 36, né \"undo\" né \"redo\""}}) {
+    try {
+      ParseLog(text, "f");
+      ADD_FAILURE() << "accepted " << text;
+    } catch (const InputError& e) {
+      EXPECT_EQ(e.what(), message);
+    }
   }
 }
 
