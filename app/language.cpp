@@ -8,18 +8,6 @@
 
 namespace vellaro::app {
 
-QString ChosenLanguage(const QStringList& args, const QString& language_variable,
-                       const QString& system) {
-  for (qsizetype i = 0; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) return args[i + 1];
-    if (args[i].startsWith(QLatin1String("--lang="))) return args[i].mid(7);
-  }
-  // LANGUAGE is a list in order of preference, as gettext reads it: "de:fr".
-  const QString first = language_variable.section(QLatin1Char(':'), 0, 0);
-  if (!first.isEmpty()) return first;
-  return system;
-}
-
 QString TranslationsFolder() {
   return QDir::cleanPath(QCoreApplication::applicationDirPath() +
                          QStringLiteral("/" VELLARO_TRANSLATIONS_FROM_PROGRAM));

@@ -2,17 +2,10 @@
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 class QCoreApplication;
 
 namespace vellaro::app {
-
-// The language the window speaks: `--lang xx` on the command line, else the first of
-// LANGUAGE, else the system's locale as Qt reads it (LC_ALL, LC_MESSAGES, LANG).
-// `language_variable` is LANGUAGE's value; `system` the name of QLocale::system().
-QString ChosenLanguage(const QStringList& args, const QString& language_variable,
-                       const QString& system);
 
 // Where the compiled translations are, found from the program's own place.
 QString TranslationsFolder();

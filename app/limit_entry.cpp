@@ -11,7 +11,7 @@ namespace {
 
 QString Name(vellaro::LimitKind limit) {
   const std::string_view name = vellaro::LimitName(limit);
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString Smallest(vellaro::LimitKind limit) {

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "text/translate.h"
+
 namespace vellaro::app {
 
 SystemFolders SystemFolders::Default() {
@@ -32,7 +34,7 @@ SystemEntry MakeEntry(const std::string& path, vellaro::SystemFileResult read, b
   if (read.system) {
     entry.system = std::move(read.system);
   } else {
-    entry.error = read.error.value_or(vellaro::SystemFileError{0, "cannot be read"});
+    entry.error = read.error.value_or(vellaro::SystemFileError{0, vellaro::Tr("cannot be read")});
     entry.described_error =
         QString::fromStdString(vellaro::DescribeSystemFileError(path, *entry.error));
   }

@@ -20,6 +20,12 @@ CheckBox Translated(const CheckBox& box) {
   return shown;
 }
 
+Button Translated(const Button& button) {
+  Button shown = button;
+  shown.caption = Tr(button.caption.c_str());
+  return shown;
+}
+
 Caption Translated(const Label& label) {
   return {Tr(label.caption.c_str()), label.colour};
 }
@@ -139,20 +145,20 @@ std::string GameView::SystemName() const {
                                                : std::string();
 }
 
-const Button& GameView::ResetBetsButton() const {
-  return game_.controls().ResetBetsButton;
+Button GameView::ResetBetsButton() const {
+  return Translated(game_.controls().ResetBetsButton);
 }
 
-const Button& GameView::RecalculateButton() const {
-  return game_.controls().ReCalculateButton;
+Button GameView::RecalculateButton() const {
+  return Translated(game_.controls().ReCalculateButton);
 }
 
 const Gauge& GameView::RecalculationGauge() const {
   return game_.controls().CGauge2;
 }
 
-const Button& GameView::CreateMatrixButton() const {
-  return game_.controls().CreateMatrixButton;
+Button GameView::CreateMatrixButton() const {
+  return Translated(game_.controls().CreateMatrixButton);
 }
 
 const Gauge& GameView::MatrixGauge() const {
@@ -184,8 +190,8 @@ const CheckBox& GameView::CatRows() const {
   return game_.controls().CatRows;
 }
 
-const CheckBox& GameView::ShowBet() const {
-  return game_.controls().ShowBetSize;
+CheckBox GameView::ShowBet() const {
+  return Translated(game_.controls().ShowBetSize);
 }
 
 CheckBox GameView::AutomaticReset() const {

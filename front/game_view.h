@@ -109,10 +109,10 @@ class GameView {
   std::string SystemName() const;
   // Whether the system selected is one the player wrote (Game::SelectedCustomSystem).
   bool CustomSystemSelected() const { return game_.SelectedCustomSystem() != nullptr; }
-  const Button& ResetBetsButton() const;
-  const Button& RecalculateButton() const;
+  Button ResetBetsButton() const;
+  Button RecalculateButton() const;
   const Gauge& RecalculationGauge() const;
-  const Button& CreateMatrixButton() const;
+  Button CreateMatrixButton() const;
   const Gauge& MatrixGauge() const;
   // The spins the matrix learns from, as typed (read only for the player).
   const SpinEdit& MatrixLearningEdit() const;
@@ -123,7 +123,7 @@ class GameView {
   // The losses in a row a bet waits for, as written beside the track.
   const std::string& SafeLevelLosses() const;
   const CheckBox& CatRows() const;
-  const CheckBox& ShowBet() const;
+  CheckBox ShowBet() const;
   // The two safeguards, their captions in the current language.
   CheckBox AutomaticReset() const;
   CheckBox MinimalProfit() const;

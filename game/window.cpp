@@ -30,7 +30,7 @@ Window::Window() {
   GameModes.items.assign(kGameModeNames.begin(), kGameModeNames.end());
   BetStrategy.items.assign(kBettingSystemNames.begin(), kBettingSystemNames.end());
   Init_Bet = SpinEdit{"1", kMinBase, kMaxBase, true, kColourOptionGreen};
-  ResetBetsButton.caption = "Reset Bets";
+  ResetBetsButton.caption = N_("Reset Bets");
 
   ImageUndo.visible = false;
   UndoButton.visible = false;
@@ -43,14 +43,14 @@ Window::Window() {
   PreviousNum = MakeLabel("0", kColourSilver, false);
 
   ProcessText = MakeLabel("Process Text", kColourGrey);
-  ReCalculateButton.caption = "ReCalculate";
+  ReCalculateButton.caption = N_("ReCalculate");
   Label4 = MakeLabel("0", kColourSilver);
   SL_Indicator1.visible = false;
   SL_Indicator2.visible = false;
   CatRows = CheckBox{"Cat.Rows", false, false};
 
   N_Count = SpinEdit{"10", kMinLearn, kMaxLearn, false, kColourBlack};
-  CreateMatrixButton = Button{"Create Matrix", true, false};
+  CreateMatrixButton = Button{N_("Create Matrix"), true, false};
   ResetMatrixButton = Button{"RM", true, false};
   Arith_Prog = CheckBox{"Arith. progression", false, true};
   Geom_Prog = CheckBox{"Geom. progression", false, true};
@@ -62,7 +62,7 @@ Window::Window() {
     Trend_1[k].visible = false;
     Trend_2[k].visible = false;
   }
-  ShowBetSize = CheckBox{"Show Bet", true, true};
+  ShowBetSize = CheckBox{N_("Show Bet"), true, true};
   for (Label* label : {&Label30, &Label31, &Label14, &Label15, &Label7, &Label8, &Adaptive1,
                        &Adaptive2, &Adaptive3}) {
     *label = MakeLabel("0", kColourSilver, false);

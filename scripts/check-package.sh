@@ -59,6 +59,16 @@ version=$(dpkg-deb -f "$deb" Version)
   fail "vellaro --version"
 man -w vellaro vellaro-sim >/dev/null || fail "the manual pages are not found"
 echo "vellaro and vellaro-sim $version answer from /usr/bin; man finds their pages"
+# Their languages come with them: the window's from the translations the package installed,
+# found from the program's own place; the backtester's compiled in.
+for program in vellaro vellaro-sim; do
+  english=$(env -u DISPLAY -u WAYLAND_DISPLAY "/usr/bin/$program" --lang en --help)
+  for language in de fr es it; do
+    [[ $(env -u DISPLAY -u WAYLAND_DISPLAY "/usr/bin/$program" --lang "$language" --help) != "$english" ]] ||
+      fail "$program --lang $language --help answers in English"
+  done
+done
+echo "vellaro and vellaro-sim answer --help in German, French, Spanish and Italian"
 
 echo "== the window"
 start_xvfb "$work"

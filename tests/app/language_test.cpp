@@ -47,7 +47,6 @@
 #include "session/risk.h"
 #include "window_driver.h"
 
-using vellaro::app::ChosenLanguage;
 using vellaro::app::Control;
 using vellaro::app::InstallLanguage;
 using vellaro::app::SessionPanel;
@@ -166,17 +165,6 @@ class LanguageTest : public QObject {
     qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
     qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
     vellaro::app::InstallFontSubstitutions();
-  }
-
-  void TheCommandLineWinsOverLanguageWhichWinsOverTheLocale() {
-    const QString de = QStringLiteral("de_DE");
-    QCOMPARE(ChosenLanguage({"vellaro", "--lang", "fr"}, "it:es", de), QStringLiteral("fr"));
-    QCOMPARE(ChosenLanguage({"vellaro", "--lang=es"}, "it", de), QStringLiteral("es"));
-    // LANGUAGE is a list of preferences: its first is taken.
-    QCOMPARE(ChosenLanguage({"vellaro"}, "it:es", de), QStringLiteral("it"));
-    QCOMPARE(ChosenLanguage({"vellaro"}, "", de), de);
-    // A --lang without its value is no choice.
-    QCOMPARE(ChosenLanguage({"vellaro", "--lang"}, "", de), de);
   }
 
   // Runs before German is installed: nothing of it may be loaded by a language it lacks.
