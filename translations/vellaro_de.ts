@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation>Automatisch zurücksetzen</translation>
+        <translation>Auto-Zurücksetzen</translation>
     </message>
     <message>
         <source>Minimal profit</source>
@@ -433,7 +433,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>BANKROLL:</source>
-        <translation>BANKROLL:</translation>
+        <translation>KASSE:</translation>
     </message>
     <message>
         <source>unit brought</source>
@@ -469,7 +469,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>TABLE MAXIMUM:</source>
-        <translation>TABLE MAXIMUM:</translation>
+        <translation>TISCHMAXIMUM:</translation>
     </message>
     <message>
         <source>unit a stake</source>
@@ -481,7 +481,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>LOSSES IN A ROW:</source>
-        <translation>LOSSES IN A ROW:</translation>
+        <translation>VERLUSTE IN FOLGE:</translation>
     </message>
     <message>
         <source>at most</source>
@@ -489,7 +489,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>SESSION LIMITS</source>
-        <translation>SESSION LIMITS</translation>
+        <translation>SITZUNGSGRENZEN</translation>
     </message>
     <message>
         <source>Close</source>
@@ -526,19 +526,19 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>BET:</source>
-        <translation>BET:</translation>
+        <translation>EINSATZ:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
-        <translation>GAME MODE:</translation>
+        <translation>SPIELMODUS:</translation>
     </message>
     <message>
         <source>BETTING SYSTEM:</source>
-        <translation>BETTING SYSTEM:</translation>
+        <translation>WETTSYSTEM:</translation>
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Systems…</translation>
+        <translation>Systeme…</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
@@ -673,7 +673,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>BET AUTOMATIC RESET setzt den Einsatz nach dem internen Saldo der Berechnung</translation>
+        <translation>AUTO-ZURÜCKSETZEN setzt den Einsatz nach dem internen Saldo der Berechnung</translation>
     </message>
     <message>
         <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
@@ -1118,31 +1118,31 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation>BET: Ihr Grundeinsatz in Einheiten, 1 bis 1000. Jedes System beginnt damit und kehrt nach einem Zurücksetzen dorthin zurück.</translation>
+        <translation>EINSATZ: Ihr Grundeinsatz in Einheiten, 1 bis 1000. Jedes System beginnt damit und kehrt nach einem Zurücksetzen dorthin zurück.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation>GAME MODE: wie die nächste Chance gewählt wird, sobald fünf Zahlen eingegeben sind.</translation>
+        <translation>SPIELMODUS: wie die nächste Chance gewählt wird, sobald fünf Zahlen eingegeben sind.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>BETTING SYSTEM: wie der Einsatz Gewinnen und Verlusten folgt. Ein anderes zu wählen beginnt die Einsätze wieder beim Grundeinsatz. Ein System ändert, wie viel Sie setzen und wie Ihre Ergebnisse schwanken, nie den Anteil der Bank. Nach den sechs eingebauten Systemen folgen die Vorlagen und Ihre eigenen, als Dateien geschriebenen Systeme („Systems…“); eine fehlerhafte Datei wird aufgeführt, kann aber nicht gewählt werden. Ein gewähltes System bleibt so, wie sein Text damals war: ändert sich seine Datei oder verschwindet sie, wird der aufbewahrte Text gespielt, bis Sie neu wählen.</translation>
+        <translation>WETTSYSTEM: wie der Einsatz Gewinnen und Verlusten folgt. Ein anderes zu wählen beginnt die Einsätze wieder beim Grundeinsatz. Ein System ändert, wie viel Sie setzen und wie Ihre Ergebnisse schwanken, nie den Anteil der Bank. Nach den sechs eingebauten Systemen folgen die Vorlagen und Ihre eigenen, als Dateien geschriebenen Systeme („Systeme…“); eine fehlerhafte Datei wird aufgeführt, kann aber nicht gewählt werden. Ein gewähltes System bleibt so, wie sein Text damals war: ändert sich seine Datei oder verschwindet sie, wird der aufbewahrte Text gespielt, bis Sie neu wählen.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Systems…: ein eigenes Wettsystem schreiben oder eine Vorlage ansehen, mit den Einsätzen, die es nach Verlusten in Folge und nach einem Gewinn verlangen würde. Kein System ändert den Anteil der Bank von 1 Einheit in 37.</translation>
+        <translation>Systeme…: ein eigenes Wettsystem schreiben oder eine Vorlage ansehen, mit den Einsätzen, die es nach Verlusten in Folge und nach einem Gewinn verlangen würde. Kein System ändert den Anteil der Bank von 1 Einheit in 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation>Reset Bets: den Einsatz auf den Grundeinsatz zurücksetzen und die Bilanz neu beginnen.</translation>
+        <translation>Zurücksetzen: den Einsatz auf den Grundeinsatz zurücksetzen und die Bilanz neu beginnen.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation>ReCalculate: die Chance aus denselben Zahlen neu wählen.</translation>
+        <translation>Neu berechnen: die Chance aus denselben Zahlen neu wählen.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation>Create Matrix: aus den nächsten Drehungen lernen und dann einer Spalte der Zahlenmatrix folgen.</translation>
+        <translation>Matrix anlegen: aus den nächsten Drehungen lernen und dann einer Spalte der Zahlenmatrix folgen.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
@@ -1158,19 +1158,19 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Show Bet: den Einsatz auf dem Jeton zeigen; ohne Haken zeigt der Jeton nur, wo gesetzt wird.</translation>
+        <translation>Einsatz zeigen: den Einsatz auf dem Jeton zeigen; ohne Haken zeigt der Jeton nur, wo gesetzt wird.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>UP-TRENDER-Einstellungen, nur vom System UP-TRENDER gelesen: nach ON Gewinnen WINS ADD TO BET Einheiten zum Einsatz hinzufügen. Ausgegraut, solange sie nicht geändert werden können.</translation>
+        <translation>UP-TRENDER-EINSTELLUNGEN, nur vom System UP-TRENDER gelesen: BEI n GEWINNEN PLUS m heißt, nach n Gewinnen m Einheiten zum Einsatz hinzufügen. Ausgegraut, solange sie nicht geändert werden können.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation>BET AUTOMATIC RESET: den Einsatz auf den Grundeinsatz zurücksetzen, sobald die Bilanz einen neuen Höchststand erreicht. Das begrenzt, wie lange eine Progression weiterläuft; einen Gewinn sichern kann es nicht.</translation>
+        <translation>AUTO-ZURÜCKSETZEN: den Einsatz auf den Grundeinsatz zurücksetzen, sobald die Bilanz einen neuen Höchststand erreicht. Das begrenzt, wie lange eine Progression weiterläuft; einen Gewinn sichern kann es nicht.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>GET MINIMAL PROFIT: nach einem Gewinn den nächsten Einsatz auf den kleinsten senken, mit dem ein weiterer Gewinn einen neuen Höchststand erreicht. Braucht BET AUTOMATIC RESET. Es setzt weniger, es macht einen Gewinn nicht wahrscheinlicher.</translation>
+        <translation>MINDESTGEWINN: nach einem Gewinn den nächsten Einsatz auf den kleinsten senken, mit dem ein weiterer Gewinn einen neuen Höchststand erreicht. Braucht AUTO-ZURÜCKSETZEN. Es setzt weniger, es macht einen Gewinn nicht wahrscheinlicher.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
@@ -1182,7 +1182,7 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation>BANKROLL: die Einheiten, die Sie für diese Sitzung mitgebracht haben. Ein Einsatz, der größer ist als das, was davon übrig ist (die Kasse plus Ihr Nettoergebnis), wird zurückgehalten.</translation>
+        <translation>KASSE: die Einheiten, die Sie für diese Sitzung mitgebracht haben. Ein Einsatz, der größer ist als das, was davon übrig ist (die Kasse plus Ihr Nettoergebnis), wird zurückgehalten.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
@@ -1194,11 +1194,11 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation>TABLE MAXIMUM: der höchste Einsatz, den Ihr Tisch annimmt. Eine Progression, die mehr verlangt, wird zurückgehalten, statt mit einem Einsatz gezeigt zu werden, den Sie nicht setzen könnten.</translation>
+        <translation>TISCHMAXIMUM: der höchste Einsatz, den Ihr Tisch annimmt. Eine Progression, die mehr verlangt, wird zurückgehalten, statt mit einem Einsatz gezeigt zu werden, den Sie nicht setzen könnten.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation>LOSSES IN A ROW: wie vielen Verlusten in Folge die Progression folgen darf; der Einsatz nach weiteren wird zurückgehalten. 0 hält jeden Einsatz nach einem Verlust zurück. Eine Anzahl, leer, um sie auszuschalten.</translation>
+        <translation>VERLUSTE IN FOLGE: wie vielen Verlusten in Folge die Progression folgen darf; der Einsatz nach weiteren wird zurückgehalten. 0 hält jeden Einsatz nach einem Verlust zurück. Eine Anzahl, leer, um sie auszuschalten.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
