@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Recalculate</source>
-        <translation>Neu berechnen</translation>
+        <translation>Neu rechnen</translation>
     </message>
     <message>
         <source>Create matrix</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Einsatz zeigen</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -1138,7 +1138,7 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation>Neu berechnen: die Chance aus denselben Zahlen neu wählen.</translation>
+        <translation>Neu rechnen: die Chance aus denselben Zahlen neu wählen.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
@@ -1158,7 +1158,7 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Einsatz zeigen: den Einsatz auf dem Jeton zeigen; ohne Haken zeigt der Jeton nur, wo gesetzt wird.</translation>
+        <translation>Betrag: den Einsatz auf dem Jeton zeigen; ohne Haken zeigt der Jeton nur, wo gesetzt wird.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
