@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Reset bets</source>
-        <translation>Einsätze zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Recalculate</source>
