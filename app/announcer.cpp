@@ -30,10 +30,10 @@ QString Announcer::BetsShown(const vellaro::GameView& view) {
   for (int k = 0; k < vellaro::kChances; ++k) {
     const vellaro::ChipOnShow chip = view.Chip(k);
     if (!chip.stake_shown) continue;
-    const std::string_view chance = vellaro::kChanceNames[static_cast<size_t>(k)];
+    const std::string_view chance = vellaro::ChanceDisplayName(k);
     bets << QCoreApplication::translate("Announcer", "Bet %1 on %2")
                 .arg(QString::fromStdString(chip.stake),
-                     QString::fromLatin1(chance.data(), static_cast<qsizetype>(chance.size())));
+                     QString::fromUtf8(chance.data(), static_cast<qsizetype>(chance.size())));
   }
   return bets.join(QStringLiteral(", "));
 }

@@ -27,9 +27,10 @@ namespace {
 using Role = QAccessible::Role;
 using Shape = KeyStop::Shape;
 
+// As a person at the table calls it, in the window's language.
 QString Chance(int k) {
-  const std::string_view name = vellaro::kChanceNames[static_cast<size_t>(k)];
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  const std::string_view name = vellaro::ChanceDisplayName(k);
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace

@@ -285,8 +285,9 @@ void SessionPanel::AddStatisticsTab() {
   about->setWordWrap(true);
   statistics_layout->addWidget(about);
   QStringList chance_rows;
-  for (const std::string_view name : kChanceNames) {
-    chance_rows << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  for (int k = 0; k < kChances; ++k) {
+    const std::string_view name = vellaro::ChanceDisplayName(k);
+    chance_rows << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   }
   chances_ = NewTable(QStringLiteral("ChanceStatistics"), kChances,
                       {QCoreApplication::translate("SessionPanel", "Hits"),

@@ -45,6 +45,7 @@
 #include "front/game.h"
 #include "replay/wheel.h"
 #include "session/risk.h"
+#include "text/translate.h"
 #include "window_driver.h"
 
 using vellaro::app::Control;
@@ -192,7 +193,7 @@ class LanguageTest : public QObject {
     QVERIFY(TooltipFor(Control::kSafeLevel).startsWith("SAFE LEVEL, 0 bis 10"));
     // A help made of two texts is German in both.
     const QString mode = TooltipFor(Control::kGameMode);
-    QVERIFY(mode.startsWith(QStringLiteral("GAME MODE: wie die nächste Chance")));
+    QVERIFY(mode.startsWith(QStringLiteral("SPIELMODUS: wie die nächste Chance")));
     QVERIFY(mode.contains(QStringLiteral("die Bank behält 1 Einheit von 37")));
     QVERIFY(TooltipFor(Control::kBankroll).endsWith(QStringLiteral("um sie auszuschalten.")));
     // The names a screen reader speaks, and the counts with their nouns, one and many.
@@ -301,6 +302,54 @@ class LanguageTest : public QObject {
       if (german[i] == english[i]) left << english[i];
     }
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("\n"))));
+  }
+
+  // In every language the help names a control by the caption the window shows it with: a
+  // caption translated one way and its help another leaves the player looking for a word
+  // that is nowhere on the screen.
+  void EveryLanguagesHelpNamesEachControlByItsCaption() {
+    const std::pair<const char*, Control> captions[] = {
+        {"GameModeCaption", Control::kGameMode},
+        {"BettingSystemCaption", Control::kBettingSystem},
+        {"AutomaticReset", Control::kAutomaticReset},
+        {"MinimalProfit", Control::kMinimalProfit},
+        {"LimitCaption_Bankroll", Control::kBankroll},
+        {"LimitCaption_StopLoss", Control::kStopLoss},
+        {"LimitCaption_TakeProfit", Control::kTakeProfit},
+        {"LimitCaption_TableMax", Control::kTableMax},
+        {"LimitCaption_MaxLosses", Control::kMaxLosses},
+    };
+    // "GAME MODE:" is named "GAME MODE", "MISE :" "MISE".
+    const auto stem = [](QString caption) {
+      while (!caption.isEmpty() && (caption.back() == u':' || caption.back().isSpace())) caption.chop(1);
+      return caption;
+    };
+    for (const QString& language : QStringList{QStringLiteral("en")} + Shipped()) {
+      SpeakEnglish();
+      vellaro::SetLanguage(language.toStdString());
+      if (language != QStringLiteral("en")) QVERIFY(InstallLanguage(*qApp, language, kBuilt));
+      TestWindow shown;
+      shown.Open();
+      shown.window().OpenLimits();
+      for (const auto& [name, control] : captions) {
+        QWidget* widget = shown.window().findChild<QWidget*>(QLatin1String(name));
+        if (widget == nullptr) {
+          widget = shown.window().limits_dialog()->findChild<QWidget*>(QLatin1String(name));
+        }
+        QVERIFY2(widget != nullptr, name);
+        QString caption;
+        if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
+        const QString help = TooltipFor(control);
+        QVERIFY2(!stem(caption).isEmpty() && help.startsWith(stem(caption)),
+                 qPrintable(language + QStringLiteral(": \"") + caption +
+                            QStringLiteral("\" but its help says \"") + help.left(40)));
+      }
+      shown.window().limits_dialog()->close();
+      shown.Close();
+    }
+    SpeakEnglish();
+    vellaro::SetLanguage("en");
   }
 
   // Every shipped language at the panel's default size: no single-line label or button is
