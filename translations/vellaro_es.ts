@@ -1126,11 +1126,11 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>SISTEMA: cómo sigue la apuesta a los aciertos y las pérdidas. Elegir otro vuelve a empezar las apuestas desde la base. Un sistema cambia cuánto apuesta y cuánto oscilan sus resultados, nunca la parte de la banca. Tras los seis sistemas integrados vienen las plantillas y sus propios sistemas escritos como archivos («Sistemas…»); un archivo con un error aparece en la lista pero no se puede elegir. Un sistema elegido se conserva tal como era su texto entonces: si su archivo cambia o desaparece, se juega el texto conservado hasta que vuelva a elegir.</translation>
+        <translation>SISTEMA: cómo sigue la apuesta a las ganancias y las pérdidas. Elegir otro vuelve a empezar las apuestas desde la base. Un sistema cambia cuánto apuesta y cuánto oscilan sus resultados, nunca la parte de la banca. Tras los seis sistemas integrados vienen las plantillas y sus propios sistemas escritos como archivos («Sistemas…»); un archivo con un error aparece en la lista pero no se puede elegir. Un sistema elegido se conserva tal como era su texto entonces: si su archivo cambia o desaparece, se juega el texto conservado hasta que vuelva a elegir.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Sistemas…: escribir su propio sistema de apuestas, o consultar una plantilla, con las apuestas que pediría tras pérdidas seguidas y tras un acierto. Ningún sistema cambia la parte de la banca de 1 unidad de cada 37.</translation>
+        <translation>Sistemas…: escribir su propio sistema de apuestas, o consultar una plantilla, con las apuestas que pediría tras pérdidas seguidas y tras una ganancia. Ningún sistema cambia la parte de la banca de 1 unidad de cada 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
@@ -1154,7 +1154,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of drawing a new one. Greyed while it cannot be used.</source>
-        <translation>Cat.Rows: en el modo ADAPTIVE, recomendar de nuevo la misma suerte tras un acierto en lugar de sortear una nueva. En gris mientras no se puede usar.</translation>
+        <translation>Cat.Rows: en el modo ADAPTIVE, recomendar de nuevo la misma suerte tras una ganancia en lugar de sortear una nueva. En gris mientras no se puede usar.</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
@@ -1162,7 +1162,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras tantos aciertos como indica TRAS, sumar a la apuesta las unidades que indica ACIERTOS, SUMAR. En gris mientras no se pueden cambiar.</translation>
+        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras tantas apuestas ganadas como indica TRAS, sumar a la apuesta las unidades que indica GANADAS, SUMAR. En gris mientras no se pueden cambiar.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
@@ -1170,7 +1170,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>GANANCIA MÍNIMA: tras un acierto, reducir la próxima apuesta a la menor con la que un acierto más alcanza un nuevo máximo. Requiere REINICIO AUTOMÁTICO. Apuesta menos, no hace más probable un acierto.</translation>
+        <translation>GANANCIA MÍNIMA: tras una ganancia, reducir la próxima apuesta a la menor con la que una ganancia más alcanza un nuevo máximo. Requiere REINICIO AUTOMÁTICO. Apuesta menos, no hace más probable una ganancia.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
