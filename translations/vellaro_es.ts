@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Reset bets</source>
-        <translation>Reiniciar apuestas</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Recalculate</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Ver apuesta</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -1158,7 +1158,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Ver apuesta: mostrar la apuesta sobre la ficha; sin marcar, la ficha solo indica dónde apostar.</translation>
+        <translation>Importe: mostrar la apuesta sobre la ficha; sin marcar, la ficha solo indica dónde apostar.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
