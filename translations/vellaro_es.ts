@@ -526,7 +526,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>BET:</source>
-        <translation>APUESTA:</translation>
+        <translation>BASE:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
@@ -1118,7 +1118,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation>APUESTA: su apuesta base en unidades, de 1 a 1000. Todo sistema empieza por ella y vuelve a ella tras un reinicio.</translation>
+        <translation>BASE: su apuesta base en unidades, de 1 a 1000. Todo sistema empieza por ella y vuelve a ella tras un reinicio.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
@@ -1162,7 +1162,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras tantas apuestas ganadas como indica TRAS, sumar a la apuesta las unidades que indica GANADAS, SUMAR. En gris mientras no se pueden cambiar.</translation>
+        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras el número de apuestas ganadas de la primera casilla (A), sumar a la apuesta las unidades de la segunda (GANADAS, SUMAR). En gris mientras no se pueden cambiar.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
