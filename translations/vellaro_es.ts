@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Reset bets</source>
-        <translation>Reiniciar apuestas</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Recalculate</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Mostrar apuesta</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -433,7 +433,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>BANKROLL:</source>
-        <translation>BANKROLL:</translation>
+        <translation>CAPITAL:</translation>
     </message>
     <message>
         <source>unit brought</source>
@@ -469,7 +469,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>TABLE MAXIMUM:</source>
-        <translation>TABLE MAXIMUM:</translation>
+        <translation>MÁXIMO DE LA MESA:</translation>
     </message>
     <message>
         <source>unit a stake</source>
@@ -481,7 +481,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>LOSSES IN A ROW:</source>
-        <translation>LOSSES IN A ROW:</translation>
+        <translation>PÉRDIDAS SEGUIDAS:</translation>
     </message>
     <message>
         <source>at most</source>
@@ -489,7 +489,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>SESSION LIMITS</source>
-        <translation>SESSION LIMITS</translation>
+        <translation>LÍMITES DE LA SESIÓN</translation>
     </message>
     <message>
         <source>Close</source>
@@ -526,19 +526,19 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>BET:</source>
-        <translation>BET:</translation>
+        <translation>BASE:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
-        <translation>GAME MODE:</translation>
+        <translation>MODO DE JUEGO:</translation>
     </message>
     <message>
         <source>BETTING SYSTEM:</source>
-        <translation>BETTING SYSTEM:</translation>
+        <translation>SISTEMA:</translation>
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Systems…</translation>
+        <translation>Sistemas…</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
@@ -673,7 +673,7 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
     </message>
     <message>
         <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>BET AUTOMATIC RESET fija la apuesta a partir del saldo interno del motor</translation>
+        <translation>REINICIO AUTOMÁTICO fija la apuesta a partir del saldo interno del motor</translation>
     </message>
     <message>
         <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
@@ -1118,31 +1118,31 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation>BET: su apuesta base en unidades, de 1 a 1000. Todo sistema empieza por ella y vuelve a ella tras un reinicio.</translation>
+        <translation>BASE: su apuesta base en unidades, de 1 a 1000. Todo sistema empieza por ella y vuelve a ella tras un reinicio.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation>GAME MODE: cómo se elige la próxima suerte una vez introducidos cinco números.</translation>
+        <translation>MODO DE JUEGO: cómo se elige la próxima suerte una vez introducidos cinco números.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>BETTING SYSTEM: cómo sigue la apuesta a las ganancias y las pérdidas. Elegir otro vuelve a empezar las apuestas desde la base. Un sistema cambia cuánto apuesta y cuánto oscilan sus resultados, nunca la parte de la banca. Tras los seis sistemas integrados vienen las plantillas y sus propios sistemas escritos como archivos («Systems…»); un archivo con un error aparece en la lista pero no se puede elegir. Un sistema elegido se conserva tal como era su texto entonces: si su archivo cambia o desaparece, se juega el texto conservado hasta que vuelva a elegir.</translation>
+        <translation>SISTEMA: cómo sigue la apuesta a las ganancias y las pérdidas. Elegir otro vuelve a empezar las apuestas desde la base. Un sistema cambia cuánto apuesta y cuánto oscilan sus resultados, nunca la parte de la banca. Tras los seis sistemas integrados vienen las plantillas y sus propios sistemas escritos como archivos («Sistemas…»); un archivo con un error aparece en la lista pero no se puede elegir. Un sistema elegido se conserva tal como era su texto entonces: si su archivo cambia o desaparece, se juega el texto conservado hasta que vuelva a elegir.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Systems…: escribir su propio sistema de apuestas, o consultar una plantilla, con las apuestas que pediría tras pérdidas seguidas y tras una ganancia. Ningún sistema cambia la parte de la banca de 1 unidad de cada 37.</translation>
+        <translation>Sistemas…: escribir su propio sistema de apuestas, o consultar una plantilla, con las apuestas que pediría tras pérdidas seguidas y tras una ganancia. Ningún sistema cambia la parte de la banca de 1 unidad de cada 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation>Reset Bets: devolver la apuesta a la apuesta base y empezar de nuevo el balance.</translation>
+        <translation>Reiniciar: devolver la apuesta a la apuesta base y empezar de nuevo el balance.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation>ReCalculate: volver a elegir la suerte a partir de los mismos números.</translation>
+        <translation>Recalcular: volver a elegir la suerte a partir de los mismos números.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation>Create Matrix: aprender de las próximas tiradas y luego seguir una columna de la matriz de números.</translation>
+        <translation>Crear matriz: aprender de las próximas tiradas y luego seguir una columna de la matriz de números.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
@@ -1158,19 +1158,19 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Show Bet: mostrar la apuesta sobre la ficha; sin marcar, la ficha solo indica dónde apostar.</translation>
+        <translation>Importe: mostrar la apuesta sobre la ficha; sin marcar, la ficha solo indica dónde apostar.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras ON ganancias, sumar WINS ADD TO BET unidades a la apuesta. En gris mientras no se pueden cambiar.</translation>
+        <translation>Ajustes de UP-TRENDER, leídos solo por el sistema UP-TRENDER: tras el número de apuestas ganadas de la primera casilla (A), sumar a la apuesta las unidades de la segunda (GANADAS, SUMAR). En gris mientras no se pueden cambiar.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation>BET AUTOMATIC RESET: devolver la apuesta a la base cada vez que el balance alcanza un nuevo máximo. Limita cuánto tiempo sigue una progresión; no puede asegurar una ganancia.</translation>
+        <translation>REINICIO AUTOMÁTICO: devolver la apuesta a la base cada vez que el balance alcanza un nuevo máximo. Limita cuánto tiempo sigue una progresión; no puede asegurar una ganancia.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>GET MINIMAL PROFIT: tras una ganancia, reducir la próxima apuesta a la menor con la que una ganancia más alcanza un nuevo máximo. Requiere BET AUTOMATIC RESET. Apuesta menos, no hace más probable una ganancia.</translation>
+        <translation>GANANCIA MÍNIMA: tras una ganancia, reducir la próxima apuesta a la menor con la que una ganancia más alcanza un nuevo máximo. Requiere REINICIO AUTOMÁTICO. Apuesta menos, no hace más probable una ganancia.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
@@ -1182,7 +1182,7 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation>BANKROLL: las unidades que ha traído a esta sesión. Una apuesta mayor que lo que queda de ellas (el capital más su resultado neto) se retiene.</translation>
+        <translation>CAPITAL: las unidades que ha traído a esta sesión. Una apuesta mayor que lo que queda de ellas (el capital más su resultado neto) se retiene.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
@@ -1194,11 +1194,11 @@ Si pierde, la próxima apuesta: %2</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation>TABLE MAXIMUM: la mayor apuesta que acepta su mesa. Una progresión que pide más se retiene en lugar de mostrarse con una apuesta que no podría colocar.</translation>
+        <translation>MÁXIMO DE LA MESA: la mayor apuesta que acepta su mesa. Una progresión que pide más se retiene en lugar de mostrarse con una apuesta que no podría colocar.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation>LOSSES IN A ROW: cuántas pérdidas seguidas puede seguir la progresión; la apuesta tras más pérdidas se retiene. 0 retiene toda apuesta tras una pérdida. Un recuento; vacío para desactivarlo.</translation>
+        <translation>PÉRDIDAS SEGUIDAS: cuántas pérdidas seguidas puede seguir la progresión; la apuesta tras más pérdidas se retiene. 0 retiene toda apuesta tras una pérdida. Un recuento; vacío para desactivarlo.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
