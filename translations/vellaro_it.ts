@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Reset bets</source>
-        <translation>Azzera le puntate</translation>
+        <translation>Azzera puntate</translation>
     </message>
     <message>
         <source>Recalculate</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Create matrix</source>
-        <translation>Crea la matrice</translation>
+        <translation>Crea matrice</translation>
     </message>
     <message>
         <source>Reset matrix</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Mostra la puntata</translation>
+        <translation>Importo</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation>Azzeramento automatico</translation>
+        <translation>Azzeramento auto</translation>
     </message>
     <message>
         <source>Minimal profit</source>
@@ -538,7 +538,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Sistemi…</translation>
+        <translation>Sistemi</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
@@ -673,7 +673,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>AZZERAMENTO AUTOMATICO fissa la puntata in base al saldo interno del motore</translation>
+        <translation>AZZERAMENTO AUTO fissa la puntata in base al saldo interno del motore</translation>
     </message>
     <message>
         <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
@@ -1126,11 +1126,11 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>SISTEMA DI PUNTATA: come la puntata segue vincite e perdite. Sceglierne un altro fa ripartire le puntate dalla base. Un sistema cambia quanto punti e come oscillano i tuoi risultati, mai la quota del banco. Dopo i sei sistemi integrati vengono i modelli e i tuoi sistemi scritti come file («Sistemi…»); un file con un errore è elencato ma non si può scegliere. Un sistema scelto è conservato com&apos;era allora il suo testo: se il suo file cambia o sparisce, si gioca il testo conservato finché non scegli di nuovo.</translation>
+        <translation>SISTEMA DI PUNTATA: come la puntata segue vincite e perdite. Sceglierne un altro fa ripartire le puntate dalla base. Un sistema cambia quanto punti e come oscillano i tuoi risultati, mai la quota del banco. Dopo i sei sistemi integrati vengono i modelli e i tuoi sistemi scritti come file («Sistemi»); un file con un errore è elencato ma non si può scegliere. Un sistema scelto è conservato com&apos;era allora il suo testo: se il suo file cambia o sparisce, si gioca il testo conservato finché non scegli di nuovo.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Sistemi…: scrivi un tuo sistema di puntata, o guarda un modello, con le puntate che chiederebbe dopo perdite di fila e dopo una vincita. Nessun sistema cambia la quota del banco di 1 unità su 37.</translation>
+        <translation>Sistemi: scrivi un tuo sistema di puntata, o guarda un modello, con le puntate che chiederebbe dopo perdite di fila e dopo una vincita. Nessun sistema cambia la quota del banco di 1 unità su 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
@@ -1158,19 +1158,19 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Mostra puntata: mostra l&apos;importo sulla fiche; senza spunta, la fiche mostra solo dove puntare.</translation>
+        <translation>Importo: mostra l&apos;importo sulla fiche; senza spunta, la fiche mostra solo dove puntare.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>IMPOSTAZIONI UP-TRENDER, lette solo dal sistema UP-TRENDER: DOPO n VINCITE AGGIUNGI m: dopo n vincite aggiungi m unità alla puntata. In grigio finché non si possono cambiare.</translation>
+        <translation>IMPOSTAZIONI UP-TRENDER, lette solo dal sistema UP-TRENDER (DOPO n VINCITE AGGIUNGI m): dopo n vincite, aggiungi m unità alla puntata. In grigio finché non si possono cambiare.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation>AZZERAMENTO AUTOMATICO: riporta la puntata alla base ogni volta che il bilancio raggiunge un nuovo massimo. Limita quanto a lungo prosegue una progressione; non può mettere al sicuro un profitto.</translation>
+        <translation>AZZERAMENTO AUTO: riporta la puntata alla base ogni volta che il bilancio raggiunge un nuovo massimo. Limita quanto a lungo prosegue una progressione; non può mettere al sicuro un profitto.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>PROFITTO MINIMO: dopo una vincita, riduci la puntata successiva alla più piccola con cui un&apos;altra vincita raggiunge un nuovo massimo. Richiede AZZERAMENTO AUTOMATICO. Punta di meno, non rende una vincita più probabile.</translation>
+        <translation>PROFITTO MINIMO: dopo una vincita, riduci la puntata successiva alla più piccola con cui un&apos;altra vincita raggiunge un nuovo massimo. Richiede AZZERAMENTO AUTO. Punta di meno, non rende una vincita più probabile.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
