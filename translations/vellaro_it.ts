@@ -1162,7 +1162,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>IMPOSTAZIONI UP-TRENDER, lette solo dal sistema UP-TRENDER (DOPO n VINCITE AGGIUNGI m): dopo n vincite, aggiungi m unità alla puntata. In grigio finché non si possono cambiare.</translation>
+        <translation>IMPOSTAZIONI UP-TRENDER, lette solo dal sistema UP-TRENDER (A n VINCITE AGGIUNGI m): dopo n vincite, aggiungi m unità alla puntata. In grigio finché non si possono cambiare.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
