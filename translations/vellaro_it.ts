@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>News said as it comes: a bet shown, a limit that holds the next bet back, the journal gone off.</source>
-        <translation>Avvisi letti appena arrivano: una puntata mostrata, un limite che trattiene la puntata successiva, il diario spento.</translation>
+        <translation>Avvisi letti appena arrivano: una puntata mostrata, un limite che trattiene la puntata successiva, il registro disattivato.</translation>
     </message>
 </context>
 <context>
@@ -373,7 +373,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>JournalReading</name>
     <message>
         <source>The journal cannot be read: %1</source>
-        <translation>Impossibile leggere il diario: %1</translation>
+        <translation>Impossibile leggere il registro: %1</translation>
     </message>
     <message>
         <source>The sessions that still read are listed.</source>
@@ -713,7 +713,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>This evening, or a past session from the journal, replayed through the same engine</source>
-        <translation>Questa serata, o una sessione passata del diario, rigiocata con lo stesso motore</translation>
+        <translation>Questa serata, o una sessione passata del registro, rigiocata con lo stesso motore</translation>
     </message>
     <message>
         <source>This evening</source>
@@ -725,7 +725,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
-        <translation>Continua a giocare con la sessione mostrata: torna a essere la serata della finestra principale, esattamente dove era rimasta, e prosegue nel diario come la stessa sessione. La serata ora nella finestra viene prima chiusa, dopo una conferma.</translation>
+        <translation>Continua a giocare con la sessione mostrata: torna a essere la serata della finestra principale, esattamente dove era rimasta, e prosegue nel registro come la stessa sessione. La serata ora nella finestra viene prima chiusa, dopo una conferma.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -809,7 +809,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>No stored sessions (no journal yet).</source>
-        <translation>Nessuna sessione salvata (ancora nessun diario).</translation>
+        <translation>Nessuna sessione salvata (ancora nessun registro).</translation>
     </message>
     <message>
         <source>No stored sessions.</source>
@@ -833,7 +833,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>Session %1, replayed from the journal.</source>
-        <translation>Sessione %1, rigiocata dal diario.</translation>
+        <translation>Sessione %1, rigiocata dal registro.</translation>
     </message>
     <message>
         <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
@@ -871,7 +871,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>%1 recommendations (%2 tracked, then %3 shown)</source>
-        <translation>%1 raccomandazioni (%2 seguite, poi %3 mostrate)</translation>
+        <translation>%1 suggerimenti (%2 seguiti, poi %3 mostrati)</translation>
     </message>
     <message>
         <source>%1 bets</source>
@@ -1408,7 +1408,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
-        <translation>I giri fino alla prima raccomandazione, le cifre digitate, o perché un numero è stato rifiutato.</translation>
+        <translation>I giri fino al primo suggerimento, le cifre digitate, o perché un numero è stato rifiutato.</translation>
     </message>
     <message>
         <source>off</source>
