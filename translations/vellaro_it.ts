@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Reset bets</source>
-        <translation>Azzera le puntate</translation>
+        <translation>Azzera puntate</translation>
     </message>
     <message>
         <source>Recalculate</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Create matrix</source>
-        <translation>Crea la matrice</translation>
+        <translation>Crea matrice</translation>
     </message>
     <message>
         <source>Reset matrix</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Mostra la puntata</translation>
+        <translation>Importo</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation>Azzeramento automatico</translation>
+        <translation>Azzeramento auto</translation>
     </message>
     <message>
         <source>Minimal profit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Cassa</translation>
+        <translation>Capitale</translation>
     </message>
     <message>
         <source>Stop loss</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation>Massimo di perdite consecutive</translation>
+        <translation>Massimo di perdite di fila</translation>
     </message>
     <message>
         <source>Bet held back</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>News said as it comes: a bet shown, a limit that holds the next bet back, the journal gone off.</source>
-        <translation>Avvisi letti appena arrivano: una puntata mostrata, un limite che trattiene la puntata successiva, il diario spento.</translation>
+        <translation>Avvisi letti appena arrivano: una puntata mostrata, un limite che trattiene la puntata successiva, il registro disattivato.</translation>
     </message>
 </context>
 <context>
@@ -373,7 +373,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     <name>JournalReading</name>
     <message>
         <source>The journal cannot be read: %1</source>
-        <translation>Impossibile leggere il diario: %1</translation>
+        <translation>Impossibile leggere il registro: %1</translation>
     </message>
     <message>
         <source>The sessions that still read are listed.</source>
@@ -433,7 +433,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>BANKROLL:</source>
-        <translation>BANKROLL:</translation>
+        <translation>CAPITALE:</translation>
     </message>
     <message>
         <source>unit brought</source>
@@ -469,7 +469,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>TABLE MAXIMUM:</source>
-        <translation>TABLE MAXIMUM:</translation>
+        <translation>MASSIMO DEL TAVOLO:</translation>
     </message>
     <message>
         <source>unit a stake</source>
@@ -481,7 +481,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>LOSSES IN A ROW:</source>
-        <translation>LOSSES IN A ROW:</translation>
+        <translation>PERDITE DI FILA:</translation>
     </message>
     <message>
         <source>at most</source>
@@ -489,7 +489,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>SESSION LIMITS</source>
-        <translation>SESSION LIMITS</translation>
+        <translation>LIMITI DELLA SESSIONE</translation>
     </message>
     <message>
         <source>Close</source>
@@ -526,19 +526,19 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>BET:</source>
-        <translation>BET:</translation>
+        <translation>PUNTATA:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
-        <translation>GAME MODE:</translation>
+        <translation>MODALITÀ DI GIOCO:</translation>
     </message>
     <message>
         <source>BETTING SYSTEM:</source>
-        <translation>BETTING SYSTEM:</translation>
+        <translation>SISTEMA DI PUNTATA:</translation>
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Systems…</translation>
+        <translation>Sistemi</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
@@ -673,7 +673,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>BET AUTOMATIC RESET fissa la puntata in base al saldo interno del motore</translation>
+        <translation>AZZERAMENTO AUTO fissa la puntata in base al saldo interno del motore</translation>
     </message>
     <message>
         <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
@@ -713,7 +713,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>This evening, or a past session from the journal, replayed through the same engine</source>
-        <translation>Questa serata, o una sessione passata del diario, rigiocata con lo stesso motore</translation>
+        <translation>Questa serata, o una sessione passata del registro, rigiocata con lo stesso motore</translation>
     </message>
     <message>
         <source>This evening</source>
@@ -725,7 +725,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
-        <translation>Continua a giocare con la sessione mostrata: torna a essere la serata della finestra principale, esattamente dove era rimasta, e prosegue nel diario come la stessa sessione. La serata ora nella finestra viene prima chiusa, dopo una conferma.</translation>
+        <translation>Continua a giocare con la sessione mostrata: torna a essere la serata della finestra principale, esattamente dove era rimasta, e prosegue nel registro come la stessa sessione. La serata ora nella finestra viene prima chiusa, dopo una conferma.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -809,7 +809,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>No stored sessions (no journal yet).</source>
-        <translation>Nessuna sessione salvata (ancora nessun diario).</translation>
+        <translation>Nessuna sessione salvata (ancora nessun registro).</translation>
     </message>
     <message>
         <source>No stored sessions.</source>
@@ -833,7 +833,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>Session %1, replayed from the journal.</source>
-        <translation>Sessione %1, rigiocata dal diario.</translation>
+        <translation>Sessione %1, rigiocata dal registro.</translation>
     </message>
     <message>
         <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
@@ -871,7 +871,7 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
     </message>
     <message>
         <source>%1 recommendations (%2 tracked, then %3 shown)</source>
-        <translation>%1 raccomandazioni (%2 seguite, poi %3 mostrate)</translation>
+        <translation>%1 suggerimenti (%2 seguiti, poi %3 mostrati)</translation>
     </message>
     <message>
         <source>%1 bets</source>
@@ -1039,7 +1039,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
-        <translation>La puntata dopo da 1 a 10 perdite consecutive dall&apos;inizio (con SAFE LEVEL 0) e dopo una vincita, in multipli della puntata base. Quanto salgono le puntate è il rischio; il banco trattiene 1 unità su 37 di ogni puntata, qualunque esse siano.</translation>
+        <translation>La puntata dopo da 1 a 10 perdite di fila dall&apos;inizio (con SAFE LEVEL 0) e dopo una vincita, in multipli della puntata base. Quanto salgono le puntate è il rischio; il banco trattiene 1 unità su 37 di ogni puntata, qualunque esse siano.</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1070,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>SAFE LEVEL lamp: it follows the recommendations lost in a row, and is off while the SAFE LEVEL is 0 (every recommendation is then shown as a bet). Dark: the losses in a row are two or more short of the SAFE LEVEL; no bet is shown. Green: they are one short, or have reached it. Green is not a bet: a bet, its chip and stake, is shown only once the losses in a row have reached the SAFE LEVEL, so one short the lamp is green and no bet is shown yet. Waiting for losses does not make a win more likely.</source>
-        <translation>Spia SAFE LEVEL: segue i suggerimenti persi consecutivamente, ed è spenta finché il SAFE LEVEL è 0 (ogni suggerimento viene allora mostrato come puntata). Scura: alle perdite consecutive ne mancano due o più per arrivare al SAFE LEVEL; nessuna puntata è mostrata. Verde: ne manca una, oppure l&apos;hanno raggiunto. Verde non è una puntata: una puntata, con la sua fiche e il suo importo, viene mostrata solo quando le perdite consecutive hanno raggiunto il SAFE LEVEL, quindi quando ne manca una la spia è verde e nessuna puntata è ancora mostrata. Aspettare le perdite non rende una vincita più probabile.</translation>
+        <translation>Spia SAFE LEVEL: segue i suggerimenti persi di fila, ed è spenta finché il SAFE LEVEL è 0 (ogni suggerimento viene allora mostrato come puntata). Scura: alle perdite di fila ne mancano due o più per arrivare al SAFE LEVEL; nessuna puntata è mostrata. Verde: ne manca una, oppure l&apos;hanno raggiunto. Verde non è una puntata: una puntata, con la sua fiche e il suo importo, viene mostrata solo quando le perdite di fila hanno raggiunto il SAFE LEVEL, quindi quando ne manca una la spia è verde e nessuna puntata è ancora mostrata. Aspettare le perdite non rende una vincita più probabile.</translation>
     </message>
     <message>
         <source>Open or close the options area.</source>
@@ -1118,31 +1118,31 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>BET: your base stake in units, 1 to 1000. Every system starts from it and comes back to it after a reset.</source>
-        <translation>BET: la puntata base in unità, da 1 a 1000. Ogni sistema parte da essa e vi ritorna dopo un azzeramento.</translation>
+        <translation>PUNTATA: la puntata base in unità, da 1 a 1000. Ogni sistema parte da essa e vi ritorna dopo un azzeramento.</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation>GAME MODE: come viene scelta la prossima chance una volta inseriti cinque numeri.</translation>
+        <translation>MODALITÀ DI GIOCO: come viene scelta la prossima chance una volta inseriti cinque numeri.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>BETTING SYSTEM: come la puntata segue vincite e perdite. Sceglierne un altro fa ripartire le puntate dalla base. Un sistema cambia quanto punti e come oscillano i tuoi risultati, mai la quota del banco. Dopo i sei sistemi integrati vengono i modelli e i tuoi sistemi scritti come file (&quot;Systems…&quot;); un file con un errore è elencato ma non si può scegliere. Un sistema scelto è conservato com&apos;era allora il suo testo: se il suo file cambia o sparisce, si gioca il testo conservato finché non scegli di nuovo.</translation>
+        <translation>SISTEMA DI PUNTATA: come la puntata segue vincite e perdite. Sceglierne un altro fa ripartire le puntate dalla base. Un sistema cambia quanto punti e come oscillano i tuoi risultati, mai la quota del banco. Dopo i sei sistemi integrati vengono i modelli e i tuoi sistemi scritti come file («Sistemi»); un file con un errore è elencato ma non si può scegliere. Un sistema scelto è conservato com&apos;era allora il suo testo: se il suo file cambia o sparisce, si gioca il testo conservato finché non scegli di nuovo.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Systems…: scrivi un tuo sistema di puntata, o guarda un modello, con le puntate che chiederebbe dopo perdite consecutive e dopo una vincita. Nessun sistema cambia la quota del banco di 1 unità su 37.</translation>
+        <translation>Sistemi: scrivi un tuo sistema di puntata, o guarda un modello, con le puntate che chiederebbe dopo perdite di fila e dopo una vincita. Nessun sistema cambia la quota del banco di 1 unità su 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation>Reset Bets: riporta la puntata alla puntata base e ricomincia il bilancio.</translation>
+        <translation>Azzera puntate: riporta la puntata alla puntata base e ricomincia il bilancio.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation>ReCalculate: scegli di nuovo la chance dagli stessi numeri.</translation>
+        <translation>Ricalcola: scegli di nuovo la chance dagli stessi numeri.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation>Create Matrix: impara dai prossimi giri e poi segui una colonna della matrice dei numeri.</translation>
+        <translation>Crea matrice: impara dai prossimi giri e poi segui una colonna della matrice dei numeri.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
@@ -1150,7 +1150,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>SAFE LEVEL, 0 to 10: show a bet only after this many recommendations lost in a row; until then they are only followed. A loss streak does not make the next spin more likely to win.</source>
-        <translation>SAFE LEVEL, da 0 a 10: mostra una puntata solo dopo che questo numero di suggerimenti è stato perso consecutivamente; fino ad allora vengono solo seguiti. Una serie di perdite non rende più probabile una vincita al prossimo giro.</translation>
+        <translation>SAFE LEVEL, da 0 a 10: mostra una puntata solo dopo che questo numero di suggerimenti è stato perso di fila; fino ad allora vengono solo seguiti. Una serie di perdite non rende più probabile una vincita al prossimo giro.</translation>
     </message>
     <message>
         <source>Cat.Rows: in ADAPTIVE mode, recommend the same chance again after a win instead of drawing a new one. Greyed while it cannot be used.</source>
@@ -1158,23 +1158,23 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Show Bet: mostra l&apos;importo sulla fiche; senza spunta, la fiche mostra solo dove puntare.</translation>
+        <translation>Importo: mostra l&apos;importo sulla fiche; senza spunta, la fiche mostra solo dove puntare.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>Impostazioni UP-TRENDER, lette solo dal sistema UP-TRENDER: dopo ON vincite, aggiungi WINS ADD TO BET unità alla puntata. In grigio finché non si possono cambiare.</translation>
+        <translation>IMPOSTAZIONI UP-TRENDER, lette solo dal sistema UP-TRENDER (A n VINCITE AGGIUNGI m): dopo n vincite, aggiungi m unità alla puntata. In grigio finché non si possono cambiare.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation>BET AUTOMATIC RESET: riporta la puntata alla base ogni volta che il bilancio raggiunge un nuovo massimo. Limita quanto a lungo prosegue una progressione; non può mettere al sicuro un profitto.</translation>
+        <translation>AZZERAMENTO AUTO: riporta la puntata alla base ogni volta che il bilancio raggiunge un nuovo massimo. Limita quanto a lungo prosegue una progressione; non può mettere al sicuro un profitto.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>GET MINIMAL PROFIT: dopo una vincita, riduci la puntata successiva alla più piccola con cui un&apos;altra vincita raggiunge un nuovo massimo. Richiede BET AUTOMATIC RESET. Punta di meno, non rende una vincita più probabile.</translation>
+        <translation>PROFITTO MINIMO: dopo una vincita, riduci la puntata successiva alla più piccola con cui un&apos;altra vincita raggiunge un nuovo massimo. Richiede AZZERAMENTO AUTO. Punta di meno, non rende una vincita più probabile.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
-        <translation>Limiti della sessione: una cassa, uno stop-loss, un take-profit, un massimo del tavolo e le perdite consecutive che una progressione può seguire. Una puntata che ne violerebbe uno viene trattenuta, con un avviso che dice perché. I limiti decidono quanto rischi, non se vinci.</translation>
+        <translation>Limiti della sessione: un capitale, uno stop-loss, un take-profit, un massimo del tavolo e le perdite di fila che una progressione può seguire. Una puntata che ne violerebbe uno viene trattenuta, con un avviso che dice perché. I limiti decidono quanto rischi, non se vinci.</translation>
     </message>
     <message>
         <source> Whole units; leave it empty to turn it off.</source>
@@ -1182,7 +1182,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation>BANKROLL: le unità che hai portato a questa sessione. Una puntata più grande di quanto ne resta (la cassa più il tuo risultato netto) viene trattenuta.</translation>
+        <translation>CAPITALE: le unità che hai portato a questa sessione. Una puntata più grande di quanto ne resta (il capitale più il tuo risultato netto) viene trattenuta.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
@@ -1194,11 +1194,11 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation>TABLE MAXIMUM: la puntata più alta accettata dal tuo tavolo. Una progressione che chiede di più viene trattenuta invece di essere mostrata con una puntata che non potresti piazzare.</translation>
+        <translation>MASSIMO DEL TAVOLO: la puntata più alta accettata dal tuo tavolo. Una progressione che chiede di più viene trattenuta invece di essere mostrata con una puntata che non potresti piazzare.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation>LOSSES IN A ROW: quante perdite consecutive la progressione può seguire; la puntata dopo ulteriori perdite viene trattenuta. 0 trattiene ogni puntata dopo una perdita. Un conteggio, vuoto per disattivarlo.</translation>
+        <translation>PERDITE DI FILA: quante perdite di fila la progressione può seguire; la puntata dopo ulteriori perdite viene trattenuta. 0 trattiene ogni puntata dopo una perdita. Un conteggio, vuoto per disattivarlo.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
@@ -1408,7 +1408,7 @@ Se perde, la prossima puntata: %2</translation>
     </message>
     <message>
         <source>The spins to the first recommendation, the digits typed, or why a number was refused.</source>
-        <translation>I giri fino alla prima raccomandazione, le cifre digitate, o perché un numero è stato rifiutato.</translation>
+        <translation>I giri fino al primo suggerimento, le cifre digitate, o perché un numero è stato rifiutato.</translation>
     </message>
     <message>
         <source>off</source>
