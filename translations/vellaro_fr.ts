@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Afficher la mise</translation>
+        <translation>Voir la mise</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation>Réinitialisation automatique</translation>
+        <translation>Réinitialisation automatique des mises</translation>
     </message>
     <message>
         <source>Minimal profit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Capital de jeu</translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Stop loss</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation>Nombre maximal de pertes consécutives</translation>
+        <translation>Pertes d’affilée au plus</translation>
     </message>
     <message>
         <source>Bet held back</source>
@@ -433,7 +433,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>BANKROLL:</source>
-        <translation>BANKROLL:</translation>
+        <translation>CAPITAL&#xa0;:</translation>
     </message>
     <message>
         <source>unit brought</source>
@@ -445,7 +445,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>STOP-LOSS:</source>
-        <translation>STOP-LOSS:</translation>
+        <translation>STOP-LOSS&#xa0;:</translation>
     </message>
     <message>
         <source>unit lost</source>
@@ -457,7 +457,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>TAKE-PROFIT:</source>
-        <translation>TAKE-PROFIT:</translation>
+        <translation>TAKE-PROFIT&#xa0;:</translation>
     </message>
     <message>
         <source>unit won</source>
@@ -469,7 +469,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>TABLE MAXIMUM:</source>
-        <translation>TABLE MAXIMUM:</translation>
+        <translation>MAXIMUM DE LA TABLE&#xa0;:</translation>
     </message>
     <message>
         <source>unit a stake</source>
@@ -481,7 +481,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>LOSSES IN A ROW:</source>
-        <translation>LOSSES IN A ROW:</translation>
+        <translation>PERTES D’AFFILÉE&#xa0;:</translation>
     </message>
     <message>
         <source>at most</source>
@@ -489,7 +489,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>SESSION LIMITS</source>
-        <translation>SESSION LIMITS</translation>
+        <translation>LIMITES DE LA SÉANCE</translation>
     </message>
     <message>
         <source>Close</source>
@@ -526,23 +526,23 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>BET:</source>
-        <translation>BET:</translation>
+        <translation>MISE&#xa0;:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
-        <translation>GAME MODE:</translation>
+        <translation>MODE DE JEU&#xa0;:</translation>
     </message>
     <message>
         <source>BETTING SYSTEM:</source>
-        <translation>BETTING SYSTEM:</translation>
+        <translation>SYSTÈME DE MISE&#xa0;:</translation>
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Systems…</translation>
+        <translation>Systèmes…</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
-        <translation>SAFE LEVEL:</translation>
+        <translation>SAFE LEVEL&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -673,7 +673,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>BET AUTOMATIC RESET fixe la mise d’après le solde interne du moteur</translation>
+        <translation>RÉINIT. AUTO DES MISES fixe la mise d’après le solde interne du moteur</translation>
     </message>
     <message>
         <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
@@ -1122,27 +1122,27 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation>GAME MODE&#xa0;: comment la chance suivante est choisie une fois cinq numéros saisis.</translation>
+        <translation>MODE DE JEU&#xa0;: comment la chance suivante est choisie une fois cinq numéros saisis.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>BETTING SYSTEM&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Systems…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
+        <translation>SYSTÈME DE MISE&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Systèmes…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Systems…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
+        <translation>Systèmes…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation>Reset Bets&#xa0;: ramener la mise à la mise de base et recommencer le bilan.</translation>
+        <translation>Réinit. mises&#xa0;: ramener la mise à la mise de base et recommencer le bilan.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation>ReCalculate&#xa0;: choisir de nouveau la chance à partir des mêmes numéros.</translation>
+        <translation>Recalculer&#xa0;: choisir de nouveau la chance à partir des mêmes numéros.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation>Create Matrix&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
+        <translation>Créer la matrice&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
@@ -1158,23 +1158,23 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Show Bet&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
+        <translation>Voir la mise&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>Réglages UP-TRENDER, lus uniquement par le système UP-TRENDER&#xa0;: après ON gains, ajouter WINS ADD TO BET unités à la mise. Grisés tant qu’ils ne peuvent pas être modifiés.</translation>
+        <translation>Réglages UP-TRENDER, lus uniquement par le système UP-TRENDER&#xa0;: après le nombre de gains «&#xa0;À&#xa0;», ajouter à la mise le nombre d’unités «&#xa0;GAINS, MISE +&#xa0;». Grisés tant qu’ils ne peuvent pas être modifiés.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation>BET AUTOMATIC RESET&#xa0;: ramener la mise à la mise de base chaque fois que le bilan atteint un nouveau sommet. Cela limite la durée d’une progression&#xa0;; cela ne peut pas garantir un gain.</translation>
+        <translation>RÉINIT. AUTO DES MISES&#xa0;: ramener la mise à la mise de base chaque fois que le bilan atteint un nouveau sommet. Cela limite la durée d’une progression&#xa0;; cela ne peut pas garantir un gain.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>GET MINIMAL PROFIT&#xa0;: après un gain, réduire la mise suivante à la plus petite avec laquelle un gain de plus atteint un nouveau sommet. Nécessite BET AUTOMATIC RESET. Cela mise moins, cela ne rend pas un gain plus probable.</translation>
+        <translation>GAIN MINIMAL&#xa0;: après un gain, réduire la mise suivante à la plus petite avec laquelle un gain de plus atteint un nouveau sommet. Nécessite RÉINIT. AUTO DES MISES. Cela mise moins, cela ne rend pas un gain plus probable.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
-        <translation>Limites de la séance&#xa0;: un capital de jeu, un stop-loss, un take-profit, un maximum de la table et le nombre de pertes consécutives qu’une progression peut suivre. Une mise qui en enfreindrait une est retenue, avec un bandeau qui dit pourquoi. Les limites décident de combien vous risquez, pas de si vous gagnez.</translation>
+        <translation>Limites de la séance&#xa0;: un capital, un stop-loss, un take-profit, un maximum de la table et le nombre de pertes consécutives qu’une progression peut suivre. Une mise qui en enfreindrait une est retenue, avec un bandeau qui dit pourquoi. Les limites décident de combien vous risquez, pas de si vous gagnez.</translation>
     </message>
     <message>
         <source> Whole units; leave it empty to turn it off.</source>
@@ -1182,7 +1182,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation>BANKROLL&#xa0;: les unités que vous avez apportées à cette séance. Une mise plus grande que ce qu’il en reste (le capital de jeu plus votre résultat net) est retenue.</translation>
+        <translation>CAPITAL&#xa0;: les unités que vous avez apportées à cette séance. Une mise plus grande que ce qu’il en reste (le capital plus votre résultat net) est retenue.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
@@ -1194,11 +1194,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation>TABLE MAXIMUM&#xa0;: la plus grosse mise que votre table accepte. Une progression qui demande davantage est retenue au lieu d’être affichée avec une mise que vous ne pourriez pas placer.</translation>
+        <translation>MAXIMUM DE LA TABLE&#xa0;: la plus grosse mise que votre table accepte. Une progression qui demande davantage est retenue au lieu d’être affichée avec une mise que vous ne pourriez pas placer.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation>LOSSES IN A ROW&#xa0;: combien de pertes consécutives la progression peut suivre&#xa0;; la mise au-delà est retenue. 0 retient toute mise après une perte. Un nombre, vide pour la désactiver.</translation>
+        <translation>PERTES D’AFFILÉE&#xa0;: combien de pertes consécutives la progression peut suivre&#xa0;; la mise au-delà est retenue. 0 retient toute mise après une perte. Un nombre, vide pour la désactiver.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
