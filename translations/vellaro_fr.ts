@@ -362,7 +362,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>No spin yet: there is no chart to save.</source>
-        <translation>Aucun tour pour l’instant : il n’y a pas de graphique à enregistrer.</translation>
+        <translation>Aucun coup pour l’instant : il n’y a pas de graphique à enregistrer.</translation>
     </message>
     <message>
         <source>Could not save %1 as a PNG picture.</source>
@@ -377,7 +377,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>The sessions that still read are listed.</source>
-        <translation>Les sessions encore lisibles sont listées.</translation>
+        <translation>Les séances encore lisibles sont listées.</translation>
     </message>
     <message>
         <source>Your system</source>
@@ -602,7 +602,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>the whole session</source>
-        <translation>toute la session</translation>
+        <translation>toute la séance</translation>
     </message>
     <message>
         <source>the last %1</source>
@@ -634,7 +634,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>spins played</source>
-        <translation>tours joués</translation>
+        <translation>coups joués</translation>
     </message>
     <message>
         <source>stake</source>
@@ -665,7 +665,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Elle couvre %1 d’affilée avec %2 (%3) ; une série de %1 d’affilée quelque part dans les %4 prochains tours : %5.</translation>
+        <translation>Elle couvre %1 d’affilée avec %2 (%3) ; une série de %1 d’affilée quelque part dans les %4 prochains coups : %5.</translation>
     </message>
     <message>
         <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
@@ -681,7 +681,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>the matrix settles a spin it chose no chance for as a loss</source>
-        <translation>la matrice compte comme une perte un tour pour lequel elle n’a choisi aucune chance</translation>
+        <translation>la matrice compte comme une perte un coup pour lequel elle n’a choisi aucune chance</translation>
     </message>
     <message>
         <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
@@ -697,11 +697,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
-        <translation>Probabilité qu’une limite retienne une mise, et arrête ainsi la soirée, dans les %1 prochains tours, gains et pertes dans n’importe quel ordre (exacte) : %2.</translation>
+        <translation>Probabilité qu’une limite retienne une mise, et arrête ainsi la soirée, dans les %1 prochains coups, gains et pertes dans n’importe quel ordre (exacte) : %2.</translation>
     </message>
     <message>
         <source>Vellaro — Session</source>
-        <translation>Vellaro — Session</translation>
+        <translation>Vellaro — Séance</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -709,11 +709,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Session:</source>
-        <translation>Session :</translation>
+        <translation>Séance :</translation>
     </message>
     <message>
         <source>This evening, or a past session from the journal, replayed through the same engine</source>
-        <translation>Cette soirée, ou une session passée du journal, rejouée par le même moteur</translation>
+        <translation>Cette soirée, ou une séance passée du journal, rejouée par le même moteur</translation>
     </message>
     <message>
         <source>This evening</source>
@@ -725,7 +725,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
-        <translation>Continuer à jouer avec la session affichée : elle redevient la soirée de la fenêtre principale, exactement là où elle en était, et se poursuit dans le journal comme la même session. La soirée actuellement dans la fenêtre est d’abord terminée, après confirmation.</translation>
+        <translation>Continuer à jouer avec la séance affichée : elle redevient la soirée de la fenêtre principale, exactement là où elle en était, et se poursuit dans le journal comme la même séance. La soirée actuellement dans la fenêtre est d’abord terminée, après confirmation.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -761,7 +761,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>What chance alone has done so far. Spins are independent: none of this predicts the next spin. Each chance is expected %1 of the time.</source>
-        <translation>Ce que le hasard seul a fait jusqu’ici. Les tours sont indépendants : rien de tout cela ne prédit le prochain tour. Chaque chance est attendue %1 du temps.</translation>
+        <translation>Ce que le hasard seul a fait jusqu’ici. Les coups sont indépendants : rien de tout cela ne prédit le prochain coup. Chaque chance est attendue %1 du temps.</translation>
     </message>
     <message>
         <source>Hits</source>
@@ -809,35 +809,35 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>No stored sessions (no journal yet).</source>
-        <translation>Aucune session enregistrée (pas encore de journal).</translation>
+        <translation>Aucune séance enregistrée (pas encore de journal).</translation>
     </message>
     <message>
         <source>No stored sessions.</source>
-        <translation>Aucune session enregistrée.</translation>
+        <translation>Aucune séance enregistrée.</translation>
     </message>
     <message>
         <source>1 stored session.</source>
-        <translation>1 session enregistrée.</translation>
+        <translation>1 séance enregistrée.</translation>
     </message>
     <message>
         <source>%1 stored sessions.</source>
-        <translation>%1 sessions enregistrées.</translation>
+        <translation>%1 séances enregistrées.</translation>
     </message>
     <message>
         <source>Replaying session %1…</source>
-        <translation>Session %1 en cours de relecture…</translation>
+        <translation>Séance %1 en cours de relecture…</translation>
     </message>
     <message>
         <source>Session %1 cannot be shown: %2</source>
-        <translation>La session %1 ne peut pas être affichée : %2</translation>
+        <translation>La séance %1 ne peut pas être affichée : %2</translation>
     </message>
     <message>
         <source>Session %1, replayed from the journal.</source>
-        <translation>Session %1, rejouée depuis le journal.</translation>
+        <translation>Séance %1, rejouée depuis le journal.</translation>
     </message>
     <message>
         <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
-        <translation>Les tours de la session %1 rejoués avec chaque système de mise, ses autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les tours sont indépendants : ce qu’un système aurait fait des tours passés ne dit rien des suivants.</translation>
+        <translation>Les coups de la séance %1 rejoués avec chaque système de mise, ses autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les coups sont indépendants : ce qu’un système aurait fait des coups passés ne dit rien des suivants.</translation>
     </message>
     <message>
         <source>Zeros: %1 of %2</source>
@@ -849,7 +849,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>The test of the 37 numbers needs %1 spins (5 per number); before that it would say nothing honest.</source>
-        <translation>Le test des 37 numéros demande %1 tours (5 par numéro) ; avant cela, il ne dirait rien d’honnête.</translation>
+        <translation>Le test des 37 numéros demande %1 coups (5 par numéro) ; avant cela, il ne dirait rien d’honnête.</translation>
     </message>
     <message>
         <source>The next loss is tracked without a bet; then:
@@ -866,7 +866,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <message>
         <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
 </source>
-        <translation>Probabilité d’une série de %1 pertes affichées d’affilée quelque part dans les %2 prochains tours : %3. Probabilité que les %4 suivantes perdent toutes, l’une après l’autre à partir de maintenant : %5.
+        <translation>Probabilité d’une série de %1 pertes affichées d’affilée quelque part dans les %2 prochains coups : %3. Probabilité que les %4 suivantes perdent toutes, l’une après l’autre à partir de maintenant : %5.
 </translation>
     </message>
     <message>
@@ -879,7 +879,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>At the end of session %1: </source>
-        <translation>À la fin de la session %1 : </translation>
+        <translation>À la fin de la séance %1 : </translation>
     </message>
     <message>
         <source>%1, base %2, SAFE LEVEL %3.
@@ -895,15 +895,15 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
-        <translation>Perte attendue du prochain tour : %1 unités (1/37 des %2 affichées). </translation>
+        <translation>Perte attendue du prochain coup : %1 unités (1/37 des %2 affichées). </translation>
     </message>
     <message>
         <source>No bet is on show: the next spin costs nothing. </source>
-        <translation>Aucune mise n’est affichée : le prochain tour ne coûte rien. </translation>
+        <translation>Aucune mise n’est affichée : le prochain coup ne coûte rien. </translation>
     </message>
     <message>
         <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
-        <translation>Perte attendue de la session jusqu’ici : %1 unités (1/37 des %2 misées) ; résultat réel : %3.</translation>
+        <translation>Perte attendue de la séance jusqu’ici : %1 unités (1/37 des %2 misées) ; résultat réel : %3.</translation>
     </message>
     <message>
         <source>%1: held back (%2)</source>
@@ -1249,7 +1249,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>This evening&apos;s spins replayed under each betting system, your other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
-        <translation>Les tours de cette soirée rejoués avec chaque système de mise, vos autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les tours sont indépendants : ce qu’un système aurait fait des tours passés ne dit rien des suivants.</translation>
+        <translation>Les coups de cette soirée rejoués avec chaque système de mise, vos autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les coups sont indépendants : ce qu’un système aurait fait des coups passés ne dit rien des suivants.</translation>
     </message>
 </context>
 <context>
@@ -1285,7 +1285,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>What the wheel has done so far. Spins are independent: none of this predicts the next spin. A figure is unusual only when its chance after Holm&apos;s correction (in brackets) is %1 % or less.</source>
-        <translation>Ce que le cylindre a fait jusqu’ici. Les tours sont indépendants : rien de tout cela ne prédit le prochain tour. Un chiffre n’est inhabituel que si sa probabilité après la correction de Holm (entre parenthèses) est de %1 % ou moins.</translation>
+        <translation>Ce que le cylindre a fait jusqu’ici. Les coups sont indépendants : rien de tout cela ne prédit le prochain coup. Un chiffre n’est inhabituel que si sa probabilité après la correction de Holm (entre parenthèses) est de %1 % ou moins.</translation>
     </message>
     <message>
         <source>Hits</source>
@@ -1321,11 +1321,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>How many spins it came</source>
-        <translation>Le nombre de tours où il est sorti</translation>
+        <translation>Le nombre de coups où il est sorti</translation>
     </message>
     <message>
         <source>Its share of the spins</source>
-        <translation>Sa part des tours</translation>
+        <translation>Sa part des coups</translation>
     </message>
     <message>
         <source>The share a fair wheel gives it: its pockets of the 37</source>
@@ -1337,7 +1337,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>The most spins in a row without it, the current ones included</source>
-        <translation>Le plus grand nombre de tours d’affilée sans lui, les actuels compris</translation>
+        <translation>Le plus grand nombre de coups d’affilée sans lui, les actuels compris</translation>
     </message>
     <message>
         <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
@@ -1345,7 +1345,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
-        <translation>La probabilité qu’un cylindre équitable le tienne absent au moins aussi longtemps quelque part dans ces tours ; après la correction de Holm entre parenthèses</translation>
+        <translation>La probabilité qu’un cylindre équitable le tienne absent au moins aussi longtemps quelque part dans ces coups ; après la correction de Holm entre parenthèses</translation>
     </message>
     <message>
         <source>Whether the corrected chance of its hits or of its absence is 5 % or less</source>
@@ -1353,11 +1353,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>too few spins</source>
-        <translation>trop peu de tours</translation>
+        <translation>trop peu de coups</translation>
     </message>
     <message>
         <source>Neighbours on the wheel: after the first spin.</source>
-        <translation>Voisins sur le cylindre : après le premier tour.</translation>
+        <translation>Voisins sur le cylindre : après le premier coup.</translation>
     </message>
     <message>
         <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
