@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Create matrix</source>
-        <translation>Créer la matrice</translation>
+        <translation>Créer matrice</translation>
     </message>
     <message>
         <source>Reset matrix</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Voir la mise</translation>
+        <translation>Voir mise</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -538,7 +538,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Systèmes…</translation>
+        <translation>Éditer…</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
@@ -1126,11 +1126,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>SYSTÈME DE MISE&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Systèmes…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
+        <translation>SYSTÈME DE MISE&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Éditer…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Systèmes…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
+        <translation>Éditer…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
@@ -1142,7 +1142,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation>Créer la matrice&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
+        <translation>Créer matrice&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
@@ -1158,7 +1158,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Voir la mise&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
+        <translation>Voir mise&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
