@@ -598,7 +598,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Spins shown:</source>
-        <translation>Tours affichés :</translation>
+        <translation>Coups affichés :</translation>
     </message>
     <message>
         <source>the whole session</source>
@@ -630,7 +630,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>reset or setting</source>
-        <translation>remise à zéro ou réglage</translation>
+        <translation>réinitialisation ou réglage</translation>
     </message>
     <message>
         <source>spins played</source>
@@ -781,7 +781,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Spins since</source>
-        <translation>Tours depuis</translation>
+        <translation>Coups depuis</translation>
     </message>
     <message>
         <source>Chances and numbers</source>
@@ -1333,7 +1333,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Spins since it last came</source>
-        <translation>Tours depuis sa dernière sortie</translation>
+        <translation>Coups depuis sa dernière sortie</translation>
     </message>
     <message>
         <source>The most spins in a row without it, the current ones included</source>
