@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Create matrix</source>
-        <translation>Créer la matrice</translation>
+        <translation>Créer matrice</translation>
     </message>
     <message>
         <source>Reset matrix</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Show bet</source>
-        <translation>Afficher la mise</translation>
+        <translation>Voir mise</translation>
     </message>
     <message>
         <source>UP-TRENDER</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Automatic reset</source>
-        <translation>Réinitialisation automatique</translation>
+        <translation>Réinitialisation automatique des mises</translation>
     </message>
     <message>
         <source>Minimal profit</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Capital de jeu</translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Stop loss</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Most losses in a row</source>
-        <translation>Nombre maximal de pertes consécutives</translation>
+        <translation>Pertes d’affilée au plus</translation>
     </message>
     <message>
         <source>Bet held back</source>
@@ -362,7 +362,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>No spin yet: there is no chart to save.</source>
-        <translation>Aucun tour pour l’instant : il n’y a pas de graphique à enregistrer.</translation>
+        <translation>Aucun coup pour l’instant : il n’y a pas de graphique à enregistrer.</translation>
     </message>
     <message>
         <source>Could not save %1 as a PNG picture.</source>
@@ -377,7 +377,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>The sessions that still read are listed.</source>
-        <translation>Les sessions encore lisibles sont listées.</translation>
+        <translation>Les séances encore lisibles sont listées.</translation>
     </message>
     <message>
         <source>Your system</source>
@@ -433,7 +433,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>BANKROLL:</source>
-        <translation>BANKROLL:</translation>
+        <translation>CAPITAL&#xa0;:</translation>
     </message>
     <message>
         <source>unit brought</source>
@@ -445,7 +445,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>STOP-LOSS:</source>
-        <translation>STOP-LOSS:</translation>
+        <translation>STOP-LOSS&#xa0;:</translation>
     </message>
     <message>
         <source>unit lost</source>
@@ -457,7 +457,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>TAKE-PROFIT:</source>
-        <translation>TAKE-PROFIT:</translation>
+        <translation>TAKE-PROFIT&#xa0;:</translation>
     </message>
     <message>
         <source>unit won</source>
@@ -469,7 +469,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>TABLE MAXIMUM:</source>
-        <translation>TABLE MAXIMUM:</translation>
+        <translation>MAXIMUM DE LA TABLE&#xa0;:</translation>
     </message>
     <message>
         <source>unit a stake</source>
@@ -481,7 +481,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>LOSSES IN A ROW:</source>
-        <translation>LOSSES IN A ROW:</translation>
+        <translation>PERTES D’AFFILÉE&#xa0;:</translation>
     </message>
     <message>
         <source>at most</source>
@@ -489,7 +489,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>SESSION LIMITS</source>
-        <translation>SESSION LIMITS</translation>
+        <translation>LIMITES DE LA SÉANCE</translation>
     </message>
     <message>
         <source>Close</source>
@@ -526,23 +526,23 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>BET:</source>
-        <translation>BET:</translation>
+        <translation>MISE&#xa0;:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
-        <translation>GAME MODE:</translation>
+        <translation>MODE DE JEU&#xa0;:</translation>
     </message>
     <message>
         <source>BETTING SYSTEM:</source>
-        <translation>BETTING SYSTEM:</translation>
+        <translation>SYSTÈME DE MISE&#xa0;:</translation>
     </message>
     <message>
         <source>Systems…</source>
-        <translation>Systems…</translation>
+        <translation>Éditer…</translation>
     </message>
     <message>
         <source>SAFE LEVEL:</source>
-        <translation>SAFE LEVEL:</translation>
+        <translation>SAFE LEVEL&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -598,11 +598,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Spins shown:</source>
-        <translation>Tours affichés :</translation>
+        <translation>Coups affichés :</translation>
     </message>
     <message>
         <source>the whole session</source>
-        <translation>toute la session</translation>
+        <translation>toute la séance</translation>
     </message>
     <message>
         <source>the last %1</source>
@@ -630,11 +630,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>reset or setting</source>
-        <translation>remise à zéro ou réglage</translation>
+        <translation>réinitialisation ou réglage</translation>
     </message>
     <message>
         <source>spins played</source>
-        <translation>tours joués</translation>
+        <translation>coups joués</translation>
     </message>
     <message>
         <source>stake</source>
@@ -665,7 +665,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Elle couvre %1 d’affilée avec %2 (%3) ; une série de %1 d’affilée quelque part dans les %4 prochains tours : %5.</translation>
+        <translation>Elle couvre %1 d’affilée avec %2 (%3) ; une série de %1 d’affilée quelque part dans les %4 prochains coups : %5.</translation>
     </message>
     <message>
         <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
@@ -673,7 +673,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>BET AUTOMATIC RESET fixe la mise d’après le solde interne du moteur</translation>
+        <translation>RÉINIT. AUTO DES MISES fixe la mise d’après le solde interne du moteur</translation>
     </message>
     <message>
         <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
@@ -681,7 +681,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>the matrix settles a spin it chose no chance for as a loss</source>
-        <translation>la matrice compte comme une perte un tour pour lequel elle n’a choisi aucune chance</translation>
+        <translation>la matrice compte comme une perte un coup pour lequel elle n’a choisi aucune chance</translation>
     </message>
     <message>
         <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
@@ -697,11 +697,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
-        <translation>Probabilité qu’une limite retienne une mise, et arrête ainsi la soirée, dans les %1 prochains tours, gains et pertes dans n’importe quel ordre (exacte) : %2.</translation>
+        <translation>Probabilité qu’une limite retienne une mise, et arrête ainsi la soirée, dans les %1 prochains coups, gains et pertes dans n’importe quel ordre (exacte) : %2.</translation>
     </message>
     <message>
         <source>Vellaro — Session</source>
-        <translation>Vellaro — Session</translation>
+        <translation>Vellaro — Séance</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -709,11 +709,11 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Session:</source>
-        <translation>Session :</translation>
+        <translation>Séance :</translation>
     </message>
     <message>
         <source>This evening, or a past session from the journal, replayed through the same engine</source>
-        <translation>Cette soirée, ou une session passée du journal, rejouée par le même moteur</translation>
+        <translation>Cette soirée, ou une séance passée du journal, rejouée par le même moteur</translation>
     </message>
     <message>
         <source>This evening</source>
@@ -725,7 +725,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Play on with the session on show: it becomes the evening in the main window again, exactly where it stood, and goes on in the journal as the same session. The evening in the window now is ended first, after asking.</source>
-        <translation>Continuer à jouer avec la session affichée : elle redevient la soirée de la fenêtre principale, exactement là où elle en était, et se poursuit dans le journal comme la même session. La soirée actuellement dans la fenêtre est d’abord terminée, après confirmation.</translation>
+        <translation>Continuer à jouer avec la séance affichée : elle redevient la soirée de la fenêtre principale, exactement là où elle en était, et se poursuit dans le journal comme la même séance. La soirée actuellement dans la fenêtre est d’abord terminée, après confirmation.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -761,7 +761,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>What chance alone has done so far. Spins are independent: none of this predicts the next spin. Each chance is expected %1 of the time.</source>
-        <translation>Ce que le hasard seul a fait jusqu’ici. Les tours sont indépendants : rien de tout cela ne prédit le prochain tour. Chaque chance est attendue %1 du temps.</translation>
+        <translation>Ce que le hasard seul a fait jusqu’ici. Les coups sont indépendants : rien de tout cela ne prédit le prochain coup. Chaque chance est attendue %1 du temps.</translation>
     </message>
     <message>
         <source>Hits</source>
@@ -781,7 +781,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Spins since</source>
-        <translation>Tours depuis</translation>
+        <translation>Coups depuis</translation>
     </message>
     <message>
         <source>Chances and numbers</source>
@@ -809,35 +809,35 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>No stored sessions (no journal yet).</source>
-        <translation>Aucune session enregistrée (pas encore de journal).</translation>
+        <translation>Aucune séance enregistrée (pas encore de journal).</translation>
     </message>
     <message>
         <source>No stored sessions.</source>
-        <translation>Aucune session enregistrée.</translation>
+        <translation>Aucune séance enregistrée.</translation>
     </message>
     <message>
         <source>1 stored session.</source>
-        <translation>1 session enregistrée.</translation>
+        <translation>1 séance enregistrée.</translation>
     </message>
     <message>
         <source>%1 stored sessions.</source>
-        <translation>%1 sessions enregistrées.</translation>
+        <translation>%1 séances enregistrées.</translation>
     </message>
     <message>
         <source>Replaying session %1…</source>
-        <translation>Session %1 en cours de relecture…</translation>
+        <translation>Séance %1 en cours de relecture…</translation>
     </message>
     <message>
         <source>Session %1 cannot be shown: %2</source>
-        <translation>La session %1 ne peut pas être affichée : %2</translation>
+        <translation>La séance %1 ne peut pas être affichée : %2</translation>
     </message>
     <message>
         <source>Session %1, replayed from the journal.</source>
-        <translation>Session %1, rejouée depuis le journal.</translation>
+        <translation>Séance %1, rejouée depuis le journal.</translation>
     </message>
     <message>
         <source>Session %1&apos;s spins replayed under each betting system, its other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
-        <translation>Les tours de la session %1 rejoués avec chaque système de mise, ses autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les tours sont indépendants : ce qu’un système aurait fait des tours passés ne dit rien des suivants.</translation>
+        <translation>Les coups de la séance %1 rejoués avec chaque système de mise, ses autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les coups sont indépendants : ce qu’un système aurait fait des coups passés ne dit rien des suivants.</translation>
     </message>
     <message>
         <source>Zeros: %1 of %2</source>
@@ -849,7 +849,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>The test of the 37 numbers needs %1 spins (5 per number); before that it would say nothing honest.</source>
-        <translation>Le test des 37 numéros demande %1 tours (5 par numéro) ; avant cela, il ne dirait rien d’honnête.</translation>
+        <translation>Le test des 37 numéros demande %1 coups (5 par numéro) ; avant cela, il ne dirait rien d’honnête.</translation>
     </message>
     <message>
         <source>The next loss is tracked without a bet; then:
@@ -866,7 +866,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     <message>
         <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
 </source>
-        <translation>Probabilité d’une série de %1 pertes affichées d’affilée quelque part dans les %2 prochains tours : %3. Probabilité que les %4 suivantes perdent toutes, l’une après l’autre à partir de maintenant : %5.
+        <translation>Probabilité d’une série de %1 pertes affichées d’affilée quelque part dans les %2 prochains coups : %3. Probabilité que les %4 suivantes perdent toutes, l’une après l’autre à partir de maintenant : %5.
 </translation>
     </message>
     <message>
@@ -879,7 +879,7 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>At the end of session %1: </source>
-        <translation>À la fin de la session %1 : </translation>
+        <translation>À la fin de la séance %1 : </translation>
     </message>
     <message>
         <source>%1, base %2, SAFE LEVEL %3.
@@ -895,15 +895,15 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
     </message>
     <message>
         <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
-        <translation>Perte attendue du prochain tour : %1 unités (1/37 des %2 affichées). </translation>
+        <translation>Perte attendue du prochain coup : %1 unités (1/37 des %2 affichées). </translation>
     </message>
     <message>
         <source>No bet is on show: the next spin costs nothing. </source>
-        <translation>Aucune mise n’est affichée : le prochain tour ne coûte rien. </translation>
+        <translation>Aucune mise n’est affichée : le prochain coup ne coûte rien. </translation>
     </message>
     <message>
         <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
-        <translation>Perte attendue de la session jusqu’ici : %1 unités (1/37 des %2 misées) ; résultat réel : %3.</translation>
+        <translation>Perte attendue de la séance jusqu’ici : %1 unités (1/37 des %2 misées) ; résultat réel : %3.</translation>
     </message>
     <message>
         <source>%1: held back (%2)</source>
@@ -1122,27 +1122,27 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>GAME MODE: how the next chance is chosen once five numbers are in.</source>
-        <translation>GAME MODE&#xa0;: comment la chance suivante est choisie une fois cinq numéros saisis.</translation>
+        <translation>MODE DE JEU&#xa0;: comment la chance suivante est choisie une fois cinq numéros saisis.</translation>
     </message>
     <message>
         <source>BETTING SYSTEM: how the stake follows wins and losses. Picking another one starts the stakes again from the base. A system changes how much you stake and how your results swing, never the house&apos;s share. After the six built-in systems come the presets and your own systems written as files (&quot;Systems…&quot;); a file with an error is listed but cannot be chosen. A system you chose is kept as its text was then: if its file changes or goes, the kept text is what is played until you choose again.</source>
-        <translation>BETTING SYSTEM&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Systems…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
+        <translation>SYSTÈME DE MISE&#xa0;: comment la mise suit les gains et les pertes. En choisir un autre fait repartir les mises de la mise de base. Un système change combien vous misez et l’ampleur des variations de vos résultats, jamais la part de la banque. Après les six systèmes intégrés viennent les modèles et vos propres systèmes écrits sous forme de fichiers («&#xa0;Éditer…&#xa0;»)&#xa0;; un fichier comportant une erreur est listé mais ne peut pas être choisi. Un système que vous avez choisi est conservé tel qu’était alors son texte&#xa0;: si son fichier change ou disparaît, c’est le texte conservé qui est joué jusqu’à ce que vous choisissiez de nouveau.</translation>
     </message>
     <message>
         <source>Systems…: write your own betting system, or look at a preset, with the stakes it would ask for after losses in a row and after a win. No system changes the house&apos;s share of 1 unit in 37.</source>
-        <translation>Systems…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
+        <translation>Éditer…&#xa0;: écrire votre propre système de mise, ou consulter un modèle, avec les mises qu’il demanderait après des pertes consécutives et après un gain. Aucun système ne change la part de la banque de 1 unité sur 37.</translation>
     </message>
     <message>
         <source>Reset Bets: put the stake back to the base stake and start the ledger again.</source>
-        <translation>Reset Bets&#xa0;: ramener la mise à la mise de base et recommencer le bilan.</translation>
+        <translation>Réinit. mises&#xa0;: ramener la mise à la mise de base et recommencer le bilan.</translation>
     </message>
     <message>
         <source>ReCalculate: choose the chance again from the same numbers.</source>
-        <translation>ReCalculate&#xa0;: choisir de nouveau la chance à partir des mêmes numéros.</translation>
+        <translation>Recalculer&#xa0;: choisir de nouveau la chance à partir des mêmes numéros.</translation>
     </message>
     <message>
         <source>Create Matrix: learn from the next spins and then follow a column of the number matrix.</source>
-        <translation>Create Matrix&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
+        <translation>Créer matrice&#xa0;: apprendre des coups suivants puis suivre une colonne de la matrice des numéros.</translation>
     </message>
     <message>
         <source>RM: discard the matrix and go back to the mode of the mode box.</source>
@@ -1158,23 +1158,23 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Show Bet: show the stake on the chip; unticked, only the chip shows where to bet.</source>
-        <translation>Show Bet&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
+        <translation>Voir mise&#xa0;: afficher le montant sur le jeton&#xa0;; décoché, le jeton indique seulement où miser.</translation>
     </message>
     <message>
         <source>UP-TRENDER settings, read only by the UP-TRENDER system: after ON wins, add WINS ADD TO BET units to the stake. Greyed while they cannot be changed.</source>
-        <translation>Réglages UP-TRENDER, lus uniquement par le système UP-TRENDER&#xa0;: après ON gains, ajouter WINS ADD TO BET unités à la mise. Grisés tant qu’ils ne peuvent pas être modifiés.</translation>
+        <translation>Réglages UP-TRENDER, lus uniquement par le système UP-TRENDER&#xa0;: après le nombre de gains «&#xa0;À&#xa0;», ajouter à la mise le nombre d’unités «&#xa0;GAINS, MISE +&#xa0;». Grisés tant qu’ils ne peuvent pas être modifiés.</translation>
     </message>
     <message>
         <source>BET AUTOMATIC RESET: put the stake back to the base whenever the ledger reaches a new high. It limits how long a progression runs on; it cannot lock in a profit.</source>
-        <translation>BET AUTOMATIC RESET&#xa0;: ramener la mise à la mise de base chaque fois que le bilan atteint un nouveau sommet. Cela limite la durée d’une progression&#xa0;; cela ne peut pas garantir un gain.</translation>
+        <translation>RÉINIT. AUTO DES MISES&#xa0;: ramener la mise à la mise de base chaque fois que le bilan atteint un nouveau sommet. Cela limite la durée d’une progression&#xa0;; cela ne peut pas garantir un gain.</translation>
     </message>
     <message>
         <source>GET MINIMAL PROFIT: after a win, cut the next stake to the smallest one with which one more win reaches a new high. Needs BET AUTOMATIC RESET. It stakes less, it does not make a win more likely.</source>
-        <translation>GET MINIMAL PROFIT&#xa0;: après un gain, réduire la mise suivante à la plus petite avec laquelle un gain de plus atteint un nouveau sommet. Nécessite BET AUTOMATIC RESET. Cela mise moins, cela ne rend pas un gain plus probable.</translation>
+        <translation>GAIN MINIMAL&#xa0;: après un gain, réduire la mise suivante à la plus petite avec laquelle un gain de plus atteint un nouveau sommet. Nécessite RÉINIT. AUTO DES MISES. Cela mise moins, cela ne rend pas un gain plus probable.</translation>
     </message>
     <message>
         <source>Session limits: a bankroll, a stop-loss, a take-profit, a table maximum and the losses in a row a progression may follow. A bet that would break one is held back, with a banner saying why. Limits decide how much you risk, not whether you win.</source>
-        <translation>Limites de la séance&#xa0;: un capital de jeu, un stop-loss, un take-profit, un maximum de la table et le nombre de pertes consécutives qu’une progression peut suivre. Une mise qui en enfreindrait une est retenue, avec un bandeau qui dit pourquoi. Les limites décident de combien vous risquez, pas de si vous gagnez.</translation>
+        <translation>Limites de la séance&#xa0;: un capital, un stop-loss, un take-profit, un maximum de la table et le nombre de pertes consécutives qu’une progression peut suivre. Une mise qui en enfreindrait une est retenue, avec un bandeau qui dit pourquoi. Les limites décident de combien vous risquez, pas de si vous gagnez.</translation>
     </message>
     <message>
         <source> Whole units; leave it empty to turn it off.</source>
@@ -1182,7 +1182,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>BANKROLL: the units you brought to this session. A stake larger than what is left of them (the bankroll plus your net result) is held back.</source>
-        <translation>BANKROLL&#xa0;: les unités que vous avez apportées à cette séance. Une mise plus grande que ce qu’il en reste (le capital de jeu plus votre résultat net) est retenue.</translation>
+        <translation>CAPITAL&#xa0;: les unités que vous avez apportées à cette séance. Une mise plus grande que ce qu’il en reste (le capital plus votre résultat net) est retenue.</translation>
     </message>
     <message>
         <source>STOP-LOSS: once you have lost this many units (your net result from the bets shown), no more bets are shown.</source>
@@ -1194,11 +1194,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>TABLE MAXIMUM: the largest stake your table accepts. A progression that asks for more is held back instead of shown at a stake you could not place.</source>
-        <translation>TABLE MAXIMUM&#xa0;: la plus grosse mise que votre table accepte. Une progression qui demande davantage est retenue au lieu d’être affichée avec une mise que vous ne pourriez pas placer.</translation>
+        <translation>MAXIMUM DE LA TABLE&#xa0;: la plus grosse mise que votre table accepte. Une progression qui demande davantage est retenue au lieu d’être affichée avec une mise que vous ne pourriez pas placer.</translation>
     </message>
     <message>
         <source>LOSSES IN A ROW: how many losses in a row the progression may follow; the bet after more is held back. 0 holds back every bet after a loss. A count, empty to turn it off.</source>
-        <translation>LOSSES IN A ROW&#xa0;: combien de pertes consécutives la progression peut suivre&#xa0;; la mise au-delà est retenue. 0 retient toute mise après une perte. Un nombre, vide pour la désactiver.</translation>
+        <translation>PERTES D’AFFILÉE&#xa0;: combien de pertes consécutives la progression peut suivre&#xa0;; la mise au-delà est retenue. 0 retient toute mise après une perte. Un nombre, vide pour la désactiver.</translation>
     </message>
     <message>
         <source>A session limit holds the next bet back: no chip is shown and nothing is counted. Enter the next number to go on without it, or change the limit.</source>
@@ -1249,7 +1249,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>This evening&apos;s spins replayed under each betting system, your other settings and their changes kept. Shown bets only, from 0. Spins are independent: what a system would have made of past spins says nothing about the next ones.</source>
-        <translation>Les tours de cette soirée rejoués avec chaque système de mise, vos autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les tours sont indépendants : ce qu’un système aurait fait des tours passés ne dit rien des suivants.</translation>
+        <translation>Les coups de cette soirée rejoués avec chaque système de mise, vos autres réglages et leurs changements conservés. Mises affichées seulement, depuis 0. Les coups sont indépendants : ce qu’un système aurait fait des coups passés ne dit rien des suivants.</translation>
     </message>
 </context>
 <context>
@@ -1285,7 +1285,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>What the wheel has done so far. Spins are independent: none of this predicts the next spin. A figure is unusual only when its chance after Holm&apos;s correction (in brackets) is %1 % or less.</source>
-        <translation>Ce que le cylindre a fait jusqu’ici. Les tours sont indépendants : rien de tout cela ne prédit le prochain tour. Un chiffre n’est inhabituel que si sa probabilité après la correction de Holm (entre parenthèses) est de %1 % ou moins.</translation>
+        <translation>Ce que le cylindre a fait jusqu’ici. Les coups sont indépendants : rien de tout cela ne prédit le prochain coup. Un chiffre n’est inhabituel que si sa probabilité après la correction de Holm (entre parenthèses) est de %1 % ou moins.</translation>
     </message>
     <message>
         <source>Hits</source>
@@ -1321,11 +1321,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>How many spins it came</source>
-        <translation>Le nombre de tours où il est sorti</translation>
+        <translation>Le nombre de coups où il est sorti</translation>
     </message>
     <message>
         <source>Its share of the spins</source>
-        <translation>Sa part des tours</translation>
+        <translation>Sa part des coups</translation>
     </message>
     <message>
         <source>The share a fair wheel gives it: its pockets of the 37</source>
@@ -1333,11 +1333,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>Spins since it last came</source>
-        <translation>Tours depuis sa dernière sortie</translation>
+        <translation>Coups depuis sa dernière sortie</translation>
     </message>
     <message>
         <source>The most spins in a row without it, the current ones included</source>
-        <translation>Le plus grand nombre de tours d’affilée sans lui, les actuels compris</translation>
+        <translation>Le plus grand nombre de coups d’affilée sans lui, les actuels compris</translation>
     </message>
     <message>
         <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
@@ -1345,7 +1345,7 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
-        <translation>La probabilité qu’un cylindre équitable le tienne absent au moins aussi longtemps quelque part dans ces tours ; après la correction de Holm entre parenthèses</translation>
+        <translation>La probabilité qu’un cylindre équitable le tienne absent au moins aussi longtemps quelque part dans ces coups ; après la correction de Holm entre parenthèses</translation>
     </message>
     <message>
         <source>Whether the corrected chance of its hits or of its absence is 5 % or less</source>
@@ -1353,11 +1353,11 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     </message>
     <message>
         <source>too few spins</source>
-        <translation>trop peu de tours</translation>
+        <translation>trop peu de coups</translation>
     </message>
     <message>
         <source>Neighbours on the wheel: after the first spin.</source>
-        <translation>Voisins sur le cylindre : après le premier tour.</translation>
+        <translation>Voisins sur le cylindre : après le premier coup.</translation>
     </message>
     <message>
         <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
