@@ -1,17 +1,20 @@
 // The report page of --report: its figures are the run's own (the table's, the CSV's), the
 // fan and the needed-bankroll curve match a recount from every evening's rows, the page is
-// the same bytes for any number of threads, and one evening's page follows its replay.
+// the same bytes for any number of threads, the page speaks German with the same figures, and
+// one evening's page follows its replay.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "export/report_charts.h"
 #include "session/evening_page.h"
 #include "sim_support.h"
 #include "support/temp_folder.h"
+#include "text/translate.h"
 #include "tools/sim/evenings.h"
 #include "tools/sim/runs_page.h"
 #include "tools/sim/statistics.h"
@@ -203,6 +206,87 @@ TEST(RunsPage, TheSameBytesForAnyNumberOfThreads) {
   EXPECT_EQ(pages[2], pages[0]);
   // With a limit, when it stopped the evenings.
   EXPECT_NE(pages[0].find("when the limits stopped the evening"), std::string::npos);
+}
+
+// The numbers after `label` in the chart texts of `page`, in the order they stand, read back
+// as C writes them: German "-1.234,5" is "-1234.5".
+std::vector<std::string> MarkedNumbers(const std::string& page, const std::string& label,
+                                       bool german) {
+  std::vector<std::string> numbers;
+  const std::string start = ">" + label + " ";
+  for (size_t at = page.find(start); at != std::string::npos; at = page.find(start, at + 1)) {
+    const size_t from = at + start.size();
+    std::string number = page.substr(from, page.find("</text>", from) - from);
+    if (german) {
+      std::erase(number, '.');
+      std::replace(number.begin(), number.end(), ',', '.');
+    }
+    numbers.push_back(number);
+  }
+  return numbers;
+}
+
+// Sets German for one test and puts English back, as every other test expects.
+struct InGerman {
+  InGerman() { SetLanguage("de"); }
+  ~InGerman() { SetLanguage("en"); }
+  InGerman(const InGerman&) = delete;
+  InGerman& operator=(const InGerman&) = delete;
+};
+
+// The same run in German: every text is German, every figure the English page's.
+TEST(RunsPage, SpeaksGermanWithTheEnglishPagesFigures) {
+  TempFolder folder;
+  const std::vector<std::string_view> args = {
+      "--runs", "300", "--spins", "1200", "--system", "all", "--seed", "9", "--clock",
+      "1700000000", "--stop-loss", "40", "--format", "csv", "--report"};
+  auto page_in = [&](const std::string& file) {
+    std::vector<std::string_view> with_file = args;
+    const std::string path = folder.File(file);
+    with_file.push_back(path);
+    const auto run = RunProgram(with_file);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return std::make_pair(Slurp(path), run.out);
+  };
+  const auto [english, english_csv] = page_in("en.html");
+  std::string german, german_csv;
+  {
+    const InGerman in_german;
+    std::tie(german, german_csv) = page_in("de.html");
+  }
+  EXPECT_EQ(german_csv, english_csv);  // what programs read does not change
+  EXPECT_NE(german.find("<html lang=\"de\">"), std::string::npos);
+  EXPECT_NE(german.find("<title>vellaro-sim: 300 Abende mit 1.200 Drehungen</title>"),
+            std::string::npos);
+  EXPECT_NE(german.find("<h2>Alle Systeme nebeneinander</h2>"), std::string::npos);
+  EXPECT_NE(german.find("Martingale: Nettoergebnis der Abende"), std::string::npos);
+  EXPECT_NE(german.find(">null</text>"), std::string::npos);
+  EXPECT_NE(german.find(">beendet durch das Limit: Stop-Loss</text>"), std::string::npos);
+  EXPECT_NE(german.find("Bankvorteil: eine einfache Chance verliert im Durchschnitt 1 Einheit "
+                        "in 37 (2,70 %)"),
+            std::string::npos);
+  for (const char* english_text :
+       {"All systems side by side", "The figures", "net result of the evenings",
+        "net result after each spin", "The bankroll it needed", "Result per unit staked",
+        "when the limits stopped the evening", "stopped by the", ">zero<", ">mean ", ">median ",
+        "percentile", "The spread of", "Half the evenings", "house edge", "evenings'"}) {
+    EXPECT_EQ(german.find(english_text), std::string::npos) << english_text;
+  }
+  // Six systems, each marked once: the same numbers in the same places.
+  const std::pair<const char*, const char*> marks[] = {{"mean", "Mittel"},
+                                                       {"median", "Median"},
+                                                       {"5th percentile", "5. Perzentil"},
+                                                       {"95th percentile", "95. Perzentil"}};
+  for (const auto& [in_english, in_german] : marks) {
+    const std::vector<std::string> numbers = MarkedNumbers(english, in_english, false);
+    EXPECT_EQ(numbers.size(), 6u) << in_english;
+    EXPECT_EQ(MarkedNumbers(german, in_german, true), numbers) << in_german;
+  }
+  // Some mark needs the German separators, or the comparison above proves little.
+  const std::vector<std::string> german_means = MarkedNumbers(german, "Mittel", false);
+  EXPECT_TRUE(std::ranges::all_of(german_means, [](const std::string& mean) {
+    return mean.find(',') != std::string::npos && mean.find('.') == std::string::npos;
+  }));
 }
 
 TEST(RunsPage, AFailedWriteIsAFailureAfterTheTable) {

@@ -289,10 +289,11 @@ bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, std::ost
   const CommandLine& line = setup.line;
   const std::string title =
       line.random_spins
-          ? "vellaro-sim: " + Counted(static_cast<int64_t>(*line.random_spins), "spin", "spins") +
-                " of a fair wheel"
-          : "vellaro-sim: the evening of " +
-                (line.file == "-" ? std::string("standard input") : line.file);
+          ? CountedText(static_cast<int64_t>(*line.random_spins),
+                        N_("vellaro-sim: {1} spin of a fair wheel"),
+                        N_("vellaro-sim: {1} spins of a fair wheel"))
+      : line.file == "-" ? std::string(Tr("vellaro-sim: the evening of standard input"))
+                         : TrFormat("vellaro-sim: the evening of {1}", {line.file});
   return WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), err);
 }
 

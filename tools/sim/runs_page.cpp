@@ -5,7 +5,9 @@
 
 #include "export/report_charts.h"
 #include "game/text_number.h"
+#include "text/translate.h"
 #include "tools/sim/interval_rule.h"
+#include "tools/sim/person_text.h"
 #include "tools/sim/statistics.h"
 
 namespace vellaro::sim {
@@ -32,24 +34,28 @@ ReportFigure Histogram(const SystemSpread& s, const std::vector<Evening>& evenin
   const double mean =
       static_cast<double>(spread.total_result) / static_cast<double>(spread.evenings);
   const std::vector<ValueMark> marks = {
-      {ValueMark::kZero, 0, "zero"},
-      {ValueMark::kMean, mean, "mean " + Decimal(spread.total_result, spread.evenings, 2)},
-      {ValueMark::kMedian, static_cast<double>(spread.median), "median " + Whole(spread.median)},
+      {ValueMark::kZero, 0, Tr("zero")},
+      {ValueMark::kMean, mean,
+       TrFormat("mean {1}", {LocalNumber(Decimal(spread.total_result, spread.evenings, 2))})},
+      {ValueMark::kMedian, static_cast<double>(spread.median),
+       TrFormat("median {1}", {LocalNumber(Whole(spread.median))})},
       {ValueMark::kPercentile, static_cast<double>(spread.p5),
-       "5th percentile " + Whole(spread.p5)},
+       TrFormat("5th percentile {1}", {LocalNumber(Whole(spread.p5))})},
       {ValueMark::kPercentile, static_cast<double>(spread.p95),
-       "95th percentile " + Whole(spread.p95)},
+       TrFormat("95th percentile {1}", {LocalNumber(Whole(spread.p95))})},
   };
   const std::string name = SystemName(s.system);
   const Chart chart = HistogramChart(
-      {name + ": net result of the evenings",
-       "How many evenings ended with each net result, with the mean, the median, the 5th and "
-       "95th percentiles and zero marked.",
-       "net result after the evening (units)", "evenings"},
+      {TrFormat("{1}: net result of the evenings", {name}),
+       Tr("How many evenings ended with each net result, with the mean, the median, the 5th "
+          "and 95th percentiles and zero marked."),
+       Tr("net result after the evening (units)"), Tr("evenings")},
       BinValues(results, 40, true), marks);
-  return Figure(chart, "The spread of " + Counted(static_cast<int64_t>(spread.evenings),
-                                                   "evening's", "evenings'") +
-                           " net results. Left of zero the evening lost money.");
+  return Figure(chart, CountedText(static_cast<int64_t>(spread.evenings),
+                                   N_("The spread of {1} evening's net results. Left of zero "
+                                      "the evening lost money."),
+                                   N_("The spread of {1} evenings' net results. Left of zero "
+                                      "the evening lost money.")));
 }
 
 ReportFigure Fan(const SystemSpread& s, const std::vector<int64_t>& sampled,
@@ -62,16 +68,21 @@ ReportFigure Fan(const SystemSpread& s, const std::vector<int64_t>& sampled,
       bands.percentiles[k].push_back(static_cast<double>(percentiles[point][k]));
     }
   }
-  const Chart chart = FanChart({SystemName(s.system) + ": net result after each spin",
-                                "The 5th, 25th, 50th, 75th and 95th percentiles of the net "
-                                "result across all evenings after each spin.",
-                                "spin", "net result (units)"},
-                               bands);
-  return Figure(chart,
-                "Half the evenings lie in the dark band, nine in ten in the light one; the line "
-                "is the median. An evening a limit stopped keeps the net it stopped at. Drawn at " +
-                    Counted(static_cast<int64_t>(sampled.size()), "spin", "spins") +
-                    " spread evenly over the evening.");
+  const Chart chart =
+      FanChart({TrFormat("{1}: net result after each spin", {SystemName(s.system)}),
+                Tr("The 5th, 25th, 50th, 75th and 95th percentiles of the net result across all "
+                   "evenings after each spin."),
+                Tr("spin"), Tr("net result (units)")},
+               bands);
+  return Figure(chart, CountedText(static_cast<int64_t>(sampled.size()),
+                                   N_("Half the evenings lie in the dark band, nine in ten in "
+                                      "the light one; the line is the median. An evening a "
+                                      "limit stopped keeps the net it stopped at. Drawn at {1} "
+                                      "spin spread evenly over the evening."),
+                                   N_("Half the evenings lie in the dark band, nine in ten in "
+                                      "the light one; the line is the median. An evening a "
+                                      "limit stopped keeps the net it stopped at. Drawn at {1} "
+                                      "spins spread evenly over the evening.")));
 }
 
 std::vector<int64_t> Lowest(const std::vector<EveningShape>& shapes) {
@@ -83,14 +94,14 @@ std::vector<int64_t> Lowest(const std::vector<EveningShape>& shapes) {
 
 ReportFigure Needed(const std::vector<ShareSeries>& series) {
   const Chart chart = ShareChart(
-      {"The bankroll it needed",
-       "For each bankroll B, the share of evenings whose net result went below -B at some "
-       "point.",
-       "bankroll B (units)", "evenings below -B"},
+      {Tr("The bankroll it needed"),
+       Tr("For each bankroll B, the share of evenings whose net result went below -B at some "
+          "point."),
+       Tr("bankroll B (units)"), Tr("evenings below -B")},
       series);
-  return Figure(chart,
-                "Read at a bankroll B: the share of evenings that, at their lowest point, had "
-                "lost more than B units, and so would have been cut short by a bankroll of B.");
+  return Figure(chart, Tr("Read at a bankroll B: the share of evenings that, at their lowest "
+                          "point, had lost more than B units, and so would have been cut short "
+                          "by a bankroll of B."));
 }
 
 // The result per unit staked of the systems whose interval holds; the others' reasons.
@@ -108,14 +119,16 @@ void Intervals(const std::vector<SystemSpread>& systems, ReportSection& section)
   }
   if (rows.empty()) return;
   const Chart chart = IntervalChart(
-      {"Result per unit staked",
-       "Each system's net result per unit staked with its 95 % interval, against the house "
-       "edge.",
-       "result per unit staked", ""},
-      rows, kHouseEdge, "house edge -1/37");
+      {Tr("Result per unit staked"),
+       // xgettext:no-c-format
+       Tr("Each system's net result per unit staked with its 95 % interval, against the house "
+          "edge."),
+       Tr("result per unit staked"), ""},
+      rows, kHouseEdge, Tr("house edge -1/37"));
   section.figures.push_back(Figure(
-      chart, "All net results over all units staked, with the 95 % interval across evenings. "
-             "No system changes the house edge of 1 unit in 37."));
+      // xgettext:no-c-format
+      chart, Tr("All net results over all units staked, with the 95 % interval across "
+                "evenings. No system changes the house edge of 1 unit in 37.")));
 }
 
 // For each limit set that stopped some evening: the share of evenings it had stopped by
@@ -133,7 +146,7 @@ void Stops(const SystemSpread& s, const std::vector<Evening>& evenings,
     }
     if (spins.empty()) continue;
     std::sort(spins.begin(), spins.end());
-    ShareSeries line{"stopped by the " + std::string(LimitName(limit)), {0}, {0}};
+    ShareSeries line{TrFormat("stopped by the {1}", {LimitName(limit)}), {0}, {0}};
     for (size_t i = 0; i < spins.size(); ++i) {
       if (i + 1 < spins.size() && spins[i + 1] == spins[i]) continue;
       line.x.push_back(static_cast<double>(spins[i]));
@@ -144,16 +157,18 @@ void Stops(const SystemSpread& s, const std::vector<Evening>& evenings,
     series.push_back(std::move(line));
   }
   if (series.empty()) {
-    section.paragraphs.push_back("No limit stopped an evening of " + SystemName(s.system) + ".");
+    section.paragraphs.push_back(
+        TrFormat("No limit stopped an evening of {1}.", {SystemName(s.system)}));
     return;
   }
-  const Chart chart = ShareChart({SystemName(s.system) + ": when the limits stopped the evening",
-                                  "The share of evenings each limit had stopped by each spin.",
-                                  "spin", "evenings stopped"},
-                                 series);
-  section.figures.push_back(Figure(
-      chart, "The height at the last spin is the share of evenings the limit stopped, as in the "
-             "table; where the line climbs is when."));
+  const Chart chart =
+      ShareChart({TrFormat("{1}: when the limits stopped the evening", {SystemName(s.system)}),
+                  Tr("The share of evenings each limit had stopped by each spin."), Tr("spin"),
+                  Tr("evenings stopped")},
+                 series);
+  section.figures.push_back(
+      Figure(chart, Tr("The height at the last spin is the share of evenings the limit stopped, "
+                       "as in the table; where the line climbs is when.")));
 }
 
 }  // namespace
@@ -165,9 +180,10 @@ std::vector<std::string> SetupLines(const RunSetup& setup) {
   std::string line;
   std::istringstream in(text.str());
   while (std::getline(in, line)) lines.push_back(line);
-  lines.push_back(
-      "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on "
-      "average, whatever the system");
+  lines.push_back(TrFormat(
+      "house edge: an even-money bet loses 1 unit in 37 ({1} %) of what is staked, on "
+      "average, whatever the system",
+      {LocalNumber("2.70")}));
   return lines;
 }
 
@@ -175,20 +191,23 @@ ReportPage RunsPage(const RunSetup& setup, const std::vector<SystemSpread>& syst
                     const std::vector<std::vector<Evening>>& evenings, const RunShapes& shapes) {
   const CommandLine& c = setup.line;
   ReportPage page;
-  page.title = "vellaro-sim: " + Counted(static_cast<int64_t>(c.runs.value_or(0)), "evening",
-                                         "evenings") +
-               " of " + Counted(static_cast<int64_t>(c.spins_per_run.value_or(0)), "spin", "spins");
+  page.title = TrFormat(
+      "vellaro-sim: {1} of {2}",
+      {CountedText(static_cast<int64_t>(c.runs.value_or(0)), N_("{1} evening"), N_("{1} evenings")),
+       CountedText(static_cast<int64_t>(c.spins_per_run.value_or(0)), N_("{1} spin"),
+                   N_("{1} spins"))});
   page.settings = SetupLines(setup);
 
   std::vector<PlayedSystem> played;
   for (const SystemSpread& s : systems) played.push_back(s.system);
   ReportSection overview;
-  overview.heading = systems.size() > 1 ? "All systems side by side" : "The figures";
+  overview.heading = systems.size() > 1 ? Tr("All systems side by side") : Tr("The figures");
   const std::string note = UnboundedStakesNote(played, c.settings.limits);
   if (!note.empty()) overview.paragraphs.push_back(note);
   overview.paragraphs.push_back(
-      "Net result: the bets shown (and so placed) only, in units, from 0 at the start of each "
-      "evening. Percentiles by nearest rank: the median is the result of a real evening.");
+      Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of "
+         "each evening. Percentiles by nearest rank: the median is the result of a real "
+         "evening."));
   if (systems.size() > 1) {
     std::vector<ShareSeries> needed;
     for (size_t s = 0; s < systems.size(); ++s) {
