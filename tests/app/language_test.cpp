@@ -53,6 +53,7 @@ using vellaro::app::InstallLanguage;
 using vellaro::app::SessionPanel;
 using vellaro::app::TooltipFor;
 using vellaro::app::testing::Named;
+using vellaro::app::testing::PointAndClick;
 using vellaro::app::testing::TestWindow;
 
 namespace {
@@ -330,6 +331,7 @@ class LanguageTest : public QObject {
       if (language != QStringLiteral("en")) QVERIFY(InstallLanguage(*qApp, language, kBuilt));
       TestWindow shown;
       shown.Open();
+      PointAndClick(shown.window(), "Options");
       shown.window().OpenLimits();
       for (const auto& [name, control] : captions) {
         QWidget* widget = shown.window().findChild<QWidget*>(QLatin1String(name));

@@ -59,7 +59,7 @@ TEST(GameView, TheCaptionsHandedOutAreInThePlayersLanguage) {
   InLanguage german("de");
   const CheckBox reset = view.AutomaticReset();
   const CheckBox profit = view.MinimalProfit();
-  EXPECT_EQ(reset.caption, "EINSATZ AUTO-RESET");
+  EXPECT_EQ(reset.caption, "AUTO-ZURÜCKSETZEN");
   EXPECT_TRUE(reset.checked);
   EXPECT_FALSE(reset.enabled);
   EXPECT_EQ(profit.caption, "MINDESTGEWINN");

@@ -261,7 +261,7 @@ TEST(RunsPage, SpeaksGermanWithTheEnglishPagesFigures) {
   EXPECT_NE(german.find("<h2>Alle Systeme nebeneinander</h2>"), std::string::npos);
   EXPECT_NE(german.find("Martingale: Nettoergebnis der Abende"), std::string::npos);
   EXPECT_NE(german.find(">null</text>"), std::string::npos);
-  EXPECT_NE(german.find(">beendet durch das Limit: Stop-Loss</text>"), std::string::npos);
+  EXPECT_NE(german.find(">beendet durch die Grenze: Stop-Loss</text>"), std::string::npos);
   EXPECT_NE(german.find("Bankvorteil: eine einfache Chance verliert im Durchschnitt 1 Einheit "
                         "in 37 (2,70 %)"),
             std::string::npos);
