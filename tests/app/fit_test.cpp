@@ -23,6 +23,7 @@
 #include "app/limits_dialog.h"
 #include "app/session_readout.h"
 #include "text/translate.h"
+#include "temporary_home.h"
 #include "window_driver.h"
 
 using vellaro::app::testing::Named;
@@ -177,10 +178,7 @@ class FitTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     vellaro::app::InstallFontSubstitutions();
   }
 

@@ -25,6 +25,7 @@
 #include "app/player_guide.h"
 #include "app/readout.h"
 #include "app/session_panel_window.h"
+#include "temporary_home.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -138,10 +139,7 @@ class KeyboardTest : public QObject {
     // The panel remembers its place in the XDG folders: temporary ones here, never the
     // player's.
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     vellaro::app::InstallFontSubstitutions();
   }
 

@@ -46,6 +46,7 @@
 #include "replay/wheel.h"
 #include "session/risk.h"
 #include "text/translate.h"
+#include "temporary_home.h"
 #include "window_driver.h"
 
 using vellaro::app::Control;
@@ -162,10 +163,7 @@ class LanguageTest : public QObject {
     // The panel remembers its place in the XDG config folder and reads the journal from
     // the data folder: temporary ones here, never the real ones.
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     vellaro::app::InstallFontSubstitutions();
   }
 

@@ -26,6 +26,7 @@
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
 #include "tools/sim/app.h"
+#include "temporary_home.h"
 
 using vellaro::app::SessionPanel;
 
@@ -92,9 +93,7 @@ class PanelJournalTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     QVERIFY(QDir().mkpath(home_.path() + QStringLiteral("/data/vellaro")));
     journal_ = vellaro::app::JournalPath();
     QCOMPARE(QString::fromStdString(journal_),

@@ -38,6 +38,7 @@
 #include "session/ruin.h"
 #include "session/wheel_statistics.h"
 #include "tools/sim/summary.h"
+#include "temporary_home.h"
 
 using vellaro::app::SessionPanel;
 using vellaro::app::SessionReadout;
@@ -155,8 +156,7 @@ class PanelTest : public QObject {
   void initTestCase() {
     // The panel remembers its place in the XDG config folder: a temporary one here.
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     vellaro::app::InstallFontSubstitutions();
   }
 

@@ -21,6 +21,7 @@
 #include "app/system_box.h"
 #include "app/system_editor.h"
 #include "env/virtual_scheduler.h"
+#include "temporary_home.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -95,9 +96,7 @@ class SystemsTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     vellaro::app::InstallFontSubstitutions();
     // Two of the presets, copied: never opened where they lie.
     folders_.presets = home_.path() + QStringLiteral("/presets");

@@ -24,6 +24,7 @@
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "support/game_peer.h"
+#include "temporary_home.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -117,10 +118,7 @@ class WindowTest : public QObject {
     // The panel remembers its place in the XDG folders: temporary ones here, never the
     // player's.
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CACHE_HOME", (home_.path() + QStringLiteral("/cache")).toUtf8());
+    vellaro::app::testing::UseTemporaryHome(home_.path());
     vellaro::app::InstallFontSubstitutions();
   }
 

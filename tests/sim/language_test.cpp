@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/in_language.h"
 #include "text/translate.h"
 #include "tools/sim/options.h"
 #include "tools/sim/person_text.h"
@@ -24,15 +25,6 @@ namespace vellaro::sim {
 namespace {
 
 constexpr std::string_view kLanguages[] = {"en", "de", "fr", "es", "it"};
-
-// Sets a language for one test and puts English back, as every other test expects.
-class InLanguage {
- public:
-  explicit InLanguage(std::string_view language) { SetLanguage(language); }
-  ~InLanguage() { SetLanguage("en"); }
-  InLanguage(const InLanguage&) = delete;
-  InLanguage& operator=(const InLanguage&) = delete;
-};
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
