@@ -120,7 +120,7 @@ QTableWidget* WheelTab::NewGroupTable() {
   }
   QStringList names;  // in CountWheel's order
   const auto add = [&names](const auto& list) {
-    for (const vellaro::NumberGroup& group : list) names << Text(group.name);
+    for (const vellaro::NumberGroup& group : list) names << QString::fromUtf8(group.ShownName());
   };
   add(vellaro::kDozens);
   add(vellaro::kColumns);
