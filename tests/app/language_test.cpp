@@ -45,6 +45,7 @@
 #include "front/game.h"
 #include "replay/wheel.h"
 #include "session/risk.h"
+#include "support/in_language.h"
 #include "text/translate.h"
 #include "temporary_home.h"
 #include "window_driver.h"
@@ -250,7 +251,13 @@ class LanguageTest : public QObject {
   void ThePanelOpensInGermanWithGermanNumbers() {
     QVERIFY(InstallLanguage(*qApp, QStringLiteral("de"), kBuilt));
     const Evening evening;
+    // The engine's words too, as the program sets them at its start.
+    const vellaro::InLanguage engine("de");
     const std::unique_ptr<SessionPanel> panel = OpenPanel(evening);
+    // The chances and the wheel's groups are named as the table and the summary name them.
+    QCOMPARE(panel->chances()->verticalHeaderItem(vellaro::kRed)->text(), QStringLiteral("Rot"));
+    QCOMPARE(panel->findChild<QTableWidget*>(QStringLiteral("WheelGroups"))->verticalHeaderItem(0)->text(),
+             QStringLiteral("1. Dutzend (1-12)"));
     QCOMPARE(panel->windowTitle(), QStringLiteral("Vellaro — Sitzung"));
     const QTabBar* tabs = panel->findChild<QTabWidget*>()->tabBar();
     QStringList titles;
