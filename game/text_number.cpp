@@ -80,7 +80,7 @@ std::string Counted(int64_t count, std::string_view one, std::string_view many) 
 }
 
 std::string CountedText(int64_t count, const char* one, const char* many) {
-  return TrFormat(count == 1 || count == -1 ? one : many, {LocalNumber(IntToStr(count))});
+  return TrFormat(CountNoun(count, one, many).data(), {LocalNumber(IntToStr(count))});
 }
 
 }  // namespace vellaro

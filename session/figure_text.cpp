@@ -7,7 +7,7 @@
 namespace vellaro {
 
 std::string LocalCount(int64_t count) {
-  return LocalNumber(std::to_string(count));
+  return LocalNumber(IntToStr(count));
 }
 
 std::string PValueText(double p) {

@@ -8,11 +8,14 @@
 #include <cstdint>
 #include <string>
 
+#include "game/text_number.h"
+
 namespace vellaro {
 
-// `one` for a count of 1 or -1, `many` for every other, 0 included, as English says it.
+// `one` for a count of 1 or -1, `many` for every other, 0 included, as English says it
+// (CountNoun's rule), for a template that holds more than the count.
 inline const char* OneOrMany(int64_t count, const char* one, const char* many) {
-  return count == 1 || count == -1 ? one : many;
+  return CountNoun(count, one, many).data();
 }
 
 // A count as the current language writes it for a person (German 12.345).

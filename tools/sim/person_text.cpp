@@ -7,10 +7,6 @@
 
 namespace vellaro::sim {
 
-std::string CountedText(int64_t count, const char* one, const char* many) {
-  return TrFormat(count == 1 || count == -1 ? one : many, {LocalNumber(IntToStr(count))});
-}
-
 size_t TextColumns(std::string_view text) {
   // Every byte but those that continue a character.
   return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {

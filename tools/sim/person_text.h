@@ -1,6 +1,7 @@
 #pragma once
 
-// Text for people: a count and its noun in their language, and how wide a text is.
+// Text for people: how wide a text is on a terminal, and a sentence kept in English for
+// programs. A count and its noun in the person's language is CountedText (game/text_number.h).
 
 #include <cstdint>
 #include <functional>
@@ -8,12 +9,6 @@
 #include <string_view>
 
 namespace vellaro::sim {
-
-// `one` for 1 and -1, `many` for every other count (0 included), each a marked English
-// template with {1} for the count, which is written as the language writes numbers:
-// CountedText(10000, N_("{1} evening"), N_("{1} evenings")) is "10,000 evenings" in English
-// and "10.000 Abende" in German.
-std::string CountedText(int64_t count, const char* one, const char* many);
 
 // The columns `text` takes on a terminal: its characters, UTF-8 counted as such (an accented
 // letter or a narrow space is one column however many bytes it takes).
