@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -69,6 +70,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t end = std::min(head.find('\n', at), head.size());
     if (end > at) args.push_back(head.substr(at, end - at));
     at = end + 1;
+  }
+  // A report page is built from the input like the rest, but written to the fuzzer's own
+  // file, never under a name the input makes up in the folder the fuzzer runs in.
+  static const std::string report_path =
+      (std::filesystem::temp_directory_path() / "vellaro_sim_fuzzer_report.html").string();
+  static const std::string report_option = "--report=" + report_path;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--report" && i + 1 < args.size()) args[i + 1] = report_path;
+    if (args[i].starts_with("--report=")) args[i] = report_option;
   }
   // Files other than standard input (a log, a system file) are not the fuzzer's business,
   // and a long random wheel is slow by design, not a hang.
