@@ -31,8 +31,10 @@ done
 (($(ls "$usr"/share/vellaro/systems | wc -l) == $(ls "$source_root"/data/systems/*.system | wc -l))) ||
   fail "share/vellaro/systems holds files that are not presets"
 # The window's translations, compiled, where the program looks for them from its own place.
-[[ -s $usr/share/vellaro/translations/vellaro_de.qm ]] ||
-  fail "share/vellaro/translations/vellaro_de.qm is not installed"
+for language in de es fr it; do
+  [[ -s $usr/share/vellaro/translations/vellaro_$language.qm ]] ||
+    fail "share/vellaro/translations/vellaro_$language.qm is not installed"
+done
 desktop=("$usr"/share/applications/*.desktop)
 ((${#desktop[@]} == 1)) || fail "one desktop entry expected, found ${#desktop[@]}"
 id=$(basename "${desktop[0]}" .desktop)
