@@ -17,7 +17,10 @@ RunOptions WithoutDisplayTimers() {
 }
 
 std::string Signed(int64_t units) {
-  return (units > 0 ? "+" : "") + LocalNumber(std::to_string(units));
+  std::string text = LocalNumber(std::to_string(units));
+  // Inserted, not prefixed with +: GCC 12 at -O3 takes "+" + text for an overlapping copy.
+  if (units > 0) text.insert(text.begin(), '+');
+  return text;
 }
 
 std::string SignedUnits(int64_t units) {

@@ -148,9 +148,10 @@ void Summary::Print(std::ostream& out) const {
        real_.open_stake ? CountedText(*real_.open_stake, N_("{1} unit"), N_("{1} units"))
                         : std::string(Tr("none")));
   line(N_("units staked on settled bets: {1}"), Local(counts_.units_staked));
-  line(N_("net result of the shown bets, from 0: {1}"),
-       (counts_.result > 0 ? "+" : "") +
-           CountedText(counts_.result, N_("{1} unit"), N_("{1} units")));
+  std::string net = CountedText(counts_.result, N_("{1} unit"), N_("{1} units"));
+  // Inserted, not prefixed with +: GCC 12 at -O3 takes "+" + text for an overlapping copy.
+  if (counts_.result > 0) net.insert(net.begin(), '+');
+  line(N_("net result of the shown bets, from 0: {1}"), net);
   line(N_("expected result at the house edge of 1 unit in 37 (2.70 %): {1}"),
        TrFormat("{1} units", {LocalNumber(expected.str())}));
   // The engine's ledger is 32 bits wide, starts at 1000000 and credits the wins of bets
