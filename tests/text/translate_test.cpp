@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -81,12 +80,14 @@ TEST_F(Language, WritesNumbersAsTheLanguageDoes) {
 // A translation must keep what the code relies on: the same placeholders (a lost "{2}" drops a
 // figure), and the same line breaks at its ends (texts are joined into lines and paragraphs).
 TEST_F(Language, EveryCatalogueEntryKeepsThePlaceholdersAndEndsOfItsEnglish) {
-  const std::regex placeholder(R"(\{[1-9]\})");
-  const auto placeholders = [&](std::string_view text) {
+  // "{1}" to "{9}", each as often as it stands. (Scanned by hand: GCC 12 under the
+  // sanitizers takes std::regex's insides for uninitialised.)
+  const auto placeholders = [](std::string_view text) {
     std::multiset<std::string> found;
-    const std::string s(text);
-    for (auto it = std::sregex_iterator(s.begin(), s.end(), placeholder); it != std::sregex_iterator(); ++it) {
-      found.insert(it->str());
+    for (size_t at = 0; at + 2 < text.size(); ++at) {
+      if (text[at] == '{' && text[at + 1] >= '1' && text[at + 1] <= '9' && text[at + 2] == '}') {
+        found.insert(std::string(text.substr(at, 3)));
+      }
     }
     return found;
   };
