@@ -183,8 +183,9 @@ class Game : private GameState, private Window {
   // ---- Game log export (front/save_log.cpp) ---------------------------------------------
   // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
   // Throws GameError "Cannot create file <name>: <the system's reason>" if it cannot be
-  // written; the game is unchanged either way.
-  void SaveLog(SaveDialog& dialog);
+  // written, or if it is one of `in_use` (the window's journal); the game is unchanged
+  // either way.
+  void SaveLog(SaveDialog& dialog, const FilesInUse& in_use = {});
   // The dialog's properties; FileName keeps the name chosen last. A new game in the same
   // window takes over those of the game before it.
   const SaveDialogSettings& SaveDialogChoice() const { return SaveDialog1; }

@@ -6,7 +6,7 @@
 
 namespace vellaro {
 
-void Game::SaveLog(SaveDialog& dialog) {
+void Game::SaveLog(SaveDialog& dialog, const FilesInUse& in_use) {
   const std::string last_chosen = SaveDialog1.FileName;
   if (!dialog.Execute(SaveDialog1)) return;
   if (SaveDialog1.FileName.empty()) {
@@ -15,7 +15,8 @@ void Game::SaveLog(SaveDialog& dialog) {
   }
   SaveDialog1.FileName = WithDefaultExtension(SaveDialog1.FileName, SaveDialog1.DefaultExt);
   try {
-    ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), log_write_call_);
+    ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), in_use,
+                          log_write_call_);
   } catch (const FileWriteError& error) {
     // The player's own name for the file, then the system's reason in its words.
     throw GameError(

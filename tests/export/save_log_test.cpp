@@ -64,10 +64,10 @@ class SaveLog : public ::testing::Test {
     fs::remove_all(folder);
   }
   // Saves to `name` and returns the error message shown, if any.
-  std::optional<std::string> Save(const std::string& name) {
+  std::optional<std::string> Save(const std::string& name, const FilesInUse& in_use = {}) {
     dialog.answer = name;
     try {
-      g.SaveLog(dialog);
+      g.SaveLog(dialog, in_use);
     } catch (const GameError& e) {
       return std::string(e.what());
     }
@@ -238,6 +238,19 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   EXPECT_EQ(g.state().SpinCount, 4);
 }
 
+// The window's journal is never the log, whatever the name the player gives it.
+TEST_F(SaveLog, TheLogNeverGoesOverAFileInUse) {
+  h.Spins({1, 2, 3});
+  const fs::path journal = folder / "journal.sqlite";
+  Write(journal, "the sessions");
+  fs::create_symlink(journal, folder / "journal.txt");
+  EXPECT_EQ(Save((folder / "journal").string(), {journal.string()}),
+            "Cannot create file " + (folder / "journal.txt").string() +
+                ": it is the same file as " + journal.string() + ", which this program reads");
+  EXPECT_EQ(Read(journal), "the sessions");
+  EXPECT_EQ(Save((folder / "evening.txt").string(), {journal.string()}), std::nullopt);
+}
+
 // The error carries the system's errno, so that a message need not take what() apart.
 TEST_F(SaveLog, TheWriteErrorCarriesTheSystemsReason) {
   const struct Case {
@@ -261,7 +274,7 @@ TEST_F(SaveLog, TheWriteErrorCarriesTheSystemsReason) {
     return -1;
   };
   try {
-    ReplaceFileAtomically((folder / "full.txt").string(), "1\r\n", full);
+    ReplaceFileAtomically((folder / "full.txt").string(), "1\r\n", {}, full);
     ADD_FAILURE() << "a failing write was not reported";
   } catch (const FileWriteError& e) {
     EXPECT_EQ(e.error(), ENOSPC);
