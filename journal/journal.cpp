@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <chrono>
 #include <string>
 
@@ -16,10 +17,16 @@ bool IsCorruption(const SqliteError& error) {
   return error.primary() == SQLITE_NOTADB || error.primary() == SQLITE_CORRUPT;
 }
 
+// A file-size limit (ulimit -f) is a full disk to the player: SQLite says SQLITE_FULL for
+// a write cut short, and an I/O error with EFBIG behind it for one refused whole.
+bool DiskIsFull(const SqliteError& error) {
+  return error.primary() == SQLITE_FULL ||
+         (error.primary() == SQLITE_IOERR && error.system_error() == EFBIG);
+}
+
 std::string ReasonFor(const SqliteError& error) {
+  if (DiskIsFull(error)) return Tr("the disk is full");
   switch (error.primary()) {
-    case SQLITE_FULL:
-      return Tr("the disk is full");
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:

@@ -2,18 +2,27 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
 #include "text/translate.h"
 
 namespace vellaro::journal {
 namespace {
 
-[[noreturn]] void Fail(sqlite3* db, int code, std::string_view doing) {
+// The errno value behind a failed write, which SQLite's own record (sqlite3_system_errno)
+// loses on the way out of a statement: taken right after the call, which starts from none.
+int SystemErrorOf(sqlite3* db, int error_number) {
+  const int kept = db != nullptr ? sqlite3_system_errno(db) : 0;
+  return kept != 0 ? kept : error_number;
+}
+
+[[noreturn]] void Fail(sqlite3* db, int code, std::string_view doing, int error_number = 0) {
   std::string reason = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
   std::string message(doing);
   message += ": ";
   message += reason;
   throw SqliteError(db != nullptr ? sqlite3_extended_errcode(db) : code, message,
-                    std::move(reason));
+                    std::move(reason), SystemErrorOf(db, error_number));
 }
 
 }  // namespace
@@ -51,11 +60,14 @@ Database::~Database() { sqlite3_close_v2(db_); }
 void Database::Exec(std::string_view sql) {
   const std::string text(sql);
   char* error = nullptr;
+  errno = 0;
   const int rc = sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error);
+  const int error_number = errno;
   if (rc != SQLITE_OK) {
     std::string message = error != nullptr ? error : sqlite3_errstr(rc);
     sqlite3_free(error);
-    throw SqliteError(sqlite3_extended_errcode(db_), text + ": " + message, message);
+    throw SqliteError(sqlite3_extended_errcode(db_), text + ": " + message, message,
+                      SystemErrorOf(db_, error_number));
   }
 }
 
@@ -107,11 +119,13 @@ Statement& Statement::BindBlob(int index, std::string_view bytes) {
 }
 
 bool Statement::Step() {
+  errno = 0;
   const int rc = sqlite3_step(stmt_);
+  const int error_number = errno;
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
   sqlite3_reset(stmt_);
-  Fail(db_, rc, sqlite3_sql(stmt_));
+  Fail(db_, rc, sqlite3_sql(stmt_), error_number);
 }
 
 void Statement::Run() {

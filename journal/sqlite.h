@@ -18,18 +18,25 @@ namespace vellaro::journal {
 class SqliteError : public std::runtime_error {
  public:
   // `what` names the statement or the file; `reason` is SQLite's message alone.
-  SqliteError(int code, const std::string& what, std::string reason = {})
-      : std::runtime_error(what), code_(code), reason_(std::move(reason)) {}
+  // `system_error` is the errno value behind an I/O error, where SQLite kept one.
+  SqliteError(int code, const std::string& what, std::string reason = {}, int system_error = 0)
+      : std::runtime_error(what),
+        code_(code),
+        reason_(std::move(reason)),
+        system_error_(system_error) {}
   // The extended result code; code() & 0xff is the primary one (SQLITE_FULL, ...).
   int code() const { return code_; }
   int primary() const { return code_ & 0xff; }
   // SQLite's words without the statement ("database disk image is malformed"), for a
   // message to a player; what() when there are none.
   std::string reason() const { return reason_.empty() ? what() : reason_; }
+  // The errno value behind it (EFBIG for a file-size limit), or 0.
+  int system_error() const { return system_error_; }
 
  private:
   int code_;
   std::string reason_;
+  int system_error_;
 };
 
 class Database {

@@ -5,10 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 
 #include "journal/journal.h"
 #include "journal/stored_session.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
@@ -94,15 +97,18 @@ void FillTheDisk(Journal& journal) {
   journal.database().Exec("PRAGMA max_page_count = " + std::to_string(pages));
 }
 
-TEST(JournalFaults, AFullDiskTurnsTheJournalOffAndTheNextSpinRetries) {
+// Spins until the disk, filled by `fill`, refuses one and four more after it, then makes
+// room and spins once more: the journal said the disk was full, kept what waited, and then
+// holds every spin once, in order.
+void FullDiskThenRoomAgain(const std::function<void(Journal&)>& fill,
+                           const std::function<void(Journal&)>& make_room) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   Journal journal(path);
   journal.StartSession(Settings{});
   const int64_t id = *journal.session();
   journal.Record(SpinAccepted{1, 7});
-  FillTheDisk(journal);
-  // Spins until one needs a new page; a few more fail after it.
+  fill(journal);
   int spins = 1;
   int failed = 0;
   while (failed < 5 && spins < 5000) {
@@ -114,7 +120,7 @@ TEST(JournalFaults, AFullDiskTurnsTheJournalOffAndTheNextSpinRetries) {
   EXPECT_EQ(journal.status().reason, "the disk is full");
   EXPECT_EQ(journal.waiting(), 5u) << "what failed is kept for the retry";
 
-  journal.database().Exec("PRAGMA max_page_count = 1000000");  // space again
+  make_room(journal);
   ++spins;
   journal.Record(SpinAccepted{spins, 1});
   EXPECT_TRUE(journal.status().on);
@@ -127,6 +133,26 @@ TEST(JournalFaults, AFullDiskTurnsTheJournalOffAndTheNextSpinRetries) {
     EXPECT_EQ(stored.events[i].seq, static_cast<int64_t>(i + 1));
     EXPECT_EQ(std::get<SpinAccepted>(stored.events[i].event).index, static_cast<int64_t>(i + 1));
   }
+}
+
+TEST(JournalFaults, AFullDiskTurnsTheJournalOffAndTheNextSpinRetries) {
+  FullDiskThenRoomAgain(FillTheDisk, [](Journal& journal) {
+    journal.database().Exec("PRAGMA max_page_count = 1000000");
+  });
+}
+
+// A file-size limit (ulimit -f) is a full disk to the journal, whichever of its files
+// reaches it first.
+TEST(JournalFaults, AFileSizeLimitIsAFullDisk) {
+  std::optional<testing::FileSizeLimit> limit;
+  FullDiskThenRoomAgain(
+      [&](Journal& journal) {
+        journal.database().Exec("PRAGMA wal_checkpoint(TRUNCATE)");
+        const int64_t bytes = journal.database().QueryInt("PRAGMA page_count") *
+                              journal.database().QueryInt("PRAGMA page_size");
+        limit.emplace(static_cast<rlim_t>(bytes));
+      },
+      [&](Journal&) { limit.reset(); });
 }
 
 TEST(JournalFaults, AFolderThatCannotBeWrittenTurnsTheJournalOff) {
