@@ -532,6 +532,24 @@ TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
   }
 }
 
+// A log or a page written over the journal, by its name or through a link, would replace
+// every session it holds by one session's output.
+TEST(JournalCommand, NoOutputGoesOverTheJournal) {
+  Evening evening;
+  const std::string link = evening.folder.File("link.sqlite");
+  std::filesystem::create_symlink(evening.path, link);
+  const std::string listed = Sim({"--journal", evening.path, "--list"}).out;
+  for (const char* option : {"--export-log", "--report"}) {
+    for (const std::string& output : {evening.path, link}) {
+      const SimRun run = Sim({"--journal", evening.path, "--session", "1", option, output});
+      EXPECT_EQ(run.status, kExitFailed) << option << ' ' << output;
+      EXPECT_NE(run.err.find("it is the same file as " + evening.path), std::string::npos)
+          << run.err;
+    }
+  }
+  EXPECT_EQ(Sim({"--journal", evening.path, "--list"}).out, listed);
+}
+
 TEST(JournalCommand, OutputThatCannotBeWrittenFailsTheCommand) {
   Evening evening;
   for (const auto& words : std::vector<std::vector<std::string>>{

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -296,6 +297,31 @@ TEST(RunsPage, AFailedWriteIsAFailureAfterTheTable) {
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.out.find("net result, median"), std::string::npos);
   EXPECT_NE(run.err.find("cannot write the report page"), std::string::npos) << run.err;
+}
+
+// The page goes over no file the run reads, by its name or another: the run fails and the
+// file is as it was.
+TEST(EveningPage, NeverGoesOverAFileTheRunReads) {
+  TempFolder folder;
+  const std::string log = folder.File("evening.txt");
+  const std::string system = folder.File("mine.system");
+  std::filesystem::copy_file(SIM_TEST_DATA "/evening.txt", log);
+  std::filesystem::copy_file(VELLARO_SYSTEMS_DIR "/paroli.system", system);
+  const std::string link = folder.File("link.html");
+  std::filesystem::create_symlink(log, link);
+  const std::string log_bytes = Slurp(log);
+  const std::string system_bytes = Slurp(system);
+  for (const std::string& page : {log, link, system}) {
+    const auto run =
+        RunProgram({"--system-file", system, "--summary", log, "--report", page});
+    EXPECT_EQ(run.status, kExitFailed) << page;
+    EXPECT_NE(run.err.find("which this program reads"), std::string::npos) << run.err;
+  }
+  const auto runs = RunProgram({"--system-file", system, "--runs", "2", "--spins", "5",
+                                "--seed", "1", "--report", system});
+  EXPECT_EQ(runs.status, kExitFailed);
+  EXPECT_EQ(Slurp(log), log_bytes);
+  EXPECT_EQ(Slurp(system), system_bytes);
 }
 
 // The evening page's chart is the replay's net after each spin, and its table the summary's.

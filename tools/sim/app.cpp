@@ -137,10 +137,18 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return kExitFailed;
 }
 
+// The files the run reads: the report page never goes over one of them.
+FilesInUse InputsOf(const CommandLine& line) {
+  FilesInUse inputs = line.system_files;
+  if (!line.random_spins && line.file != "-") inputs.push_back(line.file);
+  return inputs;
+}
+
 // Writes the report page to `file`; says why not on `err`.
-bool WritePage(const std::string& file, const std::string& html, std::ostream& err) {
+bool WritePage(const std::string& file, const std::string& html, const CommandLine& line,
+               std::ostream& err) {
   try {
-    ReplaceFileAtomically(file, html);
+    ReplaceFileAtomically(file, html, InputsOf(line));
     return true;
   } catch (const FileWriteError& e) {
     err << kProgram << ": "
@@ -218,10 +226,9 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   }
   WriteReport(out, err, setup, spreads);
   if (Flushed(out, err) != kExitOk) return kExitFailed;
-  if (line.report && !WritePage(*line.report, ReportHtml(RunsPage(setup, spreads, evenings, *shapes)), err)) {
-    return kExitFailed;
-  }
-  return kExitOk;
+  if (!line.report) return kExitOk;
+  const std::string page = ReportHtml(RunsPage(setup, spreads, evenings, *shapes));
+  return WritePage(*line.report, page, line, err) ? kExitOk : kExitFailed;
 }
 
 class NoRows final : public RowSink {
@@ -294,7 +301,8 @@ bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, std::ost
                         N_("vellaro-sim: {1} spins of a fair wheel"))
       : line.file == "-" ? std::string(Tr("vellaro-sim: the evening of standard input"))
                          : TrFormat("vellaro-sim: the evening of {1}", {line.file});
-  return WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), err);
+  return WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), line,
+                   err);
 }
 
 int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::ostream& err);

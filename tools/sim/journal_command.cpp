@@ -135,7 +135,8 @@ bool WriteStoredPage(const JournalCommand& command, int64_t id, const SessionTra
   try {
     ReplaceFileAtomically(*command.report,
                           EveningPageHtml(StoredEveningText("vellaro-sim", command.file, id, what_if),
-                                          track));
+                                          track),
+                          DatabaseFiles(command.file));
   } catch (const FileWriteError& e) {
     err << "vellaro-sim: "
         << TrFormat("cannot write the report page {1}: {2}",
@@ -196,7 +197,8 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
   if (command.report && !WriteStoredPage(command, id, track, err)) return kExitFailed;
   if (command.export_log) {
     try {
-      ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList));
+      ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList),
+                            DatabaseFiles(command.file));
     } catch (const FileWriteError& e) {
       err << "vellaro-sim: " << e.what() << '\n';
       return kExitFailed;

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <random>
@@ -12,6 +13,9 @@
 #include "tools/sim/app.h"
 
 int main(int argc, char** argv) {
+  // A file-size limit (ulimit -f) is a full disk: the write fails and is reported, where the
+  // signal would end the program at once and leave its temporary file behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Before any text is made: the help, a usage error and a failure all speak it.
