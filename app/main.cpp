@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 #include <future>
 #include <iostream>
 #include <memory>
@@ -42,6 +43,9 @@ void InstallWindowLanguage(QCoreApplication& application, const std::string& lan
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // A file-size limit (ulimit -f) is a full disk: the journal, the picture cache and the
+  // saved files each fail their write and go on, where the signal would end the window.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Before the window's toolkit: these work without a display.
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // The engine's texts too, and before anything makes one: the resume below words a notice.

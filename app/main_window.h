@@ -70,7 +70,9 @@ class MainWindow final : public QWidget {
   // Copies the engine's state to the widgets.
   void Sync();
   // Writes the game log to a file the save dialog asks for (the save button, Ctrl+S).
-  void SaveLog() { game().SaveLog(*save_dialog_); }
+  void SaveLog() { game().SaveLog(*save_dialog_, play_->JournalFiles()); }
+  // The journal's files: a file the window saves never goes over one of them.
+  vellaro::FilesInUse JournalFiles() const { return play_->JournalFiles(); }
 
   // The dialog that the export of the game log (the save button, Ctrl+S) asks for a file
   // name: the toolkit's unless a test answers instead.

@@ -290,7 +290,7 @@ bool SystemEditor::Write(const QString& path) {
   try {
     QDir().mkpath(QFileInfo(path).absolutePath());
     vellaro::ReplaceFileAtomically(QFile::encodeName(path).toStdString(),
-                                   text_->toPlainText().toStdString());
+                                   text_->toPlainText().toStdString(), window_.JournalFiles());
   } catch (const vellaro::FileWriteError& error) {
     Status(QCoreApplication::translate("SystemEditor", "Not saved: %1")
                .arg(QString::fromUtf8(error.what())));

@@ -52,6 +52,10 @@ class WindowGame {
   // by the one window that holds the data folder (SingleInstance). By default it may.
   void SetMayOpenJournal(std::function<bool()> may) { may_open_journal_ = std::move(may); }
   journal::Journal* journal() { return journal_.get(); }
+  // The journal's files, which no file the window saves may go over; none without a journal.
+  FilesInUse JournalFiles() const {
+    return journal_path_.empty() ? FilesInUse{} : DatabaseFiles(journal_path_);
+  }
   bool Resumed() const { return resumed_; }
   // A journaled session waits for its settings: the settings file's, or the game's at the
   // player's first event.

@@ -488,21 +488,22 @@ void SessionPanel::Refresh() {
 QString SessionPanel::SaveReport(const QString& path) const {
   if (past_) {
     return SaveEveningPage(path, vellaro::StoredEveningText("Vellaro", journal_path_, past_->id),
-                           past_->evening.track);
+                           past_->evening.track, vellaro::DatabaseFiles(journal_path_));
   }
   const vellaro::EveningPageText text{
       "Vellaro: this evening",
       {"the evening on show in the window, with the options and changes it was played with",
        "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on "
        "average, whatever the system"}};
-  return SaveEveningPage(path, text, track_);
+  return SaveEveningPage(path, text, track_, vellaro::DatabaseFiles(journal_path_));
 }
 
 QString SessionPanel::SaveChart(const QString& path) const {
   const vellaro::SessionTrack& track = past_ ? past_->evening.track : track_;
   // The chart alone, without the bar that picks the spins shown.
   QWidget* view = chart_->findChild<QChartView*>();
-  return SaveEveningChart(path, track.points(), view != nullptr ? *view : *chart_);
+  return SaveEveningChart(path, track.points(), view != nullptr ? *view : *chart_,
+                          vellaro::DatabaseFiles(journal_path_));
 }
 
 void SessionPanel::AskAndSave(const QString& title, const QString& filter,

@@ -13,6 +13,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <sstream>
 
@@ -25,6 +29,7 @@
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
+#include "support/special_files.h"
 #include "tools/sim/app.h"
 #include "temporary_home.h"
 
@@ -341,6 +346,34 @@ class PanelJournalTest : public QObject {
     other.Refresh();
     other.WaitForIdle();
     QVERIFY(other.what_if()->table()->isRowHidden(vellaro::kBettingSystems));
+  }
+
+  // The page and the chart, as a page or a picture, never go over the journal, whatever the
+  // name the player gives it; into a pipe they go as a stream, and it stays a pipe.
+  void theSavesNeverGoOverTheJournalAndGoIntoAPipe() {
+    JournaledEvening evening(journal_, {});
+    evening.Play(7, 12);
+    SessionPanel panel(evening.g.h.game, evening.track, [&evening] { return evening.Spins(); });
+    panel.Refresh();
+    panel.WaitForIdle();
+    const QString journal = QString::fromStdString(journal_);
+    const QString link = home_.path() + QStringLiteral("/journal-link.png");
+    QVERIFY2(::symlink(journal_.c_str(), QFile::encodeName(link).constData()) == 0,
+             std::strerror(errno));
+    const std::string before = ReadAll(journal);
+    for (const QString& name : {journal, link}) {
+      for (const QString& why : {panel.SaveChart(name), panel.SaveReport(name)}) {
+        QVERIFY2(why.contains(QStringLiteral("which this program reads")), qPrintable(why));
+      }
+    }
+    QCOMPARE(ReadAll(journal), before);
+
+    const std::string pipe = home_.path().toStdString() + "/pipe-chart.svg";
+    QVERIFY(vellaro::testing::MakePipe(pipe));
+    vellaro::testing::PipeReader reader(pipe);
+    QCOMPARE(panel.SaveChart(QString::fromStdString(pipe)), QString());
+    QVERIFY(reader.Drain().find("<svg") != std::string::npos);
+    QCOMPARE(vellaro::testing::KindOf(pipe), std::string("pipe"));
   }
 };
 
