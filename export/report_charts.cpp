@@ -278,24 +278,29 @@ Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series) 
   return frame.Finish();
 }
 
-ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& lowest) {
+ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& needed,
+                           std::optional<int64_t> up_to) {
   ShareSeries series{std::move(name), {}, {}};
-  if (lowest.empty()) return series;
-  // An evening that went down to d units below zero falls below -B for every B under d.
-  std::vector<int64_t> depths;
-  for (const int64_t low : lowest) depths.push_back(low < 0 ? -low : 0);
-  std::sort(depths.begin(), depths.end());
-  const double evenings = static_cast<double>(depths.size());
+  if (needed.empty()) return series;
+  // An evening that needed d units is stopped by every bankroll B under d.
+  std::vector<int64_t> sorted = needed;
+  std::sort(sorted.begin(), sorted.end());
+  const double evenings = static_cast<double>(sorted.size());
   auto share_above = [&](int64_t bankroll) {
-    const auto deeper = std::upper_bound(depths.begin(), depths.end(), bankroll);
-    return static_cast<double>(depths.end() - deeper) / evenings;
+    const auto more = std::upper_bound(sorted.begin(), sorted.end(), bankroll);
+    return static_cast<double>(sorted.end() - more) / evenings;
   };
   series.x.push_back(0);
   series.share.push_back(share_above(0));
-  for (size_t i = 0; i < depths.size(); ++i) {
-    if (depths[i] == 0 || (i > 0 && depths[i] == depths[i - 1])) continue;
-    series.x.push_back(static_cast<double>(depths[i]));
-    series.share.push_back(share_above(depths[i]));
+  for (size_t i = 0; i < sorted.size(); ++i) {
+    if (sorted[i] <= 0 || (i > 0 && sorted[i] == sorted[i - 1])) continue;
+    if (up_to && sorted[i] >= *up_to) break;
+    series.x.push_back(static_cast<double>(sorted[i]));
+    series.share.push_back(share_above(sorted[i]));
+  }
+  if (up_to && *up_to > 0) {
+    series.x.push_back(static_cast<double>(*up_to));
+    series.share.push_back(share_above(*up_to));
   }
   return series;
 }
@@ -326,7 +331,8 @@ Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
   // A per cent sign, not a C format: xgettext:no-c-format
   std::vector<LegendEntry> legend = {{chart_colour::kInterval, Tr("estimate and 95% interval")},
                                      {chart_colour::kReference, reference_text}};
-  ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks), y, legend);
+  // Rates per unit read as per cent, as the table beside the chart gives them.
+  ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks, 0, true), y, legend);
   const PlotFrame& plot = frame.frame();
   SvgCanvas& canvas = frame.canvas();
   const double rx = plot.X(reference);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,14 +69,15 @@ struct ShareSeries {
   std::vector<double> x;
   std::vector<double> share;
 };
-// "The bankroll it needed": for each bankroll B, the share of evenings whose lowest net
-// result went below -B.
+// "The bankroll it needed": for each bankroll B, the share of evenings B would have stopped.
 Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series);
 
-// "The bankroll it needed", exact from each evening's lowest net result: the share of
-// evenings whose lowest point went below -B, at B = 0 and at every B where that share
-// changes (the depth of some evening), ready for ShareChart.
-ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& lowest);
+// "The bankroll it needed", exact from the bankroll each evening needed (the smallest that
+// would not have stopped it): the share of evenings that needed more than B, at B = 0 and
+// at every B where that share changes, ready for ShareChart. With `up_to`, the curve ends
+// at B = `up_to`: evenings a bankroll of that size stopped say nothing of larger ones.
+ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& needed,
+                           std::optional<int64_t> up_to = std::nullopt);
 
 // An estimate with its interval, one row of an interval chart.
 struct IntervalRow {
@@ -84,7 +86,8 @@ struct IntervalRow {
   double low = 0;
   double high = 0;
 };
-// Rows of estimates with their intervals against a reference line (the house edge).
+// Rows of estimates with their intervals against a reference line (the house edge), rates
+// whose axis reads in per cent (-0.04 is "-4%").
 Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
                     double reference, const std::string& reference_text);
 

@@ -152,6 +152,8 @@ ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
 
   ReportSection evening;
   evening.heading = Tr("The evening");
+  // First, before any figure: the figures are those of an evening a limit cut short.
+  if (!text.limit_note.empty()) evening.paragraphs.push_back(text.limit_note);
   evening.paragraphs.push_back(
       Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of the "
          "evening. No betting system changes the house edge of 1 unit in 37 on an even-money "

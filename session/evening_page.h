@@ -20,6 +20,9 @@ namespace vellaro {
 struct EveningPageText {
   std::string title;                  // the page's heading
   std::vector<std::string> settings;  // the lines that restate where the evening came from
+  // What a session limit did at the end of the evening, in the words the summary ends
+  // with; empty when it did nothing there.
+  std::string limit_note = {};
 };
 
 // What the page of stored session `id` of the journal `journal_file` says of where it came

@@ -20,8 +20,9 @@ struct WheelRow {
   std::string fair_share;  // the group's pockets of the 37, 4 decimals
   std::string since;       // spins since it last came
   std::string longest;     // its longest absence
-  // The exact chance of a count (an absence) at least this far out, and Holm's correction
-  // of it; "n/a" (in the language chosen) when no count could be unusual in so few spins.
+  // The exact chance of a count no more likely than the hits (of an absence at least this
+  // long), and Holm's correction of it; "n/a" (in the language chosen) when no count could
+  // be unusual in so few spins.
   std::string p_hits;
   std::string holm_hits;
   std::string p_absence;

@@ -151,13 +151,13 @@ std::string Verdict(const WheelStatistics& stats, bool can_stand_out) {
 std::string Method(const WheelStatistics& stats) {
   return TrFormat(
       OneOrMany(stats.spins,
-                N_("Each p is the chance that a fair wheel, in {1} spin, gives a count at least "
-                   "this far from the expected one, either way, or an absence at least this "
-                   "long. Holm's correction over the {2} figures keeps the chance that a fair "
+                N_("Each p is the chance that a fair wheel, in {1} spin, gives a count no more "
+                   "likely than the one seen, on either side of the expected count, or an "
+                   "absence at least this long. Holm's correction over the {2} figures keeps the chance that a fair "
                    "wheel shows anything unusual at 5 % or less."),
-                N_("Each p is the chance that a fair wheel, in {1} spins, gives a count at least "
-                   "this far from the expected one, either way, or an absence at least this "
-                   "long. Holm's correction over the {2} figures keeps the chance that a fair "
+                N_("Each p is the chance that a fair wheel, in {1} spins, gives a count no more "
+                   "likely than the one seen, on either side of the expected count, or an "
+                   "absence at least this long. Holm's correction over the {2} figures keeps the chance that a fair "
                    "wheel shows anything unusual at 5 % or less.")),
       {LocalCount(stats.spins), LocalCount(static_cast<int64_t>(stats.checks.size()))});
 }

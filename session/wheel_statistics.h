@@ -18,7 +18,7 @@
 namespace vellaro {
 
 // A figure is called unusual when, after Holm's correction over all the figures checked,
-// chance alone gives one at least as far out at most this often.
+// chance alone gives one as unusual at most this often.
 inline constexpr double kUnusualLevel = 0.05;
 
 struct GroupCount {
@@ -38,13 +38,13 @@ enum class FigureKind {
   kLongestAbsence,
 };
 
-// One figure that can look lopsided, with how often a fair wheel gives one as far out.
+// One figure that can look lopsided, with how often a fair wheel gives one as unusual.
 struct FigureCheck {
   FigureKind kind = FigureKind::kHits;
   size_t group = 0;  // index in WheelStatistics::groups
   // Empty when even the most lopsided value this figure can take would be usual for this
   // many spins: then no number would mean anything, and `plain` says so.
-  std::optional<double> p_value;    // the exact chance of a figure at least this far out
+  std::optional<double> p_value;    // TwoSidedBinomialP or AbsenceAtLeastP of it
   std::optional<double> corrected;  // Holm's, over all the figures checked together
   bool unusual = false;             // corrected <= kUnusualLevel
   std::string plain;                // what the figure and its chance say, for the player

@@ -1340,10 +1340,6 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
         <translation>Die meisten Drehungen in Folge ohne es, die aktuellen eingeschlossen</translation>
     </message>
     <message>
-        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
-        <translation>Die Wahrscheinlichkeit, dass ein fairer Kessel eine Anzahl mindestens so weit vom Erwartungswert entfernt ergibt, in beide Richtungen; nach der Holm-Korrektur in Klammern</translation>
-    </message>
-    <message>
         <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
         <translation>Die Wahrscheinlichkeit, dass ein fairer Kessel es irgendwo in diesen Drehungen mindestens so lange ausbleiben lässt; nach der Holm-Korrektur in Klammern</translation>
     </message>
@@ -1362,6 +1358,10 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     <message>
         <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
         <translation>Die letzte Zahl, %1, und ihre Nachbarn im Kessel, im Uhrzeigersinn: %2.</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count no more likely than this one, on either side of the expected count; after Holm&apos;s correction in brackets</source>
+        <translation>Die Wahrscheinlichkeit, dass ein fairer Kessel eine Anzahl ergibt, die nicht wahrscheinlicher ist als diese, auf beiden Seiten der erwarteten Anzahl; nach der Holm-Korrektur in Klammern</translation>
     </message>
 </context>
 <context>

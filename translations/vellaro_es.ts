@@ -1340,10 +1340,6 @@ Si pierde, la próxima apuesta: %2</translation>
         <translation>El mayor número de tiradas seguidas sin él, incluidas las actuales</translation>
     </message>
     <message>
-        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
-        <translation>La probabilidad de que una rueda justa dé un recuento al menos así de alejado del esperado, en cualquier sentido; tras la corrección de Holm entre paréntesis</translation>
-    </message>
-    <message>
         <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
         <translation>La probabilidad de que una rueda justa lo mantenga ausente al menos este tiempo en algún punto de estas tiradas; tras la corrección de Holm entre paréntesis</translation>
     </message>
@@ -1362,6 +1358,10 @@ Si pierde, la próxima apuesta: %2</translation>
     <message>
         <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
         <translation>El último número, %1, y sus vecinos en la rueda, en el sentido de las agujas del reloj: %2.</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count no more likely than this one, on either side of the expected count; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilidad de que una rueda justa dé un recuento no más probable que este, a uno u otro lado del recuento esperado; tras la corrección de Holm entre paréntesis</translation>
     </message>
 </context>
 <context>

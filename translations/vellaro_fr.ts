@@ -1340,10 +1340,6 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
         <translation>Le plus grand nombre de coups d’affilée sans lui, les actuels compris</translation>
     </message>
     <message>
-        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
-        <translation>La probabilité qu’un cylindre équitable donne un compte au moins aussi éloigné de l’attendu, dans un sens ou dans l’autre ; après la correction de Holm entre parenthèses</translation>
-    </message>
-    <message>
         <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
         <translation>La probabilité qu’un cylindre équitable le tienne absent au moins aussi longtemps quelque part dans ces coups ; après la correction de Holm entre parenthèses</translation>
     </message>
@@ -1362,6 +1358,10 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     <message>
         <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
         <translation>Le dernier numéro, %1, et ses voisins sur le cylindre, dans le sens des aiguilles d’une montre : %2.</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count no more likely than this one, on either side of the expected count; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilité qu’un cylindre équitable donne un compte pas plus probable que celui-ci, d’un côté ou de l’autre du compte attendu ; après la correction de Holm entre parenthèses</translation>
     </message>
 </context>
 <context>

@@ -1340,10 +1340,6 @@ Se perde, la prossima puntata: %2</translation>
         <translation>Il massimo di giri di fila senza di esso, compresi quelli attuali</translation>
     </message>
     <message>
-        <source>The chance that a fair wheel gives a count at least this far from the expected one, either way; after Holm&apos;s correction in brackets</source>
-        <translation>La probabilità che una ruota equa dia un conteggio almeno così lontano da quello atteso, in un senso o nell’altro; dopo la correzione di Holm tra parentesi</translation>
-    </message>
-    <message>
         <source>The chance that a fair wheel keeps it away at least this long somewhere in these spins; after Holm&apos;s correction in brackets</source>
         <translation>La probabilità che una ruota equa lo tenga assente almeno così a lungo in un punto qualsiasi di questi giri; dopo la correzione di Holm tra parentesi</translation>
     </message>
@@ -1362,6 +1358,10 @@ Se perde, la prossima puntata: %2</translation>
     <message>
         <source>The last number, %1, and its neighbours on the wheel, clockwise: %2.</source>
         <translation>L’ultimo numero, %1, e i suoi vicini sulla ruota, in senso orario: %2.</translation>
+    </message>
+    <message>
+        <source>The chance that a fair wheel gives a count no more likely than this one, on either side of the expected count; after Holm&apos;s correction in brackets</source>
+        <translation>La probabilità che una ruota equa dia un conteggio non più probabile di questo, da una parte o dall’altra del conteggio atteso; dopo la correzione di Holm tra parentesi</translation>
     </message>
 </context>
 <context>

@@ -100,8 +100,8 @@ QTableWidget* WheelTab::NewGroupTable() {
                                   "The most spins in a row without it, the current ones included"),
       QCoreApplication::translate(
           "WheelTab",
-          "The chance that a fair wheel gives a count at least this far from the "
-          "expected one, either way; after Holm's correction in brackets"),
+          "The chance that a fair wheel gives a count no more likely than this one, on "
+          "either side of the expected count; after Holm's correction in brackets"),
       QCoreApplication::translate(
           "WheelTab",
           "The chance that a fair wheel keeps it away at least this long somewhere "

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -141,23 +142,29 @@ TEST(ReportChart, RefusesNumbersItCannotPlace) {
 }
 
 TEST(ReportChart, NeededBankrollAgreesWithACountAtEveryBankroll) {
-  const std::vector<int64_t> lowest = {0, -1, -5, -5, -12, 3, -1, -40};
-  const ShareSeries series = NeededBankroll("M", lowest);
-  ASSERT_EQ(series.x, (std::vector<double>{0, 1, 5, 12, 40}));
-  // Read as stairs, the curve at each whole bankroll is the count of evenings below -B.
-  for (int64_t bankroll = 0; bankroll <= 45; ++bankroll) {
-    size_t step = 0;
-    while (step + 1 < series.x.size() && series.x[step + 1] <= bankroll) ++step;
-    int below = 0;
-    for (const int64_t low : lowest) below += low < -bankroll;
-    EXPECT_DOUBLE_EQ(series.share[step], below / 8.0) << "B = " << bankroll;
+  const std::vector<int64_t> needed = {0, 1, 5, 5, 12, 0, 1, 40};
+  // Read as stairs, the curve at each whole bankroll is the count of evenings that needed
+  // more; with `up_to`, it ends there, at that bankroll's count.
+  for (const std::optional<int64_t> up_to : {std::optional<int64_t>(), std::optional<int64_t>(12),
+                                             std::optional<int64_t>(20)}) {
+    const ShareSeries series = NeededBankroll("M", needed, up_to);
+    ASSERT_EQ(series.x, !up_to          ? (std::vector<double>{0, 1, 5, 12, 40})
+                        : *up_to == 12 ? (std::vector<double>{0, 1, 5, 12})
+                                       : (std::vector<double>{0, 1, 5, 12, 20}));
+    for (int64_t bankroll = 0; bankroll <= up_to.value_or(45); ++bankroll) {
+      size_t step = 0;
+      while (step + 1 < series.x.size() && series.x[step + 1] <= bankroll) ++step;
+      int more = 0;
+      for (const int64_t need : needed) more += need > bankroll;
+      EXPECT_DOUBLE_EQ(series.share[step], more / 8.0) << "B = " << bankroll;
+    }
   }
   EXPECT_TRUE(NeededBankroll("none", {}).x.empty());
 
   // Ten thousand evenings, each a different depth: the curve keeps to the picture's columns
   // and still ends at the deepest evening, at zero.
   std::vector<int64_t> many;
-  for (int64_t i = 0; i < 10000; ++i) many.push_back(-i * 7);
+  for (int64_t i = 0; i < 10000; ++i) many.push_back(i * 7);
   const Chart chart = ShareChart({"t", "d", "x", "y"}, {NeededBankroll("M", many)});
   EXPECT_LT(chart.svg.size(), 30000u);
   const std::string points = Attribute(chart.svg, "<polyline class=\"series\"", 0, "points");

@@ -75,8 +75,8 @@ inline std::vector<Chart> SampleCharts() {
     needed.push_back(series);
   }
   charts.push_back(ShareChart({"The bankroll it needed",
-                               "Share of evenings whose lowest point went below -B.",
-                               "bankroll B (units)", "evenings below -B"},
+                               "Share of evenings a bankroll of B would have stopped.",
+                               "bankroll B (units)", "evenings stopped by B"},
                               needed));
   charts.push_back(IntervalChart(
       {"Result per unit staked", "Each system's result per unit staked with its 95% interval.",

@@ -102,6 +102,20 @@ TEST(Significance, HitsAndAbsencesAgreeWithEverySequenceOfHitsAndMisses) {
   }
 }
 
+// 45 hits of a dozen in 200 spins, 64.9 expected: the counts no more likely than 45 (up to
+// 45, and from 86 on) add up to 0.00244; the counts at least as far from the mean either way
+// (from 85 on) would give 0.00312. The words the player reads must name the rule computed.
+TEST(Significance, TheWordsNameTheCountsNoMoreLikelyThanTheOneSeen) {
+  EXPECT_NEAR(TwoSidedBinomialP(45, 200, 12.0 / 37), 0.00244, 0.000005);
+  std::vector<int> spins(200, 0);
+  for (size_t i = 0; i < 45; ++i) spins[i] = 1;  // the first dozen, 45 times
+  const WheelStatistics stats = CountWheel(spins);
+  EXPECT_NEAR(std::stod(WheelRows(stats).front().p_hits), 0.00244, 0.000005);
+  EXPECT_NE(stats.method.find("no more likely than the one seen"), std::string::npos)
+      << stats.method;
+  EXPECT_EQ(stats.method.find("far from"), std::string::npos) << stats.method;
+}
+
 TEST(Significance, HolmStepsDownFromTheSmallest) {
   // Sorted: 0.005 x 4 = 0.02, 0.01 x 3 = 0.03, 0.03 x 2 = 0.06, 0.04 x 1 = 0.04 raised to 0.06.
   const std::vector<double> corrected = HolmCorrected({0.01, 0.04, 0.03, 0.005});

@@ -1,7 +1,8 @@
 // The report page of --report: its figures are the run's own (the table's, the CSV's), the
-// fan and the needed-bankroll curve match a recount from every evening's rows, the page is
-// the same bytes for any number of threads, the page speaks German with the same figures, and
-// one evening's page follows its replay.
+// fan matches a recount from every evening's rows, the needed-bankroll curve is the share
+// that runs with each bankroll stop, the page is the same bytes for any number of threads,
+// the page speaks German with the same figures, and one evening's page follows its replay
+// and says what the summary says of a limit that stopped it.
 
 #include <gtest/gtest.h>
 
@@ -104,8 +105,8 @@ TEST(RunsPage, MarksTheSpreadWithTheFiguresOfTheCsv) {
 }
 
 // Every evening replayed on its own, its net after every spin kept in full, and the
-// percentiles and depths counted from those lists by sorting.
-TEST(RunsPage, FanAndNeededBankrollAgreeWithARecountOfEveryEvening) {
+// percentiles counted from those lists by sorting.
+TEST(RunsPage, FanAgreesWithARecountOfEveryEvening) {
   constexpr uint64_t kEvenings = 50;
   constexpr uint64_t kSpins = 100;
   EveningsPlan plan;
@@ -122,7 +123,6 @@ TEST(RunsPage, FanAndNeededBankrollAgreeWithARecountOfEveryEvening) {
 
   for (size_t s = 0; s < plan.systems.size(); ++s) {
     std::vector<std::vector<int64_t>> nets(kEvenings);  // per evening, after spins 1..kSpins
-    std::vector<int64_t> lowest;
     uint64_t stopped = 0;
     for (uint64_t i = 0; i < kEvenings; ++i) {
       ReplayOptions options = plan.options;
@@ -135,8 +135,6 @@ TEST(RunsPage, FanAndNeededBankrollAgreeWithARecountOfEveryEvening) {
       EXPECT_EQ(shapes.evenings[s][i].stopped_at,
                 nets[i].size() < kSpins ? nets[i].size() : 0u);
       nets[i].resize(kSpins, nets[i].back());  // the player left with the last net
-      lowest.push_back(std::min<int64_t>(0, *std::min_element(nets[i].begin(), nets[i].end())));
-      EXPECT_EQ(shapes.evenings[s][i].lowest, lowest.back()) << "evening " << i;
     }
     EXPECT_GT(stopped, 0u) << "system " << plan.systems[s];
     EXPECT_LT(stopped, kEvenings);
@@ -152,18 +150,66 @@ TEST(RunsPage, FanAndNeededBankrollAgreeWithARecountOfEveryEvening) {
             << "spin " << shapes.sampled[point] << ", percentile " << percents[k];
       }
     }
-    // The share of evenings that went below -B, counted one bankroll at a time.
-    const ShareSeries needed = NeededBankroll("", lowest);
-    ASSERT_FALSE(needed.x.empty());
-    EXPECT_EQ(needed.x.front(), 0);
-    for (size_t k = 0; k < needed.x.size(); ++k) {
-      const auto below = std::count_if(lowest.begin(), lowest.end(), [&](int64_t low) {
-        return static_cast<double>(low) < -needed.x[k];
-      });
-      EXPECT_DOUBLE_EQ(needed.share[k], static_cast<double>(below) / kEvenings);
-    }
     // The table's median is the fan's at the last spin.
     EXPECT_EQ(fan.back()[2], SpreadOf(played[s]).median);
+  }
+}
+
+// The stairs of `curve` read at bankroll `b`.
+double ShareAt(const ShareSeries& curve, int64_t b) {
+  size_t step = 0;
+  while (step + 1 < curve.x.size() && curve.x[step + 1] <= static_cast<double>(b)) ++step;
+  return curve.share.at(step);
+}
+
+std::vector<int64_t> NeededOf(const std::vector<EveningShape>& shapes) {
+  std::vector<int64_t> needed;
+  for (const EveningShape& shape : shapes) needed.push_back(shape.needed);
+  return needed;
+}
+
+// "The bankroll it needed" answers its question by the bankroll's own rule: read at B, the
+// curve of a run without a bankroll is the share of evenings that the same run with
+// --bankroll B has stopped, for a system whose stakes double and one whose stakes creep, with
+// and without another limit beside it. With --bankroll B set, the curve ends at B, at the
+// share stopped, and below B it is the curve of the run without one.
+TEST(RunsPage, TheNeededBankrollIsTheShareEachBankrollStops) {
+  constexpr uint64_t kEvenings = 80;
+  EveningsPlan plan;
+  plan.options.timing.clock_s = 1'700'000'000;
+  plan.systems = {0, 2};
+  plan.evenings = kEvenings;
+  plan.spins = 120;
+  plan.seed = 11;
+  auto play = [&plan](std::optional<int32_t> bankroll) {
+    EveningsPlan limited = plan;
+    limited.options.settings.limits.bankroll = bankroll;
+    RunShapes shapes;
+    shapes.sampled = SampledSpins(plan.spins, 10);
+    auto evenings = PlayEvenings(limited, {}, std::chrono::milliseconds(250), &shapes);
+    return std::make_pair(std::move(evenings), std::move(shapes));
+  };
+  for (const std::optional<int32_t> stop_loss : {std::optional<int32_t>(), std::optional(25)}) {
+    plan.options.settings.limits.stop_loss = stop_loss;
+    const auto [free_evenings, free_shapes] = play(std::nullopt);
+    for (const int32_t bankroll : {3, 12, 40, 150}) {
+      const auto [evenings, shapes] = play(bankroll);
+      for (size_t s = 0; s < plan.systems.size(); ++s) {
+        const double stopped =
+            static_cast<double>(SpreadOf(evenings[s]).stopped_by[static_cast<size_t>(LimitKind::kBankroll)]) / kEvenings;
+        const std::string where = "system " + std::to_string(plan.systems[s]) + ", B " +
+                                  std::to_string(bankroll) + ", stop-loss " +
+                                  std::to_string(stop_loss.value_or(0));
+        const ShareSeries free_curve = NeededBankroll("", NeededOf(free_shapes.evenings[s]));
+        EXPECT_DOUBLE_EQ(ShareAt(free_curve, bankroll), stopped) << where;
+        const ShareSeries curve = NeededBankroll("", NeededOf(shapes.evenings[s]), bankroll);
+        EXPECT_EQ(curve.x.back(), bankroll) << where;
+        EXPECT_DOUBLE_EQ(curve.share.back(), stopped) << where;
+        for (int64_t b = 0; b < bankroll; ++b) {
+          EXPECT_DOUBLE_EQ(ShareAt(curve, b), ShareAt(free_curve, b)) << where << ", at " << b;
+        }
+      }
+    }
   }
 }
 
@@ -374,6 +420,66 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
                        true, true, {}};
   EXPECT_EQ(page, EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup)},
                                   track));
+}
+
+// A bankroll that stops the evening at line 29 of 300: the page's title names the limit and
+// the line, and its note is the summary's last line word for word, as standard error says
+// it with the trace; where nothing stops the evening, neither has anything to say.
+TEST(EveningPage, SaysWhichLimitStoppedTheEveningAsTheSummaryDoes) {
+  TempFolder folder;
+  const std::string summary_page = folder.File("summary.html");
+  const std::string trace_page = folder.File("trace.html");
+  const std::vector<std::string_view> args = {"--random", "300",  "--seed",  "5",
+                                              "--clock",  "1700000000", "--bankroll", "30"};
+  auto with = [&args](std::vector<std::string_view> more) {
+    more.insert(more.begin(), args.begin(), args.end());
+    return RunProgram(more);
+  };
+  const auto summary = with({"--summary", "--report", summary_page});
+  ASSERT_EQ(summary.status, 0) << summary.err;
+  const std::string last = summary.out.substr(summary.out.rfind('\n', summary.out.size() - 2) + 1);
+  ASSERT_EQ(last.rfind("stopped by a session limit at line 29: bankroll of 30 units", 0), 0u)
+      << last;
+  const std::string sentence = last.substr(0, last.size() - 1);
+  const std::string page = Slurp(summary_page);
+  EXPECT_NE(page.find("<title>vellaro-sim: 300 spins of a fair wheel, stopped by the bankroll "
+                      "at line 29</title>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<p>" + sentence + "</p>"), std::string::npos) << sentence;
+
+  const auto trace = with({"--report", trace_page});
+  ASSERT_EQ(trace.status, 0) << trace.err;
+  EXPECT_NE(trace.err.find("vellaro-sim: " + sentence + "\n"), std::string::npos) << trace.err;
+  EXPECT_EQ(Slurp(trace_page), page);
+
+  const std::string free_page = folder.File("free.html");
+  ASSERT_EQ(RunProgram({"--random", "300", "--seed", "5", "--clock", "1700000000", "--bankroll",
+                        "100000", "--summary", "--report", free_page})
+                .status,
+            0);
+  const std::string free = Slurp(free_page);
+  EXPECT_NE(free.find("<title>vellaro-sim: 300 spins of a fair wheel</title>"),
+            std::string::npos);
+  EXPECT_EQ(free.find("session limit"), std::string::npos);
+}
+
+// The result per unit staked reads in per cent on its chart's axis, as in the table.
+TEST(RunsPage, TheResultPerUnitStakedReadsInPerCent) {
+  TempFolder folder;
+  const std::string file = folder.File("runs.html");
+  const auto run = RunProgram({"--runs", "200", "--spins", "100", "--system", "havrel", "--seed",
+                               "4", "--clock", "1700000000", "--report", file});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string page = Slurp(file);
+  const size_t chart = page.find("<title>Result per unit staked</title>");
+  ASSERT_NE(chart, std::string::npos);
+  const std::string svg = page.substr(chart, page.find("</svg>", chart) - chart);
+  size_t ticks = 0;
+  for (size_t at = svg.find("%</text>"); at != std::string::npos; at = svg.find("%</text>", at + 1)) {
+    ++ticks;
+  }
+  EXPECT_GE(ticks, 2u) << svg;
+  EXPECT_EQ(svg.find(">-0.0"), std::string::npos) << svg;
 }
 
 }  // namespace

@@ -247,21 +247,19 @@ std::optional<Entry> RefusedUndo(const ReplayOptions& options, std::span<const E
   return Replay(options, source, none);
 }
 
-// Passes the trace on and remembers what the summary would say of a bet a session limit
-// held back at the end, which the trace's columns cannot say.
+// Passes the trace on, and the rows to `said`: what the summary would say of a bet a
+// session limit held back at the end, which the trace's columns cannot say.
 class StopWatchingTrace final : public RowSink {
  public:
-  StopWatchingTrace(std::ostream& out, std::optional<uint64_t> last_line)
-      : trace_(out), summary_(false, last_line) {}
+  StopWatchingTrace(std::ostream& out, Summary& said) : trace_(out), said_(said) {}
   void Add(const Row& row) override {
     trace_.Add(row);
-    summary_.Add(row);
+    said_.Add(row);
   }
-  std::optional<std::string> HeldAtTheEnd() const { return summary_.HeldAtTheEnd(); }
 
  private:
   TraceWriter trace_;
-  Summary summary_;
+  Summary& said_;
 };
 
 // With the trace on standard output, what a repeat of the run needs and the trace cannot
@@ -292,7 +290,8 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
 
 // One replay, of the log or of --random's wheel, printed as a trace or a summary.
 // The report page of the one replay; false, with the reason, if it cannot be written.
-bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, std::ostream& err) {
+bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, const Summary& said,
+                      std::ostream& err) {
   const CommandLine& line = setup.line;
   const std::string title =
       line.random_spins
@@ -301,7 +300,8 @@ bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, std::ost
                         N_("vellaro-sim: {1} spins of a fair wheel"))
       : line.file == "-" ? std::string(Tr("vellaro-sim: the evening of standard input"))
                          : TrFormat("vellaro-sim: the evening of {1}", {line.file});
-  return WritePage(*line.report, EveningPageHtml({title, SetupLines(setup)}, track), line,
+  return WritePage(*line.report, EveningPageHtml(said.PageText(title, SetupLines(setup)), track),
+                   line,
                    err);
 }
 
@@ -376,9 +376,9 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
   std::optional<uint64_t> last_line = line.random_spins;
   if (!entries.empty()) last_line = entries.back().line;
   std::optional<Entry> refused;
-  std::optional<std::string> held_at_the_end;
+  // What the summary prints, or (with the trace) standard error and the page say of a limit.
+  Summary summary(line.settings.limits.Any(), last_line);
   if (line.summary) {
-    Summary summary(line.settings.limits.Any(), last_line);
     refused = Replay(heard, *source, summary);
     if (!refused) {
       PrintSetup(out, setup);
@@ -392,9 +392,8 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
   } else {
     refused = RefusedUndo(options, entries);
     if (!refused) {
-      StopWatchingTrace trace(out, last_line);
+      StopWatchingTrace trace(out, summary);
       Replay(heard, *source, trace);
-      held_at_the_end = trace.HeldAtTheEnd();
     }
   }
   if (refused) {
@@ -402,8 +401,9 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;
-  if (line.report && !WriteEveningPage(setup, track, err)) return kExitFailed;
-  if (held_at_the_end) err << kProgram << ": " << *held_at_the_end << '\n';
+  if (line.report && !WriteEveningPage(setup, track, summary, err)) return kExitFailed;
+  const std::optional<std::string> held_at_the_end = summary.HeldAtTheEnd();
+  if (held_at_the_end && !line.summary) err << kProgram << ": " << *held_at_the_end << '\n';
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);
   return kExitOk;
 }

@@ -71,8 +71,18 @@ size_t SampledNets::Bytes() const {
 
 void ShapeTally::Add(const Row& row) {
   net_ = row.real.net;
-  lowest_ = std::min(lowest_, net_);
   last_line_ = row.entry.line;
+  // What a bankroll must cover of the bet after this spin: its stake less the net so far.
+  if (last_line_ < spins_) {
+    if (row.withheld) {
+      const LimitKind limit = row.withheld->limit;
+      if (limit != LimitKind::kStopLoss && limit != LimitKind::kTakeProfit) {
+        needed_ = std::max(needed_, int64_t{row.withheld->stake} - row.withheld->net);
+      }
+    } else if (row.shown) {
+      needed_ = std::max(needed_, int64_t{row.stake} - net_);
+    }
+  }
   while (nets_.size() < sampled_.size() &&
          static_cast<uint64_t>(sampled_[nets_.size()]) <= last_line_) {
     nets_.push_back(net_);
@@ -81,7 +91,7 @@ void ShapeTally::Add(const Row& row) {
 
 EveningShape ShapeTally::Finish(bool stopped) {
   nets_.resize(sampled_.size(), net_);
-  return {lowest_, stopped ? last_line_ : 0};
+  return {needed_, stopped ? last_line_ : 0};
 }
 
 }  // namespace vellaro::sim

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the report page of --runs draws beyond the table's measures: each evening's lowest
-// net result and the spin a limit stopped it at, and the net results at a few hundred
+// What the report page of --runs draws beyond the table's measures: the bankroll each
+// evening needed and the spin a limit stopped it at, and the net results at a few hundred
 // sampled spins of every evening, counted by value so that their percentiles are exact.
 
 #include <cstdint>
@@ -16,7 +16,12 @@ namespace vellaro::sim {
 inline constexpr int kFanPoints = 150;
 
 struct EveningShape {
-  int64_t lowest = 0;       // the lowest net result, from 0 at the start (so 0 or below)
+  // The smallest bankroll that would not have stopped the evening, by the rule of
+  // --bankroll: a bankroll B holds back a bet after spin k < S whose stake is more than
+  // B + the net result, so B stops it when B < stake - net for some such bet. A bet the
+  // stop-loss or the take-profit held back counts for nothing: they come before the
+  // bankroll. 0 when no bet was shown before the last spin.
+  int64_t needed = 0;
   uint64_t stopped_at = 0;  // the last spin played when a session limit stopped it, else 0
 };
 
@@ -59,7 +64,9 @@ struct RunShapes {
 // limit stopped keeps its last net at the spins it did not play: the player left with it.
 class ShapeTally final : public replay::RowSink {
  public:
-  explicit ShapeTally(const std::vector<int64_t>& sampled) : sampled_(sampled) {
+  // An evening of `spins` spins, sampled at `sampled`.
+  ShapeTally(const std::vector<int64_t>& sampled, uint64_t spins)
+      : sampled_(sampled), spins_(spins) {
     nets_.reserve(sampled.size());
   }
   void Add(const replay::Row& row) override;
@@ -71,9 +78,10 @@ class ShapeTally final : public replay::RowSink {
 
  private:
   const std::vector<int64_t>& sampled_;
+  uint64_t spins_ = 0;
   std::vector<int64_t> nets_;
   int64_t net_ = 0;
-  int64_t lowest_ = 0;
+  int64_t needed_ = 0;
   uint64_t last_line_ = 0;
 };
 

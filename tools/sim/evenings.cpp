@@ -74,7 +74,7 @@ void PlayEveningsOnThisThread(Shared& shared) {
       CountingTally tally(shared.spins_done, plan.spins);
       std::optional<ShapeTally> shape;
       if (shared.shapes) {
-        shape.emplace(shared.shapes->sampled);
+        shape.emplace(shared.shapes->sampled, plan.spins);
         tally.FollowShape(&*shape);
       }
       // A fair wheel never asks for an undo, so nothing can be refused.

@@ -31,10 +31,12 @@ std::string Listed(const std::vector<std::string>& items) {
   return text;
 }
 
-// Units an evening, as a person reads the number.
-std::string Exact(const Spread& spread) {
+// What the house edge takes of the units these evenings staked, a figure of the sample as
+// their mean is: the stakes of the rare evenings the sample lacks would change it too.
+std::string AtTheHouseEdge(const Spread& spread) {
   return TrFormat(
-      ": the exact expectation is -1/37 of the units staked, {1} units an evening here.",
+      ": at the house edge, the units these evenings staked come to {1} units an evening, a "
+      "figure of this sample as the mean is.",
       {LocalNumber(Decimal(-spread.units_staked, __int128{37} * spread.evenings, 2))});
 }
 
@@ -209,11 +211,11 @@ std::string FewStoppedWords(const std::string& name, const PlayedSystem& system,
   if (bounds.empty()) {
     return TrFormat("{1}: no interval. The {2} stopped {3} of {4}: too few to measure what "
                     "the evenings it stops cost{5}",
-                    {name, Listed(set), stopped, evenings, Exact(spread)});
+                    {name, Listed(set), stopped, evenings, AtTheHouseEdge(spread)});
   }
   return TrFormat("{1}: no interval. Its stakes {2}; the {3} stopped {4} of {5}: too few to "
                   "measure what the evenings it stops cost{6}",
-                  {name, HowStakesGrow(system), Listed(set), stopped, evenings, Exact(spread)});
+                  {name, HowStakesGrow(system), Listed(set), stopped, evenings, AtTheHouseEdge(spread)});
 }
 
 }  // namespace
@@ -231,7 +233,7 @@ std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const Se
       if (!by_wins) {
         return TrFormat("{1}: no interval. The stakes of this system can grow without bound "
                         "(they {2}); its few ruinous evenings are too rare for {3} to measure{4}",
-                        {name, grow, evenings, Exact(spread)});
+                        {name, grow, evenings, AtTheHouseEdge(spread)});
       }
       return TrFormat(limits.bankroll
                           ? N_("{1}: no interval. The stakes of this system can grow without "
@@ -241,7 +243,7 @@ std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const Se
                           : N_("{1}: no interval. The stakes of this system can grow without "
                                "bound (they {2}); its few long winning streaks, whose stakes it "
                                "loses at the next loss, are too rare for {3} to measure{4}"),
-                      {name, grow, evenings, Exact(spread)});
+                      {name, grow, evenings, AtTheHouseEdge(spread)});
     }
     case NoInterval::kFewStopped:
       return FewStoppedWords(name, system, limits, spread, evenings);
@@ -250,14 +252,14 @@ std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const Se
                       "too few to measure what the rare evenings that go on, staking more and "
                       "more, bring{4}",
                       {name, LocalNumber(Whole(spread.evenings - StoppedByAny(spread))), evenings,
-                       Exact(spread)});
+                       AtTheHouseEdge(spread)});
     case NoInterval::kTooFewEvenings:
       return TrFormat(spread.evenings == 1
                           ? N_("{1}: no interval. {2} is too few to measure the spread of the "
                                "results; it takes {3}{4}")
                           : N_("{1}: no interval. {2} are too few to measure the spread of the "
                                "results; it takes {3}{4}"),
-                      {name, evenings, Whole(kEveningsAtLeast), Exact(spread)});
+                      {name, evenings, Whole(kEveningsAtLeast), AtTheHouseEdge(spread)});
   }
   return "";
 }

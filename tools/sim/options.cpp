@@ -610,10 +610,11 @@ constexpr HelpSection kHelpSections[] = {
      N_("  The summary lists the dozens, the columns and the wheel's named sectors\n"
      "  (Voisins du zero, Tiers du cylindre, Orphelins, Jeu zero) of the spins in the\n"
      "  history: hits, share against the fair one, spins since, longest absence. Each\n"
-     "  line gives p, the exact chance that a fair wheel is at least this far out, for\n"
-     "  the hits and for the longest absence, and Holm's correction of it over all 20\n"
-     "  figures together: a figure is unusual when that is 0.05 or less. Spins are\n"
-     "  independent: none of this says anything about the next spin.\n")},
+     "  line gives p, an exact chance on a fair wheel: for the hits, of a count no\n"
+     "  more likely than the one seen, on either side of the expected count; for the\n"
+     "  longest absence, of one at least this long. Holm's correction of each over\n"
+     "  all 20 figures together: a figure is unusual when that is 0.05 or less. Spins\n"
+     "  are independent: none of this says anything about the next spin.\n")},
     {N_("Repeating a run:"),
      N_("  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
      "  their result depends on --clock (default: the time of the run). Without\n"
@@ -628,8 +629,8 @@ constexpr HelpSection kHelpSections[] = {
      "  it gives:\n"
      "    evenings, spins      N, and M per evening\n"
      "    mean_result          the mean net result of an evening, in units\n"
-     "    expected_mean_result exact at the house edge: -1/37 of the mean units\n"
-     "                         staked\n"
+     "    expected_mean_result -1/37 of the mean units staked in these evenings:\n"
+     "                         the house edge on this sample's stakes\n"
      "    median_result, p5_result, p95_result\n"
      "                         percentiles of the net result by nearest rank: the\n"
      "                         smallest result that at least p % of the evenings do\n"

@@ -83,7 +83,7 @@ const Column kColumns[] = {
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(s.spread.total_result, s.spread.evenings, 2);
      }},
-    {"expected_mean_result", N_("  exact at the house edge"),
+    {"expected_mean_result", N_("  house edge on these stakes"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
        return Decimal(-s.spread.units_staked, __int128{37} * s.spread.evenings, 2);
      }},
@@ -186,6 +186,9 @@ void WriteCsv(std::ostream& out, const RunSetup& setup, const std::vector<System
   }
 }
 
+void WriteTableNotes(std::ostream& out, const RunSetup& setup,
+                     const std::vector<SystemSpread>& systems);
+
 void WriteTable(std::ostream& out, const RunSetup& setup,
                 const std::vector<SystemSpread>& systems) {
   const CommandLine& c = setup.line;
@@ -219,13 +222,20 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
     out << line << '\n';
   }
   out << '\n';
+  WriteTableNotes(out, setup, systems);
+}
+
+// What the table's measures mean, and why an interval is withheld.
+void WriteTableNotes(std::ostream& out, const RunSetup& setup,
+                     const std::vector<SystemSpread>& systems) {
   out << Wrapped(
       // xgettext:no-c-format
       Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of "
-         "each evening; a bet still on show after the last spin is not counted. Exact at "
-         "the house edge: -1/37 of the mean units staked, what the mean net result comes "
-         "to on average for the stakes placed; no betting system changes the house edge "
-         "of 1 unit in 37 on an even-money chance. Percentiles by nearest rank. Deepest "
+         "each evening; a bet still on show after the last spin is not counted. House edge "
+         "on these stakes: -1/37 of the mean units staked in these evenings, what "
+         "the mean net result comes to on average for the stakes they placed, a figure of "
+         "this sample as the mean is; no betting system changes the house edge of 1 unit "
+         "in 37 on an even-money chance. Percentiles by nearest rank. Deepest "
          "drawdown: the largest fall of the net result below its highest point so far, "
          "which starts at 0. Result per unit staked: all net results over all units "
          "staked, with a 95 % interval across evenings where its method holds (a "

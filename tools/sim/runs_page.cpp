@@ -85,23 +85,42 @@ ReportFigure Fan(const SystemSpread& s, const std::vector<int64_t>& sampled,
                                       "spins spread evenly over the evening.")));
 }
 
-std::vector<int64_t> Lowest(const std::vector<EveningShape>& shapes) {
-  std::vector<int64_t> lowest;
-  lowest.reserve(shapes.size());
-  for (const EveningShape& shape : shapes) lowest.push_back(shape.lowest);
-  return lowest;
+std::vector<int64_t> Needed(const std::vector<EveningShape>& shapes) {
+  std::vector<int64_t> needed;
+  needed.reserve(shapes.size());
+  for (const EveningShape& shape : shapes) needed.push_back(shape.needed);
+  return needed;
 }
 
-ReportFigure Needed(const std::vector<ShareSeries>& series) {
+// The curve answers its question by the rule the bankroll itself keeps; a bankroll set for
+// the run ends it, as the evenings it stopped were not played on.
+ShareSeries NeededCurve(const SystemSpread& s, const std::vector<EveningShape>& shapes) {
+  const std::optional<int32_t> bankroll = s.limits.bankroll;
+  return NeededBankroll(SystemName(s.system), Needed(shapes),
+                        bankroll ? std::optional<int64_t>(*bankroll) : std::nullopt);
+}
+
+ReportFigure NeededFigure(const std::vector<ShareSeries>& series,
+                          const std::optional<int32_t>& bankroll) {
   const Chart chart = ShareChart(
       {Tr("The bankroll it needed"),
-       Tr("For each bankroll B, the share of evenings whose net result went below -B at some "
-          "point."),
-       Tr("bankroll B (units)"), Tr("evenings below -B")},
+       Tr("For each bankroll B, the share of evenings a bankroll of B would have stopped "
+          "before their last spin."),
+       Tr("bankroll B (units)"), Tr("evenings stopped by B")},
       series);
-  return Figure(chart, Tr("Read at a bankroll B: the share of evenings that, at their lowest "
-                          "point, had lost more than B units, and so would have been cut short "
-                          "by a bankroll of B."));
+  std::string caption =
+      Tr("Read at a bankroll B: the share of evenings on which, before the last spin, a "
+         "stake was more than B plus the net result so far, so that a bankroll of B would "
+         "have held that bet back and ended the evening, as --bankroll counts it. The other "
+         "limits stay as set.");
+  if (bankroll) {
+    caption += ' ';
+    caption += TrFormat("With the bankroll of {1} set, the curve ends there: the evenings it "
+                        "stopped were not played on, and its height at {1} is the share the "
+                        "table gives as stopped by the bankroll.",
+                        {LocalNumber(std::to_string(*bankroll))});
+  }
+  return Figure(chart, caption);
 }
 
 // The result per unit staked of the systems whose interval holds; the others' reasons.
@@ -211,9 +230,9 @@ ReportPage RunsPage(const RunSetup& setup, const std::vector<SystemSpread>& syst
   if (systems.size() > 1) {
     std::vector<ShareSeries> needed;
     for (size_t s = 0; s < systems.size(); ++s) {
-      needed.push_back(NeededBankroll(SystemName(systems[s].system), Lowest(shapes.evenings[s])));
+      needed.push_back(NeededCurve(systems[s], shapes.evenings[s]));
     }
-    overview.figures.push_back(Needed(needed));
+    overview.figures.push_back(NeededFigure(needed, c.settings.limits.bankroll));
     Intervals(systems, overview);
   }
   overview.tables.push_back(MeasuresTable(setup, systems));
@@ -226,8 +245,8 @@ ReportPage RunsPage(const RunSetup& setup, const std::vector<SystemSpread>& syst
     section.figures.push_back(Histogram(system, evenings[s]));
     section.figures.push_back(Fan(system, shapes.sampled, shapes.nets[s]));
     if (systems.size() == 1) {
-      section.figures.push_back(
-          Needed({NeededBankroll(SystemName(system.system), Lowest(shapes.evenings[s]))}));
+      section.figures.push_back(NeededFigure({NeededCurve(system, shapes.evenings[s])},
+                                              c.settings.limits.bankroll));
       Intervals(systems, section);
     }
     if (c.settings.limits.Any()) Stops(system, evenings[s], shapes.evenings[s], section);

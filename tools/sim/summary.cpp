@@ -131,6 +131,14 @@ std::optional<std::string> Summary::HeldAtTheEnd() const {
   return std::nullopt;
 }
 
+EveningPageText Summary::PageText(std::string title, std::vector<std::string> settings) const {
+  if (stopped_) {
+    title = TrFormat("{1}, stopped by the {2} at line {3}",
+                     {title, LimitName(stopped_->withheld.limit), std::to_string(stopped_->line)});
+  }
+  return {std::move(title), std::move(settings), HeldAtTheEnd().value_or("")};
+}
+
 void Summary::Print(std::ostream& out) const {
   // The house keeps one unit in 37 of everything staked on an even-money chance.
   const int64_t expected_hundredths = -RoundedDiv(counts_.units_staked * 100, 37);

@@ -11,6 +11,7 @@
 
 #include "game/types.h"
 #include "replay/replay.h"
+#include "session/evening_page.h"
 #include "session/wheel_statistics.h"
 
 namespace vellaro::sim {
@@ -80,6 +81,10 @@ class Summary final : public replay::RowSink {
   // What the summary's last line says of a bet held back by the last row, if one was: the
   // limit that stopped the evening, or the one that held back the bet after the last line.
   std::optional<std::string> HeldAtTheEnd() const;
+  // The report page's words for this evening, headed `title`: a title that also names the
+  // limit that stopped the evening and the line, and HeldAtTheEnd() as its note, so that
+  // the page says what the summary's last line says.
+  EveningPageText PageText(std::string title, std::vector<std::string> settings) const;
 
  private:
   void FollowHistory(const replay::Row& row);
