@@ -665,7 +665,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Das deckt %1 in Folge unter %2 (%3); eine Serie von %1 in Folge irgendwo in den nächsten %4 Drehungen: %5.</translation>
+        <translation>Gedeckt unter %2 (%3): %1 in Folge; eine so lange Serie irgendwo in den nächsten %4 Drehungen: %5.</translation>
     </message>
     <message>
         <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
@@ -930,7 +930,7 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
-        <translation>Coups %1  Netto %2</translation>
+        <translation>Drehungen %1  Netto %2</translation>
     </message>
 </context>
 <context>
