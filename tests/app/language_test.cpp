@@ -442,7 +442,13 @@ class LanguageTest : public QObject {
       }
       QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->tabBar()->width(),
                qPrintable(language + QStringLiteral(": the tabs")));
-      // The note beside the sessions wraps a long sentence, never a count of them.
+      // The note beside the sessions wraps a long sentence, never a count of them, with a
+      // stored session listed as wide as one of an evening of three-digit figures.
+      panel->findChild<QComboBox*>(QStringLiteral("StoredSessions"))
+          ->addItem(QCoreApplication::translate("JournalReading", "%1  %2  %3  %4 shown  net %5")
+                        .arg(QStringLiteral("12"), QStringLiteral("2026-12-11 03:12 UTC"),
+                             vellaro::app::CountText(120, "spin", "spins"),
+                             vellaro::app::CountText(45, "bet", "bets"), QStringLiteral("-140")));
       QLabel* note = panel->sessions_note();
       for (const QString& count :
            {QCoreApplication::translate("SessionPanel", "1 stored session."),
