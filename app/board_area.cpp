@@ -18,6 +18,10 @@ QRect BoardArea::TilePlace(int number) {
   return {48 + 32 * column, 144 - 32 * row, 33, 33};
 }
 
+QRect BoardArea::StripPlace() {
+  return HistoryPlace(0).united(HistoryPlace(vellaro::GameView::kHistorySquares - 1));
+}
+
 void BoardArea::BuildStrip() {
   MainWindow& window = window_;
   // The greyed arrow stays beneath the undo control, so a hidden undo looks unavailable.
@@ -32,7 +36,7 @@ void BoardArea::BuildStrip() {
   for (int i = 0; i < vellaro::GameView::kHistorySquares; ++i) {
     auto* square = new QLabel(&window);
     Tag(square, QStringLiteral("History%1").arg(i + 1), Control::kHistory);
-    square->setGeometry(214 + 18 * i, 19, 17, 17);
+    square->setGeometry(HistoryPlace(i));
     square->setAlignment(Qt::AlignCenter);
     square->setFont(ArialFont(11, true));
     square->setAutoFillBackground(true);

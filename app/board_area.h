@@ -21,6 +21,10 @@ class BoardArea {
 
   // Where the tile of `number` lies in the window.
   static QRect TilePlace(int number);
+  // The history strip, its squares from the newest on the left: in the artwork's slot and
+  // clear of the "?" under the save button (x 346), which it must not cover.
+  static QRect StripPlace();
+  static QRect HistoryPlace(int i) { return {214 + 16 * i, 19, 15, 17}; }
 
   void Sync(const vellaro::GameView& view);
 

@@ -78,8 +78,9 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   ApplyTooltips(*this);
   WrapTooltips(*this);
-  // The window takes the keys of the keyboard entry when no control has the focus.
-  setFocusPolicy(Qt::StrongFocus);
+  // The window takes the keys of the keyboard entry when no control has the focus. It is
+  // no Tab stop of its own: one with no control to ring would look like a lost focus.
+  setFocusPolicy(Qt::ClickFocus);
   auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
   connect(panel, &QShortcut::activated, this, [this] { Handle([this] { ToggleSessionPanel(); }); });
   BuildKeyboardReach();

@@ -24,6 +24,7 @@
 #include "app/main_window.h"
 #include "app/picture_widget.h"
 #include "app/system_box.h"
+#include "app/system_catalogue.h"
 #include "app/system_editor.h"
 #include "app/tooltips.h"
 
@@ -277,6 +278,13 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   }
   FitEntries(system_, system_->font());
   system_box_ = std::make_unique<SystemBox>(window, system_);
+  // A file copied into a folder is listed at once, in the box and in the editor.
+  folder_watch_ = std::make_unique<SystemFolderWatch>(
+      [&window] { return window.system_folders(); },
+      [this] {
+        system_box_->Reload();
+        if (system_editor_ != nullptr) system_editor_->ListFiles();
+      });
 
   reset_bets_ = MakeButton(QStringLiteral("ResetBets"), Control::kResetBets, view.ResetBetsButton(),
                            {359, 318, 79, 26}, &window);
@@ -501,11 +509,10 @@ void OptionsArea::Sync(const vellaro::GameView& view) {
   SetChecked(automatic_reset_, view.AutomaticReset());
   SetChecked(minimal_profit_, view.MinimalProfit());
   SyncUpTrender(view);
-  if (view.FocusAsked()) {
-    // A focus request is carried out once; the player may move the focus on afterwards.
-    if (view.FocusOnShowBet()) show_bet_->setFocus(Qt::OtherFocusReason);
-    window_.game().FocusTaken();
-  }
+  // The game asks for the focus on "Show Bet" after a change of mode or system. The focus
+  // stays where the player put it: moved away from a selector, the next arrow key or Space
+  // would change a control the player never meant to touch.
+  if (view.FocusAsked()) window_.game().FocusTaken();
 }
 
 void OptionsArea::SyncUpTrender(const vellaro::GameView& view) {

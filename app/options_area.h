@@ -24,6 +24,7 @@ class GaugeBar;
 class MainWindow;
 class SystemBox;
 class SystemEditor;
+class SystemFolderWatch;
 
 class OptionsArea {
  public:
@@ -57,6 +58,7 @@ class OptionsArea {
   QComboBox* game_mode_ = nullptr;
   QComboBox* system_ = nullptr;
   std::unique_ptr<SystemBox> system_box_;
+  std::unique_ptr<SystemFolderWatch> folder_watch_;
   QPushButton* systems_ = nullptr;
   SystemEditor* system_editor_ = nullptr;
   QPushButton* reset_bets_ = nullptr;

@@ -1,9 +1,26 @@
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLibrary>
+#include <QShortcut>
 
 #include "app/session_panel_window.h"
 
 namespace vellaro::app {
+
+namespace {
+
+// The panel has the keyboard of its own window: Ctrl+P, which opened it, closes it again
+// from there, and so does Escape, as in the window's other dialogs.
+void CloseByKeys(SessionPanelWindow& panel) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_P)}) {
+    auto* shortcut = new QShortcut(keys, &panel);
+    shortcut->setObjectName(QStringLiteral("PanelCloseKey"));
+    QObject::connect(shortcut, &QShortcut::activated, &panel, &QWidget::hide);
+  }
+}
+
+}  // namespace
 
 SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::SessionTrack& track,
                                      std::function<vellaro::replay::SessionSpins()> spins,
@@ -20,7 +37,9 @@ SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::S
     QLibrary plugin(place + QStringLiteral("/libvellaro_session_panel.so"));
     // Never unloaded: the panel's code must stay while the window lives.
     if (auto make = reinterpret_cast<MakeSessionPanel>(plugin.resolve(kMakeSessionPanel))) {
-      return make(game, track, std::move(spins));
+      SessionPanelWindow* panel = make(game, track, std::move(spins));
+      if (panel != nullptr) CloseByKeys(*panel);
+      return panel;
     }
     if (error.isEmpty()) error = plugin.errorString();
   }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/counted_text.h"
+#include "app/fitted_number.h"
 #include "app/fonts.h"
 #include "session/game_risk.h"
 #include "session/risk.h"
@@ -72,11 +73,25 @@ QString SessionReadout::Tip(const vellaro::Game& game, const vellaro::RealResult
   return tip;
 }
 
+void SessionReadout::FitFont() {
+  // A long evening in a language of long words ("Drehungen 999  Netto -999") is drawn a
+  // pixel or two smaller rather than cut: from the caption's size down to the smallest
+  // readable one. The word stays the one every other place of the window uses.
+  QFont font = CaptionFont();
+  const int room = contentsRect().width();
+  while (font.pixelSize() > kSmallestReadablePixels &&
+         QFontMetrics(font).horizontalAdvance(text_) > room) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  if (font != this->font()) setFont(font);
+}
+
 void SessionReadout::Show(const vellaro::Game& game, const vellaro::RealResult::Counts& counts) {
   const QString text = Text(counts);
   if (text != text_) {
     text_ = text;
     setText(text);
+    FitFont();
   }
   const QString tip = Tip(game, counts);
   if (tip != tip_) {

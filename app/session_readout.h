@@ -32,6 +32,8 @@ class SessionReadout final : public QLabel {
   QString tip_;
 
   void BecomeSelectable();
+  // The caption's font, or a smaller one in which the text shows whole.
+  void FitFont();
 };
 
 }  // namespace vellaro::app

@@ -61,4 +61,34 @@ std::vector<SystemEntry> ReadSystems(const SystemFolders& folders) {
   return entries;
 }
 
+SystemFolderWatch::SystemFolderWatch(std::function<SystemFolders()> folders,
+                                     std::function<void()> changed)
+    : folders_(std::move(folders)), changed_(std::move(changed)) {
+  QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, &watcher_, [this] {
+    Arm();  // the folder itself may have been made, or taken away
+    changed_();
+  });
+  Arm();
+}
+
+void SystemFolderWatch::Arm() {
+  QStringList wanted;
+  const SystemFolders folders = folders_();
+  for (const QString& folder : {folders.presets, folders.player}) {
+    if (folder.isEmpty()) continue;
+    QString nearest = QDir::cleanPath(QDir(folder).absolutePath());
+    while (!QFileInfo(nearest).isDir() && nearest != QDir::rootPath()) {
+      nearest = QFileInfo(nearest).absolutePath();
+    }
+    wanted << nearest;
+  }
+  const QStringList watched = watcher_.directories();
+  for (const QString& old : watched) {
+    if (!wanted.contains(old)) watcher_.removePath(old);
+  }
+  for (const QString& folder : wanted) {
+    if (!watched.contains(folder)) watcher_.addPath(folder);
+  }
+}
+
 }  // namespace vellaro::app

@@ -4,7 +4,9 @@
 // and the player's own, each read whole. A file that does not parse is listed with its
 // error and is never played.
 
+#include <QFileSystemWatcher>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,5 +43,22 @@ std::vector<SystemEntry> ReadSystems(const SystemFolders& folders);
 
 // Reads one file as ReadSystems lists it.
 SystemEntry ReadSystem(const QString& path, bool preset);
+
+// Tells when a file comes into, leaves or is renamed in one of the folders, so that the
+// lists follow a file the player copied there without a restart. A folder not made yet is
+// watched through the nearest folder above it that is, and watched itself once it exists.
+class SystemFolderWatch {
+ public:
+  SystemFolderWatch(std::function<SystemFolders()> folders, std::function<void()> changed);
+
+  QStringList Watched() const { return watcher_.directories(); }
+
+ private:
+  void Arm();
+
+  std::function<SystemFolders()> folders_;
+  std::function<void()> changed_;
+  QFileSystemWatcher watcher_;
+};
 
 }  // namespace vellaro::app

@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <algorithm>
 
 #include "app/dialog_above.h"
 #include "app/main_window.h"
@@ -121,6 +122,21 @@ void SystemEditor::BuildPreview() {
   preview_->setFixedHeight(preview_->horizontalHeader()->sizeHint().height() +
                            preview_->verticalHeader()->defaultSectionSize() + 4);
   for (int c = 0; c < preview_->columnCount(); ++c) preview_->setItem(0, c, new QTableWidgetItem);
+  FitPreview();
+}
+
+void SystemEditor::FitPreview() {
+  // The columns share the width equally: the table is kept wide enough for its widest
+  // figure or heading to show whole in each (the dialog grows with it), never "1…".
+  const QHeaderView* header = preview_->horizontalHeader();
+  int widest = 0;
+  for (int c = 0; c < preview_->columnCount(); ++c) {
+    widest = std::max({widest, static_cast<const QAbstractItemView*>(preview_)->sizeHintForColumn(c),
+                       header->sectionSizeHint(c)});
+  }
+  preview_->setMinimumWidth(widest * preview_->columnCount() +
+                            preview_->verticalHeader()->sizeHint().width() +
+                            2 * preview_->frameWidth());
 }
 
 void SystemEditor::BuildButtons() {
@@ -172,6 +188,7 @@ void SystemEditor::Open(int row) {
                            : QString();
   path_ = entry.path;
   preset_ = entry.preset;
+  saved_text_ = text;
   {
     const QSignalBlocker quiet(files_);
     files_->setCurrentRow(row);
@@ -185,11 +202,12 @@ void SystemEditor::Open(int row) {
 }
 
 void SystemEditor::Read() {
-  const vellaro::SystemFileResult read =
-      vellaro::ParseSystemFile(text_->toPlainText().toStdString());
+  const QString text = text_->toPlainText();
+  const vellaro::SystemFileResult read = vellaro::ParseSystemFile(text.toStdString());
   parsed_ = read.system;
-  if (read.error) {
-    ShowError(*read.error);
+  errors_ = read.errors;
+  if (!errors_.empty()) {
+    ShowErrors();
   } else {
     text_->setExtraSelections({});
     error_->clear();
@@ -197,26 +215,38 @@ void SystemEditor::Read() {
   }
   save_->setEnabled(!preset_);
   use_->setEnabled(parsed_.has_value() && usable_);
+  // "Saved to …" no longer holds once the text is not the file's.
+  if (!preset_ && text != saved_text_) {
+    Status(QCoreApplication::translate("SystemEditor", "Changed: not saved yet."));
+  }
 }
 
-void SystemEditor::ShowError(const vellaro::SystemFileError& error) {
+void SystemEditor::ShowErrors() {
+  // Every line with a mistake is marked; the first of them is said.
   QList<QTextEdit::ExtraSelection> marks;
-  if (error.line > 0) {
+  for (const vellaro::SystemFileError& error : errors_) {
+    if (error.line <= 0) continue;
     QTextEdit::ExtraSelection mark;
     mark.cursor = QTextCursor(text_->document()->findBlockByNumber(error.line - 1));
     mark.format.setBackground(QColor(255, 200, 200));
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);
     marks << mark;
-    error_->setText(QCoreApplication::translate("SystemEditor", "Line %1: %2")
-                        .arg(error.line)
-                        .arg(QString::fromStdString(error.message)));
-  } else {
-    error_->setText(QString::fromStdString(error.message));
   }
+  const vellaro::SystemFileError& first = errors_.front();
+  QString said = first.line > 0 ? QCoreApplication::translate("SystemEditor", "Line %1: %2")
+                                      .arg(first.line)
+                                      .arg(QString::fromStdString(first.message))
+                                : QString::fromStdString(first.message);
+  if (errors_.size() > 1) {
+    said += QCoreApplication::translate("SystemEditor", " (the first of %1 errors)")
+                .arg(errors_.size());
+  }
+  error_->setText(said);
   text_->setExtraSelections(marks);
   // No preview of a text that cannot be played.
   for (int c = 0; c < preview_->columnCount(); ++c)
     preview_->item(0, c)->setText(QStringLiteral("\u2013"));
+  FitPreview();
 }
 
 void SystemEditor::ShowPreview(const vellaro::SystemDefinition& rules) {
@@ -227,6 +257,7 @@ void SystemEditor::ShowPreview(const vellaro::SystemDefinition& rules) {
         QString::number(stakes.after_losses[static_cast<size_t>(c)] * base));
   }
   preview_->item(0, kPreviewLosses)->setText(QString::number(stakes.after_win * base));
+  FitPreview();
 }
 
 void SystemEditor::SetSystemsUsable(bool usable) {
@@ -234,8 +265,9 @@ void SystemEditor::SetSystemsUsable(bool usable) {
   use_->setEnabled(parsed_.has_value() && usable_);
 }
 
-QString SystemEditor::AskNewPath(const QString& suggested) {
+QString SystemEditor::AskNewPath(const QString& suggested, QString* typed) {
   const QString name = ask_name_(suggested);
+  if (typed != nullptr) *typed = name.simplified();
   const QString file = FileNameFor(name);
   if (file.isEmpty()) {
     if (!name.trimmed().isEmpty())
@@ -252,13 +284,16 @@ QString SystemEditor::AskNewPath(const QString& suggested) {
 }
 
 void SystemEditor::New() {
-  const QString path = AskNewPath(QCoreApplication::translate("SystemEditor", "My system"));
+  QString name;
+  const QString path =
+      AskNewPath(QCoreApplication::translate("SystemEditor", "My system"), &name);
   if (path.isEmpty()) return;
   path_.clear();
   preset_ = false;
   text_->setReadOnly(false);
-  text_->setPlainText(kNewText.arg(QCoreApplication::translate("SystemEditor", kNewComment),
-                                   QFileInfo(path).completeBaseName()));
+  // The system is called as the player wrote it; only its file's name is made plain.
+  text_->setPlainText(
+      kNewText.arg(QCoreApplication::translate("SystemEditor", kNewComment), name));
   if (Write(path)) path_ = path;
   ListFiles();
 }
@@ -296,9 +331,32 @@ bool SystemEditor::Write(const QString& path) {
                .arg(QString::fromUtf8(error.what())));
     return false;
   }
-  Status(QCoreApplication::translate("SystemEditor", "Saved to %1").arg(path));
+  saved_text_ = text_->toPlainText();
+  Status(SavedText(path));
   if (saved_) saved_();
   return true;
+}
+
+QString SystemEditor::SavedText(const QString& path) const {
+  if (errors_.empty()) return QCoreApplication::translate("SystemEditor", "Saved to %1").arg(path);
+  // Saved all the same, so that no work is lost; but said plainly, as a file with an
+  // error cannot be chosen in the box.
+  const vellaro::SystemFileError& first = errors_.front();
+  const QString where =
+      first.line > 0 ? QCoreApplication::translate("SystemEditor", "line %1: %2")
+                           .arg(first.line)
+                           .arg(QString::fromStdString(first.message))
+                     : QString::fromStdString(first.message);
+  if (errors_.size() == 1) {
+    return QCoreApplication::translate(
+               "SystemEditor",
+               "Saved to %1, with an error: %2. It cannot be chosen until it is put right.")
+        .arg(path, where);
+  }
+  return QCoreApplication::translate("SystemEditor",
+                                     "Saved to %1, with %2 errors; the first: %3. It cannot be "
+                                     "chosen until they are put right.")
+      .arg(path, QString::number(errors_.size()), where);
 }
 
 void SystemEditor::Use() {

@@ -54,10 +54,14 @@ class SystemEditor final : public QDialog {
   void BuildPreview();
   void BuildButtons();
   void Read();
-  void ShowError(const vellaro::SystemFileError& error);
+  void ShowErrors();
   void ShowPreview(const vellaro::SystemDefinition& rules);
+  void FitPreview();
+  // What the status says after a file is written: where, and the errors it was saved with.
+  QString SavedText(const QString& path) const;
   // A new file in the player's folder, named by the player; empty when none is made.
-  QString AskNewPath(const QString& suggested);
+  // `typed`, if given, receives the name as the player typed it.
+  QString AskNewPath(const QString& suggested, QString* typed = nullptr);
   bool Write(const QString& path);
   void Status(const QString& text);
 
@@ -68,6 +72,8 @@ class SystemEditor final : public QDialog {
   QString path_;         // the file being edited; empty for a text not yet saved
   bool preset_ = false;  // the file being edited is a preset: read only
   std::optional<vellaro::CustomSystem> parsed_;
+  std::vector<vellaro::SystemFileError> errors_;  // of the text shown, in line order
+  QString saved_text_;  // as the file holds it, for a status that follows the edits
   bool usable_ = true;
   QListWidget* files_ = nullptr;
   QPlainTextEdit* text_ = nullptr;

@@ -94,7 +94,7 @@ void MainWindow::BuildBoardStops() {
               [this] { Handle([this] { game().UndoClick(); }); });
   undo->ShownWhile([this] { return vellaro::GameView(game()).UndoShown(); });
   constexpr int squares = vellaro::GameView::kHistorySquares;
-  new KeyStop(this, QStringLiteral("HistoryKey"), {214, 19, 18 * squares - 1, 17}, Shape::kRect,
+  new KeyStop(this, QStringLiteral("HistoryKey"), BoardArea::StripPlace(), Shape::kRect,
               {Role::StaticText,
                AccessibleName(Control::kHistory),
                [this] {
@@ -133,7 +133,7 @@ void MainWindow::BuildBetStops() {
     });
   }
   for (int k = 0; k < vellaro::kChances; ++k) BuildChipStop(k);
-  new KeyStop(this, QStringLiteral("LampKey"), BetArea::kLampPlace, Shape::kRound,
+  auto* lamp = new KeyStop(this, QStringLiteral("LampKey"), BetArea::kLampPlace, Shape::kRound,
               {Role::Indicator,
                AccessibleName(Control::kSafeLevelLamp),
                [this] {
@@ -149,6 +149,9 @@ void MainWindow::BuildBetStops() {
                },
                {},
                {}});
+  // At SAFE LEVEL 0 there is no lamp on show: nothing to stop at.
+  lamp->ShownWhile(
+      [this] { return vellaro::GameView(game()).Lamp() != vellaro::SafeLevelLamp::kOff; });
   auto* options =
       new KeyStop(this, QStringLiteral("OptionsKey"), BetArea::kOptionsPlace, Shape::kRect,
                   {Role::Button, AccessibleName(Control::kOptionsButton), {}, {}, [this] {

@@ -26,6 +26,45 @@ struct Refusal {
   throw Refusal{SystemFileError{line, std::move(message)}};
 }
 
+// The refusals of one parse. Each line, and each value, is read on its own, so that a file
+// with several mistakes is told all of them, and the first told is the first in the file.
+class Refusals {
+ public:
+  // Runs `read`, keeping the refusal it raises; whether it read.
+  template <typename Read>
+  bool Try(Read&& read) {
+    try {
+      read();
+      return true;
+    } catch (Refusal& refusal) {
+      found_.push_back(std::move(refusal.error));
+      return false;
+    }
+  }
+  bool None() const { return found_.empty(); }
+  // By line, one for each line (the first found: a value refused as the line is read is
+  // not refused again as a number). What concerns the file as a whole (a key missing) is
+  // told only when no line is wrong: the key may be on a line that could not be read.
+  std::vector<SystemFileError> InFileOrder() && {
+    const auto whole_file = [](const SystemFileError& e) { return e.line == 0; };
+    if (!std::all_of(found_.begin(), found_.end(), whole_file)) {
+      found_.erase(std::remove_if(found_.begin(), found_.end(), whole_file), found_.end());
+    }
+    const auto by_line = [](const SystemFileError& a, const SystemFileError& b) {
+      return a.line < b.line;
+    };
+    std::stable_sort(found_.begin(), found_.end(), by_line);
+    const auto same_line = [](const SystemFileError& a, const SystemFileError& b) {
+      return a.line != 0 && a.line == b.line;
+    };
+    found_.erase(std::unique(found_.begin(), found_.end(), same_line), found_.end());
+    return std::move(found_);
+  }
+
+ private:
+  std::vector<SystemFileError> found_;
+};
+
 // ---- the text as bytes: size, NUL, line length, UTF-8 ------------------------------------
 
 // The length of the UTF-8 sequence starting at text[at], or 0 if it is not a valid one
@@ -145,21 +184,19 @@ void ReadLine(std::string_view line, int number, Entries& entries) {
     Refuse(number,
            TrFormat("{1} is already set at line {2}", {Quoted(key), std::to_string(entry.line)}));
   }
-  entry = Entry{Trim(line.substr(equals + 1)), number};
-  if (entry.value.empty()) Refuse(number, TrFormat("expected a value after '{1} ='", {key}));
+  const std::string_view value = Trim(line.substr(equals + 1));
+  if (value.empty()) Refuse(number, TrFormat("expected a value after '{1} ='", {key}));
+  entry = Entry{value, number};
 }
 
-Entries ReadLines(std::string_view text) {
-  if (text.size() > kMaxSystemFileBytes) {
-    Refuse(0, TooLarge());
-  }
+Entries ReadLines(std::string_view text, Refusals& refusals) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   Entries entries{};
   int number = 1;
   for (size_t at = 0; at <= text.size(); ++number) {
     const size_t end = std::min(text.find('\n', at), text.size());
-    ReadLine(text.substr(at, end - at), number, entries);
+    refusals.Try([&] { ReadLine(text.substr(at, end - at), number, entries); });
     at = end + 1;
   }
   return entries;
@@ -344,27 +381,41 @@ void CheckKeysBelong(const Entries& entries, SystemKind kind, std::string_view k
   }
 }
 
-void ReadRules(const Entries& entries, SystemDefinition& system) {
+// Whether every rule read.
+bool ReadRules(const Entries& entries, SystemDefinition& system, Refusals& refusals) {
+  bool read = true;
+  const auto each = [&](auto&& one) { read = refusals.Try(one) && read; };
   switch (system.kind) {
     case SystemKind::kSequence:
-      system.sequence = UnitList(entries[kSequence], "sequence");
-      system.on_win = Step(entries[kOnWin], "on_win", {"next", "back N", "reset", "stay"});
-      system.on_loss = Step(entries[kOnLoss], "on_loss", {"next", "back N", "reset", "stay"});
+      each([&] { system.sequence = UnitList(entries[kSequence], "sequence"); });
+      each([&] {
+        system.on_win = Step(entries[kOnWin], "on_win", {"next", "back N", "reset", "stay"});
+      });
+      each([&] {
+        system.on_loss = Step(entries[kOnLoss], "on_loss", {"next", "back N", "reset", "stay"});
+      });
       if (entries[kAtEnd].line != 0) {
-        system.reset_at_end = Choice(entries[kAtEnd], "at_end", {"stay", "reset"}) == 1;
+        each([&] {
+          system.reset_at_end = Choice(entries[kAtEnd], "at_end", {"stay", "reset"}) == 1;
+        });
       }
       break;
     case SystemKind::kMultiply:
-      system.on_win = Step(entries[kOnWin], "on_win",
-                           {"reset", "stay", "times K", "plus N", "minus N"});
-      system.on_loss = Step(entries[kOnLoss], "on_loss", {"times K", "plus N", "times K plus N"});
+      each([&] {
+        system.on_win =
+            Step(entries[kOnWin], "on_win", {"reset", "stay", "times K", "plus N", "minus N"});
+      });
+      each([&] {
+        system.on_loss = Step(entries[kOnLoss], "on_loss", {"times K", "plus N", "times K plus N"});
+      });
       break;
     case SystemKind::kLabouchere:
-      system.sequence = UnitList(entries[kLine], "line");
+      each([&] { system.sequence = UnitList(entries[kLine], "line"); });
       break;
     case SystemKind::kOscarsGrind:
       break;
   }
+  return read;
 }
 
 int64_t DefaultStart(const SystemDefinition& system) {
@@ -377,18 +428,38 @@ int64_t DefaultStart(const SystemDefinition& system) {
   return 1;
 }
 
-void ReadBounds(const Entries& entries, SystemDefinition& system) {
-  if (entries[kFloor].line != 0) system.floor = Units(entries[kFloor], "floor");
-  if (entries[kCap].line != 0) {
-    system.cap = Units(entries[kCap], "cap");
-    if (system.cap < system.floor) {
-      Refuse(entries[kCap].line, TrFormat("expected a cap of at least the floor, {1}, not {2}",
-                                          {LocalNumber(std::to_string(system.floor)),
-                                           LocalNumber(std::to_string(system.cap))}));
-    }
+// The bounds' own values, each on its own; whether all of them read.
+bool ReadBoundValues(const Entries& entries, SystemDefinition& system, Refusals& refusals) {
+  bool read = true;
+  if (entries[kFloor].line != 0) {
+    read = refusals.Try([&] { system.floor = Units(entries[kFloor], "floor"); });
   }
+  if (entries[kCap].line != 0) {
+    read = refusals.Try([&] {
+      system.cap = Units(entries[kCap], "cap");
+      if (system.cap < system.floor) {
+        Refuse(entries[kCap].line, TrFormat("expected a cap of at least the floor, {1}, not {2}",
+                                            {LocalNumber(std::to_string(system.floor)),
+                                             LocalNumber(std::to_string(system.cap))}));
+      }
+    }) && read;
+  }
+  if (entries[kStart].line != 0) {
+    read = refusals.Try([&] { system.start = Units(entries[kStart], "start"); }) && read;
+  }
+  if (entries[kSafeguards].line != 0) {
+    read = refusals.Try([&] {
+      system.safeguards = static_cast<Safeguards>(
+          Choice(entries[kSafeguards], "safeguards", {"none", "reset", "reset+min-profit"}));
+    }) && read;
+  }
+  return read;
+}
+
+// The first stake, given or the kind's own, between the floor and the cap.
+void CheckStart(const Entries& entries, SystemDefinition& system) {
   const Entry& start = entries[kStart];
-  system.start = start.line != 0 ? Units(start, "start") : DefaultStart(system);
+  if (start.line == 0) system.start = DefaultStart(system);
   const bool below = system.start < system.floor;
   if (below || (system.cap != 0 && system.start > system.cap)) {
     const int line = start.line != 0 ? start.line : entries[below ? kFloor : kCap].line;
@@ -405,21 +476,26 @@ void ReadBounds(const Entries& entries, SystemDefinition& system) {
     }
     Refuse(line, why);
   }
-  if (entries[kSafeguards].line != 0) {
-    system.safeguards = static_cast<Safeguards>(
-        Choice(entries[kSafeguards], "safeguards", {"none", "reset", "reset+min-profit"}));
-  }
 }
 
-CustomSystem Parse(std::string_view text) {
-  const Entries entries = ReadLines(text);
+// The system, or none with every refusal in `refusals`. A check that needs what an earlier
+// one refused is left out rather than told a consequence.
+std::optional<CustomSystem> Parse(std::string_view text, Refusals& refusals) {
+  const Entries entries = ReadLines(text, refusals);
   CustomSystem custom;
   SystemDefinition& system = custom.rules;
-  system.name = ReadName(entries[kName]);
-  system.kind = ReadKind(entries[kKind]);
-  CheckKeysBelong(entries, system.kind, entries[kKind].value);
-  ReadRules(entries, system);
-  ReadBounds(entries, system);
+  refusals.Try([&] { system.name = ReadName(entries[kName]); });
+  const bool kind_read = refusals.Try([&] {
+    system.kind = ReadKind(entries[kKind]);
+    CheckKeysBelong(entries, system.kind, entries[kKind].value);
+  });
+  const bool rules_read = kind_read && ReadRules(entries, system, refusals);
+  const bool bounds_read = ReadBoundValues(entries, system, refusals);
+  // The first stake against the bounds, only of rules and bounds that all read.
+  if (rules_read && bounds_read && refusals.None()) {
+    refusals.Try([&] { CheckStart(entries, system); });
+  }
+  if (!refusals.None()) return std::nullopt;
   custom.text = std::string(text);
   return custom;
 }
@@ -429,12 +505,16 @@ CustomSystem Parse(std::string_view text) {
 SystemFileResult ParseSystemFile(std::string_view text) {
   SystemFileResult result;
   try {
-    result.system = Parse(text);
+    if (text.size() > kMaxSystemFileBytes) Refuse(0, TooLarge());
+    Refusals refusals;
+    result.system = Parse(text, refusals);
+    if (!result.system) result.errors = std::move(refusals).InFileOrder();
   } catch (const Refusal& refusal) {
-    result.error = refusal.error;
+    result.errors = {refusal.error};
   } catch (const std::bad_alloc&) {
-    result.error = SystemFileError{0, Tr("not enough memory to read the file")};
+    result.errors = {SystemFileError{0, Tr("not enough memory to read the file")}};
   }
+  if (!result.errors.empty()) result.error = result.errors.front();
   return result;
 }
 
@@ -443,6 +523,7 @@ SystemFileResult LoadSystemFile(const std::string& path) {
   const auto refused = [](std::string message) {
     SystemFileResult result;
     result.error = SystemFileError{0, std::move(message)};
+    result.errors = {*result.error};
     return result;
   };
   try {

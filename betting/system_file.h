@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "betting/system_definition.h"
 
@@ -32,10 +33,14 @@ struct SystemFileError {
   friend bool operator==(const SystemFileError&, const SystemFileError&) = default;
 };
 
-// Exactly one of the two is set.
+// Exactly one of `system` and `error` is set.
 struct SystemFileResult {
   std::optional<CustomSystem> system;
+  // The first of `errors`.
   std::optional<SystemFileError> error;
+  // Every mistake found, in the order of their lines; one about the file as a whole (a key
+  // missing) only when no line is wrong.
+  std::vector<SystemFileError> errors;
 };
 
 // Reads a system file's text. Never throws.

@@ -665,7 +665,7 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
     </message>
     <message>
         <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Das deckt %1 in Folge unter %2 (%3); eine Serie von %1 in Folge irgendwo in den nächsten %4 Drehungen: %5.</translation>
+        <translation>Gedeckt unter %2 (%3): %1 in Folge; eine so lange Serie irgendwo in den nächsten %4 Drehungen: %5.</translation>
     </message>
     <message>
         <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
@@ -930,7 +930,7 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     </message>
     <message>
         <source>Spins %1  Net %2</source>
-        <translation>Coups %1  Netto %2</translation>
+        <translation>Drehungen %1  Netto %2</translation>
     </message>
 </context>
 <context>
@@ -1040,6 +1040,26 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     <message>
         <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
         <translation>Der Einsatz nach 1 bis 10 Verlusten in Folge vom Start an (mit SAFE LEVEL 0) und nach einem Gewinn, als Vielfaches Ihres Grundeinsatzes. Wie hoch die Einsätze steigen, ist das Risiko; die Bank behält 1 Einheit von 37 jedes Einsatzes, wie sie auch aussehen.</translation>
+    </message>
+    <message>
+        <source>Changed: not saved yet.</source>
+        <translation>Geändert: noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source> (the first of %1 errors)</source>
+        <translation> (der erste von %1 Fehlern)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with an error: %2. It cannot be chosen until it is put right.</source>
+        <translation>Gespeichert in %1, mit einem Fehler: %2. Es kann erst gewählt werden, wenn er behoben ist.</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with %2 errors; the first: %3. It cannot be chosen until they are put right.</source>
+        <translation>Gespeichert in %1, mit %2 Fehlern; der erste: %3. Es kann erst gewählt werden, wenn sie behoben sind.</translation>
     </message>
 </context>
 <context>

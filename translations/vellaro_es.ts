@@ -1041,6 +1041,26 @@ Si pierde, la próxima apuesta: %2</translation>
         <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
         <translation>La apuesta tras 1 a 10 pérdidas seguidas desde el principio (con SAFE LEVEL 0), y tras una ganancia, en veces su apuesta base. Hasta dónde suben las apuestas es el riesgo; la casa se queda 1 unidad de cada 37 de toda apuesta, sean cuales sean.</translation>
     </message>
+    <message>
+        <source>Changed: not saved yet.</source>
+        <translation>Modificado: aún no guardado.</translation>
+    </message>
+    <message>
+        <source> (the first of %1 errors)</source>
+        <translation> (el primero de %1 errores)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with an error: %2. It cannot be chosen until it is put right.</source>
+        <translation>Guardado en %1, con un error: %2. No se puede elegir hasta que se corrija.</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with %2 errors; the first: %3. It cannot be chosen until they are put right.</source>
+        <translation>Guardado en %1, con %2 errores; el primero: %3. No se puede elegir hasta que se corrijan.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

@@ -1041,6 +1041,26 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
         <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
         <translation>La mise après 1 à 10 pertes consécutives depuis le départ (avec SAFE LEVEL 0), et après un gain, en multiples de votre mise de base. Jusqu’où les mises montent, c’est le risque&#xa0;; la maison garde 1 unité sur 37 de chaque mise, quelles qu’elles soient.</translation>
     </message>
+    <message>
+        <source>Changed: not saved yet.</source>
+        <translation>Modifié : pas encore enregistré.</translation>
+    </message>
+    <message>
+        <source> (the first of %1 errors)</source>
+        <translation> (la première de %1 erreurs)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with an error: %2. It cannot be chosen until it is put right.</source>
+        <translation>Enregistré dans %1, avec une erreur : %2. Il ne peut être choisi qu’une fois corrigé.</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with %2 errors; the first: %3. It cannot be chosen until they are put right.</source>
+        <translation>Enregistré dans %1, avec %2 erreurs ; la première : %3. Il ne peut être choisi qu’une fois corrigé.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

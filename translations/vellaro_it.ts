@@ -1041,6 +1041,26 @@ Se perde, la prossima puntata: %2</translation>
         <source>The stake after 1 to 10 losses in a row from the start (with SAFE LEVEL 0), and after a win, times your base stake. How far the stakes climb is the risk; the house keeps 1 unit in 37 of every stake whatever they are.</source>
         <translation>La puntata dopo da 1 a 10 perdite di fila dall&apos;inizio (con SAFE LEVEL 0) e dopo una vincita, in multipli della puntata base. Quanto salgono le puntate è il rischio; il banco trattiene 1 unità su 37 di ogni puntata, qualunque esse siano.</translation>
     </message>
+    <message>
+        <source>Changed: not saved yet.</source>
+        <translation>Modificato: non ancora salvato.</translation>
+    </message>
+    <message>
+        <source> (the first of %1 errors)</source>
+        <translation> (il primo di %1 errori)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with an error: %2. It cannot be chosen until it is put right.</source>
+        <translation>Salvato in %1, con un errore: %2. Non si può scegliere finché non è corretto.</translation>
+    </message>
+    <message>
+        <source>Saved to %1, with %2 errors; the first: %3. It cannot be chosen until they are put right.</source>
+        <translation>Salvato in %1, con %2 errori; il primo: %3. Non si può scegliere finché non sono corretti.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

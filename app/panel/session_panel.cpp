@@ -241,6 +241,9 @@ QHBoxLayout* SessionPanel::SessionPicker() {
   sessions_note_ = new QLabel(this);
   sessions_note_->setObjectName(QStringLiteral("StoredSessionsNote"));
   sessions_note_->setWordWrap(true);  // a damaged journal's note is a long sentence
+  // A count of the stored sessions keeps one line, however little room the row leaves.
+  sessions_note_->setMinimumWidth(sessions_note_->fontMetrics().horizontalAdvance(
+      QCoreApplication::translate("SessionPanel", "%1 stored sessions.").arg(Whole(99999))));
   picker->addWidget(sessions_note_, 1);
   auto* save_report =
       new QPushButton(QCoreApplication::translate("SessionPanel", "Save report…"), this);

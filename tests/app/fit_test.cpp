@@ -155,10 +155,10 @@ class FitTest : public QObject {
       vellaro::RealResult::Counts long_evening;
       long_evening.spins = 999;
       long_evening.net = -999;
-      const QString before = readout->text();
-      readout->setText(vellaro::app::SessionReadout::Text(long_evening));
+      auto* shown_readout = static_cast<vellaro::app::SessionReadout*>(readout);
+      shown_readout->Show(window.game(), long_evening);
       overflows << Overflows(*readout);
-      readout->setText(before);
+      shown_readout->Show(window.game(), window.game().RealCounts());
       PointAndClick(window, "LimitsButton");
       if (window.limits_dialog() == nullptr) return {QStringLiteral("no limits dialog")};
       overflows << Overflows(*window.limits_dialog());

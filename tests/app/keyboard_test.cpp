@@ -53,13 +53,15 @@ QAccessible::Role ExpectedRole(QWidget* widget) {
 }
 
 // Every focus the Tab key gives in `window`, from the first after `window` itself until it
-// comes round again. Each must have a name and its toolkit's role.
+// comes round again. Each must have a name and its toolkit's role; the window itself is no
+// stop (it has no ring to show).
 QStringList WalkTabs(QWidget& window) {
   QStringList names;
   window.setFocus();
   for (int guard = 0; guard < 200; ++guard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* focus = QApplication::focusWidget();
+    if (focus == &window && !names.isEmpty()) names << QStringLiteral("<the window itself>");
     if (focus == nullptr || focus == &window || names.contains(focus->objectName())) break;
     names << focus->objectName();
     QAccessibleInterface* reader = Reader(focus);
@@ -343,9 +345,13 @@ class KeyboardTest : public QObject {
         "NewSessionKey", "LimitsKey",   "PanelKey",          "SessionReadoutKey", "ReadoutKey",
         "BoardKeys",    "HistoryKey",   "TrendKeyLess",      "TrendKeyEven", "TrendKeyRed",
         "TrendKeyBlack", "TrendKeyOdd", "TrendKeyMore",      "ChipKeyLess",  "ChipKeyEven",
-        "ChipKeyRed",   "ChipKeyBlack", "ChipKeyOdd",        "ChipKeyMore",  "LampKey",
-        "OptionsKey"};
+        "ChipKeyRed",   "ChipKeyBlack", "ChipKeyOdd",        "ChipKeyMore",  "OptionsKey"};
+    // At SAFE LEVEL 0 no lamp shows, and there is none to stop at.
     QCOMPARE(window, expected);
+    w().Handle([this] { game().MoveSafeLevel(2); });
+    QTRY_VERIFY(Shown(w(), "LampDark"));
+    QVERIFY(WalkTabs(w()).contains("LampKey"));
+    w().Handle([this] { game().MoveSafeLevel(0); });
     // The options area, opened from the keyboard, follows its button, row by row; the
     // undo joins the strip once it is offered.
     Named(w(), "OptionsKey")->setFocus();
@@ -523,6 +529,15 @@ class KeyboardTest : public QObject {
     const int first = bar->currentIndex();
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(bar->currentIndex(), first + 1);
+    // Escape, and Ctrl+P that opened it, close it from its own keyboard.
+    QTest::keyClick(bar, Qt::Key_Escape);
+    QVERIFY(!panel->isVisible());
+    Activate(w());
+    QTest::keyClick(&w(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(panel->isVisible());
+    Activate(*panel);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(!panel->isVisible());
   }
 
   void theNamesOfTheToolkitsControlsComeFromTheirControlOrTheirObjectName() {

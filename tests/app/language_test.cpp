@@ -40,6 +40,7 @@
 #include "app/panel/session_chart.h"
 #include "app/panel/session_panel.h"
 #include "app/player_guide.h"
+#include "app/session_readout.h"
 #include "app/tooltips.h"
 #include "env/virtual_scheduler.h"
 #include "front/game.h"
@@ -212,7 +213,7 @@ class LanguageTest : public QObject {
     TestWindow shown;
     shown.Open();
     vellaro::app::MainWindow& window = shown.window();
-    QVERIFY(static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Coups 0"));
+    QVERIFY(static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Drehungen 0"));
     const QString lamp =
         QAccessible::queryAccessibleInterface(Named(window, "LampKey"))->text(QAccessible::Value);
     QVERIFY2(lamp == QStringLiteral("aus") || lamp == QStringLiteral("dunkel"), qPrintable(lamp));
@@ -359,6 +360,42 @@ class LanguageTest : public QObject {
     vellaro::SetLanguage("en");
   }
 
+  // One word for the spins in each language: the readout says the word the counts say
+  // everywhere else ("Drehungen", not "Coups" in German).
+  void TheReadoutNamesTheSpinsAsTheCountsDo() {
+    for (const QString& language : QStringList{QStringLiteral("en")} + Shipped()) {
+      SpeakEnglish();
+      if (language != QStringLiteral("en")) QVERIFY(InstallLanguage(*qApp, language, kBuilt));
+      const QString readout = vellaro::app::SessionReadout::Text({});
+      const QString counted = vellaro::app::NounText(2, "spin", "spins");
+      QVERIFY2(readout.section(u' ', 0, 0).toLower() == counted.toLower(),
+               qPrintable(language + QStringLiteral(": ") + readout + QStringLiteral(" / ") +
+                          counted));
+    }
+    SpeakEnglish();
+  }
+
+  // A German count is written in the nominative ("6 gezeigte Verluste"): the sentences that
+  // take one put it where the nominative stands, never after "von", which wants "6
+  // gezeigten Verlusten", nor as the object of "deckt" ("1 gezeigten Verlust").
+  void GermanCountsStandWhereTheNominativeDoes() {
+    QVERIFY(InstallLanguage(*qApp, QStringLiteral("de"), kBuilt));
+    for (const int64_t losses : {1, 6}) {
+      const QString counted = vellaro::app::CountText(losses, "shown loss", "shown losses");
+      const QString said =
+          QCoreApplication::translate("SessionPanel",
+                                      "It covers %1 in a row under %2 (%3); a run of %1 in a "
+                                      "row somewhere in the next %4 spins: %5.")
+              .arg(counted, QStringLiteral("Martingale"), QStringLiteral("63 Einheiten"),
+                   QStringLiteral("100"), QStringLiteral("3,2 %"));
+      QVERIFY2(said.contains(counted), qPrintable(said));
+      const QRegularExpression dative(QStringLiteral("\\b(von|mit|nach|aus|bei|zu|deckt) ") +
+                                      QRegularExpression::escape(counted));
+      QVERIFY2(!dative.match(said).hasMatch(), qPrintable(said));
+    }
+    SpeakEnglish();
+  }
+
   // Every shipped language at the panel's default size: no single-line label or button is
   // narrower than its words, every tab's title is whole, and each table either holds its
   // columns or scrolls to them.
@@ -405,6 +442,23 @@ class LanguageTest : public QObject {
       }
       QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->tabBar()->width(),
                qPrintable(language + QStringLiteral(": the tabs")));
+      // The note beside the sessions wraps a long sentence, never a count of them, with a
+      // stored session listed as wide as one of an evening of three-digit figures.
+      panel->findChild<QComboBox*>(QStringLiteral("StoredSessions"))
+          ->addItem(QCoreApplication::translate("JournalReading", "%1  %2  %3  %4 shown  net %5")
+                        .arg(QStringLiteral("12"), QStringLiteral("2026-12-11 03:12 UTC"),
+                             vellaro::app::CountText(120, "spin", "spins"),
+                             vellaro::app::CountText(45, "bet", "bets"), QStringLiteral("-140")));
+      QLabel* note = panel->sessions_note();
+      for (const QString& count :
+           {QCoreApplication::translate("SessionPanel", "1 stored session."),
+            QCoreApplication::translate("SessionPanel", "%1 stored sessions.").arg(1234)}) {
+        note->setText(count);
+        QCoreApplication::processEvents();
+        QVERIFY2(note->fontMetrics().horizontalAdvance(count) <= note->contentsRect().width(),
+                 qPrintable(language + QStringLiteral(": ") + count +
+                            QStringLiteral(" in %1 px").arg(note->contentsRect().width())));
+      }
     }
     SpeakEnglish();
   }

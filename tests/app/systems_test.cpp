@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -241,6 +242,72 @@ class SystemsTest : public QObject {
     QCOMPARE(ReadFile(copy), kMine);
     QVERIFY(static_cast<QLabel*>(Named(editor, "SystemStatus"))->text().contains(
         QStringLiteral("already exists")));
+  }
+
+  // Copied into a folder by another program, a file is listed at once, in the box and in
+  // the editor; so is one in the player's folder taken away and made again.
+  void aFileCopiedIntoAFolderIsListedWithoutASave() {
+    SystemEditor& editor = Editor();
+    const auto listed = [&editor](const char* name) {
+      return !editor.files()->findItems(QLatin1String(name), Qt::MatchExactly).isEmpty();
+    };
+    WriteFile(folders_.player + QStringLiteral("/copied.system"),
+              "name = Copied\nkind = multiply\non_loss = times 2\non_win = reset\n");
+    QTRY_VERIFY(BoxTexts().contains(QStringLiteral("Copied")));
+    QTRY_VERIFY(listed("Copied"));
+    QDir(folders_.player).removeRecursively();
+    QTRY_VERIFY(!BoxTexts().contains(QStringLiteral("Copied")));
+    WriteFile(folders_.player + QStringLiteral("/again.system"),
+              "name = Again\nkind = multiply\non_loss = times 2\non_win = reset\n");
+    QTRY_VERIFY(BoxTexts().contains(QStringLiteral("Again")));
+    QTRY_VERIFY(listed("Again"));
+  }
+
+  // The status says what the file holds: saved, changed since, or saved with its errors,
+  // the first in the file first. A new system keeps the name the player typed.
+  void theStatusFollowsTheTextAndAFileWithErrorsIsSavedSayingSo() {
+    SystemEditor& editor = Editor();
+    editor.SetAskName([](const QString&) { return QStringLiteral("Meine Fibonacci"); });
+    static_cast<QPushButton*>(Named(editor, "SystemNew"))->click();
+    const QString file = folders_.player + QStringLiteral("/meine-fibonacci.system");
+    QCOMPARE(editor.path(), file);
+    QVERIFY2(ReadFile(file).contains("\nname = Meine Fibonacci\n"), ReadFile(file).constData());
+    QTRY_VERIFY(BoxTexts().contains(QStringLiteral("Meine Fibonacci")));
+    auto* status = static_cast<QLabel*>(Named(editor, "SystemStatus"));
+    QCOMPARE(status->text(), QStringLiteral("Saved to ") + file);
+    const QString two = QStringLiteral(
+        "name = Two\nkind = multiply\ncap = ten\non_win = reset\non_loss = times 1\n");
+    editor.text()->setPlainText(two);
+    QVERIFY2(!status->text().contains(QStringLiteral("Saved")), qPrintable(status->text()));
+    QVERIFY2(editor.error()->text().startsWith(QStringLiteral("Line 3: ")),
+             qPrintable(editor.error()->text()));
+    QVERIFY(editor.error()->text().endsWith(QStringLiteral("(the first of 2 errors)")));
+    QCOMPARE(editor.text()->extraSelections().size(), 2);
+    static_cast<QPushButton*>(Named(editor, "SystemSave"))->click();
+    QCOMPARE(ReadFile(file), two.toUtf8());
+    QVERIFY2(status->text().startsWith(QStringLiteral("Saved to ") + file +
+                                       QStringLiteral(", with 2 errors; the first: line 3: ")),
+             qPrintable(status->text()));
+  }
+
+  // Each figure of the preview and each heading shows whole, 59049 (3 to the tenth) too.
+  void everyFigureOfThePreviewShowsWhole() {
+    SystemEditor& editor = Editor();
+    editor.Open(FileRow(editor, QStringLiteral("Triple up")));
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(Preview(editor, 9), QStringLiteral("59049"));
+    QTableWidget* table = editor.preview();
+    const QHeaderView* header = table->horizontalHeader();
+    QTRY_VERIFY(header->length() <= table->viewport()->width());
+    for (int c = 0; c < table->columnCount(); ++c) {
+      const int needs = std::max(static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(c),
+                                 header->sectionSizeHint(c));
+      QVERIFY2(table->columnWidth(c) >= needs,
+               qPrintable(QStringLiteral("column %1: %2 px, needs %3")
+                              .arg(c)
+                              .arg(table->columnWidth(c))
+                              .arg(needs)));
+    }
   }
 };
 

@@ -184,8 +184,25 @@ class WindowTest : public QObject {
     // The strip runs left to right from the newest, square by square.
     for (int i = 1; i < 8; ++i) {
       QCOMPARE(at(QStringLiteral("History%1").arg(i + 1)),
-               at(QStringLiteral("History%1").arg(i)).translated(18, 0));
+               at(QStringLiteral("History%1").arg(i)).translated(16, 0));
     }
+  }
+
+  // The whole of the "?" takes the pointer, the history strip full beside it: a square laid
+  // over its top edge showed the strip's help and never opened the guide.
+  void theHistoryStripLeavesTheGuidesButtonWhole() {
+    for (int i = 1; i <= 8; ++i) Named(w(), ("History" + QByteArray::number(i)).constData())->show();
+    QWidget* guide = Named(w(), "Button_Guide");
+    const QRect button = guide->geometry();
+    for (int y = button.top(); y <= button.bottom(); ++y) {
+      for (int x = button.left(); x <= button.right(); ++x) {
+        QWidget* hit = w().childAt(x, y);
+        QVERIFY2(hit == guide || guide->isAncestorOf(hit),
+                 qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(hit->objectName())));
+      }
+    }
+    QVERIFY(!Named(w(), "History8")->geometry().intersects(button));
+    QVERIFY(!Named(w(), "HistoryKey")->geometry().intersects(button));
   }
 
   void aClickOnATileEntersItsNumber() {
@@ -561,18 +578,29 @@ class WindowTest : public QObject {
     }
   }
 
-  void choosingAModeKeepsItAndMovesTheFocusToShowBet() {
+  // A selector keeps the focus after a change, by key or by the pointer: moved on to "Show
+  // Bet", the next Down or Space would change a control the player never meant to touch.
+  void choosingAModeOrASystemKeepsTheFocusOnItsSelector() {
     PointAndClick(w(), "Options");
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     modes->setFocus();
     QTest::keyClick(modes, Qt::Key_Down);
     QCOMPARE(game().controls().GameModes.index, 1);
     QCOMPARE(modes->currentText(), QStringLiteral("SMART 2023"));
-    QCOMPARE(QApplication::focusWidget(), Named(w(), "ShowBet"));
-    // The focus request is carried out once, not on every tick.
-    modes->setFocus();
-    QTest::qWait(50);
     QCOMPARE(QApplication::focusWidget(), modes);
+    QTest::keyClick(modes, Qt::Key_Down);
+    QCOMPARE(game().controls().GameModes.index, 2);
+    QCOMPARE(QApplication::focusWidget(), modes);
+    // Chosen from the open list with the pointer: the list gives the box its "activated".
+    auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
+    systems->setFocus();
+    systems->setCurrentIndex(2);
+    emit systems->activated(2);
+    QCOMPARE(static_cast<int>(game().CurrentSettings().system), 2);
+    QCOMPARE(QApplication::focusWidget(), systems);
+    w().Sync();
+    QCOMPARE(QApplication::focusWidget(), systems);
+    QVERIFY(!vellaro::GameView(game()).FocusAsked());
   }
 
   void eachEntryOfTheModeBoxRunsItsModeAndTheMatrixItsOwn() {

@@ -155,6 +155,29 @@ TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
   }
 }
 
+// A file with several mistakes is told all of them, the first in the file first, however the
+// keys are ordered; a key missing is told only when no line is wrong (its line may be the
+// one that could not be read).
+TEST(SystemFile, TellsEveryMistakeInTheOrderOfTheLines) {
+  const SystemFileResult two = ParseSystemFile(
+      "name = Two\nkind = multiply\ncap = ten\non_win = reset\non_loss = times 1\n");
+  ASSERT_FALSE(two.system);
+  ASSERT_EQ(two.errors.size(), 2u);
+  EXPECT_EQ(two.errors[0].line, 3);
+  EXPECT_EQ(two.errors[1].line, 5);
+  EXPECT_EQ(*two.error, two.errors[0]);
+  // The kind's line cannot be read: no "missing 'kind'" as well, nor the rules it would name.
+  const SystemFileResult unread =
+      ParseSystemFile("name = N\nkind multiply\non_loss = times 2\nfloor = x\n");
+  ASSERT_EQ(unread.errors.size(), 2u);
+  EXPECT_EQ(unread.errors[0].line, 2);
+  EXPECT_EQ(unread.errors[1].line, 4);
+  // With every line read, what is missing is told.
+  const SystemFileResult missing = ParseSystemFile("name = N\n");
+  ASSERT_EQ(missing.errors.size(), 1u);
+  EXPECT_EQ(missing.errors[0].line, 0);
+}
+
 // The words are the player's language; the file's own words (keys, values, what was typed),
 // the path and the line stay as written, and numbers are written the language's way.
 TEST(SystemFile, ARefusalSpeaksThePlayersLanguageAndKeepsTheFilesWords) {

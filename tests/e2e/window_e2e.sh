@@ -83,7 +83,7 @@ done
 # Newest first: 0, 0, 0, 25, 17. A corner of each square shows its colour.
 expected=(0,128,0 0,128,0 0,128,0 128,0,0 0,0,0)
 for i in 0 1 2 3 4; do
-  got=$(pixel "$out/e2e_window.png" $((wx + 214 + 18 * i + 2)) $((wy + 19 + 2)))
+  got=$(pixel "$out/e2e_window.png" $((wx + 214 + 16 * i + 2)) $((wy + 19 + 2)))
   [[ $got == "${expected[i]}" ]] || fail "history square $((i + 1)) is $got, not ${expected[i]}"
 done
 
