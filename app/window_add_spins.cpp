@@ -39,7 +39,7 @@ void MainWindow::BuildQuickAnalysis() {
           [this](bool on) { Handle([this, on] { SetQuickAnalysis(on); }); });
   addAction(quick_analysis_item_);  // its key works with the menu closed
   auto* menu = new QMenu(this);
-  menu->setObjectName(QStringLiteral("WindowMenu"));
+  Tag(menu, QStringLiteral("WindowMenu"), Control::kQuickAnalysis);  // its one choice's help
   menu->setToolTipsVisible(true);
   menu->addAction(quick_analysis_item_);
   setContextMenuPolicy(Qt::CustomContextMenu);
