@@ -52,6 +52,7 @@ QString AccessibleName(Control control) {
     case Control::kSpinsFile: return QCoreApplication::translate("AccessibleNames", "Read spins from a file");
     case Control::kSpinsColumn: return QCoreApplication::translate("AccessibleNames", "Column of the file");
     case Control::kEnterSpins: return QCoreApplication::translate("AccessibleNames", "Enter the spins");
+    case Control::kQuickAnalysis: return QCoreApplication::translate("AccessibleNames", "Quick analysis");
   }
   // clang-format on
   return {};

@@ -6,14 +6,18 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/control.h"
+#include "app/counted_text.h"
 #include "app/dialog_above.h"
 #include "app/guard.h"
 #include "app/language.h"
@@ -22,14 +26,39 @@ namespace vellaro::app {
 
 namespace {
 
-// The first entry of the column box: the first column that holds only spins.
+// The first entry of the column box: the column the reader finds, by its header or by
+// its numbers (replay::ParseSpinList), and the summary names.
 constexpr const char* kFirstColumn =
-    QT_TRANSLATE_NOOP("AddSpinsDialog", "First column of numbers 0 to 36");
+    QT_TRANSLATE_NOOP("AddSpinsDialog", "The column of spins, as found");
 
 QString Capitalised(const std::string& text) {
   QString message = QString::fromStdString(text);
   if (!message.isEmpty()) message[0] = message[0].toUpper();
   return message;
+}
+
+// Asks before `count` spins, the list entered last, are entered a second time; the list
+// stays unentered unless the player says so (Enter and Escape keep it out).
+bool AskToEnterAgain(QWidget* dialog, size_t count) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Vellaro"),
+                  QCoreApplication::translate("AddSpinsDialog",
+                                              "The list you entered last, %1, is in the box "
+                                              "again. Enter it a second time?")
+                      .arg(CountText(static_cast<int64_t>(count), "spin", "spins")),
+                  QMessageBox::NoButton, dialog);
+  box.setObjectName(QString::fromLatin1(kEnterAgainBox));
+  box.setWindowModality(Qt::WindowModal);
+  QPushButton* again = box.addButton(
+      QCoreApplication::translate("AddSpinsDialog", "Enter again"), QMessageBox::AcceptRole);
+  again->setObjectName(QString::fromLatin1(kEnterAgainYes));
+  QPushButton* keep = box.addButton(
+      QCoreApplication::translate("AddSpinsDialog", "Do not enter"), QMessageBox::RejectRole);
+  keep->setObjectName(QString::fromLatin1(kEnterAgainNo));
+  box.setDefaultButton(keep);
+  box.setEscapeButton(keep);
+  StandAbove(box);
+  box.exec();
+  return box.clickedButton() == again;
 }
 
 }  // namespace
@@ -43,7 +72,7 @@ QString SpinsSummary(const std::vector<int>& spins) {
       .arg(spins.back());
 }
 
-AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<void(const std::vector<int>&)> enter,
+AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<bool(const std::vector<int>&)> enter,
                                QWidget* parent)
     : QDialog(parent), guard_(guard), enter_spins_(std::move(enter)) {
   setWindowTitle(QCoreApplication::translate("AddSpinsDialog", "Vellaro \u2014 Add spins"));
@@ -54,16 +83,43 @@ AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<void(const std::vecto
   connect(column_, &QComboBox::currentIndexChanged, this,
           [this] { guard_.Run([this] { Reread(); }); });
   connect(file_, &QPushButton::clicked, this, [this] { guard_.Run([this] { ChooseFile(); }); });
-  connect(enter_, &QPushButton::clicked, this, [this] {
-    guard_.Run([this] {
-      if (spins_.empty()) return;
-      const std::vector<int> spins = spins_;
-      accept();
-      enter_spins_(spins);
+  connect(enter_, &QPushButton::clicked, this, [this] { guard_.Run([this] { EnterList(); }); });
+  // In the box Enter starts a new line; Ctrl+Enter enters the list from anywhere in the
+  // dialog (Enter alone does where the box has not the focus: the enter button is the default).
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                  QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+      if (enter_->isEnabled()) enter_->click();
     });
-  });
+  }
+  // The box takes Ctrl+Enter as a key of its own: it is caught on its way there.
+  text_->installEventFilter(this);
   StandAbove(*this);
   Reread();
+}
+
+bool AddSpinsDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && (key->modifiers() & Qt::ControlModifier) != 0) {
+      if (enter_->isEnabled()) enter_->click();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void AddSpinsDialog::EnterList() {
+  if (spins_.empty()) return;
+  if (spins_ == entered_ && !AskToEnterAgain(this, spins_.size())) return;
+  const std::vector<int> spins = spins_;
+  accept();
+  if (!enter_spins_(spins)) return;  // refused: the list stays, to be tried again
+  entered_ = spins;
+  // Entered, the list is gone from the box: Enter at the next opening enters nothing.
+  SetText(QString());
 }
 
 void AddSpinsDialog::BuildRows() {
@@ -73,7 +129,10 @@ void AddSpinsDialog::BuildRows() {
           "AddSpinsDialog",
           "The numbers that came out, oldest first, separated by spaces, commas, semicolons or "
           "new lines; at most %1 at once.")
-          .arg(PersonLocale().toString(qulonglong{replay::kMostSpinsAtOnce})),
+              .arg(PersonLocale().toString(qulonglong{replay::kMostSpinsAtOnce})) +
+          QLatin1Char(' ') +
+          QCoreApplication::translate("AddSpinsDialog",
+                                      "Enter starts a new line; Ctrl+Enter enters the list."),
       this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
@@ -123,10 +182,26 @@ replay::SpinListOptions AddSpinsDialog::Options() const {
 
 void AddSpinsDialog::Reread() {
   spins_.clear();
+  const QString text = text_->toPlainText();
   try {
-    replay::SpinList list = replay::ParseSpinList(text_->toPlainText().toStdString(), Options());
-    spins_ = std::move(list.spins);
-    summary_->setText(SpinsSummary(spins_));
+    // Nothing typed yet is not a mistake: the hint above says what to type.
+    if (!csv_ && text.trimmed().isEmpty()) {
+      summary_->clear();
+    } else {
+      replay::SpinList list = replay::ParseSpinList(text.toStdString(), Options());
+      spins_ = std::move(list.spins);
+      summary_->setText(SpinsSummary(spins_));
+      // Which of the file's columns holds the spins is said first: a wrong column reads as
+      // a list of good numbers.
+      if (csv_ && list.columns.size() > 1) {
+        summary_->setText(QCoreApplication::translate("AddSpinsDialog",
+                                                      "From column '%1' (%2 of %3):")
+                              .arg(QString::fromStdString(list.columns[list.column]))
+                              .arg(list.column + 1)
+                              .arg(list.columns.size()) +
+                          QLatin1Char('\n') + summary_->text());
+      }
+    }
   } catch (const replay::SpinListError& error) {
     summary_->setText(Capitalised(error.what()));
   }

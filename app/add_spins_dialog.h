@@ -22,11 +22,13 @@ class Guard;
 // "Add spins…": a list of numbers typed, pasted or read from a file, entered at once. It
 // reads the list again at every change and says, before anything is entered, how many
 // spins it will enter and the first and last, or why it cannot, with the place of the bad
-// token; the enter button is usable only with a list that reads whole.
+// token; the enter button is usable only with a list that reads whole. A list entered
+// leaves the box empty, and the same list again is entered only once the player agrees.
 class AddSpinsDialog final : public QDialog {
  public:
-  // `enter` is handed the spins, oldest first, when the player confirms them.
-  AddSpinsDialog(Guard& guard, std::function<void(const std::vector<int>&)> enter,
+  // `enter` is handed the spins, oldest first, when the player confirms them, and says
+  // whether they were entered.
+  AddSpinsDialog(Guard& guard, std::function<bool(const std::vector<int>&)> enter,
                  QWidget* parent);
 
   // Puts `text` in the box, as a list (not a CSV).
@@ -45,15 +47,19 @@ class AddSpinsDialog final : public QDialog {
   QComboBox* column() const { return column_; }
   QPushButton* enter_button() const { return enter_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildRows();
   void Reread();
   void ChooseFile();
   void FillColumns(const std::string& text);
   replay::SpinListOptions Options() const;
+  void EnterList();
 
   Guard& guard_;
-  std::function<void(const std::vector<int>&)> enter_spins_;
+  std::function<bool(const std::vector<int>&)> enter_spins_;
   QPlainTextEdit* text_ = nullptr;
   QCheckBox* newest_ = nullptr;
   QPushButton* file_ = nullptr;
@@ -63,7 +69,15 @@ class AddSpinsDialog final : public QDialog {
   // Whether the box holds a CSV, read by its column.
   bool csv_ = false;
   std::vector<int> spins_;
+  // The list entered last: the same list again is most likely the same paste twice.
+  std::vector<int> entered_;
 };
+
+// The question asked before a list equal to the one entered last is entered again; the
+// box's object name and its two buttons', for the player's tests.
+inline constexpr char kEnterAgainBox[] = "EnterAgain";
+inline constexpr char kEnterAgainYes[] = "EnterAgainYes";
+inline constexpr char kEnterAgainNo[] = "EnterAgainNo";
 
 // "Enter 3 spins: 5 … 17": what a summary says of `spins`, oldest first.
 QString SpinsSummary(const std::vector<int>& spins);

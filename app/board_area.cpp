@@ -58,14 +58,14 @@ void BoardArea::BuildTiles() {
     tile->OnMove([&window, n](QMouseEvent&) {
       window.Handle([&window, n] { window.game().NumberMouseMove(n); });
     });
-    tile->OnClick([&window, n] { window.Handle([&window, n] { window.game().NumberClick(n); }); });
+    tile->OnClick([&window, n] { window.Handle([&window, n] { window.ClickNumber(n); }); });
     bindings_.Shown(tile, [n](const vellaro::GameView& view) { return view.TileShown(n); });
   }
   for (int n = 0; n < kNumbers; ++n) {
     PictureWidget* lit = AddPicture(&window, window.svg(), QStringLiteral("TileLit%1").arg(n),
                                     QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n),
                                     TilePlace(n), Control::kTile);
-    lit->OnClick([&window, n] { window.Handle([&window, n] { window.game().NumberClick(n); }); });
+    lit->OnClick([&window, n] { window.Handle([&window, n] { window.ClickNumber(n); }); });
     bindings_.Shown(lit, [n](const vellaro::GameView& view) { return view.TileLit(n); });
   }
 }

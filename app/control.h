@@ -54,6 +54,7 @@ enum class Control {
   kSpinsFile,
   kSpinsColumn,
   kEnterSpins,
+  kQuickAnalysis,  // the window's context menu and Ctrl+Shift+A
 };
 
 // Names `widget` (tests and the style find it by its name) and records what it is.

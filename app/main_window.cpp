@@ -71,6 +71,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   BuildGuide();
   BuildNewSessionButton();
   BuildAddSpinsButton();
+  BuildQuickAnalysis();
   board_ = std::make_unique<BoardArea>(*this);
   bets_ = std::make_unique<BetArea>(*this);
 

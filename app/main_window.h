@@ -27,6 +27,7 @@
 #include "replay/what_if.h"
 #include "session/session_track.h"
 
+class QAction;
 class QTimer;
 
 namespace vellaro::app {
@@ -139,8 +140,15 @@ class MainWindow final : public QWidget {
   void OpenAddSpins(const QString& text);
   AddSpinsDialog* add_spins_dialog() const { return add_spins_dialog_; }
   // Enters `spins` at once as one action of the player; a list the game refuses says why
-  // in the line above the board.
-  void EnterSpins(const std::vector<int>& spins);
+  // in the line above the board. Returns whether they were entered.
+  bool EnterSpins(const std::vector<int>& spins);
+  // "Quick analysis" (the window's context menu, Ctrl+Shift+A; window_add_spins.cpp): each
+  // click's analysis runs to its end at once, as "Add spins…" runs it. Kept in the settings.
+  void SetQuickAnalysis(bool on);
+  bool QuickAnalysis() const { return quick_analysis_; }
+  // A click on the tile of `n`, or a number typed and entered: the game takes it, with its
+  // analysis run at once under "Quick analysis".
+  void ClickNumber(int n) { play_->ClickNumber(n, quick_analysis_); }
   // Where the betting systems written as files are read from (by default the installed
   // presets and $XDG_CONFIG_HOME/vellaro/systems). Set before the options area is made.
   const SystemFolders& system_folders() const { return system_folders_; }
@@ -168,6 +176,7 @@ class MainWindow final : public QWidget {
   void ShowMessageLine();  // window_messages.cpp
   void BuildNewSessionButton();
   void BuildAddSpinsButton();  // window_add_spins.cpp
+  void BuildQuickAnalysis();   // window_add_spins.cpp
   // Asks before the evening on show ends, naming it and what comes `then`
   // (window_journal.cpp). False when the player keeps the evening.
   bool AgreeToEndEvening(const QString& then);
@@ -238,6 +247,8 @@ class MainWindow final : public QWidget {
   std::unique_ptr<Announcer> announcer_;
   std::unique_ptr<LitButton> add_spins_;
   AddSpinsDialog* add_spins_dialog_ = nullptr;
+  bool quick_analysis_ = false;
+  QAction* quick_analysis_item_ = nullptr;
   LastShown<QSize> client_size_;
 };
 

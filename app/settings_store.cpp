@@ -126,6 +126,7 @@ StoredSettings SettingsStore::Load() const {
   }
 
   stored.options_open = ReadBool(file, QStringLiteral("window/options_open"), false);
+  stored.quick_analysis = ReadBool(file, QStringLiteral("window/quick_analysis"), false);
   const int32_t x = ReadInt(file, QStringLiteral("window/x"), -kFarthest, kFarthest, kFarthest + 1);
   const int32_t y = ReadInt(file, QStringLiteral("window/y"), -kFarthest, kFarthest, kFarthest + 1);
   if (x <= kFarthest && y <= kFarthest) stored.position = QPoint(x, y);
@@ -163,6 +164,7 @@ void SettingsStore::Save(const StoredSettings& stored) const {
                   value ? QString::number(*value) : QStringLiteral("off"));
   }
   file.setValue(QStringLiteral("window/options_open"), stored.options_open);
+  file.setValue(QStringLiteral("window/quick_analysis"), stored.quick_analysis);
   if (stored.position) {
     file.setValue(QStringLiteral("window/x"), stored.position->x());
     file.setValue(QStringLiteral("window/y"), stored.position->y());

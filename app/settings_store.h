@@ -13,6 +13,8 @@ namespace vellaro::app {
 struct StoredSettings {
   vellaro::Settings game;
   bool options_open = false;
+  // "Quick analysis": each click's analysis runs to its end at once, without its animation.
+  bool quick_analysis = false;
   std::optional<QPoint> position;  // none until the window has been placed once
 
   friend bool operator==(const StoredSettings&, const StoredSettings&) = default;

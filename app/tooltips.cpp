@@ -77,6 +77,11 @@ constexpr const char* kEnterSpins = QT_TRANSLATE_NOOP(
     "Tooltips",
     "Enter the numbers, oldest first, each as a click on its tile with the analysis run to "
     "its end. Greyed while the list does not read whole.");
+constexpr const char* kQuickAnalysis = QT_TRANSLATE_NOOP(
+    "Tooltips",
+    "Quick analysis (Ctrl+Shift+A): each spin's analysis runs to its end at once, without "
+    "its animation, so the board opens again straight away. The game is exactly the one the "
+    "animation gives, only without the wait.");
 constexpr const char* kMinimize = QT_TRANSLATE_NOOP("Tooltips", "Minimise the window.");
 constexpr const char* kGauge = QT_TRANSLATE_NOOP(
     "Tooltips",
@@ -247,6 +252,7 @@ QString TooltipFor(Control control) {
     case Control::kSpinsFile: return Tr(kSpinsFile);
     case Control::kSpinsColumn: return Tr(QT_TRANSLATE_NOOP("Tooltips", "The column of the CSV file that holds the numbers."));
     case Control::kEnterSpins: return Tr(kEnterSpins);
+    case Control::kQuickAnalysis: return Tr(kQuickAnalysis);
   }
   // clang-format on
   return {};

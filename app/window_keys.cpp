@@ -78,7 +78,7 @@ void MainWindow::EnterNumber(int n) {
                     .toStdString());
     return;
   }
-  game().NumberClick(n);
+  ClickNumber(n);
 }
 
 void MainWindow::RefuseTyped(const std::string& why) {

@@ -38,6 +38,7 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
     if (!play_->Resumed()) game().Configure(stored.game);
     if (stored.options_open != OptionsOpen()) game().OptionsClick();
   });
+  SetQuickAnalysis(stored.quick_analysis);
 }
 
 bool MainWindow::OptionsOpen() const {
@@ -48,6 +49,7 @@ StoredSettings MainWindow::CurrentStoredSettings() const {
   StoredSettings now;
   now.game = game().CurrentSettings();
   now.options_open = OptionsOpen();
+  now.quick_analysis = quick_analysis_;
   now.position = pos();
   return now;
 }

@@ -1,5 +1,6 @@
 // Many spins entered at once, as clicks that come one after another without a pause.
 
+#include <algorithm>
 #include <string>
 
 #include "env/clock.h"
@@ -31,13 +32,28 @@ std::string Refusal(const Game& game, std::span<const int> spins) {
 
 std::string WindowGame::EnterSpins(std::span<const int> spins) {
   if (std::string why = Refusal(*game_, spins); !why.empty()) return why;
+  ClickAtOnce(spins);
+  return {};
+}
+
+void WindowGame::ClickNumber(int n, bool quick) {
+  // A click the board would not take goes to the game as it is, which passes it over.
+  if (!quick || !Refusal(*game_, std::span<const int>(&n, 1)).empty()) {
+    game_->NumberClick(n);
+    return;
+  }
+  ClickAtOnce(std::span<const int>(&n, 1));
+}
+
+void WindowGame::ClickAtOnce(std::span<const int> spins) {
   // The analyses run in a virtual time of their own, which starts at the time of day's
-  // second: the clicks come where each analysis ends, as a player who never pauses would
-  // click, and the modes that draw are seeded with the seconds those clicks would see. The
-  // window's own time goes on undisturbed: it gets its timers and its clock back after.
+  // second, or where the last spin entered so ended if that is later: the clicks come where
+  // each analysis ends, as a player who never pauses would click, and the modes that draw
+  // are seeded with the seconds those clicks would see. The window's own time goes on
+  // undisturbed: it gets its timers and its clock back after.
   Scheduler& before = scheduler_.target();
   Clock& outside = time_of_day_.target();
-  VirtualScheduler virtual_time(int64_t{outside.NowSeconds()} * 1000);
+  VirtualScheduler virtual_time(std::max(int64_t{outside.NowSeconds()} * 1000, at_once_until_ms_));
   VirtualClock seconds(virtual_time);
   scheduler_.SwitchTo(virtual_time);
   time_of_day_.SwitchTo(seconds);
@@ -46,6 +62,7 @@ std::string WindowGame::EnterSpins(std::span<const int> spins) {
   game_->SetDisplayTimers(false);
   game_->ExpectSpins(spins.size());
   const auto back = [&] {
+    at_once_until_ms_ = virtual_time.NowMs();
     game_->SetDisplayTimers(true);
     scheduler_.SwitchTo(before);
     time_of_day_.SwitchTo(outside);
@@ -60,7 +77,6 @@ std::string WindowGame::EnterSpins(std::span<const int> spins) {
     throw;
   }
   back();
-  return {};
 }
 
 }  // namespace vellaro::host

@@ -93,6 +93,11 @@ class WindowGame {
   // why nothing was entered: an analysis running, a number off the wheel, or a first number
   // the undo has just crossed out; empty when all were entered.
   std::string EnterSpins(std::span<const int> spins);
+  // A click on the tile of `n`. `quick` (the player's "Quick analysis"): the analysis it
+  // starts runs to its end at once, as EnterSpins runs it, so that the game is the one
+  // clicks made with no pause would give, only without the wait. A click the board does
+  // not take goes to the game as it is.
+  void ClickNumber(int n, bool quick);
 
  private:
   // Puts a new game in place, heard by this object. Building a game throws nothing; if it
@@ -106,6 +111,8 @@ class WindowGame {
   // Opens the journal's file, which could not be opened before.
   void RetryJournalFile();
   void TellMovedAside(const journal::OpenedJournal& opened);
+  // Clicks `spins` one after another, each analysis run to its end in virtual time.
+  void ClickAtOnce(std::span<const int> spins);
 
   SystemClock system_clock_;
   // The time of day, except during a resume: then the resume's own virtual time.
@@ -137,6 +144,9 @@ class WindowGame {
   bool resumed_ = false;
   SessionTrack track_;
   std::optional<Settings> first_spin_settings_;
+  // Where the virtual time of the last spins entered at once ended (ms since the epoch): a
+  // click with no pause comes no earlier, even within the same second of the time of day.
+  int64_t at_once_until_ms_ = 0;
 };
 
 }  // namespace vellaro::host

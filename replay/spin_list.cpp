@@ -72,10 +72,33 @@ void RefuseTooMany(size_t count, size_t most) {
   }
 }
 
+// The column (from 1, in characters) of a comma or semicolon that follows another with
+// nothing but blanks between them; 0 when there is none. "5,,6" is a number left out or a
+// key pressed twice: read as "5,6" it would enter a list the player did not see.
+size_t EmptyField(std::string_view line) {
+  bool after_mark = false;
+  size_t column = 0;
+  for (size_t at = 0; at < line.size(); ++at) {
+    if ((static_cast<unsigned char>(line[at]) & 0xc0) != 0x80) ++column;
+    const bool mark = line[at] == ',' || line[at] == ';';
+    if (mark && after_mark) return column;
+    if (mark) after_mark = true;
+    else if (!IsBlank(line[at])) after_mark = false;
+  }
+  return 0;
+}
+
 SpinList ParseList(const std::vector<Line>& lines, size_t most) {
   std::vector<std::pair<LineToken, size_t>> tokens;  // and their lines
   for (const Line& line : lines) {
-    for (const LineToken& token : LineTokens(line.text)) tokens.emplace_back(token, line.number);
+    const std::vector<LineToken> in_line = LineTokens(line.text);
+    if (const size_t empty = EmptyField(line.text); empty > 0) {
+      const auto before = std::count_if(in_line.begin(), in_line.end(),
+                                        [empty](const LineToken& t) { return t.column < empty; });
+      throw SpinListError(Tr("an empty field between two separators"),
+                          TokenPlace{tokens.size() + static_cast<size_t>(before) + 1, line.number, empty});
+    }
+    for (const LineToken& token : in_line) tokens.emplace_back(token, line.number);
   }
   if (tokens.empty()) throw SpinListError(Tr("the list holds no numbers"));
   RefuseTooMany(tokens.size(), most);
@@ -191,13 +214,68 @@ std::string ColumnNames(const Table& table) {
   return names;
 }
 
-size_t ChosenColumn(const Table& table, std::string_view wanted) {
-  if (wanted.empty()) {
-    for (size_t c = 0; c < table.columns.size(); ++c) {
-      if (AllSpins(table, c)) return c;
-    }
-    throw SpinListError(Tr("no column of the file holds only numbers from 0 to 36"));
+// Whether the column counts its rows (1, 2, 3, ... or down by one): a round's number, not
+// a spin, even where every count is between 0 and 36.
+bool Counts(const Table& table, size_t column) {
+  if (table.rows.size() < 3) return false;
+  const auto value = [&](size_t r) { return SpinNumber(table.rows[r][column].text); };
+  const int step = value(1) - value(0);
+  if (step != 1 && step != -1) return false;
+  for (size_t r = 1; r < table.rows.size(); ++r) {
+    if (value(r) - value(r - 1) != step) return false;
   }
+  return true;
+}
+
+// Whether a header names the column of the numbers that came out, in one of the window's
+// languages: a word of it ("Winning number", "Zahl", "numéro") is one of these.
+bool NamesSpins(std::string_view header) {
+  static constexpr std::string_view kWords[] = {
+      "number", "numbers", "no", "nr", "num", "spin", "spins", "result", "results",
+      "zahl", "zahlen", "nummer", "ergebnis", "coup", "coups",
+      "numéro", "numéros", "résultat", "numero", "numeri",
+      "número", "números", "tirada", "resultado", "risultato", "uscita"};
+  std::string word;
+  const auto known = [&] {
+    return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
+  };
+  for (const char c : header) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) {
+      word += c;  // a letter of UTF-8, as written: the words above are in lower case
+    } else if (std::isalnum(byte) != 0) {
+      word += static_cast<char>(std::tolower(byte));
+    } else {
+      if (known()) return true;
+      word.clear();
+    }
+  }
+  return known();
+}
+
+// Of the columns that hold only spins: the first one its header names as spins that does not
+// count its rows, else the first that does not count them, else the first named, else the
+// first. A header "Spin" often heads a counter: the count outweighs the name.
+size_t FirstColumnOfSpins(const Table& table) {
+  std::vector<size_t> spins;
+  for (size_t c = 0; c < table.columns.size(); ++c) {
+    if (AllSpins(table, c)) spins.push_back(c);
+  }
+  if (spins.empty()) throw SpinListError(Tr("no column of the file holds only numbers from 0 to 36"));
+  const auto named = [&](size_t c) { return table.header && NamesSpins(table.columns[c]); };
+  for (const bool by_name : {true, false}) {
+    for (const size_t c : spins) {
+      if ((named(c) || !by_name) && !Counts(table, c)) return c;
+    }
+  }
+  for (const size_t c : spins) {
+    if (named(c)) return c;
+  }
+  return spins.front();
+}
+
+size_t ChosenColumn(const Table& table, std::string_view wanted) {
+  if (wanted.empty()) return FirstColumnOfSpins(table);
   for (size_t c = 0; c < table.columns.size(); ++c) {
     if (SameName(table.columns[c], wanted)) return c;
   }

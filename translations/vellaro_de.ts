@@ -167,6 +167,10 @@
         <source>Enter the spins</source>
         <translation>Drehungen eingeben</translation>
     </message>
+    <message>
+        <source>Quick analysis</source>
+        <translation>Schnelle Analyse</translation>
+    </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
@@ -203,16 +207,36 @@
         <translation>%1 Drehungen eingeben: %2 … %3</translation>
     </message>
     <message>
-        <source>First column of numbers 0 to 36</source>
-        <translation>Erste Spalte mit Zahlen von 0 bis 36</translation>
-    </message>
-    <message>
         <source>Enter</source>
         <translation>Eingeben</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The column of spins, as found</source>
+        <translation>Die gefundene Spalte der Drehungen</translation>
+    </message>
+    <message>
+        <source>The list you entered last, %1, is in the box again. Enter it a second time?</source>
+        <translation>Die zuletzt eingegebene Liste, %1, steht wieder im Feld. Ein zweites Mal eingeben?</translation>
+    </message>
+    <message>
+        <source>Enter again</source>
+        <translation>Erneut eingeben</translation>
+    </message>
+    <message>
+        <source>Do not enter</source>
+        <translation>Nicht eingeben</translation>
+    </message>
+    <message>
+        <source>Enter starts a new line; Ctrl+Enter enters the list.</source>
+        <translation>Enter beginnt eine neue Zeile; Strg+Enter gibt die Liste ein.</translation>
+    </message>
+    <message>
+        <source>From column &apos;%1&apos; (%2 of %3):</source>
+        <translation>Aus Spalte &apos;%1&apos; (%2 von %3):</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1263,10 @@ Bei einem Verlust der nächste Einsatz: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>Die Spalte der CSV-Datei, die die Zahlen enthält.</translation>
+    </message>
+    <message>
+        <source>Quick analysis (Ctrl+Shift+A): each spin&apos;s analysis runs to its end at once, without its animation, so the board opens again straight away. The game is exactly the one the animation gives, only without the wait.</source>
+        <translation>Schnelle Analyse (Strg+Umschalt+A): Die Analyse jeder Drehung läuft sofort zu Ende, ohne ihre Animation, sodass das Zahlenfeld gleich wieder frei ist. Das Spiel ist genau das, das die Animation ergibt, nur ohne das Warten.</translation>
     </message>
 </context>
 <context>

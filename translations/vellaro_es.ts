@@ -167,6 +167,10 @@
         <source>Enter the spins</source>
         <translation>Introducir las tiradas</translation>
     </message>
+    <message>
+        <source>Quick analysis</source>
+        <translation>Análisis rápido</translation>
+    </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
@@ -203,16 +207,36 @@
         <translation>Introducir %1 tiradas: %2 … %3</translation>
     </message>
     <message>
-        <source>First column of numbers 0 to 36</source>
-        <translation>Primera columna con números del 0 al 36</translation>
-    </message>
-    <message>
         <source>Enter</source>
         <translation>Introducir</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The column of spins, as found</source>
+        <translation>La columna de tiradas encontrada</translation>
+    </message>
+    <message>
+        <source>The list you entered last, %1, is in the box again. Enter it a second time?</source>
+        <translation>La última lista introducida, %1, está otra vez en el cuadro. ¿Introducirla una segunda vez?</translation>
+    </message>
+    <message>
+        <source>Enter again</source>
+        <translation>Introducir de nuevo</translation>
+    </message>
+    <message>
+        <source>Do not enter</source>
+        <translation>No introducir</translation>
+    </message>
+    <message>
+        <source>Enter starts a new line; Ctrl+Enter enters the list.</source>
+        <translation>Intro empieza una línea nueva; Ctrl+Intro introduce la lista.</translation>
+    </message>
+    <message>
+        <source>From column &apos;%1&apos; (%2 of %3):</source>
+        <translation>De la columna &apos;%1&apos; (%2 de %3):</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1263,10 @@ Si pierde, la próxima apuesta: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>La columna del archivo CSV que contiene los números.</translation>
+    </message>
+    <message>
+        <source>Quick analysis (Ctrl+Shift+A): each spin&apos;s analysis runs to its end at once, without its animation, so the board opens again straight away. The game is exactly the one the animation gives, only without the wait.</source>
+        <translation>Análisis rápido (Ctrl+Mayús+A): el análisis de cada tirada llega a su fin al instante, sin su animación, y el tablero se abre de nuevo enseguida. El juego es exactamente el que da la animación, solo que sin la espera.</translation>
     </message>
 </context>
 <context>

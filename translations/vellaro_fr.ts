@@ -167,6 +167,10 @@
         <source>Enter the spins</source>
         <translation>Saisir les coups</translation>
     </message>
+    <message>
+        <source>Quick analysis</source>
+        <translation>Analyse rapide</translation>
+    </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
@@ -203,16 +207,36 @@
         <translation>Saisir %1 coups&#xa0;: %2 … %3</translation>
     </message>
     <message>
-        <source>First column of numbers 0 to 36</source>
-        <translation>Première colonne de numéros de 0 à 36</translation>
-    </message>
-    <message>
         <source>Enter</source>
         <translation>Saisir</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The column of spins, as found</source>
+        <translation>La colonne des coups trouvée</translation>
+    </message>
+    <message>
+        <source>The list you entered last, %1, is in the box again. Enter it a second time?</source>
+        <translation>La liste saisie en dernier, %1, est de nouveau dans la boîte. La saisir une seconde fois&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Enter again</source>
+        <translation>Saisir de nouveau</translation>
+    </message>
+    <message>
+        <source>Do not enter</source>
+        <translation>Ne pas saisir</translation>
+    </message>
+    <message>
+        <source>Enter starts a new line; Ctrl+Enter enters the list.</source>
+        <translation>Entrée commence une nouvelle ligne&#xa0;; Ctrl+Entrée saisit la liste.</translation>
+    </message>
+    <message>
+        <source>From column &apos;%1&apos; (%2 of %3):</source>
+        <translation>Depuis la colonne &apos;%1&apos; (%2 sur %3)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1263,10 @@ Si elle perd, la mise suivante&#xa0;: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>La colonne du fichier CSV qui contient les numéros.</translation>
+    </message>
+    <message>
+        <source>Quick analysis (Ctrl+Shift+A): each spin&apos;s analysis runs to its end at once, without its animation, so the board opens again straight away. The game is exactly the one the animation gives, only without the wait.</source>
+        <translation>Analyse rapide (Ctrl+Maj+A)&#xa0;: l’analyse de chaque coup va aussitôt à son terme, sans son animation, et le tableau se rouvre tout de suite. Le jeu est exactement celui que donne l’animation, seulement sans l’attente.</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,10 @@
         <source>Enter the spins</source>
         <translation>Inserisci i giri</translation>
     </message>
+    <message>
+        <source>Quick analysis</source>
+        <translation>Analisi rapida</translation>
+    </message>
 </context>
 <context>
     <name>AddSpinsDialog</name>
@@ -203,16 +207,36 @@
         <translation>Inserisci %1 giri: %2 … %3</translation>
     </message>
     <message>
-        <source>First column of numbers 0 to 36</source>
-        <translation>Prima colonna con numeri da 0 a 36</translation>
-    </message>
-    <message>
         <source>Enter</source>
         <translation>Inserisci</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The column of spins, as found</source>
+        <translation>La colonna dei giri trovata</translation>
+    </message>
+    <message>
+        <source>The list you entered last, %1, is in the box again. Enter it a second time?</source>
+        <translation>L’ultimo elenco inserito, %1, è di nuovo nel riquadro. Inserirlo una seconda volta?</translation>
+    </message>
+    <message>
+        <source>Enter again</source>
+        <translation>Inserisci di nuovo</translation>
+    </message>
+    <message>
+        <source>Do not enter</source>
+        <translation>Non inserire</translation>
+    </message>
+    <message>
+        <source>Enter starts a new line; Ctrl+Enter enters the list.</source>
+        <translation>Invio inizia una nuova riga; Ctrl+Invio inserisce l’elenco.</translation>
+    </message>
+    <message>
+        <source>From column &apos;%1&apos; (%2 of %3):</source>
+        <translation>Dalla colonna &apos;%1&apos; (%2 di %3):</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1263,10 @@ Se perde, la prossima puntata: %2</translation>
     <message>
         <source>The column of the CSV file that holds the numbers.</source>
         <translation>La colonna del file CSV che contiene i numeri.</translation>
+    </message>
+    <message>
+        <source>Quick analysis (Ctrl+Shift+A): each spin&apos;s analysis runs to its end at once, without its animation, so the board opens again straight away. The game is exactly the one the animation gives, only without the wait.</source>
+        <translation>Analisi rapida (Ctrl+Maiusc+A): l’analisi di ogni giro arriva subito alla fine, senza la sua animazione, e la griglia si riapre immediatamente. Il gioco è esattamente quello che dà l’animazione, solo senza l’attesa.</translation>
     </message>
 </context>
 <context>

@@ -2,26 +2,65 @@
 // why not; its spins reach the game as clicks would, from the head's button or from the
 // clipboard with Ctrl+Shift+V.
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/add_spins_dialog.h"
 #include "app/fonts.h"
 #include "app/main_window.h"
 #include "app/readout.h"
+#include "app/settings_store.h"
 #include "front/game_view.h"
+#include "temporary_home.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
 using vellaro::app::AddSpinsDialog;
 using vellaro::app::MainWindow;
+
+namespace {
+
+// Answers the question asked before the list entered last is entered again, if it comes
+// while this lives: enters it again or keeps it out. Keeps what the box asked and how it
+// stood.
+class EnterAgainAnswer {
+ public:
+  EnterAgainAnswer(QWidget& dialog, bool again) {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this, &dialog, again] {
+      auto* box = dialog.findChild<QMessageBox*>(QLatin1String(vellaro::app::kEnterAgainBox));
+      if (box == nullptr) return;
+      asked = box->text();
+      auto* keep = box->findChild<QPushButton*>(QLatin1String(vellaro::app::kEnterAgainNo));
+      keep_is_default = keep != nullptr && box->defaultButton() == keep;
+      box->findChild<QPushButton*>(QLatin1String(again ? vellaro::app::kEnterAgainYes
+                                                       : vellaro::app::kEnterAgainNo))
+          ->click();
+    });
+    timer_.start(0);
+  }
+
+  QString asked;
+  bool keep_is_default = false;
+
+ private:
+  QTimer timer_;
+};
+
+}  // namespace
 
 class AddSpinsTest : public QObject {
   Q_OBJECT
@@ -66,7 +105,14 @@ class AddSpinsTest : public QObject {
       QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(name));
     }
     QVERIFY(!dialog().enter_button()->isEnabled());
-    QCOMPARE(dialog().Summary(), QStringLiteral("The list holds no numbers"));
+    // Nothing typed yet is no mistake to point out; a box of blanks is not either.
+    QCOMPARE(dialog().Summary(), QString());
+    Type(QStringLiteral(" \n "));
+    QCOMPARE(dialog().Summary(), QString());
+    QVERIFY(!dialog().enter_button()->isEnabled());
+    Type(QStringLiteral("5,,17"));
+    QCOMPARE(dialog().Summary(),
+             QStringLiteral("Number 2 (line 1, column 3): an empty field between two separators"));
     Type(QStringLiteral("5, 17;0\n36"));
     QCOMPARE(dialog().Summary(), QStringLiteral("Enter 4 spins: 5 \u2026 36"));
     dialog().newest_first()->setChecked(true);
@@ -98,14 +144,55 @@ class AddSpinsTest : public QObject {
     QCOMPARE(dialog().focusWidget(), static_cast<QWidget*>(dialog().enter_button()));
     QTest::keyClick(dialog().enter_button(), Qt::Key_Return);
     QCOMPARE(game().SpinsInHistory(), int64_t{7});
+    // Entered, the list has left the box: the list button opens it empty, and Enter there
+    // enters nothing.
+    PointAndClick(w(), "AddSpins");
+    QCOMPARE(dialog().text()->toPlainText(), QString());
+    QVERIFY(!dialog().enter_button()->isEnabled());
+    QTest::keyClick(dialog().newest_first(), Qt::Key_Return);
+    QCOMPARE(game().SpinsInHistory(), int64_t{7});
+    dialog().reject();
+    // The same list pasted again is most likely the same paste twice: it is asked, naming
+    // the count, with keeping it out the default.
+    QTest::keyClick(&w(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    {
+      EnterAgainAnswer keep(dialog(), false);
+      QTest::keyClick(dialog().enter_button(), Qt::Key_Return);
+      QCOMPARE(keep.asked, QStringLiteral("The list you entered last, 7 spins, is in the box "
+                                          "again. Enter it a second time?"));
+      QVERIFY(keep.keep_is_default);
+    }
+    QCOMPARE(game().SpinsInHistory(), int64_t{7});
+    QVERIFY(dialog().isVisible());  // kept out, the list stays to be changed
+    {
+      EnterAgainAnswer again(dialog(), true);
+      QTest::mouseClick(dialog().enter_button(), Qt::LeftButton);
+      QVERIFY(!again.asked.isEmpty());
+    }
+    QCOMPARE(game().SpinsInHistory(), int64_t{14});
     // The undo takes back the last spin, as after a click.
     QVERIFY(game().UndoOffered());
     QTest::keyClick(&w(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(game().SpinsInHistory(), int64_t{6});
+    QCOMPARE(game().SpinsInHistory(), int64_t{13});
     // The undo crossed 7 out: a list that starts with it is refused, and says why.
-    w().EnterSpins({7, 8});
-    QCOMPARE(game().SpinsInHistory(), int64_t{6});
+    QVERIFY(!w().EnterSpins({7, 8}));
+    QCOMPARE(game().SpinsInHistory(), int64_t{13});
     QCOMPARE(ReadoutText(), QStringLiteral("Refused: 7: crossed out, the undo took it back"));
+  }
+
+  void inTheBoxEnterStartsALineAndCtrlEnterEntersTheList() {
+    w().OpenAddSpins(QString());
+    dialog().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog()));
+    dialog().text()->setFocus();
+    QTest::keyClicks(dialog().text(), QStringLiteral("5 17"));
+    QTest::keyClick(dialog().text(), Qt::Key_Return);
+    QTest::keyClicks(dialog().text(), QStringLiteral("0"));
+    QCOMPARE(dialog().text()->toPlainText(), QStringLiteral("5 17\n0"));
+    QCOMPARE(game().SpinsInHistory(), int64_t{0});
+    QTest::keyClick(dialog().text(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(game().SpinsInHistory(), int64_t{3});
+    QVERIFY(!dialog().isVisible());
   }
 
   void aFileIsReadAsAListOrACsvWithTheColumnPicked() {
@@ -117,7 +204,17 @@ class AddSpinsTest : public QObject {
     dialog().LoadFile(folder.filePath(QStringLiteral("history.csv")));
     QVERIFY(!dialog().column()->isHidden());
     QCOMPARE(dialog().column()->count(), 4);  // the first of spins, then each column
-    QCOMPARE(dialog().Summary(), QStringLiteral("Enter 3 spins: 5 \u2026 0"));
+    // The column found is said before the spins: a wrong one reads as good numbers too.
+    QCOMPARE(dialog().Summary(),
+             QStringLiteral("From column 'n' (3 of 3):\nEnter 3 spins: 5 \u2026 0"));
+    // A round's counter holds numbers from 0 to 36 as well; the column named so is taken.
+    QByteArray rounds = "Runde,Zahl\n";
+    for (int i = 1; i <= 20; ++i) rounds += QByteArray::number(i) + ',' + QByteArray::number(i % 3) + '\n';
+    WriteFile(folder.filePath(QStringLiteral("rounds.csv")), rounds);
+    dialog().LoadFile(folder.filePath(QStringLiteral("rounds.csv")));
+    QCOMPARE(dialog().Summary(),
+             QStringLiteral("From column 'Zahl' (2 of 2):\nEnter 20 spins: 1 \u2026 2"));
+    dialog().LoadFile(folder.filePath(QStringLiteral("history.csv")));
     dialog().column()->setCurrentIndex(2);  // "table"
     QCOMPARE(dialog().Summary(),
              QStringLiteral("Number 1 (line 2, column 7): '40' is not a spin number (0 to 36)"));
@@ -135,6 +232,53 @@ class AddSpinsTest : public QObject {
     QVERIFY(dialog().column()->isHidden());
     QCOMPARE(dialog().Summary(), QStringLiteral("Enter 3 spins: 3 \u2026 5"));
     QCOMPARE(game().SpinsInHistory(), int64_t{0});
+  }
+
+  // "Quick analysis": each click's analysis runs to its end at once, and the board opens
+  // again straight away. Offered in the window's context menu and by its key, kept in the
+  // settings.
+  void quickAnalysisOpensTheBoardAtOnceAndIsKept() {
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    UseTemporaryHome(home.path());
+    const vellaro::app::SettingsStore store(vellaro::app::SettingsStore::DefaultPath());
+    w().KeepSettings(store);
+    for (const int n : {1, 2, 3, 4, 5}) ClickTile(w(), n);
+    QVERIFY(game().AnalysisRunning());  // the animation, by default
+    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 5000);
+    // A right click on the board's background opens the window's menu, which holds it.
+    QWidget* background = w().childAt(kBackground);
+    QVERIFY(background != nullptr);
+    QContextMenuEvent right(QContextMenuEvent::Mouse, background->mapFrom(&w(), kBackground),
+                            w().mapToGlobal(kBackground));
+    QApplication::sendEvent(background, &right);
+    auto* menu = w().findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    QVERIFY(menu != nullptr && menu->isVisible());
+    QAction* item = w().findChild<QAction*>(QStringLiteral("QuickAnalysis"));
+    QVERIFY(item != nullptr && item->isCheckable() && menu->actions().contains(item));
+    QCOMPARE(item->text(), QStringLiteral("Quick analysis"));
+    QVERIFY(item->toolTip().contains(QStringLiteral("exactly")));
+    menu->hide();
+    QTest::keyClick(&w(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(w().QuickAnalysis() && item->isChecked());
+    QVERIFY(store.Load().quick_analysis);
+    for (const int n : {6, 7, 8}) {
+      ClickTile(w(), n);
+      QVERIFY(!game().AnalysisRunning());
+    }
+    w().EnterNumber(9);  // typed and entered: the same
+    QVERIFY(!game().AnalysisRunning());
+    QCOMPARE(game().SpinsInHistory(), int64_t{9});
+    QCOMPARE(w().session_track().points().size(), size_t{9});
+    QVERIFY(game().BetOnShow());
+    // The next window starts with it on.
+    shown_.Close();
+    shown_.Open();
+    w().KeepSettings(store);
+    QVERIFY(w().QuickAnalysis());
+    QVERIFY(w().findChild<QAction*>(QStringLiteral("QuickAnalysis"))->isChecked());
+    QTest::keyClick(&w(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!store.Load().quick_analysis);
   }
 };
 

@@ -47,6 +47,7 @@ StoredSettings AllChanged() {
   s.game.limits.table_max = 64;
   s.game.limits.max_losses = 0;  // the smallest count, not off
   s.options_open = true;
+  s.quick_analysis = true;
   s.position = QPoint(-5, 300);
   return s;
 }

@@ -47,6 +47,11 @@ struct Window {
     journal::Journal::Batch batch(*play.journal());
     return play.EnterSpins(spins);
   }
+  // The player clicks `n` with "Quick analysis" on.
+  void QuickClick(int n) {
+    journal::Journal::Batch batch(*play.journal());
+    play.ClickNumber(n, true);
+  }
   // The session as the journal's file holds it.
   journal::StoredSession Session() {
     EXPECT_TRUE(play.journal()->Flush());
@@ -127,6 +132,53 @@ TEST(BulkEntry, FiveHundredSpinsAtOnceAreFiveHundredClicksWithoutAPause) {
     EXPECT_EQ(testing::GameDifferences(clicked.play.game(), at_once.play.game()),
               std::vector<std::string>{});
     EXPECT_TRUE(clicked.Stored() == at_once.Stored());
+  }
+}
+
+size_t SpinsIn(const std::vector<GameEvent>& events) {
+  return static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const GameEvent& e) {
+    return std::holds_alternative<SpinAccepted>(e);
+  }));
+}
+
+// "Quick analysis": each click's analysis runs to its end at once. Against a player who
+// clicks the same spins, each at the second of the quick click or, when that analysis
+// would still run, the moment it ends: the same game, field by field, and the same
+// journal, whatever the pauses between the clicks.
+TEST(BulkEntry, QuickAnalysisIsClicksWithoutAPauseOverRandomEvenings) {
+  std::vector<Settings> all(5);
+  all[1].mode = Mode::kRandom;
+  all[2].mode = Mode::kSmart;
+  all[2].system = kParlay;
+  all[3].mode = Mode::kAdaptive;
+  all[3].safe_level = 1;
+  all[4].mode = Mode::kMatrix;
+  for (unsigned evening = 0; evening < 300; ++evening) {
+    const Settings& settings = all[evening % all.size()];
+    SCOPED_TRACE("evening " + std::to_string(evening));
+    std::mt19937 draw(evening);
+    const std::vector<int> spins = Spins(1 + draw() % 24, evening);
+    Window quick(settings);
+    Window clicked(settings);
+    for (size_t i = 0; i < spins.size(); ++i) {
+      // Mostly quicker than an analysis, now and then a pause of seconds.
+      const int64_t pause = draw() % 4 == 0 ? draw() % 12'000 : draw() % 1'500;
+      quick.time.AdvanceBy(pause);
+      clicked.time.AdvanceBy(std::max<int64_t>(0, quick.time.NowMs() / 1000 * 1000 - clicked.time.NowMs()));
+      quick.QuickClick(spins[i]);
+      clicked.Click(spins[i]);
+      ASSERT_FALSE(quick.play.game().AnalysisRunning());
+      // Journaled before the next click can come.
+      if (evening < 5) {
+        ASSERT_EQ(SpinsIn(quick.Stored()), i + 1);
+      }
+    }
+    quick.time.AdvanceBy(100);
+    clicked.time.AdvanceBy(100);
+    ASSERT_EQ(testing::GameDifferences(clicked.play.game(), quick.play.game()),
+              std::vector<std::string>{});
+    ASSERT_TRUE(clicked.heard == quick.heard);
+    ASSERT_TRUE(clicked.Stored() == quick.Stored());
   }
 }
 

@@ -26,6 +26,7 @@ using namespace vellaro::replay;
 bool IsOneOfTheMessages(const std::string& message) {
   static const std::regex kMessages(
       "number [0-9]+ \\(line [0-9]+, column [0-9]+\\): '[^\n]*' is not a spin number \\(0 to 36\\)"
+      "|number [0-9]+ \\(line [0-9]+, column [0-9]+\\): an empty field between two separators"
       "|the list holds no numbers"
       "|[0-9]+ numbers: at most [0-9]+ are entered at once"
       "|this is not text: byte [0-9]+ is \\\\x[0-9a-f]{2}"

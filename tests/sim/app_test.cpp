@@ -185,6 +185,8 @@ TEST(Program, ReadsAFileTheWindowTakesToTheSameSpins) {
        ""},
       {"table.CSV", "x;y\r\n1;40\r\n2;3\r\n3;3\r\n4;3\r\n5;3\r\n", "X"},
       {"plain.csv", "7,8\n9,10\n11,12\n13,14\n15,16\n", "2"},
+      // A round's counter holds numbers from 0 to 36 too: both take the column named so.
+      {"rounds.csv", "Runde,Zahl\n1,17\n2,4\n3,5\n4,6\n5,36\n", ""},
   };
   for (const File& file : files) {
     SCOPED_TRACE(file.name);
@@ -215,6 +217,10 @@ TEST(Program, ReadsAFileTheWindowTakesToTheSameSpins) {
     }
     EXPECT_EQ(spins, window.spins);
     EXPECT_EQ(lines, window.lines);
+    // The column it found is said, as the window's dialog says it.
+    if (file.name == "rounds.csv") {
+      EXPECT_EQ(sim.err, "vellaro-sim: spins read from column 'Zahl' (2 of 2)\n");
+    }
   }
   // A CSV's bad cell is named as a log's bad line is, with its column.
   std::ofstream(folder.File("bad.csv")) << "n\n5\nx\n";

@@ -9,6 +9,8 @@ namespace vellaro::replay {
 namespace {
 
 TEST(ParseLog, ALineMayHoldAListWhoseSpinsShareItsNumber) {
+  // A log passes over an empty field, as it always has (a list typed for the window does not).
+  EXPECT_EQ(ParseLog("5,,6\n", "f").size(), 2u);
   EXPECT_EQ(ParseLog("1 2\n\n 3,4;5 ,\t6\r\nundo\n7;\n , ;\n", "f"),
             (std::vector<Entry>{{1, 1}, {1, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {4, Entry::kUndo},
                                 {5, 7}}));
@@ -98,7 +100,7 @@ std::string Refusal(const std::string& text, const SpinListOptions& options = {}
 }
 
 TEST(SpinList, EverySeparatorAndTheOrderOfTheDisplay) {
-  const SpinList list = ParseSpinList("5, 17;0\n\n 36\t08\r\n1,,2 ;");
+  const SpinList list = ParseSpinList("5, 17;0\n\n 36\t08\r\n1, 2 ;");
   EXPECT_EQ(list.spins, (std::vector<int>{5, 17, 0, 36, 8, 1, 2}));
   EXPECT_EQ(list.lines, (std::vector<size_t>{1, 1, 1, 3, 3, 4, 4}));
   // A display shows the newest first: entered, the oldest goes first all the same.
@@ -121,7 +123,11 @@ TEST(SpinList, BadInputIsRefusedWholeWithItsPlace) {
       {"1 2\n  ;-1 4", bad + "-1' is not a spin number (0 to 36)"},
       {"1 2\n  ;\xc3\xa9 4", bad + "\xc3\xa9' is not a spin number (0 to 36)"},
       {"", "the list holds no numbers"},
-      {" ,;\n\r\n\t", "the list holds no numbers"},
+      {" \n\r\n\t", "the list holds no numbers"},
+      // Nothing between two commas or semicolons: a number left out, or a key pressed twice.
+      {"1 2\n  3,,4", "number 4 (line 2, column 5): an empty field between two separators"},
+      {"1 2\n  3; ;4", "number 4 (line 2, column 6): an empty field between two separators"},
+      {"1 2\n  , ;5", "number 3 (line 2, column 5): an empty field between two separators"},
       {hundred_thousand, "100000 numbers: at most 10000 are entered at once"},
       {std::string("\x89PNG\r\n\x1a\n\0\0", 10), "this is not text: byte 7 is \\x1a"},
       {std::string("5 17\0 3", 8), "this is not text: byte 5 is \\x00"},
@@ -238,6 +244,39 @@ TEST(SpinList, ACsvColumnByNameNumberOrTheFirstOfSpinsOnly) {
   csv.column = "2";
   csv.newest_first = true;
   EXPECT_EQ(ParseSpinList("4,12\n5,13\n", csv).spins, (std::vector<int>{13, 12}));
+}
+
+// A column that counts the rows (a round's number) holds numbers from 0 to 36 as well: the
+// spins are in the column whose header names them, in any of the window's languages, or
+// else in the first column that does not count.
+TEST(SpinList, ACsvCounterIsNotTakenForTheSpins) {
+  SpinListOptions csv;
+  csv.format = SpinFormat::kCsv;
+  std::string rounds = "Runde,Zahl\n";
+  for (int i = 1; i <= 20; ++i) rounds += std::to_string(i) + "," + std::to_string((i * 7) % 37) + "\n";
+  const SpinList list = ParseSpinList(rounds, csv);
+  EXPECT_EQ(list.column, 1u);
+  EXPECT_EQ(list.spins.front(), 7);
+  for (const char* header : {"Round;Winning number", "tour;numéro", "Giro;Número", "#;Risultato",
+                             "n;Ergebnis", "Runde;Zahlen"}) {
+    SCOPED_TRACE(header);
+    // The second column holds spins that happen to rise by one as well: the name decides.
+    EXPECT_EQ(ParseSpinList(std::string(header) + "\n1;4\n2;5\n3;6\n", csv).column, 1u);
+  }
+  // A "Spin" column that counts is a counter all the same.
+  EXPECT_EQ(ParseSpinList("Spin,Result\n1,17\n2,0\n3,17\n", csv).column, 1u);
+  EXPECT_EQ(ParseSpinList("Spin,Table\n1,17\n2,0\n3,17\n", csv).column, 1u);
+  // Without a header that names them, the counter is passed over, rising or falling.
+  EXPECT_EQ(ParseSpinList("1,17\n2,0\n3,17\n", csv).column, 1u);
+  EXPECT_EQ(ParseSpinList("a,b\n30,17\n29,0\n28,17\n", csv).column, 1u);
+  // Two rows are no count yet; a counter alone is all there is.
+  EXPECT_EQ(ParseSpinList("1,17\n2,0\n", csv).column, 0u);
+  EXPECT_EQ(ParseSpinList("Runde\n1\n2\n3\n", csv).spins, (std::vector<int>{1, 2, 3}));
+  // A column named as spins that holds something else is not taken.
+  EXPECT_EQ(ParseSpinList("Number,b\n40,1\n3,1\n", csv).column, 1u);
+  // Named by the player, a counter is read as asked.
+  csv.column = "Runde";
+  EXPECT_EQ(ParseSpinList(rounds, csv).column, 0u);
 }
 
 }  // namespace

@@ -95,6 +95,15 @@ std::optional<std::vector<Entry>> ReadCsv(const CommandLine& line, std::istream&
     err << CsvMessage(line.file, e) << '\n';
     return std::nullopt;
   }
+  // A column found rather than named is said, as the window's dialog says it: a wrong one
+  // would read as a list of good numbers.
+  if (!line.column && list.columns.size() > 1) {
+    err << kProgram << ": "
+        << TrFormat("spins read from column '{1}' ({2} of {3})",
+                    {QuotedText(list.columns[list.column]), std::to_string(list.column + 1),
+                     std::to_string(list.columns.size())})
+        << '\n';
+  }
   std::vector<Entry> entries;
   entries.reserve(list.spins.size());
   for (size_t i = 0; i < list.spins.size(); ++i) entries.push_back({list.lines[i], list.spins[i]});
