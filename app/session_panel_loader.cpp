@@ -1,7 +1,9 @@
 #include <QCoreApplication>
 #include <QLibrary>
+#include <string>
 
 #include "app/session_panel_window.h"
+#include "text/translate.h"
 
 namespace vellaro::app {
 
@@ -16,11 +18,15 @@ SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::S
   if (!named.isEmpty()) places << named;
   const QString program = QCoreApplication::applicationDirPath();
   places << program + QStringLiteral("/" VELLARO_PANEL_FROM_PROGRAM) << program;
+  // The program's own engine speaks the language chosen at start-up; the plugin's copy is
+  // told it before it makes a text.
+  const std::string language(vellaro::CurrentLanguage());
+  const SessionPanelContext context{language.c_str()};
   for (const QString& place : places) {
     QLibrary plugin(place + QStringLiteral("/libvellaro_session_panel.so"));
     // Never unloaded: the panel's code must stay while the window lives.
     if (auto make = reinterpret_cast<MakeSessionPanel>(plugin.resolve(kMakeSessionPanel))) {
-      return make(game, track, std::move(spins));
+      return make(context, game, track, std::move(spins));
     }
     if (error.isEmpty()) error = plugin.errorString();
   }
