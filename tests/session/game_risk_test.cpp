@@ -183,6 +183,18 @@ TEST(GameRisk, SaysWhenTheExactChanceOfAStopCannotFollowTheGame) {
   EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kTrendBehindSafety);
 }
 
+// The tab names the system the box shows: the player's own under the name it was given.
+TEST(GameRisk, NamesTheSystemTheBoxShows) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SelectBetStrategy(kHavrel);
+  EXPECT_EQ(RiskInputsOf(g).system_name, g.controls().BetStrategy.items[kHavrel]);
+  Settings s;
+  s.custom_system = kOwnSystems[0];
+  g.Configure(s);
+  EXPECT_EQ(RiskInputsOf(g).system_name, "F");
+}
+
 // The horizon of the runs and of the stops is one: with the maximum of 8 losses in a row
 // the evening stops exactly when a run of 9 is lost, so the chance of a stop within the
 // next 100 spins is the chance of that run among the bets those spins settle, from any
