@@ -2,8 +2,10 @@
 #include <QKeySequence>
 #include <QLibrary>
 #include <QShortcut>
+#include <string>
 
 #include "app/session_panel_window.h"
+#include "text/translate.h"
 
 namespace vellaro::app {
 
@@ -33,11 +35,15 @@ SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::S
   if (!named.isEmpty()) places << named;
   const QString program = QCoreApplication::applicationDirPath();
   places << program + QStringLiteral("/" VELLARO_PANEL_FROM_PROGRAM) << program;
+  // The program's own engine speaks the language chosen at start-up; the plugin's copy is
+  // told it before it makes a text.
+  const std::string language(vellaro::CurrentLanguage());
+  const SessionPanelContext context{language.c_str()};
   for (const QString& place : places) {
     QLibrary plugin(place + QStringLiteral("/libvellaro_session_panel.so"));
     // Never unloaded: the panel's code must stay while the window lives.
     if (auto make = reinterpret_cast<MakeSessionPanel>(plugin.resolve(kMakeSessionPanel))) {
-      SessionPanelWindow* panel = make(game, track, std::move(spins));
+      SessionPanelWindow* panel = make(context, game, track, std::move(spins));
       if (panel != nullptr) CloseByKeys(*panel);
       return panel;
     }

@@ -24,6 +24,8 @@ class SessionPanelWindow : public QWidget {
   virtual void Refresh() = 0;
   // Whether the size and place of an earlier evening were restored.
   virtual bool RestoredPlace() const = 0;
+  // The evening on show saved as its report page; why it could not, or an empty text.
+  virtual QString SaveReport(const QString& path) const = 0;
 
   // What "Continue this evening" does with the stored session of that id: the window makes
   // it the evening on show, and answers why it could not, or nothing.
@@ -41,9 +43,19 @@ class SessionPanelWindow : public QWidget {
   ContinueEvening continue_evening_;
 };
 
+// What the plugin takes over from the program before it builds anything. The plugin carries
+// its own hidden copy of the engine, which starts with none of the program's state: left
+// alone, its texts would be English in any window. The program sets its language once, at
+// start-up, before the panel can be opened, and never changes it while running, so the
+// panel takes it once, when it is made.
+struct SessionPanelContext {
+  const char* language = "en";  // the engine's language code, as CurrentLanguage() gives it
+};
+
 // The plugin's one entry point, looked up by this name.
 using MakeSessionPanel =
-    SessionPanelWindow* (*)(const vellaro::Game& game, const vellaro::SessionTrack& track,
+    SessionPanelWindow* (*)(const SessionPanelContext& context, const vellaro::Game& game,
+                            const vellaro::SessionTrack& track,
                             std::function<vellaro::replay::SessionSpins()> spins);
 inline constexpr char kMakeSessionPanel[] = "vellaro_make_session_panel";
 

@@ -120,6 +120,9 @@ class Betting {
 
   void BetStrategyChange();
   void Init_BetChange();
+  // Puts the bet held back, if any, to the limits again after a change of them or of the
+  // stake: shown if it now passes, else held back with the new figures (betting/limits.cpp).
+  void AskLimitsAgain();
   // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
   int32_t BaseUnit() { return ReadSpinEdit(ui_.Init_Bet); }
 

@@ -29,6 +29,7 @@ void Betting::ResetBetsClick() {
   if (!ui_.ResetBetsButton.enabled) return;
   ResetBets();
   events_.Emit(LedgerReset{ResetReason::kButton, state_.Stake});
+  AskLimitsAgain();
 }
 
 void Betting::BetStrategyChange() {
@@ -39,6 +40,7 @@ void Betting::BetStrategyChange() {
   }
   ResetBets();
   events_.Emit(LedgerReset{ResetReason::kSystemChange, state_.Stake});
+  AskLimitsAgain();
   ui_.Focus = "ShowBetSize";
   ui_.ImageUndo.visible = false;
   ui_.UndoButton.visible = false;
@@ -73,6 +75,7 @@ void Betting::Init_BetChange() {
   ResetBets();
   events_.Emit(SettingChanged{Setting::kBaseUnit, SpinEditValue(ui_.Init_Bet)});
   events_.Emit(LedgerReset{ResetReason::kBaseUnitChange, state_.Stake});
+  AskLimitsAgain();
 }
 
 void Betting::TypeInitBet(std::string text) {

@@ -71,9 +71,14 @@ void Betting::SetLimit(LimitKind limit, std::optional<int32_t> value) {
   if (own_.limits[limit] == value) return;
   own_.limits[limit] = value;
   events_.Emit(SettingChanged{SettingOf(limit), value.value_or(-1)});
+  AskLimitsAgain();
+}
+
+void Betting::AskLimitsAgain() {
   if (!own_.withheld || !ui_.GameModes.enabled) return;
   // The bet held back waits for the player; a limit that now lets it through shows it, one
-  // that still does not says so again with the new numbers.
+  // that still does not says so again with the new numbers (a new stake after a change of
+  // system or base unit, a new limit).
   std::optional<BetWithheld> still = LimitBrokenBy(own_.withheld->chance);
   if (!still) {
     ShowWithheld();

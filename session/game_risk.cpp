@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "front/game_view.h"
 #include "game/text_number.h"
 
 namespace vellaro {
@@ -38,6 +39,7 @@ StakeState StakeStateOf(const Game& game) {
 RiskInputs RiskInputsOf(const Game& game) {
   RiskInputs risk;
   risk.rules = ProgressionOf(game);
+  risk.system_name = GameView(game).SystemName();  // as the window names it
   risk.state = StakeStateOf(game);
   risk.limits = game.Limits();
   risk.net = game.RealCounts().net;
@@ -66,12 +68,13 @@ RiskInputs RiskInputsOf(const Game& game) {
   return risk;
 }
 
-std::optional<Ruin> RuinOf(const RiskInputs& risk, int64_t spins) {
+Horizon HorizonOf(const RiskInputs& risk) {
+  return HorizonOf(risk.spin_count, kRiskSpins);
+}
+
+std::optional<Ruin> RuinOf(const RiskInputs& risk, const Horizon& horizon) {
   if (risk.not_modelled) return std::nullopt;
-  // Spins before the fifth make no recommendation; every spin after it asks the limits.
-  const int64_t silent = std::max<int64_t>(0, GameState::StartThreshold - 1 - risk.spin_count);
-  const int64_t checks = std::max<int64_t>(0, spins - silent);
-  return ExactRuin(risk.rules, {risk.state, risk.net, risk.standing}, risk.limits, checks);
+  return ExactRuin(risk.rules, {risk.state, risk.net, risk.standing}, risk.limits, horizon.checked);
 }
 
 }  // namespace vellaro

@@ -5,9 +5,11 @@
 // as its minimum, as the rules read it, but its text stays as the player typed it.
 
 #include <optional>
+#include <string>
 
 #include "betting/progression.h"
 #include "front/game.h"
+#include "session/risk.h"
 #include "session/ruin.h"
 
 namespace vellaro {
@@ -32,6 +34,9 @@ enum class RuinNotModelled {
 // they read and the bet they hold back are the game's own, as the window shows them.
 struct RiskInputs {
   Progression rules;
+  // The name of the system the rules are: the built-in one's, or the name the player gave
+  // the system he wrote.
+  std::string system_name;
   StakeState state;
   SessionLimits limits;
   int64_t net = 0;                      // the real result of the shown bets
@@ -42,10 +47,13 @@ struct RiskInputs {
 };
 RiskInputs RiskInputsOf(const Game& game);
 
-// The exact chance that a limit stops the evening within the next `spins` spins (a limit
-// asked after each of them, from the fifth spin of the evening on), from the game's state;
-// none when the game uses what the computation does not follow. With a bet held back now
-// the evening is stopped already: the caller says so instead.
-std::optional<Ruin> RuinOf(const RiskInputs& risk, int64_t spins);
+// The risk meter's horizon, the next kRiskSpins spins, from where the game stands.
+Horizon HorizonOf(const RiskInputs& risk);
+
+// The exact chance that a limit stops the evening within the horizon (a limit asked after
+// each of its spins, from the fifth spin of the evening on), from the game's state; none
+// when the game uses what the computation does not follow. With a bet held back now the
+// evening is stopped already: the caller says so instead.
+std::optional<Ruin> RuinOf(const RiskInputs& risk, const Horizon& horizon);
 
 }  // namespace vellaro

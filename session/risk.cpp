@@ -23,6 +23,21 @@ std::pair<StakeState, int64_t> FirstShownBet(const Progression& rules, StakeStat
   return {state, tracked};
 }
 
+// Whether the loss rule, applied to `bet` once more, has reached a fixed point: every
+// further loss keeps the stake. The loss streak is past the SAFE LEVEL from the first shown
+// loss on, so what the rule reads besides it must be the same: the stake alone for a
+// system whose stake tells all (Parlay after its first loss, UP-TRENDER always), the
+// whole own state for one the player wrote (a sequence repeats its first stake, 1 1 2 3,
+// without standing still). A written system whose stake stays while its own state moves
+// on (Oscar's Grind keeps the stake through losses) is taken to keep it once kStillStakeSteps
+// shown losses are counted: a run far beyond any horizon the figures ask about.
+constexpr int64_t kStillStakeSteps = int64_t{1} << 20;
+bool LossRuleStands(const Progression& rules, const StakeState& bet, const StakeState& next,
+                    int64_t losses) {
+  if (next.stake != bet.stake || next.up_trend_wins != bet.up_trend_wins) return false;
+  return SystemOf(rules).StakeTellsAll() || next.custom == bet.custom || losses >= kStillStakeSteps;
+}
+
 }  // namespace
 
 int64_t Units37::Hundredths() const {
@@ -92,9 +107,8 @@ Coverage BankrollCoverage(const Progression& rules, const StakeState& state, int
     cover.total += bet.stake;
     ++cover.losses;
     const StakeState next = AfterLoss(rules, bet);
-    if (next.stake == bet.stake) {
-      // The loss rule has reached a fixed point (Parlay after its first loss,
-      // UP-TRENDER always): every further stake is the same.
+    if (LossRuleStands(rules, bet, next, cover.losses)) {
+      // Every further stake is the same.
       const int64_t more = (budget - cover.total) / bet.stake;
       cover.losses += more;
       cover.total += more * bet.stake;
@@ -106,14 +120,24 @@ Coverage BankrollCoverage(const Progression& rules, const StakeState& state, int
   return cover;
 }
 
+Horizon HorizonOf(int64_t spins_played, int64_t spins) {
+  // The first recommendation is made after spin 5 and settled by spin 6: the spins before
+  // each of those do nothing for it.
+  constexpr int64_t kFirstMade = 5;
+  const auto after = [&](int64_t spin) {
+    return std::max<int64_t>(0, spins - std::max<int64_t>(0, spin - 1 - spins_played));
+  };
+  return {spins, after(kFirstMade + 1), after(kFirstMade)};
+}
+
 RiskMeter MeasureRisk(const Progression& rules, const StakeState& state, int64_t units_staked,
-                      std::optional<int64_t> bankroll) {
+                      std::optional<int64_t> bankroll, const Horizon& horizon) {
   RiskMeter meter;
   meter.next_losses = NextLosses(rules, state, kRiskLosses);
-  meter.run_probability = ShownLossesProbability(rules, state, kRiskLosses, kRiskSpins);
+  meter.run_probability = ShownLossesProbability(rules, state, kRiskLosses, horizon.settled);
   meter.expected_loss_next_spin = ExpectedLoss(IsBetShown(rules, state) ? state.stake : 0);
   meter.expected_loss_evening = ExpectedLoss(units_staked);
-  if (bankroll) meter.coverage = BankrollCoverage(rules, state, *bankroll, kRiskSpins);
+  if (bankroll) meter.coverage = BankrollCoverage(rules, state, *bankroll, horizon.settled);
   return meter;
 }
 

@@ -33,6 +33,20 @@ inline constexpr int kLosingPockets = 19;   // the other 18 and the zero
 inline constexpr int kRiskLosses = 10;  // the losses in a row the meter lists
 inline constexpr int kRiskSpins = 100;  // the horizon of its probabilities
 
+// The next `spins` spins, which every figure of the risk meter counts over. A
+// recommendation is made after each spin from the fifth of the evening on and settled by
+// the spin after it, so early in an evening fewer bets than spins can settle: from no spin
+// played, the next 100 spins settle 95 recommendations and make 96, the last of which is
+// put to the limits but settled only later. Losing runs count the settled ones; a stop
+// counts each one put to the limits.
+struct Horizon {
+  int64_t spins = kRiskSpins;
+  int64_t settled = kRiskSpins;  // the recommendations the spins settle
+  int64_t checked = kRiskSpins;  // the recommendations made after them, each put to the limits
+};
+// With `spins_played` spins of the evening counted so far.
+Horizon HorizonOf(int64_t spins_played, int64_t spins = kRiskSpins);
+
 // An exact amount in 37ths of a unit.
 struct Units37 {
   int64_t thirty_sevenths = 0;
@@ -85,12 +99,12 @@ Coverage BankrollCoverage(const Progression& rules, const StakeState& state, int
 // Everything the risk meter shows, for one state of the game.
 struct RiskMeter {
   LosingRun next_losses;             // the next kRiskLosses shown losses
-  double run_probability = 0.0;      // of those in a row within kRiskSpins spins
+  double run_probability = 0.0;      // of those in a row among the bets the horizon settles
   Units37 expected_loss_next_spin;   // 1/37 of the stake if a bet is shown, else 0
   Units37 expected_loss_evening;     // 1/37 of the units staked on shown bets so far
   std::optional<Coverage> coverage;  // with a bankroll or stop-loss set
 };
 RiskMeter MeasureRisk(const Progression& rules, const StakeState& state, int64_t units_staked,
-                      std::optional<int64_t> bankroll = std::nullopt);
+                      std::optional<int64_t> bankroll = std::nullopt, const Horizon& horizon = {});
 
 }  // namespace vellaro

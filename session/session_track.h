@@ -39,6 +39,8 @@ class SessionTrack {
   // Counted up to the last spin when asked for: most evenings never open the panel that
   // shows them, and a resumed evening comes back without them.
   const SpinStatistics& statistics() const;
+  // A reset or a setting change since the last spin, which the next spin's point will carry.
+  bool ChangedSinceLastSpin() const { return pending_reset_ || pending_setting_; }
   // Grows with every change, so a view redraws only when something happened.
   uint64_t version() const { return version_; }
 

@@ -937,6 +937,18 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
         <source>this panel is not the window&apos;s</source>
         <translation>dieses Sitzungsfenster gehört zu keinem Hauptfenster</translation>
     </message>
+    <message>
+        <source>Every chance below is for the next %1 spins.
+</source>
+        <translation>Jede Wahrscheinlichkeit unten gilt für die nächsten %1 Drehungen.
+</translation>
+    </message>
+    <message>
+        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
+</source>
+        <translation>Jede Wahrscheinlichkeit unten gilt für die nächsten %1 Drehungen, die %2 Einsätze abrechnen: der erste wird nach der fünften Drehung empfohlen.
+</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>

@@ -937,6 +937,18 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
         <source>this panel is not the window&apos;s</source>
         <translation>este panel no es de la ventana</translation>
     </message>
+    <message>
+        <source>Every chance below is for the next %1 spins.
+</source>
+        <translation>Cada probabilidad de abajo es para las próximas %1 tiradas.
+</translation>
+    </message>
+    <message>
+        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
+</source>
+        <translation>Cada probabilidad de abajo es para las próximas %1 tiradas, que liquidan %2 apuestas: la primera se recomienda tras la quinta tirada.
+</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>

@@ -937,6 +937,18 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
         <source>this panel is not the window&apos;s</source>
         <translation>ce panneau n’appartient pas à la fenêtre</translation>
     </message>
+    <message>
+        <source>Every chance below is for the next %1 spins.
+</source>
+        <translation>Chaque probabilité ci-dessous porte sur les %1 prochains coups.
+</translation>
+    </message>
+    <message>
+        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
+</source>
+        <translation>Chaque probabilité ci-dessous porte sur les %1 prochains coups, qui règlent %2 mises : la première est recommandée après le cinquième coup.
+</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>

@@ -937,6 +937,18 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
         <source>this panel is not the window&apos;s</source>
         <translation>questo pannello non è della finestra</translation>
     </message>
+    <message>
+        <source>Every chance below is for the next %1 spins.
+</source>
+        <translation>Ogni probabilità qui sotto vale per i prossimi %1 giri.
+</translation>
+    </message>
+    <message>
+        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
+</source>
+        <translation>Ogni probabilità qui sotto vale per i prossimi %1 giri, che regolano %2 puntate: la prima è consigliata dopo il quinto giro.
+</translation>
+    </message>
 </context>
 <context>
     <name>SessionReadout</name>

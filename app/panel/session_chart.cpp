@@ -23,6 +23,10 @@ namespace {
 
 // What the "Spins shown" box offers; 0 is the whole evening.
 constexpr std::array<int, 4> kWindows = {0, 50, 100, 200};
+// The axes' figures: whole numbers. Figures written in the person's locale
+// (setLocalizeNumbers) take only a format with a precision, "%.<n><letter>"; with a plain
+// "%d" Qt Charts wrote no figure at all on any axis.
+constexpr char kWholeFigures[] = "%.0f";
 // The most spins drawn one by one; see Redraw.
 constexpr int64_t kMostBuckets = 200;
 
@@ -130,15 +134,15 @@ void SessionChart::BuildSeries() {
 void SessionChart::BuildAxes() {
   spins_axis_ = new QValueAxis;
   spins_axis_->setTitleText(QCoreApplication::translate("SessionChart", "spins played"));
-  spins_axis_->setLabelFormat(QStringLiteral("%d"));
+  spins_axis_->setLabelFormat(QLatin1String(kWholeFigures));
   // Ticks on whole spins only: the multiples of a whole step.
   spins_axis_->setTickType(QValueAxis::TicksDynamic);
   spins_axis_->setTickAnchor(0);
   units_axis_ = new QValueAxis;
-  units_axis_->setLabelFormat(QStringLiteral("%d"));
+  units_axis_->setLabelFormat(QLatin1String(kWholeFigures));
   stake_axis_ = new QValueAxis;
   stake_axis_->setTitleText(QCoreApplication::translate("SessionChart", "stake"));
-  stake_axis_->setLabelFormat(QStringLiteral("%d"));
+  stake_axis_->setLabelFormat(QLatin1String(kWholeFigures));
   chart_->addAxis(spins_axis_, Qt::AlignBottom);
   chart_->addAxis(units_axis_, Qt::AlignLeft);
   chart_->addAxis(stake_axis_, Qt::AlignRight);
@@ -169,8 +173,9 @@ void SessionChart::ShowWhatIfLines(bool on) {
   }
 }
 
-void SessionChart::Show(const std::vector<vellaro::TrackPoint>& points) {
+void SessionChart::Show(const std::vector<vellaro::TrackPoint>& points, bool changed_since) {
   points_ = points;
+  changed_since_ = changed_since;
   Redraw();
 }
 
@@ -221,6 +226,10 @@ void SessionChart::Redraw() {
     low = std::min(low, lowest);
     high = std::max(high, highest);
     top_stake = std::max<int64_t>(top_stake, largest);
+  }
+  if (changed_since_) {
+    marks.append(
+        {static_cast<qreal>(count), static_cast<qreal>(count == 0 ? 0 : points_.back().net)});
   }
   if (what_if_[0]->isVisible()) RedrawWhatIf(count, bucket, low, high);
   net_->replace(net);

@@ -28,7 +28,9 @@ class SessionChart final : public QWidget {
  public:
   explicit SessionChart(QWidget* parent = nullptr);
 
-  void Show(const std::vector<vellaro::TrackPoint>& points);
+  // `changed_since` marks a reset or setting change after the last spin at that spin: the
+  // next spin's point would carry it, and till then it would go unseen.
+  void Show(const std::vector<vellaro::TrackPoint>& points, bool changed_since = false);
   // One net result per spin for each system, and for the player's own while the evening
   // played one (its line is hidden otherwise).
   void ShowWhatIf(const WhatIfLines& lines);
@@ -63,6 +65,7 @@ class SessionChart final : public QWidget {
   QValueAxis* stake_axis_ = nullptr;
   std::vector<vellaro::TrackPoint> points_;
   std::array<std::vector<int64_t>, vellaro::kBettingSystems + 1> what_if_lines_;
+  bool changed_since_ = false;
   bool own_line_ = false;  // the evening played a system of the player's
   int64_t first_ = 0;
 };

@@ -15,20 +15,17 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "app/counted_text.h"
 #include "app/panel/evening_saving.h"
 #include "app/panel/panel_numbers.h"
+#include "app/panel/risk_text.h"
 #include "app/panel/session_chart.h"
 #include "app/panel/what_if_table.h"
 #include "app/panel/wheel_tab.h"
 #include "betting/chance.h"
-#include "betting/withheld_text.h"
 #include "session/game_risk.h"
-#include "session/limit_cover.h"
 #include "session/risk.h"
-#include "session/ruin.h"
 
 namespace vellaro::app {
 
@@ -64,123 +61,6 @@ void ShowEveryRow(QTableWidget* table) {
 void Set(QTableWidget* table, int row, int column, const QString& text) {
   QTableWidgetItem* item = table->item(row, column);
   if (item->text() != text) item->setText(text);
-}
-
-QString Hundredths(const vellaro::Units37& units) {
-  const int64_t h = units.Hundredths();
-  const int64_t magnitude = h < 0 ? -h : h;
-  // Exact hundredths, not a double rounded: the sign, the whole units, the locale's point.
-  return QStringLiteral("%1%2%3%4")
-      .arg(h < 0 ? PanelLocale().negativeSign() : QString(), Whole(magnitude / 100),
-           PanelLocale().decimalPoint())
-      .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
-}
-
-QString LimitWord(vellaro::LimitKind limit) {
-  return QString::fromUtf8(vellaro::LimitName(limit).data(),
-                           static_cast<qsizetype>(vellaro::LimitName(limit).size()));
-}
-
-// What the bankroll left and the room to the stop-loss pay for, one sentence each. These
-// are runs of losses in a row; the chance of being stopped is the exact figure below them.
-QString CoverText(const vellaro::RiskInputs& risk) {
-  const vellaro::Progression& rules = risk.rules;
-  const vellaro::SessionLimits& limits = risk.limits;
-  const int64_t net = risk.net;
-  QString text;
-  for (const vellaro::LimitCover& cover : vellaro::CoverOfLimits(rules, risk.state, limits, net)) {
-    const bool bankroll = cover.limit == vellaro::LimitKind::kBankroll;
-    text += QLatin1Char('\n');
-    text += (bankroll ? QCoreApplication::translate("SessionPanel",
-                                                    "Bankroll left: %1 (bankroll %2, net %3). ")
-                      : QCoreApplication::translate(
-                            "SessionPanel", "Room to the stop-loss: %1 (stop-loss %2, net %3). "))
-                .arg(CountText(cover.room, "unit", "units"),
-                     Whole(bankroll ? *limits.bankroll : *limits.stop_loss), Whole(net));
-    if (cover.room <= 0) {
-      text += bankroll ? QCoreApplication::translate("SessionPanel",
-                                                     "It is used up: no further bet is shown.")
-                       : QCoreApplication::translate(
-                             "SessionPanel", "The stop-loss is reached: no further bet is shown.");
-      continue;
-    }
-    const vellaro::Coverage& c = cover.coverage;
-    const QString system = QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]);
-    if (c.losses == 0) {
-      text += QCoreApplication::translate("SessionPanel",
-                                          "It does not cover the next shown stake under %1.")
-                  .arg(system);
-      continue;
-    }
-    const QString losses = CountText(c.losses, "shown loss", "shown losses");
-    text += QCoreApplication::translate("SessionPanel",
-                                        "It covers %1 in a row under %2 (%3); a run of %1 in a "
-                                        "row somewhere in the next %4 spins: %5.")
-                .arg(losses, system, CountText(c.total, "unit", "units"),
-                     Whole(vellaro::kRiskSpins), ChancePercent(c.probability));
-  }
-  return text;
-}
-
-// The exact chance that each limit set stops the evening: what "going broke" means.
-QString RuinText(const vellaro::RiskInputs& risk) {
-  if (!risk.limits.Any()) return {};
-  if (risk.withheld) {
-    return QLatin1Char('\n') +
-           QCoreApplication::translate("SessionPanel",
-                                       "Bet held back \u2014 %1. The evening stops "
-                                       "here unless you continue anyway.")
-               .arg(QString::fromStdString(vellaro::WithheldReason(*risk.withheld)));
-  }
-  const std::optional<vellaro::Ruin> ruin = vellaro::RuinOf(risk, vellaro::kRiskSpins);
-  if (!ruin) {
-    QString why;
-    switch (*risk.not_modelled) {
-      case vellaro::RuinNotModelled::kAutomaticReset:
-        why = QCoreApplication::translate(
-            "SessionPanel",
-            "BET AUTOMATIC RESET sets the stake from the engine's internal balance");
-        break;
-      case vellaro::RuinNotModelled::kTrendBehindSafety:
-        why = QCoreApplication::translate(
-            "SessionPanel", "a trend can put on show a bet that the SAFE LEVEL only tracks");
-        break;
-      case vellaro::RuinNotModelled::kMatrix:
-        why = QCoreApplication::translate(
-            "SessionPanel", "the matrix settles a spin it chose no chance for as a loss");
-        break;
-      case vellaro::RuinNotModelled::kSystemState:
-        why = QCoreApplication::translate(
-            "SessionPanel",
-            "your system keeps a place, line or cycle that the stake alone does not tell");
-        break;
-    }
-    return QLatin1Char('\n') +
-           QCoreApplication::translate("SessionPanel",
-                                       "The chance that a limit stops the evening is "
-                                       "not worked out: %1, which that "
-                                       "computation does not follow.")
-               .arg(why);
-  }
-  QStringList parts;
-  int set = 0;
-  for (int k = 0; k < vellaro::kLimits; ++k) {
-    const auto limit = static_cast<vellaro::LimitKind>(k);
-    if (!risk.limits[limit]) continue;
-    ++set;
-    parts << QStringLiteral("%1 %2").arg(LimitWord(limit),
-                                         ChancePercent(ruin->stopped_by[static_cast<size_t>(k)]));
-  }
-  if (set > 1) {
-    parts << QCoreApplication::translate("SessionPanel", "any of them %1")
-                 .arg(ChancePercent(ruin->stopped));
-  }
-  return QLatin1Char('\n') +
-         QCoreApplication::translate("SessionPanel",
-                                     "Chance that a limit holds a bet back, and so "
-                                     "stops the evening, within the next %1 spins, "
-                                     "wins and losses in any order (exact): %2.")
-             .arg(Whole(vellaro::kRiskSpins), parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -519,7 +399,7 @@ void SessionPanel::AskAndSave(const QString& title, const QString& filter,
 
 void SessionPanel::ShowEvening(const vellaro::SessionTrack& track,
                                const vellaro::RiskInputs& risk) {
-  chart_->Show(track.points());
+  chart_->Show(track.points(), track.ChangedSinceLastSpin());
   RefreshStatistics(track);
   RefreshRisk(track, risk);
 }
@@ -558,97 +438,14 @@ void SessionPanel::RefreshStatistics(const vellaro::SessionTrack& track) {
   }
 }
 
-namespace {
-
-// How likely the losing runs ahead are, after the losses tracked before the first bet.
-QString RunChanceText(const vellaro::LosingRun& run, double run_probability) {
-  QString text;
-  if (run.tracked_losses > 0) {
-    text +=
-        run.tracked_losses == 1
-            ? QCoreApplication::translate("SessionPanel",
-                                          "The next loss is tracked without a bet; then:\n")
-            : QCoreApplication::translate(
-                  "SessionPanel", "The next %1 losses in a row are tracked without a bet; then:\n")
-                  .arg(Whole(run.tracked_losses));
-  }
-  // Two different questions, both asked of the list below: a run of that length anywhere
-  // in the horizon, and the next bets losing one after another from now.
-  const int64_t next_all_lost = run.tracked_losses + vellaro::kRiskLosses;
-  text += QCoreApplication::translate(
-              "SessionPanel",
-              "Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. "
-              "Chance that the next %4 all lose, one after another from now: %5.\n")
-              .arg(Whole(vellaro::kRiskLosses), Whole(vellaro::kRiskSpins),
-                   ChancePercent(run_probability),
-                   run.tracked_losses > 0
-                       ? QCoreApplication::translate(
-                             "SessionPanel", "%1 recommendations (%2 tracked, then %3 shown)")
-                             .arg(Whole(next_all_lost), Whole(run.tracked_losses),
-                                  Whole(vellaro::kRiskLosses))
-                       : QCoreApplication::translate("SessionPanel", "%1 bets")
-                             .arg(Whole(vellaro::kRiskLosses)),
-                   ChancePercent(std::pow(19.0 / 37.0, static_cast<double>(next_all_lost))));
-  return text;
-}
-
-}  // namespace
-
 void SessionPanel::RefreshRisk(const vellaro::SessionTrack& track,
                                const vellaro::RiskInputs& risk) {
-  const vellaro::Progression& rules = risk.rules;
-  const vellaro::StakeState& state = risk.state;
-  const vellaro::RealResult::Counts& counts = track.result().counts();
-  const vellaro::RiskMeter meter = vellaro::MeasureRisk(rules, state, counts.units_staked);
-  const vellaro::LosingRun& run = meter.next_losses;
-  const std::optional<vellaro::RunCut> cut =
-      vellaro::WhereLimitsCut(run, risk.limits, risk.net, risk.standing);
-  QString text =
-      past_
-          ? QCoreApplication::translate("SessionPanel", "At the end of session %1: ").arg(past_->id)
-          : QString();
-  text += QCoreApplication::translate("SessionPanel", "%1, base %2, SAFE LEVEL %3.\n")
-              .arg(QLatin1String(kBettingSystemNames[static_cast<size_t>(rules.system)]),
-                   Whole(rules.base_unit), Whole(rules.safe_level));
-  text += RunChanceText(run, meter.run_probability);
-  if (cut) {
-    text += QCoreApplication::translate(
-                "SessionPanel",
-                "The %1 holds back the stake of %2 (row %3 of the list): a run of "
-                "losses stops the evening there.\n")
-                .arg(LimitWord(cut->limit), Whole(run.stakes[cut->at]),
-                     Whole(static_cast<int64_t>(cut->at) + 1));
-  }
-  if (risk.standing == vellaro::Standing::kShown) {
-    text +=
-        QCoreApplication::translate(
-            "SessionPanel", "Expected loss of the next spin: %1 units (1/37 of the %2 on show). ")
-            .arg(Hundredths(vellaro::ExpectedLoss(state.stake)),
-                 CountText(state.stake, "unit", "units"));
-  } else {
-    text += QCoreApplication::translate("SessionPanel",
-                                        "No bet is on show: the next spin costs nothing. ");
-  }
-  text += QCoreApplication::translate(
-              "SessionPanel",
-              "Expected loss of the session so far: %1 units (1/37 of %2 staked); "
-              "actual result: %3.")
-              .arg(Hundredths(meter.expected_loss_evening),
-                   CountText(counts.units_staked, "unit", "units"),
-                   CountText(counts.net, "unit", "units"));
-  text += CoverText(risk);
-  text += RuinText(risk);
-  risk_->setText(text);
+  const RiskTab tab = RiskTabOf(risk, track.result().counts(),
+                                past_ ? std::optional<int64_t>(past_->id) : std::nullopt);
+  risk_->setText(tab.text);
   for (int i = 0; i < vellaro::kRiskLosses; ++i) {
-    const auto at = static_cast<size_t>(i);
-    const bool placed = at < run.stakes.size() && (!cut || at < cut->at);
-    QString stake = placed ? Whole(run.stakes[at]) : QString();
-    if (cut && at == cut->at) {
-      stake = QCoreApplication::translate("SessionPanel", "%1: held back (%2)")
-                  .arg(Whole(run.stakes[at]), LimitWord(cut->limit));
-    }
-    Set(risk_table_, i, 0, stake);
-    Set(risk_table_, i, 1, placed ? Whole(run.totals[at]) : QString());
+    Set(risk_table_, i, 0, tab.stakes[static_cast<size_t>(i)]);
+    Set(risk_table_, i, 1, tab.totals[static_cast<size_t>(i)]);
   }
 }
 

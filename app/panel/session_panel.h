@@ -61,7 +61,7 @@ class SessionPanel final : public SessionPanelWindow {
   // The evening on show saved as the report page vellaro-sim writes for it, and its chart
   // (SVG for a name ending in .svg, else PNG); "Save report..." and "Save chart..." ask for
   // the name. Each returns why it could not, or an empty text.
-  QString SaveReport(const QString& path) const;
+  QString SaveReport(const QString& path) const override;
   QString SaveChart(const QString& path) const;
 
   // Reads the list of stored sessions again (on a worker thread).

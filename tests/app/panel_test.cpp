@@ -1,12 +1,16 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -31,46 +35,21 @@
 #include "app/session_readout.h"
 #include "env/virtual_scheduler.h"
 #include "front/game.h"
+#include "panel_evening.h"
 #include "replay/replay.h"
 #include "replay/wheel.h"
 #include "session/game_risk.h"
 #include "session/risk.h"
 #include "session/ruin.h"
 #include "session/wheel_statistics.h"
-#include "tools/sim/summary.h"
 #include "temporary_home.h"
+#include "tools/sim/summary.h"
 
 using vellaro::app::SessionPanel;
 using vellaro::app::SessionReadout;
+using vellaro::app::testing::Evening;
 
 namespace {
-
-// An evening played on virtual time, as the window plays it, with the panel's track
-// following the game's events.
-struct Evening {
-  vellaro::VirtualScheduler scheduler{0};
-  vellaro::VirtualClock clock{scheduler};
-  vellaro::Game game{vellaro::Env{clock, scheduler}};
-  vellaro::SessionTrack track;
-  vellaro::replay::SessionSpins spins;
-
-  explicit Evening(const vellaro::Settings& settings) {
-    game.Configure(settings);
-    spins.settings = settings;
-    game.AddListener([this](const vellaro::GameEvent& event) { track.On(event); });
-  }
-  // The replay's own pacing: the player clicks a second after the analysis ended.
-  void Spin(int number) {
-    scheduler.RunUntil(scheduler.NowMs() + spins.timing.gap_ms);
-    game.NumberClick(number);
-    while (game.AnalysisRunning()) QVERIFY(scheduler.RunNextTick(scheduler.NowMs() + 86'400'000));
-    spins.entries.push_back({spins.entries.size() + 1, number});
-  }
-  void Play(uint64_t seed, int count) {
-    vellaro::replay::Wheel wheel(seed);
-    for (int i = 0; i < count; ++i) Spin(wheel.Spin());
-  }
-};
 
 vellaro::sim::Summary SimSummary(const vellaro::replay::SessionSpins& spins, int system) {
   const vellaro::replay::ReplayOptions options =
@@ -134,6 +113,33 @@ QList<qreal> Ticks(const QValueAxis& axis) {
     ticks << t;
   }
   return ticks;
+}
+
+// The figures written beside each axis of a chart on screen: the texts of the scene that
+// read as a number, below, left and right of the plot area.
+struct AxisFigures {
+  QStringList below, left, right;
+};
+AxisFigures FiguresBesideTheAxes(const QChart& chart) {
+  static const QRegularExpression kNumber(QStringLiteral("^[-\u2212]?[0-9][0-9.,\u00a0\u202f ]*$"));
+  const QRectF plot = chart.mapRectToScene(chart.plotArea());
+  AxisFigures figures;
+  for (const QGraphicsItem* item : chart.scene()->items()) {
+    QString text;
+    if (const auto* rich = dynamic_cast<const QGraphicsTextItem*>(item)) text = rich->toPlainText();
+    if (const auto* plain = dynamic_cast<const QGraphicsSimpleTextItem*>(item))
+      text = plain->text();
+    if (!item->isVisible() || !kNumber.match(text.trimmed()).hasMatch()) continue;
+    const QRectF at = item->sceneBoundingRect();
+    if (at.top() >= plot.bottom() - 1) {
+      figures.below << text.trimmed();
+    } else if (at.right() <= plot.left() + 1) {
+      figures.left << text.trimmed();
+    } else if (at.left() >= plot.right() - 1) {
+      figures.right << text.trimmed();
+    }
+  }
+  return figures;
 }
 
 }  // namespace
@@ -277,10 +283,10 @@ class PanelTest : public QObject {
     QVERIFY(!panel.fit()->text().contains(QStringLiteral("p =")));
     QVERIFY(panel.fit()->text().contains(QStringLiteral("185")));
 
-    const vellaro::RiskMeter meter =
-        vellaro::MeasureRisk(vellaro::ProgressionOf(evening.game),
-                             vellaro::StakeStateOf(evening.game),
-                             evening.track.result().counts().units_staked);
+    const vellaro::RiskMeter meter = vellaro::MeasureRisk(
+        vellaro::ProgressionOf(evening.game), vellaro::StakeStateOf(evening.game),
+        evening.track.result().counts().units_staked, std::nullopt,
+        vellaro::HorizonOf(evening.game.state().SpinCount));
     QVERIFY(panel.risk()->text().contains(QString::number(100.0 * meter.run_probability, 'g', 4)));
     auto* next = panel.findChild<QTableWidget*>(QStringLiteral("NextLosses"));
     QCOMPARE(Cell(next, 9, 1), Figure(meter.next_losses.totals[9]));
@@ -346,18 +352,29 @@ class PanelTest : public QObject {
     SessionPanel panel(evening.game, evening.track, {});
     panel.Refresh();
     const QString risk = panel.risk()->text();
-    const std::optional<vellaro::Ruin> ruin =
-        vellaro::RuinOf(vellaro::RiskInputsOf(evening.game), vellaro::kRiskSpins);
+    const vellaro::RiskInputs inputs = vellaro::RiskInputsOf(evening.game);
+    const std::optional<vellaro::Ruin> ruin = vellaro::RuinOf(inputs, vellaro::HorizonOf(inputs));
     QVERIFY(ruin.has_value());
     // 96 recommendations asked after spins 5 to 100 (96.87 %).
     QVERIFY(ruin->stopped > 0.968 && ruin->stopped < 0.969);
-    // The run that the bankroll pays for, as a run in a row, and apart from it the chance
-    // of going broke.
+    // One horizon, said once: of the next 100 spins from none, spins 6 to 100 settle a bet.
+    QVERIFY2(risk.contains(QStringLiteral("Every chance below is for the next 100 spins, which "
+                                          "settle 95 bets")),
+             qPrintable(risk));
+    // The run that the bankroll pays for, as a run in a row among those 95 bets (not 100:
+    // 10.74 %), and apart from it the chance of going broke.
     QVERIFY2(risk.contains(QStringLiteral("It covers 9 shown losses in a row under Blind")),
              qPrintable(risk));
     QVERIFY2(risk.contains(QStringLiteral("a run of 9 shown losses in a row somewhere in the next "
-                                          "100 spins: 10.74 %")),
+                                          "100 spins: %1 %")
+                               .arg(100.0 * vellaro::LosingRunProbability(9, 0, 95), 0, 'g', 4)),
              qPrintable(risk));
+    // The chance of a stop stands in a paragraph of its own, before the runs' figures.
+    const qsizetype stop = risk.indexOf(QStringLiteral("Chance that a limit holds a bet back"));
+    const qsizetype runs = risk.indexOf(QStringLiteral("Chance of a run of 10"));
+    QVERIFY2(
+        stop >= 0 && stop < runs && risk.mid(stop, runs - stop).contains(QStringLiteral("\n\n")),
+        qPrintable(risk));
     QVERIFY2(risk.contains(QStringLiteral("stops the evening, within the next 100 spins, wins and "
                                           "losses in any order (exact): bankroll %1 %.")
                                .arg(100.0 * ruin->stopped, 0, 'g', 4)),
@@ -374,6 +391,60 @@ class PanelTest : public QObject {
     panel.Refresh();
     QVERIFY2(panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
              qPrintable(panel.risk()->text()));
+  }
+
+  // A system the player wrote is named as the window names it, and its own stakes, in
+  // their own order, give the figures: Fibonacci's 1 1 2 3 ... never the Martingale's.
+  void riskTabNamesAndCountsTheSystemThePlayerWrote() {
+    vellaro::Settings settings;
+    settings.custom_system =
+        "name = Mein Fibonacci\nkind = sequence\nsequence = 1 1 2 3 5 8 13 21 34 55 89 144 233 "
+        "377 610 987\non_loss = next\non_win = back 2\nat_end = stay\n";
+    settings.limits.bankroll = 1000;
+    Evening evening(settings);
+    evening.Play(5, 40);
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    const QString risk = panel.risk()->text();
+    QVERIFY2(risk.startsWith(QStringLiteral("Mein Fibonacci, base 1, SAFE LEVEL 0.")),
+             qPrintable(risk));
+    QVERIFY2(!risk.contains(QStringLiteral("Martingale")), qPrintable(risk));
+    // The run the bankroll left pays for, counted off the list of the system's next stakes.
+    const int64_t left = 1000 + evening.track.result().counts().net;
+    const vellaro::LosingRun run = vellaro::NextLosses(vellaro::ProgressionOf(evening.game),
+                                                       vellaro::StakeStateOf(evening.game), 40);
+    int64_t covered = 0;
+    while (run.totals[static_cast<size_t>(covered)] <= left) ++covered;
+    QVERIFY2(
+        risk.contains(
+            QStringLiteral("It covers %1 shown losses in a row under Mein Fibonacci").arg(covered)),
+        qPrintable(risk));
+  }
+
+  // A change of a setting after the last spin is marked at that spin at once, not only
+  // when the next spin comes.
+  void chartMarksASettingChangedAfterTheLastSpin() {
+    Evening evening(Parlay());
+    evening.Play(9, 12);
+    SessionPanel panel(evening.game, evening.track, {});
+    panel.Refresh();
+    QScatterSeries* marks = nullptr;
+    for (QAbstractSeries* series : panel.chart()->chart()->series()) {
+      if (series->name() == QStringLiteral("reset or setting")) {
+        marks = qobject_cast<QScatterSeries*>(series);
+      }
+    }
+    QVERIFY(marks != nullptr);
+    const auto marked_at_last = [&] {
+      for (const QPointF& p : marks->points()) {
+        if (p.x() == 12.0) return true;
+      }
+      return false;
+    };
+    QVERIFY(!marked_at_last());
+    evening.game.MoveSafeLevel(3);
+    panel.Refresh();
+    QVERIFY(marked_at_last());
   }
 
   // At its first size the six chances show whole, the 37 numbers down the tab's height.
@@ -423,6 +494,36 @@ class PanelTest : public QObject {
     for (const std::string_view name : vellaro::kBettingSystemNames) {
       QVERIFY2(named.contains(QLatin1String(name)), name.data());
     }
+  }
+
+  // Each of the chart's three axes writes its figures beside it, in the person's locale as
+  // the tables do, English and German alike; with the what-if lines on as well.
+  void chartAxesCarryTheirFigures() {
+    Evening evening(Parlay());
+    evening.Play(12, 60);
+    for (const QLocale::Language language : {QLocale::English, QLocale::German}) {
+      QLocale::setDefault(QLocale(language));
+      SessionPanel panel(evening.game, evening.track, [&evening] { return evening.spins; });
+      panel.resize(900, 600);
+      panel.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&panel));
+      panel.Refresh();
+      panel.what_if()->WaitForIdle();
+      for (const bool what_if : {false, true}) {
+        panel.chart()->findChild<QCheckBox*>(QStringLiteral("ChartWhatIf"))->setChecked(what_if);
+        QCoreApplication::processEvents();
+        const AxisFigures figures = FiguresBesideTheAxes(*panel.chart()->chart());
+        const QString seen =
+            QStringLiteral("%1: below %2, left %3, right %4")
+                .arg(QLocale(language).name(), figures.below.join(QLatin1Char(' ')),
+                     figures.left.join(QLatin1Char(' ')), figures.right.join(QLatin1Char(' ')));
+        QVERIFY2(figures.below.size() >= 2 && figures.left.size() >= 2 && figures.right.size() >= 2,
+                 qPrintable(seen));
+        // The spins' figures are whole and grow from the left: "0 10 20 ...".
+        QVERIFY2(figures.below.contains(QStringLiteral("60")), qPrintable(seen));
+      }
+    }
+    QLocale::setDefault(QLocale(QLocale::English));
   }
 
   // The wheel tab counts the spins the "Chances and numbers" tab counts, with CountWheel,

@@ -297,6 +297,30 @@ TEST(Limits, ALimitThatStillHoldsTheBetBackSaysSoWithTheNewNumbers) {
   EXPECT_EQ(t.h.game.WithheldBet(), *t.Last<BetWithheld>());
 }
 
+// The bet held back carries the stake the limits were asked about: a new system or base
+// unit sets a new stake, which is put to them again as a new limit would be.
+TEST(Limits, AChangeOfTheStakeAsksTheLimitsAgain) {
+  Session s;
+  s.Limit(LimitKind::kBankroll, 2);  // 1 left after the first loss: the 2 of Martingale is too much
+  s.ShowBlackThenLose();
+  ASSERT_EQ(s.h.game.WithheldBet()->stake, 2);
+  s.h.game.TypeInitBet("5");
+  ASSERT_TRUE(s.h.game.WithheldBet().has_value());
+  EXPECT_EQ(s.h.game.WithheldBet()->stake, 5);
+  EXPECT_EQ(s.Last<BetWithheld>()->stake, 5);
+  EXPECT_NE(WithheldReason(*s.h.game.WithheldBet()).find("the next stake, 5,"), std::string::npos);
+
+  // Havrel starts again at the base unit, 1, which the 1 left pays.
+  Session t;
+  t.Limit(LimitKind::kBankroll, 2);
+  t.ShowBlackThenLose();
+  t.h.game.SelectBetStrategy(kHavrel);
+  EXPECT_EQ(t.h.game.WithheldBet(), std::nullopt);
+  EXPECT_TRUE(t.h.game.BetOnShow());
+  ASSERT_NE(t.Last<BetShown>(), nullptr);
+  EXPECT_EQ(t.Last<BetShown>()->stake, 1);
+}
+
 TEST(Limits, AValueBelowTheSmallestIsRefused) {
   Session s;
   s.h.game.SetLimit(LimitKind::kBankroll, 0);

@@ -79,11 +79,13 @@ bool SameBesidesTheRow(const replay::Row& a, const replay::Row& b) {
 }
 
 bool SameRisk(const RiskInputs& a, const RiskInputs& b) {
-  return a.rules.system == b.rules.system && a.rules.base_unit == b.rules.base_unit &&
-         a.rules.safe_level == b.rules.safe_level && a.rules.on_wins == b.rules.on_wins &&
-         a.rules.add_to_bet == b.rules.add_to_bet && a.rules.limit == b.rules.limit &&
-         a.state.stake == b.state.stake && a.state.loss_streak == b.state.loss_streak &&
-         a.state.up_trend_wins == b.state.up_trend_wins && a.limits == b.limits;
+  return a.system_name == b.system_name && a.rules.system == b.rules.system &&
+         a.rules.base_unit == b.rules.base_unit && a.rules.safe_level == b.rules.safe_level &&
+         a.rules.on_wins == b.rules.on_wins && a.rules.add_to_bet == b.rules.add_to_bet &&
+         a.rules.limit == b.rules.limit && a.state.stake == b.state.stake &&
+         a.state.loss_streak == b.state.loss_streak &&
+         a.state.up_trend_wins == b.state.up_trend_wins && a.state.custom == b.state.custom &&
+         a.limits == b.limits;
 }
 
 bool SameCounts(const RealResult::Counts& real, const sim::Summary::Counts& summary) {
@@ -231,6 +233,9 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
   for (int n : track_numbers) log += std::to_string(n) + "\r\n";
   c.Expect(GameLogText(t.numbers) == log, "exported log vs the track", "");
   c.Expect(t.saved_log == log, "the file Save wrote vs the track", "");
+  // The Risk tab names the system of the window's box.
+  c.Expect(t.risk.system_name == t.system_box, "Risk tab's system vs the window's box",
+           t.risk.system_name + " | " + t.system_box);
   c.Expect(!t.not_resumed, "the window started again vs the session it had", "not resumed");
   for (const std::string& lost : t.lost_by_restart) {
     c.Expect(false, "the resumed window vs the window before its restart", lost);

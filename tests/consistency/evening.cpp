@@ -141,6 +141,10 @@ class Recorder {
     t.limits = g.Limits();
     t.withheld = g.WithheldBet();
     t.risk = RiskInputsOf(g);
+    const ComboBox& box = g.controls().BetStrategy;
+    if (box.index >= 0 && static_cast<size_t>(box.index) < box.items.size()) {
+      t.system_box = box.items[static_cast<size_t>(box.index)];
+    }
     replay::FillFromGame(g, t.last);
     t.saved_log = SaveLog();
     return t;

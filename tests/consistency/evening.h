@@ -90,6 +90,7 @@ struct SessionTruth {
   SessionLimits limits;
   std::optional<BetWithheld> withheld;   // the banner, if a bet is held back at the end
   RiskInputs risk;                       // what the panel's Risk tab reads of the game
+  std::string system_box;                // the entry the betting-system box shows
   // For each spin or undo, what the window showed when the next one came, or at the end
   // of the session: the game whose bet the next entry settles, with what the player did in
   // between (a stored replay's row). `withheld` is the bet held back then, else the last

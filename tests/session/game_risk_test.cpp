@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -170,16 +171,57 @@ TEST(GameRisk, SaysWhenTheExactChanceOfAStopCannotFollowTheGame) {
   Game& g = h.game;
   g.SetLimit(LimitKind::kBankroll, 50);
   EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());
-  EXPECT_TRUE(RuinOf(RiskInputsOf(g), 10).has_value());
+  EXPECT_TRUE(RuinOf(RiskInputsOf(g), HorizonOf(0, 10)).has_value());
   EXPECT_EQ(RiskInputsOf(g).standing, Standing::kNone);
   g.Bet_Automatic_ResetClick();
   EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kAutomaticReset);
-  EXPECT_FALSE(RuinOf(RiskInputsOf(g), 10).has_value());
+  EXPECT_FALSE(RuinOf(RiskInputsOf(g), HorizonOf(0, 10)).has_value());
   g.Bet_Automatic_ResetClick();
   g.TrendSwitchOnClick(kRed);
   EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());  // every bet is shown anyway
   g.MoveSafeLevel(2);
   EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kTrendBehindSafety);
+}
+
+// The tab names the system the box shows: the player's own under the name it was given.
+TEST(GameRisk, NamesTheSystemTheBoxShows) {
+  testing::Harness h;
+  Game& g = h.game;
+  g.SelectBetStrategy(kHavrel);
+  EXPECT_EQ(RiskInputsOf(g).system_name, g.controls().BetStrategy.items[kHavrel]);
+  Settings s;
+  s.custom_system = kOwnSystems[0];
+  g.Configure(s);
+  EXPECT_EQ(RiskInputsOf(g).system_name, "F");
+}
+
+// The horizon of the runs and of the stops is one: with the maximum of 8 losses in a row
+// the evening stops exactly when a run of 9 is lost, so the chance of a stop within the
+// next 100 spins is the chance of that run among the bets those spins settle, from any
+// number of spins played (none settle before the sixth), and the meter's run figure for
+// 9 losses is the same when no loss stands now.
+TEST(GameRisk, RunsAndStopsCountOverTheSameSpins) {
+  for (const int played : {0, 3, 4, 5, 9}) {
+    SCOPED_TRACE(played);
+    testing::Harness h;
+    Game& g = h.game;
+    g.SetLimit(LimitKind::kMaxLosses, 8);
+    for (int i = 0; i < played; ++i)
+      h.Spin(i % 2 == 0 ? 0 : 7);  // the run standing then counts too
+    const RiskInputs risk = RiskInputsOf(g);
+    ASSERT_FALSE(risk.withheld.has_value());
+    const Horizon horizon = HorizonOf(risk);
+    EXPECT_EQ(horizon.spins, kRiskSpins);
+    EXPECT_EQ(horizon.settled, kRiskSpins - std::max(0, 5 - played));
+    const std::optional<Ruin> ruin = RuinOf(risk, horizon);
+    ASSERT_TRUE(ruin.has_value());
+    const double run = LosingRunProbability(9, risk.state.loss_streak, horizon.settled);
+    EXPECT_NEAR(ruin->stopped, run, 1e-12);
+    // The meter counts the shown losses from now on: the same run when none stands now.
+    if (risk.state.loss_streak == 0) {
+      EXPECT_NEAR(ShownLossesProbability(risk.rules, risk.state, 9, horizon.settled), run, 1e-12);
+    }
+  }
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <limits>
 #include <vector>
 
+#include "betting/system_file.h"
+
 // GCC 12 takes the shared pointer of the rules (empty in every case here) of a table of
 // cases for uninitialised on the path that unwinds the table's construction.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -196,6 +198,41 @@ TEST(BankrollCoverage, IsTheLongestRunOfShownStakesThatFits) {
         }
       }
     }
+  }
+}
+
+// Systems a player writes whose stake repeats, or stands still, while their own state moves
+// on: the count must follow the whole state, not the stake alone.
+TEST(BankrollCoverage, FollowsTheWholeStateOfAWrittenSystem) {
+  struct Case {
+    const char* file;
+    int64_t bankroll;
+    int64_t losses;
+  };
+  const std::vector<Case> cases = {
+      // 1 1 2 3 5 8 13 21 34 55 89 144 233 | 377: 609 of 970, and 986 is too much.
+      {"name = Fibonacci\nkind = sequence\nsequence = 1 1 2 3 5 8 13 21 34 55 89 144 233 377 "
+       "610 987\non_loss = next\non_win = back 2\nat_end = stay\n",
+       970, 13},
+      // At the end of its sequence the last stake stays: 1 + 2 + 4, then 4s.
+      {"name = S\nkind = sequence\nsequence = 1 2 4\non_loss = next\non_win = reset\n"
+       "at_end = stay\n",
+       103, 3 + 24},
+      // Oscar's Grind keeps its stake through losses while its cycle goes down.
+      {"name = O\nkind = oscars-grind\nstart = 2\n", 1001, 500},
+  };
+  for (const Case& c : cases) {
+    const SystemFileResult read = ParseSystemFile(c.file);
+    ASSERT_TRUE(read.system.has_value()) << c.file;
+    Progression rules;
+    rules.custom = MakeStakeSystem(read.system->rules);
+    StakeState start;
+    rules.custom->Start(ProgressionInputs(rules), start);
+    const Coverage cover = BankrollCoverage(rules, start, c.bankroll);
+    EXPECT_EQ(cover.losses, c.losses) << c.file;
+    const LosingRun run = NextLosses(rules, start, static_cast<int>(c.losses) + 1);
+    EXPECT_EQ(cover.total, run.totals[static_cast<size_t>(c.losses) - 1]) << c.file;
+    EXPECT_GT(run.totals.back(), c.bankroll) << c.file;
   }
 }
 

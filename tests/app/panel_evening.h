@@ -1,0 +1,41 @@
+#pragma once
+
+// An evening played on virtual time, as the window plays it, with the panel's track
+// following the game's events: what the panel's tests show it.
+
+#include <QTest>
+
+#include "env/virtual_scheduler.h"
+#include "front/game.h"
+#include "replay/replay.h"
+#include "replay/wheel.h"
+#include "session/session_track.h"
+
+namespace vellaro::app::testing {
+
+struct Evening {
+  vellaro::VirtualScheduler scheduler{0};
+  vellaro::VirtualClock clock{scheduler};
+  vellaro::Game game{vellaro::Env{clock, scheduler}};
+  vellaro::SessionTrack track;
+  vellaro::replay::SessionSpins spins;
+
+  explicit Evening(const vellaro::Settings& settings) {
+    game.Configure(settings);
+    spins.settings = settings;
+    game.AddListener([this](const vellaro::GameEvent& event) { track.On(event); });
+  }
+  // The replay's own pacing: the player clicks a second after the analysis ended.
+  void Spin(int number) {
+    scheduler.RunUntil(scheduler.NowMs() + spins.timing.gap_ms);
+    game.NumberClick(number);
+    while (game.AnalysisRunning()) QVERIFY(scheduler.RunNextTick(scheduler.NowMs() + 86'400'000));
+    spins.entries.push_back({spins.entries.size() + 1, number});
+  }
+  void Play(uint64_t seed, int count) {
+    vellaro::replay::Wheel wheel(seed);
+    for (int i = 0; i < count; ++i) Spin(wheel.Spin());
+  }
+};
+
+}  // namespace vellaro::app::testing
