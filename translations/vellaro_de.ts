@@ -214,6 +214,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>Der kopierte Text ist größer als %1 MB: zu groß für eine Liste von Drehungen.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

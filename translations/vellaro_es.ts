@@ -214,6 +214,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>El texto copiado supera los %1 MB: demasiado grande para una lista de tiradas.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

@@ -214,6 +214,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>Le texte copié dépasse %1 Mo : trop grand pour une liste de coups.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

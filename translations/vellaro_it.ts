@@ -214,6 +214,10 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>Il testo copiato supera i %1 MB: troppo grande per un elenco di giri.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
