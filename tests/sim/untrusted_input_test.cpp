@@ -84,6 +84,10 @@ TEST(UntrustedInput, ALogLongerThanTheBoundIsRefusedAtTheLineThatPassesIt) {
   EXPECT_EQ(run.err,
             "-:1000001: the log holds more than 1000000 spins, undos and redos: a longer one "
             "is not read\n");
+  // A CSV's rows are bounded as a log's entries are.
+  const testing::Run csv = RunProgram({"--summary", "--column", "1", "-"}, log);
+  EXPECT_EQ(csv.status, kExitBadInput);
+  EXPECT_EQ(csv.err, "-: 1000001 numbers: at most 1000000 are entered at once\n");
   // Several spins on a line count one by one.
   std::istringstream in("1 2\n3\n4 5 6\n");
   EXPECT_EQ(replay::ReadLog(in, "-", 6).size(), 6u);
