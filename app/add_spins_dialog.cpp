@@ -224,6 +224,24 @@ void AddSpinsDialog::FillColumns(const std::string& text) {
 void AddSpinsDialog::SetText(const QString& text) {
   csv_ = false;
   column_->hide();
+  // The bound of a file holds for a copied text too: tens of megabytes would hold the window
+  // while the box laid them out, long before the list was refused for its length. A UTF-16
+  // unit is at least one byte of UTF-8: a text of more units is too large unconverted.
+  constexpr auto kLargest = static_cast<qsizetype>(replay::kLargestSpinFile);
+  if (text.size() > kLargest || text.toUtf8().size() > kLargest) {
+    {
+      const QSignalBlocker quiet(text_);
+      text_->clear();
+    }
+    spins_.clear();
+    summary_->setText(
+        QCoreApplication::translate("AddSpinsDialog",
+                                    "The copied text is larger than %1 MB: too large for a "
+                                    "list of spins.")
+            .arg(replay::kLargestSpinFile >> 20));
+    enter_->setEnabled(false);
+    return;
+  }
   text_->setPlainText(text);  // reread on its change
   Reread();
 }

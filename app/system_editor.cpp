@@ -20,8 +20,10 @@
 
 #include "app/dialog_above.h"
 #include "app/main_window.h"
+#include "betting/saturate.h"
 #include "betting/system_file.h"
 #include "betting/system_preview.h"
+#include "env/regular_file.h"
 #include "export/file_replace.h"
 
 namespace vellaro::app {
@@ -180,12 +182,15 @@ void SystemEditor::ListFiles() {
 
 void SystemEditor::Open(int row) {
   const SystemEntry& entry = entries_.at(static_cast<size_t>(row));
-  QFile file(entry.path);
-  // A file that cannot be read opens empty, its error shown by the list's tooltip.
-  const QString text = file.size() <= static_cast<qint64>(vellaro::kMaxSystemFileBytes) &&
-                               file.open(QIODevice::ReadOnly)
-                           ? QString::fromUtf8(file.readAll())
-                           : QString();
+  // A file that cannot be read opens empty, its error shown by the list's tooltip. Only a
+  // regular file is read, and no more than a system file may hold: a FIFO there would hold
+  // the window until a writer came, a link to /dev/zero fill its memory.
+  QString text;
+  try {
+    text = QString::fromStdString(vellaro::ReadRegularFile(
+        QFile::encodeName(entry.path).toStdString(), vellaro::kMaxSystemFileBytes));
+  } catch (const vellaro::FileReadError&) {
+  }
   path_ = entry.path;
   preset_ = entry.preset;
   saved_text_ = text;
@@ -252,11 +257,15 @@ void SystemEditor::ShowErrors() {
 void SystemEditor::ShowPreview(const vellaro::SystemDefinition& rules) {
   const vellaro::SystemPreview stakes = vellaro::PreviewStakes(rules, kPreviewLosses);
   const int64_t base = window_.game().CurrentSettings().base;
+  // The game keeps a stake in 32 bits: rules that climb past its largest show that, here
+  // as in the game.
+  const auto shown = [base](int64_t units) {
+    return QString::number(vellaro::Saturate(vellaro::ClampedMul(units, base)));
+  };
   for (int c = 0; c < kPreviewLosses && c < static_cast<int>(stakes.after_losses.size()); ++c) {
-    preview_->item(0, c)->setText(
-        QString::number(stakes.after_losses[static_cast<size_t>(c)] * base));
+    preview_->item(0, c)->setText(shown(stakes.after_losses[static_cast<size_t>(c)]));
   }
-  preview_->item(0, kPreviewLosses)->setText(QString::number(stakes.after_win * base));
+  preview_->item(0, kPreviewLosses)->setText(shown(stakes.after_win));
   FitPreview();
 }
 

@@ -4,12 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <new>
 #include <utility>
 #include <vector>
 
+#include "env/regular_file.h"
 #include "text/translate.h"
 
 namespace vellaro {
@@ -532,16 +532,14 @@ SystemFileResult LoadSystemFile(const std::string& path) {
     if (status.type() == fs::file_type::not_found) return refused(Tr("no such file"));
     if (error) return refused(TrFormat("cannot be read: {1}", {error.message()}));
     if (fs::is_directory(status)) return refused(Tr("is a folder, not a system file"));
-    if (!fs::is_regular_file(status)) return refused(Tr("is not a regular file"));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return refused(Tr("cannot be opened for reading"));
-    // One byte more than allowed tells a file over the cap without reading it all.
-    std::string text(kMaxSystemFileBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) return refused(Tr("cannot be read"));
-    text.resize(static_cast<size_t>(in.gcount()));
-    if (text.size() > kMaxSystemFileBytes) {
+    // A FIFO or a device is refused on the open descriptor, which never waits for a writer.
+    std::string text;
+    try {
+      text = ReadRegularFile(path, kMaxSystemFileBytes);
+    } catch (const FileTooLarge&) {
       return refused(TooLarge());
+    } catch (const FileReadError& e) {
+      return refused(e.what());
     }
     return ParseSystemFile(text);
   } catch (const std::exception& e) {

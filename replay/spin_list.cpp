@@ -1,13 +1,10 @@
 #include "replay/spin_list.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cctype>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 
+#include "env/regular_file.h"
 #include "text/translate.h"
 
 namespace vellaro::replay {
@@ -40,24 +37,36 @@ struct Line {
   size_t number = 0;
 };
 
-// The lines of `text`, ending in LF or CR LF; a line longer than kLongestLine refuses it.
-std::vector<Line> Lines(std::string_view text) {
-  std::vector<Line> lines;
+// Calls `visit` with each line of `text`, ending in LF or CR LF, without its line end. The
+// lines are visited in place, one at a time: a list or a CSV is read in passes over its
+// text, and nothing the size of the text is built beside it.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit&& visit) {
   size_t number = 0;
   for (size_t at = 0; at < text.size();) {
     const size_t end = std::min(text.find('\n', at), text.size());
     std::string_view line = text.substr(at, end - at);
     ++number;
-    if (line.size() > kLongestLine) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    visit(Line{line, number});
+    at = end + 1;
+  }
+}
+
+// Refuses `text` for its first line longer than kLongestLine, before anything else of it is
+// looked at.
+void CheckLines(std::string_view text) {
+  size_t number = 0;
+  for (size_t at = 0; at < text.size();) {
+    const size_t end = std::min(text.find('\n', at), text.size());
+    ++number;
+    if (end - at > kLongestLine) {
       throw SpinListError(
           TrFormat("line {1} is longer than {2} bytes",
                    {std::to_string(number), LocalNumber(std::to_string(kLongestLine))}));
     }
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back({line, number});
     at = end + 1;
   }
-  return lines;
 }
 
 std::string NotASpin(std::string_view token) {
@@ -88,30 +97,36 @@ size_t EmptyField(std::string_view line) {
   return 0;
 }
 
-SpinList ParseList(const std::vector<Line>& lines, size_t most) {
-  std::vector<std::pair<LineToken, size_t>> tokens;  // and their lines
-  for (const Line& line : lines) {
+// The numbers are counted before any is kept: a list longer than `most` is refused having
+// held none of them.
+SpinList ParseList(std::string_view text, size_t most) {
+  size_t count = 0;
+  ForEachLine(text, [&](const Line& line) {
     const std::vector<LineToken> in_line = LineTokens(line.text);
     if (const size_t empty = EmptyField(line.text); empty > 0) {
       const auto before = std::count_if(in_line.begin(), in_line.end(),
                                         [empty](const LineToken& t) { return t.column < empty; });
       throw SpinListError(Tr("an empty field between two separators"),
-                          TokenPlace{tokens.size() + static_cast<size_t>(before) + 1, line.number, empty});
+                          TokenPlace{count + static_cast<size_t>(before) + 1, line.number, empty});
     }
-    for (const LineToken& token : in_line) tokens.emplace_back(token, line.number);
-  }
-  if (tokens.empty()) throw SpinListError(Tr("the list holds no numbers"));
-  RefuseTooMany(tokens.size(), most);
+    count += in_line.size();
+  });
+  if (count == 0) throw SpinListError(Tr("the list holds no numbers"));
+  RefuseTooMany(count, most);
   SpinList list;
-  list.spins.reserve(tokens.size());
-  list.lines.reserve(tokens.size());
-  for (size_t i = 0; i < tokens.size(); ++i) {
-    const auto& [token, line] = tokens[i];
-    const int number = SpinNumber(token.text);
-    if (number < 0) throw SpinListError(NotASpin(token.text), TokenPlace{i + 1, line, token.column});
-    list.spins.push_back(number);
-    list.lines.push_back(line);
-  }
+  list.spins.reserve(count);
+  list.lines.reserve(count);
+  ForEachLine(text, [&](const Line& line) {
+    for (const LineToken& token : LineTokens(line.text)) {
+      const int number = SpinNumber(token.text);
+      if (number < 0) {
+        throw SpinListError(NotASpin(token.text),
+                            TokenPlace{list.spins.size() + 1, line.number, token.column});
+      }
+      list.spins.push_back(number);
+      list.lines.push_back(line.number);
+    }
+  });
   return list;
 }
 
@@ -159,41 +174,85 @@ std::vector<Cell> Cells(std::string_view row, char delimiter) {
   }
 }
 
+// What a first pass over a CSV learns: its delimiter, its columns, whether its first row is
+// a header, how many rows of data it has and which of its columns hold only spins. The
+// rows themselves are read again, one at a time, by the pass that takes the spins.
 struct Table {
-  std::vector<std::vector<Cell>> rows;  // the data rows, without the header
-  std::vector<size_t> lines;
+  char delimiter = ',';
   std::vector<std::string> columns;
   bool header = false;
+  size_t rows = 0;  // the data rows, without the header
+  std::vector<bool> all_spins;  // of each column
+  std::vector<bool> counts;     // of each column: 1, 2, 3, ... (or down by one), see CountingColumns
 };
 
-Table ReadTable(const std::vector<Line>& lines) {
-  Table table;
-  char delimiter = 0;
-  for (const Line& line : lines) {
-    if (Trimmed(line.text).empty()) continue;
-    if (delimiter == 0) delimiter = Delimiter(line.text);
-    table.rows.push_back(Cells(line.text, delimiter));
-    table.lines.push_back(line.number);
-  }
-  if (table.rows.empty()) throw SpinListError(Tr("the file holds no rows"));
-  const std::vector<Cell>& first = table.rows.front();
-  table.header = std::any_of(first.begin(), first.end(), [](const Cell& cell) {
-    return !cell.text.empty() && SpinNumber(cell.text) < 0;
+// Calls `visit` with the cells of each data row of `text` and the row's line.
+template <typename Visit>
+void ForEachRow(std::string_view text, const Table& table, Visit&& visit) {
+  bool first = true;
+  ForEachLine(text, [&](const Line& line) {
+    if (Trimmed(line.text).empty()) return;
+    const bool header = first && table.header;
+    first = false;
+    if (!header) visit(Cells(line.text, table.delimiter), line.number);
   });
-  for (size_t c = 0; c < first.size(); ++c) {
-    table.columns.push_back(table.header ? first[c].text : std::to_string(c + 1));
-  }
-  if (table.header) {
-    table.rows.erase(table.rows.begin());
-    table.lines.erase(table.lines.begin());
-  }
-  return table;
 }
 
-bool AllSpins(const Table& table, size_t column) {
-  return std::all_of(table.rows.begin(), table.rows.end(), [&](const std::vector<Cell>& row) {
-    return column < row.size() && SpinNumber(row[column].text) >= 0;
+// Whether each column counts its rows (1, 2, 3, ... or down by one): a round's number, not
+// a spin, even where every count is between 0 and 36. Learnt row by row, in the one pass.
+class CountingColumns {
+ public:
+  explicit CountingColumns(size_t columns)
+      : last_(columns, -1), step_(columns, 0), counts_(columns, true) {}
+  void Add(size_t column, int value) {
+    if (value < 0) counts_[column] = false;
+    if (!counts_[column]) return;
+    if (last_[column] >= 0) {
+      const int step = value - last_[column];
+      if (step != 1 && step != -1) counts_[column] = false;
+      if (step_[column] != 0 && step != step_[column]) counts_[column] = false;
+      step_[column] = step;
+    }
+    last_[column] = value;
+  }
+  std::vector<bool> Result(size_t rows) const {
+    return rows < 3 ? std::vector<bool>(counts_.size(), false) : counts_;
+  }
+
+ private:
+  std::vector<int> last_;
+  std::vector<int> step_;
+  std::vector<bool> counts_;
+};
+
+Table ReadTable(std::string_view text) {
+  Table table;
+  bool found = false;
+  ForEachLine(text, [&](const Line& line) {
+    if (found || Trimmed(line.text).empty()) return;
+    found = true;
+    table.delimiter = Delimiter(line.text);
+    const std::vector<Cell> first = Cells(line.text, table.delimiter);
+    table.header = std::any_of(first.begin(), first.end(), [](const Cell& cell) {
+      return !cell.text.empty() && SpinNumber(cell.text) < 0;
+    });
+    for (size_t c = 0; c < first.size(); ++c) {
+      table.columns.push_back(table.header ? first[c].text : std::to_string(c + 1));
+    }
   });
+  if (!found) throw SpinListError(Tr("the file holds no rows"));
+  table.all_spins.assign(table.columns.size(), true);
+  CountingColumns counting(table.columns.size());
+  ForEachRow(text, table, [&](const std::vector<Cell>& row, size_t) {
+    ++table.rows;
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+      const int value = c < row.size() ? SpinNumber(row[c].text) : -1;
+      if (value < 0) table.all_spins[c] = false;
+      counting.Add(c, value);
+    }
+  });
+  table.counts = counting.Result(table.rows);
+  return table;
 }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -212,19 +271,6 @@ std::string ColumnNames(const Table& table) {
     names.push_back('\'');
   }
   return names;
-}
-
-// Whether the column counts its rows (1, 2, 3, ... or down by one): a round's number, not
-// a spin, even where every count is between 0 and 36.
-bool Counts(const Table& table, size_t column) {
-  if (table.rows.size() < 3) return false;
-  const auto value = [&](size_t r) { return SpinNumber(table.rows[r][column].text); };
-  const int step = value(1) - value(0);
-  if (step != 1 && step != -1) return false;
-  for (size_t r = 1; r < table.rows.size(); ++r) {
-    if (value(r) - value(r - 1) != step) return false;
-  }
-  return true;
 }
 
 // Whether a header names the column of the numbers that came out, in one of the window's
@@ -259,13 +305,13 @@ bool NamesSpins(std::string_view header) {
 size_t FirstColumnOfSpins(const Table& table) {
   std::vector<size_t> spins;
   for (size_t c = 0; c < table.columns.size(); ++c) {
-    if (AllSpins(table, c)) spins.push_back(c);
+    if (table.all_spins[c]) spins.push_back(c);
   }
   if (spins.empty()) throw SpinListError(Tr("no column of the file holds only numbers from 0 to 36"));
   const auto named = [&](size_t c) { return table.header && NamesSpins(table.columns[c]); };
   for (const bool by_name : {true, false}) {
     for (const size_t c : spins) {
-      if ((named(c) || !by_name) && !Counts(table, c)) return c;
+      if ((named(c) || !by_name) && !table.counts[c]) return c;
     }
   }
   for (const size_t c : spins) {
@@ -290,8 +336,8 @@ size_t ChosenColumn(const Table& table, std::string_view wanted) {
                                {QuotedText(wanted), ColumnNames(table)}));
 }
 
-SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options) {
-  const Table table = ReadTable(lines);
+SpinList ParseCsv(std::string_view text, const SpinListOptions& options) {
+  const Table table = ReadTable(text);
   SpinList list;
   list.columns = table.columns;
   list.header = table.header;
@@ -302,25 +348,30 @@ SpinList ParseCsv(const std::vector<Line>& lines, const SpinListOptions& options
   }
   list.column = options.column_number > 0 ? options.column_number - 1
                                           : ChosenColumn(table, options.column);
-  const size_t most = options.most;
-  if (table.rows.empty()) throw SpinListError(Tr("the file holds no numbers, only its header"));
-  RefuseTooMany(table.rows.size(), most);
-  for (size_t r = 0; r < table.rows.size(); ++r) {
-    const std::vector<Cell>& row = table.rows[r];
+  if (table.rows == 0) throw SpinListError(Tr("the file holds no numbers, only its header"));
+  RefuseTooMany(table.rows, options.most);
+  list.spins.reserve(table.rows);
+  list.lines.reserve(table.rows);
+  ForEachRow(text, table, [&](const std::vector<Cell>& row, size_t line) {
     if (list.column >= row.size()) {
-      throw SpinListError(
-          TrFormat("line {1} has no column {2}",
-                   {std::to_string(table.lines[r]), std::to_string(list.column + 1)}));
+      throw SpinListError(TrFormat("line {1} has no column {2}",
+                                   {std::to_string(line), std::to_string(list.column + 1)}));
     }
     const Cell& cell = row[list.column];
     const int number = SpinNumber(cell.text);
     if (number < 0) {
-      throw SpinListError(NotASpin(cell.text), TokenPlace{r + 1, table.lines[r], cell.column});
+      throw SpinListError(NotASpin(cell.text),
+                          TokenPlace{list.spins.size() + 1, line, cell.column});
     }
     list.spins.push_back(number);
-    list.lines.push_back(table.lines[r]);
-  }
+    list.lines.push_back(line);
+  });
   return list;
+}
+
+std::string TooLarge(const std::string& name, size_t largest) {
+  return TrFormat("{1} is larger than {2} MB: too large for a list of spins",
+                  {name, LocalNumber(std::to_string(largest >> 20))});
 }
 
 std::string PlacedMessage(const std::string& reason, const std::optional<TokenPlace>& place) {
@@ -396,11 +447,17 @@ void CheckText(std::string_view text) {
   }
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  return text;
+}
+
 SpinList ParseSpinList(std::string_view text, const SpinListOptions& options) {
+  text = WithoutByteOrderMark(text);
   CheckText(text);
-  const std::vector<Line> lines = Lines(text);
-  SpinList list = options.format == SpinFormat::kCsv ? ParseCsv(lines, options)
-                                                     : ParseList(lines, options.most);
+  CheckLines(text);
+  SpinList list = options.format == SpinFormat::kCsv ? ParseCsv(text, options)
+                                                     : ParseList(text, options.most);
   if (options.newest_first) {
     std::reverse(list.spins.begin(), list.spins.end());
     std::reverse(list.lines.begin(), list.lines.end());
@@ -409,8 +466,10 @@ SpinList ParseSpinList(std::string_view text, const SpinListOptions& options) {
 }
 
 std::vector<std::string> CsvColumns(std::string_view text) {
+  text = WithoutByteOrderMark(text);
   CheckText(text);
-  return ReadTable(Lines(text)).columns;
+  CheckLines(text);
+  return ReadTable(text).columns;
 }
 
 bool IsCsvName(std::string_view path) {
@@ -424,22 +483,23 @@ std::string ReadSpinText(std::istream& in, const std::string& name, size_t large
     in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
     if (in.bad()) throw SpinListError(TrFormat("cannot read {1}: read error", {name}));
     text.append(chunk.data(), static_cast<size_t>(in.gcount()));
-    if (text.size() > largest) {
-      throw SpinListError(TrFormat("{1} is larger than {2} MB: too large for a list of spins",
-                                   {name, LocalNumber(std::to_string(largest >> 20))}));
-    }
+    if (text.size() > largest) throw SpinListError(TooLarge(name, largest));
   }
   return text;
 }
 
-std::string ReadSpinFile(const std::string& path, size_t largest) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    throw SpinListError(TrFormat("cannot read {1}: {2}", {path, std::strerror(EISDIR)}));
+std::string ReadSpinFileText(const std::string& path, const std::string& name, size_t largest) {
+  try {
+    return ReadRegularFile(path, largest);
+  } catch (const FileTooLarge&) {
+    throw SpinListError(TooLarge(name, largest));
+  } catch (const FileReadError& error) {
+    throw SpinListError(TrFormat("cannot read {1}: {2}", {name, error.what()}));
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw SpinListError(TrFormat("cannot read {1}: {2}", {path, std::strerror(errno)}));
-  std::string text = ReadSpinText(in, path, largest);
+}
+
+std::string ReadSpinFile(const std::string& path, size_t largest) {
+  std::string text = ReadSpinFileText(path, path, largest);
   CheckText(text);
   return text;
 }

@@ -77,6 +77,11 @@ struct SpinList {
   size_t column = 0;
 };
 
+// A text may start with the byte order mark some editors write at the head of a UTF-8 file;
+// every reader of a list or a log skips it, as it skips a blank.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+std::string_view WithoutByteOrderMark(std::string_view text);
+
 // Throws SpinListError.
 SpinList ParseSpinList(std::string_view text, const SpinListOptions& options = {});
 
@@ -87,9 +92,12 @@ std::vector<std::string> CsvColumns(std::string_view text);
 // Whether a file of this name is read as CSV: its name ends in ".csv", in any case.
 bool IsCsvName(std::string_view path);
 
-// The text of the file at `path`. Throws SpinListError when it cannot be read, is larger
-// than `largest` or is not text (CheckText).
+// The text of the file at `path`. Throws SpinListError when it cannot be read, is not a
+// regular file (a FIFO, a device, a folder: opening and reading never wait), is larger than
+// `largest` or is not text (CheckText).
 std::string ReadSpinFile(const std::string& path, size_t largest = kLargestSpinFile);
+// The same, without CheckText, `name` naming the file in messages.
+std::string ReadSpinFileText(const std::string& path, const std::string& name, size_t largest);
 // The same of a stream that `name` names in messages, read to its end, without CheckText.
 std::string ReadSpinText(std::istream& in, const std::string& name, size_t largest);
 

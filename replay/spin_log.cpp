@@ -40,9 +40,18 @@ void AddSpins(std::string_view line, size_t blanks, uint64_t line_number, std::s
   }
 }
 
+std::string TooLong(std::string_view name, uint64_t line_number, uint64_t most) {
+  std::ostringstream message;
+  message << name << ':' << line_number << ": "
+          << TrFormat("the log holds more than {1} spins, undos and redos: a longer one is "
+                      "not read",
+                      {LocalNumber(std::to_string(most))});
+  return message.str();
+}
+
 }  // namespace
 
-std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
+std::vector<Entry> ReadLog(std::istream& in, std::string_view name, uint64_t most) {
   std::vector<Entry> entries;
   std::string buffer(kLongestLine + 1, '\0');  // the line and getline's closing NUL
   uint64_t line_number = 0;
@@ -61,7 +70,8 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
       throw InputError(message.str());
     }
     // gcount counts the LF, which getline does not store; the last line may have none.
-    const std::string_view raw(buffer.data(), in.eof() ? read : read - 1);
+    std::string_view raw(buffer.data(), in.eof() ? read : read - 1);
+    if (line_number == 1) raw = WithoutByteOrderMark(raw);
 
     const std::string_view line = Trimmed(raw);
     if (!line.empty() && line.front() != '#') {
@@ -83,6 +93,7 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name) {
         throw InputError(message.str());
       }
     }
+    if (entries.size() > most) throw InputError(TooLong(name, line_number, most));
     if (in.eof()) break;
   }
   return entries;

@@ -238,6 +238,10 @@
         <source>From column &apos;%1&apos; (%2 of %3):</source>
         <translation>Aus Spalte &apos;%1&apos; (%2 von %3):</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>Der kopierte Text ist größer als %1 MB: zu groß für eine Liste von Drehungen.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

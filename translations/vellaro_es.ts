@@ -238,6 +238,10 @@
         <source>From column &apos;%1&apos; (%2 of %3):</source>
         <translation>De la columna &apos;%1&apos; (%2 de %3):</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>El texto copiado supera los %1 MB: demasiado grande para una lista de tiradas.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

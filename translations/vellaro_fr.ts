@@ -238,6 +238,10 @@
         <source>From column &apos;%1&apos; (%2 of %3):</source>
         <translation>Depuis la colonne &apos;%1&apos; (%2 sur %3)&#xa0;:</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>Le texte copié dépasse %1 Mo : trop grand pour une liste de coups.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

@@ -238,6 +238,10 @@
         <source>From column &apos;%1&apos; (%2 of %3):</source>
         <translation>Dalla colonna &apos;%1&apos; (%2 di %3):</translation>
     </message>
+    <message>
+        <source>The copied text is larger than %1 MB: too large for a list of spins.</source>
+        <translation>Il testo copiato supera i %1 MB: troppo grande per un elenco di giri.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>

@@ -24,6 +24,7 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "front/game_view.h"
+#include "support/special_inputs.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 
@@ -195,6 +196,24 @@ class AddSpinsTest : public QObject {
     QVERIFY(!dialog().isVisible());
   }
 
+  // The bound of a file holds for the clipboard: a copied text larger than it is refused
+  // before the box lays it out, and one within it is read.
+  void aCopiedTextLargerThanAFileMayBeIsRefusedUnread() {
+    const QString large(qsizetype{vellaro::replay::kLargestSpinFile} + 1, QLatin1Char('7'));
+    QGuiApplication::clipboard()->setText(large);
+    QTest::keyClick(&w(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(dialog().Summary(),
+             QStringLiteral("The copied text is larger than 4 MB: too large for a list of spins."));
+    QVERIFY(dialog().text()->toPlainText().isEmpty());
+    QVERIFY(!dialog().enter_button()->isEnabled());
+    // Two bytes a character in UTF-8: within the bound in characters, over it in bytes.
+    const QString wide(qsizetype{vellaro::replay::kLargestSpinFile} / 2 + 1, QChar(0xe9));
+    dialog().SetText(wide);
+    QVERIFY(dialog().text()->toPlainText().isEmpty());
+    dialog().SetText(QStringLiteral("4 5"));
+    QCOMPARE(dialog().Summary(), QStringLiteral("Enter 2 spins: 4 \u2026 5"));
+  }
+
   void aFileIsReadAsAListOrACsvWithTheColumnPicked() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -226,6 +245,13 @@ class AddSpinsTest : public QObject {
     WriteFile(folder.filePath(QStringLiteral("picture.png")), QByteArray("\x89PNG\r\n\0\0", 8));
     dialog().LoadFile(folder.filePath(QStringLiteral("picture.png")));
     QCOMPARE(dialog().Summary(), QStringLiteral("This is not text: byte 7 is \\x00"));
+    QVERIFY(!dialog().enter_button()->isEnabled());
+    // A FIFO without a writer is refused at once: "File…" does not wait for one.
+    const QString fifo = folder.filePath(QStringLiteral("fifo.txt"));
+    vellaro::testing::MakeFifoAt(QFile::encodeName(fifo).toStdString());
+    dialog().LoadFile(fifo);
+    QCOMPARE(dialog().Summary(),
+             QStringLiteral("Cannot read %1: it is a FIFO, not a regular file").arg(fifo));
     QVERIFY(!dialog().enter_button()->isEnabled());
     WriteFile(folder.filePath(QStringLiteral("spins.txt")), "3\n4\n5\n");
     dialog().LoadFile(folder.filePath(QStringLiteral("spins.txt")));

@@ -22,6 +22,7 @@
 #include "app/system_box.h"
 #include "app/system_editor.h"
 #include "env/virtual_scheduler.h"
+#include "support/special_inputs.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 
@@ -213,6 +214,46 @@ class SystemsTest : public QObject {
     // DEEP SCAN recommends Black after these five, and 0 loses every even-money bet.
     for (int n : {17, 25, 0, 0, 0}) Enter(n);
     QCOMPARE(game().state().Stake, 3);
+    for (int loss = 0; loss < 3; ++loss) {
+      Enter(0);
+      QCOMPARE(QString::number(game().state().Stake), Preview(editor, loss));
+    }
+  }
+
+  // A FIFO would hold the window until a writer came, a link to /dev/zero fill its memory:
+  // each is listed as an error, opens empty at once and says what it is.
+  void whatIsNotAFileInTheFolderOpensEmptyAtOnce() {
+    const auto at = [this](const char* name) {
+      return QFile::encodeName(folders_.player + QLatin1Char('/') + QLatin1String(name))
+          .toStdString();
+    };
+    vellaro::testing::MakeFifoAt(at("fifo.system"));
+    vellaro::testing::LinkToZeroAt(at("zero.system"));
+    SystemEditor& editor = Editor();
+    for (const char* name : {"fifo", "zero"}) {
+      const int row = FileRow(editor, QString::fromLatin1(name) + QStringLiteral(" (error)"));
+      editor.Open(row);
+      QCOMPARE(editor.text()->toPlainText(), QString());
+      QVERIFY(editor.files()->item(row)->toolTip().endsWith(
+          QStringLiteral(", not a regular file")));
+    }
+    QVERIFY(editor.files()->item(FileRow(editor, QStringLiteral("fifo (error)")))
+                ->toolTip()
+                .endsWith(QStringLiteral(": it is a FIFO, not a regular file")));
+  }
+
+  // The game keeps a stake in 32 bits; the preview shows where that bites, as the game does.
+  void thePreviewStopsWhereTheGamesStakesDo() {
+    static_cast<QSpinBox*>(Named(w(), "BaseStake"))->setValue(1);
+    SystemEditor& editor = Editor();
+    editor.text()->setPlainText(QStringLiteral(
+        "name = Steep\nkind = multiply\nstart = 1000000\non_loss = times 100\non_win = reset\n"));
+    QCOMPARE(Preview(editor, 0), QStringLiteral("100000000"));
+    QCOMPARE(Preview(editor, 1), QStringLiteral("2147483647"));
+    QCOMPARE(Preview(editor, 9), QStringLiteral("2147483647"));
+    static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
+    for (int n : {17, 25, 0, 0, 0}) Enter(n);
+    QCOMPARE(game().state().Stake, 1000000);
     for (int loss = 0; loss < 3; ++loss) {
       Enter(0);
       QCOMPARE(QString::number(game().state().Stake), Preview(editor, loss));

@@ -252,7 +252,7 @@ TEST(Program, UnreadableFilesAndBadOptionsGiveOneLineAndStatus2) {
   const std::string missing = kData + "/no_such_file.txt";
   const Case cases[] = {
       {{missing}, "vellaro-sim: cannot read '" + missing + "': No such file or directory\n"},
-      {{kData}, "vellaro-sim: cannot read '" + kData + "': Is a directory\n"},
+      {{kData}, "vellaro-sim: cannot read '" + kData + "': it is a folder, not a regular file\n"},
       {{"--mode", "6"}, "vellaro-sim: --mode takes a whole number from 1 to 5, not '6'\n"},
   };
   for (const Case& c : cases) {
@@ -394,21 +394,18 @@ TEST(Runs, BadCountsAreRefusedWithTheirRange) {
     std::vector<std::string_view> args;
     std::string err;
   };
-  const std::string runs = "--runs takes a whole number from 1 to 9223372036854775807, not ";
+  const std::string runs = "--runs takes a whole number from 1 to 1000000, not ";
   const std::string spins = "--spins takes a whole number from 1 to 4294967296, not ";
   const std::string threads = "--threads takes a whole number from 1 to 256, not ";
   const Case cases[] = {
       {{"--runs", "0", "--spins", "5"}, runs + "'0'"},
       {{"--runs", "-3", "--spins", "5"}, runs + "'-3'"},
       {{"--runs", "many", "--spins", "5"}, runs + "'many'"},
-      {{"--runs", "9223372036854775808", "--spins", "1"}, runs + "'9223372036854775808'"},
+      {{"--runs", "1000001", "--spins", "1"}, runs + "'1000001'"},
       {{"--runs", "5", "--spins", "0"}, spins + "'0'"},
       {{"--runs", "5", "--spins", "-1"}, spins + "'-1'"},
       {{"--runs", "5", "--spins", "1e3"}, spins + "'1e3'"},
       {{"--runs", "5", "--spins", "4294967297"}, spins + "'4294967297'"},
-      {{"--runs", "2147483648", "--spins", "4294967296"},
-       "--runs times --spins is more spins than a 64-bit counter holds; keep it at most "
-       "9223372036854775807"},
       {{"--runs", "5", "--spins", "5", "--threads", "0"}, threads + "'0'"},
       {{"--runs", "5", "--spins", "5", "--threads", "-2"}, threads + "'-2'"},
       {{"--runs", "5", "--spins", "5", "--threads", "two"}, threads + "'two'"},
@@ -433,8 +430,6 @@ TEST(Runs, BadCountsAreRefusedWithTheirRange) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "vellaro-sim: " + c.err + "\n");
   }
-  // The largest product that fits is accepted (and not run here).
-  EXPECT_EQ(ParseCommandLine({"--runs", "2147483647", "--spins", "4294967296"}).runs, 2147483647u);
 }
 
 TEST(Program, ARandomReplayWithoutSeedDrawsOneAndSaysSo) {

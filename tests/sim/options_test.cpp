@@ -51,8 +51,8 @@ TEST(CommandLine, ValuesEitherSpelledAndTheLastOneWins) {
   EXPECT_EQ(c.settings.add_to_bet, 7);
   EXPECT_EQ(c.file, "log.txt");
 
-  const CommandLine r = Parse({"--random", "18446744073709551615", "--seed", "0"});
-  EXPECT_EQ(r.random_spins, UINT64_MAX);
+  const CommandLine r = Parse({"--random", "4294967296", "--seed", "0"});
+  EXPECT_EQ(r.random_spins, 4294967296u);
   EXPECT_EQ(r.seed, 0u);
   EXPECT_EQ(Parse({"--", "--odd-name"}).file, "--odd-name");
 }
@@ -69,7 +69,7 @@ TEST(CommandLine, RefusesWhatTheWindowCouldNotBeSetTo) {
             "--gap-ms takes a whole number from 0 to 2147483647, not '-1'");
   EXPECT_EQ(ErrorOf({"--base", "+5"}), "--base takes a whole number from 1 to 1000, not '+5'");
   EXPECT_EQ(ErrorOf({"--random", "99999999999999999999", "--seed", "1"}),
-            "--random takes a whole number from 0 to 18446744073709551615, not "
+            "--random takes a whole number from 0 to 4294967296, not "
             "'99999999999999999999'");
   EXPECT_EQ(ErrorOf({"--mode", "0"}), "--mode takes a whole number from 1 to 5, not '0'");
   EXPECT_EQ(ErrorOf({"--learn", "3001"}),

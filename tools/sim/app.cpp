@@ -2,17 +2,14 @@
 #include "tools/sim/journal_command.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <new>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "env/regular_file.h"
 #include "export/file_replace.h"
 #include "export/report_charts.h"
 #include "betting/system_file.h"
@@ -51,9 +48,10 @@ int Fail(std::ostream& err, const std::string& message) {
   return kExitBadInput;
 }
 
-// The largest CSV read: it is read whole before it is checked, unlike a log, which is read
-// line by line.
-constexpr size_t kLargestCsv = size_t{256} << 20;
+// The largest CSV read: it is held whole while its spins are taken from it, in two passes,
+// unlike a log, which is read line by line. A million rows (as many as a log's entries) of
+// 64 bytes each, dates and amounts beside the spins, fit.
+constexpr size_t kLargestCsv = size_t{64} << 20;
 
 // What a CSV's error says, as a log's does: the file, the line and column, the reason.
 std::string CsvMessage(const std::string& file, const SpinListError& e) {
@@ -71,14 +69,7 @@ std::optional<std::vector<Entry>> ReadCsv(const CommandLine& line, std::istream&
     if (line.file == "-") {
       text = ReadSpinText(in, "standard input", kLargestCsv);
     } else {
-      std::error_code ec;
-      const bool folder = std::filesystem::is_directory(line.file, ec);
-      std::ifstream stream(line.file, std::ios::binary);
-      if (folder || !stream) {
-        Fail(err, CannotRead(line.file, std::strerror(folder ? EISDIR : errno)));
-        return std::nullopt;
-      }
-      text = ReadSpinText(stream, "'" + line.file + "'", kLargestCsv);
+      text = ReadSpinFileText(line.file, "'" + line.file + "'", kLargestCsv);
     }
   } catch (const SpinListError& e) {
     Fail(err, e.reason());
@@ -87,7 +78,7 @@ std::optional<std::vector<Entry>> ReadCsv(const CommandLine& line, std::istream&
   SpinListOptions options;
   options.format = SpinFormat::kCsv;
   options.column = line.column.value_or("");
-  options.most = SIZE_MAX;
+  options.most = kMostLogEntries;
   SpinList list;
   try {
     list = ParseSpinList(text, options);
@@ -117,17 +108,12 @@ std::optional<std::vector<Entry>> ReadEntries(const CommandLine& line, std::istr
   if (line.column || IsCsvName(file)) return ReadCsv(line, in, err);
   try {
     if (file == "-") return ReadLog(in, file);
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) {
-      Fail(err, CannotRead(file, std::strerror(EISDIR)));
-      return std::nullopt;
-    }
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) {
-      Fail(err, CannotRead(file, std::strerror(errno)));
-      return std::nullopt;
-    }
+    // A FIFO, a device or a folder is refused before anything is read.
+    RegularFileStream stream(file);
     return ReadLog(stream, file);
+  } catch (const FileReadError& e) {
+    Fail(err, CannotRead(file, e.what()));
+    return std::nullopt;
   } catch (const InputError& e) {
     err << e.what() << '\n';
     return std::nullopt;
@@ -235,6 +221,9 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   }
   WriteReport(out, err, setup, spreads);
   if (Flushed(out, err) != kExitOk) return kExitFailed;
+  // With CSV the settings and the note go to standard error: they are part of the report
+  // asked for, and a report that lost them has failed as one that lost a row would.
+  if (line.format == Format::kCsv && !err.flush()) return kExitFailed;
   if (!line.report) return kExitOk;
   const std::string page = ReportHtml(RunsPage(setup, spreads, evenings, *shapes));
   return WritePage(*line.report, page, line, err) ? kExitOk : kExitFailed;

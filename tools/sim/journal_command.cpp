@@ -6,6 +6,7 @@
 #include <string>
 
 #include "betting/system_file.h"
+#include "env/regular_file.h"
 #include "export/file_replace.h"
 #include "export/game_log.h"
 #include "journal/event_record.h"
@@ -233,6 +234,13 @@ int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& o
     command = Parse(args);
   } catch (const JournalUsage& e) {
     err << "vellaro-sim: " << e.what() << '\n';
+    return kExitBadInput;
+  }
+  // SQLite would wait on a FIFO for a writer, and call a folder a disk I/O error.
+  try {
+    CheckNotSpecialFile(command.file);
+  } catch (const FileReadError& e) {
+    err << "vellaro-sim: " << command.file << ": " << e.what() << '\n';
     return kExitBadInput;
   }
   // Nothing goes out before an error: what a command prints waits here until it is done.

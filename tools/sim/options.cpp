@@ -42,7 +42,6 @@ struct Option {
 constexpr uint64_t kMaxU32 = 4294967295u;
 constexpr uint64_t kMaxI32 = 2147483647u;
 constexpr uint64_t kMaxU64 = UINT64_MAX;
-constexpr uint64_t kMaxI64 = INT64_MAX;
 
 const Option kOptions[] = {
     {"--system", "NAME", 0, 0, kSystemWords,
@@ -185,14 +184,14 @@ const Option kOptions[] = {
     {"--random",
      "N",
      0,
-     kMaxU64,
+     kMaxSpinsPerEvening,
      {},
      [](CommandLine& c, uint64_t v) { c.random_spins = v; },
      N_("replay N spins of a fair wheel instead of FILE")},
     {"--runs",
      "N",
      1,
-     kMaxI64,
+     kMaxRuns,
      {},
      [](CommandLine& c, uint64_t v) { c.runs = v; },
      N_("play N evenings of a fair wheel and report their spread")},
@@ -329,13 +328,6 @@ void CheckWheelOptions(const CommandLine& line, const std::optional<std::string_
   if (line.runs && !line.spins_per_run) throw UsageError(Tr("--runs needs --spins"));
   if (line.spins_per_run && !line.runs) throw UsageError(Tr("--spins goes with --runs"));
   if (line.runs) {
-    const unsigned __int128 total =
-        static_cast<unsigned __int128>(*line.runs) * *line.spins_per_run;
-    if (total > kMaxSpinsPerRun) {
-      throw UsageError(TrFormat(
-          "--runs times --spins is more spins than a 64-bit counter holds; keep it at most {1}",
-          {std::to_string(kMaxSpinsPerRun)}));
-    }
     if (line.summary) {
       throw UsageError(Tr("--summary is for one replay; --runs prints its own report"));
     }
@@ -704,7 +696,8 @@ constexpr HelpSection kHelpSections[] = {
      "    start = N            the first stake (default 1, the list's first stake,\n"
      "                         or the line's first plus last)\n"
      "    floor = N            no stake below N units (default 1)\n"
-     "    cap = N              a stake above N units is cut to N (default none)\n"
+     "    cap = N              a stake above N units is cut to N (default none; the\n"
+     "                         game shows no stake above 2147483647 in any case)\n"
      "    safeguards = none | reset | reset+min-profit\n"
      "                         which of --auto-reset and --min-profit, when given,\n"
      "                         apply to the system (default none)\n"
@@ -719,6 +712,12 @@ constexpr HelpSection kHelpSections[] = {
      "    sequence = 1 1 2 3 5 8 13 21 34 55 89\n"
      "    on_loss = next\n"
      "    on_win = back 2\n")},
+    {N_("Bounds:"),
+     N_("  A log is checked whole before it is replayed, and so held: at most 1000000\n"
+     "  spins, undos and redos, and a CSV at most 64 MB. --random takes at most\n"
+     "  4294967296 spins, which it does not hold; --runs at most 1000000 evenings of\n"
+     "  at most 4294967296 spins. FILE, --system-file and --journal are read only if\n"
+     "  they are regular files: a FIFO, a device or a folder is refused (exit 2).\n")},
     {N_("Exit status:"),
      N_("  0  done\n"
      "  1  the output could not all be written, a stored session's replay departs\n"

@@ -24,8 +24,13 @@ inline constexpr int kSystems = 6;
 // the largest stake the engine can show on every spin, then still fit a signed 64-bit
 // counter.
 inline constexpr uint64_t kMaxSpinsPerEvening = uint64_t{1} << 32;
+// The most evenings --runs plays: each system's evenings are kept (32 bytes each) until the
+// report is made of them, so that a million take 32 MB a system. A spread of a million
+// evenings is already known to a fraction of a unit.
+inline constexpr uint64_t kMaxRuns = 1'000'000;
 // All the spins of a run are counted in a signed 64-bit counter.
 inline constexpr uint64_t kMaxSpinsPerRun = INT64_MAX;
+static_assert(kMaxRuns * kMaxSpinsPerEvening <= kMaxSpinsPerRun);
 inline constexpr uint64_t kMaxThreads = 256;
 
 // The game's settings, which every replay road takes as they are, and what only the
