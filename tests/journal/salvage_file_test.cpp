@@ -8,6 +8,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -83,17 +84,33 @@ class SalvageFile : public ::testing::Test {
 };
 testing::DamagedJournal* SalvageFile::damaged_ = nullptr;
 
-// The copy is on the disk, its name in the folder, before it is named complete; the folder
-// is synced once the copy has the journal's name.
-TEST_F(SalvageFile, EachStepIsTakenInTurn) {
+// What the folder holds at each step: the damaged file stays the journal until the copy is
+// on the disk and named complete, and the damaged file goes aside before the copy takes its
+// name. (The syncs are seen in the steps alone.)
+TEST_F(SalvageFile, EachStepLeavesEitherTheDamagedFileOrTheCompleteCopyTheJournal) {
   std::vector<SalvageStep> steps;
+  std::vector<std::vector<std::string>> names;
   damaged_->CopyTo(path_);
-  const OpenedJournal opened = OpenJournalFile(path_, replay::ReplaysExactly, Now,
-                                               [&](SalvageStep step) { steps.push_back(step); });
+  const OpenedJournal opened =
+      OpenJournalFile(path_, replay::ReplaysExactly, Now, [&](SalvageStep step) {
+        steps.push_back(step);
+        std::vector<std::string> main_files;
+        for (const std::string& name : Names(folder_)) {
+          if (!name.ends_with("-wal") && !name.ends_with("-shm")) main_files.push_back(name);
+        }
+        names.push_back(main_files);
+      });
   EXPECT_EQ(opened.notice, kTold);
   EXPECT_EQ(steps, (std::vector<SalvageStep>{SalvageStep::kCopied, SalvageStep::kCopySynced,
                                               SalvageStep::kReady, SalvageStep::kDamagedAside,
                                               SalvageStep::kInPlace}));
+  const std::string journal = "journal.sqlite";
+  const std::string copy = journal + ".salvage";
+  const std::string ready = journal + ".salvaged-20261208T132900Z";
+  const std::string aside = journal + ".corrupt-20261208T132900Z";
+  using Files = std::vector<std::string>;
+  EXPECT_EQ(names, (std::vector<Files>{{journal, copy}, {journal, copy}, {journal, ready},
+                                       {aside, ready}, {journal, aside}}));
 }
 
 TEST_F(SalvageFile, AStartKilledAtAnyStepLosesNothingAndTheNextFinishesItAndSaysSo) {
