@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "journal/salvage.h"
+#include "journal/salvage_file.h"
 #include "text/translate.h"
 
 namespace vellaro::journal {
@@ -17,60 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The files SQLite keeps beside a database in WAL mode.
-constexpr const char* kCompanions[] = {"-wal", "-shm"};
-
-bool Exists(const std::string& path) {
-  std::error_code ignored;
-  return fs::exists(fs::symlink_status(path, ignored));
-}
-
-[[noreturn]] void FailOn(const char* what, const std::string& path) {
-  const int error = errno;
-  std::string message = what;
-  message += path;
-  throw std::system_error(error, std::generic_category(), message);
-}
-
-// Moves `from` to `to` unless something is at `to` already. A hard link cannot replace an
-// existing name, so no file that appeared in the meantime is overwritten; a file system
-// without hard links falls back to a rename after a check.
-bool MoveWithoutReplacing(const std::string& from, const std::string& to) {
-  if (::link(from.c_str(), to.c_str()) == 0) {
-    if (::unlink(from.c_str()) != 0) FailOn("cannot remove ", from);
-    return true;
-  }
-  if (errno == EEXIST) return false;
-  if (Exists(to)) return false;
-  if (std::rename(from.c_str(), to.c_str()) != 0) FailOn("cannot move ", from);
-  return true;
-}
-
-// Moves the damaged journal and its companions aside; returns the new name of the file.
-std::string MoveAside(const std::string& path, int64_t now_ms) {
-  std::string base = path;
-  base += ".corrupt-";
-  base += CompactUtc(now_ms);
-  for (int n = 1;; ++n) {
-    std::string aside = base;
-    if (n > 1) {
-      aside += '-';
-      aside += std::to_string(n);
-    }
-    bool taken = false;
-    for (const char* companion : kCompanions) taken = taken || Exists(aside + companion);
-    if (taken || !MoveWithoutReplacing(path, aside)) continue;
-    for (const char* companion : kCompanions) {
-      if (Exists(path + companion)) MoveWithoutReplacing(path + companion, aside + companion);
-    }
-    return aside;
-  }
-}
-
 OpenedJournal Off(std::string reason) {
   OpenedJournal off;
   off.status = {false, std::move(reason)};
   return off;
+}
+
+void Told(OpenedJournal& opened, const SalvageDone& done) {
+  opened.notice =
+      TrFormat("Journal damaged: moved aside, a new one started; {1}", {done.detail});
+  opened.moved_aside = done.aside;
 }
 
 }  // namespace
@@ -101,7 +58,7 @@ std::string DefaultJournalPath() {
 }
 
 OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
-                              WallClock now) {
+                              WallClock now, const SalvageProbe& probe) {
   if (path.empty()) return Off(Tr("no data folder is known (HOME is not set)"));
   const fs::path folder = fs::path(path).parent_path();
   std::error_code made;
@@ -109,30 +66,29 @@ OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& repla
   if (made) return Off(Tr("its folder cannot be made"));
   OpenedJournal opened;
   try {
+    // A salvage killed once its copy was complete is finished before the file is opened.
+    if (std::optional<SalvageDone> done = FinishLeftOverSalvage(path, probe)) Told(opened, *done);
     opened.journal = std::make_unique<Journal>(path, now);
     return opened;
+  } catch (const std::system_error&) {
+    return Off(Tr("it is damaged and cannot be moved aside"));
   } catch (const JournalError& error) {
     if (error.fault() == JournalError::Fault::kUnavailable) {
       return Off(::access(folder.c_str(), W_OK) != 0 ? Tr("its folder cannot be written")
                                                      : Tr("its file cannot be opened"));
     }
   }
-  // Damaged: kept for whoever wants to look at it, out of the way of the new one.
-  std::string aside;
+  // Damaged: what still reads and replays goes into a new one, the evening on show among it,
+  // and the damaged file is kept for whoever wants to look at it, out of the way.
   try {
-    aside = MoveAside(path, now());
+    Told(opened, SalvageDamaged(path, replays, now, probe));
   } catch (const std::system_error&) {
     return Off(Tr("it is damaged and cannot be moved aside"));
+  } catch (const JournalError&) {
+    return Off(Tr("a new one cannot be started"));
   }
-  opened.notice = Tr("Journal damaged: moved aside, a new one started");
-  opened.moved_aside = aside;
   try {
-    Journal fresh(path, now);
-    // What still reads and replays goes into the new one, the evening on show among it.
-    Salvaged salvaged;
-    opened.journal = SalvageInto(aside, std::move(fresh), salvaged, replays, now);
-    opened.notice =
-        TrFormat("Journal damaged: moved aside, a new one started; {1}", {SalvagedText(salvaged)});
+    opened.journal = std::make_unique<Journal>(path, now);
   } catch (const JournalError&) {
     opened.status = {false, Tr("a new one cannot be started")};
   }

@@ -11,6 +11,7 @@
 
 #include "journal/journal.h"
 #include "journal/salvage.h"
+#include "journal/salvage_file.h"
 #include "journal/stored_session.h"
 
 namespace vellaro::journal {
@@ -35,9 +36,11 @@ struct OpenedJournal {
 // "<path>.corrupt-<UTC time>" (e.g. journal.sqlite.corrupt-20261208T132900Z, with "-2", "-3",
 // ... added when that name is taken: nothing is overwritten) and a new journal is started.
 // What still reads of the damaged file and `replays` copies goes into the new one
-// (SalvageInto). Never throws for a fault of the file.
+// (SalvageInto), built beside it and put in its place so that a kill loses nothing
+// (salvage_file.h); a salvage a killed start left complete is finished first, and said.
+// `probe` hears each step of a salvage. Never throws for a fault of the file.
 OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
-                              WallClock now = SystemWallClockMs);
+                              WallClock now = SystemWallClockMs, const SalvageProbe& probe = {});
 
 // Opens the file at `path` again for `journal`, which has none (Journal::WithoutFile): the
 // window's retry, at each spin, of a journal it could not open at start. If the file opens,

@@ -75,8 +75,10 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
 }
 
 std::string SalvagedText(const Salvaged& salvaged) {
-  const int64_t saved = Signed(salvaged.saved.size());
-  const int64_t lost = Signed(salvaged.lost.size());
+  return SalvagedText(Signed(salvaged.saved.size()), Signed(salvaged.lost.size()));
+}
+
+std::string SalvagedText(int64_t saved, int64_t lost) {
   if (saved == 0 && lost == 0) return Tr("no session was found in it");
   if (lost == 0) return CountedText(saved, N_("{1} session saved"), N_("{1} sessions saved"));
   if (saved == 0) return CountedText(lost, N_("{1} session lost"), N_("{1} sessions lost"));

@@ -37,5 +37,6 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
 
 // "3 sessions saved, 1 lost": for the player's one-line notice.
 std::string SalvagedText(const Salvaged& salvaged);
+std::string SalvagedText(int64_t saved, int64_t lost);
 
 }  // namespace vellaro::journal
