@@ -35,7 +35,9 @@ struct OpenedJournal {
 // "<path>.corrupt-<UTC time>" (e.g. journal.sqlite.corrupt-20261208T132900Z, with "-2", "-3",
 // ... added when that name is taken: nothing is overwritten) and a new journal is started.
 // What still reads of the damaged file and `replays` copies goes into the new one
-// (SalvageInto). Never throws for a fault of the file.
+// (SalvageInto). A file that is not ours (another program's database, a later Vellaro's
+// journal) is left byte for byte, the journal off with the reason CheckIsJournal gives.
+// Never throws for a fault of the file.
 OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
                               WallClock now = SystemWallClockMs);
 
