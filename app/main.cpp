@@ -77,9 +77,15 @@ int main(int argc, char* argv[]) {
     fonts.Wait();
     vellaro::app::MainWindow window(
         guard, vellaro::app::PictureStore(vellaro::app::PictureStore::DefaultFolder()));
-    // The lock was taken before the toolkit started (ClaimDataFolder holds to that answer),
-    // so the game is on its way.
-    std::unique_ptr<vellaro::host::WindowGame> game = play.get();
+    // The lock was taken before the toolkit started, and the game is on its way; or it cannot
+    // be taken, and the window runs with its journal off, which it never writes without it.
+    std::unique_ptr<vellaro::host::WindowGame> game;
+    if (play.valid()) {
+      game = play.get();
+    } else {
+      game = std::make_unique<vellaro::host::WindowGame>();
+      game->KeepJournalWithoutLock(vellaro::journal::DefaultJournalPath());
+    }
     // A journal that could not be opened at start is opened by the window holding the lock.
     game->SetMayOpenJournal([&instance] { return instance.MayWriteJournal(); });
     window.Adopt(std::move(game));

@@ -63,36 +63,32 @@ void SingleInstance::RaiseWindows() {
 QString SingleInstance::LockPath() const { return folder_ + QStringLiteral("/vellaro.lock"); }
 
 bool SingleInstance::TakeLock() {
-  if (tried_) return holds_;
+  if (tried_) return lock_.Holds();
   tried_ = true;
   QDir().mkpath(folder_);
-  // A folder that cannot hold a lock (read-only, say) cannot hold a journal either, which
-  // the window reports; there is no writer to protect.
-  holds_ = lock_.TryTake(LockPath().toStdString()) != FolderLock::Outcome::kHeld;
-  return holds_;
+  taken_ = lock_.TryTake(LockPath().toStdString());
+  return taken_ == FolderLock::Outcome::kTaken;
 }
 
-bool SingleInstance::MayWriteJournal() {
-  if (!tried_) return false;
-  if (lock_.Holds()) return true;
+FolderLock::Outcome SingleInstance::MayWriteJournal() {
+  if (!tried_) return FolderLock::Outcome::kCannotBe;
+  if (lock_.Holds()) return FolderLock::Outcome::kTaken;
   QDir().mkpath(folder_);
-  switch (lock_.TryTake(LockPath().toStdString())) {
-    case FolderLock::Outcome::kTaken:
-      if (server_ == nullptr) Listen();
-      return true;
-    case FolderLock::Outcome::kHeld:
-      return false;
-    case FolderLock::Outcome::kCannotBe:
-      // Still no lock, for the folder's own reason: opening the journal finds that reason
-      // and the window shows it, rather than another window that is not there.
-      return true;
-  }
-  return false;
+  const FolderLock::Outcome now = lock_.TryTake(LockPath().toStdString());
+  if (now == FolderLock::Outcome::kTaken && server_ == nullptr) Listen();
+  return now;
 }
 
 SingleInstance::Start SingleInstance::Claim(std::chrono::milliseconds answer) {
-  if (!TakeLock()) return AskTheHolder(answer);
-  if (server_ == nullptr && lock_.Holds()) Listen();
+  if (TakeLock()) {
+    if (server_ == nullptr) Listen();
+    return Start::kFirst;
+  }
+  const Start asked = AskTheHolder(answer);
+  if (taken_ == FolderLock::Outcome::kHeld || asked == Start::kRaisedTheOther) return asked;
+  // No lock to be had, and no window answers: this one runs with its journal off, and
+  // answers the starts after it.
+  if (server_ == nullptr) Listen();
   return Start::kFirst;
 }
 

@@ -33,19 +33,23 @@ class SingleInstance {
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
-  // Takes the folder's lock, if no live process holds it. Returns whether this start
-  // holds the folder (or the folder can hold no lock, and so no journal to protect). Needs
-  // no QApplication: the journal can be read while the toolkit starts.
+  // Takes the folder's lock, if no live process holds it. Returns whether this start holds
+  // the folder, and so may read and write its journal. Needs no QApplication: the journal can
+  // be read while the toolkit starts.
   bool TakeLock();
-  // Whether this start may write the journal now: it holds the folder's lock, or the folder
-  // can hold none (and so no journal: opening it gives the folder's own reason). A start on
-  // a folder that could hold no lock tries to take it again, and once it holds it listens
-  // for later starts: the journal the window then opens has one writer.
-  bool MayWriteJournal();
+  // Whether this start may write the journal now: kTaken when it holds the folder's lock.
+  // A start that does not holds it tries again, and once it holds it listens for later
+  // starts: the journal the window then opens has one writer. kHeld: another window keeps
+  // the journal; kCannotBe: the lock cannot be taken (a file that cannot be opened, a link,
+  // a socket at its place, or no folder), so no start can know it is the only writer, and
+  // none writes.
+  FolderLock::Outcome MayWriteJournal();
 
   // Takes the folder (TakeLock, if not done yet) and listens for later starts, or asks its
   // holder to come forward, waiting at most `answer` for it. Needs the QApplication: the
-  // first start answers from its event loop.
+  // first start answers from its event loop. Where the lock cannot be taken, a start that
+  // runs (its journal off) listens all the same, and a later one asks it to come forward:
+  // one window per folder holds wherever the socket does.
   Start Claim(std::chrono::milliseconds answer = std::chrono::seconds(3));
 
   const QString& folder() const { return folder_; }
@@ -67,7 +71,7 @@ class SingleInstance {
   std::function<void()> raise_;
   FolderLock lock_;
   bool tried_ = false;  // TakeLock has run
-  bool holds_ = false;
+  FolderLock::Outcome taken_ = FolderLock::Outcome::kCannotBe;  // what TakeLock found
   // Made only once the toolkit runs.
   std::unique_ptr<LineServer> server_;
 };

@@ -14,7 +14,10 @@ class FolderLock {
   enum class Outcome {
     kTaken,     // this object holds the lock now
     kHeld,      // a live process (or another open of the file in this one) holds it
-    kCannotBe,  // the path can hold no lock: a folder that cannot be made or written, say
+    // The path can hold no lock: a folder that cannot be made or written, a file that cannot
+    // be opened, a link (never followed: its target is not ours to make or lock), a socket,
+    // a FIFO or a device. Whoever asked holds nothing, and must not write what it guards.
+    kCannotBe,
   };
 
   FolderLock() = default;
@@ -23,8 +26,8 @@ class FolderLock {
   FolderLock& operator=(const FolderLock&) = delete;
 
   // Takes the lock of `path` without waiting, creating the file (mode 0600) if it is not
-  // there. A directory at that path is locked as it is. Does nothing if this object holds
-  // a lock.
+  // there. A directory at that path is locked as it is; a link at it is not followed. Does
+  // nothing if this object holds a lock.
   Outcome TryTake(const std::string& path);
   bool Holds() const { return fd_ >= 0; }
   // Lets the lock go (the file stays: removing it would race with a start that just

@@ -14,6 +14,12 @@ namespace {
 
 constexpr const char* kNotResumed = N_("Last session not resumed: a new one started");
 
+// Why the journal stays off when the data folder's lock is not this window's.
+std::string WithoutLockReason(FolderLock::Outcome lock) {
+  return lock == FolderLock::Outcome::kHeld ? Tr("another Vellaro window keeps it")
+                                            : Tr("its lock cannot be taken");
+}
+
 }  // namespace
 
 WindowGame::WindowGame() : time_of_day_(system_clock_) { MakeGame(); }
@@ -69,9 +75,18 @@ void WindowGame::KeepJournal(journal::JournalAtStart start) {
   if (start.to_resume) ResumeSession(*start.to_resume);
 }
 
+void WindowGame::KeepJournalWithoutLock(std::string path) {
+  journal::JournalAtStart start;
+  start.path = std::move(path);
+  start.opened.status = {false, WithoutLockReason(FolderLock::Outcome::kCannotBe)};
+  KeepJournal(std::move(start));
+}
+
 void WindowGame::RetryJournalFile() {
-  if (may_open_journal_ && !may_open_journal_()) {
-    journal_->StillWithoutFile(Tr("another Vellaro window keeps it"));
+  const FolderLock::Outcome lock =
+      may_open_journal_ ? may_open_journal_() : FolderLock::Outcome::kTaken;
+  if (lock != FolderLock::Outcome::kTaken) {
+    journal_->StillWithoutFile(WithoutLockReason(lock));
     return;
   }
   const journal::OpenedJournal opened = journal::OpenFileFor(*journal_, journal_path_, replay::ReplaysExactly);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "env/clock.h"
+#include "env/folder_lock.h"
 #include "env/scheduler_switch.h"
 #include "env/virtual_scheduler.h"
 #include "front/game.h"
@@ -48,9 +49,17 @@ class WindowGame {
   // opened again at each spin until it opens: then they are written, and the evening is
   // journaled as if it had been from the start. Throws nothing for a fault of the journal.
   void KeepJournal(journal::JournalAtStart start);
+  // Keeps the journal at `path` off from the start: the data folder's lock cannot be taken,
+  // and a window that does not hold it cannot know it is the journal's only writer, so it
+  // writes nothing. The lock is asked for again at each spin (SetMayOpenJournal); once it
+  // is taken, the file is opened and the evening written as KeepJournal's would be.
+  void KeepJournalWithoutLock(std::string path);
   // Whether the journal's file may be opened at a spin, when it could not be at start: only
-  // by the one window that holds the data folder (SingleInstance). By default it may.
-  void SetMayOpenJournal(std::function<bool()> may) { may_open_journal_ = std::move(may); }
+  // by the one window that holds the data folder's lock (SingleInstance), kTaken; the other
+  // outcomes say why not. By default it may.
+  void SetMayOpenJournal(std::function<FolderLock::Outcome()> may) {
+    may_open_journal_ = std::move(may);
+  }
   journal::Journal* journal() { return journal_.get(); }
   // The journal's files, which no file the window saves may go over; none without a journal.
   FilesInUse JournalFiles() const {
@@ -131,7 +140,7 @@ class WindowGame {
   // when no place for it is known.
   std::unique_ptr<journal::Journal> journal_;
   std::string journal_path_;
-  std::function<bool()> may_open_journal_;
+  std::function<FolderLock::Outcome()> may_open_journal_;
   // Why there is no journal; empty when there is one.
   std::string journal_unavailable_;
   // Said once, until the next spin: a damaged journal moved aside, a session that could

@@ -1,6 +1,7 @@
 #include "journal/journal.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <chrono>
@@ -57,10 +58,18 @@ int64_t SystemWallClockMs() {
 Journal::Journal(const std::string& path, WallClock now, const char* vfs)
     : now_(std::move(now)) {
   try {
+    // Whose file it is is settled first, from the file as it stands, before the connection
+    // that writes: that one would make a -shm beside another program's database, and on
+    // closing fold in and delete its -wal. The first read of the file finds out whether it
+    // is a database at all.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+      Database look(path, Database::Access::kInspect, vfs);
+      CheckIsJournal(look, EmptyDatabase::kOurs);
+    }
     db_ = std::make_unique<Database>(path, Database::Access::kReadWriteCreate, vfs);
-    // The first statement that reads the file finds out whether it is a database at all;
-    // another program's database is left before anything is written to it.
-    CheckIsJournal(*db_);
+    // Again, with what the -wal of a journal left open holds.
+    CheckIsJournal(*db_, EmptyDatabase::kOurs);
     const std::string mode = db_->QueryText("PRAGMA journal_mode=WAL");
     if (mode != "wal") {
       throw JournalError(JournalError::Fault::kUnavailable,
@@ -82,10 +91,8 @@ Journal::Journal(const std::string& path, WallClock now, const char* vfs)
     throw JournalError(IsCorruption(error) ? JournalError::Fault::kCorrupt
                                            : JournalError::Fault::kUnavailable,
                        error.what());
-  } catch (const SchemaTooNew& error) {
-    throw JournalError(JournalError::Fault::kUnavailable, error.what());
-  } catch (const NotAJournal& error) {
-    throw JournalError(JournalError::Fault::kUnavailable, error.what());
+  } catch (const NotAJournal& error) {  // another program's, or a later Vellaro's
+    throw JournalError(JournalError::Fault::kNotOurs, error.what());
   }
 }
 

@@ -45,10 +45,11 @@ namespace vellaro::journal {
 
 // The journal file cannot be used. kCorrupt: it is no database or fails its check (so it
 // may be moved aside); kUnavailable: it cannot be opened or written at all (a read-only or
-// missing folder, a later schema); such a file must be left alone.
+// missing folder); kNotOurs: it is another program's database or a later Vellaro's journal,
+// and what() says which, for the player. A file of the last two must be left alone.
 class JournalError : public std::runtime_error {
  public:
-  enum class Fault { kCorrupt, kUnavailable };
+  enum class Fault { kCorrupt, kUnavailable, kNotOurs };
   JournalError(Fault fault, const std::string& what) : std::runtime_error(what), fault_(fault) {}
   Fault fault() const { return fault_; }
 

@@ -73,6 +73,7 @@ OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& repla
   } catch (const std::system_error&) {
     return Off(Tr("it is damaged and cannot be moved aside"));
   } catch (const JournalError& error) {
+    if (error.fault() == JournalError::Fault::kNotOurs) return Off(error.what());
     if (error.fault() == JournalError::Fault::kUnavailable) {
       return Off(::access(folder.c_str(), W_OK) != 0 ? Tr("its folder cannot be written")
                                                      : Tr("its file cannot be opened"));

@@ -37,8 +37,10 @@ struct OpenedJournal {
 // ... added when that name is taken: nothing is overwritten) and a new journal is started.
 // What still reads of the damaged file and `replays` copies goes into the new one
 // (SalvageInto), built beside it and put in its place so that a kill loses nothing
-// (salvage_file.h); a salvage a killed start left complete is finished first, and said.
-// `probe` hears each step of a salvage. Never throws for a fault of the file.
+// (salvage_file.h); a salvage a killed start left complete is finished first, and said. A
+// file that is not ours (another program's database, a later Vellaro's journal) is left byte
+// for byte, the journal off with the reason CheckIsJournal gives. `probe` hears each step of
+// a salvage. Never throws for a fault of the file.
 OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
                               WallClock now = SystemWallClockMs, const SalvageProbe& probe = {});
 

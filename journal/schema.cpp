@@ -1,6 +1,7 @@
 #include "journal/schema.h"
 
 #include <string>
+#include <vector>
 
 #include "journal/event_block.h"
 #include "text/translate.h"
@@ -96,43 +97,20 @@ void PackEventRows(Database& db) {
   db.Exec("DROP TABLE events; PRAGMA user_version = 3;");
 }
 
-}  // namespace
-
-void CheckIsJournal(Database& db) {
-  const int64_t mark = db.QueryInt("PRAGMA application_id");
-  if (mark == kApplicationId) return;
-  const std::string refusal =
-      Tr("the file is not a Vellaro journal (it holds another program's data)");
-  if (mark != 0) throw NotAJournal(refusal);
-  // Unmarked: new and empty, or a journal of a version that did not mark its files.
-  Statement tables(db, "SELECT name FROM sqlite_schema WHERE type = 'table'");
-  while (tables.Step()) {
-    const std::string name = tables.Text(0);
-    if (name != "sessions" && name != "events" && name != "event_blocks") throw NotAJournal(refusal);
-  }
-}
-
-void Migrate(Database& db) {
-  Transaction transaction(db);
-  if (db.QueryInt("PRAGMA application_id") != kApplicationId) {
-    db.Exec("PRAGMA application_id = " + std::to_string(kApplicationId));
-  }
-  const int64_t version = db.QueryInt("PRAGMA user_version");
-  if (version > kSchemaVersion) {
-    throw SchemaTooNew(
-        TrFormat("the journal was written by a later version of Vellaro (schema {1})",
-                 {std::to_string(version)}));
-  }
-  if (version < 1) db.Exec(kSchemaVersion1);
-  if (version < 2) db.Exec(kToVersion2);
-  if (version < 3) PackEventRows(db);
-  if (version < 4) {
+// Brings an empty database, or a journal at version `from`, to version `to`, without the
+// mark.
+void Upgrade(Database& db, int64_t from, int64_t to) {
+  const auto step = [&](int64_t version) { return from < version && version <= to; };
+  if (step(1)) db.Exec(kSchemaVersion1);
+  if (step(2)) db.Exec(kToVersion2);
+  if (step(3)) PackEventRows(db);
+  if (step(4)) {
     db.Exec(
         "ALTER TABLE sessions ADD COLUMN opened INTEGER NOT NULL DEFAULT 0;"
         "UPDATE sessions SET opened = id;"
         "PRAGMA user_version = 4;");
   }
-  if (version < 5) {
+  if (step(5)) {
     db.Exec(
         "ALTER TABLE sessions ADD COLUMN custom_system TEXT;"
         "CREATE TABLE system_texts("
@@ -142,6 +120,75 @@ void Migrate(Database& db) {
         "  PRIMARY KEY(session_id, seq)) WITHOUT ROWID;"
         "PRAGMA user_version = 5;");
   }
+}
+
+// Every table, view, index and trigger of `db` (SQLite's own aside), and each table's
+// columns, a line each: what tells one schema from another.
+std::string SchemaOutline(Database& db) {
+  std::string outline;
+  std::vector<std::string> tables;
+  Statement entries(db,
+                    "SELECT type, name, tbl_name FROM sqlite_schema "
+                    "WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, name");
+  while (entries.Step()) {
+    outline += entries.Text(0) + ' ' + entries.Text(1) + ' ' + entries.Text(2) + '\n';
+    if (entries.Text(0) == "table") tables.push_back(entries.Text(1));
+  }
+  Statement columns(db,
+                    "SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info(?) "
+                    "ORDER BY cid");
+  for (const std::string& table : tables) {
+    columns.Reset();
+    columns.Bind(1, std::string_view(table));
+    while (columns.Step()) {
+      outline += table + '.' + columns.Text(0) + ' ' + columns.Text(1) + ' ' + columns.Text(2) +
+                 ' ' + (columns.IsNull(3) ? "NULL" : columns.Text(3)) + ' ' + columns.Text(4) +
+                 '\n';
+    }
+  }
+  return outline;
+}
+
+// Whether `db` has exactly the schema of a journal of `version`, as this version's own
+// migrations leave one.
+bool IsOlderJournal(Database& db, int64_t version) {
+  if (version < 1 || version > kSchemaVersion) return false;
+  Database reference(":memory:", Database::Access::kReadWriteCreate);
+  Upgrade(reference, 0, version);
+  return SchemaOutline(reference) == SchemaOutline(db);
+}
+
+std::string TooNewText(int64_t version) {
+  return TrFormat("the journal was written by a later version of Vellaro (schema {1})",
+                  {std::to_string(version)});
+}
+
+}  // namespace
+
+void CheckIsJournal(Database& db, EmptyDatabase empty) {
+  const int64_t mark = db.QueryInt("PRAGMA application_id");
+  const int64_t version = db.QueryInt("PRAGMA user_version");
+  const std::string refusal =
+      Tr("the file is not a Vellaro journal (it holds another program's data)");
+  if (mark != 0 && mark != kApplicationId) throw NotAJournal(refusal);
+  if (db.QueryInt("SELECT count(*) FROM sqlite_schema") == 0 && version == 0) {
+    if (empty == EmptyDatabase::kOurs) return;
+    throw NotAJournal(Tr("the file is not a Vellaro journal (it is empty)"));
+  }
+  if (version > kSchemaVersion && mark == kApplicationId) throw SchemaTooNew(TooNewText(version));
+  if (mark == kApplicationId) return;
+  // Unmarked: a journal of a version that did not mark its files, to the last column.
+  if (!IsOlderJournal(db, version)) throw NotAJournal(refusal);
+}
+
+void Migrate(Database& db) {
+  Transaction transaction(db);
+  if (db.QueryInt("PRAGMA application_id") != kApplicationId) {
+    db.Exec("PRAGMA application_id = " + std::to_string(kApplicationId));
+  }
+  const int64_t version = db.QueryInt("PRAGMA user_version");
+  if (version > kSchemaVersion) throw SchemaTooNew(TooNewText(version));
+  Upgrade(db, version, kSchemaVersion);
   transaction.Commit();
 }
 

@@ -33,8 +33,8 @@ namespace vellaro::journal {
 inline constexpr int kSchemaVersion = 5;
 
 // PRAGMA application_id of every journal ("Vell"): a database without it is another
-// program's, unless it is empty or holds only the tables of a journal written before the
-// mark was set.
+// program's, unless it is empty or holds exactly the tables and columns of a journal written
+// before the mark was set.
 inline constexpr int32_t kApplicationId = 0x56656C6C;
 
 // A database that is not a Vellaro journal: it is left as it is, unread and unwritten.
@@ -43,16 +43,26 @@ class NotAJournal : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws NotAJournal unless `db` is a journal, an older one without the mark, or empty.
-// Reads only, so that another program's file is never changed; the first read of a file
-// that is no database at all throws SqliteError (SQLITE_NOTADB).
-void CheckIsJournal(Database& db);
-
-// A file written by a later Vellaro, whose schema this one does not know.
-class SchemaTooNew : public std::runtime_error {
+// A journal written by a later Vellaro, whose schema this one does not know: to this one,
+// as much a file it must leave alone as another program's.
+class SchemaTooNew : public NotAJournal {
  public:
-  using std::runtime_error::runtime_error;
+  using NotAJournal::NotAJournal;
 };
+
+// What a database with no schema at all is (a file of 0 bytes, say). The writer makes its
+// journal in it: a database without a table, a view or a version number holds no one's data,
+// whoever left it, and the writer's own new file looks the same until its first commit. To
+// a reader it is no journal.
+enum class EmptyDatabase { kOurs, kNotAJournal };
+
+// Throws NotAJournal unless `db` is a journal this version can read: marked with
+// kApplicationId, or unmarked with exactly the tables and columns (names, types, defaults,
+// keys) that a journal of its user_version had, or empty (as `empty` says). Throws
+// SchemaTooNew for a journal of a later version. Reads only, so that another program's file
+// is never changed; the first read of a file that is no database at all throws SqliteError
+// (SQLITE_NOTADB). The reasons are for the player.
+void CheckIsJournal(Database& db, EmptyDatabase empty);
 
 // Brings `db` to kSchemaVersion in one transaction, and marks it with kApplicationId.
 // REQUIRES: CheckIsJournal passed. Throws SchemaTooNew or SqliteError.

@@ -25,6 +25,24 @@ int SystemErrorOf(sqlite3* db, int error_number) {
                     std::move(reason), SystemErrorOf(db, error_number));
 }
 
+// `path` as an SQLite URI of a file opened with immutable=1 (sqlite.org/uri.html): the
+// characters a URI gives a meaning to are escaped; an absolute path goes after an empty
+// authority, so that one starting with "//" is not read as a host.
+std::string ImmutableUri(const std::string& path) {
+  std::string uri = path.starts_with('/') ? "file://" : "file:";
+  for (const char c : path) {
+    if (c == '%' || c == '?' || c == '#') {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      uri += '%';
+      uri += kHex[static_cast<unsigned char>(c) >> 4];
+      uri += kHex[static_cast<unsigned char>(c) & 0xf];
+    } else {
+      uri += c;
+    }
+  }
+  return uri + "?immutable=1";
+}
+
 }  // namespace
 
 Database::Database(const std::string& path, Access access, const char* vfs) {
@@ -39,8 +57,12 @@ Database::Database(const std::string& path, Access access, const char* vfs) {
     case Access::kReadWriteCreate:
       flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
       break;
+    case Access::kInspect:
+      flags |= SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+      break;
   }
-  const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, vfs);
+  const std::string name = access == Access::kInspect ? ImmutableUri(path) : path;
+  const int rc = sqlite3_open_v2(name.c_str(), &db_, flags, vfs);
   if (rc != SQLITE_OK) {
     // sqlite3_open_v2 hands back a connection even on failure, to carry the message.
     std::string reason = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);

@@ -41,7 +41,10 @@ class SqliteError : public std::runtime_error {
 
 class Database {
  public:
-  enum class Access { kReadOnly, kReadWrite, kReadWriteCreate };
+  // kInspect reads the file as it stands, without its -wal and without locks (SQLite's
+  // immutable=1): it creates, changes and removes nothing beside it, -shm and -wal included,
+  // so that another program's database can be looked at before anything else opens it.
+  enum class Access { kReadOnly, kReadWrite, kReadWriteCreate, kInspect };
   // `vfs` names the SQLite VFS that opens the file; none is the system's default (tests give
   // one that injects faults).
   Database(const std::string& path, Access access, const char* vfs = nullptr);

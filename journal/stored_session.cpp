@@ -131,8 +131,14 @@ Settings StoredSettings(Statement& head, int64_t id) {
 }  // namespace
 
 Database OpenForReading(const std::string& path) {
+  // Another program's database is refused from the file as it stands: opened for reading
+  // as usual, it would get a -shm beside it.
+  {
+    Database look(path, Database::Access::kInspect);
+    CheckIsJournal(look, EmptyDatabase::kOurs);  // the window's new journal, its -wal unread
+  }
   Database db(path, Database::Access::kReadOnly);
-  CheckIsJournal(db);
+  CheckIsJournal(db, EmptyDatabase::kNotAJournal);
   return db;
 }
 

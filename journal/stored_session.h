@@ -37,7 +37,9 @@ struct SessionSummary {
   int64_t net_units = 0;
 };
 
-// Opens a journal for reading only. Throws SqliteError.
+// Opens a journal for reading only. Another program's database, an empty one and a later
+// Vellaro's journal are refused (NotAJournal, SchemaTooNew) without anything made or changed
+// beside them. Throws SqliteError for a file that cannot be read.
 Database OpenForReading(const std::string& path);
 
 // The sessions in the table of sessions: the ones the window may resume and add to.

@@ -22,6 +22,7 @@
 #include "env/virtual_scheduler.h"
 #include "journal/journal_file.h"
 #include "replay/session_replay.h"
+#include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "support/temp_folder.h"
 #include "window_driver.h"
@@ -416,6 +417,30 @@ class JournalWindowTest : public QObject {
     ExpectReplaysExactly(path_, *evening.window.journal()->session(), 5);
   }
 
+  // Another program's database, or a later Vellaro's journal, at the journal's path: the
+  // window says which, rather than that the file cannot be opened, and plays on without it.
+  void aFileThatIsNotOursIsNamedForWhatItIs() {
+    const std::vector<std::pair<std::string, QString>> files = {
+        {"CREATE TABLE contacts(n);",
+         QStringLiteral("Journal off: the file is not a Vellaro journal (it holds another "
+                        "program's data); retrying")},
+        {"CREATE TABLE future(x); PRAGMA user_version = 9; PRAGMA application_id = " +
+             std::to_string(journal::kApplicationId),
+         QStringLiteral("Journal off: the journal was written by a later version of Vellaro "
+                        "(schema 9); retrying")},
+    };
+    for (const auto& [sql, notice] : files) {
+      std::filesystem::create_directories(std::filesystem::path(path_).parent_path());
+      journal::Database(path_, journal::Database::Access::kReadWriteCreate).Exec(sql);
+      Evening evening(guard_, path_);
+      QCOMPARE(evening.window.JournalNotice(), notice);
+      evening.Spin(7);
+      QCOMPARE(evening.window.JournalNotice(), notice);
+      QCOMPARE(evening.window.game().SpinsInHistory(), int64_t{1});
+      std::filesystem::remove(path_);
+    }
+  }
+
   void aSessionThatCannotBeContinuedLeavesAFreshGameAndSaysSo() {
     {
       Evening first(guard_, path_);
@@ -470,29 +495,50 @@ class JournalWindowTest : public QObject {
     QVERIFY(LookAt(resumed.window) == before);
   }
 
+  // Only the window that holds the data folder's lock writes the journal. One whose lock
+  // is another window's, or cannot be taken at all (an unreadable file, a link, a socket in
+  // its place), keeps its journal off and says why, from the start, until the lock is its.
   void aJournalIsOpenedLaterOnlyByTheWindowThatMay() {
-    const std::string blocker = folder_->File("vellaro");
-    std::ofstream(blocker).flush();
-    vellaro::VirtualScheduler time(1'000'000);  // outlives the window and its timers
-    MainWindow window(guard_);
-    Play play = Kept(journal::PrepareJournal(path_, replay::ReplaysExactly));
-    bool may = false;
-    play->SetMayOpenJournal([&may] { return may; });
-    window.Adopt(std::move(play));
-    window.timers().SwitchTo(time);
-    std::filesystem::remove(blocker);
-    auto spin = [&](int n) {
-      window.Handle([&] { window.game().NumberClick(n); });
-      QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
-    };
-    spin(5);
-    QVERIFY2(!std::filesystem::exists(path_), "another window holds the folder");
-    QCOMPARE(window.JournalNotice(),
-             QStringLiteral("Journal off: another Vellaro window keeps it; retrying"));
-    may = true;
-    spin(6);
-    QVERIFY(window.journal()->HasFile());
-    ExpectReplaysExactly(path_, *window.journal()->session(), 2);
+    using Outcome = vellaro::FolderLock::Outcome;
+    for (const bool at_start_without_lock : {false, true}) {
+      const std::string blocker = folder_->File("vellaro");
+      std::ofstream(blocker).flush();
+      vellaro::VirtualScheduler time(1'000'000);  // outlives the window and its timers
+      MainWindow window(guard_);
+      Play play = std::make_unique<vellaro::host::WindowGame>();
+      if (at_start_without_lock) {
+        play->KeepJournalWithoutLock(path_);
+      } else {
+        play->KeepJournal(journal::PrepareJournal(path_, replay::ReplaysExactly));
+      }
+      Outcome lock = Outcome::kHeld;
+      play->SetMayOpenJournal([&lock] { return lock; });
+      window.Adopt(std::move(play));
+      window.timers().SwitchTo(time);
+      std::filesystem::remove(blocker);
+      if (at_start_without_lock) {
+        QCOMPARE(window.JournalNotice(),
+                 QStringLiteral("Journal off: its lock cannot be taken; retrying"));
+      }
+      auto spin = [&](int n) {
+        window.Handle([&] { window.game().NumberClick(n); });
+        QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
+      };
+      spin(5);
+      QVERIFY2(!std::filesystem::exists(path_), "another window holds the folder");
+      QCOMPARE(window.JournalNotice(),
+               QStringLiteral("Journal off: another Vellaro window keeps it; retrying"));
+      lock = Outcome::kCannotBe;
+      spin(7);
+      QVERIFY2(!std::filesystem::exists(path_), "written without the lock");
+      QCOMPARE(window.JournalNotice(),
+               QStringLiteral("Journal off: its lock cannot be taken; retrying"));
+      lock = Outcome::kTaken;
+      spin(6);
+      QVERIFY(window.journal()->HasFile());
+      ExpectReplaysExactly(path_, *window.journal()->session(), 3);
+      std::filesystem::remove_all(blocker);  // the journal's folder, for the next round
+    }
   }
 
   void newSessionAsksFirstNamingTheEveningThatEnds() {

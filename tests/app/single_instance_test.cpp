@@ -28,6 +28,7 @@
 
 using vellaro::app::SingleInstance;
 using Start = SingleInstance::Start;
+using Outcome = vellaro::FolderLock::Outcome;
 
 namespace {
 
@@ -237,7 +238,7 @@ class SingleInstanceTest : public QObject {
       lock.close();
       SingleInstance start(folder.path(), [] {});
       QCOMPARE(start.Claim(), Start::kFirst);
-      QVERIFY(start.MayWriteJournal());
+      QCOMPARE(start.MayWriteJournal(), Outcome::kTaken);
       SingleInstance second(folder.path(), [] {});
       QVERIFY(!second.TakeLock());  // and it is a real lock
     }
@@ -245,7 +246,7 @@ class SingleInstanceTest : public QObject {
     QVERIFY(QDir(folder.path()).mkdir("vellaro.lock"));
     SingleInstance start(folder.path(), [] {});
     QCOMPARE(start.Claim(), Start::kFirst);
-    QVERIFY(start.MayWriteJournal());
+    QCOMPARE(start.MayWriteJournal(), Outcome::kTaken);
     SingleInstance second(folder.path(), [] {});
     QVERIFY(!second.TakeLock());
   }
@@ -278,8 +279,9 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(raised, 1);
   }
 
-  // A folder that could hold no lock holds no journal either, so the start runs; once the
-  // folder can be made, the lock is taken by the first to ask, who then answers later starts.
+  // A folder that cannot be made holds no lock: the start runs with its journal off, and
+  // hands later starts its window; once the folder can be made, the first to ask takes the
+  // lock and may write.
   void aFolderThatCouldHoldNoLockIsTakenLaterByOneStart() {
     QTemporaryDir parent;
     const QString folder = parent.path() + "/vellaro";
@@ -288,21 +290,76 @@ class SingleInstanceTest : public QObject {
     blocker.close();
     int raised = 0;
     SingleInstance first(folder, [&] { ++raised; });
-    QVERIFY(first.TakeLock());
-    QCOMPARE(first.Claim(), Start::kFirst);
-    // Each may try the journal, which then gives the folder's own reason: no other window
-    // keeps it.
-    QVERIFY(first.MayWriteJournal());
+    QVERIFY(!first.TakeLock());
+    QCOMPARE(first.Claim(std::chrono::milliseconds(200)), Start::kFirst);
+    QCOMPARE(first.MayWriteJournal(), Outcome::kCannotBe);
     SingleInstance second(folder, [] {});
-    QVERIFY(second.TakeLock());
-    QVERIFY(second.MayWriteJournal());
+    QVERIFY(!second.TakeLock());
+    QCOMPARE(second.MayWriteJournal(), Outcome::kCannotBe);
 
     QVERIFY(blocker.remove());
-    QVERIFY(first.MayWriteJournal());
-    QVERIFY(!second.MayWriteJournal());
-    QVERIFY(first.MayWriteJournal());  // asked again, the same answer
+    QCOMPARE(first.MayWriteJournal(), Outcome::kTaken);
+    QCOMPARE(second.MayWriteJournal(), Outcome::kHeld);
+    QCOMPARE(first.MayWriteJournal(), Outcome::kTaken);  // asked again, the same answer
     QCOMPARE(ClaimElsewhere(folder), Start::kRaisedTheOther);
     QCOMPARE(raised, 1);
+  }
+
+  // A lock that cannot be taken (a link into a missing folder, a link loop, a socket in its
+  // place, even as root) lets no start write the journal: the first runs with the journal
+  // off, a second hands over to it through the socket, and a dangling link's target is not
+  // made.
+  void aLockThatCannotBeTakenLetsNoStartWrite() {
+    for (const char* place : {"dangling", "loop", "socket"}) {
+      QTemporaryDir folder;
+      const std::string lock = (folder.path() + "/vellaro.lock").toStdString();
+      const std::string target = (folder.path() + "/missing/lock").toStdString();
+      if (std::strcmp(place, "dangling") == 0) QCOMPARE(::symlink(target.c_str(), lock.c_str()), 0);
+      if (std::strcmp(place, "loop") == 0) QCOMPARE(::symlink(lock.c_str(), lock.c_str()), 0);
+      if (std::strcmp(place, "socket") == 0) {  // bound, then closed: the file stays
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, lock.c_str(), sizeof address.sun_path - 1);
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+      }
+      int raised = 0;
+      SingleInstance first(folder.path(), [&] { ++raised; });
+      QVERIFY2(!first.TakeLock(), place);
+      QCOMPARE(first.Claim(std::chrono::milliseconds(200)), Start::kFirst);
+      QCOMPARE(first.MayWriteJournal(), Outcome::kCannotBe);
+      SingleInstance second(folder.path(), [] {});
+      QVERIFY2(!second.TakeLock(), place);
+      QCOMPARE(second.MayWriteJournal(), Outcome::kCannotBe);
+      QCOMPARE(ClaimElsewhere(folder.path()), Start::kRaisedTheOther);
+      QCOMPARE(raised, 1);
+      QVERIFY2(!QFileInfo::exists(QString::fromStdString(target)), place);
+    }
+  }
+
+  // The lock file made unreadable (chmod 000): the owner, who is no root, cannot open it,
+  // and must not write the journal. Run as nobody in a child where the tests run as root.
+  void anUnreadableLockLetsNoStartWrite() {
+    QTemporaryDir folder;
+    QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777));
+    const QString lock = folder.path() + "/vellaro.lock";
+    QFile made(lock);
+    QVERIFY(made.open(QIODevice::WriteOnly));
+    made.close();
+    QCOMPARE(::chmod(lock.toLocal8Bit().constData(), 0), 0);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+      if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(2);
+      SingleInstance start(folder.path(), [] {});
+      const bool took = start.TakeLock();
+      _exit(!took && start.MayWriteJournal() == Outcome::kCannotBe ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
   }
 
   // The lock guards the journal's own folder, also where the XDG rules set a variable aside.

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -68,6 +72,46 @@ TEST(FolderLock, WhatAFileHoldsIsNoLock) {
   FolderLock nowhere;
   EXPECT_EQ(nowhere.TryTake(folder.File("no/such/folder/vellaro.lock")),
             FolderLock::Outcome::kCannotBe);
+}
+
+// Only a file or a folder is a lock. A link is never followed: a dangling one would make
+// its target outside the folder, one to a file would lock another program's file. A FIFO,
+// a socket or a device opens (as root), or takes flock, without being a lock of ours.
+TEST(FolderLock, WhatIsNoFileOfOursCanHoldNone) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("vellaro.lock");
+  const std::string elsewhere = folder.File("elsewhere");
+  const std::string target = elsewhere + "/lock";
+  auto expect_none = [&](const char* what) {
+    FolderLock lock;
+    EXPECT_EQ(lock.TryTake(path), FolderLock::Outcome::kCannotBe) << what;
+    EXPECT_FALSE(lock.Holds()) << what;
+    std::filesystem::remove(path);
+  };
+  std::filesystem::create_symlink(target, path);
+  expect_none("a link into a missing folder");
+  std::filesystem::create_directory(elsewhere);
+  std::filesystem::create_symlink(target, path);
+  expect_none("a dangling link");
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(target))) << "made";
+  std::ofstream(target).flush();
+  std::filesystem::create_symlink(target, path);
+  expect_none("a link to a file");
+  std::filesystem::create_directory_symlink(elsewhere, path);
+  expect_none("a link to a folder");
+  std::filesystem::create_symlink(path, path);
+  expect_none("a link to itself");
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  expect_none("a FIFO");
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(fd);
+  expect_none("a socket");
+  // /dev/null's numbers, where the container lets root make a device.
+  if (mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) expect_none("a device");
 }
 
 TEST(FolderLock, ALockDiesWithItsHolder) {

@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include "journal/event_record.h"
 #include "journal/journal_file.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "game/real_result.h"
+#include "replay/session_replay.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
 
@@ -326,6 +329,48 @@ TEST(JournalSchema, MigratesAVersion1File) {
   EXPECT_EQ(Summarize(stored).spins, 0);
 }
 
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The bytes of a database and of its -wal, and whether it has a -shm: what opening it must
+// leave as they were.
+struct OnDisk {
+  std::string main, wal;
+  bool has_wal = false, has_shm = false;
+  explicit OnDisk(const std::string& path)
+      : main(FileBytes(path)),
+        wal(FileBytes(path + "-wal")),
+        has_wal(std::filesystem::exists(path + "-wal")),
+        has_shm(std::filesystem::exists(path + "-shm")) {}
+  bool operator==(const OnDisk&) const = default;
+};
+
+// Opens `path` as the window and as a reader do, and expects both to refuse it with
+// `reason`, leaving it byte for byte, its -wal too, and nothing made beside it.
+void ExpectLeftAlone(const std::string& path, const std::string& reason) {
+  const OnDisk before(path);
+  try {
+    Journal journal(path);
+    ADD_FAILURE() << path << " was taken for a journal";
+  } catch (const JournalError& error) {
+    EXPECT_EQ(error.fault(), JournalError::Fault::kNotOurs) << path;
+    EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+  }
+  const OpenedJournal opened = OpenJournalFile(path, replay::ReplaysExactly);
+  EXPECT_EQ(opened.journal, nullptr) << path;
+  EXPECT_NE(opened.status.reason.find(reason), std::string::npos) << opened.status.reason;
+  try {
+    OpenForReading(path);
+    ADD_FAILURE() << path << " was read as a journal";
+  } catch (const NotAJournal& error) {
+    EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+  }
+  EXPECT_TRUE(OnDisk(path) == before) << path << " changed";
+  EXPECT_FALSE(std::filesystem::exists(path + "-shm")) << path;
+}
+
 TEST(JournalSchema, ALaterSchemaIsLeftAlone) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
@@ -334,49 +379,71 @@ TEST(JournalSchema, ALaterSchemaIsLeftAlone) {
     later.Exec("CREATE TABLE future(x); PRAGMA user_version = 99;");
     later.Exec("PRAGMA application_id = " + std::to_string(kApplicationId));
   }
-  try {
-    Journal journal(path);
-    FAIL() << "opened a journal of a later schema";
-  } catch (const JournalError& error) {
-    EXPECT_EQ(error.fault(), JournalError::Fault::kUnavailable);
-    EXPECT_NE(std::string(error.what()).find("later version"), std::string::npos) << error.what();
-  }
-  Database reader = OpenForReading(path);
-  EXPECT_EQ(reader.QueryInt("PRAGMA user_version"), 99);
-}
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  ExpectLeftAlone(path, "written by a later version of Vellaro (schema 99)");
+  EXPECT_THROW(OpenForReading(path), SchemaTooNew);
 }
 
 // A database that is not a journal, found where the journal should be (or behind a link
-// there), is neither read into nor written: not a table, not WAL mode, not a mark.
+// there), is neither read into nor written: not a table, not WAL mode, not a mark, not its
+// -wal folded in. Only a marked file, or one with exactly an older journal's tables and
+// columns, is one.
 TEST(JournalSchema, AnotherProgramsDatabaseIsLeftUntouched) {
   testing::TempFolder folder;
-  const std::string other = folder.File("other.db");
-  const std::string marked = folder.File("marked.db");
+  const std::string others = "not a Vellaro journal (it holds another program's data)";
+  const std::vector<std::pair<std::string, std::string>> databases = {
+      {"contacts", "CREATE TABLE contacts(n); INSERT INTO contacts VALUES('someone');"},
+      // Our tables, another program's mark.
+      {"marked", std::string(kSchemaVersion1) + "PRAGMA application_id = 42;"},
+      // Our table's name and version, one column more.
+      {"one-column-more",
+       "CREATE TABLE sessions(id INTEGER PRIMARY KEY, started_ms INTEGER, ended_ms INTEGER, "
+       "token TEXT); INSERT INTO sessions VALUES(1, 2, 3, 'x'); PRAGMA user_version = 4;"},
+      {"only-sessions", "CREATE TABLE sessions(x);"},
+      {"a-view", "CREATE VIEW numbers AS SELECT 1;"},
+      {"a-version-alone", "PRAGMA user_version = 7;"},
+      {"an-older-journal-and-more", std::string(kSchemaVersion1) + "CREATE TABLE notes(n);"},
+  };
+  for (const auto& [name, sql] : databases) {
+    const std::string path = folder.File(name + ".db");
+    Database(path, Database::Access::kReadWriteCreate).Exec(sql);
+    ExpectLeftAlone(path, others);
+  }
+  const std::string linked = folder.File("journal.sqlite");
+  std::filesystem::create_symlink(folder.File("one-column-more.db"), linked);
+  ExpectLeftAlone(linked, others);
+
+  // Another program's database in WAL mode with commits its -wal still holds.
+  const std::string wal = folder.File("wal.db");
   {
-    Database db(other, Database::Access::kReadWriteCreate);
-    db.Exec("CREATE TABLE contacts(n); INSERT INTO contacts VALUES('someone');");
-    // Our tables, another program's mark.
-    Database foreign(marked, Database::Access::kReadWriteCreate);
-    foreign.Exec(kSchemaVersion1);
-    foreign.Exec("PRAGMA application_id = 42");
+    Database db(wal, Database::Access::kReadWriteCreate);
+    db.Exec("PRAGMA journal_mode=WAL; CREATE TABLE sessions(x); PRAGMA wal_checkpoint;");
+    db.Exec("PRAGMA wal_autocheckpoint=0; INSERT INTO sessions VALUES(1), (2);");
+    ASSERT_EQ(sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr),
+              SQLITE_OK);
   }
-  std::filesystem::create_symlink(other, folder.File("journal.sqlite"));
-  for (const std::string& path : {other, folder.File("journal.sqlite"), marked}) {
-    const std::string before = FileBytes(path);
-    try {
-      Journal journal(path);
-      FAIL() << path << " was taken for a journal";
-    } catch (const JournalError& error) {
-      EXPECT_EQ(error.fault(), JournalError::Fault::kUnavailable);
-      EXPECT_NE(std::string(error.what()).find("not a Vellaro journal"), std::string::npos);
-    }
-    EXPECT_EQ(FileBytes(path), before) << path;
-    EXPECT_FALSE(std::filesystem::exists(path + "-wal")) << path;
+  std::filesystem::remove(wal + "-shm");
+  ASSERT_GT(std::filesystem::file_size(wal + "-wal"), 0u);
+  ExpectLeftAlone(wal, others);
+}
+
+// An empty database is no one's data: the window makes its journal in it (a file of 0
+// bytes, one SQLite left with a header only); a reader says it is no journal, instead of
+// failing on a missing table.
+TEST(JournalSchema, AnEmptyFileIsMadeAJournalAndReadAsNone) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  std::ofstream(path).flush();
+  try {
+    OpenForReading(path);
+    ADD_FAILURE() << "an empty file read as a journal";
+  } catch (const NotAJournal& error) {
+    EXPECT_NE(std::string(error.what()).find("not a Vellaro journal (it is empty)"),
+              std::string::npos)
+        << error.what();
   }
+  EXPECT_EQ(std::filesystem::file_size(path), 0u);
+  { Journal journal(path); }
+  EXPECT_EQ(OpenForReading(path).QueryInt("PRAGMA user_version"), kSchemaVersion);
 }
 
 // A new file, and a journal written before files were marked, are journals: they get the

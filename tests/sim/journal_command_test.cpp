@@ -500,35 +500,46 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
   EXPECT_EQ(Sim({"--journal", path, "--session", "1"}).status, kExitOk);
 }
 
-// Another program's database, or a journal marked as another's, is refused before any of
-// it is read as a journal.
+// Another program's database (one with a journal's table names among them), a journal
+// marked as another's, an empty file and a later Vellaro's journal are refused, with the
+// words the window uses, before any of it is read as a journal; and nothing is made beside
+// them.
 TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
   testing::TempFolder folder;
-  const std::string other = folder.File("other.db");
-  {
-    journal::Database db(other, journal::Database::Access::kReadWriteCreate);
-    db.Exec("CREATE TABLE contacts(n)");
-  }
+  const std::string others = "the file is not a Vellaro journal (it holds another program's data)";
+  std::vector<std::pair<std::string, std::string>> files;
+  auto made = [&](const std::string& name, const std::string& sql, const std::string& why) {
+    const std::string path = folder.File(name);
+    journal::Database(path, journal::Database::Access::kReadWriteCreate).Exec(sql);
+    files.emplace_back(path, why);
+  };
+  made("other.db", "CREATE TABLE contacts(n)", others);
+  made("named.db", "CREATE TABLE sessions(id, started_ms, ended_ms); CREATE TABLE events(x)",
+       others);
+  made("wal.db", "PRAGMA journal_mode=WAL; CREATE TABLE sessions(x)", others);
+  made("empty.db", "", "the file is not a Vellaro journal (it is empty)");
   const std::string marked = folder.File("marked.db");
-  {
-    testing::JournaledGame g(marked);
+  const std::string later = folder.File("later.db");
+  for (const std::string& path : {marked, later}) {
+    testing::JournaledGame g(path);
     g.h.Spin(5);
   }
-  {
-    journal::Database db(marked, journal::Database::Access::kReadWrite);
-    db.Exec("PRAGMA application_id = 7");
-  }
-  for (const std::string& file : {other, marked}) {
+  journal::Database(marked, journal::Database::Access::kReadWrite)
+      .Exec("PRAGMA application_id = 7");
+  journal::Database(later, journal::Database::Access::kReadWrite).Exec("PRAGMA user_version = 6");
+  files.emplace_back(marked, others);
+  files.emplace_back(later, "the journal was written by a later version of Vellaro (schema 6)");
+  for (const auto& [file, why] : files) {
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"--journal", file, "--list"}, {"--journal", file, "--session", "last"}}) {
       const SimRun run = Sim(words);
       EXPECT_EQ(run.status, kExitBadInput);
       EXPECT_EQ(run.out, "");
-      EXPECT_EQ(run.err, "vellaro-sim: " + file +
-                             ": the file is not a Vellaro journal (it holds another program's "
-                             "data)\n");
+      EXPECT_EQ(run.err, "vellaro-sim: " + file + ": " + why + "\n");
     }
     EXPECT_TRUE(journal::SurveyDamage(file).reading.empty());
+    EXPECT_FALSE(std::filesystem::exists(file + "-shm")) << file;
+    EXPECT_FALSE(std::filesystem::exists(file + "-wal")) << file;
   }
 }
 
