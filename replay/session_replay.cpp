@@ -354,10 +354,17 @@ void SessionReplayer::WaitFor(size_t count) {
 }
 
 bool SessionReplayer::ReportedAgain(size_t i) const {
-  if (i + 2 >= events_.size()) return false;
+  // The reset may put a bet held back to the limits again: what that says stands between
+  // the reset and the second report.
+  size_t next = i + 2;
+  while (next < events_.size() && (std::holds_alternative<BetWithheld>(events_[next].event) ||
+                                   std::holds_alternative<BetShown>(events_[next].event))) {
+    ++next;
+  }
+  if (next >= events_.size()) return false;
   const auto* reset = std::get_if<LedgerReset>(&events_[i + 1].event);
   const auto* first = std::get_if<SettingChanged>(&events_[i].event);
-  const auto* again = std::get_if<SettingChanged>(&events_[i + 2].event);
+  const auto* again = std::get_if<SettingChanged>(&events_[next].event);
   return reset != nullptr && reset->reason == ResetReason::kBaseUnitChange && first != nullptr &&
          again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
 }

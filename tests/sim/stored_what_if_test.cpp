@@ -411,13 +411,14 @@ TEST(StoredWhatIf, ContinueAnywayRightAfterAChangeOfLimitThatDidNotLetTheBetThro
   EXPECT_EQ(summary.find("let it through"), std::string::npos) << summary;
 }
 
-// "Reset Bets" puts the base stake of 1 on the bet held back at 4; a change of another limit
-// then lets it through at that stake, with no "Continue anyway".
+// "Reset Bets" puts the base stake of 1 on the bet held back; the losses in a row still hold
+// it back, and a change of that limit then lets it through at the reset's stake, with no
+// "Continue anyway".
 TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   vellaro::Settings start;
-  start.limits.table_max = 2;
+  start.limits.max_losses = 2;
   {
     testing::JournaledGame g(path, start);
     g.h.Spins({17, 25, 3, 8, 11});
@@ -425,6 +426,7 @@ TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
     g.h.game.ResetBetsClick();
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
+    EXPECT_EQ(g.h.game.WithheldBet()->stake, 1);
     g.h.game.SetLimit(LimitKind::kMaxLosses, 50);
     ASSERT_TRUE(g.h.game.BetOnShow()) << "the change did not let the bet through";
     g.h.Spins({0, 7});
