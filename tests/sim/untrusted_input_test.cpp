@@ -98,6 +98,15 @@ TEST(UntrustedInput, ALogLongerThanTheBoundIsRefusedAtTheLineThatPassesIt) {
 // A CSV is held, and nothing of its size beside it: a child process reads 10 MB of wide
 // rows and says how far its memory grew (a table of its cells took twenty times the text).
 TEST(UntrustedInput, ACsvIsReadInPassesWithNoTableOfItsCells) {
+#if defined(__SANITIZE_ADDRESS__)
+  // AddressSanitizer keeps freed memory in quarantine: the growth would measure it, not the
+  // reader.
+  GTEST_SKIP() << "memory growth is not the reader's under AddressSanitizer";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "memory growth is not the reader's under AddressSanitizer";
+#endif
+#endif
   const std::string row = "a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,7\n";
   std::string text;
   while (text.size() < (size_t{10} << 20)) text += row;
