@@ -1,8 +1,8 @@
 #pragma once
 
 // Files that are not regular files, for tests of what writes or reads them: a pipe (FIFO)
-// with or without a program reading it, a character device made where the test may, and
-// the same file under two names.
+// with or without a program reading it, a character device made where the test may, a
+// link to /dev/zero (it never ends), and the same file under two names.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace vellaro::testing {
@@ -29,6 +31,17 @@ inline std::string KindOf(const std::string& path) {
 
 inline bool MakePipe(const std::string& path) {
   return ::mkfifo(path.c_str(), 0600) == 0;
+}
+
+// A pipe at `path` that no program writes to: opened as a file, it waits for one for ever.
+inline std::string MakeFifoAt(const std::string& path) {
+  if (!MakePipe(path)) throw std::runtime_error("mkfifo failed: " + path);
+  return path;
+}
+
+inline std::string LinkToZeroAt(const std::string& path) {
+  std::filesystem::create_symlink("/dev/zero", path);
+  return path;
 }
 
 // A character device at `path` with the numbers of `system_device` (such as /dev/full):
