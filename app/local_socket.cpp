@@ -13,6 +13,8 @@
 #include <cstring>
 #include <optional>
 
+#include "env/descriptor.h"
+
 namespace vellaro::app {
 namespace {
 
@@ -47,20 +49,6 @@ bool WaitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
     if (ready < 0 && errno != EINTR) return false;
   }
 }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 }  // namespace
 

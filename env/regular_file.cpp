@@ -25,29 +25,18 @@ const char* NotRegular(mode_t mode) {
 
 }  // namespace
 
-RegularFile::RegularFile(const std::string& path) {
-  // O_NONBLOCK: opening a FIFO that has no writer returns at once instead of waiting for one.
-  fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd_ < 0) throw FileReadError(std::strerror(errno));
+// O_NONBLOCK: opening a FIFO that has no writer returns at once instead of waiting for one.
+RegularFile::RegularFile(const std::string& path)
+    : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)) {
+  if (fd_.get() < 0) throw FileReadError(std::strerror(errno));
   struct stat status {};
-  if (::fstat(fd_, &status) != 0) {
-    const int error = errno;
-    ::close(fd_);
-    throw FileReadError(std::strerror(error));
-  }
-  if (!S_ISREG(status.st_mode)) {
-    ::close(fd_);
-    throw FileReadError(NotRegular(status.st_mode));
-  }
-}
-
-RegularFile::~RegularFile() {
-  ::close(fd_);
+  if (::fstat(fd_.get(), &status) != 0) throw FileReadError(std::strerror(errno));
+  if (!S_ISREG(status.st_mode)) throw FileReadError(NotRegular(status.st_mode));
 }
 
 size_t RegularFile::Read(char* data, size_t size) {
   while (true) {
-    const ssize_t read = ::read(fd_, data, size);
+    const ssize_t read = ::read(fd_.get(), data, size);
     if (read >= 0) return static_cast<size_t>(read);
     if (errno != EINTR) throw FileReadError(std::strerror(errno));
   }

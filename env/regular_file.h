@@ -12,6 +12,8 @@
 #include <streambuf>
 #include <string>
 
+#include "env/descriptor.h"
+
 namespace vellaro {
 
 // Why a file cannot be read, for a person, without its path: "it is a FIFO, not a regular
@@ -32,15 +34,12 @@ class RegularFile {
  public:
   // Throws FileReadError when `path` cannot be opened or is not a regular file.
   explicit RegularFile(const std::string& path);
-  ~RegularFile();
-  RegularFile(const RegularFile&) = delete;
-  RegularFile& operator=(const RegularFile&) = delete;
 
   // Up to `size` bytes, 0 at the end of the file. Throws FileReadError.
   size_t Read(char* data, size_t size);
 
  private:
-  int fd_ = -1;
+  Descriptor fd_;
 };
 
 // Throws FileReadError when `path` is there and is not a regular file (or cannot be

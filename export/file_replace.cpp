@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "env/descriptor.h"
 #include "text/translate.h"
 
 namespace vellaro {
@@ -42,21 +43,6 @@ std::string FolderOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
 
 // Writes all of `bytes`; a write that fails, or takes nothing, is reported. A file-size
 // limit (EFBIG) fails here as a full disk (ENOSPC) does.

@@ -24,7 +24,7 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "front/game_view.h"
-#include "support/special_files.h"
+#include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 

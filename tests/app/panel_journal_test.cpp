@@ -29,7 +29,7 @@
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
-#include "support/special_files.h"
+#include "support/not_regular_files.h"
 #include "tools/sim/app.h"
 #include "temporary_home.h"
 

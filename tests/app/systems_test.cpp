@@ -22,7 +22,7 @@
 #include "app/system_box.h"
 #include "app/system_editor.h"
 #include "env/virtual_scheduler.h"
-#include "support/special_files.h"
+#include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 

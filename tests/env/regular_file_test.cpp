@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "support/special_files.h"
+#include "support/not_regular_files.h"
 #include "support/temp_folder.h"
 
 namespace vellaro {

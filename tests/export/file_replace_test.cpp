@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "support/special_files.h"
+#include "support/not_regular_files.h"
 #include "support/temp_folder.h"
 
 namespace vellaro {

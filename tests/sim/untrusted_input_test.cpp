@@ -13,7 +13,7 @@
 #include "replay/spin_list.h"
 #include "replay/spin_log.h"
 #include "sim_support.h"
-#include "support/special_files.h"
+#include "support/not_regular_files.h"
 #include "support/temp_folder.h"
 #include "tools/sim/options.h"
 
