@@ -69,6 +69,10 @@ void BoardKeys::MoveTo(int number) {
   Sync();  // tells a screen reader the number now in focus
 }
 
+int BoardKeys::Parts() const {
+  return vellaro::kNumbers;
+}
+
 void BoardKeys::SetNumber(double number) {
   MoveTo(static_cast<int>(number));
 }

@@ -32,6 +32,11 @@ class BoardKeys final : public KeyStop {
   void SetNumber(double number) override;
   QString Value() const override { return NumberName(number_); }
   std::optional<double> Number() const override { return number_; }
+  // Each number is a part, named as it is said, where its tile lies.
+  int Parts() const override;
+  QString PartName(int part) const override { return NumberName(part); }
+  QRect PartPlace(int part) const override { return tile_(part); }
+  int PartInFocus() const override { return number_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -54,6 +54,14 @@ class KeyStop : public QWidget {
   virtual void Press();
   // A screen reader sets the value (the board's number in focus); others ignore it.
   virtual void SetNumber(double) {}
+  // The places a stop covers that a screen reader names one by one (the board's numbers,
+  // painted as one picture): how many, each one's name, and where it lies in the window's
+  // coordinates. A plain control has none.
+  virtual int Parts() const { return 0; }
+  virtual QString PartName(int) const { return {}; }
+  virtual QRect PartPlace(int) const { return {}; }
+  // The part in focus while the stop has it; -1 for none.
+  virtual int PartInFocus() const { return -1; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -453,6 +453,35 @@ class KeyboardTest : public QObject {
       QVERIFY2(ArrowTo(board, n), qPrintable(QString::number(n)));
   }
 
+  // A screen reader's review, or a script driving the pointer, finds each number of the
+  // painted board by its name and where it lies; a click at that place enters that number.
+  void everyNumberOfTheBoardIsAPartNamedWhereItsTileLies() {
+    vellaro::app::BoardKeys& keys = *w().board_keys();
+    QAccessibleInterface* board = Reader(&keys);
+    QCOMPARE(board->childCount(), vellaro::kNumbers);
+    for (int n = 0; n < vellaro::kNumbers; ++n) {
+      QAccessibleInterface* part = board->child(n);
+      QVERIFY(part != nullptr && part->isValid());
+      QCOMPARE(part->text(QAccessible::Name), vellaro::app::NumberName(n));
+      QCOMPARE(part->role(), QAccessible::ListItem);
+      QCOMPARE(part->parent(), board);
+      QCOMPARE(board->indexOfChild(part), n);
+      QCOMPARE(board->child(n), part);  // the same part each time: a screen reader keeps it
+      const QRect tile = vellaro::app::BoardArea::TilePlace(n);
+      QCOMPARE(part->rect(), QRect(w().mapToGlobal(tile.topLeft()), tile.size()));
+      QCOMPARE(board->childAt(part->rect().center().x(), part->rect().center().y()), part);
+    }
+    keys.MoveTo(17);
+    keys.setFocus();
+    QVERIFY(board->child(17)->state().focused);
+    QVERIFY(!board->child(16)->state().focused);
+    // The place a part gives is where the pointer enters its number.
+    const QRect place = board->child(23)->rect();
+    MoveTo(w(), w().mapFromGlobal(place.center()));
+    ClickAt(w(), w().mapFromGlobal(place.center()));
+    QCOMPARE(vellaro::GameView(game()).History(0).number, std::string("23"));
+  }
+
   void tenSpinsByArrowsAndEnterGiveTheStripOfTenClicks() {
     const int spins[] = {17, 0, 36, 3, 1, 34, 22, 0, 9, 28};
     TestWindow clicked;
