@@ -1,9 +1,14 @@
 #!/usr/bin/python3
 """Reads the window's controls over AT-SPI, as a screen reader would: the accessibility bus
-of this session, the application's tree, each control's role and name, and the value of
-one control.
+of this session, the application's tree, each control's role and name, where it lies on
+the screen, and the value of one control. The end-to-end scripts find what they click by
+these names, so that a control moved by a redesign is still found.
 
 Usage: atspi_read.py list              -> "role<TAB>name" for every control of the windows
+       atspi_read.py places            -> "role<TAB>name<TAB>x y width height" for every
+                                          control on show, in screen coordinates
+       atspi_read.py states            -> "role<TAB>name<TAB>value<TAB>checked" for every
+                                          control on show: what it reads, not how it looks
        atspi_read.py value <name>      -> the numeric value of the control named <name>
 """
 import sys
@@ -36,7 +41,8 @@ def prop(bus, node, interface, name):
 
 def walk(bus, node, depth=0):
     yield node
-    if depth >= 4:
+    # The window, its areas, their controls and the board's numbers.
+    if depth >= 6:
         return
     for child in call(bus, node, ACCESSIBLE, "GetChildren")[0]:
         yield from walk(bus, child, depth + 1)
@@ -50,11 +56,47 @@ def controls(bus):
                 bus, node, ACCESSIBLE, "Name")
 
 
+CHECKED = 4  # ATSPI_STATE_CHECKED, in the first word of GetState's bit set
+SHOWING = 25  # ATSPI_STATE_SHOWING
+SCREEN = 0  # ATSPI_COORD_TYPE_SCREEN
+
+
+def showing(bus):
+    for node, role, name in controls(bus):
+        state = call(bus, node, ACCESSIBLE, "GetState")[0][0]
+        if state & (1 << SHOWING):
+            yield node, role, name, state
+
+
+def states(bus):
+    for node, role, name, state in showing(bus):
+        value = ""
+        if "org.a11y.atspi.Value" in call(bus, node, ACCESSIBLE, "GetInterfaces")[0]:
+            value = int(prop(bus, node, "org.a11y.atspi.Value", "CurrentValue"))
+        print(f"{role}\t{name}\t{value}\t{'checked' if state & (1 << CHECKED) else ''}")
+
+
+def places(bus):
+    for node, role, name, _ in showing(bus):
+        try:
+            x, y, width, height = call(bus, node, "org.a11y.atspi.Component", "GetExtents",
+                                       GLib.Variant("(u)", (SCREEN,)))[0]
+        except GLib.Error:  # a node that lies nowhere, such as the application
+            continue
+        print(f"{role}\t{name}\t{x} {y} {width} {height}")
+
+
 def main():
     bus = a11y_bus()
     if sys.argv[1] == "list":
         for _, role, name in controls(bus):
             print(f"{role}\t{name}")
+        return 0
+    if sys.argv[1] == "places":
+        places(bus)
+        return 0
+    if sys.argv[1] == "states":
+        states(bus)
         return 0
     for node, _, name in controls(bus):
         if name == sys.argv[2]:

@@ -11,7 +11,7 @@ source "$(dirname "$0")/lib.sh"
 app=$1
 out=$2
 mkdir -p "$out"
-require_tools Xvfb xdotool import convert md5sum
+require_tools Xvfb xdotool import convert
 
 # DEEP SCAN, the mode at start, chooses from the numbers alone: no clock is involved.
 spins=(17 25 0 32 15 19 4 21 2 25 17 34 6 27 13 36 11 30 8 23 10 5 24 16 33)
@@ -25,19 +25,6 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-
-is_olive() {
-  local g b
-  IFS=, read -r _ g b <<<"$1"
-  ((g > b + 40 && g > 70))
-}
-tile_open() {
-  local x y
-  read -r x y < <(tile_place "$1")
-  is_olive "$(screen_pixel $((wx + x + 5)) $((wy + y + 27)))"
-}
-# The bet display: trend tabs, fields, chips and stakes.
-bet_look() { import -window root -crop "420x90+$((wx + 16))+$((wy + 193))" -depth 8 rgb:- | md5sum; }
 
 # The log now, exported as $out/<name>.txt, against the first `count` spins.
 expect_log() {
@@ -81,8 +68,8 @@ play() {
       read -r cx cy < <(tile_centre "$n")
       xdotool mousemove "$cx" "$cy" click --delay 0 1
     else
-      # Over the background, with the keyboard on the window.
-      xdotool mousemove $((wx + 100)) $((wy + 66))
+      # Off the controls, with the keyboard on the window.
+      pointer_aside
       xdotool windowfocus --sync "$window"
       digits=()
       for ((d = 0; d < ${#n}; d++)); do digits+=("${n:d:1}"); done
@@ -100,11 +87,11 @@ play() {
       wait_until 8000 tile_open "$probe" || fail "$how: the board did not open after $n"
     fi
   done
-  xdotool mousemove $((wx + 100)) $((wy + 66))
+  pointer_aside
   # A tick of the bet display writes the stake.
   sleep 0.5
   import -window root "$out/keys_e2e_$how.png"
-  bet_look >"$out/${how}_bet"
+  bet_reading >"$out/${how}_bet"
   export_log "$out/${how}_log"
   if [[ $how == keys ]]; then undo_and_redo_keys; fi
   kill "$app_pid"
@@ -122,6 +109,7 @@ cmp -s "$out/clicks_log.txt" "$out/keys_log.txt" ||
   fail "the log of the keys differs from the log of the clicks ($out/keys_log.txt): a key was" \
     "lost, or one typed during an analysis was kept"
 cmp -s "$out/clicks_bet" "$out/keys_bet" ||
-  fail "the recommendation on show differs (see $out/keys_e2e_clicks.png and keys_e2e_keys.png)"
+  fail "the recommendation on show differs ($out/clicks_bet, $out/keys_bet; see" \
+    "$out/keys_e2e_clicks.png and keys_e2e_keys.png)"
 echo "PASS: 25 spins by keys and by clicks give the same log and the same bet on show;" \
   "Backspace kept the spins, Ctrl+Shift+Z and Ctrl+Y brought back what Ctrl+Z took"

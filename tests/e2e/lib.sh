@@ -1,7 +1,21 @@
 # shellcheck shell=bash
-# Helpers shared by the end-to-end scripts: their own X server, the real binary, and the
-# places of the board in window coordinates. Source it; it sets `set -euo pipefail`.
+# Helpers shared by the end-to-end scripts: their own X server and session bus, the real
+# binary, and the controls of its windows found by the names a screen reader reads over
+# AT-SPI, so that a redesign that moves a control leaves the scripts as they are. Source it;
+# it sets `set -euo pipefail`.
 set -euo pipefail
+
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Each script runs on a session bus of its own, so that the accessibility bus its window
+# speaks to is its own too: scripts run side by side never read each other's windows.
+if [[ -z ${VELLARO_E2E_OWN_BUS:-} ]]; then
+  if ! command -v dbus-run-session >/dev/null; then
+    echo "SKIP: dbus-run-session is not installed (see scripts/packages.txt)"
+    exit 77
+  fi
+  exec env VELLARO_E2E_OWN_BUS=1 dbus-run-session -- "$0" "$@"
+fi
 
 fail() {
   echo "FAIL: $*" >&2
@@ -21,12 +35,14 @@ require_tools() {
 
 # Everything started here is ended on exit, newest first, by its own process id.
 e2e_pids=()
+e2e_runtime=
 e2e_cleanup() {
   local i
   for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
     kill "${e2e_pids[i]}" 2>/dev/null || true
     wait "${e2e_pids[i]}" 2>/dev/null || true
   done
+  if [[ -n $e2e_runtime ]]; then rm -rf "$e2e_runtime"; fi
 }
 trap e2e_cleanup EXIT
 # A script stopped by a signal (a time-out, Ctrl+C, a closed pipe) cleans up as well.
@@ -34,28 +50,104 @@ trap 'exit 129' HUP PIPE
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Starts Xvfb on a display number nobody uses and exports DISPLAY. $1: folder for its log,
-# $2: the screen's size (1024x768 unless given).
+# Starts Xvfb on a display number it takes itself (-displayfd: the server picks a free
+# number and writes it once it accepts clients, so two scripts never race for one), exports
+# DISPLAY, and starts the session's accessibility bus. $1: folder for its log, $2: the
+# screen's size (1024x768 unless given).
 start_xvfb() {
-  local n display=
-  for n in $(seq 90 190); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-      display=:$n
-      break
-    fi
-  done
-  [[ -n $display ]] || fail "no free X display number"
-  Xvfb "$display" -screen 0 "${2:-1024x768}x24" -nolisten tcp >"$1/xvfb.log" 2>&1 &
+  local number=$1/xvfb.display
+  rm -f "$number"
+  Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$number" >"$1/xvfb.log" 2>&1 &
   e2e_pids+=($!)
-  export DISPLAY=$display
-  for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-    sleep 0.05
-  done
-  fail "Xvfb did not start on $display"
+  wait_until 20000 line_written "$number" || fail "Xvfb gave no display number (see $1/xvfb.log)"
+  export DISPLAY=:$(<"$number")
+  start_accessibility "$1"
 }
 
-# Starts the program and waits for its window. Sets app_pid, window, wx and wy.
+# Whether the file $1 holds a whole line.
+line_written() { [[ -s $1 && $(wc -l <"$1") -ge 1 ]]; }
+
+# The accessibility bus of this session, which the window reports its controls on, in a
+# runtime folder of the script's own.
+start_accessibility() {
+  require_tools /usr/libexec/at-spi-bus-launcher gdbus
+  /usr/bin/python3 -c 'import gi' 2>/dev/null || {
+    echo "SKIP: python3-gi is not installed (see scripts/packages.txt)"
+    exit 77
+  }
+  e2e_runtime=$(mktemp -d)
+  export XDG_RUNTIME_DIR=$e2e_runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$1/at-spi.log" 2>&1 &
+  e2e_pids+=($!)
+  gdbus wait --session --timeout 20 org.a11y.Bus || fail "no accessibility bus (see $1/at-spi.log)"
+}
+
+# The window's title, from the version the binary $1 reports: "Vellaro 7.2".
+window_title() {
+  local line
+  line=$("$1" --version) || fail "$1 --version failed"
+  echo "Vellaro ${line##* }"
+}
+
+# A pattern for xdotool's --name that matches the text $1 alone.
+title_pattern() { printf '^%s$' "$(sed 's/[][\\.^$*+?(){}|]/\\&/g' <<<"$1")"; }
+
+# The controls on show and where they lie on the screen, as a screen reader is told:
+# "role<TAB>name<TAB>x y width height", read anew into $e2e_places.
+read_places() {
+  e2e_places=$e2e_runtime/places
+  /usr/bin/python3 "$e2e_dir/atspi_read.py" places >"$e2e_places" ||
+    fail "AT-SPI: the controls could not be read"
+}
+
+# "x y width height" of the first control on show named $1 (or whose name starts with $1
+# when $3 is "prefix"), of role $2 if given; from the places last read, and read anew when
+# it is not among them (a dialog just opened).
+control_extents() {
+  local found
+  [[ -n ${e2e_places:-} && -f $e2e_places ]] || read_places
+  found=$(places_match "$@") || {
+    read_places
+    found=$(places_match "$@")
+  } || fail "AT-SPI: no control named \"$1\"${2:+ of role $2} on show"
+  echo "$found"
+}
+
+places_match() {
+  awk -F'\t' -v name="$1" -v role="${2:-}" -v prefix="${3:-}" '
+    (prefix ? index($2, name) == 1 : $2 == name) && (role == "" || $1 == role) {
+      print $3; found = 1; exit
+    }
+    END { exit !found }' "$e2e_places"
+}
+
+# The centre of a control (the arguments of control_extents), in screen coordinates.
+control_centre() {
+  local x y w h
+  read -r x y w h < <(control_extents "$@")
+  echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+# Points at a control as a player would, then clicks it: the hover comes first.
+click_control() {
+  local cx cy
+  read_places
+  read -r cx cy < <(control_centre "$@")
+  xdotool mousemove "$cx" "$cy"
+  sleep 0.1
+  xdotool click 1
+}
+
+# Moves the pointer off the controls, onto the line that says where the game stands (the
+# artwork beneath it takes no clicks), so that no hover lights a picture in a screenshot.
+pointer_aside() {
+  local cx cy
+  read -r cx cy < <(control_centre "Where the game stands")
+  xdotool mousemove "$cx" "$cy"
+}
+
+# Starts the program and waits for its window and for its controls over AT-SPI. Sets
+# app_pid, window, title (the window's, from the binary's version), wx and wy.
 # $1: the binary, $2: folder for its log. The program keeps its settings in $2/config and
 # its journal in $2/data, new for each start unless keep_config=1 or keep_data=1 (a restart
 # that should find them again), and its rendered pictures in $2/cache.
@@ -63,37 +155,41 @@ start_app() {
   if [[ ${keep_config:-0} != 1 ]]; then rm -rf "$2/config"; fi
   if [[ ${keep_data:-0} != 1 ]]; then rm -rf "$2/data"; fi
   mkdir -p "$2/config" "$2/data"
+  title=$(window_title "$1")
   XDG_CONFIG_HOME="$2/config" XDG_DATA_HOME="$2/data" XDG_CACHE_HOME="$2/cache" "$1" \
     >"$2/vellaro.log" 2>&1 &
   app_pid=$!
   e2e_pids+=("$app_pid")
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
-    fail "the Vellaro window did not appear"
-  # shellcheck disable=SC2034 # set by the eval, kept local
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  [[ $X == 242 && $Y == 112 ]] || fail "window shown at $X,$Y instead of 242,112"
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "$(title_pattern "$title")" |
+    head -1) || fail "the $title window did not appear"
+  window_place
+  [[ $wx == 242 && $wy == 112 ]] || fail "window shown at $wx,$wy instead of 242,112"
   [[ $WIDTH == 449 && $HEIGHT == 292 ]] || fail "window is ${WIDTH}x$HEIGHT instead of 449x292"
+  wait_until 20000 board_read || fail "AT-SPI: the board's numbers were not read"
+}
+
+# The window's place on the screen into wx and wy, its size into WIDTH and HEIGHT.
+window_place() {
+  # shellcheck disable=SC2034 # set by the eval, kept local
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
   wx=$X
   wy=$Y
 }
 
-# The top-left corner of the tile of number $1, in window coordinates.
-tile_place() {
-  local n=$1
-  if ((n == 0)); then
-    echo "16 112"
-  else
-    echo "$((48 + 32 * ((n - 1) / 3))) $((144 - 32 * ((n - 1) % 3)))"
-  fi
+# Whether the places read hold all 37 numbers of the board (the window tells a screen reader
+# of its controls a moment after it shows).
+board_read() {
+  read_places
+  (($(awk -F'\t' '$1 == "list item"' "$e2e_places" | wc -l) >= 37))
 }
 
+# "x y width height" of the tile of number $1 on the screen, as the board tells a screen
+# reader ("17 red", in the window's language).
+tile_extents() { control_extents "$1 " "list item" prefix; }
+
 # The centre of the tile of number $1, in screen coordinates.
-tile_centre() {
-  local x y
-  read -r x y < <(tile_place "$1")
-  echo "$((wx + x + 16)) $((wy + y + 16))"
-}
+tile_centre() { control_centre "$1 " "list item" prefix; }
 
 # The colour of one pixel of a screenshot file, as "r,g,b".
 pixel() {
@@ -116,13 +212,20 @@ pocket_colour() {
   esac
 }
 
+# A point of the newest square of the history strip, on the screen: its first square.
+newest_square() {
+  local x y w h
+  read -r x y w h < <(control_extents "Last numbers")
+  echo "$((x + 2)) $((y + 2))"
+}
+
 # Clicks number $1 until the newest square of the history strip shows its colour: a click
 # while an analysis runs is refused and changes nothing, so it is safe to click again. The
 # caller's spins alternate colours, so a new colour means a new spin.
 spin() {
-  local n=$1 want cx cy
-  local newest_x=$((wx + 214 + 2)) newest_y=$((wy + 19 + 2))
+  local n=$1 want cx cy newest_x newest_y
   want=$(pocket_colour "$n")
+  read -r newest_x newest_y < <(newest_square)
   read -r cx cy < <(tile_centre "$n")
   for _ in $(seq 40); do
     xdotool mousemove "$cx" "$cy" click 1
@@ -162,11 +265,12 @@ wait_until() {
   done
 }
 
-# A tile is open (olive) again once the analysis has ended; the window's place is in wx, wy.
+# A tile is open (olive) again once the analysis has ended: its lower left, where the
+# number leaves the tile's own colour.
 tile_open() {
-  local x y g b
-  read -r x y < <(tile_place "$1")
-  IFS=, read -r _ g b < <(screen_pixel $((wx + x + 5)) $((wy + y + 27)))
+  local x y w h g b
+  read -r x y w h < <(tile_extents "$1")
+  IFS=, read -r _ g b < <(screen_pixel $((x + 5)) $((y + h - 6)))
   ((g > b + 40 && g > 70))
 }
 
@@ -181,20 +285,21 @@ play() {
   wait_until 8000 tile_open "$((($1 + 1) % 37))" || fail "the board did not open after $1"
 }
 
-# Opens the session limits with their button (under the minimise button) and types $1 and
-# Return into the table maximum, their fourth edit. Leaves the dialog open, its place and
-# size in D_X, D_Y, D_WIDTH and D_HEIGHT.
+# Opens the session limits with their button and types $1 and Return into the table
+# maximum. Leaves the dialog open, its place and size in D_X, D_Y, D_WIDTH and D_HEIGHT.
 set_table_maximum() {
   local dialog
-  xdotool mousemove $((wx + 408)) $((wy + 40))
-  sleep 0.2
-  xdotool click 1
+  click_control "Session limits" "push button"
   dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Session limits$' | head -1) ||
     fail "the limits button opened no dialog"
   eval "$(xdotool getwindowgeometry --shell "$dialog" | sed 's/^/D_/')"
-  xdotool mousemove $((D_X + 161)) $((D_Y + 126))
-  sleep 0.1
-  xdotool click 1
+  click_control "TABLE MAXIMUM:" text
   xdotool type --delay 20 "$1"
   xdotool key Return
+}
+
+# What the bet display reads to a screen reader: each trend's switch and each chip's stake.
+bet_reading() {
+  /usr/bin/python3 "$e2e_dir/atspi_read.py" states | grep -E $'^[^\t]*\t(Trend|Bet on) ' ||
+    fail "AT-SPI: the bet display could not be read"
 }
