@@ -34,7 +34,7 @@ sleep 0.5
 e2e_pids+=($!)
 sleep 1
 # The keyboard goes to the window under the pointer (there is no window manager).
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 xdotool key ctrl+shift+v
 dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vellaro — Add spins$' | head -1) ||
   fail "Ctrl+Shift+V opened no 'Add spins' dialog"
@@ -51,7 +51,7 @@ sleep 0.5
 import -window root "$out/add_spins_window.png"
 
 # The strip: the newest spin at its left, in its pocket's colour.
-newest_colour=$(screen_pixel $((wx + 214 + 2)) $((wy + 19 + 2)))
+newest_colour=$(screen_pixel $(newest_square))
 [[ $newest_colour == "$(pocket_colour "$newest")" ]] ||
   fail "the strip's newest square is $newest_colour, not the colour of $newest"
 
@@ -59,14 +59,14 @@ newest_colour=$(screen_pixel $((wx + 214 + 2)) $((wy + 19 + 2)))
 expected=$("$sim" --summary "$out/list.txt" |
   sed -n 's/^net result of the shown bets, from 0: \(.*\) units\?$/\1/p')
 [[ -n $expected ]] || fail "vellaro-sim gave no net result for $out/list.txt"
-xdotool mousemove $((wx + 214 + 30)) $((wy + 41 + 5)) click --repeat 3 --delay 80 1
+select_readout
 sleep 0.3
 readout=$("$selection") || fail "the readout's text could not be selected"
 [[ $readout == "Spins $count  Net $expected" ]] ||
   fail "the readout says '$readout'; vellaro-sim gives $count spins and a net result of $expected"
 
 # The session panel follows: it opens on the evening and is not blank.
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 xdotool key ctrl+p
 panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vellaro — Session$' | head -1) ||
   fail "Ctrl+P opened no session panel"
@@ -77,7 +77,7 @@ import -window root -crop "${P_WIDTH}x$P_HEIGHT+$P_X+$P_Y" +repage "$out/add_spi
 colours=$(convert "$out/add_spins_panel.png" -format '%k' info:)
 ((colours > 20)) || fail "the panel looks blank: $colours colours (see $out/add_spins_panel.png)"
 xdotool windowraise "$window"
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 xdotool key ctrl+p
 for _ in $(seq 50); do
   xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null || break
@@ -85,7 +85,7 @@ for _ in $(seq 50); do
 done
 
 # The game log holds the spins as they were entered, one by one.
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 export_log "$out/add_spins_log"
 diff <(tr ',; ' '\n\n\n' <"$out/list.txt" | grep .) <(tr -d '\r' <"$out/add_spins_log.txt" | grep .) >/dev/null ||
   fail "the saved game log is not the list (see $out/add_spins_log.txt)"

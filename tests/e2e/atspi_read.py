@@ -5,8 +5,9 @@ the screen, and the value of one control. The end-to-end scripts find what they 
 these names, so that a control moved by a redesign is still found.
 
 Usage: atspi_read.py list              -> "role<TAB>name" for every control of the windows
-       atspi_read.py places            -> "role<TAB>name<TAB>x y width height" for every
-                                          control on show, in screen coordinates
+       atspi_read.py places            -> "role<TAB>name<TAB>x y width height<TAB>shown"
+                                          for every control, in screen coordinates; the
+                                          last field is "hidden" for one not on show
        atspi_read.py states            -> "role<TAB>name<TAB>value<TAB>checked" for every
                                           control on show: what it reads, not how it looks
        atspi_read.py value <name>      -> the numeric value of the control named <name>
@@ -77,13 +78,15 @@ def states(bus):
 
 
 def places(bus):
-    for node, role, name, _ in showing(bus):
+    for node, role, name in controls(bus):
+        state = call(bus, node, ACCESSIBLE, "GetState")[0][0]
         try:
             x, y, width, height = call(bus, node, "org.a11y.atspi.Component", "GetExtents",
                                        GLib.Variant("(u)", (SCREEN,)))[0]
         except GLib.Error:  # a node that lies nowhere, such as the application
             continue
-        print(f"{role}\t{name}\t{x} {y} {width} {height}")
+        shown = "shown" if state & (1 << SHOWING) else "hidden"
+        print(f"{role}\t{name}\t{x} {y} {width} {height}\t{shown}")
 
 
 def main():

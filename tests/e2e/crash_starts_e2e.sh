@@ -17,7 +17,9 @@ mkdir -p "$out"
 require_tools Xvfb xdotool import
 
 start_xvfb "$out"
+# The first start reads where the board's numbers lie: every start shows the window there.
 start_app "$app" "$out"
+pattern=$(title_pattern "$title")
 journal=$out/data/vellaro/journal.sqlite
 for n in 1 2 3 4 5 6; do spin "$n"; done
 sleep 0.5
@@ -52,9 +54,7 @@ for ((i = 1; i <= kills; i++)); do
   start
   sleep "0.$(printf '%03d' $((RANDOM % 1000)))"
   clicked=0
-  if ((RANDOM % 2)) && xdotool search --onlyvisible --name '^Vellaro 7\.2$' >/dev/null 2>&1; then
-    read -r wx wy < <(xdotool search --onlyvisible --name '^Vellaro 7\.2$' getwindowgeometry --shell |
-      awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }')
+  if ((RANDOM % 2)) && xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1; then
     click_some_tile
     clicked=1
     sleep "0.$(printf '%03d' $((RANDOM % 300)))"
@@ -72,7 +72,7 @@ for ((i = 1; i <= kills; i++)); do
 
   # The next start opens the window on that evening.
   start
-  timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' >/dev/null ||
+  timeout 20 xdotool search --sync --onlyvisible --name "$pattern" >/dev/null ||
     fail "after kill $i the window did not open: $(cat "$out/start.log")"
   kill -9 "$app_pid"
   wait "$app_pid" 2>/dev/null || true

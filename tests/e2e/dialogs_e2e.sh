@@ -41,7 +41,8 @@ stacking_place() {
 start_xvfb "$out"
 start_app "$app" "$out"
 sleep 0.5
-xdotool mousemove $((wx + 100)) $((wy + 66)) click 1
+pointer_aside
+xdotool click 1
 xdotool key ctrl+s
 save=$(timeout 10 xdotool search --sync --onlyvisible --name '^Save Vellaro 4 Game History' |
   head -1) || fail "Ctrl+S opened no save dialog"
@@ -54,9 +55,7 @@ sleep 1
 xdotool key ctrl+a ctrl+v
 sleep 1
 # Its Save button, at the right of the name: Return can go to a popup still opening.
-eval "$(xdotool getwindowgeometry --shell "$save" | sed "s/^/S/")"
-# shellcheck disable=SC2153 # SX, SY, SWIDTH and SHEIGHT are set by the eval
-xdotool mousemove $((SX + SWIDTH - 46)) $((SY + SHEIGHT - 54)) click 1
+click_control Save "push button"
 box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Vellaro$' | head -1) || true
 [[ -n $box ]] || fail "no error box after saving to $name"
 # The window manager comes now, as on the player's desktop: it stacks the windows it

@@ -17,14 +17,13 @@ start_app "$app" "$out"
 journal=$out/data/vellaro/journal.sqlite
 [[ -f $journal ]] || fail "no journal at $journal"
 
-chip_x=(37 97 157 262 320 378)
 names=(Less Even Red Black Odd More)
 
 # The chance whose chip is on show in a screenshot (its orange ring), or nothing.
 chip_on_show() {
   local k r g b
   for k in 0 1 2 3 4 5; do
-    IFS=, read -r r g b < <(pixel "$1" $((wx + chip_x[k] + 3)) $((wy + 247 + 17)))
+    IFS=, read -r r g b < <(pixel "$1" $(chip_ring "${names[k]}"))
     if ((r > g + 60 && r > b + 100)); then
       echo "${names[k]}"
       return
@@ -34,11 +33,11 @@ chip_on_show() {
 
 # The strip and the row of chips with their stakes, away from the pointer.
 picture() {
-  xdotool mousemove $((wx + 100)) $((wy + 66))
+  pointer_aside
   sleep 0.4
   import -window root "$1.png"
-  convert "$1.png" -crop "145x18+$((wx + 214))+$((wy + 19))" +repage "$1_strip.png"
-  convert "$1.png" -crop "376x34+$((wx + 36))+$((wy + 247))" +repage "$1_chips.png"
+  convert "$1.png" -crop "$(geometry "$(control_extents "Last numbers")")" +repage "$1_strip.png"
+  convert "$1.png" -crop "$(geometry "$(chips_extents)")" +repage "$1_chips.png"
 }
 
 # The last one loses the red bet on show: a stake of 2 is on show when the window is killed.

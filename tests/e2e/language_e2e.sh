@@ -77,23 +77,26 @@ shoot_language() {
     QT_SCALE_FACTOR=$s LANG=C.UTF-8 "$app" --lang "$lang" >"$out/vellaro_${lang}_$s.log" 2>&1 &
   app_pid=$!
   e2e_pids+=("$app_pid")
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
-    fail "$lang at scale $s: the window did not appear"
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "$(title_pattern "$title")" |
+    head -1) || fail "$lang at scale $s: the window did not appear"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   [[ $WIDTH == $((449 * s)) && $HEIGHT == $((292 * s)) ]] ||
     fail "$lang at scale $s: the window is ${WIDTH}x$HEIGHT"
-  # The options button, then away from every control so that no hover is in the picture.
-  xdotool mousemove $((X + 225 * s)) $((Y + 265 * s)) click 1
+  e2e_scale=$s
+  wait_until 20000 board_read || fail "$lang at scale $s: AT-SPI did not read the board"
+  # The options button, by its name in the language; then away from every control so that
+  # no hover is in the picture.
+  click_control "$(translated Options "$lang")" "push button"
   for _ in $(seq 20); do
     eval "$(xdotool getwindowgeometry --shell "$window")"
     ((HEIGHT == 448 * s)) && break
     sleep 0.1
   done
   ((HEIGHT == 448 * s)) || fail "$lang at scale $s: the options area did not open"
-  xdotool mousemove $((X + 100 * s)) $((Y + 66 * s))
+  pointer_aside "$lang"
   sleep 0.4
   local shot=$out/e2e_lang_${lang}_${s}_options.png
-  import -window root -crop "$((449 * s))x$((156 * s))+$X+$((Y + 292 * s))" +repage "$shot"
+  import -window root -crop "${WIDTH}x$((HEIGHT - 292 * s))+$X+$((Y + 292 * s))" +repage "$shot"
   check_shot "$shot"
   # The panel is the program's other window, whatever its title says in this language.
   xdotool key ctrl+p

@@ -94,15 +94,21 @@ title_pattern() { printf '^%s$' "$(sed 's/[][\\.^$*+?(){}|]/\\&/g' <<<"$1")"; }
 
 # The controls on show and where they lie on the screen, as a screen reader is told:
 # "role<TAB>name<TAB>x y width height", read anew into $e2e_places.
+# A window started with QT_SCALE_FACTOR tells its places in unscaled pixels: set e2e_scale
+# to the factor, and they are scaled here to the screen's.
 read_places() {
   e2e_places=$e2e_runtime/places
-  /usr/bin/python3 "$e2e_dir/atspi_read.py" places >"$e2e_places" ||
+  /usr/bin/python3 "$e2e_dir/atspi_read.py" places >"$e2e_places.read" ||
     fail "AT-SPI: the controls could not be read"
+  awk -F'\t' -v OFS='\t' -v s="${e2e_scale:-1}" '{
+      split($3, e, " "); $3 = e[1] * s " " e[2] * s " " e[3] * s " " e[4] * s; print
+    }' "$e2e_places.read" >"$e2e_places"
 }
 
-# "x y width height" of the first control on show named $1 (or whose name starts with $1
-# when $3 is "prefix"), of role $2 if given; from the places last read, and read anew when
-# it is not among them (a dialog just opened).
+# "x y width height" of the first control on show named $1, of role $2 if given; $3 may
+# be "prefix" (the name starts with $1) or "any" (shown or not, such as the undo while it
+# is not offered). From the places last read, and read anew when it is not among them (a
+# dialog just opened).
 control_extents() {
   local found
   [[ -n ${e2e_places:-} && -f $e2e_places ]] || read_places
@@ -114,17 +120,28 @@ control_extents() {
 }
 
 places_match() {
-  awk -F'\t' -v name="$1" -v role="${2:-}" -v prefix="${3:-}" '
-    (prefix ? index($2, name) == 1 : $2 == name) && (role == "" || $1 == role) {
-      print $3; found = 1; exit
-    }
+  awk -F'\t' -v name="$1" -v role="${2:-}" -v how="${3:-}" '
+    (how == "prefix" ? index($2, name) == 1 : $2 == name) && (role == "" || $1 == role) &&
+    (how == "any" || $4 == "shown") { print $3; found = 1; exit }
     END { exit !found }' "$e2e_places"
 }
 
+# The control of role $2 right under the label named $1 (a box whose own name is the item
+# it shows): the first of that role that starts where the label starts, below it.
+control_under() {
+  local lx ly found
+  read -r lx ly _ < <(control_extents "$1")
+  found=$(awk -F'\t' -v role="$2" -v lx="$lx" -v ly="$ly" '
+    $1 == role && $4 == "shown" { split($3, e, " "); if (e[1] == lx && e[2] > ly) { print $3; found = 1; exit } }
+    END { exit !found }' "$e2e_places") || fail "AT-SPI: no $2 under \"$1\""
+  echo "$found"
+}
+
 # The centre of a control (the arguments of control_extents), in screen coordinates.
-control_centre() {
+control_centre() { extents_centre "$(control_extents "$@")"; }
+extents_centre() {
   local x y w h
-  read -r x y w h < <(control_extents "$@")
+  read -r x y w h <<<"$1"
   echo "$((x + w / 2)) $((y + h / 2))"
 }
 
@@ -140,9 +157,10 @@ click_control() {
 
 # Moves the pointer off the controls, onto the line that says where the game stands (the
 # artwork beneath it takes no clicks), so that no hover lights a picture in a screenshot.
+# $1: the window's language, if not English.
 pointer_aside() {
   local cx cy
-  read -r cx cy < <(control_centre "Where the game stands")
+  read -r cx cy < <(control_centre "$(translated "Where the game stands" "${1:-en}")")
   xdotool mousemove "$cx" "$cy"
 }
 
@@ -178,18 +196,21 @@ window_place() {
 }
 
 # Whether the places read hold all 37 numbers of the board (the window tells a screen reader
-# of its controls a moment after it shows).
+# of its controls a moment after it shows); keeps each number's place in tile_places, read
+# again by a script that moves the window.
 board_read() {
   read_places
-  (($(awk -F'\t' '$1 == "list item"' "$e2e_places" | wc -l) >= 37))
+  mapfile -t tile_places < <(awk -F'\t' '$1 == "list item" && $4 == "shown" {
+      split($2, words, " "); print words[1] "\t" $3 }' "$e2e_places" | sort -n | cut -f2)
+  ((${#tile_places[@]} == 37))
 }
 
 # "x y width height" of the tile of number $1 on the screen, as the board tells a screen
-# reader ("17 red", in the window's language).
-tile_extents() { control_extents "$1 " "list item" prefix; }
+# reader: its numbers in order, each named by its number ("17 red", in any language).
+tile_extents() { echo "${tile_places[$1]}"; }
 
 # The centre of the tile of number $1, in screen coordinates.
-tile_centre() { control_centre "$1 " "list item" prefix; }
+tile_centre() { extents_centre "${tile_places[$1]}"; }
 
 # The colour of one pixel of a screenshot file, as "r,g,b".
 pixel() {
@@ -269,7 +290,7 @@ wait_until() {
 # number leaves the tile's own colour.
 tile_open() {
   local x y w h g b
-  read -r x y w h < <(tile_extents "$1")
+  read -r x y w h <<<"${tile_places[$1]}"
   IFS=, read -r _ g b < <(screen_pixel $((x + 5)) $((y + h - 6)))
   ((g > b + 40 && g > 70))
 }
@@ -302,4 +323,44 @@ set_table_maximum() {
 bet_reading() {
   /usr/bin/python3 "$e2e_dir/atspi_read.py" states | grep -E $'^[^\t]*\t(Trend|Bet on) ' ||
     fail "AT-SPI: the bet display could not be read"
+}
+
+# Selects the session readout's line by a triple click, for the selection to be read.
+select_readout() {
+  # shellcheck disable=SC2046 # two words, x and y
+  xdotool mousemove $(control_centre "Session result") click --repeat 3 --delay 80 1
+}
+
+# A rectangle "x y width height" as ImageMagick's geometry.
+geometry() {
+  local x y w h
+  read -r x y w h <<<"$1"
+  echo "${w}x$h+$x+$y"
+}
+
+# A point of the ring of the chip of chance $1 ("Red"), left of its centre, where neither
+# the stake nor a notch lies: orange while the chip is on show.
+chip_ring() {
+  local x y w h
+  read -r x y w h <<<"$(control_extents "Bet on $1")"
+  echo "$((x + 3)) $((y + h / 2))"
+}
+
+# The row of the six chips with their stakes, "x y width height".
+chips_extents() {
+  local x y w h left right
+  read -r left y _ h <<<"$(control_extents "Bet on Less")"
+  read -r x _ w _ <<<"$(control_extents "Bet on More")"
+  right=$((x + w))
+  echo "$left $y $((right - left)) $h"
+}
+
+# The text $1 as the window shows it in language $2 (de, fr, ...), from its translation.
+translated() {
+  local ts=$e2e_dir/../../translations/vellaro_$2.ts found
+  found=$(awk -v source="<source>$1</source>" '
+    index($0, source) { want = 1; next }
+    want && /<translation/ { sub(/.*<translation[^>]*>/, ""); sub(/<\/translation>.*/, ""); print; exit }
+    /<\/message>/ { want = 0 }' "$ts" 2>/dev/null)
+  echo "${found:-$1}"
 }

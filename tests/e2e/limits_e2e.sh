@@ -24,11 +24,12 @@ fail() {
   exit 1
 }
 
-chip_x=(37 97 157 262 320 378)
+names=(Less Even Red Black Odd More)
 # The ring of chip $1, left of its centre, is orange while the chip is on show.
 chip_shown() {
   local r g b
-  IFS=, read -r r g b < <(screen_pixel $((wx + chip_x[$1] + 3)) $((wy + 247 + 17)))
+  # shellcheck disable=SC2046 # two words, x and y
+  IFS=, read -r r g b < <(screen_pixel $(chip_ring "${names[$1]}"))
   ((r > g + 60 && r > b + 100))
 }
 chips_shown() {
@@ -36,8 +37,11 @@ chips_shown() {
   for k in 0 1 2 3 4 5; do chip_shown "$k" && n=$((n + 1)); done
   echo "$n"
 }
-# The ground of the banner, in its left margin over the readout strip.
-banner_shown() { [[ $(screen_pixel $((wx + 16)) $((wy + 66))) == 58,42,8 ]]; }
+# The banner over the readout strip: its "Continue anyway" on show to a screen reader.
+banner_shown() {
+  read_places
+  places_match "Continue anyway" "push button" >/dev/null
+}
 banner_gone() { ! banner_shown; }
 
 start_xvfb "$out"
@@ -55,8 +59,18 @@ grep -qx 'bankroll=off' "$conf" || fail "the 1 went to another limit (see $conf)
 
 # The left of the line under the head, where the progress, the digits typed and refusals
 # are told; the banner, over it while a bet is held back.
-readout_look() { import -window root -crop "300x13+$((wx + 16))+$((wy + 62))" -depth 8 rgb:- | md5sum; }
-banner_look() { import -window root -crop "423x23+$((wx + 13))+$((wy + 53))" -depth 8 rgb:- | md5sum; }
+readout_look() {
+  local x y w h
+  read -r x y w h <<<"$readout"
+  import -window root -crop "$((w * 3 / 4))x$h+$x+$y" -depth 8 rgb:- | md5sum
+}
+banner_look() { readout_look; }
+# Away from the board and the button, over a trend's switch, so that no highlight is in a
+# picture.
+pointer_off_board() {
+  # shellcheck disable=SC2046 # two words, x and y
+  xdotool mousemove $(control_centre "Trend Even")
+}
 # Keys go to the window, as a player types them after clicking the board.
 keys() {
   xdotool key --delay 50 "$@"
@@ -66,6 +80,7 @@ keys() {
 # Martingale, the system at start: Black at 1 unit after five spins, and 0 loses it; the
 # next stake, 2, is above the table maximum. A slip refused on the way passes at the next
 # spin.
+readout=$(control_extents "Where the game stands")
 for n in 17 25 0 0; do play "$n"; done
 before=$(readout_look)
 keys 3 7
@@ -77,14 +92,13 @@ banner_shown && fail "a banner for a stake within the table maximum"
 # The fifth spin taken back and typed again: refused, its tile is crossed out. The spin
 # entered instead, 0, loses the bet on Black, and the stake of 2 is held back.
 keys ctrl+z
-[[ $(screen_pixel $((wx + 216)) $((wy + 21))) == "$(pocket_colour 0)" ]] ||
+[[ $(screen_pixel $(newest_square)) == "$(pocket_colour 0)" ]] ||
   fail "Ctrl+Z did not take the fifth spin back"
 keys 5 Return
 [[ $(readout_look) != "$before" ]] || fail "5 typed again was not refused"
 play 0
 wait_until 3000 banner_shown || fail "no banner when the stake went above the table maximum"
-# Away from the board and the button, so that no highlight is in the picture.
-xdotool mousemove $((wx + 100)) $((wy + 200))
+pointer_off_board
 sleep 0.3
 held=$(banner_look)
 import -window root -crop "449x292+$wx+$wy" +repage "$out/e2e_limits_refused_then_held.png"
@@ -96,16 +110,12 @@ keys 3
 keys Escape
 [[ $(banner_look) == "$held" ]] ||
   fail "the banner showed something else than the reason after the refusal (see $out/e2e_limits_refused_then_held.png)"
-# Away from the board, so that no highlight is in the picture.
-xdotool mousemove $((wx + 100)) $((wy + 200))
+pointer_off_board
 sleep 0.3
 import -window root -crop "449x292+$wx+$wy" +repage "$out/e2e_limits_banner.png"
 (($(chips_shown) == 0)) || fail "a chip is on show while its bet is held back"
 
-# "Continue anyway", at the right end of the banner.
-xdotool mousemove $((wx + 400)) $((wy + 64))
-sleep 0.1
-xdotool click 1
+click_control "Continue anyway" "push button"
 wait_until 3000 banner_gone || fail "the banner stayed after Continue anyway"
 wait_until 2000 chip_shown 3 || fail "no chip on show after Continue anyway"
 (($(chips_shown) == 1)) || fail "more than one chip on show"

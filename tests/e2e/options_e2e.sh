@@ -15,7 +15,8 @@ require_tools Xvfb xdotool import convert
 # Room for the window at twice its size.
 start_xvfb "$out" 2048x1536
 
-# Starts the program at a scale and waits for its window; sets app_pid, window, wx, wy.
+# Starts the program at a scale and waits for its window and its controls over AT-SPI; sets
+# app_pid, window, wx, wy, WIDTH and HEIGHT.
 start_scaled() {
   # Its own settings folder, new each time: nothing carries over from another start.
   rm -rf "$out/config_x$1" "$out/data_x$1"
@@ -23,15 +24,14 @@ start_scaled() {
     QT_SCALE_FACTOR=$1 "$app" >"$out/vellaro_x$1.log" 2>&1 &
   app_pid=$!
   e2e_pids+=("$app_pid")
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellaro 7\.2$' | head -1) ||
-    fail "the Vellaro window did not appear at scale $1 ($2)"
-  # shellcheck disable=SC2034 # set by the eval, kept local
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  title=$(window_title "$app")
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "$(title_pattern "$title")" |
+    head -1) || fail "the $title window did not appear at scale $1 ($2)"
+  window_place
   [[ $WIDTH == $((449 * $1)) && $HEIGHT == $((292 * $1)) ]] ||
     fail "at scale $1 the window is ${WIDTH}x$HEIGHT"
-  wx=$X
-  wy=$Y
+  e2e_scale=$1
+  wait_until 20000 board_read || fail "AT-SPI: the board's numbers were not read at scale $1"
 }
 
 stop_app() {
@@ -44,25 +44,29 @@ brightest() { convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]' in
 
 for s in 1 2; do
   start_scaled $s "no window manager"
-  xdotool mousemove $((wx + 225 * s)) $((wy + 265 * s))
-  sleep 0.2
-  xdotool click 1
+  closed=$HEIGHT
+  click_control Options "push button"
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  window_place
   [[ $HEIGHT == $((448 * s)) ]] || fail "at scale $s the options area did not open"
   # Away from every control, so that no hover is in the picture.
-  xdotool mousemove $((wx + 100 * s)) $((wy + 66 * s))
+  pointer_aside
   sleep 0.4
-  shot="$out/e2e_options_x$s.png"
-  import -window root -crop "$((449 * s))x$((156 * s))+$wx+$((wy + 292 * s))" +repage "$shot"
+  shot="$out/e2e_options.png"
+  import -window root "$shot"
+  # The area the options opened, below the window as it was.
+  import -window root -crop "${WIDTH}x$((HEIGHT - closed))+$wx+$((wy + closed))" +repage \
+    "$out/e2e_options_x$s.png"
 
-  # The arrow column of the base stake (x 52..64, y 322..342 of the window) is dark.
-  column="$((10 * s))x$((18 * s))+$((53 * s))+$((323 * s - 292 * s))"
+  # The arrow column of the base stake, its right end less the frame, is dark.
+  read -r x y w h <<<"$(control_extents "Base stake" "spin box")"
+  column="$((10 * s))x$((18 * s))+$((x + w - 12 * s))+$((y + 3 * s))"
   ((($(brightest "$shot" "$column")) < 200)) ||
     fail "at scale $s the arrows of the base stake sit on a white column (see $shot)"
-  # Right of the buttons, up to the frame line at x 440, lies only the dark group (below
-  # the gold corners of the frame: y 312..337).
-  gap="$((2 * s))x$((26 * s))+$((438 * s))+$((312 * s - 292 * s))"
+  # Right of the buttons, up to the frame line of their group, lies only the dark group
+  # (below the gold corners of the frame: from the middle of the upper button down).
+  read -r x y w h <<<"$(control_extents "ReCalculate" "push button")"
+  gap="$((2 * s))x$((26 * s))+$((x + w))+$((y + h * 2 / 3))"
   ((($(brightest "$shot" "$gap")) < 120)) ||
     fail "at scale $s a button reaches the frame of its group (see $shot)"
   stop_app
@@ -73,13 +77,14 @@ if command -v openbox >/dev/null; then
   e2e_pids+=($!)
   sleep 0.5
   start_scaled 1 openbox
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  window_place
   for _ in 1 2 3; do
-    xdotool mousemove $((wx + 100)) $((wy + 66))
+    pointer_aside
     sleep 0.2
     xdotool mousedown 1 mouseup 1
     sleep 0.2
-    xdotool mousemove $((wx + 160)) $((wy + 106))
+    # shellcheck disable=SC2046 # two words, x and y
+    xdotool mousemove $(control_centre "Number board")
     sleep 0.3
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [[ $X == "$wx" && $Y == "$wy" ]] ||

@@ -27,7 +27,7 @@ sleep 0.5
 for n in 1 2 3 4 5 6 7 8 9 10 12 11 14 13 16 15 18 17 19 20; do spin "$n"; done
 
 # The keyboard goes to the window under the pointer (there is no window manager).
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 xdotool key ctrl+p
 panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vellaro — Session$' | head -1) ||
   fail "Ctrl+P opened no window titled 'Vellaro — Session'"
@@ -45,7 +45,7 @@ sleep 0.2
 spin 21
 spin 22
 
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 xdotool key ctrl+p
 for _ in $(seq 50); do
   xdotool search --onlyvisible --name '^Vellaro — Session$' >/dev/null || break
@@ -62,7 +62,7 @@ export_log "$out/panel_log"
 expected=$("$sim" --summary "$out/panel_log.txt" |
   sed -n 's/^net result of the shown bets, from 0: \(.*\) units\?$/\1/p')
 [[ -n $expected ]] || fail "vellaro-sim gave no net result for $out/panel_log.txt"
-xdotool mousemove $((wx + 214 + 30)) $((wy + 41 + 5)) click --repeat 3 --delay 80 1
+select_readout
 sleep 0.3
 readout=$("$selection") || fail "the readout's text could not be selected"
 [[ $readout == "Spins 22  Net $expected" ]] ||

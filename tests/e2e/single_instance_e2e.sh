@@ -15,7 +15,7 @@ start_xvfb "$out"
 start_app "$app" "$out"
 first=$app_pid
 
-windows() { xdotool search --onlyvisible --name '^Vellaro 7\.2$' 2>/dev/null | wc -l; }
+windows() { xdotool search --onlyvisible --name "$(title_pattern "$title")" 2>/dev/null | wc -l; }
 
 status=0
 XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" XDG_CACHE_HOME="$out/cache" \

@@ -29,22 +29,21 @@ journal=$out/data/vellaro/journal.sqlite
 
 # The options button opens the area below the board.
 toggle_options() {
-  xdotool mousemove $((wx + 225)) $((wy + 265))
-  sleep 0.2
-  xdotool click 1
+  click_control Options "push button"
   sleep 0.5
 }
 # The betting-system box, away from the pointer.
 box_picture() {
-  xdotool mousemove $((wx + 100)) $((wy + 66))
+  pointer_aside
   sleep 0.4
-  import -window root -crop "161x23+$((wx + 192))+$((wy + 320))" +repage "$1"
+  import -window root -crop "$(geometry "$(control_under "BETTING SYSTEM:" "combo box")")" +repage "$1"
 }
 
 toggle_options
 box_picture "$out/systems_box_built_in.png"
 # The box drops open on a click; the player's system is its last entry.
-xdotool mousemove $((wx + 272)) $((wy + 331))
+# shellcheck disable=SC2046 # two words, x and y
+xdotool mousemove $(extents_centre "$(control_under "BETTING SYSTEM:" "combo box")")
 sleep 0.2
 xdotool click 1
 sleep 0.5
@@ -60,9 +59,9 @@ grep -q 'Triple up' "$out/config/vellaro/vellaro.conf" ||
 
 # The chips' row with their stakes, away from the pointer.
 chips_picture() {
-  xdotool mousemove $((wx + 100)) $((wy + 66))
+  pointer_aside
   sleep 0.4
-  import -window root -crop "376x34+$((wx + 36))+$((wy + 247))" +repage "$1"
+  import -window root -crop "$(geometry "$(chips_extents)")" +repage "$1"
 }
 # The same spins as the journal's test: the last one loses the red bet on show.
 spins=(1 2 3 4 5 6 7 8 9 10)
@@ -81,7 +80,8 @@ chips_picture "$out/systems_chips_after.png"
 toggle_options
 # The box keeps the focus after a choice, and draws its frame so: it is given the focus
 # again (dropped open and closed) so that both pictures show it alike.
-xdotool mousemove $((wx + 272)) $((wy + 331))
+# shellcheck disable=SC2046 # two words, x and y
+xdotool mousemove $(extents_centre "$(control_under "BETTING SYSTEM:" "combo box")")
 sleep 0.2
 xdotool click 1
 sleep 0.5

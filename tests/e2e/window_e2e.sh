@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays five spins on the real window under Xvfb with real X pointer events, checks by
 # pixels that the recommendation, the history strip and a readout as tall as the captions are
-# on screen, then drags the window.
+# on screen, then drags the window. What it looks at is found by the names AT-SPI reads.
 # Usage: window_e2e.sh <vellaro binary> <folder for the screenshots>
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -35,17 +35,24 @@ for n in 17 25 0 0 0; do
   sleep 0.25
 done
 # Away from the board, so that no highlight is in the picture.
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 
-chip_x=(37 97 157 262 320 378)
-field_x=(36 94 154 256 316 374)
 names=(Less Even Red Black Odd More)
 black=3
+# Each chance's chip, and its field: what lies between its trend switch and its chip.
+chip=() field=()
+for k in 0 1 2 3 4 5; do
+  chip[k]=$(control_extents "Bet on ${names[k]}")
+  read -r tx ty tw th <<<"$(control_extents "Trend ${names[k]}")"
+  read -r _ cy _ _ <<<"${chip[k]}"
+  field[k]="$tx $((ty + th)) $tw $((cy - ty - th))"
+done
 
 # The chip's ring, left of its centre, where neither the stake nor a notch lies.
 ring_is_orange() {
-  local r g b
-  IFS=, read -r r g b < <(pixel "$1" $((wx + chip_x[$2] + 3)) $((wy + 247 + 17)))
+  local x y w h r g b
+  read -r x y w h <<<"${chip[$2]}"
+  IFS=, read -r r g b < <(pixel "$1" $((x + 3)) $((y + h / 2)))
   ((r > g + 60 && r > b + 100))
 }
 
@@ -64,12 +71,10 @@ sleep 0.2
 shot "$out/e2e_window.png"
 
 for k in 0 1 2 3 4 5; do
-  chip="33x33+$((wx + chip_x[k]))+$((wy + 247))"
-  field="42x21+$((wx + field_x[k]))+$((wy + 218))"
-  before_chip=$(mean "$out/e2e_before.png" "$chip")
-  after_chip=$(mean "$out/e2e_window.png" "$chip")
-  before_field=$(mean "$out/e2e_before.png" "$field")
-  after_field=$(mean "$out/e2e_window.png" "$field")
+  before_chip=$(mean "$out/e2e_before.png" "$(geometry "${chip[k]}")")
+  after_chip=$(mean "$out/e2e_window.png" "$(geometry "${chip[k]}")")
+  before_field=$(mean "$out/e2e_before.png" "$(geometry "${field[k]}")")
+  after_field=$(mean "$out/e2e_window.png" "$(geometry "${field[k]}")")
   if ((k == black)); then
     [[ $before_chip != "$after_chip" ]] || fail "the Black chip looks like the grey one"
     [[ $before_field != "$after_field" ]] || fail "the Black field is not highlighted"
@@ -80,35 +85,39 @@ for k in 0 1 2 3 4 5; do
   fi
 done
 
-# Newest first: 0, 0, 0, 25, 17. A corner of each square shows its colour.
+# Newest first: 0, 0, 0, 25, 17. A corner of each of the strip's eight squares shows its
+# colour.
 expected=(0,128,0 0,128,0 0,128,0 128,0,0 0,0,0)
+read -r sx sy sw _ <<<"$(control_extents "Last numbers")"
 for i in 0 1 2 3 4; do
-  got=$(pixel "$out/e2e_window.png" $((wx + 214 + 16 * i + 2)) $((wy + 19 + 2)))
+  got=$(pixel "$out/e2e_window.png" $((sx + i * sw / 8 + 2)) $((sy + 2)))
   [[ $got == "${expected[i]}" ]] || fail "history square $((i + 1)) is $got, not ${expected[i]}"
 done
 
 # The readout of the result ("Spins 5  Net 0") is drawn at least as tall as the options
 # area's captions: the first capital of each, "S" and the "B" of "BET:", rows of light pixels.
-xdotool mousemove $((wx + 225)) $((wy + 265))
-sleep 0.2
-xdotool click 1
+click_control Options "push button"
 sleep 0.5
 eval "$(window_geometry)"
 [[ $HEIGHT == 448 ]] || fail "the options area did not open"
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 sleep 0.4
 shot "$out/e2e_readout.png"
-readout=$(ink_rows "$out/e2e_readout.png" "5x16+$((wx + 214))+$((wy + 38))")
-caption=$(ink_rows "$out/e2e_readout.png" "5x14+$((wx + 16))+$((wy + 302))")
+# The left edge of each, a little taller than its line.
+read -r x y _ h <<<"$(control_extents "Session result")"
+readout=$(ink_rows "$out/e2e_readout.png" "5x$((h + 3))+$x+$((y - 2))")
+read -r x y _ h <<<"$(control_extents "BET:" label)"
+caption=$(ink_rows "$out/e2e_readout.png" "5x$((h + 1))+$x+$((y - 1))")
 ((caption >= 7 && readout >= caption)) ||
   fail "the readout's letters are $readout px high, the captions' $caption (see $out/e2e_readout.png)"
 
 # Drag by the background. Without a window manager the window follows the pointer itself.
-xdotool mousemove $((wx + 100)) $((wy + 66))
+read -r px py < <(control_centre "Where the game stands")
+xdotool mousemove "$px" "$py"
 sleep 0.1
 xdotool mousedown 1
 for step in 1 2 3 4 5 6; do
-  xdotool mousemove $((wx + 100 + 10 * step)) $((wy + 66 + 7 * step))
+  xdotool mousemove $((px + 10 * step)) $((py + 7 * step))
   sleep 0.05
 done
 xdotool mouseup 1

@@ -19,7 +19,7 @@ if ! [[ $spins =~ ^[0-9]+$ ]] || ((spins < 10)); then
   fail "spins must be a whole number of at least 10, not \"$spins\""
 fi
 mkdir -p "$out"
-require_tools Xvfb xdotool import convert md5sum
+require_tools Xvfb xdotool import convert
 
 # From this many accepted spins on, the analysis locks the board after every entry.
 readonly first_analysed=5
@@ -49,27 +49,19 @@ draw() {
 
 # ---- Reading the screen ---------------------------------------------------------------
 
-# Olive faces (tile, highlight, undo arrow) are clearly green; the crossed-out and greyed
-# pictures are grey.
-is_olive() {
+# The undo arrow is olive while it is offered, grey otherwise: low in its left part.
+undo_offered() {
   local g b
-  IFS=, read -r _ g b <<<"$1"
+  IFS=, read -r _ g b < <(screen_pixel $((undo_x + 3)) $((undo_y + 20)))
   ((g > b + 40 && g > 70))
 }
-# Low in the left part of the tile: away from the number, the corner mark and the cross.
-tile_pixel() {
-  local x y
-  read -r x y < <(tile_place "$1")
-  screen_pixel $((wx + x + 5)) $((wy + y + 27))
-}
-tile_open() { is_olive "$(tile_pixel "$1")"; }
-tile_closed() { ! tile_open "$1"; }
-undo_offered() { is_olive "$(screen_pixel $((wx + 184 + 3)) $((wy + 15 + 20)))"; }
 undo_greyed() { ! undo_offered; }
-newest_history_is() { [[ $(screen_pixel $((wx + 216)) $((wy + 21))) == "$(pocket_colour "$1")" ]]; }
-# A fingerprint of a rectangle of the window, to see that a control changed its look.
-look() { import -window root -crop "$3x$4+$((wx + $1))+$((wy + $2))" -depth 8 rgb:- | md5sum; }
-look_changed() { [[ $(look "$1" "$2" "$3" "$4") != "$5" ]]; }
+tile_closed() { ! tile_open "$1"; }
+newest_history_is() { [[ $(screen_pixel "${newest[@]}") == "$(pocket_colour "$1")" ]]; }
+# What a control of the options area reads to a screen reader: its value, its switch, or for
+# a box whose name is the item it shows, its name.
+reading() { /usr/bin/python3 "$e2e_dir/atspi_read.py" states | awk -F'\t' -v role="$1" -v name="${2:-}" '$1 == role && (name == "" || $2 == name)'; }
+reading_changed() { [[ $(reading "$1" "$2") != "$3" ]]; }
 window_height_is() {
   # shellcheck disable=SC2034 # set by the eval, kept local
   local X Y WIDTH HEIGHT SCREEN WINDOW
@@ -113,7 +105,7 @@ enter() {
 }
 # The options button shows its clickable picture only under the pointer.
 options_button() {
-  xdotool mousemove $((wx + 225)) $((wy + 265))
+  xdotool mousemove "${options[@]}"
   sleep 0.05
   xdotool "${click[@]}"
 }
@@ -140,26 +132,33 @@ options_round() {
   options_button
   wait_until 2000 window_height_is 448 || fail "the options area did not open ($(context))"
 
-  before=$(look 272 359 73 20)
-  xdotool mousemove $((wx + 280)) $((wy + 369)) "${click[@]}"
-  wait_until 1000 look_changed 272 359 73 20 "$before" ||
+  read_places
+  before=$(reading "check box" "Show Bet")
+  xdotool mousemove $(control_centre "Show Bet" "check box") "${click[@]}"
+  wait_until 3000 reading_changed "check box" "Show Bet" "$before" ||
     fail "\"Show Bet\" did not change on a click ($(context))"
 
-  # A click beside the handle moves it by a page, toward the click.
+  # A click beside the handle moves it by a page, toward the click: at either end of the
+  # groove, which runs along the upper half of the slider's place.
   ((safe_level + safe_step >= 0 && safe_level + safe_step <= 10)) || safe_step=$((-safe_step))
-  before=$(look 355 350 93 35)
+  before=$(reading slider "SAFE LEVEL")
+  local x y w h
+  read -r x y w h < <(control_extents "SAFE LEVEL" slider)
   if ((safe_step > 0)); then
-    xdotool mousemove $((wx + 355 + 86)) $((wy + 366 + 7)) "${click[@]}"
+    xdotool mousemove $((x + w - 3)) $((y + h * 3 / 8)) "${click[@]}"
   else
-    xdotool mousemove $((wx + 355 + 3)) $((wy + 366 + 7)) "${click[@]}"
+    xdotool mousemove $((x + 3)) $((y + h * 3 / 8)) "${click[@]}"
   fi
   safe_level=$((safe_level + safe_step))
-  wait_until 1000 look_changed 355 350 93 35 "$before" ||
+  wait_until 3000 reading_changed slider "SAFE LEVEL" "$before" ||
     fail "the SAFE LEVEL slider did not move toward $safe_level ($(context))"
 
-  # The list drops open as a window of its own; the keys go to it.
-  before=$(look 192 320 161 23)
-  xdotool mousemove $((wx + 270)) $((wy + 331)) "${click[@]}"
+  # The list drops open as a window of its own; the keys go to it. The box's name is the
+  # system it shows.
+  local box
+  box=$(control_under "BETTING SYSTEM:" "combo box")
+  before=$(reading "combo box")
+  xdotool mousemove $(extents_centre "$box") "${click[@]}"
   wait_until 2000 new_window_count_is 1 || fail "the betting-system list did not open ($(context))"
   ((system + system_step >= 0 && system + system_step < systems)) || system_step=$((-system_step))
   if ((system_step > 0)); then
@@ -169,7 +168,7 @@ options_round() {
   fi
   system=$((system + system_step))
   wait_until 2000 new_window_count_is 0 || fail "the betting-system list did not close ($(context))"
-  wait_until 1000 look_changed 192 320 161 23 "$before" ||
+  wait_until 3000 reading_changed "combo box" "" "$before" ||
     fail "the betting system shown did not change to item $system ($(context))"
   # A change of the system withdraws the undo until the next analysis.
   offered=false
@@ -180,7 +179,7 @@ options_round() {
 }
 
 take_back() {
-  xdotool mousemove $((wx + 196)) $((wy + 27)) "${click[@]}"
+  xdotool mousemove $((undo_x + undo_w / 2)) $((undo_y + undo_h / 2)) "${click[@]}"
   local gone=${accepted[-1]}
   unset 'accepted[-1]'
   undos=$((undos + 1))
@@ -201,6 +200,11 @@ take_back() {
 # ---- The game -----------------------------------------------------------------------------
 start_xvfb "$out"
 start_app "$app" "$out"
+# Places that stay while the window does: the undo's (not on show before the first
+# entries), the newest square of the history strip, the options button.
+read -r undo_x undo_y undo_w undo_h < <(control_extents "Undo the last spin" "push button" any)
+read -r -a newest < <(newest_square)
+read -r -a options < <(control_centre "Options" "push button")
 mapfile -t baseline < <(visible_windows)
 [[ " ${baseline[*]} " == *" $window "* ]] || fail "the main window is not among the visible ones"
 echo "soak: $spins spins, seed $seed"
@@ -289,7 +293,7 @@ if ! cmp -s "$out/soak_expected.txt" "$log_base.txt"; then
     "expected $out/soak_expected.txt, got $log_base.txt)"
 fi
 
-xdotool mousemove $((wx + 100)) $((wy + 66))
+pointer_aside
 sleep 0.2
 import -window root "$out/soak_end.png"
 
