@@ -20,8 +20,6 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/hom
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# The ground of the limit's banner, in its left margin.
-banner_shown() { [[ $(screen_pixel $((wx + 16)) $((wy + 66))) == 58,42,8 ]]; }
 # Writes the screen's rectangle WxH+X+Y as $1.png, small: the artwork has few colours. $3:
 # the largest width (a guide's page is about 650 pixels wide).
 shoot() {
@@ -31,7 +29,7 @@ shoot() {
 }
 # Points at the background, so that no highlight or tooltip is in the picture.
 point_away() {
-  xdotool mousemove $((wx + 100)) $((wy + 66))
+  pointer_aside
   sleep 0.4
 }
 
@@ -45,18 +43,15 @@ point_away
 shoot window "449x292+$wx+$wy"
 
 # The options area, under the board.
-xdotool mousemove $((wx + 225)) $((wy + 265))
-sleep 0.2
-xdotool click 1
+click_control Options "push button"
 sleep 0.5
 point_away
-shoot options "449x448+$wx+$wy"
-xdotool mousemove $((wx + 225)) $((wy + 265))
-sleep 0.2
-xdotool click 1
+window_place
+shoot options "${WIDTH}x$HEIGHT+$wx+$wy"
+click_control Options "push button"
 sleep 0.3
 
-# A table maximum of 2 units, typed into the fourth edit of the limits.
+# A table maximum of 2 units, typed into its edit of the limits.
 set_table_maximum 2
 sleep 0.4
 shoot limits "${D_WIDTH}x$D_HEIGHT+$D_X+$D_Y"

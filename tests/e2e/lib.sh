@@ -364,3 +364,10 @@ translated() {
     /<\/message>/ { want = 0 }' "$ts" 2>/dev/null)
   echo "${found:-$1}"
 }
+
+# The banner of a bet held back lies over the readout line: its "Continue anyway" is on show
+# to a screen reader while it does.
+banner_shown() {
+  read_places
+  places_match "Continue anyway" "push button" >/dev/null
+}
