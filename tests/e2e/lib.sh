@@ -106,9 +106,8 @@ read_places() {
 }
 
 # "x y width height" of the first control on show named $1, of role $2 if given; $3 may
-# be "prefix" (the name starts with $1) or "any" (shown or not, such as the undo while it
-# is not offered). From the places last read, and read anew when it is not among them (a
-# dialog just opened).
+# be "prefix" (the name starts with $1). From the places last read, and read anew when it
+# is not among them (a dialog just opened). A control not on show has no place (0 0 0 0).
 control_extents() {
   local found
   [[ -n ${e2e_places:-} && -f $e2e_places ]] || read_places
@@ -122,7 +121,7 @@ control_extents() {
 places_match() {
   awk -F'\t' -v name="$1" -v role="${2:-}" -v how="${3:-}" '
     (how == "prefix" ? index($2, name) == 1 : $2 == name) && (role == "" || $1 == role) &&
-    (how == "any" || $4 == "shown") { print $3; found = 1; exit }
+    $4 == "shown" { print $3; found = 1; exit }
     END { exit !found }' "$e2e_places"
 }
 

@@ -49,9 +49,17 @@ draw() {
 
 # ---- Reading the screen ---------------------------------------------------------------
 
-# The undo arrow is olive while it is offered, grey otherwise: low in its left part.
+# The undo arrow is olive while it is offered, grey otherwise: low in its left part. Its
+# place is known once a screen reader has found it on show (it is not while the undo is not
+# offered); until then that is the answer, read over AT-SPI.
+undo_x= undo_y= undo_w= undo_h=
 undo_offered() {
   local g b
+  if [[ -z $undo_x ]]; then
+    read_places
+    read -r undo_x undo_y undo_w undo_h < <(places_match "Undo the last spin" "push button") ||
+      return 1
+  fi
   IFS=, read -r _ g b < <(screen_pixel $((undo_x + 3)) $((undo_y + 20)))
   ((g > b + 40 && g > 70))
 }
@@ -200,9 +208,8 @@ take_back() {
 # ---- The game -----------------------------------------------------------------------------
 start_xvfb "$out"
 start_app "$app" "$out"
-# Places that stay while the window does: the undo's (not on show before the first
-# entries), the newest square of the history strip, the options button.
-read -r undo_x undo_y undo_w undo_h < <(control_extents "Undo the last spin" "push button" any)
+# Places that stay while the window does: the newest square of the history strip, the
+# options button.
 read -r -a newest < <(newest_square)
 read -r -a options < <(control_centre "Options" "push button")
 mapfile -t baseline < <(visible_windows)
