@@ -51,7 +51,8 @@ sleep 0.5
 import -window root "$out/add_spins_window.png"
 
 # The strip: the newest spin at its left, in its pocket's colour.
-newest_colour=$(screen_pixel $(newest_square))
+read -r -a square < <(newest_square)
+newest_colour=$(screen_pixel "${square[@]}")
 [[ $newest_colour == "$(pocket_colour "$newest")" ]] ||
   fail "the strip's newest square is $newest_colour, not the colour of $newest"
 

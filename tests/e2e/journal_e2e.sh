@@ -23,6 +23,7 @@ names=(Less Even Red Black Odd More)
 chip_on_show() {
   local k r g b
   for k in 0 1 2 3 4 5; do
+    # shellcheck disable=SC2046 # two words, x and y
     IFS=, read -r r g b < <(pixel "$1" $(chip_ring "${names[k]}"))
     if ((r > g + 60 && r > b + 100)); then
       echo "${names[k]}"

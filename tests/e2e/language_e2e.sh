@@ -93,7 +93,7 @@ shoot_language() {
     sleep 0.1
   done
   ((HEIGHT == 448 * s)) || fail "$lang at scale $s: the options area did not open"
-  pointer_aside "$lang"
+  e2e_lang=$lang pointer_aside
   sleep 0.4
   local shot=$out/e2e_lang_${lang}_${s}_options.png
   import -window root -crop "${WIDTH}x$((HEIGHT - 292 * s))+$X+$((Y + 292 * s))" +repage "$shot"

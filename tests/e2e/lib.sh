@@ -60,7 +60,8 @@ start_xvfb() {
   Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$number" >"$1/xvfb.log" 2>&1 &
   e2e_pids+=($!)
   wait_until 20000 line_written "$number" || fail "Xvfb gave no display number (see $1/xvfb.log)"
-  export DISPLAY=:$(<"$number")
+  DISPLAY=:$(<"$number")
+  export DISPLAY
   start_accessibility "$1"
 }
 
@@ -156,10 +157,10 @@ click_control() {
 
 # Moves the pointer off the controls, onto the line that says where the game stands (the
 # artwork beneath it takes no clicks), so that no hover lights a picture in a screenshot.
-# $1: the window's language, if not English.
+# e2e_lang: the window's language, if not English.
 pointer_aside() {
   local cx cy
-  read -r cx cy < <(control_centre "$(translated "Where the game stands" "${1:-en}")")
+  read -r cx cy < <(control_centre "$(translated "Where the game stands" "${e2e_lang:-en}")")
   xdotool mousemove "$cx" "$cy"
 }
 

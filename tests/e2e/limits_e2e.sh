@@ -87,7 +87,8 @@ banner_shown && fail "a banner for a stake within the table maximum"
 # The fifth spin taken back and typed again: refused, its tile is crossed out. The spin
 # entered instead, 0, loses the bet on Black, and the stake of 2 is held back.
 keys ctrl+z
-[[ $(screen_pixel $(newest_square)) == "$(pocket_colour 0)" ]] ||
+read -r -a square < <(newest_square)
+[[ $(screen_pixel "${square[@]}") == "$(pocket_colour 0)" ]] ||
   fail "Ctrl+Z did not take the fifth spin back"
 keys 5 Return
 [[ $(readout_look) != "$before" ]] || fail "5 typed again was not refused"

@@ -52,7 +52,7 @@ draw() {
 # The undo arrow is olive while it is offered, grey otherwise: low in its left part. Its
 # place is known once a screen reader has found it on show (it is not while the undo is not
 # offered); until then that is the answer, read over AT-SPI.
-undo_x= undo_y= undo_w= undo_h=
+undo_x='' undo_y='' undo_w='' undo_h=''
 undo_offered() {
   local g b
   if [[ -z $undo_x ]]; then
@@ -142,6 +142,7 @@ options_round() {
 
   read_places
   before=$(reading "check box" "Show Bet")
+  # shellcheck disable=SC2046 # two words, x and y
   xdotool mousemove $(control_centre "Show Bet" "check box") "${click[@]}"
   wait_until 3000 reading_changed "check box" "Show Bet" "$before" ||
     fail "\"Show Bet\" did not change on a click ($(context))"
@@ -166,6 +167,7 @@ options_round() {
   local box
   box=$(control_under "BETTING SYSTEM:" "combo box")
   before=$(reading "combo box")
+  # shellcheck disable=SC2046 # two words, x and y
   xdotool mousemove $(extents_centre "$box") "${click[@]}"
   wait_until 2000 new_window_count_is 1 || fail "the betting-system list did not open ($(context))"
   ((system + system_step >= 0 && system + system_step < systems)) || system_step=$((-system_step))
