@@ -500,6 +500,42 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
   EXPECT_EQ(Sim({"--journal", path, "--session", "1"}).status, kExitOk);
 }
 
+// A row of events whose session id is no number (found by the fuzzer of stored journals,
+// whose damaged page left a NULL there) names no session: every reader says the journal is
+// damaged and which sessions still read, where it took the row for a session 0 that is not
+// there and failed as a broken program does. (The fuzzer's corpus keeps the file with the
+// NULL, which SQL cannot write into a key.)
+TEST(JournalCommand, EventsOfNoSessionAreDamage) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    testing::JournaledGame g(path);
+    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
+    g.journal.StartSession({});
+    for (int n : {8, 11}) g.h.Spin(n);
+  }
+  for (const char* id : {"'x'", "2.5"}) {
+    SCOPED_TRACE(id);
+    const std::string copy = folder.File("damaged.sqlite");
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
+    {
+      journal::Database db(copy, journal::Database::Access::kReadWrite);
+      db.Exec(std::string("INSERT INTO event_blocks VALUES(") + id + ", 1, 0, x'')");
+    }
+    for (const char* reader : {"--list", "last"}) {
+      const SimRun run = std::string(reader) == "--list"
+                             ? Sim({"--journal", copy, "--list"})
+                             : Sim({"--journal", copy, "--session", "last"});
+      EXPECT_EQ(run.status, kExitBadInput) << reader;
+      EXPECT_EQ(run.out, "") << reader;
+      EXPECT_EQ(run.err, "vellaro-sim: " + copy +
+                             ": the journal is damaged (the journal holds events of no session); "
+                             "sessions 1 and 2 still read\n")
+          << reader;
+    }
+  }
+}
+
 // Another program's database (one with a journal's table names among them), a journal
 // marked as another's, an empty file and a later Vellaro's journal are refused, with the
 // words the window uses, before any of it is read as a journal; and nothing is made beside
