@@ -33,15 +33,20 @@ namespace {
 namespace fs = std::filesystem;
 using namespace vellaro::journal;
 
+// Never destroyed: the handler that removes its folder at exit runs after the destructors.
 const std::string& JournalPath() {
-  static const std::string path = [] {
+  static const std::string* const path = [] {
     const fs::path shm = "/dev/shm";
     const fs::path base = fs::is_directory(shm) ? shm : fs::temp_directory_path();
     const fs::path folder = base / ("vellaro_stored_session_fuzzer." + std::to_string(getpid()));
     fs::create_directories(folder);
-    return (folder / "journal.sqlite").string();
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(fs::path(JournalPath()).parent_path(), ignored);
+    });
+    return new std::string((folder / "journal.sqlite").string());
   }();
-  return path;
+  return *path;
 }
 
 void LayDown(const std::string& path, std::string_view bytes) {
