@@ -73,7 +73,10 @@ void PackEvent(const TimedRecord& event, int64_t& previous_ms, std::string& bloc
   }
 }
 
-size_t UnpackEvents(std::string_view block, int64_t first_seq, std::vector<StoredEvent>& out) {
+namespace {
+
+// The events of `block`, appended to `out`; on a throw, some may have been.
+size_t AppendEvents(std::string_view block, int64_t first_seq, std::vector<StoredEvent>& out) {
   Reader reader(block);
   int64_t previous_ms = 0;
   size_t count = 0;
@@ -92,10 +95,27 @@ size_t UnpackEvents(std::string_view block, int64_t first_seq, std::vector<Store
                                          static_cast<uint64_t>(reader.Signed()));
       at_ms = previous_ms;
     }
-    out.push_back(StoredEvent{first_seq + static_cast<int64_t>(count), at_ms, Decode(record)});
+    // A damaged row's first seq may leave no room for its events' numbers.
+    int64_t seq = 0;
+    if (__builtin_add_overflow(first_seq, static_cast<int64_t>(count), &seq)) {
+      throw BadRecord(Tr("a block of the journal's events is numbered past the last seq"));
+    }
+    out.push_back(StoredEvent{seq, at_ms, Decode(record)});
     ++count;
   }
   return count;
+}
+
+}  // namespace
+
+size_t UnpackEvents(std::string_view block, int64_t first_seq, std::vector<StoredEvent>& out) {
+  const size_t before = out.size();
+  try {
+    return AppendEvents(block, first_seq, out);
+  } catch (const BadRecord&) {
+    out.erase(out.begin() + static_cast<std::ptrdiff_t>(before), out.end());
+    throw;
+  }
 }
 
 }  // namespace vellaro::journal

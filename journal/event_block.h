@@ -35,7 +35,8 @@ struct TimedRecord {
 void PackEvent(const TimedRecord& event, int64_t& previous_ms, std::string& block);
 
 // Appends the events of `block` to `out`, numbered from `first_seq`, and returns how many.
-// Throws BadRecord if the bytes are not a block this program could have written.
+// Throws BadRecord if the bytes are not a block this program could have written, with
+// `out` left as it was.
 size_t UnpackEvents(std::string_view block, int64_t first_seq, std::vector<StoredEvent>& out);
 
 }  // namespace vellaro::journal

@@ -14,7 +14,9 @@ namespace {
 void CollectIds(Database& db, const std::string& sql, std::set<int64_t>& ids) {
   try {
     Statement select(db, sql);
-    while (select.Step()) ids.insert(select.Int(0));
+    while (select.Step()) {
+      if (select.IsInteger(0)) ids.insert(select.Int(0));  // any other value names no session
+    }
   } catch (const SqliteError&) {
     // The rest of the table is behind a bad page; the scan from its other end goes on.
   }

@@ -165,6 +165,10 @@ bool Statement::IsNull(int column) const {
   return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
+bool Statement::IsInteger(int column) const {
+  return sqlite3_column_type(stmt_, column) == SQLITE_INTEGER;
+}
+
 int64_t Statement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
 
 std::optional<int64_t> Statement::OptionalInt(int column) const {

@@ -87,6 +87,8 @@ class Statement {
 
   // Columns count from 0.
   bool IsNull(int column) const;
+  // Whether the value is stored as an integer (a damaged row may hold text where one was).
+  bool IsInteger(int column) const;
   int64_t Int(int column) const;
   std::optional<int64_t> OptionalInt(int column) const;
   std::string Text(int column) const;

@@ -149,6 +149,18 @@ std::vector<int64_t> SessionIds(Database& db) {
   return ids;
 }
 
+namespace {
+
+// The id of the session a row of events names. The column is an integer that is never NULL:
+// any other value (a damaged row) names no session, and read as a number it would name one
+// that does not exist (0 for NULL).
+int64_t NamedSessionId(const Statement& select, int column) {
+  if (!select.IsInteger(column)) throw BadRecord(Tr("the journal holds events of no session"));
+  return select.Int(column);
+}
+
+}  // namespace
+
 std::vector<int64_t> KnownSessionIds(Database& db) {
   std::vector<int64_t> ids;
   Statement select(db, KeepsEventRows(db)
@@ -156,7 +168,7 @@ std::vector<int64_t> KnownSessionIds(Database& db) {
                              "ORDER BY 1"
                            : "SELECT id FROM sessions UNION SELECT session_id FROM event_blocks "
                              "ORDER BY 1");
-  while (select.Step()) ids.push_back(select.Int(0));
+  while (select.Step()) ids.push_back(NamedSessionId(select, 0));
   return ids;
 }
 
@@ -168,7 +180,7 @@ std::optional<int64_t> LastKnownSessionId(Database& db) {
                            : "SELECT MAX(id) FROM (SELECT MAX(id) AS id FROM sessions "
                              "UNION ALL SELECT MAX(session_id) FROM event_blocks)");
   if (!select.Step() || select.IsNull(0)) return std::nullopt;
-  return select.Int(0);
+  return NamedSessionId(select, 0);
 }
 
 std::optional<int64_t> LastSessionId(Database& db) {

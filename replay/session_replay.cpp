@@ -418,7 +418,11 @@ void SessionReplayer::Run() {
     start.system = *options_.system;
     start.custom_system.clear();
   }
-  if (!options_.custom_system.empty()) start.custom_system = options_.custom_system;
+  if (!options_.custom_system.empty()) {
+    start.custom_system = options_.custom_system;
+  } else if (!start.custom_system.empty()) {
+    SystemFromText(start.custom_system);  // the journal's copy, which may be damaged
+  }
   game_.Configure(start);
   Check();
   bool in_analysis = false;  // whether the stored event i came while an analysis ran

@@ -6,6 +6,8 @@
 #
 #   scripts/make-corpus.sh [BUILD]        rewrite the traces and summaries of the sessions
 #   scripts/make-corpus.sh --new [BUILD]  draw the sessions anew, then write them
+#   scripts/make-corpus.sh --journals [BUILD]
+#                                         write the seeds of the journal's fuzzers anew
 #
 # BUILD is the build folder holding tools/sim/vellaro-sim (default: build). Run it when
 # behaviour changes on purpose; the change then shows as a diff of the traces. Drawing
@@ -15,6 +17,18 @@ set -euo pipefail
 export LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 corpus=$root/tests/sim/corpus
+
+# The seeds of the fuzzers of the journal's blocks of events and of stored journals: small
+# journals written by the journal's own writer (tests/fuzz/journal_seeds.cpp), and their
+# blocks, in tests/fuzz/corpus/{stored_session,event_block}.
+if [[ ${1:-} == --journals ]]; then
+  seeds=${2:-$root/build}/tests/fuzz/vellaro_journal_seeds
+  [[ -x $seeds ]] || { echo "make-corpus: no $seeds; build it first" >&2; exit 1; }
+  "$seeds" "$root/tests/fuzz/corpus"
+  echo "make-corpus: $(ls "$root/tests/fuzz/corpus/stored_session" | wc -l) journals," \
+    "$(ls "$root/tests/fuzz/corpus/event_block" | wc -l) blocks in tests/fuzz/corpus"
+  exit 0
+fi
 
 new=0
 if [[ ${1:-} == --new ]]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite, bounded runs of
-# the fuzzers of vellaro-sim's input, of the list of spins entered at once and of the system
-# file's parser (VELLARO_FUZZ_SECONDS each, default 60), and the engine and simulator tests
+# the fuzzers of vellaro-sim's input, of the list of spins entered at once, of the system
+# file's parser, of the journal's blocks of events, of stored journals and of the window's
+# settings (VELLARO_FUZZ_SECONDS each, default 60), and the engine and simulator tests
 # again under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors in every
 # build here, and the engine, the backtester and their tests are built once more as Release,
 # whose -O3 brings warnings of its own.
@@ -35,3 +36,19 @@ mkdir -p "$corpus/systems"
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVELLARO_SANITIZE=ON -DVELLARO_BUILD_APP=OFF
 (cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim')
+
+# The fuzzers of the journal's blocks of events, of stored journals (damaged databases grown
+# from small real ones, laid down in /dev/shm), and of the settings the window reads back,
+# VELLARO_FUZZ_SECONDS each, in the shape of the runs above.
+run_new_fuzzers() {
+  local entry name max_len
+  for entry in event_block:1024 stored_session:65536 settings:4096; do
+    name=${entry%%:*} max_len=${entry##*:}
+    echo "Fuzzing ${name//_/ } for ${VELLARO_FUZZ_SECONDS:-60} s"
+    mkdir -p "$corpus/$name"
+    "$root/build-fuzz/tests/fuzz/vellaro_${name}_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
+      -max_len="$max_len" -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
+      "$corpus/$name" "$root/tests/fuzz/corpus/$name" 2>&1 | tail -n 12
+  done
+}
+run_new_fuzzers

@@ -1,7 +1,9 @@
 // Fuzzes the reader of a list of spins entered at once (replay/spin_list.h): whatever the
 // text, it is entered whole or refused whole with one of its messages; what it enters are
 // spins, no more than the most at once, with their lines in order; and a list the window
-// takes, vellaro-sim's log reader takes to the same spins at the same lines.
+// takes, vellaro-sim's log reader takes to the same spins at the same lines. A CSV read
+// comes from one of the columns its list of columns (the dialog's) names: the one picked by
+// number, if one was.
 //
 // The first byte of an input picks the options: bit 0 a CSV, bit 1 newest first, bits 2-3
 // the column of a CSV (none, "1", "2", or the name "n"), bit 4 the same by number alone
@@ -11,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -56,12 +59,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.column = kColumns[(pick >> 2) & 3];
   }
   options.most = 50;  // small, so that the fuzzer reaches it
+  // The window's dialog lists a CSV's columns before it reads one.
+  std::optional<std::vector<std::string>> columns;
+  if (options.format == SpinFormat::kCsv) {
+    try {
+      columns = CsvColumns(text);
+    } catch (const SpinListError& error) {
+      if (!IsOneOfTheMessages(error.what())) std::abort();
+    }
+  }
   SpinList list;
   try {
     list = ParseSpinList(text, options);
   } catch (const SpinListError& error) {
     if (!IsOneOfTheMessages(error.what())) std::abort();
     return 0;
+  }
+  if (options.format == SpinFormat::kCsv) {
+    // What is read comes from one of the columns listed, the one picked if one was.
+    if (!columns || list.columns != *columns || list.column >= columns->size()) std::abort();
+    if (options.column_number != 0 && list.column != options.column_number - 1) std::abort();
   }
   if (list.spins.empty() || list.spins.size() > options.most) std::abort();
   if (list.lines.size() != list.spins.size()) std::abort();

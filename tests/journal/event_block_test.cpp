@@ -58,6 +58,35 @@ TEST(EventBlock, DamageIsRefused) {
   // A kind no program wrote, and a varint that never ends.
   EXPECT_THROW(UnpackEvents(std::string("\x63\x00", 2), 1, out), BadRecord);
   EXPECT_THROW(UnpackEvents(std::string(12, '\xff'), 1, out), BadRecord);
+  EXPECT_TRUE(out.empty());
+}
+
+// A block refused after good events (found by the fuzzer of blocks) adds none of them: what
+// the caller had stays as it was.
+TEST(EventBlock, ARefusedBlockAddsNothing) {
+  std::string block;
+  int64_t previous = 0;
+  for (const TimedRecord& event : Edges()) PackEvent(event, previous, block);
+  block += "\x63\x00";  // then an event of no kind
+  std::vector<StoredEvent> out(2);
+  EXPECT_THROW(UnpackEvents(block, 1, out), BadRecord);
+  EXPECT_EQ(out.size(), 2u);
+}
+
+// A damaged row's first seq so high that its events would number past the largest seq
+// (found by the fuzzer of blocks, as an overflow): the block is damage, not numbers that
+// wrap.
+TEST(EventBlock, SeqNumbersPastTheLargestAreDamage) {
+  std::string block;
+  int64_t previous = 0;
+  PackEvent({Encode(SpinAccepted{1, 3}), std::nullopt}, previous, block);
+  PackEvent({Encode(SpinAccepted{2, 4}), std::nullopt}, previous, block);
+  std::vector<StoredEvent> out;
+  EXPECT_EQ(UnpackEvents(block, kMax - 1, out), 2u);
+  EXPECT_EQ(out.back().seq, kMax);
+  out.clear();
+  EXPECT_THROW(UnpackEvents(block, kMax, out), BadRecord);
+  EXPECT_TRUE(out.empty());
 }
 
 TEST(EventBlock, ABlockWhoseCountDisagreesIsDamage) {

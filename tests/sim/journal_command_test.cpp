@@ -220,6 +220,39 @@ TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
   EXPECT_EQ(what_if.out.find("system: "), std::string::npos) << what_if.out;
 }
 
+// A session whose kept system text no longer reads (a damaged row; found by the fuzzer of
+// stored journals) is damage, named as a change of system to such a text is, where the
+// game's refusal of the text ended the program as a broken one. A what-if with a built-in
+// system, which does not play the text, still replays it.
+TEST(JournalCommand, AStartingSystemTextThatNoLongerReadsIsDamage) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  vellaro::Settings start;
+  start.custom_system = "name = Double\nkind = multiply\non_loss = times 2\non_win = reset\n";
+  {
+    testing::JournaledGame g(path, start);
+    for (int n : {17, 25, 3, 8, 11, 0}) g.h.Spin(n);
+  }
+  {
+    journal::Database db(path, journal::Database::Access::kReadWrite);
+    db.Exec("UPDATE sessions SET custom_system = replace(custom_system, 'on_loss', 'on_lo]s')");
+  }
+  for (const char* summary : {"--summary", ""}) {
+    std::vector<std::string> words = {"--journal", path, "--session", "1"};
+    if (*summary != '\0') words.push_back(summary);
+    const SimRun run = Sim(words);
+    EXPECT_EQ(run.status, kExitBadInput) << summary;
+    EXPECT_EQ(run.out, "") << summary;
+    EXPECT_EQ(run.err.rfind("vellaro-sim: " + path +
+                                ": the journal is damaged (a stored betting system no longer "
+                                "reads: system:3: unknown key 'on_lo]s'",
+                            0),
+              0u)
+        << run.err;
+  }
+  EXPECT_EQ(Sim({"--journal", path, "--session", "1", "--system", "blind"}).status, kExitOk);
+}
+
 TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
   // The spin is on disk before its analysis ends; its settlement comes with the analysis.
   // Read then (or left so by a window killed then), the replay counts as the list does.
@@ -498,6 +531,42 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
   }
   // The limits are not in the row: they are events, each checked as it is decoded.
   EXPECT_EQ(Sim({"--journal", path, "--session", "1"}).status, kExitOk);
+}
+
+// A row of events whose session id is no number (found by the fuzzer of stored journals,
+// whose damaged page left a NULL there) names no session: every reader says the journal is
+// damaged and which sessions still read, where it took the row for a session 0 that is not
+// there and failed as a broken program does. (The fuzzer's corpus keeps the file with the
+// NULL, which SQL cannot write into a key.)
+TEST(JournalCommand, EventsOfNoSessionAreDamage) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    testing::JournaledGame g(path);
+    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
+    g.journal.StartSession({});
+    for (int n : {8, 11}) g.h.Spin(n);
+  }
+  for (const char* id : {"'x'", "2.5"}) {
+    SCOPED_TRACE(id);
+    const std::string copy = folder.File("damaged.sqlite");
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
+    {
+      journal::Database db(copy, journal::Database::Access::kReadWrite);
+      db.Exec(std::string("INSERT INTO event_blocks VALUES(") + id + ", 1, 0, x'')");
+    }
+    for (const char* reader : {"--list", "last"}) {
+      const SimRun run = std::string(reader) == "--list"
+                             ? Sim({"--journal", copy, "--list"})
+                             : Sim({"--journal", copy, "--session", "last"});
+      EXPECT_EQ(run.status, kExitBadInput) << reader;
+      EXPECT_EQ(run.out, "") << reader;
+      EXPECT_EQ(run.err, "vellaro-sim: " + copy +
+                             ": the journal is damaged (the journal holds events of no session); "
+                             "sessions 1 and 2 still read\n")
+          << reader;
+    }
+  }
 }
 
 // Another program's database (one with a journal's table names among them), a journal
