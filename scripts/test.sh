@@ -10,7 +10,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
 "$root/scripts/build.sh" "$root/build"
-(cd "$root/build" && ctest --output-on-failure --timeout 600)
+(cd "$root/build" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 
 "$root/scripts/build.sh" "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DVELLARO_FUZZ=ON \
   -DVELLARO_BUILD_APP=OFF
@@ -34,4 +34,4 @@ mkdir -p "$corpus/systems"
 "$root/scripts/build.sh" "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DVELLARO_BUILD_APP=OFF
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVELLARO_SANITIZE=ON -DVELLARO_BUILD_APP=OFF
-(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim')
+(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim' -j "$(nproc)")
