@@ -11,7 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
 "$root/scripts/build.sh" "$root/build"
-(cd "$root/build" && ctest --output-on-failure --timeout 600)
+(cd "$root/build" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 
 "$root/scripts/build.sh" "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DVELLARO_FUZZ=ON \
   -DVELLARO_BUILD_APP=OFF
@@ -35,7 +35,7 @@ mkdir -p "$corpus/systems"
 "$root/scripts/build.sh" "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DVELLARO_BUILD_APP=OFF
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVELLARO_SANITIZE=ON -DVELLARO_BUILD_APP=OFF
-(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim')
+(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim' -j "$(nproc)")
 
 # The fuzzers of the journal's blocks of events, of stored journals (damaged databases grown
 # from small real ones, laid down in /dev/shm), and of the settings the window reads back,
