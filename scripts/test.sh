@@ -35,3 +35,17 @@ mkdir -p "$corpus/systems"
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVELLARO_SANITIZE=ON -DVELLARO_BUILD_APP=OFF
 (cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim')
+
+# The tests that start threads (label `threads`, tests/threads.cmake) again, built with
+# ThreadSanitizer: Clang, and only what those tests run (the target vellaro_threads_tests).
+# Any report fails its test: the tests carry TSAN_OPTIONS with halt_on_error=1 and
+# tests/tsan.supp, which holds reports of Qt's own code only.
+stage_tsan() {
+  local build=$root/build-tsan
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
+    -DVELLARO_WERROR=ON -DVELLARO_TSAN=ON >/dev/null
+  cmake --build "$build" --target vellaro_threads_tests --parallel "$(nproc)"
+  (cd "$build" && ctest --output-on-failure --timeout 900 -L threads)
+}
+stage_tsan
