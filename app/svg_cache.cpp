@@ -9,7 +9,7 @@ namespace vellaro::app {
 
 SvgCache::~SvgCache() {
   // The thread pool may still be writing into the jobs held here.
-  ahead_.waitForFinished();
+  WaitForRenderedAhead();
 }
 
 QString SvgCache::Key(const QString& path, QSize size, qreal device_pixel_ratio) {
@@ -73,13 +73,23 @@ void SvgCache::RenderAhead(const QList<Picture>& pictures) {
   }
   if (ahead_jobs_.empty()) return;
   // Those the store had are in already: the rest are rendered.
-  ahead_ =
-      QtConcurrent::map(ahead_jobs_, [this](Job& job) { job.image = RenderAndKeep(job.picture); });
+  ahead_ = QtConcurrent::map(ahead_jobs_, [this](Job& job) {
+    job.image = RenderAndKeep(job.picture);
+    ahead_rendered_.fetch_add(1, std::memory_order_release);
+  });
+}
+
+void SvgCache::WaitForRenderedAhead() {
+  ahead_.waitForFinished();
+  // The future orders every job before this, but inside Qt, which is not built with
+  // ThreadSanitizer: the count orders them where it can see it, ahead of the images read
+  // here and of the store the jobs read, which a destroyed cache no longer holds.
+  ahead_rendered_.load(std::memory_order_acquire);
 }
 
 void SvgCache::TakeRenderedAhead() {
   if (ahead_jobs_.empty()) return;
-  ahead_.waitForFinished();
+  WaitForRenderedAhead();
   for (Job& job : ahead_jobs_) {
     pixmaps_.insert(job.key, QPixmap::fromImage(std::move(job.image)));
   }

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <atomic>
 #include <vector>
 
 #include "app/picture_store.h"
@@ -49,12 +50,15 @@ class SvgCache {
   QImage RenderAndKeep(const Picture& picture) const;
   // Takes the pictures rendered ahead into the cache, waiting for them if need be.
   void TakeRenderedAhead();
+  // Waits for the jobs rendering ahead, if any.
+  void WaitForRenderedAhead();
 
   PictureStore store_;
   QHash<QString, QPixmap> pixmaps_;
   // Owned here while the thread pool fills in their images.
   std::vector<Job> ahead_jobs_;
   QFuture<void> ahead_;
+  std::atomic<int> ahead_rendered_{0};  // jobs done, ever
   int renders_ = 0;
 };
 

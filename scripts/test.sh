@@ -52,3 +52,16 @@ run_new_fuzzers() {
   done
 }
 run_new_fuzzers
+# The tests that start threads (label `threads`, tests/threads.cmake) again, built with
+# ThreadSanitizer: Clang, and only what those tests run (the target vellaro_threads_tests).
+# Any report fails its test: the tests carry TSAN_OPTIONS with halt_on_error=1 and
+# tests/tsan.supp, which holds reports of Qt's own code only.
+stage_tsan() {
+  local build=$root/build-tsan
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
+    -DVELLARO_WERROR=ON -DVELLARO_TSAN=ON >/dev/null
+  cmake --build "$build" --target vellaro_threads_tests --parallel "$(nproc)"
+  (cd "$build" && ctest --output-on-failure --timeout 900 -L threads -LE slow -j "$(nproc)")
+}
+stage_tsan
