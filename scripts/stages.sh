@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Runs the stages of scripts/test.sh and times them: run_stage <name> calls stage_<name> and
 # prints its wall time and its CPU time, the user and system time of the programs it ran
 # (bash's `times`, whose second line counts the children this shell has waited for). At
