@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or the folder given as $1, with extra CMake options
-# after it). A development build: warnings are errors (-DVELLARO_WERROR=OFF after the folder
-# turns that off).
+# Configures and builds one of the configurations of CMakePresets.json: the development build
+# (dev, into build/) unless another preset is named as $1; extra CMake options go after it
+# (-DVELLARO_WERROR=OFF turns off warnings as errors, which every preset but package turns
+# on). The folder and the targets are the preset's: `cmake --preset dev && cmake --build
+# --preset dev` is the same build.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$root/build}
+preset=${1:-dev}
 shift || true
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLARO_WERROR=ON "$@" >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+cd "$root"
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset" --parallel "$(nproc)"

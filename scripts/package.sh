@@ -16,11 +16,11 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS LDFLAGS
-# Only what the package holds is built: the tests are not installed.
-# Installed under /usr, so that the private libraries go to /usr/lib/<triplet>/vellaro.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLARO_WERROR=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr \
-  -DVELLARO_BUILD_APP=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "$@" >&2
+# The "package" preset of CMakePresets.json: Release, installed under /usr, so that the
+# private libraries go to /usr/lib/<triplet>/vellaro. Only what the package holds is built
+# (the targets of the "package" build preset, named here too because the folder may be
+# another): the tests are not installed.
+(cd "$root" && cmake --preset package -B "$build" "$@") >&2
 cmake --build "$build" --parallel "$(nproc)" --target vellaro vellaro-sim vellaro_install_data >&2
 (cd "$build" && cpack -G DEB) >&2
 version=$(sed -n 's/^project(Vellaro VERSION \([^ ]*\) .*/\1/p' "$root/CMakeLists.txt")

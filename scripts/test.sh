@@ -1,67 +1,83 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, bounded runs of
-# the fuzzers of vellaro-sim's input, of the list of spins entered at once, of the system
-# file's parser, of the journal's blocks of events, of stored journals and of the window's
-# settings (VELLARO_FUZZ_SECONDS each, default 60), and the engine and simulator tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors in every
-# build here, and the engine, the backtester and their tests are built once more as Release,
-# whose -O3 brings warnings of its own.
+# Installs what is missing, builds, and runs every test, in stages, each a function below:
+# the whole suite on the Release build of CMakePresets.json (-O3, warnings as errors, the
+# window and the benchmarks included), bounded runs of the fuzzers of tests/fuzz/fuzzers.txt
+# (VELLARO_FUZZ_SECONDS each, default 60), and the engine and simulator tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the tests that start threads under
+# ThreadSanitizer. Each stage's wall time and CPU time (user
+# and system of the programs it ran) is printed when it ends, and all of them at the end, so
+# that a slow stage shows. A new stage is one function, stage_<name>, and one call, run_stage
+# <name>, at the bottom.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/scripts/install-deps.sh"
+jobs=$(nproc)
+cd "$root"
 
-"$root/scripts/build.sh" "$root/build"
-(cd "$root/build" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
-
-"$root/scripts/build.sh" "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DVELLARO_FUZZ=ON \
-  -DVELLARO_BUILD_APP=OFF
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
-echo "Fuzzing vellaro-sim's options and log reader for ${VELLARO_FUZZ_SECONDS:-60} s"
-"$root/build-fuzz/tests/fuzz/vellaro_sim_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
-  -max_len=2048 -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
-  "$corpus" "$root/tests/fuzz/corpus/sim" 2>&1 | tail -n 12
-echo "Fuzzing the list of spins entered at once for ${VELLARO_FUZZ_SECONDS:-60} s"
-mkdir -p "$corpus/spin_list"
-"$root/build-fuzz/tests/fuzz/vellaro_spin_list_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
-  -max_len=4096 -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
-  "$corpus/spin_list" "$root/tests/fuzz/corpus/spin_list" 2>&1 | tail -n 12
-echo "Fuzzing the system file's parser for ${VELLARO_FUZZ_SECONDS:-60} s"
-mkdir -p "$corpus/systems"
-"$root/build-fuzz/tests/fuzz/vellaro_system_file_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
-  -max_len=8192 -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
-  "$corpus/systems" "$root/tests/fuzz/corpus/systems" "$root/data/systems" 2>&1 | tail -n 12
-
-"$root/scripts/build.sh" "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DVELLARO_BUILD_APP=OFF
-
-"$root/scripts/build.sh" "$root/build-sanitize" -DVELLARO_SANITIZE=ON -DVELLARO_BUILD_APP=OFF
-(cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim' -j "$(nproc)")
-
-# The fuzzers of the journal's blocks of events, of stored journals (damaged databases grown
-# from small real ones, laid down in /dev/shm), and of the settings the window reads back,
-# VELLARO_FUZZ_SECONDS each, in the shape of the runs above.
-run_new_fuzzers() {
-  local entry name max_len
-  for entry in event_block:1024 stored_session:65536 settings:4096; do
-    name=${entry%%:*} max_len=${entry##*:}
-    echo "Fuzzing ${name//_/ } for ${VELLARO_FUZZ_SECONDS:-60} s"
-    mkdir -p "$corpus/$name"
-    "$root/build-fuzz/tests/fuzz/vellaro_${name}_fuzzer" -max_total_time="${VELLARO_FUZZ_SECONDS:-60}" \
-      -max_len="$max_len" -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
-      "$corpus/$name" "$root/tests/fuzz/corpus/$name" 2>&1 | tail -n 12
-  done
+stage_deps() {
+  "$root/scripts/install-deps.sh"
 }
-run_new_fuzzers
+
+stage_main_build() {
+  "$root/scripts/build.sh" release
+}
+
+# The e2e tests each take an X display of their own; they run one at a time.
+stage_main_tests() {
+  ctest --preset release -LE e2e -j "$jobs"
+  ctest --preset release -L e2e
+}
+
+stage_fuzz_build() {
+  "$root/scripts/build.sh" fuzz
+}
+
+# One line of tests/fuzz/fuzzers.txt per fuzzer: its target, the longest input it is given,
+# and its seed corpora. What a run finds goes to a scratch corpus of its own, not to the tree.
+stage_fuzzers() {
+  local seconds=${VELLARO_FUZZ_SECONDS:-60} scratch target max_len corpora corpus seeds
+  scratch=$(mktemp -d)
+  while read -r target max_len corpora; do
+    [[ -z $target || $target == \#* ]] && continue
+    echo "Fuzzing with $target for $seconds s"
+    mkdir "$scratch/$target"
+    seeds=()
+    for corpus in $corpora; do seeds+=("$root/$corpus"); done
+    "$root/build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" \
+      -timeout=10 -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
+      "$scratch/$target" "${seeds[@]}" 2>&1 | tail -n 12
+  done <"$root/tests/fuzz/fuzzers.txt"
+  rm -rf "$scratch"
+}
+
+stage_sanitize_build() {
+  "$root/scripts/build.sh" sanitize
+}
+
+stage_sanitize_tests() {
+  ctest --preset sanitize -j "$jobs"
+}
+
 # The tests that start threads (label `threads`, tests/threads.cmake) again, built with
-# ThreadSanitizer: Clang, and only what those tests run (the target vellaro_threads_tests).
-# Any report fails its test: the tests carry TSAN_OPTIONS with halt_on_error=1 and
-# tests/tsan.supp, which holds reports of Qt's own code only.
-stage_tsan() {
-  local build=$root/build-tsan
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
-    -DVELLARO_WERROR=ON -DVELLARO_TSAN=ON >/dev/null
-  cmake --build "$build" --target vellaro_threads_tests --parallel "$(nproc)"
-  (cd "$build" && ctest --output-on-failure --timeout 900 -L threads -LE slow -j "$(nproc)")
+# ThreadSanitizer (only what those tests run: the target vellaro_threads_tests), but for the
+# slow statistical ones, which run the same threads as the quick ones. Any report fails its
+# test: the tests carry TSAN_OPTIONS with halt_on_error=1 and tests/tsan.supp, which holds
+# reports of Qt's own code only.
+stage_tsan_build() {
+  "$root/scripts/build.sh" tsan
 }
-stage_tsan
+
+stage_tsan_tests() {
+  ctest --preset tsan -j "$jobs"
+}
+
+source "$root/scripts/stages.sh"
+
+run_stage deps
+run_stage main_build
+run_stage main_tests
+run_stage fuzz_build
+run_stage fuzzers
+run_stage sanitize_build
+run_stage sanitize_tests
+run_stage tsan_build
+run_stage tsan_tests

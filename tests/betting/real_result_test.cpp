@@ -7,8 +7,8 @@
 namespace vellaro {
 namespace {
 
-struct Session {
-  Session() {
+struct CountedSession {
+  CountedSession() {
     h.game.AddListener([this](const GameEvent& e) { result.On(e); });
   }
   const RealResult::Counts& counts() const { return result.counts(); }
@@ -17,7 +17,7 @@ struct Session {
 };
 
 TEST(RealResult, CountsShownBetsFromZero) {
-  Session s;
+  CountedSession s;
   s.h.Spins({17, 25, 0, 0, 0});  // Black at 1 on show
   EXPECT_EQ(s.counts().bets_shown, 1);
   EXPECT_EQ(s.counts().open_stake, 1);
@@ -34,7 +34,7 @@ TEST(RealResult, CountsShownBetsFromZero) {
 }
 
 TEST(RealResult, TrackedBetsAreNotThePlayersButTheBalanceCreditsTheirWins) {
-  Session s;
+  CountedSession s;
   s.h.game.MoveSafeLevel(3);        // nothing shown before three losses in a row
   s.h.Spins({17, 25, 0, 0, 0, 8});  // the tracked Black wins
   EXPECT_EQ(s.counts().bets_shown, 0);
@@ -44,7 +44,7 @@ TEST(RealResult, TrackedBetsAreNotThePlayersButTheBalanceCreditsTheirWins) {
 }
 
 TEST(RealResult, AnUndoTakesTheSpinBackEntirely) {
-  Session s;
+  CountedSession s;
   s.h.Spins({17, 25, 0, 0, 0});
   const RealResult::Counts before = s.counts();
   s.h.Spin(1);  // lost
@@ -56,7 +56,7 @@ TEST(RealResult, AnUndoTakesTheSpinBackEntirely) {
 }
 
 TEST(RealResult, AResetWithABetOnShowPutsTheNewStakeOnIt) {
-  Session s;
+  CountedSession s;
   s.h.game.SelectBetStrategy(kParlay);
   s.h.Spins({17, 25, 0, 0, 0, 8});  // won: Parlay doubles to 2, Less shown at 2
   ASSERT_EQ(s.counts().open_stake, 2);

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/file_text.h"
 #include "support/not_regular_files.h"
 #include "support/temp_folder.h"
 
@@ -19,12 +20,7 @@ namespace fs = std::filesystem;
 using testing::KindOf;
 using testing::PipeReader;
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using testing::ReadAll;
 
 size_t FilesIn(const fs::path& folder) {
   return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
@@ -113,7 +109,7 @@ TEST(FileReplace, AFileInUseIsNeverWrittenUnderAnyName) {
   }
   // The file in use named through a link is found as well.
   ASSERT_TRUE(Refusal(journal, "1\r\n", {link}));
-  EXPECT_EQ(Read(journal), "the sessions");
+  EXPECT_EQ(ReadAll(journal), "the sessions");
   EXPECT_EQ(KindOf(link), "link");
   EXPECT_EQ(FilesIn(folder.path()), 3u);
 
@@ -121,7 +117,7 @@ TEST(FileReplace, AFileInUseIsNeverWrittenUnderAnyName) {
   const std::string copy = folder.File("copy.sqlite");
   fs::copy_file(journal, copy);
   EXPECT_EQ(Refusal(copy, "1\r\n", in_use), std::nullopt);
-  EXPECT_EQ(Read(copy), "1\r\n");
+  EXPECT_EQ(ReadAll(copy), "1\r\n");
 }
 
 }  // namespace

@@ -48,21 +48,21 @@ struct ScriptedEvening {
   size_t new_session_at = 0;
 };
 
-struct Played {
+struct PlayedSessions {
   std::vector<Settings> starts;                  // each session's
   std::vector<std::vector<GameEvent>> sessions;  // the events the game sent to each
   int64_t calls_before_new_session = 0;          // the VFS's calls before "New session"
 };
 
-bool IsEntry(const GameEvent& e) {
+bool IsSpinEntry(const GameEvent& e) {
   return std::holds_alternative<SpinAccepted>(e) || std::holds_alternative<SpinUndone>(e);
 }
 
 // Plays the evening as the window journals it, each action a batch; a journal whose file
 // does not open keeps all in memory until it opens at a later step. Stops after the step at
 // which the power went.
-Played Play(const ScriptedEvening& evening, const std::string& path) {
-  Played played;
+PlayedSessions Play(const ScriptedEvening& evening, const std::string& path) {
+  PlayedSessions played;
   std::unique_ptr<Journal> journal;
   const auto clock = [] { return int64_t{1'765'000'000'000}; };
   const auto open = [&] {
@@ -109,7 +109,7 @@ Played Play(const ScriptedEvening& evening, const std::string& path) {
 
 // The spins and undos played but not recovered; -1 if what was recovered is not the evening
 // as played up to a point.
-int LostEntries(const Played& played, const std::string& path, std::string& why) {
+int LostEntries(const PlayedSessions& played, const std::string& path, std::string& why) {
   Journal reopened(path);
   Database& db = reopened.database();
   const std::string check = db.QueryText("PRAGMA integrity_check");
@@ -153,7 +153,7 @@ int LostEntries(const Played& played, const std::string& path, std::string& why)
         }
       }
     }
-    for (size_t i = kept; i < events.size(); ++i) lost += IsEntry(events[i]) ? 1 : 0;
+    for (size_t i = kept; i < events.size(); ++i) lost += IsSpinEntry(events[i]) ? 1 : 0;
   }
   return lost;
 }
@@ -172,14 +172,14 @@ TEST(EveryWriteFaulted, NothingIsLostBeyondTheLastSyncedCommit) {
     testing::TempFolder folder;
     const std::string path = folder.File("journal.sqlite");
     vfs.Arm(FaultVfs::Fault::kNone, -1);
-    const Played played = Play(evening, path);
+    const PlayedSessions played = Play(evening, path);
     calls = vfs.calls();
     new_session = played.calls_before_new_session;
     // The evening has what it should: both sessions, undos, options and limits changed.
     ASSERT_EQ(played.sessions.size(), 2u);
     int entries = 0;
     for (const auto& session : played.sessions) {
-      for (const GameEvent& e : session) entries += IsEntry(e) ? 1 : 0;
+      for (const GameEvent& e : session) entries += IsSpinEntry(e) ? 1 : 0;
     }
     EXPECT_GT(entries, kSpins);
     std::string why;
@@ -198,7 +198,7 @@ TEST(EveryWriteFaulted, NothingIsLostBeyondTheLastSyncedCommit) {
       testing::TempFolder folder;
       const std::string path = folder.File("journal.sqlite");
       vfs.Arm(fault, at);
-      const Played played = Play(evening, path);
+      const PlayedSessions played = Play(evening, path);
       ASSERT_TRUE(vfs.fired());
       if (fault == FaultVfs::Fault::kPowerCut) vfs.Reboot();
       std::string why;

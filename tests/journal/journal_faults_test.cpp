@@ -12,15 +12,13 @@
 #include "journal/journal.h"
 #include "journal/stored_session.h"
 #include "support/file_size_limit.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 
 namespace vellaro::journal {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadAll;
 
 JournalError::Fault FaultOpening(const std::string& path) {
   try {

@@ -12,6 +12,7 @@
 #include "journal/journal_damage.h"
 #include "journal/salvage.h"
 #include "replay/session_replay.h"
+#include "support/file_text.h"
 #include "support/in_language.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
@@ -23,10 +24,7 @@ namespace {
 constexpr int64_t kNowMs = 1'796'736'540'000;
 int64_t Now() { return kNowMs; }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadAll;
 
 void Write(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;

@@ -16,12 +16,13 @@
 #include "journal/journal_file.h"
 #include "replay/session_replay.h"
 #include "support/damaged_journal.h"
+#include "support/file_text.h"
 
 namespace vellaro::journal {
 namespace {
 
 // 2026-12-08 13:29:00 UTC.
-int64_t Now() {
+int64_t FixedNow() {
   return 1'796'736'540'000;
 }
 constexpr const char* kTold =
@@ -33,10 +34,7 @@ const std::vector<std::string> kNames = {
     "journal.sqlite.corrupt-20261208T132900Z", "journal.sqlite.corrupt-20261208T132900Z-shm",
     "journal.sqlite.corrupt-20261208T132900Z-wal"};
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadAll;
 
 std::vector<std::string> Names(const testing::TempFolder& folder) {
   std::vector<std::string> names;
@@ -58,11 +56,11 @@ class SalvageFile : public ::testing::Test {
                                   const SessionCheck& replays = replay::ReplaysExactly) {
     damaged_->CopyTo(path_);
     testing::KilledInChild([&] {
-      OpenJournalFile(path_, replays, Now, [&](SalvageStep step) {
+      OpenJournalFile(path_, replays, FixedNow, [&](SalvageStep step) {
         if (kill_at(step)) raise(SIGKILL);
       });
     });
-    OpenedJournal next = OpenJournalFile(path_, replay::ReplaysExactly, Now);
+    OpenedJournal next = OpenJournalFile(path_, replay::ReplaysExactly, FixedNow);
     EXPECT_NE(next.journal, nullptr) << next.status.reason;
     if (next.journal == nullptr) return next;
     Database& db = next.journal->database();
@@ -92,7 +90,7 @@ TEST_F(SalvageFile, EachStepLeavesEitherTheDamagedFileOrTheCompleteCopyTheJourna
   std::vector<std::vector<std::string>> names;
   damaged_->CopyTo(path_);
   const OpenedJournal opened =
-      OpenJournalFile(path_, replay::ReplaysExactly, Now, [&](SalvageStep step) {
+      OpenJournalFile(path_, replay::ReplaysExactly, FixedNow, [&](SalvageStep step) {
         steps.push_back(step);
         std::vector<std::string> main_files;
         for (const std::string& name : Names(folder_)) {
@@ -147,13 +145,13 @@ TEST_F(SalvageFile, AStartKilledWhileItCopiesLeavesTheDamagedFileTheJournal) {
 TEST_F(SalvageFile, AMoveAsideCutOffIsFinished) {
   damaged_->CopyTo(path_);
   testing::KilledInChild([&] {
-    OpenJournalFile(path_, replay::ReplaysExactly, Now, [](SalvageStep step) {
+    OpenJournalFile(path_, replay::ReplaysExactly, FixedNow, [](SalvageStep step) {
       if (step == SalvageStep::kReady) raise(SIGKILL);
     });
   });
   const std::string aside = path_ + ".corrupt-20261208T132900Z";
   ASSERT_EQ(::link(path_.c_str(), aside.c_str()), 0);
-  const OpenedJournal next = OpenJournalFile(path_, replay::ReplaysExactly, Now);
+  const OpenedJournal next = OpenJournalFile(path_, replay::ReplaysExactly, FixedNow);
   ASSERT_NE(next.journal, nullptr) << next.status.reason;
   EXPECT_EQ(next.notice, kTold);
   EXPECT_EQ(SessionIds(next.journal->database()).size(), 3u);
@@ -165,7 +163,7 @@ TEST_F(SalvageFile, AMoveAsideCutOffIsFinished) {
 TEST_F(SalvageFile, TheDamagedFilesWalGoesAsideWithIt) {
   damaged_->CopyTo(path_);
   testing::KilledInChild([&] {
-    OpenJournalFile(path_, replay::ReplaysExactly, Now, [](SalvageStep step) {
+    OpenJournalFile(path_, replay::ReplaysExactly, FixedNow, [](SalvageStep step) {
       if (step == SalvageStep::kReady) raise(SIGKILL);
     });
   });
@@ -179,7 +177,7 @@ TEST_F(SalvageFile, TheDamagedFilesWalGoesAsideWithIt) {
   ASSERT_FALSE(wal.empty());
   std::filesystem::remove(path_ + "-shm");
   std::ofstream(path_ + "-wal", std::ios::binary) << wal;
-  const OpenedJournal next = OpenJournalFile(path_, replay::ReplaysExactly, Now);
+  const OpenedJournal next = OpenJournalFile(path_, replay::ReplaysExactly, FixedNow);
   ASSERT_NE(next.journal, nullptr) << next.status.reason;
   EXPECT_EQ(next.journal->database().QueryText("PRAGMA integrity_check"), "ok");
   EXPECT_EQ(SessionIds(next.journal->database()).size(), 3u);
