@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "betting/saturate.h"
@@ -90,7 +91,7 @@ struct NetClamp {
 // play starting at a stake of at most s stakes more than x(i) on its i-th next bet.
 class StakeReach {
  public:
-  StakeReach(const Progression& rules, int64_t horizon) : rules_(rules), horizon_(horizon) {}
+  StakeReach(Progression rules, int64_t horizon) : rules_(std::move(rules)), horizon_(horizon) {}
 
   struct Reach {
     int64_t before_last = 0;  // x(0) + ... + x(checks - 2): all that can be lost before the last check
