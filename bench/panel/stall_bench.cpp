@@ -8,8 +8,6 @@
 // with their CPU and wall time: a wall time well above the CPU time is the thread waiting,
 // for a core or for the machine, not working.
 
-#include <time.h>
-
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -19,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <string>

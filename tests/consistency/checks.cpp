@@ -98,6 +98,7 @@ bool SameCounts(const RealResult::Counts& real, const sim::Summary::Counts& summ
 
 std::vector<int> Numbers(const std::vector<std::string>& list) {
   std::vector<int> numbers;
+  numbers.reserve(list.size());
   for (const std::string& n : list) numbers.push_back(std::stoi(n));
   return numbers;
 }

@@ -490,7 +490,7 @@ Evening RandomEvening(uint64_t seed) {
     evening.actions.push_back(RandomAction(pick, evening.journal_late));
     // A player who undoes often thinks better of it at once.
     if (evening.actions.back().act == Act::kUndo && pick(3) == 0) {
-      evening.actions.push_back({Act::kRedo});
+      evening.actions.emplace_back(Action{Act::kRedo});
     }
   }
   return evening;
