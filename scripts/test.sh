@@ -37,7 +37,7 @@ mkdir -p "$corpus/systems"
 (cd "$root/build-sanitize" && ctest --output-on-failure --timeout 900 -L 'core|sim')
 
 # clang-tidy's checks (.clang-tidy) on the files changed since the main branch, with the dev
-# build's compile commands: the whole tree would take about 20 CPU-minutes on its own
+# build's compile commands: the whole tree would take about 30 CPU-minutes on its own
 # (scripts/tidy.sh --all runs it). The layout of every file is a test of the suite above.
 tidy_stage() {
   "$root/scripts/tidy.sh" -p "$root/build"

@@ -6,7 +6,7 @@
 #
 #   -p BUILD     the build whose compile_commands.json says how each file is compiled
 #                (default build/; the dev build writes it)
-#   --all        every .cpp of the build: about 20 CPU-minutes, run on all cores
+#   --all        every .cpp of the build: about 30 CPU-minutes, run on all cores
 #   --since REF  the .cpp files changed since REF (committed or not), and those named as a
 #                changed header (default: since the merge-base with origin/main, or main):
 #                what CI runs
