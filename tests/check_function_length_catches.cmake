@@ -25,7 +25,8 @@ file(WRITE ${WORK}/newpart/steps.cpp
 string(REPEAT "    1, 2, 3,\n" 70 rows)
 file(WRITE ${WORK}/tools/sim/table.h "const int kTable[] = {\n" "${rows}" "};\n")
 # Generated code is not the project's to split.
-file(WRITE ${WORK}/build-release/generated.cpp "void Generated() {\n" "${too_long}" "}\n")
+file(WRITE ${WORK}/build-release/generated.cpp
+     "void Generated(int a,\n               int b) {\n" "${too_long}" "}\n")
 
 execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${WORK} -P ${CHECK}
                 RESULT_VARIABLE failed ERROR_VARIABLE report)
