@@ -49,7 +49,7 @@ void Betting::WithholdOverLimit() {
   std::optional<BetWithheld> withheld = LimitBrokenBy(chance);
   if (!withheld) return;
   HideBets();
-  own_.withheld = std::move(withheld);
+  own_.withheld = withheld;
   events_.Emit(*own_.withheld);
 }
 
@@ -83,7 +83,7 @@ void Betting::AskLimitsAgain() {
   if (!still) {
     ShowWithheld();
   } else if (*still != *own_.withheld) {
-    own_.withheld = std::move(still);
+    own_.withheld = still;
     events_.Emit(*own_.withheld);
   }
 }

@@ -17,7 +17,7 @@
 namespace vellaro {
 
 // Files larger than this are refused unread.
-inline constexpr size_t kMaxSystemFileBytes = 64 * 1024;
+inline constexpr size_t kMaxSystemFileBytes = size_t{64} * 1024;
 // The bounds of what a file may say. They are far beyond any table's limits, and they keep
 // every stake the rules can compute (a factor times a capped stake plus an amount) well
 // inside 64 bits.

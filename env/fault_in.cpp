@@ -10,9 +10,13 @@ void FaultInAtOnce(void* data, size_t bytes) {
 #ifdef MADV_POPULATE_WRITE
   // Whole pages only: the partial ones at either end are shared with other allocations.
   constexpr uintptr_t kPage = 4096;
-  const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kPage - 1) & ~(kPage - 1);
-  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(kPage - 1);
-  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+  const auto address = reinterpret_cast<uintptr_t>(data);
+  const uintptr_t begin = (address + kPage - 1) & ~(kPage - 1);
+  const uintptr_t end = (address + bytes) & ~(kPage - 1);
+  // The first whole page reached from `data`, not made of a number: a pointer made of an
+  // integer has no known origin, which the optimiser must assume the worst of.
+  char* first = static_cast<char*>(data) + (begin - address);
+  if (end > begin) ::madvise(first, end - begin, MADV_POPULATE_WRITE);
 #else
   (void)data;
   (void)bytes;

@@ -19,7 +19,7 @@ void EventSink::RemoveListener(ListenerId id) {
 
 void EventSink::EmitToListeners(const GameEvent& event, EventMask kind) {
   // By index: a listener may remove itself, though it may not act on the game.
-  for (size_t i = 0; i < listeners_.size(); ++i) {
+  for (size_t i = 0; i < listeners_.size(); ++i) {  // NOLINT(modernize-loop-convert)
     if ((listeners_[i].kinds & kind) != 0) listeners_[i].listener(event);
   }
 }

@@ -67,8 +67,8 @@ void RealResult::On(const E& e) {
     counts_ = before_last_spin_;
   } else if constexpr (std::is_same_v<E, SpinRedone>) {
     counts_ = before_undo_;
-  } else if constexpr (std::is_same_v<E, AnalysisStarted>) {
-    counts_.open_stake.reset();  // the chips are cleared for the spin's settlement
+  } else if constexpr (std::is_same_v<E, AnalysisStarted>) {  // NOLINT(bugprone-branch-clone)
+    counts_.open_stake.reset();  // cleared for the spin's settlement, as by two events below
   } else if constexpr (std::is_same_v<E, BetSettled>) {
     if (!e.shown) return;
     counts_.units_staked += e.stake;

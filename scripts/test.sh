@@ -70,6 +70,13 @@ stage_tsan_tests() {
   ctest --preset tsan -j "$jobs"
 }
 
+# clang-tidy's checks (.clang-tidy) on the files changed since the main branch, with the
+# main build's compile commands: the whole tree would take about 30 CPU-minutes on its own
+# (scripts/tidy.sh --all runs it). The layout of every file is a test of the suite above.
+stage_tidy() {
+  "$root/scripts/tidy.sh" -p "$root/build-release"
+}
+
 source "$root/scripts/stages.sh"
 
 run_stage deps
@@ -81,3 +88,4 @@ run_stage sanitize_build
 run_stage sanitize_tests
 run_stage tsan_build
 run_stage tsan_tests
+run_stage tidy

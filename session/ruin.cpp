@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "betting/saturate.h"
@@ -90,7 +91,7 @@ struct NetClamp {
 // play starting at a stake of at most s stakes more than x(i) on its i-th next bet.
 class StakeReach {
  public:
-  StakeReach(const Progression& rules, int64_t horizon) : rules_(rules), horizon_(horizon) {}
+  StakeReach(Progression rules, int64_t horizon) : rules_(std::move(rules)), horizon_(horizon) {}
 
   struct Reach {
     int64_t before_last = 0;  // x(0) + ... + x(checks - 2): all that can be lost before the last check
@@ -189,6 +190,135 @@ class Merge {
   int64_t streak_cap_ = 1;
 };
 
+// The distribution of the states of play, bet after bet: what is left to play, and the
+// chance that has ended at each limit or been set aside.
+class RuinProgram {
+ public:
+  RuinProgram(const Progression& rules, const SessionLimits& limits, int64_t bets)
+      : rules_(rules), limits_(limits), merge_(rules, limits, bets) {}
+
+  // The one state play starts from, settled first when its bet is already standing.
+  void Start(const RuinStart& start, int64_t bets) {
+    const Tag first{start.state.stake, start.state.loss_streak, start.state.up_trend_wins};
+    if (start.standing != Standing::kNone) {
+      Place(first, start.net);
+      Settle(false, start.standing == Standing::kShown, bets);
+    } else {
+      Place(merge_(first), merge_.ClampFor(first.stake, bets)(start.net));
+    }
+  }
+
+  // Puts each state's recommendation to the limits; those held back end there.
+  void PutToLimits() {
+    for (auto it = now_.begin(); it != now_.end();) {
+      const Tag& tag = it->first.tag;
+      const bool left = IsBetShown(rules_, {tag.stake, tag.streak, tag.wins})
+                            ? PutBlockToLimits(it->first, it->second)
+                            : SetAsideNegligible(it->second);
+      it = left ? std::next(it) : now_.erase(it);
+    }
+  }
+
+  // Settles every state into the next bet's, ready for `checks_left` more checks.
+  void Settle(bool shown_by_rules, bool force_shown, int64_t checks_left) {
+    next_.clear();
+    for (const auto& [key, block] : now_) {
+      const StakeState state{key.tag.stake, key.tag.streak, key.tag.wins};
+      const bool shown = force_shown || (shown_by_rules && IsBetShown(rules_, state));
+      const int64_t money = shown ? key.tag.stake : 0;
+      if (shown) {
+        double total = 0;
+        for (const double p : block) total += p;
+        ruin_.expected_units_staked += total * static_cast<double>(key.tag.stake);
+      }
+      const StakeState won = AfterWin(rules_, state);
+      const StakeState lost = AfterLoss(rules_, state);
+      for (const Outcome& o : {Outcome{won, kWin, money}, Outcome{lost, kLoss, -money}}) {
+        SettleInto(key, block, o, checks_left);
+      }
+    }
+    now_.swap(next_);
+  }
+
+  Ruin Result() {
+    for (const double p : ruin_.stopped_by) ruin_.stopped += p;
+    return ruin_;
+  }
+
+ private:
+  struct Outcome {
+    StakeState after;
+    double weight;
+    int64_t change;  // of the net result
+  };
+
+  void Place(const Tag& tag, int64_t net) {
+    now_[Key{tag, net >> kBlockBits}][static_cast<size_t>(net & (kBlockSize - 1))] = 1.0;
+  }
+
+  // Adds one outcome of the block's bets to the states of the next bet.
+  void SettleInto(const Key& key, const Block& block, const Outcome& o, int64_t checks_left) {
+    const Tag tag = merge_(Tag{o.after.stake, o.after.loss_streak, o.after.up_trend_wins});
+    const NetClamp clamp = merge_.ClampFor(tag.stake, checks_left);
+    Block* to = nullptr;
+    int64_t to_block = 0;
+    for (int64_t i = 0; i < kBlockSize; ++i) {
+      const double p = block[static_cast<size_t>(i)];
+      if (p == 0.0) continue;
+      const int64_t net = clamp(SaturatedAdd(key.block * kBlockSize + i, o.change));
+      const int64_t at = net >> kBlockBits;
+      if (to == nullptr || at != to_block) {
+        to = &next_.try_emplace(Key{tag, at}).first->second;  // zeroed when new
+        to_block = at;
+      }
+      (*to)[static_cast<size_t>(net & (kBlockSize - 1))] += o.weight * p;
+    }
+  }
+
+  // The block's shown bets put to the limits; says whether any of its states plays on.
+  bool PutBlockToLimits(const Key& key, Block& block) {
+    bool left = false;
+    for (int64_t i = 0; i < kBlockSize; ++i) {
+      double& p = block[static_cast<size_t>(i)];
+      if (p == 0.0) continue;
+      const int64_t net = key.block * kBlockSize + i;
+      const std::optional<LimitKind> broken =
+          BrokenLimit(limits_, net, Saturate(key.tag.stake), Saturate(key.tag.streak));
+      if (broken) {
+        ruin_.stopped_by[static_cast<size_t>(*broken)] += p;
+        p = 0.0;
+      } else if (p < kNegligible) {
+        ruin_.unresolved += p;
+        p = 0.0;
+      } else {
+        left = true;
+      }
+    }
+    return left;
+  }
+
+  // A block whose bet is not shown, so no limit reads it: only its negligible states are
+  // set aside. Says whether any of its states plays on.
+  bool SetAsideNegligible(Block& block) {
+    bool left = false;
+    for (double& p : block) {
+      if (p != 0.0 && p < kNegligible) {
+        ruin_.unresolved += p;
+        p = 0.0;
+      }
+      left = left || p != 0.0;
+    }
+    return left;
+  }
+
+  const Progression& rules_;
+  const SessionLimits& limits_;
+  Merge merge_;
+  States now_;
+  States next_;
+  Ruin ruin_;
+};
+
 }  // namespace
 
 double Ruin::ExpectedResult() const {
@@ -197,102 +327,13 @@ double Ruin::ExpectedResult() const {
 
 Ruin ExactRuin(const Progression& rules, const RuinStart& start, const SessionLimits& limits,
                int64_t bets) {
-  Ruin ruin;
-  Merge merge(rules, limits, bets);
-  States now;
-  States next;
-
-  // Settles every state of `now` into `next`, ready for `checks_left` more checks.
-  auto settle = [&](bool shown_by_rules, bool force_shown, int64_t checks_left) {
-    next.clear();
-    for (const auto& [key, block] : now) {
-      const StakeState state{key.tag.stake, key.tag.streak, key.tag.wins};
-      const bool shown = force_shown || (shown_by_rules && IsBetShown(rules, state));
-      const int64_t money = shown ? key.tag.stake : 0;
-      if (shown) {
-        double total = 0;
-        for (const double p : block) total += p;
-        ruin.expected_units_staked += total * static_cast<double>(key.tag.stake);
-      }
-      const StakeState won = AfterWin(rules, state);
-      const StakeState lost = AfterLoss(rules, state);
-      struct Outcome {
-        StakeState after;
-        double weight;
-        int64_t change;  // of the net result
-      };
-      for (const Outcome& o : {Outcome{won, kWin, money}, Outcome{lost, kLoss, -money}}) {
-        const Tag tag = merge(Tag{o.after.stake, o.after.loss_streak, o.after.up_trend_wins});
-        const NetClamp clamp = merge.ClampFor(tag.stake, checks_left);
-        const double weight = o.weight;
-        const int64_t change = o.change;
-        Block* to = nullptr;
-        int64_t to_block = 0;
-        for (int64_t i = 0; i < kBlockSize; ++i) {
-          const double p = block[static_cast<size_t>(i)];
-          if (p == 0.0) continue;
-          const int64_t net = clamp(SaturatedAdd(key.block * kBlockSize + i, change));
-          const int64_t at = net >> kBlockBits;
-          if (to == nullptr || at != to_block) {
-            to = &next.try_emplace(Key{tag, at}).first->second;  // zeroed when new
-            to_block = at;
-          }
-          (*to)[static_cast<size_t>(net & (kBlockSize - 1))] += weight * p;
-        }
-      }
-    }
-    now.swap(next);
-  };
-
-  const Tag first{start.state.stake, start.state.loss_streak, start.state.up_trend_wins};
-  auto place = [&now](const Tag& tag, int64_t net) {
-    now[Key{tag, net >> kBlockBits}][static_cast<size_t>(net & (kBlockSize - 1))] = 1.0;
-  };
-  if (start.standing != Standing::kNone) {
-    place(first, start.net);
-    settle(false, start.standing == Standing::kShown, bets);
-  } else {
-    place(merge(first), merge.ClampFor(first.stake, bets)(start.net));
-  }
-
+  RuinProgram program(rules, limits, bets);
+  program.Start(start, bets);
   for (int64_t check = 0; check < bets; ++check) {
-    // Put each state's recommendation to the limits; those held back end there.
-    for (auto it = now.begin(); it != now.end();) {
-      const Tag& tag = it->first.tag;
-      Block& block = it->second;
-      bool left = false;
-      if (IsBetShown(rules, {tag.stake, tag.streak, tag.wins})) {
-        for (int64_t i = 0; i < kBlockSize; ++i) {
-          double& p = block[static_cast<size_t>(i)];
-          if (p == 0.0) continue;
-          const int64_t net = it->first.block * kBlockSize + i;
-          const std::optional<LimitKind> broken =
-              BrokenLimit(limits, net, Saturate(tag.stake), Saturate(tag.streak));
-          if (broken) {
-            ruin.stopped_by[static_cast<size_t>(*broken)] += p;
-            p = 0.0;
-          } else if (p < kNegligible) {
-            ruin.unresolved += p;
-            p = 0.0;
-          } else {
-            left = true;
-          }
-        }
-      } else {
-        for (double& p : block) {
-          if (p != 0.0 && p < kNegligible) {
-            ruin.unresolved += p;
-            p = 0.0;
-          }
-          left = left || p != 0.0;
-        }
-      }
-      it = left ? std::next(it) : now.erase(it);
-    }
-    settle(true, false, bets - check - 1);
+    program.PutToLimits();
+    program.Settle(true, false, bets - check - 1);
   }
-  for (const double p : ruin.stopped_by) ruin.stopped += p;
-  return ruin;
+  return program.Result();
 }
 
 }  // namespace vellaro

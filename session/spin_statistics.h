@@ -22,7 +22,7 @@ inline constexpr int kWheelPockets = 37;  // 0 .. 36
 // The share an even-money chance has on a fair single-zero wheel: 18/37, 48.65 %.
 inline constexpr double kExpectedChanceShare = 18.0 / 37.0;
 // The goodness-of-fit test needs 5 expected hits per pocket.
-inline constexpr int64_t kFitMinimumSpins = 5 * kWheelPockets;  // 185
+inline constexpr int64_t kFitMinimumSpins = int64_t{5} * kWheelPockets;  // 185
 
 struct ChanceStatistics {
   int64_t hits = 0;

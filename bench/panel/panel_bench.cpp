@@ -52,24 +52,9 @@ struct Evening {
   }
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // The panel keeps its place in the XDG config folder and reads the journal in the data
-  // folder: not the real ones.
-  const QTemporaryDir config;
-  qputenv("HOME", config.path().toUtf8());
-  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  qputenv("XDG_DATA_HOME", config.path().toUtf8());
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-
-  // ---- One update per spin, the evening growing to 1,000 spins --------------------------
-  Evening evening;
-  vellaro::app::SessionPanel panel(evening.game, evening.track,
-                                   [&evening] { return evening.spins; });
-  panel.resize(900, 600);
-  panel.show();
+// One update per spin, the evening growing to kSpins spins: the panel's update beside the
+// engine's spin, its slowest, and its first.
+void MeasureUpdates(Evening& evening, vellaro::app::SessionPanel& panel) {
   std::vector<double> engine_ms, update_ms, refresh_ms;
   double worst_stall = 0;
   int worst_at = 0;
@@ -103,8 +88,11 @@ int main(int argc, char** argv) {
   std::printf("%-58s %10s %10.3f %s (at spin %d)\n",
               "longest main-thread stall, spins 2 to 1,000 (ms)", "-", worst_stall, "<= 16",
               worst_at);
+}
 
-  // ---- The what-if of 1,000 spins under six systems -------------------------------------
+// The what-if of the evening's spins under six systems, beside one replay; false when the
+// two disagree.
+bool MeasureWhatIf(const Evening& evening) {
   std::vector<double> one, six;
   for (int run = 0; run < 7; ++run) {
     Clock::time_point start = Clock::now();
@@ -114,9 +102,30 @@ int main(int argc, char** argv) {
     start = Clock::now();
     const auto lines = vellaro::replay::WhatIf(evening.spins);
     six.push_back(Ms(Clock::now() - start));
-    if (line.counts.net != lines[0].counts.net) return 1;
+    if (line.counts.net != lines[0].counts.net) return false;
   }
   std::printf("%-58s %10.3f %10.3f %s\n", "what-if, 1,000 spins x 6 systems (ms), beside one replay",
               Median(one), Median(six), "<= 100");
-  return 0;
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The panel keeps its place in the XDG config folder and reads the journal in the data
+  // folder: not the real ones.
+  const QTemporaryDir config;
+  qputenv("HOME", config.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  qputenv("XDG_DATA_HOME", config.path().toUtf8());
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+
+  Evening evening;
+  vellaro::app::SessionPanel panel(evening.game, evening.track,
+                                   [&evening] { return evening.spins; });
+  panel.resize(900, 600);
+  panel.show();
+  MeasureUpdates(evening, panel);
+  return MeasureWhatIf(evening) ? 0 : 1;
 }

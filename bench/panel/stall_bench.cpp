@@ -8,8 +8,6 @@
 // with their CPU and wall time: a wall time well above the CPU time is the thread waiting,
 // for a core or for the machine, not working.
 
-#include <time.h>
-
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -19,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <string>
@@ -132,6 +131,19 @@ struct Stalls {
   double what_ifs = 0;         // what-if tables shown
 };
 
+// A line for each event the main thread spent half a millisecond or more in.
+std::string EventsOverHalfAMs(const std::map<QString, TimedApplication::Spent>& spent) {
+  std::string lines;
+  for (const auto& [what, time] : spent) {
+    if (time.wall_ms < 0.5) continue;
+    char line[160];
+    std::snprintf(line, sizeof line, "    event %-34s cpu %6.2f  wall %6.2f ms\n",
+                  qPrintable(what), time.cpu_ms, time.wall_ms);
+    lines += line;
+  }
+  return lines;
+}
+
 // Plays the evening from a timer, one spin per turn of the event loop, with the panel open
 // or not, and measures the intervals of a 1 ms timer until the panel has caught up.
 Stalls Measure(bool panel_open) {
@@ -167,14 +179,7 @@ Stalls Measure(bool panel_open) {
     if (gap > stalls.longest_ms) {
       stalls.longest_ms = gap;
       stalls.longest_at = spins;
-      stalls.longest_events.clear();
-      for (const auto& [what, time] : spent) {
-        if (time.wall_ms < 0.5) continue;
-        char line[160];
-        std::snprintf(line, sizeof line, "    event %-34s cpu %6.2f  wall %6.2f ms\n",
-                      qPrintable(what), time.cpu_ms, time.wall_ms);
-        stalls.longest_events += line;
-      }
+      stalls.longest_events = EventsOverHalfAMs(spent);
     }
   });
   QEventLoop loop;

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "betting/system_folder.h"
 #include "support/in_language.h"
@@ -77,16 +80,18 @@ TEST(SystemFile, EveryShippedPresetStatesItsSystem) {
   }
 }
 
-// The refusals a player meets, each at the line to look at and saying what was expected.
-TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
+// A mistake in a system file, the line to look at and what the refusal says.
+struct Mistake {
+  std::string text;
+  int line;
+  std::string message;
+};
+
+// Mistakes in the keys and values of a file of a kind that is read.
+std::vector<Mistake> MistakesInTheRules() {
   const std::string head = "name = Mine\nkind = multiply\n";  // lines 1 and 2
   const std::string rules = "on_loss = times 2\non_win = reset\n";
-  struct Case {
-    std::string text;
-    int line;
-    std::string message;
-  };
-  const std::vector<Case> cases = {
+  return {
       {head + "colour = red\n" + rules, 3,
        "unknown key 'colour'; expected one of name, kind, sequence, line, on_win, on_loss, "
        "at_end, start, floor, cap, safeguards"},
@@ -119,6 +124,12 @@ TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
        "the first stake, 1, is below the floor: expected 'start' from 3 to any (set 'start', or "
        "change 'floor')"},
       {head + rules + "line = 1 2\n", 5, "'line' does not belong to kind = multiply"},
+  };
+}
+
+// Mistakes in a sequence, a line, the kind, the name and the bytes of the text.
+std::vector<Mistake> MistakesInTheFile() {
+  return {
       {"name = Fib\nkind = sequence\nsequence =    # none yet\non_win = next\non_loss = next\n", 3,
        "expected a value after 'sequence ='"},
       {"name = Fib\nkind = sequence\nsequence = 1 2\non_win = back 0\non_loss = next\n", 4,
@@ -146,7 +157,13 @@ TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
        "the line is longer than 4096 bytes"},
       {std::string(kMaxSystemFileBytes + 1, '#'), 0, "the file is larger than 65536 bytes"},
   };
-  for (const Case& c : cases) {
+}
+
+// The refusals a player meets, each at the line to look at and saying what was expected.
+TEST(SystemFile, RefusesEachMistakeAtItsLineWithWhatWasExpected) {
+  std::vector<Mistake> cases = MistakesInTheRules();
+  for (Mistake& mistake : MistakesInTheFile()) cases.push_back(std::move(mistake));
+  for (const Mistake& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 120));
     const SystemFileResult result = ParseSystemFile(c.text);
     EXPECT_FALSE(result.system);

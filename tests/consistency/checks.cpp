@@ -98,6 +98,7 @@ bool SameCounts(const RealResult::Counts& real, const sim::Summary::Counts& summ
 
 std::vector<int> Numbers(const std::vector<std::string>& list) {
   std::vector<int> numbers;
+  numbers.reserve(list.size());
   for (const std::string& n : list) numbers.push_back(std::stoi(n));
   return numbers;
 }
@@ -242,6 +243,76 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
   }
 }
 
+// The panel's what-if of the six systems.
+using WhatIfLines = std::array<replay::WhatIfLine, kBettingSystems>;
+
+// The past evening in the panel.
+void ComparePastEvening(const SessionTruth& t, const journal::StoredSession& s, Comparison& c) {
+  try {
+    const replay::StoredEvening evening = replay::EveningOf(s);
+    const auto& points = evening.track.points();
+    bool same = points.size() == t.points.size();
+    for (size_t i = 0; same && i < points.size(); ++i) {
+      const TrackPoint &a = points[i], &b = t.points[i];
+      same = a.number == b.number && a.net == b.net && a.bet_stake == b.bet_stake &&
+             a.bet_won == b.bet_won && a.reset == b.reset && a.setting == b.setting;
+    }
+    c.Expect(same, "panel's past evening vs the live track", "");
+    c.Expect(evening.track.result().counts() == t.counts, "panel's past evening vs readout",
+             Text(evening.track.result().counts()) + " | " + Text(t.counts));
+    c.Expect(SameRisk(evening.risk, t.risk), "panel's past Risk tab vs the live one", "");
+  } catch (const replay::ReplayDiverged& e) {
+    c.Expect(false, "panel's past evening diverged", e.what());
+  }
+}
+
+// The what-if: the panel's six lines against the backtester's --system replay.
+void CompareWhatIf(const SessionTruth& t, const journal::StoredSession& s,
+                   const WhatIfLines& lines, Comparison& c) {
+  for (int system = 0; system < kBettingSystems; ++system) {
+    const replay::WhatIfLine& line = lines[static_cast<size_t>(system)];
+    Rows under(false);
+    replay::StoredReplayOptions what_if;
+    what_if.system = static_cast<BettingSystem>(system);
+    replay::StoredReplay replay_under(s);
+    Run(replay_under, what_if, under);
+    c.Expect(SameCounts(line.counts, under.summary.counts()),
+             std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
+             Text(line.counts) + " | " + Text(under.summary.counts()));
+    // The system played throughout, under its own name, is what the player got.
+    if (!t.system_changed && s.settings.system == system) {
+      c.Expect(line.counts.net == t.counts.net && line.counts.bets_shown == t.counts.bets_shown,
+               "what-if of the system played vs readout", Text(line.counts) + " | " + Text(t.counts));
+    }
+  }
+}
+
+// The program itself, on the same file.
+void CompareCli(const Played& played, const SessionTruth& t, const journal::StoredSession& s,
+                const journal::SessionSummary& listed, const sim::Summary::Counts& sum,
+                const WhatIfLines& lines, Comparison& c) {
+  const std::string id = std::to_string(s.id);
+  const Cli list = RunSim({"--journal", played.journal_path, "--list"});
+  std::ostringstream expected;
+  expected << id << ',' << journal::IsoUtc(listed.started_ms) << ','
+           << (listed.ended_ms ? journal::IsoUtc(*listed.ended_ms) : "") << ',' << t.counts.spins
+           << ',' << t.counts.bets_shown << ',' << t.counts.net << '\n';
+  c.Expect(list.status == 0 && list.out.find(expected.str()) != std::string::npos,
+           "vellaro-sim --list vs readout", expected.str() + " not in\n" + list.out);
+  const Cli summary = RunSim({"--journal", played.journal_path, "--session", id, "--summary"});
+  c.Expect(summary.status == 0 && Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
+               Figure(summary.out, "net result of the shown bets, from 0: ") == sum.result,
+           "vellaro-sim --summary vs the summary it is made of", summary.out + summary.err);
+  const std::string word(sim::SystemWord(t.settings.system));
+  const Cli under =
+      RunSim({"--journal", played.journal_path, "--session", id, "--system", word, "--summary"});
+  const replay::WhatIfLine& line = lines[static_cast<size_t>(t.settings.system)];
+  c.Expect(under.status == 0 && Figure(under.out, "bets shown: ") == line.counts.bets_shown &&
+               Figure(under.out, "net result of the shown bets, from 0: ") == line.counts.net,
+           "panel's what-if vs vellaro-sim --system " + word,
+           Text(line.counts) + " | " + under.out + under.err);
+}
+
 // The journal's places for one stored session.
 void CompareStored(const Played& played, const SessionTruth& t, const journal::StoredSession& s,
                    const journal::SessionSummary& listed, Comparison& c, bool run_cli) {
@@ -296,65 +367,10 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
            std::string("summary ") + (rows.summary.stopped() ? "stopped" : "not stopped") +
                " | window " + (t.withheld ? "holds a bet back" : "holds nothing back"));
 
-  // The past evening in the panel.
-  try {
-    const replay::StoredEvening evening = replay::EveningOf(s);
-    const auto& points = evening.track.points();
-    bool same = points.size() == t.points.size();
-    for (size_t i = 0; same && i < points.size(); ++i) {
-      const TrackPoint &a = points[i], &b = t.points[i];
-      same = a.number == b.number && a.net == b.net && a.bet_stake == b.bet_stake &&
-             a.bet_won == b.bet_won && a.reset == b.reset && a.setting == b.setting;
-    }
-    c.Expect(same, "panel's past evening vs the live track", "");
-    c.Expect(evening.track.result().counts() == t.counts, "panel's past evening vs readout",
-             Text(evening.track.result().counts()) + " | " + Text(t.counts));
-    c.Expect(SameRisk(evening.risk, t.risk), "panel's past Risk tab vs the live one", "");
-  } catch (const replay::ReplayDiverged& e) {
-    c.Expect(false, "panel's past evening diverged", e.what());
-  }
-
-  // The what-if: the panel's six lines against the backtester's --system replay.
+  ComparePastEvening(t, s, c);
   const auto lines = replay::WhatIf(s);
-  for (int system = 0; system < kBettingSystems; ++system) {
-    const replay::WhatIfLine& line = lines[static_cast<size_t>(system)];
-    Rows under(false);
-    replay::StoredReplayOptions what_if;
-    what_if.system = static_cast<BettingSystem>(system);
-    replay::StoredReplay replay_under(s);
-    Run(replay_under, what_if, under);
-    c.Expect(SameCounts(line.counts, under.summary.counts()),
-             std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
-             Text(line.counts) + " | " + Text(under.summary.counts()));
-    // The system played throughout, under its own name, is what the player got.
-    if (!t.system_changed && s.settings.system == system) {
-      c.Expect(line.counts.net == t.counts.net && line.counts.bets_shown == t.counts.bets_shown,
-               "what-if of the system played vs readout", Text(line.counts) + " | " + Text(t.counts));
-    }
-  }
-
-  if (!run_cli) return;
-  // The program itself, on the same file.
-  const std::string id = std::to_string(s.id);
-  const Cli list = RunSim({"--journal", played.journal_path, "--list"});
-  std::ostringstream expected;
-  expected << id << ',' << journal::IsoUtc(listed.started_ms) << ','
-           << (listed.ended_ms ? journal::IsoUtc(*listed.ended_ms) : "") << ',' << t.counts.spins
-           << ',' << t.counts.bets_shown << ',' << t.counts.net << '\n';
-  c.Expect(list.status == 0 && list.out.find(expected.str()) != std::string::npos,
-           "vellaro-sim --list vs readout", expected.str() + " not in\n" + list.out);
-  const Cli summary = RunSim({"--journal", played.journal_path, "--session", id, "--summary"});
-  c.Expect(summary.status == 0 && Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
-               Figure(summary.out, "net result of the shown bets, from 0: ") == sum.result,
-           "vellaro-sim --summary vs the summary it is made of", summary.out + summary.err);
-  const std::string word(sim::SystemWord(t.settings.system));
-  const Cli under =
-      RunSim({"--journal", played.journal_path, "--session", id, "--system", word, "--summary"});
-  const replay::WhatIfLine& line = lines[static_cast<size_t>(t.settings.system)];
-  c.Expect(under.status == 0 && Figure(under.out, "bets shown: ") == line.counts.bets_shown &&
-               Figure(under.out, "net result of the shown bets, from 0: ") == line.counts.net,
-           "panel's what-if vs vellaro-sim --system " + word,
-           Text(line.counts) + " | " + under.out + under.err);
+  CompareWhatIf(t, s, lines, c);
+  if (run_cli) CompareCli(played, t, s, listed, sum, lines, c);
 }
 
 }  // namespace

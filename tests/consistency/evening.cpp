@@ -284,24 +284,9 @@ void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recor
   expect(same_track, "the panel's track");
 }
 
-void Perform(host::WindowGame& play, const Action& a, const std::string& blocker) {
-  Game& g = play.game();
+// One of the options the player sets, as the window passes it on.
+void ChangeOption(Game& g, const Action& a) {
   switch (a.act) {
-    case Act::kNumber:
-      g.NumberClick(a.a);
-      break;
-    case Act::kUndo:
-      g.UndoClick();
-      break;
-    case Act::kRedo:
-      g.RedoClick();
-      break;
-    case Act::kMode:
-      g.SelectGameMode(a.a);
-      break;
-    case Act::kSystem:
-      g.SelectBetStrategy(a.a);
-      break;
     case Act::kBase:
       g.TypeInitBet(a.text);
       g.LeaveInitBet();
@@ -335,29 +320,18 @@ void Perform(host::WindowGame& play, const Action& a, const std::string& blocker
     case Act::kCatRows:
       g.CatRowsClick();
       break;
-    case Act::kCreateMatrix:
-      g.CreateMatrixClick();
-      break;
-    case Act::kResetMatrix:
-      g.ResetMatrixClick();
-      break;
-    case Act::kReCalculate:
-      g.ReCalculate();
-      break;
-    case Act::kResetBets:
-      g.ResetBetsClick();
-      break;
     case Act::kLimit:
       g.SetLimit(static_cast<LimitKind>(a.a),
                  a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b));
       break;
-    case Act::kContinue:
-      g.ContinueAnyway();
+    default:
       break;
-    case Act::kNewSession:
-    case Act::kRestart:
-    case Act::kWait:
-      break;
+  }
+}
+
+// The journal's file made to fail, to fill the disk, or mended.
+void TroubleTheJournal(host::WindowGame& play, const Action& a, const std::string& blocker) {
+  switch (a.act) {
     case Act::kJournalFails:
       SetWrites(play, false);
       break;
@@ -372,6 +346,122 @@ void Perform(host::WindowGame& play, const Action& a, const std::string& blocker
       if (std::filesystem::is_regular_file(blocker, ignored)) std::filesystem::remove(blocker);
       break;
     }
+    default:
+      break;
+  }
+}
+
+void Perform(host::WindowGame& play, const Action& a, const std::string& blocker) {
+  Game& g = play.game();
+  switch (a.act) {
+    case Act::kNumber:
+      g.NumberClick(a.a);
+      break;
+    case Act::kUndo:
+      g.UndoClick();
+      break;
+    case Act::kRedo:
+      g.RedoClick();
+      break;
+    case Act::kMode:
+      g.SelectGameMode(a.a);
+      break;
+    case Act::kSystem:
+      g.SelectBetStrategy(a.a);
+      break;
+    case Act::kBase:
+    case Act::kOnWins:
+    case Act::kAddToBet:
+    case Act::kSafeLevel:
+    case Act::kTrend:
+    case Act::kAutoReset:
+    case Act::kMinProfit:
+    case Act::kShowBet:
+    case Act::kCatRows:
+    case Act::kLimit:
+      ChangeOption(g, a);
+      break;
+    case Act::kCreateMatrix:
+      g.CreateMatrixClick();
+      break;
+    case Act::kResetMatrix:
+      g.ResetMatrixClick();
+      break;
+    case Act::kReCalculate:
+      g.ReCalculate();
+      break;
+    case Act::kResetBets:
+      g.ResetBetsClick();
+      break;
+    case Act::kContinue:
+      g.ContinueAnyway();
+      break;
+    case Act::kNewSession:
+    case Act::kRestart:
+    case Act::kWait:
+      break;
+    case Act::kJournalFails:
+    case Act::kDiskFull:
+    case Act::kJournalWrites:
+    case Act::kJournalFolder:
+      TroubleTheJournal(play, a, blocker);
+      break;
+  }
+}
+
+// An action passed on to the game, journaled as a whole.
+void PerformAsOneAction(host::WindowGame& play, const Action& a, Recorder& recorder,
+                        const std::string& blocker) {
+  auto act = [&] {
+    recorder.BeforeAction(a.act);
+    Perform(play, a, blocker);
+  };
+  if (play.journal() == nullptr) return act();
+  const journal::Journal::Batch batch(*play.journal());
+  act();
+}
+
+// MainWindow::NewSession: the session so far taken, and the next begun as one action.
+void NewSession(host::WindowGame& play, Recorder& recorder, Played& played) {
+  played.sessions.push_back(recorder.Take());
+  std::optional<journal::Journal::Batch> batch;
+  if (play.journal() != nullptr) batch.emplace(*play.journal());
+  play.NewSession();
+  batch.reset();
+  recorder.Listen();
+}
+
+// Only what the journal holds comes back from a restart: one while it cannot write loses
+// the rest, as the window says.
+bool JournalHoldsAll(host::WindowGame& play) {
+  const journal::Journal* journal = play.journal();
+  return journal != nullptr && journal->HasFile() && journal->status().on &&
+         journal->waiting() == 0;
+}
+
+// The window started again: its resumed session compared with the one `before` the
+// restart, or that one closed when it did not resume.
+void TakeRestarted(host::WindowGame& window, SessionTruth before, Recorder& recorder,
+                   Played& played) {
+  if (window.Resumed()) {
+    recorder.Restarted(window);
+    CompareResumed(before, recorder.Now(), recorder);
+  } else {
+    // The session stays in the journal as it was; the next action begins another.
+    before.not_resumed = true;
+    played.sessions.push_back(recorder.Close(std::move(before)));
+    recorder.Restarted(window);
+  }
+}
+
+// A window started again that did not resume its session begins the next at the player's
+// first action: without one, there is none. The journal then writes what it still holds.
+void EndEvening(host::WindowGame& play, Recorder& recorder, Played& played) {
+  if (!play.SessionPending()) played.sessions.push_back(recorder.Take());
+  SetWrites(play, true);
+  if (play.journal() != nullptr && play.journal()->HasFile()) {
+    play.journal()->Flush();
+    played.journal_has_file = play.journal()->status().on;
   }
 }
 
@@ -400,7 +490,7 @@ Evening RandomEvening(uint64_t seed) {
     evening.actions.push_back(RandomAction(pick, evening.journal_late));
     // A player who undoes often thinks better of it at once.
     if (evening.actions.back().act == Act::kUndo && pick(3) == 0) {
-      evening.actions.push_back({Act::kRedo});
+      evening.actions.emplace_back(Action{Act::kRedo});
     }
   }
   return evening;
@@ -442,40 +532,17 @@ Played Play(const Evening& evening, const std::string& folder) {
     // starts with the options as they stand, and the action is journaled as a whole.
     if (play.SessionPending()) play.BeginSession(play.game().CurrentSettings());
     if (a.act == Act::kNewSession) {
-      if (!play.game().AnalysisRunning()) {  // MainWindow::NewSession
-        played.sessions.push_back(recorder.Take());
-        std::optional<journal::Journal::Batch> batch;
-        if (play.journal() != nullptr) batch.emplace(*play.journal());
-        play.NewSession();
-        batch.reset();
-        recorder.Listen();
-      }
+      if (!play.game().AnalysisRunning()) NewSession(play, recorder, played);
     } else if (a.act == Act::kRestart) {
-      // Only what the journal holds comes back: a restart while it cannot write loses the
-      // rest, as the window says.
-      journal::Journal* journal = play.journal();
-      if (journal != nullptr && journal->HasFile() && journal->status().on &&
-          journal->waiting() == 0) {
+      if (JournalHoldsAll(play)) {
         SessionTruth before = recorder.Now();
         ++played.restarts;
         window.reset();
         window = start();
-        if (window->Resumed()) {
-          recorder.Restarted(*window);
-          CompareResumed(before, recorder.Now(), recorder);
-        } else {
-          // The session stays in the journal as it was; the next action begins another.
-          before.not_resumed = true;
-          played.sessions.push_back(recorder.Close(std::move(before)));
-          recorder.Restarted(*window);
-        }
+        TakeRestarted(*window, std::move(before), recorder, played);
       }
     } else {
-      std::optional<journal::Journal::Batch> batch;
-      if (play.journal() != nullptr) batch.emplace(*play.journal());
-      recorder.BeforeAction(a.act);
-      Perform(play, a, data);
-      batch.reset();
+      PerformAsOneAction(play, a, recorder, data);
       if (a.act == Act::kWait) time.AdvanceBy(a.a);
     }
     idle();
@@ -486,15 +553,7 @@ Played Play(const Evening& evening, const std::string& folder) {
     time.AdvanceBy(300);  // the player's hand
   }
   idle();
-  // A window started again that did not resume its session begins the next at the player's
-  // first action: without one, there is none.
-  if (!window->SessionPending()) played.sessions.push_back(recorder.Take());
-  host::WindowGame& play = *window;
-  SetWrites(play, true);
-  if (play.journal() != nullptr && play.journal()->HasFile()) {
-    play.journal()->Flush();
-    played.journal_has_file = play.journal()->status().on;
-  }
+  EndEvening(*window, recorder, played);
   return played;
 }
 

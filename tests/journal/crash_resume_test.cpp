@@ -136,24 +136,10 @@ std::vector<uint32_t> SecondsSeeded(const std::vector<GameEvent>& events, size_t
   return seconds;
 }
 
-// Plays, kills and checks one session; failures name the seed.
-void CheckSession(uint64_t seed, Kill how) {
-  SCOPED_TRACE("session seed " + std::to_string(seed) +
-               (how == Kill::kSelf ? " (killed by itself)" : " (killed by the parent)"));
-  const SessionScript script = testing::ScriptWriter(seed).Write(kStepsPerSession);
-  Played whole;
-  Harness whole_h;
-  PlayScript(script, whole_h, script.steps.size(), whole);
-  const size_t total = whole.events.size();
-  ASSERT_GT(total, whole.configured);
-  std::mt19937_64 rng(seed * 7919 + 1);
-  // Past the opening options: the window has its settings in place before the player can
-  // act, and a kill among them is a kill before the evening began.
-  const size_t at = std::uniform_int_distribution<size_t>(whole.configured + 1, total)(rng);
-  SCOPED_TRACE("kill at event " + std::to_string(at) + " of " + std::to_string(total));
-
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
+// Plays `script` in a child that dies at event `at`, by its own hand or by the parent's
+// once the child has reported that many events; `reported` is how many it reported.
+void KillWhilePlaying(const SessionScript& script, const std::string& path, Kill how, size_t at,
+                      size_t& reported) {
   int report[2] = {-1, -1};
   if (how == Kill::kByParent) {
     ASSERT_EQ(pipe(report), 0);
@@ -164,7 +150,7 @@ void CheckSession(uint64_t seed, Kill how) {
     if (report[0] >= 0) close(report[0]);
     PlayAndDie(script, path, how, at, report[1]);
   }
-  size_t reported = at;
+  reported = at;
   if (how == Kill::kByParent) {
     close(report[1]);
     reported = 0;
@@ -182,14 +168,13 @@ void CheckSession(uint64_t seed, Kill how) {
   ASSERT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
               (WIFEXITED(status) && WEXITSTATUS(status) == 0 && how == Kill::kByParent))
       << "the child ended with status " << status;
+}
 
-  // The file is sound and holds a prefix of the events, every entry made before the kill
-  // among them.
-  Database reader = OpenForReading(path);
-  EXPECT_EQ(reader.QueryText("PRAGMA integrity_check"), "ok");
-  const std::optional<int64_t> id = LastSessionId(reader);
-  ASSERT_TRUE(id.has_value()) << "the session is on disk before its first event";
-  const StoredSession stored = LoadSession(reader, *id);
+// The stored session holds a prefix of the events, every entry made before the kill (the
+// `reported` first events) among them.
+void CheckKeptPrefix(const StoredSession& stored, const SessionScript& script,
+                     const Played& whole, size_t reported) {
+  const size_t total = whole.events.size();
   const size_t kept = stored.events.size();
   ASSERT_LE(kept, total);
   for (size_t i = 0; i < kept; ++i) {
@@ -209,10 +194,12 @@ void CheckSession(uint64_t seed, Kill how) {
   Settings without_limits = script.start;
   without_limits.limits = {};
   EXPECT_EQ(stored.settings, without_limits) << "the limits come as events";
+}
 
-  // The copy plays the steps the journal holds: every step whose events are all kept, and
-  // the step the kill cut into if the replay can do it again (a spin or a click whose
-  // first event is kept; not a click of which only the seconds of its first draws are).
+// The steps the journal holds, of `kept` events: every step whose events are all kept, and
+// the step the kill cut into if the replay can do it again (a spin or a click whose first
+// event is kept; not a click of which only the seconds of its first draws are).
+size_t StepsKept(const SessionScript& script, const Played& whole, size_t kept) {
   size_t steps = 0;
   while (steps < script.steps.size() && whole.ends[steps] <= kept) ++steps;
   if (steps < script.steps.size()) {
@@ -224,11 +211,19 @@ void CheckSession(uint64_t seed, Kill how) {
       }
     }
   }
+  return steps;
+}
+
+// The window's resume of `stored` (an exact replay, then the rest of an analysis cut off)
+// ends as a copy that played the steps the journal holds.
+void CheckResumeMatchesCopy(const StoredSession& stored, const SessionScript& script,
+                            const Played& whole) {
+  const size_t kept = stored.events.size();
+  const size_t steps = StepsKept(script, whole, kept);
   Played copy;
   Harness copy_h;
   PlayScript(script, copy_h, steps, copy);
 
-  // The window's resume: an exact replay, then the rest of an analysis cut off.
   Harness resumed_h(1'800'000'000'000);
   CopysChoices copys(resumed_h.clock, SecondsSeeded(copy.events, kept, copy.events.size()));
   ReplayClock clock(copys);
@@ -256,6 +251,36 @@ void CheckSession(uint64_t seed, Kill how) {
   if (!differ.empty()) names += Describe(whole.events, kept > 8 ? kept - 8 : 0, kept + 4, kept);
   EXPECT_TRUE(differ.empty()) << "after " << steps << " steps, " << kept
                               << " events kept, the resumed game differs in" << names;
+}
+
+// Plays, kills and checks one session; failures name the seed.
+void CheckSession(uint64_t seed, Kill how) {
+  SCOPED_TRACE("session seed " + std::to_string(seed) +
+               (how == Kill::kSelf ? " (killed by itself)" : " (killed by the parent)"));
+  const SessionScript script = testing::ScriptWriter(seed).Write(kStepsPerSession);
+  Played whole;
+  Harness whole_h;
+  PlayScript(script, whole_h, script.steps.size(), whole);
+  const size_t total = whole.events.size();
+  ASSERT_GT(total, whole.configured);
+  std::mt19937_64 rng(seed * 7919 + 1);
+  // Past the opening options: the window has its settings in place before the player can
+  // act, and a kill among them is a kill before the evening began.
+  const size_t at = std::uniform_int_distribution<size_t>(whole.configured + 1, total)(rng);
+  SCOPED_TRACE("kill at event " + std::to_string(at) + " of " + std::to_string(total));
+
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  size_t reported = 0;
+  ASSERT_NO_FATAL_FAILURE(KillWhilePlaying(script, path, how, at, reported));
+
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(reader.QueryText("PRAGMA integrity_check"), "ok");
+  const std::optional<int64_t> id = LastSessionId(reader);
+  ASSERT_TRUE(id.has_value()) << "the session is on disk before its first event";
+  const StoredSession stored = LoadSession(reader, *id);
+  ASSERT_NO_FATAL_FAILURE(CheckKeptPrefix(stored, script, whole, reported));
+  CheckResumeMatchesCopy(stored, script, whole);
 }
 
 TEST(CrashResume, AWindowKilledAtARandomEventResumesAsTheCopyThatWentOn) {

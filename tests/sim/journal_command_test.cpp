@@ -460,6 +460,41 @@ TEST(JournalCommand, WhatStillReadsOfADamagedJournalIsNamedAndCanBeRead) {
             "vellaro-sim: no session 9 in the journal\n");
 }
 
+// Session 1 of the journal at `path`, copied into `folder` with `set` written into its row:
+// a damaged session, named by `said`, to every reader, while session 2 still reads.
+void CheckDamagedOption(const testing::TempFolder& folder, const std::string& path,
+                        const std::string& set, const std::string& said) {
+  const std::string copy = folder.File("damaged.sqlite");
+  std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
+  {
+    journal::Database db(copy, journal::Database::Access::kReadWrite);
+    db.Exec("UPDATE sessions SET " + set + " WHERE id = 1");
+  }
+  const std::string detail = "session 1 has a damaged option (" + said + ")";
+  {
+    journal::Database db = journal::OpenForReading(copy);
+    try {
+      journal::LoadSession(db, 1);
+      ADD_FAILURE() << "session 1 was read";
+    } catch (const journal::BadRecord& e) {
+      EXPECT_EQ(std::string(e.what()), detail);
+    }
+    journal::Database intact = journal::OpenForReading(path);
+    EXPECT_EQ(journal::LoadSession(db, 2).events.size(),
+              journal::LoadSession(intact, 2).events.size());
+  }
+  for (const auto& words : std::vector<std::vector<std::string>>{
+           {"--journal", copy, "--session", "1"},
+           {"--journal", copy, "--session", "1", "--summary"},
+           {"--journal", copy, "--list"}}) {
+    const SimRun run = Sim(words);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
+                           "); session 2 still reads; 1 does not\n");
+  }
+}
+
 // Options no window can set, written into the row of session 1 of a journal of two: each is
 // a damaged session to every reader, and session 2 still reads.
 TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
@@ -498,36 +533,7 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
                                          {"cat_rows = -1", "cat_rows -1"},
                                          {"show_bet = 7", "show_bet 7"}}) {
     SCOPED_TRACE(bad.set);
-    const std::string copy = folder.File("damaged.sqlite");
-    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
-    {
-      journal::Database db(copy, journal::Database::Access::kReadWrite);
-      db.Exec(std::string("UPDATE sessions SET ") + bad.set + " WHERE id = 1");
-    }
-    const std::string detail =
-        std::string("session 1 has a damaged option (") + bad.said + ")";
-    {
-      journal::Database db = journal::OpenForReading(copy);
-      try {
-        journal::LoadSession(db, 1);
-        ADD_FAILURE() << "session 1 was read";
-      } catch (const journal::BadRecord& e) {
-        EXPECT_EQ(std::string(e.what()), detail);
-      }
-      journal::Database intact = journal::OpenForReading(path);
-      EXPECT_EQ(journal::LoadSession(db, 2).events.size(),
-                journal::LoadSession(intact, 2).events.size());
-    }
-    for (const auto& words : std::vector<std::vector<std::string>>{
-             {"--journal", copy, "--session", "1"},
-             {"--journal", copy, "--session", "1", "--summary"},
-             {"--journal", copy, "--list"}}) {
-      const SimRun run = Sim(words);
-      EXPECT_EQ(run.status, kExitBadInput);
-      EXPECT_EQ(run.out, "");
-      EXPECT_EQ(run.err, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
-                             "); session 2 still reads; 1 does not\n");
-    }
+    CheckDamagedOption(folder, path, bad.set, bad.said);
   }
   // The limits are not in the row: they are events, each checked as it is decoded.
   EXPECT_EQ(Sim({"--journal", path, "--session", "1"}).status, kExitOk);

@@ -236,6 +236,53 @@ std::string MeanOf200(int64_t total) {
          std::to_string(cents);
 }
 
+// What the traces of a system's 200 evenings say, read from their columns alone.
+struct Recount {
+  std::map<std::string, int> stopped;  // by the CSV's column of the limit
+  int64_t total_result = 0;
+  int64_t units_staked = 0;
+  int32_t largest_stake = 0;
+  int held_after_the_last_spin = 0;
+};
+
+// Adds one evening's trace of 100 spins to `recount`.
+void RecountEvening(const testing::Rows& trace, Recount& recount) {
+  for (size_t r = 0; r < trace.rows.size(); ++r) {
+    const Row& row = trace.rows[r];
+    if (!row.shown) continue;
+    recount.largest_stake = std::max(recount.largest_stake, row.stake);
+    if (r + 1 == trace.rows.size()) continue;  // open at the end: never settled
+    const Result settled = trace.rows[r + 1].result;
+    ASSERT_NE(settled, Result::kNone) << "a bet shown and never settled";
+    recount.units_staked += row.stake;
+    recount.total_result += settled == Result::kWin ? row.stake : -row.stake;
+  }
+  const Row& last = trace.rows.back();
+  if (!last.withheld) return;
+  if (last.entry.line == 100) {
+    ++recount.held_after_the_last_spin;
+    return;
+  }
+  ++recount.stopped[last.withheld->limit == LimitKind::kBankroll ? "stopped_by_bankroll"
+                                                                  : "stopped_by_table_max"];
+}
+
+// The 200 evenings of seed 77 that the program plays, replayed one by one for `system`
+// with a bankroll of 50 and a table maximum of 64.
+void RecountEvenings(int system, Recount& recount) {
+  ReplayOptions options;
+  options.settings.system = static_cast<BettingSystem>(system);
+  options.settings.limits.bankroll = 50;
+  options.settings.limits.table_max = 64;
+  options.timing = {1700000000, 1000};
+  for (uint64_t i = 0; i < 200; ++i) {
+    WheelSource wheel(EveningSeed(77, i), 100);
+    testing::Rows trace;
+    Replay(options, wheel, trace);
+    ASSERT_NO_FATAL_FAILURE(RecountEvening(trace, recount));
+  }
+}
+
 // Each evening replayed on its own, its rows read as a trace would be: a limit stopped the
 // evening when the bet it held back came after spin k of 100 with k < 100. A bet held back
 // after the last spin stops nothing, and must not be counted. The money is recounted from
@@ -254,37 +301,10 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
     std::string line;
     ASSERT_TRUE(std::getline(lines, line));
     const std::vector<std::string> row = Fields(line);
-    ReplayOptions options;
-    options.settings.system = static_cast<BettingSystem>(system);
-    options.settings.limits.bankroll = 50;
-    options.settings.limits.table_max = 64;
-    options.timing = {1700000000, 1000};
-    std::map<std::string, int> stopped;
-    int64_t total_result = 0, units_staked = 0;
-    int32_t largest_stake = 0;
-    for (uint64_t i = 0; i < 200; ++i) {
-      WheelSource wheel(EveningSeed(77, i), 100);
-      testing::Rows trace;
-      Replay(options, wheel, trace);
-      for (size_t r = 0; r < trace.rows.size(); ++r) {
-        const Row& row = trace.rows[r];
-        if (!row.shown) continue;
-        largest_stake = std::max(largest_stake, row.stake);
-        if (r + 1 == trace.rows.size()) continue;  // open at the end: never settled
-        const Result settled = trace.rows[r + 1].result;
-        ASSERT_NE(settled, Result::kNone) << "a bet shown and never settled";
-        units_staked += row.stake;
-        total_result += settled == Result::kWin ? row.stake : -row.stake;
-      }
-      const Row& last = trace.rows.back();
-      if (!last.withheld) continue;
-      if (last.entry.line == 100) {
-        ++held_after_the_last_spin;
-        continue;
-      }
-      ++stopped[last.withheld->limit == LimitKind::kBankroll ? "stopped_by_bankroll"
-                                                              : "stopped_by_table_max"];
-    }
+    Recount recount;
+    ASSERT_NO_FATAL_FAILURE(RecountEvenings(system, recount));
+    held_after_the_last_spin += recount.held_after_the_last_spin;
+    std::map<std::string, int>& stopped = recount.stopped;
     for (const char* column : {"stopped_by_bankroll", "stopped_by_table_max"}) {
       const auto at = std::find(header.begin(), header.end(), column);
       ASSERT_NE(at, header.end());
@@ -295,9 +315,9 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
     }
     std::map<std::string, std::string> cell;
     for (size_t c = 0; c < header.size(); ++c) cell[header[c]] = row.at(c);
-    EXPECT_EQ(cell["mean_result"], MeanOf200(total_result)) << SystemWord(system);
-    EXPECT_EQ(cell["units_staked"], std::to_string(units_staked)) << SystemWord(system);
-    EXPECT_EQ(cell["largest_stake"], std::to_string(largest_stake)) << SystemWord(system);
+    EXPECT_EQ(cell["mean_result"], MeanOf200(recount.total_result)) << SystemWord(system);
+    EXPECT_EQ(cell["units_staked"], std::to_string(recount.units_staked)) << SystemWord(system);
+    EXPECT_EQ(cell["largest_stake"], std::to_string(recount.largest_stake)) << SystemWord(system);
   }
   EXPECT_GT(held_after_the_last_spin, 0);  // the case that must not count did come up
 

@@ -68,6 +68,26 @@ bool ClickEnters(const Game& g, int place) {
          (g.controls().Image[place].visible || g.controls().Image_Act[place].visible);
 }
 
+// The pointer over a number's place (or the background), and a click where it enters.
+void PointAt(Game& g, int place) {
+  if (place == kBackgroundPlace) {
+    g.HeadImageMouseMove();
+    return;
+  }
+  if (g.controls().Image[place].visible) g.NumberMouseMove(place);
+  if (ClickEnters(g, place)) g.NumberClick(place);
+}
+
+// A click on a trend's switch, where the picture that takes it is on show.
+void SwitchTrend(Game& g, bool on, int trend) {
+  if (on) {
+    g.TrendIdleMouseMove(trend);
+    if (g.controls().Trend_1[trend].visible) g.TrendSwitchOnClick(trend);
+  } else if (g.controls().Trend_2[trend].visible) {
+    g.TrendActiveClick(trend);
+  }
+}
+
 void Perform(testing::Harness& h, const Action& a) {
   Game& g = h.game;
   switch (a.kind) {
@@ -75,12 +95,7 @@ void Perform(testing::Harness& h, const Action& a) {
       g.NumberClick(a.value);
       break;
     case Kind::kPoint:
-      if (a.value == kBackgroundPlace) {
-        g.HeadImageMouseMove();
-      } else {
-        if (g.controls().Image[a.value].visible) g.NumberMouseMove(a.value);
-        if (ClickEnters(g, a.value)) g.NumberClick(a.value);
-      }
+      PointAt(g, a.value);
       break;
     case Kind::kUndo:
       g.UndoClick();
@@ -110,11 +125,8 @@ void Perform(testing::Harness& h, const Action& a) {
       g.Get_Minimal_ProfitClick();
       break;
     case Kind::kTrendOn:
-      g.TrendIdleMouseMove(a.value);
-      if (g.controls().Trend_1[a.value].visible) g.TrendSwitchOnClick(a.value);
-      break;
     case Kind::kTrendOff:
-      if (g.controls().Trend_2[a.value].visible) g.TrendActiveClick(a.value);
+      SwitchTrend(g, a.kind == Kind::kTrendOn, a.value);
       break;
     case Kind::kReCalculate:
       g.ReCalculate();
@@ -182,12 +194,9 @@ Before Observe(const Game& g) {
           g.state().SavedBalance};
 }
 
-// Returns what is wrong after `a`, or "" if nothing is.
-std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
-                  const std::vector<int>& spins) {
-  std::ostringstream bad;
-
-  // History: every accepted spin less the undone ones; the strip shows the last eight.
+// History: every accepted spin less the undone ones; the strip shows the last eight; the
+// running sums are those of the history.
+void CheckHistory(const Game& g, const std::vector<int>& spins, std::ostream& bad) {
   TextLines expected;
   for (int n : spins) expected.push_back(IntToStr(n));
   if (g.controls().NumbersList != expected) bad << "NumbersList differs from the accepted spins; ";
@@ -203,7 +212,6 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
     }
   }
 
-  // The running sums are those of the history.
   int64_t total = 0;
   for (int n : spins) total += n;
   const int64_t deep_sum = total == 0 ? 0 : (total - 1) % 36 + 1;
@@ -212,10 +220,12 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
         << " are not those of the "
         << "history (" << deep_sum << "/" << total % 3 << "); ";
   }
+}
 
-  // Ledger: every change of the balance is a credit, a debit, a reset or an undo.
+// Ledger: every change of the balance is a credit, a debit, a reset or an undo.
+void CheckLedger(const Game& g, const Action& a, const Before& b, bool entered,
+                 std::ostream& bad) {
   const int64_t balance = g.state().Balance;
-  const bool completed = b.animating && !g.AnimationRunning();
   const bool mode_completed = b.mode_running && !ModeRunning(g);
   bool ledger_ok = balance == b.balance;
   if (entered) {
@@ -231,9 +241,13 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
                 balance == 1000000 - int64_t{g.state().Stake};
   }
   if (!ledger_ok) bad << "balance went from " << b.balance << " to " << balance << "; ";
+}
 
-  // Display: a chance's chip and field go together, its stake label never without them,
-  // and at most one chance is on show.
+// Display: a chance's chip and field go together, its stake label never without them,
+// and at most one chance is on show; a highlight is a clickable copy of its tile: one at
+// most, and never over a hidden tile.
+void CheckDisplay(const Game& g, const Action& a, const Before& b, std::ostream& bad) {
+  const bool mode_completed = b.mode_running && !ModeRunning(g);
   for (int k = 0; k < kChances; ++k) {
     if (g.controls().Chip[k].visible != g.controls().Field[k].visible)
       bad << "chip and field of " << k << " differ; ";
@@ -249,7 +263,6 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
   }
   if (ChipsOnShow(g) > 1) bad << ChipsOnShow(g) << " chances on show; ";
 
-  // A highlight is a clickable copy of its tile: one at most, and never over a hidden tile.
   int highlights = 0;
   for (int n = 0; n < kNumbers; ++n) {
     if (!g.controls().Image_Act[n].visible) continue;
@@ -258,8 +271,12 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
       bad << "the highlight of " << n << " lies over a hidden tile; ";
   }
   if (highlights > 1) bad << highlights << " highlights; ";
+}
 
-  // The board: locked exactly while an animation runs.
+// The board: locked exactly while an animation runs. The undo control: both pictures
+// together, only on an open board with credit, and offered at the end of every analysis
+// that finds the credit.
+void CheckBoard(const Game& g, const Action& a, const Before& b, std::ostream& bad) {
   const bool locked = !g.controls().GameModes.enabled;
   if (locked != g.AnimationRunning()) bad << "board lock does not follow the animation; ";
   if (locked) {
@@ -280,8 +297,7 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
   }
   if (g.controls().CGauge3.progress != 0) bad << "the matrix gauge is not back at 0; ";
 
-  // The undo control: both pictures together, only on an open board with credit, and
-  // offered at the end of every analysis that finds the credit.
+  const bool completed = b.animating && !g.AnimationRunning();
   if (g.controls().UndoButton.visible != g.controls().ImageUndo.visible)
     bad << "undo button and arrow differ; ";
   if (g.controls().UndoButton.visible && (locked || g.state().UndoCredit < 2))
@@ -290,6 +306,16 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
       !g.controls().UndoButton.visible) {
     bad << "undo not offered after an analysis; ";
   }
+}
+
+// Returns what is wrong after `a`, or "" if nothing is.
+std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
+                  const std::vector<int>& spins) {
+  std::ostringstream bad;
+  CheckHistory(g, spins, bad);
+  CheckLedger(g, a, b, entered, bad);
+  CheckDisplay(g, a, b, bad);
+  CheckBoard(g, a, b, bad);
   return bad.str();
 }
 

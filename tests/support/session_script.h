@@ -126,6 +126,42 @@ class ScriptWriter {
   std::mt19937_64 rng_;
 };
 
+// A click on a trend's switch: the active picture when the trend is on, else the idle one.
+inline void ClickTrend(int trend, Game& g) {
+  if (g.CurrentSettings().trends[static_cast<size_t>(trend)]) {
+    g.TrendActiveClick(trend);
+  } else {
+    g.TrendSwitchOnClick(trend);
+  }
+}
+
+// Typing in the box of the base stake, of the wins or of the addition, and what the box
+// does when it loses the focus.
+inline void TypeInBox(const ScriptStep& step, Game& g) {
+  if (step.act == Act::kTypeBase) {
+    g.TypeInitBet(step.text);
+    if (step.value == 1) g.LeaveInitBet();
+  } else if (step.act == Act::kTypeOnWins) {
+    g.TypeOnWins(step.text);
+    if (step.value > 0) g.TypeOnWins(std::to_string(step.value));
+  } else {
+    g.TypeAddToBet(step.text);
+    if (step.value > 0) g.TypeAddToBet(std::to_string(step.value));
+  }
+}
+
+// A limit as typed in its box: empty for none.
+inline std::optional<int32_t> LimitTyped(const std::string& text) {
+  return text.empty() ? std::nullopt : std::optional<int32_t>(std::stoi(text));
+}
+
+// The window's settings applied again, with the random mode.
+inline void ChooseRandomMode(Game& g) {
+  Settings s = g.CurrentSettings();
+  s.mode = Mode::kRandom;
+  g.Configure(s);
+}
+
 // Does the step's click (or typing) as the window would.
 inline void DoStep(const ScriptStep& step, Game& g) {
   switch (step.act) {
@@ -145,11 +181,7 @@ inline void DoStep(const ScriptStep& step, Game& g) {
       g.MoveSafeLevel(step.value);
       break;
     case Act::kTrend:
-      if (g.CurrentSettings().trends[static_cast<size_t>(step.value)]) {
-        g.TrendActiveClick(step.value);
-      } else {
-        g.TrendSwitchOnClick(step.value);
-      }
+      ClickTrend(step.value, g);
       break;
     case Act::kAutomaticReset:
       g.Bet_Automatic_ResetClick();
@@ -164,16 +196,9 @@ inline void DoStep(const ScriptStep& step, Game& g) {
       g.CatRowsClick();
       break;
     case Act::kTypeBase:
-      g.TypeInitBet(step.text);
-      if (step.value == 1) g.LeaveInitBet();
-      break;
     case Act::kTypeOnWins:
-      g.TypeOnWins(step.text);
-      if (step.value > 0) g.TypeOnWins(std::to_string(step.value));
-      break;
     case Act::kTypeAddToBet:
-      g.TypeAddToBet(step.text);
-      if (step.value > 0) g.TypeAddToBet(std::to_string(step.value));
+      TypeInBox(step, g);
       break;
     case Act::kCreateMatrix:
       g.CreateMatrixClick();
@@ -187,15 +212,11 @@ inline void DoStep(const ScriptStep& step, Game& g) {
     case Act::kResetBets:
       g.ResetBetsClick();
       break;
-    case Act::kRandomMode: {
-      Settings s = g.CurrentSettings();
-      s.mode = Mode::kRandom;
-      g.Configure(s);
+    case Act::kRandomMode:
+      ChooseRandomMode(g);
       break;
-    }
     case Act::kSetLimit:
-      g.SetLimit(static_cast<LimitKind>(step.value),
-                 step.text.empty() ? std::nullopt : std::optional<int32_t>(std::stoi(step.text)));
+      g.SetLimit(static_cast<LimitKind>(step.value), LimitTyped(step.text));
       break;
     case Act::kContinueAnyway:
       g.ContinueAnyway();

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Runs clang-tidy (Debian 12's, version 14) with the checks of .clang-tidy, on the
+# compile commands of a build, and fails on any finding.
+#
+#   scripts/tidy.sh [-p BUILD] [--all | --since REF | FILE...]
+#
+#   -p BUILD     the build whose compile_commands.json says how each file is compiled
+#                (default build/; the dev build writes it)
+#   --all        every .cpp of the build: about 30 CPU-minutes, run on all cores
+#   --since REF  the .cpp files changed since REF (committed or not), and those named as a
+#                changed header (default: since the merge-base with origin/main, or main):
+#                what CI runs
+#   FILE...      only these files
+#
+# CLANG_TIDY names another clang-tidy program.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$root/build
+mode=since
+since=''
+files=()
+while [[ $# -gt 0 ]]; do
+  case $1 in
+    -p) build=$(cd "$2" && pwd); shift 2 ;;
+    --all) mode=all; shift ;;
+    --since) since=$2; shift 2 ;;
+    -*) sed -n '5,15s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    *) mode=files; files+=("$1"); shift ;;
+  esac
+done
+
+tidy=${CLANG_TIDY:-}
+if [[ -z $tidy ]]; then
+  tidy=clang-tidy-14
+  command -v "$tidy" >/dev/null || tidy=clang-tidy
+fi
+if ! "$tidy" --version 2>/dev/null | grep -q 'version 14\.'; then
+  echo "tidy: clang-tidy 14 is needed (Debian 12's clang-tidy package)" >&2
+  exit 2
+fi
+if [[ ! -f $build/compile_commands.json ]]; then
+  echo "tidy: no $build/compile_commands.json: configure the build first" >&2
+  exit 2
+fi
+
+# The project's sources the build compiles, from the root; not the generated ones.
+compiled() {
+  python3 -c '
+import json, sys
+root = sys.argv[2] + "/"
+for entry in json.load(open(sys.argv[1])):
+    path = entry["file"]
+    if path.startswith(root) and not path[len(root):].startswith("build"):
+        print(path[len(root):])
+' "$build/compile_commands.json" "$root" | sort -u
+}
+
+case $mode in
+  all) mapfile -t files < <(compiled) ;;
+  since)
+    cd "$root"
+    if [[ -z $since ]]; then
+      # Without a main branch to start from (a clone of one branch), the last commit.
+      since=$(git merge-base HEAD origin/main 2>/dev/null || git merge-base HEAD main 2>/dev/null ||
+        git rev-parse HEAD~1)
+    fi
+    # A changed header brings in the .cpp of the same name, which checks it as well.
+    mapfile -t changed < <(git diff --name-only --diff-filter=d "$since" -- '*.cpp' '*.h' |
+      sed 's/\.h$/.cpp/' | sort -u)
+    mapfile -t files < <(comm -12 <(printf '%s\n' "${changed[@]}" | sort) <(compiled))
+    ;;
+esac
+if [[ ${#files[@]} -eq 0 ]]; then
+  echo "tidy: no file to check"
+  exit 0
+fi
+
+cd "$root"
+echo "tidy: ${#files[@]} files"
+# Headers are checked where the project's sources include them; the build folders' are not
+# the project's to fix.
+folders=$(find "$root" -mindepth 1 -maxdepth 1 -type d ! -name 'build*' ! -name '.*' \
+  -printf '%f|' | sed 's/|$//')
+printf '%s\0' "${files[@]}" |
+  xargs -0 -n 1 -P "$(nproc)" "$tidy" -p "$build" --quiet \
+    --header-filter="^$root/($folders)/" 2>/dev/null || {
+  echo "tidy: findings above (or a file that did not compile); fix them, or say in a" \
+    "NOLINT(check) comment why the code is right" >&2
+  exit 1
+}
