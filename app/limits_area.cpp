@@ -100,7 +100,8 @@ void LimitsArea::Sync(const vellaro::GameView& view, MessageLine& line) {
   if (dialog_ != nullptr && limits_shown_.Changed(view.Limits())) {
     dialog_->ShowLimits(view.Limits());
   }
-  const std::optional<vellaro::BetWithheld>& withheld = view.WithheldBet();
+  // The next bet as the Risk tab, the report page and the summary read it.
+  const std::optional<vellaro::BetWithheld> withheld = view.Next().withheld;
   if (withheld && withheld_shown_.Changed(*withheld)) {
     banner_reason_ = QString::fromStdString(vellaro::WithheldReason(*withheld));
   }

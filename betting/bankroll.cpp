@@ -33,6 +33,15 @@ void Betting::GetMinimalProfit_Check() {
 
 void Betting::Bet_Automatic_ResetClick() {
   if (!ui_.Bet_Automatic_Reset.enabled) return;
+  SwitchAutomaticReset(/*ask_limits=*/true);
+}
+
+void Betting::Bet_Automatic_ResetClickAsBefore() {
+  if (!ui_.Bet_Automatic_Reset.enabled) return;
+  SwitchAutomaticReset(/*ask_limits=*/false);
+}
+
+void Betting::SwitchAutomaticReset(bool ask_limits) {
   ui_.Bet_Automatic_Reset.checked = !ui_.Bet_Automatic_Reset.checked;
   events_.Emit(SettingChanged{Setting::kAutomaticReset, ui_.Bet_Automatic_Reset.checked ? 1 : 0});
   ResetBets();
@@ -45,6 +54,10 @@ void Betting::Bet_Automatic_ResetClick() {
     ui_.Get_Minimal_Profit.enabled = false;
     if (was_checked) events_.Emit(SettingChanged{Setting::kMinimalProfit, 0});
   }
+  // The bet held back now waits at the reset's stake: the limits say again what they make
+  // of it, as after every other reset. Last, so that a bet they let through is shown where
+  // "Continue anyway" would have shown it before they were asked.
+  if (ask_limits) AskLimitsAgain();
 }
 
 void Betting::Get_Minimal_ProfitClick() {

@@ -85,6 +85,9 @@ class Betting {
   void TrendSwitchOnClick(int k);  // betting/trend_filter.cpp
   void TrendActiveClick(int k);
   void Bet_Automatic_ResetClick();  // betting/bankroll.cpp
+  // The click as the game made it before its reset put a bet held back to the limits
+  // again, as every other reset does: the journals written then replay so.
+  void Bet_Automatic_ResetClickAsBefore();
   void Get_Minimal_ProfitClick();
 
   // ---- What a mode asks of it ----------------------------------------------------------------
@@ -110,7 +113,13 @@ class Betting {
   void SetDisplayTimer(bool on);
   // The undo snapshot's part of the bet held back.
   void KeepWithheldForUndo() { own_.saved_withheld = own_.withheld; }
-  void RestoreWithheldForUndo() { own_.withheld = own_.saved_withheld; }
+  // The bet held back before the spin taken back waits again. `with_its_stake`: at its
+  // stake, on its chance and after its losses in a row, which the game takes back as it
+  // takes back the stake of a chip on show; without, those stay as the spin left them, as
+  // the game did before (the journals written then replay so).
+  void RestoreWithheldForUndo(bool with_its_stake);
+  // Says the bet held back again (BetWithheld), if there is one: its banner comes back.
+  void ReportWithheld();
   // The same for the system's own state (betting/settlement.cpp).
   void KeepProgressForUndo();
   void RestoreProgressForUndo();
@@ -123,6 +132,9 @@ class Betting {
   // Puts the bet held back, if any, to the limits again after a change of them or of the
   // stake: shown if it now passes, else held back with the new figures (betting/limits.cpp).
   void AskLimitsAgain();
+  // BET AUTOMATIC RESET switched, the ledger reset; `ask_limits`: a bet held back is put to
+  // the limits again (betting/bankroll.cpp).
+  void SwitchAutomaticReset(bool ask_limits);
   // The base unit I as every rule reads it: the value of Init_Bet, always 1..1000.
   int32_t BaseUnit() { return ReadSpinEdit(ui_.Init_Bet); }
 

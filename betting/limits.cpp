@@ -61,6 +61,27 @@ void Betting::ShowWithheld() {
   events_.Emit(BetShown{static_cast<Chance>(k), state_.Stake});
 }
 
+void Betting::RestoreWithheldForUndo(bool with_its_stake) {
+  own_.withheld = own_.saved_withheld;
+  if (!own_.withheld || !with_its_stake) return;
+  // What the limits read of it comes back with it (the net result comes back with the
+  // real result): they say of it what they said before the spin.
+  state_.Stake = own_.withheld->stake;
+  state_.BetChance = static_cast<int32_t>(own_.withheld->chance) + 1;
+  state_.LossStreak = own_.withheld->losses_in_row;
+}
+
+void Betting::ReportWithheld() {
+  if (!own_.withheld) return;
+  // The limits changed since the spin are asked: the bet waits with their figures. One that
+  // would let it through leaves it held back as it was, for "Continue anyway" or the next
+  // change of a limit: an undo puts nothing on show.
+  if (std::optional<BetWithheld> still = LimitBrokenBy(own_.withheld->chance)) {
+    own_.withheld = std::move(still);
+  }
+  events_.Emit(*own_.withheld);
+}
+
 void Betting::ContinueAnyway() {
   if (!own_.withheld || !ui_.GameModes.enabled) return;
   ShowWithheld();

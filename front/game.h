@@ -117,7 +117,15 @@ class Game : private GameState, private Window {
   // highlighted twin, the hidden push button and the flat button).
   // REQUIRES: 0 <= n <= 36.
   void NumberClick(int n);
-  void UndoClick();  // a click on the undo button: acts only while it is offered
+  // A click on the undo button: acts only while it is offered. A bet a limit held back
+  // before the spin taken back waits again at its stake and on its chance, which the game
+  // takes back with it (as it takes back the stake of a chip on show), and is said again
+  // (BetWithheld): the banner, "Continue anyway" and the stake rules name one stake.
+  void UndoClick();
+  // The undo as the game made it before: the bet held back came back silently, the stake
+  // and the chance as the spin left them. Only for the journals written then, whose undos
+  // no BetWithheld follows (replay/session_replay.cpp).
+  void UndoClickAsBefore();
   // Whether a redo would bring back the spin the last undo took back: from that undo until
   // the game changes in any other way (any event but the undo's and the redo's own: a spin,
   // a change of option, limit or system, "Reset Bets", "Continue anyway", a matrix or a
@@ -175,6 +183,8 @@ class Game : private GameState, private Window {
   void TrendSwitchOnClick(int k) { betting_.TrendSwitchOnClick(k); }  // on Trend_<chance>_1
   void TrendActiveClick(int k) { betting_.TrendActiveClick(k); }      // on Trend_<chance>_2
   void Bet_Automatic_ResetClick() { betting_.Bet_Automatic_ResetClick(); }
+  // Without asking the limits again after the reset: for the journals written before it did.
+  void Bet_Automatic_ResetClickAsBefore() { betting_.Bet_Automatic_ResetClickAsBefore(); }
   void Get_Minimal_ProfitClick() { betting_.Get_Minimal_ProfitClick(); }
   // The shell has moved the keyboard focus where controls().Focus asked: the request is
   // cleared.
@@ -203,9 +213,10 @@ class Game : private GameState, private Window {
 
   // ---- Undo (front/undo.cpp) ---------------------------------------------------------
   void SaveState();
-  void LoadState();
-  void GameHistoryBack();
-  void Undo();
+  // `held_stake`: the stake and chance of a bet held back come back with it.
+  void LoadState(bool held_stake = true);
+  void GameHistoryBack(bool held_stake = true);
+  void Undo(bool held_stake = true);
   void Redo();
 
   SaveDialogSettings SaveDialog1;

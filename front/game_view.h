@@ -9,6 +9,7 @@
 #include <string>
 
 #include "front/game.h"
+#include "front/next_bet.h"
 #include "game/controls.h"
 #include "game/real_result.h"
 #include "game/types.h"
@@ -92,6 +93,8 @@ class GameView {
   // The session limits as they stand, and the bet one of them holds back, if any.
   const SessionLimits& Limits() const { return game_.Limits(); }
   const std::optional<BetWithheld>& WithheldBet() const { return game_.WithheldBet(); }
+  // The system and the next bet, as every place that names them reads them.
+  NextBet Next() const { return NextBetOf(game_); }
 
   // ---- The bet display, by chance (0 .. kChances-1, in the order of kChanceNames) ---------
   ChipOnShow Chip(int chance) const;

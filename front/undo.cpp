@@ -46,7 +46,7 @@ void Game::SaveState() {
   betting_.KeepProgressForUndo();
 }
 
-void Game::LoadState() {
+void Game::LoadState(bool held_stake) {
   for (int k = 0; k < kChances; ++k) {
     const int32_t stake = StrToInt(SaveBets[k]);
     if (stake > 0) {
@@ -65,17 +65,18 @@ void Game::LoadState() {
   UpTrendWins = SavedUpTrendWins;
   DeepSum = SavedDeepSum;
   DeepRemainder = SavedDeepRemainder;
-  // A bet held back before the spin taken back waits again.
-  betting_.RestoreWithheldForUndo();
+  // A bet held back before the spin taken back waits again, with its stake: the
+  // recommendation the spin settled comes back as a chip on show does.
+  betting_.RestoreWithheldForUndo(held_stake);
   // A system the player wrote goes back to its place, line or cycle and the stake that
   // went with it, whether or not that stake was on show.
   betting_.RestoreProgressForUndo();
 }
 
-void Game::GameHistoryBack() {
+void Game::GameHistoryBack(bool held_stake) {
   betting_.HideBets();
   board_.TakeBackSpin();
-  LoadState();
+  LoadState(held_stake);
 }
 
 namespace {
@@ -102,7 +103,7 @@ void CopyFrame(const Window& from, Window& to) {
 
 }  // namespace
 
-void Game::Undo() {
+void Game::Undo(bool held_stake) {
   const int64_t index = SpinsInHistory();
   // Kept for the redo without the history list, which is set aside meanwhile.
   TextLines history;
@@ -112,16 +113,24 @@ void Game::Undo() {
                      board_.own(), betting_.own()};
   events_.NoteUndo();
   NumbersList.swap(history);
-  GameHistoryBack();
+  GameHistoryBack(held_stake);
   UndoCredit = 0;
   ImageUndo.visible = false;
   UndoButton.visible = false;
   // CurrentNum still holds the number taken back.
   events_.Emit(SpinUndone{index, CurrentNum.tag});
+  if (held_stake) {
+    betting_.ReportWithheld();
+    events_.NoteUndo();  // what it says of the bet it brought back is part of the undo
+  }
 }
 
 void Game::UndoClick() {
-  if (UndoButton.visible) Undo();
+  if (UndoButton.visible) Undo(/*held_stake=*/true);
+}
+
+void Game::UndoClickAsBefore() {
+  if (UndoButton.visible) Undo(/*held_stake=*/false);
 }
 
 void Game::Redo() {

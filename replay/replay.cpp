@@ -91,6 +91,7 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
     sink.Add(row);
     if (withheld) break;
   }
+  if (options.at_end) options.at_end(game);
   return std::nullopt;
 }
 

@@ -103,6 +103,8 @@ struct ReplayOptions {
   bool display_timers = false;
   // Hears every event of the game from the first spin on (after the settings are applied).
   std::function<void(const GameEvent&)> listener;
+  // Reads the game where the replay ends, at its last row (the next bet, the system).
+  std::function<void(const Game&)> at_end;
 };
 
 // Copies what the window shows after an entry, and the real result, from the game into

@@ -89,7 +89,7 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
 // Makes the change of option `setting` records, as Act does (`click` as there).
 template <typename Click>
 void ChangeSetting(const SettingChanged& setting, Game& game, const Settings& current,
-                   const Click& click, bool reported_again) {
+                   const Click& click, bool reported_again, bool as_before) {
   const int32_t v = setting.value;
   switch (setting.setting) {
     case Setting::kBaseUnit:
@@ -108,7 +108,9 @@ void ChangeSetting(const SettingChanged& setting, Game& game, const Settings& cu
       if (click(current.safe_level, v)) game.MoveSafeLevel(v);
       break;
     case Setting::kAutomaticReset:
-      if (click(current.auto_reset, v != 0)) game.Bet_Automatic_ResetClick();
+      if (click(current.auto_reset, v != 0)) {
+        as_before ? game.Bet_Automatic_ResetClickAsBefore() : game.Bet_Automatic_ResetClick();
+      }
       break;
     case Setting::kMinimalProfit:
       if (click(current.min_profit, v != 0)) game.Get_Minimal_ProfitClick();
@@ -146,14 +148,15 @@ void ChangeSetting(const SettingChanged& setting, Game& game, const Settings& cu
 // nothing; a what-if, which cannot tell, applies a change only where the option differs,
 // but for the base stake, whose every report resets the ledger.
 void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
-         const SessionReplayOptions& options, bool reported_again, bool& recalculated) {
+         const SessionReplayOptions& options, bool reported_again, bool as_before,
+         bool& recalculated) {
   const Settings current = game.CurrentSettings();
   // Whether to make the click that sets an option now at `is` to `wanted`.
   auto click = [&](int64_t is, int64_t wanted) { return options.exact || is != wanted; };
   if (const auto* spin = std::get_if<SpinAccepted>(&e)) {
     game.NumberClick(spin->number);
   } else if (std::holds_alternative<SpinUndone>(e)) {
-    game.UndoClick();
+    as_before ? game.UndoClickAsBefore() : game.UndoClick();
   } else if (std::holds_alternative<SpinRedone>(e)) {
     game.RedoClick();
   } else if (const auto* system = std::get_if<SystemChanged>(&e)) {
@@ -197,7 +200,7 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
       throw std::logic_error("a recalculation did not end");
     }
   } else if (const auto* setting = std::get_if<SettingChanged>(&e)) {
-    ChangeSetting(*setting, game, current, click, reported_again);
+    ChangeSetting(*setting, game, current, click, reported_again, as_before);
   }
 }
 
@@ -298,6 +301,10 @@ class SessionReplayer {
   // Whether stored event i, a report of the base unit, is reported again right after its
   // ledger reset.
   bool ReportedAgain(size_t i) const;
+  // Whether the journal's event i is an undo or a switch of BET AUTOMATIC RESET made
+  // before either said the bet held back again: no BetWithheld follows it where the game
+  // now says one. Such a click is replayed as it was made (Game::UndoClickAsBefore).
+  bool MadeBefore(size_t i) const;
   // The stored event to play for event i: i itself, or past seconds seeded outside an
   // analysis, the click they are the first steps of (events_.size() when none follows).
   size_t ActionAt(size_t i) const;
@@ -369,6 +376,24 @@ bool SessionReplayer::ReportedAgain(size_t i) const {
          again != nullptr && again->setting == Setting::kBaseUnit && again->value == first->value;
 }
 
+bool SessionReplayer::MadeBefore(size_t i) const {
+  if (!options_.exact) return false;  // a what-if plays the game as it is now
+  const GameEvent& e = events_[i].event;
+  const auto* setting = std::get_if<SettingChanged>(&e);
+  // The undo says it first thing after its own event; the switch last, after its reset and
+  // the switch of GET MINIMAL PROFIT that may go with it.
+  size_t said = events_.size();
+  if (std::holds_alternative<SpinUndone>(e)) {
+    said = i + 1;
+  } else if (setting != nullptr && setting->setting == Setting::kAutomaticReset) {
+    said = i + 2;
+    const auto* next = said < events_.size() ? std::get_if<SettingChanged>(&events_[said].event)
+                                             : nullptr;
+    if (next != nullptr && next->setting == Setting::kMinimalProfit) ++said;
+  }
+  return said >= events_.size() || !std::holds_alternative<BetWithheld>(events_[said].event);
+}
+
 size_t SessionReplayer::ActionAt(size_t i) const {
   size_t action = i;
   if (options_.exact && std::holds_alternative<ChoiceSeeded>(events_[i].event) &&
@@ -400,7 +425,7 @@ void SessionReplayer::Play(size_t action, bool in_analysis,
     open_entry_ = e;
   }
   const size_t before = sent_;
-  Act(e, game_, scheduler_, options_, ReportedAgain(action), recalculated_);
+  Act(e, game_, scheduler_, options_, ReportedAgain(action), MadeBefore(action), recalculated_);
   Check();
   if (options_.exact && sent_ == before) {
     throw ReplayDiverged(

@@ -126,6 +126,10 @@ EveningPageText StoredEveningText(std::string_view program, const std::string& j
   return text;
 }
 
+std::vector<std::string> NextBetLines(const NextBet& next) {
+  return {SystemLine(next), NextBetLine(next)};
+}
+
 std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& points) {
   std::vector<EveningPoint> chart;
   chart.reserve(points.size());
@@ -154,6 +158,7 @@ ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
   evening.heading = Tr("The evening");
   // First, before any figure: the figures are those of an evening a limit cut short.
   if (!text.limit_note.empty()) evening.paragraphs.push_back(text.limit_note);
+  for (const std::string& line : text.next_bet) evening.paragraphs.push_back(line);
   evening.paragraphs.push_back(
       Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of the "
          "evening. No betting system changes the house edge of 1 unit in 37 on an even-money "

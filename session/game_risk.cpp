@@ -39,7 +39,8 @@ StakeState StakeStateOf(const Game& game) {
 RiskInputs RiskInputsOf(const Game& game) {
   RiskInputs risk;
   risk.rules = ProgressionOf(game);
-  risk.system_name = GameView(game).SystemName();  // as the window names it
+  risk.next = NextBetOf(game);
+  risk.system_name = risk.next.system;  // as the window names it
   risk.state = StakeStateOf(game);
   risk.limits = game.Limits();
   risk.net = game.RealCounts().net;

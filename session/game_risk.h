@@ -8,6 +8,7 @@
 #include <string>
 
 #include "betting/progression.h"
+#include "front/next_bet.h"
 #include "front/game.h"
 #include "session/risk.h"
 #include "session/ruin.h"
@@ -35,8 +36,10 @@ enum class RuinNotModelled {
 struct RiskInputs {
   Progression rules;
   // The name of the system the rules are: the built-in one's, or the name the player gave
-  // the system he wrote.
+  // the system he wrote (next.system).
   std::string system_name;
+  // The next bet as the banner, the report page and the summary name it: the same source.
+  NextBet next;
   StakeState state;
   SessionLimits limits;
   int64_t net = 0;                      // the real result of the shown bets

@@ -218,7 +218,7 @@ RiskTab RiskTabOf(const vellaro::RiskInputs& risk, const vellaro::RealResult::Co
                 .arg(*past_session);
   }
   text += QCoreApplication::translate("SessionPanel", "%1, base %2, SAFE LEVEL %3.\n")
-              .arg(QString::fromStdString(risk.system_name), Whole(risk.rules.base_unit),
+              .arg(QString::fromStdString(risk.next.system), Whole(risk.rules.base_unit),
                    Whole(risk.rules.safe_level));
   text += HorizonText(horizon);
   // The chance of a stop first, a paragraph of its own: the runs of losses below are

@@ -370,14 +370,17 @@ void SessionPanel::Refresh() {
 
 QString SessionPanel::SaveReport(const QString& path) const {
   if (past_) {
-    return SaveEveningPage(path, vellaro::StoredEveningText("Vellaro", journal_path_, past_->id),
-                           past_->evening.track, vellaro::DatabaseFiles(journal_path_));
+    vellaro::EveningPageText text = vellaro::StoredEveningText("Vellaro", journal_path_, past_->id);
+    text.next_bet = vellaro::NextBetLines(past_->evening.risk.next);
+    return SaveEveningPage(path, text, past_->evening.track, vellaro::DatabaseFiles(journal_path_));
   }
   const vellaro::EveningPageText text{
       "Vellaro: this evening",
       {"the evening on show in the window, with the options and changes it was played with",
        "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on "
-       "average, whatever the system"}};
+       "average, whatever the system"},
+      "",
+      vellaro::NextBetLines(vellaro::NextBetOf(game_))};
   return SaveEveningPage(path, text, track_, vellaro::DatabaseFiles(journal_path_));
 }
 

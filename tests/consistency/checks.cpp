@@ -4,12 +4,18 @@
 #include <array>
 #include <functional>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string_view>
 
 #include "export/game_log.h"
+#include "export/svg_canvas.h"
+#include "front/next_bet.h"
+#include "session/evening_page.h"
 #include "replay/session_replay.h"
 #include "journal/stored_session.h"
+#include "session/risk.h"
 #include "session/spin_statistics.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
@@ -237,6 +243,23 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
   // The Risk tab names the system of the window's box.
   c.Expect(t.risk.system_name == t.system_box, "Risk tab's system vs the window's box",
            t.risk.system_name + " | " + t.system_box);
+  // The Risk tab's system and the first stake of its list are the next bet's, and so is the
+  // banner's stake: the stake "Continue anyway" shows.
+  const LosingRun run = NextLosses(t.risk.rules, t.risk.state, 1);
+  const int64_t first = run.stakes.empty() ? -1 : run.stakes.front();
+  c.Expect(t.risk.system_name == t.next.system && first == t.next.stake,
+           "Risk tab's system and first stake vs the next bet",
+           t.risk.system_name + " " + std::to_string(first) + " | " + NextBetLine(t.next));
+  c.Expect(t.next.withheld == t.withheld, "the next bet vs the banner", NextBetLine(t.next));
+  if (t.withheld) {
+    c.Expect(first == t.withheld->stake, "Risk tab's first stake vs the banner's held-back stake",
+             std::to_string(first) + " | " + std::to_string(t.withheld->stake));
+  }
+  // The panel's "Save report..." of this evening names them as the program's other places do.
+  EveningPageText page{"", {}, "", NextBetLines(t.next)};
+  c.Expect(EveningPageHtml(page, t.track).find(EscapeMarkup(NextBetLine(t.next))) !=
+               std::string::npos,
+           "the panel's report page vs the next bet", NextBetLine(t.next));
   c.Expect(!t.not_resumed, "the window started again vs the session it had", "not resumed");
   for (const std::string& lost : t.lost_by_restart) {
     c.Expect(false, "the resumed window vs the window before its restart", lost);
@@ -261,6 +284,8 @@ void ComparePastEvening(const SessionTruth& t, const journal::StoredSession& s, 
     c.Expect(evening.track.result().counts() == t.counts, "panel's past evening vs readout",
              Text(evening.track.result().counts()) + " | " + Text(t.counts));
     c.Expect(SameRisk(evening.risk, t.risk), "panel's past Risk tab vs the live one", "");
+    c.Expect(evening.risk.next == t.next, "panel's past next bet vs the live one",
+             NextBetLine(evening.risk.next) + " | " + NextBetLine(t.next));
   } catch (const replay::ReplayDiverged& e) {
     c.Expect(false, "panel's past evening diverged", e.what());
   }
@@ -280,7 +305,7 @@ void CompareWhatIf(const SessionTruth& t, const journal::StoredSession& s,
              std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
              Text(line.counts) + " | " + Text(under.summary.counts()));
     // The system played throughout, under its own name, is what the player got.
-    if (!t.system_changed && s.settings.system == system) {
+    if (!t.system_changed && s.settings.custom_system.empty() && s.settings.system == system) {
       c.Expect(line.counts.net == t.counts.net && line.counts.bets_shown == t.counts.bets_shown,
                "what-if of the system played vs readout", Text(line.counts) + " | " + Text(t.counts));
     }
@@ -299,10 +324,21 @@ void CompareCli(const Played& played, const SessionTruth& t, const journal::Stor
            << ',' << t.counts.bets_shown << ',' << t.counts.net << '\n';
   c.Expect(list.status == 0 && list.out.find(expected.str()) != std::string::npos,
            "vellaro-sim --list vs readout", expected.str() + " not in\n" + list.out);
-  const Cli summary = RunSim({"--journal", played.journal_path, "--session", id, "--summary"});
+  const std::string page_path = played.journal_path + ".html";
+  const Cli summary = RunSim(
+      {"--journal", played.journal_path, "--session", id, "--summary", "--report", page_path});
   c.Expect(summary.status == 0 && Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
                Figure(summary.out, "net result of the shown bets, from 0: ") == sum.result,
            "vellaro-sim --summary vs the summary it is made of", summary.out + summary.err);
+  // The system and the next bet: the summary's lines and the report page's paragraphs.
+  const std::string system = SystemLine(t.next), next = NextBetLine(t.next);
+  c.Expect(summary.out.find(system + "\n" + next + "\n") != std::string::npos,
+           "vellaro-sim --summary's next bet vs the window's", system + "\n" + next + " not in\n" + summary.out);
+  std::ifstream page_file(page_path, std::ios::binary);
+  const std::string page_text{std::istreambuf_iterator<char>(page_file), std::istreambuf_iterator<char>()};
+  c.Expect(page_text.find("<p>" + EscapeMarkup(system) + "</p>") != std::string::npos &&
+               page_text.find("<p>" + EscapeMarkup(next) + "</p>") != std::string::npos,
+           "vellaro-sim --report's next bet vs the window's", system + "\n" + next);
   const std::string word(sim::SystemWord(t.settings.system));
   const Cli under =
       RunSim({"--journal", played.journal_path, "--session", id, "--system", word, "--summary"});
@@ -352,6 +388,8 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
   c.Expect(replay.game().CurrentSettings() == t.settings && replay.game().Limits() == t.limits,
            "replay's settings and limits vs the window's", "");
   c.Expect(replay.game().WithheldBet() == t.withheld, "replay's held-back bet vs the banner", "");
+  c.Expect(NextBetOf(replay.game()) == t.next, "replay's next bet vs the window's",
+           NextBetLine(NextBetOf(replay.game())) + " | " + NextBetLine(t.next));
   c.Expect(GameLogText(replay.game().controls().NumbersList) == GameLogText(t.numbers),
            "--export-log vs the window's log", "");
   const std::string trace = rows.trace_text.str();

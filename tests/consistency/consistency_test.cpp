@@ -166,6 +166,24 @@ TEST(ConsistencyFound, ABetHeldBackThatRMTookOffStopsNothing) {
                                  {Act::kNumber, 4}, {Act::kResetMatrix}}});
 }
 
+// A table maximum of 1 holds back a bet of 3; the next spin, which moves the stake, is taken
+// back: the bet waits again at the stake it had, and the game's stake is that one too, so
+// the banner, "Continue anyway" and the Risk tab name one stake.
+TEST(ConsistencyFound, AnUndoBringsBackTheHeldBackBetWithItsStake) {
+  ExpectAgreement({21, false, {{Act::kNumber, 4}, {Act::kNumber, 4}, {Act::kNumber, 1},
+                               {Act::kLimit, 3, 1}, {Act::kNumber, 36}, {Act::kBase, 0, 0, "3"},
+                               {Act::kNumber, 3}, {Act::kNumber, 33}, {Act::kUndo}}});
+}
+
+// A bet held back by a table maximum of 1; "BET AUTOMATIC RESET" resets the ledger, which
+// puts the bet to the limits again, as every other reset does: the banner says the reset's
+// stake.
+TEST(ConsistencyFound, TheSafeguardsResetPutsTheHeldBackBetToTheLimitsAgain) {
+  ExpectAgreement({233, false, {{Act::kNumber, 25}, {Act::kLimit, 3, 1}, {Act::kTrend, 1},
+                                {Act::kNumber, 28}, {Act::kNumber, 22}, {Act::kNumber, 10},
+                                {Act::kNumber, 5}, {Act::kNumber, 13}, {Act::kAutoReset}}});
+}
+
 // An evening played in the window with a table maximum of 2 and "Continue anyway".
 TEST(ConsistencyFound, TheTableMaximumJournalAgreesEverywhere) {
   const std::filesystem::path fixture =

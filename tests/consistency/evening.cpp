@@ -9,6 +9,7 @@
 
 #include "host/window_game.h"
 #include "env/virtual_scheduler.h"
+#include "betting/system_file.h"
 #include "export/save_dialog.h"
 #include "journal/journal_file.h"
 
@@ -21,7 +22,8 @@ const char* const kActNames[] = {
     "kOnWins",    "kAddToBet",    "kSafeLevel",   "kTrend",       "kAutoReset",
     "kMinProfit", "kShowBet",     "kCatRows",     "kCreateMatrix", "kResetMatrix",
     "kReCalculate", "kResetBets", "kLimit",       "kContinue",    "kNewSession",
-    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait", "kRedo"};
+    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait", "kRedo",
+    "kWrittenSystem"};
 
 const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
 
@@ -56,7 +58,11 @@ Action RandomAction(Dice& pick, bool journal_late) {
   if (roll < 52) return {Act::kNumber, pick(kNumbers)};
   if (roll < 57) return {Act::kUndo};
   if (roll < 59) return {Act::kMode, pick(kGameModeItems)};
-  if (roll < 62) return {Act::kSystem, pick(kBettingSystems)};
+  if (roll < 62) {
+    const int system = pick(kBettingSystems + 2);  // now and then one the player wrote
+    if (system >= kBettingSystems) return {Act::kWrittenSystem, system - kBettingSystems};
+    return {Act::kSystem, system};
+  }
   if (roll < 64) return {Act::kBase, 0, 0, kTexts[pick(std::size(kTexts))]};
   if (roll < 65) return {Act::kOnWins, 0, 0, kTexts[pick(5)]};
   if (roll < 66) return {Act::kAddToBet, 0, 0, kTexts[pick(5)]};
@@ -141,6 +147,7 @@ class Recorder {
     t.limits = g.Limits();
     t.withheld = g.WithheldBet();
     t.risk = RiskInputsOf(g);
+    t.next = NextBetOf(g);
     const ComboBox& box = g.controls().BetStrategy;
     if (box.index >= 0 && static_cast<size_t>(box.index) < box.items.size()) {
       t.system_box = box.items[static_cast<size_t>(box.index)];
@@ -369,6 +376,9 @@ void Perform(host::WindowGame& play, const Action& a, const std::string& blocker
     case Act::kSystem:
       g.SelectBetStrategy(a.a);
       break;
+    case Act::kWrittenSystem:
+      g.SelectCustomSystem(*ParseSystemFile(WrittenSystem(a.a)).system);
+      break;
     case Act::kBase:
     case Act::kOnWins:
     case Act::kAddToBet:
@@ -466,6 +476,15 @@ void EndEvening(host::WindowGame& play, Recorder& recorder, Played& played) {
 }
 
 }  // namespace
+
+const char* WrittenSystem(int which) {
+  if (which == 0) {
+    return "name = Mein D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 1\n"
+           "floor = 1\n";
+  }
+  return "name = Fibonacci\nkind = sequence\nsequence = 1 1 2 3 5 8 13 21 34 55 89 144\n"
+         "on_loss = next\non_win = back 2\nat_end = stay\n";
+}
 
 std::string Describe(const Action& action) {
   std::ostringstream out;

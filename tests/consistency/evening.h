@@ -11,6 +11,7 @@
 
 #include "game/events.h"
 #include "game/real_result.h"
+#include "front/next_bet.h"
 #include "game/settings.h"
 #include "session/game_risk.h"
 #include "session/session_track.h"
@@ -49,7 +50,12 @@ enum class Act {
   kRestart,       // the window is closed and started again: it resumes the session
   kWait,          // the player pauses; a: milliseconds
   kRedo,          // Ctrl+Shift+Z: the spin just undone brought back
+  kWrittenSystem, // a system the player wrote picked from its file; a: which (WrittenSystem)
 };
+
+// The text of a system file the player wrote: 0 a D'Alembert, 1 a Fibonacci (which keeps its
+// place in the sequence).
+const char* WrittenSystem(int which);
 
 struct Action {
   Action(Act k = Act::kWait, int x = 0, int y = 0, std::string t = {})
@@ -91,6 +97,7 @@ struct SessionTruth {
   std::optional<BetWithheld> withheld;   // the banner, if a bet is held back at the end
   RiskInputs risk;                       // what the panel's Risk tab reads of the game
   std::string system_box;                // the entry the betting-system box shows
+  NextBet next;                          // the system and the next bet, as the panel reads them
   // For each spin or undo, what the window showed when the next one came, or at the end
   // of the session: the game whose bet the next entry settles, with what the player did in
   // between (a stored replay's row). `withheld` is the bet held back then, else the last

@@ -222,6 +222,64 @@ void PlayUntilWithheld(JournaledGame& g) {
   for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
 }
 
+// Spins until a limit holds a bet back, then one that moves the stake while it is held.
+// Returns whether it got there.
+bool HoldABetAndMoveTheStake(JournaledGame& g) {
+  PlayUntilWithheld(g);
+  for (int n : {0, 3, 0, 12, 0, 7, 0, 14, 0, 9}) {
+    if (!g.h.game.WithheldBet()) return false;
+    const int32_t held = g.h.game.WithheldBet()->stake;
+    g.h.Spin(n);
+    if (g.h.game.UndoOffered() && g.h.game.state().Stake != held) return true;
+  }
+  return false;
+}
+
+// An undo brings back the bet held back before the spin with its stake and chance, and
+// says so: the banner, "Continue anyway" and the stake the rules go on from are one.
+TEST(SessionReplay, AnUndoBringsBackTheHeldBackBetWithItsStake) {
+  testing::TempFolder folder;
+  Settings start;
+  start.limits.table_max = 1;
+  start.base = 2;
+  JournaledGame g(folder.File("journal.sqlite"), start);
+  ASSERT_TRUE(HoldABetAndMoveTheStake(g));
+  g.h.game.UndoClick();
+  ASSERT_TRUE(g.h.game.WithheldBet());
+  const BetWithheld held = *g.h.game.WithheldBet();
+  EXPECT_EQ(g.h.game.state().Stake, held.stake);
+  EXPECT_EQ(g.h.game.state().LossStreak, held.losses_in_row);
+  EXPECT_EQ(std::get<BetWithheld>(g.heard.back()), held) << "the banner is said again";
+  g.h.game.ContinueAnyway();
+  EXPECT_EQ(std::get<BetShown>(g.heard.back()), (BetShown{held.chance, held.stake}));
+}
+
+// Journals written before the undo and the switch of BET AUTOMATIC RESET said the bet held
+// back again replay to the game they recorded: the stake the undo left as the spin made
+// it, the bet the reset left held back with its old figures.
+TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  Settings start;
+  start.limits.table_max = 1;
+  start.base = 2;
+  JournaledGame g(path, start);
+  Game& live = g.h.game;
+  ASSERT_TRUE(HoldABetAndMoveTheStake(g));
+  live.UndoClickAsBefore();
+  ASSERT_TRUE(live.WithheldBet());
+  ASSERT_NE(live.state().Stake, live.WithheldBet()->stake) << "the stake the spin left";
+  g.h.Spins({5, 5, 5, 0, 0, 0});
+  ASSERT_TRUE(live.WithheldBet());
+  live.Bet_Automatic_ResetClickAsBefore();
+  live.ContinueAnyway();  // at the reset's stake, while the banner said the old one
+  g.h.Spins({7, 0, 0});
+  ReplayGame replay;
+  replay.Replay(Load(path, *g.journal.session()));
+  EXPECT_EQ(testing::GameDifferences(replay.game, live), std::vector<std::string>{});
+  EXPECT_TRUE(ReplaysExactly(Load(path, *g.journal.session())));
+}
+
 TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");

@@ -289,7 +289,7 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
 // One replay, of the log or of --random's wheel, printed as a trace or a summary.
 // The report page of the one replay; false, with the reason, if it cannot be written.
 bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, const Summary& said,
-                      std::ostream& err) {
+                      const NextBet& next, std::ostream& err) {
   const CommandLine& line = setup.line;
   const std::string title =
       line.random_spins
@@ -298,9 +298,9 @@ bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, const Su
                         N_("vellaro-sim: {1} spins of a fair wheel"))
       : line.file == "-" ? std::string(Tr("vellaro-sim: the evening of standard input"))
                          : TrFormat("vellaro-sim: the evening of {1}", {line.file});
-  return WritePage(*line.report, EveningPageHtml(said.PageText(title, SetupLines(setup)), track),
-                   line,
-                   err);
+  EveningPageText text = said.PageText(title, SetupLines(setup));
+  text.next_bet = NextBetLines(next);
+  return WritePage(*line.report, EveningPageHtml(text, track), line, err);
 }
 
 int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::ostream& err);
@@ -360,13 +360,13 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     source = std::make_unique<LogSource>(entries);
   }
 
-  ReplayOptions options;
-  options.settings = line.settings;
-  options.timing = {*setup.line.clock_s, line.gap_ms};
+  const ReplayOptions options{line.settings, {*setup.line.clock_s, line.gap_ms}, false, {}, {}};
   // The report page's evening hears the one replay that makes the output.
   SessionTrack track;
   ReplayOptions heard = options;
   if (line.report) heard.listener = [&track](const GameEvent& event) { track.On(event); };
+  NextBet next;
+  heard.at_end = [&next](const Game& game) { next = NextBetOf(game); };
 
   // An undo the window would not offer is an error, and no output goes out before an
   // error: the trace, which goes out row by row, starts only once the log has none.
@@ -385,6 +385,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
       if (line.random_spins) {
         out << Wrapped(UnboundedStakesSummaryNote(PlayedBy(setup), line.settings.limits));
       }
+      PrintNextBet(out, next);  // before the figures: the last line stays the limits'
       summary.Print(out);
     }
   } else {
@@ -399,7 +400,7 @@ int ReplayOnce(const RunSetup& setup, std::istream& in, std::ostream& out, std::
     return kExitBadInput;
   }
   if (Flushed(out, err) != kExitOk) return kExitFailed;
-  if (line.report && !WriteEveningPage(setup, track, summary, err)) return kExitFailed;
+  if (line.report && !WriteEveningPage(setup, track, summary, next, err)) return kExitFailed;
   const std::optional<std::string> held_at_the_end = summary.HeldAtTheEnd();
   if (held_at_the_end && !line.summary) err << kProgram << ": " << *held_at_the_end << '\n';
   if (!line.summary) NoteWhatTheTraceCannotSay(setup, err);

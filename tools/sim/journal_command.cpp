@@ -127,17 +127,25 @@ void NameTheKeptSystem(const Settings& settings, std::ostream& out) {
   }
 }
 
+// Before the summary's figures: the system the journal kept (unless a what-if plays
+// another), then the system and the next bet where the evening ends. The last line stays
+// the limits'.
+void PrintHead(const journal::StoredSession& session, const JournalCommand& command,
+               const Game& game, std::ostream& out) {
+  if (!command.system) NameTheKeptSystem(session.settings, out);
+  PrintNextBet(out, NextBetOf(game));
+}
+
 // The report page of the stored session replayed; false, with the reason, if it cannot be
 // written.
 bool WriteStoredPage(const JournalCommand& command, int64_t id, const SessionTrack& track,
-                     std::ostream& err) {
+                     const Game& game, std::ostream& err) {
   const std::string_view what_if =
       command.system ? SystemWord(static_cast<int>(*command.system)) : std::string_view();
   try {
-    ReplaceFileAtomically(*command.report,
-                          EveningPageHtml(StoredEveningText("vellaro-sim", command.file, id, what_if),
-                                          track),
-                          DatabaseFiles(command.file));
+    EveningPageText text = StoredEveningText("vellaro-sim", command.file, id, what_if);
+    text.next_bet = NextBetLines(NextBetOf(game));
+    ReplaceFileAtomically(*command.report, EveningPageHtml(text, track), DatabaseFiles(command.file));
   } catch (const FileWriteError& e) {
     err << "vellaro-sim: "
         << TrFormat("cannot write the report page {1}: {2}",
@@ -185,7 +193,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     if (command.summary) {
       Summary summary(SetsALimit(session));
       replay.Run(options, summary);
-      if (!command.system) NameTheKeptSystem(session.settings, out);
+      PrintHead(session, command, replay.game(), out);
       summary.Print(out);
     } else {
       TraceWriter trace(out);
@@ -195,7 +203,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitFailed;
   }
-  if (command.report && !WriteStoredPage(command, id, track, err)) return kExitFailed;
+  if (command.report && !WriteStoredPage(command, id, track, replay.game(), err)) return kExitFailed;
   if (command.export_log) {
     try {
       ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList),

@@ -75,6 +75,10 @@ void PrintWheel(std::ostream& out, const WheelStatistics& wheel) {
   out << TrFormat("wheel verdict: {1}", {wheel.verdict}) << '\n';
 }
 
+void PrintNextBet(std::ostream& out, const NextBet& next) {
+  out << SystemLine(next) << '\n' << NextBetLine(next) << '\n';
+}
+
 void Summary::Add(const Row& row) {
   // A redo brings the spin back: it is no longer taken back.
   if (row.entry.undo()) ++taken_back_;

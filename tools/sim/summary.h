@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "front/next_bet.h"
 #include "game/types.h"
 #include "replay/replay.h"
 #include "session/evening_page.h"
@@ -111,5 +112,9 @@ class Summary final : public replay::RowSink {
 // digits, a share with four decimals. The --summary ends with these lines; a page about
 // one evening prints the same figures by calling this.
 void PrintWheel(std::ostream& out, const WheelStatistics& wheel);
+
+// The betting system and the next bet where a replay ends, a line each (SystemLine and
+// NextBetLine): a summary prints them before its figures.
+void PrintNextBet(std::ostream& out, const NextBet& next);
 
 }  // namespace vellaro::sim
