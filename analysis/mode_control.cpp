@@ -15,16 +15,21 @@ ModeRunner::ModeRunner(GameState& state, Window& ui, EventSink& events, Board& b
       ProcessText_Timer(env.scheduler, 10, run.display_timers, [this] { ProcessText_TimerTick(); }),
       ReCalculateTimer(env.scheduler, 50, false, [this] { ReCalculateTimerTick(); }),
       SafeLevel_Timer(env.scheduler, 50, false, [this] { SafeLevel_TimerTick(); }),
-      Mode1Timer(env.scheduler, 20, false, [this] { Mode1TimerTick(); },
-                 [this](int64_t n) { return RepeatAnimationTick(Mode1Timer, n); }),
-      Mode2Timer(env.scheduler, 20, false, [this] { Mode2TimerTick(); },
-                 [this](int64_t n) { return RepeatAnimationTick(Mode2Timer, n); }),
-      Mode3Timer(env.scheduler, 40, false, [this] { Mode3TimerTick(); },
-                 [this](int64_t n) { return RepeatAnimationTick(Mode3Timer, n); }),
-      Mode4Timer(env.scheduler, 50, false, [this] { Mode4TimerTick(); },
-                 [this](int64_t n) { return RepeatAnimationTick(Mode4Timer, n); }),
-      Mode5Timer(env.scheduler, 40, false, [this] { Mode5TimerTick(); },
-                 [this](int64_t n) { return RepeatAnimationTick(Mode5Timer, n); }) {}
+      Mode1Timer(
+          env.scheduler, 20, false, [this] { Mode1TimerTick(); },
+          [this](int64_t n) { return RepeatAnimationTick(Mode1Timer, n); }),
+      Mode2Timer(
+          env.scheduler, 20, false, [this] { Mode2TimerTick(); },
+          [this](int64_t n) { return RepeatAnimationTick(Mode2Timer, n); }),
+      Mode3Timer(
+          env.scheduler, 40, false, [this] { Mode3TimerTick(); },
+          [this](int64_t n) { return RepeatAnimationTick(Mode3Timer, n); }),
+      Mode4Timer(
+          env.scheduler, 50, false, [this] { Mode4TimerTick(); },
+          [this](int64_t n) { return RepeatAnimationTick(Mode4Timer, n); }),
+      Mode5Timer(
+          env.scheduler, 40, false, [this] { Mode5TimerTick(); },
+          [this](int64_t n) { return RepeatAnimationTick(Mode5Timer, n); }) {}
 
 void ModeRunner::SetDisplayTimers(bool on) {
   // While a recalculation runs, the status line shows its texts.
@@ -68,7 +73,7 @@ void ModeRunner::ReCalculate() {
 
 void ModeRunner::ReCalculateTimerTick() {
   ProcessText_Timer.Stop();  // the status line shows this animation's texts meanwhile
-  SeedForChoice();  // the steps decide when the draw below comes, so they count too
+  SeedForChoice();           // the steps decide when the draw below comes, so they count too
   ui_.CGauge2.Add(Randomizer.Next() % 7);
   const int32_t p = ui_.CGauge2.progress;
   if (p >= 1 && p <= 30) {
@@ -126,7 +131,7 @@ void ModeRunner::SafeLevelChange() {
 void ModeRunner::MoveSafeLevel(int position) {
   const int32_t clamped = position < ui_.SafeLevel.min   ? ui_.SafeLevel.min
                           : position > ui_.SafeLevel.max ? ui_.SafeLevel.max
-                                                     : position;
+                                                         : position;
   if (clamped == ui_.SafeLevel.position) return;
   ui_.SafeLevel.position = clamped;
   SafeLevelChange();

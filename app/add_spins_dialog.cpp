@@ -48,11 +48,11 @@ bool AskToEnterAgain(QWidget* dialog, size_t count) {
                   QMessageBox::NoButton, dialog);
   box.setObjectName(QString::fromLatin1(kEnterAgainBox));
   box.setWindowModality(Qt::WindowModal);
-  QPushButton* again = box.addButton(
-      QCoreApplication::translate("AddSpinsDialog", "Enter again"), QMessageBox::AcceptRole);
+  QPushButton* again = box.addButton(QCoreApplication::translate("AddSpinsDialog", "Enter again"),
+                                     QMessageBox::AcceptRole);
   again->setObjectName(QString::fromLatin1(kEnterAgainYes));
-  QPushButton* keep = box.addButton(
-      QCoreApplication::translate("AddSpinsDialog", "Do not enter"), QMessageBox::RejectRole);
+  QPushButton* keep = box.addButton(QCoreApplication::translate("AddSpinsDialog", "Do not enter"),
+                                    QMessageBox::RejectRole);
   keep->setObjectName(QString::fromLatin1(kEnterAgainNo));
   box.setDefaultButton(keep);
   box.setEscapeButton(keep);
@@ -86,8 +86,8 @@ AddSpinsDialog::AddSpinsDialog(Guard& guard, std::function<bool(const std::vecto
   connect(enter_, &QPushButton::clicked, this, [this] { guard_.Run([this] { EnterList(); }); });
   // In the box Enter starts a new line; Ctrl+Enter enters the list from anywhere in the
   // dialog (Enter alone does where the box has not the focus: the enter button is the default).
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return),
-                                  QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, [this] {
       if (enter_->isEnabled()) enter_->click();
@@ -194,12 +194,12 @@ void AddSpinsDialog::Reread() {
       // Which of the file's columns holds the spins is said first: a wrong column reads as
       // a list of good numbers.
       if (csv_ && list.columns.size() > 1) {
-        summary_->setText(QCoreApplication::translate("AddSpinsDialog",
-                                                      "From column '%1' (%2 of %3):")
-                              .arg(QString::fromStdString(list.columns[list.column]))
-                              .arg(list.column + 1)
-                              .arg(list.columns.size()) +
-                          QLatin1Char('\n') + summary_->text());
+        summary_->setText(
+            QCoreApplication::translate("AddSpinsDialog", "From column '%1' (%2 of %3):")
+                .arg(QString::fromStdString(list.columns[list.column]))
+                .arg(list.column + 1)
+                .arg(list.columns.size()) +
+            QLatin1Char('\n') + summary_->text());
       }
     }
   } catch (const replay::SpinListError& error) {

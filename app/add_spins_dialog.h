@@ -28,8 +28,7 @@ class AddSpinsDialog final : public QDialog {
  public:
   // `enter` is handed the spins, oldest first, when the player confirms them, and says
   // whether they were entered.
-  AddSpinsDialog(Guard& guard, std::function<bool(const std::vector<int>&)> enter,
-                 QWidget* parent);
+  AddSpinsDialog(Guard& guard, std::function<bool(const std::vector<int>&)> enter, QWidget* parent);
 
   // Puts `text` in the box, as a list (not a CSV).
   void SetText(const QString& text);

@@ -14,8 +14,8 @@ KeyboardEntry::Action KeyboardEntry::Digit(int digit) {
   refusal_.clear();
   const std::string typed = digits_ + static_cast<char>('0' + digit);
   // "0" is a number, but nothing starts with a 0; two digits are the most any number has.
-  const bool possible = typed.size() == 1 || (typed.size() == 2 && typed[0] != '0' &&
-                                              std::stoi(typed) <= kHighest);
+  const bool possible =
+      typed.size() == 1 || (typed.size() == 2 && typed[0] != '0' && std::stoi(typed) <= kHighest);
   if (!possible) {
     // Refused at once and forgotten: an Enter after a slip must not play a part of it.
     Refuse(QCoreApplication::translate("KeyboardEntry", "%1 is not on the wheel")

@@ -83,7 +83,9 @@ LineServer::~LineServer() {
   ::unlink(path_.c_str());
 }
 
-bool LineServer::accepting() const { return incoming_ != nullptr && incoming_->isEnabled(); }
+bool LineServer::accepting() const {
+  return incoming_ != nullptr && incoming_->isEnabled();
+}
 
 void LineServer::PauseAccepting(std::optional<std::chrono::milliseconds> pause) {
   incoming_->setEnabled(false);

@@ -279,12 +279,12 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   FitEntries(system_, system_->font());
   system_box_ = std::make_unique<SystemBox>(window, system_);
   // A file copied into a folder is listed at once, in the box and in the editor.
-  folder_watch_ = std::make_unique<SystemFolderWatch>(
-      [&window] { return window.system_folders(); },
-      [this] {
-        system_box_->Reload();
-        if (system_editor_ != nullptr) system_editor_->ListFiles();
-      });
+  folder_watch_ = std::make_unique<SystemFolderWatch>([&window] { return window.system_folders(); },
+                                                      [this] {
+                                                        system_box_->Reload();
+                                                        if (system_editor_ != nullptr)
+                                                          system_editor_->ListFiles();
+                                                      });
 
   reset_bets_ = MakeButton(QStringLiteral("ResetBets"), Control::kResetBets, view.ResetBetsButton(),
                            {359, 318, 79, 26}, &window);

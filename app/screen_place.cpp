@@ -11,10 +11,10 @@ namespace {
 constexpr int kGripHeight = 40;
 
 int64_t SquaredDistance(QPoint from, const QRect& to) {
-  const int64_t dx = from.x() < to.left() ? int64_t{to.left()} - from.x()
+  const int64_t dx = from.x() < to.left()    ? int64_t{to.left()} - from.x()
                      : from.x() > to.right() ? int64_t{from.x()} - to.right()
                                              : 0;
-  const int64_t dy = from.y() < to.top() ? int64_t{to.top()} - from.y()
+  const int64_t dy = from.y() < to.top()      ? int64_t{to.top()} - from.y()
                      : from.y() > to.bottom() ? int64_t{from.y()} - to.bottom()
                                               : 0;
   return dx * dx + dy * dy;

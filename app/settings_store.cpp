@@ -49,9 +49,9 @@ int ModeBoxEntry(Mode mode) {
 }
 
 // The keys of the session limits, in the order of LimitKind.
-constexpr std::array<const char*, kLimits> kLimitKeys = {
-    "limits/bankroll", "limits/stop_loss", "limits/take_profit", "limits/table_max",
-    "limits/max_losses"};
+constexpr std::array<const char*, kLimits> kLimitKeys = {"limits/bankroll", "limits/stop_loss",
+                                                         "limits/take_profit", "limits/table_max",
+                                                         "limits/max_losses"};
 
 // A limit as written: "off", or a whole number within the limit's range. Anything else is
 // read as off, the limit's default.
@@ -100,11 +100,10 @@ StoredSettings SettingsStore::Load() const {
   s.add_to_bet =
       ReadInt(file, QStringLiteral("betting/up_trender_add"), 1, 100, defaults.add_to_bet);
   s.safe_level = ReadInt(file, QStringLiteral("betting/safe_level"), 0, 10, defaults.safe_level);
-  s.auto_reset =
-      ReadBool(file, QStringLiteral("betting/automatic_reset"), defaults.auto_reset);
+  s.auto_reset = ReadBool(file, QStringLiteral("betting/automatic_reset"), defaults.auto_reset);
   // The minimal profit works only with the automatic reset: alone it is not a valid value.
-  s.min_profit = s.auto_reset &&
-                 ReadBool(file, QStringLiteral("betting/minimal_profit"), defaults.min_profit);
+  s.min_profit =
+      s.auto_reset && ReadBool(file, QStringLiteral("betting/minimal_profit"), defaults.min_profit);
   s.show_bet = ReadBool(file, QStringLiteral("betting/show_bet"), defaults.show_bet);
   for (int k = 0; k < kChances; ++k) {
     s.trends[static_cast<size_t>(k)] = ReadBool(file, TrendKey(k), false);

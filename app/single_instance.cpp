@@ -60,7 +60,9 @@ void SingleInstance::RaiseWindows() {
   }
 }
 
-QString SingleInstance::LockPath() const { return folder_ + QStringLiteral("/vellaro.lock"); }
+QString SingleInstance::LockPath() const {
+  return folder_ + QStringLiteral("/vellaro.lock");
+}
 
 bool SingleInstance::TakeLock() {
   if (tried_) return lock_.Holds();

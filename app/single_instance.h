@@ -70,7 +70,7 @@ class SingleInstance {
   QString folder_;
   std::function<void()> raise_;
   FolderLock lock_;
-  bool tried_ = false;  // TakeLock has run
+  bool tried_ = false;                                          // TakeLock has run
   FolderLock::Outcome taken_ = FolderLock::Outcome::kCannotBe;  // what TakeLock found
   // Made only once the toolkit runs.
   std::unique_ptr<LineServer> server_;

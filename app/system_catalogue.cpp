@@ -50,8 +50,8 @@ SystemEntry ReadSystem(const QString& path, bool preset) {
 
 std::vector<SystemEntry> ReadSystems(const SystemFolders& folders) {
   std::vector<SystemEntry> entries;
-  for (const auto& [folder, preset] : {std::pair{folders.presets, true},
-                                       std::pair{folders.player, false}}) {
+  for (const auto& [folder, preset] :
+       {std::pair{folders.presets, true}, std::pair{folders.player, false}}) {
     if (folder.isEmpty()) continue;
     for (vellaro::SystemFolderEntry& file :
          vellaro::ListSystemFolder(QFile::encodeName(folder).toStdString())) {

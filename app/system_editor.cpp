@@ -133,8 +133,9 @@ void SystemEditor::FitPreview() {
   const QHeaderView* header = preview_->horizontalHeader();
   int widest = 0;
   for (int c = 0; c < preview_->columnCount(); ++c) {
-    widest = std::max({widest, static_cast<const QAbstractItemView*>(preview_)->sizeHintForColumn(c),
-                       header->sectionSizeHint(c)});
+    widest =
+        std::max({widest, static_cast<const QAbstractItemView*>(preview_)->sizeHintForColumn(c),
+                  header->sectionSizeHint(c)});
   }
   preview_->setMinimumWidth(widest * preview_->columnCount() +
                             preview_->verticalHeader()->sizeHint().width() +
@@ -294,15 +295,13 @@ QString SystemEditor::AskNewPath(const QString& suggested, QString* typed) {
 
 void SystemEditor::New() {
   QString name;
-  const QString path =
-      AskNewPath(QCoreApplication::translate("SystemEditor", "My system"), &name);
+  const QString path = AskNewPath(QCoreApplication::translate("SystemEditor", "My system"), &name);
   if (path.isEmpty()) return;
   path_.clear();
   preset_ = false;
   text_->setReadOnly(false);
   // The system is called as the player wrote it; only its file's name is made plain.
-  text_->setPlainText(
-      kNewText.arg(QCoreApplication::translate("SystemEditor", kNewComment), name));
+  text_->setPlainText(kNewText.arg(QCoreApplication::translate("SystemEditor", kNewComment), name));
   if (Write(path)) path_ = path;
   ListFiles();
 }
@@ -351,11 +350,10 @@ QString SystemEditor::SavedText(const QString& path) const {
   // Saved all the same, so that no work is lost; but said plainly, as a file with an
   // error cannot be chosen in the box.
   const vellaro::SystemFileError& first = errors_.front();
-  const QString where =
-      first.line > 0 ? QCoreApplication::translate("SystemEditor", "line %1: %2")
-                           .arg(first.line)
-                           .arg(QString::fromStdString(first.message))
-                     : QString::fromStdString(first.message);
+  const QString where = first.line > 0 ? QCoreApplication::translate("SystemEditor", "line %1: %2")
+                                             .arg(first.line)
+                                             .arg(QString::fromStdString(first.message))
+                                       : QString::fromStdString(first.message);
   if (errors_.size() == 1) {
     return QCoreApplication::translate(
                "SystemEditor",

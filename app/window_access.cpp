@@ -134,21 +134,21 @@ void MainWindow::BuildBetStops() {
   }
   for (int k = 0; k < vellaro::kChances; ++k) BuildChipStop(k);
   auto* lamp = new KeyStop(this, QStringLiteral("LampKey"), BetArea::kLampPlace, Shape::kRound,
-              {Role::Indicator,
-               AccessibleName(Control::kSafeLevelLamp),
-               [this] {
-                 switch (vellaro::GameView(game()).Lamp()) {
-                   case vellaro::SafeLevelLamp::kOff:
-                     return QCoreApplication::translate("WindowAccess", "off");
-                   case vellaro::SafeLevelLamp::kDark:
-                     return QCoreApplication::translate("WindowAccess", "dark");
-                   case vellaro::SafeLevelLamp::kGreen:
-                     return QCoreApplication::translate("WindowAccess", "green");
-                 }
-                 return QString();
-               },
-               {},
-               {}});
+                           {Role::Indicator,
+                            AccessibleName(Control::kSafeLevelLamp),
+                            [this] {
+                              switch (vellaro::GameView(game()).Lamp()) {
+                                case vellaro::SafeLevelLamp::kOff:
+                                  return QCoreApplication::translate("WindowAccess", "off");
+                                case vellaro::SafeLevelLamp::kDark:
+                                  return QCoreApplication::translate("WindowAccess", "dark");
+                                case vellaro::SafeLevelLamp::kGreen:
+                                  return QCoreApplication::translate("WindowAccess", "green");
+                              }
+                              return QString();
+                            },
+                            {},
+                            {}});
   // At SAFE LEVEL 0 there is no lamp on show: nothing to stop at.
   lamp->ShownWhile(
       [this] { return vellaro::GameView(game()).Lamp() != vellaro::SafeLevelLamp::kOff; });

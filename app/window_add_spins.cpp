@@ -5,10 +5,10 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/accessible_names.h"
 #include "app/add_spins_dialog.h"
 #include "app/lit_button.h"
 #include "app/main_window.h"
-#include "app/accessible_names.h"
 #include "app/tooltips.h"
 
 namespace vellaro::app {

@@ -1,8 +1,8 @@
 // The line between the head and the board: the readout, and the banner over it while a
 // limit holds a bet back, drawn as the message line decides.
 
-#include "app/limits_area.h"
 #include "app/head_area.h"
+#include "app/limits_area.h"
 #include "app/main_window.h"
 #include "app/readout.h"
 

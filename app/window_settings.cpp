@@ -24,7 +24,8 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
   saved_settings_ = stored;
   if (stored.position) {
     QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+      screens.append(screen->availableGeometry());
     move(PlaceOnScreens(*stored.position, size(), screens));
   }
   // A session resumed from the journal keeps its own options; a new one starts with these.

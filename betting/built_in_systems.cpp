@@ -24,7 +24,9 @@ class A1WinLoose final : public StakeSystem {
   void Loss(const StakeInputs&, StakeState& s) const override { A1Loose(s); }
 
  private:
-  static void A1Win(const StakeInputs& in, StakeState& s) { s.stake = MartingaleWin(in.BaseUnit()); }
+  static void A1Win(const StakeInputs& in, StakeState& s) {
+    s.stake = MartingaleWin(in.BaseUnit());
+  }
   static void A1Loose(StakeState& s) { s.stake = MartingaleLoss(s.stake); }
 };
 

@@ -122,17 +122,29 @@ struct Entry {
 };
 
 enum Key : size_t {
-  kName, kKind, kSequence, kLine, kOnWin, kOnLoss, kAtEnd, kStart, kFloor, kCap, kSafeguards,
+  kName,
+  kKind,
+  kSequence,
+  kLine,
+  kOnWin,
+  kOnLoss,
+  kAtEnd,
+  kStart,
+  kFloor,
+  kCap,
+  kSafeguards,
   kKeyCount
 };
 
 constexpr std::array<std::string_view, kKeyCount> kKeyNames = {
-    "name", "kind", "sequence", "line", "on_win", "on_loss", "at_end", "start", "floor", "cap",
-    "safeguards"};
+    "name",   "kind",  "sequence", "line", "on_win",    "on_loss",
+    "at_end", "start", "floor",    "cap",  "safeguards"};
 
 using Entries = std::array<Entry, kKeyCount>;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -362,10 +374,17 @@ SystemKind ReadKind(const Entry& entry) {
 void CheckKeysBelong(const Entries& entries, SystemKind kind, std::string_view kind_word) {
   std::vector<Key> own;
   switch (kind) {
-    case SystemKind::kSequence: own = {kSequence, kOnWin, kOnLoss, kAtEnd}; break;
-    case SystemKind::kMultiply: own = {kOnWin, kOnLoss}; break;
-    case SystemKind::kLabouchere: own = {kLine}; break;
-    case SystemKind::kOscarsGrind: break;
+    case SystemKind::kSequence:
+      own = {kSequence, kOnWin, kOnLoss, kAtEnd};
+      break;
+    case SystemKind::kMultiply:
+      own = {kOnWin, kOnLoss};
+      break;
+    case SystemKind::kLabouchere:
+      own = {kLine};
+      break;
+    case SystemKind::kOscarsGrind:
+      break;
   }
   for (const Key key : {kSequence, kLine, kOnWin, kOnLoss, kAtEnd}) {
     const bool belongs = std::find(own.begin(), own.end(), key) != own.end();
@@ -420,10 +439,13 @@ bool ReadRules(const Entries& entries, SystemDefinition& system, Refusals& refus
 
 int64_t DefaultStart(const SystemDefinition& system) {
   switch (system.kind) {
-    case SystemKind::kSequence: return system.sequence.front();
-    case SystemKind::kLabouchere: return system.sequence.front() + system.sequence.back();
+    case SystemKind::kSequence:
+      return system.sequence.front();
+    case SystemKind::kLabouchere:
+      return system.sequence.front() + system.sequence.back();
     case SystemKind::kMultiply:
-    case SystemKind::kOscarsGrind: break;
+    case SystemKind::kOscarsGrind:
+      break;
   }
   return 1;
 }

@@ -22,14 +22,14 @@ inline constexpr size_t kMaxSystemFileBytes = size_t{64} * 1024;
 // every stake the rules can compute (a factor times a capped stake plus an amount) well
 // inside 64 bits.
 inline constexpr size_t kMaxSystemLineBytes = 4096;
-inline constexpr size_t kMaxSystemNameBytes = 64;         // UTF-8 bytes, no control characters
-inline constexpr size_t kMaxSystemSequenceItems = 1000;   // also the most places `back` moves
-inline constexpr int64_t kMaxSystemUnits = 1'000'000;     // any stake, start, floor, cap, amount
-inline constexpr int64_t kMaxSystemFactor = 100;          // `times K`: 2 <= K <= 100
+inline constexpr size_t kMaxSystemNameBytes = 64;        // UTF-8 bytes, no control characters
+inline constexpr size_t kMaxSystemSequenceItems = 1000;  // also the most places `back` moves
+inline constexpr int64_t kMaxSystemUnits = 1'000'000;    // any stake, start, floor, cap, amount
+inline constexpr int64_t kMaxSystemFactor = 100;         // `times K`: 2 <= K <= 100
 
 struct SystemFileError {
-  int line = 0;          // 1-based; 0 when the error concerns the file as a whole
-  std::string message;   // what was expected, e.g. "expected a whole number of units after 'cap ='"
+  int line = 0;         // 1-based; 0 when the error concerns the file as a whole
+  std::string message;  // what was expected, e.g. "expected a whole number of units after 'cap ='"
   friend bool operator==(const SystemFileError&, const SystemFileError&) = default;
 };
 

@@ -9,7 +9,9 @@
 
 namespace vellaro {
 
-FolderLock::~FolderLock() { Release(); }
+FolderLock::~FolderLock() {
+  Release();
+}
 
 FolderLock::Outcome FolderLock::TryTake(const std::string& path) {
   if (fd_ >= 0) return Outcome::kTaken;

@@ -12,8 +12,8 @@ namespace vellaro {
 class FolderLock {
  public:
   enum class Outcome {
-    kTaken,     // this object holds the lock now
-    kHeld,      // a live process (or another open of the file in this one) holds it
+    kTaken,  // this object holds the lock now
+    kHeld,   // a live process (or another open of the file in this one) holds it
     // The path can hold no lock: a folder that cannot be made or written, a file that cannot
     // be opened, a link (never followed: its target is not ours to make or lock), a socket,
     // a FIFO or a device. Whoever asked holds nothing, and must not write what it guards.

@@ -12,12 +12,12 @@ namespace {
 
 constexpr double kTitleSize = 15;
 constexpr double kLabelSize = 11;
-constexpr double kSide = 12;          // the free edge left and right of everything
-constexpr double kLegendTop = 30;     // the first legend row's top
+constexpr double kSide = 12;       // the free edge left and right of everything
+constexpr double kLegendTop = 30;  // the first legend row's top
 constexpr double kLegendRow = 16;
 constexpr double kSwatch = 10;
 constexpr double kPlotHeight = 220;
-constexpr double kBelowPlot = 44;     // the x ticks' labels and the x axis' name
+constexpr double kBelowPlot = 44;  // the x ticks' labels and the x axis' name
 
 // The legend's rows: for each entry, its row and its left edge.
 struct LegendPlace {
@@ -135,8 +135,8 @@ void ChartFrame::DrawAxes(const ChartText& text, const Ticks& x, const Ticks& y)
   canvas_.Line(area.left, area.top, area.left, bottom, "axis", "#222222");
   canvas_.Text(area.left + area.width / 2, bottom + kBelowPlot - 6, text.x_label, "middle",
                kLabelSize);
-  canvas_.Text(kSide + kLabelSize, area.top + area.height / 2, text.y_label, "middle",
-               kLabelSize, true);
+  canvas_.Text(kSide + kLabelSize, area.top + area.height / 2, text.y_label, "middle", kLabelSize,
+               true);
 }
 
 Chart ChartFrame::Finish() {

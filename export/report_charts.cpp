@@ -16,7 +16,8 @@ namespace {
 constexpr int kMostTicks = 6;
 
 void RequireFinite(double value) {
-  if (!std::isfinite(value)) throw std::invalid_argument("a chart was given a number that is not finite");
+  if (!std::isfinite(value))
+    throw std::invalid_argument("a chart was given a number that is not finite");
 }
 
 void RequireFinite(const std::vector<double>& values) {
@@ -40,10 +41,14 @@ struct Extent {
 
 std::string_view MarkColour(ValueMark::Kind kind) {
   switch (kind) {
-    case ValueMark::kMean: return chart_colour::kMean;
-    case ValueMark::kMedian: return chart_colour::kMedian;
-    case ValueMark::kPercentile: return chart_colour::kPercentile;
-    case ValueMark::kZero: return chart_colour::kZero;
+    case ValueMark::kMean:
+      return chart_colour::kMean;
+    case ValueMark::kMedian:
+      return chart_colour::kMedian;
+    case ValueMark::kPercentile:
+      return chart_colour::kPercentile;
+    case ValueMark::kZero:
+      return chart_colour::kZero;
   }
   return chart_colour::kZero;
 }
@@ -98,8 +103,8 @@ Bins BinValues(const std::vector<double>& values, int most_bins, bool whole) {
   const size_t count = static_cast<size_t>(std::floor(span / bins.width)) + 1;
   bins.counts.assign(count, 0);
   for (const double value : values) {
-    const size_t bin = std::min(count - 1, static_cast<size_t>(std::floor(
-                                               (value - bins.first_edge) / bins.width)));
+    const size_t bin = std::min(
+        count - 1, static_cast<size_t>(std::floor((value - bins.first_edge) / bins.width)));
     ++bins.counts[bin];
   }
   return bins;
@@ -124,7 +129,8 @@ Chart HistogramChart(const ChartText& text, const Bins& bins, const std::vector<
   if (bins.counts.empty()) legend.push_back({"", Tr("No evenings to show.")});
   if (x.empty()) x.Add(0);
   ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks),
-                   NumberTicks(0, static_cast<double>(std::max<int64_t>(tallest, 1)), 5, 1), legend);
+                   NumberTicks(0, static_cast<double>(std::max<int64_t>(tallest, 1)), 5, 1),
+                   legend);
   const PlotFrame& plot = frame.frame();
   for (size_t i = 0; i < bins.counts.size(); ++i) {
     if (bins.counts[i] == 0) continue;
@@ -166,8 +172,8 @@ Chart FanChart(const ChartText& text, const FanBands& bands) {
     legend = {{"", Tr("No spins to show.")}};
     x.Add(0);
   }
-  ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks, 1),
-                   NumberTicks(y.low, y.high, 5), legend);
+  ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks, 1), NumberTicks(y.low, y.high, 5),
+                   legend);
   const PlotFrame& plot = frame.frame();
   ZeroLine(frame.canvas(), plot);
   if (!bands.at.empty()) {
@@ -252,8 +258,8 @@ Chart ShareChart(const ChartText& text, const std::vector<ShareSeries>& series) 
     legend.push_back({chart_colour::kSeries[s % chart_colour::kSeries.size()], series[s].name});
   }
   if (x.empty()) legend = {{"", Tr("No evenings to show.")}}, x.Add(0);
-  ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks),
-                   NumberTicks(0, 1, 5, 0, true), legend);
+  ChartFrame frame(text, NumberTicks(x.low, x.high, kMostTicks), NumberTicks(0, 1, 5, 0, true),
+                   legend);
   const PlotFrame& plot = frame.frame();
   for (size_t s = 0; s < series.size(); ++s) {
     const ShareSeries& one = series[s];
@@ -305,8 +311,8 @@ ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& needed,
   return series;
 }
 
-Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
-                    double reference, const std::string& reference_text) {
+Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows, double reference,
+                    const std::string& reference_text) {
   Extent x;
   x.Add(reference);
   for (const IntervalRow& row : rows) {
@@ -342,7 +348,8 @@ Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
     const double py = plot.Y(count - static_cast<double>(i));
     const IntervalRow& row = rows[i];
     canvas.Line(plot.X(row.low), py, plot.X(row.high), py, "interval", chart_colour::kInterval);
-    canvas.Line(plot.X(row.low), py - 5, plot.X(row.low), py + 5, "interval", chart_colour::kInterval);
+    canvas.Line(plot.X(row.low), py - 5, plot.X(row.low), py + 5, "interval",
+                chart_colour::kInterval);
     canvas.Line(plot.X(row.high), py - 5, plot.X(row.high), py + 5, "interval",
                 chart_colour::kInterval);
     canvas.Circle(plot.X(row.value), py, 4, "estimate", chart_colour::kInterval);

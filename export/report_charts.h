@@ -52,11 +52,11 @@ std::vector<int64_t> SampledSpins(int64_t spins, int most);
 // One spin of an evening as the session panel shows it.
 struct EveningPoint {
   int64_t spin = 0;
-  double net = 0;             // the real net result after this spin
-  int64_t bet_stake = 0;      // the shown bet this spin settled, 0 for none
-  bool bet_won = false;       // meaningful with bet_stake > 0
-  bool reset = false;         // a reset of the stakes since the spin before
-  bool setting = false;       // a setting or the system changed since the spin before
+  double net = 0;         // the real net result after this spin
+  int64_t bet_stake = 0;  // the shown bet this spin settled, 0 for none
+  bool bet_won = false;   // meaningful with bet_stake > 0
+  bool reset = false;     // a reset of the stakes since the spin before
+  bool setting = false;   // a setting or the system changed since the spin before
 };
 // The evening: the net result as a line, wins and losses on it, the stakes of shown bets
 // as small squares at their height (read on the same axis), resets and setting changes as
@@ -88,7 +88,7 @@ struct IntervalRow {
 };
 // Rows of estimates with their intervals against a reference line (the house edge), rates
 // whose axis reads in per cent (-0.04 is "-4%").
-Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
-                    double reference, const std::string& reference_text);
+Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows, double reference,
+                    const std::string& reference_text);
 
 }  // namespace vellaro

@@ -74,15 +74,14 @@ void AppendSection(std::string& out, const ReportSection& section) {
 }  // namespace
 
 std::string ReportHtml(const ReportPage& page) {
-  std::string out =
-      "<!DOCTYPE html>\n<html lang=\"" + std::string(CurrentLanguage()) +
-      "\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-      "style-src 'unsafe-inline'; img-src data:\">\n"
-      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-      "<meta name=\"color-scheme\" content=\"light dark\">\n<title>" +
-      EscapeMarkup(page.title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<h1>" +
-      EscapeMarkup(page.title) + "</h1>\n";
+  std::string out = "<!DOCTYPE html>\n<html lang=\"" + std::string(CurrentLanguage()) +
+                    "\">\n<head>\n<meta charset=\"utf-8\">\n"
+                    "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                    "style-src 'unsafe-inline'; img-src data:\">\n"
+                    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                    "<meta name=\"color-scheme\" content=\"light dark\">\n<title>" +
+                    EscapeMarkup(page.title) + "</title>\n<style>" + kStyle +
+                    "</style>\n</head>\n<body>\n<h1>" + EscapeMarkup(page.title) + "</h1>\n";
   if (!page.settings.empty()) {
     out += "<div class=\"settings\">";
     for (const std::string& line : page.settings) out += EscapeMarkup(line) + "\n";

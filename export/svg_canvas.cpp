@@ -9,7 +9,8 @@
 namespace vellaro {
 
 std::string FixedNumber(double value, int decimals) {
-  if (!std::isfinite(value)) throw std::invalid_argument("a chart was given a number that is not finite");
+  if (!std::isfinite(value))
+    throw std::invalid_argument("a chart was given a number that is not finite");
   char buffer[400];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -24,11 +25,21 @@ std::string EscapeMarkup(std::string_view text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
       default:
         // XML 1.0 carries no control character but tab, line feed and carriage return.
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') break;
@@ -111,7 +122,9 @@ double PlotFrame::Y(double value) const {
 
 namespace {
 
-std::string Px(double value) { return FixedNumber(value, 1); }
+std::string Px(double value) {
+  return FixedNumber(value, 1);
+}
 
 std::string Points(const std::vector<double>& xy) {
   std::string out;

@@ -61,12 +61,11 @@ class SvgCanvas {
   void Line(double x1, double y1, double x2, double y2, std::string_view css_class,
             std::string_view stroke, std::string_view dash = {});
   // An open line through the points (x0, y0, x1, y1, ...).
-  void Polyline(const std::vector<double>& xy, std::string_view css_class,
-                std::string_view stroke, double stroke_width);
+  void Polyline(const std::vector<double>& xy, std::string_view css_class, std::string_view stroke,
+                double stroke_width);
   // A closed area through the points.
   void Polygon(const std::vector<double>& xy, std::string_view css_class, std::string_view fill);
-  void Circle(double x, double y, double radius, std::string_view css_class,
-              std::string_view fill);
+  void Circle(double x, double y, double radius, std::string_view css_class, std::string_view fill);
   // `anchor` is "start", "middle" or "end"; `rotated` turns the text a quarter left around
   // its anchor point.
   void Text(double x, double y, std::string_view text, std::string_view anchor, double size,

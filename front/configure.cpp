@@ -57,7 +57,8 @@ void Game::Configure(const Settings& s) {
   if (IntToStr(s.learn) != N_Count.text) N_Count.text = IntToStr(s.learn);
   if (s.cat_rows != CatRows.checked) CatRowsClick();
   if (s.show_bet != ShowBetSize.checked) ShowBetSizeClick();
-  for (int i = 0; i < kLimits; ++i) SetLimit(static_cast<LimitKind>(i), s.limits[static_cast<LimitKind>(i)]);
+  for (int i = 0; i < kLimits; ++i)
+    SetLimit(static_cast<LimitKind>(i), s.limits[static_cast<LimitKind>(i)]);
 }
 
 Settings Game::CurrentSettings() const {

@@ -32,19 +32,22 @@ std::string NextBetLine(const NextBet& next) {
     case NextBetStanding::kOnShow:
       return TrFormat("next bet: {1}, on show", {stake});
     case NextBetStanding::kHeldBack:
-      return TrFormat("next bet: {1}, held back, so no bet is on show and the evening stops "
-                      "here unless the player continues anyway ({2})",
-                      {stake, WithheldReason(*next.withheld)});
+      return TrFormat(
+          "next bet: {1}, held back, so no bet is on show and the evening stops "
+          "here unless the player continues anyway ({2})",
+          {stake, WithheldReason(*next.withheld)});
     case NextBetStanding::kTracked:
-      return TrFormat("next bet: none on show (the recommendation is only tracked); the "
-                      "system's stake is {1}",
-                      {stake});
+      return TrFormat(
+          "next bet: none on show (the recommendation is only tracked); the "
+          "system's stake is {1}",
+          {stake});
     case NextBetStanding::kNotYet:
       break;
   }
-  return TrFormat("next bet: none yet (the first is recommended after the fifth spin); the "
-                  "system's stake is {1}",
-                  {stake});
+  return TrFormat(
+      "next bet: none yet (the first is recommended after the fifth spin); the "
+      "system's stake is {1}",
+      {stake});
 }
 
 }  // namespace vellaro

@@ -23,7 +23,7 @@ enum class NextBetStanding {
 struct NextBet {
   std::string system;  // the built-in system's name, or the one its file gives
   NextBetStanding standing = NextBetStanding::kNotYet;
-  int64_t stake = 0;   // what the system stakes on it now (on show, held back or to come)
+  int64_t stake = 0;  // what the system stakes on it now (on show, held back or to come)
   std::optional<BetWithheld> withheld;  // while held back: the limit and its figures
   friend bool operator==(const NextBet&, const NextBet&) = default;
 };

@@ -15,8 +15,7 @@ void Game::SaveLog(SaveDialog& dialog, const FilesInUse& in_use) {
   }
   SaveDialog1.FileName = WithDefaultExtension(SaveDialog1.FileName, SaveDialog1.DefaultExt);
   try {
-    ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), in_use,
-                          log_write_call_);
+    ReplaceFileAtomically(SaveDialog1.FileName, GameLogText(NumbersList), in_use, log_write_call_);
   } catch (const FileWriteError& error) {
     // The player's own name for the file, then the system's reason in its words.
     throw GameError(

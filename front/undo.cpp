@@ -109,8 +109,8 @@ void Game::Undo(bool held_stake) {
   TextLines history;
   history.swap(NumbersList);
   redo_ = BeforeUndo{static_cast<const GameState&>(*this), static_cast<const Window&>(*this),
-                     history.empty() ? std::nullopt : std::optional(history.back()),
-                     board_.own(), betting_.own()};
+                     history.empty() ? std::nullopt : std::optional(history.back()), board_.own(),
+                     betting_.own()};
   events_.NoteUndo();
   NumbersList.swap(history);
   GameHistoryBack(held_stake);

@@ -36,9 +36,8 @@ class RealResult {
   // The kinds of event the counts depend on; every other event is ignored.
   static constexpr EventMask kKinds =
       EventBit<SpinAccepted>() | EventBit<SpinUndone>() | EventBit<SpinRedone>() |
-      EventBit<AnalysisStarted>() |
-      EventBit<BetSettled>() | EventBit<BetShown>() | EventBit<BetTracked>() |
-      EventBit<MatrixDiscarded>() | EventBit<LedgerReset>();
+      EventBit<AnalysisStarted>() | EventBit<BetSettled>() | EventBit<BetShown>() |
+      EventBit<BetTracked>() | EventBit<MatrixDiscarded>() | EventBit<LedgerReset>();
 
   // Feed every event of the game, in order (Game::AddListener).
   void On(const GameEvent& event);

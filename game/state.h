@@ -16,8 +16,8 @@ struct GameState {
   static constexpr int32_t StartThreshold = 5;  // accepted spins before a mode runs
   int32_t ModeId = 2;                           // the mode an accepted spin starts
   int32_t UndoCredit = 1;                       // entries since the last undo, plus one
-  int32_t Balance = kStartBalance;                  // bankroll in units, shown bets debited
-  int32_t BalanceTarget = kStartTarget;              // balance that triggers the automatic reset
+  int32_t Balance = kStartBalance;              // bankroll in units, shown bets debited
+  int32_t BalanceTarget = kStartTarget;         // balance that triggers the automatic reset
   int32_t DeepSum = 0;                          // running sum of the spins, folded into 1..36
   int32_t DeepRemainder = 0;                    // running sum of the spins, modulo 3
   int32_t RecalcDraw = 6;                       // random offset 1..6 of the random choices

@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "game/types.h"
 #include "game/controls.h"
+#include "game/types.h"
 
 namespace vellaro {
 

@@ -22,9 +22,13 @@ std::string WithoutLockReason(FolderLock::Outcome lock) {
 
 }  // namespace
 
-WindowGame::WindowGame() : time_of_day_(system_clock_) { MakeGame(); }
+WindowGame::WindowGame() : time_of_day_(system_clock_) {
+  MakeGame();
+}
 
-WindowGame::WindowGame(Clock& time) : time_of_day_(time) { MakeGame(); }
+WindowGame::WindowGame(Clock& time) : time_of_day_(time) {
+  MakeGame();
+}
 
 void WindowGame::MakeGame() noexcept {
   game_.emplace(Env{clock_, scheduler_});
@@ -89,7 +93,8 @@ void WindowGame::RetryJournalFile() {
     journal_->StillWithoutFile(WithoutLockReason(lock));
     return;
   }
-  const journal::OpenedJournal opened = journal::OpenFileFor(*journal_, journal_path_, replay::ReplaysExactly);
+  const journal::OpenedJournal opened =
+      journal::OpenFileFor(*journal_, journal_path_, replay::ReplaysExactly);
   TellMovedAside(opened);
   if (!opened.notice.empty()) {
     journal_once_ = opened.notice;
@@ -117,9 +122,9 @@ void WindowGame::ReplayStored(const journal::StoredSession& stored) {
   VirtualClock replay_time(virtual_time);
   time_of_day_.SwitchTo(replay_time);
   journal_skip_ = stored.events.size();
-  track_.Reserve(static_cast<size_t>(std::count_if(
-      stored.events.begin(), stored.events.end(),
-      [](const auto& s) { return std::holds_alternative<SpinAccepted>(s.event); })));
+  track_.Reserve(static_cast<size_t>(
+      std::count_if(stored.events.begin(), stored.events.end(),
+                    [](const auto& s) { return std::holds_alternative<SpinAccepted>(s.event); })));
   // The captions the display timers write are only read by the eye: without their ticks a
   // long evening replays many times faster.
   game_->SetDisplayTimers(false);

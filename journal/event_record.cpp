@@ -42,12 +42,18 @@ Chance ChanceField(const EventRecord& r, size_t i) {
 Mode ModeField(const EventRecord& r, size_t i) {
   return static_cast<Mode>(Field(r, i, kFirstMode, kLastMode));
 }
-bool BoolField(const EventRecord& r, size_t i) { return Field(r, i, 0, 1) != 0; }
+bool BoolField(const EventRecord& r, size_t i) {
+  return Field(r, i, 0, 1) != 0;
+}
 int32_t IntField(const EventRecord& r, size_t i) {
   return static_cast<int32_t>(Field(r, i, kInt32Min, kInt32Max));
 }
-int64_t SpinIndexField(const EventRecord& r, size_t i) { return Field(r, i, 1, INT64_MAX); }
-int NumberField(const EventRecord& r, size_t i) { return static_cast<int>(Field(r, i, 0, 36)); }
+int64_t SpinIndexField(const EventRecord& r, size_t i) {
+  return Field(r, i, 1, INT64_MAX);
+}
+int NumberField(const EventRecord& r, size_t i) {
+  return static_cast<int>(Field(r, i, 0, 36));
+}
 
 // The two records with a value that may be absent: a settlement with no chance (no bet was
 // on) and a bet held back with no bankroll set.
@@ -80,22 +86,32 @@ BetWithheld DecodeBetWithheld(const EventRecord& r) {
 EventRecord Encode(const GameEvent& event) {
   return std::visit(
       Overloaded{
-          [](const SpinAccepted& e) { return Make(EventKind::kSpinAccepted, {e.index, e.number}); },
-          [](const SpinUndone& e) { return Make(EventKind::kSpinUndone, {e.index, e.number}); },
-          [](const SpinRedone& e) { return Make(EventKind::kSpinRedone, {e.index, e.number}); },
+          [](const SpinAccepted& e) {
+            return Make(EventKind::kSpinAccepted, {e.index, e.number});
+          },
+          [](const SpinUndone& e) {
+            return Make(EventKind::kSpinUndone, {e.index, e.number});
+          },
+          [](const SpinRedone& e) {
+            return Make(EventKind::kSpinRedone, {e.index, e.number});
+          },
           [](const AnalysisStarted& e) {
             return Make(EventKind::kAnalysisStarted, {static_cast<int64_t>(e.mode)});
           },
           [](const AnalysisEnded& e) {
             return Make(EventKind::kAnalysisEnded, {static_cast<int64_t>(e.mode)});
           },
-          [](const BetShown& e) { return Make(EventKind::kBetShown, {e.chance, e.stake}); },
-          [](const BetTracked& e) { return Make(EventKind::kBetTracked, {e.chance, e.stake}); },
+          [](const BetShown& e) {
+            return Make(EventKind::kBetShown, {e.chance, e.stake});
+          },
+          [](const BetTracked& e) {
+            return Make(EventKind::kBetTracked, {e.chance, e.stake});
+          },
           [](const BetSettled& e) {
             std::optional<int64_t> chance;
             if (e.chance) chance = *e.chance;
-            return Make(EventKind::kBetSettled, {e.spin_index, chance, e.won, e.stake, e.shown,
-                                                 e.balance, e.target});
+            return Make(EventKind::kBetSettled,
+                        {e.spin_index, chance, e.won, e.stake, e.shown, e.balance, e.target});
           },
           [](const LedgerReset& e) {
             return Make(EventKind::kLedgerReset, {static_cast<int64_t>(e.reason), e.stake});
@@ -143,10 +159,9 @@ GameEvent Decode(const EventRecord& r) {
     case EventKind::kBetSettled:
       return DecodeBetSettled(r);
     case EventKind::kLedgerReset:
-      return LedgerReset{
-          static_cast<ResetReason>(
-              Field(r, 0, 0, static_cast<int64_t>(ResetReason::kAutomaticReset))),
-          IntField(r, 1)};
+      return LedgerReset{static_cast<ResetReason>(
+                             Field(r, 0, 0, static_cast<int64_t>(ResetReason::kAutomaticReset))),
+                         IntField(r, 1)};
     case EventKind::kModeChanged:
       return ModeChanged{ModeField(r, 0)};
     case EventKind::kSystemChanged:

@@ -55,8 +55,7 @@ int64_t SystemWallClockMs() {
       .count();
 }
 
-Journal::Journal(const std::string& path, WallClock now, const char* vfs)
-    : now_(std::move(now)) {
+Journal::Journal(const std::string& path, WallClock now, const char* vfs) : now_(std::move(now)) {
   try {
     // Whose file it is is settled first, from the file as it stands, before the connection
     // that writes: that one would make a -shm beside another program's database, and on
@@ -88,9 +87,9 @@ Journal::Journal(const std::string& path, WallClock now, const char* vfs)
         *db_,
         "UPDATE event_blocks SET count = ?, events = ? WHERE session_id = ? AND first_seq = ?");
   } catch (const SqliteError& error) {
-    throw JournalError(IsCorruption(error) ? JournalError::Fault::kCorrupt
-                                           : JournalError::Fault::kUnavailable,
-                       error.what());
+    throw JournalError(
+        IsCorruption(error) ? JournalError::Fault::kCorrupt : JournalError::Fault::kUnavailable,
+        error.what());
   } catch (const NotAJournal& error) {  // another program's, or a later Vellaro's
     throw JournalError(JournalError::Fault::kNotOurs, error.what());
   }
@@ -196,9 +195,9 @@ bool Journal::Flush() {
   const OpenBlock block_before = block_;
   int spins = 0;
   for (const Operation& op : waiting_) {
-    if (op.type == Operation::Type::kEvent && (op.record.kind == EventKind::kSpinAccepted ||
-                                               op.record.kind == EventKind::kSpinUndone ||
-                                               op.record.kind == EventKind::kSpinRedone)) {
+    if (op.type == Operation::Type::kEvent &&
+        (op.record.kind == EventKind::kSpinAccepted || op.record.kind == EventKind::kSpinUndone ||
+         op.record.kind == EventKind::kSpinRedone)) {
       ++spins;
     }
   }
@@ -277,8 +276,8 @@ void Journal::Write(const Operation& op) {
       if (block_.count == 0) block_.first_seq = next_seq_;
       PackEvent(TimedRecord{op.record, op.at_ms}, block_.previous_ms, block_.events);
       if (op.record.kind == EventKind::kCustomSystemChanged) {
-        Statement text(*db_,
-                       "INSERT OR REPLACE INTO system_texts(session_id, seq, text) VALUES(?, ?, ?)");
+        Statement text(
+            *db_, "INSERT OR REPLACE INTO system_texts(session_id, seq, text) VALUES(?, ?, ?)");
         text.Bind(1, *session_).Bind(2, next_seq_).Bind(3, std::string_view(op.text));
         text.Run();
       }

@@ -115,8 +115,7 @@ class Journal {
   // Batches nest; outside any, each event is committed as it comes (analyses aside).
   class Batch {
    public:
-    explicit Batch(Journal& journal)
-        : journal_(journal), began_in_analysis_(journal.in_analysis_) {
+    explicit Batch(Journal& journal) : journal_(journal), began_in_analysis_(journal.in_analysis_) {
       ++journal_.batches_;
     }
     // Commits all that waits, the spin that starts an analysis among it. An action taken
@@ -155,9 +154,9 @@ class Journal {
   struct Operation {
     enum class Type { kStart, kEnd, kEvent } type = Type::kEvent;
     int64_t at_ms = 0;
-    Settings settings;    // kStart
-    EventRecord record;   // kEvent
-    std::string text;     // kEvent of a system the player wrote: its file's text
+    Settings settings;   // kStart
+    EventRecord record;  // kEvent
+    std::string text;    // kEvent of a system the player wrote: its file's text
   };
   // The block the events of the current session go to, as it stands in memory.
   struct OpenBlock {
@@ -183,7 +182,7 @@ class Journal {
   std::optional<int64_t> session_;
   int64_t next_seq_ = 1;
   bool in_analysis_ = false;
-  int batches_ = 0;  // batches open
+  int batches_ = 0;           // batches open
   int spins_since_sync_ = 0;  // spins and undos committed since the last synced commit
   JournalStatus status_;
 };

@@ -25,8 +25,7 @@ OpenedJournal Off(std::string reason) {
 }
 
 void Told(OpenedJournal& opened, const SalvageDone& done) {
-  opened.notice =
-      TrFormat("Journal damaged: moved aside, a new one started; {1}", {done.detail});
+  opened.notice = TrFormat("Journal damaged: moved aside, a new one started; {1}", {done.detail});
   opened.moved_aside = done.aside;
 }
 
@@ -57,8 +56,8 @@ std::string DefaultJournalPath() {
   return JournalPathFor(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
-                              WallClock now, const SalvageProbe& probe) {
+OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays, WallClock now,
+                              const SalvageProbe& probe) {
   if (path.empty()) return Off(Tr("no data folder is known (HOME is not set)"));
   const fs::path folder = fs::path(path).parent_path();
   std::error_code made;
@@ -116,8 +115,7 @@ std::optional<StoredSession> SessionToResume(Journal& journal) {
   return session;
 }
 
-JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
-                              WallClock now) {
+JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays, WallClock now) {
   JournalAtStart start;
   start.path = path;
   start.opened = OpenJournalFile(path, replays, std::move(now));

@@ -24,8 +24,8 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
                                      WallClock now) {
   // The copies are written with the times the sessions had, then the clock is the real one.
   auto stamp = std::make_shared<std::optional<int64_t>>();
-  std::unique_ptr<Journal> journal = Journal::WithoutFile(
-      "", [stamp, now] { return stamp->has_value() ? **stamp : now(); });
+  std::unique_ptr<Journal> journal =
+      Journal::WithoutFile("", [stamp, now] { return stamp->has_value() ? **stamp : now(); });
   const DamageSurvey survey = SurveyDamage(damaged);
   salvaged.lost = survey.not_reading;
   std::unique_ptr<Database> db;

@@ -40,8 +40,9 @@ std::optional<SalvageDone> FinishLeftOverSalvage(const std::string& path,
                                                  const SalvageProbe& probe = {});
 
 // Salvages the damaged journal at `path` (SalvageInto) into a copy, a half-made one a killed
-// salvage left removed first, and puts the copy in its place. Throws std::system_error if a file cannot be moved or synced, JournalError if the
-// copy cannot be written: the damaged file is then still the journal.
+// salvage left removed first, and puts the copy in its place. Throws std::system_error if a file
+// cannot be moved or synced, JournalError if the copy cannot be written: the damaged file is then
+// still the journal.
 SalvageDone SalvageDamaged(const std::string& path, const SessionCheck& replays, WallClock now,
                            const SalvageProbe& probe = {});
 

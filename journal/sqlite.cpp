@@ -21,8 +21,8 @@ int SystemErrorOf(sqlite3* db, int error_number) {
   std::string message(doing);
   message += ": ";
   message += reason;
-  throw SqliteError(db != nullptr ? sqlite3_extended_errcode(db) : code, message,
-                    std::move(reason), SystemErrorOf(db, error_number));
+  throw SqliteError(db != nullptr ? sqlite3_extended_errcode(db) : code, message, std::move(reason),
+                    SystemErrorOf(db, error_number));
 }
 
 // `path` as an SQLite URI of a file opened with immutable=1 (sqlite.org/uri.html): the
@@ -77,7 +77,9 @@ Database::Database(const std::string& path, Access access, const char* vfs) {
   sqlite3_busy_timeout(db_, 2000);
 }
 
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database() {
+  sqlite3_close_v2(db_);
+}
 
 void Database::Exec(std::string_view sql) {
   const std::string text(sql);
@@ -103,15 +105,18 @@ int64_t Database::QueryInt(std::string_view sql) {
   return statement.Step() ? statement.Int(0) : 0;
 }
 
-int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+int64_t Database::LastInsertRowId() const {
+  return sqlite3_last_insert_rowid(db_);
+}
 
 Statement::Statement(Database& db, std::string_view sql) : db_(db.handle()) {
-  const int rc =
-      sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+  const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
   if (rc != SQLITE_OK) Fail(db_, rc, sql);
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+  sqlite3_finalize(stmt_);
+}
 
 Statement& Statement::Bind(int index, int64_t value) {
   const int rc = sqlite3_bind_int64(stmt_, index, value);
@@ -169,7 +174,9 @@ bool Statement::IsInteger(int column) const {
   return sqlite3_column_type(stmt_, column) == SQLITE_INTEGER;
 }
 
-int64_t Statement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+int64_t Statement::Int(int column) const {
+  return sqlite3_column_int64(stmt_, column);
+}
 
 std::optional<int64_t> Statement::OptionalInt(int column) const {
   if (IsNull(column)) return std::nullopt;

@@ -40,8 +40,8 @@ void ReadSystemTexts(Database& db, int64_t id, std::vector<StoredEvent>& events)
       const int64_t seq = texts.Int(0);
       const auto at = std::lower_bound(events.begin(), events.end(), seq,
                                        [](const StoredEvent& e, int64_t s) { return e.seq < s; });
-      auto* change = at != events.end() && at->seq == seq ? std::get_if<SystemChanged>(&at->event)
-                                                          : nullptr;
+      auto* change =
+          at != events.end() && at->seq == seq ? std::get_if<SystemChanged>(&at->event) : nullptr;
       if (change == nullptr || change->custom != kCustomTextNotRead) throw damaged(seq);
       change->custom = texts.Text(1);
     }

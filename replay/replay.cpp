@@ -58,8 +58,9 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
       EventBit<BetSettled>());
   std::optional<BetWithheld> withheld;
   if (options.settings.limits.Any()) {
-    game.AddListener([&withheld](const GameEvent& event) { withheld = std::get<BetWithheld>(event); },
-                     EventBit<BetWithheld>());
+    game.AddListener(
+        [&withheld](const GameEvent& event) { withheld = std::get<BetWithheld>(event); },
+        EventBit<BetWithheld>());
   }
   if (options.listener) game.AddListener(options.listener);
 

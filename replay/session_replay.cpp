@@ -9,8 +9,8 @@
 
 #include "betting/session_limits.h"
 #include "betting/system_file.h"
-#include "journal/event_record.h"
 #include "game/text_number.h"
+#include "journal/event_record.h"
 #include "text/translate.h"
 
 namespace vellaro::replay {
@@ -210,7 +210,8 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
 // from the journal never had that click, so its replay leaves those seconds out (fed to the
 // clock, they would answer the draws of whatever came after the resume). Returns the
 // positions in `stored` of the runs to leave out, each [begin, end); nearly always none.
-std::vector<std::pair<size_t, size_t>> ClicksCutOff(const std::vector<journal::StoredEvent>& stored) {
+std::vector<std::pair<size_t, size_t>> ClicksCutOff(
+    const std::vector<journal::StoredEvent>& stored) {
   std::vector<std::pair<size_t, size_t>> cut;
   bool analysis = false;
   constexpr size_t kNoRun = SIZE_MAX;
@@ -258,8 +259,7 @@ class EventsToReplay {
 
 // Gives `clock` the recorded seconds of `events`, and `game` room for their spins: grown
 // step by step, each would be copied at every doubling.
-void FeedTheClock(const std::vector<journal::StoredEvent>& events, Game& game,
-                  ReplayClock& clock) {
+void FeedTheClock(const std::vector<journal::StoredEvent>& events, Game& game, ReplayClock& clock) {
   size_t seeds = 0;
   size_t spins = 0;
   for (const journal::StoredEvent& stored : events) {
@@ -282,7 +282,10 @@ class SessionReplayer {
   SessionReplayer(const journal::StoredSession& session,
                   const std::vector<journal::StoredEvent>& events, Game& game,
                   VirtualScheduler& scheduler, const SessionReplayOptions& options)
-      : session_(session), events_(events), game_(game), scheduler_(scheduler),
+      : session_(session),
+        events_(events),
+        game_(game),
+        scheduler_(scheduler),
         options_(options),
         listener_(game.AddListener([this](const GameEvent& e) { Hear(e); })) {}
   SessionReplayer(const SessionReplayer&) = delete;
@@ -387,8 +390,8 @@ bool SessionReplayer::MadeBefore(size_t i) const {
     said = i + 1;
   } else if (setting != nullptr && setting->setting == Setting::kAutomaticReset) {
     said = i + 2;
-    const auto* next = said < events_.size() ? std::get_if<SettingChanged>(&events_[said].event)
-                                             : nullptr;
+    const auto* next =
+        said < events_.size() ? std::get_if<SettingChanged>(&events_[said].event) : nullptr;
     if (next != nullptr && next->setting == Setting::kMinimalProfit) ++said;
   }
   return said >= events_.size() || !std::holds_alternative<BetWithheld>(events_[said].event);
@@ -398,8 +401,7 @@ size_t SessionReplayer::ActionAt(size_t i) const {
   size_t action = i;
   if (options_.exact && std::holds_alternative<ChoiceSeeded>(events_[i].event) &&
       !game_.AnalysisRunning()) {
-    while (action < events_.size() &&
-           std::holds_alternative<ChoiceSeeded>(events_[action].event)) {
+    while (action < events_.size() && std::holds_alternative<ChoiceSeeded>(events_[action].event)) {
       ++action;
     }
   }
@@ -450,7 +452,7 @@ void SessionReplayer::Run() {
   }
   game_.Configure(start);
   Check();
-  bool in_analysis = false;  // whether the stored event i came while an analysis ran
+  bool in_analysis = false;         // whether the stored event i came while an analysis ran
   std::optional<BetWithheld> held;  // the stored bet held back last, until the next entry
   for (size_t i = 0; i < events_.size(); ++i) {
     const GameEvent& stored = events_[i].event;

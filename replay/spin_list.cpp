@@ -91,8 +91,10 @@ size_t EmptyField(std::string_view line) {
     if ((static_cast<unsigned char>(line[at]) & 0xc0) != 0x80) ++column;
     const bool mark = line[at] == ',' || line[at] == ';';
     if (mark && after_mark) return column;
-    if (mark) after_mark = true;
-    else if (!IsBlank(line[at])) after_mark = false;
+    if (mark)
+      after_mark = true;
+    else if (!IsBlank(line[at]))
+      after_mark = false;
   }
   return 0;
 }
@@ -181,9 +183,9 @@ struct Table {
   char delimiter = ',';
   std::vector<std::string> columns;
   bool header = false;
-  size_t rows = 0;  // the data rows, without the header
+  size_t rows = 0;              // the data rows, without the header
   std::vector<bool> all_spins;  // of each column
-  std::vector<bool> counts;     // of each column: 1, 2, 3, ... (or down by one), see CountingColumns
+  std::vector<bool> counts;  // of each column: 1, 2, 3, ... (or down by one), see CountingColumns
 };
 
 // Calls `visit` with the cells of each data row of `text` and the row's line.
@@ -257,7 +259,8 @@ Table ReadTable(std::string_view text) {
 
 bool SameName(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 
@@ -277,10 +280,10 @@ std::string ColumnNames(const Table& table) {
 // languages: a word of it ("Winning number", "Zahl", "numéro") is one of these.
 bool NamesSpins(std::string_view header) {
   static constexpr std::string_view kWords[] = {
-      "number", "numbers", "no", "nr", "num", "spin", "spins", "result", "results",
-      "zahl", "zahlen", "nummer", "ergebnis", "coup", "coups",
-      "numéro", "numéros", "résultat", "numero", "numeri",
-      "número", "números", "tirada", "resultado", "risultato", "uscita"};
+      "number",  "numbers", "no",        "nr",        "num",    "spin",     "spins",
+      "result",  "results", "zahl",      "zahlen",    "nummer", "ergebnis", "coup",
+      "coups",   "numéro",  "numéros",   "résultat",  "numero", "numeri",   "número",
+      "números", "tirada",  "resultado", "risultato", "uscita"};
   std::string word;
   const auto known = [&] {
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
@@ -307,7 +310,8 @@ size_t FirstColumnOfSpins(const Table& table) {
   for (size_t c = 0; c < table.columns.size(); ++c) {
     if (table.all_spins[c]) spins.push_back(c);
   }
-  if (spins.empty()) throw SpinListError(Tr("no column of the file holds only numbers from 0 to 36"));
+  if (spins.empty())
+    throw SpinListError(Tr("no column of the file holds only numbers from 0 to 36"));
   const auto named = [&](size_t c) { return table.header && NamesSpins(table.columns[c]); };
   for (const bool by_name : {true, false}) {
     for (const size_t c : spins) {
@@ -326,9 +330,8 @@ size_t ChosenColumn(const Table& table, std::string_view wanted) {
     if (SameName(table.columns[c], wanted)) return c;
   }
   const int number = SpinNumber(wanted);  // a column's number is small, as a spin's is
-  const bool digits = !wanted.empty() && std::all_of(wanted.begin(), wanted.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  });
+  const bool digits = !wanted.empty() && std::all_of(wanted.begin(), wanted.end(),
+                                                     [](char c) { return c >= '0' && c <= '9'; });
   if (digits && number >= 1 && static_cast<size_t>(number) <= table.columns.size()) {
     return static_cast<size_t>(number) - 1;
   }
@@ -346,8 +349,8 @@ SpinList ParseCsv(std::string_view text, const SpinListOptions& options) {
         TrFormat("no column {1} in the file: it has {2}",
                  {std::to_string(options.column_number), std::to_string(table.columns.size())}));
   }
-  list.column = options.column_number > 0 ? options.column_number - 1
-                                          : ChosenColumn(table, options.column);
+  list.column =
+      options.column_number > 0 ? options.column_number - 1 : ChosenColumn(table, options.column);
   if (table.rows == 0) throw SpinListError(Tr("the file holds no numbers, only its header"));
   RefuseTooMany(table.rows, options.most);
   list.spins.reserve(table.rows);
@@ -439,7 +442,8 @@ std::vector<LineToken> LineTokens(std::string_view line) {
 void CheckText(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    const bool control = byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f';
+    const bool control =
+        byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f';
     if (control || byte == 0x7f) {
       throw SpinListError(TrFormat("this is not text: byte {1} is {2}",
                                    {std::to_string(i + 1), QuotedText(text.substr(i, 1))}));
@@ -456,8 +460,8 @@ SpinList ParseSpinList(std::string_view text, const SpinListOptions& options) {
   text = WithoutByteOrderMark(text);
   CheckText(text);
   CheckLines(text);
-  SpinList list = options.format == SpinFormat::kCsv ? ParseCsv(text, options)
-                                                     : ParseList(text, options.most);
+  SpinList list =
+      options.format == SpinFormat::kCsv ? ParseCsv(text, options) : ParseList(text, options.most);
   if (options.newest_first) {
     std::reverse(list.spins.begin(), list.spins.end());
     std::reverse(list.lines.begin(), list.lines.end());

@@ -68,7 +68,7 @@ struct SpinListOptions {
 };
 
 struct SpinList {
-  std::vector<int> spins;    // in the order they are entered: oldest first
+  std::vector<int> spins;     // in the order they are entered: oldest first
   std::vector<size_t> lines;  // the line each spin was read from
   // Of a CSV: its columns' names (the header's cells, or "1", "2", ... without a header)
   // and the one read, from 0.

@@ -43,9 +43,10 @@ void AddSpins(std::string_view line, size_t blanks, uint64_t line_number, std::s
 std::string TooLong(std::string_view name, uint64_t line_number, uint64_t most) {
   std::ostringstream message;
   message << name << ':' << line_number << ": "
-          << TrFormat("the log holds more than {1} spins, undos and redos: a longer one is "
-                      "not read",
-                      {LocalNumber(std::to_string(most))});
+          << TrFormat(
+                 "the log holds more than {1} spins, undos and redos: a longer one is "
+                 "not read",
+                 {LocalNumber(std::to_string(most))});
   return message.str();
 }
 

@@ -35,15 +35,14 @@ class InputError : public std::runtime_error {
 
 // The entries of a whole log, read line by line and checked before anything is replayed.
 // Lines end in LF or CR LF; a byte order mark at the head, blanks around an entry, empty
-// lines and lines starting with '#' are allowed. A line may hold several spins, separated as in a list (LineTokens),
-// which share its line number; "undo" and "redo" stand alone on theirs. No line is longer
-// than kLongestLine: a longer one is refused as soon as it is seen, so that a file with no
-// line ends (/dev/zero) is not read into memory whole. `name` is how messages call the input ("-" for standard input); they
-// quote at most the first few dozen bytes of a bad line.
-// Throws InputError at the first bad line, std::runtime_error when the stream fails
-// before its end.
-// A log longer than `most` entries is refused at its entry `most` + 1, before more of it is
-// read: the whole log is held, checked, before its first row goes out.
+// lines and lines starting with '#' are allowed. A line may hold several spins, separated as in a
+// list (LineTokens), which share its line number; "undo" and "redo" stand alone on theirs. No line
+// is longer than kLongestLine: a longer one is refused as soon as it is seen, so that a file with
+// no line ends (/dev/zero) is not read into memory whole. `name` is how messages call the input
+// ("-" for standard input); they quote at most the first few dozen bytes of a bad line. Throws
+// InputError at the first bad line, std::runtime_error when the stream fails before its end. A log
+// longer than `most` entries is refused at its entry `most` + 1, before more of it is read: the
+// whole log is held, checked, before its first row goes out.
 //
 // The most entries a log holds: ten times a wheel's record of a hundred thousand spins, in
 // 16 MB. A longer evening is --random's, which holds nothing.

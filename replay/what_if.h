@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "game/real_result.h"
 #include "game/settings.h"
 #include "game/types.h"
-#include "game/real_result.h"
 #include "journal/stored_session.h"
-#include "session/game_risk.h"
-#include "session/session_track.h"
 #include "replay/replay.h"
 #include "replay/spin_log.h"
+#include "session/game_risk.h"
+#include "session/session_track.h"
 
 namespace vellaro::replay {
 

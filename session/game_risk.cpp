@@ -33,7 +33,8 @@ Progression ProgressionOf(const Game& game, StakeLimit limit) {
 StakeState StakeStateOf(const Game& game) {
   const GameState& state = game.state();
   const CustomProgress* progress = game.CustomProgressNow();
-  return {state.Stake, state.LossStreak, state.UpTrendWins, progress ? *progress : CustomProgress{}};
+  return {state.Stake, state.LossStreak, state.UpTrendWins,
+          progress ? *progress : CustomProgress{}};
 }
 
 RiskInputs RiskInputsOf(const Game& game) {

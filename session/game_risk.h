@@ -8,8 +8,8 @@
 #include <string>
 
 #include "betting/progression.h"
-#include "front/next_bet.h"
 #include "front/game.h"
+#include "front/next_bet.h"
 #include "session/risk.h"
 #include "session/ruin.h"
 
@@ -24,10 +24,10 @@ StakeState StakeStateOf(const Game& game);
 
 // What the exact chance of a stop (ExactRuin) does not follow, when a game uses it.
 enum class RuinNotModelled {
-  kAutomaticReset,    // BET AUTOMATIC RESET (and GET MINIMAL PROFIT) read the internal balance
-  kTrendBehindSafety, // a trend can show a bet the SAFE LEVEL only tracks
-  kMatrix,            // the matrix settles a spin it chose no chance for as a loss
-  kSystemState        // the player's system keeps a place, line or cycle the stake does not tell
+  kAutomaticReset,     // BET AUTOMATIC RESET (and GET MINIMAL PROFIT) read the internal balance
+  kTrendBehindSafety,  // a trend can show a bet the SAFE LEVEL only tracks
+  kMatrix,             // the matrix settles a spin it chose no chance for as a loss
+  kSystemState         // the player's system keeps a place, line or cycle the stake does not tell
 };
 
 // Everything the risk meter reads of a game, copied: taken on the main thread from the

@@ -22,14 +22,14 @@ std::vector<LimitCover> CoverOfLimits(const Progression& rules, const StakeState
   return covers;
 }
 
-std::optional<RunCut> WhereLimitsCut(const LosingRun& run, const SessionLimits& limits,
-                                     int64_t net, Standing standing) {
+std::optional<RunCut> WhereLimitsCut(const LosingRun& run, const SessionLimits& limits, int64_t net,
+                                     Standing standing) {
   for (size_t i = 0; i < run.stakes.size(); ++i) {
     const bool passed = i == 0 && standing == Standing::kShown && run.tracked_losses == 0;
     const int64_t lost_before = i == 0 ? 0 : run.totals[i - 1];
     if (passed) continue;
-    const std::optional<LimitKind> broken = BrokenLimit(
-        limits, net - lost_before, Saturate(run.stakes[i]), Saturate(run.streaks[i]));
+    const std::optional<LimitKind> broken =
+        BrokenLimit(limits, net - lost_before, Saturate(run.stakes[i]), Saturate(run.streaks[i]));
     if (broken) return RunCut{i, *broken};
   }
   return std::nullopt;

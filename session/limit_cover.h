@@ -17,8 +17,8 @@ namespace vellaro {
 
 struct LimitCover {
   LimitKind limit = LimitKind::kBankroll;  // kBankroll or kStopLoss
-  int64_t room = 0;    // the units the limit leaves to lose; 0 or less once it is reached
-  Coverage coverage;   // the losses in a row whose stakes fit in the room, and their odds
+  int64_t room = 0;   // the units the limit leaves to lose; 0 or less once it is reached
+  Coverage coverage;  // the losses in a row whose stakes fit in the room, and their odds
 };
 
 // One entry per limit set, bankroll first. A room that is used up covers no loss (and the
@@ -36,7 +36,7 @@ struct RunCut {
   size_t at = 0;  // index into the run's stakes
   LimitKind limit = LimitKind::kBankroll;
 };
-std::optional<RunCut> WhereLimitsCut(const LosingRun& run, const SessionLimits& limits,
-                                     int64_t net, Standing standing);
+std::optional<RunCut> WhereLimitsCut(const LosingRun& run, const SessionLimits& limits, int64_t net,
+                                     Standing standing);
 
 }  // namespace vellaro

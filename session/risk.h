@@ -62,10 +62,10 @@ Units37 ExpectedLoss(int64_t units_staked);
 
 // The losses in a row from the current state, up to a given number of shown ones.
 struct LosingRun {
-  int64_t tracked_losses = 0;   // settled below the SAFE LEVEL, before the first shown one
-  std::vector<int64_t> stakes;  // each shown losing bet, in order
-  std::vector<int64_t> totals;  // running total of those stakes
-  std::vector<int64_t> streaks; // the loss streak as each of them goes out
+  int64_t tracked_losses = 0;    // settled below the SAFE LEVEL, before the first shown one
+  std::vector<int64_t> stakes;   // each shown losing bet, in order
+  std::vector<int64_t> totals;   // running total of those stakes
+  std::vector<int64_t> streaks;  // the loss streak as each of them goes out
 };
 LosingRun NextLosses(const Progression& rules, const StakeState& state,
                      int shown_losses = kRiskLosses);

@@ -94,8 +94,9 @@ class StakeReach {
   StakeReach(Progression rules, int64_t horizon) : rules_(std::move(rules)), horizon_(horizon) {}
 
   struct Reach {
-    int64_t before_last = 0;  // x(0) + ... + x(checks - 2): all that can be lost before the last check
-    int64_t largest = 0;      // x(checks - 1): the largest stake any of the checks can see
+    int64_t before_last =
+        0;                // x(0) + ... + x(checks - 2): all that can be lost before the last check
+    int64_t largest = 0;  // x(checks - 1): the largest stake any of the checks can see
   };
   // REQUIRES: 1 <= checks <= horizon.
   Reach For(int64_t stake, int64_t checks) {
@@ -119,8 +120,7 @@ class StakeReach {
 
  private:
   int64_t Next(int64_t stake) const {
-    const StakeState won =
-        AfterWin(rules_, {stake, 0, std::max<int64_t>(rules_.on_wins - 1, 0)});
+    const StakeState won = AfterWin(rules_, {stake, 0, std::max<int64_t>(rules_.on_wins - 1, 0)});
     const StakeState lost = AfterLoss(rules_, {stake, std::max(rules_.safe_level, 0), 0});
     return std::max({stake, won.stake, lost.stake});
   }

@@ -38,7 +38,8 @@ void SessionTrack::On(const GameEvent& event) {
           }
         } else if constexpr (std::is_same_v<E, LedgerReset>) {
           pending_reset_ = true;
-        } else if constexpr (std::is_same_v<E, SettingChanged> || std::is_same_v<E, SystemChanged>) {
+        } else if constexpr (std::is_same_v<E, SettingChanged> ||
+                             std::is_same_v<E, SystemChanged>) {
           pending_setting_ = true;
         }
       },

@@ -16,11 +16,11 @@ namespace vellaro {
 
 struct TrackPoint {
   int number = 0;
-  int64_t net = 0;          // the real net result after this spin
-  int32_t bet_stake = 0;    // the shown bet settled by this spin, 0 for none
-  bool bet_won = false;     // meaningful with bet_stake > 0
-  bool reset = false;       // a ledger reset since the spin before
-  bool setting = false;     // a setting or the system changed since the spin before
+  int64_t net = 0;        // the real net result after this spin
+  int32_t bet_stake = 0;  // the shown bet settled by this spin, 0 for none
+  bool bet_won = false;   // meaningful with bet_stake > 0
+  bool reset = false;     // a ledger reset since the spin before
+  bool setting = false;   // a setting or the system changed since the spin before
 };
 
 class SessionTrack {

@@ -1,8 +1,8 @@
 #pragma once
 
 // How often a fair wheel, by chance alone, gives a figure as unusual as the one seen: a count
-// of hits of a group of numbers no more likely than it, or an absence at least as long. Both exact, for
-// any number of spins. And Holm's correction, for when many such figures are looked at
+// of hits of a group of numbers no more likely than it, or an absence at least as long. Both exact,
+// for any number of spins. And Holm's correction, for when many such figures are looked at
 // together: among twenty figures one is often lopsided by chance alone.
 
 #include <cstdint>

@@ -153,11 +153,13 @@ std::string Method(const WheelStatistics& stats) {
       OneOrMany(stats.spins,
                 N_("Each p is the chance that a fair wheel, in {1} spin, gives a count no more "
                    "likely than the one seen, on either side of the expected count, or an "
-                   "absence at least this long. Holm's correction over the {2} figures keeps the chance that a fair "
+                   "absence at least this long. Holm's correction over the {2} figures keeps the "
+                   "chance that a fair "
                    "wheel shows anything unusual at 5 % or less."),
                 N_("Each p is the chance that a fair wheel, in {1} spins, gives a count no more "
                    "likely than the one seen, on either side of the expected count, or an "
-                   "absence at least this long. Holm's correction over the {2} figures keeps the chance that a fair "
+                   "absence at least this long. Holm's correction over the {2} figures keeps the "
+                   "chance that a fair "
                    "wheel shows anything unusual at 5 % or less.")),
       {LocalCount(stats.spins), LocalCount(static_cast<int64_t>(stats.checks.size()))});
 }

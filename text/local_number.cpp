@@ -20,7 +20,9 @@ NumberStyle StyleOf(std::string_view language) {
   return {".", ",", 0};
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

@@ -51,7 +51,8 @@ const std::vector<Lookup>& Lookups() {
     for (const Catalogue& catalogue : kCatalogues) {
       Lookup& lookup = made.emplace_back();
       // The translation is a literal of the table: its data() ends in a NUL.
-      for (const Entry& entry : catalogue.entries) lookup.emplace(entry.english, entry.translated.data());
+      for (const Entry& entry : catalogue.entries)
+        lookup.emplace(entry.english, entry.translated.data());
     }
     return made;
   }();
@@ -74,7 +75,9 @@ std::string_view Environment(const char* name) {
 
 }  // namespace
 
-std::span<const std::string_view> TranslatedLanguages() { return kCodes; }
+std::span<const std::string_view> TranslatedLanguages() {
+  return kCodes;
+}
 
 std::string_view SetLanguage(std::string_view language) {
   const std::string code = LanguageCode(language);
@@ -115,11 +118,13 @@ LanguageEnvironment ProcessLanguageEnvironment() {
           Environment("LANG")};
 }
 
-std::vector<std::pair<std::string_view, std::string_view>> CatalogueEntries(std::string_view language) {
+std::vector<std::pair<std::string_view, std::string_view>> CatalogueEntries(
+    std::string_view language) {
   std::vector<std::pair<std::string_view, std::string_view>> entries;
   for (const Catalogue& catalogue : kCatalogues) {
     if (catalogue.code != language) continue;
-    for (const Entry& entry : catalogue.entries.subspan(1)) entries.emplace_back(entry.english, entry.translated);
+    for (const Entry& entry : catalogue.entries.subspan(1))
+      entries.emplace_back(entry.english, entry.translated);
   }
   return entries;
 }

@@ -53,7 +53,9 @@ std::string TrFormat(const char* english, std::initializer_list<std::string_view
 
 // Marks a text for the catalogue where it cannot be translated yet (a table of texts
 // translated when shown). It returns the text unchanged.
-constexpr const char* N_(const char* english) { return english; }
+constexpr const char* N_(const char* english) {
+  return english;
+}
 
 // A number written in C's way ("-1234.5", "0.027", "12", "3.1%") as the current language
 // writes it for a person: its decimal point and its thousands separator (4 or more digits
@@ -62,6 +64,7 @@ std::string LocalNumber(std::string_view c_number);
 
 // Every finished entry of a language's catalogue, English first: what the checks of the
 // catalogues read. Empty for a language without one.
-std::vector<std::pair<std::string_view, std::string_view>> CatalogueEntries(std::string_view language);
+std::vector<std::pair<std::string_view, std::string_view>> CatalogueEntries(
+    std::string_view language);
 
 }  // namespace vellaro

@@ -77,9 +77,10 @@ PastEvening ReadPastEvening(const std::string& path, int64_t id) {
     past.what_if = {vellaro::replay::WhatIf(session), vellaro::replay::OwnSystemWhatIf(session)};
     return past;
   } catch (const vellaro::journal::SqliteError& e) {
-    error = vellaro::journal::IsDamage(e)
-                ? vellaro::journal::DamageText(path, e.reason(), vellaro::journal::SurveyDamage(path))
-                : e.what();
+    error =
+        vellaro::journal::IsDamage(e)
+            ? vellaro::journal::DamageText(path, e.reason(), vellaro::journal::SurveyDamage(path))
+            : e.what();
   } catch (const vellaro::journal::BadRecord& e) {
     error = vellaro::journal::DamageText(path, e.what(), vellaro::journal::SurveyDamage(path));
   } catch (const std::exception& e) {  // out_of_range, ReplayDiverged
@@ -113,7 +114,8 @@ std::vector<int> HistoryOf(const vellaro::journal::StoredSession& session) {
   return history;
 }
 
-LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::replay::SessionSpins& spins) {
+LiveWhatIf WhatIfOfThisEvening(const std::string& path,
+                               const vellaro::replay::SessionSpins& spins) {
   std::vector<int> live;
   for (const vellaro::replay::Entry& entry : spins.entries) {
     if (!entry.undo()) {
@@ -128,7 +130,8 @@ LiveWhatIf WhatIfOfThisEvening(const std::string& path, const vellaro::replay::S
       if (const std::optional<int64_t> last = vellaro::journal::LastOpenedSessionId(db)) {
         const vellaro::journal::StoredSession session = vellaro::journal::LoadSession(db, *last);
         if (HistoryOf(session) == live) {
-          return {true, {vellaro::replay::WhatIf(session), vellaro::replay::OwnSystemWhatIf(session)}};
+          return {true,
+                  {vellaro::replay::WhatIf(session), vellaro::replay::OwnSystemWhatIf(session)}};
         }
       }
     } catch (const std::exception&) {

@@ -180,7 +180,8 @@ void SessionChart::Show(const std::vector<vellaro::TrackPoint>& points, bool cha
 }
 
 void SessionChart::ShowWhatIf(const WhatIfLines& lines) {
-  for (size_t s = 0; s < lines.built_in.size(); ++s) what_if_lines_[s] = lines.built_in[s].net_per_spin;
+  for (size_t s = 0; s < lines.built_in.size(); ++s)
+    what_if_lines_[s] = lines.built_in[s].net_per_spin;
   own_line_ = lines.own.has_value();
   what_if_lines_[kBettingSystems] = own_line_ ? lines.own->net_per_spin : std::vector<int64_t>{};
   if (own_line_) what_if_[kBettingSystems]->setName(OwnSystemName(*lines.own));

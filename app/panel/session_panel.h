@@ -26,12 +26,11 @@ class WhatIfTable;
 class WheelTab;
 
 // The window "Vellaro — Session": the evening's chart, the statistics of its chances and
-// numbers and of its dozens, columns and wheel sectors, the risk meter of the selected system and the what-if of the six systems. It
-// reads the game only through its views and the track of its events. A list at the top
-// picks a past session from the journal instead, replayed on a worker thread through the
-// engine and shown the same way, and "Continue this evening" makes it the window's evening
-// again; "This evening" returns to the live one. Remembers its
-// size and place.
+// numbers and of its dozens, columns and wheel sectors, the risk meter of the selected system and
+// the what-if of the six systems. It reads the game only through its views and the track of its
+// events. A list at the top picks a past session from the journal instead, replayed on a worker
+// thread through the engine and shown the same way, and "Continue this evening" makes it the
+// window's evening again; "This evening" returns to the live one. Remembers its size and place.
 class SessionPanel final : public SessionPanelWindow {
  public:
   // `spins` gives the evening to replay for the what-if when the track has changed.

@@ -41,8 +41,9 @@ WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   // Each column as wide as its header and figures, whatever the language's words.
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   for (int s = 0; s <= kBettingSystems; ++s) {
-    const QString name =
-        s < kBettingSystems ? QLatin1String(kBettingSystemNames[static_cast<size_t>(s)]) : QString();
+    const QString name = s < kBettingSystems
+                             ? QLatin1String(kBettingSystemNames[static_cast<size_t>(s)])
+                             : QString();
     table_->setItem(s, 0, new QTableWidgetItem(name));
     for (int c = 1; c < table_->columnCount(); ++c) table_->setItem(s, c, new QTableWidgetItem);
   }

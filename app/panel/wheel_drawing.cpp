@@ -28,9 +28,13 @@ const QColor kDeepest(32, 58, 140);
 int PieStart(int slot) {
   return static_cast<int>(std::lround((90.0 - (slot + 0.5) * kPocketDegrees) * 16.0));
 }
-int PieSpan() { return static_cast<int>(std::lround(kPocketDegrees * 16.0)); }
+int PieSpan() {
+  return static_cast<int>(std::lround(kPocketDegrees * 16.0));
+}
 
-bool IsDark(const QColor& colour) { return colour.lightnessF() < 0.55; }
+bool IsDark(const QColor& colour) {
+  return colour.lightnessF() < 0.55;
+}
 
 }  // namespace
 
@@ -66,7 +70,9 @@ QColor WheelDrawing::TableColour(int n) {
   return vellaro::IsRedNumber(n) ? QColor(196, 32, 40) : QColor(24, 24, 24);
 }
 
-double WheelDrawing::Radius() const { return std::min(width(), height()) / 2.0 - 2.0; }
+double WheelDrawing::Radius() const {
+  return std::min(width(), height()) / 2.0 - 2.0;
+}
 
 QRectF WheelDrawing::Circle(double share) const {
   const double r = Radius() * share;
@@ -80,8 +86,12 @@ QPointF WheelDrawing::At(int slot, double share) const {
   return {width() / 2.0 + r * std::cos(radians), height() / 2.0 + r * std::sin(radians)};
 }
 
-QPointF WheelDrawing::ShadePoint(int slot) const { return At(slot, kShadeSampledAt); }
-QPointF WheelDrawing::RimPoint(int slot) const { return At(slot, (1.0 + kRimInside) / 2.0); }
+QPointF WheelDrawing::ShadePoint(int slot) const {
+  return At(slot, kShadeSampledAt);
+}
+QPointF WheelDrawing::RimPoint(int slot) const {
+  return At(slot, (1.0 + kRimInside) / 2.0);
+}
 
 void WheelDrawing::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -107,8 +117,8 @@ void WheelDrawing::PaintPocket(QPainter& painter, int slot) const {
   const QPointF centre = At(slot, kNumberAt);
   const double box = Radius() * 0.2;
   painter.setPen(IsDark(shade) ? Qt::white : Qt::black);
-  painter.drawText(QRectF(centre.x() - box / 2, centre.y() - box / 2, box, box),
-                   Qt::AlignCenter, QString::number(n));
+  painter.drawText(QRectF(centre.x() - box / 2, centre.y() - box / 2, box, box), Qt::AlignCenter,
+                   QString::number(n));
 }
 
 // Drawn over every pocket, so that no neighbour covers part of it.

@@ -78,8 +78,8 @@ WheelTab::WheelTab(QWidget* parent) : QWidget(parent) {
 }
 
 QTableWidget* WheelTab::NewGroupTable() {
-  const auto rows =
-      static_cast<int>(vellaro::kDozens.size() + vellaro::kColumns.size() + vellaro::kSectors.size());
+  const auto rows = static_cast<int>(vellaro::kDozens.size() + vellaro::kColumns.size() +
+                                     vellaro::kSectors.size());
   auto* table = new QTableWidget(rows, kColumnCount, this);
   table->setObjectName(QStringLiteral("WheelGroups"));
   table->setHorizontalHeaderLabels({QCoreApplication::translate("WheelTab", "Hits"),

@@ -4,8 +4,8 @@
 // Usage: vellaro_add_spins_bench [FOLDER]   (journals go to FOLDER, /tmp by default)
 
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
   for (const size_t count : {500, 2000, 10000}) {
     std::string text;
     for (size_t i = 0; i < count; ++i) text += std::to_string(draw() % 37) + ", ";
-    for (const Mode mode : {Mode::kRandom, Mode::kDeepScan, Mode::kSmart, Mode::kAdaptive,
-                            Mode::kMatrix}) {
+    for (const Mode mode :
+         {Mode::kRandom, Mode::kDeepScan, Mode::kSmart, Mode::kAdaptive, Mode::kMatrix}) {
       std::printf("%5zu spins, mode %d: %7.0f ms\n", count, static_cast<int>(mode),
                   EnterMs(folder, mode, text));
     }

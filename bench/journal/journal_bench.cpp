@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
   // show it, the mean does.
   std::printf("mean added us after 10,000 (synced commits included): %.1f\n",
               sum / static_cast<double>(late_journaled.size()) / 1e3);
-  std::printf("journal %s, %s\n", journal.status().on ? "on" : "off", journal.status().reason.c_str());
+  std::printf("journal %s, %s\n", journal.status().on ? "on" : "off",
+              journal.status().reason.c_str());
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path.string() + suffix);
   return 0;
 }

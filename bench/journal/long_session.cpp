@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
   std::uniform_int_distribution<int> pocket(0, 36);
   for (long i = 1; i <= spins; ++i) {
     if (i % 2500 == 0) game.SelectGameMode(static_cast<int>(i / 2500) % vellaro::kGameModeItems);
-    if (i % 1000 == 500) game.SelectBetStrategy(static_cast<int>(i / 1000) % vellaro::kBettingSystems);
+    if (i % 1000 == 500)
+      game.SelectBetStrategy(static_cast<int>(i / 1000) % vellaro::kBettingSystems);
     if (i % 777 == 0) game.UndoClick();
     game.NumberClick(pocket(wheel));
     while (game.AnalysisRunning()) scheduler.RunNextTick(scheduler.NowMs() + 3'600'000);

@@ -22,10 +22,13 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-const int kSpins = qEnvironmentVariableIsSet("PANEL_BENCH_SPINS") ? qEnvironmentVariableIntValue("PANEL_BENCH_SPINS") : 1000;
+const int kSpins = qEnvironmentVariableIsSet("PANEL_BENCH_SPINS")
+                       ? qEnvironmentVariableIntValue("PANEL_BENCH_SPINS")
+                       : 1000;
 
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -81,8 +84,8 @@ void MeasureUpdates(Evening& evening, vellaro::app::SessionPanel& panel) {
               "panel", "target");
   std::printf("%-58s %10.3f %10.3f %s\n", "update per spin (ms), beside the engine's spin",
               Median(last_engine), Median(last), "<= 16");
-  std::printf("%-58s %10s %10.3f %s\n", "  of which the panel's own update, before painting (ms)", "-",
-              Median(std::vector<double>(refresh_ms.end() - 100, refresh_ms.end())), "");
+  std::printf("%-58s %10s %10.3f %s\n", "  of which the panel's own update, before painting (ms)",
+              "-", Median(std::vector<double>(refresh_ms.end() - 100, refresh_ms.end())), "");
   std::printf("%-58s %10s %10.3f %s\n", "the panel's first update, laid out and painted (ms)", "-",
               first_show, "once, on opening");
   std::printf("%-58s %10s %10.3f %s (at spin %d)\n",
@@ -104,8 +107,9 @@ bool MeasureWhatIf(const Evening& evening) {
     six.push_back(Ms(Clock::now() - start));
     if (line.counts.net != lines[0].counts.net) return false;
   }
-  std::printf("%-58s %10.3f %10.3f %s\n", "what-if, 1,000 spins x 6 systems (ms), beside one replay",
-              Median(one), Median(six), "<= 100");
+  std::printf("%-58s %10.3f %10.3f %s\n",
+              "what-if, 1,000 spins x 6 systems (ms), beside one replay", Median(one), Median(six),
+              "<= 100");
   return true;
 }
 

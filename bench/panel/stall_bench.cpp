@@ -137,8 +137,8 @@ std::string EventsOverHalfAMs(const std::map<QString, TimedApplication::Spent>& 
   for (const auto& [what, time] : spent) {
     if (time.wall_ms < 0.5) continue;
     char line[160];
-    std::snprintf(line, sizeof line, "    event %-34s cpu %6.2f  wall %6.2f ms\n",
-                  qPrintable(what), time.cpu_ms, time.wall_ms);
+    std::snprintf(line, sizeof line, "    event %-34s cpu %6.2f  wall %6.2f ms\n", qPrintable(what),
+                  time.cpu_ms, time.wall_ms);
     lines += line;
   }
   return lines;

@@ -1,7 +1,7 @@
 // Spins per second through the whole engine, Mode 2 with the window's default settings,
 // over a million spins of the wheel: first the rows alone, then formatted as the trace,
-// Martingale built in against the same written as a system file, then as --runs plays them (200 evenings of 1000 spins of the six systems, paired) on one
-// thread and on two, side by side.
+// Martingale built in against the same written as a system file, then as --runs plays them (200
+// evenings of 1000 spins of the six systems, paired) on one thread and on two, side by side.
 
 #include <benchmark/benchmark.h>
 

@@ -47,8 +47,8 @@ class EnterAgainAnswer {
       asked = box->text();
       auto* keep = box->findChild<QPushButton*>(QLatin1String(vellaro::app::kEnterAgainNo));
       keep_is_default = keep != nullptr && box->defaultButton() == keep;
-      box->findChild<QPushButton*>(QLatin1String(again ? vellaro::app::kEnterAgainYes
-                                                       : vellaro::app::kEnterAgainNo))
+      box->findChild<QPushButton*>(
+             QLatin1String(again ? vellaro::app::kEnterAgainYes : vellaro::app::kEnterAgainNo))
           ->click();
     });
     timer_.start(0);
@@ -95,7 +95,8 @@ class AddSpinsTest : public QObject {
     QVERIFY(!Named(w(), "AddSpins")->toolTip().isEmpty());
     const QRect place = Named(w(), "AddSpins")->geometry();
     QVERIFY(place.bottom() < 55);
-    for (const char* other : {"SessionReadout", "Button_Guide", "NewSession", "Version", "UndoGreyed"}) {
+    for (const char* other :
+         {"SessionReadout", "Button_Guide", "NewSession", "Version", "UndoGreyed"}) {
       QVERIFY2(!place.intersects(Named(w(), other)->geometry()), other);
     }
     PointAndClick(w(), "AddSpins");
@@ -228,7 +229,8 @@ class AddSpinsTest : public QObject {
              QStringLiteral("From column 'n' (3 of 3):\nEnter 3 spins: 5 \u2026 0"));
     // A round's counter holds numbers from 0 to 36 as well; the column named so is taken.
     QByteArray rounds = "Runde,Zahl\n";
-    for (int i = 1; i <= 20; ++i) rounds += QByteArray::number(i) + ',' + QByteArray::number(i % 3) + '\n';
+    for (int i = 1; i <= 20; ++i)
+      rounds += QByteArray::number(i) + ',' + QByteArray::number(i % 3) + '\n';
     WriteFile(folder.filePath(QStringLiteral("rounds.csv")), rounds);
     dialog().LoadFile(folder.filePath(QStringLiteral("rounds.csv")));
     QCOMPARE(dialog().Summary(),

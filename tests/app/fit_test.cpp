@@ -22,8 +22,8 @@
 #include "app/fonts.h"
 #include "app/limits_dialog.h"
 #include "app/session_readout.h"
-#include "text/translate.h"
 #include "temporary_home.h"
+#include "text/translate.h"
 #include "window_driver.h"
 
 using vellaro::app::testing::Named;

@@ -96,8 +96,8 @@ class HelpTest : public QObject {
   }
 
   void theHelpSaysWhatNoControlCanDo() {
-    for (const Control control : {Control::kGameMode, Control::kRecalculate,
-                                  Control::kCreateMatrix, Control::kCatRows}) {
+    for (const Control control :
+         {Control::kGameMode, Control::kRecalculate, Control::kCreateMatrix, Control::kCatRows}) {
       const QString help = vellaro::app::TooltipFor(control);
       QVERIFY2(help.contains(QStringLiteral("independent")), qPrintable(help));
       QVERIFY2(help.contains(QStringLiteral("1 unit in 37")), qPrintable(help));

@@ -5,13 +5,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <future>
+#include <memory>
 
 #include "app/end_evening.h"
 #include "app/fonts.h"
@@ -21,9 +21,9 @@
 #include "app/settings_store.h"
 #include "env/virtual_scheduler.h"
 #include "journal/journal_file.h"
-#include "replay/session_replay.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
+#include "replay/session_replay.h"
 #include "support/temp_folder.h"
 #include "window_driver.h"
 
@@ -102,15 +102,17 @@ enum class Resume { kOnThisThread, kAhead };
 // last session resumed) on another thread while the window is built, as the program does.
 struct Evening {
   Evening(Guard& guard, const std::string& path, Resume resume = Resume::kOnThisThread)
-      : ahead(resume == Resume::kAhead ? ResumeAhead(path) : std::future<Play>()),
-        window(guard) {
-    window.Adopt(ahead.valid() ? ahead.get() : Kept(journal::PrepareJournal(path, replay::ReplaysExactly)));
+      : ahead(resume == Resume::kAhead ? ResumeAhead(path) : std::future<Play>()), window(guard) {
+    window.Adopt(ahead.valid() ? ahead.get()
+                               : Kept(journal::PrepareJournal(path, replay::ReplaysExactly)));
     window.timers().SwitchTo(time);
     window.Sync();
   }
 
   static std::future<Play> ResumeAhead(const std::string& path) {
-    return std::async(std::launch::async, [path] { return Kept(journal::PrepareJournal(path, replay::ReplaysExactly)); });
+    return std::async(std::launch::async, [path] {
+      return Kept(journal::PrepareJournal(path, replay::ReplaysExactly));
+    });
   }
 
   void Act(const std::function<void(vellaro::Game&)>& action) {
@@ -169,8 +171,8 @@ class EndEveningAnswer {
       auto* keep = box->findChild<QPushButton*>(QLatin1String(vellaro::app::kEndEveningNo));
       keep_is_default = keep != nullptr && box->defaultButton() == keep;
       above_window = box->parentWidget() == &window && box->windowModality() == Qt::WindowModal;
-      box->findChild<QPushButton*>(QLatin1String(end ? vellaro::app::kEndEveningYes
-                                                     : vellaro::app::kEndEveningNo))
+      box->findChild<QPushButton*>(
+             QLatin1String(end ? vellaro::app::kEndEveningYes : vellaro::app::kEndEveningNo))
           ->click();
     });
     timer_.start(0);
@@ -456,8 +458,7 @@ class JournalWindowTest : public QObject {
     window.timers().SwitchTo(time);
     QVERIFY(!window.Resumed());
     QCOMPARE(window.game().SpinsInHistory(), int64_t{0});
-    QCOMPARE(window.JournalNotice(),
-             QStringLiteral("Last session not resumed: a new one started"));
+    QCOMPARE(window.JournalNotice(), QStringLiteral("Last session not resumed: a new one started"));
     // The window plays on, in real time again (here the test's).
     window.Handle([&] { window.game().NumberClick(5); });
     QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));

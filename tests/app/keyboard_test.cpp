@@ -341,11 +341,11 @@ class KeyboardTest : public QObject {
     Activate(w());
     const QStringList window = WalkTabs(w());
     const QStringList expected = {
-        "SaveKey",      "MinimizeKey",  "CloseKey",          "AddSpinsKey", "GuideKey",
-        "NewSessionKey", "LimitsKey",   "PanelKey",          "SessionReadoutKey", "ReadoutKey",
-        "BoardKeys",    "HistoryKey",   "TrendKeyLess",      "TrendKeyEven", "TrendKeyRed",
-        "TrendKeyBlack", "TrendKeyOdd", "TrendKeyMore",      "ChipKeyLess",  "ChipKeyEven",
-        "ChipKeyRed",   "ChipKeyBlack", "ChipKeyOdd",        "ChipKeyMore",  "OptionsKey"};
+        "SaveKey",       "MinimizeKey",  "CloseKey",     "AddSpinsKey",       "GuideKey",
+        "NewSessionKey", "LimitsKey",    "PanelKey",     "SessionReadoutKey", "ReadoutKey",
+        "BoardKeys",     "HistoryKey",   "TrendKeyLess", "TrendKeyEven",      "TrendKeyRed",
+        "TrendKeyBlack", "TrendKeyOdd",  "TrendKeyMore", "ChipKeyLess",       "ChipKeyEven",
+        "ChipKeyRed",    "ChipKeyBlack", "ChipKeyOdd",   "ChipKeyMore",       "OptionsKey"};
     // At SAFE LEVEL 0 no lamp shows, and there is none to stop at.
     QCOMPARE(window, expected);
     w().Handle([this] { game().MoveSafeLevel(2); });

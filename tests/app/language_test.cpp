@@ -47,8 +47,8 @@
 #include "replay/wheel.h"
 #include "session/risk.h"
 #include "support/in_language.h"
-#include "text/translate.h"
 #include "temporary_home.h"
+#include "text/translate.h"
 #include "window_driver.h"
 
 using vellaro::app::Control;
@@ -213,7 +213,8 @@ class LanguageTest : public QObject {
     TestWindow shown;
     shown.Open();
     vellaro::app::MainWindow& window = shown.window();
-    QVERIFY(static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Drehungen 0"));
+    QVERIFY(
+        static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Drehungen 0"));
     const QString lamp =
         QAccessible::queryAccessibleInterface(Named(window, "LampKey"))->text(QAccessible::Value);
     QVERIFY2(lamp == QStringLiteral("aus") || lamp == QStringLiteral("dunkel"), qPrintable(lamp));
@@ -257,7 +258,9 @@ class LanguageTest : public QObject {
     const std::unique_ptr<SessionPanel> panel = OpenPanel(evening);
     // The chances and the wheel's groups are named as the table and the summary name them.
     QCOMPARE(panel->chances()->verticalHeaderItem(vellaro::kRed)->text(), QStringLiteral("Rot"));
-    QCOMPARE(panel->findChild<QTableWidget*>(QStringLiteral("WheelGroups"))->verticalHeaderItem(0)->text(),
+    QCOMPARE(panel->findChild<QTableWidget*>(QStringLiteral("WheelGroups"))
+                 ->verticalHeaderItem(0)
+                 ->text(),
              QStringLiteral("1. Dutzend (1-12)"));
     QCOMPARE(panel->windowTitle(), QStringLiteral("Vellaro — Sitzung"));
     const QTabBar* tabs = panel->findChild<QTabWidget*>()->tabBar();
@@ -328,7 +331,8 @@ class LanguageTest : public QObject {
     };
     // "GAME MODE:" is named "GAME MODE", "MISE :" "MISE".
     const auto stem = [](QString caption) {
-      while (!caption.isEmpty() && (caption.back() == u':' || caption.back().isSpace())) caption.chop(1);
+      while (!caption.isEmpty() && (caption.back() == u':' || caption.back().isSpace()))
+        caption.chop(1);
       return caption;
     };
     for (const QString& language : QStringList{QStringLiteral("en")} + Shipped()) {
@@ -368,9 +372,9 @@ class LanguageTest : public QObject {
       if (language != QStringLiteral("en")) QVERIFY(InstallLanguage(*qApp, language, kBuilt));
       const QString readout = vellaro::app::SessionReadout::Text({});
       const QString counted = vellaro::app::NounText(2, "spin", "spins");
-      QVERIFY2(readout.section(u' ', 0, 0).toLower() == counted.toLower(),
-               qPrintable(language + QStringLiteral(": ") + readout + QStringLiteral(" / ") +
-                          counted));
+      QVERIFY2(
+          readout.section(u' ', 0, 0).toLower() == counted.toLower(),
+          qPrintable(language + QStringLiteral(": ") + readout + QStringLiteral(" / ") + counted));
     }
     SpeakEnglish();
   }

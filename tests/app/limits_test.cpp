@@ -502,8 +502,7 @@ class LimitsTest : public QObject {
     }
     // The limits button sits in the head beside the panel's, over neither.
     const QRect limits = Named(w(), "LimitsButton")->geometry();
-    for (const char* other :
-         {"PanelButton", "Minimize", "Close", "SessionReadout"}) {
+    for (const char* other : {"PanelButton", "Minimize", "Close", "SessionReadout"}) {
       QVERIFY2(!limits.intersects(Named(w(), other)->geometry()), other);
     }
   }

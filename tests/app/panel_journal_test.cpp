@@ -2,6 +2,8 @@
 // shown through the engine, the live what-if replayed from the journal with the evening's
 // changes of setting, and the risk meter's cover of a bankroll and a stop-loss.
 
+#include <unistd.h>
+
 #include <QChart>
 #include <QComboBox>
 #include <QFile>
@@ -13,8 +15,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -30,8 +30,8 @@
 #include "session/limit_cover.h"
 #include "support/journaled_game.h"
 #include "support/not_regular_files.h"
-#include "tools/sim/app.h"
 #include "temporary_home.h"
+#include "tools/sim/app.h"
 
 using vellaro::app::SessionPanel;
 
@@ -43,7 +43,9 @@ std::string ReadAll(const QString& path) {
   return file.readAll().toStdString();
 }
 
-QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+QString Cell(QTableWidget* table, int row, int column) {
+  return table->item(row, column)->text();
+}
 
 // A whole number as the panel writes it in English, the language these tests run in: the
 // agreement with the engine's figures is checked digit for digit, thousands grouped.
@@ -211,8 +213,7 @@ class PanelJournalTest : public QObject {
     ExpectLine(panel.what_if()->table(), vellaro::kParlay, second_counts);
     // Its risk meter is that of its end, the bankroll it was left with included.
     const vellaro::RiskInputs end = vellaro::RiskInputsOf(second.g.h.game);
-    const auto covers =
-        vellaro::CoverOfLimits(end.rules, end.state, end.limits, second_counts.net);
+    const auto covers = vellaro::CoverOfLimits(end.rules, end.state, end.limits, second_counts.net);
     QCOMPARE(covers.size(), size_t{1});
     const QString risk = panel.risk()->text();
     QVERIFY2(risk.startsWith(QStringLiteral("At the end of session 2")), qPrintable(risk));

@@ -60,7 +60,9 @@ vellaro::sim::Summary SimSummary(const vellaro::replay::SessionSpins& spins, int
   return summary;
 }
 
-QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+QString Cell(QTableWidget* table, int row, int column) {
+  return table->item(row, column)->text();
+}
 
 // A whole number as the panel writes it in English, the language these tests run in: the
 // agreement with the engine's figures is checked digit for digit, thousands grouped.
@@ -89,7 +91,9 @@ SimFields SimWheelLines(const vellaro::sim::Summary& summary) {
 }
 
 // A chance as the panel writes it, three decimals.
-QString Three(double p) { return p < 0.001 ? QStringLiteral("< 0.001") : QString::number(p, 'f', 3); }
+QString Three(double p) {
+  return p < 0.001 ? QStringLiteral("< 0.001") : QString::number(p, 'f', 3);
+}
 
 // The rows of a table wholly in sight.
 int RowsInSight(const QTableWidget* table) {
@@ -208,9 +212,10 @@ class PanelTest : public QObject {
     // The internal balance moves from 1,000,000 and also credits tracked wins.
     QVERIFY(!readout.text().contains(QString::number(evening.game.state().Balance)));
     if (evening.game.BetOnShow()) {
-      const vellaro::LosingRun run = vellaro::NextLosses(
-          vellaro::ProgressionOf(evening.game), vellaro::StakeStateOf(evening.game), 2);
-      QVERIFY(readout.toolTip().contains(QStringLiteral("next stake: %1 units").arg(run.stakes[1])));
+      const vellaro::LosingRun run = vellaro::NextLosses(vellaro::ProgressionOf(evening.game),
+                                                         vellaro::StakeStateOf(evening.game), 2);
+      QVERIFY(
+          readout.toolTip().contains(QStringLiteral("next stake: %1 units").arg(run.stakes[1])));
     }
     // Selectable, to copy the result, from the moment the pointer comes over it.
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -318,7 +323,8 @@ class PanelTest : public QObject {
     QCOMPARE(Cell(next, 2, 0), QStringLiteral("4: held back (table maximum)"));
     QCOMPARE(Cell(next, 2, 1), QString());
     QCOMPARE(Cell(next, 3, 0), QString());
-    QVERIFY(panel.risk()->text().contains(QStringLiteral("Expected loss of the next spin: 0.03 units")));
+    QVERIFY(panel.risk()->text().contains(
+        QStringLiteral("Expected loss of the next spin: 0.03 units")));
 
     // Two zeros: the stake of 4 is held back, as the window's banner says.
     evening.Spin(0);
@@ -382,15 +388,17 @@ class PanelTest : public QObject {
     QVERIFY2(risk.contains(QStringLiteral("Chance of a run of 10 shown losses in a row somewhere "
                                           "in the next 100 spins")),
              qPrintable(risk));
-    QVERIFY2(risk.contains(QStringLiteral("Chance that the next 10 bets all lose, one after another "
-                                          "from now: 0.1275 %")),
-             qPrintable(risk));
+    QVERIFY2(
+        risk.contains(QStringLiteral("Chance that the next 10 bets all lose, one after another "
+                                     "from now: 0.1275 %")),
+        qPrintable(risk));
 
     // With BET AUTOMATIC RESET on it says it cannot, rather than print a wrong figure.
     evening.game.Bet_Automatic_ResetClick();
     panel.Refresh();
-    QVERIFY2(panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
-             qPrintable(panel.risk()->text()));
+    QVERIFY2(
+        panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
+        qPrintable(panel.risk()->text()));
   }
 
   // A system the player wrote is named as the window names it, and its own stakes, in
@@ -534,9 +542,11 @@ class PanelTest : public QObject {
     evening.Play(33, 240);
     QVERIFY(evening.game.UndoOffered());
     evening.game.UndoClick();
-    while (evening.game.AnalysisRunning()) QVERIFY(evening.scheduler.RunNextTick(evening.scheduler.NowMs() + 86'400'000));
+    while (evening.game.AnalysisRunning())
+      QVERIFY(evening.scheduler.RunNextTick(evening.scheduler.NowMs() + 86'400'000));
     QCOMPARE(evening.track.statistics().spins(), int64_t{239});
-    evening.spins.entries.push_back({evening.spins.entries.size() + 1, vellaro::replay::Entry::kUndo});
+    evening.spins.entries.push_back(
+        {evening.spins.entries.size() + 1, vellaro::replay::Entry::kUndo});
     evening.Spin(17);
     SessionPanel panel(evening.game, evening.track, {});
     panel.Refresh();
@@ -588,8 +598,8 @@ class PanelTest : public QObject {
     // The last number, 17, between its neighbours 25 and 34 on the wheel.
     QVERIFY2(panel.wheel()->neighbours()->text().contains(QStringLiteral("The last number, 17,")),
              qPrintable(panel.wheel()->neighbours()->text()));
-    QVERIFY(panel.wheel()->neighbours()->text().contains(QRegularExpression(
-        QStringLiteral("25 \\(\\d+ hits?\\), 17 \\(\\d+ hits?\\), 34 "))));
+    QVERIFY(panel.wheel()->neighbours()->text().contains(
+        QRegularExpression(QStringLiteral("25 \\(\\d+ hits?\\), 17 \\(\\d+ hits?\\), 34 "))));
   }
 
   // Drawn offscreen: pocket k of the wheel's order, clockwise from the zero at the top,

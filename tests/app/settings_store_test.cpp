@@ -1,5 +1,7 @@
 // The settings kept across runs: the file, its bad values, and a window restored from it.
 
+#include "app/settings_store.h"
+
 #include <QComboBox>
 #include <QDateTime>
 #include <QFile>
@@ -13,7 +15,6 @@
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "app/screen_place.h"
-#include "app/settings_store.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -92,9 +93,7 @@ class SettingsStoreTest : public QObject {
     QVERIFY(QFile::exists(path_));
   }
 
-  void aMissingFileGivesTheDefaults() {
-    QCOMPARE(SettingsStore(path_).Load(), StoredSettings{});
-  }
+  void aMissingFileGivesTheDefaults() { QCOMPARE(SettingsStore(path_).Load(), StoredSettings{}); }
 
   void everySettingMakesTheRoundTrip() {
     const StoredSettings all = AllChanged();
@@ -207,8 +206,8 @@ class SettingsStoreTest : public QObject {
       expected.game.add_to_bet = kept ? value.toInt() : defaults.game.add_to_bet;
     }
     if (key == "mode_box") {
-      expected.game.mode = kept ? vellaro::kGameModeIds[static_cast<size_t>(value.toInt())]
-                                : defaults.game.mode;
+      expected.game.mode =
+          kept ? vellaro::kGameModeIds[static_cast<size_t>(value.toInt())] : defaults.game.mode;
     }
     if (key == "show_bet") expected.game.show_bet = defaults.game.show_bet;
     if (key == "x") expected.position.reset();
@@ -346,8 +345,7 @@ class SettingsStoreTest : public QObject {
     QCOMPARE(PlaceOnScreens(QPoint(1920 - 224, 300), window, one), QPoint(1920 - 449, 300));
     QCOMPARE(PlaceOnScreens(QPoint(100, -1), window, one), QPoint(100, 0));
     QCOMPARE(PlaceOnScreens(QPoint(100, 1080 - 39), window, one), QPoint(100, 1080 - 292));
-    QCOMPARE(PlaceOnScreens(QPoint(1000000, 1000000), window, one),
-             QPoint(1920 - 449, 1080 - 292));
+    QCOMPARE(PlaceOnScreens(QPoint(1000000, 1000000), window, one), QPoint(1920 - 449, 1080 - 292));
     QCOMPARE(PlaceOnScreens(QPoint(-5000, -5000), window, one), QPoint(0, 0));
     // On the second screen, or nearest to it once it is gone.
     QCOMPARE(PlaceOnScreens(QPoint(2500, 600), window, two), QPoint(2500, 600));

@@ -130,7 +130,8 @@ class SystemsTest : public QObject {
     for (int s = 0; s < vellaro::kBettingSystems; ++s) {
       QCOMPARE(texts[s], QLatin1String(vellaro::kBettingSystemNames[static_cast<size_t>(s)]));
     }
-    QCOMPARE(texts.mid(7, 2), (QStringList{QStringLiteral("Fibonacci"), QStringLiteral("Paroli (three wins)")}));
+    QCOMPARE(texts.mid(7, 2),
+             (QStringList{QStringLiteral("Fibonacci"), QStringLiteral("Paroli (three wins)")}));
     QCOMPARE(texts[10], QStringLiteral("Triple up"));
     // The broken file is listed by its file's name, greyed, its error at its line as help.
     QVERIFY(texts[11].startsWith(QStringLiteral("zz-broken")));
@@ -167,8 +168,10 @@ class SystemsTest : public QObject {
     // Listed once more, after the files, as the kept text.
     QCOMPARE(Box()->currentIndex(), Box()->count() - 1);
     QCOMPARE(Box()->currentText(), QStringLiteral("Triple up"));
-    QVERIFY(Box()->itemData(Box()->currentIndex(), Qt::ToolTipRole).toString().contains(
-        QStringLiteral("changed or gone")));
+    QVERIFY(Box()
+                ->itemData(Box()->currentIndex(), Qt::ToolTipRole)
+                .toString()
+                .contains(QStringLiteral("changed or gone")));
     Box()->activated(10);
     QVERIFY(game().SelectedCustomSystem()->text.find("times 4") != std::string::npos);
     QCOMPARE(Box()->currentIndex(), 10);
@@ -191,7 +194,8 @@ class SystemsTest : public QObject {
     QVERIFY(editor.error()->text().isEmpty());
     QVERIFY(editor.text()->extraSelections().isEmpty());
     QVERIFY(Named(editor, "SystemUse")->isEnabled());
-    editor.text()->setPlainText(QStringLiteral("name = X\nkind = multiply\non_loss = times 3\ncap = ten\non_win = reset\n"));
+    editor.text()->setPlainText(QStringLiteral(
+        "name = X\nkind = multiply\non_loss = times 3\ncap = ten\non_win = reset\n"));
     QVERIFY2(editor.error()->text().startsWith(QStringLiteral("Line 4: ")),
              qPrintable(editor.error()->text()));
     QCOMPARE(editor.text()->extraSelections().at(0).cursor.block().blockNumber(), 3);
@@ -234,10 +238,11 @@ class SystemsTest : public QObject {
       const int row = FileRow(editor, QString::fromLatin1(name) + QStringLiteral(" (error)"));
       editor.Open(row);
       QCOMPARE(editor.text()->toPlainText(), QString());
-      QVERIFY(editor.files()->item(row)->toolTip().endsWith(
-          QStringLiteral(", not a regular file")));
+      QVERIFY(
+          editor.files()->item(row)->toolTip().endsWith(QStringLiteral(", not a regular file")));
     }
-    QVERIFY(editor.files()->item(FileRow(editor, QStringLiteral("fifo (error)")))
+    QVERIFY(editor.files()
+                ->item(FileRow(editor, QStringLiteral("fifo (error)")))
                 ->toolTip()
                 .endsWith(QStringLiteral(": it is a FIFO, not a regular file")));
   }
@@ -281,8 +286,9 @@ class SystemsTest : public QObject {
     // A name already taken is refused, the file kept.
     static_cast<QPushButton*>(Named(editor, "SystemNew"))->click();
     QCOMPARE(ReadFile(copy), kMine);
-    QVERIFY(static_cast<QLabel*>(Named(editor, "SystemStatus"))->text().contains(
-        QStringLiteral("already exists")));
+    QVERIFY(static_cast<QLabel*>(Named(editor, "SystemStatus"))
+                ->text()
+                .contains(QStringLiteral("already exists")));
   }
 
   // Copied into a folder by another program, a file is listed at once, in the box and in

@@ -28,9 +28,9 @@
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
-using vellaro::app::MainWindow;
 using vellaro::app::BetArea;
 using vellaro::app::BoardArea;
+using vellaro::app::MainWindow;
 
 namespace {
 
@@ -102,7 +102,8 @@ class WindowTest : public QObject {
     return shown;
   }
   QString SlotText(int i) {
-    return static_cast<QLabel*>(Named(w(), ("History" + QByteArray::number(i)).constData()))->text();
+    return static_cast<QLabel*>(Named(w(), ("History" + QByteArray::number(i)).constData()))
+        ->text();
   }
   QColor SlotColour(int i) {
     return Named(w(), ("History" + QByteArray::number(i)).constData())
@@ -191,7 +192,8 @@ class WindowTest : public QObject {
   // The whole of the "?" takes the pointer, the history strip full beside it: a square laid
   // over its top edge showed the strip's help and never opened the guide.
   void theHistoryStripLeavesTheGuidesButtonWhole() {
-    for (int i = 1; i <= 8; ++i) Named(w(), ("History" + QByteArray::number(i)).constData())->show();
+    for (int i = 1; i <= 8; ++i)
+      Named(w(), ("History" + QByteArray::number(i)).constData())->show();
     QWidget* guide = Named(w(), "Button_Guide");
     const QRect button = guide->geometry();
     for (int y = button.top(); y <= button.bottom(); ++y) {
@@ -365,8 +367,9 @@ class WindowTest : public QObject {
     answer.name = folder.filePath(QStringLiteral("missing/log.txt")).toStdString();
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
     // The name as chosen, then the system's reason.
-    QCOMPARE(shown_.errors, QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
-                                  ": No such file or directory"});
+    QCOMPARE(shown_.errors,
+             QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
+                         ": No such file or directory"});
     ClickTile(w(), 9);
     QCOMPARE(w().game().state().SpinCount, 3);
     shown_.errors.clear();  // expected here

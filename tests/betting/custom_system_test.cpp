@@ -11,8 +11,8 @@
 
 #include "betting/system_file.h"
 #include "betting/system_preview.h"
-#include "game/game_error.h"
 #include "betting_fixture.h"
+#include "game/game_error.h"
 #include "support/game_peer.h"
 
 namespace vellaro {
@@ -86,8 +86,15 @@ TEST_F(CustomSystems, SequenceWithBackTwoOnAWinStaysAtTheEndAndIsCutToTheCap) {
   size_t place = 0;
   const auto stake = [&] { return m.Bound(seq[place]); };
   const std::vector<int64_t> model = Play(
-      0, [&] { place = place >= 2 ? place - 2 : 0; return stake(); },
-      [&] { place = std::min(place + 1, seq.size() - 1); return stake(); });
+      0,
+      [&] {
+        place = place >= 2 ? place - 2 : 0;
+        return stake();
+      },
+      [&] {
+        place = std::min(place + 1, seq.size() - 1);
+        return stake();
+      });
   const std::vector<int64_t> played = Played(
       "name = Fibonacci\nkind = sequence\nsequence = 1 1 2 3 5 8 13 21\n"
       "on_loss = next\non_win = back 2\ncap = 10\n",
@@ -102,8 +109,15 @@ TEST_F(CustomSystems, SequenceStartingAgainAtItsEndWithASafeLevel) {
   const std::vector<int64_t> seq = {1, 3, 2, 6};
   size_t place = 0;
   const std::vector<int64_t> model = Play(
-      2, [&] { place = place + 1 < seq.size() ? place + 1 : 0; return seq[place]; },
-      [&] { place = 0; return seq[place]; });
+      2,
+      [&] {
+        place = place + 1 < seq.size() ? place + 1 : 0;
+        return seq[place];
+      },
+      [&] {
+        place = 0;
+        return seq[place];
+      });
   EXPECT_EQ(Played("name = 1-3-2-6\nkind = sequence\nsequence = 1 3 2 6\non_win = next\n"
                    "on_loss = reset\nat_end = reset\n",
                    3, 2),
@@ -113,8 +127,16 @@ TEST_F(CustomSystems, SequenceStartingAgainAtItsEndWithASafeLevel) {
 TEST_F(CustomSystems, MultiplyTimesTwoPlusOneWithAFloorAndACapPastTheSafeLevel) {
   Model m{.floor = 2, .cap = 40};
   int64_t u = 2;
-  const std::vector<int64_t> model =
-      Play(1, [&] { u = m.Bound(2); return u; }, [&] { u = m.Bound(u * 2 + 1); return u; });
+  const std::vector<int64_t> model = Play(
+      1,
+      [&] {
+        u = m.Bound(2);
+        return u;
+      },
+      [&] {
+        u = m.Bound(u * 2 + 1);
+        return u;
+      });
   EXPECT_EQ(Played("name = Grand\nkind = multiply\non_loss = times 2 plus 1\non_win = reset\n"
                    "start = 2\nfloor = 2\ncap = 40\n",
                    7, 1),
@@ -124,12 +146,20 @@ TEST_F(CustomSystems, MultiplyTimesTwoPlusOneWithAFloorAndACapPastTheSafeLevel) 
 TEST_F(CustomSystems, DAlembertNeverGoesBelowItsFloor) {
   Model m{.floor = 3};
   int64_t u = 4;
-  const std::vector<int64_t> model =
-      Play(0, [&] { u = m.Bound(u - 2); return u; }, [&] { u = m.Bound(u + 1); return u; });
-  const std::vector<int64_t> played =
-      Played("name = D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 2\n"
-             "start = 4\nfloor = 3\n",
-             2, 0);
+  const std::vector<int64_t> model = Play(
+      0,
+      [&] {
+        u = m.Bound(u - 2);
+        return u;
+      },
+      [&] {
+        u = m.Bound(u + 1);
+        return u;
+      });
+  const std::vector<int64_t> played = Played(
+      "name = D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 2\n"
+      "start = 4\nfloor = 3\n",
+      2, 0);
   EXPECT_EQ(played, From(model, 4));
   EXPECT_EQ(*std::min_element(played.begin(), played.end()), 3);
 }
@@ -166,12 +196,12 @@ TEST_F(CustomSystems, LabouchereCrossesOffAppendsAndStartsAnEmptiedLineAgain) {
         });
     g.ResetBetsClick();
     // The line's first plus last (5) is below a floor of 6: the first stake is set.
-    const std::string capped = "floor = " + std::to_string(floor) + "\nstart = " +
-                               std::to_string(std::max<int64_t>(floor, 5)) + "\n" +
+    const std::string capped = "floor = " + std::to_string(floor) +
+                               "\nstart = " + std::to_string(std::max<int64_t>(floor, 5)) + "\n" +
                                (cap > 0 ? "cap = " + std::to_string(cap) + "\n" : "");
-    EXPECT_EQ(Played("name = Labouchere\nkind = labouchere\nline = 1 2 3 4\n" + capped, 4,
-                     safe_level),
-              From(model, 5))
+    EXPECT_EQ(
+        Played("name = Labouchere\nkind = labouchere\nline = 1 2 3 4\n" + capped, 4, safe_level),
+        From(model, 5))
         << "SAFE LEVEL " << safe_level << ", floor " << floor << ", cap " << cap;
     EXPECT_GT(restarts, 0);
   }
@@ -205,49 +235,101 @@ TEST_F(CustomSystems, OscarsGrindEndsEachCycleAtPlusOneAndStartsTheNextAtOneUnit
 
 // Every preset the package ships, read from its file, against the system as a player
 // knows it by name.
-TEST_F(CustomSystems, EveryShippedPresetPlaysAsTheSystemItIsNamedFor) {
-  const std::vector<int64_t> fibonacci = {1,  1,  2,   3,   5,   8,   13,  21,
-                                          34, 55, 89, 144, 233, 377, 610, 987};
+// The rules a shipped preset is named for, written out by hand: what its start sets, and the
+// stake after a win and after a loss. The models share the state they step through.
+struct Preset {
+  std::string file;
+  std::function<void()> start;
+  std::function<int64_t()> win;
+  std::function<int64_t()> loss;
+};
+
+struct PresetState {
   size_t place = 0;
   int64_t u = 1;
   int64_t net = 0;
   std::vector<int64_t> line;
-  const auto labouchere = [&] { return line.size() == 1 ? line[0] : line.front() + line.back(); };
-  struct Preset {
-    std::string file;
-    std::function<void()> start;
-    std::function<int64_t()> win;
-    std::function<int64_t()> loss;
-  };
-  const std::vector<Preset> presets = {
-      {"fibonacci", [&] { place = 0; },
-       [&] { place = place >= 2 ? place - 2 : 0; return fibonacci[place]; },
-       [&] { place = std::min<size_t>(place + 1, 15); return fibonacci[place]; }},
-      {"dalembert", [&] { u = 1; }, [&] { return u = std::max<int64_t>(u - 1, 1); },
-       [&] { return ++u; }},
-      {"grand-martingale", [&] { u = 1; }, [&] { return u = 1; }, [&] { return u = 2 * u + 1; }},
-      {"paroli", [&] { place = 0; }, [&] { place = (place + 1) % 3; return int64_t{1} << place; },
-       [&] { place = 0; return int64_t{1}; }},
-      {"1-3-2-6", [&] { place = 0; },
-       [&] { place = (place + 1) % 4; return std::array<int64_t, 4>{1, 3, 2, 6}[place]; },
-       [&] { place = 0; return int64_t{1}; }},
-      {"labouchere", [&] { line = {1, 2, 3, 4}; },
+  int64_t Labouchere() const { return line.size() == 1 ? line[0] : line.front() + line.back(); }
+};
+
+// The presets that climb a ladder of stakes on a loss.
+std::vector<Preset> LadderPresets(PresetState& s) {
+  static const std::vector<int64_t> fibonacci = {1,  1,  2,  3,   5,   8,   13,  21,
+                                                 34, 55, 89, 144, 233, 377, 610, 987};
+  return {
+      {"fibonacci", [&] { s.place = 0; },
        [&] {
-         line.erase(line.begin());
-         if (!line.empty()) line.pop_back();
-         if (line.empty()) line = {1, 2, 3, 4};
-         return labouchere();
+         s.place = s.place >= 2 ? s.place - 2 : 0;
+         return fibonacci[s.place];
        },
-       [&] { line.push_back(labouchere()); return labouchere(); }},
-      {"oscars-grind", [&] { u = 1; net = 0; },
        [&] {
-         net += u;
-         u = net >= 1 ? 1 : std::min(u + 1, 1 - net);
-         if (net >= 1) net = 0;
-         return u;
-       },
-       [&] { net -= u; return u; }},
+         s.place = std::min<size_t>(s.place + 1, 15);
+         return fibonacci[s.place];
+       }},
+      {"dalembert", [&] { s.u = 1; }, [&] { return s.u = std::max<int64_t>(s.u - 1, 1); },
+       [&] { return ++s.u; }},
+      {"grand-martingale", [&] { s.u = 1; }, [&] { return s.u = 1; },
+       [&] { return s.u = 2 * s.u + 1; }},
   };
+}
+
+// The presets that follow a cycle of wins, or a line of numbers, or a target.
+std::vector<Preset> CyclePresets(PresetState& s) {
+  return {
+      {"paroli", [&] { s.place = 0; },
+       [&] {
+         s.place = (s.place + 1) % 3;
+         return int64_t{1} << s.place;
+       },
+       [&] {
+         s.place = 0;
+         return int64_t{1};
+       }},
+      {"1-3-2-6", [&] { s.place = 0; },
+       [&] {
+         s.place = (s.place + 1) % 4;
+         return std::array<int64_t, 4>{1, 3, 2, 6}[s.place];
+       },
+       [&] {
+         s.place = 0;
+         return int64_t{1};
+       }},
+      {"labouchere",
+       [&] {
+         s.line = {1, 2, 3, 4};
+       },
+       [&] {
+         s.line.erase(s.line.begin());
+         if (!s.line.empty()) s.line.pop_back();
+         if (s.line.empty()) s.line = {1, 2, 3, 4};
+         return s.Labouchere();
+       },
+       [&] {
+         s.line.push_back(s.Labouchere());
+         return s.Labouchere();
+       }},
+      {"oscars-grind",
+       [&] {
+         s.u = 1;
+         s.net = 0;
+       },
+       [&] {
+         s.net += s.u;
+         s.u = s.net >= 1 ? 1 : std::min(s.u + 1, 1 - s.net);
+         if (s.net >= 1) s.net = 0;
+         return s.u;
+       },
+       [&] {
+         s.net -= s.u;
+         return s.u;
+       }},
+  };
+}
+
+TEST_F(CustomSystems, EveryShippedPresetPlaysAsTheSystemItIsNamedFor) {
+  PresetState state;
+  std::vector<Preset> presets = LadderPresets(state);
+  for (Preset& preset : CyclePresets(state)) presets.push_back(std::move(preset));
   for (const Preset& preset : presets) {
     const std::string path = std::string(VELLARO_SYSTEMS_DIR) + "/" + preset.file + ".system";
     const SystemFileResult read = LoadSystemFile(path);
@@ -264,8 +346,7 @@ TEST_F(CustomSystems, EveryShippedPresetPlaysAsTheSystemItIsNamedFor) {
 TEST_F(CustomSystems, EveryResetOfTheLedgerStartsTheSystemOver) {
   const std::vector<std::string> texts = {
       "name = S\nkind = sequence\nsequence = 1 2 4 8\non_loss = next\non_win = stay\n",
-      "name = L\nkind = labouchere\nline = 1 1 1\n",
-      "name = O\nkind = oscars-grind\n",
+      "name = L\nkind = labouchere\nline = 1 1 1\n", "name = O\nkind = oscars-grind\n",
       "name = M\nkind = multiply\non_loss = times 3\non_win = stay\n"};
   for (const std::string& text : texts) {
     for (int how = 0; how < 3; ++how) {
@@ -314,9 +395,10 @@ TEST(SystemPreview, ShowsTheStakesAfterLossesInARowAndAfterOneWin) {
       6);
   EXPECT_EQ(fib.after_losses, (std::vector<int64_t>{1, 2, 3, 5, 5, 5}));
   EXPECT_EQ(fib.after_win, 1);
-  const SystemPreview lab = PreviewStakes(Read("name = L\nkind = labouchere\nline = 1 2 3\n").rules, 3);
+  const SystemPreview lab =
+      PreviewStakes(Read("name = L\nkind = labouchere\nline = 1 2 3\n").rules, 3);
   EXPECT_EQ(lab.after_losses, (std::vector<int64_t>{5, 6, 7}));  // 1 2 3 4, then 5, then 6 appended
-  EXPECT_EQ(lab.after_win, 2);  // only 2 is left
+  EXPECT_EQ(lab.after_win, 2);                                   // only 2 is left
 }
 
 }  // namespace

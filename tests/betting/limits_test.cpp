@@ -42,7 +42,7 @@ TEST(BrokenLimit, TheBankrollCoversAStakeOfExactlyWhatIsLeft) {
   limits.bankroll = 500;
   EXPECT_EQ(BrokenLimit(limits, -400, 100, 0), std::nullopt);  // 100 left, 100 staked
   EXPECT_EQ(BrokenLimit(limits, -401, 100, 0), LimitKind::kBankroll);
-  EXPECT_EQ(BrokenLimit(limits, 20, 520, 0), std::nullopt);  // winnings may be staked
+  EXPECT_EQ(BrokenLimit(limits, 20, 520, 0), std::nullopt);          // winnings may be staked
   EXPECT_EQ(BrokenLimit(limits, -500, 1, 0), LimitKind::kBankroll);  // ruined
 }
 
@@ -135,10 +135,10 @@ TEST(Limits, EachLimitHoldsBackAtItsEdgeAndNotBefore) {
     int32_t passes;  // one step looser
   };
   const Case cases[] = {
-      {LimitKind::kBankroll, 2, 3},    // 1 left, or 2 left for the stake of 2
-      {LimitKind::kStopLoss, 1, 2},    // lost 1
-      {LimitKind::kTableMax, 1, 2},    // a stake of 2
-      {LimitKind::kMaxLosses, 0, 1},   // one loss in a row
+      {LimitKind::kBankroll, 2, 3},   // 1 left, or 2 left for the stake of 2
+      {LimitKind::kStopLoss, 1, 2},   // lost 1
+      {LimitKind::kTableMax, 1, 2},   // a stake of 2
+      {LimitKind::kMaxLosses, 0, 1},  // one loss in a row
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(LimitName(c.kind)));
@@ -222,7 +222,7 @@ TEST(Limits, AHeldBackBetIsSettledAsTrackedAndCountsNothingForThePlayer) {
   EXPECT_FALSE(s.Last<BetSettled>()->shown);
   EXPECT_EQ(s.h.game.RealCounts().net, -1);
   EXPECT_EQ(s.h.game.RealCounts().units_staked, 1);  // Black's only
-  EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);    // the next bet, at 1 again, is shown
+  EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);   // the next bet, at 1 again, is shown
   EXPECT_TRUE(s.h.game.BetOnShow());
   EXPECT_EQ(s.h.game.state().Stake, 1);
 }
@@ -327,8 +327,8 @@ TEST(Limits, AValueBelowTheSmallestIsRefused) {
   s.h.game.SetLimit(LimitKind::kMaxLosses, -1);
   s.h.game.SetLimit(LimitKind::kStopLoss, 1);
   s.h.game.SetLimit(LimitKind::kStopLoss, 1);  // no change: no event
-  EXPECT_EQ(s.h.game.Limits(), (SessionLimits{std::nullopt, 1, std::nullopt, std::nullopt,
-                                               std::nullopt}));
+  EXPECT_EQ(s.h.game.Limits(),
+            (SessionLimits{std::nullopt, 1, std::nullopt, std::nullopt, std::nullopt}));
   EXPECT_EQ(s.Count<SettingChanged>(), 1);
 }
 

@@ -138,7 +138,7 @@ TEST_F(Betting, TheLedgerSaturatesInsteadOfWrapping) {
   Use(kMartingale, 1000);
   for (int i = 0; i < 40; ++i) Lose();
   EXPECT_EQ(g.state().Stake, kMax);  // 1000 * 2^40 does not fit: the stake stays at the top
-  Win();                     // Balance + 2 * Stake is clamped once, as a whole
+  Win();                             // Balance + 2 * Stake is clamped once, as a whole
   EXPECT_EQ(g.state().Balance, kMax);
   EXPECT_EQ(g.state().Stake, 1000);
 

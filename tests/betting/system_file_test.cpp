@@ -38,13 +38,13 @@ void Write(const std::string& path, std::string_view text) {
 // the rules each is meant to state, written out here by hand.
 TEST(SystemFile, EveryShippedPresetStatesItsSystem) {
   std::map<std::string, SystemDefinition> expected;
-  SystemDefinition fibonacci = Definition(
-      "Fibonacci", SystemKind::kSequence,
-      {1, 1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987}, {Op::kBack, 1, 2},
-      {Op::kNext, 1, 0}, 1);
+  SystemDefinition fibonacci =
+      Definition("Fibonacci", SystemKind::kSequence,
+                 {1, 1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987}, {Op::kBack, 1, 2},
+                 {Op::kNext, 1, 0}, 1);
   expected["fibonacci.system"] = fibonacci;
-  SystemDefinition dalembert = Definition("D'Alembert", SystemKind::kMultiply, {},
-                                          {Op::kMinus, 1, 1}, {Op::kPlus, 1, 1}, 1);
+  SystemDefinition dalembert =
+      Definition("D'Alembert", SystemKind::kMultiply, {}, {Op::kMinus, 1, 1}, {Op::kPlus, 1, 1}, 1);
   dalembert.safeguards = Safeguards::kResetThenMinimalProfit;
   expected["dalembert.system"] = dalembert;
   expected["labouchere.system"] =
@@ -147,8 +147,9 @@ std::vector<Mistake> MistakesInTheFile() {
       {"name = " + std::string(65, 'x') + "\nkind = oscars-grind\n", 1,
        "expected a name of at most 64 bytes"},
       {"name = a\tb\nkind = oscars-grind\n", 1, "expected a name without control characters"},
-      {"name = a\xC2\x85" "b\nkind = oscars-grind\n", 1,
-       "expected a name without control characters"},
+      {"name = a\xC2\x85"
+       "b\nkind = oscars-grind\n",
+       1, "expected a name without control characters"},
       {"name = G\nkind = oscars-grind\n# caf\xE9\n", 3, "the text is not UTF-8"},
       {"name = G\nkind = oscars-grind\n# \xED\xA0\x80 a surrogate\n", 3, "the text is not UTF-8"},
       {std::string("name = G\nkind = oscars-grind\n#") + '\0' + "\n", 3,
@@ -255,7 +256,8 @@ TEST(SystemFile, ReadsDefaultsCommentsAndWindowsLineEnds) {
   EXPECT_EQ(rules.safeguards, Safeguards::kResetThenMinimalProfit);
 
   std::string windows_text = "\xEF\xBB\xBF";  // as some editors save it
-  for (const char c : unix_text) windows_text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (const char c : unix_text)
+    windows_text += c == '\n' ? std::string("\r\n") : std::string(1, c);
   const SystemFileResult windows_result = ParseSystemFile(windows_text);
   ASSERT_TRUE(windows_result.system) << windows_result.error->message;
   EXPECT_EQ(windows_result.system->rules, rules);
@@ -267,8 +269,9 @@ TEST(SystemFile, ReadsDefaultsCommentsAndWindowsLineEnds) {
   EXPECT_EQ(line.system->rules.start, 2) << "a start given wins over first plus last";
   EXPECT_EQ(ParseSystemFile("name = L\nkind = labouchere\nline = 3 1 1 4\n").system->rules.start,
             7);
-  const SystemFileResult plain = ParseSystemFile("name = M\nkind = multiply\non_loss = times 2\n"
-                                                 "on_win = reset\n");
+  const SystemFileResult plain = ParseSystemFile(
+      "name = M\nkind = multiply\non_loss = times 2\n"
+      "on_win = reset\n");
   ASSERT_TRUE(plain.system);
   EXPECT_EQ(plain.system->rules.start, 1);
   EXPECT_EQ(plain.system->rules.cap, 0) << "no cap unless one is given";
@@ -307,7 +310,8 @@ TEST(SystemFile, LoadsOnlyReadableFilesUnderTheSizeCap) {
     ASSERT_TRUE(result.error);
     EXPECT_EQ(DescribeSystemFileError(path, *result.error), message);
   }
-  Write(home.File("bad.system"), "name = B\nkind = multiply\non_loss = times 2\non_win = times 1\n");
+  Write(home.File("bad.system"),
+        "name = B\nkind = multiply\non_loss = times 2\non_win = times 1\n");
   EXPECT_EQ(DescribeSystemFileError(home.File("bad.system"),
                                     *LoadSystemFile(home.File("bad.system")).error),
             home.File("bad.system") +

@@ -82,7 +82,7 @@ TEST_F(Betting, TheNextSpinSettlesTheReplacedChance) {
   g.TrendSwitchOnClick(kRed);
   GamePeer::ShowRecommendation(g, kBlack);
   GamePeer::Controls(g).CurrentNum.tag = 1;  // red
-  GamePeer::SettleUnderSelectedSystem(g);  // Martingale
+  GamePeer::SettleUnderSelectedSystem(g);    // Martingale
   EXPECT_EQ(g.state().WinStreak, 1);
 }
 

@@ -164,7 +164,8 @@ TEST(BulkEntry, QuickAnalysisIsClicksWithoutAPauseOverRandomEvenings) {
       // Mostly quicker than an analysis, now and then a pause of seconds.
       const int64_t pause = draw() % 4 == 0 ? draw() % 12'000 : draw() % 1'500;
       quick.time.AdvanceBy(pause);
-      clicked.time.AdvanceBy(std::max<int64_t>(0, quick.time.NowMs() / 1000 * 1000 - clicked.time.NowMs()));
+      clicked.time.AdvanceBy(
+          std::max<int64_t>(0, quick.time.NowMs() / 1000 * 1000 - clicked.time.NowMs()));
       quick.QuickClick(spins[i]);
       clicked.Click(spins[i]);
       ASSERT_FALSE(quick.play.game().AnalysisRunning());

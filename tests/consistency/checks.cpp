@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string_view>
@@ -12,17 +12,17 @@
 #include "export/game_log.h"
 #include "export/svg_canvas.h"
 #include "front/next_bet.h"
-#include "session/evening_page.h"
-#include "replay/session_replay.h"
 #include "journal/stored_session.h"
+#include "replay/session_replay.h"
+#include "replay/stored_replay.h"
+#include "replay/what_if.h"
+#include "session/evening_page.h"
 #include "session/risk.h"
 #include "session/spin_statistics.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
-#include "replay/stored_replay.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
-#include "replay/what_if.h"
 
 namespace vellaro::consistency {
 
@@ -30,15 +30,15 @@ namespace {
 
 std::string Text(const RealResult::Counts& c) {
   std::ostringstream out;
-  out << "spins " << c.spins << ", shown " << c.bets_shown << ", won " << c.bets_won
-      << ", lost " << c.bets_lost << ", staked " << c.units_staked << ", net " << c.net;
+  out << "spins " << c.spins << ", shown " << c.bets_shown << ", won " << c.bets_won << ", lost "
+      << c.bets_lost << ", staked " << c.units_staked << ", net " << c.net;
   return out.str();
 }
 
 std::string Text(const sim::Summary::Counts& c) {
   std::ostringstream out;
-  out << "spins " << c.spins << ", shown " << c.bets_shown << ", won " << c.bets_won
-      << ", lost " << c.bets_lost << ", staked " << c.units_staked << ", net " << c.result;
+  out << "spins " << c.spins << ", shown " << c.bets_shown << ", won " << c.bets_won << ", lost "
+      << c.bets_lost << ", staked " << c.units_staked << ", net " << c.result;
   return out.str();
 }
 
@@ -61,9 +61,10 @@ std::string Text(const replay::Row& r) {
   out << "line " << r.entry.line << " number " << r.entry.number << " result "
       << static_cast<int>(r.result) << " spin " << r.spin_count << " chance " << r.bet_chance
       << " shown " << r.shown << " stake " << r.stake << " balance " << r.balance << " target "
-      << r.target << " streaks " << r.win_streak << '/' << r.loss_streak << " deep "
-      << r.deep_sum << '/' << r.deep_remainder << " real (" << Text(r.real) << ")";
-  if (r.withheld) out << " held back (stake " << r.withheld->stake << ", " << Text(r.held_back) << ")";
+      << r.target << " streaks " << r.win_streak << '/' << r.loss_streak << " deep " << r.deep_sum
+      << '/' << r.deep_remainder << " real (" << Text(r.real) << ")";
+  if (r.withheld)
+    out << " held back (stake " << r.withheld->stake << ", " << Text(r.held_back) << ")";
   return out.str();
 }
 
@@ -169,7 +170,8 @@ bool SetsALimit(const journal::StoredSession& session) {
   if (session.settings.limits.Any()) return true;
   for (const journal::StoredEvent& e : session.events) {
     const auto* change = std::get_if<SettingChanged>(&e.event);
-    if (change != nullptr && change->setting >= Setting::kBankroll && change->value >= 0) return true;
+    if (change != nullptr && change->setting >= Setting::kBankroll && change->value >= 0)
+      return true;
   }
   return false;
 }
@@ -224,8 +226,9 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
       net += p.bet_won ? p.bet_stake : -p.bet_stake;
     }
   }
-  c.Expect(track_numbers == history, "track vs the history",
-           std::to_string(track_numbers.size()) + " | " + std::to_string(history.size()) + " spins");
+  c.Expect(
+      track_numbers == history, "track vs the history",
+      std::to_string(track_numbers.size()) + " | " + std::to_string(history.size()) + " spins");
   c.Expect(net == t.counts.net && settled == t.counts.bets_won + t.counts.bets_lost,
            "track's settled bets vs readout",
            "net " + std::to_string(net) + " settled " + std::to_string(settled) + " | " +
@@ -257,9 +260,9 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
   }
   // The panel's "Save report..." of this evening names them as the program's other places do.
   EveningPageText page{"", {}, "", NextBetLines(t.next)};
-  c.Expect(EveningPageHtml(page, t.track).find(EscapeMarkup(NextBetLine(t.next))) !=
-               std::string::npos,
-           "the panel's report page vs the next bet", NextBetLine(t.next));
+  c.Expect(
+      EveningPageHtml(page, t.track).find(EscapeMarkup(NextBetLine(t.next))) != std::string::npos,
+      "the panel's report page vs the next bet", NextBetLine(t.next));
   c.Expect(!t.not_resumed, "the window started again vs the session it had", "not resumed");
   for (const std::string& lost : t.lost_by_restart) {
     c.Expect(false, "the resumed window vs the window before its restart", lost);
@@ -292,8 +295,8 @@ void ComparePastEvening(const SessionTruth& t, const journal::StoredSession& s, 
 }
 
 // The what-if: the panel's six lines against the backtester's --system replay.
-void CompareWhatIf(const SessionTruth& t, const journal::StoredSession& s,
-                   const WhatIfLines& lines, Comparison& c) {
+void CompareWhatIf(const SessionTruth& t, const journal::StoredSession& s, const WhatIfLines& lines,
+                   Comparison& c) {
   for (int system = 0; system < kBettingSystems; ++system) {
     const replay::WhatIfLine& line = lines[static_cast<size_t>(system)];
     Rows under(false);
@@ -307,7 +310,8 @@ void CompareWhatIf(const SessionTruth& t, const journal::StoredSession& s,
     // The system played throughout, under its own name, is what the player got.
     if (!t.system_changed && s.settings.custom_system.empty() && s.settings.system == system) {
       c.Expect(line.counts.net == t.counts.net && line.counts.bets_shown == t.counts.bets_shown,
-               "what-if of the system played vs readout", Text(line.counts) + " | " + Text(t.counts));
+               "what-if of the system played vs readout",
+               Text(line.counts) + " | " + Text(t.counts));
     }
   }
 }
@@ -327,15 +331,18 @@ void CompareCli(const Played& played, const SessionTruth& t, const journal::Stor
   const std::string page_path = played.journal_path + ".html";
   const Cli summary = RunSim(
       {"--journal", played.journal_path, "--session", id, "--summary", "--report", page_path});
-  c.Expect(summary.status == 0 && Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
+  c.Expect(summary.status == 0 &&
+               Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
                Figure(summary.out, "net result of the shown bets, from 0: ") == sum.result,
            "vellaro-sim --summary vs the summary it is made of", summary.out + summary.err);
   // The system and the next bet: the summary's lines and the report page's paragraphs.
   const std::string system = SystemLine(t.next), next = NextBetLine(t.next);
   c.Expect(summary.out.find(system + "\n" + next + "\n") != std::string::npos,
-           "vellaro-sim --summary's next bet vs the window's", system + "\n" + next + " not in\n" + summary.out);
+           "vellaro-sim --summary's next bet vs the window's",
+           system + "\n" + next + " not in\n" + summary.out);
   std::ifstream page_file(page_path, std::ios::binary);
-  const std::string page_text{std::istreambuf_iterator<char>(page_file), std::istreambuf_iterator<char>()};
+  const std::string page_text{std::istreambuf_iterator<char>(page_file),
+                              std::istreambuf_iterator<char>()};
   c.Expect(page_text.find("<p>" + EscapeMarkup(system) + "</p>") != std::string::npos &&
                page_text.find("<p>" + EscapeMarkup(next) + "</p>") != std::string::npos,
            "vellaro-sim --report's next bet vs the window's", system + "\n" + next);
@@ -367,7 +374,8 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
   try {
     Run(replay, {}, rows, [&replayed](const GameEvent& e) { replayed.On(e); });
   } catch (const replay::ReplayDiverged& e) {
-    c.Expect(false, "exact replay diverged", std::string(e.what()) + " at seq " + std::to_string(e.seq()));
+    c.Expect(false, "exact replay diverged",
+             std::string(e.what()) + " at seq " + std::to_string(e.seq()));
     return;
   }
   c.Expect(replayed.counts() == t.counts, "replay's events vs readout",
@@ -398,9 +406,8 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
 
   const sim::Summary::Counts& sum = rows.summary.counts();
   c.Expect(SameCounts(t.counts, sum), "--summary vs readout", Text(sum) + " | " + Text(t.counts));
-  const bool stop_agrees =
-      rows.summary.stopped().has_value() == t.withheld.has_value() &&
-      (!t.withheld || rows.summary.stopped()->withheld == *t.withheld);
+  const bool stop_agrees = rows.summary.stopped().has_value() == t.withheld.has_value() &&
+                           (!t.withheld || rows.summary.stopped()->withheld == *t.withheld);
   c.Expect(stop_agrees, "--summary's stop vs the banner",
            std::string("summary ") + (rows.summary.stopped() ? "stopped" : "not stopped") +
                " | window " + (t.withheld ? "holds a bet back" : "holds nothing back"));
@@ -447,9 +454,10 @@ std::vector<Disagreement> CompareJournal(const std::string& path) {
       replay::StoredReplay replay_under(s);
       Run(replay_under, what_if, under);
       const replay::WhatIfLine& line = lines[static_cast<size_t>(system)];
-      c.Expect(SameCounts(line.counts, under.summary.counts()),
-               std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
-               Text(line.counts) + " | " + Text(under.summary.counts()));
+      c.Expect(
+          SameCounts(line.counts, under.summary.counts()),
+          std::string("what-if vs --session N --system ") + std::string(sim::SystemWord(system)),
+          Text(line.counts) + " | " + Text(under.summary.counts()));
     }
   }
   return found;

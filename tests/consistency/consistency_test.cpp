@@ -20,10 +20,10 @@
 #include <map>
 #include <string>
 
-#include "host/window_game.h"
 #include "consistency/checks.h"
 #include "consistency/evening.h"
 #include "env/virtual_scheduler.h"
+#include "host/window_game.h"
 #include "journal/journal_file.h"
 #include "support/temp_folder.h"
 
@@ -104,8 +104,7 @@ TEST(Consistency, RandomEveningsAgreeEverywhere) {
   }
   std::cout << evenings << " evenings from seed " << first << ", " << sessions << " sessions, "
             << journal_off << " evenings whose journal never got its file, " << failed_writes
-            << " actions after which the journal could not write, " << restarts
-            << " restarts\n";
+            << " actions after which the journal could not write, " << restarts << " restarts\n";
   for (const auto& [check, seeds] : seeds_by_check) {
     std::cout << "FAILED " << check << ": " << seeds.size() << " evenings, seeds";
     for (size_t i = 0; i < std::min<size_t>(seeds.size(), 12); ++i) std::cout << ' ' << seeds[i];
@@ -125,63 +124,123 @@ void ExpectAgreement(const Evening& evening) {
 // replay's row of the spin before shows it placed, its summary counts it, and the panel's
 // what-if and vellaro-sim --system press it where the player did.
 TEST(ConsistencyFound, ABetShownByContinueAnywayIsCountedEverywhere) {
-  ExpectAgreement({1, false, {{Act::kNumber, 33}, {Act::kNumber, 2}, {Act::kNumber, 15},
-                              {Act::kNumber, 10}, {Act::kNumber, 11}, {Act::kNumber, 4},
-                              {Act::kNumber, 2}, {Act::kTrend, 3}, {Act::kLimit, 1, 12},
-                              {Act::kNumber, 22}, {Act::kNumber, 18}, {Act::kContinue}}});
+  ExpectAgreement({1,
+                   false,
+                   {{Act::kNumber, 33},
+                    {Act::kNumber, 2},
+                    {Act::kNumber, 15},
+                    {Act::kNumber, 10},
+                    {Act::kNumber, 11},
+                    {Act::kNumber, 4},
+                    {Act::kNumber, 2},
+                    {Act::kTrend, 3},
+                    {Act::kLimit, 1, 12},
+                    {Act::kNumber, 22},
+                    {Act::kNumber, 18},
+                    {Act::kContinue}}});
 }
 
 // A table maximum of 1 holds the next bet back; the player leaves: the summary says so.
 TEST(ConsistencyFound, TheSummarySaysWhichLimitStoppedTheEvening) {
-  ExpectAgreement({2, false, {{Act::kNumber, 13}, {Act::kNumber, 14}, {Act::kNumber, 26},
-                              {Act::kNumber, 19}, {Act::kLimit, 3, 1}, {Act::kNumber, 1},
-                              {Act::kNumber, 32}}});
+  ExpectAgreement({2,
+                   false,
+                   {{Act::kNumber, 13},
+                    {Act::kNumber, 14},
+                    {Act::kNumber, 26},
+                    {Act::kNumber, 19},
+                    {Act::kLimit, 3, 1},
+                    {Act::kNumber, 1},
+                    {Act::kNumber, 32}}});
 }
 
 // "abc" typed into the base stake and left: the base stays, the ledger is reset, in the
 // stored replay and in the what-if of the system played as in the window.
 TEST(ConsistencyFound, AWhatIfKeepsABaseStakeReportedAgain) {
-  ExpectAgreement({241, false, {{Act::kNumber, 5}, {Act::kNumber, 10}, {Act::kNumber, 1},
-                                {Act::kNumber, 34}, {Act::kNumber, 26}, {Act::kNumber, 23},
-                                {Act::kBase, 0, 0, "abc"}, {Act::kNumber, 2}}});
+  ExpectAgreement({241,
+                   false,
+                   {{Act::kNumber, 5},
+                    {Act::kNumber, 10},
+                    {Act::kNumber, 1},
+                    {Act::kNumber, 34},
+                    {Act::kNumber, 26},
+                    {Act::kNumber, 23},
+                    {Act::kBase, 0, 0, "abc"},
+                    {Act::kNumber, 2}}});
 }
 
 // A table maximum of 3 holds a bet back; the base stake typed again resets the ledger to a
 // stake of 1, and a take-profit then set lets the bet through at that stake: the trace's
 // row says a change of limit let it through, not "Continue anyway".
 TEST(ConsistencyFound, AChangeOfLimitLetsThroughTheStakeALedgerResetPutOnTheBet) {
-  ExpectAgreement({303, false, {{Act::kLimit, 3, 3}, {Act::kNumber, 2}, {Act::kNumber, 21},
-                                {Act::kNumber, 12}, {Act::kNumber, 27}, {Act::kSystem, 4},
-                                {Act::kNumber, 21}, {Act::kNumber, 29}, {Act::kNumber, 10},
-                                {Act::kNumber, 25}, {Act::kBase, 0, 0, ""}, {Act::kLimit, 2, 9}}});
+  ExpectAgreement({303,
+                   false,
+                   {{Act::kLimit, 3, 3},
+                    {Act::kNumber, 2},
+                    {Act::kNumber, 21},
+                    {Act::kNumber, 12},
+                    {Act::kNumber, 27},
+                    {Act::kSystem, 4},
+                    {Act::kNumber, 21},
+                    {Act::kNumber, 29},
+                    {Act::kNumber, 10},
+                    {Act::kNumber, 25},
+                    {Act::kBase, 0, 0, ""},
+                    {Act::kLimit, 2, 9}}});
 }
 
 // Losses in a row past a maximum of 2 hold a bet back; "RM" takes it off with the matrix:
 // the window shows no banner, and the summary says no limit stopped the evening.
 TEST(ConsistencyFound, ABetHeldBackThatRMTookOffStopsNothing) {
-  ExpectAgreement({5222, false, {{Act::kNumber, 13}, {Act::kNumber, 7}, {Act::kNumber, 5},
-                                 {Act::kNumber, 26}, {Act::kLimit, 4, 2}, {Act::kNumber, 22},
-                                 {Act::kNumber, 2}, {Act::kTrend, 5}, {Act::kNumber, 29},
-                                 {Act::kMode, 0}, {Act::kNumber, 32}, {Act::kNumber, 9},
-                                 {Act::kNumber, 4}, {Act::kResetMatrix}}});
+  ExpectAgreement({5222,
+                   false,
+                   {{Act::kNumber, 13},
+                    {Act::kNumber, 7},
+                    {Act::kNumber, 5},
+                    {Act::kNumber, 26},
+                    {Act::kLimit, 4, 2},
+                    {Act::kNumber, 22},
+                    {Act::kNumber, 2},
+                    {Act::kTrend, 5},
+                    {Act::kNumber, 29},
+                    {Act::kMode, 0},
+                    {Act::kNumber, 32},
+                    {Act::kNumber, 9},
+                    {Act::kNumber, 4},
+                    {Act::kResetMatrix}}});
 }
 
 // A table maximum of 1 holds back a bet of 3; the next spin, which moves the stake, is taken
 // back: the bet waits again at the stake it had, and the game's stake is that one too, so
 // the banner, "Continue anyway" and the Risk tab name one stake.
 TEST(ConsistencyFound, AnUndoBringsBackTheHeldBackBetWithItsStake) {
-  ExpectAgreement({21, false, {{Act::kNumber, 4}, {Act::kNumber, 4}, {Act::kNumber, 1},
-                               {Act::kLimit, 3, 1}, {Act::kNumber, 36}, {Act::kBase, 0, 0, "3"},
-                               {Act::kNumber, 3}, {Act::kNumber, 33}, {Act::kUndo}}});
+  ExpectAgreement({21,
+                   false,
+                   {{Act::kNumber, 4},
+                    {Act::kNumber, 4},
+                    {Act::kNumber, 1},
+                    {Act::kLimit, 3, 1},
+                    {Act::kNumber, 36},
+                    {Act::kBase, 0, 0, "3"},
+                    {Act::kNumber, 3},
+                    {Act::kNumber, 33},
+                    {Act::kUndo}}});
 }
 
 // A bet held back by a table maximum of 1; "BET AUTOMATIC RESET" resets the ledger, which
 // puts the bet to the limits again, as every other reset does: the banner says the reset's
 // stake.
 TEST(ConsistencyFound, TheSafeguardsResetPutsTheHeldBackBetToTheLimitsAgain) {
-  ExpectAgreement({233, false, {{Act::kNumber, 25}, {Act::kLimit, 3, 1}, {Act::kTrend, 1},
-                                {Act::kNumber, 28}, {Act::kNumber, 22}, {Act::kNumber, 10},
-                                {Act::kNumber, 5}, {Act::kNumber, 13}, {Act::kAutoReset}}});
+  ExpectAgreement({233,
+                   false,
+                   {{Act::kNumber, 25},
+                    {Act::kLimit, 3, 1},
+                    {Act::kTrend, 1},
+                    {Act::kNumber, 28},
+                    {Act::kNumber, 22},
+                    {Act::kNumber, 10},
+                    {Act::kNumber, 5},
+                    {Act::kNumber, 13},
+                    {Act::kAutoReset}}});
 }
 
 // An evening played in the window with a table maximum of 2 and "Continue anyway".
@@ -202,13 +261,23 @@ TEST(ConsistencyFound, TheTableMaximumJournalAgreesEverywhere) {
 // could hold an animation still).
 TEST(ConsistencyFound, AWindowResumesItsSessionWhateverTheSecondItStarts) {
   testing::TempFolder folder;
-  const Played played =
-      Play({120, false, {{Act::kContinue}, {Act::kRestart}, {Act::kUndo}, {Act::kLimit, 2, -1},
-                         {Act::kNumber, 3}, {Act::kJournalWrites}, {Act::kBase, 0, 0, "0"},
-                         {Act::kNumber, 0}, {Act::kNumber, 28}, {Act::kNumber, 26},
-                         {Act::kNumber, 36}, {Act::kNumber, 10}, {Act::kNumber, 31},
-                         {Act::kWait, 2334}}},
-           folder.path().string());
+  const Played played = Play({120,
+                              false,
+                              {{Act::kContinue},
+                               {Act::kRestart},
+                               {Act::kUndo},
+                               {Act::kLimit, 2, -1},
+                               {Act::kNumber, 3},
+                               {Act::kJournalWrites},
+                               {Act::kBase, 0, 0, "0"},
+                               {Act::kNumber, 0},
+                               {Act::kNumber, 28},
+                               {Act::kNumber, 26},
+                               {Act::kNumber, 36},
+                               {Act::kNumber, 10},
+                               {Act::kNumber, 31},
+                               {Act::kWait, 2334}}},
+                             folder.path().string());
   std::string not_resumed;
   for (int second = 0; second < 40; ++second) {
     testing::TempFolder copy;
@@ -216,7 +285,8 @@ TEST(ConsistencyFound, AWindowResumesItsSessionWhateverTheSecondItStarts) {
     VirtualScheduler time(kEveningStartMs + second * 1000);
     VirtualClock clock(time);
     host::WindowGame window(clock);
-    window.KeepJournal(journal::PrepareJournal(copy.File("journal.sqlite"), replay::ReplaysExactly));
+    window.KeepJournal(
+        journal::PrepareJournal(copy.File("journal.sqlite"), replay::ReplaysExactly));
     if (!window.Resumed()) not_resumed += " +" + std::to_string(second) + " s";
   }
   EXPECT_EQ(not_resumed, "") << "not resumed at these seconds after the evening began";

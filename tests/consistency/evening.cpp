@@ -7,10 +7,10 @@
 #include <random>
 #include <sstream>
 
-#include "host/window_game.h"
-#include "env/virtual_scheduler.h"
 #include "betting/system_file.h"
+#include "env/virtual_scheduler.h"
 #include "export/save_dialog.h"
+#include "host/window_game.h"
 #include "journal/journal_file.h"
 
 namespace vellaro::consistency {
@@ -18,12 +18,12 @@ namespace vellaro::consistency {
 namespace {
 
 const char* const kActNames[] = {
-    "kNumber",    "kUndo",        "kMode",        "kSystem",      "kBase",
-    "kOnWins",    "kAddToBet",    "kSafeLevel",   "kTrend",       "kAutoReset",
-    "kMinProfit", "kShowBet",     "kCatRows",     "kCreateMatrix", "kResetMatrix",
-    "kReCalculate", "kResetBets", "kLimit",       "kContinue",    "kNewSession",
-    "kJournalFails", "kDiskFull", "kJournalWrites", "kJournalFolder", "kRestart", "kWait", "kRedo",
-    "kWrittenSystem"};
+    "kNumber",       "kUndo",      "kMode",          "kSystem",        "kBase",
+    "kOnWins",       "kAddToBet",  "kSafeLevel",     "kTrend",         "kAutoReset",
+    "kMinProfit",    "kShowBet",   "kCatRows",       "kCreateMatrix",  "kResetMatrix",
+    "kReCalculate",  "kResetBets", "kLimit",         "kContinue",      "kNewSession",
+    "kJournalFails", "kDiskFull",  "kJournalWrites", "kJournalFolder", "kRestart",
+    "kWait",         "kRedo",      "kWrittenSystem"};
 
 const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
 
@@ -193,7 +193,6 @@ class Recorder {
   }
 
  public:
-
  private:
   // The row of the entry before, as the window shows the game `now`.
   void CloseRow(const replay::Row& now) {
@@ -218,8 +217,8 @@ class Recorder {
       open_.emplace();
       open_->entry.line = ++line_;
       open_->entry.number = spin != nullptr ? spin->number
-                            : redo             ? replay::Entry::kRedo
-                                               : replay::Entry::kUndo;
+                            : redo          ? replay::Entry::kRedo
+                                            : replay::Entry::kUndo;
       held_.reset();
       outcome_ = replay::HeldBack::kLeft;
     } else if (const auto* settled = std::get_if<BetSettled>(&event)) {
@@ -230,8 +229,10 @@ class Recorder {
     } else if (std::holds_alternative<BetShown>(event)) {
       // Outside a spin, a bet goes on show only from the one held back: by "Continue
       // anyway", or by a change of limit that lets it through.
-      if (act_ != Act::kNumber && act_ != Act::kUndo && held_ && outcome_ == replay::HeldBack::kLeft) {
-        outcome_ = act_ == Act::kLimit ? replay::HeldBack::kLetThrough : replay::HeldBack::kPlayedAnyway;
+      if (act_ != Act::kNumber && act_ != Act::kUndo && held_ &&
+          outcome_ == replay::HeldBack::kLeft) {
+        outcome_ =
+            act_ == Act::kLimit ? replay::HeldBack::kLetThrough : replay::HeldBack::kPlayedAnyway;
       }
     } else if (std::holds_alternative<SystemChanged>(event)) {
       truth_.system_changed = true;
@@ -242,9 +243,9 @@ class Recorder {
   std::string folder_;
   SessionTruth truth_;
   Act act_ = Act::kWait;
-  replay::Row before_;                   // the game before the action now played
-  std::optional<replay::Row> open_;      // the entry whose row waits for the next one
-  std::optional<BetWithheld> held_;   // the last bet held back since that entry
+  replay::Row before_;               // the game before the action now played
+  std::optional<replay::Row> open_;  // the entry whose row waits for the next one
+  std::optional<BetWithheld> held_;  // the last bet held back since that entry
   replay::HeldBack outcome_ = replay::HeldBack::kLeft;
   uint64_t line_ = 0;
 };
@@ -279,7 +280,8 @@ void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recor
   expect(before.withheld == after.withheld, "the bet held back");
   expect(before.last.spin_count == after.last.spin_count && before.last.shown == after.last.shown &&
              before.last.stake == after.last.stake && before.last.balance == after.last.balance &&
-             before.last.target == after.last.target && before.last.bet_chance == after.last.bet_chance &&
+             before.last.target == after.last.target &&
+             before.last.bet_chance == after.last.bet_chance &&
              before.last.loss_streak == after.last.loss_streak,
          "the ledger");
   bool same_track = before.points.size() == after.points.size();
@@ -328,8 +330,7 @@ void ChangeOption(Game& g, const Action& a) {
       g.CatRowsClick();
       break;
     case Act::kLimit:
-      g.SetLimit(static_cast<LimitKind>(a.a),
-                 a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b));
+      g.SetLimit(static_cast<LimitKind>(a.a), a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b));
       break;
     default:
       break;
@@ -529,8 +530,8 @@ Played Play(const Evening& evening, const std::string& folder) {
     // As main() does: the journal is kept (and its session resumed) before the window
     // takes the game over and runs its timers.
     auto window = std::make_unique<host::WindowGame>(clock);
-    window->KeepJournal(
-        journal::PrepareJournal(played.journal_path, replay::ReplaysExactly, [&time] { return time.NowMs(); }));
+    window->KeepJournal(journal::PrepareJournal(played.journal_path, replay::ReplaysExactly,
+                                                [&time] { return time.NowMs(); }));
     window->timers().SwitchTo(time);
     return window;
   };

@@ -55,7 +55,7 @@ TEST(FolderLock, OneHolderAtATimeAndTheNextTakesItWhenItGoes) {
 TEST(FolderLock, WhatAFileHoldsIsNoLock) {
   testing::TempFolder folder;
   for (const std::string& contents : {std::string(), std::string("12345\n"),
-                                     std::string("other-host:999\n"), std::string(4096, '\xff')}) {
+                                      std::string("other-host:999\n"), std::string(4096, '\xff')}) {
     const std::string path = folder.File("vellaro.lock");
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
     FolderLock lock;

@@ -36,8 +36,8 @@ TEST(SchedulerSwitch, RunningTimersMoveOverWithTheirCountdownsRestartedInArmingO
   EXPECT_EQ(s.ticks, (std::vector<std::string>{"b@1020", "a@1020"}))
       << "the old scheduler no longer ticks them";
   s.after.AdvanceBy(40);
-  EXPECT_EQ(s.ticks, (std::vector<std::string>{"b@1020", "a@1020", "b@50020", "a@50020",
-                                               "b@50040", "a@50040"}));
+  EXPECT_EQ(s.ticks, (std::vector<std::string>{"b@1020", "a@1020", "b@50020", "a@50020", "b@50040",
+                                               "a@50040"}));
 }
 
 TEST(SchedulerSwitch, StoppedTimersStayStoppedAndLaterChangesGoToTheNewScheduler) {

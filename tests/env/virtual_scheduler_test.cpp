@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -99,13 +98,14 @@ TEST(VirtualScheduler, RunUntilTrueStopsAtTheTickThatMakesItTrueOrAtTheLimit) {
 // "n@time of the tick just run", and at most `take` of it is taken.
 struct Counter {
   explicit Counter(VirtualScheduler& s, int32_t interval, int64_t take_at_most = 1'000'000)
-      : timer(s, interval, true, [this] { ++count; },
-              [this, &s, take_at_most](int64_t n) {
-                offers.push_back(std::to_string(n) + "@" + std::to_string(s.NowMs()));
-                const int64_t taken = std::min(n, take_at_most);
-                count += taken;
-                return taken;
-              }) {}
+      : timer(
+            s, interval, true, [this] { ++count; },
+            [this, &s, take_at_most](int64_t n) {
+              offers.push_back(std::to_string(n) + "@" + std::to_string(s.NowMs()));
+              const int64_t taken = std::min(n, take_at_most);
+              count += taken;
+              return taken;
+            }) {}
   int64_t count = 0;
   std::vector<std::string> offers;
   Timer timer;

@@ -73,9 +73,9 @@ TEST(ReportChart, BinsHoldEveryValueAndWholeValuesSitMidBin) {
 
 TEST(ReportChart, ValuesLandOnTheirPixels) {
   const Bins bins{-10, 5, {4, 8, 2}};
-  const Chart chart = HistogramChart({"t", "d", "x", "y"}, bins,
-                                     {{ValueMark::kMedian, -2, "median -2"},
-                                      {ValueMark::kZero, 0, "zero"}});
+  const Chart chart =
+      HistogramChart({"t", "d", "x", "y"}, bins,
+                     {{ValueMark::kMedian, -2, "median -2"}, {ValueMark::kZero, 0, "zero"}});
   const PlotFrame& f = chart.frame;
   EXPECT_DOUBLE_EQ(f.X(f.x.low), f.area.left);
   EXPECT_DOUBLE_EQ(f.Y(f.y.low), f.area.top + f.area.height);
@@ -107,8 +107,8 @@ std::vector<Chart> AllKindsOfCharts() {
   charts.push_back(FanChart(text, {{1}, {{{-1}, {-1}, {-1}, {1}, {1}}}}));
   charts.push_back(EveningChart(text, {{1, -1, 1, false, false, false}}));
   charts.push_back(HistogramChart(text, BinValues({-9.2e15, 1e15, 4.5e15}, 30, true), {}));
-  charts.push_back(EveningChart(text, {{1, -1e12, 0, false, false, false},
-                                       {1000000000, 3e12, 1 << 30, true, true, true}}));
+  charts.push_back(EveningChart(
+      text, {{1, -1e12, 0, false, false, false}, {1000000000, 3e12, 1 << 30, true, true, true}}));
   charts.push_back(ShareChart(text, {{"a", {0, 1e13}, {1, 0}}}));
   return charts;
 }
@@ -145,10 +145,10 @@ TEST(ReportChart, NeededBankrollAgreesWithACountAtEveryBankroll) {
   const std::vector<int64_t> needed = {0, 1, 5, 5, 12, 0, 1, 40};
   // Read as stairs, the curve at each whole bankroll is the count of evenings that needed
   // more; with `up_to`, it ends there, at that bankroll's count.
-  for (const std::optional<int64_t> up_to : {std::optional<int64_t>(), std::optional<int64_t>(12),
-                                             std::optional<int64_t>(20)}) {
+  for (const std::optional<int64_t> up_to :
+       {std::optional<int64_t>(), std::optional<int64_t>(12), std::optional<int64_t>(20)}) {
     const ShareSeries series = NeededBankroll("M", needed, up_to);
-    ASSERT_EQ(series.x, !up_to          ? (std::vector<double>{0, 1, 5, 12, 40})
+    ASSERT_EQ(series.x, !up_to         ? (std::vector<double>{0, 1, 5, 12, 40})
                         : *up_to == 12 ? (std::vector<double>{0, 1, 5, 12})
                                        : (std::vector<double>{0, 1, 5, 12, 20}));
     for (int64_t bankroll = 0; bankroll <= up_to.value_or(45); ++bankroll) {
@@ -260,8 +260,8 @@ TEST(ReportPage, EveryChartIsAnSvgThatRsvgReads) {
     const std::filesystem::path svg = folder / ("chart" + std::to_string(n++) + ".svg");
     std::ofstream(svg, std::ios::binary) << chart.svg;
     const std::string command = "HOME='" + folder.string() + "' XDG_CACHE_HOME='" +
-                                folder.string() + "' rsvg-convert -o '" + svg.string() +
-                                ".png' '" + svg.string() + "' 2>&1";
+                                folder.string() + "' rsvg-convert -o '" + svg.string() + ".png' '" +
+                                svg.string() + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << svg;
     EXPECT_GT(std::filesystem::file_size(svg.string() + ".png"), 1000u) << svg;
   }

@@ -1,6 +1,7 @@
+#include "front/game_view.h"
+
 #include <gtest/gtest.h>
 
-#include "front/game_view.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
 #include "support/in_language.h"

@@ -71,7 +71,9 @@ void OwnSystems(const std::string& path) {
 }
 
 // A journal with its tables and no session yet: the window's first start.
-void NoSession(const std::string& path) { vellaro::journal::Journal journal(path); }
+void NoSession(const std::string& path) {
+  vellaro::journal::Journal journal(path);
+}
 
 void WriteBlocks(const std::string& journal, const fs::path& folder) {
   vellaro::journal::Database db = vellaro::journal::OpenForReading(journal);

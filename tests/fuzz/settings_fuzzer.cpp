@@ -47,10 +47,13 @@ const fs::path& Folder() {
 // a file rewritten within the same moment at the same size may read as the one before.
 QString FreshPath() {
   static uint64_t files = 0;
-  return QString::fromStdString((Folder() / ("vellaro" + std::to_string(++files) + ".conf")).string());
+  return QString::fromStdString(
+      (Folder() / ("vellaro" + std::to_string(++files) + ".conf")).string());
 }
 
-bool In(int64_t value, int64_t low, int64_t high) { return low <= value && value <= high; }
+bool In(int64_t value, int64_t low, int64_t high) {
+  return low <= value && value <= high;
+}
 
 bool Allowed(const StoredSettings& stored) {
   const vellaro::Settings& s = stored.game;
@@ -63,7 +66,8 @@ bool Allowed(const StoredSettings& stored) {
     return false;
   }
   for (int k = 0; k < vellaro::kChances / 2; ++k) {
-    if (s.trends[static_cast<size_t>(k)] && s.trends[static_cast<size_t>(vellaro::kChances - 1 - k)]) {
+    if (s.trends[static_cast<size_t>(k)] &&
+        s.trends[static_cast<size_t>(vellaro::kChances - 1 - k)]) {
       return false;
     }
   }
@@ -81,8 +85,8 @@ bool Allowed(const StoredSettings& stored) {
     return false;
   }
   constexpr int kFarthest = 1 << 20;
-  return !stored.position ||
-         (In(stored.position->x(), -kFarthest, kFarthest) && In(stored.position->y(), -kFarthest, kFarthest));
+  return !stored.position || (In(stored.position->x(), -kFarthest, kFarthest) &&
+                              In(stored.position->y(), -kFarthest, kFarthest));
 }
 
 }  // namespace

@@ -2,16 +2,16 @@
 // sessions): the input is the bytes of a journal file, laid down in a folder of the
 // fuzzer's own (in /dev/shm where there is one) with nothing beside it. Whatever the bytes,
 // the reader refuses them cleanly (another program's file, a later version, damage) or
-// yields sessions (and leaves nothing beside a file it refuses as not its own); every session the list names loads again to the same summary and
-// replays to it, or its replay says where it departs; a list refused leaves a survey of
-// what still reads that agrees with the sessions themselves; and reading never changes the
-// file.
+// yields sessions (and leaves nothing beside a file it refuses as not its own); every session the
+// list names loads again to the same summary and replays to it, or its replay says where it
+// departs; a list refused leaves a survey of what still reads that agrees with the sessions
+// themselves; and reading never changes the file.
 
 #include <unistd.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

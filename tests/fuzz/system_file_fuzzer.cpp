@@ -19,8 +19,8 @@ int Lines(std::string_view text) {
 
 bool WithinBounds(const vellaro::SystemDefinition& d) {
   using vellaro::kMaxSystemUnits;
-  const bool listed = d.kind == vellaro::SystemKind::kSequence ||
-                      d.kind == vellaro::SystemKind::kLabouchere;
+  const bool listed =
+      d.kind == vellaro::SystemKind::kSequence || d.kind == vellaro::SystemKind::kLabouchere;
   return !d.name.empty() && d.name.size() <= vellaro::kMaxSystemNameBytes &&
          listed == !d.sequence.empty() && d.floor >= 1 && d.start >= d.floor &&
          (d.cap == 0 || (d.cap >= d.floor && d.start <= d.cap)) && d.cap <= kMaxSystemUnits &&

@@ -202,7 +202,7 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
 // The ledger a spin changes and an undo puts back.
 struct Ledger {
   int32_t stake, balance, target, up_trend_wins, deep_sum, deep_remainder, chance;
-  int chips;  // a bit per chance on show
+  int chips;                // a bit per chance on show
   CustomProgress progress;  // a system the player wrote: its place, line or cycle
   friend bool operator==(const Ledger&, const Ledger&) = default;
 };
@@ -212,8 +212,7 @@ struct Ledger {
 const std::vector<std::string> kOwnSystems = {
     "name = F\nkind = sequence\nsequence = 1 1 2 3 5 8\non_loss = next\non_win = back 2\n",
     "name = D\nkind = multiply\non_loss = plus 1\non_win = minus 1\n",
-    "name = L\nkind = labouchere\nline = 1 2 3\n",
-    "name = O\nkind = oscars-grind\n"};
+    "name = L\nkind = labouchere\nline = 1 2 3\n", "name = O\nkind = oscars-grind\n"};
 
 // Every system, the six and then the player's: the settings that select it.
 Settings WithSystem(int system) {
@@ -230,9 +229,15 @@ const int kEverySystem = kBettingSystems + 4;
 Ledger LedgerOf(const Game& g) {
   int chips = 0;
   for (int k = 0; k < kChances; ++k) chips |= g.controls().Chip[k].visible ? 1 << k : 0;
-  return {g.state().Stake,         g.state().Balance,   g.state().BalanceTarget,
-          g.state().UpTrendWins,   g.state().DeepSum,   g.state().DeepRemainder,
-          g.state().BetChance,     chips,               GamePeer::BettingOwn(g).progress};
+  return {g.state().Stake,
+          g.state().Balance,
+          g.state().BalanceTarget,
+          g.state().UpTrendWins,
+          g.state().DeepSum,
+          g.state().DeepRemainder,
+          g.state().BetChance,
+          chips,
+          GamePeer::BettingOwn(g).progress};
 }
 
 std::ostream& operator<<(std::ostream& out, const Ledger& l) {
@@ -313,7 +318,7 @@ TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
   GamePeer::Controls(b.game).ClientWidth += 1;
   GamePeer::Controls(b.game).Label28.caption += "x";
   GamePeer::Controls(b.game).Focus = "Init_Bet";
-  b.game.SetLimit(LimitKind::kTableMax, 50);  // kept by the stake, and an option
+  b.game.SetLimit(LimitKind::kTableMax, 50);    // kept by the stake, and an option
   GamePeer::Mode4Timer(b.game).SetInterval(7);  // stopped: its interval decides nothing
   EXPECT_EQ(testing::GameDifferences(a.game, b.game),
             (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus", "limits",
@@ -353,8 +358,7 @@ TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
           ++redone;
         }
         ASSERT_EQ(testing::GameDifferences(plain.game, twice.game), Fields{})
-            << "system " << system << ", mode " << static_cast<int>(mode) << ", after "
-            << n;
+            << "system " << system << ", mode " << static_cast<int>(mode) << ", after " << n;
       }
       EXPECT_GT(redone, 20);
     }

@@ -22,8 +22,8 @@
 
 #include "journal/event_record.h"
 #include "journal/journal.h"
-#include "replay/session_replay.h"
 #include "journal/stored_session.h"
+#include "replay/session_replay.h"
 #include "support/game_fields.h"
 #include "support/harness.h"
 #include "support/session_script.h"
@@ -42,7 +42,7 @@ constexpr int kStepsPerSession = 120;
 // The game's events while it plays a script, and where each step's events end.
 struct Played {
   std::vector<GameEvent> events;
-  size_t configured = 0;       // events of the opening Configure
+  size_t configured = 0;        // events of the opening Configure
   std::vector<size_t> clicked;  // clicked[i]: events once step i's click has returned
   std::vector<size_t> ends;     // ends[i]: events after step i, the game at rest
 };
@@ -131,7 +131,8 @@ std::string Describe(const std::vector<GameEvent>& events, size_t from, size_t t
 std::vector<uint32_t> SecondsSeeded(const std::vector<GameEvent>& events, size_t from, size_t to) {
   std::vector<uint32_t> seconds;
   for (size_t i = from; i < to; ++i) {
-    if (const auto* seeded = std::get_if<ChoiceSeeded>(&events[i])) seconds.push_back(seeded->seconds);
+    if (const auto* seeded = std::get_if<ChoiceSeeded>(&events[i]))
+      seconds.push_back(seeded->seconds);
   }
   return seconds;
 }
@@ -172,8 +173,8 @@ void KillWhilePlaying(const SessionScript& script, const std::string& path, Kill
 
 // The stored session holds a prefix of the events, every entry made before the kill (the
 // `reported` first events) among them.
-void CheckKeptPrefix(const StoredSession& stored, const SessionScript& script,
-                     const Played& whole, size_t reported) {
+void CheckKeptPrefix(const StoredSession& stored, const SessionScript& script, const Played& whole,
+                     size_t reported) {
   const size_t total = whole.events.size();
   const size_t kept = stored.events.size();
   ASSERT_LE(kept, total);
@@ -188,8 +189,8 @@ void CheckKeptPrefix(const StoredSession& stored, const SessionScript& script,
     if (from < done && done <= whole.clicked[i]) done = from;
   }
   for (size_t i = kept; i < done; ++i) {
-    ASSERT_FALSE(IsEntry(whole.events[i])) << "an entry made before the kill is lost: event "
-                                           << i + 1 << " of " << kept << " kept";
+    ASSERT_FALSE(IsEntry(whole.events[i]))
+        << "an entry made before the kill is lost: event " << i + 1 << " of " << kept << " kept";
   }
   Settings without_limits = script.start;
   without_limits.limits = {};

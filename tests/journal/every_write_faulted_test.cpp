@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "support/fault_vfs.h"
 #include "journal/journal.h"
 #include "journal/stored_session.h"
+#include "support/fault_vfs.h"
 #include "support/harness.h"
 #include "support/session_script.h"
 #include "support/temp_folder.h"

@@ -1,7 +1,6 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -71,8 +70,7 @@ TEST(JournalFaults, AnEmptyFileBecomesAJournal) {
 
 TEST(JournalFaults, AMissingFolderIsUnavailable) {
   testing::TempFolder folder;
-  EXPECT_EQ(FaultOpening(folder.File("nowhere/journal.sqlite")),
-            JournalError::Fault::kUnavailable);
+  EXPECT_EQ(FaultOpening(folder.File("nowhere/journal.sqlite")), JournalError::Fault::kUnavailable);
 }
 
 TEST(JournalFaults, AReadOnlyFolderIsUnavailable) {

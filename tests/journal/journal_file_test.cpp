@@ -1,9 +1,8 @@
 #include "journal/journal_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,7 +21,9 @@ namespace {
 
 // 2026-12-08 13:29:00 UTC.
 constexpr int64_t kNowMs = 1'796'736'540'000;
-int64_t Now() { return kNowMs; }
+int64_t Now() {
+  return kNowMs;
+}
 
 using testing::ReadAll;
 
@@ -51,7 +52,9 @@ TEST(JournalFile, MakesItsFolderAndStartsAJournal) {
   opened.journal->StartSession(Settings{});
   EXPECT_TRUE(std::filesystem::exists(path));
   opened.journal.reset();
-  EXPECT_EQ(OpenJournalFile(path, replay::ReplaysExactly, Now).journal->database().QueryInt("SELECT COUNT(*) FROM sessions"),
+  EXPECT_EQ(OpenJournalFile(path, replay::ReplaysExactly, Now)
+                .journal->database()
+                .QueryInt("SELECT COUNT(*) FROM sessions"),
             1);
 }
 
@@ -95,7 +98,8 @@ TEST(JournalFile, AFolderThatCannotBeMadeTurnsTheJournalOff) {
   testing::TempFolder folder;
   // A file where the folder should be.
   Write(folder.File("share"), "");
-  OpenedJournal blocked = OpenJournalFile(folder.File("share/vellaro/journal.sqlite"), replay::ReplaysExactly, Now);
+  OpenedJournal blocked =
+      OpenJournalFile(folder.File("share/vellaro/journal.sqlite"), replay::ReplaysExactly, Now);
   EXPECT_EQ(blocked.journal, nullptr);
   EXPECT_FALSE(blocked.status.on);
   EXPECT_EQ(blocked.status.reason, "its folder cannot be made");
@@ -160,6 +164,19 @@ TEST(JournalFile, OnlyASessionNotEndedIsResumed) {
   EXPECT_NE(SessionToResume(journal)->id, first) << "the last one, not the first";
 }
 
+// A session salvaged into a new journal is the one that was stored: options, events, times.
+void ExpectCopiedWhole(const StoredSession& was, const StoredSession& is) {
+  EXPECT_EQ(is.settings, was.settings);
+  EXPECT_EQ(is.started_ms, was.started_ms);
+  EXPECT_EQ(is.ended_ms, was.ended_ms);
+  ASSERT_EQ(is.events.size(), was.events.size());
+  for (size_t i = 0; i < is.events.size(); ++i) {
+    EXPECT_EQ(is.events[i].event, was.events[i].event) << i;
+    EXPECT_EQ(is.events[i].at_ms, was.events[i].at_ms) << i;
+  }
+  EXPECT_EQ(Summarize(is).net_units, Summarize(was).net_units);
+}
+
 // A damaged journal keeps what still reads and replays: each such session is copied whole
 // (options, events, times) into the new journal, and the evening on show, not ended, is
 // the one the window resumes.
@@ -190,8 +207,8 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
   const StoredSession evening = LoadSession(before, 3);
 
   Salvaged salvaged;
-  std::unique_ptr<Journal> journal =
-      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, replay::ReplaysExactly, Now);
+  std::unique_ptr<Journal> journal = SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now),
+                                                 salvaged, replay::ReplaysExactly, Now);
   EXPECT_EQ(salvaged.saved, (std::vector<int64_t>{1, 3}));
   EXPECT_EQ(salvaged.lost, (std::vector<int64_t>{2}));
   EXPECT_EQ(SalvagedText(salvaged), "2 sessions saved, 1 lost");
@@ -204,22 +221,13 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
   ASSERT_EQ(SessionIds(after), (std::vector<int64_t>{1, 2}));
   const std::vector<std::pair<StoredSession, StoredSession>> copies = {
       {first, LoadSession(after, 1)}, {evening, LoadSession(after, 2)}};
-  for (const auto& [was, is] : copies) {
-    EXPECT_EQ(is.settings, was.settings);
-    EXPECT_EQ(is.started_ms, was.started_ms);
-    EXPECT_EQ(is.ended_ms, was.ended_ms);
-    ASSERT_EQ(is.events.size(), was.events.size());
-    for (size_t i = 0; i < is.events.size(); ++i) {
-      EXPECT_EQ(is.events[i].event, was.events[i].event) << i;
-      EXPECT_EQ(is.events[i].at_ms, was.events[i].at_ms) << i;
-    }
-    EXPECT_EQ(Summarize(is).net_units, Summarize(was).net_units);
-  }
+  for (const auto& [was, is] : copies) ExpectCopiedWhole(was, is);
   EXPECT_FALSE(LoadSession(after, 2).ended_ms.has_value());
 
   // Nothing readable: nothing saved, said so.
   Write(folder.File("junk.sqlite"), std::string(8192, 'x'));
-  const OpenedJournal opened = OpenJournalFile(folder.File("junk.sqlite"), replay::ReplaysExactly, Now);
+  const OpenedJournal opened =
+      OpenJournalFile(folder.File("junk.sqlite"), replay::ReplaysExactly, Now);
   EXPECT_EQ(opened.notice,
             "Journal damaged: moved aside, a new one started; no session was found in it");
 }
@@ -248,8 +256,8 @@ TEST(JournalSalvage, AContinuedEveningIsCopiedLastAndResumes) {
     events = first.heard.size();
   }
   Salvaged salvaged;
-  std::unique_ptr<Journal> journal =
-      SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now), salvaged, replay::ReplaysExactly, Now);
+  std::unique_ptr<Journal> journal = SalvageInto(damaged, Journal(folder.File("new.sqlite"), Now),
+                                                 salvaged, replay::ReplaysExactly, Now);
   EXPECT_EQ(salvaged.saved, (std::vector<int64_t>{2, 1}));
   const std::optional<StoredSession> resumed = SessionToResume(*journal);
   ASSERT_TRUE(resumed.has_value());
@@ -265,7 +273,8 @@ TEST(JournalFile, ASessionWithAnOptionOutOfRangeIsNotResumed) {
     journal.Record(SpinAccepted{1, 17});
     journal.database().Exec("UPDATE sessions SET learn = 0");
   }
-  const JournalAtStart start = PrepareJournal(path, replay::ReplaysExactly, [] { return int64_t{0}; });
+  const JournalAtStart start =
+      PrepareJournal(path, replay::ReplaysExactly, [] { return int64_t{0}; });
   ASSERT_NE(start.opened.journal, nullptr);
   EXPECT_FALSE(start.to_resume);
   EXPECT_EQ(start.unreadable, "session 1 has a damaged option (learn 0)");
@@ -281,7 +290,8 @@ TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
       journal.Record(SpinAccepted{1, session});
     }
     journal.database().Exec(
-        "UPDATE event_blocks SET count = 2 WHERE session_id = 5; DELETE FROM sessions WHERE id = 9");
+        "UPDATE event_blocks SET count = 2 WHERE session_id = 5; DELETE FROM sessions WHERE id = "
+        "9");
   }
   Database reader = OpenForReading(path);
   EXPECT_EQ(LastSessionId(reader), 8) << "the writer's own, which goes on after 8";
@@ -301,7 +311,8 @@ TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
             "j: the journal is damaged (x); session 1 still reads; 4 does not");
   EXPECT_EQ(DamageText("j", "x", {{}, {2, 3, 4}}),
             "j: the journal is damaged (x); no session still reads: 2 to 4 do not");
-  EXPECT_EQ(DamageText("j", "x", {}), "j: the journal is damaged (x); no session can be found in it");
+  EXPECT_EQ(DamageText("j", "x", {}),
+            "j: the journal is damaged (x); no session can be found in it");
   EXPECT_TRUE(SurveyDamage(folder.File("none.sqlite")).reading.empty());
 }
 

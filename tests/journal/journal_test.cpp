@@ -1,6 +1,7 @@
 #include "journal/journal.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,13 +9,11 @@
 #include <string>
 #include <vector>
 
-#include <sqlite3.h>
-
+#include "game/real_result.h"
 #include "journal/event_record.h"
 #include "journal/journal_file.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
-#include "game/real_result.h"
 #include "replay/session_replay.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
@@ -123,9 +122,7 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
     Journal::Batch action(g.journal);
     g.h.game.TrendSwitchOnClick(kBlack);  // red goes off, then black on
     EXPECT_EQ(stored(), before) << "half a click must never be on disk";
-    {
-      Journal::Batch nested(g.journal);
-    }
+    { Journal::Batch nested(g.journal); }
     EXPECT_EQ(stored(), before) << "only the outermost batch commits";
   }
   EXPECT_EQ(stored(), before + 2);
@@ -147,9 +144,7 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   g.journal.Record(ChoiceSeeded{7});
   const size_t waiting = g.journal.waiting();
   ASSERT_GT(waiting, 0u);
-  {
-    Journal::Batch hover(g.journal);
-  }
+  { Journal::Batch hover(g.journal); }
   EXPECT_EQ(g.journal.waiting(), waiting) << "the analysis's events wait for its end";
   g.journal.Record(AnalysisEnded{});
   EXPECT_EQ(g.journal.waiting(), 0u);

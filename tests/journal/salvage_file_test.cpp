@@ -29,10 +29,12 @@ constexpr const char* kTold =
     "Journal damaged: moved aside, a new one started; 3 sessions saved, 1 lost";
 
 // The journal and the damaged file aside, each with the -wal and -shm of an open file.
-const std::vector<std::string> kNames = {
-    "journal.sqlite", "journal.sqlite-shm", "journal.sqlite-wal",
-    "journal.sqlite.corrupt-20261208T132900Z", "journal.sqlite.corrupt-20261208T132900Z-shm",
-    "journal.sqlite.corrupt-20261208T132900Z-wal"};
+const std::vector<std::string> kNames = {"journal.sqlite",
+                                         "journal.sqlite-shm",
+                                         "journal.sqlite-wal",
+                                         "journal.sqlite.corrupt-20261208T132900Z",
+                                         "journal.sqlite.corrupt-20261208T132900Z-shm",
+                                         "journal.sqlite.corrupt-20261208T132900Z-wal"};
 
 using testing::ReadAll;
 
@@ -100,20 +102,22 @@ TEST_F(SalvageFile, EachStepLeavesEitherTheDamagedFileOrTheCompleteCopyTheJourna
       });
   EXPECT_EQ(opened.notice, kTold);
   EXPECT_EQ(steps, (std::vector<SalvageStep>{SalvageStep::kCopied, SalvageStep::kCopySynced,
-                                              SalvageStep::kReady, SalvageStep::kDamagedAside,
-                                              SalvageStep::kInPlace}));
+                                             SalvageStep::kReady, SalvageStep::kDamagedAside,
+                                             SalvageStep::kInPlace}));
   const std::string journal = "journal.sqlite";
   const std::string copy = journal + ".salvage";
   const std::string ready = journal + ".salvaged-20261208T132900Z";
   const std::string aside = journal + ".corrupt-20261208T132900Z";
   using Files = std::vector<std::string>;
-  EXPECT_EQ(names, (std::vector<Files>{{journal, copy}, {journal, copy}, {journal, ready},
-                                       {aside, ready}, {journal, aside}}));
+  EXPECT_EQ(
+      names,
+      (std::vector<Files>{
+          {journal, copy}, {journal, copy}, {journal, ready}, {aside, ready}, {journal, aside}}));
 }
 
 TEST_F(SalvageFile, AStartKilledAtAnyStepLosesNothingAndTheNextFinishesItAndSaysSo) {
-  for (const SalvageStep at : {SalvageStep::kCopied, SalvageStep::kCopySynced,
-                               SalvageStep::kReady, SalvageStep::kDamagedAside}) {
+  for (const SalvageStep at : {SalvageStep::kCopied, SalvageStep::kCopySynced, SalvageStep::kReady,
+                               SalvageStep::kDamagedAside}) {
     SCOPED_TRACE("killed at step " + std::to_string(static_cast<int>(at)));
     const OpenedJournal next = KilledThenStarted([at](SalvageStep step) { return step == at; });
     EXPECT_EQ(next.notice, kTold);

@@ -151,10 +151,10 @@ TEST(SalvageKills, NoStartKilledWhileItSalvagesLosesASessionOrTheWord) {
   }
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began).count();
-  std::cout << starts << " starts over a journal to salvage (" << salvage_us
-            << " us uncut), " << killed << " killed: told by the start killed " << told_by_killed
-            << ", by the next " << told_by_next << ", killed between the salvage and its word "
-            << untold << "; no session lost, in " << ms << " ms\n";
+  std::cout << starts << " starts over a journal to salvage (" << salvage_us << " us uncut), "
+            << killed << " killed: told by the start killed " << told_by_killed << ", by the next "
+            << told_by_next << ", killed between the salvage and its word " << untold
+            << "; no session lost, in " << ms << " ms\n";
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "betting/system_file.h"
-#include "replay/what_if.h"
-
 #include "journal/stored_session.h"
+#include "replay/what_if.h"
 #include "support/game_fields.h"
 #include "support/journaled_game.h"
 #include "support/random_player.h"
@@ -32,10 +31,9 @@ struct Shown {
 };
 Shown Look(const Game& g) {
   const GameState& s = g.state();
-  return {s.SpinCount,   s.BetChance,      s.Stake,
-          s.Balance,     s.BalanceTarget,  s.WinStreak,
-          s.LossStreak,  g.BetOnShow(),    g.UndoOffered(),
-          g.SpinsInHistory(), g.CurrentSettings()};
+  return {s.SpinCount,        s.BetChance,  s.Stake,       s.Balance,       s.BalanceTarget,
+          s.WinStreak,        s.LossStreak, g.BetOnShow(), g.UndoOffered(), g.SpinsInHistory(),
+          g.CurrentSettings()};
 }
 
 // A fresh game at another time of day than the recorded one: only the recorded seconds can
@@ -468,9 +466,7 @@ TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
   const std::string line = "name = L\nkind = labouchere\nline = 1 2 3\n";
   const std::string grind = "# mine\nname = O\nkind = oscars-grind\ncap = 4\n";
   const std::string file = folder.File("grind.system");
-  {
-    std::ofstream(file) << grind;
-  }
+  { std::ofstream(file) << grind; }
   Settings start;
   start.custom_system = line;
   start.base = 3;

@@ -22,7 +22,8 @@ struct Rgb {
 };
 
 Rgb Parse(std::string_view hex) {
-  const unsigned value = static_cast<unsigned>(std::strtoul(std::string(hex.substr(1)).c_str(), nullptr, 16));
+  const unsigned value =
+      static_cast<unsigned>(std::strtoul(std::string(hex.substr(1)).c_str(), nullptr, 16));
   return {static_cast<int>(value >> 16), static_cast<int>((value >> 8) & 0xff),
           static_cast<int>(value & 0xff)};
 }
@@ -52,8 +53,8 @@ int main(int argc, char** argv) {
   namespace c = vellaro::chart_colour;
   // Areas and marks wide enough to keep their colour whole at any width.
   const std::vector<std::pair<const char*, std::string_view>> runs = {
-      {"histogram bars", c::kBars},         {"fan, outer band", c::kOuterBand},
-      {"fan, inner band", c::kInnerBand},   {"interval, estimate", c::kInterval},
+      {"histogram bars", c::kBars},          {"fan, outer band", c::kOuterBand},
+      {"fan, inner band", c::kInnerBand},    {"interval, estimate", c::kInterval},
       {"share curve, first", c::kSeries[0]}, {"share curve, second", c::kSeries[1]}};
   const std::vector<std::pair<const char*, std::string_view>> evening = {
       {"evening, won", c::kWon}, {"evening, lost", c::kLost}, {"evening, stake", c::kStake}};
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
   if (page != "runs") wanted.insert(wanted.end(), evening.begin(), evening.end());
   if (page == "all") wanted.push_back({"evening, reset or setting", c::kResetOrSetting});
   // The paper the charts are drawn on: white, or the dark scheme's.
-  wanted.push_back({"chart paper", argc > 2 && std::string(argv[2]) == "dark" ? "#1e2125" : "#ffffff"});
+  wanted.push_back(
+      {"chart paper", argc > 2 && std::string(argv[2]) == "dark" ? "#1e2125" : "#ffffff"});
   bool all = true;
   for (const auto& [name, hex] : wanted) {
     const Rgb want = Parse(hex);

@@ -50,21 +50,21 @@ inline std::vector<Chart> SampleCharts() {
   std::vector<double> nets;
   for (int i = 0; i < 2000; ++i) nets.push_back(std::round(40 * std::sin(i * 0.37) - 10 + i % 7));
   std::vector<Chart> charts;
-  charts.push_back(HistogramChart(
-      {"Net result of the evenings", "The spread of 2000 evenings' net results.",
-       "net result (units)", "evenings"},
-      BinValues(nets, 30, true),
-      {{ValueMark::kZero, 0, "zero"},
-       {ValueMark::kMean, -7, "mean -7.0"},
-       {ValueMark::kMedian, -9, "median -9"},
-       {ValueMark::kPercentile, -45, "5th percentile -45"},
-       {ValueMark::kPercentile, 32, "95th percentile 32"}}));
-  charts.push_back(FanChart({"Net result after each spin", "Percentiles of the net result.",
-                             "spin", "net result (units)"},
+  charts.push_back(
+      HistogramChart({"Net result of the evenings", "The spread of 2000 evenings' net results.",
+                      "net result (units)", "evenings"},
+                     BinValues(nets, 30, true),
+                     {{ValueMark::kZero, 0, "zero"},
+                      {ValueMark::kMean, -7, "mean -7.0"},
+                      {ValueMark::kMedian, -9, "median -9"},
+                      {ValueMark::kPercentile, -45, "5th percentile -45"},
+                      {ValueMark::kPercentile, 32, "95th percentile 32"}}));
+  charts.push_back(FanChart({"Net result after each spin", "Percentiles of the net result.", "spin",
+                             "net result (units)"},
                             SampleFan()));
-  charts.push_back(EveningChart({"The evening", "Net result after each spin of one evening.",
-                                 "spin", "units"},
-                                SampleEvening()));
+  charts.push_back(
+      EveningChart({"The evening", "Net result after each spin of one evening.", "spin", "units"},
+                   SampleEvening()));
   std::vector<ShareSeries> needed;
   for (int s = 0; s < 3; ++s) {
     ShareSeries series{s == 0 ? "Martingale" : s == 1 ? "Parlay" : "Havrel", {}, {}};
@@ -74,10 +74,10 @@ inline std::vector<Chart> SampleCharts() {
     }
     needed.push_back(series);
   }
-  charts.push_back(ShareChart({"The bankroll it needed",
-                               "Share of evenings a bankroll of B would have stopped.",
-                               "bankroll B (units)", "evenings stopped by B"},
-                              needed));
+  charts.push_back(
+      ShareChart({"The bankroll it needed", "Share of evenings a bankroll of B would have stopped.",
+                  "bankroll B (units)", "evenings stopped by B"},
+                 needed));
   charts.push_back(IntervalChart(
       {"Result per unit staked", "Each system's result per unit staked with its 95% interval.",
        "result per unit staked", ""},
@@ -91,13 +91,14 @@ inline std::vector<Chart> SampleCharts() {
 inline ReportPage SamplePage() {
   ReportPage page;
   page.title = "Vellaro report: 2000 evenings of 1000 spins";
-  page.settings = {"vellaro-sim --runs 2000 --spins 1000 --system all --seed 42",
-                   "seed 42", "clock: virtual", "house edge: 1/37 = 2.70% of every stake"};
+  page.settings = {"vellaro-sim --runs 2000 --spins 1000 --system all --seed 42", "seed 42",
+                   "clock: virtual", "house edge: 1/37 = 2.70% of every stake"};
   ReportSection section;
   section.heading = "All systems";
   section.paragraphs = {"Made-up numbers shaped like a run's, to show every chart."};
   for (Chart& chart : SampleCharts()) section.figures.push_back({chart.svg, "A chart."});
-  section.tables.push_back({"Summary", {"system", "median", "mean"},
+  section.tables.push_back({"Summary",
+                            {"system", "median", "mean"},
                             {{"Martingale", "-9", "-7.0"}, {"Parlay", "-12", "-10.5"}}});
   page.sections.push_back(section);
   return page;

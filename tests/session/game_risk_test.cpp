@@ -53,7 +53,7 @@ TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
       } else {
         GamePeer::State(g).Stake = 40;
       }
-      h.Spin(5);     // the first recommendation
+      h.Spin(5);  // the first recommendation
       const LosingRun predicted = NextLosses(ProgressionOf(g), StakeStateOf(g));
 
       std::vector<int64_t> debited;
@@ -116,8 +116,10 @@ TEST(GameRisk, TheListOfNextStakesStopsWhereTheGameHoldsTheBetBack) {
     LimitKind limit;
     int32_t value;
   };
-  const Case cases[] = {{LimitKind::kTableMax, 2},  {LimitKind::kBankroll, 20},
-                        {LimitKind::kStopLoss, 9},  {LimitKind::kMaxLosses, 3},
+  const Case cases[] = {{LimitKind::kTableMax, 2},
+                        {LimitKind::kBankroll, 20},
+                        {LimitKind::kStopLoss, 9},
+                        {LimitKind::kMaxLosses, 3},
                         {LimitKind::kTableMax, 30}};
   for (int system = 0; system < kBettingSystems; ++system) {
     for (const Case& c : cases) {
@@ -157,8 +159,8 @@ TEST(GameRisk, TheListOfNextStakesStopsWhereTheGameHoldsTheBetBack) {
       EXPECT_EQ(risk.withheld, g.WithheldBet());
       EXPECT_EQ(risk.standing, Standing::kTracked);
       EXPECT_EQ(risk.net, g.RealCounts().net);
-      const std::optional<RunCut> now = WhereLimitsCut(NextLosses(risk.rules, risk.state),
-                                                       risk.limits, risk.net, risk.standing);
+      const std::optional<RunCut> now =
+          WhereLimitsCut(NextLosses(risk.rules, risk.state), risk.limits, risk.net, risk.standing);
       ASSERT_TRUE(now.has_value());
       EXPECT_EQ(now->at, 0u);
       EXPECT_EQ(now->limit, cut->limit);

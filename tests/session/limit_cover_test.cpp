@@ -59,8 +59,8 @@ int64_t LossesWithinTheStopLoss(const Progression& rules, StakeState state, int3
 // Every one of the 2^spins outcomes played through the stake rules: the exact probability
 // that `shown_losses` shown bets are lost in a row (a win, or a tracked loss, between them
 // breaks the run).
-Rational EnumeratedShownRun(const Progression& rules, const StakeState& start,
-                            int64_t shown_losses, int spins) {
+Rational EnumeratedShownRun(const Progression& rules, const StakeState& start, int64_t shown_losses,
+                            int spins) {
   if (shown_losses == 0) return 1;
   Rational reached = 0;
   for (uint32_t outcome = 0; outcome < (1u << spins); ++outcome) {
@@ -95,6 +95,24 @@ struct CoverCase {
   std::vector<std::pair<int64_t, int64_t>> room_and_losses;  // per limit, bankroll first
 };
 
+// The i-th limit's cover: its room and losses as the case says, the losses those of the
+// limit's own count, and the odds of a run that long the enumerated ones.
+void ExpectCover(const CoverCase& c, const LimitCover& cover, size_t i, int spins) {
+  EXPECT_EQ(cover.room, c.room_and_losses[i].first);
+  EXPECT_EQ(cover.coverage.losses, c.room_and_losses[i].second);
+  if (cover.limit == LimitKind::kBankroll) {
+    EXPECT_EQ(cover.coverage.losses, LossesTheBankrollLets(c.rules, c.state, c.limits, c.net));
+  } else {
+    EXPECT_EQ(cover.limit, LimitKind::kStopLoss);
+    EXPECT_EQ(cover.coverage.losses,
+              LossesWithinTheStopLoss(c.rules, c.state, *c.limits.stop_loss, c.net));
+  }
+  const double exact =
+      EnumeratedShownRun(c.rules, c.state, cover.coverage.losses, spins).convert_to<double>();
+  EXPECT_NEAR(cover.coverage.probability, exact, 1e-12 * exact);
+  EXPECT_GT(cover.coverage.probability, 0.0);
+}
+
 TEST(LimitCover, CountsTheShownLossesTheRoomPaysForAndTheirExactOdds) {
   constexpr int kSpins = 14;
   SessionLimits both;
@@ -106,41 +124,45 @@ TEST(LimitCover, CountsTheShownLossesTheRoomPaysForAndTheirExactOdds) {
   stop_only.stop_loss = 25;
   const std::vector<CoverCase> cases = {
       // Left 17: 1+2+4+8 = 15 fits, +16 does not. Room 7 above the stop-loss: 1+2+4.
-      {"Martingale, both limits, 3 units down", {kMartingale, 1, 0}, {1, 0, 0}, both, -3,
+      {"Martingale, both limits, 3 units down",
+       {kMartingale, 1, 0},
+       {1, 0, 0},
+       both,
+       -3,
        {{17, 4}, {7, 3}}},
-      {"Martingale's stake already doubled twice", {kMartingale, 1, 0}, {4, 2, 0}, both, -3,
+      {"Martingale's stake already doubled twice",
+       {kMartingale, 1, 0},
+       {4, 2, 0},
+       both,
+       -3,
        {{17, 2}, {7, 1}}},
       // Two tracked losses come first and cost nothing: 2+4+8+16+32 = 62 <= 105.
-      {"Martingale behind a SAFE LEVEL of 2", {kMartingale, 2, 2}, {2, 0, 0}, bankroll_only,
-       5, {{105, 5}}},
+      {"Martingale behind a SAFE LEVEL of 2",
+       {kMartingale, 2, 2},
+       {2, 0, 0},
+       bankroll_only,
+       5,
+       {{105, 5}}},
       // Parlay's loss goes back to the base: 40 on the table, then 5 a time.
-      {"Parlay with a big stake on show", {kParlay, 5, 0}, {40, 0, 0}, stop_only, 30,
-       {{55, 4}}},
-      {"Havrel adds the base each loss: 3+5+7+9 = 24", {kHavrel, 2, 1}, {3, 1, 0},
-       stop_only, 0, {{25, 4}}},
-      {"Quorvel triples: 2+6+18 = 26 > 20", {kQuorvel, 2, 0}, {2, 0, 0}, both, 0,
+      {"Parlay with a big stake on show", {kParlay, 5, 0}, {40, 0, 0}, stop_only, 30, {{55, 4}}},
+      {"Havrel adds the base each loss: 3+5+7+9 = 24",
+       {kHavrel, 2, 1},
+       {3, 1, 0},
+       stop_only,
+       0,
+       {{25, 4}}},
+      {"Quorvel triples: 2+6+18 = 26 > 20",
+       {kQuorvel, 2, 0},
+       {2, 0, 0},
+       both,
+       0,
        {{20, 2}, {10, 2}}},
   };
   for (const CoverCase& c : cases) {
     SCOPED_TRACE(c.what);
     const std::vector<LimitCover> covers = CoverOfLimits(c.rules, c.state, c.limits, c.net, kSpins);
     ASSERT_EQ(covers.size(), c.room_and_losses.size());
-    for (size_t i = 0; i < covers.size(); ++i) {
-      const LimitCover& cover = covers[i];
-      EXPECT_EQ(cover.room, c.room_and_losses[i].first);
-      EXPECT_EQ(cover.coverage.losses, c.room_and_losses[i].second);
-      if (cover.limit == LimitKind::kBankroll) {
-        EXPECT_EQ(cover.coverage.losses, LossesTheBankrollLets(c.rules, c.state, c.limits, c.net));
-      } else {
-        EXPECT_EQ(cover.limit, LimitKind::kStopLoss);
-        EXPECT_EQ(cover.coverage.losses,
-                  LossesWithinTheStopLoss(c.rules, c.state, *c.limits.stop_loss, c.net));
-      }
-      const double exact = EnumeratedShownRun(c.rules, c.state, cover.coverage.losses, kSpins)
-                               .convert_to<double>();
-      EXPECT_NEAR(cover.coverage.probability, exact, 1e-12 * exact);
-      EXPECT_GT(cover.coverage.probability, 0.0);
-    }
+    for (size_t i = 0; i < covers.size(); ++i) ExpectCover(c, covers[i], i, kSpins);
   }
 }
 

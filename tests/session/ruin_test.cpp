@@ -39,7 +39,8 @@ void Walk(const Progression& rules, const SessionLimits& limits, StakeState stat
   if (checks_left == 0) return;
   const bool shown = IsBetShown(rules, state);
   if (shown) {
-    if (const auto broken = BrokenLimit(limits, net, Saturate(state.stake), Saturate(state.loss_streak))) {
+    if (const auto broken =
+            BrokenLimit(limits, net, Saturate(state.stake), Saturate(state.loss_streak))) {
       out.stopped_by[static_cast<size_t>(*broken)] += weight;
       return;
     }
@@ -67,6 +68,23 @@ SessionLimits Limits(std::optional<int32_t> bankroll, std::optional<int32_t> sto
   return {bankroll, stop_loss, take_profit, table_max, max_losses};
 }
 
+// The exact ruin of a case over `bets` bets against every outcome enumerated.
+void ExpectRuinAsEnumerated(const EnumerationCase& c, int bets) {
+  Enumerated expected;
+  Walk(c.rules, c.limits, c.state, c.net, bets, 1, expected);
+  const Ruin ruin = ExactRuin(c.rules, {c.state, c.net, Standing::kNone}, c.limits, bets);
+  double any = 0;
+  for (int limit = 0; limit < kLimits; ++limit) {
+    const double p = expected.stopped_by[static_cast<size_t>(limit)].convert_to<double>();
+    EXPECT_NEAR(ruin.stopped_by[static_cast<size_t>(limit)], p, 1e-12) << "limit " << limit;
+    any += p;
+  }
+  EXPECT_NEAR(ruin.stopped, any, 1e-12);
+  EXPECT_NEAR(ruin.expected_units_staked, expected.units_staked.convert_to<double>(), 1e-9);
+  // No system changes the house edge: the mean result is -1/37 of the mean stakes.
+  EXPECT_NEAR(ruin.ExpectedResult(), expected.result.convert_to<double>(), 1e-9);
+}
+
 TEST(ExactRuin, AgreesWithEveryOutcomeEnumeratedForEverySystemAndLimit) {
   constexpr int kBets = 13;
   Progression up = Rules(kUpTrender);
@@ -74,40 +92,44 @@ TEST(ExactRuin, AgreesWithEveryOutcomeEnumeratedForEverySystemAndLimit) {
   up.add_to_bet = 3;
   const EnumerationCase cases[] = {
       {"Martingale, bankroll 15", Rules(kMartingale), Limits(15, {}, {}, {}, {}), {1, 0, 0}, 0},
-      {"Martingale behind a SAFE LEVEL of 2, stop-loss 9", Rules(kMartingale, 1, 2),
-       Limits({}, 9, {}, {}, {}), {1, 0, 0}, 0},
-      {"Parlay, bankroll 6 and take-profit 7", Rules(kParlay), Limits(6, {}, 7, {}, {}),
-       {1, 0, 0}, 0},
+      {"Martingale behind a SAFE LEVEL of 2, stop-loss 9",
+       Rules(kMartingale, 1, 2),
+       Limits({}, 9, {}, {}, {}),
+       {1, 0, 0},
+       0},
+      {"Parlay, bankroll 6 and take-profit 7",
+       Rules(kParlay),
+       Limits(6, {}, 7, {}, {}),
+       {1, 0, 0},
+       0},
       {"Parlay, take-profit alone", Rules(kParlay, 2), Limits({}, {}, 11, {}, {}), {2, 0, 0}, -4},
-      {"Havrel, stop-loss 12 and table maximum 4", Rules(kHavrel), Limits({}, 12, {}, 4, {}),
-       {2, 1, 0}, -1},
-      {"Quorvel, bankroll 20, losses in a row 2", Rules(kQuorvel), Limits(20, {}, {}, {}, 2),
-       {1, 0, 0}, 0},
+      {"Havrel, stop-loss 12 and table maximum 4",
+       Rules(kHavrel),
+       Limits({}, 12, {}, 4, {}),
+       {2, 1, 0},
+       -1},
+      {"Quorvel, bankroll 20, losses in a row 2",
+       Rules(kQuorvel),
+       Limits(20, {}, {}, {}, 2),
+       {1, 0, 0},
+       0},
       {"Blind, bankroll 30", Rules(kBlind), Limits(30, {}, {}, {}, {}), {1, 0, 0}, 0},
-      {"Blind at a SAFE LEVEL of 1 with every limit", Rules(kBlind, 1, 1), Limits(40, 25, 9, 9, 3),
-       {3, 0, 0}, 2},
-      {"UP-TRENDER every 2nd win adds 3, bankroll 25", up, Limits(25, {}, {}, {}, {}), {1, 0, 1},
+      {"Blind at a SAFE LEVEL of 1 with every limit",
+       Rules(kBlind, 1, 1),
+       Limits(40, 25, 9, 9, 3),
+       {3, 0, 0},
+       2},
+      {"UP-TRENDER every 2nd win adds 3, bankroll 25",
+       up,
+       Limits(25, {}, {}, {}, {}),
+       {1, 0, 1},
        0},
       {"UP-TRENDER with take-profit and stop-loss", up, Limits({}, 8, 10, {}, {}), {4, 0, 0}, 0},
       {"no limit: only the units staked", Rules(kHavrel, 1, 1), SessionLimits{}, {1, 0, 0}, 0},
   };
   for (const EnumerationCase& c : cases) {
     SCOPED_TRACE(c.what);
-    for (const int bets : {1, 5, kBets}) {
-      Enumerated expected;
-      Walk(c.rules, c.limits, c.state, c.net, bets, 1, expected);
-      const Ruin ruin = ExactRuin(c.rules, {c.state, c.net, Standing::kNone}, c.limits, bets);
-      double any = 0;
-      for (int limit = 0; limit < kLimits; ++limit) {
-        const double p = expected.stopped_by[static_cast<size_t>(limit)].convert_to<double>();
-        EXPECT_NEAR(ruin.stopped_by[static_cast<size_t>(limit)], p, 1e-12) << "limit " << limit;
-        any += p;
-      }
-      EXPECT_NEAR(ruin.stopped, any, 1e-12);
-      EXPECT_NEAR(ruin.expected_units_staked, expected.units_staked.convert_to<double>(), 1e-9);
-      // No system changes the house edge: the mean result is -1/37 of the mean stakes.
-      EXPECT_NEAR(ruin.ExpectedResult(), expected.result.convert_to<double>(), 1e-9);
-    }
+    for (const int bets : {1, 5, kBets}) ExpectRuinAsEnumerated(c, bets);
   }
 }
 
@@ -148,7 +170,8 @@ TEST(ExactRuin, MartingaleWithABankrollOfTwoToTheKLessOneIsARunOfKLosses) {
       EXPECT_NEAR(ruin.stopped, LosingRunProbability(k, 0, n - 1), 1e-12) << k << ' ' << n;
       EXPECT_EQ(ruin.stopped, ruin.stopped_by[static_cast<size_t>(LimitKind::kBankroll)]);
     }
-    const Ruin first = ExactRuin(Rules(kMartingale), {{1, 0, 0}, 0, Standing::kNone}, limits, k + 1);
+    const Ruin first =
+        ExactRuin(Rules(kMartingale), {{1, 0, 0}, 0, Standing::kNone}, limits, k + 1);
     EXPECT_NEAR(first.stopped, std::pow(19.0 / 37, k), 1e-15);
   }
 }
@@ -163,8 +186,11 @@ TEST(ExactRuin, BlindStakesOneMoreUnitEachBetSoWithoutLimitsItStakesNTimesNPlusO
 TEST(ExactRuin, ABankrollOf50StopsTheseSharesOfEveningsWithinTheirFirst100Bets) {
   // Base 1, SAFE LEVEL 0, UP-TRENDER adding 1 each win: the default settings. 100 bets
   // settled and the 101st asked: the bankroll has run out within the first 100 bets.
-  const std::pair<BettingSystem, double> figures[] = {
-      {kBlind, 0.972}, {kHavrel, 0.542}, {kUpTrender, 0.941}, {kParlay, 0.645}, {kMartingale, 0.684}};
+  const std::pair<BettingSystem, double> figures[] = {{kBlind, 0.972},
+                                                      {kHavrel, 0.542},
+                                                      {kUpTrender, 0.941},
+                                                      {kParlay, 0.645},
+                                                      {kMartingale, 0.684}};
   const SessionLimits limits = Limits(50, {}, {}, {}, {});
   for (const auto& [system, share] : figures) {
     const Ruin ruin = ExactRuin(Rules(system), {{1, 0, 0}, 0, Standing::kNone}, limits, 101);
@@ -174,8 +200,10 @@ TEST(ExactRuin, ABankrollOf50StopsTheseSharesOfEveningsWithinTheirFirst100Bets) 
   // Parlay's evenings of 100 spins: held back after spins 5 to 99 (95 bets settled), the
   // evenings stopped before their last spin; counting the bet after spin 100 as well.
   Progression parlay = Rules(kParlay);
-  EXPECT_NEAR(ExactRuin(parlay, {{1, 0, 0}, 0, Standing::kNone}, limits, 95).stopped, 0.40026, 5e-6);
-  EXPECT_NEAR(ExactRuin(parlay, {{1, 0, 0}, 0, Standing::kNone}, limits, 96).stopped, 0.44197, 5e-6);
+  EXPECT_NEAR(ExactRuin(parlay, {{1, 0, 0}, 0, Standing::kNone}, limits, 95).stopped, 0.40026,
+              5e-6);
+  EXPECT_NEAR(ExactRuin(parlay, {{1, 0, 0}, 0, Standing::kNone}, limits, 96).stopped, 0.44197,
+              5e-6);
 }
 
 }  // namespace

@@ -251,11 +251,15 @@ TEST(WheelStatistics, RowsAndSentencesAreInTheLanguageChosenWithTheSameFigures) 
   for (size_t r = 0; r < rows.size(); ++r) {
     const WheelRow& d = rows[r];
     const WheelRow& e = english[r];
-    for (const auto& [german_cell, english_cell] :
-         {std::pair{d.hits, e.hits}, {d.share, e.share}, {d.fair_share, e.fair_share},
-          {d.since, e.since}, {d.longest, e.longest}, {d.p_hits, e.p_hits},
-          {d.holm_hits, e.holm_hits}, {d.p_absence, e.p_absence},
-          {d.holm_absence, e.holm_absence}}) {
+    for (const auto& [german_cell, english_cell] : {std::pair{d.hits, e.hits},
+                                                    {d.share, e.share},
+                                                    {d.fair_share, e.fair_share},
+                                                    {d.since, e.since},
+                                                    {d.longest, e.longest},
+                                                    {d.p_hits, e.p_hits},
+                                                    {d.holm_hits, e.holm_hits},
+                                                    {d.p_absence, e.p_absence},
+                                                    {d.holm_absence, e.holm_absence}}) {
       EXPECT_EQ(as_c(german_cell), english_cell) << e.name;
     }
   }

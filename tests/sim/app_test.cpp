@@ -9,10 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "sim_support.h"
 #include "replay/spin_list.h"
-#include "support/temp_folder.h"
 #include "replay/spin_log.h"
+#include "sim_support.h"
 #include "support/temp_folder.h"
 #include "tools/sim/options.h"
 #include "tools/sim/trace.h"
@@ -138,8 +137,7 @@ TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
     EXPECT_EQ(summary.out, "");
     EXPECT_EQ(summary.err, run.err);
   }
-  EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n").err,
-            "-:3: undo is not offered here\n");
+  EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n").err, "-:3: undo is not offered here\n");
   EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\n3\n4\n5\nundo\n6\nredo\n").err,
             "-:8: redo is not offered here\n");
   // A redo the window offers is a row of its own, marked as such.
@@ -167,8 +165,7 @@ TEST(Program, EveryCommandFailsWhenItsOutputCannotBeWritten) {
     EXPECT_EQ(RunProgram(args, kLog).status, kExitOk);
     const testing::Run run = testing::RunToFullDisk(args, kLog);
     EXPECT_EQ(run.status, kExitFailed);
-    EXPECT_NE(run.err.find("vellaro-sim: cannot write the output\n"), std::string::npos)
-        << run.err;
+    EXPECT_NE(run.err.find("vellaro-sim: cannot write the output\n"), std::string::npos) << run.err;
   }
 }
 
@@ -363,14 +360,13 @@ TEST(Runs, WithoutSeedOrClockTheDrawnOnesAreStatedAndRepeatTheRun) {
   EXPECT_NE(
       drawn.out.find("\nclock: 1650000000, the time of this run; --clock 1650000000 repeats it\n"),
       std::string::npos);
-  const testing::Run repeated = RunProgram({"--runs", "3", "--spins", "40", "--mode", "4",
-                                            "--system", "havrel", "--seed", "4242", "--clock",
-                                            "1650000000"});
+  const testing::Run repeated =
+      RunProgram({"--runs", "3", "--spins", "40", "--mode", "4", "--system", "havrel", "--seed",
+                  "4242", "--clock", "1650000000"});
   EXPECT_EQ(LinesFrom(drawn.out, 4), LinesFrom(repeated.out, 4));
   // Mode 4 draws from the clock: another clock, another result.
-  const testing::Run other = RunProgram({"--runs", "3", "--spins", "40", "--mode", "4",
-                                         "--system", "havrel", "--seed", "4242", "--clock",
-                                         "1650000001"});
+  const testing::Run other = RunProgram({"--runs", "3", "--spins", "40", "--mode", "4", "--system",
+                                         "havrel", "--seed", "4242", "--clock", "1650000001"});
   EXPECT_NE(LinesFrom(other.out, 5), LinesFrom(repeated.out, 5));
 }
 
@@ -472,7 +468,8 @@ TEST(Program, ARandomSummaryOfUnboundedStakesSaysTheyProveNothing) {
             std::string::npos)
       << parlay.out;
   for (const std::vector<std::string_view>& bounded :
-       {std::vector<std::string_view>{"--bankroll", "500"}, {"--system", "havrel"},
+       {std::vector<std::string_view>{"--bankroll", "500"},
+        {"--system", "havrel"},
         {"--system", "parlay", "--table-max", "64"}}) {
     std::vector<std::string_view> args = {"--random", "3000", "--seed", "7", "--summary"};
     args.insert(args.end(), bounded.begin(), bounded.end());
@@ -525,15 +522,14 @@ TEST(SystemFiles, MartingaleWrittenAsAFilePlaysAsMartingaleUnderItsOwnName) {
     for (const auto& [system, path, name] :
          {std::tuple<std::string_view, std::string, std::string>{"martingale", file, "Doubling"},
           {"quorvel", tripling, "Tripling"}}) {
-      const testing::Run built_in = RunProgram(
-          With(options, {"--system", system, "--random", "400", "--seed", "9"}));
-      const testing::Run from_file = RunProgram(
-          With(options, {"--system-file", path, "--random", "400", "--seed", "9"}));
+      const testing::Run built_in =
+          RunProgram(With(options, {"--system", system, "--random", "400", "--seed", "9"}));
+      const testing::Run from_file =
+          RunProgram(With(options, {"--system-file", path, "--random", "400", "--seed", "9"}));
       ASSERT_EQ(from_file.status, kExitOk) << from_file.err;
       EXPECT_EQ(from_file.out, built_in.out) << "the trace names no system: the same bytes";
-      EXPECT_EQ(from_file.err.rfind("vellaro-sim: system " + name + ", read from " + path + "\n",
-                                    0),
-                0u)
+      EXPECT_EQ(
+          from_file.err.rfind("vellaro-sim: system " + name + ", read from " + path + "\n", 0), 0u)
           << from_file.err;
     }
   }
@@ -547,8 +543,8 @@ TEST(SystemFiles, MartingaleWrittenAsAFilePlaysAsMartingaleUnderItsOwnName) {
   EXPECT_EQ(WithoutNames(from_file.out), WithoutNames(built_in.out));
   EXPECT_EQ(LinesFrom(from_file.out, 1).at(0).rfind("Doubling,12,90,", 0), 0u);
 
-  const testing::Run summary = RunProgram({"--system-file", file, "--summary", "--clock", "0"},
-                                          kLog);
+  const testing::Run summary =
+      RunProgram({"--system-file", file, "--summary", "--clock", "0"}, kLog);
   EXPECT_EQ(summary.out.rfind("settings: --system-file " + file + " --base 1 ", 0), 0u)
       << summary.out;
   EXPECT_NE(summary.out.find("\nsystem: Doubling, read from " + file + "\n"), std::string::npos);
@@ -556,8 +552,9 @@ TEST(SystemFiles, MartingaleWrittenAsAFilePlaysAsMartingaleUnderItsOwnName) {
 
 TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
   vellaro::testing::TempFolder folder;
-  const std::string bad = Written(folder, "bad.system", "name = B\nkind = multiply\n"
-                                                        "on_loss = times 2\non_win = back 1\n");
+  const std::string bad = Written(folder, "bad.system",
+                                  "name = B\nkind = multiply\n"
+                                  "on_loss = times 2\non_win = back 1\n");
   const std::string good = Written(folder, "good.system", kMartingaleFile);
   const std::string missing = folder.File("missing.system");
   const std::string a_folder = folder.path().string();
@@ -570,7 +567,8 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
        "vellaro-sim: " + bad +
            ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
       {{"--system-file", missing}, "vellaro-sim: " + missing + ": no such file\n"},
-      {{"--system-file", a_folder}, "vellaro-sim: " + a_folder + ": is a folder, not a system file\n"},
+      {{"--system-file", a_folder},
+       "vellaro-sim: " + a_folder + ": is a folder, not a system file\n"},
       {{"--system", "parlay", "--system-file", good},
        "vellaro-sim: --system and --system-file do not go together; --system all plays both\n"},
       {{"--system-file", good, "--system-file", good},
@@ -592,11 +590,11 @@ TEST(SystemFiles, AllWithTwoFilesReportsEightSystemsInEveryFormat) {
   vellaro::testing::TempFolder folder;
   const std::string doubling = Written(folder, "doubling.system", kMartingaleFile);
   // A name that CSV must quote and JSON escape.
-  const std::string quoted = Written(
-      folder, "quoted.system", "name = Bob's \"best\", v2\nkind = oscars-grind\n");
+  const std::string quoted =
+      Written(folder, "quoted.system", "name = Bob's \"best\", v2\nkind = oscars-grind\n");
   const auto run = [&](const char* format) {
-    return RunProgram(With(kRuns, {"--system", "all", "--system-file", doubling,
-                                   "--system-file", quoted, "--format", format}));
+    return RunProgram(With(kRuns, {"--system", "all", "--system-file", doubling, "--system-file",
+                                   quoted, "--format", format}));
   };
   const testing::Run csv = run("csv");
   ASSERT_EQ(csv.status, kExitOk) << csv.err;
@@ -632,16 +630,15 @@ TEST(SystemFiles, AllWithTwoFilesReportsEightSystemsInEveryFormat) {
   EXPECT_NE(doubling_at, std::string::npos) << header;
   const std::string last = "   Bob's \"best\", v2";
   EXPECT_EQ(header.rfind(last), header.size() - last.size()) << header;
-  EXPECT_NE(table.out.find("\nsystem: Doubling, read from " + doubling + "\n"),
-            std::string::npos);
+  EXPECT_NE(table.out.find("\nsystem: Doubling, read from " + doubling + "\n"), std::string::npos);
 }
 
 TEST(SystemFiles, HelpSystemsGivesTheFormatThatTheFullHelpHolds) {
   const testing::Run systems = RunProgram({"--help", "systems"});
   EXPECT_EQ(systems.status, kExitOk);
   EXPECT_EQ(systems.out.rfind("System files:\n", 0), 0u);
-  for (const char* key : {"name =", "kind = sequence", "on_loss = times K | plus N",
-                          "line = A B C", "kind = oscars-grind", "safeguards = none | reset"}) {
+  for (const char* key : {"name =", "kind = sequence", "on_loss = times K | plus N", "line = A B C",
+                          "kind = oscars-grind", "safeguards = none | reset"}) {
     EXPECT_NE(systems.out.find(key), std::string::npos) << key;
   }
   EXPECT_NE(RunProgram({"--help"}).out.find("\n" + systems.out), std::string::npos);

@@ -138,15 +138,15 @@ TEST(Calibration, ACapOnLossesInARowBoundsQuorvel) {
 // test draws from its own block of seeds.
 TEST(Calibration, TheShippedSystemsGetAnIntervalOnlyWhereItHolds) {
   const auto preset = [](const std::string& name) {
-    SystemFileResult read = LoadSystemFile(std::string(VELLARO_SYSTEMS_DIR) + "/" + name + ".system");
+    SystemFileResult read =
+        LoadSystemFile(std::string(VELLARO_SYSTEMS_DIR) + "/" + name + ".system");
     EXPECT_TRUE(read.system) << name;
     return PlayedSystem(read.system.value_or(CustomSystem{}));
   };
-  const std::vector<Coverage> c =
-      Calibrate({preset("dalembert"), preset("labouchere"), preset("oscars-grind"),
-                 preset("paroli"), preset("1-3-2-6"), preset("fibonacci"),
-                 preset("grand-martingale")},
-                30, {}, 290'000);
+  const std::vector<Coverage> c = Calibrate(
+      {preset("dalembert"), preset("labouchere"), preset("oscars-grind"), preset("paroli"),
+       preset("1-3-2-6"), preset("fibonacci"), preset("grand-martingale")},
+      30, {}, 290'000);
   ExpectGivenAndCalibrated(c[0], "d'alembert");
   ExpectGivenAndCalibrated(c[3], "paroli");
   ExpectGivenAndCalibrated(c[4], "1-3-2-6");
@@ -157,10 +157,9 @@ TEST(Calibration, TheShippedSystemsGetAnIntervalOnlyWhereItHolds) {
   // A bankroll bounds those that chase a loss, as it bounds Martingale.
   SessionLimits limits;
   limits.bankroll = 50;
-  const std::vector<Coverage> b =
-      Calibrate({preset("labouchere"), preset("oscars-grind"), preset("fibonacci"),
-                 preset("grand-martingale")},
-                60, limits, 290'000);
+  const std::vector<Coverage> b = Calibrate({preset("labouchere"), preset("oscars-grind"),
+                                             preset("fibonacci"), preset("grand-martingale")},
+                                            60, limits, 290'000);
   ExpectGivenAndCalibrated(b[0], "labouchere, bankroll 50");
   ExpectGivenAndCalibrated(b[1], "oscar's grind, bankroll 50");
   ExpectGivenAndCalibrated(b[2], "fibonacci, bankroll 50");

@@ -75,21 +75,20 @@ void CompareWithExact(int system, const std::vector<Evening>& all, const Session
   const double with_last = ExactRuin(rules, {}, limits, static_cast<int64_t>(spins) - 4).stopped;
   const Sample stopped = SampleOf(all, [](const Evening& e) { return e.stopped_by ? 1.0 : 0.0; });
   const double by_table_max = exact.stopped_by[static_cast<size_t>(LimitKind::kTableMax)];
-  const Sample table_max = SampleOf(all, [](const Evening& e) {
-    return e.stopped_by == LimitKind::kTableMax ? 1.0 : 0.0;
-  });
+  const Sample table_max = SampleOf(
+      all, [](const Evening& e) { return e.stopped_by == LimitKind::kTableMax ? 1.0 : 0.0; });
   const double ruin_error = std::sqrt(ruin * (1 - ruin) / evenings);
   const Sample result = SampleOf(all, [](const Evening& e) { return double(e.result); });
   const Sample staked = SampleOf(all, [](const Evening& e) { return double(e.units_staked); });
-  std::string what = std::string(kBettingSystemWords[static_cast<size_t>(system)]) +
-                     ", bankroll " + std::to_string(*limits.bankroll);
+  std::string what = std::string(kBettingSystemWords[static_cast<size_t>(system)]) + ", bankroll " +
+                     std::to_string(*limits.bankroll);
   if (limits.table_max) what += ", table max " + std::to_string(*limits.table_max);
   what += ", " + std::to_string(spins) + " spins";
-  std::printf("%-34s stopped %.5f (exact %.5f, %+.2f se; with the bet after the last "
-              "spin %.5f)  mean %+.4f (exact %+.4f, %+.2f se)\n",
-              what.c_str(), stopped.mean, ruin, (stopped.mean - ruin) / ruin_error, with_last,
-              result.mean, exact.ExpectedResult(),
-              (result.mean - exact.ExpectedResult()) / result.standard_error);
+  std::printf(
+      "%-34s stopped %.5f (exact %.5f, %+.2f se; with the bet after the last "
+      "spin %.5f)  mean %+.4f (exact %+.4f, %+.2f se)\n",
+      what.c_str(), stopped.mean, ruin, (stopped.mean - ruin) / ruin_error, with_last, result.mean,
+      exact.ExpectedResult(), (result.mean - exact.ExpectedResult()) / result.standard_error);
   EXPECT_LE(Deviation(stopped.mean, ruin, ruin_error), 3.0) << what;
   EXPECT_LE(Deviation(table_max.mean, by_table_max,
                       std::sqrt(by_table_max * (1 - by_table_max) / evenings)),

@@ -1,8 +1,7 @@
-#include "replay/spin_list.h"
-#include "replay/spin_log.h"
-
 #include <gtest/gtest.h>
 
+#include "replay/spin_list.h"
+#include "replay/spin_log.h"
 #include "support/in_language.h"
 
 namespace vellaro::replay {
@@ -12,19 +11,16 @@ TEST(ParseLog, ALineMayHoldAListWhoseSpinsShareItsNumber) {
   // A log passes over an empty field, as it always has (a list typed for the window does not).
   EXPECT_EQ(ParseLog("5,,6\n", "f").size(), 2u);
   EXPECT_EQ(ParseLog("1 2\n\n 3,4;5 ,\t6\r\nundo\n7;\n , ;\n", "f"),
-            (std::vector<Entry>{{1, 1}, {1, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {4, Entry::kUndo},
-                                {5, 7}}));
+            (std::vector<Entry>{
+                {1, 1}, {1, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {4, Entry::kUndo}, {5, 7}}));
 }
 
 TEST(ParseLog, SpinsAndUndosKeepTheirLineNumbersAcrossSkippedLines) {
   const std::string text =
       "# start\n7\r\n\n \t\nundo\n redo\r\n  36\t\r\n#12\n00000000000000000000000000009\n0";
-  EXPECT_EQ(ParseLog(text, "f"), (std::vector<Entry>{{2, 7},
-                                                     {5, Entry::kUndo},
-                                                     {6, Entry::kRedo},
-                                                     {7, 36},
-                                                     {9, 9},
-                                                     {10, 0}}));
+  EXPECT_EQ(
+      ParseLog(text, "f"),
+      (std::vector<Entry>{{2, 7}, {5, Entry::kUndo}, {6, Entry::kRedo}, {7, 36}, {9, 9}, {10, 0}}));
   EXPECT_TRUE(ParseLog("", "f").empty());
   EXPECT_TRUE(ParseLog("\r\n\n# nothing\n", "f").empty());
 }
@@ -83,8 +79,8 @@ TEST(ParseLog, ALongLineIsQuotedByItsStartAndOneBeyondTheLimitIsRefused) {
     ParseLog("7\n" + longest + "c\n7\n", "f");
     ADD_FAILURE() << "accepted";
   } catch (const InputError& e) {
-    EXPECT_EQ(e.what(), "f:2: the line is longer than 65536 bytes ('#" + std::string(31, 'c') +
-                            "...')");
+    EXPECT_EQ(e.what(),
+              "f:2: the line is longer than 65536 bytes ('#" + std::string(31, 'c') + "...')");
   }
 }
 
@@ -137,8 +133,9 @@ TEST(SpinList, BadInputIsRefusedWholeWithItsPlace) {
     SCOPED_TRACE(text.substr(0, 40));
     EXPECT_EQ(Refusal(text), message);
   }
-  EXPECT_EQ(Refusal(" " + std::string(100, '7')),
-            "number 1 (line 1, column 2): '" + std::string(32, '7') + "...' is not a spin number (0 to 36)");
+  EXPECT_EQ(Refusal(" " + std::string(100, '7')), "number 1 (line 1, column 2): '" +
+                                                      std::string(32, '7') +
+                                                      "...' is not a spin number (0 to 36)");
   std::string most;
   for (size_t i = 0; i < kMostSpinsAtOnce; ++i) most += "36 ";
   EXPECT_EQ(Refusal(most), "accepted 10000");
@@ -212,12 +209,14 @@ TEST(SpinList, ACsvColumnByNameNumberOrTheFirstOfSpinsOnly) {
   csv.column = "3";
   EXPECT_EQ(ParseSpinList(file, csv).column, 2u);
   csv.column = "Table";
-  EXPECT_EQ(Refusal(file, csv), "number 2 (line 3, column 18): '40' is not a spin number (0 to 36)");
+  EXPECT_EQ(Refusal(file, csv),
+            "number 2 (line 3, column 18): '40' is not a spin number (0 to 36)");
   csv.column = "5";
   EXPECT_EQ(Refusal(file, csv),
             "no column '5' in the file: its columns are 'Date', 'Table', 'Number', 'Colour'");
   csv.column = "Colour";
-  EXPECT_EQ(Refusal(file, csv), "number 1 (line 2, column 23): 'black' is not a spin number (0 to 36)");
+  EXPECT_EQ(Refusal(file, csv),
+            "number 1 (line 2, column 23): 'black' is not a spin number (0 to 36)");
   // Without a header the columns have numbers; a short row has no cell to read.
   csv.column = "";
   const SpinList plain = ParseSpinList("4,12\n5,\"1,3\"\n6,7\n", csv);
@@ -253,7 +252,8 @@ TEST(SpinList, ACsvCounterIsNotTakenForTheSpins) {
   SpinListOptions csv;
   csv.format = SpinFormat::kCsv;
   std::string rounds = "Runde,Zahl\n";
-  for (int i = 1; i <= 20; ++i) rounds += std::to_string(i) + "," + std::to_string((i * 7) % 37) + "\n";
+  for (int i = 1; i <= 20; ++i)
+    rounds += std::to_string(i) + "," + std::to_string((i * 7) % 37) + "\n";
   const SpinList list = ParseSpinList(rounds, csv);
   EXPECT_EQ(list.column, 1u);
   EXPECT_EQ(list.spins.front(), 7);

@@ -92,7 +92,7 @@ TEST(JournalCommand, ListsTheSessions) {
   const auto rows = Csv(run.out);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "started", "ended", "spins", "bets_shown",
-                                                "net_units"}));
+                                               "net_units"}));
   EXPECT_EQ(rows[1][0], "1");
   EXPECT_EQ(rows[1][1], "2025-12-06T05:46:40Z");
   EXPECT_EQ(rows[1][2], "") << "the session has not ended";
@@ -192,8 +192,9 @@ TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   vellaro::Settings start;
-  start.custom_system = "name = Double plus one\nkind = multiply\non_loss = times 2 plus 1\n"
-                        "on_win = reset\n";
+  start.custom_system =
+      "name = Double plus one\nkind = multiply\non_loss = times 2 plus 1\n"
+      "on_win = reset\n";
   std::vector<std::string> stakes;
   {
     testing::JournaledGame g(path, start);
@@ -206,8 +207,8 @@ TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
   ASSERT_EQ(trace.status, 0) << trace.err;
   const auto rows = Csv(trace.out);
   ASSERT_EQ(rows.size(), stakes.size() + 1);
-  const size_t stake = static_cast<size_t>(
-      std::find(rows[0].begin(), rows[0].end(), "stake") - rows[0].begin());
+  const size_t stake =
+      static_cast<size_t>(std::find(rows[0].begin(), rows[0].end(), "stake") - rows[0].begin());
   for (size_t i = 0; i < stakes.size(); ++i) EXPECT_EQ(rows[i + 1].at(stake), stakes[i]) << i;
   EXPECT_NE(std::find(stakes.begin(), stakes.end(), "3"), stakes.end())
       << "a stake only times 2 plus 1 asks for";
@@ -289,8 +290,8 @@ TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
 TEST(JournalCommand, AWhatIfAndAnExport) {
   Evening evening;
   const std::string log = evening.folder.File("evening.txt");
-  const SimRun run = Sim({"--journal", evening.path, "--session", "last", "--system", "parlay",
-                       "--export-log", log});
+  const SimRun run = Sim(
+      {"--journal", evening.path, "--session", "last", "--system", "parlay", "--export-log", log});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Csv(run.out).size(), evening.shown.size() + 1);
   std::ifstream in(log);
@@ -336,14 +337,14 @@ struct TableMaxJournal {
 std::vector<std::vector<std::string>> EveryReader(const std::string& journal,
                                                   const std::string& log) {
   std::vector<std::vector<std::string>> readers;
-  for (std::vector<std::string> more : std::vector<std::vector<std::string>>{
-           {"--list"},
-           {"--session", "1"},
-           {"--session", "last"},
-           {"--session", "2", "--summary"},
-           {"--session", "1", "--system", "blind"},
-           {"--session", "2", "--export-log", log},
-           {"--session", "1", "--report", log}}) {
+  for (std::vector<std::string> more :
+       std::vector<std::vector<std::string>>{{"--list"},
+                                             {"--session", "1"},
+                                             {"--session", "last"},
+                                             {"--session", "2", "--summary"},
+                                             {"--session", "1", "--system", "blind"},
+                                             {"--session", "2", "--export-log", log},
+                                             {"--session", "1", "--report", log}}) {
     more.insert(more.begin(), {"--journal", journal});
     readers.push_back(more);
   }
@@ -366,8 +367,7 @@ TEST(JournalCommand, TheReportPageOfAStoredSessionAgreesWithItsSummary) {
     return summary.out.substr(from, summary.out.find_first_of(" \n", from) - from);
   };
   const std::string net = value_of("net result of the shown bets, from 0: ");
-  EXPECT_NE(page.find("<td>net result, from 0</td><td>" + net + "</td>"), std::string::npos)
-      << net;
+  EXPECT_NE(page.find("<td>net result, from 0</td><td>" + net + "</td>"), std::string::npos) << net;
   EXPECT_NE(page.find("<td>spins</td><td>" + value_of("spins: ") + "</td>"), std::string::npos);
   EXPECT_NE(page.find("<td>shown bets lost</td><td>" + value_of("shown bets lost: ") + "</td>"),
             std::string::npos);
@@ -421,9 +421,8 @@ TEST(JournalCommand, SessionsHiddenByADamagedTableOfSessionsAreNotTakenForNeverP
     const SimRun run = Sim(words);
     EXPECT_EQ(run.status, kExitBadInput) << words[2];
     EXPECT_EQ(run.out, "") << words[2];
-    EXPECT_EQ(run.err.rfind("vellaro-sim: " + journal.path + ": the journal is damaged (session ",
-                            0),
-              0u)
+    EXPECT_EQ(
+        run.err.rfind("vellaro-sim: " + journal.path + ": the journal is damaged (session ", 0), 0u)
         << run.err;
     EXPECT_NE(run.err.find(" has events but is missing from the table of sessions); no session "
                            "still reads: 1 and 2 do not\n"),
@@ -487,10 +486,10 @@ void CheckDamagedOption(const testing::TempFolder& folder, const std::string& pa
     EXPECT_EQ(journal::LoadSession(db, 2).events.size(),
               journal::LoadSession(intact, 2).events.size());
   }
-  for (const auto& words : std::vector<std::vector<std::string>>{
-           {"--journal", copy, "--session", "1"},
-           {"--journal", copy, "--session", "1", "--summary"},
-           {"--journal", copy, "--list"}}) {
+  for (const auto& words :
+       std::vector<std::vector<std::string>>{{"--journal", copy, "--session", "1"},
+                                             {"--journal", copy, "--session", "1", "--summary"},
+                                             {"--journal", copy, "--list"}}) {
     const SimRun run = Sim(words);
     EXPECT_EQ(run.status, kExitBadInput);
     EXPECT_EQ(run.out, "");

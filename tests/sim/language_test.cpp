@@ -214,8 +214,9 @@ TEST_F(SimProgram, WhatProgramsReadIsTheSameBytesInEveryLanguage) {
   std::ofstream(folder_ / "log.txt") << "17\n25\n0\n0\n0\n8\n3\nundo\nredo\n20\n5\n19\n4\n0\n7\n"
                                         "30 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n";
   const std::string log = (folder_ / "log.txt").string();
-  const std::string runs = "--runs 120 --spins 60 --system all --seed 7 --clock 1700000000 "
-                           "--threads 2 --take-profit 5 --format ";
+  const std::string runs =
+      "--runs 120 --spins 60 --system all --seed 7 --clock 1700000000 "
+      "--threads 2 --take-profit 5 --format ";
   const std::vector<std::string> commands = {
       "--clock 1700000000 --safe-level 1 --trend red --auto-reset --min-profit --bankroll 30 " +
           log,

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "replay/replay.h"
 #include "sim_support.h"
 #include "tools/sim/evening.h"
 #include "tools/sim/options.h"
-#include "replay/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/statistics.h"
 
@@ -35,14 +35,14 @@ std::string ErrorOf(std::vector<std::string_view> args) {
 }
 
 TEST(LimitOptions, EachSetsItsLimitAndStatesItsRangeWhenRefused) {
-  const CommandLine line = ParseCommandLine({"--bankroll", "500", "--stop-loss=100",
-                                             "--take-profit", "50", "--table-max", "2147483647",
-                                             "--max-losses", "0"});
-  EXPECT_EQ(line.settings.limits,
-            (vellaro::SessionLimits{500, 100, 50, 2147483647, 0}));
+  const CommandLine line =
+      ParseCommandLine({"--bankroll", "500", "--stop-loss=100", "--take-profit", "50",
+                        "--table-max", "2147483647", "--max-losses", "0"});
+  EXPECT_EQ(line.settings.limits, (vellaro::SessionLimits{500, 100, 50, 2147483647, 0}));
   EXPECT_FALSE(ParseCommandLine({}).settings.limits.Any());
   for (const char* option : {"--bankroll", "--stop-loss", "--take-profit", "--table-max"}) {
-    const std::string range = std::string(option) + " takes a whole number from 1 to 2147483647, not ";
+    const std::string range =
+        std::string(option) + " takes a whole number from 1 to 2147483647, not ";
     EXPECT_EQ(ErrorOf({option, "0"}), range + "'0'");
     EXPECT_EQ(ErrorOf({option, "-5"}), range + "'-5'");
     EXPECT_EQ(ErrorOf({option, "2147483648"}), range + "'2147483648'");
@@ -53,11 +53,12 @@ TEST(LimitOptions, EachSetsItsLimitAndStatesItsRangeWhenRefused) {
   const testing::Run run = RunProgram({"--table-max", "0", "--random", "5", "--seed", "1"});
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "vellaro-sim: --table-max takes a whole number from 1 to 2147483647, not '0'\n");
+  EXPECT_EQ(run.err,
+            "vellaro-sim: --table-max takes a whole number from 1 to 2147483647, not '0'\n");
 }
 
-const std::vector<std::string_view> kWheel = {"--random", "400", "--seed", "7", "--clock",
-                                              "1700000000"};
+const std::vector<std::string_view> kWheel = {"--random", "400",     "--seed",
+                                              "7",        "--clock", "1700000000"};
 
 std::vector<std::string_view> With(std::vector<std::string_view> args,
                                    std::initializer_list<std::string_view> more) {
@@ -122,9 +123,10 @@ TEST(LimitReplay, ABetHeldBackAfterTheLastLineStopsNothing) {
   const testing::Run full = RunProgram(With(kWheel, {"--table-max", "8"}));
   ASSERT_EQ(full.status, kExitOk) << full.err;
   const std::string line = TraceRows(full.out).back()[0];
-  const std::string held = "a session limit held back the bet after the last line " + line +
-                           ": table maximum of 8 units: the next stake is 16; nothing was stopped\n";
-  const std::vector<std::string_view> cut = {"--random", line,         "--seed", "7",
+  const std::string held =
+      "a session limit held back the bet after the last line " + line +
+      ": table maximum of 8 units: the next stake is 16; nothing was stopped\n";
+  const std::vector<std::string_view> cut = {"--random", line,         "--seed",      "7",
                                              "--clock",  "1700000000", "--table-max", "8"};
   const testing::Run trace = RunProgram(cut);
   EXPECT_EQ(trace.out, full.out);
@@ -134,8 +136,8 @@ TEST(LimitReplay, ABetHeldBackAfterTheLastLineStopsNothing) {
   EXPECT_EQ(summary.out.find("stopped by"), std::string::npos) << summary.out;
 
   const std::string longer = std::to_string(std::stoi(line) + 1);
-  const testing::Run one_more = RunProgram(
-      {"--random", longer, "--seed", "7", "--clock", "1700000000", "--table-max", "8", "--summary"});
+  const testing::Run one_more = RunProgram({"--random", longer, "--seed", "7", "--clock",
+                                            "1700000000", "--table-max", "8", "--summary"});
   EXPECT_EQ(LastLine(one_more.out), "stopped by a session limit at line " + line +
                                         ": table maximum of 8 units: the next stake is 16\n");
 }
@@ -264,7 +266,7 @@ void RecountEvening(const testing::Rows& trace, Recount& recount) {
     return;
   }
   ++recount.stopped[last.withheld->limit == LimitKind::kBankroll ? "stopped_by_bankroll"
-                                                                  : "stopped_by_table_max"];
+                                                                 : "stopped_by_table_max"];
 }
 
 // The 200 evenings of seed 77 that the program plays, replayed one by one for `system`
@@ -290,8 +292,8 @@ void RecountEvenings(int system, Recount& recount) {
 // at the row's stake.
 TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
   const std::vector<std::string_view> args = {
-      "--runs",  "200", "--spins",    "100", "--system",    "all", "--seed", "77",
-      "--clock", "1700000000", "--bankroll", "50", "--table-max", "64", "--format", "csv"};
+      "--runs",  "200",        "--spins",    "100", "--system",    "all", "--seed",   "77",
+      "--clock", "1700000000", "--bankroll", "50",  "--table-max", "64",  "--format", "csv"};
   const testing::Run run = RunProgram(args);
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const std::vector<std::string> header = Fields(run.out.substr(0, run.out.find('\n')));
@@ -322,9 +324,8 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
   EXPECT_GT(held_after_the_last_spin, 0);  // the case that must not count did come up
 
   // Parlay's bankroll of 50: 82 of 200 evenings stopped before their last spin.
-  const testing::Run parlay = RunProgram({"--runs", "200", "--spins", "100", "--system",
-                                          "parlay", "--bankroll", "50", "--seed", "77",
-                                          "--format", "csv"});
+  const testing::Run parlay = RunProgram({"--runs", "200", "--spins", "100", "--system", "parlay",
+                                          "--bankroll", "50", "--seed", "77", "--format", "csv"});
   const std::vector<std::string> parlay_header =
       Fields(parlay.out.substr(0, parlay.out.find('\n')));
   const auto at = std::find(parlay_header.begin(), parlay_header.end(), "stopped_by_bankroll");

@@ -41,7 +41,8 @@ TEST(CommandLine, ValuesEitherSpelledAndTheLastOneWins) {
   EXPECT_EQ(c.settings.base, 1000);
   EXPECT_EQ(c.trends_clicked, (std::vector<int>{2, 0, 3}));  // every click, in order
   // Black, clicked after red, put red's trend off, as in the window.
-  EXPECT_EQ(c.settings.trends, (std::array<bool, kChances>{true, false, false, true, false, false}));
+  EXPECT_EQ(c.settings.trends,
+            (std::array<bool, kChances>{true, false, false, true, false, false}));
   EXPECT_EQ(c.settings.safe_level, 10);
   EXPECT_EQ(c.clock_s, 4294967295u);
   EXPECT_EQ(c.gap_ms, 0);
@@ -135,9 +136,9 @@ TEST(Help, ListsEveryOptionEitherParserAccepts) {
 // The manual page is made from --help by help2man, as the package makes it.
 TEST(Help, TheManualPageNamesEveryOption) {
   // In English, as the package pins it.
-  const std::string command = "LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C " +
-                              std::string(HELP2MAN_PROGRAM) + " --no-info --include=" +
-                              SIM_MANUAL_INCLUDE + " " + VELLARO_SIM_PROGRAM + " 2>&1";
+  const std::string command =
+      "LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C " + std::string(HELP2MAN_PROGRAM) +
+      " --no-info --include=" + SIM_MANUAL_INCLUDE + " " + VELLARO_SIM_PROGRAM + " 2>&1";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   ASSERT_NE(pipe, nullptr);
   std::string page;

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "export/game_log.h"
+#include "replay/spin_log.h"
 #include "sim_support.h"
 #include "support/harness.h"
-#include "replay/spin_log.h"
 
 namespace vellaro::sim {
 

@@ -62,9 +62,8 @@ const char* const kSystemHeadings[] = {"Martingale", "Parlay", "Havrel",
 TEST(RunsPage, MarksTheSpreadWithTheFiguresOfTheCsv) {
   TempFolder folder;
   const std::string page_file = folder.File("runs.html");
-  const auto run = RunProgram({"--runs", "300", "--spins", "120", "--system", "all", "--seed",
-                               "9", "--clock", "1700000000", "--format", "csv", "--report",
-                               page_file});
+  const auto run = RunProgram({"--runs", "300", "--spins", "120", "--system", "all", "--seed", "9",
+                               "--clock", "1700000000", "--format", "csv", "--report", page_file});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string page = Slurp(page_file);
   std::istringstream csv(run.out);
@@ -132,8 +131,7 @@ TEST(RunsPage, FanAgreesWithARecountOfEveryEvening) {
       Replay(options, wheel, rows);
       for (const Row& row : rows.rows) nets[i].push_back(row.real.net);
       stopped += nets[i].size() < kSpins;
-      EXPECT_EQ(shapes.evenings[s][i].stopped_at,
-                nets[i].size() < kSpins ? nets[i].size() : 0u);
+      EXPECT_EQ(shapes.evenings[s][i].stopped_at, nets[i].size() < kSpins ? nets[i].size() : 0u);
       nets[i].resize(kSpins, nets[i].back());  // the player left with the last net
     }
     EXPECT_GT(stopped, 0u) << "system " << plan.systems[s];
@@ -196,7 +194,9 @@ TEST(RunsPage, TheNeededBankrollIsTheShareEachBankrollStops) {
       const auto [evenings, shapes] = play(bankroll);
       for (size_t s = 0; s < plan.systems.size(); ++s) {
         const double stopped =
-            static_cast<double>(SpreadOf(evenings[s]).stopped_by[static_cast<size_t>(LimitKind::kBankroll)]) / kEvenings;
+            static_cast<double>(
+                SpreadOf(evenings[s]).stopped_by[static_cast<size_t>(LimitKind::kBankroll)]) /
+            kEvenings;
         const std::string where = "system " + std::to_string(plan.systems[s]) + ", B " +
                                   std::to_string(bankroll) + ", stop-loss " +
                                   std::to_string(stop_loss.value_or(0));
@@ -242,9 +242,9 @@ TEST(RunsPage, TheSameBytesForAnyNumberOfThreads) {
   const char* const threads[] = {"1", "2", "5"};
   for (int t = 0; t < 3; ++t) {
     const std::string file = folder.File(std::string("page") + threads[t] + ".html");
-    const auto run = RunProgram({"--runs", "120", "--spins", "500", "--system", "all", "--seed",
-                                 "3", "--clock", "1700000000", "--stop-loss", "30", "--threads",
-                                 threads[t], "--report", file});
+    const auto run =
+        RunProgram({"--runs", "120", "--spins", "500", "--system", "all", "--seed", "3", "--clock",
+                    "1700000000", "--stop-loss", "30", "--threads", threads[t], "--report", file});
     ASSERT_EQ(run.status, 0) << run.err;
     pages[t] = Slurp(file);
   }
@@ -285,8 +285,8 @@ struct InGerman {
 TEST(RunsPage, SpeaksGermanWithTheEnglishPagesFigures) {
   TempFolder folder;
   const std::vector<std::string_view> args = {
-      "--runs", "300", "--spins", "1200", "--system", "all", "--seed", "9", "--clock",
-      "1700000000", "--stop-loss", "40", "--format", "csv", "--report"};
+      "--runs",  "300",        "--spins",     "1200", "--system", "all", "--seed",  "9",
+      "--clock", "1700000000", "--stop-loss", "40",   "--format", "csv", "--report"};
   auto page_in = [&](const std::string& file) {
     std::vector<std::string_view> with_file = args;
     const std::string path = folder.File(file);
@@ -358,13 +358,12 @@ TEST(EveningPage, NeverGoesOverAFileTheRunReads) {
   const std::string log_bytes = Slurp(log);
   const std::string system_bytes = Slurp(system);
   for (const std::string& page : {log, link, system}) {
-    const auto run =
-        RunProgram({"--system-file", system, "--summary", log, "--report", page});
+    const auto run = RunProgram({"--system-file", system, "--summary", log, "--report", page});
     EXPECT_EQ(run.status, kExitFailed) << page;
     EXPECT_NE(run.err.find("which this program reads"), std::string::npos) << run.err;
   }
-  const auto runs = RunProgram({"--system-file", system, "--runs", "2", "--spins", "5",
-                                "--seed", "1", "--report", system});
+  const auto runs = RunProgram(
+      {"--system-file", system, "--runs", "2", "--spins", "5", "--seed", "1", "--report", system});
   EXPECT_EQ(runs.status, kExitFailed);
   EXPECT_EQ(Slurp(log), log_bytes);
   EXPECT_EQ(Slurp(system), system_bytes);
@@ -389,16 +388,14 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
 
   TempFolder folder;
   const std::string file = folder.File("evening.html");
-  const auto run = RunProgram({"--random", "150", "--seed", "5", "--clock", "1700000000",
-                               "--summary", "--report", file});
+  const auto run = RunProgram(
+      {"--random", "150", "--seed", "5", "--clock", "1700000000", "--summary", "--report", file});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string page = Slurp(file);
   const int64_t net = rows.rows.back().real.net;
   const std::string signed_net = (net > 0 ? "+" : "") + std::to_string(net);
-  EXPECT_NE(run.out.find("net result of the shown bets, from 0: " + signed_net),
-            std::string::npos);
-  EXPECT_NE(page.find("<td>net result, from 0</td><td>" + signed_net + "</td>"),
-            std::string::npos);
+  EXPECT_NE(run.out.find("net result of the shown bets, from 0: " + signed_net), std::string::npos);
+  EXPECT_NE(page.find("<td>net result, from 0</td><td>" + signed_net + "</td>"), std::string::npos);
   // The wheel's rows are the summary's, value for value, read back from the summary's text.
   std::istringstream summary(run.out);
   int wheel_rows = 0;
@@ -415,11 +412,13 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
   }
   EXPECT_EQ(wheel_rows, 10);
   // Heard once: a replay that fed the track twice, or not at all, shows another evening.
-  const RunSetup setup{ParseCommandLine({"--random", "150", "--seed", "5", "--clock",
-                                         "1700000000", "--summary"}),
-                       true, true, {}};
-  EXPECT_EQ(page, EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup)},
-                                  track));
+  const RunSetup setup{
+      ParseCommandLine({"--random", "150", "--seed", "5", "--clock", "1700000000", "--summary"}),
+      true,
+      true,
+      {}};
+  EXPECT_EQ(page,
+            EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup)}, track));
 }
 
 // A bankroll that stops the evening at line 29 of 300: the page's title names the limit and
@@ -429,7 +428,7 @@ TEST(EveningPage, SaysWhichLimitStoppedTheEveningAsTheSummaryDoes) {
   TempFolder folder;
   const std::string summary_page = folder.File("summary.html");
   const std::string trace_page = folder.File("trace.html");
-  const std::vector<std::string_view> args = {"--random", "300",  "--seed",  "5",
+  const std::vector<std::string_view> args = {"--random", "300",        "--seed",     "5",
                                               "--clock",  "1700000000", "--bankroll", "30"};
   auto with = [&args](std::vector<std::string_view> more) {
     more.insert(more.begin(), args.begin(), args.end());
@@ -458,8 +457,7 @@ TEST(EveningPage, SaysWhichLimitStoppedTheEveningAsTheSummaryDoes) {
                 .status,
             0);
   const std::string free = Slurp(free_page);
-  EXPECT_NE(free.find("<title>vellaro-sim: 300 spins of a fair wheel</title>"),
-            std::string::npos);
+  EXPECT_NE(free.find("<title>vellaro-sim: 300 spins of a fair wheel</title>"), std::string::npos);
   EXPECT_EQ(free.find("session limit"), std::string::npos);
 }
 
@@ -475,7 +473,8 @@ TEST(RunsPage, TheResultPerUnitStakedReadsInPerCent) {
   ASSERT_NE(chart, std::string::npos);
   const std::string svg = page.substr(chart, page.find("</svg>", chart) - chart);
   size_t ticks = 0;
-  for (size_t at = svg.find("%</text>"); at != std::string::npos; at = svg.find("%</text>", at + 1)) {
+  for (size_t at = svg.find("%</text>"); at != std::string::npos;
+       at = svg.find("%</text>", at + 1)) {
     ++ticks;
   }
   EXPECT_GE(ticks, 2u) << svg;

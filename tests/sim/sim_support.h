@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "support/full_disk.h"
 #include "replay/replay.h"
+#include "support/full_disk.h"
 #include "tools/sim/app.h"
 
 namespace vellaro::sim::testing {
@@ -52,8 +52,7 @@ inline Run RunProgram(const std::vector<std::string_view>& args, const std::stri
 }
 
 // The program with `args` and `input` on standard input, writing to a full disk.
-inline Run RunToFullDisk(const std::vector<std::string_view>& args,
-                         const std::string& input = "") {
+inline Run RunToFullDisk(const std::vector<std::string_view>& args, const std::string& input = "") {
   std::istringstream in(input);
   vellaro::testing::FullDisk disk;
   std::ostream out(&disk);

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "journal/stored_session.h"
+#include "replay/what_if.h"
+#include "replay/wheel.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
-#include "replay/what_if.h"
-#include "replay/wheel.h"
 
 namespace vellaro::sim {
 
@@ -31,8 +31,8 @@ namespace {
 // The summary vellaro-sim prints, as label -> value.
 std::map<std::string, std::string> SimSummary(const std::string& path, int system) {
   const std::string word(SystemWord(system));
-  const std::vector<std::string_view> args = {"--journal", path,   "--session", "last",
-                                              "--system",  word,   "--summary"};
+  const std::vector<std::string_view> args = {"--journal", path, "--session", "last",
+                                              "--system",  word, "--summary"};
   std::ostringstream out, err;
   EXPECT_EQ(RunJournalCommand(args, out, err), 0) << err.str();
   std::map<std::string, std::string> fields;
@@ -147,7 +147,8 @@ TEST(StoredWhatIf, APlainSessionGivesWhatItsSpinsGiveUnderEachSystem) {
   for (const int number : [&] {
          std::vector<int> numbers;
          for (const journal::StoredEvent& e : session.events) {
-           if (const auto* spin = std::get_if<SpinAccepted>(&e.event)) numbers.push_back(spin->number);
+           if (const auto* spin = std::get_if<SpinAccepted>(&e.event))
+             numbers.push_back(spin->number);
          }
          return numbers;
        }()) {

@@ -129,9 +129,10 @@ TEST(Summary, WheelFiguresCountTheNumbersInTheHistory) {
       << text;
   // The wheel's lines come before the limits', whose last line ends the summary.
   EXPECT_LT(text.find("longest losing streak: "), text.find("wheel: 3 spins; "));
-  EXPECT_TRUE(text.ends_with("\nwheel verdict: 3 spins are too few for a dozen, a column or a "
-                            "sector to stand out: even the most lopsided count would be usual "
-                            "by chance.\n"))
+  EXPECT_TRUE(
+      text.ends_with("\nwheel verdict: 3 spins are too few for a dozen, a column or a "
+                     "sector to stand out: even the most lopsided count would be usual "
+                     "by chance.\n"))
       << text;
 }
 
@@ -152,8 +153,9 @@ TEST(Summary, WheelLinesNameWhichFigureIsUnusual) {
   EXPECT_TRUE(line_of("1st dozen (1-12)").ends_with(", unusual hits")) << text;
   EXPECT_TRUE(line_of("2nd dozen (13-24)").ends_with(", unusual both")) << text;
   EXPECT_TRUE(line_of("2nd column (2, 5 ... 35)").ends_with(", unusual hits")) << text;
-  EXPECT_NE(text.find("\nwheel verdict: Unusual for 60 spins, with 20 figures looked at together: "),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("\nwheel verdict: Unusual for 60 spins, with 20 figures looked at together: "),
+      std::string::npos)
       << text;
 
   // Too few spins for a figure to mean anything: no number is printed for it.
@@ -193,9 +195,11 @@ TEST(Summary, EachBetHeldBackHasItsLineAndTheLastSaysWhetherTheEveningStoppedThe
   const std::string reason = "table maximum of 2 units: the next stake is 4; ";
   EXPECT_NE(went_on.str().find("\nheld back by a session limit at line 2: " + reason +
                                "placed with \"Continue anyway\"\n"
-                               "held back by a session limit at line 3: " + reason +
+                               "held back by a session limit at line 3: " +
+                               reason +
                                "not placed, and the player went on\n"
-                               "held back by a session limit at line 5: " + reason +
+                               "held back by a session limit at line 5: " +
+                               reason +
                                "placed once a change of the limits let it through\n"
                                "stopped by a session limit: no, the player went on after each "
                                "bet held back\n"),
@@ -238,13 +242,15 @@ TEST(Summary, ABetHeldBackAfterTheLastLineStopsNothing) {
     if (last == 5) {
       EXPECT_FALSE(s.stopped());
       ASSERT_TRUE(s.held_after_the_last_line());
-      EXPECT_EQ(end, "a session limit held back the bet after the last line 5: table maximum of "
-                     "2 units: the next stake is 4; nothing was stopped\n");
+      EXPECT_EQ(end,
+                "a session limit held back the bet after the last line 5: table maximum of "
+                "2 units: the next stake is 4; nothing was stopped\n");
     } else {
       ASSERT_TRUE(s.stopped());
       EXPECT_FALSE(s.held_after_the_last_line());
-      EXPECT_EQ(end, "stopped by a session limit at line 5: table maximum of 2 units: the next "
-                     "stake is 4\n");
+      EXPECT_EQ(end,
+                "stopped by a session limit at line 5: table maximum of 2 units: the next "
+                "stake is 4\n");
     }
     EXPECT_EQ(text.find("held back by a session limit at line 5"), std::string::npos)
         << "said once, by the last line";

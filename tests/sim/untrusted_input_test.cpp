@@ -39,8 +39,7 @@ TEST(UntrustedInput, WhatIsNotARegularFileIsRefusedForWhatItIs) {
       {{fifo_csv}, "cannot read '" + fifo_csv + "': it is a FIFO, not a regular file"},
       {{zero}, "cannot read '" + zero + "': it is a device, not a regular file"},
       {{here, "--column", "1"}, "cannot read '" + here + "': it is a folder, not a regular file"},
-      {{"--system-file", system, "--random", "5"},
-       system + ": it is a FIFO, not a regular file"},
+      {{"--system-file", system, "--random", "5"}, system + ": it is a FIFO, not a regular file"},
       {{"--journal", journal, "--list"}, journal + ": it is a FIFO, not a regular file"},
       {{"--journal", here, "--list"}, here + ": it is a folder, not a regular file"},
   };
@@ -65,12 +64,17 @@ TEST(UntrustedInput, AByteOrderMarkAtTheHeadIsSkipped) {
   EXPECT_EQ(RunProgram({marked, "--clock", "0"}).out, expected.out);
   EXPECT_EQ(RunProgram({"-", "--clock", "0"}, "\xEF\xBB\xBF" + log).out, expected.out);
   // Unskipped, it would make the first row a header of one cell that is no spin.
-  std::ofstream(folder.File("marked.csv")) << "\xEF\xBB\xBF" "4\n5\n";
+  std::ofstream(folder.File("marked.csv")) << "\xEF\xBB\xBF"
+                                              "4\n5\n";
   const testing::Run csv = RunProgram({folder.File("marked.csv"), "--summary"});
   EXPECT_NE(csv.out.find("\nspins: 2\n"), std::string::npos) << csv.out;
   // Only at the head: elsewhere it is a byte of a bad line, shown as it is.
-  EXPECT_EQ(RunProgram({"-"}, "4\n\xEF\xBB\xBF" "5\n").err,
-            "-:2: '\xEF\xBB\xBF" "5' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
+  EXPECT_EQ(RunProgram({"-"},
+                       "4\n\xEF\xBB\xBF"
+                       "5\n")
+                .err,
+            "-:2: '\xEF\xBB\xBF"
+            "5' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 }
 
 // A log is held whole to be checked before its first row: one past the bound is refused at
@@ -149,8 +153,8 @@ TEST(UntrustedInput, AFullStandardErrorFailsACsvReport) {
   std::ostringstream out;
   vellaro::testing::FullDisk disk;
   std::ostream err(&disk);
-  EXPECT_EQ(RunSim({"--runs", "3", "--spins", "5", "--seed", "1", "--format", "csv"}, in, out,
-                   err, testing::TestHost()),
+  EXPECT_EQ(RunSim({"--runs", "3", "--spins", "5", "--seed", "1", "--format", "csv"}, in, out, err,
+                   testing::TestHost()),
             kExitFailed);
   EXPECT_NE(out.str(), "");
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "replay/replay.h"
-#include "tools/sim/summary.h"
 #include "replay/wheel.h"
+#include "tools/sim/summary.h"
 
 namespace vellaro::sim {
 
@@ -16,7 +16,8 @@ SessionSpins Evening(uint64_t seed, int spins, const vellaro::Settings& settings
   SessionSpins session;
   session.settings = settings;
   Wheel wheel(seed);
-  for (int i = 1; i <= spins; ++i) session.entries.push_back({static_cast<uint64_t>(i), wheel.Spin()});
+  for (int i = 1; i <= spins; ++i)
+    session.entries.push_back({static_cast<uint64_t>(i), wheel.Spin()});
   return session;
 }
 

@@ -223,8 +223,7 @@ void CheckHistory(const Game& g, const std::vector<int>& spins, std::ostream& ba
 }
 
 // Ledger: every change of the balance is a credit, a debit, a reset or an undo.
-void CheckLedger(const Game& g, const Action& a, const Before& b, bool entered,
-                 std::ostream& bad) {
+void CheckLedger(const Game& g, const Action& a, const Before& b, bool entered, std::ostream& bad) {
   const int64_t balance = g.state().Balance;
   const bool mode_completed = b.mode_running && !ModeRunning(g);
   bool ledger_ok = balance == b.balance;

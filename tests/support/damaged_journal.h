@@ -70,7 +70,7 @@ struct DamagedJournal {
   }
 
   TempFolder folder;
-  std::string file;                           // the damaged journal
+  std::string file;                          // the damaged journal
   std::vector<journal::StoredSession> kept;  // what still reads, in order: 1, 2 and 4
 };
 

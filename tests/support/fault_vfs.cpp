@@ -29,7 +29,9 @@ std::string PathOf(sqlite3_file* file) {
   return path != nullptr ? path : "";
 }
 
-int Close(sqlite3_file* f) { return Real(f)->pMethods->xClose(Real(f)); }
+int Close(sqlite3_file* f) {
+  return Real(f)->pMethods->xClose(Real(f));
+}
 int Read(sqlite3_file* f, void* data, int amount, sqlite3_int64 offset) {
   return Real(f)->pMethods->xRead(Real(f), data, amount, offset);
 }
@@ -57,15 +59,21 @@ int Sync(sqlite3_file* f, int) {
 int FileSize(sqlite3_file* f, sqlite3_int64* size) {
   return Real(f)->pMethods->xFileSize(Real(f), size);
 }
-int Lock(sqlite3_file* f, int level) { return Real(f)->pMethods->xLock(Real(f), level); }
-int Unlock(sqlite3_file* f, int level) { return Real(f)->pMethods->xUnlock(Real(f), level); }
+int Lock(sqlite3_file* f, int level) {
+  return Real(f)->pMethods->xLock(Real(f), level);
+}
+int Unlock(sqlite3_file* f, int level) {
+  return Real(f)->pMethods->xUnlock(Real(f), level);
+}
 int CheckReservedLock(sqlite3_file* f, int* out) {
   return Real(f)->pMethods->xCheckReservedLock(Real(f), out);
 }
 int FileControl(sqlite3_file* f, int op, void* arg) {
   return Real(f)->pMethods->xFileControl(Real(f), op, arg);
 }
-int SectorSize(sqlite3_file* f) { return Real(f)->pMethods->xSectorSize(Real(f)); }
+int SectorSize(sqlite3_file* f) {
+  return Real(f)->pMethods->xSectorSize(Real(f));
+}
 int DeviceCharacteristics(sqlite3_file* f) {
   return Real(f)->pMethods->xDeviceCharacteristics(Real(f));
 }
@@ -75,17 +83,34 @@ int ShmMap(sqlite3_file* f, int region, int size, int extend, void volatile** ou
 int ShmLock(sqlite3_file* f, int offset, int n, int flags) {
   return Real(f)->pMethods->xShmLock(Real(f), offset, n, flags);
 }
-void ShmBarrier(sqlite3_file* f) { Real(f)->pMethods->xShmBarrier(Real(f)); }
+void ShmBarrier(sqlite3_file* f) {
+  Real(f)->pMethods->xShmBarrier(Real(f));
+}
 int ShmUnmap(sqlite3_file* f, int remove) {
   return Real(f)->pMethods->xShmUnmap(Real(f), remove);
 }
 
 // Version 2: shared memory for the WAL, and no memory-mapped reads, which would go round
 // the shim.
-const sqlite3_io_methods kShimMethods = {
-    2,        Close,      Read,         Write,           Truncate, Sync,
-    FileSize, Lock,       Unlock,       CheckReservedLock, FileControl, SectorSize,
-    DeviceCharacteristics, ShmMap, ShmLock, ShmBarrier, ShmUnmap, nullptr, nullptr};
+const sqlite3_io_methods kShimMethods = {2,
+                                         Close,
+                                         Read,
+                                         Write,
+                                         Truncate,
+                                         Sync,
+                                         FileSize,
+                                         Lock,
+                                         Unlock,
+                                         CheckReservedLock,
+                                         FileControl,
+                                         SectorSize,
+                                         DeviceCharacteristics,
+                                         ShmMap,
+                                         ShmLock,
+                                         ShmBarrier,
+                                         ShmUnmap,
+                                         nullptr,
+                                         nullptr};
 
 int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* out_flags) {
   auto* shim = reinterpret_cast<ShimFile*>(file);
@@ -165,8 +190,8 @@ void FaultVfs::Opened(const std::string& path) {
 
 void FaultVfs::Reboot() {
   for (const auto& [path, bytes] : durable_) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(),
-                                                                  static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     std::filesystem::remove(path + "-shm");
   }
   durable_.clear();

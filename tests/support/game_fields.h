@@ -2,8 +2,8 @@
 
 // Two games compared field by field: every state variable, every control, what the board,
 // the stake and the mode runner keep of their own (the spins in the history, the limits, the
-// bet held back, the mode runner's timers), and the real result. The names of the fields that differ are what a failing test prints, so a
-// resumed game that is off in one label says which.
+// bet held back, the mode runner's timers), and the real result. The names of the fields that
+// differ are what a failing test prints, so a resumed game that is off in one label says which.
 //
 // The lists of the fields of GameState, Window, Board::Own, Betting::Own and the mode
 // runner's own state (GamePeer::AnalysisOwn, itself made through a binding of every member of

@@ -28,8 +28,9 @@ class GamePeer {
   static const Betting::Own& BettingOwn(const Game& game) { return game.betting_.own(); }
 
   // What the mode runner keeps besides the shared variables and controls, as values: whether
-  // each timer runs, and at what interval. The binding names every member of ModeRunner, so a member added there
-  // stops the build here until it is either compared or named below with the reason why not.
+  // each timer runs, and at what interval. The binding names every member of ModeRunner, so a
+  // member added there stops the build here until it is either compared or named below with the
+  // reason why not.
   struct TimerState {
     bool running = false;
     int32_t interval = 0;
@@ -44,13 +45,11 @@ class GamePeer {
     // (a resume, with the display timers off, draws less often for the animations' pace);
     // and the animation tick left unfinished, which only shortens a repeat of ticks within
     // one second of the clock.
-    const auto& [state, ui, events, board, betting, env, run, ProcessText_Timer,
-                 ReCalculateTimer, SafeLevel_Timer, Mode1Timer, Mode2Timer, Mode3Timer,
-                 Mode4Timer, Mode5Timer, Randomizer, unfinished_timer, unfinished_step] =
-        game.analysis_;
-    const Timer* timers[] = {&ProcessText_Timer, &ReCalculateTimer, &SafeLevel_Timer,
-                             &Mode1Timer,        &Mode2Timer,       &Mode3Timer,
-                             &Mode4Timer,        &Mode5Timer};
+    const auto& [state, ui, events, board, betting, env, run, ProcessText_Timer, ReCalculateTimer,
+                 SafeLevel_Timer, Mode1Timer, Mode2Timer, Mode3Timer, Mode4Timer, Mode5Timer,
+                 Randomizer, unfinished_timer, unfinished_step] = game.analysis_;
+    const Timer* timers[] = {&ProcessText_Timer, &ReCalculateTimer, &SafeLevel_Timer, &Mode1Timer,
+                             &Mode2Timer,        &Mode3Timer,       &Mode4Timer,      &Mode5Timer};
     AnalysisOwn own;
     for (size_t i = 0; i < own.timers.size(); ++i) {
       // A stopped timer's interval decides nothing: a mode sets its pace afresh just before

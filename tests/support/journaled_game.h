@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "journal/journal.h"
 #include "game/real_result.h"
+#include "journal/journal.h"
 #include "support/harness.h"
 
 namespace vellaro::testing {

@@ -30,7 +30,7 @@ enum class Act {
   kMinimalProfit,
   kShowBet,
   kCatRows,
-  kTypeBase,   // text, then the edit loses the focus when `value` is 1
+  kTypeBase,    // text, then the edit loses the focus when `value` is 1
   kTypeOnWins,  // text, then the number `value` unless 0
   kTypeAddToBet,
   kCreateMatrix,

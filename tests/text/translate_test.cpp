@@ -25,7 +25,9 @@ TEST_F(Language, IsChosenByOptionThenLanguageListThenTheLocaleVariables) {
       {{"--lang", "it"}, {"de:fr", "fr_FR.UTF-8", "es_ES", "de_DE"}, "it"},
       {{"--seed", "4", "--lang=es"}, {"de", "", "", ""}, "es"},
       {{"--language=fr"}, {"", "", "", "de_DE.UTF-8"}, "de_DE.UTF-8"},
-      {{"--lang"}, {"", "", "", "it_IT"}, "it_IT"},  // no value follows: not an option of a language
+      {{"--lang"},
+       {"", "", "", "it_IT"},
+       "it_IT"},  // no value follows: not an option of a language
       {{}, {"de:fr", "fr_FR.UTF-8", "", ""}, "de"},
       {{}, {":fr", "es_ES.UTF-8", "", ""}, "es_ES.UTF-8"},
       {{}, {"", "fr_FR.UTF-8", "es_ES", "de_DE"}, "fr_FR.UTF-8"},
@@ -40,9 +42,8 @@ TEST_F(Language, IsChosenByOptionThenLanguageListThenTheLocaleVariables) {
 
 TEST_F(Language, TakesTheCodeOfALocaleNameAndFallsBackToEnglish) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"fr_FR.UTF-8", "fr"}, {"de-AT", "de"}, {"IT", "it"}, {"es@euro", "es"},
-      {"C", "en"},           {"POSIX", "en"}, {"", "en"},   {"pt_BR", "en"},
-      {"en_GB", "en"},       {"deu", "en"},
+      {"fr_FR.UTF-8", "fr"}, {"de-AT", "de"}, {"IT", "it"},    {"es@euro", "es"}, {"C", "en"},
+      {"POSIX", "en"},       {"", "en"},      {"pt_BR", "en"}, {"en_GB", "en"},   {"deu", "en"},
   };
   for (const auto& [name, code] : cases) {
     EXPECT_EQ(SetLanguage(name), code) << name;
@@ -63,13 +64,20 @@ TEST_F(Language, WritesNumbersAsTheLanguageDoes) {
     std::string_view language, c_number, local;
   };
   const Case cases[] = {
-      {"en", "-1234.5", "-1234.5"},     {"de", "-1234.5", "-1.234,5"},
-      {"de", "1234567", "1.234.567"},   {"de", "0.027", "0,027"},
-      {"de", "123", "123"},             {"de", "+12.50 units", "+12,50 units"},
-      {"it", "3.1%", "3,1%"},           {"es", "1234.5", "1234,5"},
-      {"es", "12345", "12.345"},        {"fr", "-98765.25", "-98\u202f765,25"},
-      {"de", "n/a", "n/a"},             {"de", "7. spin", "7. spin"},
-      {"de", "-", "-"},                 {"fr", "1000", "1\u202f000"},
+      {"en", "-1234.5", "-1234.5"},
+      {"de", "-1234.5", "-1.234,5"},
+      {"de", "1234567", "1.234.567"},
+      {"de", "0.027", "0,027"},
+      {"de", "123", "123"},
+      {"de", "+12.50 units", "+12,50 units"},
+      {"it", "3.1%", "3,1%"},
+      {"es", "1234.5", "1234,5"},
+      {"es", "12345", "12.345"},
+      {"fr", "-98765.25", "-98\u202f765,25"},
+      {"de", "n/a", "n/a"},
+      {"de", "7. spin", "7. spin"},
+      {"de", "-", "-"},
+      {"fr", "1000", "1\u202f000"},
   };
   for (const Case& c : cases) {
     SetLanguage(c.language);

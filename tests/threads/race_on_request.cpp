@@ -12,7 +12,9 @@ namespace {
 
 int unguarded_count = 0;
 
-void CountOnce() { ++unguarded_count; }
+void CountOnce() {
+  ++unguarded_count;
+}
 
 }  // namespace
 

@@ -1,5 +1,4 @@
 #include "tools/sim/app.h"
-#include "tools/sim/journal_command.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,21 +8,22 @@
 #include <span>
 #include <string>
 
+#include "betting/system_file.h"
 #include "env/regular_file.h"
 #include "export/file_replace.h"
 #include "export/report_charts.h"
-#include "betting/system_file.h"
 #include "game/text_number.h"
-#include "session/evening_page.h"
-#include "text/translate.h"
-#include "tools/sim/person_text.h"
-#include "tools/sim/evenings.h"
+#include "replay/replay.h"
 #include "replay/spin_list.h"
 #include "replay/spin_log.h"
+#include "session/evening_page.h"
+#include "text/translate.h"
+#include "tools/sim/evenings.h"
 #include "tools/sim/interval_rule.h"
+#include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
+#include "tools/sim/person_text.h"
 #include "tools/sim/progress.h"
-#include "replay/replay.h"
 #include "tools/sim/report.h"
 #include "tools/sim/run_setup.h"
 #include "tools/sim/runs_page.h"
@@ -182,9 +182,8 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
   std::optional<ProgressLine> progress;
   ProgressReport report_progress;
   if (host.err_is_terminal) {
-    const unsigned __int128 total =
-        static_cast<unsigned __int128>(plan.evenings) * plan.spins *
-        (plan.systems.size() + plan.files.size());
+    const unsigned __int128 total = static_cast<unsigned __int128>(plan.evenings) * plan.spins *
+                                    (plan.systems.size() + plan.files.size());
     progress.emplace(err, static_cast<uint64_t>(std::min<unsigned __int128>(total, UINT64_MAX)),
                      host.steady_ns);
     report_progress = [&progress](uint64_t done) { progress->Show(done); };
@@ -202,12 +201,12 @@ int ReportEvenings(const RunSetup& setup, std::ostream& out, std::ostream& err, 
     if (progress) progress->Clear();
     const size_t systems = plan.systems.size() + plan.files.size();
     err << kProgram << ": "
-        << TrFormat("not enough memory to keep {1} of {2} ({3} bytes each); ask for fewer --runs",
-                    {CountedText(static_cast<int64_t>(plan.evenings), N_("{1} evening"),
-                                 N_("{1} evenings")),
-                     CountedText(static_cast<int64_t>(systems), N_("{1} system"),
-                                 N_("{1} systems")),
-                     std::to_string(sizeof(Evening))})
+        << TrFormat(
+               "not enough memory to keep {1} of {2} ({3} bytes each); ask for fewer --runs",
+               {CountedText(static_cast<int64_t>(plan.evenings), N_("{1} evening"),
+                            N_("{1} evenings")),
+                CountedText(static_cast<int64_t>(systems), N_("{1} system"), N_("{1} systems")),
+                std::to_string(sizeof(Evening))})
         << '\n';
     return kExitFailed;
   }
@@ -278,10 +277,11 @@ void NoteWhatTheTraceCannotSay(const RunSetup& setup, std::ostream& err) {
   }
   if (!setup.clock_given && ModeDrawsFromTheClock(line.settings.mode)) {
     err << kProgram << ": "
-        << TrFormat("mode {1} chooses with random numbers seeded from the clock; --clock {2} "
-                    "repeats this run",
-                    {std::to_string(static_cast<int32_t>(line.settings.mode)),
-                     std::to_string(*line.clock_s)})
+        << TrFormat(
+               "mode {1} chooses with random numbers seeded from the clock; --clock {2} "
+               "repeats this run",
+               {std::to_string(static_cast<int32_t>(line.settings.mode)),
+                std::to_string(*line.clock_s)})
         << '\n';
   }
 }
@@ -292,10 +292,9 @@ bool WriteEveningPage(const RunSetup& setup, const SessionTrack& track, const Su
                       const NextBet& next, std::ostream& err) {
   const CommandLine& line = setup.line;
   const std::string title =
-      line.random_spins
-          ? CountedText(static_cast<int64_t>(*line.random_spins),
-                        N_("vellaro-sim: {1} spin of a fair wheel"),
-                        N_("vellaro-sim: {1} spins of a fair wheel"))
+      line.random_spins  ? CountedText(static_cast<int64_t>(*line.random_spins),
+                                       N_("vellaro-sim: {1} spin of a fair wheel"),
+                                       N_("vellaro-sim: {1} spins of a fair wheel"))
       : line.file == "-" ? std::string(Tr("vellaro-sim: the evening of standard input"))
                          : TrFormat("vellaro-sim: the evening of {1}", {line.file});
   EveningPageText text = said.PageText(title, SetupLines(setup));

@@ -38,8 +38,8 @@ void SampledNets::Set(size_t evening, const std::vector<int64_t>& nets) {
   int64_t previous = 0;
   for (const int64_t net : nets) {
     // Wrapping subtraction: the decoder wraps back, so even the widest jump round-trips.
-    PutVarint(bytes, static_cast<int64_t>(static_cast<uint64_t>(net) -
-                                          static_cast<uint64_t>(previous)));
+    PutVarint(bytes,
+              static_cast<int64_t>(static_cast<uint64_t>(net) - static_cast<uint64_t>(previous)));
     previous = net;
   }
   bytes.shrink_to_fit();

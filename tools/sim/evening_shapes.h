@@ -31,8 +31,9 @@ struct EveningShape {
 // distinct nets, and those of the systems whose stakes climb (Blind, Quorvel) differ on
 // almost every evening (3.8 million distinct nets over 10,000 evenings of 1,000 spins at 200
 // sampled spins: 180 MB as a table); 8 bytes a net would be 72 MB for 10,000 evenings of six
-// systems at 150 spins. The varints take about 15 MB for those. Each evening has a slot of its own, so the threads share nothing here and the
-// result does not depend on which of them played which evening.
+// systems at 150 spins. The varints take about 15 MB for those. Each evening has a slot of its own,
+// so the threads share nothing here and the result does not depend on which of them played which
+// evening.
 class SampledNets {
  public:
   SampledNets() = default;

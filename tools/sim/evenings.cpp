@@ -114,8 +114,10 @@ std::vector<std::vector<Evening>> PlayEvenings(const EveningsPlan& plan,
   const unsigned threads = static_cast<unsigned>(
       std::clamp<uint64_t>(plan.threads, 1, std::max<uint64_t>(plan.evenings, 1)));
   if (shapes) {
-    shapes->evenings.assign(plan.systems.size() + plan.files.size(), std::vector<EveningShape>(plan.evenings));
-    shapes->nets.assign(plan.systems.size() + plan.files.size(), SampledNets(plan.evenings, shapes->sampled.size()));
+    shapes->evenings.assign(plan.systems.size() + plan.files.size(),
+                            std::vector<EveningShape>(plan.evenings));
+    shapes->nets.assign(plan.systems.size() + plan.files.size(),
+                        SampledNets(plan.evenings, shapes->sampled.size()));
   }
   shared.threads_running = threads;
   std::vector<std::jthread> workers;

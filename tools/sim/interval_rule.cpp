@@ -119,12 +119,14 @@ std::string WinningsNote(const std::vector<std::string>& by_wins, bool bankroll_
                           {by_wins.front()})
                : std::string(Tr("Only a table maximum (--table-max) bounds the stakes. "));
   }
-  return one ? TrFormat("{1}'s winnings fund its stakes, so what is left of a bankroll grows "
-                        "with them: only a table maximum (--table-max) bounds them. ",
-                        {by_wins.front()})
-             : TrFormat("The winnings of {1} fund their stakes, so what is left of a bankroll "
-                        "grows with them: only a table maximum (--table-max) bounds them. ",
-                        {Listed(by_wins)});
+  return one ? TrFormat(
+                   "{1}'s winnings fund its stakes, so what is left of a bankroll grows "
+                   "with them: only a table maximum (--table-max) bounds them. ",
+                   {by_wins.front()})
+             : TrFormat(
+                   "The winnings of {1} fund their stakes, so what is left of a bankroll "
+                   "grows with them: only a table maximum (--table-max) bounds them. ",
+                   {Listed(by_wins)});
 }
 
 }  // namespace
@@ -209,13 +211,15 @@ std::string FewStoppedWords(const std::string& name, const PlayedSystem& system,
   }
   const std::string stopped = LocalNumber(Whole(Stopped(system, limits, spread)));
   if (bounds.empty()) {
-    return TrFormat("{1}: no interval. The {2} stopped {3} of {4}: too few to measure what "
-                    "the evenings it stops cost{5}",
-                    {name, Listed(set), stopped, evenings, AtTheHouseEdge(spread)});
+    return TrFormat(
+        "{1}: no interval. The {2} stopped {3} of {4}: too few to measure what "
+        "the evenings it stops cost{5}",
+        {name, Listed(set), stopped, evenings, AtTheHouseEdge(spread)});
   }
-  return TrFormat("{1}: no interval. Its stakes {2}; the {3} stopped {4} of {5}: too few to "
-                  "measure what the evenings it stops cost{6}",
-                  {name, HowStakesGrow(system), Listed(set), stopped, evenings, AtTheHouseEdge(spread)});
+  return TrFormat(
+      "{1}: no interval. Its stakes {2}; the {3} stopped {4} of {5}: too few to "
+      "measure what the evenings it stops cost{6}",
+      {name, HowStakesGrow(system), Listed(set), stopped, evenings, AtTheHouseEdge(spread)});
 }
 
 }  // namespace
@@ -225,15 +229,16 @@ std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const Se
   const std::string name = NameOf(system);
   const bool by_wins = ClimbOf(system) == Climb::kOnWins;
   // "1 evening", "40 evenings": a run of one evening is allowed.
-  const std::string evenings = CountedText(static_cast<int64_t>(spread.evenings), N_("{1} evening"),
-                                           N_("{1} evenings"));
+  const std::string evenings =
+      CountedText(static_cast<int64_t>(spread.evenings), N_("{1} evening"), N_("{1} evenings"));
   switch (why) {
     case NoInterval::kStakesUnbounded: {
       const std::string grow = HowStakesGrow(system);
       if (!by_wins) {
-        return TrFormat("{1}: no interval. The stakes of this system can grow without bound "
-                        "(they {2}); its few ruinous evenings are too rare for {3} to measure{4}",
-                        {name, grow, evenings, AtTheHouseEdge(spread)});
+        return TrFormat(
+            "{1}: no interval. The stakes of this system can grow without bound "
+            "(they {2}); its few ruinous evenings are too rare for {3} to measure{4}",
+            {name, grow, evenings, AtTheHouseEdge(spread)});
       }
       return TrFormat(limits.bankroll
                           ? N_("{1}: no interval. The stakes of this system can grow without "
@@ -248,11 +253,12 @@ std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const Se
     case NoInterval::kFewStopped:
       return FewStoppedWords(name, system, limits, spread, evenings);
     case NoInterval::kFewRanOn:
-      return TrFormat("{1}: no interval. The limits let only {2} of {3} play all their spins: "
-                      "too few to measure what the rare evenings that go on, staking more and "
-                      "more, bring{4}",
-                      {name, LocalNumber(Whole(spread.evenings - StoppedByAny(spread))), evenings,
-                       AtTheHouseEdge(spread)});
+      return TrFormat(
+          "{1}: no interval. The limits let only {2} of {3} play all their spins: "
+          "too few to measure what the rare evenings that go on, staking more and "
+          "more, bring{4}",
+          {name, LocalNumber(Whole(spread.evenings - StoppedByAny(spread))), evenings,
+           AtTheHouseEdge(spread)});
     case NoInterval::kTooFewEvenings:
       return TrFormat(spread.evenings == 1
                           ? N_("{1}: no interval. {2} is too few to measure the spread of the "
@@ -264,7 +270,8 @@ std::string NoIntervalWords(NoInterval why, const PlayedSystem& system, const Se
   return "";
 }
 
-std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const SessionLimits& limits) {
+std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems,
+                                const SessionLimits& limits) {
   std::vector<std::string> growing;
   std::vector<std::string> by_wins;  // Parlay, and the files that climb as it does
   bool by_losses = false;
@@ -278,15 +285,18 @@ std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const 
   // Sentences, each ending in a space; the last space goes at the end.
   std::string note =
       limits.bankroll
-          ? TrFormat("A bankroll is set, yet the stakes of {1} can grow without bound, as "
-                     "winnings fund them. ",
-                     {Listed(growing)})
-          : TrFormat("No bankroll is set: nothing ends an evening when the money runs out, and "
-                     "the stakes of {1} can grow without bound. ",
-                     {Listed(growing)});
+          ? TrFormat(
+                "A bankroll is set, yet the stakes of {1} can grow without bound, as "
+                "winnings fund them. ",
+                {Listed(growing)})
+          : TrFormat(
+                "No bankroll is set: nothing ends an evening when the money runs out, and "
+                "the stakes of {1} can grow without bound. ",
+                {Listed(growing)});
   if (by_losses) {
-    note += Tr("Those that raise them on a loss end most evenings a little ahead and, rarely, "
-               "one with a loss larger than all those gains. ");
+    note +=
+        Tr("Those that raise them on a loss end most evenings a little ahead and, rarely, "
+           "one with a loss larger than all those gains. ");
   }
   const bool one = by_wins.size() == 1;
   if (!by_wins.empty()) {
@@ -296,12 +306,14 @@ std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const 
                               "ahead, then loses what it had won at the next loss. "),
                      {Listed(by_wins)});
   }
-  note += Tr("Evenings that miss those rare streaks say nothing of the system: on average every "
-             "system loses 1 unit in 37 of what it stakes, whatever a sample shows. ");
+  note +=
+      Tr("Evenings that miss those rare streaks say nothing of the system: on average every "
+         "system loses 1 unit in 37 of what it stakes, whatever a sample shows. ");
   if (by_losses) {
-    note += Tr("A bankroll (--bankroll) ends the evening once what is left cannot cover the "
-               "next stake: it bounds the stakes of the systems that raise them on a loss and "
-               "counts the evenings it ruins. ");
+    note +=
+        Tr("A bankroll (--bankroll) ends the evening once what is left cannot cover the "
+           "next stake: it bounds the stakes of the systems that raise them on a loss and "
+           "counts the evenings it ruins. ");
   }
   if (!by_wins.empty()) note += WinningsNote(by_wins, limits.bankroll.has_value());
   note.pop_back();
@@ -312,16 +324,18 @@ std::string UnboundedStakesSummaryNote(const PlayedSystem& system, const Session
   if (!StakesGrowWithoutBound(system, limits)) return "";
   const std::string name = NameOf(system);
   const bool by_wins = ClimbOf(system) == Climb::kOnWins;
-  std::string note = TrFormat("note: {1}'s stakes {2} and no limit set bounds them, so a net "
-                              "result above the expected one is no evidence that the system "
-                              "wins. ",
-                              {name, HowStakesGrow(system)});
+  std::string note = TrFormat(
+      "note: {1}'s stakes {2} and no limit set bounds them, so a net "
+      "result above the expected one is no evidence that the system "
+      "wins. ",
+      {name, HowStakesGrow(system)});
   note += by_wins ? Tr("It loses a little on most spins and, on a rare long winning streak, "
                        "wins much, which it loses at the next loss. ")
                   : Tr("It wins a little on most spins and, on a rare long losing streak, "
                        "loses more than all of it. ");
-  note += Tr("On average every system loses 1 unit in 37 of what it stakes, the expected "
-             "result below. ");
+  note +=
+      Tr("On average every system loses 1 unit in 37 of what it stakes, the expected "
+         "result below. ");
   note += by_wins ? TrFormat("Only a table maximum (--table-max) bounds {1}'s stakes.", {name})
                   : std::string(Tr("A bankroll (--bankroll) ends the evening once what is left "
                                    "cannot cover the next stake."));

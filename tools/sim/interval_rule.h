@@ -82,7 +82,8 @@ std::string HowStakesGrow(const PlayedSystem& system);
 
 // The first lines of a report or summary when systems of the run can stake without bound
 // under `limits`, or nothing: says so plainly, and what a limit would change.
-std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems, const SessionLimits& limits);
+std::string UnboundedStakesNote(const std::vector<PlayedSystem>& systems,
+                                const SessionLimits& limits);
 
 // The same for the summary of one replay of `system`: a net result that runs ahead of the
 // expected one is no evidence, where a rare streak can take it all back. Nothing when the

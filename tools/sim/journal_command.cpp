@@ -13,11 +13,11 @@
 #include "journal/journal_damage.h"
 #include "journal/schema.h"
 #include "journal/stored_session.h"
+#include "replay/stored_replay.h"
 #include "session/evening_page.h"
 #include "text/translate.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
-#include "replay/stored_replay.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
 
@@ -111,10 +111,11 @@ int List(journal::Database& db, std::ostream& out) {
 
 // Whether the player set a session limit at any point of the session.
 bool SetsALimit(const journal::StoredSession& session) {
-  return std::any_of(session.events.begin(), session.events.end(), [](const journal::StoredEvent& e) {
-    const auto* change = std::get_if<SettingChanged>(&e.event);
-    return change != nullptr && change->setting >= Setting::kBankroll && change->value >= 0;
-  });
+  return std::any_of(
+      session.events.begin(), session.events.end(), [](const journal::StoredEvent& e) {
+        const auto* change = std::get_if<SettingChanged>(&e.event);
+        return change != nullptr && change->setting >= Setting::kBankroll && change->value >= 0;
+      });
 }
 
 // The journal keeps the text of a system file with its session: that copy is played,
@@ -145,7 +146,8 @@ bool WriteStoredPage(const JournalCommand& command, int64_t id, const SessionTra
   try {
     EveningPageText text = StoredEveningText("vellaro-sim", command.file, id, what_if);
     text.next_bet = NextBetLines(NextBetOf(game));
-    ReplaceFileAtomically(*command.report, EveningPageHtml(text, track), DatabaseFiles(command.file));
+    ReplaceFileAtomically(*command.report, EveningPageHtml(text, track),
+                          DatabaseFiles(command.file));
   } catch (const FileWriteError& e) {
     err << "vellaro-sim: "
         << TrFormat("cannot write the report page {1}: {2}",
@@ -203,7 +205,8 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     err << "vellaro-sim: " << e.what() << '\n';
     return kExitFailed;
   }
-  if (command.report && !WriteStoredPage(command, id, track, replay.game(), err)) return kExitFailed;
+  if (command.report && !WriteStoredPage(command, id, track, replay.game(), err))
+    return kExitFailed;
   if (command.export_log) {
     try {
       ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList),
@@ -218,8 +221,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
 
 // Says which file is damaged and which of its sessions still read.
 int Damaged(const std::string& file, std::string_view detail, std::ostream& err) {
-  err << "vellaro-sim: " << journal::DamageText(file, detail, journal::SurveyDamage(file))
-      << '\n';
+  err << "vellaro-sim: " << journal::DamageText(file, detail, journal::SurveyDamage(file)) << '\n';
   return kExitBadInput;
 }
 

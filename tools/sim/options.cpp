@@ -7,8 +7,8 @@
 #include "betting/chance.h"
 #include "game/types.h"
 #include "text/translate.h"
-#include "tools/sim/person_text.h"
 #include "tools/sim/journal_command.h"
+#include "tools/sim/person_text.h"
 
 namespace vellaro::sim {
 
@@ -51,12 +51,17 @@ const Option kOptions[] = {
        if (!c.all_systems) c.settings.system = static_cast<BettingSystem>(v);
      },
      N_("betting system (default martingale); all: each of the six\n"
-     "                      and every --system-file on the same evenings\n"
-     "                      (with --runs)")},
+        "                      and every --system-file on the same evenings\n"
+        "                      (with --runs)")},
     // Its value is a path, taken as it is (see ParseCommandLine).
-    {"--system-file", "FILE", 0, 0, {}, nullptr,
+    {"--system-file",
+     "FILE",
+     0,
+     0,
+     {},
+     nullptr,
      N_("play the betting system written in FILE (see\n"
-     "                      \"System files\" below); repeatable with --system all")},
+        "                      \"System files\" below); repeatable with --system all")},
     {"--base",
      "N",
      1,
@@ -114,7 +119,7 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.settings.mode = static_cast<Mode>(v); },
      N_("analysis mode (default 2): 1 random, 2 DEEP SCAN, 3 SMART,\n"
-     "                      4 ADAPTIVE, 5 the number matrix")},
+        "                      4 ADAPTIVE, 5 the number matrix")},
     {"--learn",
      "N",
      1,
@@ -136,7 +141,7 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.bankroll = static_cast<int32_t>(v); },
      N_("session limit: units brought; stops where the next stake\n"
-     "                      is more than what is left (the risk of ruin)")},
+        "                      is more than what is left (the risk of ruin)")},
     {"--stop-loss",
      "N",
      1,
@@ -165,7 +170,7 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.settings.limits.max_losses = static_cast<int32_t>(v); },
      N_("session limit: stops where a bet would follow more than\n"
-     "                      N losses in a row")},
+        "                      N losses in a row")},
     {"--clock",
      "T",
      0,
@@ -173,7 +178,7 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.clock_s = static_cast<uint32_t>(v); },
      N_("start of the virtual time, seconds since 1970\n"
-     "                      (default now)")},
+        "                      (default now)")},
     {"--gap-ms",
      "N",
      0,
@@ -209,7 +214,7 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.seed = v; },
      N_("the wheel's seed (with --random or --runs; default: drawn\n"
-     "                      and printed)")},
+        "                      and printed)")},
     {"--threads",
      "T",
      1,
@@ -217,7 +222,7 @@ const Option kOptions[] = {
      {},
      [](CommandLine& c, uint64_t v) { c.threads = static_cast<uint32_t>(v); },
      N_("threads for --runs (default: one per core); the output\n"
-     "                      is the same for any T")},
+        "                      is the same for any T")},
     {"--format", "FORMAT", 0, 0, kFormatWords,
      [](CommandLine& c, uint64_t v) {
        c.format = static_cast<Format>(v);
@@ -231,7 +236,7 @@ const Option kOptions[] = {
      {},
      nullptr,
      N_("also write the report page, one HTML file with its\n"
-     "                      charts, to FILE"),
+        "                      charts, to FILE"),
      [](CommandLine& c, std::string_view v) { c.report = std::string(v); }},
     {"--column",
      "N|NAME",
@@ -240,8 +245,8 @@ const Option kOptions[] = {
      {},
      nullptr,
      N_("read FILE as CSV, its spins in column N (from 1) or the\n"
-     "                      column headed NAME (a FILE named *.csv is read as CSV\n"
-     "                      anyway, from its first column of numbers 0 to 36)"),
+        "                      column headed NAME (a FILE named *.csv is read as CSV\n"
+        "                      anyway, from its first column of numbers 0 to 36)"),
      [](CommandLine& c, std::string_view v) {
        if (v.empty()) throw UsageError(Tr("--column needs a column's number or name"));
        c.column = std::string(v);
@@ -302,9 +307,8 @@ uint64_t ParseValue(const Option& option, std::string_view text) {
     for (size_t i = 0; i < option.words.size(); ++i) {
       if (option.words[i] == text) return i;
     }
-    throw UsageError(
-        TrFormat("{1} takes one of {2}, not {3}",
-                 {option.name, Joined(option.words), Quoted(text)}));
+    throw UsageError(TrFormat("{1} takes one of {2}, not {3}",
+                              {option.name, Joined(option.words), Quoted(text)}));
   }
   uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -312,9 +316,9 @@ uint64_t ParseValue(const Option& option, std::string_view text) {
   if (!digits_only || error != std::errc() || end != text.data() + text.size() ||
       value < option.min || value > option.max) {
     // The bounds as the option takes them: digits only, without a separator.
-    throw UsageError(TrFormat("{1} takes a whole number from {2} to {3}, not {4}",
-                              {option.name, std::to_string(option.min),
-                               std::to_string(option.max), Quoted(text)}));
+    throw UsageError(TrFormat(
+        "{1} takes a whole number from {2} to {3}, not {4}",
+        {option.name, std::to_string(option.min), std::to_string(option.max), Quoted(text)}));
   }
   return value;
 }
@@ -450,7 +454,8 @@ std::string HelpLine(const OptionHelp& option, std::span<const std::string_view>
 
 std::vector<OptionHelp> AcceptedOptions() {
   std::vector<OptionHelp> rows;
-  for (const Option& option : kOptions) rows.push_back({option.name, option.value_name, option.help});
+  for (const Option& option : kOptions)
+    rows.push_back({option.name, option.value_name, option.help});
   for (const OptionHelp& option : JournalOptions()) rows.push_back(option);
   return rows;
 }
@@ -560,21 +565,21 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
 namespace {
 
 // What the program does and the ways to call it, before the options.
-constexpr std::string_view kHelpUsage = N_(
-    "Usage: vellaro-sim [OPTIONS] [FILE]\n"
-    "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
-    // One line each, within 80 columns: help2man reads no continued usage line.
-    "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
-    "  or:  vellaro-sim --journal FILE --list\n"
-    "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
-    "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line, or numbers\n"
-    "separated by blanks, commas or semicolons; a CSV file with --column or a name\n"
-    "ending in .csv; FILE, or standard input when FILE is - or absent) through the\n"
-    "game in virtual time and prints what the window would have shown after every\n"
-    "entry, as CSV, or with --summary what it came to. --random replays a fair\n"
-    "single-zero wheel instead;\n"
-    "--runs plays many evenings of it and reports the spread of their results.\n"
-    "--journal lists or replays the evenings the window journaled.\n");
+constexpr std::string_view kHelpUsage =
+    N_("Usage: vellaro-sim [OPTIONS] [FILE]\n"
+       "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
+       // One line each, within 80 columns: help2man reads no continued usage line.
+       "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
+       "  or:  vellaro-sim --journal FILE --list\n"
+       "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
+       "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line, or numbers\n"
+       "separated by blanks, commas or semicolons; a CSV file with --column or a name\n"
+       "ending in .csv; FILE, or standard input when FILE is - or absent) through the\n"
+       "game in virtual time and prints what the window would have shown after every\n"
+       "entry, as CSV, or with --summary what it came to. --random replays a fair\n"
+       "single-zero wheel instead;\n"
+       "--runs plays many evenings of it and reports the spread of their results.\n"
+       "--journal lists or replays the evenings the window journaled.\n");
 
 // The sections of the help that follow the options, each under its title.
 struct HelpSection {
@@ -585,146 +590,146 @@ struct HelpSection {
 constexpr HelpSection kHelpSections[] = {
     {N_("Money:"),
      N_("  The net result counts the bets that were shown, and so placed, only: each\n"
-     "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
-     "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
-     "  summary labels it as internal. No betting system changes the house edge: an\n"
-     "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n")},
+        "  wins or loses its stake at the next spin. It starts from 0 and is kept in 64\n"
+        "  bits. The engine's own balance also credits wins of bets it never showed; the\n"
+        "  summary labels it as internal. No betting system changes the house edge: an\n"
+        "  even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on average.\n")},
     {N_("Session limits:"),
      N_("  --bankroll, --stop-loss, --take-profit, --table-max and --max-losses are off\n"
-     "  unless given, and count the net result above. Where the window would hold the\n"
-     "  next bet back because of one, the replay of the evening stops after that line;\n"
-     "  the summary says which limit stopped it, at which line, and its numbers (with\n"
-     "  the trace, standard error says it). The stop-loss and the take-profit stop\n"
-     "  once reached: a net result of -N or below, +N or above. A stake of exactly\n"
-     "  what is left of the bankroll, or of exactly the table maximum, is still\n"
-     "  placed.\n")},
+        "  unless given, and count the net result above. Where the window would hold the\n"
+        "  next bet back because of one, the replay of the evening stops after that line;\n"
+        "  the summary says which limit stopped it, at which line, and its numbers (with\n"
+        "  the trace, standard error says it). The stop-loss and the take-profit stop\n"
+        "  once reached: a net result of -N or below, +N or above. A stake of exactly\n"
+        "  what is left of the bankroll, or of exactly the table maximum, is still\n"
+        "  placed.\n")},
     {N_("The wheel in the summary:"),
      N_("  The summary lists the dozens, the columns and the wheel's named sectors\n"
-     "  (Voisins du zero, Tiers du cylindre, Orphelins, Jeu zero) of the spins in the\n"
-     "  history: hits, share against the fair one, spins since, longest absence. Each\n"
-     "  line gives p, an exact chance on a fair wheel: for the hits, of a count no\n"
-     "  more likely than the one seen, on either side of the expected count; for the\n"
-     "  longest absence, of one at least this long. Holm's correction of each over\n"
-     "  all 20 figures together: a figure is unusual when that is 0.05 or less. Spins\n"
-     "  are independent: none of this says anything about the next spin.\n")},
+        "  (Voisins du zero, Tiers du cylindre, Orphelins, Jeu zero) of the spins in the\n"
+        "  history: hits, share against the fair one, spins since, longest absence. Each\n"
+        "  line gives p, an exact chance on a fair wheel: for the hits, of a count no\n"
+        "  more likely than the one seen, on either side of the expected count; for the\n"
+        "  longest absence, of one at least this long. Holm's correction of each over\n"
+        "  all 20 figures together: a figure is unusual when that is 0.05 or less. Spins\n"
+        "  are independent: none of this says anything about the next spin.\n")},
     {N_("Repeating a run:"),
      N_("  Modes 1, 3, 4 and 5 choose with random numbers seeded from the clock, so\n"
-     "  their result depends on --clock (default: the time of the run). Without\n"
-     "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
-     "  and every setting as options that repeat the run; with the trace, a drawn\n"
-     "  seed or clock is named on standard error.\n")},
+        "  their result depends on --clock (default: the time of the run). Without\n"
+        "  --seed a seed is drawn. The summary and the report state the clock, the seed\n"
+        "  and every setting as options that repeat the run; with the trace, a drawn\n"
+        "  seed or clock is named on standard error.\n")},
     {N_("The --runs report:"),
      N_("  N evenings of M spins each, every one a fresh game with the options above.\n"
-     "  With --system all the six systems play the same spins, evening by evening.\n"
-     "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
-     "  started at the seed, so the report is the same for any --threads. Per system\n"
-     "  it gives:\n"
-     "    evenings, spins      N, and M per evening\n"
-     "    mean_result          the mean net result of an evening, in units\n"
-     "    expected_mean_result -1/37 of the mean units staked in these evenings:\n"
-     "                         the house edge on this sample's stakes\n"
-     "    median_result, p5_result, p95_result\n"
-     "                         percentiles of the net result by nearest rank: the\n"
-     "                         smallest result that at least p % of the evenings do\n"
-     "                         not exceed (the median is the 50th)\n"
-     "    share_ahead          the share of evenings that end above 0\n"
-     "    stopped_by_bankroll, stopped_by_stop_loss, stopped_by_take_profit,\n"
-     "    stopped_by_table_max, stopped_by_max_losses\n"
-     "                         for each limit given, the share of evenings it\n"
-     "                         stopped before their last spin (it held a bet back\n"
-     "                         after spin k < M); with --bankroll, the risk of ruin\n"
-     "    mean_deepest_drawdown\n"
-     "                         the mean of each evening's largest fall of the net\n"
-     "                         result below its highest point so far, which starts at\n"
-     "                         0\n"
-     "    largest_stake        the largest stake shown on any evening\n"
-     "    units_staked         all stakes of the settled shown bets\n"
-     "    result_per_unit_staked, _low95, _high95\n"
-     "                         all net results over all units staked, with a 95 %\n"
-     "                         interval: the ratio of two means over independent\n"
-     "                         evenings, its standard error by the delta method\n"
-     "    interval_withheld    empty where the interval is given, else why not:\n"
-     "                         stakes_unbounded, too_few_evenings, few_stopped,\n"
-     "                         few_ran_on\n"
-     "    house_edge           -1/37, for comparison\n"
-     "  The interval is given only where its method holds: fewer than 100 evenings,\n"
-     "  stakes that can grow without bound (Martingale and Quorvel with no limit\n"
-     "  that bounds them, Parlay without --table-max), or limits that stopped, or\n"
-     "  let run, fewer than 10 evenings withhold it, and the table says why. Where\n"
-     "  no bankroll is set and stakes can grow without bound, the report says so\n"
-     "  first (with CSV, on standard error). A bet still on show after an evening's\n"
-     "  last spin is never decided and is not counted. The table (default) puts the\n"
-     "  settings above the measures; JSON holds them under \"settings\"; CSV is a\n"
-     "  header line and one line per system, and its settings go to standard error.\n"
-     "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
-     "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
-     "  bytes for each system, and with --report about 300 more for its page.\n")},
+        "  With --system all the six systems play the same spins, evening by evening.\n"
+        "  Evening i (from 0) plays the wheel seeded with output i + 1 of SplitMix64\n"
+        "  started at the seed, so the report is the same for any --threads. Per system\n"
+        "  it gives:\n"
+        "    evenings, spins      N, and M per evening\n"
+        "    mean_result          the mean net result of an evening, in units\n"
+        "    expected_mean_result -1/37 of the mean units staked in these evenings:\n"
+        "                         the house edge on this sample's stakes\n"
+        "    median_result, p5_result, p95_result\n"
+        "                         percentiles of the net result by nearest rank: the\n"
+        "                         smallest result that at least p % of the evenings do\n"
+        "                         not exceed (the median is the 50th)\n"
+        "    share_ahead          the share of evenings that end above 0\n"
+        "    stopped_by_bankroll, stopped_by_stop_loss, stopped_by_take_profit,\n"
+        "    stopped_by_table_max, stopped_by_max_losses\n"
+        "                         for each limit given, the share of evenings it\n"
+        "                         stopped before their last spin (it held a bet back\n"
+        "                         after spin k < M); with --bankroll, the risk of ruin\n"
+        "    mean_deepest_drawdown\n"
+        "                         the mean of each evening's largest fall of the net\n"
+        "                         result below its highest point so far, which starts at\n"
+        "                         0\n"
+        "    largest_stake        the largest stake shown on any evening\n"
+        "    units_staked         all stakes of the settled shown bets\n"
+        "    result_per_unit_staked, _low95, _high95\n"
+        "                         all net results over all units staked, with a 95 %\n"
+        "                         interval: the ratio of two means over independent\n"
+        "                         evenings, its standard error by the delta method\n"
+        "    interval_withheld    empty where the interval is given, else why not:\n"
+        "                         stakes_unbounded, too_few_evenings, few_stopped,\n"
+        "                         few_ran_on\n"
+        "    house_edge           -1/37, for comparison\n"
+        "  The interval is given only where its method holds: fewer than 100 evenings,\n"
+        "  stakes that can grow without bound (Martingale and Quorvel with no limit\n"
+        "  that bounds them, Parlay without --table-max), or limits that stopped, or\n"
+        "  let run, fewer than 10 evenings withhold it, and the table says why. Where\n"
+        "  no bankroll is set and stakes can grow without bound, the report says so\n"
+        "  first (with CSV, on standard error). A bet still on show after an evening's\n"
+        "  last spin is never decided and is not counted. The table (default) puts the\n"
+        "  settings above the measures; JSON holds them under \"settings\"; CSV is a\n"
+        "  header line and one line per system, and its settings go to standard error.\n"
+        "  Shares are fractions in CSV and JSON. While it runs, a progress line is drawn\n"
+        "  on standard error when that is a terminal. Each evening is kept in memory, 32\n"
+        "  bytes for each system, and with --report about 300 more for its page.\n")},
     {N_("The report page:"),
      N_("  --report FILE writes one HTML file beside the usual output: for --runs, per\n"
-     "  system and side by side, the spread of the evenings' net results, the\n"
-     "  percentiles of the net result after each spin, the bankroll each system\n"
-     "  needed, the result per unit staked against the house edge and, with limits,\n"
-     "  when they stopped the evenings; for one replay (a log, --random or a stored\n"
-     "  session with --journal ... --session ID --report FILE), the evening's chart\n"
-     "  and what chance did with its spins. Its pictures are inline SVG: it fetches\n"
-     "  nothing and runs no script. It restates the settings, the seed and the clock.\n")},
+        "  system and side by side, the spread of the evenings' net results, the\n"
+        "  percentiles of the net result after each spin, the bankroll each system\n"
+        "  needed, the result per unit staked against the house edge and, with limits,\n"
+        "  when they stopped the evenings; for one replay (a log, --random or a stored\n"
+        "  session with --journal ... --session ID --report FILE), the evening's chart\n"
+        "  and what chance did with its spins. Its pictures are inline SVG: it fetches\n"
+        "  nothing and runs no script. It restates the settings, the seed and the clock.\n")},
     {N_("System files:"),
      N_("  A betting system of your own, one per file: \"key = value\" lines in UTF-8, at\n"
-     "  most 4096 bytes a line and 64 KB a file. \"#\" starts a comment, which runs to\n"
-     "  the end of the line; blank lines are skipped. Stakes and amounts are whole\n"
-     "  numbers of base units (--base), from 1 to 1000000.\n"
-     "    name = TEXT          shown in the reports and the window (up to 64 bytes,\n"
-     "                         no control characters, no \"#\")\n"
-     "    kind = sequence      stakes read from a list:\n"
-     "      sequence = A B C ...     the stakes, at most 1000\n"
-     "      on_win = STEP, on_loss = STEP\n"
-     "                         STEP: next (one place on), back N (N places back,\n"
-     "                         never before the first), reset (to the start) or stay\n"
-     "      at_end = stay|reset      past the last stake: keep it (default) or\n"
-     "                               start again\n"
-     "    kind = multiply      the stake multiplied or added to:\n"
-     "      on_loss = times K | plus N | times K plus N        (K from 2 to 100)\n"
-     "      on_win = reset | stay | times K | plus N | minus N\n"
-     "    kind = labouchere    the stake is the line's first plus last number; a win\n"
-     "                         crosses both off, a loss writes the stake at the end;\n"
-     "                         an emptied line starts again:\n"
-     "      line = A B C ...\n"
-     "    kind = oscars-grind  cycles that each aim at +1 unit: the stake stays after\n"
-     "                         a loss and grows by one unit after a win, never past\n"
-     "                         what would end the cycle at exactly +1\n"
-     "  Every kind also takes:\n"
-     "    start = N            the first stake (default 1, the list's first stake,\n"
-     "                         or the line's first plus last)\n"
-     "    floor = N            no stake below N units (default 1)\n"
-     "    cap = N              a stake above N units is cut to N (default none; the\n"
-     "                         game shows no stake above 2147483647 in any case)\n"
-     "    safeguards = none | reset | reset+min-profit\n"
-     "                         which of --auto-reset and --min-profit, when given,\n"
-     "                         apply to the system (default none)\n"
-     "  As for the six, a loss moves the stake only once the losses in a row pass\n"
-     "  --safe-level. A file is read whole or refused whole, with its line and what\n"
-     "  was expected (exit status 2). The presets are installed in\n"
-     "  /usr/share/vellaro/systems; the window also lists the player's own,\n"
-     "  $XDG_CONFIG_HOME/vellaro/systems/*.system. For example:\n"
-     "    # Fibonacci, at most 89 units a stake\n"
-     "    name = Short Fibonacci\n"
-     "    kind = sequence\n"
-     "    sequence = 1 1 2 3 5 8 13 21 34 55 89\n"
-     "    on_loss = next\n"
-     "    on_win = back 2\n")},
+        "  most 4096 bytes a line and 64 KB a file. \"#\" starts a comment, which runs to\n"
+        "  the end of the line; blank lines are skipped. Stakes and amounts are whole\n"
+        "  numbers of base units (--base), from 1 to 1000000.\n"
+        "    name = TEXT          shown in the reports and the window (up to 64 bytes,\n"
+        "                         no control characters, no \"#\")\n"
+        "    kind = sequence      stakes read from a list:\n"
+        "      sequence = A B C ...     the stakes, at most 1000\n"
+        "      on_win = STEP, on_loss = STEP\n"
+        "                         STEP: next (one place on), back N (N places back,\n"
+        "                         never before the first), reset (to the start) or stay\n"
+        "      at_end = stay|reset      past the last stake: keep it (default) or\n"
+        "                               start again\n"
+        "    kind = multiply      the stake multiplied or added to:\n"
+        "      on_loss = times K | plus N | times K plus N        (K from 2 to 100)\n"
+        "      on_win = reset | stay | times K | plus N | minus N\n"
+        "    kind = labouchere    the stake is the line's first plus last number; a win\n"
+        "                         crosses both off, a loss writes the stake at the end;\n"
+        "                         an emptied line starts again:\n"
+        "      line = A B C ...\n"
+        "    kind = oscars-grind  cycles that each aim at +1 unit: the stake stays after\n"
+        "                         a loss and grows by one unit after a win, never past\n"
+        "                         what would end the cycle at exactly +1\n"
+        "  Every kind also takes:\n"
+        "    start = N            the first stake (default 1, the list's first stake,\n"
+        "                         or the line's first plus last)\n"
+        "    floor = N            no stake below N units (default 1)\n"
+        "    cap = N              a stake above N units is cut to N (default none; the\n"
+        "                         game shows no stake above 2147483647 in any case)\n"
+        "    safeguards = none | reset | reset+min-profit\n"
+        "                         which of --auto-reset and --min-profit, when given,\n"
+        "                         apply to the system (default none)\n"
+        "  As for the six, a loss moves the stake only once the losses in a row pass\n"
+        "  --safe-level. A file is read whole or refused whole, with its line and what\n"
+        "  was expected (exit status 2). The presets are installed in\n"
+        "  /usr/share/vellaro/systems; the window also lists the player's own,\n"
+        "  $XDG_CONFIG_HOME/vellaro/systems/*.system. For example:\n"
+        "    # Fibonacci, at most 89 units a stake\n"
+        "    name = Short Fibonacci\n"
+        "    kind = sequence\n"
+        "    sequence = 1 1 2 3 5 8 13 21 34 55 89\n"
+        "    on_loss = next\n"
+        "    on_win = back 2\n")},
     {N_("Bounds:"),
      N_("  A log is checked whole before it is replayed, and so held: at most 1000000\n"
-     "  spins, undos and redos, and a CSV at most 64 MB. --random takes at most\n"
-     "  4294967296 spins, which it does not hold; --runs at most 1000000 evenings of\n"
-     "  at most 4294967296 spins. FILE, --system-file and --journal are read only if\n"
-     "  they are regular files: a FIFO, a device or a folder is refused (exit 2).\n")},
+        "  spins, undos and redos, and a CSV at most 64 MB. --random takes at most\n"
+        "  4294967296 spins, which it does not hold; --runs at most 1000000 evenings of\n"
+        "  at most 4294967296 spins. FILE, --system-file and --journal are read only if\n"
+        "  they are regular files: a FIFO, a device or a folder is refused (exit 2).\n")},
     {N_("Exit status:"),
      N_("  0  done\n"
-     "  1  the output could not all be written, a stored session's replay departs\n"
-     "     from the journal, or the engine failed\n"
-     "  2  a bad option, an unreadable or bad log or system file, an undo or redo\n"
-     "     the window would not offer, or a journal that cannot be read or is\n"
-     "     damaged; nothing has gone to standard output\n")},
+        "  1  the output could not all be written, a stored session's replay departs\n"
+        "     from the journal, or the engine failed\n"
+        "  2  a bad option, an unreadable or bad log or system file, an undo or redo\n"
+        "     the window would not offer, or a journal that cannot be read or is\n"
+        "     damaged; nothing has gone to standard output\n")},
 };
 
 }  // namespace

@@ -39,8 +39,8 @@ struct CommandLine {
   vellaro::Settings settings;  // the last --trend of a pair wins, as clicks in the window do
   // The --trend options in the order given: the settings line repeats them as typed.
   std::vector<int> trends_clicked;
-  bool all_systems = false;         // --system all: every system on the same evenings
-  bool system_given = false;        // --system was given
+  bool all_systems = false;   // --system all: every system on the same evenings
+  bool system_given = false;  // --system was given
   // --system-file, in the order given: played instead of --system, or with --system all
   // after the six. Read by the program, not by the parser.
   std::vector<std::string> system_files;

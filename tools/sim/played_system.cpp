@@ -13,8 +13,8 @@ namespace {
 std::optional<int64_t> LargestStake(const SystemDefinition& rules) {
   std::optional<int64_t> largest;
   if (rules.kind == SystemKind::kSequence) {
-    largest = std::max(rules.start, *std::max_element(rules.sequence.begin(),
-                                                      rules.sequence.end()));
+    largest =
+        std::max(rules.start, *std::max_element(rules.sequence.begin(), rules.sequence.end()));
   }
   if (rules.cap != 0) largest = std::min(largest.value_or(rules.cap), rules.cap);
   return largest;

@@ -13,7 +13,7 @@
 namespace vellaro::sim {
 
 struct PlayedSystem {
-  int builtin = 0;                  // the built-in system, when `file` is unset
+  int builtin = 0;                   // the built-in system, when `file` is unset
   std::optional<CustomSystem> file;  // the rules and text of a --system-file
 
   PlayedSystem() = default;

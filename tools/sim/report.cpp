@@ -8,8 +8,8 @@
 
 #include "game/text_number.h"
 #include "text/translate.h"
-#include "tools/sim/person_text.h"
 #include "tools/sim/interval_rule.h"
+#include "tools/sim/person_text.h"
 
 namespace vellaro::sim {
 
@@ -67,9 +67,7 @@ std::optional<std::string> StoppedShare(const SystemSpread& s, Style style) {
 
 const Column kColumns[] = {
     {"system", N_("system"),
-     [](const SystemSpread& s, Style) -> std::optional<std::string> {
-       return s.system.Name();
-     },
+     [](const SystemSpread& s, Style) -> std::optional<std::string> { return s.system.Name(); },
      true},
     {"evenings", N_("evenings"),
      [](const SystemSpread& s, Style) -> std::optional<std::string> {
@@ -196,8 +194,8 @@ void WriteTable(std::ostream& out, const RunSetup& setup,
       << TrFormat("{1} of {2} of a fair single-zero wheel",
                   {CountedText(static_cast<int64_t>(c.runs.value_or(0)), N_("{1} evening"),
                                N_("{1} evenings")),
-                   CountedText(static_cast<int64_t>(c.spins_per_run.value_or(0)),
-                               N_("{1} spin"), N_("{1} spins"))})
+                   CountedText(static_cast<int64_t>(c.spins_per_run.value_or(0)), N_("{1} spin"),
+                               N_("{1} spins"))})
       << '\n';
   const std::string note = UnboundedStakesNote(SystemsOf(systems), c.settings.limits);
   if (!note.empty()) out << Wrapped(note);
@@ -242,14 +240,14 @@ void WriteTableNotes(std::ostream& out, const RunSetup& setup,
          "calibration test checks that it then covers the house edge 95 times in 100); "
          "where it does not, the interval is withheld and the reason follows."));
   if (setup.line.settings.limits.Any()) {
-    out << Wrapped(Tr(
-        "Stopped by a limit: the share of evenings that a session limit stopped before their "
-        "last spin: it held the next bet back after spin k of an evening of S spins, k < S "
-        "(a bet held back after the last spin stops nothing). The bankroll, the table "
-        "maximum and losses in a row hold a bet back when it would break them, the "
-        "stop-loss and the take-profit once reached. With a bankroll, the share it stopped "
-        "is the risk of ruin: the evenings on which what was left could not cover the next "
-        "stake before the last spin."));
+    out << Wrapped(
+        Tr("Stopped by a limit: the share of evenings that a session limit stopped before their "
+           "last spin: it held the next bet back after spin k of an evening of S spins, k < S "
+           "(a bet held back after the last spin stops nothing). The bankroll, the table "
+           "maximum and losses in a row hold a bet back when it would break them, the "
+           "stop-loss and the take-profit once reached. With a bankroll, the share it stopped "
+           "is the risk of ruin: the evenings on which what was left could not cover the next "
+           "stake before the last spin."));
   }
   for (const SystemSpread& system : systems) {
     const std::optional<NoInterval> why = Withheld(system);

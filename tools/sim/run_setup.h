@@ -42,8 +42,8 @@ std::string LimitOptions(const vellaro::SessionLimits& limits);
 std::string RepeatingOptions(const RunSetup& setup);
 
 // The lines that open a summary or a report: "settings: ...", the name of each system file
-// played, the input file of a log replay, where the clock and the seed came from, and, when the mode draws random numbers,
-// that the result depends on --clock.
+// played, the input file of a log replay, where the clock and the seed came from, and, when the
+// mode draws random numbers, that the result depends on --clock.
 void PrintSetup(std::ostream& out, const RunSetup& setup);
 
 }  // namespace vellaro::sim

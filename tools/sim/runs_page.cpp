@@ -115,10 +115,11 @@ ReportFigure NeededFigure(const std::vector<ShareSeries>& series,
          "limits stay as set.");
   if (bankroll) {
     caption += ' ';
-    caption += TrFormat("With the bankroll of {1} set, the curve ends there: the evenings it "
-                        "stopped were not played on, and its height at {1} is the share the "
-                        "table gives as stopped by the bankroll.",
-                        {LocalNumber(std::to_string(*bankroll))});
+    caption += TrFormat(
+        "With the bankroll of {1} set, the curve ends there: the evenings it "
+        "stopped were not played on, and its height at {1} is the share the "
+        "table gives as stopped by the bankroll.",
+        {LocalNumber(std::to_string(*bankroll))});
   }
   return Figure(chart, caption);
 }
@@ -199,10 +200,10 @@ std::vector<std::string> SetupLines(const RunSetup& setup) {
   std::string line;
   std::istringstream in(text.str());
   while (std::getline(in, line)) lines.push_back(line);
-  lines.push_back(TrFormat(
-      "house edge: an even-money bet loses 1 unit in 37 ({1} %) of what is staked, on "
-      "average, whatever the system",
-      {LocalNumber("2.70")}));
+  lines.push_back(
+      TrFormat("house edge: an even-money bet loses 1 unit in 37 ({1} %) of what is staked, on "
+               "average, whatever the system",
+               {LocalNumber("2.70")}));
   return lines;
 }
 
@@ -245,8 +246,8 @@ ReportPage RunsPage(const RunSetup& setup, const std::vector<SystemSpread>& syst
     section.figures.push_back(Histogram(system, evenings[s]));
     section.figures.push_back(Fan(system, shapes.sampled, shapes.nets[s]));
     if (systems.size() == 1) {
-      section.figures.push_back(NeededFigure({NeededCurve(system, shapes.evenings[s])},
-                                              c.settings.limits.bankroll));
+      section.figures.push_back(
+          NeededFigure({NeededCurve(system, shapes.evenings[s])}, c.settings.limits.bankroll));
       Intervals(systems, section);
     }
     if (c.settings.limits.Any()) Stops(system, evenings[s], shapes.evenings[s], section);

@@ -52,20 +52,22 @@ std::string Local(int64_t count) {
 }  // namespace
 
 void PrintWheel(std::ostream& out, const WheelStatistics& wheel) {
-  out << TrFormat("wheel: {1}; the {2} dozens, columns and sectors below give {3} figures, "
-                  "judged together with Holm's correction: unusual at a corrected p of {4} or "
-                  "less",
-                  {CountedText(wheel.spins, N_("{1} spin"), N_("{1} spins")),
-                   Local(static_cast<int64_t>(wheel.groups.size())),
-                   Local(static_cast<int64_t>(wheel.checks.size())),
-                   LocalNumber(GeneralDigits(kUnusualLevel))})
+  out << TrFormat(
+             "wheel: {1}; the {2} dozens, columns and sectors below give {3} figures, "
+             "judged together with Holm's correction: unusual at a corrected p of {4} or "
+             "less",
+             {CountedText(wheel.spins, N_("{1} spin"), N_("{1} spins")),
+              Local(static_cast<int64_t>(wheel.groups.size())),
+              Local(static_cast<int64_t>(wheel.checks.size())),
+              LocalNumber(GeneralDigits(kUnusualLevel))})
       << '\n';
   for (const WheelRow& row : WheelRows(wheel)) {
     // Two templates, what was counted and how unusual it is: a template takes nine values.
-    out << TrFormat("{1}: hits {2}, share {3}, fair share {4}, spins since {5}, longest absence "
-                    "{6}",
-                    {row.name, LocalNumber(row.hits), LocalNumber(row.share),
-                     LocalNumber(row.fair_share), LocalNumber(row.since), LocalNumber(row.longest)})
+    out << TrFormat(
+               "{1}: hits {2}, share {3}, fair share {4}, spins since {5}, longest absence "
+               "{6}",
+               {row.name, LocalNumber(row.hits), LocalNumber(row.share),
+                LocalNumber(row.fair_share), LocalNumber(row.since), LocalNumber(row.longest)})
         << ", "
         << TrFormat("p of hits {1}, Holm {2}, p of longest absence {3}, Holm {4}, unusual {5}",
                     {LocalNumber(row.p_hits), LocalNumber(row.holm_hits),
@@ -178,9 +180,9 @@ void Summary::Print(std::ostream& out) const {
   const std::optional<std::string> at_the_end = HeldAtTheEnd();
   for (const Held& held : held_back_) {
     if (at_the_end && &held == &held_back_.back()) break;  // the last line says it
-    out << TrFormat("held back by a session limit at line {1}: {2}; {3}",
-                    {std::to_string(held.line), WithheldReason(held.withheld),
-                     Outcome(held.outcome)})
+    out << TrFormat(
+               "held back by a session limit at line {1}: {2}; {3}",
+               {std::to_string(held.line), WithheldReason(held.withheld), Outcome(held.outcome)})
         << '\n';
   }
   if (at_the_end) {
