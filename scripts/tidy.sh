@@ -82,7 +82,7 @@ echo "tidy: ${#files[@]} files"
 folders=$(find "$root" -mindepth 1 -maxdepth 1 -type d ! -name 'build*' ! -name '.*' \
   -printf '%f|' | sed 's/|$//')
 printf '%s\0' "${files[@]}" |
-  xargs -0 -n 1 -P "$(nproc)" "$tidy" -p "$build" --quiet \
+  xargs -0 -n 1 -P "$(nproc)" "$tidy" -p "$build" --quiet --extra-arg=-Wno-unknown-warning-option \
     --header-filter="^$root/($folders)/" 2>/dev/null || {
   echo "tidy: findings above (or a file that did not compile); fix them, or say in a" \
     "NOLINT(check) comment why the code is right" >&2

@@ -376,6 +376,8 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
   options.settings.system = kMartingale;
   SessionTrack track;
   options.listener = [&track](const GameEvent& event) { track.On(event); };
+  NextBet next;
+  options.at_end = [&next](const Game& game) { next = NextBetOf(game); };
   WheelSource wheel(5, 150);
   testing::Rows rows;
   Replay(options, wheel, rows);
@@ -417,8 +419,9 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
       true,
       true,
       {}};
-  EXPECT_EQ(page,
-            EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup)}, track));
+  EXPECT_EQ(page, EveningPageHtml({"vellaro-sim: 150 spins of a fair wheel", SetupLines(setup), "",
+                                   NextBetLines(next)},
+                                  track));
 }
 
 // A bankroll that stops the evening at line 29 of 300: the page's title names the limit and
