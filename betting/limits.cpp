@@ -77,7 +77,7 @@ void Betting::ReportWithheld() {
   // would let it through leaves it held back as it was, for "Continue anyway" or the next
   // change of a limit: an undo puts nothing on show.
   if (std::optional<BetWithheld> still = LimitBrokenBy(own_.withheld->chance)) {
-    own_.withheld = std::move(still);
+    own_.withheld = still;
   }
   events_.Emit(*own_.withheld);
 }

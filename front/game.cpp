@@ -29,7 +29,9 @@ void Game::FormCreate() {
 
 void Game::ExpectSpins(size_t spins) {
   NumbersList.reserve(NumbersList.size() + spins);
-  FaultInAtOnce(NumbersList.data() + NumbersList.size(), spins * sizeof(NumbersList[0]));
+  // The bytes of `spins` more entries: an entry's size, not the list's.
+  FaultInAtOnce(NumbersList.data() + NumbersList.size(),
+                spins * sizeof(NumbersList[0]));  // NOLINT(bugprone-sizeof-container)
 }
 
 void Game::SetDisplayTimers(bool on) {

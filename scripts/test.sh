@@ -70,11 +70,14 @@ stage_tsan_tests() {
   ctest --preset tsan -j "$jobs"
 }
 
-# clang-tidy's checks (.clang-tidy) on the files changed since the main branch, with the
-# main build's compile commands: the whole tree would take about 30 CPU-minutes on its own
-# (scripts/tidy.sh --all runs it). The layout of every file is a test of the suite above.
+# clang-tidy's checks (.clang-tidy) on the folders of tests/style/tidy_clean.txt, those
+# shown clean so far, with the main build's compile commands: a finding there fails the run.
+# The whole tree would take about 30 CPU-minutes and is not yet clean (scripts/tidy.sh --all).
 stage_tidy() {
-  "$root/scripts/tidy.sh" -p "$root/build-release"
+  local folders=() files=()
+  mapfile -t folders < <(grep -v '^#' "$root/tests/style/tidy_clean.txt")
+  mapfile -t files < <(cd "$root" && find "${folders[@]}" -name '*.cpp' | sort)
+  "$root/scripts/tidy.sh" -p "$root/build-release" "${files[@]}"
 }
 
 source "$root/scripts/stages.sh"

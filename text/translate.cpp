@@ -144,7 +144,7 @@ std::string TrFormat(const char* english, std::initializer_list<std::string_view
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '{' && i + 2 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
         text[i + 2] == '}') {
-      const size_t n = static_cast<size_t>(text[i + 1] - '1');
+      const auto n = static_cast<size_t>(text[i + 1] - '1');
       if (n < arguments.size()) {
         made.append(arguments.begin()[n]);
         i += 2;
