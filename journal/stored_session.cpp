@@ -271,7 +271,15 @@ SessionSummary Summarize(const StoredSession& session) {
 
 std::vector<SessionSummary> ListSessions(Database& db) {
   std::vector<SessionSummary> list;
-  for (const int64_t id : KnownSessionIds(db)) list.push_back(Summarize(LoadSession(db, id)));
+  for (const int64_t id : KnownSessionIds(db)) {
+    try {
+      list.push_back(Summarize(LoadSession(db, id)));
+    } catch (const std::out_of_range&) {
+      // A scan of the file named the session and a look-up by its key does not find it:
+      // the table's pages disagree with each other, which only damage does.
+      throw BadRecord(TrFormat("session {1} is named but cannot be found", {std::to_string(id)}));
+    }
+  }
   return list;
 }
 

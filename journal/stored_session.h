@@ -58,7 +58,7 @@ StoredSession LoadSession(Database& db, int64_t id);
 SessionSummary Summarize(const StoredSession& session);
 // Every stored session's summary (KnownSessionIds), oldest first: the list a player picks
 // a session from. Loads each session in full (the summary is counted from its events). Throws as
-// LoadSession does.
+// LoadSession does, except that a session it names and cannot find is BadRecord (damage).
 std::vector<SessionSummary> ListSessions(Database& db);
 
 // "2026-12-08T11:31:24Z" (milliseconds dropped).

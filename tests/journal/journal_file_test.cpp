@@ -316,6 +316,27 @@ TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
   EXPECT_TRUE(SurveyDamage(folder.File("none.sqlite")).reading.empty());
 }
 
+// Files whose pages disagree: a scan of the table of sessions names a session that a
+// look-up by its key does not find. The list calls that damage, as the survey does, instead
+// of reporting a session missing that it has just named.
+TEST(JournalDamage, ASessionNamedButNotFoundIsDamage) {
+  for (const char* name : {"named_but_not_found", "named_null_but_not_found"}) {
+    testing::TempFolder folder;
+    const std::string path = folder.File("journal.sqlite");
+    std::filesystem::copy_file(std::string(VELLARO_STORED_SESSION_CORPUS) + "/" + name, path);
+    try {
+      Database reader = OpenForReading(path);
+      ListSessions(reader);
+      ADD_FAILURE() << name << " listed as sound";
+    } catch (const BadRecord&) {
+    } catch (const SqliteError& e) {
+      EXPECT_TRUE(IsDamage(e)) << name << ": " << e.what();
+    }
+    const DamageSurvey survey = SurveyDamage(path);
+    EXPECT_FALSE(survey.not_reading.empty()) << name;
+  }
+}
+
 // What the player reads of a damaged journal, each form of it in their language: one
 // session or many, still reading or not, saved or lost.
 TEST(JournalDamage, WhatIsToldOfADamagedJournalIsInThePlayersLanguage) {
