@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <stdexcept>
 
 #include "env/fault_in.h"
@@ -135,7 +136,13 @@ Database OpenForReading(const std::string& path) {
   // as usual, it would get a -shm beside it.
   {
     Database look(path, Database::Access::kInspect);
-    CheckIsJournal(look, EmptyDatabase::kOurs);  // the window's new journal, its -wal unread
+    // Empty as the file stands is the window's new journal only while a -wal beside it may
+    // hold its first writes; without one it is empty for good, and refused here: read as a
+    // journal, a file in WAL mode would get a -wal and a -shm beside it.
+    std::error_code unknown;  // what cannot be looked at is taken to be there
+    const bool wal = std::filesystem::symlink_status(path + "-wal", unknown).type() !=
+                     std::filesystem::file_type::not_found;
+    CheckIsJournal(look, wal ? EmptyDatabase::kOurs : EmptyDatabase::kNotAJournal);
   }
   Database db(path, Database::Access::kReadOnly);
   CheckIsJournal(db, EmptyDatabase::kNotAJournal);

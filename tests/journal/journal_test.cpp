@@ -439,6 +439,16 @@ TEST(JournalSchema, AnEmptyFileIsMadeAJournalAndReadAsNone) {
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
   { Journal journal(path); }
   EXPECT_EQ(OpenForReading(path).QueryInt("PRAGMA user_version"), kSchemaVersion);
+
+  // Another program's new database in WAL mode, a header and nothing else: a reader says the
+  // same and makes no -wal or -shm beside it, as it would have to to read it.
+  const std::string header_only = folder.File("header-only.db");
+  Database(header_only, Database::Access::kReadWriteCreate).Exec("PRAGMA journal_mode=WAL;");
+  const OnDisk before(header_only);
+  ASSERT_FALSE(before.has_wal);
+  EXPECT_THROW(OpenForReading(header_only), NotAJournal);
+  EXPECT_TRUE(OnDisk(header_only) == before);
+  EXPECT_FALSE(std::filesystem::exists(header_only + "-shm"));
 }
 
 // A new file, and a journal written before files were marked, are journals: they get the
