@@ -168,10 +168,12 @@ TEST(GameView, TheSnapshotCarriesTheOptionsAndTheFlags) {
   EXPECT_FALSE(now.withheld);
   EXPECT_FALSE(now.custom_progress);
   h.game.OptionsClick();
+  now = SnapshotOf(h.game);
+  EXPECT_TRUE(now.options_open);
+  EXPECT_FALSE(now.analysis_running);
   h.Spins({17, 25, 0, 3});
   h.game.NumberClick(8);  // the fifth starts an analysis
   now = SnapshotOf(h.game);
-  EXPECT_TRUE(now.options_open);
   EXPECT_TRUE(now.analysis_running);
   EXPECT_EQ(now.figures, FiguresOf(h.game));
 }
