@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "export/game_log.h"
 #include "text/translate.h"
 
 namespace vellaro {
@@ -86,7 +87,11 @@ int64_t GameView::EnteredSpins() const {
   return static_cast<int64_t>(game_.controls().NumbersList.size());
 }
 
-const Gauge& GameView::AnalysisGauge() const {
+std::string GameView::LogText() const {
+  return GameLogText(game_.controls().NumbersList);
+}
+
+Gauge GameView::AnalysisGauge() const {
   return game_.controls().CGauge1;
 }
 
@@ -95,7 +100,7 @@ int32_t GameView::AcceptedSpins() const {
 }
 
 int32_t GameView::FirstAnalysisSpin() {
-  return GameState::StartThreshold;
+  return kFirstRecommendedSpin;
 }
 
 MatrixProgress GameView::Matrix() const {
@@ -126,16 +131,20 @@ SafeLevelLamp GameView::Lamp() const {
   return w.SL_Indicator1.visible ? SafeLevelLamp::kDark : SafeLevelLamp::kOff;
 }
 
-const SpinEdit& GameView::BaseStake() const {
+SpinEdit GameView::BaseStake() const {
   return game_.controls().Init_Bet;
 }
 
-const ComboBox& GameView::ModeBox() const {
+ComboBox GameView::ModeBox() const {
   return game_.controls().GameModes;
 }
 
-const ComboBox& GameView::SystemBox() const {
+ComboBox GameView::SystemBox() const {
   return game_.controls().BetStrategy;
+}
+
+int32_t GameView::SystemIndex() const {
+  return game_.controls().BetStrategy.index;
 }
 
 std::string GameView::SystemName() const {
@@ -153,7 +162,7 @@ Button GameView::RecalculateButton() const {
   return Translated(game_.controls().ReCalculateButton);
 }
 
-const Gauge& GameView::RecalculationGauge() const {
+Gauge GameView::RecalculationGauge() const {
   return game_.controls().CGauge2;
 }
 
@@ -161,11 +170,11 @@ Button GameView::CreateMatrixButton() const {
   return Translated(game_.controls().CreateMatrixButton);
 }
 
-const Gauge& GameView::MatrixGauge() const {
+Gauge GameView::MatrixGauge() const {
   return game_.controls().CGauge3;
 }
 
-const SpinEdit& GameView::MatrixLearningEdit() const {
+SpinEdit GameView::MatrixLearningEdit() const {
   return game_.controls().N_Count;
 }
 
@@ -174,19 +183,19 @@ int32_t GameView::MatrixLearning() const {
   return ReadSpinEdit(learning);
 }
 
-const Button& GameView::ResetMatrixButton() const {
+Button GameView::ResetMatrixButton() const {
   return game_.controls().ResetMatrixButton;
 }
 
-const TrackBar& GameView::SafeLevelTrack() const {
+TrackBar GameView::SafeLevelTrack() const {
   return game_.controls().SafeLevel;
 }
 
-const std::string& GameView::SafeLevelLosses() const {
+std::string GameView::SafeLevelLosses() const {
   return game_.controls().Label4.caption;
 }
 
-const CheckBox& GameView::CatRows() const {
+CheckBox GameView::CatRows() const {
   return game_.controls().CatRows;
 }
 
@@ -214,11 +223,11 @@ Caption GameView::UpTrenderAddCaption() const {
   return Translated(game_.controls().Label29);
 }
 
-const SpinEdit& GameView::UpTrenderWins() const {
+SpinEdit GameView::UpTrenderWins() const {
   return game_.controls().On_Wins;
 }
 
-const SpinEdit& GameView::UpTrenderAdd() const {
+SpinEdit GameView::UpTrenderAdd() const {
   return game_.controls().Add_To_Bet;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "front/game.h"
+#include "front/game_snapshot.h"
 #include "front/next_bet.h"
 #include "game/controls.h"
 #include "game/real_result.h"
@@ -79,11 +80,15 @@ class GameView {
   HistorySquare History(int square) const;  // 0 is the newest
   // The numbers in the history now, after any undo.
   int64_t EnteredSpins() const;
+  // The history as the game log's export writes it (export/game_log.h).
+  std::string LogText() const;
   // The analysis's progress gauge: 0 while none runs.
-  const Gauge& AnalysisGauge() const;
+  Gauge AnalysisGauge() const;
   bool AnalysisRunning() const { return game_.AnalysisRunning(); }
 
   // ---- Where the evening stands -----------------------------------------------------------
+  // The figures, the options and the limits at once, as plain values.
+  GameSnapshot Snapshot() const { return SnapshotOf(game_); }
   int32_t AcceptedSpins() const;
   static int32_t FirstAnalysisSpin();
   MatrixProgress Matrix() const;
@@ -91,8 +96,8 @@ class GameView {
   int64_t NetResult() const { return game_.RealCounts().net; }
   bool BetOnShow() const { return game_.BetOnShow(); }
   // The session limits as they stand, and the bet one of them holds back, if any.
-  const SessionLimits& Limits() const { return game_.Limits(); }
-  const std::optional<BetWithheld>& WithheldBet() const { return game_.WithheldBet(); }
+  SessionLimits Limits() const { return game_.Limits(); }
+  std::optional<BetWithheld> WithheldBet() const { return game_.WithheldBet(); }
   // The system and the next bet, as every place that names them reads them.
   NextBet Next() const { return NextBetOf(game_); }
 
@@ -103,29 +108,31 @@ class GameView {
   SafeLevelLamp Lamp() const;
 
   // ---- The options area --------------------------------------------------------------------
-  const SpinEdit& BaseStake() const;
-  const ComboBox& ModeBox() const;
+  SpinEdit BaseStake() const;
+  ComboBox ModeBox() const;
   // The betting-system box: the six built-in systems, then the player's own while it is
   // selected (index kCustomSystemIndex, its name as the item).
-  const ComboBox& SystemBox() const;
+  ComboBox SystemBox() const;
+  // The entry selected in it.
+  int32_t SystemIndex() const;
   // The name of the system selected: the built-in system's, or the one its file gives.
   std::string SystemName() const;
   // Whether the system selected is one the player wrote (Game::SelectedCustomSystem).
   bool CustomSystemSelected() const { return game_.SelectedCustomSystem() != nullptr; }
   Button ResetBetsButton() const;
   Button RecalculateButton() const;
-  const Gauge& RecalculationGauge() const;
+  Gauge RecalculationGauge() const;
   Button CreateMatrixButton() const;
-  const Gauge& MatrixGauge() const;
+  Gauge MatrixGauge() const;
   // The spins the matrix learns from, as typed (read only for the player).
-  const SpinEdit& MatrixLearningEdit() const;
+  SpinEdit MatrixLearningEdit() const;
   // The value the game reads from it.
   int32_t MatrixLearning() const;
-  const Button& ResetMatrixButton() const;
-  const TrackBar& SafeLevelTrack() const;
+  Button ResetMatrixButton() const;
+  TrackBar SafeLevelTrack() const;
   // The losses in a row a bet waits for, as written beside the track.
-  const std::string& SafeLevelLosses() const;
-  const CheckBox& CatRows() const;
+  std::string SafeLevelLosses() const;
+  CheckBox CatRows() const;
   CheckBox ShowBet() const;
   // The two safeguards, their captions in the current language.
   CheckBox AutomaticReset() const;
@@ -135,8 +142,8 @@ class GameView {
   Caption UpTrenderTitle() const;
   Caption UpTrenderWinsCaption() const;
   Caption UpTrenderAddCaption() const;
-  const SpinEdit& UpTrenderWins() const;
-  const SpinEdit& UpTrenderAdd() const;
+  SpinEdit UpTrenderWins() const;
+  SpinEdit UpTrenderAdd() const;
   // The game asks for the keyboard focus on "Show Bet" (once; Game::FocusTaken clears it).
   bool FocusAsked() const;
   bool FocusOnShowBet() const;

@@ -6,6 +6,8 @@
 #include <memory>
 #include <variant>
 
+#include "front/game_view.h"
+#include "replay/virtual_game.h"
 #include "text/translate.h"
 
 namespace vellaro::host {
@@ -112,15 +114,15 @@ void WindowGame::ReplayStored(const journal::StoredSession& stored) {
   // The whole evening again, in virtual time: its animations take no time at all. Then the
   // game goes on in the time it ran in before.
   Scheduler& before = scheduler_.target();
-  VirtualScheduler virtual_time(stored.started_ms);
+  replay::VirtualTime replay_time(stored.started_ms);
+  VirtualScheduler& virtual_time = replay_time.scheduler;
   scheduler_.SwitchTo(virtual_time);
   // The animations seed themselves from the time of day (SeedFromClock): read from outside
   // during a replay that takes no time, it would be one second throughout, whose seed could
   // hold an animation still, and whether the window resumed would depend on the second it
   // started. The replay's own time is what vellaro-sim's replay of the session reads.
   Clock& outside = time_of_day_.target();
-  VirtualClock replay_time(virtual_time);
-  time_of_day_.SwitchTo(replay_time);
+  time_of_day_.SwitchTo(replay_time.clock);
   journal_skip_ = stored.events.size();
   track_.Reserve(static_cast<size_t>(
       std::count_if(stored.events.begin(), stored.events.end(),
@@ -169,12 +171,9 @@ std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& store
     stored = journal::LoadSession(journal_->database(), id);
     // Played through once on the side, so that an evening that does not replay leaves the
     // one on show as it is.
-    VirtualScheduler time(stored.started_ms);
-    VirtualClock seconds(time);
-    replay::ReplayClock clock(seconds);
-    Game trial(Env{clock, time});
-    replay::ReplaySession(stored, trial, time, clock);
-    replay::FinishAnalysis(trial, time);
+    replay::VirtualGame trial(stored.started_ms);
+    replay::ReplaySession(stored, trial.game(), trial.scheduler(), trial.draws());
+    replay::FinishAnalysis(trial.game(), trial.scheduler());
   } catch (const std::exception& error) {  // BadRecord, SqliteError, ReplayDiverged, ...
     return error.what();
   }
@@ -214,7 +213,7 @@ void WindowGame::BeginSession(const Settings& settings) {
 }
 
 void WindowGame::FreshGame() {
-  const bool options_open = game_->controls().OptionsOpen();
+  const bool options_open = GameView(*game_).OptionsOpen();
   const SaveDialogSettings save_dialog = game_->SaveDialogChoice();
   MakeGame();
   game_->TakeOverSaveDialog(save_dialog);

@@ -1,8 +1,9 @@
 #include "replay/replay.h"
 
-#include "env/virtual_scheduler.h"
 #include "front/game.h"
+#include "front/game_snapshot.h"
 #include "replay/finish_analysis.h"
+#include "replay/virtual_game.h"
 
 namespace vellaro::replay {
 
@@ -28,27 +29,27 @@ constexpr size_t kHistoryKept = 64;
 }  // namespace
 
 void FillFromGame(const Game& game, Row& row) {
-  const GameState& state = game.state();
-  row.spin_count = state.SpinCount;
-  row.bet_chance = state.BetChance;
-  row.shown = game.BetOnShow();
-  row.stake = state.Stake;
-  row.balance = state.Balance;
-  row.target = state.BalanceTarget;
-  row.win_streak = state.WinStreak;
-  row.loss_streak = state.LossStreak;
-  row.deep_sum = state.DeepSum;
-  row.deep_remainder = state.DeepRemainder;
-  row.real = game.RealCounts();
+  const GameFigures f = FiguresOf(game);
+  row.spin_count = f.spin_count;
+  row.bet_chance = f.bet_chance;
+  row.shown = f.bet_on_show;
+  row.stake = f.stake;
+  row.balance = f.balance;
+  row.target = f.balance_target;
+  row.win_streak = f.win_streak;
+  row.loss_streak = f.loss_streak;
+  row.deep_sum = f.deep_sum;
+  row.deep_remainder = f.deep_remainder;
+  row.real = f.real;
 }
 
 std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, RowSink& sink) {
-  VirtualScheduler scheduler(int64_t{options.timing.clock_s} * 1000);
-  VirtualClock clock(scheduler);
   RunOptions run;
   run.display_timers = options.display_timers;
   run.history_kept = kHistoryKept;
-  Game game(Env{clock, scheduler}, run);
+  VirtualGame made(int64_t{options.timing.clock_s} * 1000, run);
+  Game& game = made.game();
+  VirtualScheduler& scheduler = made.scheduler();
   game.Configure(options.settings);
   Result settled = Result::kNone;
   game.AddListener(

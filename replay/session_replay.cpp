@@ -9,8 +9,10 @@
 
 #include "betting/session_limits.h"
 #include "betting/system_file.h"
+#include "front/game_view.h"
 #include "game/text_number.h"
 #include "journal/event_record.h"
+#include "replay/virtual_game.h"
 #include "text/translate.h"
 
 namespace vellaro::replay {
@@ -68,7 +70,7 @@ bool IsAction(const GameEvent& e, const Game& game, const SessionReplayOptions& 
 // the smallest value and is written as it at once, without a report of its own.) A what-if
 // types the same: one report, and its reset of the ledger, for each the player made.
 void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
-  const SpinEdit& edit = game.controls().Init_Bet;
+  const SpinEdit edit = GameView(game).BaseStake();
   const std::string plain = IntToStr(v);
   if (!reported_again && edit.text != plain) {
     game.TypeInitBet(plain);
@@ -166,7 +168,7 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
       if (options.exact || !selected || selected->text != system->custom) {
         game.SelectCustomSystem(SystemFromText(system->custom));
       }
-    } else if (click(game.controls().BetStrategy.index, system->system)) {
+    } else if (click(GameView(game).SystemIndex(), system->system)) {
       game.SelectBetStrategy(system->system);
     }
   } else if (const auto* mode = std::get_if<ModeChanged>(&e)) {
@@ -489,13 +491,10 @@ void SessionReplayer::Run() {
 
 bool ReplaysExactly(const journal::StoredSession& session) {
   try {
-    VirtualScheduler scheduler(session.started_ms);
-    VirtualClock time(scheduler);
-    ReplayClock clock(time);
     RunOptions run;
     run.display_timers = false;
-    Game game(Env{clock, scheduler}, run);
-    ReplaySession(session, game, scheduler, clock);
+    VirtualGame made(session.started_ms, run);
+    ReplaySession(session, made.game(), made.scheduler(), made.draws());
     return true;
   } catch (const std::exception&) {  // ReplayDiverged, or a session the game refuses
     return false;

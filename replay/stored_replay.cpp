@@ -114,19 +114,15 @@ struct Unlisten {
 }  // namespace
 
 StoredReplay::StoredReplay(const journal::StoredSession& session)
-    : session_(session),
-      scheduler_(session.started_ms),
-      time_(scheduler_),
-      clock_(time_),
-      game_(Env{clock_, scheduler_}, WithoutDisplayTimers()) {}
+    : session_(session), made_(session.started_ms, WithoutDisplayTimers()) {}
 
 void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
-  HeldBackWatch held_back(game_);
+  HeldBackWatch held_back(made_.game());
   const Game::ListenerId watch =
-      game_.AddListener([&held_back](const GameEvent& event) { held_back.On(event); });
+      made_.game().AddListener([&held_back](const GameEvent& event) { held_back.On(event); });
   std::optional<Game::ListenerId> everything;
-  if (options.listener) everything = game_.AddListener(options.listener);
-  const Unlisten unlisten{game_, watch, everything};
+  if (options.listener) everything = made_.game().AddListener(options.listener);
+  const Unlisten unlisten{made_.game(), watch, everything};
 
   Result settled = Result::kNone;
   uint64_t line = 0;
@@ -150,15 +146,15 @@ void StoredReplay::Run(const StoredReplayOptions& options, RowSink& sink) {
     row.entry.line = ++line;
     if (const auto* spin = std::get_if<SpinAccepted>(&entry)) row.entry.number = spin->number;
     if (std::holds_alternative<SpinRedone>(entry)) row.entry.number = Entry::kRedo;
-    row.at_ms = scheduler_.NowMs();
+    row.at_ms = made_.scheduler().NowMs();
     row.result = std::exchange(settled, Result::kNone);
-    FillFromGame(game_, row);
+    FillFromGame(made_.game(), row);
     row.real = journaled.counts();
     held_back.Fill(row);
     sink.Add(row);
     last = row;
   };
-  ReplaySession(session_, game_, scheduler_, clock_, replay);
+  ReplaySession(session_, made_.game(), made_.scheduler(), made_.draws(), replay);
   if (replay.exact && last) CheckAgainstTheList(session_, *last);
 }
 

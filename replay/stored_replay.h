@@ -7,11 +7,11 @@
 #include <functional>
 #include <optional>
 
-#include "env/virtual_scheduler.h"
 #include "front/game.h"
 #include "journal/stored_session.h"
 #include "replay/replay.h"
 #include "replay/session_replay.h"
+#include "replay/virtual_game.h"
 
 namespace vellaro::replay {
 
@@ -37,14 +37,11 @@ class StoredReplay {
   void Run(const StoredReplayOptions& options, RowSink& sink);
 
   // The game as the replay left it: its options, limits and stake for the risk meter.
-  const Game& game() const { return game_; }
+  const Game& game() const { return made_.game(); }
 
  private:
   const journal::StoredSession& session_;
-  VirtualScheduler scheduler_;
-  VirtualClock time_;
-  replay::ReplayClock clock_;
-  Game game_;
+  VirtualGame made_;
 };
 
 }  // namespace vellaro::replay

@@ -2,71 +2,69 @@
 
 #include <algorithm>
 
-#include "front/game_view.h"
-#include "game/text_number.h"
+#include "front/game_snapshot.h"
 
 namespace vellaro {
 
 namespace {
 
-// ReadSpinEdit's value, without its write-back of the minimum.
-int64_t Peek(const SpinEdit& edit) {
-  const std::optional<int32_t> typed = ParseSaturatedInt(edit.text);
-  return typed ? std::clamp(*typed, edit.min, edit.max) : edit.min;
+Progression ProgressionOf(const Game& game, const GameSnapshot& now, StakeLimit limit) {
+  Progression rules;
+  // The player's own system, while selected, in place of the built-in one.
+  rules.custom = game.CustomRules();
+  if (!rules.custom) rules.system = static_cast<BettingSystem>(now.system_index);
+  rules.base_unit = now.settings.base;
+  rules.safe_level = now.settings.safe_level;
+  rules.on_wins = now.settings.on_wins;
+  rules.add_to_bet = now.settings.add_to_bet;
+  rules.limit = limit;
+  return rules;
+}
+
+StakeState StakeStateOf(const GameSnapshot& now) {
+  return {now.figures.stake, now.figures.loss_streak, now.figures.up_trend_wins,
+          now.custom_progress.value_or(CustomProgress{})};
+}
+
+std::optional<RuinNotModelled> NotModelled(const RiskInputs& risk, const GameSnapshot& now) {
+  const Settings& s = now.settings;
+  const bool trend = std::any_of(s.trends.begin(), s.trends.end(), [](bool on) { return on; });
+  if (!SystemOf(risk.rules).StakeTellsAll()) return RuinNotModelled::kSystemState;
+  if (s.mode == Mode::kMatrix) return RuinNotModelled::kMatrix;
+  if (s.auto_reset) return RuinNotModelled::kAutomaticReset;
+  if (trend && risk.rules.safe_level > 0) return RuinNotModelled::kTrendBehindSafety;
+  return std::nullopt;
 }
 
 }  // namespace
 
 Progression ProgressionOf(const Game& game, StakeLimit limit) {
-  Progression rules;
-  // The player's own system, while selected, in place of the built-in one.
-  rules.custom = game.CustomRules();
-  if (!rules.custom) rules.system = static_cast<BettingSystem>(game.controls().BetStrategy.index);
-  rules.base_unit = Peek(game.controls().Init_Bet);
-  rules.safe_level = game.controls().SafeLevel.position;
-  rules.on_wins = Peek(game.controls().On_Wins);
-  rules.add_to_bet = Peek(game.controls().Add_To_Bet);
-  rules.limit = limit;
-  return rules;
+  return ProgressionOf(game, SnapshotOf(game), limit);
 }
 
 StakeState StakeStateOf(const Game& game) {
-  const GameState& state = game.state();
-  const CustomProgress* progress = game.CustomProgressNow();
-  return {state.Stake, state.LossStreak, state.UpTrendWins,
-          progress ? *progress : CustomProgress{}};
+  return StakeStateOf(SnapshotOf(game));
 }
 
 RiskInputs RiskInputsOf(const Game& game) {
+  const GameSnapshot now = SnapshotOf(game);
   RiskInputs risk;
-  risk.rules = ProgressionOf(game);
+  risk.rules = ProgressionOf(game, now, StakeLimit::kLedger32);
   risk.next = NextBetOf(game);
   risk.system_name = risk.next.system;  // as the window names it
-  risk.state = StakeStateOf(game);
-  risk.limits = game.Limits();
-  risk.net = game.RealCounts().net;
-  risk.withheld = game.WithheldBet();
-  risk.spin_count = game.state().SpinCount;
-  const GameState& state = game.state();
-  if (game.BetOnShow()) {
+  risk.state = StakeStateOf(now);
+  risk.limits = now.settings.limits;
+  risk.net = now.figures.real.net;
+  risk.withheld = now.withheld;
+  risk.spin_count = now.figures.spin_count;
+  if (now.figures.bet_on_show) {
     risk.standing = Standing::kShown;
-  } else if (state.SpinCount >= GameState::StartThreshold) {
+  } else if (now.figures.spin_count >= kFirstRecommendedSpin) {
     // From the fifth spin on the next spin settles a recommendation, shown or not: this one
     // is tracked (or held back).
     risk.standing = Standing::kTracked;
   }
-  const Window& controls = game.controls();
-  const bool trend = std::any_of(std::begin(controls.Trend_2), std::end(controls.Trend_2),
-                                 [](const Picture& p) { return p.visible; });
-  if (!SystemOf(risk.rules).StakeTellsAll()) {
-    risk.not_modelled = RuinNotModelled::kSystemState;
-  } else if (state.ModeId == static_cast<int32_t>(Mode::kMatrix)) {
-    risk.not_modelled = RuinNotModelled::kMatrix;
-  } else if (controls.Bet_Automatic_Reset.checked) {
-    risk.not_modelled = RuinNotModelled::kAutomaticReset;
-  } else if (trend && risk.rules.safe_level > 0) {
-    risk.not_modelled = RuinNotModelled::kTrendBehindSafety;
-  }
+  risk.not_modelled = NotModelled(risk, now);
   return risk;
 }
 

@@ -5,10 +5,17 @@
 # the check that does). host/ holds the window's game, its journal and its resume, free of
 # Qt. The backtester (tools/) and the window (app/) both replay through replay/, and neither
 # includes the other.
+# The game's state variables and controls (game/state.h, game/window.h, and a Game's
+# state() and controls()) are read only inside the engine's own folders, up to front/; above
+# them a game is read through GameView and its snapshot (front/game_snapshot.h), whose names
+# say what a figure is, not what a control was called.
 # Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
 # is built from includes them: a white-box door such as tests/support/game_peer.h must not
 # become part of the product.
+cmake_policy(SET CMP0057 NEW)
 set(layers text env export game betting analysis front session journal replay host tools|app)
+
+set(inside_the_game text env export game betting analysis front)
 
 set(broken "")
 set(rank 0)
@@ -33,12 +40,27 @@ function(names_a_test_header source name result)
   endif()
 endfunction()
 
+# Appends to `broken` each include of game/state.h or game/window.h in `source`, and each
+# line that asks something for its state() or controls().
+function(reads_inside_the_game source relative)
+  file(STRINGS ${source} lines REGEX "(#[ \t]*include[ \t]*[\"<]game/(state|window)\\.h|[.>](state|controls)[ \t]*\\(\\))")
+  foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    string(APPEND broken "\n  ${relative}: ${line}: the game's variables and controls are read "
+           "only up to front/; read it through GameView or SnapshotOf (front/game_snapshot.h)")
+  endforeach()
+  set(broken "${broken}" PARENT_SCOPE)
+endfunction()
+
 foreach(layer IN LISTS layers)
   string(REPLACE "|" ";" folders "${layer}")
   foreach(folder IN LISTS folders)
     file(GLOB_RECURSE sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
     foreach(source IN LISTS sources)
       file(RELATIVE_PATH relative ${ROOT} ${source})
+      if(NOT folder IN_LIST inside_the_game)
+        reads_inside_the_game(${source} ${relative})
+      endif()
       file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
       foreach(line IN LISTS includes)
         string(STRIP "${line}" line)

@@ -113,5 +113,70 @@ TEST(GameView, TheMatrixProgressIsTheMatrixModesOwn) {
   EXPECT_EQ(view.MatrixLearningEdit().text, "x");
 }
 
+// Each figure of the snapshot is read from its own variable: every one is set apart from the
+// others, so a figure read from a look-alike neighbour (the wins for the losses, the target
+// for the balance) shows here.
+TEST(GameView, TheSnapshotReadsEachFigureFromItsOwnVariable) {
+  testing::Harness h;
+  h.Spins({17, 25, 0, 3, 8, 11});
+  GameState& s = GamePeer::State(h.game);
+  s.SpinCount = 31;
+  s.BetChance = 4;
+  s.Stake = 32;
+  s.WinStreak = 33;
+  s.LossStreak = 34;
+  s.UpTrendWins = 35;
+  s.Balance = 36;
+  s.BalanceTarget = 37;
+  s.DeepSum = 38;
+  s.DeepRemainder = 2;
+  const GameFigures f = FiguresOf(h.game);
+  EXPECT_EQ(f.spin_count, 31);
+  EXPECT_EQ(f.bet_chance, 4);
+  EXPECT_EQ(f.stake, 32);
+  EXPECT_EQ(f.win_streak, 33);
+  EXPECT_EQ(f.loss_streak, 34);
+  EXPECT_EQ(f.up_trend_wins, 35);
+  EXPECT_EQ(f.balance, 36);
+  EXPECT_EQ(f.balance_target, 37);
+  EXPECT_EQ(f.deep_sum, 38);
+  EXPECT_EQ(f.deep_remainder, 2);
+  EXPECT_EQ(f.bet_on_show, h.game.BetOnShow());
+  EXPECT_EQ(f.real, h.game.RealCounts());
+  EXPECT_EQ(f.real.spins, 6);
+}
+
+// The rest of the snapshot: the options as Configure takes them, the box's entry, and the
+// flags a reader asks before it acts.
+TEST(GameView, TheSnapshotCarriesTheOptionsAndTheFlags) {
+  testing::Harness h;
+  Settings wanted;
+  wanted.system = kUpTrender;  // its own two settings are usable
+  wanted.base = 7;
+  wanted.safe_level = 3;
+  wanted.on_wins = 4;
+  wanted.add_to_bet = 5;
+  wanted.auto_reset = true;
+  wanted.trends[kRed] = true;
+  wanted.limits.table_max = 90;
+  h.game.Configure(wanted);
+  GameSnapshot now = GameView(h.game).Snapshot();
+  EXPECT_EQ(now.settings, wanted);
+  EXPECT_EQ(now.system_index, kUpTrender);
+  EXPECT_FALSE(now.options_open);
+  EXPECT_FALSE(now.analysis_running);
+  EXPECT_FALSE(now.withheld);
+  EXPECT_FALSE(now.custom_progress);
+  h.game.OptionsClick();
+  now = SnapshotOf(h.game);
+  EXPECT_TRUE(now.options_open);
+  EXPECT_FALSE(now.analysis_running);
+  h.Spins({17, 25, 0, 3});
+  h.game.NumberClick(8);  // the fifth starts an analysis
+  now = SnapshotOf(h.game);
+  EXPECT_TRUE(now.analysis_running);
+  EXPECT_EQ(now.figures, FiguresOf(h.game));
+}
+
 }  // namespace
 }  // namespace vellaro

@@ -8,7 +8,7 @@
 #include "betting/system_file.h"
 #include "env/regular_file.h"
 #include "export/file_replace.h"
-#include "export/game_log.h"
+#include "front/game_view.h"
 #include "journal/event_record.h"
 #include "journal/journal_damage.h"
 #include "journal/schema.h"
@@ -209,7 +209,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
     return kExitFailed;
   if (command.export_log) {
     try {
-      ReplaceFileAtomically(*command.export_log, GameLogText(replay.game().controls().NumbersList),
+      ReplaceFileAtomically(*command.export_log, GameView(replay.game()).LogText(),
                             DatabaseFiles(command.file));
     } catch (const FileWriteError& e) {
       err << "vellaro-sim: " << e.what() << '\n';
