@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test, in stages, each a function below:
 # the whole suite on the Release build of CMakePresets.json (-O3, warnings as errors, the
 # window and the benchmarks included), bounded runs of the fuzzers of tests/fuzz/fuzzers.txt
-# (VELLARO_FUZZ_SECONDS each, default 60), and the engine and simulator tests again under
+# (VELLARO_FUZZ_SECONDS each, default 40), and the engine and simulator tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the tests that start threads under
 # ThreadSanitizer. Each stage's wall time and CPU time (user
 # and system of the programs it ran) is printed when it ends, and all of them at the end, so
@@ -36,7 +36,7 @@ stage_fuzz_build() {
 stage_fuzzers() {
   # A fixed seed by default, so that CI gives a tree the same inputs each time and a crash is
   # the tree's, not the draw's; VELLARO_FUZZ_SEED=0 draws one, for longer runs that explore.
-  local seconds=${VELLARO_FUZZ_SECONDS:-60} seed=${VELLARO_FUZZ_SEED:-1}
+  local seconds=${VELLARO_FUZZ_SECONDS:-40} seed=${VELLARO_FUZZ_SEED:-1}
   local scratch target max_len corpora corpus seeds
   scratch=$(mktemp -d)
   while read -r target max_len corpora; do

@@ -14,14 +14,20 @@ suppressions=${CMAKE_CURRENT_LIST_DIR}/tsan.supp")
 # this target, not the whole tree.
 add_custom_target(vellaro_threads_tests)
 
-# Tests made with add_test, and the TARGETS they run.
+# Tests made with add_test, and the TARGETS they run. The ThreadSanitizer stage leaves the
+# slow tests out, so the targets of tests that are all slow are not built for it.
 function(vellaro_threads_tests)
   cmake_parse_arguments(T "" "" "TESTS;TARGETS" ${ARGN})
   set_property(TEST ${T_TESTS} APPEND PROPERTY LABELS threads)
   if(VELLARO_TSAN)
     set_property(TEST ${T_TESTS} APPEND PROPERTY ENVIRONMENT "TSAN_OPTIONS=${VELLARO_TSAN_OPTIONS}")
   endif()
-  add_dependencies(vellaro_threads_tests ${T_TARGETS})
+  foreach(test IN LISTS T_TESTS)
+    get_test_property(${test} LABELS labels)
+    if(NOT "slow" IN_LIST labels)
+      add_dependencies(vellaro_threads_tests ${T_TARGETS})
+    endif()
+  endforeach()
 endfunction()
 
 # The cases of the GoogleTest program `target` whose suite is one of the SUITES that follow

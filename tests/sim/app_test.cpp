@@ -24,6 +24,7 @@ namespace {
 
 using testing::RunOn;
 using testing::RunProgram;
+using testing::With;
 
 const std::string kData = SIM_TEST_DATA;
 
@@ -284,12 +285,6 @@ std::vector<std::string> LinesFrom(const std::string& text, size_t first) {
 
 const std::vector<std::string_view> kRuns = {"--runs", "12", "--spins", "90",
                                              "--seed", "5",  "--clock", "1700000000"};
-
-std::vector<std::string_view> With(std::vector<std::string_view> args,
-                                   std::initializer_list<std::string_view> more) {
-  args.insert(args.end(), more);
-  return args;
-}
 
 TEST(Runs, TheOutputIsTheSameForOneThreadAndTwo) {
   for (const char* format : {"table", "csv", "json"}) {

@@ -24,7 +24,7 @@
 namespace vellaro::sim {
 namespace {
 
-constexpr int kRuns = 200;
+constexpr int kCalibrationRuns = 200;
 constexpr uint64_t kEvenings = 100;
 
 // The lowest coverage a true 95 % rate shows over `runs` runs but for a 3-sigma fluke.
@@ -39,7 +39,7 @@ struct Coverage {
   std::string withheld;  // a reason seen, for the messages
 };
 
-// For each system of `systems`, how the interval fared over kRuns runs of the setup.
+// For each system of `systems`, how the interval fared over kCalibrationRuns runs of the setup.
 // Built-in systems and systems from files are not mixed in one call.
 std::vector<Coverage> Calibrate(const std::vector<PlayedSystem>& systems, uint64_t spins,
                                 const SessionLimits& limits, uint64_t first_seed = 90'000) {
@@ -57,7 +57,7 @@ std::vector<Coverage> Calibrate(const std::vector<PlayedSystem>& systems, uint64
   plan.spins = spins;
   plan.threads = 2;
   std::vector<Coverage> coverage(systems.size());
-  for (int run = 0; run < kRuns; ++run) {
+  for (int run = 0; run < kCalibrationRuns; ++run) {
     plan.seed = first_seed + static_cast<uint64_t>(run);
     const auto played = PlayEvenings(plan);
     for (size_t s = 0; s < systems.size(); ++s) {
@@ -79,7 +79,7 @@ std::vector<Coverage> Calibrate(const std::vector<PlayedSystem>& systems, uint64
 
 // Given in (nearly) every run, and covering at its stated rate.
 void ExpectGivenAndCalibrated(const Coverage& c, std::string_view what) {
-  EXPECT_GE(c.given, kRuns * 9 / 10) << what << ": withheld as " << c.withheld;
+  EXPECT_GE(c.given, kCalibrationRuns * 9 / 10) << what << ": withheld as " << c.withheld;
   EXPECT_GE(c.given_covers, LowestCoverage(c.given) * c.given)
       << what << ": covers in " << c.given_covers << " of " << c.given;
 }
@@ -89,8 +89,8 @@ void ExpectWithheldAndWouldHaveMissed(const Coverage& c, std::string_view what,
                                       std::string_view reason) {
   EXPECT_EQ(c.given, 0) << what;
   EXPECT_EQ(c.withheld, reason) << what;
-  EXPECT_LT(c.raw_covers, LowestCoverage(kRuns) * kRuns)
-      << what << ": would have covered in " << c.raw_covers << " of " << kRuns;
+  EXPECT_LT(c.raw_covers, LowestCoverage(kCalibrationRuns) * kCalibrationRuns)
+      << what << ": would have covered in " << c.raw_covers << " of " << kCalibrationRuns;
 }
 
 TEST(Calibration, WithoutLimitsOnlyTheSystemsOfBoundedStakesGetAnInterval) {

@@ -57,8 +57,8 @@ std::vector<std::vector<std::string>> Csv(const std::string& text) {
 
 // A session with SMART's draws, a change of system and an undo, journaled; and what the
 // window showed after each entry: chance, shown, stake.
-struct Evening {
-  Evening() {
+struct JournaledEvening {
+  JournaledEvening() {
     testing::JournaledGame g(path);
     auto entry = [&] {
       const int32_t code = g.h.game.state().BetChance;  // 1..6, or -1 for none
@@ -86,7 +86,7 @@ struct Evening {
 };
 
 TEST(JournalCommand, ListsTheSessions) {
-  Evening evening;
+  JournaledEvening evening;
   const SimRun run = Sim({"--journal", evening.path, "--list"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto rows = Csv(run.out);
@@ -100,7 +100,7 @@ TEST(JournalCommand, ListsTheSessions) {
 }
 
 TEST(JournalCommand, TheReplayedTraceIsWhatTheWindowShowed) {
-  Evening evening;
+  JournaledEvening evening;
   for (const std::string id : {"last", "1"}) {
     const SimRun run = Sim({"--journal", evening.path, "--session", id});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -288,7 +288,7 @@ TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
 }
 
 TEST(JournalCommand, AWhatIfAndAnExport) {
-  Evening evening;
+  JournaledEvening evening;
   const std::string log = evening.folder.File("evening.txt");
   const SimRun run = Sim(
       {"--journal", evening.path, "--session", "last", "--system", "parlay", "--export-log", log});
@@ -300,7 +300,7 @@ TEST(JournalCommand, AWhatIfAndAnExport) {
 }
 
 TEST(JournalCommand, WhatDoesNotCombineIsSaidAndExits2) {
-  Evening evening;
+  JournaledEvening evening;
   for (const auto& words : std::vector<std::vector<std::string>>{
            {"--journal", evening.path},
            {"--journal", evening.path, "--list", "--session", "1"},
@@ -624,7 +624,7 @@ TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
 // A log or a page written over the journal, by its name or through a link, would replace
 // every session it holds by one session's output.
 TEST(JournalCommand, NoOutputGoesOverTheJournal) {
-  Evening evening;
+  JournaledEvening evening;
   const std::string link = evening.folder.File("link.sqlite");
   std::filesystem::create_symlink(evening.path, link);
   const std::string listed = Sim({"--journal", evening.path, "--list"}).out;
@@ -640,7 +640,7 @@ TEST(JournalCommand, NoOutputGoesOverTheJournal) {
 }
 
 TEST(JournalCommand, OutputThatCannotBeWrittenFailsTheCommand) {
-  Evening evening;
+  JournaledEvening evening;
   for (const auto& words : std::vector<std::vector<std::string>>{
            {"--journal", evening.path, "--list"},
            {"--journal", evening.path, "--session", "1"},

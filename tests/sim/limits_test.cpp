@@ -23,16 +23,9 @@ using namespace vellaro::replay;
 
 namespace {
 
+using testing::ErrorOf;
 using testing::RunProgram;
-
-std::string ErrorOf(std::vector<std::string_view> args) {
-  try {
-    ParseCommandLine(args);
-  } catch (const UsageError& e) {
-    return e.what();
-  }
-  return "accepted";
-}
+using testing::With;
 
 TEST(LimitOptions, EachSetsItsLimitAndStatesItsRangeWhenRefused) {
   const CommandLine line =
@@ -59,12 +52,6 @@ TEST(LimitOptions, EachSetsItsLimitAndStatesItsRangeWhenRefused) {
 
 const std::vector<std::string_view> kWheel = {"--random", "400",     "--seed",
                                               "7",        "--clock", "1700000000"};
-
-std::vector<std::string_view> With(std::vector<std::string_view> args,
-                                   std::initializer_list<std::string_view> more) {
-  args.insert(args.end(), more);
-  return args;
-}
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;

@@ -8,22 +8,16 @@
 #include <sstream>
 #include <string>
 
+#include "sim_support.h"
 #include "tools/sim/journal_command.h"
 
 namespace vellaro::sim {
 namespace {
 
+using testing::ErrorOf;
+
 CommandLine Parse(std::vector<std::string_view> args) {
   return ParseCommandLine(args);
-}
-
-std::string ErrorOf(std::vector<std::string_view> args) {
-  try {
-    ParseCommandLine(args);
-  } catch (const UsageError& e) {
-    return e.what();
-  }
-  return "accepted";
 }
 
 TEST(CommandLine, ValuesEitherSpelledAndTheLastOneWins) {

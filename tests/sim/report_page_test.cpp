@@ -25,7 +25,7 @@
 namespace vellaro::sim {
 
 using namespace vellaro::replay;
-using vellaro::sim::testing::RunProgram;
+using vellaro::testing::RunProgram;
 using vellaro::testing::TempFolder;
 
 namespace {

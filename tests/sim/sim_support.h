@@ -8,8 +8,12 @@
 #include "replay/replay.h"
 #include "support/full_disk.h"
 #include "tools/sim/app.h"
+#include "tools/sim/options.h"
 
-namespace vellaro::sim::testing {
+namespace vellaro::testing {
+
+using sim::Host;
+using sim::RunSim;
 
 struct Rows final : replay::RowSink {
   void Add(const replay::Row& row) override { rows.push_back(row); }
@@ -54,7 +58,7 @@ inline Run RunProgram(const std::vector<std::string_view>& args, const std::stri
 // The program with `args` and `input` on standard input, writing to a full disk.
 inline Run RunToFullDisk(const std::vector<std::string_view>& args, const std::string& input = "") {
   std::istringstream in(input);
-  vellaro::testing::FullDisk disk;
+  FullDisk disk;
   std::ostream out(&disk);
   std::ostringstream err;
   Run run;
@@ -63,4 +67,21 @@ inline Run RunToFullDisk(const std::vector<std::string_view>& args, const std::s
   return run;
 }
 
-}  // namespace vellaro::sim::testing
+// `args` with `more` after them.
+inline std::vector<std::string_view> With(std::vector<std::string_view> args,
+                                          std::initializer_list<std::string_view> more) {
+  args.insert(args.end(), more);
+  return args;
+}
+
+// What the command line `args` is refused for, or "accepted".
+inline std::string ErrorOf(const std::vector<std::string_view>& args) {
+  try {
+    sim::ParseCommandLine(args);
+  } catch (const sim::UsageError& e) {
+    return e.what();
+  }
+  return "accepted";
+}
+
+}  // namespace vellaro::testing
