@@ -2,10 +2,9 @@
 #include <QKeySequence>
 #include <QLibrary>
 #include <QShortcut>
-#include <string>
 
 #include "app/session_panel_window.h"
-#include "text/translate.h"
+#include "text/process_state.h"
 
 namespace vellaro::app {
 
@@ -35,10 +34,8 @@ SessionPanelWindow* LoadSessionPanel(const vellaro::Game& game, const vellaro::S
   if (!named.isEmpty()) places << named;
   const QString program = QCoreApplication::applicationDirPath();
   places << program + QStringLiteral("/" VELLARO_PANEL_FROM_PROGRAM) << program;
-  // The program's own engine speaks the language chosen at start-up; the plugin's copy is
-  // told it before it makes a text.
-  const std::string language(vellaro::CurrentLanguage());
-  const SessionPanelContext context{language.c_str()};
+  // The plugin's copy of the engine shares the program's state rather than its own.
+  const SessionPanelContext context{&vellaro::CurrentProcessState()};
   for (const QString& place : places) {
     QLibrary plugin(place + QStringLiteral("/libvellaro_session_panel.so"));
     // Never unloaded: the panel's code must stay while the window lives.

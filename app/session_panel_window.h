@@ -14,6 +14,7 @@
 #include "front/game.h"
 #include "replay/what_if.h"
 #include "session/session_track.h"
+#include "text/process_state.h"
 
 namespace vellaro::app {
 
@@ -43,13 +44,12 @@ class SessionPanelWindow : public QWidget {
   ContinueEvening continue_evening_;
 };
 
-// What the plugin takes over from the program before it builds anything. The plugin carries
-// its own hidden copy of the engine, which starts with none of the program's state: left
-// alone, its texts would be English in any window. The program sets its language once, at
-// start-up, before the panel can be opened, and never changes it while running, so the
-// panel takes it once, when it is made.
+// What the plugin is given by the program before it builds anything. The plugin carries its
+// own hidden copy of the engine, which starts with none of the program's state: left alone,
+// its texts would be English in any window, and would not follow a change of language. It
+// reads and sets the program's state instead of its own (text/process_state.h).
 struct SessionPanelContext {
-  const char* language = "en";  // the engine's language code, as CurrentLanguage() gives it
+  vellaro::ProcessState* process = nullptr;  // the program's: CurrentProcessState()
 };
 
 // The plugin's one entry point, looked up by this name.

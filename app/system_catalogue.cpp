@@ -43,11 +43,6 @@ SystemEntry MakeEntry(const std::string& path, vellaro::SystemFileResult read, b
 
 }  // namespace
 
-SystemEntry ReadSystem(const QString& path, bool preset) {
-  const std::string native = QFile::encodeName(path).toStdString();
-  return MakeEntry(native, vellaro::LoadSystemFile(native), preset);
-}
-
 std::vector<SystemEntry> ReadSystems(const SystemFolders& folders) {
   std::vector<SystemEntry> entries;
   for (const auto& [folder, preset] :

@@ -41,9 +41,6 @@ struct SystemEntry {
 // "*.system" files in name order). A missing folder lists nothing.
 std::vector<SystemEntry> ReadSystems(const SystemFolders& folders);
 
-// Reads one file as ReadSystems lists it.
-SystemEntry ReadSystem(const QString& path, bool preset);
-
 // Tells when a file comes into, leaves or is renamed in one of the folders, so that the
 // lists follow a file the player copied there without a restart. A folder not made yet is
 // watched through the nearest folder above it that is, and watched itself once it exists.

@@ -53,13 +53,6 @@ const StakeSystem& SystemOf(const Progression& rules) {
   return rules.custom ? *rules.custom : BuiltInSystem(rules.system);
 }
 
-StakeState StartOf(const Progression& rules) {
-  StakeState state;
-  SystemOf(rules).Start(ProgressionInputs(rules), state);
-  state.stake = Limit(rules, state.stake);
-  return state;
-}
-
 StakeState AfterWin(const Progression& rules, StakeState state) {
   state.loss_streak = 0;
   SystemOf(rules).Win(ProgressionInputs(rules), state);

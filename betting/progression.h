@@ -70,9 +70,6 @@ class ProgressionInputs final : public StakeInputs {
   const Progression& rules_;
 };
 
-// The stake and own state of a fresh ledger under `rules`.
-StakeState StartOf(const Progression& rules);
-
 // A settled win: the streak ends and the system's win rule sets the next stake. The
 // checks that follow a win in the game (automatic reset, minimal profit) read the balance
 // and are not part of the stake rule.

@@ -21,18 +21,6 @@ class SystemClock final : public Clock {
   uint32_t NowSeconds() const override;
 };
 
-// A clock that shows whatever a test sets.
-class FakeClock final : public Clock {
- public:
-  explicit FakeClock(uint32_t seconds = 0) : seconds_(seconds) {}
-  uint32_t NowSeconds() const override { return seconds_; }
-  void Set(uint32_t seconds) { seconds_ = seconds; }
-  void Advance(uint32_t seconds) { seconds_ += seconds; }
-
- private:
-  uint32_t seconds_;
-};
-
 // A clock that reads another one, which can be replaced: the window reads the time of day,
 // except while it resumes a stored session in virtual time, where its animations must read
 // that time, as vellaro-sim's replay of the same session does.

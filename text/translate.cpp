@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text/process_state.h"
+
 namespace vellaro {
 
 namespace {
@@ -40,8 +42,13 @@ constexpr Catalogue kCatalogues[] = {
     {"de", kGerman}, {"es", kSpanish}, {"fr", kFrench}, {"it", kItalian}};
 constexpr std::string_view kCodes[] = {"de", "es", "fr", "it"};
 
-// -1: English, the source; otherwise an index into kCatalogues.
-std::atomic<int> current_language{-1};
+// This copy's own state, until it is given another (a plugin's copy is given the program's).
+constinit ProcessState own_state;
+constinit std::atomic<ProcessState*> shared_state{&own_state};
+
+std::atomic<int>& CurrentIndex() {
+  return CurrentProcessState().language;
+}
 
 using Lookup = std::unordered_map<std::string_view, const char*>;
 
@@ -75,6 +82,14 @@ std::string_view Environment(const char* name) {
 
 }  // namespace
 
+ProcessState& CurrentProcessState() {
+  return *shared_state.load(std::memory_order_acquire);
+}
+
+void ShareProcessState(ProcessState& shared) {
+  shared_state.store(&shared, std::memory_order_release);
+}
+
 std::span<const std::string_view> TranslatedLanguages() {
   return kCodes;
 }
@@ -83,16 +98,16 @@ std::string_view SetLanguage(std::string_view language) {
   const std::string code = LanguageCode(language);
   for (size_t i = 0; i < std::size(kCatalogues); ++i) {
     if (kCatalogues[i].code == code) {
-      current_language = static_cast<int>(i);
+      CurrentIndex() = static_cast<int>(i);
       return kCatalogues[i].code;
     }
   }
-  current_language = -1;
+  CurrentIndex() = -1;
   return "en";
 }
 
 std::string_view CurrentLanguage() {
-  const int index = current_language;
+  const int index = CurrentIndex();
   return index < 0 ? std::string_view("en") : kCatalogues[static_cast<size_t>(index)].code;
 }
 
@@ -130,7 +145,7 @@ std::vector<std::pair<std::string_view, std::string_view>> CatalogueEntries(
 }
 
 const char* Tr(const char* english) {
-  const int index = current_language;
+  const int index = CurrentIndex();
   if (index < 0) return english;
   const Lookup& lookup = Lookups()[static_cast<size_t>(index)];
   const auto found = lookup.find(english);

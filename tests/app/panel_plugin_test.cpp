@@ -10,8 +10,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/language.h"
@@ -46,39 +48,53 @@ QStringList ShownTexts(const QWidget& panel) {
   return texts;
 }
 
-// The engine's English sentences that German says otherwise, each as the longest piece
-// between its placeholders ("Nothing here is unusual for {1} spins" gives "Nothing here is
-// unusual for "), and its one-word names whole ("Red"), which a cell shows alone.
-struct EnglishOfTheEngine {
+// The engine's texts as `stale` says them where the language `now` says otherwise, each
+// sentence as the longest piece between its placeholders ("Nothing here is unusual for {1}
+// spins" gives "Nothing here is unusual for "), and its one-word names whole ("Red"), which
+// a cell shows alone. "en" is the English source.
+struct StaleTexts {
   QStringList pieces;
   QStringList words;
 };
-EnglishOfTheEngine EngineEnglish() {
-  EnglishOfTheEngine english;
-  for (const auto& [source, german] : vellaro::CatalogueEntries("de")) {
-    if (source == german) continue;
-    const QString text = QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size()));
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+// Each of the engine's texts in the catalogue of `language`, by its English source.
+std::map<std::string_view, std::string_view> TextsIn(std::string_view language) {
+  std::map<std::string_view, std::string_view> texts;
+  for (const auto& [source, translated] : vellaro::CatalogueEntries(language)) {
+    texts[source] = translated;
+  }
+  return texts;
+}
+StaleTexts EngineTexts(std::string_view stale, std::string_view now) {
+  const std::map<std::string_view, std::string_view> sources = TextsIn(now == "en" ? stale : now);
+  std::map<std::string_view, std::string_view> in_stale = TextsIn(stale);
+  std::map<std::string_view, std::string_view> in_now = TextsIn(now);
+  StaleTexts texts;
+  for (const auto& [source, unused] : sources) {
+    const std::string_view was = stale == "en" ? source : in_stale[source];
+    if (was.empty() || was == (now == "en" ? source : in_now[source])) continue;
+    const QString text = Text(was);
     QString longest;
     for (const QString& piece : text.split(QRegularExpression(QStringLiteral("\\{\\d\\}")))) {
       if (piece.trimmed().size() > longest.size()) longest = piece.trimmed();
     }
-    if (longest.size() >= 12 && longest.contains(QLatin1Char(' '))) english.pieces << longest;
-    if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('{'))) {
-      english.words << text;
-    }
+    if (longest.size() >= 12 && longest.contains(QLatin1Char(' '))) texts.pieces << longest;
+    if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('{'))) texts.words << text;
   }
-  return english;
+  return texts;
 }
 
-// What of the engine's English the texts still show.
-QStringList EnglishLeft(const QStringList& texts) {
-  const EnglishOfTheEngine english = EngineEnglish();
+// What of the engine's texts in `stale` the panel still shows, where `now` says otherwise.
+QStringList LeftOver(const QWidget& panel, std::string_view stale, std::string_view now) {
+  const StaleTexts engine = EngineTexts(stale, now);
   QStringList left;
-  for (const QString& text : texts) {
-    for (const QString& piece : english.pieces) {
+  for (const QString& text : ShownTexts(panel)) {
+    for (const QString& piece : engine.pieces) {
       if (text.contains(piece)) left << piece + QStringLiteral("  in  ") + text;
     }
-    if (english.words.contains(text.trimmed())) left << text;
+    if (engine.words.contains(text.trimmed())) left << text;
   }
   return left;
 }
@@ -91,10 +107,49 @@ class PanelPluginTest : public QObject {
  private:
   QTemporaryDir home_;
 
+  // An evening the panel has figures for, and the panel made from the built plugin as the
+  // window makes it, in the language the program has set.
+  struct PanelOnShow {
+    Evening evening;
+    std::unique_ptr<vellaro::app::SessionPanelWindow> panel;
+  };
+  static void MakePanel(PanelOnShow& shown) {
+    shown.evening.Play(7, 190);  // enough for the test of the 37 numbers to speak
+    QString error;
+    shown.panel.reset(vellaro::app::LoadSessionPanel(
+        shown.evening.game, shown.evening.track,
+        [&evening = shown.evening] { return evening.spins; }, error));
+    QVERIFY2(shown.panel != nullptr, qPrintable(error));
+    shown.panel->Refresh();
+  }
+  static vellaro::Settings HavrelEvening() {
+    vellaro::Settings settings;
+    settings.system = vellaro::kHavrel;
+    settings.limits.bankroll = 1000;
+    return settings;
+  }
+
  private slots:
   void initTestCase() {
     QVERIFY(home_.isValid());
     vellaro::app::testing::UseTemporaryHome(home_.path());
+  }
+
+  // The plugin reads the program's language whenever it makes a text, not a copy taken when
+  // it was made: the figures it words after a change are in the language set since. Run
+  // before a window translation is installed (slots run in order, and it cannot be taken
+  // back), so that the only French shown is the engine's.
+  void panelFollowsTheLanguageTheProgramSetsLater() {
+    const vellaro::InLanguage german("de");
+    PanelOnShow shown{Evening(HavrelEvening()), nullptr};
+    MakePanel(shown);
+    if (QTest::currentTestFailed()) return;
+    vellaro::SetLanguage("fr");
+    shown.evening.Play(8, 40);
+    shown.panel->Refresh();
+    // Its labels made with the panel stay German; what it words again is French.
+    const QStringList french = LeftOver(*shown.panel, "fr", "de");
+    QVERIFY2(!french.isEmpty(), qPrintable(ShownTexts(*shown.panel).join(QLatin1Char('\n'))));
   }
 
   // As main() does: the engine's language first, then the window's translation.
@@ -102,21 +157,15 @@ class PanelPluginTest : public QObject {
     const vellaro::InLanguage german("de");
     QVERIFY(vellaro::app::InstallLanguage(*qApp, QStringLiteral("de"),
                                           QStringLiteral(VELLARO_BUILT_TRANSLATIONS)));
-    vellaro::Settings settings;
-    settings.system = vellaro::kHavrel;
-    settings.limits.bankroll = 1000;
-    Evening evening(settings);
-    evening.Play(7, 190);  // enough for the test of the 37 numbers to speak
-    QString error;
-    std::unique_ptr<vellaro::app::SessionPanelWindow> panel(vellaro::app::LoadSessionPanel(
-        evening.game, evening.track, [&evening] { return evening.spins; }, error));
-    QVERIFY2(panel != nullptr, qPrintable(error));
-    panel->Refresh();
-    const QStringList left = EnglishLeft(ShownTexts(*panel));
+    PanelOnShow shown{Evening(HavrelEvening()), nullptr};
+    MakePanel(shown);
+    if (QTest::currentTestFailed()) return;
+    const QStringList left = LeftOver(*shown.panel, "en", "de");
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+    QVERIFY(!LeftOver(*shown.panel, "de", "en").isEmpty());  // it shows the engine's German
 
     const QString page = home_.filePath(QStringLiteral("evening.html"));
-    QCOMPARE(panel->SaveReport(page), QString());
+    QCOMPARE(shown.panel->SaveReport(page), QString());
     QFile file(page);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());

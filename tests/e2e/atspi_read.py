@@ -11,6 +11,9 @@ Usage: atspi_read.py list              -> "role<TAB>name" for every control of t
        atspi_read.py states            -> "role<TAB>name<TAB>value<TAB>checked" for every
                                           control on show: what it reads, not how it looks
        atspi_read.py value <name>      -> the numeric value of the control named <name>
+       atspi_read.py texts <window>    -> the name of every control of the window named
+                                          <window>, shown or not (a tab behind another),
+                                          however deep: every text it holds
 """
 import sys
 
@@ -40,13 +43,13 @@ def prop(bus, node, interface, name):
                 GLib.Variant("(ss)", (interface, name)))[0]
 
 
-def walk(bus, node, depth=0):
+def walk(bus, node, depth=0, deepest=6):
     yield node
     # The window, its areas, their controls and the board's numbers.
-    if depth >= 6:
+    if depth >= deepest:
         return
     for child in call(bus, node, ACCESSIBLE, "GetChildren")[0]:
-        yield from walk(bus, child, depth + 1)
+        yield from walk(bus, child, depth + 1, deepest)
 
 
 def controls(bus):
@@ -89,8 +92,26 @@ def places(bus):
         print(f"{role}\t{name}\t{x} {y} {width} {height}\t{shown}")
 
 
+def texts(bus, window):
+    root = ("org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root")
+    for app in call(bus, root, ACCESSIBLE, "GetChildren")[0]:
+        for frame in call(bus, app, ACCESSIBLE, "GetChildren")[0]:
+            if prop(bus, frame, ACCESSIBLE, "Name") != window:
+                continue
+            # Deep enough for a table's cells on a page of a tab in a splitter.
+            for node in walk(bus, frame, deepest=20):
+                name = prop(bus, node, ACCESSIBLE, "Name")
+                if name:
+                    print(name.replace("\n", " "))
+            return 0
+    print(f"no window named {window}", file=sys.stderr)
+    return 1
+
+
 def main():
     bus = a11y_bus()
+    if sys.argv[1] == "texts":
+        return texts(bus, sys.argv[2])
     if sys.argv[1] == "list":
         for _, role, name in controls(bus):
             print(f"{role}\t{name}")

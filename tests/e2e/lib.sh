@@ -234,9 +234,10 @@ pocket_colour() {
 }
 
 # A point of the newest square of the history strip, on the screen: its first square.
+# e2e_lang: the window's language, if not English.
 newest_square() {
   local x y w h
-  read -r x y w h < <(control_extents "Last numbers")
+  read -r x y w h < <(control_extents "$(translated "Last numbers" "${e2e_lang:-en}")")
   echo "$((x + 2)) $((y + 2))"
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "text/process_state.h"
+
 namespace vellaro {
 namespace {
 
@@ -49,6 +51,27 @@ TEST_F(Language, TakesTheCodeOfALocaleNameAndFallsBackToEnglish) {
     EXPECT_EQ(SetLanguage(name), code) << name;
     EXPECT_EQ(CurrentLanguage(), code) << name;
   }
+}
+
+// A copy of the engine given another's state (a plugin given the program's) reads and sets
+// that state from then on, and leaves its own as it was.
+TEST_F(Language, IsReadAndSetInTheStateTheCopyWasGiven) {
+  ProcessState program;
+  // Its own state again at the end, whatever fails: `program` ends with the test.
+  const struct OwnAgain {
+    ProcessState& own;
+    ~OwnAgain() { ShareProcessState(own); }
+  } again{CurrentProcessState()};
+  ProcessState& own = again.own;
+  SetLanguage("de");
+  ShareProcessState(program);
+  EXPECT_EQ(CurrentLanguage(), "en");
+  SetLanguage("fr");
+  EXPECT_STREQ(Tr("Red"), "Rouge");
+  ShareProcessState(own);
+  EXPECT_EQ(CurrentLanguage(), "de");
+  ShareProcessState(program);
+  EXPECT_EQ(CurrentLanguage(), "fr");
 }
 
 TEST_F(Language, FillsPlaceholdersInTheOrderTheTextNamesThem) {

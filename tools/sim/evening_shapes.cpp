@@ -63,12 +63,6 @@ std::vector<std::vector<int64_t>> SampledNets::Percentiles(
   return result;
 }
 
-size_t SampledNets::Bytes() const {
-  size_t total = 0;
-  for (const std::string& bytes : evenings_) total += bytes.size();
-  return total;
-}
-
 void ShapeTally::Add(const Row& row) {
   net_ = row.real.net;
   last_line_ = row.entry.line;

@@ -46,8 +46,6 @@ class SampledNets {
   // evenings a spin at a time, so it needs only a column of nets at once.
   std::vector<std::vector<int64_t>> Percentiles(const std::vector<unsigned>& percents) const;
   size_t points() const { return points_; }
-  // The bytes the nets take, without the slots' own bookkeeping.
-  size_t Bytes() const;
 
  private:
   std::vector<std::string> evenings_;
