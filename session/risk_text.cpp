@@ -173,7 +173,7 @@ std::string HeadText(const RiskInputs& risk, std::optional<int64_t> past_session
   }
   for (const std::string& line : NextBetLines(risk.next)) text += line + '\n';
   return text +
-         TrFormat("Base stake {1}, SAFE LEVEL {2}.",
+         TrFormat("The base stake is {1} and the SAFE LEVEL {2}.",
                   {LocalCount(risk.rules.base_unit), LocalCount(risk.rules.safe_level)}) +
          '\n';
 }

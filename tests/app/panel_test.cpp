@@ -418,7 +418,8 @@ class PanelTest : public QObject {
     panel.Refresh();
     const QString risk = panel.risk()->text();
     QVERIFY2(risk.startsWith(QStringLiteral("betting system: Mein Fibonacci\n")), qPrintable(risk));
-    QVERIFY2(risk.contains(QStringLiteral("\nBase stake 1, SAFE LEVEL 0.\n")), qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("\nThe base stake is 1 and the SAFE LEVEL 0.\n")),
+             qPrintable(risk));
     QVERIFY2(!risk.contains(QStringLiteral("Martingale")), qPrintable(risk));
     // The run the bankroll left pays for, counted off the list of the system's next stakes.
     const int64_t left = 1000 + evening.track.result().counts().net;
