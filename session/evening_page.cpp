@@ -126,10 +126,6 @@ EveningPageText StoredEveningText(std::string_view program, const std::string& j
   return text;
 }
 
-std::vector<std::string> NextBetLines(const NextBet& next) {
-  return {SystemLine(next), NextBetLine(next)};
-}
-
 std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& points) {
   std::vector<EveningPoint> chart;
   chart.reserve(points.size());

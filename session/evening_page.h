@@ -14,6 +14,7 @@
 #include "export/report_charts.h"
 #include "export/report_page.h"
 #include "front/next_bet.h"
+#include "session/risk_text.h"
 #include "session/session_track.h"
 
 namespace vellaro {
@@ -28,9 +29,6 @@ struct EveningPageText {
   // NextBetLine): what the Risk tab, the banner and the summary say of them.
   std::vector<std::string> next_bet = {};
 };
-
-// The two lines of `next` for a page.
-std::vector<std::string> NextBetLines(const NextBet& next);
 
 // What the page of stored session `id` of the journal `journal_file` says of where it came
 // from, `program` naming who wrote it; `what_if` names the system of a what-if replay.

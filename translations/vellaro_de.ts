@@ -672,62 +672,6 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
 <context>
     <name>SessionPanel</name>
     <message>
-        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
-        <translation>Verbleibende Kasse: %1 (Kasse %2, netto %3). </translation>
-    </message>
-    <message>
-        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
-        <translation>Abstand zum Stop-Loss: %1 (Stop-Loss %2, netto %3). </translation>
-    </message>
-    <message>
-        <source>It is used up: no further bet is shown.</source>
-        <translation>Sie ist aufgebraucht: es wird kein weiterer Einsatz gezeigt.</translation>
-    </message>
-    <message>
-        <source>The stop-loss is reached: no further bet is shown.</source>
-        <translation>Der Stop-Loss ist erreicht: es wird kein weiterer Einsatz gezeigt.</translation>
-    </message>
-    <message>
-        <source>It does not cover the next shown stake under %1.</source>
-        <translation>Das deckt den nächsten gezeigten Einsatz unter %1 nicht.</translation>
-    </message>
-    <message>
-        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Gedeckt unter %2 (%3): %1 in Folge; eine so lange Serie irgendwo in den nächsten %4 Drehungen: %5.</translation>
-    </message>
-    <message>
-        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
-        <translation>Einsatz zurückgehalten — %1. Der Abend endet hier, es sei denn, Sie fahren trotzdem fort.</translation>
-    </message>
-    <message>
-        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>AUTO-ZURÜCKSETZEN setzt den Einsatz nach dem internen Saldo der Berechnung</translation>
-    </message>
-    <message>
-        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
-        <translation>ein Trend kann einen Einsatz zeigen, den der SAFE LEVEL nur verfolgt</translation>
-    </message>
-    <message>
-        <source>the matrix settles a spin it chose no chance for as a loss</source>
-        <translation>die Matrix wertet eine Drehung, für die sie keine Chance gewählt hat, als Verlust</translation>
-    </message>
-    <message>
-        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
-        <translation>Ihr System merkt sich eine Stelle, Reihe oder einen Zyklus, die der Einsatz allein nicht verrät</translation>
-    </message>
-    <message>
-        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
-        <translation>Die Wahrscheinlichkeit, dass eine Grenze den Abend beendet, wird nicht berechnet: %1, und dem folgt diese Berechnung nicht.</translation>
-    </message>
-    <message>
-        <source>any of them %1</source>
-        <translation>irgendeine davon %1</translation>
-    </message>
-    <message>
-        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
-        <translation>Wahrscheinlichkeit, dass eine Grenze innerhalb der nächsten %1 Drehungen einen Einsatz zurückhält und so den Abend beendet, Gewinne und Verluste in beliebiger Reihenfolge (exakt): %2.</translation>
-    </message>
-    <message>
         <source>Vellaro — Session</source>
         <translation>Vellaro — Sitzung</translation>
     </message>
@@ -880,78 +824,8 @@ Qts eigene Optionen, etwa -platform NAME oder -display DISPLAY, gelten ebenfalls
         <translation>Der Test der 37 Zahlen braucht %1 Drehungen (5 pro Zahl); vorher würde er nichts Ehrliches sagen.</translation>
     </message>
     <message>
-        <source>The next loss is tracked without a bet; then:
-</source>
-        <translation>Der nächste Verlust wird ohne Einsatz verfolgt; danach:
-</translation>
-    </message>
-    <message>
-        <source>The next %1 losses in a row are tracked without a bet; then:
-</source>
-        <translation>Die nächsten %1 Verluste in Folge werden ohne Einsatz verfolgt; danach:
-</translation>
-    </message>
-    <message>
-        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
-</source>
-        <translation>Wahrscheinlichkeit einer Serie von %1 gezeigten Verlusten in Folge irgendwo in den nächsten %2 Drehungen: %3. Wahrscheinlichkeit, dass die nächsten %4 alle verlieren, einer nach dem anderen ab jetzt: %5.
-</translation>
-    </message>
-    <message>
-        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
-        <translation>%1 Empfehlungen (%2 verfolgt, dann %3 gezeigt)</translation>
-    </message>
-    <message>
-        <source>%1 bets</source>
-        <translation>%1 Einsätze</translation>
-    </message>
-    <message>
-        <source>At the end of session %1: </source>
-        <translation>Am Ende von Sitzung %1: </translation>
-    </message>
-    <message>
-        <source>%1, base %2, SAFE LEVEL %3.
-</source>
-        <translation>%1, Grundeinsatz %2, SAFE LEVEL %3.
-</translation>
-    </message>
-    <message>
-        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
-</source>
-        <translation>Die Grenze %1 hält den Einsatz von %2 zurück (Zeile %3 der Liste): eine Verlustserie beendet den Abend dort.
-</translation>
-    </message>
-    <message>
-        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
-        <translation>Erwarteter Verlust der nächsten Drehung: %1 Einheiten (1/37 der gezeigten %2). </translation>
-    </message>
-    <message>
-        <source>No bet is on show: the next spin costs nothing. </source>
-        <translation>Es wird kein Einsatz gezeigt: die nächste Drehung kostet nichts. </translation>
-    </message>
-    <message>
-        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
-        <translation>Erwarteter Verlust der bisherigen Sitzung: %1 Einheiten (1/37 von %2 Einsatz); tatsächliches Ergebnis: %3.</translation>
-    </message>
-    <message>
-        <source>%1: held back (%2)</source>
-        <translation>%1: zurückgehalten (%2)</translation>
-    </message>
-    <message>
         <source>this panel is not the window&apos;s</source>
         <translation>dieses Sitzungsfenster gehört zu keinem Hauptfenster</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins.
-</source>
-        <translation>Jede Wahrscheinlichkeit unten gilt für die nächsten %1 Drehungen.
-</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
-</source>
-        <translation>Jede Wahrscheinlichkeit unten gilt für die nächsten %1 Drehungen, die %2 Einsätze abrechnen: der erste wird nach der fünften Drehung empfohlen.
-</translation>
     </message>
 </context>
 <context>

@@ -672,62 +672,6 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
 <context>
     <name>SessionPanel</name>
     <message>
-        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
-        <translation>Capital restante: %1 (capital %2, neto %3). </translation>
-    </message>
-    <message>
-        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
-        <translation>Margen hasta el stop-loss: %1 (stop-loss %2, neto %3). </translation>
-    </message>
-    <message>
-        <source>It is used up: no further bet is shown.</source>
-        <translation>Está agotado: no se muestra ninguna apuesta más.</translation>
-    </message>
-    <message>
-        <source>The stop-loss is reached: no further bet is shown.</source>
-        <translation>Se ha alcanzado el stop-loss: no se muestra ninguna apuesta más.</translation>
-    </message>
-    <message>
-        <source>It does not cover the next shown stake under %1.</source>
-        <translation>No cubre la próxima apuesta mostrada con %1.</translation>
-    </message>
-    <message>
-        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Cubre %1 seguidas con %2 (%3); una racha de %1 seguidas en algún punto de las próximas %4 tiradas: %5.</translation>
-    </message>
-    <message>
-        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
-        <translation>Apuesta retenida — %1. La velada se detiene aquí, salvo que continúe de todos modos.</translation>
-    </message>
-    <message>
-        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>REINICIO AUTOMÁTICO fija la apuesta a partir del saldo interno del motor</translation>
-    </message>
-    <message>
-        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
-        <translation>una tendencia puede mostrar una apuesta que el SAFE LEVEL solo sigue</translation>
-    </message>
-    <message>
-        <source>the matrix settles a spin it chose no chance for as a loss</source>
-        <translation>la matriz cuenta como pérdida una tirada para la que no eligió ninguna suerte</translation>
-    </message>
-    <message>
-        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
-        <translation>su sistema guarda una posición, una línea o un ciclo que la apuesta por sí sola no revela</translation>
-    </message>
-    <message>
-        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
-        <translation>La probabilidad de que un límite detenga la velada no se calcula: %1, algo que ese cálculo no sigue.</translation>
-    </message>
-    <message>
-        <source>any of them %1</source>
-        <translation>cualquiera de ellos %1</translation>
-    </message>
-    <message>
-        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
-        <translation>Probabilidad de que un límite retenga una apuesta, y así detenga la velada, en las próximas %1 tiradas, con ganancias y pérdidas en cualquier orden (exacta): %2.</translation>
-    </message>
-    <message>
         <source>Vellaro — Session</source>
         <translation>Vellaro — Sesión</translation>
     </message>
@@ -880,78 +824,8 @@ También se aceptan las opciones propias de Qt, como -platform NOMBRE o -display
         <translation>La prueba de los 37 números necesita %1 tiradas (5 por número); antes no diría nada honesto.</translation>
     </message>
     <message>
-        <source>The next loss is tracked without a bet; then:
-</source>
-        <translation>La próxima pérdida se sigue sin apuesta; después:
-</translation>
-    </message>
-    <message>
-        <source>The next %1 losses in a row are tracked without a bet; then:
-</source>
-        <translation>Las próximas %1 pérdidas seguidas se siguen sin apuesta; después:
-</translation>
-    </message>
-    <message>
-        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
-</source>
-        <translation>Probabilidad de una racha de %1 pérdidas mostradas seguidas en algún punto de las próximas %2 tiradas: %3. Probabilidad de que las próximas %4 pierdan todas, una tras otra desde ahora: %5.
-</translation>
-    </message>
-    <message>
-        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
-        <translation>%1 recomendaciones (%2 seguidas, luego %3 mostradas)</translation>
-    </message>
-    <message>
-        <source>%1 bets</source>
-        <translation>%1 apuestas</translation>
-    </message>
-    <message>
-        <source>At the end of session %1: </source>
-        <translation>Al final de la sesión %1: </translation>
-    </message>
-    <message>
-        <source>%1, base %2, SAFE LEVEL %3.
-</source>
-        <translation>%1, apuesta base %2, SAFE LEVEL %3.
-</translation>
-    </message>
-    <message>
-        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
-</source>
-        <translation>El límite %1 retiene la apuesta de %2 (fila %3 de la lista): una racha de pérdidas detiene la velada ahí.
-</translation>
-    </message>
-    <message>
-        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
-        <translation>Pérdida esperada de la próxima tirada: %1 unidades (1/37 de las %2 mostradas). </translation>
-    </message>
-    <message>
-        <source>No bet is on show: the next spin costs nothing. </source>
-        <translation>No se muestra ninguna apuesta: la próxima tirada no cuesta nada. </translation>
-    </message>
-    <message>
-        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
-        <translation>Pérdida esperada de la sesión hasta ahora: %1 unidades (1/37 de %2 apostadas); resultado real: %3.</translation>
-    </message>
-    <message>
-        <source>%1: held back (%2)</source>
-        <translation>%1: retenida (%2)</translation>
-    </message>
-    <message>
         <source>this panel is not the window&apos;s</source>
         <translation>este panel no es de la ventana</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins.
-</source>
-        <translation>Cada probabilidad de abajo es para las próximas %1 tiradas.
-</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
-</source>
-        <translation>Cada probabilidad de abajo es para las próximas %1 tiradas, que liquidan %2 apuestas: la primera se recomienda tras la quinta tirada.
-</translation>
     </message>
 </context>
 <context>

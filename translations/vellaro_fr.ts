@@ -672,62 +672,6 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
 <context>
     <name>SessionPanel</name>
     <message>
-        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
-        <translation>Bankroll restante : %1 (bankroll %2, net %3). </translation>
-    </message>
-    <message>
-        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
-        <translation>Marge jusqu’au stop-loss : %1 (stop-loss %2, net %3). </translation>
-    </message>
-    <message>
-        <source>It is used up: no further bet is shown.</source>
-        <translation>Elle est épuisée : aucune autre mise n’est affichée.</translation>
-    </message>
-    <message>
-        <source>The stop-loss is reached: no further bet is shown.</source>
-        <translation>Le stop-loss est atteint : aucune autre mise n’est affichée.</translation>
-    </message>
-    <message>
-        <source>It does not cover the next shown stake under %1.</source>
-        <translation>Elle ne couvre pas la prochaine mise affichée avec %1.</translation>
-    </message>
-    <message>
-        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Elle couvre %1 d’affilée avec %2 (%3) ; une série de %1 d’affilée quelque part dans les %4 prochains coups : %5.</translation>
-    </message>
-    <message>
-        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
-        <translation>Mise retenue — %1. La soirée s’arrête ici, sauf si vous continuez quand même.</translation>
-    </message>
-    <message>
-        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>RÉINIT. AUTO DES MISES fixe la mise d’après le solde interne du moteur</translation>
-    </message>
-    <message>
-        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
-        <translation>une tendance peut afficher une mise que le SAFE LEVEL ne fait que suivre</translation>
-    </message>
-    <message>
-        <source>the matrix settles a spin it chose no chance for as a loss</source>
-        <translation>la matrice compte comme une perte un coup pour lequel elle n’a choisi aucune chance</translation>
-    </message>
-    <message>
-        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
-        <translation>votre système garde une position, une ligne ou un cycle que la mise seule ne révèle pas</translation>
-    </message>
-    <message>
-        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
-        <translation>La probabilité qu’une limite arrête la soirée n’est pas calculée : %1, ce que ce calcul ne suit pas.</translation>
-    </message>
-    <message>
-        <source>any of them %1</source>
-        <translation>l’une quelconque %1</translation>
-    </message>
-    <message>
-        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
-        <translation>Probabilité qu’une limite retienne une mise, et arrête ainsi la soirée, dans les %1 prochains coups, gains et pertes dans n’importe quel ordre (exacte) : %2.</translation>
-    </message>
-    <message>
         <source>Vellaro — Session</source>
         <translation>Vellaro — Séance</translation>
     </message>
@@ -880,78 +824,8 @@ Les options propres à Qt, comme -platform NOM ou -display ÉCRAN, sont accepté
         <translation>Le test des 37 numéros demande %1 coups (5 par numéro) ; avant cela, il ne dirait rien d’honnête.</translation>
     </message>
     <message>
-        <source>The next loss is tracked without a bet; then:
-</source>
-        <translation>La prochaine perte est suivie sans mise ; ensuite :
-</translation>
-    </message>
-    <message>
-        <source>The next %1 losses in a row are tracked without a bet; then:
-</source>
-        <translation>Les %1 prochaines pertes d’affilée sont suivies sans mise ; ensuite :
-</translation>
-    </message>
-    <message>
-        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
-</source>
-        <translation>Probabilité d’une série de %1 pertes affichées d’affilée quelque part dans les %2 prochains coups : %3. Probabilité que les %4 suivantes perdent toutes, l’une après l’autre à partir de maintenant : %5.
-</translation>
-    </message>
-    <message>
-        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
-        <translation>%1 recommandations (%2 suivies, puis %3 affichées)</translation>
-    </message>
-    <message>
-        <source>%1 bets</source>
-        <translation>%1 mises</translation>
-    </message>
-    <message>
-        <source>At the end of session %1: </source>
-        <translation>À la fin de la séance %1 : </translation>
-    </message>
-    <message>
-        <source>%1, base %2, SAFE LEVEL %3.
-</source>
-        <translation>%1, mise de base %2, SAFE LEVEL %3.
-</translation>
-    </message>
-    <message>
-        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
-</source>
-        <translation>La limite %1 retient la mise de %2 (ligne %3 de la liste) : une série de pertes arrête la soirée à cet endroit.
-</translation>
-    </message>
-    <message>
-        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
-        <translation>Perte attendue du prochain coup : %1 unités (1/37 des %2 affichées). </translation>
-    </message>
-    <message>
-        <source>No bet is on show: the next spin costs nothing. </source>
-        <translation>Aucune mise n’est affichée : le prochain coup ne coûte rien. </translation>
-    </message>
-    <message>
-        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
-        <translation>Perte attendue de la séance jusqu’ici : %1 unités (1/37 des %2 misées) ; résultat réel : %3.</translation>
-    </message>
-    <message>
-        <source>%1: held back (%2)</source>
-        <translation>%1 : retenue (%2)</translation>
-    </message>
-    <message>
         <source>this panel is not the window&apos;s</source>
         <translation>ce panneau n’appartient pas à la fenêtre</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins.
-</source>
-        <translation>Chaque probabilité ci-dessous porte sur les %1 prochains coups.
-</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
-</source>
-        <translation>Chaque probabilité ci-dessous porte sur les %1 prochains coups, qui règlent %2 mises : la première est recommandée après le cinquième coup.
-</translation>
     </message>
 </context>
 <context>

@@ -672,62 +672,6 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
 <context>
     <name>SessionPanel</name>
     <message>
-        <source>Bankroll left: %1 (bankroll %2, net %3). </source>
-        <translation>Capitale rimasto: %1 (capitale %2, netto %3). </translation>
-    </message>
-    <message>
-        <source>Room to the stop-loss: %1 (stop-loss %2, net %3). </source>
-        <translation>Margine fino allo stop-loss: %1 (stop-loss %2, netto %3). </translation>
-    </message>
-    <message>
-        <source>It is used up: no further bet is shown.</source>
-        <translation>È esaurito: non viene mostrata nessun’altra puntata.</translation>
-    </message>
-    <message>
-        <source>The stop-loss is reached: no further bet is shown.</source>
-        <translation>Lo stop-loss è raggiunto: non viene mostrata nessun’altra puntata.</translation>
-    </message>
-    <message>
-        <source>It does not cover the next shown stake under %1.</source>
-        <translation>Non copre la prossima puntata mostrata con %1.</translation>
-    </message>
-    <message>
-        <source>It covers %1 in a row under %2 (%3); a run of %1 in a row somewhere in the next %4 spins: %5.</source>
-        <translation>Copre %1 di fila con %2 (%3); una serie di %1 di fila in un punto qualsiasi dei prossimi %4 giri: %5.</translation>
-    </message>
-    <message>
-        <source>Bet held back — %1. The evening stops here unless you continue anyway.</source>
-        <translation>Puntata trattenuta — %1. La serata si ferma qui, a meno che non si continui comunque.</translation>
-    </message>
-    <message>
-        <source>BET AUTOMATIC RESET sets the stake from the engine&apos;s internal balance</source>
-        <translation>AZZERAMENTO AUTO fissa la puntata in base al saldo interno del motore</translation>
-    </message>
-    <message>
-        <source>a trend can put on show a bet that the SAFE LEVEL only tracks</source>
-        <translation>una tendenza può mostrare una puntata che il SAFE LEVEL si limita a seguire</translation>
-    </message>
-    <message>
-        <source>the matrix settles a spin it chose no chance for as a loss</source>
-        <translation>la matrice conta come perdita un giro per cui non ha scelto alcuna chance</translation>
-    </message>
-    <message>
-        <source>your system keeps a place, line or cycle that the stake alone does not tell</source>
-        <translation>il tuo sistema tiene una posizione, una riga o un ciclo che la sola puntata non rivela</translation>
-    </message>
-    <message>
-        <source>The chance that a limit stops the evening is not worked out: %1, which that computation does not follow.</source>
-        <translation>La probabilità che un limite fermi la serata non viene calcolata: %1, cosa che quel calcolo non segue.</translation>
-    </message>
-    <message>
-        <source>any of them %1</source>
-        <translation>uno qualsiasi %1</translation>
-    </message>
-    <message>
-        <source>Chance that a limit holds a bet back, and so stops the evening, within the next %1 spins, wins and losses in any order (exact): %2.</source>
-        <translation>Probabilità che un limite trattenga una puntata, e così fermi la serata, entro i prossimi %1 giri, vincite e perdite in qualsiasi ordine (esatta): %2.</translation>
-    </message>
-    <message>
         <source>Vellaro — Session</source>
         <translation>Vellaro — Sessione</translation>
     </message>
@@ -880,78 +824,8 @@ Sono accettate anche le opzioni proprie di Qt, come -platform NOME o -display DI
         <translation>Il test dei 37 numeri richiede %1 giri (5 per numero); prima non direbbe nulla di onesto.</translation>
     </message>
     <message>
-        <source>The next loss is tracked without a bet; then:
-</source>
-        <translation>La prossima perdita è seguita senza puntata; poi:
-</translation>
-    </message>
-    <message>
-        <source>The next %1 losses in a row are tracked without a bet; then:
-</source>
-        <translation>Le prossime %1 perdite di fila sono seguite senza puntata; poi:
-</translation>
-    </message>
-    <message>
-        <source>Chance of a run of %1 shown losses in a row somewhere in the next %2 spins: %3. Chance that the next %4 all lose, one after another from now: %5.
-</source>
-        <translation>Probabilità di una serie di %1 perdite mostrate di fila in un punto qualsiasi dei prossimi %2 giri: %3. Probabilità che le prossime %4 perdano tutte, una dopo l’altra da adesso: %5.
-</translation>
-    </message>
-    <message>
-        <source>%1 recommendations (%2 tracked, then %3 shown)</source>
-        <translation>%1 suggerimenti (%2 seguiti, poi %3 mostrati)</translation>
-    </message>
-    <message>
-        <source>%1 bets</source>
-        <translation>%1 puntate</translation>
-    </message>
-    <message>
-        <source>At the end of session %1: </source>
-        <translation>Alla fine della sessione %1: </translation>
-    </message>
-    <message>
-        <source>%1, base %2, SAFE LEVEL %3.
-</source>
-        <translation>%1, puntata base %2, SAFE LEVEL %3.
-</translation>
-    </message>
-    <message>
-        <source>The %1 holds back the stake of %2 (row %3 of the list): a run of losses stops the evening there.
-</source>
-        <translation>Il limite %1 trattiene la puntata di %2 (riga %3 dell’elenco): una serie di perdite ferma lì la serata.
-</translation>
-    </message>
-    <message>
-        <source>Expected loss of the next spin: %1 units (1/37 of the %2 on show). </source>
-        <translation>Perdita attesa del prossimo giro: %1 unità (1/37 delle %2 mostrate). </translation>
-    </message>
-    <message>
-        <source>No bet is on show: the next spin costs nothing. </source>
-        <translation>Nessuna puntata mostrata: il prossimo giro non costa nulla. </translation>
-    </message>
-    <message>
-        <source>Expected loss of the session so far: %1 units (1/37 of %2 staked); actual result: %3.</source>
-        <translation>Perdita attesa della sessione finora: %1 unità (1/37 di %2 puntate); risultato effettivo: %3.</translation>
-    </message>
-    <message>
-        <source>%1: held back (%2)</source>
-        <translation>%1: trattenuta (%2)</translation>
-    </message>
-    <message>
         <source>this panel is not the window&apos;s</source>
         <translation>questo pannello non è della finestra</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins.
-</source>
-        <translation>Ogni probabilità qui sotto vale per i prossimi %1 giri.
-</translation>
-    </message>
-    <message>
-        <source>Every chance below is for the next %1 spins, which settle %2 bets: the first is recommended after the fifth spin.
-</source>
-        <translation>Ogni probabilità qui sotto vale per i prossimi %1 giri, che regolano %2 puntate: la prima è consigliata dopo il quinto giro.
-</translation>
     </message>
 </context>
 <context>

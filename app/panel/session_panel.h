@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,10 +10,10 @@
 #include "app/session_panel_window.h"
 #include "front/game.h"
 #include "replay/what_if.h"
+#include "session/game_risk.h"
 #include "session/session_track.h"
 
 class QComboBox;
-class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -21,7 +21,11 @@ class QTableWidget;
 
 namespace vellaro::app {
 
+class EveningSaver;
+class RiskTab;
 class SessionChart;
+class SessionPicker;
+class StatisticsTab;
 class WhatIfTable;
 class WheelTab;
 
@@ -31,6 +35,8 @@ class WheelTab;
 // events. A list at the top picks a past session from the journal instead, replayed on a worker
 // thread through the engine and shown the same way, and "Continue this evening" makes it the
 // window's evening again; "This evening" returns to the live one. Remembers its size and place.
+// It owns its parts, each with a job of its own (the picker, the tabs, the saving), and
+// shows each the evening on show.
 class SessionPanel final : public SessionPanelWindow {
  public:
   // `spins` gives the evening to replay for the what-if when the track has changed.
@@ -45,15 +51,15 @@ class SessionPanel final : public SessionPanelWindow {
 
   SessionChart* chart() const { return chart_; }
   WhatIfTable* what_if() const { return what_if_; }
-  QTableWidget* chances() const { return chances_; }
-  QTableWidget* numbers() const { return numbers_; }
+  QTableWidget* chances() const;
+  QTableWidget* numbers() const;
   WheelTab* wheel() const { return wheel_; }
-  QLabel* fit() const { return fit_; }
-  QLabel* risk() const { return risk_; }
-  QComboBox* sessions() const { return sessions_; }
-  QLabel* sessions_note() const { return sessions_note_; }
+  QLabel* fit() const;
+  QLabel* risk() const;
+  QComboBox* sessions() const;
+  QLabel* sessions_note() const;
   // "Continue this evening", shown with a past session.
-  QPushButton* continue_evening() const { return continue_; }
+  QPushButton* continue_evening() const;
   // The id of the past session on show, none for this evening.
   std::optional<int64_t> past_shown() const;
 
@@ -73,47 +79,27 @@ class SessionPanel final : public SessionPanelWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  // The parts the constructor builds, one each.
-  QHBoxLayout* SessionPicker();
-  void AddStatisticsTab();
-  void AddWheelTab();
-  void AddRiskTab();
-  void AddWhatIfTab();
+  void AddTabs();
+  void BackToThisEvening();
+  void ShowPast(const PastEvening& past);
   // The evening on show: the live one, or a past one replayed.
   void ShowEvening(const vellaro::SessionTrack& track, const vellaro::RiskInputs& risk);
-  void RefreshStatistics(const vellaro::SessionTrack& track);
-  void RefreshRisk(const vellaro::SessionTrack& track, const vellaro::RiskInputs& risk);
   void SaveGeometry() const;
-  void ListRead();
-  void Pick(int index);
-  void PastRead();
-  void ContinuePast();
-  // Asks for a file name and saves with `save`, saying in the note what went wrong.
-  void AskAndSave(const QString& title, const QString& filter,
-                  QString (SessionPanel::*save)(const QString&) const);
 
   const vellaro::Game& game_;
   const vellaro::SessionTrack& track_;
   std::function<vellaro::replay::SessionSpins()> spins_;
   std::string journal_path_;
-  std::optional<PastEvening> past_;  // the past session on show
-  QFutureWatcher<SessionList> list_watcher_;
-  QFutureWatcher<PastEvening> past_watcher_;
-  QComboBox* sessions_ = nullptr;
-  QLabel* sessions_note_ = nullptr;
-  QPushButton* continue_ = nullptr;
   uint64_t shown_version_ = UINT64_MAX;
   bool restored_place_ = false;
+  SessionPicker* picker_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   SessionChart* chart_ = nullptr;
-  QTableWidget* chances_ = nullptr;
-  QTableWidget* numbers_ = nullptr;
-  QLabel* zeros_ = nullptr;
-  QLabel* fit_ = nullptr;
+  StatisticsTab* statistics_ = nullptr;
   WheelTab* wheel_ = nullptr;
-  QLabel* risk_ = nullptr;
-  QTableWidget* risk_table_ = nullptr;
+  RiskTab* risk_ = nullptr;
   WhatIfTable* what_if_ = nullptr;
+  std::unique_ptr<EveningSaver> saver_;
 };
 
 }  // namespace vellaro::app

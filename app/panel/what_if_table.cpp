@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/panel/panel_numbers.h"
 
@@ -49,12 +48,12 @@ WhatIfTable::WhatIfTable(QWidget* parent) : QWidget(parent) {
   }
   table_->setRowHidden(kBettingSystems, true);
   layout->addWidget(table_, 1);
-  connect(&watcher_, &QFutureWatcher<Lines>::finished, this, [this] { Finished(); });
+  connect(&job_.watcher(), &QFutureWatcher<void>::finished, this, [this] { Finished(); });
 }
 
 WhatIfTable::~WhatIfTable() {
   waiting_ = nullptr;
-  watcher_.waitForFinished();
+  job_.Wait();
 }
 
 void WhatIfTable::SetNote(const QString& text) {
@@ -85,7 +84,7 @@ void WhatIfTable::Request(Job job) {
 void WhatIfTable::Start(Job job) {
   running_ = true;
   drop_running_ = false;
-  watcher_.setFuture(QtConcurrent::run(std::move(job)));
+  job_.Start(std::move(job));
 }
 
 void WhatIfTable::Finished() {
@@ -97,7 +96,7 @@ void WhatIfTable::Finished() {
     return;
   }
   if (drop_running_) return;
-  Display(watcher_.result());
+  Display(job_.Take());
 }
 
 void WhatIfTable::Show(const Lines& lines) {
@@ -127,7 +126,7 @@ void WhatIfTable::DisplayRow(int row, const vellaro::replay::WhatIfLine& line) {
 
 void WhatIfTable::WaitForIdle() {
   while (Busy()) {
-    watcher_.waitForFinished();
+    job_.Wait();
     // The watcher reports on the event loop; let it, which may start the waiting request.
     QCoreApplication::processEvents();
   }

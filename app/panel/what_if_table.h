@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
 
 #include "app/panel/journal_reading.h"
+#include "app/panel/pool_job.h"
 #include "replay/what_if.h"
 
 class QLabel;
@@ -50,7 +50,7 @@ class WhatIfTable final : public QWidget {
 
   QTableWidget* table_ = nullptr;
   QLabel* note_ = nullptr;
-  QFutureWatcher<Lines> watcher_;
+  PoolJob<Lines> job_;
   bool running_ = false;  // until Finished has shown the result
   Job waiting_;
   bool drop_running_ = false;  // a table shown since the running job began overtook it

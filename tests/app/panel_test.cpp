@@ -336,9 +336,12 @@ class PanelTest : public QObject {
     QVERIFY2(!risk.contains(QStringLiteral("Expected loss of the next spin")), qPrintable(risk));
     QVERIFY2(risk.contains(QStringLiteral("No bet is on show: the next spin costs nothing.")),
              qPrintable(risk));
-    QVERIFY2(risk.contains(QStringLiteral("Bet held back \u2014 table maximum of 2 units: the next "
-                                          "stake is 4.")),
-             qPrintable(risk));
+    // Held back, in the words of the summary's line of the next bet, with the banner's reason.
+    QVERIFY2(
+        risk.contains(QStringLiteral("next bet: 4 units, held back, so no bet is on show and "
+                                     "the evening stops here unless the player continues "
+                                     "anyway (table maximum of 2 units: the next stake is 4)")),
+        qPrintable(risk));
     QCOMPARE(Cell(next, 0, 0), QStringLiteral("4: held back (table maximum)"));
     QCOMPARE(Cell(next, 1, 0), QString());
     QCOMPARE(Cell(next, 1, 1), QString());
@@ -414,7 +417,8 @@ class PanelTest : public QObject {
     SessionPanel panel(evening.game, evening.track, {});
     panel.Refresh();
     const QString risk = panel.risk()->text();
-    QVERIFY2(risk.startsWith(QStringLiteral("Mein Fibonacci, base 1, SAFE LEVEL 0.")),
+    QVERIFY2(risk.startsWith(QStringLiteral("betting system: Mein Fibonacci\n")), qPrintable(risk));
+    QVERIFY2(risk.contains(QStringLiteral("\nThe base stake is 1 and the SAFE LEVEL 0.\n")),
              qPrintable(risk));
     QVERIFY2(!risk.contains(QStringLiteral("Martingale")), qPrintable(risk));
     // The run the bankroll left pays for, counted off the list of the system's next stakes.

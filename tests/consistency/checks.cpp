@@ -18,6 +18,7 @@
 #include "replay/what_if.h"
 #include "session/evening_page.h"
 #include "session/risk.h"
+#include "session/risk_text.h"
 #include "session/spin_statistics.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
@@ -209,6 +210,14 @@ class Comparison {
   std::vector<Disagreement>& found_;
 };
 
+// The Risk tab's first two lines: the system and the next bet.
+std::vector<std::string> RiskTabHead(const SessionTruth& t) {
+  std::istringstream text(RiskTextOf(t.risk, t.counts, std::nullopt).text);
+  std::vector<std::string> lines(2);
+  for (std::string& line : lines) std::getline(text, line);
+  return lines;
+}
+
 // The window's own places: its readout, the game's count for the limits, the panel's track
 // and statistics, the exported log.
 void CompareWindow(const SessionTruth& t, Comparison& c) {
@@ -258,11 +267,13 @@ void CompareWindow(const SessionTruth& t, Comparison& c) {
     c.Expect(first == t.withheld->stake, "Risk tab's first stake vs the banner's held-back stake",
              std::to_string(first) + " | " + std::to_string(t.withheld->stake));
   }
-  // The panel's "Save report..." of this evening names them as the program's other places do.
+  // The panel's "Save report..." of this evening names them as its Risk tab does.
   EveningPageText page{"", {}, "", NextBetLines(t.next)};
-  c.Expect(
-      EveningPageHtml(page, t.track).find(EscapeMarkup(NextBetLine(t.next))) != std::string::npos,
-      "the panel's report page vs the next bet", NextBetLine(t.next));
+  const std::string page_html = EveningPageHtml(page, t.track);
+  for (const std::string& line : RiskTabHead(t)) {
+    c.Expect(page_html.find("<p>" + EscapeMarkup(line) + "</p>") != std::string::npos,
+             "the panel's report page vs its Risk tab", line);
+  }
   c.Expect(!t.not_resumed, "the window started again vs the session it had", "not resumed");
   for (const std::string& lost : t.lost_by_restart) {
     c.Expect(false, "the resumed window vs the window before its restart", lost);
@@ -335,8 +346,10 @@ void CompareCli(const Played& played, const SessionTruth& t, const journal::Stor
                Figure(summary.out, "bets shown: ") == static_cast<int64_t>(sum.bets_shown) &&
                Figure(summary.out, "net result of the shown bets, from 0: ") == sum.result,
            "vellaro-sim --summary vs the summary it is made of", summary.out + summary.err);
-  // The system and the next bet: the summary's lines and the report page's paragraphs.
-  const std::string system = SystemLine(t.next), next = NextBetLine(t.next);
+  // The system and the next bet, as the Risk tab says them: the summary's lines and the
+  // report page's paragraphs.
+  const std::vector<std::string> head = RiskTabHead(t);
+  const std::string &system = head[0], &next = head[1];
   c.Expect(summary.out.find(system + "\n" + next + "\n") != std::string::npos,
            "vellaro-sim --summary's next bet vs the window's",
            system + "\n" + next + " not in\n" + summary.out);

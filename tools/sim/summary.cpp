@@ -7,6 +7,7 @@
 
 #include "betting/withheld_text.h"
 #include "game/text_number.h"
+#include "session/risk_text.h"
 #include "session/wheel_rows.h"
 #include "text/translate.h"
 #include "tools/sim/person_text.h"
@@ -78,7 +79,7 @@ void PrintWheel(std::ostream& out, const WheelStatistics& wheel) {
 }
 
 void PrintNextBet(std::ostream& out, const NextBet& next) {
-  out << SystemLine(next) << '\n' << NextBetLine(next) << '\n';
+  for (const std::string& line : NextBetLines(next)) out << line << '\n';
 }
 
 void Summary::Add(const Row& row) {
