@@ -79,14 +79,14 @@ TEST(GameView, TheLampFollowsTheSafeLevelAndTheLossesInARow) {
   testing::Harness h;
   const GameView view(h.game);
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kOff);
-  h.game.MoveSafeLevel(3);
+  h.game.Apply(act::SetSafeLevel{3});
   EXPECT_EQ(view.SafeLevelLosses(), "3");
   GamePeer::SafeLevel_Timer(h.game).Tick();
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kDark);
   GamePeer::State(h.game).LossStreak = 2;
   GamePeer::SafeLevel_Timer(h.game).Tick();
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kGreen);
-  h.game.MoveSafeLevel(0);
+  h.game.Apply(act::SetSafeLevel{0});
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kOff);
 }
 

@@ -16,7 +16,7 @@ TEST(Board, DuringAnAnalysisOnlyTheEnteredNumberIsOnTheBoard) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
-  g.NumberClick(32);
+  g.Apply(act::EnterNumber{32});
   EXPECT_EQ(VisibleTiles(g), 1);
   EXPECT_TRUE(g.controls().Image[32].visible);
   for (int n = 0; n < kNumbers; ++n) {
@@ -76,19 +76,20 @@ TEST(Board, AHiddenTileTakesItsHighlightAlong) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({7, 8, 9});
-  g.NumberMouseMove(9);
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 9});
   GamePeer::Undo(g);
   EXPECT_FALSE(g.controls().Image[9].visible);
   EXPECT_FALSE(g.controls().Image_Act[9].visible);
-  g.NumberMouseMove(9);  // the crossed-out picture lies under the pointer now
+  g.Apply(act::PointerOver{act::FramePart::kNumber,
+                           9});  // the crossed-out picture lies under the pointer now
   EXPECT_FALSE(g.controls().Image_Act[9].visible);
 
   h.Spins({1, 3});
-  g.NumberMouseMove(3);
-  g.NumberClick(2);  // fifth spin: the analysis takes the board away
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 3});
+  g.Apply(act::EnterNumber{2});  // fifth spin: the analysis takes the board away
   ASSERT_TRUE(g.AnalysisRunning());
   EXPECT_FALSE(g.controls().Image_Act[3].visible);
-  g.NumberMouseMove(2);
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 2});
   EXPECT_TRUE(g.controls().Image_Act[2].visible);  // the entered number stays on the board
 }
 
