@@ -269,7 +269,10 @@ TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
   ASSERT_NE(live.state().Stake, live.WithheldBet()->stake) << "the stake the spin left";
   g.h.Spins({5, 5, 5, 0, 0, 0});
   ASSERT_TRUE(live.WithheldBet());
+  const int32_t held_stake = live.WithheldBet()->stake;
   live.Apply(act::ToggleAutomaticReset{.limits_asked_again = false});
+  ASSERT_TRUE(live.WithheldBet());
+  ASSERT_EQ(live.WithheldBet()->stake, held_stake) << "the reset made before asks no limit again";
   live.Apply(act::ContinueAnyway{});  // at the reset's stake, while the banner said the old one
   g.h.Spins({7, 0, 0});
   ReplayGame replay;
