@@ -89,18 +89,22 @@ void BetArea::BuildTrends() {
         AddPicture(&window, window.svg(), QStringLiteral("TrendIdle") + name,
                    QStringLiteral(":/trend_idle.svg"), TrendPlace(k), Control::kTrend);
     idle->OnMove([&window, k](QMouseEvent&) {
-      window.Handle([&window, k] { window.game().TrendIdleMouseMove(k); });
+      window.Handle([&window, k] {
+        window.game().Apply(act::PointerOver{act::FramePart::kIdleTrend, k});
+      });
     });
     PictureWidget* on =
         AddPicture(&window, window.svg(), QStringLiteral("TrendSwitch") + name,
                    QStringLiteral(":/trend_on_hover.svg"), TrendPlace(k), Control::kTrend);
-    on->OnClick(
-        [&window, k] { window.Handle([&window, k] { window.game().TrendSwitchOnClick(k); }); });
+    on->OnClick([&window, k] {
+      window.Handle([&window, k] { window.game().Apply(act::SwitchTrendOn{k}); });
+    });
     PictureWidget* active =
         AddPicture(&window, window.svg(), QStringLiteral("TrendActive") + name,
                    QStringLiteral(":/trend_active.svg"), TrendPlace(k), Control::kTrend);
-    active->OnClick(
-        [&window, k] { window.Handle([&window, k] { window.game().TrendActiveClick(k); }); });
+    active->OnClick([&window, k] {
+      window.Handle([&window, k] { window.game().Apply(act::ClickActiveTrend{k}); });
+    });
     bindings_.Shown(on, [k](const vellaro::GameView& v) { return v.TrendSwitchLit(k); });
     bindings_.Shown(active, [k](const vellaro::GameView& v) { return v.TrendActive(k); });
   }
@@ -125,7 +129,7 @@ void BetArea::BuildLampAndOptions() {
                  kOptionsPlace, Control::kOptionsButton);
   button->setCursor(Qt::PointingHandCursor);
   button->OnMove([&window](QMouseEvent&) {
-    window.Handle([&window] { window.game().Image_Options1MouseMove(); });
+    window.Handle([&window] { window.game().Apply(act::PointerOver{act::FramePart::kOptions}); });
   });
   PictureWidget* lit =
       AddPicture(&window, window.svg(), QStringLiteral("OptionsLit"),
@@ -134,7 +138,8 @@ void BetArea::BuildLampAndOptions() {
       AddPicture(&window, window.svg(), QStringLiteral("OptionsOpen"),
                  QStringLiteral(":/options_open.svg"), kOptionsPlace, Control::kOptionsButton);
   for (PictureWidget* twin : {lit, open}) {
-    twin->OnClick([&window] { window.Handle([&window] { window.game().OptionsClick(); }); });
+    twin->OnClick(
+        [&window] { window.Handle([&window] { window.game().Apply(act::ToggleOptions{}); }); });
   }
   bindings_.Shown(lit, [](const vellaro::GameView& v) { return v.OptionsButtonLit(); });
   bindings_.Shown(open, [](const vellaro::GameView& v) { return v.OptionsButtonShowsOpen(); });

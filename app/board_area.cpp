@@ -30,7 +30,7 @@ void BoardArea::BuildStrip() {
   PictureWidget* undo =
       AddPicture(&window, window.svg(), QStringLiteral("Undo"), QStringLiteral(":/undo_active.svg"),
                  {184, 15, 25, 25}, Control::kUndo);
-  undo->OnClick([&window] { window.Handle([&window] { window.game().UndoClick(); }); });
+  undo->OnClick([&window] { window.Handle([&window] { window.game().Apply(act::Undo{}); }); });
   bindings_.Shown(undo, [](const vellaro::GameView& view) { return view.UndoShown(); });
 
   for (int i = 0; i < vellaro::GameView::kHistorySquares; ++i) {
@@ -56,7 +56,9 @@ void BoardArea::BuildTiles() {
         AddPicture(&window, window.svg(), QStringLiteral("Tile%1").arg(n),
                    QStringLiteral(":/tiles/tile_%1.svg").arg(n), TilePlace(n), Control::kTile);
     tile->OnMove([&window, n](QMouseEvent&) {
-      window.Handle([&window, n] { window.game().NumberMouseMove(n); });
+      window.Handle([&window, n] {
+        window.game().Apply(act::PointerOver{act::FramePart::kNumber, n});
+      });
     });
     tile->OnClick([&window, n] { window.Handle([&window, n] { window.ClickNumber(n); }); });
     bindings_.Shown(tile, [n](const vellaro::GameView& view) { return view.TileShown(n); });

@@ -38,15 +38,15 @@ void HeadArea::BuildButtons() {
     const char* svg;
     int x;
     vellaro::HeadButton button;
-    void (vellaro::Game::*mouse_move)();
+    vellaro::act::FramePart part;  // what the pointer is over
     Control control;
   };
   static constexpr HeadButtonPlace kButtons[] = {
-      {"Close", "close", 422, vellaro::HeadButton::kClose, &vellaro::Game::Button_CloseMouseMove,
+      {"Close", "close", 422, vellaro::HeadButton::kClose, vellaro::act::FramePart::kClose,
        Control::kClose},
       {"Minimize", "minimize", 396, vellaro::HeadButton::kMinimize,
-       &vellaro::Game::Button_MinimizeMouseMove, Control::kMinimize},
-      {"Save", "save", 370, vellaro::HeadButton::kSave, &vellaro::Game::Button_SaveMouseMove,
+       vellaro::act::FramePart::kMinimize, Control::kMinimize},
+      {"Save", "save", 370, vellaro::HeadButton::kSave, vellaro::act::FramePart::kSave,
        Control::kSave},
   };
   MainWindow& window = window_;
@@ -57,9 +57,9 @@ void HeadArea::BuildButtons() {
     PictureWidget* normal = AddPicture(&window, window.svg(), name, svg + QStringLiteral(".svg"),
                                        place, button.control);
     normal->setCursor(Qt::PointingHandCursor);
-    const auto mouse_move = button.mouse_move;
-    normal->OnMove([&window, mouse_move](QMouseEvent&) {
-      window.Handle([&] { (window.game().*mouse_move)(); });
+    const vellaro::act::FramePart part = button.part;
+    normal->OnMove([&window, part](QMouseEvent&) {
+      window.Handle([&] { window.game().Apply(vellaro::act::PointerOver{part}); });
     });
     // Only the lit twins act; the plain pictures merely bring them up.
     PictureWidget* lit = AddPicture(&window, window.svg(), name + QStringLiteral("Lit"),

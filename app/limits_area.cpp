@@ -58,8 +58,9 @@ void LimitsArea::BuildBanner() {
   const int height = kBannerPlace.height() - 2 * kButtonMargin;
   continue_anyway_->setGeometry(kBannerPlace.right() - kButtonMargin - width + 1,
                                 kBannerPlace.top() + kButtonMargin, width, height);
-  QObject::connect(continue_anyway_, &QPushButton::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().ContinueAnyway(); }); });
+  QObject::connect(continue_anyway_, &QPushButton::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::ContinueAnyway{}); });
+  });
   banner_->ReserveRight(width + kButtonMargin);
   banner_->setToolTip(TooltipFor(Control::kLimitBanner));
   continue_anyway_->setToolTip(TooltipFor(Control::kContinueAnyway));
@@ -72,7 +73,9 @@ void LimitsArea::OpenDialog() {
   if (dialog_ == nullptr) {
     dialog_ = new LimitsDialog(
         [&window](vellaro::LimitKind limit, std::optional<int32_t> value) {
-          window.Handle([&window, limit, value] { window.game().SetLimit(limit, value); });
+          window.Handle([&window, limit, value] {
+            window.game().Apply(act::SetLimit{limit, value});
+          });
         },
         &window);
     dialog_->setToolTip(TooltipFor(Control::kLimits));

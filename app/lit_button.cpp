@@ -15,7 +15,7 @@ LitButton::LitButton(MainWindow& window, const QString& name, const QString& pic
   // Clears the other highlights as the frame buttons do; this one is the shell's own.
   button_->OnMove([this, &window](QMouseEvent&) {
     hovered_ = true;
-    window.Handle([&window] { window.game().HeadImageMouseMove(); });
+    window.Handle([&window] { window.game().Apply(act::PointerOver{act::FramePart::kHead}); });
   });
   lit_ = AddPicture(&window, window.svg(), name + QStringLiteral("Lit"),
                     svg + QStringLiteral("_hover.svg"), place, control);

@@ -134,7 +134,7 @@ void MainWindow::BuildFrame() {
   head->OnPress([this](QMouseEvent& press) { StartDrag(press); });
   head->OnMove([this](QMouseEvent& move) {
     FollowDrag(move);
-    Handle([this] { game().HeadImageMouseMove(); });
+    Handle([this] { game().Apply(act::PointerOver{act::FramePart::kHead}); });
   });
   head->OnRelease([this](QMouseEvent&) { EndDrag(); });
 }

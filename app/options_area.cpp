@@ -247,14 +247,16 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   AddCaption(&window, QStringLiteral("BetCaption"),
              QCoreApplication::translate("OptionsArea", "BET:"), {16, 303}, Control::kBaseStake);
   base_stake_ = new LeavingSpinBox(
-      [&window] { window.Handle([&window] { window.game().LeaveInitBet(); }); }, &window);
+      [&window] { window.Handle([&window] { window.game().Apply(act::LeaveBaseStake{}); }); },
+      &window);
   Tag(base_stake_, QStringLiteral("BaseStake"), Control::kBaseStake);
   base_stake_->setGeometry(16, 320, 49, 24);
   base_stake_->setRange(view.BaseStake().min, view.BaseStake().max);
   PaintSpinEdit(base_stake_);
   FitLargestValue(base_stake_);
   QObject::connect(base_stake_, &QSpinBox::textChanged, &window, [&window](const QString& text) {
-    window.Handle([&window, typed = text.toStdString()] { window.game().TypeInitBet(typed); });
+    window.Handle(
+        [&window, typed = text.toStdString()] { window.game().Apply(act::TypeBaseStake{typed}); });
   });
 
   AddCaption(&window, QStringLiteral("GameModeCaption"),
@@ -264,7 +266,7 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
       MakeSelector(QStringLiteral("GameMode"), Control::kGameMode, {72, 320, 113, 23}, &window);
   SetItems(game_mode_, view.ModeBox());
   QObject::connect(game_mode_, &QComboBox::activated, &window, [&window](int index) {
-    window.Handle([&window, index] { window.game().SelectGameMode(index); });
+    window.Handle([&window, index] { window.game().Apply(act::ChooseMode{index}); });
   });
 
   AddCaption(&window, QStringLiteral("BettingSystemCaption"),
@@ -289,8 +291,9 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   reset_bets_ = MakeButton(QStringLiteral("ResetBets"), Control::kResetBets, view.ResetBetsButton(),
                            {359, 318, 79, 26}, &window);
   reset_bets_->setFont(window.font());
-  QObject::connect(reset_bets_, &QPushButton::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().ResetBetsClick(); }); });
+  QObject::connect(reset_bets_, &QPushButton::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::ResetBets{}); });
+  });
 }
 
 void OptionsArea::BuildSystemsButton() {
@@ -325,8 +328,9 @@ void OptionsArea::BuildRecalculation(const vellaro::GameView& view) {
   const QRect place(359, 302, 79, 15);
   recalculate_ = MakeButton(QStringLiteral("ReCalculate"), Control::kRecalculate,
                             view.RecalculateButton(), place, &window);
-  QObject::connect(recalculate_, &QPushButton::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().ReCalculate(); }); });
+  QObject::connect(recalculate_, &QPushButton::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::Recalculate{}); });
+  });
   recalculation_gauge_ =
       MakeGauge(QStringLiteral("RecalculationGauge"), Control::kRecalculate,
                 view.RecalculationGauge(), place, QColor(128, 128, 255), &window);
@@ -338,8 +342,9 @@ void OptionsArea::BuildMatrixRow(const vellaro::GameView& view) {
   // and "RM".
   create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), Control::kCreateMatrix,
                               view.CreateMatrixButton(), {16, 359, 82, 20}, &window);
-  QObject::connect(create_matrix_, &QPushButton::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().CreateMatrixClick(); }); });
+  QObject::connect(create_matrix_, &QPushButton::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::CreateMatrix{}); });
+  });
   matrix_gauge_ = MakeGauge(QStringLiteral("MatrixGauge"), Control::kCreateMatrix,
                             view.MatrixGauge(), {16, 359, 82, 20}, QColor(210, 159, 4), &window);
   learning_ = new QSpinBox(&window);
@@ -354,8 +359,9 @@ void OptionsArea::BuildMatrixRow(const vellaro::GameView& view) {
   PaintUsable(learning_, QPalette::Text, kLime, kLime);
   reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), Control::kResetMatrix,
                              view.ResetMatrixButton(), {154, 359, 34, 20}, &window);
-  QObject::connect(reset_matrix_, &QPushButton::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().ResetMatrixClick(); }); });
+  QObject::connect(reset_matrix_, &QPushButton::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::ResetMatrix{}); });
+  });
 }
 
 void OptionsArea::BuildSafeLevel(const vellaro::GameView& view) {
@@ -379,7 +385,7 @@ void OptionsArea::BuildSafeLevel(const vellaro::GameView& view) {
   safe_level_->setPageStep(2);
   safe_level_->setCursor(Qt::PointingHandCursor);
   QObject::connect(safe_level_, &QSlider::valueChanged, &window, [&window](int position) {
-    window.Handle([&window, position] { window.game().MoveSafeLevel(position); });
+    window.Handle([&window, position] { window.game().Apply(act::SetSafeLevel{position}); });
   });
 }
 
@@ -393,17 +399,19 @@ void OptionsArea::BuildTicks(const vellaro::GameView& view) {
   Paint(cat_rows_, QPalette::Window, kReadOnlyGround);
   PaintUsableText(cat_rows_, kLime);
   PointWhileUsable(cat_rows_);
-  QObject::connect(cat_rows_, &QCheckBox::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().CatRowsClick(); }); });
+  QObject::connect(cat_rows_, &QCheckBox::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::ToggleCategoryRows{}); });
+  });
   show_bet_ = MakeCheckBox(QStringLiteral("ShowBet"), Control::kShowBet, view.ShowBet(),
                            {272, 359, 73, 20}, &window);
-  QObject::connect(show_bet_, &QCheckBox::clicked, &window,
-                   [&window] { window.Handle([&window] { window.game().ShowBetSizeClick(); }); });
+  QObject::connect(show_bet_, &QCheckBox::clicked, &window, [&window] {
+    window.Handle([&window] { window.game().Apply(act::ToggleShowStake{}); });
+  });
 }
 
 QSpinBox* OptionsArea::AddUpTrenderSetting(const QString& name, const vellaro::SpinEdit& edit,
                                            const QRect& place,
-                                           void (vellaro::Game::*type)(std::string)) {
+                                           vellaro::PlayerAction (*type)(std::string)) {
   MainWindow& window = window_;
   auto* box = new QSpinBox(up_trender_);
   Tag(box, name, Control::kUpTrender);
@@ -415,7 +423,8 @@ QSpinBox* OptionsArea::AddUpTrenderSetting(const QString& name, const vellaro::S
   // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
   // text typed is all it needs.
   QObject::connect(box, &QSpinBox::textChanged, &window, [&window, type](const QString& text) {
-    window.Handle([&window, type, typed = text.toStdString()] { (window.game().*type)(typed); });
+    window.Handle(
+        [&window, type, typed = text.toStdString()] { window.game().Apply(type(typed)); });
   });
   return box;
 }
@@ -433,9 +442,13 @@ void OptionsArea::BuildUpTrender(const vellaro::GameView& view) {
                             QString::fromStdString(view.UpTrenderAddCaption().text), {80, 24},
                             Control::kUpTrender);
   wins_ = AddUpTrenderSetting(QStringLiteral("UpTrenderWins"), view.UpTrenderWins(),
-                              {32, 18, 41, 26}, &vellaro::Game::TypeOnWins);
+                              {32, 18, 41, 26}, [](std::string text) -> vellaro::PlayerAction {
+                                return vellaro::act::TypeOnWins{std::move(text)};
+                              });
   add_ = AddUpTrenderSetting(QStringLiteral("UpTrenderAdd"), view.UpTrenderAdd(), {191, 18, 50, 26},
-                             &vellaro::Game::TypeAddToBet);
+                             [](std::string text) -> vellaro::PlayerAction {
+                               return vellaro::act::TypeAddToBet{std::move(text)};
+                             });
   // Their captions name them to a screen reader.
   wins_caption_->setBuddy(wins_);
   add_caption_->setBuddy(add_);
@@ -449,10 +462,10 @@ void OptionsArea::BuildUpTrender(const vellaro::GameView& view) {
     PointWhileUsable(box);
   }
   QObject::connect(automatic_reset_, &QCheckBox::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Bet_Automatic_ResetClick(); });
+    window.Handle([&window] { window.game().Apply(act::ToggleAutomaticReset{}); });
   });
   QObject::connect(minimal_profit_, &QCheckBox::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Get_Minimal_ProfitClick(); });
+    window.Handle([&window] { window.game().Apply(act::ToggleMinimalProfit{}); });
   });
 }
 
@@ -512,7 +525,7 @@ void OptionsArea::Sync(const vellaro::GameView& view) {
   // The game asks for the focus on "Show Bet" after a change of mode or system. The focus
   // stays where the player put it: moved away from a selector, the next arrow key or Space
   // would change a control the player never meant to touch.
-  if (view.FocusAsked()) window_.game().FocusTaken();
+  if (view.FocusAsked()) window_.game().Apply(act::FocusTaken{});
 }
 
 void OptionsArea::SyncUpTrender(const vellaro::GameView& view) {

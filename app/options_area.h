@@ -48,7 +48,7 @@ class OptionsArea {
   void BuildTicks(const vellaro::GameView& view);
   void BuildUpTrender(const vellaro::GameView& view);
   QSpinBox* AddUpTrenderSetting(const QString& name, const vellaro::SpinEdit& edit,
-                                const QRect& place, void (vellaro::Game::*type)(std::string));
+                                const QRect& place, vellaro::PlayerAction (*type)(std::string));
   void BindEnabled();
   void SyncUpTrender(const vellaro::GameView& view);
 

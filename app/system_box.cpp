@@ -122,14 +122,15 @@ void SystemBox::Sync(const vellaro::GameView& view) {
 void SystemBox::Activated(int row) {
   MainWindow& window = window_;
   if (row < built_in_) {
-    window.Handle([&window, row] { window.game().SelectBetStrategy(row); });
+    window.Handle([&window, row] { window.game().Apply(act::ChooseSystem{row}); });
     return;
   }
   const int entry = box_->itemData(row).toInt();
   const std::optional<vellaro::CustomSystem>& chosen =
       entry == kKept ? kept_ : entries_[static_cast<size_t>(entry)].system;
   if (!chosen) return;
-  window.Handle([&window, system = *chosen] { window.game().SelectCustomSystem(system); });
+  window.Handle(
+      [&window, system = *chosen] { window.game().Apply(act::ChooseWrittenSystem{system}); });
 }
 
 }  // namespace vellaro::app

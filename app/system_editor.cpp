@@ -369,7 +369,8 @@ QString SystemEditor::SavedText(const QString& path) const {
 void SystemEditor::Use() {
   if (!parsed_ || !usable_) return;
   MainWindow& window = window_;
-  window.Handle([&window, system = *parsed_] { window.game().SelectCustomSystem(system); });
+  window.Handle(
+      [&window, system = *parsed_] { window.game().Apply(act::ChooseWrittenSystem{system}); });
 }
 
 void SystemEditor::Status(const QString& text) {

@@ -91,7 +91,7 @@ void MainWindow::BuildBoardStops() {
                               [this](int n) { Handle([this, n] { EnterNumber(n); }); });
   KeyStop* undo =
       AddStop(QStringLiteral("UndoKey"), {184, 15, 25, 25}, AccessibleName(Control::kUndo),
-              [this] { Handle([this] { game().UndoClick(); }); });
+              [this] { Handle([this] { game().Apply(act::Undo{}); }); });
   undo->ShownWhile([this] { return vellaro::GameView(game()).UndoShown(); });
   constexpr int squares = vellaro::GameView::kHistorySquares;
   new KeyStop(this, QStringLiteral("HistoryKey"), BoardArea::StripPlace(), Shape::kRect,
@@ -125,9 +125,9 @@ void MainWindow::BuildBetStops() {
       const bool on = vellaro::GameView(game()).TrendActive(k);
       Handle([this, k, on] {
         if (on) {
-          game().TrendActiveClick(k);
+          game().Apply(act::ClickActiveTrend{k});
         } else {
-          game().TrendSwitchOnClick(k);
+          game().Apply(act::SwitchTrendOn{k});
         }
       });
     });
@@ -157,7 +157,7 @@ void MainWindow::BuildBetStops() {
                   {Role::Button, AccessibleName(Control::kOptionsButton), {}, {}, [this] {
                      return vellaro::GameView(game()).OptionsOpen();
                    }});
-  options->OnPress([this] { Handle([this] { game().OptionsClick(); }); });
+  options->OnPress([this] { Handle([this] { game().Apply(act::ToggleOptions{}); }); });
 }
 
 void MainWindow::BuildChipStop(int k) {

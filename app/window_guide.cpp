@@ -15,7 +15,8 @@ void MainWindow::BuildGuide() {
   // and close buttons: between the history strip and the limits' button, over nothing.
   auto* button = new GuideButton(svg_, QRect(346, 30, 21, 21), this);
   // Clears the other highlights as the head's buttons do.
-  button->OnMove([this] { Handle([this] { game().HeadImageMouseMove(); }); });
+  button->OnMove(
+      [this] { Handle([this] { game().Apply(act::PointerOver{act::FramePart::kHead}); }); });
   button->OnClick([this] { OpenGuide(); });
   auto* key = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(key, &QShortcut::activated, this, [this] { OpenGuide(); });

@@ -32,9 +32,9 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
     // the player has seen what it holds.
     guard_.Run([this] { OpenAddSpins(QGuiApplication::clipboard()->text()); });
   } else if (ctrl_z) {
-    Handle([this] { game().UndoClick(); });  // acts only while the undo is offered
+    Handle([this] { game().Apply(act::Undo{}); });  // acts only while the undo is offered
   } else if (redo) {
-    Handle([this] { game().RedoClick(); });  // acts only right after an undo
+    Handle([this] { game().Apply(act::Redo{}); });  // acts only right after an undo
   } else if (k >= Qt::Key_0 && k <= Qt::Key_9) {
     if (keyboard_.Digit(k - Qt::Key_0) == KeyboardEntry::Action::kRefused) {
       message_line_.Refuse(QString::fromStdString(keyboard_.Refusal()));

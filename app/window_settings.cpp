@@ -37,7 +37,7 @@ void MainWindow::KeepSettings(const SettingsStore& store) {
   // a bad one does not stay in the file.
   Handle([this, &stored] {
     if (!play_->Resumed()) game().Configure(stored.game);
-    if (stored.options_open != OptionsOpen()) game().OptionsClick();
+    if (stored.options_open != OptionsOpen()) game().Apply(act::ToggleOptions{});
   });
   SetQuickAnalysis(stored.quick_analysis);
 }

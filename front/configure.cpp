@@ -20,45 +20,45 @@ void Game::Configure(const Settings& s) {
       throw GameError(TrFormat("The betting system cannot be read: {1}",
                                {DescribeSystemFileError("system", *read.error)}));
     }
-    SelectCustomSystem(std::move(*read.system));
+    Apply(act::ChooseWrittenSystem{std::move(*read.system)});
   } else if (s.custom_system.empty() && (selected || s.system != BetStrategy.index)) {
-    SelectBetStrategy(s.system);
+    Apply(act::ChooseSystem{s.system});
   }
   const std::string base = IntToStr(s.base);
   if (base != Init_Bet.text) {
-    TypeInitBet(base);
-    LeaveInitBet();
+    Apply(act::TypeBaseStake{base});
+    Apply(act::LeaveBaseStake{});
   }
   // Usable only while UP-TRENDER is selected, the only system that reads them.
-  if (IntToStr(s.on_wins) != On_Wins.text) TypeOnWins(IntToStr(s.on_wins));
-  if (IntToStr(s.add_to_bet) != Add_To_Bet.text) TypeAddToBet(IntToStr(s.add_to_bet));
-  MoveSafeLevel(s.safe_level);
-  if (s.auto_reset != Bet_Automatic_Reset.checked) Bet_Automatic_ResetClick();
-  if (s.min_profit != Get_Minimal_Profit.checked) Get_Minimal_ProfitClick();
+  if (IntToStr(s.on_wins) != On_Wins.text) Apply(act::TypeOnWins{IntToStr(s.on_wins)});
+  if (IntToStr(s.add_to_bet) != Add_To_Bet.text) Apply(act::TypeAddToBet{IntToStr(s.add_to_bet)});
+  Apply(act::SetSafeLevel{s.safe_level});
+  if (s.auto_reset != Bet_Automatic_Reset.checked) Apply(act::ToggleAutomaticReset{});
+  if (s.min_profit != Get_Minimal_Profit.checked) Apply(act::ToggleMinimalProfit{});
   // Trends off first, so that a pair never needs two clicks.
   for (int k = 0; k < kChances; ++k) {
-    if (!s.trends[k] && Trend_2[k].visible) TrendActiveClick(k);
+    if (!s.trends[k] && Trend_2[k].visible) Apply(act::ClickActiveTrend{k});
   }
   for (int k = 0; k < kChances; ++k) {
-    if (s.trends[k] && !Trend_2[k].visible) TrendSwitchOnClick(k);
+    if (s.trends[k] && !Trend_2[k].visible) Apply(act::SwitchTrendOn{k});
   }
   if (static_cast<int32_t>(s.mode) != ModeId) {
     if (s.mode == Mode::kMatrix) {
-      CreateMatrixClick();
+      Apply(act::CreateMatrix{});
     } else if (s.mode == Mode::kRandom) {
       analysis_.ChangeModeId(s.mode);  // no entry of the mode box selects it
     } else {
       for (int i = 0; i < kGameModeItems; ++i) {
-        if (kGameModeIds[static_cast<size_t>(i)] == s.mode) SelectGameMode(i);
+        if (kGameModeIds[static_cast<size_t>(i)] == s.mode) Apply(act::ChooseMode{i});
       }
     }
   }
   // The learning length is a read-only edit in the window.
   if (IntToStr(s.learn) != N_Count.text) N_Count.text = IntToStr(s.learn);
-  if (s.cat_rows != CatRows.checked) CatRowsClick();
-  if (s.show_bet != ShowBetSize.checked) ShowBetSizeClick();
+  if (s.cat_rows != CatRows.checked) Apply(act::ToggleCategoryRows{});
+  if (s.show_bet != ShowBetSize.checked) Apply(act::ToggleShowStake{});
   for (int i = 0; i < kLimits; ++i)
-    SetLimit(static_cast<LimitKind>(i), s.limits[static_cast<LimitKind>(i)]);
+    Apply(act::SetLimit{static_cast<LimitKind>(i), s.limits[static_cast<LimitKind>(i)]});
 }
 
 Settings Game::CurrentSettings() const {

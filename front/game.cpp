@@ -41,14 +41,6 @@ void Game::SetDisplayTimers(bool on) {
   analysis_.SetDisplayTimers(on);
 }
 
-void Game::NumberClick(int n) {
-  // A refused entry changes nothing at all: setting CurrentNum or replacing the undo
-  // snapshot during an analysis would let the next undo take back a half-finished spin.
-  if (!board_.Accepts()) return;
-  CurrentNum.tag = n;
-  Analyse();
-}
-
 void Game::Analyse() {
   // The board accepts a spin only while the mode box is enabled, that is while no
   // analysis runs.

@@ -27,6 +27,7 @@
 #include "env/env.h"
 #include "export/file_replace.h"
 #include "export/save_dialog.h"
+#include "front/player_action.h"
 #include "game/board.h"
 #include "game/event_sink.h"
 #include "game/events.h"
@@ -78,19 +79,16 @@ class Game : private GameState, private Window {
   const RealResult::Counts& RealCounts() const { return events_.RealCounts(); }
 
   // ---- Session limits (betting/limits.cpp) --------------------------------------------------
-  // The limits as they stand; all off at the start.
+  // The limits as they stand; all off at the start. act::SetLimit sets one (empty: off) and
+  // reports it as SettingChanged; a value below the limit's smallest (SessionLimits::Min)
+  // is refused. With a bet held back, the new limits are asked again at once: if they let
+  // it through it goes on show and is debited; if not, a new BetWithheld gives the new
+  // numbers. act::ContinueAnyway puts the bet held back on show for this spin and debits
+  // it, whatever the limits say; it does nothing without one, or while an analysis runs.
   const SessionLimits& Limits() const { return betting_.Limits(); }
   // The recommendation of the last spin that a limit held back, with the limit and the
   // numbers, while it waits for the player: what a banner shows.
   const std::optional<BetWithheld>& WithheldBet() const { return betting_.WithheldBet(); }
-  // Sets one limit (empty: off) and reports it as SettingChanged. A value below the limit's
-  // smallest (SessionLimits::Min) is refused: nothing changes. With a bet held back, the new
-  // limits are asked again at once: if they let it through it goes on show and is debited;
-  // if not, a new BetWithheld gives the new numbers.
-  void SetLimit(LimitKind limit, std::optional<int32_t> value) { betting_.SetLimit(limit, value); }
-  // "Continue anyway": puts the bet held back on show for this spin and debits it, whatever
-  // the limits say. Does nothing without one, or while an analysis runs.
-  void ContinueAnyway() { betting_.ContinueAnyway(); }
 
   // Turns the display timers (RunOptions::display_timers) off or on while the game runs. A
   // resume replays a whole evening with them off, then turns them on: they write only
@@ -111,57 +109,23 @@ class Game : private GameState, private Window {
   // The options as they stand.
   Settings CurrentSettings() const;
 
-  // ---- The player's actions -----------------------------------------------------------------
-  // Number board and undo (front/game.cpp, front/undo.cpp).
-  // The entry operation of number n, run by each of its four controls (the tile, its
-  // highlighted twin, the hidden push button and the flat button).
-  // REQUIRES: 0 <= n <= 36.
-  void NumberClick(int n);
-  // A click on the undo button: acts only while it is offered. A bet a limit held back
-  // before the spin taken back waits again at its stake and on its chance, which the game
-  // takes back with it (as it takes back the stake of a chip on show), and is said again
-  // (BetWithheld): the banner, "Continue anyway" and the stake rules name one stake.
-  void UndoClick();
-  // The undo as the game made it before: the bet held back came back silently, the stake
-  // and the chance as the spin left them. Only for the journals written then, whose undos
-  // no BetWithheld follows (replay/session_replay.cpp).
-  void UndoClickAsBefore();
+  // ---- The player's actions (front/player_action.h, front/apply.cpp) ------------------------
+  // Does what the player did, with the refusals of the control behind it: an action not
+  // offered at the moment changes nothing and says nothing.
+  void Apply(const PlayerAction& action);
   // Whether a redo would bring back the spin the last undo took back: from that undo until
   // the game changes in any other way (any event but the undo's and the redo's own: a spin,
   // a change of option, limit or system, "Reset Bets", "Continue anyway", a matrix or a
-  // recalculation), and not while an analysis runs.
+  // recalculation), and not while an analysis runs. The redo puts the game back exactly as
+  // the last undo found it, the spin taken back included; the window's frame (options area,
+  // hover highlights, the focus asked for) stays as it is: the player's pointer is not part
+  // of the game.
   bool RedoOffered() const {
     return redo_.has_value() && events_.UnchangedSinceUndo() && GameModes.enabled;
   }
-  // Puts the game back exactly as the last undo found it, the spin taken back included;
-  // acts only while offered. The window's frame (options area, hover highlights, the focus
-  // asked for) stays as it is: the player's pointer is not part of the game.
-  void RedoClick();
-  // The pointer over the window's parts (game/frame.cpp).
-  void HeadImageMouseMove() { board_.HeadImageMouseMove(); }
-  void NumberMouseMove(int n) { board_.NumberMouseMove(n); }  // over the tile of n
-  void Button_CloseMouseMove() { board_.Button_CloseMouseMove(); }
-  void Button_MinimizeMouseMove() { board_.Button_MinimizeMouseMove(); }
-  void Button_SaveMouseMove() { board_.Button_SaveMouseMove(); }
-  void Image_Options1MouseMove() { board_.Image_Options1MouseMove(); }
-  // Over the idle trend tab of chance k.
-  void TrendIdleMouseMove(int k) { board_.TrendIdleMouseMove(k); }
-  void OptionsClick() { board_.OptionsClick(); }
-  // Analysis options (analysis/).
-  void SelectGameMode(int index) { analysis_.SelectGameMode(index); }
-  void ReCalculate() { analysis_.ReCalculate(); }  // the "ReCalculate" button
-  void MoveSafeLevel(int position) { analysis_.MoveSafeLevel(position); }  // SAFE LEVEL
-  void CatRowsClick() { analysis_.CatRowsClick(); }
-  // Acts only while the button is enabled and no analysis runs.
-  void CreateMatrixClick() { analysis_.CreateMatrixClick(); }
-  void ResetMatrixClick() { analysis_.ResetMatrixClick(); }
-  // Betting options (betting/).
-  void SelectBetStrategy(int index) { betting_.SelectBetStrategy(index); }
-  // Selects a system the player wrote, as the entry after the six built-in systems: reports
-  // SystemChanged with its text and resets the ledger, as a change of system does. Refused
-  // (nothing changes) while the box is locked. Selecting a built-in system leaves it.
-  void SelectCustomSystem(CustomSystem system) { betting_.SelectCustomSystem(std::move(system)); }
-  // The system the player wrote, while it is selected.
+  // The system the player wrote, while it is selected. Selecting a written system reports
+  // SystemChanged with its text and resets the ledger, as a change of system does; it is
+  // refused while the box is locked. Selecting a built-in system leaves it.
   const CustomSystem* SelectedCustomSystem() const { return betting_.SelectedCustomSystem(); }
   // The rules that settle now, built-in or written (betting/stake_system.h).
   // Its place, line or cycle, while selected.
@@ -172,23 +136,6 @@ class Game : private GameState, private Window {
   std::shared_ptr<const StakeSystem> CustomRules() const {
     return betting_.own().custom ? betting_.own().custom->rules : nullptr;
   }
-  // The player edits the base stake; the edit loses the keyboard focus.
-  void TypeInitBet(std::string text) { betting_.TypeInitBet(std::move(text)); }
-  void LeaveInitBet() { betting_.LeaveInitBet(); }
-  // The UP-TRENDER settings, while they are usable.
-  void TypeOnWins(std::string text) { betting_.TypeOnWins(std::move(text)); }
-  void TypeAddToBet(std::string text) { betting_.TypeAddToBet(std::move(text)); }
-  void ResetBetsClick() { betting_.ResetBetsClick(); }  // acts only while enabled
-  void ShowBetSizeClick() { betting_.ShowBetSizeClick(); }
-  void TrendSwitchOnClick(int k) { betting_.TrendSwitchOnClick(k); }  // on Trend_<chance>_1
-  void TrendActiveClick(int k) { betting_.TrendActiveClick(k); }      // on Trend_<chance>_2
-  void Bet_Automatic_ResetClick() { betting_.Bet_Automatic_ResetClick(); }
-  // Without asking the limits again after the reset: for the journals written before it did.
-  void Bet_Automatic_ResetClickAsBefore() { betting_.Bet_Automatic_ResetClickAsBefore(); }
-  void Get_Minimal_ProfitClick() { betting_.Get_Minimal_ProfitClick(); }
-  // The shell has moved the keyboard focus where controls().Focus asked: the request is
-  // cleared.
-  void FocusTaken() { Focus.clear(); }
 
   // ---- Game log export (front/save_log.cpp) ---------------------------------------------
   // Asks for a file name and writes NumbersList to it, replacing the file as a whole.
@@ -208,6 +155,34 @@ class Game : private GameState, private Window {
   friend class GamePeer;
 
   void FormCreate();
+
+  // ---- One overload a player's action (front/apply.cpp) -----------------------------------
+  void Do(const act::EnterNumber& a);
+  void Do(const act::Undo& a);
+  void Do(const act::Redo& a);
+  void Do(const act::ChooseMode& a);
+  void Do(const act::ChooseSystem& a);
+  void Do(const act::ChooseWrittenSystem& a);
+  void Do(const act::TypeBaseStake& a);
+  void Do(const act::LeaveBaseStake& a);
+  void Do(const act::TypeOnWins& a);
+  void Do(const act::TypeAddToBet& a);
+  void Do(const act::SetSafeLevel& a);
+  void Do(const act::SwitchTrendOn& a);
+  void Do(const act::ClickActiveTrend& a);
+  void Do(const act::ResetBets& a);
+  void Do(const act::Recalculate& a);
+  void Do(const act::CreateMatrix& a);
+  void Do(const act::ResetMatrix& a);
+  void Do(const act::ToggleCategoryRows& a);
+  void Do(const act::ToggleShowStake& a);
+  void Do(const act::ToggleAutomaticReset& a);
+  void Do(const act::ToggleMinimalProfit& a);
+  void Do(const act::SetLimit& a);
+  void Do(const act::ContinueAnyway& a);
+  void Do(const act::FocusTaken& a);
+  void Do(const act::ToggleOptions& a);
+  void Do(const act::PointerOver& a);
   // Takes the number in CurrentNum in and runs the selected mode on it (front/game.cpp).
   void Analyse();
 

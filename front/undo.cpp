@@ -125,14 +125,6 @@ void Game::Undo(bool held_stake) {
   }
 }
 
-void Game::UndoClick() {
-  if (UndoButton.visible) Undo(/*held_stake=*/true);
-}
-
-void Game::UndoClickAsBefore() {
-  if (UndoButton.visible) Undo(/*held_stake=*/false);
-}
-
 void Game::Redo() {
   BeforeUndo before = std::move(*redo_);
   redo_.reset();
@@ -146,10 +138,6 @@ void Game::Redo() {
   betting_.Restore(before.betting);
   // The real result comes back through the event, as every listener's does.
   events_.Emit(SpinRedone{SpinsInHistory(), CurrentNum.tag});
-}
-
-void Game::RedoClick() {
-  if (RedoOffered()) Redo();
 }
 
 }  // namespace vellaro

@@ -39,7 +39,7 @@ std::string WindowGame::EnterSpins(std::span<const int> spins) {
 void WindowGame::ClickNumber(int n, bool quick) {
   // A click the board would not take goes to the game as it is, which passes it over.
   if (!quick || !Refusal(*game_, std::span<const int>(&n, 1)).empty()) {
-    game_->NumberClick(n);
+    game_->Apply(act::EnterNumber{n});
     return;
   }
   ClickAtOnce(std::span<const int>(&n, 1));
@@ -69,7 +69,7 @@ void WindowGame::ClickAtOnce(std::span<const int> spins) {
   };
   try {
     for (const int n : spins) {
-      game_->NumberClick(n);
+      game_->Apply(act::EnterNumber{n});
       replay::FinishAnalysis(*game_, virtual_time);
     }
   } catch (...) {

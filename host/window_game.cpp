@@ -219,7 +219,7 @@ void WindowGame::FreshGame() {
   game_->TakeOverSaveDialog(save_dialog);
   track_ = SessionTrack();
   first_spin_settings_.reset();
-  if (options_open) game_->OptionsClick();
+  if (options_open) game_->Apply(act::ToggleOptions{});
 }
 
 void WindowGame::NewSession() {

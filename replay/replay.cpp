@@ -76,12 +76,12 @@ std::optional<Entry> Replay(const ReplayOptions& options, EntrySource& source, R
     settled = Result::kNone;
     if (entry.undo()) {
       if (!game.UndoOffered()) return entry;
-      game.UndoClick();
+      game.Apply(act::Undo{});
     } else if (entry.redo()) {
       if (!game.RedoOffered()) return entry;
-      game.RedoClick();
+      game.Apply(act::Redo{});
     } else {
-      game.NumberClick(entry.number);
+      game.Apply(act::EnterNumber{entry.number});
       FinishAnalysis(game, scheduler);
     }
     // After an analysis the clock stands at the tick that ended it.

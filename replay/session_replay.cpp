@@ -73,11 +73,11 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
   const SpinEdit edit = GameView(game).BaseStake();
   const std::string plain = IntToStr(v);
   if (!reported_again && edit.text != plain) {
-    game.TypeInitBet(plain);
+    game.Apply(act::TypeBaseStake{plain});
     return;
   }
   if (!reported_again && v == edit.min) {
-    game.TypeInitBet("");
+    game.Apply(act::TypeBaseStake{""});
     return;
   }
   // A leading zero, or two when the edit holds one already: a text it does not hold.
@@ -85,7 +85,7 @@ void TypeBaseUnit(Game& game, int32_t v, bool reported_again) {
   once += plain;
   std::string padded(edit.text == once ? 2 : 1, '0');
   padded += plain;
-  game.TypeInitBet(padded);
+  game.Apply(act::TypeBaseStake{padded});
 }
 
 // Makes the change of option `setting` records, as Act does (`click` as there).
@@ -101,32 +101,32 @@ void ChangeSetting(const SettingChanged& setting, Game& game, const Settings& cu
       TypeBaseUnit(game, v, reported_again);
       break;
     case Setting::kOnWins:
-      if (click(current.on_wins, v)) game.TypeOnWins(IntToStr(v));
+      if (click(current.on_wins, v)) game.Apply(act::TypeOnWins{IntToStr(v)});
       break;
     case Setting::kAddToBet:
-      if (click(current.add_to_bet, v)) game.TypeAddToBet(IntToStr(v));
+      if (click(current.add_to_bet, v)) game.Apply(act::TypeAddToBet{IntToStr(v)});
       break;
     case Setting::kSafeLevel:
-      if (click(current.safe_level, v)) game.MoveSafeLevel(v);
+      if (click(current.safe_level, v)) game.Apply(act::SetSafeLevel{v});
       break;
     case Setting::kAutomaticReset:
       if (click(current.auto_reset, v != 0)) {
-        as_before ? game.Bet_Automatic_ResetClickAsBefore() : game.Bet_Automatic_ResetClick();
+        game.Apply(act::ToggleAutomaticReset{.limits_asked_again = !as_before});
       }
       break;
     case Setting::kMinimalProfit:
-      if (click(current.min_profit, v != 0)) game.Get_Minimal_ProfitClick();
+      if (click(current.min_profit, v != 0)) game.Apply(act::ToggleMinimalProfit{});
       break;
     case Setting::kShowBet:
-      if (click(current.show_bet, v != 0)) game.ShowBetSizeClick();
+      if (click(current.show_bet, v != 0)) game.Apply(act::ToggleShowStake{});
       break;
     case Setting::kCatRows:
-      if (click(current.cat_rows, v != 0)) game.CatRowsClick();
+      if (click(current.cat_rows, v != 0)) game.Apply(act::ToggleCategoryRows{});
       break;
     case Setting::kTrend: {
       const bool on = current.trends[static_cast<size_t>(setting.chance)];
-      if (v != 0 && click(on, true)) game.TrendSwitchOnClick(setting.chance);
-      if (v == 0 && click(on, false)) game.TrendActiveClick(setting.chance);
+      if (v != 0 && click(on, true)) game.Apply(act::SwitchTrendOn{setting.chance});
+      if (v == 0 && click(on, false)) game.Apply(act::ClickActiveTrend{setting.chance});
       break;
     }
     case Setting::kBankroll:
@@ -137,7 +137,7 @@ void ChangeSetting(const SettingChanged& setting, Game& game, const Settings& cu
       // The limits follow the settings in order; -1 is a limit switched off.
       const auto limit = static_cast<LimitKind>(static_cast<int>(setting.setting) -
                                                 static_cast<int>(Setting::kBankroll));
-      game.SetLimit(limit, v < 0 ? std::nullopt : std::optional<int32_t>(v));
+      game.Apply(act::SetLimit{limit, v < 0 ? std::nullopt : std::optional<int32_t>(v)});
       break;
     }
   }
@@ -156,20 +156,20 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
   // Whether to make the click that sets an option now at `is` to `wanted`.
   auto click = [&](int64_t is, int64_t wanted) { return options.exact || is != wanted; };
   if (const auto* spin = std::get_if<SpinAccepted>(&e)) {
-    game.NumberClick(spin->number);
+    game.Apply(act::EnterNumber{spin->number});
   } else if (std::holds_alternative<SpinUndone>(e)) {
-    as_before ? game.UndoClickAsBefore() : game.UndoClick();
+    game.Apply(act::Undo{.bet_said_again = !as_before});
   } else if (std::holds_alternative<SpinRedone>(e)) {
-    game.RedoClick();
+    game.Apply(act::Redo{});
   } else if (const auto* system = std::get_if<SystemChanged>(&e)) {
     if (options.system || !options.custom_system.empty()) return;
     const CustomSystem* selected = game.SelectedCustomSystem();
     if (!system->custom.empty()) {
       if (options.exact || !selected || selected->text != system->custom) {
-        game.SelectCustomSystem(SystemFromText(system->custom));
+        game.Apply(act::ChooseWrittenSystem{SystemFromText(system->custom)});
       }
     } else if (click(GameView(game).SystemIndex(), system->system)) {
-      game.SelectBetStrategy(system->system);
+      game.Apply(act::ChooseSystem{system->system});
     }
   } else if (const auto* mode = std::get_if<ModeChanged>(&e)) {
     int box = -1;
@@ -177,7 +177,7 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
       if (kGameModeIds[static_cast<size_t>(i)] == mode->mode) box = i;
     }
     if (box >= 0 && click(static_cast<int64_t>(current.mode), static_cast<int64_t>(mode->mode))) {
-      game.SelectGameMode(box);
+      game.Apply(act::ChooseMode{box});
     } else if (current.mode != mode->mode) {
       Settings next = current;  // Mode 1 (no entry of the box) or a new matrix
       next.mode = mode->mode;
@@ -185,19 +185,19 @@ void Act(const GameEvent& e, Game& game, VirtualScheduler& scheduler,
     }
   } else if (std::holds_alternative<BetShown>(e)) {
     // In a what-if the limits may have let the bet through already, or held none back.
-    if (game.WithheldBet()) game.ContinueAnyway();
+    if (game.WithheldBet()) game.Apply(act::ContinueAnyway{});
   } else if (std::holds_alternative<MatrixCreated>(e)) {
-    game.CreateMatrixClick();
+    game.Apply(act::CreateMatrix{});
   } else if (std::holds_alternative<MatrixDiscarded>(e)) {
-    if (!options.exact) game.ResetMatrixClick();  // an exact replay clicked at the reset
+    if (!options.exact) game.Apply(act::ResetMatrix{});  // an exact replay clicked at the reset
   } else if (const auto* reset = std::get_if<LedgerReset>(&e)) {
-    if (reset->reason == ResetReason::kButton) game.ResetBetsClick();
-    if (reset->reason == ResetReason::kMatrixReset && options.exact) game.ResetMatrixClick();
+    if (reset->reason == ResetReason::kButton) game.Apply(act::ResetBets{});
+    if (reset->reason == ResetReason::kMatrixReset && options.exact) game.Apply(act::ResetMatrix{});
   } else if (std::holds_alternative<Recalculated>(e)) {
     // The click came before the seconds its steps were seeded with; nothing else can happen
     // while its animation runs, so it can be replayed where its result was reported.
     recalculated = false;
-    game.ReCalculate();
+    game.Apply(act::Recalculate{});
     if (!scheduler.RunUntilTrue([&] { return recalculated; }, kAnalysisLimitMs)) {
       throw std::logic_error("a recalculation did not end");
     }

@@ -31,7 +31,7 @@ struct Player {
   // One spin, its analysis run to the end; returns the wall time it took, in ns.
   double Spin(int n) {
     const auto start = std::chrono::steady_clock::now();
-    game.NumberClick(n);
+    game.Apply(vellaro::act::EnterNumber{n});
     while (game.AnalysisRunning()) scheduler.RunNextTick(scheduler.NowMs() + 3'600'000);
     return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
         .count();

@@ -44,11 +44,12 @@ int main(int argc, char** argv) {
   std::mt19937 wheel(20261208);
   std::uniform_int_distribution<int> pocket(0, 36);
   for (long i = 1; i <= spins; ++i) {
-    if (i % 2500 == 0) game.SelectGameMode(static_cast<int>(i / 2500) % vellaro::kGameModeItems);
+    if (i % 2500 == 0)
+      game.Apply(vellaro::act::ChooseMode{static_cast<int>(i / 2500) % vellaro::kGameModeItems});
     if (i % 1000 == 500)
-      game.SelectBetStrategy(static_cast<int>(i / 1000) % vellaro::kBettingSystems);
-    if (i % 777 == 0) game.UndoClick();
-    game.NumberClick(pocket(wheel));
+      game.Apply(vellaro::act::ChooseSystem{static_cast<int>(i / 1000) % vellaro::kBettingSystems});
+    if (i % 777 == 0) game.Apply(vellaro::act::Undo{});
+    game.Apply(vellaro::act::EnterNumber{pocket(wheel)});
     while (game.AnalysisRunning()) scheduler.RunNextTick(scheduler.NowMs() + 3'600'000);
   }
   if (!journal.Flush()) {

@@ -49,7 +49,7 @@ struct Evening {
   void Spin() {
     const int number = wheel.Spin();
     scheduler.RunUntil(scheduler.NowMs() + spins.timing.gap_ms);
-    game.NumberClick(number);
+    game.Apply(vellaro::act::EnterNumber{number});
     while (game.AnalysisRunning()) scheduler.RunNextTick(scheduler.NowMs() + 86'400'000);
     spins.entries.push_back({spins.entries.size() + 1, number});
   }

@@ -101,7 +101,7 @@ struct Evening {
   }
   void Spin() {
     scheduler.RunUntil(scheduler.NowMs() + 1'000);
-    game.NumberClick(wheel.Spin());
+    game.Apply(vellaro::act::EnterNumber{wheel.Spin()});
     while (game.AnalysisRunning()) scheduler.RunNextTick(scheduler.NowMs() + 86'400'000);
   }
   vellaro::replay::SessionSpins Spins() const {

@@ -85,11 +85,11 @@ void PlayBoth(Mode mode, bool display_timers, uint64_t seed, int actions) {
     const int64_t pause = pick(1500);
     for (Table* t : {&single, &at_once}) {
       if (roll == 0) {
-        t->game->UndoClick();
+        t->game->Apply(act::Undo{});
       } else {
-        t->game->NumberClick(number);
+        t->game->Apply(act::EnterNumber{number});
         // A second animation on top of the mode's: its ticks come between the mode's.
-        if (roll == 1) t->game->ReCalculate();
+        if (roll == 1) t->game->Apply(act::Recalculate{});
       }
       t->Finish();
       t->Pause(pause);
@@ -117,11 +117,11 @@ TEST(AnimationRepeat, DisplayTimersBetweenTheTicksGiveTheSameGame) {
 TEST(AnimationRepeat, TheTickThatFillsTheGaugeRunsOnItsOwn) {
   Table t(false, true);
   Game& g = *t.game;
-  for (int n : {1, 2, 3, 4}) g.NumberClick(n);
+  for (int n : {1, 2, 3, 4}) g.Apply(act::EnterNumber{n});
   Timer& timer = GamePeer::Mode2Timer(g);
   GamePeer::Controls(g).CGauge1.progress = 80;
   // Mode 2 at 5 steps: start a run and let its first tick happen, then fix its step.
-  g.NumberClick(5);
+  g.Apply(act::EnterNumber{5});
   ASSERT_TRUE(timer.running());
   ASSERT_TRUE(t.scheduler.RunNextTick(t.scheduler.NowMs() + 1000));
   Gauge& gauge = GamePeer::Controls(g).CGauge1;

@@ -81,7 +81,7 @@ TEST(DeepScan, AGameOfZerosRecommendsNothing) {
   // Nor may the trend filter turn an earlier mode's choice into a bet: Even left over from
   // another mode, vetoed by a trend on Odd, would show Odd.
   GamePeer::State(g).BetChance = kEven + 1;
-  g.TrendSwitchOnClick(kOdd);
+  g.Apply(act::SwitchTrendOn{kOdd});
   h.Spin(0);
   EXPECT_EQ(g.state().BetChance, kEven + 1);
   EXPECT_FALSE(g.BetOnShow());

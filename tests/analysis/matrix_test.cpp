@@ -10,7 +10,7 @@ namespace {
 class Matrix : public ::testing::Test {
  protected:
   void SetUp() override {
-    g.CreateMatrixClick();
+    g.Apply(act::CreateMatrix{});
     for (int c = 1; c <= 3; ++c)
       GamePeer::AdaptiveList(g, c).lines.assign(GameState::MatrixLimit, "0");
   }
@@ -31,7 +31,7 @@ TEST_F(Matrix, CreateMatrixFillsThreeColumnsFromOneSeedAndSelectsModeFive) {
   Game& m = fresh.game;
   EXPECT_TRUE(m.controls().CreateMatrixButton.enabled);
   EXPECT_FALSE(m.controls().ResetMatrixButton.enabled);
-  m.CreateMatrixClick();
+  m.Apply(act::CreateMatrix{});
   Random expected;
   expected.Seed(static_cast<uint32_t>(fresh.scheduler.NowMs() / 1000));
   for (int c = 1; c <= 3; ++c) {
@@ -91,7 +91,7 @@ TEST_F(Matrix, ZeroScoresNothingAndEighteenScoresForLessNotMore) {
 TEST_F(Matrix, TheLearningLengthAndTheChosenColumnSurviveResetsAndNewMatrices) {
   GamePeer::Controls(g).N_Count.text = "13";
   GamePeer::State(g).MatrixColumn = 3;
-  g.ResetMatrixClick();
+  g.Apply(act::ResetMatrix{});
   EXPECT_EQ(g.controls().N_Count.text, "13");
   EXPECT_EQ(g.state().MatrixColumn, 3);
   EXPECT_TRUE(g.controls().AdaptiveList1.lines.empty());
@@ -100,14 +100,14 @@ TEST_F(Matrix, TheLearningLengthAndTheChosenColumnSurviveResetsAndNewMatrices) {
   EXPECT_FALSE(g.controls().ResetMatrixButton.enabled);
   EXPECT_EQ(g.state().ModeId, 2);              // the mode of the box applies again
   EXPECT_TRUE(g.controls().Image[7].visible);  // and the board is there for it
-  g.CreateMatrixClick();
+  g.Apply(act::CreateMatrix{});
   EXPECT_EQ(g.controls().N_Count.text, "13");
   EXPECT_EQ(g.state().MatrixColumn, 3);
 }
 
 TEST_F(Matrix, TheThirteenthTickReachesAHundred) {
   h.Spins({1, 2, 3, 4});
-  g.NumberClick(5);
+  g.Apply(act::EnterNumber{5});
   for (int tick = 1; tick <= 12; ++tick) {
     h.Wait(40);
     EXPECT_EQ(g.controls().CGauge1.progress, 8 * tick);
@@ -123,7 +123,7 @@ TEST_F(Matrix, UndoStepsTheMatrixBackButNotItsHits) {
   h.Spins({1, 2, 3, 4, 5, 6});
   ASSERT_EQ(g.state().MatrixStep, 2);
   const int32_t hits = g.controls().Adaptive1.tag;
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(g.state().MatrixStep, 1);
   EXPECT_EQ(g.controls().Adaptive1.tag, hits);
 }
@@ -142,7 +142,7 @@ TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
 
   // That spin did not move the row, so its undo must not either: the last row was played.
   ASSERT_TRUE(g.controls().UndoButton.visible);
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(g.state().MatrixStep, GameState::MatrixLimit);
 }
 
@@ -157,7 +157,7 @@ TEST_F(Matrix, SettlesOnlyOnceAColumnIsChosen) {
 }
 
 TEST_F(Matrix, ChangingTheBoxLeavesModeFiveButKeepsTheMatrix) {
-  g.SelectGameMode(0);
+  g.Apply(act::ChooseMode{0});
   EXPECT_EQ(g.state().ModeId, 2);
   EXPECT_EQ(g.controls().AdaptiveList1.lines.size(), 3000u);
   EXPECT_TRUE(g.controls().ResetMatrixButton.enabled);
@@ -178,8 +178,8 @@ TEST(MatrixButtons, AreRefusedWhileAnAnalysisRuns) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4});
-  g.NumberClick(5);
-  g.CreateMatrixClick();
+  g.Apply(act::EnterNumber{5});
+  g.Apply(act::CreateMatrix{});
   EXPECT_TRUE(g.controls().AdaptiveList1.lines.empty());
   EXPECT_FALSE(g.controls().GameModes.enabled);
 }

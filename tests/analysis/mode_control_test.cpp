@@ -44,23 +44,23 @@ TEST(ReCalculate, IsRefusedBeforeTheFifthSpinAndWhileItOrModeOneRuns) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4});
-  g.ReCalculate();
+  g.Apply(act::Recalculate{});
   EXPECT_FALSE(GamePeer::ReCalculateTimer(g).running());
   EXPECT_TRUE(g.controls().GameModes.enabled);
 
   h.Spin(5);
   GamePeer::Mode1Timer(g).Start();
-  g.ReCalculate();
+  g.Apply(act::Recalculate{});
   EXPECT_FALSE(GamePeer::ReCalculateTimer(g).running());
   GamePeer::Mode1Timer(g).Stop();
 
-  g.ReCalculate();
+  g.Apply(act::Recalculate{});
   EXPECT_TRUE(GamePeer::ReCalculateTimer(g).running());
   EXPECT_FALSE(g.controls().GameModes.enabled);
   for (const Picture& tile : g.controls().Image) EXPECT_FALSE(tile.visible);
   h.Wait(50);
   const int progress = g.controls().CGauge2.progress;
-  g.ReCalculate();  // a second click changes nothing
+  g.Apply(act::Recalculate{});  // a second click changes nothing
   EXPECT_EQ(g.controls().CGauge2.progress, progress);
 }
 
@@ -69,7 +69,7 @@ TEST(ReCalculate, ShowsItsOwnTextsThenDrawsANewOffsetAndReopensTheBoard) {
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
   EXPECT_EQ(g.state().RecalcDraw, 6);
-  g.ReCalculate();
+  g.Apply(act::Recalculate{});
   const std::set<std::string> own = {"Analysing numbers...", "Reorganize structures...",
                                      "Finishing process..."};
   while (GamePeer::ReCalculateTimer(g).running()) {
@@ -92,9 +92,9 @@ TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
-  g.NumberClick(6);
+  g.Apply(act::EnterNumber{6});
   ASSERT_TRUE(GamePeer::Mode2Timer(g).running());
-  g.ReCalculate();  // accepted while only Mode 2 runs
+  g.Apply(act::Recalculate{});  // accepted while only Mode 2 runs
   ASSERT_TRUE(GamePeer::ReCalculateTimer(g).running());
   while (GamePeer::Mode2Timer(g).running() || GamePeer::ReCalculateTimer(g).running()) {
     EXPECT_FALSE(g.controls().GameModes.enabled);
@@ -106,7 +106,7 @@ TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
 TEST(SafeLevel, TheIndicatorsFollowTheStreak) {
   testing::Harness h;
   Game& g = h.game;
-  g.MoveSafeLevel(1);
+  g.Apply(act::SetSafeLevel{1});
   EXPECT_EQ(g.controls().Label4.caption, "1");
   EXPECT_TRUE(GamePeer::SafeLevel_Timer(g).running());
   EXPECT_TRUE(g.controls().SL_Indicator1.visible);
@@ -114,7 +114,7 @@ TEST(SafeLevel, TheIndicatorsFollowTheStreak) {
   h.Wait(50);
   EXPECT_TRUE(g.controls().SL_Indicator2.visible);  // 0 >= 1 - 1
 
-  g.MoveSafeLevel(3);
+  g.Apply(act::SetSafeLevel{3});
   h.Wait(50);
   EXPECT_TRUE(g.controls().SL_Indicator1.visible);
   EXPECT_FALSE(g.controls().SL_Indicator2.visible);
@@ -123,12 +123,12 @@ TEST(SafeLevel, TheIndicatorsFollowTheStreak) {
   EXPECT_TRUE(g.controls().SL_Indicator2.visible);
   EXPECT_TRUE(g.controls().SL_Indicator1.visible);  // left beneath
 
-  g.MoveSafeLevel(0);
+  g.Apply(act::SetSafeLevel{0});
   EXPECT_EQ(g.controls().Label4.caption, "0");
   EXPECT_FALSE(GamePeer::SafeLevel_Timer(g).running());
   EXPECT_FALSE(g.controls().SL_Indicator1.visible);
   EXPECT_FALSE(g.controls().SL_Indicator2.visible);
-  g.MoveSafeLevel(99);
+  g.Apply(act::SetSafeLevel{99});
   EXPECT_EQ(g.controls().SafeLevel.position, 10);
 }
 

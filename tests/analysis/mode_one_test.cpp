@@ -39,7 +39,7 @@ TEST(ModeOne, CatRowsRepeatsAWinningChanceWithoutADraw) {
   testing::Harness h;
   Game& g = h.game;
   GamePeer::Controls(g).CatRows.enabled = true;
-  g.CatRowsClick();
+  g.Apply(act::ToggleCategoryRows{});
   GamePeer::State(g).WinStreak = 1;
   GamePeer::State(g).BetChance = kOdd + 1;
   GamePeer::Randomizer(g).Seed(7);
@@ -60,7 +60,7 @@ TEST(ModeOne, RunsEndToEndWhenSelected) {
   Game& g = h.game;
   GamePeer::State(g).ModeId = 1;
   h.Spins({1, 2, 3, 4});
-  g.NumberClick(5);
+  g.Apply(act::EnterNumber{5});
   EXPECT_TRUE(GamePeer::Mode1Timer(g).running());
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_GE(g.state().BetChance, 1);

@@ -67,7 +67,7 @@ TEST(SmartMode, TheDrawPicksEachOfTheThreePairs) {
     found |= 1 << pair;
     testing::Harness h(second * 1000 - 3500);
     Game& g = h.game;
-    g.SelectGameMode(1);
+    g.Apply(act::ChooseMode{1});
     h.Spins({5, 6, 7, 0, 11});
     ASSERT_EQ(h.scheduler.NowMs(), second * 1000 + 500);
     EXPECT_EQ(g.state().BetChance, kRowOneChoice[pair] + 1) << "second " << second;
@@ -92,9 +92,9 @@ TEST(SmartMode, TheCalculationDrawsThePairFromTheClockSecond) {
 TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
   testing::Harness h;
   Game& g = h.game;
-  g.SelectGameMode(1);
+  g.Apply(act::ChooseMode{1});
   h.Spins({36, 1, 2, 36});
-  g.NumberClick(36);
+  g.Apply(act::EnterNumber{36});
   const int64_t start = h.scheduler.NowMs();
   ASSERT_TRUE(GamePeer::Mode3Timer(g).running());
   ASSERT_TRUE(h.FinishAnalysis());
@@ -109,13 +109,13 @@ TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
 TEST(AdaptiveMode, DrawsItsPaceWithoutReseedingAndReplacesZeroByFifty) {
   testing::Harness h;
   Game& g = h.game;
-  g.SelectGameMode(2);
+  g.Apply(act::ChooseMode{2});
   EXPECT_EQ(g.state().ModeId, 4);
   EXPECT_TRUE(g.controls().CatRows.enabled);
   h.Spins({1, 2, 3, 4});
 
   GamePeer::Randomizer(g).Seed(1);  // first draw 1410184549: 49 ms
-  g.NumberClick(5);
+  g.Apply(act::EnterNumber{5});
   EXPECT_EQ(GamePeer::Mode4Timer(g).interval(), 49);
   const int64_t start = h.scheduler.NowMs();
   ASSERT_TRUE(h.FinishAnalysis());
@@ -129,7 +129,7 @@ TEST(AdaptiveMode, DrawsItsPaceWithoutReseedingAndReplacesZeroByFifty) {
     if (r.Next() % 100 == 0) break;
   }
   GamePeer::Randomizer(g).Seed(seed);
-  g.NumberClick(6);
+  g.Apply(act::EnterNumber{6});
   EXPECT_EQ(GamePeer::Mode4Timer(g).interval(), 50);
 }
 
@@ -140,7 +140,7 @@ TEST(AdaptiveMode, WithRecalcDrawSixTheChoiceIsTheDrawAndCatRowsRepeatsAWinner) 
   EXPECT_EQ(g.state().BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
 
   GamePeer::ChangeModeId(g, Mode::kAdaptive);
-  g.CatRowsClick();
+  g.Apply(act::ToggleCategoryRows{});
   ASSERT_TRUE(g.controls().CatRows.checked);
   GamePeer::State(g).WinStreak = 2;
   GamePeer::State(g).BetChance = kEven + 1;
@@ -154,11 +154,11 @@ TEST(AdaptiveMode, CatRowsIsUsableOnlyWhileAModeThatReadsItIsSelected) {
   testing::Harness h;
   Game& g = h.game;
   EXPECT_FALSE(g.controls().CatRows.enabled);
-  g.SelectGameMode(2);
+  g.Apply(act::ChooseMode{2});
   EXPECT_TRUE(g.controls().CatRows.enabled);
-  g.SelectGameMode(1);
+  g.Apply(act::ChooseMode{1});
   EXPECT_FALSE(g.controls().CatRows.enabled);
-  g.CatRowsClick();
+  g.Apply(act::ToggleCategoryRows{});
   EXPECT_FALSE(g.controls().CatRows.checked);
   GamePeer::ChangeModeId(g, Mode::kRandom);
   EXPECT_TRUE(g.controls().CatRows.enabled);

@@ -16,7 +16,7 @@ TEST(SpinRoad, TheFifthSpinRecommendsBlackAndTheSixthSettlesIt) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
-  g.NumberClick(0);
+  g.Apply(act::EnterNumber{0});
   EXPECT_EQ(g.state().DeepSum, 6);
   EXPECT_EQ(g.state().DeepRemainder, 0);
 
@@ -55,15 +55,15 @@ TEST(SpinRoad, ASpinDuringTheAnimationIsRefusedAndTheUndoTakesBackTheSpinBefore)
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});
-  g.NumberClick(8);
+  g.Apply(act::EnterNumber{8});
   h.Wait(40);
   ASSERT_TRUE(g.AnalysisRunning());
-  g.NumberClick(8);  // a double click on the one tile left
-  g.NumberClick(13);
+  g.Apply(act::EnterNumber{8});  // a double click on the one tile left
+  g.Apply(act::EnterNumber{13});
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_EQ(g.controls().NumbersList.size(), 6u);
 
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(g.controls().NumbersList, (TextLines{"17", "25", "0", "0", "0"}));
   EXPECT_EQ(g.state().DeepSum, 6);
   EXPECT_EQ(g.state().Balance, 999999);  // as after the fifth spin, Black on show
@@ -76,7 +76,7 @@ TEST(SpinRoad, ModeTwoStepsTwoToNinePerTickTheSameWithinASecond) {
   testing::Harness h(1'700'000'000'000);
   Game& g = h.game;
   h.Spins({1, 2, 3, 4});
-  g.NumberClick(5);
+  g.Apply(act::EnterNumber{5});
   std::map<int64_t, std::set<int>> steps_by_second;
   int before = g.controls().CGauge1.progress;
   while (GamePeer::Mode2Timer(g).running()) {
@@ -101,7 +101,7 @@ TEST(SpinRoad, ModeTwoStepsTwoToNinePerTickTheSameWithinASecond) {
 TEST(SpinRoad, ASafeLevelTracksTheChanceWithoutShowingIt) {
   testing::Harness h;
   Game& g = h.game;
-  g.MoveSafeLevel(3);
+  g.Apply(act::SetSafeLevel{3});
   GamePeer::State(g).LossStreak = 2;
   h.Spins({17, 25, 0, 0, 0});
   EXPECT_EQ(g.state().BetChance, kBlack + 1);
@@ -120,7 +120,7 @@ TEST(SpinRoad, EveryModeSettlesUnderTheSelectedSystem) {
   for (const auto& [system, stake] : stake_after_loss) {
     testing::Harness h;
     Game& g = h.game;
-    g.SelectBetStrategy(system);
+    g.Apply(act::ChooseSystem{system});
     h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
     h.Spin(1);                   // red: Black loses; then 7 with remainder 1: Odd
     EXPECT_EQ(g.state().LossStreak, 1) << kBettingSystemNames[system];
@@ -140,13 +140,13 @@ TEST(SpinRoad, ChoosingAModeKeepsTheEntryHidesTheUndoAndSelectsItsMode) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});
   ASSERT_TRUE(g.controls().UndoButton.visible);
-  g.SelectGameMode(1);
+  g.Apply(act::ChooseMode{1});
   EXPECT_EQ(g.controls().GameModes.text(), "SMART 2023");
   EXPECT_FALSE(g.controls().UndoButton.visible);
   EXPECT_FALSE(g.controls().ImageUndo.visible);
   EXPECT_EQ(g.controls().Focus, "ShowBetSize");
   EXPECT_EQ(g.state().ModeId, 3);
-  g.NumberClick(8);
+  g.Apply(act::EnterNumber{8});
   EXPECT_TRUE(GamePeer::Mode3Timer(g).running());
   EXPECT_FALSE(GamePeer::Mode2Timer(g).running());
 }

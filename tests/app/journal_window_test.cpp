@@ -27,6 +27,7 @@
 #include "support/temp_folder.h"
 #include "window_driver.h"
 
+namespace act = vellaro::act;
 using vellaro::app::Guard;
 using vellaro::app::MainWindow;
 using vellaro::app::testing::Named;
@@ -119,7 +120,7 @@ struct Evening {
     window.Handle([&] { action(window.game()); });
   }
   void Spin(int n) {
-    Act([n](vellaro::Game& g) { g.NumberClick(n); });
+    Act([n](vellaro::Game& g) { g.Apply(act::EnterNumber{n}); });
     QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
     window.Sync();
   }
@@ -223,14 +224,15 @@ class JournalWindowTest : public QObject {
     int64_t id = 0;
     {
       Evening first(guard_, path_);
-      first.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kHavrel); });
+      first.Act([](vellaro::Game& g) { g.Apply(act::ChooseSystem{vellaro::kHavrel}); });
       for (int n : {17, 25, 0, 3, 8, 11, 1, 2}) first.Spin(n);
-      first.Act([](vellaro::Game& g) { g.SelectGameMode(1); });  // SMART: seeded draws
-      first.Act([](vellaro::Game& g) { g.MoveSafeLevel(1); });
+      first.Act([](vellaro::Game& g) { g.Apply(act::ChooseMode{1}); });  // SMART: seeded draws
+      first.Act([](vellaro::Game& g) { g.Apply(act::SetSafeLevel{1}); });
       for (int n : {4, 36, 5, 19, 22, 7}) first.Spin(n);
-      first.Act([](vellaro::Game& g) { g.UndoClick(); });
+      first.Act([](vellaro::Game& g) { g.Apply(act::Undo{}); });
       first.Spin(30);
-      first.Act([](vellaro::Game& g) { g.CreateMatrixClick(); });  // learns from what follows
+      first.Act(
+          [](vellaro::Game& g) { g.Apply(act::CreateMatrix{}); });  // learns from what follows
       for (int n : {12, 33, 26}) first.Spin(n);
       first.time.AdvanceBy(100);  // the display timers catch up with the end of the analysis
       before = LookAt(first.window);
@@ -245,7 +247,7 @@ class JournalWindowTest : public QObject {
       QCOMPARE(second.window.JournalNotice(), QString());
       // The resumed game goes on, and so does its journal.
       for (int n : {9, 14}) second.Spin(n);
-      second.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kParlay); });
+      second.Act([](vellaro::Game& g) { g.Apply(act::ChooseSystem{vellaro::kParlay}); });
       second.Spin(21);
       second.time.AdvanceBy(100);
       before = LookAt(second.window);
@@ -263,7 +265,7 @@ class JournalWindowTest : public QObject {
     const std::string killed = folder_->File("killed.sqlite");
     Evening first(guard_, path_);
     for (int n : {17, 25, 0, 3, 8}) first.Spin(n);
-    first.Act([](vellaro::Game& g) { g.NumberClick(11); });
+    first.Act([](vellaro::Game& g) { g.Apply(act::EnterNumber{11}); });
     QVERIFY(first.window.game().AnalysisRunning());
     CopyAsKilled(path_, killed);
     const int64_t id = *first.window.journal()->session();
@@ -291,7 +293,7 @@ class JournalWindowTest : public QObject {
       window.KeepSettings(vellaro::app::SettingsStore(settings_path));
       QCOMPARE(window.game().CurrentSettings().system, vellaro::kParlay);
       id = *window.journal()->session();
-      window.Handle([&] { window.game().SelectBetStrategy(vellaro::kHavrel); });
+      window.Handle([&] { window.game().Apply(act::ChooseSystem{vellaro::kHavrel}); });
     }
     {
       journal::Database reader = journal::OpenForReading(path_);
@@ -311,12 +313,12 @@ class JournalWindowTest : public QObject {
   void newSessionEndsTheSessionAndStartsAFreshGameWithTheSameSettings() {
     Evening evening(guard_, path_);
     evening.Act([](vellaro::Game& g) {
-      g.OptionsClick();
-      g.SelectBetStrategy(vellaro::kQuorvel);
-      g.TypeInitBet("5");
-      g.LeaveInitBet();
-      g.MoveSafeLevel(2);
-      g.TrendSwitchOnClick(vellaro::kRed);
+      g.Apply(act::ToggleOptions{});
+      g.Apply(act::ChooseSystem{vellaro::kQuorvel});
+      g.Apply(act::TypeBaseStake{"5"});
+      g.Apply(act::LeaveBaseStake{});
+      g.Apply(act::SetSafeLevel{2});
+      g.Apply(act::SwitchTrendOn{vellaro::kRed});
     });
     evening.window.Sync();
     for (int n : {17, 25, 0, 3, 8, 11, 1}) evening.Spin(n);
@@ -338,7 +340,7 @@ class JournalWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&evening.window));
 
     // Not in the middle of an analysis, which belongs to the last spin.
-    evening.Act([](vellaro::Game& g) { g.NumberClick(2); });
+    evening.Act([](vellaro::Game& g) { g.Apply(act::EnterNumber{2}); });
     {
       EndEveningAnswer answer(evening.window, true);
       PointAndClick(evening.window, "NewSession");
@@ -460,7 +462,7 @@ class JournalWindowTest : public QObject {
     QCOMPARE(window.game().SpinsInHistory(), int64_t{0});
     QCOMPARE(window.JournalNotice(), QStringLiteral("Last session not resumed: a new one started"));
     // The window plays on, in real time again (here the test's).
-    window.Handle([&] { window.game().NumberClick(5); });
+    window.Handle([&] { window.game().Apply(act::EnterNumber{5}); });
     QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
     QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
   }
@@ -475,9 +477,9 @@ class JournalWindowTest : public QObject {
       Evening evening(guard_, path_);
       QCOMPARE(evening.window.JournalNotice(),
                QStringLiteral("Journal off: its folder cannot be made; retrying"));
-      evening.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kHavrel); });
+      evening.Act([](vellaro::Game& g) { g.Apply(act::ChooseSystem{vellaro::kHavrel}); });
       for (int n : {17, 25, 0}) evening.Spin(n);
-      evening.Act([](vellaro::Game& g) { g.SelectGameMode(1); });  // SMART: seeded draws
+      evening.Act([](vellaro::Game& g) { g.Apply(act::ChooseMode{1}); });  // SMART: seeded draws
       evening.Spin(3);
       QVERIFY(!evening.window.journal()->HasFile());
       QVERIFY(!std::filesystem::exists(path_));
@@ -522,7 +524,7 @@ class JournalWindowTest : public QObject {
                  QStringLiteral("Journal off: its lock cannot be taken; retrying"));
       }
       auto spin = [&](int n) {
-        window.Handle([&] { window.game().NumberClick(n); });
+        window.Handle([&] { window.game().Apply(act::EnterNumber{n}); });
         QVERIFY(time.RunUntilTrue([&] { return !window.game().AnalysisRunning(); }, 60'000));
       };
       spin(5);
@@ -564,7 +566,7 @@ class JournalWindowTest : public QObject {
     QVERIFY(place.bottom() < 60);
     QVERIFY(!place.intersects(Named(evening.window, "LimitsButton")->geometry()));
     QVERIFY(!place.intersects(Named(evening.window, "SessionReadout")->geometry()));
-    evening.Act([](vellaro::Game& g) { g.MoveSafeLevel(0); });
+    evening.Act([](vellaro::Game& g) { g.Apply(act::SetSafeLevel{0}); });
     const int64_t empty = *evening.window.journal()->session();
     {
       // No spin yet: nothing would end, nothing is asked.
@@ -612,9 +614,9 @@ class JournalWindowTest : public QObject {
     Look at_start;
     {
       Evening evening(guard_, path_);
-      evening.Act([](vellaro::Game& g) { g.SelectBetStrategy(vellaro::kHavrel); });
+      evening.Act([](vellaro::Game& g) { g.Apply(act::ChooseSystem{vellaro::kHavrel}); });
       for (int n : {17, 25, 0, 3, 8, 11, 1, 2}) evening.Spin(n);
-      evening.Act([](vellaro::Game& g) { g.SelectGameMode(1); });  // SMART: seeded draws
+      evening.Act([](vellaro::Game& g) { g.Apply(act::ChooseMode{1}); });  // SMART: seeded draws
       for (int n : {4, 36, 5, 19, 22, 7}) evening.Spin(n);
       first = *evening.window.journal()->session();
     }
@@ -714,7 +716,7 @@ class JournalWindowTest : public QObject {
     MainWindow window(guard_);
     KeepJournal(window, std::move(off));
     QCOMPARE(window.JournalNotice(), QStringLiteral("Journal off: its folder cannot be made"));
-    window.Handle([&] { window.game().NumberClick(5); });
+    window.Handle([&] { window.game().Apply(act::EnterNumber{5}); });
     QCOMPARE(window.game().SpinsInHistory(), int64_t{1});
     window.Handle([&] { window.NewSession(); });
     QCOMPARE(window.game().SpinsInHistory(), int64_t{0});

@@ -28,6 +28,7 @@
 #include "temporary_home.h"
 #include "window_driver.h"
 
+namespace act = vellaro::act;
 using namespace vellaro::app::testing;
 using vellaro::app::KeyboardEntry;
 using vellaro::app::MainWindow;
@@ -348,10 +349,10 @@ class KeyboardTest : public QObject {
         "ChipKeyRed",    "ChipKeyBlack", "ChipKeyOdd",   "ChipKeyMore",       "OptionsKey"};
     // At SAFE LEVEL 0 no lamp shows, and there is none to stop at.
     QCOMPARE(window, expected);
-    w().Handle([this] { game().MoveSafeLevel(2); });
+    w().Handle([this] { game().Apply(act::SetSafeLevel{2}); });
     QTRY_VERIFY(Shown(w(), "LampDark"));
     QVERIFY(WalkTabs(w()).contains("LampKey"));
-    w().Handle([this] { game().MoveSafeLevel(0); });
+    w().Handle([this] { game().Apply(act::SetSafeLevel{0}); });
     // The options area, opened from the keyboard, follows its button, row by row; the
     // undo joins the strip once it is offered.
     Named(w(), "OptionsKey")->setFocus();
@@ -400,7 +401,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(read("HistoryKey"), QStringLiteral("none yet"));
     QCOMPARE(read("BoardKeys"), QStringLiteral("0 green"));
     // Every bet shown: its chip reads its stake, as words and as a number, and it is said.
-    w().Handle([this] { game().MoveSafeLevel(0); });
+    w().Handle([this] { game().Apply(act::SetSafeLevel{0}); });
     int chance = -1;
     for (const int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}) {
       TypeAndEnter(n);

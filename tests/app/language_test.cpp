@@ -51,6 +51,7 @@
 #include "text/translate.h"
 #include "window_driver.h"
 
+namespace act = vellaro::act;
 using vellaro::app::Control;
 using vellaro::app::InstallLanguage;
 using vellaro::app::SessionPanel;
@@ -94,7 +95,7 @@ struct Evening {
     vellaro::replay::Wheel wheel(7);
     for (int i = 0; i < 120; ++i) {
       scheduler.RunUntil(scheduler.NowMs() + 1000);
-      game.NumberClick(wheel.Spin());
+      game.Apply(act::EnterNumber{wheel.Spin()});
       while (game.AnalysisRunning()) (void)scheduler.RunNextTick(scheduler.NowMs() + 86'400'000);
     }
   }

@@ -28,7 +28,7 @@ struct Evening {
   // The replay's own pacing: the player clicks a second after the analysis ended.
   void Spin(int number) {
     scheduler.RunUntil(scheduler.NowMs() + spins.timing.gap_ms);
-    game.NumberClick(number);
+    game.Apply(act::EnterNumber{number});
     while (game.AnalysisRunning()) QVERIFY(scheduler.RunNextTick(scheduler.NowMs() + 86'400'000));
     spins.entries.push_back({spins.entries.size() + 1, number});
   }

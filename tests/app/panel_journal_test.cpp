@@ -33,6 +33,7 @@
 #include "temporary_home.h"
 #include "tools/sim/app.h"
 
+namespace act = vellaro::act;
 using vellaro::app::SessionPanel;
 
 namespace {
@@ -136,9 +137,9 @@ class PanelJournalTest : public QObject {
     start.mode = vellaro::Mode::kSmart;
     JournaledEvening evening(journal_, start);
     evening.Play(31, 40);
-    evening.g.h.game.TypeInitBet("5");
-    evening.g.h.game.LeaveInitBet();
-    evening.g.h.game.MoveSafeLevel(0);
+    evening.g.h.game.Apply(act::TypeBaseStake{"5"});
+    evening.g.h.game.Apply(act::LeaveBaseStake{});
+    evening.g.h.game.Apply(act::SetSafeLevel{0});
     evening.Play(32, 40);
     SessionPanel panel(evening.g.h.game, evening.track, [&evening] { return evening.Spins(); });
     panel.Refresh();
@@ -159,7 +160,7 @@ class PanelJournalTest : public QObject {
     parlay.base = 3;
     JournaledEvening second(journal_, parlay);
     second.Play(41, 30);
-    second.g.h.game.SetLimit(vellaro::LimitKind::kBankroll, 400);
+    second.g.h.game.Apply(act::SetLimit{vellaro::LimitKind::kBankroll, 400});
     second.Play(42, 20);
     const vellaro::SessionTrack second_track = second.track;
     const vellaro::RealResult::Counts second_counts = second.g.result.counts();
@@ -293,7 +294,7 @@ class PanelJournalTest : public QObject {
     vellaro::Settings martingale;
     martingale.base = 1;
     JournaledEvening evening(home_.path().toStdString() + "/risk.sqlite", martingale);
-    evening.g.h.game.SetLimit(vellaro::LimitKind::kStopLoss, 60);
+    evening.g.h.game.Apply(act::SetLimit{vellaro::LimitKind::kStopLoss, 60});
     evening.Play(5, 30);
     SessionPanel panel(evening.g.h.game, evening.track, {});
     panel.Refresh();

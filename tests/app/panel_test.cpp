@@ -45,6 +45,7 @@
 #include "temporary_home.h"
 #include "tools/sim/summary.h"
 
+namespace act = vellaro::act;
 using vellaro::app::SessionPanel;
 using vellaro::app::SessionReadout;
 using vellaro::app::testing::Evening;
@@ -312,7 +313,7 @@ class PanelTest : public QObject {
   void riskTabReadsTheLimitsAndTheBetHeldBackFromTheGame() {
     vellaro::Settings settings;  // Martingale, base 1
     Evening evening(settings);
-    evening.game.SetLimit(vellaro::LimitKind::kTableMax, 2);
+    evening.game.Apply(act::SetLimit{vellaro::LimitKind::kTableMax, 2});
     for (const int n : {1, 2, 3, 4, 5}) evening.Spin(n);
     SessionPanel panel(evening.game, evening.track, {});
     panel.Refresh();
@@ -347,7 +348,7 @@ class PanelTest : public QObject {
     QCOMPARE(Cell(next, 1, 1), QString());
 
     // "Continue anyway": the 4 is on show and the list goes on from it to the next held back.
-    evening.game.ContinueAnyway();
+    evening.game.Apply(act::ContinueAnyway{});
     panel.Refresh();
     QCOMPARE(Cell(next, 0, 0), QStringLiteral("4"));
     QCOMPARE(Cell(next, 1, 0), QStringLiteral("8: held back (table maximum)"));
@@ -357,7 +358,7 @@ class PanelTest : public QObject {
     vellaro::Settings settings;
     settings.system = vellaro::kBlind;
     Evening evening(settings);
-    evening.game.SetLimit(vellaro::LimitKind::kBankroll, 50);
+    evening.game.Apply(act::SetLimit{vellaro::LimitKind::kBankroll, 50});
     SessionPanel panel(evening.game, evening.track, {});
     panel.Refresh();
     const QString risk = panel.risk()->text();
@@ -397,7 +398,7 @@ class PanelTest : public QObject {
         qPrintable(risk));
 
     // With BET AUTOMATIC RESET on it says it cannot, rather than print a wrong figure.
-    evening.game.Bet_Automatic_ResetClick();
+    evening.game.Apply(act::ToggleAutomaticReset{});
     panel.Refresh();
     QVERIFY2(
         panel.risk()->text().contains(QStringLiteral("is not worked out: BET AUTOMATIC RESET")),
@@ -454,7 +455,7 @@ class PanelTest : public QObject {
       return false;
     };
     QVERIFY(!marked_at_last());
-    evening.game.MoveSafeLevel(3);
+    evening.game.Apply(act::SetSafeLevel{3});
     panel.Refresh();
     QVERIFY(marked_at_last());
   }
@@ -545,7 +546,7 @@ class PanelTest : public QObject {
     Evening evening(Parlay());
     evening.Play(33, 240);
     QVERIFY(evening.game.UndoOffered());
-    evening.game.UndoClick();
+    evening.game.Apply(act::Undo{});
     while (evening.game.AnalysisRunning())
       QVERIFY(evening.scheduler.RunNextTick(evening.scheduler.NowMs() + 86'400'000));
     QCOMPARE(evening.track.statistics().spins(), int64_t{239});

@@ -17,6 +17,7 @@
 #include "app/screen_place.h"
 #include "window_driver.h"
 
+namespace act = vellaro::act;
 using namespace vellaro::app::testing;
 using vellaro::app::Guard;
 using vellaro::app::MainWindow;
@@ -275,7 +276,7 @@ class SettingsStoreTest : public QObject {
     auto* box = static_cast<QComboBox*>(Named(window, "BettingSystem"));
     QCOMPARE(box->currentText(), QStringLiteral("Tri\u00e9 \u2014 mine"));
     // Back to a built-in system: the text is no longer kept.
-    window.Handle([&window] { window.game().SelectBetStrategy(vellaro::kParlay); });
+    window.Handle([&window] { window.game().Apply(act::ChooseSystem{vellaro::kParlay}); });
     QCOMPARE(SettingsStore(path_).Load().game.custom_system, std::string());
   }
 
@@ -306,11 +307,11 @@ class SettingsStoreTest : public QObject {
       QCOMPARE(window.pos(), *last.position);
 
       // A change by the player is in the file at once, without closing the window.
-      window.Handle([&window] { window.game().SelectBetStrategy(vellaro::kParlay); });
+      window.Handle([&window] { window.game().Apply(act::ChooseSystem{vellaro::kParlay}); });
       QCOMPARE(SettingsStore(path_).Load().game.system, vellaro::kParlay);
-      window.Handle([&window] { window.game().MoveSafeLevel(2); });
+      window.Handle([&window] { window.game().Apply(act::SetSafeLevel{2}); });
       QCOMPARE(SettingsStore(path_).Load().game.safe_level, 2);
-      window.Handle([&window] { window.game().OptionsClick(); });
+      window.Handle([&window] { window.game().Apply(act::ToggleOptions{}); });
       QVERIFY(!SettingsStore(path_).Load().options_open);
       // A limit typed in its dialog, and one turned off.
       window.OpenLimits();

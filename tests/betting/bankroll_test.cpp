@@ -19,19 +19,19 @@ TEST_F(Betting, OnlyAShownBetIsDebited) {
 TEST_F(Betting, TheAutomaticResetIsUsableFromTheStartAndUnlocksMinimalProfit) {
   EXPECT_TRUE(g.controls().Bet_Automatic_Reset.enabled);
   EXPECT_FALSE(g.controls().Get_Minimal_Profit.enabled);
-  g.Get_Minimal_ProfitClick();
+  g.Apply(act::ToggleMinimalProfit{});
   EXPECT_FALSE(g.controls().Get_Minimal_Profit.checked);
 
   GamePeer::State(g).Balance = 123;
-  g.Bet_Automatic_ResetClick();
+  g.Apply(act::ToggleAutomaticReset{});
   EXPECT_TRUE(g.controls().Bet_Automatic_Reset.checked);
   EXPECT_TRUE(g.controls().Get_Minimal_Profit.enabled);
   EXPECT_EQ(g.state().Balance, 1000000);  // every change resets the ledger
 
-  g.Get_Minimal_ProfitClick();
+  g.Apply(act::ToggleMinimalProfit{});
   EXPECT_TRUE(g.controls().Get_Minimal_Profit.checked);
   GamePeer::State(g).Balance = 123;
-  g.Bet_Automatic_ResetClick();
+  g.Apply(act::ToggleAutomaticReset{});
   EXPECT_FALSE(g.controls().Bet_Automatic_Reset.checked);
   EXPECT_FALSE(g.controls().Get_Minimal_Profit.checked);
   EXPECT_FALSE(g.controls().Get_Minimal_Profit.enabled);
@@ -39,8 +39,8 @@ TEST_F(Betting, TheAutomaticResetIsUsableFromTheStartAndUnlocksMinimalProfit) {
 }
 
 TEST_F(Betting, TheAutomaticResetActsAtANewHigh) {
-  g.TypeInitBet("3");
-  g.Bet_Automatic_ResetClick();
+  g.Apply(act::TypeBaseStake{"3"});
+  g.Apply(act::ToggleAutomaticReset{});
   GamePeer::State(g).Balance = 1000000;
   GamePeer::State(g).Stake = 50;
   GamePeer::BetAutomaticReset_Check(g);
@@ -64,9 +64,9 @@ TEST_F(Betting, WithoutTheAutomaticResetNoResetHappens) {
 }
 
 TEST_F(Betting, MinimalProfitCutsTheStakeToTheSmallestMultipleThatReachesTheTarget) {
-  g.TypeInitBet("5");
-  g.Bet_Automatic_ResetClick();
-  g.Get_Minimal_ProfitClick();
+  g.Apply(act::TypeBaseStake{"5"});
+  g.Apply(act::ToggleAutomaticReset{});
+  g.Apply(act::ToggleMinimalProfit{});
   GamePeer::State(g).Balance = 999990;
   GamePeer::State(g).BalanceTarget = 1000001;
   GamePeer::State(g).Stake = 40;
@@ -81,8 +81,8 @@ TEST_F(Betting, MinimalProfitCutsTheStakeToTheSmallestMultipleThatReachesTheTarg
 TEST_F(Betting, ParlayAndQuorvelIgnoreBothOptions) {
   for (const BettingSystem system : {kParlay, kQuorvel}) {
     Use(system, 1);
-    if (!g.controls().Bet_Automatic_Reset.checked) g.Bet_Automatic_ResetClick();
-    if (!g.controls().Get_Minimal_Profit.checked) g.Get_Minimal_ProfitClick();
+    if (!g.controls().Bet_Automatic_Reset.checked) g.Apply(act::ToggleAutomaticReset{});
+    if (!g.controls().Get_Minimal_Profit.checked) g.Apply(act::ToggleMinimalProfit{});
     GamePeer::State(g).Balance = 1000001;
     GamePeer::State(g).Stake = 20;
     Win();
@@ -92,8 +92,8 @@ TEST_F(Betting, ParlayAndQuorvelIgnoreBothOptions) {
 
 TEST_F(Betting, HavrelWinsResetThenTrim) {
   Use(kHavrel, 2);
-  g.Bet_Automatic_ResetClick();
-  g.Get_Minimal_ProfitClick();
+  g.Apply(act::ToggleAutomaticReset{});
+  g.Apply(act::ToggleMinimalProfit{});
   GamePeer::State(g).Balance = 999990;
   GamePeer::State(g).Stake = 30;
   Win();  // 1000050 is a new high: back to the base, which the trim keeps
@@ -162,7 +162,7 @@ TEST_F(Betting, EverySystemUnderBothSafeguards) {
 // UP-TRENDER's count of wins toward its next step starts again at a new high.
 TEST_F(Betting, TheAutomaticResetRestartsTheUpTrenderCount) {
   Use(kUpTrender, 1);
-  g.TypeOnWins("3");
+  g.Apply(act::TypeOnWins{"3"});
   SetSafeguards(true, false);
   GamePeer::State(g).Balance = 999000;
   Win();

@@ -20,7 +20,7 @@ TEST_F(Betting, ShowBetHidesAndRestoresTheStakeOfVisibleChipsAtTheNextTick) {
   EXPECT_EQ(g.controls().BetSizeShow[kLess].caption, "12");  // all six carry the stake
   EXPECT_TRUE(g.controls().BetSizeShow[kOdd].visible);
 
-  g.ShowBetSizeClick();
+  g.Apply(act::ToggleShowStake{});
   EXPECT_TRUE(g.controls().BetSizeShow[kOdd].visible);  // only at the next tick
   h.Wait(10);
   EXPECT_EQ(VisibleStakeLabels(g), 0);
@@ -33,7 +33,7 @@ TEST_F(Betting, ShowBetHidesAndRestoresTheStakeOfVisibleChipsAtTheNextTick) {
   h.Wait(10);
   EXPECT_FALSE(g.controls().BetSizeShow[kLess].visible);
 
-  g.ShowBetSizeClick();
+  g.Apply(act::ToggleShowStake{});
   h.Wait(10);
   EXPECT_TRUE(g.controls().BetSizeShow[kOdd].visible);
   EXPECT_TRUE(g.controls().BetSizeShow[kLess].visible);
@@ -43,7 +43,7 @@ TEST_F(Betting, ShowBetHidesAndRestoresTheStakeOfVisibleChipsAtTheNextTick) {
 TEST_F(Betting, ResetWithAChipOnShowPutsTheNewStakeOnItAtTheNextTick) {
   GamePeer::ShowChance(g, kRed);
   GamePeer::State(g).Stake = 16;
-  g.TypeInitBet("4");
+  g.Apply(act::TypeBaseStake{"4"});
   h.Wait(10);
   EXPECT_EQ(g.controls().BetSizeShow[kRed].caption, "4");
 }

@@ -14,8 +14,8 @@ class Betting : public ::testing::Test {
   void SetUp() override { GamePeer::State(g).SpinCount = GameState::StartThreshold + 1; }
 
   void Use(BettingSystem system, int base = 1, int safe_level = 0) {
-    g.SelectBetStrategy(system);
-    g.TypeInitBet(std::to_string(base));
+    g.Apply(act::ChooseSystem{system});
+    g.Apply(act::TypeBaseStake{std::to_string(base)});
     GamePeer::Controls(g).SafeLevel.position = safe_level;
     GamePeer::State(g).Stake = base;
   }
@@ -26,8 +26,10 @@ class Betting : public ::testing::Test {
   }
   // Clicks the two bankroll options into the wanted state (each click resets the ledger).
   void SetSafeguards(bool automatic_reset, bool minimal_profit) {
-    if (g.controls().Bet_Automatic_Reset.checked != automatic_reset) g.Bet_Automatic_ResetClick();
-    if (g.controls().Get_Minimal_Profit.checked != minimal_profit) g.Get_Minimal_ProfitClick();
+    if (g.controls().Bet_Automatic_Reset.checked != automatic_reset)
+      g.Apply(act::ToggleAutomaticReset{});
+    if (g.controls().Get_Minimal_Profit.checked != minimal_profit)
+      g.Apply(act::ToggleMinimalProfit{});
   }
   void Win() { Settle(true); }
   void Lose() { Settle(false); }

@@ -57,8 +57,8 @@ class CustomSystems : public Betting {
  protected:
   // The stakes the game shows after each settlement of kLog, in units of `base`.
   std::vector<int64_t> Played(const std::string& text, int base, int safe_level) {
-    g.SelectCustomSystem(Read(text));
-    g.TypeInitBet(std::to_string(base));
+    g.Apply(act::ChooseWrittenSystem{Read(text)});
+    g.Apply(act::TypeBaseStake{std::to_string(base)});
     GamePeer::Controls(g).SafeLevel.position = safe_level;
     first_ = g.state().Stake;
     std::vector<int64_t> stakes;
@@ -194,7 +194,7 @@ TEST_F(CustomSystems, LabouchereCrossesOffAppendsAndStartsAnEmptiedLineAgain) {
           line.push_back(stake());
           return stake();
         });
-    g.ResetBetsClick();
+    g.Apply(act::ResetBets{});
     // The line's first plus last (5) is below a floor of 6: the first stake is set.
     const std::string capped = "floor = " + std::to_string(floor) +
                                "\nstart = " + std::to_string(std::max<int64_t>(floor, 5)) + "\n" +
@@ -336,7 +336,7 @@ TEST_F(CustomSystems, EveryShippedPresetPlaysAsTheSystemItIsNamedFor) {
     ASSERT_TRUE(read.system) << path;
     preset.start();
     const std::vector<int64_t> model = Play(0, preset.win, preset.loss);
-    g.ResetBetsClick();
+    g.Apply(act::ResetBets{});
     EXPECT_EQ(Played(read.system->text, 3, 0), model) << preset.file;
   }
 }
@@ -350,18 +350,18 @@ TEST_F(CustomSystems, EveryResetOfTheLedgerStartsTheSystemOver) {
       "name = M\nkind = multiply\non_loss = times 3\non_win = stay\n"};
   for (const std::string& text : texts) {
     for (int how = 0; how < 3; ++how) {
-      g.SelectCustomSystem(Read(text));
-      g.TypeInitBet("2");
+      g.Apply(act::ChooseWrittenSystem{Read(text)});
+      g.Apply(act::TypeBaseStake{"2"});
       const CustomProgress fresh = GamePeer::BettingOwn(g).progress;
       const int32_t first = g.state().Stake;
       for (const char c : std::string_view("LLWLL")) Settle(c == 'W');
       ASSERT_NE(g.state().Stake, first) << text;
-      if (how == 0) g.ResetBetsClick();
+      if (how == 0) g.Apply(act::ResetBets{});
       if (how == 1) {
-        g.TypeInitBet("3");
-        g.TypeInitBet("2");
+        g.Apply(act::TypeBaseStake{"3"});
+        g.Apply(act::TypeBaseStake{"2"});
       }
-      if (how == 2) g.SelectCustomSystem(Read(text));
+      if (how == 2) g.Apply(act::ChooseWrittenSystem{Read(text)});
       EXPECT_EQ(g.state().Stake, first) << text << how;
       EXPECT_EQ(GamePeer::BettingOwn(g).progress, fresh) << text << how;
     }
@@ -369,12 +369,12 @@ TEST_F(CustomSystems, EveryResetOfTheLedgerStartsTheSystemOver) {
 }
 
 TEST_F(CustomSystems, TheBoxOffersThePlayersSystemOnlyWhileItIsSelected) {
-  g.SelectCustomSystem(Read("name = Mine\nkind = oscars-grind\n"));
+  g.Apply(act::ChooseWrittenSystem{Read("name = Mine\nkind = oscars-grind\n")});
   ASSERT_EQ(g.controls().BetStrategy.items.size(), size_t{kBettingSystems + 1});
   EXPECT_EQ(g.controls().BetStrategy.items.back(), "Mine");
   EXPECT_EQ(g.controls().BetStrategy.index, kCustomSystemIndex);
   EXPECT_EQ(g.CurrentSettings().custom_system, "name = Mine\nkind = oscars-grind\n");
-  g.SelectBetStrategy(kParlay);
+  g.Apply(act::ChooseSystem{kParlay});
   EXPECT_EQ(g.SelectedCustomSystem(), nullptr);
   EXPECT_EQ(g.controls().BetStrategy.items.size(), size_t{kBettingSystems});
   EXPECT_TRUE(g.CurrentSettings().custom_system.empty());

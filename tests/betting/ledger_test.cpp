@@ -7,7 +7,7 @@ namespace {
 using testing::Betting;
 
 TEST_F(Betting, ResetBetsWithAChipOnShowKeepsItsDebit) {
-  g.TypeInitBet("10");
+  g.Apply(act::TypeBaseStake{"10"});
   GamePeer::Controls(g).Chip[kRed].visible = true;
   GamePeer::State(g).LossStreak = 3;
   GamePeer::State(g).UpTrendWins = 2;
@@ -30,7 +30,7 @@ TEST_F(Betting, ResetBetsWithAChipOnShowKeepsItsDebit) {
 TEST_F(Betting, PickingASystemResetsTheLedgerAndKeepsThePick) {
   GamePeer::State(g).Balance = 5;
   GamePeer::State(g).Stake = 64;
-  g.SelectBetStrategy(kHavrel);
+  g.Apply(act::ChooseSystem{kHavrel});
   EXPECT_EQ(g.controls().BetStrategy.text(), "Havrel (+1 on loss / -1 on win)");
   EXPECT_EQ(g.state().Balance, 1000000);
   EXPECT_EQ(g.state().Stake, 1);
@@ -42,12 +42,12 @@ TEST_F(Betting, PickingASystemResetsTheLedgerAndKeepsThePick) {
 }
 
 TEST_F(Betting, TheUpTrenderSettingsAreUsableOnlyWhileThatSystemIsSelected) {
-  g.SelectBetStrategy(kUpTrender);
+  g.Apply(act::ChooseSystem{kUpTrender});
   EXPECT_TRUE(g.controls().On_Wins.enabled);
   EXPECT_TRUE(g.controls().Add_To_Bet.enabled);
   EXPECT_NE(g.controls().GroupBox1.colour, (Rgb{68, 68, 68}));
   EXPECT_NE(g.controls().On_Wins.colour, (Rgb{49, 49, 49}));
-  g.SelectBetStrategy(kBlind);
+  g.Apply(act::ChooseSystem{kBlind});
   EXPECT_FALSE(g.controls().On_Wins.enabled);
   EXPECT_FALSE(g.controls().Add_To_Bet.enabled);
   EXPECT_EQ(g.controls().GroupBox1.colour, (Rgb{68, 68, 68}));
@@ -56,24 +56,24 @@ TEST_F(Betting, TheUpTrenderSettingsAreUsableOnlyWhileThatSystemIsSelected) {
 }
 
 TEST_F(Betting, TheBaseUnitIsAlwaysOneToAThousandWhenARuleReadsIt) {
-  g.TypeInitBet("0");
+  g.Apply(act::TypeBaseStake{"0"});
   EXPECT_EQ(g.state().Stake, 1);  // the change reset the ledger with the value read in range
   EXPECT_EQ(g.controls().Init_Bet.text, "0");
-  g.TypeInitBet("5000");
+  g.Apply(act::TypeBaseStake{"5000"});
   EXPECT_EQ(g.state().Stake, 1000);
-  g.TypeInitBet("99999999999");  // a whole number still, too large for 32 bits
+  g.Apply(act::TypeBaseStake{"99999999999"});  // a whole number still, too large for 32 bits
   EXPECT_EQ(g.state().Stake, 1000);
   EXPECT_EQ(g.controls().Init_Bet.text, "99999999999");
-  g.TypeInitBet("-99999999999");
+  g.Apply(act::TypeBaseStake{"-99999999999"});
   EXPECT_EQ(g.state().Stake, 1);
-  g.TypeInitBet("abc");
+  g.Apply(act::TypeBaseStake{"abc"});
   EXPECT_EQ(g.state().Stake, 1);
   EXPECT_EQ(g.controls().Init_Bet.text, "1");
 
   // Minimal profit divides by the base unit: a typed 0 must not reach the division.
-  g.Bet_Automatic_ResetClick();
-  g.Get_Minimal_ProfitClick();
-  g.TypeInitBet("0");
+  g.Apply(act::ToggleAutomaticReset{});
+  g.Apply(act::ToggleMinimalProfit{});
+  g.Apply(act::TypeBaseStake{"0"});
   GamePeer::State(g).Balance = 999990;
   GamePeer::State(g).Stake = 40;
   GamePeer::GetMinimalProfit_Check(g);
@@ -81,30 +81,31 @@ TEST_F(Betting, TheBaseUnitIsAlwaysOneToAThousandWhenARuleReadsIt) {
 }
 
 TEST_F(Betting, LeavingTheBaseEditBringsItIntoRangeAndResetsAgain) {
-  g.TypeInitBet("5000");
+  g.Apply(act::TypeBaseStake{"5000"});
   GamePeer::State(g).Stake = 7;
-  g.LeaveInitBet();
+  g.Apply(act::LeaveBaseStake{});
   EXPECT_EQ(g.controls().Init_Bet.text, "1000");
   EXPECT_EQ(g.state().Stake, 1000);
   GamePeer::State(g).Stake = 7;
-  g.LeaveInitBet();  // nothing to correct: no change, no reset
+  g.Apply(act::LeaveBaseStake{});  // nothing to correct: no change, no reset
   EXPECT_EQ(g.state().Stake, 7);
 }
 
 TEST_F(Betting, TheSelectorsRefusePicksWhileLocked) {
-  g.TypeInitBet("05");
+  g.Apply(act::TypeBaseStake{"05"});
   GamePeer::State(g).Balance = 999'990;
   GamePeer::AllDisabled(g);
-  g.LeaveInitBet();  // the lock takes the focus away: no reset in the middle of a spin
+  g.Apply(
+      act::LeaveBaseStake{});  // the lock takes the focus away: no reset in the middle of a spin
   EXPECT_EQ(g.controls().Init_Bet.text, "05");
-  g.SelectBetStrategy(kParlay);
-  g.TypeInitBet("9");
-  g.ResetBetsClick();  // the button is disabled: the ledger stays as the analysis left it
+  g.Apply(act::ChooseSystem{kParlay});
+  g.Apply(act::TypeBaseStake{"9"});
+  g.Apply(act::ResetBets{});  // the button is disabled: the ledger stays as the analysis left it
   EXPECT_EQ(g.controls().BetStrategy.index, kMartingale);
   EXPECT_EQ(g.controls().Init_Bet.text, "05");
   EXPECT_EQ(g.state().Balance, 999'990);
   GamePeer::AllEnabled(g);
-  g.ResetBetsClick();
+  g.Apply(act::ResetBets{});
   EXPECT_EQ(g.state().Balance, 1'000'000);
 }
 

@@ -94,7 +94,7 @@ struct Session {
     }
     return nullptr;
   }
-  void Limit(LimitKind kind, int32_t value) { h.game.SetLimit(kind, value); }
+  void Limit(LimitKind kind, int32_t value) { h.game.Apply(act::SetLimit{kind, value}); }
   // Martingale at 1: the fifth spin shows Black at 1; 1 (red) loses it and Odd is
   // recommended at 2; 3 then wins.
   void ShowBlackThenLose() {
@@ -232,7 +232,7 @@ TEST(Limits, ContinueAnywayShowsAndDebitsTheHeldBackBetForThisSpin) {
   s.Limit(LimitKind::kTableMax, 1);
   s.ShowBlackThenLose();
   const int32_t balance = s.h.game.state().Balance;
-  s.h.game.ContinueAnyway();
+  s.h.game.Apply(act::ContinueAnyway{});
   EXPECT_TRUE(s.h.game.BetOnShow());
   EXPECT_TRUE(s.h.game.controls().Chip[kOdd].visible);
   EXPECT_EQ(s.h.game.state().Balance, balance - 2);
@@ -241,7 +241,7 @@ TEST(Limits, ContinueAnywayShowsAndDebitsTheHeldBackBetForThisSpin) {
   EXPECT_EQ(s.Last<BetShown>()->stake, 2);
   EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);
   EXPECT_EQ(s.h.game.RealCounts().open_stake, 2);
-  s.h.game.ContinueAnyway();  // nothing more to continue
+  s.h.game.Apply(act::ContinueAnyway{});  // nothing more to continue
   EXPECT_EQ(s.h.game.state().Balance, balance - 2);
 
   s.h.Spin(3);  // won, and it was the player's bet
@@ -254,7 +254,7 @@ TEST(Limits, ContinueAnywayWithNothingHeldBackDoesNothing) {
   Session s;
   s.h.Spins({17, 25, 0, 0, 0});
   s.events.clear();
-  s.h.game.ContinueAnyway();
+  s.h.game.Apply(act::ContinueAnyway{});
   EXPECT_TRUE(s.events.empty());
   EXPECT_EQ(s.h.game.state().Balance, kStartBalance - 1);
 }
@@ -280,7 +280,7 @@ TEST(Limits, ALimitThatStillHoldsTheBetBackSaysSoWithTheNewNumbers) {
   s.Limit(LimitKind::kStopLoss, 5);
   s.ShowBlackThenLose();
   s.events.clear();
-  s.h.game.SetLimit(LimitKind::kTableMax, std::nullopt);  // off
+  s.h.game.Apply(act::SetLimit{LimitKind::kTableMax, std::nullopt});  // off
   EXPECT_EQ(std::get<SettingChanged>(s.events.at(0)).value, -1);
   EXPECT_TRUE(s.h.game.BetOnShow());
 
@@ -304,7 +304,7 @@ TEST(Limits, AChangeOfTheStakeAsksTheLimitsAgain) {
   s.Limit(LimitKind::kBankroll, 2);  // 1 left after the first loss: the 2 of Martingale is too much
   s.ShowBlackThenLose();
   ASSERT_EQ(s.h.game.WithheldBet()->stake, 2);
-  s.h.game.TypeInitBet("5");
+  s.h.game.Apply(act::TypeBaseStake{"5"});
   ASSERT_TRUE(s.h.game.WithheldBet().has_value());
   EXPECT_EQ(s.h.game.WithheldBet()->stake, 5);
   EXPECT_EQ(s.Last<BetWithheld>()->stake, 5);
@@ -314,7 +314,7 @@ TEST(Limits, AChangeOfTheStakeAsksTheLimitsAgain) {
   Session t;
   t.Limit(LimitKind::kBankroll, 2);
   t.ShowBlackThenLose();
-  t.h.game.SelectBetStrategy(kHavrel);
+  t.h.game.Apply(act::ChooseSystem{kHavrel});
   EXPECT_EQ(t.h.game.WithheldBet(), std::nullopt);
   EXPECT_TRUE(t.h.game.BetOnShow());
   ASSERT_NE(t.Last<BetShown>(), nullptr);
@@ -323,10 +323,10 @@ TEST(Limits, AChangeOfTheStakeAsksTheLimitsAgain) {
 
 TEST(Limits, AValueBelowTheSmallestIsRefused) {
   Session s;
-  s.h.game.SetLimit(LimitKind::kBankroll, 0);
-  s.h.game.SetLimit(LimitKind::kMaxLosses, -1);
-  s.h.game.SetLimit(LimitKind::kStopLoss, 1);
-  s.h.game.SetLimit(LimitKind::kStopLoss, 1);  // no change: no event
+  s.h.game.Apply(act::SetLimit{LimitKind::kBankroll, 0});
+  s.h.game.Apply(act::SetLimit{LimitKind::kMaxLosses, -1});
+  s.h.game.Apply(act::SetLimit{LimitKind::kStopLoss, 1});
+  s.h.game.Apply(act::SetLimit{LimitKind::kStopLoss, 1});  // no change: no event
   EXPECT_EQ(s.h.game.Limits(),
             (SessionLimits{std::nullopt, 1, std::nullopt, std::nullopt, std::nullopt}));
   EXPECT_EQ(s.Count<SettingChanged>(), 1);
@@ -339,10 +339,10 @@ TEST(Limits, AnUndoBringsTheHeldBackBetBackToWait) {
   const std::optional<BetWithheld> held = s.h.game.WithheldBet();
   ASSERT_TRUE(held);
   s.h.Spin(3);
-  s.h.game.UndoClick();
+  s.h.game.Apply(act::Undo{});
   EXPECT_EQ(s.h.game.WithheldBet(), held);
   EXPECT_FALSE(s.h.game.BetOnShow());
-  s.h.game.ContinueAnyway();
+  s.h.game.Apply(act::ContinueAnyway{});
   EXPECT_TRUE(s.h.game.BetOnShow());
 }
 

@@ -35,8 +35,8 @@ TEST(RealResult, CountsShownBetsFromZero) {
 
 TEST(RealResult, TrackedBetsAreNotThePlayersButTheBalanceCreditsTheirWins) {
   CountedSession s;
-  s.h.game.MoveSafeLevel(3);        // nothing shown before three losses in a row
-  s.h.Spins({17, 25, 0, 0, 0, 8});  // the tracked Black wins
+  s.h.game.Apply(act::SetSafeLevel{3});  // nothing shown before three losses in a row
+  s.h.Spins({17, 25, 0, 0, 0, 8});       // the tracked Black wins
   EXPECT_EQ(s.counts().bets_shown, 0);
   EXPECT_EQ(s.counts().net, 0);
   EXPECT_EQ(s.counts().units_staked, 0);
@@ -49,7 +49,7 @@ TEST(RealResult, AnUndoTakesTheSpinBackEntirely) {
   const RealResult::Counts before = s.counts();
   s.h.Spin(1);  // lost
   ASSERT_EQ(s.counts().net, -1);
-  s.h.game.UndoClick();
+  s.h.game.Apply(act::Undo{});
   EXPECT_EQ(s.counts(), before);
   s.h.Spin(8);  // the restored Black bet wins instead
   EXPECT_EQ(s.counts().net, 1);
@@ -57,10 +57,10 @@ TEST(RealResult, AnUndoTakesTheSpinBackEntirely) {
 
 TEST(RealResult, AResetWithABetOnShowPutsTheNewStakeOnIt) {
   CountedSession s;
-  s.h.game.SelectBetStrategy(kParlay);
+  s.h.game.Apply(act::ChooseSystem{kParlay});
   s.h.Spins({17, 25, 0, 0, 0, 8});  // won: Parlay doubles to 2, Less shown at 2
   ASSERT_EQ(s.counts().open_stake, 2);
-  s.h.game.ResetBetsClick();
+  s.h.game.Apply(act::ResetBets{});
   EXPECT_EQ(s.counts().open_stake, 1);
   s.h.Spin(0);
   EXPECT_EQ(s.counts().units_staked, 2);  // the first bet at 1, the reset one at 1

@@ -42,7 +42,8 @@ TEST_F(Betting, ParlayDoublesOnWinsAndFallsBackOnALoss) {
   Win();
   EXPECT_EQ(g.state().Stake, 8);
   EXPECT_EQ(g.state().WinStreak, 3);
-  g.TypeInitBet("3");  // the base unit is read when the rule applies (and resets the ledger)
+  g.Apply(act::TypeBaseStake{
+      "3"});  // the base unit is read when the rule applies (and resets the ledger)
   GamePeer::State(g).Stake = 8;
   Lose();
   EXPECT_EQ(g.state().Stake, 3);
@@ -89,7 +90,7 @@ TEST_F(Betting, BlindWaitsForTheSafeLevelOnLossesOnly) {
 
 TEST_F(Betting, UpTrenderStepsEveryOnWinsWinsWhetherOrNotInARow) {
   Use(kUpTrender, 1, /*safe_level=*/0);
-  g.TypeInitBet("1");
+  g.Apply(act::TypeBaseStake{"1"});
   GamePeer::Controls(g).On_Wins.text = "3";
   GamePeer::Controls(g).Add_To_Bet.text = "2";
   Win();

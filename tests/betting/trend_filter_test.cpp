@@ -8,7 +8,7 @@ namespace {
 using testing::Betting;
 
 TEST_F(Betting, ATrendTurnsItsOppositeIntoItselfAtTheSameStake) {
-  g.TrendSwitchOnClick(kLess);
+  g.Apply(act::SwitchTrendOn{kLess});
   GamePeer::State(g).Stake = 3;
   const int32_t balance = g.state().Balance;
   GamePeer::ShowRecommendation(g, kMore);
@@ -23,7 +23,7 @@ TEST_F(Betting, ATrendTurnsItsOppositeIntoItselfAtTheSameStake) {
 }
 
 TEST_F(Betting, ATrendShowsAndDebitsARecommendationThatWasOnlyTracked) {
-  g.TrendSwitchOnClick(kLess);
+  g.Apply(act::SwitchTrendOn{kLess});
   GamePeer::Controls(g).SafeLevel.position = 2;
   const int32_t balance = g.state().Balance;
   GamePeer::ShowRecommendation(g, kMore);
@@ -33,7 +33,7 @@ TEST_F(Betting, ATrendShowsAndDebitsARecommendationThatWasOnlyTracked) {
 }
 
 TEST_F(Betting, ATrendLeavesOtherPairsAlone) {
-  g.TrendSwitchOnClick(kLess);
+  g.Apply(act::SwitchTrendOn{kLess});
   GamePeer::ShowRecommendation(g, kEven);
   EXPECT_EQ(g.state().BetChance, kEven + 1);
   EXPECT_TRUE(g.controls().Chip[kEven].visible);
@@ -44,7 +44,7 @@ TEST_F(Betting, EveryRuleReplacesItsOwnOpposite) {
   for (int trend = 0; trend < kChances; ++trend) {
     GamePeer::HideBets(g);
     for (Picture& active : GamePeer::Controls(g).Trend_2) active.visible = false;
-    g.TrendSwitchOnClick(trend);
+    g.Apply(act::SwitchTrendOn{trend});
     GamePeer::ShowRecommendation(g, OppositeIndex(trend));
     EXPECT_EQ(g.state().BetChance, trend + 1) << kChanceNames[trend];
     EXPECT_TRUE(g.controls().Chip[trend].visible);
@@ -53,9 +53,9 @@ TEST_F(Betting, EveryRuleReplacesItsOwnOpposite) {
 }
 
 TEST_F(Betting, ThreeTrendsAtOnce) {
-  g.TrendSwitchOnClick(kLess);
-  g.TrendSwitchOnClick(kOdd);
-  g.TrendSwitchOnClick(kBlack);
+  g.Apply(act::SwitchTrendOn{kLess});
+  g.Apply(act::SwitchTrendOn{kOdd});
+  g.Apply(act::SwitchTrendOn{kBlack});
   GamePeer::ShowRecommendation(g, kRed);
   EXPECT_EQ(g.state().BetChance, kBlack + 1);
   GamePeer::HideBets(g);
@@ -67,19 +67,19 @@ TEST_F(Betting, ThreeTrendsAtOnce) {
 }
 
 TEST_F(Betting, SwitchingATrendOnMovesItWithinItsPairAndAClickOnTheActiveTabEndsIt) {
-  g.TrendSwitchOnClick(kMore);
-  g.TrendSwitchOnClick(kLess);
+  g.Apply(act::SwitchTrendOn{kMore});
+  g.Apply(act::SwitchTrendOn{kLess});
   EXPECT_FALSE(g.controls().Trend_2[kMore].visible);
   EXPECT_TRUE(g.controls().Trend_2[kLess].visible);
-  g.TrendSwitchOnClick(kRed);
-  g.TrendActiveClick(kRed);
+  g.Apply(act::SwitchTrendOn{kRed});
+  g.Apply(act::ClickActiveTrend{kRed});
   EXPECT_FALSE(g.controls().Trend_2[kRed].visible);
   EXPECT_TRUE(g.controls().Trend_2[kLess].visible);
   EXPECT_TRUE(g.controls().Trend_0[kRed].visible);  // the idle tab never changes
 }
 
 TEST_F(Betting, TheNextSpinSettlesTheReplacedChance) {
-  g.TrendSwitchOnClick(kRed);
+  g.Apply(act::SwitchTrendOn{kRed});
   GamePeer::ShowRecommendation(g, kBlack);
   GamePeer::Controls(g).CurrentNum.tag = 1;  // red
   GamePeer::SettleUnderSelectedSystem(g);    // Martingale

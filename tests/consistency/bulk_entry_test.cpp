@@ -39,7 +39,7 @@ struct Window {
   void Click(int n) {
     std::optional<journal::Journal::Batch> batch;
     batch.emplace(*play.journal());
-    play.game().NumberClick(n);
+    play.game().Apply(act::EnterNumber{n});
     batch.reset();
     time.RunUntilTrue([this] { return !play.game().AnalysisRunning(); }, 3'600'000);
   }
@@ -124,8 +124,8 @@ TEST(BulkEntry, FiveHundredSpinsAtOnceAreFiveHundredClicksWithoutAPause) {
     }
 
     // An undo takes back the last spin only, as after the clicks.
-    clicked.play.game().UndoClick();
-    at_once.play.game().UndoClick();
+    clicked.play.game().Apply(act::Undo{});
+    at_once.play.game().Apply(act::Undo{});
     clicked.time.AdvanceBy(100);
     at_once.time.AdvanceBy(100);
     EXPECT_EQ(at_once.play.game().SpinsInHistory(), 499);
@@ -186,7 +186,7 @@ TEST(BulkEntry, QuickAnalysisIsClicksWithoutAPauseOverRandomEvenings) {
 TEST(BulkEntry, AListThatCannotBeEnteredEntersNothing) {
   Window window{Settings{}};
   for (const int n : {1, 2, 3, 4, 5, 6}) window.Click(n);
-  window.play.game().UndoClick();  // 6 is crossed out until the next spin
+  window.play.game().Apply(act::Undo{});  // 6 is crossed out until the next spin
   const size_t heard = window.heard.size();
   EXPECT_EQ(window.Enter({}), "no spins to enter");
   EXPECT_EQ(window.Enter({7, 37, 8}), "37 is not a number of the wheel");
@@ -195,7 +195,7 @@ TEST(BulkEntry, AListThatCannotBeEnteredEntersNothing) {
   EXPECT_EQ(window.heard.size(), heard);
   EXPECT_EQ(window.Enter({7, 6}), "");  // after another spin it can be entered again
   EXPECT_EQ(window.play.game().SpinsInHistory(), 7);
-  window.play.game().NumberClick(9);  // its analysis runs
+  window.play.game().Apply(act::EnterNumber{9});  // its analysis runs
   EXPECT_EQ(window.Enter({1}), "the board is locked while the analysis runs");
   EXPECT_EQ(window.play.game().SpinsInHistory(), 8);
   InLanguage italian("it");

@@ -297,40 +297,41 @@ void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recor
 void ChangeOption(Game& g, const Action& a) {
   switch (a.act) {
     case Act::kBase:
-      g.TypeInitBet(a.text);
-      g.LeaveInitBet();
+      g.Apply(act::TypeBaseStake{a.text});
+      g.Apply(act::LeaveBaseStake{});
       break;
     case Act::kOnWins:
-      g.TypeOnWins(a.text);
+      g.Apply(act::TypeOnWins{a.text});
       break;
     case Act::kAddToBet:
-      g.TypeAddToBet(a.text);
+      g.Apply(act::TypeAddToBet{a.text});
       break;
     case Act::kSafeLevel:
-      g.MoveSafeLevel(a.a);
+      g.Apply(act::SetSafeLevel{a.a});
       break;
     case Act::kTrend:
       if (g.CurrentSettings().trends[static_cast<size_t>(a.a)]) {
-        g.TrendActiveClick(a.a);
+        g.Apply(act::ClickActiveTrend{a.a});
       } else {
-        g.TrendIdleMouseMove(a.a);
-        g.TrendSwitchOnClick(a.a);
+        g.Apply(act::PointerOver{act::FramePart::kIdleTrend, a.a});
+        g.Apply(act::SwitchTrendOn{a.a});
       }
       break;
     case Act::kAutoReset:
-      g.Bet_Automatic_ResetClick();
+      g.Apply(act::ToggleAutomaticReset{});
       break;
     case Act::kMinProfit:
-      g.Get_Minimal_ProfitClick();
+      g.Apply(act::ToggleMinimalProfit{});
       break;
     case Act::kShowBet:
-      g.ShowBetSizeClick();
+      g.Apply(act::ToggleShowStake{});
       break;
     case Act::kCatRows:
-      g.CatRowsClick();
+      g.Apply(act::ToggleCategoryRows{});
       break;
     case Act::kLimit:
-      g.SetLimit(static_cast<LimitKind>(a.a), a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b));
+      g.Apply(act::SetLimit{static_cast<LimitKind>(a.a),
+                            a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b)});
       break;
     default:
       break;
@@ -363,22 +364,22 @@ void Perform(host::WindowGame& play, const Action& a, const std::string& blocker
   Game& g = play.game();
   switch (a.act) {
     case Act::kNumber:
-      g.NumberClick(a.a);
+      g.Apply(act::EnterNumber{a.a});
       break;
     case Act::kUndo:
-      g.UndoClick();
+      g.Apply(act::Undo{});
       break;
     case Act::kRedo:
-      g.RedoClick();
+      g.Apply(act::Redo{});
       break;
     case Act::kMode:
-      g.SelectGameMode(a.a);
+      g.Apply(act::ChooseMode{a.a});
       break;
     case Act::kSystem:
-      g.SelectBetStrategy(a.a);
+      g.Apply(act::ChooseSystem{a.a});
       break;
     case Act::kWrittenSystem:
-      g.SelectCustomSystem(*ParseSystemFile(WrittenSystem(a.a)).system);
+      g.Apply(act::ChooseWrittenSystem{*ParseSystemFile(WrittenSystem(a.a)).system});
       break;
     case Act::kBase:
     case Act::kOnWins:
@@ -393,19 +394,19 @@ void Perform(host::WindowGame& play, const Action& a, const std::string& blocker
       ChangeOption(g, a);
       break;
     case Act::kCreateMatrix:
-      g.CreateMatrixClick();
+      g.Apply(act::CreateMatrix{});
       break;
     case Act::kResetMatrix:
-      g.ResetMatrixClick();
+      g.Apply(act::ResetMatrix{});
       break;
     case Act::kReCalculate:
-      g.ReCalculate();
+      g.Apply(act::Recalculate{});
       break;
     case Act::kResetBets:
-      g.ResetBetsClick();
+      g.Apply(act::ResetBets{});
       break;
     case Act::kContinue:
-      g.ContinueAnyway();
+      g.Apply(act::ContinueAnyway{});
       break;
     case Act::kNewSession:
     case Act::kRestart:

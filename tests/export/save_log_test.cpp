@@ -108,9 +108,9 @@ TEST_F(SaveLog, AnEmptyHistoryGivesAnEmptyFileAndAnUndoneSpinIsLeftOut) {
   EXPECT_EQ(fs::file_size(folder / "empty.txt"), 0u);
 
   testing::Harness played;
-  played.game.SelectBetStrategy(kMartingale);
+  played.game.Apply(act::ChooseSystem{kMartingale});
   played.Spins({1, 2, 3, 4, 5, 6});
-  played.game.UndoClick();
+  played.game.Apply(act::Undo{});
   FakeDialog answer;
   answer.answer = (folder / "undone.txt").string();
   played.game.SaveLog(answer);
@@ -336,7 +336,7 @@ TEST_F(SaveLog, AFullDiskShowsTheMessageAndKeepsTheFile) {
   if (!tmpfs.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
   const fs::path file = mount_point / "log.txt";
   Write(file, "old\r\n");
-  for (int i = 0; i < 6000; ++i) g.NumberClick(i % 37);  // about 20 kB of log
+  for (int i = 0; i < 6000; ++i) g.Apply(act::EnterNumber{i % 37});  // about 20 kB of log
   EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": No space left on device");
   EXPECT_EQ(Read(file), "old\r\n");
   EXPECT_EQ(FilesIn(mount_point), 1u);

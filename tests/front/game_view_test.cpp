@@ -79,14 +79,14 @@ TEST(GameView, TheLampFollowsTheSafeLevelAndTheLossesInARow) {
   testing::Harness h;
   const GameView view(h.game);
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kOff);
-  h.game.MoveSafeLevel(3);
+  h.game.Apply(act::SetSafeLevel{3});
   EXPECT_EQ(view.SafeLevelLosses(), "3");
   GamePeer::SafeLevel_Timer(h.game).Tick();
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kDark);
   GamePeer::State(h.game).LossStreak = 2;
   GamePeer::SafeLevel_Timer(h.game).Tick();
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kGreen);
-  h.game.MoveSafeLevel(0);
+  h.game.Apply(act::SetSafeLevel{0});
   EXPECT_EQ(view.Lamp(), SafeLevelLamp::kOff);
 }
 
@@ -167,12 +167,12 @@ TEST(GameView, TheSnapshotCarriesTheOptionsAndTheFlags) {
   EXPECT_FALSE(now.analysis_running);
   EXPECT_FALSE(now.withheld);
   EXPECT_FALSE(now.custom_progress);
-  h.game.OptionsClick();
+  h.game.Apply(act::ToggleOptions{});
   now = SnapshotOf(h.game);
   EXPECT_TRUE(now.options_open);
   EXPECT_FALSE(now.analysis_running);
   h.Spins({17, 25, 0, 3});
-  h.game.NumberClick(8);  // the fifth starts an analysis
+  h.game.Apply(act::EnterNumber{8});  // the fifth starts an analysis
   now = SnapshotOf(h.game);
   EXPECT_TRUE(now.analysis_running);
   EXPECT_EQ(now.figures, FiguresOf(h.game));

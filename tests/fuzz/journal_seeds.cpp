@@ -19,6 +19,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+namespace act = vellaro::act;
 using vellaro::testing::JournaledGame;
 
 // A journal of one session, ended: the default options, a dozen spins with bets settled.
@@ -44,12 +45,12 @@ void TwoSessions(const std::string& path) {
   settings.mode = vellaro::Mode::kSmart;
   JournaledGame g(path, settings);
   for (const int n : {9, 13, 0, 21, 24, 7, 30}) g.h.Spin(n);
-  g.h.game.UndoClick();
+  g.h.game.Apply(act::Undo{});
   g.h.FinishAnalysis();
-  g.h.game.RedoClick();
+  g.h.game.Apply(act::Redo{});
   g.h.FinishAnalysis();
-  g.h.game.SetLimit(vellaro::LimitKind::kStopLoss, 40);
-  g.h.game.SelectBetStrategy(1);
+  g.h.game.Apply(act::SetLimit{vellaro::LimitKind::kStopLoss, 40});
+  g.h.game.Apply(act::ChooseSystem{1});
   for (const int n : {11, 32, 15}) g.h.Spin(n);
 }
 
@@ -66,7 +67,7 @@ void OwnSystems(const std::string& path) {
   if (!vellaro::ParseSystemFile(first).system) throw std::logic_error("the first system");
   JournaledGame g(path, settings);
   for (const int n : {5, 16, 27, 34, 1, 12}) g.h.Spin(n);
-  g.h.game.SelectCustomSystem(*vellaro::ParseSystemFile(second).system);
+  g.h.game.Apply(act::ChooseWrittenSystem{*vellaro::ParseSystemFile(second).system});
   for (const int n : {23, 0, 18}) g.h.Spin(n);
 }
 

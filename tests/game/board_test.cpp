@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/game_peer.h"
 #include "support/harness.h"
 
@@ -16,7 +20,7 @@ TEST(Board, DuringAnAnalysisOnlyTheEnteredNumberIsOnTheBoard) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
-  g.NumberClick(32);
+  g.Apply(act::EnterNumber{32});
   EXPECT_EQ(VisibleTiles(g), 1);
   EXPECT_TRUE(g.controls().Image[32].visible);
   for (int n = 0; n < kNumbers; ++n) {
@@ -76,20 +80,59 @@ TEST(Board, AHiddenTileTakesItsHighlightAlong) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({7, 8, 9});
-  g.NumberMouseMove(9);
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 9});
   GamePeer::Undo(g);
   EXPECT_FALSE(g.controls().Image[9].visible);
   EXPECT_FALSE(g.controls().Image_Act[9].visible);
-  g.NumberMouseMove(9);  // the crossed-out picture lies under the pointer now
+  // The crossed-out picture lies under the pointer now.
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 9});
   EXPECT_FALSE(g.controls().Image_Act[9].visible);
 
   h.Spins({1, 3});
-  g.NumberMouseMove(3);
-  g.NumberClick(2);  // fifth spin: the analysis takes the board away
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 3});
+  g.Apply(act::EnterNumber{2});  // fifth spin: the analysis takes the board away
   ASSERT_TRUE(g.AnalysisRunning());
   EXPECT_FALSE(g.controls().Image_Act[3].visible);
-  g.NumberMouseMove(2);
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 2});
   EXPECT_TRUE(g.controls().Image_Act[2].visible);  // the entered number stays on the board
+}
+
+// Each part of the frame lights its own highlight and no other.
+TEST(Board, ThePointerLightsOnlyThePartItIsOver) {
+  testing::Harness h;
+  Game& g = h.game;
+  const Window& w = g.controls();
+  auto lit = [&w] {
+    std::vector<std::string> on;
+    if (w.Button_Close_Hover.visible) on.push_back("close");
+    if (w.Button_Minimize_2.visible) on.push_back("minimize");
+    if (w.Button_Save_Hover.visible) on.push_back("save");
+    if (w.Image_Options2.visible) on.push_back("options");
+    for (int k = 0; k < kChances; ++k) {
+      if (w.Trend_1[k].visible) on.push_back("trend " + std::to_string(k));
+    }
+    for (int n = 0; n < kNumbers; ++n) {
+      if (w.Image_Act[n].visible) on.push_back("number " + std::to_string(n));
+    }
+    return on;
+  };
+  using Part = act::FramePart;
+  const std::pair<act::PointerOver, std::vector<std::string>> kCases[] = {
+      {{Part::kHead}, {}},
+      {{Part::kClose}, {"close"}},
+      {{Part::kMinimize}, {"minimize"}},
+      {{Part::kSave}, {"save"}},
+      {{Part::kOptions}, {"options"}},
+      {{Part::kIdleTrend, kRed}, {"trend " + std::to_string(kRed)}},
+      {{Part::kIdleTrend, kOdd}, {"trend " + std::to_string(kOdd)}},
+      {{Part::kNumber, 0}, {"number 0"}},
+      {{Part::kNumber, 36}, {"number 36"}},
+  };
+  for (const auto& [over, expected] : kCases) {
+    g.Apply(act::PointerOver{Part::kHead});
+    g.Apply(over);
+    EXPECT_EQ(lit(), expected) << "part " << static_cast<int>(over.part) << ", " << over.index;
+  }
 }
 
 TEST(Board, ShowAndHideNumbersLeaveTheSelectorsAndTheUndoAlone) {

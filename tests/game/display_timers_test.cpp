@@ -31,8 +31,8 @@ Display Read(const Game& g) {
 }
 
 void Play(testing::Harness& h) {
-  h.game.MoveSafeLevel(2);
-  h.game.SelectBetStrategy(kHavrel);
+  h.game.Apply(act::SetSafeLevel{2});
+  h.game.Apply(act::ChooseSystem{kHavrel});
   h.Spins({17, 25, 0, 3, 8, 11, 1, 2, 13, 14, 6, 29, 30});
 }
 
@@ -70,7 +70,7 @@ TEST(DisplayTimers, TheSafeLevelLampTimerRunsOnlyWithASafeLevel) {
   EXPECT_FALSE(h.game.controls().SL_Indicator1.visible);
   EXPECT_FALSE(h.game.controls().SL_Indicator2.visible);
   h.game.SetDisplayTimers(false);
-  h.game.MoveSafeLevel(3);
+  h.game.Apply(act::SetSafeLevel{3});
   h.game.SetDisplayTimers(true);
   h.Wait(100);
   EXPECT_TRUE(h.game.controls().SL_Indicator1.visible) << "waiting for 3 losses in a row";

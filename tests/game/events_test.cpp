@@ -92,7 +92,7 @@ TEST(Events, TheSixthSpinSettlesTheShownBetBeforeTheNextOneIsShown) {
 
 TEST(Events, ALosingSpinIsReportedAsLostAtTheStakeThatWasOnShow) {
   testing::Harness h;
-  h.game.SelectBetStrategy(kMartingale);
+  h.game.Apply(act::ChooseSystem{kMartingale});
   h.Spins({17, 25, 0, 0, 0});  // Black at 1
   Recorder r(h.game);
   h.Spin(1);  // red: lost, the stake doubles
@@ -105,7 +105,7 @@ TEST(Events, ALosingSpinIsReportedAsLostAtTheStakeThatWasOnShow) {
 
 TEST(Events, UnderTheSafeLevelABetIsTrackedAndItsSettlementIsNotShown) {
   testing::Harness h;
-  h.game.MoveSafeLevel(1);
+  h.game.Apply(act::SetSafeLevel{1});
   h.Spins({17, 25, 0, 0});
   Recorder r(h.game);
   h.Spin(0);
@@ -120,7 +120,7 @@ TEST(Events, AnUndoReportsTheSpinTakenBackAndTheNextSpinReusesItsIndex) {
   testing::Harness h;
   h.Spins({17, 25, 0, 0, 0, 8});
   Recorder r(h.game);
-  h.game.UndoClick();
+  h.game.Apply(act::Undo{});
   EXPECT_EQ(r.Names(), Names{"SpinUndone"});
   EXPECT_EQ(r.Last<SpinUndone>().index, 6);
   EXPECT_EQ(r.Last<SpinUndone>().number, 8);
@@ -132,19 +132,19 @@ TEST(Events, AnUndoReportsTheSpinTakenBackAndTheNextSpinReusesItsIndex) {
 TEST(Events, ModeSystemAndResetsSayWhatChangedAndWhy) {
   testing::Harness h;
   Recorder r(h.game);
-  h.game.SelectGameMode(1);
+  h.game.Apply(act::ChooseMode{1});
   EXPECT_EQ(r.Last<ModeChanged>().mode, Mode::kSmart);
-  h.game.SelectBetStrategy(kParlay);
+  h.game.Apply(act::ChooseSystem{kParlay});
   EXPECT_EQ(r.Last<SystemChanged>().system, kParlay);
   EXPECT_EQ(r.Last<LedgerReset>().reason, ResetReason::kSystemChange);
-  h.game.TypeInitBet("5");
+  h.game.Apply(act::TypeBaseStake{"5"});
   EXPECT_EQ(r.Last<SettingChanged>().setting, Setting::kBaseUnit);
   EXPECT_EQ(r.Last<SettingChanged>().value, 5);
   EXPECT_EQ(r.Last<LedgerReset>().reason, ResetReason::kBaseUnitChange);
   EXPECT_EQ(r.Last<LedgerReset>().stake, 5);
-  h.game.ResetBetsClick();
+  h.game.Apply(act::ResetBets{});
   EXPECT_EQ(r.Last<LedgerReset>().reason, ResetReason::kButton);
-  h.game.Bet_Automatic_ResetClick();
+  h.game.Apply(act::ToggleAutomaticReset{});
   EXPECT_EQ(r.Last<LedgerReset>().reason, ResetReason::kSafeguardClick);
   EXPECT_EQ(r.Names(), (Names{"ModeChanged", "SystemChanged", "LedgerReset", "SettingChanged",
                               "LedgerReset", "LedgerReset", "SettingChanged", "LedgerReset"}));
@@ -152,7 +152,7 @@ TEST(Events, ModeSystemAndResetsSayWhatChangedAndWhy) {
 
 TEST(Events, TheAutomaticResetAtANewHighComesWithinTheWinningSettlement) {
   testing::Harness h;
-  h.game.Bet_Automatic_ResetClick();
+  h.game.Apply(act::ToggleAutomaticReset{});
   h.Spins({17, 25, 0, 0, 0});  // Black at 1: balance 999999
   Recorder r(h.game);
   h.Spin(8);  // won: balance 1000001 reaches the target
@@ -165,8 +165,8 @@ TEST(Events, TheAutomaticResetAtANewHighComesWithinTheWinningSettlement) {
 TEST(Events, TrendClicksReportTheTrendSwitchedOffWithTheOneSwitchedOn) {
   testing::Harness h;
   Recorder r(h.game);
-  h.game.TrendSwitchOnClick(kMore);
-  h.game.TrendSwitchOnClick(kLess);  // takes the pair over from More
+  h.game.Apply(act::SwitchTrendOn{kMore});
+  h.game.Apply(act::SwitchTrendOn{kLess});  // takes the pair over from More
   ASSERT_EQ(r.Count<SettingChanged>(), 3);
   const auto& off = std::get<SettingChanged>(r.events[1]);
   EXPECT_EQ(off.chance, kMore);
@@ -178,7 +178,7 @@ TEST(Events, TrendClicksReportTheTrendSwitchedOffWithTheOneSwitchedOn) {
 
 TEST(Events, ModesThatDrawReportTheSecondsOfTheirChoice) {
   testing::Harness h;
-  h.game.SelectGameMode(1);  // SMART draws its pair
+  h.game.Apply(act::ChooseMode{1});  // SMART draws its pair
   h.Spins({17, 25, 0, 0});
   Recorder r(h.game);
   h.Spin(0);

@@ -102,7 +102,7 @@ TEST(History, AStripSlotThatIsNoNumberRaisesTheConversionErrorAndStopsThePipelin
   Game& g = h.game;
   h.Spins({1, 2});
   GamePeer::Controls(g).HisNum[0].caption = "x";
-  EXPECT_THROW(g.NumberClick(3), ConversionError);
+  EXPECT_THROW(g.Apply(act::EnterNumber{3}), ConversionError);
   EXPECT_EQ(g.controls().NumbersList.size(), 3u);  // appended before the conversion
   EXPECT_EQ(g.controls().HisNum[0].caption, "x");  // the strip was not shifted
 }

@@ -27,7 +27,7 @@ TEST(SpinEntry, TheFifthEntryStartsTheModeAfterRecordingTheSpin) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
-  g.NumberClick(0);
+  g.Apply(act::EnterNumber{0});
   EXPECT_EQ(g.state().SpinCount, 5);
   EXPECT_EQ(g.controls().NumbersList.size(), 5u);
   EXPECT_TRUE(GamePeer::Mode2Timer(g).running());
@@ -38,7 +38,7 @@ TEST(SpinEntry, SavesTheSnapshotBeforeTheSpinChangesAnything) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25});
-  g.NumberClick(9);
+  g.Apply(act::EnterNumber{9});
   EXPECT_EQ(g.state().SavedDeepSum, 6);  // 17 + 25 - 36, before the 9
   EXPECT_EQ(g.state().SavedDeepRemainder, 0);
   EXPECT_EQ(g.state().DeepSum, 15);
@@ -48,7 +48,7 @@ TEST(SpinEntry, AnEntryWhileAnAnalysisRunsChangesNothingAtAll) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
-  g.NumberClick(0);  // starts the analysis
+  g.Apply(act::EnterNumber{0});  // starts the analysis
   ASSERT_TRUE(g.AnalysisRunning());
 
   const int32_t credit = g.state().UndoCredit;
@@ -56,8 +56,8 @@ TEST(SpinEntry, AnEntryWhileAnAnalysisRunsChangesNothingAtAll) {
   const TextLines save_bets = g.controls().SaveBets;
   const TextLines numbers = g.controls().NumbersList;
   const std::string newest = g.controls().HisNum[0].caption;
-  g.NumberClick(0);   // the one tile left on the board
-  g.NumberClick(33);  // any other number, through its hidden button
+  g.Apply(act::EnterNumber{0});   // the one tile left on the board
+  g.Apply(act::EnterNumber{33});  // any other number, through its hidden button
   EXPECT_EQ(g.controls().CurrentNum.tag, 0);
   EXPECT_EQ(g.state().UndoCredit, credit);
   EXPECT_EQ(g.state().SavedDeepSum, saved_sum);

@@ -20,7 +20,7 @@ TEST(Undo, AfterAWonSettlementTheBetAndBalanceComeBackButNotTheStreaks) {
   h.Spin(8);                   // Black wins; Less shown
   ASSERT_EQ(g.state().WinStreak, 1);
   ASSERT_EQ(g.state().Balance, 1000000);
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_TRUE(g.controls().Chip[kBlack].visible);
   EXPECT_TRUE(g.controls().Field[kBlack].visible);
   EXPECT_FALSE(g.controls().Chip[kLess].visible);
@@ -42,12 +42,12 @@ TEST(Undo, AfterAWonSettlementTheBetAndBalanceComeBackButNotTheStreaks) {
 TEST(Undo, WithNoChanceOnShowBeforeTheSpinEverythingEndsHidden) {
   testing::Harness h;
   Game& g = h.game;
-  g.MoveSafeLevel(5);  // track only
+  g.Apply(act::SetSafeLevel{5});  // track only
   h.Spins({17, 25, 0, 0, 0, 8});
   ASSERT_FALSE(g.BetOnShow());
   const int32_t stake = g.state().Stake;
   const int32_t chance = g.state().BetChance;
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_FALSE(g.BetOnShow());
   for (int k = 0; k < kChances; ++k) {
     EXPECT_FALSE(g.controls().Field[k].visible);
@@ -113,7 +113,7 @@ TEST(Undo, TheTileTakenBackStaysCrossedOutUntilTheBoardReopens) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0, 0});
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_FALSE(g.controls().Image[0].visible);
   EXPECT_FALSE(g.controls().SpeedButton[0].visible);
   for (int n = 1; n < kNumbers; ++n) EXPECT_TRUE(g.controls().Image[n].visible);
@@ -133,10 +133,10 @@ TEST(Undo, IsOfferedOnlyAsTheCreditAllows) {
   EXPECT_EQ(g.state().UndoCredit, 6);
   EXPECT_TRUE(g.controls().UndoButton.visible);
   EXPECT_TRUE(g.controls().ImageUndo.visible);
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(g.state().UndoCredit, 0);
   EXPECT_FALSE(g.controls().UndoButton.visible);
-  g.UndoClick();  // not offered: nothing happens
+  g.Apply(act::Undo{});  // not offered: nothing happens
   EXPECT_EQ(g.controls().NumbersList.size(), 4u);
   h.Spin(7);
   EXPECT_EQ(g.state().UndoCredit, 1);
@@ -155,16 +155,16 @@ TEST(Undo, ResetsSystemChangesAndANewMatrixWithdrawTheOffer) {
   EXPECT_FALSE(g.controls().UndoButton.visible);
   h.Spin(6);
   ASSERT_TRUE(g.controls().UndoButton.visible);
-  g.SelectBetStrategy(kBlind);
+  g.Apply(act::ChooseSystem{kBlind});
   EXPECT_FALSE(g.controls().UndoButton.visible);
 
   // The spin before "Create Matrix" belongs to the mode before the matrix.
   h.Spin(7);
   ASSERT_TRUE(g.controls().UndoButton.visible);
-  g.CreateMatrixClick();
+  g.Apply(act::CreateMatrix{});
   EXPECT_FALSE(g.controls().UndoButton.visible);
   EXPECT_FALSE(g.controls().ImageUndo.visible);
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(g.controls().NumbersList.size(), 7u);
   EXPECT_EQ(g.state().MatrixStep, 0);
 }
@@ -185,7 +185,7 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
     h.Spins({17, 25, 0, 0, 0});
     if (spins == 6) h.Spin(8);
     ASSERT_TRUE(h.game.controls().UndoButton.visible);
-    h.game.UndoClick();
+    h.game.Apply(act::Undo{});
     EXPECT_EQ(h.game.state().SpinCount, spins) << "undo at spin " << spins;
     EXPECT_EQ(h.game.controls().NumbersList.size(), static_cast<size_t>(spins - 1));
   }
@@ -193,7 +193,7 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
   // bet on show again.
   testing::Harness h;
   h.Spins({17, 25, 0, 0, 0});  // Black shown
-  h.game.UndoClick();
+  h.game.Apply(act::Undo{});
   h.Spin(8);
   EXPECT_EQ(h.game.state().SpinCount, 6);
   EXPECT_EQ(h.game.state().WinStreak, 1);  // 8 wins Black
@@ -263,17 +263,17 @@ TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
     testing::Harness h;
     Game& g = h.game;
     g.Configure(WithSystem(system));
-    g.TypeOnWins("2");  // UP-TRENDER only: the edit is locked under the others
-    g.TypeAddToBet("3");
-    g.Bet_Automatic_ResetClick();
-    g.Get_Minimal_ProfitClick();
+    g.Apply(act::TypeOnWins{"2"});  // UP-TRENDER only: the edit is locked under the others
+    g.Apply(act::TypeAddToBet{"3"});
+    g.Apply(act::ToggleAutomaticReset{});
+    g.Apply(act::ToggleMinimalProfit{});
     h.Spins({17, 25, 0, 0, 0});
     // Wins and losses in a pattern that reaches UP-TRENDER's step on an undone win.
     for (const bool wins : {true, false, true, true, false, false, true, true, true, false}) {
       const Ledger before = LedgerOf(g);
       h.Spin(NumberThat(wins, g.state().BetChance));
       ASSERT_TRUE(g.controls().UndoButton.visible);
-      g.UndoClick();
+      g.Apply(act::Undo{});
       EXPECT_EQ(LedgerOf(g), before) << system << (wins ? " win" : " loss");
       // Two spins (a win and the chosen one) before the undo is offered again.
       h.Spin(NumberThat(true, g.state().BetChance));
@@ -286,8 +286,8 @@ TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
 TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
   testing::Harness h;
   Game& g = h.game;
-  g.SelectBetStrategy(kUpTrender);
-  g.TypeOnWins("2");
+  g.Apply(act::ChooseSystem{kUpTrender});
+  g.Apply(act::TypeOnWins{"2"});
   h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
   h.Spin(8);                   // Black wins: one win of two
   ASSERT_EQ(g.state().UpTrendWins, 1);
@@ -295,7 +295,7 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
   h.Spin(NumberThat(true, g.state().BetChance));  // the second win steps the stake
   ASSERT_EQ(g.state().Stake, stake + 1);
   ASSERT_EQ(g.state().UpTrendWins, 0);
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(g.state().UpTrendWins, 1);
   EXPECT_EQ(g.state().Stake, stake);
 }
@@ -318,8 +318,8 @@ TEST(GameDifferences, NamesEveryFieldThatDiffersAndNoOther) {
   GamePeer::Controls(b.game).ClientWidth += 1;
   GamePeer::Controls(b.game).Label28.caption += "x";
   GamePeer::Controls(b.game).Focus = "Init_Bet";
-  b.game.SetLimit(LimitKind::kTableMax, 50);    // kept by the stake, and an option
-  GamePeer::Mode4Timer(b.game).SetInterval(7);  // stopped: its interval decides nothing
+  b.game.Apply(act::SetLimit{LimitKind::kTableMax, 50});  // kept by the stake, and an option
+  GamePeer::Mode4Timer(b.game).SetInterval(7);            // stopped: its interval decides nothing
   EXPECT_EQ(testing::GameDifferences(a.game, b.game),
             (Fields{"SpinCount", "SavedMatrixStep", "ClientWidth", "Label28", "Focus", "limits",
                     "CurrentSettings"}));
@@ -352,9 +352,9 @@ TEST(Redo, BringsTheGameBackExactlyAsTheUndoFoundIt) {
         plain.Spin(n);
         twice.Spin(n);
         for (int round = 0; round < 2 && twice.game.UndoOffered(); ++round) {
-          twice.game.UndoClick();
+          twice.game.Apply(act::Undo{});
           ASSERT_TRUE(twice.game.RedoOffered());
-          twice.game.RedoClick();
+          twice.game.Apply(act::Redo{});
           ++redone;
         }
         ASSERT_EQ(testing::GameDifferences(plain.game, twice.game), Fields{})
@@ -373,16 +373,19 @@ TEST(Redo, IsOfferedOnlyUntilTheGameChangesInAnyOtherWay) {
   // Each of these changes the game after the undo: the redo would undo it too.
   const std::vector<std::pair<const char*, std::function<void()>>> changes = {
       {"a spin", [&] { h.Spin(20); }},
-      {"SAFE LEVEL", [&] { g.MoveSafeLevel(2); }},
-      {"Reset Bets", [&] { g.ResetBetsClick(); }},
-      {"Show Bet", [&] { g.ShowBetSizeClick(); }},
-      {"a limit", [&] { g.SetLimit(LimitKind::kStopLoss, 50); }},
-      {"a system", [&] { g.SelectBetStrategy(kParlay); }},
+      {"SAFE LEVEL", [&] { g.Apply(act::SetSafeLevel{2}); }},
+      {"Reset Bets", [&] { g.Apply(act::ResetBets{}); }},
+      {"Show Bet", [&] { g.Apply(act::ToggleShowStake{}); }},
+      {"a limit",
+       [&] {
+         g.Apply(act::SetLimit{LimitKind::kStopLoss, 50});
+       }},
+      {"a system", [&] { g.Apply(act::ChooseSystem{kParlay}); }},
   };
   for (const auto& [what, change] : changes) {
     h.Spins({1, 2});  // the undo is offered again
     ASSERT_TRUE(g.UndoOffered()) << what;
-    g.UndoClick();
+    g.Apply(act::Undo{});
     ASSERT_TRUE(g.RedoOffered()) << what;
     change();
     EXPECT_FALSE(g.RedoOffered()) << what;
@@ -390,19 +393,19 @@ TEST(Redo, IsOfferedOnlyUntilTheGameChangesInAnyOtherWay) {
     const int64_t spins = g.SpinsInHistory();
     const TextLines history = g.controls().NumbersList;
     const int32_t balance = g.state().Balance;
-    g.RedoClick();
+    g.Apply(act::Redo{});
     EXPECT_EQ(g.SpinsInHistory(), spins) << what;
     EXPECT_EQ(g.controls().NumbersList, history) << what;
     EXPECT_EQ(g.state().Balance, balance) << what;
   }
   // The pointer and the options area are the window's frame, not the game.
   h.Spins({1, 2});
-  g.UndoClick();
-  g.OptionsClick();
-  g.NumberMouseMove(3);
-  g.Button_CloseMouseMove();
+  g.Apply(act::Undo{});
+  g.Apply(act::ToggleOptions{});
+  g.Apply(act::PointerOver{act::FramePart::kNumber, 3});
+  g.Apply(act::PointerOver{act::FramePart::kClose});
   ASSERT_TRUE(g.RedoOffered());
-  g.RedoClick();
+  g.Apply(act::Redo{});
   EXPECT_TRUE(g.controls().OptionsOpen());  // stays open
   EXPECT_TRUE(g.controls().Button_Close_Hover.visible);
   EXPECT_EQ(g.SpinsInHistory(), 15);
@@ -422,10 +425,10 @@ TEST(Redo, BringsBackOneSpinOnceAndAnUndoAfterItTakesItBackAgain) {
   heard.clear();
   testing::Harness undone;  // the same game, undone once
   undone.Spins({17, 25, 0, 0, 0, 8});
-  undone.game.UndoClick();
+  undone.game.Apply(act::Undo{});
   const RealResult::Counts at_six = g.RealCounts();
-  g.UndoClick();
-  g.RedoClick();
+  g.Apply(act::Undo{});
+  g.Apply(act::Redo{});
   EXPECT_EQ(g.SpinsInHistory(), 6);
   EXPECT_EQ(g.controls().NumbersList.back(), "8");
   EXPECT_EQ(g.controls().HisNum[0].caption, "8");
@@ -436,12 +439,12 @@ TEST(Redo, BringsBackOneSpinOnceAndAnUndoAfterItTakesItBackAgain) {
   EXPECT_EQ(std::get<SpinRedone>(heard[1]), (SpinRedone{6, 8}));
   // A second redo has nothing to bring back.
   EXPECT_FALSE(g.RedoOffered());
-  g.RedoClick();
+  g.Apply(act::Redo{});
   EXPECT_EQ(heard.size(), 2u);
   EXPECT_EQ(g.SpinsInHistory(), 6);
   // The undo is offered again, and takes the spin back as the first one did.
   ASSERT_TRUE(g.UndoOffered());
-  g.UndoClick();
+  g.Apply(act::Undo{});
   EXPECT_EQ(testing::GameDifferences(g, undone.game), Fields{});
   EXPECT_TRUE(g.RedoOffered());
 }

@@ -192,7 +192,7 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
     testing::JournaledGame g(damaged, sessions[k]);
     g.h.Spins({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
     g.h.FinishAnalysis();
-    g.h.game.UndoClick();
+    g.h.game.Apply(act::Undo{});
     g.h.Spin(14);
     g.h.FinishAnalysis();
     g.wall_ms += 5000;

@@ -58,13 +58,13 @@ TEST(Journal, KeepsEveryEventOfAGameInOrder) {
     JournaledGame g(path, settings);
     g.h.Spins({17, 25, 0, 3, 8, 11, 36});
     g.wall_ms += 60'000;
-    g.h.game.SelectGameMode(1);  // SMART: a choice seeded from the clock
+    g.h.game.Apply(act::ChooseMode{1});  // SMART: a choice seeded from the clock
     g.h.Spins({1, 2});
-    g.h.game.UndoClick();
-    g.h.game.SelectBetStrategy(kParlay);
-    g.h.game.MoveSafeLevel(0);
+    g.h.game.Apply(act::Undo{});
+    g.h.game.Apply(act::ChooseSystem{kParlay});
+    g.h.game.Apply(act::SetSafeLevel{0});
     g.h.Spins({19, 20, 0});
-    g.h.game.ResetBetsClick();
+    g.h.game.Apply(act::ResetBets{});
     ASSERT_TRUE(g.journal.status().on);
     ASSERT_GT(g.heard.size(), 40u);
 
@@ -94,7 +94,7 @@ TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
   g.h.Spins({17, 25, 0, 3});
   Database reader = OpenForReading(path);
   auto count = [&](EventKind kind) { return StoredOfKind(reader, kind); };
-  g.h.game.NumberClick(8);  // the fifth spin starts an analysis
+  g.h.game.Apply(act::EnterNumber{8});  // the fifth spin starts an analysis
   ASSERT_TRUE(g.h.game.AnalysisRunning());
   EXPECT_EQ(count(EventKind::kSpinAccepted), 5) << "the spin must not wait for its analysis";
   EXPECT_EQ(count(EventKind::kAnalysisEnded), 0);
@@ -103,7 +103,7 @@ TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
   EXPECT_EQ(count(EventKind::kAnalysisEnded), 1);
   EXPECT_EQ(count(EventKind::kBetShown), 1) << "what the window shows is on disk at the end";
   EXPECT_EQ(g.journal.waiting(), 0u);
-  g.h.game.UndoClick();
+  g.h.game.Apply(act::Undo{});
   EXPECT_EQ(count(EventKind::kSpinUndone), 1);
   g.h.Spins({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});  // a synced commit among them
   EXPECT_EQ(g.journal.database().QueryInt("PRAGMA synchronous"), 1)
@@ -116,11 +116,11 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   JournaledGame g(path);
   Database reader = OpenForReading(path);
   auto stored = [&] { return LoadSession(reader, *LastSessionId(reader)).events.size(); };
-  g.h.game.TrendSwitchOnClick(kRed);
+  g.h.game.Apply(act::SwitchTrendOn{kRed});
   const int64_t before = stored();
   {
     Journal::Batch action(g.journal);
-    g.h.game.TrendSwitchOnClick(kBlack);  // red goes off, then black on
+    g.h.game.Apply(act::SwitchTrendOn{kBlack});  // red goes off, then black on
     EXPECT_EQ(stored(), before) << "half a click must never be on disk";
     { Journal::Batch nested(g.journal); }
     EXPECT_EQ(stored(), before) << "only the outermost batch commits";
@@ -130,7 +130,7 @@ TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
   g.h.Spins({1, 2, 3, 4});
   {
     Journal::Batch action(g.journal);
-    g.h.game.NumberClick(5);  // starts an analysis
+    g.h.game.Apply(act::EnterNumber{5});  // starts an analysis
   }
   ASSERT_TRUE(g.h.game.AnalysisRunning());
   EXPECT_EQ(StoredOfKind(reader, EventKind::kSpinAccepted), 5)
@@ -255,9 +255,9 @@ TEST(Journal, ALongSessionIsAFewFullBlocksReadBackWhole) {
     JournaledGame g(path);
     for (int i = 0; i < 600; ++i) {
       g.wall_ms += 1000 + i;
-      if (i % 150 == 75) g.h.game.SelectGameMode(1 + i / 150);  // modes that draw
+      if (i % 150 == 75) g.h.game.Apply(act::ChooseMode{1 + i / 150});  // modes that draw
       g.h.Spins({(i * 7) % 37});
-      if (i % 97 == 0) g.h.game.UndoClick();
+      if (i % 97 == 0) g.h.game.Apply(act::Undo{});
     }
     ASSERT_TRUE(g.journal.status().on);
     heard = g.heard;

@@ -71,23 +71,23 @@ TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
   };
   auto spin = [&](int n) { entry([&] { g.h.Spin(n); }); };
   for (int n : {17, 25, 0, 3, 8, 11}) spin(n);
-  g.h.game.SelectGameMode(1);  // SMART
+  g.h.game.Apply(act::ChooseMode{1});  // SMART
   for (int n : {1, 2, 3}) spin(n);
-  g.h.game.SelectGameMode(2);  // ADAPTIVE
-  g.h.game.MoveSafeLevel(1);
+  g.h.game.Apply(act::ChooseMode{2});  // ADAPTIVE
+  g.h.game.Apply(act::SetSafeLevel{1});
   for (int n : {4, 5, 6, 7}) spin(n);
-  entry([&] { g.h.game.UndoClick(); });
-  g.h.game.ReCalculate();
+  entry([&] { g.h.game.Apply(act::Undo{}); });
+  g.h.game.Apply(act::Recalculate{});
   g.h.scheduler.RunUntilTrue([&] { return !g.h.game.AnimationRunning(); }, 60'000);
   Settings mode1 = g.h.game.CurrentSettings();
   mode1.mode = Mode::kRandom;
   mode1.cat_rows = true;
   g.h.game.Configure(mode1);
-  g.h.game.SelectBetStrategy(kParlay);
+  g.h.game.Apply(act::ChooseSystem{kParlay});
   for (int n : {9, 10, 12}) spin(n);
-  g.h.game.CreateMatrixClick();
+  g.h.game.Apply(act::CreateMatrix{});
   for (int n = 13; n < 30; ++n) spin(n);
-  g.h.game.ResetBetsClick();
+  g.h.game.Apply(act::ResetBets{});
   spin(30);
   shown.push_back(Look(g.h.game));
 
@@ -133,7 +133,7 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
   const std::string path = folder.File("journal.sqlite");
   JournaledGame g(path);
   g.h.Spins({17, 25, 0, 3, 8});
-  g.h.game.NumberClick(11);  // and the window is killed during its analysis
+  g.h.game.Apply(act::EnterNumber{11});  // and the window is killed during its analysis
   ReplayGame replay;
   replay.Replay(Load(path, *g.journal.session()));
   EXPECT_EQ(replay.game.SpinsInHistory(), 6);
@@ -152,7 +152,7 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   const Shown before = Look(g.h.game);
   const int32_t draw_before = g.h.game.state().RecalcDraw;
   const size_t heard = g.heard.size();
-  g.h.game.ReCalculate();
+  g.h.game.Apply(act::Recalculate{});
   // The window is killed after the animation's first steps are on disk.
   ASSERT_TRUE(g.h.scheduler.RunUntilTrue([&] { return g.heard.size() >= heard + 2; }, 60'000));
   ASSERT_TRUE(g.h.game.AnimationRunning());
@@ -176,7 +176,7 @@ TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
     JournaledGame g(path, smart);
     g.h.Spins({17, 25, 0, 3, 8, 11});
     const size_t heard = g.heard.size();
-    g.h.game.ReCalculate();
+    g.h.game.Apply(act::Recalculate{});
     ASSERT_TRUE(g.h.scheduler.RunUntilTrue([&] { return g.heard.size() >= heard + 3; }, 60'000));
     id = *g.journal.session();
   }
@@ -188,7 +188,7 @@ TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
     resumed.game.AddListener([&](const GameEvent& e) { journal.Record(e); });
     for (int n : {1, 2, 3, 4, 5}) {
       resumed.h.Wait(1500);  // other seconds than the cut-off click's
-      resumed.game.NumberClick(n);
+      resumed.game.Apply(act::EnterNumber{n});
       FinishAnalysis(resumed.game, resumed.h.scheduler);
     }
   }
@@ -202,7 +202,7 @@ TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   const std::string path = folder.File("journal.sqlite");
   JournaledGame g(path);
   g.h.Spins({17, 25, 0, 3, 8, 11, 1, 2});
-  g.h.game.SelectBetStrategy(kHavrel);
+  g.h.game.Apply(act::ChooseSystem{kHavrel});
   g.h.Spins({3, 4, 5, 6});
   ReplayGame replay;
   SessionReplayOptions what_if;
@@ -242,13 +242,13 @@ TEST(SessionReplay, AnUndoBringsBackTheHeldBackBetWithItsStake) {
   start.base = 2;
   JournaledGame g(folder.File("journal.sqlite"), start);
   ASSERT_TRUE(HoldABetAndMoveTheStake(g));
-  g.h.game.UndoClick();
+  g.h.game.Apply(act::Undo{});
   ASSERT_TRUE(g.h.game.WithheldBet());
   const BetWithheld held = *g.h.game.WithheldBet();
   EXPECT_EQ(g.h.game.state().Stake, held.stake);
   EXPECT_EQ(g.h.game.state().LossStreak, held.losses_in_row);
   EXPECT_EQ(std::get<BetWithheld>(g.heard.back()), held) << "the banner is said again";
-  g.h.game.ContinueAnyway();
+  g.h.game.Apply(act::ContinueAnyway{});
   EXPECT_EQ(std::get<BetShown>(g.heard.back()), (BetShown{held.chance, held.stake}));
 }
 
@@ -264,13 +264,16 @@ TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
   JournaledGame g(path, start);
   Game& live = g.h.game;
   ASSERT_TRUE(HoldABetAndMoveTheStake(g));
-  live.UndoClickAsBefore();
+  live.Apply(act::Undo{.bet_said_again = false});
   ASSERT_TRUE(live.WithheldBet());
   ASSERT_NE(live.state().Stake, live.WithheldBet()->stake) << "the stake the spin left";
   g.h.Spins({5, 5, 5, 0, 0, 0});
   ASSERT_TRUE(live.WithheldBet());
-  live.Bet_Automatic_ResetClickAsBefore();
-  live.ContinueAnyway();  // at the reset's stake, while the banner said the old one
+  const int32_t held_stake = live.WithheldBet()->stake;
+  live.Apply(act::ToggleAutomaticReset{.limits_asked_again = false});
+  ASSERT_TRUE(live.WithheldBet());
+  ASSERT_EQ(live.WithheldBet()->stake, held_stake) << "the reset made before asks no limit again";
+  live.Apply(act::ContinueAnyway{});  // at the reset's stake, while the banner said the old one
   g.h.Spins({7, 0, 0});
   ReplayGame replay;
   replay.Replay(Load(path, *g.journal.session()));
@@ -287,13 +290,13 @@ TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
   PlayUntilWithheld(g);
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   const int64_t shown_before = g.h.game.RealCounts().bets_shown;
-  g.h.game.ContinueAnyway();
+  g.h.game.Apply(act::ContinueAnyway{});
   ASSERT_TRUE(g.h.game.BetOnShow());
   ASSERT_EQ(g.h.game.RealCounts().bets_shown, shown_before + 1);
   g.h.Spins({0, 0});
   // Held back again; this time the player raises the table maximum, which lets it through.
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
-  g.h.game.SetLimit(LimitKind::kTableMax, 100);
+  g.h.game.Apply(act::SetLimit{LimitKind::kTableMax, 100});
   ASSERT_TRUE(g.h.game.BetOnShow());
   g.h.Spins({0, 12});
 
@@ -312,7 +315,7 @@ TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
   JournaledGame g(path, start);
   PlayUntilWithheld(g);
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
-  g.h.game.ContinueAnyway();
+  g.h.game.Apply(act::ContinueAnyway{});
   g.h.Spins({0, 7});
   // The same system as a what-if: nothing differs, so the same bet is played anyway.
   ReplayGame replay;
@@ -343,7 +346,7 @@ TEST(SessionReplay, AWhatIfMakesAChangeOfLimitAsSuchNotAsContinueAnyway) {
       spins.push_back(0);
     }
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
-    g.h.game.SetLimit(LimitKind::kTableMax, 4);
+    g.h.game.Apply(act::SetLimit{LimitKind::kTableMax, 4});
     ASSERT_TRUE(g.h.game.BetOnShow());
     for (int n : after) g.h.Spin(n);
     id = *g.journal.session();
@@ -357,7 +360,7 @@ TEST(SessionReplay, AWhatIfMakesAChangeOfLimitAsSuchNotAsContinueAnyway) {
     settings.system = system;
     live.game.Configure(settings);
     for (int n : spins) live.Spin(n);
-    live.game.SetLimit(LimitKind::kTableMax, 4);
+    live.game.Apply(act::SetLimit{LimitKind::kTableMax, 4});
     still_held += live.game.WithheldBet().has_value() ? 1 : 0;
     for (int n : after) live.Spin(n);
 
@@ -382,8 +385,8 @@ TEST(SessionReplay, AWhatIfResetsTheLedgerWhereThePlayerTypedTheBaseStakeAgain) 
     for (int n : before) spin(n);
     const int32_t base = game.CurrentSettings().base;
     const bool grown = game.state().Stake > base;
-    game.TypeInitBet("abc");
-    game.LeaveInitBet();
+    game.Apply(act::TypeBaseStake{"abc"});
+    game.Apply(act::LeaveBaseStake{});
     EXPECT_EQ(game.CurrentSettings().base, base);
     for (int n : after) spin(n);
     return grown;
@@ -441,10 +444,10 @@ TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
   for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 30, 4, 5, 6}) {
     g.h.Spin(n);
     if (!live.UndoOffered()) continue;
-    live.UndoClick();
-    live.RedoClick();
-    live.UndoClick();  // and back once more: an undo after a redo takes the spin again
-    live.RedoClick();
+    live.Apply(act::Undo{});
+    live.Apply(act::Redo{});
+    live.Apply(act::Undo{});  // and back once more: an undo after a redo takes the spin again
+    live.Apply(act::Redo{});
   }
   int redone = 0;
   const StoredSession stored = Load(path, *g.journal.session());
@@ -473,16 +476,16 @@ TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
   JournaledGame g(path, start);
   Game& live = g.h.game;
   g.h.Spins({17, 25, 0, 3, 8, 11, 1, 2, 30, 4});
-  live.UndoClick();
-  live.RedoClick();
+  live.Apply(act::Undo{});
+  live.Apply(act::Redo{});
   SystemFileResult loaded = LoadSystemFile(file);
   ASSERT_TRUE(loaded.system);
-  live.SelectCustomSystem(std::move(*loaded.system));
+  live.Apply(act::ChooseWrittenSystem{std::move(*loaded.system)});
   std::filesystem::remove(file);
   g.h.Spins({5, 6, 0, 0, 13, 22});
-  live.SelectBetStrategy(kHavrel);
+  live.Apply(act::ChooseSystem{kHavrel});
   g.h.Spins({9, 27});
-  live.SelectCustomSystem(*ParseSystemFile(grind).system);
+  live.Apply(act::ChooseWrittenSystem{*ParseSystemFile(grind).system});
   g.h.Spins({0, 14, 19, 31, 7});
 
   const StoredSession stored = Load(path, *g.journal.session());

@@ -41,10 +41,10 @@ TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
         s.custom_system = kOwnSystems[static_cast<size_t>(system - kBettingSystems)];
         g.Configure(s);
       } else {
-        g.SelectBetStrategy(system);
+        g.Apply(act::ChooseSystem{system});
       }
-      g.TypeInitBet("5");
-      g.MoveSafeLevel(safe_level);
+      g.Apply(act::TypeBaseStake{"5"});
+      g.Apply(act::SetSafeLevel{safe_level});
       h.Spins({1, 2, 3, 4});
       // A stake away from the base, as after a few wins of Parlay; the player's systems get
       // there by playing (1, 2 and 3 lose Black and win Red alike).
@@ -83,11 +83,11 @@ TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
 TEST(GameRisk, ReadsTheSettingsWithoutTouchingWhatThePlayerTyped) {
   testing::Harness h;
   Game& g = h.game;
-  g.SelectBetStrategy(kUpTrender);
-  g.TypeInitBet("7");
-  g.MoveSafeLevel(4);
-  g.TypeOnWins("3");
-  g.TypeAddToBet("250");  // beyond the edit's maximum: read as it
+  g.Apply(act::ChooseSystem{kUpTrender});
+  g.Apply(act::TypeBaseStake{"7"});
+  g.Apply(act::SetSafeLevel{4});
+  g.Apply(act::TypeOnWins{"3"});
+  g.Apply(act::TypeAddToBet{"250"});  // beyond the edit's maximum: read as it
   Progression rules = ProgressionOf(g);
   EXPECT_EQ(rules.system, kUpTrender);
   EXPECT_EQ(rules.base_unit, 7);
@@ -96,7 +96,7 @@ TEST(GameRisk, ReadsTheSettingsWithoutTouchingWhatThePlayerTyped) {
   EXPECT_EQ(rules.add_to_bet, g.controls().Add_To_Bet.max);
   EXPECT_EQ(rules.limit, StakeLimit::kLedger32);
 
-  g.TypeOnWins("");  // half typed
+  g.Apply(act::TypeOnWins{""});  // half typed
   rules = ProgressionOf(g, StakeLimit::kExact64);
   EXPECT_EQ(rules.on_wins, g.controls().On_Wins.min);
   EXPECT_EQ(g.controls().On_Wins.text, "");
@@ -127,9 +127,9 @@ TEST(GameRisk, TheListOfNextStakesStopsWhereTheGameHoldsTheBetBack) {
                                         << LimitName(c.limit) << ' ' << c.value);
       testing::Harness h;
       Game& g = h.game;
-      g.SelectBetStrategy(system);
-      g.TypeInitBet("2");
-      g.SetLimit(c.limit, c.value);
+      g.Apply(act::ChooseSystem{system});
+      g.Apply(act::TypeBaseStake{"2"});
+      g.Apply(act::SetLimit{c.limit, c.value});
       h.Spins({1, 2, 3, 4, 5});
       ASSERT_TRUE(g.BetOnShow());
       RiskInputs risk = RiskInputsOf(g);
@@ -171,17 +171,17 @@ TEST(GameRisk, TheListOfNextStakesStopsWhereTheGameHoldsTheBetBack) {
 TEST(GameRisk, SaysWhenTheExactChanceOfAStopCannotFollowTheGame) {
   testing::Harness h;
   Game& g = h.game;
-  g.SetLimit(LimitKind::kBankroll, 50);
+  g.Apply(act::SetLimit{LimitKind::kBankroll, 50});
   EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());
   EXPECT_TRUE(RuinOf(RiskInputsOf(g), HorizonOf(0, 10)).has_value());
   EXPECT_EQ(RiskInputsOf(g).standing, Standing::kNone);
-  g.Bet_Automatic_ResetClick();
+  g.Apply(act::ToggleAutomaticReset{});
   EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kAutomaticReset);
   EXPECT_FALSE(RuinOf(RiskInputsOf(g), HorizonOf(0, 10)).has_value());
-  g.Bet_Automatic_ResetClick();
-  g.TrendSwitchOnClick(kRed);
+  g.Apply(act::ToggleAutomaticReset{});
+  g.Apply(act::SwitchTrendOn{kRed});
   EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());  // every bet is shown anyway
-  g.MoveSafeLevel(2);
+  g.Apply(act::SetSafeLevel{2});
   EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kTrendBehindSafety);
 }
 
@@ -189,7 +189,7 @@ TEST(GameRisk, SaysWhenTheExactChanceOfAStopCannotFollowTheGame) {
 TEST(GameRisk, NamesTheSystemTheBoxShows) {
   testing::Harness h;
   Game& g = h.game;
-  g.SelectBetStrategy(kHavrel);
+  g.Apply(act::ChooseSystem{kHavrel});
   EXPECT_EQ(RiskInputsOf(g).system_name, g.controls().BetStrategy.items[kHavrel]);
   Settings s;
   s.custom_system = kOwnSystems[0];
@@ -207,7 +207,7 @@ TEST(GameRisk, RunsAndStopsCountOverTheSameSpins) {
     SCOPED_TRACE(played);
     testing::Harness h;
     Game& g = h.game;
-    g.SetLimit(LimitKind::kMaxLosses, 8);
+    g.Apply(act::SetLimit{LimitKind::kMaxLosses, 8});
     for (int i = 0; i < played; ++i)
       h.Spin(i % 2 == 0 ? 0 : 7);  // the run standing then counts too
     const RiskInputs risk = RiskInputsOf(g);

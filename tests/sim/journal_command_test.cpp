@@ -65,17 +65,17 @@ struct JournaledEvening {
       shown.push_back({code >= 1 ? std::string(ChanceWord(code - 1)) : std::string(),
                        g.h.game.BetOnShow() ? "1" : "0", std::to_string(g.h.game.state().Stake)});
     };
-    g.h.game.SelectGameMode(1);
+    g.h.game.Apply(act::ChooseMode{1});
     for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 5}) {
       g.h.Spin(n);
       entry();
     }
-    g.h.game.SelectBetStrategy(kHavrel);
+    g.h.game.Apply(act::ChooseSystem{kHavrel});
     for (int n : {4, 6, 9, 10}) {
       g.h.Spin(n);
       entry();
     }
-    g.h.game.UndoClick();
+    g.h.game.Apply(act::Undo{});
     entry();
     g.h.Spin(36);
     entry();
@@ -163,7 +163,7 @@ TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
     entries = 5;
     for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i, ++entries) g.h.Spin(0);
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
-    g.h.game.ContinueAnyway();
+    g.h.game.Apply(act::ContinueAnyway{});
     g.h.Spins({0, 9});
     entries += 2;
     net = g.h.game.RealCounts().net;
@@ -265,7 +265,7 @@ TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
   const std::string path = folder.File("journal.sqlite");
   testing::JournaledGame g(path);
   g.h.Spins({17, 25, 0, 3, 8, 11, 1});
-  g.h.game.NumberClick(2);
+  g.h.game.Apply(act::EnterNumber{2});
   ASSERT_TRUE(g.h.game.AnalysisRunning());
   const SimRun list = Sim({"--journal", path, "--list"});
   ASSERT_EQ(list.status, 0) << list.err;

@@ -240,13 +240,13 @@ TEST(Replay, AnExportedLogReplaysToTheGameThatWroteIt) {
   // stake both ways and both bankroll options on.
   vellaro::testing::Harness h(int64_t{kClock} * 1000);
   Game& g = h.game;
-  g.SelectBetStrategy(kHavrel);
-  g.TypeInitBet("3");
-  g.LeaveInitBet();
-  g.MoveSafeLevel(1);
-  g.Bet_Automatic_ResetClick();
-  g.Get_Minimal_ProfitClick();
-  g.TrendSwitchOnClick(kOdd);
+  g.Apply(act::ChooseSystem{kHavrel});
+  g.Apply(act::TypeBaseStake{"3"});
+  g.Apply(act::LeaveBaseStake{});
+  g.Apply(act::SetSafeLevel{1});
+  g.Apply(act::ToggleAutomaticReset{});
+  g.Apply(act::ToggleMinimalProfit{});
+  g.Apply(act::SwitchTrendOn{kOdd});
   h.Spins({17, 25, 0, 11, 36, 5, 22, 9, 14, 0, 31, 2, 27, 8, 19, 33, 4, 16, 7, 29, 12, 35, 3});
 
   ReplayOptions options;

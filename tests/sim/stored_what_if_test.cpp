@@ -75,15 +75,15 @@ TEST(StoredWhatIf, EachLineIsWhatVellaroSimPrintsForTheStoredSession) {
   start.trends[kRed] = true;
   testing::JournaledGame g(path, start);
   Wheel wheel(61);
-  g.h.game.SelectGameMode(1);  // SMART: its choices draw on the clock's seconds
+  g.h.game.Apply(act::ChooseMode{1});  // SMART: its choices draw on the clock's seconds
   Play(g, wheel, 40);
   // Mid-evening: another system, base and SAFE LEVEL, an undo, then a random mode.
-  g.h.game.SelectBetStrategy(kHavrel);
-  g.h.game.TypeInitBet("4");
-  g.h.game.LeaveInitBet();
-  g.h.game.MoveSafeLevel(0);
+  g.h.game.Apply(act::ChooseSystem{kHavrel});
+  g.h.game.Apply(act::TypeBaseStake{"4"});
+  g.h.game.Apply(act::LeaveBaseStake{});
+  g.h.game.Apply(act::SetSafeLevel{0});
   Play(g, wheel, 30);
-  g.h.game.UndoClick();
+  g.h.game.Apply(act::Undo{});
   vellaro::Settings random = g.h.game.CurrentSettings();
   random.mode = Mode::kRandom;
   g.h.game.Configure(random);
@@ -187,9 +187,9 @@ TEST(StoredWhatIf, TheLineOfTheSystemPlayedIsThePlayersOwnEvening) {
     testing::JournaledGame g(path, start);
     Wheel wheel(7);
     Play(g, wheel, 50);
-    g.h.game.TypeInitBet("5");
-    g.h.game.LeaveInitBet();
-    g.h.game.MoveSafeLevel(2);
+    g.h.game.Apply(act::TypeBaseStake{"5"});
+    g.h.game.Apply(act::LeaveBaseStake{});
+    g.h.game.Apply(act::SetSafeLevel{2});
     Play(g, wheel, 50);
 
     const WhatIfLine line = ReplayUnder(LastSession(path), kParlay);
@@ -356,13 +356,13 @@ TEST(StoredWhatIf, SessionsWithLimitsAreCountedAlikeEverywhere) {
           const int32_t stake = game.WithheldBet()->stake;
           switch (pick(4)) {
             case 0:
-              game.ContinueAnyway();
+              game.Apply(act::ContinueAnyway{});
               break;
             case 1:
-              game.SetLimit(LimitKind::kTableMax, stake);
+              game.Apply(act::SetLimit{LimitKind::kTableMax, stake});
               break;
             case 2:
-              game.SetLimit(LimitKind::kTableMax, 1 + pick(stake));
+              game.Apply(act::SetLimit{LimitKind::kTableMax, 1 + pick(stake)});
               break;
             default:
               break;  // the player goes on without it
@@ -370,11 +370,11 @@ TEST(StoredWhatIf, SessionsWithLimitsAreCountedAlikeEverywhere) {
         }
         const int32_t roll = pick(30);
         if (roll == 0 && game.UndoOffered()) {
-          game.UndoClick();
+          game.Apply(act::Undo{});
         } else if (roll == 1) {
-          game.ResetBetsClick();
+          game.Apply(act::ResetBets{});
         } else if (roll == 2) {
-          game.SetLimit(LimitKind::kBankroll, 10 + pick(40));
+          game.Apply(act::SetLimit{LimitKind::kBankroll, 10 + pick(40)});
         }
         g.h.Wait(1'300 + 700 * (i % 3));
         g.h.Spin(wheel.Spin());
@@ -401,9 +401,9 @@ TEST(StoredWhatIf, ContinueAnywayRightAfterAChangeOfLimitThatDidNotLetTheBetThro
     g.h.Spins({17, 25, 3, 8, 11});
     for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
-    g.h.game.SetLimit(LimitKind::kMaxLosses, 50);
+    g.h.game.Apply(act::SetLimit{LimitKind::kMaxLosses, 50});
     ASSERT_TRUE(g.h.game.WithheldBet().has_value()) << "the change let the bet through";
-    g.h.game.ContinueAnyway();
+    g.h.game.Apply(act::ContinueAnyway{});
     ASSERT_TRUE(g.h.game.BetOnShow());
     g.h.Spins({0, 7});
   }
@@ -425,10 +425,10 @@ TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
     g.h.Spins({17, 25, 3, 8, 11});
     for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
-    g.h.game.ResetBetsClick();
+    g.h.game.Apply(act::ResetBets{});
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
     EXPECT_EQ(g.h.game.WithheldBet()->stake, 1);
-    g.h.game.SetLimit(LimitKind::kMaxLosses, 50);
+    g.h.game.Apply(act::SetLimit{LimitKind::kMaxLosses, 50});
     ASSERT_TRUE(g.h.game.BetOnShow()) << "the change did not let the bet through";
     g.h.Spins({0, 7});
   }

@@ -71,20 +71,20 @@ bool ClickEnters(const Game& g, int place) {
 // The pointer over a number's place (or the background), and a click where it enters.
 void PointAt(Game& g, int place) {
   if (place == kBackgroundPlace) {
-    g.HeadImageMouseMove();
+    g.Apply(act::PointerOver{act::FramePart::kHead});
     return;
   }
-  if (g.controls().Image[place].visible) g.NumberMouseMove(place);
-  if (ClickEnters(g, place)) g.NumberClick(place);
+  if (g.controls().Image[place].visible) g.Apply(act::PointerOver{act::FramePart::kNumber, place});
+  if (ClickEnters(g, place)) g.Apply(act::EnterNumber{place});
 }
 
 // A click on a trend's switch, where the picture that takes it is on show.
 void SwitchTrend(Game& g, bool on, int trend) {
   if (on) {
-    g.TrendIdleMouseMove(trend);
-    if (g.controls().Trend_1[trend].visible) g.TrendSwitchOnClick(trend);
+    g.Apply(act::PointerOver{act::FramePart::kIdleTrend, trend});
+    if (g.controls().Trend_1[trend].visible) g.Apply(act::SwitchTrendOn{trend});
   } else if (g.controls().Trend_2[trend].visible) {
-    g.TrendActiveClick(trend);
+    g.Apply(act::ClickActiveTrend{trend});
   }
 }
 
@@ -92,56 +92,56 @@ void Perform(testing::Harness& h, const Action& a) {
   Game& g = h.game;
   switch (a.kind) {
     case Kind::kTile:
-      g.NumberClick(a.value);
+      g.Apply(act::EnterNumber{a.value});
       break;
     case Kind::kPoint:
       PointAt(g, a.value);
       break;
     case Kind::kUndo:
-      g.UndoClick();
+      g.Apply(act::Undo{});
       break;
     case Kind::kMode:
-      g.SelectGameMode(a.value);
+      g.Apply(act::ChooseMode{a.value});
       break;
     case Kind::kSystem:
-      g.SelectBetStrategy(a.value);
+      g.Apply(act::ChooseSystem{a.value});
       break;
     case Kind::kTypeBase:
-      g.TypeInitBet(a.text);
+      g.Apply(act::TypeBaseStake{a.text});
       break;
     case Kind::kLeaveBase:
-      g.LeaveInitBet();
+      g.Apply(act::LeaveBaseStake{});
       break;
     case Kind::kSafeLevel:
-      g.MoveSafeLevel(a.value);
+      g.Apply(act::SetSafeLevel{a.value});
       break;
     case Kind::kShowBet:
-      g.ShowBetSizeClick();
+      g.Apply(act::ToggleShowStake{});
       break;
     case Kind::kAutoReset:
-      g.Bet_Automatic_ResetClick();
+      g.Apply(act::ToggleAutomaticReset{});
       break;
     case Kind::kMinProfit:
-      g.Get_Minimal_ProfitClick();
+      g.Apply(act::ToggleMinimalProfit{});
       break;
     case Kind::kTrendOn:
     case Kind::kTrendOff:
       SwitchTrend(g, a.kind == Kind::kTrendOn, a.value);
       break;
     case Kind::kReCalculate:
-      g.ReCalculate();
+      g.Apply(act::Recalculate{});
       break;
     case Kind::kCreateMatrix:
-      g.CreateMatrixClick();
+      g.Apply(act::CreateMatrix{});
       break;
     case Kind::kResetMatrix:
-      g.ResetMatrixClick();
+      g.Apply(act::ResetMatrix{});
       break;
     case Kind::kCatRows:
-      g.CatRowsClick();
+      g.Apply(act::ToggleCategoryRows{});
       break;
     case Kind::kResetBets:
-      g.ResetBetsClick();
+      g.Apply(act::ResetBets{});
       break;
     case Kind::kWait:
       h.Wait(a.value);

@@ -15,7 +15,7 @@ struct Harness {
 
   // Enters n and lets any analysis it starts run to its end.
   void Spin(int n) {
-    game.NumberClick(n);
+    game.Apply(act::EnterNumber{n});
     FinishAnalysis();
   }
   void Spins(std::initializer_list<int> numbers) {

@@ -18,43 +18,43 @@ class RandomPlayer {
     Game& g = h.game;
     const int roll = Pick(100);
     if (roll < 70) {
-      g.NumberClick(Pick(37));
+      g.Apply(act::EnterNumber{Pick(37)});
     } else if (roll < 76) {
-      g.UndoClick();
+      g.Apply(act::Undo{});
       // Half the time the player thinks better of it at once.
-      if (Pick(2) == 0) g.RedoClick();
+      if (Pick(2) == 0) g.Apply(act::Redo{});
     } else if (roll < 79) {
-      g.SelectGameMode(Pick(kGameModeItems));
+      g.Apply(act::ChooseMode{Pick(kGameModeItems)});
     } else if (roll < 81) {
-      g.SelectBetStrategy(Pick(kBettingSystems));
+      g.Apply(act::ChooseSystem{Pick(kBettingSystems)});
     } else if (roll < 83) {
-      g.MoveSafeLevel(Pick(4));
+      g.Apply(act::SetSafeLevel{Pick(4)});
     } else if (roll < 85) {
       const int k = Pick(kChances);
       if (g.CurrentSettings().trends[static_cast<size_t>(k)]) {
-        g.TrendActiveClick(k);
+        g.Apply(act::ClickActiveTrend{k});
       } else {
-        g.TrendSwitchOnClick(k);
+        g.Apply(act::SwitchTrendOn{k});
       }
     } else if (roll < 87) {
-      g.Bet_Automatic_ResetClick();
+      g.Apply(act::ToggleAutomaticReset{});
     } else if (roll < 88) {
-      g.Get_Minimal_ProfitClick();
+      g.Apply(act::ToggleMinimalProfit{});
     } else if (roll < 89) {
-      g.ShowBetSizeClick();
+      g.Apply(act::ToggleShowStake{});
     } else if (roll < 90) {
-      g.CatRowsClick();
+      g.Apply(act::ToggleCategoryRows{});
     } else if (roll < 92) {
-      g.TypeInitBet(std::to_string(1 + Pick(5)));
-      g.LeaveInitBet();
+      g.Apply(act::TypeBaseStake{std::to_string(1 + Pick(5))});
+      g.Apply(act::LeaveBaseStake{});
     } else if (roll < 94) {
-      g.CreateMatrixClick();
+      g.Apply(act::CreateMatrix{});
     } else if (roll < 95) {
-      g.ResetMatrixClick();
+      g.Apply(act::ResetMatrix{});
     } else if (roll < 97) {
-      g.ReCalculate();
+      g.Apply(act::Recalculate{});
     } else if (roll < 98) {
-      g.ResetBetsClick();
+      g.Apply(act::ResetBets{});
     } else {
       Settings s = g.CurrentSettings();
       s.mode = Mode::kRandom;  // Mode 1, which no entry of the mode box selects

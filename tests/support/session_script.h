@@ -129,9 +129,9 @@ class ScriptWriter {
 // A click on a trend's switch: the active picture when the trend is on, else the idle one.
 inline void ClickTrend(int trend, Game& g) {
   if (g.CurrentSettings().trends[static_cast<size_t>(trend)]) {
-    g.TrendActiveClick(trend);
+    g.Apply(act::ClickActiveTrend{trend});
   } else {
-    g.TrendSwitchOnClick(trend);
+    g.Apply(act::SwitchTrendOn{trend});
   }
 }
 
@@ -139,14 +139,14 @@ inline void ClickTrend(int trend, Game& g) {
 // does when it loses the focus.
 inline void TypeInBox(const ScriptStep& step, Game& g) {
   if (step.act == Act::kTypeBase) {
-    g.TypeInitBet(step.text);
-    if (step.value == 1) g.LeaveInitBet();
+    g.Apply(act::TypeBaseStake{step.text});
+    if (step.value == 1) g.Apply(act::LeaveBaseStake{});
   } else if (step.act == Act::kTypeOnWins) {
-    g.TypeOnWins(step.text);
-    if (step.value > 0) g.TypeOnWins(std::to_string(step.value));
+    g.Apply(act::TypeOnWins{step.text});
+    if (step.value > 0) g.Apply(act::TypeOnWins{std::to_string(step.value)});
   } else {
-    g.TypeAddToBet(step.text);
-    if (step.value > 0) g.TypeAddToBet(std::to_string(step.value));
+    g.Apply(act::TypeAddToBet{step.text});
+    if (step.value > 0) g.Apply(act::TypeAddToBet{std::to_string(step.value)});
   }
 }
 
@@ -166,34 +166,34 @@ inline void ChooseRandomMode(Game& g) {
 inline void DoStep(const ScriptStep& step, Game& g) {
   switch (step.act) {
     case Act::kSpin:
-      g.NumberClick(step.value);
+      g.Apply(act::EnterNumber{step.value});
       break;
     case Act::kUndo:
-      g.UndoClick();
+      g.Apply(act::Undo{});
       break;
     case Act::kModeBox:
-      g.SelectGameMode(step.value);
+      g.Apply(act::ChooseMode{step.value});
       break;
     case Act::kSystem:
-      g.SelectBetStrategy(step.value);
+      g.Apply(act::ChooseSystem{step.value});
       break;
     case Act::kSafeLevel:
-      g.MoveSafeLevel(step.value);
+      g.Apply(act::SetSafeLevel{step.value});
       break;
     case Act::kTrend:
       ClickTrend(step.value, g);
       break;
     case Act::kAutomaticReset:
-      g.Bet_Automatic_ResetClick();
+      g.Apply(act::ToggleAutomaticReset{});
       break;
     case Act::kMinimalProfit:
-      g.Get_Minimal_ProfitClick();
+      g.Apply(act::ToggleMinimalProfit{});
       break;
     case Act::kShowBet:
-      g.ShowBetSizeClick();
+      g.Apply(act::ToggleShowStake{});
       break;
     case Act::kCatRows:
-      g.CatRowsClick();
+      g.Apply(act::ToggleCategoryRows{});
       break;
     case Act::kTypeBase:
     case Act::kTypeOnWins:
@@ -201,25 +201,25 @@ inline void DoStep(const ScriptStep& step, Game& g) {
       TypeInBox(step, g);
       break;
     case Act::kCreateMatrix:
-      g.CreateMatrixClick();
+      g.Apply(act::CreateMatrix{});
       break;
     case Act::kResetMatrix:
-      g.ResetMatrixClick();
+      g.Apply(act::ResetMatrix{});
       break;
     case Act::kRecalculate:
-      g.ReCalculate();
+      g.Apply(act::Recalculate{});
       break;
     case Act::kResetBets:
-      g.ResetBetsClick();
+      g.Apply(act::ResetBets{});
       break;
     case Act::kRandomMode:
       ChooseRandomMode(g);
       break;
     case Act::kSetLimit:
-      g.SetLimit(static_cast<LimitKind>(step.value), LimitTyped(step.text));
+      g.Apply(act::SetLimit{static_cast<LimitKind>(step.value), LimitTyped(step.text)});
       break;
     case Act::kContinueAnyway:
-      g.ContinueAnyway();
+      g.Apply(act::ContinueAnyway{});
       break;
   }
 }
