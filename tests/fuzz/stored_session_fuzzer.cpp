@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -105,14 +106,24 @@ void ReadsAsListed(Database& db, const std::vector<SessionSummary>& list) {
   (void)IsoUtc(list.empty() ? 0 : list.back().started_ms);
 }
 
-// What a survey of a damaged file finds reads as it says.
+// What a survey of a damaged file finds reads as it says. What SQLite makes of a damaged
+// page need not repeat on another connection (a cell that runs off its page reads what lies
+// beyond), so a session the survey found may fail to load again, which a pick of it reports
+// as damage; but one that loads comes to the survey's summary.
 void SurveyAgrees(const std::string& path) {
   const DamageSurvey survey = SurveyDamage(path);
   if (DamageText(path, "damage", survey).empty()) std::abort();
   if (survey.reading.empty()) return;
   Database db = OpenForReading(path);
   for (const SessionSummary& found : survey.reading) {
-    if (!SameSummary(Summarize(LoadSession(db, found.id)), found)) std::abort();
+    std::optional<StoredSession> again;
+    try {
+      again = LoadSession(db, found.id);
+    } catch (const SqliteError&) {
+    } catch (const BadRecord&) {
+    } catch (const std::out_of_range&) {
+    }
+    if (again && !SameSummary(Summarize(*again), found)) std::abort();
   }
 }
 
