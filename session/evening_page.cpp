@@ -107,6 +107,13 @@ void AddWheel(const std::vector<int>& spins, ReportSection& section) {
   section.tables.push_back(std::move(table));
 }
 
+// The page's line on the house edge, the same whichever evening it shows.
+std::string HouseEdgeLine() {
+  return Tr(
+      "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on "
+      "average, whatever the system");
+}
+
 }  // namespace
 
 EveningPageText StoredEveningText(std::string_view program, const std::string& journal_file,
@@ -121,8 +128,16 @@ EveningPageText StoredEveningText(std::string_view program, const std::string& j
                                          "another betting system throughout")
                                     : Tr("the evening as the player played it, with the options "
                                          "and changes the journal holds"),
-                   Tr("house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is "
-                      "staked, on average, whatever the system")};
+                   HouseEdgeLine()};
+  return text;
+}
+
+EveningPageText LiveEveningText(std::string_view program) {
+  EveningPageText text;
+  text.title = TrFormat("{1}: this evening", {program});
+  text.settings = {Tr("the evening on show in the window, with the options and changes it was "
+                      "played with"),
+                   HouseEdgeLine()};
   return text;
 }
 

@@ -34,6 +34,9 @@ struct EveningPageText {
 // from, `program` naming who wrote it; `what_if` names the system of a what-if replay.
 EveningPageText StoredEveningText(std::string_view program, const std::string& journal_file,
                                   int64_t id, std::string_view what_if = {});
+// What the page of the evening on show in the window says of where it came from, in the
+// player's language as StoredEveningText is; `program` names who wrote it.
+EveningPageText LiveEveningText(std::string_view program);
 
 // The net result after each spin as the report's evening chart takes it, spins from 1.
 std::vector<EveningPoint> EveningChartPoints(const std::vector<TrackPoint>& points);

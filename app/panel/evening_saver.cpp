@@ -70,13 +70,8 @@ QString EveningSaver::SaveReport(const QString& path) const {
     text.next_bet = vellaro::NextBetLines(past->evening.risk.next);
     return SaveEveningPage(path, text, past->evening.track, vellaro::DatabaseFiles(journal_path_));
   }
-  const vellaro::EveningPageText text{
-      "Vellaro: this evening",
-      {"the evening on show in the window, with the options and changes it was played with",
-       "house edge: an even-money bet loses 1 unit in 37 (2.70 %) of what is staked, on "
-       "average, whatever the system"},
-      "",
-      vellaro::NextBetLines(vellaro::NextBetOf(game_))};
+  vellaro::EveningPageText text = vellaro::LiveEveningText("Vellaro");
+  text.next_bet = vellaro::NextBetLines(vellaro::NextBetOf(game_));
   return SaveEveningPage(path, text, track_, vellaro::DatabaseFiles(journal_path_));
 }
 

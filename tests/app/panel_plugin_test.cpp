@@ -19,6 +19,7 @@
 #include "app/language.h"
 #include "app/session_panel_window.h"
 #include "panel_evening.h"
+#include "session/evening_page.h"
 #include "support/in_language.h"
 #include "temporary_home.h"
 #include "text/translate.h"
@@ -170,6 +171,15 @@ class PanelPluginTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
     QVERIFY2(html.contains(QStringLiteral("lang=\"de\"")), qPrintable(html.left(300)));
+    // Its head as well as its tables: no line of the English head is left on the page.
+    const vellaro::EveningPageText english = [] {
+      const vellaro::InLanguage in_english("en");
+      return vellaro::LiveEveningText("Vellaro");
+    }();
+    for (const std::string& line : english.settings) {
+      QVERIFY2(!html.contains(QString::fromStdString(line).toHtmlEscaped()), line.c_str());
+    }
+    QVERIFY2(!html.contains(QString::fromStdString(english.title)), qPrintable(html.left(300)));
   }
 };
 
