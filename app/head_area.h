@@ -4,18 +4,20 @@
 // close, minimise and save buttons, the analysis gauge and the readout under them.
 
 #include <QString>
+#include <functional>
 
 #include "app/readout.h"
 #include "app/window_parts.h"
 
 namespace vellaro::app {
 
+class AreaHost;
 class GaugeBar;
-class MainWindow;
 
 class HeadArea {
  public:
-  explicit HeadArea(MainWindow& window);
+  // `save_log`: the save button's command.
+  HeadArea(AreaHost& host, std::function<void()> save_log);
   HeadArea(const HeadArea&) = delete;
   HeadArea& operator=(const HeadArea&) = delete;
 
@@ -30,11 +32,11 @@ class HeadArea {
  private:
   void BuildButtons();
 
-  MainWindow& window_;
+  AreaHost& host_;
+  std::function<void()> save_log_;
   Bindings bindings_;
   PictureWidget* head_ = nullptr;
   GaugeBar* gauge_ = nullptr;
-  LastShown<int32_t> gauge_progress_;
   Readout* readout_ = nullptr;
   LastShown<GameProgress> progress_;
   QString progress_text_;

@@ -67,13 +67,13 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
 
   BuildFrame();
   BuildSessionReadout();
-  limits_ = std::make_unique<LimitsArea>(*this);
+  limits_ = std::make_unique<LimitsArea>(host());
   BuildGuide();
   BuildNewSessionButton();
   BuildAddSpinsButton();
   BuildQuickAnalysis();
-  board_ = std::make_unique<BoardArea>(*this);
-  bets_ = std::make_unique<BetArea>(*this);
+  board_ = std::make_unique<BoardArea>(host(), [this](int n) { ClickNumber(n); });
+  bets_ = std::make_unique<BetArea>(host());
 
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
@@ -117,6 +117,10 @@ void MainWindow::Handle(const std::function<void()>& event, bool player_action) 
   guard_.Run([this] { SaveSettingsIfChanged(); });
 }
 
+void MainWindow::Send(const vellaro::PlayerAction& action) {
+  Handle([this, &action] { game().Apply(action); });
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   if (report_first_paint_) {
@@ -129,7 +133,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 }
 
 void MainWindow::BuildFrame() {
-  head_ = std::make_unique<HeadArea>(*this);
+  head_ = std::make_unique<HeadArea>(host(), [this] { SaveLog(); });
   PictureWidget* head = head_->head();
   head->OnPress([this](QMouseEvent& press) { StartDrag(press); });
   head->OnMove([this](QMouseEvent& move) {
@@ -147,7 +151,7 @@ void MainWindow::BuildSessionReadout() {
 
   // The panel's button, a smaller twin of the frame buttons, under the close button.
   panel_button_ = std::make_unique<LitButton>(
-      *this, QStringLiteral("PanelButton"), QStringLiteral("panel"), QRect(424, 30, 21, 21),
+      host(), QStringLiteral("PanelButton"), QStringLiteral("panel"), QRect(424, 30, 21, 21),
       std::nullopt, [this] { Handle([this] { ToggleSessionPanel(); }); });
   for (PictureWidget* picture : {panel_button_->button(), panel_button_->lit()}) {
     picture->setToolTip(QCoreApplication::translate("MainWindow", "Session panel (Ctrl+P)"));
@@ -252,7 +256,8 @@ void MainWindow::Sync() {
   // it, and its widgets are a good part of the window's memory.
   if (options_ == nullptr && view.OptionsOpen()) {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    options_ = std::make_unique<OptionsArea>(*this);
+    options_ =
+        std::make_unique<OptionsArea>(host(), system_folders_, [this] { return JournalFiles(); });
     ApplyTooltips(*this);
     NameControls(*this);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/area_host.h"
 #include "app/engine_colour.h"
 #include "app/guard.h"
 #include "app/keyboard_entry.h"
@@ -52,7 +53,7 @@ class SessionReadout;
 // The main window: a frame that holds one area per part of the window (the head, the
 // board, the bet display, the options area), each drawing the game through its view and
 // passing the player's events to the game. It keeps no game state of its own.
-class MainWindow final : public QWidget {
+class MainWindow final : public QWidget, private AreaHost {
  public:
   // `pictures`: where the rendered artwork is kept between runs (by default nowhere).
   explicit MainWindow(Guard& guard, PictureStore pictures = {}, QWidget* parent = nullptr);
@@ -62,7 +63,6 @@ class MainWindow final : public QWidget {
   vellaro::Game& game() { return play_->game(); }
   const vellaro::Game& game() const { return play_->game(); }
   const SvgCache& svg_cache() const { return svg_; }
-  SvgCache& svg() { return svg_; }
 
   // Runs an event of the player through the guard, then shows the engine's new state. The
   // journal commits what one action of the player brings as a whole; a timer's tick
@@ -170,6 +170,15 @@ class MainWindow final : public QWidget {
   void moveEvent(QMoveEvent* event) override;
 
  private:
+  // What the areas ask of the window (app/area_host.h).
+  AreaHost& host() { return *this; }
+  QWidget& surface() override { return *this; }
+  SvgCache& svg() override { return svg_; }
+  vellaro::GameView view() const override { return vellaro::GameView(game()); }
+  void Send(const vellaro::PlayerAction& action) override;
+  void Answer(const vellaro::PlayerAction& action) override { game().Apply(action); }
+  void Run(const std::function<void()>& command) override { Handle(command); }
+
   void BuildFrame();
   void BuildSessionReadout();
   void BuildGuide();       // window_guide.cpp

@@ -15,7 +15,7 @@ constexpr QRect kNewSessionPlace{372, 30, 21, 21};
 }  // namespace
 
 void MainWindow::BuildNewSessionButton() {
-  new_session_ = std::make_unique<LitButton>(*this, QStringLiteral("NewSession"),
+  new_session_ = std::make_unique<LitButton>(host(), QStringLiteral("NewSession"),
                                              QStringLiteral("new_session"), kNewSessionPlace,
                                              Control::kNewSession, [this] { AskNewSession(); });
 }

@@ -22,7 +22,7 @@ constexpr QRect kAddSpinsPlace{156, 30, 21, 21};
 
 void MainWindow::BuildAddSpinsButton() {
   add_spins_ = std::make_unique<LitButton>(
-      *this, QStringLiteral("AddSpins"), QStringLiteral("add_spins"), kAddSpinsPlace,
+      host(), QStringLiteral("AddSpins"), QStringLiteral("add_spins"), kAddSpinsPlace,
       Control::kAddSpins, [this] { guard_.Run([this] { OpenAddSpins(QString()); }); });
 }
 
