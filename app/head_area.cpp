@@ -17,10 +17,16 @@ constexpr QColor kGaugeBar{210, 159, 4};
 }  // namespace
 
 HeadArea::HeadArea(AreaHost& host, std::function<void()> save_log)
-    : host_(host), save_log_(std::move(save_log)) {
+    : host_(host), save_log_(std::move(save_log)), drag_(host.surface()) {
   QWidget& window = host.surface();
   head_ = AddPicture(&window, host.svg(), QStringLiteral("Head"), QStringLiteral(":/head.svg"),
                      {0, 0, vellaro::Window::kHeadImageWidth, 449});
+  head_->OnPress([this](QMouseEvent& press) { drag_.Press(press); });
+  head_->OnMove([this](QMouseEvent& move) {
+    drag_.Move(move);
+    host_.Send(vellaro::act::PointerOver{vellaro::act::FramePart::kHead});
+  });
+  head_->OnRelease([this](QMouseEvent&) { drag_.End(); });
   // Beside the title, in the grey of the artwork's small print.
   auto* version = new VersionText(QStringLiteral(VELLARO_VERSION), ArialFont(10, true),
                                   QColor(0x8e, 0x8e, 0x8e), {156, 24}, &window);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/readout.h"
+#include "app/window_drag.h"
 #include "app/window_parts.h"
 
 namespace vellaro::app {
@@ -26,6 +27,10 @@ class HeadArea {
   // Where the evening stands, as the readout tells it: written only when the game moved on.
   const QString& progress_text() const { return progress_text_; }
 
+  // The window lost the pointer (minimised, closed, another window took the focus): a drag
+  // by the head is over.
+  void EndDrag() { drag_.End(); }
+
   void Sync(const vellaro::GameView& view);
   void SyncProgress(const vellaro::GameView& view);
 
@@ -34,6 +39,7 @@ class HeadArea {
 
   AreaHost& host_;
   std::function<void()> save_log_;
+  WindowDrag drag_;
   Bindings bindings_;
   PictureWidget* head_ = nullptr;
   GaugeBar* gauge_ = nullptr;

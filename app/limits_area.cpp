@@ -35,6 +35,8 @@ LimitsArea::LimitsArea(AreaHost& host) : host_(host) {
                                         [this] { host_.Run([this] { OpenDialog(); }); });
 }
 
+LimitsArea::~LimitsArea() = default;
+
 void LimitsArea::BuildBanner() {
   AreaHost& host = host_;
   QWidget& window = host.surface();

@@ -23,6 +23,7 @@ class MessageLine;
 class LimitsArea {
  public:
   explicit LimitsArea(AreaHost& host);
+  ~LimitsArea();
   LimitsArea(const LimitsArea&) = delete;
   LimitsArea& operator=(const LimitsArea&) = delete;
 
