@@ -295,7 +295,7 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
 void OptionsArea::BuildSystemsButton() {
   // Above the box, at the right end of its caption's row, clear of the caption.
   QWidget& window = host_.surface();
-  QLabel* caption = window.findChild<QLabel*>(QStringLiteral("BettingSystemCaption"));
+  auto* caption = window.findChild<QLabel*>(QStringLiteral("BettingSystemCaption"));
   const int left = caption->geometry().right() + 4;
   systems_ = MakeButton(
       QStringLiteral("Systems"), Control::kSystemsEditor,

@@ -290,7 +290,7 @@ QString SystemEditor::AskNewPath(const QString& suggested, QString* typed) {
       Status(QCoreApplication::translate("SystemEditor", "A name needs a letter or a digit."));
     return {};
   }
-  const QString path = QDir(folders_.player).filePath(file);
+  QString path = QDir(folders_.player).filePath(file);
   if (QFileInfo::exists(path)) {
     Status(QCoreApplication::translate("SystemEditor", "%1 already exists: open it from the list.")
                .arg(path));

@@ -34,7 +34,7 @@ void Bindings::Colour(QWidget* widget, QPalette::ColorRole role, Read<vellaro::R
 }
 
 void Bindings::Checked(QAbstractButton* box, Read<bool> checked) {
-  syncs_.push_back([box, checked = std::move(checked)](const vellaro::GameView& view) {
+  syncs_.emplace_back([box, checked = std::move(checked)](const vellaro::GameView& view) {
     const bool held = checked(view);
     if (box->isChecked() == held) return;
     const QSignalBlocker quiet(box);

@@ -53,8 +53,8 @@ class Bindings {
   // Hands `show` what `read` gives at the first redraw, then whenever it changed.
   template <typename T>
   void Follow(Read<T> read, std::function<void(const T&)> show) {
-    syncs_.push_back([read = std::move(read), show = std::move(show),
-                      last = LastShown<T>()](const vellaro::GameView& view) mutable {
+    syncs_.emplace_back([read = std::move(read), show = std::move(show),
+                         last = LastShown<T>()](const vellaro::GameView& view) mutable {
       const T value = read(view);
       if (last.Changed(value)) show(value);
     });
