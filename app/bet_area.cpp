@@ -1,10 +1,11 @@
 #include "app/bet_area.h"
 
+#include "app/area_host.h"
 #include "app/chip_stake.h"
 #include "app/engine_colour.h"
 #include "app/fitted_number.h"
-#include "app/main_window.h"
 #include "app/picture_widget.h"
+#include "app/svg_cache.h"
 #include "betting/chance.h"
 
 namespace vellaro::app {
@@ -29,7 +30,7 @@ QString ChanceName(int k) {
 
 }  // namespace
 
-BetArea::BetArea(MainWindow& window) : window_(window) {
+BetArea::BetArea(AreaHost& host) : host_(host) {
   BuildChances();
   BuildTrends();
   BuildLampAndOptions();
@@ -55,16 +56,17 @@ void BetArea::BuildChances() {
   static constexpr std::array<const char*, kChances> kFieldSvg = {
       ":/field_less.svg",  ":/field_even.svg", ":/field_red.svg",
       ":/field_black.svg", ":/field_odd.svg",  ":/field_more.svg"};
-  MainWindow& window = window_;
-  const vellaro::GameView view(window.game());
+  QWidget& window = host_.surface();
+  SvgCache& svg = host_.svg();
+  const vellaro::GameView view = host_.view();
   for (int k = 0; k < kChances; ++k) {
     const auto i = static_cast<size_t>(k);
     const QString name = ChanceName(k);
-    AddPicture(&window, window.svg(), QStringLiteral("ChipGrey") + name,
-               QStringLiteral(":/chip_grey.svg"), ChipPlace(k), Control::kChip);
-    PictureWidget* field = AddPicture(&window, window.svg(), QStringLiteral("Field") + name,
+    AddPicture(&window, svg, QStringLiteral("ChipGrey") + name, QStringLiteral(":/chip_grey.svg"),
+               ChipPlace(k), Control::kChip);
+    PictureWidget* field = AddPicture(&window, svg, QStringLiteral("Field") + name,
                                       QLatin1String(kFieldSvg[i]), FieldPlace(k), Control::kField);
-    PictureWidget* chip = AddPicture(&window, window.svg(), QStringLiteral("Chip") + name,
+    PictureWidget* chip = AddPicture(&window, svg, QStringLiteral("Chip") + name,
                                      QStringLiteral(":/chip.svg"), ChipPlace(k), Control::kChip);
     auto* stake = new ChipStake(&window);
     Tag(stake, QStringLiteral("Stake") + name, Control::kChip);
@@ -74,7 +76,12 @@ void BetArea::BuildChances() {
     QPalette colours = stake->palette();
     colours.setColor(QPalette::WindowText, ToQColor(view.Chip(k).stake_ink));
     stake->setPalette(colours);
-    stakes_[i] = stake;
+    // A large stake shrinks, or takes its short form, to stay readable on the chip.
+    bindings_.Follow<std::string>([k](const vellaro::GameView& v) { return v.Chip(k).stake; },
+                                  [stake](const std::string& text) {
+                                    ShowFitted(stake, QString::fromStdString(text), StakeFont(),
+                                               kStakeMargin);
+                                  });
     bindings_.Shown(field, [k](const vellaro::GameView& v) { return v.Chip(k).field; });
     bindings_.Shown(chip, [k](const vellaro::GameView& v) { return v.Chip(k).chip; });
     bindings_.Shown(stake, [k](const vellaro::GameView& v) { return v.Chip(k).stake_shown; });
@@ -82,41 +89,39 @@ void BetArea::BuildChances() {
 }
 
 void BetArea::BuildTrends() {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
+  SvgCache& svg = host.svg();
   for (int k = 0; k < kChances; ++k) {
     const QString name = ChanceName(k);
     PictureWidget* idle =
-        AddPicture(&window, window.svg(), QStringLiteral("TrendIdle") + name,
+        AddPicture(&window, svg, QStringLiteral("TrendIdle") + name,
                    QStringLiteral(":/trend_idle.svg"), TrendPlace(k), Control::kTrend);
-    idle->OnMove([&window, k](QMouseEvent&) {
-      window.Handle([&window, k] {
-        window.game().Apply(act::PointerOver{act::FramePart::kIdleTrend, k});
-      });
+    idle->OnMove([&host, k](QMouseEvent&) {
+      host.Send(act::PointerOver{act::FramePart::kIdleTrend, k});
     });
     PictureWidget* on =
-        AddPicture(&window, window.svg(), QStringLiteral("TrendSwitch") + name,
+        AddPicture(&window, svg, QStringLiteral("TrendSwitch") + name,
                    QStringLiteral(":/trend_on_hover.svg"), TrendPlace(k), Control::kTrend);
-    on->OnClick([&window, k] {
-      window.Handle([&window, k] { window.game().Apply(act::SwitchTrendOn{k}); });
-    });
+    on->OnClick([&host, k] { host.Send(act::SwitchTrendOn{k}); });
     PictureWidget* active =
-        AddPicture(&window, window.svg(), QStringLiteral("TrendActive") + name,
+        AddPicture(&window, svg, QStringLiteral("TrendActive") + name,
                    QStringLiteral(":/trend_active.svg"), TrendPlace(k), Control::kTrend);
-    active->OnClick([&window, k] {
-      window.Handle([&window, k] { window.game().Apply(act::ClickActiveTrend{k}); });
-    });
+    active->OnClick([&host, k] { host.Send(act::ClickActiveTrend{k}); });
     bindings_.Shown(on, [k](const vellaro::GameView& v) { return v.TrendSwitchLit(k); });
     bindings_.Shown(active, [k](const vellaro::GameView& v) { return v.TrendActive(k); });
   }
 }
 
 void BetArea::BuildLampAndOptions() {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
+  SvgCache& svg = host.svg();
   PictureWidget* dark =
-      AddPicture(&window, window.svg(), QStringLiteral("LampDark"),
+      AddPicture(&window, svg, QStringLiteral("LampDark"),
                  QStringLiteral(":/safe_level_waiting.svg"), kLampPlace, Control::kSafeLevelLamp);
   PictureWidget* green =
-      AddPicture(&window, window.svg(), QStringLiteral("LampGreen"),
+      AddPicture(&window, svg, QStringLiteral("LampGreen"),
                  QStringLiteral(":/safe_level_armed.svg"), kLampPlace, Control::kSafeLevelLamp);
   // The green picture lies over the dark one, which shows whenever the lamp is lit.
   bindings_.Shown(
@@ -125,21 +130,18 @@ void BetArea::BuildLampAndOptions() {
       green, [](const vellaro::GameView& v) { return v.Lamp() == vellaro::SafeLevelLamp::kGreen; });
 
   PictureWidget* button =
-      AddPicture(&window, window.svg(), QStringLiteral("Options"), QStringLiteral(":/options.svg"),
+      AddPicture(&window, svg, QStringLiteral("Options"), QStringLiteral(":/options.svg"),
                  kOptionsPlace, Control::kOptionsButton);
   button->setCursor(Qt::PointingHandCursor);
-  button->OnMove([&window](QMouseEvent&) {
-    window.Handle([&window] { window.game().Apply(act::PointerOver{act::FramePart::kOptions}); });
-  });
+  button->OnMove([&host](QMouseEvent&) { host.Send(act::PointerOver{act::FramePart::kOptions}); });
   PictureWidget* lit =
-      AddPicture(&window, window.svg(), QStringLiteral("OptionsLit"),
-                 QStringLiteral(":/options_hover.svg"), kOptionsPlace, Control::kOptionsButton);
+      AddPicture(&window, svg, QStringLiteral("OptionsLit"), QStringLiteral(":/options_hover.svg"),
+                 kOptionsPlace, Control::kOptionsButton);
   PictureWidget* open =
-      AddPicture(&window, window.svg(), QStringLiteral("OptionsOpen"),
-                 QStringLiteral(":/options_open.svg"), kOptionsPlace, Control::kOptionsButton);
+      AddPicture(&window, svg, QStringLiteral("OptionsOpen"), QStringLiteral(":/options_open.svg"),
+                 kOptionsPlace, Control::kOptionsButton);
   for (PictureWidget* twin : {lit, open}) {
-    twin->OnClick(
-        [&window] { window.Handle([&window] { window.game().Apply(act::ToggleOptions{}); }); });
+    twin->OnClick([&host] { host.Send(act::ToggleOptions{}); });
   }
   bindings_.Shown(lit, [](const vellaro::GameView& v) { return v.OptionsButtonLit(); });
   bindings_.Shown(open, [](const vellaro::GameView& v) { return v.OptionsButtonShowsOpen(); });
@@ -147,13 +149,6 @@ void BetArea::BuildLampAndOptions() {
 
 void BetArea::Sync(const vellaro::GameView& view) {
   bindings_.Sync(view);
-  for (size_t k = 0; k < stakes_.size(); ++k) {
-    const std::string stake = view.Chip(static_cast<int>(k)).stake;
-    // A large stake shrinks, or takes its short form, to stay readable on the chip.
-    if (stake_text_[k].Changed(stake)) {
-      ShowFitted(stakes_[k], QString::fromStdString(stake), StakeFont(), kStakeMargin);
-    }
-  }
 }
 
 }  // namespace vellaro::app

@@ -3,20 +3,17 @@
 // The bet display under the board: the six chances with their chips, stakes and TREND
 // tabs, the SAFE LEVEL lamp, and the button that opens the options area.
 
-#include <QLabel>
 #include <QRect>
-#include <array>
-#include <string>
 
 #include "app/window_parts.h"
 
 namespace vellaro::app {
 
-class MainWindow;
+class AreaHost;
 
 class BetArea {
  public:
-  explicit BetArea(MainWindow& window);
+  explicit BetArea(AreaHost& host);
   BetArea(const BetArea&) = delete;
   BetArea& operator=(const BetArea&) = delete;
 
@@ -35,10 +32,8 @@ class BetArea {
   void BuildTrends();
   void BuildLampAndOptions();
 
-  MainWindow& window_;
+  AreaHost& host_;
   Bindings bindings_;
-  std::array<QLabel*, vellaro::kChances> stakes_{};
-  std::array<LastShown<std::string>, vellaro::kChances> stake_text_;
 };
 
 }  // namespace vellaro::app

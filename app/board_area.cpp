@@ -1,12 +1,13 @@
 #include "app/board_area.h"
 
-#include "app/engine_colour.h"
-#include "app/main_window.h"
+#include "app/area_host.h"
 #include "app/picture_widget.h"
+#include "app/svg_cache.h"
 
 namespace vellaro::app {
 
-BoardArea::BoardArea(MainWindow& window) : window_(window) {
+BoardArea::BoardArea(AreaHost& host, std::function<void(int)> click_number)
+    : host_(host), click_number_(std::move(click_number)) {
   BuildStrip();
   BuildTiles();
 }
@@ -23,14 +24,15 @@ QRect BoardArea::StripPlace() {
 }
 
 void BoardArea::BuildStrip() {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   // The greyed arrow stays beneath the undo control, so a hidden undo looks unavailable.
-  AddPicture(&window, window.svg(), QStringLiteral("UndoGreyed"),
+  AddPicture(&window, host.svg(), QStringLiteral("UndoGreyed"),
              QStringLiteral(":/undo_inactive.svg"), {184, 15, 25, 25}, Control::kUndo);
   PictureWidget* undo =
-      AddPicture(&window, window.svg(), QStringLiteral("Undo"), QStringLiteral(":/undo_active.svg"),
+      AddPicture(&window, host.svg(), QStringLiteral("Undo"), QStringLiteral(":/undo_active.svg"),
                  {184, 15, 25, 25}, Control::kUndo);
-  undo->OnClick([&window] { window.Handle([&window] { window.game().Apply(act::Undo{}); }); });
+  undo->OnClick([&host] { host.Send(act::Undo{}); });
   bindings_.Shown(undo, [](const vellaro::GameView& view) { return view.UndoShown(); });
 
   for (int i = 0; i < vellaro::GameView::kHistorySquares; ++i) {
@@ -40,49 +42,48 @@ void BoardArea::BuildStrip() {
     square->setAlignment(Qt::AlignCenter);
     square->setFont(ArialFont(11, true));
     square->setAutoFillBackground(true);
-    history_[static_cast<size_t>(i)] = square;
-    bindings_.Shown(square, [i](const vellaro::GameView& view) { return view.History(i).shown; });
+    using View = vellaro::GameView;
+    bindings_.Shown(square, [i](const View& view) { return view.History(i).shown; });
+    bindings_.Text(square, [i](const View& view) { return view.History(i).number; });
+    bindings_.Colour(square, QPalette::Window,
+                     [i](const View& view) { return view.History(i).ground; });
+    bindings_.Colour(square, QPalette::WindowText,
+                     [i](const View& view) { return view.History(i).ink; });
   }
 }
 
+void BoardArea::ClickNumber(int n) {
+  host_.Run([this, n] { click_number_(n); });
+}
+
 void BoardArea::BuildTiles() {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   for (int n = 0; n < kNumbers; ++n) {
-    AddPicture(&window, window.svg(), QStringLiteral("Inactive%1").arg(n),
+    AddPicture(&window, host.svg(), QStringLiteral("Inactive%1").arg(n),
                QStringLiteral(":/tiles/tile_inactive.svg"), TilePlace(n), Control::kTile);
   }
   for (int n = 0; n < kNumbers; ++n) {
     PictureWidget* tile =
-        AddPicture(&window, window.svg(), QStringLiteral("Tile%1").arg(n),
+        AddPicture(&window, host.svg(), QStringLiteral("Tile%1").arg(n),
                    QStringLiteral(":/tiles/tile_%1.svg").arg(n), TilePlace(n), Control::kTile);
-    tile->OnMove([&window, n](QMouseEvent&) {
-      window.Handle([&window, n] {
-        window.game().Apply(act::PointerOver{act::FramePart::kNumber, n});
-      });
+    tile->OnMove([&host, n](QMouseEvent&) {
+      host.Send(act::PointerOver{act::FramePart::kNumber, n});
     });
-    tile->OnClick([&window, n] { window.Handle([&window, n] { window.ClickNumber(n); }); });
+    tile->OnClick([this, n] { ClickNumber(n); });
     bindings_.Shown(tile, [n](const vellaro::GameView& view) { return view.TileShown(n); });
   }
   for (int n = 0; n < kNumbers; ++n) {
-    PictureWidget* lit = AddPicture(&window, window.svg(), QStringLiteral("TileLit%1").arg(n),
+    PictureWidget* lit = AddPicture(&window, host.svg(), QStringLiteral("TileLit%1").arg(n),
                                     QStringLiteral(":/tiles/tile_%1_hover.svg").arg(n),
                                     TilePlace(n), Control::kTile);
-    lit->OnClick([&window, n] { window.Handle([&window, n] { window.ClickNumber(n); }); });
+    lit->OnClick([this, n] { ClickNumber(n); });
     bindings_.Shown(lit, [n](const vellaro::GameView& view) { return view.TileLit(n); });
   }
 }
 
 void BoardArea::Sync(const vellaro::GameView& view) {
   bindings_.Sync(view);
-  for (size_t i = 0; i < history_.size(); ++i) {
-    const vellaro::HistorySquare square = view.History(static_cast<int>(i));
-    if (!shown_[i].Changed(square)) continue;
-    history_[i]->setText(QString::fromStdString(square.number));
-    QPalette colours = history_[i]->palette();
-    colours.setColor(QPalette::Window, ToQColor(square.ground));
-    colours.setColor(QPalette::WindowText, ToQColor(square.ink));
-    history_[i]->setPalette(colours);
-  }
 }
 
 }  // namespace vellaro::app

@@ -5,17 +5,18 @@
 
 #include <QLabel>
 #include <array>
-#include <string>
+#include <functional>
 
 #include "app/window_parts.h"
 
 namespace vellaro::app {
 
-class MainWindow;
+class AreaHost;
 
 class BoardArea {
  public:
-  explicit BoardArea(MainWindow& window);
+  // `click_number`: the game takes a number clicked on its tile.
+  BoardArea(AreaHost& host, std::function<void(int)> click_number);
   BoardArea(const BoardArea&) = delete;
   BoardArea& operator=(const BoardArea&) = delete;
 
@@ -32,10 +33,11 @@ class BoardArea {
   void BuildStrip();
   void BuildTiles();
 
-  MainWindow& window_;
+  void ClickNumber(int n);
+
+  AreaHost& host_;
+  std::function<void(int)> click_number_;
   Bindings bindings_;
-  std::array<QLabel*, vellaro::GameView::kHistorySquares> history_{};
-  std::array<LastShown<vellaro::HistorySquare>, vellaro::GameView::kHistorySquares> shown_;
 };
 
 }  // namespace vellaro::app

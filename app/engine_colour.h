@@ -10,7 +10,7 @@
 namespace vellaro::app {
 
 constexpr QColor ToQColor(vellaro::Rgb rgb) {
-  return QColor(rgb.r, rgb.g, rgb.b);
+  return {rgb.r, rgb.g, rgb.b};
 }
 
 }  // namespace vellaro::app

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/area_host.h"
 #include "app/limit_banner.h"
 #include "app/limits_dialog.h"
 #include "app/lit_button.h"
 #include "app/locked_look.h"
-#include "app/main_window.h"
 #include "app/message_line.h"
 #include "app/picture_widget.h"
 #include "app/tooltips.h"
@@ -27,16 +27,19 @@ constexpr int kButtonMargin = 2;  // between the button and the edge of the band
 
 }  // namespace
 
-LimitsArea::LimitsArea(MainWindow& window) : window_(window) {
+LimitsArea::LimitsArea(AreaHost& host) : host_(host) {
   // Under the minimise button, beside the panel's button and drawn as its twin.
   const QRect place(398, 30, 21, 21);
-  button_ = std::make_unique<LitButton>(window, QStringLiteral("LimitsButton"),
+  button_ = std::make_unique<LitButton>(host, QStringLiteral("LimitsButton"),
                                         QStringLiteral("limits"), place, Control::kLimits,
-                                        [this] { window_.Handle([this] { OpenDialog(); }); });
+                                        [this] { host_.Run([this] { OpenDialog(); }); });
 }
 
+LimitsArea::~LimitsArea() = default;
+
 void LimitsArea::BuildBanner() {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   banner_ = new LimitBanner(&window);
   Tag(banner_, QStringLiteral("LimitBanner"), Control::kLimitBanner);
   banner_->setGeometry(kBannerPlace);
@@ -58,9 +61,8 @@ void LimitsArea::BuildBanner() {
   const int height = kBannerPlace.height() - 2 * kButtonMargin;
   continue_anyway_->setGeometry(kBannerPlace.right() - kButtonMargin - width + 1,
                                 kBannerPlace.top() + kButtonMargin, width, height);
-  QObject::connect(continue_anyway_, &QPushButton::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ContinueAnyway{}); });
-  });
+  QObject::connect(continue_anyway_, &QPushButton::clicked, &window,
+                   [&host] { host.Send(act::ContinueAnyway{}); });
   banner_->ReserveRight(width + kButtonMargin);
   banner_->setToolTip(TooltipFor(Control::kLimitBanner));
   continue_anyway_->setToolTip(TooltipFor(Control::kContinueAnyway));
@@ -69,18 +71,20 @@ void LimitsArea::BuildBanner() {
 }
 
 void LimitsArea::OpenDialog() {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   if (dialog_ == nullptr) {
     dialog_ = new LimitsDialog(
-        [&window](vellaro::LimitKind limit, std::optional<int32_t> value) {
-          window.Handle([&window, limit, value] {
-            window.game().Apply(act::SetLimit{limit, value});
-          });
+        [&host](vellaro::LimitKind limit, std::optional<int32_t> value) {
+          host.Send(act::SetLimit{limit, value});
         },
         &window);
     dialog_->setToolTip(TooltipFor(Control::kLimits));
     ApplyTooltips(*dialog_);
-    dialog_->ShowLimits(vellaro::GameView(window.game()).Limits());
+    dialog_->ShowLimits(host.view().Limits());
+    bindings_.Follow<vellaro::SessionLimits>(
+        [](const vellaro::GameView& view) { return view.Limits(); },
+        [this](const vellaro::SessionLimits& limits) { dialog_->ShowLimits(limits); });
   }
   if (!dialog_->isVisible()) {
     // Beside the window rather than over the board, where it fits.
@@ -100,9 +104,7 @@ void LimitsArea::OpenDialog() {
 
 void LimitsArea::Sync(const vellaro::GameView& view, MessageLine& line) {
   button_->Sync();
-  if (dialog_ != nullptr && limits_shown_.Changed(view.Limits())) {
-    dialog_->ShowLimits(view.Limits());
-  }
+  bindings_.Sync(view);
   // The next bet as the Risk tab, the report page and the summary read it.
   const std::optional<vellaro::BetWithheld> withheld = view.Next().withheld;
   if (withheld && withheld_shown_.Changed(*withheld)) {

@@ -16,13 +16,14 @@ namespace vellaro::app {
 
 class LimitBanner;
 class LimitsDialog;
+class AreaHost;
 class LitButton;
-class MainWindow;
 class MessageLine;
 
 class LimitsArea {
  public:
-  explicit LimitsArea(MainWindow& window);
+  explicit LimitsArea(AreaHost& host);
+  ~LimitsArea();
   LimitsArea(const LimitsArea&) = delete;
   LimitsArea& operator=(const LimitsArea&) = delete;
 
@@ -40,14 +41,15 @@ class LimitsArea {
  private:
   void BuildBanner();
 
-  MainWindow& window_;
+  AreaHost& host_;
   std::unique_ptr<LitButton> button_;
   LimitBanner* banner_ = nullptr;
   QPushButton* continue_anyway_ = nullptr;
   QString banner_reason_;
   LastShown<vellaro::BetWithheld> withheld_shown_;
   LimitsDialog* dialog_ = nullptr;
-  LastShown<vellaro::SessionLimits> limits_shown_;
+  // The dialog's figures, bound once it is made.
+  Bindings bindings_;
 };
 
 }  // namespace vellaro::app

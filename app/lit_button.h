@@ -13,14 +13,14 @@
 
 namespace vellaro::app {
 
-class MainWindow;
+class AreaHost;
 class PictureWidget;
 
 class LitButton {
  public:
   // `picture` names the artwork: ":/<picture>.svg" and ":/<picture>_hover.svg". The
   // widgets are `name` and `name`Lit.
-  LitButton(MainWindow& window, const QString& name, const QString& picture, const QRect& place,
+  LitButton(AreaHost& host, const QString& name, const QString& picture, const QRect& place,
             std::optional<Control> control, std::function<void()> click);
   LitButton(const LitButton&) = delete;
   LitButton& operator=(const LitButton&) = delete;

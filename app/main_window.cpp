@@ -1,32 +1,34 @@
 #include "app/main_window.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLabel>
-#include <QMouseEvent>
+#include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
 #include <cstdio>
 #include <stdexcept>
 
 #include "app/accessible_names.h"
-#include "app/announcer.h"
-#include "app/bet_area.h"
-#include "app/board_area.h"
-#include "app/fonts.h"
+#include "app/add_spins_flow.h"
+#include "app/end_evening.h"
+#include "app/engine_colour.h"
+#include "app/evening_controls.h"
+#include "app/guide_opener.h"
 #include "app/head_area.h"
+#include "app/keyboard_reach.h"
 #include "app/limits_area.h"
 #include "app/limits_dialog.h"
-#include "app/lit_button.h"
-#include "app/options_area.h"
 #include "app/picture_widget.h"
+#include "app/readout.h"
+#include "app/screen_place.h"
 #include "app/session_panel_window.h"
 #include "app/session_readout.h"
 #include "app/tooltip_wrap.h"
 #include "app/tooltips.h"
+#include "app/typed_entry.h"
+#include "app/window_areas.h"
 
 // Resources compiled into a static library must be registered by hand.
 static void InitArtwork() {
@@ -39,10 +41,32 @@ namespace {
 
 constexpr QColor kBackground{35, 35, 35};
 constexpr QColor kSilver = ToQColor(vellaro::kColourSilver);
+// In the right part of the readout, where the player looks for where the game stands.
+constexpr QColor kNoticeColour{255, 200, 64};
+
 void PrintStamp(const char* what) {
   std::printf("%s %lld\n", what, static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
   std::fflush(stdout);
 }
+
+// Prints a time stamp at the first paint of the window it watches, and another once that
+// first frame is complete; then goes.
+class FirstPaintStamp final : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && watched == parent()) {
+      PrintStamp("first-paint-ms");
+      // The pictures paint after the window itself, in the same pass: the frame is complete
+      // once the event loop has control again.
+      QTimer::singleShot(0, [] { PrintStamp("first-frame-ms"); });
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -65,16 +89,7 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   setPalette(colours);
   setAutoFillBackground(true);
 
-  BuildFrame();
-  BuildSessionReadout();
-  limits_ = std::make_unique<LimitsArea>(*this);
-  BuildGuide();
-  BuildNewSessionButton();
-  BuildAddSpinsButton();
-  BuildQuickAnalysis();
-  board_ = std::make_unique<BoardArea>(*this);
-  bets_ = std::make_unique<BetArea>(*this);
-
+  BuildParts();
   auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
   connect(save, &QShortcut::activated, this, [this] { Handle([this] { SaveLog(); }); });
   ApplyTooltips(*this);
@@ -84,7 +99,14 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   setFocusPolicy(Qt::ClickFocus);
   auto* panel = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
   connect(panel, &QShortcut::activated, this, [this] { Handle([this] { ToggleSessionPanel(); }); });
-  BuildKeyboardReach();
+  reach_ = std::make_unique<KeyboardReach>(
+      host(),
+      WindowCommands{[this] { SaveLog(); }, [this] { OpenAddSpins(QString()); },
+                     [this] { OpenGuide(); }, [this] { AskNewSession(); }, [this] { OpenLimits(); },
+                     [this] { ToggleSessionPanel(); }},
+      KeyboardReach::Readers{
+          areas_->session_readout(), [this] { return play_->track().result().counts().net; },
+          [this] { return !keyboard().Digits().empty(); }, [this](int n) { EnterNumber(n); }});
   // The window, not its first Tab stop, has the keyboard at start: keys go to the board's
   // entry until the player presses Tab.
   setFocus();
@@ -92,12 +114,30 @@ MainWindow::MainWindow(Guard& guard, PictureStore pictures, QWidget* parent)
   RenderShownPicturesAhead();
 }
 
+// The parts of the window, in the order they stack: the head lowest.
+void MainWindow::BuildParts() {
+  areas_ = std::make_unique<WindowAreas>(host(), [this] { return JournalFiles(); });
+  areas_->BuildHead([this] { SaveLog(); });
+  areas_->BuildSessionReadout();
+  evening_ = std::make_unique<EveningControls>(
+      host(), [this](QString& error) { return LoadPanel(error); }, [this] { AskNewSession(); });
+  areas_->BuildLimits();
+  guide_ = std::make_unique<GuideOpener>(host());
+  evening_->BuildNewSession();
+  add_spins_ = std::make_unique<AddSpinsFlow>(
+      host(), guard_, [this](const std::vector<int>& spins) { return EnterSpins(spins); });
+  typed_ = std::make_unique<TypedEntry>(
+      host(), message_line_,
+      [this](const QString& text) { guard_.Run([this, text] { OpenAddSpins(text); }); },
+      [this](int n) { ClickNumber(n); });
+  areas_->BuildBoardAndBets([this](int n) { ClickNumber(n); });
+}
+
 MainWindow::~MainWindow() {
   // The widgets go first, while the game they report to still exists; whatever they
   // report on their way out is not an event of the player.
   closing_ = true;
-  delete panel_;  // a window of its own, not a child
-  panel_ = nullptr;
+  evening_->DropPanel();  // a window of its own, not a child
   const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   qDeleteAll(children);
 }
@@ -114,74 +154,20 @@ void MainWindow::Handle(const std::function<void()>& event, bool player_action) 
     event();
   });
   Sync();
-  guard_.Run([this] { SaveSettingsIfChanged(); });
+  guard_.Run([this] { settings_.SaveIfChanged(); });
 }
 
-void MainWindow::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
-  if (report_first_paint_) {
-    report_first_paint_ = false;
-    PrintStamp("first-paint-ms");
-    // The pictures paint after the window itself, in the same pass: the frame is complete
-    // once the event loop has control again.
-    QTimer::singleShot(0, [] { PrintStamp("first-frame-ms"); });
-  }
+void MainWindow::Send(const vellaro::PlayerAction& action) {
+  Handle([this, &action] { game().Apply(action); });
 }
 
-void MainWindow::BuildFrame() {
-  head_ = std::make_unique<HeadArea>(*this);
-  PictureWidget* head = head_->head();
-  head->OnPress([this](QMouseEvent& press) { StartDrag(press); });
-  head->OnMove([this](QMouseEvent& move) {
-    FollowDrag(move);
-    Handle([this] { game().Apply(act::PointerOver{act::FramePart::kHead}); });
-  });
-  head->OnRelease([this](QMouseEvent&) { EndDrag(); });
+void MainWindow::SaveLog() {
+  QtSaveDialog toolkit(this);
+  game().SaveLog(save_dialog_ != nullptr ? *save_dialog_ : toolkit, play_->JournalFiles());
 }
 
-void MainWindow::BuildSessionReadout() {
-  // Under the history strip, in the band the artwork leaves free above the gauge, clear of
-  // the head's small buttons from x 346 on; room for "Spins 99999  Net -99999".
-  session_readout_ = new SessionReadout(this);
-  session_readout_->setGeometry(214, 40, 130, 13);
-
-  // The panel's button, a smaller twin of the frame buttons, under the close button.
-  panel_button_ = std::make_unique<LitButton>(
-      *this, QStringLiteral("PanelButton"), QStringLiteral("panel"), QRect(424, 30, 21, 21),
-      std::nullopt, [this] { Handle([this] { ToggleSessionPanel(); }); });
-  for (PictureWidget* picture : {panel_button_->button(), panel_button_->lit()}) {
-    picture->setToolTip(QCoreApplication::translate("MainWindow", "Session panel (Ctrl+P)"));
-  }
-}
-
-void MainWindow::ToggleSessionPanel() {
-  if (panel_ == nullptr) {
-    QString error;
-    panel_ = LoadSessionPanel(
-        game(), play_->track(), [this] { return SessionSpins(); }, error);
-    if (panel_ == nullptr)
-      throw std::runtime_error(
-          QCoreApplication::translate("MainWindow", "The session panel cannot be loaded: %1")
-              .arg(error)
-              .toStdString());
-    panel_->SetContinueEvening([this](int64_t id) { return ContinueSession(id); });
-    NameControls(*panel_);
-    // Opened for the first time: beside the board rather than over it, where it fits.
-    if (!panel_->RestoredPlace()) {
-      const QRect screen = this->screen()->availableGeometry();
-      const QRect frame = frameGeometry();
-      QPoint at(frame.right() + 8, frame.top());
-      if (at.x() + panel_->width() > screen.right()) at = {frame.left(), frame.bottom() + 8};
-      if (at.y() + panel_->height() > screen.bottom()) at = screen.topLeft();
-      panel_->move(at);
-    }
-  }
-  if (panel_->isVisible()) {
-    panel_->hide();
-  } else {
-    panel_->show();
-    panel_->raise();
-  }
+void MainWindow::ReportFirstPaint(bool report) {
+  if (report) installEventFilter(new FirstPaintStamp(this));
 }
 
 void MainWindow::RenderShownPicturesAhead() {
@@ -200,98 +186,258 @@ void MainWindow::RenderShownPicturesAhead() {
   svg_.RenderAhead(shown);
 }
 
-void MainWindow::StartDrag(const QMouseEvent& press) {
-  // The move starts when the pointer first moves with the button down. A window manager
-  // asked to move the window on a press whose release has already gone by waits for a
-  // release that never comes, and the window then follows the pointer and holds the
-  // keyboard until the next click.
-  drag_pressed_ = press.globalPosition().toPoint() - pos();
-  drag_grip_.reset();
-}
-
-void MainWindow::FollowDrag(const QMouseEvent& move) {
-  if (move.buttons() == Qt::NoButton) {
-    // The release went elsewhere (or was lost): the button is up, so the drag is over.
-    EndDrag();
-    return;
-  }
-  if (drag_pressed_) {
-    const QPoint grip = *drag_pressed_;
-    // A hand that trembles while clicking does not move the window.
-    const QPoint moved = move.globalPosition().toPoint() - (pos() + grip);
-    if (moved.manhattanLength() < QApplication::startDragDistance()) return;
-    drag_pressed_.reset();
-    // The window system moves the window where it can; elsewhere (an X server without a
-    // window manager) the window follows the pointer by hand until the button is released.
-    QWindow* handle = windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) return;
-    drag_grip_ = grip;
-  }
-  if (drag_grip_) this->move(move.globalPosition().toPoint() - *drag_grip_);
-}
-
-void MainWindow::EndDrag() {
-  drag_pressed_.reset();
-  drag_grip_.reset();
-}
-
 void MainWindow::changeEvent(QEvent* event) {
   // Another window taking the focus takes the pointer with it.
-  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) EndDrag();
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) areas_->head().EndDrag();
   QWidget::changeEvent(event);
 }
 
 void MainWindow::hideEvent(QHideEvent* event) {
-  EndDrag();  // minimised or closed
+  areas_->head().EndDrag();  // minimised or closed
   QWidget::hideEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (!PressKey(*event)) QWidget::keyPressEvent(event);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  settings_.Moved(*this, [this] { Handle([this] { settings_.SaveIfChanged(true); }); });
 }
 
 void MainWindow::Sync() {
   const vellaro::GameView view(game());
-  // The options area is made the first time the player opens it: most games never need
-  // it, and its widgets are a good part of the window's memory.
-  if (options_ == nullptr && view.OptionsOpen()) {
-    const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    options_ = std::make_unique<OptionsArea>(*this);
-    ApplyTooltips(*this);
-    NameControls(*this);
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (!before.contains(child)) child->show();
-    }
-  }
-  const QSize client(view.ClientWidth(), view.ClientHeight());
-  if (client_size_.Changed(client)) setFixedSize(client);
-  head_->Sync(view);
-  board_->Sync(view);
-  bets_->Sync(view);
+  areas_->SyncFrame(view);
   SyncReadout();
-  if (options_ != nullptr) options_->Sync(view);
+  areas_->SyncOptions(view);
   SyncJournalNotice();
-  session_readout_->Show(game(), play_->track().result().counts());
-  // The game knows nothing of the panel's button: its highlight follows the pointer here.
-  panel_button_->Sync();
-  limits_->Sync(view, message_line_);
+  areas_->session_readout()->Show(game(), play_->track().result().counts());
+  areas_->limits().Sync(view, message_line_);
   ShowMessageLine();
-  limits_->ShowBanner(message_line_);
-  new_session_->Sync();
+  areas_->limits().ShowBanner(message_line_);
   add_spins_->Sync();
-  // Once per spin, when its analysis has ended, rather than at every tick of it.
-  if (panel_ != nullptr && panel_->isVisible() && !game().AnalysisRunning()) panel_->Refresh();
-  if (announcer_ != nullptr) SyncKeyboardReach();
-}
-
-void MainWindow::OpenLimits() {
-  limits_->OpenDialog();
-  NameControls(*limits_->dialog());
-}
-
-LimitsDialog* MainWindow::limits_dialog() const {
-  return limits_->dialog();
+  evening_->Sync(game().AnalysisRunning());
+  if (reach_ != nullptr) reach_->Sync(view, message_line_, JournalNotice());
 }
 
 void MainWindow::SyncReadout() {
-  head_->SyncProgress(vellaro::GameView(game()));
+  areas_->head().SyncProgress(vellaro::GameView(game()));
   ShowMessageLine();
+}
+
+// The line between the head and the board: the readout, and the banner over it while a
+// limit holds a bet back, drawn as the message line decides.
+void MainWindow::ShowMessageLine() {
+  // The keyboard's refusals reach the line as they happen (app/typed_entry.h); only the
+  // digits typed are read from it here.
+  const KeyboardEntry& typed = keyboard();
+  message_line_.SetTyped(typed.Digits().empty() ? QString() : QString::fromStdString(typed.Text()));
+  HeadArea& head = areas_->head();
+  message_line_.SetProgress(head.progress_text());
+  message_line_.SetSpins(vellaro::GameView(game()).EnteredSpins());
+  head.readout()->SetProgress(message_line_.Left());
+  head.readout()->SetResult(message_line_.Right(), kNoticeColour);
+  areas_->limits().WriteBanner(message_line_);
+}
+
+// ---- The settings kept across runs ------------------------------------------------------
+
+void MainWindow::KeepSettings(const SettingsStore& store) {
+  const StoredSettings stored = settings_.Keep(store);
+  if (stored.position) {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+      screens.append(screen->availableGeometry());
+    move(PlaceOnScreens(*stored.position, size(), screens));
+  }
+  // A session resumed from the journal keeps its own options; a new one starts with these.
+  if (play_->SessionPending()) {
+    guard_.Run([this, &stored] { play_->BeginSession(stored.game); });
+  }
+  // As the player would set them: the engine takes or refuses each value. Handle then
+  // writes back what the game holds, so a value it refused or a default that stood in for
+  // a bad one does not stay in the file.
+  Handle([this, &stored] {
+    if (!play_->Resumed()) game().Configure(stored.game);
+    if (stored.options_open != view().OptionsOpen()) game().Apply(act::ToggleOptions{});
+  });
+  SetQuickAnalysis(stored.quick_analysis);
+}
+
+StoredSettings MainWindow::CurrentStoredSettings() const {
+  StoredSettings now;
+  now.game = game().CurrentSettings();
+  now.options_open = view().OptionsOpen();
+  now.quick_analysis = QuickAnalysis();
+  now.position = pos();
+  return now;
+}
+
+// ---- The evening on show and the journal (kept by its WindowGame) ------------------------
+
+void MainWindow::Adopt(std::unique_ptr<host::WindowGame> play) {
+  // The panel and the limits dialog, made for the game on show, would go on reading it.
+  if (session_panel() != nullptr || limits_dialog() != nullptr) {
+    throw std::logic_error("A game is adopted only by a window the player has not used");
+  }
+  // The game on show goes, and its timers with it; nothing of it was journaled.
+  play_ = std::move(play);
+  play_->timers().SwitchTo(qt_scheduler_);
+  Sync();
+}
+
+void MainWindow::NewSession() {
+  if (game().AnalysisRunning()) return;
+  play_->NewSession();
+  typed_->Clear();
+  evening_->RenewPanel();
+}
+
+bool MainWindow::AgreeToEndEvening(const QString& then) {
+  const vellaro::RealResult::Counts& counts = play_->track().result().counts();
+  // With no spin in the history nothing of the evening would be lost.
+  if (counts.spins == 0) return true;
+  return AskToEndEvening(this, EndEveningQuestion(counts, then));
+}
+
+void MainWindow::AskNewSession() {
+  if (game().AnalysisRunning()) return;
+  if (!AgreeToEndEvening(QCoreApplication::translate("WindowJournal", "start a new one"))) return;
+  Handle([this] { NewSession(); });
+}
+
+QString MainWindow::ContinueSession(int64_t id) {
+  if (play_->journal() != nullptr && play_->journal()->session() == id) {
+    return QCoreApplication::translate("WindowJournal", "Session %1 is the evening on show.")
+        .arg(id);
+  }
+  const auto refused = [id](const std::string& why) {
+    return QCoreApplication::translate("WindowJournal", "Session %1 cannot be continued: %2.")
+        .arg(id)
+        .arg(QString::fromStdString(why));
+  };
+  // Whether it can be continued is said before anything is asked.
+  vellaro::journal::StoredSession stored;
+  std::string why = play_->ReadToContinue(id, stored);
+  if (!why.empty()) return refused(why);
+  if (!AgreeToEndEvening(
+          QCoreApplication::translate("WindowJournal", "continue session %1").arg(id)))
+    return {};
+  // Not through Handle: a session waiting for its first event is not started for this.
+  guard_.Run([&] { why = play_->ContinueSession(stored); });
+  typed_->Clear();
+  Sync();
+  if (!why.empty()) return refused(why);
+  evening_->RenewPanel();
+  return {};
+}
+
+QString MainWindow::JournalNotice() const {
+  return QString::fromStdString(play_->JournalNotice());
+}
+
+void MainWindow::SyncJournalNotice() {
+  if (!play_->JournalKept()) return;
+  message_line_.SetJournal(JournalNotice());
+}
+
+SessionPanelWindow* MainWindow::LoadPanel(QString& error) {
+  SessionPanelWindow* panel = LoadSessionPanel(
+      game(), play_->track(), [this] { return SessionSpins(); }, error);
+  if (panel != nullptr)
+    panel->SetContinueEvening([this](int64_t id) { return ContinueSession(id); });
+  return panel;
+}
+
+// ---- The window's parts, as the tests and main() reach them ------------------------------
+
+void MainWindow::ToggleSessionPanel() {
+  evening_->TogglePanel();
+}
+
+SessionPanelWindow* MainWindow::session_panel() const {
+  return evening_->panel();
+}
+
+void MainWindow::OpenLimits() {
+  areas_->limits().OpenDialog();
+  NameControls(*areas_->limits().dialog());
+}
+
+LimitsDialog* MainWindow::limits_dialog() const {
+  return areas_->limits().dialog();
+}
+
+SessionReadout* MainWindow::session_readout() const {
+  return areas_->session_readout();
+}
+
+const SystemFolders& MainWindow::system_folders() const {
+  return areas_->system_folders();
+}
+
+void MainWindow::SetSystemFolders(SystemFolders folders) {
+  areas_->SetSystemFolders(std::move(folders));
+}
+
+OptionsArea* MainWindow::options_area() const {
+  return areas_->options();
+}
+
+void MainWindow::OpenGuide() {
+  guide_->Open();
+}
+
+GuideDialog* MainWindow::guide_dialog() const {
+  return guide_->dialog();
+}
+
+void MainWindow::OpenAddSpins(const QString& text) {
+  add_spins_->Open(text);
+}
+
+AddSpinsDialog* MainWindow::add_spins_dialog() const {
+  return add_spins_->dialog();
+}
+
+bool MainWindow::EnterSpins(const std::vector<int>& spins) {
+  std::string refused;
+  Handle([&] { refused = play_->EnterSpins(spins); });
+  if (refused.empty()) return true;
+  message_line_.Refuse(QString::fromStdString(refused));
+  ShowMessageLine();
+  return false;
+}
+
+void MainWindow::SetQuickAnalysis(bool on) {
+  add_spins_->SetQuickAnalysis(on);
+}
+
+bool MainWindow::QuickAnalysis() const {
+  return add_spins_->QuickAnalysis();
+}
+
+bool MainWindow::PressKey(const QKeyEvent& key) {
+  if (!typed_->Press(key)) return false;
+  SyncReadout();
+  return true;
+}
+
+const KeyboardEntry& MainWindow::keyboard() const {
+  return typed_->keyboard();
+}
+
+void MainWindow::EnterNumber(int n) {
+  typed_->EnterNumber(n);
+}
+
+BoardKeys* MainWindow::board_keys() const {
+  return reach_->board_keys();
+}
+
+const Announcer& MainWindow::announcer() const {
+  return reach_->announcer();
 }
 
 }  // namespace vellaro::app

@@ -16,12 +16,12 @@
 #include <QStyleOptionSpinBox>
 #include <algorithm>
 
+#include "app/area_host.h"
 #include "app/compact_combo_style.h"
 #include "app/engine_colour.h"
 #include "app/fitted_number.h"
 #include "app/gauge_bar.h"
 #include "app/locked_look.h"
-#include "app/main_window.h"
 #include "app/picture_widget.h"
 #include "app/system_box.h"
 #include "app/system_catalogue.h"
@@ -141,15 +141,6 @@ void FitEntries(QComboBox* box, const QFont& design) {
   }
 }
 
-void SetChecked(QCheckBox* box, const vellaro::CheckBox& state) {
-  // The engine may refuse a click or change another box with it: the box shows what the
-  // engine holds, not what Qt toggled.
-  if (box->isChecked() != state.checked) {
-    const QSignalBlocker quiet(box);
-    box->setChecked(state.checked);
-  }
-}
-
 void SetSpinText(QSpinBox* box, const std::string& text) {
   bool number = false;
   const int value = QString::fromStdString(text).toInt(&number);
@@ -163,11 +154,17 @@ void SetItems(QComboBox* box, const vellaro::ComboBox& state) {
   for (const std::string& item : state.items) box->addItem(QString::fromStdString(item));
 }
 
-void SetSelection(QComboBox* box, const vellaro::ComboBox& state) {
-  if (box->currentIndex() != state.index) {
+void SetSelection(QComboBox* box, int index) {
+  if (box->currentIndex() != index) {
     const QSignalBlocker quiet(box);
-    box->setCurrentIndex(state.index);
+    box->setCurrentIndex(index);
   }
+}
+
+// A gauge over its button shows only while its job runs.
+void ShowGauge(GaugeBar* gauge, int32_t progress) {
+  gauge->SetValue(progress);
+  SetShown(gauge, progress > 0);
 }
 
 QComboBox* MakeSelector(const QString& name, Control control, const QRect& place, QWidget* parent) {
@@ -230,8 +227,10 @@ GaugeBar* MakeGauge(const QString& name, Control control, const vellaro::Gauge& 
 
 OptionsArea::~OptionsArea() = default;
 
-OptionsArea::OptionsArea(MainWindow& window) : window_(window) {
-  const vellaro::GameView view(window.game());
+OptionsArea::OptionsArea(AreaHost& host, SystemFolders folders,
+                         std::function<vellaro::FilesInUse()> journal_files)
+    : host_(host), folders_(std::move(folders)), journal_files_(std::move(journal_files)) {
+  const vellaro::GameView view = host.view();
   BuildStakeRow(view);
   BuildSystemsButton();
   BuildRecalculation(view);
@@ -240,23 +239,22 @@ OptionsArea::OptionsArea(MainWindow& window) : window_(window) {
   BuildTicks(view);
   BuildUpTrender(view);
   BindEnabled();
+  BindFigures();
 }
 
 void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   AddCaption(&window, QStringLiteral("BetCaption"),
              QCoreApplication::translate("OptionsArea", "BET:"), {16, 303}, Control::kBaseStake);
-  base_stake_ = new LeavingSpinBox(
-      [&window] { window.Handle([&window] { window.game().Apply(act::LeaveBaseStake{}); }); },
-      &window);
+  base_stake_ = new LeavingSpinBox([&host] { host.Send(act::LeaveBaseStake{}); }, &window);
   Tag(base_stake_, QStringLiteral("BaseStake"), Control::kBaseStake);
   base_stake_->setGeometry(16, 320, 49, 24);
   base_stake_->setRange(view.BaseStake().min, view.BaseStake().max);
   PaintSpinEdit(base_stake_);
   FitLargestValue(base_stake_);
-  QObject::connect(base_stake_, &QSpinBox::textChanged, &window, [&window](const QString& text) {
-    window.Handle(
-        [&window, typed = text.toStdString()] { window.game().Apply(act::TypeBaseStake{typed}); });
+  QObject::connect(base_stake_, &QSpinBox::textChanged, &window, [&host](const QString& text) {
+    host.Send(act::TypeBaseStake{text.toStdString()});
   });
 
   AddCaption(&window, QStringLiteral("GameModeCaption"),
@@ -265,9 +263,8 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   game_mode_ =
       MakeSelector(QStringLiteral("GameMode"), Control::kGameMode, {72, 320, 113, 23}, &window);
   SetItems(game_mode_, view.ModeBox());
-  QObject::connect(game_mode_, &QComboBox::activated, &window, [&window](int index) {
-    window.Handle([&window, index] { window.game().Apply(act::ChooseMode{index}); });
-  });
+  QObject::connect(game_mode_, &QComboBox::activated, &window,
+                   [&host](int index) { host.Send(act::ChooseMode{index}); });
 
   AddCaption(&window, QStringLiteral("BettingSystemCaption"),
              QCoreApplication::translate("OptionsArea", "BETTING SYSTEM:"), {192, 303},
@@ -279,9 +276,9 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
     system_->addItem(QString::fromStdString(view.SystemBox().items.at(static_cast<size_t>(i))));
   }
   FitEntries(system_, system_->font());
-  system_box_ = std::make_unique<SystemBox>(window, system_);
+  system_box_ = std::make_unique<SystemBox>(host, folders_, system_);
   // A file copied into a folder is listed at once, in the box and in the editor.
-  folder_watch_ = std::make_unique<SystemFolderWatch>([&window] { return window.system_folders(); },
+  folder_watch_ = std::make_unique<SystemFolderWatch>([this] { return folders_; },
                                                       [this] {
                                                         system_box_->Reload();
                                                         if (system_editor_ != nullptr)
@@ -291,29 +288,30 @@ void OptionsArea::BuildStakeRow(const vellaro::GameView& view) {
   reset_bets_ = MakeButton(QStringLiteral("ResetBets"), Control::kResetBets, view.ResetBetsButton(),
                            {359, 318, 79, 26}, &window);
   reset_bets_->setFont(window.font());
-  QObject::connect(reset_bets_, &QPushButton::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ResetBets{}); });
-  });
+  QObject::connect(reset_bets_, &QPushButton::clicked, &window,
+                   [&host] { host.Send(act::ResetBets{}); });
 }
 
 void OptionsArea::BuildSystemsButton() {
   // Above the box, at the right end of its caption's row, clear of the caption.
-  QLabel* caption = window_.findChild<QLabel*>(QStringLiteral("BettingSystemCaption"));
+  QWidget& window = host_.surface();
+  auto* caption = window.findChild<QLabel*>(QStringLiteral("BettingSystemCaption"));
   const int left = caption->geometry().right() + 4;
   systems_ = MakeButton(
       QStringLiteral("Systems"), Control::kSystemsEditor,
       vellaro::Button{QCoreApplication::translate("OptionsArea", "Systems\u2026").toStdString()},
-      {left, 302, 353 - left, 15}, &window_);
+      {left, 302, 353 - left, 15}, &window);
   systems_->setFont(ArialFont(10, true));
-  QObject::connect(systems_, &QPushButton::clicked, &window_,
-                   [this] { window_.Handle([this] { OpenSystemEditor(); }); });
+  QObject::connect(systems_, &QPushButton::clicked, &window,
+                   [this] { host_.Run([this] { OpenSystemEditor(); }); });
 }
 
 void OptionsArea::OpenSystemEditor() {
   if (system_editor_ == nullptr) {
-    system_editor_ = new SystemEditor(window_, [this] { system_box_->Reload(); });
+    system_editor_ =
+        new SystemEditor(host_, folders_, journal_files_, [this] { system_box_->Reload(); });
     ApplyTooltips(*system_editor_);
-    system_editor_->SetSystemsUsable(vellaro::GameView(window_.game()).SystemBox().enabled);
+    system_editor_->SetSystemsUsable(host_.view().SystemBoxEnabled());
   }
   system_editor_->show();
   system_editor_->raise();
@@ -321,30 +319,30 @@ void OptionsArea::OpenSystemEditor() {
 }
 
 void OptionsArea::BuildRecalculation(const vellaro::GameView& view) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   // The recalculation has no place of its own on the board; it sits above "Reset Bets",
   // inside the frame of their group, its gauge over it while it runs. Raised, both stop
   // short of the group's right line (x 440).
   const QRect place(359, 302, 79, 15);
   recalculate_ = MakeButton(QStringLiteral("ReCalculate"), Control::kRecalculate,
                             view.RecalculateButton(), place, &window);
-  QObject::connect(recalculate_, &QPushButton::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::Recalculate{}); });
-  });
+  QObject::connect(recalculate_, &QPushButton::clicked, &window,
+                   [&host] { host.Send(act::Recalculate{}); });
   recalculation_gauge_ =
       MakeGauge(QStringLiteral("RecalculationGauge"), Control::kRecalculate,
                 view.RecalculationGauge(), place, QColor(128, 128, 255), &window);
 }
 
 void OptionsArea::BuildMatrixRow(const vellaro::GameView& view) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   // The number matrix, in one row: "Create Matrix" over its gauge, the learning length,
   // and "RM".
   create_matrix_ = MakeButton(QStringLiteral("CreateMatrix"), Control::kCreateMatrix,
                               view.CreateMatrixButton(), {16, 359, 82, 20}, &window);
-  QObject::connect(create_matrix_, &QPushButton::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::CreateMatrix{}); });
-  });
+  QObject::connect(create_matrix_, &QPushButton::clicked, &window,
+                   [&host] { host.Send(act::CreateMatrix{}); });
   matrix_gauge_ = MakeGauge(QStringLiteral("MatrixGauge"), Control::kCreateMatrix,
                             view.MatrixGauge(), {16, 359, 82, 20}, QColor(210, 159, 4), &window);
   learning_ = new QSpinBox(&window);
@@ -359,13 +357,13 @@ void OptionsArea::BuildMatrixRow(const vellaro::GameView& view) {
   PaintUsable(learning_, QPalette::Text, kLime, kLime);
   reset_matrix_ = MakeButton(QStringLiteral("ResetMatrix"), Control::kResetMatrix,
                              view.ResetMatrixButton(), {154, 359, 34, 20}, &window);
-  QObject::connect(reset_matrix_, &QPushButton::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ResetMatrix{}); });
-  });
+  QObject::connect(reset_matrix_, &QPushButton::clicked, &window,
+                   [&host] { host.Send(act::ResetMatrix{}); });
 }
 
 void OptionsArea::BuildSafeLevel(const vellaro::GameView& view) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   // The caption ends a space before the value, whatever the width of its font.
   QLabel* caption = AddCaption(&window, QStringLiteral("SafeLevelCaption"),
                                QCoreApplication::translate("OptionsArea", "SAFE LEVEL:"),
@@ -384,13 +382,13 @@ void OptionsArea::BuildSafeLevel(const vellaro::GameView& view) {
   safe_level_->setSingleStep(1);
   safe_level_->setPageStep(2);
   safe_level_->setCursor(Qt::PointingHandCursor);
-  QObject::connect(safe_level_, &QSlider::valueChanged, &window, [&window](int position) {
-    window.Handle([&window, position] { window.game().Apply(act::SetSafeLevel{position}); });
-  });
+  QObject::connect(safe_level_, &QSlider::valueChanged, &window,
+                   [&host](int position) { host.Send(act::SetSafeLevel{position}); });
 }
 
 void OptionsArea::BuildTicks(const vellaro::GameView& view) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   cat_rows_ = MakeCheckBox(QStringLiteral("CatRows"), Control::kCatRows, view.CatRows(),
                            {192, 359, 78, 20}, &window);
   cat_rows_->setFont(ArialFont(12, false));
@@ -399,20 +397,19 @@ void OptionsArea::BuildTicks(const vellaro::GameView& view) {
   Paint(cat_rows_, QPalette::Window, kReadOnlyGround);
   PaintUsableText(cat_rows_, kLime);
   PointWhileUsable(cat_rows_);
-  QObject::connect(cat_rows_, &QCheckBox::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ToggleCategoryRows{}); });
-  });
+  QObject::connect(cat_rows_, &QCheckBox::clicked, &window,
+                   [&host] { host.Send(act::ToggleCategoryRows{}); });
   show_bet_ = MakeCheckBox(QStringLiteral("ShowBet"), Control::kShowBet, view.ShowBet(),
                            {272, 359, 73, 20}, &window);
-  QObject::connect(show_bet_, &QCheckBox::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ToggleShowStake{}); });
-  });
+  QObject::connect(show_bet_, &QCheckBox::clicked, &window,
+                   [&host] { host.Send(act::ToggleShowStake{}); });
 }
 
 QSpinBox* OptionsArea::AddUpTrenderSetting(const QString& name, const vellaro::SpinEdit& edit,
                                            const QRect& place,
                                            vellaro::PlayerAction (*type)(std::string)) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   auto* box = new QSpinBox(up_trender_);
   Tag(box, name, Control::kUpTrender);
   box->setGeometry(place);
@@ -422,15 +419,14 @@ QSpinBox* OptionsArea::AddUpTrenderSetting(const QString& name, const vellaro::S
   FitLargestValue(box);
   // The engine reads these two edits whenever the UP-TRENDER system settles a spin; the
   // text typed is all it needs.
-  QObject::connect(box, &QSpinBox::textChanged, &window, [&window, type](const QString& text) {
-    window.Handle(
-        [&window, type, typed = text.toStdString()] { window.game().Apply(type(typed)); });
-  });
+  QObject::connect(box, &QSpinBox::textChanged, &window,
+                   [&host, type](const QString& text) { host.Send(type(text.toStdString())); });
   return box;
 }
 
 void OptionsArea::BuildUpTrender(const vellaro::GameView& view) {
-  MainWindow& window = window_;
+  AreaHost& host = host_;
+  QWidget& window = host.surface();
   up_trender_ = new QGroupBox(QString::fromStdString(view.UpTrenderTitle().text), &window);
   Tag(up_trender_, QStringLiteral("UpTrender"), Control::kUpTrender);
   up_trender_->setGeometry(16, 388, 249, 49);
@@ -461,20 +457,18 @@ void OptionsArea::BuildUpTrender(const vellaro::GameView& view) {
     PaintUsableText(box, kLime);
     PointWhileUsable(box);
   }
-  QObject::connect(automatic_reset_, &QCheckBox::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ToggleAutomaticReset{}); });
-  });
-  QObject::connect(minimal_profit_, &QCheckBox::clicked, &window, [&window] {
-    window.Handle([&window] { window.game().Apply(act::ToggleMinimalProfit{}); });
-  });
+  QObject::connect(automatic_reset_, &QCheckBox::clicked, &window,
+                   [&host] { host.Send(act::ToggleAutomaticReset{}); });
+  QObject::connect(minimal_profit_, &QCheckBox::clicked, &window,
+                   [&host] { host.Send(act::ToggleMinimalProfit{}); });
 }
 
 void OptionsArea::BindEnabled() {
   using View = vellaro::GameView;
   Bindings& b = bindings_;
   b.Enabled(base_stake_, [](const View& v) { return v.BaseStake().enabled; });
-  b.Enabled(game_mode_, [](const View& v) { return v.ModeBox().enabled; });
-  b.Enabled(system_, [](const View& v) { return v.SystemBox().enabled; });
+  b.Enabled(game_mode_, [](const View& v) { return v.ModeBoxEnabled(); });
+  b.Enabled(system_, [](const View& v) { return v.SystemBoxEnabled(); });
   b.Enabled(reset_bets_, [](const View& v) { return v.ResetBetsButton().enabled; });
   b.Enabled(recalculate_, [](const View& v) { return v.RecalculateButton().enabled; });
   b.Enabled(create_matrix_, [](const View& v) { return v.CreateMatrixButton().enabled; });
@@ -486,65 +480,54 @@ void OptionsArea::BindEnabled() {
   b.Enabled(minimal_profit_, [](const View& v) { return v.MinimalProfit().enabled; });
   b.Enabled(wins_, [](const View& v) { return v.UpTrenderWins().enabled; });
   b.Enabled(add_, [](const View& v) { return v.UpTrenderAdd().enabled; });
+  b.Checked(cat_rows_, [](const View& v) { return v.CatRows().checked; });
+  b.Checked(show_bet_, [](const View& v) { return v.ShowBet().checked; });
+  b.Checked(automatic_reset_, [](const View& v) { return v.AutomaticReset().checked; });
+  b.Checked(minimal_profit_, [](const View& v) { return v.MinimalProfit().checked; });
+}
+
+void OptionsArea::BindFigures() {
+  using View = vellaro::GameView;
+  Bindings& b = bindings_;
+  b.Follow<std::string>([](const View& v) { return v.BaseStake().text; },
+                        [this](const std::string& text) { SetSpinText(base_stake_, text); });
+  b.Follow<vellaro::Rgb>(
+      [](const View& v) { return v.BaseStake().colour; },
+      [this](const vellaro::Rgb& colour) { PaintGround(base_stake_, ToQColor(colour)); });
+  b.Follow<int32_t>([](const View& v) { return v.RecalculationGauge().progress; },
+                    [this](const int32_t& progress) { ShowGauge(recalculation_gauge_, progress); });
+  b.Follow<int32_t>([](const View& v) { return v.MatrixGauge().progress; },
+                    [this](const int32_t& progress) { ShowGauge(matrix_gauge_, progress); });
+  b.Follow<std::string>([](const View& v) { return v.MatrixLearningEdit().text; },
+                        [this](const std::string& text) {
+                          SetSpinText(learning_, text);
+                          FitLearningLength(learning_);
+                        });
+  b.Text(safe_level_value_, [](const View& v) { return v.SafeLevelLosses(); });
+  b.Colour(up_trender_, QPalette::WindowText,
+           [](const View& v) { return v.UpTrenderTitle().colour; });
+  b.Colour(wins_caption_, QPalette::WindowText,
+           [](const View& v) { return v.UpTrenderWinsCaption().colour; });
+  b.Colour(add_caption_, QPalette::WindowText,
+           [](const View& v) { return v.UpTrenderAddCaption().colour; });
+  // The engine dims these two itself while their system is not selected.
+  b.Colour(wins_, QPalette::Base, [](const View& v) { return v.UpTrenderWins().colour; });
+  b.Colour(add_, QPalette::Base, [](const View& v) { return v.UpTrenderAdd().colour; });
 }
 
 void OptionsArea::Sync(const vellaro::GameView& view) {
   bindings_.Sync(view);
-  if (base_stake_text_.Changed(view.BaseStake().text))
-    SetSpinText(base_stake_, view.BaseStake().text);
-  if (base_stake_colour_.Changed(view.BaseStake().colour)) {
-    PaintGround(base_stake_, ToQColor(view.BaseStake().colour));
-  }
-  SetSelection(game_mode_, view.ModeBox());
+  SetSelection(game_mode_, view.ModeIndex());
   system_box_->Sync(view);
-  if (system_editor_ != nullptr) system_editor_->SetSystemsUsable(view.SystemBox().enabled);
-  if (recalculating_.Changed(view.RecalculationGauge().progress)) {
-    recalculation_gauge_->SetValue(view.RecalculationGauge().progress);
-    SetShown(recalculation_gauge_, view.RecalculationGauge().progress > 0);
-  }
-  if (matrix_progress_.Changed(view.MatrixGauge().progress)) {
-    matrix_gauge_->SetValue(view.MatrixGauge().progress);
-    SetShown(matrix_gauge_, view.MatrixGauge().progress > 0);
-  }
-  if (learning_text_.Changed(view.MatrixLearningEdit().text)) {
-    SetSpinText(learning_, view.MatrixLearningEdit().text);
-    FitLearningLength(learning_);
-  }
-  if (safe_level_text_.Changed(view.SafeLevelLosses())) {
-    safe_level_value_->setText(QString::fromStdString(view.SafeLevelLosses()));
-  }
+  if (system_editor_ != nullptr) system_editor_->SetSystemsUsable(view.SystemBoxEnabled());
   if (safe_level_->value() != view.SafeLevelTrack().position) {
     const QSignalBlocker quiet(safe_level_);
     safe_level_->setValue(view.SafeLevelTrack().position);
   }
-  SetChecked(cat_rows_, view.CatRows());
-  SetChecked(show_bet_, view.ShowBet());
-  SetChecked(automatic_reset_, view.AutomaticReset());
-  SetChecked(minimal_profit_, view.MinimalProfit());
-  SyncUpTrender(view);
   // The game asks for the focus on "Show Bet" after a change of mode or system. The focus
   // stays where the player put it: moved away from a selector, the next arrow key or Space
   // would change a control the player never meant to touch.
-  if (view.FocusAsked()) window_.game().Apply(act::FocusTaken{});
-}
-
-void OptionsArea::SyncUpTrender(const vellaro::GameView& view) {
-  if (up_trender_colour_.Changed(view.UpTrenderTitle().colour)) {
-    Paint(up_trender_, QPalette::WindowText, ToQColor(view.UpTrenderTitle().colour));
-  }
-  if (wins_caption_colour_.Changed(view.UpTrenderWinsCaption().colour)) {
-    Paint(wins_caption_, QPalette::WindowText, ToQColor(view.UpTrenderWinsCaption().colour));
-  }
-  if (add_caption_colour_.Changed(view.UpTrenderAddCaption().colour)) {
-    Paint(add_caption_, QPalette::WindowText, ToQColor(view.UpTrenderAddCaption().colour));
-  }
-  // The engine dims these two itself while their system is not selected.
-  if (wins_colour_.Changed(view.UpTrenderWins().colour)) {
-    Paint(wins_, QPalette::Base, ToQColor(view.UpTrenderWins().colour));
-  }
-  if (add_colour_.Changed(view.UpTrenderAdd().colour)) {
-    Paint(add_, QPalette::Base, ToQColor(view.UpTrenderAdd().colour));
-  }
+  if (view.FocusAsked()) host_.Answer(act::FocusTaken{});
 }
 
 }  // namespace vellaro::app

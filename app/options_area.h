@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "app/system_catalogue.h"
 #include "app/window_parts.h"
+#include "export/file_replace.h"
 #include "game/controls.h"
 
 class QCheckBox;
@@ -20,15 +22,18 @@ class QSpinBox;
 
 namespace vellaro::app {
 
+class AreaHost;
 class GaugeBar;
-class MainWindow;
 class SystemBox;
 class SystemEditor;
 class SystemFolderWatch;
 
 class OptionsArea {
  public:
-  explicit OptionsArea(MainWindow& window);
+  // The systems written as files are read from `folders`; the editor's saves never go over
+  // one of `journal_files`.
+  OptionsArea(AreaHost& host, SystemFolders folders,
+              std::function<vellaro::FilesInUse()> journal_files);
   ~OptionsArea();
   OptionsArea(const OptionsArea&) = delete;
   OptionsArea& operator=(const OptionsArea&) = delete;
@@ -49,10 +54,14 @@ class OptionsArea {
   void BuildUpTrender(const vellaro::GameView& view);
   QSpinBox* AddUpTrenderSetting(const QString& name, const vellaro::SpinEdit& edit,
                                 const QRect& place, vellaro::PlayerAction (*type)(std::string));
+  // What the area draws, each widget's property bound to the view: read at every redraw,
+  // written only when the game changed it.
   void BindEnabled();
-  void SyncUpTrender(const vellaro::GameView& view);
+  void BindFigures();
 
-  MainWindow& window_;
+  AreaHost& host_;
+  SystemFolders folders_;
+  std::function<vellaro::FilesInUse()> journal_files_;
   Bindings bindings_;
   QSpinBox* base_stake_ = nullptr;
   QComboBox* game_mode_ = nullptr;
@@ -79,18 +88,6 @@ class OptionsArea {
   QLabel* add_caption_ = nullptr;
   QSpinBox* wins_ = nullptr;
   QSpinBox* add_ = nullptr;
-
-  LastShown<std::string> base_stake_text_;
-  LastShown<vellaro::Rgb> base_stake_colour_;
-  LastShown<int32_t> recalculating_;
-  LastShown<int32_t> matrix_progress_;
-  LastShown<std::string> learning_text_;
-  LastShown<std::string> safe_level_text_;
-  LastShown<vellaro::Rgb> up_trender_colour_;
-  LastShown<vellaro::Rgb> wins_caption_colour_;
-  LastShown<vellaro::Rgb> add_caption_colour_;
-  LastShown<vellaro::Rgb> wins_colour_;
-  LastShown<vellaro::Rgb> add_colour_;
 };
 
 }  // namespace vellaro::app

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "app/main_window.h"
+#include "app/area_host.h"
 
 namespace vellaro::app {
 
@@ -34,8 +34,8 @@ QString FittedName(const QComboBox& box, const QString& name) {
 
 }  // namespace
 
-SystemBox::SystemBox(MainWindow& window, QComboBox* box)
-    : window_(window), box_(box), built_in_(box->count()) {
+SystemBox::SystemBox(AreaHost& host, SystemFolders folders, QComboBox* box)
+    : host_(host), folders_(std::move(folders)), box_(box), built_in_(box->count()) {
   QObject::connect(box_, &QComboBox::activated, box_, [this](int row) { Activated(row); });
   Reload();
 }
@@ -43,11 +43,11 @@ SystemBox::SystemBox(MainWindow& window, QComboBox* box)
 void SystemBox::Reload() {
   const QSignalBlocker quiet(box_);
   while (box_->count() > built_in_) box_->removeItem(built_in_);
-  entries_ = ReadSystems(window_.system_folders());
+  entries_ = ReadSystems(folders_);
   AddGroup(true);
   AddGroup(false);
   kept_.reset();
-  Sync(vellaro::GameView(window_.game()));
+  Sync(host_.view());
 }
 
 void SystemBox::AddGroup(bool presets) {
@@ -107,9 +107,9 @@ int SystemBox::KeptRow(const vellaro::CustomSystem& system) {
 }
 
 void SystemBox::Sync(const vellaro::GameView& view) {
-  const vellaro::CustomSystem* custom = window_.game().SelectedCustomSystem();
-  int row = view.SystemBox().index;
-  if (custom != nullptr) {
+  const std::optional<vellaro::CustomSystem> custom = view.WrittenSystem();
+  int row = view.SystemIndex();
+  if (custom) {
     row = RowOfText(custom->text);
     if (row < 0) row = KeptRow(*custom);
   }
@@ -120,17 +120,15 @@ void SystemBox::Sync(const vellaro::GameView& view) {
 }
 
 void SystemBox::Activated(int row) {
-  MainWindow& window = window_;
   if (row < built_in_) {
-    window.Handle([&window, row] { window.game().Apply(act::ChooseSystem{row}); });
+    host_.Send(act::ChooseSystem{row});
     return;
   }
   const int entry = box_->itemData(row).toInt();
   const std::optional<vellaro::CustomSystem>& chosen =
       entry == kKept ? kept_ : entries_[static_cast<size_t>(entry)].system;
   if (!chosen) return;
-  window.Handle(
-      [&window, system = *chosen] { window.game().Apply(act::ChooseWrittenSystem{system}); });
+  host_.Send(act::ChooseWrittenSystem{*chosen});
 }
 
 }  // namespace vellaro::app

@@ -17,11 +17,12 @@ class QComboBox;
 
 namespace vellaro::app {
 
-class MainWindow;
+class AreaHost;
 
 class SystemBox {
  public:
-  SystemBox(MainWindow& window, QComboBox* box);
+  // Lists in `box`, after its built-in systems, the systems written in `folders`.
+  SystemBox(AreaHost& host, SystemFolders folders, QComboBox* box);
   SystemBox(const SystemBox&) = delete;
   SystemBox& operator=(const SystemBox&) = delete;
 
@@ -40,7 +41,8 @@ class SystemBox {
   int KeptRow(const vellaro::CustomSystem& system);
   int RowOfText(const std::string& text) const;
 
-  MainWindow& window_;
+  AreaHost& host_;
+  SystemFolders folders_;
   QComboBox* box_;
   int built_in_ = 0;  // the rows of the built-in systems come first
   std::vector<SystemEntry> entries_;

@@ -18,8 +18,8 @@
 #include <QTextBlock>
 #include <algorithm>
 
+#include "app/area_host.h"
 #include "app/dialog_above.h"
-#include "app/main_window.h"
 #include "betting/saturate.h"
 #include "betting/system_file.h"
 #include "betting/system_preview.h"
@@ -54,8 +54,14 @@ QString FileNameFor(const QString& name) {
 
 }  // namespace
 
-SystemEditor::SystemEditor(MainWindow& window, std::function<void()> saved)
-    : QDialog(&window), window_(window), saved_(std::move(saved)) {
+SystemEditor::SystemEditor(AreaHost& host, SystemFolders folders,
+                           std::function<vellaro::FilesInUse()> journal_files,
+                           std::function<void()> saved)
+    : QDialog(&host.surface()),
+      host_(host),
+      folders_(std::move(folders)),
+      journal_files_(std::move(journal_files)),
+      saved_(std::move(saved)) {
   setObjectName(QStringLiteral("SystemEditor"));
   setWindowTitle(QCoreApplication::translate("SystemEditor", "Betting systems"));
   ask_name_ = [this](const QString& suggested) {
@@ -168,7 +174,7 @@ void SystemEditor::BuildButtons() {
 }
 
 void SystemEditor::ListFiles() {
-  entries_ = ReadSystems(window_.system_folders());
+  entries_ = ReadSystems(folders_);
   const QSignalBlocker quiet(files_);
   files_->clear();
   for (const SystemEntry& entry : entries_) {
@@ -257,7 +263,7 @@ void SystemEditor::ShowErrors() {
 
 void SystemEditor::ShowPreview(const vellaro::SystemDefinition& rules) {
   const vellaro::SystemPreview stakes = vellaro::PreviewStakes(rules, kPreviewLosses);
-  const int64_t base = window_.game().CurrentSettings().base;
+  const int64_t base = host_.view().Snapshot().settings.base;
   // The game keeps a stake in 32 bits: rules that climb past its largest show that, here
   // as in the game.
   const auto shown = [base](int64_t units) {
@@ -284,7 +290,7 @@ QString SystemEditor::AskNewPath(const QString& suggested, QString* typed) {
       Status(QCoreApplication::translate("SystemEditor", "A name needs a letter or a digit."));
     return {};
   }
-  const QString path = QDir(window_.system_folders().player).filePath(file);
+  QString path = QDir(folders_.player).filePath(file);
   if (QFileInfo::exists(path)) {
     Status(QCoreApplication::translate("SystemEditor", "%1 already exists: open it from the list.")
                .arg(path));
@@ -333,7 +339,7 @@ bool SystemEditor::Write(const QString& path) {
   try {
     QDir().mkpath(QFileInfo(path).absolutePath());
     vellaro::ReplaceFileAtomically(QFile::encodeName(path).toStdString(),
-                                   text_->toPlainText().toStdString(), window_.JournalFiles());
+                                   text_->toPlainText().toStdString(), journal_files_());
   } catch (const vellaro::FileWriteError& error) {
     Status(QCoreApplication::translate("SystemEditor", "Not saved: %1")
                .arg(QString::fromUtf8(error.what())));
@@ -368,9 +374,7 @@ QString SystemEditor::SavedText(const QString& path) const {
 
 void SystemEditor::Use() {
   if (!parsed_ || !usable_) return;
-  MainWindow& window = window_;
-  window.Handle(
-      [&window, system = *parsed_] { window.game().Apply(act::ChooseWrittenSystem{system}); });
+  host_.Send(act::ChooseWrittenSystem{*parsed_});
 }
 
 void SystemEditor::Status(const QString& text) {

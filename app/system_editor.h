@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/system_catalogue.h"
+#include "export/file_replace.h"
 
 class QLabel;
 class QListWidget;
@@ -14,7 +15,7 @@ class QTableWidget;
 
 namespace vellaro::app {
 
-class MainWindow;
+class AreaHost;
 
 // "Systems…": the betting systems written as files, one edited at a time. The text is read
 // at every keystroke: an error is shown at its line and under the text, and while it reads
@@ -26,8 +27,11 @@ class SystemEditor final : public QDialog {
   // Asks a name for a new file, suggesting one; empty: the player gave up.
   using AskName = std::function<QString(const QString& suggested)>;
 
-  // `saved` is called after each file written, so that the box lists what is there now.
-  SystemEditor(MainWindow& window, std::function<void()> saved);
+  // Over `host`'s window, reading and writing the systems of `folders`; a file written never
+  // goes over one of `journal_files`. `saved` is called after each file written, so that
+  // the box lists what is there now.
+  SystemEditor(AreaHost& host, SystemFolders folders,
+               std::function<vellaro::FilesInUse()> journal_files, std::function<void()> saved);
 
   // Lists the folders again, keeping the file open in the editor selected.
   void ListFiles();
@@ -65,7 +69,9 @@ class SystemEditor final : public QDialog {
   bool Write(const QString& path);
   void Status(const QString& text);
 
-  MainWindow& window_;
+  AreaHost& host_;
+  SystemFolders folders_;
+  std::function<vellaro::FilesInUse()> journal_files_;
   std::function<void()> saved_;
   AskName ask_name_;
   std::vector<SystemEntry> entries_;

@@ -143,8 +143,20 @@ ComboBox GameView::SystemBox() const {
   return game_.controls().BetStrategy;
 }
 
+int32_t GameView::ModeIndex() const {
+  return game_.controls().GameModes.index;
+}
+
+bool GameView::ModeBoxEnabled() const {
+  return game_.controls().GameModes.enabled;
+}
+
 int32_t GameView::SystemIndex() const {
   return game_.controls().BetStrategy.index;
+}
+
+bool GameView::SystemBoxEnabled() const {
+  return game_.controls().BetStrategy.enabled;
 }
 
 std::string GameView::SystemName() const {
@@ -152,6 +164,12 @@ std::string GameView::SystemName() const {
   const int index = game_.controls().BetStrategy.index;
   return index >= 0 && index < kBettingSystems ? kBettingSystemNames[static_cast<size_t>(index)]
                                                : std::string();
+}
+
+std::optional<CustomSystem> GameView::WrittenSystem() const {
+  const CustomSystem* custom = game_.SelectedCustomSystem();
+  if (custom == nullptr) return std::nullopt;
+  return *custom;
 }
 
 Button GameView::ResetBetsButton() const {

@@ -110,15 +110,22 @@ class GameView {
   // ---- The options area --------------------------------------------------------------------
   SpinEdit BaseStake() const;
   ComboBox ModeBox() const;
+  // The entry selected in the mode box, and whether the player may choose another: read
+  // at every redraw without copying the box's entries.
+  int32_t ModeIndex() const;
+  bool ModeBoxEnabled() const;
   // The betting-system box: the six built-in systems, then the player's own while it is
   // selected (index kCustomSystemIndex, its name as the item).
   ComboBox SystemBox() const;
-  // The entry selected in it.
+  // The entry selected in it, and whether the player may choose another.
   int32_t SystemIndex() const;
+  bool SystemBoxEnabled() const;
   // The name of the system selected: the built-in system's, or the one its file gives.
   std::string SystemName() const;
   // Whether the system selected is one the player wrote (Game::SelectedCustomSystem).
   bool CustomSystemSelected() const { return game_.SelectedCustomSystem() != nullptr; }
+  // That system, while one is selected.
+  std::optional<CustomSystem> WrittenSystem() const;
   Button ResetBetsButton() const;
   Button RecalculateButton() const;
   Gauge RecalculationGauge() const;

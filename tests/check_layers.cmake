@@ -9,6 +9,9 @@
 # state() and controls()) are read only inside the engine's own folders, up to front/; above
 # them a game is read through GameView and its snapshot (front/game_snapshot.h), whose names
 # say what a figure is, not what a control was called.
+# The window's areas, buttons and dialogs see the window only through the narrow interfaces
+# it hands them (app/area_host.h): app/main_window.h is included by main() and by the files
+# that define the window's own members, nowhere else in the program.
 # Tests, their fuzz harnesses and benchmarks may include anything, but nothing the program
 # is built from includes them: a white-box door such as tests/support/game_peer.h must not
 # become part of the product.
@@ -52,6 +55,17 @@ function(reads_inside_the_game source relative)
   set(broken "${broken}" PARENT_SCOPE)
 endfunction()
 
+# Appends to `broken` an include of the main window's header by a part of the window.
+function(reaches_the_window source relative)
+  file(STRINGS ${source} includes REGEX "#[ \t]*include[ \t]*[\"<]app/main_window[.]h")
+  file(STRINGS ${source} members REGEX "MainWindow::")
+  if(includes AND NOT members AND NOT relative STREQUAL "app/main.cpp")
+    string(APPEND broken "\n  ${relative}: #include \"app/main_window.h\": a part of the window "
+           "sees it through the interface it is handed (app/area_host.h), not MainWindow")
+  endif()
+  set(broken "${broken}" PARENT_SCOPE)
+endfunction()
+
 foreach(layer IN LISTS layers)
   string(REPLACE "|" ";" folders "${layer}")
   foreach(folder IN LISTS folders)
@@ -60,6 +74,9 @@ foreach(layer IN LISTS layers)
       file(RELATIVE_PATH relative ${ROOT} ${source})
       if(NOT folder IN_LIST inside_the_game)
         reads_inside_the_game(${source} ${relative})
+      endif()
+      if(folder STREQUAL "app")
+        reaches_the_window(${source} ${relative})
       endif()
       file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
       foreach(line IN LISTS includes)

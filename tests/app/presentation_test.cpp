@@ -30,6 +30,7 @@
 #include "app/key_stop.h"
 #include "app/main_window.h"
 #include "app/readout.h"
+#include "app/window_parts.h"
 #include "support/game_peer.h"
 #include "window_driver.h"
 

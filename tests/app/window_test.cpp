@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
@@ -23,6 +24,7 @@
 #include "app/fonts.h"
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
+#include "app/window_parts.h"
 #include "support/game_peer.h"
 #include "temporary_home.h"
 #include "window_driver.h"
@@ -668,6 +670,45 @@ class WindowTest : public QObject {
     QCOMPARE(game().controls().SafeLevel.position, 2);
     QCOMPARE(static_cast<QLabel*>(Named(w(), "SafeLevelValue"))->text(), QStringLiteral("2"));
     QVERIFY(Shown(w(), "LampGreen"));
+  }
+
+  void bindingsWriteAWidgetOnlyWhenTheViewChanged() {
+    // Each binding reads a value the test sets; the widgets are written behind the
+    // bindings' back, so that a redraw that touched them shows.
+    std::string text = "3";
+    vellaro::Rgb colour{1, 2, 3};
+    bool checked = true;
+    QLabel label;
+    QCheckBox box;
+    vellaro::app::Bindings bindings;
+    bindings.Text(&label, [&](const auto&) { return text; });
+    bindings.Colour(&label, QPalette::WindowText, [&](const auto&) { return colour; });
+    bindings.Checked(&box, [&](const auto&) { return checked; });
+    const auto ink = [&label] { return label.palette().color(QPalette::WindowText); };
+    const vellaro::GameView view(game());
+    bindings.Sync(view);
+    QCOMPARE(label.text(), QStringLiteral("3"));
+    QCOMPARE(ink(), QColor(1, 2, 3));
+    QVERIFY(box.isChecked());
+
+    label.setText(QStringLiteral("x"));
+    label.setPalette(QPalette(Qt::red));
+    box.setChecked(false);  // as Qt ticks a box on a click the game refuses
+    const QSignalSpy toggled(&box, &QCheckBox::toggled);
+    bindings.Sync(view);
+    QCOMPARE(label.text(), QStringLiteral("x"));
+    QCOMPARE(ink(), QPalette(Qt::red).color(QPalette::WindowText));
+    QVERIFY(box.isChecked());  // a box shows what the game holds, silently
+    QCOMPARE(toggled.count(), 0);
+
+    text = "4";
+    colour = {4, 5, 6};
+    checked = false;
+    bindings.Sync(view);
+    QCOMPARE(label.text(), QStringLiteral("4"));
+    QCOMPARE(ink(), QColor(4, 5, 6));
+    QVERIFY(!box.isChecked());
+    QCOMPARE(toggled.count(), 0);
   }
 
   void idleTicksRepaintNothing() {

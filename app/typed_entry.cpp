@@ -1,5 +1,4 @@
-// The keyboard of the main window: numbers typed and entered with Enter, the undo and redo
-// keys.
+#include "app/typed_entry.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -7,7 +6,8 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
-#include "app/main_window.h"
+#include "app/area_host.h"
+#include "app/message_line.h"
 
 namespace vellaro::app {
 
@@ -19,7 +19,11 @@ constexpr const char* kUndoKeyHint =
 
 }  // namespace
 
-bool MainWindow::PressKey(const QKeyEvent& key) {
+TypedEntry::TypedEntry(AreaHost& host, MessageLine& line, std::function<void(const QString&)> paste,
+                       std::function<void(int)> click_number)
+    : host_(host), line_(line), paste_(std::move(paste)), click_number_(std::move(click_number)) {}
+
+bool TypedEntry::Press(const QKeyEvent& key) {
   const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
   const int k = key.key();
   const bool ctrl_z = k == Qt::Key_Z && held == Qt::ControlModifier;
@@ -30,41 +34,39 @@ bool MainWindow::PressKey(const QKeyEvent& key) {
   if (paste) {
     // The clipboard's text, in the dialog of a list of spins: nothing is entered before
     // the player has seen what it holds.
-    guard_.Run([this] { OpenAddSpins(QGuiApplication::clipboard()->text()); });
+    paste_(QGuiApplication::clipboard()->text());
   } else if (ctrl_z) {
-    Handle([this] { game().Apply(act::Undo{}); });  // acts only while the undo is offered
+    host_.Send(act::Undo{});  // acts only while the undo is offered
   } else if (redo) {
-    Handle([this] { game().Apply(act::Redo{}); });  // acts only right after an undo
+    host_.Send(act::Redo{});  // acts only right after an undo
   } else if (k >= Qt::Key_0 && k <= Qt::Key_9) {
     if (keyboard_.Digit(k - Qt::Key_0) == KeyboardEntry::Action::kRefused) {
-      message_line_.Refuse(QString::fromStdString(keyboard_.Refusal()));
+      line_.Refuse(QString::fromStdString(keyboard_.Refusal()));
     }
   } else if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-    if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) Handle([this] { EnterTyped(); });
+    if (keyboard_.Enter() == KeyboardEntry::Action::kEnter) {
+      host_.Run([this] { EnterNumber(keyboard_.Number()); });
+    }
   } else if (k == Qt::Key_Backspace) {
     // Backspace edits the digits only: one press too many must not take a spin back.
     if (keyboard_.Backspace() == KeyboardEntry::Action::kHint) {
-      message_line_.Hint(QCoreApplication::translate("WindowKeys", kUndoKeyHint));
+      line_.Hint(QCoreApplication::translate("WindowKeys", kUndoKeyHint));
     }
   } else if (k == Qt::Key_Escape) {
     keyboard_.Clear();
-    message_line_.Dismiss();
+    line_.Dismiss();
   } else {
     return false;
   }
-  SyncReadout();
   return true;
 }
 
-void MainWindow::EnterTyped() {
-  EnterNumber(keyboard_.Number());
-}
-
-void MainWindow::EnterNumber(int n) {
+void TypedEntry::EnterNumber(int n) {
   // The board is locked while an analysis runs: a click on it does nothing, and nothing
   // typed is kept for later either.
-  if (game().AnalysisRunning()) {
-    RefuseTyped(
+  const vellaro::GameView view = host_.view();
+  if (view.AnalysisRunning()) {
+    Refuse(
         QCoreApplication::translate("WindowKeys", "%1: the board is locked while the analysis runs")
             .arg(n)
             .toStdString());
@@ -72,22 +74,18 @@ void MainWindow::EnterNumber(int n) {
   }
   // A tile taken back by the undo is crossed out: its picture is gone, so no click can
   // reach it, and no key does either.
-  if (!vellaro::GameView(game()).TileShown(n)) {
-    RefuseTyped(QCoreApplication::translate("WindowKeys", "%1: crossed out, the undo took it back")
-                    .arg(n)
-                    .toStdString());
+  if (!view.TileShown(n)) {
+    Refuse(QCoreApplication::translate("WindowKeys", "%1: crossed out, the undo took it back")
+               .arg(n)
+               .toStdString());
     return;
   }
-  ClickNumber(n);
+  click_number_(n);
 }
 
-void MainWindow::RefuseTyped(const std::string& why) {
+void TypedEntry::Refuse(const std::string& why) {
   keyboard_.Refuse(why);
-  message_line_.Refuse(QString::fromStdString(why));
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (!PressKey(*event)) QWidget::keyPressEvent(event);
+  line_.Refuse(QString::fromStdString(why));
 }
 
 }  // namespace vellaro::app
