@@ -9,10 +9,10 @@
 #   --all        every .cpp of the build: about 30 CPU-minutes, run on all cores
 #   --since REF  the .cpp files changed since REF (committed or not), and those named as a
 #                changed header (default: since the merge-base with origin/main, or main):
-#                what CI runs
+#                what a branch changed
 #   FILE...      only these files
-#   --budget S   check the files in the order given, two at a time, and start no more once
-#                those checked have used S seconds of CPU: the rest are named, not checked
+#   --budget S   check the files in the order given, one a processor, and start no more once
+#                those checked have used S seconds of CPU: the rest are named (CI's stage)
 #
 # CLANG_TIDY names another clang-tidy program.
 set -euo pipefail
