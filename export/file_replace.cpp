@@ -1,7 +1,8 @@
 #include "export/file_replace.h"
 
 #include <fcntl.h>
-#include <signal.h>
+// POSIX's sigset_t, pthread_sigmask and sigtimedwait, which <csignal> need not declare.
+#include <signal.h>  // NOLINT(modernize-deprecated-headers)
 #include <sys/stat.h>
 #include <unistd.h>
 

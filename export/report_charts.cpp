@@ -291,7 +291,7 @@ ShareSeries NeededBankroll(std::string name, const std::vector<int64_t>& needed,
   // An evening that needed d units is stopped by every bankroll B under d.
   std::vector<int64_t> sorted = needed;
   std::sort(sorted.begin(), sorted.end());
-  const double evenings = static_cast<double>(sorted.size());
+  const auto evenings = static_cast<double>(sorted.size());
   auto share_above = [&](int64_t bankroll) {
     const auto more = std::upper_bound(sorted.begin(), sorted.end(), bankroll);
     return static_cast<double>(sorted.end() - more) / evenings;
@@ -325,15 +325,15 @@ Chart IntervalChart(const ChartText& text, const std::vector<IntervalRow>& rows,
   }
   // One row per estimate, named on the left where numbers would be; the first on top.
   Ticks y;
-  const double count = static_cast<double>(rows.size());
+  const auto count = static_cast<double>(rows.size());
   y.values.push_back(0);
-  y.labels.push_back("");
+  y.labels.emplace_back("");
   for (size_t i = 0; i < rows.size(); ++i) {
     y.values.push_back(static_cast<double>(i) + 1);
     y.labels.push_back(rows[rows.size() - 1 - i].name);
   }
   y.values.push_back(count + 1);
-  y.labels.push_back("");
+  y.labels.emplace_back("");
   // A per cent sign, not a C format: xgettext:no-c-format
   std::vector<LegendEntry> legend = {{chart_colour::kInterval, Tr("estimate and 95% interval")},
                                      {chart_colour::kReference, reference_text}};

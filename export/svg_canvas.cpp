@@ -146,8 +146,8 @@ void Append(std::string& out, std::initializer_list<std::string_view> parts) {
 SvgCanvas::SvgCanvas(double width, double height, std::string_view title,
                      std::string_view description) {
   const std::string w = Px(width), h = Px(height);
-  Append(out_, {"<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"chart\" viewBox=\"0 0 ", w, " ",
-                h, "\" width=\"", w, "\" height=\"", h,
+  Append(out_, {R"(<svg xmlns="http://www.w3.org/2000/svg" class="chart" viewBox="0 0 )", w, " ", h,
+                "\" width=\"", w, "\" height=\"", h,
                 "\" role=\"img\" font-family=\"sans-serif\">\n<title>", EscapeMarkup(title),
                 "</title>\n<desc>", EscapeMarkup(description), "</desc>\n"});
   Rect({0, 0, width, height}, "paper", "#ffffff");
@@ -169,8 +169,8 @@ void SvgCanvas::Line(double x1, double y1, double x2, double y2, std::string_vie
 
 void SvgCanvas::Polyline(const std::vector<double>& xy, std::string_view css_class,
                          std::string_view stroke, double stroke_width) {
-  Append(out_, {"<polyline class=\"", css_class, "\" fill=\"none\" stroke=\"", stroke,
-                "\" stroke-width=\"", Px(stroke_width), "\" stroke-linejoin=\"round\" points=\"",
+  Append(out_, {"<polyline class=\"", css_class, R"(" fill="none" stroke=")", stroke,
+                "\" stroke-width=\"", Px(stroke_width), R"(" stroke-linejoin="round" points=")",
                 Points(xy), "\"/>\n"});
 }
 
@@ -200,8 +200,8 @@ void SvgCanvas::Text(double x, double y, std::string_view text, std::string_view
   } else {
     text_boxes_.push_back({x - before, y - size, length, size * 1.25});
   }
-  Append(out_, {"<text class=\"ink\" x=\"", Px(x), "\" y=\"", Px(y), "\" font-size=\"", Px(size),
-                "\" text-anchor=\"", anchor, "\" fill=\"#222222\""});
+  Append(out_, {R"(<text class="ink" x=")", Px(x), "\" y=\"", Px(y), "\" font-size=\"", Px(size),
+                "\" text-anchor=\"", anchor, R"(" fill="#222222")"});
   if (rotated) Append(out_, {" transform=\"rotate(-90 ", Px(x), " ", Px(y), ")\""});
   Append(out_, {">", EscapeMarkup(text), "</text>\n"});
 }

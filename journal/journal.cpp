@@ -180,7 +180,7 @@ void Journal::Record(const GameEvent& event) {
   // Built in place: GCC 12 at -O3 takes a braced Operation's Settings for uninitialised.
   Operation& op = waiting_.emplace_back();
   op.at_ms = now_();
-  op.record = std::move(record);
+  op.record = record;
   if (const auto* system = std::get_if<SystemChanged>(&event)) op.text = system->custom;
   if (std::holds_alternative<AnalysisStarted>(event)) in_analysis_ = true;
   if (std::holds_alternative<AnalysisEnded>(event)) in_analysis_ = false;

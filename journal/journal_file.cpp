@@ -32,7 +32,7 @@ void Told(OpenedJournal& opened, const SalvageDone& done) {
 }  // namespace
 
 std::string CompactUtc(int64_t ms_since_epoch) {
-  const std::time_t seconds = static_cast<std::time_t>(ms_since_epoch / 1000);
+  const auto seconds = static_cast<std::time_t>(ms_since_epoch / 1000);
   std::tm utc{};
   gmtime_r(&seconds, &utc);
   char text[32];
@@ -56,8 +56,8 @@ std::string DefaultJournalPath() {
   return JournalPathFor(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays, WallClock now,
-                              const SalvageProbe& probe) {
+OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
+                              const WallClock& now, const SalvageProbe& probe) {
   if (path.empty()) return Off(Tr("no data folder is known (HOME is not set)"));
   const fs::path folder = fs::path(path).parent_path();
   std::error_code made;
@@ -96,8 +96,8 @@ OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& repla
 }
 
 OpenedJournal OpenFileFor(Journal& journal, const std::string& path, const SessionCheck& replays,
-                          WallClock now) {
-  OpenedJournal opened = OpenJournalFile(path, replays, std::move(now));
+                          const WallClock& now) {
+  OpenedJournal opened = OpenJournalFile(path, replays, now);
   if (opened.journal == nullptr) {
     journal.StillWithoutFile(opened.status.reason);
   } else {
@@ -115,10 +115,11 @@ std::optional<StoredSession> SessionToResume(Journal& journal) {
   return session;
 }
 
-JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays, WallClock now) {
+JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
+                              const WallClock& now) {
   JournalAtStart start;
   start.path = path;
-  start.opened = OpenJournalFile(path, replays, std::move(now));
+  start.opened = OpenJournalFile(path, replays, now);
   if (start.opened.journal == nullptr) return start;
   try {
     start.to_resume = SessionToResume(*start.opened.journal);

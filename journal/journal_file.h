@@ -42,7 +42,8 @@ struct OpenedJournal {
 // for byte, the journal off with the reason CheckIsJournal gives. `probe` hears each step of
 // a salvage. Never throws for a fault of the file.
 OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& replays,
-                              WallClock now = SystemWallClockMs, const SalvageProbe& probe = {});
+                              const WallClock& now = SystemWallClockMs,
+                              const SalvageProbe& probe = {});
 
 // Opens the file at `path` again for `journal`, which has none (Journal::WithoutFile): the
 // window's retry, at each spin, of a journal it could not open at start. If the file opens,
@@ -50,7 +51,7 @@ OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& repla
 // Returns what OpenJournalFile says, its journal taken. Never throws for a fault of the
 // file.
 OpenedJournal OpenFileFor(Journal& journal, const std::string& path, const SessionCheck& replays,
-                          WallClock now = SystemWallClockMs);
+                          const WallClock& now = SystemWallClockMs);
 
 // The session opened last (LastOpenedSessionId) if it was not ended: the one the window
 // resumes. Throws BadRecord if it cannot be read back.
@@ -66,7 +67,7 @@ struct JournalAtStart {
   std::string unreadable;  // why the last session cannot be read back, if it cannot
 };
 JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
-                              WallClock now = SystemWallClockMs);
+                              const WallClock& now = SystemWallClockMs);
 
 // "20261208T132900Z".
 std::string CompactUtc(int64_t ms_since_epoch);

@@ -21,7 +21,7 @@ int64_t Signed(size_t n) {
 
 std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh,
                                      Salvaged& salvaged, const SessionCheck& replays,
-                                     WallClock now) {
+                                     const WallClock& now) {
   // The copies are written with the times the sessions had, then the clock is the real one.
   auto stamp = std::make_shared<std::optional<int64_t>>();
   std::unique_ptr<Journal> journal =

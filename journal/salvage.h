@@ -33,7 +33,7 @@ using SessionCheck = std::function<bool(const StoredSession&)>;
 // throws for a fault of the damaged file: what cannot be read is lost.
 std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh,
                                      Salvaged& salvaged, const SessionCheck& replays,
-                                     WallClock now = SystemWallClockMs);
+                                     const WallClock& now = SystemWallClockMs);
 
 // "3 sessions saved, 1 lost": for the player's one-line notice.
 std::string SalvagedText(const Salvaged& salvaged);

@@ -43,7 +43,7 @@ std::optional<SalvageDone> FinishLeftOverSalvage(const std::string& path,
 // salvage left removed first, and puts the copy in its place. Throws std::system_error if a file
 // cannot be moved or synced, JournalError if the copy cannot be written: the damaged file is then
 // still the journal.
-SalvageDone SalvageDamaged(const std::string& path, const SessionCheck& replays, WallClock now,
-                           const SalvageProbe& probe = {});
+SalvageDone SalvageDamaged(const std::string& path, const SessionCheck& replays,
+                           const WallClock& now, const SalvageProbe& probe = {});
 
 }  // namespace vellaro::journal

@@ -291,7 +291,7 @@ std::vector<SessionSummary> ListSessions(Database& db) {
 }
 
 std::string IsoUtc(int64_t ms_since_epoch) {
-  std::time_t seconds = static_cast<std::time_t>(ms_since_epoch / 1000);
+  auto seconds = static_cast<std::time_t>(ms_since_epoch / 1000);
   if (ms_since_epoch < 0 && ms_since_epoch % 1000 != 0) --seconds;
   std::tm utc{};
   gmtime_r(&seconds, &utc);

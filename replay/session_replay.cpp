@@ -351,7 +351,7 @@ void SessionReplayer::Check() const {
 void SessionReplayer::WaitFor(size_t count) {
   // A wait for the game to send an event: an hour of virtual time is far more than any
   // animation takes, and a stalled replay says so sooner than a day of ticks would.
-  constexpr int64_t kWaitLimitMs = 3600 * 1000;
+  constexpr int64_t kWaitLimitMs = int64_t{3600} * 1000;
   const int64_t until = scheduler_.NowMs() + kWaitLimitMs;
   while (sent_ < count) {
     Check();

@@ -87,13 +87,13 @@ void RefuseTooMany(size_t count, size_t most) {
 size_t EmptyField(std::string_view line) {
   bool after_mark = false;
   size_t column = 0;
-  for (size_t at = 0; at < line.size(); ++at) {
-    if ((static_cast<unsigned char>(line[at]) & 0xc0) != 0x80) ++column;
-    const bool mark = line[at] == ',' || line[at] == ';';
+  for (const char c : line) {
+    if ((static_cast<unsigned char>(c) & 0xc0) != 0x80) ++column;
+    const bool mark = c == ',' || c == ';';
     if (mark && after_mark) return column;
     if (mark)
       after_mark = true;
-    else if (!IsBlank(line[at]))
+    else if (!IsBlank(c))
       after_mark = false;
   }
   return 0;

@@ -89,7 +89,7 @@ std::vector<Entry> ReadLog(std::istream& in, std::string_view name, uint64_t mos
       } else {
         std::ostringstream message;
         message << name << ':' << line_number << ": "
-                << TrFormat("'{1}' is not a spin number (0 to 36), \"undo\" or \"redo\"",
+                << TrFormat(R"('{1}' is not a spin number (0 to 36), "undo" or "redo")",
                             {Quoted(line)});
         throw InputError(message.str());
       }

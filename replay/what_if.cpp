@@ -65,6 +65,9 @@ WhatIfLine ReplayUnder(const journal::StoredSession& session, const std::string&
 }
 
 std::string OwnSystemOf(const journal::StoredSession& session) {
+  // Newest first; std::views::reverse would say it, but Clang 14, the sanitizers' compiler,
+  // cannot compile libstdc++ 12's views.
+  // NOLINTNEXTLINE(modernize-loop-convert)
   for (auto it = session.events.rbegin(); it != session.events.rend(); ++it) {
     const auto* change = std::get_if<SystemChanged>(&it->event);
     if (change != nullptr && !change->custom.empty()) return change->custom;

@@ -2,15 +2,17 @@
 # Runs clang-tidy (Debian 12's, version 14) with the checks of .clang-tidy, on the
 # compile commands of a build, and fails on any finding.
 #
-#   scripts/tidy.sh [-p BUILD] [--all | --since REF | FILE...]
+#   scripts/tidy.sh [-p BUILD] [--budget SECONDS] [--all | --since REF | FILE...]
 #
 #   -p BUILD     the build whose compile_commands.json says how each file is compiled
 #                (default build/; the dev build writes it)
 #   --all        every .cpp of the build: about 30 CPU-minutes, run on all cores
 #   --since REF  the .cpp files changed since REF (committed or not), and those named as a
 #                changed header (default: since the merge-base with origin/main, or main):
-#                what CI runs
+#                what a branch changed
 #   FILE...      only these files
+#   --budget S   check the files in the order given, one a processor, and start no more once
+#                those checked have used S seconds of CPU: the rest are named (CI's stage)
 #
 # CLANG_TIDY names another clang-tidy program.
 set -euo pipefail
@@ -19,12 +21,14 @@ build=$root/build
 mode=since
 since=''
 files=()
+budget=''
 while [[ $# -gt 0 ]]; do
   case $1 in
     -p) build=$(cd "$2" && pwd); shift 2 ;;
     --all) mode=all; shift ;;
     --since) since=$2; shift 2 ;;
-    -*) sed -n '5,15s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    --budget) budget=$2; shift 2 ;;
+    -*) sed -n '5,17s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
     *) mode=files; files+=("$1"); shift ;;
   esac
 done
@@ -76,15 +80,68 @@ if [[ ${#files[@]} -eq 0 ]]; then
 fi
 
 cd "$root"
-echo "tidy: ${#files[@]} files"
 # Headers are checked where the project's sources include them; the build folders' are not
 # the project's to fix.
 folders=$(find "$root" -mindepth 1 -maxdepth 1 -type d ! -name 'build*' ! -name '.*' \
   -printf '%f|' | sed 's/|$//')
-printf '%s\0' "${files[@]}" |
-  xargs -0 -n 1 -P "$(nproc)" "$tidy" -p "$build" --quiet --extra-arg=-Wno-unknown-warning-option \
-    --header-filter="^$root/($folders)/" 2>/dev/null || {
+check() {
+  "$tidy" -p "$build" --quiet --extra-arg=-Wno-unknown-warning-option \
+    --header-filter="^$root/($folders)/" "$@" 2>/dev/null
+}
+found() {
   echo "tidy: findings above (or a file that did not compile); fix them, or say in a" \
     "NOLINT(check) comment why the code is right" >&2
   exit 1
 }
+
+
+# Sets children_ms to the CPU time (user + system) of the children this shell has waited
+# for, which counts what their own children used. Not in a command substitution: that is a
+# new process, whose children have used nothing.
+children_cpu() {
+  local file
+  file=$(mktemp)
+  times >"$file"
+  children_ms=$(sed -n 2p "$file" | awk '{ ms = 0; for (i = 1; i <= 2; i++) { split($i, p, "m"); ms += p[1] * 60000 + p[2] * 1000 } printf "%d\n", ms }')
+  rm -f "$file"
+}
+
+# Checks the files in their order, as many at a time as there are processors, and starts
+# none once the checks that ended have used the budget's CPU seconds; the run may go past
+# the budget by the checks still running then. Fails if a check found something.
+check_within_budget() {
+  local budget_ms start running=0 started=0 failed=0 file
+  budget_ms=$(awk -v s="$1" 'BEGIN { printf "%d", s * 1000 }')
+  shift
+  children_cpu
+  start=$children_ms
+  for file in "$@"; do
+    children_cpu
+    ((children_ms - start < budget_ms)) || break
+    check "$file" &
+    started=$((started + 1))
+    running=$((running + 1))
+    if ((running >= $(nproc))); then
+      wait -n || failed=1
+      running=$((running - 1))
+    fi
+  done
+  while ((running > 0)); do
+    wait -n || failed=1
+    running=$((running - 1))
+  done
+  children_cpu
+  local spent=$((children_ms - start))
+  echo "tidy: $started of $# files checked in $((spent / 1000)).$((spent % 1000 / 100)) CPU-s"
+  ((started == $#)) || echo "tidy: not checked this time (over the budget): ${*:started+1}"
+  return $failed
+}
+
+if [[ -n $budget ]]; then
+  check_within_budget "$budget" "${files[@]}" || found
+  exit 0
+fi
+echo "tidy: ${#files[@]} files"
+export -f check
+export tidy build root folders
+printf '%s\0' "${files[@]}" | xargs -0 -n 1 -P "$(nproc)" bash -c 'check "$1"' check || found

@@ -170,12 +170,12 @@ ReportPage EveningPage(const EveningPageText& text, const SessionTrack& track) {
   // First, before any figure: the figures are those of an evening a limit cut short.
   if (!text.limit_note.empty()) evening.paragraphs.push_back(text.limit_note);
   for (const std::string& line : text.next_bet) evening.paragraphs.push_back(line);
-  evening.paragraphs.push_back(
+  evening.paragraphs.emplace_back(
       Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of the "
          "evening. No betting system changes the house edge of 1 unit in 37 on an even-money "
          "chance."));
   if (track.points().empty()) {
-    evening.paragraphs.push_back(Tr("No spin was entered."));
+    evening.paragraphs.emplace_back(Tr("No spin was entered."));
   } else {
     const Chart chart = EveningPageChart(track.points());
     evening.figures.push_back(

@@ -13,7 +13,7 @@ std::string Digits(double value, std::chars_format format, int precision) {
   char text[64];
   const std::to_chars_result end =
       std::to_chars(text, text + sizeof text, value, format, precision);
-  return std::string(text, end.ptr);
+  return {text, end.ptr};
 }
 
 const FigureCheck* CheckOf(const WheelStatistics& wheel, FigureKind kind, size_t group) {

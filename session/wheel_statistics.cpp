@@ -15,6 +15,7 @@ namespace {
 
 std::vector<const NumberGroup*> WatchedGroups() {
   std::vector<const NumberGroup*> groups;
+  groups.reserve(kDozens.size() + kColumns.size() + kSectors.size());
   for (const NumberGroup& g : kDozens) groups.push_back(&g);
   for (const NumberGroup& g : kColumns) groups.push_back(&g);
   for (const NumberGroup& g : kSectors) groups.push_back(&g);
@@ -51,7 +52,7 @@ double FigureP(FigureKind kind, const GroupCount& count, int64_t spins) {
 // its two-sided chance is its own: p^n.
 double MostLopsidedP(FigureKind kind, const NumberGroup& group, int64_t spins) {
   const double p = group.expected_share();
-  const double all = static_cast<double>(spins);
+  const auto all = static_cast<double>(spins);
   return kind == FigureKind::kLongestAbsence ? std::pow(1.0 - p, all) : std::pow(p, all);
 }
 

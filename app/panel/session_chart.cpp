@@ -191,7 +191,7 @@ void SessionChart::ShowWhatIf(const WhatIfLines& lines) {
 }
 
 void SessionChart::Redraw() {
-  const int64_t count = static_cast<int64_t>(points_.size());
+  const auto count = static_cast<int64_t>(points_.size());
   const int window = kWindows[static_cast<size_t>(std::max(0, window_->currentIndex()))];
   first_ = window == 0 ? 0 : std::max<int64_t>(0, count - window);
   // A chart item per point made a thousand-spin evening take some 100 ms to draw: past

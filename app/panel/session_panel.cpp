@@ -20,8 +20,8 @@ namespace {
 
 QSettings PanelSettings() {
   // INI in the XDG config folder ($XDG_CONFIG_HOME/vellaro/session-panel.ini).
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vellaro"),
-                   QStringLiteral("session-panel"));
+  return {QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vellaro"),
+          QStringLiteral("session-panel")};
 }
 
 }  // namespace

@@ -61,12 +61,12 @@ QColor WheelDrawing::Shade(int64_t hits, int64_t most) {
   const auto mix = [t](int from, int to) {
     return static_cast<int>(std::lround(from + (to - from) * t));
   };
-  return QColor(mix(kPaper.red(), kDeepest.red()), mix(kPaper.green(), kDeepest.green()),
-                mix(kPaper.blue(), kDeepest.blue()));
+  return {mix(kPaper.red(), kDeepest.red()), mix(kPaper.green(), kDeepest.green()),
+          mix(kPaper.blue(), kDeepest.blue())};
 }
 
 QColor WheelDrawing::TableColour(int n) {
-  if (n == 0) return QColor(0, 128, 64);
+  if (n == 0) return {0, 128, 64};
   return vellaro::IsRedNumber(n) ? QColor(196, 32, 40) : QColor(24, 24, 24);
 }
 

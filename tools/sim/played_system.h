@@ -19,7 +19,7 @@ struct PlayedSystem {
   PlayedSystem() = default;
   // Implicit: a built-in system is its number throughout the backtester.
   PlayedSystem(int system) : builtin(system) {}  // NOLINT(google-explicit-constructor)
-  explicit PlayedSystem(CustomSystem custom) : builtin(0), file(std::move(custom)) {}
+  explicit PlayedSystem(CustomSystem custom) : file(std::move(custom)) {}
 
   // The word --system takes, or the file's `name`.
   std::string Name() const;

@@ -1,6 +1,7 @@
 #include "tools/sim/progress.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -25,7 +26,8 @@ std::string ProgressLine::Text(uint64_t spins_done, int64_t elapsed_ns) const {
   // xgettext:no-c-format
   if (done == 0 || elapsed_ns <= 0) return TrFormat("{1} % done", {share});
   const double per_second = static_cast<double>(done) * 1e9 / static_cast<double>(elapsed_ns);
-  const auto left_s = static_cast<uint64_t>(static_cast<double>(total_ - done) / per_second + 0.5);
+  const auto left_s =
+      static_cast<uint64_t>(std::llround(static_cast<double>(total_ - done) / per_second));
   char pace[48];
   std::snprintf(pace, sizeof pace, "%.0f", per_second);
   char left[48];

@@ -161,6 +161,7 @@ std::string CsvField(const std::string& text) {
 
 std::vector<PlayedSystem> SystemsOf(const std::vector<SystemSpread>& systems) {
   std::vector<PlayedSystem> played;
+  played.reserve(systems.size());
   for (const SystemSpread& system : systems) played.push_back(system.system);
   return played;
 }

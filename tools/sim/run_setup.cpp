@@ -42,7 +42,7 @@ std::string LimitOptions(const vellaro::SessionLimits& limits) {
 
 PlayedSystem PlayedBy(const RunSetup& setup) {
   if (!setup.line.all_systems && !setup.files.empty()) return setup.files.front();
-  return PlayedSystem(setup.line.settings.system);
+  return {setup.line.settings.system};
 }
 
 std::string SystemName(const RunSetup& setup) {

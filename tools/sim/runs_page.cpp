@@ -156,9 +156,9 @@ void Intervals(const std::vector<SystemSpread>& systems, ReportSection& section)
 void Stops(const SystemSpread& s, const std::vector<Evening>& evenings,
            const std::vector<EveningShape>& shapes, ReportSection& section) {
   std::vector<ShareSeries> series;
-  const double count = static_cast<double>(evenings.size());
+  const auto count = static_cast<double>(evenings.size());
   for (int kind = 0; kind < kLimits; ++kind) {
-    const LimitKind limit = static_cast<LimitKind>(kind);
+    const auto limit = static_cast<LimitKind>(kind);
     if (!s.limits[limit]) continue;
     std::vector<uint64_t> spins;
     for (size_t i = 0; i < evenings.size(); ++i) {
@@ -219,12 +219,13 @@ ReportPage RunsPage(const RunSetup& setup, const std::vector<SystemSpread>& syst
   page.settings = SetupLines(setup);
 
   std::vector<PlayedSystem> played;
+  played.reserve(systems.size());
   for (const SystemSpread& s : systems) played.push_back(s.system);
   ReportSection overview;
   overview.heading = systems.size() > 1 ? Tr("All systems side by side") : Tr("The figures");
   const std::string note = UnboundedStakesNote(played, c.settings.limits);
   if (!note.empty()) overview.paragraphs.push_back(note);
-  overview.paragraphs.push_back(
+  overview.paragraphs.emplace_back(
       Tr("Net result: the bets shown (and so placed) only, in units, from 0 at the start of "
          "each evening. Percentiles by nearest rank: the median is the result of a real "
          "evening."));

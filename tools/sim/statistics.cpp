@@ -44,7 +44,7 @@ Spread SpreadOf(std::span<const Evening> evenings) {
         static_cast<double>(e.result) - ratio * static_cast<double>(e.units_staked);
     squares += residual * residual;
   }
-  const double n = static_cast<double>(evenings.size());
+  const auto n = static_cast<double>(evenings.size());
   const double mean_staked = static_cast<double>(spread.units_staked) / n;
   spread.standard_error = std::sqrt(squares / ((n - 1) * n)) / mean_staked;
   return spread;
