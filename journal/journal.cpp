@@ -47,6 +47,43 @@ int64_t TrendBits(const Settings& settings) {
   return bits;
 }
 
+// The row of a session started at `at_ms` with `s`, played at `table`: the next place in
+// the order sessions were opened.
+void InsertSession(Database& db, int64_t at_ms, const Settings& s, const SessionTable& table) {
+  Statement insert(
+      db,
+      "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
+      "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
+      "show_bet, custom_system, table_name, table_place, opened) VALUES(?, ?, ?, ?, ?, "
+      "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+      "(SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
+  insert.Bind(1, at_ms)
+      .Bind(2, int64_t{s.system})
+      .Bind(3, int64_t{s.base})
+      .Bind(4, int64_t{s.on_wins})
+      .Bind(5, int64_t{s.add_to_bet})
+      .Bind(6, int64_t{s.safe_level})
+      .Bind(7, int64_t{s.auto_reset})
+      .Bind(8, int64_t{s.min_profit})
+      .Bind(9, TrendBits(s))
+      .Bind(10, static_cast<int64_t>(s.mode))
+      .Bind(11, int64_t{s.learn})
+      .Bind(12, int64_t{s.cat_rows})
+      .Bind(13, int64_t{s.show_bet});
+  if (s.custom_system.empty()) {
+    insert.Bind(14, std::optional<int64_t>{});
+  } else {
+    insert.Bind(14, std::string_view(s.custom_system));
+  }
+  if (table.name) {
+    insert.Bind(15, std::string_view(*table.name));
+  } else {
+    insert.Bind(15, std::optional<int64_t>{});
+  }
+  insert.Bind(16, table.place);
+  insert.Run();
+}
+
 }  // namespace
 
 int64_t SystemWallClockMs() {
@@ -120,9 +157,9 @@ Journal::~Journal() {
   update_block_.reset();
 }
 
-void Journal::StartSession(const Settings& settings) {
+void Journal::StartSession(const Settings& settings, const SessionTable& table) {
   if (session_) EndSession();
-  Operation op{Operation::Type::kStart, now_(), settings, {}, {}};
+  Operation op{Operation::Type::kStart, now_(), settings, table, {}, {}};
   waiting_.push_back(op);
   in_analysis_ = false;
   Flush();
@@ -171,7 +208,7 @@ bool Journal::ReopenSession(int64_t id) {
 }
 
 void Journal::EndSession() {
-  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}, {}});
+  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}, {}, {}});
   Flush();
 }
 
@@ -231,31 +268,7 @@ void Journal::Write(const Operation& op) {
   switch (op.type) {
     case Operation::Type::kStart: {
       CloseBlock();
-      const Settings& s = op.settings;
-      Statement insert(*db_,
-                       "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
-                       "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
-                       "show_bet, custom_system, opened) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                       "?, ?, ?, (SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
-      insert.Bind(1, op.at_ms)
-          .Bind(2, int64_t{s.system})
-          .Bind(3, int64_t{s.base})
-          .Bind(4, int64_t{s.on_wins})
-          .Bind(5, int64_t{s.add_to_bet})
-          .Bind(6, int64_t{s.safe_level})
-          .Bind(7, int64_t{s.auto_reset})
-          .Bind(8, int64_t{s.min_profit})
-          .Bind(9, TrendBits(s))
-          .Bind(10, static_cast<int64_t>(s.mode))
-          .Bind(11, int64_t{s.learn})
-          .Bind(12, int64_t{s.cat_rows})
-          .Bind(13, int64_t{s.show_bet});
-      if (s.custom_system.empty()) {
-        insert.Bind(14, std::optional<int64_t>{});
-      } else {
-        insert.Bind(14, std::string_view(s.custom_system));
-      }
-      insert.Run();
+      InsertSession(*db_, op.at_ms, op.settings, op.table);
       session_ = db_->LastInsertRowId();
       next_seq_ = 1;
       return;

@@ -39,6 +39,7 @@
 #include "game/events.h"
 #include "game/settings.h"
 #include "journal/event_record.h"
+#include "journal/session_table.h"
 #include "journal/sqlite.h"
 
 namespace vellaro::journal {
@@ -87,9 +88,9 @@ class Journal {
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
 
-  // Starts a new session whose game began with `settings`; the events recorded from now on
-  // are its own. Ends the current one first, if any.
-  void StartSession(const Settings& settings);
+  // Starts a new session whose game began with `settings`, played at `table`; the events
+  // recorded from now on are its own. Ends the current one first, if any.
+  void StartSession(const Settings& settings, const SessionTable& table = {});
   // Goes on writing to stored session `id` (after its game was resumed).
   void ContinueSession(int64_t id);
   // Opens stored session `id` again, ended or not, and goes on writing to it (once its game
@@ -155,6 +156,7 @@ class Journal {
     enum class Type { kStart, kEnd, kEvent } type = Type::kEvent;
     int64_t at_ms = 0;
     Settings settings;   // kStart
+    SessionTable table;  // kStart
     EventRecord record;  // kEvent
     std::string text;    // kEvent of a system the player wrote: its file's text
   };

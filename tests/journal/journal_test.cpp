@@ -324,6 +324,34 @@ TEST(JournalSchema, MigratesAVersion1File) {
   EXPECT_EQ(Summarize(stored).spins, 0);
 }
 
+// Each session keeps the table it was played at: the name the player typed, as typed, or
+// none, shown as "Table N" by its place; a place no window could have is damage.
+TEST(JournalSchema, EachSessionKeepsItsTable) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    JournaledGame g(path);
+    g.h.Spins({3, 4});
+    g.journal.StartSession(Settings{}, {"Wheel \"7\", live", 2});
+    g.journal.StartSession(Settings{}, {std::nullopt, 4});
+  }
+  {
+    Database reader = OpenForReading(path);
+    const std::vector<SessionSummary> list = ListSessions(reader);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].table, SessionTable{});
+    EXPECT_EQ(ShownName(list[0].table), "Table 1");
+    EXPECT_EQ(list[1].table, (SessionTable{"Wheel \"7\", live", 2}));
+    EXPECT_EQ(ShownName(list[1].table), "Wheel \"7\", live");
+    EXPECT_EQ(LoadSession(reader, 3).table, (SessionTable{std::nullopt, 4}));
+    EXPECT_EQ(ShownName(list[2].table), "Table 5");
+  }
+  Database(path, Database::Access::kReadWrite)
+      .Exec("UPDATE sessions SET table_place = 9223372036854775807 WHERE id = 3");
+  Database reader = OpenForReading(path);
+  EXPECT_THROW(LoadSession(reader, 3), BadRecord);
+}
+
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
