@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,30 @@ TEST(Journal, AReopenedSessionGoesOnAsOneAndIsTheOneResumed) {
       << "the new session ended the reopened one";
   ASSERT_TRUE(journal.ReopenSession(second));
   EXPECT_EQ(SessionToResume(journal)->id, second) << "reopened twice over";
+}
+
+// Two tables' journals on one connection: each writes its own session, event by event in
+// turn, a table renamed is written to its session at once, and the next session of that
+// table starts at it.
+TEST(Journal, AnotherTableWritesItsOwnSessionThroughTheSameConnection) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  JournaledGame first(path);
+  std::unique_ptr<Journal> second = first.journal.ForAnotherTable();
+  second->StartSession(Settings{}, {std::nullopt, 1});
+  for (int n : {4, 9, 12}) {
+    first.h.Spin(n);
+    second->Record(SpinAccepted{n, n + 1});
+  }
+  second->SetTable({"Nord", 1});
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(SessionIds(reader), (std::vector<int64_t>{1, 2}));
+  EXPECT_EQ(Records(LoadSession(reader, 1)), Records(first.heard)) << "the first table's alone";
+  const StoredSession two = LoadSession(reader, 2);
+  ASSERT_EQ(two.events.size(), 3u);
+  EXPECT_EQ(Encode(two.events[2].event), Encode(SpinAccepted{12, 13}));
+  EXPECT_EQ(two.table, (SessionTable{"Nord", 1}));
+  EXPECT_EQ(LoadSession(reader, 1).table, SessionTable{});
 }
 
 // A long session is stored in blocks that grow commit by commit: few rows, each small
