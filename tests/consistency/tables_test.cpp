@@ -210,7 +210,7 @@ TEST(Tables, RandomEveningsAtThreeTablesAreEachAsAlone) {
 TEST(Tables, RenameAndCloseAreJournaledAndTheLastTableStays) {
   Window window(std::vector<Settings>(3));
   Tables& tables = window.tables();
-  tables.Show(2);
+  tables.Show(1);
   tables.Rename(1, "Nord, live");
   EXPECT_EQ(tables.Name(0), "Table 1");
   EXPECT_EQ(tables.Name(1), "Nord, live");
@@ -219,7 +219,8 @@ TEST(Tables, RenameAndCloseAreJournaledAndTheLastTableStays) {
   const int64_t third = *tables.at(2).journal()->session();
   ASSERT_TRUE(tables.Close(0));
   EXPECT_EQ(tables.size(), 2u);
-  EXPECT_EQ(tables.on_show(), 1u) << "the table on show stays on show";
+  EXPECT_EQ(tables.on_show(), 0u) << "the table on show stays on show";
+  EXPECT_EQ(tables.Name(0), "Nord, live");
   EXPECT_EQ(tables.Name(1), "Table 2") << "moved up";
   {
     journal::Database db = journal::OpenForReading(window.Path());
@@ -227,8 +228,9 @@ TEST(Tables, RenameAndCloseAreJournaledAndTheLastTableStays) {
     EXPECT_EQ(journal::LoadSession(db, second).table, (journal::SessionTable{"Nord, live", 0}));
     EXPECT_EQ(journal::LoadSession(db, third).table, (journal::SessionTable{std::nullopt, 1}));
   }
+  tables.Show(1);
   ASSERT_TRUE(tables.Close(1));
-  EXPECT_EQ(tables.on_show(), 0u);
+  EXPECT_EQ(tables.on_show(), 0u) << "the one before the last, closed on show";
   EXPECT_FALSE(tables.Close(0)) << "the last table";
   EXPECT_EQ(tables.size(), 1u);
   EXPECT_FALSE(tables.at(0).journal()->session() == std::nullopt);
