@@ -204,7 +204,7 @@ std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
   resumed_ = false;
   session_pending_ = false;
   // The evening goes on at this table, whichever it was played at before.
-  journal_->SetTable(table_);
+  if (stored.table != table_) journal_->SetTable(table_);
   FreshGame();
   try {
     ReplayStored(stored);
