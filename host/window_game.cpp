@@ -88,6 +88,20 @@ void WindowGame::KeepJournalWithoutLock(std::string path) {
   KeepJournal(std::move(start));
 }
 
+void WindowGame::ShareJournalOf(WindowGame& first) {
+  journal_path_ = first.journal_path_;
+  may_open_journal_ = first.may_open_journal_;
+  journal_unavailable_ = first.journal_unavailable_;
+  if (first.journal_ == nullptr) return;
+  journal_ = first.journal_->ForAnotherTable();
+  session_pending_ = true;
+}
+
+void WindowGame::SetTable(journal::SessionTable table) {
+  table_ = std::move(table);
+  if (journal_ != nullptr) journal_->SetTable(table_);
+}
+
 void WindowGame::RetryJournalFile() {
   const FolderLock::Outcome lock =
       may_open_journal_ ? may_open_journal_() : FolderLock::Outcome::kTaken;
@@ -151,6 +165,7 @@ void WindowGame::ReplayStored(const journal::StoredSession& stored) {
 void WindowGame::ResumeSession(const journal::StoredSession& stored) {
   try {
     journal_->ContinueSession(stored.id);
+    table_ = stored.table;
     ReplayStored(stored);
     session_pending_ = false;
     resumed_ = true;
@@ -188,6 +203,8 @@ std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
   }
   resumed_ = false;
   session_pending_ = false;
+  // The evening goes on at this table, whichever it was played at before.
+  if (stored.table != table_) journal_->SetTable(table_);
   FreshGame();
   try {
     ReplayStored(stored);
@@ -208,7 +225,7 @@ std::string WindowGame::ContinueSession(const journal::StoredSession& stored) {
 void WindowGame::BeginSession(const Settings& settings) {
   session_pending_ = false;
   // As a session is replayed: it starts, the journal listens, then the options are set.
-  if (journal_ != nullptr) journal_->StartSession(settings);
+  if (journal_ != nullptr) journal_->StartSession(settings, table_);
   game_->Configure(settings);
 }
 

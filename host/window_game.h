@@ -61,6 +61,14 @@ class WindowGame {
     may_open_journal_ = std::move(may);
   }
   journal::Journal* journal() { return journal_.get(); }
+  // Keeps the journal `first` keeps, for another table of the same window: this game's
+  // sessions are written through first's connection to the file, and wait for
+  // BeginSession. REQUIRES: this game has no journal yet.
+  void ShareJournalOf(WindowGame& first);
+  // The table this game is played at: its sessions are journaled at it, the current one
+  // from now on.
+  void SetTable(journal::SessionTable table);
+  const journal::SessionTable& table() const { return table_; }
   // The journal's files, which no file the window saves may go over; none without a journal.
   FilesInUse JournalFiles() const {
     return journal_path_.empty() ? FilesInUse{} : DatabaseFiles(journal_path_);
@@ -151,6 +159,7 @@ class WindowGame {
   size_t journal_skip_ = 0;
   bool session_pending_ = false;
   bool resumed_ = false;
+  journal::SessionTable table_;
   SessionTrack track_;
   std::optional<Settings> first_spin_settings_;
   // Where the virtual time of the last spins entered at once ended (ms since the epoch): a

@@ -47,6 +47,55 @@ int64_t TrendBits(const Settings& settings) {
   return bits;
 }
 
+// The table's name (NULL for none) and place, at `column` and the one after.
+void BindTable(Statement& statement, int column, const SessionTable& table) {
+  if (table.name) {
+    statement.Bind(column, std::string_view(*table.name));
+  } else {
+    statement.Bind(column, std::optional<int64_t>{});
+  }
+  statement.Bind(column + 1, table.place);
+}
+
+// The row of a session started at `at_ms` with `s`, played at `table`: the next place in
+// the order sessions were opened.
+void InsertSession(Database& db, int64_t at_ms, const Settings& s, const SessionTable& table) {
+  Statement insert(
+      db,
+      "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
+      "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
+      "show_bet, custom_system, table_name, table_place, opened) VALUES(?, ?, ?, ?, ?, "
+      "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+      "(SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
+  insert.Bind(1, at_ms)
+      .Bind(2, int64_t{s.system})
+      .Bind(3, int64_t{s.base})
+      .Bind(4, int64_t{s.on_wins})
+      .Bind(5, int64_t{s.add_to_bet})
+      .Bind(6, int64_t{s.safe_level})
+      .Bind(7, int64_t{s.auto_reset})
+      .Bind(8, int64_t{s.min_profit})
+      .Bind(9, TrendBits(s))
+      .Bind(10, static_cast<int64_t>(s.mode))
+      .Bind(11, int64_t{s.learn})
+      .Bind(12, int64_t{s.cat_rows})
+      .Bind(13, int64_t{s.show_bet});
+  if (s.custom_system.empty()) {
+    insert.Bind(14, std::optional<int64_t>{});
+  } else {
+    insert.Bind(14, std::string_view(s.custom_system));
+  }
+  BindTable(insert, 15, table);
+  insert.Run();
+}
+
+void UpdateTable(Database& db, int64_t session, const SessionTable& table) {
+  Statement update(db, "UPDATE sessions SET table_name = ?, table_place = ? WHERE id = ?");
+  BindTable(update, 1, table);
+  update.Bind(3, session);
+  update.Run();
+}
+
 }  // namespace
 
 int64_t SystemWallClockMs() {
@@ -81,11 +130,7 @@ Journal::Journal(const std::string& path, WallClock now, const char* vfs) : now_
                          TrFormat("the journal is damaged: {1}", {check}));
     }
     Migrate(*db_);
-    insert_block_ = std::make_unique<Statement>(
-        *db_, "INSERT INTO event_blocks(session_id, first_seq, count, events) VALUES(?, ?, ?, ?)");
-    update_block_ = std::make_unique<Statement>(
-        *db_,
-        "UPDATE event_blocks SET count = ?, events = ? WHERE session_id = ? AND first_seq = ?");
+    PrepareStatements();
   } catch (const SqliteError& error) {
     throw JournalError(
         IsCorruption(error) ? JournalError::Fault::kCorrupt : JournalError::Fault::kUnavailable,
@@ -93,6 +138,25 @@ Journal::Journal(const std::string& path, WallClock now, const char* vfs) : now_
   } catch (const NotAJournal& error) {  // another program's, or a later Vellaro's
     throw JournalError(JournalError::Fault::kNotOurs, error.what());
   }
+}
+
+void Journal::PrepareStatements() {
+  insert_block_ = std::make_unique<Statement>(
+      *db_, "INSERT INTO event_blocks(session_id, first_seq, count, events) VALUES(?, ?, ?, ?)");
+  update_block_ = std::make_unique<Statement>(
+      *db_, "UPDATE event_blocks SET count = ?, events = ? WHERE session_id = ? AND first_seq = ?");
+}
+
+std::unique_ptr<Journal> Journal::ForAnotherTable() {
+  std::unique_ptr<Journal> other(new Journal(now_));
+  if (db_ == nullptr) {
+    other->StillWithoutFile(status_.reason);
+    return other;
+  }
+  other->db_ = db_;
+  other->spins_since_sync_ = spins_since_sync_;
+  other->PrepareStatements();
+  return other;
 }
 
 std::unique_ptr<Journal> Journal::WithoutFile(std::string reason, WallClock now) {
@@ -120,9 +184,9 @@ Journal::~Journal() {
   update_block_.reset();
 }
 
-void Journal::StartSession(const Settings& settings) {
+void Journal::StartSession(const Settings& settings, const SessionTable& table) {
   if (session_) EndSession();
-  Operation op{Operation::Type::kStart, now_(), settings, {}, {}};
+  Operation op{Operation::Type::kStart, now_(), settings, table, {}, {}};
   waiting_.push_back(op);
   in_analysis_ = false;
   Flush();
@@ -170,8 +234,19 @@ bool Journal::ReopenSession(int64_t id) {
   return true;
 }
 
+void Journal::SetTable(const SessionTable& table) {
+  for (Operation& op : waiting_) {
+    if (op.type == Operation::Type::kStart) op.table = table;
+  }
+  Operation& op = waiting_.emplace_back();
+  op.type = Operation::Type::kTable;
+  op.at_ms = now_();
+  op.table = table;
+  if (!in_analysis_ && batches_ == 0) Flush();
+}
+
 void Journal::EndSession() {
-  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}, {}});
+  waiting_.push_back(Operation{Operation::Type::kEnd, now_(), {}, {}, {}, {}});
   Flush();
 }
 
@@ -201,7 +276,7 @@ bool Journal::Flush() {
       ++spins;
     }
   }
-  const bool sync = spins_since_sync_ + spins >= kSpinsPerDurableCommit;
+  const bool sync = *spins_since_sync_ + spins >= kSpinsPerDurableCommit;
   try {
     if (sync) db_->Exec("PRAGMA synchronous=FULL");
     Transaction transaction(*db_);
@@ -221,7 +296,7 @@ bool Journal::Flush() {
     }
     return false;
   }
-  spins_since_sync_ = sync ? 0 : spins_since_sync_ + spins;
+  *spins_since_sync_ = sync ? 0 : *spins_since_sync_ + spins;
   waiting_.clear();
   status_ = {};
   return true;
@@ -231,31 +306,7 @@ void Journal::Write(const Operation& op) {
   switch (op.type) {
     case Operation::Type::kStart: {
       CloseBlock();
-      const Settings& s = op.settings;
-      Statement insert(*db_,
-                       "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
-                       "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
-                       "show_bet, custom_system, opened) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                       "?, ?, ?, (SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
-      insert.Bind(1, op.at_ms)
-          .Bind(2, int64_t{s.system})
-          .Bind(3, int64_t{s.base})
-          .Bind(4, int64_t{s.on_wins})
-          .Bind(5, int64_t{s.add_to_bet})
-          .Bind(6, int64_t{s.safe_level})
-          .Bind(7, int64_t{s.auto_reset})
-          .Bind(8, int64_t{s.min_profit})
-          .Bind(9, TrendBits(s))
-          .Bind(10, static_cast<int64_t>(s.mode))
-          .Bind(11, int64_t{s.learn})
-          .Bind(12, int64_t{s.cat_rows})
-          .Bind(13, int64_t{s.show_bet});
-      if (s.custom_system.empty()) {
-        insert.Bind(14, std::optional<int64_t>{});
-      } else {
-        insert.Bind(14, std::string_view(s.custom_system));
-      }
-      insert.Run();
+      InsertSession(*db_, op.at_ms, op.settings, op.table);
       session_ = db_->LastInsertRowId();
       next_seq_ = 1;
       return;
@@ -267,6 +318,10 @@ void Journal::Write(const Operation& op) {
       update.Bind(1, op.at_ms).Bind(2, *session_);
       update.Run();
       session_.reset();
+      return;
+    }
+    case Operation::Type::kTable: {
+      if (session_) UpdateTable(*db_, *session_, op.table);
       return;
     }
     case Operation::Type::kEvent: {

@@ -39,6 +39,7 @@
 #include "game/events.h"
 #include "game/settings.h"
 #include "journal/event_record.h"
+#include "journal/session_table.h"
 #include "journal/sqlite.h"
 
 namespace vellaro::journal {
@@ -79,6 +80,11 @@ class Journal {
   // JournalError.
   explicit Journal(const std::string& path, WallClock now = SystemWallClockMs,
                    const char* vfs = nullptr);
+  // A journal of another table of the same window: it writes its own session through this
+  // one's connection to the file (one writer), or waits for a file as this one does. Each
+  // table's events then wait and commit as one journal's do, and a spin of one table is
+  // committed while another table's analysis runs.
+  std::unique_ptr<Journal> ForAnotherTable();
   // A journal whose file cannot be opened now: it is off, for `reason`, and keeps
   // everything it is given in memory, in order, until it takes a file (TakeFile).
   static std::unique_ptr<Journal> WithoutFile(std::string reason,
@@ -87,9 +93,9 @@ class Journal {
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
 
-  // Starts a new session whose game began with `settings`; the events recorded from now on
-  // are its own. Ends the current one first, if any.
-  void StartSession(const Settings& settings);
+  // Starts a new session whose game began with `settings`, played at `table`; the events
+  // recorded from now on are its own. Ends the current one first, if any.
+  void StartSession(const Settings& settings, const SessionTable& table = {});
   // Goes on writing to stored session `id` (after its game was resumed).
   void ContinueSession(int64_t id);
   // Opens stored session `id` again, ended or not, and goes on writing to it (once its game
@@ -99,6 +105,9 @@ class Journal {
   // Returns false, with nothing changed, if the write failed (status() says why). Throws
   // std::out_of_range if there is no such session. REQUIRES: HasFile().
   bool ReopenSession(int64_t id);
+  // The current session is played at `table` from now on (a table renamed, or moved in the
+  // order of tables), and so is the next one started. Written as an event is.
+  void SetTable(const SessionTable& table);
   // Marks the current session as ended; the events recorded from now on belong to none
   // until the next StartSession.
   void EndSession();
@@ -152,9 +161,10 @@ class Journal {
 
  private:
   struct Operation {
-    enum class Type { kStart, kEnd, kEvent } type = Type::kEvent;
+    enum class Type { kStart, kEnd, kEvent, kTable } type = Type::kEvent;
     int64_t at_ms = 0;
     Settings settings;   // kStart
+    SessionTable table;  // kStart, kTable
     EventRecord record;  // kEvent
     std::string text;    // kEvent of a system the player wrote: its file's text
   };
@@ -167,6 +177,7 @@ class Journal {
     int64_t stored = 0;       // how many of its events its row on disk holds (0: no row)
   };
   explicit Journal(WallClock now) : now_(std::move(now)) {}
+  void PrepareStatements();
   void Write(const Operation& op);
   // Writes the open block's events to its row, inserting the row the first time.
   void WriteBlock();
@@ -174,7 +185,8 @@ class Journal {
   void CloseBlock();
 
   WallClock now_;
-  std::unique_ptr<Database> db_;
+  // Shared with the journals of the window's other tables (ForAnotherTable).
+  std::shared_ptr<Database> db_;
   std::unique_ptr<Statement> insert_block_;
   std::unique_ptr<Statement> update_block_;
   OpenBlock block_;
@@ -182,8 +194,9 @@ class Journal {
   std::optional<int64_t> session_;
   int64_t next_seq_ = 1;
   bool in_analysis_ = false;
-  int batches_ = 0;           // batches open
-  int spins_since_sync_ = 0;  // spins and undos committed since the last synced commit
+  int batches_ = 0;  // batches open
+  // Spins and undos committed since the last synced commit, of every table on the file.
+  std::shared_ptr<int> spins_since_sync_ = std::make_shared<int>(0);
   JournalStatus status_;
 };
 

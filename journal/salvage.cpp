@@ -56,7 +56,7 @@ std::unique_ptr<Journal> SalvageInto(const std::string& damaged, Journal&& fresh
       continue;
     }
     *stamp = session->started_ms;
-    journal->StartSession(session->settings);
+    journal->StartSession(session->settings, session->table);
     for (const StoredEvent& stored : session->events) {
       if (stored.at_ms) *stamp = *stored.at_ms;
       journal->Record(stored.event);

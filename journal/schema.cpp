@@ -120,6 +120,13 @@ void Upgrade(Database& db, int64_t from, int64_t to) {
         "  PRIMARY KEY(session_id, seq)) WITHOUT ROWID;"
         "PRAGMA user_version = 5;");
   }
+  if (step(6)) {
+    // The sessions of a journal from before tables were all played at the one table.
+    db.Exec(
+        "ALTER TABLE sessions ADD COLUMN table_name TEXT;"
+        "ALTER TABLE sessions ADD COLUMN table_place INTEGER NOT NULL DEFAULT 0;"
+        "PRAGMA user_version = 6;");
+  }
 }
 
 // Every table, view, index and trigger of `db` (SQLite's own aside), and each table's

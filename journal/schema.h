@@ -22,6 +22,13 @@
 //            row of system_texts (session_id, seq, text) beside the event of kind
 //            kCustomSystemChanged with that seq), so that the session replays whatever
 //            becomes of the file. Older files have neither and need neither.
+// Version 6: the table each session is played at: the name the player gave it
+//            (table_name; NULL for a table the player did not name, which is shown as
+//            "Table N" in the player's language, N its place counted from 1) and its place
+//            in the window's order of tables (table_place, from 0). Older files were played
+//            at one table: their sessions take NULL and place 0, shown as "Table 1". Which
+//            evening was continued last is the session's place in the order sessions were
+//            opened (version 4): a table's evening started or continued takes the next.
 
 #include <cstdint>
 #include <stdexcept>
@@ -30,7 +37,7 @@
 
 namespace vellaro::journal {
 
-inline constexpr int kSchemaVersion = 5;
+inline constexpr int kSchemaVersion = 6;
 
 // PRAGMA application_id of every journal ("Vell"): a database without it is another
 // program's, unless it is empty or holds exactly the tables and columns of a journal written

@@ -77,6 +77,24 @@ std::string StartingSystemText(Database& db, int64_t id) {
   return custom.Step() && !custom.IsNull(0) ? custom.Text(0) : std::string();
 }
 
+// The table the session was played at; a file from before tables had one (version 6 on).
+SessionTable TableOf(Database& db, int64_t id) {
+  if (db.QueryInt("PRAGMA user_version") < 6) return {};
+  Statement table(db, "SELECT table_name, table_place FROM sessions WHERE id = ?");
+  table.Bind(1, id);
+  SessionTable seat;
+  if (!table.Step()) return seat;
+  if (!table.IsNull(0)) seat.name = table.Text(0);
+  seat.place = table.Int(1);
+  // No window holds anywhere near this many tables; a larger place is damage.
+  constexpr int64_t kMostPlaces = 1'000'000;
+  if (seat.place < 0 || seat.place >= kMostPlaces) {
+    throw BadRecord(TrFormat("session {1} has a damaged option ({2} {3})",
+                             {std::to_string(id), "table_place", std::to_string(seat.place)}));
+  }
+  return seat;
+}
+
 bool HasEvents(Database& db, int64_t id) {
   Statement any(db, KeepsEventRows(db) ? "SELECT 1 FROM events WHERE session_id = ? LIMIT 1"
                                        : "SELECT 1 FROM event_blocks WHERE session_id = ? LIMIT 1");
@@ -224,6 +242,7 @@ StoredSession LoadSession(Database& db, int64_t id) {
   session.ended_ms = head.OptionalInt(2);
   session.settings = StoredSettings(head, id);
   session.settings.custom_system = StartingSystemText(db, id);
+  session.table = TableOf(db, id);
 
   // A long session has tens of thousands of events: growing the vector as they come moved
   // them about more than reading them took.
@@ -273,6 +292,7 @@ SessionSummary Summarize(const StoredSession& session) {
   summary.spins = result.counts().spins;
   summary.bets_shown = result.counts().bets_shown;
   summary.net_units = result.counts().net;
+  summary.table = session.table;
   return summary;
 }
 

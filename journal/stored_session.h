@@ -9,6 +9,7 @@
 
 #include "game/events.h"
 #include "game/settings.h"
+#include "journal/session_table.h"
 #include "journal/sqlite.h"
 
 namespace vellaro::journal {
@@ -24,6 +25,7 @@ struct StoredSession {
   int64_t started_ms = 0;
   std::optional<int64_t> ended_ms;
   Settings settings;  // the options the session's game started with
+  SessionTable table;
   std::vector<StoredEvent> events;
 };
 
@@ -35,6 +37,7 @@ struct SessionSummary {
   int64_t spins = 0;  // in the history at the end
   int64_t bets_shown = 0;
   int64_t net_units = 0;
+  SessionTable table;
 };
 
 // Opens a journal for reading only. Another program's database, an empty one and a later

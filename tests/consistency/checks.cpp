@@ -336,7 +336,8 @@ void CompareCli(const Played& played, const SessionTruth& t, const journal::Stor
   std::ostringstream expected;
   expected << id << ',' << journal::IsoUtc(listed.started_ms) << ','
            << (listed.ended_ms ? journal::IsoUtc(*listed.ended_ms) : "") << ',' << t.counts.spins
-           << ',' << t.counts.bets_shown << ',' << t.counts.net << '\n';
+           << ',' << t.counts.bets_shown << ',' << t.counts.net << ','
+           << journal::ShownName(listed.table) << '\n';
   c.Expect(list.status == 0 && list.out.find(expected.str()) != std::string::npos,
            "vellaro-sim --list vs readout", expected.str() + " not in\n" + list.out);
   const std::string page_path = played.journal_path + ".html";

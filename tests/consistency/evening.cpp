@@ -501,6 +501,10 @@ std::string Describe(const std::vector<Action>& actions) {
   return text;
 }
 
+void PerformAtTable(host::WindowGame& play, const Action& a) {
+  Perform(play, a, "");
+}
+
 Evening RandomEvening(uint64_t seed) {
   Dice pick(seed);
   Evening evening;

@@ -17,6 +17,10 @@
 #include "session/game_risk.h"
 #include "session/session_track.h"
 
+namespace vellaro::host {
+class WindowGame;
+}
+
 namespace vellaro::consistency {
 
 // When every evening begins, in virtual time (ms since the epoch).
@@ -118,6 +122,10 @@ struct Played {
   int failed_writes = 0;  // actions after which the journal was off for a failed write
   int restarts = 0;       // the window started again
 };
+
+// One action passed on to the game of `play`, as the window passes it (the journal's
+// troubles aside: they need the evening's folder).
+void PerformAtTable(host::WindowGame& play, const Action& a);
 
 // Plays `evening` with its journal in `folder`. Ends with the journal written and idle.
 Played Play(const Evening& evening, const std::string& folder);

@@ -121,7 +121,7 @@ if [[ -n $sim ]]; then
   play 17 # Black wins the 2 units played anyway
   journal=$out/data/vellaro/journal.sqlite
   listed=$("$sim" --journal "$journal" --list) || fail "vellaro-sim --list: $listed"
-  IFS=, read -r _ _ _ list_spins list_shown list_net <<<"$(tail -1 <<<"$listed")"
+  IFS=, read -r _ _ _ list_spins list_shown list_net _ <<<"$(tail -1 <<<"$listed")"
   summary=$("$sim" --journal "$journal" --session last --summary) ||
     fail "the replay of the session failed: $summary"
   field() { sed -n "s/^$1: //p" <<<"$summary"; }

@@ -169,6 +169,7 @@ void ExpectCopiedWhole(const StoredSession& was, const StoredSession& is) {
   EXPECT_EQ(is.settings, was.settings);
   EXPECT_EQ(is.started_ms, was.started_ms);
   EXPECT_EQ(is.ended_ms, was.ended_ms);
+  EXPECT_EQ(is.table, was.table);
   ASSERT_EQ(is.events.size(), was.events.size());
   for (size_t i = 0; i < is.events.size(); ++i) {
     EXPECT_EQ(is.events[i].event, was.events[i].event) << i;
@@ -178,7 +179,7 @@ void ExpectCopiedWhole(const StoredSession& was, const StoredSession& is) {
 }
 
 // A damaged journal keeps what still reads and replays: each such session is copied whole
-// (options, events, times) into the new journal, and the evening on show, not ended, is
+// (options, table, events, times) into the new journal, and the evening on show, not ended, is
 // the one the window resumes.
 TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResumes) {
   testing::TempFolder folder;
@@ -201,6 +202,7 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
   {
     Database db(damaged, Database::Access::kReadWrite);
     db.Exec("UPDATE event_blocks SET count = count + 1 WHERE session_id = 2");
+    db.Exec("UPDATE sessions SET table_name = 'Nord', table_place = 2 WHERE id = 3");
   }
   Database before = OpenForReading(damaged);
   const StoredSession first = LoadSession(before, 1);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -243,6 +244,30 @@ TEST(Journal, AReopenedSessionGoesOnAsOneAndIsTheOneResumed) {
   EXPECT_EQ(SessionToResume(journal)->id, second) << "reopened twice over";
 }
 
+// Two tables' journals on one connection: each writes its own session, event by event in
+// turn, a table renamed is written to its session at once, and the next session of that
+// table starts at it.
+TEST(Journal, AnotherTableWritesItsOwnSessionThroughTheSameConnection) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  JournaledGame first(path);
+  std::unique_ptr<Journal> second = first.journal.ForAnotherTable();
+  second->StartSession(Settings{}, {std::nullopt, 1});
+  for (int n : {4, 9, 12}) {
+    first.h.Spin(n);
+    second->Record(SpinAccepted{n, n + 1});
+  }
+  second->SetTable({"Nord", 1});
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(SessionIds(reader), (std::vector<int64_t>{1, 2}));
+  EXPECT_EQ(Records(LoadSession(reader, 1)), Records(first.heard)) << "the first table's alone";
+  const StoredSession two = LoadSession(reader, 2);
+  ASSERT_EQ(two.events.size(), 3u);
+  EXPECT_EQ(Encode(two.events[2].event), Encode(SpinAccepted{12, 13}));
+  EXPECT_EQ(two.table, (SessionTable{"Nord", 1}));
+  EXPECT_EQ(LoadSession(reader, 1).table, SessionTable{});
+}
+
 // A long session is stored in blocks that grow commit by commit: few rows, each small
 // enough for one page, with every event back in order and its time kept, across a reopen
 // that goes on in a new block.
@@ -322,6 +347,34 @@ TEST(JournalSchema, MigratesAVersion1File) {
   EXPECT_FALSE(stored.events[0].at_ms.has_value());
   EXPECT_EQ(Encode(stored.events[1].event), Encode(SpinUndone{1, 17}));
   EXPECT_EQ(Summarize(stored).spins, 0);
+}
+
+// Each session keeps the table it was played at: the name the player typed, as typed, or
+// none, shown as "Table N" by its place; a place no window could have is damage.
+TEST(JournalSchema, EachSessionKeepsItsTable) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  {
+    JournaledGame g(path);
+    g.h.Spins({3, 4});
+    g.journal.StartSession(Settings{}, {"Wheel \"7\", live", 2});
+    g.journal.StartSession(Settings{}, {std::nullopt, 4});
+  }
+  {
+    Database reader = OpenForReading(path);
+    const std::vector<SessionSummary> list = ListSessions(reader);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].table, SessionTable{});
+    EXPECT_EQ(ShownName(list[0].table), "Table 1");
+    EXPECT_EQ(list[1].table, (SessionTable{"Wheel \"7\", live", 2}));
+    EXPECT_EQ(ShownName(list[1].table), "Wheel \"7\", live");
+    EXPECT_EQ(LoadSession(reader, 3).table, (SessionTable{std::nullopt, 4}));
+    EXPECT_EQ(ShownName(list[2].table), "Table 5");
+  }
+  Database(path, Database::Access::kReadWrite)
+      .Exec("UPDATE sessions SET table_place = 9223372036854775807 WHERE id = 3");
+  Database reader = OpenForReading(path);
+  EXPECT_THROW(LoadSession(reader, 3), BadRecord);
 }
 
 std::string FileBytes(const std::string& path) {

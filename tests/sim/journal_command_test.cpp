@@ -92,11 +92,114 @@ TEST(JournalCommand, ListsTheSessions) {
   const auto rows = Csv(run.out);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "started", "ended", "spins", "bets_shown",
-                                               "net_units"}));
+                                               "net_units", "table"}));
   EXPECT_EQ(rows[1][0], "1");
   EXPECT_EQ(rows[1][1], "2025-12-06T05:46:40Z");
   EXPECT_EQ(rows[1][2], "") << "the session has not ended";
   EXPECT_EQ(rows[1][3], "13");
+}
+
+// Two evenings at one table: the first (four spins) is left open when the second (two
+// spins) starts, and the player continues the first once the second is played.
+std::string TwoEveningsTheFirstContinued(const testing::TempFolder& folder) {
+  std::string path = folder.File("journal.sqlite");
+  { testing::JournaledGame(path).h.Spins({17, 25, 0, 3}); }
+  testing::JournaledGame second(path);
+  second.h.Spins({4, 6});
+  EXPECT_TRUE(second.journal.ReopenSession(1));
+  return path;
+}
+
+// A journal written before sessions had tables: the columns the tables brought dropped and
+// the mark taken off, so that only the exact tables of a version-5 journal make it ours.
+void MakeItAVersion5Journal(const std::string& path) {
+  journal::Database db(path, journal::Database::Access::kReadWrite);
+  db.Exec(
+      "ALTER TABLE sessions DROP COLUMN table_name; ALTER TABLE sessions DROP COLUMN "
+      "table_place; PRAGMA user_version = 5; PRAGMA application_id = 0;");
+}
+
+// A journal from before tables is one table, "Table 1": brought up to date, every session
+// still replays to the same summary, and each row of the list is the row it was.
+TEST(JournalCommand, AJournalFromBeforeTablesIsOneTableAndKeepsEverySession) {
+  testing::TempFolder folder;
+  const std::string path = TwoEveningsTheFirstContinued(folder);
+  MakeItAVersion5Journal(path);
+  const auto replays = [&] {
+    std::vector<std::string> summaries;
+    for (const char* id : {"1", "2", "last"}) {
+      const SimRun run = Sim({"--journal", path, "--session", id, "--summary"});
+      EXPECT_EQ(run.status, kExitOk) << id << run.err;
+      summaries.push_back(run.out);
+    }
+    return summaries;
+  };
+  const SimRun old_list = Sim({"--journal", path, "--list"});
+  ASSERT_EQ(old_list.status, kExitOk) << old_list.err;
+  const std::vector<std::string> old_replays = replays();
+  {
+    journal::Journal migrated(path);
+    ASSERT_EQ(migrated.database().QueryInt("PRAGMA user_version"), 6);
+  }
+  EXPECT_EQ(Sim({"--journal", path, "--list"}).out, old_list.out);
+  EXPECT_EQ(replays(), old_replays);
+  const auto rows = Csv(old_list.out);
+  ASSERT_EQ(rows.size(), 3u);
+  for (size_t row = 1; row < rows.size(); ++row) {
+    ASSERT_EQ(rows[row].size(), 7u) << row;
+    EXPECT_EQ(rows[row][6], "Table 1") << row;
+  }
+  EXPECT_EQ(rows[1][3], "4");
+  EXPECT_EQ(rows[2][3], "2");
+}
+
+// "last" is the evening the player continued last, not the one started last.
+TEST(JournalCommand, TheLastSessionIsTheEveningContinuedLast) {
+  testing::TempFolder folder;
+  const std::string path = TwoEveningsTheFirstContinued(folder);
+  const SimRun last = Sim({"--journal", path, "--session", "last", "--summary"});
+  ASSERT_EQ(last.status, kExitOk) << last.err;
+  EXPECT_EQ(last.out, Sim({"--journal", path, "--session", "1", "--summary"}).out);
+  EXPECT_NE(last.out, Sim({"--journal", path, "--session", "2", "--summary"}).out);
+}
+
+// The list names each session's table as the player sees it, the name the player typed
+// kept as typed (quoted where CSV needs it); --table lists one table's sessions.
+TEST(JournalCommand, TheListNamesTheTablesAndListsOneOnAsking) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  const std::string typed = "Casino \"Nord\", live";
+  {
+    testing::JournaledGame g(path);
+    g.h.Spins({5, 7});
+    g.journal.StartSession({}, {typed, 1});
+    g.journal.StartSession({}, {std::nullopt, 2});
+    g.journal.StartSession({}, {typed, 0});
+  }
+  const SimRun all = Sim({"--journal", path, "--list"});
+  ASSERT_EQ(all.status, kExitOk) << all.err;
+  const std::string quoted = ",\"Casino \"\"Nord\"\", live\"\n";
+  EXPECT_NE(all.out.find(",Table 1\n"), std::string::npos) << all.out;
+  EXPECT_NE(all.out.find(",Table 3\n"), std::string::npos) << all.out;
+  const SimRun one = Sim({"--journal", path, "--list", "--table", typed});
+  ASSERT_EQ(one.status, kExitOk) << one.err;
+  const auto rows = Csv(one.out);
+  ASSERT_EQ(rows.size(), 3u) << one.out;
+  EXPECT_EQ(rows[1][0], "2");
+  EXPECT_EQ(rows[2][0], "4");
+  EXPECT_EQ(one.out.substr(one.out.size() - quoted.size()), quoted);
+  const SimRun third = Sim({"--journal", path, "--list", "--table", "Table 3"});
+  ASSERT_EQ(Csv(third.out).size(), 2u) << third.out;
+  EXPECT_EQ(Csv(third.out)[1][0], "3");
+  EXPECT_EQ(Csv(third.out)[1][6], "Table 3");
+  const SimRun first = Sim({"--journal", path, "--list", "--table", "Table 1"});
+  ASSERT_EQ(Csv(first.out).size(), 2u) << first.out;
+  EXPECT_EQ(Csv(first.out)[1][3], "2");
+  EXPECT_EQ(Csv(Sim({"--journal", path, "--list", "--table", "Table 9"}).out).size(), 1u)
+      << "no session at that table: the header alone";
+  const SimRun refused = Sim({"--journal", path, "--session", "1", "--table", typed});
+  EXPECT_EQ(refused.status, kExitBadInput);
+  EXPECT_EQ(refused.err, "vellaro-sim: --table goes with --list\n");
 }
 
 TEST(JournalCommand, TheReplayedTraceIsWhatTheWindowShowed) {
@@ -604,9 +707,9 @@ TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
   }
   journal::Database(marked, journal::Database::Access::kReadWrite)
       .Exec("PRAGMA application_id = 7");
-  journal::Database(later, journal::Database::Access::kReadWrite).Exec("PRAGMA user_version = 6");
+  journal::Database(later, journal::Database::Access::kReadWrite).Exec("PRAGMA user_version = 7");
   files.emplace_back(marked, others);
-  files.emplace_back(later, "the journal was written by a later version of Vellaro (schema 6)");
+  files.emplace_back(later, "the journal was written by a later version of Vellaro (schema 7)");
   for (const auto& [file, why] : files) {
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"--journal", file, "--list"}, {"--journal", file, "--session", "last"}}) {

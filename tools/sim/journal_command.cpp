@@ -18,6 +18,7 @@
 #include "text/translate.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
+#include "tools/sim/report.h"
 #include "tools/sim/summary.h"
 #include "tools/sim/trace.h"
 
@@ -30,6 +31,7 @@ namespace {
 struct JournalCommand {
   std::string file;
   bool list = false;
+  std::optional<std::string> table;    // the list's sessions at the table of this name
   std::optional<std::string> session;  // an id or "last"
   std::optional<BettingSystem> system;
   std::optional<std::string> export_log;
@@ -53,7 +55,11 @@ const JournalOption kJournalOptions[] = {
      [](JournalCommand& c, const std::string& v) { c.file = v; }},
     {{"--list", "", N_("list them, one CSV line per session")},
      [](JournalCommand& c, const std::string&) { c.list = true; }},
-    {{"--session", "ID", N_("replay session ID (or last) and print its trace")},
+    {{"--table", "NAME", N_("... only those played at the table NAME")},
+     [](JournalCommand& c, const std::string& v) { c.table = v; }},
+    {{"--session", "ID",
+      N_("replay session ID, or last (the evening continued\n"
+         "last), and print its trace")},
      [](JournalCommand& c, const std::string& v) { c.session = v; }},
     {{"--system", "NAME", N_("... with another betting system throughout (a what-if)")},
      [](JournalCommand& c, const std::string& v) {
@@ -78,8 +84,8 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
                                   [&](const JournalOption& o) { return o.help.name == arg; });
     if (row == std::end(kJournalOptions)) {
       throw JournalUsage(
-          TrFormat("{1} does not combine with --journal (which takes --list, or --session with "
-                   "--system, --summary, --export-log and --report)",
+          TrFormat("{1} does not combine with --journal (which takes --list with --table, or "
+                   "--session with --system, --summary, --export-log and --report)",
                    {arg}));
     }
     std::string value;
@@ -96,17 +102,29 @@ JournalCommand Parse(const std::vector<std::string_view>& args) {
     throw JournalUsage(
         Tr("--list does not combine with --system, --summary, --export-log or --report"));
   }
+  if (command.table && !command.list) throw JournalUsage(Tr("--table goes with --list"));
   return command;
 }
 
-int List(journal::Database& db, std::ostream& out) {
-  out << "id,started,ended,spins,bets_shown,net_units\n";
+// The table's name is the one the player sees, and the one --table picks by.
+int List(journal::Database& db, const JournalCommand& command, std::ostream& out) {
+  out << "id,started,ended,spins,bets_shown,net_units,table\n";
   for (const journal::SessionSummary& s : journal::ListSessions(db)) {
+    const std::string table = journal::ShownName(s.table);
+    if (command.table && table != *command.table) continue;
     out << s.id << ',' << journal::IsoUtc(s.started_ms) << ','
         << (s.ended_ms ? journal::IsoUtc(*s.ended_ms) : std::string()) << ',' << s.spins << ','
-        << s.bets_shown << ',' << s.net_units << '\n';
+        << s.bets_shown << ',' << s.net_units << ',' << CsvField(table) << '\n';
   }
   return kExitOk;
+}
+
+// "last": the evening continued last, started or taken up again, whichever table it was
+// played at. The known sessions are read first, so that a damaged file is said to be one.
+std::optional<int64_t> LastEvening(journal::Database& db) {
+  const std::optional<int64_t> known = journal::LastKnownSessionId(db);
+  if (!known) return std::nullopt;
+  return journal::LastOpenedSessionId(db).value_or(*known);
 }
 
 // Whether the player set a session limit at any point of the session.
@@ -162,7 +180,7 @@ int ReplayStored(journal::Database& db, const JournalCommand& command, std::ostr
                  std::ostream& err) {
   int64_t id = 0;
   if (*command.session == "last") {
-    const auto last = journal::LastKnownSessionId(db);
+    const auto last = LastEvening(db);
     if (!last) {
       err << "vellaro-sim: " << Tr("the journal holds no session") << '\n';
       return kExitBadInput;
@@ -258,7 +276,7 @@ int RunJournalCommand(const std::vector<std::string_view>& args, std::ostream& o
   int status = kExitOk;
   try {
     journal::Database db = journal::OpenForReading(command.file);
-    status = command.list ? List(db, buffered) : ReplayStored(db, command, buffered, err);
+    status = command.list ? List(db, command, buffered) : ReplayStored(db, command, buffered, err);
   } catch (const journal::SqliteError& e) {
     if (journal::IsDamage(e)) return Damaged(command.file, e.reason(), err);
     err << "vellaro-sim: " << command.file << ": " << e.what() << '\n';

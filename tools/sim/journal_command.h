@@ -2,7 +2,9 @@
 
 // vellaro-sim --journal FILE: the sessions the window journaled, listed or replayed.
 //   --list                 one CSV line per session
-//   --session ID|last      replays a stored session; its trace is what the window showed
+//     --table NAME         ... of the sessions played at the table NAME
+//   --session ID|last      replays a stored session (last: the evening continued last); its
+//                          trace is what the window showed
 //     --system NAME        ... with another betting system throughout (a what-if)
 //     --summary            ... and prints what it came to instead of the trace
 //     --export-log FILE    ... and writes its spins in the game-log format

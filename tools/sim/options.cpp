@@ -570,7 +570,7 @@ constexpr std::string_view kHelpUsage =
        "  or:  vellaro-sim [OPTIONS] --random N [--seed S] [--summary]\n"
        // One line each, within 80 columns: help2man reads no continued usage line.
        "  or:  vellaro-sim [OPTIONS] --runs N --spins M [--threads T] [--format FORMAT]\n"
-       "  or:  vellaro-sim --journal FILE --list\n"
+       "  or:  vellaro-sim --journal FILE --list [--table NAME]\n"
        "  or:  vellaro-sim --journal FILE --session ID|last [--system NAME] [--summary]\n"
        "Replays a spin log (one number 0 to 36, \"undo\" or \"redo\" per line, or numbers\n"
        "separated by blanks, commas or semicolons; a CSV file with --column or a name\n"

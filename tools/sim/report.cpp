@@ -151,14 +151,6 @@ std::vector<const Column*> ColumnsOf(const RunSetup& setup, Style style) {
   return columns;
 }
 
-// A text field of CSV, quoted where a comma, a quote or a line end would break the row.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 std::vector<PlayedSystem> SystemsOf(const std::vector<SystemSpread>& systems) {
   std::vector<PlayedSystem> played;
   played.reserve(systems.size());
@@ -411,6 +403,13 @@ std::string Wrapped(std::string_view text, size_t width) {
     text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
   }
   return lines + '\n';
+}
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 std::string Whole(__int128 value) {

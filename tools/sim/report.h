@@ -45,5 +45,7 @@ std::string Wrapped(std::string_view text, size_t width = 88);
 
 // A 128-bit integer in decimal.
 std::string Whole(__int128 value);
+// A text field of CSV, quoted where a comma, a quote or a line end would break the row.
+std::string CsvField(const std::string& text);
 
 }  // namespace vellaro::sim
