@@ -16,16 +16,20 @@
 # installed. Exit status: 0 when every applicable fault is caught or explained, 1 otherwise.
 # $VELLARO_MUTATION_DIR/times.log keeps each fault's seconds and what decided it.
 #
-# What a fault costs. Measured on two cores shared with four other developers' builds (load
-# about 15): with the dev build's flags (-O2 -g, GNU ld) a fault in betting/ recompiled its
+# What a fault costs, measured on two cores shared with four other developers' builds (load
+# 15-20). With the dev build's flags (-O2 -g, GNU ld) a fault in betting/ recompiled its
 # file in about 20 s and relinked the four programs in about 35 CPU-seconds (the core tests
-# alone 14-21 s); CTest then started one process per
-# case, about 35 s for the `unit` cases when nothing failed early. Now the scratch build
-# compiles at -O1 without debug information and links with lld when it is installed (the
-# same file 5 s, each link 1-3 s), and the tests begin with a quick look: each GoogleTest
-# program runs its `unit` cases in one process and stops at the first failure, which CTest
-# then runs again on its own to confirm. A fault so caught took 8-22 s in all. A fault
-# the quick look misses gets the CTest run of before: the `unit` tests, then the others.
+# alone 14-21 s); CTest then started one process per case, about 35 s for the `unit` cases
+# when nothing failed early. Now the scratch build compiles at -O1 without debug
+# information and links with lld when it is installed (the same file 5 s, each link 1-3
+# s), and the tests begin with a quick look: each GoogleTest program runs its `unit` cases
+# in one process, the first program to fail stops the others, and CTest runs the failed
+# case again on its own to confirm. A fault so caught took 8-13 s with one run on the
+# machine, 15-25 s with two. A fault the quick look misses gets the CTest run of before
+# (the `unit` tests, then the others): 60-80 s when a test outside the GoogleTest programs
+# catches it. A fault in a header many files include recompiles some 45 of them, test files
+# among them: 8 minutes at that load. The build and test of the unchanged source, with
+# everything it compiles found in ccache, took 4-8 minutes.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 list=$root/scripts/mutations.txt
