@@ -132,7 +132,7 @@ class AddSpinsTest : public QObject {
     QVERIFY(!dialog().isVisible());
     QCOMPARE(game().SpinsInHistory(), int64_t{6});
     QVERIFY(!game().AnalysisRunning());  // each analysis ran to its end
-    QCOMPARE(game().controls().NumbersList.back(), std::string("11"));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.back(), std::string("11"));
     QCOMPARE(w().session_track().points().size(), size_t{6});  // the panel follows
     QVERIFY(game().BetOnShow());
   }
@@ -312,3 +312,4 @@ class AddSpinsTest : public QObject {
 
 QTEST_MAIN(AddSpinsTest)
 #include "add_spins_test.moc"
+#include "support/game_peer.h"

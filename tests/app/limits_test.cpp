@@ -271,7 +271,7 @@ class LimitsTest : public QObject {
     QVERIFY(!BannerShown());
     QVERIFY(!Shown(w(), "ContinueAnyway"));
     QVERIFY(AnyChipShown());
-    QCOMPARE(game().state().Stake, 2);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 2);
   }
 
   void aStopLossReachedSaysSoWithTheNetResult() {
@@ -342,7 +342,7 @@ class LimitsTest : public QObject {
     QVERIFY(!game().WithheldBet());
     QVERIFY(!BannerShown());
     QVERIFY(AnyChipShown());
-    QCOMPARE(game().state().Stake, 2);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 2);
     Enter(kLosing);
     QVERIFY(!BannerShown());
     QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -3"));
@@ -510,3 +510,4 @@ class LimitsTest : public QObject {
 
 QTEST_MAIN(LimitsTest)
 #include "limits_test.moc"
+#include "support/game_peer.h"

@@ -166,7 +166,7 @@ class PresentationTest : public QObject {
     int shortened = 0;
     for (const int64_t value : StakesToTry()) {
       const QString exact = QString::number(value);
-      vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = exact.toStdString();
+      vellaro::vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = exact.toStdString();
       w().Sync();
       const QString shown = stake->text();
       const int width = QFontMetrics(stake->font()).horizontalAdvance(shown);
@@ -189,7 +189,7 @@ class PresentationTest : public QObject {
     }
     QVERIFY(shortened > 0);
     // Small stakes keep the design's font and no tooltip.
-    vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = "8";
+    vellaro::vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = "8";
     w().Sync();
     QCOMPARE(stake->font(), design);
     QCOMPARE(stake->text(), QStringLiteral("8"));
@@ -199,8 +199,8 @@ class PresentationTest : public QObject {
   void aWideStakeSitsOnADarkPlateOverTheRim() {
     // White digits over the orange rim are lost: a stake wider than the dark centre is
     // drawn on a plate of its own.
-    vellaro::GamePeer::Controls(game()).Chip[2].visible = true;
-    vellaro::GamePeer::Controls(game()).BetSizeShow[2].visible = true;
+    vellaro::vellaro::GamePeer::Controls(game()).Chip[2].visible = true;
+    vellaro::vellaro::GamePeer::Controls(game()).BetSizeShow[2].visible = true;
     QWidget* stake = Named(w(), "StakeRed");
     const auto orange_behind_text = [&] {
       const QImage drawn = w().grab(stake->geometry()).toImage();
@@ -214,12 +214,12 @@ class PresentationTest : public QObject {
       }
       return orange;
     };
-    vellaro::GamePeer::State(game()).Stake = 81000;
+    vellaro::vellaro::GamePeer::State(game()).Stake = 81000;
     vellaro::GamePeer::ShowValuesTick(game());
     w().Sync();
     QCOMPARE(static_cast<QLabel*>(stake)->text(), QStringLiteral("81000"));
     const int wide = orange_behind_text();
-    vellaro::GamePeer::State(game()).Stake = 8;
+    vellaro::vellaro::GamePeer::State(game()).Stake = 8;
     vellaro::GamePeer::ShowValuesTick(game());
     w().Sync();
     const int narrow = orange_behind_text();
@@ -283,7 +283,7 @@ class PresentationTest : public QObject {
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     QTest::mouseClick(modes, Qt::LeftButton);
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(game().controls().GameModes.index, 0);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 0);
     QCOMPARE(modes->currentIndex(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
   }
@@ -423,7 +423,7 @@ class PresentationTest : public QObject {
     QVERIFY(!create->isFlat());
     QVERIFY(!reset->isFlat());
     QTest::mouseClick(create, Qt::LeftButton);
-    QCOMPARE(game().state().ModeId, 5);
+    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 5);
     QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 14 spins left"));
     for (int n : {1, 2, 3, 4}) ClickTile(w(), n);
     QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 10 spins left"));
@@ -431,8 +431,8 @@ class PresentationTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 9 spins left"));
     // Once it has chosen, the readout names the column it plays.
-    vellaro::GamePeer::State(game()).MatrixFlag = 1;
-    vellaro::GamePeer::State(game()).MatrixColumn = 3;
+    vellaro::vellaro::GamePeer::State(game()).MatrixFlag = 1;
+    vellaro::vellaro::GamePeer::State(game()).MatrixColumn = 3;
     w().Sync();
     QCOMPARE(Readout(), QString::fromUtf8("MATRIX column 3 \u00b7 spin 5"));
     QTest::mouseClick(reset, Qt::LeftButton);
@@ -443,7 +443,7 @@ class PresentationTest : public QObject {
     OpenOptions();
     auto* length = static_cast<QSpinBox*>(Named(w(), "MatrixLearning"));
     for (const char* text : {"10", "99999", "2147483647"}) {
-      vellaro::GamePeer::Controls(game()).N_Count.text = text;
+      vellaro::vellaro::GamePeer::Controls(game()).N_Count.text = text;
       w().Sync();
       QCOMPARE(length->text(), QString::fromLatin1(text));
       const bool whole =
@@ -528,7 +528,7 @@ class PresentationTest : public QObject {
     auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
     systems->setFocus();
     QTest::keyClick(systems, Qt::Key_End);
-    QCOMPARE(game().controls().BetStrategy.index, 5);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).BetStrategy.index, 5);
     QWidget* box = Named(w(), name.toLatin1().constData());
     QVERIFY(box->isEnabled());
     const QImage drawn = Rendered(box);

@@ -366,6 +366,17 @@ void TakeRestarted(host::WindowGame& window, SessionTruth before, Recorder& reco
   }
 }
 
+// The window closed and started again, once its journal holds all.
+template <typename Start>
+void Restart(std::unique_ptr<host::WindowGame>& window, const Start& start, Recorder& recorder,
+             Played& played) {
+  SessionTruth before = recorder.Now();
+  ++played.restarts;
+  window.reset();
+  window = start();
+  TakeRestarted(*window, std::move(before), recorder, played);
+}
+
 // A window started again that did not resume its session begins the next at the player's
 // first action: without one, there is none. The journal then writes what it still holds.
 void EndEvening(host::WindowGame& play, Recorder& recorder, Played& played) {
@@ -435,13 +446,7 @@ Played Play(const Evening& evening, const std::string& folder) {
     if (host != nullptr && host->event == HostEvent::kNewSession) {
       if (!play.game().AnalysisRunning()) NewSession(play, recorder, played);
     } else if (host != nullptr && host->event == HostEvent::kRestart) {
-      if (JournalHoldsAll(play)) {
-        SessionTruth before = recorder.Now();
-        ++played.restarts;
-        window.reset();
-        window = start();
-        TakeRestarted(*window, std::move(before), recorder, played);
-      }
+      if (JournalHoldsAll(play)) Restart(window, start, recorder, played);
     } else if (const auto* wait = std::get_if<Wait>(&a)) {
       // A pause is none of the window's actions: the timers tick outside any batch.
       recorder.BeforeAction(a);
