@@ -24,6 +24,7 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "front/game_view.h"
+#include "support/game_peer.h"
 #include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
@@ -312,4 +313,3 @@ class AddSpinsTest : public QObject {
 
 QTEST_MAIN(AddSpinsTest)
 #include "add_spins_test.moc"
-#include "support/game_peer.h"

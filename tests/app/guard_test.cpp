@@ -38,7 +38,7 @@ class GuardTest : public QObject {
     ClickTile(window, 7);
     ClickTile(window, 8);
     // The third spin reads the previous number back from the strip.
-    vellaro::vellaro::GamePeer::Controls(window.game()).HisNum[0].caption = std::string(1, 'x');
+    vellaro::GamePeer::Controls(window.game()).HisNum[0].caption = std::string(1, 'x');
     ClickTile(window, 9);
     QCOMPARE(errors_, QStringList{QStringLiteral("'x' is not a valid integer value")});
     // The rest of that spin is skipped: the strip was not shifted.
@@ -48,7 +48,7 @@ class GuardTest : public QObject {
     // The window still answers the pointer and the timers keep ticking.
     MoveTo(window, CentreOf(window, "Tile12"));
     QVERIFY(Shown(window, "TileLit12"));
-    vellaro::vellaro::GamePeer::Controls(window.game()).Label30.caption.clear();
+    vellaro::GamePeer::Controls(window.game()).Label30.caption.clear();
     QTRY_COMPARE(vellaro::GamePeer::Controls(window.game()).Label30.caption,
                  std::string("1000000"));
     QCOMPARE(errors_.size(), 1);

@@ -24,6 +24,7 @@
 #include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "replay/session_replay.h"
+#include "support/game_peer.h"
 #include "support/temp_folder.h"
 #include "window_driver.h"
 
@@ -727,4 +728,3 @@ class JournalWindowTest : public QObject {
 
 QTEST_MAIN(JournalWindowTest)
 #include "journal_window_test.moc"
-#include "support/game_peer.h"

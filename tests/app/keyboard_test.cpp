@@ -25,6 +25,7 @@
 #include "app/player_guide.h"
 #include "app/readout.h"
 #include "app/session_panel_window.h"
+#include "support/game_peer.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 
@@ -582,4 +583,3 @@ class KeyboardTest : public QObject {
 
 QTEST_MAIN(KeyboardTest)
 #include "keyboard_test.moc"
-#include "support/game_peer.h"

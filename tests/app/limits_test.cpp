@@ -19,6 +19,7 @@
 #include "app/session_readout.h"
 #include "betting/withheld_text.h"
 #include "env/virtual_scheduler.h"
+#include "support/game_peer.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -510,4 +511,3 @@ class LimitsTest : public QObject {
 
 QTEST_MAIN(LimitsTest)
 #include "limits_test.moc"
-#include "support/game_peer.h"

@@ -43,6 +43,7 @@
 #include "session/ruin.h"
 #include "session/wheel_statistics.h"
 #include "temporary_home.h"
+#include "tests/support/game_peer.h"
 #include "tools/sim/summary.h"
 
 namespace act = vellaro::act;
@@ -686,4 +687,3 @@ class PanelTest : public QObject {
 
 QTEST_MAIN(PanelTest)
 #include "panel_test.moc"
-#include "support/game_peer.h"

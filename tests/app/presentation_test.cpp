@@ -166,7 +166,7 @@ class PresentationTest : public QObject {
     int shortened = 0;
     for (const int64_t value : StakesToTry()) {
       const QString exact = QString::number(value);
-      vellaro::vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = exact.toStdString();
+      vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = exact.toStdString();
       w().Sync();
       const QString shown = stake->text();
       const int width = QFontMetrics(stake->font()).horizontalAdvance(shown);
@@ -189,7 +189,7 @@ class PresentationTest : public QObject {
     }
     QVERIFY(shortened > 0);
     // Small stakes keep the design's font and no tooltip.
-    vellaro::vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = "8";
+    vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = "8";
     w().Sync();
     QCOMPARE(stake->font(), design);
     QCOMPARE(stake->text(), QStringLiteral("8"));
@@ -199,8 +199,8 @@ class PresentationTest : public QObject {
   void aWideStakeSitsOnADarkPlateOverTheRim() {
     // White digits over the orange rim are lost: a stake wider than the dark centre is
     // drawn on a plate of its own.
-    vellaro::vellaro::GamePeer::Controls(game()).Chip[2].visible = true;
-    vellaro::vellaro::GamePeer::Controls(game()).BetSizeShow[2].visible = true;
+    vellaro::GamePeer::Controls(game()).Chip[2].visible = true;
+    vellaro::GamePeer::Controls(game()).BetSizeShow[2].visible = true;
     QWidget* stake = Named(w(), "StakeRed");
     const auto orange_behind_text = [&] {
       const QImage drawn = w().grab(stake->geometry()).toImage();
@@ -214,12 +214,12 @@ class PresentationTest : public QObject {
       }
       return orange;
     };
-    vellaro::vellaro::GamePeer::State(game()).Stake = 81000;
+    vellaro::GamePeer::State(game()).Stake = 81000;
     vellaro::GamePeer::ShowValuesTick(game());
     w().Sync();
     QCOMPARE(static_cast<QLabel*>(stake)->text(), QStringLiteral("81000"));
     const int wide = orange_behind_text();
-    vellaro::vellaro::GamePeer::State(game()).Stake = 8;
+    vellaro::GamePeer::State(game()).Stake = 8;
     vellaro::GamePeer::ShowValuesTick(game());
     w().Sync();
     const int narrow = orange_behind_text();
@@ -431,8 +431,8 @@ class PresentationTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 9 spins left"));
     // Once it has chosen, the readout names the column it plays.
-    vellaro::vellaro::GamePeer::State(game()).MatrixFlag = 1;
-    vellaro::vellaro::GamePeer::State(game()).MatrixColumn = 3;
+    vellaro::GamePeer::State(game()).MatrixFlag = 1;
+    vellaro::GamePeer::State(game()).MatrixColumn = 3;
     w().Sync();
     QCOMPARE(Readout(), QString::fromUtf8("MATRIX column 3 \u00b7 spin 5"));
     QTest::mouseClick(reset, Qt::LeftButton);
@@ -443,7 +443,7 @@ class PresentationTest : public QObject {
     OpenOptions();
     auto* length = static_cast<QSpinBox*>(Named(w(), "MatrixLearning"));
     for (const char* text : {"10", "99999", "2147483647"}) {
-      vellaro::vellaro::GamePeer::Controls(game()).N_Count.text = text;
+      vellaro::GamePeer::Controls(game()).N_Count.text = text;
       w().Sync();
       QCOMPARE(length->text(), QString::fromLatin1(text));
       const bool whole =

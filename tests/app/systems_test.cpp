@@ -22,6 +22,7 @@
 #include "app/system_box.h"
 #include "app/system_editor.h"
 #include "env/virtual_scheduler.h"
+#include "support/game_peer.h"
 #include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
@@ -359,5 +360,4 @@ class SystemsTest : public QObject {
 };
 
 QTEST_MAIN(SystemsTest)
-#include "support/game_peer.h"
 #include "systems_test.moc"

@@ -303,14 +303,14 @@ class WindowTest : public QObject {
     };
     const QColor gold(210, 159, 4);
     QCOMPARE(drawn().pixelColor(0, 3), QColor(Qt::black));
-    vellaro::vellaro::GamePeer::Controls(game()).CGauge1.Set(50);
+    vellaro::GamePeer::Controls(game()).CGauge1.Set(50);
     w().Sync();
     QImage half = drawn();
     QCOMPARE(half.pixelColor(0, 0), gold);
     QCOMPARE(half.pixelColor(229, 5), gold);
     QCOMPARE(half.pixelColor(230, 0), QColor(Qt::black));
     QCOMPARE(half.pixelColor(459, 5), QColor(Qt::black));
-    vellaro::vellaro::GamePeer::Controls(game()).CGauge1.Set(100);
+    vellaro::GamePeer::Controls(game()).CGauge1.Set(100);
     w().Sync();
     QCOMPARE(drawn().pixelColor(459, 5), gold);
   }
@@ -557,9 +557,9 @@ class WindowTest : public QObject {
     // The engine locks a box before the widget has learnt of it and refuses the click: the
     // widget must not keep Qt's toggle.
     auto* cat_rows = static_cast<QCheckBox*>(Named(w(), "CatRows"));
-    vellaro::vellaro::GamePeer::Controls(game()).CatRows.enabled = true;
+    vellaro::GamePeer::Controls(game()).CatRows.enabled = true;
     w().Sync();
-    vellaro::vellaro::GamePeer::Controls(game()).CatRows.enabled = false;
+    vellaro::GamePeer::Controls(game()).CatRows.enabled = false;
     cat_rows->click();
     QVERIFY(!vellaro::GamePeer::Controls(game()).CatRows.checked);
     QVERIFY(!cat_rows->isChecked());
