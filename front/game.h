@@ -38,6 +38,11 @@
 
 namespace vellaro {
 
+class GameView;
+struct GameFigures;
+struct GameSnapshot;
+struct NextBet;
+
 class Game : private GameState, private Window {
  public:
   // Builds the controls at their design values, starts the two timers that run from
@@ -62,8 +67,9 @@ class Game : private GameState, private Window {
   void RemoveListener(ListenerId id) { events_.RemoveListener(id); }
 
   // ---- Views for drawing and reporting -----------------------------------------------------
-  const GameState& state() const { return *this; }
-  const Window& controls() const { return *this; }
+  // The state and the controls themselves are private: GameView, the snapshot and the next
+  // bet (front/) make plain values of them for everyone else, and white-box tests read them
+  // through tests/support/game_peer.h.
   // Whether the undo button is offered (a click on it would take the last spin back).
   bool UndoOffered() const { return UndoButton.visible; }
   // The spins in the history now: accepted spins less those taken back.
@@ -153,6 +159,13 @@ class Game : private GameState, private Window {
  private:
   // White-box tests reach the internals through this one door (tests/support/game_peer.h).
   friend class GamePeer;
+  // The readers that make plain values of the state and the controls.
+  friend class GameView;
+  friend GameFigures FiguresOf(const Game& game);
+  friend GameSnapshot SnapshotOf(const Game& game);
+  friend NextBet NextBetOf(const Game& game);
+  const GameState& state() const { return *this; }
+  const Window& controls() const { return *this; }
 
   void FormCreate();
 

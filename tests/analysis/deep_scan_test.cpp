@@ -55,37 +55,37 @@ TEST(DeepScan, RunningSumsFoldIntoTheirRanges) {
   Game& g = h.game;
   GamePeer::State(g).ModeId = 0;
   h.Spin(17);
-  EXPECT_EQ(g.state().DeepSum, 17);
-  EXPECT_EQ(g.state().DeepRemainder, 2);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 17);
+  EXPECT_EQ(GamePeer::State(g).DeepRemainder, 2);
   h.Spin(25);
-  EXPECT_EQ(g.state().DeepSum, 6);
-  EXPECT_EQ(g.state().DeepRemainder, 0);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 6);
+  EXPECT_EQ(GamePeer::State(g).DeepRemainder, 0);
   h.Spin(0);
-  EXPECT_EQ(g.state().DeepSum, 6);
-  EXPECT_EQ(g.state().DeepRemainder, 0);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 6);
+  EXPECT_EQ(GamePeer::State(g).DeepRemainder, 0);
   h.Spins({36, 36, 30});
-  EXPECT_EQ(g.state().DeepSum, 36);  // 6 + 36 + 36 + 30 = 108 = ((108 - 1) mod 36) + 1
-  EXPECT_EQ(g.state().DeepRemainder, 0);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 36);  // 6 + 36 + 36 + 30 = 108 = ((108 - 1) mod 36) + 1
+  EXPECT_EQ(GamePeer::State(g).DeepRemainder, 0);
 }
 
 TEST(DeepScan, AGameOfZerosRecommendsNothing) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({0, 0, 0, 0, 0});
-  EXPECT_EQ(g.state().DeepSum, 0);
-  EXPECT_EQ(g.state().BetChance, -1);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 0);
+  EXPECT_EQ(GamePeer::State(g).BetChance, -1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.state().Balance, 1000000);
-  EXPECT_TRUE(g.controls().GameModes.enabled);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);
+  EXPECT_TRUE(GamePeer::Controls(g).GameModes.enabled);
 
   // Nor may the trend filter turn an earlier mode's choice into a bet: Even left over from
   // another mode, vetoed by a trend on Odd, would show Odd.
   GamePeer::State(g).BetChance = kEven + 1;
   g.Apply(act::SwitchTrendOn{kOdd});
   h.Spin(0);
-  EXPECT_EQ(g.state().BetChance, kEven + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kEven + 1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ class Matrix : public ::testing::Test {
 TEST_F(Matrix, CreateMatrixFillsThreeColumnsFromOneSeedAndSelectsModeFive) {
   testing::Harness fresh;
   Game& m = fresh.game;
-  EXPECT_TRUE(m.controls().CreateMatrixButton.enabled);
-  EXPECT_FALSE(m.controls().ResetMatrixButton.enabled);
+  EXPECT_TRUE(GamePeer::Controls(m).CreateMatrixButton.enabled);
+  EXPECT_FALSE(GamePeer::Controls(m).ResetMatrixButton.enabled);
   m.Apply(act::CreateMatrix{});
   Random expected;
   expected.Seed(static_cast<uint32_t>(fresh.scheduler.NowMs() / 1000));
@@ -39,13 +39,13 @@ TEST_F(Matrix, CreateMatrixFillsThreeColumnsFromOneSeedAndSelectsModeFive) {
     ASSERT_EQ(lines.size(), 3000u);
     for (const std::string& line : lines) ASSERT_EQ(line, std::to_string(expected.Next() % 6));
   }
-  EXPECT_EQ(m.controls().CGauge3.progress, 0);
-  EXPECT_EQ(m.controls().CGauge3.max, 9000);
-  EXPECT_EQ(m.state().ModeId, 5);
-  EXPECT_FALSE(m.controls().CreateMatrixButton.enabled);
-  EXPECT_TRUE(m.controls().ResetMatrixButton.enabled);
-  EXPECT_TRUE(m.controls().GameModes.enabled);
-  EXPECT_TRUE(m.controls().BetStrategy.enabled);
+  EXPECT_EQ(GamePeer::Controls(m).CGauge3.progress, 0);
+  EXPECT_EQ(GamePeer::Controls(m).CGauge3.max, 9000);
+  EXPECT_EQ(GamePeer::State(m).ModeId, 5);
+  EXPECT_FALSE(GamePeer::Controls(m).CreateMatrixButton.enabled);
+  EXPECT_TRUE(GamePeer::Controls(m).ResetMatrixButton.enabled);
+  EXPECT_TRUE(GamePeer::Controls(m).GameModes.enabled);
+  EXPECT_TRUE(GamePeer::Controls(m).BetStrategy.enabled);
 }
 
 TEST_F(Matrix, ATieLengthensLearningAndTheLeaderIsPlayedInTheSameRun) {
@@ -57,22 +57,22 @@ TEST_F(Matrix, ATieLengthensLearningAndTheLeaderIsPlayedInTheSameRun) {
   SetRow(11, "3", "4", "2");  // row 11: column 2 says Odd
   WarmUp();
   h.Spins({1, 1, 1, 2, 36, 36, 36, 36, 36, 36});
-  EXPECT_EQ(g.controls().Adaptive1.tag, 3);
-  EXPECT_EQ(g.controls().Adaptive2.tag, 3);
-  EXPECT_EQ(g.controls().Adaptive3.tag, 1);
-  EXPECT_EQ(g.controls().N_Count.text, "11");
-  EXPECT_EQ(g.state().MatrixFlag, 0);
-  EXPECT_EQ(g.state().BetChance, -1);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive1.tag, 3);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive2.tag, 3);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive3.tag, 1);
+  EXPECT_EQ(GamePeer::Controls(g).N_Count.text, "11");
+  EXPECT_EQ(GamePeer::State(g).MatrixFlag, 0);
+  EXPECT_EQ(GamePeer::State(g).BetChance, -1);
 
   h.Spin(3);
-  EXPECT_EQ(g.controls().Adaptive2.tag, 4);
-  EXPECT_EQ(g.state().MatrixFlag, 1);
-  EXPECT_EQ(g.state().MatrixColumn, 2);
-  EXPECT_EQ(g.controls().AdaptiveList2.colour, (Rgb{0, 0, 128}));
-  EXPECT_EQ(g.state().BetChance, kOdd + 1);
-  EXPECT_TRUE(g.controls().Chip[kOdd].visible);
-  EXPECT_EQ(g.state().MatrixStep, 12);
-  EXPECT_EQ(g.state().Balance, 999999);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive2.tag, 4);
+  EXPECT_EQ(GamePeer::State(g).MatrixFlag, 1);
+  EXPECT_EQ(GamePeer::State(g).MatrixColumn, 2);
+  EXPECT_EQ(GamePeer::Controls(g).AdaptiveList2.colour, (Rgb{0, 0, 128}));
+  EXPECT_EQ(GamePeer::State(g).BetChance, kOdd + 1);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kOdd].visible);
+  EXPECT_EQ(GamePeer::State(g).MatrixStep, 12);
+  EXPECT_EQ(GamePeer::State(g).Balance, 999999);
 }
 
 TEST_F(Matrix, ZeroScoresNothingAndEighteenScoresForLessNotMore) {
@@ -80,29 +80,30 @@ TEST_F(Matrix, ZeroScoresNothingAndEighteenScoresForLessNotMore) {
   SetRow(1, "0", "5", "2");
   WarmUp();
   h.Spin(0);
-  EXPECT_EQ(g.controls().Adaptive1.tag + g.controls().Adaptive2.tag + g.controls().Adaptive3.tag,
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive1.tag + GamePeer::Controls(g).Adaptive2.tag +
+                GamePeer::Controls(g).Adaptive3.tag,
             0);
   h.Spin(18);
-  EXPECT_EQ(g.controls().Adaptive1.tag, 1);
-  EXPECT_EQ(g.controls().Adaptive2.tag, 0);
-  EXPECT_EQ(g.controls().Adaptive3.tag, 1);  // 18 is red
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive1.tag, 1);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive2.tag, 0);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive3.tag, 1);  // 18 is red
 }
 
 TEST_F(Matrix, TheLearningLengthAndTheChosenColumnSurviveResetsAndNewMatrices) {
   GamePeer::Controls(g).N_Count.text = "13";
   GamePeer::State(g).MatrixColumn = 3;
   g.Apply(act::ResetMatrix{});
-  EXPECT_EQ(g.controls().N_Count.text, "13");
-  EXPECT_EQ(g.state().MatrixColumn, 3);
-  EXPECT_TRUE(g.controls().AdaptiveList1.lines.empty());
-  EXPECT_EQ(g.state().MatrixFlag, 0);
-  EXPECT_TRUE(g.controls().CreateMatrixButton.enabled);
-  EXPECT_FALSE(g.controls().ResetMatrixButton.enabled);
-  EXPECT_EQ(g.state().ModeId, 2);              // the mode of the box applies again
-  EXPECT_TRUE(g.controls().Image[7].visible);  // and the board is there for it
+  EXPECT_EQ(GamePeer::Controls(g).N_Count.text, "13");
+  EXPECT_EQ(GamePeer::State(g).MatrixColumn, 3);
+  EXPECT_TRUE(GamePeer::Controls(g).AdaptiveList1.lines.empty());
+  EXPECT_EQ(GamePeer::State(g).MatrixFlag, 0);
+  EXPECT_TRUE(GamePeer::Controls(g).CreateMatrixButton.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).ResetMatrixButton.enabled);
+  EXPECT_EQ(GamePeer::State(g).ModeId, 2);              // the mode of the box applies again
+  EXPECT_TRUE(GamePeer::Controls(g).Image[7].visible);  // and the board is there for it
   g.Apply(act::CreateMatrix{});
-  EXPECT_EQ(g.controls().N_Count.text, "13");
-  EXPECT_EQ(g.state().MatrixColumn, 3);
+  EXPECT_EQ(GamePeer::Controls(g).N_Count.text, "13");
+  EXPECT_EQ(GamePeer::State(g).MatrixColumn, 3);
 }
 
 TEST_F(Matrix, TheThirteenthTickReachesAHundred) {
@@ -110,22 +111,22 @@ TEST_F(Matrix, TheThirteenthTickReachesAHundred) {
   g.Apply(act::EnterNumber{5});
   for (int tick = 1; tick <= 12; ++tick) {
     h.Wait(40);
-    EXPECT_EQ(g.controls().CGauge1.progress, 8 * tick);
+    EXPECT_EQ(GamePeer::Controls(g).CGauge1.progress, 8 * tick);
   }
   EXPECT_TRUE(g.AnalysisRunning());
   h.Wait(40);
   EXPECT_FALSE(g.AnalysisRunning());
-  EXPECT_EQ(g.controls().CGauge1.progress, 0);
-  EXPECT_EQ(g.state().MatrixStep, 1);
+  EXPECT_EQ(GamePeer::Controls(g).CGauge1.progress, 0);
+  EXPECT_EQ(GamePeer::State(g).MatrixStep, 1);
 }
 
 TEST_F(Matrix, UndoStepsTheMatrixBackButNotItsHits) {
   h.Spins({1, 2, 3, 4, 5, 6});
-  ASSERT_EQ(g.state().MatrixStep, 2);
-  const int32_t hits = g.controls().Adaptive1.tag;
+  ASSERT_EQ(GamePeer::State(g).MatrixStep, 2);
+  const int32_t hits = GamePeer::Controls(g).Adaptive1.tag;
   g.Apply(act::Undo{});
-  EXPECT_EQ(g.state().MatrixStep, 1);
-  EXPECT_EQ(g.controls().Adaptive1.tag, hits);
+  EXPECT_EQ(GamePeer::State(g).MatrixStep, 1);
+  EXPECT_EQ(GamePeer::Controls(g).Adaptive1.tag, hits);
 }
 
 TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
@@ -135,32 +136,32 @@ TEST_F(Matrix, AnExhaustedColumnRecommendsNothing) {
   GamePeer::State(g).MatrixStep = GameState::MatrixLimit;
   GamePeer::ShowChance(g, kRed);
   h.Spins({1, 2, 3, 4, 5});
-  EXPECT_EQ(g.state().BetChance, -1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, -1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.state().MatrixStep, GameState::MatrixLimit);
-  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_EQ(GamePeer::State(g).MatrixStep, GameState::MatrixLimit);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);
 
   // That spin did not move the row, so its undo must not either: the last row was played.
-  ASSERT_TRUE(g.controls().UndoButton.visible);
+  ASSERT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   g.Apply(act::Undo{});
-  EXPECT_EQ(g.state().MatrixStep, GameState::MatrixLimit);
+  EXPECT_EQ(GamePeer::State(g).MatrixStep, GameState::MatrixLimit);
 }
 
 TEST_F(Matrix, SettlesOnlyOnceAColumnIsChosen) {
   h.Spins({1, 2, 3, 4, 5, 6, 7});
-  EXPECT_EQ(g.state().LossStreak + g.state().WinStreak, 0);
+  EXPECT_EQ(GamePeer::State(g).LossStreak + GamePeer::State(g).WinStreak, 0);
   GamePeer::State(g).MatrixFlag = 1;
   GamePeer::State(g).MatrixColumn = 1;
   GamePeer::State(g).BetChance = kRed + 1;
   h.Spin(1);
-  EXPECT_EQ(g.state().WinStreak, 1);
+  EXPECT_EQ(GamePeer::State(g).WinStreak, 1);
 }
 
 TEST_F(Matrix, ChangingTheBoxLeavesModeFiveButKeepsTheMatrix) {
   g.Apply(act::ChooseMode{0});
-  EXPECT_EQ(g.state().ModeId, 2);
-  EXPECT_EQ(g.controls().AdaptiveList1.lines.size(), 3000u);
-  EXPECT_TRUE(g.controls().ResetMatrixButton.enabled);
+  EXPECT_EQ(GamePeer::State(g).ModeId, 2);
+  EXPECT_EQ(GamePeer::Controls(g).AdaptiveList1.lines.size(), 3000u);
+  EXPECT_TRUE(GamePeer::Controls(g).ResetMatrixButton.enabled);
 }
 
 TEST(MatrixWithoutColumns, EveryChoiceTiesAndLearningGrows) {
@@ -169,9 +170,9 @@ TEST(MatrixWithoutColumns, EveryChoiceTiesAndLearningGrows) {
   GamePeer::ChangeModeId(g, Mode::kMatrix);
   GamePeer::Controls(g).N_Count.text = "2";
   h.Spins({1, 2, 3, 4, 5, 6, 7});  // learning from the fifth: 5 and 6, then a tie each spin
-  EXPECT_EQ(g.state().MatrixFlag, 0);
-  EXPECT_EQ(g.controls().N_Count.text, "4");
-  EXPECT_EQ(g.state().BetChance, -1);
+  EXPECT_EQ(GamePeer::State(g).MatrixFlag, 0);
+  EXPECT_EQ(GamePeer::Controls(g).N_Count.text, "4");
+  EXPECT_EQ(GamePeer::State(g).BetChance, -1);
 }
 
 TEST(MatrixButtons, AreRefusedWhileAnAnalysisRuns) {
@@ -180,8 +181,8 @@ TEST(MatrixButtons, AreRefusedWhileAnAnalysisRuns) {
   h.Spins({1, 2, 3, 4});
   g.Apply(act::EnterNumber{5});
   g.Apply(act::CreateMatrix{});
-  EXPECT_TRUE(g.controls().AdaptiveList1.lines.empty());
-  EXPECT_FALSE(g.controls().GameModes.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).AdaptiveList1.lines.empty());
+  EXPECT_FALSE(GamePeer::Controls(g).GameModes.enabled);
 }
 
 TEST(ProgressionBoxes, ClickingOneClearsTheOther) {
@@ -189,11 +190,11 @@ TEST(ProgressionBoxes, ClickingOneClearsTheOther) {
   Game& g = h.game;
   GamePeer::Arith_ProgClick(g);
   GamePeer::Geom_ProgClick(g);
-  EXPECT_TRUE(g.controls().Geom_Prog.checked);
-  EXPECT_FALSE(g.controls().Arith_Prog.checked);
+  EXPECT_TRUE(GamePeer::Controls(g).Geom_Prog.checked);
+  EXPECT_FALSE(GamePeer::Controls(g).Arith_Prog.checked);
   GamePeer::Arith_ProgClick(g);
-  EXPECT_TRUE(g.controls().Arith_Prog.checked);
-  EXPECT_FALSE(g.controls().Geom_Prog.checked);
+  EXPECT_TRUE(GamePeer::Controls(g).Arith_Prog.checked);
+  EXPECT_FALSE(GamePeer::Controls(g).Geom_Prog.checked);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST(StatusLine, FollowsTheAnalysisGauge) {
   for (const auto& [progress, text] : table) {
     GamePeer::Controls(g).CGauge1.Set(progress);
     h.Wait(10);
-    EXPECT_EQ(g.controls().ProcessText.caption, text) << progress;
+    EXPECT_EQ(GamePeer::Controls(g).ProcessText.caption, text) << progress;
   }
 }
 
@@ -46,7 +46,7 @@ TEST(ReCalculate, IsRefusedBeforeTheFifthSpinAndWhileItOrModeOneRuns) {
   h.Spins({1, 2, 3, 4});
   g.Apply(act::Recalculate{});
   EXPECT_FALSE(GamePeer::ReCalculateTimer(g).running());
-  EXPECT_TRUE(g.controls().GameModes.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).GameModes.enabled);
 
   h.Spin(5);
   GamePeer::Mode1Timer(g).Start();
@@ -56,36 +56,36 @@ TEST(ReCalculate, IsRefusedBeforeTheFifthSpinAndWhileItOrModeOneRuns) {
 
   g.Apply(act::Recalculate{});
   EXPECT_TRUE(GamePeer::ReCalculateTimer(g).running());
-  EXPECT_FALSE(g.controls().GameModes.enabled);
-  for (const Picture& tile : g.controls().Image) EXPECT_FALSE(tile.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).GameModes.enabled);
+  for (const Picture& tile : GamePeer::Controls(g).Image) EXPECT_FALSE(tile.visible);
   h.Wait(50);
-  const int progress = g.controls().CGauge2.progress;
+  const int progress = GamePeer::Controls(g).CGauge2.progress;
   g.Apply(act::Recalculate{});  // a second click changes nothing
-  EXPECT_EQ(g.controls().CGauge2.progress, progress);
+  EXPECT_EQ(GamePeer::Controls(g).CGauge2.progress, progress);
 }
 
 TEST(ReCalculate, ShowsItsOwnTextsThenDrawsANewOffsetAndReopensTheBoard) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
-  EXPECT_EQ(g.state().RecalcDraw, 6);
+  EXPECT_EQ(GamePeer::State(g).RecalcDraw, 6);
   g.Apply(act::Recalculate{});
   const std::set<std::string> own = {"Analysing numbers...", "Reorganize structures...",
                                      "Finishing process..."};
   while (GamePeer::ReCalculateTimer(g).running()) {
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 10'000));
-    if (GamePeer::ReCalculateTimer(g).running() && g.controls().CGauge2.progress > 0) {
+    if (GamePeer::ReCalculateTimer(g).running() && GamePeer::Controls(g).CGauge2.progress > 0) {
       EXPECT_FALSE(GamePeer::ProcessText_Timer(g).running());
-      EXPECT_TRUE(own.count(g.controls().ProcessText.caption));
+      EXPECT_TRUE(own.count(GamePeer::Controls(g).ProcessText.caption));
     }
   }
-  EXPECT_EQ(g.controls().CGauge2.progress, 0);
+  EXPECT_EQ(GamePeer::Controls(g).CGauge2.progress, 0);
   EXPECT_TRUE(GamePeer::ProcessText_Timer(g).running());
-  EXPECT_GE(g.state().RecalcDraw, 1);
-  EXPECT_LE(g.state().RecalcDraw, 6);
-  EXPECT_TRUE(g.controls().GameModes.enabled);
+  EXPECT_GE(GamePeer::State(g).RecalcDraw, 1);
+  EXPECT_LE(GamePeer::State(g).RecalcDraw, 6);
+  EXPECT_TRUE(GamePeer::Controls(g).GameModes.enabled);
   h.Wait(10);
-  EXPECT_EQ(g.controls().ProcessText.caption, "Waiting for new spin");
+  EXPECT_EQ(GamePeer::Controls(g).ProcessText.caption, "Waiting for new spin");
 }
 
 TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
@@ -97,39 +97,39 @@ TEST(ReCalculate, DuringModeTwoTheBoardReopensOnlyWhenBothAnimationsHaveEnded) {
   g.Apply(act::Recalculate{});  // accepted while only Mode 2 runs
   ASSERT_TRUE(GamePeer::ReCalculateTimer(g).running());
   while (GamePeer::Mode2Timer(g).running() || GamePeer::ReCalculateTimer(g).running()) {
-    EXPECT_FALSE(g.controls().GameModes.enabled);
+    EXPECT_FALSE(GamePeer::Controls(g).GameModes.enabled);
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 10'000));
   }
-  EXPECT_TRUE(g.controls().GameModes.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).GameModes.enabled);
 }
 
 TEST(SafeLevel, TheIndicatorsFollowTheStreak) {
   testing::Harness h;
   Game& g = h.game;
   g.Apply(act::SetSafeLevel{1});
-  EXPECT_EQ(g.controls().Label4.caption, "1");
+  EXPECT_EQ(GamePeer::Controls(g).Label4.caption, "1");
   EXPECT_TRUE(GamePeer::SafeLevel_Timer(g).running());
-  EXPECT_TRUE(g.controls().SL_Indicator1.visible);
-  EXPECT_TRUE(g.controls().SL_Indicator2.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).SL_Indicator1.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).SL_Indicator2.visible);
   h.Wait(50);
-  EXPECT_TRUE(g.controls().SL_Indicator2.visible);  // 0 >= 1 - 1
+  EXPECT_TRUE(GamePeer::Controls(g).SL_Indicator2.visible);  // 0 >= 1 - 1
 
   g.Apply(act::SetSafeLevel{3});
   h.Wait(50);
-  EXPECT_TRUE(g.controls().SL_Indicator1.visible);
-  EXPECT_FALSE(g.controls().SL_Indicator2.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).SL_Indicator1.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).SL_Indicator2.visible);
   GamePeer::State(g).LossStreak = 2;
   h.Wait(50);
-  EXPECT_TRUE(g.controls().SL_Indicator2.visible);
-  EXPECT_TRUE(g.controls().SL_Indicator1.visible);  // left beneath
+  EXPECT_TRUE(GamePeer::Controls(g).SL_Indicator2.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).SL_Indicator1.visible);  // left beneath
 
   g.Apply(act::SetSafeLevel{0});
-  EXPECT_EQ(g.controls().Label4.caption, "0");
+  EXPECT_EQ(GamePeer::Controls(g).Label4.caption, "0");
   EXPECT_FALSE(GamePeer::SafeLevel_Timer(g).running());
-  EXPECT_FALSE(g.controls().SL_Indicator1.visible);
-  EXPECT_FALSE(g.controls().SL_Indicator2.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).SL_Indicator1.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).SL_Indicator2.visible);
   g.Apply(act::SetSafeLevel{99});
-  EXPECT_EQ(g.controls().SafeLevel.position, 10);
+  EXPECT_EQ(GamePeer::Controls(g).SafeLevel.position, 10);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(ModeOne, WithRecalcDrawSixTheChoiceIsTheDrawItself) {
   testing::Harness h;
   Game& g = h.game;
   GamePeer::M1Calculate(g);
-  EXPECT_EQ(g.state().BetChance, FirstDraw(h) % 6 + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, FirstDraw(h) % 6 + 1);
 }
 
 TEST(ModeOne, TheOffsetWrapsAroundTheSixChances) {
@@ -32,7 +32,7 @@ TEST(ModeOne, TheOffsetWrapsAroundTheSixChances) {
   Game& g = h.game;
   GamePeer::State(g).RecalcDraw = 1;
   GamePeer::M1Calculate(g);
-  EXPECT_EQ(g.state().BetChance, kLess + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kLess + 1);
 }
 
 TEST(ModeOne, CatRowsRepeatsAWinningChanceWithoutADraw) {
@@ -45,13 +45,13 @@ TEST(ModeOne, CatRowsRepeatsAWinningChanceWithoutADraw) {
   GamePeer::Randomizer(g).Seed(7);
   const uint64_t state = GamePeer::Randomizer(g).state();
   GamePeer::M1Calculate(g);
-  EXPECT_EQ(g.state().BetChance, kOdd + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kOdd + 1);
   EXPECT_EQ(GamePeer::Randomizer(g).state(), state);
 
   GamePeer::HideBets(g);
   GamePeer::State(g).BetChance = -1;  // a kept none chooses nothing
   GamePeer::M1Calculate(g);
-  EXPECT_EQ(g.state().BetChance, -1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, -1);
   EXPECT_FALSE(g.BetOnShow());
 }
 
@@ -63,8 +63,8 @@ TEST(ModeOne, RunsEndToEndWhenSelected) {
   g.Apply(act::EnterNumber{5});
   EXPECT_TRUE(GamePeer::Mode1Timer(g).running());
   ASSERT_TRUE(h.FinishAnalysis());
-  EXPECT_GE(g.state().BetChance, 1);
-  EXPECT_LE(g.state().BetChance, 6);
+  EXPECT_GE(GamePeer::State(g).BetChance, 1);
+  EXPECT_LE(GamePeer::State(g).BetChance, 6);
   EXPECT_TRUE(g.BetOnShow());
 }
 

@@ -70,7 +70,7 @@ TEST(SmartMode, TheDrawPicksEachOfTheThreePairs) {
     g.Apply(act::ChooseMode{1});
     h.Spins({5, 6, 7, 0, 11});
     ASSERT_EQ(h.scheduler.NowMs(), second * 1000 + 500);
-    EXPECT_EQ(g.state().BetChance, kRowOneChoice[pair] + 1) << "second " << second;
+    EXPECT_EQ(GamePeer::State(g).BetChance, kRowOneChoice[pair] + 1) << "second " << second;
   }
 }
 
@@ -81,12 +81,12 @@ TEST(SmartMode, TheCalculationDrawsThePairFromTheClockSecond) {
   GamePeer::Controls(g).CurrentNum.tag = 11;
   GamePeer::M3Calculate(g);
   const int pair = FirstDrawAt(h.scheduler.NowMs()) % 3;
-  EXPECT_EQ(g.state().BetChance, SmartChoice(1, pair) + 1);
-  const int32_t first = g.state().BetChance;
+  EXPECT_EQ(GamePeer::State(g).BetChance, SmartChoice(1, pair) + 1);
+  const int32_t first = GamePeer::State(g).BetChance;
   GamePeer::HideBets(g);
   h.Wait(999 - h.scheduler.NowMs() % 1000);  // still the same second
   GamePeer::M3Calculate(g);
-  EXPECT_EQ(g.state().BetChance, first);
+  EXPECT_EQ(GamePeer::State(g).BetChance, first);
 }
 
 TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
@@ -99,10 +99,10 @@ TEST(SmartMode, RunsAHundredTicksOfFortyMillisecondsFromTheModeBox) {
   ASSERT_TRUE(GamePeer::Mode3Timer(g).running());
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_EQ(h.scheduler.NowMs() - start, 4000);
-  EXPECT_EQ(g.controls().CGauge1.progress, 0);
+  EXPECT_EQ(GamePeer::Controls(g).CGauge1.progress, 0);
   // 36 + 36 gives row 12: More, Odd or Red.
-  EXPECT_TRUE(g.state().BetChance == kMore + 1 || g.state().BetChance == kOdd + 1 ||
-              g.state().BetChance == kRed + 1);
+  EXPECT_TRUE(GamePeer::State(g).BetChance == kMore + 1 ||
+              GamePeer::State(g).BetChance == kOdd + 1 || GamePeer::State(g).BetChance == kRed + 1);
   EXPECT_TRUE(g.BetOnShow());
 }
 
@@ -110,8 +110,8 @@ TEST(AdaptiveMode, DrawsItsPaceWithoutReseedingAndReplacesZeroByFifty) {
   testing::Harness h;
   Game& g = h.game;
   g.Apply(act::ChooseMode{2});
-  EXPECT_EQ(g.state().ModeId, 4);
-  EXPECT_TRUE(g.controls().CatRows.enabled);
+  EXPECT_EQ(GamePeer::State(g).ModeId, 4);
+  EXPECT_TRUE(GamePeer::Controls(g).CatRows.enabled);
   h.Spins({1, 2, 3, 4});
 
   GamePeer::Randomizer(g).Seed(1);  // first draw 1410184549: 49 ms
@@ -137,31 +137,31 @@ TEST(AdaptiveMode, WithRecalcDrawSixTheChoiceIsTheDrawAndCatRowsRepeatsAWinner) 
   testing::Harness h;
   Game& g = h.game;
   GamePeer::M4Calculate(g);
-  EXPECT_EQ(g.state().BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, FirstDrawAt(h.scheduler.NowMs()) % 6 + 1);
 
   GamePeer::ChangeModeId(g, Mode::kAdaptive);
   g.Apply(act::ToggleCategoryRows{});
-  ASSERT_TRUE(g.controls().CatRows.checked);
+  ASSERT_TRUE(GamePeer::Controls(g).CatRows.checked);
   GamePeer::State(g).WinStreak = 2;
   GamePeer::State(g).BetChance = kEven + 1;
   const uint64_t state = GamePeer::Randomizer(g).state();
   GamePeer::M4Calculate(g);
-  EXPECT_EQ(g.state().BetChance, kEven + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kEven + 1);
   EXPECT_EQ(GamePeer::Randomizer(g).state(), state);
 }
 
 TEST(AdaptiveMode, CatRowsIsUsableOnlyWhileAModeThatReadsItIsSelected) {
   testing::Harness h;
   Game& g = h.game;
-  EXPECT_FALSE(g.controls().CatRows.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).CatRows.enabled);
   g.Apply(act::ChooseMode{2});
-  EXPECT_TRUE(g.controls().CatRows.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).CatRows.enabled);
   g.Apply(act::ChooseMode{1});
-  EXPECT_FALSE(g.controls().CatRows.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).CatRows.enabled);
   g.Apply(act::ToggleCategoryRows{});
-  EXPECT_FALSE(g.controls().CatRows.checked);
+  EXPECT_FALSE(GamePeer::Controls(g).CatRows.checked);
   GamePeer::ChangeModeId(g, Mode::kRandom);
-  EXPECT_TRUE(g.controls().CatRows.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).CatRows.enabled);
 }
 
 }  // namespace

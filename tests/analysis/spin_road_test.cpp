@@ -17,38 +17,38 @@ TEST(SpinRoad, TheFifthSpinRecommendsBlackAndTheSixthSettlesIt) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0});
   g.Apply(act::EnterNumber{0});
-  EXPECT_EQ(g.state().DeepSum, 6);
-  EXPECT_EQ(g.state().DeepRemainder, 0);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 6);
+  EXPECT_EQ(GamePeer::State(g).DeepRemainder, 0);
 
   int highest = 0;
   std::set<std::string> status;
   while (g.AnalysisRunning()) {
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 1000));
-    highest = std::max(highest, g.controls().CGauge1.progress);
-    status.insert(g.controls().ProcessText.caption);
+    highest = std::max(highest, GamePeer::Controls(g).CGauge1.progress);
+    status.insert(GamePeer::Controls(g).ProcessText.caption);
   }
   // The last step (at most 9) took the gauge to 100, where the choice was made.
   EXPECT_GE(highest, 91);
   EXPECT_TRUE(status.count("Finishing process..."));
-  EXPECT_EQ(g.controls().CGauge1.progress, 0);
+  EXPECT_EQ(GamePeer::Controls(g).CGauge1.progress, 0);
   EXPECT_FALSE(GamePeer::Mode2Timer(g).running());
   h.Wait(10);
-  EXPECT_EQ(g.controls().ProcessText.caption, "Waiting for new spin");
+  EXPECT_EQ(GamePeer::Controls(g).ProcessText.caption, "Waiting for new spin");
 
-  EXPECT_EQ(g.state().BetChance, kBlack + 1);
-  EXPECT_TRUE(g.controls().Chip[kBlack].visible);
-  EXPECT_TRUE(g.controls().Field[kBlack].visible);
-  EXPECT_TRUE(g.controls().BetSizeShow[kBlack].visible);
-  EXPECT_EQ(g.state().Stake, 1);
-  EXPECT_EQ(g.state().Balance, 999999);
-  EXPECT_TRUE(g.controls().UndoButton.visible);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kBlack + 1);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kBlack].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Field[kBlack].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).BetSizeShow[kBlack].visible);
+  EXPECT_EQ(GamePeer::State(g).Stake, 1);
+  EXPECT_EQ(GamePeer::State(g).Balance, 999999);
+  EXPECT_TRUE(GamePeer::Controls(g).UndoButton.visible);
 
   h.Spin(8);  // black wins: twice the stake back, then Less (14, remainder 2) is debited
-  EXPECT_EQ(g.state().WinStreak, 1);
-  EXPECT_EQ(g.state().BetChance, kLess + 1);
-  EXPECT_TRUE(g.controls().Chip[kLess].visible);
-  EXPECT_FALSE(g.controls().Chip[kBlack].visible);
-  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_EQ(GamePeer::State(g).WinStreak, 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kLess + 1);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kLess].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Chip[kBlack].visible);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);
 }
 
 TEST(SpinRoad, ASpinDuringTheAnimationIsRefusedAndTheUndoTakesBackTheSpinBefore) {
@@ -61,15 +61,15 @@ TEST(SpinRoad, ASpinDuringTheAnimationIsRefusedAndTheUndoTakesBackTheSpinBefore)
   g.Apply(act::EnterNumber{8});  // a double click on the one tile left
   g.Apply(act::EnterNumber{13});
   ASSERT_TRUE(h.FinishAnalysis());
-  EXPECT_EQ(g.controls().NumbersList.size(), 6u);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 6u);
 
   g.Apply(act::Undo{});
-  EXPECT_EQ(g.controls().NumbersList, (TextLines{"17", "25", "0", "0", "0"}));
-  EXPECT_EQ(g.state().DeepSum, 6);
-  EXPECT_EQ(g.state().Balance, 999999);  // as after the fifth spin, Black on show
-  EXPECT_TRUE(g.controls().Chip[kBlack].visible);
-  EXPECT_EQ(g.state().BetChance, kBlack + 1);
-  EXPECT_FALSE(g.controls().Image[8].visible);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList, (TextLines{"17", "25", "0", "0", "0"}));
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 6);
+  EXPECT_EQ(GamePeer::State(g).Balance, 999999);  // as after the fifth spin, Black on show
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kBlack].visible);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kBlack + 1);
+  EXPECT_FALSE(GamePeer::Controls(g).Image[8].visible);
 }
 
 TEST(SpinRoad, ModeTwoStepsTwoToNinePerTickTheSameWithinASecond) {
@@ -78,14 +78,14 @@ TEST(SpinRoad, ModeTwoStepsTwoToNinePerTickTheSameWithinASecond) {
   h.Spins({1, 2, 3, 4});
   g.Apply(act::EnterNumber{5});
   std::map<int64_t, std::set<int>> steps_by_second;
-  int before = g.controls().CGauge1.progress;
+  int before = GamePeer::Controls(g).CGauge1.progress;
   while (GamePeer::Mode2Timer(g).running()) {
     ASSERT_TRUE(h.scheduler.RunNextTick(h.scheduler.NowMs() + 1000));
-    if (!GamePeer::Mode2Timer(g).running()) break;          // the last tick resets the gauge
-    if (g.controls().CGauge1.progress == before) continue;  // a 10 ms display tick
-    const int step = g.controls().CGauge1.progress - before;
-    before = g.controls().CGauge1.progress;
-    if (g.controls().CGauge1.progress == 100) continue;  // clamped
+    if (!GamePeer::Mode2Timer(g).running()) break;  // the last tick resets the gauge
+    if (GamePeer::Controls(g).CGauge1.progress == before) continue;  // a 10 ms display tick
+    const int step = GamePeer::Controls(g).CGauge1.progress - before;
+    before = GamePeer::Controls(g).CGauge1.progress;
+    if (GamePeer::Controls(g).CGauge1.progress == 100) continue;  // clamped
     steps_by_second[h.scheduler.NowMs() / 1000].insert(step);
   }
   for (const auto& [second, steps] : steps_by_second) {
@@ -104,12 +104,12 @@ TEST(SpinRoad, ASafeLevelTracksTheChanceWithoutShowingIt) {
   g.Apply(act::SetSafeLevel{3});
   GamePeer::State(g).LossStreak = 2;
   h.Spins({17, 25, 0, 0, 0});
-  EXPECT_EQ(g.state().BetChance, kBlack + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kBlack + 1);
   EXPECT_FALSE(g.BetOnShow());
-  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);
   h.Spin(1);  // settles the tracked Black: a loss that reaches the level
-  EXPECT_EQ(g.state().LossStreak, 3);
-  EXPECT_EQ(g.state().Stake, 1);  // the loss rule waits for a streak past the level
+  EXPECT_EQ(GamePeer::State(g).LossStreak, 3);
+  EXPECT_EQ(GamePeer::State(g).Stake, 1);  // the loss rule waits for a streak past the level
   EXPECT_TRUE(g.BetOnShow());
 }
 
@@ -123,14 +123,14 @@ TEST(SpinRoad, EveryModeSettlesUnderTheSelectedSystem) {
     g.Apply(act::ChooseSystem{system});
     h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
     h.Spin(1);                   // red: Black loses; then 7 with remainder 1: Odd
-    EXPECT_EQ(g.state().LossStreak, 1) << kBettingSystemNames[system];
-    EXPECT_EQ(g.state().Stake, stake) << kBettingSystemNames[system];
-    EXPECT_EQ(g.state().BetChance, kOdd + 1);
-    const int32_t balance = g.state().Balance;
+    EXPECT_EQ(GamePeer::State(g).LossStreak, 1) << kBettingSystemNames[system];
+    EXPECT_EQ(GamePeer::State(g).Stake, stake) << kBettingSystemNames[system];
+    EXPECT_EQ(GamePeer::State(g).BetChance, kOdd + 1);
+    const int32_t balance = GamePeer::State(g).Balance;
     h.Spin(3);  // odd wins: twice the stake back, then the next shown bet is debited
-    EXPECT_EQ(g.state().WinStreak, 1) << kBettingSystemNames[system];
+    EXPECT_EQ(GamePeer::State(g).WinStreak, 1) << kBettingSystemNames[system];
     ASSERT_TRUE(g.BetOnShow());
-    EXPECT_EQ(g.state().Balance, balance + 2 * stake - g.state().Stake)
+    EXPECT_EQ(GamePeer::State(g).Balance, balance + 2 * stake - GamePeer::State(g).Stake)
         << kBettingSystemNames[system];
   }
 }
@@ -139,13 +139,13 @@ TEST(SpinRoad, ChoosingAModeKeepsTheEntryHidesTheUndoAndSelectsItsMode) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});
-  ASSERT_TRUE(g.controls().UndoButton.visible);
+  ASSERT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   g.Apply(act::ChooseMode{1});
-  EXPECT_EQ(g.controls().GameModes.text(), "SMART 2023");
-  EXPECT_FALSE(g.controls().UndoButton.visible);
-  EXPECT_FALSE(g.controls().ImageUndo.visible);
-  EXPECT_EQ(g.controls().Focus, "ShowBetSize");
-  EXPECT_EQ(g.state().ModeId, 3);
+  EXPECT_EQ(GamePeer::Controls(g).GameModes.text(), "SMART 2023");
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).ImageUndo.visible);
+  EXPECT_EQ(GamePeer::Controls(g).Focus, "ShowBetSize");
+  EXPECT_EQ(GamePeer::State(g).ModeId, 3);
   g.Apply(act::EnterNumber{8});
   EXPECT_TRUE(GamePeer::Mode3Timer(g).running());
   EXPECT_FALSE(GamePeer::Mode2Timer(g).running());

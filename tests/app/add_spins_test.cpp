@@ -24,6 +24,7 @@
 #include "app/readout.h"
 #include "app/settings_store.h"
 #include "front/game_view.h"
+#include "support/game_peer.h"
 #include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
@@ -132,7 +133,7 @@ class AddSpinsTest : public QObject {
     QVERIFY(!dialog().isVisible());
     QCOMPARE(game().SpinsInHistory(), int64_t{6});
     QVERIFY(!game().AnalysisRunning());  // each analysis ran to its end
-    QCOMPARE(game().controls().NumbersList.back(), std::string("11"));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.back(), std::string("11"));
     QCOMPARE(w().session_track().points().size(), size_t{6});  // the panel follows
     QVERIFY(game().BetOnShow());
   }

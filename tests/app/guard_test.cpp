@@ -42,14 +42,15 @@ class GuardTest : public QObject {
     ClickTile(window, 9);
     QCOMPARE(errors_, QStringList{QStringLiteral("'x' is not a valid integer value")});
     // The rest of that spin is skipped: the strip was not shifted.
-    QCOMPARE(window.game().controls().NumbersList.size(), size_t{3});
-    QCOMPARE(window.game().controls().HisNum[1].caption, std::string("7"));
+    QCOMPARE(vellaro::GamePeer::Controls(window.game()).NumbersList.size(), size_t{3});
+    QCOMPARE(vellaro::GamePeer::Controls(window.game()).HisNum[1].caption, std::string("7"));
 
     // The window still answers the pointer and the timers keep ticking.
     MoveTo(window, CentreOf(window, "Tile12"));
     QVERIFY(Shown(window, "TileLit12"));
     vellaro::GamePeer::Controls(window.game()).Label30.caption.clear();
-    QTRY_COMPARE(window.game().controls().Label30.caption, std::string("1000000"));
+    QTRY_COMPARE(vellaro::GamePeer::Controls(window.game()).Label30.caption,
+                 std::string("1000000"));
     QCOMPARE(errors_.size(), 1);
   }
 

@@ -24,6 +24,7 @@
 #include "journal/schema.h"
 #include "journal/stored_session.h"
 #include "replay/session_replay.h"
+#include "support/game_peer.h"
 #include "support/temp_folder.h"
 #include "window_driver.h"
 
@@ -56,17 +57,18 @@ struct Look {
 Look LookAt(MainWindow& window) {
   const vellaro::Game& g = window.game();
   Look look{};
-  for (const vellaro::Label& slot : g.controls().HisNum) look.strip.push_back(slot.caption);
-  for (const vellaro::Label& stake : g.controls().BetSizeShow) {
+  for (const vellaro::Label& slot : vellaro::GamePeer::Controls(g).HisNum)
+    look.strip.push_back(slot.caption);
+  for (const vellaro::Label& stake : vellaro::GamePeer::Controls(g).BetSizeShow) {
     look.stakes.push_back(stake.caption);
   }
-  for (const auto& chip : g.controls().Chip) look.chips.push_back(chip.visible);
-  look.log = g.controls().NumbersList;
-  look.status = g.controls().ProcessText.caption;
-  look.balance_caption = g.controls().Label30.caption;
-  look.lamp_waiting = g.controls().SL_Indicator1.visible;
-  look.lamp_armed = g.controls().SL_Indicator2.visible;
-  const vellaro::GameState& s = g.state();
+  for (const auto& chip : vellaro::GamePeer::Controls(g).Chip) look.chips.push_back(chip.visible);
+  look.log = vellaro::GamePeer::Controls(g).NumbersList;
+  look.status = vellaro::GamePeer::Controls(g).ProcessText.caption;
+  look.balance_caption = vellaro::GamePeer::Controls(g).Label30.caption;
+  look.lamp_waiting = vellaro::GamePeer::Controls(g).SL_Indicator1.visible;
+  look.lamp_armed = vellaro::GamePeer::Controls(g).SL_Indicator2.visible;
+  const vellaro::GameState& s = vellaro::GamePeer::State(g);
   look.spin_count = s.SpinCount;
   look.bet_chance = s.BetChance;
   look.stake = s.Stake;
@@ -274,7 +276,8 @@ class JournalWindowTest : public QObject {
     QVERIFY(second.window.Resumed());
     QCOMPARE(second.window.game().SpinsInHistory(), int64_t{6});
     QVERIFY(!second.window.game().AnalysisRunning());
-    QCOMPARE(second.window.game().controls().HisNum[0].caption, std::string("11"));
+    QCOMPARE(vellaro::GamePeer::Controls(second.window.game()).HisNum[0].caption,
+             std::string("11"));
     // The analysis it finished is journaled: the session replays to its end.
     second.Spin(2);
     ExpectReplaysExactly(killed, id, 7);

@@ -25,6 +25,7 @@
 #include "app/player_guide.h"
 #include "app/readout.h"
 #include "app/session_panel_window.h"
+#include "support/game_peer.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 
@@ -222,7 +223,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{0});
     Key(Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(game().SpinsInHistory(), int64_t{1});
-    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17"}));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17"}));
     // The readout tells the progress again.
     QCOMPARE(ReadoutText(), QStringLiteral("First recommendation in 4 spins"));
     // Escape forgets what was typed: Enter then plays nothing.
@@ -232,7 +233,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{1});
     // 0 is a number too.
     TypeAndEnter(0);
-    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17", "0"}));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17", "0"}));
   }
 
   void anImpossibleNumberIsRefusedInTheWindowAtOnce() {
@@ -298,8 +299,8 @@ class KeyboardTest : public QObject {
   void ctrlShiftZAndCtrlYBringBackTheSpinJustUndone() {
     for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
     WaitForTheAnalysis();
-    const vellaro::TextLines history = game().controls().NumbersList;
-    const int32_t balance = game().state().Balance;
+    const vellaro::TextLines history = vellaro::GamePeer::Controls(game()).NumbersList;
+    const int32_t balance = vellaro::GamePeer::State(game()).Balance;
     for (const auto held :
          {Qt::ControlModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::ControlModifier)}) {
       const bool ctrl_only = held == Qt::KeyboardModifiers(Qt::ControlModifier);
@@ -308,8 +309,8 @@ class KeyboardTest : public QObject {
       QCOMPARE(game().SpinsInHistory(), int64_t{4});
       Key(key, held);
       QCOMPARE(game().SpinsInHistory(), int64_t{5});
-      QCOMPARE(game().controls().NumbersList, history);
-      QCOMPARE(game().state().Balance, balance);
+      QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, history);
+      QCOMPARE(vellaro::GamePeer::State(game()).Balance, balance);
       QVERIFY(game().UndoOffered());  // as before the undo
       // A second press has nothing to bring back.
       Key(key, held);
@@ -321,7 +322,7 @@ class KeyboardTest : public QObject {
     WaitForTheAnalysis();
     Key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(game().SpinsInHistory(), int64_t{5});
-    QCOMPARE(game().controls().NumbersList.back(), std::string("9"));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.back(), std::string("9"));
   }
 
   void keysTypedIntoAnEditStayThere() {
@@ -501,7 +502,8 @@ class KeyboardTest : public QObject {
       Key(i % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
       WaitForTheAnalysis();
     }
-    QCOMPARE(game().controls().NumbersList, clicked.window().game().controls().NumbersList);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList,
+             vellaro::GamePeer::Controls(clicked.window().game()).NumbersList);
     for (int i = 0; i < vellaro::GameView::kHistorySquares; ++i) {
       QCOMPARE(vellaro::GameView(game()).History(i),
                vellaro::GameView(clicked.window().game()).History(i));
@@ -520,7 +522,7 @@ class KeyboardTest : public QObject {
     // Digits typed over a control: Enter enters the number, the control stays as it was.
     QTest::keyClicks(Named(w(), "TrendKeyRed"), QStringLiteral("17"));
     Key(Qt::Key_Return);
-    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17"}));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17"}));
     QVERIFY(!vellaro::GameView(game()).TrendActive(2));
     // The board refuses a crossed-out number as typing does.
     for (const int n : {1, 2, 3, 4}) TypeAndEnter(n);

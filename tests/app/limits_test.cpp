@@ -19,6 +19,7 @@
 #include "app/session_readout.h"
 #include "betting/withheld_text.h"
 #include "env/virtual_scheduler.h"
+#include "support/game_peer.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
@@ -271,7 +272,7 @@ class LimitsTest : public QObject {
     QVERIFY(!BannerShown());
     QVERIFY(!Shown(w(), "ContinueAnyway"));
     QVERIFY(AnyChipShown());
-    QCOMPARE(game().state().Stake, 2);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 2);
   }
 
   void aStopLossReachedSaysSoWithTheNetResult() {
@@ -342,7 +343,7 @@ class LimitsTest : public QObject {
     QVERIFY(!game().WithheldBet());
     QVERIFY(!BannerShown());
     QVERIFY(AnyChipShown());
-    QCOMPARE(game().state().Stake, 2);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 2);
     Enter(kLosing);
     QVERIFY(!BannerShown());
     QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -3"));

@@ -43,6 +43,7 @@
 #include "session/ruin.h"
 #include "session/wheel_statistics.h"
 #include "temporary_home.h"
+#include "tests/support/game_peer.h"
 #include "tools/sim/summary.h"
 
 namespace act = vellaro::act;
@@ -211,7 +212,8 @@ class PanelTest : public QObject {
     readout.Show(evening.game, counts);
     QCOMPARE(readout.text(), QStringLiteral("Spins 80  Net ") + net);
     // The internal balance moves from 1,000,000 and also credits tracked wins.
-    QVERIFY(!readout.text().contains(QString::number(evening.game.state().Balance)));
+    QVERIFY(
+        !readout.text().contains(QString::number(vellaro::GamePeer::State(evening.game).Balance)));
     if (evening.game.BetOnShow()) {
       const vellaro::LosingRun run = vellaro::NextLosses(vellaro::ProgressionOf(evening.game),
                                                          vellaro::StakeStateOf(evening.game), 2);
@@ -236,12 +238,13 @@ class PanelTest : public QObject {
     Evening evening(settings);
     // Play until a bet is on show after a loss: Martingale doubles it.
     vellaro::replay::Wheel wheel(8);
-    for (int i = 0; i < 200 && !(evening.game.BetOnShow() && evening.game.state().LossStreak > 0);
+    for (int i = 0; i < 200 && !(evening.game.BetOnShow() &&
+                                 vellaro::GamePeer::State(evening.game).LossStreak > 0);
          ++i) {
       evening.Spin(wheel.Spin());
     }
     QVERIFY(evening.game.BetOnShow());
-    const int32_t stake = evening.game.state().Stake;
+    const int32_t stake = vellaro::GamePeer::State(evening.game).Stake;
     const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
     QVERIFY2(tip.contains(QStringLiteral("Bet on show: %1 units").arg(stake)), qPrintable(tip));
     QVERIFY2(tip.contains(QStringLiteral("next stake: %1 units").arg(2 * stake)), qPrintable(tip));
@@ -254,7 +257,7 @@ class PanelTest : public QObject {
     vellaro::replay::Wheel wheel(2);
     for (int i = 0; i < 100 && !evening.game.BetOnShow(); ++i) evening.Spin(wheel.Spin());
     QVERIFY(evening.game.BetOnShow());
-    QCOMPARE(evening.game.state().Stake, 1);
+    QCOMPARE(vellaro::GamePeer::State(evening.game).Stake, 1);
     const QString tip = SessionReadout::Tip(evening.game, evening.track.result().counts());
     QVERIFY2(
         tip.contains(QStringLiteral("Bet on show: 1 unit\nIf it loses, the next stake: 2 units")),
@@ -292,7 +295,7 @@ class PanelTest : public QObject {
     const vellaro::RiskMeter meter = vellaro::MeasureRisk(
         vellaro::ProgressionOf(evening.game), vellaro::StakeStateOf(evening.game),
         evening.track.result().counts().units_staked, std::nullopt,
-        vellaro::HorizonOf(evening.game.state().SpinCount));
+        vellaro::HorizonOf(vellaro::GamePeer::State(evening.game).SpinCount));
     QVERIFY(panel.risk()->text().contains(QString::number(100.0 * meter.run_probability, 'g', 4)));
     auto* next = panel.findChild<QTableWidget*>(QStringLiteral("NextLosses"));
     QCOMPARE(Cell(next, 9, 1), Figure(meter.next_losses.totals[9]));

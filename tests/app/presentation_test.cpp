@@ -284,7 +284,7 @@ class PresentationTest : public QObject {
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     QTest::mouseClick(modes, Qt::LeftButton);
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(game().controls().GameModes.index, 0);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 0);
     QCOMPARE(modes->currentIndex(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
   }
@@ -424,7 +424,7 @@ class PresentationTest : public QObject {
     QVERIFY(!create->isFlat());
     QVERIFY(!reset->isFlat());
     QTest::mouseClick(create, Qt::LeftButton);
-    QCOMPARE(game().state().ModeId, 5);
+    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 5);
     QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 14 spins left"));
     for (int n : {1, 2, 3, 4}) ClickTile(w(), n);
     QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 10 spins left"));
@@ -529,7 +529,7 @@ class PresentationTest : public QObject {
     auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
     systems->setFocus();
     QTest::keyClick(systems, Qt::Key_End);
-    QCOMPARE(game().controls().BetStrategy.index, 5);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).BetStrategy.index, 5);
     QWidget* box = Named(w(), name.toLatin1().constData());
     QVERIFY(box->isEnabled());
     const QImage drawn = Rendered(box);

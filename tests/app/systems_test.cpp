@@ -22,6 +22,7 @@
 #include "app/system_box.h"
 #include "app/system_editor.h"
 #include "env/virtual_scheduler.h"
+#include "support/game_peer.h"
 #include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
@@ -217,10 +218,10 @@ class SystemsTest : public QObject {
     QCOMPARE(Box()->currentText(), QStringLiteral("Fibonacci"));
     // DEEP SCAN recommends Black after these five, and 0 loses every even-money bet.
     for (int n : {17, 25, 0, 0, 0}) Enter(n);
-    QCOMPARE(game().state().Stake, 3);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 3);
     for (int loss = 0; loss < 3; ++loss) {
       Enter(0);
-      QCOMPARE(QString::number(game().state().Stake), Preview(editor, loss));
+      QCOMPARE(QString::number(vellaro::GamePeer::State(game()).Stake), Preview(editor, loss));
     }
   }
 
@@ -258,10 +259,10 @@ class SystemsTest : public QObject {
     QCOMPARE(Preview(editor, 9), QStringLiteral("2147483647"));
     static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
     for (int n : {17, 25, 0, 0, 0}) Enter(n);
-    QCOMPARE(game().state().Stake, 1000000);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 1000000);
     for (int loss = 0; loss < 3; ++loss) {
       Enter(0);
-      QCOMPARE(QString::number(game().state().Stake), Preview(editor, loss));
+      QCOMPARE(QString::number(vellaro::GamePeer::State(game()).Stake), Preview(editor, loss));
     }
   }
 

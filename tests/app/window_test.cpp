@@ -133,11 +133,11 @@ class WindowTest : public QObject {
     QCOMPARE(w().windowTitle(), QStringLiteral("Vellaro 7.2"));
     QVERIFY(w().windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(w().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(game().state().SpinCount, 0);
-    QCOMPARE(game().state().UndoCredit, 1);
-    QCOMPARE(game().state().Balance, 1000000);
-    QCOMPARE(game().state().Stake, 1);
-    QCOMPARE(game().state().BetChance, -1);
+    QCOMPARE(vellaro::GamePeer::State(game()).SpinCount, 0);
+    QCOMPARE(vellaro::GamePeer::State(game()).UndoCredit, 1);
+    QCOMPARE(vellaro::GamePeer::State(game()).Balance, 1000000);
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 1);
+    QCOMPARE(vellaro::GamePeer::State(game()).BetChance, -1);
     for (int i = 1; i <= 8; ++i) QCOMPARE(SlotText(i), QString());
     for (const char* chip :
          {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
@@ -211,8 +211,8 @@ class WindowTest : public QObject {
 
   void aClickOnATileEntersItsNumber() {
     ClickTile(w(), 17);
-    QCOMPARE(game().state().SpinCount, 1);
-    QCOMPARE(game().controls().CurrentNum.tag, 17);
+    QCOMPARE(vellaro::GamePeer::State(game()).SpinCount, 1);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).CurrentNum.tag, 17);
     QCOMPARE(SlotText(1), QStringLiteral("17"));
     QCOMPARE(SlotColour(1), QColor(0, 0, 0));
 
@@ -220,7 +220,7 @@ class WindowTest : public QObject {
     QCOMPARE(SlotText(1), QStringLiteral("25"));
     QCOMPARE(SlotColour(1), QColor(128, 0, 0));
     QCOMPARE(SlotText(2), QStringLiteral("17"));
-    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"17", "25"}));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17", "25"}));
   }
 
   void theFifthSpinShowsTheRecommendationAfterTheAnalysis() {
@@ -243,14 +243,14 @@ class WindowTest : public QObject {
 
     // The undo takes the last 0 back and crosses it out until the next analysis.
     ClickAt(w(), CentreOf(w(), "Undo"));
-    QCOMPARE(game().controls().NumbersList.size(), size_t{4});
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.size(), size_t{4});
     QVERIFY(!Shown(w(), "Tile0"));
     QVERIFY(!Shown(w(), "Undo"));
     // The pointer jumped to the undo without crossing the background: no highlight of the
     // crossed-out number may stay behind to take it again.
     QVERIFY(!Shown(w(), "TileLit0"));
     ClickAt(w(), CentreOf(w(), "Tile0"));
-    QCOMPARE(game().controls().NumbersList.size(), size_t{4});
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.size(), size_t{4});
   }
 
   void onlyTheNumberUnderThePointerIsHighlighted() {
@@ -264,7 +264,7 @@ class WindowTest : public QObject {
     // The highlight now lies on top; a click on it enters the same number.
     QCOMPARE(w().childAt(CentreOf(w(), "Tile6"))->objectName(), QStringLiteral("TileLit6"));
     ClickAt(w(), CentreOf(w(), "Tile6"));
-    QCOMPARE(game().controls().NumbersList, (vellaro::TextLines{"6"}));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"6"}));
 
     MoveTo(w(), kBackground);
     QCOMPARE(HighlightsShown(), 0);
@@ -373,7 +373,7 @@ class WindowTest : public QObject {
              QStringList{"Cannot create file " + QString::fromStdString(answer.name) +
                          ": No such file or directory"});
     ClickTile(w(), 9);
-    QCOMPARE(w().game().state().SpinCount, 3);
+    QCOMPARE(vellaro::GamePeer::State(w().game()).SpinCount, 3);
     shown_.errors.clear();  // expected here
   }
 
@@ -546,7 +546,7 @@ class WindowTest : public QObject {
     auto* profit = static_cast<QCheckBox*>(Named(w(), "MinimalProfit"));
     QVERIFY(!profit->isEnabled());
     QTest::mouseClick(reset, Qt::LeftButton);
-    QVERIFY(game().controls().Bet_Automatic_Reset.checked);
+    QVERIFY(vellaro::GamePeer::Controls(game()).Bet_Automatic_Reset.checked);
     QVERIFY(profit->isEnabled());
     QTest::mouseClick(profit, Qt::LeftButton);
     QVERIFY(profit->isChecked());
@@ -563,7 +563,7 @@ class WindowTest : public QObject {
     w().Sync();
     vellaro::GamePeer::Controls(game()).CatRows.enabled = false;
     cat_rows->click();
-    QVERIFY(!game().controls().CatRows.checked);
+    QVERIFY(!vellaro::GamePeer::Controls(game()).CatRows.checked);
     QVERIFY(!cat_rows->isChecked());
     QVERIFY(!cat_rows->isEnabled());
   }
@@ -590,11 +590,11 @@ class WindowTest : public QObject {
     auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
     modes->setFocus();
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(game().controls().GameModes.index, 1);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 1);
     QCOMPARE(modes->currentText(), QStringLiteral("SMART 2023"));
     QCOMPARE(QApplication::focusWidget(), modes);
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(game().controls().GameModes.index, 2);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 2);
     QCOMPARE(QApplication::focusWidget(), modes);
     // Chosen from the open list with the pointer: the list gives the box its "activated".
     auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
@@ -632,8 +632,8 @@ class WindowTest : public QObject {
     QVERIFY(create->isEnabled());
     QVERIFY(!reset->isEnabled());
     QTest::mouseClick(create, Qt::LeftButton);
-    QCOMPARE(game().state().ModeId, 5);
-    QCOMPARE(game().controls().AdaptiveList1.lines.size(), size_t{3000});
+    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 5);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).AdaptiveList1.lines.size(), size_t{3000});
     QVERIFY(!create->isEnabled());
     QVERIFY(reset->isEnabled());
     ClickTile(w(), 9);
@@ -641,7 +641,7 @@ class WindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
     QCOMPARE(static_cast<QSpinBox*>(Named(w(), "MatrixLearning"))->value(), 10);
     QTest::mouseClick(reset, Qt::LeftButton);
-    QCOMPARE(game().state().ModeId, 2);
+    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 2);
     QVERIFY(Shown(w(), "Tile9"));
   }
 
@@ -651,14 +651,14 @@ class WindowTest : public QObject {
     bet->setFocus();
     bet->selectAll();
     QTest::keyClicks(bet, "025");
-    QCOMPARE(game().controls().Init_Bet.text, std::string("025"));
-    QCOMPARE(game().state().Stake, 25);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).Init_Bet.text, std::string("025"));
+    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 25);
     // Another window taking the keyboard does not commit the edit; leaving it does.
     QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(bet, &away);
-    QCOMPARE(game().controls().Init_Bet.text, std::string("025"));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).Init_Bet.text, std::string("025"));
     Named(w(), "ShowBet")->setFocus();
-    QCOMPARE(game().controls().Init_Bet.text, std::string("25"));
+    QCOMPARE(vellaro::GamePeer::Controls(game()).Init_Bet.text, std::string("25"));
     QCOMPARE(bet->value(), 25);
   }
 
@@ -667,7 +667,7 @@ class WindowTest : public QObject {
     auto* level = static_cast<QSlider*>(Named(w(), "SafeLevel"));
     level->setFocus();
     QTest::keyClick(level, Qt::Key_PageUp);
-    QCOMPARE(game().controls().SafeLevel.position, 2);
+    QCOMPARE(vellaro::GamePeer::Controls(game()).SafeLevel.position, 2);
     QCOMPARE(static_cast<QLabel*>(Named(w(), "SafeLevelValue"))->text(), QStringLiteral("2"));
     QVERIFY(Shown(w(), "LampGreen"));
   }

@@ -8,34 +8,34 @@ using testing::Betting;
 
 TEST_F(Betting, OnlyAShownBetIsDebited) {
   GamePeer::State(g).Stake = 4;
-  const int32_t balance = g.state().Balance;
+  const int32_t balance = GamePeer::State(g).Balance;
   GamePeer::Balance_Check(g);
-  EXPECT_EQ(g.state().Balance, balance);
+  EXPECT_EQ(GamePeer::State(g).Balance, balance);
   GamePeer::ShowChance(g, kRed);
   GamePeer::Balance_Check(g);
-  EXPECT_EQ(g.state().Balance, balance - 4);
+  EXPECT_EQ(GamePeer::State(g).Balance, balance - 4);
 }
 
 TEST_F(Betting, TheAutomaticResetIsUsableFromTheStartAndUnlocksMinimalProfit) {
-  EXPECT_TRUE(g.controls().Bet_Automatic_Reset.enabled);
-  EXPECT_FALSE(g.controls().Get_Minimal_Profit.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).Bet_Automatic_Reset.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).Get_Minimal_Profit.enabled);
   g.Apply(act::ToggleMinimalProfit{});
-  EXPECT_FALSE(g.controls().Get_Minimal_Profit.checked);
+  EXPECT_FALSE(GamePeer::Controls(g).Get_Minimal_Profit.checked);
 
   GamePeer::State(g).Balance = 123;
   g.Apply(act::ToggleAutomaticReset{});
-  EXPECT_TRUE(g.controls().Bet_Automatic_Reset.checked);
-  EXPECT_TRUE(g.controls().Get_Minimal_Profit.enabled);
-  EXPECT_EQ(g.state().Balance, 1000000);  // every change resets the ledger
+  EXPECT_TRUE(GamePeer::Controls(g).Bet_Automatic_Reset.checked);
+  EXPECT_TRUE(GamePeer::Controls(g).Get_Minimal_Profit.enabled);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);  // every change resets the ledger
 
   g.Apply(act::ToggleMinimalProfit{});
-  EXPECT_TRUE(g.controls().Get_Minimal_Profit.checked);
+  EXPECT_TRUE(GamePeer::Controls(g).Get_Minimal_Profit.checked);
   GamePeer::State(g).Balance = 123;
   g.Apply(act::ToggleAutomaticReset{});
-  EXPECT_FALSE(g.controls().Bet_Automatic_Reset.checked);
-  EXPECT_FALSE(g.controls().Get_Minimal_Profit.checked);
-  EXPECT_FALSE(g.controls().Get_Minimal_Profit.enabled);
-  EXPECT_EQ(g.state().Balance, 1000000);
+  EXPECT_FALSE(GamePeer::Controls(g).Bet_Automatic_Reset.checked);
+  EXPECT_FALSE(GamePeer::Controls(g).Get_Minimal_Profit.checked);
+  EXPECT_FALSE(GamePeer::Controls(g).Get_Minimal_Profit.enabled);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000000);
 }
 
 TEST_F(Betting, TheAutomaticResetActsAtANewHigh) {
@@ -44,23 +44,23 @@ TEST_F(Betting, TheAutomaticResetActsAtANewHigh) {
   GamePeer::State(g).Balance = 1000000;
   GamePeer::State(g).Stake = 50;
   GamePeer::BetAutomaticReset_Check(g);
-  EXPECT_EQ(g.state().Stake, 50);  // below the target
-  EXPECT_EQ(g.state().BalanceTarget, 1000001);
+  EXPECT_EQ(GamePeer::State(g).Stake, 50);  // below the target
+  EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000001);
 
   GamePeer::State(g).Balance = 1000001;
   GamePeer::State(g).UpTrendWins = 2;
   GamePeer::BetAutomaticReset_Check(g);
-  EXPECT_EQ(g.state().BalanceTarget, 1000002);
-  EXPECT_EQ(g.state().Stake, 3);
-  EXPECT_EQ(g.state().UpTrendWins, 0);
+  EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000002);
+  EXPECT_EQ(GamePeer::State(g).Stake, 3);
+  EXPECT_EQ(GamePeer::State(g).UpTrendWins, 0);
 }
 
 TEST_F(Betting, WithoutTheAutomaticResetNoResetHappens) {
   GamePeer::State(g).Balance = 2000000;
   GamePeer::State(g).Stake = 50;
   GamePeer::BetAutomaticReset_Check(g);
-  EXPECT_EQ(g.state().Stake, 50);
-  EXPECT_EQ(g.state().BalanceTarget, 1000001);
+  EXPECT_EQ(GamePeer::State(g).Stake, 50);
+  EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000001);
 }
 
 TEST_F(Betting, MinimalProfitCutsTheStakeToTheSmallestMultipleThatReachesTheTarget) {
@@ -71,22 +71,22 @@ TEST_F(Betting, MinimalProfitCutsTheStakeToTheSmallestMultipleThatReachesTheTarg
   GamePeer::State(g).BalanceTarget = 1000001;
   GamePeer::State(g).Stake = 40;
   GamePeer::GetMinimalProfit_Check(g);
-  EXPECT_EQ(g.state().Stake, 15);
+  EXPECT_EQ(GamePeer::State(g).Stake, 15);
 
   GamePeer::State(g).Stake = 11;  // exactly reaches the target: left alone
   GamePeer::GetMinimalProfit_Check(g);
-  EXPECT_EQ(g.state().Stake, 11);
+  EXPECT_EQ(GamePeer::State(g).Stake, 11);
 }
 
 TEST_F(Betting, ParlayAndQuorvelIgnoreBothOptions) {
   for (const BettingSystem system : {kParlay, kQuorvel}) {
     Use(system, 1);
-    if (!g.controls().Bet_Automatic_Reset.checked) g.Apply(act::ToggleAutomaticReset{});
-    if (!g.controls().Get_Minimal_Profit.checked) g.Apply(act::ToggleMinimalProfit{});
+    if (!GamePeer::Controls(g).Bet_Automatic_Reset.checked) g.Apply(act::ToggleAutomaticReset{});
+    if (!GamePeer::Controls(g).Get_Minimal_Profit.checked) g.Apply(act::ToggleMinimalProfit{});
     GamePeer::State(g).Balance = 1000001;
     GamePeer::State(g).Stake = 20;
     Win();
-    EXPECT_EQ(g.state().BalanceTarget, 1000001) << kBettingSystemNames[system];
+    EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000001) << kBettingSystemNames[system];
   }
 }
 
@@ -97,16 +97,16 @@ TEST_F(Betting, HavrelWinsResetThenTrim) {
   GamePeer::State(g).Balance = 999990;
   GamePeer::State(g).Stake = 30;
   Win();  // 1000050 is a new high: back to the base, which the trim keeps
-  EXPECT_EQ(g.state().Balance, 1000050);
-  EXPECT_EQ(g.state().BalanceTarget, 1000051);
-  EXPECT_EQ(g.state().Stake, 2);
+  EXPECT_EQ(GamePeer::State(g).Balance, 1000050);
+  EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000051);
+  EXPECT_EQ(GamePeer::State(g).Stake, 2);
 
   GamePeer::State(g).Balance = 1000100;
   GamePeer::State(g).BalanceTarget = 1000201;
   GamePeer::State(g).Stake = 40;
   Win();  // 1000180, below the target; Havrel takes 38, the trim cuts to 22 >= 21 missing
-  EXPECT_EQ(g.state().BalanceTarget, 1000201);
-  EXPECT_EQ(g.state().Stake, 22);
+  EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000201);
+  EXPECT_EQ(GamePeer::State(g).Stake, 22);
 }
 
 // Every system under each setting of the two safeguards, from the same two wins. Base 2;
@@ -138,24 +138,24 @@ TEST_F(Betting, EverySystemUnderBothSafeguards) {
   for (const Expected& e : kExpected) {
     const char* name = kBettingSystemNames[e.system];
     settle_win(e.system, Safeguards::kReset, 999990, 10);
-    EXPECT_EQ(g.state().Balance, 1000010) << name;
-    EXPECT_EQ(g.state().Stake, e.stake_after_high_reset) << name;
-    EXPECT_EQ(g.state().BalanceTarget, e.resets ? 1000011 : 1000001) << name;
-    EXPECT_EQ(g.state().UpTrendWins, 0) << name;
+    EXPECT_EQ(GamePeer::State(g).Balance, 1000010) << name;
+    EXPECT_EQ(GamePeer::State(g).Stake, e.stake_after_high_reset) << name;
+    EXPECT_EQ(GamePeer::State(g).BalanceTarget, e.resets ? 1000011 : 1000001) << name;
+    EXPECT_EQ(GamePeer::State(g).UpTrendWins, 0) << name;
 
     settle_win(e.system, Safeguards::kResetAndProfit, 999990, 10);
-    EXPECT_EQ(g.state().Stake, e.stake_after_high_reset) << name << " with minimal profit";
-    EXPECT_EQ(g.state().BalanceTarget, e.resets ? 1000011 : 1000001)
+    EXPECT_EQ(GamePeer::State(g).Stake, e.stake_after_high_reset) << name << " with minimal profit";
+    EXPECT_EQ(GamePeer::State(g).BalanceTarget, e.resets ? 1000011 : 1000001)
         << name << " with minimal profit";
 
     settle_win(e.system, Safeguards::kNone, 999780, 100);
-    EXPECT_EQ(g.state().Stake, e.stake_below_plain) << name;
+    EXPECT_EQ(GamePeer::State(g).Stake, e.stake_below_plain) << name;
     settle_win(e.system, Safeguards::kReset, 999780, 100);
-    EXPECT_EQ(g.state().Stake, e.stake_below_reset) << name;
-    EXPECT_EQ(g.state().BalanceTarget, 1000001) << name;
+    EXPECT_EQ(GamePeer::State(g).Stake, e.stake_below_reset) << name;
+    EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000001) << name;
     settle_win(e.system, Safeguards::kResetAndProfit, 999780, 100);
-    EXPECT_EQ(g.state().Stake, e.stake_below_profit) << name;
-    EXPECT_EQ(g.state().BalanceTarget, 1000001) << name;
+    EXPECT_EQ(GamePeer::State(g).Stake, e.stake_below_profit) << name;
+    EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000001) << name;
   }
 }
 
@@ -166,11 +166,11 @@ TEST_F(Betting, TheAutomaticResetRestartsTheUpTrenderCount) {
   SetSafeguards(true, false);
   GamePeer::State(g).Balance = 999000;
   Win();
-  EXPECT_EQ(g.state().UpTrendWins, 1);  // below the target
+  EXPECT_EQ(GamePeer::State(g).UpTrendWins, 1);  // below the target
   GamePeer::State(g).Balance = 1000000;
   Win();
-  EXPECT_EQ(g.state().UpTrendWins, 0);  // 1000002 is a new high
-  EXPECT_EQ(g.state().BalanceTarget, 1000003);
+  EXPECT_EQ(GamePeer::State(g).UpTrendWins, 0);  // 1000002 is a new high
+  EXPECT_EQ(GamePeer::State(g).BalanceTarget, 1000003);
 }
 
 }  // namespace

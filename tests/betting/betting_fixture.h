@@ -26,9 +26,9 @@ class Betting : public ::testing::Test {
   }
   // Clicks the two bankroll options into the wanted state (each click resets the ledger).
   void SetSafeguards(bool automatic_reset, bool minimal_profit) {
-    if (g.controls().Bet_Automatic_Reset.checked != automatic_reset)
+    if (GamePeer::Controls(g).Bet_Automatic_Reset.checked != automatic_reset)
       g.Apply(act::ToggleAutomaticReset{});
-    if (g.controls().Get_Minimal_Profit.checked != minimal_profit)
+    if (GamePeer::Controls(g).Get_Minimal_Profit.checked != minimal_profit)
       g.Apply(act::ToggleMinimalProfit{});
   }
   void Win() { Settle(true); }

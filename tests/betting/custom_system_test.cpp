@@ -60,12 +60,12 @@ class CustomSystems : public Betting {
     g.Apply(act::ChooseWrittenSystem{Read(text)});
     g.Apply(act::TypeBaseStake{std::to_string(base)});
     GamePeer::Controls(g).SafeLevel.position = safe_level;
-    first_ = g.state().Stake;
+    first_ = GamePeer::State(g).Stake;
     std::vector<int64_t> stakes;
     for (const char c : kLog) {
       Settle(c == 'W');
-      EXPECT_EQ(g.state().Stake % base, 0);
-      stakes.push_back(g.state().Stake / base);
+      EXPECT_EQ(GamePeer::State(g).Stake % base, 0);
+      stakes.push_back(GamePeer::State(g).Stake / base);
     }
     return stakes;
   }
@@ -353,16 +353,16 @@ TEST_F(CustomSystems, EveryResetOfTheLedgerStartsTheSystemOver) {
       g.Apply(act::ChooseWrittenSystem{Read(text)});
       g.Apply(act::TypeBaseStake{"2"});
       const CustomProgress fresh = GamePeer::BettingOwn(g).progress;
-      const int32_t first = g.state().Stake;
+      const int32_t first = GamePeer::State(g).Stake;
       for (const char c : std::string_view("LLWLL")) Settle(c == 'W');
-      ASSERT_NE(g.state().Stake, first) << text;
+      ASSERT_NE(GamePeer::State(g).Stake, first) << text;
       if (how == 0) g.Apply(act::ResetBets{});
       if (how == 1) {
         g.Apply(act::TypeBaseStake{"3"});
         g.Apply(act::TypeBaseStake{"2"});
       }
       if (how == 2) g.Apply(act::ChooseWrittenSystem{Read(text)});
-      EXPECT_EQ(g.state().Stake, first) << text << how;
+      EXPECT_EQ(GamePeer::State(g).Stake, first) << text << how;
       EXPECT_EQ(GamePeer::BettingOwn(g).progress, fresh) << text << how;
     }
   }
@@ -370,13 +370,13 @@ TEST_F(CustomSystems, EveryResetOfTheLedgerStartsTheSystemOver) {
 
 TEST_F(CustomSystems, TheBoxOffersThePlayersSystemOnlyWhileItIsSelected) {
   g.Apply(act::ChooseWrittenSystem{Read("name = Mine\nkind = oscars-grind\n")});
-  ASSERT_EQ(g.controls().BetStrategy.items.size(), size_t{kBettingSystems + 1});
-  EXPECT_EQ(g.controls().BetStrategy.items.back(), "Mine");
-  EXPECT_EQ(g.controls().BetStrategy.index, kCustomSystemIndex);
+  ASSERT_EQ(GamePeer::Controls(g).BetStrategy.items.size(), size_t{kBettingSystems + 1});
+  EXPECT_EQ(GamePeer::Controls(g).BetStrategy.items.back(), "Mine");
+  EXPECT_EQ(GamePeer::Controls(g).BetStrategy.index, kCustomSystemIndex);
   EXPECT_EQ(g.CurrentSettings().custom_system, "name = Mine\nkind = oscars-grind\n");
   g.Apply(act::ChooseSystem{kParlay});
   EXPECT_EQ(g.SelectedCustomSystem(), nullptr);
-  EXPECT_EQ(g.controls().BetStrategy.items.size(), size_t{kBettingSystems});
+  EXPECT_EQ(GamePeer::Controls(g).BetStrategy.items.size(), size_t{kBettingSystems});
   EXPECT_TRUE(g.CurrentSettings().custom_system.empty());
   // Configure takes the text; one that does not read changes nothing.
   Settings s = g.CurrentSettings();

@@ -8,6 +8,7 @@
 
 #include "betting/session_limits.h"
 #include "betting/withheld_text.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 #include "support/in_language.h"
 
@@ -124,8 +125,8 @@ TEST(Limits, TheTableMaximumHoldsBackALargerStake) {
   // Tracked, not shown, and not debited: the balance only lost the first stake.
   EXPECT_EQ(s.Count<BetTracked>(), 1);
   EXPECT_EQ(s.Count<BetShown>(), 0);
-  EXPECT_EQ(s.h.game.state().Balance, kStartBalance - 1);
-  EXPECT_EQ(s.h.game.state().BetChance, kOdd + 1);
+  EXPECT_EQ(GamePeer::State(s.h.game).Balance, kStartBalance - 1);
+  EXPECT_EQ(GamePeer::State(s.h.game).BetChance, kOdd + 1);
 }
 
 TEST(Limits, EachLimitHoldsBackAtItsEdgeAndNotBefore) {
@@ -224,25 +225,25 @@ TEST(Limits, AHeldBackBetIsSettledAsTrackedAndCountsNothingForThePlayer) {
   EXPECT_EQ(s.h.game.RealCounts().units_staked, 1);  // Black's only
   EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);   // the next bet, at 1 again, is shown
   EXPECT_TRUE(s.h.game.BetOnShow());
-  EXPECT_EQ(s.h.game.state().Stake, 1);
+  EXPECT_EQ(GamePeer::State(s.h.game).Stake, 1);
 }
 
 TEST(Limits, ContinueAnywayShowsAndDebitsTheHeldBackBetForThisSpin) {
   Session s;
   s.Limit(LimitKind::kTableMax, 1);
   s.ShowBlackThenLose();
-  const int32_t balance = s.h.game.state().Balance;
+  const int32_t balance = GamePeer::State(s.h.game).Balance;
   s.h.game.Apply(act::ContinueAnyway{});
   EXPECT_TRUE(s.h.game.BetOnShow());
-  EXPECT_TRUE(s.h.game.controls().Chip[kOdd].visible);
-  EXPECT_EQ(s.h.game.state().Balance, balance - 2);
+  EXPECT_TRUE(GamePeer::Controls(s.h.game).Chip[kOdd].visible);
+  EXPECT_EQ(GamePeer::State(s.h.game).Balance, balance - 2);
   ASSERT_NE(s.Last<BetShown>(), nullptr);
   EXPECT_EQ(s.Last<BetShown>()->chance, kOdd);
   EXPECT_EQ(s.Last<BetShown>()->stake, 2);
   EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);
   EXPECT_EQ(s.h.game.RealCounts().open_stake, 2);
   s.h.game.Apply(act::ContinueAnyway{});  // nothing more to continue
-  EXPECT_EQ(s.h.game.state().Balance, balance - 2);
+  EXPECT_EQ(GamePeer::State(s.h.game).Balance, balance - 2);
 
   s.h.Spin(3);  // won, and it was the player's bet
   EXPECT_TRUE(s.Last<BetSettled>()->shown);
@@ -256,7 +257,7 @@ TEST(Limits, ContinueAnywayWithNothingHeldBackDoesNothing) {
   s.events.clear();
   s.h.game.Apply(act::ContinueAnyway{});
   EXPECT_TRUE(s.events.empty());
-  EXPECT_EQ(s.h.game.state().Balance, kStartBalance - 1);
+  EXPECT_EQ(GamePeer::State(s.h.game).Balance, kStartBalance - 1);
 }
 
 TEST(Limits, ALimitThatNowLetsTheBetThroughShowsIt) {
@@ -266,7 +267,7 @@ TEST(Limits, ALimitThatNowLetsTheBetThroughShowsIt) {
   s.events.clear();
   s.Limit(LimitKind::kTableMax, 2);
   EXPECT_TRUE(s.h.game.BetOnShow());
-  EXPECT_EQ(s.h.game.state().Balance, kStartBalance - 1 - 2);
+  EXPECT_EQ(GamePeer::State(s.h.game).Balance, kStartBalance - 1 - 2);
   ASSERT_EQ(s.events.size(), 2u);
   const auto& changed = std::get<SettingChanged>(s.events[0]);
   EXPECT_EQ(changed.setting, Setting::kTableMax);
@@ -385,9 +386,9 @@ TEST(Limits, LimitsNeverReachedChangeNothing) {
     plain.Spin(n);
     limited.Spin(n);
     ASSERT_EQ(limited.game.BetOnShow(), plain.game.BetOnShow()) << i;
-    ASSERT_EQ(limited.game.state().Balance, plain.game.state().Balance) << i;
-    ASSERT_EQ(limited.game.state().Stake, plain.game.state().Stake) << i;
-    ASSERT_EQ(limited.game.state().BetChance, plain.game.state().BetChance) << i;
+    ASSERT_EQ(GamePeer::State(limited.game).Balance, GamePeer::State(plain.game).Balance) << i;
+    ASSERT_EQ(GamePeer::State(limited.game).Stake, GamePeer::State(plain.game).Stake) << i;
+    ASSERT_EQ(GamePeer::State(limited.game).BetChance, GamePeer::State(plain.game).BetChance) << i;
   }
   EXPECT_EQ(limited.game.WithheldBet(), std::nullopt);
 }

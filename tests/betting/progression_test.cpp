@@ -116,7 +116,8 @@ TEST_F(Betting, TheGameSettlesExactlyAsTheProgressionRulesSay) {
         rules.on_wins = 3;
         rules.add_to_bet = 4;
         rules.limit = StakeLimit::kLedger32;
-        StakeState s{g.state().Stake, g.state().LossStreak, g.state().UpTrendWins};
+        StakeState s{GamePeer::State(g).Stake, GamePeer::State(g).LossStreak,
+                     GamePeer::State(g).UpTrendWins};
         for (int spin = 0; spin < 400; ++spin) {
           // Long losing runs too, so that the stakes reach the top of the ledger.
           const bool win = random() % 3 == 0 && random() % 4 != 0;
@@ -127,9 +128,10 @@ TEST_F(Betting, TheGameSettlesExactlyAsTheProgressionRulesSay) {
             Lose();
             s = AfterLoss(rules, s);
           }
-          ASSERT_EQ(g.state().Stake, s.stake) << kBettingSystemNames[system] << " spin " << spin;
-          ASSERT_EQ(g.state().LossStreak, s.loss_streak);
-          ASSERT_EQ(g.state().UpTrendWins, s.up_trend_wins);
+          ASSERT_EQ(GamePeer::State(g).Stake, s.stake)
+              << kBettingSystemNames[system] << " spin " << spin;
+          ASSERT_EQ(GamePeer::State(g).LossStreak, s.loss_streak);
+          ASSERT_EQ(GamePeer::State(g).UpTrendWins, s.up_trend_wins);
         }
       }
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -40,7 +41,7 @@ TEST(RealResult, TrackedBetsAreNotThePlayersButTheBalanceCreditsTheirWins) {
   EXPECT_EQ(s.counts().bets_shown, 0);
   EXPECT_EQ(s.counts().net, 0);
   EXPECT_EQ(s.counts().units_staked, 0);
-  EXPECT_GT(s.h.game.state().Balance, kStartBalance);  // internal, never the result
+  EXPECT_GT(GamePeer::State(s.h.game).Balance, kStartBalance);  // internal, never the result
 }
 
 TEST(RealResult, AnUndoTakesTheSpinBackEntirely) {

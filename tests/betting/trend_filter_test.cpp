@@ -10,34 +10,34 @@ using testing::Betting;
 TEST_F(Betting, ATrendTurnsItsOppositeIntoItselfAtTheSameStake) {
   g.Apply(act::SwitchTrendOn{kLess});
   GamePeer::State(g).Stake = 3;
-  const int32_t balance = g.state().Balance;
+  const int32_t balance = GamePeer::State(g).Balance;
   GamePeer::ShowRecommendation(g, kMore);
-  EXPECT_EQ(g.state().BetChance, kLess + 1);
-  EXPECT_TRUE(g.controls().Chip[kLess].visible);
-  EXPECT_TRUE(g.controls().Field[kLess].visible);
-  EXPECT_TRUE(g.controls().BetSizeShow[kLess].visible);
-  EXPECT_FALSE(g.controls().Chip[kMore].visible);
-  EXPECT_FALSE(g.controls().Field[kMore].visible);
-  EXPECT_FALSE(g.controls().BetSizeShow[kMore].visible);
-  EXPECT_EQ(g.state().Balance, balance - 3);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kLess + 1);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kLess].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Field[kLess].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).BetSizeShow[kLess].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Chip[kMore].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Field[kMore].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).BetSizeShow[kMore].visible);
+  EXPECT_EQ(GamePeer::State(g).Balance, balance - 3);
 }
 
 TEST_F(Betting, ATrendShowsAndDebitsARecommendationThatWasOnlyTracked) {
   g.Apply(act::SwitchTrendOn{kLess});
   GamePeer::Controls(g).SafeLevel.position = 2;
-  const int32_t balance = g.state().Balance;
+  const int32_t balance = GamePeer::State(g).Balance;
   GamePeer::ShowRecommendation(g, kMore);
-  EXPECT_EQ(g.state().BetChance, kLess + 1);
-  EXPECT_TRUE(g.controls().Chip[kLess].visible);
-  EXPECT_EQ(g.state().Balance, balance - 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kLess + 1);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kLess].visible);
+  EXPECT_EQ(GamePeer::State(g).Balance, balance - 1);
 }
 
 TEST_F(Betting, ATrendLeavesOtherPairsAlone) {
   g.Apply(act::SwitchTrendOn{kLess});
   GamePeer::ShowRecommendation(g, kEven);
-  EXPECT_EQ(g.state().BetChance, kEven + 1);
-  EXPECT_TRUE(g.controls().Chip[kEven].visible);
-  EXPECT_FALSE(g.controls().Chip[kLess].visible);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kEven + 1);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kEven].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Chip[kLess].visible);
 }
 
 TEST_F(Betting, EveryRuleReplacesItsOwnOpposite) {
@@ -46,9 +46,9 @@ TEST_F(Betting, EveryRuleReplacesItsOwnOpposite) {
     for (Picture& active : GamePeer::Controls(g).Trend_2) active.visible = false;
     g.Apply(act::SwitchTrendOn{trend});
     GamePeer::ShowRecommendation(g, OppositeIndex(trend));
-    EXPECT_EQ(g.state().BetChance, trend + 1) << kChanceNames[trend];
-    EXPECT_TRUE(g.controls().Chip[trend].visible);
-    EXPECT_FALSE(g.controls().Chip[OppositeIndex(trend)].visible);
+    EXPECT_EQ(GamePeer::State(g).BetChance, trend + 1) << kChanceNames[trend];
+    EXPECT_TRUE(GamePeer::Controls(g).Chip[trend].visible);
+    EXPECT_FALSE(GamePeer::Controls(g).Chip[OppositeIndex(trend)].visible);
   }
 }
 
@@ -57,25 +57,25 @@ TEST_F(Betting, ThreeTrendsAtOnce) {
   g.Apply(act::SwitchTrendOn{kOdd});
   g.Apply(act::SwitchTrendOn{kBlack});
   GamePeer::ShowRecommendation(g, kRed);
-  EXPECT_EQ(g.state().BetChance, kBlack + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kBlack + 1);
   GamePeer::HideBets(g);
   GamePeer::ShowRecommendation(g, kMore);
-  EXPECT_EQ(g.state().BetChance, kLess + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kLess + 1);
   GamePeer::HideBets(g);
   GamePeer::ShowRecommendation(g, kEven);
-  EXPECT_EQ(g.state().BetChance, kOdd + 1);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kOdd + 1);
 }
 
 TEST_F(Betting, SwitchingATrendOnMovesItWithinItsPairAndAClickOnTheActiveTabEndsIt) {
   g.Apply(act::SwitchTrendOn{kMore});
   g.Apply(act::SwitchTrendOn{kLess});
-  EXPECT_FALSE(g.controls().Trend_2[kMore].visible);
-  EXPECT_TRUE(g.controls().Trend_2[kLess].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Trend_2[kMore].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Trend_2[kLess].visible);
   g.Apply(act::SwitchTrendOn{kRed});
   g.Apply(act::ClickActiveTrend{kRed});
-  EXPECT_FALSE(g.controls().Trend_2[kRed].visible);
-  EXPECT_TRUE(g.controls().Trend_2[kLess].visible);
-  EXPECT_TRUE(g.controls().Trend_0[kRed].visible);  // the idle tab never changes
+  EXPECT_FALSE(GamePeer::Controls(g).Trend_2[kRed].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Trend_2[kLess].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Trend_0[kRed].visible);  // the idle tab never changes
 }
 
 TEST_F(Betting, TheNextSpinSettlesTheReplacedChance) {
@@ -83,7 +83,7 @@ TEST_F(Betting, TheNextSpinSettlesTheReplacedChance) {
   GamePeer::ShowRecommendation(g, kBlack);
   GamePeer::Controls(g).CurrentNum.tag = 1;  // red
   GamePeer::SettleUnderSelectedSystem(g);    // Martingale
-  EXPECT_EQ(g.state().WinStreak, 1);
+  EXPECT_EQ(GamePeer::State(g).WinStreak, 1);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "journal/stored_session.h"
 #include "replay/session_replay.h"
 #include "support/game_fields.h"
+#include "support/game_peer.h"
 #include "support/in_language.h"
 #include "support/temp_folder.h"
 
@@ -106,7 +107,8 @@ TEST(BulkEntry, FiveHundredSpinsAtOnceAreFiveHundredClicksWithoutAPause) {
                 std::chrono::duration<double, std::milli>(took).count());
     // The window's own time did not move, and its clock reads it again.
     EXPECT_EQ(at_once.time.NowMs(), kStartMs);
-    EXPECT_EQ(at_once.play.game().state().SpinCount, clicked.play.game().state().SpinCount);
+    EXPECT_EQ(GamePeer::State(at_once.play.game()).SpinCount,
+              GamePeer::State(clicked.play.game()).SpinCount);
     // The display timers write their captions at their next tick, a few ms on.
     clicked.time.AdvanceBy(100);
     at_once.time.AdvanceBy(100);

@@ -20,6 +20,7 @@
 #include "session/risk.h"
 #include "session/risk_text.h"
 #include "session/spin_statistics.h"
+#include "support/game_peer.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
 #include "tools/sim/summary.h"
@@ -412,7 +413,7 @@ void CompareStored(const Played& played, const SessionTruth& t, const journal::S
   c.Expect(replay.game().WithheldBet() == t.withheld, "replay's held-back bet vs the banner", "");
   c.Expect(NextBetOf(replay.game()) == t.next, "replay's next bet vs the window's",
            NextBetLine(NextBetOf(replay.game())) + " | " + NextBetLine(t.next));
-  c.Expect(GameLogText(replay.game().controls().NumbersList) == GameLogText(t.numbers),
+  c.Expect(GameLogText(GamePeer::Controls(replay.game()).NumbersList) == GameLogText(t.numbers),
            "--export-log vs the window's log", "");
   const std::string trace = rows.trace_text.str();
   const size_t trace_lines = static_cast<size_t>(std::count(trace.begin(), trace.end(), '\n'));

@@ -30,40 +30,33 @@
 namespace vellaro::consistency {
 namespace {
 
+using testing::BaseStakeTyped;
+using testing::step::ClickTrend;
+using testing::step::Host;
+using testing::step::HostEvent;
+using testing::step::Wait;
+
 uint64_t FromEnvironment(const char* name, uint64_t otherwise) {
   const char* value = std::getenv(name);
   return value != nullptr && *value != '\0' ? std::stoull(value) : otherwise;
 }
 
-// Whether `evening` still gives a disagreement of `check`.
-bool Finds(const Evening& evening, const std::string& folder, const std::string& check) {
-  for (const Disagreement& d : Compare(Play(evening, folder))) {
-    if (d.check == check) return true;
-  }
-  return false;
-}
-
-// The fewest actions found that still give the disagreement: ever smaller chunks removed
-// while it stays.
+// The fewest actions found that still give the disagreement of `check`.
 Evening Shrink(Evening evening, const std::string& folder, const std::string& check) {
-  for (size_t chunk = evening.actions.size() / 2; chunk >= 1; chunk /= 2) {
-    for (size_t at = 0; at + chunk <= evening.actions.size();) {
-      Evening fewer = evening;
-      fewer.actions.erase(fewer.actions.begin() + static_cast<ptrdiff_t>(at),
-                          fewer.actions.begin() + static_cast<ptrdiff_t>(at + chunk));
-      if (Finds(fewer, folder, check)) {
-        evening = std::move(fewer);
-      } else {
-        at += chunk;
-      }
+  evening.actions = testing::Shrink(evening.actions, [&](const std::vector<Step>& fewer) {
+    Evening e = evening;
+    e.actions = fewer;
+    for (const Disagreement& d : Compare(Play(e, folder))) {
+      if (d.check == check) return std::optional<size_t>(fewer.size() - 1);
     }
-  }
+    return std::optional<size_t>();
+  });
   return evening;
 }
 
 std::string Replayable(const Evening& e) {
   return "seed " + std::to_string(e.seed) + (e.journal_late ? " (journal late)" : "") + ", " +
-         std::to_string(e.actions.size()) + " actions:\n" + Describe(e.actions);
+         std::to_string(e.actions.size()) + " actions:\n" + testing::Describe(e.actions);
 }
 
 // Every check replays its session through fresh games, each a few megabytes: kept by the
@@ -126,87 +119,54 @@ void ExpectAgreement(const Evening& evening) {
 TEST(ConsistencyFound, ABetShownByContinueAnywayIsCountedEverywhere) {
   ExpectAgreement({1,
                    false,
-                   {{Act::kNumber, 33},
-                    {Act::kNumber, 2},
-                    {Act::kNumber, 15},
-                    {Act::kNumber, 10},
-                    {Act::kNumber, 11},
-                    {Act::kNumber, 4},
-                    {Act::kNumber, 2},
-                    {Act::kTrend, 3},
-                    {Act::kLimit, 1, 12},
-                    {Act::kNumber, 22},
-                    {Act::kNumber, 18},
-                    {Act::kContinue}}});
+                   {act::EnterNumber{33}, act::EnterNumber{2}, act::EnterNumber{15},
+                    act::EnterNumber{10}, act::EnterNumber{11}, act::EnterNumber{4},
+                    act::EnterNumber{2}, ClickTrend{3}, act::SetLimit{LimitKind::kStopLoss, 12},
+                    act::EnterNumber{22}, act::EnterNumber{18}, act::ContinueAnyway{}}});
 }
 
 // A table maximum of 1 holds the next bet back; the player leaves: the summary says so.
 TEST(ConsistencyFound, TheSummarySaysWhichLimitStoppedTheEvening) {
-  ExpectAgreement({2,
-                   false,
-                   {{Act::kNumber, 13},
-                    {Act::kNumber, 14},
-                    {Act::kNumber, 26},
-                    {Act::kNumber, 19},
-                    {Act::kLimit, 3, 1},
-                    {Act::kNumber, 1},
-                    {Act::kNumber, 32}}});
+  ExpectAgreement(
+      {2,
+       false,
+       {act::EnterNumber{13}, act::EnterNumber{14}, act::EnterNumber{26}, act::EnterNumber{19},
+        act::SetLimit{LimitKind::kTableMax, 1}, act::EnterNumber{1}, act::EnterNumber{32}}});
 }
 
 // "abc" typed into the base stake and left: the base stays, the ledger is reset, in the
 // stored replay and in the what-if of the system played as in the window.
 TEST(ConsistencyFound, AWhatIfKeepsABaseStakeReportedAgain) {
-  ExpectAgreement({241,
-                   false,
-                   {{Act::kNumber, 5},
-                    {Act::kNumber, 10},
-                    {Act::kNumber, 1},
-                    {Act::kNumber, 34},
-                    {Act::kNumber, 26},
-                    {Act::kNumber, 23},
-                    {Act::kBase, 0, 0, "abc"},
-                    {Act::kNumber, 2}}});
+  ExpectAgreement(
+      {241,
+       false,
+       {act::EnterNumber{5}, act::EnterNumber{10}, act::EnterNumber{1}, act::EnterNumber{34},
+        act::EnterNumber{26}, act::EnterNumber{23}, BaseStakeTyped("abc"), act::EnterNumber{2}}});
 }
 
 // A table maximum of 3 holds a bet back; the base stake typed again resets the ledger to a
 // stake of 1, and a take-profit then set lets the bet through at that stake: the trace's
 // row says a change of limit let it through, not "Continue anyway".
 TEST(ConsistencyFound, AChangeOfLimitLetsThroughTheStakeALedgerResetPutOnTheBet) {
-  ExpectAgreement({303,
-                   false,
-                   {{Act::kLimit, 3, 3},
-                    {Act::kNumber, 2},
-                    {Act::kNumber, 21},
-                    {Act::kNumber, 12},
-                    {Act::kNumber, 27},
-                    {Act::kSystem, 4},
-                    {Act::kNumber, 21},
-                    {Act::kNumber, 29},
-                    {Act::kNumber, 10},
-                    {Act::kNumber, 25},
-                    {Act::kBase, 0, 0, ""},
-                    {Act::kLimit, 2, 9}}});
+  ExpectAgreement(
+      {303,
+       false,
+       {act::SetLimit{LimitKind::kTableMax, 3}, act::EnterNumber{2}, act::EnterNumber{21},
+        act::EnterNumber{12}, act::EnterNumber{27}, act::ChooseSystem{4}, act::EnterNumber{21},
+        act::EnterNumber{29}, act::EnterNumber{10}, act::EnterNumber{25}, BaseStakeTyped(""),
+        act::SetLimit{LimitKind::kTakeProfit, 9}}});
 }
 
 // Losses in a row past a maximum of 2 hold a bet back; "RM" takes it off with the matrix:
 // the window shows no banner, and the summary says no limit stopped the evening.
 TEST(ConsistencyFound, ABetHeldBackThatRMTookOffStopsNothing) {
-  ExpectAgreement({5222,
-                   false,
-                   {{Act::kNumber, 13},
-                    {Act::kNumber, 7},
-                    {Act::kNumber, 5},
-                    {Act::kNumber, 26},
-                    {Act::kLimit, 4, 2},
-                    {Act::kNumber, 22},
-                    {Act::kNumber, 2},
-                    {Act::kTrend, 5},
-                    {Act::kNumber, 29},
-                    {Act::kMode, 0},
-                    {Act::kNumber, 32},
-                    {Act::kNumber, 9},
-                    {Act::kNumber, 4},
-                    {Act::kResetMatrix}}});
+  ExpectAgreement(
+      {5222,
+       false,
+       {act::EnterNumber{13}, act::EnterNumber{7}, act::EnterNumber{5}, act::EnterNumber{26},
+        act::SetLimit{LimitKind::kMaxLosses, 2}, act::EnterNumber{22}, act::EnterNumber{2},
+        ClickTrend{5}, act::EnterNumber{29}, act::ChooseMode{0}, act::EnterNumber{32},
+        act::EnterNumber{9}, act::EnterNumber{4}, act::ResetMatrix{}}});
 }
 
 // A table maximum of 1 holds back a bet of 3; the next spin, which moves the stake, is taken
@@ -215,15 +175,9 @@ TEST(ConsistencyFound, ABetHeldBackThatRMTookOffStopsNothing) {
 TEST(ConsistencyFound, AnUndoBringsBackTheHeldBackBetWithItsStake) {
   ExpectAgreement({21,
                    false,
-                   {{Act::kNumber, 4},
-                    {Act::kNumber, 4},
-                    {Act::kNumber, 1},
-                    {Act::kLimit, 3, 1},
-                    {Act::kNumber, 36},
-                    {Act::kBase, 0, 0, "3"},
-                    {Act::kNumber, 3},
-                    {Act::kNumber, 33},
-                    {Act::kUndo}}});
+                   {act::EnterNumber{4}, act::EnterNumber{4}, act::EnterNumber{1},
+                    act::SetLimit{LimitKind::kTableMax, 1}, act::EnterNumber{36},
+                    BaseStakeTyped("3"), act::EnterNumber{3}, act::EnterNumber{33}, act::Undo{}}});
 }
 
 // A bet held back by a table maximum of 1; "BET AUTOMATIC RESET" resets the ledger, which
@@ -232,15 +186,9 @@ TEST(ConsistencyFound, AnUndoBringsBackTheHeldBackBetWithItsStake) {
 TEST(ConsistencyFound, TheSafeguardsResetPutsTheHeldBackBetToTheLimitsAgain) {
   ExpectAgreement({233,
                    false,
-                   {{Act::kNumber, 25},
-                    {Act::kLimit, 3, 1},
-                    {Act::kTrend, 1},
-                    {Act::kNumber, 28},
-                    {Act::kNumber, 22},
-                    {Act::kNumber, 10},
-                    {Act::kNumber, 5},
-                    {Act::kNumber, 13},
-                    {Act::kAutoReset}}});
+                   {act::EnterNumber{25}, act::SetLimit{LimitKind::kTableMax, 1}, ClickTrend{1},
+                    act::EnterNumber{28}, act::EnterNumber{22}, act::EnterNumber{10},
+                    act::EnterNumber{5}, act::EnterNumber{13}, act::ToggleAutomaticReset{}}});
 }
 
 // An evening played in the window with a table maximum of 2 and "Continue anyway".
@@ -261,23 +209,15 @@ TEST(ConsistencyFound, TheTableMaximumJournalAgreesEverywhere) {
 // could hold an animation still).
 TEST(ConsistencyFound, AWindowResumesItsSessionWhateverTheSecondItStarts) {
   testing::TempFolder folder;
-  const Played played = Play({120,
-                              false,
-                              {{Act::kContinue},
-                               {Act::kRestart},
-                               {Act::kUndo},
-                               {Act::kLimit, 2, -1},
-                               {Act::kNumber, 3},
-                               {Act::kJournalWrites},
-                               {Act::kBase, 0, 0, "0"},
-                               {Act::kNumber, 0},
-                               {Act::kNumber, 28},
-                               {Act::kNumber, 26},
-                               {Act::kNumber, 36},
-                               {Act::kNumber, 10},
-                               {Act::kNumber, 31},
-                               {Act::kWait, 2334}}},
-                             folder.path().string());
+  const Played played =
+      Play({120,
+            false,
+            {act::ContinueAnyway{}, Host{HostEvent::kRestart}, act::Undo{},
+             act::SetLimit{LimitKind::kTakeProfit, std::nullopt}, act::EnterNumber{3},
+             Host{HostEvent::kJournalWrites}, BaseStakeTyped("0"), act::EnterNumber{0},
+             act::EnterNumber{28}, act::EnterNumber{26}, act::EnterNumber{36}, act::EnterNumber{10},
+             act::EnterNumber{31}, Wait{2334}}},
+           folder.path().string());
   std::string not_resumed;
   for (int second = 0; second < 40; ++second) {
     testing::TempFolder copy;

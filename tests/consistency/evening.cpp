@@ -4,37 +4,23 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <random>
-#include <sstream>
 
-#include "betting/system_file.h"
 #include "env/virtual_scheduler.h"
 #include "export/save_dialog.h"
 #include "host/window_game.h"
 #include "journal/journal_file.h"
+#include "support/game_peer.h"
 
 namespace vellaro::consistency {
 
 namespace {
 
-const char* const kActNames[] = {
-    "kNumber",       "kUndo",      "kMode",          "kSystem",        "kBase",
-    "kOnWins",       "kAddToBet",  "kSafeLevel",     "kTrend",         "kAutoReset",
-    "kMinProfit",    "kShowBet",   "kCatRows",       "kCreateMatrix",  "kResetMatrix",
-    "kReCalculate",  "kResetBets", "kLimit",         "kContinue",      "kNewSession",
-    "kJournalFails", "kDiskFull",  "kJournalWrites", "kJournalFolder", "kRestart",
-    "kWait",         "kRedo",      "kWrittenSystem"};
+using testing::Dice;
+using testing::step::Host;
+using testing::step::HostEvent;
+using testing::step::Wait;
 
 const char* const kTexts[] = {"1", "2", "3", "5", "10", "0", "", "abc", "1000", " 4"};
-
-class Dice {
- public:
-  explicit Dice(uint64_t seed) : rng_(seed) {}
-  int operator()(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-
- private:
-  std::mt19937_64 rng_;
-};
 
 // A limit low enough to be met within a short evening, now and then switched off.
 int LimitValue(Dice& pick, LimitKind limit) {
@@ -53,40 +39,55 @@ int LimitValue(Dice& pick, LimitKind limit) {
   return -1;
 }
 
-Action RandomAction(Dice& pick, bool journal_late) {
-  const int roll = pick(100);
-  if (roll < 52) return {Act::kNumber, pick(kNumbers)};
-  if (roll < 57) return {Act::kUndo};
-  if (roll < 59) return {Act::kMode, pick(kGameModeItems)};
-  if (roll < 62) {
-    const int system = pick(kBettingSystems + 2);  // now and then one the player wrote
-    if (system >= kBettingSystems) return {Act::kWrittenSystem, system - kBettingSystems};
-    return {Act::kSystem, system};
-  }
-  if (roll < 64) return {Act::kBase, 0, 0, kTexts[pick(std::size(kTexts))]};
-  if (roll < 65) return {Act::kOnWins, 0, 0, kTexts[pick(5)]};
-  if (roll < 66) return {Act::kAddToBet, 0, 0, kTexts[pick(5)]};
-  if (roll < 68) return {Act::kSafeLevel, pick(5)};
-  if (roll < 71) return {Act::kTrend, pick(kChances)};
-  if (roll < 72) return {Act::kAutoReset};
-  if (roll < 73) return {Act::kMinProfit};
-  if (roll < 74) return {Act::kShowBet};
-  if (roll < 75) return {Act::kCatRows};
-  if (roll < 76) return {Act::kCreateMatrix};
-  if (roll < 77) return {Act::kResetMatrix};
-  if (roll < 78) return {Act::kReCalculate};
-  if (roll < 79) return {Act::kResetBets};
-  if (roll < 86) {
-    const int limit = pick(kLimits);
-    return {Act::kLimit, limit, LimitValue(pick, static_cast<LimitKind>(limit))};
-  }
-  if (roll < 91) return {Act::kContinue};
-  if (roll < 92) return {Act::kNewSession};
-  if (roll < 93) return {pick(2) == 0 ? Act::kJournalFails : Act::kDiskFull};
-  if (roll < 95) return {Act::kJournalWrites};
-  if (roll < 97 && journal_late) return {Act::kJournalFolder};
-  if (roll < 98) return {Act::kRestart};
-  return {Act::kWait, pick(5000)};
+// A limit set, or now and then switched off.
+Step AnyLimit(Dice& pick) {
+  const auto limit = static_cast<LimitKind>(pick(kLimits));
+  const int value = LimitValue(pick, limit);
+  return act::SetLimit{limit, value < 0 ? std::nullopt : std::optional<int32_t>(value)};
+}
+
+// Now and then a system the player wrote.
+Step AnySystem(Dice& pick) {
+  const int system = pick(kBettingSystems + 2);
+  if (system >= kBettingSystems) return testing::step::WrittenSystem{system - kBettingSystems};
+  return act::ChooseSystem{system};
+}
+
+// Mostly spins, with every other action of the window now and then; the journal's folder
+// comes only to an evening that began without it, else that share restarts the window.
+testing::Mix EveningMix(bool journal_late) {
+  using testing::Always;
+  return {
+      {52, [](Dice& pick) -> Step { return act::EnterNumber{pick(kNumbers)}; }},
+      Always(5, act::Undo{}),
+      {2, [](Dice& pick) -> Step { return act::ChooseMode{pick(kGameModeItems)}; }},
+      {3, AnySystem},
+      {2,
+       [](Dice& pick) -> Step { return testing::BaseStakeTyped(kTexts[pick(std::size(kTexts))]); }},
+      {1, [](Dice& pick) -> Step { return act::TypeOnWins{kTexts[pick(5)]}; }},
+      {1, [](Dice& pick) -> Step { return act::TypeAddToBet{kTexts[pick(5)]}; }},
+      {2, [](Dice& pick) -> Step { return act::SetSafeLevel{pick(5)}; }},
+      {3, [](Dice& pick) -> Step { return testing::step::ClickTrend{pick(kChances)}; }},
+      Always(1, act::ToggleAutomaticReset{}),
+      Always(1, act::ToggleMinimalProfit{}),
+      Always(1, act::ToggleShowStake{}),
+      Always(1, act::ToggleCategoryRows{}),
+      Always(1, act::CreateMatrix{}),
+      Always(1, act::ResetMatrix{}),
+      Always(1, act::Recalculate{}),
+      Always(1, act::ResetBets{}),
+      {7, AnyLimit},
+      Always(5, act::ContinueAnyway{}),
+      Always(1, Host{HostEvent::kNewSession}),
+      {1,
+       [](Dice& pick) -> Step {
+         return Host{pick(2) == 0 ? HostEvent::kJournalFails : HostEvent::kDiskFull};
+       }},
+      Always(2, Host{HostEvent::kJournalWrites}),
+      Always(2, Host{journal_late ? HostEvent::kJournalFolder : HostEvent::kRestart}),
+      Always(1, Host{HostEvent::kRestart}),
+      {2, [](Dice& pick) -> Step { return Wait{pick(5000)}; }},
+  };
 }
 
 // The settings a window may start an evening with (its settings file), limits included.
@@ -127,8 +128,10 @@ class Recorder {
 
   // Before each action of the player: what the window shows then is the row of the last
   // entry if this action turns out to be the next one.
-  void BeforeAction(Act act) {
-    act_ = act;
+  void BeforeAction(const Step& act) {
+    spin_or_undo_ =
+        std::holds_alternative<act::EnterNumber>(act) || std::holds_alternative<act::Undo>(act);
+    limit_ = std::holds_alternative<act::SetLimit>(act);
     replay::FillFromGame(play_->game(), before_);
     before_.withheld = play_->game().WithheldBet();
   }
@@ -140,7 +143,7 @@ class Recorder {
     t.counts = play_->track().result().counts();
     t.game_counts = g.RealCounts();
     t.spins_in_history = g.SpinsInHistory();
-    t.numbers = g.controls().NumbersList;
+    t.numbers = GamePeer::Controls(g).NumbersList;
     t.points = play_->track().points();
     t.track = play_->track();
     t.settings = g.CurrentSettings();
@@ -148,7 +151,7 @@ class Recorder {
     t.withheld = g.WithheldBet();
     t.risk = RiskInputsOf(g);
     t.next = NextBetOf(g);
-    const ComboBox& box = g.controls().BetStrategy;
+    const ComboBox& box = GamePeer::Controls(g).BetStrategy;
     if (box.index >= 0 && static_cast<size_t>(box.index) < box.items.size()) {
       t.system_box = box.items[static_cast<size_t>(box.index)];
     }
@@ -229,10 +232,8 @@ class Recorder {
     } else if (std::holds_alternative<BetShown>(event)) {
       // Outside a spin, a bet goes on show only from the one held back: by "Continue
       // anyway", or by a change of limit that lets it through.
-      if (act_ != Act::kNumber && act_ != Act::kUndo && held_ &&
-          outcome_ == replay::HeldBack::kLeft) {
-        outcome_ =
-            act_ == Act::kLimit ? replay::HeldBack::kLetThrough : replay::HeldBack::kPlayedAnyway;
+      if (!spin_or_undo_ && held_ && outcome_ == replay::HeldBack::kLeft) {
+        outcome_ = limit_ ? replay::HeldBack::kLetThrough : replay::HeldBack::kPlayedAnyway;
       }
     } else if (std::holds_alternative<SystemChanged>(event)) {
       truth_.system_changed = true;
@@ -242,7 +243,8 @@ class Recorder {
   host::WindowGame* play_;
   std::string folder_;
   SessionTruth truth_;
-  Act act_ = Act::kWait;
+  bool spin_or_undo_ = false;        // the action now played enters a spin or takes one back
+  bool limit_ = false;               // it sets a limit
   replay::Row before_;               // the game before the action now played
   std::optional<replay::Row> open_;  // the entry whose row waits for the next one
   std::optional<BetWithheld> held_;  // the last bet held back since that entry
@@ -293,64 +295,19 @@ void CompareResumed(const SessionTruth& before, const SessionTruth& after, Recor
   expect(same_track, "the panel's track");
 }
 
-// One of the options the player sets, as the window passes it on.
-void ChangeOption(Game& g, const Action& a) {
-  switch (a.act) {
-    case Act::kBase:
-      g.Apply(act::TypeBaseStake{a.text});
-      g.Apply(act::LeaveBaseStake{});
-      break;
-    case Act::kOnWins:
-      g.Apply(act::TypeOnWins{a.text});
-      break;
-    case Act::kAddToBet:
-      g.Apply(act::TypeAddToBet{a.text});
-      break;
-    case Act::kSafeLevel:
-      g.Apply(act::SetSafeLevel{a.a});
-      break;
-    case Act::kTrend:
-      if (g.CurrentSettings().trends[static_cast<size_t>(a.a)]) {
-        g.Apply(act::ClickActiveTrend{a.a});
-      } else {
-        g.Apply(act::PointerOver{act::FramePart::kIdleTrend, a.a});
-        g.Apply(act::SwitchTrendOn{a.a});
-      }
-      break;
-    case Act::kAutoReset:
-      g.Apply(act::ToggleAutomaticReset{});
-      break;
-    case Act::kMinProfit:
-      g.Apply(act::ToggleMinimalProfit{});
-      break;
-    case Act::kShowBet:
-      g.Apply(act::ToggleShowStake{});
-      break;
-    case Act::kCatRows:
-      g.Apply(act::ToggleCategoryRows{});
-      break;
-    case Act::kLimit:
-      g.Apply(act::SetLimit{static_cast<LimitKind>(a.a),
-                            a.b < 0 ? std::nullopt : std::optional<int32_t>(a.b)});
-      break;
-    default:
-      break;
-  }
-}
-
 // The journal's file made to fail, to fill the disk, or mended.
-void TroubleTheJournal(host::WindowGame& play, const Action& a, const std::string& blocker) {
-  switch (a.act) {
-    case Act::kJournalFails:
+void TroubleTheJournal(host::WindowGame& play, HostEvent event, const std::string& blocker) {
+  switch (event) {
+    case HostEvent::kJournalFails:
       SetWrites(play, false);
       break;
-    case Act::kDiskFull:
+    case HostEvent::kDiskFull:
       FillTheDisk(play);
       break;
-    case Act::kJournalWrites:
+    case HostEvent::kJournalWrites:
       SetWrites(play, true);
       break;
-    case Act::kJournalFolder: {
+    case HostEvent::kJournalFolder: {
       std::error_code ignored;
       if (std::filesystem::is_regular_file(blocker, ignored)) std::filesystem::remove(blocker);
       break;
@@ -360,73 +317,16 @@ void TroubleTheJournal(host::WindowGame& play, const Action& a, const std::strin
   }
 }
 
-void Perform(host::WindowGame& play, const Action& a, const std::string& blocker) {
-  Game& g = play.game();
-  switch (a.act) {
-    case Act::kNumber:
-      g.Apply(act::EnterNumber{a.a});
-      break;
-    case Act::kUndo:
-      g.Apply(act::Undo{});
-      break;
-    case Act::kRedo:
-      g.Apply(act::Redo{});
-      break;
-    case Act::kMode:
-      g.Apply(act::ChooseMode{a.a});
-      break;
-    case Act::kSystem:
-      g.Apply(act::ChooseSystem{a.a});
-      break;
-    case Act::kWrittenSystem:
-      g.Apply(act::ChooseWrittenSystem{*ParseSystemFile(WrittenSystem(a.a)).system});
-      break;
-    case Act::kBase:
-    case Act::kOnWins:
-    case Act::kAddToBet:
-    case Act::kSafeLevel:
-    case Act::kTrend:
-    case Act::kAutoReset:
-    case Act::kMinProfit:
-    case Act::kShowBet:
-    case Act::kCatRows:
-    case Act::kLimit:
-      ChangeOption(g, a);
-      break;
-    case Act::kCreateMatrix:
-      g.Apply(act::CreateMatrix{});
-      break;
-    case Act::kResetMatrix:
-      g.Apply(act::ResetMatrix{});
-      break;
-    case Act::kReCalculate:
-      g.Apply(act::Recalculate{});
-      break;
-    case Act::kResetBets:
-      g.Apply(act::ResetBets{});
-      break;
-    case Act::kContinue:
-      g.Apply(act::ContinueAnyway{});
-      break;
-    case Act::kNewSession:
-    case Act::kRestart:
-    case Act::kWait:
-      break;
-    case Act::kJournalFails:
-    case Act::kDiskFull:
-    case Act::kJournalWrites:
-    case Act::kJournalFolder:
-      TroubleTheJournal(play, a, blocker);
-      break;
-  }
-}
-
 // An action passed on to the game, journaled as a whole.
-void PerformAsOneAction(host::WindowGame& play, const Action& a, Recorder& recorder,
-                        const std::string& blocker) {
+void PerformAsOneAction(host::WindowGame& play, VirtualScheduler& time, const Step& a,
+                        Recorder& recorder, const std::string& blocker) {
   auto act = [&] {
-    recorder.BeforeAction(a.act);
-    Perform(play, a, blocker);
+    recorder.BeforeAction(a);
+    if (const auto* host = std::get_if<Host>(&a)) {
+      TroubleTheJournal(play, host->event, blocker);
+    } else {
+      testing::Apply(a, play.game(), time);
+    }
   };
   if (play.journal() == nullptr) return act();
   const journal::Journal::Batch batch(*play.journal());
@@ -466,6 +366,17 @@ void TakeRestarted(host::WindowGame& window, SessionTruth before, Recorder& reco
   }
 }
 
+// The window closed and started again, once its journal holds all.
+template <typename Start>
+void Restart(std::unique_ptr<host::WindowGame>& window, const Start& start, Recorder& recorder,
+             Played& played) {
+  SessionTruth before = recorder.Now();
+  ++played.restarts;
+  window.reset();
+  window = start();
+  TakeRestarted(*window, std::move(before), recorder, played);
+}
+
 // A window started again that did not resume its session begins the next at the player's
 // first action: without one, there is none. The journal then writes what it still holds.
 void EndEvening(host::WindowGame& play, Recorder& recorder, Played& played) {
@@ -479,43 +390,18 @@ void EndEvening(host::WindowGame& play, Recorder& recorder, Played& played) {
 
 }  // namespace
 
-const char* WrittenSystem(int which) {
-  if (which == 0) {
-    return "name = Mein D'Alembert\nkind = multiply\non_loss = plus 1\non_win = minus 1\n"
-           "floor = 1\n";
-  }
-  return "name = Fibonacci\nkind = sequence\nsequence = 1 1 2 3 5 8 13 21 34 55 89 144\n"
-         "on_loss = next\non_win = back 2\nat_end = stay\n";
-}
-
-std::string Describe(const Action& action) {
-  std::ostringstream out;
-  out << "{Act::" << (kActNames[static_cast<int>(action.act)] + 1) << ", " << action.a << ", "
-      << action.b << ", \"" << action.text << "\"}";
-  return out.str();
-}
-
-std::string Describe(const std::vector<Action>& actions) {
-  std::string text;
-  for (const Action& a : actions) text += "    " + Describe(a) + ",\n";
-  return text;
-}
-
-void PerformAtTable(host::WindowGame& play, const Action& a) {
-  Perform(play, a, "");
-}
-
 Evening RandomEvening(uint64_t seed) {
   Dice pick(seed);
   Evening evening;
   evening.seed = seed;
   evening.journal_late = pick(10) == 0;
   const int count = 10 + pick(111);
+  const testing::Mix mix = EveningMix(evening.journal_late);
   for (int i = 0; i < count; ++i) {
-    evening.actions.push_back(RandomAction(pick, evening.journal_late));
+    evening.actions.push_back(testing::RandomStep(pick, mix));
     // A player who undoes often thinks better of it at once.
-    if (evening.actions.back().act == Act::kUndo && pick(3) == 0) {
-      evening.actions.emplace_back(Action{Act::kRedo});
+    if (std::holds_alternative<act::Undo>(evening.actions.back()) && pick(3) == 0) {
+      evening.actions.emplace_back(act::Redo{});
     }
   }
   return evening;
@@ -551,24 +437,22 @@ Played Play(const Evening& evening, const std::string& folder) {
         [&] { return !window->game().AnalysisRunning() && !window->game().AnimationRunning(); },
         3'600'000);
   };
-  for (const Action& a : evening.actions) {
+  for (const Step& a : evening.actions) {
     host::WindowGame& play = *window;
     // As MainWindow::Handle passes an action on: a session waiting for its first event
     // starts with the options as they stand, and the action is journaled as a whole.
     if (play.SessionPending()) play.BeginSession(play.game().CurrentSettings());
-    if (a.act == Act::kNewSession) {
+    const auto* host = std::get_if<Host>(&a);
+    if (host != nullptr && host->event == HostEvent::kNewSession) {
       if (!play.game().AnalysisRunning()) NewSession(play, recorder, played);
-    } else if (a.act == Act::kRestart) {
-      if (JournalHoldsAll(play)) {
-        SessionTruth before = recorder.Now();
-        ++played.restarts;
-        window.reset();
-        window = start();
-        TakeRestarted(*window, std::move(before), recorder, played);
-      }
+    } else if (host != nullptr && host->event == HostEvent::kRestart) {
+      if (JournalHoldsAll(play)) Restart(window, start, recorder, played);
+    } else if (const auto* wait = std::get_if<Wait>(&a)) {
+      // A pause is none of the window's actions: the timers tick outside any batch.
+      recorder.BeforeAction(a);
+      time.AdvanceBy(wait->ms);
     } else {
-      PerformAsOneAction(play, a, recorder, data);
-      if (a.act == Act::kWait) time.AdvanceBy(a.a);
+      PerformAsOneAction(play, time, a, recorder, data);
     }
     idle();
     if (const journal::Journal* journal = window->journal();

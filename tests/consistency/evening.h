@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "front/next_bet.h"
@@ -16,70 +15,21 @@
 #include "replay/replay.h"
 #include "session/game_risk.h"
 #include "session/session_track.h"
-
-namespace vellaro::host {
-class WindowGame;
-}
+#include "support/actions.h"
 
 namespace vellaro::consistency {
 
 // When every evening begins, in virtual time (ms since the epoch).
 inline constexpr int64_t kEveningStartMs = 1'765'000'000'000;
 
-enum class Act {
-  kNumber,         // a number entered; a: the number
-  kUndo,           // the undo button (or Backspace)
-  kMode,           // an entry of the mode box; a: its index
-  kSystem,         // an entry of the betting-system box; a: its index
-  kBase,           // text typed into the base stake, then the focus leaves it
-  kOnWins,         // text typed into UP-TRENDER's wins per step
-  kAddToBet,       // text typed into UP-TRENDER's units per step
-  kSafeLevel,      // the SAFE LEVEL track bar; a: its position
-  kTrend,          // a trend tab clicked on or off; a: the chance
-  kAutoReset,      // "BET AUTOMATIC RESET"
-  kMinProfit,      // "GET MINIMAL PROFIT"
-  kShowBet,        // "Show Bet"
-  kCatRows,        // "Cat.Rows"
-  kCreateMatrix,   // "Create Matrix"
-  kResetMatrix,    // "RM"
-  kReCalculate,    // "ReCalculate"
-  kResetBets,      // "Reset Bets"
-  kLimit,          // a session limit set in the limits dialog; a: the limit, b: its value or -1
-  kContinue,       // "Continue anyway" on the banner
-  kNewSession,     // "New session"
-  kJournalFails,   // the journal's writes fail from now on (a folder made read-only)
-  kDiskFull,       // the journal's file may not grow from now on (a full disk)
-  kJournalWrites,  // ... and both succeed again
-  kJournalFolder,  // the journal's folder, which could not be made at start, can be made
-  kRestart,        // the window is closed and started again: it resumes the session
-  kWait,           // the player pauses; a: milliseconds
-  kRedo,           // Ctrl+Shift+Z: the spin just undone brought back
-  kWrittenSystem,  // a system the player wrote picked from its file; a: which (WrittenSystem)
-};
-
-// The text of a system file the player wrote: 0 a D'Alembert, 1 a Fibonacci (which keeps its
-// place in the sequence).
-const char* WrittenSystem(int which);
-
-struct Action {
-  Action(Act k = Act::kWait, int x = 0, int y = 0, std::string t = {})
-      : act(k), a(x), b(y), text(std::move(t)) {}
-  Act act;
-  int a;
-  int b;
-  std::string text;
-};
-
-std::string Describe(const Action& action);
-// One action a line, as C++ that rebuilds the list: a regression test pastes it.
-std::string Describe(const std::vector<Action>& actions);
+using testing::Step;
 
 struct Evening {
   uint64_t seed = 0;
   // The journal cannot be opened when the window starts (its folder cannot be made): the
   // window keeps the events in memory and opens the file at a spin once it can.
   bool journal_late = false;
-  std::vector<Action> actions;
+  std::vector<Step> actions;
 };
 
 // 10 to 120 actions, weighted towards spins, with every other action of the window now and
@@ -122,10 +72,6 @@ struct Played {
   int failed_writes = 0;  // actions after which the journal was off for a failed write
   int restarts = 0;       // the window started again
 };
-
-// One action passed on to the game of `play`, as the window passes it (the journal's
-// troubles aside: they need the evening's folder).
-void PerformAtTable(host::WindowGame& play, const Action& a);
 
 // Plays `evening` with its journal in `folder`. Ends with the journal written and idle.
 Played Play(const Evening& evening, const std::string& folder);

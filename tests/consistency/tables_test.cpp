@@ -176,29 +176,28 @@ TEST(Tables, RandomEveningsAtThreeTablesAreEachAsAlone) {
     SCOPED_TRACE("evenings " + std::to_string(first) + " to " + std::to_string(first + 2));
     std::vector<Step> steps;
     std::vector<size_t> next(3, 0);
-    std::vector<std::vector<consistency::Action>> evenings;
+    std::vector<std::vector<testing::Step>> evenings;
     for (uint64_t seed = first; seed < first + 3; ++seed) {
-      std::vector<consistency::Action> kept;
-      for (const consistency::Action& a : consistency::RandomEvening(seed).actions) {
-        using consistency::Act;
-        if (a.act == Act::kJournalFails || a.act == Act::kDiskFull ||
-            a.act == Act::kJournalWrites || a.act == Act::kJournalFolder ||
-            a.act == Act::kRestart || a.act == Act::kNewSession) {
-          continue;
-        }
-        kept.push_back(a);
+      std::vector<testing::Step> kept;
+      for (const testing::Step& s : consistency::RandomEvening(seed).actions) {
+        if (!std::holds_alternative<testing::step::Host>(s)) kept.push_back(s);
       }
       evenings.push_back(kept);
     }
+    // Waits become the steps' times; what is left never lets time pass itself.
+    VirtualScheduler unused;
     int64_t at = 0;
     for (bool any = true; any;) {
       any = false;
       for (size_t k = 0; k < evenings.size(); ++k) {
         if (next[k] == evenings[k].size()) continue;
         any = true;
-        const consistency::Action a = evenings[k][next[k]++];
-        at += a.act == consistency::Act::kWait ? a.a : 300;
-        steps.push_back({at, k, [a](WindowGame& play) { consistency::PerformAtTable(play, a); }});
+        const testing::Step s = evenings[k][next[k]++];
+        const auto* wait = std::get_if<testing::step::Wait>(&s);
+        at += wait != nullptr ? wait->ms : 300;
+        if (wait != nullptr) continue;
+        steps.push_back(
+            {at, k, [s, &unused](WindowGame& play) { testing::Apply(s, play.game(), unused); }});
       }
     }
     ExpectEachAsAlone(std::vector<Settings>(3), steps);

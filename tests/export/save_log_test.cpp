@@ -201,7 +201,7 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   const fs::path file = folder / "old.txt";
   const std::string old = "36\r\n35\r\n";
   Write(file, old);
-  const int32_t balance = g.state().Balance;
+  const int32_t balance = GamePeer::State(g).Balance;
 
   // A write that fails part-way, as on a full disk.
   int calls = 0;
@@ -232,10 +232,10 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   EXPECT_EQ(FilesIn(folder), 2u);  // old.txt and dir.txt
 
   // The game goes on unchanged.
-  EXPECT_EQ(g.controls().NumbersList, (TextLines{"1", "2", "3"}));
-  EXPECT_EQ(g.state().Balance, balance);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList, (TextLines{"1", "2", "3"}));
+  EXPECT_EQ(GamePeer::State(g).Balance, balance);
   h.Spin(4);
-  EXPECT_EQ(g.state().SpinCount, 4);
+  EXPECT_EQ(GamePeer::State(g).SpinCount, 4);
 }
 
 // The window's journal is never the log, whatever the name the player gives it.

@@ -12,7 +12,7 @@ namespace {
 
 int VisibleTiles(const Game& g) {
   int count = 0;
-  for (const Picture& tile : g.controls().Image) count += tile.visible;
+  for (const Picture& tile : GamePeer::Controls(g).Image) count += tile.visible;
   return count;
 }
 
@@ -22,21 +22,21 @@ TEST(Board, DuringAnAnalysisOnlyTheEnteredNumberIsOnTheBoard) {
   h.Spins({17, 25, 0, 0});
   g.Apply(act::EnterNumber{32});
   EXPECT_EQ(VisibleTiles(g), 1);
-  EXPECT_TRUE(g.controls().Image[32].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Image[32].visible);
   for (int n = 0; n < kNumbers; ++n) {
-    EXPECT_FALSE(g.controls().NumberButton[n].enabled);
-    EXPECT_FALSE(g.controls().SpeedButton[n].visible);
+    EXPECT_FALSE(GamePeer::Controls(g).NumberButton[n].enabled);
+    EXPECT_FALSE(GamePeer::Controls(g).SpeedButton[n].visible);
   }
-  EXPECT_FALSE(g.controls().ResetBetsButton.enabled);
-  EXPECT_FALSE(g.controls().GameModes.enabled);
-  EXPECT_FALSE(g.controls().BetStrategy.enabled);
-  EXPECT_FALSE(g.controls().Init_Bet.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).ResetBetsButton.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).GameModes.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).BetStrategy.enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).Init_Bet.enabled);
 
   ASSERT_TRUE(h.FinishAnalysis());
   EXPECT_EQ(VisibleTiles(g), kNumbers);
-  EXPECT_TRUE(g.controls().ResetBetsButton.enabled);
-  EXPECT_TRUE(g.controls().BetStrategy.enabled);
-  EXPECT_TRUE(g.controls().Init_Bet.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).ResetBetsButton.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).BetStrategy.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).Init_Bet.enabled);
 }
 
 TEST(Board, AllEnabledOffersTheUndoOnlyFromACreditOfTwo) {
@@ -44,18 +44,18 @@ TEST(Board, AllEnabledOffersTheUndoOnlyFromACreditOfTwo) {
   Game& g = h.game;
   GamePeer::State(g).UndoCredit = 1;
   GamePeer::AllEnabled(g);
-  EXPECT_FALSE(g.controls().UndoButton.visible);
-  EXPECT_FALSE(g.controls().ImageUndo.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).ImageUndo.visible);
   GamePeer::State(g).UndoCredit = 2;
   GamePeer::AllEnabled(g);
-  EXPECT_TRUE(g.controls().UndoButton.visible);
-  EXPECT_TRUE(g.controls().ImageUndo.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).UndoButton.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).ImageUndo.visible);
   GamePeer::State(g).UndoCredit = 0;
   GamePeer::AllEnabled(g);  // leaves the control as it is
-  EXPECT_TRUE(g.controls().UndoButton.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   GamePeer::AllDisabled(g);  // always hides it
-  EXPECT_FALSE(g.controls().UndoButton.visible);
-  EXPECT_FALSE(g.controls().ImageUndo.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).ImageUndo.visible);
 }
 
 TEST(Board, NumberPressedAndNumberInactiveTouchOnlyTheCurrentNumber) {
@@ -63,16 +63,16 @@ TEST(Board, NumberPressedAndNumberInactiveTouchOnlyTheCurrentNumber) {
   Game& g = h.game;
   GamePeer::Controls(g).CurrentNum.tag = 0;
   GamePeer::NumberInactive(g);
-  EXPECT_FALSE(g.controls().Image[0].visible);
-  EXPECT_FALSE(g.controls().SpeedButton[0].visible);
-  EXPECT_TRUE(g.controls().NumberButton[0].enabled);
+  EXPECT_FALSE(GamePeer::Controls(g).Image[0].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).SpeedButton[0].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).NumberButton[0].enabled);
   EXPECT_EQ(VisibleTiles(g), 36);
 
   GamePeer::AllDisabled(g);
   GamePeer::Controls(g).CurrentNum.tag = 17;
   GamePeer::NumberPressed(g);
   EXPECT_EQ(VisibleTiles(g), 1);
-  EXPECT_FALSE(g.controls().SpeedButton[17].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).SpeedButton[17].visible);
 }
 
 // A highlight is a clickable copy of its tile: it must never outlive the tile.
@@ -82,26 +82,26 @@ TEST(Board, AHiddenTileTakesItsHighlightAlong) {
   h.Spins({7, 8, 9});
   g.Apply(act::PointerOver{act::FramePart::kNumber, 9});
   GamePeer::Undo(g);
-  EXPECT_FALSE(g.controls().Image[9].visible);
-  EXPECT_FALSE(g.controls().Image_Act[9].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Image[9].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Image_Act[9].visible);
   // The crossed-out picture lies under the pointer now.
   g.Apply(act::PointerOver{act::FramePart::kNumber, 9});
-  EXPECT_FALSE(g.controls().Image_Act[9].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Image_Act[9].visible);
 
   h.Spins({1, 3});
   g.Apply(act::PointerOver{act::FramePart::kNumber, 3});
   g.Apply(act::EnterNumber{2});  // fifth spin: the analysis takes the board away
   ASSERT_TRUE(g.AnalysisRunning());
-  EXPECT_FALSE(g.controls().Image_Act[3].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Image_Act[3].visible);
   g.Apply(act::PointerOver{act::FramePart::kNumber, 2});
-  EXPECT_TRUE(g.controls().Image_Act[2].visible);  // the entered number stays on the board
+  EXPECT_TRUE(GamePeer::Controls(g).Image_Act[2].visible);  // the entered number stays on the board
 }
 
 // Each part of the frame lights its own highlight and no other.
 TEST(Board, ThePointerLightsOnlyThePartItIsOver) {
   testing::Harness h;
   Game& g = h.game;
-  const Window& w = g.controls();
+  const Window& w = GamePeer::Controls(g);
   auto lit = [&w] {
     std::vector<std::string> on;
     if (w.Button_Close_Hover.visible) on.push_back("close");
@@ -141,12 +141,12 @@ TEST(Board, ShowAndHideNumbersLeaveTheSelectorsAndTheUndoAlone) {
   GamePeer::Controls(g).UndoButton.visible = true;
   GamePeer::HideNumbers(g);
   EXPECT_EQ(VisibleTiles(g), 0);
-  EXPECT_FALSE(g.controls().NumberButton[5].enabled);
-  EXPECT_TRUE(g.controls().GameModes.enabled);
-  EXPECT_TRUE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).NumberButton[5].enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).GameModes.enabled);
+  EXPECT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   GamePeer::ShowNumbers(g);
   EXPECT_EQ(VisibleTiles(g), kNumbers);
-  EXPECT_TRUE(g.controls().SpeedButton[36].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).SpeedButton[36].visible);
 }
 
 }  // namespace

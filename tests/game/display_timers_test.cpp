@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -18,15 +19,15 @@ struct Display {
 };
 Display Read(const Game& g) {
   Display d;
-  for (const Label& stake : g.controls().BetSizeShow) {
+  for (const Label& stake : GamePeer::Controls(g).BetSizeShow) {
     d.stakes.push_back(stake.caption);
     d.stakes_shown.push_back(stake.visible);
   }
-  d.status = g.controls().ProcessText.caption;
-  d.balance = g.controls().Label30.caption;
-  d.streak = g.controls().Label8.caption;
-  d.lamp_waiting = g.controls().SL_Indicator1.visible;
-  d.lamp_armed = g.controls().SL_Indicator2.visible;
+  d.status = GamePeer::Controls(g).ProcessText.caption;
+  d.balance = GamePeer::Controls(g).Label30.caption;
+  d.streak = GamePeer::Controls(g).Label8.caption;
+  d.lamp_waiting = GamePeer::Controls(g).SL_Indicator1.visible;
+  d.lamp_armed = GamePeer::Controls(g).SL_Indicator2.visible;
   return d;
 }
 
@@ -46,9 +47,9 @@ TEST(DisplayTimers, AGamePlayedWithoutThemShowsTheSameOnceTheyAreOn) {
   Play(paused);
   EXPECT_FALSE(paused.scheduler.NextDueMs()) << "nothing ticks while the game waits";
   EXPECT_NE(Read(paused.game), Read(always.game)) << "the display lags while off";
-  EXPECT_EQ(paused.game.state().Stake, always.game.state().Stake);
-  EXPECT_EQ(paused.game.state().BetChance, always.game.state().BetChance);
-  EXPECT_EQ(paused.game.state().Balance, always.game.state().Balance);
+  EXPECT_EQ(GamePeer::State(paused.game).Stake, GamePeer::State(always.game).Stake);
+  EXPECT_EQ(GamePeer::State(paused.game).BetChance, GamePeer::State(always.game).BetChance);
+  EXPECT_EQ(GamePeer::State(paused.game).Balance, GamePeer::State(always.game).Balance);
 
   paused.game.SetDisplayTimers(true);
   EXPECT_EQ(Read(paused.game), Read(always.game)) << "up to date at once";
@@ -67,14 +68,14 @@ TEST(DisplayTimers, TheSafeLevelLampTimerRunsOnlyWithASafeLevel) {
   h.game.SetDisplayTimers(false);
   h.game.SetDisplayTimers(true);
   h.Wait(1000);
-  EXPECT_FALSE(h.game.controls().SL_Indicator1.visible);
-  EXPECT_FALSE(h.game.controls().SL_Indicator2.visible);
+  EXPECT_FALSE(GamePeer::Controls(h.game).SL_Indicator1.visible);
+  EXPECT_FALSE(GamePeer::Controls(h.game).SL_Indicator2.visible);
   h.game.SetDisplayTimers(false);
   h.game.Apply(act::SetSafeLevel{3});
   h.game.SetDisplayTimers(true);
   h.Wait(100);
-  EXPECT_TRUE(h.game.controls().SL_Indicator1.visible) << "waiting for 3 losses in a row";
-  EXPECT_FALSE(h.game.controls().SL_Indicator2.visible);
+  EXPECT_TRUE(GamePeer::Controls(h.game).SL_Indicator1.visible) << "waiting for 3 losses in a row";
+  EXPECT_FALSE(GamePeer::Controls(h.game).SL_Indicator2.visible);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro {
@@ -99,7 +100,7 @@ TEST(Events, ALosingSpinIsReportedAsLostAtTheStakeThatWasOnShow) {
   const BetSettled& s = r.Last<BetSettled>();
   EXPECT_FALSE(s.won);
   EXPECT_EQ(s.stake, 1);  // the stake the bet was placed at, not the doubled one
-  EXPECT_EQ(h.game.state().Stake, 2);
+  EXPECT_EQ(GamePeer::State(h.game).Stake, 2);
   EXPECT_EQ(s.balance, 999999);
 }
 
@@ -222,7 +223,7 @@ TEST(Configure, BringsEveryOptionToItsValueAndReadsItBack) {
   h.game.Configure(s);
   EXPECT_EQ(h.game.CurrentSettings(), s);
   EXPECT_EQ(r.Last<SystemChanged>().system, kUpTrender);
-  EXPECT_EQ(h.game.state().Stake, 7);
+  EXPECT_EQ(GamePeer::State(h.game).Stake, 7);
   EXPECT_EQ(r.Last<SettingChanged>().setting, Setting::kMaxLosses);
   EXPECT_EQ(r.Last<SettingChanged>().value, 0);
 
@@ -250,8 +251,8 @@ TEST(Configure, TheMatrixModeBuildsAMatrix) {
   s.mode = Mode::kMatrix;
   s.learn = 4;
   h.game.Configure(s);
-  EXPECT_EQ(h.game.state().ModeId, 5);
-  EXPECT_EQ(h.game.controls().AdaptiveList1.lines.size(), 3000u);
+  EXPECT_EQ(GamePeer::State(h.game).ModeId, 5);
+  EXPECT_EQ(GamePeer::Controls(h.game).AdaptiveList1.lines.size(), 3000u);
   EXPECT_EQ(h.game.CurrentSettings().learn, 4);
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 std::vector<std::string> Strip(const Game& g) {
   std::vector<std::string> captions;
-  for (const Label& slot : g.controls().HisNum) captions.push_back(slot.caption);
+  for (const Label& slot : GamePeer::Controls(g).HisNum) captions.push_back(slot.caption);
   return captions;
 }
 
@@ -34,32 +34,33 @@ TEST(History, TheStripShowsTheNewestFirstOnPocketColours) {
 
   h.Spin(0);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"0", "", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(g.controls().HisNum[0].background, kGreenPocket);
-  EXPECT_EQ(g.controls().HisNum[1].background, kColourBlack);
-  EXPECT_EQ(g.controls().PreviousNum.tag, 0);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].background, kGreenPocket);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[1].background, kColourBlack);
+  EXPECT_EQ(GamePeer::Controls(g).PreviousNum.tag, 0);
 
   h.Spin(19);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"19", "0", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(g.controls().HisNum[0].background, kRedPocket);
-  EXPECT_EQ(g.controls().HisNum[1].background, kGreenPocket);
-  EXPECT_EQ(g.controls().PreviousNum.tag, 0);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].background, kRedPocket);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[1].background, kGreenPocket);
+  EXPECT_EQ(GamePeer::Controls(g).PreviousNum.tag, 0);
 
   h.Spin(10);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"10", "19", "0", "", "", "", "", "", ""}));
-  EXPECT_EQ(g.controls().PreviousNum.tag, 19);
+  EXPECT_EQ(GamePeer::Controls(g).PreviousNum.tag, 19);
 
   h.Spins({1, 2, 3, 4, 5, 6});  // nine spins
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"6", "5", "4", "3", "2", "1", "10", "19", "0"}));
-  EXPECT_EQ(g.controls().HisNum[8].background, kGreenPocket);  // the first spin, in the hidden slot
-  EXPECT_EQ(g.controls().PreviousNum.tag, 5);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[8].background,
+            kGreenPocket);  // the first spin, in the hidden slot
+  EXPECT_EQ(GamePeer::Controls(g).PreviousNum.tag, 5);
 
   h.Spin(28);  // the tenth discards the first
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"28", "6", "5", "4", "3", "2", "1", "10", "19"}));
-  EXPECT_EQ(g.controls().HisNum[0].background, kBlackPocket);
-  EXPECT_EQ(g.controls().HisNum[8].background, kRedPocket);
-  EXPECT_EQ(g.controls().NumbersList.size(), 10u);
-  EXPECT_EQ(g.controls().NumbersList.front(), "0");
-  EXPECT_EQ(g.controls().NumbersList.back(), "28");
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].background, kBlackPocket);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[8].background, kRedPocket);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 10u);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.front(), "0");
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.back(), "28");
 }
 
 // Captions of one and two digits in every order: the strip always shows the last nine
@@ -77,8 +78,10 @@ TEST(History, TheStripFollowsALongRunOfNumbersOfBothLengths) {
     spun.push_back(n);
     for (size_t slot = 0; slot < 9 && slot < spun.size(); ++slot) {
       const int expected = spun[spun.size() - 1 - slot];
-      ASSERT_EQ(g.controls().HisNum[slot].caption, NumberText(expected)) << i << "," << slot;
-      ASSERT_EQ(g.controls().HisNum[slot].background, PocketColour(expected)) << i << "," << slot;
+      ASSERT_EQ(GamePeer::Controls(g).HisNum[slot].caption, NumberText(expected))
+          << i << "," << slot;
+      ASSERT_EQ(GamePeer::Controls(g).HisNum[slot].background, PocketColour(expected))
+          << i << "," << slot;
     }
   }
 }
@@ -90,11 +93,11 @@ TEST(History, TheShiftBackLeavesTheLastTwoSlotsAlike) {
   h.Spins({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
   GamePeer::ShiftHistoryBack(g);
   EXPECT_EQ(Strip(g), (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "2"}));
-  EXPECT_EQ(g.controls().HisNum[0].background, kRedPocket);  // 9
-  EXPECT_EQ(g.controls().HisNum[7].background, g.controls().HisNum[8].background);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].background, kRedPocket);  // 9
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[7].background, GamePeer::Controls(g).HisNum[8].background);
   GamePeer::DropLastSpin(g);
-  EXPECT_EQ(g.controls().NumbersList.size(), 9u);
-  EXPECT_EQ(g.controls().NumbersList.back(), "9");
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 9u);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.back(), "9");
 }
 
 TEST(History, AStripSlotThatIsNoNumberRaisesTheConversionErrorAndStopsThePipeline) {
@@ -103,8 +106,8 @@ TEST(History, AStripSlotThatIsNoNumberRaisesTheConversionErrorAndStopsThePipelin
   h.Spins({1, 2});
   GamePeer::Controls(g).HisNum[0].caption = "x";
   EXPECT_THROW(g.Apply(act::EnterNumber{3}), ConversionError);
-  EXPECT_EQ(g.controls().NumbersList.size(), 3u);  // appended before the conversion
-  EXPECT_EQ(g.controls().HisNum[0].caption, "x");  // the strip was not shifted
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 3u);  // appended before the conversion
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].caption, "x");  // the strip was not shifted
 }
 
 }  // namespace

@@ -18,25 +18,26 @@ TEST(Undo, AfterAWonSettlementTheBetAndBalanceComeBackButNotTheStreaks) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0});  // Black shown at 1, debited
   h.Spin(8);                   // Black wins; Less shown
-  ASSERT_EQ(g.state().WinStreak, 1);
-  ASSERT_EQ(g.state().Balance, 1000000);
+  ASSERT_EQ(GamePeer::State(g).WinStreak, 1);
+  ASSERT_EQ(GamePeer::State(g).Balance, 1000000);
   g.Apply(act::Undo{});
-  EXPECT_TRUE(g.controls().Chip[kBlack].visible);
-  EXPECT_TRUE(g.controls().Field[kBlack].visible);
-  EXPECT_FALSE(g.controls().Chip[kLess].visible);
-  EXPECT_EQ(g.state().BetChance, kBlack + 1);
-  EXPECT_EQ(g.state().Stake, 1);
-  EXPECT_EQ(g.state().Balance, 999999);
-  EXPECT_EQ(g.state().DeepSum, 6);
-  EXPECT_EQ(g.state().WinStreak, 1);  // not put back
-  EXPECT_EQ(g.state().SpinCount, 6);  // not lowered once the threshold is reached
-  EXPECT_EQ(g.controls().NumbersList.size(), 5u);
-  EXPECT_EQ(g.controls().HisNum[0].caption, "0");
-  EXPECT_EQ(g.state().UndoCredit, 0);
-  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kBlack].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Field[kBlack].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Chip[kLess].visible);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kBlack + 1);
+  EXPECT_EQ(GamePeer::State(g).Stake, 1);
+  EXPECT_EQ(GamePeer::State(g).Balance, 999999);
+  EXPECT_EQ(GamePeer::State(g).DeepSum, 6);
+  EXPECT_EQ(GamePeer::State(g).WinStreak, 1);  // not put back
+  EXPECT_EQ(GamePeer::State(g).SpinCount, 6);  // not lowered once the threshold is reached
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 5u);
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].caption, "0");
+  EXPECT_EQ(GamePeer::State(g).UndoCredit, 0);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
   h.Wait(10);
-  EXPECT_TRUE(
-      g.controls().BetSizeShow[kBlack].visible);  // the stake label follows at the next tick
+  EXPECT_TRUE(GamePeer::Controls(g)
+                  .BetSizeShow[kBlack]
+                  .visible);  // the stake label follows at the next tick
 }
 
 TEST(Undo, WithNoChanceOnShowBeforeTheSpinEverythingEndsHidden) {
@@ -45,16 +46,16 @@ TEST(Undo, WithNoChanceOnShowBeforeTheSpinEverythingEndsHidden) {
   g.Apply(act::SetSafeLevel{5});  // track only
   h.Spins({17, 25, 0, 0, 0, 8});
   ASSERT_FALSE(g.BetOnShow());
-  const int32_t stake = g.state().Stake;
-  const int32_t chance = g.state().BetChance;
+  const int32_t stake = GamePeer::State(g).Stake;
+  const int32_t chance = GamePeer::State(g).BetChance;
   g.Apply(act::Undo{});
   EXPECT_FALSE(g.BetOnShow());
   for (int k = 0; k < kChances; ++k) {
-    EXPECT_FALSE(g.controls().Field[k].visible);
-    EXPECT_FALSE(g.controls().BetSizeShow[k].visible);
+    EXPECT_FALSE(GamePeer::Controls(g).Field[k].visible);
+    EXPECT_FALSE(GamePeer::Controls(g).BetSizeShow[k].visible);
   }
-  EXPECT_EQ(g.state().Stake, stake);
-  EXPECT_EQ(g.state().BetChance, chance);
+  EXPECT_EQ(GamePeer::State(g).Stake, stake);
+  EXPECT_EQ(GamePeer::State(g).BetChance, chance);
 }
 
 TEST(Undo, TwoChancesOnShowBothComeBackAndTheLaterOneIsRecommended) {
@@ -66,14 +67,14 @@ TEST(Undo, TwoChancesOnShowBothComeBackAndTheLaterOneIsRecommended) {
   GamePeer::ShowChance(g, kOdd);
   GamePeer::State(g).Stake = 3;
   h.Spin(6);
-  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "3", "0", "3", "0"}));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, (TextLines{"0", "0", "3", "0", "3", "0"}));
   GamePeer::HideBets(g);
   GamePeer::State(g).Stake = 9;
   GamePeer::Undo(g);
-  EXPECT_TRUE(g.controls().Chip[kRed].visible);
-  EXPECT_TRUE(g.controls().Chip[kOdd].visible);
-  EXPECT_EQ(g.state().BetChance, kOdd + 1);
-  EXPECT_EQ(g.state().Stake, 3);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kRed].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Chip[kOdd].visible);
+  EXPECT_EQ(GamePeer::State(g).BetChance, kOdd + 1);
+  EXPECT_EQ(GamePeer::State(g).Stake, 3);
 }
 
 // The snapshot is rewritten only where a line changes: a chip that moves leaves "0" behind,
@@ -89,24 +90,24 @@ TEST(Undo, TheSnapshotFollowsTheChipAndItsStakeFromSpinToSpin) {
   };
   show(kRed, 128);
   h.Spin(1);
-  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "128", "0", "0", "0"}));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, (TextLines{"0", "0", "128", "0", "0", "0"}));
   show(kRed, 64);
   h.Spin(2);
-  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "64", "0", "0", "0"}));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, (TextLines{"0", "0", "64", "0", "0", "0"}));
   show(kEven, 7);
   h.Spin(3);
-  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "7", "0", "0", "0", "0"}));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, (TextLines{"0", "7", "0", "0", "0", "0"}));
   show(kEven, 1000000000);
   h.Spin(4);
-  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "1000000000", "0", "0", "0", "0"}));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, (TextLines{"0", "1000000000", "0", "0", "0", "0"}));
   GamePeer::HideBets(g);
   h.Spin(5);
-  EXPECT_EQ(g.controls().SaveBets, TextLines(6, "0"));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, TextLines(6, "0"));
   // A line set from outside is put right at the next spin.
   GamePeer::Controls(g).SaveBets[4] = "x";
   show(kMore, 3);
   h.Spin(6);
-  EXPECT_EQ(g.controls().SaveBets, (TextLines{"0", "0", "0", "0", "0", "3"}));
+  EXPECT_EQ(GamePeer::Controls(g).SaveBets, (TextLines{"0", "0", "0", "0", "0", "3"}));
 }
 
 TEST(Undo, TheTileTakenBackStaysCrossedOutUntilTheBoardReopens) {
@@ -114,59 +115,59 @@ TEST(Undo, TheTileTakenBackStaysCrossedOutUntilTheBoardReopens) {
   Game& g = h.game;
   h.Spins({17, 25, 0, 0, 0, 0});
   g.Apply(act::Undo{});
-  EXPECT_FALSE(g.controls().Image[0].visible);
-  EXPECT_FALSE(g.controls().SpeedButton[0].visible);
-  for (int n = 1; n < kNumbers; ++n) EXPECT_TRUE(g.controls().Image[n].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).Image[0].visible);
+  EXPECT_FALSE(GamePeer::Controls(g).SpeedButton[0].visible);
+  for (int n = 1; n < kNumbers; ++n) EXPECT_TRUE(GamePeer::Controls(g).Image[n].visible);
   h.Spin(4);
-  EXPECT_TRUE(g.controls().Image[0].visible);
+  EXPECT_TRUE(GamePeer::Controls(g).Image[0].visible);
 }
 
 TEST(Undo, IsOfferedOnlyAsTheCreditAllows) {
   testing::Harness h;
   Game& g = h.game;
-  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
   for (int n : {1, 2, 3, 4}) {
     h.Spin(n);
-    EXPECT_FALSE(g.controls().UndoButton.visible);
+    EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
   }
   h.Spin(5);
-  EXPECT_EQ(g.state().UndoCredit, 6);
-  EXPECT_TRUE(g.controls().UndoButton.visible);
-  EXPECT_TRUE(g.controls().ImageUndo.visible);
+  EXPECT_EQ(GamePeer::State(g).UndoCredit, 6);
+  EXPECT_TRUE(GamePeer::Controls(g).UndoButton.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).ImageUndo.visible);
   g.Apply(act::Undo{});
-  EXPECT_EQ(g.state().UndoCredit, 0);
-  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_EQ(GamePeer::State(g).UndoCredit, 0);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
   g.Apply(act::Undo{});  // not offered: nothing happens
-  EXPECT_EQ(g.controls().NumbersList.size(), 4u);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 4u);
   h.Spin(7);
-  EXPECT_EQ(g.state().UndoCredit, 1);
-  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_EQ(GamePeer::State(g).UndoCredit, 1);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
   h.Spin(9);
-  EXPECT_EQ(g.state().UndoCredit, 2);
-  EXPECT_TRUE(g.controls().UndoButton.visible);
+  EXPECT_EQ(GamePeer::State(g).UndoCredit, 2);
+  EXPECT_TRUE(GamePeer::Controls(g).UndoButton.visible);
 }
 
 TEST(Undo, ResetsSystemChangesAndANewMatrixWithdrawTheOffer) {
   testing::Harness h;
   Game& g = h.game;
   h.Spins({1, 2, 3, 4, 5});
-  ASSERT_TRUE(g.controls().UndoButton.visible);
+  ASSERT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   GamePeer::ResetBets(g);
-  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
   h.Spin(6);
-  ASSERT_TRUE(g.controls().UndoButton.visible);
+  ASSERT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   g.Apply(act::ChooseSystem{kBlind});
-  EXPECT_FALSE(g.controls().UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
 
   // The spin before "Create Matrix" belongs to the mode before the matrix.
   h.Spin(7);
-  ASSERT_TRUE(g.controls().UndoButton.visible);
+  ASSERT_TRUE(GamePeer::Controls(g).UndoButton.visible);
   g.Apply(act::CreateMatrix{});
-  EXPECT_FALSE(g.controls().UndoButton.visible);
-  EXPECT_FALSE(g.controls().ImageUndo.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).UndoButton.visible);
+  EXPECT_FALSE(GamePeer::Controls(g).ImageUndo.visible);
   g.Apply(act::Undo{});
-  EXPECT_EQ(g.controls().NumbersList.size(), 7u);
-  EXPECT_EQ(g.state().MatrixStep, 0);
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.size(), 7u);
+  EXPECT_EQ(GamePeer::State(g).MatrixStep, 0);
 }
 
 // The spin count goes back only below the start threshold: spin 4 (taken back through the
@@ -175,19 +176,19 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
   {
     testing::Harness h;
     h.Spins({17, 25, 0, 0});
-    ASSERT_FALSE(h.game.controls().UndoButton.visible);
+    ASSERT_FALSE(GamePeer::Controls(h.game).UndoButton.visible);
     GamePeer::Undo(h.game);
-    EXPECT_EQ(h.game.state().SpinCount, 3);
-    EXPECT_EQ(h.game.controls().NumbersList.size(), 3u);
+    EXPECT_EQ(GamePeer::State(h.game).SpinCount, 3);
+    EXPECT_EQ(GamePeer::Controls(h.game).NumbersList.size(), 3u);
   }
   for (const int spins : {5, 6}) {
     testing::Harness h;
     h.Spins({17, 25, 0, 0, 0});
     if (spins == 6) h.Spin(8);
-    ASSERT_TRUE(h.game.controls().UndoButton.visible);
+    ASSERT_TRUE(GamePeer::Controls(h.game).UndoButton.visible);
     h.game.Apply(act::Undo{});
-    EXPECT_EQ(h.game.state().SpinCount, spins) << "undo at spin " << spins;
-    EXPECT_EQ(h.game.controls().NumbersList.size(), static_cast<size_t>(spins - 1));
+    EXPECT_EQ(GamePeer::State(h.game).SpinCount, spins) << "undo at spin " << spins;
+    EXPECT_EQ(GamePeer::Controls(h.game).NumbersList.size(), static_cast<size_t>(spins - 1));
   }
   // The fifth spin taken back still counts, so the next spin is the sixth and settles the
   // bet on show again.
@@ -195,8 +196,8 @@ TEST(Undo, LowersTheSpinCountOnlyBelowTheStartThreshold) {
   h.Spins({17, 25, 0, 0, 0});  // Black shown
   h.game.Apply(act::Undo{});
   h.Spin(8);
-  EXPECT_EQ(h.game.state().SpinCount, 6);
-  EXPECT_EQ(h.game.state().WinStreak, 1);  // 8 wins Black
+  EXPECT_EQ(GamePeer::State(h.game).SpinCount, 6);
+  EXPECT_EQ(GamePeer::State(h.game).WinStreak, 1);  // 8 wins Black
 }
 
 // The ledger a spin changes and an undo puts back.
@@ -228,15 +229,11 @@ const int kEverySystem = kBettingSystems + 4;
 
 Ledger LedgerOf(const Game& g) {
   int chips = 0;
-  for (int k = 0; k < kChances; ++k) chips |= g.controls().Chip[k].visible ? 1 << k : 0;
-  return {g.state().Stake,
-          g.state().Balance,
-          g.state().BalanceTarget,
-          g.state().UpTrendWins,
-          g.state().DeepSum,
-          g.state().DeepRemainder,
-          g.state().BetChance,
-          chips,
+  for (int k = 0; k < kChances; ++k) chips |= GamePeer::Controls(g).Chip[k].visible ? 1 << k : 0;
+  return {GamePeer::State(g).Stake,         GamePeer::State(g).Balance,
+          GamePeer::State(g).BalanceTarget, GamePeer::State(g).UpTrendWins,
+          GamePeer::State(g).DeepSum,       GamePeer::State(g).DeepRemainder,
+          GamePeer::State(g).BetChance,     chips,
           GamePeer::BettingOwn(g).progress};
 }
 
@@ -271,13 +268,13 @@ TEST(Undo, UnderEverySystemTheLedgerComesBackAsItWas) {
     // Wins and losses in a pattern that reaches UP-TRENDER's step on an undone win.
     for (const bool wins : {true, false, true, true, false, false, true, true, true, false}) {
       const Ledger before = LedgerOf(g);
-      h.Spin(NumberThat(wins, g.state().BetChance));
-      ASSERT_TRUE(g.controls().UndoButton.visible);
+      h.Spin(NumberThat(wins, GamePeer::State(g).BetChance));
+      ASSERT_TRUE(GamePeer::Controls(g).UndoButton.visible);
       g.Apply(act::Undo{});
       EXPECT_EQ(LedgerOf(g), before) << system << (wins ? " win" : " loss");
       // Two spins (a win and the chosen one) before the undo is offered again.
-      h.Spin(NumberThat(true, g.state().BetChance));
-      h.Spin(NumberThat(wins, g.state().BetChance));
+      h.Spin(NumberThat(true, GamePeer::State(g).BetChance));
+      h.Spin(NumberThat(wins, GamePeer::State(g).BetChance));
     }
   }
 }
@@ -290,14 +287,14 @@ TEST(Undo, UnderUpTrenderTheCountOfWinsComesBack) {
   g.Apply(act::TypeOnWins{"2"});
   h.Spins({17, 25, 0, 0, 0});  // Black shown at 1
   h.Spin(8);                   // Black wins: one win of two
-  ASSERT_EQ(g.state().UpTrendWins, 1);
-  const int32_t stake = g.state().Stake;
-  h.Spin(NumberThat(true, g.state().BetChance));  // the second win steps the stake
-  ASSERT_EQ(g.state().Stake, stake + 1);
-  ASSERT_EQ(g.state().UpTrendWins, 0);
+  ASSERT_EQ(GamePeer::State(g).UpTrendWins, 1);
+  const int32_t stake = GamePeer::State(g).Stake;
+  h.Spin(NumberThat(true, GamePeer::State(g).BetChance));  // the second win steps the stake
+  ASSERT_EQ(GamePeer::State(g).Stake, stake + 1);
+  ASSERT_EQ(GamePeer::State(g).UpTrendWins, 0);
   g.Apply(act::Undo{});
-  EXPECT_EQ(g.state().UpTrendWins, 1);
-  EXPECT_EQ(g.state().Stake, stake);
+  EXPECT_EQ(GamePeer::State(g).UpTrendWins, 1);
+  EXPECT_EQ(GamePeer::State(g).Stake, stake);
 }
 
 // ---- Redo -----------------------------------------------------------------------------------
@@ -391,12 +388,12 @@ TEST(Redo, IsOfferedOnlyUntilTheGameChangesInAnyOtherWay) {
     EXPECT_FALSE(g.RedoOffered()) << what;
     // Refused: nothing changes.
     const int64_t spins = g.SpinsInHistory();
-    const TextLines history = g.controls().NumbersList;
-    const int32_t balance = g.state().Balance;
+    const TextLines history = GamePeer::Controls(g).NumbersList;
+    const int32_t balance = GamePeer::State(g).Balance;
     g.Apply(act::Redo{});
     EXPECT_EQ(g.SpinsInHistory(), spins) << what;
-    EXPECT_EQ(g.controls().NumbersList, history) << what;
-    EXPECT_EQ(g.state().Balance, balance) << what;
+    EXPECT_EQ(GamePeer::Controls(g).NumbersList, history) << what;
+    EXPECT_EQ(GamePeer::State(g).Balance, balance) << what;
   }
   // The pointer and the options area are the window's frame, not the game.
   h.Spins({1, 2});
@@ -406,8 +403,8 @@ TEST(Redo, IsOfferedOnlyUntilTheGameChangesInAnyOtherWay) {
   g.Apply(act::PointerOver{act::FramePart::kClose});
   ASSERT_TRUE(g.RedoOffered());
   g.Apply(act::Redo{});
-  EXPECT_TRUE(g.controls().OptionsOpen());  // stays open
-  EXPECT_TRUE(g.controls().Button_Close_Hover.visible);
+  EXPECT_TRUE(GamePeer::Controls(g).OptionsOpen());  // stays open
+  EXPECT_TRUE(GamePeer::Controls(g).Button_Close_Hover.visible);
   EXPECT_EQ(g.SpinsInHistory(), 15);
 }
 
@@ -430,9 +427,9 @@ TEST(Redo, BringsBackOneSpinOnceAndAnUndoAfterItTakesItBackAgain) {
   g.Apply(act::Undo{});
   g.Apply(act::Redo{});
   EXPECT_EQ(g.SpinsInHistory(), 6);
-  EXPECT_EQ(g.controls().NumbersList.back(), "8");
-  EXPECT_EQ(g.controls().HisNum[0].caption, "8");
-  EXPECT_TRUE(g.controls().Image[8].visible);  // no longer crossed out
+  EXPECT_EQ(GamePeer::Controls(g).NumbersList.back(), "8");
+  EXPECT_EQ(GamePeer::Controls(g).HisNum[0].caption, "8");
+  EXPECT_TRUE(GamePeer::Controls(g).Image[8].visible);  // no longer crossed out
   EXPECT_EQ(g.RealCounts(), at_six);
   EXPECT_EQ(counted.counts(), at_six);  // a listener's count agrees with the game's
   ASSERT_EQ(heard.size(), 2u);

@@ -53,7 +53,7 @@ void PlayScript(const SessionScript& script, Harness& h, size_t steps, Played& p
   h.game.Configure(script.start);
   played.configured = played.events.size();
   for (size_t i = 0; i < steps; ++i) {
-    testing::DoStep(script.steps[i], h.game);
+    testing::DoStep(script.steps[i], h);
     played.clicked.push_back(played.events.size());
     testing::RestAfterStep(script.steps[i], h);
     played.ends.push_back(played.events.size());
@@ -91,7 +91,7 @@ enum class Kill {
     for (const auto& step : script.steps) {
       {
         Journal::Batch action(journal);
-        testing::DoStep(step, h.game);
+        testing::DoStep(step, h);
       }
       testing::RestAfterStep(step, h);
     }

@@ -38,7 +38,7 @@ struct ScriptedEvening {
     int spins = 0;
     for (const testing::ScriptStep& step : written.steps) {
       script.steps.push_back(step);
-      if (step.act == testing::Act::kSpin && ++spins == kSpins / 2) {
+      if (std::holds_alternative<act::EnterNumber>(step.step) && ++spins == kSpins / 2) {
         new_session_at = script.steps.size();
       }
       if (spins == kSpins) break;
@@ -97,7 +97,7 @@ PlayedSessions Play(const ScriptedEvening& evening, const std::string& path) {
     }
     {
       Journal::Batch action(*journal);
-      testing::DoStep(evening.script.steps[i], h.game);
+      testing::DoStep(evening.script.steps[i], h);
     }
     testing::RestAfterStep(evening.script.steps[i], h);
     if (!FaultVfs::Get().powered()) return played;

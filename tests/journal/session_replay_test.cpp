@@ -10,6 +10,7 @@
 #include "journal/stored_session.h"
 #include "replay/what_if.h"
 #include "support/game_fields.h"
+#include "support/game_peer.h"
 #include "support/journaled_game.h"
 #include "support/random_player.h"
 #include "support/temp_folder.h"
@@ -30,7 +31,7 @@ struct Shown {
   friend bool operator==(const Shown&, const Shown&) = default;
 };
 Shown Look(const Game& g) {
-  const GameState& s = g.state();
+  const GameState& s = GamePeer::State(g);
   return {s.SpinCount,        s.BetChance,  s.Stake,       s.Balance,       s.BalanceTarget,
           s.WinStreak,        s.LossStreak, g.BetOnShow(), g.UndoOffered(), g.SpinsInHistory(),
           g.CurrentSettings()};
@@ -125,7 +126,8 @@ TEST(SessionReplay, ASessionStartedInTheMatrixModeReplays) {
   ReplayGame replay;
   replay.Replay(Load(path, *g.journal.session()));
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
-  EXPECT_EQ(replay.game.controls().AdaptiveList1.lines, g.h.game.controls().AdaptiveList1.lines);
+  EXPECT_EQ(GamePeer::Controls(replay.game).AdaptiveList1.lines,
+            GamePeer::Controls(g.h.game).AdaptiveList1.lines);
 }
 
 TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) {
@@ -150,7 +152,7 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   JournaledGame g(path);
   g.h.Spins({17, 25, 0, 3, 8, 11});
   const Shown before = Look(g.h.game);
-  const int32_t draw_before = g.h.game.state().RecalcDraw;
+  const int32_t draw_before = GamePeer::State(g.h.game).RecalcDraw;
   const size_t heard = g.heard.size();
   g.h.game.Apply(act::Recalculate{});
   // The window is killed after the animation's first steps are on disk.
@@ -161,7 +163,7 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   replay.Replay(Load(path, *g.journal.session()));
   EXPECT_FALSE(replay.game.AnimationRunning());
   EXPECT_EQ(Look(replay.game), before);
-  EXPECT_EQ(replay.game.state().RecalcDraw, draw_before);
+  EXPECT_EQ(GamePeer::State(replay.game).RecalcDraw, draw_before);
 }
 
 TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
@@ -228,7 +230,7 @@ bool HoldABetAndMoveTheStake(JournaledGame& g) {
     if (!g.h.game.WithheldBet()) return false;
     const int32_t held = g.h.game.WithheldBet()->stake;
     g.h.Spin(n);
-    if (g.h.game.UndoOffered() && g.h.game.state().Stake != held) return true;
+    if (g.h.game.UndoOffered() && GamePeer::State(g.h.game).Stake != held) return true;
   }
   return false;
 }
@@ -245,8 +247,8 @@ TEST(SessionReplay, AnUndoBringsBackTheHeldBackBetWithItsStake) {
   g.h.game.Apply(act::Undo{});
   ASSERT_TRUE(g.h.game.WithheldBet());
   const BetWithheld held = *g.h.game.WithheldBet();
-  EXPECT_EQ(g.h.game.state().Stake, held.stake);
-  EXPECT_EQ(g.h.game.state().LossStreak, held.losses_in_row);
+  EXPECT_EQ(GamePeer::State(g.h.game).Stake, held.stake);
+  EXPECT_EQ(GamePeer::State(g.h.game).LossStreak, held.losses_in_row);
   EXPECT_EQ(std::get<BetWithheld>(g.heard.back()), held) << "the banner is said again";
   g.h.game.Apply(act::ContinueAnyway{});
   EXPECT_EQ(std::get<BetShown>(g.heard.back()), (BetShown{held.chance, held.stake}));
@@ -266,7 +268,7 @@ TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
   ASSERT_TRUE(HoldABetAndMoveTheStake(g));
   live.Apply(act::Undo{.bet_said_again = false});
   ASSERT_TRUE(live.WithheldBet());
-  ASSERT_NE(live.state().Stake, live.WithheldBet()->stake) << "the stake the spin left";
+  ASSERT_NE(GamePeer::State(live).Stake, live.WithheldBet()->stake) << "the stake the spin left";
   g.h.Spins({5, 5, 5, 0, 0, 0});
   ASSERT_TRUE(live.WithheldBet());
   const int32_t held_stake = live.WithheldBet()->stake;
@@ -384,7 +386,7 @@ TEST(SessionReplay, AWhatIfResetsTheLedgerWhereThePlayerTypedTheBaseStakeAgain) 
   auto play = [&](Game& game, auto spin) {
     for (int n : before) spin(n);
     const int32_t base = game.CurrentSettings().base;
-    const bool grown = game.state().Stake > base;
+    const bool grown = GamePeer::State(game).Stake > base;
     game.Apply(act::TypeBaseStake{"abc"});
     game.Apply(act::LeaveBaseStake{});
     EXPECT_EQ(game.CurrentSettings().base, base);

@@ -60,15 +60,15 @@ TEST(GameRisk, TheGameDebitsTheStakesTheMeterListed) {
       int64_t tracked = 0;
       // The recommendation now: on the table and debited already, or tracked.
       if (g.BetOnShow()) {
-        debited.push_back(g.state().Stake);
+        debited.push_back(GamePeer::State(g).Stake);
       } else {
         ++tracked;
       }
       for (int spin = 0; spin < 30 && debited.size() < predicted.stakes.size(); ++spin) {
-        const int32_t balance = g.state().Balance;
+        const int32_t balance = GamePeer::State(g).Balance;
         h.Spin(0);  // the zero loses every even-money chance
         if (g.BetOnShow()) {
-          debited.push_back(int64_t{balance} - g.state().Balance);
+          debited.push_back(int64_t{balance} - GamePeer::State(g).Balance);
         } else {
           ASSERT_TRUE(debited.empty()) << "a tracked bet after a shown one";
           ++tracked;
@@ -93,13 +93,13 @@ TEST(GameRisk, ReadsTheSettingsWithoutTouchingWhatThePlayerTyped) {
   EXPECT_EQ(rules.base_unit, 7);
   EXPECT_EQ(rules.safe_level, 4);
   EXPECT_EQ(rules.on_wins, 3);
-  EXPECT_EQ(rules.add_to_bet, g.controls().Add_To_Bet.max);
+  EXPECT_EQ(rules.add_to_bet, GamePeer::Controls(g).Add_To_Bet.max);
   EXPECT_EQ(rules.limit, StakeLimit::kLedger32);
 
   g.Apply(act::TypeOnWins{""});  // half typed
   rules = ProgressionOf(g, StakeLimit::kExact64);
-  EXPECT_EQ(rules.on_wins, g.controls().On_Wins.min);
-  EXPECT_EQ(g.controls().On_Wins.text, "");
+  EXPECT_EQ(rules.on_wins, GamePeer::Controls(g).On_Wins.min);
+  EXPECT_EQ(GamePeer::Controls(g).On_Wins.text, "");
   EXPECT_EQ(rules.limit, StakeLimit::kExact64);
 
   GamePeer::State(g).Stake = 12;
@@ -143,7 +143,7 @@ TEST(GameRisk, TheListOfNextStakesStopsWhereTheGameHoldsTheBetBack) {
         h.Spin(0);
         if (g.WithheldBet()) break;
         ASSERT_TRUE(g.BetOnShow());
-        EXPECT_EQ(g.state().Stake, run.stakes[placed]);
+        EXPECT_EQ(GamePeer::State(g).Stake, run.stakes[placed]);
         ++placed;
       }
       if (!cut) {
@@ -190,7 +190,7 @@ TEST(GameRisk, NamesTheSystemTheBoxShows) {
   testing::Harness h;
   Game& g = h.game;
   g.Apply(act::ChooseSystem{kHavrel});
-  EXPECT_EQ(RiskInputsOf(g).system_name, g.controls().BetStrategy.items[kHavrel]);
+  EXPECT_EQ(RiskInputsOf(g).system_name, GamePeer::Controls(g).BetStrategy.items[kHavrel]);
   Settings s;
   s.custom_system = kOwnSystems[0];
   g.Configure(s);

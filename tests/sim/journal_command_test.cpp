@@ -13,6 +13,7 @@
 #include "journal/sqlite.h"
 #include "journal/stored_session.h"
 #include "support/full_disk.h"
+#include "support/game_peer.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
 #include "tools/sim/app.h"
@@ -61,9 +62,10 @@ struct JournaledEvening {
   JournaledEvening() {
     testing::JournaledGame g(path);
     auto entry = [&] {
-      const int32_t code = g.h.game.state().BetChance;  // 1..6, or -1 for none
+      const int32_t code = GamePeer::State(g.h.game).BetChance;  // 1..6, or -1 for none
       shown.push_back({code >= 1 ? std::string(ChanceWord(code - 1)) : std::string(),
-                       g.h.game.BetOnShow() ? "1" : "0", std::to_string(g.h.game.state().Stake)});
+                       g.h.game.BetOnShow() ? "1" : "0",
+                       std::to_string(GamePeer::State(g.h.game).Stake)});
     };
     g.h.game.Apply(act::ChooseMode{1});
     for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 5}) {
@@ -303,7 +305,7 @@ TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
     testing::JournaledGame g(path, start);
     for (int n : {17, 25, 3, 8, 11, 0, 0, 0, 9, 12, 2}) {
       g.h.Spin(n);
-      stakes.push_back(std::to_string(g.h.game.state().Stake));
+      stakes.push_back(std::to_string(GamePeer::State(g.h.game).Stake));
     }
   }
   const SimRun trace = Sim({"--journal", path, "--session", "last"});

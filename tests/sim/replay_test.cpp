@@ -9,6 +9,7 @@
 #include "export/game_log.h"
 #include "replay/spin_log.h"
 #include "sim_support.h"
+#include "support/game_peer.h"
 #include "support/harness.h"
 
 namespace vellaro::sim {
@@ -258,19 +259,19 @@ TEST(Replay, AnExportedLogReplaysToTheGameThatWroteIt) {
   options.settings.trends[kOdd] = true;
   options.timing.clock_s = kClock;
   // Exactly what the window's export writes: CR LF after every number.
-  const Rows got = ReplayText(GameLogText(g.controls().NumbersList), options);
-  ASSERT_EQ(got.rows.size(), g.controls().NumbersList.size());
+  const Rows got = ReplayText(GameLogText(GamePeer::Controls(g).NumbersList), options);
+  ASSERT_EQ(got.rows.size(), GamePeer::Controls(g).NumbersList.size());
   const Row& last = got.rows.back();
-  EXPECT_EQ(last.spin_count, g.state().SpinCount);
-  EXPECT_EQ(last.deep_sum, g.state().DeepSum);
-  EXPECT_EQ(last.deep_remainder, g.state().DeepRemainder);
-  EXPECT_EQ(last.bet_chance, g.state().BetChance);
+  EXPECT_EQ(last.spin_count, GamePeer::State(g).SpinCount);
+  EXPECT_EQ(last.deep_sum, GamePeer::State(g).DeepSum);
+  EXPECT_EQ(last.deep_remainder, GamePeer::State(g).DeepRemainder);
+  EXPECT_EQ(last.bet_chance, GamePeer::State(g).BetChance);
   EXPECT_EQ(last.shown, g.BetOnShow());
-  EXPECT_EQ(last.stake, g.state().Stake);
-  EXPECT_EQ(last.balance, g.state().Balance);
-  EXPECT_EQ(last.target, g.state().BalanceTarget);
-  EXPECT_EQ(last.win_streak, g.state().WinStreak);
-  EXPECT_EQ(last.loss_streak, g.state().LossStreak);
+  EXPECT_EQ(last.stake, GamePeer::State(g).Stake);
+  EXPECT_EQ(last.balance, GamePeer::State(g).Balance);
+  EXPECT_EQ(last.target, GamePeer::State(g).BalanceTarget);
+  EXPECT_EQ(last.win_streak, GamePeer::State(g).WinStreak);
+  EXPECT_EQ(last.loss_streak, GamePeer::State(g).LossStreak);
 }
 
 }  // namespace

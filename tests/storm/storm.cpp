@@ -12,159 +12,68 @@ namespace vellaro::storm {
 
 namespace {
 
+using testing::step::Wait;
+
+const Window& Controls(const Game& g) {
+  return GamePeer::Controls(g);
+}
+const GameState& State(const Game& g) {
+  return GamePeer::State(g);
+}
+
 const char* const kTexts[] = {"0",   "1", "5",  "10",  "1000", "5000",      "-3",
                               "abc", "",  " 7", "12x", "999",  "2147483648"};
 
-const char* KindName(Kind kind) {
-  switch (kind) {
-    case Kind::kTile:
-      return "kTile";
-    case Kind::kPoint:
-      return "kPoint";
-    case Kind::kUndo:
-      return "kUndo";
-    case Kind::kMode:
-      return "kMode";
-    case Kind::kSystem:
-      return "kSystem";
-    case Kind::kTypeBase:
-      return "kTypeBase";
-    case Kind::kLeaveBase:
-      return "kLeaveBase";
-    case Kind::kSafeLevel:
-      return "kSafeLevel";
-    case Kind::kShowBet:
-      return "kShowBet";
-    case Kind::kAutoReset:
-      return "kAutoReset";
-    case Kind::kMinProfit:
-      return "kMinProfit";
-    case Kind::kTrendOn:
-      return "kTrendOn";
-    case Kind::kTrendOff:
-      return "kTrendOff";
-    case Kind::kReCalculate:
-      return "kReCalculate";
-    case Kind::kCreateMatrix:
-      return "kCreateMatrix";
-    case Kind::kResetMatrix:
-      return "kResetMatrix";
-    case Kind::kCatRows:
-      return "kCatRows";
-    case Kind::kResetBets:
-      return "kResetBets";
-    case Kind::kWait:
-      return "kWait";
-  }
-  return "?";
+// What a player does, in shares of a hundred: above all spins, clicks wherever the pointer
+// lands and pauses short or long.
+const testing::Mix& StormMix() {
+  using testing::Always;
+  using testing::Dice;
+  static const testing::Mix mix = {
+      {28, [](Dice& d) -> Step { return act::EnterNumber{d(37)}; }},
+      {10, [](Dice& d) -> Step { return testing::step::PointAt{d(38)}; }},
+      {24,
+       [](Dice& d) -> Step {
+         const int pace = d(20);
+         return Wait{pace < 14 ? d(60) : pace < 19 ? 100 + d(1400) : 4000 + d(2000)};
+       }},
+      Always(6, act::Undo{}),
+      {2, [](Dice& d) -> Step { return act::ChooseMode{d(3)}; }},
+      {2, [](Dice& d) -> Step { return act::ChooseSystem{d(6)}; }},
+      {2, [](Dice& d) -> Step { return act::TypeBaseStake{kTexts[d(std::size(kTexts))]}; }},
+      Always(1, act::LeaveBaseStake{}),
+      {3, [](Dice& d) -> Step { return act::SetSafeLevel{d(11)}; }},
+      Always(2, act::ToggleShowStake{}),
+      Always(2, act::ToggleAutomaticReset{}),
+      Always(2, act::ToggleMinimalProfit{}),
+      {6, [](Dice& d) -> Step { return testing::step::ClickTrend{d(6)}; }},
+      Always(3, act::Recalculate{}),
+      Always(1, act::CreateMatrix{}),
+      Always(1, act::ResetMatrix{}),
+      Always(2, act::ToggleCategoryRows{}),
+      Always(3, act::ResetBets{}),
+  };
+  return mix;
 }
 
-constexpr int kBackgroundPlace = kNumbers;
-
-// What a click at a number's place lands on: its highlight or its tile enter the number;
-// the crossed-out picture beneath takes nothing.
-bool ClickEnters(const Game& g, int place) {
-  return place != kBackgroundPlace &&
-         (g.controls().Image[place].visible || g.controls().Image_Act[place].visible);
+template <typename... Kinds>
+bool IsOneOf(const Step& a) {
+  return (std::holds_alternative<Kinds>(a) || ...);
 }
 
-// The pointer over a number's place (or the background), and a click where it enters.
-void PointAt(Game& g, int place) {
-  if (place == kBackgroundPlace) {
-    g.Apply(act::PointerOver{act::FramePart::kHead});
-    return;
-  }
-  if (g.controls().Image[place].visible) g.Apply(act::PointerOver{act::FramePart::kNumber, place});
-  if (ClickEnters(g, place)) g.Apply(act::EnterNumber{place});
+bool ResetsTheLedger(const Step& a) {
+  return IsOneOf<act::ChooseSystem, act::TypeBaseStake, act::LeaveBaseStake,
+                 act::ToggleAutomaticReset, act::ResetBets, act::ResetMatrix>(a);
 }
 
-// A click on a trend's switch, where the picture that takes it is on show.
-void SwitchTrend(Game& g, bool on, int trend) {
-  if (on) {
-    g.Apply(act::PointerOver{act::FramePart::kIdleTrend, trend});
-    if (g.controls().Trend_1[trend].visible) g.Apply(act::SwitchTrendOn{trend});
-  } else if (g.controls().Trend_2[trend].visible) {
-    g.Apply(act::ClickActiveTrend{trend});
-  }
-}
-
-void Perform(testing::Harness& h, const Action& a) {
-  Game& g = h.game;
-  switch (a.kind) {
-    case Kind::kTile:
-      g.Apply(act::EnterNumber{a.value});
-      break;
-    case Kind::kPoint:
-      PointAt(g, a.value);
-      break;
-    case Kind::kUndo:
-      g.Apply(act::Undo{});
-      break;
-    case Kind::kMode:
-      g.Apply(act::ChooseMode{a.value});
-      break;
-    case Kind::kSystem:
-      g.Apply(act::ChooseSystem{a.value});
-      break;
-    case Kind::kTypeBase:
-      g.Apply(act::TypeBaseStake{a.text});
-      break;
-    case Kind::kLeaveBase:
-      g.Apply(act::LeaveBaseStake{});
-      break;
-    case Kind::kSafeLevel:
-      g.Apply(act::SetSafeLevel{a.value});
-      break;
-    case Kind::kShowBet:
-      g.Apply(act::ToggleShowStake{});
-      break;
-    case Kind::kAutoReset:
-      g.Apply(act::ToggleAutomaticReset{});
-      break;
-    case Kind::kMinProfit:
-      g.Apply(act::ToggleMinimalProfit{});
-      break;
-    case Kind::kTrendOn:
-    case Kind::kTrendOff:
-      SwitchTrend(g, a.kind == Kind::kTrendOn, a.value);
-      break;
-    case Kind::kReCalculate:
-      g.Apply(act::Recalculate{});
-      break;
-    case Kind::kCreateMatrix:
-      g.Apply(act::CreateMatrix{});
-      break;
-    case Kind::kResetMatrix:
-      g.Apply(act::ResetMatrix{});
-      break;
-    case Kind::kCatRows:
-      g.Apply(act::ToggleCategoryRows{});
-      break;
-    case Kind::kResetBets:
-      g.Apply(act::ResetBets{});
-      break;
-    case Kind::kWait:
-      h.Wait(a.value);
-      break;
-  }
-}
-
-bool ResetsTheLedger(Kind kind) {
-  switch (kind) {
-    case Kind::kSystem:
-    case Kind::kTypeBase:
-    case Kind::kLeaveBase:
-    case Kind::kAutoReset:
-    case Kind::kResetBets:
-    case Kind::kResetMatrix:
-      return true;
-    default:
-      return false;
-  }
+// The pause, if the step is one.
+int64_t Paused(const Step& a) {
+  const auto* wait = std::get_if<Wait>(&a);
+  return wait != nullptr ? wait->ms : -1;
 }
 
 int ChipsOnShow(const Game& g) {
-  return static_cast<int>(std::count_if(g.controls().Chip.begin(), g.controls().Chip.end(),
+  return static_cast<int>(std::count_if(Controls(g).Chip.begin(), Controls(g).Chip.end(),
                                         [](const Picture& chip) { return chip.visible; }));
 }
 
@@ -184,14 +93,14 @@ struct Before {
 };
 
 Before Observe(const Game& g) {
-  return {g.controls().GameModes.enabled,
-          g.controls().UndoButton.visible,
+  return {Controls(g).GameModes.enabled,
+          Controls(g).UndoButton.visible,
           g.AnimationRunning(),
           ModeRunning(g),
-          g.state().Balance,
-          g.state().Stake,
-          g.state().WinStreak,
-          g.state().SavedBalance};
+          State(g).Balance,
+          State(g).Stake,
+          State(g).WinStreak,
+          State(g).SavedBalance};
 }
 
 // History: every accepted spin less the undone ones; the strip shows the last eight; the
@@ -199,9 +108,9 @@ Before Observe(const Game& g) {
 void CheckHistory(const Game& g, const std::vector<int>& spins, std::ostream& bad) {
   TextLines expected;
   for (int n : spins) expected.push_back(IntToStr(n));
-  if (g.controls().NumbersList != expected) bad << "NumbersList differs from the accepted spins; ";
+  if (Controls(g).NumbersList != expected) bad << "NumbersList differs from the accepted spins; ";
   for (size_t i = 0; i < 8; ++i) {
-    const Label& slot = g.controls().HisNum[i];
+    const Label& slot = Controls(g).HisNum[i];
     if (i < spins.size()) {
       const int n = spins[spins.size() - 1 - i];
       if (slot.caption != IntToStr(n) || !(slot.background == PocketColour(n))) {
@@ -215,29 +124,29 @@ void CheckHistory(const Game& g, const std::vector<int>& spins, std::ostream& ba
   int64_t total = 0;
   for (int n : spins) total += n;
   const int64_t deep_sum = total == 0 ? 0 : (total - 1) % 36 + 1;
-  if (g.state().DeepSum != deep_sum || g.state().DeepRemainder != total % 3) {
-    bad << "running sums " << g.state().DeepSum << "/" << g.state().DeepRemainder
+  if (State(g).DeepSum != deep_sum || State(g).DeepRemainder != total % 3) {
+    bad << "running sums " << State(g).DeepSum << "/" << State(g).DeepRemainder
         << " are not those of the "
         << "history (" << deep_sum << "/" << total % 3 << "); ";
   }
 }
 
 // Ledger: every change of the balance is a credit, a debit, a reset or an undo.
-void CheckLedger(const Game& g, const Action& a, const Before& b, bool entered, std::ostream& bad) {
-  const int64_t balance = g.state().Balance;
+void CheckLedger(const Game& g, const Step& a, const Before& b, bool entered, std::ostream& bad) {
+  const int64_t balance = State(g).Balance;
   const bool mode_completed = b.mode_running && !ModeRunning(g);
   bool ledger_ok = balance == b.balance;
   if (entered) {
-    const bool won = g.state().LossStreak == 0 && g.state().WinStreak == b.win_streak + 1;
+    const bool won = State(g).LossStreak == 0 && State(g).WinStreak == b.win_streak + 1;
     if (won) ledger_ok = balance == std::min<int64_t>(INT32_MAX, b.balance + 2 * int64_t{b.stake});
-  } else if (a.kind == Kind::kWait && mode_completed && ChipsOnShow(g) == 1) {
+  } else if (Paused(a) >= 0 && mode_completed && ChipsOnShow(g) == 1) {
     // A mode's choice was shown and debited once.
-    ledger_ok = balance == std::max<int64_t>(INT32_MIN, int64_t{b.balance} - g.state().Stake);
-  } else if (a.kind == Kind::kUndo && b.undo_offered) {
+    ledger_ok = balance == std::max<int64_t>(INT32_MIN, int64_t{b.balance} - State(g).Stake);
+  } else if (std::holds_alternative<act::Undo>(a) && b.undo_offered) {
     ledger_ok = balance == b.saved_balance;
-  } else if (ResetsTheLedger(a.kind)) {
+  } else if (ResetsTheLedger(a)) {
     ledger_ok = ledger_ok || balance == 1000000 || balance == 1000000 - int64_t{b.stake} ||
-                balance == 1000000 - int64_t{g.state().Stake};
+                balance == 1000000 - int64_t{State(g).Stake};
   }
   if (!ledger_ok) bad << "balance went from " << b.balance << " to " << balance << "; ";
 }
@@ -245,18 +154,18 @@ void CheckLedger(const Game& g, const Action& a, const Before& b, bool entered, 
 // Display: a chance's chip and field go together, its stake label never without them,
 // and at most one chance is on show; a highlight is a clickable copy of its tile: one at
 // most, and never over a hidden tile.
-void CheckDisplay(const Game& g, const Action& a, const Before& b, std::ostream& bad) {
+void CheckDisplay(const Game& g, const Step& a, const Before& b, std::ostream& bad) {
   const bool mode_completed = b.mode_running && !ModeRunning(g);
   for (int k = 0; k < kChances; ++k) {
-    if (g.controls().Chip[k].visible != g.controls().Field[k].visible)
+    if (Controls(g).Chip[k].visible != Controls(g).Field[k].visible)
       bad << "chip and field of " << k << " differ; ";
-    if (g.controls().BetSizeShow[k].visible && !g.controls().Chip[k].visible)
+    if (Controls(g).BetSizeShow[k].visible && !Controls(g).Chip[k].visible)
       bad << "stake label " << k << " alone; ";
     // A pause in which no mode chose has let the display timer tick since the last change
     // of the chips.
-    if (a.kind == Kind::kWait && a.value >= 10 && !mode_completed &&
-        g.controls().BetSizeShow[k].visible !=
-            (g.controls().Chip[k].visible && g.controls().ShowBetSize.checked)) {
+    if (Paused(a) >= 10 && !mode_completed &&
+        Controls(g).BetSizeShow[k].visible !=
+            (Controls(g).Chip[k].visible && Controls(g).ShowBetSize.checked)) {
       bad << "stake label " << k << " does not follow Show Bet; ";
     }
   }
@@ -264,9 +173,9 @@ void CheckDisplay(const Game& g, const Action& a, const Before& b, std::ostream&
 
   int highlights = 0;
   for (int n = 0; n < kNumbers; ++n) {
-    if (!g.controls().Image_Act[n].visible) continue;
+    if (!Controls(g).Image_Act[n].visible) continue;
     ++highlights;
-    if (!g.controls().Image[n].visible)
+    if (!Controls(g).Image[n].visible)
       bad << "the highlight of " << n << " lies over a hidden tile; ";
   }
   if (highlights > 1) bad << highlights << " highlights; ";
@@ -275,40 +184,39 @@ void CheckDisplay(const Game& g, const Action& a, const Before& b, std::ostream&
 // The board: locked exactly while an animation runs. The undo control: both pictures
 // together, only on an open board with credit, and offered at the end of every analysis
 // that finds the credit.
-void CheckBoard(const Game& g, const Action& a, const Before& b, std::ostream& bad) {
-  const bool locked = !g.controls().GameModes.enabled;
+void CheckBoard(const Game& g, const Step& a, const Before& b, std::ostream& bad) {
+  const bool locked = !Controls(g).GameModes.enabled;
   if (locked != g.AnimationRunning()) bad << "board lock does not follow the animation; ";
   if (locked) {
-    if (g.controls().BetStrategy.enabled || g.controls().Init_Bet.enabled ||
-        g.controls().ResetBetsButton.enabled) {
+    if (Controls(g).BetStrategy.enabled || Controls(g).Init_Bet.enabled ||
+        Controls(g).ResetBetsButton.enabled) {
       bad << "a selector is enabled during an analysis; ";
     }
-    const auto tiles = std::count_if(g.controls().Image.begin(), g.controls().Image.end(),
+    const auto tiles = std::count_if(Controls(g).Image.begin(), Controls(g).Image.end(),
                                      [](const Picture& tile) { return tile.visible; });
     if (tiles > 1) bad << tiles << " tiles on the board during an analysis; ";
   } else {
-    if (!g.controls().BetStrategy.enabled || !g.controls().Init_Bet.enabled ||
-        !g.controls().ResetBetsButton.enabled) {
+    if (!Controls(g).BetStrategy.enabled || !Controls(g).Init_Bet.enabled ||
+        !Controls(g).ResetBetsButton.enabled) {
       bad << "a selector is disabled on an open board; ";
     }
-    if (g.controls().CGauge1.progress != 0 || g.controls().CGauge2.progress != 0)
+    if (Controls(g).CGauge1.progress != 0 || Controls(g).CGauge2.progress != 0)
       bad << "a gauge is not back at 0; ";
   }
-  if (g.controls().CGauge3.progress != 0) bad << "the matrix gauge is not back at 0; ";
+  if (Controls(g).CGauge3.progress != 0) bad << "the matrix gauge is not back at 0; ";
 
   const bool completed = b.animating && !g.AnimationRunning();
-  if (g.controls().UndoButton.visible != g.controls().ImageUndo.visible)
+  if (Controls(g).UndoButton.visible != Controls(g).ImageUndo.visible)
     bad << "undo button and arrow differ; ";
-  if (g.controls().UndoButton.visible && (locked || g.state().UndoCredit < 2))
+  if (Controls(g).UndoButton.visible && (locked || State(g).UndoCredit < 2))
     bad << "undo offered wrongly; ";
-  if (a.kind == Kind::kWait && completed && g.state().UndoCredit >= 2 &&
-      !g.controls().UndoButton.visible) {
+  if (Paused(a) >= 0 && completed && State(g).UndoCredit >= 2 && !Controls(g).UndoButton.visible) {
     bad << "undo not offered after an analysis; ";
   }
 }
 
 // Returns what is wrong after `a`, or "" if nothing is.
-std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
+std::string Check(const Game& g, const Step& a, const Before& b, bool entered,
                   const std::vector<int>& spins) {
   std::ostringstream bad;
   CheckHistory(g, spins, bad);
@@ -318,109 +226,45 @@ std::string Check(const Game& g, const Action& a, const Before& b, bool entered,
   return bad.str();
 }
 
+// The number a step clicks where it enters one, else -1.
+int NumberClicked(const Game& g, const Step& a) {
+  if (const auto* enter = std::get_if<act::EnterNumber>(&a)) return enter->number;
+  const auto* point = std::get_if<testing::step::PointAt>(&a);
+  return point != nullptr && testing::ClickEnters(g, point->place) ? point->place : -1;
+}
+
 }  // namespace
 
-std::string Describe(const Action& a) {
-  std::string text = std::string("{Kind::") + KindName(a.kind) + ", " + std::to_string(a.value);
-  if (a.kind == Kind::kTypeBase) text += ", \"" + a.text + "\"";
-  return text + "}";
+std::vector<Step> RandomActions(uint64_t seed, size_t count) {
+  testing::Dice dice(seed);
+  std::vector<Step> steps;
+  steps.reserve(count);
+  while (steps.size() < count) steps.push_back(testing::RandomStep(dice, StormMix()));
+  return steps;
 }
 
-std::vector<Action> RandomActions(uint64_t seed, size_t count) {
-  std::mt19937_64 random(seed);
-  auto below = [&](int n) { return static_cast<int>(random() % static_cast<uint64_t>(n)); };
-  std::vector<Action> actions;
-  actions.reserve(count);
-  while (actions.size() < count) {
-    const int roll = below(100);
-    Action a{Kind::kWait};
-    if (roll < 28) {
-      a = {Kind::kTile, below(37)};
-    } else if (roll < 38) {
-      a = {Kind::kPoint, below(38)};
-    } else if (roll < 62) {
-      const int pace = below(20);
-      a.value = pace < 14 ? below(60) : pace < 19 ? 100 + below(1400) : 4000 + below(2000);
-    } else if (roll < 68) {
-      a.kind = Kind::kUndo;
-    } else if (roll < 70) {
-      a = {Kind::kMode, below(3)};
-    } else if (roll < 72) {
-      a = {Kind::kSystem, below(6)};
-    } else if (roll < 74) {
-      a = {Kind::kTypeBase, 0, kTexts[below(std::size(kTexts))]};
-    } else if (roll < 75) {
-      a.kind = Kind::kLeaveBase;
-    } else if (roll < 78) {
-      a = {Kind::kSafeLevel, below(11)};
-    } else if (roll < 80) {
-      a.kind = Kind::kShowBet;
-    } else if (roll < 82) {
-      a.kind = Kind::kAutoReset;
-    } else if (roll < 84) {
-      a.kind = Kind::kMinProfit;
-    } else if (roll < 88) {
-      a = {Kind::kTrendOn, below(6)};
-    } else if (roll < 90) {
-      a = {Kind::kTrendOff, below(6)};
-    } else if (roll < 93) {
-      a.kind = Kind::kReCalculate;
-    } else if (roll < 94) {
-      a.kind = Kind::kCreateMatrix;
-    } else if (roll < 95) {
-      a.kind = Kind::kResetMatrix;
-    } else if (roll < 97) {
-      a.kind = Kind::kCatRows;
-    } else {
-      a.kind = Kind::kResetBets;
-    }
-    actions.push_back(a);
-  }
-  return actions;
-}
-
-std::optional<Failure> Play(const std::vector<Action>& actions, int64_t start_ms) {
+std::optional<Failure> Play(const std::vector<Step>& steps, int64_t start_ms) {
   testing::Harness h(start_ms);
   Game& g = h.game;
   std::vector<int> spins;
-  for (size_t i = 0; i < actions.size(); ++i) {
-    const Action& a = actions[i];
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const Step& a = steps[i];
     const Before before = Observe(g);
-    const bool clicked =
-        a.kind == Kind::kTile || (a.kind == Kind::kPoint && ClickEnters(g, a.value));
-    const bool entered = clicked && before.open;
+    const int clicked = NumberClicked(g, a);
+    const bool entered = clicked >= 0 && before.open;
     try {
-      Perform(h, a);
+      testing::Apply(a, g, h.scheduler);
     } catch (const std::exception& e) {
       return Failure{i, std::string("an exception escaped: ") + e.what()};
     }
-    if (entered) spins.push_back(a.value);
-    if (a.kind == Kind::kUndo && before.undo_offered && !spins.empty()) spins.pop_back();
+    if (entered) spins.push_back(clicked);
+    if (std::holds_alternative<act::Undo>(a) && before.undo_offered && !spins.empty()) {
+      spins.pop_back();
+    }
     const std::string wrong = Check(g, a, before, entered, spins);
     if (!wrong.empty()) return Failure{i, wrong};
   }
   return std::nullopt;
-}
-
-std::vector<Action> Shrink(std::vector<Action> actions, const FailureFinder& first_failure) {
-  const std::optional<size_t> first = first_failure(actions);
-  if (!first) return actions;
-  actions.resize(*first + 1);
-  // Remove ever smaller chunks while the list still fails.
-  for (size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
-    for (size_t at = 0; at + chunk <= actions.size();) {
-      std::vector<Action> fewer = actions;
-      fewer.erase(fewer.begin() + static_cast<ptrdiff_t>(at),
-                  fewer.begin() + static_cast<ptrdiff_t>(at + chunk));
-      if (const std::optional<size_t> f = first_failure(fewer)) {
-        fewer.resize(*f + 1);
-        actions = std::move(fewer);
-      } else {
-        at += chunk;
-      }
-    }
-  }
-  return actions;
 }
 
 }  // namespace vellaro::storm

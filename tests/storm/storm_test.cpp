@@ -12,6 +12,7 @@ namespace vellaro::storm {
 namespace {
 
 constexpr int64_t kStart = 1'700'000'000'000;
+using testing::step::Wait;
 
 // VELLARO_STORM_SEEDS and VELLARO_STORM_ACTIONS scale the storm up for a soak.
 uint64_t FromEnvironment(const char* name, uint64_t fallback) {
@@ -25,15 +26,14 @@ TEST_P(Storm, NothingAPlayerDoesBreaksTheGame) {
   const uint64_t seeds = FromEnvironment("VELLARO_STORM_SEEDS", 25);
   const size_t actions = FromEnvironment("VELLARO_STORM_ACTIONS", 10'000);
   for (uint64_t seed = GetParam() * seeds; seed < (GetParam() + 1) * seeds; ++seed) {
-    const std::vector<Action> storm = RandomActions(seed, actions);
+    const std::vector<Step> storm = RandomActions(seed, actions);
     const int64_t start = kStart + static_cast<int64_t>(seed % 1000) * 997;
     if (const std::optional<Failure> failure = Play(storm, start)) {
-      std::string repro;
-      const auto replay = [start](const std::vector<Action>& list) -> std::optional<size_t> {
+      const auto replay = [start](const std::vector<Step>& list) -> std::optional<size_t> {
         const std::optional<Failure> f = Play(list, start);
         return f ? std::optional<size_t>(f->index) : std::nullopt;
       };
-      for (const Action& a : Shrink(storm, replay)) repro += "      " + Describe(a) + ",\n";
+      const std::string repro = testing::Describe(testing::Shrink(storm, replay), "      ");
       FAIL() << "seed " << seed << ", action " << failure->index << ": " << failure->what
              << "\n  shortest reproduction (start " << start << "):\n"
              << repro;
@@ -46,31 +46,30 @@ INSTANTIATE_TEST_SUITE_P(Seeds, Storm, ::testing::Values(0, 1, 2, 3));
 
 TEST(StormShrink, KeepsOnlyWhatTheFailureNeeds) {
   // A made-up fault: a list fails once it has clicked 17 and later 0.
-  const FailureFinder finder = [](const std::vector<Action>& list) -> std::optional<size_t> {
+  const testing::FailureFinder finder = [](const std::vector<Step>& list) -> std::optional<size_t> {
     bool seventeen = false;
     for (size_t i = 0; i < list.size(); ++i) {
-      if (list[i].kind != Kind::kTile) continue;
-      if (list[i].value == 17) seventeen = true;
-      if (list[i].value == 0 && seventeen) return i;
+      const auto* click = std::get_if<act::EnterNumber>(&list[i]);
+      if (click != nullptr && click->number == 17) seventeen = true;
+      if (click != nullptr && click->number == 0 && seventeen) return i;
     }
     return std::nullopt;
   };
-  std::vector<Action> noisy = RandomActions(99, 2000);
-  noisy.insert(noisy.begin() + 500, Action{Kind::kTile, 17});
-  noisy.insert(noisy.begin() + 1500, Action{Kind::kTile, 0});
+  std::vector<Step> noisy = RandomActions(99, 2000);
+  noisy.insert(noisy.begin() + 500, act::EnterNumber{17});
+  noisy.insert(noisy.begin() + 1500, act::EnterNumber{0});
   ASSERT_TRUE(finder(noisy).has_value());
-  const std::vector<Action> shortest = Shrink(noisy, finder);
-  ASSERT_EQ(shortest.size(), 2u);
-  EXPECT_EQ(Describe(shortest[0]), "{Kind::kTile, 17}");
-  EXPECT_EQ(Describe(shortest[1]), "{Kind::kTile, 0}");
+  const std::vector<Step> shortest = testing::Shrink(noisy, finder);
+  EXPECT_EQ(testing::Describe(shortest, ""), "act::EnterNumber{17},\nact::EnterNumber{0},\n");
 }
 
 TEST(StormInvariants, CatchABrokenGame) {
   // The checks themselves: a storm that plays normally passes, the same with an undo
   // clicked while it is offered passes too.
-  const std::vector<Action> road = {{Kind::kTile, 17}, {Kind::kTile, 25},   {Kind::kTile, 0},
-                                    {Kind::kTile, 0},  {Kind::kTile, 0},    {Kind::kWait, 5000},
-                                    {Kind::kTile, 8},  {Kind::kWait, 5000}, {Kind::kUndo}};
+  using act::EnterNumber;
+  const std::vector<Step> road = {EnterNumber{17}, EnterNumber{25}, EnterNumber{0},
+                                  EnterNumber{0},  EnterNumber{0},  Wait{5000},
+                                  EnterNumber{8},  Wait{5000},      act::Undo{}};
   EXPECT_FALSE(Play(road, kStart).has_value());
 }
 
@@ -78,8 +77,9 @@ TEST(StormInvariants, CatchABrokenGame) {
 TEST(StormRegressions, StayFixed) {
   // The pointer stayed on 14 while the fifth spin came in by other means: the analysis
   // took the tiles away and left the highlight of 14, clickable, over a hidden tile.
-  const std::vector<Action> highlight_left_behind = {
-      {Kind::kPoint, 14}, {Kind::kTile, 1}, {Kind::kTile, 18}, {Kind::kTile, 8}, {Kind::kTile, 19}};
+  using act::EnterNumber;
+  const std::vector<Step> highlight_left_behind = {
+      testing::step::PointAt{14}, EnterNumber{1}, EnterNumber{18}, EnterNumber{8}, EnterNumber{19}};
   EXPECT_FALSE(Play(highlight_left_behind, kStart).has_value());
 }
 

@@ -90,8 +90,8 @@ inline void AnalysisDifferences(const GamePeer::AnalysisOwn& left,
 
 inline std::vector<std::string> GameDifferences(const Game& a, const Game& b) {
   std::vector<std::string> differ;
-  StateDifferences(a.state(), b.state(), differ);
-  ControlDifferences(a.controls(), b.controls(), differ);
+  StateDifferences(GamePeer::State(a), GamePeer::State(b), differ);
+  ControlDifferences(GamePeer::Controls(a), GamePeer::Controls(b), differ);
   BoardDifferences(GamePeer::BoardOwn(a), GamePeer::BoardOwn(b), differ);
   BettingDifferences(GamePeer::BettingOwn(a), GamePeer::BettingOwn(b), differ);
   AnalysisDifferences(GamePeer::AnalysisOwnOf(a), GamePeer::AnalysisOwnOf(b), differ);

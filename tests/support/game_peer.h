@@ -18,10 +18,12 @@ class GamePeer {
  public:
   GamePeer() = delete;
 
-  // The state and the controls, writable: to set up a situation no sequence of the
+  // The state and the controls: read, or written to set up a situation no sequence of the
   // player's actions reaches quickly.
   static GameState& State(Game& game) { return game; }
   static Window& Controls(Game& game) { return game; }
+  static const GameState& State(const Game& game) { return game; }
+  static const Window& Controls(const Game& game) { return game; }
 
   // What the board and the stake keep besides the shared variables and controls.
   static const Board::Own& BoardOwn(const Game& game) { return game.board_.own(); }

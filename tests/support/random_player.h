@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 #include <string>
 
+#include "support/actions.h"
 #include "support/harness.h"
 
 namespace vellaro::testing {
@@ -12,62 +12,48 @@ namespace vellaro::testing {
 // the window, each run to its end (analyses and animations included).
 class RandomPlayer {
  public:
-  explicit RandomPlayer(uint64_t seed) : rng_(seed) {}
+  explicit RandomPlayer(uint64_t seed) : pick_(seed) {}
 
   void Act(Harness& h) {
     Game& g = h.game;
-    const int roll = Pick(100);
-    if (roll < 70) {
-      g.Apply(act::EnterNumber{Pick(37)});
-    } else if (roll < 76) {
-      g.Apply(act::Undo{});
-      // Half the time the player thinks better of it at once.
-      if (Pick(2) == 0) g.Apply(act::Redo{});
-    } else if (roll < 79) {
-      g.Apply(act::ChooseMode{Pick(kGameModeItems)});
-    } else if (roll < 81) {
-      g.Apply(act::ChooseSystem{Pick(kBettingSystems)});
-    } else if (roll < 83) {
-      g.Apply(act::SetSafeLevel{Pick(4)});
-    } else if (roll < 85) {
-      const int k = Pick(kChances);
-      if (g.CurrentSettings().trends[static_cast<size_t>(k)]) {
-        g.Apply(act::ClickActiveTrend{k});
-      } else {
-        g.Apply(act::SwitchTrendOn{k});
-      }
-    } else if (roll < 87) {
-      g.Apply(act::ToggleAutomaticReset{});
-    } else if (roll < 88) {
-      g.Apply(act::ToggleMinimalProfit{});
-    } else if (roll < 89) {
-      g.Apply(act::ToggleShowStake{});
-    } else if (roll < 90) {
-      g.Apply(act::ToggleCategoryRows{});
-    } else if (roll < 92) {
-      g.Apply(act::TypeBaseStake{std::to_string(1 + Pick(5))});
-      g.Apply(act::LeaveBaseStake{});
-    } else if (roll < 94) {
-      g.Apply(act::CreateMatrix{});
-    } else if (roll < 95) {
-      g.Apply(act::ResetMatrix{});
-    } else if (roll < 97) {
-      g.Apply(act::Recalculate{});
-    } else if (roll < 98) {
-      g.Apply(act::ResetBets{});
-    } else {
-      Settings s = g.CurrentSettings();
-      s.mode = Mode::kRandom;  // Mode 1, which no entry of the mode box selects
-      g.Configure(s);
-    }
+    Apply(RandomStep(pick_, Mix()), g, h.scheduler);
     h.scheduler.RunUntilTrue([&] { return !g.AnalysisRunning() && !g.AnimationRunning(); },
                              3'600'000);
-    h.Wait(static_cast<int64_t>(Pick(3000)));  // the player's pause
+    h.Wait(static_cast<int64_t>(pick_(3000)));  // the player's pause
   }
 
  private:
-  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-  std::mt19937_64 rng_;
+  static const testing::Mix& Mix() {
+    static const testing::Mix mix = {
+        {70, [](Dice& pick) -> Step { return act::EnterNumber{pick(37)}; }},
+        // Half the time the player thinks better of an undo at once.
+        {6,
+         [](Dice& pick) -> Step {
+           if (pick(2) == 0) return step::Gesture{{act::Undo{}, act::Redo{}}};
+           return act::Undo{};
+         }},
+        {3, [](Dice& pick) -> Step { return act::ChooseMode{pick(kGameModeItems)}; }},
+        {2, [](Dice& pick) -> Step { return act::ChooseSystem{pick(kBettingSystems)}; }},
+        {2, [](Dice& pick) -> Step { return act::SetSafeLevel{pick(4)}; }},
+        {2,
+         [](Dice& pick) -> Step {
+           return step::ClickTrend{pick(kChances), false};
+         }},
+        Always(2, act::ToggleAutomaticReset{}),
+        Always(1, act::ToggleMinimalProfit{}),
+        Always(1, act::ToggleShowStake{}),
+        Always(1, act::ToggleCategoryRows{}),
+        {2, [](Dice& pick) -> Step { return BaseStakeTyped(std::to_string(1 + pick(5))); }},
+        Always(2, act::CreateMatrix{}),
+        Always(1, act::ResetMatrix{}),
+        Always(2, act::Recalculate{}),
+        Always(1, act::ResetBets{}),
+        Always(2, step::RandomMode{}),
+    };
+    return mix;
+  }
+
+  Dice pick_;
 };
 
 }  // namespace vellaro::testing
