@@ -113,16 +113,19 @@ fast=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g0 -DNDEBUG")
 if command -v ld.lld >/dev/null; then
   fast+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld)
 fi
-# vellaro_host is read by the check of the engine's process state, and linked by no test.
-targets=(vellaro_core_tests vellaro_storm_tests vellaro_sim_tests vellaro-sim vellaro_host)
-programs=(tests/vellaro_core_tests tests/storm/vellaro_storm_tests tests/sim/vellaro_sim_tests)
+# vellaro_host is read by the check of the engine's process state, and the consistency harness
+# plays the window's front (host/), whose faults only it sees.
+targets=(vellaro_core_tests vellaro_storm_tests vellaro_sim_tests vellaro_consistency_tests
+  vellaro-sim vellaro_host)
+programs=(tests/vellaro_core_tests tests/storm/vellaro_storm_tests tests/sim/vellaro_sim_tests
+  tests/consistency/vellaro_consistency_tests)
 # The environment CTest gives the cases that need one; the quick look gives it them all.
 quick_env=(env LANGUAGE= LC_ALL=C LC_MESSAGES= LANG=C)
 run_ctest() {
   (cd "$build" && ctest -L 'core|sim' "${only_tests[@]}" -j "$(nproc)" --stop-on-failure \
     --timeout 600 "$@" >>"$scratch/test.log" 2>&1)
 }
-# The quick look: the `unit` cases of the three GoogleTest programs, each program in one
+# The quick look: the `unit` cases of the four GoogleTest programs, each program in one
 # process (CTest starts one per case), stopping at the first failure. What fails here is
 # then run again by CTest as the score runs it, and only CTest's verdict counts: a case that
 # failed only for sharing a process with others does not make a fault caught.
