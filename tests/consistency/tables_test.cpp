@@ -22,7 +22,8 @@
 #include "support/game_fields.h"
 #include "support/temp_folder.h"
 
-namespace vellaro::host {
+// A namespace of its own: the harness builds its files as one in a unity build.
+namespace vellaro::host::several_tables {
 namespace {
 
 constexpr int64_t kStartMs = 1'765'000'000'000;
@@ -236,4 +237,4 @@ TEST(Tables, RenameAndCloseAreJournaledAndTheLastTableStays) {
 }
 
 }  // namespace
-}  // namespace vellaro::host
+}  // namespace vellaro::host::several_tables
