@@ -9,16 +9,8 @@ stage_names=()
 stage_walls=()
 stage_cpus=()
 
-# Sets children_cpu to the children's user + system time so far, in milliseconds. Neither
-# this function nor `times` may run in a command substitution: that is a new process, whose
-# children have used nothing yet.
-children_cpu_ms() {
-  local file
-  file=$(mktemp)
-  times >"$file"
-  children_cpu=$(sed -n 2p "$file" | awk '{ ms = 0; for (i = 1; i <= 2; i++) { split($i, p, "m"); ms += p[1] * 60000 + p[2] * 1000 } printf "%d\n", ms }')
-  rm -f "$file"
-}
+# shellcheck source=scripts/children_cpu.sh
+source "$(dirname "${BASH_SOURCE[0]}")/children_cpu.sh"
 
 now_ms() {
   echo $((${EPOCHREALTIME/./} / 1000))

@@ -95,16 +95,8 @@ found() {
 }
 
 
-# Sets children_ms to the CPU time (user + system) of the children this shell has waited
-# for, which counts what their own children used. Not in a command substitution: that is a
-# new process, whose children have used nothing.
-children_cpu() {
-  local file
-  file=$(mktemp)
-  times >"$file"
-  children_ms=$(sed -n 2p "$file" | awk '{ ms = 0; for (i = 1; i <= 2; i++) { split($i, p, "m"); ms += p[1] * 60000 + p[2] * 1000 } printf "%d\n", ms }')
-  rm -f "$file"
-}
+# shellcheck source=scripts/children_cpu.sh
+source "$root/scripts/children_cpu.sh"
 
 # Checks the files in their order, as many at a time as there are processors, and starts
 # none once the checks that ended have used the budget's CPU seconds; the run may go past
@@ -113,11 +105,11 @@ check_within_budget() {
   local budget_ms start running=0 started=0 failed=0 file
   budget_ms=$(awk -v s="$1" 'BEGIN { printf "%d", s * 1000 }')
   shift
-  children_cpu
-  start=$children_ms
+  children_cpu_ms
+  start=$children_cpu
   for file in "$@"; do
-    children_cpu
-    ((children_ms - start < budget_ms)) || break
+    children_cpu_ms
+    ((children_cpu - start < budget_ms)) || break
     check "$file" &
     started=$((started + 1))
     running=$((running + 1))
@@ -130,8 +122,8 @@ check_within_budget() {
     wait -n || failed=1
     running=$((running - 1))
   done
-  children_cpu
-  local spent=$((children_ms - start))
+  children_cpu_ms
+  local spent=$((children_cpu - start))
   echo "tidy: $started of $# files checked in $((spent / 1000)).$((spent % 1000 / 100)) CPU-s"
   ((started == $#)) || echo "tidy: not checked this time (over the budget): ${*:started+1}"
   return $failed
