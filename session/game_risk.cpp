@@ -72,9 +72,12 @@ Horizon HorizonOf(const RiskInputs& risk) {
   return HorizonOf(risk.spin_count, kRiskSpins);
 }
 
-std::optional<Ruin> RuinOf(const RiskInputs& risk, const Horizon& horizon) {
-  if (risk.not_modelled) return std::nullopt;
-  return ExactRuin(risk.rules, {risk.state, risk.net, risk.standing}, risk.limits, horizon.checked);
+RuinOrWhyNot RuinOf(const RiskInputs& risk, const Horizon& horizon) {
+  if (risk.not_modelled) return *risk.not_modelled;
+  const std::optional<Ruin> ruin =
+      ExactRuin(risk.rules, {risk.state, risk.net, risk.standing}, risk.limits, horizon.checked);
+  if (!ruin) return RuinNotModelled::kTooSpread;
+  return *ruin;
 }
 
 }  // namespace vellaro

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "betting/progression.h"
 #include "front/game.h"
@@ -27,7 +28,8 @@ enum class RuinNotModelled {
   kAutomaticReset,     // BET AUTOMATIC RESET (and GET MINIMAL PROFIT) read the internal balance
   kTrendBehindSafety,  // a trend can show a bet the SAFE LEVEL only tracks
   kMatrix,             // the matrix settles a spin it chose no chance for as a loss
-  kSystemState         // the player's system keeps a place, line or cycle the stake does not tell
+  kSystemState,        // the player's system keeps a place, line or cycle the stake does not tell
+  kTooSpread           // the stakes spread the net result over too many values to follow
 };
 
 // Everything the risk meter reads of a game, copied: taken on the main thread from the
@@ -54,9 +56,11 @@ RiskInputs RiskInputsOf(const Game& game);
 Horizon HorizonOf(const RiskInputs& risk);
 
 // The exact chance that a limit stops the evening within the horizon (a limit asked after
-// each of its spins, from the fifth spin of the evening on), from the game's state; none
-// when the game uses what the computation does not follow. With a bet held back now the
-// evening is stopped already: the caller says so instead.
-std::optional<Ruin> RuinOf(const RiskInputs& risk, const Horizon& horizon);
+// each of its spins, from the fifth spin of the evening on), from the game's state; or why
+// it is not worked out: the game uses what the computation does not follow, or play
+// spreads too far. With a bet held back now the evening is stopped already: the caller
+// says so instead.
+using RuinOrWhyNot = std::variant<Ruin, RuinNotModelled>;
+RuinOrWhyNot RuinOf(const RiskInputs& risk, const Horizon& horizon);
 
 }  // namespace vellaro

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <variant>
 
 #include "game/types.h"
 #include "session/figure_text.h"
@@ -73,31 +74,40 @@ std::string CoverText(const RiskInputs& risk, const Horizon& horizon) {
   return text;
 }
 
-const char* NotModelledReason(RuinNotModelled why) {
+// Why the exact chance of a stop is not worked out, in a sentence.
+std::string NotWorkedOutText(RuinNotModelled why) {
+  const char* reason = nullptr;
   switch (why) {
     case RuinNotModelled::kAutomaticReset:
-      return Tr("BET AUTOMATIC RESET sets the stake from the engine's internal balance");
-    case RuinNotModelled::kTrendBehindSafety:
-      return Tr("a trend can put on show a bet that the SAFE LEVEL only tracks");
-    case RuinNotModelled::kMatrix:
-      return Tr("the matrix settles a spin it chose no chance for as a loss");
-    case RuinNotModelled::kSystemState:
+      reason = Tr("BET AUTOMATIC RESET sets the stake from the engine's internal balance");
       break;
+    case RuinNotModelled::kTrendBehindSafety:
+      reason = Tr("a trend can put on show a bet that the SAFE LEVEL only tracks");
+      break;
+    case RuinNotModelled::kMatrix:
+      reason = Tr("the matrix settles a spin it chose no chance for as a loss");
+      break;
+    case RuinNotModelled::kSystemState:
+      reason = Tr("your system keeps a place, line or cycle that the stake alone does not tell");
+      break;
+    case RuinNotModelled::kTooSpread:
+      return Tr(
+          "The chance that a limit stops the evening is not worked out: these stakes spread "
+          "the evening's result over too many different sums to follow them all.");
   }
-  return Tr("your system keeps a place, line or cycle that the stake alone does not tell");
+  return TrFormat(
+      "The chance that a limit stops the evening is not worked out: {1}, which that "
+      "computation does not follow.",
+      {reason});
 }
 
 // The exact chance that each limit set stops the evening: what "going broke" means. A bet
 // held back now has stopped it already, which the next bet's line says.
 std::string RuinText(const RiskInputs& risk, const Horizon& horizon) {
   if (!risk.limits.Any() || risk.withheld) return {};
-  const std::optional<Ruin> ruin = RuinOf(risk, horizon);
-  if (!ruin) {
-    return TrFormat(
-        "The chance that a limit stops the evening is not worked out: {1}, which that "
-        "computation does not follow.",
-        {NotModelledReason(*risk.not_modelled)});
-  }
+  const RuinOrWhyNot figure = RuinOf(risk, horizon);
+  const Ruin* ruin = std::get_if<Ruin>(&figure);
+  if (ruin == nullptr) return NotWorkedOutText(std::get<RuinNotModelled>(figure));
   std::string parts;
   int set = 0;
   for (int k = 0; k < kLimits; ++k) {

@@ -21,6 +21,13 @@ constexpr double kLoss = static_cast<double>(kLosingPockets) / kPockets;
 // States less likely than this are set aside, their sum kept as Ruin::unresolved: the far
 // tails of a long horizon hold millions of them and nothing a percentage can show.
 constexpr double kNegligible = 1e-15;
+// The most blocks of states followed from one bet to the next. Ordinary play stays far
+// below it (the systems and limits the tests try reach 2,400 over 300 bets), but stakes
+// that double after wins with no lower limit to merge the net results spread them into
+// sums of powers of two, a block each, without bound. Settling a block fills at most four
+// (two outcomes, each a shifted, monotone run of 256 net results), so memory stays below
+// 5 x 8192 blocks of 2 KiB, and the work below a second or two on the window's thread.
+constexpr size_t kMostBlocks = 8192;
 
 int64_t SaturatedAdd(int64_t a, int64_t b) {
   int64_t sum = 0;
@@ -240,6 +247,9 @@ class RuinProgram {
     now_.swap(next_);
   }
 
+  // Whether play has spread over more states than the program follows.
+  bool TooSpread() const { return now_.size() > kMostBlocks; }
+
   Ruin Result() {
     for (const double p : ruin_.stopped_by) ruin_.stopped += p;
     return ruin_;
@@ -325,13 +335,14 @@ double Ruin::ExpectedResult() const {
   return -expected_units_staked * (kLosingPockets - kWinningPockets) / kPockets;
 }
 
-Ruin ExactRuin(const Progression& rules, const RuinStart& start, const SessionLimits& limits,
-               int64_t bets) {
+std::optional<Ruin> ExactRuin(const Progression& rules, const RuinStart& start,
+                              const SessionLimits& limits, int64_t bets) {
   RuinProgram program(rules, limits, bets);
   program.Start(start, bets);
   for (int64_t check = 0; check < bets; ++check) {
     program.PutToLimits();
     program.Settle(true, false, bets - check - 1);
+    if (program.TooSpread()) return std::nullopt;
   }
   return program.Result();
 }

@@ -20,9 +20,14 @@
 // (of system, base, SAFE LEVEL or limits, an undo, "Continue anyway") are not foreseen:
 // the figures hold for the settings as they stand. It counts recommendations, not spins:
 // one is made after every spin from the fifth on.
+//
+// Nor does it follow play whose net results spread over too many values to keep in time
+// and memory (stakes that double after wins, with only a take-profit set): it then gives
+// none rather than freeze the window that asked.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "betting/progression.h"
 #include "game/settings.h"
@@ -60,8 +65,9 @@ struct Ruin {
 // (after the standing one, if any, is settled). An evening of S spins starts with
 // Standing::kNone and puts S - 4 recommendations to the limits; the last is never
 // settled, so "stopped before the last spin" is ExactRuin over S - 5 bets.
+// None when play spreads too far to follow (above).
 // REQUIRES: bets >= 0, start.state.stake >= 1, rules.base_unit >= 1.
-Ruin ExactRuin(const Progression& rules, const RuinStart& start, const SessionLimits& limits,
-               int64_t bets);
+std::optional<Ruin> ExactRuin(const Progression& rules, const RuinStart& start,
+                              const SessionLimits& limits, int64_t bets);
 
 }  // namespace vellaro

@@ -173,11 +173,12 @@ TEST(GameRisk, SaysWhenTheExactChanceOfAStopCannotFollowTheGame) {
   Game& g = h.game;
   g.Apply(act::SetLimit{LimitKind::kBankroll, 50});
   EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());
-  EXPECT_TRUE(RuinOf(RiskInputsOf(g), HorizonOf(0, 10)).has_value());
+  EXPECT_TRUE(std::holds_alternative<Ruin>(RuinOf(RiskInputsOf(g), HorizonOf(0, 10))));
   EXPECT_EQ(RiskInputsOf(g).standing, Standing::kNone);
   g.Apply(act::ToggleAutomaticReset{});
   EXPECT_EQ(RiskInputsOf(g).not_modelled, RuinNotModelled::kAutomaticReset);
-  EXPECT_FALSE(RuinOf(RiskInputsOf(g), HorizonOf(0, 10)).has_value());
+  EXPECT_EQ(std::get<RuinNotModelled>(RuinOf(RiskInputsOf(g), HorizonOf(0, 10))),
+            RuinNotModelled::kAutomaticReset);
   g.Apply(act::ToggleAutomaticReset{});
   g.Apply(act::SwitchTrendOn{kRed});
   EXPECT_FALSE(RiskInputsOf(g).not_modelled.has_value());  // every bet is shown anyway
@@ -215,8 +216,9 @@ TEST(GameRisk, RunsAndStopsCountOverTheSameSpins) {
     const Horizon horizon = HorizonOf(risk);
     EXPECT_EQ(horizon.spins, kRiskSpins);
     EXPECT_EQ(horizon.settled, kRiskSpins - std::max(0, 5 - played));
-    const std::optional<Ruin> ruin = RuinOf(risk, horizon);
-    ASSERT_TRUE(ruin.has_value());
+    const RuinOrWhyNot figure = RuinOf(risk, horizon);
+    const Ruin* ruin = std::get_if<Ruin>(&figure);
+    ASSERT_NE(ruin, nullptr);
     const double run = LosingRunProbability(9, risk.state.loss_streak, horizon.settled);
     EXPECT_NEAR(ruin->stopped, run, 1e-12);
     // The meter counts the shown losses from now on: the same run when none stands now.

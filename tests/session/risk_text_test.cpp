@@ -36,6 +36,30 @@ TEST(RiskText, OpensWithTheSummarysLinesAndSetsTheStopApart) {
   EXPECT_EQ(RiskTextOf(risk, {}, 12).text.rfind("At the end of session 12:\n" + head, 0), 0U);
 }
 
+// Stakes that double after wins, with only a take-profit set, spread the evening's result
+// beyond what the exact computation follows: the tab says so, in the player's language,
+// and gives no figure for the stop (it once froze the window and took all memory).
+TEST(RiskText, SaysWhyTheChanceOfAStopIsNotWorkedOutWhenStakesSpreadTooFar) {
+  testing::Harness h;
+  Settings settings;
+  settings.system = kParlay;
+  settings.safe_level = 2;
+  settings.limits.take_profit = 28;
+  h.game.Configure(settings);
+  h.Spins({0, 7, 0, 7, 0});
+  const RiskInputs risk = RiskInputsOf(h.game);
+  ASSERT_FALSE(risk.not_modelled.has_value());
+  EXPECT_EQ(std::get<RuinNotModelled>(RuinOf(risk, HorizonOf(risk))), RuinNotModelled::kTooSpread);
+  const std::string said =
+      Tr("The chance that a limit stops the evening is not worked out: these stakes spread the "
+         "evening's result over too many different sums to follow them all.");
+  EXPECT_NE(RiskTextOf(risk, {}, std::nullopt).text.find(said), std::string::npos);
+  const InLanguage german("de");
+  const std::string text = RiskTextOf(risk, {}, std::nullopt).text;
+  EXPECT_EQ(text.find(said), std::string::npos);
+  EXPECT_NE(text.find(Tr(said.c_str())), std::string::npos) << text;
+}
+
 // A German count is written in the nominative ("6 gezeigte Verluste"): the sentence that
 // takes one puts it where the nominative stands, never after "von", which wants "6
 // gezeigten Verlusten", nor as the object of "deckt" ("1 gezeigten Verlust").

@@ -68,11 +68,12 @@ void CompareWithExact(int system, const std::vector<Evening>& all, const Session
   rules.limit = StakeLimit::kLedger32;
   // The first recommendation goes out after spin 5 and is settled at spin 6; one held
   // back after spin k < S stops the evening before its last spin.
-  const Ruin exact = ExactRuin(rules, {}, limits, static_cast<int64_t>(spins) - 5);
+  const Ruin exact = ExactRuin(rules, {}, limits, static_cast<int64_t>(spins) - 5).value();
   const double ruin = exact.stopped;
   // The bet after the last spin put to the limits as well: not "stopped before the
   // last spin", printed to tell that difference from a fault of either side.
-  const double with_last = ExactRuin(rules, {}, limits, static_cast<int64_t>(spins) - 4).stopped;
+  const double with_last =
+      ExactRuin(rules, {}, limits, static_cast<int64_t>(spins) - 4).value().stopped;
   const Sample stopped = SampleOf(all, [](const Evening& e) { return e.stopped_by ? 1.0 : 0.0; });
   const double by_table_max = exact.stopped_by[static_cast<size_t>(LimitKind::kTableMax)];
   const Sample table_max = SampleOf(
