@@ -37,6 +37,16 @@ WindowGame& Tables::Add(std::unique_ptr<WindowGame> table, const Settings& setti
   return added;
 }
 
+WindowGame& Tables::Restore(std::unique_ptr<WindowGame> table,
+                            const journal::StoredSession& stored) {
+  WindowGame& restored = *table;
+  restored.ShareJournalOf(*tables_.front());
+  tables_.push_back(std::move(table));
+  restored.ResumeAtTable(stored);
+  Renumber(0);
+  return restored;
+}
+
 void Tables::Rename(size_t place, std::optional<std::string> name) {
   WindowGame& table = at(place);
   table.SetTable({std::move(name), Place(place)});
@@ -56,7 +66,7 @@ bool Tables::Close(size_t place) {
 void Tables::Renumber(size_t from) {
   for (size_t i = from; i < tables_.size(); ++i) {
     WindowGame& table = *tables_[i];
-    table.SetTable({table.table().name, Place(i)});
+    if (table.table().place != Place(i)) table.SetTable({table.table().name, Place(i)});
   }
 }
 

@@ -39,6 +39,11 @@ class Tables {
   // show stays the same.
   WindowGame& Add(std::unique_ptr<WindowGame> table, const Settings& settings,
                   std::optional<std::string> name = std::nullopt);
+  // Brings back `table` (a game on its own clock, with nothing played) after the others,
+  // with `stored`, an evening open at a table when the window last closed or was killed
+  // (journal::JournalAtStart::more_tables, in their order); returns it. The tables are
+  // then told their places again, in case one could not be read back.
+  WindowGame& Restore(std::unique_ptr<WindowGame> table, const journal::StoredSession& stored);
   // Names the table at `place` (none: "Table N" again); its evening is journaled under the
   // new name.
   void Rename(size_t place, std::optional<std::string> name);

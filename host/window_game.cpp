@@ -178,6 +178,11 @@ void WindowGame::ResumeSession(const journal::StoredSession& stored) {
   }
 }
 
+void WindowGame::ResumeAtTable(const journal::StoredSession& stored) {
+  if (journal_ == nullptr || !journal_->HasFile()) return;
+  ResumeSession(stored);
+}
+
 std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& stored) {
   if (journal_ == nullptr || !journal_->HasFile()) return Tr("the journal is off");
   if (game_->AnalysisRunning()) return Tr("an analysis is running; try again when it has ended");

@@ -77,6 +77,11 @@ class WindowGame {
   // A journaled session waits for its settings: the settings file's, or the game's at the
   // player's first event.
   bool SessionPending() const { return session_pending_; }
+  // Brings back `stored`, an evening open at a table of the window when it last closed or
+  // was killed, on a fresh game that shares the first table's journal (ShareJournalOf):
+  // replayed exactly, then journaled on. An evening that does not replay leaves the game
+  // fresh, its session waiting, and says so (JournalNotice), as the first table's does.
+  void ResumeAtTable(const journal::StoredSession& stored);
   // Starts a journaled session whose game begins with `settings`. REQUIRES: a fresh game.
   void BeginSession(const Settings& settings);
   // Replaces the game by a fresh one in the same place, keeping the save dialog's choice

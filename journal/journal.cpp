@@ -64,9 +64,9 @@ void InsertSession(Database& db, int64_t at_ms, const Settings& s, const Session
       db,
       "INSERT INTO sessions(started_ms, system, base, on_wins, add_to_bet, "
       "safe_level, auto_reset, min_profit, trends, mode, learn, cat_rows, "
-      "show_bet, custom_system, table_name, table_place, opened) VALUES(?, ?, ?, ?, ?, "
-      "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-      "(SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions))");
+      "show_bet, custom_system, table_name, table_place, opened, at_table) VALUES(?, ?, ?, ?, "
+      "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+      "(SELECT COALESCE(MAX(opened), 0) + 1 FROM sessions), 1)");
   insert.Bind(1, at_ms)
       .Bind(2, int64_t{s.system})
       .Bind(3, int64_t{s.base})
@@ -203,6 +203,17 @@ void Journal::ContinueSession(int64_t id) {
   next_seq_ = last.Step() ? last.Int(0) : 1;
 }
 
+bool Journal::LeaveTable(int64_t id) {
+  try {
+    Statement leave(*db_, "UPDATE sessions SET at_table = 0 WHERE id = ?");
+    leave.Bind(1, id);
+    leave.Run();
+  } catch (const SqliteError&) {
+    return false;
+  }
+  return true;
+}
+
 bool Journal::ReopenSession(int64_t id) {
   if (!Flush()) return false;
   Statement known(*db_, "SELECT 1 FROM sessions WHERE id = ?");
@@ -215,12 +226,12 @@ bool Journal::ReopenSession(int64_t id) {
   try {
     Transaction transaction(*db_);
     if (session_ && *session_ != id) {
-      Statement end(*db_, "UPDATE sessions SET ended_ms = ? WHERE id = ?");
+      Statement end(*db_, "UPDATE sessions SET ended_ms = ?, at_table = 0 WHERE id = ?");
       end.Bind(1, now).Bind(2, *session_);
       end.Run();
     }
     Statement reopen(*db_,
-                     "UPDATE sessions SET ended_ms = NULL, "
+                     "UPDATE sessions SET ended_ms = NULL, at_table = 1, "
                      "opened = (SELECT MAX(opened) FROM sessions) + 1 WHERE id = ?");
     reopen.Bind(1, id);
     reopen.Run();
@@ -314,7 +325,7 @@ void Journal::Write(const Operation& op) {
     case Operation::Type::kEnd: {
       CloseBlock();
       if (!session_) return;
-      Statement update(*db_, "UPDATE sessions SET ended_ms = ? WHERE id = ?");
+      Statement update(*db_, "UPDATE sessions SET ended_ms = ?, at_table = 0 WHERE id = ?");
       update.Bind(1, op.at_ms).Bind(2, *session_);
       update.Run();
       session_.reset();

@@ -108,6 +108,10 @@ class Journal {
   // The current session is played at `table` from now on (a table renamed, or moved in the
   // order of tables), and so is the next one started. Written as an event is.
   void SetTable(const SessionTable& table);
+  // Session `id`, which could not be read back at a start, is no longer open at a table (it
+  // stays unended, as it was): the window starts afresh there. Returns false if the write
+  // failed. REQUIRES: HasFile(), and `id` is not the current session.
+  bool LeaveTable(int64_t id);
   // Marks the current session as ended; the events recorded from now on belong to none
   // until the next StartSession.
   void EndSession();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 #include "journal/salvage.h"
@@ -108,11 +109,25 @@ OpenedJournal OpenFileFor(Journal& journal, const std::string& path, const Sessi
 }
 
 std::optional<StoredSession> SessionToResume(Journal& journal) {
-  const std::optional<int64_t> last = LastOpenedSessionId(journal.database());
-  if (!last) return std::nullopt;
-  StoredSession session = LoadSession(journal.database(), *last);
-  if (session.ended_ms) return std::nullopt;
-  return session;
+  const std::vector<int64_t> open = SessionsAtTables(journal.database());
+  if (open.empty()) return std::nullopt;
+  return LoadSession(journal.database(), open.front());
+}
+
+std::vector<StoredSession> SessionsToResume(Journal& journal, std::string& unreadable) {
+  std::vector<StoredSession> sessions;
+  for (const int64_t id : SessionsAtTables(journal.database())) {
+    try {
+      sessions.push_back(LoadSession(journal.database(), id));
+    } catch (const BadRecord& error) {
+      unreadable = error.what();
+      journal.LeaveTable(id);
+    } catch (const SqliteError& error) {
+      unreadable = error.what();
+      journal.LeaveTable(id);
+    }
+  }
+  return sessions;
 }
 
 JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
@@ -122,10 +137,13 @@ JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& repla
   start.opened = OpenJournalFile(path, replays, now);
   if (start.opened.journal == nullptr) return start;
   try {
-    start.to_resume = SessionToResume(*start.opened.journal);
-  } catch (const BadRecord& error) {
-    start.unreadable = error.what();
-  } catch (const SqliteError& error) {
+    std::vector<StoredSession> tables = SessionsToResume(*start.opened.journal, start.unreadable);
+    if (!tables.empty()) {
+      start.to_resume = std::move(tables.front());
+      start.more_tables.assign(std::make_move_iterator(tables.begin() + 1),
+                               std::make_move_iterator(tables.end()));
+    }
+  } catch (const SqliteError& error) {  // the list of sessions itself
     start.unreadable = error.what();
   }
   return start;

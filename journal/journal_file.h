@@ -53,9 +53,15 @@ OpenedJournal OpenJournalFile(const std::string& path, const SessionCheck& repla
 OpenedJournal OpenFileFor(Journal& journal, const std::string& path, const SessionCheck& replays,
                           const WallClock& now = SystemWallClockMs);
 
-// The session opened last (LastOpenedSessionId) if it was not ended: the one the window
-// resumes. Throws BadRecord if it cannot be read back.
+// The session open at the first of the window's tables (SessionsAtTables): the one a
+// window of one table resumes. Throws BadRecord if it cannot be read back.
 std::optional<StoredSession> SessionToResume(Journal& journal);
+
+// Every session open at a table, read back in the order of the tables: what the window
+// brings back at its start. One that cannot be read back is left out and leaves its table
+// (Journal::LeaveTable), so that the next start does not stumble on it again; `unreadable`
+// gets why.
+std::vector<StoredSession> SessionsToResume(Journal& journal, std::string& unreadable);
 
 // What the window needs of its journal at start: the journal opened, and the session to
 // resume read back. Reading a long session takes a good part of the start-up; this is free
@@ -63,8 +69,9 @@ std::optional<StoredSession> SessionToResume(Journal& journal);
 struct JournalAtStart {
   std::string path;  // where the journal is, or should be
   OpenedJournal opened;
-  std::optional<StoredSession> to_resume;
-  std::string unreadable;  // why the last session cannot be read back, if it cannot
+  std::optional<StoredSession> to_resume;  // the first table's
+  std::vector<StoredSession> more_tables;  // the other tables', in their order
+  std::string unreadable;  // why a table's session cannot be read back, if one cannot
 };
 JournalAtStart PrepareJournal(const std::string& path, const SessionCheck& replays,
                               const WallClock& now = SystemWallClockMs);

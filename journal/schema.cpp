@@ -127,6 +127,13 @@ void Upgrade(Database& db, int64_t from, int64_t to) {
         "ALTER TABLE sessions ADD COLUMN table_place INTEGER NOT NULL DEFAULT 0;"
         "PRAGMA user_version = 6;");
   }
+  if (step(7)) {
+    db.Exec(
+        "ALTER TABLE sessions ADD COLUMN at_table INTEGER NOT NULL DEFAULT 0;"
+        "UPDATE sessions SET at_table = 1 WHERE ended_ms IS NULL AND id = "
+        "  (SELECT id FROM sessions ORDER BY opened DESC, id DESC LIMIT 1);"
+        "PRAGMA user_version = 7;");
+  }
 }
 
 // Every table, view, index and trigger of `db` (SQLite's own aside), and each table's

@@ -29,6 +29,11 @@
 //            at one table: their sessions take NULL and place 0, shown as "Table 1". Which
 //            evening was continued last is the session's place in the order sessions were
 //            opened (version 4): a table's evening started or continued takes the next.
+// Version 7: whether a session is open at a table of the window (at_table, 1 or 0): the
+//            window brings every such session back at its start, each at its table. A
+//            session started or reopened is; one ended, or one that could not be read back
+//            at a start, is not. An older file was followed at one table: only the session
+//            opened last is open at it, if it was not ended (what the window resumed).
 
 #include <cstdint>
 #include <stdexcept>
@@ -37,7 +42,7 @@
 
 namespace vellaro::journal {
 
-inline constexpr int kSchemaVersion = 6;
+inline constexpr int kSchemaVersion = 7;
 
 // PRAGMA application_id of every journal ("Vell"): a database without it is another
 // program's, unless it is empty or holds exactly the tables and columns of a journal written

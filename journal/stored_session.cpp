@@ -214,6 +214,23 @@ std::optional<int64_t> LastSessionId(Database& db) {
   return select.Int(0);
 }
 
+std::vector<int64_t> SessionsAtTables(Database& db) {
+  std::vector<int64_t> ids;
+  if (db.QueryInt("PRAGMA user_version") < 7) {
+    const std::optional<int64_t> last = LastOpenedSessionId(db);
+    if (!last) return ids;
+    Statement ended(db, "SELECT ended_ms IS NULL FROM sessions WHERE id = ?");
+    ended.Bind(1, *last);
+    if (ended.Step() && ended.Int(0) == 1) ids.push_back(*last);
+    return ids;
+  }
+  Statement select(db,
+                   "SELECT id FROM sessions WHERE at_table = 1 "
+                   "ORDER BY table_place, opened DESC, id DESC");
+  while (select.Step()) ids.push_back(select.Int(0));
+  return ids;
+}
+
 std::optional<int64_t> LastOpenedSessionId(Database& db) {
   if (db.QueryInt("PRAGMA user_version") < 4) return LastSessionId(db);
   Statement select(db, "SELECT id FROM sessions ORDER BY opened DESC, id DESC LIMIT 1");

@@ -51,6 +51,9 @@ std::optional<int64_t> LastSessionId(Database& db);
 // The session opened last, started or reopened (Journal::ReopenSession): the one a window
 // writes to, if it is not ended. In a file from before sessions were reopened, the last.
 std::optional<int64_t> LastOpenedSessionId(Database& db);
+// The sessions open at the window's tables (schema version 7), in the order of the tables;
+// of an older file, the session opened last if it was not ended.
+std::vector<int64_t> SessionsAtTables(Database& db);
 // For readers: the sessions in the table of sessions and those with events stored, which
 // differ only in a damaged file (LoadSession then throws BadRecord for the difference).
 std::vector<int64_t> KnownSessionIds(Database& db);

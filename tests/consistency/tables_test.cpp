@@ -5,6 +5,9 @@
 #include "host/tables.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -47,7 +50,9 @@ struct TableEnd {
 // their journal in a folder of their own.
 class Window {
  public:
-  explicit Window(const std::vector<Settings>& settings) {
+  // `path`: the journal's file, by default in a folder of the window's own.
+  explicit Window(const std::vector<Settings>& settings, std::optional<std::string> path = {})
+      : path_(std::move(path)) {
     auto first = std::make_unique<WindowGame>(clock_);
     first->KeepJournal(
         journal::PrepareJournal(Path(), replay::ReplaysExactly, [this] { return time_.NowMs(); }));
@@ -98,10 +103,11 @@ class Window {
   // How many steps were taken while another table's analysis ran.
   int during_analyses() const { return during_analyses_; }
   Tables& tables() { return *tables_; }
-  std::string Path() const { return folder_.File("journal.sqlite"); }
+  std::string Path() const { return path_.value_or(folder_.File("journal.sqlite")); }
 
  private:
   testing::TempFolder folder_;
+  std::optional<std::string> path_;
   VirtualScheduler time_{kStartMs};
   VirtualClock clock_{time_};
   std::unique_ptr<Tables> tables_;
@@ -202,6 +208,69 @@ TEST(Tables, RandomEveningsAtThreeTablesAreEachAsAlone) {
       }
     }
     ExpectEachAsAlone(std::vector<Settings>(3), steps);
+  }
+}
+
+// A window of three tables killed (SIGKILL) with all three open, one in the middle of an
+// analysis: the next start brings all three back, each exactly as a window never killed has
+// it, in their order and under their names.
+TEST(Tables, AKilledWindowBringsBackEveryOpenTableExactly) {
+  std::vector<Settings> settings(3);
+  settings[0].system = kParlay;
+  settings[1].mode = Mode::kAdaptive;
+  settings[1].safe_level = 2;
+  settings[2].system = kHavrel;
+  std::mt19937 draw(461);
+  std::vector<Step> steps;
+  int64_t at = 0;
+  for (int i = 0; i < 45; ++i) {
+    at += 300 + static_cast<int64_t>(draw() % 2000);
+    steps.push_back(
+        {at, static_cast<size_t>(i % 3), Apply(act::EnterNumber{static_cast<int>(draw() % 37)})});
+  }
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    Window killed(settings, path);
+    killed.tables().Rename(2, "Nord");
+    killed.Play({steps.begin(), steps.end() - 1});
+    // The last spin starts an analysis, which the kill cuts off.
+    WindowGame& last = killed.tables().at(steps.back().table);
+    {
+      const journal::Journal::Batch batch(*last.journal());
+      steps.back().act(last);
+    }
+    if (!last.game().AnalysisRunning()) _exit(1);
+    raise(SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+  Window copy(settings);
+  copy.tables().Rename(2, "Nord");
+  const std::vector<TableEnd> ends = copy.Play(steps);
+  VirtualScheduler time(copy.NowMs());
+  VirtualClock clock(time);
+  auto first = std::make_unique<WindowGame>(clock);
+  journal::JournalAtStart start =
+      journal::PrepareJournal(path, replay::ReplaysExactly, [&time] { return time.NowMs(); });
+  const std::vector<journal::StoredSession> more = start.more_tables;
+  first->KeepJournal(std::move(start));
+  Tables restored(std::move(first));
+  for (const journal::StoredSession& stored : more) {
+    restored.Restore(std::make_unique<WindowGame>(clock), stored);
+  }
+  ASSERT_EQ(restored.size(), 3u);
+  for (size_t k = 0; k < 3; ++k) {
+    SCOPED_TRACE("table " + std::to_string(k + 1));
+    EXPECT_TRUE(restored.at(k).Resumed());
+    EXPECT_EQ(restored.Name(k), copy.tables().Name(k));
+    EXPECT_EQ(testing::GameDifferences(restored.at(k).game(), ends[k].play->game()),
+              std::vector<std::string>{});
+    EXPECT_EQ(*restored.at(k).journal()->session(), ends[k].stored.id);
   }
 }
 

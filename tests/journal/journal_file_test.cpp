@@ -282,6 +282,65 @@ TEST(JournalFile, ASessionWithAnOptionOutOfRangeIsNotResumed) {
   EXPECT_EQ(start.unreadable, "session 1 has a damaged option (learn 0)");
 }
 
+// A window of several tables brings back every table open when it closed or was killed, in
+// the order of its tables; a closed table's evening is over. A table whose evening cannot
+// be read back is left out, said once: it leaves its table, so the next start is clean.
+TEST(JournalFile, EveryTableOpenAtTheStartComesBackInTheOrderOfTheTables) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  int64_t damaged_id = 0;
+  {
+    Journal first(path);
+    first.StartSession(Settings{}, {std::string("Left"), 1});
+    first.Record(SpinAccepted{1, 17});
+    const std::unique_ptr<Journal> second = first.ForAnotherTable();
+    second->StartSession(Settings{}, {std::nullopt, 0});
+    second->Record(SpinAccepted{1, 3});
+    second->Record(SpinAccepted{2, 4});
+    const std::unique_ptr<Journal> closed = first.ForAnotherTable();
+    closed->StartSession(Settings{}, {std::nullopt, 2});
+    closed->EndSession();
+    const std::unique_ptr<Journal> damaged = first.ForAnotherTable();
+    damaged->StartSession(Settings{}, {std::nullopt, 3});
+    damaged_id = *damaged->session();
+    first.database().Exec("UPDATE sessions SET learn = 0 WHERE id = " + std::to_string(damaged_id));
+  }
+  for (const bool again : {false, true}) {
+    const JournalAtStart start = PrepareJournal(path, replay::ReplaysExactly, Now);
+    ASSERT_TRUE(start.to_resume.has_value());
+    EXPECT_EQ(start.to_resume->table, (SessionTable{std::nullopt, 0}));
+    EXPECT_EQ(start.to_resume->events.size(), 2u);
+    ASSERT_EQ(start.more_tables.size(), 1u);
+    EXPECT_EQ(start.more_tables[0].table, (SessionTable{std::string("Left"), 1}));
+    EXPECT_EQ(start.more_tables[0].events.size(), 1u);
+    EXPECT_EQ(
+        start.unreadable,
+        again ? "" : "session " + std::to_string(damaged_id) + " has a damaged option (learn 0)");
+  }
+  Database reader = OpenForReading(path);
+  EXPECT_EQ(reader.QueryInt("SELECT count(*) FROM sessions WHERE ended_ms IS NULL"), 3)
+      << "the damaged evening is kept as it was";
+}
+
+// A journal from before tables were kept open was followed at one table: of its evenings
+// not ended, only the one opened last was the window's, and only it comes back.
+TEST(JournalFile, AnOlderJournalHasOnlyTheEveningOpenedLastOpenAtATable) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("journal.sqlite");
+  int64_t last = 0;
+  {
+    Journal first(path);
+    first.StartSession(Settings{});
+    const std::unique_ptr<Journal> left_behind = first.ForAnotherTable();
+    left_behind->StartSession(Settings{});
+    first.StartSession(Settings{});  // ends the first
+    last = *first.session();
+    first.database().Exec("ALTER TABLE sessions DROP COLUMN at_table; PRAGMA user_version = 6;");
+  }
+  Journal journal(path);
+  EXPECT_EQ(SessionsAtTables(journal.database()), (std::vector<int64_t>{last}));
+}
+
 TEST(JournalDamage, EachSessionIsToldAsReadingOrNot) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "journal/journal_damage.h"
+#include "journal/schema.h"
 #include "journal/sqlite.h"
 #include "journal/stored_session.h"
 #include "support/full_disk.h"
@@ -118,7 +119,8 @@ void MakeItAVersion5Journal(const std::string& path) {
   journal::Database db(path, journal::Database::Access::kReadWrite);
   db.Exec(
       "ALTER TABLE sessions DROP COLUMN table_name; ALTER TABLE sessions DROP COLUMN "
-      "table_place; PRAGMA user_version = 5; PRAGMA application_id = 0;");
+      "table_place; ALTER TABLE sessions DROP COLUMN at_table; PRAGMA user_version = 5; "
+      "PRAGMA application_id = 0;");
 }
 
 // A journal from before tables is one table, "Table 1": brought up to date, every session
@@ -141,7 +143,7 @@ TEST(JournalCommand, AJournalFromBeforeTablesIsOneTableAndKeepsEverySession) {
   const std::vector<std::string> old_replays = replays();
   {
     journal::Journal migrated(path);
-    ASSERT_EQ(migrated.database().QueryInt("PRAGMA user_version"), 6);
+    ASSERT_EQ(migrated.database().QueryInt("PRAGMA user_version"), journal::kSchemaVersion);
   }
   EXPECT_EQ(Sim({"--journal", path, "--list"}).out, old_list.out);
   EXPECT_EQ(replays(), old_replays);
@@ -709,9 +711,12 @@ TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
   }
   journal::Database(marked, journal::Database::Access::kReadWrite)
       .Exec("PRAGMA application_id = 7");
-  journal::Database(later, journal::Database::Access::kReadWrite).Exec("PRAGMA user_version = 7");
+  const std::string next = std::to_string(journal::kSchemaVersion + 1);
+  journal::Database(later, journal::Database::Access::kReadWrite)
+      .Exec("PRAGMA user_version = " + next);
   files.emplace_back(marked, others);
-  files.emplace_back(later, "the journal was written by a later version of Vellaro (schema 7)");
+  files.emplace_back(later,
+                     "the journal was written by a later version of Vellaro (schema " + next + ")");
   for (const auto& [file, why] : files) {
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"--journal", file, "--list"}, {"--journal", file, "--session", "last"}}) {
