@@ -3,7 +3,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTest>
@@ -23,9 +22,7 @@ using vellaro::app::MainWindow;
 
 // The README's part between the guide's markers, read here on its own.
 QString ReadmeGuide() {
-  QFile file(QStringLiteral(VELLARO_README));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QString text = QString::fromUtf8(file.readAll());
+  const QString text = QString::fromUtf8(ReadFile(QStringLiteral(VELLARO_README)));
   const QString begin = QStringLiteral("<!-- guide -->");
   const qsizetype from = text.indexOf(begin);
   const qsizetype to = text.indexOf(QStringLiteral("<!-- /guide -->"));
