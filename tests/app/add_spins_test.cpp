@@ -25,7 +25,6 @@
 
 using namespace vellaro::app::testing;
 using vellaro::app::AddSpinsDialog;
-using vellaro::app::MainWindow;
 
 class AddSpinsTest : public QObject, WindowFixture {
   Q_OBJECT

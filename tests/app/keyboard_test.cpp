@@ -29,7 +29,6 @@
 namespace act = vellaro::act;
 using namespace vellaro::app::testing;
 using vellaro::app::KeyboardEntry;
-using vellaro::app::MainWindow;
 using Action = KeyboardEntry::Action;
 using vellaro::app::BoardMove;
 

@@ -20,7 +20,6 @@
 using namespace vellaro::app::testing;
 using vellaro::LimitKind;
 using vellaro::app::LimitEntry;
-using vellaro::app::MainWindow;
 using vellaro::app::MessageLine;
 
 Q_DECLARE_METATYPE(LimitKind)

@@ -264,7 +264,7 @@ class PresentationTest : public QObject, WindowFixture {
     QVERIFY(!Shown(w(), "Undo"));
     QVERIFY(Shown(w(), "UndoGreyed"));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     QVERIFY(control->isEnabled());
     QCOMPARE(Rendered(control), usable);
     if (hand) QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
@@ -278,7 +278,7 @@ class PresentationTest : public QObject, WindowFixture {
     QTest::keyClick(modes, Qt::Key_Down);
     QCOMPARE(Controls().GameModes.index, 0);
     QCOMPARE(modes->currentIndex(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
   }
 
   // ---- The readout -------------------------------------------------------------------
@@ -306,11 +306,11 @@ class PresentationTest : public QObject, WindowFixture {
     QCOMPARE(ReadoutText(), QStringLiteral("First recommendation on the next spin"));
     ClickTile(w(), 11);
     QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     ClickTile(w(), 12);
     QCOMPARE(ReadoutText(), QStringLiteral("Spin 6"));
     // An undo takes the spin out of the count shown.
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     ClickAt(w(), CentreOf(w(), "Undo"));
     QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
   }
@@ -421,7 +421,7 @@ class PresentationTest : public QObject, WindowFixture {
     for (int n : {1, 2, 3, 4}) ClickTile(w(), n);
     QCOMPARE(ReadoutText(), QStringLiteral("MATRIX learning: 10 spins left"));
     ClickTile(w(), 5);
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     QCOMPARE(ReadoutText(), QStringLiteral("MATRIX learning: 9 spins left"));
     // Once it has chosen, the readout names the column it plays.
     State().MatrixFlag = 1;

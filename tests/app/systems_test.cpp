@@ -24,7 +24,6 @@
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
-using vellaro::app::MainWindow;
 using vellaro::app::SystemEditor;
 
 namespace {

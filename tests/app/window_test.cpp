@@ -572,7 +572,7 @@ class WindowTest : public QObject, WindowFixture {
       QCOMPARE(modes->currentIndex(), index);
       ClickTile(w(), 5 + index);
       QVERIFY(timer->running());
-      QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+      WaitForTheAnalysis();
     }
 
     // "Create Matrix" selects the matrix mode; "RM" gives the box its mode back.
@@ -587,7 +587,7 @@ class WindowTest : public QObject, WindowFixture {
     QVERIFY(reset->isEnabled());
     ClickTile(w(), 9);
     QVERIFY(vellaro::GamePeer::Mode5Timer(game()).running());
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     QCOMPARE(Named<QSpinBox>(w(), "MatrixLearning")->value(), 10);
     QTest::mouseClick(reset, Qt::LeftButton);
     QCOMPARE(State().ModeId, 2);
