@@ -50,4 +50,13 @@ inline QString Figure(int64_t n) {
   return QLocale(QLocale::English).toString(static_cast<qlonglong>(n));
 }
 
+// A line of the what-if table: the figures of an evening played.
+inline void ExpectLine(QTableWidget* table, int row, const vellaro::RealResult::Counts& counts) {
+  QCOMPARE(Cell(table, row, 1), Figure(counts.net));
+  QCOMPARE(Cell(table, row, 2), Figure(counts.highest_stake));
+  QCOMPARE(Cell(table, row, 3), Figure(counts.deepest_drawdown));
+  QCOMPARE(Cell(table, row, 4), Figure(counts.bets_won));
+  QCOMPARE(Cell(table, row, 5), Figure(counts.bets_lost));
+}
+
 }  // namespace vellaro::app::testing

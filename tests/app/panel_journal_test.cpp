@@ -65,14 +65,6 @@ struct JournaledEvening {
   vellaro::SessionTrack track;
 };
 
-void ExpectLine(QTableWidget* table, int row, const vellaro::RealResult::Counts& counts) {
-  QCOMPARE(Cell(table, row, 1), Figure(counts.net));
-  QCOMPARE(Cell(table, row, 2), Figure(counts.highest_stake));
-  QCOMPARE(Cell(table, row, 3), Figure(counts.deepest_drawdown));
-  QCOMPARE(Cell(table, row, 4), Figure(counts.bets_won));
-  QCOMPARE(Cell(table, row, 5), Figure(counts.bets_lost));
-}
-
 }  // namespace
 
 class PanelJournalTest : public QObject {

@@ -181,8 +181,7 @@ class PanelTest : public QObject {
     }
     // The line of the system played is the player's own evening.
     const vellaro::RealResult::Counts& real = evening.track.result().counts();
-    QCOMPARE(Cell(table, vellaro::kParlay, 1), Figure(real.net));
-    QCOMPARE(Cell(table, vellaro::kParlay, 3), Figure(real.deepest_drawdown));
+    ExpectLine(table, vellaro::kParlay, real);
   }
 
   void readoutShowsTheRealNetResultNotTheInternalBalance() {
