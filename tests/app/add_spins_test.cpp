@@ -11,84 +11,34 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app/add_spins_dialog.h"
-#include "app/fonts.h"
 #include "app/main_window.h"
-#include "app/readout.h"
 #include "app/settings_store.h"
 #include "front/game_view.h"
-#include "support/game_peer.h"
 #include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
 using vellaro::app::AddSpinsDialog;
-using vellaro::app::MainWindow;
 
-namespace {
-
-// Answers the question asked before the list entered last is entered again, if it comes
-// while this lives: enters it again or keeps it out. Keeps what the box asked and how it
-// stood.
-class EnterAgainAnswer {
- public:
-  EnterAgainAnswer(QWidget& dialog, bool again) {
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, [this, &dialog, again] {
-      auto* box = dialog.findChild<QMessageBox*>(QLatin1String(vellaro::app::kEnterAgainBox));
-      if (box == nullptr) return;
-      asked = box->text();
-      auto* keep = box->findChild<QPushButton*>(QLatin1String(vellaro::app::kEnterAgainNo));
-      keep_is_default = keep != nullptr && box->defaultButton() == keep;
-      box->findChild<QPushButton*>(
-             QLatin1String(again ? vellaro::app::kEnterAgainYes : vellaro::app::kEnterAgainNo))
-          ->click();
-    });
-    timer_.start(0);
-  }
-
-  QString asked;
-  bool keep_is_default = false;
-
- private:
-  QTimer timer_;
-};
-
-}  // namespace
-
-class AddSpinsTest : public QObject {
+class AddSpinsTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private:
-  TestWindow shown_;
-
-  MainWindow& w() { return shown_.window(); }
-  vellaro::Game& game() { return w().game(); }
   AddSpinsDialog& dialog() {
     AddSpinsDialog* dialog = w().add_spins_dialog();
     if (dialog == nullptr) qFatal("no dialog");
     return *dialog;
   }
   void Type(const QString& text) { dialog().text()->setPlainText(text); }
-  QString ReadoutText() {
-    return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
-  }
-  void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
 
  private slots:
-  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+  void initTestCase() { SetUp(); }
   void init() { shown_.Open(); }
   void cleanup() { shown_.Close(); }
 
@@ -133,7 +83,7 @@ class AddSpinsTest : public QObject {
     QVERIFY(!dialog().isVisible());
     QCOMPARE(game().SpinsInHistory(), int64_t{6});
     QVERIFY(!game().AnalysisRunning());  // each analysis ran to its end
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.back(), std::string("11"));
+    QCOMPARE(Controls().NumbersList.back(), std::string("11"));
     QCOMPARE(w().session_track().points().size(), size_t{6});  // the panel follows
     QVERIFY(game().BetOnShow());
   }
@@ -159,7 +109,7 @@ class AddSpinsTest : public QObject {
     // the count, with keeping it out the default.
     QTest::keyClick(&w(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     {
-      EnterAgainAnswer keep(dialog(), false);
+      BoxAnswer keep(dialog(), vellaro::app::kEnterAgainBox, false);
       QTest::keyClick(dialog().enter_button(), Qt::Key_Return);
       QCOMPARE(keep.asked, QStringLiteral("The list you entered last, 7 spins, is in the box "
                                           "again. Enter it a second time?"));
@@ -168,7 +118,7 @@ class AddSpinsTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{7});
     QVERIFY(dialog().isVisible());  // kept out, the list stays to be changed
     {
-      EnterAgainAnswer again(dialog(), true);
+      BoxAnswer again(dialog(), vellaro::app::kEnterAgainBox, true);
       QTest::mouseClick(dialog().enter_button(), Qt::LeftButton);
       QVERIFY(!again.asked.isEmpty());
     }
@@ -185,8 +135,7 @@ class AddSpinsTest : public QObject {
 
   void inTheBoxEnterStartsALineAndCtrlEnterEntersTheList() {
     w().OpenAddSpins(QString());
-    dialog().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog()));
+    Activate(dialog());
     dialog().text()->setFocus();
     QTest::keyClicks(dialog().text(), QStringLiteral("5 17"));
     QTest::keyClick(dialog().text(), Qt::Key_Return);
@@ -267,9 +216,6 @@ class AddSpinsTest : public QObject {
   // again straight away. Offered in the window's context menu and by its key, kept in the
   // settings.
   void quickAnalysisOpensTheBoardAtOnceAndIsKept() {
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
-    UseTemporaryHome(home.path());
     const vellaro::app::SettingsStore store(vellaro::app::SettingsStore::DefaultPath());
     w().KeepSettings(store);
     for (const int n : {1, 2, 3, 4, 5}) ClickTile(w(), n);

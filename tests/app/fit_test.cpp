@@ -13,7 +13,6 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
@@ -28,6 +27,7 @@
 
 using vellaro::app::testing::Named;
 using vellaro::app::testing::PointAndClick;
+using vellaro::app::testing::TemporaryHome;
 using vellaro::app::testing::TestWindow;
 
 namespace {
@@ -44,17 +44,14 @@ int WidestLine(const QFontMetrics& metrics, QString text) {
 
 // The room a control gives its text, where its style draws it.
 int Room(QWidget& widget) {
-  if (auto* check = qobject_cast<QCheckBox*>(&widget)) {
+  const bool check = qobject_cast<QCheckBox*>(&widget) != nullptr;
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget);
+      check || qobject_cast<QPushButton*>(&widget) != nullptr) {
     QStyleOptionButton option;
-    option.initFrom(check);
-    option.text = check->text();
-    return check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check).width();
-  }
-  if (auto* push = qobject_cast<QPushButton*>(&widget)) {
-    QStyleOptionButton option;
-    option.initFrom(push);
-    option.text = push->text();
-    return push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
+    option.initFrom(button);
+    option.text = button->text();
+    const auto contents = check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+    return button->style()->subElementRect(contents, &option, button).width();
   }
   if (auto* box = qobject_cast<QComboBox*>(&widget)) {
     QStyleOptionComboBox option;
@@ -126,7 +123,7 @@ class FitTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir home_;
+  TemporaryHome home_;
 
   // Opens the window in `language`, with its options area and both dialogs of the head,
   // and says what does not fit.
@@ -151,7 +148,7 @@ class FitTest : public QObject {
       if (Named(window, "BaseStake")->isHidden()) return {QStringLiteral("no options area")};
       overflows << Overflows(window);
       // The readout of a long evening: three-digit spins and a three-digit loss.
-      auto* readout = static_cast<QLabel*>(Named(window, "SessionReadout"));
+      auto* readout = Named<QLabel>(window, "SessionReadout");
       vellaro::RealResult::Counts long_evening;
       long_evening.spins = 999;
       long_evening.net = -999;
@@ -177,8 +174,7 @@ class FitTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
+    home_.Use();
     vellaro::app::InstallFontSubstitutions();
   }
 

@@ -3,7 +3,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTest>
@@ -18,14 +17,11 @@
 
 using namespace vellaro::app::testing;
 using vellaro::app::Control;
-using vellaro::app::Guard;
 using vellaro::app::MainWindow;
 
 // The README's part between the guide's markers, read here on its own.
 QString ReadmeGuide() {
-  QFile file(QStringLiteral(VELLARO_README));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QString text = QString::fromUtf8(file.readAll());
+  const QString text = QString::fromUtf8(ReadFile(QStringLiteral(VELLARO_README)));
   const QString begin = QStringLiteral("<!-- guide -->");
   const qsizetype from = text.indexOf(begin);
   const qsizetype to = text.indexOf(QStringLiteral("<!-- /guide -->"));
@@ -44,16 +40,16 @@ class UrlCatcher : public QObject {
   void Open(const QUrl& url) { urls << url; }
 };
 
-class HelpTest : public QObject {
+class HelpTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+  void initTestCase() { SetUp(); }
+  void init() { shown_.Open(); }
+  void cleanup() { shown_.Close(); }
 
   void everyControlHasHelp() {
-    Guard guard;
-    MainWindow window(guard);
-    window.show();
+    MainWindow& window = w();
     PointAndClick(window, "Options");  // the options area is made when opened
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("BaseStake")) != nullptr);
     PointAndClick(window, "LimitsButton");  // and the limits' dialog
@@ -108,10 +104,7 @@ class HelpTest : public QObject {
   }
 
   void f1AndTheQuestionMarkOpenTheGuideMadeWhenFirstAsked() {
-    Guard guard;
-    MainWindow window(guard);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MainWindow& window = w();
     QVERIFY(window.guide_dialog() == nullptr);
     window.activateWindow();
     QTest::keyClick(&window, Qt::Key_F1);

@@ -2,12 +2,9 @@
 // killed, a new session, and what the window says when the journal is damaged or off.
 
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -16,7 +13,6 @@
 #include "app/end_evening.h"
 #include "app/fonts.h"
 #include "app/main_window.h"
-#include "app/readout.h"
 #include "app/session_readout.h"
 #include "app/settings_store.h"
 #include "env/virtual_scheduler.h"
@@ -31,8 +27,10 @@
 namespace act = vellaro::act;
 using vellaro::app::Guard;
 using vellaro::app::MainWindow;
+using vellaro::app::testing::BoxAnswer;
 using vellaro::app::testing::Named;
 using vellaro::app::testing::PointAndClick;
+using vellaro::app::testing::ReadoutOf;
 namespace journal = vellaro::journal;
 namespace replay = vellaro::replay;
 
@@ -57,17 +55,15 @@ struct Look {
 Look LookAt(MainWindow& window) {
   const vellaro::Game& g = window.game();
   Look look{};
-  for (const vellaro::Label& slot : vellaro::GamePeer::Controls(g).HisNum)
-    look.strip.push_back(slot.caption);
-  for (const vellaro::Label& stake : vellaro::GamePeer::Controls(g).BetSizeShow) {
-    look.stakes.push_back(stake.caption);
-  }
-  for (const auto& chip : vellaro::GamePeer::Controls(g).Chip) look.chips.push_back(chip.visible);
-  look.log = vellaro::GamePeer::Controls(g).NumbersList;
-  look.status = vellaro::GamePeer::Controls(g).ProcessText.caption;
-  look.balance_caption = vellaro::GamePeer::Controls(g).Label30.caption;
-  look.lamp_waiting = vellaro::GamePeer::Controls(g).SL_Indicator1.visible;
-  look.lamp_armed = vellaro::GamePeer::Controls(g).SL_Indicator2.visible;
+  const vellaro::Window& c = vellaro::GamePeer::Controls(g);
+  for (const vellaro::Label& slot : c.HisNum) look.strip.push_back(slot.caption);
+  for (const vellaro::Label& stake : c.BetSizeShow) look.stakes.push_back(stake.caption);
+  for (const auto& chip : c.Chip) look.chips.push_back(chip.visible);
+  look.log = c.NumbersList;
+  look.status = c.ProcessText.caption;
+  look.balance_caption = c.Label30.caption;
+  look.lamp_waiting = c.SL_Indicator1.visible;
+  look.lamp_armed = c.SL_Indicator2.visible;
   const vellaro::GameState& s = vellaro::GamePeer::State(g);
   look.spin_count = s.SpinCount;
   look.bet_chance = s.BetChance;
@@ -132,11 +128,6 @@ struct Evening {
   MainWindow window;
 };
 
-vellaro::app::Readout& ReadoutOf(MainWindow& window) {
-  return *dynamic_cast<vellaro::app::Readout*>(
-      window.findChild<QWidget*>(QStringLiteral("Readout")));
-}
-
 // Copies the journal as a killed window leaves it: what was committed, nothing more.
 void CopyAsKilled(const std::string& from, const std::string& to) {
   for (const char* suffix : {"", "-wal"}) {
@@ -160,34 +151,6 @@ void ExpectReplaysExactly(const std::string& path, int64_t id, int64_t spins) {
   }
   QCOMPARE(game.SpinsInHistory(), spins);
 }
-
-// Answers the question asked before an evening ends, if it comes while this lives, as the
-// player would: ends it or keeps it. Keeps what the box asked and how it stood.
-class EndEveningAnswer {
- public:
-  EndEveningAnswer(MainWindow& window, bool end) {
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, [this, &window, end] {
-      auto* box = window.findChild<QMessageBox*>(QLatin1String(vellaro::app::kEndEveningBox));
-      if (box == nullptr) return;
-      asked = box->text();
-      auto* keep = box->findChild<QPushButton*>(QLatin1String(vellaro::app::kEndEveningNo));
-      keep_is_default = keep != nullptr && box->defaultButton() == keep;
-      above_window = box->parentWidget() == &window && box->windowModality() == Qt::WindowModal;
-      box->findChild<QPushButton*>(
-             QLatin1String(end ? vellaro::app::kEndEveningYes : vellaro::app::kEndEveningNo))
-          ->click();
-    });
-    timer_.start(0);
-  }
-
-  QString asked;
-  bool keep_is_default = false;
-  bool above_window = false;
-
- private:
-  QTimer timer_;
-};
 
 // "Spins 53  Net +4" as the readout shows it: the figures the question must name.
 std::pair<QString, QString> ReadoutFigures(MainWindow& window) {
@@ -327,13 +290,7 @@ class JournalWindowTest : public QObject {
     for (int n : {17, 25, 0, 3, 8, 11, 1}) evening.Spin(n);
     // The player saved the log: the next save offers the same file, in the new session too.
     QTemporaryDir logs;
-    struct Choose : vellaro::SaveDialog {
-      std::string name;
-      bool Execute(vellaro::SaveDialogSettings& settings) override {
-        settings.FileName = name;
-        return true;
-      }
-    } choose;
+    vellaro::app::testing::ChosenFile choose;
     choose.name = logs.filePath(QStringLiteral("evening.txt")).toStdString();
     evening.Act([&choose](vellaro::Game& g) { g.SaveLog(choose); });
     const vellaro::Settings settings = evening.window.game().CurrentSettings();
@@ -345,7 +302,7 @@ class JournalWindowTest : public QObject {
     // Not in the middle of an analysis, which belongs to the last spin.
     evening.Act([](vellaro::Game& g) { g.Apply(act::EnterNumber{2}); });
     {
-      EndEveningAnswer answer(evening.window, true);
+      BoxAnswer answer(evening.window, vellaro::app::kEndEveningBox, true);
       PointAndClick(evening.window, "NewSession");
       QCOMPARE(answer.asked, QString());
     }
@@ -354,7 +311,7 @@ class JournalWindowTest : public QObject {
                                       60'000));
     evening.window.Sync();
     {
-      EndEveningAnswer answer(evening.window, true);
+      BoxAnswer answer(evening.window, vellaro::app::kEndEveningBox, true);
       PointAndClick(evening.window, "NewSession");
       QVERIFY(!answer.asked.isEmpty());
     }
@@ -573,7 +530,7 @@ class JournalWindowTest : public QObject {
     const int64_t empty = *evening.window.journal()->session();
     {
       // No spin yet: nothing would end, nothing is asked.
-      EndEveningAnswer answer(evening.window, false);
+      BoxAnswer answer(evening.window, vellaro::app::kEndEveningBox, false);
       PointAndClick(evening.window, "NewSession");
       QCOMPARE(answer.asked, QString());
     }
@@ -586,13 +543,13 @@ class JournalWindowTest : public QObject {
     QCOMPARE(net, vellaro::app::SessionReadout::Net(evening.window.game().RealCounts().net));
     QVERIFY2(evening.window.game().RealCounts().bets_shown > 0, "an evening with bets");
     {
-      EndEveningAnswer answer(evening.window, false);
+      BoxAnswer answer(evening.window, vellaro::app::kEndEveningBox, false);
       PointAndClick(evening.window, "NewSession");
       QCOMPARE(answer.asked, QStringLiteral("End this evening — %1 spins, net %2 — and start a "
                                             "new one?")
                                  .arg(spins, net));
       QVERIFY(answer.keep_is_default);
-      QVERIFY(answer.above_window);
+      QVERIFY(answer.above_owner);
     }
     // Kept: the same game, the same session, open.
     QVERIFY(LookAt(evening.window) == before);
@@ -602,7 +559,7 @@ class JournalWindowTest : public QObject {
       QVERIFY(!journal::LoadSession(reader, id).ended_ms);
     }
     {
-      EndEveningAnswer answer(evening.window, true);
+      BoxAnswer answer(evening.window, vellaro::app::kEndEveningBox, true);
       PointAndClick(evening.window, "NewSession");
       QVERIFY(!answer.asked.isEmpty());
     }
@@ -638,7 +595,7 @@ class JournalWindowTest : public QObject {
     QCOMPARE(window.ContinueSession(second),
              QStringLiteral("Session %1 is the evening on show.").arg(second));
     {
-      EndEveningAnswer answer(window, false);
+      BoxAnswer answer(window, vellaro::app::kEndEveningBox, false);
       QCOMPARE(window.ContinueSession(first), QString());
       const auto [spins, net] = ReadoutFigures(window);
       QCOMPARE(answer.asked, QStringLiteral("End this evening — %1 spins, net %2 — and continue "
@@ -649,7 +606,7 @@ class JournalWindowTest : public QObject {
     QVERIFY(LookAt(window) == second_look);
     QCOMPARE(*window.journal()->session(), second);
     {
-      EndEveningAnswer answer(window, true);
+      BoxAnswer answer(window, vellaro::app::kEndEveningBox, true);
       QCOMPARE(window.ContinueSession(first), QString());
       QVERIFY(!answer.asked.isEmpty());
     }
@@ -700,7 +657,7 @@ class JournalWindowTest : public QObject {
               std::to_string(first));
     }
     const Look before = LookAt(evening.window);
-    EndEveningAnswer answer(evening.window, true);
+    BoxAnswer answer(evening.window, vellaro::app::kEndEveningBox, true);
     const QString why = evening.window.ContinueSession(first);
     QVERIFY2(why.startsWith(QStringLiteral("Session %1 cannot be continued: ").arg(first)),
              qPrintable(why));

@@ -9,7 +9,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -18,12 +17,10 @@
 #include "app/announcer.h"
 #include "app/board_area.h"
 #include "app/board_keys.h"
-#include "app/fonts.h"
 #include "app/keyboard_entry.h"
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "app/player_guide.h"
-#include "app/readout.h"
 #include "app/session_panel_window.h"
 #include "support/game_peer.h"
 #include "temporary_home.h"
@@ -32,7 +29,6 @@
 namespace act = vellaro::act;
 using namespace vellaro::app::testing;
 using vellaro::app::KeyboardEntry;
-using vellaro::app::MainWindow;
 using Action = KeyboardEntry::Action;
 using vellaro::app::BoardMove;
 
@@ -101,14 +97,10 @@ Action TypeDigits(KeyboardEntry& entry, const std::string& text) {
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private:
-  TestWindow shown_;
-
-  MainWindow& w() { return shown_.window(); }
-  vellaro::Game& game() { return w().game(); }
   // To the control that has the keyboard, as the toolkit would send it; else the window.
   void Key(Qt::Key key, Qt::KeyboardModifiers held = Qt::NoModifier) {
     QWidget* focus = QApplication::focusWidget();
@@ -119,14 +111,6 @@ class KeyboardTest : public QObject {
     QTest::keyClicks(&w(), QString::number(n));
     Key(Qt::Key_Return);
   }
-  QString ReadoutText() {
-    return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
-  }
-  void WaitForTheAnalysis() { QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000); }
-  static void Activate(QWidget& window) {
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-  }
   // Walks a window of its own by Tab: at least `least` stops, each named, with its role.
   static void WalkDialog(QWidget& dialog, int least) {
     Activate(dialog);
@@ -135,17 +119,8 @@ class KeyboardTest : public QObject {
     QVERIFY2(stops.size() >= least, qPrintable(stops.join(u' ')));
   }
 
- private:
-  QTemporaryDir home_;
-
  private slots:
-  void initTestCase() {
-    // The panel remembers its place in the XDG folders: temporary ones here, never the
-    // player's.
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
-    vellaro::app::InstallFontSubstitutions();
-  }
+  void initTestCase() { SetUp(); }
 
   void init() { shown_.Open(); }
   void cleanup() { shown_.Close(); }
@@ -223,7 +198,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{0});
     Key(Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(game().SpinsInHistory(), int64_t{1});
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17"}));
+    QCOMPARE(Controls().NumbersList, (vellaro::TextLines{"17"}));
     // The readout tells the progress again.
     QCOMPARE(ReadoutText(), QStringLiteral("First recommendation in 4 spins"));
     // Escape forgets what was typed: Enter then plays nothing.
@@ -233,7 +208,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{1});
     // 0 is a number too.
     TypeAndEnter(0);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17", "0"}));
+    QCOMPARE(Controls().NumbersList, (vellaro::TextLines{"17", "0"}));
   }
 
   void anImpossibleNumberIsRefusedInTheWindowAtOnce() {
@@ -299,8 +274,8 @@ class KeyboardTest : public QObject {
   void ctrlShiftZAndCtrlYBringBackTheSpinJustUndone() {
     for (const int n : {1, 2, 3, 4, 5}) TypeAndEnter(n);
     WaitForTheAnalysis();
-    const vellaro::TextLines history = vellaro::GamePeer::Controls(game()).NumbersList;
-    const int32_t balance = vellaro::GamePeer::State(game()).Balance;
+    const vellaro::TextLines history = Controls().NumbersList;
+    const int32_t balance = State().Balance;
     for (const auto held :
          {Qt::ControlModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::ControlModifier)}) {
       const bool ctrl_only = held == Qt::KeyboardModifiers(Qt::ControlModifier);
@@ -309,8 +284,8 @@ class KeyboardTest : public QObject {
       QCOMPARE(game().SpinsInHistory(), int64_t{4});
       Key(key, held);
       QCOMPARE(game().SpinsInHistory(), int64_t{5});
-      QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, history);
-      QCOMPARE(vellaro::GamePeer::State(game()).Balance, balance);
+      QCOMPARE(Controls().NumbersList, history);
+      QCOMPARE(State().Balance, balance);
       QVERIFY(game().UndoOffered());  // as before the undo
       // A second press has nothing to bring back.
       Key(key, held);
@@ -322,7 +297,7 @@ class KeyboardTest : public QObject {
     WaitForTheAnalysis();
     Key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(game().SpinsInHistory(), int64_t{5});
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.back(), std::string("9"));
+    QCOMPARE(Controls().NumbersList.back(), std::string("9"));
   }
 
   void keysTypedIntoAnEditStayThere() {
@@ -502,7 +477,7 @@ class KeyboardTest : public QObject {
       Key(i % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
       WaitForTheAnalysis();
     }
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList,
+    QCOMPARE(Controls().NumbersList,
              vellaro::GamePeer::Controls(clicked.window().game()).NumbersList);
     for (int i = 0; i < vellaro::GameView::kHistorySquares; ++i) {
       QCOMPARE(vellaro::GameView(game()).History(i),
@@ -522,7 +497,7 @@ class KeyboardTest : public QObject {
     // Digits typed over a control: Enter enters the number, the control stays as it was.
     QTest::keyClicks(Named(w(), "TrendKeyRed"), QStringLiteral("17"));
     Key(Qt::Key_Return);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17"}));
+    QCOMPARE(Controls().NumbersList, (vellaro::TextLines{"17"}));
     QVERIFY(!vellaro::GameView(game()).TrendActive(2));
     // The board refuses a crossed-out number as typing does.
     for (const int n : {1, 2, 3, 4}) TypeAndEnter(n);

@@ -19,7 +19,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QValueAxis>
@@ -42,22 +41,20 @@
 #include "app/player_guide.h"
 #include "app/session_readout.h"
 #include "app/tooltips.h"
-#include "env/virtual_scheduler.h"
-#include "front/game.h"
-#include "replay/wheel.h"
+#include "panel_evening.h"
 #include "session/risk.h"
 #include "support/in_language.h"
 #include "temporary_home.h"
 #include "text/translate.h"
 #include "window_driver.h"
 
-namespace act = vellaro::act;
 using vellaro::app::Control;
 using vellaro::app::InstallLanguage;
 using vellaro::app::SessionPanel;
 using vellaro::app::TooltipFor;
 using vellaro::app::testing::Named;
 using vellaro::app::testing::PointAndClick;
+using vellaro::app::testing::TemporaryHome;
 using vellaro::app::testing::TestWindow;
 
 namespace {
@@ -83,27 +80,13 @@ void SpeakEnglish() {
 
 // An evening on virtual time, Martingale from a stake of 1: after 120 spins its list of the
 // next losses runs past 1,000 units, a number with a thousands separator.
-struct Evening {
-  vellaro::VirtualScheduler scheduler{0};
-  vellaro::VirtualClock clock{scheduler};
-  vellaro::Game game{vellaro::Env{clock, scheduler}};
-  vellaro::SessionTrack track;
-
-  Evening() {
-    game.Configure(vellaro::Settings{});
-    game.AddListener([this](const vellaro::GameEvent& event) { track.On(event); });
-    vellaro::replay::Wheel wheel(7);
-    for (int i = 0; i < 120; ++i) {
-      scheduler.RunUntil(scheduler.NowMs() + 1000);
-      game.Apply(act::EnterNumber{wheel.Spin()});
-      while (game.AnalysisRunning()) (void)scheduler.RunNextTick(scheduler.NowMs() + 86'400'000);
-    }
-  }
+struct MartingaleEvening : vellaro::app::testing::Evening {
+  MartingaleEvening() : Evening(vellaro::Settings{}) { Play(7, 120); }
 };
 
 // The panel of `evening` as the player first sees it, shown at its default size, every
 // tab laid out once.
-std::unique_ptr<SessionPanel> OpenPanel(const Evening& evening) {
+std::unique_ptr<SessionPanel> OpenPanel(const vellaro::app::testing::Evening& evening) {
   auto panel = std::make_unique<SessionPanel>(evening.game, evening.track,
                                               std::function<vellaro::replay::SessionSpins()>{});
   panel->resize(760, 520);
@@ -159,14 +142,11 @@ const QStringList kSameInGerman = {QStringLiteral("System"), QStringLiteral("Fai
 class LanguageTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir home_;
+  TemporaryHome home_;
 
  private slots:
   void initTestCase() {
-    // The panel remembers its place in the XDG config folder and reads the journal from
-    // the data folder: temporary ones here, never the real ones.
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
+    home_.Use();
     vellaro::app::InstallFontSubstitutions();
   }
 
@@ -214,8 +194,7 @@ class LanguageTest : public QObject {
     TestWindow shown;
     shown.Open();
     vellaro::app::MainWindow& window = shown.window();
-    QVERIFY(
-        static_cast<QLabel*>(Named(window, "SessionReadout"))->text().startsWith("Drehungen 0"));
+    QVERIFY(Named<QLabel>(window, "SessionReadout")->text().startsWith("Drehungen 0"));
     const QString lamp =
         QAccessible::queryAccessibleInterface(Named(window, "LampKey"))->text(QAccessible::Value);
     QVERIFY2(lamp == QStringLiteral("aus") || lamp == QStringLiteral("dunkel"), qPrintable(lamp));
@@ -253,7 +232,7 @@ class LanguageTest : public QObject {
   // German is still installed: its words on the tabs and headers, its numbers in the cells.
   void ThePanelOpensInGermanWithGermanNumbers() {
     QVERIFY(InstallLanguage(*qApp, QStringLiteral("de"), kBuilt));
-    const Evening evening;
+    const MartingaleEvening evening;
     // The engine's words too, as the program sets them at its start.
     const vellaro::InLanguage engine("de");
     const std::unique_ptr<SessionPanel> panel = OpenPanel(evening);
@@ -294,7 +273,7 @@ class LanguageTest : public QObject {
   // Built once in English and once in German, the panel shows no English text in German
   // but names and figures.
   void NoTextOfThePanelIsLeftInEnglishUnderGerman() {
-    const Evening evening;
+    const MartingaleEvening evening;
     SpeakEnglish();
     const QStringList english = PanelTexts(*OpenPanel(evening));
     QCOMPARE(vellaro::app::PanelLocale(), vellaro::app::PersonLocale());
@@ -385,7 +364,7 @@ class LanguageTest : public QObject {
   // narrower than its words, every tab's title is whole, and each table either holds its
   // columns or scrolls to them.
   void EveryLanguagesWordsFitThePanel() {
-    const Evening evening;
+    const MartingaleEvening evening;
     const QStringList shipped = Shipped();
     QVERIFY2(shipped.contains(QStringLiteral("de")), qPrintable(shipped.join(QLatin1Char(' '))));
     for (const QString& language : QStringList{QStringLiteral("en")} + shipped) {

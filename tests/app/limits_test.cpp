@@ -4,28 +4,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "app/fitted_number.h"
-#include "app/fonts.h"
 #include "app/limit_banner.h"
 #include "app/limit_entry.h"
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "app/message_line.h"
-#include "app/readout.h"
 #include "app/session_readout.h"
 #include "betting/withheld_text.h"
-#include "env/virtual_scheduler.h"
-#include "support/game_peer.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
 using vellaro::LimitKind;
 using vellaro::app::LimitEntry;
-using vellaro::app::MainWindow;
 using vellaro::app::MessageLine;
 
 Q_DECLARE_METATYPE(LimitKind)
@@ -41,18 +35,10 @@ const QString kHeldBackAtOne =
 
 }  // namespace
 
-class LimitsTest : public QObject {
+class LimitsTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private:
-  TestWindow shown_;
-  QTemporaryDir config_;
-  vellaro::VirtualScheduler time_;  // outlives every window that runs on it
-
-  MainWindow& w() { return shown_.window(); }
-  vellaro::Game& game() { return w().game(); }
-
-  void WaitForTheAnalysis() { QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000); }
   void Enter(int n) {
     ClickTile(w(), n);
     WaitForTheAnalysis();
@@ -83,27 +69,8 @@ class LimitsTest : public QObject {
     const auto* banner = w().findChild<QWidget*>(QStringLiteral("LimitBanner"));
     return banner != nullptr && !banner->isHidden();
   }
-  QString BannerText() {
-    return static_cast<vellaro::app::LimitBanner*>(Named(w(), "LimitBanner"))->text();
-  }
-  QString ReadoutText() { return static_cast<QLabel*>(Named(w(), "SessionReadout"))->text(); }
-  // The left part of the line under the head: progress, digits typed, a refusal or a hint.
-  QString LineLeft() {
-    return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
-  }
-  // The window's timers, the game's and its own, in virtual time from now on.
-  void RunInVirtualTime() {
-    w().timers().SwitchTo(time_);
-    w().shell_timers().SwitchTo(time_);
-  }
-  // A click on the tile, and the analysis run to its end in virtual time: 0.1 s of it at most
-  // passes after.
-  void EnterInTime(int n) {
-    ClickTile(w(), n);
-    QVERIFY(time_.RunUntilTrue([&] { return !game().AnalysisRunning(); }, 60'000));
-    time_.AdvanceBy(100);  // the bet display's ticks show the chip
-    w().Sync();
-  }
+  QString BannerText() { return Named<vellaro::app::LimitBanner>(w(), "LimitBanner")->text(); }
+  QString SessionText() { return Named<QLabel>(w(), "SessionReadout")->text(); }
   void Key(Qt::Key key, Qt::KeyboardModifiers held = Qt::NoModifier) {
     QTest::keyClick(&w(), key, held);
   }
@@ -116,12 +83,7 @@ class LimitsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    // Nothing here keeps settings, and nothing may reach the real folder if it did.
-    QVERIFY(config_.isValid());
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
-    vellaro::app::InstallFontSubstitutions();
-  }
+  void initTestCase() { SetUp(); }
 
   void init() { shown_.Open(); }
   void cleanup() { shown_.Close(); }
@@ -265,14 +227,14 @@ class LimitsTest : public QObject {
     QCOMPARE(BannerText(),
              QStringLiteral("Bet held back \u2014 table maximum of 1 unit: the next stake is 2"));
     QVERIFY(!AnyChipShown());
-    QCOMPARE(ReadoutText(), QStringLiteral("Spins 6  Net -1"));
+    QCOMPARE(SessionText(), QStringLiteral("Spins 6  Net -1"));
 
     // A higher maximum lets it through at once: no banner, the chip at 2 units.
     TypeLimit(LimitKind::kTableMax, QStringLiteral("2"));
     QVERIFY(!BannerShown());
     QVERIFY(!Shown(w(), "ContinueAnyway"));
     QVERIFY(AnyChipShown());
-    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 2);
+    QCOMPARE(State().Stake, 2);
   }
 
   void aStopLossReachedSaysSoWithTheNetResult() {
@@ -299,9 +261,9 @@ class LimitsTest : public QObject {
     QVERIFY(!Shown(w(), "ContinueAnyway"));
     QVERIFY(Shown(w(), chip.constData()));
     // The stake counts at the next spin: 0 loses it, the net goes from -1 to -3.
-    QCOMPARE(ReadoutText(), QStringLiteral("Spins 6  Net -1"));
+    QCOMPARE(SessionText(), QStringLiteral("Spins 6  Net -1"));
     Enter(kLosing);
-    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -3"));
+    QCOMPARE(SessionText(), QStringLiteral("Spins 7  Net -3"));
     // The limit stays: the next stake, 4, is held back again.
     QVERIFY(BannerShown());
     QVERIFY(BannerText().endsWith(QStringLiteral("the next stake is 4")));
@@ -315,7 +277,7 @@ class LimitsTest : public QObject {
     QTest::keyClicks(&w(), QStringLiteral("3"));
     // The reason stays beside "Continue anyway"; the digits wait in the line beneath.
     QCOMPARE(BannerText(), kHeldBackAtOne);
-    QVERIFY2(LineLeft().startsWith(QStringLiteral("Typed: 3")), qPrintable(LineLeft()));
+    QVERIFY2(ReadoutText().startsWith(QStringLiteral("Typed: 3")), qPrintable(ReadoutText()));
     QTest::keyClick(&w(), Qt::Key_Escape);
     QCOMPARE(BannerText(), kHeldBackAtOne);
     // Enter enters the number; it never presses "Continue anyway".
@@ -328,7 +290,7 @@ class LimitsTest : public QObject {
     // Tab reaches it; a click leaves the keyboard with the board.
     QVERIFY(Named(w(), "ContinueAnyway")->focusPolicy() == Qt::TabFocus);
     WaitForTheAnalysis();
-    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -1"));
+    QCOMPARE(SessionText(), QStringLiteral("Spins 7  Net -1"));
   }
 
   void withoutLimitsTheWindowPlaysAsBefore_data() {
@@ -343,10 +305,10 @@ class LimitsTest : public QObject {
     QVERIFY(!game().WithheldBet());
     QVERIFY(!BannerShown());
     QVERIFY(AnyChipShown());
-    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 2);
+    QCOMPARE(State().Stake, 2);
     Enter(kLosing);
     QVERIFY(!BannerShown());
-    QCOMPARE(ReadoutText(), QStringLiteral("Spins 7  Net -3"));
+    QCOMPARE(SessionText(), QStringLiteral("Spins 7  Net -3"));
     // Nothing of the limits was even made.
     QVERIFY(w().findChild<QWidget*>(QStringLiteral("LimitBanner")) == nullptr);
     QVERIFY(w().findChild<QWidget*>(QStringLiteral("ContinueAnyway")) == nullptr);
@@ -430,32 +392,32 @@ class LimitsTest : public QObject {
     QCOMPARE(game().SpinsInHistory(), int64_t{4});
     QTest::keyClicks(&w(), QStringLiteral("5"));
     Key(Qt::Key_Return);
-    QCOMPARE(LineLeft(), QStringLiteral("Refused: 5: crossed out, the undo took it back"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Refused: 5: crossed out, the undo took it back"));
     // The spin entered instead ends the refusal. It settles the bet of the fifth spin's
     // analysis, Black at 1 unit, and 0 loses it: the table maximum holds the next one back.
     EnterInTime(kLosing);
     QVERIFY(BannerShown());
     QCOMPARE(BannerText(), kHeldBackAtOne);
-    QCOMPARE(LineLeft(), QStringLiteral("Spin 5"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
 
     // Refused under the banner: the reason stays; the refusal waits beneath for its time.
     QTest::keyClicks(&w(), QStringLiteral("99"));
     QCOMPARE(BannerText(), kHeldBackAtOne);
-    QCOMPARE(LineLeft(), QStringLiteral("Refused: 99 is not on the wheel"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Refused: 99 is not on the wheel"));
     time_.AdvanceBy(MessageLine::kPassingMs - 1);
     w().Sync();
-    QCOMPARE(LineLeft(), QStringLiteral("Refused: 99 is not on the wheel"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Refused: 99 is not on the wheel"));
     time_.AdvanceBy(1);
     w().Sync();
-    QCOMPARE(LineLeft(), QStringLiteral("Spin 5"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
     QCOMPARE(BannerText(), kHeldBackAtOne);
     QVERIFY(Shown(w(), "ContinueAnyway"));
 
     // A slip, then a click on a tile: the spin taken ends the refusal at once.
     QTest::keyClicks(&w(), QStringLiteral("37"));
-    QCOMPARE(LineLeft(), QStringLiteral("Refused: 37 is not on the wheel"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Refused: 37 is not on the wheel"));
     EnterInTime(kLosing);
-    QCOMPARE(LineLeft(), QStringLiteral("Spin 6"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 6"));
   }
 
   // ---- Where it all lies ---------------------------------------------------------------------
@@ -475,13 +437,13 @@ class LimitsTest : public QObject {
     QVERIFY(banner.bottom() < 76);  // the gold frame of the board
     QVERIFY(!banner.intersects(Named(w(), "SessionReadout")->geometry()));
     QVERIFY(!banner.intersects(Named(w(), "History1")->geometry()));
-    auto* pushed = static_cast<QPushButton*>(Named(w(), "ContinueAnyway"));
+    auto* pushed = Named<QPushButton>(w(), "ContinueAnyway");
     QVERIFY(pushed->fontMetrics().horizontalAdvance(pushed->text()) <= button.width() - 8);
     QVERIFY(!pushed->toolTip().isEmpty());
     QVERIFY(!Named(w(), "LimitBanner")->toolTip().isEmpty());
 
     // Every reason is drawn whole and readable, even with the largest figures it can hold.
-    auto* drawn = static_cast<vellaro::app::LimitBanner*>(Named(w(), "LimitBanner"));
+    auto* drawn = Named<vellaro::app::LimitBanner>(w(), "LimitBanner");
     for (int i = 0; i < vellaro::kLimits; ++i) {
       vellaro::BetWithheld held;
       held.limit = static_cast<LimitKind>(i);

@@ -3,6 +3,8 @@
 // An evening played on virtual time, as the window plays it, with the panel's track
 // following the game's events: what the panel's tests show it.
 
+#include <QLocale>
+#include <QTableWidget>
 #include <QTest>
 
 #include "env/virtual_scheduler.h"
@@ -37,5 +39,24 @@ struct Evening {
     for (int i = 0; i < count; ++i) Spin(wheel.Spin());
   }
 };
+
+inline QString Cell(QTableWidget* table, int row, int column) {
+  return table->item(row, column)->text();
+}
+
+// A whole number as the panel writes it in English, the language these tests run in: the
+// agreement with the engine's figures is checked digit for digit, thousands grouped.
+inline QString Figure(int64_t n) {
+  return QLocale(QLocale::English).toString(static_cast<qlonglong>(n));
+}
+
+// A line of the what-if table: the figures of an evening played.
+inline void ExpectLine(QTableWidget* table, int row, const vellaro::RealResult::Counts& counts) {
+  QCOMPARE(Cell(table, row, 1), Figure(counts.net));
+  QCOMPARE(Cell(table, row, 2), Figure(counts.highest_stake));
+  QCOMPARE(Cell(table, row, 3), Figure(counts.deepest_drawdown));
+  QCOMPARE(Cell(table, row, 4), Figure(counts.bets_won));
+  QCOMPARE(Cell(table, row, 5), Figure(counts.bets_lost));
+}
 
 }  // namespace vellaro::app::testing

@@ -10,10 +10,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 #include <cstring>
@@ -25,6 +23,7 @@
 #include "app/panel/session_panel.h"
 #include "app/panel/what_if_table.h"
 #include "journal/sqlite.h"
+#include "panel_evening.h"
 #include "replay/wheel.h"
 #include "session/game_risk.h"
 #include "session/limit_cover.h"
@@ -34,25 +33,10 @@
 #include "tools/sim/app.h"
 
 namespace act = vellaro::act;
+using namespace vellaro::app::testing;
 using vellaro::app::SessionPanel;
 
 namespace {
-
-std::string ReadAll(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll().toStdString();
-}
-
-QString Cell(QTableWidget* table, int row, int column) {
-  return table->item(row, column)->text();
-}
-
-// A whole number as the panel writes it in English, the language these tests run in: the
-// agreement with the engine's figures is checked digit for digit, thousands grouped.
-QString Figure(int64_t n) {
-  return QLocale(QLocale::English).toString(static_cast<qlonglong>(n));
-}
 
 // A journaled evening with the panel's track following it, and the spins the window hands
 // the panel: the settings of its first spin and the numbers in the history.
@@ -81,27 +65,18 @@ struct JournaledEvening {
   vellaro::SessionTrack track;
 };
 
-void ExpectLine(QTableWidget* table, int row, const vellaro::RealResult::Counts& counts) {
-  QCOMPARE(Cell(table, row, 1), Figure(counts.net));
-  QCOMPARE(Cell(table, row, 2), Figure(counts.highest_stake));
-  QCOMPARE(Cell(table, row, 3), Figure(counts.deepest_drawdown));
-  QCOMPARE(Cell(table, row, 4), Figure(counts.bets_won));
-  QCOMPARE(Cell(table, row, 5), Figure(counts.bets_lost));
-}
-
 }  // namespace
 
 class PanelJournalTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir home_;
+  TemporaryHome home_;
   std::string journal_;
 
  private slots:
   void initTestCase() {
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
+    home_.Use();
     QVERIFY(QDir().mkpath(home_.path() + QStringLiteral("/data/vellaro")));
     journal_ = vellaro::app::JournalPath();
     QCOMPARE(QString::fromStdString(journal_),
@@ -119,10 +94,7 @@ class PanelJournalTest : public QObject {
              qPrintable(panel.sessions_note()->text()));
     // A file that is no journal is said so, not taken for an empty one.
     const std::string garbage = home_.path().toStdString() + "/garbage.sqlite";
-    QFile file(QString::fromStdString(garbage));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
+    WriteFile(QString::fromStdString(garbage), QByteArray(4096, 'x'));
     const vellaro::app::SessionList list = vellaro::app::ReadSessionList(garbage);
     QVERIFY(!list.missing);
     QVERIFY(!list.error.empty());
@@ -234,15 +206,15 @@ class PanelJournalTest : public QObject {
     QCOMPARE(vellaro::sim::RunSim({"--journal", journal_, "--session", "2", "--report", sim_page},
                                   no_input, sim_out, sim_err, vellaro::sim::Host{}),
              0);
-    std::string expected = ReadAll(QString::fromStdString(sim_page));
+    std::string expected = ReadFile(QString::fromStdString(sim_page)).toStdString();
     for (size_t at; (at = expected.find("vellaro-sim: session 2")) != std::string::npos;) {
       expected.replace(at, std::string("vellaro-sim").size(), "Vellaro");
     }
     QVERIFY(expected.find("<h1>Vellaro: session 2 of ") != std::string::npos);
-    QVERIFY(ReadAll(saved) == expected);
+    QVERIFY(ReadFile(saved).toStdString() == expected);
     const QString svg = home_.path() + QStringLiteral("/chart.svg");
     QCOMPARE(panel.SaveChart(svg), QString());
-    const std::string chart_svg = ReadAll(svg);
+    const std::string chart_svg = ReadFile(svg).toStdString();
     QVERIFY(chart_svg.rfind("<svg", 0) == 0);
     QVERIFY(expected.find(chart_svg) != std::string::npos);
     const QString png = home_.path() + QStringLiteral("/chart.png");
@@ -362,13 +334,13 @@ class PanelJournalTest : public QObject {
     const QString link = home_.path() + QStringLiteral("/journal-link.png");
     QVERIFY2(::symlink(journal_.c_str(), QFile::encodeName(link).constData()) == 0,
              std::strerror(errno));
-    const std::string before = ReadAll(journal);
+    const std::string before = ReadFile(journal).toStdString();
     for (const QString& name : {journal, link}) {
       for (const QString& why : {panel.SaveChart(name), panel.SaveReport(name)}) {
         QVERIFY2(why.contains(QStringLiteral("which this program reads")), qPrintable(why));
       }
     }
-    QCOMPARE(ReadAll(journal), before);
+    QCOMPARE(ReadFile(journal).toStdString(), before);
 
     const std::string pipe = home_.path().toStdString() + "/pipe-chart.svg";
     QVERIFY(vellaro::testing::MakePipe(pipe));

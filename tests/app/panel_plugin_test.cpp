@@ -4,11 +4,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 #include <memory>
@@ -25,6 +23,7 @@
 #include "text/translate.h"
 
 using vellaro::app::testing::Evening;
+using vellaro::app::testing::TemporaryHome;
 
 namespace {
 
@@ -106,7 +105,7 @@ class PanelPluginTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir home_;
+  TemporaryHome home_;
 
   // An evening the panel has figures for, and the panel made from the built plugin as the
   // window makes it, in the language the program has set.
@@ -131,10 +130,7 @@ class PanelPluginTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
-  }
+  void initTestCase() { home_.Use(); }
 
   // The plugin reads the program's language whenever it makes a text, not a copy taken when
   // it was made: the figures it words after a change are in the language set since. Run
@@ -167,9 +163,7 @@ class PanelPluginTest : public QObject {
 
     const QString page = home_.filePath(QStringLiteral("evening.html"));
     QCOMPARE(shown.panel->SaveReport(page), QString());
-    QFile file(page);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
+    const QString html = QString::fromUtf8(vellaro::app::testing::ReadFile(page));
     QVERIFY2(html.contains(QStringLiteral("lang=\"de\"")), qPrintable(html.left(300)));
     // Its head as well as its tables: no line of the English head is left on the page.
     const vellaro::EveningPageText english = [] {

@@ -14,7 +14,6 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 #include <algorithm>
@@ -33,7 +32,6 @@
 #include "app/panel/wheel_drawing.h"
 #include "app/panel/wheel_tab.h"
 #include "app/session_readout.h"
-#include "env/virtual_scheduler.h"
 #include "front/game.h"
 #include "panel_evening.h"
 #include "replay/replay.h"
@@ -49,7 +47,7 @@
 namespace act = vellaro::act;
 using vellaro::app::SessionPanel;
 using vellaro::app::SessionReadout;
-using vellaro::app::testing::Evening;
+using namespace vellaro::app::testing;
 
 namespace {
 
@@ -60,16 +58,6 @@ vellaro::sim::Summary SimSummary(const vellaro::replay::SessionSpins& spins, int
   vellaro::sim::Summary summary;
   vellaro::replay::Replay(options, source, summary);
   return summary;
-}
-
-QString Cell(QTableWidget* table, int row, int column) {
-  return table->item(row, column)->text();
-}
-
-// A whole number as the panel writes it in English, the language these tests run in: the
-// agreement with the engine's figures is checked digit for digit, thousands grouped.
-QString Figure(int64_t n) {
-  return QLocale(QLocale::English).toString(static_cast<qlonglong>(n));
 }
 
 // The backtester's line of each group, "name: hits 12, share 0.3243, ...", as name -> field
@@ -154,7 +142,7 @@ class PanelTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir home_;
+  TemporaryHome home_;
 
   static vellaro::Settings Parlay() {
     vellaro::Settings settings;
@@ -166,9 +154,7 @@ class PanelTest : public QObject {
 
  private slots:
   void initTestCase() {
-    // The panel remembers its place in the XDG config folder: a temporary one here.
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
+    home_.Use();
     vellaro::app::InstallFontSubstitutions();
   }
 
@@ -195,8 +181,7 @@ class PanelTest : public QObject {
     }
     // The line of the system played is the player's own evening.
     const vellaro::RealResult::Counts& real = evening.track.result().counts();
-    QCOMPARE(Cell(table, vellaro::kParlay, 1), Figure(real.net));
-    QCOMPARE(Cell(table, vellaro::kParlay, 3), Figure(real.deepest_drawdown));
+    ExpectLine(table, vellaro::kParlay, real);
   }
 
   void readoutShowsTheRealNetResultNotTheInternalBalance() {

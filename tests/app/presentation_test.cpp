@@ -26,7 +26,6 @@
 
 #include "app/fitted_number.h"
 #include "app/focus_ring.h"
-#include "app/fonts.h"
 #include "app/key_stop.h"
 #include "app/main_window.h"
 #include "app/readout.h"
@@ -118,17 +117,10 @@ static bool KeyboardLayer(QWidget* widget) {
          dynamic_cast<vellaro::app::FocusRing*>(widget) != nullptr;
 }
 
-class PresentationTest : public QObject {
+class PresentationTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private:
-  TestWindow shown_;
-
-  MainWindow& w() { return shown_.window(); }
-  vellaro::Game& game() { return w().game(); }
-  QString Readout() {
-    return static_cast<vellaro::app::Readout*>(Named(w(), "Readout"))->progress();
-  }
   void OpenOptions() { PointAndClick(w(), "Options"); }
   // Enters spins until the fifth has started its analysis.
   void StartAnAnalysis() {
@@ -137,7 +129,7 @@ class PresentationTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { vellaro::app::InstallFontSubstitutions(); }
+  void initTestCase() { SetUp(); }
 
   void init() { shown_.Open(); }
   void cleanup() { shown_.Close(); }
@@ -162,12 +154,12 @@ class PresentationTest : public QObject {
   }
 
   void everyStakeIsReadableOnItsChip() {
-    auto* stake = static_cast<QLabel*>(Named(w(), "StakeRed"));
+    auto* stake = Named<QLabel>(w(), "StakeRed");
     const QFont design = stake->font();
     int shortened = 0;
     for (const int64_t value : StakesToTry()) {
       const QString exact = QString::number(value);
-      vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = exact.toStdString();
+      Controls().BetSizeShow[2].caption = exact.toStdString();
       w().Sync();
       const QString shown = stake->text();
       const int width = QFontMetrics(stake->font()).horizontalAdvance(shown);
@@ -190,7 +182,7 @@ class PresentationTest : public QObject {
     }
     QVERIFY(shortened > 0);
     // Small stakes keep the design's font and no tooltip.
-    vellaro::GamePeer::Controls(game()).BetSizeShow[2].caption = "8";
+    Controls().BetSizeShow[2].caption = "8";
     w().Sync();
     QCOMPARE(stake->font(), design);
     QCOMPARE(stake->text(), QStringLiteral("8"));
@@ -200,8 +192,8 @@ class PresentationTest : public QObject {
   void aWideStakeSitsOnADarkPlateOverTheRim() {
     // White digits over the orange rim are lost: a stake wider than the dark centre is
     // drawn on a plate of its own.
-    vellaro::GamePeer::Controls(game()).Chip[2].visible = true;
-    vellaro::GamePeer::Controls(game()).BetSizeShow[2].visible = true;
+    Controls().Chip[2].visible = true;
+    Controls().BetSizeShow[2].visible = true;
     QWidget* stake = Named(w(), "StakeRed");
     const auto orange_behind_text = [&] {
       const QImage drawn = w().grab(stake->geometry()).toImage();
@@ -215,12 +207,12 @@ class PresentationTest : public QObject {
       }
       return orange;
     };
-    vellaro::GamePeer::State(game()).Stake = 81000;
+    State().Stake = 81000;
     vellaro::GamePeer::ShowValuesTick(game());
     w().Sync();
     QCOMPARE(static_cast<QLabel*>(stake)->text(), QStringLiteral("81000"));
     const int wide = orange_behind_text();
-    vellaro::GamePeer::State(game()).Stake = 8;
+    State().Stake = 8;
     vellaro::GamePeer::ShowValuesTick(game());
     w().Sync();
     const int narrow = orange_behind_text();
@@ -272,7 +264,7 @@ class PresentationTest : public QObject {
     QVERIFY(!Shown(w(), "Undo"));
     QVERIFY(Shown(w(), "UndoGreyed"));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     QVERIFY(control->isEnabled());
     QCOMPARE(Rendered(control), usable);
     if (hand) QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
@@ -281,12 +273,12 @@ class PresentationTest : public QObject {
   void aClickOnALockedSelectorChangesNothing() {
     OpenOptions();
     StartAnAnalysis();
-    auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
+    auto* modes = Named<QComboBox>(w(), "GameMode");
     QTest::mouseClick(modes, Qt::LeftButton);
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 0);
+    QCOMPARE(Controls().GameModes.index, 0);
     QCOMPARE(modes->currentIndex(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
   }
 
   // ---- The readout -------------------------------------------------------------------
@@ -304,23 +296,23 @@ class PresentationTest : public QObject {
     // The pointer goes through it to the background.
     QCOMPARE(w().childAt(readout->geometry().center())->objectName(), QStringLiteral("Head"));
 
-    QCOMPARE(Readout(), QStringLiteral("First recommendation in 5 spins"));
+    QCOMPARE(ReadoutText(), QStringLiteral("First recommendation in 5 spins"));
     ClickTile(w(), 7);
-    QCOMPARE(Readout(), QStringLiteral("First recommendation in 4 spins"));
+    QCOMPARE(ReadoutText(), QStringLiteral("First recommendation in 4 spins"));
     ClickTile(w(), 8);
     ClickTile(w(), 9);
-    QCOMPARE(Readout(), QStringLiteral("First recommendation in 2 spins"));
+    QCOMPARE(ReadoutText(), QStringLiteral("First recommendation in 2 spins"));
     ClickTile(w(), 10);
-    QCOMPARE(Readout(), QStringLiteral("First recommendation on the next spin"));
+    QCOMPARE(ReadoutText(), QStringLiteral("First recommendation on the next spin"));
     ClickTile(w(), 11);
-    QCOMPARE(Readout(), QStringLiteral("Spin 5"));
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
+    WaitForTheAnalysis();
     ClickTile(w(), 12);
-    QCOMPARE(Readout(), QStringLiteral("Spin 6"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 6"));
     // An undo takes the spin out of the count shown.
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+    WaitForTheAnalysis();
     ClickAt(w(), CentreOf(w(), "Undo"));
-    QCOMPARE(Readout(), QStringLiteral("Spin 5"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
   }
 
   // The figures a player reads most are no smaller than the options area's captions, in
@@ -376,7 +368,7 @@ class PresentationTest : public QObject {
   }
 
   void theReadoutKeepsRoomForASecondFigureAtItsRight() {
-    auto* readout = static_cast<vellaro::app::Readout*>(Named(w(), "Readout"));
+    auto* readout = &ReadoutOf(w());
     QCOMPARE(readout->ProgressRect(), readout->rect());
     QVERIFY(readout->ResultRect().isEmpty());
     readout->SetResult(QStringLiteral("-2147483648"), Qt::red);
@@ -416,35 +408,35 @@ class PresentationTest : public QObject {
     QCOMPARE(ProgressText(p), QStringLiteral("Spin 29"));
   }
 
-  void createMatrixShowsTheMatrixInTheReadout() {
+  void createMatrixShowsTheMatrixInTheReadoutText() {
     OpenOptions();
-    auto* create = static_cast<QPushButton*>(Named(w(), "CreateMatrix"));
-    auto* reset = static_cast<QPushButton*>(Named(w(), "ResetMatrix"));
+    auto* create = Named<QPushButton>(w(), "CreateMatrix");
+    auto* reset = Named<QPushButton>(w(), "ResetMatrix");
     // Both look like buttons, raised from the panel.
     QVERIFY(!create->isFlat());
     QVERIFY(!reset->isFlat());
     QTest::mouseClick(create, Qt::LeftButton);
-    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 5);
-    QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 14 spins left"));
+    QCOMPARE(State().ModeId, 5);
+    QCOMPARE(ReadoutText(), QStringLiteral("MATRIX learning: 14 spins left"));
     for (int n : {1, 2, 3, 4}) ClickTile(w(), n);
-    QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 10 spins left"));
+    QCOMPARE(ReadoutText(), QStringLiteral("MATRIX learning: 10 spins left"));
     ClickTile(w(), 5);
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
-    QCOMPARE(Readout(), QStringLiteral("MATRIX learning: 9 spins left"));
+    WaitForTheAnalysis();
+    QCOMPARE(ReadoutText(), QStringLiteral("MATRIX learning: 9 spins left"));
     // Once it has chosen, the readout names the column it plays.
-    vellaro::GamePeer::State(game()).MatrixFlag = 1;
-    vellaro::GamePeer::State(game()).MatrixColumn = 3;
+    State().MatrixFlag = 1;
+    State().MatrixColumn = 3;
     w().Sync();
-    QCOMPARE(Readout(), QString::fromUtf8("MATRIX column 3 \u00b7 spin 5"));
+    QCOMPARE(ReadoutText(), QString::fromUtf8("MATRIX column 3 \u00b7 spin 5"));
     QTest::mouseClick(reset, Qt::LeftButton);
-    QCOMPARE(Readout(), QStringLiteral("Spin 5"));
+    QCOMPARE(ReadoutText(), QStringLiteral("Spin 5"));
   }
 
   void aLongLearningLengthIsShownWhole() {
     OpenOptions();
-    auto* length = static_cast<QSpinBox*>(Named(w(), "MatrixLearning"));
+    auto* length = Named<QSpinBox>(w(), "MatrixLearning");
     for (const char* text : {"10", "99999", "2147483647"}) {
-      vellaro::GamePeer::Controls(game()).N_Count.text = text;
+      Controls().N_Count.text = text;
       w().Sync();
       QCOMPARE(length->text(), QString::fromLatin1(text));
       const bool whole =
@@ -462,7 +454,7 @@ class PresentationTest : public QObject {
   void everySettingFitsItsEditUpToItsMaximum() {
     QFETCH(QString, name);
     OpenOptions();
-    auto* box = static_cast<QSpinBox*>(Named(w(), name.toLatin1().constData()));
+    auto* box = Named<QSpinBox>(w(), name.toLatin1().constData());
     const QLineEdit* edit = box->findChild<QLineEdit*>();
     QVERIFY(edit != nullptr);
     const QString widest = QString::number(box->maximum());
@@ -502,14 +494,24 @@ class PresentationTest : public QObject {
     QVERIFY(caption.left() >= 355);  // over its track bar
   }
 
-  void everyBettingSystemFitsItsBox() {
+  // The betting-system box takes a smaller font for "Havrel (+1 on loss / -1 on win)", no
+  // smaller than is readable.
+  void everyEntryFitsItsBox_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("modes") << "GameMode";
+    QTest::newRow("systems") << "BettingSystem";
+  }
+  void everyEntryFitsItsBox() {
+    QFETCH(QString, name);
     OpenOptions();
-    auto* box = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
+    auto* box = Named<QComboBox>(w(), name.toLatin1().constData());
     QStyleOptionComboBox option;
     option.initFrom(box);
     const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                      QStyle::SC_ComboBoxEditField, box);
-    QVERIFY(box->font().pixelSize() >= vellaro::app::kSmallestReadablePixels);
+    if (name == QLatin1String("BettingSystem")) {
+      QVERIFY(box->font().pixelSize() >= vellaro::app::kSmallestReadablePixels);
+    }
     for (int i = 0; i < box->count(); ++i) {
       QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(i)) <= field.width(),
                qPrintable(box->itemText(i)));
@@ -517,19 +519,16 @@ class PresentationTest : public QObject {
   }
 
   void theSpinEditsAreDarkWithoutAWhiteColumn_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("base stake") << "BaseStake";
-    QTest::newRow("wins") << "UpTrenderWins";
-    QTest::newRow("add to bet") << "UpTrenderAdd";
+    everySettingFitsItsEditUpToItsMaximum_data();
   }
   void theSpinEditsAreDarkWithoutAWhiteColumn() {
     QFETCH(QString, name);
     OpenOptions();
     // The UP-TRENDER settings are usable with their system only.
-    auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
+    auto* systems = Named<QComboBox>(w(), "BettingSystem");
     systems->setFocus();
     QTest::keyClick(systems, Qt::Key_End);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).BetStrategy.index, 5);
+    QCOMPARE(Controls().BetStrategy.index, 5);
     QWidget* box = Named(w(), name.toLatin1().constData());
     QVERIFY(box->isEnabled());
     const QImage drawn = Rendered(box);

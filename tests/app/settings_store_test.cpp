@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -60,26 +59,18 @@ const std::string kOwnSystem =
     "# mine; kept whole = # and all\nname = Tri\u00e9 \u2014 mine\nkind = multiply\n"
     "on_loss = times 2 plus 1   # Grand Martingale\non_win = reset\n";
 
-void WriteFile(const QString& path, const QByteArray& text) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(text);
-}
-
 }  // namespace
 
 class SettingsStoreTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir config_;
+  TemporaryHome home_;
   QString path_;
 
  private slots:
   void initTestCase() {
-    QVERIFY(config_.isValid());
-    // Never the real configuration folder.
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    home_.Use();
     vellaro::app::InstallFontSubstitutions();
   }
 
@@ -89,7 +80,7 @@ class SettingsStoreTest : public QObject {
   }
 
   void theFileLivesInTheConfigFolder() {
-    QCOMPARE(path_, config_.path() + QStringLiteral("/vellaro/vellaro.conf"));
+    QCOMPARE(path_, home_.path() + QStringLiteral("/config/vellaro/vellaro.conf"));
     SettingsStore(path_).Save(StoredSettings{});
     QVERIFY(QFile::exists(path_));
   }
@@ -168,10 +159,7 @@ class SettingsStoreTest : public QObject {
     // The bad value among good ones: it alone falls back.
     const StoredSettings all = AllChanged();
     SettingsStore(path_).Save(all);
-    QFile file(path_);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QByteArray text = file.readAll();
-    file.close();
+    QByteArray text = ReadFile(path_);
     const QByteArray key = line.left(line.indexOf('=')).mid(line.indexOf('/') + 1);
     const QByteArray group = "[" + line.left(line.indexOf('/')) + "]\n";
     const qsizetype at = text.indexOf("\n" + key + "=", text.indexOf(group));
@@ -273,7 +261,7 @@ class SettingsStoreTest : public QObject {
     window.KeepSettings(SettingsStore(path_));
     QVERIFY(window.game().SelectedCustomSystem() != nullptr);
     QCOMPARE(window.game().SelectedCustomSystem()->text, kOwnSystem);
-    auto* box = static_cast<QComboBox*>(Named(window, "BettingSystem"));
+    auto* box = Named<QComboBox>(window, "BettingSystem");
     QCOMPARE(box->currentText(), QStringLiteral("Tri\u00e9 \u2014 mine"));
     // Back to a built-in system: the text is no longer kept.
     window.Handle([&window] { window.game().Apply(act::ChooseSystem{vellaro::kParlay}); });

@@ -25,6 +25,7 @@
 #include "app/local_socket.h"
 #include "env/folder_lock.h"
 #include "journal/journal_file.h"
+#include "temporary_home.h"
 
 using vellaro::app::SingleInstance;
 using Start = SingleInstance::Start;
@@ -78,10 +79,7 @@ class SingleInstanceTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+    home_.Use();
     qputenv("XDG_RUNTIME_DIR", home_.path().toUtf8());
   }
 
@@ -232,10 +230,7 @@ class SingleInstanceTest : public QObject {
     for (const QByteArray& contents :
          {QByteArray(), QByteArray("\x01\xff garbage"), QByteArray("4242\nvellaro\notherhost\n")}) {
       QTemporaryDir folder;
-      QFile lock(folder.path() + "/vellaro.lock");
-      QVERIFY(lock.open(QIODevice::WriteOnly));
-      lock.write(contents);
-      lock.close();
+      vellaro::app::testing::WriteFile(folder.path() + "/vellaro.lock", contents);
       SingleInstance start(folder.path(), [] {});
       QCOMPARE(start.Claim(), Start::kFirst);
       QCOMPARE(start.MayWriteJournal(), Outcome::kTaken);
@@ -285,9 +280,7 @@ class SingleInstanceTest : public QObject {
   void aFolderThatCouldHoldNoLockIsTakenLaterByOneStart() {
     QTemporaryDir parent;
     const QString folder = parent.path() + "/vellaro";
-    QFile blocker(folder);  // a file where the folder should be
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    vellaro::app::testing::WriteFile(folder, {});  // a file where the folder should be
     int raised = 0;
     SingleInstance first(folder, [&] { ++raised; });
     QVERIFY(!first.TakeLock());
@@ -297,7 +290,7 @@ class SingleInstanceTest : public QObject {
     QVERIFY(!second.TakeLock());
     QCOMPARE(second.MayWriteJournal(), Outcome::kCannotBe);
 
-    QVERIFY(blocker.remove());
+    QVERIFY(QFile::remove(folder));
     QCOMPARE(first.MayWriteJournal(), Outcome::kTaken);
     QCOMPARE(second.MayWriteJournal(), Outcome::kHeld);
     QCOMPARE(first.MayWriteJournal(), Outcome::kTaken);  // asked again, the same answer
@@ -344,9 +337,7 @@ class SingleInstanceTest : public QObject {
     QTemporaryDir folder;
     QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777));
     const QString lock = folder.path() + "/vellaro.lock";
-    QFile made(lock);
-    QVERIFY(made.open(QIODevice::WriteOnly));
-    made.close();
+    vellaro::app::testing::WriteFile(lock, {});
     QCOMPARE(::chmod(lock.toLocal8Bit().constData(), 0), 0);
     const pid_t child = fork();
     QVERIFY(child >= 0);
@@ -390,7 +381,7 @@ class SingleInstanceTest : public QObject {
   }
 
  private:
-  QTemporaryDir home_;
+  vellaro::app::testing::TemporaryHome home_;
 };
 
 QTEST_MAIN(SingleInstanceTest)

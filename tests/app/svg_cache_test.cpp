@@ -1,7 +1,6 @@
 #include "app/svg_cache.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "temporary_home.h"
+
+using namespace vellaro::app::testing;
 using vellaro::app::PictureStore;
 using vellaro::app::SvgCache;
 
@@ -114,26 +116,20 @@ class SvgCacheTest : public QObject {
     QVERIFY(PictureStore().FileFor(chip, {33, 33}, 1.0).isEmpty());
     const QImage rendered = SvgCache().Pixmap(chip, {33, 33}, 1.0).toImage();
 
-    const auto write = [&](const QByteArray& bytes) {
-      QFile out(file);
-      QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      out.write(bytes);
-    };
     QByteArray whole;
     {
       SvgCache first(store);
       first.Pixmap(chip, {33, 33}, 1.0);
-      QFile in(file);
-      QVERIFY(in.open(QIODevice::ReadOnly));
-      whole = in.readAll();
+      whole = ReadFile(file);
     }
+    QVERIFY(whole.size() > 8);
     QByteArray wrong_tag = whole;
     wrong_tag[0] = 'X';
     QByteArray wrong_width = whole;
     wrong_width[8] = 34;
     for (const QByteArray& damaged :
          {whole.left(whole.size() - 1), whole + "x", wrong_tag, wrong_width, QByteArray()}) {
-      write(damaged);
+      WriteFile(file, damaged);
       QVERIFY(!store.Load(chip, {33, 33}, 1.0));
       SvgCache next(store);
       QCOMPARE(next.Pixmap(chip, {33, 33}, 1.0).toImage(), rendered);
@@ -144,9 +140,7 @@ class SvgCacheTest : public QObject {
 
   void aFolderThatCannotBeWrittenOnlyCostsRendering() {
     QTemporaryDir folder;
-    QFile blocker(folder.path() + "/pictures");  // a file where the folder would be
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    WriteFile(folder.path() + "/pictures", {});  // a file where the folder would be
     SvgCache cache{PictureStore(folder.path() + "/pictures")};
     QCOMPARE(cache.Pixmap(QStringLiteral(":/chip.svg"), {33, 33}, 1.0).size(), QSize(33, 33));
     QCOMPARE(cache.RenderCount(), 1);

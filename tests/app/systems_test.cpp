@@ -13,22 +13,17 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/fonts.h"
 #include "app/options_area.h"
 #include "app/system_box.h"
 #include "app/system_editor.h"
-#include "env/virtual_scheduler.h"
-#include "support/game_peer.h"
 #include "support/not_regular_files.h"
 #include "temporary_home.h"
 #include "window_driver.h"
 
 using namespace vellaro::app::testing;
-using vellaro::app::MainWindow;
 using vellaro::app::SystemEditor;
 
 namespace {
@@ -38,32 +33,15 @@ const QByteArray kMine =
 // Line 3 names a kind that does not exist.
 const QByteArray kBroken = "name = Broken\n# a comment\nkind = zigzag\n";
 
-void WriteFile(const QString& path, const QByteArray& text) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(text);
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
-class SystemsTest : public QObject {
+class SystemsTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private:
-  TestWindow shown_;
-  QTemporaryDir home_;
-  vellaro::VirtualScheduler time_;  // outlives every window that runs on it
   vellaro::app::SystemFolders folders_;
 
-  MainWindow& w() { return shown_.window(); }
-  vellaro::Game& game() { return w().game(); }
-  QComboBox* Box() { return static_cast<QComboBox*>(Named(w(), "BettingSystem")); }
+  QComboBox* Box() { return Named<QComboBox>(w(), "BettingSystem"); }
   QStringList BoxTexts() {
     QStringList texts;
     for (int i = 0; i < Box()->count(); ++i) texts << Box()->itemText(i);
@@ -88,19 +66,21 @@ class SystemsTest : public QObject {
   QString Preview(SystemEditor& editor, int column) {
     return editor.preview()->item(0, column)->text();
   }
-  // A number entered, and the analysis run to its end in virtual time.
-  void Enter(int n) {
-    ClickTile(w(), n);
-    QVERIFY(time_.RunUntilTrue([&] { return !game().AnalysisRunning(); }, 60'000));
-    time_.AdvanceBy(100);
-    w().Sync();
+  // The system in `editor` used, and its first stake and three losses played: DEEP SCAN
+  // recommends Black after these five spins, and 0 loses every even-money bet.
+  void PlayThePreview(SystemEditor& editor, int first_stake) {
+    Named<QPushButton>(editor, "SystemUse")->click();
+    for (int n : {17, 25, 0, 0, 0}) EnterInTime(n);
+    QCOMPARE(State().Stake, first_stake);
+    for (int loss = 0; loss < 3; ++loss) {
+      EnterInTime(0);
+      QCOMPARE(QString::number(State().Stake), Preview(editor, loss));
+    }
   }
 
  private slots:
   void initTestCase() {
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
-    vellaro::app::InstallFontSubstitutions();
+    SetUp();
     // Two of the presets, copied: never opened where they lie.
     folders_.presets = home_.path() + QStringLiteral("/presets");
     for (const char* name : {"fibonacci.system", "paroli.system"}) {
@@ -117,8 +97,7 @@ class SystemsTest : public QObject {
     WriteFile(folders_.player + QStringLiteral("/zz-broken.system"), kBroken);
     shown_.Open();
     w().SetSystemFolders(folders_);
-    w().timers().SwitchTo(time_);
-    w().shell_timers().SwitchTo(time_);
+    RunInVirtualTime();
     PointAndClick(w(), "Options");
   }
   void cleanup() { shown_.Close(); }
@@ -201,28 +180,21 @@ class SystemsTest : public QObject {
              qPrintable(editor.error()->text()));
     QCOMPARE(editor.text()->extraSelections().at(0).cursor.block().blockNumber(), 3);
     // The game keeps its system.
-    static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
+    Named<QPushButton>(editor, "SystemUse")->click();
     QVERIFY(game().SelectedCustomSystem() == nullptr);
   }
 
   // The preview, in units of the base stake, is what the game shows over the losses in a
   // row that follow, and after the win.
   void thePreviewIsWhatTheGameThenAsks() {
-    static_cast<QSpinBox*>(Named(w(), "BaseStake"))->setValue(3);
+    Named<QSpinBox>(w(), "BaseStake")->setValue(3);
     SystemEditor& editor = Editor();
     editor.Open(FileRow(editor, QStringLiteral("Fibonacci (preset)")));
     QCOMPARE(Preview(editor, 0), QStringLiteral("3"));  // 1 1 2 3 5 ... times 3
     QCOMPARE(Preview(editor, 1), QStringLiteral("6"));
     QCOMPARE(Preview(editor, 9), QStringLiteral("267"));
-    static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
+    PlayThePreview(editor, 3);
     QCOMPARE(Box()->currentText(), QStringLiteral("Fibonacci"));
-    // DEEP SCAN recommends Black after these five, and 0 loses every even-money bet.
-    for (int n : {17, 25, 0, 0, 0}) Enter(n);
-    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 3);
-    for (int loss = 0; loss < 3; ++loss) {
-      Enter(0);
-      QCOMPARE(QString::number(vellaro::GamePeer::State(game()).Stake), Preview(editor, loss));
-    }
   }
 
   // A FIFO would hold the window until a writer came, a link to /dev/zero fill its memory:
@@ -250,20 +222,14 @@ class SystemsTest : public QObject {
 
   // The game keeps a stake in 32 bits; the preview shows where that bites, as the game does.
   void thePreviewStopsWhereTheGamesStakesDo() {
-    static_cast<QSpinBox*>(Named(w(), "BaseStake"))->setValue(1);
+    Named<QSpinBox>(w(), "BaseStake")->setValue(1);
     SystemEditor& editor = Editor();
     editor.text()->setPlainText(QStringLiteral(
         "name = Steep\nkind = multiply\nstart = 1000000\non_loss = times 100\non_win = reset\n"));
     QCOMPARE(Preview(editor, 0), QStringLiteral("100000000"));
     QCOMPARE(Preview(editor, 1), QStringLiteral("2147483647"));
     QCOMPARE(Preview(editor, 9), QStringLiteral("2147483647"));
-    static_cast<QPushButton*>(Named(editor, "SystemUse"))->click();
-    for (int n : {17, 25, 0, 0, 0}) Enter(n);
-    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 1000000);
-    for (int loss = 0; loss < 3; ++loss) {
-      Enter(0);
-      QCOMPARE(QString::number(vellaro::GamePeer::State(game()).Stake), Preview(editor, loss));
-    }
+    PlayThePreview(editor, 1000000);
   }
 
   void aPresetIsReadOnlyAndSavedAsACopyOfThePlayers() {
@@ -272,7 +238,7 @@ class SystemsTest : public QObject {
     QVERIFY(editor.text()->isReadOnly());
     QVERIFY(!Named(editor, "SystemSave")->isEnabled());
     const QByteArray preset = ReadFile(folders_.presets + QStringLiteral("/paroli.system"));
-    static_cast<QPushButton*>(Named(editor, "SystemSaveAs"))->click();
+    Named<QPushButton>(editor, "SystemSaveAs")->click();
     const QString copy = folders_.player + QStringLiteral("/saved-copy.system");
     QCOMPARE(editor.path(), copy);
     QCOMPARE(ReadFile(copy), preset);
@@ -281,15 +247,14 @@ class SystemsTest : public QObject {
     QVERIFY(w().options_area()->system_box().RowOf(copy) > 10);
     // An edit saved is the whole file; the preset is untouched.
     editor.text()->setPlainText(QString::fromUtf8(kMine));
-    static_cast<QPushButton*>(Named(editor, "SystemSave"))->click();
+    Named<QPushButton>(editor, "SystemSave")->click();
     QCOMPARE(ReadFile(copy), kMine);
     QCOMPARE(ReadFile(folders_.presets + QStringLiteral("/paroli.system")), preset);
     // A name already taken is refused, the file kept.
-    static_cast<QPushButton*>(Named(editor, "SystemNew"))->click();
+    Named<QPushButton>(editor, "SystemNew")->click();
     QCOMPARE(ReadFile(copy), kMine);
-    QVERIFY(static_cast<QLabel*>(Named(editor, "SystemStatus"))
-                ->text()
-                .contains(QStringLiteral("already exists")));
+    QVERIFY(
+        Named<QLabel>(editor, "SystemStatus")->text().contains(QStringLiteral("already exists")));
   }
 
   // Copied into a folder by another program, a file is listed at once, in the box and in
@@ -316,12 +281,12 @@ class SystemsTest : public QObject {
   void theStatusFollowsTheTextAndAFileWithErrorsIsSavedSayingSo() {
     SystemEditor& editor = Editor();
     editor.SetAskName([](const QString&) { return QStringLiteral("Meine Fibonacci"); });
-    static_cast<QPushButton*>(Named(editor, "SystemNew"))->click();
+    Named<QPushButton>(editor, "SystemNew")->click();
     const QString file = folders_.player + QStringLiteral("/meine-fibonacci.system");
     QCOMPARE(editor.path(), file);
     QVERIFY2(ReadFile(file).contains("\nname = Meine Fibonacci\n"), ReadFile(file).constData());
     QTRY_VERIFY(BoxTexts().contains(QStringLiteral("Meine Fibonacci")));
-    auto* status = static_cast<QLabel*>(Named(editor, "SystemStatus"));
+    auto* status = Named<QLabel>(editor, "SystemStatus");
     QCOMPARE(status->text(), QStringLiteral("Saved to ") + file);
     const QString two = QStringLiteral(
         "name = Two\nkind = multiply\ncap = ten\non_win = reset\non_loss = times 1\n");
@@ -331,7 +296,7 @@ class SystemsTest : public QObject {
              qPrintable(editor.error()->text()));
     QVERIFY(editor.error()->text().endsWith(QStringLiteral("(the first of 2 errors)")));
     QCOMPARE(editor.text()->extraSelections().size(), 2);
-    static_cast<QPushButton*>(Named(editor, "SystemSave"))->click();
+    Named<QPushButton>(editor, "SystemSave")->click();
     QCOMPARE(ReadFile(file), two.toUtf8());
     QVERIFY2(status->text().startsWith(QStringLiteral("Saved to ") + file +
                                        QStringLiteral(", with 2 errors; the first: line 3: ")),

@@ -9,7 +9,6 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStyleOptionComboBox>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +20,6 @@
 #include "app/bet_area.h"
 #include "app/board_area.h"
 #include "app/error_box.h"
-#include "app/fonts.h"
 #include "app/limits_dialog.h"
 #include "app/main_window.h"
 #include "app/window_parts.h"
@@ -87,15 +85,10 @@ void WhenADialogOpens(DialogSeen& seen) {
 
 }  // namespace
 
-class WindowTest : public QObject {
+class WindowTest : public QObject, WindowFixture {
   Q_OBJECT
 
  private:
-  TestWindow shown_;
-
-  MainWindow& w() { return shown_.window(); }
-  vellaro::Game& game() { return w().game(); }
-
   int HighlightsShown() {
     int shown = 0;
     for (int n = 0; n < vellaro::kNumbers; ++n) {
@@ -104,8 +97,7 @@ class WindowTest : public QObject {
     return shown;
   }
   QString SlotText(int i) {
-    return static_cast<QLabel*>(Named(w(), ("History" + QByteArray::number(i)).constData()))
-        ->text();
+    return Named<QLabel>(w(), ("History" + QByteArray::number(i)).constData())->text();
   }
   QColor SlotColour(int i) {
     return Named(w(), ("History" + QByteArray::number(i)).constData())
@@ -113,17 +105,8 @@ class WindowTest : public QObject {
         .color(QPalette::Window);
   }
 
- private:
-  QTemporaryDir home_;
-
  private slots:
-  void initTestCase() {
-    // The panel remembers its place in the XDG folders: temporary ones here, never the
-    // player's.
-    QVERIFY(home_.isValid());
-    vellaro::app::testing::UseTemporaryHome(home_.path());
-    vellaro::app::InstallFontSubstitutions();
-  }
+  void initTestCase() { SetUp(); }
 
   void init() { shown_.Open(); }
   void cleanup() { shown_.Close(); }
@@ -133,11 +116,11 @@ class WindowTest : public QObject {
     QCOMPARE(w().windowTitle(), QStringLiteral("Vellaro 7.2"));
     QVERIFY(w().windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(w().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(vellaro::GamePeer::State(game()).SpinCount, 0);
-    QCOMPARE(vellaro::GamePeer::State(game()).UndoCredit, 1);
-    QCOMPARE(vellaro::GamePeer::State(game()).Balance, 1000000);
-    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 1);
-    QCOMPARE(vellaro::GamePeer::State(game()).BetChance, -1);
+    QCOMPARE(State().SpinCount, 0);
+    QCOMPARE(State().UndoCredit, 1);
+    QCOMPARE(State().Balance, 1000000);
+    QCOMPARE(State().Stake, 1);
+    QCOMPARE(State().BetChance, -1);
     for (int i = 1; i <= 8; ++i) QCOMPARE(SlotText(i), QString());
     for (const char* chip :
          {"ChipLess", "ChipEven", "ChipRed", "ChipBlack", "ChipOdd", "ChipMore"}) {
@@ -150,10 +133,10 @@ class WindowTest : public QObject {
     PointAndClick(w(), "Options");
     QVERIFY(Shown(w(), "BaseStake"));
     QVERIFY(!Shown(w(), "RecalculationGauge"));
-    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "BaseStake"))->value(), 1);
-    QCOMPARE(static_cast<QComboBox*>(Named(w(), "BettingSystem"))->currentText(),
+    QCOMPARE(Named<QSpinBox>(w(), "BaseStake")->value(), 1);
+    QCOMPARE(Named<QComboBox>(w(), "BettingSystem")->currentText(),
              QStringLiteral("Martingale (x2 on loss)"));
-    QVERIFY(static_cast<QCheckBox*>(Named(w(), "ShowBet"))->isChecked());
+    QVERIFY(Named<QCheckBox>(w(), "ShowBet")->isChecked());
     QVERIFY(!Named(w(), "UpTrenderWins")->isEnabled());
     QVERIFY(!Named(w(), "UpTrenderAdd")->isEnabled());
     QVERIFY(!Named(w(), "MinimalProfit")->isEnabled());
@@ -211,8 +194,8 @@ class WindowTest : public QObject {
 
   void aClickOnATileEntersItsNumber() {
     ClickTile(w(), 17);
-    QCOMPARE(vellaro::GamePeer::State(game()).SpinCount, 1);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).CurrentNum.tag, 17);
+    QCOMPARE(State().SpinCount, 1);
+    QCOMPARE(Controls().CurrentNum.tag, 17);
     QCOMPARE(SlotText(1), QStringLiteral("17"));
     QCOMPARE(SlotColour(1), QColor(0, 0, 0));
 
@@ -220,7 +203,7 @@ class WindowTest : public QObject {
     QCOMPARE(SlotText(1), QStringLiteral("25"));
     QCOMPARE(SlotColour(1), QColor(128, 0, 0));
     QCOMPARE(SlotText(2), QStringLiteral("17"));
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"17", "25"}));
+    QCOMPARE(Controls().NumbersList, (vellaro::TextLines{"17", "25"}));
   }
 
   void theFifthSpinShowsTheRecommendationAfterTheAnalysis() {
@@ -232,7 +215,7 @@ class WindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "ChipBlack"), 10000);
     QVERIFY(Shown(w(), "FieldBlack"));
     QTRY_VERIFY_WITH_TIMEOUT(Shown(w(), "StakeBlack"), 1000);
-    QCOMPARE(static_cast<QLabel*>(Named(w(), "StakeBlack"))->text(), QStringLiteral("1"));
+    QCOMPARE(Named<QLabel>(w(), "StakeBlack")->text(), QStringLiteral("1"));
     for (const char* other : {"ChipLess", "ChipEven", "ChipRed", "ChipOdd", "ChipMore"}) {
       QVERIFY(!Shown(w(), other));
     }
@@ -243,14 +226,14 @@ class WindowTest : public QObject {
 
     // The undo takes the last 0 back and crosses it out until the next analysis.
     ClickAt(w(), CentreOf(w(), "Undo"));
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.size(), size_t{4});
+    QCOMPARE(Controls().NumbersList.size(), size_t{4});
     QVERIFY(!Shown(w(), "Tile0"));
     QVERIFY(!Shown(w(), "Undo"));
     // The pointer jumped to the undo without crossing the background: no highlight of the
     // crossed-out number may stay behind to take it again.
     QVERIFY(!Shown(w(), "TileLit0"));
     ClickAt(w(), CentreOf(w(), "Tile0"));
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList.size(), size_t{4});
+    QCOMPARE(Controls().NumbersList.size(), size_t{4});
   }
 
   void onlyTheNumberUnderThePointerIsHighlighted() {
@@ -264,7 +247,7 @@ class WindowTest : public QObject {
     // The highlight now lies on top; a click on it enters the same number.
     QCOMPARE(w().childAt(CentreOf(w(), "Tile6"))->objectName(), QStringLiteral("TileLit6"));
     ClickAt(w(), CentreOf(w(), "Tile6"));
-    QCOMPARE(vellaro::GamePeer::Controls(game()).NumbersList, (vellaro::TextLines{"6"}));
+    QCOMPARE(Controls().NumbersList, (vellaro::TextLines{"6"}));
 
     MoveTo(w(), kBackground);
     QCOMPARE(HighlightsShown(), 0);
@@ -305,14 +288,14 @@ class WindowTest : public QObject {
     };
     const QColor gold(210, 159, 4);
     QCOMPARE(drawn().pixelColor(0, 3), QColor(Qt::black));
-    vellaro::GamePeer::Controls(game()).CGauge1.Set(50);
+    Controls().CGauge1.Set(50);
     w().Sync();
     QImage half = drawn();
     QCOMPARE(half.pixelColor(0, 0), gold);
     QCOMPARE(half.pixelColor(229, 5), gold);
     QCOMPARE(half.pixelColor(230, 0), QColor(Qt::black));
     QCOMPARE(half.pixelColor(459, 5), QColor(Qt::black));
-    vellaro::GamePeer::Controls(game()).CGauge1.Set(100);
+    Controls().CGauge1.Set(100);
     w().Sync();
     QCOMPARE(drawn().pixelColor(459, 5), gold);
   }
@@ -337,17 +320,7 @@ class WindowTest : public QObject {
   }
 
   void theSaveTwinAndCtrlSRunTheExport() {
-    // Answers the dialog for the player: first cancel, then a file.
-    struct Answer : vellaro::SaveDialog {
-      int shown = 0;
-      std::string name;
-      bool Execute(vellaro::SaveDialogSettings& settings) override {
-        ++shown;
-        if (name.empty()) return false;
-        settings.FileName = name;
-        return true;
-      }
-    } answer;
+    ChosenFile answer;  // first cancel, then a file
     w().SetSaveDialog(&answer);
     ClickAt(w(), CentreOf(w(), "Save"));
     QCOMPARE(answer.shown, 0);
@@ -360,9 +333,7 @@ class WindowTest : public QObject {
     ClickTile(w(), 32);
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(answer.shown, 2);
-    QFile saved(folder.filePath(QStringLiteral("log.txt")));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("7\r\n32\r\n"));
+    QCOMPARE(ReadFile(folder.filePath(QStringLiteral("log.txt"))), QByteArray("7\r\n32\r\n"));
     QVERIFY(shown_.errors.isEmpty());
 
     // A failure shows the message in the error box, and the game goes on.
@@ -403,21 +374,14 @@ class WindowTest : public QObject {
 
     // The error box of a save that fails: the whole message, wrapped at a readable width,
     // a path too long for a line broken where it has to be.
-    struct Missing : vellaro::SaveDialog {
-      std::string name;
-      bool Execute(vellaro::SaveDialogSettings& settings) override {
-        settings.FileName = name;
-        return true;
-      }
-    } missing;
+    ChosenFile missing;
     QTemporaryDir folder;
     missing.name = folder
                        .filePath(QStringLiteral("no such folder/") + QString(120, u'x') +
                                  QStringLiteral("/log.txt"))
                        .toStdString();
     window.SetSaveDialog(&missing);
-    window.activateWindow();  // Ctrl+S is the active window's
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Activate(window);  // Ctrl+S is the active window's
     DialogSeen error;
     WhenADialogOpens(error);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
@@ -542,11 +506,11 @@ class WindowTest : public QObject {
 
   void checkBoxesShowWhatTheEngineHolds() {
     PointAndClick(w(), "Options");
-    auto* reset = static_cast<QCheckBox*>(Named(w(), "AutomaticReset"));
-    auto* profit = static_cast<QCheckBox*>(Named(w(), "MinimalProfit"));
+    auto* reset = Named<QCheckBox>(w(), "AutomaticReset");
+    auto* profit = Named<QCheckBox>(w(), "MinimalProfit");
     QVERIFY(!profit->isEnabled());
     QTest::mouseClick(reset, Qt::LeftButton);
-    QVERIFY(vellaro::GamePeer::Controls(game()).Bet_Automatic_Reset.checked);
+    QVERIFY(Controls().Bet_Automatic_Reset.checked);
     QVERIFY(profit->isEnabled());
     QTest::mouseClick(profit, Qt::LeftButton);
     QVERIFY(profit->isChecked());
@@ -558,46 +522,31 @@ class WindowTest : public QObject {
 
     // The engine locks a box before the widget has learnt of it and refuses the click: the
     // widget must not keep Qt's toggle.
-    auto* cat_rows = static_cast<QCheckBox*>(Named(w(), "CatRows"));
-    vellaro::GamePeer::Controls(game()).CatRows.enabled = true;
+    auto* cat_rows = Named<QCheckBox>(w(), "CatRows");
+    Controls().CatRows.enabled = true;
     w().Sync();
-    vellaro::GamePeer::Controls(game()).CatRows.enabled = false;
+    Controls().CatRows.enabled = false;
     cat_rows->click();
-    QVERIFY(!vellaro::GamePeer::Controls(game()).CatRows.checked);
+    QVERIFY(!Controls().CatRows.checked);
     QVERIFY(!cat_rows->isChecked());
     QVERIFY(!cat_rows->isEnabled());
-  }
-
-  void everyEntryOfTheModeBoxFitsIt() {
-    // (The betting-system box takes a smaller font for "Havrel (+1 on loss / -1 on win)":
-    // see presentation_test.)
-    PointAndClick(w(), "Options");
-    auto* box = static_cast<QComboBox*>(Named(w(), "GameMode"));
-    QStyleOptionComboBox option;
-    option.initFrom(box);
-    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                     QStyle::SC_ComboBoxEditField, box);
-    for (int i = 0; i < box->count(); ++i) {
-      QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(i)) <= field.width(),
-               qPrintable(box->itemText(i)));
-    }
   }
 
   // A selector keeps the focus after a change, by key or by the pointer: moved on to "Show
   // Bet", the next Down or Space would change a control the player never meant to touch.
   void choosingAModeOrASystemKeepsTheFocusOnItsSelector() {
     PointAndClick(w(), "Options");
-    auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
+    auto* modes = Named<QComboBox>(w(), "GameMode");
     modes->setFocus();
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 1);
+    QCOMPARE(Controls().GameModes.index, 1);
     QCOMPARE(modes->currentText(), QStringLiteral("SMART 2023"));
     QCOMPARE(QApplication::focusWidget(), modes);
     QTest::keyClick(modes, Qt::Key_Down);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).GameModes.index, 2);
+    QCOMPARE(Controls().GameModes.index, 2);
     QCOMPARE(QApplication::focusWidget(), modes);
     // Chosen from the open list with the pointer: the list gives the box its "activated".
-    auto* systems = static_cast<QComboBox*>(Named(w(), "BettingSystem"));
+    auto* systems = Named<QComboBox>(w(), "BettingSystem");
     systems->setFocus();
     systems->setCurrentIndex(2);
     emit systems->activated(2);
@@ -610,7 +559,7 @@ class WindowTest : public QObject {
 
   void eachEntryOfTheModeBoxRunsItsModeAndTheMatrixItsOwn() {
     PointAndClick(w(), "Options");
-    auto* modes = static_cast<QComboBox*>(Named(w(), "GameMode"));
+    auto* modes = Named<QComboBox>(w(), "GameMode");
     const std::pair<int, const vellaro::Timer*> entries[] = {
         {2, &vellaro::GamePeer::Mode4Timer(game())},
         {1, &vellaro::GamePeer::Mode3Timer(game())},
@@ -623,52 +572,52 @@ class WindowTest : public QObject {
       QCOMPARE(modes->currentIndex(), index);
       ClickTile(w(), 5 + index);
       QVERIFY(timer->running());
-      QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
+      WaitForTheAnalysis();
     }
 
     // "Create Matrix" selects the matrix mode; "RM" gives the box its mode back.
-    auto* create = static_cast<QPushButton*>(Named(w(), "CreateMatrix"));
-    auto* reset = static_cast<QPushButton*>(Named(w(), "ResetMatrix"));
+    auto* create = Named<QPushButton>(w(), "CreateMatrix");
+    auto* reset = Named<QPushButton>(w(), "ResetMatrix");
     QVERIFY(create->isEnabled());
     QVERIFY(!reset->isEnabled());
     QTest::mouseClick(create, Qt::LeftButton);
-    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 5);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).AdaptiveList1.lines.size(), size_t{3000});
+    QCOMPARE(State().ModeId, 5);
+    QCOMPARE(Controls().AdaptiveList1.lines.size(), size_t{3000});
     QVERIFY(!create->isEnabled());
     QVERIFY(reset->isEnabled());
     ClickTile(w(), 9);
     QVERIFY(vellaro::GamePeer::Mode5Timer(game()).running());
-    QTRY_VERIFY_WITH_TIMEOUT(!game().AnalysisRunning(), 10000);
-    QCOMPARE(static_cast<QSpinBox*>(Named(w(), "MatrixLearning"))->value(), 10);
+    WaitForTheAnalysis();
+    QCOMPARE(Named<QSpinBox>(w(), "MatrixLearning")->value(), 10);
     QTest::mouseClick(reset, Qt::LeftButton);
-    QCOMPARE(vellaro::GamePeer::State(game()).ModeId, 2);
+    QCOMPARE(State().ModeId, 2);
     QVERIFY(Shown(w(), "Tile9"));
   }
 
   void theBaseStakeFollowsTyping() {
     PointAndClick(w(), "Options");
-    auto* bet = static_cast<QSpinBox*>(Named(w(), "BaseStake"));
+    auto* bet = Named<QSpinBox>(w(), "BaseStake");
     bet->setFocus();
     bet->selectAll();
     QTest::keyClicks(bet, "025");
-    QCOMPARE(vellaro::GamePeer::Controls(game()).Init_Bet.text, std::string("025"));
-    QCOMPARE(vellaro::GamePeer::State(game()).Stake, 25);
+    QCOMPARE(Controls().Init_Bet.text, std::string("025"));
+    QCOMPARE(State().Stake, 25);
     // Another window taking the keyboard does not commit the edit; leaving it does.
     QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(bet, &away);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).Init_Bet.text, std::string("025"));
+    QCOMPARE(Controls().Init_Bet.text, std::string("025"));
     Named(w(), "ShowBet")->setFocus();
-    QCOMPARE(vellaro::GamePeer::Controls(game()).Init_Bet.text, std::string("25"));
+    QCOMPARE(Controls().Init_Bet.text, std::string("25"));
     QCOMPARE(bet->value(), 25);
   }
 
   void theSafeLevelTrackBarMovesTheEngine() {
     PointAndClick(w(), "Options");
-    auto* level = static_cast<QSlider*>(Named(w(), "SafeLevel"));
+    auto* level = Named<QSlider>(w(), "SafeLevel");
     level->setFocus();
     QTest::keyClick(level, Qt::Key_PageUp);
-    QCOMPARE(vellaro::GamePeer::Controls(game()).SafeLevel.position, 2);
-    QCOMPARE(static_cast<QLabel*>(Named(w(), "SafeLevelValue"))->text(), QStringLiteral("2"));
+    QCOMPARE(Controls().SafeLevel.position, 2);
+    QCOMPARE(Named<QLabel>(w(), "SafeLevelValue")->text(), QStringLiteral("2"));
     QVERIFY(Shown(w(), "LampGreen"));
   }
 
