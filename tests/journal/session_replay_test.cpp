@@ -57,12 +57,10 @@ StoredSession Load(const std::string& path, int64_t id) {
 }
 
 TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.system = kHavrel;
   start.trends[kEven] = true;
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   // Each entry's row is the game as the next entry finds it: the changes made between two
   // spins are in the row of the first.
   std::vector<Shown> shown;
@@ -93,7 +91,7 @@ TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
   shown.push_back(Look(g.h.game));
 
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(Load(g.path, *g.journal.session()));
   EXPECT_EQ(replay.rows, shown);
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
@@ -116,28 +114,24 @@ TEST(SessionReplay, OtherSecondsMakeOtherChoices) {
 }
 
 TEST(SessionReplay, ASessionStartedInTheMatrixModeReplays) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings matrix;
   matrix.mode = Mode::kMatrix;
   matrix.learn = 4;
-  JournaledGame g(path, matrix);
+  testing::JournaledGameInFolder g(matrix);
   for (int n = 0; n < 15; ++n) g.h.Spin(n * 7 % 37);
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(Load(g.path, *g.journal.session()));
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
   EXPECT_EQ(GamePeer::Controls(replay.game).AdaptiveList1.lines,
             GamePeer::Controls(g.h.game).AdaptiveList1.lines);
 }
 
 TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3, 8});
   g.h.game.Apply(act::EnterNumber{11});  // and the window is killed during its analysis
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(Load(g.path, *g.journal.session()));
   EXPECT_EQ(replay.game.SpinsInHistory(), 6);
   EXPECT_TRUE(replay.game.AnalysisRunning());
   ASSERT_EQ(replay.rows.size(), 6u) << "the cut-off spin's row: the game as the journal left it";
@@ -147,9 +141,7 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
 }
 
 TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3, 8, 11});
   const Shown before = Look(g.h.game);
   const int32_t draw_before = GamePeer::State(g.h.game).RecalcDraw;
@@ -160,7 +152,7 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   ASSERT_TRUE(g.h.game.AnimationRunning());
   ASSERT_TRUE(std::holds_alternative<ChoiceSeeded>(g.heard.back()));
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(Load(g.path, *g.journal.session()));
   EXPECT_FALSE(replay.game.AnimationRunning());
   EXPECT_EQ(Look(replay.game), before);
   EXPECT_EQ(GamePeer::State(replay.game).RecalcDraw, draw_before);
@@ -200,9 +192,7 @@ TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
 }
 
 TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3, 8, 11, 1, 2});
   g.h.game.Apply(act::ChooseSystem{kHavrel});
   g.h.Spins({3, 4, 5, 6});
@@ -210,7 +200,7 @@ TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   SessionReplayOptions what_if;
   what_if.exact = false;
   what_if.system = kParlay;
-  replay.Replay(Load(path, *g.journal.session()), what_if);
+  replay.Replay(Load(g.path, *g.journal.session()), what_if);
   EXPECT_EQ(replay.rows.size(), 12u);
   EXPECT_EQ(replay.game.CurrentSettings().system, kParlay);
   EXPECT_EQ(replay.game.SpinsInHistory(), g.h.game.SpinsInHistory());
@@ -258,12 +248,10 @@ TEST(SessionReplay, AnUndoBringsBackTheHeldBackBetWithItsStake) {
 // back again replay to the game they recorded: the stake the undo left as the spin made
 // it, the bet the reset left held back with its old figures.
 TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.limits.table_max = 1;
   start.base = 2;
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   Game& live = g.h.game;
   ASSERT_TRUE(HoldABetAndMoveTheStake(g));
   live.Apply(act::Undo{.bet_said_again = false});
@@ -278,17 +266,15 @@ TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
   live.Apply(act::ContinueAnyway{});  // at the reset's stake, while the banner said the old one
   g.h.Spins({7, 0, 0});
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(Load(g.path, *g.journal.session()));
   EXPECT_EQ(testing::GameDifferences(replay.game, live), std::vector<std::string>{});
-  EXPECT_TRUE(ReplaysExactly(Load(path, *g.journal.session())));
+  EXPECT_TRUE(ReplaysExactly(Load(g.path, *g.journal.session())));
 }
 
 TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.limits.table_max = 2;
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   PlayUntilWithheld(g);
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   const int64_t shown_before = g.h.game.RealCounts().bets_shown;
@@ -303,18 +289,16 @@ TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
   g.h.Spins({0, 12});
 
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(Load(g.path, *g.journal.session()));
   EXPECT_EQ(testing::GameDifferences(replay.game, g.h.game), std::vector<std::string>{});
   EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts())
       << "the bet played anyway is a bet the player placed";
 }
 
 TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.limits.table_max = 2;
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   PlayUntilWithheld(g);
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   g.h.game.Apply(act::ContinueAnyway{});
@@ -324,7 +308,7 @@ TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
   SessionReplayOptions what_if;
   what_if.exact = false;
   what_if.system = kMartingale;
-  replay.Replay(Load(path, *g.journal.session()), what_if);
+  replay.Replay(Load(g.path, *g.journal.session()), what_if);
   EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts());
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
@@ -436,12 +420,10 @@ TEST(SessionReplay, RandomSessionsReplayExactly) {
 }
 
 TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.system = kHavrel;
   start.limits[LimitKind::kTableMax] = 2;  // some bets are held back: they come back too
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   Game& live = g.h.game;
   for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 30, 4, 5, 6}) {
     g.h.Spin(n);
@@ -452,7 +434,7 @@ TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
     live.Apply(act::Redo{});
   }
   int redone = 0;
-  const StoredSession stored = Load(path, *g.journal.session());
+  const StoredSession stored = Load(g.path, *g.journal.session());
   for (const StoredEvent& e : stored.events) redone += std::holds_alternative<SpinRedone>(e.event);
   EXPECT_GE(redone, 8);
   EXPECT_EQ(Summarize(stored).net_units, live.RealCounts().net);

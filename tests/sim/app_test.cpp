@@ -13,6 +13,7 @@
 #include "replay/spin_log.h"
 #include "sim_support.h"
 #include "support/temp_folder.h"
+#include "support/text_lines.h"
 #include "tools/sim/options.h"
 #include "tools/sim/trace.h"
 
@@ -277,9 +278,7 @@ TEST(Program, HelpAndVersionGoToStandardOutput) {
 
 // The lines of `text` from line `first` (from 0) on.
 std::vector<std::string> LinesFrom(const std::string& text, size_t first) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  const std::vector<std::string> lines = testing::Lines(text);
   return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(first, lines.size())), lines.end()};
 }
 

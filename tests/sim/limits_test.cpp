@@ -12,6 +12,7 @@
 
 #include "replay/replay.h"
 #include "sim_support.h"
+#include "support/text_lines.h"
 #include "tools/sim/evening.h"
 #include "tools/sim/options.h"
 #include "tools/sim/report.h"
@@ -54,18 +55,14 @@ const std::vector<std::string_view> kWheel = {"--random", "400",     "--seed",
                                               "7",        "--clock", "1700000000"};
 
 std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::stringstream stream(line);
-  for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
-  return fields;
+  return testing::Split(line, ',');
 }
 
+// The rows of a trace after its header, cut into fields.
 std::vector<std::vector<std::string>> TraceRows(const std::string& csv) {
+  const std::vector<std::string> lines = testing::Lines(csv);
   std::vector<std::vector<std::string>> rows;
-  std::stringstream stream(csv);
-  std::string line;
-  std::getline(stream, line);  // the header
-  while (std::getline(stream, line)) rows.push_back(Fields(line));
+  for (size_t i = 1; i < lines.size(); ++i) rows.push_back(Fields(lines[i]));
   return rows;
 }
 

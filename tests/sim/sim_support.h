@@ -8,6 +8,7 @@
 #include "replay/replay.h"
 #include "support/full_disk.h"
 #include "tools/sim/app.h"
+#include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
 
 namespace vellaro::testing {
@@ -63,6 +64,19 @@ inline Run RunToFullDisk(const std::vector<std::string_view>& args, const std::s
   std::ostringstream err;
   Run run;
   run.status = RunSim(args, in, out, err, TestHost());
+  run.err = err.str();
+  return run;
+}
+
+// The program's journal commands with `words`, writing to a full disk if `full_disk`.
+inline Run RunJournal(const std::vector<std::string>& words, bool full_disk = false) {
+  const std::vector<std::string_view> args(words.begin(), words.end());
+  FullDisk disk;
+  std::ostream to_disk(&disk);
+  std::ostringstream out, err;
+  Run run;
+  run.status = sim::RunJournalCommand(args, full_disk ? to_disk : out, err);
+  run.out = out.str();
   run.err = err.str();
   return run;
 }
