@@ -114,15 +114,13 @@ TEST(Program, RandomGivesTheSameSpinsForTheSameSeed) {
 
 TEST(Program, ABadLineIsReportedBeforeAnythingIsReplayed) {
   const testing::Run run = RunProgram({}, "5\n6\n\n7 \r\nseven\n8\n");
-  EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "-:5: 'seven' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
+  testing::ExpectRefusal(run,
+                         "-:5: 'seven' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 
   const testing::Run from_file = RunProgram({(kData + "/bad_line.txt").c_str()});
-  EXPECT_EQ(from_file.status, kExitBadInput);
-  EXPECT_EQ(from_file.out, "");
-  EXPECT_EQ(from_file.err,
-            kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
+  testing::ExpectRefusal(
+      from_file,
+      kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 }
 
 TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
@@ -135,9 +133,7 @@ TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
     EXPECT_NE(run.err.find(": undo is not offered here\n"), std::string::npos);
     // The summary of a replay that stopped would be a half-truth: none is printed.
     const testing::Run summary = RunProgram({"--summary"}, log);
-    EXPECT_EQ(summary.status, kExitBadInput);
-    EXPECT_EQ(summary.out, "");
-    EXPECT_EQ(summary.err, run.err);
+    testing::ExpectRefusal(summary, run.err);
   }
   EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n").err, "-:3: undo is not offered here\n");
   EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\n3\n4\n5\nundo\n6\nredo\n").err,
@@ -244,21 +240,15 @@ TEST(Program, ALineWithoutEndIsRefusedOnceItIsTooLongAndQuotedShort) {
 }
 
 TEST(Program, UnreadableFilesAndBadOptionsGiveOneLineAndStatus2) {
-  struct Case {
-    std::vector<std::string_view> args;
-    std::string err;
-  };
   const std::string missing = kData + "/no_such_file.txt";
-  const Case cases[] = {
+  const testing::Refused cases[] = {
       {{missing}, "vellaro-sim: cannot read '" + missing + "': No such file or directory\n"},
       {{kData}, "vellaro-sim: cannot read '" + kData + "': it is a folder, not a regular file\n"},
       {{"--mode", "6"}, "vellaro-sim: --mode takes a whole number from 1 to 5, not '6'\n"},
   };
-  for (const Case& c : cases) {
+  for (const testing::Refused& c : cases) {
     const testing::Run run = RunProgram(c.args, kLog);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, c.err);
+    testing::ExpectRefusal(run, c.err);
   }
 }
 
@@ -380,14 +370,10 @@ TEST(Runs, AProgressLineOnlyWhenStandardErrorIsATerminal) {
 }
 
 TEST(Runs, BadCountsAreRefusedWithTheirRange) {
-  struct Case {
-    std::vector<std::string_view> args;
-    std::string err;
-  };
   const std::string runs = "--runs takes a whole number from 1 to 1000000, not ";
   const std::string spins = "--spins takes a whole number from 1 to 4294967296, not ";
   const std::string threads = "--threads takes a whole number from 1 to 256, not ";
-  const Case cases[] = {
+  const testing::Refused cases[] = {
       {{"--runs", "0", "--spins", "5"}, runs + "'0'"},
       {{"--runs", "-3", "--spins", "5"}, runs + "'-3'"},
       {{"--runs", "many", "--spins", "5"}, runs + "'many'"},
@@ -414,11 +400,9 @@ TEST(Runs, BadCountsAreRefusedWithTheirRange) {
       {{"--system", "all"}, "--system all goes with --runs"},
       {{"--system", "all", "--random", "9"}, "--system all goes with --runs"},
   };
-  for (const Case& c : cases) {
+  for (const testing::Refused& c : cases) {
     const testing::Run run = RunProgram(c.args);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "vellaro-sim: " + c.err + "\n");
+    testing::ExpectRefusal(run, "vellaro-sim: " + c.err + "\n");
   }
 }
 
@@ -552,11 +536,7 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
   const std::string good = Written(folder, "good.system", kMartingaleFile);
   const std::string missing = folder.File("missing.system");
   const std::string a_folder = folder.path().string();
-  struct Case {
-    std::vector<std::string_view> args;
-    std::string err;
-  };
-  const Case cases[] = {
+  const testing::Refused cases[] = {
       {{"--system-file", bad},
        "vellaro-sim: " + bad +
            ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
@@ -572,11 +552,9 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
        "vellaro-sim: " + bad +
            ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
   };
-  for (const Case& c : cases) {
+  for (const testing::Refused& c : cases) {
     const testing::Run run = RunProgram(c.args, kLog);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, c.err);
+    testing::ExpectRefusal(run, c.err);
   }
 }
 

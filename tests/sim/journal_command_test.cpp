@@ -533,9 +533,7 @@ TEST(JournalCommand, WhatStillReadsOfADamagedJournalIsNamedAndCanBeRead) {
   for (const auto& words : std::vector<std::vector<std::string>>{
            {"--journal", journal.path, "--list"}, {"--journal", journal.path, "--session", "1"}}) {
     const testing::Run run = RunJournal(words);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, damaged);
+    testing::ExpectRefusal(run, damaged);
   }
   for (const std::string id : {"2", "last"}) {
     const testing::Run run = RunJournal({"--journal", journal.path, "--session", id});
@@ -577,10 +575,8 @@ void CheckDamagedOption(const testing::TempFolder& folder, const std::string& pa
                                              {"--journal", copy, "--session", "1", "--summary"},
                                              {"--journal", copy, "--list"}}) {
     const testing::Run run = RunJournal(words);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
-                           "); session 2 still reads; 1 does not\n");
+    testing::ExpectRefusal(run, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
+                                    "); session 2 still reads; 1 does not\n");
   }
 }
 
@@ -697,9 +693,7 @@ TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"--journal", file, "--list"}, {"--journal", file, "--session", "last"}}) {
       const testing::Run run = RunJournal(words);
-      EXPECT_EQ(run.status, kExitBadInput);
-      EXPECT_EQ(run.out, "");
-      EXPECT_EQ(run.err, "vellaro-sim: " + file + ": " + why + "\n");
+      testing::ExpectRefusal(run, "vellaro-sim: " + file + ": " + why + "\n");
     }
     EXPECT_TRUE(journal::SurveyDamage(file).reading.empty());
     EXPECT_FALSE(std::filesystem::exists(file + "-shm")) << file;

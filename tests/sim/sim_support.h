@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -80,6 +82,19 @@ inline Run RunJournal(const std::vector<std::string>& words, bool full_disk = fa
   run.err = err.str();
   return run;
 }
+
+// A refused run: status 2, nothing on standard output and `err` on standard error.
+inline void ExpectRefusal(const Run& run, const std::string& err) {
+  EXPECT_EQ(run.status, sim::kExitBadInput);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, err);
+}
+
+// A command line and what the program says in refusing it.
+struct Refused {
+  std::vector<std::string_view> args;
+  std::string err;
+};
 
 // `args` with `more` after them.
 inline std::vector<std::string_view> With(std::vector<std::string_view> args,
