@@ -49,6 +49,13 @@ struct ReplayGame {
     options.after_entry = [this](const GameEvent&) { rows.push_back(Look(game)); };
     ReplaySession(session, game, h.scheduler, clock, options);
   }
+  // The session replayed as a what-if of `system`.
+  void WhatIf(const StoredSession& session, BettingSystem system) {
+    SessionReplayOptions what_if;
+    what_if.exact = false;
+    what_if.system = system;
+    Replay(session, what_if);
+  }
 };
 
 StoredSession Load(const std::string& path, int64_t id) {
@@ -91,7 +98,7 @@ TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
   shown.push_back(Look(g.h.game));
 
   ReplayGame replay;
-  replay.Replay(Load(g.path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(replay.rows, shown);
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
@@ -105,7 +112,7 @@ TEST(SessionReplay, OtherSecondsMakeOtherChoices) {
   smart.mode = Mode::kSmart;
   JournaledGame g(path, smart);
   for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 3, 4, 5, 6, 7, 8}) g.h.Spin(n);
-  StoredSession session = Load(path, *g.journal.session());
+  StoredSession session = g.Stored();
   for (StoredEvent& e : session.events) {
     if (auto* seeded = std::get_if<ChoiceSeeded>(&e.event)) seeded->seconds += 7777;
   }
@@ -120,7 +127,7 @@ TEST(SessionReplay, ASessionStartedInTheMatrixModeReplays) {
   testing::JournaledGameInFolder g(matrix);
   for (int n = 0; n < 15; ++n) g.h.Spin(n * 7 % 37);
   ReplayGame replay;
-  replay.Replay(Load(g.path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
   EXPECT_EQ(GamePeer::Controls(replay.game).AdaptiveList1.lines,
             GamePeer::Controls(g.h.game).AdaptiveList1.lines);
@@ -131,7 +138,7 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
   g.h.Spins({17, 25, 0, 3, 8});
   g.h.game.Apply(act::EnterNumber{11});  // and the window is killed during its analysis
   ReplayGame replay;
-  replay.Replay(Load(g.path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(replay.game.SpinsInHistory(), 6);
   EXPECT_TRUE(replay.game.AnalysisRunning());
   ASSERT_EQ(replay.rows.size(), 6u) << "the cut-off spin's row: the game as the journal left it";
@@ -152,7 +159,7 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   ASSERT_TRUE(g.h.game.AnimationRunning());
   ASSERT_TRUE(std::holds_alternative<ChoiceSeeded>(g.heard.back()));
   ReplayGame replay;
-  replay.Replay(Load(g.path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_FALSE(replay.game.AnimationRunning());
   EXPECT_EQ(Look(replay.game), before);
   EXPECT_EQ(GamePeer::State(replay.game).RecalcDraw, draw_before);
@@ -197,25 +204,16 @@ TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
   g.h.game.Apply(act::ChooseSystem{kHavrel});
   g.h.Spins({3, 4, 5, 6});
   ReplayGame replay;
-  SessionReplayOptions what_if;
-  what_if.exact = false;
-  what_if.system = kParlay;
-  replay.Replay(Load(g.path, *g.journal.session()), what_if);
+  replay.WhatIf(g.Stored(), kParlay);
   EXPECT_EQ(replay.rows.size(), 12u);
   EXPECT_EQ(replay.game.CurrentSettings().system, kParlay);
   EXPECT_EQ(replay.game.SpinsInHistory(), g.h.game.SpinsInHistory());
 }
 
-// Martingale under a table maximum of 2: after two losses the stake of 4 is held back.
-void PlayUntilWithheld(JournaledGame& g) {
-  g.h.Spins({17, 25, 3, 8, 11});
-  for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
-}
-
 // Spins until a limit holds a bet back, then one that moves the stake while it is held.
 // Returns whether it got there.
 bool HoldABetAndMoveTheStake(JournaledGame& g) {
-  PlayUntilWithheld(g);
+  g.h.SpinUntilWithheld();
   for (int n : {0, 3, 0, 12, 0, 7, 0, 14, 0, 9}) {
     if (!g.h.game.WithheldBet()) return false;
     const int32_t held = g.h.game.WithheldBet()->stake;
@@ -266,16 +264,16 @@ TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
   live.Apply(act::ContinueAnyway{});  // at the reset's stake, while the banner said the old one
   g.h.Spins({7, 0, 0});
   ReplayGame replay;
-  replay.Replay(Load(g.path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(testing::GameDifferences(replay.game, live), std::vector<std::string>{});
-  EXPECT_TRUE(ReplaysExactly(Load(g.path, *g.journal.session())));
+  EXPECT_TRUE(ReplaysExactly(g.Stored()));
 }
 
 TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
   Settings start;
   start.limits.table_max = 2;
   testing::JournaledGameInFolder g(start);
-  PlayUntilWithheld(g);
+  g.h.SpinUntilWithheld();
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   const int64_t shown_before = g.h.game.RealCounts().bets_shown;
   g.h.game.Apply(act::ContinueAnyway{});
@@ -289,7 +287,7 @@ TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
   g.h.Spins({0, 12});
 
   ReplayGame replay;
-  replay.Replay(Load(g.path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(testing::GameDifferences(replay.game, g.h.game), std::vector<std::string>{});
   EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts())
       << "the bet played anyway is a bet the player placed";
@@ -299,16 +297,13 @@ TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
   Settings start;
   start.limits.table_max = 2;
   testing::JournaledGameInFolder g(start);
-  PlayUntilWithheld(g);
+  g.h.SpinUntilWithheld();
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   g.h.game.Apply(act::ContinueAnyway{});
   g.h.Spins({0, 7});
   // The same system as a what-if: nothing differs, so the same bet is played anyway.
   ReplayGame replay;
-  SessionReplayOptions what_if;
-  what_if.exact = false;
-  what_if.system = kMartingale;
-  replay.Replay(Load(g.path, *g.journal.session()), what_if);
+  replay.WhatIf(g.Stored(), kMartingale);
   EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts());
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
@@ -351,10 +346,7 @@ TEST(SessionReplay, AWhatIfMakesAChangeOfLimitAsSuchNotAsContinueAnyway) {
     for (int n : after) live.Spin(n);
 
     ReplayGame replay;
-    SessionReplayOptions what_if;
-    what_if.exact = false;
-    what_if.system = system;
-    replay.Replay(session, what_if);
+    replay.WhatIf(session, system);
     EXPECT_EQ(replay.game.RealCounts(), live.game.RealCounts()) << "system " << s;
   }
   EXPECT_GT(still_held, 0) << "no system's stake stays above the raised limit: nothing tested";
@@ -392,10 +384,7 @@ TEST(SessionReplay, AWhatIfResetsTheLedgerWhereThePlayerTypedTheBaseStakeAgain) 
     live.game.Configure(settings);
     play(live.game, [&](int n) { live.Spin(n); });
     ReplayGame replay;
-    SessionReplayOptions what_if;
-    what_if.exact = false;
-    what_if.system = system;
-    replay.Replay(session, what_if);
+    replay.WhatIf(session, system);
     EXPECT_EQ(replay.game.RealCounts(), live.game.RealCounts()) << "system " << s;
     EXPECT_EQ(Look(replay.game), Look(live.game)) << "system " << s;
   }
@@ -410,7 +399,7 @@ TEST(SessionReplay, RandomSessionsReplayExactly) {
     for (int i = 0; i < 150; ++i) player.Act(g.h);
     ReplayGame replay;
     try {
-      replay.Replay(Load(path, *g.journal.session()));
+      replay.Replay(g.Stored());
     } catch (const ReplayDiverged& e) {
       ADD_FAILURE() << "seed " << seed << ": " << e.what();
       continue;
@@ -434,7 +423,7 @@ TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
     live.Apply(act::Redo{});
   }
   int redone = 0;
-  const StoredSession stored = Load(g.path, *g.journal.session());
+  const StoredSession stored = g.Stored();
   for (const StoredEvent& e : stored.events) redone += std::holds_alternative<SpinRedone>(e.event);
   EXPECT_GE(redone, 8);
   EXPECT_EQ(Summarize(stored).net_units, live.RealCounts().net);
@@ -472,7 +461,7 @@ TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
   live.Apply(act::ChooseWrittenSystem{*ParseSystemFile(grind).system});
   g.h.Spins({0, 14, 19, 31, 7});
 
-  const StoredSession stored = Load(path, *g.journal.session());
+  const StoredSession stored = g.Stored();
   EXPECT_EQ(stored.settings.custom_system, line);
   int own = 0;
   for (const StoredEvent& e : stored.events) {
@@ -496,7 +485,7 @@ TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
     Database writer(path, Database::Access::kReadWrite);
     writer.Exec("DELETE FROM system_texts");
   }
-  EXPECT_THROW(Load(path, *g.journal.session()), BadRecord);
+  EXPECT_THROW(g.Stored(), BadRecord);
 }
 
 }  // namespace

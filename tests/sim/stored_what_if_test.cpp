@@ -371,8 +371,7 @@ TEST(StoredWhatIf, ContinueAnywayRightAfterAChangeOfLimitThatDidNotLetTheBetThro
   start.limits.table_max = 2;
   {
     testing::JournaledGame g(path, start);
-    g.h.Spins({17, 25, 3, 8, 11});
-    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    g.h.SpinUntilWithheld();
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
     g.h.game.Apply(act::SetLimit{LimitKind::kMaxLosses, 50});
     ASSERT_TRUE(g.h.game.WithheldBet().has_value()) << "the change let the bet through";
@@ -395,8 +394,7 @@ TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
   start.limits.max_losses = 2;
   {
     testing::JournaledGame g(path, start);
-    g.h.Spins({17, 25, 3, 8, 11});
-    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    g.h.SpinUntilWithheld();
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
     g.h.game.Apply(act::ResetBets{});
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());

@@ -5,6 +5,7 @@
 
 #include "game/real_result.h"
 #include "journal/journal.h"
+#include "journal/stored_session.h"
 #include "support/harness.h"
 #include "support/temp_folder.h"
 
@@ -24,6 +25,11 @@ struct JournaledGame {
       journal.Record(e);
     });
     h.game.Configure(settings);
+  }
+  // The session being journaled, as the journal holds it now.
+  journal::StoredSession Stored() const {
+    journal::Database reader = journal::OpenForReading(path);
+    return journal::LoadSession(reader, *journal.session());
   }
   std::string path;
   int64_t wall_ms = 1'765'000'000'000;
