@@ -124,10 +124,7 @@ TEST(JournalFile, AJournalInAReadOnlyFolderIsLeftAloneAndTheJournalIsOff) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
-  {
-    Journal journal(path);
-    journal.StartSession(Settings{});
-  }
+  Journal(path).StartSession(Settings{});
   const std::string before = ReadAll(path);
   ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
   OpenedJournal read_only = OpenJournalFile(path, replay::ReplaysExactly, Now);

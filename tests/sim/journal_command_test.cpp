@@ -80,6 +80,14 @@ TEST(JournalCommand, ListsTheSessions) {
   EXPECT_EQ(rows[1][3], "13");
 }
 
+// A journal at `path` of two sessions: four spins, then two in a session started after them.
+void JournalOfTwoSessions(const std::string& path) {
+  testing::JournaledGame g(path);
+  g.h.Spins({17, 25, 0, 3});
+  g.journal.StartSession({});
+  g.h.Spins({8, 11});
+}
+
 // Two evenings at one table: the first (four spins) is left open when the second (two
 // spins) starts, and the player continues the first once the second is played.
 std::string TwoEveningsTheFirstContinued(const testing::TempFolder& folder) {
@@ -585,12 +593,7 @@ void CheckDamagedOption(const testing::TempFolder& folder, const std::string& pa
 TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
-  {
-    testing::JournaledGame g(path);
-    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
-    g.journal.StartSession({});
-    for (int n : {8, 11}) g.h.Spin(n);
-  }
+  JournalOfTwoSessions(path);
   struct Bad {
     const char* set;
     const char* said;
@@ -632,12 +635,7 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
 TEST(JournalCommand, EventsOfNoSessionAreDamage) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
-  {
-    testing::JournaledGame g(path);
-    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
-    g.journal.StartSession({});
-    for (int n : {8, 11}) g.h.Spin(n);
-  }
+  JournalOfTwoSessions(path);
   for (const char* id : {"'x'", "2.5"}) {
     SCOPED_TRACE(id);
     const std::string copy = folder.File("damaged.sqlite");
