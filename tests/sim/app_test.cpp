@@ -54,14 +54,8 @@ TEST(Program, TheSpinColumnKeepsUndoneSpinsAndTheHistoryColumnDoesNot) {
   const std::string log = "17\n25\n0\n0\n0\n8\n3\nundo\n20\n5\nundo\n19\n4\n";
   const testing::Run trace = RunProgram({"--clock", "1600000000"}, log);
   ASSERT_EQ(trace.status, kExitOk) << trace.err;
-  std::istringstream rows(trace.out);
-  std::string row;
-  std::getline(rows, row);
   std::vector<std::pair<std::string, std::string>> spin_and_history;
-  while (std::getline(rows, row)) {
-    std::vector<std::string> cells;
-    std::istringstream in(row);
-    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+  for (const std::vector<std::string>& cells : testing::RowsAfterHeader(trace.out)) {
     spin_and_history.emplace_back(cells.at(1), cells.back());
   }
   ASSERT_EQ(spin_and_history.size(), 13u);
@@ -198,17 +192,9 @@ TEST(Program, ReadsAFileTheWindowTakesToTheSameSpins) {
     ASSERT_EQ(sim.status, kExitOk) << sim.err;
     std::vector<int> spins;
     std::vector<size_t> lines;
-    std::istringstream trace(sim.out);
-    std::string row;
-    std::getline(trace, row);  // the header
-    while (std::getline(trace, row)) {
-      std::istringstream cells(row);
-      std::string line, spin, number;
-      std::getline(cells, line, ',');
-      std::getline(cells, spin, ',');
-      std::getline(cells, number, ',');
-      lines.push_back(std::stoul(line));
-      spins.push_back(std::stoi(number));
+    for (const std::vector<std::string>& cells : testing::RowsAfterHeader(sim.out)) {
+      lines.push_back(std::stoul(cells.at(0)));
+      spins.push_back(std::stoi(cells.at(2)));
     }
     EXPECT_EQ(spins, window.spins);
     EXPECT_EQ(lines, window.lines);

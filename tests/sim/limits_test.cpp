@@ -56,14 +56,6 @@ std::vector<std::string> Fields(const std::string& line) {
   return testing::Split(line, ',');
 }
 
-// The rows of a trace after its header, cut into fields.
-std::vector<std::vector<std::string>> TraceRows(const std::string& csv) {
-  const std::vector<std::string> lines = testing::Lines(csv);
-  std::vector<std::vector<std::string>> rows;
-  for (size_t i = 1; i < lines.size(); ++i) rows.push_back(Fields(lines[i]));
-  return rows;
-}
-
 std::string LastLine(const std::string& text) {
   const size_t end = text.size() - 1;
   return text.substr(text.rfind('\n', end - 1) + 1);
@@ -74,7 +66,7 @@ std::string LastLine(const std::string& text) {
 TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
   const testing::Run trace = RunProgram(With(kWheel, {"--table-max", "8"}));
   ASSERT_EQ(trace.status, kExitOk) << trace.err;
-  const auto rows = TraceRows(trace.out);
+  const auto rows = testing::RowsAfterHeader(trace.out);
   ASSERT_LT(rows.size(), 400u);
   for (size_t i = 0; i + 1 < rows.size(); ++i) {
     if (rows[i][5] == "1") {
@@ -104,7 +96,7 @@ TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
 TEST(LimitReplay, ABetHeldBackAfterTheLastLineStopsNothing) {
   const testing::Run full = RunProgram(With(kWheel, {"--table-max", "8"}));
   ASSERT_EQ(full.status, kExitOk) << full.err;
-  const std::string line = TraceRows(full.out).back()[0];
+  const std::string line = testing::RowsAfterHeader(full.out).back()[0];
   const std::string held =
       "a session limit held back the bet after the last line " + line +
       ": table maximum of 8 units: the next stake is 16; nothing was stopped\n";
@@ -279,12 +271,11 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
   const testing::Run run = RunProgram(args);
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const std::vector<std::string> header = Fields(run.out.substr(0, run.out.find('\n')));
-  std::istringstream lines(run.out.substr(run.out.find('\n') + 1));
+  const std::vector<std::vector<std::string>> rows = testing::RowsAfterHeader(run.out);
+  ASSERT_GE(rows.size(), size_t{kSystems});
   int held_after_the_last_spin = 0;
   for (int system = 0; system < kSystems; ++system) {
-    std::string line;
-    ASSERT_TRUE(std::getline(lines, line));
-    const std::vector<std::string> row = Fields(line);
+    const std::vector<std::string>& row = rows[static_cast<size_t>(system)];
     Recount recount;
     ASSERT_NO_FATAL_FAILURE(RecountEvenings(system, recount));
     held_after_the_last_spin += recount.held_after_the_last_spin;

@@ -53,16 +53,12 @@ TEST(RunsPage, MarksTheSpreadWithTheFiguresOfTheCsv) {
                                "--clock", "1700000000", "--format", "csv", "--report", page_file});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string page = testing::ReadAll(page_file);
-  std::istringstream csv(run.out);
-  std::string line;
-  std::getline(csv, line);
-  const std::vector<std::string> head = testing::Split(line, ',');
+  const std::vector<std::string> head = testing::Split(testing::Lines(run.out).at(0), ',');
   auto column = [&](const std::string& key) {
     return static_cast<size_t>(std::find(head.begin(), head.end(), key) - head.begin());
   };
   int system = 0;
-  while (std::getline(csv, line)) {
-    const std::vector<std::string> cells = testing::Split(line, ',');
+  for (const std::vector<std::string>& cells : testing::RowsAfterHeader(run.out)) {
     const std::string section = Section(page, kSystemHeadings[system]);
     ASSERT_FALSE(section.empty()) << kSystemHeadings[system];
     EXPECT_NE(section.find(LegendText("median " + cells[column("median_result")])),

@@ -199,19 +199,13 @@ TEST(StoredWhatIf, TheLineOfTheSystemPlayedIsThePlayersOwnEvening) {
 // row's bet, when shown, is settled by the next spin at the row's stake; an undo takes the
 // last spin back.
 std::pair<int64_t, int64_t> NetAndHistoryOfTrace(const std::string& csv) {
-  std::istringstream lines(csv);
-  std::string line;
-  std::getline(lines, line);  // the header
   struct State {
     int64_t net = 0;
     bool shown = false;
     int64_t stake = 0;
   } now, before_last_spin;
   int64_t history = 0;
-  while (std::getline(lines, line)) {
-    std::vector<std::string> cells;
-    std::istringstream in(line);
-    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+  for (const std::vector<std::string>& cells : testing::RowsAfterHeader(csv)) {
     if (cells.at(2) == "undo") {
       now = before_last_spin;
     } else {

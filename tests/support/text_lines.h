@@ -20,6 +20,14 @@ inline std::vector<std::string> Lines(const std::string& text) {
   return Split(text, '\n');
 }
 
+// The rows of a CSV text after its header line, each cut at its commas.
+inline std::vector<std::vector<std::string>> RowsAfterHeader(const std::string& csv) {
+  const std::vector<std::string> lines = Lines(csv);
+  std::vector<std::vector<std::string>> rows;
+  for (size_t i = 1; i < lines.size(); ++i) rows.push_back(Split(lines[i], ','));
+  return rows;
+}
+
 // The lines "label: value" of a summary, as label -> value (the first of a label kept).
 inline std::map<std::string, std::string> LabelledValues(const std::string& text) {
   std::map<std::string, std::string> values;
