@@ -8,6 +8,7 @@
 
 #include "betting/session_limits.h"
 #include "betting/withheld_text.h"
+#include "support/event_recorder.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
 #include "support/in_language.h"
@@ -77,23 +78,18 @@ TEST(BrokenLimit, AReachedStopOrTargetIsNamedBeforeTheStake) {
 
 // ---- In the game ------------------------------------------------------------------------------
 
+// The game below, made before its recorder.
+struct HarnessFirst {
+  testing::Harness h;
+};
+
 // A game with every event recorded.
-struct Session {
-  Session() {
-    h.game.AddListener([this](const GameEvent& e) { events.push_back(e); });
-  }
-  template <typename E>
-  int Count() const {
-    int n = 0;
-    for (const GameEvent& e : events) n += std::holds_alternative<E>(e) ? 1 : 0;
-    return n;
-  }
-  template <typename E>
-  const E* Last() const {
-    for (auto it = events.rbegin(); it != events.rend(); ++it) {
-      if (const E* e = std::get_if<E>(&*it)) return e;
-    }
-    return nullptr;
+struct Session : HarnessFirst, testing::EventRecorder {
+  Session() : EventRecorder(h.game) {}
+  // A Martingale game at 1 whose bet a limit of `value` may hold back (see below).
+  Session(LimitKind kind, int32_t value) : Session() {
+    Limit(kind, value);
+    ShowBlackThenLose();
   }
   void Limit(LimitKind kind, int32_t value) { h.game.Apply(act::SetLimit{kind, value}); }
   // Martingale at 1: the fifth spin shows Black at 1; 1 (red) loses it and Odd is
@@ -103,17 +99,13 @@ struct Session {
     events.clear();
     h.Spin(1);
   }
-  testing::Harness h;
-  std::vector<GameEvent> events;
 };
 
 TEST(Limits, TheTableMaximumHoldsBackALargerStake) {
-  Session s;
-  s.Limit(LimitKind::kTableMax, 1);
-  s.ShowBlackThenLose();
+  Session s(LimitKind::kTableMax, 1);
   EXPECT_FALSE(s.h.game.BetOnShow());
-  ASSERT_NE(s.Last<BetWithheld>(), nullptr);
-  const BetWithheld& w = *s.Last<BetWithheld>();
+  ASSERT_NE(s.LastIf<BetWithheld>(), nullptr);
+  const BetWithheld& w = *s.LastIf<BetWithheld>();
   EXPECT_EQ(w.chance, kOdd);
   EXPECT_EQ(w.stake, 2);
   EXPECT_EQ(w.limit, LimitKind::kTableMax);
@@ -143,27 +135,21 @@ TEST(Limits, EachLimitHoldsBackAtItsEdgeAndNotBefore) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(LimitName(c.kind)));
-    Session held;
-    held.Limit(c.kind, c.holds);
-    held.ShowBlackThenLose();
-    ASSERT_NE(held.Last<BetWithheld>(), nullptr);
-    EXPECT_EQ(held.Last<BetWithheld>()->limit, c.kind);
+    Session held(c.kind, c.holds);
+    ASSERT_NE(held.LastIf<BetWithheld>(), nullptr);
+    EXPECT_EQ(held.LastIf<BetWithheld>()->limit, c.kind);
     EXPECT_FALSE(held.h.game.BetOnShow());
 
-    Session passed;
-    passed.Limit(c.kind, c.passes);
-    passed.ShowBlackThenLose();
-    EXPECT_EQ(passed.Last<BetWithheld>(), nullptr);
+    Session passed(c.kind, c.passes);
+    EXPECT_EQ(passed.LastIf<BetWithheld>(), nullptr);
     EXPECT_TRUE(passed.h.game.BetOnShow());
   }
 }
 
 TEST(Limits, TheBankrollSaysWhatIsLeft) {
-  Session s;
-  s.Limit(LimitKind::kBankroll, 2);
-  s.ShowBlackThenLose();
-  ASSERT_NE(s.Last<BetWithheld>(), nullptr);
-  EXPECT_EQ(s.Last<BetWithheld>()->bankroll_left, 1);
+  Session s(LimitKind::kBankroll, 2);
+  ASSERT_NE(s.LastIf<BetWithheld>(), nullptr);
+  EXPECT_EQ(s.LastIf<BetWithheld>()->bankroll_left, 1);
 }
 
 // Each figure in its place: the limit, the stake, what is left, the net result, the losses.
@@ -208,19 +194,17 @@ TEST(Limits, TheTakeProfitHoldsBackTheBetAfterItIsReached) {
     s.h.Spins({17, 25, 0, 0, 0});
     s.h.Spin(8);  // Black won: +1
     EXPECT_EQ(s.h.game.RealCounts().net, 1);
-    EXPECT_EQ(s.Last<BetWithheld>() != nullptr, target == 1) << target;
+    EXPECT_EQ(s.LastIf<BetWithheld>() != nullptr, target == 1) << target;
     EXPECT_EQ(s.h.game.BetOnShow(), target == 2) << target;
   }
 }
 
 TEST(Limits, AHeldBackBetIsSettledAsTrackedAndCountsNothingForThePlayer) {
-  Session s;
-  s.Limit(LimitKind::kTableMax, 1);
-  s.ShowBlackThenLose();  // Odd at 2 held back
-  s.h.Spin(3);            // odd: it would have won 2
-  ASSERT_NE(s.Last<BetSettled>(), nullptr);
-  EXPECT_TRUE(s.Last<BetSettled>()->won);
-  EXPECT_FALSE(s.Last<BetSettled>()->shown);
+  Session s(LimitKind::kTableMax, 1);  // Odd at 2 held back
+  s.h.Spin(3);                         // odd: it would have won 2
+  ASSERT_NE(s.LastIf<BetSettled>(), nullptr);
+  EXPECT_TRUE(s.LastIf<BetSettled>()->won);
+  EXPECT_FALSE(s.LastIf<BetSettled>()->shown);
   EXPECT_EQ(s.h.game.RealCounts().net, -1);
   EXPECT_EQ(s.h.game.RealCounts().units_staked, 1);  // Black's only
   EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);   // the next bet, at 1 again, is shown
@@ -229,24 +213,22 @@ TEST(Limits, AHeldBackBetIsSettledAsTrackedAndCountsNothingForThePlayer) {
 }
 
 TEST(Limits, ContinueAnywayShowsAndDebitsTheHeldBackBetForThisSpin) {
-  Session s;
-  s.Limit(LimitKind::kTableMax, 1);
-  s.ShowBlackThenLose();
+  Session s(LimitKind::kTableMax, 1);
   const int32_t balance = GamePeer::State(s.h.game).Balance;
   s.h.game.Apply(act::ContinueAnyway{});
   EXPECT_TRUE(s.h.game.BetOnShow());
   EXPECT_TRUE(GamePeer::Controls(s.h.game).Chip[kOdd].visible);
   EXPECT_EQ(GamePeer::State(s.h.game).Balance, balance - 2);
-  ASSERT_NE(s.Last<BetShown>(), nullptr);
-  EXPECT_EQ(s.Last<BetShown>()->chance, kOdd);
-  EXPECT_EQ(s.Last<BetShown>()->stake, 2);
+  ASSERT_NE(s.LastIf<BetShown>(), nullptr);
+  EXPECT_EQ(s.LastIf<BetShown>()->chance, kOdd);
+  EXPECT_EQ(s.LastIf<BetShown>()->stake, 2);
   EXPECT_EQ(s.h.game.WithheldBet(), std::nullopt);
   EXPECT_EQ(s.h.game.RealCounts().open_stake, 2);
   s.h.game.Apply(act::ContinueAnyway{});  // nothing more to continue
   EXPECT_EQ(GamePeer::State(s.h.game).Balance, balance - 2);
 
   s.h.Spin(3);  // won, and it was the player's bet
-  EXPECT_TRUE(s.Last<BetSettled>()->shown);
+  EXPECT_TRUE(s.LastIf<BetSettled>()->shown);
   EXPECT_EQ(s.h.game.RealCounts().net, 1);
   EXPECT_EQ(s.h.game.Limits().table_max, 1);  // for this spin only: the limit stands
 }
@@ -261,9 +243,7 @@ TEST(Limits, ContinueAnywayWithNothingHeldBackDoesNothing) {
 }
 
 TEST(Limits, ALimitThatNowLetsTheBetThroughShowsIt) {
-  Session s;
-  s.Limit(LimitKind::kTableMax, 1);
-  s.ShowBlackThenLose();
+  Session s(LimitKind::kTableMax, 1);
   s.events.clear();
   s.Limit(LimitKind::kTableMax, 2);
   EXPECT_TRUE(s.h.game.BetOnShow());
@@ -292,34 +272,31 @@ TEST(Limits, ALimitThatStillHoldsTheBetBackSaysSoWithTheNewNumbers) {
   t.events.clear();
   t.Limit(LimitKind::kBankroll, 2);  // now the bankroll is what holds it
   EXPECT_FALSE(t.h.game.BetOnShow());
-  ASSERT_NE(t.Last<BetWithheld>(), nullptr);
-  EXPECT_EQ(t.Last<BetWithheld>()->limit, LimitKind::kBankroll);
-  EXPECT_EQ(t.Last<BetWithheld>()->bankroll_left, 1);
-  EXPECT_EQ(t.h.game.WithheldBet(), *t.Last<BetWithheld>());
+  ASSERT_NE(t.LastIf<BetWithheld>(), nullptr);
+  EXPECT_EQ(t.LastIf<BetWithheld>()->limit, LimitKind::kBankroll);
+  EXPECT_EQ(t.LastIf<BetWithheld>()->bankroll_left, 1);
+  EXPECT_EQ(t.h.game.WithheldBet(), *t.LastIf<BetWithheld>());
 }
 
 // The bet held back carries the stake the limits were asked about: a new system or base
 // unit sets a new stake, which is put to them again as a new limit would be.
 TEST(Limits, AChangeOfTheStakeAsksTheLimitsAgain) {
-  Session s;
-  s.Limit(LimitKind::kBankroll, 2);  // 1 left after the first loss: the 2 of Martingale is too much
-  s.ShowBlackThenLose();
+  Session s(LimitKind::kBankroll,
+            2);  // 1 left after the first loss: the 2 of Martingale is too much
   ASSERT_EQ(s.h.game.WithheldBet()->stake, 2);
   s.h.game.Apply(act::TypeBaseStake{"5"});
   ASSERT_TRUE(s.h.game.WithheldBet().has_value());
   EXPECT_EQ(s.h.game.WithheldBet()->stake, 5);
-  EXPECT_EQ(s.Last<BetWithheld>()->stake, 5);
+  EXPECT_EQ(s.LastIf<BetWithheld>()->stake, 5);
   EXPECT_NE(WithheldReason(*s.h.game.WithheldBet()).find("the next stake, 5,"), std::string::npos);
 
   // Havrel starts again at the base unit, 1, which the 1 left pays.
-  Session t;
-  t.Limit(LimitKind::kBankroll, 2);
-  t.ShowBlackThenLose();
+  Session t(LimitKind::kBankroll, 2);
   t.h.game.Apply(act::ChooseSystem{kHavrel});
   EXPECT_EQ(t.h.game.WithheldBet(), std::nullopt);
   EXPECT_TRUE(t.h.game.BetOnShow());
-  ASSERT_NE(t.Last<BetShown>(), nullptr);
-  EXPECT_EQ(t.Last<BetShown>()->stake, 1);
+  ASSERT_NE(t.LastIf<BetShown>(), nullptr);
+  EXPECT_EQ(t.LastIf<BetShown>()->stake, 1);
 }
 
 TEST(Limits, AValueBelowTheSmallestIsRefused) {
@@ -334,9 +311,7 @@ TEST(Limits, AValueBelowTheSmallestIsRefused) {
 }
 
 TEST(Limits, AnUndoBringsTheHeldBackBetBackToWait) {
-  Session s;
-  s.Limit(LimitKind::kTableMax, 1);
-  s.ShowBlackThenLose();
+  Session s(LimitKind::kTableMax, 1);
   const std::optional<BetWithheld> held = s.h.game.WithheldBet();
   ASSERT_TRUE(held);
   s.h.Spin(3);

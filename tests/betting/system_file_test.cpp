@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "betting/system_folder.h"
+#include "support/file_text.h"
 #include "support/in_language.h"
 #include "support/temp_folder.h"
 
@@ -30,9 +31,7 @@ SystemDefinition Definition(std::string name, SystemKind kind, std::vector<int64
   return d;
 }
 
-void Write(const std::string& path, std::string_view text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using testing::WriteAll;
 
 // Every file shipped in data/systems, read as the window and vellaro-sim read it, and
 // the rules each is meant to state, written out here by hand.
@@ -282,7 +281,7 @@ TEST(SystemFile, LoadsOnlyReadableFilesUnderTheSizeCap) {
   testing::TempFolder home;
   const std::string good = home.File("good.system");
   const std::string text = "name = G\nkind = oscars-grind\n";
-  Write(good, text);
+  WriteAll(good, text);
   const SystemFileResult loaded = LoadSystemFile(good);
   ASSERT_TRUE(loaded.system);
   EXPECT_EQ(loaded.system->text, text);
@@ -294,7 +293,7 @@ TEST(SystemFile, LoadsOnlyReadableFilesUnderTheSizeCap) {
     for (int i = 0; i < 10; ++i) out << block;
   }
   const std::string exact = home.File("exact.system");
-  Write(exact, text + std::string(kMaxSystemFileBytes - text.size(), '\n'));
+  WriteAll(exact, text + std::string(kMaxSystemFileBytes - text.size(), '\n'));
   EXPECT_TRUE(LoadSystemFile(exact).system) << "a file of exactly 64 KB is read";
 
   const std::string folder = home.File("folder.system");
@@ -310,8 +309,8 @@ TEST(SystemFile, LoadsOnlyReadableFilesUnderTheSizeCap) {
     ASSERT_TRUE(result.error);
     EXPECT_EQ(DescribeSystemFileError(path, *result.error), message);
   }
-  Write(home.File("bad.system"),
-        "name = B\nkind = multiply\non_loss = times 2\non_win = times 1\n");
+  WriteAll(home.File("bad.system"),
+           "name = B\nkind = multiply\non_loss = times 2\non_win = times 1\n");
   EXPECT_EQ(DescribeSystemFileError(home.File("bad.system"),
                                     *LoadSystemFile(home.File("bad.system")).error),
             home.File("bad.system") +
@@ -320,11 +319,11 @@ TEST(SystemFile, LoadsOnlyReadableFilesUnderTheSizeCap) {
 
 TEST(SystemFile, AFolderListsItsSystemFilesInNameOrderEachOnItsOwn) {
   testing::TempFolder home;
-  Write(home.File("b.system"), "name = B\nkind = oscars-grind\n");
-  Write(home.File("a.system"), "name = A\nkind = sideways\n");
-  Write(home.File("c.system~"), "name = C\nkind = oscars-grind\n");
-  Write(home.File(".d.system"), "name = D\nkind = oscars-grind\n");
-  Write(home.File("notes.txt"), "not a system");
+  WriteAll(home.File("b.system"), "name = B\nkind = oscars-grind\n");
+  WriteAll(home.File("a.system"), "name = A\nkind = sideways\n");
+  WriteAll(home.File("c.system~"), "name = C\nkind = oscars-grind\n");
+  WriteAll(home.File(".d.system"), "name = D\nkind = oscars-grind\n");
+  WriteAll(home.File("notes.txt"), "not a system");
   const std::vector<SystemFolderEntry> listed = ListSystemFolder(home.path().string());
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_EQ(listed[0].path, home.File("a.system"));

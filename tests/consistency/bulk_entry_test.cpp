@@ -79,9 +79,11 @@ std::vector<int> Spins(size_t count, unsigned seed) {
   return spins;
 }
 
-size_t Seeded(const std::vector<GameEvent>& events) {
+// How many of `events` are of kind E.
+template <typename E>
+size_t CountOf(const std::vector<GameEvent>& events) {
   return static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const GameEvent& e) {
-    return std::holds_alternative<ChoiceSeeded>(e);
+    return std::holds_alternative<E>(e);
   }));
 }
 
@@ -122,7 +124,7 @@ TEST(BulkEntry, FiveHundredSpinsAtOnceAreFiveHundredClicksWithoutAPause) {
     EXPECT_TRUE(replay::ReplaysExactly(at_once.Session()));  // a resume would take it
     // Modes 1, 3 and 4 draw at most spins, each draw seeded from the clock.
     if (settings.mode != Mode::kDeepScan && settings.mode != Mode::kMatrix) {
-      EXPECT_GT(Seeded(stored), 250u);
+      EXPECT_GT(CountOf<ChoiceSeeded>(stored), 250u);
     }
 
     // An undo takes back the last spin only, as after the clicks.
@@ -135,12 +137,6 @@ TEST(BulkEntry, FiveHundredSpinsAtOnceAreFiveHundredClicksWithoutAPause) {
               std::vector<std::string>{});
     EXPECT_TRUE(clicked.Stored() == at_once.Stored());
   }
-}
-
-size_t SpinsIn(const std::vector<GameEvent>& events) {
-  return static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const GameEvent& e) {
-    return std::holds_alternative<SpinAccepted>(e);
-  }));
 }
 
 // "Quick analysis": each click's analysis runs to its end at once. Against a player who
@@ -173,7 +169,7 @@ TEST(BulkEntry, QuickAnalysisIsClicksWithoutAPauseOverRandomEvenings) {
       ASSERT_FALSE(quick.play.game().AnalysisRunning());
       // Journaled before the next click can come.
       if (evening < 5) {
-        ASSERT_EQ(SpinsIn(quick.Stored()), i + 1);
+        ASSERT_EQ(CountOf<SpinAccepted>(quick.Stored()), i + 1);
       }
     }
     quick.time.AdvanceBy(100);

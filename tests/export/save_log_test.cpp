@@ -14,6 +14,7 @@
 #include "export/file_replace.h"
 #include "export/game_log.h"
 #include "game/game_error.h"
+#include "support/file_text.h"
 #include "support/game_peer.h"
 #include "support/harness.h"
 #include "text/translate.h"
@@ -38,16 +39,8 @@ class FakeDialog : public SaveDialog {
   }
 };
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void Write(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::ReadAll;
+using testing::WriteAll;
 
 class SaveLog : public ::testing::Test {
  protected:
@@ -87,7 +80,7 @@ TEST_F(SaveLog, WritesOneNumberPerLineInCrLfWithTheDialogsSettings) {
   h.Spins({7, 0, 32});
   const fs::path file = folder / "game.txt";
   EXPECT_EQ(Save(file), std::nullopt);
-  EXPECT_EQ(Read(file), std::string("7\r\n0\r\n32\r\n"));
+  EXPECT_EQ(ReadAll(file), std::string("7\r\n0\r\n32\r\n"));
   EXPECT_EQ(fs::file_size(file), 10u);
   EXPECT_EQ(dialog.seen.Title, "Save Vellaro 4 Game History...");
   EXPECT_EQ(dialog.seen.FilterDescription, "Notepad file *.txt");
@@ -114,13 +107,13 @@ TEST_F(SaveLog, AnEmptyHistoryGivesAnEmptyFileAndAnUndoneSpinIsLeftOut) {
   FakeDialog answer;
   answer.answer = (folder / "undone.txt").string();
   played.game.SaveLog(answer);
-  EXPECT_EQ(Read(folder / "undone.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+  EXPECT_EQ(ReadAll(folder / "undone.txt"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
 }
 
 TEST_F(SaveLog, ANameWithoutExtensionGetsTxt) {
   h.Spin(5);
   Save((folder / "log").string());
-  EXPECT_EQ(Read(folder / "log.txt"), "5\r\n");
+  EXPECT_EQ(ReadAll(folder / "log.txt"), "5\r\n");
   EXPECT_FALSE(fs::exists(folder / "log"));
   EXPECT_EQ(WithDefaultExtension("dir.d/log", "txt"), "dir.d/log.txt");
   EXPECT_EQ(WithDefaultExtension("log.csv", "txt"), "log.csv");
@@ -133,22 +126,22 @@ TEST_F(SaveLog, CancelOrAnEmptyNameWritesNothingAlsoAfterASave) {
   h.Spin(6);
   dialog.answer.reset();
   g.SaveLog(dialog);
-  EXPECT_EQ(Read(file), "5\r\n");
+  EXPECT_EQ(ReadAll(file), "5\r\n");
   EXPECT_EQ(g.SaveDialogChoice().FileName, file.string());
   dialog.answer = "";
   g.SaveLog(dialog);
-  EXPECT_EQ(Read(file), "5\r\n");
+  EXPECT_EQ(ReadAll(file), "5\r\n");
   EXPECT_EQ(FilesIn(folder), 1u);
   EXPECT_EQ(g.SaveDialogChoice().FileName, file.string());  // still the name chosen last
 }
 
 TEST_F(SaveLog, AReplacedFileKeepsItsPermissions) {
   const fs::path file = folder / "mode.txt";
-  Write(file, "old");
+  WriteAll(file, "old");
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   h.Spin(9);
   EXPECT_EQ(Save(file), std::nullopt);
-  EXPECT_EQ(Read(file), "9\r\n");
+  EXPECT_EQ(ReadAll(file), "9\r\n");
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
@@ -156,17 +149,17 @@ TEST_F(SaveLog, AReplacedFileKeepsItsPermissions) {
 TEST_F(SaveLog, ALinkIsWrittenThroughAndAnyNameTheFolderHoldsFits) {
   const fs::path real = folder / "real.txt";
   const fs::path link = folder / "link.txt";
-  Write(real, "old");
+  WriteAll(real, "old");
   fs::create_symlink(real, link);
   h.Spin(4);
   EXPECT_EQ(Save(link), std::nullopt);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(Read(real), "4\r\n");
+  EXPECT_EQ(ReadAll(real), "4\r\n");
 
   // 254 bytes, close to the longest name a folder takes.
   const fs::path longest = folder / (std::string(250, 'a') + ".txt");
   EXPECT_EQ(Save(longest), std::nullopt);
-  EXPECT_EQ(Read(longest), "4\r\n");
+  EXPECT_EQ(ReadAll(longest), "4\r\n");
   EXPECT_EQ(FilesIn(folder), 3u);
 }
 
@@ -174,7 +167,7 @@ TEST_F(SaveLog, ALinkIsWrittenThroughAndAnyNameTheFolderHoldsFits) {
 // must still be refused. Root may write anything, so as root the save runs as nobody.
 TEST_F(SaveLog, AFileThePlayerMayNotWriteIsRefusedAndKept) {
   const fs::path file = folder / "locked.txt";
-  Write(file, "old");
+  WriteAll(file, "old");
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::permissions(folder, fs::perms::all);
   h.Spin(4);
@@ -192,7 +185,7 @@ TEST_F(SaveLog, AFileThePlayerMayNotWriteIsRefusedAndKept) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
-  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(ReadAll(file), "old");
   EXPECT_EQ(FilesIn(folder), 1u);
 }
 
@@ -200,7 +193,7 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   h.Spins({1, 2, 3});
   const fs::path file = folder / "old.txt";
   const std::string old = "36\r\n35\r\n";
-  Write(file, old);
+  WriteAll(file, old);
   const int32_t balance = GamePeer::State(g).Balance;
 
   // A write that fails part-way, as on a full disk.
@@ -213,7 +206,7 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
     return ::write(fd, data, size < 2 ? size : 2);
   });
   EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": No space left on device");
-  EXPECT_EQ(Read(file), old);
+  EXPECT_EQ(ReadAll(file), old);
   EXPECT_EQ(FilesIn(folder), 1u);  // no temporary file left
   g.SetLogWriteCall({});
 
@@ -228,7 +221,7 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
   const std::string long_name = (folder / (std::string(300, 'x') + ".txt")).string();
   EXPECT_EQ(Save(long_name), "Cannot create file " + long_name + ": File name too long");
 
-  EXPECT_EQ(Read(file), old);
+  EXPECT_EQ(ReadAll(file), old);
   EXPECT_EQ(FilesIn(folder), 2u);  // old.txt and dir.txt
 
   // The game goes on unchanged.
@@ -242,12 +235,12 @@ TEST_F(SaveLog, FailuresShowTheMessageAndLeaveTheOldFileByteForByte) {
 TEST_F(SaveLog, TheLogNeverGoesOverAFileInUse) {
   h.Spins({1, 2, 3});
   const fs::path journal = folder / "journal.sqlite";
-  Write(journal, "the sessions");
+  WriteAll(journal, "the sessions");
   fs::create_symlink(journal, folder / "journal.txt");
   EXPECT_EQ(Save((folder / "journal").string(), {journal.string()}),
             "Cannot create file " + (folder / "journal.txt").string() +
                 ": it is the same file as " + journal.string() + ", which this program reads");
-  EXPECT_EQ(Read(journal), "the sessions");
+  EXPECT_EQ(ReadAll(journal), "the sessions");
   EXPECT_EQ(Save((folder / "evening.txt").string(), {journal.string()}), std::nullopt);
 }
 
@@ -321,11 +314,11 @@ TEST_F(SaveLog, AReadOnlyFolderShowsTheMessageAndKeepsTheFile) {
   TmpfsMount tmpfs(mount_point, "size=64k");
   if (!tmpfs.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
   const fs::path file = mount_point / "log.txt";
-  Write(file, "1\r\n");
+  WriteAll(file, "1\r\n");
   ASSERT_TRUE(tmpfs.MakeReadOnly());
   h.Spins({2, 3});
   EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": Read-only file system");
-  EXPECT_EQ(Read(file), "1\r\n");
+  EXPECT_EQ(ReadAll(file), "1\r\n");
   EXPECT_EQ(FilesIn(mount_point), 1u);
 }
 
@@ -335,10 +328,10 @@ TEST_F(SaveLog, AFullDiskShowsTheMessageAndKeepsTheFile) {
   TmpfsMount tmpfs(mount_point, "size=8k");
   if (!tmpfs.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
   const fs::path file = mount_point / "log.txt";
-  Write(file, "old\r\n");
+  WriteAll(file, "old\r\n");
   for (int i = 0; i < 6000; ++i) g.Apply(act::EnterNumber{i % 37});  // about 20 kB of log
   EXPECT_EQ(Save(file), "Cannot create file " + file.string() + ": No space left on device");
-  EXPECT_EQ(Read(file), "old\r\n");
+  EXPECT_EQ(ReadAll(file), "old\r\n");
   EXPECT_EQ(FilesIn(mount_point), 1u);
 }
 

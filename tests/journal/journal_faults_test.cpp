@@ -77,10 +77,7 @@ TEST(JournalFaults, AReadOnlyFolderIsUnavailable) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   testing::TempFolder folder;
   const std::string existing = folder.File("journal.sqlite");
-  {
-    Journal journal(existing);
-    journal.StartSession(Settings{});
-  }
+  Journal(existing).StartSession(Settings{});
   ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
   EXPECT_EQ(FaultOpening(folder.File("new.sqlite")), JournalError::Fault::kUnavailable);
   EXPECT_EQ(FaultOpening(existing), JournalError::Fault::kUnavailable);

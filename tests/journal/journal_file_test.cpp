@@ -26,10 +26,7 @@ int64_t Now() {
 }
 
 using testing::ReadAll;
-
-void Write(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using testing::WriteAll;
 
 TEST(JournalFile, LivesInTheDataFolderOfTheXdgRules) {
   EXPECT_EQ(JournalPathFor("/data", "/home/ann"), "/data/vellaro/journal.sqlite");
@@ -62,7 +59,7 @@ TEST(JournalFile, ADamagedJournalIsMovedAsideAndANewOneStarted) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   const std::string garbage(8192, 'x');
-  Write(path, garbage);
+  WriteAll(path, garbage);
   OpenedJournal opened = OpenJournalFile(path, replay::ReplaysExactly, Now);
   ASSERT_NE(opened.journal, nullptr);
   EXPECT_TRUE(opened.status.on);
@@ -82,9 +79,9 @@ TEST(JournalFile, NothingIsOverwrittenWhenTheNameIsTaken) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
   const std::string base = path + ".corrupt-20261208T132900Z";
-  Write(base, "first");
-  Write(base + "-2-shm", "second's index");  // the second name is taken by a companion
-  Write(path, "damaged");
+  WriteAll(base, "first");
+  WriteAll(base + "-2-shm", "second's index");  // the second name is taken by a companion
+  WriteAll(path, "damaged");
   OpenedJournal opened = OpenJournalFile(path, replay::ReplaysExactly, Now);
   ASSERT_NE(opened.journal, nullptr);
   EXPECT_EQ(ReadAll(base), "first");
@@ -97,7 +94,7 @@ TEST(JournalFile, NothingIsOverwrittenWhenTheNameIsTaken) {
 TEST(JournalFile, AFolderThatCannotBeMadeTurnsTheJournalOff) {
   testing::TempFolder folder;
   // A file where the folder should be.
-  Write(folder.File("share"), "");
+  WriteAll(folder.File("share"), "");
   OpenedJournal blocked =
       OpenJournalFile(folder.File("share/vellaro/journal.sqlite"), replay::ReplaysExactly, Now);
   EXPECT_EQ(blocked.journal, nullptr);
@@ -108,7 +105,7 @@ TEST(JournalFile, AFolderThatCannotBeMadeTurnsTheJournalOff) {
 TEST(JournalFile, AJournalWithoutAFileTakesItOnceItsFolderCanBeMade) {
   testing::TempFolder folder;
   const std::string path = folder.File("share/vellaro/journal.sqlite");
-  Write(folder.File("share"), "");
+  WriteAll(folder.File("share"), "");
   std::unique_ptr<Journal> journal = Journal::WithoutFile("its file cannot be opened");
   journal->StartSession(Settings{});
   OpenedJournal again = OpenFileFor(*journal, path, replay::ReplaysExactly, Now);
@@ -127,10 +124,7 @@ TEST(JournalFile, AJournalInAReadOnlyFolderIsLeftAloneAndTheJournalIsOff) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
-  {
-    Journal journal(path);
-    journal.StartSession(Settings{});
-  }
+  Journal(path).StartSession(Settings{});
   const std::string before = ReadAll(path);
   ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
   OpenedJournal read_only = OpenJournalFile(path, replay::ReplaysExactly, Now);
@@ -227,7 +221,7 @@ TEST(JournalSalvage, SessionsThatReadAndReplayAreCopiedAndTheEveningOnShowResume
   EXPECT_FALSE(LoadSession(after, 2).ended_ms.has_value());
 
   // Nothing readable: nothing saved, said so.
-  Write(folder.File("junk.sqlite"), std::string(8192, 'x'));
+  WriteAll(folder.File("junk.sqlite"), std::string(8192, 'x'));
   const OpenedJournal opened =
       OpenJournalFile(folder.File("junk.sqlite"), replay::ReplaysExactly, Now);
   EXPECT_EQ(opened.notice,

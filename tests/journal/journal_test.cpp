@@ -89,11 +89,9 @@ TEST(Journal, KeepsEveryEventOfAGameInOrder) {
 }
 
 TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3});
-  Database reader = OpenForReading(path);
+  Database reader = OpenForReading(g.path);
   auto count = [&](EventKind kind) { return StoredOfKind(reader, kind); };
   g.h.game.Apply(act::EnterNumber{8});  // the fifth spin starts an analysis
   ASSERT_TRUE(g.h.game.AnalysisRunning());
@@ -112,10 +110,8 @@ TEST(Journal, AnAcceptedSpinIsOnDiskBeforeItsAnalysisEnds) {
 }
 
 TEST(Journal, AnActionRecordedAsAWholeIsCommittedAtItsEnd) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
-  Database reader = OpenForReading(path);
+  testing::JournaledGameInFolder g;
+  Database reader = OpenForReading(g.path);
   auto stored = [&] { return LoadSession(reader, *LastSessionId(reader)).events.size(); };
   g.h.game.Apply(act::SwitchTrendOn{kRed});
   const int64_t before = stored();

@@ -24,6 +24,7 @@
 #include "journal/journal_file.h"
 #include "replay/session_replay.h"
 #include "support/damaged_journal.h"
+#include "support/file_text.h"
 
 namespace vellaro::journal {
 namespace {
@@ -44,10 +45,7 @@ void ArmKill(int64_t us) {
   setitimer(ITIMER_REAL, &timer, nullptr);
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadAll;
 
 // The window's start: the journal opened, the evening read back; what it tells the player
 // goes to `told` as soon as it has it.

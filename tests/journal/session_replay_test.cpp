@@ -49,6 +49,13 @@ struct ReplayGame {
     options.after_entry = [this](const GameEvent&) { rows.push_back(Look(game)); };
     ReplaySession(session, game, h.scheduler, clock, options);
   }
+  // The session replayed as a what-if of `system`.
+  void WhatIf(const StoredSession& session, BettingSystem system) {
+    SessionReplayOptions what_if;
+    what_if.exact = false;
+    what_if.system = system;
+    Replay(session, what_if);
+  }
 };
 
 StoredSession Load(const std::string& path, int64_t id) {
@@ -57,12 +64,10 @@ StoredSession Load(const std::string& path, int64_t id) {
 }
 
 TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.system = kHavrel;
   start.trends[kEven] = true;
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   // Each entry's row is the game as the next entry finds it: the changes made between two
   // spins are in the row of the first.
   std::vector<Shown> shown;
@@ -93,7 +98,7 @@ TEST(SessionReplay, ReproducesWhatTheWindowShowedInEveryMode) {
   shown.push_back(Look(g.h.game));
 
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(replay.rows, shown);
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
@@ -107,7 +112,7 @@ TEST(SessionReplay, OtherSecondsMakeOtherChoices) {
   smart.mode = Mode::kSmart;
   JournaledGame g(path, smart);
   for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 3, 4, 5, 6, 7, 8}) g.h.Spin(n);
-  StoredSession session = Load(path, *g.journal.session());
+  StoredSession session = g.Stored();
   for (StoredEvent& e : session.events) {
     if (auto* seeded = std::get_if<ChoiceSeeded>(&e.event)) seeded->seconds += 7777;
   }
@@ -116,28 +121,24 @@ TEST(SessionReplay, OtherSecondsMakeOtherChoices) {
 }
 
 TEST(SessionReplay, ASessionStartedInTheMatrixModeReplays) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings matrix;
   matrix.mode = Mode::kMatrix;
   matrix.learn = 4;
-  JournaledGame g(path, matrix);
+  testing::JournaledGameInFolder g(matrix);
   for (int n = 0; n < 15; ++n) g.h.Spin(n * 7 % 37);
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
   EXPECT_EQ(GamePeer::Controls(replay.game).AdaptiveList1.lines,
             GamePeer::Controls(g.h.game).AdaptiveList1.lines);
 }
 
 TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3, 8});
   g.h.game.Apply(act::EnterNumber{11});  // and the window is killed during its analysis
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(replay.game.SpinsInHistory(), 6);
   EXPECT_TRUE(replay.game.AnalysisRunning());
   ASSERT_EQ(replay.rows.size(), 6u) << "the cut-off spin's row: the game as the journal left it";
@@ -147,9 +148,7 @@ TEST(SessionReplay, ASessionCutOffDuringAnAnalysisStopsThereWithItsSpinEntered) 
 }
 
 TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3, 8, 11});
   const Shown before = Look(g.h.game);
   const int32_t draw_before = GamePeer::State(g.h.game).RecalcDraw;
@@ -160,7 +159,7 @@ TEST(SessionReplay, ASessionCutOffDuringARecalculationResumesWithoutThatClick) {
   ASSERT_TRUE(g.h.game.AnimationRunning());
   ASSERT_TRUE(std::holds_alternative<ChoiceSeeded>(g.heard.back()));
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_FALSE(replay.game.AnimationRunning());
   EXPECT_EQ(Look(replay.game), before);
   EXPECT_EQ(GamePeer::State(replay.game).RecalcDraw, draw_before);
@@ -200,32 +199,21 @@ TEST(SessionReplay, ASessionResumedAfterACutOffClickReplaysWhole) {
 }
 
 TEST(SessionReplay, AWhatIfPlaysAnotherSystemOnTheSameSpins) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
-  JournaledGame g(path);
+  testing::JournaledGameInFolder g;
   g.h.Spins({17, 25, 0, 3, 8, 11, 1, 2});
   g.h.game.Apply(act::ChooseSystem{kHavrel});
   g.h.Spins({3, 4, 5, 6});
   ReplayGame replay;
-  SessionReplayOptions what_if;
-  what_if.exact = false;
-  what_if.system = kParlay;
-  replay.Replay(Load(path, *g.journal.session()), what_if);
+  replay.WhatIf(g.Stored(), kParlay);
   EXPECT_EQ(replay.rows.size(), 12u);
   EXPECT_EQ(replay.game.CurrentSettings().system, kParlay);
   EXPECT_EQ(replay.game.SpinsInHistory(), g.h.game.SpinsInHistory());
 }
 
-// Martingale under a table maximum of 2: after two losses the stake of 4 is held back.
-void PlayUntilWithheld(JournaledGame& g) {
-  g.h.Spins({17, 25, 3, 8, 11});
-  for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
-}
-
 // Spins until a limit holds a bet back, then one that moves the stake while it is held.
 // Returns whether it got there.
 bool HoldABetAndMoveTheStake(JournaledGame& g) {
-  PlayUntilWithheld(g);
+  g.h.SpinUntilWithheld();
   for (int n : {0, 3, 0, 12, 0, 7, 0, 14, 0, 9}) {
     if (!g.h.game.WithheldBet()) return false;
     const int32_t held = g.h.game.WithheldBet()->stake;
@@ -258,12 +246,10 @@ TEST(SessionReplay, AnUndoBringsBackTheHeldBackBetWithItsStake) {
 // back again replay to the game they recorded: the stake the undo left as the spin made
 // it, the bet the reset left held back with its old figures.
 TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.limits.table_max = 1;
   start.base = 2;
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   Game& live = g.h.game;
   ASSERT_TRUE(HoldABetAndMoveTheStake(g));
   live.Apply(act::Undo{.bet_said_again = false});
@@ -278,18 +264,16 @@ TEST(SessionReplay, AJournalOfTheUndosMadeBeforeReplaysAsItWasPlayed) {
   live.Apply(act::ContinueAnyway{});  // at the reset's stake, while the banner said the old one
   g.h.Spins({7, 0, 0});
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(testing::GameDifferences(replay.game, live), std::vector<std::string>{});
-  EXPECT_TRUE(ReplaysExactly(Load(path, *g.journal.session())));
+  EXPECT_TRUE(ReplaysExactly(g.Stored()));
 }
 
 TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.limits.table_max = 2;
-  JournaledGame g(path, start);
-  PlayUntilWithheld(g);
+  testing::JournaledGameInFolder g(start);
+  g.h.SpinUntilWithheld();
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   const int64_t shown_before = g.h.game.RealCounts().bets_shown;
   g.h.game.Apply(act::ContinueAnyway{});
@@ -303,28 +287,23 @@ TEST(SessionReplay, ContinueAnywayIsPlayedWhereThePlayerPressedIt) {
   g.h.Spins({0, 12});
 
   ReplayGame replay;
-  replay.Replay(Load(path, *g.journal.session()));
+  replay.Replay(g.Stored());
   EXPECT_EQ(testing::GameDifferences(replay.game, g.h.game), std::vector<std::string>{});
   EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts())
       << "the bet played anyway is a bet the player placed";
 }
 
 TEST(SessionReplay, AWhatIfPressesContinueAnywayWhereThePlayerDid) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.limits.table_max = 2;
-  JournaledGame g(path, start);
-  PlayUntilWithheld(g);
+  testing::JournaledGameInFolder g(start);
+  g.h.SpinUntilWithheld();
   ASSERT_TRUE(g.h.game.WithheldBet().has_value());
   g.h.game.Apply(act::ContinueAnyway{});
   g.h.Spins({0, 7});
   // The same system as a what-if: nothing differs, so the same bet is played anyway.
   ReplayGame replay;
-  SessionReplayOptions what_if;
-  what_if.exact = false;
-  what_if.system = kMartingale;
-  replay.Replay(Load(path, *g.journal.session()), what_if);
+  replay.WhatIf(g.Stored(), kMartingale);
   EXPECT_EQ(replay.game.RealCounts(), g.h.game.RealCounts());
   EXPECT_EQ(Look(replay.game), Look(g.h.game));
 }
@@ -367,10 +346,7 @@ TEST(SessionReplay, AWhatIfMakesAChangeOfLimitAsSuchNotAsContinueAnyway) {
     for (int n : after) live.Spin(n);
 
     ReplayGame replay;
-    SessionReplayOptions what_if;
-    what_if.exact = false;
-    what_if.system = system;
-    replay.Replay(session, what_if);
+    replay.WhatIf(session, system);
     EXPECT_EQ(replay.game.RealCounts(), live.game.RealCounts()) << "system " << s;
   }
   EXPECT_GT(still_held, 0) << "no system's stake stays above the raised limit: nothing tested";
@@ -408,10 +384,7 @@ TEST(SessionReplay, AWhatIfResetsTheLedgerWhereThePlayerTypedTheBaseStakeAgain) 
     live.game.Configure(settings);
     play(live.game, [&](int n) { live.Spin(n); });
     ReplayGame replay;
-    SessionReplayOptions what_if;
-    what_if.exact = false;
-    what_if.system = system;
-    replay.Replay(session, what_if);
+    replay.WhatIf(session, system);
     EXPECT_EQ(replay.game.RealCounts(), live.game.RealCounts()) << "system " << s;
     EXPECT_EQ(Look(replay.game), Look(live.game)) << "system " << s;
   }
@@ -426,7 +399,7 @@ TEST(SessionReplay, RandomSessionsReplayExactly) {
     for (int i = 0; i < 150; ++i) player.Act(g.h);
     ReplayGame replay;
     try {
-      replay.Replay(Load(path, *g.journal.session()));
+      replay.Replay(g.Stored());
     } catch (const ReplayDiverged& e) {
       ADD_FAILURE() << "seed " << seed << ": " << e.what();
       continue;
@@ -436,12 +409,10 @@ TEST(SessionReplay, RandomSessionsReplayExactly) {
 }
 
 TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   Settings start;
   start.system = kHavrel;
   start.limits[LimitKind::kTableMax] = 2;  // some bets are held back: they come back too
-  JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   Game& live = g.h.game;
   for (int n : {17, 25, 0, 3, 8, 11, 1, 2, 30, 4, 5, 6}) {
     g.h.Spin(n);
@@ -452,7 +423,7 @@ TEST(SessionReplay, ARedoIsJournaledAndReplayedToTheSameGame) {
     live.Apply(act::Redo{});
   }
   int redone = 0;
-  const StoredSession stored = Load(path, *g.journal.session());
+  const StoredSession stored = g.Stored();
   for (const StoredEvent& e : stored.events) redone += std::holds_alternative<SpinRedone>(e.event);
   EXPECT_GE(redone, 8);
   EXPECT_EQ(Summarize(stored).net_units, live.RealCounts().net);
@@ -490,7 +461,7 @@ TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
   live.Apply(act::ChooseWrittenSystem{*ParseSystemFile(grind).system});
   g.h.Spins({0, 14, 19, 31, 7});
 
-  const StoredSession stored = Load(path, *g.journal.session());
+  const StoredSession stored = g.Stored();
   EXPECT_EQ(stored.settings.custom_system, line);
   int own = 0;
   for (const StoredEvent& e : stored.events) {
@@ -514,7 +485,7 @@ TEST(SessionReplay, ThePlayersOwnSystemsReplayFromTheJournalsCopyOfTheirText) {
     Database writer(path, Database::Access::kReadWrite);
     writer.Exec("DELETE FROM system_texts");
   }
-  EXPECT_THROW(Load(path, *g.journal.session()), BadRecord);
+  EXPECT_THROW(g.Stored(), BadRecord);
 }
 
 }  // namespace

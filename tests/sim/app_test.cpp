@@ -13,6 +13,7 @@
 #include "replay/spin_log.h"
 #include "sim_support.h"
 #include "support/temp_folder.h"
+#include "support/text_lines.h"
 #include "tools/sim/options.h"
 #include "tools/sim/trace.h"
 
@@ -53,14 +54,8 @@ TEST(Program, TheSpinColumnKeepsUndoneSpinsAndTheHistoryColumnDoesNot) {
   const std::string log = "17\n25\n0\n0\n0\n8\n3\nundo\n20\n5\nundo\n19\n4\n";
   const testing::Run trace = RunProgram({"--clock", "1600000000"}, log);
   ASSERT_EQ(trace.status, kExitOk) << trace.err;
-  std::istringstream rows(trace.out);
-  std::string row;
-  std::getline(rows, row);
   std::vector<std::pair<std::string, std::string>> spin_and_history;
-  while (std::getline(rows, row)) {
-    std::vector<std::string> cells;
-    std::istringstream in(row);
-    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+  for (const std::vector<std::string>& cells : testing::RowsAfterHeader(trace.out)) {
     spin_and_history.emplace_back(cells.at(1), cells.back());
   }
   ASSERT_EQ(spin_and_history.size(), 13u);
@@ -113,15 +108,13 @@ TEST(Program, RandomGivesTheSameSpinsForTheSameSeed) {
 
 TEST(Program, ABadLineIsReportedBeforeAnythingIsReplayed) {
   const testing::Run run = RunProgram({}, "5\n6\n\n7 \r\nseven\n8\n");
-  EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "-:5: 'seven' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
+  testing::ExpectRefusal(run,
+                         "-:5: 'seven' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 
   const testing::Run from_file = RunProgram({(kData + "/bad_line.txt").c_str()});
-  EXPECT_EQ(from_file.status, kExitBadInput);
-  EXPECT_EQ(from_file.out, "");
-  EXPECT_EQ(from_file.err,
-            kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
+  testing::ExpectRefusal(
+      from_file,
+      kData + "/bad_line.txt:3: '37' is not a spin number (0 to 36), \"undo\" or \"redo\"\n");
 }
 
 TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
@@ -134,9 +127,7 @@ TEST(Program, AnUndoThatIsNotOfferedIsReportedBeforeAnyRowGoesOut) {
     EXPECT_NE(run.err.find(": undo is not offered here\n"), std::string::npos);
     // The summary of a replay that stopped would be a half-truth: none is printed.
     const testing::Run summary = RunProgram({"--summary"}, log);
-    EXPECT_EQ(summary.status, kExitBadInput);
-    EXPECT_EQ(summary.out, "");
-    EXPECT_EQ(summary.err, run.err);
+    testing::ExpectRefusal(summary, run.err);
   }
   EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\nundo\n3\n").err, "-:3: undo is not offered here\n");
   EXPECT_EQ(RunProgram({"--clock", "0"}, "1\n2\n3\n4\n5\nundo\n6\nredo\n").err,
@@ -201,17 +192,9 @@ TEST(Program, ReadsAFileTheWindowTakesToTheSameSpins) {
     ASSERT_EQ(sim.status, kExitOk) << sim.err;
     std::vector<int> spins;
     std::vector<size_t> lines;
-    std::istringstream trace(sim.out);
-    std::string row;
-    std::getline(trace, row);  // the header
-    while (std::getline(trace, row)) {
-      std::istringstream cells(row);
-      std::string line, spin, number;
-      std::getline(cells, line, ',');
-      std::getline(cells, spin, ',');
-      std::getline(cells, number, ',');
-      lines.push_back(std::stoul(line));
-      spins.push_back(std::stoi(number));
+    for (const std::vector<std::string>& cells : testing::RowsAfterHeader(sim.out)) {
+      lines.push_back(std::stoul(cells.at(0)));
+      spins.push_back(std::stoi(cells.at(2)));
     }
     EXPECT_EQ(spins, window.spins);
     EXPECT_EQ(lines, window.lines);
@@ -243,21 +226,15 @@ TEST(Program, ALineWithoutEndIsRefusedOnceItIsTooLongAndQuotedShort) {
 }
 
 TEST(Program, UnreadableFilesAndBadOptionsGiveOneLineAndStatus2) {
-  struct Case {
-    std::vector<std::string_view> args;
-    std::string err;
-  };
   const std::string missing = kData + "/no_such_file.txt";
-  const Case cases[] = {
+  const testing::Refused cases[] = {
       {{missing}, "vellaro-sim: cannot read '" + missing + "': No such file or directory\n"},
       {{kData}, "vellaro-sim: cannot read '" + kData + "': it is a folder, not a regular file\n"},
       {{"--mode", "6"}, "vellaro-sim: --mode takes a whole number from 1 to 5, not '6'\n"},
   };
-  for (const Case& c : cases) {
+  for (const testing::Refused& c : cases) {
     const testing::Run run = RunProgram(c.args, kLog);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, c.err);
+    testing::ExpectRefusal(run, c.err);
   }
 }
 
@@ -277,9 +254,7 @@ TEST(Program, HelpAndVersionGoToStandardOutput) {
 
 // The lines of `text` from line `first` (from 0) on.
 std::vector<std::string> LinesFrom(const std::string& text, size_t first) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  const std::vector<std::string> lines = testing::Lines(text);
   return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(first, lines.size())), lines.end()};
 }
 
@@ -381,14 +356,10 @@ TEST(Runs, AProgressLineOnlyWhenStandardErrorIsATerminal) {
 }
 
 TEST(Runs, BadCountsAreRefusedWithTheirRange) {
-  struct Case {
-    std::vector<std::string_view> args;
-    std::string err;
-  };
   const std::string runs = "--runs takes a whole number from 1 to 1000000, not ";
   const std::string spins = "--spins takes a whole number from 1 to 4294967296, not ";
   const std::string threads = "--threads takes a whole number from 1 to 256, not ";
-  const Case cases[] = {
+  const testing::Refused cases[] = {
       {{"--runs", "0", "--spins", "5"}, runs + "'0'"},
       {{"--runs", "-3", "--spins", "5"}, runs + "'-3'"},
       {{"--runs", "many", "--spins", "5"}, runs + "'many'"},
@@ -415,11 +386,9 @@ TEST(Runs, BadCountsAreRefusedWithTheirRange) {
       {{"--system", "all"}, "--system all goes with --runs"},
       {{"--system", "all", "--random", "9"}, "--system all goes with --runs"},
   };
-  for (const Case& c : cases) {
+  for (const testing::Refused& c : cases) {
     const testing::Run run = RunProgram(c.args);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "vellaro-sim: " + c.err + "\n");
+    testing::ExpectRefusal(run, "vellaro-sim: " + c.err + "\n");
   }
 }
 
@@ -553,11 +522,7 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
   const std::string good = Written(folder, "good.system", kMartingaleFile);
   const std::string missing = folder.File("missing.system");
   const std::string a_folder = folder.path().string();
-  struct Case {
-    std::vector<std::string_view> args;
-    std::string err;
-  };
-  const Case cases[] = {
+  const testing::Refused cases[] = {
       {{"--system-file", bad},
        "vellaro-sim: " + bad +
            ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
@@ -573,11 +538,9 @@ TEST(SystemFiles, ABadFileOrAMisusedOptionGivesOneLineAndStatus2) {
        "vellaro-sim: " + bad +
            ":4: expected reset, stay, times K, plus N or minus N after 'on_win =', not 'back 1'\n"},
   };
-  for (const Case& c : cases) {
+  for (const testing::Refused& c : cases) {
     const testing::Run run = RunProgram(c.args, kLog);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, c.err);
+    testing::ExpectRefusal(run, c.err);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "sim_support.h"
+#include "support/file_text.h"
 
 namespace vellaro::sim {
 namespace {
@@ -20,13 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kOptionsPrefix = "# vellaro-sim ";
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The options written on the session's first line, one word each.
 std::vector<std::string> OptionsOf(const std::string& log) {
@@ -64,7 +58,7 @@ std::vector<Session> Sessions() {
   std::vector<Session> sessions;
   for (const fs::directory_entry& entry : fs::directory_iterator(SIM_CORPUS)) {
     if (entry.path().extension() != ".log") continue;
-    sessions.push_back({entry.path(), OptionsOf(ReadFile(entry.path()))});
+    sessions.push_back({entry.path(), OptionsOf(testing::ReadAll(entry.path()))});
   }
   std::sort(sessions.begin(), sessions.end(),
             [](const Session& a, const Session& b) { return a.log < b.log; });
@@ -78,7 +72,7 @@ bool Agrees(const Session& session, std::string_view extra, const std::string& s
   if (!extra.empty()) args.push_back(extra);
   // On standard input, as recorded: the output then names no folder.
   args.push_back("-");
-  const testing::Run run = testing::RunProgram(args, ReadFile(session.log));
+  const testing::Run run = testing::RunProgram(args, testing::ReadAll(session.log));
   const std::string name = session.log.stem().string() + suffix;
   if (run.status != kExitOk) {
     ADD_FAILURE() << name << ": vellaro-sim exited " << run.status << ": " << run.err;
@@ -86,7 +80,7 @@ bool Agrees(const Session& session, std::string_view extra, const std::string& s
   }
   fs::path expected_path = session.log;
   expected_path.replace_extension(suffix);
-  const std::string difference = FirstDifference(ReadFile(expected_path), run.out);
+  const std::string difference = FirstDifference(testing::ReadAll(expected_path), run.out);
   if (!difference.empty()) {
     ADD_FAILURE() << name << ": differs from the recorded output at " << difference
                   << "\n(scripts/make-corpus.sh records a change made on purpose)";
@@ -123,7 +117,7 @@ TEST(CorpusReplay, CoversEveryModeSystemAndOption) {
       if (i + 1 < session.options.size() && word == "--system") system = session.options[i + 1];
     }
     pairs.insert(mode + " " + system);
-    const std::string log = ReadFile(session.log);
+    const std::string log = testing::ReadAll(session.log);
     for (size_t at = log.find("\nundo"); at != std::string::npos; at = log.find("\nundo", at + 1)) {
       ++undos;
     }

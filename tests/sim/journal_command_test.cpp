@@ -13,46 +13,25 @@
 #include "journal/schema.h"
 #include "journal/sqlite.h"
 #include "journal/stored_session.h"
-#include "support/full_disk.h"
+#include "sim_support.h"
 #include "support/game_peer.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
+#include "support/text_lines.h"
 #include "tools/sim/app.h"
 #include "tools/sim/options.h"
 
 namespace vellaro::sim {
 namespace {
 
-struct SimRun {
-  int status;
-  std::string out, err;
-};
-SimRun Sim(std::vector<std::string> words) {
-  std::vector<std::string_view> args(words.begin(), words.end());
-  std::ostringstream out, err;
-  const int status = RunJournalCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-SimRun SimToFullDisk(std::vector<std::string> words) {
-  std::vector<std::string_view> args(words.begin(), words.end());
-  testing::FullDisk disk;
-  std::ostream out(&disk);
-  std::ostringstream err;
-  const int status = RunJournalCommand(args, out, err);
-  return {status, "", err.str()};
-}
+using testing::RunJournal;
 
+// The rows of a CSV text, a row's empty last cell kept.
 std::vector<std::vector<std::string>> Csv(const std::string& text) {
   std::vector<std::vector<std::string>> rows;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    std::vector<std::string> cells;
-    std::istringstream cells_in(line);
-    std::string cell;
-    while (std::getline(cells_in, cell, ',')) cells.push_back(cell);
-    if (!line.empty() && line.back() == ',') cells.emplace_back();
-    rows.push_back(cells);
+  for (const std::string& line : testing::Lines(text)) {
+    rows.push_back(testing::Split(line, ','));
+    if (!line.empty() && line.back() == ',') rows.back().emplace_back();
   }
   return rows;
 }
@@ -90,7 +69,7 @@ struct JournaledEvening {
 
 TEST(JournalCommand, ListsTheSessions) {
   JournaledEvening evening;
-  const SimRun run = Sim({"--journal", evening.path, "--list"});
+  const testing::Run run = RunJournal({"--journal", evening.path, "--list"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto rows = Csv(run.out);
   ASSERT_EQ(rows.size(), 2u);
@@ -100,6 +79,14 @@ TEST(JournalCommand, ListsTheSessions) {
   EXPECT_EQ(rows[1][1], "2025-12-06T05:46:40Z");
   EXPECT_EQ(rows[1][2], "") << "the session has not ended";
   EXPECT_EQ(rows[1][3], "13");
+}
+
+// A journal at `path` of two sessions: four spins, then two in a session started after them.
+void JournalOfTwoSessions(const std::string& path) {
+  testing::JournaledGame g(path);
+  g.h.Spins({17, 25, 0, 3});
+  g.journal.StartSession({});
+  g.h.Spins({8, 11});
 }
 
 // Two evenings at one table: the first (four spins) is left open when the second (two
@@ -132,20 +119,20 @@ TEST(JournalCommand, AJournalFromBeforeTablesIsOneTableAndKeepsEverySession) {
   const auto replays = [&] {
     std::vector<std::string> summaries;
     for (const char* id : {"1", "2", "last"}) {
-      const SimRun run = Sim({"--journal", path, "--session", id, "--summary"});
+      const testing::Run run = RunJournal({"--journal", path, "--session", id, "--summary"});
       EXPECT_EQ(run.status, kExitOk) << id << run.err;
       summaries.push_back(run.out);
     }
     return summaries;
   };
-  const SimRun old_list = Sim({"--journal", path, "--list"});
+  const testing::Run old_list = RunJournal({"--journal", path, "--list"});
   ASSERT_EQ(old_list.status, kExitOk) << old_list.err;
   const std::vector<std::string> old_replays = replays();
   {
     journal::Journal migrated(path);
     ASSERT_EQ(migrated.database().QueryInt("PRAGMA user_version"), journal::kSchemaVersion);
   }
-  EXPECT_EQ(Sim({"--journal", path, "--list"}).out, old_list.out);
+  EXPECT_EQ(RunJournal({"--journal", path, "--list"}).out, old_list.out);
   EXPECT_EQ(replays(), old_replays);
   const auto rows = Csv(old_list.out);
   ASSERT_EQ(rows.size(), 3u);
@@ -161,10 +148,10 @@ TEST(JournalCommand, AJournalFromBeforeTablesIsOneTableAndKeepsEverySession) {
 TEST(JournalCommand, TheLastSessionIsTheEveningContinuedLast) {
   testing::TempFolder folder;
   const std::string path = TwoEveningsTheFirstContinued(folder);
-  const SimRun last = Sim({"--journal", path, "--session", "last", "--summary"});
+  const testing::Run last = RunJournal({"--journal", path, "--session", "last", "--summary"});
   ASSERT_EQ(last.status, kExitOk) << last.err;
-  EXPECT_EQ(last.out, Sim({"--journal", path, "--session", "1", "--summary"}).out);
-  EXPECT_NE(last.out, Sim({"--journal", path, "--session", "2", "--summary"}).out);
+  EXPECT_EQ(last.out, RunJournal({"--journal", path, "--session", "1", "--summary"}).out);
+  EXPECT_NE(last.out, RunJournal({"--journal", path, "--session", "2", "--summary"}).out);
 }
 
 // The list names each session's table as the player sees it, the name the player typed
@@ -180,28 +167,28 @@ TEST(JournalCommand, TheListNamesTheTablesAndListsOneOnAsking) {
     g.journal.StartSession({}, {std::nullopt, 2});
     g.journal.StartSession({}, {typed, 0});
   }
-  const SimRun all = Sim({"--journal", path, "--list"});
+  const testing::Run all = RunJournal({"--journal", path, "--list"});
   ASSERT_EQ(all.status, kExitOk) << all.err;
   const std::string quoted = ",\"Casino \"\"Nord\"\", live\"\n";
   EXPECT_NE(all.out.find(",Table 1\n"), std::string::npos) << all.out;
   EXPECT_NE(all.out.find(",Table 3\n"), std::string::npos) << all.out;
-  const SimRun one = Sim({"--journal", path, "--list", "--table", typed});
+  const testing::Run one = RunJournal({"--journal", path, "--list", "--table", typed});
   ASSERT_EQ(one.status, kExitOk) << one.err;
   const auto rows = Csv(one.out);
   ASSERT_EQ(rows.size(), 3u) << one.out;
   EXPECT_EQ(rows[1][0], "2");
   EXPECT_EQ(rows[2][0], "4");
   EXPECT_EQ(one.out.substr(one.out.size() - quoted.size()), quoted);
-  const SimRun third = Sim({"--journal", path, "--list", "--table", "Table 3"});
+  const testing::Run third = RunJournal({"--journal", path, "--list", "--table", "Table 3"});
   ASSERT_EQ(Csv(third.out).size(), 2u) << third.out;
   EXPECT_EQ(Csv(third.out)[1][0], "3");
   EXPECT_EQ(Csv(third.out)[1][6], "Table 3");
-  const SimRun first = Sim({"--journal", path, "--list", "--table", "Table 1"});
+  const testing::Run first = RunJournal({"--journal", path, "--list", "--table", "Table 1"});
   ASSERT_EQ(Csv(first.out).size(), 2u) << first.out;
   EXPECT_EQ(Csv(first.out)[1][3], "2");
-  EXPECT_EQ(Csv(Sim({"--journal", path, "--list", "--table", "Table 9"}).out).size(), 1u)
+  EXPECT_EQ(Csv(RunJournal({"--journal", path, "--list", "--table", "Table 9"}).out).size(), 1u)
       << "no session at that table: the header alone";
-  const SimRun refused = Sim({"--journal", path, "--session", "1", "--table", typed});
+  const testing::Run refused = RunJournal({"--journal", path, "--session", "1", "--table", typed});
   EXPECT_EQ(refused.status, kExitBadInput);
   EXPECT_EQ(refused.err, "vellaro-sim: --table goes with --list\n");
 }
@@ -209,7 +196,7 @@ TEST(JournalCommand, TheListNamesTheTablesAndListsOneOnAsking) {
 TEST(JournalCommand, TheReplayedTraceIsWhatTheWindowShowed) {
   JournaledEvening evening;
   for (const std::string id : {"last", "1"}) {
-    const SimRun run = Sim({"--journal", evening.path, "--session", id});
+    const testing::Run run = RunJournal({"--journal", evening.path, "--session", id});
     ASSERT_EQ(run.status, 0) << run.err;
     auto rows = Csv(run.out);
     ASSERT_EQ(rows.size(), evening.shown.size() + 1);
@@ -240,7 +227,7 @@ TEST(JournalCommand, AContinuedEveningIsListedAndReplayedAsOne) {
     net = first.h.game.RealCounts().net;
     ASSERT_GT(first.h.game.RealCounts().bets_shown, 0);
   }
-  const SimRun list = Sim({"--journal", path, "--list"});
+  const testing::Run list = RunJournal({"--journal", path, "--list"});
   ASSERT_EQ(list.status, 0) << list.err;
   const auto rows = Csv(list.out);
   ASSERT_EQ(rows.size(), 3u);
@@ -248,10 +235,10 @@ TEST(JournalCommand, AContinuedEveningIsListedAndReplayedAsOne) {
   EXPECT_EQ(rows[1].at(3), "12");
   EXPECT_EQ(rows[1].at(5), std::to_string(net));
   EXPECT_EQ(rows[2].at(3), "3");
-  const SimRun replay = Sim({"--journal", path, "--session", "1"});
+  const testing::Run replay = RunJournal({"--journal", path, "--session", "1"});
   ASSERT_EQ(replay.status, 0) << replay.err;
   EXPECT_EQ(Csv(replay.out).size(), 13u);
-  const SimRun summary = Sim({"--journal", path, "--session", "1", "--summary"});
+  const testing::Run summary = RunJournal({"--journal", path, "--session", "1", "--summary"});
   ASSERT_EQ(summary.status, 0) << summary.err;
   EXPECT_NE(summary.out.find("\nbets shown: " + rows[1].at(4) + "\n"), std::string::npos)
       << summary.out;
@@ -275,17 +262,17 @@ TEST(JournalCommand, ABetPlayedAnywayIsReplayed) {
     entries += 2;
     net = g.h.game.RealCounts().net;
   }
-  const SimRun run = Sim({"--journal", path, "--session", "last"});
+  const testing::Run run = RunJournal({"--journal", path, "--session", "last"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto rows = Csv(run.out);
   ASSERT_EQ(rows.size(), entries + 1);
   // The row of the spin whose bet was held back shows it on show: the next spin settles it.
   EXPECT_EQ(rows.at(entries - 2).at(5), "1");
-  const SimRun list = Sim({"--journal", path, "--list"});
+  const testing::Run list = RunJournal({"--journal", path, "--list"});
   ASSERT_EQ(list.status, 0) << list.err;
   const auto listed = Csv(list.out).at(1);
   EXPECT_EQ(listed.at(5), std::to_string(net));
-  const SimRun summary = Sim({"--journal", path, "--session", "last", "--summary"});
+  const testing::Run summary = RunJournal({"--journal", path, "--session", "last", "--summary"});
   ASSERT_EQ(summary.status, 0) << summary.err;
   EXPECT_NE(summary.out.find("\nbets shown: " + listed.at(4) + "\n"), std::string::npos)
       << summary.out;
@@ -310,7 +297,7 @@ TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
       stakes.push_back(std::to_string(GamePeer::State(g.h.game).Stake));
     }
   }
-  const SimRun trace = Sim({"--journal", path, "--session", "last"});
+  const testing::Run trace = RunJournal({"--journal", path, "--session", "last"});
   ASSERT_EQ(trace.status, 0) << trace.err;
   const auto rows = Csv(trace.out);
   ASSERT_EQ(rows.size(), stakes.size() + 1);
@@ -319,12 +306,12 @@ TEST(JournalCommand, ASystemOfThePlayersReplaysFromTheJournalsCopy) {
   for (size_t i = 0; i < stakes.size(); ++i) EXPECT_EQ(rows[i + 1].at(stake), stakes[i]) << i;
   EXPECT_NE(std::find(stakes.begin(), stakes.end(), "3"), stakes.end())
       << "a stake only times 2 plus 1 asks for";
-  const SimRun summary = Sim({"--journal", path, "--session", "last", "--summary"});
+  const testing::Run summary = RunJournal({"--journal", path, "--session", "last", "--summary"});
   ASSERT_EQ(summary.status, 0) << summary.err;
   EXPECT_EQ(summary.out.rfind("system: Double plus one, as the journal kept it\n", 0), 0u)
       << summary.out;
-  const SimRun what_if =
-      Sim({"--journal", path, "--session", "last", "--summary", "--system", "martingale"});
+  const testing::Run what_if =
+      RunJournal({"--journal", path, "--session", "last", "--summary", "--system", "martingale"});
   // The what-if names the system it plays, not the one the journal kept.
   EXPECT_EQ(what_if.out.find("as the journal kept it"), std::string::npos) << what_if.out;
   EXPECT_EQ(what_if.out.rfind("betting system: Martingale (x2 on loss)\n", 0), 0u) << what_if.out;
@@ -352,7 +339,7 @@ TEST(JournalCommand, AStartingSystemTextThatNoLongerReadsIsDamage) {
   for (const char* summary : {"--summary", ""}) {
     std::vector<std::string> words = {"--journal", path, "--session", "1"};
     if (*summary != '\0') words.push_back(summary);
-    const SimRun run = Sim(words);
+    const testing::Run run = RunJournal(words);
     EXPECT_EQ(run.status, kExitBadInput) << summary;
     EXPECT_EQ(run.out, "") << summary;
     EXPECT_EQ(run.err.rfind("vellaro-sim: " + path +
@@ -362,7 +349,7 @@ TEST(JournalCommand, AStartingSystemTextThatNoLongerReadsIsDamage) {
               0u)
         << run.err;
   }
-  EXPECT_EQ(Sim({"--journal", path, "--session", "1", "--system", "blind"}).status, kExitOk);
+  EXPECT_EQ(RunJournal({"--journal", path, "--session", "1", "--system", "blind"}).status, kExitOk);
 }
 
 TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
@@ -374,11 +361,11 @@ TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
   g.h.Spins({17, 25, 0, 3, 8, 11, 1});
   g.h.game.Apply(act::EnterNumber{2});
   ASSERT_TRUE(g.h.game.AnalysisRunning());
-  const SimRun list = Sim({"--journal", path, "--list"});
+  const testing::Run list = RunJournal({"--journal", path, "--list"});
   ASSERT_EQ(list.status, 0) << list.err;
   const auto listed = Csv(list.out).at(1);
   ASSERT_EQ(listed.at(3), "8");
-  const SimRun summary = Sim({"--journal", path, "--session", "last", "--summary"});
+  const testing::Run summary = RunJournal({"--journal", path, "--session", "last", "--summary"});
   ASSERT_EQ(summary.status, 0) << summary.err;
   EXPECT_NE(summary.out.find("spins: 8\nspins taken back: 0\nbets shown: " + listed.at(4)),
             std::string::npos)
@@ -387,7 +374,7 @@ TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
   EXPECT_NE(summary.out.find("from 0: " + std::string(net > 0 ? "+" : "") + listed.at(5)),
             std::string::npos)
       << summary.out;
-  const SimRun trace = Sim({"--journal", path, "--session", "last"});
+  const testing::Run trace = RunJournal({"--journal", path, "--session", "last"});
   ASSERT_EQ(trace.status, 0) << trace.err;
   const auto rows = Csv(trace.out);
   ASSERT_EQ(rows.size(), 9u) << "a row for the spin being analysed";
@@ -397,7 +384,7 @@ TEST(JournalCommand, ASessionReadDuringAnAnalysisCountsWhatTheJournalHolds) {
 TEST(JournalCommand, AWhatIfAndAnExport) {
   JournaledEvening evening;
   const std::string log = evening.folder.File("evening.txt");
-  const SimRun run = Sim(
+  const testing::Run run = RunJournal(
       {"--journal", evening.path, "--session", "last", "--system", "parlay", "--export-log", log});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Csv(run.out).size(), evening.shown.size() + 1);
@@ -416,7 +403,7 @@ TEST(JournalCommand, WhatDoesNotCombineIsSaidAndExits2) {
            {"--journal", evening.path, "--session", "7"},
            {"--journal", evening.path, "--session", "x"},
            {"--journal", evening.folder.File("none.sqlite"), "--list"}}) {
-    const SimRun run = Sim(words);
+    const testing::Run run = RunJournal(words);
     EXPECT_EQ(run.status, 2) << words.back();
     EXPECT_NE(run.err.find("vellaro-sim: "), std::string::npos);
   }
@@ -462,8 +449,10 @@ std::vector<std::vector<std::string>> EveryReader(const std::string& journal,
 TEST(JournalCommand, TheReportPageOfAStoredSessionAgreesWithItsSummary) {
   TableMaxJournal journal;
   const std::string page_file = journal.folder.File("session.html");
-  const SimRun summary = Sim({"--journal", journal.path, "--session", "1", "--summary"});
-  const SimRun run = Sim({"--journal", journal.path, "--session", "1", "--report", page_file});
+  const testing::Run summary =
+      RunJournal({"--journal", journal.path, "--session", "1", "--summary"});
+  const testing::Run run =
+      RunJournal({"--journal", journal.path, "--session", "1", "--report", page_file});
   ASSERT_EQ(run.status, 0) << run.err;
   std::ifstream in(page_file);
   const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -489,7 +478,7 @@ TEST(JournalCommand, ADamagedJournalIsNamedByEveryReaderWithNothingPrinted) {
     journal.Overwrite(page, std::string(4096, '\xa5'));
     const std::string log = journal.folder.File("evening.txt");
     for (const auto& words : EveryReader(journal.path, log)) {
-      const SimRun run = Sim(words);
+      const testing::Run run = RunJournal(words);
       EXPECT_EQ(run.status, kExitBadInput) << words[2];
       EXPECT_EQ(run.out, "") << words[2];
       EXPECT_EQ(run.err, "vellaro-sim: " + journal.path +
@@ -505,7 +494,7 @@ TEST(JournalCommand, AJournalWhoseHeaderIsOverwrittenIsNamedAsDamaged) {
   TableMaxJournal journal;
   journal.Overwrite(1, std::string(100, '\x5a'));
   for (const auto& words : EveryReader(journal.path, journal.folder.File("evening.txt"))) {
-    const SimRun run = Sim(words);
+    const testing::Run run = RunJournal(words);
     EXPECT_EQ(run.status, kExitBadInput) << words[2];
     EXPECT_EQ(run.out, "") << words[2];
     EXPECT_EQ(run.err.rfind("vellaro-sim: " + journal.path +
@@ -525,7 +514,7 @@ TEST(JournalCommand, SessionsHiddenByADamagedTableOfSessionsAreNotTakenForNeverP
   empty_page[5] = 0x10;
   journal.Overwrite(2, empty_page);
   for (const auto& words : EveryReader(journal.path, journal.folder.File("evening.txt"))) {
-    const SimRun run = Sim(words);
+    const testing::Run run = RunJournal(words);
     EXPECT_EQ(run.status, kExitBadInput) << words[2];
     EXPECT_EQ(run.out, "") << words[2];
     EXPECT_EQ(
@@ -536,7 +525,7 @@ TEST(JournalCommand, SessionsHiddenByADamagedTableOfSessionsAreNotTakenForNeverP
               std::string::npos)
         << run.err;
   }
-  EXPECT_EQ(Sim({"--journal", journal.path, "--session", "9"}).err,
+  EXPECT_EQ(RunJournal({"--journal", journal.path, "--session", "9"}).err,
             "vellaro-sim: no session 9 in the journal\n");
 }
 
@@ -553,20 +542,18 @@ TEST(JournalCommand, WhatStillReadsOfADamagedJournalIsNamedAndCanBeRead) {
                               "reads; 1 does not\n";
   for (const auto& words : std::vector<std::vector<std::string>>{
            {"--journal", journal.path, "--list"}, {"--journal", journal.path, "--session", "1"}}) {
-    const SimRun run = Sim(words);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, damaged);
+    const testing::Run run = RunJournal(words);
+    testing::ExpectRefusal(run, damaged);
   }
   for (const std::string id : {"2", "last"}) {
-    const SimRun run = Sim({"--journal", journal.path, "--session", id});
-    const SimRun before = Sim({"--journal", intact.path, "--session", id});
+    const testing::Run run = RunJournal({"--journal", journal.path, "--session", id});
+    const testing::Run before = RunJournal({"--journal", intact.path, "--session", id});
     EXPECT_EQ(run.status, before.status);
     EXPECT_EQ(run.out, before.out);
     EXPECT_NE(run.out, "");
   }
   // A session that was never played, in a journal that is whole.
-  EXPECT_EQ(Sim({"--journal", intact.path, "--session", "9"}).err,
+  EXPECT_EQ(RunJournal({"--journal", intact.path, "--session", "9"}).err,
             "vellaro-sim: no session 9 in the journal\n");
 }
 
@@ -597,11 +584,9 @@ void CheckDamagedOption(const testing::TempFolder& folder, const std::string& pa
        std::vector<std::vector<std::string>>{{"--journal", copy, "--session", "1"},
                                              {"--journal", copy, "--session", "1", "--summary"},
                                              {"--journal", copy, "--list"}}) {
-    const SimRun run = Sim(words);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
-                           "); session 2 still reads; 1 does not\n");
+    const testing::Run run = RunJournal(words);
+    testing::ExpectRefusal(run, "vellaro-sim: " + copy + ": the journal is damaged (" + detail +
+                                    "); session 2 still reads; 1 does not\n");
   }
 }
 
@@ -610,12 +595,7 @@ void CheckDamagedOption(const testing::TempFolder& folder, const std::string& pa
 TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
-  {
-    testing::JournaledGame g(path);
-    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
-    g.journal.StartSession({});
-    for (int n : {8, 11}) g.h.Spin(n);
-  }
+  JournalOfTwoSessions(path);
   struct Bad {
     const char* set;
     const char* said;
@@ -646,7 +626,7 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
     CheckDamagedOption(folder, path, bad.set, bad.said);
   }
   // The limits are not in the row: they are events, each checked as it is decoded.
-  EXPECT_EQ(Sim({"--journal", path, "--session", "1"}).status, kExitOk);
+  EXPECT_EQ(RunJournal({"--journal", path, "--session", "1"}).status, kExitOk);
 }
 
 // A row of events whose session id is no number (found by the fuzzer of stored journals,
@@ -657,12 +637,7 @@ TEST(JournalCommand, AnOptionOutOfRangeIsADamagedSession) {
 TEST(JournalCommand, EventsOfNoSessionAreDamage) {
   testing::TempFolder folder;
   const std::string path = folder.File("journal.sqlite");
-  {
-    testing::JournaledGame g(path);
-    for (int n : {17, 25, 0, 3}) g.h.Spin(n);
-    g.journal.StartSession({});
-    for (int n : {8, 11}) g.h.Spin(n);
-  }
+  JournalOfTwoSessions(path);
   for (const char* id : {"'x'", "2.5"}) {
     SCOPED_TRACE(id);
     const std::string copy = folder.File("damaged.sqlite");
@@ -672,9 +647,9 @@ TEST(JournalCommand, EventsOfNoSessionAreDamage) {
       db.Exec(std::string("INSERT INTO event_blocks VALUES(") + id + ", 1, 0, x'')");
     }
     for (const char* reader : {"--list", "last"}) {
-      const SimRun run = std::string(reader) == "--list"
-                             ? Sim({"--journal", copy, "--list"})
-                             : Sim({"--journal", copy, "--session", "last"});
+      const testing::Run run = std::string(reader) == "--list"
+                                   ? RunJournal({"--journal", copy, "--list"})
+                                   : RunJournal({"--journal", copy, "--session", "last"});
       EXPECT_EQ(run.status, kExitBadInput) << reader;
       EXPECT_EQ(run.out, "") << reader;
       EXPECT_EQ(run.err, "vellaro-sim: " + copy +
@@ -720,10 +695,8 @@ TEST(JournalCommand, ADatabaseThatIsNotAJournalIsRefused) {
   for (const auto& [file, why] : files) {
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"--journal", file, "--list"}, {"--journal", file, "--session", "last"}}) {
-      const SimRun run = Sim(words);
-      EXPECT_EQ(run.status, kExitBadInput);
-      EXPECT_EQ(run.out, "");
-      EXPECT_EQ(run.err, "vellaro-sim: " + file + ": " + why + "\n");
+      const testing::Run run = RunJournal(words);
+      testing::ExpectRefusal(run, "vellaro-sim: " + file + ": " + why + "\n");
     }
     EXPECT_TRUE(journal::SurveyDamage(file).reading.empty());
     EXPECT_FALSE(std::filesystem::exists(file + "-shm")) << file;
@@ -737,16 +710,17 @@ TEST(JournalCommand, NoOutputGoesOverTheJournal) {
   JournaledEvening evening;
   const std::string link = evening.folder.File("link.sqlite");
   std::filesystem::create_symlink(evening.path, link);
-  const std::string listed = Sim({"--journal", evening.path, "--list"}).out;
+  const std::string listed = RunJournal({"--journal", evening.path, "--list"}).out;
   for (const char* option : {"--export-log", "--report"}) {
     for (const std::string& output : {evening.path, link}) {
-      const SimRun run = Sim({"--journal", evening.path, "--session", "1", option, output});
+      const testing::Run run =
+          RunJournal({"--journal", evening.path, "--session", "1", option, output});
       EXPECT_EQ(run.status, kExitFailed) << option << ' ' << output;
       EXPECT_NE(run.err.find("it is the same file as " + evening.path), std::string::npos)
           << run.err;
     }
   }
-  EXPECT_EQ(Sim({"--journal", evening.path, "--list"}).out, listed);
+  EXPECT_EQ(RunJournal({"--journal", evening.path, "--list"}).out, listed);
 }
 
 TEST(JournalCommand, OutputThatCannotBeWrittenFailsTheCommand) {
@@ -755,8 +729,8 @@ TEST(JournalCommand, OutputThatCannotBeWrittenFailsTheCommand) {
            {"--journal", evening.path, "--list"},
            {"--journal", evening.path, "--session", "1"},
            {"--journal", evening.path, "--session", "last", "--summary"}}) {
-    EXPECT_EQ(Sim(words).status, kExitOk) << words[2];
-    const SimRun run = SimToFullDisk(words);
+    EXPECT_EQ(RunJournal(words).status, kExitOk) << words[2];
+    const testing::Run run = RunJournal(words, true);
     EXPECT_EQ(run.status, kExitFailed) << words[2];
     EXPECT_EQ(run.err, "vellaro-sim: cannot write the output\n") << words[2];
   }

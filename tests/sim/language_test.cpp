@@ -2,12 +2,10 @@
 // and the locale; what is written for programs does not change by a byte.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -15,7 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "sim_support.h"
+#include "support/file_text.h"
 #include "support/in_language.h"
+#include "support/temp_folder.h"
+#include "support/text_lines.h"
 #include "text/translate.h"
 #include "tools/sim/options.h"
 #include "tools/sim/person_text.h"
@@ -26,12 +28,7 @@ namespace {
 
 constexpr std::string_view kLanguages[] = {"en", "de", "fr", "es", "it"};
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using testing::Lines;
 
 TEST(SimLanguages, TheHelpFitsEightyColumnsAndKeepsEveryOptionInEveryLanguage) {
   for (const std::string_view language : kLanguages) {
@@ -101,32 +98,16 @@ TEST(SimLanguages, TheLanguageOptionIsTakenOutWhereverItStands) {
 }
 
 // The real program: what it writes on standard output and standard error, and its status.
-struct Ran {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using Ran = testing::Run;
 
 class SimProgram : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sim-lang-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   // `environment` is the whole language environment ("LANGUAGE=it ..."): the developer's
   // own never reaches the program.
   Ran Run(const std::string& environment, const std::string& args) {
-    const std::filesystem::path err = folder_ / "err";
+    const std::string err = folder_.File("err");
     const std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG " + environment +
-                                " " + SIM_PROGRAM + " " + args + " 2>" + err.string();
+                                " " + SIM_PROGRAM + " " + args + " 2>" + err;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     Ran ran;
     if (!pipe) return ran;
@@ -136,11 +117,11 @@ class SimProgram : public ::testing::Test {
     }
     const int status = pclose(pipe.release());
     ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ran.err = ReadAll(err);
+    ran.err = testing::ReadAll(err);
     return ran;
   }
 
-  std::filesystem::path folder_;
+  testing::TempFolder folder_;
 };
 
 TEST_F(SimProgram, LangFrenchGivesTheHelpInFrench) {
@@ -175,8 +156,8 @@ TEST_F(SimProgram, TheEnvironmentChoosesAsDocumentedAndLangOverridesIt) {
 }
 
 TEST_F(SimProgram, NumbersInTheSummaryAreWrittenAsTheLanguageWritesThem) {
-  std::ofstream(folder_ / "log.txt") << "17\n25\n0\n8\n3\n20\n5\n19\n4\n7\n";
-  const std::string args = "--clock 1700000000 --summary " + (folder_ / "log.txt").string();
+  std::ofstream(folder_.File("log.txt")) << "17\n25\n0\n8\n3\n20\n5\n19\n4\n7\n";
+  const std::string args = "--clock 1700000000 --summary " + folder_.File("log.txt");
   const Ran german = Run("", "--lang de " + args);
   EXPECT_EQ(german.status, 0);
   EXPECT_NE(german.out.find("\nDrehungen: 10\n"), std::string::npos) << german.out;
@@ -211,9 +192,10 @@ TEST_F(SimProgram, TheRunsTableLinesUpInEveryLanguage) {
 // holds one back), the --runs CSV and its JSON (with a note on stakes without bound): the
 // same bytes in every language, whatever the texts for people say on standard error.
 TEST_F(SimProgram, WhatProgramsReadIsTheSameBytesInEveryLanguage) {
-  std::ofstream(folder_ / "log.txt") << "17\n25\n0\n0\n0\n8\n3\nundo\nredo\n20\n5\n19\n4\n0\n7\n"
-                                        "30 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n";
-  const std::string log = (folder_ / "log.txt").string();
+  std::ofstream(folder_.File("log.txt"))
+      << "17\n25\n0\n0\n0\n8\n3\nundo\nredo\n20\n5\n19\n4\n0\n7\n"
+         "30 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n";
+  const std::string log = folder_.File("log.txt");
   const std::string runs =
       "--runs 120 --spins 60 --system all --seed 7 --clock 1700000000 "
       "--threads 2 --take-profit 5 --format ";

@@ -12,6 +12,7 @@
 
 #include "replay/replay.h"
 #include "sim_support.h"
+#include "support/text_lines.h"
 #include "tools/sim/evening.h"
 #include "tools/sim/options.h"
 #include "tools/sim/report.h"
@@ -44,29 +45,15 @@ TEST(LimitOptions, EachSetsItsLimitAndStatesItsRangeWhenRefused) {
   EXPECT_EQ(ErrorOf({"--max-losses", "-1"}),
             "--max-losses takes a whole number from 0 to 2147483647, not '-1'");
   const testing::Run run = RunProgram({"--table-max", "0", "--random", "5", "--seed", "1"});
-  EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
-            "vellaro-sim: --table-max takes a whole number from 1 to 2147483647, not '0'\n");
+  testing::ExpectRefusal(
+      run, "vellaro-sim: --table-max takes a whole number from 1 to 2147483647, not '0'\n");
 }
 
 const std::vector<std::string_view> kWheel = {"--random", "400",     "--seed",
                                               "7",        "--clock", "1700000000"};
 
 std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::stringstream stream(line);
-  for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
-  return fields;
-}
-
-std::vector<std::vector<std::string>> TraceRows(const std::string& csv) {
-  std::vector<std::vector<std::string>> rows;
-  std::stringstream stream(csv);
-  std::string line;
-  std::getline(stream, line);  // the header
-  while (std::getline(stream, line)) rows.push_back(Fields(line));
-  return rows;
+  return testing::Split(line, ',');
 }
 
 std::string LastLine(const std::string& text) {
@@ -79,7 +66,7 @@ std::string LastLine(const std::string& text) {
 TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
   const testing::Run trace = RunProgram(With(kWheel, {"--table-max", "8"}));
   ASSERT_EQ(trace.status, kExitOk) << trace.err;
-  const auto rows = TraceRows(trace.out);
+  const auto rows = testing::RowsAfterHeader(trace.out);
   ASSERT_LT(rows.size(), 400u);
   for (size_t i = 0; i + 1 < rows.size(); ++i) {
     if (rows[i][5] == "1") {
@@ -109,7 +96,7 @@ TEST(LimitReplay, TheTableMaximumStopsWhereTheNextStakeIsAboveIt) {
 TEST(LimitReplay, ABetHeldBackAfterTheLastLineStopsNothing) {
   const testing::Run full = RunProgram(With(kWheel, {"--table-max", "8"}));
   ASSERT_EQ(full.status, kExitOk) << full.err;
-  const std::string line = TraceRows(full.out).back()[0];
+  const std::string line = testing::RowsAfterHeader(full.out).back()[0];
   const std::string held =
       "a session limit held back the bet after the last line " + line +
       ": table maximum of 8 units: the next stake is 16; nothing was stopped\n";
@@ -284,12 +271,11 @@ TEST(LimitReport, TheShareStoppedIsRecountedFromTheEveningsTraces) {
   const testing::Run run = RunProgram(args);
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const std::vector<std::string> header = Fields(run.out.substr(0, run.out.find('\n')));
-  std::istringstream lines(run.out.substr(run.out.find('\n') + 1));
+  const std::vector<std::vector<std::string>> rows = testing::RowsAfterHeader(run.out);
+  ASSERT_GE(rows.size(), size_t{kSystems});
   int held_after_the_last_spin = 0;
   for (int system = 0; system < kSystems; ++system) {
-    std::string line;
-    ASSERT_TRUE(std::getline(lines, line));
-    const std::vector<std::string> row = Fields(line);
+    const std::vector<std::string>& row = rows[static_cast<size_t>(system)];
     Recount recount;
     ASSERT_NO_FATAL_FAILURE(RecountEvenings(system, recount));
     held_after_the_last_spin += recount.held_after_the_last_spin;

@@ -15,7 +15,9 @@
 #include "export/report_charts.h"
 #include "session/evening_page.h"
 #include "sim_support.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
+#include "support/text_lines.h"
 #include "text/translate.h"
 #include "tools/sim/evenings.h"
 #include "tools/sim/runs_page.h"
@@ -29,21 +31,6 @@ using vellaro::testing::RunProgram;
 using vellaro::testing::TempFolder;
 
 namespace {
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> Split(const std::string& line, char by) {
-  std::vector<std::string> cells;
-  std::stringstream in(line);
-  std::string cell;
-  while (std::getline(in, cell, by)) cells.push_back(cell);
-  return cells;
-}
 
 // The part of `page` under the heading <h2>`heading`</h2>, up to the next heading.
 std::string Section(const std::string& page, const std::string& heading) {
@@ -65,17 +52,13 @@ TEST(RunsPage, MarksTheSpreadWithTheFiguresOfTheCsv) {
   const auto run = RunProgram({"--runs", "300", "--spins", "120", "--system", "all", "--seed", "9",
                                "--clock", "1700000000", "--format", "csv", "--report", page_file});
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string page = Slurp(page_file);
-  std::istringstream csv(run.out);
-  std::string line;
-  std::getline(csv, line);
-  const std::vector<std::string> head = Split(line, ',');
+  const std::string page = testing::ReadAll(page_file);
+  const std::vector<std::string> head = testing::Split(testing::Lines(run.out).at(0), ',');
   auto column = [&](const std::string& key) {
     return static_cast<size_t>(std::find(head.begin(), head.end(), key) - head.begin());
   };
   int system = 0;
-  while (std::getline(csv, line)) {
-    const std::vector<std::string> cells = Split(line, ',');
+  for (const std::vector<std::string>& cells : testing::RowsAfterHeader(run.out)) {
     const std::string section = Section(page, kSystemHeadings[system]);
     ASSERT_FALSE(section.empty()) << kSystemHeadings[system];
     EXPECT_NE(section.find(LegendText("median " + cells[column("median_result")])),
@@ -246,7 +229,7 @@ TEST(RunsPage, TheSameBytesForAnyNumberOfThreads) {
         RunProgram({"--runs", "120", "--spins", "500", "--system", "all", "--seed", "3", "--clock",
                     "1700000000", "--stop-loss", "30", "--threads", threads[t], "--report", file});
     ASSERT_EQ(run.status, 0) << run.err;
-    pages[t] = Slurp(file);
+    pages[t] = testing::ReadAll(file);
   }
   EXPECT_GT(pages[0].size(), 10000u);
   EXPECT_EQ(pages[1], pages[0]);
@@ -293,7 +276,7 @@ TEST(RunsPage, SpeaksGermanWithTheEnglishPagesFigures) {
     with_file.push_back(path);
     const auto run = RunProgram(with_file);
     EXPECT_EQ(run.status, 0) << run.err;
-    return std::make_pair(Slurp(path), run.out);
+    return std::make_pair(testing::ReadAll(path), run.out);
   };
   const auto [english, english_csv] = page_in("en.html");
   std::string german, german_csv;
@@ -355,8 +338,8 @@ TEST(EveningPage, NeverGoesOverAFileTheRunReads) {
   std::filesystem::copy_file(VELLARO_SYSTEMS_DIR "/paroli.system", system);
   const std::string link = folder.File("link.html");
   std::filesystem::create_symlink(log, link);
-  const std::string log_bytes = Slurp(log);
-  const std::string system_bytes = Slurp(system);
+  const std::string log_bytes = testing::ReadAll(log);
+  const std::string system_bytes = testing::ReadAll(system);
   for (const std::string& page : {log, link, system}) {
     const auto run = RunProgram({"--system-file", system, "--summary", log, "--report", page});
     EXPECT_EQ(run.status, kExitFailed) << page;
@@ -365,8 +348,8 @@ TEST(EveningPage, NeverGoesOverAFileTheRunReads) {
   const auto runs = RunProgram(
       {"--system-file", system, "--runs", "2", "--spins", "5", "--seed", "1", "--report", system});
   EXPECT_EQ(runs.status, kExitFailed);
-  EXPECT_EQ(Slurp(log), log_bytes);
-  EXPECT_EQ(Slurp(system), system_bytes);
+  EXPECT_EQ(testing::ReadAll(log), log_bytes);
+  EXPECT_EQ(testing::ReadAll(system), system_bytes);
 }
 
 // The evening page's chart is the replay's net after each spin, and its table the summary's.
@@ -393,7 +376,7 @@ TEST(EveningPage, FollowsTheReplayItWasWrittenFrom) {
   const auto run = RunProgram(
       {"--random", "150", "--seed", "5", "--clock", "1700000000", "--summary", "--report", file});
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string page = Slurp(file);
+  const std::string page = testing::ReadAll(file);
   const int64_t net = rows.rows.back().real.net;
   const std::string signed_net = (net > 0 ? "+" : "") + std::to_string(net);
   EXPECT_NE(run.out.find("net result of the shown bets, from 0: " + signed_net), std::string::npos);
@@ -443,7 +426,7 @@ TEST(EveningPage, SaysWhichLimitStoppedTheEveningAsTheSummaryDoes) {
   ASSERT_EQ(last.rfind("stopped by a session limit at line 29: bankroll of 30 units", 0), 0u)
       << last;
   const std::string sentence = last.substr(0, last.size() - 1);
-  const std::string page = Slurp(summary_page);
+  const std::string page = testing::ReadAll(summary_page);
   EXPECT_NE(page.find("<title>vellaro-sim: 300 spins of a fair wheel, stopped by the bankroll "
                       "at line 29</title>"),
             std::string::npos);
@@ -452,14 +435,14 @@ TEST(EveningPage, SaysWhichLimitStoppedTheEveningAsTheSummaryDoes) {
   const auto trace = with({"--report", trace_page});
   ASSERT_EQ(trace.status, 0) << trace.err;
   EXPECT_NE(trace.err.find("vellaro-sim: " + sentence + "\n"), std::string::npos) << trace.err;
-  EXPECT_EQ(Slurp(trace_page), page);
+  EXPECT_EQ(testing::ReadAll(trace_page), page);
 
   const std::string free_page = folder.File("free.html");
   ASSERT_EQ(RunProgram({"--random", "300", "--seed", "5", "--clock", "1700000000", "--bankroll",
                         "100000", "--summary", "--report", free_page})
                 .status,
             0);
-  const std::string free = Slurp(free_page);
+  const std::string free = testing::ReadAll(free_page);
   EXPECT_NE(free.find("<title>vellaro-sim: 300 spins of a fair wheel</title>"), std::string::npos);
   EXPECT_EQ(free.find("session limit"), std::string::npos);
 }
@@ -471,7 +454,7 @@ TEST(RunsPage, TheResultPerUnitStakedReadsInPerCent) {
   const auto run = RunProgram({"--runs", "200", "--spins", "100", "--system", "havrel", "--seed",
                                "4", "--clock", "1700000000", "--report", file});
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string page = Slurp(file);
+  const std::string page = testing::ReadAll(file);
   const size_t chart = page.find("<title>Result per unit staked</title>");
   ASSERT_NE(chart, std::string::npos);
   const std::string svg = page.substr(chart, page.find("</svg>", chart) - chart);

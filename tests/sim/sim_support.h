@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -8,6 +10,7 @@
 #include "replay/replay.h"
 #include "support/full_disk.h"
 #include "tools/sim/app.h"
+#include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
 
 namespace vellaro::testing {
@@ -66,6 +69,32 @@ inline Run RunToFullDisk(const std::vector<std::string_view>& args, const std::s
   run.err = err.str();
   return run;
 }
+
+// The program's journal commands with `words`, writing to a full disk if `full_disk`.
+inline Run RunJournal(const std::vector<std::string>& words, bool full_disk = false) {
+  const std::vector<std::string_view> args(words.begin(), words.end());
+  FullDisk disk;
+  std::ostream to_disk(&disk);
+  std::ostringstream out, err;
+  Run run;
+  run.status = sim::RunJournalCommand(args, full_disk ? to_disk : out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+// A refused run: status 2, nothing on standard output and `err` on standard error.
+inline void ExpectRefusal(const Run& run, const std::string& err) {
+  EXPECT_EQ(run.status, sim::kExitBadInput);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, err);
+}
+
+// A command line and what the program says in refusing it.
+struct Refused {
+  std::vector<std::string_view> args;
+  std::string err;
+};
 
 // `args` with `more` after them.
 inline std::vector<std::string_view> With(std::vector<std::string_view> args,

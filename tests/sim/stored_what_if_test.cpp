@@ -17,8 +17,10 @@
 #include "journal/stored_session.h"
 #include "replay/what_if.h"
 #include "replay/wheel.h"
+#include "sim_support.h"
 #include "support/journaled_game.h"
 #include "support/temp_folder.h"
+#include "support/text_lines.h"
 #include "tools/sim/journal_command.h"
 #include "tools/sim/options.h"
 
@@ -28,21 +30,16 @@ using namespace vellaro::replay;
 
 namespace {
 
+using testing::LabelledValues;
+using testing::RunJournal;
+
 // The summary vellaro-sim prints, as label -> value.
 std::map<std::string, std::string> SimSummary(const std::string& path, int system) {
   const std::string word(SystemWord(system));
-  const std::vector<std::string_view> args = {"--journal", path, "--session", "last",
-                                              "--system",  word, "--summary"};
-  std::ostringstream out, err;
-  EXPECT_EQ(RunJournalCommand(args, out, err), 0) << err.str();
-  std::map<std::string, std::string> fields;
-  std::istringstream lines(out.str());
-  std::string line;
-  while (std::getline(lines, line)) {
-    const size_t colon = line.find(": ");
-    if (colon != std::string::npos) fields[line.substr(0, colon)] = line.substr(colon + 2);
-  }
-  return fields;
+  const testing::Run run =
+      RunJournal({"--journal", path, "--session", "last", "--system", word, "--summary"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  return LabelledValues(run.out);
 }
 
 journal::StoredSession LastSession(const std::string& path) {
@@ -67,13 +64,11 @@ std::string Signed(int64_t units) {
 }
 
 TEST(StoredWhatIf, EachLineIsWhatVellaroSimPrintsForTheStoredSession) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("journal.sqlite");
   vellaro::Settings start;
   start.base = 2;
   start.safe_level = 1;
   start.trends[kRed] = true;
-  testing::JournaledGame g(path, start);
+  testing::JournaledGameInFolder g(start);
   Wheel wheel(61);
   g.h.game.Apply(act::ChooseMode{1});  // SMART: its choices draw on the clock's seconds
   Play(g, wheel, 40);
@@ -89,12 +84,12 @@ TEST(StoredWhatIf, EachLineIsWhatVellaroSimPrintsForTheStoredSession) {
   g.h.game.Configure(random);
   Play(g, wheel, 40);
 
-  const journal::StoredSession session = LastSession(path);
+  const journal::StoredSession session = LastSession(g.path);
   const auto lines = WhatIf(session);
   for (int s = 0; s < kBettingSystems; ++s) {
     SCOPED_TRACE(SystemWord(s));
     const WhatIfLine& line = lines[static_cast<size_t>(s)];
-    auto sim = SimSummary(path, s);
+    auto sim = SimSummary(g.path, s);
     EXPECT_EQ(sim["spins"], std::to_string(line.net_per_spin.size()));
     EXPECT_EQ(sim["net result of the shown bets, from 0"], Signed(line.counts.net));
     EXPECT_EQ(sim["shown bets won"], std::to_string(line.counts.bets_won));
@@ -200,45 +195,17 @@ TEST(StoredWhatIf, TheLineOfTheSystemPlayedIsThePlayersOwnEvening) {
 
 // ---- One account of a stored session, wherever it is told -----------------------------
 
-struct SimRun {
-  int status;
-  std::string out, err;
-};
-SimRun Sim(const std::vector<std::string>& words) {
-  const std::vector<std::string_view> args(words.begin(), words.end());
-  std::ostringstream out, err;
-  const int status = RunJournalCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::map<std::string, std::string> Fields(const std::string& text) {
-  std::map<std::string, std::string> fields;
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    const size_t colon = line.find(": ");
-    if (colon != std::string::npos) fields.emplace(line.substr(0, colon), line.substr(colon + 2));
-  }
-  return fields;
-}
-
 // The net result and the spins in the history recounted from the trace's rows alone: each
 // row's bet, when shown, is settled by the next spin at the row's stake; an undo takes the
 // last spin back.
 std::pair<int64_t, int64_t> NetAndHistoryOfTrace(const std::string& csv) {
-  std::istringstream lines(csv);
-  std::string line;
-  std::getline(lines, line);  // the header
   struct State {
     int64_t net = 0;
     bool shown = false;
     int64_t stake = 0;
   } now, before_last_spin;
   int64_t history = 0;
-  while (std::getline(lines, line)) {
-    std::vector<std::string> cells;
-    std::istringstream in(line);
-    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+  for (const std::vector<std::string>& cells : testing::RowsAfterHeader(csv)) {
     if (cells.at(2) == "undo") {
       now = before_last_spin;
     } else {
@@ -269,14 +236,14 @@ std::string ExpectOneAccount(const std::string& path, int64_t id) {
   const journal::SessionSummary listed = journal::Summarize(session);
   const std::string session_id = std::to_string(id);
 
-  const SimRun exact = Sim({"--journal", path, "--session", session_id, "--summary"});
+  const testing::Run exact = RunJournal({"--journal", path, "--session", session_id, "--summary"});
   EXPECT_EQ(exact.status, 0) << exact.err;
-  auto summary = Fields(exact.out);
+  auto summary = LabelledValues(exact.out);
   EXPECT_EQ(summary["spins"], std::to_string(listed.spins));
   EXPECT_EQ(summary["bets shown"], std::to_string(listed.bets_shown));
   EXPECT_EQ(summary["net result of the shown bets, from 0"], Signed(listed.net_units));
 
-  const SimRun trace = Sim({"--journal", path, "--session", session_id});
+  const testing::Run trace = RunJournal({"--journal", path, "--session", session_id});
   EXPECT_EQ(trace.status, 0) << trace.err;
   EXPECT_EQ(NetAndHistoryOfTrace(trace.out), std::make_pair(listed.net_units, listed.spins));
 
@@ -284,10 +251,10 @@ std::string ExpectOneAccount(const std::string& path, int64_t id) {
   for (int s = 0; s < kBettingSystems; ++s) {
     SCOPED_TRACE(SystemWord(s));
     const WhatIfLine& line = lines[static_cast<size_t>(s)];
-    const SimRun run = Sim({"--journal", path, "--session", session_id, "--system",
-                            std::string(SystemWord(s)), "--summary"});
+    const testing::Run run = RunJournal({"--journal", path, "--session", session_id, "--system",
+                                         std::string(SystemWord(s)), "--summary"});
     EXPECT_EQ(run.status, 0) << run.err;
-    auto sim = Fields(run.out);
+    auto sim = LabelledValues(run.out);
     EXPECT_EQ(sim["spins"], std::to_string(line.counts.spins));
     EXPECT_EQ(sim["bets shown"], std::to_string(line.counts.bets_shown));
     EXPECT_EQ(sim["shown bets won"], std::to_string(line.counts.bets_won));
@@ -398,8 +365,7 @@ TEST(StoredWhatIf, ContinueAnywayRightAfterAChangeOfLimitThatDidNotLetTheBetThro
   start.limits.table_max = 2;
   {
     testing::JournaledGame g(path, start);
-    g.h.Spins({17, 25, 3, 8, 11});
-    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    g.h.SpinUntilWithheld();
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
     g.h.game.Apply(act::SetLimit{LimitKind::kMaxLosses, 50});
     ASSERT_TRUE(g.h.game.WithheldBet().has_value()) << "the change let the bet through";
@@ -422,8 +388,7 @@ TEST(StoredWhatIf, AChangeOfLimitLetsThroughTheStakeAResetPutOnTheBetHeldBack) {
   start.limits.max_losses = 2;
   {
     testing::JournaledGame g(path, start);
-    g.h.Spins({17, 25, 3, 8, 11});
-    for (int i = 0; i < 12 && !g.h.game.WithheldBet(); ++i) g.h.Spin(0);
+    g.h.SpinUntilWithheld();
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());
     g.h.game.Apply(act::ResetBets{});
     ASSERT_TRUE(g.h.game.WithheldBet().has_value());

@@ -46,9 +46,7 @@ TEST(UntrustedInput, WhatIsNotARegularFileIsRefusedForWhatItIs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.err);
     const testing::Run run = RunProgram(c.args);
-    EXPECT_EQ(run.status, kExitBadInput);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "vellaro-sim: " + c.err + "\n");
+    testing::ExpectRefusal(run, "vellaro-sim: " + c.err + "\n");
   }
 }
 
@@ -83,11 +81,10 @@ TEST(UntrustedInput, ALogLongerThanTheBoundIsRefusedAtTheLineThatPassesIt) {
   std::string log;
   for (uint64_t i = 0; i <= replay::kMostLogEntries; ++i) log += "7\n";
   const testing::Run run = RunProgram({"--summary", "-"}, log);
-  EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
-            "-:1000001: the log holds more than 1000000 spins, undos and redos: a longer one "
-            "is not read\n");
+  testing::ExpectRefusal(
+      run,
+      "-:1000001: the log holds more than 1000000 spins, undos and redos: a longer one "
+      "is not read\n");
   // A CSV's rows are bounded as a log's entries are.
   const testing::Run csv = RunProgram({"--summary", "--column", "1", "-"}, log);
   EXPECT_EQ(csv.status, kExitBadInput);

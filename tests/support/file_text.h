@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 namespace vellaro::testing {
 
@@ -10,6 +11,11 @@ namespace vellaro::testing {
 inline std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Makes `path` hold exactly `bytes`.
+inline void WriteAll(const std::string& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace vellaro::testing

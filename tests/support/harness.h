@@ -21,6 +21,11 @@ struct Harness {
   void Spins(std::initializer_list<int> numbers) {
     for (int n : numbers) Spin(n);
   }
+  // Five spins, then zeros until a limit holds the bet back (at most twelve of them).
+  void SpinUntilWithheld() {
+    Spins({17, 25, 3, 8, 11});
+    for (int i = 0; i < 12 && !game.WithheldBet(); ++i) Spin(0);
+  }
   // Lets time pass until the board is open again (at most a minute of virtual time).
   bool FinishAnalysis() {
     return scheduler.RunUntilTrue([this] { return !game.AnalysisRunning(); }, 60'000);
