@@ -47,6 +47,35 @@ if [[ ! -f $build/compile_commands.json ]]; then
   exit 2
 fi
 
+# The Release build compiles the window's files with a precompiled header of GCC's
+# (target_precompile_headers): each command names `-include .../cmake_pch.hxx`, and clang
+# takes the .gch beside it for its own and cannot read it, so none of those files would
+# compile. The checks see a copy of the commands without it, as the development build
+# compiles them (it has no precompiled header).
+if grep -q 'cmake_pch\.hxx' "$build/compile_commands.json"; then
+  plain=$(mktemp -d)
+  trap 'rm -rf "$plain"' EXIT
+  python3 -c '
+import json, shlex, sys
+def without_pch(args):
+    kept = []
+    for arg in args:
+        if kept and kept[-1] == "-include" and arg.endswith("cmake_pch.hxx"):
+            kept.pop()
+        else:
+            kept.append(arg)
+    return kept
+entries = json.load(open(sys.argv[1]))
+for entry in entries:
+    if "arguments" in entry:
+        entry["arguments"] = without_pch(entry["arguments"])
+    if "command" in entry:
+        entry["command"] = shlex.join(without_pch(shlex.split(entry["command"])))
+json.dump(entries, open(sys.argv[2], "w"), indent=0)
+' "$build/compile_commands.json" "$plain/compile_commands.json"
+  build=$plain
+fi
+
 # The project's sources the build compiles, from the root; not the generated ones.
 compiled() {
   python3 -c '
