@@ -122,8 +122,8 @@ class Interface final : public QAccessibleWidget, public QAccessibleValueInterfa
 
   QVariant currentValue() const override { return stop()->Number().value_or(0); }
   void setCurrentValue(const QVariant& value) override { stop()->SetNumber(value.toDouble()); }
-  QVariant maximumValue() const override { return QVariant(); }
-  QVariant minimumValue() const override { return QVariant(); }
+  QVariant maximumValue() const override { return {}; }
+  QVariant minimumValue() const override { return {}; }
   QVariant minimumStepSize() const override { return 1; }
 
  private:

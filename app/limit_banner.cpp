@@ -81,7 +81,9 @@ void LimitBanner::paintEvent(QPaintEvent*) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   painter.setPen(kText);
   painter.setFont(font_);
-  const int flags = Qt::AlignLeft | Qt::AlignVCenter | (wrapped_ ? Qt::TextWordWrap : 0);
+  // Qt's alignment flags are unsigned; drawText takes them as an int, and they all fit.
+  const auto flags =
+      static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter | (wrapped_ ? Qt::TextWordWrap : 0));
   painter.drawText(TextRect(), flags, shown_);
 }
 

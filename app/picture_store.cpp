@@ -118,8 +118,8 @@ void PictureStore::Save(const QString& path, QSize size, qreal device_pixel_rati
   // never sees half a picture.
   QSaveFile file(name);
   if (!file.open(QIODevice::WriteOnly)) return;
-  const uint32_t width = static_cast<uint32_t>(image.width());
-  const uint32_t height = static_cast<uint32_t>(image.height());
+  const auto width = static_cast<uint32_t>(image.width());
+  const auto height = static_cast<uint32_t>(image.height());
   file.write(Opaque(image) ? kOpaqueTag : kTag, sizeof kTag);
   file.write(reinterpret_cast<const char*>(&width), sizeof width);
   file.write(reinterpret_cast<const char*>(&height), sizeof height);

@@ -67,8 +67,7 @@ std::optional<int32_t> ReadLimit(const QSettings& file, LimitKind limit) {
 // its file changes or goes. A text that no longer reads as a system is dropped: the
 // built-in system stored beside it is played.
 std::string ReadCustomSystem(const QSettings& file) {
-  const std::string text =
-      file.value(QStringLiteral("betting/custom_system")).toString().toStdString();
+  std::string text = file.value(QStringLiteral("betting/custom_system")).toString().toStdString();
   if (text.empty() || text.size() > kMaxSystemFileBytes || !ParseSystemFile(text).system) return {};
   return text;
 }

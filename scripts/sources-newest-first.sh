@@ -18,7 +18,11 @@ if [[ ${1:-} == -C ]]; then
   shift 2
 fi
 cd "$root"
-mapfile -t files < <(find "$@" -name '*.cpp' -type f | sed 's|^\./||' | sort)
+for folder in "$@"; do
+  [[ -d $folder ]] || { echo "sources-newest-first: no folder $folder in $root" >&2; exit 2; }
+done
+# A folder takes in its subfolders; one named beside it (app/panel beside app) adds nothing.
+mapfile -t files < <(find "$@" -name '*.cpp' -type f | sed 's|^\./||' | sort -u)
 [[ ${#files[@]} -eq 0 ]] && exit 0
 
 # The time of each path's last change, as seconds since the epoch.

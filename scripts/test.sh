@@ -81,9 +81,11 @@ stage_tsan_tests() {
 # then by their last commit; scripts/sources-newest-first.sh) and starts none once the
 # budget is spent. `scripts/tidy.sh --all` checks the whole tree.
 stage_tidy() {
-  local folders=() files=()
+  local folders=() files=() listed
   mapfile -t folders < <(grep -v '^#' "$root/tests/style/tidy_clean.txt")
-  mapfile -t files < <("$root/scripts/sources-newest-first.sh" "${folders[@]}")
+  # Not through a pipe: a folder misnamed in the list fails the stage.
+  listed=$("$root/scripts/sources-newest-first.sh" "${folders[@]}") || return 1
+  mapfile -t files <<<"$listed"
   "$root/scripts/tidy.sh" -p "$root/build-release" --budget "${VELLARO_TIDY_SECONDS:-100}" \
     "${files[@]}"
 }

@@ -47,6 +47,52 @@ if [[ ! -f $build/compile_commands.json ]]; then
   exit 2
 fi
 
+# The Release build's commands are not those the files are checked with, in two ways; the
+# checks see a copy of them put right, as the development build compiles (one file a
+# command, no precompiled header):
+# - the window's files name a precompiled header of GCC's (target_precompile_headers),
+#   `-include .../cmake_pch.hxx`, and clang takes the .gch beside it for its own and cannot
+#   read it, so none of them would compile;
+# - the big test programs are unity builds: their files are named only in the generated
+#   Unity/unity_N_cxx.cxx that includes them, and clang would guess a command for each from
+#   another file, without the include folders it needs. Each gets its batch's command.
+if grep -q 'cmake_pch\.hxx\|/Unity/unity_' "$build/compile_commands.json"; then
+  plain=$(mktemp -d)
+  trap 'rm -rf "$plain"' EXIT
+  python3 -c '
+import json, os, re, shlex, sys
+def without_pch(args):
+    kept = []
+    for arg in args:
+        if kept and kept[-1] == "-include" and arg.endswith("cmake_pch.hxx"):
+            kept.pop()
+        else:
+            kept.append(arg)
+    return kept
+def for_file(entry, path):
+    if "arguments" in entry:
+        args = [path if arg == entry["file"] else arg for arg in entry["arguments"]]
+        return {**entry, "file": path, "arguments": args}
+    args = [path if arg == entry["file"] else arg for arg in shlex.split(entry["command"])]
+    return {**entry, "file": path, "command": shlex.join(args)}
+entries = json.load(open(sys.argv[1]))
+named = {entry["file"] for entry in entries}
+for entry in list(entries):
+    if re.search(r"/Unity/unity_\w+\.cxx$", entry["file"]) and os.path.isfile(entry["file"]):
+        for path in re.findall(r"^#include \"(.+)\"$", open(entry["file"]).read(), re.M):
+            if path not in named:
+                named.add(path)
+                entries.append(for_file(entry, path))
+for entry in entries:
+    if "arguments" in entry:
+        entry["arguments"] = without_pch(entry["arguments"])
+    if "command" in entry:
+        entry["command"] = shlex.join(without_pch(shlex.split(entry["command"])))
+json.dump(entries, open(sys.argv[2], "w"), indent=0)
+' "$build/compile_commands.json" "$plain/compile_commands.json"
+  build=$plain
+fi
+
 # The project's sources the build compiles, from the root; not the generated ones.
 compiled() {
   python3 -c '

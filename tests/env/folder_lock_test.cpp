@@ -1,7 +1,8 @@
 #include "env/folder_lock.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
+// POSIX's kill, which <csignal> need not declare.
+#include <signal.h>  // NOLINT(modernize-deprecated-headers)
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>

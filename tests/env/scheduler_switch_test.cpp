@@ -18,7 +18,7 @@ struct Switched {
   VirtualScheduler after{50'000};
   SchedulerSwitch hub{before};
   std::vector<std::string> ticks;
-  std::function<void()> Log(std::string name) {
+  std::function<void()> Log(const std::string& name) {
     return [this, name] {
       const VirtualScheduler& by = &hub.target() == &before ? before : after;
       ticks.push_back(name + "@" + std::to_string(by.NowMs()));

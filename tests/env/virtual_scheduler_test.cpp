@@ -12,7 +12,7 @@ namespace {
 struct Recorder {
   VirtualScheduler scheduler{1000};
   std::vector<std::string> ticks;
-  std::function<void()> Log(std::string name) {
+  std::function<void()> Log(const std::string& name) {
     return [this, name] { ticks.push_back(name + "@" + std::to_string(scheduler.NowMs())); };
   }
 };

@@ -153,7 +153,8 @@ TEST(ReportChart, NeededBankrollAgreesWithACountAtEveryBankroll) {
                                        : (std::vector<double>{0, 1, 5, 12, 20}));
     for (int64_t bankroll = 0; bankroll <= up_to.value_or(45); ++bankroll) {
       size_t step = 0;
-      while (step + 1 < series.x.size() && series.x[step + 1] <= bankroll) ++step;
+      while (step + 1 < series.x.size() && series.x[step + 1] <= static_cast<double>(bankroll))
+        ++step;
       int more = 0;
       for (const int64_t need : needed) more += need > bankroll;
       EXPECT_DOUBLE_EQ(series.share[step], more / 8.0) << "B = " << bankroll;

@@ -62,10 +62,10 @@ int main(int argc, char** argv) {
   std::vector<std::pair<const char*, std::string_view>> wanted;
   if (page != "evening") wanted = runs;
   if (page != "runs") wanted.insert(wanted.end(), evening.begin(), evening.end());
-  if (page == "all") wanted.push_back({"evening, reset or setting", c::kResetOrSetting});
+  if (page == "all") wanted.emplace_back("evening, reset or setting", c::kResetOrSetting);
   // The paper the charts are drawn on: white, or the dark scheme's.
-  wanted.push_back(
-      {"chart paper", argc > 2 && std::string(argv[2]) == "dark" ? "#1e2125" : "#ffffff"});
+  wanted.emplace_back("chart paper",
+                      argc > 2 && std::string(argv[2]) == "dark" ? "#1e2125" : "#ffffff");
   bool all = true;
   for (const auto& [name, hex] : wanted) {
     const Rgb want = Parse(hex);

@@ -15,7 +15,7 @@ namespace vellaro::sample {
 inline FanBands SampleFan() {
   FanBands bands;
   for (const int64_t spin : SampledSpins(1000, 200)) {
-    const double s = static_cast<double>(spin);
+    const auto s = static_cast<double>(spin);
     bands.at.push_back(s);
     const double drift = -s / 37;
     const double spread = 3 * std::sqrt(s);
@@ -48,6 +48,7 @@ inline std::vector<EveningPoint> SampleEvening() {
 
 inline std::vector<Chart> SampleCharts() {
   std::vector<double> nets;
+  nets.reserve(2000);
   for (int i = 0; i < 2000; ++i) nets.push_back(std::round(40 * std::sin(i * 0.37) - 10 + i % 7));
   std::vector<Chart> charts;
   charts.push_back(

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   vellaro::ReportPage page = vellaro::sample::SamplePage();
   std::string html = vellaro::ReportHtml(page);
   if (argc > 2 && std::string(argv[2]) == "--fetch") {
-    html.replace(html.find("<h1>"), 0, "<img src=\"http://127.0.0.1:9/fetched.png\" alt=\"\">");
+    html.replace(html.find("<h1>"), 0, R"(<img src="http://127.0.0.1:9/fetched.png" alt="">)");
   }
   std::ofstream out(argv[1], std::ios::binary);
   out << html;

@@ -48,6 +48,20 @@ commit 1000000400
 [[ $(order a b | tail -n 3 | tr '\n' ' ') != "$ties" ]] ||
   fail "a new commit leaves the files that tie in the same order: $ties"
 
+# A folder's subfolders are its own; one listed beside it (app/panel beside app) adds no file
+# twice, or the stage would spend its budget checking one file two times.
+mkdir a/sub
+echo "int v;" >a/sub/deep.cpp
+order a | grep -qx a/sub/deep.cpp || fail "a folder's subfolder is left out: $(order a)"
+[[ $(order a/sub a b | grep -c '^a/sub/deep\.cpp$') == 1 ]] ||
+  fail "a subfolder listed beside its folder has its files twice: $(order a/sub a b)"
+rm -r a/sub
+# A folder misnamed in the list would leave its files unchecked, the stage passing.
+order a nowhere >/dev/null 2>&1 && fail "a folder that does not exist is passed over"
+while read -r folder; do
+  [[ -d $source_root/$folder ]] || fail "tests/style/tidy_clean.txt names no folder: $folder"
+done < <(grep -v '^#' "$source_root/tests/style/tidy_clean.txt")
+
 # A tree unpacked from an archive: the files' times, newest first.
 cp -r "$work/tree" "$work/unpacked"
 rm -rf "$work/unpacked/.git"

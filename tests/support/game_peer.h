@@ -86,7 +86,7 @@ class GamePeer {
 #define VELLARO_PEER_OPERATION(part, name, as)             \
   template <typename... Args>                              \
   static decltype(auto) name(Game& game, Args&&... args) { \
-    return part.as(std::forward<Args>(args)...);           \
+    return (part).as(std::forward<Args>(args)...);         \
   }
   VELLARO_PEER_OPERATION(game, FormCreate, FormCreate)
   VELLARO_PEER_OPERATION(game, Analyse, Analyse)
