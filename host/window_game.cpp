@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <variant>
+#include <vector>
 
 #include "front/game_view.h"
 #include "replay/virtual_game.h"
@@ -188,6 +189,11 @@ std::string WindowGame::ReadToContinue(int64_t id, journal::StoredSession& store
   if (game_->AnalysisRunning()) return Tr("an analysis is running; try again when it has ended");
   if (journal_->session() == id) return Tr("it is the evening on show");
   try {
+    // Each table writes its own evening: two writing one would interleave their events.
+    const std::vector<int64_t> open = journal::SessionsAtTables(journal_->database());
+    if (std::find(open.begin(), open.end(), id) != open.end()) {
+      return Tr("it is open at another table");
+    }
     stored = journal::LoadSession(journal_->database(), id);
     // Played through once on the side, so that an evening that does not replay leaves the
     // one on show as it is.

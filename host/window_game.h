@@ -92,7 +92,8 @@ class WindowGame {
   void NewSession();
   // Reads stored session `id` into `stored` for ContinueSession, and plays it through on the
   // side. Returns why it cannot be continued: no journal file, an analysis running, the
-  // session on show itself, or a session that does not read back or replay.
+  // session on show itself or one open at another table, or a session that does not read
+  // back or replay.
   std::string ReadToContinue(int64_t id, journal::StoredSession& stored);
   // Makes `stored` (ReadToContinue) the game on show again, as the replay of its events
   // leaves it (as a resume at start does), and goes on journaling it: the session on show

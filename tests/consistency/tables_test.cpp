@@ -286,6 +286,8 @@ TEST(Tables, RenameAndCloseAreJournaledAndTheLastTableStays) {
   EXPECT_EQ(tables.Name(2), "Table 3");
   const int64_t second = *tables.at(1).journal()->session();
   const int64_t third = *tables.at(2).journal()->session();
+  journal::StoredSession stored;
+  EXPECT_EQ(tables.at(0).ReadToContinue(second, stored), "it is open at another table");
   ASSERT_TRUE(tables.Close(0));
   EXPECT_EQ(tables.size(), 2u);
   EXPECT_EQ(tables.on_show(), 0u) << "the table on show stays on show";
@@ -301,6 +303,7 @@ TEST(Tables, RenameAndCloseAreJournaledAndTheLastTableStays) {
   ASSERT_TRUE(tables.Close(1));
   EXPECT_EQ(tables.on_show(), 0u) << "the one before the last, closed on show";
   EXPECT_FALSE(tables.Close(0)) << "the last table";
+  EXPECT_EQ(tables.at(0).ReadToContinue(1, stored), "") << "a closed table's evening goes on";
   EXPECT_EQ(tables.size(), 1u);
   EXPECT_FALSE(tables.at(0).journal()->session() == std::nullopt);
 }
